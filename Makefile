@@ -1,0 +1,44 @@
+# Set-up, build, run and test on Debian 12. `make run` and `make test` install
+# what is missing (as root, or through sudo), configure and build first.
+
+BUILD_DIR  ?= build
+PRESET     ?= default
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+APT_PACKAGES = cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools \
+               librtmidi-dev zlib1g-dev libgtest-dev libgmock-dev jackd2 xvfb xauth
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps configure build run test clean install
+
+all: build
+
+deps:
+	@missing=""; for p in $(APT_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -q && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+
+$(BUILD_DIR)/build.ninja: CMakeLists.txt CMakePresets.json | deps
+	cmake --preset $(PRESET)
+
+configure: deps $(BUILD_DIR)/build.ninja
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/vantorel-control-center --emulator
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD_DIR)
+
+clean:
+	rm -rf $(BUILD_DIR)

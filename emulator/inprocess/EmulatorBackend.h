@@ -1,0 +1,32 @@
+#pragma once
+
+#include "emulator/device/EmulatedDevice.h"
+#include "midi/MidiBackend.h"
+
+#include <memory>
+
+// Name of the emulated port pair in the port lists.
+inline constexpr const char* kEmulatorPortName = "VANTOREL Emulator";
+
+// A backend with one input and one output port, both named kEmulatorPortName,
+// connected to an in-process EmulatedDevice. Answers are delivered from the Qt
+// event loop of the calling thread, after the delay the device asks for.
+class EmulatorBackend : public MidiBackend {
+public:
+    explicit EmulatorBackend(EmulatorConfig config = {});
+    ~EmulatorBackend() override;
+
+    EmulatedDevice& device();
+    // Sends a message from the device to the program, as if the device had sent it.
+    void inject(const std::vector<uint8_t>& message);
+
+    std::string name() const override;
+    std::vector<std::string> inputPortNames() override;
+    std::vector<std::string> outputPortNames() override;
+    std::unique_ptr<MidiBackendInput> openInput(int index, MidiReceiveCallback callback, std::string& error) override;
+    std::unique_ptr<MidiBackendOutput> openOutput(int index, std::string& error) override;
+
+private:
+    struct Impl;
+    std::shared_ptr<Impl> m_impl;
+};

@@ -1,0 +1,372 @@
+#include "app/link/DeviceLink.h"
+
+#include "firmware/domain/PackedDateTime.h"
+#include "midi/MidiErrors.h"
+#include "midi/domain/EventText.h"
+#include "protocol/Sysex.h"
+#include "util/Utils.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QThread>
+
+#include <cstdio>
+
+namespace {
+
+const char* const kTimeoutPro =
+    "Timeout while waiting for device response.\r\nCheck connections and device mode.\r\n"
+    "Mode switch should be in position 8.";
+const char* const kTimeoutBasicEco =
+    "Timeout while waiting for device response.\r\nCheck connections and device mode.\r\n Expected state:\r\n"
+    "PWR LED blinks in 1 sec. period, DMX OUT LED blinks short after PWR LED state change.\r\n Procedure: \r\n"
+    "1. Plug in power while holding Mode Switch\r\n2. Wait for device reset.\r\n"
+    "3. Release switch while DMX OUT LED and PWR LED start blink in 1 sec. period and MIDI IN LED blinks short.";
+
+constexpr int kInitialTimerInterval = 4000;
+
+QStringList toQStringList(const std::vector<std::string>& names)
+{
+    QStringList list;
+    for (const auto& n : names)
+        list << QString::fromStdString(n);
+    return list;
+}
+
+QString deviceIdText(uint32_t id)
+{
+    return QString::asprintf("%.6u", id);
+}
+
+} // namespace
+
+QString NoResponseText(char deviceType)
+{
+    switch (deviceType) {
+    case 'P': return QString::fromLatin1(kTimeoutPro);
+    case 'B':
+    case 'E': return QString::fromLatin1(kTimeoutBasicEco);
+    default: return {};
+    }
+}
+
+DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
+    : QObject(parent)
+    , m_input(std::make_unique<TMidiInput_>(ports))
+    , m_output(std::make_unique<TMidiOutput_>(ports))
+{
+    m_inputNames = toQStringList(ports.inputPortNames());
+    m_outputNames = toQStringList(ports.outputPortNames());
+    if (!m_inputNames.isEmpty())
+        m_selectedInput = m_inputNames.first();
+    if (!m_outputNames.isEmpty())
+        m_selectedOutput = m_outputNames.first();
+
+    connect(m_input.get(), &TMidiInput_::MidiInput, this, &DeviceLink::MidiInput_1MidiInput);
+    connect(&m_timer, &QTimer::timeout, this, &DeviceLink::onTimer1);
+    m_timer.setInterval(kInitialTimerInterval);
+    m_timer.start();
+}
+
+DeviceLink::~DeviceLink()
+{
+    m_timer.stop();
+    try {
+        m_input->ClosePort();
+        m_output->ClosePort();
+    } catch (const std::exception&) {
+        // Nothing to report to while shutting down.
+    }
+}
+
+void DeviceLink::setSelectedPorts(const QString& input, const QString& output)
+{
+    m_selectedInput = input;
+    m_selectedOutput = output;
+}
+
+void DeviceLink::OpenPorts()
+{
+    if (m_input->DeviceCount() > 0) {
+        m_input->SetProductName(m_selectedInput.toStdString());
+        m_input->OpenPort();
+        m_input->StartInput();
+    }
+    if (m_output->DeviceCount() > 0) {
+        m_output->SetProductName(m_selectedOutput.toStdString());
+        m_output->OpenPort();
+    }
+}
+
+void DeviceLink::ClosePorts()
+{
+    emit statusBarReset();
+    try {
+        m_input->ClosePort();
+    } catch (const std::exception&) {
+        emit messageBox(QStringLiteral("Problemn z zamknięciem wejścia."));
+    }
+    try {
+        m_output->ClosePort();
+    } catch (const std::exception&) {
+        emit messageBox(QStringLiteral("Problemn z zamknięciem wyjścia."));
+    }
+}
+
+void DeviceLink::ReopenPorts()
+{
+    ClosePorts();
+    OpenPorts();
+}
+
+void DeviceLink::SendCommand(char letter, const std::vector<uint8_t>& payload)
+{
+    const Bytes message = BuildCommand(letter, payload);
+    m_output->SendSysex(message.data(), static_cast<uint16_t>(message.size()));
+}
+
+bool DeviceLink::SendDeviceNumber(const QString& number, char letter)
+{
+    const auto payload = DeviceNumberPayload(number.toStdString());
+    if (!payload)
+        return false;
+    SendCommand(letter, *payload);
+    return true;
+}
+
+void DeviceLink::SendShortMessage(uint8_t status, uint8_t data1, uint8_t data2)
+{
+    TMyMidiEvent event;
+    event.status = status;
+    event.data1 = data1;
+    event.data2 = data2;
+    m_output->SendEvent(event);
+}
+
+void DeviceLink::StartTimer1(int ms)
+{
+    // A timer already running with this interval keeps its current period.
+    if (m_timer.isActive() && m_timer.interval() == ms)
+        return;
+    m_timer.setInterval(ms);
+    m_timer.start();
+}
+
+void DeviceLink::StopTimer1()
+{
+    m_timer.stop();
+}
+
+void DeviceLink::waitUntil(const std::function<bool()>& done)
+{
+    if (done())
+        return;
+    QEventLoop loop;
+    const auto check = [&] {
+        if (done())
+            loop.quit();
+    };
+    const auto connection = connect(this, &DeviceLink::replyProcessed, &loop, check);
+    loop.exec();
+    disconnect(connection);
+}
+
+bool DeviceLink::AwaitReply(Flag flag, int intervalMs)
+{
+    bool& received = (flag == Flag::WriteAck) ? writeAck : replyReceived;
+    received = false;
+    tickCounter = 0;
+    StartTimer1(intervalMs);
+    waitUntil([&] { return received || tickCounter > 0; });
+    if (tickCounter == 0)
+        return true;
+    NoResponse();
+    return false;
+}
+
+void DeviceLink::NoResponse()
+{
+    m_timer.stop();
+    const QString text = NoResponseText(m_deviceType);
+    if (!text.isEmpty())
+        emit messageBox(text);
+    else
+        emit statusBarNoConnection();
+    m_timer.start();
+}
+
+int DeviceLink::WaitForShortMessage(uint32_t code)
+{
+    tickFlag = false;
+    if (m_queue.empty() && !m_timer.isActive())
+        m_timer.start();
+    waitUntil([&] { return tickFlag || !m_queue.empty(); });
+    if (tickFlag)
+        return -2;
+    const uint32_t first = m_queue.front();
+    m_queue.pop_front();
+    emit listsChanged();
+    return first == code ? 0 : -1;
+}
+
+void DeviceLink::PumpingDelay(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void DeviceLink::ProcessPendingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void DeviceLink::PauseBeforeSend()
+{
+    ProcessPendingEvents();
+    QThread::msleep(200);
+}
+
+void DeviceLink::clearShortMessageQueue()
+{
+    m_queue.clear();
+    emit listsChanged();
+}
+
+void DeviceLink::appendResult(const QString& line)
+{
+    emit resultLogged(line);
+}
+
+void DeviceLink::onTimer1()
+{
+    tickFlag = true;
+    ++tickCounter;
+    emit timerTicked(tickCounter);
+    emit replyProcessed();
+}
+
+void DeviceLink::applyDeviceType(char letter)
+{
+    if (letter == 'P' || letter == 'B' || letter == 'E')
+        emit deviceTypeApplied(letter);
+}
+
+void DeviceLink::MidiInput_1MidiInput()
+{
+    try {
+        while (m_input->PendingEventCount() > 0) {
+            std::unique_ptr<TMyMidiEvent> event = m_input->ReadEvent();
+            if (!event)
+                break;
+            const uint32_t code = EventCode(*event);
+
+            if (code == 0x800000 || code == 0x800001 || code == 0x800002) {
+                m_binData.clear();
+                m_testData.clear();
+                m_deviceType = code == 0x800002 ? 'E' : code == 0x800001 ? 'B' : 'P';
+                applyDeviceType(m_deviceType);
+                emit listsChanged();
+            }
+
+            if (m_firmwarePageShown) {
+                if (code == 0x8F5555)
+                    deviceRestart = false;
+                if (event->status == 0x88) {
+                    char text[3];
+                    std::snprintf(text, sizeof text, "%.2X", unsigned(event->data1 * 16 + event->data2) & 0xFFu);
+                    m_testData.emplace_back(text);
+                } else {
+                    m_queue.push_back(code);
+                }
+                switch (code) {
+                case 0x8F5555: case 0x9F7F7F: case 0x9F127F: case 0x9F137F: case 0x9F117F:
+                case 0xB0557F: case 0xB0037F: case 0xB07F55:
+                    emit firmwarePageEvent(code);
+                    break;
+                default:
+                    break;
+                }
+                m_binData.push_back(code);
+                emit listsChanged();
+            }
+
+            emit eventReceived(*event);
+            DispatchReply(*event);
+        }
+    } catch (const std::exception& e) {
+        emit errorRaised(QString::fromStdString(e.what()));
+    }
+    ProcessPendingEvents();
+    inputSeen = true;
+    emit replyProcessed();
+}
+
+void DeviceLink::DispatchReply(const TMyMidiEvent& event)
+{
+    if (m_developerRun)
+        emit eventLogged(QString::fromStdString(FormatMidiEvent(event)));
+    if (!event.isSysex())
+        return;
+    if (event.sysex.size() == 14)
+        emit statusText(QStringLiteral("Reading Basic Modes..."));
+
+    const auto reply = RecognizeReply(event.sysex.data(), event.sysex.size());
+    if (!reply)
+        return;
+
+    if (reply->flag == Reply::Flag::ReplyReceived)
+        replyReceived = true;
+    else if (reply->flag == Reply::Flag::WriteAck)
+        writeAck = true;
+    if (reply->statusText) {
+        emit statusText(QString::fromLatin1(reply->statusText));
+        if (reply->letter == 'n')
+            emit firmwareStatusText(QString::fromLatin1(reply->statusText));
+    }
+
+    switch (reply->letter) {
+    case 'f':
+        emit modeReceived(reply->values);
+        break;
+    case 'm':
+        emit deviceOptionsRead(reply->values[0] == 1, reply->values[1]);
+        break;
+    case 'b':
+        emit channelDumpReceived(QString::fromLatin1(reply->payload.data(), int(reply->payload.size())));
+        break;
+    case 'k':
+    case 'j':
+        emit deviceIdShown(deviceIdText(reply->deviceId));
+        if (reply->letter == 'j') {
+            emit bootloaderDateShown(QString::fromStdString(FormatPackedDateTime(reply->bootloaderDate)));
+            emit firmwareDateShown(QString::fromStdString(FormatPackedDateTime(reply->firmwareDate)));
+        }
+        m_deviceType = reply->deviceType;
+        applyDeviceType(m_deviceType);
+        break;
+    default:
+        break;
+    }
+}
+
+DeviceOperation::DeviceOperation(DeviceLink& link)
+    : m_link(link)
+{
+    if (link.m_busy) {
+        emit link.statusText(QStringLiteral("Another device operation is still waiting for the device."));
+        return;
+    }
+    m_owner = true;
+    link.m_busy = true;
+    emit link.busyChanged(true);
+}
+
+DeviceOperation::~DeviceOperation()
+{
+    if (!m_owner)
+        return;
+    m_link.m_busy = false;
+    emit m_link.busyChanged(false);
+}

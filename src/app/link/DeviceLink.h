@@ -1,0 +1,169 @@
+#pragma once
+
+#include "midi/TMidiInput_.h"
+#include "midi/TMidiOutput_.h"
+#include "protocol/Reply.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The program's side of the conversation with the device: owns the two MIDI
+// ports and Timer1, routes every received event, recognises replies and keeps
+// the exchange flags. Widgets and the command-line tool drive it and show what
+// it reports through its signals; it knows nothing about widgets.
+//
+// Waits (AwaitReply, WaitForShortMessage, PumpingDelay) run a nested event loop
+// that sleeps until an event, a timer tick or a reply arrives; nothing spins.
+class DeviceLink : public QObject {
+    Q_OBJECT
+public:
+    enum class Flag { ReplyReceived, WriteAck };
+
+    explicit DeviceLink(MidiBackend& ports, QObject* parent = nullptr);
+    ~DeviceLink() override;
+
+    TMidiInput_& MidiInput_1() { return *m_input; }
+    TMidiOutput_& MidiOutput_1() { return *m_output; }
+    QTimer& Timer1() { return m_timer; }
+
+    // Port names as enumerated at creation, in device order.
+    const QStringList& inputPortNames() const { return m_inputNames; }
+    const QStringList& outputPortNames() const { return m_outputNames; }
+    // The names OpenPorts uses (the texts of the two port lists).
+    void setSelectedPorts(const QString& input, const QString& output);
+    QString selectedInput() const { return m_selectedInput; }
+    QString selectedOutput() const { return m_selectedOutput; }
+
+    // Raise EMidiInputError / EmidioutputError when a name is not installed.
+    void OpenPorts();
+    void ClosePorts();
+    void ReopenPorts();
+
+    // Framing and sending; raise EmidioutputError when the output refuses.
+    void SendCommand(char letter, const std::vector<uint8_t>& payload = {});
+    // Sends `number` (decimal text) as six or more decimal digits; false when
+    // the text is not a number (nothing is sent).
+    bool SendDeviceNumber(const QString& number, char letter);
+    void SendShortMessage(uint8_t status, uint8_t data1, uint8_t data2);
+
+    // The bounded wait: true when the flag was set before Timer1 ticked; on a
+    // timeout NoResponse() has run and false is returned. Timer1 keeps running
+    // after a success; callers stop it as their operation requires.
+    bool AwaitReply(Flag flag, int intervalMs);
+    void NoResponse();
+    // 0 next queued code equals `code`, -1 it differs, -2 Timer1 ticked first.
+    int WaitForShortMessage(uint32_t code);
+    void PumpingDelay(int ms);
+    // Lets everything pending run once.
+    void ProcessPendingEvents();
+    // Lets pending events run once, then pauses 200 ms before a send.
+    void PauseBeforeSend();
+    // Starts Timer1 with `ms` unless it already runs with that interval.
+    void StartTimer1(int ms);
+    void StopTimer1();
+
+    // The input handler (MidiInput_1MidiInput) and the reply dispatcher.
+    void MidiInput_1MidiInput();
+    void DispatchReply(const TMyMidiEvent& event);
+
+    // Exchange state.
+    char deviceType() const { return m_deviceType; }
+    void setDeviceType(char letter) { m_deviceType = letter; }
+    char firmwareType() const { return m_firmwareType; }
+    void setFirmwareType(char letter) { m_firmwareType = letter; }
+    bool replyReceived = false;
+    bool writeAck = false;
+    bool tickFlag = false;
+    bool inputSeen = false;
+    bool deviceRestart = false;
+    int tickCounter = 0;
+
+    bool developerRun() const { return m_developerRun; }
+    void setDeveloperRun(bool on) { m_developerRun = on; }
+    bool firmwarePageShown() const { return m_firmwarePageShown; }
+    void setFirmwarePageShown(bool shown) { m_firmwarePageShown = shown; }
+
+    // Working lists (shown by the debug window).
+    std::deque<uint32_t>& shortMessageQueue() { return m_queue; }
+    std::vector<uint32_t>& bootloaderInfo() { return m_binData; }
+    std::vector<std::string>& testData() { return m_testData; }
+    void clearShortMessageQueue();
+    void appendResult(const QString& line);
+
+    // One device operation at a time: a second one started inside another's wait
+    // is refused. Use DeviceOperation below.
+    bool busy() const { return m_busy; }
+
+signals:
+    void statusText(const QString& text);           // lbllngStatMsg
+    void firmwareStatusText(const QString& text);   // lbllngFWStatMsg
+    void statusBarReset();
+    void statusBarNoConnection();                   // red bar, "No connection with device"
+    void messageBox(const QString& text);           // modal box; returns when dismissed
+    void errorRaised(const QString& text);          // a platform or programming error
+    void deviceTypeApplied(char letter);            // after identification, "k" or "j" (P, B or E)
+    void deviceIdShown(const QString& text);        // lblDevID
+    void bootloaderDateShown(const QString& text);  // lblBLDate
+    void firmwareDateShown(const QString& text);    // lblSWDate
+    void deviceOptionsRead(bool noteOff, int zeroValueOffset);
+    void channelDumpReceived(const QString& payload);
+    void modeReceived(const std::array<uint8_t, 4>& values);
+    void firmwarePageEvent(uint32_t code);          // events of the firmware service
+    void eventLogged(const QString& text);          // developer run: event text
+    void eventReceived(const TMyMidiEvent& event);  // every event, before it is dispatched
+    void resultLogged(const QString& line);
+    void listsChanged();
+    void timerTicked(int count);
+    void busyChanged(bool busy);
+    void replyProcessed();                          // wakes a waiting loop
+
+private:
+    friend class DeviceOperation;
+    void onTimer1();
+    void waitUntil(const std::function<bool()>& done);
+    void applyDeviceType(char letter);
+
+    std::unique_ptr<TMidiInput_> m_input;
+    std::unique_ptr<TMidiOutput_> m_output;
+    QTimer m_timer;
+    QStringList m_inputNames;
+    QStringList m_outputNames;
+    QString m_selectedInput;
+    QString m_selectedOutput;
+    char m_deviceType = 'X';
+    char m_firmwareType = 'X';
+    bool m_developerRun = false;
+    bool m_firmwarePageShown = false;
+    bool m_busy = false;
+    std::deque<uint32_t> m_queue;
+    std::vector<uint32_t> m_binData;
+    std::vector<std::string> m_testData;
+};
+
+// Message box text of the no-response report; empty when the bar turns red instead.
+QString NoResponseText(char deviceType);
+
+// Marks one device operation. Refused (false) while another one waits; the
+// refusal is reported on the status line.
+class DeviceOperation {
+public:
+    explicit DeviceOperation(DeviceLink& link);
+    ~DeviceOperation();
+    DeviceOperation(const DeviceOperation&) = delete;
+    DeviceOperation& operator=(const DeviceOperation&) = delete;
+    explicit operator bool() const { return m_owner; }
+
+private:
+    DeviceLink& m_link;
+    bool m_owner = false;
+};

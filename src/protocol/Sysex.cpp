@@ -1,0 +1,96 @@
+#include "protocol/Sysex.h"
+
+#include "protocol/Crc32.h"
+#include "util/Utils.h"
+
+#include <cstdio>
+#include <iterator>
+
+namespace {
+
+void AppendText(Bytes& message, std::string_view text)
+{
+    message.insert(message.end(), text.begin(), text.end());
+}
+
+// Header, letter, hex text and its checksum; the caller appends the rest.
+Bytes FramedStart(char letter, const std::string& hexText)
+{
+    Bytes message;
+    message.reserve(std::size(kCommandHeader) + 1 + hexText.size() + 8 + 8 + 1);
+    message.insert(message.end(), std::begin(kCommandHeader), std::end(kCommandHeader));
+    message.push_back(static_cast<uint8_t>(letter));
+    AppendText(message, hexText);
+    AppendText(message, ChecksumText(Crc32OfText(hexText)));
+    return message;
+}
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+} // namespace
+
+std::string PayloadHexText(const Bytes& payload)
+{
+    return BytesToHexText(payload, "");
+}
+
+Bytes BuildCommand(char letter, const Bytes& payload)
+{
+    Bytes message = FramedStart(letter, PayloadHexText(payload));
+    message.push_back(0xF7);
+    return message;
+}
+
+std::optional<Bytes> DeviceNumberPayload(std::string_view number)
+{
+    while (!number.empty() && IsBlank(number.front()))
+        number.remove_prefix(1);
+    while (!number.empty() && IsBlank(number.back()))
+        number.remove_suffix(1);
+    if (number.empty())
+        return std::nullopt;
+
+    // Device IDs are 32-bit unsigned values; anything larger is refused
+    // rather than silently wrapped.
+    uint64_t value = 0;
+    for (const char c : number) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + static_cast<uint64_t>(c - '0');
+        if (value > 0xFFFFFFFFull)
+            return std::nullopt;
+    }
+
+    char digits[16];
+    std::snprintf(digits, sizeof(digits), "%.6llu", static_cast<unsigned long long>(value));
+    Bytes payload;
+    AppendText(payload, digits);
+    return payload;
+}
+
+Bytes BuildFirmwareBlock(const Bytes& block, uint32_t blockTag)
+{
+    Bytes masked;
+    masked.reserve(block.size());
+    for (const uint8_t byte : block)
+        masked.push_back(static_cast<uint8_t>(byte ^ 0xAA));
+
+    Bytes message = FramedStart('h', PayloadHexText(masked));
+    char tag[9];
+    std::snprintf(tag, sizeof(tag), "%08X", static_cast<unsigned>(blockTag));
+    AppendText(message, tag);
+    message.push_back(0xF7);
+    return message;
+}
+
+Bytes BuildReply(char letter, std::string_view payload)
+{
+    Bytes message(std::begin(kReplyHeader), std::end(kReplyHeader));
+    message.push_back(static_cast<uint8_t>(letter));
+    AppendText(message, payload);
+    message.push_back(0xF7);
+    return message;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Path separator of the platform ('\\' on Windows, '/' elsewhere).
+char PathSeparator();
+
+// Appends one path separator unless the path is empty or already ends in one.
+std::string AddTrailingBackslash(const std::string& path);
+// Creates a directory and every missing parent; the result is that of the last
+// creation performed (true when the directory already exists).
+bool ForceDirectoryPath(const std::string& path);
+
+// Windows only; elsewhere empty, false and 0.
+std::string GetSpecialFolderPath(int csidl);
+bool IsWow64();
+int GetWindowsVersionCode();
+
+// ASCII a..z and the nine Polish lower-case letters of code page 1250 to capitals.
+std::string UpperCasePolish(std::string_view text);
+
+// Two upper-case hex digits and `separator` per byte: "abc", "." -> "61.62.63.".
+std::string BytesToHexText(const uint8_t* data, size_t size, std::string_view separator);
+std::string BytesToHexText(const std::vector<uint8_t>& bytes, std::string_view separator);
+
+// Pairs of hex digits each naming one ASCII hex digit: "3132" -> 0x12 = 18.
+uint32_t AsciiHexToInt(std::string_view text);
+// Up to 8 hex digits, either case; empty -> 0.
+uint32_t HexTextToInt(std::string_view text);
+
+// Four "%.3d" groups, lowest byte first: 0x009F007F -> "127000159000".
+std::string IntToDecimalTriplets(uint32_t value);
+// The inverse; 0 for a text that is not exactly 12 characters.
+uint32_t DecimalTripletsToInt(std::string_view text);

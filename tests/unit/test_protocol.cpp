@@ -1,0 +1,279 @@
+#include "firmware/domain/PackedDateTime.h"
+#include "protocol/Crc32.h"
+#include "protocol/Reply.h"
+#include "protocol/Sysex.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+Bytes Ascii(std::string_view text)
+{
+    return Bytes(text.begin(), text.end());
+}
+
+Bytes Concat(std::initializer_list<Bytes> parts)
+{
+    Bytes all;
+    for (const Bytes& p : parts)
+        all.insert(all.end(), p.begin(), p.end());
+    return all;
+}
+
+std::optional<Reply> Recognize(const Bytes& message)
+{
+    return RecognizeReply(message.data(), message.size());
+}
+
+} // namespace
+
+TEST(Crc32Test, CheckValueAndChecksumText)
+{
+    EXPECT_EQ(Crc32OfText("123456789"), 0xCBF43926u);
+    EXPECT_EQ(ChecksumText(0xCBF43926u), "2639F4CB");  // least significant byte first
+    EXPECT_EQ(Crc32OfText(""), 0u);
+    EXPECT_EQ(ChecksumText(0), "00000000");
+    EXPECT_EQ(ChecksumText(Crc32OfText("01000000")), "B7867F66");
+    EXPECT_EQ(ChecksumText(Crc32OfText("00000000")), "038D08C0");
+    EXPECT_EQ(ChecksumText(Crc32OfText("0A000000")), "9C56178A");
+}
+
+TEST(SysexTest, PayloadHexTextIsUpperCase)
+{
+    EXPECT_EQ(PayloadHexText({0x01, 0x00, 0x0A}), "01000A");
+    EXPECT_EQ(PayloadHexText({0xAB, 0xCD, 0xEF}), "ABCDEF");
+    EXPECT_EQ(PayloadHexText({}), "");
+}
+
+TEST(SysexTest, CommandWithoutPayload)
+{
+    const Bytes expected = {
+        0xF0, 0x00, 0x31, 0x34, 0x56,                    // command header
+        0x44,                                            // "D"
+        '0', '0', '0', '0', '0', '0', '0', '0',          // checksum of the empty text
+        0xF7,
+    };
+    EXPECT_EQ(BuildCommand('D'), expected);
+    EXPECT_EQ(BuildCommand('B', {}).size(), 15u);
+}
+
+TEST(SysexTest, CommandWithPayload)
+{
+    const Bytes expected = Concat({
+        {0xF0, 0x00, 0x31, 0x34, 0x56},  // command header
+        {0x4C},                          // "L"
+        Ascii("01000000"),               // payload hex text
+        Ascii("B7867F66"),               // checksum text
+        {0xF7},
+    });
+    EXPECT_EQ(BuildCommand('L', {0x01, 0x00, 0x00, 0x00}), expected);
+    EXPECT_EQ(expected.size(), 23u);
+
+    const Bytes off = BuildCommand('L', {0x00, 0x00, 0x00, 0x00});
+    EXPECT_EQ(std::string(off.begin() + 6, off.end() - 1), "00000000038D08C0");
+    const Bytes offset = BuildCommand('O', {0x0A, 0x00, 0x00, 0x00});
+    EXPECT_EQ(std::string(offset.begin() + 6, offset.end() - 1), "0A0000009C56178A");
+}
+
+TEST(SysexTest, TextPayloadIsHexEncodedPerCharacter)
+{
+    const Bytes channel = Ascii("0123456789ABCD");  // 14 characters
+    const Bytes message = BuildCommand('C', channel);
+    EXPECT_EQ(message.size(), 43u);
+    EXPECT_EQ(std::string(message.begin() + 6, message.begin() + 34), "3031323334353637383941424344");
+}
+
+TEST(SysexTest, DeviceNumberPayload)
+{
+    const auto payload = DeviceNumberPayload("42");
+    ASSERT_TRUE(payload);
+    EXPECT_EQ(*payload, Ascii("000042"));
+    EXPECT_EQ(PayloadHexText(*payload), "303030303432");
+    const Bytes expected = Concat({
+        {0xF0, 0x00, 0x31, 0x34, 0x56, 0x45},  // header, "E"
+        Ascii("303030303432"),                // "000042"
+        Ascii("948253E0"),                    // checksum text
+        {0xF7},
+    });
+    EXPECT_EQ(BuildCommand('E', *payload), expected);
+
+    EXPECT_EQ(DeviceNumberPayload(" 7\t"), Ascii("000007"));
+    EXPECT_EQ(DeviceNumberPayload("0"), Ascii("000000"));
+    EXPECT_EQ(DeviceNumberPayload("1234567"), Ascii("1234567"));
+    EXPECT_EQ(DeviceNumberPayload("00000000042"), Ascii("000042"));
+    EXPECT_EQ(DeviceNumberPayload("4294967295"), Ascii("4294967295"));
+}
+
+TEST(SysexTest, DeviceNumberPayloadRejectsNonNumbers)
+{
+    for (const char* bad : {"", "   ", "-1", "-0", "+5", "12a", "1 2", "0x10", "4294967296",
+                            "99999999999999999999999"})
+        EXPECT_FALSE(DeviceNumberPayload(bad)) << '"' << bad << '"';
+}
+
+TEST(SysexTest, FirmwareBlockIsMaskedAndTagged)
+{
+    const Bytes expected = Concat({
+        {0xF0, 0x00, 0x31, 0x34, 0x56},  // command header
+        {0x68},                          // "h"
+        Ascii("00AA"),                   // 0xAA ^ 0xAA, 0x00 ^ 0xAA
+        Ascii("6FCDBD1D"),               // checksum of "00AA" only
+        Ascii("0000001A"),               // block tag, not covered by the checksum
+        {0xF7},
+    });
+    EXPECT_EQ(BuildFirmwareBlock({0xAA, 0x00}, 0x1A), expected);
+
+    const Bytes block(128, 0x55);
+    const Bytes message = BuildFirmwareBlock(block, 0xDEADBEEF);
+    ASSERT_EQ(message.size(), 22u + 2 * 128 + 1);
+    const std::string hex(message.begin() + 6, message.begin() + 6 + 256);
+    EXPECT_EQ(hex, std::string(256, 'F'));
+    EXPECT_EQ(std::string(message.end() - 9, message.end() - 1), "DEADBEEF");
+    EXPECT_EQ(std::string(message.begin() + 262, message.begin() + 270), ChecksumText(Crc32OfText(hex)));
+}
+
+TEST(ReplyTest, ShortRepliesCarryFlagAndStatus)
+{
+    struct Case {
+        char letter;
+        Reply::Flag flag;
+        const char* status;
+    };
+    const Case cases[] = {
+        {'a', Reply::Flag::ReplyReceived, "Device cleaned."},
+        {'c', Reply::Flag::WriteAck, "Sending next block."},
+        {'d', Reply::Flag::ReplyReceived, "Reset device done."},
+        {'e', Reply::Flag::ReplyReceived, "Device Number Written."},
+        {'g', Reply::Flag::WriteAck, "Writing Basic modes..."},
+        {'h', Reply::Flag::ReplyReceived, "Reset Basic modes done."},
+        {'i', Reply::Flag::WriteAck, "Writing Basic modes count..."},
+        {'l', Reply::Flag::ReplyReceived, "Note Off activity changed."},
+        {'n', Reply::Flag::ReplyReceived, "Programming mode entered."},
+        {'o', Reply::Flag::ReplyReceived, "Zero Value Offset changed."},
+    };
+    for (const Case& c : cases) {
+        const Bytes message = {0xF0, 0x31, 0x34, 0x56, static_cast<uint8_t>(c.letter), 0xF7};
+        EXPECT_EQ(BuildReply(c.letter), message);
+        const auto reply = Recognize(message);
+        ASSERT_TRUE(reply) << c.letter;
+        EXPECT_EQ(reply->letter, c.letter);
+        EXPECT_EQ(reply->length, 6u);
+        EXPECT_EQ(reply->payload, "");
+        EXPECT_EQ(reply->flag, c.flag) << c.letter;
+        ASSERT_NE(reply->statusText, nullptr);
+        EXPECT_STREQ(reply->statusText, c.status);
+    }
+}
+
+TEST(ReplyTest, OnlyLengthAndFirstFiveBytesDecide)
+{
+    // Upper-case letter: a command letter, not a reply.
+    EXPECT_FALSE(Recognize({0xF0, 0x31, 0x34, 0x56, 'A', 0xF7}));
+    // A command (header with 0x00) is not a reply.
+    EXPECT_FALSE(Recognize(BuildCommand('a')));
+    EXPECT_FALSE(Recognize({0xF0, 0x00, 0x31, 0x34, 0x56, 'a'}));
+    // Right letter, wrong length.
+    EXPECT_FALSE(Recognize(BuildReply('a', "0")));
+    EXPECT_FALSE(Recognize(BuildReply('j', "00")));
+    EXPECT_FALSE(Recognize(BuildReply('b', std::string(13, '0'))));
+    // Unknown letters.
+    EXPECT_FALSE(Recognize(BuildReply('p')));
+    EXPECT_FALSE(Recognize(BuildReply('z', std::string(8, '0'))));
+    // Truncated input.
+    EXPECT_FALSE(Recognize({0xF0, 0x31, 0x34, 0x56}));
+    EXPECT_FALSE(RecognizeReply(nullptr, 0));
+    // Neither the F7 nor the payload characters are checked.
+    const auto noEnd = Recognize({0xF0, 0x31, 0x34, 0x56, 'd', 0x00});
+    ASSERT_TRUE(noEnd);
+    EXPECT_EQ(noEnd->letter, 'd');
+}
+
+TEST(ReplyTest, LengthsPerLetter)
+{
+    for (char c : std::string("acdeghilno"))
+        EXPECT_EQ(ReplyLength(c), 6u) << c;
+    EXPECT_EQ(ReplyLength('f'), 14u);
+    EXPECT_EQ(ReplyLength('m'), 14u);
+    EXPECT_EQ(ReplyLength('k'), 16u);
+    EXPECT_EQ(ReplyLength('b'), 20u);
+    EXPECT_EQ(ReplyLength('j'), 32u);
+    EXPECT_EQ(ReplyLength('J'), 0u);
+    EXPECT_EQ(ReplyLength('K'), 0u);
+    EXPECT_EQ(ReplyLength(0), 0u);
+}
+
+TEST(ReplyTest, DeviceInformationJ)
+{
+    const Bytes message = Concat({
+        {0xF0, 0x31, 0x34, 0x56, 0x6A},  // reply header, "j"
+        Ascii("0001E240"),               // device ID 123456
+        Ascii("0118A4CF"),               // bootloader date
+        Ascii("0124C298"),               // firmware date 2018-04-24 10:24
+        Ascii("42"),                     // type "B"
+        {0xF7},
+    });
+    ASSERT_EQ(message.size(), 32u);
+    const auto reply = Recognize(message);
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->letter, 'j');
+    EXPECT_EQ(reply->flag, Reply::Flag::ReplyReceived);
+    EXPECT_EQ(reply->statusText, nullptr);
+    EXPECT_EQ(reply->deviceId, 123456u);
+    EXPECT_EQ(reply->bootloaderDate, 0x0118A4CFu);
+    EXPECT_EQ(reply->firmwareDate, 0x0124C298u);
+    EXPECT_EQ(reply->deviceType, 'B');
+    EXPECT_EQ(reply->payload, "0001E2400118A4CF0124C29842");
+}
+
+TEST(ReplyTest, DeviceIdentityK)
+{
+    const auto reply = Recognize(BuildReply('k', "FFFFFFFF50"));
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->length, 16u);
+    EXPECT_EQ(reply->flag, Reply::Flag::ReplyReceived);
+    EXPECT_EQ(reply->deviceId, 0xFFFFFFFFu);
+    EXPECT_EQ(reply->deviceType, 'P');
+    EXPECT_EQ(reply->bootloaderDate, 0u);
+}
+
+TEST(ReplyTest, ModeRecordFAndSettingsM)
+{
+    const auto mode = Recognize(BuildReply('f', "0A7F0005"));
+    ASSERT_TRUE(mode);
+    EXPECT_EQ(mode->flag, Reply::Flag::ReplyReceived);
+    EXPECT_EQ(mode->values, (std::array<uint8_t, 4>{0x0A, 0x7F, 0x00, 0x05}));
+
+    // Only the first four of the eight payload characters are used.
+    const auto settings = Recognize(BuildReply('m', "010AFFFF"));
+    ASSERT_TRUE(settings);
+    EXPECT_EQ(settings->length, 14u);
+    EXPECT_EQ(settings->flag, Reply::Flag::ReplyReceived);
+    EXPECT_EQ(settings->values[0], 1);
+    EXPECT_EQ(settings->values[1], 10);
+    EXPECT_EQ(settings->values[2], 0);
+    EXPECT_EQ(settings->values[3], 0);
+}
+
+TEST(ReplyTest, ChannelDumpBKeepsPayload)
+{
+    const auto reply = Recognize(BuildReply('b', "0102030405060A"));
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->length, 20u);
+    EXPECT_EQ(reply->flag, Reply::Flag::ReplyReceived);
+    EXPECT_EQ(reply->payload, "0102030405060A");
+}
+
+TEST(PackedDateTimeTest, FormatAndBuild)
+{
+    EXPECT_EQ(MakePackedDateTime(2018, 4, 24, 10, 24), 0x0124C298u);
+    EXPECT_EQ(FormatPackedDateTime(0x0124C298u), "2018-04-24 10:24");
+    EXPECT_EQ(FormatPackedDateTime(MakePackedDateTime(2255, 12, 31, 23, 59)), "2255-12-31 23:59");
+    EXPECT_EQ(FormatPackedDateTime(0), "2000-00-00 00:00");
+    // Bits above the year are not part of the value.
+    EXPECT_EQ(FormatPackedDateTime(0xF0000000u | MakePackedDateTime(2001, 1, 2, 3, 4)), "2001-01-02 03:04");
+    // Out-of-range fields stay inside their own bits.
+    EXPECT_EQ(MakePackedDateTime(2000, 0, 0, 0, 64), 0u);
+    EXPECT_EQ(MakePackedDateTime(2000, 0, 0, 32, 0), 0u);
+}
