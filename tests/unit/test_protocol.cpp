@@ -40,13 +40,6 @@ TEST(Crc32Test, CheckValueAndChecksumText)
     EXPECT_EQ(ChecksumText(Crc32OfText("0A000000")), "9C56178A");
 }
 
-TEST(SysexTest, PayloadHexTextIsUpperCase)
-{
-    EXPECT_EQ(PayloadHexText({0x01, 0x00, 0x0A}), "01000A");
-    EXPECT_EQ(PayloadHexText({0xAB, 0xCD, 0xEF}), "ABCDEF");
-    EXPECT_EQ(PayloadHexText({}), "");
-}
-
 TEST(SysexTest, CommandWithoutPayload)
 {
     const Bytes expected = {
@@ -69,6 +62,7 @@ TEST(SysexTest, CommandWithPayload)
         {0xF7},
     });
     EXPECT_EQ(BuildCommand('L', {0x01, 0x00, 0x00, 0x00}), expected);
+    EXPECT_EQ(PayloadHexText({0x01, 0x00, 0x0A, 0xBF}), "01000ABF");
     EXPECT_EQ(expected.size(), 23u);
 
     const Bytes off = BuildCommand('L', {0x00, 0x00, 0x00, 0x00});
@@ -190,20 +184,6 @@ TEST(ReplyTest, OnlyLengthAndFirstFiveBytesDecide)
     EXPECT_EQ(noEnd->letter, 'd');
 }
 
-TEST(ReplyTest, LengthsPerLetter)
-{
-    for (char c : std::string("acdeghilno"))
-        EXPECT_EQ(ReplyLength(c), 6u) << c;
-    EXPECT_EQ(ReplyLength('f'), 14u);
-    EXPECT_EQ(ReplyLength('m'), 14u);
-    EXPECT_EQ(ReplyLength('k'), 16u);
-    EXPECT_EQ(ReplyLength('b'), 20u);
-    EXPECT_EQ(ReplyLength('j'), 32u);
-    EXPECT_EQ(ReplyLength('J'), 0u);
-    EXPECT_EQ(ReplyLength('K'), 0u);
-    EXPECT_EQ(ReplyLength(0), 0u);
-}
-
 TEST(ReplyTest, DeviceInformationJ)
 {
     const Bytes message = Concat({
@@ -238,7 +218,7 @@ TEST(ReplyTest, DeviceIdentityK)
     EXPECT_EQ(reply->bootloaderDate, 0u);
 }
 
-TEST(ReplyTest, ModeRecordFAndSettingsM)
+TEST(ReplyTest, ModeRecordSettingsAndChannelDump)
 {
     const auto mode = Recognize(BuildReply('f', "0A7F0005"));
     ASSERT_TRUE(mode);
@@ -254,15 +234,12 @@ TEST(ReplyTest, ModeRecordFAndSettingsM)
     EXPECT_EQ(settings->values[1], 10);
     EXPECT_EQ(settings->values[2], 0);
     EXPECT_EQ(settings->values[3], 0);
-}
 
-TEST(ReplyTest, ChannelDumpBKeepsPayload)
-{
-    const auto reply = Recognize(BuildReply('b', "0102030405060A"));
-    ASSERT_TRUE(reply);
-    EXPECT_EQ(reply->length, 20u);
-    EXPECT_EQ(reply->flag, Reply::Flag::ReplyReceived);
-    EXPECT_EQ(reply->payload, "0102030405060A");
+    const auto channel = Recognize(BuildReply('b', "0102030405060A"));
+    ASSERT_TRUE(channel);
+    EXPECT_EQ(channel->length, 20u);
+    EXPECT_EQ(channel->flag, Reply::Flag::ReplyReceived);
+    EXPECT_EQ(channel->payload, "0102030405060A");
 }
 
 TEST(PackedDateTimeTest, FormatAndBuild)

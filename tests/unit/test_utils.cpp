@@ -19,7 +19,7 @@ std::string Sep()
 }
 
 // A fresh, empty directory below the system temp directory, removed afterwards.
-class TempDir : public ::testing::Test {
+class ForceDirectoryPathTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -45,14 +45,14 @@ TEST(PathTest, AddTrailingBackslashAppendsExactlyOneSeparator)
     EXPECT_EQ(AddTrailingBackslash("a" + Sep() + "b"), "a" + Sep() + "b" + Sep());
 }
 
-TEST_F(TempDir, ForceDirectoryPathOfExistingDirectorySucceeds)
+TEST_F(ForceDirectoryPathTest, OfExistingDirectorySucceeds)
 {
     EXPECT_TRUE(ForceDirectoryPath(root_.string()));
     EXPECT_TRUE(ForceDirectoryPath(AddTrailingBackslash(root_.string())));
     EXPECT_TRUE(fs::is_empty(root_));
 }
 
-TEST_F(TempDir, ForceDirectoryPathCreatesEveryMissingLevel)
+TEST_F(ForceDirectoryPathTest, CreatesEveryMissingLevel)
 {
     const fs::path deep = root_ / "one" / "two" / "three";
     EXPECT_TRUE(ForceDirectoryPath(deep.string()));
@@ -64,7 +64,7 @@ TEST_F(TempDir, ForceDirectoryPathCreatesEveryMissingLevel)
     EXPECT_TRUE(fs::is_directory(root_ / "x" / "y"));
 }
 
-TEST_F(TempDir, ForceDirectoryPathResolvesRelativePathsFromCurrentDirectory)
+TEST_F(ForceDirectoryPathTest, ResolvesRelativePathsFromCurrentDirectory)
 {
     const fs::path saved = fs::current_path();
     fs::current_path(root_);
@@ -74,22 +74,13 @@ TEST_F(TempDir, ForceDirectoryPathResolvesRelativePathsFromCurrentDirectory)
     EXPECT_TRUE(fs::is_directory(root_ / "rel" / "sub"));
 }
 
-TEST_F(TempDir, ForceDirectoryPathFailsBelowAFileAndForEmptyPath)
+TEST_F(ForceDirectoryPathTest, FailsBelowAFileAndForEmptyPath)
 {
     std::ofstream(root_ / "file") << "x";
     EXPECT_FALSE(ForceDirectoryPath((root_ / "file").string()));
     EXPECT_FALSE(ForceDirectoryPath((root_ / "file" / "sub").string()));
     EXPECT_FALSE(ForceDirectoryPath(""));
 }
-
-#ifndef _WIN32
-TEST(PlatformProbeTest, WindowsOnlyFunctionsAreNeutralElsewhere)
-{
-    EXPECT_EQ(GetSpecialFolderPath(0x23), "");
-    EXPECT_FALSE(IsWow64());
-    EXPECT_EQ(GetWindowsVersionCode(), 0);
-}
-#endif
 
 TEST(UpperCasePolishTest, MapsAsciiAndPolishLettersOnly)
 {
@@ -139,23 +130,14 @@ TEST(HexTextTest, AsciiHexToIntReadsPairsOfCharacterCodes)
     EXPECT_EQ(AsciiHexToInt("313"), 1u);
 }
 
-TEST(DecimalTripletsTest, FormatsLowestByteFirst)
+TEST(DecimalTripletsTest, FormatsLowestByteFirstAndRoundTrips)
 {
     EXPECT_EQ(IntToDecimalTriplets(0x009F007Fu), "127000159000");
-    EXPECT_EQ(IntToDecimalTriplets(0), "000000000000");
     EXPECT_EQ(IntToDecimalTriplets(0xFFFFFFFFu), "255255255255");
     EXPECT_EQ(DecimalTripletsToInt("127000159000"), 0x009F007Fu);
-}
-
-TEST(DecimalTripletsTest, RoundTripsEveryByteValueInEveryPosition)
-{
-    for (uint32_t b = 0; b < 256; ++b) {
-        for (int shift = 0; shift < 32; shift += 8) {
-            const uint32_t v = (b << shift) | (0x5Au << ((shift + 8) % 32));
-            ASSERT_EQ(DecimalTripletsToInt(IntToDecimalTriplets(v)), v) << v;
-        }
-    }
     std::mt19937 rng(1234);
+    for (uint32_t v : {0u, 1u, 0x80u, 0xFF00FF00u, 0xFFFFFFFFu})
+        EXPECT_EQ(DecimalTripletsToInt(IntToDecimalTriplets(v)), v) << v;
     for (int i = 0; i < 1000; ++i) {
         const uint32_t v = rng();
         ASSERT_EQ(DecimalTripletsToInt(IntToDecimalTriplets(v)), v) << v;

@@ -1,0 +1,108 @@
+#include "emulator/device/EmulatorArguments.h"
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+namespace {
+
+template <typename T>
+std::optional<T> ParseNumber(const std::string& text, T min, T max)
+{
+    T value{};
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != end || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+char ToLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
+
+} // namespace
+
+std::string EmulatorUsage()
+{
+    return "Usage: vantorel-emulator --name CLIENT --type P|B|E [options]\n"
+           "Emulates a VANTOREL device as the JACK client CLIENT with the MIDI ports\n"
+           "CLIENT:in (commands from the program) and CLIENT:out (replies).\n"
+           "Prints \"ready\" once the ports exist; SIGTERM or SIGINT ends it.\n"
+           "\n"
+           "  --name CLIENT     JACK client name (required)\n"
+           "  --type P|B|E      edition: Pro, Basic or Eco (default P)\n"
+           "  --device-id N     device ID (default 1)\n"
+           "  --never-answer    receive everything, answer nothing\n"
+           "  --skip LETTER:N   leave out the N-th reply with this letter (repeatable)\n"
+           "  --delay MS        send every answer MS milliseconds late\n"
+           "  --verbose         log received and sent messages on stderr\n"
+           "  --help            show this text\n"
+           "  --version         show the version\n";
+}
+
+EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args)
+{
+    EmulatorArguments result;
+    auto fail = [&result](std::string message) {
+        result.action = EmulatorArguments::Action::Error;
+        result.error = std::move(message);
+        return result;
+    };
+
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (option == "--help" || option == "--version") {
+            result.action = option == "--help" ? EmulatorArguments::Action::Help : EmulatorArguments::Action::Version;
+            return result;
+        }
+        if (option == "--never-answer") {
+            result.config.neverAnswer = true;
+            continue;
+        }
+        if (option == "--verbose") {
+            result.verbose = true;
+            continue;
+        }
+        if (option != "--name" && option != "--type" && option != "--device-id" && option != "--skip"
+            && option != "--delay")
+            return fail("unknown option " + option);
+        if (i + 1 >= args.size())
+            return fail(option + " needs a value");
+        const std::string& value = args[++i];
+
+        if (option == "--name") {
+            if (value.empty())
+                return fail("--name must not be empty");
+            result.clientName = value;
+        } else if (option == "--type") {
+            if (value != "P" && value != "B" && value != "E")
+                return fail("--type must be P, B or E, not " + value);
+            result.config.type = value[0];
+        } else if (option == "--device-id") {
+            const auto id = ParseNumber<uint32_t>(value, 0, std::numeric_limits<uint32_t>::max());
+            if (!id)
+                return fail("--device-id needs a number from 0 to 4294967295, not " + value);
+            result.config.deviceId = *id;
+        } else if (option == "--skip") {
+            // Reply letters are lower case; "J:2" means the second "j".
+            const auto n = value.size() > 2 && value[1] == ':'
+                ? ParseNumber<int>(value.substr(2), 1, std::numeric_limits<int>::max())
+                : std::nullopt;
+            const char letter = value.empty() ? 0 : ToLower(value[0]);
+            if (!n || letter < 'a' || letter > 'z')
+                return fail("--skip needs LETTER:N with N from 1, not " + value);
+            result.config.skipNth[letter] = *n;
+        } else if (option == "--delay") {
+            const auto ms = ParseNumber<int>(value, 0, 600000);
+            if (!ms)
+                return fail("--delay needs milliseconds from 0 to 600000, not " + value);
+            result.config.delayMs = *ms;
+        }
+    }
+    if (result.clientName.empty())
+        return fail("--name CLIENT is required");
+    return result;
+}

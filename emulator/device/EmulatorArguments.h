@@ -1,0 +1,23 @@
+#pragma once
+
+#include "emulator/device/EmulatedDevice.h"
+
+#include <string>
+#include <vector>
+
+// Command line of vantorel-emulator.
+struct EmulatorArguments {
+    enum class Action { Run, Help, Version, Error };
+
+    Action action = Action::Run;
+    std::string error;          // Action::Error: what is wrong, one line
+    std::string clientName;     // --name
+    bool verbose = false;       // --verbose
+    EmulatorConfig config;
+};
+
+// Parses the arguments after the program name.
+EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args);
+
+// The --help text, ending in a newline.
+std::string EmulatorUsage();

@@ -1,0 +1,184 @@
+#include "emulator/inprocess/EmulatorBackend.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace emulator_backend_detail {
+
+// One opened input port.
+struct InputState {
+    MidiReceiveCallback callback;
+    QElapsedTimer clock;
+    bool running = false;
+};
+
+// The cable between the program's ports and the device. Everything happens on
+// the thread that created it: answers are delivered by timers of `context`,
+// which go away with it.
+class DeviceWire : public std::enable_shared_from_this<DeviceWire> {
+public:
+    explicit DeviceWire(EmulatorConfig config)
+        : device(std::move(config))
+    {
+    }
+
+    void fromProgram(const std::vector<uint8_t>& message)
+    {
+        for (EmulatorOutput& output : device.receive(message))
+            toProgram(output.afterMs, std::move(output.bytes));
+    }
+
+    // Arrives at whatever input is running once the delay has passed; nothing
+    // is delivered synchronously.
+    void toProgram(int afterMs, std::vector<uint8_t> bytes)
+    {
+        QTimer::singleShot(std::max(0, afterMs), &context, [weak = weak_from_this(), bytes = std::move(bytes)] {
+            if (const auto self = weak.lock())
+                self->deliver(bytes);
+        });
+    }
+
+    void addInput(const std::shared_ptr<InputState>& input) { inputs.push_back(input); }
+
+    void removeInput(const InputState* input)
+    {
+        std::erase_if(inputs, [input](const std::weak_ptr<InputState>& weak) {
+            const auto locked = weak.lock();
+            return !locked || locked.get() == input;
+        });
+    }
+
+    EmulatedDevice device;
+
+private:
+    void deliver(const std::vector<uint8_t>& bytes)
+    {
+        // A callback may open or close ports; work on a snapshot.
+        std::vector<std::shared_ptr<InputState>> receivers;
+        for (const auto& weak : inputs) {
+            if (auto input = weak.lock(); input && input->running)
+                receivers.push_back(std::move(input));
+        }
+        for (const auto& input : receivers) {
+            if (input->running)
+                input->callback(bytes.data(), bytes.size(), static_cast<uint32_t>(input->clock.elapsed()));
+        }
+    }
+
+    QObject context;
+    std::vector<std::weak_ptr<InputState>> inputs;
+};
+
+class EmulatedInputPort : public MidiBackendInput {
+public:
+    EmulatedInputPort(std::shared_ptr<DeviceWire> wire, MidiReceiveCallback callback)
+        : m_wire(std::move(wire))
+        , m_state(std::make_shared<InputState>())
+    {
+        m_state->callback = std::move(callback);
+        m_wire->addInput(m_state);
+    }
+
+    ~EmulatedInputPort() override
+    {
+        stop();
+        m_wire->removeInput(m_state.get());
+    }
+
+    bool start(std::string&) override
+    {
+        if (!m_state->running) {
+            m_state->clock.start();
+            m_state->running = true;
+        }
+        return true;
+    }
+
+    void stop() override { m_state->running = false; }
+
+private:
+    std::shared_ptr<DeviceWire> m_wire;
+    std::shared_ptr<InputState> m_state;
+};
+
+class EmulatedOutputPort : public MidiBackendOutput {
+public:
+    explicit EmulatedOutputPort(std::shared_ptr<DeviceWire> wire)
+        : m_wire(std::move(wire))
+    {
+    }
+
+    bool send(const uint8_t* data, size_t size, std::string& error) override
+    {
+        if (data == nullptr || size == 0) {
+            error = "Empty MIDI message";
+            return false;
+        }
+        m_wire->fromProgram(std::vector<uint8_t>(data, data + size));
+        return true;
+    }
+
+private:
+    std::shared_ptr<DeviceWire> m_wire;
+};
+
+} // namespace emulator_backend_detail
+
+using namespace emulator_backend_detail;
+
+struct EmulatorBackend::Impl : DeviceWire {
+    using DeviceWire::DeviceWire;
+};
+
+EmulatorBackend::EmulatorBackend(EmulatorConfig config)
+    : m_impl(std::make_shared<Impl>(std::move(config)))
+{
+}
+
+EmulatorBackend::~EmulatorBackend() = default;
+
+EmulatedDevice& EmulatorBackend::device()
+{
+    return m_impl->device;
+}
+
+void EmulatorBackend::inject(const std::vector<uint8_t>& message)
+{
+    m_impl->toProgram(0, message);
+}
+
+std::string EmulatorBackend::name() const
+{
+    return "Emulator";
+}
+
+std::vector<std::string> EmulatorBackend::inputPortNames()
+{
+    return {kEmulatorPortName};
+}
+
+std::vector<std::string> EmulatorBackend::outputPortNames()
+{
+    return {kEmulatorPortName};
+}
+
+std::unique_ptr<MidiBackendInput> EmulatorBackend::openInput(int index, MidiReceiveCallback callback, std::string& error)
+{
+    if (index != 0) {
+        error = "No MIDI input port number " + std::to_string(index);
+        return nullptr;
+    }
+    return std::make_unique<EmulatedInputPort>(m_impl, std::move(callback));
+}
+
+std::unique_ptr<MidiBackendOutput> EmulatorBackend::openOutput(int index, std::string& error)
+{
+    if (index != 0) {
+        error = "No MIDI output port number " + std::to_string(index);
+        return nullptr;
+    }
+    return std::make_unique<EmulatedOutputPort>(m_impl);
+}

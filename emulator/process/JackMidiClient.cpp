@@ -1,0 +1,212 @@
+#include "JackMidiClient.h"
+
+#if __has_include(<jack/jack.h>) && __has_include(<dlfcn.h>)
+#define VANTOREL_HAVE_JACK 1
+#include <dlfcn.h>
+#include <jack/jack.h>
+#include <jack/midiport.h>
+#include <jack/ringbuffer.h>
+#endif
+
+
+#ifdef VANTOREL_HAVE_JACK
+
+namespace {
+
+#ifdef __APPLE__
+constexpr const char* kJackLibrary = "libjack.0.dylib";
+#else
+constexpr const char* kJackLibrary = "libjack.so.0";
+#endif
+
+// Room for a few hundred firmware-block-sized messages.
+constexpr size_t kOutputQueueBytes = 1 << 17;
+
+// The libjack functions in use, looked up at run time.
+struct JackApi {
+#define VANTOREL_JACK_FUNCTIONS(X)                                                                                     \
+    X(jack_client_open)                                                                                                \
+    X(jack_client_close)                                                                                               \
+    X(jack_port_register)                                                                                              \
+    X(jack_set_process_callback)                                                                                       \
+    X(jack_on_shutdown)                                                                                                \
+    X(jack_activate)                                                                                                   \
+    X(jack_deactivate)                                                                                                 \
+    X(jack_port_get_buffer)                                                                                            \
+    X(jack_midi_get_event_count)                                                                                       \
+    X(jack_midi_event_get)                                                                                             \
+    X(jack_midi_clear_buffer)                                                                                          \
+    X(jack_midi_event_reserve)                                                                                         \
+    X(jack_ringbuffer_create)                                                                                          \
+    X(jack_ringbuffer_free)                                                                                            \
+    X(jack_ringbuffer_read_space)                                                                                      \
+    X(jack_ringbuffer_write_space)                                                                                     \
+    X(jack_ringbuffer_peek)                                                                                            \
+    X(jack_ringbuffer_read)                                                                                            \
+    X(jack_ringbuffer_write)
+#define VANTOREL_JACK_POINTER(name) decltype(&::name) name = nullptr;
+    VANTOREL_JACK_FUNCTIONS(VANTOREL_JACK_POINTER)
+#undef VANTOREL_JACK_POINTER
+
+    bool load(std::string& error)
+    {
+        void* library = dlopen(kJackLibrary, RTLD_NOW | RTLD_GLOBAL);
+        if (library == nullptr) {
+            const char* reason = dlerror();
+            error = std::string("Cannot load the JACK library: ") + (reason ? reason : kJackLibrary);
+            return false;
+        }
+        // The library stays loaded for the life of the process.
+#define VANTOREL_JACK_LOOKUP(name)                                                                                     \
+    name = reinterpret_cast<decltype(name)>(dlsym(library, #name));                                                    \
+    if (name == nullptr) {                                                                                             \
+        error = "The JACK library lacks " #name;                                                                       \
+        return false;                                                                                                  \
+    }
+        VANTOREL_JACK_FUNCTIONS(VANTOREL_JACK_LOOKUP)
+#undef VANTOREL_JACK_LOOKUP
+        return true;
+    }
+#undef VANTOREL_JACK_FUNCTIONS
+};
+
+} // namespace
+
+struct JackMidiClient::Impl {
+    JackApi jack;
+    jack_client_t* client = nullptr;
+    jack_port_t* input = nullptr;
+    jack_port_t* output = nullptr;
+    // Messages for the output port: a uint32_t size, then the bytes.
+    jack_ringbuffer_t* outgoing = nullptr;
+    MessageHandler onMessage;
+    ShutdownHandler onShutdown;
+    bool active = false;
+
+    ~Impl()
+    {
+        if (client != nullptr) {
+            if (active)
+                jack.jack_deactivate(client);
+            jack.jack_client_close(client);
+        }
+        if (outgoing != nullptr)
+            jack.jack_ringbuffer_free(outgoing);
+    }
+
+    static int process(jack_nframes_t frames, void* arg)
+    {
+        static_cast<Impl*>(arg)->processCycle(frames);
+        return 0;
+    }
+
+    static void shutdown(void* arg)
+    {
+        const auto* self = static_cast<Impl*>(arg);
+        if (self->onShutdown)
+            self->onShutdown();
+    }
+
+    void processCycle(jack_nframes_t frames)
+    {
+        void* in = jack.jack_port_get_buffer(input, frames);
+        const uint32_t count = jack.jack_midi_get_event_count(in);
+        for (uint32_t i = 0; i < count; ++i) {
+            jack_midi_event_t event;
+            if (jack.jack_midi_event_get(&event, in, i) != 0 || event.size == 0)
+                continue;
+            if (event.size == 1 && event.buffer[0] >= 0xF8)
+                continue;   // clock, active sensing and the like
+            onMessage(event.buffer, event.size);
+        }
+
+        void* out = jack.jack_port_get_buffer(output, frames);
+        jack.jack_midi_clear_buffer(out);
+        while (jack.jack_ringbuffer_read_space(outgoing) >= sizeof(uint32_t)) {
+            uint32_t size = 0;
+            jack.jack_ringbuffer_peek(outgoing, reinterpret_cast<char*>(&size), sizeof size);
+            if (jack.jack_ringbuffer_read_space(outgoing) < sizeof size + size)
+                break;  // the writer is not done with it yet
+            jack_midi_data_t* slot = jack.jack_midi_event_reserve(out, 0, size);
+            if (slot == nullptr)
+                break;  // this cycle's buffer is full: next cycle
+            jack.jack_ringbuffer_read(outgoing, reinterpret_cast<char*>(&size), sizeof size);
+            jack.jack_ringbuffer_read(outgoing, reinterpret_cast<char*>(slot), size);
+        }
+    }
+};
+
+std::unique_ptr<JackMidiClient> JackMidiClient::open(const std::string& clientName, MessageHandler onMessage,
+                                                     ShutdownHandler onShutdown, std::string& error)
+{
+    auto impl = std::make_unique<Impl>();
+    if (!impl->jack.load(error))
+        return nullptr;
+    const JackApi& jack = impl->jack;
+    impl->onMessage = std::move(onMessage);
+    impl->onShutdown = std::move(onShutdown);
+
+    jack_status_t status{};
+    impl->client = jack.jack_client_open(clientName.c_str(),
+                                         static_cast<jack_options_t>(JackNoStartServer | JackUseExactName), &status);
+    if (impl->client == nullptr) {
+        if (status & JackNameNotUnique)
+            error = "The JACK client name " + clientName + " is already taken";
+        else if (status & JackServerFailed)
+            error = "Cannot connect to the JACK server";
+        else
+            error = "Cannot open the JACK client " + clientName;
+        return nullptr;
+    }
+    impl->input = jack.jack_port_register(impl->client, "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
+    impl->output = jack.jack_port_register(impl->client, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
+    impl->outgoing = jack.jack_ringbuffer_create(kOutputQueueBytes);
+    if (impl->input == nullptr || impl->output == nullptr || impl->outgoing == nullptr) {
+        error = "Cannot create the MIDI ports of " + clientName;
+        return nullptr;
+    }
+    jack.jack_set_process_callback(impl->client, &Impl::process, impl.get());
+    jack.jack_on_shutdown(impl->client, &Impl::shutdown, impl.get());
+    if (jack.jack_activate(impl->client) != 0) {
+        error = "Cannot activate the JACK client " + clientName;
+        return nullptr;
+    }
+    impl->active = true;
+    return std::unique_ptr<JackMidiClient>(new JackMidiClient(std::move(impl)));
+}
+
+bool JackMidiClient::send(const std::vector<uint8_t>& message)
+{
+    const JackApi& jack = m_impl->jack;
+    const auto size = static_cast<uint32_t>(message.size());
+    if (size == 0 || jack.jack_ringbuffer_write_space(m_impl->outgoing) < sizeof size + size)
+        return false;
+    jack.jack_ringbuffer_write(m_impl->outgoing, reinterpret_cast<const char*>(&size), sizeof size);
+    jack.jack_ringbuffer_write(m_impl->outgoing, reinterpret_cast<const char*>(message.data()), size);
+    return true;
+}
+
+#else // no JACK on this platform
+
+struct JackMidiClient::Impl {};
+
+std::unique_ptr<JackMidiClient> JackMidiClient::open(const std::string&, MessageHandler, ShutdownHandler,
+                                                     std::string& error)
+{
+    error = "JACK is not available on this system";
+    return nullptr;
+}
+
+bool JackMidiClient::send(const std::vector<uint8_t>&)
+{
+    return false;
+}
+
+#endif
+
+JackMidiClient::JackMidiClient(std::unique_ptr<Impl> impl)
+    : m_impl(std::move(impl))
+{
+}
+
+JackMidiClient::~JackMidiClient() = default;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// One JACK client with a MIDI input port "in" and a MIDI output port "out",
+// so that other clients see NAME:in and NAME:out. (RtMidi opens one JACK
+// client per port object, which would put the two ports under two client
+// names.) libjack is loaded at run time, so the program links without it.
+class JackMidiClient {
+public:
+    // Called on JACK's process thread with each complete received message
+    // (real-time messages F8..FF are left out). Must return quickly.
+    using MessageHandler = std::function<void(const uint8_t* data, size_t size)>;
+    // Called on a JACK thread when the server goes away.
+    using ShutdownHandler = std::function<void()>;
+
+    // nullptr and `error` set when the client or its ports cannot be created
+    // (no server, name already taken, no libjack).
+    static std::unique_ptr<JackMidiClient> open(const std::string& clientName, MessageHandler onMessage,
+                                                ShutdownHandler onShutdown, std::string& error);
+    ~JackMidiClient();
+
+    JackMidiClient(const JackMidiClient&) = delete;
+    JackMidiClient& operator=(const JackMidiClient&) = delete;
+
+    // Queues one complete message for the next process cycle. Call from one
+    // thread only. False when the queue is full or the message is empty.
+    bool send(const std::vector<uint8_t>& message);
+
+    struct Impl;
+
+private:
+    explicit JackMidiClient(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> m_impl;
+};

@@ -1,0 +1,132 @@
+// vantorel-emulator: the emulated device as a JACK client, for scripts and
+// end-to-end tests. See EmulatorUsage() for the command line.
+
+#include "JackMidiClient.h"
+
+#include "emulator/device/EmulatedDevice.h"
+#include "emulator/device/EmulatorArguments.h"
+#include "util/Utils.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+
+#ifdef VANTOREL_VERSION
+constexpr const char* kVersion = VANTOREL_VERSION;
+#else
+constexpr const char* kVersion = "0.1.0";
+#endif
+
+// Write end of the pipe that turns SIGTERM/SIGINT into an event.
+int g_signalPipeWrite = -1;
+
+void OnTerminationSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(g_signalPipeWrite, &byte, 1);
+}
+
+std::string HexLine(const std::vector<uint8_t>& bytes)
+{
+    std::string text = BytesToHexText(bytes, " ");
+    if (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const EmulatorArguments arguments = ParseEmulatorArguments(std::vector<std::string>(argv + 1, argv + argc));
+    switch (arguments.action) {
+    case EmulatorArguments::Action::Help:
+        std::cout << EmulatorUsage();
+        return 0;
+    case EmulatorArguments::Action::Version:
+        std::cout << "vantorel-emulator " << kVersion << '\n';
+        return 0;
+    case EmulatorArguments::Action::Error:
+        std::cerr << "vantorel-emulator: " << arguments.error << "\nTry 'vantorel-emulator --help'.\n";
+        return 2;
+    case EmulatorArguments::Action::Run:
+        break;
+    }
+
+    QCoreApplication app(argc, argv);
+
+    int signalPipe[2];
+    if (::pipe(signalPipe) != 0) {
+        std::perror("vantorel-emulator: pipe");
+        return 1;
+    }
+    for (int fd : signalPipe)
+        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    ::fcntl(signalPipe[1], F_SETFL, O_NONBLOCK);
+    g_signalPipeWrite = signalPipe[1];
+    QSocketNotifier signalNotifier(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &app, [&] {
+        char byte;
+        [[maybe_unused]] const auto got = ::read(signalPipe[0], &byte, 1);
+        app.quit();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+
+    const bool verbose = arguments.verbose;
+    EmulatedDevice device(arguments.config);
+    std::unique_ptr<JackMidiClient> client;
+
+    auto sendLater = [&](int afterMs, std::vector<uint8_t> bytes) {
+        QTimer::singleShot(afterMs, &app, [&, bytes = std::move(bytes)] {
+            if (verbose)
+                std::cerr << "send " << HexLine(bytes) << std::endl;
+            if (!client->send(bytes))
+                std::cerr << "vantorel-emulator: output queue full, message dropped" << std::endl;
+        });
+    };
+    auto onMessage = [&](const std::vector<uint8_t>& message) {
+        if (verbose)
+            std::cerr << "recv " << HexLine(message) << std::endl;
+        for (EmulatorOutput& output : device.receive(message))
+            sendLater(output.afterMs, std::move(output.bytes));
+    };
+
+    std::string error;
+    client = JackMidiClient::open(
+        arguments.clientName,
+        [&app, onMessage](const uint8_t* data, size_t size) {
+            // JACK's process thread: hand the message to the main thread.
+            QMetaObject::invokeMethod(&app, [onMessage, message = std::vector<uint8_t>(data, data + size)] {
+                onMessage(message);
+            }, Qt::QueuedConnection);
+        },
+        [&app] {
+            QMetaObject::invokeMethod(&app, [&app] {
+                std::cerr << "vantorel-emulator: the JACK server went away" << std::endl;
+                app.exit(1);
+            }, Qt::QueuedConnection);
+        },
+        error);
+    if (!client) {
+        std::cerr << "vantorel-emulator: " << error << std::endl;
+        return 1;
+    }
+
+    std::cout << "ready" << std::endl;
+    const int status = app.exec();
+    client.reset();
+    return status;
+}

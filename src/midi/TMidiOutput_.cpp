@@ -1,0 +1,142 @@
+#include "midi/TMidiOutput_.h"
+
+#include "midi/MidiErrors.h"
+
+#include <QMetaObject>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Raised by the raw send calls when no port is open.
+const char* const kPortNotOpen = "The MIDI output port is not open.";
+
+// Bytes a short message occupies on the wire, by its status byte.
+size_t shortMessageLength(uint8_t status)
+{
+    if (status >= 0xF0) {
+        switch (status) {
+        case 0xF1: // MTC quarter frame
+        case 0xF3: // song select
+            return 2;
+        case 0xF2: // song position pointer
+            return 3;
+        default:
+            return 1;
+        }
+    }
+    if (status >= 0xC0 && status <= 0xDF)   // program change, channel aftertouch
+        return 2;
+    return 3;
+}
+
+} // namespace
+
+TMidiOutput_::TMidiOutput_(MidiBackend& ports, QObject* parent)
+    : QObject(parent), m_ports(ports)
+{
+    m_deviceCount = static_cast<int>(m_ports.outputPortNames().size());
+}
+
+TMidiOutput_::~TMidiOutput_()
+{
+    ClosePort();
+}
+
+void TMidiOutput_::SetDeviceID(int id)
+{
+    if (isOpen())
+        throw EmidioutputError("Change to DeviceID while device was open");
+    // Ports come and go (JACK clients, the emulator), so the list is read afresh.
+    const std::vector<std::string> names = m_ports.outputPortNames();
+    m_deviceCount = static_cast<int>(names.size());
+    if (id < 0 || id >= m_deviceCount)
+        throw EmidioutputError("Invalid device ID");
+    m_deviceId = id;
+    m_productName = names[size_t(id)];
+}
+
+void TMidiOutput_::SetProductName(const std::string& name)
+{
+    if (isOpen())
+        throw EmidioutputError("Change to ProductName while device was open");
+    const std::vector<std::string> names = m_ports.outputPortNames();
+    m_deviceCount = static_cast<int>(names.size());
+    const auto found = std::find(names.begin(), names.end(), name);
+    if (found == names.end())
+        throw EmidioutputError("MIDI output Device " + name + " not installed");
+    m_productName = name;
+    m_deviceId = static_cast<int>(found - names.begin());
+}
+
+bool TMidiOutput_::OpenPort()
+{
+    if (isOpen())
+        return true;
+    try {
+        const std::vector<std::string> names = m_ports.outputPortNames();
+        m_deviceCount = static_cast<int>(names.size());
+        size_t index = m_deviceId < 0 ? names.size() : size_t(m_deviceId);
+        // The list may have changed since the port was chosen: follow the name.
+        if (!m_productName.empty() && (index >= names.size() || names[index] != m_productName)) {
+            const auto found = std::find(names.begin(), names.end(), m_productName);
+            index = static_cast<size_t>(found - names.begin());
+        }
+        if (index >= names.size())
+            return false;
+        std::string error;
+        m_port = m_ports.openOutput(static_cast<int>(index), error);
+        if (!m_port)
+            return false;
+        m_deviceId = static_cast<int>(index);
+        m_productName = names[index];
+        return true;
+    } catch (...) {
+        m_port.reset();
+        return false;
+    }
+}
+
+bool TMidiOutput_::ClosePort()
+{
+    const bool wasOpen = isOpen();
+    m_port.reset();
+    return wasOpen;
+}
+
+void TMidiOutput_::SendShortMessage(uint8_t status, uint8_t data1, uint8_t data2)
+{
+    if (!m_port)
+        throw EmidioutputError(kPortNotOpen);
+    const uint8_t bytes[3] = {status, data1, data2};
+    std::string error;
+    if (!m_port->send(bytes, shortMessageLength(status), error))
+        throw EmidioutputError(error);
+}
+
+void TMidiOutput_::SendSysex(const uint8_t* data, uint16_t length)
+{
+    if (!m_port)
+        throw EmidioutputError(kPortNotOpen);
+    std::string error;
+    if (!m_port->send(data, length, error))
+        throw EmidioutputError(error);
+    // The backend has copied the bytes; report the buffer as released once
+    // control is back in the event loop, as callers expect it after the send.
+    QMetaObject::invokeMethod(this, [this] { emit Onmidioutput(); }, Qt::QueuedConnection);
+}
+
+void TMidiOutput_::SendEvent(const TMyMidiEvent& event)
+{
+    if (!isOpen())
+        throw EmidioutputError("MIDI Output device not open");
+    if (!event.sysex.empty()) {
+        // Cutting the message to 16 bits of length would send a corrupt SysEx.
+        if (event.sysex.size() > 0xFFFF)
+            throw EmidioutputError("The SysEx message is too long to send.");
+        SendSysex(event.sysex.data(), event.sysexLength());
+    } else {
+        SendShortMessage(event.status, event.data1, event.data2);
+    }
+}

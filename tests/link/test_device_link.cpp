@@ -1,0 +1,242 @@
+// The exchange with the device: reply routing, identification, the bounded
+// waits and the maintenance operations, against the in-process emulator.
+
+#include "app/link/DeviceLink.h"
+#include "app/link/DeviceOperations.h"
+#include "emulator/inprocess/EmulatorBackend.h"
+#include "protocol/Sysex.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Rig {
+    explicit Rig(EmulatorConfig config = {})
+        : emulator(std::make_shared<EmulatorBackend>(config))
+    {
+        ports.add(emulator);
+        link = std::make_unique<DeviceLink>(ports);
+        QObject::connect(link.get(), &DeviceLink::statusText, [this](const QString& t) { status << t; });
+        QObject::connect(link.get(), &DeviceLink::messageBox, [this](const QString& t) { boxes << t; });
+        QObject::connect(link.get(), &DeviceLink::statusBarNoConnection, [this] { ++redBar; });
+        link->OpenPorts();
+    }
+
+    // Lets the emulator's answer arrive and be dispatched.
+    void settle(int ms = 50) { QTest::qWait(ms); }
+
+    std::shared_ptr<EmulatorBackend> emulator;
+    MidiPortDirectory ports;
+    std::unique_ptr<DeviceLink> link;
+    QStringList status;
+    QStringList boxes;
+    int redBar = 0;
+};
+
+} // namespace
+
+TEST(DeviceLink, SixByteRepliesSetTheirFlagAndStatusText)
+{
+    Rig rig;
+    struct Case { char letter; const char* text; bool writeAck; };
+    const Case cases[] = {
+        {'a', "Device cleaned.", false},       {'c', "Sending next block.", true},
+        {'e', "Device Number Written.", false}, {'i', "Writing Basic modes count...", true},
+        {'g', "Writing Basic modes...", true},  {'h', "Reset Basic modes done.", false},
+        {'d', "Reset device done.", false},     {'l', "Note Off activity changed.", false},
+        {'n', "Programming mode entered.", false}, {'o', "Zero Value Offset changed.", false},
+    };
+    QSignalSpy fwStatus(rig.link.get(), &DeviceLink::firmwareStatusText);
+    for (const Case& c : cases) {
+        rig.link->replyReceived = rig.link->writeAck = false;
+        rig.emulator->inject(BuildReply(c.letter));
+        rig.settle();
+        EXPECT_EQ(rig.status.last(), QString::fromLatin1(c.text)) << c.letter;
+        EXPECT_EQ(rig.link->writeAck, c.writeAck) << c.letter;
+        EXPECT_EQ(rig.link->replyReceived, !c.writeAck) << c.letter;
+    }
+    ASSERT_EQ(fwStatus.count(), 1);   // only "n" reaches the firmware status line
+    EXPECT_EQ(fwStatus.at(0).at(0).toString(), QStringLiteral("Programming mode entered."));
+}
+
+TEST(DeviceLink, UnknownOrMalformedSysexChangesNothing)
+{
+    Rig rig;
+    rig.emulator->inject({0xF0, 0x31, 0x34, 0x56, 0x78, 0xF7});         // letter "x"
+    rig.emulator->inject({0xF0, 0x31, 0x34, 0x56, 0x61, 0x00, 0xF7});   // "a", one byte too long
+    rig.emulator->inject({0xF0, 0x31, 0x34, 0x56, 0x41, 0xF7});         // upper-case letter
+    rig.settle();
+    EXPECT_TRUE(rig.status.isEmpty());
+    EXPECT_FALSE(rig.link->replyReceived);
+    EXPECT_FALSE(rig.link->writeAck);
+}
+
+TEST(DeviceLink, OptionsReplyAnyFourteenByteSysexSetsModesText)
+{
+    Rig rig;
+    QSignalSpy options(rig.link.get(), &DeviceLink::deviceOptionsRead);
+    rig.emulator->inject(BuildReply('m', "01050000"));
+    rig.emulator->inject({0xF0, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0xF7});
+    rig.settle();
+    ASSERT_EQ(options.count(), 1);
+    EXPECT_TRUE(options.at(0).at(0).toBool());
+    EXPECT_EQ(options.at(0).at(1).toInt(), 5);
+    EXPECT_EQ(rig.status, QStringList({"Reading Basic Modes...", "Reading Basic Modes..."}));
+}
+
+TEST(DeviceLink, IdentificationByNoteOffAndReplies)
+{
+    Rig rig;
+    QSignalSpy applied(rig.link.get(), &DeviceLink::deviceTypeApplied);
+    QSignalSpy id(rig.link.get(), &DeviceLink::deviceIdShown);
+    rig.link->bootloaderInfo().push_back(1);
+    rig.link->testData().push_back("AB");
+
+    rig.emulator->inject({0x80, 0x00, 0x01});
+    rig.settle();
+    EXPECT_EQ(rig.link->deviceType(), 'B');
+    EXPECT_TRUE(rig.link->bootloaderInfo().empty());
+    EXPECT_TRUE(rig.link->testData().empty());
+
+    // "k" with the letter U: stored, but nothing is applied to the window.
+    rig.emulator->inject(BuildReply('k', "0000002A55"));
+    rig.settle();
+    EXPECT_EQ(rig.link->deviceType(), 'U');
+    ASSERT_EQ(applied.count(), 1);
+    EXPECT_EQ(id.last().at(0).toString(), QStringLiteral("000042"));
+
+    // A later timeout of an unidentified device turns the bar red, no box.
+    rig.emulator->device().config().neverAnswer = true;
+    EXPECT_EQ(RestartDevice(*rig.link), OpResult::NoAnswer);
+    EXPECT_EQ(rig.redBar, 1);
+    EXPECT_TRUE(rig.boxes.isEmpty());
+    EXPECT_EQ(rig.status.last(), QStringLiteral("No action performed."));
+}
+
+TEST(DeviceLink, DeviceInformationShowsIdDatesAndType)
+{
+    EmulatorConfig config;
+    config.type = 'E';
+    config.deviceId = 7;
+    config.bootloaderDate = MakePackedDateTime(2018, 4, 24, 10, 24);
+    Rig rig(config);
+    QSignalSpy id(rig.link.get(), &DeviceLink::deviceIdShown);
+    QSignalSpy bl(rig.link.get(), &DeviceLink::bootloaderDateShown);
+    QSignalSpy applied(rig.link.get(), &DeviceLink::deviceTypeApplied);
+
+    EXPECT_EQ(ReadDeviceInformation(*rig.link), OpResult::Done);
+    EXPECT_EQ(rig.status.first(), QStringLiteral("Reading data..."));
+    EXPECT_EQ(rig.status.last(), QStringLiteral("Data ready."));
+    EXPECT_EQ(id.last().at(0).toString(), QStringLiteral("000007"));
+    EXPECT_EQ(bl.last().at(0).toString(), QStringLiteral("2018-04-24 10:24"));
+    EXPECT_EQ(applied.last().at(0).value<char>(), 'E');
+    EXPECT_FALSE(rig.link->Timer1().isActive());
+
+    // A timed-out read forgets the identification.
+    rig.emulator->device().config().neverAnswer = true;
+    EXPECT_EQ(ReadDeviceInformation(*rig.link), OpResult::NoAnswer);
+    EXPECT_EQ(rig.link->deviceType(), 'X');
+    EXPECT_EQ(rig.status.last(), QStringLiteral("No data received."));
+}
+
+TEST(DeviceLink, NoResponseReportDependsOnDeviceType)
+{
+    EmulatorConfig config;
+    config.neverAnswer = true;
+    Rig rig(config);
+
+    rig.link->setDeviceType('P');
+    EXPECT_EQ(RestartDevice(*rig.link), OpResult::NoAnswer);
+    ASSERT_EQ(rig.boxes.size(), 1);
+    EXPECT_TRUE(rig.boxes.last().endsWith("Mode switch should be in position 8."));
+
+    rig.link->setDeviceType('E');
+    EXPECT_EQ(ReadDeviceOptions(*rig.link), OpResult::NoAnswer);
+    ASSERT_EQ(rig.boxes.size(), 2);
+    EXPECT_TRUE(rig.boxes.last().contains("1. Plug in power while holding Mode Switch"));
+    EXPECT_EQ(rig.redBar, 0);
+    // The timer keeps running after the report.
+    EXPECT_TRUE(rig.link->Timer1().isActive());
+}
+
+TEST(DeviceLink, LateReplyIsStillActedUpon)
+{
+    EmulatorConfig config;
+    config.delayMs = 700;
+    Rig rig(config);
+    QSignalSpy options(rig.link.get(), &DeviceLink::deviceOptionsRead);
+    // Restart waits 1.5 s: answered in time despite the delay.
+    EXPECT_EQ(RestartDevice(*rig.link), OpResult::Done);
+    rig.emulator->device().config().delayMs = 2600;
+    EXPECT_EQ(ReadDeviceOptions(*rig.link), OpResult::NoAnswer);
+    EXPECT_TRUE(options.wait(2000));
+    EXPECT_EQ(rig.status.last(), QStringLiteral("Reading Basic Modes..."));
+}
+
+TEST(DeviceLink, SecondOperationIsRefusedWhileOneWaits)
+{
+    EmulatorConfig config;
+    config.delayMs = 300;
+    Rig rig(config);
+    OpResult inner = OpResult::Done;
+    QTimer::singleShot(50, [&] { inner = ClearDeviceData(*rig.link); });
+    EXPECT_EQ(ReadDeviceOptions(*rig.link), OpResult::Done);
+    EXPECT_EQ(inner, OpResult::Busy);
+    EXPECT_FALSE(rig.link->busy());
+    // Only "M" reached the device.
+    ASSERT_EQ(rig.emulator->device().received().size(), 1u);
+    EXPECT_EQ(rig.emulator->device().received()[0], BuildCommand('M'));
+}
+
+TEST(DeviceLink, OperationsSendTheirCommands)
+{
+    Rig rig;
+    EXPECT_EQ(SetNoteOffAction(*rig.link, false), OpResult::Done);
+    EXPECT_EQ(SetZeroValueOffset(*rig.link, 10), OpResult::Done);
+    EXPECT_EQ(SetZeroValueOffset(*rig.link, 11), OpResult::Failed);   // refused before sending
+    EXPECT_EQ(ClearDeviceData(*rig.link), OpResult::Done);
+    EXPECT_EQ(rig.status.last(), QStringLiteral("Data in device cleaned."));
+    EXPECT_EQ(SendCommonMessage(*rig.link, 5), OpResult::Done);
+    rig.settle();
+    const auto& got = rig.emulator->device().received();
+    ASSERT_EQ(got.size(), 4u);
+    EXPECT_EQ(got[0], BuildCommand('L', {0, 0, 0, 0}));
+    EXPECT_EQ(got[1], BuildCommand('O', {0x0A, 0, 0, 0}));
+    EXPECT_EQ(got[2], BuildCommand('A'));
+    EXPECT_EQ(got[3], (std::vector<uint8_t>{0xF6}));   // "Tune Request (0xF6)", a one-byte message
+}
+
+TEST(DeviceLink, FirmwarePageQueuesEventCodes)
+{
+    Rig rig;
+    rig.emulator->inject({0x9F, 0x00, 0x7F});
+    rig.settle();
+    EXPECT_TRUE(rig.link->shortMessageQueue().empty());   // other pages queue nothing
+
+    rig.link->setFirmwarePageShown(true);
+    rig.emulator->inject({0x9F, 0x00, 0x7F});
+    rig.emulator->inject(BuildReply('d'));
+    rig.emulator->inject({0x88, 0x0A, 0x05});   // interface test data: 0xA5
+    rig.settle();
+    EXPECT_EQ(rig.link->shortMessageQueue(), (std::deque<uint32_t>{0x9F007F, 0xF00000}));
+    EXPECT_EQ(rig.link->testData(), (std::vector<std::string>{"A5"}));
+    EXPECT_EQ(rig.link->bootloaderInfo().size(), 3u);
+
+    EXPECT_EQ(rig.link->WaitForShortMessage(0x9F007F), 0);
+    EXPECT_EQ(rig.link->WaitForShortMessage(0x9F7F7F), -1);
+    rig.link->StartTimer1(100);
+    EXPECT_EQ(rig.link->WaitForShortMessage(0x9F7F7F), -2);
+}
+
+TEST(DeviceLink, SendingWithoutOutputPortReportsTheError)
+{
+    MidiPortDirectory none;
+    DeviceLink link(none);
+    QSignalSpy errors(&link, &DeviceLink::errorRaised);
+    link.OpenPorts();
+    EXPECT_EQ(RestartDevice(link), OpResult::Failed);
+    EXPECT_EQ(errors.count(), 1);
+}
