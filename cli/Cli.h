@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/link/DeviceOperations.h"
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+class DeviceLink;
+
+enum ExitStatus { kOk = 0, kNoAnswer = 1, kUsage = 2, kDataError = 3 };
+
+// Standard error: status texts, reports and messages (\r\n shown as line breaks).
+void err(const QString& text);
+// Standard output: the command's result.
+void out(const QString& text);
+// Reports a usage error and returns kUsage.
+int usage(const QString& text);
+int statusOf(OpResult result);
+
+struct CliContext {
+    const QCommandLineParser& parser;
+    QStringList args;              // the command and its arguments
+    DeviceLink* link = nullptr;    // open ports; null while checking and for offline commands
+};
+
+// One command of vantorelctl. `check` validates every argument before any port
+// is opened (kOk to go on); `run` does the work.
+struct CliCommand {
+    QString name;
+    std::function<int(CliContext&)> check;
+    std::function<int(CliContext&)> run;
+    bool offline = false;          // needs no MIDI ports
+};
+
+// Options of every command, registered on the one parser.
+struct CliOptions {
+    QCommandLineOption noteOff{QStringLiteral("note-off"), QString(), QStringLiteral("on|off")};
+    QCommandLineOption zeroOffset{QStringLiteral("zero-offset"), QString(), QStringLiteral("N")};
+};
+const CliOptions& Options();
+
+std::vector<CliCommand> DeviceCommands();   // identify, restart, clear, options, raw

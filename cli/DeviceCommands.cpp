@@ -1,0 +1,205 @@
+// identify, restart, clear, options and raw.
+
+#include "app/link/DeviceLink.h"
+#include "cli/Cli.h"
+#include "util/Utils.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <optional>
+
+namespace {
+
+// Number of bytes of a short message with this status byte.
+int shortMessageLength(uint8_t status)
+{
+    if (status >= 0xC0 && status <= 0xDF)
+        return 2;
+    if (status == 0xF1 || status == 0xF3)
+        return 2;
+    if (status >= 0xF4)
+        return 1;
+    return 3;
+}
+
+std::optional<std::vector<uint8_t>> parseHex(const QString& text)
+{
+    QString digits = text;
+    digits.remove(QLatin1Char(' '));
+    if (digits.size() % 2 != 0)
+        return std::nullopt;
+    std::vector<uint8_t> bytes;
+    for (int i = 0; i < digits.size(); i += 2) {
+        bool ok = false;
+        const uint value = digits.mid(i, 2).toUInt(&ok, 16);
+        if (!ok)
+            return std::nullopt;
+        bytes.push_back(uint8_t(value));
+    }
+    return bytes;
+}
+
+int noArguments(CliContext& c)
+{
+    if (c.args.size() > 1)
+        return usage(QStringLiteral("'%1' takes no arguments.").arg(c.args.first()));
+    return kOk;
+}
+
+int identify(CliContext& c)
+{
+    DeviceLink& link = *c.link;
+    QString type, id, blDate, fwDate;
+    QObject::connect(&link, &DeviceLink::deviceTypeApplied, [&](char letter) {
+        type = letter == 'P' ? QStringLiteral("VANTOREL Pro")
+             : letter == 'B' ? QStringLiteral("VANTOREL Basic")
+                             : QStringLiteral("VANTOREL Eco");
+    });
+    QObject::connect(&link, &DeviceLink::deviceIdShown, [&](const QString& t) { id = t; });
+    QObject::connect(&link, &DeviceLink::bootloaderDateShown, [&](const QString& t) { blDate = t; });
+    QObject::connect(&link, &DeviceLink::firmwareDateShown, [&](const QString& t) { fwDate = t; });
+    const OpResult result = ReadDeviceInformation(link);
+    if (result != OpResult::Done)
+        return statusOf(result);
+    out(QStringLiteral("Device type: ") + type);
+    out(QStringLiteral("Device ID: ") + id);
+    out(QStringLiteral("Bootloader date: ") + blDate);
+    out(QStringLiteral("Firmware date: ") + fwDate);
+    return kOk;
+}
+
+struct OptionValues {
+    std::optional<bool> noteOff;
+    std::optional<int> zeroOffset;
+};
+
+int parseOptionValues(const CliContext& c, OptionValues& values)
+{
+    const CliOptions& o = Options();
+    if (c.parser.isSet(o.noteOff)) {
+        const QString v = c.parser.value(o.noteOff);
+        if (v != QLatin1String("on") && v != QLatin1String("off"))
+            return usage(QStringLiteral("--note-off takes 'on' or 'off', not '%1'.").arg(v));
+        values.noteOff = v == QLatin1String("on");
+    }
+    if (c.parser.isSet(o.zeroOffset)) {
+        bool ok = false;
+        const QString text = c.parser.value(o.zeroOffset);
+        const int v = text.toInt(&ok);
+        if (!ok || v < 0 || v > 10)
+            return usage(QStringLiteral("--zero-offset takes a number from 0 to 10, not '%1'.").arg(text));
+        values.zeroOffset = v;
+    }
+    return kOk;
+}
+
+int options(CliContext& c)
+{
+    OptionValues values;
+    if (const int status = parseOptionValues(c, values); status != kOk)
+        return status;
+    DeviceLink& link = *c.link;
+    if (values.noteOff || values.zeroOffset) {
+        if (values.noteOff) {
+            if (const OpResult r = SetNoteOffAction(link, *values.noteOff); r != OpResult::Done)
+                return statusOf(r);
+        }
+        if (values.zeroOffset) {
+            if (const OpResult r = SetZeroValueOffset(link, *values.zeroOffset); r != OpResult::Done)
+                return statusOf(r);
+        }
+        return kOk;
+    }
+    bool useNoteOff = false;
+    int offset = 0;
+    QObject::connect(&link, &DeviceLink::deviceOptionsRead, [&](bool on, int value) {
+        useNoteOff = on;
+        offset = value;
+    });
+    const OpResult result = ReadDeviceOptions(link);
+    if (result != OpResult::Done)
+        return statusOf(result);
+    out(QStringLiteral("Use Note Off: %1").arg(useNoteOff ? QStringLiteral("on") : QStringLiteral("off")));
+    out(QStringLiteral("CC Zero Value Offset: %1").arg(offset));
+    return kOk;
+}
+
+int checkRaw(CliContext& c)
+{
+    if (c.args.size() < 2)
+        return usage(QStringLiteral("'raw' needs a command letter."));
+    if (c.args.size() > 3)
+        return usage(QStringLiteral("'raw' takes a letter and at most one payload."));
+    const QString letter = c.args.at(1);
+    if (letter.size() != 1 || letter.at(0).unicode() < 0x21 || letter.at(0).unicode() > 0x7E)
+        return usage(QStringLiteral("The command letter must be one printable ASCII character, not '%1'.").arg(letter));
+    if (c.args.size() == 3 && !parseHex(c.args.at(2)))
+        return usage(QStringLiteral("The payload must be pairs of hex digits, not '%1'.").arg(c.args.at(2)));
+    return kOk;
+}
+
+// Sends one command and prints every message received until 2 s pass without one.
+int raw(CliContext& c)
+{
+    DeviceLink& link = *c.link;
+    const char letter = char(c.args.at(1).at(0).unicode());
+    const std::vector<uint8_t> payload = c.args.size() == 3 ? *parseHex(c.args.at(2)) : std::vector<uint8_t>{};
+
+    QElapsedTimer sinceLast;
+    int received = 0;
+    QObject::connect(&link, &DeviceLink::eventReceived, &link, [&](const TMyMidiEvent& e) {
+        std::vector<uint8_t> bytes = e.sysex;
+        if (!e.isSysex()) {
+            const uint8_t all[3] = {e.status, e.data1, e.data2};
+            bytes.assign(all, all + shortMessageLength(e.status));
+        }
+        std::string text = BytesToHexText(bytes, " ");
+        if (!text.empty())
+            text.pop_back();
+        out(QString::fromStdString(text));
+        ++received;
+        sinceLast.restart();
+    });
+    try {
+        link.SendCommand(letter, payload);
+    } catch (const std::exception& e) {
+        err(QString::fromStdString(e.what()));
+        return kNoAnswer;
+    }
+    link.StopTimer1();
+    sinceLast.start();
+    QEventLoop loop;
+    QTimer idle;
+    QObject::connect(&idle, &QTimer::timeout, &loop, [&] {
+        if (sinceLast.elapsed() >= 2000)
+            loop.quit();
+    });
+    idle.start(50);
+    loop.exec();
+    if (received == 0) {
+        err(QStringLiteral("No data received."));
+        return kNoAnswer;
+    }
+    return kOk;
+}
+
+} // namespace
+
+std::vector<CliCommand> DeviceCommands()
+{
+    return {
+        {QStringLiteral("identify"), noArguments, identify},
+        {QStringLiteral("restart"), noArguments, [](CliContext& c) { return statusOf(RestartDevice(*c.link)); }},
+        {QStringLiteral("clear"), noArguments, [](CliContext& c) { return statusOf(ClearDeviceData(*c.link)); }},
+        {QStringLiteral("options"),
+         [](CliContext& c) {
+             OptionValues values;
+             const int status = noArguments(c);
+             return status != kOk ? status : parseOptionValues(c, values);
+         },
+         options},
+        {QStringLiteral("raw"), checkRaw, raw},
+    };
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string_view>
+
+// True when a debugger is attached to this process (a developer run).
+bool IsDebuggerAttached();
+
+// The Linux test: the "TracerPid:" line of /proc/self/status names a nonzero
+// process. False when the line is missing or unreadable.
+bool StatusShowsTracer(std::string_view procStatusText);

@@ -1,0 +1,193 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class DeviceLink;
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+
+// The program's main window: port selection, the four pages and the menus
+// through which every device operation is started. The conversation with the
+// device is the DeviceLink's; the window shows what the link reports.
+class TDmxUserMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // Page indexes of pgcMain (stable: a hidden page keeps its index).
+    enum Page { PageUserMode = 0, PageSpecials = 1, PageBasicMode = 2, PageFWUpload = 3 };
+
+    // Lists the ports of `link` and opens the first pair. Raises the port
+    // layer's errors when the selected ports cannot be selected.
+    TDmxUserMainForm(DeviceLink& link, bool developerRun, QWidget* parent = nullptr);
+    ~TDmxUserMainForm() override;
+
+    // Modal boxes for the link's messages and for errors; tests replace them.
+    std::function<void(const QString&)> showMessage;
+    std::function<void(const QString&)> showError;
+
+    DeviceLink& link() { return m_link; }
+    bool developerRun() const { return m_developerRun; }
+
+    // The debug window, shown at the first show of a developer run (not owned).
+    void setDebugWindow(QWidget* window) { m_debugWindow = window; }
+    // Text of the error that ended the first show; empty when it went well.
+    const QString& startupError() const { return m_startupError; }
+
+    // Item of the radio group rglngMode (0..3).
+    int uploadMode() const;
+    void setUploadMode(int item);
+
+    // A control or menu item that starts a device operation: disabled while
+    // an operation waits for the device.
+    void addDeviceControl(QWidget* widget);
+    void addDeviceAction(QAction* action);
+    // A menu item of the channel pages: disabled on the firmware and modes pages.
+    void addChannelAction(QAction* action);
+
+    // Closes and reopens the ports named by the two port lists; a failure is
+    // shown in the error box. False when the ports could not be opened.
+    bool reopenSelectedPorts();
+
+    // Handlers.
+    void btnResetDeviceClick();
+    void btnlngSetNoteOffActionClick();
+    void btnlngSetZeroValueOffsetClick();
+    void btnSendCommonMsgClick();
+    void btnGetDeviceTypeClick();
+    void Button2Click();
+    void cbxInPortsChange();
+    void cbxOutPortsChange();
+    void milngClearDataInDeviceClick();
+    void milngExitClick();
+    void pgcMainChange(int index);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildConnectionsPanel(QWidget* central);
+    QWidget* buildUserModePage();
+    QWidget* buildSpecialsPage();
+    QWidget* buildBasicModePage();
+    QWidget* buildFirmwarePage();
+    void buildStatusBar();
+    void connectLink();
+
+    void FormCreate();
+    void FormShow();
+
+    void applyDeviceType(char letter);
+    void statusBarReset();
+    void statusBarNoConnection();
+    void restoreCursor();
+    void onBusyChanged(bool busy);
+    void onCurrentPageChanged(int index);
+    // Selects a page from code: pgcMainChange does not run.
+    void selectPage(int index);
+    void setModesPageVisible(bool visible);
+    void updateEnabledStates();
+    void defaultShowMessage(const QString& text);
+    void defaultShowError(const QString& text);
+    template <typename Step>
+    bool reported(Step&& step);
+
+    DeviceLink& m_link;
+    const bool m_developerRun;
+    QPointer<QWidget> m_debugWindow;
+    QString m_startupError;
+    bool m_firstShowDone = false;
+    bool m_pageChangeFromCode = false;
+    bool m_busy = false;
+    bool m_channelMenusEnabled = true;
+
+    enum ControlRole { DeviceRole = 1, ChannelRole = 2 };
+    void addRole(QObject* object, int role);
+    QHash<QObject*, int> m_roles;   // entries leave when their object is destroyed
+
+public:
+    // Components, named as in the window layout.
+    QMenu* milngFile = nullptr;
+    QAction* milngClearDataInDevice = nullptr;
+    QAction* milngExit = nullptr;
+    QMenu* milngUserTools = nullptr;
+    QMenu* milngSettings = nullptr;
+    QAction* milngLanguage = nullptr;
+
+    QFrame* pnlConnections = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* cbxInPorts = nullptr;
+    QLabel* LabelMo = nullptr;
+    QComboBox* cbxOutPorts = nullptr;
+    QLabel* lbllngStat = nullptr;
+    QLabel* lbllngStatMsg = nullptr;
+
+    QTabWidget* pgcMain = nullptr;
+    QWidget* tslngUserMode = nullptr;
+    QWidget* tslngSpecials = nullptr;
+    QWidget* tslngBasicMode = nullptr;
+    QWidget* tslngFWUpload = nullptr;
+
+    QCheckBox* cblngNoteOffActions = nullptr;
+    QPushButton* btnlngSetNoteOffAction = nullptr;
+    QSpinBox* sedZeroValueOffset = nullptr;
+    QPushButton* btnlngSetZeroValueOffset = nullptr;
+
+    QLabel* lblBasicModesInfo = nullptr;
+    QFrame* pnlModesControl = nullptr;
+    QPushButton* btnReset = nullptr;
+
+    QFrame* Panel1 = nullptr;
+    QLabel* lbllngFWStatMsg = nullptr;
+    QLabel* lbllngUploader = nullptr;
+    QLabel* lbllng7 = nullptr;
+    QLabel* lblFWDate = nullptr;
+    QLabel* lbllng2 = nullptr;
+    QLabel* lblFWType = nullptr;
+    QLabel* lbllngInChip = nullptr;
+    QLabel* lbllng5 = nullptr;
+    QLabel* lblBLDate = nullptr;
+    QLabel* lbllng6 = nullptr;
+    QLabel* lblSWDate = nullptr;
+    QLabel* lbllng8 = nullptr;
+    QLabel* lblDevID = nullptr;
+    QLabel* lbllng4 = nullptr;
+    QLabel* lblDevType = nullptr;
+    QGroupBox* rglngMode = nullptr;
+    QButtonGroup* rglngModeItems = nullptr;
+    QLabel* lbllng14 = nullptr;
+    QLabel* lbllngPasses = nullptr;
+    QPushButton* Button1 = nullptr;
+
+    QFrame* Panel3 = nullptr;
+    QPushButton* btnLoadFirmware = nullptr;
+    QPushButton* btnGetDeviceType = nullptr;
+    QPushButton* btnlngEnterProgrammingMode = nullptr;
+    QLabel* lbllng16 = nullptr;
+    QLabel* lblCurFile = nullptr;
+    QLabel* lblCurFileDate = nullptr;
+
+    QFrame* pnlService = nullptr;
+    QPushButton* btnSetDevNbr = nullptr;
+    QSpinBox* sedDevNbr = nullptr;
+    QPushButton* btnResetDev = nullptr;
+    QPushButton* btnSendCommonMsg = nullptr;
+    QComboBox* cbxCommonMsg = nullptr;
+    QPushButton* Button2 = nullptr;
+
+    QLabel* stbConnPanel0 = nullptr;
+};

@@ -1,0 +1,120 @@
+// vantorel-control-center: configuration and service utility for VANTOREL
+// MIDI-to-DMX converters.
+
+#include "app/gui/DeveloperRun.h"
+#include "app/gui/TDmxUserMainForm.h"
+#include "app/link/DeviceLink.h"
+#include "emulator/inprocess/EmulatorBackend.h"
+#include "midi/MidiBackend.h"
+#include "util/gui/TuserDbgForm.h"
+
+#include <QApplication>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+#include <stdexcept>
+
+#ifndef VANTOREL_VERSION
+#define VANTOREL_VERSION "0.1.0"
+#endif
+
+namespace {
+
+const char* const kFatalText =
+    "No MIDI ports available in this system or another general MIDI error.\r\n\r\nApplication will be shut down.";
+
+void showFatal(const QString& detail)
+{
+    if (!detail.isEmpty())
+        std::fprintf(stderr, "vantorel-control-center: %s\n", qPrintable(detail));
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
+                    QString::fromLatin1(kFatalText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+int usageError(const QString& text)
+{
+    std::fprintf(stderr, "vantorel-control-center: %s\n", qPrintable(text));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("VANTOREL Control Center"));
+    QApplication::setApplicationVersion(QStringLiteral(VANTOREL_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Configuration and service utility for VANTOREL MIDI-to-DMX converters."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption emulatorOption(QStringLiteral("emulator"),
+        QStringLiteral("Also list the emulated device \"%1\" among the MIDI ports.").arg(QString::fromLatin1(kEmulatorPortName)));
+    const QCommandLineOption emulatorTypeOption(QStringLiteral("emulator-type"),
+        QStringLiteral("Edition of the emulated device: P (Pro), B (Basic) or E (Eco). Default P."),
+        QStringLiteral("type"), QStringLiteral("P"));
+    const QCommandLineOption backendOption(QStringLiteral("backend"),
+        QStringLiteral("MIDI system to use: auto, alsa or jack. Default auto."), QStringLiteral("api"), QStringLiteral("auto"));
+    const QCommandLineOption developerOption(QStringLiteral("developer"),
+        QStringLiteral("Developer run: service panel, Language menu and debug window."));
+    parser.addOption(emulatorOption);
+    parser.addOption(emulatorTypeOption);
+    parser.addOption(backendOption);
+    parser.addOption(developerOption);
+    parser.process(app);
+
+    MidiApi api = MidiApi::Auto;
+    const QString backend = parser.value(backendOption).toLower();
+    if (backend == QLatin1String("alsa"))
+        api = MidiApi::Alsa;
+    else if (backend == QLatin1String("jack"))
+        api = MidiApi::Jack;
+    else if (backend != QLatin1String("auto"))
+        return usageError(QStringLiteral("unknown --backend \"%1\" (use auto, alsa or jack)").arg(parser.value(backendOption)));
+
+    const QString type = parser.value(emulatorTypeOption).toUpper();
+    if (type != QLatin1String("P") && type != QLatin1String("B") && type != QLatin1String("E"))
+        return usageError(QStringLiteral("unknown --emulator-type \"%1\" (use P, B or E)").arg(parser.value(emulatorTypeOption)));
+
+    const bool developerRun = parser.isSet(developerOption) || IsDebuggerAttached();
+
+    // The system's MIDI ports first, then the emulated device's pair.
+    MidiPortDirectory ports;
+    std::string error;
+    if (auto rtMidi = CreateRtMidiBackend(api, error))
+        ports.add(std::move(rtMidi));
+    else
+        std::fprintf(stderr, "vantorel-control-center: no MIDI system available: %s\n", error.c_str());
+    if (parser.isSet(emulatorOption)) {
+        EmulatorConfig config;
+        config.type = type.at(0).toLatin1();
+        ports.add(std::make_shared<EmulatorBackend>(config));
+    }
+
+    std::unique_ptr<DeviceLink> link;
+    std::unique_ptr<TDmxUserMainForm> mainForm;
+    std::unique_ptr<TuserDbgForm> debugForm;
+    try {
+        link = std::make_unique<DeviceLink>(ports);
+        link->setDeveloperRun(developerRun);
+        mainForm = std::make_unique<TDmxUserMainForm>(*link, developerRun);
+        debugForm = std::make_unique<TuserDbgForm>(*link);
+        mainForm->setDebugWindow(debugForm.get());
+        mainForm->show();
+        if (!mainForm->startupError().isEmpty())
+            throw std::runtime_error(mainForm->startupError().toStdString());
+    } catch (const std::exception& e) {
+        debugForm.reset();
+        mainForm.reset();
+        showFatal(QString::fromStdString(e.what()));
+        return 1;
+    }
+    return app.exec();
+}

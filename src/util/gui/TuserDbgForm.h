@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+
+class DeviceLink;
+class QLabel;
+class QListWidget;
+
+// Developer window: the events received, the exchange log and the working
+// lists of the device link (short-message queue, bootloader info, test data).
+// The lists live in the link; this window only shows them.
+class TuserDbgForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TuserDbgForm(DeviceLink& link, QWidget* parent = nullptr);
+    ~TuserDbgForm() override;
+
+    // Rewrites lbxMsgQueue, lbxBinData and lbxTestdat from the link's lists.
+    void refreshLists();
+
+    void lbxEventsDblClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void appendEvent(const QString& text);
+    void appendResult(const QString& line);
+    void onListsChanged();
+
+    DeviceLink& m_link;
+    bool m_listsStale = true;
+
+public:
+    QListWidget* lbxEvents = nullptr;
+    QListWidget* lbxResult = nullptr;
+    QListWidget* lbxMsgQueue = nullptr;
+    QListWidget* lbxBinData = nullptr;
+    QListWidget* lbxTestdat = nullptr;
+    QLabel* Label13 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* lblCnt = nullptr;
+};
