@@ -85,18 +85,19 @@ int main(int argc, char** argv)
 
     const bool developerRun = parser.isSet(developerOption) || IsDebuggerAttached();
 
-    // The system's MIDI ports first, then the emulated device's pair.
+    // With --emulator the emulated device's pair comes first, so it is selected
+    // at start; the system's MIDI ports follow.
     MidiPortDirectory ports;
-    std::string error;
-    if (auto rtMidi = CreateRtMidiBackend(api, error))
-        ports.add(std::move(rtMidi));
-    else
-        std::fprintf(stderr, "vantorel-control-center: no MIDI system available: %s\n", error.c_str());
     if (parser.isSet(emulatorOption)) {
         EmulatorConfig config;
         config.type = type.at(0).toLatin1();
         ports.add(std::make_shared<EmulatorBackend>(config));
     }
+    std::string error;
+    if (auto rtMidi = CreateRtMidiBackend(api, error))
+        ports.add(std::move(rtMidi));
+    else if (!parser.isSet(emulatorOption))
+        std::fprintf(stderr, "vantorel-control-center: no MIDI system available: %s\n", error.c_str());
 
     std::unique_ptr<DeviceLink> link;
     std::unique_ptr<TDmxUserMainForm> mainForm;

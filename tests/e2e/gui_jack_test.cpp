@@ -1,0 +1,114 @@
+// The main window over a real JACK server, against the emulator process.
+// The run directory of the JACK fixture and the emulator come from the
+// environment (VANTOREL_E2E_RUN_DIR, VANTOREL_EMULATOR).
+
+#include "app/gui/TDmxUserMainForm.h"
+#include "app/link/DeviceLink.h"
+#include "midi/MidiBackend.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString runDir() { return qEnvironmentVariable("VANTOREL_E2E_RUN_DIR"); }
+
+class Emulator {
+public:
+    Emulator(const QString& name, const QStringList& args)
+    {
+        m_process.setProgram(qEnvironmentVariable("VANTOREL_EMULATOR"));
+        m_process.setArguments(QStringList{"--name", name} + args);
+        m_process.start();
+        m_process.waitForReadyRead(10000);
+    }
+    ~Emulator()
+    {
+        m_process.terminate();
+        m_process.waitForFinished(3000);
+    }
+    bool ready() { return m_process.readAllStandardOutput().contains("ready"); }
+
+private:
+    QProcess m_process;
+};
+
+struct Window {
+    explicit Window(const QString& emulator)
+    {
+        std::string error;
+        backend = CreateRtMidiBackend(MidiApi::Jack, error);
+        if (!backend)
+            return;
+        ports.add(backend);
+        link = std::make_unique<DeviceLink>(ports);
+        window = std::make_unique<TDmxUserMainForm>(*link, false);
+        window->showMessage = [this](const QString& text) { boxes << text; };
+        window->showError = [this](const QString& text) { errors << text; };
+        window->show();
+        auto* in = window->findChild<QComboBox*>("cbxInPorts");
+        auto* out = window->findChild<QComboBox*>("cbxOutPorts");
+        in->setCurrentIndex(in->findText(emulator + ":out"));
+        out->setCurrentIndex(out->findText(emulator + ":in"));
+    }
+    QString text(const char* name) { return window->findChild<QLabel*>(name)->text(); }
+    void click(const char* name) { window->findChild<QPushButton*>(name)->click(); }
+
+    std::shared_ptr<MidiBackend> backend;
+    MidiPortDirectory ports;
+    std::unique_ptr<DeviceLink> link;
+    std::unique_ptr<TDmxUserMainForm> window;
+    QStringList boxes;
+    QStringList errors;
+};
+
+} // namespace
+
+class GuiOverJack : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QFile server(runDir() + "/server");
+        ASSERT_TRUE(server.open(QIODevice::ReadOnly)) << "no JACK fixture";
+        qputenv("JACK_DEFAULT_SERVER", server.readAll().trimmed());
+        qputenv("JACK_NO_START_SERVER", "1");
+    }
+};
+
+TEST_F(GuiOverJack, ReadDeviceTypeShowsTheDevice)
+{
+    Emulator emulator("guiB", {"--type", "B", "--device-id", "77"});
+    Window w("guiB");
+    ASSERT_TRUE(w.backend);
+    w.click("btnGetDeviceType");
+    EXPECT_EQ(w.text("lbllngStatMsg"), "Data ready.");
+    EXPECT_EQ(w.text("lblDevType"), "VANTOREL Basic");
+    EXPECT_EQ(w.text("lblDevID"), "000077");
+    EXPECT_TRUE(w.errors.isEmpty()) << w.errors.join('\n').toStdString();
+}
+
+TEST_F(GuiOverJack, RestartWithoutAnswerReportsAndRestartAnnounces)
+{
+    {
+        Emulator mute("guiMute", {"--type", "P", "--never-answer"});
+        Window w("guiMute");
+        ASSERT_TRUE(w.backend);
+        w.click("btnReset");
+        EXPECT_EQ(w.text("lbllngStatMsg"), "No action performed.");
+        EXPECT_EQ(w.text("stbConnPanel0"), "No connection with device");
+        EXPECT_TRUE(w.boxes.isEmpty());
+    }
+
+    Emulator eco("guiE", {"--type", "E"});
+    Window v("guiE");
+    v.click("btnReset");
+    EXPECT_EQ(v.text("lbllngStatMsg"), "Reset device done.");
+    // After restarting the device announces its edition.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return v.text("lblDevType") == "VANTOREL Eco"; }, 3000));
+}
