@@ -5,7 +5,8 @@ BUILD_DIR  ?= build
 PRESET     ?= default
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 APT_PACKAGES = cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools \
-               librtmidi-dev zlib1g-dev libgtest-dev libgmock-dev jackd2 xvfb xauth
+               librtmidi-dev zlib1g-dev libssl-dev libgtest-dev libgmock-dev libbenchmark-dev \
+               jackd2 xvfb xauth
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

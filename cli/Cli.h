@@ -11,7 +11,8 @@
 
 class DeviceLink;
 
-enum ExitStatus { kOk = 0, kNoAnswer = 1, kUsage = 2, kDataError = 3 };
+enum ExitStatus { kOk = 0, kNoAnswer = 1, kUsage = 2, kDataError = 3,
+                  kNotDone = 4 };  // the device reported a failure, a test failed, nothing was uploaded
 
 // Standard error: status texts, reports and messages (\r\n shown as line breaks).
 void err(const QString& text);
@@ -40,7 +41,12 @@ struct CliCommand {
 struct CliOptions {
     QCommandLineOption noteOff{QStringLiteral("note-off"), QString(), QStringLiteral("on|off")};
     QCommandLineOption zeroOffset{QStringLiteral("zero-offset"), QString(), QStringLiteral("N")};
+    QCommandLineOption uploadMode{QStringLiteral("mode"), QString(), QStringLiteral("newer|same-or-older"),
+                                  QStringLiteral("newer")};
 };
 const CliOptions& Options();
 
 std::vector<CliCommand> DeviceCommands();   // identify, restart, clear, options, raw
+std::vector<CliCommand> FirmwareCommands(); // "firmware info", ...: two-word names
+std::vector<CliCommand> FirmwareUploadCommands(); // "firmware upload", iface-test, set-id
+std::vector<CliCommand> ModesCommands();    // modes read|write|count|reset

@@ -26,6 +26,24 @@ Commands:
   options --zero-offset N       set the CC zero value offset (0..10)
   raw LETTER [PAYLOAD-HEX]      send one command and print every message received
                                 until 2 s pass without input
+  firmware info FILE            decrypt a firmware file (*.bix) and print its type,
+                                build date, image size and image SHA-256 (no device)
+  firmware upload FILE [--mode newer|same-or-older]
+                                put a Basic or Eco device into its bootloader (a Pro
+                                is put there with its mode switch), wait for the
+                                bootloader and upload the file if the device's
+                                firmware is older (default) or the same or newer
+  iface-test                    run one interface test with the bootloader
+  set-id N                      write the device ID N (0..4294967295) and wait for
+                                the device to restart
+  modes read                    print the Basic/Eco modes stored in the device and
+                                their number
+  modes write SLOT:TYPE:CHANNEL:NOTE ...
+                                store modes (slot 1..5, mode type 0..15, MIDI channel
+                                1..16, note 0..127); a channel or note that the mode
+                                type does not use is sent as channel 1 or note 0
+  modes count N                 set the number of Basic/Eco modes (1..5)
+  modes reset                   reset the device's Basic/Eco modes to its defaults
 
 Options:
   --backend auto|alsa|jack      MIDI system (default auto: ALSA when its sequencer
@@ -40,7 +58,8 @@ Options:
 
 Status texts and device reports go to standard error.
 Exit status: 0 success, 1 no answer from the device, 2 usage error or bad argument,
-3 file or data error.
+3 file or data error, 4 the device reported a failure, the test failed or nothing
+was uploaded.
 )";
 
 std::vector<CliCommand> AllCommands()
@@ -51,7 +70,7 @@ std::vector<CliCommand> AllCommands()
                             return c.args.size() > 1 ? usage(QStringLiteral("'ports' takes no arguments.")) : kOk;
                         },
                         nullptr});
-    for (auto list : {DeviceCommands()})
+    for (auto list : {DeviceCommands(), ModesCommands(), FirmwareCommands(), FirmwareUploadCommands()})
         commands.insert(commands.end(), list.begin(), list.end());
     return commands;
 }
@@ -74,7 +93,7 @@ int main(int argc, char** argv)
     const QCommandLineOption outOption(QStringLiteral("out"), QString(), QStringLiteral("NAME"));
     parser.addOptions({helpOption, versionOption, backendOption, emulatorOption, emulatorTypeOption, inOption, outOption});
     const CliOptions& commandOptions = Options();
-    parser.addOptions({commandOptions.noteOff, commandOptions.zeroOffset});
+    parser.addOptions({commandOptions.noteOff, commandOptions.zeroOffset, commandOptions.uploadMode});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return usage(parser.errorText());
@@ -91,13 +110,22 @@ int main(int argc, char** argv)
     if (context.args.isEmpty())
         return usage(QStringLiteral("No command given."));
     const std::vector<CliCommand> commands = AllCommands();
-    const auto command = std::find_if(commands.begin(), commands.end(),
-                                      [&](const CliCommand& c) { return c.name == context.args.first(); });
-    if (command == commands.end())
-        return usage(QStringLiteral("Unknown command: %1").arg(context.args.first()));
+    // A command is named by its first argument, or by its first two ("firmware info").
+    const QString twoWords = context.args.mid(0, 2).join(QLatin1Char(' '));
+    const auto command = std::find_if(commands.begin(), commands.end(), [&](const CliCommand& c) {
+        return c.name == context.args.first() || (context.args.size() > 1 && c.name == twoWords);
+    });
+    if (command == commands.end()) {
+        const QString group = context.args.first() + QLatin1Char(' ');
+        const bool inGroup = std::any_of(commands.begin(), commands.end(),
+                                         [&](const CliCommand& c) { return c.name.startsWith(group); });
+        return usage(QStringLiteral("Unknown command: %1").arg(inGroup ? twoWords : context.args.first()));
+    }
     if ((parser.isSet(commandOptions.noteOff) || parser.isSet(commandOptions.zeroOffset))
         && command->name != QLatin1String("options"))
         return usage(QStringLiteral("--note-off and --zero-offset belong to the command 'options'."));
+    if (parser.isSet(commandOptions.uploadMode) && command->name != QLatin1String("firmware upload"))
+        return usage(QStringLiteral("--mode belongs to the command 'firmware upload'."));
 
     // Every argument is checked before anything is sent.
     MidiApi api = MidiApi::Auto;

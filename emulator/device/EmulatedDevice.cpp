@@ -103,8 +103,14 @@ struct EmulatedDevice::Command {
     }
 };
 
+const std::vector<uint8_t>& EmulatedDevice::payloadOf(const Command& command)
+{
+    return command.payload;
+}
+
 EmulatedDevice::EmulatedDevice(EmulatorConfig config)
     : m_config(std::move(config))
+    , m_inBootloader(m_config.bootloader)
 {
 }
 
@@ -122,12 +128,19 @@ EmulatedDevice::Handler EmulatedDevice::handlerFor(char letter)
 {
     switch (letter) {
     case 'A': return &EmulatedDevice::onClearUserData;
+    case 'B': return &EmulatedDevice::onReadChannels;
+    case 'C': return &EmulatedDevice::onWriteChannel;
     case 'D': return &EmulatedDevice::onRestart;
     case 'E': return &EmulatedDevice::onWriteDeviceNumber;
+    case 'F': return &EmulatedDevice::onReadModes;
+    case 'G': return &EmulatedDevice::onStoreMode;
+    case 'H': return &EmulatedDevice::onResetModes;
+    case 'I': return &EmulatedDevice::onStoreModeCount;
     case 'J': return &EmulatedDevice::onReadInformation;
     case 'K': return &EmulatedDevice::onReadIdentity;
     case 'L': return &EmulatedDevice::onSetNoteOff;
     case 'M': return &EmulatedDevice::onReadOptions;
+    case 'N': return &EmulatedDevice::onEnterProgrammingMode;
     case 'O': return &EmulatedDevice::onSetZeroValueOffset;
     default: return nullptr;
     }
@@ -139,10 +152,15 @@ std::vector<EmulatorOutput> EmulatedDevice::receive(const std::vector<uint8_t>& 
     m_outputs.clear();
 
     if (!message.empty() && message.front() == 0xF0) {
-        if (const auto command = Command::Parse(message)) {
+        // The bootloader knows "N" and its own messages only.
+        if (const auto command = Command::Parse(message); command && (!m_inBootloader || command->letter == 'N')) {
             if (const Handler handler = handlerFor(command->letter))
                 (this->*handler)(*command);
+        } else if (m_inBootloader) {
+            runBootloader(message);
         }
+    } else if (m_inBootloader) {
+        runBootloader(message);
     }
     // Short messages mean nothing to the running firmware.
 
@@ -180,14 +198,6 @@ void EmulatedDevice::restart()
     queue(after + 10, std::vector<uint8_t>(std::begin(kStartNotice), std::end(kStartNotice)));
 }
 
-void EmulatedDevice::onClearUserData(const Command& command)
-{
-    if (!command.payload.empty())
-        return;
-    ++m_clears;
-    reply('a');
-}
-
 void EmulatedDevice::onRestart(const Command& command)
 {
     if (!command.payload.empty())
@@ -211,7 +221,8 @@ void EmulatedDevice::onWriteDeviceNumber(const Command& command)
     }
     m_config.deviceId = static_cast<uint32_t>(number);
     reply('e');
-    restart();
+    if (!m_config.noRestartAfterDeviceNumber)
+        restart();
 }
 
 void EmulatedDevice::onReadInformation(const Command& command)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "emulator/device/EmulatedBootloader.h"
 #include "firmware/domain/PackedDateTime.h"
+#include "modes/domain/ModeRecord.h"
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -17,10 +20,18 @@ struct EmulatorConfig {
     bool noteOff = false;               // "Use Note Off" option
     int zeroValueOffset = 0;            // CC zero value offset, 0..10
     int restartMs = 300;                // how long a restart takes until the device announces itself
+    int dumpSpacingMs = 7;              // between two channel dump replies (a 20-byte message on a MIDI cable)
     // Faults.
     bool neverAnswer = false;           // receives everything, answers nothing
     std::map<char, int> skipNth;        // reply letter -> leave out its N-th reply (1-based)
     int delayMs = 0;                    // every answer comes this late
+    // The bootloader and its faults.
+    bool bootloader = false;            // starts in its bootloader (mode switch held at power-up)
+    int corruptBlock = 0;               // the N-th firmware block received (1-based) fails its checksum
+    int dropBlockRequest = 0;           // the N-th block request (1: the first, after handshake 2) is not sent
+    bool echoMissingByte = false;       // the interface test echo leaves out its last byte
+    bool echoWrongByte = false;         // the interface test echo changes one byte
+    bool noRestartAfterDeviceNumber = false; // "E" is answered with "e" only; the device does not restart
 };
 
 // One message the device sends, `afterMs` milliseconds after the command that
@@ -51,6 +62,34 @@ public:
     int restarts() const { return m_restarts; }
     int clears() const { return m_clears; }
 
+    // The bootloader runs after "N" (Basic and Eco) or from the start with
+    // config().bootloader; a completed upload restarts the device into the
+    // new firmware, whose date is read from the image's version marker.
+    bool inBootloader() const { return m_inBootloader; }
+    // What a start into the bootloader sends (empty unless it runs).
+    std::vector<EmulatorOutput> powerOn();
+    const EmulatedBootloader& bootloader() const { return m_bootloader; }
+    // The image of the last completed upload, and how many were completed.
+    const std::vector<uint8_t>& receivedImage() const { return m_bootloader.image(); }
+    int upgrades() const { return m_upgrades; }
+
+    // The stored User Mode channels: DMX channel number -> the 14-character
+    // channel payload written by "C" (upper case). "A" empties them and "B"
+    // dumps them in ascending order.
+    const std::map<int, std::string>& channels() const { return m_channels; }
+    // Stores one channel payload as "C" does; false (nothing stored) unless it
+    // is 14 hex digits naming a DMX channel 1..512.
+    bool storeChannel(std::string_view payload);
+
+    // The stored Basic/Eco modes: slots 1..5 in order, of which the first
+    // modeCount() are in use. "H" brings back DefaultModes() and kDefaultModeCount.
+    using Modes = std::array<ModeRecord, kModeSlotCount>;
+    const Modes& modes() const { return m_modes; }
+    int modeCount() const { return m_modeCount; }
+    void setModes(const Modes& modes, int count);
+    static Modes DefaultModes();
+    static constexpr int kDefaultModeCount = 3;
+
     // Note Off on channel 1, note 0, velocity 0/1/2 for 'P'/'B'/'E'; empty
     // for any other edition letter.
     static std::vector<uint8_t> IdentificationMessage(char type);
@@ -71,6 +110,16 @@ private:
     void onSetNoteOff(const Command& command);      // "L"
     void onReadOptions(const Command& command);     // "M"
     void onSetZeroValueOffset(const Command& command); // "O"
+    void onReadChannels(const Command& command);    // "B"
+    void onWriteChannel(const Command& command);    // "C"
+    void onReadModes(const Command& command);       // "F"
+    void onStoreMode(const Command& command);       // "G"
+    void onResetModes(const Command& command);      // "H"
+    void onStoreModeCount(const Command& command);  // "I"
+    void onEnterProgrammingMode(const Command& command); // "N"
+    void runBootloader(const std::vector<uint8_t>& message);
+    // The decoded payload bytes, for handlers defined outside EmulatedDevice.cpp.
+    static const std::vector<uint8_t>& payloadOf(const Command& command);
 
     // Queues a reply unless the skip fault leaves this one out.
     void reply(char letter, std::string_view payload = {});
@@ -83,4 +132,10 @@ private:
     std::vector<EmulatorOutput> m_outputs;          // answers to the message being handled
     int m_restarts = 0;
     int m_clears = 0;
+    std::map<int, std::string> m_channels;
+    Modes m_modes = DefaultModes();
+    int m_modeCount = kDefaultModeCount;
+    EmulatedBootloader m_bootloader;
+    bool m_inBootloader = false;
+    int m_upgrades = 0;
 };

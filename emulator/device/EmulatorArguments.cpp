@@ -1,5 +1,7 @@
 #include "emulator/device/EmulatorArguments.h"
 
+#include "firmware/domain/FirmwareFile.h"
+
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -38,6 +40,14 @@ std::string EmulatorUsage()
            "  --never-answer    receive everything, answer nothing\n"
            "  --skip LETTER:N   leave out the N-th reply with this letter (repeatable)\n"
            "  --delay MS        send every answer MS milliseconds late\n"
+           "  --firmware-date D firmware date \"MM-DD-YYYY HH:MM\", or 0 for no valid firmware\n"
+           "  --bootloader      start in the bootloader and announce it\n"
+           "  --image-out FILE  write the image of each completed upload to FILE\n"
+           "  --corrupt-block N answer the N-th firmware block with a checksum error\n"
+           "  --drop-block-request N  leave out the N-th block request (1: the first)\n"
+           "  --echo-missing-byte     leave one byte out of the interface test echo\n"
+           "  --echo-wrong-byte       change one byte of the interface test echo\n"
+           "  --no-restart-after-id   answer \"E\" without restarting\n"
            "  --verbose         log received and sent messages on stderr\n"
            "  --help            show this text\n"
            "  --version         show the version\n";
@@ -66,8 +76,17 @@ EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args)
             result.verbose = true;
             continue;
         }
+        if (option == "--bootloader" || option == "--echo-missing-byte" || option == "--echo-wrong-byte"
+            || option == "--no-restart-after-id") {
+            (option == "--bootloader"            ? result.config.bootloader
+             : option == "--echo-missing-byte"   ? result.config.echoMissingByte
+             : option == "--echo-wrong-byte"     ? result.config.echoWrongByte
+                                                 : result.config.noRestartAfterDeviceNumber) = true;
+            continue;
+        }
         if (option != "--name" && option != "--type" && option != "--device-id" && option != "--skip"
-            && option != "--delay")
+            && option != "--delay" && option != "--firmware-date" && option != "--image-out"
+            && option != "--corrupt-block" && option != "--drop-block-request")
             return fail("unknown option " + option);
         if (i + 1 >= args.size())
             return fail(option + " needs a value");
@@ -100,6 +119,20 @@ EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args)
             if (!ms)
                 return fail("--delay needs milliseconds from 0 to 600000, not " + value);
             result.config.delayMs = *ms;
+        } else if (option == "--firmware-date") {
+            const PackedDateTime date = value == "0" ? 0 : ParseVersionDate(value);
+            if (value != "0" && (value.size() != 16 || date == 0))
+                return fail("--firmware-date needs \"MM-DD-YYYY HH:MM\" or 0, not " + value);
+            result.config.firmwareDate = date;
+        } else if (option == "--image-out") {
+            if (value.empty())
+                return fail("--image-out must not be empty");
+            result.imageOut = value;
+        } else if (option == "--corrupt-block" || option == "--drop-block-request") {
+            const auto n = ParseNumber<int>(value, 1, std::numeric_limits<int>::max());
+            if (!n)
+                return fail(option + " needs a number from 1, not " + value);
+            (option == "--corrupt-block" ? result.config.corruptBlock : result.config.dropBlockRequest) = *n;
         }
     }
     if (result.clientName.empty())

@@ -13,6 +13,7 @@ struct EmulatorArguments {
     std::string error;          // Action::Error: what is wrong, one line
     std::string clientName;     // --name
     bool verbose = false;       // --verbose
+    std::string imageOut;       // --image-out: where each completed upload's image is written
     EmulatorConfig config;
 };
 

@@ -15,6 +15,7 @@
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <fstream>
 #include <iostream>
 #include <unistd.h>
 
@@ -97,11 +98,25 @@ int main(int argc, char** argv)
                 std::cerr << "vantorel-emulator: output queue full, message dropped" << std::endl;
         });
     };
+    int upgradesWritten = 0;
+    auto writeImage = [&] {
+        if (arguments.imageOut.empty() || device.upgrades() == upgradesWritten)
+            return;
+        upgradesWritten = device.upgrades();
+        const std::vector<uint8_t>& image = device.receivedImage();
+        std::ofstream file(arguments.imageOut, std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char*>(image.data()), std::streamsize(image.size()));
+        if (!file)
+            std::cerr << "vantorel-emulator: cannot write " << arguments.imageOut << std::endl;
+        else if (verbose)
+            std::cerr << "image of " << image.size() << " bytes written to " << arguments.imageOut << std::endl;
+    };
     auto onMessage = [&](const std::vector<uint8_t>& message) {
         if (verbose)
             std::cerr << "recv " << HexLine(message) << std::endl;
         for (EmulatorOutput& output : device.receive(message))
             sendLater(output.afterMs, std::move(output.bytes));
+        writeImage();
     };
 
     std::string error;
@@ -126,6 +141,9 @@ int main(int argc, char** argv)
     }
 
     std::cout << "ready" << std::endl;
+    // A device started in its bootloader announces it.
+    for (EmulatorOutput& output : device.powerOn())
+        sendLater(output.afterMs, std::move(output.bytes));
     const int status = app.exec();
     client.reset();
     return status;

@@ -6,17 +6,23 @@
 #include "app/link/DeviceLink.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "midi/MidiBackend.h"
+#include "settings/SettingsFiles.h"
+#include "settings/gui/AppIcon.h"
+#include "settings/gui/ScreenshotTour.h"
+#include "settings/gui/TLangForm.h"
 #include "util/gui/TuserDbgForm.h"
 
 #include <QApplication>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <cstdio>
 #include <exception>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
 
 #ifndef VANTOREL_VERSION
 #define VANTOREL_VERSION "0.1.0"
@@ -47,9 +53,21 @@ int usageError(const QString& text)
 
 int main(int argc, char** argv)
 {
+    // --help and --version print and end before any window exists: they must
+    // work without a display too.
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-h" || arg == "-?" || arg == "--help" || arg == "--help-all" || arg == "-v" || arg == "--version") {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            break;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VANTOREL Control Center"));
     QApplication::setApplicationVersion(QStringLiteral(VANTOREL_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("vantorel-control-center"));
+    QApplication::setWindowIcon(ApplicationIcon());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Configuration and service utility for VANTOREL MIDI-to-DMX converters."));
@@ -68,6 +86,14 @@ int main(int argc, char** argv)
     parser.addOption(emulatorTypeOption);
     parser.addOption(backendOption);
     parser.addOption(developerOption);
+    const QCommandLineOption settingsDirOption(QStringLiteral("settings-dir"),
+        QStringLiteral("Keep both settings files (program settings and window positions) in this folder."),
+        QStringLiteral("dir"));
+    parser.addOption(settingsDirOption);
+    QCommandLineOption screenshotOption(QStringLiteral("screenshot-dir"),
+        QStringLiteral("Save a picture of each page into this folder and quit."), QStringLiteral("dir"));
+    screenshotOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(screenshotOption);
     parser.process(app);
 
     MidiApi api = MidiApi::Auto;
@@ -99,23 +125,43 @@ int main(int argc, char** argv)
     else if (!parser.isSet(emulatorOption))
         std::fprintf(stderr, "vantorel-control-center: no MIDI system available: %s\n", error.c_str());
 
+    // The settings files are located before any window exists.
+    const SettingsFiles settingsFiles = LocateSettingsFiles(parser.value(settingsDirOption), [](const QString& text) {
+        QMessageBox box(QMessageBox::Information, QApplication::applicationName(), text, QMessageBox::Ok);
+        box.exec();
+    });
+
     std::unique_ptr<DeviceLink> link;
     std::unique_ptr<TDmxUserMainForm> mainForm;
     std::unique_ptr<TuserDbgForm> debugForm;
+    std::unique_ptr<TLangForm> langForm;
     try {
         link = std::make_unique<DeviceLink>(ports);
         link->setDeveloperRun(developerRun);
-        mainForm = std::make_unique<TDmxUserMainForm>(*link, developerRun);
+        mainForm = std::make_unique<TDmxUserMainForm>(*link, developerRun, settingsFiles);
         debugForm = std::make_unique<TuserDbgForm>(*link);
         mainForm->setDebugWindow(debugForm.get());
+        langForm = std::make_unique<TLangForm>(*mainForm);
+        mainForm->setLanguageWindow(langForm.get());
         mainForm->show();
         if (!mainForm->startupError().isEmpty())
             throw std::runtime_error(mainForm->startupError().toStdString());
     } catch (const std::exception& e) {
+        langForm.reset();
         debugForm.reset();
         mainForm.reset();
         showFatal(QString::fromStdString(e.what()));
         return 1;
+    }
+    if (parser.isSet(screenshotOption)) {
+        // Ends like "Exit": the settings files are not written.
+        QTimer::singleShot(0, mainForm.get(), [&] {
+            QString error;
+            const bool saved = SaveScreenshots(*mainForm, parser.value(screenshotOption), error);
+            if (!saved)
+                std::fprintf(stderr, "vantorel-control-center: %s\n", qPrintable(error));
+            QCoreApplication::exit(saved ? 0 : 1);
+        });
     }
     return app.exec();
 }

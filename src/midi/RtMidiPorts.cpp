@@ -12,6 +12,7 @@
 #include <cstdarg>
 #include <iostream>
 #include <mutex>
+#include <thread>
 
 #if defined(__linux__)
 #include <dlfcn.h>
@@ -28,6 +29,11 @@ const char* const kOutputPortName = "MIDI Out";
 // RtMidi's JACK output queue holds 16384 bytes, a 4-byte length included;
 // a longer message would be dropped without a word.
 constexpr size_t kJackMaxMessage = 16379;
+// JACK takes a new connection into its graph only from a later process cycle,
+// and RtMidi's JACK output frees its queue while its process callback may still
+// read from it. Both need a few cycles of quiet; this covers periods up to 2048
+// frames at 44.1 kHz.
+constexpr auto kJackSettleTime = std::chrono::milliseconds(100);
 
 // Keeps the console clean while RtMidi objects are created or connect: RtMidi
 // prints to std::cerr before an error callback can be installed, and the ALSA
@@ -283,7 +289,20 @@ public:
             m_out.reset();
             return false;
         }
+        // A message sent before the connection is part of JACK's graph is lost.
+        if (api == RtMidi::UNIX_JACK)
+            std::this_thread::sleep_for(kJackSettleTime);
         return true;
+    }
+
+    ~RtMidiPortOutput() override
+    {
+        // Let JACK's process cycle take what is still queued before RtMidi frees the queue.
+        if (m_api == RtMidi::UNIX_JACK && m_out) {
+            const auto sinceSend = std::chrono::steady_clock::now() - m_lastSend;
+            if (sinceSend < kJackSettleTime)
+                std::this_thread::sleep_for(kJackSettleTime - sinceSend);
+        }
     }
 
     bool send(const uint8_t* data, size_t size, std::string& error) override
@@ -298,6 +317,7 @@ public:
             return false;
         }
         m_errors.clear();
+        m_lastSend = std::chrono::steady_clock::now();
         try {
             m_out->sendMessage(data, size);
         } catch (const RtMidiError& e) {
@@ -311,6 +331,7 @@ private:
     RtMidi::Api m_api = RtMidi::UNSPECIFIED;
     ErrorSink m_errors;
     std::unique_ptr<RtMidiOut> m_out;
+    std::chrono::steady_clock::time_point m_lastSend;
 };
 
 class RtMidiClient : public Client {

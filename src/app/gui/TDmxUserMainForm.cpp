@@ -2,6 +2,11 @@
 
 #include "app/link/DeviceLink.h"
 #include "app/link/DeviceOperations.h"
+#include "channels/gui/ChannelsPage.h"
+#include "settings/gui/FormPosition.h"
+#include "modes/gui/ModesPage.h"
+#include "firmware/gui/FirmwareFilePanel.h"
+#include "firmware/gui/FirmwareServicePanel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -94,9 +99,15 @@ public:
 } // namespace
 
 TDmxUserMainForm::TDmxUserMainForm(DeviceLink& link, bool developerRun, QWidget* parent)
+    : TDmxUserMainForm(link, developerRun, SettingsFiles{}, parent)
+{
+}
+
+TDmxUserMainForm::TDmxUserMainForm(DeviceLink& link, bool developerRun, SettingsFiles settings, QWidget* parent)
     : QMainWindow(parent)
     , m_link(link)
     , m_developerRun(developerRun)
+    , m_settingsFiles(std::move(settings))
 {
     showMessage = [this](const QString& text) { defaultShowMessage(text); };
     showError = [this](const QString& text) { defaultShowError(text); };
@@ -129,6 +140,10 @@ TDmxUserMainForm::TDmxUserMainForm(DeviceLink& link, bool developerRun, QWidget*
     centralLayout->addWidget(pgcMain, 1);
     setCentralWidget(central);
     buildStatusBar();
+    channels = new ChannelsPage(*this);
+    modesPage = new ModesPage(*this);
+    firmwareFile = new FirmwareFilePanel(*this);
+    firmwareService = new FirmwareServicePanel(*this);
 
     for (QWidget* w : {static_cast<QWidget*>(btnReset), static_cast<QWidget*>(Button1),
                        static_cast<QWidget*>(btnResetDev), static_cast<QWidget*>(btnlngSetNoteOffAction),
@@ -178,6 +193,7 @@ void TDmxUserMainForm::buildMenus()
     milngLanguage = named(milngSettings->addAction(QStringLiteral("Language")), "milngLanguage");
     milngLanguage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     milngLanguage->setVisible(m_developerRun);
+    connect(milngLanguage, &QAction::triggered, this, &TDmxUserMainForm::milngLanguageClick);
 }
 
 void TDmxUserMainForm::buildConnectionsPanel(QWidget* central)
@@ -456,6 +472,8 @@ void TDmxUserMainForm::connectLink()
 
 void TDmxUserMainForm::FormCreate()
 {
+    RestoreFormPosition(*this, m_settingsFiles.positionIni);
+
     cbxInPorts->clear();
     cbxInPorts->addItems(m_link.inputPortNames());
     if (cbxInPorts->count() > 0)
@@ -469,6 +487,12 @@ void TDmxUserMainForm::FormCreate()
     m_link.OpenPorts();
 
     setWindowTitle(QString::fromLatin1(kCaption) + QStringLiteral("; Ver: ") + QString::fromLatin1(kBuildStamp));
+
+    // Developer-only controls: a developer run, or "DebugOn" in the settings.
+    const int debugOn = ReadProgramSettings(ReadIniFile(m_settingsFiles.programIni), std::string()).debugOn;
+    m_developerControls = m_developerRun || debugOn != 0;
+    pnlService->setVisible(m_developerControls);
+    milngLanguage->setVisible(m_developerControls);
 }
 
 void TDmxUserMainForm::FormShow()
@@ -487,6 +511,10 @@ void TDmxUserMainForm::FormShow()
     m_link.setFirmwareType('X');
     lbllngStatMsg->setText(QStringLiteral("Waiting for device..."));
     lbllngFWStatMsg->setText(QStringLiteral("Waiting for device..."));
+    channels->FormShowEditRow();
+    LoadIniSettings();
+    channels->FormShowResetSelections();
+    modesPage->CreateModeSlots();
 }
 
 void TDmxUserMainForm::showEvent(QShowEvent* event)
@@ -509,7 +537,18 @@ void TDmxUserMainForm::showEvent(QShowEvent* event)
 
 void TDmxUserMainForm::closeEvent(QCloseEvent* event)
 {
+    // A settings file that cannot be written keeps the window open ("Exit"
+    // still ends the program).
+    try {
+        SaveIniSettings();
+    } catch (const std::exception& e) {
+        event->ignore();
+        showError(QString::fromStdString(e.what()));
+        return;
+    }
     event->accept();
+    // Closing the main window ends the program, whatever other window is open.
+    QCoreApplication::quit();
 }
 
 // ------------------------------------------------------------- handlers
@@ -582,6 +621,15 @@ void TDmxUserMainForm::milngClearDataInDeviceClick()
 {
     selectPage(PageUserMode);
     ClearDeviceData(m_link);
+}
+
+void TDmxUserMainForm::milngLanguageClick()
+{
+    if (!m_languageWindow)
+        return;
+    m_languageWindow->show();
+    m_languageWindow->raise();
+    m_languageWindow->activateWindow();
 }
 
 void TDmxUserMainForm::milngExitClick()

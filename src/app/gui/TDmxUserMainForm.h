@@ -5,6 +5,10 @@
 #include <QPointer>
 #include <QString>
 
+#include "settings/RecentFiles.h"
+#include "settings/SettingsFiles.h"
+#include "settings/domain/ProgramSettings.h"
+
 #include <functional>
 
 class DeviceLink;
@@ -19,6 +23,10 @@ class QMenu;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
+class ModesPage;
+class ChannelsPage;
+class FirmwareFilePanel;
+class FirmwareServicePanel;
 
 // The program's main window: port selection, the four pages and the menus
 // through which every device operation is started. The conversation with the
@@ -32,6 +40,10 @@ public:
     // Lists the ports of `link` and opens the first pair. Raises the port
     // layer's errors when the selected ports cannot be selected.
     TDmxUserMainForm(DeviceLink& link, bool developerRun, QWidget* parent = nullptr);
+    // The same with the settings files of this run: the geometry is restored
+    // and "DebugOn" read at creation, the program settings loaded at the first
+    // show and both files written when the window is closed (not on "Exit").
+    TDmxUserMainForm(DeviceLink& link, bool developerRun, SettingsFiles settings, QWidget* parent = nullptr);
     ~TDmxUserMainForm() override;
 
     // Modal boxes for the link's messages and for errors; tests replace them.
@@ -45,6 +57,24 @@ public:
     void setDebugWindow(QWidget* window) { m_debugWindow = window; }
     // Text of the error that ended the first show; empty when it went well.
     const QString& startupError() const { return m_startupError; }
+
+    // Settings kept in the INI files (see RecentFiles) and the hooks of the
+    // windows whose state they hold. Without the colour hooks the window keeps
+    // the colours it read, so they are written back unchanged.
+    const SettingsFiles& settingsFiles() const { return m_settingsFiles; }
+    RecentFiles recentFiles;
+    std::function<RowColours()> rowColours;
+    std::function<void(const RowColours&)> setRowColours;
+    // The translation listing window, shown by "Language" (not owned).
+    void setLanguageWindow(QWidget* window) { m_languageWindow = window; }
+    // The calculator window (objectName "CalcForm", not owned): its position
+    // is restored now and saved with the main window's.
+    void setCalculatorWindow(QWidget* window);
+    // pnlService and "Language": a developer run or a non-zero "DebugOn".
+    bool developerControlsShown() const { return m_developerControls; }
+    void LoadIniSettings();
+    // Throws IniWriteError; keys after a failed write are not written.
+    void SaveIniSettings();
 
     // Item of the radio group rglngMode (0..3).
     int uploadMode() const;
@@ -72,7 +102,10 @@ public:
     void cbxOutPortsChange();
     void milngClearDataInDeviceClick();
     void milngExitClick();
+    void milngLanguageClick();
     void pgcMainChange(int index);
+    // Selects a page from code: pgcMainChange does not run.
+    void selectPage(int index);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -97,8 +130,6 @@ private:
     void restoreCursor();
     void onBusyChanged(bool busy);
     void onCurrentPageChanged(int index);
-    // Selects a page from code: pgcMainChange does not run.
-    void selectPage(int index);
     void setModesPageVisible(bool visible);
     void updateEnabledStates();
     void defaultShowMessage(const QString& text);
@@ -108,6 +139,11 @@ private:
 
     DeviceLink& m_link;
     const bool m_developerRun;
+    const SettingsFiles m_settingsFiles;
+    bool m_developerControls = false;
+    RowColours m_rowColours;
+    QPointer<QWidget> m_languageWindow;
+    QPointer<QWidget> m_calculatorWindow;
     QPointer<QWidget> m_debugWindow;
     QString m_startupError;
     bool m_firstShowDone = false;
@@ -141,6 +177,7 @@ public:
     QWidget* tslngSpecials = nullptr;
     QWidget* tslngBasicMode = nullptr;
     QWidget* tslngFWUpload = nullptr;
+    ChannelsPage* channels = nullptr;   // the User Mode page: edit row, channel list, dialogs (a child object)
 
     QCheckBox* cblngNoteOffActions = nullptr;
     QPushButton* btnlngSetNoteOffAction = nullptr;
@@ -150,6 +187,7 @@ public:
     QLabel* lblBasicModesInfo = nullptr;
     QFrame* pnlModesControl = nullptr;
     QPushButton* btnReset = nullptr;
+    ModesPage* modesPage = nullptr;   // the rest of the modes page (a child object)
 
     QFrame* Panel1 = nullptr;
     QLabel* lbllngFWStatMsg = nullptr;
@@ -180,6 +218,8 @@ public:
     QLabel* lbllng16 = nullptr;
     QLabel* lblCurFile = nullptr;
     QLabel* lblCurFileDate = nullptr;
+    FirmwareFilePanel* firmwareFile = nullptr;   // the loaded firmware file (a child object)
+    FirmwareServicePanel* firmwareService = nullptr; // bootloader, upload, interface test, device ID (a child object)
 
     QFrame* pnlService = nullptr;
     QPushButton* btnSetDevNbr = nullptr;

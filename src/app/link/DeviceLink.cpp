@@ -63,7 +63,9 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     if (!m_outputNames.isEmpty())
         m_selectedOutput = m_outputNames.first();
 
+    m_input->SetSysexBufferCount(kSysexBufferCount);
     connect(m_input.get(), &TMidiInput_::MidiInput, this, &DeviceLink::MidiInput_1MidiInput);
+    connect(m_input.get(), &TMidiInput_::Overflow, this, &DeviceLink::onInputOverflow);
     connect(&m_timer, &QTimer::timeout, this, &DeviceLink::onTimer1);
     m_timer.setInterval(kInitialTimerInterval);
     m_timer.start();
@@ -253,6 +255,17 @@ void DeviceLink::applyDeviceType(char letter)
         emit deviceTypeApplied(letter);
 }
 
+// Received data was dropped because the program fell behind. Reported once
+// per device operation, so a flood does not bury the user in boxes.
+void DeviceLink::onInputOverflow()
+{
+    emit resultLogged(QStringLiteral("MIDI input overflow: received data was lost."));
+    if (m_overflowReported)
+        return;
+    m_overflowReported = true;
+    emit errorRaised(QStringLiteral("The program could not keep up with the MIDI input: some received data was lost."));
+}
+
 void DeviceLink::MidiInput_1MidiInput()
 {
     try {
@@ -360,6 +373,7 @@ DeviceOperation::DeviceOperation(DeviceLink& link)
     }
     m_owner = true;
     link.m_busy = true;
+    link.m_overflowReported = false;
     emit link.busyChanged(true);
 }
 

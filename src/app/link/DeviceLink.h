@@ -104,6 +104,10 @@ public:
     // is refused. Use DeviceOperation below.
     bool busy() const { return m_busy; }
 
+    // Receive buffers for SysEx replies: a channel dump sends up to 512 replies
+    // in a burst, so the input keeps many more than a single reply needs.
+    static constexpr uint16_t kSysexBufferCount = 512;
+
 signals:
     void statusText(const QString& text);           // lbllngStatMsg
     void firmwareStatusText(const QString& text);   // lbllngFWStatMsg
@@ -132,6 +136,8 @@ private:
     void onTimer1();
     void waitUntil(const std::function<bool()>& done);
     void applyDeviceType(char letter);
+    void onInputOverflow();
+    bool m_overflowReported = false;
 
     std::unique_ptr<TMidiInput_> m_input;
     std::unique_ptr<TMidiOutput_> m_output;

@@ -1,0 +1,65 @@
+// firmware info (and the other firmware commands).
+//
+// Firmware commands are registered under two-word names ("firmware info"):
+// main() matches them on the first two arguments, so that each can be offline
+// or not on its own.
+
+#include "cli/Cli.h"
+#include "firmware/domain/FirmwareFile.h"
+
+#include <QFile>
+
+#include <filesystem>
+
+namespace {
+
+std::filesystem::path fileSystemPath(const QString& path)
+{
+#ifdef _WIN32
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+int checkFirmwareInfo(CliContext& c)
+{
+    if (c.args.size() != 3)
+        return usage(QStringLiteral("'firmware info' takes one argument: the firmware file (*.bix)."));
+    return kOk;
+}
+
+// Decrypts the file with the built-in password and prints what the firmware
+// page would show of it, with the image's size and SHA-256.
+int runFirmwareInfo(CliContext& c)
+{
+    const QString path = c.args.at(2);
+    std::string error;
+    const std::optional<std::string> text = ReadFirmwareFileText(fileSystemPath(path), error);
+    if (!text) {
+        err(QStringLiteral("Cannot open file \"%1\". %2").arg(path, QString::fromLocal8Bit(error.c_str())));
+        return kDataError;
+    }
+    const std::optional<FirmwareImage> image = DecryptFirmwareText(*text, BuiltInFirmwarePassword());
+    if (!image) {
+        err(QString::fromLatin1(kInvalidFirmwareData));
+        return kDataError;
+    }
+    const FirmwareVersion version = FindFirmwareVersion(*image);
+    const bool marked = version.typeLetter != 'X';
+    out(QStringLiteral("Firmware type: ") + (marked ? QString::fromStdString(version.typeName) : QStringLiteral("-")));
+    out(QStringLiteral("Firmware date: ")
+        + (marked && version.date != 0 ? QString::fromStdString(FormatPackedDateTime(version.date)) : QStringLiteral("-")));
+    out(QStringLiteral("Image size: %1 bytes").arg(image->size()));
+    out(QStringLiteral("Image SHA-256: ") + QString::fromStdString(FirmwareImageSha256(*image)));
+    return kOk;
+}
+
+} // namespace
+
+std::vector<CliCommand> FirmwareCommands()
+{
+    std::vector<CliCommand> commands;
+    commands.push_back({QStringLiteral("firmware info"), checkFirmwareInfo, runFirmwareInfo, true});
+    return commands;
+}

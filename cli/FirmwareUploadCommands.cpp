@@ -1,0 +1,366 @@
+// firmware upload, iface-test and set-id: the bootloader's services.
+//
+// The firmware page's flows run as in the program: the page counts as shown,
+// the device is put into its bootloader, and the decision at the
+// bootloader's Idle report starts the upload or the interface test.
+
+#include "app/link/DeviceLink.h"
+#include "cli/Cli.h"
+#include "firmware/DeviceIdentity.h"
+#include "firmware/FirmwareService.h"
+#include "firmware/FirmwareUpload.h"
+#include "firmware/domain/FirmwareFile.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
+
+#include <filesystem>
+#include <optional>
+
+namespace {
+
+// How long the bootloader may take to report Idle once asked to start.
+constexpr int kIdleWaitMs = 15000;
+// How long the test's echo, or the verdict on an upload's final block, may take.
+constexpr int kVerdictWaitMs = 5000;
+// A started flow ends by its own waits; this only guards against one that
+// stops making progress.
+constexpr int kStallMs = 15000;
+
+std::filesystem::path fileSystemPath(const QString& path)
+{
+#ifdef _WIN32
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+// The image of a firmware file, or the exit status of its failure (reported).
+struct LoadedFile {
+    std::optional<FirmwareImage> image;
+    int status = kOk;
+};
+
+LoadedFile loadFirmwareFile(const QString& path)
+{
+    std::string error;
+    const std::optional<std::string> text = ReadFirmwareFileText(fileSystemPath(path), error);
+    if (!text) {
+        err(QStringLiteral("Cannot open file \"%1\". %2").arg(path, QString::fromLocal8Bit(error.c_str())));
+        return {std::nullopt, kDataError};
+    }
+    std::optional<FirmwareImage> image = DecryptFirmwareText(*text, BuiltInFirmwarePassword());
+    if (!image) {
+        err(QString::fromLatin1(kInvalidFirmwareData));
+        return {std::nullopt, kDataError};
+    }
+    return {std::move(image), kOk};
+}
+
+// The outcome of a flow that ends in a signal: the event loop runs until
+// finish() or until the deadline passes.
+class Outcome {
+public:
+    Outcome()
+    {
+        m_deadline.setSingleShot(true);
+        QObject::connect(&m_deadline, &QTimer::timeout, &m_loop, [this] {
+            err(m_timeoutText);
+            finish(kNoAnswer);
+        });
+    }
+
+    void finish(int status)
+    {
+        if (m_status)
+            return;
+        m_status = status;
+        m_deadline.stop();
+        m_loop.quit();
+    }
+    bool finished() const { return m_status.has_value(); }
+    // Progress: a running deadline starts again.
+    void touch()
+    {
+        if (m_deadline.isActive())
+            m_deadline.start();
+    }
+
+    // A deadline for the next stage; 0 leaves the stage to its own bounds.
+    void expectWithin(int ms, const QString& timeoutText)
+    {
+        m_timeoutText = timeoutText;
+        if (ms > 0)
+            m_deadline.start(ms);
+        else
+            m_deadline.stop();
+    }
+
+    int wait()
+    {
+        if (!m_status)
+            m_loop.exec();
+        return *m_status;
+    }
+
+private:
+    QEventLoop m_loop;
+    QTimer m_deadline;
+    QString m_timeoutText;
+    std::optional<int> m_status;
+};
+
+// Puts the device into its bootloader: "J" tells the edition; Basic and Eco
+// get "N". A Pro's bootloader is started with its mode switch. When "J" is not
+// answered the device may sit in its bootloader already, which "N" starts
+// anew, unless it has reported Idle meanwhile. Returns kOk to go on and wait
+// for Idle.
+int startBootloader(DeviceLink& link, char fileType, const bool& idleReported)
+{
+    const OpResult info = ReadDeviceInformation(link);
+    if (info == OpResult::Failed)
+        return kNoAnswer;
+    if (idleReported)
+        return kOk;
+    const char type = link.deviceType();
+    if (info == OpResult::Done && fileType != 0 && type != fileType) {
+        err(QString::fromLatin1(kFirmwareTypeMismatchText));
+        return kDataError;
+    }
+    if (info == OpResult::Done && type == 'P') {
+        err(QStringLiteral("Start the device's bootloader with its mode switch; waiting for it..."));
+        return kOk;
+    }
+    const OpResult entered = EnterProgrammingMode(link);
+    if (entered == OpResult::Failed)
+        return kNoAnswer;
+    if (entered == OpResult::NoAnswer && info == OpResult::Done)
+        return kNoAnswer;
+    return kOk;
+}
+
+// Runs a bootloader service on the link: the page's reports are printed and
+// the bootloader's Idle decides what happens.
+struct Session {
+    explicit Session(DeviceLink& link)
+        : link(link)
+        , service(link)
+    {
+        link.setFirmwarePageShown(true);
+        QObject::connect(&link, &DeviceLink::firmwareStatusText, [](const QString& t) {
+            // One line per 64 blocks is enough on a terminal.
+            static const QString blockText = QStringLiteral("Transfering data block #");
+            if (t.startsWith(blockText) && t.mid(blockText.size()).toInt() % 64 != 1)
+                return;
+            err(t);
+        });
+        QObject::connect(&link, &DeviceLink::deviceIdShown, [](const QString& t) { err(QStringLiteral("Device ID: ") + t); });
+        QObject::connect(&service, &FirmwareService::decisionTaken, [this] { idleReported = true; });
+        QObject::connect(&link, &DeviceLink::bootloaderDateShown,
+                         [](const QString& t) { err(QStringLiteral("Bootloader date: ") + t); });
+        QObject::connect(&link, &DeviceLink::firmwareDateShown,
+                         [](const QString& t) { err(QStringLiteral("Device firmware date: ") + t); });
+    }
+    ~Session()
+    {
+        // Nothing more is started by a later Idle.
+        service.setUploadMode(FirmwareService::ReadVersions);
+        link.setFirmwarePageShown(false);
+    }
+
+    DeviceLink& link;
+    FirmwareService service;
+    Outcome outcome;
+    bool idleReported = false;
+};
+
+// ------------------------------------------------------------ firmware upload
+
+int checkUpload(CliContext& c)
+{
+    if (c.args.size() != 3)
+        return usage(QStringLiteral("'firmware upload' takes one argument: the firmware file (*.bix)."));
+    const QString mode = c.parser.value(Options().uploadMode);
+    if (mode != QLatin1String("newer") && mode != QLatin1String("same-or-older"))
+        return usage(QStringLiteral("--mode takes 'newer' or 'same-or-older', not '%1'.").arg(mode));
+    const LoadedFile file = loadFirmwareFile(c.args.at(2));
+    if (!file.image)
+        return file.status;
+    if (FindFirmwareVersion(*file.image).typeLetter == 'X') {
+        err(QString::fromLatin1(kFirmwareTypeMismatchText));
+        return kDataError;
+    }
+    return kOk;
+}
+
+int uploadStatus(FirmwareService::UploadResult result)
+{
+    using R = FirmwareService::UploadResult;
+    switch (result) {
+    case R::NoHandshake:
+    case R::InitTimeout:
+    case R::BlockTimeout:
+    case R::SendFailed:
+        return kNoAnswer;
+    case R::NoImage:
+        return kDataError;
+    default:
+        return kNotDone;
+    }
+}
+
+int runUpload(CliContext& c)
+{
+    const QString path = c.args.at(2);
+    const LoadedFile file = loadFirmwareFile(path);
+    if (!file.image)
+        return file.status;
+    const FirmwareVersion version = FindFirmwareVersion(*file.image);
+
+    Session session(*c.link);
+    DeviceLink& link = session.link;
+    FirmwareService& service = session.service;
+    Outcome& outcome = session.outcome;
+    link.setFirmwareType(version.typeLetter);
+    service.setFileSource({[date = version.date] { return date; },
+                           [path] { return loadFirmwareFile(path).image; }});
+    service.setUploadMode(c.parser.value(Options().uploadMode) == QLatin1String("newer")
+                              ? FirmwareService::UploadIfNewer
+                              : FirmwareService::UploadIfSameOrOlder);
+    const size_t blocks = FirmwareBlocks(*file.image).size();
+    QObject::connect(&link, &DeviceLink::firmwareStatusText, &service, [&] { outcome.touch(); });
+
+    QObject::connect(&service, &FirmwareService::decisionTaken, [&](FirmwareService::Decision decision) {
+        switch (decision) {
+        case FirmwareService::Decision::Upload:
+            outcome.expectWithin(kStallMs, QStringLiteral("The upload stalled."));
+            break;
+        case FirmwareService::Decision::Refused:
+            outcome.finish(kDataError);
+            break;
+        default:
+            err(QStringLiteral("Nothing uploaded: ")
+                + FirmwareComparisonText(service.deviceFirmwareDate(), version.date));
+            outcome.finish(kNotDone);
+            break;
+        }
+    });
+    QObject::connect(&service, &FirmwareService::uploadEnded, [&](FirmwareService::UploadResult result) {
+        if (result == FirmwareService::UploadResult::FinalBlockSent)
+            outcome.expectWithin(kVerdictWaitMs, QStringLiteral("The device did not report the end of the upload."));
+        else
+            outcome.finish(uploadStatus(result));
+    });
+    QObject::connect(&service, &FirmwareService::checksumErrorReported, [&] { outcome.finish(kNotDone); });
+    QObject::connect(&service, &FirmwareService::upgradeReady, [&] {
+        out(QStringLiteral("Upgrade ready: %1 bytes in %2 blocks.").arg(file.image->size()).arg(blocks));
+        outcome.finish(kOk);
+    });
+
+    outcome.expectWithin(kIdleWaitMs, QStringLiteral("The bootloader did not report Idle."));
+    if (const int status = startBootloader(link, version.typeLetter, session.idleReported); status != kOk)
+        outcome.finish(status);
+    return outcome.wait();
+}
+
+// ------------------------------------------------------------- iface-test
+
+int checkNoArguments(CliContext& c)
+{
+    if (c.args.size() > 1)
+        return usage(QStringLiteral("'%1' takes no arguments.").arg(c.args.first()));
+    return kOk;
+}
+
+int testStatus(FirmwareService::TestResult result)
+{
+    using R = FirmwareService::TestResult;
+    switch (result) {
+    case R::Passed:
+        return kOk;
+    case R::Failed:
+    case R::QueueError:
+        return kNotDone;
+    default:
+        return kNoAnswer;
+    }
+}
+
+int runInterfaceTest(CliContext& c)
+{
+    Session session(*c.link);
+    FirmwareService& service = session.service;
+    Outcome& outcome = session.outcome;
+    service.setUploadMode(FirmwareService::InterfaceTestMode);
+
+    QObject::connect(&service, &FirmwareService::decisionTaken, [&](FirmwareService::Decision decision) {
+        if (decision != FirmwareService::Decision::InterfaceTest)
+            return;
+        // One test: the bootloader's next Idle starts nothing.
+        service.setUploadMode(FirmwareService::ReadVersions);
+        outcome.expectWithin(kStallMs, QStringLiteral("The interface test did not end."));
+    });
+    QObject::connect(&service, &FirmwareService::interfaceTestEnded, [&](FirmwareService::TestResult result) {
+        if (result == FirmwareService::TestResult::Passed)
+            out(QStringLiteral("Interface test passed."));
+        outcome.finish(testStatus(result));
+    });
+    // After the test block: the echo must come.
+    QObject::connect(&session.link, &DeviceLink::resultLogged, &service, [&](const QString& line) {
+        if (line == QLatin1String("Block sent - Iface test"))
+            outcome.expectWithin(kVerdictWaitMs, QStringLiteral("The device did not echo the test block."));
+    });
+
+    outcome.expectWithin(kIdleWaitMs, QStringLiteral("The bootloader did not report Idle."));
+    if (const int status = startBootloader(session.link, 0, session.idleReported); status != kOk)
+        outcome.finish(status);
+    return outcome.wait();
+}
+
+// ------------------------------------------------------------------ set-id
+
+std::optional<int64_t> parseDeviceId(const QString& text)
+{
+    if (text.isEmpty() || text.size() > 10)
+        return std::nullopt;
+    for (const QChar ch : text) {
+        if (ch < QLatin1Char('0') || ch > QLatin1Char('9'))
+            return std::nullopt;
+    }
+    const qint64 value = text.toLongLong();
+    if (value > qint64(UINT32_MAX))
+        return std::nullopt;
+    return value;
+}
+
+int checkSetId(CliContext& c)
+{
+    if (c.args.size() != 2)
+        return usage(QStringLiteral("'set-id' takes one argument: the device ID."));
+    if (!parseDeviceId(c.args.at(1)))
+        return usage(QStringLiteral("The device ID must be a number from 0 to 4294967295, not '%1'.").arg(c.args.at(1)));
+    return kOk;
+}
+
+int runSetId(CliContext& c)
+{
+    const int64_t id = *parseDeviceId(c.args.at(1));
+    Session session(*c.link);
+    const OpResult result = session.service.SetDeviceId(id);
+    if (result == OpResult::Done)
+        out(QStringLiteral("Device ID written: ") + DeviceIdText(uint32_t(id)));
+    return statusOf(result);
+}
+
+} // namespace
+
+std::vector<CliCommand> FirmwareUploadCommands()
+{
+    return {
+        {QStringLiteral("firmware upload"), checkUpload, runUpload},
+        {QStringLiteral("iface-test"), checkNoArguments, runInterfaceTest},
+        {QStringLiteral("set-id"), checkSetId, runSetId},
+    };
+}

@@ -1,0 +1,183 @@
+// modes read|write|count|reset: the Basic/Eco modes of the device.
+
+#include "app/link/DeviceLink.h"
+#include "channels/domain/ChannelRecord.h"
+#include "cli/Cli.h"
+#include "modes/ModesOperations.h"
+#include "modes/domain/ModeRecord.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <map>
+#include <optional>
+
+namespace {
+
+// After the first reply "f", the device's further ones follow back to back;
+// this much silence means it has sent them all.
+constexpr int kQuietAfterLastModeMs = 500;
+
+std::optional<int> parseNumber(const QString& text, int min, int max)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    // toInt accepts a sign and surrounding blanks; only plain digits are numbers here.
+    for (const QChar c : text)
+        if (!c.isDigit())
+            return std::nullopt;
+    if (!ok || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+// SLOT:TYPE:CHANNEL:NOTE; nullopt after a usage message.
+std::optional<ModeRecord> parseModeArgument(const QString& argument)
+{
+    const QStringList fields = argument.split(QLatin1Char(':'));
+    if (fields.size() != 4) {
+        usage(QStringLiteral("A mode is SLOT:TYPE:CHANNEL:NOTE, not '%1'.").arg(argument));
+        return std::nullopt;
+    }
+    const auto slot = parseNumber(fields[0], 1, kModeSlotCount);
+    const auto type = parseNumber(fields[1], 0, kModeTypeCount - 1);
+    const auto channel = parseNumber(fields[2], 1, 16);
+    const auto note = parseNumber(fields[3], 0, kModeNoteCount - 1);
+    const char* problem = !slot ? "the slot must be 1..5"
+                        : !type ? "the mode type must be 0..15"
+                        : !channel ? "the MIDI channel must be 1..16"
+                        : !note ? "the note must be 0..127"
+                                : nullptr;
+    if (problem) {
+        usage(QStringLiteral("In '%1': %2.").arg(argument, QString::fromLatin1(problem)));
+        return std::nullopt;
+    }
+    return ModeRecord{*slot, *type, *channel, *note};
+}
+
+// The records to write, in slot order, with the fields their mode type does
+// not use sent as channel 1 and note 0 (as the modes page sends them).
+std::optional<std::vector<ModeRecord>> parseModeArguments(const QStringList& arguments)
+{
+    std::map<int, ModeRecord> bySlot;
+    for (const QString& argument : arguments) {
+        const auto record = parseModeArgument(argument);
+        if (!record)
+            return std::nullopt;
+        if (bySlot.count(record->slot)) {
+            usage(QStringLiteral("Slot %1 is given more than once.").arg(record->slot));
+            return std::nullopt;
+        }
+        bySlot[record->slot] = NormalizedModeRecord(*record);
+    }
+    std::vector<ModeRecord> records;
+    for (const auto& entry : bySlot)
+        records.push_back(entry.second);
+    return records;
+}
+
+QString modeLine(const ModeRecord& record)
+{
+    return QStringLiteral("Slot %1: %2, MIDI channel %3, note %4")
+        .arg(record.slot)
+        .arg(QString::fromStdString(ModeTypeName(record.type)))
+        .arg(record.channel)
+        .arg(QString::fromStdString(NoteLabel(record.note)));
+}
+
+int check(CliContext& c)
+{
+    const QString sub = c.args.value(1);
+    const qsizetype extra = c.args.size() - 2;
+    if (sub == QLatin1String("read") || sub == QLatin1String("reset")) {
+        if (extra > 0)
+            return usage(QStringLiteral("'modes %1' takes no arguments.").arg(sub));
+        return kOk;
+    }
+    if (sub == QLatin1String("count")) {
+        if (extra != 1)
+            return usage(QStringLiteral("'modes count' takes one number, 1..5."));
+        if (!parseNumber(c.args.at(2), 1, kModeSlotCount))
+            return usage(QStringLiteral("The number of modes must be 1..5, not '%1'.").arg(c.args.at(2)));
+        return kOk;
+    }
+    if (sub == QLatin1String("write")) {
+        if (extra < 1)
+            return usage(QStringLiteral("'modes write' needs at least one SLOT:TYPE:CHANNEL:NOTE."));
+        return parseModeArguments(c.args.mid(2)) ? kOk : kUsage;
+    }
+    if (sub.isEmpty())
+        return usage(QStringLiteral("'modes' needs read, write, count or reset."));
+    return usage(QStringLiteral("Unknown 'modes' command: %1").arg(sub));
+}
+
+int read(DeviceLink& link)
+{
+    std::map<int, ModeRecord> stored;
+    int count = 0;
+    bool invalid = false;
+    QEventLoop loop;
+    QTimer quiet;
+    quiet.setSingleShot(true);
+    quiet.setInterval(kQuietAfterLastModeMs);
+    QObject::connect(&quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&link, &DeviceLink::modeReceived, &loop, [&](const std::array<uint8_t, 4>& values) {
+        const ModeRecord record = ModeRecordFromValues(values);
+        if (!IsValidModeRecord(record)) {
+            err(QStringLiteral("Invalid mode record received: slot %1, mode type %2, MIDI channel %3, note %4.")
+                    .arg(record.slot).arg(record.type).arg(record.channel).arg(record.note));
+            invalid = true;
+        } else {
+            // Shown as the modes page shows it.
+            stored[record.slot] = NormalizedModeRecord(record);
+            count = record.slot;
+        }
+        quiet.start();
+    });
+
+    const OpResult result = ReadModes(link);
+    if (result != OpResult::Done)
+        return statusOf(result);
+    quiet.start();
+    loop.exec();
+
+    if (stored.empty() && !invalid) {
+        err(QStringLiteral("No data received."));
+        return kNoAnswer;
+    }
+    for (const auto& entry : stored)
+        out(modeLine(entry.second));
+    if (count > 0)
+        out(QStringLiteral("Modes count: %1").arg(count));
+    return invalid ? kDataError : kOk;
+}
+
+int write(DeviceLink& link, const QStringList& arguments)
+{
+    const std::vector<ModeRecord> records = *parseModeArguments(arguments);
+    int acknowledged = 0;
+    const OpResult result = StoreModes(link, records, &acknowledged);
+    if (result == OpResult::NoAnswer)
+        err(QStringLiteral("%1 of %2 mode(s) stored.").arg(acknowledged).arg(records.size()));
+    return statusOf(result);
+}
+
+int run(CliContext& c)
+{
+    DeviceLink& link = *c.link;
+    const QString sub = c.args.at(1);
+    if (sub == QLatin1String("read"))
+        return read(link);
+    if (sub == QLatin1String("write"))
+        return write(link, c.args.mid(2));
+    if (sub == QLatin1String("count"))
+        return statusOf(StoreModesCount(link, *parseNumber(c.args.at(2), 1, kModeSlotCount)));
+    return statusOf(ResetModesToDefault(link));
+}
+
+} // namespace
+
+std::vector<CliCommand> ModesCommands()
+{
+    return {{QStringLiteral("modes"), check, run}};
+}

@@ -1,0 +1,85 @@
+// The device's User Mode channel table: clear ("A"), dump ("B") and store one
+// channel ("C").
+
+#include "emulator/device/EmulatedDevice.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr size_t kChannelPayloadSize = 14;
+// The dump reply that says "no channels stored".
+constexpr const char* kNoChannelsDump = "00000100000000";
+
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+} // namespace
+
+bool EmulatedDevice::storeChannel(std::string_view payload)
+{
+    if (payload.size() != kChannelPayloadSize)
+        return false;
+    std::string upper(payload);
+    int number = 0;
+    for (size_t i = 0; i < upper.size(); ++i) {
+        const int digit = HexValue(upper[i]);
+        if (digit < 0)
+            return false;
+        if (upper[i] >= 'a')
+            upper[i] = static_cast<char>(upper[i] - 'a' + 'A');
+        if (i < 4)
+            number = number * 16 + digit;
+    }
+    if (number < 1 || number > 512)
+        return false;
+    m_channels[number] = std::move(upper);
+    return true;
+}
+
+void EmulatedDevice::onClearUserData(const Command& command)
+{
+    if (!payloadOf(command).empty())
+        return;
+    ++m_clears;
+    m_channels.clear();
+    reply('a');
+}
+
+void EmulatedDevice::onReadChannels(const Command& command)
+{
+    if (!payloadOf(command).empty())
+        return;
+    if (m_channels.empty()) {
+        reply('b', kNoChannelsDump);
+        return;
+    }
+    // One reply after the other, as fast as a MIDI cable carries them: the
+    // program's input takes a burst of a few messages, not of 512.
+    int afterMs = 0;
+    for (const auto& [number, payload] : m_channels) {
+        const size_t queued = m_outputs.size();
+        reply('b', payload);
+        if (m_outputs.size() > queued)
+            m_outputs.back().afterMs = afterMs;
+        afterMs += std::max(0, m_config.dumpSpacingMs);
+    }
+}
+
+void EmulatedDevice::onWriteChannel(const Command& command)
+{
+    // The channel payload travels as text: one character per payload byte.
+    const std::vector<uint8_t>& bytes = payloadOf(command);
+    const std::string payload(bytes.begin(), bytes.end());
+    if (!storeChannel(payload))
+        return;
+    reply('c');
+}

@@ -1,0 +1,194 @@
+#include "channels/ChannelTransfer.h"
+
+#include "app/link/DeviceLink.h"
+
+#include <QEventLoop>
+
+#include <exception>
+
+namespace {
+
+// Rows named in a refusal; the rest are counted.
+constexpr int kNamedRowsMax = 20;
+
+QString text(const char* latin1)
+{
+    return QString::fromLatin1(latin1);
+}
+
+bool send(DeviceLink& link, char letter, const std::vector<uint8_t>& payload)
+{
+    try {
+        link.SendCommand(letter, payload);
+        return true;
+    } catch (const std::exception& e) {
+        emit link.errorRaised(QString::fromStdString(e.what()));
+        return false;
+    }
+}
+
+// What the refusal calls a column.
+QString columnName(int column)
+{
+    switch (column) {
+    case ColDmxChannel: return text("DMX ch.");
+    case ColControlMode: return text("Act. ctrl/Value");
+    case ColConstantValue: return text("Data = (constant value)");
+    case ColMidiChannel: return text("MIDI ch.");
+    case ColActiveOn: return text("Active on");
+    case ColFromNumber: return text("From Note On/CC");
+    case ColToNumber: return text("To Note On/CC");
+    case ColDataType: return text("Velocity/Value");
+    case ColFixedValue: return text("Data = (fixed value)");
+    default: return text("Description");
+    }
+}
+
+} // namespace
+
+OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
+                                const std::function<bool()>& haveRows)
+{
+    DeviceOperation operation(link);
+    if (!operation)
+        return OpResult::Busy;
+    emit link.statusText(text("Reading data..."));
+    if (emptyTable)
+        emptyTable();
+    if (!send(link, 'B', {}))
+        return OpResult::Failed;
+    if (!link.AwaitReply(DeviceLink::Flag::ReplyReceived, kChannelReplyWaitMs)) {
+        emit link.statusText(text("No data received."));
+        return OpResult::NoAnswer;
+    }
+    if (haveRows && haveRows())
+        emit link.statusText(text("Data ready."));
+    link.StopTimer1();
+    link.tickCounter = 0;
+    return OpResult::Done;
+}
+
+ChannelPayloads PrepareChannelPayloads(const ChannelTable& rows)
+{
+    ChannelPayloads result;
+    result.payloads.reserve(rows.size());
+    QStringList refused;
+    int refusedCount = 0;
+    for (size_t row = 0; row < rows.size(); ++row) {
+        int badColumn = ColDmxChannel;
+        if (auto payload = EncodeChannelPayload(rows[row], &badColumn)) {
+            result.payloads.push_back(std::move(*payload));
+            continue;
+        }
+        if (++refusedCount <= kNamedRowsMax) {
+            refused << QStringLiteral("Row %1, DMX ch. \"%2\": %3 \"%4\"")
+                           .arg(row + 1)
+                           .arg(QString::fromStdString(rows[row].DmxChannel), columnName(badColumn),
+                                QString::fromStdString(rows[row].cell(badColumn)));
+        }
+    }
+    if (refusedCount == 0)
+        return result;
+    if (refusedCount > kNamedRowsMax)
+        refused << QStringLiteral("... and %1 more row(s).").arg(refusedCount - kNamedRowsMax);
+    result.payloads.clear();
+    result.problem = QStringLiteral("Nothing was written: %1 row(s) hold data the device cannot take.\r\n")
+                         .arg(refusedCount)
+                   + refused.join(QStringLiteral("\r\n"));
+    return result;
+}
+
+ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& rows,
+                                         const std::function<void(int row)>& showRow,
+                                         const std::function<void(int row)>& rowWritten)
+{
+    ChannelWriteReport report;
+    DeviceOperation operation(link);
+    if (!operation) {
+        report.result = ChannelWriteResult::Busy;
+        return report;
+    }
+    link.StopTimer1();
+    if (rows.empty()) {
+        emit link.messageBox(text("Nothing to write..."));
+        report.result = ChannelWriteResult::NothingToWrite;
+        return report;
+    }
+    // Every row is encoded before the first is sent: a table the device
+    // cannot take is refused as a whole.
+    const ChannelPayloads prepared = PrepareChannelPayloads(rows);
+    if (!prepared.problem.isEmpty()) {
+        emit link.messageBox(prepared.problem);
+        report.result = ChannelWriteResult::RowsRefused;
+        return report;
+    }
+
+    emit link.statusText(text("Writing data to device..."));
+    for (size_t row = 0; row < prepared.payloads.size(); ++row) {
+        if (showRow)
+            showRow(int(row));
+        const std::string& payload = prepared.payloads[row];
+        if (!send(link, 'C', std::vector<uint8_t>(payload.begin(), payload.end()))) {
+            report.result = ChannelWriteResult::SendFailed;
+            break;
+        }
+        if (!link.AwaitReply(DeviceLink::Flag::WriteAck, kChannelReplyWaitMs)) {
+            report.result = ChannelWriteResult::NoAnswer;
+            break;
+        }
+        link.StopTimer1();
+        ++report.acknowledged;
+        if (rowWritten)
+            rowWritten(int(row));
+    }
+    emit link.statusText(report.result == ChannelWriteResult::Done ? text("Writing data to device finished succesfully.")
+                                                                   : text("Writing data to device failed."));
+    return report;
+}
+
+ChannelDumpCollector::ChannelDumpCollector(DeviceLink& link, QObject* parent)
+    : QObject(parent)
+{
+    m_quiet.setSingleShot(true);
+    connect(&link, &DeviceLink::channelDumpReceived, this, &ChannelDumpCollector::onDump);
+}
+
+void ChannelDumpCollector::clear()
+{
+    m_rows.clear();
+    m_replies = 0;
+    m_deviceEmpty = false;
+    m_problems.clear();
+}
+
+void ChannelDumpCollector::onDump(const QString& payload)
+{
+    ++m_replies;
+    if (m_quiet.isActive())
+        m_quiet.start();
+    const auto dump = DecodeChannelPayload(payload.toStdString());
+    QString problem;
+    if (!dump) {
+        problem = QStringLiteral("Unreadable channel data: ") + payload;
+    } else if (dump->number == 0) {
+        m_deviceEmpty = true;
+    } else if (auto record = RecordFromDump(*dump)) {
+        InsertSorted(m_rows, *record);
+        emit rowReceived(*record);
+    } else {
+        problem = QStringLiteral("Channel without note labels left out: ") + payload;
+    }
+    if (!problem.isEmpty()) {
+        m_problems << problem;
+        emit replyLeftOut(problem);
+    }
+}
+
+void ChannelDumpCollector::waitUntilQuiet(int quietMs)
+{
+    QEventLoop loop;
+    const auto connection = connect(&m_quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
+    m_quiet.start(quietMs);
+    loop.exec();
+    disconnect(connection);
+}

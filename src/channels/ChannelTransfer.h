@@ -1,0 +1,94 @@
+#pragma once
+
+#include "app/link/DeviceOperations.h"
+#include "channels/domain/ChannelCodec.h"
+#include "channels/domain/ChannelTable.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class DeviceLink;
+
+// Reading the device's channel table ("B", answered by one "b" per stored
+// channel) and writing a table to it ("C" per row, each acknowledged by "c"),
+// for the main window and vantorelctl alike.
+
+inline constexpr int kChannelReplyWaitMs = 2000;
+
+// "B": `emptyTable` runs once the operation holds the link, before the
+// request is sent. The wait ends with the first dump reply ("Data ready." when
+// `haveRows` then says so); the device's further replies keep arriving through
+// DeviceLink::channelDumpReceived after this returns. A timeout is reported by
+// NoResponse and "No data received.".
+OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
+                                const std::function<bool()>& haveRows);
+
+// The payloads of every row in table order. When a row cannot be encoded (a
+// cell outside its value list, a number out of range), `problem` names every
+// such row and `payloads` is empty.
+struct ChannelPayloads {
+    std::vector<std::string> payloads;
+    QString problem;
+};
+ChannelPayloads PrepareChannelPayloads(const ChannelTable& rows);
+
+enum class ChannelWriteResult {
+    Done,           // every row acknowledged
+    NoAnswer,       // a row was not acknowledged; the rows after it were not sent
+    Busy,           // another device operation waits; nothing was sent
+    SendFailed,     // the MIDI output refused a command
+    NothingToWrite, // empty table ("Nothing to write...")
+    RowsRefused,    // rows that cannot be encoded; nothing was sent
+};
+
+struct ChannelWriteReport {
+    ChannelWriteResult result = ChannelWriteResult::Done;
+    int acknowledged = 0;   // rows the device acknowledged
+};
+
+// Writes `rows` in their order, one "C" per row, each waiting up to 2000 ms
+// for its "c". Every row is checked before anything is sent; refusals and the
+// empty table are reported through DeviceLink::messageBox. `showRow` runs
+// before row i is sent (the main window shows the row there); `rowWritten`
+// after its acknowledgement.
+ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& rows,
+                                         const std::function<void(int row)>& showRow = {},
+                                         const std::function<void(int row)>& rowWritten = {});
+
+// Collects the channel dump replies as they arrive, for callers without a
+// channel list (vantorelctl). Rows are kept in table order.
+class ChannelDumpCollector : public QObject {
+    Q_OBJECT
+public:
+    explicit ChannelDumpCollector(DeviceLink& link, QObject* parent = nullptr);
+
+    const ChannelTable& rows() const { return m_rows; }
+    int replies() const { return m_replies; }
+    // The device said it holds no channels (a reply with number 0).
+    bool deviceEmpty() const { return m_deviceEmpty; }
+    // Replies that were left out: unreadable, or note numbers without a label.
+    const QStringList& problems() const { return m_problems; }
+    void clear();
+
+    // Waits until `quietMs` pass without a dump reply.
+    void waitUntilQuiet(int quietMs);
+
+signals:
+    void rowReceived(const ChannelRecord& record);
+    void replyLeftOut(const QString& text);
+
+private:
+    void onDump(const QString& payload);
+
+    ChannelTable m_rows;
+    int m_replies = 0;
+    bool m_deviceEmpty = false;
+    QStringList m_problems;
+    QTimer m_quiet;
+};

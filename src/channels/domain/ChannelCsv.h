@@ -1,0 +1,58 @@
+#pragma once
+
+#include "channels/domain/ChannelTable.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The channel settings file: a header line of the column captions, then one
+// line per row with the ten cell texts, each field followed by "," and every
+// line ended by CR LF. Texts are written as they are, without quoting.
+//
+// Cell texts are UTF-8 in memory; the bytes of a file are converted with
+// ChannelFileTextToUtf8 before they are parsed.
+
+// The header line (without its line end).
+std::string ChannelCsvHeader();
+// The line of one row (without its line end).
+std::string ChannelCsvLine(const ChannelRecord& record);
+// Header and one line per row, in table order, each ended by CR LF.
+std::string WriteChannelCsv(const ChannelTable& rows);
+
+// The lines of a text: CR LF, a lone LF and a lone CR each end a line; a line
+// end at the very end of the text does not start another line.
+std::vector<std::string> SplitChannelFileLines(std::string_view text);
+
+struct ChannelCsvLoad {
+    enum class Status {
+        Ok,
+        Empty,      // fewer than two lines
+        BadHeader,  // the first line does not begin with "DMX ch."
+        BadLine,    // a DMX field that is neither three characters nor an integer
+    };
+    Status status = Status::Ok;
+    ChannelTable rows;      // Ok: every row of the file, in ascending order
+    int line = 0;           // BadLine: the line's number in the file, from 1
+    std::string field;      // BadLine: the DMX field that failed
+
+    bool ok() const { return status == Status::Ok; }
+};
+
+// Parses a whole file (UTF-8 text). Both "," and ";" separate fields: a line
+// holding ";" switches to ";" for itself and every later line. A line that is
+// empty once blanks and control characters are trimmed is skipped. The result
+// is all or nothing: a line that fails leaves `rows` empty.
+ChannelCsvLoad ReadChannelCsv(std::string_view text);
+
+// The message of a failed load: "Empty data file!", "Unrecognized header
+// data!" or which line failed and why; empty for a load that succeeded.
+std::string ChannelCsvMessage(const ChannelCsvLoad& load);
+
+// Text encodings of channel files.
+bool IsValidUtf8(std::string_view bytes);
+// Windows-1250 bytes to UTF-8 (the five unassigned bytes pass as U+0081 etc.).
+std::string Windows1250ToUtf8(std::string_view bytes);
+// The bytes of a file as UTF-8 text: taken as they are when they are valid
+// UTF-8 (a leading byte order mark is dropped), otherwise read as Windows-1250.
+std::string ChannelFileTextToUtf8(std::string_view bytes);

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One User Mode DMX channel as the table holds it: ten cell texts, in the
+// column order of the channel list. The texts are the stored form; numbers are
+// derived from them only when a record is encoded or copied into the edit row.
+
+enum ChannelColumn {
+    ColDmxChannel = 0,
+    ColControlMode = 1,
+    ColConstantValue = 2,
+    ColMidiChannel = 3,
+    ColActiveOn = 4,
+    ColFromNumber = 5,
+    ColToNumber = 6,
+    ColDataType = 7,
+    ColFixedValue = 8,
+    ColDescription = 9,
+};
+inline constexpr int kChannelColumnCount = 10;
+
+inline constexpr int kFirstDmxChannel = 1;
+inline constexpr int kLastDmxChannel = 512;
+inline constexpr int kNoteCount = 128;
+
+// Entries of the value lists.
+inline constexpr std::string_view kActive = "Active";
+inline constexpr std::string_view kValue = "Value";
+inline constexpr std::string_view kNoteOn = "Note On";
+inline constexpr std::string_view kControlChange = "Control Change";
+inline constexpr std::string_view kVelocity = "Velocity";
+
+struct ChannelRecord {
+    std::string DmxChannel;
+    std::string ControlMode{kActive};
+    std::string ConstantValue = "0";
+    std::string MidiChannel = "1";
+    std::string ActiveOn{kNoteOn};
+    std::string FromNumber = "C-1/0";
+    std::string ToNumber = "C-1/0";
+    std::string DataType{kVelocity};
+    std::string FixedValue = "0";
+    std::string Description;
+
+    // Cell of column 0..9 (ChannelColumn).
+    std::string& cell(int column);
+    const std::string& cell(int column) const;
+
+    bool operator==(const ChannelRecord&) const = default;
+};
+
+// The default channel data under DMX channel `number`; `toLabel` is the To
+// cell (the edit row decides it: the first entry of its To list).
+ChannelRecord DefaultChannelRecord(int number, std::string_view toLabel = "C-1/0");
+// Gives columns 1 to 9 the default channel data; the DMX cell stays.
+void ClearChannelData(ChannelRecord& record, std::string_view toLabel = "C-1/0");
+
+// "%.3d": 7 -> "007", 512 -> "512".
+std::string DmxChannelText(int number);
+
+// Value lists, in the order whose positions are the field numbers.
+const std::vector<std::string>& ControlModeList();   // "Active", "Value"
+const std::vector<std::string>& MidiChannelList();   // "1" .. "16"
+const std::vector<std::string>& ActiveOnList();      // "Note On", "Control Change"
+const std::vector<std::string>& DataTypeList();      // "Velocity", "Value"
+// "C-1/0" ... "G9/127"; entry 12 is "C-0/12" followed by six blanks.
+const std::vector<std::string>& NoteLabelList();
+// Label of note or controller number 0..127; empty outside that range.
+std::string NoteLabel(int number);
+// The labels from `from` to 127 (empty for a number outside 0..127).
+std::vector<std::string> ToList(int from);
+
+// The column captions of the channel list (and the CSV header).
+const std::array<std::string, kChannelColumnCount>& ChannelColumnCaptions();
+
+// A description fit for the CSV file: CR LF, LF, CR, tab, ";" and "," each
+// become one blank.
+std::string SanitizedDescription(std::string_view text);

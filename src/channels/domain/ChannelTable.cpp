@@ -1,0 +1,97 @@
+#include "channels/domain/ChannelTable.h"
+
+#include "util/Utils.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+
+std::optional<int> ParseInteger(std::string_view text)
+{
+    size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i == text.size())
+        return std::nullopt;
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX || value < INT_MIN)
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+int CompareDmxCells(const std::string& a, const std::string& b)
+{
+    return std::strcoll(a.c_str(), b.c_str());
+}
+
+size_t SortedInsertPosition(const ChannelTable& table, const std::string& dmxCell)
+{
+    const auto it = std::upper_bound(table.begin(), table.end(), dmxCell,
+        [](const std::string& cell, const ChannelRecord& row) { return CompareDmxCells(cell, row.DmxChannel) < 0; });
+    return size_t(it - table.begin());
+}
+
+size_t InsertSorted(ChannelTable& table, ChannelRecord record)
+{
+    const size_t at = SortedInsertPosition(table, record.DmxChannel);
+    table.insert(table.begin() + std::ptrdiff_t(at), std::move(record));
+    return at;
+}
+
+int FindListRow(const ChannelTable& table, std::string_view text, int column, int firstRow, MatchMode mode)
+{
+    if (column < 0 || column >= kChannelColumnCount)
+        return -1;
+    std::optional<int> number;
+    std::string upper;
+    if (mode == MatchMode::Numeric) {
+        number = ParseInteger(text);
+        if (!number)
+            return -1;
+    } else if (mode == MatchMode::IgnoreCase) {
+        upper = UpperCasePolish(text);
+    }
+    for (int row = std::max(firstRow, 0); row < int(table.size()); ++row) {
+        const std::string& cell = table[size_t(row)].cell(column);
+        bool match = false;
+        switch (mode) {
+        case MatchMode::Numeric:
+            match = ParseInteger(cell) == number;
+            break;
+        case MatchMode::IgnoreCase:
+            match = UpperCasePolish(cell) == upper;
+            break;
+        case MatchMode::Exact:
+            match = cell == text;
+            break;
+        }
+        if (match)
+            return row;
+    }
+    return -1;
+}
+
+int FindComboItem(const std::vector<std::string>& list, std::string_view text, MatchMode mode)
+{
+    const std::string upper = mode == MatchMode::IgnoreCase ? UpperCasePolish(text) : std::string();
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (mode == MatchMode::IgnoreCase ? UpperCasePolish(list[i]) == upper : list[i] == text)
+            return int(i);
+    }
+    return -1;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "channels/domain/ChannelRecord.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The DMX channel table: rows in ascending order of their DMX cell.
+using ChannelTable = std::vector<ChannelRecord>;
+
+enum class MatchMode {
+    Exact,          // case-sensitive text comparison
+    IgnoreCase,     // both texts upper-cased with UpperCasePolish, then exact
+    Numeric,        // both read as whole integers (FindListRow only)
+};
+
+// A whole decimal integer: optional leading blanks, optional sign, digits and
+// nothing after them; nullopt otherwise (also when it does not fit an int).
+std::optional<int> ParseInteger(std::string_view text);
+
+// Order of two DMX cells: the locale's string comparison of the C library
+// (the system locale once the application has set it; byte order otherwise).
+// Negative, zero or positive.
+int CompareDmxCells(const std::string& a, const std::string& b);
+
+// Where a row with DMX cell `dmxCell` goes: after every row that does not
+// sort behind it.
+size_t SortedInsertPosition(const ChannelTable& table, const std::string& dmxCell);
+// Inserts `record` at its sorted place; returns its index.
+size_t InsertSorted(ChannelTable& table, ChannelRecord record);
+
+// Index of the first row from `firstRow` on whose cell in `column` matches
+// `text`, or -1. Numeric mode: `text` must read as an integer (else -1) and a
+// row matches when its cell reads as the same integer.
+int FindListRow(const ChannelTable& table, std::string_view text, int column = ColDmxChannel,
+                int firstRow = 0, MatchMode mode = MatchMode::Numeric);
+
+// Position of the first entry matching `text`, or -1 (also for an empty list).
+// Numeric mode compares like Exact.
+int FindComboItem(const std::vector<std::string>& list, std::string_view text, MatchMode mode = MatchMode::Exact);

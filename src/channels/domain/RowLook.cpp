@@ -1,0 +1,50 @@
+#include "channels/domain/RowLook.h"
+
+uint32_t DefaultRowColor(RowColorRole role)
+{
+    switch (role) {
+    case RowColorRole::NOLine: return 0x80FF80;          // light green
+    case RowColorRole::NOVelocityLine: return 0xBBFFBB;  // pale green
+    case RowColorRole::CCLine: return 0x80FFFF;          // light yellow
+    case RowColorRole::CCValueLine: return 0xBFFFFF;     // pale yellow
+    case RowColorRole::DMXValueLine: return 0xFF80FF;    // pink
+    case RowColorRole::None: break;
+    }
+    return 0xFFFFFF;
+}
+
+const char* RowColorKey(RowColorRole role)
+{
+    switch (role) {
+    case RowColorRole::NOLine: return "NOLine";
+    case RowColorRole::NOVelocityLine: return "NOVelocityLine";
+    case RowColorRole::CCLine: return "CCLine";
+    case RowColorRole::CCValueLine: return "CCValueLine";
+    case RowColorRole::DMXValueLine: return "DMXValueLine";
+    case RowColorRole::None: break;
+    }
+    return "";
+}
+
+RowColorRole RowColorRoleOf(const ChannelRecord& record)
+{
+    if (record.ControlMode == kValue)
+        return RowColorRole::DMXValueLine;
+    const bool velocity = record.DataType == kVelocity;
+    if (record.ActiveOn == kNoteOn)
+        return velocity ? RowColorRole::NOLine : RowColorRole::NOVelocityLine;
+    if (record.ActiveOn == kControlChange)
+        return velocity ? RowColorRole::CCLine : RowColorRole::CCValueLine;
+    return RowColorRole::None;
+}
+
+CellLook CellLookOf(const ChannelRecord& record, int column)
+{
+    if (column <= ColConstantValue)
+        return CellLook::RowColour;
+    if (record.ControlMode == kValue)
+        return column == ColDescription ? CellLook::PlainText : CellLook::Blank;
+    if (record.DataType == kVelocity && column >= ColFixedValue)
+        return column == ColDescription ? CellLook::PlainText : CellLook::Blank;
+    return CellLook::RowColour;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "channels/domain/RowLook.h"
+
+#include <QStyledItemDelegate>
+#include <QTableView>
+
+#include <functional>
+
+class ChannelTableModel;
+
+// Paints the cells of the channel list: the row's colour by what drives the
+// channel, and blank cells for the fields that do not apply to it.
+class ChannelRowDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using ColorSource = std::function<QColor(RowColorRole role)>;
+
+    ChannelRowDelegate(const ChannelTableModel& model, ColorSource colors, QObject* parent = nullptr);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+
+public:
+
+    // Background and text colour of a cell that is not selected; for a blank
+    // cell the text colour equals the background.
+    struct CellColors {
+        QColor background;
+        QColor text;
+        bool drawText = true;
+    };
+    CellColors cellColors(int row, int column, const QPalette& palette) const;
+
+private:
+    const ChannelTableModel& m_model;
+    ColorSource m_colors;
+};
+
+// The channel list lvDMXChannels: ten columns, grid lines, whole-row
+// multi-selection that stays visible without the focus, no in-place editing
+// and never a horizontal scroll bar. The Enter key reports enterReleased.
+class ChannelListView : public QTableView {
+    Q_OBJECT
+public:
+    explicit ChannelListView(QWidget* parent = nullptr);
+
+    // Sets the model and the column widths.
+    void setChannelModel(ChannelTableModel* model);
+
+    // Rows with a selected cell, ascending.
+    QList<int> selectedRowNumbers() const;
+    // The first selected row, -1 when none is selected.
+    int firstSelectedRow() const;
+    // Clears the selection and makes `row` the selected, current row.
+    void makeCurrent(int row);
+    void clearRowSelection();
+
+    static constexpr int kColumnWidths[9] = {61, 86, 58, 54, 91, 81, 80, 85, 58};
+
+signals:
+    void enterReleased();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+};

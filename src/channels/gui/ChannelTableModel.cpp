@@ -1,0 +1,123 @@
+#include "channels/gui/ChannelTableModel.h"
+
+#include <algorithm>
+
+ChannelTableModel::ChannelTableModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+int ChannelTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int ChannelTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : kChannelColumnCount;
+}
+
+QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= size() || index.column() >= kChannelColumnCount)
+        return {};
+    if (role == Qt::DisplayRole || (role == Qt::ToolTipRole && index.column() == ColDescription))
+        return cellText(index.row(), index.column());
+    return {};
+}
+
+QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kChannelColumnCount)
+        return {};
+    return QString::fromStdString(ChannelColumnCaptions()[size_t(section)]);
+}
+
+Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+QString ChannelTableModel::cellText(int row, int column) const
+{
+    return QString::fromStdString(m_rows[size_t(row)].cell(column));
+}
+
+int ChannelTableModel::insertSorted(ChannelRecord record)
+{
+    const int at = int(SortedInsertPosition(m_rows, record.DmxChannel));
+    beginInsertRows({}, at, at);
+    m_rows.insert(m_rows.begin() + at, std::move(record));
+    endInsertRows();
+    return at;
+}
+
+int ChannelTableModel::setRecord(int row, ChannelRecord record)
+{
+    if (row < 0 || row >= size())
+        return -1;
+    const bool moved = record.DmxChannel != m_rows[size_t(row)].DmxChannel;
+    m_rows[size_t(row)] = std::move(record);
+    emit dataChanged(index(row, 0), index(row, kChannelColumnCount - 1));
+    return moved ? resort(row) : row;
+}
+
+int ChannelTableModel::setCell(int row, int column, const QString& text)
+{
+    if (row < 0 || row >= size() || column < 0 || column >= kChannelColumnCount)
+        return -1;
+    ChannelRecord record = m_rows[size_t(row)];
+    record.cell(column) = text.toStdString();
+    return setRecord(row, std::move(record));
+}
+
+int ChannelTableModel::resort(int row)
+{
+    // Where the row belongs among the others.
+    const auto at = [](int i) { return std::ptrdiff_t(i); };
+    ChannelRecord record = std::move(m_rows[size_t(row)]);
+    m_rows.erase(m_rows.begin() + at(row));
+    const int target = int(SortedInsertPosition(m_rows, record.DmxChannel));
+    if (target == row) {
+        m_rows.insert(m_rows.begin() + at(row), std::move(record));
+        return row;
+    }
+    m_rows.insert(m_rows.begin() + at(row), std::move(record));
+    // beginMoveRows names the destination in the table before the move.
+    beginMoveRows({}, row, row, {}, target > row ? target + 1 : target);
+    record = std::move(m_rows[size_t(row)]);
+    m_rows.erase(m_rows.begin() + at(row));
+    m_rows.insert(m_rows.begin() + at(target), std::move(record));
+    endMoveRows();
+    return target;
+}
+
+void ChannelTableModel::removeRowAt(int row)
+{
+    if (row < 0 || row >= size())
+        return;
+    beginRemoveRows({}, row, row);
+    m_rows.erase(m_rows.begin() + row);
+    endRemoveRows();
+}
+
+void ChannelTableModel::clear()
+{
+    if (m_rows.empty())
+        return;
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+}
+
+void ChannelTableModel::replaceAll(ChannelTable rows)
+{
+    std::stable_sort(rows.begin(), rows.end(), [](const ChannelRecord& a, const ChannelRecord& b) {
+        return CompareDmxCells(a.DmxChannel, b.DmxChannel) < 0;
+    });
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}

@@ -1,0 +1,544 @@
+// The editing commands of the User Mode page and the copy of a row into the
+// edit row.
+
+#include "channels/gui/ChannelsPage.h"
+
+#include "app/gui/TDmxUserMainForm.h"
+#include "app/link/DeviceLink.h"
+#include "channels/gui/ChannelListView.h"
+#include "channels/gui/ChannelTableModel.h"
+#include "channels/gui/TCalcForm.h"
+#include "channels/gui/TDMXChannelInputForm.h"
+#include "channels/gui/TDescrForm.h"
+#include "settings/gui/TDMXUserSetForm.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+
+namespace {
+
+const QString kYes = QStringLiteral("Yes");
+const QString kNo = QStringLiteral("No");
+
+int ComboIndex(const std::vector<std::string>& list, const std::string& text)
+{
+    return FindComboItem(list, text, MatchMode::Exact);
+}
+
+} // namespace
+
+// ------------------------------------------------------------ edit row
+
+void ChannelsPage::setFromNote(int index)
+{
+    if (cbxFromNotes->currentIndex() == index)
+        cbxFromNotesChange();
+    else
+        cbxFromNotes->setCurrentIndex(index);   // runs cbxFromNotesChange
+}
+
+void ChannelsPage::cbxFromNotesChange()
+{
+    // The To list: the labels from the From note up to the last one, with the
+    // From note itself selected.
+    const int from = cbxFromNotes->currentIndex();
+    if (from != m_toListFrom) {
+        cbxToNotes->clear();
+        if (from >= 0) {
+            const auto& labels = NoteLabelList();
+            QStringList entries;
+            entries.reserve(kNoteCount - from);
+            for (size_t i = size_t(from); i < labels.size(); ++i)
+                entries << QString::fromStdString(labels[i]);
+            cbxToNotes->addItems(entries);
+        }
+        m_toListFrom = from;
+    }
+    cbxToNotes->setCurrentIndex(cbxToNotes->count() > 0 ? 0 : -1);
+}
+
+void ChannelsPage::cbxActCtrValChange()
+{
+    const int mode = cbxActCtrVal->currentIndex();
+    const bool active = mode == 0;
+    sedCHVal->setEnabled(mode == 1);
+    for (QWidget* box : {static_cast<QWidget*>(cbxActOn), static_cast<QWidget*>(cbxFromNotes),
+                         static_cast<QWidget*>(cbxToNotes), static_cast<QWidget*>(cbxVelVal),
+                         static_cast<QWidget*>(sedVelVal), static_cast<QWidget*>(cbxMIDICh)})
+        box->setEnabled(active);
+    if (active)
+        sedCHVal->setValue(0);
+}
+
+void ChannelsPage::cbxVelValChange()
+{
+    if (!cbxVelVal->isEnabled())
+        return;
+    sedVelVal->setEnabled(cbxVelVal->currentIndex() == 1);
+}
+
+void ChannelsPage::sedDmxChChange()
+{
+    const int value = sedDmxCh->value();
+    if (std::abs(value - m_previousDmxValue) == 1) {
+        lvDMXChannels->clearRowSelection();
+        const int row = FindListRow(m_model->rows(), std::to_string(value));
+        if (row >= 0) {
+            lvDMXChannels->makeCurrent(row);
+            scrollToRow(row);
+        }
+    }
+    m_previousDmxValue = value;
+}
+
+void ChannelsPage::sedDmxChKeyUp()
+{
+    const int row = FindListRow(m_model->rows(), sedDmxCh->cleanText().toStdString());
+    if (row < 0) {
+        lvDMXChannels->clearRowSelection();
+        if (AskWithButtons(QStringLiteral("Adding DMX Channel"), QStringLiteral("DMX Channel doesn't exists\r\nAdd channel?"),
+                           kYes, kNo) == 1)
+            addChannel(true);
+        return;
+    }
+    lvDMXChannels->makeCurrent(row);
+    scrollToRow(row);
+}
+
+std::string ChannelsPage::defaultToLabel() const
+{
+    if (cbxToNotes->count() > 0)
+        return cbxToNotes->itemText(0).toStdString();
+    return NoteLabel(0);
+}
+
+void ChannelsPage::ResetEditPanel()
+{
+    sedDmxCh->setValue(sedDmxCh->minimum());
+    cbxActCtrVal->setCurrentIndex(0);
+    cbxMIDICh->setCurrentIndex(0);
+    cbxActOn->setCurrentIndex(0);
+    setFromNote(0);
+    cbxVelVal->setCurrentIndex(0);
+    sedCHVal->setValue(0);
+    sedVelVal->setValue(0);
+    showChannelCount();
+}
+
+std::optional<ChannelValues> ChannelsPage::panelValues() const
+{
+    const int mode = cbxActCtrVal->currentIndex();
+    const int channel = cbxMIDICh->currentIndex();
+    const int activeOn = cbxActOn->currentIndex();
+    const int from = cbxFromNotes->currentIndex();
+    const int toOffset = cbxToNotes->currentIndex();
+    const int dataType = cbxVelVal->currentIndex();
+    if (mode < 0 || channel < 0 || activeOn < 0 || from < 0 || toOffset < 0 || dataType < 0)
+        return std::nullopt;
+    ChannelValues values;
+    values.dmxChannel = sedDmxCh->value();
+    values.valueMode = mode == 1;
+    values.constantValue = sedCHVal->value();
+    values.midiChannel = channel + 1;
+    values.controlChange = activeOn == 1;
+    values.from = from;
+    values.to = from + toOffset;
+    values.fixedValue = dataType == 1;
+    values.fixedValueValue = sedVelVal->value();
+    return values;
+}
+
+// ------------------------------------------------------------ the list
+
+int ChannelsPage::currentRow() const
+{
+    const QModelIndex current = lvDMXChannels->currentIndex();
+    if (current.isValid() && lvDMXChannels->selectionModel()->isRowSelected(current.row(), {}))
+        return current.row();
+    return lvDMXChannels->firstSelectedRow();
+}
+
+void ChannelsPage::scrollToRow(int row)
+{
+    if (row >= 0 && row < m_model->size())
+        lvDMXChannels->scrollTo(m_model->index(row, 0));
+}
+
+bool ChannelsPage::LoadRowIntoPanel()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return false;
+    const ChannelRecord record = m_model->row(row);
+    auto improper = [this, row] {
+        showMessage(QStringLiteral("Improper data format in current line! \r\nLine: ") + QString::number(row));
+        return false;
+    };
+
+    const auto number = ParseInteger(record.DmxChannel);
+    if (!number)
+        return improper();
+    sedDmxCh->setValue(*number);
+    cbxActCtrVal->setCurrentIndex(ComboIndex(ControlModeList(), record.ControlMode));
+    cbxActOn->setCurrentIndex(ComboIndex(ActiveOnList(), record.ActiveOn));
+    setFromNote(ComboIndex(NoteLabelList(), record.FromNumber));
+    cbxToNotes->setCurrentIndex(ComboIndex(ToList(cbxFromNotes->currentIndex()), record.ToNumber));
+    cbxVelVal->setCurrentIndex(ComboIndex(DataTypeList(), record.DataType));
+    cbxMIDICh->setCurrentIndex(ComboIndex(MidiChannelList(), record.MidiChannel));
+    const auto constant = ParseInteger(record.ConstantValue);
+    if (!constant)
+        return improper();
+    sedCHVal->setValue(*constant);
+    const auto fixed = ParseInteger(record.FixedValue);
+    if (!fixed)
+        return improper();
+    sedVelVal->setValue(*fixed);
+    ledlngDescr->setText(QString::fromStdString(record.Description));
+    cbxActCtrValChange();
+    cbxVelValChange();
+    return true;
+}
+
+void ChannelsPage::lvDMXChannelsDblClick()
+{
+    LoadRowIntoPanel();
+}
+
+void ChannelsPage::lvDMXChannelsKeyUp()
+{
+    LoadRowIntoPanel();
+}
+
+void ChannelsPage::pupDMXChannelsPopup()
+{
+    const bool any = !m_model->isEmpty();
+    const int selected = int(lvDMXChannels->selectedRowNumbers().size());
+    for (QAction* action : pupDMXChannels->actions())
+        action->setEnabled(any);
+    milngDescr->setEnabled(selected == 1);
+    milngAddChannel1->setEnabled(selected == 1 || !any);
+}
+
+std::optional<QString> ChannelsPage::PrepDMXChannelsData(int row)
+{
+    if (row < 0 || row >= m_model->size())
+        return std::nullopt;
+    lvDMXChannels->makeCurrent(row);
+    LoadRowIntoPanel();
+    const auto values = panelValues();
+    if (!values)
+        return std::nullopt;
+    return QString::fromStdString(EncodeChannelPayload(*values));
+}
+
+bool ChannelsPage::AddChannelFromDump(const ChannelDump& dump)
+{
+    const auto record = RecordFromDump(dump);
+    if (!record)
+        return false;
+    // The edit row follows the dump: it shows the last decoded From note.
+    setFromNote(dump.from);
+    const int row = m_model->insertSorted(*record);
+    scrollToRow(row);
+    return true;
+}
+
+void ChannelsPage::onChannelDump(const QString& payload)
+{
+    DeviceLink& link = m_form.link();
+    const auto dump = DecodeChannelPayload(payload.toStdString());
+    if (!dump) {
+        link.appendResult(QStringLiteral("Unreadable channel data: ") + payload);
+    } else {
+        link.appendResult(QString::fromStdString(ChannelDumpLogLine(*dump)));
+        if (dump->number == 0)
+            m_form.lbllngStatMsg->setText(QStringLiteral("No user data in device."));
+        else if (!AddChannelFromDump(*dump))
+            link.appendResult(QStringLiteral("Channel without note labels left out: ") + payload);
+    }
+    showChannelCount();
+}
+
+// ------------------------------------------------------------ commands
+
+int ChannelsPage::AddDefaultChannelRow(int number)
+{
+    const int row = m_model->insertSorted(DefaultChannelRecord(number, defaultToLabel()));
+    lvDMXChannels->makeCurrent(row);
+    scrollToRow(row);
+    return row;
+}
+
+int ChannelsPage::highestNumber() const
+{
+    if (m_model->isEmpty())
+        return 0;
+    if (const auto last = ParseInteger(m_model->rows().back().DmxChannel))
+        return *last;
+    // A row that is not a number sorts last: take the highest that is one.
+    int highest = 0;
+    for (const ChannelRecord& record : m_model->rows()) {
+        if (const auto number = ParseInteger(record.DmxChannel))
+            highest = std::max(highest, *number);
+    }
+    return highest;
+}
+
+void ChannelsPage::btnSetDMXChClick()
+{
+    const std::string boxText = sedDmxCh->cleanText().toStdString();
+    int row = FindListRow(m_model->rows(), boxText);
+    if (row < 0) {
+        lvDMXChannels->clearRowSelection();
+        if (AskWithButtons(QStringLiteral("Adding DMX Channel"), QStringLiteral("DMX Channel doesn't exists\r\nAdd channel?"),
+                           kYes, kNo) != 1)
+            return;
+        AddDefaultChannelRow(sedDmxCh->value());
+    } else {
+        lvDMXChannels->makeCurrent(row);
+        scrollToRow(row);
+    }
+    if (m_model->isEmpty())
+        return;
+
+    lvDMXChannels->clearRowSelection();
+    row = FindListRow(m_model->rows(), boxText);
+    if (row < 0) {
+        showMessage(QStringLiteral("Error: Setting of non existing channel."));
+        return;
+    }
+    // Every box is written, also those the control mode disables.
+    const QString description = QString::fromStdString(SanitizedDescription(ledlngDescr->text().toStdString()));
+    ledlngDescr->setText(description);
+    ChannelRecord record;
+    record.DmxChannel = DmxChannelText(sedDmxCh->value());
+    record.ControlMode = cbxActCtrVal->currentText().toStdString();
+    record.ActiveOn = cbxActOn->currentText().toStdString();
+    record.FromNumber = cbxFromNotes->currentText().toStdString();
+    record.ToNumber = cbxToNotes->currentText().toStdString();
+    record.DataType = cbxVelVal->currentText().toStdString();
+    record.MidiChannel = cbxMIDICh->currentText().toStdString();
+    record.ConstantValue = sedCHVal->cleanText().toStdString();
+    record.FixedValue = sedVelVal->cleanText().toStdString();
+    record.Description = description.toStdString();
+    row = m_model->setRecord(row, std::move(record));
+
+    lvDMXChannels->makeCurrent(row);
+    scrollToRow(row);
+    lvDMXChannels->viewport()->update();
+    lvDMXChannels->setFocus();
+}
+
+void ChannelsPage::milngAddChannel1Click()
+{
+    addChannel(false);
+}
+
+void ChannelsPage::addChannel(bool fromDmxBox)
+{
+    for (;;) {
+        QString proposal = QStringLiteral("1");
+        if (!m_model->isEmpty()) {
+            const int highest = highestNumber();
+            if (highest >= kLastDmxChannel)
+                return;
+            proposal = QString::number(highest + 1);
+        }
+
+        QString answer;
+        if (fromDmxBox) {
+            answer = sedDmxCh->cleanText();
+        } else {
+            const std::optional<QString> typed =
+                inputBox ? inputBox(QStringLiteral("DMX Channel"), QStringLiteral("New DMX channel"), proposal) : proposal;
+            answer = typed ? *typed : proposal;
+        }
+        if (answer.isEmpty())
+            return;
+
+        QString problem;
+        const auto number = ParseInteger(answer.toStdString());
+        if (!number)
+            problem = QStringLiteral("Wrong input  - type digits only.");
+        else if (*number <= 0)
+            problem = QStringLiteral("Wrong input  - DMX channels starts from 1.");
+        else if (*number > kLastDmxChannel)
+            problem = QStringLiteral("Wrong input  - DMX channels ends on 512.");
+        else if (FindListRow(m_model->rows(), answer.toStdString()) >= 0)
+            problem = QStringLiteral("DMX channel ") + answer + QStringLiteral(" already on the list.");
+
+        if (problem.isEmpty()) {
+            AddDefaultChannelRow(*number);
+            return;
+        }
+        showMessage(problem);
+        if (fromDmxBox)
+            return;
+    }
+}
+
+void ChannelsPage::milngDeleteChannelClick()
+{
+    const QList<int> rows = lvDMXChannels->selectedRowNumbers();
+    if (rows.isEmpty())
+        return;
+    if (AskWithButtons(QStringLiteral("Deleting DMX channel(s)"), QStringLiteral("Delete channel(s)?"), kYes, kNo) != 1)
+        return;
+    showUserModePage();
+    for (auto it = rows.crbegin(); it != rows.crend(); ++it)
+        m_model->removeRowAt(*it);
+    ResetEditPanel();
+}
+
+void ChannelsPage::milngDeleteAllChannelsClick()
+{
+    if (AskWithButtons(QStringLiteral("Deleting DMX channel(s)"), QStringLiteral("Delete channel(s)?"), kYes, kNo) != 1)
+        return;
+    showUserModePage();
+    m_model->clear();
+    ResetEditPanel();
+}
+
+void ChannelsPage::milngClearCurChannDataClick()
+{
+    showUserModePage();
+    const QList<int> rows = lvDMXChannels->selectedRowNumbers();
+    if (rows.isEmpty())
+        return;
+    std::vector<std::string> collected;
+    for (int row : rows)
+        collected.push_back(m_model->row(row).DmxChannel);
+    lvDMXChannels->clearRowSelection();
+
+    size_t next = 0;
+    for (int row = 0; row < m_model->size() && next < collected.size(); ++row) {
+        if (m_model->row(row).DmxChannel != collected[next])
+            continue;
+        ChannelRecord record = m_model->row(row);
+        ClearChannelData(record, defaultToLabel());
+        m_model->setRecord(row, std::move(record));
+        if (const auto number = ParseInteger(m_model->row(row).DmxChannel))
+            sedDmxCh->setValue(*number);
+        sedCHVal->setValue(0);
+        sedVelVal->setValue(0);
+        ledlngDescr->clear();
+        ++next;
+    }
+}
+
+void ChannelsPage::milngclrTabClick()
+{
+    showUserModePage();
+    for (int row = 0; row < m_model->size(); ++row) {
+        lvDMXChannels->clearRowSelection();
+        if (const auto number = ParseInteger(m_model->row(row).DmxChannel))
+            sedDmxCh->setValue(*number);
+        ChannelRecord record = m_model->row(row);
+        ClearChannelData(record, defaultToLabel());
+        m_model->setRecord(row, std::move(record));
+    }
+}
+
+void ChannelsPage::milngAdd512DMXchannelsClick()
+{
+    showUserModePage();
+    const std::string toLabel = defaultToLabel();
+    ChannelTable rows;
+    rows.reserve(kLastDmxChannel);
+    for (int number = kFirstDmxChannel; number <= kLastDmxChannel; ++number)
+        rows.push_back(DefaultChannelRecord(number, toLabel));
+    m_model->replaceAll(std::move(rows));
+    sedCHVal->setValue(0);
+    sedVelVal->setValue(0);
+    lvDMXChannels->clearRowSelection();
+}
+
+void ChannelsPage::milngCopyPasteClick()
+{
+    const QList<int> rows = lvDMXChannels->selectedRowNumbers();
+    if (rows.isEmpty())
+        return;
+    const int first = highestNumber() + 1;
+    if (first > kLastDmxChannel) {
+        showMessage(QStringLiteral("Channels list has already 512 DMX Channels!"));
+        scrollToRow(m_model->size() - 1);
+        return;
+    }
+    std::vector<std::string> collected;
+    for (int row : rows)
+        collected.push_back(m_model->row(row).DmxChannel);
+    const int count = int(collected.size());
+    const int highest = kLastDmxChannel + 1 - count;
+
+    TDMXChannelInputForm& dialog = *DMXChannelInputForm;
+    dialog.setWindowTitle(QStringLiteral("Copying DMX Channel(s)"));
+    dialog.lblMsg1->setText(QStringLiteral("Enter destination of channels copy."));
+    dialog.lblMsg2->setText(QStringLiteral("Available range: ") + QString::asprintf("%d - %d", first, highest));
+    dialog.ledlngDMXChNbr->setText(QString::number(first));
+    dialog.LowestChannel = first;
+    dialog.HighestChannel = highest;
+    if (!runChannelInput || !runChannelInput(dialog))
+        return;
+
+    int destination = dialog.ChannelNumber;
+    lvDMXChannels->clearRowSelection();
+    // The sources are the rows as they stood before the first copy.
+    const ChannelTable sources = m_model->rows();
+    size_t next = 0;
+    for (const ChannelRecord& source : sources) {
+        if (next >= collected.size())
+            break;
+        if (source.DmxChannel != collected[next])
+            continue;
+        ChannelRecord copy = source;
+        copy.DmxChannel = DmxChannelText(destination);
+        m_model->insertSorted(std::move(copy));
+        ++destination;
+        ++next;
+        if (destination > kLastDmxChannel) {
+            showMessage(QStringLiteral("Maximum of 512 DMX Channels reached!"));
+            break;
+        }
+    }
+    scrollToRow(m_model->size() - 1);
+}
+
+void ChannelsPage::milngDescrClick()
+{
+    const QList<int> rows = lvDMXChannels->selectedRowNumbers();
+    if (rows.size() != 1) {
+        showMessage(QStringLiteral("Improper selection."));
+        return;
+    }
+    DescrForm->memDescr->setPlainText(QString::fromStdString(m_model->row(rows.first()).Description));
+    if (runDescrForm)
+        runDescrForm(*DescrForm);
+}
+
+void ChannelsPage::writeDescriptionToCurrentRow(const QString& text)
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    m_model->setCell(row, ColDescription, text);
+    lvDMXChannels->makeCurrent(row);
+}
+
+void ChannelsPage::milngCalculatorClick()
+{
+    CalcForm->show();
+    CalcForm->raise();
+    CalcForm->activateWindow();
+}
+
+void ChannelsPage::milngColorsClick()
+{
+    const int result = runColorSettings ? runColorSettings(*DMXUserSetForm) : 0;
+    if (result == TDMXUserSetForm::ResultOk)
+        lvDMXChannels->viewport()->update();
+}

@@ -1,0 +1,142 @@
+// Device ID and version information: the bootloader's information messages
+// and writing a new device ID.
+
+#include "firmware/DeviceIdentity.h"
+
+#include "app/link/DeviceLink.h"
+#include "firmware/FirmwareService.h"
+
+
+#include <exception>
+
+namespace {
+
+constexpr int kRestartWaitMs = 1200;
+constexpr int kDeviceNumberPauseMs = 100;
+
+} // namespace
+
+std::optional<InfoPiece> DecodeInfoMessage(uint32_t code)
+{
+    const auto status = uint8_t(code >> 16);
+    const auto data1 = uint8_t(code >> 8);
+    const auto data2 = uint8_t(code);
+    if (status != kInfoBootloaderDate && status != kInfoFirmwareDate && status != kInfoDeviceId)
+        return std::nullopt;
+    const int position = data1 / 16;
+    if (position < 1 || position > 4)
+        return std::nullopt;
+    const uint32_t high = data1 % 16;
+    const uint32_t low = data2 % 16;
+    const int shift = 8 * (position - 1);
+    return InfoPiece{status, position, (high << (shift + 4)) + (low << shift)};
+}
+
+QString FirmwareComparisonText(PackedDateTime deviceDate, PackedDateTime fileDate)
+{
+    if (deviceDate == 0)
+        return QStringLiteral("No valid FW in device.");
+    if (fileDate < deviceDate)
+        return QStringLiteral("!!! Device has newer FW version !!!");
+    if (fileDate == deviceDate)
+        return QStringLiteral("Device has the same FW version.");
+    return QStringLiteral("Device has older FW version.");
+}
+
+QString DeviceIdText(uint32_t id)
+{
+    return QString::asprintf("%.6u", id);
+}
+
+void FirmwareService::ProcessBootloaderInfo()
+{
+    // A copy: nothing that arrives meanwhile may change what is being read.
+    const std::vector<uint32_t> codes = m_link.bootloaderInfo();
+    for (const uint32_t code : codes) {
+        const auto piece = DecodeInfoMessage(code);
+        if (!piece)
+            continue;
+        uint32_t* value = nullptr;
+        switch (piece->status) {
+        case kInfoDeviceId:
+            value = &m_deviceId;
+            if (piece->position == 1)
+                status(QStringLiteral("Reading Device ID..."));
+            break;
+        case kInfoBootloaderDate:
+            value = &m_bootloaderDate;
+            if (piece->position == 1)
+                status(QStringLiteral("Reading BL date..."));
+            break;
+        default:
+            value = &m_deviceFirmwareDate;
+            if (piece->position == 1)
+                status(QStringLiteral("Reading FW date..."));
+            break;
+        }
+        if (piece->position == 1)
+            *value = 0;
+        *value += piece->contribution;
+        if (piece->position != 4)
+            continue;
+
+        switch (piece->status) {
+        case kInfoDeviceId:
+            emit m_link.deviceIdShown(DeviceIdText(m_deviceId));
+            break;
+        case kInfoBootloaderDate:
+            emit m_link.bootloaderDateShown(QString::fromStdString(FormatPackedDateTime(m_bootloaderDate)));
+            break;
+        default:
+            emit m_link.firmwareDateShown(QStringLiteral("%1 -> %2").arg(
+                QString::fromStdString(FormatPackedDateTime(m_deviceFirmwareDate)),
+                FirmwareComparisonText(m_deviceFirmwareDate, fileFirmwareDate())));
+            break;
+        }
+        status(QStringLiteral("Idle"));
+        m_link.deviceRestart = false;
+    }
+}
+
+OpResult FirmwareService::SetDeviceId(int64_t number)
+{
+    if (number < 0 || number > int64_t(UINT32_MAX)) {
+        emit m_link.errorRaised(QStringLiteral("The device ID must be a number from 0 to 4294967295."));
+        return OpResult::Failed;
+    }
+    DeviceOperation operation(m_link);
+    if (!operation)
+        return OpResult::Busy;
+
+    try {
+        m_link.ReopenPorts();
+        m_link.deviceRestart = true;
+        status(QStringLiteral("Writing device number..."));
+        m_link.ProcessPendingEvents();
+        m_link.PumpingDelay(kDeviceNumberPauseMs);
+        m_link.SendDeviceNumber(QString::number(number), 'E');
+    } catch (const std::exception& e) {
+        emit m_link.errorRaised(QString::fromStdString(e.what()));
+        return OpResult::Failed;
+    }
+    m_link.PumpingDelay(kDeviceNumberPauseMs);
+    status(QStringLiteral("Waiting for device..."));
+    restartTimer(kRestartWaitMs);
+    // The bootloader's start notice, its Idle report or its final report
+    // clears the flag once the device has restarted.
+    waitFor([this] { return !m_link.deviceRestart || m_link.tickCounter > 1; });
+    m_link.StopTimer1();
+    if (!m_link.deviceRestart)
+        return OpResult::Done;
+
+    const char type = m_link.deviceType();
+    const QString text = NoResponseText(type == 'U' ? 'B' : type);
+    if (!text.isEmpty())
+        emit m_link.messageBox(text);
+    else
+        emit m_link.statusBarNoConnection();
+    m_passes = 0;
+    emit passesChanged(0);
+    emit deviceInfoCleared();
+    return OpResult::NoAnswer;
+}

@@ -1,0 +1,207 @@
+#include "firmware/FirmwareService.h"
+
+#include "app/link/DeviceLink.h"
+#include "firmware/FirmwareUpload.h"
+#include "protocol/Reply.h"
+
+#include <QEventLoop>
+#include <QMetaObject>
+#include <QTime>
+
+#include <memory>
+
+namespace {
+
+constexpr uint32_t kStartNotice = 0x8F5555;
+constexpr uint32_t kIdle = 0x9F7F7F;
+constexpr uint32_t kTestHandshakeAnswer = 0x9F117F;
+constexpr uint32_t kTestEchoStart = 0x9F127F;
+constexpr uint32_t kTestEchoEnd = 0x9F137F;
+constexpr uint32_t kBlockRequest = 0xB0557F;
+constexpr uint32_t kChecksumError = 0xB0037F;
+constexpr uint32_t kUpgradeReady = 0xB07F55;
+
+} // namespace
+
+FirmwareService::FirmwareService(DeviceLink& link, QObject* parent)
+    : QObject(parent)
+    , m_link(link)
+{
+    connect(&m_link, &DeviceLink::firmwarePageEvent, this, &FirmwareService::onFirmwarePageEvent);
+    connect(&m_link, &DeviceLink::eventReceived, this, &FirmwareService::onEventReceived);
+    connect(&m_link, &DeviceLink::statusText, this, [this](const QString& text) { m_lastStatus = text; });
+}
+
+FirmwareService::~FirmwareService() = default;
+
+PackedDateTime FirmwareService::fileFirmwareDate() const
+{
+    return m_file.firmwareDate ? m_file.firmwareDate() : 0;
+}
+
+void FirmwareService::setUploadMode(int mode)
+{
+    if (mode < ReadVersions || mode > InterfaceTestMode || mode == m_uploadMode)
+        return;
+    m_uploadMode = mode;
+    emit uploadModeChanged(mode);
+}
+
+void FirmwareService::firmwareStatus(const QString& text)
+{
+    emit m_link.firmwareStatusText(text);
+}
+
+void FirmwareService::status(const QString& text)
+{
+    emit m_link.statusText(text);
+}
+
+// Debug log line: the time and the main status text.
+void FirmwareService::logWithTime()
+{
+    m_link.appendResult(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")) + QLatin1Char(' ') + m_lastStatus);
+}
+
+void FirmwareService::restartTimer(int ms)
+{
+    m_link.tickFlag = false;
+    m_link.tickCounter = 0;
+    m_link.Timer1().start(ms);
+}
+
+void FirmwareService::waitFor(const std::function<bool()>& done)
+{
+    if (done())
+        return;
+    QEventLoop loop;
+    const auto check = [&] {
+        if (done())
+            loop.quit();
+    };
+    // Flags change inside the input handler, which ends with replyProcessed;
+    // Timer1's tick emits it too.
+    const auto connection = connect(&m_link, &DeviceLink::replyProcessed, &loop, check);
+    loop.exec();
+    disconnect(connection);
+}
+
+void FirmwareService::post(void (FirmwareService::*step)())
+{
+    // The step runs after the input handler that decided it has returned. An
+    // operation still waiting for the device (programming mode's "n") keeps
+    // the ports until it ends; the step follows it. A queued step can also
+    // come up while another operation lets pending events run: it waits for
+    // that one too.
+    const auto runWhenFree = [this, step] {
+        if (m_link.busy())
+            post(step);
+        else
+            (this->*step)();
+    };
+    if (!m_link.busy()) {
+        QMetaObject::invokeMethod(this, runWhenFree, Qt::QueuedConnection);
+        return;
+    }
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(&m_link, &DeviceLink::busyChanged, this, [this, runWhenFree, connection](bool busy) {
+        if (busy)
+            return;
+        disconnect(*connection);
+        QMetaObject::invokeMethod(this, runWhenFree, Qt::QueuedConnection);
+    });
+}
+
+void FirmwareService::onEventReceived(const TMyMidiEvent& event)
+{
+    // Keep the values of the device information replies.
+    if (!event.isSysex())
+        return;
+    const auto reply = RecognizeReply(event.sysex.data(), event.sysex.size());
+    if (!reply || (reply->letter != 'j' && reply->letter != 'k'))
+        return;
+    m_deviceId = reply->deviceId;
+    if (reply->letter == 'j') {
+        m_bootloaderDate = reply->bootloaderDate;
+        m_deviceFirmwareDate = reply->firmwareDate;
+    }
+}
+
+void FirmwareService::onFirmwarePageEvent(uint32_t code)
+{
+    switch (code) {
+    case kStartNotice:
+        // The link has cleared the device-restart flag.
+        firmwareStatus(m_deviceFirmwareDate != 0 ? QStringLiteral("Going to work...") : QStringLiteral("Device reset..."));
+        break;
+    case kIdle:
+        firmwareStatus(QStringLiteral("Idle"));
+        ProcessBootloaderInfo();
+        takeUploadDecision();
+        break;
+    case kBlockRequest:
+        blockRequest = true;
+        m_link.appendResult(QStringLiteral("Message: Get_next_block"));
+        break;
+    case kChecksumError:
+        firmwareStatus(QStringLiteral(" Cheksum Error!!!"));
+        checksumError = true;
+        m_link.deviceRestart = false;
+        logWithTime();
+        emit checksumErrorReported();
+        break;
+    case kUpgradeReady:
+        firmwareStatus(QStringLiteral("        Upgrade ready..."));
+        m_link.deviceRestart = false;
+        logWithTime();
+        if (m_link.developerRun())
+            setUploadMode(ReadVersions);
+        emit upgradeReady();
+        break;
+    case kTestHandshakeAnswer:
+        status(QStringLiteral("Sending test data..."));
+        break;
+    case kTestEchoStart:
+        firmwareStatus(QStringLiteral("Receiving test data..."));
+        break;
+    case kTestEchoEnd:
+        firmwareStatus(QStringLiteral("Test data received..."));
+        CheckInterfaceTestData();
+        break;
+    default:
+        break;
+    }
+}
+
+void FirmwareService::takeUploadDecision()
+{
+    const Decision decision = DecideUpload(m_uploadMode, m_deviceFirmwareDate, fileFirmwareDate(),
+                                           m_link.firmwareType(), m_link.deviceType());
+    switch (decision) {
+    case Decision::None:
+        break;
+    case Decision::InterfaceTest:
+        post(&FirmwareService::RunInterfaceTest);
+        break;
+    case Decision::Upload:
+        firmwareStatus(QStringLiteral("Upload INIT..."));
+        post(&FirmwareService::UploadHandshake);
+        break;
+    case Decision::Refused:
+        firmwareStatus(QStringLiteral("Upload check failed."));
+        m_link.replyReceived = true;
+        emit m_link.messageBox(QString::fromLatin1(kFirmwareTypeMismatchText));
+        break;
+    }
+    emit decisionTaken(decision);
+}
+
+void FirmwareService::endUpload(UploadResult result)
+{
+    emit uploadEnded(result);
+}
+
+void FirmwareService::endTest(TestResult result)
+{
+    emit interfaceTestEnded(result);
+}

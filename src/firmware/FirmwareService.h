@@ -1,0 +1,157 @@
+#pragma once
+
+#include "app/link/DeviceOperations.h"
+#include "firmware/domain/FirmwareFile.h"
+#include "firmware/domain/PackedDateTime.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class DeviceLink;
+struct TMyMidiEvent;
+
+// Where the upload finds the current firmware file.
+struct FirmwareFileSource {
+    // Date of the current file; 0 while no file has been parsed.
+    std::function<PackedDateTime()> firmwareDate;
+    // Reads and decrypts the current file again (LoadFirmwareImage). The
+    // source reports its own failures ("Invalid data", a cancelled choice);
+    // nullopt ends the transfer.
+    std::function<std::optional<FirmwareImage>()> loadImage;
+};
+
+// The firmware page's side of the device: what the bootloader reports while
+// the page is shown, the version information, the upload, the interface test
+// and writing the device ID. Used by the main window and by vantorelctl; it
+// talks to the device only through the DeviceLink and reports through the
+// link's status signals and its own signals below.
+//
+// Implemented in FirmwareService.cpp (state, bootloader messages, upload
+// decision), DeviceIdentity.cpp, FirmwareUpload.cpp and InterfaceTest.cpp.
+class FirmwareService : public QObject {
+    Q_OBJECT
+public:
+    // Items of rglngMode.
+    enum UploadMode { ReadVersions = 0, UploadIfNewer = 1, UploadIfSameOrOlder = 2, InterfaceTestMode = 3 };
+
+    // What the program decided when the bootloader reported Idle.
+    enum class Decision { None, Upload, Refused, InterfaceTest };
+    Q_ENUM(Decision)
+
+    // How the program's side of an upload ended.
+    enum class UploadResult {
+        FinalBlockSent,     // every block went out; the device's verdict follows
+        NoHandshake,        // "No response from device, HS 1" / "HS 2"
+        QueueError,         // "Queue error 001"
+        InitTimeout,        // no first block request
+        BlockTimeout,       // no block request after a block
+        ChecksumError,      // the device reported a checksum error during the transfer
+        NoImage,            // the current file could not be read or decrypted
+        SendFailed,         // the MIDI output refused a message
+    };
+    Q_ENUM(UploadResult)
+
+    enum class TestResult {
+        Passed,             // echo equal to the sent block, confirmation answered
+        PassedUnconfirmed,  // echo equal, no or a wrong confirmation answer
+        Failed,             // echo differs ("Test Failed - ...")
+        InitFailed,         // no start answer
+        HandshakeFailed,    // no handshake answer
+        NoDataRequest,      // no block request
+        QueueError,         // an unexpected message where an answer was due
+        SendFailed,
+    };
+    Q_ENUM(TestResult)
+
+    explicit FirmwareService(DeviceLink& link, QObject* parent = nullptr);
+    ~FirmwareService() override;
+
+    DeviceLink& link() { return m_link; }
+
+    void setFileSource(FirmwareFileSource source) { m_file = std::move(source); }
+    PackedDateTime fileFirmwareDate() const;
+
+    int uploadMode() const { return m_uploadMode; }
+    void setUploadMode(int mode);
+
+    // Values the device reported (bootloader information, replies "j" and "k").
+    uint32_t deviceId() const { return m_deviceId; }
+    PackedDateTime bootloaderDate() const { return m_bootloaderDate; }
+    PackedDateTime deviceFirmwareDate() const { return m_deviceFirmwareDate; }
+
+    // Interface test.
+    int passes() const { return m_passes; }
+    const std::string& sentMessageText() const { return m_sentMessageText; }
+    const std::string& receivedTestText() const { return m_receivedTestText; }
+
+    // Flags written by the bootloader messages.
+    bool blockRequest = false;
+    bool checksumError = false;
+
+    // Milliseconds of each wait for the bootloader (one period of Timer1).
+    static constexpr int kWaitMs = 2000;
+
+    // DeviceIdentity.cpp
+    void ProcessBootloaderInfo();
+    // Writes the device ID and waits for the device to restart. Numbers that do
+    // not fit the 32-bit ID are refused (Failed) before anything is sent.
+    OpResult SetDeviceId(int64_t number);
+
+    // FirmwareUpload.cpp
+    void UploadHandshake();
+    void TransferFirmwareBlocks();
+    // Builds and sends one block message; keeps its hex text for the interface
+    // test. Raises the output's error.
+    void SendFWBlockData(const std::vector<uint8_t>& data, uint32_t counter);
+
+    // InterfaceTest.cpp
+    void RunInterfaceTest();
+    void CheckInterfaceTestData();
+
+    // The reaction to one bootloader message on the firmware page.
+    void onFirmwarePageEvent(uint32_t code);
+
+signals:
+    void uploadModeChanged(int mode);            // set from code (upgrade ready in a developer run)
+    void passesChanged(int passes);              // lbllngPasses
+    void decisionTaken(FirmwareService::Decision decision);
+    void uploadEnded(FirmwareService::UploadResult result);
+    void upgradeReady();
+    void checksumErrorReported();
+    void interfaceTestEnded(FirmwareService::TestResult result);
+    // A device ID write without a restart report: the device labels, the file
+    // labels and the pass counter are to be cleared and the file parsed again.
+    void deviceInfoCleared();
+
+private:
+    void onEventReceived(const TMyMidiEvent& event);
+    void takeUploadDecision();
+    // Runs `step` on the GUI thread once the link's current operation ends.
+    void post(void (FirmwareService::*step)());
+    // Runs the event loop until `done` holds; re-checked after every input and tick.
+    void waitFor(const std::function<bool()>& done);
+    // Starts a full new period of Timer1 for one wait.
+    void restartTimer(int ms = kWaitMs);
+    void firmwareStatus(const QString& text);
+    void status(const QString& text);
+    void logWithTime();
+    void endUpload(UploadResult result);
+    void endTest(TestResult result);
+
+    DeviceLink& m_link;
+    FirmwareFileSource m_file;
+    int m_uploadMode = ReadVersions;
+    uint32_t m_deviceId = 0;
+    PackedDateTime m_bootloaderDate = 0;
+    PackedDateTime m_deviceFirmwareDate = 0;
+    int m_passes = 0;
+    std::string m_sentMessageText;
+    std::string m_receivedTestText;
+    QString m_lastStatus;
+};

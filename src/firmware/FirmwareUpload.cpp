@@ -1,0 +1,195 @@
+// Firmware upload: programming mode, the decision at Idle, the two
+// handshakes and the block transfer.
+
+#include "firmware/FirmwareUpload.h"
+
+#include "app/link/DeviceLink.h"
+#include "protocol/Sysex.h"
+#include "util/Utils.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+constexpr uint32_t kHandshake1Answer = 0x9F017F;
+constexpr uint32_t kHandshake2Answer = 0x9F257F;
+constexpr int kProgrammingModeWaitMs = 2000;
+constexpr int kHandshakePauseMs = 1000;
+
+} // namespace
+
+const char* const kFirmwareTypeMismatchText =
+    "Firmware type and device type mismatch!\r\nPossible reasons:\r\n1. Firmware not loaded.\r\n"
+    "2. Device not identified.\r\n Upload not allowed.";
+
+std::vector<FirmwareBlock> FirmwareBlocks(const FirmwareImage& image)
+{
+    const size_t whole = image.size() / kFirmwareBlockSize;
+    std::vector<FirmwareBlock> blocks;
+    blocks.reserve(whole + 1);
+    for (size_t i = 0; i < whole; ++i) {
+        const auto begin = image.begin() + std::ptrdiff_t(i * kFirmwareBlockSize);
+        blocks.push_back({std::vector<uint8_t>(begin, begin + std::ptrdiff_t(kFirmwareBlockSize)),
+                          kFirstBlockCounter + uint32_t(i)});
+    }
+    std::vector<uint8_t> last(image.begin() + std::ptrdiff_t(whole * kFirmwareBlockSize), image.end());
+    last.resize(kFirmwareBlockSize, kFinalBlockFiller);
+    blocks.push_back({std::move(last), kFinalBlockCounter});
+    return blocks;
+}
+
+QString BlockStatusText(uint32_t counter)
+{
+    return QString::asprintf("Transfering data block #%.3d", int(counter & 0xFFFF));
+}
+
+FirmwareService::Decision DecideUpload(int mode, PackedDateTime deviceDate, PackedDateTime fileDate,
+                                       char fileType, char deviceType)
+{
+    using Decision = FirmwareService::Decision;
+    bool upload = false;
+    switch (mode) {
+    case FirmwareService::UploadIfNewer:
+        upload = deviceDate < fileDate || deviceDate == 0;
+        break;
+    case FirmwareService::UploadIfSameOrOlder:
+        upload = deviceDate >= fileDate;
+        break;
+    case FirmwareService::InterfaceTestMode:
+        return Decision::InterfaceTest;
+    default:
+        return Decision::None;
+    }
+    if (!upload)
+        return Decision::None;
+    if (fileType != deviceType || fileType == 'X')
+        return Decision::Refused;
+    return Decision::Upload;
+}
+
+OpResult EnterProgrammingMode(DeviceLink& link)
+{
+    DeviceOperation operation(link);
+    if (!operation)
+        return OpResult::Busy;
+    try {
+        link.ReopenPorts();
+        link.ProcessPendingEvents();
+        emit link.statusText(QStringLiteral("Reading data..."));
+        link.PauseBeforeSend();
+        link.SendCommand('N', {0, 0, 0, 0});
+    } catch (const std::exception& e) {
+        emit link.errorRaised(QString::fromStdString(e.what()));
+        return OpResult::Failed;
+    }
+    if (!link.AwaitReply(DeviceLink::Flag::ReplyReceived, kProgrammingModeWaitMs)) {
+        emit link.statusText(QStringLiteral("No data received."));
+        return OpResult::NoAnswer;
+    }
+    // The reply "n" has set both status lines; Timer1 keeps running.
+    return OpResult::Done;
+}
+
+void FirmwareService::SendFWBlockData(const std::vector<uint8_t>& data, uint32_t counter)
+{
+    const Bytes message = BuildFirmwareBlock(data, counter);
+    m_link.MidiOutput_1().SendSysex(message.data(), uint16_t(message.size()));
+    m_sentMessageText = BytesToHexText(message.data(), message.size() - 1, "");
+}
+
+void FirmwareService::UploadHandshake()
+{
+    DeviceOperation operation(m_link);
+    if (!operation)
+        return;
+    m_link.ProcessPendingEvents();
+    m_bootloaderDate = 0;
+    m_deviceFirmwareDate = 0;
+
+    const auto handshake = [this](uint8_t data1, uint32_t answer, const char* noResponse) {
+        m_link.SendShortMessage(0x9F, data1, 0x7F);
+        restartTimer();
+        const int result = m_link.WaitForShortMessage(answer);
+        if (result == -2) {
+            status(QString::fromLatin1(noResponse));
+            endUpload(UploadResult::NoHandshake);
+        } else if (result == -1) {
+            status(QStringLiteral("Queue error 001"));
+            endUpload(UploadResult::QueueError);
+        }
+        return result == 0;
+    };
+    try {
+        m_link.clearShortMessageQueue();
+        if (!handshake(0x00, kHandshake1Answer, "No response from device, HS 1"))
+            return;
+        m_link.PumpingDelay(kHandshakePauseMs);
+        // The first block request may come right behind the second answer,
+        // in the same run of the input handler: from here on it counts.
+        blockRequest = false;
+        if (!handshake(0x24, kHandshake2Answer, "No response from device, HS 2"))
+            return;
+    } catch (const std::exception& e) {
+        emit m_link.errorRaised(QString::fromStdString(e.what()));
+        endUpload(UploadResult::SendFailed);
+        return;
+    }
+    TransferFirmwareBlocks();
+}
+
+void FirmwareService::TransferFirmwareBlocks()
+{
+    checksumError = false;
+    const std::optional<FirmwareImage> image = m_file.loadImage ? m_file.loadImage() : std::nullopt;
+    if (!image) {
+        endUpload(UploadResult::NoImage);
+        return;
+    }
+
+    // Waits for the next block request; false on a tick of Timer1 or a
+    // checksum error. A request handled together with the tick still counts.
+    const auto awaitRequest = [this] {
+        restartTimer();
+        waitFor([this] { return blockRequest || checksumError || m_link.tickFlag; });
+        m_link.StopTimer1();
+        return blockRequest && !checksumError;
+    };
+
+    if (!awaitRequest()) {
+        if (checksumError) {
+            endUpload(UploadResult::ChecksumError);
+        } else {
+            status(QStringLiteral("Init timeout"));
+            endUpload(UploadResult::InitTimeout);
+        }
+        return;
+    }
+
+    const std::vector<FirmwareBlock> blocks = FirmwareBlocks(*image);
+    try {
+        for (size_t i = 0; i + 1 < blocks.size(); ++i) {
+            firmwareStatus(BlockStatusText(blocks[i].counter));
+            SendFWBlockData(blocks[i].data, blocks[i].counter);
+            blockRequest = false;
+            if (!awaitRequest()) {
+                if (checksumError) {
+                    // Shown by the message handler; nothing is resent.
+                    endUpload(UploadResult::ChecksumError);
+                } else {
+                    firmwareStatus(QStringLiteral("Block write timeout..."));
+                    endUpload(UploadResult::BlockTimeout);
+                }
+                return;
+            }
+        }
+        // The bootloader answers the final block with upgrade ready or a
+        // checksum error on its own.
+        SendFWBlockData(blocks.back().data, blocks.back().counter);
+    } catch (const std::exception& e) {
+        emit m_link.errorRaised(QString::fromStdString(e.what()));
+        endUpload(UploadResult::SendFailed);
+        return;
+    }
+    endUpload(UploadResult::FinalBlockSent);
+}

@@ -1,0 +1,131 @@
+// Interface test: one test block to the bootloader, compared with its echo.
+
+#include "firmware/InterfaceTest.h"
+
+#include "app/link/DeviceLink.h"
+#include "firmware/FirmwareService.h"
+
+#include <QElapsedTimer>
+#include <QTime>
+
+#include <exception>
+
+namespace {
+
+constexpr uint32_t kStartAnswer = 0x9F017F;
+constexpr uint32_t kHandshakeAnswer = 0x9F117F;
+constexpr uint32_t kBlockRequest = 0xB0557F;
+constexpr uint32_t kConfirmAnswer = 0x9F157F;
+constexpr int kPauseMs = 1000;
+
+} // namespace
+
+std::vector<uint8_t> InterfaceTestBlock()
+{
+    std::vector<uint8_t> block(128);
+    for (size_t k = 0; k < block.size(); ++k)
+        block[k] = uint8_t(k + 1);
+    return block;
+}
+
+QString InterfaceTestFailedText(size_t sentLength, size_t receivedLength)
+{
+    return QStringLiteral("Test Failed - length diff out/in: ")
+        + QString::asprintf("len: %d/%d ", int(sentLength), int(receivedLength));
+}
+
+void FirmwareService::RunInterfaceTest()
+{
+    DeviceOperation operation(m_link);
+    if (!operation)
+        return;
+    m_sentMessageText.clear();
+    m_receivedTestText.clear();
+    // Only this test's echo is compared, whether or not the device announced
+    // itself since the last test.
+    m_link.testData().clear();
+    emit m_link.listsChanged();
+
+    // One step: send, wait for the answer, report a failure. True on the answer.
+    const auto step = [this](uint32_t answer, const char* mismatch, const char* timeout, TestResult failure) {
+        restartTimer();
+        const int result = m_link.WaitForShortMessage(answer);
+        if (result == 0)
+            return true;
+        if (result == -1) {
+            status(QString::fromLatin1(mismatch));
+            endTest(TestResult::QueueError);
+        } else {
+            status(QString::fromLatin1(timeout));
+            endTest(failure);
+        }
+        return false;
+    };
+
+    try {
+        m_link.inputSeen = false;
+        m_link.clearShortMessageQueue();
+        m_link.SendShortMessage(0x9F, 0x00, 0x7F);
+        restartTimer();
+        waitFor([this] { return m_link.inputSeen || m_link.tickFlag; });
+        if (!m_link.inputSeen) {
+            status(QStringLiteral("Iface test init failed..."));
+            endTest(TestResult::InitFailed);
+            return;
+        }
+        if (!step(kStartAnswer, "Queue error 0", "Iface test init failed...", TestResult::InitFailed))
+            return;
+
+        QElapsedTimer pause;
+        pause.start();
+        m_link.PumpingDelay(kPauseMs);
+        m_link.appendResult(QTime(0, 0).addMSecs(int(pause.elapsed())).toString(QStringLiteral("ss:zzz")));
+
+        m_link.inputSeen = false;
+        m_link.SendShortMessage(0x9F, 0x10, 0x7F);
+        if (!step(kHandshakeAnswer, "Queue error 1", "Iface test HS failed...", TestResult::HandshakeFailed))
+            return;
+        m_link.appendResult(QStringLiteral("Iface test Init End"));
+
+        if (!step(kBlockRequest, "Queue error 2", "No data request from device...", TestResult::NoDataRequest))
+            return;
+        SendFWBlockData(InterfaceTestBlock(), kInterfaceTestCounter);
+        m_link.appendResult(QStringLiteral("Block sent - Iface test"));
+    } catch (const std::exception& e) {
+        emit m_link.errorRaised(QString::fromStdString(e.what()));
+        endTest(TestResult::SendFailed);
+    }
+    // The echo is checked when the bootloader reports its end.
+}
+
+void FirmwareService::CheckInterfaceTestData()
+{
+    for (const std::string& byte : m_link.testData())
+        m_receivedTestText += byte;
+    // An echo end without a test block sent is no pass either.
+    if (m_sentMessageText.empty() || m_receivedTestText != m_sentMessageText) {
+        status(InterfaceTestFailedText(m_sentMessageText.size(), m_receivedTestText.size()));
+        endTest(TestResult::Failed);
+        return;
+    }
+    status(QStringLiteral("Transfer test passed..."));
+    ++m_passes;
+    emit passesChanged(m_passes);
+
+    try {
+        m_link.clearShortMessageQueue();
+        m_link.SendShortMessage(0x9F, 0x14, 0x7F);
+    } catch (const std::exception& e) {
+        emit m_link.errorRaised(QString::fromStdString(e.what()));
+        endTest(TestResult::PassedUnconfirmed);
+        return;
+    }
+    restartTimer();
+    const int result = m_link.WaitForShortMessage(kConfirmAnswer);
+    if (result == 0) {
+        endTest(TestResult::Passed);
+        return;
+    }
+    status(result == -1 ? QStringLiteral("Queue error 4") : QStringLiteral("No response - iface chk client confirm."));
+    endTest(TestResult::PassedUnconfirmed);
+}

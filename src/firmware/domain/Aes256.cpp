@@ -1,0 +1,77 @@
+#include "firmware/domain/Aes256.h"
+
+#include <openssl/evp.h>
+
+#include <climits>
+#include <stdexcept>
+
+namespace {
+
+struct ContextDeleter {
+    void operator()(EVP_CIPHER_CTX* context) const { EVP_CIPHER_CTX_free(context); }
+};
+using ContextPtr = std::unique_ptr<EVP_CIPHER_CTX, ContextDeleter>;
+
+// ECB without padding is the plain block cipher applied to each block.
+ContextPtr makeContext(const uint8_t* key, bool encrypt)
+{
+    ContextPtr context(EVP_CIPHER_CTX_new());
+    if (!context || EVP_CipherInit_ex(context.get(), EVP_aes_256_ecb(), nullptr, key, nullptr, encrypt ? 1 : 0) != 1
+        || EVP_CIPHER_CTX_set_padding(context.get(), 0) != 1)
+        throw std::runtime_error("AES-256 is not available");
+    return context;
+}
+
+void run(EVP_CIPHER_CTX* context, const uint8_t* in, uint8_t* out, size_t count)
+{
+    // EVP takes int lengths: large inputs go in slices.
+    constexpr size_t kMaxBlocksPerCall = (INT_MAX / Aes256::kBlockSize);
+    while (count > 0) {
+        const size_t blocks = count < kMaxBlocksPerCall ? count : kMaxBlocksPerCall;
+        int written = 0;
+        if (EVP_CipherUpdate(context, out, &written, in, static_cast<int>(blocks * Aes256::kBlockSize)) != 1
+            || written != static_cast<int>(blocks * Aes256::kBlockSize))
+            throw std::runtime_error("AES-256 block operation failed");
+        in += blocks * Aes256::kBlockSize;
+        out += blocks * Aes256::kBlockSize;
+        count -= blocks;
+    }
+}
+
+} // namespace
+
+struct Aes256::Contexts {
+    ContextPtr encrypt;
+    ContextPtr decrypt;
+};
+
+Aes256::Aes256(std::span<const uint8_t, kKeySize> key)
+    : m_contexts(std::make_unique<Contexts>(Contexts{makeContext(key.data(), true), makeContext(key.data(), false)}))
+{
+}
+
+Aes256::~Aes256() = default;
+
+Aes256::Block Aes256::encrypt(const Block& block) const
+{
+    Block out;
+    encryptBlocks(block.data(), out.data(), 1);
+    return out;
+}
+
+Aes256::Block Aes256::decrypt(const Block& block) const
+{
+    Block out;
+    decryptBlocks(block.data(), out.data(), 1);
+    return out;
+}
+
+void Aes256::encryptBlocks(const uint8_t* in, uint8_t* out, size_t count) const
+{
+    run(m_contexts->encrypt.get(), in, out, count);
+}
+
+void Aes256::decryptBlocks(const uint8_t* in, uint8_t* out, size_t count) const
+{
+    run(m_contexts->decrypt.get(), in, out, count);
+}

@@ -1,0 +1,138 @@
+#include "modes/ModesOperations.h"
+
+#include "app/link/DeviceLink.h"
+
+#include <exception>
+
+namespace {
+
+constexpr int kReplyWaitMs = 2000;
+
+QString text(const char* latin1)
+{
+    return QString::fromLatin1(latin1);
+}
+
+// Sends one command; a refusal of the MIDI output is reported and ends the operation.
+bool send(DeviceLink& link, char letter, const std::vector<uint8_t>& payload)
+{
+    try {
+        link.SendCommand(letter, payload);
+        return true;
+    } catch (const std::exception& e) {
+        emit link.errorRaised(QString::fromStdString(e.what()));
+        return false;
+    }
+}
+
+// Sends `letter`, then waits for the reply-received flag. On success Timer1 is
+// stopped and its tick counter cleared; on a timeout NoResponse has reported it
+// and "No data received." is shown.
+OpResult requestAndWait(DeviceLink& link, char letter)
+{
+    if (!send(link, letter, {}))
+        return OpResult::Failed;
+    if (!link.AwaitReply(DeviceLink::Flag::ReplyReceived, kReplyWaitMs)) {
+        emit link.statusText(text("No data received."));
+        return OpResult::NoAnswer;
+    }
+    link.StopTimer1();
+    link.tickCounter = 0;
+    return OpResult::Done;
+}
+
+// Sends one write command and waits for its acknowledgement; Timer1 is stopped
+// after an acknowledgement and left as NoResponse leaves it after a timeout.
+OpResult writeAndWait(DeviceLink& link, char letter, const std::vector<uint8_t>& payload)
+{
+    if (!send(link, letter, payload))
+        return OpResult::Failed;
+    if (!link.AwaitReply(DeviceLink::Flag::WriteAck, kReplyWaitMs))
+        return OpResult::NoAnswer;
+    link.StopTimer1();
+    return OpResult::Done;
+}
+
+void reportWrite(DeviceLink& link, OpResult result)
+{
+    if (result == OpResult::Done)
+        emit link.statusText(text("Writing data to device finished succesfully."));
+    else if (result == OpResult::NoAnswer)
+        emit link.statusText(text("Writing data to device failed"));
+}
+
+} // namespace
+
+OpResult ReadModes(DeviceLink& link, const std::function<void()>& prepare)
+{
+    DeviceOperation operation(link);
+    if (!operation)
+        return OpResult::Busy;
+    emit link.statusText(text("Reading data..."));
+    if (prepare)
+        prepare();
+    link.PauseBeforeSend();
+    const OpResult result = requestAndWait(link, 'F');
+    if (result == OpResult::Done)
+        emit link.statusText(text("Data ready."));
+    return result;
+}
+
+OpResult StoreModes(DeviceLink& link, const std::vector<ModeRecord>& records, int* acknowledged)
+{
+    if (acknowledged)
+        *acknowledged = 0;
+    for (const ModeRecord& record : records) {
+        if (!IsValidModeRecord(record)) {
+            emit link.errorRaised(QStringLiteral("Invalid Basic/Eco mode: slot %1, mode %2, MIDI channel %3, note %4.")
+                                      .arg(record.slot).arg(record.type).arg(record.channel).arg(record.note));
+            return OpResult::Failed;
+        }
+    }
+    DeviceOperation operation(link);
+    if (!operation)
+        return OpResult::Busy;
+    link.StopTimer1();
+    emit link.statusText(text("Writing data to device..."));
+    OpResult result = OpResult::Done;
+    for (const ModeRecord& record : records) {
+        result = writeAndWait(link, 'G', EncodeModeRecord(record));
+        if (result != OpResult::Done)
+            break;
+        if (acknowledged)
+            ++*acknowledged;
+    }
+    reportWrite(link, result);
+    return result;
+}
+
+OpResult StoreModesCount(DeviceLink& link, int count, const std::function<void()>& prepare)
+{
+    if (count < 1 || count > kModeSlotCount) {
+        emit link.errorRaised(QStringLiteral("The number of Basic/Eco modes must lie between 1 and %1.").arg(kModeSlotCount));
+        return OpResult::Failed;
+    }
+    DeviceOperation operation(link);
+    if (!operation)
+        return OpResult::Busy;
+    if (prepare)
+        prepare();
+    link.StopTimer1();
+    emit link.statusText(text("Writing data to device..."));
+    const OpResult result = writeAndWait(link, 'I', {uint8_t(count), 0, 0, 0});
+    reportWrite(link, result);
+    return result;
+}
+
+OpResult ResetModesToDefault(DeviceLink& link, const std::function<void()>& prepare)
+{
+    DeviceOperation operation(link);
+    if (!operation)
+        return OpResult::Busy;
+    // This operation shows the reading text; the reply "h" sets its own.
+    emit link.statusText(text("Reading data..."));
+    if (prepare)
+        prepare();
+    link.PauseBeforeSend();
+    return requestAndWait(link, 'H');
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/link/DeviceOperations.h"
+#include "modes/domain/ModeRecord.h"
+
+#include <functional>
+#include <vector>
+
+class DeviceLink;
+
+// The four operations on the device's Basic/Eco modes. Each holds the link for
+// its whole run (OpResult::Busy while another operation waits), reports its
+// progress on the status line and waits for each reply with Timer1 at 2000 ms.
+// `prepare` runs once the operation holds the link, before anything is sent
+// (the modes page resets its slots there).
+
+// "F": the wait ends at the first reply "f"; the device's further replies
+// arrive afterwards through DeviceLink::modeReceived.
+OpResult ReadModes(DeviceLink& link, const std::function<void()>& prepare = {});
+
+// "G" once per record, in the order given, each acknowledged by "g"; stops at
+// the first record without acknowledgement. `acknowledged` (optional) receives
+// the number of records the device acknowledged. Invalid records are refused
+// before anything is sent (OpResult::Failed).
+OpResult StoreModes(DeviceLink& link, const std::vector<ModeRecord>& records, int* acknowledged = nullptr);
+
+// "I" with the number of modes (1..5), acknowledged by "i". A count outside
+// 1..5 is refused before anything is sent.
+OpResult StoreModesCount(DeviceLink& link, int count, const std::function<void()>& prepare = {});
+
+// "H": the device returns its modes to its defaults and answers "h".
+OpResult ResetModesToDefault(DeviceLink& link, const std::function<void()>& prepare = {});

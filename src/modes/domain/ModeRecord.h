@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The predefined Basic/Eco modes: five slots, each with a mode type, a MIDI
+// channel and a note. A mode type decides which of the other two fields the
+// device uses; a field it does not use is kept at channel 1 or note 0.
+
+inline constexpr int kModeSlotCount = 5;
+inline constexpr int kModeTypeCount = 16;
+inline constexpr int kModeNoteCount = 128;
+
+struct ModeType {
+    const char* name;
+    bool usesChannel;
+    bool usesNote;
+};
+
+// The sixteen mode types in device order (index = mode type number).
+const std::array<ModeType, kModeTypeCount>& ModeTypes();
+// Name of mode type `type`; empty for a number outside 0..15.
+std::string ModeTypeName(int type);
+bool ModeTypeUsesChannel(int type);
+bool ModeTypeUsesNote(int type);
+
+// One slot as the device stores it.
+struct ModeRecord {
+    int slot = 1;       // 1..5
+    int type = 0;       // 0..15
+    int channel = 1;    // MIDI channel 1..16
+    int note = 0;       // 0..127
+
+    bool operator==(const ModeRecord&) const = default;
+};
+
+bool IsValidModeRecord(const ModeRecord& record);
+// The record with the fields its mode type does not use set to channel 1 and note 0.
+ModeRecord NormalizedModeRecord(ModeRecord record);
+
+// The four bytes of command "G": slot, mode type, MIDI channel, note.
+std::vector<uint8_t> EncodeModeRecord(const ModeRecord& record);
+// The inverse; nullopt unless there are exactly four bytes forming a valid record.
+std::optional<ModeRecord> DecodeModeRecord(const std::vector<uint8_t>& bytes);
+// The four values as received in reply "f" (no range check).
+ModeRecord ModeRecordFromValues(const std::array<uint8_t, 4>& values);
+
+// The eight payload characters of reply "f": each value as two upper-case hex digits.
+std::string ModeReplyPayload(const ModeRecord& record);
+// The inverse; nullopt unless the text is eight digits 0-9/A-F (upper case only)
+// forming a valid record.
+std::optional<ModeRecord> DecodeModeReplyPayload(std::string_view payload);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// UpperCasePolish for Unicode text: ASCII letters and the nine Polish letters
+// become capitals, as the code page 1250 rule does; every other character
+// stays as it is.
+QString UpperCasePolishText(const QString& text);
+
+// The first of `names` equal to `name` when both are upper-cased by
+// UpperCasePolishText; -1 when none is.
+int FindPortName(const QStringList& names, const QString& name);

@@ -1,0 +1,339 @@
+#include "settings/domain/IniFile.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+#include <system_error>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Trim(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+char AsciiLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (AsciiLower(a[i]) != AsciiLower(b[i]))
+            return false;
+    return true;
+}
+
+// The section name of a header line, nothing for other lines.
+std::optional<std::string_view> HeaderName(std::string_view line)
+{
+    line = Trim(line);
+    if (line.empty() || line.front() != '[')
+        return std::nullopt;
+    line.remove_prefix(1);
+    const size_t close = line.find(']');
+    if (close != std::string_view::npos)
+        line = line.substr(0, close);
+    return Trim(line);
+}
+
+struct KeyLine {
+    std::string_view key;
+    std::string_view value;
+};
+
+std::optional<KeyLine> ParseKeyLine(std::string_view line)
+{
+    const std::string_view trimmed = Trim(line);
+    if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '[')
+        return std::nullopt;
+    const size_t equals = trimmed.find('=');
+    if (equals == std::string_view::npos)
+        return std::nullopt;
+    return KeyLine{Trim(trimmed.substr(0, equals)), trimmed.substr(equals + 1)};
+}
+
+std::string ProfileValue(std::string_view raw)
+{
+    std::string_view value = Trim(raw);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return std::string(value);
+}
+
+std::string OneLine(std::string_view value)
+{
+    std::string text(value);
+    for (char& c : text)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    return text;
+}
+
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::string RandomSuffix()
+{
+    std::random_device device;
+    std::mt19937_64 generator(device());
+    char buffer[17];
+    std::snprintf(buffer, sizeof(buffer), "%016llx", static_cast<unsigned long long>(generator()));
+    return buffer;
+}
+
+} // namespace
+
+IniWriteError::IniWriteError(const std::string& fileName)
+    : std::runtime_error("Unable to write to " + fileName)
+    , m_fileName(fileName)
+{
+}
+
+IniFile IniFile::Parse(std::string_view text)
+{
+    IniFile ini;
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        ini.m_byteOrderMark = true;
+        text.remove_prefix(kByteOrderMark.size());
+    }
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = start;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
+            ++end;
+        ini.m_lines.emplace_back(text.substr(start, end - start));
+        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    return ini;
+}
+
+std::string IniFile::Serialize() const
+{
+    std::string text;
+    if (m_byteOrderMark)
+        text += kByteOrderMark;
+    for (const std::string& line : m_lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+bool IniFile::Load(const std::string& path)
+{
+    *this = IniFile();
+    std::error_code ec;
+    if (!fs::exists(fs::path(path), ec))
+        return !ec;
+    std::ifstream in(fs::path(path), std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream content;
+    content << in.rdbuf();
+    if (in.bad())
+        return false;
+    *this = Parse(content.str());
+    return true;
+}
+
+void IniFile::Save(const std::string& path) const
+{
+    fs::path target(path);
+    std::error_code ec;
+    // Replace the file a symbolic link points to, not the link.
+    if (fs::is_symlink(target, ec)) {
+        const fs::path resolved = fs::weakly_canonical(target, ec);
+        if (!ec)
+            target = resolved;
+    }
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const fs::path temporary = folder / (target.filename().string() + "." + RandomSuffix() + ".tmp");
+
+    const std::string text = Serialize();
+    std::FILE* file = std::fopen(temporary.string().c_str(), "wbx");
+    if (!file)
+        throw IniWriteError(path);
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    ok = std::fflush(file) == 0 && ok;
+#ifndef _WIN32
+    ok = ::fsync(::fileno(file)) == 0 && ok;
+#endif
+    ok = std::fclose(file) == 0 && ok;
+
+    if (ok) {
+        // Keep the permissions of the file being replaced.
+        const fs::file_status old = fs::status(target, ec);
+        if (!ec && fs::exists(old))
+            fs::permissions(temporary, old.permissions(), ec);
+        fs::rename(temporary, target, ec);
+        ok = !ec;
+    }
+    if (!ok) {
+        fs::remove(temporary, ec);
+        throw IniWriteError(path);
+    }
+}
+
+std::optional<IniFile::Range> IniFile::findSection(std::string_view section) const
+{
+    for (size_t i = 0; i < m_lines.size(); ++i) {
+        const auto name = HeaderName(m_lines[i]);
+        if (!name || !SameName(*name, section))
+            continue;
+        size_t end = i + 1;
+        while (end < m_lines.size() && !HeaderName(m_lines[end]))
+            ++end;
+        return Range{i + 1, end};
+    }
+    return std::nullopt;
+}
+
+std::optional<size_t> IniFile::findKey(const Range& range, std::string_view key) const
+{
+    for (size_t i = range.begin; i < range.end; ++i) {
+        const auto line = ParseKeyLine(m_lines[i]);
+        if (line && SameName(line->key, key))
+            return i;
+    }
+    return std::nullopt;
+}
+
+bool IniFile::SectionExists(std::string_view section) const
+{
+    return findSection(section).has_value();
+}
+
+bool IniFile::ValueExists(std::string_view section, std::string_view key) const
+{
+    return Value(section, key).has_value();
+}
+
+std::optional<std::string> IniFile::Value(std::string_view section, std::string_view key) const
+{
+    const auto range = findSection(section);
+    if (!range)
+        return std::nullopt;
+    const auto index = findKey(*range, key);
+    if (!index)
+        return std::nullopt;
+    return ProfileValue(ParseKeyLine(m_lines[*index])->value);
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const
+{
+    auto value = Value(section, key);
+    return value ? std::move(*value) : std::string(defaultValue);
+}
+
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const
+{
+    const auto value = Value(section, key);
+    return value ? IniTextToInt(*value, defaultValue) : defaultValue;
+}
+
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
+{
+    const std::string line = std::string(key) + "=" + OneLine(value);
+    const auto range = findSection(section);
+    if (!range) {
+        m_lines.push_back("[" + std::string(section) + "]");
+        m_lines.push_back(line);
+        return;
+    }
+    if (const auto index = findKey(*range, key)) {
+        m_lines[*index] = line;
+        return;
+    }
+    // After the last line of the section that is not empty.
+    size_t insertAt = range->end;
+    while (insertAt > range->begin && Trim(m_lines[insertAt - 1]).empty())
+        --insertAt;
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt), line);
+}
+
+void IniFile::WriteInteger(std::string_view section, std::string_view key, int value)
+{
+    WriteString(section, key, std::to_string(value));
+}
+
+int IniTextToInt(std::string_view text, int def)
+{
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    bool hex = false;
+    if (!text.empty() && text.front() == '$') {
+        hex = true;
+        text.remove_prefix(1);
+    } else if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        hex = true;
+        text.remove_prefix(2);
+    }
+    if (text.empty())
+        return def;
+
+    if (hex) {
+        uint64_t value = 0;
+        for (const char c : text) {
+            const int digit = HexValue(c);
+            if (digit < 0)
+                return def;
+            value = value * 16 + static_cast<uint64_t>(digit);
+            if (value > 0xFFFFFFFFull)
+                return def;
+        }
+        const auto bits = static_cast<uint32_t>(negative ? (0u - static_cast<uint32_t>(value)) : value);
+        return static_cast<int>(bits);
+    }
+
+    int64_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return def;
+        value = value * 10 + (c - '0');
+        if (value > 2147483648LL)
+            return def;
+    }
+    if (negative)
+        value = -value;
+    if (value > 2147483647LL || value < -2147483648LL)
+        return def;
+    return static_cast<int>(value);
+}

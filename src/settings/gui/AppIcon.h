@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QIcon>
+
+// The program's icon (the drawing of desktop/vantorel-control-center.svg,
+// painted so that no SVG support is needed at run time).
+QIcon ApplicationIcon();

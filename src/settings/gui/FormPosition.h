@@ -1,0 +1,20 @@
+#pragma once
+
+#include "settings/domain/WindowPosition.h"
+
+#include <QString>
+
+class QWidget;
+
+// Size of the primary display and the number of screens.
+ScreenMetrics PrimaryScreenMetrics();
+
+// Restores the window's geometry from the window-position INI file, keyed by
+// the window's objectName ("DmxUserMainForm", "CalcForm"). A window of fixed
+// size (minimum size equal to maximum size, or the fixed-size dialog hint)
+// gets only its position back. Nothing happens when `positionIni` is empty.
+void RestoreFormPosition(QWidget& window, const QString& positionIni, const ScreenMetrics& screen = PrimaryScreenMetrics());
+
+// Writes the window's geometry and state to the window-position INI file.
+// Throws IniWriteError. Nothing happens when `positionIni` is empty.
+void SaveFormPosition(const QWidget& window, const QString& positionIni);

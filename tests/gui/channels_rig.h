@@ -1,0 +1,145 @@
+#pragma once
+
+// A main window on the in-process emulator with the User Mode page's hooks
+// replaced: message boxes are recorded, questions and input boxes answered
+// from queues.
+
+#include "app/gui/TDmxUserMainForm.h"
+#include "app/link/DeviceLink.h"
+#include "channels/gui/ChannelListView.h"
+#include "channels/gui/ChannelTableModel.h"
+#include "channels/gui/ChannelsPage.h"
+#include "emulator/inprocess/EmulatorBackend.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+
+inline void Pause(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+inline bool WaitFor(const std::function<bool()>& done, int timeoutMs = 3000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        Pause(10);
+    }
+    return true;
+}
+
+struct ChannelsRig {
+    // Without `answering` the page keeps its own modal boxes and input box.
+    explicit ChannelsRig(EmulatorConfig config = {}, bool answering = true)
+        : emulator(std::make_shared<EmulatorBackend>(config))
+    {
+        ports.add(emulator);
+        link = std::make_unique<DeviceLink>(ports);
+        form = std::make_unique<TDmxUserMainForm>(*link, false);
+        form->showMessage = [this](const QString& text) { boxes << text; };
+        form->showError = [this](const QString& text) { errors << text; };
+        page = form->channels;
+        if (answering)
+            answerFromQueues();
+        form->resize(800, 533);
+        form->show();
+    }
+
+    void answerFromQueues()
+    {
+        page->askWithButtons = [this](const QString& caption, const QString& message, const QString&, const QString&) {
+            questions << caption + QStringLiteral(" | ") + message;
+            if (answers.empty())
+                return 2;
+            const int answer = answers.front();
+            answers.pop_front();
+            return answer;
+        };
+        page->inputBox = [this](const QString& caption, const QString& prompt,
+                                const QString& text) -> std::optional<QString> {
+            proposals << caption + QStringLiteral(" | ") + prompt + QStringLiteral(" | ") + text;
+            if (typed.empty())
+                return std::nullopt;
+            const std::optional<QString> answer = typed.front();
+            typed.pop_front();
+            return answer;
+        };
+    }
+
+    ChannelTableModel& model() { return page->model(); }
+    ChannelListView& list() { return *page->lvDMXChannels; }
+
+    // The DMX cells of the table, in order.
+    QStringList numbers()
+    {
+        QStringList cells;
+        for (int row = 0; row < model().size(); ++row)
+            cells << model().cellText(row, ColDmxChannel);
+        return cells;
+    }
+    QStringList rowTexts(int row)
+    {
+        QStringList cells;
+        for (int column = 0; column < kChannelColumnCount; ++column)
+            cells << model().cellText(row, column);
+        return cells;
+    }
+    void addRows(std::initializer_list<ChannelRecord> records)
+    {
+        for (const ChannelRecord& record : records)
+            model().insertSorted(record);
+    }
+    void select(std::initializer_list<int> rows)
+    {
+        list().clearRowSelection();
+        for (int row : rows)
+            list().selectionModel()->select(model().index(row, 0),
+                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+
+    std::shared_ptr<EmulatorBackend> emulator;
+    MidiPortDirectory ports;
+    std::unique_ptr<DeviceLink> link;
+    std::unique_ptr<TDmxUserMainForm> form;
+    ChannelsPage* page = nullptr;
+    QStringList boxes;
+    QStringList errors;
+    QStringList questions;
+    QStringList proposals;
+    std::deque<int> answers;                     // 1 = "Yes", 2 = "No"
+    std::deque<std::optional<QString>> typed;    // nullopt = Cancel
+};
+
+// A record from its ten cells.
+inline ChannelRecord Row(const char* dmx, const char* mode = "Active", const char* constant = "0",
+                         const char* midi = "1", const char* activeOn = "Note On", const char* from = "C-1/0",
+                         const char* to = "C-1/0", const char* dataType = "Velocity", const char* fixed = "0",
+                         const char* description = "")
+{
+    ChannelRecord record;
+    record.DmxChannel = dmx;
+    record.ControlMode = mode;
+    record.ConstantValue = constant;
+    record.MidiChannel = midi;
+    record.ActiveOn = activeOn;
+    record.FromNumber = from;
+    record.ToNumber = to;
+    record.DataType = dataType;
+    record.FixedValue = fixed;
+    record.Description = description;
+    return record;
+}

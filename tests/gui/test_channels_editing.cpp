@@ -1,0 +1,500 @@
+// The editing commands of the User Mode page.
+
+#include "channels_rig.h"
+
+#include "channels/gui/TDMXChannelInputForm.h"
+#include "channels/gui/TDescrForm.h"
+#include "protocol/Sysex.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+namespace {
+
+void AddNumbers(ChannelsRig& rig, int first, int last)
+{
+    for (int n = first; n <= last; ++n)
+        rig.model().insertSorted(DefaultChannelRecord(n));
+}
+
+} // namespace
+
+TEST(ChannelsEditing, AddChannelProposesTheNextNumber)
+{
+    ChannelsRig rig;
+    rig.page->milngAddChannel1Click();   // cancelled: the proposal is added
+    EXPECT_EQ(rig.proposals, QStringList{QStringLiteral("DMX Channel | New DMX channel | 1")});
+    EXPECT_EQ(rig.numbers(), QStringList{QStringLiteral("001")});
+
+    AddNumbers(rig, 2, 10);
+    rig.proposals.clear();
+    rig.typed = {QStringLiteral("11")};
+    rig.page->milngAddChannel1Click();
+    EXPECT_EQ(rig.proposals.value(0), QStringLiteral("DMX Channel | New DMX channel | 11"));
+    EXPECT_EQ(rig.numbers().last(), QStringLiteral("011"));
+    // The new row is the selected one.
+    EXPECT_EQ(rig.list().selectedRowNumbers(), QList<int>{10});
+    EXPECT_EQ(rig.page->lblChannelsNbr->text(), QStringLiteral("11"));
+}
+
+TEST(ChannelsEditing, AddChannelRefusesWrongAnswersAndAsksAgain)
+{
+    ChannelsRig rig;
+    AddNumbers(rig, 5, 5);
+    rig.typed = {QStringLiteral("5"), QStringLiteral("7a"), QStringLiteral("0"), QStringLiteral("513"),
+                 QStringLiteral("3")};
+    rig.page->milngAddChannel1Click();
+    EXPECT_EQ(rig.boxes, (QStringList{QStringLiteral("DMX channel 5 already on the list."),
+                                      QStringLiteral("Wrong input  - type digits only."),
+                                      QStringLiteral("Wrong input  - DMX channels starts from 1."),
+                                      QStringLiteral("Wrong input  - DMX channels ends on 512.")}));
+    EXPECT_EQ(rig.proposals.size(), 5);
+    EXPECT_EQ(rig.numbers(), (QStringList{QStringLiteral("003"), QStringLiteral("005")}));
+
+    // An empty answer ends the command.
+    rig.typed = {QString()};
+    rig.page->milngAddChannel1Click();
+    EXPECT_EQ(rig.model().size(), 2);
+}
+
+TEST(ChannelsEditing, AddChannelDoesNothingOnceTheHighestIs512)
+{
+    ChannelsRig rig;
+    rig.model().insertSorted(DefaultChannelRecord(512));
+    rig.page->milngAddChannel1Click();
+    EXPECT_TRUE(rig.proposals.isEmpty());
+    EXPECT_TRUE(rig.boxes.isEmpty());
+    EXPECT_EQ(rig.model().size(), 1);
+}
+
+TEST(ChannelsEditing, NewRowsTakeTheToNoteOfTheEditRow)
+{
+    ChannelsRig rig;
+    rig.page->cbxFromNotes->setCurrentIndex(60);
+    EXPECT_EQ(rig.page->cbxToNotes->count(), 68);
+    EXPECT_EQ(rig.page->cbxToNotes->currentText(), QStringLiteral("C4/60"));
+    EXPECT_EQ(rig.page->cbxToNotes->itemText(67), QStringLiteral("G9/127"));
+    rig.page->milngAddChannel1Click();
+    EXPECT_EQ(rig.rowTexts(0), (QStringList{"001", "Active", "0", "1", "Note On", "C-1/0", "C4/60", "Velocity", "0", ""}));
+}
+
+TEST(ChannelsEditing, EnterInTheDmxBoxFindsOrAddsItsChannel)
+{
+    ChannelsRig rig;
+    AddNumbers(rig, 1, 3);
+    rig.page->sedDmxCh->setValue(7);
+    rig.answers = {2};
+    QTest::keyClick(rig.page->sedDmxCh, Qt::Key_Return);
+    EXPECT_EQ(rig.questions, QStringList{QStringLiteral("Adding DMX Channel | DMX Channel doesn't exists\r\nAdd channel?")});
+    EXPECT_EQ(rig.model().size(), 3);
+
+    rig.answers = {1};
+    QTest::keyClick(rig.page->sedDmxCh, Qt::Key_Return);
+    EXPECT_EQ(rig.numbers().last(), QStringLiteral("007"));
+    EXPECT_TRUE(rig.proposals.isEmpty());   // no input box from the DMX box
+
+    rig.page->sedDmxCh->setValue(2);
+    QTest::keyClick(rig.page->sedDmxCh, Qt::Key_Return);
+    EXPECT_EQ(rig.list().selectedRowNumbers(), QList<int>{1});
+}
+
+TEST(ChannelsEditing, DmxBoxStepsMoveTheSelection)
+{
+    ChannelsRig rig;
+    AddNumbers(rig, 1, 5);
+    rig.page->sedDmxCh->setValue(3);   // a jump: nothing happens
+    EXPECT_TRUE(rig.list().selectedRowNumbers().isEmpty());
+    rig.page->sedDmxCh->stepUp();
+    EXPECT_EQ(rig.list().selectedRowNumbers(), QList<int>{3});
+    rig.page->sedDmxCh->stepDown();
+    EXPECT_EQ(rig.list().selectedRowNumbers(), QList<int>{2});
+}
+
+TEST(ChannelsEditing, SetChannelWritesEveryBoxIntoTheRow)
+{
+    ChannelsRig rig;
+    AddNumbers(rig, 1, 3);
+    ChannelsPage& p = *rig.page;
+
+    // A number that is not there, answered "No": nothing changes.
+    p.sedDmxCh->setValue(9);
+    rig.answers = {2};
+    p.btnSetDMXChClick();
+    EXPECT_EQ(rig.model().size(), 3);
+
+    // Always on: the boxes it disables are written all the same.
+    p.sedDmxCh->setValue(2);
+    p.cbxMIDICh->setCurrentIndex(4);
+    p.cbxActCtrVal->setCurrentIndex(1);
+    EXPECT_FALSE(p.cbxMIDICh->isEnabled());
+    p.sedCHVal->setValue(77);
+    p.ledlngDescr->setText(QStringLiteral("Front, left;\tspot"));
+    p.btnSetDMXChClick();
+    EXPECT_EQ(rig.rowTexts(1), (QStringList{"002", "Value", "77", "5", "Note On", "C-1/0", "C-1/0", "Velocity", "0",
+                                            "Front  left  spot"}));
+    EXPECT_EQ(rig.list().selectedRowNumbers(), QList<int>{1});
+
+    // A missing number answered "Yes" is added and set at once.
+    p.sedDmxCh->setValue(10);
+    p.cbxActCtrVal->setCurrentIndex(0);
+    p.cbxActOn->setCurrentIndex(1);
+    p.cbxFromNotes->setCurrentIndex(12);
+    p.cbxToNotes->setCurrentIndex(2);
+    p.cbxVelVal->setCurrentIndex(1);
+    p.sedVelVal->setValue(300);
+    rig.answers = {1};
+    p.btnSetDMXChClick();
+    EXPECT_EQ(rig.rowTexts(3), (QStringList{"010", "Active", "0", "5", "Control Change", "C-0/12      ", "D-0/14",
+                                            "Value", "255", "Front  left  spot"}));
+    EXPECT_TRUE(rig.boxes.isEmpty());
+}
+
+TEST(ChannelsEditing, EnablingRulesFollowControlModeAndDataType)
+{
+    ChannelsRig rig;
+    ChannelsPage& p = *rig.page;
+    // Start state: Active, Velocity.
+    EXPECT_FALSE(p.sedCHVal->isEnabled());
+    EXPECT_TRUE(p.cbxMIDICh->isEnabled());
+    EXPECT_FALSE(p.sedVelVal->isEnabled());
+
+    p.cbxVelVal->setCurrentIndex(1);
+    EXPECT_TRUE(p.sedVelVal->isEnabled());
+    p.cbxActCtrVal->setCurrentIndex(1);
+    EXPECT_TRUE(p.sedCHVal->isEnabled());
+    for (QWidget* box : {static_cast<QWidget*>(p.cbxActOn), static_cast<QWidget*>(p.cbxFromNotes),
+                         static_cast<QWidget*>(p.cbxToNotes), static_cast<QWidget*>(p.cbxVelVal),
+                         static_cast<QWidget*>(p.sedVelVal), static_cast<QWidget*>(p.cbxMIDICh)})
+        EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
+    // The data type rule waits while its box is disabled.
+    p.sedCHVal->setValue(40);
+    p.cbxVelVal->setCurrentIndex(0);
+    EXPECT_FALSE(p.sedVelVal->isEnabled());
+    // Back to Active: the constant goes to 0.
+    p.cbxActCtrVal->setCurrentIndex(0);
+    EXPECT_EQ(p.sedCHVal->value(), 0);
+    EXPECT_FALSE(p.sedCHVal->isEnabled());
+    EXPECT_TRUE(p.cbxVelVal->isEnabled());
+}
+
+TEST(ChannelsEditing, RowIntoPanelMatchesTextsExactly)
+{
+    ChannelsRig rig;
+    rig.addRows({
+        Row("001", "Active", "0", "4", "Control Change", "C-0/12      ", "C-0/12      ", "Value", "99", "Desk"),
+        Row("002", "Active", "0", "4", "Control Change", "C-0/12", "C-0/12", "Value", "99"),
+        Row("003", "Value", "x", "4", "Note On", "C-1/0", "C-1/0", "Velocity", "0"),
+    });
+    ChannelsPage& p = *rig.page;
+    rig.list().makeCurrent(0);
+    rig.list().doubleClicked(rig.model().index(0, 0));
+    EXPECT_EQ(p.sedDmxCh->value(), 1);
+    EXPECT_EQ(p.cbxActOn->currentIndex(), 1);
+    EXPECT_EQ(p.cbxFromNotes->currentIndex(), 12);
+    EXPECT_EQ(p.cbxToNotes->currentIndex(), 0);
+    EXPECT_EQ(p.cbxMIDICh->currentText(), QStringLiteral("4"));
+    EXPECT_EQ(p.sedVelVal->value(), 99);
+    EXPECT_TRUE(p.sedVelVal->isEnabled());
+    EXPECT_EQ(p.ledlngDescr->text(), QStringLiteral("Desk"));
+
+    // The same notes without their blanks leave From and To empty.
+    rig.list().makeCurrent(1);
+    QTest::keyClick(&rig.list(), Qt::Key_Return);
+    EXPECT_EQ(p.sedDmxCh->value(), 2);
+    EXPECT_EQ(p.cbxFromNotes->currentIndex(), -1);
+    EXPECT_EQ(p.cbxToNotes->currentIndex(), -1);
+    EXPECT_FALSE(p.PrepDMXChannelsData(1).has_value());
+
+    // A constant that is no number stops the copy there.
+    p.ledlngDescr->setText(QStringLiteral("typed"));
+    rig.list().makeCurrent(2);
+    EXPECT_FALSE(p.LoadRowIntoPanel());
+    EXPECT_EQ(rig.boxes, QStringList{QStringLiteral("Improper data format in current line! \r\nLine: 2")});
+    EXPECT_EQ(p.sedDmxCh->value(), 3);
+    EXPECT_EQ(p.cbxActCtrVal->currentText(), QStringLiteral("Value"));
+    EXPECT_EQ(p.ledlngDescr->text(), QStringLiteral("typed"));   // not reached
+
+    // Enter without a selected row does nothing.
+    rig.boxes.clear();
+    rig.list().clearRowSelection();
+    QTest::keyClick(&rig.list(), Qt::Key_Return);
+    EXPECT_EQ(p.sedDmxCh->value(), 3);
+    EXPECT_TRUE(rig.boxes.isEmpty());
+}
+
+TEST(ChannelsEditing, PrepDMXChannelsDataEncodesThroughTheEditRow)
+{
+    ChannelsRig rig;
+    rig.addRows({Row("300", "Active", "0", "2", "Control Change", "G-1/7", "A-1/9", "Value", "200"),
+                 Row("001", "Value", "255", "16", "Note On", "C-1/0", "C-1/0", "Velocity", "3")});
+    EXPECT_EQ(rig.page->PrepDMXChannelsData(1), QStringLiteral("012C07C8B10709"));
+    EXPECT_EQ(rig.list().selectedRowNumbers(), QList<int>{1});
+    EXPECT_EQ(rig.page->sedDmxCh->value(), 300);
+    EXPECT_EQ(rig.page->PrepDMXChannelsData(0), QStringLiteral("000109FF9F0000"));
+}
+
+TEST(ChannelsEditing, DeleteAsksFirst)
+{
+    ChannelsRig rig;
+    AddNumbers(rig, 1, 5);
+    rig.page->milngDeleteChannelClick();   // nothing selected: no question
+    EXPECT_TRUE(rig.questions.isEmpty());
+
+    rig.select({1, 3});
+    rig.answers = {2};
+    rig.page->milngDeleteChannelClick();
+    EXPECT_EQ(rig.model().size(), 5);
+    rig.answers = {1};
+    rig.page->sedDmxCh->setValue(40);
+    rig.page->milngDeleteChannelClick();
+    EXPECT_EQ(rig.numbers(), (QStringList{"001", "003", "005"}));
+    EXPECT_EQ(rig.questions.last(), QStringLiteral("Deleting DMX channel(s) | Delete channel(s)?"));
+    EXPECT_EQ(rig.page->sedDmxCh->value(), 1);   // edit row reset
+
+    rig.answers = {1};
+    rig.page->milngDeleteAllChannelsClick();
+    EXPECT_EQ(rig.model().size(), 0);
+    EXPECT_EQ(rig.page->lblChannelsNbr->text(), QStringLiteral("0"));
+    // Asked also when there is nothing to delete.
+    rig.page->milngDeleteAllChannelsClick();
+    EXPECT_EQ(rig.questions.size(), 4);
+}
+
+TEST(ChannelsEditing, ClearKeepsNumbersAndDropsTheRest)
+{
+    ChannelsRig rig;
+    rig.addRows({Row("004", "Value", "12", "3", "Control Change", "C4/60", "C5/72", "Value", "8", "Keep me"),
+                 Row("006", "Value", "12", "3", "Control Change", "C4/60", "C5/72", "Value", "8", "Clear me"),
+                 Row("009", "Active", "0", "9", "Note On", "C4/60", "C5/72", "Value", "8", "Clear me too")});
+    rig.select({1, 2});
+    rig.page->milngClearCurChannDataClick();
+    EXPECT_EQ(rig.rowTexts(0).last(), QStringLiteral("Keep me"));
+    EXPECT_EQ(rig.rowTexts(1), (QStringList{"006", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", ""}));
+    EXPECT_EQ(rig.rowTexts(2), (QStringList{"009", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", ""}));
+    EXPECT_EQ(rig.page->sedDmxCh->value(), 9);
+    EXPECT_TRUE(rig.questions.isEmpty());
+
+    rig.page->milngclrTabClick();
+    EXPECT_EQ(rig.rowTexts(0), (QStringList{"004", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", ""}));
+}
+
+TEST(ChannelsEditing, Add512ReplacesTheTableWithoutAsking)
+{
+    ChannelsRig rig;
+    rig.addRows({Row("700", "Value", "1", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "old")});
+    rig.select({0});
+    rig.page->milngAdd512DMXchannelsClick();
+    ASSERT_EQ(rig.model().size(), 512);
+    EXPECT_EQ(rig.numbers().first(), QStringLiteral("001"));
+    EXPECT_EQ(rig.numbers().last(), QStringLiteral("512"));
+    EXPECT_EQ(rig.rowTexts(99), (QStringList{"100", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", ""}));
+    EXPECT_TRUE(rig.list().selectedRowNumbers().isEmpty());
+    EXPECT_TRUE(rig.questions.isEmpty());
+}
+
+TEST(ChannelsEditing, CopyAndPasteLandsAboveTheHighestRow)
+{
+    ChannelsRig rig;
+    rig.addRows({Row("003", "Active", "0", "2", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "three"),
+                 Row("007", "Value", "50", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "seven"),
+                 Row("020")});
+    QString range;
+    int lowest = 0;
+    int highest = 0;
+    rig.page->runChannelInput = [&](TDMXChannelInputForm& dialog) {
+        range = dialog.lblMsg2->text();
+        lowest = dialog.LowestChannel;
+        highest = dialog.HighestChannel;
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Copying DMX Channel(s)"));
+        EXPECT_EQ(dialog.lblMsg1->text(), QStringLiteral("Enter destination of channels copy."));
+        EXPECT_EQ(dialog.ledlngDMXChNbr->text(), QStringLiteral("21"));
+        dialog.btnlngOkClick();
+        return dialog.result() == QDialog::Accepted;
+    };
+    rig.select({0, 1});
+    rig.page->milngCopyPasteClick();
+    EXPECT_EQ(range, QStringLiteral("Available range: 21 - 511"));
+    EXPECT_EQ(lowest, 21);
+    EXPECT_EQ(highest, 511);
+    EXPECT_EQ(rig.numbers(), (QStringList{"003", "007", "020", "021", "022"}));
+    EXPECT_EQ(rig.rowTexts(3).mid(1), rig.rowTexts(0).mid(1));
+    EXPECT_EQ(rig.rowTexts(4).mid(1), rig.rowTexts(1).mid(1));
+    EXPECT_TRUE(rig.boxes.isEmpty());
+}
+
+TEST(ChannelsEditing, CopyAndPasteStopsAt512)
+{
+    ChannelsRig rig;
+    rig.addRows({Row("001", "Value", "9", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "one"), Row("300")});
+    rig.page->runChannelInput = [](TDMXChannelInputForm& dialog) {
+        dialog.ledlngDMXChNbr->setText(QStringLiteral("512"));
+        dialog.btnlngOkClick();
+        return dialog.result() == QDialog::Accepted;
+    };
+    rig.select({0});
+    rig.page->milngCopyPasteClick();
+    EXPECT_EQ(rig.numbers().last(), QStringLiteral("512"));
+    EXPECT_EQ(rig.rowTexts(2).last(), QStringLiteral("one"));
+    EXPECT_EQ(rig.boxes, QStringList{QStringLiteral("Maximum of 512 DMX Channels reached!")});
+
+    // Now the highest is 512: refused before the dialog.
+    bool asked = false;
+    rig.page->runChannelInput = [&](TDMXChannelInputForm&) { return asked = true; };
+    rig.boxes.clear();
+    rig.select({0});
+    rig.page->milngCopyPasteClick();
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(rig.boxes, QStringList{QStringLiteral("Channels list has already 512 DMX Channels!")});
+    EXPECT_EQ(rig.model().size(), 3);
+}
+
+TEST(ChannelsEditing, PopupEnablesItsItemsByTheSelection)
+{
+    ChannelsRig rig;
+    ChannelsPage& p = *rig.page;
+    auto enabled = [&p] {
+        QStringList names;
+        for (QAction* action : p.pupDMXChannels->actions())
+            if (!action->isSeparator() && action->isEnabled())
+                names << action->objectName();
+        return names;
+    };
+    p.pupDMXChannelsPopup();
+    EXPECT_EQ(enabled(), QStringList{QStringLiteral("milngAddChannel1")});
+
+    AddNumbers(rig, 1, 3);
+    rig.select({0, 2});
+    p.pupDMXChannelsPopup();
+    EXPECT_EQ(enabled(), (QStringList{"milngRemoveChannel1", "milngClearchanneldata1", "milngCopyPaste"}));
+
+    rig.select({1});
+    p.pupDMXChannelsPopup();
+    EXPECT_EQ(enabled().size(), 5);
+
+    QStringList captions;
+    for (QAction* action : p.pupDMXChannels->actions())
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ(captions, (QStringList{"Add Channel", "Delete channel (s)", "Clear channel(s) data", "-",
+                                     "Copy && paste selected", "-", "Show and edit full description"}));
+}
+
+TEST(ChannelsEditing, DescriptionEditorUpdatesTheSelectedRow)
+{
+    ChannelsRig rig;
+    rig.addRows({Row("001", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "old text"), Row("002")});
+    rig.select({0, 1});
+    rig.page->milngDescrClick();
+    EXPECT_EQ(rig.boxes, QStringList{QStringLiteral("Improper selection.")});
+
+    rig.list().makeCurrent(0);
+    rig.page->runDescrForm = [](TDescrForm& editor) {
+        EXPECT_EQ(editor.memDescr->toPlainText(), QStringLiteral("old text"));
+        editor.memDescr->setPlainText(QStringLiteral("red, green;\nblue"));
+        editor.btnUpdate->click();
+        editor.btnClose->click();
+    };
+    rig.page->milngDescrClick();
+    EXPECT_EQ(rig.model().cellText(0, ColDescription), QStringLiteral("red  green  blue"));
+    EXPECT_FALSE(rig.page->DescrForm->isVisible());
+}
+
+TEST(ChannelsEditing, MenusCarryTheirCaptionsAndShortcuts)
+{
+    ChannelsRig rig;
+    QStringList items;
+    for (QAction* action : rig.form->milngUserTools->actions())
+        items << (action->isSeparator() ? QStringLiteral("-")
+                                        : action->objectName() + QLatin1Char('=') + action->text()
+                                              + (action->shortcut().isEmpty()
+                                                     ? QString()
+                                                     : QLatin1Char(' ') + action->shortcut().toString()));
+    EXPECT_EQ(items, (QStringList{"milngAddChannel=Add channel Ins", "milngDeleteChannel=Delete channel Del",
+                                  "milngClearCurChannData=Clear current channel data", "-",
+                                  "milngclrTab=Clear all channels data", "milngDeleteAllChannels=Delete all channels", "-",
+                                  "milngAdd512DMXchannels=Add 512 DMX channels", "-",
+                                  "milngCalculator=16 bit values calculator Ctrl+K"}));
+    const QList<QAction*> settings = rig.form->milngSettings->actions();
+    ASSERT_FALSE(settings.isEmpty());
+    EXPECT_EQ(settings.first()->objectName(), QStringLiteral("milngColors"));
+    EXPECT_EQ(settings.first()->text(), QStringLiteral("Colors"));
+
+    // The Ins key adds a channel from anywhere in the window.
+    rig.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(rig.form.get()));
+    rig.list().setFocus();
+    QTest::keyClick(&rig.list(), Qt::Key_Insert);
+    EXPECT_EQ(rig.model().size(), 1);
+    // Del in the description box edits the text; in the list it deletes rows.
+    rig.page->ledlngDescr->setText(QStringLiteral("ab"));
+    rig.page->ledlngDescr->setFocus();
+    rig.page->ledlngDescr->setCursorPosition(0);
+    QTest::keyClick(rig.page->ledlngDescr, Qt::Key_Delete);
+    EXPECT_EQ(rig.page->ledlngDescr->text(), QStringLiteral("b"));
+    EXPECT_TRUE(rig.questions.isEmpty());
+    rig.list().setFocus();
+    rig.select({0});
+    rig.answers = {1};
+    QTest::keyClick(&rig.list(), Qt::Key_Delete);
+    EXPECT_EQ(rig.model().size(), 0);
+    // The channel menus are off on the firmware page.
+    rig.form->pgcMain->setCurrentIndex(TDmxUserMainForm::PageFWUpload);
+    EXPECT_FALSE(rig.page->milngAddChannel->isEnabled());
+    rig.form->pgcMain->setCurrentIndex(TDmxUserMainForm::PageUserMode);
+    EXPECT_TRUE(rig.page->milngAddChannel->isEnabled());
+}
+
+TEST(ChannelsEditing, DumpRepliesAddRowsAsTheyArrive)
+{
+    ChannelsRig rig;
+    for (const char* payload : {"012C07C8B10709", "00010100900000", "00050900903C48"})
+        ASSERT_TRUE(rig.emulator->device().storeChannel(payload));
+    rig.link->SendCommand('B');
+    ASSERT_TRUE(WaitFor([&] { return rig.model().size() == 3; }));
+    EXPECT_EQ(rig.numbers(), (QStringList{"001", "005", "300"}));
+    EXPECT_EQ(rig.rowTexts(1), (QStringList{"005", "Value", "0", "1", "Note On", "C4/60", "C5/72", "Velocity", "0", ""}));
+    // The edit row shows the From note of the last reply (channel 300).
+    EXPECT_EQ(rig.page->cbxFromNotes->currentText(), QStringLiteral("G-1/7"));
+    EXPECT_EQ(rig.page->lblChannelsNbr->text(), QStringLiteral("3"));
+
+    // An empty device says so on the status line.
+    rig.emulator->device().receive(BuildCommand('A'));
+    rig.link->SendCommand('B');
+    ASSERT_TRUE(WaitFor([&] { return rig.form->lbllngStatMsg->text() == QStringLiteral("No user data in device."); }));
+    EXPECT_EQ(rig.model().size(), 3);
+
+    // A reply nobody asked for still adds its row; one without note labels does not.
+    rig.emulator->inject(BuildReply('b', "00020100900000"));
+    rig.emulator->inject(BuildReply('b', "00030100907F00"));
+    ASSERT_TRUE(WaitFor([&] { return rig.model().size() == 4; }));
+    Pause(50);
+    EXPECT_EQ(rig.numbers(), (QStringList{"001", "002", "005", "300"}));
+}
+
+TEST(ChannelsEditing, FullTableArrivesAndClearsQuickly)
+{
+    // The replies of a full dump, as the link hands them over.
+    ChannelsRig rig;
+    QElapsedTimer clock;
+    clock.start();
+    for (int n = 512; n >= 1; --n)
+        rig.link->channelDumpReceived(QString::asprintf("%04X0100903C48", n));
+    const qint64 dumpMs = clock.elapsed();
+    ASSERT_EQ(rig.model().size(), 512);
+    EXPECT_EQ(rig.numbers().first(), QStringLiteral("001"));
+    EXPECT_EQ(rig.numbers().last(), QStringLiteral("512"));
+    clock.restart();
+    rig.page->milngclrTabClick();
+    const qint64 clearMs = clock.elapsed();
+    EXPECT_EQ(rig.rowTexts(511), (QStringList{"512", "Active", "0", "1", "Note On", "C-1/0", "C4/60", "Velocity", "0", ""}));
+    // Generous bounds: a loaded test machine, a debug build.
+    EXPECT_LT(dumpMs, 5000);
+    EXPECT_LT(clearMs, 5000);
+    RecordProperty("dump_ms", int(dumpMs));
+    RecordProperty("clear_ms", int(clearMs));
+}

@@ -1,0 +1,146 @@
+// The firmware page's device side in the main window: upload, interface test
+// and Set Device ID against the in-process emulator.
+
+#include "BixPacker.h"
+#include "app/gui/TDmxUserMainForm.h"
+#include "app/link/DeviceLink.h"
+#include "emulator/inprocess/EmulatorBackend.h"
+#include "firmware/FirmwareService.h"
+#include "firmware/gui/FirmwareFilePanel.h"
+#include "firmware/gui/FirmwareServicePanel.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Rig {
+    explicit Rig(EmulatorConfig config, bool developerRun = true)
+        : emulator(std::make_shared<EmulatorBackend>(config))
+    {
+        ports.add(emulator);
+        link = std::make_unique<DeviceLink>(ports);
+        link->setDeveloperRun(developerRun);
+        form = std::make_unique<TDmxUserMainForm>(*link, developerRun);
+        form->showMessage = [this](const QString& text) { boxes << text; };
+        form->showError = [this](const QString& text) { errors << text; };
+        form->show();
+        form->pgcMain->setCurrentIndex(TDmxUserMainForm::PageFWUpload);
+    }
+
+    // Loads a firmware file holding `image` with "Load firmware file".
+    void load(const FirmwareImage& image)
+    {
+        const std::string text = PackFirmwareImage(image, FirmwareSalt{9, 8, 7}, BuiltInFirmwarePassword());
+        const QString path = dir.filePath(QStringLiteral("fw.bix"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.data(), qint64(text.size()));
+        file.close();
+        form->firmwareFile->chooseFile = [path](const QString&) { return path; };
+        form->btnLoadFirmware->click();
+    }
+
+    void selectMode(int item) { form->rglngModeItems->button(item)->click(); }
+    FirmwareService& service() { return form->firmwareService->service(); }
+
+    static bool waitFor(const std::function<bool()>& done, int ms = 8000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done() && clock.elapsed() < ms)
+            QTest::qWait(10);
+        return done();
+    }
+
+    std::shared_ptr<EmulatorBackend> emulator;
+    MidiPortDirectory ports;
+    std::unique_ptr<DeviceLink> link;
+    std::unique_ptr<TDmxUserMainForm> form;
+    QStringList boxes, errors;
+    QTemporaryDir dir;
+};
+
+EmulatorConfig Device(char type)
+{
+    EmulatorConfig config;
+    config.type = type;
+    config.restartMs = 20;
+    return config;
+}
+
+} // namespace
+
+TEST(FirmwareServicePanel, UploadFromTheLoadedFile)
+{
+    Rig rig(Device('B'));
+    const FirmwareImage image = MakeTestFirmwareImage(700, 'B', "05-01-2019 08:30");
+    rig.load(image);
+    ASSERT_TRUE(rig.errors.isEmpty()) << rig.errors.join(' ').toStdString();
+    EXPECT_EQ(rig.form->uploadMode(), 2);      // a developer run starts with "same or older"
+    rig.selectMode(1);
+    EXPECT_EQ(rig.service().uploadMode(), FirmwareService::UploadIfNewer);
+
+    rig.form->btnlngEnterProgrammingMode->click();
+    ASSERT_TRUE(Rig::waitFor([&] { return rig.emulator->device().upgrades() == 1; }));
+    ASSERT_TRUE(Rig::waitFor([&] { return rig.form->lbllngFWStatMsg->text() == "        Upgrade ready..."; }));
+    EXPECT_EQ(rig.emulator->device().receivedImage(), image);
+    EXPECT_EQ(rig.form->lblDevID->text(), "000001");
+    EXPECT_EQ(rig.form->lblBLDate->text(), "2017-11-03 09:15");
+    EXPECT_EQ(rig.form->lblSWDate->text(), "2018-04-24 10:24 -> Device has older FW version.");
+    // A developer run goes back to "Read BL & FW version" after an upgrade.
+    EXPECT_EQ(rig.form->uploadMode(), 0);
+    EXPECT_EQ(rig.service().uploadMode(), FirmwareService::ReadVersions);
+    EXPECT_TRUE(rig.boxes.isEmpty());
+}
+
+TEST(FirmwareServicePanel, InterfaceTestCountsPasses)
+{
+    Rig rig(Device('E'));
+    rig.selectMode(3);
+    rig.form->btnlngEnterProgrammingMode->click();
+    ASSERT_TRUE(Rig::waitFor([&] { return rig.form->lbllngPasses->text() == "1"; }));
+    rig.selectMode(0);
+    EXPECT_EQ(rig.form->lbllngStatMsg->text(), "Transfer test passed...");
+}
+
+TEST(FirmwareServicePanel, SetDeviceId)
+{
+    Rig rig(Device('B'));
+    rig.form->sedDevNbr->setValue(42);
+    rig.form->btnSetDevNbr->click();
+    EXPECT_EQ(rig.emulator->device().config().deviceId, 42u);
+    EXPECT_TRUE(rig.boxes.isEmpty());
+}
+
+TEST(FirmwareServicePanel, SetDeviceIdWithoutRestartClearsTheDeviceLabels)
+{
+    EmulatorConfig config = Device('B');
+    config.noRestartAfterDeviceNumber = true;
+    Rig rig(config);
+    rig.load(MakeTestFirmwareImage(300, 'B', "05-01-2019 08:30"));
+    rig.form->lblDevID->setText("000001");
+    rig.form->lblDevType->setText("VANTOREL Basic");
+    rig.form->lbllngPasses->setText("3");
+    rig.link->setDeviceType('B');
+
+    rig.form->btnSetDevNbr->click();
+    ASSERT_EQ(rig.boxes.size(), 1);
+    EXPECT_TRUE(rig.boxes[0].startsWith("Timeout while waiting for device response."));
+    EXPECT_TRUE(rig.form->lblDevID->text().isEmpty());
+    EXPECT_TRUE(rig.form->lblDevType->text().isEmpty());
+    EXPECT_EQ(rig.form->lbllngPasses->text(), "0");
+    // The file's type and date come back.
+    EXPECT_EQ(rig.form->lblFWType->text(), "Basic");
+    EXPECT_EQ(rig.form->lblFWDate->text(), "2019-05-01 08:30");
+    EXPECT_TRUE(rig.form->btnResetDev->isEnabled());
+}

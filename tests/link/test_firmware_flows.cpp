@@ -1,0 +1,487 @@
+// The firmware page's flows against the in-process emulator and its
+// bootloader: version information, the upload decision and transfer, the
+// interface test and writing the device ID.
+
+#include "app/link/DeviceLink.h"
+#include "emulator/inprocess/EmulatorBackend.h"
+#include "firmware/DeviceIdentity.h"
+#include "firmware/FirmwareService.h"
+#include "firmware/FirmwareUpload.h"
+#include "firmware/InterfaceTest.h"
+#include "protocol/Sysex.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+using Decision = FirmwareService::Decision;
+using UploadResult = FirmwareService::UploadResult;
+using TestResult = FirmwareService::TestResult;
+
+const PackedDateTime kDeviceDate = MakePackedDateTime(2018, 4, 24, 10, 24);
+const PackedDateTime kNewerDate = MakePackedDateTime(2019, 5, 1, 8, 30);
+
+// An image of `size` bytes holding the version marker of `type` and `date`.
+FirmwareImage Image(size_t size, char type, const char* date = "05-01-2019 08:30")
+{
+    FirmwareImage image(size);
+    for (size_t i = 0; i < size; ++i)
+        image[i] = uint8_t((i * 7 + 3) % 251);
+    const std::string marker = std::string("F") + (type == 'P' ? 'W' : type) + "version:" + date;
+    std::copy(marker.begin(), marker.end(), image.begin() + 10);
+    // The final block's "X" filler cannot be told from image bytes "X" at
+    // the end; the emulator's copy would lose them.
+    image.back() = 0x01;
+    return image;
+}
+
+struct Rig {
+    explicit Rig(char type = 'B', std::function<void(EmulatorConfig&)> adjust = {})
+    {
+        EmulatorConfig config;
+        config.type = type;
+        config.restartMs = 20;
+        config.firmwareDate = kDeviceDate;
+        if (adjust)
+            adjust(config);
+        emulator = std::make_shared<EmulatorBackend>(config);
+        ports.add(emulator);
+        link = std::make_unique<DeviceLink>(ports);
+        service = std::make_unique<FirmwareService>(*link);
+        QObject::connect(link.get(), &DeviceLink::statusText, [this](const QString& t) { status << t; });
+        QObject::connect(link.get(), &DeviceLink::firmwareStatusText, [this](const QString& t) { fwStatus << t; });
+        QObject::connect(link.get(), &DeviceLink::messageBox, [this](const QString& t) { boxes << t; });
+        link->setFirmwarePageShown(true);
+        link->OpenPorts();
+    }
+
+    // The current file: `image` with its version marker.
+    void useFile(const FirmwareImage& image)
+    {
+        file = image;
+        const FirmwareVersion version = FindFirmwareVersion(image);
+        link->setFirmwareType(version.typeLetter);
+        service->setFileSource({[date = version.date] { return date; }, [this] { return std::optional(file); }});
+    }
+
+    // Short messages the device received, as event codes.
+    std::vector<uint32_t> shortMessages() const
+    {
+        std::vector<uint32_t> codes;
+        for (const auto& m : emulator->device().received())
+            if (m.size() == 3)
+                codes.push_back(uint32_t(m[0]) << 16 | uint32_t(m[1]) << 8 | m[2]);
+        return codes;
+    }
+    int blockMessages() const
+    {
+        return int(std::count_if(emulator->device().received().begin(), emulator->device().received().end(),
+                                 [](const auto& m) { return m.size() > 5 && m[0] == 0xF0 && m[5] == 'h'; }));
+    }
+
+    void inject(std::initializer_list<uint32_t> codes)
+    {
+        for (const uint32_t code : codes)
+            emulator->inject({uint8_t(code >> 16), uint8_t(code >> 8), uint8_t(code)});
+    }
+
+    std::shared_ptr<EmulatorBackend> emulator;
+    MidiPortDirectory ports;
+    std::unique_ptr<DeviceLink> link;
+    std::unique_ptr<FirmwareService> service;
+    FirmwareImage file;
+    QStringList status, fwStatus, boxes;
+};
+
+bool waitFor(const std::function<bool()>& done, int ms = 5000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QTest::qWait(10);
+    return done();
+}
+
+} // namespace
+
+// ------------------------------------------------------ version information
+
+TEST(BootloaderInfo, InformationGroupsAreDecodedAtIdle)
+{
+    Rig rig;
+    rig.useFile(Image(300, 'B', "04-24-2018 10:24"));   // the device's date
+    QSignalSpy ids(rig.link.get(), &DeviceLink::deviceIdShown);
+    QSignalSpy blDates(rig.link.get(), &DeviceLink::bootloaderDateShown);
+    QSignalSpy fwDates(rig.link.get(), &DeviceLink::firmwareDateShown);
+    rig.link->deviceRestart = true;
+
+    const PackedDateTime bl = MakePackedDateTime(2017, 11, 3, 9, 15);
+    auto group = [&](uint32_t status, uint32_t value) {
+        for (uint32_t p = 1; p <= 4; ++p) {
+            const uint32_t byte = (value >> (8 * (p - 1))) & 0xFF;
+            rig.inject({status << 16 | (p * 16 + (byte >> 4)) << 8 | (byte & 0x0F)});
+        }
+    };
+    rig.inject({0x831002, 0x832000, 0x833000, 0x834000});
+    group(0x81, bl);
+    group(0x82, kDeviceDate);
+    rig.inject({0x9F7F7F});
+    QTest::qWait(50);
+
+    ASSERT_EQ(ids.count(), 1);
+    EXPECT_EQ(ids.at(0).at(0).toString(), "000002");
+    ASSERT_EQ(blDates.count(), 1);
+    EXPECT_EQ(blDates.at(0).at(0).toString(), "2017-11-03 09:15");
+    ASSERT_EQ(fwDates.count(), 1);
+    EXPECT_EQ(fwDates.at(0).at(0).toString(), "2018-04-24 10:24 -> Device has the same FW version.");
+    EXPECT_EQ(rig.service->deviceFirmwareDate(), kDeviceDate);
+    for (const char* text : {"Reading Device ID...", "Reading BL date...", "Reading FW date..."})
+        EXPECT_TRUE(rig.status.contains(text)) << text;
+    EXPECT_EQ(rig.status.last(), "Idle");
+    EXPECT_EQ(rig.fwStatus.last(), "Idle");
+    EXPECT_FALSE(rig.link->deviceRestart);
+}
+
+TEST(BootloaderInfo, InterruptedAndOutOfRangeGroupsChangeNoLabel)
+{
+    Rig rig;
+    QSignalSpy ids(rig.link.get(), &DeviceLink::deviceIdShown);
+    QSignalSpy fwDates(rig.link.get(), &DeviceLink::firmwareDateShown);
+    // Positions 0 and 5 are no positions; a group without position 4 is unfinished.
+    rig.inject({0x830005, 0x835005, 0x831005, 0x832000, 0x9F7F7F});
+    QTest::qWait(50);
+    EXPECT_EQ(ids.count(), 0);
+
+    // A firmware date of 0 means no valid firmware, with or without a file.
+    rig.inject({0x821000, 0x822000, 0x823000, 0x824000, 0x9F7F7F});
+    QTest::qWait(50);
+    ASSERT_GE(fwDates.count(), 1);
+    EXPECT_TRUE(fwDates.last().at(0).toString().endsWith(" -> No valid FW in device."));
+}
+
+TEST(BootloaderInfo, ComparisonTexts)
+{
+    EXPECT_EQ(FirmwareComparisonText(kNewerDate, kDeviceDate), "!!! Device has newer FW version !!!");
+    EXPECT_EQ(FirmwareComparisonText(kDeviceDate, kNewerDate), "Device has older FW version.");
+    EXPECT_EQ(FirmwareComparisonText(kDeviceDate, kDeviceDate), "Device has the same FW version.");
+    EXPECT_EQ(FirmwareComparisonText(0, kDeviceDate), "No valid FW in device.");
+    EXPECT_EQ(FirmwareComparisonText(0, 0), "No valid FW in device.");
+    const auto piece = DecodeInfoMessage(0x824A0F);   // position 4, byte 0xAF
+    ASSERT_TRUE(piece);
+    EXPECT_EQ(piece->contribution, 0xAF000000u);
+}
+
+// ------------------------------------------------------------- decision
+
+TEST(UploadDecision, ModesDatesAndTypeCheck)
+{
+    const PackedDateTime older = kDeviceDate, newer = kNewerDate;
+    struct Case { int mode; PackedDateTime device, file; char fileType, deviceType; Decision expected; };
+    const Case cases[] = {
+        {0, older, newer, 'B', 'B', Decision::None},
+        {1, older, newer, 'B', 'B', Decision::Upload},
+        {1, newer, newer, 'B', 'B', Decision::None},          // same date: not newer
+        {1, newer, older, 'B', 'B', Decision::None},
+        {1, 0, older, 'E', 'E', Decision::Upload},            // no valid firmware in the device
+        {2, newer, newer, 'B', 'B', Decision::Upload},
+        {2, newer, older, 'B', 'B', Decision::Upload},
+        {2, older, newer, 'B', 'B', Decision::None},
+        {3, older, newer, 'X', 'X', Decision::InterfaceTest},
+        {1, older, newer, 'P', 'B', Decision::Refused},
+        {1, 0, 0, 'X', 'B', Decision::Refused},               // no file loaded
+        {2, older, older, 'X', 'X', Decision::Refused},       // neither identified
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(DecideUpload(c.mode, c.device, c.file, c.fileType, c.deviceType), c.expected)
+            << c.mode << " " << c.device << " " << c.file << " " << c.fileType << c.deviceType;
+}
+
+TEST(UploadDecision, IdleOffTheFirmwarePageStartsNothing)
+{
+    Rig rig;
+    rig.useFile(Image(300, 'B'));
+    rig.service->setUploadMode(FirmwareService::UploadIfSameOrOlder);
+    rig.link->setFirmwarePageShown(false);
+    QSignalSpy decisions(rig.service.get(), &FirmwareService::decisionTaken);
+    rig.inject({0x800001, 0x9F7F7F});
+    QTest::qWait(100);
+    EXPECT_EQ(decisions.count(), 0);
+    EXPECT_TRUE(rig.shortMessages().empty());
+}
+
+TEST(UploadDecision, TypeMismatchIsRefusedWithTheMessage)
+{
+    Rig rig('B');
+    rig.useFile(Image(300, 'P'));
+    rig.service->setUploadMode(FirmwareService::UploadIfNewer);
+    QSignalSpy decisions(rig.service.get(), &FirmwareService::decisionTaken);
+    EXPECT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
+    ASSERT_TRUE(waitFor([&] { return decisions.count() > 0; }));
+    EXPECT_EQ(decisions.at(0).at(0).value<Decision>(), Decision::Refused);
+    EXPECT_EQ(rig.fwStatus.last(), "Upload check failed.");
+    ASSERT_EQ(rig.boxes.size(), 1);
+    EXPECT_EQ(rig.boxes[0], QString::fromLatin1(kFirmwareTypeMismatchText));
+    QTest::qWait(100);
+    EXPECT_TRUE(rig.shortMessages().empty());
+}
+
+// ----------------------------------------------------------------- blocks
+
+TEST(FirmwareBlocks, WholeBlocksThenThePaddedFinalBlock)
+{
+    const FirmwareImage image = Image(300, 'B');
+    const auto blocks = FirmwareBlocks(image);
+    ASSERT_EQ(blocks.size(), 3u);
+    EXPECT_EQ(blocks[0].counter, 0x7F000001u);
+    EXPECT_EQ(blocks[1].counter, 0x7F000002u);
+    EXPECT_EQ(blocks[2].counter, 0x7F7F7F7Fu);
+    for (const auto& b : blocks)
+        EXPECT_EQ(b.data.size(), 128u);
+    EXPECT_TRUE(std::equal(image.begin() + 128, image.begin() + 256, blocks[1].data.begin()));
+    EXPECT_TRUE(std::equal(image.begin() + 256, image.end(), blocks[2].data.begin()));       // 44 bytes
+    EXPECT_EQ(std::count(blocks[2].data.begin() + 44, blocks[2].data.end(), 'X'), 84);
+
+    const auto exact = FirmwareBlocks(Image(256, 'B'));
+    ASSERT_EQ(exact.size(), 3u);
+    EXPECT_EQ(std::count(exact[2].data.begin(), exact[2].data.end(), 'X'), 128);
+
+    const auto small = FirmwareBlocks(Image(100, 'B'));
+    ASSERT_EQ(small.size(), 1u);
+    EXPECT_EQ(small[0].counter, 0x7F7F7F7Fu);
+
+    EXPECT_EQ(BlockStatusText(0x7F000001), "Transfering data block #001");
+    EXPECT_EQ(BlockStatusText(0x7F0003E8), "Transfering data block #1000");
+}
+
+TEST(FirmwareBlocks, SentBlockKeepsItsHexTextForTheInterfaceTest)
+{
+    Rig rig;
+    std::vector<uint8_t> data(128, 0x00);
+    data[1] = 0xAA;
+    data[2] = 0xFF;
+    rig.service->SendFWBlockData(data, 0x7F000001);
+    const std::string& text = rig.service->sentMessageText();
+    ASSERT_EQ(text.size(), 556u);                         // 278 bytes: all but the F7
+    EXPECT_EQ(text.substr(0, 12), "F00031345668");        // header, "h"
+    EXPECT_EQ(text.substr(12, 12), "414130303535");       // "AA", "00", "55" as characters
+    EXPECT_EQ(text.substr(540), "3746303030303031");      // tag "7F000001"
+    const auto& sent = rig.emulator->device().received().back();
+    EXPECT_EQ(sent, BuildFirmwareBlock(data, 0x7F000001));
+}
+
+// ----------------------------------------------------------------- upload
+
+TEST(Upload, FullUploadReachesUpgradeReadyWithTheImage)
+{
+    Rig rig('E');
+    const FirmwareImage image = Image(300, 'E');
+    rig.useFile(image);
+    rig.service->setUploadMode(FirmwareService::UploadIfNewer);
+    QSignalSpy ended(rig.service.get(), &FirmwareService::uploadEnded);
+    QSignalSpy ready(rig.service.get(), &FirmwareService::upgradeReady);
+
+    ASSERT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
+    EXPECT_EQ(rig.fwStatus.first(), "Programming mode entered.");
+    ASSERT_TRUE(waitFor([&] { return ready.count() > 0; }));
+
+    ASSERT_EQ(ended.count(), 1);
+    EXPECT_EQ(ended.at(0).at(0).value<UploadResult>(), UploadResult::FinalBlockSent);
+    EXPECT_EQ(rig.emulator->device().receivedImage(), image);
+    EXPECT_EQ(rig.blockMessages(), 3);
+    const std::vector<uint32_t> handshakes = {0x9F007F, 0x9F247F};
+    EXPECT_EQ(rig.shortMessages(), handshakes);
+    for (const char* text : {"Idle", "Upload INIT...", "Transfering data block #001", "Transfering data block #002",
+                             "        Upgrade ready..."})
+        EXPECT_TRUE(rig.fwStatus.contains(text)) << text;
+    EXPECT_FALSE(rig.fwStatus.contains("Transfering data block #003"));
+
+    // The device restarts into the new firmware.
+    ASSERT_TRUE(waitFor([&] { return rig.fwStatus.last() == "Device reset..."; }));
+    EXPECT_FALSE(rig.emulator->device().inBootloader());
+    EXPECT_EQ(rig.emulator->device().config().firmwareDate, kNewerDate);
+}
+
+TEST(Upload, ChecksumErrorEndsTheTransferWithoutTheFinalBlock)
+{
+    Rig rig('B', [](EmulatorConfig& c) { c.corruptBlock = 2; });
+    rig.useFile(Image(600, 'B'));
+    rig.service->setUploadMode(FirmwareService::UploadIfNewer);
+    QSignalSpy ended(rig.service.get(), &FirmwareService::uploadEnded);
+    ASSERT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
+    ASSERT_TRUE(waitFor([&] { return ended.count() > 0; }));
+    EXPECT_EQ(ended.at(0).at(0).value<UploadResult>(), UploadResult::ChecksumError);
+    EXPECT_EQ(rig.fwStatus.last(), " Cheksum Error!!!");
+    QTest::qWait(100);
+    EXPECT_EQ(rig.blockMessages(), 2);
+    EXPECT_EQ(rig.emulator->device().upgrades(), 0);
+}
+
+TEST(Upload, MissingBlockRequestsTimeOut)
+{
+    // The second request (after block 1) is missing: the block wait times out.
+    Rig rig('B', [](EmulatorConfig& c) { c.dropBlockRequest = 2; });
+    rig.useFile(Image(600, 'B'));
+    rig.service->setUploadMode(FirmwareService::UploadIfNewer);
+    QSignalSpy ended(rig.service.get(), &FirmwareService::uploadEnded);
+    ASSERT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
+    ASSERT_TRUE(waitFor([&] { return ended.count() > 0; }, 8000));
+    EXPECT_EQ(ended.at(0).at(0).value<UploadResult>(), UploadResult::BlockTimeout);
+    EXPECT_EQ(rig.fwStatus.last(), "Block write timeout...");
+    EXPECT_EQ(rig.blockMessages(), 1);
+
+    // No first request at all: the transfer never starts.
+    Rig first('B', [](EmulatorConfig& c) { c.dropBlockRequest = 1; });
+    first.useFile(Image(600, 'B'));
+    first.service->setUploadMode(FirmwareService::UploadIfNewer);
+    QSignalSpy firstEnded(first.service.get(), &FirmwareService::uploadEnded);
+    ASSERT_EQ(EnterProgrammingMode(*first.link), OpResult::Done);
+    ASSERT_TRUE(waitFor([&] { return firstEnded.count() > 0; }, 8000));
+    EXPECT_EQ(firstEnded.at(0).at(0).value<UploadResult>(), UploadResult::InitTimeout);
+    EXPECT_EQ(first.status.last(), "Init timeout");
+    EXPECT_EQ(first.blockMessages(), 0);
+}
+
+TEST(Upload, SilentBootloaderFailsTheFirstHandshake)
+{
+    Rig rig('B');
+    rig.useFile(Image(300, 'B'));
+    rig.service->setUploadMode(FirmwareService::UploadIfNewer);
+    QSignalSpy ended(rig.service.get(), &FirmwareService::uploadEnded);
+    QObject::connect(rig.service.get(), &FirmwareService::decisionTaken,
+                     [&] { rig.emulator->device().config().neverAnswer = true; });
+    ASSERT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
+    ASSERT_TRUE(waitFor([&] { return ended.count() > 0; }, 8000));
+    EXPECT_EQ(ended.at(0).at(0).value<UploadResult>(), UploadResult::NoHandshake);
+    EXPECT_EQ(rig.status.last(), "No response from device, HS 1");
+}
+
+TEST(Upload, SameDateUploadsOnlyUnderSameOrOlder)
+{
+    for (const int mode : {FirmwareService::UploadIfNewer, FirmwareService::UploadIfSameOrOlder}) {
+        Rig rig('B');
+        rig.useFile(Image(200, 'B', "04-24-2018 10:24"));   // the device's own date
+        rig.service->setUploadMode(mode);
+        QSignalSpy decisions(rig.service.get(), &FirmwareService::decisionTaken);
+        ASSERT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
+        ASSERT_TRUE(waitFor([&] { return decisions.count() > 0; }));
+        EXPECT_EQ(decisions.at(0).at(0).value<Decision>(),
+                  mode == FirmwareService::UploadIfNewer ? Decision::None : Decision::Upload);
+    }
+}
+
+// --------------------------------------------------------- interface test
+
+namespace {
+
+// Runs interface tests until `count` have ended; their results.
+std::vector<TestResult> RunTests(Rig& rig, int count)
+{
+    rig.service->setUploadMode(FirmwareService::InterfaceTestMode);
+    QSignalSpy ended(rig.service.get(), &FirmwareService::interfaceTestEnded);
+    EXPECT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
+    EXPECT_TRUE(waitFor([&] { return ended.count() >= count; }, 4000 * count));
+    rig.service->setUploadMode(FirmwareService::ReadVersions);
+    std::vector<TestResult> results;
+    for (const auto& args : ended)
+        results.push_back(args.at(0).value<TestResult>());
+    return results;
+}
+
+} // namespace
+
+TEST(InterfaceTest, CorrectEchoPassesEveryTime)
+{
+    Rig rig('B');
+    QSignalSpy passes(rig.service.get(), &FirmwareService::passesChanged);
+    // The bootloader starts again after each test; each test compares its own echo.
+    const auto results = RunTests(rig, 2);
+    ASSERT_GE(results.size(), 2u);
+    EXPECT_EQ(results[0], TestResult::Passed);
+    EXPECT_EQ(results[1], TestResult::Passed);
+    EXPECT_GE(rig.service->passes(), 2);
+    EXPECT_EQ(passes.at(0).at(0).toInt(), 1);
+    EXPECT_TRUE(rig.status.contains("Transfer test passed..."));
+    EXPECT_TRUE(rig.status.contains("Sending test data..."));
+    EXPECT_EQ(rig.service->sentMessageText().size(), 556u);
+    EXPECT_EQ(rig.service->receivedTestText(), rig.service->sentMessageText());
+    const std::vector<uint8_t> block = InterfaceTestBlock();
+    EXPECT_EQ(block.front(), 1);
+    EXPECT_EQ(block.back(), 128);
+}
+
+TEST(InterfaceTest, EchoMissingOrChangingAByteFails)
+{
+    Rig missing('E', [](EmulatorConfig& c) { c.echoMissingByte = true; });
+    auto results = RunTests(missing, 1);
+    ASSERT_FALSE(results.empty());
+    EXPECT_EQ(results[0], TestResult::Failed);
+    EXPECT_TRUE(missing.status.contains("Test Failed - length diff out/in: len: 556/554 "));
+    EXPECT_EQ(missing.service->passes(), 0);
+
+    Rig wrong('E', [](EmulatorConfig& c) { c.echoWrongByte = true; });
+    results = RunTests(wrong, 1);
+    ASSERT_FALSE(results.empty());
+    EXPECT_EQ(results[0], TestResult::Failed);
+    EXPECT_TRUE(wrong.status.contains("Test Failed - length diff out/in: len: 556/556 "));
+    EXPECT_EQ(wrong.service->passes(), 0);
+}
+
+TEST(InterfaceTest, EchoEndWithoutATestIsNoPass)
+{
+    Rig rig;
+    rig.inject({0x9F137F});
+    QTest::qWait(50);
+    EXPECT_EQ(rig.service->passes(), 0);
+    EXPECT_EQ(rig.status.last(), "Test Failed - length diff out/in: len: 0/0 ");
+}
+
+// ---------------------------------------------------------------- device ID
+
+TEST(DeviceId, WrittenIdRestartsTheDevice)
+{
+    Rig rig('B');
+    EXPECT_EQ(rig.service->SetDeviceId(42), OpResult::Done);
+    EXPECT_EQ(rig.emulator->device().config().deviceId, 42u);
+    const auto& received = rig.emulator->device().received();
+    const Bytes expected = BuildCommand('E', {'0', '0', '0', '0', '4', '2'});
+    EXPECT_NE(std::find(received.begin(), received.end(), expected), received.end());
+    EXPECT_TRUE(rig.status.contains("Waiting for device..."));
+    EXPECT_FALSE(rig.link->deviceRestart);
+}
+
+TEST(DeviceId, NoRestartTimesOutAndClearsTheDeviceInformation)
+{
+    Rig rig('B', [](EmulatorConfig& c) { c.noRestartAfterDeviceNumber = true; });
+    rig.link->setDeviceType('B');
+    QSignalSpy cleared(rig.service.get(), &FirmwareService::deviceInfoCleared);
+    QSignalSpy passes(rig.service.get(), &FirmwareService::passesChanged);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(rig.service->SetDeviceId(7), OpResult::NoAnswer);
+    EXPECT_GE(clock.elapsed(), 2300);
+    EXPECT_LT(clock.elapsed(), 4000);
+    EXPECT_TRUE(rig.status.contains("Device Number Written."));
+    ASSERT_EQ(rig.boxes.size(), 1);
+    EXPECT_EQ(rig.boxes[0], NoResponseText('B'));
+    EXPECT_EQ(cleared.count(), 1);
+    ASSERT_EQ(passes.count(), 1);
+    EXPECT_EQ(passes.at(0).at(0).toInt(), 0);
+}
+
+TEST(DeviceId, NumbersOutsideTheIdAreRefusedBeforeSending)
+{
+    Rig rig;
+    const size_t before = rig.emulator->device().received().size();
+    EXPECT_EQ(rig.service->SetDeviceId(-1), OpResult::Failed);
+    EXPECT_EQ(rig.service->SetDeviceId(int64_t(UINT32_MAX) + 1), OpResult::Failed);
+    EXPECT_EQ(rig.emulator->device().received().size(), before);
+    EXPECT_EQ(rig.service->SetDeviceId(UINT32_MAX), OpResult::Done);
+    EXPECT_EQ(rig.emulator->device().config().deviceId, UINT32_MAX);
+}
