@@ -10,7 +10,7 @@ APT_PACKAGES = cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools 
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test clean install
+.PHONY: all deps configure build run test clean install bench
 
 all: build
 
@@ -40,6 +40,16 @@ test: build
 
 install: build
 	cmake --install $(BUILD_DIR)
+
+# Benchmarks: a Release build of its own, then every benchmark program and a
+# summary of the figures with their ratios (also written to bench-summary.txt
+# in that build folder). See docs/performance.md.
+BENCH_DIR ?= build-bench
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVANTOREL_BUILD_BENCH=ON -DVANTOREL_BUILD_TESTS=OFF \
+	  $$(command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_report
+	$(BENCH_DIR)/bench/bench_report --summary $(BENCH_DIR)/bench-summary.txt
 
 clean:
 	rm -rf $(BUILD_DIR)

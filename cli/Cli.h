@@ -50,3 +50,4 @@ std::vector<CliCommand> DeviceCommands();   // identify, restart, clear, options
 std::vector<CliCommand> FirmwareCommands(); // "firmware info", ...: two-word names
 std::vector<CliCommand> FirmwareUploadCommands(); // "firmware upload", iface-test, set-id
 std::vector<CliCommand> ModesCommands();    // modes read|write|count|reset
+std::vector<CliCommand> ChannelsCommands(); // "channels read", "channels write"

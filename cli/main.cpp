@@ -36,6 +36,12 @@ Commands:
   iface-test                    run one interface test with the bootloader
   set-id N                      write the device ID N (0..4294967295) and wait for
                                 the device to restart
+  channels read [FILE]          read the User Mode channel table from the device and
+                                write it as a channel settings file (CSV) to FILE or
+                                to standard output; waits until 2 s pass without a
+                                channel from the device
+  channels write FILE           write the channels of a channel settings file (CSV)
+                                to the device, one acknowledged channel at a time
   modes read                    print the Basic/Eco modes stored in the device and
                                 their number
   modes write SLOT:TYPE:CHANNEL:NOTE ...
@@ -70,7 +76,7 @@ std::vector<CliCommand> AllCommands()
                             return c.args.size() > 1 ? usage(QStringLiteral("'ports' takes no arguments.")) : kOk;
                         },
                         nullptr});
-    for (auto list : {DeviceCommands(), ModesCommands(), FirmwareCommands(), FirmwareUploadCommands()})
+    for (auto list : {DeviceCommands(), ChannelsCommands(), ModesCommands(), FirmwareCommands(), FirmwareUploadCommands()})
         commands.insert(commands.end(), list.begin(), list.end());
     return commands;
 }

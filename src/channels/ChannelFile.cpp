@@ -21,11 +21,13 @@ ChannelFileLoad LoadChannelFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         load.message = QStringLiteral("Cannot open the file %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        load.readError = true;
         return load;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         load.message = QStringLiteral("Cannot read the file %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        load.readError = true;
         return load;
     }
     load.csv = ReadChannelCsv(ChannelFileTextToUtf8(std::string_view(bytes.constData(), size_t(bytes.size()))));

@@ -17,7 +17,7 @@ start)
     echo "$server" > "$run_dir/server"
     # Without a session bus, jackd2 must not try D-Bus device reservation.
     export JACK_NO_AUDIO_RESERVATION=1
-    setsid jackd -r -n "$server" -d dummy -r 48000 -p 256 > "$run_dir/jackd.log" 2>&1 < /dev/null &
+    setsid jackd -r -n "$server" -d dummy -r 48000 -p 1024 > "$run_dir/jackd.log" 2>&1 < /dev/null &
     echo $! > "$run_dir/jackd.pid"
     for _ in $(seq 1 100); do
         if JACK_DEFAULT_SERVER="$server" jack_lsp > /dev/null 2>&1 < /dev/null; then

@@ -58,6 +58,23 @@ void AppendUtf8(std::string& out, uint32_t code)
     }
 }
 
+// The file has no quoting: a cell must not hold a field separator or a line
+// end, or it would come back as other cells or lines. Each becomes one blank
+// (CR LF together), on writing and on reading alike, so that what a file
+// loads as is saved as the same text.
+std::string CsvCellText(std::string_view cell)
+{
+    std::string text;
+    text.reserve(cell.size());
+    for (size_t i = 0; i < cell.size(); ++i) {
+        const char c = cell[i];
+        if (c == '\r' && i + 1 < cell.size() && cell[i + 1] == '\n')
+            ++i;
+        text += (c == ',' || c == ';' || c == '\r' || c == '\n') ? ' ' : c;
+    }
+    return text;
+}
+
 } // namespace
 
 std::string ChannelCsvHeader()
@@ -72,7 +89,7 @@ std::string ChannelCsvLine(const ChannelRecord& record)
 {
     std::string line;
     for (int column = 0; column < kChannelColumnCount; ++column) {
-        line += record.cell(column);
+        line += CsvCellText(record.cell(column));
         line += ',';
     }
     return line;
@@ -132,11 +149,13 @@ ChannelCsvLoad ReadChannelCsv(std::string_view text)
             line += separator;
 
         // The DMX field: three characters are taken as they are, anything
-        // else must be an integer and is written with three digits.
+        // else must be an integer and is written with three digits. A field
+        // holding the other separator is no number either: saved, it would
+        // start a line with other fields.
         size_t end = line.find(separator);
         ChannelRecord record;
         std::string dmx = line.substr(0, end);
-        if (dmx.size() != 3) {
+        if (dmx.size() != 3 || dmx.find_first_of(",;") != std::string::npos) {
             const auto number = ParseInteger(dmx);
             if (!number) {
                 load.status = ChannelCsvLoad::Status::BadLine;
@@ -152,7 +171,7 @@ ChannelCsvLoad ReadChannelCsv(std::string_view text)
         int column = 1;
         size_t start = end + 1;
         while (column < kChannelColumnCount && (end = line.find(separator, start)) != std::string::npos) {
-            record.cell(column++) = line.substr(start, end - start);
+            record.cell(column++) = CsvCellText(std::string_view(line).substr(start, end - start));
             start = end + 1;
         }
         for (; column < kChannelColumnCount; ++column)

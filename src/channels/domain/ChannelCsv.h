@@ -8,7 +8,9 @@
 
 // The channel settings file: a header line of the column captions, then one
 // line per row with the ten cell texts, each field followed by "," and every
-// line ended by CR LF. Texts are written as they are, without quoting.
+// line ended by CR LF. Texts are written without quoting: a ",", ";" or
+// line end inside a cell becomes a blank (also when a file is read), so what
+// loads from a file saves as the same cells.
 //
 // Cell texts are UTF-8 in memory; the bytes of a file are converted with
 // ChannelFileTextToUtf8 before they are parsed.

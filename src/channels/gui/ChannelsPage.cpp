@@ -2,6 +2,7 @@
 
 #include "app/gui/TDmxUserMainForm.h"
 #include "app/link/DeviceLink.h"
+#include "channels/gui/ChannelFileCommands.h"
 #include "channels/gui/ChannelListView.h"
 #include "channels/gui/ChannelTableModel.h"
 #include "channels/gui/EditRowComboBox.h"
@@ -66,6 +67,7 @@ ChannelsPage::ChannelsPage(TDmxUserMainForm& form)
     buildMenus();
     buildDialogs();
     installDefaultHooks();
+    fileCommands = new ChannelFileCommands(m_form, *this);
 
     auto* layout = qobject_cast<QVBoxLayout*>(m_form.tslngUserMode->layout());
     if (!layout) {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+class ChannelFileCommands;
 class ChannelListView;
 class ChannelRowDelegate;
 class ChannelTableModel;
@@ -153,6 +154,9 @@ public:
     QAction* milngClearchanneldata1 = nullptr;
     QAction* milngCopyPaste = nullptr;
     QAction* milngDescr = nullptr;
+
+    // Open/Save channels settings, Read from/Write to device (a child object).
+    ChannelFileCommands* fileCommands = nullptr;
 
     // The dialogs (owned by the main window, alive as long as it is).
     TDMXUserSetForm* DMXUserSetForm = nullptr;

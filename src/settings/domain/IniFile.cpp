@@ -268,7 +268,13 @@ int IniFile::ReadInteger(std::string_view section, std::string_view key, int def
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
-    const std::string line = std::string(key) + "=" + OneLine(value);
+    // Reading trims blanks and drops a pair of enclosing quotes: a value that
+    // would lose either is written in quotes, so that it reads back as itself
+    // (a MIDI port name with a trailing blank, a quoted path).
+    std::string text = OneLine(value);
+    if (ProfileValue(text) != text)
+        text = '"' + text + '"';
+    const std::string line = std::string(key) + "=" + text;
     const auto range = findSection(section);
     if (!range) {
         m_lines.push_back("[" + std::string(section) + "]");

@@ -55,7 +55,9 @@ public:
 
     // Replaces the key's line, or adds it at the end of its section, or adds
     // the section at the end of the file. Line breaks inside a value would
-    // start new lines in the file and become blanks.
+    // start new lines in the file and become blanks. A value with blanks
+    // around it, or enclosed in quotes, is written in quotes so that it
+    // reads back unchanged.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int value);
 

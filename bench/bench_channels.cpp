@@ -1,0 +1,251 @@
+// Program time of writing 512 channels to the device and reading them back,
+// through the main window and through vantorelctl's command code, against the
+// in-process emulator answering at once (no wire time, no reply spacing).
+// "per_channel" is the CPU time of one channel; stderr (the command-line
+// tool's progress) goes to /dev/null while the benchmarks run.
+
+#include "app/gui/TDmxUserMainForm.h"
+#include "app/link/DeviceLink.h"
+#include "channels/ChannelFile.h"
+#include "channels/domain/ChannelCsv.h"
+#include "channels/gui/ChannelFileCommands.h"
+#include "channels/gui/ChannelTableModel.h"
+#include "channels/gui/ChannelsPage.h"
+#include "cli/Cli.h"
+#include "emulator/inprocess/EmulatorBackend.h"
+#include "util/gui/TuserDbgForm.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QEventLoop>
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+constexpr int kChannels = 512;
+
+EmulatorConfig ImmediateDevice()
+{
+    EmulatorConfig config;
+    config.dumpSpacingMs = 0;
+    config.delayMs = 0;
+    return config;
+}
+
+// 512 rows of every kind, with From notes that change from row to row.
+ChannelTable FullTable()
+{
+    ChannelTable rows;
+    for (int n = 1; n <= kChannels; ++n) {
+        ChannelRecord r = DefaultChannelRecord(n);
+        const int from = n % 128;
+        r.FromNumber = NoteLabel(from);
+        r.ToNumber = NoteLabel(std::min(127, from + n % 3));
+        r.MidiChannel = std::to_string(1 + n % 16);
+        r.ActiveOn = (n % 2) ? "Control Change" : "Note On";
+        r.DataType = (n % 4 == 0) ? "Value" : "Velocity";
+        r.FixedValue = std::to_string(n % 256);
+        if (n % 5 == 0) {
+            r.ControlMode = "Value";
+            r.ConstantValue = std::to_string(n % 256);
+        }
+        rows.push_back(r);
+    }
+    return rows;
+}
+
+void Require(bool condition, const char* what)
+{
+    if (!condition)
+        throw std::runtime_error(what);
+}
+
+// Runs the event loop until `done` holds; replies arrive through it.
+template <typename Signal, typename Sender>
+void RunUntil(Sender* sender, Signal signal, const std::function<bool()>& done)
+{
+    if (done())
+        return;
+    QEventLoop loop;
+    QObject::connect(sender, signal, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    loop.exec();
+}
+
+// The program as it runs: main window shown, debug window alive.
+struct GuiRig {
+    GuiRig()
+        : emulator(std::make_shared<EmulatorBackend>(ImmediateDevice()))
+    {
+        ports.add(emulator);
+        link = std::make_unique<DeviceLink>(ports);
+        form = std::make_unique<TDmxUserMainForm>(*link, false);
+        debug = std::make_unique<TuserDbgForm>(*link);
+        form->showMessage = [](const QString& text) { throw std::runtime_error(text.toStdString()); };
+        form->showError = form->showMessage;
+        form->show();
+        QCoreApplication::processEvents();
+        commands = form->channels->fileCommands;
+    }
+
+    ChannelTableModel& model() { return form->channels->model(); }
+
+    void write()
+    {
+        commands->milngSendToDeviceClick();
+        Require(form->lbllngStatMsg->text() == QLatin1String("Writing data to device finished succesfully."), "GUI write failed");
+    }
+
+    void read()
+    {
+        commands->milngGetFromDeviceClick();
+        RunUntil(&model(), &ChannelTableModel::rowsInserted, [this] { return model().size() == kChannels; });
+    }
+
+    std::shared_ptr<EmulatorBackend> emulator;
+    MidiPortDirectory ports;
+    std::unique_ptr<DeviceLink> link;
+    std::unique_ptr<TDmxUserMainForm> form;
+    std::unique_ptr<TuserDbgForm> debug;
+    ChannelFileCommands* commands = nullptr;
+};
+
+void PerChannel(benchmark::State& state, int channelsPerIteration)
+{
+    state.counters["per_channel"] = benchmark::Counter(double(channelsPerIteration),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void BM_GuiWrite512(benchmark::State& state)
+{
+    GuiRig rig;
+    rig.model().replaceAll(FullTable());
+    for (auto _ : state)
+        rig.write();
+    Require(rig.emulator->device().channels().size() == size_t(kChannels), "not every channel stored");
+    PerChannel(state, kChannels);
+}
+
+void BM_GuiRead512(benchmark::State& state)
+{
+    GuiRig rig;
+    rig.model().replaceAll(FullTable());
+    rig.write();
+    for (auto _ : state)
+        rig.read();
+    Require(rig.model().rows() == FullTable(), "read back differs");
+    PerChannel(state, kChannels);
+}
+
+void BM_GuiWriteAndReadBack512(benchmark::State& state)
+{
+    GuiRig rig;
+    for (auto _ : state) {
+        state.PauseTiming();
+        rig.model().replaceAll(FullTable());
+        state.ResumeTiming();
+        rig.write();
+        rig.read();
+    }
+    PerChannel(state, kChannels);
+}
+
+// vantorelctl's commands on a link wired as its main() wires it.
+struct CliRig {
+    CliRig()
+        : emulator(std::make_shared<EmulatorBackend>(ImmediateDevice()))
+    {
+        ports.add(emulator);
+        link = std::make_unique<DeviceLink>(ports);
+        QObject::connect(link.get(), &DeviceLink::statusText, [](const QString& t) { err(t); });
+        QObject::connect(link.get(), &DeviceLink::messageBox, [](const QString& t) { err(t); });
+        QObject::connect(link.get(), &DeviceLink::errorRaised, [](const QString& t) { err(t); });
+        link->OpenPorts();
+        for (const CliCommand& command : ChannelsCommands()) {
+            if (command.name == QLatin1String("channels write"))
+                writeCommand = command;
+            else if (command.name == QLatin1String("channels read"))
+                readCommand = command;
+        }
+        input = dir.filePath(QStringLiteral("in.csv"));
+        output = dir.filePath(QStringLiteral("out.csv"));
+        Require(SaveChannelFile(input, FullTable()).isEmpty(), "cannot write the input file");
+    }
+
+    int run(const CliCommand& command, const QStringList& args)
+    {
+        CliContext context{parser, args, link.get()};
+        if (command.check) {
+            CliContext checking{parser, args, nullptr};
+            if (const int status = command.check(checking); status != kOk)
+                return status;
+        }
+        return command.run(context);
+    }
+
+    void write() { Require(run(writeCommand, {"channels", "write", input}) == kOk, "CLI write failed"); }
+    void read() { Require(run(readCommand, {"channels", "read", output}) == kOk, "CLI read failed"); }
+
+    std::shared_ptr<EmulatorBackend> emulator;
+    MidiPortDirectory ports;
+    std::unique_ptr<DeviceLink> link;
+    QCommandLineParser parser;
+    CliCommand writeCommand;
+    CliCommand readCommand;
+    QTemporaryDir dir;
+    QString input;
+    QString output;
+};
+
+void BM_CliWrite512(benchmark::State& state)
+{
+    CliRig rig;
+    for (auto _ : state)
+        rig.write();
+    PerChannel(state, kChannels);
+}
+
+// Each read ends with 2 s of silence, in which the program sleeps: the CPU
+// time is the program's share.
+void BM_CliRead512(benchmark::State& state)
+{
+    CliRig rig;
+    rig.write();
+    for (auto _ : state)
+        rig.read();
+    Require(LoadChannelFile(rig.output).csv.rows == FullTable(), "read back differs");
+    PerChannel(state, kChannels);
+}
+
+} // namespace
+
+BENCHMARK(BM_GuiWrite512)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GuiRead512)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GuiWriteAndReadBack512)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CliWrite512)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CliRead512)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    // The command-line tool's progress lines are part of its work but not of the report.
+    if (!std::freopen("/dev/null", "w", stderr))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,407 @@
+// Runs every benchmark program of this folder (they sit beside this one) and
+// prints their output, then one summary: each figure with the time the MIDI
+// wire needs for the same work (or the goal) and the ratio between the two.
+//
+// Usage: bench_report [--summary FILE] [--quick] [--runs N]
+//   --summary FILE  also write the machine description and summary to FILE
+//   --quick         shorter Google Benchmark runs (rougher figures)
+//   --runs N        start-up runs of bench_flows (default 5)
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A classic 5-pin MIDI cable: 31 250 baud, ten bits per byte.
+constexpr double kMsPerWireByte = 10.0 * 1000.0 / 31250.0;
+// One channel write: the 43-byte command "C" and its 6-byte acknowledgement.
+constexpr double kChannelWireMs = (43 + 6) * kMsPerWireByte;
+// One firmware block message.
+constexpr double kBlockWireMs = 279 * kMsPerWireByte;
+constexpr int kChannels = 512;
+
+QString g_summary;
+
+void Line(const QString& text)
+{
+    std::printf("%s\n", qPrintable(text));
+    g_summary += text + QLatin1Char('\n');
+}
+
+QString ReadFileText(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+QString CpuModel()
+{
+    for (const QString& line : ReadFileText(QStringLiteral("/proc/cpuinfo")).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("model name")))
+            return line.section(QLatin1Char(':'), 1).trimmed();
+    }
+    return QStringLiteral("unknown");
+}
+
+QString LoadAverage()
+{
+    return ReadFileText(QStringLiteral("/proc/loadavg")).section(QLatin1Char(' '), 0, 2);
+}
+
+// ---------------------------------------------------------------- figures
+
+// One Google Benchmark result, times in milliseconds. The summary uses the
+// CPU time of the benchmark's thread (where the flows measured run, the
+// emulated device included): it is the program's own time and stays put when
+// other work competes for the processors, where wall time would grow.
+struct Result {
+    double realMs = 0;
+    double cpuMs = 0;
+    std::map<QString, double> counters;     // as reported (rates per second, inverted rates in seconds)
+};
+
+double ToMs(double value, const QString& unit)
+{
+    if (unit == QLatin1String("ns"))
+        return value / 1e6;
+    if (unit == QLatin1String("us"))
+        return value / 1e3;
+    if (unit == QLatin1String("s"))
+        return value * 1e3;
+    return value;
+}
+
+std::map<QString, Result> g_results;
+QJsonObject g_flows;
+QJsonObject g_context;
+
+void ReadBenchmarkJson(const QString& path)
+{
+    const QJsonObject root = QJsonDocument::fromJson(ReadFileText(path).toUtf8()).object();
+    if (g_context.isEmpty())
+        g_context = root.value(QStringLiteral("context")).toObject();
+    for (const QJsonValue& value : root.value(QStringLiteral("benchmarks")).toArray()) {
+        const QJsonObject entry = value.toObject();
+        const QString unit = entry.value(QStringLiteral("time_unit")).toString();
+        Result result;
+        result.realMs = ToMs(entry.value(QStringLiteral("real_time")).toDouble(), unit);
+        result.cpuMs = ToMs(entry.value(QStringLiteral("cpu_time")).toDouble(), unit);
+        static const QStringList kNotCounters = {
+            QStringLiteral("name"), QStringLiteral("run_name"), QStringLiteral("run_type"),
+            QStringLiteral("repetitions"), QStringLiteral("repetition_index"), QStringLiteral("threads"),
+            QStringLiteral("iterations"), QStringLiteral("real_time"), QStringLiteral("cpu_time"),
+            QStringLiteral("time_unit"), QStringLiteral("family_index"), QStringLiteral("per_family_instance_index"),
+            QStringLiteral("aggregate_name"), QStringLiteral("aggregate_unit")};
+        for (auto it = entry.begin(); it != entry.end(); ++it) {
+            if (!kNotCounters.contains(it.key()) && it.value().isDouble())
+                result.counters[it.key()] = it.value().toDouble();
+        }
+        g_results[entry.value(QStringLiteral("name")).toString()] = result;
+    }
+}
+
+const Result* Find(const char* name)
+{
+    const auto it = g_results.find(QString::fromLatin1(name));
+    return it == g_results.end() ? nullptr : &it->second;
+}
+
+// Time of one item (channel, block, reply) in ms, from the item rate.
+std::optional<double> PerItemMs(const Result& r)
+{
+    const auto it = r.counters.find(QStringLiteral("items_per_second"));
+    if (it == r.counters.end() || it->second <= 0)
+        return std::nullopt;
+    return 1000.0 / it->second;
+}
+
+QString Ms(double ms)
+{
+    if (ms >= 100)
+        return QString::number(ms, 'f', 0) + QStringLiteral(" ms");
+    if (ms >= 1)
+        return QString::number(ms, 'f', 2) + QStringLiteral(" ms");
+    if (ms >= 0.001)
+        return QString::number(ms * 1e3, 'f', 2) + QStringLiteral(" us");
+    return QString::number(ms * 1e6, 'f', 1) + QStringLiteral(" ns");
+}
+
+QString Percent(double ratio)
+{
+    const double p = ratio * 100.0;
+    if (p >= 10)
+        return QString::number(p, 'f', 1) + QStringLiteral(" %");
+    if (p >= 0.1)
+        return QString::number(p, 'f', 2) + QStringLiteral(" %");
+    return QString::number(p, 'g', 2) + QStringLiteral(" %");
+}
+
+int g_missed = 0;
+
+// figure | value | reference | value / reference | goal | verdict
+void Row(const QString& figure, const QString& value, const QString& reference, const QString& ratio,
+         const QString& goal = {}, std::optional<bool> met = std::nullopt)
+{
+    QString verdict;
+    if (met) {
+        verdict = *met ? QStringLiteral("met") : QStringLiteral("MISSED");
+        if (!*met)
+            ++g_missed;
+    }
+    Line(QStringLiteral("%1 %2 %3 %4 %5 %6")
+             .arg(figure, -46)
+             .arg(value, 12)
+             .arg(reference, -22)
+             .arg(ratio, 10)
+             .arg(goal, -18)
+             .arg(verdict));
+}
+
+void Missing(const QString& figure, const char* what)
+{
+    Row(figure, QStringLiteral("-"), QString::fromLatin1(what), QString());
+}
+
+// ---------------------------------------------------------------- summary
+
+void WaitRows(const char* key, const QString& title)
+{
+    const QJsonObject wait = g_flows.value(QLatin1String(key)).toObject();
+    if (wait.isEmpty())
+        return Missing(title, "(no result)");
+    const double ours = wait[QStringLiteral("ours")].toObject()[QStringLiteral("cpu_ms")].toDouble();
+    const double baseline = wait[QStringLiteral("baseline")].toObject()[QStringLiteral("cpu_ms")].toDouble();
+    const double ratio = baseline > 0 ? ours / baseline : 1;
+    Row(title, Ms(ours), QStringLiteral("spinning: ") + Ms(baseline), Percent(ratio), QStringLiteral("<= 1 % of spin"),
+        ratio <= 0.01);
+}
+
+void StartupRows()
+{
+    const QJsonObject s = g_flows.value(QStringLiteral("startup")).toObject();
+    if (s.isEmpty())
+        return Missing(QStringLiteral("Start-up"), "(no result)");
+    const double shown = s[QStringLiteral("spawn_to_shown_ms")].toDouble();
+    Row(QStringLiteral("Start-up to first painted main window"), Ms(shown), QStringLiteral("goal 300 ms"),
+        Percent(shown / 300.0), QStringLiteral("< 300 ms"), shown < 300.0);
+    const double cpu = s[QStringLiteral("cpu_to_shown_ms")].toDouble();
+    Row(QStringLiteral("  CPU time of the start-up (all threads)"), Ms(cpu), QStringLiteral("goal 300 ms"),
+        Percent(cpu / 300.0));
+    const double rssMb = s[QStringLiteral("rss_kb")].toDouble() * 1024.0 / 1e6;
+    const double hwmMb = s[QStringLiteral("hwm_kb")].toDouble() * 1024.0 / 1e6;
+    Row(QStringLiteral("Resident memory, 512 channels loaded (VmRSS)"), QString::number(rssMb, 'f', 1) + QStringLiteral(" MB"),
+        QStringLiteral("goal 80 MB"), Percent(rssMb / 80.0), QStringLiteral("< 80 MB"), rssMb < 80.0);
+    Row(QStringLiteral("  peak resident memory (VmHWM)"), QString::number(hwmMb, 'f', 1) + QStringLiteral(" MB"),
+        QStringLiteral("goal 80 MB"), Percent(hwmMb / 80.0), QStringLiteral("< 80 MB"), hwmMb < 80.0);
+    const double load = s[QStringLiteral("load_512_ms")].toDouble();
+    Row(QStringLiteral("  opening a 512-row file, list repainted"), Ms(load),
+        QStringLiteral("512 x wire: ") + Ms(kChannels * kChannelWireMs), Percent(load / (kChannels * kChannelWireMs)));
+}
+
+void ChannelRows()
+{
+    // The channel transfer benchmarks report "per_channel" (seconds).
+    bool any = false;
+    for (const auto& [name, result] : g_results) {
+        const auto it = result.counters.find(QStringLiteral("per_channel"));
+        if (it == result.counters.end())
+            continue;
+        any = true;
+        const double perChannel = it->second * 1e3;
+        const bool cli = name.contains(QLatin1String("Cli"));
+        const double goal = cli ? 0.1 : 1.0;
+        QString title = name.section(QLatin1Char('/'), 0, 0);
+        if (title.startsWith(QLatin1String("BM_")))
+            title = title.mid(3);
+        Row(QStringLiteral("Per channel, ") + title, Ms(perChannel), QStringLiteral("wire: ") + Ms(kChannelWireMs),
+            Percent(perChannel / kChannelWireMs), cli ? QStringLiteral("<= 0.1 ms") : QStringLiteral("<= 1 ms"),
+            perChannel <= goal);
+    }
+    if (!any)
+        Missing(QStringLiteral("Per channel, write and read-back"), "(bench_channels not run)");
+}
+
+void FirmwareRows()
+{
+    if (const Result* r = Find("BM_TransferPerBlock")) {
+        // Items are blocks.
+        if (const auto perItem = PerItemMs(*r)) {
+            const double perBlock = *perItem;
+            Row(QStringLiteral("Per firmware block, whole 64 KiB transfer"), Ms(perBlock),
+                QStringLiteral("wire: ") + Ms(kBlockWireMs), Percent(perBlock / kBlockWireMs), QStringLiteral("< 1 % of wire"),
+                perBlock / kBlockWireMs < 0.01);
+        }
+    } else {
+        Missing(QStringLiteral("Per firmware block"), "(bench_firmware_flows not run)");
+    }
+    const Result* send = Find("BM_SendBlock");
+    const Result* request = Find("BM_BlockRequest");
+    if (send && request) {
+        const double both = send->cpuMs + request->cpuMs;
+        Row(QStringLiteral("  block sent + its request taken in"), Ms(both), QStringLiteral("wire: ") + Ms(kBlockWireMs),
+            Percent(both / kBlockWireMs), QStringLiteral("< 1 % of wire"), both / kBlockWireMs < 0.01);
+    }
+    if (const Result* r = Find("BM_DecryptFirmwareFile/65536"))
+        Row(QStringLiteral("Decrypting a 64 KiB firmware file"), Ms(r->cpuMs), QStringLiteral("goal 5 ms"),
+            Percent(r->cpuMs / 5.0), QStringLiteral("< 5 ms"), r->cpuMs < 5.0);
+    if (const Result* r = Find("BM_Whirlpool0/65536")) {
+        const auto it = r->counters.find(QStringLiteral("per_KiB"));
+        if (it != r->counters.end())
+            Row(QStringLiteral("Whirlpool-0 per KiB"), Ms(it->second * 1e3), QString(), QString());
+    }
+}
+
+void CodecRows()
+{
+    struct Codec {
+        const char* name;
+        const char* title;
+    };
+    static const Codec kPerChannel[] = {
+        {"BM_BuildCommand_ChannelWrite", "BuildCommand, channel write (43 bytes)"},
+        {"BM_RecognizeReply_Ack", "RecognizeReply, acknowledgement (6 bytes)"},
+        {"BM_RecognizeReply_ChannelDump", "RecognizeReply, channel dump (20 bytes)"},
+        {"BM_EncodeChannelPayload_Record", "Channel payload encode (row cells)"},
+        {"BM_EncodeChannelPayload_Values", "Channel payload encode (numbers)"},
+        {"BM_DecodeChannelPayload_Record", "Channel payload decode (to row cells)"},
+    };
+    for (const Codec& codec : kPerChannel) {
+        if (const Result* r = Find(codec.name))
+            Row(QString::fromLatin1(codec.title), Ms(r->cpuMs), QStringLiteral("wire: ") + Ms(kChannelWireMs),
+                Percent(r->cpuMs / kChannelWireMs));
+    }
+    const double tableWire = kChannels * kChannelWireMs;
+    if (const Result* r = Find("BM_ReadChannelCsv_512"))
+        Row(QStringLiteral("CSV parse, 512 rows"), Ms(r->cpuMs), QStringLiteral("512 x wire: ") + Ms(tableWire),
+            Percent(r->cpuMs / tableWire));
+    if (const Result* r = Find("BM_WriteChannelCsv_512"))
+        Row(QStringLiteral("CSV write, 512 rows"), Ms(r->cpuMs), QStringLiteral("512 x wire: ") + Ms(tableWire),
+            Percent(r->cpuMs / tableWire));
+    if (!Find("BM_BuildCommand_ChannelWrite"))
+        Missing(QStringLiteral("Codecs"), "(bench_codecs not run)");
+}
+
+// ---------------------------------------------------------------- running
+
+bool RunProgram(const QString& program, const QStringList& args)
+{
+    std::fflush(stdout);
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(program, args);
+    if (!process.waitForStarted(30000) || !process.waitForFinished(-1)) {
+        std::fprintf(stderr, "bench_report: %s did not run\n", qPrintable(program));
+        return false;
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        std::fprintf(stderr, "bench_report: %s failed (exit %d)\n", qPrintable(program), process.exitCode());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QString summaryPath;
+    bool quick = false;
+    QString runs = QStringLiteral("5");
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--summary") && i + 1 < args.size())
+            summaryPath = args[++i];
+        else if (args[i] == QLatin1String("--quick"))
+            quick = true;
+        else if (args[i] == QLatin1String("--runs") && i + 1 < args.size())
+            runs = args[++i];
+        else {
+            std::fprintf(stderr, "usage: bench_report [--summary FILE] [--quick] [--runs N]\n");
+            return 2;
+        }
+    }
+
+    const QString dir = QCoreApplication::applicationDirPath();
+    QTemporaryDir out;
+    if (!out.isValid()) {
+        std::fprintf(stderr, "bench_report: no temporary folder\n");
+        return 1;
+    }
+    const QString loadBefore = LoadAverage();
+    bool ok = true;
+
+    const QString flowsJson = out.filePath(QStringLiteral("flows.json"));
+    std::printf("==== bench_flows\n");
+    ok &= RunProgram(dir + QStringLiteral("/bench_flows"), {QStringLiteral("--json"), flowsJson, QStringLiteral("--runs"), runs});
+    g_flows = QJsonDocument::fromJson(ReadFileText(flowsJson).toUtf8()).object();
+
+    for (const char* name : {"bench_codecs", "bench_firmware", "bench_firmware_flows", "bench_channels"}) {
+        const QString program = dir + QLatin1Char('/') + QLatin1String(name);
+        if (!QFileInfo(program).isExecutable()) {
+            std::printf("==== %s: not built\n", name);
+            continue;
+        }
+        const QString json = out.filePath(QLatin1String(name) + QStringLiteral(".json"));
+        QStringList benchArgs = {QStringLiteral("--benchmark_out=") + json, QStringLiteral("--benchmark_out_format=json")};
+        if (quick)
+            benchArgs << QStringLiteral("--benchmark_min_time=0.05");
+        std::printf("==== %s\n", name);
+        ok &= RunProgram(program, benchArgs);
+        ReadBenchmarkJson(json);
+    }
+    const QString loadAfter = LoadAverage();
+
+    std::printf("\n");
+    Line(QStringLiteral("==== Summary"));
+    Line(QStringLiteral("Machine: %1, %2 logical CPUs (nproc), %3; %4")
+             .arg(CpuModel())
+             .arg(QThread::idealThreadCount())
+             .arg(QSysInfo::prettyProductName(), QSysInfo::kernelVersion()));
+    Line(QStringLiteral("Load average (1/5/15 min): %1 before, %2 after. Qt %3, Google Benchmark library build: %4")
+             .arg(loadBefore, loadAfter, QString::fromLatin1(qVersion()),
+                  g_context.value(QStringLiteral("library_build_type")).toString()));
+    Line(QStringLiteral("Wire times on a 5-pin MIDI cable (31 250 baud, 10 bits a byte): channel write %1, "
+                        "firmware block %2.")
+             .arg(Ms(kChannelWireMs), Ms(kBlockWireMs)));
+    Line(QString());
+    Row(QStringLiteral("Figure"), QStringLiteral("Value"), QStringLiteral("Compared with"), QStringLiteral("Ratio"),
+        QStringLiteral("Goal"));
+    Line(QString(120, QLatin1Char('-')));
+    WaitRows("wait_link", QStringLiteral("CPU in a 2 s timed-out wait, link only"));
+    WaitRows("wait_gui", QStringLiteral("CPU in a 2 s timed-out wait, main window"));
+    StartupRows();
+    ChannelRows();
+    FirmwareRows();
+    CodecRows();
+    Line(QString(120, QLatin1Char('-')));
+    Line(g_missed == 0 ? QStringLiteral("Every goal met.") : QStringLiteral("%1 goal(s) missed.").arg(g_missed));
+
+    if (!summaryPath.isEmpty()) {
+        QFile file(summaryPath);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(g_summary.toUtf8());
+        else
+            std::fprintf(stderr, "bench_report: cannot write %s\n", qPrintable(summaryPath));
+    }
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,151 @@
+// channels read [FILE] and channels write FILE: the device's User Mode channel
+// table as a channel settings file, the same file the main window opens and saves.
+
+#include "app/link/DeviceLink.h"
+#include "channels/ChannelFile.h"
+#include "channels/ChannelTransfer.h"
+#include "cli/Cli.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <optional>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace {
+
+// After the first reply "b" the device sends the others one by one; once
+// this long passes without one, it has sent them all.
+constexpr int kQuietAfterLastDumpMs = 2000;
+
+QString dmxText(const ChannelRecord& record)
+{
+    return QString::fromStdString(record.DmxChannel);
+}
+
+int checkRead(CliContext& c)
+{
+    if (c.args.size() > 3)
+        return usage(QStringLiteral("'channels read' takes at most one argument: the file to write."));
+    if (c.args.size() == 3) {
+        const QFileInfo file(c.args.at(2));
+        if (file.fileName().isEmpty())
+            return usage(QStringLiteral("'%1' names no file.").arg(c.args.at(2)));
+        if (!file.absoluteDir().exists()) {
+            err(QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(file.absolutePath())));
+            return kDataError;
+        }
+        if (file.isDir()) {
+            err(QStringLiteral("%1 is a folder.").arg(QDir::toNativeSeparators(file.absoluteFilePath())));
+            return kDataError;
+        }
+    }
+    return kOk;
+}
+
+bool writeToStandardOutput(const QByteArray& bytes)
+{
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);   // the lines end with CR LF already
+#endif
+    const size_t written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    return written == size_t(bytes.size()) && std::fflush(stdout) == 0;
+}
+
+int runRead(CliContext& c)
+{
+    DeviceLink& link = *c.link;
+    ChannelDumpCollector collector(link);
+    QObject::connect(&collector, &ChannelDumpCollector::rowReceived, &collector, [](const ChannelRecord& record) {
+        err(QStringLiteral("Received channel %1.").arg(dmxText(record)));
+    });
+    QObject::connect(&collector, &ChannelDumpCollector::replyLeftOut, &collector, [](const QString& text) { err(text); });
+
+    const OpResult result = ReadChannelsFromDevice(
+        link, [&collector] { collector.clear(); }, [&collector] { return !collector.rows().empty(); });
+    if (result != OpResult::Done)
+        return statusOf(result);
+    collector.waitUntilQuiet(kQuietAfterLastDumpMs);
+
+    const ChannelTable& rows = collector.rows();
+    if (rows.empty() && collector.deviceEmpty())
+        err(QStringLiteral("No user data in device."));
+    err(QStringLiteral("%1 channel(s) received.").arg(rows.size()));
+
+    if (c.args.size() == 3) {
+        const QString error = SaveChannelFile(c.args.at(2), rows);
+        if (!error.isEmpty()) {
+            err(error);
+            return kDataError;
+        }
+    } else if (!writeToStandardOutput(ChannelFileBytes(rows))) {
+        err(QStringLiteral("Cannot write to standard output."));
+        return kDataError;
+    }
+    return collector.problems().isEmpty() ? kOk : kDataError;
+}
+
+// The file's rows; nullopt after the reason was reported.
+std::optional<ChannelTable> loadForWriting(const QString& path)
+{
+    ChannelFileLoad load = LoadChannelFile(path);
+    if (!load.ok()) {
+        err(load.message);
+        return std::nullopt;
+    }
+    if (load.csv.rows.empty()) {
+        err(QStringLiteral("Nothing to write..."));
+        return std::nullopt;
+    }
+    const ChannelPayloads prepared = PrepareChannelPayloads(load.csv.rows);
+    if (!prepared.problem.isEmpty()) {
+        err(prepared.problem);
+        return std::nullopt;
+    }
+    return std::move(load.csv.rows);
+}
+
+int checkWrite(CliContext& c)
+{
+    if (c.args.size() != 3)
+        return usage(QStringLiteral("'channels write' takes one argument: the channel settings file (*.csv)."));
+    return loadForWriting(c.args.at(2)) ? kOk : kDataError;
+}
+
+int runWrite(CliContext& c)
+{
+    const auto rows = loadForWriting(c.args.at(2));
+    if (!rows)
+        return kDataError;
+    const int total = int(rows->size());
+    const ChannelWriteReport report = WriteChannelsToDevice(*c.link, *rows, {}, [&rows, total](int row) {
+        err(QStringLiteral("Channel %1 written (%2 of %3).").arg(dmxText((*rows)[size_t(row)])).arg(row + 1).arg(total));
+    });
+    switch (report.result) {
+    case ChannelWriteResult::Done:
+        return kOk;
+    case ChannelWriteResult::NothingToWrite:
+    case ChannelWriteResult::RowsRefused:
+        return kDataError;
+    case ChannelWriteResult::NoAnswer:
+    case ChannelWriteResult::SendFailed:
+    case ChannelWriteResult::Busy:
+        break;
+    }
+    err(QStringLiteral("%1 of %2 channel(s) written.").arg(report.acknowledged).arg(total));
+    return kNoAnswer;
+}
+
+} // namespace
+
+std::vector<CliCommand> ChannelsCommands()
+{
+    return {
+        {QStringLiteral("channels read"), checkRead, runRead},
+        {QStringLiteral("channels write"), checkWrite, runWrite},
+    };
+}

@@ -1,0 +1,93 @@
+#include "FuzzBackend.h"
+
+struct FuzzBackend::Wire {
+    MidiReceiveCallback callback;
+    bool running = false;
+    int sent = 0;
+};
+
+namespace {
+
+class FuzzInput : public MidiBackendInput {
+public:
+    explicit FuzzInput(std::shared_ptr<FuzzBackend::Wire> wire)
+        : m_wire(std::move(wire))
+    {
+    }
+    ~FuzzInput() override
+    {
+        m_wire->running = false;
+        m_wire->callback = nullptr;
+    }
+    bool start(std::string&) override
+    {
+        m_wire->running = true;
+        return true;
+    }
+    void stop() override { m_wire->running = false; }
+
+private:
+    std::shared_ptr<FuzzBackend::Wire> m_wire;
+};
+
+class FuzzOutput : public MidiBackendOutput {
+public:
+    explicit FuzzOutput(std::shared_ptr<FuzzBackend::Wire> wire)
+        : m_wire(std::move(wire))
+    {
+    }
+    bool send(const uint8_t* data, size_t size, std::string& error) override
+    {
+        if (!data || size == 0) {
+            error = "Empty MIDI message";
+            return false;
+        }
+        ++m_wire->sent;
+        return true;
+    }
+
+private:
+    std::shared_ptr<FuzzBackend::Wire> m_wire;
+};
+
+} // namespace
+
+FuzzBackend::FuzzBackend()
+    : m_wire(std::make_shared<Wire>())
+{
+}
+
+FuzzBackend::~FuzzBackend() = default;
+
+bool FuzzBackend::deliver(const uint8_t* data, size_t size, uint32_t timestampMs)
+{
+    if (!m_wire->running || !m_wire->callback)
+        return false;
+    m_wire->callback(data, size, timestampMs);
+    return true;
+}
+
+int FuzzBackend::sent() const
+{
+    return m_wire->sent;
+}
+
+std::unique_ptr<MidiBackendInput> FuzzBackend::openInput(int index, MidiReceiveCallback callback, std::string& error)
+{
+    if (index != 0) {
+        error = "No such port";
+        return nullptr;
+    }
+    m_wire->callback = std::move(callback);
+    m_wire->running = false;
+    return std::make_unique<FuzzInput>(m_wire);
+}
+
+std::unique_ptr<MidiBackendOutput> FuzzBackend::openOutput(int index, std::string& error)
+{
+    if (index != 0) {
+        error = "No such port";
+        return nullptr;
+    }
+    return std::make_unique<FuzzOutput>(m_wire);
+}

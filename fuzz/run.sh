@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Runs every fuzz target of a fuzzing build (preset "fuzz").
+#   fuzz/run.sh BUILD_DIR runs N      N executions per target
+#   fuzz/run.sh BUILD_DIR seconds S   S seconds per target
+# Extra arguments go to libFuzzer. Each target starts from its seed corpus
+# (fuzz/corpus/<target>, read only) plus what earlier runs found in
+# BUILD_DIR/fuzz-corpus/<target>; crashes are written to BUILD_DIR/fuzz-artifacts.
+# Exits non-zero when any target finds a fault.
+set -uo pipefail
+
+here="$(cd "$(dirname "$0")" && pwd)"
+build="${1:?build folder}"
+mode="${2:-runs}"
+amount="${3:-100000}"
+shift 3 2>/dev/null || shift $#
+
+case "$mode" in
+  runs) limit=(-runs="$amount") ;;
+  seconds) limit=(-max_total_time="$amount") ;;
+  *) echo "usage: $0 BUILD_DIR runs|seconds AMOUNT [libFuzzer options]" >&2; exit 2 ;;
+esac
+
+targets=(fuzz_channel_csv fuzz_firmware_file fuzz_reply_dispatcher fuzz_text_conversions fuzz_ini)
+mkdir -p "$build/fuzz-artifacts"
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=1}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+failed=()
+for target in "${targets[@]}"; do
+  binary="$build/fuzz/$target"
+  if [ ! -x "$binary" ]; then
+    echo "fuzz: $binary is missing (build the target fuzz_targets)" >&2
+    failed+=("$target")
+    continue
+  fi
+  corpus="$build/fuzz-corpus/$target"
+  mkdir -p "$corpus"
+  log="$build/fuzz-artifacts/$target.log"
+  start=$(date +%s)
+  "$binary" "${limit[@]}" -max_len=4096 -timeout=25 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$build/fuzz-artifacts/$target-" "$@" "$corpus" "$here/corpus/$target" >"$log" 2>&1
+  status=$?
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+  cov=$(grep -Eo 'cov: [0-9]+' "$log" | tail -1)
+  echo "fuzz: $target: ${runs:-?} runs in $(( $(date +%s) - start )) s, ${cov:-cov: ?}, exit $status"
+  if [ $status -ne 0 ]; then
+    failed+=("$target")
+    grep -E '^==[0-9]+==|^SUMMARY|check failed|runtime error|Test unit written' "$log" | head -20 >&2
+  fi
+done
+if [ ${#failed[@]} -ne 0 ]; then
+  echo "fuzz: faults found by: ${failed[*]} (logs and inputs in $build/fuzz-artifacts)" >&2
+  exit 1
+fi
+echo "fuzz: ${#targets[@]} targets ran clean"

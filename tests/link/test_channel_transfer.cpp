@@ -1,0 +1,190 @@
+// Reading and writing the channel table against the in-process emulator.
+
+#include "app/link/DeviceLink.h"
+#include "channels/ChannelTransfer.h"
+#include "channels/domain/ChannelCsv.h"
+#include "emulator/inprocess/EmulatorBackend.h"
+#include "protocol/Sysex.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Rig {
+    explicit Rig(std::function<void(EmulatorConfig&)> adjust = {})
+    {
+        EmulatorConfig config;
+        if (adjust)
+            adjust(config);
+        emulator = std::make_shared<EmulatorBackend>(config);
+        ports.add(emulator);
+        link = std::make_unique<DeviceLink>(ports);
+        QObject::connect(link.get(), &DeviceLink::statusText, [this](const QString& t) { status << t; });
+        QObject::connect(link.get(), &DeviceLink::messageBox, [this](const QString& t) { boxes << t; });
+        link->OpenPorts();
+        collector = std::make_unique<ChannelDumpCollector>(*link);
+    }
+
+    // The payloads of the "C" commands the device received, in order.
+    std::vector<std::string> writtenPayloads() const
+    {
+        std::vector<std::string> payloads;
+        for (const auto& message : emulator->device().received()) {
+            if (message.size() == 43 && message[5] == 'C') {
+                std::string text;
+                for (size_t i = 6; i < 6 + 28; i += 2)
+                    text += char(std::stoi(std::string(message.begin() + long(i), message.begin() + long(i) + 2), nullptr, 16));
+                payloads.push_back(text);
+            }
+        }
+        return payloads;
+    }
+
+    OpResult read()
+    {
+        return ReadChannelsFromDevice(*link, [this] { collector->clear(); ++emptied; },
+                                      [this] { return !collector->rows().empty(); });
+    }
+
+    std::shared_ptr<EmulatorBackend> emulator;
+    MidiPortDirectory ports;
+    std::unique_ptr<DeviceLink> link;
+    std::unique_ptr<ChannelDumpCollector> collector;
+    QStringList status;
+    QStringList boxes;
+    int emptied = 0;
+};
+
+ChannelTable Table(const std::string& csvRows)
+{
+    const auto load = ReadChannelCsv("DMX ch.\r\n" + csvRows);
+    EXPECT_TRUE(load.ok()) << ChannelCsvMessage(load);
+    return load.rows;
+}
+
+} // namespace
+
+TEST(ChannelTransfer, WriteThenReadBackGivesTheSameRowsInAscendingOrder)
+{
+    Rig rig([](EmulatorConfig& c) { c.dumpSpacingMs = 1; });
+    // Written in table order, whatever order the file has.
+    const ChannelTable rows = Table("300,Active,0,2,Control Change,G-0/19,A-0/21,Value,200,lamp,\r\n"
+                                    "1,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,,\r\n"
+                                    "512,Value,77,1,Note On,C-1/0,C-1/0,Velocity,77,,\r\n");
+    int shown = 0;
+    const ChannelWriteReport report = WriteChannelsToDevice(*rig.link, rows, [&](int row) { EXPECT_EQ(row, shown++); });
+    EXPECT_EQ(report.result, ChannelWriteResult::Done);
+    EXPECT_EQ(report.acknowledged, 3);
+    EXPECT_EQ(rig.writtenPayloads(), (std::vector<std::string>{"00010100900000", "012C07C8B11315", "0200094D900000"}));
+    EXPECT_EQ(rig.status.first(), "Writing data to device...");
+    EXPECT_EQ(rig.status.last(), "Writing data to device finished succesfully.");
+    EXPECT_FALSE(rig.link->Timer1().isActive());
+
+    rig.status.clear();
+    EXPECT_EQ(rig.read(), OpResult::Done);
+    EXPECT_EQ(rig.status, (QStringList{"Reading data...", "Data ready."}));
+    // The wait ended with the first reply; the others follow.
+    rig.collector->waitUntilQuiet(100);
+    ASSERT_EQ(rig.collector->rows().size(), 3u);
+    ChannelTable expected = rows;
+    expected[1].Description.clear();    // descriptions stay in the file
+    EXPECT_EQ(rig.collector->rows(), expected);
+    EXPECT_FALSE(rig.link->Timer1().isActive());
+    EXPECT_EQ(rig.link->tickCounter, 0);
+}
+
+TEST(ChannelTransfer, EmptyDeviceAnswersNumberZero)
+{
+    Rig rig;
+    EXPECT_EQ(rig.read(), OpResult::Done);
+    rig.collector->waitUntilQuiet(50);
+    EXPECT_TRUE(rig.collector->deviceEmpty());
+    EXPECT_TRUE(rig.collector->rows().empty());
+    EXPECT_EQ(rig.collector->replies(), 1);
+    // "Data ready." needs a row.
+    EXPECT_EQ(rig.status, QStringList{"Reading data..."});
+}
+
+TEST(ChannelTransfer, ReadWithoutAnswerTimesOutAfterOneTick)
+{
+    Rig rig([](EmulatorConfig& c) { c.neverAnswer = true; });
+    rig.link->setDeviceType('P');
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(rig.read(), OpResult::NoAnswer);
+    EXPECT_GE(clock.elapsed(), 1900);
+    EXPECT_LT(clock.elapsed(), 3500);
+    EXPECT_EQ(rig.emptied, 1);   // the table is emptied whether or not the device answers
+    EXPECT_EQ(rig.boxes.size(), 1);
+    EXPECT_TRUE(rig.boxes.first().startsWith("Timeout while waiting for device response."));
+    EXPECT_EQ(rig.status.last(), "No data received.");
+}
+
+TEST(ChannelTransfer, MissingAcknowledgementStopsTheWrite)
+{
+    Rig rig([](EmulatorConfig& c) { c.skipNth['c'] = 2; });
+    rig.link->setDeviceType('P');
+    const ChannelTable rows = Table("001,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,\r\n"
+                                    "002,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,\r\n"
+                                    "003,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,\r\n");
+    const ChannelWriteReport report = WriteChannelsToDevice(*rig.link, rows);
+    EXPECT_EQ(report.result, ChannelWriteResult::NoAnswer);
+    EXPECT_EQ(report.acknowledged, 1);
+    EXPECT_EQ(rig.writtenPayloads().size(), 2u);    // row 3 is never sent
+    EXPECT_EQ(rig.boxes.size(), 1);                 // one timeout report
+    EXPECT_EQ(rig.status.last(), "Writing data to device failed.");
+}
+
+TEST(ChannelTransfer, RowsTheDeviceCannotTakeRefuseTheWholeWrite)
+{
+    Rig rig;
+    const ChannelTable rows = Table("001,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,\r\n"
+                                    "002,Active,0,1,Note Of,C-1/0,C-1/0,Velocity,0,\r\n"
+                                    "003,Active,0,1,Note On,C1/24,C-1/0,Velocity,0,\r\n"
+                                    "513,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,\r\n"
+                                    "004,Value,256,1,Note On,C-1/0,C-1/0,Velocity,0,\r\n");
+    const ChannelWriteReport report = WriteChannelsToDevice(*rig.link, rows);
+    EXPECT_EQ(report.result, ChannelWriteResult::RowsRefused);
+    EXPECT_TRUE(rig.emulator->device().received().empty());
+    ASSERT_EQ(rig.boxes.size(), 1);
+    const QString& box = rig.boxes.first();
+    EXPECT_TRUE(box.contains("4 row(s)")) << box.toStdString();
+    EXPECT_TRUE(box.contains("DMX ch. \"002\": Active on \"Note Of\"")) << box.toStdString();
+    EXPECT_TRUE(box.contains("DMX ch. \"003\": To Note On/CC \"C-1/0\"")) << box.toStdString();
+    EXPECT_TRUE(box.contains("DMX ch. \"004\": Data = (constant value) \"256\"")) << box.toStdString();
+    EXPECT_TRUE(box.contains("DMX ch. \"513\"")) << box.toStdString();
+    EXPECT_FALSE(box.contains("\"001\""));
+
+    rig.boxes.clear();
+    EXPECT_EQ(WriteChannelsToDevice(*rig.link, {}).result, ChannelWriteResult::NothingToWrite);
+    EXPECT_EQ(rig.boxes, QStringList{"Nothing to write..."});
+    EXPECT_TRUE(rig.emulator->device().received().empty());
+}
+
+TEST(ChannelTransfer, SecondOperationIsRefusedWhileOneWaits)
+{
+    Rig rig([](EmulatorConfig& c) { c.delayMs = 50; });
+    ChannelWriteResult inner = ChannelWriteResult::Done;
+    QTimer::singleShot(10, [&] { inner = WriteChannelsToDevice(*rig.link, Table("009,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,\r\n")).result; });
+    EXPECT_EQ(rig.read(), OpResult::Done);
+    EXPECT_EQ(inner, ChannelWriteResult::Busy);
+    EXPECT_TRUE(rig.writtenPayloads().empty());
+}
+
+TEST(ChannelTransfer, DumpWithoutRequestAndDumpsWithoutLabels)
+{
+    Rig rig;
+    rig.emulator->inject(BuildReply('b', "0007010090050A"));    // no request
+    rig.emulator->inject(BuildReply('b', "00080100908000"));    // from 128
+    rig.emulator->inject(BuildReply('b', "000901009005FF"));    // to 255
+    rig.emulator->inject(BuildReply('b', "00090100900504"));    // to below from
+    rig.collector->waitUntilQuiet(100);
+    ASSERT_EQ(rig.collector->rows().size(), 1u);
+    EXPECT_EQ(rig.collector->rows()[0].DmxChannel, "007");
+    EXPECT_EQ(rig.collector->rows()[0].ToNumber, "A#-1/10");
+    EXPECT_EQ(rig.collector->problems().size(), 3);
+}

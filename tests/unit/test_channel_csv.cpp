@@ -1,0 +1,179 @@
+// The channel settings file: writer, parser and text encodings.
+
+#include "channels/domain/ChannelCsv.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kHeader =
+    "DMX ch.,Act. ctrl/Value,Data =,MIDI ch.,Active on,Note On/CC,Note On/CC,Velocity/Value,Data =,Description,";
+const std::string kNote12 = "C-0/12      ";
+
+ChannelRecord Record(std::vector<std::string> cells)
+{
+    ChannelRecord record;
+    cells.resize(kChannelColumnCount);
+    for (int column = 0; column < kChannelColumnCount; ++column)
+        record.cell(column) = cells[size_t(column)];
+    return record;
+}
+
+std::vector<std::string> Cells(const ChannelRecord& record)
+{
+    std::vector<std::string> cells;
+    for (int column = 0; column < kChannelColumnCount; ++column)
+        cells.push_back(record.cell(column));
+    return cells;
+}
+
+std::vector<std::string> DmxCells(const ChannelTable& rows)
+{
+    std::vector<std::string> cells;
+    for (const ChannelRecord& record : rows)
+        cells.push_back(record.DmxChannel);
+    return cells;
+}
+
+} // namespace
+
+TEST(ChannelCsvWriter, HeaderAndRowsEachEndWithSeparatorAndCrLf)
+{
+    const ChannelTable rows = {
+        Record({"001", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", ""}),
+        Record({"002", "Value", "255", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "Stage left"}),
+    };
+    EXPECT_EQ(WriteChannelCsv(rows), kHeader + "\r\n"
+                                     "001,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,,\r\n"
+                                     "002,Value,255,1,Note On,C-1/0,C-1/0,Velocity,0,Stage left,\r\n");
+    EXPECT_EQ(WriteChannelCsv({}), kHeader + "\r\n");
+}
+
+TEST(ChannelCsvRoundTrip, EveryCellComesBackExactly)
+{
+    ChannelTable rows = {
+        Record({"003", "Active", "0", "16", "Control Change", kNote12, kNote12, "Value", "200", "Zażółć gęślą jaźń"}),
+        Record({"300", "Active", "0", "2", "Control Change", "G9/127", "G9/127", "Velocity", "0", "x"}),
+        Record({"512", "Value", "17", "1", "Note On", "C-1/0", "H-0/23", "Velocity", "17", ""}),
+    };
+    const ChannelCsvLoad load = ReadChannelCsv(WriteChannelCsv(rows));
+    ASSERT_TRUE(load.ok());
+    ASSERT_EQ(load.rows.size(), rows.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(Cells(load.rows[i]), Cells(rows[i])) << i;
+    // The padded note label keeps its six blanks in the file.
+    EXPECT_NE(WriteChannelCsv(rows).find("," + kNote12 + "," + kNote12 + ","), std::string::npos);
+}
+
+TEST(ChannelCsvReader, AcceptsBothSeparatorsAndAnyLineEnd)
+{
+    const std::string comma = kHeader + "\r\n001,Value,5,2,Note On,C-1/0,C1/24,Value,5,A,\r\n";
+    const std::string semicolon = "DMX ch.;x\n001;Value;5;2;Note On;C-1/0;C1/24;Value;5;A;\r002;Active;0;1;Note On;C-1/0;C-1/0;Velocity;0;;";
+    const auto a = ReadChannelCsv(comma);
+    const auto b = ReadChannelCsv(semicolon);
+    ASSERT_TRUE(a.ok());
+    ASSERT_TRUE(b.ok());
+    ASSERT_EQ(b.rows.size(), 2u);
+    EXPECT_EQ(Cells(a.rows[0]), Cells(b.rows[0]));
+    EXPECT_EQ(Cells(b.rows[1]), Cells(Record({"002", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", ""})));
+}
+
+TEST(ChannelCsvReader, FieldRulesOfOneLine)
+{
+    const std::string text = kHeader + "\r\n"
+        // A short DMX field, nine more fields and no final comma.
+        "7,Value,9,3,Control Change,C1/24,C2/36,Value,9,Seven\r\n"
+        // "0005" is five; an eleventh field (after a comma in the description) is dropped.
+        "0005,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,left, right,\r\n"
+        // Fewer fields: the rest stay empty. Blanks around the line are trimmed, not inside fields.
+        "  \t010, Active,0  \r\n"
+        // Three characters are taken as they are.
+        "abc,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,,\r\n"
+        // An empty line is skipped.
+        "   \r\n";
+    const ChannelCsvLoad load = ReadChannelCsv(text);
+    ASSERT_TRUE(load.ok()) << ChannelCsvMessage(load);
+    ASSERT_EQ(load.rows.size(), 4u);
+    EXPECT_EQ(DmxCells(load.rows), (std::vector<std::string>{"005", "007", "010", "abc"}));
+    EXPECT_EQ(Cells(load.rows[0]), Cells(Record({"005", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "left"})));
+    EXPECT_EQ(Cells(load.rows[1]), Cells(Record({"007", "Value", "9", "3", "Control Change", "C1/24", "C2/36", "Value", "9", "Seven"})));
+    EXPECT_EQ(Cells(load.rows[2]), Cells(Record({"010", " Active", "0"})));
+}
+
+TEST(ChannelCsvReader, SemicolonInCommaFileFailsTheWholeLoadAtThatLine)
+{
+    const std::string text = kHeader + "\r\n"
+        "001,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,fine,\r\n"
+        "002,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,one; two,\r\n"
+        "003,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,,\r\n";
+    const ChannelCsvLoad load = ReadChannelCsv(text);
+    EXPECT_EQ(load.status, ChannelCsvLoad::Status::BadLine);
+    EXPECT_EQ(load.line, 3);
+    EXPECT_EQ(load.field, "002,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,one");
+    EXPECT_TRUE(load.rows.empty());
+    EXPECT_EQ(ChannelCsvMessage(load).rfind("Improper data format in line 3", 0), 0u);
+}
+
+TEST(ChannelCsvReader, HeaderAndEmptyFiles)
+{
+    EXPECT_EQ(ReadChannelCsv("").status, ChannelCsvLoad::Status::Empty);
+    EXPECT_EQ(ReadChannelCsv(kHeader + "\r\n").status, ChannelCsvLoad::Status::Empty);
+    EXPECT_EQ(ChannelCsvMessage(ReadChannelCsv(kHeader)), "Empty data file!");
+
+    for (const char* header : {" DMX ch.,", "dmx ch.,", "DMX ch", "001,Active"}) {
+        const auto load = ReadChannelCsv(std::string(header) + "\r\n001,Active,\r\n");
+        EXPECT_EQ(load.status, ChannelCsvLoad::Status::BadHeader) << header;
+        EXPECT_EQ(ChannelCsvMessage(load), "Unrecognized header data!");
+    }
+    // Anything may follow "DMX ch.".
+    const auto load = ReadChannelCsv("DMX ch.whatever follows\r\n002,Value,1,1,Note On,C-1/0,C-1/0,Velocity,1,\r\n");
+    ASSERT_TRUE(load.ok());
+    EXPECT_EQ(load.rows.size(), 1u);
+    // A header with an empty line after it loads an empty table.
+    const auto blank = ReadChannelCsv(kHeader + "\r\n\r\n");
+    EXPECT_TRUE(blank.ok());
+    EXPECT_TRUE(blank.rows.empty());
+}
+
+TEST(ChannelCsvReader, RowsComeSortedAndDuplicatesStay)
+{
+    const auto load = ReadChannelCsv(kHeader + "\n010,Active,\n9,Value,\n010,Value,\n001,Active,\n");
+    ASSERT_TRUE(load.ok());
+    EXPECT_EQ(DmxCells(load.rows), (std::vector<std::string>{"001", "009", "010", "010"}));
+    // Equal numbers keep their file order.
+    EXPECT_EQ(load.rows[2].ControlMode, "Active");
+    EXPECT_EQ(load.rows[3].ControlMode, "Value");
+}
+
+TEST(ChannelCsvReader, BadDmxFieldNamesTheLine)
+{
+    for (const char* field : {"12345x", "", "5 55", "0x10"}) {
+        const auto load = ReadChannelCsv(kHeader + "\r\n001,Active,\r\n" + field + ",Active,0\r\n");
+        EXPECT_EQ(load.status, ChannelCsvLoad::Status::BadLine) << field;
+        EXPECT_EQ(load.line, 3) << field;
+        EXPECT_TRUE(load.rows.empty());
+    }
+}
+
+TEST(ChannelFileEncoding, Utf8WhenValidElseWindows1250)
+{
+    const std::string utf8 = "Zażółć gęślą jaźń ĄĆĘŁŃÓŚŹŻ";
+    EXPECT_EQ(ChannelFileTextToUtf8(utf8), utf8);
+    EXPECT_EQ(ChannelFileTextToUtf8("\xEF\xBB\xBF" + kHeader), kHeader);
+    // The Polish letters as a Windows installation writes them.
+    const std::string cp1250 = "\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF \xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF \x80\x84\x96";
+    EXPECT_EQ(ChannelFileTextToUtf8(cp1250), "ąćęłńóśźż ĄĆĘŁŃÓŚŹŻ €„–");
+    EXPECT_EQ(ChannelFileTextToUtf8("plain"), "plain");
+}
+
+TEST(ChannelFileEncoding, InvalidUtf8Forms)
+{
+    EXPECT_TRUE(IsValidUtf8("a\xC5\xBC\xE2\x82\xAC\xF0\x9F\x8E\xB5"));
+    EXPECT_FALSE(IsValidUtf8("\xC5"));              // cut short
+    EXPECT_FALSE(IsValidUtf8("\xE2\x82"));          // cut short
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));          // overlong
+    EXPECT_FALSE(IsValidUtf8("\xE0\x80\xAF"));      // overlong
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));      // surrogate
+    EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));  // above U+10FFFF
+    EXPECT_FALSE(IsValidUtf8("\xB9z"));             // lone continuation byte
+}
