@@ -163,6 +163,8 @@ EmulatorConfig SilentDevice()
 // Ours: a request, then AwaitReply until Timer1 ticks after 2 s.
 Usage WaitOurs(DeviceLink& link)
 {
+    // Work left over from before (layouts, repaints) is not the wait's.
+    link.PumpingDelay(300);
     DeviceOperation operation(link);
     Require(bool(operation), "link busy");
     link.StopTimer1();
@@ -177,6 +179,8 @@ Usage WaitOurs(DeviceLink& link)
 // flag is set or Timer1 has ticked, then report the missing answer.
 Usage WaitSpinning(DeviceLink& link)
 {
+    // Work left over from before (layouts, repaints) is not the wait's.
+    link.PumpingDelay(300);
     DeviceOperation operation(link);
     Require(bool(operation), "link busy");
     link.StopTimer1();
