@@ -1,4 +1,5 @@
 #include "emulator/device/EmulatedBootloader.h"
+#include "util/Utils.h"
 
 #include "emulator/device/EmulatedDevice.h"
 #include "firmware/domain/FirmwareFile.h"
@@ -35,21 +36,10 @@ std::vector<uint8_t> Short(uint8_t status, uint8_t data1, uint8_t data2)
     return {status, data1, data2};
 }
 
-int HexValue(uint8_t c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 bool SameHexText(std::string_view a, std::string_view b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return HexValue(uint8_t(x)) == HexValue(uint8_t(y)) && HexValue(uint8_t(x)) >= 0;
+               return HexDigitValue(uint8_t(x)) == HexDigitValue(uint8_t(y)) && HexDigitValue(uint8_t(x)) >= 0;
            });
 }
 
@@ -77,14 +67,14 @@ std::optional<Block> ParseBlock(const std::vector<uint8_t>& message)
 
     Block block;
     for (size_t i = 0; i < text.size(); i += 2) {
-        const int high = HexValue(uint8_t(text[i]));
-        const int low = HexValue(uint8_t(text[i + 1]));
+        const int high = HexDigitValue(uint8_t(text[i]));
+        const int low = HexDigitValue(uint8_t(text[i + 1]));
         if (high < 0 || low < 0)
             return std::nullopt;
         block.data.push_back(uint8_t((high * 16 + low) ^ 0xAA));
     }
     for (const char c : tag) {
-        const int digit = HexValue(uint8_t(c));
+        const int digit = HexDigitValue(uint8_t(c));
         if (digit < 0)
             return std::nullopt;
         block.tag = block.tag * 16 + uint32_t(digit);

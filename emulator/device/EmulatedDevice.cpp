@@ -1,4 +1,5 @@
 #include "emulator/device/EmulatedDevice.h"
+#include "util/Utils.h"
 
 #include "protocol/Crc32.h"
 #include "protocol/Sysex.h"
@@ -14,17 +15,6 @@ constexpr size_t kHeaderSize = sizeof(kCommandHeader);
 constexpr size_t kChecksumSize = 8;
 constexpr size_t kBlockTagSize = 8;
 constexpr uint8_t kSysexEnd = 0xF7;
-
-int HexDigitValue(uint8_t c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 bool IsHexText(std::string_view text)
 {

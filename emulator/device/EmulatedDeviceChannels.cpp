@@ -2,6 +2,7 @@
 // channel ("C").
 
 #include "emulator/device/EmulatedDevice.h"
+#include "util/Utils.h"
 
 #include <algorithm>
 
@@ -10,17 +11,6 @@ namespace {
 constexpr size_t kChannelPayloadSize = 14;
 // The dump reply that says "no channels stored".
 constexpr const char* kNoChannelsDump = "00000100000000";
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 } // namespace
 
@@ -31,7 +21,7 @@ bool EmulatedDevice::storeChannel(std::string_view payload)
     std::string upper(payload);
     int number = 0;
     for (size_t i = 0; i < upper.size(); ++i) {
-        const int digit = HexValue(upper[i]);
+        const int digit = HexDigitValue(upper[i]);
         if (digit < 0)
             return false;
         if (upper[i] >= 'a')

@@ -16,16 +16,6 @@ QString text(const char* latin1)
     return QString::fromLatin1(latin1);
 }
 
-bool send(DeviceLink& link, char letter, const std::vector<uint8_t>& payload)
-{
-    try {
-        link.SendCommand(letter, payload);
-        return true;
-    } catch (const std::exception& e) {
-        emit link.errorRaised(QString::fromStdString(e.what()));
-        return false;
-    }
-}
 
 // What the refusal calls a column.
 QString columnName(int column)
@@ -55,7 +45,7 @@ OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& e
     emit link.statusText(text("Reading data..."));
     if (emptyTable)
         emptyTable();
-    if (!send(link, 'B', {}))
+    if (!link.TrySendCommand('B', {}))
         return OpResult::Failed;
     if (!link.AwaitReply(DeviceLink::Flag::ReplyReceived, kChannelReplyWaitMs)) {
         emit link.statusText(text("No data received."));
@@ -128,7 +118,7 @@ ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& r
         if (showRow)
             showRow(int(row));
         const std::string& payload = prepared.payloads[row];
-        if (!send(link, 'C', std::vector<uint8_t>(payload.begin(), payload.end()))) {
+        if (!link.TrySendCommand('C', std::vector<uint8_t>(payload.begin(), payload.end()))) {
             report.result = ChannelWriteResult::SendFailed;
             break;
         }

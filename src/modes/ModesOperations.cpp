@@ -13,24 +13,13 @@ QString text(const char* latin1)
     return QString::fromLatin1(latin1);
 }
 
-// Sends one command; a refusal of the MIDI output is reported and ends the operation.
-bool send(DeviceLink& link, char letter, const std::vector<uint8_t>& payload)
-{
-    try {
-        link.SendCommand(letter, payload);
-        return true;
-    } catch (const std::exception& e) {
-        emit link.errorRaised(QString::fromStdString(e.what()));
-        return false;
-    }
-}
 
 // Sends `letter`, then waits for the reply-received flag. On success Timer1 is
 // stopped and its tick counter cleared; on a timeout NoResponse has reported it
 // and "No data received." is shown.
 OpResult requestAndWait(DeviceLink& link, char letter)
 {
-    if (!send(link, letter, {}))
+    if (!link.TrySendCommand(letter, {}))
         return OpResult::Failed;
     if (!link.AwaitReply(DeviceLink::Flag::ReplyReceived, kReplyWaitMs)) {
         emit link.statusText(text("No data received."));
@@ -45,7 +34,7 @@ OpResult requestAndWait(DeviceLink& link, char letter)
 // after an acknowledgement and left as NoResponse leaves it after a timeout.
 OpResult writeAndWait(DeviceLink& link, char letter, const std::vector<uint8_t>& payload)
 {
-    if (!send(link, letter, payload))
+    if (!link.TrySendCommand(letter, payload))
         return OpResult::Failed;
     if (!link.AwaitReply(DeviceLink::Flag::WriteAck, kReplyWaitMs))
         return OpResult::NoAnswer;

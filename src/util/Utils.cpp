@@ -15,9 +15,6 @@
 #endif
 #endif
 
-namespace {
-
-// Value of one hex digit character, -1 for anything else.
 int HexDigitValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -28,8 +25,6 @@ int HexDigitValue(char c)
         return c - 'a' + 10;
     return -1;
 }
-
-} // namespace
 
 char PathSeparator()
 {

@@ -27,6 +27,9 @@ std::string UpperCasePolish(std::string_view text);
 std::string BytesToHexText(const uint8_t* data, size_t size, std::string_view separator);
 std::string BytesToHexText(const std::vector<uint8_t>& bytes, std::string_view separator);
 
+// Value of one hex digit character (either case), -1 for anything else.
+int HexDigitValue(char c);
+
 // Pairs of hex digits each naming one ASCII hex digit: "3132" -> 0x12 = 18.
 uint32_t AsciiHexToInt(std::string_view text);
 // Up to 8 hex digits, either case; empty -> 0.

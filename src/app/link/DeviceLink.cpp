@@ -128,6 +128,17 @@ void DeviceLink::SendCommand(char letter, const std::vector<uint8_t>& payload)
     m_output->SendSysex(message.data(), static_cast<uint16_t>(message.size()));
 }
 
+bool DeviceLink::TrySendCommand(char letter, const std::vector<uint8_t>& payload)
+{
+    try {
+        SendCommand(letter, payload);
+        return true;
+    } catch (const std::exception& e) {
+        emit errorRaised(QString::fromStdString(e.what()));
+        return false;
+    }
+}
+
 bool DeviceLink::SendDeviceNumber(const QString& number, char letter)
 {
     const auto payload = DeviceNumberPayload(number.toStdString());

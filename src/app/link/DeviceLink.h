@@ -51,6 +51,9 @@ public:
 
     // Framing and sending; raise EmidioutputError when the output refuses.
     void SendCommand(char letter, const std::vector<uint8_t>& payload = {});
+    // SendCommand for device operations: a refusal of the output is reported
+    // through errorRaised and gives false.
+    bool TrySendCommand(char letter, const std::vector<uint8_t>& payload = {});
     // Sends `number` (decimal text) as six or more decimal digits; false when
     // the text is not a number (nothing is sent).
     bool SendDeviceNumber(const QString& number, char letter);

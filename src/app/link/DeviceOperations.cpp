@@ -42,7 +42,7 @@ OpResult run(DeviceLink& link, const Exchange& x)
     emit link.statusText(QString::fromLatin1(x.before));
     if (x.pauseBeforeSend)
         link.PauseBeforeSend();
-    if (!attempt(link, [&] { link.SendCommand(x.letter, x.payload); }))
+    if (!link.TrySendCommand(x.letter, x.payload))
         return OpResult::Failed;
     if (!link.AwaitReply(DeviceLink::Flag::ReplyReceived, x.intervalMs)) {
         emit link.statusText(QString::fromLatin1(x.timeout));

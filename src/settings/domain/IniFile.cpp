@@ -1,4 +1,5 @@
 #include "settings/domain/IniFile.h"
+#include "util/Utils.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -92,17 +93,6 @@ std::string OneLine(std::string_view value)
         if (c == '\r' || c == '\n')
             c = ' ';
     return text;
-}
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 std::string RandomSuffix()
@@ -318,7 +308,7 @@ int IniTextToInt(std::string_view text, int def)
     if (hex) {
         uint64_t value = 0;
         for (const char c : text) {
-            const int digit = HexValue(c);
+            const int digit = HexDigitValue(c);
             if (digit < 0)
                 return def;
             value = value * 16 + static_cast<uint64_t>(digit);
