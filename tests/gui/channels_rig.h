@@ -4,54 +4,24 @@
 // replaced: message boxes are recorded, questions and input boxes answered
 // from queues.
 
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
+#include "WindowRig.h"
 #include "channels/gui/ChannelListView.h"
 #include "channels/gui/ChannelTableModel.h"
 #include "channels/gui/ChannelsPage.h"
-#include "emulator/inprocess/EmulatorBackend.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <functional>
 #include <memory>
 #include <optional>
 
-inline void Pause(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-inline bool WaitFor(const std::function<bool()>& done, int timeoutMs = 3000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        Pause(10);
-    }
-    return true;
-}
-
-struct ChannelsRig {
+struct ChannelsRig : WindowRig {
     // Without `answering` the page keeps its own modal boxes and input box.
     explicit ChannelsRig(EmulatorConfig config = {}, bool answering = true)
-        : emulator(std::make_shared<EmulatorBackend>(config))
+        : WindowRig(config)
     {
-        ports.add(emulator);
-        link = std::make_unique<DeviceLink>(ports);
-        form = std::make_unique<TDmxUserMainForm>(*link, false);
-        form->showMessage = [this](const QString& text) { boxes << text; };
-        form->showError = [this](const QString& text) { errors << text; };
         page = form->channels;
         if (answering)
             answerFromQueues();
@@ -111,13 +81,7 @@ struct ChannelsRig {
                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 
-    std::shared_ptr<EmulatorBackend> emulator;
-    MidiPortDirectory ports;
-    std::unique_ptr<DeviceLink> link;
-    std::unique_ptr<TDmxUserMainForm> form;
     ChannelsPage* page = nullptr;
-    QStringList boxes;
-    QStringList errors;
     QStringList questions;
     QStringList proposals;
     std::deque<int> answers;                     // 1 = "Yes", 2 = "No"

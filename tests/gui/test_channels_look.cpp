@@ -85,29 +85,6 @@ TEST(ChannelsLook, RowsTakeTheirRoleColourAndBlankCellsStayWhite)
         EXPECT_EQ(at(4, column), white) << column;
 }
 
-TEST(ChannelsLook, DelegateBlanksTheFieldsThatDoNotApply)
-{
-    ChannelsRig rig;
-    FillSample(rig);
-    auto* delegate = qobject_cast<ChannelRowDelegate*>(rig.list().itemDelegate());
-    ASSERT_NE(delegate, nullptr);
-    const QPalette palette = rig.list().palette();
-
-    // An always-on row: cells 3 to 8 show nothing, the description is black on white.
-    for (int column = 3; column <= 8; ++column)
-        EXPECT_FALSE(delegate->cellColors(4, column, palette).drawText) << column;
-    const auto description = delegate->cellColors(4, 9, palette);
-    EXPECT_TRUE(description.drawText);
-    EXPECT_EQ(description.text, QColor(Qt::black));
-    EXPECT_EQ(description.background, QColor(Qt::white));
-    // Velocity rows blank the fixed value only.
-    EXPECT_TRUE(delegate->cellColors(0, 7, palette).drawText);
-    EXPECT_FALSE(delegate->cellColors(0, 8, palette).drawText);
-    // A colour picked in the dialog is what the delegate paints with.
-    rig.page->DMXUserSetForm->setColor(RowColorRole::CCValueLine, 0x0000FF);   // red
-    EXPECT_EQ(delegate->cellColors(3, 9, palette).background, QColor(255, 0, 0));
-}
-
 TEST(ChannelsLook, SelectedAlwaysOnRowKeepsItsBlankCellsEmpty)
 {
     ChannelsRig rig;
@@ -153,8 +130,6 @@ TEST(ChannelsLook, DialogsAreFixedSizeAndKeepTheirTexts)
         Keep(*dialog, dialog->objectName().toLatin1().constData());
         dialog->hide();
     }
-    EXPECT_EQ(p.DescrForm->windowTitle(), QStringLiteral("DMX Channel description"));
-    EXPECT_EQ(p.DescrForm->lbllngNote->text(), QStringLiteral("Note: Channel description will be stored in disk file only."));
 
     // The edit row showing a Control Change row with a fixed value.
     FillSample(rig);

@@ -1,9 +1,8 @@
 // "Load firmware file" and the state of the loaded file on the firmware page.
 
 #include "BixPacker.h"
+#include "WindowRig.h"
 #include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
-#include "emulator/inprocess/EmulatorBackend.h"
 #include "firmware/gui/FirmwareFilePanel.h"
 
 #include <QCoreApplication>
@@ -22,14 +21,9 @@ namespace {
 
 const QString kDataDir = QStringLiteral(VANTOREL_TEST_DATA_DIR "/firmware/");
 
-struct Rig {
+struct Rig : WindowRig {
     Rig()
     {
-        ports.add(std::make_shared<EmulatorBackend>(EmulatorConfig{}));
-        link = std::make_unique<DeviceLink>(ports);
-        form = std::make_unique<TDmxUserMainForm>(*link, false);
-        form->showMessage = [this](const QString& text) { boxes << text; };
-        form->showError = [this](const QString& text) { errors << text; };
         panel = form->firmwareFile;
         panel->chooseFile = [this](const QString& start) {
             starts << start;
@@ -55,11 +49,8 @@ struct Rig {
         return path;
     }
 
-    MidiPortDirectory ports;
-    std::unique_ptr<DeviceLink> link;
-    std::unique_ptr<TDmxUserMainForm> form;
     FirmwareFilePanel* panel = nullptr;
-    QStringList choices, starts, boxes, errors;
+    QStringList choices, starts;
     QTemporaryDir dir;
 };
 

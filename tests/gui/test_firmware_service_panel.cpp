@@ -2,16 +2,14 @@
 // and Set Device ID against the in-process emulator.
 
 #include "BixPacker.h"
+#include "WindowRig.h"
 #include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
-#include "emulator/inprocess/EmulatorBackend.h"
 #include "firmware/FirmwareService.h"
 #include "firmware/gui/FirmwareFilePanel.h"
 #include "firmware/gui/FirmwareServicePanel.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -23,16 +21,10 @@
 
 namespace {
 
-struct Rig {
+struct Rig : WindowRig {
     explicit Rig(EmulatorConfig config, bool developerRun = true)
-        : emulator(std::make_shared<EmulatorBackend>(config))
+        : WindowRig(config, developerRun)
     {
-        ports.add(emulator);
-        link = std::make_unique<DeviceLink>(ports);
-        link->setDeveloperRun(developerRun);
-        form = std::make_unique<TDmxUserMainForm>(*link, developerRun);
-        form->showMessage = [this](const QString& text) { boxes << text; };
-        form->showError = [this](const QString& text) { errors << text; };
         form->show();
         form->pgcMain->setCurrentIndex(TDmxUserMainForm::PageFWUpload);
     }
@@ -53,29 +45,12 @@ struct Rig {
     void selectMode(int item) { form->rglngModeItems->button(item)->click(); }
     FirmwareService& service() { return form->firmwareService->service(); }
 
-    static bool waitFor(const std::function<bool()>& done, int ms = 8000)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done() && clock.elapsed() < ms)
-            QTest::qWait(10);
-        return done();
-    }
-
-    std::shared_ptr<EmulatorBackend> emulator;
-    MidiPortDirectory ports;
-    std::unique_ptr<DeviceLink> link;
-    std::unique_ptr<TDmxUserMainForm> form;
-    QStringList boxes, errors;
     QTemporaryDir dir;
 };
 
 EmulatorConfig Device(char type)
 {
-    EmulatorConfig config;
-    config.type = type;
-    config.restartMs = 20;
-    return config;
+    return Emulated(type, [](EmulatorConfig& c) { c.restartMs = 20; });
 }
 
 } // namespace
@@ -91,8 +66,8 @@ TEST(FirmwareServicePanel, UploadFromTheLoadedFile)
     EXPECT_EQ(rig.service().uploadMode(), FirmwareService::UploadIfNewer);
 
     rig.form->btnlngEnterProgrammingMode->click();
-    ASSERT_TRUE(Rig::waitFor([&] { return rig.emulator->device().upgrades() == 1; }));
-    ASSERT_TRUE(Rig::waitFor([&] { return rig.form->lbllngFWStatMsg->text() == "        Upgrade ready..."; }));
+    ASSERT_TRUE(WaitFor([&] { return rig.emulator->device().upgrades() == 1; }, 8000));
+    ASSERT_TRUE(WaitFor([&] { return rig.form->lbllngFWStatMsg->text() == "        Upgrade ready..."; }, 8000));
     EXPECT_EQ(rig.emulator->device().receivedImage(), image);
     EXPECT_EQ(rig.form->lblDevID->text(), "000001");
     EXPECT_EQ(rig.form->lblBLDate->text(), "2017-11-03 09:15");
@@ -108,18 +83,9 @@ TEST(FirmwareServicePanel, InterfaceTestCountsPasses)
     Rig rig(Device('E'));
     rig.selectMode(3);
     rig.form->btnlngEnterProgrammingMode->click();
-    ASSERT_TRUE(Rig::waitFor([&] { return rig.form->lbllngPasses->text() == "1"; }));
+    ASSERT_TRUE(WaitFor([&] { return rig.form->lbllngPasses->text() == "1"; }, 8000));
     rig.selectMode(0);
     EXPECT_EQ(rig.form->lbllngStatMsg->text(), "Transfer test passed...");
-}
-
-TEST(FirmwareServicePanel, SetDeviceId)
-{
-    Rig rig(Device('B'));
-    rig.form->sedDevNbr->setValue(42);
-    rig.form->btnSetDevNbr->click();
-    EXPECT_EQ(rig.emulator->device().config().deviceId, 42u);
-    EXPECT_TRUE(rig.boxes.isEmpty());
 }
 
 TEST(FirmwareServicePanel, SetDeviceIdWithoutRestartClearsTheDeviceLabels)

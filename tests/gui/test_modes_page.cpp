@@ -1,5 +1,6 @@
 // The "Basic/Eco modes configuration" page against the in-process emulator.
 
+#include "WindowRig.h"
 #include "app/gui/TDmxUserMainForm.h"
 #include "app/link/DeviceLink.h"
 #include "emulator/inprocess/EmulatorBackend.h"
@@ -7,75 +8,32 @@
 #include "protocol/Sysex.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
 namespace {
-
-void pause(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool waitFor(const std::function<bool()>& done, int timeoutMs = 3000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        pause(10);
-    }
-    return true;
-}
 
 struct Command {
     char letter;
     std::vector<uint8_t> payload;
 };
 
-struct Rig {
+struct Rig : WindowRig {
     explicit Rig(char type = 'B')
-        : emulator(std::make_shared<EmulatorBackend>(config(type)))
+        : WindowRig(Emulated(type))
     {
-        ports.add(emulator);
-        link = std::make_unique<DeviceLink>(ports);
-        form = std::make_unique<TDmxUserMainForm>(*link, false);
-        form->showMessage = [this](const QString& text) { boxes << text; };
-        form->showError = [this](const QString& text) { errors << text; };
         form->show();
     }
 
-    static EmulatorConfig config(char type)
-    {
-        EmulatorConfig c;
-        c.type = type;
-        return c;
-    }
-
-    template <typename W>
-    W* find(const QString& name) const
-    {
-        W* w = form->findChild<W*>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
-    }
     QComboBox* combo(const char* prefix, int n) const { return find<QComboBox>(QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(n)); }
     QSpinBox* count() const { return find<QSpinBox>(QStringLiteral("sedMaxModes")); }
     QString status() const { return find<QLabel>(QStringLiteral("lbllngStatMsg"))->text(); }
-    void click(const char* name) const { find<QPushButton>(QString::fromLatin1(name))->click(); }
     ModesPage& page() const { return *form->modesPage; }
 
     // Slots whose mode box is not hidden.
@@ -103,31 +61,8 @@ struct Rig {
         }
         return list;
     }
-    QString letters() const
-    {
-        QString text;
-        for (const Command& c : commands())
-            text += QLatin1Char(c.letter);
-        return text;
-    }
-
     void injectMode(const char* payload) { emulator->inject(BuildReply('f', payload)); }
-
-    std::shared_ptr<EmulatorBackend> emulator;
-    MidiPortDirectory ports;
-    std::unique_ptr<DeviceLink> link;
-    std::unique_ptr<TDmxUserMainForm> form;
-    QStringList boxes;
-    QStringList errors;
 };
-
-QStringList items(QComboBox* box)
-{
-    QStringList list;
-    for (int i = 0; i < box->count(); ++i)
-        list << box->itemText(i);
-    return list;
-}
 
 } // namespace
 
@@ -145,14 +80,8 @@ TEST(ModesPage, FirstShowBuildsFiveSlotsWithOnlyTheFirstShown)
         EXPECT_FALSE(rig.combo("CBX_NOTES", n)->isEnabled());
     }
     EXPECT_LT(rig.combo("CBX_MODE", 4)->x(), rig.combo("CBX_MODE", 5)->x());   // left to right
-    const QStringList modes = items(rig.combo("CBX_MODE", 3));
-    ASSERT_EQ(modes.size(), 16);
-    EXPECT_EQ(modes.last(), QStringLiteral("DMX4 - L&S/ILF]"));
-    EXPECT_EQ(items(rig.combo("CBX_MCH", 2)).size(), 16);
-    const QStringList notes = items(rig.combo("CBX_NOTES", 5));
-    ASSERT_EQ(notes.size(), 128);
-    EXPECT_EQ(notes.at(12), QStringLiteral("C-0/12      "));
-    EXPECT_EQ(notes.last(), QStringLiteral("G9/127"));
+    EXPECT_EQ(rig.combo("CBX_MODE", 3)->count(), 16);
+    EXPECT_EQ(rig.combo("CBX_NOTES", 5)->count(), 128);
 
     QSpinBox* count = rig.count();
     EXPECT_EQ(count->value(), 1);
@@ -191,7 +120,7 @@ TEST(ModesPage, ReplyShowsTheSlotAndSetsTheCount)
 {
     Rig rig;
     rig.injectMode("0304023C");   // slot 3, DMX128 CC, channel 2, note 60
-    ASSERT_TRUE(waitFor([&] { return !rig.combo("CBX_MODE", 3)->isHidden(); }));
+    ASSERT_TRUE(WaitFor([&] { return !rig.combo("CBX_MODE", 3)->isHidden(); }));
     EXPECT_EQ(rig.combo("CBX_MODE", 3)->currentText(), QStringLiteral("DMX128 CC"));
     EXPECT_EQ(rig.combo("CBX_MCH", 3)->currentText(), QStringLiteral("2"));
     EXPECT_TRUE(rig.combo("CBX_MCH", 3)->isEnabled());
@@ -204,14 +133,14 @@ TEST(ModesPage, ReplyShowsTheSlotAndSetsTheCount)
     // A slot the page does not have: the message, nothing shown, the count kept.
     rig.injectMode("0701010000");   // 15 bytes: not a modes reply at all
     rig.injectMode("07010100");
-    ASSERT_TRUE(waitFor([&] { return !rig.boxes.isEmpty(); }));
+    ASSERT_TRUE(WaitFor([&] { return !rig.boxes.isEmpty(); }));
     EXPECT_EQ(rig.boxes, QStringList{QStringLiteral("Error while preparing dispaly data - component not found!")});
     EXPECT_EQ(rig.count()->value(), 3);
 
     // Values no box can show leave the slot as it was.
     rig.boxes.clear();
     rig.injectMode("03100100");   // mode type 16
-    ASSERT_TRUE(waitFor([&] { return !rig.boxes.isEmpty(); }));
+    ASSERT_TRUE(WaitFor([&] { return !rig.boxes.isEmpty(); }));
     EXPECT_EQ(rig.combo("CBX_MODE", 3)->currentText(), QStringLiteral("DMX128 CC"));
     EXPECT_EQ(rig.page().PackModeRecord(3), (std::vector<uint8_t>{0x03, 0x04, 0x02, 0x00}));
 }
@@ -223,12 +152,12 @@ TEST(ModesPage, ReadShowsEveryStoredMode)
     modes[3] = {4, 8, 1, 61};
     rig.emulator->device().setModes(modes, 4);
     rig.injectMode("05000100");   // a slot shown before the read is hidden by it
-    ASSERT_TRUE(waitFor([&] { return rig.count()->value() == 5; }));
+    ASSERT_TRUE(WaitFor([&] { return rig.count()->value() == 5; }));
 
     rig.click("btnReadModesFromDevice");
-    EXPECT_EQ(rig.letters(), QStringLiteral("F"));
+    EXPECT_EQ(rig.commandLetters(), QStringLiteral("F"));
     EXPECT_EQ(rig.status(), QStringLiteral("Data ready."));
-    ASSERT_TRUE(waitFor([&] { return rig.count()->value() == 4; }));
+    ASSERT_TRUE(WaitFor([&] { return rig.count()->value() == 4; }));
     EXPECT_EQ(rig.shownSlots(), (QList<int>{1, 2, 3, 4}));
     EXPECT_EQ(rig.combo("CBX_MODE", 4)->currentText(), QStringLiteral("User Mode"));
     EXPECT_EQ(rig.combo("CBX_NOTES", 4)->currentText(), QStringLiteral("C#4/61"));
@@ -254,7 +183,7 @@ TEST(ModesPage, StoreStopsAtTheFirstMissingAcknowledgement)
     rig.link->setDeviceType('B');
     for (const char* slot : {"01040500", "02080140", "03000100"})
         rig.injectMode(slot);
-    ASSERT_TRUE(waitFor([&] { return rig.count()->value() == 3; }));
+    ASSERT_TRUE(WaitFor([&] { return rig.count()->value() == 3; }));
     rig.emulator->device().config().skipNth['g'] = 2;
 
     rig.click("btnStoreModesToDevice");
@@ -272,7 +201,7 @@ TEST(ModesPage, StoreCountSendsItAndLeavesOneSlot)
 {
     Rig rig;
     rig.injectMode("02040300");
-    ASSERT_TRUE(waitFor([&] { return rig.count()->value() == 2; }));
+    ASSERT_TRUE(WaitFor([&] { return rig.count()->value() == 2; }));
     rig.count()->stepBy(1);
     rig.click("btnStoreModesCount");
     const auto sent = rig.commands();
@@ -290,11 +219,11 @@ TEST(ModesPage, ResetToDefaultSendsHAndHidesTheSlots)
     Rig rig;
     rig.emulator->device().setModes(EmulatedDevice::Modes{{{1, 4, 9, 0}, {2, 1, 1, 0}, {3, 1, 1, 0}, {4, 1, 1, 0}, {5, 1, 1, 0}}}, 5);
     rig.injectMode("02040300");
-    ASSERT_TRUE(waitFor([&] { return rig.shownSlots().size() == 2; }));
+    ASSERT_TRUE(WaitFor([&] { return rig.shownSlots().size() == 2; }));
     rig.combo("CBX_MODE", 1)->setCurrentIndex(8);
 
     rig.click("btnForceDefaultModes");
-    EXPECT_EQ(rig.letters(), QStringLiteral("H"));
+    EXPECT_EQ(rig.commandLetters(), QStringLiteral("H"));
     EXPECT_EQ(rig.status(), QStringLiteral("Reset Basic modes done."));
     EXPECT_EQ(rig.shownSlots(), QList<int>{1});
     EXPECT_EQ(rig.combo("CBX_MODE", 1)->currentIndex(), 0);
@@ -307,28 +236,10 @@ TEST(ModesPage, ReadWithoutAnswerReportsNoData)
     Rig rig;
     rig.emulator->device().config().neverAnswer = true;
     rig.injectMode("02040300");
-    ASSERT_TRUE(waitFor([&] { return rig.shownSlots().size() == 2; }));
+    ASSERT_TRUE(WaitFor([&] { return rig.shownSlots().size() == 2; }));
     rig.click("btnReadModesFromDevice");
     EXPECT_EQ(rig.status(), QStringLiteral("No data received."));
     EXPECT_EQ(rig.shownSlots(), QList<int>{1});
     EXPECT_EQ(rig.find<QLabel>(QStringLiteral("stbConnPanel0"))->text(), QStringLiteral("No connection with device"));
 }
 
-TEST(ModesPage, PageFollowsTheEditionFoundWhenTheUserSwitchesToIt)
-{
-    for (char type : {'P', 'B', 'E'}) {
-        Rig rig(type);
-        auto* pages = rig.find<QTabWidget>(QStringLiteral("pgcMain"));
-        QWidget* info = rig.find<QWidget>(QStringLiteral("lblBasicModesInfo"));
-        // Before identification: offered, with its note.
-        EXPECT_TRUE(pages->isTabVisible(TDmxUserMainForm::PageBasicMode));
-        EXPECT_FALSE(info->isHidden());
-
-        pages->setCurrentIndex(TDmxUserMainForm::PageBasicMode);
-        EXPECT_EQ(rig.letters(), QStringLiteral("J")) << type;
-        EXPECT_EQ(rig.link->deviceType(), type);
-        EXPECT_EQ(pages->isTabVisible(TDmxUserMainForm::PageBasicMode), type != 'P') << type;
-        EXPECT_EQ(rig.form->btnlngEnterProgrammingMode->isHidden(), type == 'P') << type;
-        EXPECT_TRUE(info->isHidden()) << type;
-    }
-}

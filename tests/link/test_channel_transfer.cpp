@@ -1,5 +1,6 @@
 // Reading and writing the channel table against the in-process emulator.
 
+#include "TestRig.h"
 #include "app/link/DeviceLink.h"
 #include "channels/ChannelTransfer.h"
 #include "channels/domain/ChannelCsv.h"
@@ -14,17 +15,10 @@
 
 namespace {
 
-struct Rig {
-    explicit Rig(std::function<void(EmulatorConfig&)> adjust = {})
+struct Rig : LinkRig {
+    explicit Rig(const std::function<void(EmulatorConfig&)>& adjust = {})
+        : LinkRig(Emulated('P', adjust))
     {
-        EmulatorConfig config;
-        if (adjust)
-            adjust(config);
-        emulator = std::make_shared<EmulatorBackend>(config);
-        ports.add(emulator);
-        link = std::make_unique<DeviceLink>(ports);
-        QObject::connect(link.get(), &DeviceLink::statusText, [this](const QString& t) { status << t; });
-        QObject::connect(link.get(), &DeviceLink::messageBox, [this](const QString& t) { boxes << t; });
         link->OpenPorts();
         collector = std::make_unique<ChannelDumpCollector>(*link);
     }
@@ -50,12 +44,7 @@ struct Rig {
                                       [this] { return !collector->rows().empty(); });
     }
 
-    std::shared_ptr<EmulatorBackend> emulator;
-    MidiPortDirectory ports;
-    std::unique_ptr<DeviceLink> link;
     std::unique_ptr<ChannelDumpCollector> collector;
-    QStringList status;
-    QStringList boxes;
     int emptied = 0;
 };
 
@@ -119,8 +108,8 @@ TEST(ChannelTransfer, ReadWithoutAnswerTimesOutAfterOneTick)
     EXPECT_GE(clock.elapsed(), 1900);
     EXPECT_LT(clock.elapsed(), 3500);
     EXPECT_EQ(rig.emptied, 1);   // the table is emptied whether or not the device answers
-    EXPECT_EQ(rig.boxes.size(), 1);
-    EXPECT_TRUE(rig.boxes.first().startsWith("Timeout while waiting for device response."));
+    EXPECT_EQ(rig.linkBoxes.size(), 1);
+    EXPECT_TRUE(rig.linkBoxes.first().startsWith("Timeout while waiting for device response."));
     EXPECT_EQ(rig.status.last(), "No data received.");
 }
 
@@ -135,7 +124,7 @@ TEST(ChannelTransfer, MissingAcknowledgementStopsTheWrite)
     EXPECT_EQ(report.result, ChannelWriteResult::NoAnswer);
     EXPECT_EQ(report.acknowledged, 1);
     EXPECT_EQ(rig.writtenPayloads().size(), 2u);    // row 3 is never sent
-    EXPECT_EQ(rig.boxes.size(), 1);                 // one timeout report
+    EXPECT_EQ(rig.linkBoxes.size(), 1);                 // one timeout report
     EXPECT_EQ(rig.status.last(), "Writing data to device failed.");
 }
 
@@ -150,8 +139,8 @@ TEST(ChannelTransfer, RowsTheDeviceCannotTakeRefuseTheWholeWrite)
     const ChannelWriteReport report = WriteChannelsToDevice(*rig.link, rows);
     EXPECT_EQ(report.result, ChannelWriteResult::RowsRefused);
     EXPECT_TRUE(rig.emulator->device().received().empty());
-    ASSERT_EQ(rig.boxes.size(), 1);
-    const QString& box = rig.boxes.first();
+    ASSERT_EQ(rig.linkBoxes.size(), 1);
+    const QString& box = rig.linkBoxes.first();
     EXPECT_TRUE(box.contains("4 row(s)")) << box.toStdString();
     EXPECT_TRUE(box.contains("DMX ch. \"002\": Active on \"Note Of\"")) << box.toStdString();
     EXPECT_TRUE(box.contains("DMX ch. \"003\": To Note On/CC \"C-1/0\"")) << box.toStdString();
@@ -159,9 +148,9 @@ TEST(ChannelTransfer, RowsTheDeviceCannotTakeRefuseTheWholeWrite)
     EXPECT_TRUE(box.contains("DMX ch. \"513\"")) << box.toStdString();
     EXPECT_FALSE(box.contains("\"001\""));
 
-    rig.boxes.clear();
+    rig.linkBoxes.clear();
     EXPECT_EQ(WriteChannelsToDevice(*rig.link, {}).result, ChannelWriteResult::NothingToWrite);
-    EXPECT_EQ(rig.boxes, QStringList{"Nothing to write..."});
+    EXPECT_EQ(rig.linkBoxes, QStringList{"Nothing to write..."});
     EXPECT_TRUE(rig.emulator->device().received().empty());
 }
 

@@ -1,6 +1,7 @@
 // The exchange with the device: reply routing, identification, the bounded
 // waits and the maintenance operations, against the in-process emulator.
 
+#include "TestRig.h"
 #include "app/link/DeviceLink.h"
 #include "app/link/DeviceOperations.h"
 #include "emulator/inprocess/EmulatorBackend.h"
@@ -13,27 +14,16 @@
 
 namespace {
 
-struct Rig {
-    explicit Rig(EmulatorConfig config = {})
-        : emulator(std::make_shared<EmulatorBackend>(config))
+struct Rig : LinkRig {
+    explicit Rig(const EmulatorConfig& config = {})
+        : LinkRig(config)
     {
-        ports.add(emulator);
-        link = std::make_unique<DeviceLink>(ports);
-        QObject::connect(link.get(), &DeviceLink::statusText, [this](const QString& t) { status << t; });
-        QObject::connect(link.get(), &DeviceLink::messageBox, [this](const QString& t) { boxes << t; });
-        QObject::connect(link.get(), &DeviceLink::statusBarNoConnection, [this] { ++redBar; });
         link->OpenPorts();
     }
 
     // Lets the emulator's answer arrive and be dispatched.
     void settle(int ms = 50) { QTest::qWait(ms); }
 
-    std::shared_ptr<EmulatorBackend> emulator;
-    MidiPortDirectory ports;
-    std::unique_ptr<DeviceLink> link;
-    QStringList status;
-    QStringList boxes;
-    int redBar = 0;
 };
 
 } // namespace
@@ -112,7 +102,7 @@ TEST(DeviceLink, IdentificationByNoteOffAndReplies)
     rig.emulator->device().config().neverAnswer = true;
     EXPECT_EQ(RestartDevice(*rig.link), OpResult::NoAnswer);
     EXPECT_EQ(rig.redBar, 1);
-    EXPECT_TRUE(rig.boxes.isEmpty());
+    EXPECT_TRUE(rig.linkBoxes.isEmpty());
     EXPECT_EQ(rig.status.last(), QStringLiteral("No action performed."));
 }
 
@@ -150,13 +140,13 @@ TEST(DeviceLink, NoResponseReportDependsOnDeviceType)
 
     rig.link->setDeviceType('P');
     EXPECT_EQ(RestartDevice(*rig.link), OpResult::NoAnswer);
-    ASSERT_EQ(rig.boxes.size(), 1);
-    EXPECT_TRUE(rig.boxes.last().endsWith("Mode switch should be in position 8."));
+    ASSERT_EQ(rig.linkBoxes.size(), 1);
+    EXPECT_TRUE(rig.linkBoxes.last().endsWith("Mode switch should be in position 8."));
 
     rig.link->setDeviceType('E');
     EXPECT_EQ(ReadDeviceOptions(*rig.link), OpResult::NoAnswer);
-    ASSERT_EQ(rig.boxes.size(), 2);
-    EXPECT_TRUE(rig.boxes.last().contains("1. Plug in power while holding Mode Switch"));
+    ASSERT_EQ(rig.linkBoxes.size(), 2);
+    EXPECT_TRUE(rig.linkBoxes.last().contains("1. Plug in power while holding Mode Switch"));
     EXPECT_EQ(rig.redBar, 0);
     // The timer keeps running after the report.
     EXPECT_TRUE(rig.link->Timer1().isActive());

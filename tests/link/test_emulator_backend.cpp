@@ -1,8 +1,7 @@
+#include "TestRig.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "protocol/Sysex.h"
 
-#include <QEventLoop>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -12,39 +11,16 @@ namespace {
 struct Received {
     std::vector<Bytes> messages;
     std::vector<uint32_t> timestamps;
-    QEventLoop* loop = nullptr;
-    size_t quitAt = 0;
 
     MidiReceiveCallback callback()
     {
         return [this](const uint8_t* data, size_t size, uint32_t timestampMs) {
             messages.emplace_back(data, data + size);
             timestamps.push_back(timestampMs);
-            if (loop != nullptr && messages.size() >= quitAt)
-                loop->quit();
         };
     }
-
-    // Runs the event loop until `count` messages are in or `timeoutMs` passed.
-    void waitFor(size_t count, int timeoutMs = 2000)
-    {
-        if (messages.size() >= count)
-            return;
-        QEventLoop eventLoop;
-        loop = &eventLoop;
-        quitAt = count;
-        QTimer::singleShot(timeoutMs, &eventLoop, &QEventLoop::quit);
-        eventLoop.exec();
-        loop = nullptr;
-    }
+    void waitFor(size_t count) { WaitFor([&] { return messages.size() >= count; }, 2000); }
 };
-
-void RunEventsFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 bool Send(MidiBackendOutput& output, const Bytes& message)
 {
@@ -61,19 +37,6 @@ EmulatorConfig FastRestart()
 }
 
 } // namespace
-
-TEST(EmulatorBackendTest, OnePortPairNamedAfterTheEmulator)
-{
-    EmulatorBackend backend;
-    EXPECT_EQ(backend.inputPortNames(), std::vector<std::string>{kEmulatorPortName});
-    EXPECT_EQ(backend.outputPortNames(), std::vector<std::string>{kEmulatorPortName});
-    std::string error;
-    EXPECT_EQ(backend.openInput(1, [](const uint8_t*, size_t, uint32_t) {}, error), nullptr);
-    EXPECT_FALSE(error.empty());
-    error.clear();
-    EXPECT_EQ(backend.openOutput(-1, error), nullptr);
-    EXPECT_FALSE(error.empty());
-}
 
 TEST(EmulatorBackendTest, RepliesArriveLaterFromTheEventLoop)
 {
@@ -109,9 +72,9 @@ TEST(EmulatorBackendTest, NothingReachesAStoppedOrClosedInput)
     Send(*output, BuildCommand('J'));
     input->stop();
     Send(*output, BuildCommand('D'));   // "d" now, the rest after the restart delay
-    RunEventsFor(5);
+    Pause(5);
     input.reset();
-    RunEventsFor(60);
+    Pause(60);
     EXPECT_TRUE(first.messages.empty());
 
     // A port opened later gets only what the device sends from then on.
@@ -120,23 +83,8 @@ TEST(EmulatorBackendTest, NothingReachesAStoppedOrClosedInput)
     ASSERT_TRUE(reopened->start(error));
     Send(*output, BuildCommand('M'));
     second.waitFor(1);
-    RunEventsFor(20);
+    Pause(20);
     EXPECT_EQ(second.messages, std::vector<Bytes>{BuildReply('m', "00000000")});
-}
-
-TEST(EmulatorBackendTest, InjectedMessagesAreDeliveredAsynchronously)
-{
-    EmulatorBackend backend;
-    Received received;
-    std::string error;
-    auto input = backend.openInput(0, received.callback(), error);
-    ASSERT_TRUE(input->start(error));
-
-    backend.inject({0x80, 0x00, 0x01});
-    backend.inject(BuildReply('k', "0000002A42"));
-    EXPECT_TRUE(received.messages.empty());
-    received.waitFor(2);
-    EXPECT_EQ(received.messages, (std::vector<Bytes>{{0x80, 0x00, 0x01}, BuildReply('k', "0000002A42")}));
 }
 
 TEST(EmulatorBackendTest, PortsOutliveTheBackendAndPendingAnswersDieWithThem)
@@ -155,6 +103,6 @@ TEST(EmulatorBackendTest, PortsOutliveTheBackendAndPendingAnswersDieWithThem)
     Send(*output, BuildCommand('D'));
     input.reset();
     output.reset();
-    RunEventsFor(60);
+    Pause(60);
     EXPECT_TRUE(received.messages.empty());
 }

@@ -2,6 +2,7 @@
 // bootloader: version information, the upload decision and transfer, the
 // interface test and writing the device ID.
 
+#include "TestRig.h"
 #include "app/link/DeviceLink.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "firmware/DeviceIdentity.h"
@@ -42,22 +43,16 @@ FirmwareImage Image(size_t size, char type, const char* date = "05-01-2019 08:30
     return image;
 }
 
-struct Rig {
-    explicit Rig(char type = 'B', std::function<void(EmulatorConfig&)> adjust = {})
+struct Rig : LinkRig {
+    explicit Rig(char type = 'B', const std::function<void(EmulatorConfig&)>& adjust = {})
+        : LinkRig(Emulated(type, [&](EmulatorConfig& c) {
+            c.restartMs = 20;
+            c.firmwareDate = kDeviceDate;
+            if (adjust)
+                adjust(c);
+        }))
     {
-        EmulatorConfig config;
-        config.type = type;
-        config.restartMs = 20;
-        config.firmwareDate = kDeviceDate;
-        if (adjust)
-            adjust(config);
-        emulator = std::make_shared<EmulatorBackend>(config);
-        ports.add(emulator);
-        link = std::make_unique<DeviceLink>(ports);
         service = std::make_unique<FirmwareService>(*link);
-        QObject::connect(link.get(), &DeviceLink::statusText, [this](const QString& t) { status << t; });
-        QObject::connect(link.get(), &DeviceLink::firmwareStatusText, [this](const QString& t) { fwStatus << t; });
-        QObject::connect(link.get(), &DeviceLink::messageBox, [this](const QString& t) { boxes << t; });
         link->setFirmwarePageShown(true);
         link->OpenPorts();
     }
@@ -92,22 +87,9 @@ struct Rig {
             emulator->inject({uint8_t(code >> 16), uint8_t(code >> 8), uint8_t(code)});
     }
 
-    std::shared_ptr<EmulatorBackend> emulator;
-    MidiPortDirectory ports;
-    std::unique_ptr<DeviceLink> link;
     std::unique_ptr<FirmwareService> service;
     FirmwareImage file;
-    QStringList status, fwStatus, boxes;
 };
-
-bool waitFor(const std::function<bool()>& done, int ms = 5000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QTest::qWait(10);
-    return done();
-}
 
 } // namespace
 
@@ -223,11 +205,11 @@ TEST(UploadDecision, TypeMismatchIsRefusedWithTheMessage)
     rig.service->setUploadMode(FirmwareService::UploadIfNewer);
     QSignalSpy decisions(rig.service.get(), &FirmwareService::decisionTaken);
     EXPECT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
-    ASSERT_TRUE(waitFor([&] { return decisions.count() > 0; }));
+    ASSERT_TRUE(WaitFor([&] { return decisions.count() > 0; }, 5000));
     EXPECT_EQ(decisions.at(0).at(0).value<Decision>(), Decision::Refused);
     EXPECT_EQ(rig.fwStatus.last(), "Upload check failed.");
-    ASSERT_EQ(rig.boxes.size(), 1);
-    EXPECT_EQ(rig.boxes[0], QString::fromLatin1(kFirmwareTypeMismatchText));
+    ASSERT_EQ(rig.linkBoxes.size(), 1);
+    EXPECT_EQ(rig.linkBoxes[0], QString::fromLatin1(kFirmwareTypeMismatchText));
     QTest::qWait(100);
     EXPECT_TRUE(rig.shortMessages().empty());
 }
@@ -289,7 +271,7 @@ TEST(Upload, FullUploadReachesUpgradeReadyWithTheImage)
 
     ASSERT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
     EXPECT_EQ(rig.fwStatus.first(), "Programming mode entered.");
-    ASSERT_TRUE(waitFor([&] { return ready.count() > 0; }));
+    ASSERT_TRUE(WaitFor([&] { return ready.count() > 0; }, 5000));
 
     ASSERT_EQ(ended.count(), 1);
     EXPECT_EQ(ended.at(0).at(0).value<UploadResult>(), UploadResult::FinalBlockSent);
@@ -303,7 +285,7 @@ TEST(Upload, FullUploadReachesUpgradeReadyWithTheImage)
     EXPECT_FALSE(rig.fwStatus.contains("Transfering data block #003"));
 
     // The device restarts into the new firmware.
-    ASSERT_TRUE(waitFor([&] { return rig.fwStatus.last() == "Device reset..."; }));
+    ASSERT_TRUE(WaitFor([&] { return rig.fwStatus.last() == "Device reset..."; }, 5000));
     EXPECT_FALSE(rig.emulator->device().inBootloader());
     EXPECT_EQ(rig.emulator->device().config().firmwareDate, kNewerDate);
 }
@@ -315,7 +297,7 @@ TEST(Upload, ChecksumErrorEndsTheTransferWithoutTheFinalBlock)
     rig.service->setUploadMode(FirmwareService::UploadIfNewer);
     QSignalSpy ended(rig.service.get(), &FirmwareService::uploadEnded);
     ASSERT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
-    ASSERT_TRUE(waitFor([&] { return ended.count() > 0; }));
+    ASSERT_TRUE(WaitFor([&] { return ended.count() > 0; }, 5000));
     EXPECT_EQ(ended.at(0).at(0).value<UploadResult>(), UploadResult::ChecksumError);
     EXPECT_EQ(rig.fwStatus.last(), " Cheksum Error!!!");
     QTest::qWait(100);
@@ -331,7 +313,7 @@ TEST(Upload, MissingBlockRequestsTimeOut)
     rig.service->setUploadMode(FirmwareService::UploadIfNewer);
     QSignalSpy ended(rig.service.get(), &FirmwareService::uploadEnded);
     ASSERT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
-    ASSERT_TRUE(waitFor([&] { return ended.count() > 0; }, 8000));
+    ASSERT_TRUE(WaitFor([&] { return ended.count() > 0; }, 8000));
     EXPECT_EQ(ended.at(0).at(0).value<UploadResult>(), UploadResult::BlockTimeout);
     EXPECT_EQ(rig.fwStatus.last(), "Block write timeout...");
     EXPECT_EQ(rig.blockMessages(), 1);
@@ -342,7 +324,7 @@ TEST(Upload, MissingBlockRequestsTimeOut)
     first.service->setUploadMode(FirmwareService::UploadIfNewer);
     QSignalSpy firstEnded(first.service.get(), &FirmwareService::uploadEnded);
     ASSERT_EQ(EnterProgrammingMode(*first.link), OpResult::Done);
-    ASSERT_TRUE(waitFor([&] { return firstEnded.count() > 0; }, 8000));
+    ASSERT_TRUE(WaitFor([&] { return firstEnded.count() > 0; }, 8000));
     EXPECT_EQ(firstEnded.at(0).at(0).value<UploadResult>(), UploadResult::InitTimeout);
     EXPECT_EQ(first.status.last(), "Init timeout");
     EXPECT_EQ(first.blockMessages(), 0);
@@ -357,7 +339,7 @@ TEST(Upload, SilentBootloaderFailsTheFirstHandshake)
     QObject::connect(rig.service.get(), &FirmwareService::decisionTaken,
                      [&] { rig.emulator->device().config().neverAnswer = true; });
     ASSERT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
-    ASSERT_TRUE(waitFor([&] { return ended.count() > 0; }, 8000));
+    ASSERT_TRUE(WaitFor([&] { return ended.count() > 0; }, 8000));
     EXPECT_EQ(ended.at(0).at(0).value<UploadResult>(), UploadResult::NoHandshake);
     EXPECT_EQ(rig.status.last(), "No response from device, HS 1");
 }
@@ -370,7 +352,7 @@ TEST(Upload, SameDateUploadsOnlyUnderSameOrOlder)
         rig.service->setUploadMode(mode);
         QSignalSpy decisions(rig.service.get(), &FirmwareService::decisionTaken);
         ASSERT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
-        ASSERT_TRUE(waitFor([&] { return decisions.count() > 0; }));
+        ASSERT_TRUE(WaitFor([&] { return decisions.count() > 0; }, 5000));
         EXPECT_EQ(decisions.at(0).at(0).value<Decision>(),
                   mode == FirmwareService::UploadIfNewer ? Decision::None : Decision::Upload);
     }
@@ -386,7 +368,7 @@ std::vector<TestResult> RunTests(Rig& rig, int count)
     rig.service->setUploadMode(FirmwareService::InterfaceTestMode);
     QSignalSpy ended(rig.service.get(), &FirmwareService::interfaceTestEnded);
     EXPECT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
-    EXPECT_TRUE(waitFor([&] { return ended.count() >= count; }, 4000 * count));
+    EXPECT_TRUE(WaitFor([&] { return ended.count() >= count; }, 4000 * count));
     rig.service->setUploadMode(FirmwareService::ReadVersions);
     std::vector<TestResult> results;
     for (const auto& args : ended)
@@ -468,8 +450,8 @@ TEST(DeviceId, NoRestartTimesOutAndClearsTheDeviceInformation)
     EXPECT_GE(clock.elapsed(), 2300);
     EXPECT_LT(clock.elapsed(), 4000);
     EXPECT_TRUE(rig.status.contains("Device Number Written."));
-    ASSERT_EQ(rig.boxes.size(), 1);
-    EXPECT_EQ(rig.boxes[0], NoResponseText('B'));
+    ASSERT_EQ(rig.linkBoxes.size(), 1);
+    EXPECT_EQ(rig.linkBoxes[0], NoResponseText('B'));
     EXPECT_EQ(cleared.count(), 1);
     ASSERT_EQ(passes.count(), 1);
     EXPECT_EQ(passes.at(0).at(0).toInt(), 0);

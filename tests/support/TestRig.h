@@ -1,0 +1,64 @@
+#pragma once
+
+// The in-process emulator wired to a device link, and the waits the Qt tests
+// share.
+
+#include "app/link/DeviceLink.h"
+#include "emulator/inprocess/EmulatorBackend.h"
+
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+inline void Pause(int ms)
+{
+    QTest::qWait(ms);
+}
+
+inline bool WaitFor(const std::function<bool()>& done, int timeoutMs = 3000)
+{
+    return QTest::qWaitFor(done, timeoutMs);
+}
+
+inline EmulatorConfig Emulated(char type, const std::function<void(EmulatorConfig&)>& adjust = {})
+{
+    EmulatorConfig config;
+    config.type = type;
+    if (adjust)
+        adjust(config);
+    return config;
+}
+
+// An emulated device on the port directory, with a link over it whose
+// status texts and message boxes are recorded.
+struct LinkRig {
+    explicit LinkRig(const EmulatorConfig& config = {})
+        : emulator(std::make_shared<EmulatorBackend>(config))
+    {
+        ports.add(emulator);
+        link = std::make_unique<DeviceLink>(ports);
+        QObject::connect(link.get(), &DeviceLink::statusText, [this](const QString& t) { status << t; });
+        QObject::connect(link.get(), &DeviceLink::firmwareStatusText, [this](const QString& t) { fwStatus << t; });
+        QObject::connect(link.get(), &DeviceLink::messageBox, [this](const QString& t) { linkBoxes << t; });
+        QObject::connect(link.get(), &DeviceLink::statusBarNoConnection, [this] { ++redBar; });
+    }
+
+    // Letters of the commands the emulated device has received (F0 00 31 34 56 letter ...).
+    QString commandLetters() const
+    {
+        QString letters;
+        for (const auto& message : emulator->device().received())
+            if (message.size() > 5 && message[0] == 0xF0)
+                letters += QChar(message[5]);
+        return letters;
+    }
+
+    std::shared_ptr<EmulatorBackend> emulator;
+    MidiPortDirectory ports;
+    std::unique_ptr<DeviceLink> link;
+    QStringList status;
+    QStringList fwStatus;
+    QStringList linkBoxes;
+    int redBar = 0;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+// The main window on the in-process emulator, its message boxes recorded.
+
+#include "TestRig.h"
+#include "app/gui/TDmxUserMainForm.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+struct WindowRig : LinkRig {
+    explicit WindowRig(const EmulatorConfig& config = {}, bool developerRun = false)
+        : LinkRig(config)
+    {
+        link->setDeveloperRun(developerRun);
+        form = std::make_unique<TDmxUserMainForm>(*link, developerRun);
+        form->showMessage = [this](const QString& text) { boxes << text; };
+        form->showError = [this](const QString& text) { errors << text; };
+    }
+
+    template <typename W>
+    W* find(const QString& name) const
+    {
+        W* w = form->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    template <typename W>
+    W* find(const char* name) const { return find<W>(QString::fromLatin1(name)); }
+    QString text(const char* name) const { return find<QLabel>(name)->text(); }
+    void click(const char* name) const { find<QPushButton>(name)->click(); }
+
+    std::unique_ptr<TDmxUserMainForm> form;
+    QStringList boxes;
+    QStringList errors;
+};
