@@ -10,7 +10,15 @@ APT_PACKAGES = cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools 
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test clean install bench
+# Sanitizer and fuzzing builds (docs/reliability.md).
+FUZZ_PACKAGES = clang libclang-rt-14-dev
+FUZZ_RUNS    ?= 100000
+FUZZ_SECONDS ?= 11
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1 \
+                LSAN_OPTIONS=suppressions=$(CURDIR)/tools/sanitizers/lsan.supp:print_suppressions=0 \
+                UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:suppressions=$(CURDIR)/tools/sanitizers/ubsan.supp
+
+.PHONY: all deps configure build run test clean install bench test-asan deps-fuzz fuzz-build fuzz fuzz-ci
 
 all: build
 
@@ -41,6 +49,39 @@ test: build
 install: build
 	cmake --install $(BUILD_DIR)
 
+# The whole test suite built with AddressSanitizer, LeakSanitizer and UBSan.
+# The environment also covers the build: test discovery runs the test programs.
+build-asan/build.ninja: CMakeLists.txt CMakePresets.json | deps
+	cmake --preset asan
+
+test-asan: deps build-asan/build.ninja
+	$(SANITIZER_ENV) cmake --build build-asan -j $(JOBS)
+	cd build-asan && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer targets (clang): `make fuzz` runs each FUZZ_RUNS times, `make
+# fuzz-ci` each FUZZ_SECONDS seconds.
+deps-fuzz: deps
+	@missing=""; for p in $(FUZZ_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -q && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+
+build-fuzz/build.ninja: CMakeLists.txt CMakePresets.json | deps-fuzz
+	cmake --preset fuzz
+
+fuzz-build: deps-fuzz build-fuzz/build.ninja
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_targets
+
+fuzz: fuzz-build
+	fuzz/run.sh build-fuzz runs $(FUZZ_RUNS)
+
+fuzz-ci: fuzz-build
+	fuzz/run.sh build-fuzz seconds $(FUZZ_SECONDS)
+
 # Benchmarks: a Release build of its own, then every benchmark program and a
 # summary of the figures with their ratios (also written to bench-summary.txt
 # in that build folder). See docs/performance.md.
@@ -52,4 +93,4 @@ bench: deps
 	$(BENCH_DIR)/bench/bench_report --summary $(BENCH_DIR)/bench-summary.txt
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-asan build-fuzz

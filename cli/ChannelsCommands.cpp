@@ -64,6 +64,10 @@ int runRead(CliContext& c)
         err(QStringLiteral("Received channel %1.").arg(dmxText(record)));
     });
     QObject::connect(&collector, &ChannelDumpCollector::replyLeftOut, &collector, [](const QString& text) { err(text); });
+    // Replies dropped because the input could not keep up would leave rows
+    // out of the file without a word.
+    bool inputLost = false;
+    QObject::connect(&link.MidiInput_1(), &TMidiInput_::Overflow, &collector, [&inputLost] { inputLost = true; });
 
     const OpResult result = ReadChannelsFromDevice(
         link, [&collector] { collector.clear(); }, [&collector] { return !collector.rows().empty(); });
@@ -75,6 +79,10 @@ int runRead(CliContext& c)
     if (rows.empty() && collector.deviceEmpty())
         err(QStringLiteral("No user data in device."));
     err(QStringLiteral("%1 channel(s) received.").arg(rows.size()));
+    if (inputLost) {
+        err(QStringLiteral("Channels may have been lost on the MIDI input: nothing was written."));
+        return kDataError;
+    }
 
     if (c.args.size() == 3) {
         const QString error = SaveChannelFile(c.args.at(2), rows);

@@ -11,7 +11,8 @@ if(VANTOREL_BUILD_FUZZ)
   endif()
   # Coverage instrumentation for the libraries; the fuzz targets add the
   # libFuzzer driver (-fsanitize=fuzzer) when they link.
-  add_compile_options(${VANTOREL_SANITIZER_FLAGS} -fsanitize=fuzzer-no-link)
+  add_compile_options(${VANTOREL_SANITIZER_FLAGS} -fsanitize=fuzzer-no-link
+                      -fsanitize-coverage-ignorelist=${CMAKE_CURRENT_SOURCE_DIR}/fuzz/coverage-ignore.txt)
   add_link_options(-fsanitize=address,undefined)
 elseif(VANTOREL_SANITIZE)
   if(NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")

@@ -117,7 +117,8 @@ void TMidiInput_::OpenPort()
         const uint16_t count = std::min(m_sysexBufferCount, kMaxSysexBuffers);
         if (count != 0 && m_sysexBufferSize != 0) {
             c.bufferSize = m_sysexBufferSize;
-            c.buffers = std::make_unique<uint8_t[]>(size_t(count) * c.bufferSize);
+            // Written by the callback before they are read: no need to clear them.
+            c.buffers = std::make_unique_for_overwrite<uint8_t[]>(size_t(count) * c.bufferSize);
             c.freeBuffers = std::make_unique<EventRing<int16_t>>(count);
             for (int16_t i = 0; i < int16_t(count); ++i)
                 c.freeBuffers->push(i);

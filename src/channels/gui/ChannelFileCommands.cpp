@@ -191,10 +191,15 @@ void ChannelFileCommands::milngGetFromDeviceClick()
 {
     showUserModePage();
     ChannelTableModel& model = m_page.model();
+    // The list empties while the device is asked; when no row comes (no
+    // answer, nothing sent) the table the user had comes back.
+    ChannelTable kept;
     const OpResult result = ReadChannelsFromDevice(
-        m_form.link(), [&model] { model.clear(); }, [&model] { return !model.isEmpty(); });
+        m_form.link(), [&model, &kept] { kept = model.rows(); model.clear(); }, [&model] { return !model.isEmpty(); });
     if (result == OpResult::Done)
         m_page.ResetEditPanel();
+    else if (model.isEmpty() && !kept.empty())
+        model.replaceAll(std::move(kept));
 }
 
 void ChannelFileCommands::milngSendToDeviceClick()

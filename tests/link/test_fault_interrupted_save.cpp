@@ -1,0 +1,157 @@
+// Every file the program writes (channel settings files, the program INI file
+// and the window-position INI file) replaces the old one only once the new
+// one is complete. Here a save is interrupted in the middle: the process
+// writing it is killed by the file size limit (SIGXFSZ), or the write fails
+// with EFBIG. Either way the old file is still there, whole.
+
+#include "channels/ChannelFile.h"
+#include "settings/SettingsFiles.h"
+#include "settings/domain/IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <functional>
+#include <string>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+enum class Interruption {
+    Killed,     // SIGXFSZ ends the process in the middle of the write
+    WriteFails, // SIGXFSZ ignored: the write returns EFBIG
+};
+
+// Runs `save` in a child process that may write files of at most `limit`
+// bytes. Returns the child's wait status.
+int SaveInChild(Interruption how, rlim_t limit, const std::function<bool()>& save)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, how == Interruption::Killed ? SIG_DFL : SIG_IGN);
+        const rlimit small{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &small);
+        _exit(save() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return status;
+}
+
+// The new contents: far more than the limit lets through.
+ChannelTable BigTable()
+{
+    ChannelTable rows;
+    for (int n = 1; n <= 512; ++n) {
+        ChannelRecord record = DefaultChannelRecord(n);
+        record.Description = "a description long enough to make the file large";
+        rows.push_back(record);
+    }
+    return rows;
+}
+
+IniFile BigIni()
+{
+    IniFile ini;
+    for (int n = 0; n < 500; ++n)
+        ini.WriteString("FormsSizes", "Window" + std::to_string(n) + ".Xpos", std::string(40, 'x'));
+    return ini;
+}
+
+QStringList FilesIn(const QTemporaryDir& dir)
+{
+    return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+class InterruptedSave : public ::testing::TestWithParam<Interruption> {
+protected:
+    QTemporaryDir dir;
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+};
+
+} // namespace
+
+TEST_P(InterruptedSave, ChannelSettingsFileKeepsItsOldContents)
+{
+    const QString file = path("show.csv");
+    const QByteArray old = ChannelFileBytes({DefaultChannelRecord(7)});
+    WriteAll(file, old);
+
+    const int status = SaveInChild(GetParam(), 4096, [&] { return SaveChannelFile(file, BigTable()).isEmpty(); });
+    if (GetParam() == Interruption::Killed) {
+        ASSERT_TRUE(WIFSIGNALED(status));
+        EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+    } else {
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 1);   // the save reported its failure
+        EXPECT_EQ(FilesIn(dir), QStringList{"show.csv"});   // and left nothing behind
+    }
+    EXPECT_EQ(ReadAll(file), old);
+    EXPECT_TRUE(LoadChannelFile(file).ok());
+
+    // The next save goes through whole.
+    EXPECT_EQ(SaveChannelFile(file, BigTable()), QString());
+    const ChannelFileLoad load = LoadChannelFile(file);
+    ASSERT_TRUE(load.ok());
+    EXPECT_EQ(load.csv.rows.size(), 512u);
+}
+
+TEST_P(InterruptedSave, IniFilesKeepTheirOldContents)
+{
+    // Both INI files are written the same way: the program INI file through
+    // WriteIniFile, the window positions through IniFile::Save.
+    for (const char* name : {"vantorel-control-center.ini", "positions.ini"}) {
+        const QString file = path(name);
+        IniFile small;
+        small.WriteString("Ports", "MIDIInput", "VANTOREL Emulator");
+        small.WriteInteger("FormsSizes", "TDmxUserMainForm.Xpos", 40);
+        const QByteArray old = QByteArray::fromStdString(small.Serialize());
+        WriteAll(file, old);
+
+        const int status = SaveInChild(GetParam(), 2048, [&] {
+            try {
+                WriteIniFile(BigIni(), file);
+                return true;
+            } catch (const IniWriteError&) {
+                return false;
+            }
+        });
+        if (GetParam() == Interruption::Killed) {
+            ASSERT_TRUE(WIFSIGNALED(status)) << name;
+            EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+        } else {
+            ASSERT_TRUE(WIFEXITED(status)) << name;
+            EXPECT_EQ(WEXITSTATUS(status), 1);
+        }
+        EXPECT_EQ(ReadAll(file), old) << name;
+        const IniFile reread = ReadIniFile(file);
+        EXPECT_EQ(reread.ReadString("Ports", "MIDIInput", ""), "VANTOREL Emulator");
+        EXPECT_EQ(reread.ReadInteger("FormsSizes", "TDmxUserMainForm.Xpos", 0), 40);
+    }
+    if (GetParam() == Interruption::WriteFails) {
+        EXPECT_EQ(FilesIn(dir), (QStringList{"positions.ini", "vantorel-control-center.ini"}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Save, InterruptedSave, ::testing::Values(Interruption::Killed, Interruption::WriteFails),
+                         [](const auto& info) { return info.param == Interruption::Killed ? "Killed" : "WriteFails"; });

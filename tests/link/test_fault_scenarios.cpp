@@ -1,0 +1,212 @@
+// Faults end to end against the in-process emulator, beyond the single-fault
+// tests of each feature: a flood larger than the event ring, garbage on the
+// input during transfers, the device going silent in the middle of a write,
+// and whether the program keeps serving its event loop meanwhile. Each ends
+// with the operation's own status text, and the next operation works.
+
+#include "TestRig.h"
+#include "app/link/DeviceLink.h"
+#include "channels/ChannelTransfer.h"
+#include "channels/domain/ChannelCodec.h"
+#include "protocol/Reply.h"
+#include "protocol/Sysex.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+namespace {
+
+struct Rig : LinkRig {
+    explicit Rig(const std::function<void(EmulatorConfig&)>& adjust = {})
+        : LinkRig(Emulated('P', adjust))
+    {
+        link->OpenPorts();
+        collector = std::make_unique<ChannelDumpCollector>(*link);
+        QObject::connect(link.get(), &DeviceLink::errorRaised, [this](const QString& t) { errors << t; });
+    }
+
+    OpResult read()
+    {
+        return ReadChannelsFromDevice(*link, [this] { collector->clear(); }, [this] { return !collector->rows().empty(); });
+    }
+
+    std::unique_ptr<ChannelDumpCollector> collector;
+    QStringList errors;
+};
+
+// Rows 1..n with a payload each.
+ChannelTable Rows(int n)
+{
+    ChannelTable rows;
+    for (int i = 1; i <= n; ++i) {
+        ChannelRecord record = DefaultChannelRecord(i);
+        record.MidiChannel = std::to_string(1 + i % 16);
+        rows.push_back(record);
+    }
+    return rows;
+}
+
+// Messages no device sends and the program does not act on: channel voice
+// messages of every kind, system messages, SysEx of any length and content
+// (never a reply layout the program knows).
+std::vector<std::vector<uint8_t>> Garbage(int count, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::vector<std::vector<uint8_t>> messages;
+    while (int(messages.size()) < count) {
+        std::vector<uint8_t> message;
+        switch (random() % 4) {
+        case 0:
+            message = {uint8_t(0x90 + random() % 0x60), uint8_t(random() % 128), uint8_t(random() % 128)};
+            break;
+        case 1:
+            message = {uint8_t(0xF1 + random() % 6), uint8_t(random() % 128)};
+            break;
+        case 2: {
+            message.push_back(0xF0);
+            const size_t length = random() % 40;
+            for (size_t i = 0; i < length; ++i)
+                message.push_back(uint8_t(random() % 128));
+            message.push_back(0xF7);
+            break;
+        }
+        default: {
+            // A reply header with a wrong length or an unknown letter.
+            message = BuildReply(char('a' + random() % 26), std::string(random() % 30, '0'));
+            break;
+        }
+        }
+        if (message.front() == 0xF0 && RecognizeReply(message.data(), message.size()))
+            continue;
+        messages.push_back(std::move(message));
+    }
+    return messages;
+}
+
+} // namespace
+
+// More than the ring's 1024 events arrive between two reads of it, together
+// with the device's replies: what was lost is reported once, in words; what
+// came through is correct; the exchange goes on.
+TEST(FaultScenario, FloodBeyondTheRingIsReportedOnceAndTheLinkGoesOn)
+{
+    Rig rig;
+    const ChannelTable stored = Rows(3);
+    for (const ChannelRecord& row : stored)
+        rig.emulator->device().storeChannel(*EncodeChannelPayload(row));
+    QStringList log;
+    QObject::connect(rig.link.get(), &DeviceLink::resultLogged, [&](const QString& t) { log << t; });
+
+    // Delivered before the program gets round to the ring, like the first dump reply.
+    for (const auto& message : Garbage(1500, 1))
+        rig.emulator->inject(message);
+    const OpResult result = rig.read();
+    Pause(300);
+    EXPECT_EQ(rig.errors, QStringList{"The program could not keep up with the MIDI input: some received data was lost."});
+    EXPECT_TRUE(log.contains("MIDI input overflow: received data was lost."));
+    // Rows that came through are rows of the device, in order; a lost first
+    // reply may leave the wait without an answer.
+    for (const ChannelRecord& row : rig.collector->rows())
+        EXPECT_NE(std::find(stored.begin(), stored.end(), row), stored.end()) << row.DmxChannel;
+    EXPECT_LT(rig.collector->rows().size(), 3u);
+    EXPECT_EQ(rig.collector->problems(), QStringList());
+    if (result == OpResult::Done)
+        EXPECT_TRUE(rig.status.contains("Data ready."));
+    else
+        EXPECT_EQ(rig.status.last(), "No data received.");
+
+    // A second flood inside no operation adds no second report ...
+    for (const auto& message : Garbage(1500, 2))
+        rig.emulator->inject(message);
+    Pause(200);
+    EXPECT_EQ(rig.errors.size(), 1);
+
+    // ... and the next operation gets everything.
+    EXPECT_EQ(rig.read(), OpResult::Done);
+    ASSERT_TRUE(WaitFor([&] { return rig.collector->rows().size() == 3; }));
+    EXPECT_EQ(rig.collector->rows(), stored);
+    EXPECT_EQ(rig.errors.size(), 1);
+}
+
+// Garbage between the replies of a write and of a read changes nothing: every
+// row is acknowledged by its own reply, and the rows read back are the rows.
+TEST(FaultScenario, GarbageDuringTransfersChangesNothing)
+{
+    Rig rig([](EmulatorConfig& c) { c.delayMs = 3; c.dumpSpacingMs = 3; });
+    const auto garbage = Garbage(4000, 3);
+    size_t next = 0;
+    QTimer noise;
+    QObject::connect(&noise, &QTimer::timeout, [&] {
+        for (int i = 0; i < 20 && next < garbage.size(); ++i)
+            rig.emulator->inject(garbage[next++]);
+    });
+    noise.start(1);
+
+    const ChannelTable rows = Rows(40);
+    const ChannelWriteReport report = WriteChannelsToDevice(*rig.link, rows);
+    EXPECT_EQ(report.result, ChannelWriteResult::Done);
+    EXPECT_EQ(report.acknowledged, 40);
+    EXPECT_EQ(rig.emulator->device().channels().size(), 40u);
+
+    EXPECT_EQ(rig.read(), OpResult::Done);
+    ASSERT_TRUE(WaitFor([&] { return rig.collector->rows().size() == 40; }));
+    noise.stop();
+    EXPECT_GT(next, 100u);
+    EXPECT_EQ(rig.collector->rows(), rows);
+    EXPECT_EQ(rig.collector->problems(), QStringList());
+    // (Any 14-byte SysEx among the garbage shows "Reading Basic Modes...".)
+    EXPECT_TRUE(rig.status.contains("Data ready."));
+}
+
+// The device goes silent in the middle of a write (its port gone, its power
+// off): the write stops at that row with the failure text, nothing after it is
+// sent, and the event loop keeps running throughout the wait.
+TEST(FaultScenario, DeviceSilentMidWriteStopsThereAndStaysResponsive)
+{
+    Rig rig;
+    rig.link->setDeviceType('P');
+    int ticks = 0;
+    QTimer other;
+    QObject::connect(&other, &QTimer::timeout, [&] { ++ticks; });
+    other.start(20);
+
+    QElapsedTimer clock;
+    clock.start();
+    const ChannelWriteReport report = WriteChannelsToDevice(*rig.link, Rows(10), {}, [&](int row) {
+        if (row == 3)
+            rig.emulator->device().config().neverAnswer = true;
+    });
+    const qint64 elapsed = clock.elapsed();
+    EXPECT_EQ(report.result, ChannelWriteResult::NoAnswer);
+    EXPECT_EQ(report.acknowledged, 4);
+    EXPECT_EQ(rig.emulator->device().channels().size(), 5u);   // row 5 reached the device, unacknowledged
+    EXPECT_EQ(rig.status.last(), "Writing data to device failed.");
+    ASSERT_EQ(rig.linkBoxes.size(), 1);
+    EXPECT_TRUE(rig.linkBoxes.first().startsWith("Timeout while waiting for device response."));
+    // About one wait of 2 s; the other timer fired all along.
+    EXPECT_GE(elapsed, 1900);
+    EXPECT_LT(elapsed, 4000);
+    EXPECT_GT(ticks, elapsed / 20 / 2);
+
+    // The device answers again: so does the program.
+    rig.emulator->device().config().neverAnswer = false;
+    EXPECT_EQ(WriteChannelsToDevice(*rig.link, Rows(2)).result, ChannelWriteResult::Done);
+}
+
+// Replies that come only after the timeout do not count for the operation
+// that timed out, nor for the next one: each write waits for its own row.
+TEST(FaultScenario, LateAcknowledgementsDoNotAcknowledgeLaterRows)
+{
+    Rig rig([](EmulatorConfig& c) { c.delayMs = 2300; });
+    rig.link->setDeviceType('P');
+    const ChannelWriteReport first = WriteChannelsToDevice(*rig.link, Rows(3));
+    EXPECT_EQ(first.result, ChannelWriteResult::NoAnswer);
+    EXPECT_EQ(first.acknowledged, 0);
+    EXPECT_EQ(rig.emulator->device().channels().size(), 1u);
+    EXPECT_EQ(rig.status.last(), "Writing data to device failed.");
+}
