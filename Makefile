@@ -22,8 +22,9 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_
 
 all: build
 
-deps:
-	@missing=""; for p in $(APT_PACKAGES); do \
+# Installs those of the Debian packages $(1) that are missing.
+define install_missing
+	@missing=""; for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -31,6 +32,10 @@ deps:
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -q && \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(APT_PACKAGES))
 
 $(BUILD_DIR)/build.ninja: CMakeLists.txt CMakePresets.json | deps
 	cmake --preset $(PRESET)
@@ -61,14 +66,7 @@ test-asan: deps build-asan/build.ninja
 # libFuzzer targets (clang): `make fuzz` runs each FUZZ_RUNS times, `make
 # fuzz-ci` each FUZZ_SECONDS seconds.
 deps-fuzz: deps
-	@missing=""; for p in $(FUZZ_PACKAGES); do \
-	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:$$missing"; \
-	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -q && \
-	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $$missing; \
-	fi
+	$(call install_missing,$(FUZZ_PACKAGES))
 
 build-fuzz/build.ninja: CMakeLists.txt CMakePresets.json | deps-fuzz
 	cmake --preset fuzz
