@@ -2,10 +2,11 @@
 # Runs every fuzz target of a fuzzing build (preset "fuzz").
 #   fuzz/run.sh BUILD_DIR runs N      N executions per target
 #   fuzz/run.sh BUILD_DIR seconds S   S seconds per target
-# Extra arguments go to libFuzzer; FUZZ_TARGETS="a b" runs only those targets. Each target starts from its seed corpus
-# (fuzz/corpus/<target>, read only) plus what earlier runs found in
-# BUILD_DIR/fuzz-corpus/<target>; crashes are written to BUILD_DIR/fuzz-artifacts.
-# Exits non-zero when any target finds a fault.
+# Extra arguments go to libFuzzer; FUZZ_TARGETS="a b" runs only those targets.
+# Each target starts from its seed corpus (fuzz/corpus/<target>, read only)
+# plus what earlier runs found in BUILD_DIR/fuzz-corpus/<target>; logs and
+# crashing inputs are written to BUILD_DIR/fuzz-artifacts. Ends with the line
+# "fuzz: N passed, N failed"; exits non-zero when any target finds a fault.
 set -uo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
