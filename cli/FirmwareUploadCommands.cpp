@@ -66,6 +66,7 @@ public:
     Outcome()
     {
         m_deadline.setSingleShot(true);
+        m_deadline.setTimerType(Qt::PreciseTimer);
         QObject::connect(&m_deadline, &QTimer::timeout, &m_loop, [this] {
             err(m_timeoutText);
             finish(kNoAnswer);

@@ -119,6 +119,7 @@ int read(DeviceLink& link)
     QEventLoop loop;
     QTimer quiet;
     quiet.setSingleShot(true);
+    quiet.setTimerType(Qt::PreciseTimer);
     quiet.setInterval(kQuietAfterLastModeMs);
     QObject::connect(&quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
     QObject::connect(&link, &DeviceLink::modeReceived, &loop, [&](const std::array<uint8_t, 4>& values) {

@@ -140,6 +140,7 @@ ChannelDumpCollector::ChannelDumpCollector(DeviceLink& link, QObject* parent)
     : QObject(parent)
 {
     m_quiet.setSingleShot(true);
+    m_quiet.setTimerType(Qt::PreciseTimer);
     connect(&link, &DeviceLink::channelDumpReceived, this, &ChannelDumpCollector::onDump);
 }
 

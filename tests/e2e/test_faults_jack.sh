@@ -58,8 +58,12 @@ cp "$WORK/big.csv" "$WORK/big.orig"
 
 start_emulator victim --type P --delay 20
 ctl_background victim channels write "$WORK/big.csv"
-sleep 1.5
+for _ in $(seq 1 150); do
+    grep -q "(10 of 300)" "$WORK/bg.err" 2>/dev/null && break
+    sleep 0.1
+done
 kill_emulator
+CTL_START=$(date +%s)   # the time to give up counts from the fault
 ctl_wait 15
 expect_status 1 "write when the device disappears"
 expect_err "Writing data to device failed."

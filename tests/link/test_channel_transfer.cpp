@@ -105,8 +105,7 @@ TEST(ChannelTransfer, ReadWithoutAnswerTimesOutAfterOneTick)
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(rig.read(), OpResult::NoAnswer);
-    EXPECT_GE(clock.elapsed(), 1900);
-    EXPECT_LT(clock.elapsed(), 3500);
+    EXPECT_LT(clock.elapsed(), 3500);   // the next tick, whatever the timer's phase
     EXPECT_EQ(rig.emptied, 1);   // the table is emptied whether or not the device answers
     EXPECT_EQ(rig.linkBoxes.size(), 1);
     EXPECT_TRUE(rig.linkBoxes.first().startsWith("Timeout while waiting for device response."));

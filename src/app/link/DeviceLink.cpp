@@ -66,6 +66,9 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     m_input->SetSysexBufferCount(kSysexBufferCount);
     connect(m_input.get(), &TMidiInput_::MidiInput, this, &DeviceLink::MidiInput_1MidiInput);
     connect(m_input.get(), &TMidiInput_::Overflow, this, &DeviceLink::onInputOverflow);
+    // Device timeouts are counted in ticks of this timer: a coarse timer may
+    // fire up to 5% early and cut a wait for the device short.
+    m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &DeviceLink::onTimer1);
     m_timer.setInterval(kInitialTimerInterval);
     m_timer.start();
@@ -226,7 +229,7 @@ int DeviceLink::WaitForShortMessage(uint32_t code)
 void DeviceLink::PumpingDelay(int ms)
 {
     QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
