@@ -94,16 +94,11 @@ inline ChannelRecord Row(const char* dmx, const char* mode = "Active", const cha
                          const char* to = "C-1/0", const char* dataType = "Velocity", const char* fixed = "0",
                          const char* description = "")
 {
-    ChannelRecord record;
-    record.DmxChannel = dmx;
-    record.ControlMode = mode;
-    record.ConstantValue = constant;
-    record.MidiChannel = midi;
-    record.ActiveOn = activeOn;
-    record.FromNumber = from;
-    record.ToNumber = to;
-    record.DataType = dataType;
-    record.FixedValue = fixed;
-    record.Description = description;
-    return record;
+    return {dmx, mode, constant, midi, activeOn, from, to, dataType, fixed, description};
+}
+
+// The ten cells of a row holding the default channel data.
+inline QStringList DefaultTexts(const char* dmx, const char* to = "C-1/0")
+{
+    return {dmx, "Active", "0", "1", "Note On", "C-1/0", to, "Velocity", "0", ""};
 }

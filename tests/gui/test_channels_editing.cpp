@@ -2,16 +2,15 @@
 
 #include "channels_rig.h"
 
+#include "channels/gui/ChannelFileCommands.h"
 #include "channels/gui/TDMXChannelInputForm.h"
 #include "channels/gui/TDescrForm.h"
-#include "protocol/Sysex.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 
@@ -25,50 +24,31 @@ void AddNumbers(ChannelsRig& rig, int first, int last)
 
 } // namespace
 
-TEST(ChannelsEditing, AddChannelProposesTheNextNumber)
+TEST(ChannelsEditing, AddChannelProposesTheNextNumberAndRefusesWrongAnswers)
 {
     ChannelsRig rig;
+    rig.page->cbxFromNotes->setCurrentIndex(60);   // the To list starts at the From note
     rig.page->milngAddChannel1Click();   // cancelled: the proposal is added
-    EXPECT_EQ(rig.proposals, QStringList{QStringLiteral("DMX Channel | New DMX channel | 1")});
-    EXPECT_EQ(rig.numbers(), QStringList{QStringLiteral("001")});
+    EXPECT_EQ(rig.proposals, QStringList{"DMX Channel | New DMX channel | 1"});
+    EXPECT_EQ(rig.rowTexts(0), DefaultTexts("001", "C4/60"));
 
-    AddNumbers(rig, 2, 10);
+    AddNumbers(rig, 5, 10);
     rig.proposals.clear();
-    rig.typed = {QStringLiteral("11")};
+    rig.typed = {QStringLiteral("5"), QStringLiteral("7a"), QStringLiteral("0"), QStringLiteral("513"), QStringLiteral("3")};
     rig.page->milngAddChannel1Click();
-    EXPECT_EQ(rig.proposals.value(0), QStringLiteral("DMX Channel | New DMX channel | 11"));
-    EXPECT_EQ(rig.numbers().last(), QStringLiteral("011"));
-    // The new row is the selected one.
-    EXPECT_EQ(rig.list().selectedRowNumbers(), QList<int>{10});
-    EXPECT_EQ(rig.page->lblChannelsNbr->text(), QStringLiteral("11"));
-}
-
-TEST(ChannelsEditing, AddChannelRefusesWrongAnswersAndAsksAgain)
-{
-    ChannelsRig rig;
-    AddNumbers(rig, 5, 5);
-    rig.typed = {QStringLiteral("5"), QStringLiteral("7a"), QStringLiteral("0"), QStringLiteral("513"),
-                 QStringLiteral("3")};
-    rig.page->milngAddChannel1Click();
-    EXPECT_EQ(rig.boxes, (QStringList{QStringLiteral("DMX channel 5 already on the list."),
-                                      QStringLiteral("Wrong input  - type digits only."),
-                                      QStringLiteral("Wrong input  - DMX channels starts from 1."),
-                                      QStringLiteral("Wrong input  - DMX channels ends on 512.")}));
+    EXPECT_EQ(rig.boxes, (QStringList{"DMX channel 5 already on the list.", "Wrong input  - type digits only.",
+                                      "Wrong input  - DMX channels starts from 1.", "Wrong input  - DMX channels ends on 512."}));
     EXPECT_EQ(rig.proposals.size(), 5);
-    EXPECT_EQ(rig.numbers(), (QStringList{QStringLiteral("003"), QStringLiteral("005")}));
+    EXPECT_EQ(rig.proposals.first(), "DMX Channel | New DMX channel | 11");
+    EXPECT_EQ(rig.numbers().mid(0, 3), (QStringList{"001", "003", "005"}));
+    // The new row is the selected one.
+    EXPECT_EQ(rig.list().selectedRowNumbers(), QList<int>{1});
+    EXPECT_EQ(rig.page->lblChannelsNbr->text(), "8");
 
     // An empty answer ends the command.
     rig.typed = {QString()};
     rig.page->milngAddChannel1Click();
-    EXPECT_EQ(rig.model().size(), 2);
-}
-
-TEST(ChannelsEditing, NewRowsTakeTheToNoteOfTheEditRow)
-{
-    ChannelsRig rig;
-    rig.page->cbxFromNotes->setCurrentIndex(60);
-    rig.page->milngAddChannel1Click();
-    EXPECT_EQ(rig.rowTexts(0), (QStringList{"001", "Active", "0", "1", "Note On", "C-1/0", "C4/60", "Velocity", "0", ""}));
+    EXPECT_EQ(rig.model().size(), 8);
 }
 
 TEST(ChannelsEditing, EnterInTheDmxBoxFindsOrAddsItsChannel)
@@ -76,14 +56,12 @@ TEST(ChannelsEditing, EnterInTheDmxBoxFindsOrAddsItsChannel)
     ChannelsRig rig;
     AddNumbers(rig, 1, 3);
     rig.page->sedDmxCh->setValue(7);
-    rig.answers = {2};
+    rig.answers = {2, 1};
     QTest::keyClick(rig.page->sedDmxCh, Qt::Key_Return);
-    EXPECT_EQ(rig.questions, QStringList{QStringLiteral("Adding DMX Channel | DMX Channel doesn't exists\r\nAdd channel?")});
+    EXPECT_EQ(rig.questions, QStringList{"Adding DMX Channel | DMX Channel doesn't exists\r\nAdd channel?"});
     EXPECT_EQ(rig.model().size(), 3);
-
-    rig.answers = {1};
     QTest::keyClick(rig.page->sedDmxCh, Qt::Key_Return);
-    EXPECT_EQ(rig.numbers().last(), QStringLiteral("007"));
+    EXPECT_EQ(rig.numbers().last(), "007");
     EXPECT_TRUE(rig.proposals.isEmpty());   // no input box from the DMX box
 
     rig.page->sedDmxCh->setValue(2);
@@ -143,9 +121,7 @@ TEST(ChannelsEditing, EnablingRulesFollowControlModeAndDataType)
     EXPECT_TRUE(p.sedVelVal->isEnabled());
     p.cbxActCtrVal->setCurrentIndex(1);
     EXPECT_TRUE(p.sedCHVal->isEnabled());
-    for (QWidget* box : {static_cast<QWidget*>(p.cbxActOn), static_cast<QWidget*>(p.cbxFromNotes),
-                         static_cast<QWidget*>(p.cbxToNotes), static_cast<QWidget*>(p.cbxVelVal),
-                         static_cast<QWidget*>(p.sedVelVal), static_cast<QWidget*>(p.cbxMIDICh)})
+    for (QWidget* box : std::initializer_list<QWidget*>{p.cbxActOn, p.cbxFromNotes, p.cbxToNotes, p.cbxVelVal, p.sedVelVal, p.cbxMIDICh})
         EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
     // The data type rule waits while its box is disabled.
     p.sedCHVal->setValue(40);
@@ -173,10 +149,10 @@ TEST(ChannelsEditing, RowIntoPanelMatchesTextsExactly)
     EXPECT_EQ(p.cbxActOn->currentIndex(), 1);
     EXPECT_EQ(p.cbxFromNotes->currentIndex(), 12);
     EXPECT_EQ(p.cbxToNotes->currentIndex(), 0);
-    EXPECT_EQ(p.cbxMIDICh->currentText(), QStringLiteral("4"));
+    EXPECT_EQ(p.cbxMIDICh->currentText(), "4");
     EXPECT_EQ(p.sedVelVal->value(), 99);
     EXPECT_TRUE(p.sedVelVal->isEnabled());
-    EXPECT_EQ(p.ledlngDescr->text(), QStringLiteral("Desk"));
+    EXPECT_EQ(p.ledlngDescr->text(), "Desk");
 
     // The same notes without their blanks leave From and To empty.
     rig.list().makeCurrent(1);
@@ -190,17 +166,10 @@ TEST(ChannelsEditing, RowIntoPanelMatchesTextsExactly)
     p.ledlngDescr->setText(QStringLiteral("typed"));
     rig.list().makeCurrent(2);
     EXPECT_FALSE(p.LoadRowIntoPanel());
-    EXPECT_EQ(rig.boxes, QStringList{QStringLiteral("Improper data format in current line! \r\nLine: 2")});
+    EXPECT_EQ(rig.boxes, QStringList{"Improper data format in current line! \r\nLine: 2"});
     EXPECT_EQ(p.sedDmxCh->value(), 3);
-    EXPECT_EQ(p.cbxActCtrVal->currentText(), QStringLiteral("Value"));
-    EXPECT_EQ(p.ledlngDescr->text(), QStringLiteral("typed"));   // not reached
-
-    // Enter without a selected row does nothing.
-    rig.boxes.clear();
-    rig.list().clearRowSelection();
-    QTest::keyClick(&rig.list(), Qt::Key_Return);
-    EXPECT_EQ(p.sedDmxCh->value(), 3);
-    EXPECT_TRUE(rig.boxes.isEmpty());
+    EXPECT_EQ(p.cbxActCtrVal->currentText(), "Value");
+    EXPECT_EQ(p.ledlngDescr->text(), "typed");   // not reached
 }
 
 TEST(ChannelsEditing, DeleteAsksFirst)
@@ -211,20 +180,18 @@ TEST(ChannelsEditing, DeleteAsksFirst)
     EXPECT_TRUE(rig.questions.isEmpty());
 
     rig.select({1, 3});
-    rig.answers = {2};
+    rig.answers = {2, 1, 1};
     rig.page->milngDeleteChannelClick();
     EXPECT_EQ(rig.model().size(), 5);
-    rig.answers = {1};
     rig.page->sedDmxCh->setValue(40);
     rig.page->milngDeleteChannelClick();
     EXPECT_EQ(rig.numbers(), (QStringList{"001", "003", "005"}));
-    EXPECT_EQ(rig.questions.last(), QStringLiteral("Deleting DMX channel(s) | Delete channel(s)?"));
+    EXPECT_EQ(rig.questions.last(), "Deleting DMX channel(s) | Delete channel(s)?");
     EXPECT_EQ(rig.page->sedDmxCh->value(), 1);   // edit row reset
 
-    rig.answers = {1};
     rig.page->milngDeleteAllChannelsClick();
     EXPECT_EQ(rig.model().size(), 0);
-    EXPECT_EQ(rig.page->lblChannelsNbr->text(), QStringLiteral("0"));
+    EXPECT_EQ(rig.page->lblChannelsNbr->text(), "0");
     // Asked also when there is nothing to delete.
     rig.page->milngDeleteAllChannelsClick();
     EXPECT_EQ(rig.questions.size(), 4);
@@ -238,82 +205,79 @@ TEST(ChannelsEditing, ClearKeepsNumbersAndDropsTheRest)
                  Row("009", "Active", "0", "9", "Note On", "C4/60", "C5/72", "Value", "8", "Clear me too")});
     rig.select({1, 2});
     rig.page->milngClearCurChannDataClick();
-    EXPECT_EQ(rig.rowTexts(0).last(), QStringLiteral("Keep me"));
-    EXPECT_EQ(rig.rowTexts(1), (QStringList{"006", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", ""}));
-    EXPECT_EQ(rig.rowTexts(2), (QStringList{"009", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", ""}));
+    EXPECT_EQ(rig.rowTexts(0).last(), "Keep me");
+    EXPECT_EQ(rig.rowTexts(1), DefaultTexts("006"));
+    EXPECT_EQ(rig.rowTexts(2), DefaultTexts("009"));
     EXPECT_EQ(rig.page->sedDmxCh->value(), 9);
     EXPECT_TRUE(rig.questions.isEmpty());
 
     rig.page->milngclrTabClick();
-    EXPECT_EQ(rig.rowTexts(0), (QStringList{"004", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", ""}));
+    EXPECT_EQ(rig.rowTexts(0), DefaultTexts("004"));
 }
 
-TEST(ChannelsEditing, Add512ReplacesTheTableWithoutAsking)
+TEST(ChannelsEditing, FullTablesFromADumpAndFromAdd512)
 {
+    // The replies of a full dump, as the link hands them over, arrive sorted.
     ChannelsRig rig;
-    rig.addRows({Row("700", "Value", "1", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "old")});
+    for (int n = 512; n >= 1; --n)
+        rig.link->channelDumpReceived(QString::asprintf("%04X0100903C48", n));
+    ASSERT_EQ(rig.model().size(), 512);
+    EXPECT_EQ(rig.numbers().first(), "001");
+    EXPECT_EQ(rig.numbers().last(), "512");
+    // The edit row shows the From note of the last reply.
+    EXPECT_EQ(rig.page->cbxFromNotes->currentText(), "C4/60");
+    // Clearing takes the To note of the edit row, which the last reply set.
+    rig.page->milngclrTabClick();
+    EXPECT_EQ(rig.rowTexts(511), DefaultTexts("512", "C4/60"));
+
+    // Add 512 replaces the table without asking.
+    rig.model().setCell(99, ColDescription, "old");
     rig.select({0});
     rig.page->milngAdd512DMXchannelsClick();
     ASSERT_EQ(rig.model().size(), 512);
-    EXPECT_EQ(rig.numbers().first(), QStringLiteral("001"));
-    EXPECT_EQ(rig.numbers().last(), QStringLiteral("512"));
-    EXPECT_EQ(rig.rowTexts(99), (QStringList{"100", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", ""}));
+    EXPECT_EQ(rig.rowTexts(99), DefaultTexts("100", "C4/60"));
     EXPECT_TRUE(rig.list().selectedRowNumbers().isEmpty());
     EXPECT_TRUE(rig.questions.isEmpty());
 }
 
-TEST(ChannelsEditing, CopyAndPasteLandsAboveTheHighestRow)
+TEST(ChannelsEditing, CopyAndPasteLandsAboveTheHighestRowUpTo512)
 {
     ChannelsRig rig;
     rig.addRows({Row("003", "Active", "0", "2", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "three"),
-                 Row("007", "Value", "50", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "seven"),
-                 Row("020")});
+                 Row("007", "Value", "50", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "seven"), Row("020")});
     QString range;
-    int lowest = 0;
-    int highest = 0;
+    QString typed;   // empty: the proposal is taken
     rig.page->runChannelInput = [&](TDMXChannelInputForm& dialog) {
-        range = dialog.lblMsg2->text();
-        lowest = dialog.LowestChannel;
-        highest = dialog.HighestChannel;
-        EXPECT_EQ(dialog.ledlngDMXChNbr->text(), QStringLiteral("21"));
+        range = QStringLiteral("%1 | %2-%3 | %4").arg(dialog.lblMsg2->text()).arg(dialog.LowestChannel)
+                    .arg(dialog.HighestChannel).arg(dialog.ledlngDMXChNbr->text());
+        if (!typed.isEmpty())
+            dialog.ledlngDMXChNbr->setText(typed);
         dialog.btnlngOkClick();
         return dialog.result() == QDialog::Accepted;
     };
     rig.select({0, 1});
     rig.page->milngCopyPasteClick();
-    EXPECT_EQ(range, QStringLiteral("Available range: 21 - 511"));
-    EXPECT_EQ(lowest, 21);
-    EXPECT_EQ(highest, 511);
+    EXPECT_EQ(range, "Available range: 21 - 511 | 21-511 | 21");
     EXPECT_EQ(rig.numbers(), (QStringList{"003", "007", "020", "021", "022"}));
     EXPECT_EQ(rig.rowTexts(3).mid(1), rig.rowTexts(0).mid(1));
     EXPECT_EQ(rig.rowTexts(4).mid(1), rig.rowTexts(1).mid(1));
     EXPECT_TRUE(rig.boxes.isEmpty());
-}
 
-TEST(ChannelsEditing, CopyAndPasteStopsAt512)
-{
-    ChannelsRig rig;
-    rig.addRows({Row("001", "Value", "9", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "one"), Row("300")});
-    rig.page->runChannelInput = [](TDMXChannelInputForm& dialog) {
-        dialog.ledlngDMXChNbr->setText(QStringLiteral("512"));
-        dialog.btnlngOkClick();
-        return dialog.result() == QDialog::Accepted;
-    };
+    typed = QStringLiteral("512");
     rig.select({0});
     rig.page->milngCopyPasteClick();
-    EXPECT_EQ(rig.numbers().last(), QStringLiteral("512"));
-    EXPECT_EQ(rig.rowTexts(2).last(), QStringLiteral("one"));
-    EXPECT_EQ(rig.boxes, QStringList{QStringLiteral("Maximum of 512 DMX Channels reached!")});
+    EXPECT_EQ(rig.numbers().mid(4), (QStringList{"022", "512"}));
+    EXPECT_EQ(rig.rowTexts(5).last(), "three");
+    EXPECT_EQ(rig.boxes, QStringList{"Maximum of 512 DMX Channels reached!"});
 
     // Now the highest is 512: refused before the dialog.
-    bool asked = false;
-    rig.page->runChannelInput = [&](TDMXChannelInputForm&) { return asked = true; };
+    range.clear();
     rig.boxes.clear();
     rig.select({0});
     rig.page->milngCopyPasteClick();
-    EXPECT_FALSE(asked);
-    EXPECT_EQ(rig.boxes, QStringList{QStringLiteral("Channels list has already 512 DMX Channels!")});
-    EXPECT_EQ(rig.model().size(), 3);
+    EXPECT_TRUE(range.isEmpty());
+    EXPECT_EQ(rig.boxes, QStringList{"Channels list has already 512 DMX Channels!"});
+    EXPECT_EQ(rig.model().size(), 6);
 }
 
 TEST(ChannelsEditing, PopupEnablesItsItemsByTheSelection)
@@ -321,22 +285,18 @@ TEST(ChannelsEditing, PopupEnablesItsItemsByTheSelection)
     ChannelsRig rig;
     ChannelsPage& p = *rig.page;
     auto enabled = [&p] {
+        p.pupDMXChannelsPopup();
         QStringList names;
         for (QAction* action : p.pupDMXChannels->actions())
             if (!action->isSeparator() && action->isEnabled())
                 names << action->objectName();
         return names;
     };
-    p.pupDMXChannelsPopup();
-    EXPECT_EQ(enabled(), QStringList{QStringLiteral("milngAddChannel1")});
-
+    EXPECT_EQ(enabled(), QStringList{"milngAddChannel1"});
     AddNumbers(rig, 1, 3);
     rig.select({0, 2});
-    p.pupDMXChannelsPopup();
     EXPECT_EQ(enabled(), (QStringList{"milngRemoveChannel1", "milngClearchanneldata1", "milngCopyPaste"}));
-
     rig.select({1});
-    p.pupDMXChannelsPopup();
     EXPECT_EQ(enabled().size(), 5);
 }
 
@@ -346,17 +306,17 @@ TEST(ChannelsEditing, DescriptionEditorUpdatesTheSelectedRow)
     rig.addRows({Row("001", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "old text"), Row("002")});
     rig.select({0, 1});
     rig.page->milngDescrClick();
-    EXPECT_EQ(rig.boxes, QStringList{QStringLiteral("Improper selection.")});
+    EXPECT_EQ(rig.boxes, QStringList{"Improper selection."});
 
     rig.list().makeCurrent(0);
     rig.page->runDescrForm = [](TDescrForm& editor) {
-        EXPECT_EQ(editor.memDescr->toPlainText(), QStringLiteral("old text"));
+        EXPECT_EQ(editor.memDescr->toPlainText(), "old text");
         editor.memDescr->setPlainText(QStringLiteral("red, green;\nblue"));
         editor.btnUpdate->click();
         editor.btnClose->click();
     };
     rig.page->milngDescrClick();
-    EXPECT_EQ(rig.model().cellText(0, ColDescription), QStringLiteral("red  green  blue"));
+    EXPECT_EQ(rig.model().cellText(0, ColDescription), "red  green  blue");
     EXPECT_FALSE(rig.page->DescrForm->isVisible());
 }
 
@@ -374,50 +334,18 @@ TEST(ChannelsEditing, ShortcutKeysAndPageEnabling)
     rig.page->ledlngDescr->setFocus();
     rig.page->ledlngDescr->setCursorPosition(0);
     QTest::keyClick(rig.page->ledlngDescr, Qt::Key_Delete);
-    EXPECT_EQ(rig.page->ledlngDescr->text(), QStringLiteral("b"));
+    EXPECT_EQ(rig.page->ledlngDescr->text(), "b");
     EXPECT_TRUE(rig.questions.isEmpty());
     rig.list().setFocus();
     rig.select({0});
     rig.answers = {1};
     QTest::keyClick(&rig.list(), Qt::Key_Delete);
     EXPECT_EQ(rig.model().size(), 0);
-    // The channel menus are off on the firmware page.
-    rig.form->pgcMain->setCurrentIndex(TDmxUserMainForm::PageFWUpload);
-    EXPECT_FALSE(rig.page->milngAddChannel->isEnabled());
-    rig.form->pgcMain->setCurrentIndex(TDmxUserMainForm::PageUserMode);
-    EXPECT_TRUE(rig.page->milngAddChannel->isEnabled());
-}
-
-TEST(ChannelsEditing, DumpRepliesAddRowsAsTheyArrive)
-{
-    ChannelsRig rig;
-    for (const char* payload : {"012C07C8B10709", "00010100900000", "00050900903C48"})
-        ASSERT_TRUE(rig.emulator->device().storeChannel(payload));
-    rig.link->SendCommand('B');
-    ASSERT_TRUE(WaitFor([&] { return rig.model().size() == 3; }));
-    EXPECT_EQ(rig.numbers(), (QStringList{"001", "005", "300"}));
-    EXPECT_EQ(rig.rowTexts(1), (QStringList{"005", "Value", "0", "1", "Note On", "C4/60", "C5/72", "Velocity", "0", ""}));
-    // The edit row shows the From note of the last reply (channel 300).
-    EXPECT_EQ(rig.page->cbxFromNotes->currentText(), QStringLiteral("G-1/7"));
-    EXPECT_EQ(rig.page->lblChannelsNbr->text(), QStringLiteral("3"));
-
-    // A reply nobody asked for still adds its row; one without note labels does not.
-    rig.emulator->inject(BuildReply('b', "00020100900000"));
-    rig.emulator->inject(BuildReply('b', "00030100907F00"));
-    ASSERT_TRUE(WaitFor([&] { return rig.model().size() == 4; }));
-    Pause(50);
-    EXPECT_EQ(rig.numbers(), (QStringList{"001", "002", "005", "300"}));
-}
-
-TEST(ChannelsEditing, FullTableArrivesSortedAndClears)
-{
-    // The replies of a full dump, as the link hands them over.
-    ChannelsRig rig;
-    for (int n = 512; n >= 1; --n)
-        rig.link->channelDumpReceived(QString::asprintf("%04X0100903C48", n));
-    ASSERT_EQ(rig.model().size(), 512);
-    EXPECT_EQ(rig.numbers().first(), QStringLiteral("001"));
-    EXPECT_EQ(rig.numbers().last(), QStringLiteral("512"));
-    rig.page->milngclrTabClick();
-    EXPECT_EQ(rig.rowTexts(511), (QStringList{"512", "Active", "0", "1", "Note On", "C-1/0", "C4/60", "Velocity", "0", ""}));
+    // The channel and file menus are off on the firmware page.
+    const ChannelFileCommands& files = *rig.page->fileCommands;
+    for (int page : {TDmxUserMainForm::PageFWUpload, TDmxUserMainForm::PageUserMode}) {
+        rig.form->pgcMain->setCurrentIndex(page);
+        for (QAction* action : {rig.page->milngAddChannel, files.milngOpenSettings, files.milngSendToDevice})
+            EXPECT_EQ(action->isEnabled(), page == TDmxUserMainForm::PageUserMode) << action->objectName().toStdString();
+    }
 }

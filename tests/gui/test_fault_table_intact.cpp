@@ -8,21 +8,8 @@
 #include "protocol/Sysex.h"
 
 #include <QLabel>
+#include <QSpinBox>
 #include <QTimer>
-
-namespace {
-
-ChannelTable Cells(ChannelTableModel& model)
-{
-    return model.rows();
-}
-
-QString Status(ChannelsRig& rig)
-{
-    return rig.form->lbllngStatMsg->text();
-}
-
-} // namespace
 
 TEST(FaultTableIntact, ReadWithoutAnswerGivesTheTableBack)
 {
@@ -30,10 +17,8 @@ TEST(FaultTableIntact, ReadWithoutAnswerGivesTheTableBack)
     config.neverAnswer = true;
     ChannelsRig rig(config);
     rig.link->setDeviceType('B');
-    QStringList boxes;
-    rig.form->showMessage = [&](const QString& text) { boxes << text; };
     rig.addRows({Row("001", "Active", "0", "3"), Row("017", "Value", "200", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "spot")});
-    const ChannelTable before = Cells(rig.model());
+    const ChannelTable before = rig.model().rows();
 
     int ticks = 0;
     QTimer other;
@@ -42,8 +27,8 @@ TEST(FaultTableIntact, ReadWithoutAnswerGivesTheTableBack)
     rig.page->fileCommands->milngGetFromDeviceClick();
     other.stop();
 
-    EXPECT_EQ(Status(rig), "No data received.");
-    EXPECT_EQ(Cells(rig.model()), before);
+    EXPECT_EQ(rig.form->lbllngStatMsg->text(), "No data received.");
+    EXPECT_EQ(rig.model().rows(), before);
     EXPECT_EQ(rig.page->lblChannelsNbr->text(), "2");
     // The wait of 2 s did not hold the window up.
     EXPECT_GT(ticks, 40);
@@ -56,22 +41,29 @@ TEST(FaultTableIntact, WriteStoppedByAMissingAcknowledgementKeepsTheTable)
     ChannelsRig rig(config);
     rig.link->setDeviceType('P');
     rig.addRows({Row("001"), Row("002"), Row("003", "Value", "9")});
-    const ChannelTable before = Cells(rig.model());
+    const ChannelTable before = rig.model().rows();
+    QStringList panelShows;
+    QObject::connect(rig.page->sedDmxCh, &QSpinBox::valueChanged, [&](int value) { panelShows << QString::number(value); });
     rig.page->fileCommands->milngSendToDeviceClick();
-    EXPECT_EQ(Status(rig), "Writing data to device failed.");
-    EXPECT_EQ(Cells(rig.model()), before);
+
+    EXPECT_EQ(rig.form->lbllngStatMsg->text(), "Writing data to device failed.");
+    EXPECT_EQ(rig.boxes.size(), 1);
+    EXPECT_EQ(rig.model().rows(), before);
     EXPECT_EQ(rig.emulator->device().channels().size(), 2u);
+    // The row whose acknowledgement is awaited is shown while the wait lasts.
+    EXPECT_TRUE(panelShows.contains("2")) << panelShows.join(", ").toStdString();
+    EXPECT_FALSE(panelShows.contains("3"));
 }
 
 TEST(FaultTableIntact, GarbageOnTheInputLeavesTheTableAlone)
 {
     ChannelsRig rig;
     rig.addRows({Row("005"), Row("006")});
-    const ChannelTable before = Cells(rig.model());
+    const ChannelTable before = rig.model().rows();
     // Wrong lengths, unknown letters, a dump reply whose payload is no number.
     for (const Bytes& message : {BuildReply('b', "0123"), BuildReply('b', "XYZXYZXYZXYZXY"), BuildReply('q', "00000000000000"),
                                  Bytes{0xF0, 0x31, 0x34, 0x56}, Bytes{0x90, 0x40}, Bytes{0xF0, 0xF7}})
         rig.emulator->inject(message);
     Pause(100);
-    EXPECT_EQ(Cells(rig.model()), before);
+    EXPECT_EQ(rig.model().rows(), before);
 }

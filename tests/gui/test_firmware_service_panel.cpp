@@ -22,8 +22,14 @@
 namespace {
 
 struct Rig : WindowRig {
-    explicit Rig(EmulatorConfig config, bool developerRun = true)
-        : WindowRig(config, developerRun)
+    // A developer run on an emulated device of `type` that restarts quickly.
+    explicit Rig(char type, const std::function<void(EmulatorConfig&)>& adjust = {})
+        : WindowRig(Emulated(type, [&](EmulatorConfig& c) {
+                        c.restartMs = 20;
+                        if (adjust)
+                            adjust(c);
+                    }),
+                    true)
     {
         form->show();
         form->pgcMain->setCurrentIndex(TDmxUserMainForm::PageFWUpload);
@@ -48,16 +54,11 @@ struct Rig : WindowRig {
     QTemporaryDir dir;
 };
 
-EmulatorConfig Device(char type)
-{
-    return Emulated(type, [](EmulatorConfig& c) { c.restartMs = 20; });
-}
-
 } // namespace
 
 TEST(FirmwareServicePanel, UploadFromTheLoadedFile)
 {
-    Rig rig(Device('B'));
+    Rig rig('B');
     const FirmwareImage image = MakeTestFirmwareImage(700, 'B', "05-01-2019 08:30");
     rig.load(image);
     ASSERT_TRUE(rig.errors.isEmpty()) << rig.errors.join(' ').toStdString();
@@ -69,9 +70,8 @@ TEST(FirmwareServicePanel, UploadFromTheLoadedFile)
     ASSERT_TRUE(WaitFor([&] { return rig.emulator->device().upgrades() == 1; }, 8000));
     ASSERT_TRUE(WaitFor([&] { return rig.form->lbllngFWStatMsg->text() == "        Upgrade ready..."; }, 8000));
     EXPECT_EQ(rig.emulator->device().receivedImage(), image);
-    EXPECT_EQ(rig.form->lblDevID->text(), "000001");
-    EXPECT_EQ(rig.form->lblBLDate->text(), "2017-11-03 09:15");
-    EXPECT_EQ(rig.form->lblSWDate->text(), "2018-04-24 10:24 -> Device has older FW version.");
+    EXPECT_EQ((QStringList{rig.form->lblDevID->text(), rig.form->lblBLDate->text(), rig.form->lblSWDate->text()}),
+              (QStringList{"000001", "2017-11-03 09:15", "2018-04-24 10:24 -> Device has older FW version."}));
     // A developer run goes back to "Read BL & FW version" after an upgrade.
     EXPECT_EQ(rig.form->uploadMode(), 0);
     EXPECT_EQ(rig.service().uploadMode(), FirmwareService::ReadVersions);
@@ -80,7 +80,7 @@ TEST(FirmwareServicePanel, UploadFromTheLoadedFile)
 
 TEST(FirmwareServicePanel, InterfaceTestCountsPasses)
 {
-    Rig rig(Device('E'));
+    Rig rig('E');
     rig.selectMode(3);
     rig.form->btnlngEnterProgrammingMode->click();
     ASSERT_TRUE(WaitFor([&] { return rig.form->lbllngPasses->text() == "1"; }, 8000));
@@ -90,9 +90,7 @@ TEST(FirmwareServicePanel, InterfaceTestCountsPasses)
 
 TEST(FirmwareServicePanel, SetDeviceIdWithoutRestartClearsTheDeviceLabels)
 {
-    EmulatorConfig config = Device('B');
-    config.noRestartAfterDeviceNumber = true;
-    Rig rig(config);
+    Rig rig('B', [](EmulatorConfig& c) { c.noRestartAfterDeviceNumber = true; });
     rig.load(MakeTestFirmwareImage(300, 'B', "05-01-2019 08:30"));
     rig.form->lblDevID->setText("000001");
     rig.form->lblDevType->setText("VANTOREL Basic");
@@ -102,11 +100,9 @@ TEST(FirmwareServicePanel, SetDeviceIdWithoutRestartClearsTheDeviceLabels)
     rig.form->btnSetDevNbr->click();
     ASSERT_EQ(rig.boxes.size(), 1);
     EXPECT_TRUE(rig.boxes[0].startsWith("Timeout while waiting for device response."));
-    EXPECT_TRUE(rig.form->lblDevID->text().isEmpty());
-    EXPECT_TRUE(rig.form->lblDevType->text().isEmpty());
-    EXPECT_EQ(rig.form->lbllngPasses->text(), "0");
-    // The file's type and date come back.
-    EXPECT_EQ(rig.form->lblFWType->text(), "Basic");
-    EXPECT_EQ(rig.form->lblFWDate->text(), "2019-05-01 08:30");
+    // The device's labels are cleared; the file's type and date come back.
+    EXPECT_EQ((QStringList{rig.form->lblDevID->text(), rig.form->lblDevType->text(), rig.form->lbllngPasses->text(),
+                           rig.form->lblFWType->text(), rig.form->lblFWDate->text()}),
+              (QStringList{"", "", "0", "Basic", "2019-05-01 08:30"}));
     EXPECT_TRUE(rig.form->btnResetDev->isEnabled());
 }

@@ -3,8 +3,6 @@
 #include "WindowRig.h"
 #include "app/gui/DeveloperRun.h"
 #include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
-#include "emulator/inprocess/EmulatorBackend.h"
 #include "firmware/domain/PackedDateTime.h"
 #include "util/gui/TuserDbgForm.h"
 
@@ -15,13 +13,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
-
 
 namespace {
 
@@ -41,6 +37,14 @@ EmulatorConfig device(char type, bool neverAnswer = false)
     return Emulated(type, [&](EmulatorConfig& c) { c.neverAnswer = neverAnswer; });
 }
 
+QStringList PageNames(const QTabWidget& pages)
+{
+    QStringList names;
+    for (int i = 0; i < pages.count(); ++i)
+        names << pages.widget(i)->objectName();
+    return names;
+}
+
 } // namespace
 
 TEST(MainWindow, OrdinaryRunStartsOnChannelPageWithServiceControlsHidden)
@@ -48,14 +52,10 @@ TEST(MainWindow, OrdinaryRunStartsOnChannelPageWithServiceControlsHidden)
     Rig rig;
     rig.form->show();
     ASSERT_TRUE(rig.form->startupError().isEmpty());
-
-    EXPECT_EQ(rig.form->windowTitle(), QStringLiteral("VANTOREL Control Center; Ver: 2018.04.24 10:24:25"));
+    EXPECT_EQ(rig.form->windowTitle(), "VANTOREL Control Center; Ver: 2018.04.24 10:24:25");
 
     auto* pages = rig.find<QTabWidget>("pgcMain");
-    ASSERT_EQ(pages->count(), 4);
-    const char* const names[] = {"tslngUserMode", "tslngSpecials", "tslngBasicMode", "tslngFWUpload"};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(pages->widget(i)->objectName(), QString::fromLatin1(names[i]));
+    EXPECT_EQ(PageNames(*pages), (QStringList{"tslngUserMode", "tslngSpecials", "tslngBasicMode", "tslngFWUpload"}));
     EXPECT_EQ(pages->currentIndex(), TDmxUserMainForm::PageUserMode);
     EXPECT_FALSE(rig.link->firmwarePageShown());
 
@@ -66,15 +66,10 @@ TEST(MainWindow, OrdinaryRunStartsOnChannelPageWithServiceControlsHidden)
     EXPECT_TRUE(rig.find<QWidget>("pnlService")->isHidden());
     EXPECT_FALSE(rig.find<QAction>("milngLanguage")->isVisible());
     EXPECT_EQ(rig.form->uploadMode(), 0);
-    EXPECT_EQ(rig.text("lbllngStatMsg"), QStringLiteral("Waiting for device..."));
-    EXPECT_EQ(rig.text("lbllngFWStatMsg"), QStringLiteral("Waiting for device..."));
-    EXPECT_EQ(rig.link->deviceType(), 'X');
-    EXPECT_EQ(rig.link->firmwareType(), 'X');
+    EXPECT_EQ(rig.text("lbllngStatMsg") + " | " + rig.text("lbllngFWStatMsg"), "Waiting for device... | Waiting for device...");
+    EXPECT_EQ(QString{rig.link->deviceType()} + rig.link->firmwareType(), "XX");
     EXPECT_FALSE(rig.find<QWidget>("lblBasicModesInfo")->isHidden());
-
-    auto* common = rig.find<QComboBox>("cbxCommonMsg");
-    EXPECT_EQ(common->count(), 6);
-    EXPECT_EQ(common->currentText(), QStringLiteral("Quarter frame (0xF1)"));
+    EXPECT_EQ(rig.find<QComboBox>("cbxCommonMsg")->currentText(), "Quarter frame (0xF1)");
 }
 
 TEST(MainWindow, DeveloperRunOpensOnFirmwarePageAndShowsDebugWindow)
@@ -84,16 +79,30 @@ TEST(MainWindow, DeveloperRunOpensOnFirmwarePageAndShowsDebugWindow)
     rig.form->setDebugWindow(&debug);
     rig.form->show();
 
-    auto* pages = rig.find<QTabWidget>("pgcMain");
-    EXPECT_EQ(pages->currentIndex(), TDmxUserMainForm::PageFWUpload);
+    EXPECT_EQ(rig.find<QTabWidget>("pgcMain")->currentIndex(), TDmxUserMainForm::PageFWUpload);
     EXPECT_TRUE(rig.link->firmwarePageShown());
     EXPECT_TRUE(debug.isVisible());
-    EXPECT_EQ(debug.windowTitle(), QStringLiteral("userDbgForm"));
+    EXPECT_EQ(debug.windowTitle(), "userDbgForm");
     EXPECT_FALSE(rig.find<QWidget>("pnlService")->isHidden());
     EXPECT_TRUE(rig.find<QAction>("milngLanguage")->isVisible());
     EXPECT_EQ(rig.form->uploadMode(), 2);
     // No page switch by the user yet: every menu is still enabled.
     EXPECT_TRUE(rig.find<QMenu>("milngUserTools")->menuAction()->isEnabled());
+
+    // The debug window shows the firmware page's events and queues.
+    rig.emulator->inject({0x9F, 0x00, 0x7F});
+    ASSERT_TRUE(WaitFor([&] { return debug.lbxMsgQueue->count() == 1; }));
+    EXPECT_EQ(debug.lbxMsgQueue->item(0)->text(), "127000159000");
+    ASSERT_EQ(debug.lbxBinData->count(), 1);
+    EXPECT_EQ(debug.lbxBinData->item(0)->text(), "127000159000");
+    ASSERT_EQ(debug.lbxEvents->count(), 1);
+    EXPECT_EQ(debug.lbxEvents->currentRow(), 0);
+    debug.lbxEventsDblClick();
+    EXPECT_EQ(debug.lbxEvents->count(), 0);
+    // The identification message empties the bootloader info list.
+    rig.emulator->inject({0x80, 0x00, 0x00});
+    ASSERT_TRUE(WaitFor([&] { return debug.lbxEvents->count() == 1 && debug.lbxBinData->count() == 1; }));
+    EXPECT_EQ(debug.lbxBinData->item(0)->text(), "000000128000");
 }
 
 TEST(MainWindow, IdentificationMessageDecidesModesPageAndDeviceLabel)
@@ -102,23 +111,17 @@ TEST(MainWindow, IdentificationMessageDecidesModesPageAndDeviceLabel)
     rig.form->show();
     auto* pages = rig.find<QTabWidget>("pgcMain");
     auto* programming = rig.find<QWidget>("btnlngEnterProgrammingMode");
-
-    rig.emulator->inject({0x80, 0x00, 0x01});
-    ASSERT_TRUE(WaitFor([&] { return rig.text("lblDevType") == QStringLiteral("VANTOREL Basic"); }));
-    EXPECT_EQ(rig.link->deviceType(), 'B');
-    EXPECT_TRUE(pages->isTabVisible(TDmxUserMainForm::PageBasicMode));
-    EXPECT_FALSE(programming->isHidden());
+    const std::pair<uint8_t, const char*> devices[] = {{0x01, "VANTOREL Basic"}, {0x00, "VANTOREL Pro"}, {0x02, "VANTOREL Eco"}};
+    for (const auto& [code, label] : devices) {
+        rig.emulator->inject({0x80, 0x00, code});
+        ASSERT_TRUE(WaitFor([&, label = label] { return rig.text("lblDevType") == label; })) << label;
+        // Only Basic and Eco devices have modes and the programming mode.
+        const bool modes = code != 0x00;
+        EXPECT_EQ(pages->isTabVisible(TDmxUserMainForm::PageBasicMode), modes) << label;
+        EXPECT_EQ(programming->isHidden(), !modes) << label;
+    }
+    EXPECT_EQ(rig.link->deviceType(), 'E');
     EXPECT_TRUE(rig.find<QWidget>("lblBasicModesInfo")->isHidden());
-
-    rig.emulator->inject({0x80, 0x00, 0x00});
-    ASSERT_TRUE(WaitFor([&] { return rig.text("lblDevType") == QStringLiteral("VANTOREL Pro"); }));
-    EXPECT_FALSE(pages->isTabVisible(TDmxUserMainForm::PageBasicMode));
-    EXPECT_TRUE(programming->isHidden());
-
-    rig.emulator->inject({0x80, 0x00, 0x02});
-    ASSERT_TRUE(WaitFor([&] { return rig.text("lblDevType") == QStringLiteral("VANTOREL Eco"); }));
-    EXPECT_TRUE(pages->isTabVisible(TDmxUserMainForm::PageBasicMode));
-    EXPECT_FALSE(programming->isHidden());
     EXPECT_TRUE(rig.boxes.isEmpty());
 }
 
@@ -128,7 +131,7 @@ TEST(MainWindow, ProIdentifiedOnModesPageLeavesItWithoutDeviceRequests)
     rig.form->show();
     auto* pages = rig.find<QTabWidget>("pgcMain");
     pages->setCurrentIndex(TDmxUserMainForm::PageBasicMode);   // the user's switch reads the device information
-    EXPECT_EQ(rig.commandLetters(), QStringLiteral("J"));
+    EXPECT_EQ(rig.commandLetters(), "J");
     EXPECT_FALSE(rig.find<QMenu>("milngUserTools")->menuAction()->isEnabled());
 
     rig.emulator->inject({0x80, 0x00, 0x00});
@@ -136,40 +139,21 @@ TEST(MainWindow, ProIdentifiedOnModesPageLeavesItWithoutDeviceRequests)
     EXPECT_NE(pages->currentIndex(), TDmxUserMainForm::PageBasicMode);
     // Hiding the tab is no user switch: nothing more is sent to the device.
     Pause(300);
-    EXPECT_EQ(rig.commandLetters(), QStringLiteral("J"));
+    EXPECT_EQ(rig.commandLetters(), "J");
     EXPECT_EQ(rig.link->firmwarePageShown(), pages->currentIndex() == TDmxUserMainForm::PageFWUpload);
-}
-
-TEST(MainWindow, ReadDeviceTypeShowsIdAndDates)
-{
-    EmulatorConfig config = device('E');
-    config.deviceId = 4321;
-    Rig rig(config);
-    rig.form->show();
-    rig.click("btnGetDeviceType");
-
-    EXPECT_EQ(rig.text("lblDevID"), QStringLiteral("004321"));
-    EXPECT_EQ(rig.text("lblBLDate"), QString::fromStdString(FormatPackedDateTime(config.bootloaderDate)));
-    EXPECT_EQ(rig.text("lblSWDate"), QString::fromStdString(FormatPackedDateTime(config.firmwareDate)));
-    EXPECT_EQ(rig.text("lblDevType"), QStringLiteral("VANTOREL Eco"));
-    EXPECT_EQ(rig.text("lbllngStatMsg"), QStringLiteral("Data ready."));
-    EXPECT_TRUE(rig.boxes.isEmpty());
-    EXPECT_TRUE(rig.errors.isEmpty());
 }
 
 TEST(MainWindow, RestartWithoutAnswerReportsByDeviceType)
 {
-    struct Case { char type; const QString* box; };
-    const Case cases[] = {{'P', &kTimeoutPro}, {'B', &kTimeoutBasicEco}, {'E', &kTimeoutBasicEco}};
-    for (const Case& c : cases) {
-        Rig rig(device(c.type, true));
+    const std::pair<char, const QString*> cases[] = {{'P', &kTimeoutPro}, {'B', &kTimeoutBasicEco}, {'E', &kTimeoutBasicEco}};
+    for (const auto& [type, box] : cases) {
+        Rig rig(device(type, true));
         rig.form->show();
-        rig.link->setDeviceType(c.type);
+        rig.link->setDeviceType(type);
         rig.click("btnReset");
-        ASSERT_EQ(rig.boxes.size(), 1) << c.type;
-        EXPECT_EQ(rig.boxes.first(), *c.box) << c.type;
-        EXPECT_EQ(rig.text("lbllngStatMsg"), QStringLiteral("No action performed.")) << c.type;
-        EXPECT_TRUE(rig.find<QLabel>("stbConnPanel0")->text().isEmpty()) << c.type;
+        EXPECT_EQ(rig.boxes, QStringList{*box}) << type;
+        EXPECT_EQ(rig.text("lbllngStatMsg"), "No action performed.") << type;
+        EXPECT_TRUE(rig.text("stbConnPanel0").isEmpty()) << type;
     }
 }
 
@@ -178,13 +162,12 @@ TEST(MainWindow, RestartOfUnidentifiedDevicePaintsStatusBarRedUntilPortsReopen)
     Rig rig(device('P', true));
     rig.form->show();
     rig.click("Button1");
-
     EXPECT_TRUE(rig.boxes.isEmpty());
-    EXPECT_EQ(rig.text("stbConnPanel0"), QStringLiteral("No connection with device"));
+    EXPECT_EQ(rig.text("stbConnPanel0"), "No connection with device");
     EXPECT_TRUE(rig.form->statusBar()->autoFillBackground());
     EXPECT_EQ(rig.form->statusBar()->palette().color(QPalette::Window), QColor(255, 0, 0));
-    EXPECT_EQ(rig.text("lbllngStatMsg"), QStringLiteral("No action performed."));
-    EXPECT_EQ(rig.commandLetters(), QStringLiteral("D"));
+    EXPECT_EQ(rig.text("lbllngStatMsg"), "No action performed.");
+    EXPECT_EQ(rig.commandLetters(), "D");
 
     rig.click("Button2");   // reopens the ports
     EXPECT_TRUE(rig.text("stbConnPanel0").isEmpty());
@@ -206,7 +189,7 @@ TEST(MainWindow, DeviceControlsAreLockedWhileAnOperationWaits)
     rig.click("btnResetDev");
 
     EXPECT_TRUE(lockedDuringWait);
-    EXPECT_EQ(rig.commandLetters(), QStringLiteral("D"));
+    EXPECT_EQ(rig.commandLetters(), "D");
     EXPECT_TRUE(rig.find<QWidget>("btnGetDeviceType")->isEnabled());
     EXPECT_TRUE(rig.find<QAction>("milngClearDataInDevice")->isEnabled());
 }
@@ -223,51 +206,54 @@ TEST(MainWindow, SwitchingToAdditionalSettingsReadsOptions)
     pages->setCurrentIndex(TDmxUserMainForm::PageSpecials);
     EXPECT_TRUE(rig.find<QCheckBox>("cblngNoteOffActions")->isChecked());
     EXPECT_EQ(rig.find<QSpinBox>("sedZeroValueOffset")->value(), 5);
-    EXPECT_EQ(rig.text("lbllngStatMsg"), QStringLiteral("Data ready."));
-    EXPECT_EQ(rig.commandLetters(), QStringLiteral("M"));   // not identified yet: no "J"
+    EXPECT_EQ(rig.text("lbllngStatMsg"), "Data ready.");
+    EXPECT_EQ(rig.commandLetters(), "M");   // not identified yet: no "J"
     EXPECT_TRUE(rig.find<QMenu>("milngUserTools")->menuAction()->isEnabled());
 
     pages->setCurrentIndex(TDmxUserMainForm::PageFWUpload);
-    EXPECT_EQ(rig.text("lbllngStatMsg"), QStringLiteral("-"));
+    EXPECT_EQ(rig.text("lbllngStatMsg"), "-");
     EXPECT_TRUE(rig.link->firmwarePageShown());
     EXPECT_FALSE(rig.find<QMenu>("milngUserTools")->menuAction()->isEnabled());
     EXPECT_FALSE(rig.find<QMenu>("milngSettings")->menuAction()->isEnabled());
-    EXPECT_EQ(rig.commandLetters(), QStringLiteral("M"));
+    EXPECT_EQ(rig.commandLetters(), "M");
 
     // Once a Pro device has identified itself it is asked for its information as well.
     rig.emulator->inject({0x80, 0x00, 0x00});
     ASSERT_TRUE(WaitFor([&] { return rig.link->deviceType() == 'P'; }));
     rig.find<QLabel>("lblDevType")->clear();
     pages->setCurrentIndex(TDmxUserMainForm::PageSpecials);
-    EXPECT_EQ(rig.commandLetters(), QStringLiteral("MMJ"));
-    EXPECT_EQ(rig.text("lblDevType"), QStringLiteral("VANTOREL Pro"));
-    EXPECT_EQ(rig.text("lblDevID"), QStringLiteral("000001"));
+    EXPECT_EQ(rig.commandLetters(), "MMJ");
+    EXPECT_EQ(rig.text("lblDevType"), "VANTOREL Pro");
+    EXPECT_EQ(rig.text("lblDevID"), "000001");
 }
 
-TEST(MainWindow, SpecialsButtonsSendTheirSettings)
+TEST(MainWindow, DeviceButtonsSendTheirCommands)
 {
-    Rig rig(device('B'));
+    EmulatorConfig config = device('E');
+    config.deviceId = 4321;
+    Rig rig(config);
     rig.form->show();
+    rig.click("btnGetDeviceType");
+    EXPECT_EQ(rig.text("lblDevID") + " | " + rig.text("lblDevType"), "004321 | VANTOREL Eco");
+    EXPECT_EQ(rig.text("lblBLDate"), QString::fromStdString(FormatPackedDateTime(config.bootloaderDate)));
+    EXPECT_EQ(rig.text("lblSWDate"), QString::fromStdString(FormatPackedDateTime(config.firmwareDate)));
+
     rig.find<QSpinBox>("sedZeroValueOffset")->setValue(10);
     rig.click("btnlngSetZeroValueOffset");
-    EXPECT_EQ(rig.text("lbllngStatMsg"), QStringLiteral("Zero Value Offset changed."));
+    EXPECT_EQ(rig.text("lbllngStatMsg"), "Zero Value Offset changed.");
     EXPECT_EQ(rig.emulator->device().config().zeroValueOffset, 10);
 
     rig.find<QCheckBox>("cblngNoteOffActions")->setChecked(true);
     rig.click("btnlngSetNoteOffAction");
-    EXPECT_EQ(rig.text("lbllngStatMsg"), QStringLiteral("Note Off activity changed."));
+    EXPECT_EQ(rig.text("lbllngStatMsg"), "Note Off activity changed.");
     EXPECT_TRUE(rig.emulator->device().config().noteOff);
-}
 
-TEST(MainWindow, ClearDataInDeviceSelectsChannelPage)
-{
-    Rig rig(device('P'));
-    rig.form->show();
+    // "Clear data in device" selects the channel page.
     auto* pages = rig.find<QTabWidget>("pgcMain");
     pages->setCurrentIndex(TDmxUserMainForm::PageFWUpload);
     rig.find<QAction>("milngClearDataInDevice")->trigger();
     EXPECT_EQ(pages->currentIndex(), TDmxUserMainForm::PageUserMode);
-    EXPECT_EQ(rig.text("lbllngStatMsg"), QStringLiteral("Data in device cleaned."));
+    EXPECT_EQ(rig.text("lbllngStatMsg"), "Data in device cleaned.");
     EXPECT_EQ(rig.emulator->device().clears(), 1);
     EXPECT_FALSE(rig.link->firmwarePageShown());
 }
@@ -284,31 +270,6 @@ TEST(MainWindow, PortThatVanishedIsReportedAndCursorRestored)
     ASSERT_EQ(rig.errors.size(), 1);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_FALSE(rig.link->MidiInput_1().isOpen());
-}
-
-TEST(DebugWindow, ShowsEventsAndQueuesOfTheFirmwarePage)
-{
-    Rig rig({}, true);
-    TuserDbgForm debug(*rig.link);
-    rig.form->setDebugWindow(&debug);
-    rig.form->show();   // developer run: firmware page, debug window shown
-
-    rig.emulator->inject({0x9F, 0x00, 0x7F});
-    ASSERT_TRUE(WaitFor([&] { return debug.lbxMsgQueue->count() == 1; }));
-    EXPECT_EQ(debug.lbxMsgQueue->item(0)->text(), QStringLiteral("127000159000"));
-    ASSERT_EQ(debug.lbxBinData->count(), 1);
-    EXPECT_EQ(debug.lbxBinData->item(0)->text(), QStringLiteral("127000159000"));
-    ASSERT_EQ(debug.lbxEvents->count(), 1);
-    EXPECT_EQ(debug.lbxEvents->currentRow(), 0);
-
-    debug.lbxEventsDblClick();
-    EXPECT_EQ(debug.lbxEvents->count(), 0);
-
-    // The identification message empties the bootloader info list.
-    rig.emulator->inject({0x80, 0x00, 0x00});
-    ASSERT_TRUE(WaitFor([&] { return debug.lbxEvents->count() == 1; }));
-    ASSERT_TRUE(WaitFor([&] { return debug.lbxBinData->count() == 1; }));
-    EXPECT_EQ(debug.lbxBinData->item(0)->text(), QStringLiteral("000000128000"));
 }
 
 TEST(DeveloperRun, TracerPidLineDecides)

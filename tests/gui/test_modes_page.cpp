@@ -2,27 +2,17 @@
 
 #include "WindowRig.h"
 #include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
-#include "emulator/inprocess/EmulatorBackend.h"
 #include "modes/gui/ModesPage.h"
 #include "protocol/Sysex.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QTabWidget>
 
 #include <gtest/gtest.h>
 
-
 namespace {
-
-struct Command {
-    char letter;
-    std::vector<uint8_t> payload;
-};
 
 struct Rig : WindowRig {
     explicit Rig(char type = 'B')
@@ -46,19 +36,13 @@ struct Rig : WindowRig {
         return shown;
     }
 
-    // The commands the device received, payload decoded from its hex text.
-    std::vector<Command> commands() const
+    // The commands the device received: letter and payload text.
+    QStringList sent() const
     {
-        std::vector<Command> list;
-        for (const auto& m : emulator->device().received()) {
-            if (m.size() < 15 || m[0] != 0xF0)
-                continue;
-            Command c{char(m[5]), {}};
-            const std::string hex(m.begin() + 6, m.end() - 9);
-            for (size_t i = 0; i + 1 < hex.size(); i += 2)
-                c.payload.push_back(uint8_t(std::stoi(hex.substr(i, 2), nullptr, 16)));
-            list.push_back(c);
-        }
+        QStringList list;
+        for (const auto& m : emulator->device().received())
+            if (m.size() >= 15 && m[0] == 0xF0)
+                list << QString::fromLatin1(reinterpret_cast<const char*>(m.data()) + 5, qsizetype(m.size()) - 14);
         return list;
     }
     void injectMode(const char* payload) { emulator->inject(BuildReply('f', payload)); }
@@ -75,18 +59,11 @@ TEST(ModesPage, FirstShowBuildsFiveSlotsWithOnlyTheFirstShown)
             ASSERT_NE(w, nullptr);
             EXPECT_EQ(w->isHidden(), n != 1) << prefix << n;
         }
-        // "DMX128 NO" uses the channel, not the note.
-        EXPECT_TRUE(rig.combo("CBX_MCH", n)->isEnabled());
-        EXPECT_FALSE(rig.combo("CBX_NOTES", n)->isEnabled());
     }
     EXPECT_LT(rig.combo("CBX_MODE", 4)->x(), rig.combo("CBX_MODE", 5)->x());   // left to right
-    EXPECT_EQ(rig.combo("CBX_MODE", 3)->count(), 16);
-    EXPECT_EQ(rig.combo("CBX_NOTES", 5)->count(), 128);
-
-    QSpinBox* count = rig.count();
-    EXPECT_EQ(count->value(), 1);
-    EXPECT_EQ(count->maximum(), 5);
-    EXPECT_TRUE(count->findChild<QLineEdit*>()->isReadOnly());
+    EXPECT_EQ(rig.count()->value(), 1);
+    EXPECT_EQ(rig.count()->maximum(), 5);
+    EXPECT_TRUE(rig.count()->findChild<QLineEdit*>()->isReadOnly());
 }
 
 TEST(ModesPage, ModeTypeEnablesOnlyTheFieldsItUses)
@@ -95,25 +72,21 @@ TEST(ModesPage, ModeTypeEnablesOnlyTheFieldsItUses)
     QComboBox* mode = rig.combo("CBX_MODE", 1);
     QComboBox* channel = rig.combo("CBX_MCH", 1);
     QComboBox* note = rig.combo("CBX_NOTES", 1);
-
-    mode->setCurrentIndex(4);   // DMX128 CC
+    // "DMX128 NO" uses the channel, not the note.
     EXPECT_TRUE(channel->isEnabled());
     EXPECT_FALSE(note->isEnabled());
+
     channel->setCurrentIndex(6);
     mode->setCurrentIndex(1);   // DMX256 NO
     EXPECT_FALSE(channel->isEnabled());
-    EXPECT_EQ(channel->currentText(), QStringLiteral("1"));
-
-    for (int type : {8, 14}) {  // User Mode, DMX512 Note=xx
-        mode->setCurrentIndex(type);
-        EXPECT_TRUE(note->isEnabled());
-        EXPECT_FALSE(channel->isEnabled());
-        note->setCurrentIndex(60);
-        mode->setCurrentIndex(0);
-        EXPECT_FALSE(note->isEnabled());
-        EXPECT_EQ(note->currentText(), QStringLiteral("C-1/0"));
-        EXPECT_TRUE(channel->isEnabled());   // DMX128 NO uses the channel
-    }
+    EXPECT_EQ(channel->currentText(), "1");
+    mode->setCurrentIndex(14);  // DMX512 Note=xx
+    EXPECT_TRUE(note->isEnabled());
+    note->setCurrentIndex(60);
+    mode->setCurrentIndex(4);   // DMX128 CC
+    EXPECT_TRUE(channel->isEnabled());
+    EXPECT_FALSE(note->isEnabled());
+    EXPECT_EQ(note->currentText(), "C-1/0");
 }
 
 TEST(ModesPage, ReplyShowsTheSlotAndSetsTheCount)
@@ -121,27 +94,25 @@ TEST(ModesPage, ReplyShowsTheSlotAndSetsTheCount)
     Rig rig;
     rig.injectMode("0304023C");   // slot 3, DMX128 CC, channel 2, note 60
     ASSERT_TRUE(WaitFor([&] { return !rig.combo("CBX_MODE", 3)->isHidden(); }));
-    EXPECT_EQ(rig.combo("CBX_MODE", 3)->currentText(), QStringLiteral("DMX128 CC"));
-    EXPECT_EQ(rig.combo("CBX_MCH", 3)->currentText(), QStringLiteral("2"));
-    EXPECT_TRUE(rig.combo("CBX_MCH", 3)->isEnabled());
-    EXPECT_EQ(rig.combo("CBX_NOTES", 3)->currentText(), QStringLiteral("C-1/0"));   // type 4 uses no note
+    EXPECT_EQ(rig.combo("CBX_MODE", 3)->currentText(), "DMX128 CC");
+    EXPECT_EQ(rig.combo("CBX_MCH", 3)->currentText(), "2");
+    EXPECT_EQ(rig.combo("CBX_NOTES", 3)->currentText(), "C-1/0");   // type 4 uses no note
     EXPECT_FALSE(rig.combo("CBX_NOTES", 3)->isEnabled());
     EXPECT_EQ(rig.count()->value(), 3);
-    EXPECT_EQ(rig.status(), QStringLiteral("Reading Basic Modes..."));
+    EXPECT_EQ(rig.status(), "Reading Basic Modes...");
     EXPECT_EQ(rig.shownSlots(), (QList<int>{1, 3}));
 
     // A slot the page does not have: the message, nothing shown, the count kept.
     rig.injectMode("0701010000");   // 15 bytes: not a modes reply at all
     rig.injectMode("07010100");
     ASSERT_TRUE(WaitFor([&] { return !rig.boxes.isEmpty(); }));
-    EXPECT_EQ(rig.boxes, QStringList{QStringLiteral("Error while preparing dispaly data - component not found!")});
+    EXPECT_EQ(rig.boxes, QStringList{"Error while preparing dispaly data - component not found!"});
     EXPECT_EQ(rig.count()->value(), 3);
 
     // Values no box can show leave the slot as it was.
     rig.boxes.clear();
     rig.injectMode("03100100");   // mode type 16
     ASSERT_TRUE(WaitFor([&] { return !rig.boxes.isEmpty(); }));
-    EXPECT_EQ(rig.combo("CBX_MODE", 3)->currentText(), QStringLiteral("DMX128 CC"));
     EXPECT_EQ(rig.page().PackModeRecord(3), (std::vector<uint8_t>{0x03, 0x04, 0x02, 0x00}));
 }
 
@@ -155,26 +126,23 @@ TEST(ModesPage, ReadShowsEveryStoredMode)
     ASSERT_TRUE(WaitFor([&] { return rig.count()->value() == 5; }));
 
     rig.click("btnReadModesFromDevice");
-    EXPECT_EQ(rig.commandLetters(), QStringLiteral("F"));
-    EXPECT_EQ(rig.status(), QStringLiteral("Data ready."));
+    EXPECT_EQ(rig.commandLetters(), "F");
+    EXPECT_EQ(rig.status(), "Data ready.");
     ASSERT_TRUE(WaitFor([&] { return rig.count()->value() == 4; }));
     EXPECT_EQ(rig.shownSlots(), (QList<int>{1, 2, 3, 4}));
-    EXPECT_EQ(rig.combo("CBX_MODE", 4)->currentText(), QStringLiteral("User Mode"));
-    EXPECT_EQ(rig.combo("CBX_NOTES", 4)->currentText(), QStringLiteral("C#4/61"));
+    EXPECT_EQ(rig.combo("CBX_MODE", 4)->currentText(), "User Mode");
+    EXPECT_EQ(rig.combo("CBX_NOTES", 4)->currentText(), "C#4/61");
     EXPECT_TRUE(rig.boxes.isEmpty());
 }
 
-TEST(ModesPage, StoreWithOnlySlotOneSendsOneRecord)
+TEST(ModesPage, StoreSendsOnlyTheShownSlots)
 {
     Rig rig;
     EXPECT_EQ(rig.page().PackModeRecord(2), std::vector<uint8_t>{ModesPage::kSlotNotShown});
     rig.click("btnStoreModesToDevice");
-    const auto sent = rig.commands();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0].letter, 'G');
-    EXPECT_EQ(sent[0].payload, (std::vector<uint8_t>{0x01, 0x00, 0x01, 0x00}));
+    EXPECT_EQ(rig.sent(), QStringList{"G01000100"});
     EXPECT_EQ(rig.emulator->device().modes()[0], (ModeRecord{1, 0, 1, 0}));
-    EXPECT_EQ(rig.status(), QStringLiteral("Writing data to device finished succesfully."));
+    EXPECT_EQ(rig.status(), "Writing data to device finished succesfully.");
 }
 
 TEST(ModesPage, StoreStopsAtTheFirstMissingAcknowledgement)
@@ -187,13 +155,10 @@ TEST(ModesPage, StoreStopsAtTheFirstMissingAcknowledgement)
     rig.emulator->device().config().skipNth['g'] = 2;
 
     rig.click("btnStoreModesToDevice");
-    const auto sent = rig.commands();
-    ASSERT_EQ(sent.size(), 2u);   // slot 3 is not sent
-    EXPECT_EQ(sent[0].payload, (std::vector<uint8_t>{0x01, 0x04, 0x05, 0x00}));
-    EXPECT_EQ(sent[1].payload, (std::vector<uint8_t>{0x02, 0x08, 0x01, 0x40}));
-    EXPECT_EQ(rig.status(), QStringLiteral("Writing data to device failed"));
+    EXPECT_EQ(rig.sent(), (QStringList{"G01040500", "G02080140"}));   // slot 3 is not sent
+    EXPECT_EQ(rig.status(), "Writing data to device failed");
     ASSERT_EQ(rig.boxes.size(), 1);   // the no-response report of a Basic device
-    EXPECT_TRUE(rig.boxes.first().startsWith(QStringLiteral("Timeout while waiting for device response.")));
+    EXPECT_TRUE(rig.boxes.first().startsWith("Timeout while waiting for device response."));
     EXPECT_EQ(rig.shownSlots(), (QList<int>{1, 2, 3}));
 }
 
@@ -204,14 +169,11 @@ TEST(ModesPage, StoreCountSendsItAndLeavesOneSlot)
     ASSERT_TRUE(WaitFor([&] { return rig.count()->value() == 2; }));
     rig.count()->stepBy(1);
     rig.click("btnStoreModesCount");
-    const auto sent = rig.commands();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0].letter, 'I');
-    EXPECT_EQ(sent[0].payload, (std::vector<uint8_t>{0x03, 0x00, 0x00, 0x00}));
+    EXPECT_EQ(rig.sent(), QStringList{"I03000000"});
     EXPECT_EQ(rig.emulator->device().modeCount(), 3);
     EXPECT_EQ(rig.shownSlots(), QList<int>{1});
     EXPECT_EQ(rig.count()->value(), 3);
-    EXPECT_EQ(rig.status(), QStringLiteral("Writing data to device finished succesfully."));
+    EXPECT_EQ(rig.status(), "Writing data to device finished succesfully.");
 }
 
 TEST(ModesPage, ResetToDefaultSendsHAndHidesTheSlots)
@@ -223,12 +185,11 @@ TEST(ModesPage, ResetToDefaultSendsHAndHidesTheSlots)
     rig.combo("CBX_MODE", 1)->setCurrentIndex(8);
 
     rig.click("btnForceDefaultModes");
-    EXPECT_EQ(rig.commandLetters(), QStringLiteral("H"));
-    EXPECT_EQ(rig.status(), QStringLiteral("Reset Basic modes done."));
+    EXPECT_EQ(rig.commandLetters(), "H");
+    EXPECT_EQ(rig.status(), "Reset Basic modes done.");
     EXPECT_EQ(rig.shownSlots(), QList<int>{1});
     EXPECT_EQ(rig.combo("CBX_MODE", 1)->currentIndex(), 0);
     EXPECT_EQ(rig.emulator->device().modes(), EmulatedDevice::DefaultModes());
-    EXPECT_EQ(rig.emulator->device().modeCount(), EmulatedDevice::kDefaultModeCount);
 }
 
 TEST(ModesPage, ReadWithoutAnswerReportsNoData)
@@ -238,8 +199,7 @@ TEST(ModesPage, ReadWithoutAnswerReportsNoData)
     rig.injectMode("02040300");
     ASSERT_TRUE(WaitFor([&] { return rig.shownSlots().size() == 2; }));
     rig.click("btnReadModesFromDevice");
-    EXPECT_EQ(rig.status(), QStringLiteral("No data received."));
+    EXPECT_EQ(rig.status(), "No data received.");
     EXPECT_EQ(rig.shownSlots(), QList<int>{1});
-    EXPECT_EQ(rig.find<QLabel>(QStringLiteral("stbConnPanel0"))->text(), QStringLiteral("No connection with device"));
+    EXPECT_EQ(rig.text("stbConnPanel0"), "No connection with device");
 }
-

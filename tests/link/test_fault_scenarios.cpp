@@ -4,15 +4,12 @@
 // and whether the program keeps serving its event loop meanwhile. Each ends
 // with the operation's own status text, and the next operation works.
 
-#include "TestRig.h"
-#include "app/link/DeviceLink.h"
-#include "channels/ChannelTransfer.h"
+#include "ChannelRig.h"
 #include "channels/domain/ChannelCodec.h"
 #include "protocol/Reply.h"
 #include "protocol/Sysex.h"
 
 #include <QElapsedTimer>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -21,35 +18,7 @@
 
 namespace {
 
-struct Rig : LinkRig {
-    explicit Rig(const std::function<void(EmulatorConfig&)>& adjust = {})
-        : LinkRig(Emulated('P', adjust))
-    {
-        link->OpenPorts();
-        collector = std::make_unique<ChannelDumpCollector>(*link);
-        QObject::connect(link.get(), &DeviceLink::errorRaised, [this](const QString& t) { errors << t; });
-    }
-
-    OpResult read()
-    {
-        return ReadChannelsFromDevice(*link, [this] { collector->clear(); }, [this] { return !collector->rows().empty(); });
-    }
-
-    std::unique_ptr<ChannelDumpCollector> collector;
-    QStringList errors;
-};
-
-// Rows 1..n with a payload each.
-ChannelTable Rows(int n)
-{
-    ChannelTable rows;
-    for (int i = 1; i <= n; ++i) {
-        ChannelRecord record = DefaultChannelRecord(i);
-        record.MidiChannel = std::to_string(1 + i % 16);
-        rows.push_back(record);
-    }
-    return rows;
-}
+using Rig = ChannelRig;
 
 // Messages no device sends and the program does not act on: channel voice
 // messages of every kind, system messages, SysEx of any length and content

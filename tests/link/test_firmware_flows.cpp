@@ -18,7 +18,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -75,6 +74,34 @@ struct Rig : LinkRig {
                 codes.push_back(uint32_t(m[0]) << 16 | uint32_t(m[1]) << 8 | m[2]);
         return codes;
     }
+
+    // Enters programming mode with `image` as the file and waits for the
+    // upload to end; its result.
+    std::optional<UploadResult> upload(const FirmwareImage& image)
+    {
+        useFile(image);
+        service->setUploadMode(FirmwareService::UploadIfNewer);
+        QSignalSpy ended(service.get(), &FirmwareService::uploadEnded);
+        EXPECT_EQ(EnterProgrammingMode(*link), OpResult::Done);
+        if (!WaitFor([&] { return ended.count() > 0; }, 8000))
+            return std::nullopt;
+        return ended.at(0).at(0).value<UploadResult>();
+    }
+
+    // Runs interface tests until `count` have ended; their results.
+    std::vector<TestResult> runTests(int count)
+    {
+        service->setUploadMode(FirmwareService::InterfaceTestMode);
+        QSignalSpy ended(service.get(), &FirmwareService::interfaceTestEnded);
+        EXPECT_EQ(EnterProgrammingMode(*link), OpResult::Done);
+        EXPECT_TRUE(WaitFor([&] { return ended.count() >= count; }, 4000 * count));
+        service->setUploadMode(FirmwareService::ReadVersions);
+        std::vector<TestResult> results;
+        for (const auto& args : ended)
+            results.push_back(args.at(0).value<TestResult>());
+        return results;
+    }
+
     int blockMessages() const
     {
         return int(std::count_if(emulator->device().received().begin(), emulator->device().received().end(),
@@ -117,11 +144,9 @@ TEST(BootloaderInfo, InformationGroupsAreDecodedAtIdle)
     rig.inject({0x9F7F7F});
     QTest::qWait(50);
 
-    ASSERT_EQ(ids.count(), 1);
+    ASSERT_TRUE(ids.count() == 1 && blDates.count() == 1 && fwDates.count() == 1);
     EXPECT_EQ(ids.at(0).at(0).toString(), "000002");
-    ASSERT_EQ(blDates.count(), 1);
     EXPECT_EQ(blDates.at(0).at(0).toString(), "2017-11-03 09:15");
-    ASSERT_EQ(fwDates.count(), 1);
     EXPECT_EQ(fwDates.at(0).at(0).toString(), "2018-04-24 10:24 -> Device has the same FW version.");
     EXPECT_EQ(rig.service->deviceFirmwareDate(), kDeviceDate);
     for (const char* text : {"Reading Device ID...", "Reading BL date...", "Reading FW date..."})
@@ -154,10 +179,7 @@ TEST(BootloaderInfo, ComparisonTexts)
     EXPECT_EQ(FirmwareComparisonText(kDeviceDate, kNewerDate), "Device has older FW version.");
     EXPECT_EQ(FirmwareComparisonText(kDeviceDate, kDeviceDate), "Device has the same FW version.");
     EXPECT_EQ(FirmwareComparisonText(0, kDeviceDate), "No valid FW in device.");
-    EXPECT_EQ(FirmwareComparisonText(0, 0), "No valid FW in device.");
-    const auto piece = DecodeInfoMessage(0x824A0F);   // position 4, byte 0xAF
-    ASSERT_TRUE(piece);
-    EXPECT_EQ(piece->contribution, 0xAF000000u);
+    EXPECT_EQ(DecodeInfoMessage(0x824A0F)->contribution, 0xAF000000u);   // position 4, byte 0xAF
 }
 
 // ------------------------------------------------------------- decision
@@ -221,11 +243,10 @@ TEST(FirmwareBlocks, WholeBlocksThenThePaddedFinalBlock)
     const FirmwareImage image = Image(300, 'B');
     const auto blocks = FirmwareBlocks(image);
     ASSERT_EQ(blocks.size(), 3u);
-    EXPECT_EQ(blocks[0].counter, 0x7F000001u);
-    EXPECT_EQ(blocks[1].counter, 0x7F000002u);
-    EXPECT_EQ(blocks[2].counter, 0x7F7F7F7Fu);
-    for (const auto& b : blocks)
-        EXPECT_EQ(b.data.size(), 128u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(blocks[i].counter, i < 2 ? 0x7F000001u + i : 0x7F7F7F7Fu);
+        EXPECT_EQ(blocks[i].data.size(), 128u);
+    }
     EXPECT_TRUE(std::equal(image.begin() + 128, image.begin() + 256, blocks[1].data.begin()));
     EXPECT_TRUE(std::equal(image.begin() + 256, image.end(), blocks[2].data.begin()));       // 44 bytes
     EXPECT_EQ(std::count(blocks[2].data.begin() + 44, blocks[2].data.end(), 'X'), 84);
@@ -242,43 +263,19 @@ TEST(FirmwareBlocks, WholeBlocksThenThePaddedFinalBlock)
     EXPECT_EQ(BlockStatusText(0x7F0003E8), "Transfering data block #1000");
 }
 
-TEST(FirmwareBlocks, SentBlockKeepsItsHexTextForTheInterfaceTest)
-{
-    Rig rig;
-    std::vector<uint8_t> data(128, 0x00);
-    data[1] = 0xAA;
-    data[2] = 0xFF;
-    rig.service->SendFWBlockData(data, 0x7F000001);
-    const std::string& text = rig.service->sentMessageText();
-    ASSERT_EQ(text.size(), 556u);                         // 278 bytes: all but the F7
-    EXPECT_EQ(text.substr(0, 12), "F00031345668");        // header, "h"
-    EXPECT_EQ(text.substr(12, 12), "414130303535");       // "AA", "00", "55" as characters
-    EXPECT_EQ(text.substr(540), "3746303030303031");      // tag "7F000001"
-    const auto& sent = rig.emulator->device().received().back();
-    EXPECT_EQ(sent, BuildFirmwareBlock(data, 0x7F000001));
-}
-
 // ----------------------------------------------------------------- upload
 
 TEST(Upload, FullUploadReachesUpgradeReadyWithTheImage)
 {
     Rig rig('E');
     const FirmwareImage image = Image(300, 'E');
-    rig.useFile(image);
-    rig.service->setUploadMode(FirmwareService::UploadIfNewer);
-    QSignalSpy ended(rig.service.get(), &FirmwareService::uploadEnded);
     QSignalSpy ready(rig.service.get(), &FirmwareService::upgradeReady);
-
-    ASSERT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
+    EXPECT_EQ(rig.upload(image), UploadResult::FinalBlockSent);
     EXPECT_EQ(rig.fwStatus.first(), "Programming mode entered.");
     ASSERT_TRUE(WaitFor([&] { return ready.count() > 0; }, 5000));
-
-    ASSERT_EQ(ended.count(), 1);
-    EXPECT_EQ(ended.at(0).at(0).value<UploadResult>(), UploadResult::FinalBlockSent);
     EXPECT_EQ(rig.emulator->device().receivedImage(), image);
     EXPECT_EQ(rig.blockMessages(), 3);
-    const std::vector<uint32_t> handshakes = {0x9F007F, 0x9F247F};
-    EXPECT_EQ(rig.shortMessages(), handshakes);
+    EXPECT_EQ(rig.shortMessages(), (std::vector<uint32_t>{0x9F007F, 0x9F247F}));   // both handshakes
     for (const char* text : {"Idle", "Upload INIT...", "Transfering data block #001", "Transfering data block #002",
                              "        Upgrade ready..."})
         EXPECT_TRUE(rig.fwStatus.contains(text)) << text;
@@ -293,12 +290,7 @@ TEST(Upload, FullUploadReachesUpgradeReadyWithTheImage)
 TEST(Upload, ChecksumErrorEndsTheTransferWithoutTheFinalBlock)
 {
     Rig rig('B', [](EmulatorConfig& c) { c.corruptBlock = 2; });
-    rig.useFile(Image(600, 'B'));
-    rig.service->setUploadMode(FirmwareService::UploadIfNewer);
-    QSignalSpy ended(rig.service.get(), &FirmwareService::uploadEnded);
-    ASSERT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
-    ASSERT_TRUE(WaitFor([&] { return ended.count() > 0; }, 5000));
-    EXPECT_EQ(ended.at(0).at(0).value<UploadResult>(), UploadResult::ChecksumError);
+    EXPECT_EQ(rig.upload(Image(600, 'B')), UploadResult::ChecksumError);
     EXPECT_EQ(rig.fwStatus.last(), " Cheksum Error!!!");
     QTest::qWait(100);
     EXPECT_EQ(rig.blockMessages(), 2);
@@ -309,23 +301,13 @@ TEST(Upload, MissingBlockRequestsTimeOut)
 {
     // The second request (after block 1) is missing: the block wait times out.
     Rig rig('B', [](EmulatorConfig& c) { c.dropBlockRequest = 2; });
-    rig.useFile(Image(600, 'B'));
-    rig.service->setUploadMode(FirmwareService::UploadIfNewer);
-    QSignalSpy ended(rig.service.get(), &FirmwareService::uploadEnded);
-    ASSERT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
-    ASSERT_TRUE(WaitFor([&] { return ended.count() > 0; }, 8000));
-    EXPECT_EQ(ended.at(0).at(0).value<UploadResult>(), UploadResult::BlockTimeout);
+    EXPECT_EQ(rig.upload(Image(600, 'B')), UploadResult::BlockTimeout);
     EXPECT_EQ(rig.fwStatus.last(), "Block write timeout...");
     EXPECT_EQ(rig.blockMessages(), 1);
 
     // No first request at all: the transfer never starts.
     Rig first('B', [](EmulatorConfig& c) { c.dropBlockRequest = 1; });
-    first.useFile(Image(600, 'B'));
-    first.service->setUploadMode(FirmwareService::UploadIfNewer);
-    QSignalSpy firstEnded(first.service.get(), &FirmwareService::uploadEnded);
-    ASSERT_EQ(EnterProgrammingMode(*first.link), OpResult::Done);
-    ASSERT_TRUE(WaitFor([&] { return firstEnded.count() > 0; }, 8000));
-    EXPECT_EQ(firstEnded.at(0).at(0).value<UploadResult>(), UploadResult::InitTimeout);
+    EXPECT_EQ(first.upload(Image(600, 'B')), UploadResult::InitTimeout);
     EXPECT_EQ(first.status.last(), "Init timeout");
     EXPECT_EQ(first.blockMessages(), 0);
 }
@@ -333,86 +315,40 @@ TEST(Upload, MissingBlockRequestsTimeOut)
 TEST(Upload, SilentBootloaderFailsTheFirstHandshake)
 {
     Rig rig('B');
-    rig.useFile(Image(300, 'B'));
-    rig.service->setUploadMode(FirmwareService::UploadIfNewer);
-    QSignalSpy ended(rig.service.get(), &FirmwareService::uploadEnded);
     QObject::connect(rig.service.get(), &FirmwareService::decisionTaken,
                      [&] { rig.emulator->device().config().neverAnswer = true; });
-    ASSERT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
-    ASSERT_TRUE(WaitFor([&] { return ended.count() > 0; }, 8000));
-    EXPECT_EQ(ended.at(0).at(0).value<UploadResult>(), UploadResult::NoHandshake);
+    EXPECT_EQ(rig.upload(Image(300, 'B')), UploadResult::NoHandshake);
     EXPECT_EQ(rig.status.last(), "No response from device, HS 1");
 }
 
-TEST(Upload, SameDateUploadsOnlyUnderSameOrOlder)
-{
-    for (const int mode : {FirmwareService::UploadIfNewer, FirmwareService::UploadIfSameOrOlder}) {
-        Rig rig('B');
-        rig.useFile(Image(200, 'B', "04-24-2018 10:24"));   // the device's own date
-        rig.service->setUploadMode(mode);
-        QSignalSpy decisions(rig.service.get(), &FirmwareService::decisionTaken);
-        ASSERT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
-        ASSERT_TRUE(WaitFor([&] { return decisions.count() > 0; }, 5000));
-        EXPECT_EQ(decisions.at(0).at(0).value<Decision>(),
-                  mode == FirmwareService::UploadIfNewer ? Decision::None : Decision::Upload);
-    }
-}
-
 // --------------------------------------------------------- interface test
-
-namespace {
-
-// Runs interface tests until `count` have ended; their results.
-std::vector<TestResult> RunTests(Rig& rig, int count)
-{
-    rig.service->setUploadMode(FirmwareService::InterfaceTestMode);
-    QSignalSpy ended(rig.service.get(), &FirmwareService::interfaceTestEnded);
-    EXPECT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
-    EXPECT_TRUE(WaitFor([&] { return ended.count() >= count; }, 4000 * count));
-    rig.service->setUploadMode(FirmwareService::ReadVersions);
-    std::vector<TestResult> results;
-    for (const auto& args : ended)
-        results.push_back(args.at(0).value<TestResult>());
-    return results;
-}
-
-} // namespace
 
 TEST(InterfaceTest, CorrectEchoPassesEveryTime)
 {
     Rig rig('B');
     QSignalSpy passes(rig.service.get(), &FirmwareService::passesChanged);
     // The bootloader starts again after each test; each test compares its own echo.
-    const auto results = RunTests(rig, 2);
+    const auto results = rig.runTests(2);
     ASSERT_GE(results.size(), 2u);
-    EXPECT_EQ(results[0], TestResult::Passed);
-    EXPECT_EQ(results[1], TestResult::Passed);
+    EXPECT_TRUE(results[0] == TestResult::Passed && results[1] == TestResult::Passed);
     EXPECT_GE(rig.service->passes(), 2);
     EXPECT_EQ(passes.at(0).at(0).toInt(), 1);
-    EXPECT_TRUE(rig.status.contains("Transfer test passed..."));
-    EXPECT_TRUE(rig.status.contains("Sending test data..."));
+    EXPECT_TRUE(rig.status.contains("Sending test data...") && rig.status.contains("Transfer test passed..."));
     EXPECT_EQ(rig.service->sentMessageText().size(), 556u);
     EXPECT_EQ(rig.service->receivedTestText(), rig.service->sentMessageText());
-    const std::vector<uint8_t> block = InterfaceTestBlock();
-    EXPECT_EQ(block.front(), 1);
-    EXPECT_EQ(block.back(), 128);
 }
 
 TEST(InterfaceTest, EchoMissingOrChangingAByteFails)
 {
-    Rig missing('E', [](EmulatorConfig& c) { c.echoMissingByte = true; });
-    auto results = RunTests(missing, 1);
-    ASSERT_FALSE(results.empty());
-    EXPECT_EQ(results[0], TestResult::Failed);
-    EXPECT_TRUE(missing.status.contains("Test Failed - length diff out/in: len: 556/554 "));
-    EXPECT_EQ(missing.service->passes(), 0);
-
-    Rig wrong('E', [](EmulatorConfig& c) { c.echoWrongByte = true; });
-    results = RunTests(wrong, 1);
-    ASSERT_FALSE(results.empty());
-    EXPECT_EQ(results[0], TestResult::Failed);
-    EXPECT_TRUE(wrong.status.contains("Test Failed - length diff out/in: len: 556/556 "));
-    EXPECT_EQ(wrong.service->passes(), 0);
+    for (const bool missing : {true, false}) {
+        Rig rig('E', [&](EmulatorConfig& c) { (missing ? c.echoMissingByte : c.echoWrongByte) = true; });
+        const auto results = rig.runTests(1);
+        ASSERT_FALSE(results.empty());
+        EXPECT_EQ(results[0], TestResult::Failed);
+        EXPECT_TRUE(rig.status.contains(missing ? "Test Failed - length diff out/in: len: 556/554 "
+                                                : "Test Failed - length diff out/in: len: 556/556 "));
+        EXPECT_EQ(rig.service->passes(), 0);
+    }
 }
 
 TEST(InterfaceTest, EchoEndWithoutATestIsNoPass)

@@ -53,17 +53,11 @@ std::vector<HashVector> publishedVectors()
         digits += "1234567890";
     return {
         {{}, "b3e1ab6eaf640a34f784593f2074416accd3b8e62c620175fca0997b1ba2347339aa0d79e754c308209ea36811dfa40c1c32f1a2b9004725d987d3635165d3c8"},
-        {{0x00}, "ee898fa681e89e1bba6764a5c07ced2f4a7bd1b8ec0637dd9caca94d398db29baf6993b278231e2b7a3eecffe027928a4a4c9ac6eb0de5f0fa58ede5949983d8"},
         {highBit, "8786611bb3601e913e9f9e0a77181fa6279b286f162e48d32c779ad2ca0168eae66bf50bb69fb889eaeabafd5613ff8d0aecba52d8a1bcdd48935fa416a10cb8"},
-        {bytesOf("a"), "f4b620445ae62431dbd6dbcec64d2a3031cd2f48df5e755f30b3d069929ed4b4eda0ae65441bc86746021fb7f2167f84d67566efaba003f0abb67a42a2ce5b13"},
         {bytesOf("abc"), "54ee18b0bbd4dd38a211699f2829793156e5842df502a2a25995c6c541f28cc050ff57d4af772dee7cedcc4c34c3b8ec06446c6657f2f36c2c06464399879b86"},
-        {bytesOf("message digest"), "29e158ba336ce7f930115178a6c86019f0f413adb283d8f0798af06ca0a06d6d6f295a333b1c24bda2f429ac918a3748aef90f7a2c8bfb084d5f979cf4e7b2b5"},
-        {bytesOf("abcdefghijklmnopqrstuvwxyz"), "5ac9757e1407432daf348a972b8ad4a65c1123cf1f9b779c1ae7ee2d540f30b3cefa8f98dca5fbb42084c5c2f161a7b40eb6b4a1fc7f9aaab92a4bb6002edc5e"},
-        {bytesOf("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789"), "cae4175f09753de84974cfa968621092fe41ee9de913919c2b452e6cb424056721d640e563f628f29dd3bd0030837ae4ac14aa17308505a92e5f7a92f112be75"},
         {bytesOf(digits), "e5965b4565b041a0d459610e5e48e944c4830cd16feba02d9d263e7da8de6a6b88966709bf28a5328d928312e7a172da4cff72fe6de02277dae4b1dba49689a2"},
         {bytesOf("abcdbcdecdefdefgefghfghighijhijk"), "76c8bc5f445140921ceaaed2afce4d0b0722fde3aea20145d9b14a72d22799f2ebb88446b7b46f4646eb33fc7e6f153183b2fd9e9a54557f41b10ab633b8b6e1"},
         {bytesOf("The quick brown fox jumps over the lazy dog"), "4f8f5cb531e3d49a61cf417cd133792ccfa501fd8da53ee368fed20e5fe0248c3a0b64f98a6533cee1da614c3a8ddec791ff05fee6d971d57c1348320f4eb42d"},
-        {bytesOf("The quick brown fox jumps over the lazy eog"), "228fbf76b2a93469d4b25929836a12b7d7f2a0803e43daba0c7fc38bc11c8f2a9416bbcf8ab8392eb2ab7bcb565a64ac50c26179164b26084a253caf2e012676"},
     };
 }
 
@@ -94,13 +88,13 @@ TEST(Aes256, KnownAnswerBothWays)
 {
     const std::vector<uint8_t> key = fromHex("000102030405060708090a0b0c0d0e0f101112131415161718191a1b1c1d1e1f");
     const Aes256 aes(std::span<const uint8_t, 32>(key.data(), 32));
-    Aes256::Block plain, cipher;
     const std::vector<uint8_t> p = fromHex("00112233445566778899aabbccddeeff");
     const std::vector<uint8_t> c = fromHex("8ea2b7ca516745bfeafc49904b496089");
-    std::copy(p.begin(), p.end(), plain.begin());
-    std::copy(c.begin(), c.end(), cipher.begin());
-    EXPECT_EQ(hex(aes.encrypt(plain)), "8ea2b7ca516745bfeafc49904b496089");
-    EXPECT_EQ(hex(aes.decrypt(cipher)), "00112233445566778899aabbccddeeff");
+    Aes256::Block block;
+    std::copy(p.begin(), p.end(), block.begin());
+    EXPECT_EQ(hex(aes.encrypt(block)), hex(c));
+    std::copy(c.begin(), c.end(), block.begin());
+    EXPECT_EQ(hex(aes.decrypt(block)), hex(p));
 
     // Several blocks at once, in place: each block on its own (no chaining).
     std::vector<uint8_t> three;

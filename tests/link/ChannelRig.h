@@ -1,0 +1,38 @@
+#pragma once
+
+// A device link over the emulated device with a collector of channel dumps.
+
+#include "TestRig.h"
+#include "channels/ChannelTransfer.h"
+
+struct ChannelRig : LinkRig {
+    explicit ChannelRig(const std::function<void(EmulatorConfig&)>& adjust = {})
+        : LinkRig(Emulated('P', adjust))
+    {
+        link->OpenPorts();
+        collector = std::make_unique<ChannelDumpCollector>(*link);
+        QObject::connect(link.get(), &DeviceLink::errorRaised, [this](const QString& t) { errors << t; });
+    }
+
+    OpResult read()
+    {
+        return ReadChannelsFromDevice(*link, [this] { collector->clear(); ++emptied; },
+                                      [this] { return !collector->rows().empty(); });
+    }
+
+    std::unique_ptr<ChannelDumpCollector> collector;
+    int emptied = 0;
+    QStringList errors;
+};
+
+// Rows 1..n with a payload each.
+inline ChannelTable Rows(int n)
+{
+    ChannelTable rows;
+    for (int i = 1; i <= n; ++i) {
+        ChannelRecord record = DefaultChannelRecord(i);
+        record.MidiChannel = std::to_string(1 + i % 16);
+        rows.push_back(record);
+    }
+    return rows;
+}
