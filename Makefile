@@ -18,7 +18,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_
                 LSAN_OPTIONS=suppressions=$(CURDIR)/tools/sanitizers/lsan.supp:print_suppressions=0 \
                 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:suppressions=$(CURDIR)/tools/sanitizers/ubsan.supp
 
-.PHONY: all deps configure build run test clean install bench test-asan deps-fuzz fuzz-build fuzz fuzz-ci
+.PHONY: all deps configure build run test clean install bench test-asan deps-fuzz fuzz-build fuzz fuzz-ci check-windows
 
 all: build
 
@@ -79,6 +79,13 @@ fuzz: fuzz-build
 
 fuzz-ci: fuzz-build
 	fuzz/run.sh build-fuzz seconds $(FUZZ_SECONDS)
+
+# The Windows branches of the code compiled with MinGW-w64 (syntax only; no
+# Windows builds of the libraries here). See tools/windows-syntax-check.sh.
+WINDOWS_PACKAGES = g++-mingw-w64-x86-64
+check-windows: deps
+	$(call install_missing,$(WINDOWS_PACKAGES))
+	tools/windows-syntax-check.sh
 
 # Benchmarks: a Release build of its own, then every benchmark program and a
 # summary of the figures with their ratios (also written to bench-summary.txt

@@ -12,12 +12,20 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
-#include <csignal>
 #include <cstdio>
-#include <fcntl.h>
 #include <fstream>
 #include <iostream>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
+#include <csignal>
+#include <fcntl.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -27,6 +35,24 @@ constexpr const char* kVersion = VANTOREL_VERSION;
 constexpr const char* kVersion = "0.1.0";
 #endif
 
+#ifdef _WIN32
+// Ctrl+C, Ctrl+Break and closing the console end the event loop; the handler
+// runs on a thread of its own, so it only posts the quit.
+BOOL WINAPI OnConsoleControl(DWORD)
+{
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+    return TRUE;
+}
+
+bool QuitOnTerminationSignals(QCoreApplication&)
+{
+    if (!SetConsoleCtrlHandler(OnConsoleControl, TRUE)) {
+        std::cerr << "vantorel-emulator: cannot install the console control handler" << std::endl;
+        return false;
+    }
+    return true;
+}
+#else
 // Write end of the pipe that turns SIGTERM/SIGINT into an event.
 int g_signalPipeWrite = -1;
 
@@ -35,6 +61,33 @@ void OnTerminationSignal(int)
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(g_signalPipeWrite, &byte, 1);
 }
+
+// SIGTERM and SIGINT end the event loop (the ports are closed on the way out).
+bool QuitOnTerminationSignals(QCoreApplication& app)
+{
+    static int signalPipe[2];
+    if (::pipe(signalPipe) != 0) {
+        std::perror("vantorel-emulator: pipe");
+        return false;
+    }
+    for (int fd : signalPipe)
+        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    ::fcntl(signalPipe[1], F_SETFL, O_NONBLOCK);
+    g_signalPipeWrite = signalPipe[1];
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [&app] {
+        char byte;
+        [[maybe_unused]] const auto got = ::read(signalPipe[0], &byte, 1);
+        app.quit();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+    return true;
+}
+#endif
 
 std::string HexLine(const std::vector<uint8_t>& bytes)
 {
@@ -65,26 +118,8 @@ int main(int argc, char** argv)
 
     QCoreApplication app(argc, argv);
 
-    int signalPipe[2];
-    if (::pipe(signalPipe) != 0) {
-        std::perror("vantorel-emulator: pipe");
+    if (!QuitOnTerminationSignals(app))
         return 1;
-    }
-    for (int fd : signalPipe)
-        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-    ::fcntl(signalPipe[1], F_SETFL, O_NONBLOCK);
-    g_signalPipeWrite = signalPipe[1];
-    QSocketNotifier signalNotifier(signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &app, [&] {
-        char byte;
-        [[maybe_unused]] const auto got = ::read(signalPipe[0], &byte, 1);
-        app.quit();
-    });
-    struct sigaction action {};
-    action.sa_handler = OnTerminationSignal;
-    sigemptyset(&action.sa_mask);
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGINT, &action, nullptr);
 
     const bool verbose = arguments.verbose;
     EmulatedDevice device(arguments.config);
