@@ -16,7 +16,9 @@ inline void Pause(int ms)
     QTest::qWait(ms);
 }
 
-inline bool WaitFor(const std::function<bool()>& done, int timeoutMs = 3000)
+// Generous: it returns as soon as `done` holds, and a loaded machine (or a
+// sanitizer build) may take seconds where a desk machine takes milliseconds.
+inline bool WaitFor(const std::function<bool()>& done, int timeoutMs = 10000)
 {
     return QTest::qWaitFor(done, timeoutMs);
 }
