@@ -63,6 +63,9 @@ int runRead(CliContext& c)
     QObject::connect(&collector, &ChannelDumpCollector::rowReceived, &collector, [](const ChannelRecord& record) {
         err(QStringLiteral("Received channel %1.").arg(dmxText(record)));
     });
+    QObject::connect(&collector, &ChannelDumpCollector::rowRepeated, &collector, [](const ChannelRecord& record) {
+        err(QStringLiteral("Channel %1 received again: it replaces the earlier one.").arg(dmxText(record)));
+    });
     QObject::connect(&collector, &ChannelDumpCollector::replyLeftOut, &collector, [](const QString& text) { err(text); });
     // Replies dropped because the input could not keep up would leave rows
     // out of the file without a word.

@@ -164,7 +164,10 @@ void ChannelDumpCollector::onDump(const QString& payload)
     } else if (dump->number == 0) {
         m_deviceEmpty = true;
     } else if (auto record = RecordFromDump(*dump)) {
-        InsertSorted(m_rows, *record);
+        bool replaced = false;
+        PutDumpRow(m_rows, *record, &replaced);
+        if (replaced)
+            emit rowRepeated(*record);
         emit rowReceived(*record);
     } else {
         problem = QStringLiteral("Channel without note labels left out: ") + payload;

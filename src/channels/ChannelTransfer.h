@@ -62,7 +62,8 @@ ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& r
                                          const std::function<void(int row)>& rowWritten = {});
 
 // Collects the channel dump replies as they arrive, for callers without a
-// channel list (vantorelctl). Rows are kept in table order.
+// channel list (vantorelctl). Rows are kept in table order; a channel number
+// the device sends again replaces its earlier row.
 class ChannelDumpCollector : public QObject {
     Q_OBJECT
 public:
@@ -81,6 +82,8 @@ public:
 
 signals:
     void rowReceived(const ChannelRecord& record);
+    // `record` came again and replaced the earlier row of its channel.
+    void rowRepeated(const ChannelRecord& record);
     void replyLeftOut(const QString& text);
 
 private:

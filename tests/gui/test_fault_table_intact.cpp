@@ -67,3 +67,34 @@ TEST(FaultTableIntact, GarbageOnTheInputLeavesTheTableAlone)
     Pause(100);
     EXPECT_EQ(rig.model().rows(), before);
 }
+
+TEST(FaultTableIntact, LateReadReplacesTheKeptTableAndRepeatedChannelsReplaceTheirRow)
+{
+    EmulatorConfig config;
+    config.delayMs = 2600;
+    ChannelsRig rig(config);
+    rig.link->setDeviceType('P');
+    ASSERT_TRUE(rig.emulator->device().storeChannel("00030100900000"));
+    ASSERT_TRUE(rig.emulator->device().storeChannel("00070100900000"));
+    rig.addRows({Row("003", "Value", "9"), Row("005")});
+    QStringList log;
+    QObject::connect(rig.link.get(), &DeviceLink::resultLogged, [&](const QString& line) { log << line; });
+
+    rig.page->fileCommands->milngGetFromDeviceClick();
+    // The wait gave up: the user's rows are back.
+    EXPECT_EQ(rig.form->lbllngStatMsg->text(), "No data received.");
+    EXPECT_EQ(rig.numbers(), (QStringList{"003", "005"}));
+
+    // The late dump replaces them all, as the read promised.
+    ASSERT_TRUE(WaitFor([&] { return rig.model().size() == 2 && rig.numbers().last() == "007"; }));
+    Pause(100);
+    EXPECT_EQ(rig.numbers(), (QStringList{"003", "007"}));
+    EXPECT_EQ(rig.model().cellText(0, ColControlMode), "Active");
+
+    // A channel the device sends again replaces its row, and the log says so.
+    rig.emulator->inject(BuildReply('b', "00070100910000"));
+    ASSERT_TRUE(WaitFor([&] { return log.last().contains("received again"); }));
+    EXPECT_EQ(rig.numbers(), (QStringList{"003", "007"}));
+    EXPECT_EQ(rig.model().cellText(1, ColMidiChannel), "2");
+    EXPECT_EQ(rig.page->lblChannelsNbr->text(), "2");
+}

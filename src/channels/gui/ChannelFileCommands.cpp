@@ -192,10 +192,17 @@ void ChannelFileCommands::milngGetFromDeviceClick()
     showUserModePage();
     ChannelTableModel& model = m_page.model();
     // The list empties while the device is asked; when no row comes (no
-    // answer, nothing sent) the table the user had comes back.
+    // answer, nothing sent) the table the user had comes back, until a late
+    // first row replaces it.
     ChannelTable kept;
     const OpResult result = ReadChannelsFromDevice(
-        m_form.link(), [&model, &kept] { kept = model.rows(); model.clear(); }, [&model] { return !model.isEmpty(); });
+        m_form.link(),
+        [this, &model, &kept] {
+            kept = model.rows();
+            model.clear();
+            m_page.expectDeviceTable();
+        },
+        [&model] { return !model.isEmpty(); });
     if (result == OpResult::Done)
         m_page.ResetEditPanel();
     else if (model.isEmpty() && !kept.empty())
