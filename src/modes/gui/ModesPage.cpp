@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <utility>
+
 namespace {
 
 constexpr int kSlotWidth = 130;
@@ -264,15 +266,32 @@ void ModesPage::ModeReplyReceived(const std::array<uint8_t, 4>& values)
         componentNotFound();
         return;
     }
-    if (!IsValidModeRecord(record)) {
+    const auto shown = ModeRecordFromReply(values);
+    if (!shown) {
         // A value no combo box can show: leave the slot as it is rather than
-        // show (and later store) an empty selection.
-        m_form.showMessage(QStringLiteral("Invalid Basic/Eco mode data received from device (slot %1: mode %2, MIDI channel %3, note %4).")
-                               .arg(record.slot).arg(record.type).arg(record.channel).arg(record.note));
+        // show (and later store) an empty selection. The box waits until the
+        // operation's wait is over: a modal box inside it would let Timer1
+        // expire.
+        const QString message = QStringLiteral("Invalid Basic/Eco mode data received from device (slot %1: mode %2, MIDI channel %3, note %4).")
+                                    .arg(record.slot).arg(record.type).arg(record.channel).arg(record.note);
+        if (!m_link.busy()) {
+            m_form.showMessage(message);
+            return;
+        }
+        if (m_pendingMessages.isEmpty())
+            connect(&m_link, &DeviceLink::busyChanged, this, &ModesPage::showPendingMessages, Qt::SingleShotConnection);
+        m_pendingMessages << message;
         return;
     }
-    ShowModeSlot(record.slot, record.type, record.channel - 1, record.note);
-    sedMaxModes->setValue(record.slot);
+    ShowModeSlot(shown->slot, shown->type, shown->channel - 1, shown->note);
+    sedMaxModes->setValue(shown->slot);
+}
+
+void ModesPage::showPendingMessages()
+{
+    const QStringList messages = std::exchange(m_pendingMessages, {});
+    for (const QString& message : messages)
+        m_form.showMessage(message);
 }
 
 void ModesPage::resetAllSlots()

@@ -75,8 +75,11 @@ private:
     QStringList noteLabels() const;
     void resetAllSlots();
     void componentNotFound();
+    // The invalid-reply boxes held back while an operation waited.
+    void showPendingMessages();
 
     TDmxUserMainForm& m_form;
     DeviceLink& m_link;
     QWidget* m_page = nullptr;
+    QStringList m_pendingMessages;
 };
