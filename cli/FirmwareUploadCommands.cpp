@@ -233,7 +233,12 @@ int runUpload(CliContext& c)
     const size_t blocks = FirmwareBlocks(*file.image).size();
     QObject::connect(&link, &DeviceLink::firmwareStatusText, &service, [&] { outcome.touch(); });
 
+    bool finalBlockSent = false;
     QObject::connect(&service, &FirmwareService::decisionTaken, [&](FirmwareService::Decision decision) {
+        // An Idle after the last block (the device restarted into its
+        // bootloader) uploads nothing; the verdict's deadline decides.
+        if (finalBlockSent)
+            return;
         switch (decision) {
         case FirmwareService::Decision::Upload:
             outcome.expectWithin(kStallMs, QStringLiteral("The upload stalled."));
@@ -249,7 +254,8 @@ int runUpload(CliContext& c)
         }
     });
     QObject::connect(&service, &FirmwareService::uploadEnded, [&](FirmwareService::UploadResult result) {
-        if (result == FirmwareService::UploadResult::FinalBlockSent)
+        finalBlockSent = result == FirmwareService::UploadResult::FinalBlockSent;
+        if (finalBlockSent)
             outcome.expectWithin(kVerdictWaitMs, QStringLiteral("The device did not report the end of the upload."));
         else
             outcome.finish(uploadStatus(result));

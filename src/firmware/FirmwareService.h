@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <cstdint>
 #include <functional>
@@ -78,7 +79,15 @@ public:
     PackedDateTime fileFirmwareDate() const;
 
     int uploadMode() const { return m_uploadMode; }
+    // Choosing a mode, even the one already chosen, asks for one upload.
     void setUploadMode(int mode);
+    // One request uploads at most once: after an upload has ended, the
+    // bootloader's next Idle only shows the versions until the user asks
+    // again (a mode chosen, programming mode entered).
+    void allowNextUpload() { m_uploadSpent = false; }
+
+    // How long the device may take to confirm the final block.
+    static constexpr int kVerdictWaitMs = 5000;
 
     // Values the device reported (bootloader information, replies "j" and "k").
     uint32_t deviceId() const { return m_deviceId; }
@@ -123,6 +132,8 @@ signals:
     void decisionTaken(FirmwareService::Decision decision);
     void uploadEnded(FirmwareService::UploadResult result);
     void upgradeReady();
+    // Neither upgrade ready nor a checksum error came after the final block.
+    void upgradeUnconfirmed();
     void checksumErrorReported();
     void interfaceTestEnded(FirmwareService::TestResult result);
     // A device ID write without a restart report: the device labels, the file
@@ -154,4 +165,6 @@ private:
     std::string m_sentMessageText;
     std::string m_receivedTestText;
     QString m_lastStatus;
+    bool m_uploadSpent = false;
+    QTimer m_verdictGuard;
 };

@@ -32,6 +32,19 @@ ctl emuB firmware upload --mode same-or-older "$WORK/basic.bix"
 expect_status 0 "same firmware, --mode same-or-older"
 cmp -s "$WORK/basic.bin" "$WORK/emuB.bin" || fail "second upload: image differs"
 
+# A device that starts its bootloader again after the upload is flashed once.
+start_emulator emuR --type B --firmware-date "05-01-2019 08:30" --bootloader-after-upgrade
+ctl emuR firmware upload --mode same-or-older "$WORK/basic.bix"
+expect_status 0 "same-or-older, the bootloader reports Idle again"
+sleep 1
+[ "$(grep -c '^recv 9F 24 7F' "$WORK/emuR.log")" = 1 ] || fail "expected exactly one upload handshake"
+
+# The final block's verdict never comes.
+start_emulator emuV --type B --no-upgrade-verdict
+ctl emuV firmware upload "$WORK/basic.bix"
+expect_status 1 "no verdict"
+expect_err "The device did not report the end of the upload."
+
 # An Eco sitting in its bootloader without valid firmware; 4 whole blocks
 # and a final block of filler only.
 start_emulator emuE --type E --bootloader --firmware-date 0 --image-out "$WORK/emuE.bin"

@@ -321,6 +321,50 @@ TEST(Upload, SilentBootloaderFailsTheFirstHandshake)
     EXPECT_EQ(rig.status.last(), "No response from device, HS 1");
 }
 
+TEST(Upload, OneRequestUploadsOnceEvenWhenTheBootloaderReportsIdleAgain)
+{
+    // The device's date equals the file's, and after the upload it starts its
+    // bootloader again instead of the firmware.
+    Rig rig('E', [](EmulatorConfig& c) { c.bootloaderAfterUpgrade = true; });
+    rig.useFile(Image(300, 'E', "04-24-2018 10:24"));
+    rig.service->setUploadMode(FirmwareService::UploadIfSameOrOlder);
+    QSignalSpy decisions(rig.service.get(), &FirmwareService::decisionTaken);
+    EXPECT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
+    ASSERT_TRUE(WaitFor([&] { return decisions.count() >= 2; }, 8000));
+    QTest::qWait(300);
+    EXPECT_EQ(rig.emulator->device().upgrades(), 1);
+    EXPECT_EQ(decisions.count(), 2);
+    EXPECT_EQ(decisions.at(1).at(0).value<Decision>(), Decision::None);
+    EXPECT_EQ(rig.fwStatus.last(), "Idle");
+
+    // Asking again uploads once more.
+    rig.service->setUploadMode(FirmwareService::UploadIfSameOrOlder);
+    EXPECT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
+    ASSERT_TRUE(WaitFor([&] { return rig.emulator->device().upgrades() == 2 && decisions.count() >= 4; }, 8000));
+    EXPECT_EQ(decisions.at(3).at(0).value<Decision>(), Decision::None);
+}
+
+TEST(Upload, FinalBlockWithoutVerdictIsReportedAfterFiveSeconds)
+{
+    Rig rig('B', [](EmulatorConfig& c) { c.noUpgradeVerdict = true; });
+    QSignalSpy unconfirmed(rig.service.get(), &FirmwareService::upgradeUnconfirmed);
+    QElapsedTimer clock;
+    EXPECT_EQ(rig.upload(Image(300, 'B')), UploadResult::FinalBlockSent);
+    clock.start();
+    EXPECT_EQ(rig.fwStatus.last(), "Transfering data block #002");
+    ASSERT_TRUE(WaitFor([&] { return unconfirmed.count() > 0; }, 8000));
+    EXPECT_GE(clock.elapsed(), 4500);
+    EXPECT_EQ(rig.fwStatus.last(), "The device did not confirm the upload.");
+    EXPECT_EQ(rig.status.last(), "The device did not confirm the upload.");
+
+    // A verdict in time stops the guard.
+    Rig confirmed('B');
+    QSignalSpy none(confirmed.service.get(), &FirmwareService::upgradeUnconfirmed);
+    EXPECT_EQ(confirmed.upload(Image(300, 'B')), UploadResult::FinalBlockSent);
+    QTest::qWait(5500);
+    EXPECT_EQ(none.count(), 0);
+}
+
 // --------------------------------------------------------- interface test
 
 TEST(InterfaceTest, CorrectEchoPassesEveryTime)

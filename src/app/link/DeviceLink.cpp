@@ -174,10 +174,10 @@ void DeviceLink::StopTimer1()
     m_timer.stop();
 }
 
-void DeviceLink::waitUntil(const std::function<bool()>& done)
+bool DeviceLink::waitUntil(const std::function<bool()>& done)
 {
     if (done())
-        return;
+        return true;
     QEventLoop loop;
     const auto check = [&] {
         if (done())
@@ -186,6 +186,8 @@ void DeviceLink::waitUntil(const std::function<bool()>& done)
     const auto connection = connect(this, &DeviceLink::replyProcessed, &loop, check);
     loop.exec();
     disconnect(connection);
+    // The program quitting ends every loop, done or not.
+    return done();
 }
 
 bool DeviceLink::AwaitReply(Flag flag, int intervalMs)
@@ -194,7 +196,11 @@ bool DeviceLink::AwaitReply(Flag flag, int intervalMs)
     received = false;
     tickCounter = 0;
     StartTimer1(intervalMs);
-    waitUntil([&] { return received || tickCounter > 0; });
+    if (!waitUntil([&] { return received || tickCounter > 0; })) {
+        // Ended by quitting: no answer, and no box while the program ends.
+        m_timer.stop();
+        return false;
+    }
     if (tickCounter == 0)
         return true;
     NoResponse();
@@ -217,8 +223,8 @@ int DeviceLink::WaitForShortMessage(uint32_t code)
     tickFlag = false;
     if (m_queue.empty() && !m_timer.isActive())
         m_timer.start();
-    waitUntil([&] { return tickFlag || !m_queue.empty(); });
-    if (tickFlag)
+    const bool ended = waitUntil([&] { return tickFlag || !m_queue.empty(); });
+    if (tickFlag || !ended)
         return -2;
     const uint32_t first = m_queue.front();
     m_queue.pop_front();

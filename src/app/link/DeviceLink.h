@@ -129,6 +129,7 @@ signals:
     void eventLogged(const QString& text);          // developer run: event text
     void eventReceived(const TMyMidiEvent& event);  // every event, before it is dispatched
     void resultLogged(const QString& line);
+    void testTimeShown(const QString& text);        // the interface test's measured pause, "ss:zzz"
     void listsChanged();
     void timerTicked(int count);
     void busyChanged(bool busy);
@@ -137,7 +138,8 @@ signals:
 private:
     friend class DeviceOperation;
     void onTimer1();
-    void waitUntil(const std::function<bool()>& done);
+    // False when the wait ended without `done` (the program is quitting).
+    bool waitUntil(const std::function<bool()>& done);
     void applyDeviceType(char letter);
     void onInputOverflow();
     bool m_overflowReported = false;
