@@ -5,14 +5,37 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+namespace {
+
+// A file is read back in the code page it was written in on this platform.
+#ifdef _WIN32
+// Windows: its ANSI code page.
+QByteArray ToFileText(const std::string& utf8)
+{
+    return QString::fromStdString(utf8).toLocal8Bit();
+}
+std::string EightBitFileText(std::string_view bytes)
+{
+    return QString::fromLocal8Bit(bytes.data(), qsizetype(bytes.size())).toStdString();
+}
+#else
+// Elsewhere files are written in UTF-8; one that is not comes from a Windows
+// machine with the Central European code page.
+QByteArray ToFileText(const std::string& utf8)
+{
+    return QByteArray(utf8.data(), qsizetype(utf8.size()));
+}
+std::string EightBitFileText(std::string_view bytes)
+{
+    return Windows1250ToUtf8(bytes);
+}
+#endif
+
+} // namespace
+
 QByteArray ChannelFileBytes(const ChannelTable& rows)
 {
-    const std::string text = WriteChannelCsv(rows);
-#ifdef _WIN32
-    return QString::fromStdString(text).toLocal8Bit();
-#else
-    return QByteArray(text.data(), qsizetype(text.size()));
-#endif
+    return ToFileText(WriteChannelCsv(rows));
 }
 
 ChannelFileLoad LoadChannelFile(const QString& path)
@@ -30,7 +53,7 @@ ChannelFileLoad LoadChannelFile(const QString& path)
         load.readError = true;
         return load;
     }
-    load.csv = ReadChannelCsv(ChannelFileTextToUtf8(std::string_view(bytes.constData(), size_t(bytes.size()))));
+    load.csv = ReadChannelCsv(ChannelFileTextToUtf8(std::string_view(bytes.constData(), size_t(bytes.size())), EightBitFileText));
     load.message = QString::fromStdString(ChannelCsvMessage(load.csv));
     return load;
 }

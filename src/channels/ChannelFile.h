@@ -19,7 +19,8 @@ struct ChannelFileLoad {
     bool ok() const { return message.isEmpty(); }
 };
 
-// Reads and parses a file (UTF-8 when valid, Windows-1250 otherwise). A file
+// Reads and parses a file (UTF-8 when valid, otherwise the code page
+// ChannelFileBytes writes on Windows, Windows-1250 elsewhere). A file
 // that cannot be read gives the system's reason in `message`.
 ChannelFileLoad LoadChannelFile(const QString& path);
 

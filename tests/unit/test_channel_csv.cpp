@@ -136,6 +136,15 @@ TEST(ChannelFileEncoding, Utf8WhenValidElseWindows1250)
     const std::string cp1250 = "\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF \xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF \x80\x84\x96";
     EXPECT_EQ(ChannelFileTextToUtf8(cp1250), "ąćęłńóśźż ĄĆĘŁŃÓŚŹŻ €„–");
     EXPECT_EQ(ChannelFileTextToUtf8("plain"), "plain");
+    // A machine writing another 8-bit code page reads its files with that one.
+    const EightBitToUtf8 latin1 = [](std::string_view bytes) {
+        std::string text;
+        for (const char c : bytes)
+            text += uint8_t(c) < 0x80 ? std::string(1, c) : std::string{char(0xC0 | (uint8_t(c) >> 6)), char(0x80 | (uint8_t(c) & 0x3F))};
+        return text;
+    };
+    EXPECT_EQ(ChannelFileTextToUtf8("Espa\xF1" "a", latin1), "España");
+    EXPECT_EQ(ChannelFileTextToUtf8("Espa\xF1" "a"), "Espańa");
 
     EXPECT_TRUE(IsValidUtf8("a\xC5\xBC\xE2\x82\xAC\xF0\x9F\x8E\xB5"));
     // Cut short, overlong, a surrogate, above U+10FFFF, a lone continuation byte.

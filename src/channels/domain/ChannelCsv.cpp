@@ -255,12 +255,12 @@ std::string Windows1250ToUtf8(std::string_view bytes)
     return text;
 }
 
-std::string ChannelFileTextToUtf8(std::string_view bytes)
+std::string ChannelFileTextToUtf8(std::string_view bytes, EightBitToUtf8 eightBit)
 {
     if (IsValidUtf8(bytes)) {
         if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
             bytes.remove_prefix(3);
         return std::string(bytes);
     }
-    return Windows1250ToUtf8(bytes);
+    return eightBit(bytes);
 }
