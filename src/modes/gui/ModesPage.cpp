@@ -263,28 +263,32 @@ void ModesPage::ModeReplyReceived(const std::array<uint8_t, 4>& values)
     const ModeRecord record = ModeRecordFromValues(values);
     if (record.slot < 1 || record.slot > kModeSlotCount) {
         // No such slot: nothing is shown and the count stays as it is.
-        componentNotFound();
+        showAfterWait(QStringLiteral("Error while preparing dispaly data - component not found!"));
         return;
     }
     const auto shown = ModeRecordFromReply(values);
     if (!shown) {
         // A value no combo box can show: leave the slot as it is rather than
-        // show (and later store) an empty selection. The box waits until the
-        // operation's wait is over: a modal box inside it would let Timer1
-        // expire.
-        const QString message = QStringLiteral("Invalid Basic/Eco mode data received from device (slot %1: mode %2, MIDI channel %3, note %4).")
-                                    .arg(record.slot).arg(record.type).arg(record.channel).arg(record.note);
-        if (!m_link.busy()) {
-            m_form.showMessage(message);
-            return;
-        }
-        if (m_pendingMessages.isEmpty())
-            connect(&m_link, &DeviceLink::busyChanged, this, &ModesPage::showPendingMessages, Qt::SingleShotConnection);
-        m_pendingMessages << message;
+        // show (and later store) an empty selection.
+        showAfterWait(QStringLiteral("Invalid Basic/Eco mode data received from device (slot %1: mode %2, MIDI channel %3, note %4).")
+                          .arg(record.slot).arg(record.type).arg(record.channel).arg(record.note));
         return;
     }
     ShowModeSlot(shown->slot, shown->type, shown->channel - 1, shown->note);
     sedMaxModes->setValue(shown->slot);
+}
+
+void ModesPage::showAfterWait(const QString& message)
+{
+    // A modal box inside an operation's wait would let Timer1 expire and turn
+    // an answered request into a timeout: it comes when the wait is over.
+    if (!m_link.busy()) {
+        m_form.showMessage(message);
+        return;
+    }
+    if (m_pendingMessages.isEmpty())
+        connect(&m_link, &DeviceLink::busyChanged, this, &ModesPage::showPendingMessages, Qt::SingleShotConnection);
+    m_pendingMessages << message;
 }
 
 void ModesPage::showPendingMessages()

@@ -75,7 +75,8 @@ private:
     QStringList noteLabels() const;
     void resetAllSlots();
     void componentNotFound();
-    // The invalid-reply boxes held back while an operation waited.
+    // A box about a reply; held back while an operation waits.
+    void showAfterWait(const QString& message);
     void showPendingMessages();
 
     TDmxUserMainForm& m_form;
