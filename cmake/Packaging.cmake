@@ -32,6 +32,8 @@ foreach(size 16 24 32 48 64 128 256)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
+# Date of this version, as in packaging/changelog.
+set(VANTOREL_RELEASE_DATE 2026-12-08)
 configure_file(desktop/vantorel-control-center.metainfo.xml.in
                ${CMAKE_CURRENT_BINARY_DIR}/io.vantorel.ControlCenter.metainfo.xml @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/io.vantorel.ControlCenter.metainfo.xml
