@@ -14,8 +14,17 @@ command -v ccache > /dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache 
 [ -f "$BUILD/build.ninja" ] || cmake -S tests/windows -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     --toolchain "$PWD/cmake/mingw-w64-x86_64.cmake" "${launcher[@]}"
 cmake --build "$BUILD" -j "$(nproc 2> /dev/null || echo 2)"
+BUILD=$(realpath "$BUILD")
 
-export WINEPREFIX="$PWD/$BUILD/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The Windows build uses the system's CNG for its cryptography: no OpenSSL.
+for exe in "$BUILD"/*.exe; do
+    if x86_64-w64-mingw32-objdump -p "$exe" | grep -qi 'DLL Name: lib\(crypto\|ssl\)'; then
+        echo "windows-tests: $exe imports OpenSSL" >&2
+        exit 1
+    fi
+done
+
+export WINEPREFIX="$BUILD/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Create the prefix once, before tests start in parallel; the server stays up
 # for the whole run and is stopped at the end.
 [ -f "$WINEPREFIX/system.reg" ] || "$WINE" wineboot --init > /dev/null 2>&1
