@@ -88,20 +88,6 @@ Aes256::Aes256(std::span<const uint8_t, kKeySize> key)
 
 Aes256::~Aes256() = default;
 
-Aes256::Block Aes256::encrypt(const Block& block) const
-{
-    Block out;
-    encryptBlocks(block.data(), out.data(), 1);
-    return out;
-}
-
-Aes256::Block Aes256::decrypt(const Block& block) const
-{
-    Block out;
-    decryptBlocks(block.data(), out.data(), 1);
-    return out;
-}
-
 void Aes256::encryptBlocks(const uint8_t* in, uint8_t* out, size_t count) const
 {
     run(static_cast<BCRYPT_KEY_HANDLE>(m_contexts->key.get()), true, in, out, count);
