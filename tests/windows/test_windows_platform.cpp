@@ -162,3 +162,28 @@ TEST(WindowsCrypto, CngPrimitivesMatchKnownAnswers)
     FillRandomBytes(second, sizeof second);
     EXPECT_NE(std::string(first, first + 32), std::string(second, second + 32));
 }
+
+TEST_F(TempFolder, IniFilesInAFolderNamedInTheAnsiCodePage)
+{
+    // The program hands the INI code paths in the system's ANSI code page
+    // (QString::toLocal8Bit), as the Windows profile functions take them.
+    const std::wstring folderName = L"Show \u00C9t\u00E9 \u00C0";
+    BOOL lossy = FALSE;
+    char ansi[64] = {};
+    const int length = WideCharToMultiByte(CP_ACP, 0, folderName.c_str(), -1, ansi, sizeof ansi, nullptr, &lossy);
+    if (length <= 0 || lossy)
+        GTEST_SKIP() << "the ANSI code page " << GetACP() << " has no such letters";
+    const fs::path wideFolder = m_root / folderName;
+    ASSERT_TRUE(CreateDirectoryW(wideFolder.c_str(), nullptr));
+
+    const std::string path = native(m_root) + "\\" + ansi + "\\VantorelCC.INI";
+    IniFile ini;
+    ini.WriteString("Dirs", "ReadDir", "x");
+    ASSERT_NO_THROW(ini.Save(path));
+    EXPECT_TRUE(fs::exists(wideFolder / L"VantorelCC.INI"));
+    IniFile back;
+    ASSERT_TRUE(back.Load(path));
+    EXPECT_EQ(back.ReadString("Dirs", "ReadDir", ""), "x");
+    EXPECT_TRUE(ForceDirectoryPath(native(m_root) + "\\" + ansi + "\\sub"));
+    EXPECT_TRUE(fs::is_directory(wideFolder / L"sub"));
+}
