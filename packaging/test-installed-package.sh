@@ -11,7 +11,10 @@ name=$(dpkg-deb -f "$deb" Package)
 SUDO=; [ "$(id -u)" = 0 ] || SUDO=sudo
 APT=($SUDO env DEBIAN_FRONTEND=noninteractive apt-get -y -q -o DPkg::Lock::Timeout=300)
 
-exec 9> "${TMPDIR:-/tmp}/vantorel-package-test.lock"
+# A lock file anyone may read: a lock held by root's run blocks a user's too.
+lock=/tmp/vantorel-package-test.lock
+[ -e "$lock" ] || (umask 0; : > "$lock")
+exec 9< "$lock"
 flock 9
 
 installed_before=no
