@@ -51,6 +51,18 @@ for option in $(grep -oE '\*--?[a-zA-Z][a-z0-9-]*\*' <<< "$page" | tr -d '*' | s
     fi
 done
 
+# ... and a command the page still describes (a line "*word*" or "*word sub*"
+# at the start of its COMMANDS section) that --help no longer lists.
+described=$(awk '/^# COMMANDS/ {inside = 1; next} /^# / {inside = 0}
+                 inside && /^\*[a-z][a-z -]*\*/ {sub(/^\*/, ""); sub(/\*.*/, ""); print}' <<< "$page")
+while IFS= read -r command; do
+    [ -n "$command" ] || continue
+    if ! grep -qxF -- "$command" <<< "$commands"; then
+        echo "STALE: $source describes the command '$command', which $name --help no longer lists: remove or rename it" >&2
+        failures=$((failures + 1))
+    fi
+done <<< "$described"
+
 if [ "$failures" -gt 0 ]; then
     echo "$name: $failures difference(s) between --help and $source" >&2
     exit 1
