@@ -148,9 +148,10 @@ bool IniFile::Load(const std::string& path)
 {
     *this = IniFile();
     std::error_code ec;
-    if (!fs::exists(fs::path(path), ec))
+    const fs::path file = PathFromText(path);
+    if (!fs::exists(file, ec))
         return !ec;
-    std::ifstream in(fs::path(path), std::ios::binary);
+    std::ifstream in(file, std::ios::binary);
     if (!in)
         return false;
     std::ostringstream content;
@@ -163,7 +164,7 @@ bool IniFile::Load(const std::string& path)
 
 void IniFile::Save(const std::string& path) const
 {
-    fs::path target(path);
+    fs::path target = PathFromText(path);
     std::error_code ec;
     // Replace the file a symbolic link points to, not the link.
     if (fs::is_symlink(target, ec)) {
@@ -172,10 +173,15 @@ void IniFile::Save(const std::string& path) const
             target = resolved;
     }
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const fs::path temporary = folder / (target.filename().string() + "." + RandomSuffix() + ".tmp");
+    fs::path temporary = folder / target.filename();
+    temporary += "." + RandomSuffix() + ".tmp";
 
     const std::string text = Serialize();
-    std::FILE* file = std::fopen(temporary.string().c_str(), "wbx");
+#ifdef _WIN32
+    std::FILE* file = ::_wfopen(temporary.c_str(), L"wbx");
+#else
+    std::FILE* file = std::fopen(temporary.c_str(), "wbx");
+#endif
     if (!file)
         throw IniWriteError(path);
     bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
