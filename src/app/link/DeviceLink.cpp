@@ -55,6 +55,7 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     : QObject(parent)
     , m_input(std::make_unique<TMidiInput_>(ports))
     , m_output(std::make_unique<TMidiOutput_>(ports))
+    , m_portWatch(std::make_unique<MidiPortWatch>(ports))
 {
     m_inputNames = toQStringList(ports.inputPortNames());
     m_outputNames = toQStringList(ports.outputPortNames());
@@ -66,6 +67,7 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     m_input->SetSysexBufferCount(kSysexBufferCount);
     connect(m_input.get(), &TMidiInput_::MidiInput, this, &DeviceLink::MidiInput_1MidiInput);
     connect(m_input.get(), &TMidiInput_::Overflow, this, &DeviceLink::onInputOverflow);
+    connect(m_portWatch.get(), &MidiPortWatch::portDisappeared, this, &DeviceLink::onPortDisappeared);
     // Device timeouts are counted in ticks of this timer: a coarse timer may
     // fire up to 5% early and cut a wait for the device short.
     m_timer.setTimerType(Qt::PreciseTimer);
@@ -102,11 +104,16 @@ void DeviceLink::OpenPorts()
         m_output->SetProductName(m_selectedOutput.toStdString());
         m_output->OpenPort();
     }
+    m_portWatch->watch(m_input->isOpen() ? m_input->ProductName() : std::string(),
+                       m_output->isOpen() ? m_output->ProductName() : std::string());
+    m_portWatch->start();
 }
 
 void DeviceLink::ClosePorts()
 {
     emit statusBarReset();
+    m_portWatch->stop();
+    m_portWatch->watch({}, {});
     try {
         m_input->ClosePort();
     } catch (const std::exception&) {
@@ -174,13 +181,24 @@ void DeviceLink::StopTimer1()
     m_timer.stop();
 }
 
+QString DeviceLink::portLostText() const
+{
+    return portLost() ? PortDisappearedText(m_portWatch->lostPort()) : QString();
+}
+
+void DeviceLink::onPortDisappeared(const QString& name)
+{
+    emit errorRaised(PortDisappearedText(name));
+    emit replyProcessed();
+}
+
 void DeviceLink::waitUntil(const std::function<bool()>& done)
 {
-    if (done())
+    if (done() || portLost())
         return;
     QEventLoop loop;
     const auto check = [&] {
-        if (done())
+        if (done() || portLost())
             loop.quit();
     };
     const auto connection = connect(this, &DeviceLink::replyProcessed, &loop, check);
@@ -195,8 +213,10 @@ bool DeviceLink::AwaitReply(Flag flag, int intervalMs)
     tickCounter = 0;
     StartTimer1(intervalMs);
     waitUntil([&] { return received || tickCounter > 0; });
-    if (tickCounter == 0)
+    if (received && tickCounter == 0)
         return true;
+    if (portLost())
+        return false;
     NoResponse();
     return false;
 }
@@ -218,7 +238,7 @@ int DeviceLink::WaitForShortMessage(uint32_t code)
     if (m_queue.empty() && !m_timer.isActive())
         m_timer.start();
     waitUntil([&] { return tickFlag || !m_queue.empty(); });
-    if (tickFlag)
+    if (tickFlag || m_queue.empty())
         return -2;
     const uint32_t first = m_queue.front();
     m_queue.pop_front();
@@ -230,7 +250,10 @@ void DeviceLink::PumpingDelay(int ms)
 {
     QEventLoop loop;
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
+    // A pause in an operation ends with the port.
+    connect(m_portWatch.get(), &MidiPortWatch::portDisappeared, &loop, &QEventLoop::quit);
+    if (!portLost())
+        loop.exec();
 }
 
 void DeviceLink::ProcessPendingEvents()
@@ -384,6 +407,19 @@ DeviceOperation::DeviceOperation(DeviceLink& link)
     if (link.m_busy) {
         emit link.statusText(QStringLiteral("Another device operation is still waiting for the device."));
         return;
+    }
+    // A port that came back under its name (the device reconnected) is
+    // opened again; one still missing is reported again, and every wait of
+    // the operation ends at once.
+    if (link.portLost()) {
+        if (link.m_portWatch->missingPort().empty()) {
+            try {
+                link.ReopenPorts();
+            } catch (const std::exception& e) {
+                emit link.errorRaised(QString::fromStdString(e.what()));
+            }
+        } else
+            emit link.errorRaised(link.portLostText());
     }
     m_owner = true;
     link.m_busy = true;
