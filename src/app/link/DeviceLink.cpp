@@ -224,7 +224,7 @@ bool DeviceLink::AwaitReply(Flag flag, int intervalMs)
 void DeviceLink::NoResponse()
 {
     m_timer.stop();
-    const QString text = NoResponseText(m_deviceType);
+    const QString text = NoResponseText(m_busy ? m_operationType : m_deviceType);
     if (!text.isEmpty())
         emit messageBox(text);
     else
@@ -423,6 +423,7 @@ DeviceOperation::DeviceOperation(DeviceLink& link)
     }
     m_owner = true;
     link.m_busy = true;
+    link.m_operationType = link.m_deviceType;
     link.m_overflowReported = false;
     emit link.busyChanged(true);
 }

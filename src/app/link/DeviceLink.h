@@ -169,6 +169,10 @@ private:
     bool m_developerRun = false;
     bool m_firmwarePageShown = false;
     bool m_busy = false;
+    // The device type when the running operation began: what arrives during
+    // it (a flood may hold identification messages) does not change whose
+    // no-response report it ends with.
+    char m_operationType = 'X';
     std::deque<uint32_t> m_queue;
     std::vector<uint32_t> m_binData;
     std::vector<std::string> m_testData;
