@@ -21,6 +21,8 @@
 
 namespace {
 
+void CheckSaveAndLoad(const IniFile& ini, int mode);
+
 // The INI integer syntax: sign, then decimal digits or "$"/"0x" and hex digits
 // (a 32-bit pattern); anything else gives the default.
 int ModelIniTextToInt(const std::string& text, int def)
