@@ -98,7 +98,7 @@ void CheckRoundTrip(FuzzedDataProvider& input)
 // but not with the devices' files cannot pass.
 bool SamplesDecryptToTheirImages()
 {
-    const std::filesystem::path folder = std::filesystem::path(__FILE__).parent_path() / ".." / "tests" / "data" / "firmware";
+    const std::filesystem::path folder = VANTOREL_FIRMWARE_SAMPLES_DIR;
     for (const char* name : {"pro_tail", "basic_tail"}) {
         std::string error;
         const auto text = ReadFirmwareFileText(folder / (std::string(name) + ".bix"), error);
