@@ -1,9 +1,10 @@
 #include "channels/ChannelFile.h"
+#include "util/AtomicFile.h"
+#include "util/BoundedFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -41,38 +42,36 @@ QByteArray ChannelFileBytes(const ChannelTable& rows)
 ChannelFileLoad LoadChannelFile(const QString& path)
 {
     ChannelFileLoad load;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        load.message = QStringLiteral("Cannot open the file %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    const BoundedFileRead file = ReadBoundedFile(FileSystemPath(path), kChannelFileLimit);
+    if (!file.ok()) {
+        load.message = QStringLiteral("Cannot open the file %1: %2")
+                           .arg(QDir::toNativeSeparators(path), QString::fromStdString(file.reason(kChannelFileLimit)));
         load.readError = true;
         return load;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        load.message = QStringLiteral("Cannot read the file %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-        load.readError = true;
-        return load;
-    }
-    load.csv = ReadChannelCsv(ChannelFileTextToUtf8(std::string_view(bytes.constData(), size_t(bytes.size())), EightBitFileText));
+    load.csv = ReadChannelCsv(ChannelFileTextToUtf8(file.bytes, EightBitFileText));
     load.message = QString::fromStdString(ChannelCsvMessage(load.csv));
     return load;
 }
 
 QString SaveChannelFile(const QString& path, const ChannelTable& rows)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Cannot save the file %1: %2").arg(shown, file.errorString());
     const QByteArray bytes = ChannelFileBytes(rows);
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return QStringLiteral("Cannot save the file %1: %2").arg(shown, reason);
-    }
-    if (!file.commit())
-        return QStringLiteral("Cannot save the file %1: %2").arg(shown, file.errorString());
-    return {};
+    const FileWriteResult result
+        = WriteFileAtomically(FileSystemPath(path), std::string_view(bytes.constData(), size_t(bytes.size())));
+    if (result.ok())
+        return {};
+    return QStringLiteral("Cannot save the file %1: %2")
+        .arg(QDir::toNativeSeparators(path), QString::fromStdString(result.reason()));
+}
+
+std::filesystem::path FileSystemPath(const QString& path)
+{
+#ifdef _WIN32
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
 }
 
 QString WithCsvExtension(const QString& path)

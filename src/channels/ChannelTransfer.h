@@ -77,7 +77,8 @@ public:
     const QStringList& problems() const { return m_problems; }
     void clear();
 
-    // Waits until `quietMs` pass without a dump reply.
+    // Waits until `quietMs` pass without a dump reply, or a port of the link
+    // disappears (DeviceLink::portLost(): the rows are then incomplete).
     void waitUntilQuiet(int quietMs);
 
 signals:
@@ -89,6 +90,7 @@ signals:
 private:
     void onDump(const QString& payload);
 
+    DeviceLink& m_link;
     ChannelTable m_rows;
     int m_replies = 0;
     bool m_deviceEmpty = false;

@@ -85,11 +85,12 @@ void FirmwareService::restartTimer(int ms)
 
 void FirmwareService::waitFor(const std::function<bool()>& done)
 {
-    if (done())
+    // A vanished port ends every wait: its reply will not come.
+    if (done() || m_link.portLost())
         return;
     QEventLoop loop;
     const auto check = [&] {
-        if (done())
+        if (done() || m_link.portLost())
             loop.quit();
     };
     // Flags change inside the input handler, which ends with replyProcessed;
@@ -224,5 +225,29 @@ void FirmwareService::endUpload(UploadResult result)
 
 void FirmwareService::endTest(TestResult result)
 {
+    // The bootloader waits for the next test or upload: say so, or the
+    // device looks dead to every later command.
+    firmwareStatus(QString::fromLatin1(kLeftInBootloaderText));
     emit interfaceTestEnded(result);
+}
+
+bool FirmwareService::RestartFromBootloader()
+{
+    DeviceOperation operation(m_link);
+    if (!operation)
+        return false;
+    status(QStringLiteral("Reseting device..."));
+    m_link.replyReceived = false;
+    bool identified = false;
+    const auto connection = connect(&m_link, &DeviceLink::deviceTypeApplied, this, [&identified] { identified = true; });
+    if (m_link.TrySendCommand('D', {})) {
+        restartTimer(kRestartFromBootloaderMs);
+        waitFor([&] { return m_link.replyReceived || identified || m_link.tickCounter > 0; });
+    }
+    disconnect(connection);
+    m_link.StopTimer1();
+    m_link.tickCounter = 0;
+    const bool restarted = m_link.replyReceived || identified;
+    firmwareStatus(restarted ? QStringLiteral("Device restarted.") : QString::fromLatin1(kPowerCycleText));
+    return restarted;
 }

@@ -17,6 +17,13 @@
 class DeviceLink;
 struct TMyMidiEvent;
 
+// The firmware status after an interface test: the bootloader waits on.
+inline constexpr const char* kLeftInBootloaderText
+    = "The device stays in its bootloader until it is restarted (\"Restart device\") or power-cycled.";
+// When a restart from the bootloader is not answered.
+inline constexpr const char* kPowerCycleText
+    = "The device did not restart: switch its power off and on to leave the bootloader.";
+
 // Where the upload finds the current firmware file.
 struct FirmwareFileSource {
     // Date of the current file; 0 while no file has been parsed.
@@ -122,6 +129,13 @@ public:
     // InterfaceTest.cpp
     void RunInterfaceTest();
     void CheckInterfaceTestData();
+
+    // "D" to a device left in its bootloader (after an interface test, or
+    // when nothing was uploaded), waiting 1.5 s for its answer or its
+    // identification. True when it restarted; otherwise the firmware status
+    // says it must be power-cycled.
+    bool RestartFromBootloader();
+    static constexpr int kRestartFromBootloaderMs = 1500;
 
     // The reaction to one bootloader message on the firmware page.
     void onFirmwarePageEvent(uint32_t code);

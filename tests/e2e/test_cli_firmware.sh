@@ -27,6 +27,10 @@ cmp -s "$WORK/basic.bin" "$WORK/emuB.bin" || fail "the image the emulator receiv
 ctl emuB firmware upload "$WORK/basic.bix"
 expect_status 4 "same firmware, --mode newer"
 expect_err "Device has the same FW version."
+# Decided from the date "J" reported: the device never left its firmware.
+grep -q "Programming mode entered." <<< "$ERR" && fail "a pointless upload entered the bootloader"
+ctl emuB identify
+expect_status 0 "identify after nothing was uploaded"
 rm -f "$WORK/emuB.bin"
 ctl emuB firmware upload --mode same-or-older "$WORK/basic.bix"
 expect_status 0 "same firmware, --mode same-or-older"
@@ -77,13 +81,17 @@ ctl emuB iface-test
 expect_status 0 "interface test"
 expect_out "Interface test passed."
 expect_err "Transfer test passed..."
+expect_err "Device restarted."
+# The test did not leave the device in its bootloader.
+ctl emuB identify
+expect_status 0 "identify after the interface test"
 
 start_emulator emuM --type E --echo-missing-byte
 ctl emuM iface-test
 expect_status 4 "echo missing a byte"
 expect_err "Test Failed - length diff out/in: len: 556/554"
 
-# The interface test left emuB in its bootloader; a fresh device takes the ID.
+# A fresh device takes the ID.
 start_emulator emuS --type P
 ctl emuS set-id 4242
 expect_status 0 "set-id"

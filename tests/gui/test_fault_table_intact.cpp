@@ -34,6 +34,30 @@ TEST(FaultTableIntact, ReadWithoutAnswerGivesTheTableBack)
     EXPECT_GT(ticks, 40);
 }
 
+// The port vanishes after part of the dump arrived: the dump has no count,
+// so the rows shown are not the device's table; the one in hand comes back.
+TEST(FaultTableIntact, PortVanishingMidDumpGivesTheTableBack)
+{
+    ChannelsRig rig;
+    rig.link->setDeviceType('P');
+    for (int n = 1; n <= 150; ++n)
+        rig.addRows({Row(QString::asprintf("%.3d", n).toLatin1().constData())});
+    rig.page->fileCommands->milngSendToDeviceClick();
+    ASSERT_EQ(rig.emulator->device().channels().size(), 150u);
+    rig.model().replaceAll({Row("007", "Value", "99")});
+    const ChannelTable before = rig.model().rows();
+
+    QObject::connect(rig.link.get(), &DeviceLink::channelDumpReceived, [&rig] {
+        if (rig.model().size() == 20)
+            rig.emulator->setUnplugged(true);
+    });
+    rig.page->fileCommands->milngGetFromDeviceClick();
+    ASSERT_TRUE(WaitFor([&] { return rig.link->portLost(); }));
+    EXPECT_EQ(rig.model().rows(), before);
+    EXPECT_EQ(rig.form->lbllngStatMsg->text(), "No data received.");
+    EXPECT_EQ(rig.errors, QStringList{"The MIDI port VANTOREL Emulator has disappeared."});
+}
+
 TEST(FaultTableIntact, WriteStoppedByAMissingAcknowledgementKeepsTheTable)
 {
     EmulatorConfig config;

@@ -395,6 +395,33 @@ TEST(InterfaceTest, EchoMissingOrChangingAByteFails)
     }
 }
 
+// After a test the bootloader waits on: the firmware status says so, the
+// device's firmware date carries no comparison (there is no file to compare
+// with), and "D" brings the running firmware back, which answers "K".
+TEST(InterfaceTest, DeviceLeftInItsBootloaderIsSaidAndRestarted)
+{
+    Rig rig('B');
+    QStringList dates;
+    QObject::connect(rig.link.get(), &DeviceLink::firmwareDateShown, [&dates](const QString& t) { dates << t; });
+    const auto results = rig.runTests(1);
+    ASSERT_FALSE(results.empty());
+    EXPECT_TRUE(rig.fwStatus.contains(kLeftInBootloaderText));
+    ASSERT_FALSE(dates.isEmpty());
+    EXPECT_EQ(dates.first(), QString::fromStdString(FormatPackedDateTime(kDeviceDate)));
+
+    EXPECT_TRUE(rig.service->RestartFromBootloader());
+    EXPECT_EQ(rig.fwStatus.last(), "Device restarted.");
+    EXPECT_FALSE(rig.emulator->device().inBootloader());
+    rig.link->setFirmwarePageShown(false);
+    EXPECT_EQ(ReadDeviceInformation(*rig.link), OpResult::Done);
+
+    // A device that does not answer "D" must be power-cycled, and is told so.
+    Rig silent('E', [](EmulatorConfig& c) { c.neverAnswer = true; });
+    EXPECT_FALSE(silent.service->RestartFromBootloader());
+    EXPECT_EQ(silent.fwStatus.last(), kPowerCycleText);
+    EXPECT_TRUE(silent.linkBoxes.isEmpty());
+}
+
 TEST(InterfaceTest, EchoEndWithoutATestIsNoPass)
 {
     Rig rig;

@@ -55,6 +55,7 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     : QObject(parent)
     , m_input(std::make_unique<TMidiInput_>(ports))
     , m_output(std::make_unique<TMidiOutput_>(ports))
+    , m_portWatch(std::make_unique<MidiPortWatch>(ports))
 {
     m_inputNames = toQStringList(ports.inputPortNames());
     m_outputNames = toQStringList(ports.outputPortNames());
@@ -66,6 +67,7 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     m_input->SetSysexBufferCount(kSysexBufferCount);
     connect(m_input.get(), &TMidiInput_::MidiInput, this, &DeviceLink::MidiInput_1MidiInput);
     connect(m_input.get(), &TMidiInput_::Overflow, this, &DeviceLink::onInputOverflow);
+    connect(m_portWatch.get(), &MidiPortWatch::portDisappeared, this, &DeviceLink::onPortDisappeared);
     // Device timeouts are counted in ticks of this timer: a coarse timer may
     // fire up to 5% early and cut a wait for the device short.
     m_timer.setTimerType(Qt::PreciseTimer);
@@ -102,11 +104,16 @@ void DeviceLink::OpenPorts()
         m_output->SetProductName(m_selectedOutput.toStdString());
         m_output->OpenPort();
     }
+    m_portWatch->watch(m_input->isOpen() ? m_input->ProductName() : std::string(),
+                       m_output->isOpen() ? m_output->ProductName() : std::string());
+    m_portWatch->start();
 }
 
 void DeviceLink::ClosePorts()
 {
     emit statusBarReset();
+    m_portWatch->stop();
+    m_portWatch->watch({}, {});
     try {
         m_input->ClosePort();
     } catch (const std::exception&) {
@@ -174,19 +181,32 @@ void DeviceLink::StopTimer1()
     m_timer.stop();
 }
 
+QString DeviceLink::portLostText() const
+{
+    return portLost() ? PortDisappearedText(m_portWatch->lostPort()) : QString();
+}
+
+void DeviceLink::onPortDisappeared(const QString& name)
+{
+    emit errorRaised(PortDisappearedText(name));
+    emit replyProcessed();
+}
+
 bool DeviceLink::waitUntil(const std::function<bool()>& done)
 {
     if (done())
         return true;
+    if (portLost())
+        return false;
     QEventLoop loop;
     const auto check = [&] {
-        if (done())
+        if (done() || portLost())
             loop.quit();
     };
     const auto connection = connect(this, &DeviceLink::replyProcessed, &loop, check);
     loop.exec();
     disconnect(connection);
-    // The program quitting ends every loop, done or not.
+    // The program quitting or a vanished port ends every loop, done or not.
     return done();
 }
 
@@ -197,7 +217,8 @@ bool DeviceLink::AwaitReply(Flag flag, int intervalMs)
     tickCounter = 0;
     StartTimer1(intervalMs);
     if (!waitUntil([&] { return received || tickCounter > 0; })) {
-        // Ended by quitting: no answer, and no box while the program ends.
+        // Ended by a vanished port (reported already) or by the program
+        // quitting: no answer, and no box.
         m_timer.stop();
         return false;
     }
@@ -210,7 +231,7 @@ bool DeviceLink::AwaitReply(Flag flag, int intervalMs)
 void DeviceLink::NoResponse()
 {
     m_timer.stop();
-    const QString text = NoResponseText(m_deviceType);
+    const QString text = NoResponseText(m_busy ? m_operationType : m_deviceType);
     if (!text.isEmpty())
         emit messageBox(text);
     else
@@ -236,7 +257,10 @@ void DeviceLink::PumpingDelay(int ms)
 {
     QEventLoop loop;
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
+    // A pause in an operation ends with the port.
+    connect(m_portWatch.get(), &MidiPortWatch::portDisappeared, &loop, &QEventLoop::quit);
+    if (!portLost())
+        loop.exec();
 }
 
 void DeviceLink::ProcessPendingEvents()
@@ -391,8 +415,22 @@ DeviceOperation::DeviceOperation(DeviceLink& link)
         emit link.statusText(QStringLiteral("Another device operation is still waiting for the device."));
         return;
     }
+    // A port that came back under its name (the device reconnected) is
+    // opened again; one still missing is reported again, and every wait of
+    // the operation ends at once.
+    if (link.portLost()) {
+        if (link.m_portWatch->missingPort().empty()) {
+            try {
+                link.ReopenPorts();
+            } catch (const std::exception& e) {
+                emit link.errorRaised(QString::fromStdString(e.what()));
+            }
+        } else
+            emit link.errorRaised(link.portLostText());
+    }
     m_owner = true;
     link.m_busy = true;
+    link.m_operationType = link.m_deviceType;
     link.m_overflowReported = false;
     emit link.busyChanged(true);
 }

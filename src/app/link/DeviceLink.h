@@ -1,5 +1,6 @@
 #pragma once
 
+#include "midi/MidiPortWatch.h"
 #include "midi/TMidiInput_.h"
 #include "midi/TMidiOutput_.h"
 #include "protocol/Reply.h"
@@ -45,9 +46,21 @@ public:
     QString selectedOutput() const { return m_selectedOutput; }
 
     // Raise EMidiInputError / EmidioutputError when a name is not installed.
+    // The open ports are watched from then on (portWatch()).
     void OpenPorts();
     void ClosePorts();
     void ReopenPorts();
+
+    // Notices an open port leaving the MIDI system. A loss is reported once
+    // through errorRaised ("The MIDI port <name> has disappeared."), ends the
+    // wait in progress as failed (AwaitReply gives false without the
+    // no-response report, WaitForShortMessage -2) and makes every later wait
+    // end at once, until the ports are opened again. An operation that starts
+    // after the port came back under its name reopens the ports first.
+    MidiPortWatch& portWatch() { return *m_portWatch; }
+    bool portLost() const { return !m_portWatch->lostPort().isEmpty(); }
+    // The report of the loss; empty while the ports are there.
+    QString portLostText() const;
 
     // Framing and sending; raise EmidioutputError when the output refuses.
     void SendCommand(char letter, const std::vector<uint8_t>& payload = {});
@@ -142,10 +155,12 @@ private:
     bool waitUntil(const std::function<bool()>& done);
     void applyDeviceType(char letter);
     void onInputOverflow();
+    void onPortDisappeared(const QString& name);
     bool m_overflowReported = false;
 
     std::unique_ptr<TMidiInput_> m_input;
     std::unique_ptr<TMidiOutput_> m_output;
+    std::unique_ptr<MidiPortWatch> m_portWatch;
     QTimer m_timer;
     QStringList m_inputNames;
     QStringList m_outputNames;
@@ -156,6 +171,10 @@ private:
     bool m_developerRun = false;
     bool m_firmwarePageShown = false;
     bool m_busy = false;
+    // The device type when the running operation began: what arrives during
+    // it (a flood may hold identification messages) does not change whose
+    // no-response report it ends with.
+    char m_operationType = 'X';
     std::deque<uint32_t> m_queue;
     std::vector<uint32_t> m_binData;
     std::vector<std::string> m_testData;

@@ -1,4 +1,5 @@
 #include "firmware/domain/FirmwareFile.h"
+#include "util/BoundedFile.h"
 
 #include "firmware/domain/Aes256.h"
 #include "firmware/domain/Base64.h"
@@ -136,25 +137,12 @@ std::optional<FirmwareImage> DecryptFirmwareText(std::string_view fileText, cons
 
 std::optional<std::string> ReadFirmwareFileText(const std::filesystem::path& path, std::string& error)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        error = std::generic_category().message(EISDIR);
+    BoundedFileRead file = ReadBoundedFile(path, kFirmwareFileLimit);
+    if (!file.ok()) {
+        error = file.reason(kFirmwareFileLimit);
         return std::nullopt;
     }
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        const int code = errno != 0 ? errno : ENOENT;
-        error = std::generic_category().message(code);
-        return std::nullopt;
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) {
-        error = std::generic_category().message(errno != 0 ? errno : EIO);
-        return std::nullopt;
-    }
-    return std::move(text).str();
+    return std::move(file.bytes);
 }
 
 std::string FirmwareImageSha256(const FirmwareImage& image)
