@@ -4,6 +4,7 @@ struct FuzzBackend::Wire {
     MidiReceiveCallback callback;
     bool running = false;
     int sent = 0;
+    std::function<void(const uint8_t*, size_t)> peer;
 };
 
 namespace {
@@ -43,6 +44,8 @@ public:
             return false;
         }
         ++m_wire->sent;
+        if (m_wire->peer)
+            m_wire->peer(data, size);
         return true;
     }
 
@@ -70,6 +73,11 @@ bool FuzzBackend::deliver(const uint8_t* data, size_t size, uint32_t timestampMs
 int FuzzBackend::sent() const
 {
     return m_wire->sent;
+}
+
+void FuzzBackend::setPeer(std::function<void(const uint8_t*, size_t)> peer)
+{
+    m_wire->peer = std::move(peer);
 }
 
 std::unique_ptr<MidiBackendInput> FuzzBackend::openInput(int index, MidiReceiveCallback callback, std::string& error)

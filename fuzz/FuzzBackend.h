@@ -3,6 +3,7 @@
 #include "midi/MidiBackend.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,7 +11,9 @@
 // An in-process MIDI backend whose input is driven by the fuzz target: the
 // device's messages are handed to the program's receive callback at once, on
 // the calling thread, exactly as a platform callback would hand them over.
-// What the program sends is counted and dropped.
+// What the program sends is counted and handed to the peer, if one is set
+// (a scripted device that answers from inside the send, as fast as a device
+// that answers at once).
 class FuzzBackend : public MidiBackend {
 public:
     FuzzBackend();
@@ -19,6 +22,7 @@ public:
     // Delivers one message to the open, started input; false when there is none.
     bool deliver(const uint8_t* data, size_t size, uint32_t timestampMs);
     int sent() const;
+    void setPeer(std::function<void(const uint8_t* data, size_t size)> peer);
 
     std::string name() const override { return "Fuzz"; }
     std::vector<std::string> inputPortNames() override { return {"Fuzz In"}; }

@@ -3,6 +3,7 @@
 // and loaded again unchanged, since that is what the user does with it.
 
 #include "FuzzCheck.h"
+#include "FuzzScratch.h"
 
 #include "channels/ChannelFile.h"
 #include "channels/domain/ChannelCodec.h"
@@ -20,10 +21,7 @@ namespace {
 // opened, saved over the same file and opened again.
 void CheckFilePath(std::string_view bytes, const ChannelTable& rows)
 {
-    static const QString folder = [] {
-        char name[] = "/tmp/fuzz-csv-XXXXXX";
-        return QString::fromLocal8Bit(mkdtemp(name));
-    }();
+    static const QString folder = QString::fromStdString(FuzzScratchFolder());
     const QString path = folder + QStringLiteral("/table.csv");
     FUZZ_CHECK(WriteFileAtomically(FileSystemPath(path), bytes).ok());
     const ChannelFileLoad opened = LoadChannelFile(path);

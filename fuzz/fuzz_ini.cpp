@@ -4,6 +4,7 @@
 // must read back as written.
 
 #include "FuzzCheck.h"
+#include "FuzzScratch.h"
 
 #include "settings/domain/IniFile.h"
 #include "settings/domain/ProgramSettings.h"
@@ -138,10 +139,7 @@ void CheckFile(FuzzedDataProvider& input)
 // again: the same text, the old file's permissions, no temporary file left.
 void CheckSaveAndLoad(const IniFile& ini, int mode)
 {
-    static const std::string folder = [] {
-        char name[] = "/tmp/fuzz-ini-XXXXXX";
-        return std::string(mkdtemp(name));
-    }();
+    const std::string& folder = FuzzScratchFolder();
     const std::string path = folder + "/program.ini";
     const mode_t permissions = (mode & 1) ? 0600 : 0644;
     ::chmod(path.c_str(), permissions);

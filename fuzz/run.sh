@@ -5,7 +5,8 @@
 # Extra arguments go to libFuzzer; FUZZ_TARGETS="a b" runs only those targets.
 # Each target starts from its seed corpus (fuzz/corpus/<target>, read only)
 # plus what earlier runs found in BUILD_DIR/fuzz-corpus/<target>; logs and
-# crashing inputs are written to BUILD_DIR/fuzz-artifacts. Ends with the line
+# crashing inputs are written to BUILD_DIR/fuzz-artifacts; nothing is left
+# in /tmp. Ends with the line
 # "fuzz: N passed, N failed"; exits non-zero when any target finds a fault.
 set -uo pipefail
 
@@ -22,7 +23,7 @@ case "$mode" in
 esac
 
 # FUZZ_TARGETS="a b" runs only those.
-read -r -a targets <<< "${FUZZ_TARGETS:-fuzz_channel_csv fuzz_firmware_file fuzz_reply_dispatcher fuzz_text_conversions fuzz_ini}"
+read -r -a targets <<< "${FUZZ_TARGETS:-fuzz_channel_csv fuzz_firmware_file fuzz_reply_dispatcher fuzz_text_conversions fuzz_ini fuzz_transfers}"
 mkdir -p "$build/fuzz-artifacts"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
@@ -44,9 +45,13 @@ for target in "${targets[@]}"; do
     fuzz_channel_csv) sizes=(-max_len=65536 -timeout=2) ;;
     *) sizes=(-max_len=4096 -timeout=25) ;;
   esac
-  "$binary" "${limit[@]}" "${sizes[@]}" -rss_limit_mb=2048 -print_final_stats=1 \
+  # Scratch files of the target (FuzzScratchFolder) go to a folder of the
+  # run's own, removed however the target ends.
+  scratch="$(mktemp -d "$build/fuzz-scratch.XXXXXX")"
+  TMPDIR="$scratch" "$binary" "${limit[@]}" "${sizes[@]}" -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$build/fuzz-artifacts/$target-" "$@" "$corpus" "$here/corpus/$target" >"$log" 2>&1
   status=$?
+  rm -rf "$scratch"
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   cov=$(grep -Eo 'cov: [0-9]+' "$log" | tail -1)
   echo "fuzz: $target: ${runs:-?} runs in $(( $(date +%s) - start )) s, ${cov:-cov: ?}, exit $status"

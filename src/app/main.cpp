@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <new>
 #include <stdexcept>
 #include <string_view>
 
@@ -43,6 +44,52 @@ void showFatal(const QString& detail)
     box.exec();
 }
 
+// Exit status of a run ended by an error nothing else handled.
+constexpr int kUnexpectedErrorStatus = 3;
+
+QString unexpectedErrorText(const char* what)
+{
+    return QStringLiteral("Unexpected error: %1\n\nThe program will close.")
+        .arg(what ? QString::fromLocal8Bit(what) : QStringLiteral("unknown"));
+}
+
+// An exception thrown by a handler while the windows are up ends the event
+// loop (and every wait nested in it) with a box saying what happened,
+// instead of escaping through Qt.
+class GuardedApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::bad_alloc&) {
+            fail("Out of memory.");
+        } catch (const std::exception& e) {
+            fail(e.what());
+        } catch (...) {
+            fail(nullptr);
+        }
+        return false;
+    }
+
+private:
+    void fail(const char* what)
+    {
+        const QString text = unexpectedErrorText(what);
+        std::fprintf(stderr, "vantorel-control-center: %s\n", qPrintable(text));
+        if (!m_failed) {
+            m_failed = true;
+            QMessageBox box(QMessageBox::Critical, applicationName(), text, QMessageBox::Ok);
+            box.exec();
+        }
+        QCoreApplication::exit(kUnexpectedErrorStatus);
+    }
+
+    bool m_failed = false;
+};
+
 int usageError(const QString& text)
 {
     std::fprintf(stderr, "vantorel-control-center: %s\n", qPrintable(text));
@@ -51,7 +98,7 @@ int usageError(const QString& text)
 
 } // namespace
 
-int main(int argc, char** argv)
+int runProgram(int argc, char** argv)
 {
     // --help and --version print and end before any window exists: they must
     // work without a display too.
@@ -63,7 +110,7 @@ int main(int argc, char** argv)
             break;
         }
     }
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VANTOREL Control Center"));
     QApplication::setApplicationVersion(QStringLiteral(VANTOREL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("vantorel-control-center"));
@@ -164,4 +211,20 @@ int main(int argc, char** argv)
         });
     }
     return app.exec();
+}
+
+int main(int argc, char** argv)
+{
+    // Nothing escapes: an error before the windows are up or after they are
+    // gone is said on stderr.
+    try {
+        return runProgram(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "vantorel-control-center: %s\n", qPrintable(unexpectedErrorText("Out of memory.")));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "vantorel-control-center: %s\n", qPrintable(unexpectedErrorText(e.what())));
+    } catch (...) {
+        std::fprintf(stderr, "vantorel-control-center: %s\n", qPrintable(unexpectedErrorText(nullptr)));
+    }
+    return kUnexpectedErrorStatus;
 }

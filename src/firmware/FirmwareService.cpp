@@ -166,6 +166,13 @@ void FirmwareService::onFirmwarePageEvent(uint32_t code)
         emit checksumErrorReported();
         break;
     case kUpgradeReady:
+        // Only the final block can be answered with upgrade ready: before it
+        // went out (the transfer running, or ended short of it) the image is
+        // not complete, whatever the device says.
+        if (m_finalBlockPending) {
+            m_link.appendResult(QStringLiteral("Upgrade ready before the final block was sent: ignored."));
+            break;
+        }
         m_verdictGuard.stop();
         firmwareStatus(QStringLiteral("        Upgrade ready..."));
         m_link.deviceRestart = false;
@@ -218,6 +225,7 @@ void FirmwareService::takeUploadDecision()
 void FirmwareService::endUpload(UploadResult result)
 {
     m_uploadSpent = true;
+    m_finalBlockPending = result != UploadResult::FinalBlockSent;
     if (result == UploadResult::FinalBlockSent)
         m_verdictGuard.start();
     emit uploadEnded(result);

@@ -180,5 +180,7 @@ private:
     std::string m_receivedTestText;
     QString m_lastStatus;
     bool m_uploadSpent = false;
+    // An upload began and its final block has not gone out (yet).
+    bool m_finalBlockPending = false;
     QTimer m_verdictGuard;
 };

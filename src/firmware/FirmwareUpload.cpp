@@ -141,6 +141,7 @@ void FirmwareService::UploadHandshake()
 void FirmwareService::TransferFirmwareBlocks()
 {
     checksumError = false;
+    m_finalBlockPending = true;
     const std::optional<FirmwareImage> image = m_file.loadImage ? m_file.loadImage() : std::nullopt;
     if (!image) {
         endUpload(UploadResult::NoImage);

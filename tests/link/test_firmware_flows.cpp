@@ -365,6 +365,38 @@ TEST(Upload, FinalBlockWithoutVerdictIsReportedAfterFiveSeconds)
     EXPECT_EQ(none.count(), 0);
 }
 
+// Found by fuzz_transfers: "upgrade ready" in the middle of a transfer, or
+// after a transfer that ended short of the final block, was taken as the
+// upload's success (the firmware status "Upgrade ready...", vantorelctl's
+// "Upgrade ready: ..." and exit status 0) with blocks of the image not sent.
+TEST(FuzzRegression, UpgradeReadyBeforeTheFinalBlockIsNoSuccess)
+{
+    // Mid-transfer: ignored; the device's answer to the final block counts.
+    Rig rig('B');
+    QSignalSpy ready(rig.service.get(), &FirmwareService::upgradeReady);
+    QSignalSpy ended(rig.service.get(), &FirmwareService::uploadEnded);
+    QObject::connect(rig.link.get(), &DeviceLink::firmwareStatusText, [&](const QString& text) {
+        if (text == "Transfering data block #002")
+            rig.inject({0xB07F55});
+    });
+    EXPECT_EQ(rig.upload(Image(600, 'B')), UploadResult::FinalBlockSent);
+    ASSERT_TRUE(WaitFor([&] { return ready.count() > 0; }, 5000));
+    QTest::qWait(100);
+    EXPECT_EQ(ready.count(), 1);
+    EXPECT_EQ(rig.blockMessages(), 5);
+    EXPECT_EQ(rig.emulator->device().receivedImage(), rig.file);
+    EXPECT_EQ(rig.fwStatus.count("        Upgrade ready..."), 1);
+
+    // After a transfer that timed out: no success either.
+    Rig stopped('B', [](EmulatorConfig& c) { c.dropBlockRequest = 2; });
+    QSignalSpy stoppedReady(stopped.service.get(), &FirmwareService::upgradeReady);
+    EXPECT_EQ(stopped.upload(Image(600, 'B')), UploadResult::BlockTimeout);
+    stopped.inject({0xB07F55});
+    QTest::qWait(200);
+    EXPECT_EQ(stoppedReady.count(), 0);
+    EXPECT_EQ(stopped.fwStatus.last(), "Block write timeout...");
+}
+
 // --------------------------------------------------------- interface test
 
 TEST(InterfaceTest, CorrectEchoPassesEveryTime)
