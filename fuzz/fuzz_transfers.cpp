@@ -35,7 +35,8 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <algorithm>
+#include <functional>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
