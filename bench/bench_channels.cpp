@@ -4,8 +4,8 @@
 // "per_channel" is the CPU time of one channel; stderr (the command-line
 // tool's progress) goes to /dev/null while the benchmarks run.
 
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
+#include "app/MainWindow.h"
+#include "link/DeviceLink.h"
 #include "channels/ChannelFile.h"
 #include "channels/domain/ChannelCsv.h"
 #include "channels/gui/ChannelFileCommands.h"
@@ -13,7 +13,7 @@
 #include "channels/gui/ChannelsPage.h"
 #include "cli/Cli.h"
 #include "emulator/inprocess/EmulatorBackend.h"
-#include "util/gui/TuserDbgForm.h"
+#include "app/DebugWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -4,7 +4,7 @@
 // bootloader gives the figure with the device's side and Qt's scheduling
 // included.
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "firmware/FirmwareService.h"
 #include "firmware/FirmwareUpload.h"

@@ -13,8 +13,8 @@
 // (--startup-child is the start-up run this program starts itself.)
 
 #include "BenchTables.h"
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
+#include "app/MainWindow.h"
+#include "link/DeviceLink.h"
 #include "channels/ChannelFile.h"
 #include "channels/gui/ChannelFileCommands.h"
 #include "channels/gui/ChannelListView.h"
@@ -24,8 +24,8 @@
 #include "midi/MidiBackend.h"
 #include "settings/SettingsFiles.h"
 #include "settings/gui/AppIcon.h"
-#include "settings/gui/TLangForm.h"
-#include "util/gui/TuserDbgForm.h"
+#include "settings/gui/LanguageWindow.h"
+#include "app/DebugWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

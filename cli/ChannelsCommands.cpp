@@ -1,7 +1,7 @@
 // channels read [FILE] and channels write FILE: the device's User Mode channel
 // table as a channel settings file, the same file the main window opens and saves.
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "channels/ChannelFile.h"
 #include "channels/ChannelTransfer.h"
 #include "cli/Cli.h"

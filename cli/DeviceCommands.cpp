@@ -1,6 +1,6 @@
 // identify, restart, clear, options and raw.
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "cli/Cli.h"
 #include "util/Utils.h"
 

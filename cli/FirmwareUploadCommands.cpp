@@ -4,7 +4,7 @@
 // the device is put into its bootloader, and the decision at the
 // bootloader's Idle report starts the upload or the interface test.
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "cli/Cli.h"
 #include "firmware/DeviceIdentity.h"
 #include "firmware/FirmwareService.h"

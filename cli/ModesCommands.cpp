@@ -1,6 +1,6 @@
 // modes read|write|count|reset: the Basic/Eco modes of the device.
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "channels/domain/ChannelRecord.h"
 #include "cli/Cli.h"
 #include "modes/ModesOperations.h"

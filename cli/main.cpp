@@ -1,6 +1,6 @@
 // vantorelctl: the device operations of the control center for scripts and service work.
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "cli/Cli.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "midi/MidiBackend.h"

@@ -10,7 +10,7 @@
 #include "FuzzBackend.h"
 #include "FuzzCheck.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "channels/ChannelTransfer.h"
 #include "firmware/FirmwareService.h"
 #include "modes/domain/ModeRecord.h"

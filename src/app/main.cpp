@@ -1,16 +1,16 @@
 // vantorel-control-center: configuration and service utility for VANTOREL
 // MIDI-to-DMX converters.
 
-#include "app/gui/DeveloperRun.h"
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
+#include "app/DeveloperRun.h"
+#include "app/MainWindow.h"
+#include "link/DeviceLink.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "midi/MidiBackend.h"
 #include "settings/SettingsFiles.h"
 #include "settings/gui/AppIcon.h"
-#include "settings/gui/ScreenshotTour.h"
-#include "settings/gui/TLangForm.h"
-#include "util/gui/TuserDbgForm.h"
+#include "app/ScreenshotTour.h"
+#include "settings/gui/LanguageWindow.h"
+#include "app/DebugWindow.h"
 
 #include <QApplication>
 #include <QCommandLineOption>

@@ -1,6 +1,6 @@
 #include "channels/ChannelTransfer.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 
 #include <QEventLoop>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/link/DeviceOperations.h"
+#include "link/DeviceOperations.h"
 #include "channels/domain/ChannelCodec.h"
 #include "channels/domain/ChannelTable.h"
 

@@ -3,7 +3,7 @@
 
 #include "firmware/DeviceIdentity.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "firmware/FirmwareService.h"
 
 

@@ -1,6 +1,6 @@
 #include "firmware/FirmwareService.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "firmware/FirmwareUpload.h"
 #include "protocol/Reply.h"
 

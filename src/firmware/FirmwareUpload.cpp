@@ -3,7 +3,7 @@
 
 #include "firmware/FirmwareUpload.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "protocol/Sysex.h"
 #include "util/Utils.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/link/DeviceOperations.h"
+#include "link/DeviceOperations.h"
 #include "firmware/FirmwareService.h"
 #include "firmware/domain/FirmwareFile.h"
 #include "firmware/domain/PackedDateTime.h"

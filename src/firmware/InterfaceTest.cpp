@@ -2,7 +2,7 @@
 
 #include "firmware/InterfaceTest.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "firmware/FirmwareService.h"
 
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "modes/ModesOperations.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 
 #include <exception>
 

@@ -2,8 +2,8 @@
 // The run directory of the JACK fixture and the emulator come from the
 // environment (VANTOREL_E2E_RUN_DIR, VANTOREL_EMULATOR).
 
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
+#include "app/MainWindow.h"
+#include "link/DeviceLink.h"
 #include "midi/MidiBackend.h"
 
 #include <QComboBox>

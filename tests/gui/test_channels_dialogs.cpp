@@ -2,9 +2,9 @@
 
 #include "channels_rig.h"
 
-#include "channels/gui/TCalcForm.h"
-#include "channels/gui/TDMXChannelInputForm.h"
-#include "settings/gui/TDMXUserSetForm.h"
+#include "channels/gui/CalculatorDialog.h"
+#include "channels/gui/ChannelInputDialog.h"
+#include "settings/gui/RowColoursDialog.h"
 
 #include <QApplication>
 #include <QInputDialog>

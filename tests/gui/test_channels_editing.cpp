@@ -3,8 +3,8 @@
 #include "channels_rig.h"
 
 #include "channels/gui/ChannelFileCommands.h"
-#include "channels/gui/TDMXChannelInputForm.h"
-#include "channels/gui/TDescrForm.h"
+#include "channels/gui/ChannelInputDialog.h"
+#include "channels/gui/DescriptionDialog.h"
 
 #include <QAction>
 #include <QLabel>

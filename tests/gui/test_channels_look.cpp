@@ -2,10 +2,10 @@
 
 #include "channels_rig.h"
 
-#include "channels/gui/TCalcForm.h"
-#include "channels/gui/TDMXChannelInputForm.h"
-#include "channels/gui/TDescrForm.h"
-#include "settings/gui/TDMXUserSetForm.h"
+#include "channels/gui/CalculatorDialog.h"
+#include "channels/gui/ChannelInputDialog.h"
+#include "channels/gui/DescriptionDialog.h"
+#include "settings/gui/RowColoursDialog.h"
 
 #include <QImage>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "BixPacker.h"
 #include "WindowRig.h"
-#include "app/gui/TDmxUserMainForm.h"
+#include "app/MainWindow.h"
 #include "firmware/gui/FirmwareFilePanel.h"
 
 #include <QCoreApplication>

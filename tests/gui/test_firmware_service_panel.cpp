@@ -3,10 +3,10 @@
 
 #include "BixPacker.h"
 #include "WindowRig.h"
-#include "app/gui/TDmxUserMainForm.h"
+#include "app/MainWindow.h"
 #include "firmware/FirmwareService.h"
 #include "firmware/gui/FirmwareFilePanel.h"
-#include "firmware/gui/FirmwareServicePanel.h"
+#include "firmware/gui/FirmwarePage.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

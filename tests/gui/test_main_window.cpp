@@ -1,10 +1,10 @@
 // The main window and the debug window against the in-process emulator.
 
 #include "WindowRig.h"
-#include "app/gui/DeveloperRun.h"
-#include "app/gui/TDmxUserMainForm.h"
+#include "app/DeveloperRun.h"
+#include "app/MainWindow.h"
 #include "firmware/domain/PackedDateTime.h"
-#include "util/gui/TuserDbgForm.h"
+#include "app/DebugWindow.h"
 
 #include <QAction>
 #include <QCheckBox>

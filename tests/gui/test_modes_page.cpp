@@ -1,7 +1,7 @@
 // The "Basic/Eco modes configuration" page against the in-process emulator.
 
 #include "WindowRig.h"
-#include "app/gui/TDmxUserMainForm.h"
+#include "app/MainWindow.h"
 #include "modes/gui/ModesPage.h"
 #include "protocol/Sysex.h"
 

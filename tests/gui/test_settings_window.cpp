@@ -2,14 +2,14 @@
 // close (not on "Exit"), window positions, developer controls and the
 // translation listing.
 
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
+#include "app/MainWindow.h"
+#include "link/DeviceLink.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "settings/PortNames.h"
 #include "settings/SettingsFiles.h"
 #include "settings/domain/IniFile.h"
 #include "settings/gui/FormPosition.h"
-#include "settings/gui/TLangForm.h"
+#include "settings/gui/LanguageWindow.h"
 
 #include <QAction>
 #include <QComboBox>

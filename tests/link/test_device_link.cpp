@@ -2,8 +2,8 @@
 // waits and the maintenance operations, against the in-process emulator.
 
 #include "TestRig.h"
-#include "app/link/DeviceLink.h"
-#include "app/link/DeviceOperations.h"
+#include "link/DeviceLink.h"
+#include "link/DeviceOperations.h"
 #include "channels/ChannelTransfer.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "protocol/Sysex.h"

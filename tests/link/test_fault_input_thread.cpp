@@ -5,7 +5,7 @@
 
 #include "FakeMidiBackend.h"
 #include "TestRig.h"
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 
 #include <gtest/gtest.h>
 

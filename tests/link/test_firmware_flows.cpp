@@ -3,7 +3,7 @@
 // interface test and writing the device ID.
 
 #include "TestRig.h"
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "firmware/DeviceIdentity.h"
 #include "firmware/FirmwareService.h"

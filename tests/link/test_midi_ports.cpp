@@ -1,7 +1,7 @@
 #include "FakeMidiBackend.h"
 #include "midi/MidiErrors.h"
-#include "midi/TMidiInput_.h"
-#include "midi/TMidiOutput_.h"
+#include "midi/MidiInputPort.h"
+#include "midi/MidiOutputPort.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>

@@ -3,7 +3,7 @@
 // The in-process emulator wired to a device link, and the waits the Qt tests
 // share.
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 
 #include <QTest>

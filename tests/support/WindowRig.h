@@ -3,7 +3,7 @@
 // The main window on the in-process emulator, its message boxes recorded.
 
 #include "TestRig.h"
-#include "app/gui/TDmxUserMainForm.h"
+#include "app/MainWindow.h"
 
 #include <QLabel>
 #include <QPushButton>

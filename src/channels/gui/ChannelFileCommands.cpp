@@ -1,7 +1,7 @@
 #include "channels/gui/ChannelFileCommands.h"
 
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
+#include "app/MainWindow.h"
+#include "link/DeviceLink.h"
 #include "channels/ChannelFile.h"
 #include "channels/ChannelTransfer.h"
 #include "channels/gui/ChannelListView.h"

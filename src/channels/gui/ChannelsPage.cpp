@@ -1,15 +1,15 @@
 #include "channels/gui/ChannelsPage.h"
 
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
+#include "app/MainWindow.h"
+#include "link/DeviceLink.h"
 #include "channels/gui/ChannelFileCommands.h"
 #include "channels/gui/ChannelListView.h"
 #include "channels/gui/ChannelTableModel.h"
 #include "channels/gui/EditRowComboBox.h"
-#include "channels/gui/TCalcForm.h"
-#include "channels/gui/TDMXChannelInputForm.h"
-#include "channels/gui/TDescrForm.h"
-#include "settings/gui/TDMXUserSetForm.h"
+#include "channels/gui/CalculatorDialog.h"
+#include "channels/gui/ChannelInputDialog.h"
+#include "channels/gui/DescriptionDialog.h"
+#include "settings/gui/RowColoursDialog.h"
 
 #include <QAction>
 #include <QComboBox>

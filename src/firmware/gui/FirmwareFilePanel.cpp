@@ -1,7 +1,7 @@
 #include "firmware/gui/FirmwareFilePanel.h"
 
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
+#include "app/MainWindow.h"
+#include "link/DeviceLink.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

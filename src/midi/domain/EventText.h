@@ -1,6 +1,6 @@
 #pragma once
 
-#include "midi/domain/TMyMidiEvent.h"
+#include "midi/domain/MidiEvent.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "modes/gui/ModesPage.h"
 
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
+#include "app/MainWindow.h"
+#include "link/DeviceLink.h"
 #include "channels/domain/ChannelRecord.h"
 #include "modes/ModesOperations.h"
 #include "modes/domain/ModeRecord.h"

@@ -1,4 +1,4 @@
-#include "settings/gui/TLangForm.h"
+#include "settings/gui/LanguageWindow.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

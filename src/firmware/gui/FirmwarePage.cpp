@@ -1,7 +1,7 @@
-#include "firmware/gui/FirmwareServicePanel.h"
+#include "firmware/gui/FirmwarePage.h"
 
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
+#include "app/MainWindow.h"
+#include "link/DeviceLink.h"
 #include "firmware/FirmwareUpload.h"
 #include "firmware/gui/FirmwareFilePanel.h"
 

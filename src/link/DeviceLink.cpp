@@ -1,4 +1,4 @@
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 
 #include "firmware/domain/PackedDateTime.h"
 #include "midi/MidiErrors.h"

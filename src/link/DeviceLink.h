@@ -1,7 +1,7 @@
 #pragma once
 
-#include "midi/TMidiInput_.h"
-#include "midi/TMidiOutput_.h"
+#include "midi/MidiInputPort.h"
+#include "midi/MidiOutputPort.h"
 #include "protocol/Reply.h"
 
 #include <QObject>

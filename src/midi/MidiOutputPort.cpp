@@ -1,4 +1,4 @@
-#include "midi/TMidiOutput_.h"
+#include "midi/MidiOutputPort.h"
 
 #include "midi/MidiErrors.h"
 

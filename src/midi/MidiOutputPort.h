@@ -1,7 +1,7 @@
 #pragma once
 
 #include "midi/MidiBackend.h"
-#include "midi/domain/TMyMidiEvent.h"
+#include "midi/domain/MidiEvent.h"
 
 #include <QObject>
 

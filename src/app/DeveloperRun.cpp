@@ -1,4 +1,4 @@
-#include "app/gui/DeveloperRun.h"
+#include "app/DeveloperRun.h"
 
 #include <cctype>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "channels/gui/TDescrForm.h"
+#include "channels/gui/DescriptionDialog.h"
 
 #include "channels/domain/ChannelRecord.h"
 

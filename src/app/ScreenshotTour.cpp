@@ -1,6 +1,6 @@
-#include "settings/gui/ScreenshotTour.h"
+#include "app/ScreenshotTour.h"
 
-#include "app/gui/TDmxUserMainForm.h"
+#include "app/MainWindow.h"
 #include "channels/gui/ChannelsPage.h"
 
 #include <QAbstractItemView>

@@ -1,4 +1,4 @@
-#include "channels/gui/TCalcForm.h"
+#include "channels/gui/CalculatorDialog.h"
 
 #include "channels/domain/ChannelTable.h"
 #include "channels/gui/KeyFilters.h"

@@ -1,8 +1,8 @@
 // The main window's settings: loading at the first show, saving on close.
 
-#include "app/gui/TDmxUserMainForm.h"
+#include "app/MainWindow.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "firmware/gui/FirmwareFilePanel.h"
 #include "settings/PortNames.h"
 #include "settings/SettingsFiles.h"

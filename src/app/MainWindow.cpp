@@ -1,12 +1,12 @@
-#include "app/gui/TDmxUserMainForm.h"
+#include "app/MainWindow.h"
 
-#include "app/link/DeviceLink.h"
-#include "app/link/DeviceOperations.h"
+#include "link/DeviceLink.h"
+#include "link/DeviceOperations.h"
 #include "channels/gui/ChannelsPage.h"
 #include "settings/gui/FormPosition.h"
 #include "modes/gui/ModesPage.h"
 #include "firmware/gui/FirmwareFilePanel.h"
-#include "firmware/gui/FirmwareServicePanel.h"
+#include "firmware/gui/FirmwarePage.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "channels/gui/TDMXChannelInputForm.h"
+#include "channels/gui/ChannelInputDialog.h"
 
 #include "channels/domain/ChannelTable.h"
 #include "channels/gui/KeyFilters.h"

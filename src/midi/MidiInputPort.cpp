@@ -1,4 +1,4 @@
-#include "midi/TMidiInput_.h"
+#include "midi/MidiInputPort.h"
 
 #include "midi/MidiErrors.h"
 #include "midi/WakeNotifier.h"

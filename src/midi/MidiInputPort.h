@@ -2,7 +2,7 @@
 
 #include "midi/MidiBackend.h"
 #include "midi/domain/EventRing.h"
-#include "midi/domain/TMyMidiEvent.h"
+#include "midi/domain/MidiEvent.h"
 
 #include <QObject>
 

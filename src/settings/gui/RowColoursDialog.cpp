@@ -1,4 +1,4 @@
-#include "settings/gui/TDMXUserSetForm.h"
+#include "settings/gui/RowColoursDialog.h"
 
 #include <QColorDialog>
 #include <QGridLayout>

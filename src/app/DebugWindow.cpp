@@ -1,6 +1,6 @@
-#include "util/gui/TuserDbgForm.h"
+#include "app/DebugWindow.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "util/Utils.h"
 
 #include <QGridLayout>

@@ -1,6 +1,6 @@
-#include "app/link/DeviceOperations.h"
+#include "link/DeviceOperations.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 
 #include <QStringList>
 
