@@ -88,8 +88,8 @@ struct GuiRig {
     {
         ports.add(emulator);
         link = std::make_unique<DeviceLink>(ports);
-        form = std::make_unique<TDmxUserMainForm>(*link, false);
-        debug = std::make_unique<TuserDbgForm>(*link);
+        form = std::make_unique<MainWindow>(*link, false);
+        debug = std::make_unique<DebugWindow>(*link);
         form->showMessage = [](const QString& text) { throw std::runtime_error(text.toStdString()); };
         form->showError = form->showMessage;
         form->show();
@@ -114,8 +114,8 @@ struct GuiRig {
     std::shared_ptr<EmulatorBackend> emulator;
     MidiPortDirectory ports;
     std::unique_ptr<DeviceLink> link;
-    std::unique_ptr<TDmxUserMainForm> form;
-    std::unique_ptr<TuserDbgForm> debug;
+    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<DebugWindow> debug;
     ChannelFileCommands* commands = nullptr;
 };
 

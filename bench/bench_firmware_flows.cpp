@@ -94,7 +94,7 @@ void BM_BlockRequest(benchmark::State& state)
     for (auto _ : state) {
         service.blockRequest = false;
         ports.callback(request, sizeof request, 0);
-        link.MidiInput_1MidiInput();
+        link.onMidiInput();
         if (!service.blockRequest)
             throw std::logic_error("request not seen");
         // The working lists grow by one entry per message; a real transfer

@@ -218,7 +218,7 @@ WaitPair WaitWithMainWindow()
     MidiPortDirectory ports;
     ports.add(std::make_shared<EmulatorBackend>(SilentDevice()));
     DeviceLink link(ports);
-    TDmxUserMainForm form(link, false);
+    MainWindow form(link, false);
     form.showMessage = [](const QString&) {};
     form.showError = [](const QString&) {};
     form.channels->model().replaceAll(MakeBenchTable());
@@ -253,10 +253,10 @@ int StartupChild(int argc, char** argv, const QString& csvPath, const QString& s
     const SettingsFiles settingsFiles = LocateSettingsFiles(settingsDir, [](const QString&) {});
 
     DeviceLink link(ports);
-    TDmxUserMainForm form(link, false, settingsFiles);
-    TuserDbgForm debugForm(link);
+    MainWindow form(link, false, settingsFiles);
+    DebugWindow debugForm(link);
     form.setDebugWindow(&debugForm);
-    TLangForm langForm(form);
+    LanguageWindow langForm(form);
     form.setLanguageWindow(&langForm);
     form.showMessage = [](const QString& text) { std::fprintf(stderr, "message: %s\n", qPrintable(text)); };
     form.showError = [](const QString& text) { std::fprintf(stderr, "error: %s\n", qPrintable(text)); };

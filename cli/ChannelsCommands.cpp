@@ -67,7 +67,7 @@ int runRead(CliContext& c)
     // Replies dropped because the input could not keep up would leave rows
     // out of the file without a word.
     bool inputLost = false;
-    QObject::connect(&link.MidiInput_1(), &TMidiInput_::Overflow, &collector, [&inputLost] { inputLost = true; });
+    QObject::connect(&link.input(), &MidiInputPort::Overflow, &collector, [&inputLost] { inputLost = true; });
 
     const OpResult result = ReadChannelsFromDevice(
         link, [&collector] { collector.clear(); }, [&collector] { return !collector.rows().empty(); });

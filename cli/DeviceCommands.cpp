@@ -149,7 +149,7 @@ int raw(CliContext& c)
 
     QElapsedTimer sinceLast;
     int received = 0;
-    QObject::connect(&link, &DeviceLink::eventReceived, &link, [&](const TMyMidiEvent& e) {
+    QObject::connect(&link, &DeviceLink::eventReceived, &link, [&](const MidiEvent& e) {
         std::vector<uint8_t> bytes = e.sysex;
         if (!e.isSysex()) {
             const uint8_t all[3] = {e.status, e.data1, e.data2};

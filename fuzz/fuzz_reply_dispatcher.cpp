@@ -84,13 +84,13 @@ struct Harness {
         // A small ring and few receive buffers: the same overflow paths as the
         // program's 1024 slots and 512 buffers, reached with bursts of a
         // hundred events instead of a thousand (fifteen times the executions).
-        link.MidiInput_1().SetCapacity(kRingSlots);
-        link.MidiInput_1().SetSysexBufferCount(kSysexBuffers);
+        link.input().SetCapacity(kRingSlots);
+        link.input().SetSysexBufferCount(kSysexBuffers);
         QObject::connect(&link, &DeviceLink::deviceTypeApplied, [](char letter) {
             FUZZ_CHECK(letter == 'P' || letter == 'B' || letter == 'E');
         });
         link.OpenPorts();
-        FUZZ_CHECK(link.MidiInput_1().isOpen());
+        FUZZ_CHECK(link.input().isOpen());
     }
 
     static constexpr uint16_t kRingSlots = 64;
@@ -112,8 +112,8 @@ struct Harness {
     void read()
     {
         QCoreApplication::processEvents();
-        link.MidiInput_1MidiInput();
-        FUZZ_CHECK(link.MidiInput_1().PendingEventCount() == 0);
+        link.onMidiInput();
+        FUZZ_CHECK(link.input().PendingEventCount() == 0);
     }
 };
 

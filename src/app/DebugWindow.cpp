@@ -46,7 +46,7 @@ QString codeText(uint32_t code)
 
 } // namespace
 
-TuserDbgForm::TuserDbgForm(DeviceLink& link, QWidget* parent)
+DebugWindow::DebugWindow(DeviceLink& link, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_link(link)
 {
@@ -86,33 +86,33 @@ TuserDbgForm::TuserDbgForm(DeviceLink& link, QWidget* parent)
     labels->addWidget(lblCnt);
     layout->addLayout(labels);
 
-    connect(lbxEvents, &QListWidget::itemDoubleClicked, this, &TuserDbgForm::lbxEventsDblClick);
-    connect(&link, &DeviceLink::eventLogged, this, &TuserDbgForm::appendEvent);
-    connect(&link, &DeviceLink::resultLogged, this, &TuserDbgForm::appendResult);
-    connect(&link, &DeviceLink::listsChanged, this, &TuserDbgForm::onListsChanged);
+    connect(lbxEvents, &QListWidget::itemDoubleClicked, this, &DebugWindow::lbxEventsDblClick);
+    connect(&link, &DeviceLink::eventLogged, this, &DebugWindow::appendEvent);
+    connect(&link, &DeviceLink::resultLogged, this, &DebugWindow::appendResult);
+    connect(&link, &DeviceLink::listsChanged, this, &DebugWindow::onListsChanged);
     connect(&link, &DeviceLink::timerTicked, this, [this](int count) { Label12->setText(QString::asprintf("%d", count)); });
 }
 
-TuserDbgForm::~TuserDbgForm() = default;
+DebugWindow::~DebugWindow() = default;
 
-void TuserDbgForm::appendEvent(const QString& text)
+void DebugWindow::appendEvent(const QString& text)
 {
     lbxEvents->addItem(text);
     lbxEvents->setCurrentRow(lbxEvents->count() - 1);
 }
 
-void TuserDbgForm::appendResult(const QString& line)
+void DebugWindow::appendResult(const QString& line)
 {
     lbxResult->addItem(line);
     lbxResult->setCurrentRow(lbxResult->count() - 1);
 }
 
-void TuserDbgForm::lbxEventsDblClick()
+void DebugWindow::lbxEventsDblClick()
 {
     lbxEvents->clear();
 }
 
-void TuserDbgForm::onListsChanged()
+void DebugWindow::onListsChanged()
 {
     // The lists can grow long; a hidden window catches up when it is shown.
     m_listsStale = true;
@@ -120,7 +120,7 @@ void TuserDbgForm::onListsChanged()
         refreshLists();
 }
 
-void TuserDbgForm::refreshLists()
+void DebugWindow::refreshLists()
 {
     m_listsStale = false;
     fill(lbxMsgQueue, m_link.shortMessageQueue(), codeText);
@@ -130,7 +130,7 @@ void TuserDbgForm::refreshLists()
         box->scrollToBottom();
 }
 
-void TuserDbgForm::showEvent(QShowEvent* event)
+void DebugWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (m_listsStale)

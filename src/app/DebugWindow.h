@@ -9,11 +9,11 @@ class QListWidget;
 // Developer window: the events received, the exchange log and the working
 // lists of the device link (short-message queue, bootloader info, test data).
 // The lists live in the link; this window only shows them.
-class TuserDbgForm : public QWidget {
+class DebugWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TuserDbgForm(DeviceLink& link, QWidget* parent = nullptr);
-    ~TuserDbgForm() override;
+    explicit DebugWindow(DeviceLink& link, QWidget* parent = nullptr);
+    ~DebugWindow() override;
 
     // Rewrites lbxMsgQueue, lbxBinData and lbxTestdat from the link's lists.
     void refreshLists();

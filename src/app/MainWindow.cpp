@@ -98,12 +98,12 @@ public:
 
 } // namespace
 
-TDmxUserMainForm::TDmxUserMainForm(DeviceLink& link, bool developerRun, QWidget* parent)
-    : TDmxUserMainForm(link, developerRun, SettingsFiles{}, parent)
+MainWindow::MainWindow(DeviceLink& link, bool developerRun, QWidget* parent)
+    : MainWindow(link, developerRun, SettingsFiles{}, parent)
 {
 }
 
-TDmxUserMainForm::TDmxUserMainForm(DeviceLink& link, bool developerRun, SettingsFiles settings, QWidget* parent)
+MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settings, QWidget* parent)
     : QMainWindow(parent)
     , m_link(link)
     , m_developerRun(developerRun)
@@ -143,7 +143,7 @@ TDmxUserMainForm::TDmxUserMainForm(DeviceLink& link, bool developerRun, Settings
     channels = new ChannelsPage(*this);
     modesPage = new ModesPage(*this);
     firmwareFile = new FirmwareFilePanel(*this);
-    firmwareService = new FirmwareServicePanel(*this);
+    firmwareService = new FirmwarePage(*this);
 
     for (QWidget* w : {static_cast<QWidget*>(btnReset), static_cast<QWidget*>(Button1),
                        static_cast<QWidget*>(btnResetDev), static_cast<QWidget*>(btnlngSetNoteOffAction),
@@ -157,12 +157,12 @@ TDmxUserMainForm::TDmxUserMainForm(DeviceLink& link, bool developerRun, Settings
     addChannelAction(milngSettings->menuAction());
 
     connectLink();
-    connect(pgcMain, &QTabWidget::currentChanged, this, &TDmxUserMainForm::onCurrentPageChanged);
+    connect(pgcMain, &QTabWidget::currentChanged, this, &MainWindow::onCurrentPageChanged);
 
     FormCreate();
 }
 
-TDmxUserMainForm::~TDmxUserMainForm()
+MainWindow::~MainWindow()
 {
     // The child widgets outlive this part of the object: stop their notices.
     for (auto it = m_roles.cbegin(); it != m_roles.cend(); ++it)
@@ -171,7 +171,7 @@ TDmxUserMainForm::~TDmxUserMainForm()
 
 // ---------------------------------------------------------------- layout
 
-void TDmxUserMainForm::buildMenus()
+void MainWindow::buildMenus()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
@@ -179,11 +179,11 @@ void TDmxUserMainForm::buildMenus()
     milngFile = named(bar->addMenu(QStringLiteral("File and device operations")), "milngFile");
     milngFile->menuAction()->setObjectName(QStringLiteral("milngFile"));
     milngClearDataInDevice = named(milngFile->addAction(QStringLiteral("Clear data in device")), "milngClearDataInDevice");
-    connect(milngClearDataInDevice, &QAction::triggered, this, &TDmxUserMainForm::milngClearDataInDeviceClick);
+    connect(milngClearDataInDevice, &QAction::triggered, this, &MainWindow::milngClearDataInDeviceClick);
     milngFile->addSeparator();
     milngExit = named(milngFile->addAction(QStringLiteral("Exit")), "milngExit");
     milngExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
-    connect(milngExit, &QAction::triggered, this, &TDmxUserMainForm::milngExitClick);
+    connect(milngExit, &QAction::triggered, this, &MainWindow::milngExitClick);
 
     milngUserTools = named(bar->addMenu(QStringLiteral("User Mode Tools")), "milngUserTools");
     milngUserTools->menuAction()->setObjectName(QStringLiteral("milngUserTools"));
@@ -193,10 +193,10 @@ void TDmxUserMainForm::buildMenus()
     milngLanguage = named(milngSettings->addAction(QStringLiteral("Language")), "milngLanguage");
     milngLanguage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     milngLanguage->setVisible(m_developerRun);
-    connect(milngLanguage, &QAction::triggered, this, &TDmxUserMainForm::milngLanguageClick);
+    connect(milngLanguage, &QAction::triggered, this, &MainWindow::milngLanguageClick);
 }
 
-void TDmxUserMainForm::buildConnectionsPanel(QWidget* central)
+void MainWindow::buildConnectionsPanel(QWidget* central)
 {
     pnlConnections = panel("pnlConnections", central);
     pnlConnections->setFixedHeight(57);
@@ -224,11 +224,11 @@ void TDmxUserMainForm::buildConnectionsPanel(QWidget* central)
     grid->addWidget(lbllngStatMsg, 1, 3);
     grid->setColumnStretch(3, 1);
 
-    connect(cbxInPorts, &QComboBox::activated, this, &TDmxUserMainForm::cbxInPortsChange);
-    connect(cbxOutPorts, &QComboBox::activated, this, &TDmxUserMainForm::cbxOutPortsChange);
+    connect(cbxInPorts, &QComboBox::activated, this, &MainWindow::cbxInPortsChange);
+    connect(cbxOutPorts, &QComboBox::activated, this, &MainWindow::cbxOutPortsChange);
 }
 
-QWidget* TDmxUserMainForm::buildUserModePage()
+QWidget* MainWindow::buildUserModePage()
 {
     tslngUserMode = named(new QWidget, "tslngUserMode");
     auto* layout = new QVBoxLayout(tslngUserMode);
@@ -236,7 +236,7 @@ QWidget* TDmxUserMainForm::buildUserModePage()
     return tslngUserMode;
 }
 
-QWidget* TDmxUserMainForm::buildSpecialsPage()
+QWidget* MainWindow::buildSpecialsPage()
 {
     tslngSpecials = named(new QWidget, "tslngSpecials");
     auto* grid = new QGridLayout(tslngSpecials);
@@ -259,12 +259,12 @@ QWidget* TDmxUserMainForm::buildSpecialsPage()
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(2, 1);
 
-    connect(btnlngSetNoteOffAction, &QPushButton::clicked, this, &TDmxUserMainForm::btnlngSetNoteOffActionClick);
-    connect(btnlngSetZeroValueOffset, &QPushButton::clicked, this, &TDmxUserMainForm::btnlngSetZeroValueOffsetClick);
+    connect(btnlngSetNoteOffAction, &QPushButton::clicked, this, &MainWindow::btnlngSetNoteOffActionClick);
+    connect(btnlngSetZeroValueOffset, &QPushButton::clicked, this, &MainWindow::btnlngSetZeroValueOffsetClick);
     return tslngSpecials;
 }
 
-QWidget* TDmxUserMainForm::buildBasicModePage()
+QWidget* MainWindow::buildBasicModePage()
 {
     tslngBasicMode = named(new QWidget, "tslngBasicMode");
     auto* layout = new QVBoxLayout(tslngBasicMode);
@@ -286,11 +286,11 @@ QWidget* TDmxUserMainForm::buildBasicModePage()
     controls->addWidget(btnReset);
     layout->addWidget(pnlModesControl);
 
-    connect(btnReset, &QPushButton::clicked, this, &TDmxUserMainForm::btnResetDeviceClick);
+    connect(btnReset, &QPushButton::clicked, this, &MainWindow::btnResetDeviceClick);
     return tslngBasicMode;
 }
 
-QWidget* TDmxUserMainForm::buildFirmwarePage()
+QWidget* MainWindow::buildFirmwarePage()
 {
     tslngFWUpload = named(new QWidget, "tslngFWUpload");
     auto* page = new QVBoxLayout(tslngFWUpload);
@@ -427,15 +427,15 @@ QWidget* TDmxUserMainForm::buildFirmwarePage()
     pnlService->setVisible(m_developerRun);
     page->addWidget(pnlService);
 
-    connect(Button1, &QPushButton::clicked, this, &TDmxUserMainForm::btnResetDeviceClick);
-    connect(btnResetDev, &QPushButton::clicked, this, &TDmxUserMainForm::btnResetDeviceClick);
-    connect(btnGetDeviceType, &QPushButton::clicked, this, &TDmxUserMainForm::btnGetDeviceTypeClick);
-    connect(btnSendCommonMsg, &QPushButton::clicked, this, &TDmxUserMainForm::btnSendCommonMsgClick);
-    connect(Button2, &QPushButton::clicked, this, &TDmxUserMainForm::Button2Click);
+    connect(Button1, &QPushButton::clicked, this, &MainWindow::btnResetDeviceClick);
+    connect(btnResetDev, &QPushButton::clicked, this, &MainWindow::btnResetDeviceClick);
+    connect(btnGetDeviceType, &QPushButton::clicked, this, &MainWindow::btnGetDeviceTypeClick);
+    connect(btnSendCommonMsg, &QPushButton::clicked, this, &MainWindow::btnSendCommonMsgClick);
+    connect(Button2, &QPushButton::clicked, this, &MainWindow::Button2Click);
     return tslngFWUpload;
 }
 
-void TDmxUserMainForm::buildStatusBar()
+void MainWindow::buildStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("stbConn"));
@@ -449,16 +449,16 @@ void TDmxUserMainForm::buildStatusBar()
 
 // ------------------------------------------------------------- life cycle
 
-void TDmxUserMainForm::connectLink()
+void MainWindow::connectLink()
 {
     DeviceLink* link = &m_link;
     connect(link, &DeviceLink::statusText, lbllngStatMsg, &QLabel::setText);
     connect(link, &DeviceLink::firmwareStatusText, lbllngFWStatMsg, &QLabel::setText);
-    connect(link, &DeviceLink::statusBarReset, this, &TDmxUserMainForm::statusBarReset);
-    connect(link, &DeviceLink::statusBarNoConnection, this, &TDmxUserMainForm::statusBarNoConnection);
+    connect(link, &DeviceLink::statusBarReset, this, &MainWindow::statusBarReset);
+    connect(link, &DeviceLink::statusBarNoConnection, this, &MainWindow::statusBarNoConnection);
     connect(link, &DeviceLink::messageBox, this, [this](const QString& text) { showMessage(text); });
     connect(link, &DeviceLink::errorRaised, this, [this](const QString& text) { showError(text); });
-    connect(link, &DeviceLink::deviceTypeApplied, this, &TDmxUserMainForm::applyDeviceType);
+    connect(link, &DeviceLink::deviceTypeApplied, this, &MainWindow::applyDeviceType);
     connect(link, &DeviceLink::deviceIdShown, lblDevID, &QLabel::setText);
     connect(link, &DeviceLink::bootloaderDateShown, lblBLDate, &QLabel::setText);
     connect(link, &DeviceLink::firmwareDateShown, lblSWDate, &QLabel::setText);
@@ -466,11 +466,11 @@ void TDmxUserMainForm::connectLink()
         cblngNoteOffActions->setChecked(noteOff);
         sedZeroValueOffset->setValue(zeroValueOffset);
     });
-    connect(link, &DeviceLink::busyChanged, this, &TDmxUserMainForm::onBusyChanged);
-    connect(link, &DeviceLink::timerTicked, this, &TDmxUserMainForm::restoreCursor);
+    connect(link, &DeviceLink::busyChanged, this, &MainWindow::onBusyChanged);
+    connect(link, &DeviceLink::timerTicked, this, &MainWindow::restoreCursor);
 }
 
-void TDmxUserMainForm::FormCreate()
+void MainWindow::FormCreate()
 {
     RestoreFormPosition(*this, m_settingsFiles.positionIni);
 
@@ -495,7 +495,7 @@ void TDmxUserMainForm::FormCreate()
     milngLanguage->setVisible(m_developerControls);
 }
 
-void TDmxUserMainForm::FormShow()
+void MainWindow::FormShow()
 {
     setUploadMode(0);
     if (m_developerRun) {
@@ -517,7 +517,7 @@ void TDmxUserMainForm::FormShow()
     modesPage->CreateModeSlots();
 }
 
-void TDmxUserMainForm::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (m_firstShowDone)
@@ -535,7 +535,7 @@ void TDmxUserMainForm::showEvent(QShowEvent* event)
     }
 }
 
-void TDmxUserMainForm::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     // A settings file that cannot be written keeps the window open ("Exit"
     // still ends the program).
@@ -554,7 +554,7 @@ void TDmxUserMainForm::closeEvent(QCloseEvent* event)
 // ------------------------------------------------------------- handlers
 
 template <typename Step>
-bool TDmxUserMainForm::reported(Step&& step)
+bool MainWindow::reported(Step&& step)
 {
     try {
         step();
@@ -565,7 +565,7 @@ bool TDmxUserMainForm::reported(Step&& step)
     return false;
 }
 
-bool TDmxUserMainForm::reopenSelectedPorts()
+bool MainWindow::reopenSelectedPorts()
 {
     // Reopening would cut off the reply another operation is waiting for.
     if (m_link.busy())
@@ -574,56 +574,56 @@ bool TDmxUserMainForm::reopenSelectedPorts()
     return reported([this] { m_link.ReopenPorts(); });
 }
 
-void TDmxUserMainForm::btnResetDeviceClick()
+void MainWindow::btnResetDeviceClick()
 {
     RestartDevice(m_link);
 }
 
-void TDmxUserMainForm::btnlngSetNoteOffActionClick()
+void MainWindow::btnlngSetNoteOffActionClick()
 {
     SetNoteOffAction(m_link, cblngNoteOffActions->isChecked());
 }
 
-void TDmxUserMainForm::btnlngSetZeroValueOffsetClick()
+void MainWindow::btnlngSetZeroValueOffsetClick()
 {
     SetZeroValueOffset(m_link, sedZeroValueOffset->value());
 }
 
-void TDmxUserMainForm::btnSendCommonMsgClick()
+void MainWindow::btnSendCommonMsgClick()
 {
     SendCommonMessage(m_link, cbxCommonMsg->currentIndex());
 }
 
-void TDmxUserMainForm::btnGetDeviceTypeClick()
+void MainWindow::btnGetDeviceTypeClick()
 {
     if (reopenSelectedPorts())
         ReadDeviceInformation(m_link);
 }
 
-void TDmxUserMainForm::Button2Click()
+void MainWindow::Button2Click()
 {
     reopenSelectedPorts();
 }
 
-void TDmxUserMainForm::cbxInPortsChange()
-{
-    WaitCursor hourglass;
-    reopenSelectedPorts();
-}
-
-void TDmxUserMainForm::cbxOutPortsChange()
+void MainWindow::cbxInPortsChange()
 {
     WaitCursor hourglass;
     reopenSelectedPorts();
 }
 
-void TDmxUserMainForm::milngClearDataInDeviceClick()
+void MainWindow::cbxOutPortsChange()
+{
+    WaitCursor hourglass;
+    reopenSelectedPorts();
+}
+
+void MainWindow::milngClearDataInDeviceClick()
 {
     selectPage(PageUserMode);
     ClearDeviceData(m_link);
 }
 
-void TDmxUserMainForm::milngLanguageClick()
+void MainWindow::milngLanguageClick()
 {
     if (!m_languageWindow)
         return;
@@ -632,13 +632,13 @@ void TDmxUserMainForm::milngLanguageClick()
     m_languageWindow->activateWindow();
 }
 
-void TDmxUserMainForm::milngExitClick()
+void MainWindow::milngExitClick()
 {
     // Ends the program at once: no window is closed, so nothing is saved.
     QCoreApplication::exit(0);
 }
 
-void TDmxUserMainForm::onCurrentPageChanged(int index)
+void MainWindow::onCurrentPageChanged(int index)
 {
     m_link.setFirmwarePageShown(index == PageFWUpload);
     if (m_pageChangeFromCode) {
@@ -650,14 +650,14 @@ void TDmxUserMainForm::onCurrentPageChanged(int index)
     pgcMainChange(index);
 }
 
-void TDmxUserMainForm::pgcMainChange(int index)
+void MainWindow::pgcMainChange(int index)
 {
     lbllngStatMsg->setText(QStringLiteral("-"));
     m_channelMenusEnabled = index != PageFWUpload && index != PageBasicMode;
     updateEnabledStates();
     m_link.setFirmwarePageShown(index == PageFWUpload);
 
-    if (m_link.MidiInput_1().DeviceCount() <= 0)
+    if (m_link.input().DeviceCount() <= 0)
         return;
     if (index == PageBasicMode) {
         ReadDeviceInformation(m_link);
@@ -668,7 +668,7 @@ void TDmxUserMainForm::pgcMainChange(int index)
     }
 }
 
-void TDmxUserMainForm::selectPage(int index)
+void MainWindow::selectPage(int index)
 {
     const bool previous = m_pageChangeFromCode;
     m_pageChangeFromCode = true;
@@ -676,7 +676,7 @@ void TDmxUserMainForm::selectPage(int index)
     m_pageChangeFromCode = previous;
 }
 
-void TDmxUserMainForm::setModesPageVisible(bool visible)
+void MainWindow::setModesPageVisible(bool visible)
 {
     const bool previous = m_pageChangeFromCode;
     m_pageChangeFromCode = true;
@@ -686,7 +686,7 @@ void TDmxUserMainForm::setModesPageVisible(bool visible)
 
 // ------------------------------------------------------- link reports
 
-void TDmxUserMainForm::applyDeviceType(char letter)
+void MainWindow::applyDeviceType(char letter)
 {
     switch (letter) {
     case 'P':
@@ -707,7 +707,7 @@ void TDmxUserMainForm::applyDeviceType(char letter)
     }
 }
 
-void TDmxUserMainForm::statusBarReset()
+void MainWindow::statusBarReset()
 {
     statusBar()->clearMessage();
     stbConnPanel0->clear();
@@ -716,7 +716,7 @@ void TDmxUserMainForm::statusBarReset()
     stbConnPanel0->setPalette(QPalette());
 }
 
-void TDmxUserMainForm::statusBarNoConnection()
+void MainWindow::statusBarNoConnection()
 {
     QPalette bar = statusBar()->palette();
     bar.setColor(QPalette::Window, QColor(255, 0, 0));
@@ -725,14 +725,14 @@ void TDmxUserMainForm::statusBarNoConnection()
     stbConnPanel0->setText(QStringLiteral("No connection with device"));
 }
 
-void TDmxUserMainForm::restoreCursor()
+void MainWindow::restoreCursor()
 {
     while (QGuiApplication::overrideCursor())
         QGuiApplication::restoreOverrideCursor();
     unsetCursor();
 }
 
-void TDmxUserMainForm::onBusyChanged(bool busy)
+void MainWindow::onBusyChanged(bool busy)
 {
     m_busy = busy;
     updateEnabledStates();
@@ -740,33 +740,33 @@ void TDmxUserMainForm::onBusyChanged(bool busy)
 
 // ------------------------------------------------------- enabled states
 
-int TDmxUserMainForm::uploadMode() const
+int MainWindow::uploadMode() const
 {
     return rglngModeItems->checkedId();
 }
 
-void TDmxUserMainForm::setUploadMode(int item)
+void MainWindow::setUploadMode(int item)
 {
     if (QAbstractButton* b = rglngModeItems->button(item))
         b->setChecked(true);
 }
 
-void TDmxUserMainForm::addDeviceControl(QWidget* widget)
+void MainWindow::addDeviceControl(QWidget* widget)
 {
     addRole(widget, DeviceRole);
 }
 
-void TDmxUserMainForm::addDeviceAction(QAction* action)
+void MainWindow::addDeviceAction(QAction* action)
 {
     addRole(action, DeviceRole);
 }
 
-void TDmxUserMainForm::addChannelAction(QAction* action)
+void MainWindow::addChannelAction(QAction* action)
 {
     addRole(action, ChannelRole);
 }
 
-void TDmxUserMainForm::addRole(QObject* object, int role)
+void MainWindow::addRole(QObject* object, int role)
 {
     if (!object)
         return;
@@ -776,7 +776,7 @@ void TDmxUserMainForm::addRole(QObject* object, int role)
     updateEnabledStates();
 }
 
-void TDmxUserMainForm::updateEnabledStates()
+void MainWindow::updateEnabledStates()
 {
     for (auto it = m_roles.cbegin(); it != m_roles.cend(); ++it) {
         const int role = it.value();
@@ -790,13 +790,13 @@ void TDmxUserMainForm::updateEnabledStates()
 
 // ------------------------------------------------------------ boxes
 
-void TDmxUserMainForm::defaultShowMessage(const QString& text)
+void MainWindow::defaultShowMessage(const QString& text)
 {
     QMessageBox box(QMessageBox::Information, QString::fromLatin1(kCaption), displayText(text), QMessageBox::Ok, this);
     box.exec();
 }
 
-void TDmxUserMainForm::defaultShowError(const QString& text)
+void MainWindow::defaultShowError(const QString& text)
 {
     QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kCaption), displayText(text), QMessageBox::Ok, this);
     box.exec();

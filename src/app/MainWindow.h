@@ -26,12 +26,12 @@ class QTabWidget;
 class ModesPage;
 class ChannelsPage;
 class FirmwareFilePanel;
-class FirmwareServicePanel;
+class FirmwarePage;
 
 // The program's main window: port selection, the four pages and the menus
 // through which every device operation is started. The conversation with the
 // device is the DeviceLink's; the window shows what the link reports.
-class TDmxUserMainForm : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Page indexes of pgcMain (stable: a hidden page keeps its index).
@@ -39,12 +39,12 @@ public:
 
     // Lists the ports of `link` and opens the first pair. Raises the port
     // layer's errors when the selected ports cannot be selected.
-    TDmxUserMainForm(DeviceLink& link, bool developerRun, QWidget* parent = nullptr);
+    MainWindow(DeviceLink& link, bool developerRun, QWidget* parent = nullptr);
     // The same with the settings files of this run: the geometry is restored
     // and "DebugOn" read at creation, the program settings loaded at the first
     // show and both files written when the window is closed (not on "Exit").
-    TDmxUserMainForm(DeviceLink& link, bool developerRun, SettingsFiles settings, QWidget* parent = nullptr);
-    ~TDmxUserMainForm() override;
+    MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settings, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Modal boxes for the link's messages and for errors; tests replace them.
     std::function<void(const QString&)> showMessage;
@@ -219,7 +219,7 @@ public:
     QLabel* lblCurFile = nullptr;
     QLabel* lblCurFileDate = nullptr;
     FirmwareFilePanel* firmwareFile = nullptr;   // the loaded firmware file (a child object)
-    FirmwareServicePanel* firmwareService = nullptr; // bootloader, upload, interface test, device ID (a child object)
+    FirmwarePage* firmwareService = nullptr; // bootloader, upload, interface test, device ID (a child object)
 
     QFrame* pnlService = nullptr;
     QPushButton* btnSetDevNbr = nullptr;

@@ -32,14 +32,14 @@ void SelectPort(QComboBox& box, const std::string& name)
 
 } // namespace
 
-void TDmxUserMainForm::setCalculatorWindow(QWidget* window)
+void MainWindow::setCalculatorWindow(QWidget* window)
 {
     m_calculatorWindow = window;
     if (window)
         RestoreFormPosition(*window, m_settingsFiles.positionIni);
 }
 
-void TDmxUserMainForm::LoadIniSettings()
+void MainWindow::LoadIniSettings()
 {
     const ProgramSettings s =
         ReadProgramSettings(ReadIniFile(m_settingsFiles.programIni), ToIniText(m_settingsFiles.executableDir));
@@ -69,7 +69,7 @@ void TDmxUserMainForm::LoadIniSettings()
     m_link.ReopenPorts();
 }
 
-void TDmxUserMainForm::SaveIniSettings()
+void MainWindow::SaveIniSettings()
 {
     SaveFormPosition(*this, m_settingsFiles.positionIni);
     if (m_calculatorWindow)

@@ -26,7 +26,7 @@ void Settle(int ms)
 
 // A few channels entered through the edit row, as a user would, so that the
 // channel list shows its row colours.
-void EnterDemoChannels(TDmxUserMainForm& form)
+void EnterDemoChannels(MainWindow& form)
 {
     auto* dmx = form.findChild<QSpinBox*>(QStringLiteral("sedDmxCh"));
     auto* actCtrVal = form.findChild<QComboBox*>(QStringLiteral("cbxActCtrVal"));
@@ -77,17 +77,17 @@ void EnterDemoChannels(TDmxUserMainForm& form)
 
 } // namespace
 
-bool SaveScreenshots(TDmxUserMainForm& form, const QString& folder, QString& error)
+bool SaveScreenshots(MainWindow& form, const QString& folder, QString& error)
 {
     struct Shot {
         int page;
         const char* file;
     };
     const Shot shots[] = {
-        {TDmxUserMainForm::PageUserMode, "1-user-mode.png"},
-        {TDmxUserMainForm::PageSpecials, "2-additional-settings.png"},
-        {TDmxUserMainForm::PageBasicMode, "3-basic-eco-modes.png"},
-        {TDmxUserMainForm::PageFWUpload, "4-firmware-upload.png"},
+        {MainWindow::PageUserMode, "1-user-mode.png"},
+        {MainWindow::PageSpecials, "2-additional-settings.png"},
+        {MainWindow::PageBasicMode, "3-basic-eco-modes.png"},
+        {MainWindow::PageFWUpload, "4-firmware-upload.png"},
     };
     if (!QDir().mkpath(folder)) {
         error = QStringLiteral("cannot create %1").arg(folder);
@@ -101,7 +101,7 @@ bool SaveScreenshots(TDmxUserMainForm& form, const QString& folder, QString& err
         if (!form.pgcMain->isTabVisible(shot.page))
             continue;
         form.pgcMain->setCurrentIndex(shot.page);
-        if (shot.page == TDmxUserMainForm::PageFWUpload)
+        if (shot.page == MainWindow::PageFWUpload)
             form.btnGetDeviceType->click();
         Settle(400);
         const QString path = QDir(folder).filePath(QString::fromLatin1(shot.file));

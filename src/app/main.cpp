@@ -132,16 +132,16 @@ int main(int argc, char** argv)
     });
 
     std::unique_ptr<DeviceLink> link;
-    std::unique_ptr<TDmxUserMainForm> mainForm;
-    std::unique_ptr<TuserDbgForm> debugForm;
-    std::unique_ptr<TLangForm> langForm;
+    std::unique_ptr<MainWindow> mainForm;
+    std::unique_ptr<DebugWindow> debugForm;
+    std::unique_ptr<LanguageWindow> langForm;
     try {
         link = std::make_unique<DeviceLink>(ports);
         link->setDeveloperRun(developerRun);
-        mainForm = std::make_unique<TDmxUserMainForm>(*link, developerRun, settingsFiles);
-        debugForm = std::make_unique<TuserDbgForm>(*link);
+        mainForm = std::make_unique<MainWindow>(*link, developerRun, settingsFiles);
+        debugForm = std::make_unique<DebugWindow>(*link);
         mainForm->setDebugWindow(debugForm.get());
-        langForm = std::make_unique<TLangForm>(*mainForm);
+        langForm = std::make_unique<LanguageWindow>(*mainForm);
         mainForm->setLanguageWindow(langForm.get());
         mainForm->show();
         if (!mainForm->startupError().isEmpty())

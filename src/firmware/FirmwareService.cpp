@@ -112,7 +112,7 @@ void FirmwareService::post(void (FirmwareService::*step)())
     });
 }
 
-void FirmwareService::onEventReceived(const TMyMidiEvent& event)
+void FirmwareService::onEventReceived(const MidiEvent& event)
 {
     // Keep the values of the device information replies.
     if (!event.isSysex())

@@ -14,7 +14,7 @@
 #include <vector>
 
 class DeviceLink;
-struct TMyMidiEvent;
+struct MidiEvent;
 
 // Where the upload finds the current firmware file.
 struct FirmwareFileSource {
@@ -130,7 +130,7 @@ signals:
     void deviceInfoCleared();
 
 private:
-    void onEventReceived(const TMyMidiEvent& event);
+    void onEventReceived(const MidiEvent& event);
     void takeUploadDecision();
     // Runs `step` on the GUI thread once the link's current operation ends.
     void post(void (FirmwareService::*step)());

@@ -94,7 +94,7 @@ OpResult EnterProgrammingMode(DeviceLink& link)
 void FirmwareService::SendFWBlockData(const std::vector<uint8_t>& data, uint32_t counter)
 {
     const Bytes message = BuildFirmwareBlock(data, counter);
-    m_link.MidiOutput_1().SendSysex(message.data(), uint16_t(message.size()));
+    m_link.output().SendSysex(message.data(), uint16_t(message.size()));
     m_sentMessageText = BytesToHexText(message.data(), message.size() - 1, "");
 }
 

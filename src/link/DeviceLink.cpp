@@ -53,8 +53,8 @@ QString NoResponseText(char deviceType)
 
 DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     : QObject(parent)
-    , m_input(std::make_unique<TMidiInput_>(ports))
-    , m_output(std::make_unique<TMidiOutput_>(ports))
+    , m_input(std::make_unique<MidiInputPort>(ports))
+    , m_output(std::make_unique<MidiOutputPort>(ports))
 {
     m_inputNames = toQStringList(ports.inputPortNames());
     m_outputNames = toQStringList(ports.outputPortNames());
@@ -64,8 +64,8 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
         m_selectedOutput = m_outputNames.first();
 
     m_input->SetSysexBufferCount(kSysexBufferCount);
-    connect(m_input.get(), &TMidiInput_::MidiInput, this, &DeviceLink::MidiInput_1MidiInput);
-    connect(m_input.get(), &TMidiInput_::Overflow, this, &DeviceLink::onInputOverflow);
+    connect(m_input.get(), &MidiInputPort::MidiInput, this, &DeviceLink::onMidiInput);
+    connect(m_input.get(), &MidiInputPort::Overflow, this, &DeviceLink::onInputOverflow);
     // Device timeouts are counted in ticks of this timer: a coarse timer may
     // fire up to 5% early and cut a wait for the device short.
     m_timer.setTimerType(Qt::PreciseTimer);
@@ -153,7 +153,7 @@ bool DeviceLink::SendDeviceNumber(const QString& number, char letter)
 
 void DeviceLink::SendShortMessage(uint8_t status, uint8_t data1, uint8_t data2)
 {
-    TMyMidiEvent event;
+    MidiEvent event;
     event.status = status;
     event.data1 = data1;
     event.data2 = data2;
@@ -280,11 +280,11 @@ void DeviceLink::onInputOverflow()
     emit errorRaised(QStringLiteral("The program could not keep up with the MIDI input: some received data was lost."));
 }
 
-void DeviceLink::MidiInput_1MidiInput()
+void DeviceLink::onMidiInput()
 {
     try {
         while (m_input->PendingEventCount() > 0) {
-            std::unique_ptr<TMyMidiEvent> event = m_input->ReadEvent();
+            std::unique_ptr<MidiEvent> event = m_input->ReadEvent();
             if (!event)
                 break;
             const uint32_t code = EventCode(*event);
@@ -330,7 +330,7 @@ void DeviceLink::MidiInput_1MidiInput()
     emit replyProcessed();
 }
 
-void DeviceLink::DispatchReply(const TMyMidiEvent& event)
+void DeviceLink::DispatchReply(const MidiEvent& event)
 {
     if (m_developerRun)
         emit eventLogged(QString::fromStdString(FormatMidiEvent(event)));

@@ -32,8 +32,8 @@ public:
     explicit DeviceLink(MidiBackend& ports, QObject* parent = nullptr);
     ~DeviceLink() override;
 
-    TMidiInput_& MidiInput_1() { return *m_input; }
-    TMidiOutput_& MidiOutput_1() { return *m_output; }
+    MidiInputPort& input() { return *m_input; }
+    MidiOutputPort& output() { return *m_output; }
     QTimer& Timer1() { return m_timer; }
 
     // Port names as enumerated at creation, in device order.
@@ -44,12 +44,12 @@ public:
     QString selectedInput() const { return m_selectedInput; }
     QString selectedOutput() const { return m_selectedOutput; }
 
-    // Raise EMidiInputError / EmidioutputError when a name is not installed.
+    // Raise MidiInputError / MidiOutputError when a name is not installed.
     void OpenPorts();
     void ClosePorts();
     void ReopenPorts();
 
-    // Framing and sending; raise EmidioutputError when the output refuses.
+    // Framing and sending; raise MidiOutputError when the output refuses.
     void SendCommand(char letter, const std::vector<uint8_t>& payload = {});
     // SendCommand for device operations: a refusal of the output is reported
     // through errorRaised and gives false.
@@ -75,9 +75,9 @@ public:
     void StartTimer1(int ms);
     void StopTimer1();
 
-    // The input handler (MidiInput_1MidiInput) and the reply dispatcher.
-    void MidiInput_1MidiInput();
-    void DispatchReply(const TMyMidiEvent& event);
+    // The input handler (onMidiInput) and the reply dispatcher.
+    void onMidiInput();
+    void DispatchReply(const MidiEvent& event);
 
     // Exchange state.
     char deviceType() const { return m_deviceType; }
@@ -127,7 +127,7 @@ signals:
     void modeReceived(const std::array<uint8_t, 4>& values);
     void firmwarePageEvent(uint32_t code);          // events of the firmware service
     void eventLogged(const QString& text);          // developer run: event text
-    void eventReceived(const TMyMidiEvent& event);  // every event, before it is dispatched
+    void eventReceived(const MidiEvent& event);  // every event, before it is dispatched
     void resultLogged(const QString& line);
     void listsChanged();
     void timerTicked(int count);
@@ -142,8 +142,8 @@ private:
     void onInputOverflow();
     bool m_overflowReported = false;
 
-    std::unique_ptr<TMidiInput_> m_input;
-    std::unique_ptr<TMidiOutput_> m_output;
+    std::unique_ptr<MidiInputPort> m_input;
+    std::unique_ptr<MidiOutputPort> m_output;
     QTimer m_timer;
     QStringList m_inputNames;
     QStringList m_outputNames;

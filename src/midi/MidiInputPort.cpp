@@ -10,7 +10,7 @@
 // per-open members (ring, free list, buffers) are set up before the backend
 // port is opened and released only after it has been stopped, so the callback
 // never sees them change.
-struct TMidiInput_::Context {
+struct MidiInputPort::Context {
     std::unique_ptr<EventRing<Slot>> ring;
     // Indices of receive buffers the callback may fill. The GUI thread hands
     // a buffer back here once ReadEvent has copied it out.
@@ -29,7 +29,7 @@ constexpr uint16_t kMaxSysexBuffers = 0x7FFF;
 
 } // namespace
 
-TMidiInput_::TMidiInput_(MidiBackend& ports, QObject* parent)
+MidiInputPort::MidiInputPort(MidiBackend& ports, QObject* parent)
     : QObject(parent), m_ports(ports), m_context(std::make_unique<Context>())
 {
     m_wake = std::make_unique<WakeNotifier>([this] { onWake(); });
@@ -43,58 +43,58 @@ TMidiInput_::TMidiInput_(MidiBackend& ports, QObject* parent)
     m_state = State::Closed;
 }
 
-TMidiInput_::~TMidiInput_()
+MidiInputPort::~MidiInputPort()
 {
     ClosePort();
 }
 
-void TMidiInput_::SetDeviceID(uint16_t id)
+void MidiInputPort::SetDeviceID(uint16_t id)
 {
     if (isOpen())
-        throw EMidiInputError("Change to DeviceID while device was open");
+        throw MidiInputError("Change to DeviceID while device was open");
     // Ports come and go (JACK clients, the emulator), so the list is read afresh.
     const std::vector<std::string> names = m_ports.inputPortNames();
     m_deviceCount = static_cast<int>(names.size());
     if (id >= names.size())
-        throw EMidiInputError("Invalid device ID");
+        throw MidiInputError("Invalid device ID");
     m_deviceId = id;
     m_productName = names[id];
 }
 
-void TMidiInput_::SetProductName(const std::string& name)
+void MidiInputPort::SetProductName(const std::string& name)
 {
     if (isOpen())
-        throw EMidiInputError("Change to ProductName while device was open");
+        throw MidiInputError("Change to ProductName while device was open");
     const std::vector<std::string> names = m_ports.inputPortNames();
     m_deviceCount = static_cast<int>(names.size());
     const auto found = std::find(names.begin(), names.end(), name);
     if (found == names.end())
-        throw EMidiInputError("MIDI Input Device " + name + " not installed ");
+        throw MidiInputError("MIDI Input Device " + name + " not installed ");
     m_productName = name;
     m_deviceId = static_cast<uint16_t>(found - names.begin());
 }
 
-void TMidiInput_::SetSysexBufferSize(uint16_t size)
+void MidiInputPort::SetSysexBufferSize(uint16_t size)
 {
     if (isOpen())
-        throw EMidiInputError("Change to SysexBufferSize while device was open");
+        throw MidiInputError("Change to SysexBufferSize while device was open");
     m_sysexBufferSize = size;
 }
 
-void TMidiInput_::SetSysexBufferCount(uint16_t count)
+void MidiInputPort::SetSysexBufferCount(uint16_t count)
 {
     if (isOpen())
-        throw EMidiInputError("Change to SysexBuffercount while device was open");
+        throw MidiInputError("Change to SysexBuffercount while device was open");
     m_sysexBufferCount = count;
 }
 
-void TMidiInput_::SetSysexOnly(bool on)
+void MidiInputPort::SetSysexOnly(bool on)
 {
     m_sysexOnly = on;
     m_context->sysexOnly.store(on, std::memory_order_relaxed);
 }
 
-void TMidiInput_::OpenPort()
+void MidiInputPort::OpenPort()
 {
     if (isOpen())
         return;
@@ -152,19 +152,19 @@ void TMidiInput_::OpenPort()
     }
 }
 
-void TMidiInput_::StartInput()
+void MidiInputPort::StartInput()
 {
     if (!isOpen())
         return;
     std::string error;
     if (!m_port->start(error)) {
         m_error = 1;
-        throw EMidiInputError(error.empty() ? std::string("The MIDI input could not be started.") : error);
+        throw MidiInputError(error.empty() ? std::string("The MIDI input could not be started.") : error);
     }
     m_error = 0;
 }
 
-void TMidiInput_::ClosePort()
+void MidiInputPort::ClosePort()
 {
     if (!isOpen())
         return;
@@ -180,14 +180,14 @@ void TMidiInput_::ClosePort()
     c.overflow.store(false);
 }
 
-uint16_t TMidiInput_::PendingEventCount() const
+uint16_t MidiInputPort::PendingEventCount() const
 {
     if (!isOpen() || !m_context->ring)
         return 0;
     return m_context->ring->count();
 }
 
-std::unique_ptr<TMyMidiEvent> TMidiInput_::ReadEvent()
+std::unique_ptr<MidiEvent> MidiInputPort::ReadEvent()
 {
     if (!isOpen() || !m_context->ring)
         return nullptr;
@@ -196,7 +196,7 @@ std::unique_ptr<TMyMidiEvent> TMidiInput_::ReadEvent()
     if (!c.ring->peek(slot))
         return nullptr;
 
-    auto event = std::make_unique<TMyMidiEvent>();
+    auto event = std::make_unique<MidiEvent>();
     event->timestamp = slot.timestamp;
     if (slot.buffer >= 0) {
         event->status = 0xF0;
@@ -213,7 +213,7 @@ std::unique_ptr<TMyMidiEvent> TMidiInput_::ReadEvent()
 }
 
 // Backend thread: no allocation, no locks, no Qt calls apart from the wake.
-void TMidiInput_::receive(const uint8_t* data, size_t size, uint32_t timestampMs)
+void MidiInputPort::receive(const uint8_t* data, size_t size, uint32_t timestampMs)
 {
     Context& c = *m_context;
     EventRing<Slot>* ring = c.ring.get();
@@ -265,7 +265,7 @@ void TMidiInput_::receive(const uint8_t* data, size_t size, uint32_t timestampMs
     c.wake->wake();
 }
 
-void TMidiInput_::onWake()
+void MidiInputPort::onWake()
 {
     if (m_context->overflow.exchange(false) && isOpen())
         emit Overflow();

@@ -16,15 +16,15 @@ class WakeNotifier;
 // One MIDI input port. The backend's receive callback only copies the message
 // into a preallocated receive buffer, pushes a slot into the event ring and
 // wakes the GUI thread; the GUI thread then takes events with ReadEvent().
-// Setters raise EMidiInputError with the texts users see.
-class TMidiInput_ : public QObject {
+// Setters raise MidiInputError with the texts users see.
+class MidiInputPort : public QObject {
     Q_OBJECT
 public:
     enum class State { Creating, Closed, Open };
 
     // Counts the input devices of `ports`; with at least one, selects device 0.
-    explicit TMidiInput_(MidiBackend& ports, QObject* parent = nullptr);
-    ~TMidiInput_() override;
+    explicit MidiInputPort(MidiBackend& ports, QObject* parent = nullptr);
+    ~MidiInputPort() override;
 
     int DeviceCount() const { return m_deviceCount; }
     uint16_t DeviceID() const { return m_deviceId; }
@@ -50,7 +50,7 @@ public:
     void ClosePort();
     uint16_t PendingEventCount() const;
     // The oldest pending event, or nullptr when closed or nothing is pending.
-    std::unique_ptr<TMyMidiEvent> ReadEvent();
+    std::unique_ptr<MidiEvent> ReadEvent();
 
 signals:
     void MidiInput();   // events are pending (OnMidiInput)

@@ -33,44 +33,44 @@ size_t shortMessageLength(uint8_t status)
 
 } // namespace
 
-TMidiOutput_::TMidiOutput_(MidiBackend& ports, QObject* parent)
+MidiOutputPort::MidiOutputPort(MidiBackend& ports, QObject* parent)
     : QObject(parent), m_ports(ports)
 {
     m_deviceCount = static_cast<int>(m_ports.outputPortNames().size());
 }
 
-TMidiOutput_::~TMidiOutput_()
+MidiOutputPort::~MidiOutputPort()
 {
     ClosePort();
 }
 
-void TMidiOutput_::SetDeviceID(int id)
+void MidiOutputPort::SetDeviceID(int id)
 {
     if (isOpen())
-        throw EmidioutputError("Change to DeviceID while device was open");
+        throw MidiOutputError("Change to DeviceID while device was open");
     // Ports come and go (JACK clients, the emulator), so the list is read afresh.
     const std::vector<std::string> names = m_ports.outputPortNames();
     m_deviceCount = static_cast<int>(names.size());
     if (id < 0 || id >= m_deviceCount)
-        throw EmidioutputError("Invalid device ID");
+        throw MidiOutputError("Invalid device ID");
     m_deviceId = id;
     m_productName = names[size_t(id)];
 }
 
-void TMidiOutput_::SetProductName(const std::string& name)
+void MidiOutputPort::SetProductName(const std::string& name)
 {
     if (isOpen())
-        throw EmidioutputError("Change to ProductName while device was open");
+        throw MidiOutputError("Change to ProductName while device was open");
     const std::vector<std::string> names = m_ports.outputPortNames();
     m_deviceCount = static_cast<int>(names.size());
     const auto found = std::find(names.begin(), names.end(), name);
     if (found == names.end())
-        throw EmidioutputError("MIDI output Device " + name + " not installed");
+        throw MidiOutputError("MIDI output Device " + name + " not installed");
     m_productName = name;
     m_deviceId = static_cast<int>(found - names.begin());
 }
 
-bool TMidiOutput_::OpenPort()
+bool MidiOutputPort::OpenPort()
 {
     if (isOpen())
         return true;
@@ -98,43 +98,43 @@ bool TMidiOutput_::OpenPort()
     }
 }
 
-bool TMidiOutput_::ClosePort()
+bool MidiOutputPort::ClosePort()
 {
     const bool wasOpen = isOpen();
     m_port.reset();
     return wasOpen;
 }
 
-void TMidiOutput_::SendShortMessage(uint8_t status, uint8_t data1, uint8_t data2)
+void MidiOutputPort::SendShortMessage(uint8_t status, uint8_t data1, uint8_t data2)
 {
     if (!m_port)
-        throw EmidioutputError(kPortNotOpen);
+        throw MidiOutputError(kPortNotOpen);
     const uint8_t bytes[3] = {status, data1, data2};
     std::string error;
     if (!m_port->send(bytes, shortMessageLength(status), error))
-        throw EmidioutputError(error);
+        throw MidiOutputError(error);
 }
 
-void TMidiOutput_::SendSysex(const uint8_t* data, uint16_t length)
+void MidiOutputPort::SendSysex(const uint8_t* data, uint16_t length)
 {
     if (!m_port)
-        throw EmidioutputError(kPortNotOpen);
+        throw MidiOutputError(kPortNotOpen);
     std::string error;
     if (!m_port->send(data, length, error))
-        throw EmidioutputError(error);
+        throw MidiOutputError(error);
     // The backend has copied the bytes; report the buffer as released once
     // control is back in the event loop, as callers expect it after the send.
     QMetaObject::invokeMethod(this, [this] { emit Onmidioutput(); }, Qt::QueuedConnection);
 }
 
-void TMidiOutput_::SendEvent(const TMyMidiEvent& event)
+void MidiOutputPort::SendEvent(const MidiEvent& event)
 {
     if (!isOpen())
-        throw EmidioutputError("MIDI Output device not open");
+        throw MidiOutputError("MIDI Output device not open");
     if (!event.sysex.empty()) {
         // Cutting the message to 16 bits of length would send a corrupt SysEx.
         if (event.sysex.size() > 0xFFFF)
-            throw EmidioutputError("The SysEx message is too long to send.");
+            throw MidiOutputError("The SysEx message is too long to send.");
         SendSysex(event.sysex.data(), event.sysexLength());
     } else {
         SendShortMessage(event.status, event.data1, event.data2);

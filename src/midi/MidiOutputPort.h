@@ -8,12 +8,12 @@
 #include <memory>
 #include <string>
 
-// One MIDI output port. Setters and sends raise EmidioutputError.
-class TMidiOutput_ : public QObject {
+// One MIDI output port. Setters and sends raise MidiOutputError.
+class MidiOutputPort : public QObject {
     Q_OBJECT
 public:
-    explicit TMidiOutput_(MidiBackend& ports, QObject* parent = nullptr);
-    ~TMidiOutput_() override;
+    explicit MidiOutputPort(MidiBackend& ports, QObject* parent = nullptr);
+    ~MidiOutputPort() override;
 
     int DeviceCount() const { return m_deviceCount; }
     int DeviceID() const { return m_deviceId; }
@@ -28,7 +28,7 @@ public:
     bool ClosePort();
     void SendShortMessage(uint8_t status, uint8_t data1, uint8_t data2);
     void SendSysex(const uint8_t* data, uint16_t length);
-    void SendEvent(const TMyMidiEvent& event);
+    void SendEvent(const MidiEvent& event);
 
 signals:
     void Onmidioutput();   // a sent SysEx buffer was released

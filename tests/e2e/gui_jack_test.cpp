@@ -48,7 +48,7 @@ struct Window {
             return;
         ports.add(backend);
         link = std::make_unique<DeviceLink>(ports);
-        window = std::make_unique<TDmxUserMainForm>(*link, false);
+        window = std::make_unique<MainWindow>(*link, false);
         window->showMessage = [this](const QString& text) { boxes << text; };
         window->showError = [this](const QString& text) { errors << text; };
         window->show();
@@ -63,7 +63,7 @@ struct Window {
     std::shared_ptr<MidiBackend> backend;
     MidiPortDirectory ports;
     std::unique_ptr<DeviceLink> link;
-    std::unique_ptr<TDmxUserMainForm> window;
+    std::unique_ptr<MainWindow> window;
     QStringList boxes;
     QStringList errors;
 };

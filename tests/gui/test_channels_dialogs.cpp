@@ -14,7 +14,7 @@
 
 TEST(ChannelInputDialog, AcceptsOnlyNumbersInItsRange)
 {
-    TDMXChannelInputForm dialog;
+    ChannelInputDialog dialog;
     QStringList boxes;
     dialog.showMessage = [&boxes](const QString& text) { boxes << text; };
     dialog.LowestChannel = 21;
@@ -58,7 +58,7 @@ TEST(ChannelInputDialog, AcceptsOnlyNumbersInItsRange)
 
 TEST(Calculator, ConvertsBetweenValueAndBytes)
 {
-    TCalcForm calc;
+    CalculatorDialog calc;
     calc.show();
     calc.ledlngLowByte->setText(QStringLiteral("52"));
     calc.ledlngHighByte->setText(QStringLiteral("18"));
@@ -85,7 +85,7 @@ TEST(Calculator, ConvertsBetweenValueAndBytes)
 
     calc.ledlngLowByte->clear();
     EXPECT_EQ(calc.lblWarning->text(), "No value entered!");
-    EXPECT_EQ(TCalcForm::CheckText(QStringLiteral("1 2"), 255), "Illegal chars in input!");
+    EXPECT_EQ(CalculatorDialog::CheckText(QStringLiteral("1 2"), 255), "Illegal chars in input!");
 
     // Only digits can be typed.
     calc.ledlngLowByte->setFocus();
@@ -97,7 +97,7 @@ TEST(Calculator, OpensWithoutBlockingAndKeepsItsFields)
 {
     ChannelsRig rig;
     rig.page->milngCalculatorClick();
-    TCalcForm* calc = rig.page->CalcForm;
+    CalculatorDialog* calc = rig.page->CalcForm;
     EXPECT_TRUE(calc->isVisible());
     EXPECT_FALSE(calc->isModal());
     EXPECT_TRUE(calc->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -112,7 +112,7 @@ TEST(Calculator, OpensWithoutBlockingAndKeepsItsFields)
 TEST(ColourSettings, OkRepaintsCancelKeepsTheColour)
 {
     ChannelsRig rig;
-    TDMXUserSetForm& colours = *rig.page->DMXUserSetForm;
+    RowColoursDialog& colours = *rig.page->DMXUserSetForm;
     EXPECT_EQ(colours.windowTitle(), "DMXUser Settings");
 
     // A cancelled chooser changes nothing; a confirmed one is in effect at once.
@@ -129,9 +129,9 @@ TEST(ColourSettings, OkRepaintsCancelKeepsTheColour)
     EXPECT_EQ(colours.color(RowColorRole::CCLine), 0x332211u);
 
     // "Cancel" closes with 3 and keeps the colour; the close box gives 2.
-    const std::pair<QAbstractButton*, int> closings[] = {{colours.Cancel, TDMXUserSetForm::ResultAbort},
-                                                         {colours.btnOk, TDMXUserSetForm::ResultOk},
-                                                         {nullptr, TDMXUserSetForm::ResultCancel}};
+    const std::pair<QAbstractButton*, int> closings[] = {{colours.Cancel, RowColoursDialog::ResultAbort},
+                                                         {colours.btnOk, RowColoursDialog::ResultOk},
+                                                         {nullptr, RowColoursDialog::ResultCancel}};
     for (const auto& [button, result] : closings) {
         QTimer::singleShot(0, &colours, [&colours, button = button] { button ? button->click() : void(colours.close()); });
         EXPECT_EQ(rig.page->runColorSettings(colours), result);

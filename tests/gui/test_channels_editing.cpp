@@ -247,7 +247,7 @@ TEST(ChannelsEditing, CopyAndPasteLandsAboveTheHighestRowUpTo512)
                  Row("007", "Value", "50", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "seven"), Row("020")});
     QString range;
     QString typed;   // empty: the proposal is taken
-    rig.page->runChannelInput = [&](TDMXChannelInputForm& dialog) {
+    rig.page->runChannelInput = [&](ChannelInputDialog& dialog) {
         range = QStringLiteral("%1 | %2-%3 | %4").arg(dialog.lblMsg2->text()).arg(dialog.LowestChannel)
                     .arg(dialog.HighestChannel).arg(dialog.ledlngDMXChNbr->text());
         if (!typed.isEmpty())
@@ -309,7 +309,7 @@ TEST(ChannelsEditing, DescriptionEditorUpdatesTheSelectedRow)
     EXPECT_EQ(rig.boxes, QStringList{"Improper selection."});
 
     rig.list().makeCurrent(0);
-    rig.page->runDescrForm = [](TDescrForm& editor) {
+    rig.page->runDescrForm = [](DescriptionDialog& editor) {
         EXPECT_EQ(editor.memDescr->toPlainText(), "old text");
         editor.memDescr->setPlainText(QStringLiteral("red, green;\nblue"));
         editor.btnUpdate->click();
@@ -343,9 +343,9 @@ TEST(ChannelsEditing, ShortcutKeysAndPageEnabling)
     EXPECT_EQ(rig.model().size(), 0);
     // The channel and file menus are off on the firmware page.
     const ChannelFileCommands& files = *rig.page->fileCommands;
-    for (int page : {TDmxUserMainForm::PageFWUpload, TDmxUserMainForm::PageUserMode}) {
+    for (int page : {MainWindow::PageFWUpload, MainWindow::PageUserMode}) {
         rig.form->pgcMain->setCurrentIndex(page);
         for (QAction* action : {rig.page->milngAddChannel, files.milngOpenSettings, files.milngSendToDevice})
-            EXPECT_EQ(action->isEnabled(), page == TDmxUserMainForm::PageUserMode) << action->objectName().toStdString();
+            EXPECT_EQ(action->isEnabled(), page == MainWindow::PageUserMode) << action->objectName().toStdString();
     }
 }

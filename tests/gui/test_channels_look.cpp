@@ -42,7 +42,7 @@ TEST(ChannelsLook, RowsTakeTheirRoleColourAndBlankCellsStayWhite)
     rig.list().setCurrentIndex({});
     Pause(20);
     const QImage image = rig.form->grab().toImage();
-    const TDMXUserSetForm& colours = *rig.page->DMXUserSetForm;
+    const RowColoursDialog& colours = *rig.page->DMXUserSetForm;
     const QColor white(Qt::white);
     struct Probe {
         int row, column;

@@ -32,7 +32,7 @@ struct Rig : WindowRig {
                     true)
     {
         form->show();
-        form->pgcMain->setCurrentIndex(TDmxUserMainForm::PageFWUpload);
+        form->pgcMain->setCurrentIndex(MainWindow::PageFWUpload);
     }
 
     // Loads a firmware file holding `image` with "Load firmware file".
@@ -56,7 +56,7 @@ struct Rig : WindowRig {
 
 } // namespace
 
-TEST(FirmwareServicePanel, UploadFromTheLoadedFile)
+TEST(FirmwarePage, UploadFromTheLoadedFile)
 {
     Rig rig('B');
     const FirmwareImage image = MakeTestFirmwareImage(700, 'B', "05-01-2019 08:30");
@@ -78,7 +78,7 @@ TEST(FirmwareServicePanel, UploadFromTheLoadedFile)
     EXPECT_TRUE(rig.boxes.isEmpty());
 }
 
-TEST(FirmwareServicePanel, InterfaceTestCountsPasses)
+TEST(FirmwarePage, InterfaceTestCountsPasses)
 {
     Rig rig('E');
     rig.selectMode(3);
@@ -88,7 +88,7 @@ TEST(FirmwareServicePanel, InterfaceTestCountsPasses)
     EXPECT_EQ(rig.form->lbllngStatMsg->text(), "Transfer test passed...");
 }
 
-TEST(FirmwareServicePanel, SetDeviceIdWithoutRestartClearsTheDeviceLabels)
+TEST(FirmwarePage, SetDeviceIdWithoutRestartClearsTheDeviceLabels)
 {
     Rig rig('B', [](EmulatorConfig& c) { c.noRestartAfterDeviceNumber = true; });
     rig.load(MakeTestFirmwareImage(300, 'B', "05-01-2019 08:30"));

@@ -56,12 +56,12 @@ TEST(MainWindow, OrdinaryRunStartsOnChannelPageWithServiceControlsHidden)
 
     auto* pages = rig.find<QTabWidget>("pgcMain");
     EXPECT_EQ(PageNames(*pages), (QStringList{"tslngUserMode", "tslngSpecials", "tslngBasicMode", "tslngFWUpload"}));
-    EXPECT_EQ(pages->currentIndex(), TDmxUserMainForm::PageUserMode);
+    EXPECT_EQ(pages->currentIndex(), MainWindow::PageUserMode);
     EXPECT_FALSE(rig.link->firmwarePageShown());
 
     EXPECT_EQ(rig.find<QComboBox>("cbxInPorts")->currentText(), QString::fromLatin1(kEmulatorPortName));
     EXPECT_EQ(rig.find<QComboBox>("cbxOutPorts")->currentText(), QString::fromLatin1(kEmulatorPortName));
-    EXPECT_TRUE(rig.link->MidiInput_1().isOpen());
+    EXPECT_TRUE(rig.link->input().isOpen());
 
     EXPECT_TRUE(rig.find<QWidget>("pnlService")->isHidden());
     EXPECT_FALSE(rig.find<QAction>("milngLanguage")->isVisible());
@@ -75,11 +75,11 @@ TEST(MainWindow, OrdinaryRunStartsOnChannelPageWithServiceControlsHidden)
 TEST(MainWindow, DeveloperRunOpensOnFirmwarePageAndShowsDebugWindow)
 {
     Rig rig({}, true);
-    TuserDbgForm debug(*rig.link);
+    DebugWindow debug(*rig.link);
     rig.form->setDebugWindow(&debug);
     rig.form->show();
 
-    EXPECT_EQ(rig.find<QTabWidget>("pgcMain")->currentIndex(), TDmxUserMainForm::PageFWUpload);
+    EXPECT_EQ(rig.find<QTabWidget>("pgcMain")->currentIndex(), MainWindow::PageFWUpload);
     EXPECT_TRUE(rig.link->firmwarePageShown());
     EXPECT_TRUE(debug.isVisible());
     EXPECT_EQ(debug.windowTitle(), "userDbgForm");
@@ -117,7 +117,7 @@ TEST(MainWindow, IdentificationMessageDecidesModesPageAndDeviceLabel)
         ASSERT_TRUE(WaitFor([&, label = label] { return rig.text("lblDevType") == label; })) << label;
         // Only Basic and Eco devices have modes and the programming mode.
         const bool modes = code != 0x00;
-        EXPECT_EQ(pages->isTabVisible(TDmxUserMainForm::PageBasicMode), modes) << label;
+        EXPECT_EQ(pages->isTabVisible(MainWindow::PageBasicMode), modes) << label;
         EXPECT_EQ(programming->isHidden(), !modes) << label;
     }
     EXPECT_EQ(rig.link->deviceType(), 'E');
@@ -130,17 +130,17 @@ TEST(MainWindow, ProIdentifiedOnModesPageLeavesItWithoutDeviceRequests)
     Rig rig(device('B'));
     rig.form->show();
     auto* pages = rig.find<QTabWidget>("pgcMain");
-    pages->setCurrentIndex(TDmxUserMainForm::PageBasicMode);   // the user's switch reads the device information
+    pages->setCurrentIndex(MainWindow::PageBasicMode);   // the user's switch reads the device information
     EXPECT_EQ(rig.commandLetters(), "J");
     EXPECT_FALSE(rig.find<QMenu>("milngUserTools")->menuAction()->isEnabled());
 
     rig.emulator->inject({0x80, 0x00, 0x00});
-    ASSERT_TRUE(WaitFor([&] { return !pages->isTabVisible(TDmxUserMainForm::PageBasicMode); }));
-    EXPECT_NE(pages->currentIndex(), TDmxUserMainForm::PageBasicMode);
+    ASSERT_TRUE(WaitFor([&] { return !pages->isTabVisible(MainWindow::PageBasicMode); }));
+    EXPECT_NE(pages->currentIndex(), MainWindow::PageBasicMode);
     // Hiding the tab is no user switch: nothing more is sent to the device.
     Pause(300);
     EXPECT_EQ(rig.commandLetters(), "J");
-    EXPECT_EQ(rig.link->firmwarePageShown(), pages->currentIndex() == TDmxUserMainForm::PageFWUpload);
+    EXPECT_EQ(rig.link->firmwarePageShown(), pages->currentIndex() == MainWindow::PageFWUpload);
 }
 
 TEST(MainWindow, RestartWithoutAnswerReportsByDeviceType)
@@ -203,14 +203,14 @@ TEST(MainWindow, SwitchingToAdditionalSettingsReadsOptions)
     rig.form->show();
     auto* pages = rig.find<QTabWidget>("pgcMain");
 
-    pages->setCurrentIndex(TDmxUserMainForm::PageSpecials);
+    pages->setCurrentIndex(MainWindow::PageSpecials);
     EXPECT_TRUE(rig.find<QCheckBox>("cblngNoteOffActions")->isChecked());
     EXPECT_EQ(rig.find<QSpinBox>("sedZeroValueOffset")->value(), 5);
     EXPECT_EQ(rig.text("lbllngStatMsg"), "Data ready.");
     EXPECT_EQ(rig.commandLetters(), "M");   // not identified yet: no "J"
     EXPECT_TRUE(rig.find<QMenu>("milngUserTools")->menuAction()->isEnabled());
 
-    pages->setCurrentIndex(TDmxUserMainForm::PageFWUpload);
+    pages->setCurrentIndex(MainWindow::PageFWUpload);
     EXPECT_EQ(rig.text("lbllngStatMsg"), "-");
     EXPECT_TRUE(rig.link->firmwarePageShown());
     EXPECT_FALSE(rig.find<QMenu>("milngUserTools")->menuAction()->isEnabled());
@@ -221,7 +221,7 @@ TEST(MainWindow, SwitchingToAdditionalSettingsReadsOptions)
     rig.emulator->inject({0x80, 0x00, 0x00});
     ASSERT_TRUE(WaitFor([&] { return rig.link->deviceType() == 'P'; }));
     rig.find<QLabel>("lblDevType")->clear();
-    pages->setCurrentIndex(TDmxUserMainForm::PageSpecials);
+    pages->setCurrentIndex(MainWindow::PageSpecials);
     EXPECT_EQ(rig.commandLetters(), "MMJ");
     EXPECT_EQ(rig.text("lblDevType"), "VANTOREL Pro");
     EXPECT_EQ(rig.text("lblDevID"), "000001");
@@ -250,9 +250,9 @@ TEST(MainWindow, DeviceButtonsSendTheirCommands)
 
     // "Clear data in device" selects the channel page.
     auto* pages = rig.find<QTabWidget>("pgcMain");
-    pages->setCurrentIndex(TDmxUserMainForm::PageFWUpload);
+    pages->setCurrentIndex(MainWindow::PageFWUpload);
     rig.find<QAction>("milngClearDataInDevice")->trigger();
-    EXPECT_EQ(pages->currentIndex(), TDmxUserMainForm::PageUserMode);
+    EXPECT_EQ(pages->currentIndex(), MainWindow::PageUserMode);
     EXPECT_EQ(rig.text("lbllngStatMsg"), "Data in device cleaned.");
     EXPECT_EQ(rig.emulator->device().clears(), 1);
     EXPECT_FALSE(rig.link->firmwarePageShown());
@@ -269,7 +269,7 @@ TEST(MainWindow, PortThatVanishedIsReportedAndCursorRestored)
 
     ASSERT_EQ(rig.errors.size(), 1);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_FALSE(rig.link->MidiInput_1().isOpen());
+    EXPECT_FALSE(rig.link->input().isOpen());
 }
 
 TEST(DeveloperRun, TracerPidLineDecides)

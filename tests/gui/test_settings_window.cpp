@@ -64,7 +64,7 @@ struct Rig {
         files.positionIni = dir.filePath(QStringLiteral("positions.INI"));
         files.executableDir = dir.path() + QLatin1Char('/');
         link = std::make_unique<DeviceLink>(ports);
-        form = std::make_unique<TDmxUserMainForm>(*link, developerRun, files);
+        form = std::make_unique<MainWindow>(*link, developerRun, files);
         form->showMessage = [this](const QString& text) { boxes << text; };
         form->showError = [this](const QString& text) { errors << text; };
     }
@@ -76,7 +76,7 @@ struct Rig {
     MidiPortDirectory ports;
     SettingsFiles files;
     std::unique_ptr<DeviceLink> link;
-    std::unique_ptr<TDmxUserMainForm> form;
+    std::unique_ptr<MainWindow> form;
     QStringList boxes;
     QStringList errors;
 };
@@ -233,7 +233,7 @@ TEST(Settings, DebugOnRevealsDeveloperControlsWithoutADeveloperRun)
         EXPECT_EQ(rig.form->pnlService->isHidden(), !on) << value;
         EXPECT_EQ(rig.form->milngLanguage->isVisible(), on) << value;
         // The ordinary run's first page all the same.
-        EXPECT_EQ(rig.form->pgcMain->currentIndex(), TDmxUserMainForm::PageUserMode);
+        EXPECT_EQ(rig.form->pgcMain->currentIndex(), MainWindow::PageUserMode);
     }
 }
 
@@ -275,8 +275,8 @@ TEST(PageChange, WithoutMidiInputsNothingIsAsked)
     rig.form->show();
     ASSERT_TRUE(rig.form->startupError().isEmpty());
     EXPECT_EQ(rig.form->cbxInPorts->count(), 0);
-    rig.form->pgcMain->setCurrentIndex(TDmxUserMainForm::PageSpecials);
-    rig.form->pgcMain->setCurrentIndex(TDmxUserMainForm::PageBasicMode);
+    rig.form->pgcMain->setCurrentIndex(MainWindow::PageSpecials);
+    rig.form->pgcMain->setCurrentIndex(MainWindow::PageBasicMode);
     EXPECT_EQ(rig.form->lbllngStatMsg->text(), "-");
     EXPECT_TRUE(rig.boxes.isEmpty() && rig.errors.isEmpty());
     ASSERT_TRUE(rig.form->close());
@@ -287,7 +287,7 @@ TEST(LangForm, ListsTheTextPropertiesOfTheRadioGroupOnly)
 {
     QTemporaryDir dir;
     Rig rig(dir, true);
-    TLangForm lang(*rig.form);
+    LanguageWindow lang(*rig.form);
     rig.form->setLanguageWindow(&lang);
     rig.form->show();
     rig.form->milngLanguage->trigger();

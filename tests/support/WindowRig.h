@@ -15,7 +15,7 @@ struct WindowRig : LinkRig {
         : LinkRig(config)
     {
         link->setDeveloperRun(developerRun);
-        form = std::make_unique<TDmxUserMainForm>(*link, developerRun);
+        form = std::make_unique<MainWindow>(*link, developerRun);
         form->showMessage = [this](const QString& text) { boxes << text; };
         form->showError = [this](const QString& text) { errors << text; };
     }
@@ -32,7 +32,7 @@ struct WindowRig : LinkRig {
     QString text(const char* name) const { return find<QLabel>(name)->text(); }
     void click(const char* name) const { find<QPushButton>(name)->click(); }
 
-    std::unique_ptr<TDmxUserMainForm> form;
+    std::unique_ptr<MainWindow> form;
     QStringList boxes;
     QStringList errors;
 };

@@ -35,7 +35,7 @@ QLabel* fieldLabel(const char* name, const QString& text, QLineEdit* buddy, QWid
 
 } // namespace
 
-TCalcForm::TCalcForm(QWidget* parent)
+CalculatorDialog::CalculatorDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("CalcForm"));
@@ -93,11 +93,11 @@ TCalcForm::TCalcForm(QWidget* parent)
         field->installEventFilter(this);
         connect(field, &QLineEdit::textChanged, this, [this, field] { checkField(field); });
     }
-    connect(btnToValue, &QPushButton::clicked, this, &TCalcForm::btnToValueClick);
-    connect(btnToBytes, &QPushButton::clicked, this, &TCalcForm::btnToBytesClick);
+    connect(btnToValue, &QPushButton::clicked, this, &CalculatorDialog::btnToValueClick);
+    connect(btnToBytes, &QPushButton::clicked, this, &CalculatorDialog::btnToBytesClick);
 }
 
-QString TCalcForm::CheckText(const QString& text, int maximum)
+QString CalculatorDialog::CheckText(const QString& text, int maximum)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
@@ -112,25 +112,25 @@ QString TCalcForm::CheckText(const QString& text, int maximum)
     return {};
 }
 
-int TCalcForm::maximumOf(const QLineEdit* field) const
+int CalculatorDialog::maximumOf(const QLineEdit* field) const
 {
     return field == ledlngValue ? 65535 : 255;
 }
 
-bool TCalcForm::checkField(QLineEdit* field)
+bool CalculatorDialog::checkField(QLineEdit* field)
 {
     const QString warning = CheckText(field->text(), maximumOf(field));
     lblWarning->setText(warning);
     return warning.isEmpty();
 }
 
-void TCalcForm::markField(QLineEdit* field)
+void CalculatorDialog::markField(QLineEdit* field)
 {
     field->selectAll();
     field->setFocus();
 }
 
-void TCalcForm::btnToValueClick()
+void CalculatorDialog::btnToValueClick()
 {
     for (QLineEdit* field : {ledlngLowByte, ledlngHighByte}) {
         if (!checkField(field)) {
@@ -147,7 +147,7 @@ void TCalcForm::btnToValueClick()
     ledlngValue->setText(QString::number(*low + 256 * *high));
 }
 
-void TCalcForm::btnToBytesClick()
+void CalculatorDialog::btnToBytesClick()
 {
     if (!checkField(ledlngValue)) {
         markField(ledlngValue);
@@ -162,7 +162,7 @@ void TCalcForm::btnToBytesClick()
     ledlngLowByte->setText(QString::number(*value & 255));
 }
 
-bool TCalcForm::eventFilter(QObject* watched, QEvent* event)
+bool CalculatorDialog::eventFilter(QObject* watched, QEvent* event)
 {
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (field && (field == ledlngLowByte || field == ledlngHighByte || field == ledlngValue)) {

@@ -9,10 +9,10 @@ class QPushButton;
 // "16 bit calculator": converts between a 16-bit value and its low and high
 // bytes. Shown without blocking the main window and kept on top of it; the
 // fields keep their contents between showings.
-class TCalcForm : public QDialog {
+class CalculatorDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TCalcForm(QWidget* parent = nullptr);
+    explicit CalculatorDialog(QWidget* parent = nullptr);
 
     // The problem of a field's text, empty when there is none.
     static QString CheckText(const QString& text, int maximum);

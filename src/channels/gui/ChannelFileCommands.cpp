@@ -39,7 +39,7 @@ QString ChosenFile(QFileDialog& dialog)
 
 } // namespace
 
-ChannelFileCommands::ChannelFileCommands(TDmxUserMainForm& form, ChannelsPage& page)
+ChannelFileCommands::ChannelFileCommands(MainWindow& form, ChannelsPage& page)
     : QObject(&page)
     , m_form(form)
     , m_page(page)
@@ -124,7 +124,7 @@ void ChannelFileCommands::installDefaultDialogs()
 
 void ChannelFileCommands::showUserModePage()
 {
-    m_form.selectPage(TDmxUserMainForm::PageUserMode);
+    m_form.selectPage(MainWindow::PageUserMode);
 }
 
 QString ChannelFileCommands::programDirectory() const

@@ -7,7 +7,7 @@
 
 class ChannelsPage;
 class QAction;
-class TDmxUserMainForm;
+class MainWindow;
 
 // "Open channels settings", "Save channels settings", "Read from device" and
 // "Write to device" in the menu "File and device operations". While a device
@@ -16,7 +16,7 @@ class TDmxUserMainForm;
 class ChannelFileCommands : public QObject {
     Q_OBJECT
 public:
-    ChannelFileCommands(TDmxUserMainForm& form, ChannelsPage& page);
+    ChannelFileCommands(MainWindow& form, ChannelsPage& page);
 
     // The file dialogs (dlgOpen, dlgSave); tests replace them. They get the
     // starting directory and the proposed file and give the chosen full name,
@@ -41,6 +41,6 @@ private:
     void showUserModePage();
     QString programDirectory() const;
 
-    TDmxUserMainForm& m_form;
+    MainWindow& m_form;
     ChannelsPage& m_page;
 };

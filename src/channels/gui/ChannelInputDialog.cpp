@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TDMXChannelInputForm::TDMXChannelInputForm(QWidget* parent)
+ChannelInputDialog::ChannelInputDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("DMXChannelInputForm"));
@@ -63,21 +63,21 @@ TDMXChannelInputForm::TDMXChannelInputForm(QWidget* parent)
     buttons->addWidget(btnlngCancel);
     layout->addLayout(buttons);
 
-    connect(btnlngOk, &QPushButton::clicked, this, &TDMXChannelInputForm::btnlngOkClick);
+    connect(btnlngOk, &QPushButton::clicked, this, &ChannelInputDialog::btnlngOkClick);
     connect(btnlngCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     setMinimumWidth(300);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TDMXChannelInputForm::showEvent(QShowEvent* event)
+void ChannelInputDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     ledlngDMXChNbr->setFocus();
     ledlngDMXChNbr->selectAll();
 }
 
-void TDMXChannelInputForm::btnlngOkClick()
+void ChannelInputDialog::btnlngOkClick()
 {
     const QString text = ledlngDMXChNbr->text().trimmed();
     if (text.isEmpty()) {
@@ -105,7 +105,7 @@ void TDMXChannelInputForm::btnlngOkClick()
     accept();
 }
 
-bool TDMXChannelInputForm::ledlngDMXChNbrKeyPress(QKeyEvent* event)
+bool ChannelInputDialog::ledlngDMXChNbrKeyPress(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         btnlngOkClick();
@@ -114,7 +114,7 @@ bool TDMXChannelInputForm::ledlngDMXChNbrKeyPress(QKeyEvent* event)
     return !IsDigitOrEditingKey(event);
 }
 
-bool TDMXChannelInputForm::eventFilter(QObject* watched, QEvent* event)
+bool ChannelInputDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ledlngDMXChNbr && event->type() == QEvent::KeyPress)
         return ledlngDMXChNbrKeyPress(static_cast<QKeyEvent*>(event));

@@ -11,10 +11,10 @@ class QPushButton;
 // Asks for a destination DMX channel number within LowestChannel..HighestChannel.
 // The caller sets the caption, both message lines, the prefilled number and
 // the range; on Ok (result Accepted) ChannelNumber holds the accepted number.
-class TDMXChannelInputForm : public QDialog {
+class ChannelInputDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TDMXChannelInputForm(QWidget* parent = nullptr);
+    explicit ChannelInputDialog(QWidget* parent = nullptr);
 
     int LowestChannel = 1;
     int HighestChannel = 512;

@@ -54,7 +54,7 @@ QString Lines(const char* text)
 
 } // namespace
 
-ChannelsPage::ChannelsPage(TDmxUserMainForm& form)
+ChannelsPage::ChannelsPage(MainWindow& form)
     : QObject(&form)
     , m_form(form)
 {
@@ -230,7 +230,7 @@ void ChannelsPage::buildList()
     lvDMXChannels = new ChannelListView(m_form.tslngUserMode);
     lvDMXChannels->setChannelModel(m_model);
     m_delegate = new ChannelRowDelegate(*m_model, [this](RowColorRole role) {
-        return DMXUserSetForm ? DMXUserSetForm->qcolor(role) : TDMXUserSetForm::ToQColor(DefaultRowColor(role));
+        return DMXUserSetForm ? DMXUserSetForm->qcolor(role) : RowColoursDialog::ToQColor(DefaultRowColor(role));
     }, lvDMXChannels);
     lvDMXChannels->setItemDelegate(m_delegate);
 
@@ -299,13 +299,13 @@ void ChannelsPage::buildMenus()
 
 void ChannelsPage::buildDialogs()
 {
-    DMXUserSetForm = new TDMXUserSetForm(&m_form);
-    DescrForm = new TDescrForm(&m_form);
-    DMXChannelInputForm = new TDMXChannelInputForm(&m_form);
-    CalcForm = new TCalcForm(&m_form);
+    DMXUserSetForm = new RowColoursDialog(&m_form);
+    DescrForm = new DescriptionDialog(&m_form);
+    DMXChannelInputForm = new ChannelInputDialog(&m_form);
+    CalcForm = new CalculatorDialog(&m_form);
 
     DMXChannelInputForm->showMessage = [this](const QString& text) { showMessage(text); };
-    connect(DescrForm, &TDescrForm::descriptionUpdated, this, &ChannelsPage::writeDescriptionToCurrentRow);
+    connect(DescrForm, &DescriptionDialog::descriptionUpdated, this, &ChannelsPage::writeDescriptionToCurrentRow);
 }
 
 void ChannelsPage::installDefaultHooks()
@@ -332,9 +332,9 @@ void ChannelsPage::installDefaultHooks()
             return std::nullopt;
         return dialog.textValue();
     };
-    runChannelInput = [](TDMXChannelInputForm& dialog) { return dialog.exec() == QDialog::Accepted; };
-    runDescrForm = [](TDescrForm& dialog) { dialog.exec(); };
-    runColorSettings = [](TDMXUserSetForm& dialog) { return dialog.exec(); };
+    runChannelInput = [](ChannelInputDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
+    runDescrForm = [](DescriptionDialog& dialog) { dialog.exec(); };
+    runColorSettings = [](RowColoursDialog& dialog) { return dialog.exec(); };
 }
 
 // ---------------------------------------------------------------- events
@@ -356,7 +356,7 @@ void ChannelsPage::showChannelCount()
 
 void ChannelsPage::showUserModePage()
 {
-    m_form.selectPage(TDmxUserMainForm::PageUserMode);
+    m_form.selectPage(MainWindow::PageUserMode);
 }
 
 void ChannelsPage::showMessage(const QString& text)

@@ -21,11 +21,11 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QSpinBox;
-class TCalcForm;
-class TDMXChannelInputForm;
-class TDMXUserSetForm;
-class TDescrForm;
-class TDmxUserMainForm;
+class CalculatorDialog;
+class ChannelInputDialog;
+class RowColoursDialog;
+class DescriptionDialog;
+class MainWindow;
 
 // The "User Mode channels settings" page: the edit row pnlSettings above the
 // channel list lvDMXChannels, the "User Mode Tools" menu, the list's popup
@@ -34,7 +34,7 @@ class TDmxUserMainForm;
 class ChannelsPage : public QObject {
     Q_OBJECT
 public:
-    explicit ChannelsPage(TDmxUserMainForm& form);
+    explicit ChannelsPage(MainWindow& form);
     ~ChannelsPage() override;
 
     ChannelTableModel& model() { return *m_model; }
@@ -47,9 +47,9 @@ public:
     std::function<std::optional<QString>(const QString& caption, const QString& prompt, const QString& text)> inputBox;
     // Modal runs of the dialogs: the channel input dialog (true on Ok), the
     // description editor and the colour settings (their result).
-    std::function<bool(TDMXChannelInputForm& dialog)> runChannelInput;
-    std::function<void(TDescrForm& dialog)> runDescrForm;
-    std::function<int(TDMXUserSetForm& dialog)> runColorSettings;
+    std::function<bool(ChannelInputDialog& dialog)> runChannelInput;
+    std::function<void(DescriptionDialog& dialog)> runDescrForm;
+    std::function<int(RowColoursDialog& dialog)> runColorSettings;
 
     // Commands.
     void btnSetDMXChClick();
@@ -159,10 +159,10 @@ public:
     ChannelFileCommands* fileCommands = nullptr;
 
     // The dialogs (owned by the main window, alive as long as it is).
-    TDMXUserSetForm* DMXUserSetForm = nullptr;
-    TDescrForm* DescrForm = nullptr;
-    TDMXChannelInputForm* DMXChannelInputForm = nullptr;
-    TCalcForm* CalcForm = nullptr;
+    RowColoursDialog* DMXUserSetForm = nullptr;
+    DescriptionDialog* DescrForm = nullptr;
+    ChannelInputDialog* DMXChannelInputForm = nullptr;
+    CalculatorDialog* CalcForm = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -186,7 +186,7 @@ private:
     int highestNumber() const;
     void scrollToRow(int row);
 
-    TDmxUserMainForm& m_form;
+    MainWindow& m_form;
     ChannelTableModel* m_model = nullptr;
     ChannelRowDelegate* m_delegate = nullptr;
     int m_previousDmxValue = 1;

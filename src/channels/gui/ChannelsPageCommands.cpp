@@ -475,7 +475,7 @@ void ChannelsPage::milngCopyPasteClick()
     const int count = int(collected.size());
     const int highest = kLastDmxChannel + 1 - count;
 
-    TDMXChannelInputForm& dialog = *DMXChannelInputForm;
+    ChannelInputDialog& dialog = *DMXChannelInputForm;
     dialog.setWindowTitle(QStringLiteral("Copying DMX Channel(s)"));
     dialog.lblMsg1->setText(QStringLiteral("Enter destination of channels copy."));
     dialog.lblMsg2->setText(QStringLiteral("Available range: ") + QString::asprintf("%d - %d", first, highest));
@@ -539,6 +539,6 @@ void ChannelsPage::milngCalculatorClick()
 void ChannelsPage::milngColorsClick()
 {
     const int result = runColorSettings ? runColorSettings(*DMXUserSetForm) : 0;
-    if (result == TDMXUserSetForm::ResultOk)
+    if (result == RowColoursDialog::ResultOk)
         lvDMXChannels->viewport()->update();
 }

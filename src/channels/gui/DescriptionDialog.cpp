@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TDescrForm::TDescrForm(QWidget* parent)
+DescriptionDialog::DescriptionDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("DescrForm"));
@@ -47,31 +47,31 @@ TDescrForm::TDescrForm(QWidget* parent)
     lbllngNote->setPalette(red);
     layout->addWidget(lbllngNote);
 
-    connect(btnUpdate, &QPushButton::clicked, this, &TDescrForm::btnUpdateClick);
-    connect(btnClose, &QPushButton::clicked, this, &TDescrForm::btnCloseClick);
+    connect(btnUpdate, &QPushButton::clicked, this, &DescriptionDialog::btnUpdateClick);
+    connect(btnClose, &QPushButton::clicked, this, &DescriptionDialog::btnCloseClick);
 
     setFixedSize(440, 230);
 }
 
-void TDescrForm::showEvent(QShowEvent* event)
+void DescriptionDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     FormShow();
 }
 
-void TDescrForm::FormShow()
+void DescriptionDialog::FormShow()
 {
     memDescr->setFocus();
 }
 
-void TDescrForm::btnUpdateClick()
+void DescriptionDialog::btnUpdateClick()
 {
     // One line without separators: the CSV file keeps every description intact.
     const std::string text = SanitizedDescription(memDescr->toPlainText().toStdString());
     emit descriptionUpdated(QString::fromStdString(text));
 }
 
-void TDescrForm::btnCloseClick()
+void DescriptionDialog::btnCloseClick()
 {
     accept();
 }

@@ -10,10 +10,10 @@ class QPushButton;
 // row. Update hands the cleaned text to the owner (descriptionUpdated), which
 // writes it into the current row of the channel list; the editor stays open
 // until Close.
-class TDescrForm : public QDialog {
+class DescriptionDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TDescrForm(QWidget* parent = nullptr);
+    explicit DescriptionDialog(QWidget* parent = nullptr);
 
     void btnUpdateClick();
     void btnCloseClick();

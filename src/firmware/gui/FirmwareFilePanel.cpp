@@ -30,7 +30,7 @@ bool isExistingFile(const QString& path)
 
 } // namespace
 
-FirmwareFilePanel::FirmwareFilePanel(TDmxUserMainForm& form)
+FirmwareFilePanel::FirmwareFilePanel(MainWindow& form)
     : QObject(&form)
     , m_form(form)
 {

@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-class TDmxUserMainForm;
+class MainWindow;
 
 // The firmware file of the firmware page: "Load firmware file", the labels of
 // the loaded file and what the upload needs from it (path, type letter, date).
@@ -17,7 +17,7 @@ class FirmwareFilePanel : public QObject {
     Q_OBJECT
 public:
     // Child of `form`; connects btnLoadFirmware and shows "-" in the file labels.
-    explicit FirmwareFilePanel(TDmxUserMainForm& form);
+    explicit FirmwareFilePanel(MainWindow& form);
 
     // The open-file dialog; receives the file or directory to start in and
     // returns the chosen path, empty when cancelled. Tests replace it.
@@ -56,7 +56,7 @@ signals:
 private:
     QString defaultChooseFile(const QString& start);
 
-    TDmxUserMainForm& m_form;
+    MainWindow& m_form;
     QString m_path;
     PackedDateTime m_date = 0;
 };

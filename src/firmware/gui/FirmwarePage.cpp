@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-FirmwareServicePanel::FirmwareServicePanel(TDmxUserMainForm& form)
+FirmwarePage::FirmwarePage(MainWindow& form)
     : QObject(&form)
     , m_form(form)
     , m_service(form.link())
@@ -38,25 +38,25 @@ FirmwareServicePanel::FirmwareServicePanel(TDmxUserMainForm& form)
 
     connect(&m_service, &FirmwareService::passesChanged, this,
             [this](int passes) { m_form.lbllngPasses->setText(QString::number(passes)); });
-    connect(&m_service, &FirmwareService::deviceInfoCleared, this, &FirmwareServicePanel::clearDeviceInfo);
+    connect(&m_service, &FirmwareService::deviceInfoCleared, this, &FirmwarePage::clearDeviceInfo);
     connect(m_form.btnlngEnterProgrammingMode, &QPushButton::clicked, this,
-            &FirmwareServicePanel::btnlngEnterProgrammingModeClick);
-    connect(m_form.btnSetDevNbr, &QPushButton::clicked, this, &FirmwareServicePanel::btnSetDevNbrClick);
+            &FirmwarePage::btnlngEnterProgrammingModeClick);
+    connect(m_form.btnSetDevNbr, &QPushButton::clicked, this, &FirmwarePage::btnSetDevNbrClick);
 }
 
-FirmwareServicePanel::~FirmwareServicePanel() = default;
+FirmwarePage::~FirmwarePage() = default;
 
-void FirmwareServicePanel::btnlngEnterProgrammingModeClick()
+void FirmwarePage::btnlngEnterProgrammingModeClick()
 {
     EnterProgrammingMode(m_form.link());
 }
 
-void FirmwareServicePanel::btnSetDevNbrClick()
+void FirmwarePage::btnSetDevNbrClick()
 {
     m_service.SetDeviceId(m_form.sedDevNbr->value());
 }
 
-void FirmwareServicePanel::clearDeviceInfo()
+void FirmwarePage::clearDeviceInfo()
 {
     for (QLabel* label : {m_form.lblBLDate, m_form.lblSWDate, m_form.lblFWDate, m_form.lblDevID, m_form.lblDevType,
                           m_form.lblFWType})

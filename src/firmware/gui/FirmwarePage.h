@@ -4,18 +4,18 @@
 
 #include <QObject>
 
-class TDmxUserMainForm;
+class MainWindow;
 
 // The device side of the firmware page: programming mode, the upload mode
 // (rglngMode), the pass counter of the interface test, the device labels
 // filled from the bootloader's reports and "Set Device ID". The flows are the
 // FirmwareService's; this object connects them to the window.
-class FirmwareServicePanel : public QObject {
+class FirmwarePage : public QObject {
     Q_OBJECT
 public:
     // Child of `form`; takes the current file from form.firmwareFile.
-    explicit FirmwareServicePanel(TDmxUserMainForm& form);
-    ~FirmwareServicePanel() override;
+    explicit FirmwarePage(MainWindow& form);
+    ~FirmwarePage() override;
 
     FirmwareService& service() { return m_service; }
 
@@ -25,6 +25,6 @@ public:
 private:
     void clearDeviceInfo();
 
-    TDmxUserMainForm& m_form;
+    MainWindow& m_form;
     FirmwareService m_service;
 };

@@ -5,7 +5,7 @@
 
 // One MIDI event received from or sent to a port. A SysEx event has status 0xF0,
 // both data bytes 0 and its bytes in `sysex`; a short message has no SysEx bytes.
-struct TMyMidiEvent {
+struct MidiEvent {
     uint8_t status = 0;
     uint8_t data1 = 0;
     uint8_t data2 = 0;
@@ -17,7 +17,7 @@ struct TMyMidiEvent {
 };
 
 // status << 16 | data1 << 8 | data2; every SysEx event has the code 0xF00000.
-inline uint32_t EventCode(const TMyMidiEvent& e)
+inline uint32_t EventCode(const MidiEvent& e)
 {
     if (e.isSysex())
         return 0xF00000u;

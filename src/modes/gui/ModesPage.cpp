@@ -63,7 +63,7 @@ QPushButton* button(const char* name, const char* text, QWidget* parent)
 
 } // namespace
 
-ModesPage::ModesPage(TDmxUserMainForm& form)
+ModesPage::ModesPage(MainWindow& form)
     : QObject(&form)
     , m_form(form)
     , m_link(form.link())

@@ -13,7 +13,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QSpinBox;
-class TDmxUserMainForm;
+class MainWindow;
 
 // The content of the main window's "Basic/Eco modes configuration" page
 // (tslngBasicMode): five mode slots side by side, the modes count and the
@@ -26,7 +26,7 @@ class TDmxUserMainForm;
 class ModesPage : public QObject {
     Q_OBJECT
 public:
-    explicit ModesPage(TDmxUserMainForm& form);
+    explicit ModesPage(MainWindow& form);
 
     static constexpr uint8_t kSlotNotShown = 0xFF;
 
@@ -76,7 +76,7 @@ private:
     void resetAllSlots();
     void componentNotFound();
 
-    TDmxUserMainForm& m_form;
+    MainWindow& m_form;
     DeviceLink& m_link;
     QWidget* m_page = nullptr;
 };

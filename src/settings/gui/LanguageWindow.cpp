@@ -35,7 +35,7 @@ bool IsTextType(const QMetaProperty& property)
 
 } // namespace
 
-TLangForm::TLangForm(QWidget& owner, QWidget* parent)
+LanguageWindow::LanguageWindow(QWidget& owner, QWidget* parent)
     : QDialog(parent)
     , m_owner(owner)
 {
@@ -58,10 +58,10 @@ TLangForm::TLangForm(QWidget& owner, QWidget* parent)
     buttons->addStretch(1);
     layout->addLayout(buttons);
 
-    connect(Button1, &QPushButton::clicked, this, &TLangForm::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, &LanguageWindow::Button1Click);
 }
 
-void TLangForm::Button1Click()
+void LanguageWindow::Button1Click()
 {
     ListBox1->clear();
     QStringList lines;
@@ -75,7 +75,7 @@ void TLangForm::Button1Click()
     ListBox1->addItems(lines);
 }
 
-void TLangForm::ListStringProperties(const QObject& component, QStringList& lines)
+void LanguageWindow::ListStringProperties(const QObject& component, QStringList& lines)
 {
     const QMetaObject* meta = component.metaObject();
     std::vector<QMetaProperty> properties;

@@ -11,11 +11,11 @@ class QPushButton;
 // window's translatable components, with their current values, as raw
 // material for a translation. It reads and writes no files and changes
 // nothing. Shown without being modal.
-class TLangForm : public QDialog {
+class LanguageWindow : public QDialog {
     Q_OBJECT
 public:
     // `owner` is the window whose components are listed (not owned).
-    explicit TLangForm(QWidget& owner, QWidget* parent = nullptr);
+    explicit LanguageWindow(QWidget& owner, QWidget* parent = nullptr);
 
     // Lists, in creation order, every component of the owner whose name
     // contains "rglng": its name on a line of its own, then its properties.

@@ -73,9 +73,9 @@ void TColorPanel::keyPressEvent(QKeyEvent* event)
     QFrame::keyPressEvent(event);
 }
 
-// -------------------------------------------------------- TDMXUserSetForm
+// -------------------------------------------------------- RowColoursDialog
 
-TDMXUserSetForm::TDMXUserSetForm(QWidget* parent)
+RowColoursDialog::RowColoursDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("DMXUserSetForm"));
@@ -114,11 +114,11 @@ TDMXUserSetForm::TDMXUserSetForm(QWidget* parent)
     }
     layout->addWidget(Panel1);
 
-    connect(pnlNOColor, &TColorPanel::clicked, this, &TDMXUserSetForm::pnlNOColorClick);
-    connect(pnlNOVelocity, &TColorPanel::clicked, this, &TDMXUserSetForm::pnlNOVelocityClick);
-    connect(pnlCCColor, &TColorPanel::clicked, this, &TDMXUserSetForm::pnlCCColorClick);
-    connect(pnlCCValue, &TColorPanel::clicked, this, &TDMXUserSetForm::pnlCCValueClick);
-    connect(pnlDMXValue, &TColorPanel::clicked, this, &TDMXUserSetForm::pnlDMXValueClick);
+    connect(pnlNOColor, &TColorPanel::clicked, this, &RowColoursDialog::pnlNOColorClick);
+    connect(pnlNOVelocity, &TColorPanel::clicked, this, &RowColoursDialog::pnlNOVelocityClick);
+    connect(pnlCCColor, &TColorPanel::clicked, this, &RowColoursDialog::pnlCCColorClick);
+    connect(pnlCCValue, &TColorPanel::clicked, this, &RowColoursDialog::pnlCCValueClick);
+    connect(pnlDMXValue, &TColorPanel::clicked, this, &RowColoursDialog::pnlDMXValueClick);
 
     auto* buttons = new QHBoxLayout;
     Cancel = new QPushButton(QStringLiteral("Cancel"), this);
@@ -130,8 +130,8 @@ TDMXUserSetForm::TDMXUserSetForm(QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(btnOk);
     layout->addLayout(buttons);
-    connect(btnOk, &QPushButton::clicked, this, &TDMXUserSetForm::btnOkClick);
-    connect(Cancel, &QPushButton::clicked, this, &TDMXUserSetForm::CancelClick);
+    connect(btnOk, &QPushButton::clicked, this, &RowColoursDialog::btnOkClick);
+    connect(Cancel, &QPushButton::clicked, this, &RowColoursDialog::CancelClick);
 
     dlgColor = new QColorDialog(this);
     dlgColor->setObjectName(QStringLiteral("dlgColor"));
@@ -139,19 +139,19 @@ TDMXUserSetForm::TDMXUserSetForm(QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-TDMXUserSetForm::~TDMXUserSetForm() = default;
+RowColoursDialog::~RowColoursDialog() = default;
 
-QColor TDMXUserSetForm::ToQColor(uint32_t value)
+QColor RowColoursDialog::ToQColor(uint32_t value)
 {
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }
 
-uint32_t TDMXUserSetForm::FromQColor(const QColor& color)
+uint32_t RowColoursDialog::FromQColor(const QColor& color)
 {
     return uint32_t(color.red()) | (uint32_t(color.green()) << 8) | (uint32_t(color.blue()) << 16);
 }
 
-TColorPanel* TDMXUserSetForm::panel(RowColorRole role) const
+TColorPanel* RowColoursDialog::panel(RowColorRole role) const
 {
     switch (role) {
     case RowColorRole::NOLine: return pnlNOColor;
@@ -164,19 +164,19 @@ TColorPanel* TDMXUserSetForm::panel(RowColorRole role) const
     return nullptr;
 }
 
-uint32_t TDMXUserSetForm::color(RowColorRole role) const
+uint32_t RowColoursDialog::color(RowColorRole role) const
 {
     const TColorPanel* swatch = panel(role);
     return swatch ? FromQColor(swatch->color()) : 0xFFFFFF;
 }
 
-QColor TDMXUserSetForm::qcolor(RowColorRole role) const
+QColor RowColoursDialog::qcolor(RowColorRole role) const
 {
     const TColorPanel* swatch = panel(role);
     return swatch ? swatch->color() : QColor(Qt::white);
 }
 
-void TDMXUserSetForm::setColor(RowColorRole role, uint32_t value)
+void RowColoursDialog::setColor(RowColorRole role, uint32_t value)
 {
     if (TColorPanel* swatch = panel(role)) {
         swatch->setColor(ToQColor(value & 0xFFFFFFu));
@@ -184,7 +184,7 @@ void TDMXUserSetForm::setColor(RowColorRole role, uint32_t value)
     }
 }
 
-void TDMXUserSetForm::pickColor(RowColorRole role)
+void RowColoursDialog::pickColor(RowColorRole role)
 {
     TColorPanel* swatch = panel(role);
     if (!swatch || !chooseColor)
@@ -196,7 +196,7 @@ void TDMXUserSetForm::pickColor(RowColorRole role)
     emit colorsChanged();
 }
 
-std::optional<QColor> TDMXUserSetForm::runColorDialog(const QColor& initial)
+std::optional<QColor> RowColoursDialog::runColorDialog(const QColor& initial)
 {
     dlgColor->setCurrentColor(initial);
     if (dlgColor->exec() != QDialog::Accepted)
@@ -204,23 +204,23 @@ std::optional<QColor> TDMXUserSetForm::runColorDialog(const QColor& initial)
     return dlgColor->selectedColor();
 }
 
-void TDMXUserSetForm::pnlNOColorClick() { pickColor(RowColorRole::NOLine); }
-void TDMXUserSetForm::pnlNOVelocityClick() { pickColor(RowColorRole::NOVelocityLine); }
-void TDMXUserSetForm::pnlCCColorClick() { pickColor(RowColorRole::CCLine); }
-void TDMXUserSetForm::pnlCCValueClick() { pickColor(RowColorRole::CCValueLine); }
-void TDMXUserSetForm::pnlDMXValueClick() { pickColor(RowColorRole::DMXValueLine); }
+void RowColoursDialog::pnlNOColorClick() { pickColor(RowColorRole::NOLine); }
+void RowColoursDialog::pnlNOVelocityClick() { pickColor(RowColorRole::NOVelocityLine); }
+void RowColoursDialog::pnlCCColorClick() { pickColor(RowColorRole::CCLine); }
+void RowColoursDialog::pnlCCValueClick() { pickColor(RowColorRole::CCValueLine); }
+void RowColoursDialog::pnlDMXValueClick() { pickColor(RowColorRole::DMXValueLine); }
 
-void TDMXUserSetForm::btnOkClick()
+void RowColoursDialog::btnOkClick()
 {
     done(ResultOk);
 }
 
-void TDMXUserSetForm::CancelClick()
+void RowColoursDialog::CancelClick()
 {
     done(ResultAbort);
 }
 
-void TDMXUserSetForm::reject()
+void RowColoursDialog::reject()
 {
     done(ResultCancel);
 }

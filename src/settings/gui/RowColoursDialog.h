@@ -41,13 +41,13 @@ private:
 // picked in the chooser is in effect at once, whichever button closes the
 // dialog; only "Ok" (result 1) asks the list to repaint at once. "Cancel"
 // closes with result 3, the close box with 2.
-class TDMXUserSetForm : public QDialog {
+class RowColoursDialog : public QDialog {
     Q_OBJECT
 public:
     enum Result { ResultOk = 1, ResultCancel = 2, ResultAbort = 3 };
 
-    explicit TDMXUserSetForm(QWidget* parent = nullptr);
-    ~TDMXUserSetForm() override;
+    explicit RowColoursDialog(QWidget* parent = nullptr);
+    ~RowColoursDialog() override;
 
     // Colour values 0x00BBGGRR.
     uint32_t color(RowColorRole role) const;
