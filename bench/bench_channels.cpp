@@ -8,7 +8,7 @@
 #include "link/DeviceLink.h"
 #include "channels/ChannelFile.h"
 #include "channels/domain/ChannelCsv.h"
-#include "channels/gui/ChannelFileCommands.h"
+#include "channels/gui/ChannelsPage.h"
 #include "channels/gui/ChannelTableModel.h"
 #include "channels/gui/ChannelsPage.h"
 #include "cli/Cli.h"
@@ -90,24 +90,24 @@ struct GuiRig {
         link = std::make_unique<DeviceLink>(ports);
         form = std::make_unique<MainWindow>(*link, false);
         debug = std::make_unique<DebugWindow>(*link);
-        form->showMessage = [](const QString& text) { throw std::runtime_error(text.toStdString()); };
-        form->showError = form->showMessage;
+        form->messageBox = [](const QString& text) { throw std::runtime_error(text.toStdString()); };
+        form->errorBox = form->messageBox;
         form->show();
         QCoreApplication::processEvents();
-        commands = form->channels->fileCommands;
+        commands = &form->channelsPage();
     }
 
-    ChannelTableModel& model() { return form->channels->model(); }
+    ChannelTableModel& model() { return form->channelsPage().model(); }
 
     void write()
     {
-        commands->milngSendToDeviceClick();
-        Require(form->lbllngStatMsg->text() == QLatin1String("Writing data to device finished succesfully."), "GUI write failed");
+        commands->writeToDevice();
+        Require(form->findChild<QLabel*>(QStringLiteral("lbllngStatMsg"))->text() == QLatin1String("Writing data to device finished succesfully."), "GUI write failed");
     }
 
     void read()
     {
-        commands->milngGetFromDeviceClick();
+        commands->readFromDevice();
         RunUntil(&model(), &ChannelTableModel::rowsInserted, [this] { return model().size() == kChannels; });
     }
 
@@ -116,7 +116,7 @@ struct GuiRig {
     std::unique_ptr<DeviceLink> link;
     std::unique_ptr<MainWindow> form;
     std::unique_ptr<DebugWindow> debug;
-    ChannelFileCommands* commands = nullptr;
+    ChannelsPage* commands = nullptr;
 };
 
 void PerChannel(benchmark::State& state, int channelsPerIteration)

@@ -88,7 +88,7 @@ void BM_BlockRequest(benchmark::State& state)
     NullBackend ports;
     DeviceLink link(ports);
     link.OpenPorts();
-    link.setFirmwarePageShown(true);
+    const auto bootloader = link.subscribeToBootloader();
     FirmwareService service(link);
     const uint8_t request[3] = {0xB0, 0x55, 0x7F};
     for (auto _ : state) {
@@ -121,7 +121,7 @@ void BM_TransferPerBlock(benchmark::State& state)
         ports.add(emulator);
         DeviceLink link(ports);
         link.OpenPorts();
-        link.setFirmwarePageShown(true);
+        const auto bootloader = link.subscribeToBootloader();
         FirmwareService service(link);
         service.setFileSource({[] { return PackedDateTime(0); }, [&] { return std::optional(image); }});
         // Straight into the bootloader's upload state.

@@ -16,7 +16,7 @@
 #include "app/MainWindow.h"
 #include "link/DeviceLink.h"
 #include "channels/ChannelFile.h"
-#include "channels/gui/ChannelFileCommands.h"
+#include "channels/gui/ChannelsPage.h"
 #include "channels/gui/ChannelListView.h"
 #include "channels/gui/ChannelTableModel.h"
 #include "channels/gui/ChannelsPage.h"
@@ -186,12 +186,11 @@ Usage WaitSpinning(DeviceLink& link)
     link.StopTimer1();
     link.SendCommand('K');
     return Measure([&] {
-        link.replyReceived = false;
-        link.tickCounter = 0;
+        link.resetTickCount();
         link.StartTimer1(kWaitMs);
-        while (!link.replyReceived && link.tickCounter == 0)
+        while (!link.replyReceived() && link.tickCount() == 0)
             QCoreApplication::processEvents();
-        Require(!link.replyReceived, "the silent device answered");
+        Require(!link.replyReceived(), "the silent device answered");
         link.NoResponse();
     });
 }
@@ -219,9 +218,9 @@ WaitPair WaitWithMainWindow()
     ports.add(std::make_shared<EmulatorBackend>(SilentDevice()));
     DeviceLink link(ports);
     MainWindow form(link, false);
-    form.showMessage = [](const QString&) {};
-    form.showError = [](const QString&) {};
-    form.channels->model().replaceAll(MakeBenchTable());
+    form.messageBox = [](const QString&) {};
+    form.errorBox = [](const QString&) {};
+    form.channelsPage().model().replaceAll(MakeBenchTable());
     EventCatcher painted(&form, QEvent::Paint);
     form.show();
     Require(painted.wait(5000), "the main window was not painted");
@@ -258,8 +257,8 @@ int StartupChild(int argc, char** argv, const QString& csvPath, const QString& s
     form.setDebugWindow(&debugForm);
     LanguageWindow langForm(form);
     form.setLanguageWindow(&langForm);
-    form.showMessage = [](const QString& text) { std::fprintf(stderr, "message: %s\n", qPrintable(text)); };
-    form.showError = [](const QString& text) { std::fprintf(stderr, "error: %s\n", qPrintable(text)); };
+    form.messageBox = [](const QString& text) { std::fprintf(stderr, "message: %s\n", qPrintable(text)); };
+    form.errorBox = [](const QString& text) { std::fprintf(stderr, "error: %s\n", qPrintable(text)); };
 
     EventCatcher painted(&form, QEvent::Paint);
     form.show();
@@ -271,11 +270,11 @@ int StartupChild(int argc, char** argv, const QString& csvPath, const QString& s
     std::printf("shown %.3f\ncpu %.3f\n", shown - mainEntered, ClockMs(CLOCK_PROCESS_CPUTIME_ID));
     std::fflush(stdout);
 
-    ChannelsPage& page = *form.channels;
-    page.fileCommands->openFileName = [&](const QString&, const QString&) { return csvPath; };
+    ChannelsPage& page = form.channelsPage();
+    page.openFileName = [&](const QString&, const QString&) { return csvPath; };
     EventCatcher repainted(page.lvDMXChannels->viewport(), QEvent::Paint);
     const double load0 = ClockMs(CLOCK_MONOTONIC);
-    page.fileCommands->milngOpenSettingsClick();
+    page.openChannelFile();
     Require(page.model().size() == kLastDmxChannel, "the channel file was not loaded");
     Require(repainted.wait(10000), "the channel list was not repainted");
     const double loaded = ClockMs(CLOCK_MONOTONIC);

@@ -10,6 +10,7 @@
 #include "firmware/FirmwareService.h"
 #include "firmware/FirmwareUpload.h"
 #include "firmware/domain/FirmwareFile.h"
+#include "util/qt/TextConversions.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -28,15 +29,6 @@ constexpr int kVerdictWaitMs = 5000;
 // stops making progress.
 constexpr int kStallMs = 15000;
 
-std::filesystem::path fileSystemPath(const QString& path)
-{
-#ifdef _WIN32
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
-}
-
 // The image of a firmware file, or the exit status of its failure (reported).
 struct LoadedFile {
     std::optional<FirmwareImage> image;
@@ -46,7 +38,7 @@ struct LoadedFile {
 LoadedFile loadFirmwareFile(const QString& path)
 {
     std::string error;
-    const std::optional<std::string> text = ReadFirmwareFileText(fileSystemPath(path), error);
+    const std::optional<std::string> text = ReadFirmwareFileText(ToFileSystemPath(path), error);
     if (!text) {
         err(QStringLiteral("Cannot open file \"%1\". %2").arg(path, QString::fromLocal8Bit(error.c_str())));
         return {std::nullopt, kDataError};
@@ -149,7 +141,7 @@ struct Session {
         : link(link)
         , service(link)
     {
-        link.setFirmwarePageShown(true);
+        bootloader = link.subscribeToBootloader();
         QObject::connect(&link, &DeviceLink::firmwareStatusText, [](const QString& t) {
             // One line per 64 blocks is enough on a terminal.
             static const QString blockText = QStringLiteral("Transfering data block #");
@@ -168,10 +160,11 @@ struct Session {
     {
         // Nothing more is started by a later Idle.
         service.setUploadMode(FirmwareService::ReadVersions);
-        link.setFirmwarePageShown(false);
+        bootloader = {};
     }
 
     DeviceLink& link;
+    DeviceLink::BootloaderSubscription bootloader;
     FirmwareService service;
     Outcome outcome;
     bool idleReported = false;

@@ -66,8 +66,12 @@ struct Harness {
     DeviceLink link{backend};
     FirmwareService service{link};
     ChannelDumpCollector dumps{link};
+    DeviceLink::BootloaderSubscription bootloader;
     int modes = 0;
     int errors = 0;
+
+    // The firmware page shown or not: bootloader messages collected or not.
+    void subscribe(bool on) { bootloader = on ? link.subscribeToBootloader() : DeviceLink::BootloaderSubscription(); }
 
     Harness()
     {
@@ -136,7 +140,7 @@ namespace {
 void PlayStream(const uint8_t* data, size_t size)
 {
     Harness h;
-    h.link.setFirmwarePageShown(true);
+    h.subscribe(true);
     const size_t every = size > 1 ? data[1] : 1;
     size_t messages = 0;
     size_t i = 2;
@@ -170,7 +174,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzedDataProvider input(data, size);
     Harness h;
     h.link.setDeveloperRun(input.ConsumeBool());
-    h.link.setFirmwarePageShown(input.ConsumeBool());
+    h.subscribe(input.ConsumeBool());
 
     std::vector<uint8_t> last;
     uint32_t time = 0;
@@ -211,7 +215,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             h.read();
             break;
         case 7:
-            h.link.setFirmwarePageShown(!h.link.firmwarePageShown());
+            h.subscribe(!h.link.bootloaderSubscribed());
             break;
         case 8: {
             // A burst between two reads of the ring, possibly more than it holds.

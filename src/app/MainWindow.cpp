@@ -1,90 +1,37 @@
 #include "app/MainWindow.h"
 
+#include "channels/gui/CalculatorDialog.h"
+#include "channels/gui/ChannelsPage.h"
+#include "firmware/gui/FirmwarePage.h"
 #include "link/DeviceLink.h"
 #include "link/DeviceOperations.h"
-#include "channels/gui/ChannelsPage.h"
-#include "settings/gui/FormPosition.h"
 #include "modes/gui/ModesPage.h"
-#include "firmware/gui/FirmwareFilePanel.h"
-#include "firmware/gui/FirmwarePage.h"
+#include "options/gui/DeviceOptionsPage.h"
+#include "settings/gui/FormPosition.h"
+#include "util/gui/Widgets.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QShowEvent>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <climits>
 #include <exception>
 
 namespace {
 
 const char* const kCaption = "VANTOREL Control Center";
 const char* const kBuildStamp = "2018.04.24 10:24:25";
-const QColor kMaroon(0x80, 0x00, 0x00);
-const QColor kPurple(0x80, 0x00, 0x80);
-
-template <typename W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QLabel* label(const char* name, const QString& text, QWidget* parent)
-{
-    return named(new QLabel(text, parent), name);
-}
-
-QPushButton* button(const char* name, const QString& text, QWidget* parent)
-{
-    return named(new QPushButton(text, parent), name);
-}
-
-QFrame* panel(const char* name, QWidget* parent)
-{
-    auto* frame = named(new QFrame(parent), name);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setFrameShadow(QFrame::Raised);
-    return frame;
-}
-
-void setBold(QLabel* lbl, const QColor* colour = nullptr, int pointSizeDelta = 0)
-{
-    QFont font = lbl->font();
-    font.setBold(true);
-    if (pointSizeDelta != 0)
-        font.setPointSize(font.pointSize() + pointSizeDelta);
-    lbl->setFont(font);
-    if (colour) {
-        QPalette pal = lbl->palette();
-        pal.setColor(QPalette::WindowText, *colour);
-        lbl->setPalette(pal);
-    }
-}
-
-// Message texts carry CR LF line breaks; boxes show them as plain breaks.
-QString displayText(QString text)
-{
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
 
 // The hourglass while the ports are reopened, the default cursor afterwards
 // (also when reopening fails).
@@ -95,6 +42,11 @@ public:
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
+
+int indexOf(PageId page)
+{
+    return static_cast<int>(page);
+}
 
 } // namespace
 
@@ -109,8 +61,14 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
     , m_developerRun(developerRun)
     , m_settingsFiles(std::move(settings))
 {
-    showMessage = [this](const QString& text) { defaultShowMessage(text); };
-    showError = [this](const QString& text) { defaultShowError(text); };
+    messageBox = [this](const QString& text) {
+        QMessageBox box(QMessageBox::Information, QString::fromLatin1(kCaption), DisplayText(text), QMessageBox::Ok, this);
+        box.exec();
+    };
+    errorBox = [this](const QString& text) {
+        QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kCaption), DisplayText(text), QMessageBox::Ok, this);
+        box.exec();
+    };
 
     setObjectName(QStringLiteral("DmxUserMainForm"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -127,39 +85,24 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
     centralLayout->setContentsMargins(0, 0, 0, 0);
     centralLayout->setSpacing(0);
     buildConnectionsPanel(central);
-    centralLayout->addWidget(pnlConnections);
-
-    pgcMain = named(new QTabWidget(central), "pgcMain");
-    pgcMain->addTab(buildUserModePage(), QStringLiteral("User Mode channels settings"));
-    pgcMain->addTab(buildSpecialsPage(), QStringLiteral("Additional Settings"));
-    pgcMain->addTab(buildBasicModePage(), QStringLiteral("Basic/Eco modes configuration"));
-    pgcMain->addTab(buildFirmwarePage(), QStringLiteral("Firmware Upload"));
-    // A developer run opens on the firmware page; others on the channel page.
-    pgcMain->setCurrentIndex(m_developerRun ? PageFWUpload : PageUserMode);
-    m_link.setFirmwarePageShown(pgcMain->currentIndex() == PageFWUpload);
-    centralLayout->addWidget(pgcMain, 1);
+    buildPages(central);
     setCentralWidget(central);
     buildStatusBar();
-    channels = new ChannelsPage(*this);
-    modesPage = new ModesPage(*this);
-    firmwareFile = new FirmwareFilePanel(*this);
-    firmwareService = new FirmwarePage(*this);
-
-    for (QWidget* w : {static_cast<QWidget*>(btnReset), static_cast<QWidget*>(Button1),
-                       static_cast<QWidget*>(btnResetDev), static_cast<QWidget*>(btnlngSetNoteOffAction),
-                       static_cast<QWidget*>(btnlngSetZeroValueOffset), static_cast<QWidget*>(btnGetDeviceType),
-                       static_cast<QWidget*>(btnlngEnterProgrammingMode), static_cast<QWidget*>(btnSetDevNbr),
-                       static_cast<QWidget*>(btnSendCommonMsg), static_cast<QWidget*>(Button2),
-                       static_cast<QWidget*>(cbxInPorts), static_cast<QWidget*>(cbxOutPorts)})
-        addDeviceControl(w);
-    addDeviceAction(milngClearDataInDevice);
-    addChannelAction(milngUserTools->menuAction());
-    addChannelAction(milngSettings->menuAction());
+    placePageActions();
 
     connectLink();
-    connect(pgcMain, &QTabWidget::currentChanged, this, &MainWindow::onCurrentPageChanged);
+    connect(m_pages, &QTabWidget::currentChanged, this, &MainWindow::onCurrentPageChanged);
 
-    FormCreate();
+    // Creation: the window's and the calculator's saved positions, the ports,
+    // the caption and the developer controls.
+    RestoreFormPosition(*m_channelsPage->calculator(), m_settingsFiles.positionIni);
+    RestoreFormPosition(*this, m_settingsFiles.positionIni);
+    listPorts();
+    setWindowTitle(QString::fromLatin1(kCaption) + QStringLiteral("; Ver: ") + QString::fromLatin1(kBuildStamp));
+    const int debugOn = ReadProgramSettings(ReadIniFile(m_settingsFiles.programIni), std::string()).debugOn;
+    m_developerControls = m_developerRun || debugOn != 0;
+    m_firmwarePage->setServicePanelVisible(m_developerControls);
+    m_language->setVisible(m_developerControls);
 }
 
 MainWindow::~MainWindow()
@@ -176,263 +119,96 @@ void MainWindow::buildMenus()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    milngFile = named(bar->addMenu(QStringLiteral("File and device operations")), "milngFile");
-    milngFile->menuAction()->setObjectName(QStringLiteral("milngFile"));
-    milngClearDataInDevice = named(milngFile->addAction(QStringLiteral("Clear data in device")), "milngClearDataInDevice");
-    connect(milngClearDataInDevice, &QAction::triggered, this, &MainWindow::milngClearDataInDeviceClick);
-    milngFile->addSeparator();
-    milngExit = named(milngFile->addAction(QStringLiteral("Exit")), "milngExit");
-    milngExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
-    connect(milngExit, &QAction::triggered, this, &MainWindow::milngExitClick);
+    m_fileMenu = Named(bar->addMenu(QStringLiteral("File and device operations")), "milngFile");
+    m_fileMenu->menuAction()->setObjectName(QStringLiteral("milngFile"));
+    m_clearDataInDevice = Named(m_fileMenu->addAction(QStringLiteral("Clear data in device")), "milngClearDataInDevice");
+    connect(m_clearDataInDevice, &QAction::triggered, this, &MainWindow::clearDeviceData);
+    m_fileMenu->addSeparator();
+    QAction* exit = Named(m_fileMenu->addAction(QStringLiteral("Exit")), "milngExit");
+    exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    connect(exit, &QAction::triggered, this, &MainWindow::exitProgram);
 
-    milngUserTools = named(bar->addMenu(QStringLiteral("User Mode Tools")), "milngUserTools");
-    milngUserTools->menuAction()->setObjectName(QStringLiteral("milngUserTools"));
+    m_toolsMenu = Named(bar->addMenu(QStringLiteral("User Mode Tools")), "milngUserTools");
+    m_toolsMenu->menuAction()->setObjectName(QStringLiteral("milngUserTools"));
 
-    milngSettings = named(bar->addMenu(QStringLiteral("Settings")), "milngSettings");
-    milngSettings->menuAction()->setObjectName(QStringLiteral("milngSettings"));
-    milngLanguage = named(milngSettings->addAction(QStringLiteral("Language")), "milngLanguage");
-    milngLanguage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    milngLanguage->setVisible(m_developerRun);
-    connect(milngLanguage, &QAction::triggered, this, &MainWindow::milngLanguageClick);
+    m_settingsMenu = Named(bar->addMenu(QStringLiteral("Settings")), "milngSettings");
+    m_settingsMenu->menuAction()->setObjectName(QStringLiteral("milngSettings"));
+    m_language = Named(m_settingsMenu->addAction(QStringLiteral("Language")), "milngLanguage");
+    m_language->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_language->setVisible(m_developerRun);
+    connect(m_language, &QAction::triggered, this, &MainWindow::showLanguageWindow);
+
+    lockWhileBusy(m_clearDataInDevice);
+    addChannelAction(m_toolsMenu->menuAction());
+    addChannelAction(m_settingsMenu->menuAction());
 }
 
 void MainWindow::buildConnectionsPanel(QWidget* central)
 {
-    pnlConnections = panel("pnlConnections", central);
-    pnlConnections->setFixedHeight(57);
-    auto* grid = new QGridLayout(pnlConnections);
+    QFrame* panel = NamedPanel("pnlConnections", central);
+    panel->setFixedHeight(57);
+    auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(8, 4, 8, 4);
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(2);
 
-    Label1 = label("Label1", QStringLiteral("MIDI Input"), pnlConnections);
-    cbxInPorts = named(new QComboBox(pnlConnections), "cbxInPorts");
-    cbxInPorts->setFixedWidth(220);
-    LabelMo = label("LabelMo", QStringLiteral("MIDI Output"), pnlConnections);
-    cbxOutPorts = named(new QComboBox(pnlConnections), "cbxOutPorts");
-    cbxOutPorts->setFixedWidth(220);
-    lbllngStat = label("lbllngStat", QStringLiteral("Status:"), pnlConnections);
-    setBold(lbllngStat);
-    lbllngStatMsg = label("lbllngStatMsg", QStringLiteral("-"), pnlConnections);
-    setBold(lbllngStatMsg, &kMaroon);
+    QLabel* inputCaption = NamedLabel("Label1", QStringLiteral("MIDI Input"), panel);
+    m_inputPorts = Named(new QComboBox(panel), "cbxInPorts");
+    m_inputPorts->setFixedWidth(220);
+    QLabel* outputCaption = NamedLabel("LabelMo", QStringLiteral("MIDI Output"), panel);
+    m_outputPorts = Named(new QComboBox(panel), "cbxOutPorts");
+    m_outputPorts->setFixedWidth(220);
+    QLabel* statusCaption = NamedLabel("lbllngStat", QStringLiteral("Status:"), panel);
+    SetBold(statusCaption);
+    m_status = NamedLabel("lbllngStatMsg", QStringLiteral("-"), panel);
+    SetBold(m_status, &kMaroon);
 
-    grid->addWidget(Label1, 0, 0);
-    grid->addWidget(cbxInPorts, 1, 0);
-    grid->addWidget(LabelMo, 0, 1);
-    grid->addWidget(cbxOutPorts, 1, 1);
-    grid->addWidget(lbllngStat, 1, 2);
-    grid->addWidget(lbllngStatMsg, 1, 3);
+    grid->addWidget(inputCaption, 0, 0);
+    grid->addWidget(m_inputPorts, 1, 0);
+    grid->addWidget(outputCaption, 0, 1);
+    grid->addWidget(m_outputPorts, 1, 1);
+    grid->addWidget(statusCaption, 1, 2);
+    grid->addWidget(m_status, 1, 3);
     grid->setColumnStretch(3, 1);
+    central->layout()->addWidget(panel);
 
-    connect(cbxInPorts, &QComboBox::activated, this, &MainWindow::cbxInPortsChange);
-    connect(cbxOutPorts, &QComboBox::activated, this, &MainWindow::cbxOutPortsChange);
+    lockWhileBusy(m_inputPorts);
+    lockWhileBusy(m_outputPorts);
+    connect(m_inputPorts, &QComboBox::activated, this, &MainWindow::onInputPortChosen);
+    connect(m_outputPorts, &QComboBox::activated, this, &MainWindow::onOutputPortChosen);
 }
 
-QWidget* MainWindow::buildUserModePage()
+void MainWindow::buildPages(QWidget* central)
 {
-    tslngUserMode = named(new QWidget, "tslngUserMode");
-    auto* layout = new QVBoxLayout(tslngUserMode);
-    layout->setContentsMargins(4, 4, 4, 4);
-    return tslngUserMode;
+    m_pages = Named(new QTabWidget(central), "pgcMain");
+    m_channelsPage = new ChannelsPage(m_link, *this, m_settingsFiles.executableDir);
+    m_deviceOptionsPage = new DeviceOptionsPage(m_link, *this);
+    m_modesPage = new ModesPage(m_link, *this);
+    m_firmwarePage = new FirmwarePage(m_link, *this);
+    m_pages->addTab(m_channelsPage, QStringLiteral("User Mode channels settings"));
+    m_pages->addTab(m_deviceOptionsPage, QStringLiteral("Additional Settings"));
+    m_pages->addTab(m_modesPage, QStringLiteral("Basic/Eco modes configuration"));
+    m_pages->addTab(m_firmwarePage, QStringLiteral("Firmware Upload"));
+    // A developer run opens on the firmware page; others on the channel page.
+    m_pages->setCurrentIndex(indexOf(m_developerRun ? PageId::Firmware : PageId::Channels));
+    static_cast<QVBoxLayout*>(central->layout())->addWidget(m_pages, 1);
 }
 
-QWidget* MainWindow::buildSpecialsPage()
+// The channel page's commands go into the window's menus.
+void MainWindow::placePageActions()
 {
-    tslngSpecials = named(new QWidget, "tslngSpecials");
-    auto* grid = new QGridLayout(tslngSpecials);
-    grid->setContentsMargins(16, 16, 16, 16);
-    grid->setHorizontalSpacing(16);
-    grid->setVerticalSpacing(12);
-
-    cblngNoteOffActions = named(new QCheckBox(QStringLiteral("Use Note Off"), tslngSpecials), "cblngNoteOffActions");
-    btnlngSetNoteOffAction = button("btnlngSetNoteOffAction", QStringLiteral("Set Note Off action in predefined Modes"), tslngSpecials);
-    sedZeroValueOffset = named(new QSpinBox(tslngSpecials), "sedZeroValueOffset");
-    sedZeroValueOffset->setRange(0, 10);
-    sedZeroValueOffset->setFixedWidth(60);
-    btnlngSetZeroValueOffset = button("btnlngSetZeroValueOffset", QStringLiteral("Set CC Zero Value Offset"), tslngSpecials);
-
-    grid->addWidget(cblngNoteOffActions, 0, 0);
-    grid->addWidget(btnlngSetNoteOffAction, 0, 1);
-    grid->addWidget(sedZeroValueOffset, 1, 0);
-    grid->addWidget(btnlngSetZeroValueOffset, 1, 1);
-    grid->setColumnMinimumWidth(0, 120);
-    grid->setColumnStretch(2, 1);
-    grid->setRowStretch(2, 1);
-
-    connect(btnlngSetNoteOffAction, &QPushButton::clicked, this, &MainWindow::btnlngSetNoteOffActionClick);
-    connect(btnlngSetZeroValueOffset, &QPushButton::clicked, this, &MainWindow::btnlngSetZeroValueOffsetClick);
-    return tslngSpecials;
-}
-
-QWidget* MainWindow::buildBasicModePage()
-{
-    tslngBasicMode = named(new QWidget, "tslngBasicMode");
-    auto* layout = new QVBoxLayout(tslngBasicMode);
-    layout->setContentsMargins(4, 4, 4, 4);
-
-    lblBasicModesInfo = label("lblBasicModesInfo",
-        QStringLiteral("This page is for VANTOREL Basic/Eco device only and will be not visible when VANTOREL Pro will be indentified."),
-        tslngBasicMode);
-    lblBasicModesInfo->setWordWrap(true);
-    setBold(lblBasicModesInfo, &kPurple);
-    layout->addWidget(lblBasicModesInfo);
-    layout->addStretch(1);
-
-    pnlModesControl = panel("pnlModesControl", tslngBasicMode);
-    auto* controls = new QHBoxLayout(pnlModesControl);
-    controls->setContentsMargins(8, 6, 8, 6);
-    controls->addStretch(1);
-    btnReset = button("btnReset", QStringLiteral("Restart device"), pnlModesControl);
-    controls->addWidget(btnReset);
-    layout->addWidget(pnlModesControl);
-
-    connect(btnReset, &QPushButton::clicked, this, &MainWindow::btnResetDeviceClick);
-    return tslngBasicMode;
-}
-
-QWidget* MainWindow::buildFirmwarePage()
-{
-    tslngFWUpload = named(new QWidget, "tslngFWUpload");
-    auto* page = new QVBoxLayout(tslngFWUpload);
-    page->setContentsMargins(4, 4, 4, 4);
-    page->setSpacing(4);
-
-    // Panel1: status, the loaded file, the device, the upload mode.
-    Panel1 = panel("Panel1", tslngFWUpload);
-    auto* p1 = new QVBoxLayout(Panel1);
-    p1->setContentsMargins(10, 6, 10, 8);
-    p1->setSpacing(6);
-
-    lbllngFWStatMsg = label("lbllngFWStatMsg", QStringLiteral("-"), Panel1);
-    setBold(lbllngFWStatMsg, &kMaroon, 3);
-    p1->addWidget(lbllngFWStatMsg);
-
-    lbllngUploader = label("lbllngUploader", QStringLiteral("Uploader:"), Panel1);
-    setBold(lbllngUploader);
-    lbllng7 = label("lbllng7", QStringLiteral("Firmware date:"), Panel1);
-    lblFWDate = label("lblFWDate", QString(), Panel1);
-    lbllng2 = label("lbllng2", QStringLiteral("Firmware type:"), Panel1);
-    lblFWType = label("lblFWType", QString(), Panel1);
-
-    lbllngInChip = label("lbllngInChip", QStringLiteral("Device:"), Panel1);
-    setBold(lbllngInChip);
-    lbllng5 = label("lbllng5", QStringLiteral("Bootloader date:"), Panel1);
-    lblBLDate = label("lblBLDate", QString(), Panel1);
-    lbllng6 = label("lbllng6", QStringLiteral("Firmware date:"), Panel1);
-    lblSWDate = label("lblSWDate", QString(), Panel1);
-    lbllng8 = label("lbllng8", QStringLiteral("Device ID:"), Panel1);
-    lblDevID = label("lblDevID", QString(), Panel1);
-    lbllng4 = label("lbllng4", QStringLiteral("Device type:"), Panel1);
-    lblDevType = label("lblDevType", QString(), Panel1);
-
-    auto* columns = new QHBoxLayout;
-    columns->setSpacing(16);
-    auto* info = new QGridLayout;
-    info->setHorizontalSpacing(10);
-    info->setVerticalSpacing(4);
-    int row = 0;
-    info->addWidget(lbllngUploader, row++, 0, 1, 2);
-    for (auto [caption, value] : {std::pair{lbllng7, lblFWDate}, std::pair{lbllng2, lblFWType}}) {
-        info->addWidget(caption, row, 0, Qt::AlignRight);
-        info->addWidget(value, row++, 1);
+    const QList<QAction*> fileActions = m_channelsPage->fileMenuActions();
+    m_fileMenu->insertActions(m_clearDataInDevice, fileActions);
+    const QList<QAction*> toolsActions = m_channelsPage->toolsMenuActions();
+    m_toolsMenu->addActions(toolsActions);
+    const QList<QAction*> settingsActions = m_channelsPage->settingsMenuActions();
+    m_settingsMenu->insertActions(m_language, settingsActions);
+    for (const QList<QAction*>* list : {&toolsActions, &settingsActions, &fileActions}) {
+        for (QAction* action : *list) {
+            if (!action->isSeparator())
+                addChannelAction(action);
+        }
     }
-    info->setRowMinimumHeight(row++, 6);
-    info->addWidget(lbllngInChip, row++, 0, 1, 2);
-    for (auto [caption, value] : {std::pair{lbllng5, lblBLDate}, std::pair{lbllng6, lblSWDate},
-                                  std::pair{lbllng8, lblDevID}, std::pair{lbllng4, lblDevType}}) {
-        info->addWidget(caption, row, 0, Qt::AlignRight);
-        info->addWidget(value, row++, 1);
-    }
-    info->setColumnMinimumWidth(0, 120);
-    info->setColumnStretch(1, 1);
-    info->setRowStretch(row, 1);
-    columns->addLayout(info, 1);
-
-    auto* right = new QVBoxLayout;
-    rglngMode = named(new QGroupBox(QStringLiteral("Firmware upload mode"), Panel1), "rglngMode");
-    auto* modes = new QVBoxLayout(rglngMode);
-    modes->setSpacing(2);
-    rglngModeItems = new QButtonGroup(rglngMode);
-    rglngModeItems->setObjectName(QStringLiteral("rglngModeItems"));
-    const char* const modeItems[] = {"Read BL && FW version", "Upload FW if newer", "Upload FW if same or older", "Interface test"};
-    for (int i = 0; i < 4; ++i) {
-        auto* item = new QRadioButton(QString::fromLatin1(modeItems[i]), rglngMode);
-        item->setObjectName(QStringLiteral("rglngModeItem%1").arg(i));
-        rglngModeItems->addButton(item, i);
-        modes->addWidget(item);
-    }
-    right->addWidget(rglngMode);
-
-    lbllng14 = label("lbllng14", QStringLiteral("Interface test passes OK:"), Panel1);
-    lbllngPasses = label("lbllngPasses", QStringLiteral("0"), Panel1);
-    setBold(lbllngPasses);
-    auto* passes = new QHBoxLayout;
-    passes->addWidget(lbllng14);
-    passes->addWidget(lbllngPasses, 1);
-    right->addLayout(passes);
-    right->addStretch(1);
-    Button1 = button("Button1", QStringLiteral("Restart device"), Panel1);
-    right->addWidget(Button1, 0, Qt::AlignRight);
-    columns->addLayout(right, 1);
-    p1->addLayout(columns);
-    page->addWidget(Panel1);
-
-    // Panel3: the firmware file and the device requests.
-    Panel3 = panel("Panel3", tslngFWUpload);
-    auto* p3 = new QGridLayout(Panel3);
-    p3->setContentsMargins(10, 6, 10, 6);
-    p3->setVerticalSpacing(4);
-    btnLoadFirmware = button("btnLoadFirmware", QStringLiteral("Load firmware file"), Panel3);
-    btnGetDeviceType = button("btnGetDeviceType", QStringLiteral("Read device type"), Panel3);
-    btnlngEnterProgrammingMode = button("btnlngEnterProgrammingMode", QStringLiteral("Enter Programming Mode for VANTOREL Basic/Eco"), Panel3);
-    p3->addWidget(btnLoadFirmware, 0, 0);
-    p3->addWidget(btnGetDeviceType, 0, 1);
-    p3->addWidget(btnlngEnterProgrammingMode, 0, 2);
-    p3->setColumnStretch(3, 1);
-    auto* lastLoaded = new QHBoxLayout;
-    lbllng16 = label("lbllng16", QStringLiteral("Last loaded: "), Panel3);
-    lblCurFile = label("lblCurFile", QString(), Panel3);
-    lblCurFileDate = label("lblCurFileDate", QString(), Panel3);
-    lblCurFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lastLoaded->addWidget(lbllng16);
-    lastLoaded->addWidget(lblCurFile, 1);
-    lastLoaded->addWidget(lblCurFileDate);
-    p3->addLayout(lastLoaded, 1, 0, 1, 4);
-    page->addWidget(Panel3);
-    page->addStretch(1);
-
-    // pnlService: developer runs only.
-    pnlService = panel("pnlService", tslngFWUpload);
-    auto* service = new QHBoxLayout(pnlService);
-    service->setContentsMargins(8, 4, 8, 4);
-    btnSetDevNbr = button("btnSetDevNbr", QStringLiteral("Set Device ID"), pnlService);
-    sedDevNbr = named(new QSpinBox(pnlService), "sedDevNbr");
-    sedDevNbr->setRange(0, INT_MAX);
-    sedDevNbr->setMinimumWidth(90);
-    btnResetDev = button("btnResetDev", QStringLiteral("Restart device"), pnlService);
-    btnSendCommonMsg = button("btnSendCommonMsg", QStringLiteral("Send Common Msg ->>"), pnlService);
-    cbxCommonMsg = named(new QComboBox(pnlService), "cbxCommonMsg");
-    cbxCommonMsg->addItems(CommonMessageNames());
-    cbxCommonMsg->setCurrentIndex(0);
-    Button2 = button("Button2", QStringLiteral("Button2"), pnlService);
-    service->addWidget(btnSetDevNbr);
-    service->addWidget(sedDevNbr);
-    service->addSpacing(12);
-    service->addWidget(btnResetDev);
-    service->addSpacing(12);
-    service->addWidget(btnSendCommonMsg);
-    service->addWidget(cbxCommonMsg);
-    service->addStretch(1);
-    service->addWidget(Button2);
-    pnlService->setVisible(m_developerRun);
-    page->addWidget(pnlService);
-
-    connect(Button1, &QPushButton::clicked, this, &MainWindow::btnResetDeviceClick);
-    connect(btnResetDev, &QPushButton::clicked, this, &MainWindow::btnResetDeviceClick);
-    connect(btnGetDeviceType, &QPushButton::clicked, this, &MainWindow::btnGetDeviceTypeClick);
-    connect(btnSendCommonMsg, &QPushButton::clicked, this, &MainWindow::btnSendCommonMsgClick);
-    connect(Button2, &QPushButton::clicked, this, &MainWindow::Button2Click);
-    return tslngFWUpload;
 }
 
 void MainWindow::buildStatusBar()
@@ -440,11 +216,11 @@ void MainWindow::buildStatusBar()
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("stbConn"));
     bar->setFixedHeight(30);
-    stbConnPanel0 = label("stbConnPanel0", QString(), bar);
-    stbConnPanel0->setFixedWidth(300);
-    stbConnPanel0->setFrameShape(QFrame::StyledPanel);
-    stbConnPanel0->setFrameShadow(QFrame::Sunken);
-    bar->addWidget(stbConnPanel0);
+    m_statusBarText = NamedLabel("stbConnPanel0", QString(), bar);
+    m_statusBarText->setFixedWidth(300);
+    m_statusBarText->setFrameShape(QFrame::StyledPanel);
+    m_statusBarText->setFrameShadow(QFrame::Sunken);
+    bar->addWidget(m_statusBarText);
 }
 
 // ------------------------------------------------------------- life cycle
@@ -452,69 +228,46 @@ void MainWindow::buildStatusBar()
 void MainWindow::connectLink()
 {
     DeviceLink* link = &m_link;
-    connect(link, &DeviceLink::statusText, lbllngStatMsg, &QLabel::setText);
-    connect(link, &DeviceLink::firmwareStatusText, lbllngFWStatMsg, &QLabel::setText);
-    connect(link, &DeviceLink::statusBarReset, this, &MainWindow::statusBarReset);
-    connect(link, &DeviceLink::statusBarNoConnection, this, &MainWindow::statusBarNoConnection);
-    connect(link, &DeviceLink::messageBox, this, [this](const QString& text) { showMessage(text); });
-    connect(link, &DeviceLink::errorRaised, this, [this](const QString& text) { showError(text); });
-    connect(link, &DeviceLink::deviceTypeApplied, this, &MainWindow::applyDeviceType);
-    connect(link, &DeviceLink::deviceIdShown, lblDevID, &QLabel::setText);
-    connect(link, &DeviceLink::bootloaderDateShown, lblBLDate, &QLabel::setText);
-    connect(link, &DeviceLink::firmwareDateShown, lblSWDate, &QLabel::setText);
-    connect(link, &DeviceLink::deviceOptionsRead, this, [this](bool noteOff, int zeroValueOffset) {
-        cblngNoteOffActions->setChecked(noteOff);
-        sedZeroValueOffset->setValue(zeroValueOffset);
-    });
+    connect(link, &DeviceLink::statusText, m_status, &QLabel::setText);
+    connect(link, &DeviceLink::statusBarReset, this, &MainWindow::resetStatusBar);
+    connect(link, &DeviceLink::statusBarNoConnection, this, &MainWindow::showNoConnection);
+    connect(link, &DeviceLink::messageBox, this, &MainWindow::showMessage);
+    connect(link, &DeviceLink::errorRaised, this, &MainWindow::showError);
+    connect(link, &DeviceLink::deviceTypeApplied, this, &MainWindow::onDeviceTypeApplied);
     connect(link, &DeviceLink::busyChanged, this, &MainWindow::onBusyChanged);
     connect(link, &DeviceLink::timerTicked, this, &MainWindow::restoreCursor);
 }
 
-void MainWindow::FormCreate()
+void MainWindow::listPorts()
 {
-    RestoreFormPosition(*this, m_settingsFiles.positionIni);
+    m_inputPorts->clear();
+    m_inputPorts->addItems(m_link.inputPortNames());
+    if (m_inputPorts->count() > 0)
+        m_inputPorts->setCurrentIndex(0);
+    m_outputPorts->clear();
+    m_outputPorts->addItems(m_link.outputPortNames());
+    if (m_outputPorts->count() > 0)
+        m_outputPorts->setCurrentIndex(0);
 
-    cbxInPorts->clear();
-    cbxInPorts->addItems(m_link.inputPortNames());
-    if (cbxInPorts->count() > 0)
-        cbxInPorts->setCurrentIndex(0);
-    cbxOutPorts->clear();
-    cbxOutPorts->addItems(m_link.outputPortNames());
-    if (cbxOutPorts->count() > 0)
-        cbxOutPorts->setCurrentIndex(0);
-
-    m_link.setSelectedPorts(cbxInPorts->currentText(), cbxOutPorts->currentText());
+    m_link.setSelectedPorts(m_inputPorts->currentText(), m_outputPorts->currentText());
     m_link.OpenPorts();
-
-    setWindowTitle(QString::fromLatin1(kCaption) + QStringLiteral("; Ver: ") + QString::fromLatin1(kBuildStamp));
-
-    // Developer-only controls: a developer run, or "DebugOn" in the settings.
-    const int debugOn = ReadProgramSettings(ReadIniFile(m_settingsFiles.programIni), std::string()).debugOn;
-    m_developerControls = m_developerRun || debugOn != 0;
-    pnlService->setVisible(m_developerControls);
-    milngLanguage->setVisible(m_developerControls);
 }
 
-void MainWindow::FormShow()
+void MainWindow::prepareFirstShow()
 {
-    setUploadMode(0);
     if (m_developerRun) {
         if (m_debugWindow)
             m_debugWindow->show();
-        setUploadMode(2);
     } else {
-        selectPage(PageUserMode);
+        showPage(PageId::Channels);
     }
-    for (QLabel* lbl : {lblBLDate, lblSWDate, lblFWDate, lblFWType, lblDevID, lblDevType})
-        lbl->clear();
+    m_firmwarePage->showWaitingForDevice(m_developerRun ? UploadIfSameOrOlder : ReadVersions);
     m_link.setDeviceType('X');
-    m_link.setFirmwareType('X');
-    lbllngStatMsg->setText(QStringLiteral("Waiting for device..."));
-    lbllngFWStatMsg->setText(QStringLiteral("Waiting for device..."));
-    channels->FormShowEditRow();
-    LoadIniSettings();
-    channels->FormShowResetSelections();
-    modesPage->CreateModeSlots();
+    m_status->setText(QStringLiteral("Waiting for device..."));
+    m_channelsPage->FormShowEditRow();
+    loadSettings();
+    m_channelsPage->FormShowResetSelections();
+    m_modesPage->CreateModeSlots();
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -525,7 +278,7 @@ void MainWindow::showEvent(QShowEvent* event)
     m_firstShowDone = true;
     // Errors must not leave an event handler; program entry reads them back.
     try {
-        FormShow();
+        prepareFirstShow();
     } catch (const std::exception& e) {
         m_startupError = QString::fromStdString(e.what());
         if (m_startupError.isEmpty())
@@ -540,7 +293,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // A settings file that cannot be written keeps the window open ("Exit"
     // still ends the program).
     try {
-        SaveIniSettings();
+        saveSettings();
     } catch (const std::exception& e) {
         event->ignore();
         showError(QString::fromStdString(e.what()));
@@ -549,6 +302,43 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
     // Closing the main window ends the program, whatever other window is open.
     QCoreApplication::quit();
+}
+
+// ------------------------------------------------------------- PageHost
+
+void MainWindow::showMessage(const QString& text)
+{
+    if (messageBox)
+        messageBox(text);
+}
+
+void MainWindow::showError(const QString& text)
+{
+    if (errorBox)
+        errorBox(text);
+}
+
+// Selects a page from code: the page's values are not read.
+void MainWindow::showPage(PageId page)
+{
+    const bool previous = m_pageChangeFromCode;
+    m_pageChangeFromCode = true;
+    m_pages->setCurrentIndex(indexOf(page));
+    m_pageChangeFromCode = previous;
+}
+
+void MainWindow::lockWhileBusy(QObject* controlOrAction)
+{
+    addRole(controlOrAction, DeviceRole);
+}
+
+bool MainWindow::reopenPorts()
+{
+    // Reopening would cut off the reply another operation is waiting for.
+    if (m_link.busy())
+        return false;
+    m_link.setSelectedPorts(m_inputPorts->currentText(), m_outputPorts->currentText());
+    return reported([this] { m_link.ReopenPorts(); });
 }
 
 // ------------------------------------------------------------- handlers
@@ -565,65 +355,25 @@ bool MainWindow::reported(Step&& step)
     return false;
 }
 
-bool MainWindow::reopenSelectedPorts()
-{
-    // Reopening would cut off the reply another operation is waiting for.
-    if (m_link.busy())
-        return false;
-    m_link.setSelectedPorts(cbxInPorts->currentText(), cbxOutPorts->currentText());
-    return reported([this] { m_link.ReopenPorts(); });
-}
-
-void MainWindow::btnResetDeviceClick()
-{
-    RestartDevice(m_link);
-}
-
-void MainWindow::btnlngSetNoteOffActionClick()
-{
-    SetNoteOffAction(m_link, cblngNoteOffActions->isChecked());
-}
-
-void MainWindow::btnlngSetZeroValueOffsetClick()
-{
-    SetZeroValueOffset(m_link, sedZeroValueOffset->value());
-}
-
-void MainWindow::btnSendCommonMsgClick()
-{
-    SendCommonMessage(m_link, cbxCommonMsg->currentIndex());
-}
-
-void MainWindow::btnGetDeviceTypeClick()
-{
-    if (reopenSelectedPorts())
-        ReadDeviceInformation(m_link);
-}
-
-void MainWindow::Button2Click()
-{
-    reopenSelectedPorts();
-}
-
-void MainWindow::cbxInPortsChange()
+void MainWindow::onInputPortChosen()
 {
     WaitCursor hourglass;
-    reopenSelectedPorts();
+    reopenPorts();
 }
 
-void MainWindow::cbxOutPortsChange()
+void MainWindow::onOutputPortChosen()
 {
     WaitCursor hourglass;
-    reopenSelectedPorts();
+    reopenPorts();
 }
 
-void MainWindow::milngClearDataInDeviceClick()
+void MainWindow::clearDeviceData()
 {
-    selectPage(PageUserMode);
+    showPage(PageId::Channels);
     ClearDeviceData(m_link);
 }
 
-void MainWindow::milngLanguageClick()
+void MainWindow::showLanguageWindow()
 {
     if (!m_languageWindow)
         return;
@@ -632,7 +382,7 @@ void MainWindow::milngLanguageClick()
     m_languageWindow->activateWindow();
 }
 
-void MainWindow::milngExitClick()
+void MainWindow::exitProgram()
 {
     // Ends the program at once: no window is closed, so nothing is saved.
     QCoreApplication::exit(0);
@@ -640,89 +390,67 @@ void MainWindow::milngExitClick()
 
 void MainWindow::onCurrentPageChanged(int index)
 {
-    m_link.setFirmwarePageShown(index == PageFWUpload);
     if (m_pageChangeFromCode) {
         // The channel menus follow the page shown, whoever switched it.
-        m_channelMenusEnabled = index != PageFWUpload && index != PageBasicMode;
+        m_channelMenusEnabled = index != indexOf(PageId::Firmware) && index != indexOf(PageId::Modes);
         updateEnabledStates();
         return;
     }
-    pgcMainChange(index);
+    onPageChosen(index);
 }
 
-void MainWindow::pgcMainChange(int index)
+void MainWindow::onPageChosen(int index)
 {
-    lbllngStatMsg->setText(QStringLiteral("-"));
-    m_channelMenusEnabled = index != PageFWUpload && index != PageBasicMode;
+    m_status->setText(QStringLiteral("-"));
+    m_channelMenusEnabled = index != indexOf(PageId::Firmware) && index != indexOf(PageId::Modes);
     updateEnabledStates();
-    m_link.setFirmwarePageShown(index == PageFWUpload);
 
     if (m_link.input().DeviceCount() <= 0)
         return;
-    if (index == PageBasicMode) {
+    if (index == indexOf(PageId::Modes)) {
         ReadDeviceInformation(m_link);
-    } else if (index == PageSpecials) {
+    } else if (index == indexOf(PageId::DeviceOptions)) {
         const OpResult result = ReadDeviceOptions(m_link);
         if (result != OpResult::Busy && result != OpResult::Failed && m_link.deviceType() == 'P')
             ReadDeviceInformation(m_link);
     }
 }
 
-void MainWindow::selectPage(int index)
-{
-    const bool previous = m_pageChangeFromCode;
-    m_pageChangeFromCode = true;
-    pgcMain->setCurrentIndex(index);
-    m_pageChangeFromCode = previous;
-}
-
 void MainWindow::setModesPageVisible(bool visible)
 {
     const bool previous = m_pageChangeFromCode;
     m_pageChangeFromCode = true;
-    pgcMain->setTabVisible(PageBasicMode, visible);
+    m_pages->setTabVisible(indexOf(PageId::Modes), visible);
     m_pageChangeFromCode = previous;
 }
 
 // ------------------------------------------------------- link reports
 
-void MainWindow::applyDeviceType(char letter)
+// The modes page exists for Basic and Eco only.
+void MainWindow::onDeviceTypeApplied(char letter)
 {
-    switch (letter) {
-    case 'P':
-        lblDevType->setText(QStringLiteral("VANTOREL Pro"));
+    if (letter == 'P')
         setModesPageVisible(false);
-        btnlngEnterProgrammingMode->hide();
-        lblBasicModesInfo->hide();
-        break;
-    case 'B':
-    case 'E':
-        lblDevType->setText(letter == 'B' ? QStringLiteral("VANTOREL Basic") : QStringLiteral("VANTOREL Eco"));
+    else if (letter == 'B' || letter == 'E')
         setModesPageVisible(true);
-        btnlngEnterProgrammingMode->show();
-        lblBasicModesInfo->hide();
-        break;
-    default:
-        break;
-    }
 }
 
-void MainWindow::statusBarReset()
+void MainWindow::resetStatusBar()
 {
     statusBar()->clearMessage();
-    stbConnPanel0->clear();
+    m_statusBarText->clear();
     statusBar()->setAutoFillBackground(false);
     statusBar()->setPalette(QPalette());
-    stbConnPanel0->setPalette(QPalette());
+    m_statusBarText->setPalette(QPalette());
 }
 
-void MainWindow::statusBarNoConnection()
+void MainWindow::showNoConnection()
 {
     QPalette bar = statusBar()->palette();
     bar.setColor(QPalette::Window, QColor(255, 0, 0));
     statusBar()->setPalette(bar);
     statusBar()->setAutoFillBackground(true);
-    stbConnPanel0->setText(QStringLiteral("No connection with device"));
+    m_statusBarText->setText(QStringLiteral("No connection with device"));
 }
 
 void MainWindow::restoreCursor()
@@ -739,27 +467,6 @@ void MainWindow::onBusyChanged(bool busy)
 }
 
 // ------------------------------------------------------- enabled states
-
-int MainWindow::uploadMode() const
-{
-    return rglngModeItems->checkedId();
-}
-
-void MainWindow::setUploadMode(int item)
-{
-    if (QAbstractButton* b = rglngModeItems->button(item))
-        b->setChecked(true);
-}
-
-void MainWindow::addDeviceControl(QWidget* widget)
-{
-    addRole(widget, DeviceRole);
-}
-
-void MainWindow::addDeviceAction(QAction* action)
-{
-    addRole(action, DeviceRole);
-}
 
 void MainWindow::addChannelAction(QAction* action)
 {
@@ -786,18 +493,4 @@ void MainWindow::updateEnabledStates()
         else if (auto* action = qobject_cast<QAction*>(it.key()))
             action->setEnabled(enabled);
     }
-}
-
-// ------------------------------------------------------------ boxes
-
-void MainWindow::defaultShowMessage(const QString& text)
-{
-    QMessageBox box(QMessageBox::Information, QString::fromLatin1(kCaption), displayText(text), QMessageBox::Ok, this);
-    box.exec();
-}
-
-void MainWindow::defaultShowError(const QString& text)
-{
-    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kCaption), displayText(text), QMessageBox::Ok, this);
-    box.exec();
 }

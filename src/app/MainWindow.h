@@ -1,42 +1,33 @@
 #pragma once
 
+#include "settings/SettingsFiles.h"
+#include "util/gui/PageHost.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
 
-#include "settings/RecentFiles.h"
-#include "settings/SettingsFiles.h"
-#include "settings/domain/ProgramSettings.h"
-
 #include <functional>
 
+class ChannelsPage;
 class DeviceLink;
+class DeviceOptionsPage;
+class FirmwarePage;
+class ModesPage;
 class QAction;
-class QButtonGroup;
-class QCheckBox;
 class QComboBox;
-class QFrame;
-class QGroupBox;
 class QLabel;
 class QMenu;
-class QPushButton;
-class QSpinBox;
 class QTabWidget;
-class ModesPage;
-class ChannelsPage;
-class FirmwareFilePanel;
-class FirmwarePage;
 
-// The program's main window: port selection, the four pages and the menus
-// through which every device operation is started. The conversation with the
-// device is the DeviceLink's; the window shows what the link reports.
-class MainWindow : public QMainWindow {
+// The program's main window: port selection, the status line, the four pages
+// and the menus in which the pages' commands are placed. The conversation with
+// the device is the DeviceLink's; each page shows what the link reports for
+// it, the window shows the rest (status line, status bar, which pages exist).
+class MainWindow : public QMainWindow, public PageHost {
     Q_OBJECT
 public:
-    // Page indexes of pgcMain (stable: a hidden page keeps its index).
-    enum Page { PageUserMode = 0, PageSpecials = 1, PageBasicMode = 2, PageFWUpload = 3 };
-
     // Lists the ports of `link` and opens the first pair. Raises the port
     // layer's errors when the selected ports cannot be selected.
     MainWindow(DeviceLink& link, bool developerRun, QWidget* parent = nullptr);
@@ -46,66 +37,40 @@ public:
     MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settings, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Modal boxes for the link's messages and for errors; tests replace them.
-    std::function<void(const QString&)> showMessage;
-    std::function<void(const QString&)> showError;
+    // Modal boxes for the link's and the pages' messages and for errors;
+    // tests replace them.
+    std::function<void(const QString&)> messageBox;
+    std::function<void(const QString&)> errorBox;
 
     DeviceLink& link() { return m_link; }
     bool developerRun() const { return m_developerRun; }
 
+    ChannelsPage& channelsPage() { return *m_channelsPage; }
+    DeviceOptionsPage& deviceOptionsPage() { return *m_deviceOptionsPage; }
+    ModesPage& modesPage() { return *m_modesPage; }
+    FirmwarePage& firmwarePage() { return *m_firmwarePage; }
+
     // The debug window, shown at the first show of a developer run (not owned).
     void setDebugWindow(QWidget* window) { m_debugWindow = window; }
+    // The translation listing window, shown by "Language" (not owned).
+    void setLanguageWindow(QWidget* window) { m_languageWindow = window; }
     // Text of the error that ended the first show; empty when it went well.
     const QString& startupError() const { return m_startupError; }
 
-    // Settings kept in the INI files (see RecentFiles) and the hooks of the
-    // windows whose state they hold. Without the colour hooks the window keeps
-    // the colours it read, so they are written back unchanged.
     const SettingsFiles& settingsFiles() const { return m_settingsFiles; }
-    RecentFiles recentFiles;
-    std::function<RowColours()> rowColours;
-    std::function<void(const RowColours&)> setRowColours;
-    // The translation listing window, shown by "Language" (not owned).
-    void setLanguageWindow(QWidget* window) { m_languageWindow = window; }
-    // The calculator window (objectName "CalcForm", not owned): its position
-    // is restored now and saved with the main window's.
-    void setCalculatorWindow(QWidget* window);
     // pnlService and "Language": a developer run or a non-zero "DebugOn".
     bool developerControlsShown() const { return m_developerControls; }
-    void LoadIniSettings();
-    // Throws IniWriteError; keys after a failed write are not written.
-    void SaveIniSettings();
+    // The program settings (MainWindowSettings.cpp). Saving throws
+    // IniWriteError; keys after a failed write are not written.
+    void loadSettings();
+    void saveSettings();
 
-    // Item of the radio group rglngMode (0..3).
-    int uploadMode() const;
-    void setUploadMode(int item);
-
-    // A control or menu item that starts a device operation: disabled while
-    // an operation waits for the device.
-    void addDeviceControl(QWidget* widget);
-    void addDeviceAction(QAction* action);
-    // A menu item of the channel pages: disabled on the firmware and modes pages.
-    void addChannelAction(QAction* action);
-
-    // Closes and reopens the ports named by the two port lists; a failure is
-    // shown in the error box. False when the ports could not be opened.
-    bool reopenSelectedPorts();
-
-    // Handlers.
-    void btnResetDeviceClick();
-    void btnlngSetNoteOffActionClick();
-    void btnlngSetZeroValueOffsetClick();
-    void btnSendCommonMsgClick();
-    void btnGetDeviceTypeClick();
-    void Button2Click();
-    void cbxInPortsChange();
-    void cbxOutPortsChange();
-    void milngClearDataInDeviceClick();
-    void milngExitClick();
-    void milngLanguageClick();
-    void pgcMainChange(int index);
-    // Selects a page from code: pgcMainChange does not run.
-    void selectPage(int index);
+    // PageHost.
+    void showMessage(const QString& text) override;
+    void showError(const QString& text) override;
+    void showPage(PageId page) override;
+    void lockWhileBusy(QObject* controlOrAction) override;
+    bool reopenPorts() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -114,26 +79,33 @@ protected:
 private:
     void buildMenus();
     void buildConnectionsPanel(QWidget* central);
-    QWidget* buildUserModePage();
-    QWidget* buildSpecialsPage();
-    QWidget* buildBasicModePage();
-    QWidget* buildFirmwarePage();
+    void buildPages(QWidget* central);
+    void placePageActions();
     void buildStatusBar();
     void connectLink();
+    void listPorts();
+    void prepareFirstShow();
 
-    void FormCreate();
-    void FormShow();
+    // Handlers.
+    void onInputPortChosen();
+    void onOutputPortChosen();
+    void clearDeviceData();
+    void exitProgram();
+    void showLanguageWindow();
+    void onCurrentPageChanged(int index);
+    // A page chosen by the user: the status line is cleared and the page's
+    // values are read from the device.
+    void onPageChosen(int index);
 
-    void applyDeviceType(char letter);
-    void statusBarReset();
-    void statusBarNoConnection();
+    void onDeviceTypeApplied(char letter);
+    void resetStatusBar();
+    void showNoConnection();
     void restoreCursor();
     void onBusyChanged(bool busy);
-    void onCurrentPageChanged(int index);
     void setModesPageVisible(bool visible);
     void updateEnabledStates();
-    void defaultShowMessage(const QString& text);
-    void defaultShowError(const QString& text);
+    // Channel actions: disabled on the firmware and modes pages.
+    void addChannelAction(QAction* action);
     template <typename Step>
     bool reported(Step&& step);
 
@@ -141,9 +113,7 @@ private:
     const bool m_developerRun;
     const SettingsFiles m_settingsFiles;
     bool m_developerControls = false;
-    RowColours m_rowColours;
     QPointer<QWidget> m_languageWindow;
-    QPointer<QWidget> m_calculatorWindow;
     QPointer<QWidget> m_debugWindow;
     QString m_startupError;
     bool m_firstShowDone = false;
@@ -155,79 +125,18 @@ private:
     void addRole(QObject* object, int role);
     QHash<QObject*, int> m_roles;   // entries leave when their object is destroyed
 
-public:
-    // Components, named as in the window layout.
-    QMenu* milngFile = nullptr;
-    QAction* milngClearDataInDevice = nullptr;
-    QAction* milngExit = nullptr;
-    QMenu* milngUserTools = nullptr;
-    QMenu* milngSettings = nullptr;
-    QAction* milngLanguage = nullptr;
-
-    QFrame* pnlConnections = nullptr;
-    QLabel* Label1 = nullptr;
-    QComboBox* cbxInPorts = nullptr;
-    QLabel* LabelMo = nullptr;
-    QComboBox* cbxOutPorts = nullptr;
-    QLabel* lbllngStat = nullptr;
-    QLabel* lbllngStatMsg = nullptr;
-
-    QTabWidget* pgcMain = nullptr;
-    QWidget* tslngUserMode = nullptr;
-    QWidget* tslngSpecials = nullptr;
-    QWidget* tslngBasicMode = nullptr;
-    QWidget* tslngFWUpload = nullptr;
-    ChannelsPage* channels = nullptr;   // the User Mode page: edit row, channel list, dialogs (a child object)
-
-    QCheckBox* cblngNoteOffActions = nullptr;
-    QPushButton* btnlngSetNoteOffAction = nullptr;
-    QSpinBox* sedZeroValueOffset = nullptr;
-    QPushButton* btnlngSetZeroValueOffset = nullptr;
-
-    QLabel* lblBasicModesInfo = nullptr;
-    QFrame* pnlModesControl = nullptr;
-    QPushButton* btnReset = nullptr;
-    ModesPage* modesPage = nullptr;   // the rest of the modes page (a child object)
-
-    QFrame* Panel1 = nullptr;
-    QLabel* lbllngFWStatMsg = nullptr;
-    QLabel* lbllngUploader = nullptr;
-    QLabel* lbllng7 = nullptr;
-    QLabel* lblFWDate = nullptr;
-    QLabel* lbllng2 = nullptr;
-    QLabel* lblFWType = nullptr;
-    QLabel* lbllngInChip = nullptr;
-    QLabel* lbllng5 = nullptr;
-    QLabel* lblBLDate = nullptr;
-    QLabel* lbllng6 = nullptr;
-    QLabel* lblSWDate = nullptr;
-    QLabel* lbllng8 = nullptr;
-    QLabel* lblDevID = nullptr;
-    QLabel* lbllng4 = nullptr;
-    QLabel* lblDevType = nullptr;
-    QGroupBox* rglngMode = nullptr;
-    QButtonGroup* rglngModeItems = nullptr;
-    QLabel* lbllng14 = nullptr;
-    QLabel* lbllngPasses = nullptr;
-    QPushButton* Button1 = nullptr;
-
-    QFrame* Panel3 = nullptr;
-    QPushButton* btnLoadFirmware = nullptr;
-    QPushButton* btnGetDeviceType = nullptr;
-    QPushButton* btnlngEnterProgrammingMode = nullptr;
-    QLabel* lbllng16 = nullptr;
-    QLabel* lblCurFile = nullptr;
-    QLabel* lblCurFileDate = nullptr;
-    FirmwareFilePanel* firmwareFile = nullptr;   // the loaded firmware file (a child object)
-    FirmwarePage* firmwareService = nullptr; // bootloader, upload, interface test, device ID (a child object)
-
-    QFrame* pnlService = nullptr;
-    QPushButton* btnSetDevNbr = nullptr;
-    QSpinBox* sedDevNbr = nullptr;
-    QPushButton* btnResetDev = nullptr;
-    QPushButton* btnSendCommonMsg = nullptr;
-    QComboBox* cbxCommonMsg = nullptr;
-    QPushButton* Button2 = nullptr;
-
-    QLabel* stbConnPanel0 = nullptr;
+    QMenu* m_fileMenu = nullptr;            // milngFile
+    QAction* m_clearDataInDevice = nullptr; // milngClearDataInDevice
+    QMenu* m_toolsMenu = nullptr;           // milngUserTools
+    QMenu* m_settingsMenu = nullptr;        // milngSettings
+    QAction* m_language = nullptr;          // milngLanguage
+    QComboBox* m_inputPorts = nullptr;      // cbxInPorts
+    QComboBox* m_outputPorts = nullptr;     // cbxOutPorts
+    QLabel* m_status = nullptr;             // lbllngStatMsg
+    QTabWidget* m_pages = nullptr;          // pgcMain
+    QLabel* m_statusBarText = nullptr;      // stbConnPanel0
+    ChannelsPage* m_channelsPage = nullptr;
+    DeviceOptionsPage* m_deviceOptionsPage = nullptr;
+    ModesPage* m_modesPage = nullptr;
+    FirmwarePage* m_firmwarePage = nullptr;
 };

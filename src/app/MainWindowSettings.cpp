@@ -2,8 +2,10 @@
 
 #include "app/MainWindow.h"
 
+#include "channels/gui/CalculatorDialog.h"
+#include "channels/gui/ChannelsPage.h"
+#include "firmware/gui/FirmwarePage.h"
 #include "link/DeviceLink.h"
-#include "firmware/gui/FirmwareFilePanel.h"
 #include "settings/PortNames.h"
 #include "settings/SettingsFiles.h"
 #include "settings/domain/IniFile.h"
@@ -32,60 +34,45 @@ void SelectPort(QComboBox& box, const std::string& name)
 
 } // namespace
 
-void MainWindow::setCalculatorWindow(QWidget* window)
-{
-    m_calculatorWindow = window;
-    if (window)
-        RestoreFormPosition(*window, m_settingsFiles.positionIni);
-}
-
-void MainWindow::LoadIniSettings()
+void MainWindow::loadSettings()
 {
     const ProgramSettings s =
         ReadProgramSettings(ReadIniFile(m_settingsFiles.programIni), ToIniText(m_settingsFiles.executableDir));
 
-    SelectPort(*cbxInPorts, s.midiInput);
-    SelectPort(*cbxOutPorts, s.midiOutput);
+    SelectPort(*m_inputPorts, s.midiInput);
+    SelectPort(*m_outputPorts, s.midiOutput);
 
+    RecentFiles& recentFiles = m_channelsPage->recentFiles();
     recentFiles.readDir = FromIniText(s.readDir);
     recentFiles.saveDir = FromIniText(s.saveDir);
     recentFiles.channelFileFilter = ChannelFileFilter();
     recentFiles.lastOpened = FromIniText(s.lastOpened);
     recentFiles.lastSaved = FromIniText(s.lastSaved);
 
-    m_rowColours = s.colours;
-    if (setRowColours)
-        setRowColours(s.colours);
-
-    lblCurFileDate->setText(FromIniText(s.lastFirmwareFileDate));
-    if (firmwareFile) {
-        firmwareFile->restoreLastFile(FromIniText(s.lastFirmwareFile));
-    } else {
-        lblCurFile->setText(QStringLiteral("-"));
-    }
+    m_channelsPage->setRowColours(s.colours);
+    m_firmwarePage->restoreLastFile(FromIniText(s.lastFirmwareFile), FromIniText(s.lastFirmwareFileDate));
 
     // The restored selection; a port that cannot be opened ends the start.
-    m_link.setSelectedPorts(cbxInPorts->currentText(), cbxOutPorts->currentText());
+    m_link.setSelectedPorts(m_inputPorts->currentText(), m_outputPorts->currentText());
     m_link.ReopenPorts();
 }
 
-void MainWindow::SaveIniSettings()
+void MainWindow::saveSettings()
 {
     SaveFormPosition(*this, m_settingsFiles.positionIni);
-    if (m_calculatorWindow)
-        SaveFormPosition(*m_calculatorWindow, m_settingsFiles.positionIni);
+    SaveFormPosition(*m_channelsPage->calculator(), m_settingsFiles.positionIni);
     if (m_settingsFiles.programIni.isEmpty())
         return;
 
     IniFile ini = ReadIniFileForUpdate(m_settingsFiles.programIni);
     ProgramSettings s;
-    s.midiInput = ToIniText(cbxInPorts->currentText());
-    s.midiOutput = ToIniText(cbxOutPorts->currentText());
-    s.lastOpened = ToIniText(recentFiles.lastOpened);
-    s.lastSaved = ToIniText(recentFiles.lastSaved);
-    s.colours = rowColours ? rowColours() : m_rowColours;
-    s.lastFirmwareFile = firmwareFile ? ToIniText(firmwareFile->currentPath()) : std::string();
-    s.lastFirmwareFileDate = ToIniText(lblCurFileDate->text());
+    s.midiInput = ToIniText(m_inputPorts->currentText());
+    s.midiOutput = ToIniText(m_outputPorts->currentText());
+    s.lastOpened = ToIniText(m_channelsPage->recentFiles().lastOpened);
+    s.lastSaved = ToIniText(m_channelsPage->recentFiles().lastSaved);
+    s.colours = m_channelsPage->rowColours();
+    s.lastFirmwareFile = ToIniText(m_firmwarePage->currentPath());
+    s.lastFirmwareFileDate = ToIniText(m_firmwarePage->fileDateText());
     WriteProgramSettings(ini, s);
     WriteIniFile(ini, m_settingsFiles.programIni);
 }

@@ -39,7 +39,7 @@ void EnterDemoChannels(MainWindow& form)
     auto* value2 = form.findChild<QSpinBox*>(QStringLiteral("sedVelVal"));
     auto* description = form.findChild<QLineEdit*>(QStringLiteral("ledlngDescr"));
     auto* set = form.findChild<QPushButton*>(QStringLiteral("btnSetDMXCh"));
-    if (!form.channels || !dmx || !actCtrVal || !value1 || !midiCh || !actOn || !from || !to || !velVal || !value2 || !description || !set)
+    if (!dmx || !actCtrVal || !value1 || !midiCh || !actOn || !from || !to || !velVal || !value2 || !description || !set)
         return;
 
     struct Row {
@@ -55,8 +55,9 @@ void EnterDemoChannels(MainWindow& form)
         {12, 1, 128, 1, 0, 0, 0, 0, 0, "Haze machine"},
     };
     // "Add channel?" is answered with the first button, "Yes".
-    auto ask = form.channels->askWithButtons;
-    form.channels->askWithButtons = [](const QString&, const QString&, const QString&, const QString&) { return 1; };
+    ChannelsPage& channels = form.channelsPage();
+    auto ask = channels.askWithButtons;
+    channels.askWithButtons = [](const QString&, const QString&, const QString&, const QString&) { return 1; };
     for (const Row& row : rows) {
         dmx->setValue(row.dmx);
         actCtrVal->setCurrentIndex(row.actCtrVal);
@@ -70,7 +71,7 @@ void EnterDemoChannels(MainWindow& form)
         description->setText(QString::fromLatin1(row.description));
         set->click();
     }
-    form.channels->askWithButtons = ask;
+    channels.askWithButtons = ask;
     if (auto* list = form.findChild<QAbstractItemView*>(QStringLiteral("lvDMXChannels")))
         list->clearSelection();
 }
@@ -80,15 +81,21 @@ void EnterDemoChannels(MainWindow& form)
 bool SaveScreenshots(MainWindow& form, const QString& folder, QString& error)
 {
     struct Shot {
-        int page;
+        PageId page;
         const char* file;
     };
     const Shot shots[] = {
-        {MainWindow::PageUserMode, "1-user-mode.png"},
-        {MainWindow::PageSpecials, "2-additional-settings.png"},
-        {MainWindow::PageBasicMode, "3-basic-eco-modes.png"},
-        {MainWindow::PageFWUpload, "4-firmware-upload.png"},
+        {PageId::Channels, "1-user-mode.png"},
+        {PageId::DeviceOptions, "2-additional-settings.png"},
+        {PageId::Modes, "3-basic-eco-modes.png"},
+        {PageId::Firmware, "4-firmware-upload.png"},
     };
+    auto* pages = form.findChild<QTabWidget*>(QStringLiteral("pgcMain"));
+    auto* readDeviceType = form.findChild<QPushButton*>(QStringLiteral("btnGetDeviceType"));
+    if (!pages || !readDeviceType) {
+        error = QStringLiteral("the window has no pages");
+        return false;
+    }
     if (!QDir().mkpath(folder)) {
         error = QStringLiteral("cannot create %1").arg(folder);
         return false;
@@ -98,11 +105,12 @@ bool SaveScreenshots(MainWindow& form, const QString& folder, QString& error)
     EnterDemoChannels(form);
     Settle(300);
     for (const Shot& shot : shots) {
-        if (!form.pgcMain->isTabVisible(shot.page))
+        const int index = static_cast<int>(shot.page);
+        if (!pages->isTabVisible(index))
             continue;
-        form.pgcMain->setCurrentIndex(shot.page);
-        if (shot.page == MainWindow::PageFWUpload)
-            form.btnGetDeviceType->click();
+        pages->setCurrentIndex(index);
+        if (shot.page == PageId::Firmware)
+            readDeviceType->click();
         Settle(400);
         const QString path = QDir(folder).filePath(QString::fromLatin1(shot.file));
         if (!form.grab().save(path, "PNG")) {

@@ -54,7 +54,7 @@ OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& e
     if (haveRows && haveRows())
         emit link.statusText(text("Data ready."));
     link.StopTimer1();
-    link.tickCounter = 0;
+    link.resetTickCount();
     return OpResult::Done;
 }
 

@@ -43,11 +43,6 @@ QString FirmwareComparisonText(PackedDateTime deviceDate, PackedDateTime fileDat
     return QStringLiteral("Device has older FW version.");
 }
 
-QString DeviceIdText(uint32_t id)
-{
-    return QString::asprintf("%.6u", id);
-}
-
 void FirmwareService::ProcessBootloaderInfo()
 {
     // A copy: nothing that arrives meanwhile may change what is being read.
@@ -94,7 +89,7 @@ void FirmwareService::ProcessBootloaderInfo()
             break;
         }
         status(QStringLiteral("Idle"));
-        m_link.deviceRestart = false;
+        m_link.setRestartPending(false);
     }
 }
 
@@ -110,7 +105,7 @@ OpResult FirmwareService::SetDeviceId(int64_t number)
 
     try {
         m_link.ReopenPorts();
-        m_link.deviceRestart = true;
+        m_link.setRestartPending(true);
         status(QStringLiteral("Writing device number..."));
         m_link.ProcessPendingEvents();
         m_link.PumpingDelay(kDeviceNumberPauseMs);
@@ -124,9 +119,9 @@ OpResult FirmwareService::SetDeviceId(int64_t number)
     restartTimer(kRestartWaitMs);
     // The bootloader's start notice, its Idle report or its final report
     // clears the flag once the device has restarted.
-    waitFor([this] { return !m_link.deviceRestart || m_link.tickCounter > 1; });
+    waitFor([this] { return !m_link.restartPending() || m_link.tickCount() > 1; });
     m_link.StopTimer1();
-    if (!m_link.deviceRestart)
+    if (!m_link.restartPending())
         return OpResult::Done;
 
     const char type = m_link.deviceType();

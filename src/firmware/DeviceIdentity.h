@@ -25,5 +25,3 @@ std::optional<InfoPiece> DecodeInfoMessage(uint32_t code);
 // The verdict on the device's firmware date against the current file's.
 QString FirmwareComparisonText(PackedDateTime deviceDate, PackedDateTime fileDate);
 
-// "%.6d" of a device ID.
-QString DeviceIdText(uint32_t id);

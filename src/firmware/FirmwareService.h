@@ -3,6 +3,7 @@
 #include "link/DeviceOperations.h"
 #include "firmware/domain/FirmwareFile.h"
 #include "firmware/domain/PackedDateTime.h"
+#include "firmware/domain/UploadDecision.h"
 
 #include <QObject>
 #include <QString>
@@ -37,12 +38,8 @@ struct FirmwareFileSource {
 class FirmwareService : public QObject {
     Q_OBJECT
 public:
-    // Items of rglngMode.
-    enum UploadMode { ReadVersions = 0, UploadIfNewer = 1, UploadIfSameOrOlder = 2, InterfaceTestMode = 3 };
-
-    // What the program decided when the bootloader reported Idle.
-    enum class Decision { None, Upload, Refused, InterfaceTest };
-    Q_ENUM(Decision)
+    using enum UploadMode;
+    using Decision = UploadDecision;
 
     // How the program's side of an upload ended.
     enum class UploadResult {
@@ -114,8 +111,8 @@ public:
     void RunInterfaceTest();
     void CheckInterfaceTestData();
 
-    // The reaction to one bootloader message on the firmware page.
-    void onFirmwarePageEvent(uint32_t code);
+    // The reaction to one bootloader report (see DeviceLink::bootloaderReport).
+    void onBootloaderReport(uint32_t code);
 
 signals:
     void uploadModeChanged(int mode);            // set from code (upgrade ready in a developer run)

@@ -3,15 +3,17 @@
 #include "firmware/domain/PackedDateTime.h"
 #include "midi/MidiErrors.h"
 #include "midi/domain/EventText.h"
+#include "protocol/EventCodes.h"
 #include "protocol/Sysex.h"
 #include "util/Utils.h"
+#include "util/qt/TextConversions.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QThread>
 
-#include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -26,20 +28,12 @@ const char* const kTimeoutBasicEco =
 
 constexpr int kInitialTimerInterval = 4000;
 
-QStringList toQStringList(const std::vector<std::string>& names)
-{
-    QStringList list;
-    for (const auto& n : names)
-        list << QString::fromStdString(n);
-    return list;
-}
+} // namespace
 
-QString deviceIdText(uint32_t id)
+QString DeviceIdText(uint32_t id)
 {
     return QString::asprintf("%.6u", id);
 }
-
-} // namespace
 
 QString NoResponseText(char deviceType)
 {
@@ -56,8 +50,8 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     , m_input(std::make_unique<MidiInputPort>(ports))
     , m_output(std::make_unique<MidiOutputPort>(ports))
 {
-    m_inputNames = toQStringList(ports.inputPortNames());
-    m_outputNames = toQStringList(ports.outputPortNames());
+    m_inputNames = ToQStringList(ports.inputPortNames());
+    m_outputNames = ToQStringList(ports.outputPortNames());
     if (!m_inputNames.isEmpty())
         m_selectedInput = m_inputNames.first();
     if (!m_outputNames.isEmpty())
@@ -174,6 +168,50 @@ void DeviceLink::StopTimer1()
     m_timer.stop();
 }
 
+void DeviceLink::restartTimer1(int ms)
+{
+    m_tickSeen = false;
+    m_tickCount = 0;
+    m_timer.start(ms);
+}
+
+void DeviceLink::markReplyReceived()
+{
+    m_replyReceived = true;
+}
+
+DeviceLink::BootloaderSubscription DeviceLink::subscribeToBootloader()
+{
+    return BootloaderSubscription(*this);
+}
+
+DeviceLink::BootloaderSubscription::BootloaderSubscription(DeviceLink& link)
+    : m_link(&link)
+{
+    ++link.m_bootloaderSubscribers;
+}
+
+DeviceLink::BootloaderSubscription::BootloaderSubscription(BootloaderSubscription&& other) noexcept
+    : m_link(std::exchange(other.m_link, nullptr))
+{
+}
+
+DeviceLink::BootloaderSubscription& DeviceLink::BootloaderSubscription::operator=(BootloaderSubscription&& other) noexcept
+{
+    if (this != &other) {
+        if (m_link)
+            --m_link->m_bootloaderSubscribers;
+        m_link = std::exchange(other.m_link, nullptr);
+    }
+    return *this;
+}
+
+DeviceLink::BootloaderSubscription::~BootloaderSubscription()
+{
+    if (m_link)
+        --m_link->m_bootloaderSubscribers;
+}
+
 void DeviceLink::waitUntil(const std::function<bool()>& done)
 {
     if (done())
@@ -190,12 +228,12 @@ void DeviceLink::waitUntil(const std::function<bool()>& done)
 
 bool DeviceLink::AwaitReply(Flag flag, int intervalMs)
 {
-    bool& received = (flag == Flag::WriteAck) ? writeAck : replyReceived;
+    bool& received = (flag == Flag::WriteAck) ? m_writeAck : m_replyReceived;
     received = false;
-    tickCounter = 0;
+    m_tickCount = 0;
     StartTimer1(intervalMs);
-    waitUntil([&] { return received || tickCounter > 0; });
-    if (tickCounter == 0)
+    waitUntil([&] { return received || m_tickCount > 0; });
+    if (m_tickCount == 0)
         return true;
     NoResponse();
     return false;
@@ -214,11 +252,11 @@ void DeviceLink::NoResponse()
 
 int DeviceLink::WaitForShortMessage(uint32_t code)
 {
-    tickFlag = false;
+    m_tickSeen = false;
     if (m_queue.empty() && !m_timer.isActive())
         m_timer.start();
-    waitUntil([&] { return tickFlag || !m_queue.empty(); });
-    if (tickFlag)
+    waitUntil([&] { return m_tickSeen || !m_queue.empty(); });
+    if (m_tickSeen)
         return -2;
     const uint32_t first = m_queue.front();
     m_queue.pop_front();
@@ -257,9 +295,9 @@ void DeviceLink::appendResult(const QString& line)
 
 void DeviceLink::onTimer1()
 {
-    tickFlag = true;
-    ++tickCounter;
-    emit timerTicked(tickCounter);
+    m_tickSeen = true;
+    ++m_tickCount;
+    emit timerTicked(m_tickCount);
     emit replyProcessed();
 }
 
@@ -289,32 +327,23 @@ void DeviceLink::onMidiInput()
                 break;
             const uint32_t code = EventCode(*event);
 
-            if (code == 0x800000 || code == 0x800001 || code == 0x800002) {
+            if (code == kEventProIdentified || code == kEventBasicIdentified || code == kEventEcoIdentified) {
                 m_binData.clear();
                 m_testData.clear();
-                m_deviceType = code == 0x800002 ? 'E' : code == 0x800001 ? 'B' : 'P';
+                m_deviceType = code == kEventEcoIdentified ? 'E' : code == kEventBasicIdentified ? 'B' : 'P';
                 applyDeviceType(m_deviceType);
                 emit listsChanged();
             }
 
-            if (m_firmwarePageShown) {
-                if (code == 0x8F5555)
-                    deviceRestart = false;
-                if (event->status == 0x88) {
-                    char text[3];
-                    std::snprintf(text, sizeof text, "%.2X", unsigned(event->data1 * 16 + event->data2) & 0xFFu);
-                    m_testData.emplace_back(text);
-                } else {
+            if (bootloaderSubscribed()) {
+                if (code == kEventBootloaderStart)
+                    m_restartPending = false;
+                if (event->status == kTestDataStatus)
+                    m_testData.push_back(HexByteText(uint8_t(event->data1 * 16 + event->data2)));
+                else
                     m_queue.push_back(code);
-                }
-                switch (code) {
-                case 0x8F5555: case 0x9F7F7F: case 0x9F127F: case 0x9F137F: case 0x9F117F:
-                case 0xB0557F: case 0xB0037F: case 0xB07F55:
-                    emit firmwarePageEvent(code);
-                    break;
-                default:
-                    break;
-                }
+                if (IsBootloaderReport(code))
+                    emit bootloaderReport(code);
                 m_binData.push_back(code);
                 emit listsChanged();
             }
@@ -326,7 +355,7 @@ void DeviceLink::onMidiInput()
         emit errorRaised(QString::fromStdString(e.what()));
     }
     ProcessPendingEvents();
-    inputSeen = true;
+    m_inputSeen = true;
     emit replyProcessed();
 }
 
@@ -344,9 +373,9 @@ void DeviceLink::DispatchReply(const MidiEvent& event)
         return;
 
     if (reply->flag == Reply::Flag::ReplyReceived)
-        replyReceived = true;
+        m_replyReceived = true;
     else if (reply->flag == Reply::Flag::WriteAck)
-        writeAck = true;
+        m_writeAck = true;
     if (reply->statusText) {
         emit statusText(QString::fromLatin1(reply->statusText));
         if (reply->letter == 'n')
@@ -365,7 +394,7 @@ void DeviceLink::DispatchReply(const MidiEvent& event)
         break;
     case 'k':
     case 'j':
-        emit deviceIdShown(deviceIdText(reply->deviceId));
+        emit deviceIdShown(DeviceIdText(reply->deviceId));
         if (reply->letter == 'j') {
             emit bootloaderDateShown(QString::fromStdString(FormatPackedDateTime(reply->bootloaderDate)));
             emit firmwareDateShown(QString::fromStdString(FormatPackedDateTime(reply->firmwareDate)));

@@ -5,6 +5,7 @@
 #include "protocol/Reply.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -34,7 +35,6 @@ public:
 
     MidiInputPort& input() { return *m_input; }
     MidiOutputPort& output() { return *m_output; }
-    QTimer& Timer1() { return m_timer; }
 
     // Port names as enumerated at creation, in device order.
     const QStringList& inputPortNames() const { return m_inputNames; }
@@ -67,6 +67,9 @@ public:
     // 0 next queued code equals `code`, -1 it differs, -2 Timer1 ticked first.
     int WaitForShortMessage(uint32_t code);
     void PumpingDelay(int ms);
+    // Runs the event loop until `done` holds; checked again after every
+    // received event and every tick of Timer1.
+    void waitUntil(const std::function<bool()>& done);
     // Lets everything pending run once.
     void ProcessPendingEvents();
     // Lets pending events run once, then pauses 200 ms before a send.
@@ -74,8 +77,11 @@ public:
     // Starts Timer1 with `ms` unless it already runs with that interval.
     void StartTimer1(int ms);
     void StopTimer1();
+    // A full new period of `ms` for one wait; the tick flag and count start from zero.
+    void restartTimer1(int ms);
+    bool timer1Active() const { return m_timer.isActive(); }
 
-    // The input handler (onMidiInput) and the reply dispatcher.
+    // The input handler and the reply dispatcher.
     void onMidiInput();
     void DispatchReply(const MidiEvent& event);
 
@@ -84,17 +90,32 @@ public:
     void setDeviceType(char letter) { m_deviceType = letter; }
     char firmwareType() const { return m_firmwareType; }
     void setFirmwareType(char letter) { m_firmwareType = letter; }
-    bool replyReceived = false;
-    bool writeAck = false;
-    bool tickFlag = false;
-    bool inputSeen = false;
-    bool deviceRestart = false;
-    int tickCounter = 0;
+    // Set by a reply the device sends after a read ("ReplyReceived") or a write.
+    bool replyReceived() const { return m_replyReceived; }
+    bool writeAcknowledged() const { return m_writeAck; }
+    // Ends a wait for a reply as if the device had answered.
+    void markReplyReceived();
+    // Whether Timer1 ticked, and how often, since the wait started.
+    bool tickSeen() const { return m_tickSeen; }
+    int tickCount() const { return m_tickCount; }
+    void resetTickCount() { m_tickCount = 0; }
+    // Set by every pass of the input handler.
+    bool inputSeen() const { return m_inputSeen; }
+    void clearInputSeen() { m_inputSeen = false; }
+    // A device restart is awaited; the bootloader's start notice clears it.
+    bool restartPending() const { return m_restartPending; }
+    void setRestartPending(bool pending) { m_restartPending = pending; }
 
     bool developerRun() const { return m_developerRun; }
     void setDeveloperRun(bool on) { m_developerRun = on; }
-    bool firmwarePageShown() const { return m_firmwarePageShown; }
-    void setFirmwarePageShown(bool shown) { m_firmwarePageShown = shown; }
+
+    // Bootloader messages (the short-message queue, the bootloader
+    // information, the test data and bootloaderReport) are collected while at
+    // least one BootloaderSubscription lives: the firmware page holds one while
+    // it is shown, vantorelctl while it talks to the bootloader.
+    class BootloaderSubscription;
+    BootloaderSubscription subscribeToBootloader();
+    bool bootloaderSubscribed() const { return m_bootloaderSubscribers > 0; }
 
     // Working lists (shown by the debug window).
     std::deque<uint32_t>& shortMessageQueue() { return m_queue; }
@@ -125,7 +146,7 @@ signals:
     void deviceOptionsRead(bool noteOff, int zeroValueOffset);
     void channelDumpReceived(const QString& payload);
     void modeReceived(const std::array<uint8_t, 4>& values);
-    void firmwarePageEvent(uint32_t code);          // events of the firmware service
+    void bootloaderReport(uint32_t code);           // a report listed in IsBootloaderReport, to subscribers
     void eventLogged(const QString& text);          // developer run: event text
     void eventReceived(const MidiEvent& event);  // every event, before it is dispatched
     void resultLogged(const QString& line);
@@ -137,7 +158,6 @@ signals:
 private:
     friend class DeviceOperation;
     void onTimer1();
-    void waitUntil(const std::function<bool()>& done);
     void applyDeviceType(char letter);
     void onInputOverflow();
     bool m_overflowReported = false;
@@ -152,12 +172,37 @@ private:
     char m_deviceType = 'X';
     char m_firmwareType = 'X';
     bool m_developerRun = false;
-    bool m_firmwarePageShown = false;
+    int m_bootloaderSubscribers = 0;
     bool m_busy = false;
+    bool m_replyReceived = false;
+    bool m_writeAck = false;
+    bool m_tickSeen = false;
+    bool m_inputSeen = false;
+    bool m_restartPending = false;
+    int m_tickCount = 0;
     std::deque<uint32_t> m_queue;
     std::vector<uint32_t> m_binData;
     std::vector<std::string> m_testData;
 };
+
+// Keeps the link collecting bootloader messages while it lives (move-only).
+class DeviceLink::BootloaderSubscription {
+public:
+    BootloaderSubscription() = default;
+    explicit BootloaderSubscription(DeviceLink& link);
+    BootloaderSubscription(BootloaderSubscription&& other) noexcept;
+    BootloaderSubscription& operator=(BootloaderSubscription&& other) noexcept;
+    ~BootloaderSubscription();
+    BootloaderSubscription(const BootloaderSubscription&) = delete;
+    BootloaderSubscription& operator=(const BootloaderSubscription&) = delete;
+    explicit operator bool() const { return m_link != nullptr; }
+
+private:
+    QPointer<DeviceLink> m_link;
+};
+
+// A device ID as shown: at least six decimal digits ("000042").
+QString DeviceIdText(uint32_t id);
 
 // Message box text of the no-response report; empty when the bar turns red instead.
 QString NoResponseText(char deviceType);

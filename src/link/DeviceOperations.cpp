@@ -49,7 +49,7 @@ OpResult run(DeviceLink& link, const Exchange& x)
         return OpResult::NoAnswer;
     }
     link.StopTimer1();
-    link.tickCounter = 0;
+    link.resetTickCount();
     if (x.success)
         emit link.statusText(QString::fromLatin1(x.success));
     return OpResult::Done;
@@ -113,7 +113,7 @@ OpResult SendCommonMessage(DeviceLink& link, int index)
     if (!attempt(link, [&] { link.ReopenPorts(); }))
         return OpResult::Failed;
     link.ProcessPendingEvents();
-    link.inputSeen = false;
+    link.clearInputSeen();
     link.clearShortMessageQueue();
     if (!attempt(link, [&] { link.SendShortMessage(uint8_t(0xF1 + index), 0, 0); }))
         return OpResult::Failed;

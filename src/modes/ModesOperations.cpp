@@ -26,7 +26,7 @@ OpResult requestAndWait(DeviceLink& link, char letter)
         return OpResult::NoAnswer;
     }
     link.StopTimer1();
-    link.tickCounter = 0;
+    link.resetTickCount();
     return OpResult::Done;
 }
 

@@ -26,6 +26,21 @@ int HexDigitValue(char c)
     return -1;
 }
 
+int UpperHexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::string HexByteText(uint8_t value)
+{
+    static const char kDigits[] = "0123456789ABCDEF";
+    return {kDigits[value >> 4], kDigits[value & 0x0F]};
+}
+
 char PathSeparator()
 {
 #ifdef _WIN32

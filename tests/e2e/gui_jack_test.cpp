@@ -49,8 +49,8 @@ struct Window {
         ports.add(backend);
         link = std::make_unique<DeviceLink>(ports);
         window = std::make_unique<MainWindow>(*link, false);
-        window->showMessage = [this](const QString& text) { boxes << text; };
-        window->showError = [this](const QString& text) { errors << text; };
+        window->messageBox = [this](const QString& text) { boxes << text; };
+        window->errorBox = [this](const QString& text) { errors << text; };
         window->show();
         auto* in = window->findChild<QComboBox*>("cbxInPorts");
         auto* out = window->findChild<QComboBox*>("cbxOutPorts");

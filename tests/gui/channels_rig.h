@@ -22,7 +22,7 @@ struct ChannelsRig : WindowRig {
     explicit ChannelsRig(EmulatorConfig config = {}, bool answering = true)
         : WindowRig(config)
     {
-        page = form->channels;
+        page = &form->channelsPage();
         if (answering)
             answerFromQueues();
         form->resize(800, 533);

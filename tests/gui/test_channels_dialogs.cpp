@@ -97,7 +97,7 @@ TEST(Calculator, OpensWithoutBlockingAndKeepsItsFields)
 {
     ChannelsRig rig;
     rig.page->milngCalculatorClick();
-    CalculatorDialog* calc = rig.page->CalcForm;
+    CalculatorDialog* calc = rig.page->calculator();
     EXPECT_TRUE(calc->isVisible());
     EXPECT_FALSE(calc->isModal());
     EXPECT_TRUE(calc->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -112,7 +112,7 @@ TEST(Calculator, OpensWithoutBlockingAndKeepsItsFields)
 TEST(ColourSettings, OkRepaintsCancelKeepsTheColour)
 {
     ChannelsRig rig;
-    RowColoursDialog& colours = *rig.page->DMXUserSetForm;
+    RowColoursDialog& colours = *rig.page->rowColoursDialog();
     EXPECT_EQ(colours.windowTitle(), "DMXUser Settings");
 
     // A cancelled chooser changes nothing; a confirmed one is in effect at once.
@@ -139,11 +139,10 @@ TEST(ColourSettings, OkRepaintsCancelKeepsTheColour)
     EXPECT_EQ(colours.color(RowColorRole::CCLine), 0x332211u);
 
     // The settings file sees the dialog's colours.
-    ASSERT_TRUE(rig.form->rowColours);
-    EXPECT_EQ(rig.form->rowColours().ccLine, 0x332211u);
+    EXPECT_EQ(rig.form->channelsPage().rowColours().ccLine, 0x332211u);
     RowColours loaded;
     loaded.dmxValueLine = 0x0000FF;
-    rig.form->setRowColours(loaded);
+    rig.form->channelsPage().setRowColours(loaded);
     EXPECT_EQ(colours.qcolor(RowColorRole::DMXValueLine), QColor(255, 0, 0));
 }
 

@@ -2,7 +2,6 @@
 
 #include "channels_rig.h"
 
-#include "channels/gui/ChannelFileCommands.h"
 #include "channels/gui/ChannelInputDialog.h"
 #include "channels/gui/DescriptionDialog.h"
 
@@ -317,7 +316,7 @@ TEST(ChannelsEditing, DescriptionEditorUpdatesTheSelectedRow)
     };
     rig.page->milngDescrClick();
     EXPECT_EQ(rig.model().cellText(0, ColDescription), "red  green  blue");
-    EXPECT_FALSE(rig.page->DescrForm->isVisible());
+    EXPECT_FALSE(rig.page->descriptionDialog()->isVisible());
 }
 
 TEST(ChannelsEditing, ShortcutKeysAndPageEnabling)
@@ -342,10 +341,10 @@ TEST(ChannelsEditing, ShortcutKeysAndPageEnabling)
     QTest::keyClick(&rig.list(), Qt::Key_Delete);
     EXPECT_EQ(rig.model().size(), 0);
     // The channel and file menus are off on the firmware page.
-    const ChannelFileCommands& files = *rig.page->fileCommands;
-    for (int page : {MainWindow::PageFWUpload, MainWindow::PageUserMode}) {
-        rig.form->pgcMain->setCurrentIndex(page);
+    const ChannelsPage& files = *rig.page;
+    for (int page : {int(PageId::Firmware), int(PageId::Channels)}) {
+        rig.find<QTabWidget>("pgcMain")->setCurrentIndex(page);
         for (QAction* action : {rig.page->milngAddChannel, files.milngOpenSettings, files.milngSendToDevice})
-            EXPECT_EQ(action->isEnabled(), page == MainWindow::PageUserMode) << action->objectName().toStdString();
+            EXPECT_EQ(action->isEnabled(), page == int(PageId::Channels)) << action->objectName().toStdString();
     }
 }

@@ -42,7 +42,7 @@ TEST(ChannelsLook, RowsTakeTheirRoleColourAndBlankCellsStayWhite)
     rig.list().setCurrentIndex({});
     Pause(20);
     const QImage image = rig.form->grab().toImage();
-    const RowColoursDialog& colours = *rig.page->DMXUserSetForm;
+    const RowColoursDialog& colours = *rig.page->rowColoursDialog();
     const QColor white(Qt::white);
     struct Probe {
         int row, column;
@@ -89,7 +89,7 @@ TEST(ChannelsLook, DialogsAreFixedSize)
 {
     ChannelsRig rig;
     ChannelsPage& p = *rig.page;
-    for (QDialog* dialog : std::initializer_list<QDialog*>{p.DMXUserSetForm, p.DescrForm, p.DMXChannelInputForm, p.CalcForm}) {
+    for (QDialog* dialog : std::initializer_list<QDialog*>{p.rowColoursDialog(), p.descriptionDialog(), p.channelInputDialog(), p.calculator()}) {
         dialog->show();
         Pause(10);
         EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << dialog->objectName().toStdString();

@@ -4,7 +4,6 @@
 
 #include "channels_rig.h"
 
-#include "channels/gui/ChannelFileCommands.h"
 #include "protocol/Sysex.h"
 
 #include <QLabel>
@@ -24,10 +23,10 @@ TEST(FaultTableIntact, ReadWithoutAnswerGivesTheTableBack)
     QTimer other;
     QObject::connect(&other, &QTimer::timeout, [&] { ++ticks; });
     other.start(20);
-    rig.page->fileCommands->milngGetFromDeviceClick();
+    rig.page->readFromDevice();
     other.stop();
 
-    EXPECT_EQ(rig.form->lbllngStatMsg->text(), "No data received.");
+    EXPECT_EQ(rig.text("lbllngStatMsg"), "No data received.");
     EXPECT_EQ(rig.model().rows(), before);
     EXPECT_EQ(rig.page->lblChannelsNbr->text(), "2");
     // The wait of 2 s did not hold the window up.
@@ -44,9 +43,9 @@ TEST(FaultTableIntact, WriteStoppedByAMissingAcknowledgementKeepsTheTable)
     const ChannelTable before = rig.model().rows();
     QStringList panelShows;
     QObject::connect(rig.page->sedDmxCh, &QSpinBox::valueChanged, [&](int value) { panelShows << QString::number(value); });
-    rig.page->fileCommands->milngSendToDeviceClick();
+    rig.page->writeToDevice();
 
-    EXPECT_EQ(rig.form->lbllngStatMsg->text(), "Writing data to device failed.");
+    EXPECT_EQ(rig.text("lbllngStatMsg"), "Writing data to device failed.");
     EXPECT_EQ(rig.boxes.size(), 1);
     EXPECT_EQ(rig.model().rows(), before);
     EXPECT_EQ(rig.emulator->device().channels().size(), 2u);

@@ -3,7 +3,7 @@
 #include "BixPacker.h"
 #include "WindowRig.h"
 #include "app/MainWindow.h"
-#include "firmware/gui/FirmwareFilePanel.h"
+#include "firmware/gui/FirmwarePage.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -24,7 +24,7 @@ const QString kDataDir = QStringLiteral(VANTOREL_TEST_DATA_DIR "/firmware/");
 struct Rig : WindowRig {
     Rig()
     {
-        panel = form->firmwareFile;
+        panel = &form->firmwarePage();
         panel->chooseFile = [this](const QString& start) {
             starts << start;
             return choices.isEmpty() ? QString() : choices.takeFirst();
@@ -35,7 +35,7 @@ struct Rig : WindowRig {
     void load(const QString& path)
     {
         choices << path;
-        form->btnLoadFirmware->click();
+        find<QPushButton>("btnLoadFirmware")->click();
     }
 
     // A firmware file of the built-in password in the temporary directory.
@@ -52,11 +52,11 @@ struct Rig : WindowRig {
     // Type label, date label, file label and the link's firmware type, as one text.
     QString shown() const
     {
-        return QStringLiteral("%1 | %2 | %3 | %4").arg(form->lblFWType->text(), form->lblFWDate->text(),
-                                                     form->lblCurFile->text(), QChar(link->firmwareType()));
+        return QStringLiteral("%1 | %2 | %3 | %4").arg(text("lblFWType"), text("lblFWDate"), text("lblCurFile"),
+                                                     QChar(link->firmwareType()));
     }
 
-    FirmwareFilePanel* panel = nullptr;
+    FirmwarePage* panel = nullptr;
     QStringList choices, starts;
     QTemporaryDir dir;
 };
@@ -64,15 +64,15 @@ struct Rig : WindowRig {
 TEST(FirmwareFilePanel, LoadingAFileShowsItsTypeDateAndName)
 {
     Rig rig;
-    EXPECT_EQ(rig.form->lblCurFile->text() + rig.form->lblCurFileDate->text(), "--");
-    QSignalSpy changed(rig.panel, &FirmwareFilePanel::firmwareFileChanged);
+    EXPECT_EQ(rig.text("lblCurFile") + rig.text("lblCurFileDate"), "--");
+    QSignalSpy changed(rig.panel, &FirmwarePage::firmwareFileChanged);
 
     const QString basic = kDataDir + "basic_tail.bix";
     rig.load(basic);
     EXPECT_EQ(rig.starts.value(0), QCoreApplication::applicationDirPath());
     EXPECT_TRUE(rig.errors.isEmpty()) << rig.errors.join('|').toStdString();
     EXPECT_EQ(rig.shown(), "Basic | 2019-11-03 16:45 | " + QDir::toNativeSeparators(basic) + " | B");
-    EXPECT_EQ(rig.form->lblCurFileDate->text(),
+    EXPECT_EQ(rig.text("lblCurFileDate"),
               QFileInfo(basic).lastModified().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
     EXPECT_EQ(rig.panel->firmwareDate(), 20651053u);
     EXPECT_FALSE(changed.isEmpty());
@@ -90,14 +90,14 @@ TEST(FirmwareFilePanel, AFileThatFailsTheCheckLeavesTheLabels)
 {
     Rig rig;
     rig.load(kDataDir + "pro_tail.bix");
-    const QString before = rig.shown() + rig.form->lblCurFileDate->text();
+    const QString before = rig.shown() + rig.text("lblCurFileDate");
 
     const QString foreign = rig.pack("foreign.bix", MakeTestFirmwareImage(200, 'B', "01-01-2021 00:00"),
                                      FirmwarePassword{1, 2, 3, 4});
     rig.load(foreign);
     EXPECT_EQ(rig.errors, QStringList{"Invalid data"});
     EXPECT_EQ(rig.panel->currentPath(), foreign);   // the choice is taken even so
-    EXPECT_EQ(rig.shown() + rig.form->lblCurFileDate->text(), before);
+    EXPECT_EQ(rig.shown() + rig.text("lblCurFileDate"), before);
 
     // The image is decrypted anew from disk for each user: the refusal repeats.
     EXPECT_FALSE(rig.panel->LoadFirmwareImage());
@@ -124,7 +124,7 @@ TEST(FirmwareFilePanel, LoadFirmwareImageAsksForAMissingFile)
     const auto loaded = rig.panel->LoadFirmwareImage();
     ASSERT_TRUE(loaded);
     EXPECT_EQ(*loaded, image);
-    EXPECT_EQ(rig.form->lblCurFile->text(), QDir::toNativeSeparators(eco));
+    EXPECT_EQ(rig.text("lblCurFile"), QDir::toNativeSeparators(eco));
 
     // The file is there now: no dialog.
     EXPECT_TRUE(rig.panel->LoadFirmwareImage());
@@ -140,24 +140,23 @@ TEST(FirmwareFilePanel, RestoringTheLastFile)
 {
     Rig rig;
     const QString eco = rig.pack("eco.bix", MakeTestFirmwareImage(500, 'E', "02-03-2022 04:05"));
-    rig.panel->restoreLastFile(eco);
+    rig.panel->restoreLastFile(eco, "-");
     EXPECT_EQ(rig.shown(), "Eco | 2022-02-03 04:05 | " + QDir::toNativeSeparators(eco) + " | E");
 
     // A file that no longer exists: "-", no dialog, no error; the path and the saved date are kept.
     Rig other;
     const QString gone = other.dir.filePath("gone.bix");
-    other.form->lblCurFileDate->setText("2020-01-01 10:00:00");
-    other.panel->restoreLastFile(gone);
+    other.panel->restoreLastFile(gone, "2020-01-01 10:00:00");
     EXPECT_EQ(other.shown(), " |  | - | X");
-    EXPECT_EQ(other.form->lblCurFileDate->text(), "2020-01-01 10:00:00");
+    EXPECT_EQ(other.text("lblCurFileDate"), "2020-01-01 10:00:00");
     EXPECT_EQ(other.panel->currentPath(), gone);
     EXPECT_TRUE(other.starts.isEmpty() && other.errors.isEmpty());
 
     // A damaged one: the error is shown and start-up goes on.
     Rig third;
-    third.panel->restoreLastFile(third.pack("damaged.bix", MakeTestFirmwareImage(500, 'E', ""), FirmwarePassword{}));
+    third.panel->restoreLastFile(third.pack("damaged.bix", MakeTestFirmwareImage(500, 'E', ""), FirmwarePassword{}), "-");
     EXPECT_EQ(third.errors, QStringList{"Invalid data"});
-    EXPECT_EQ(third.form->lblCurFile->text(), "-");
+    EXPECT_EQ(third.text("lblCurFile"), "-");
 }
 
 } // namespace

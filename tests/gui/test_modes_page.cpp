@@ -24,7 +24,7 @@ struct Rig : WindowRig {
     QComboBox* combo(const char* prefix, int n) const { return find<QComboBox>(QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(n)); }
     QSpinBox* count() const { return find<QSpinBox>(QStringLiteral("sedMaxModes")); }
     QString status() const { return find<QLabel>(QStringLiteral("lbllngStatMsg"))->text(); }
-    ModesPage& page() const { return *form->modesPage; }
+    ModesPage& page() const { return form->modesPage(); }
 
     // Slots whose mode box is not hidden.
     QList<int> shownSlots() const

@@ -16,8 +16,8 @@ struct WindowRig : LinkRig {
     {
         link->setDeveloperRun(developerRun);
         form = std::make_unique<MainWindow>(*link, developerRun);
-        form->showMessage = [this](const QString& text) { boxes << text; };
-        form->showError = [this](const QString& text) { errors << text; };
+        form->messageBox = [this](const QString& text) { boxes << text; };
+        form->errorBox = [this](const QString& text) { errors << text; };
     }
 
     template <typename W>

@@ -3,13 +3,18 @@
 #include "channels/domain/ChannelCodec.h"
 #include "channels/domain/ChannelTable.h"
 
-#include <QObject>
+#include "settings/RecentFiles.h"
+#include "settings/domain/ProgramSettings.h"
+
+#include <QList>
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 #include <optional>
 
-class ChannelFileCommands;
+class DeviceLink;
+class PageHost;
 class ChannelListView;
 class ChannelRowDelegate;
 class ChannelTableModel;
@@ -25,17 +30,44 @@ class CalculatorDialog;
 class ChannelInputDialog;
 class RowColoursDialog;
 class DescriptionDialog;
-class MainWindow;
 
-// The "User Mode channels settings" page: the edit row pnlSettings above the
-// channel list lvDMXChannels, the "User Mode Tools" menu, the list's popup
-// menu, "Settings" > "Colors", and the channel dialogs. Builds its widgets
-// into the main window's page and menus; the table lives in the list's model.
-class ChannelsPage : public QObject {
+// The "User Mode channels settings" page (tslngUserMode): the edit row
+// pnlSettings above the channel list lvDMXChannels, the list's popup menu and
+// the channel dialogs. The table lives in the list's model.
+//
+// The page's menu commands are actions the window places in its menus: the
+// channel file and transfer commands ("File and device operations"), the
+// "User Mode Tools" and "Colors" ("Settings").
+class ChannelsPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ChannelsPage(MainWindow& form);
+    // `programDirectory` is where the file dialogs start before any file was
+    // used (the program's folder when empty).
+    ChannelsPage(DeviceLink& link, PageHost& host, const QString& programDirectory = QString(),
+                 QWidget* parent = nullptr);
     ~ChannelsPage() override;
+
+    // The file dialogs (dlgOpen, dlgSave); tests replace them. They get the
+    // starting directory and the proposed file and give the chosen full name,
+    // empty on Cancel.
+    std::function<QString(const QString& startDir, const QString& proposed)> openFileName;
+    std::function<QString(const QString& startDir, const QString& proposedName)> saveFileName;
+
+    // Actions for the window's menus, separators included.
+    QList<QAction*> fileMenuActions() const;
+    QList<QAction*> toolsMenuActions() const;
+    QList<QAction*> settingsMenuActions() const;
+
+    // The channel file folders and files remembered between runs.
+    RecentFiles& recentFiles() { return m_recentFiles; }
+    // The row colours of the colour dialog, as the settings keep them.
+    RowColours rowColours() const;
+    void setRowColours(const RowColours& colours);
+    // The calculator window (objectName "CalcForm"), whose position the window keeps.
+    CalculatorDialog* calculator() const { return m_calculator; }
+    RowColoursDialog* rowColoursDialog() const { return m_rowColoursDialog; }
+    DescriptionDialog* descriptionDialog() const { return m_descriptionDialog; }
+    ChannelInputDialog* channelInputDialog() const { return m_channelInput; }
 
     ChannelTableModel& model() { return *m_model; }
     const ChannelTableModel& model() const { return *m_model; }
@@ -51,7 +83,13 @@ public:
     std::function<void(DescriptionDialog& dialog)> runDescrForm;
     std::function<int(RowColoursDialog& dialog)> runColorSettings;
 
-    // Commands.
+    // File and transfer commands (ChannelsPageFiles.cpp).
+    void openChannelFile();
+    void saveChannelFile();
+    void readFromDevice();
+    void writeToDevice();
+
+    // Editing commands (ChannelsPageCommands.cpp).
     void btnSetDMXChClick();
     void milngAddChannel1Click();
     void milngDeleteChannelClick();
@@ -155,14 +193,10 @@ public:
     QAction* milngCopyPaste = nullptr;
     QAction* milngDescr = nullptr;
 
-    // Open/Save channels settings, Read from/Write to device (a child object).
-    ChannelFileCommands* fileCommands = nullptr;
-
-    // The dialogs (owned by the main window, alive as long as it is).
-    RowColoursDialog* DMXUserSetForm = nullptr;
-    DescriptionDialog* DescrForm = nullptr;
-    ChannelInputDialog* DMXChannelInputForm = nullptr;
-    CalculatorDialog* CalcForm = nullptr;
+    QAction* milngOpenSettings = nullptr;
+    QAction* milngSaveSettings = nullptr;
+    QAction* milngGetFromDevice = nullptr;
+    QAction* milngSendToDevice = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -173,6 +207,11 @@ private:
     void buildMenus();
     void buildDialogs();
     void installDefaultHooks();
+    void buildFileCommands();
+    void buildFileMenu();
+    void blockEditingWhileBusy();
+    void installDefaultFileDialogs();
+    QString programDirectory() const;
 
     // Add channel: from the DMX channel box (its text is the answer) or from
     // the menus (the input box asks).
@@ -182,11 +221,20 @@ private:
     void showUserModePage();
     void showMessage(const QString& text);
     void writeDescriptionToCurrentRow(const QString& text);
-    // The highest DMX number in the table (0 when none reads as a number).
-    int highestNumber() const;
     void scrollToRow(int row);
 
-    MainWindow& m_form;
+    DeviceLink& m_link;
+    PageHost& m_host;
+    const QString m_programDirectory;
+    RecentFiles m_recentFiles;
+    QList<QAction*> m_fileActions;
+    QList<QAction*> m_toolsActions;
+    QAction* m_colorsAction = nullptr;
+    // The dialogs (children of the page, alive as long as it is).
+    RowColoursDialog* m_rowColoursDialog = nullptr;
+    DescriptionDialog* m_descriptionDialog = nullptr;
+    ChannelInputDialog* m_channelInput = nullptr;
+    CalculatorDialog* m_calculator = nullptr;
     ChannelTableModel* m_model = nullptr;
     ChannelRowDelegate* m_delegate = nullptr;
     int m_previousDmxValue = 1;

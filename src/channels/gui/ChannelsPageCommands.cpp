@@ -3,7 +3,6 @@
 
 #include "channels/gui/ChannelsPage.h"
 
-#include "app/MainWindow.h"
 #include "link/DeviceLink.h"
 #include "channels/gui/ChannelListView.h"
 #include "channels/gui/ChannelTableModel.h"
@@ -250,14 +249,14 @@ bool ChannelsPage::AddChannelFromDump(const ChannelDump& dump)
 
 void ChannelsPage::onChannelDump(const QString& payload)
 {
-    DeviceLink& link = m_form.link();
+    DeviceLink& link = m_link;
     const auto dump = DecodeChannelPayload(payload.toStdString());
     if (!dump) {
         link.appendResult(QStringLiteral("Unreadable channel data: ") + payload);
     } else {
         link.appendResult(QString::fromStdString(ChannelDumpLogLine(*dump)));
         if (dump->number == 0)
-            m_form.lbllngStatMsg->setText(QStringLiteral("No user data in device."));
+            emit link.statusText(QStringLiteral("No user data in device."));
         else if (!AddChannelFromDump(*dump))
             link.appendResult(QStringLiteral("Channel without note labels left out: ") + payload);
     }
@@ -272,21 +271,6 @@ int ChannelsPage::AddDefaultChannelRow(int number)
     lvDMXChannels->makeCurrent(row);
     scrollToRow(row);
     return row;
-}
-
-int ChannelsPage::highestNumber() const
-{
-    if (m_model->isEmpty())
-        return 0;
-    if (const auto last = ParseInteger(m_model->rows().back().DmxChannel))
-        return *last;
-    // A row that is not a number sorts last: take the highest that is one.
-    int highest = 0;
-    for (const ChannelRecord& record : m_model->rows()) {
-        if (const auto number = ParseInteger(record.DmxChannel))
-            highest = std::max(highest, *number);
-    }
-    return highest;
 }
 
 void ChannelsPage::btnSetDMXChClick()
@@ -344,7 +328,7 @@ void ChannelsPage::addChannel(bool fromDmxBox)
     for (;;) {
         QString proposal = QStringLiteral("1");
         if (!m_model->isEmpty()) {
-            const int highest = highestNumber();
+            const int highest = HighestDmxNumber(m_model->rows());
             if (highest >= kLastDmxChannel)
                 return;
             proposal = QString::number(highest + 1);
@@ -361,22 +345,13 @@ void ChannelsPage::addChannel(bool fromDmxBox)
         if (answer.isEmpty())
             return;
 
-        QString problem;
-        const auto number = ParseInteger(answer.toStdString());
-        if (!number)
-            problem = QStringLiteral("Wrong input  - type digits only.");
-        else if (*number <= 0)
-            problem = QStringLiteral("Wrong input  - DMX channels starts from 1.");
-        else if (*number > kLastDmxChannel)
-            problem = QStringLiteral("Wrong input  - DMX channels ends on 512.");
-        else if (FindListRow(m_model->rows(), answer.toStdString()) >= 0)
-            problem = QStringLiteral("DMX channel ") + answer + QStringLiteral(" already on the list.");
-
-        if (problem.isEmpty()) {
-            AddDefaultChannelRow(*number);
+        int number = 0;
+        const std::string problem = CheckNewChannelNumber(m_model->rows(), answer.toStdString(), number);
+        if (problem.empty()) {
+            AddDefaultChannelRow(number);
             return;
         }
-        showMessage(problem);
+        showMessage(QString::fromStdString(problem));
         if (fromDmxBox)
             return;
     }
@@ -447,12 +422,7 @@ void ChannelsPage::milngclrTabClick()
 void ChannelsPage::milngAdd512DMXchannelsClick()
 {
     showUserModePage();
-    const std::string toLabel = defaultToLabel();
-    ChannelTable rows;
-    rows.reserve(kLastDmxChannel);
-    for (int number = kFirstDmxChannel; number <= kLastDmxChannel; ++number)
-        rows.push_back(DefaultChannelRecord(number, toLabel));
-    m_model->replaceAll(std::move(rows));
+    m_model->replaceAll(AllDefaultChannels(defaultToLabel()));
     sedCHVal->setValue(0);
     sedVelVal->setValue(0);
     lvDMXChannels->clearRowSelection();
@@ -463,7 +433,7 @@ void ChannelsPage::milngCopyPasteClick()
     const QList<int> rows = lvDMXChannels->selectedRowNumbers();
     if (rows.isEmpty())
         return;
-    const int first = highestNumber() + 1;
+    const int first = HighestDmxNumber(m_model->rows()) + 1;
     if (first > kLastDmxChannel) {
         showMessage(QStringLiteral("Channels list has already 512 DMX Channels!"));
         scrollToRow(m_model->size() - 1);
@@ -475,7 +445,7 @@ void ChannelsPage::milngCopyPasteClick()
     const int count = int(collected.size());
     const int highest = kLastDmxChannel + 1 - count;
 
-    ChannelInputDialog& dialog = *DMXChannelInputForm;
+    ChannelInputDialog& dialog = *m_channelInput;
     dialog.setWindowTitle(QStringLiteral("Copying DMX Channel(s)"));
     dialog.lblMsg1->setText(QStringLiteral("Enter destination of channels copy."));
     dialog.lblMsg2->setText(QStringLiteral("Available range: ") + QString::asprintf("%d - %d", first, highest));
@@ -485,26 +455,13 @@ void ChannelsPage::milngCopyPasteClick()
     if (!runChannelInput || !runChannelInput(dialog))
         return;
 
-    int destination = dialog.ChannelNumber;
     lvDMXChannels->clearRowSelection();
     // The sources are the rows as they stood before the first copy.
-    const ChannelTable sources = m_model->rows();
-    size_t next = 0;
-    for (const ChannelRecord& source : sources) {
-        if (next >= collected.size())
-            break;
-        if (source.DmxChannel != collected[next])
-            continue;
-        ChannelRecord copy = source;
-        copy.DmxChannel = DmxChannelText(destination);
+    ChannelCopies copies = CopyChannels(m_model->rows(), collected, dialog.ChannelNumber);
+    for (ChannelRecord& copy : copies.rows)
         m_model->insertSorted(std::move(copy));
-        ++destination;
-        ++next;
-        if (destination > kLastDmxChannel) {
-            showMessage(QStringLiteral("Maximum of 512 DMX Channels reached!"));
-            break;
-        }
-    }
+    if (copies.reachedLast)
+        showMessage(QStringLiteral("Maximum of 512 DMX Channels reached!"));
     scrollToRow(m_model->size() - 1);
 }
 
@@ -515,9 +472,9 @@ void ChannelsPage::milngDescrClick()
         showMessage(QStringLiteral("Improper selection."));
         return;
     }
-    DescrForm->memDescr->setPlainText(QString::fromStdString(m_model->row(rows.first()).Description));
+    m_descriptionDialog->memDescr->setPlainText(QString::fromStdString(m_model->row(rows.first()).Description));
     if (runDescrForm)
-        runDescrForm(*DescrForm);
+        runDescrForm(*m_descriptionDialog);
 }
 
 void ChannelsPage::writeDescriptionToCurrentRow(const QString& text)
@@ -531,14 +488,14 @@ void ChannelsPage::writeDescriptionToCurrentRow(const QString& text)
 
 void ChannelsPage::milngCalculatorClick()
 {
-    CalcForm->show();
-    CalcForm->raise();
-    CalcForm->activateWindow();
+    m_calculator->show();
+    m_calculator->raise();
+    m_calculator->activateWindow();
 }
 
 void ChannelsPage::milngColorsClick()
 {
-    const int result = runColorSettings ? runColorSettings(*DMXUserSetForm) : 0;
+    const int result = runColorSettings ? runColorSettings(*m_rowColoursDialog) : 0;
     if (result == RowColoursDialog::ResultOk)
         lvDMXChannels->viewport()->update();
 }

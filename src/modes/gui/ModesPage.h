@@ -1,32 +1,31 @@
 #pragma once
 
-#include <QObject>
 #include <QString>
+#include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <vector>
 
 class DeviceLink;
+class PageHost;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QPushButton;
 class QSpinBox;
-class MainWindow;
 
-// The content of the main window's "Basic/Eco modes configuration" page
-// (tslngBasicMode): five mode slots side by side, the modes count and the
-// buttons that move the modes between the page and the device. The slots'
-// combo boxes are the only store of the modes on the program's side.
+// The "Basic/Eco modes configuration" page (tslngBasicMode): five mode slots
+// side by side, the modes count and the buttons that move the modes between
+// the page and the device. The slots' combo boxes are the only store of the
+// modes on the program's side.
 //
-// Built into the window's page at construction (Panel4 and the buttons of
-// pnlModesControl); the thirty slot controls follow with CreateModeSlots at
-// the window's first show.
-class ModesPage : public QObject {
+// The page's panels are built at construction; the thirty slot controls
+// follow with CreateModeSlots at the window's first show.
+class ModesPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ModesPage(MainWindow& form);
+    ModesPage(DeviceLink& link, PageHost& host, QWidget* parent = nullptr);
 
     static constexpr uint8_t kSlotNotShown = 0xFF;
 
@@ -46,21 +45,19 @@ public:
     // Reply "f": shows the slot and sets the modes count to its number.
     void ModeReplyReceived(const std::array<uint8_t, 4>& values);
 
-    void btnReadModesFromDeviceClick();
-    void btnStoreModesToDeviceClick();
-    void btnStoreModesCountClick();
-    void btnForceDefaultModesClick();
-
-    // Components, named as in the window layout.
-    QFrame* Panel4 = nullptr;
-    QLabel* lbllng3 = nullptr;
-    QSpinBox* sedMaxModes = nullptr;
-    QPushButton* btnStoreModesCount = nullptr;
-    QPushButton* btnReadModesFromDevice = nullptr;
-    QPushButton* btnStoreModesToDevice = nullptr;
-    QPushButton* btnForceDefaultModes = nullptr;
+    // Handlers of the page's buttons.
+    void readModesFromDevice();
+    void storeModesToDevice();
+    void storeModesCount();
+    void resetModesToDefault();
+    void restartDevice();
 
 private:
+    void buildPanels();
+    // The information line is for Basic and Eco only: it goes once a device
+    // has named its edition.
+    void onDeviceTypeApplied(char letter);
+
     struct SlotControls {
         QLabel* modeLabel = nullptr;
         QComboBox* mode = nullptr;
@@ -72,11 +69,11 @@ private:
     };
     // The six controls of slot n, looked up by name.
     SlotControls findSlot(int n) const;
-    QStringList noteLabels() const;
     void resetAllSlots();
     void componentNotFound();
 
-    MainWindow& m_form;
     DeviceLink& m_link;
-    QWidget* m_page = nullptr;
+    PageHost& m_host;
+    QLabel* m_info = nullptr;          // lblBasicModesInfo
+    QSpinBox* m_modesCount = nullptr;  // sedMaxModes
 };

@@ -1,12 +1,17 @@
-#include "channels/gui/ChannelFileCommands.h"
+// The channel file and transfer commands of the User Mode page: "Open
+// channels settings", "Save channels settings", "Read from device" and "Write
+// to device" in the menu "File and device operations". While a device
+// operation waits, these and the channel editing commands are disabled, so the
+// table cannot change under a transfer.
 
-#include "app/MainWindow.h"
+#include "channels/gui/ChannelsPage.h"
+
 #include "link/DeviceLink.h"
 #include "channels/ChannelFile.h"
 #include "channels/ChannelTransfer.h"
 #include "channels/gui/ChannelListView.h"
 #include "channels/gui/ChannelTableModel.h"
-#include "channels/gui/ChannelsPage.h"
+#include "util/gui/PageHost.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -39,69 +44,67 @@ QString ChosenFile(QFileDialog& dialog)
 
 } // namespace
 
-ChannelFileCommands::ChannelFileCommands(MainWindow& form, ChannelsPage& page)
-    : QObject(&page)
-    , m_form(form)
-    , m_page(page)
+void ChannelsPage::buildFileCommands()
 {
-    setObjectName(QStringLiteral("ChannelFileCommands"));
-    buildMenu();
+    buildFileMenu();
     blockEditingWhileBusy();
-    installDefaultDialogs();
+    installDefaultFileDialogs();
 }
 
-void ChannelFileCommands::buildMenu()
+void ChannelsPage::buildFileMenu()
 {
-    QMenu* menu = m_form.milngFile;
-    QAction* before = m_form.milngClearDataInDevice;
-    auto item = [menu, before](const char* name, const char* text, QKeySequence shortcut) {
-        auto* action = new QAction(QString::fromLatin1(text), menu);
+    auto item = [this](const char* name, const char* text, QKeySequence shortcut) {
+        auto* action = new QAction(QString::fromLatin1(text), this);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(shortcut);
-        menu->insertAction(before, action);
+        m_fileActions << action;
         return action;
+    };
+    auto separator = [this] {
+        auto* action = new QAction(this);
+        action->setSeparator(true);
+        m_fileActions << action;
     };
     milngOpenSettings = item("milngOpenSettings", "Open channels settings", QKeySequence(Qt::CTRL | Qt::Key_O));
     milngSaveSettings = item("milngSaveSettings", "Save channels settings", QKeySequence(Qt::CTRL | Qt::Key_S));
-    menu->insertSeparator(before);
+    separator();
     milngGetFromDevice = item("milngGetFromDevice", "Read from device", QKeySequence(Qt::CTRL | Qt::Key_R));
     milngSendToDevice = item("milngSendToDevice", "Write to device", QKeySequence(Qt::CTRL | Qt::Key_W));
-    menu->insertSeparator(before);
+    separator();
 
-    connect(milngOpenSettings, &QAction::triggered, this, &ChannelFileCommands::milngOpenSettingsClick);
-    connect(milngSaveSettings, &QAction::triggered, this, &ChannelFileCommands::milngSaveSettingsClick);
-    connect(milngGetFromDevice, &QAction::triggered, this, &ChannelFileCommands::milngGetFromDeviceClick);
-    connect(milngSendToDevice, &QAction::triggered, this, &ChannelFileCommands::milngSendToDeviceClick);
-    for (QAction* action : {milngOpenSettings, milngSaveSettings, milngGetFromDevice, milngSendToDevice}) {
-        m_form.addChannelAction(action);
-        m_form.addDeviceAction(action);
-    }
+    connect(milngOpenSettings, &QAction::triggered, this, &ChannelsPage::openChannelFile);
+    connect(milngSaveSettings, &QAction::triggered, this, &ChannelsPage::saveChannelFile);
+    connect(milngGetFromDevice, &QAction::triggered, this, &ChannelsPage::readFromDevice);
+    connect(milngSendToDevice, &QAction::triggered, this, &ChannelsPage::writeToDevice);
+    for (QAction* action : {milngOpenSettings, milngSaveSettings, milngGetFromDevice, milngSendToDevice})
+        m_host.lockWhileBusy(action);
 }
 
-void ChannelFileCommands::blockEditingWhileBusy()
+void ChannelsPage::blockEditingWhileBusy()
 {
     // A transfer reads the table row by row and a read fills it: nothing else
     // may change it meanwhile.
-    for (QAction* action : {m_page.milngAddChannel, m_page.milngDeleteChannel, m_page.milngClearCurChannData,
-                            m_page.milngclrTab, m_page.milngDeleteAllChannels, m_page.milngAdd512DMXchannels})
-        m_form.addDeviceAction(action);
-    m_form.addDeviceControl(m_page.pnlSettings);
+    for (QAction* action : {milngAddChannel, milngDeleteChannel, milngClearCurChannData,
+                            milngclrTab, milngDeleteAllChannels, milngAdd512DMXchannels})
+        m_host.lockWhileBusy(action);
+    m_host.lockWhileBusy(pnlSettings);
     // The popup menu enables its items as it opens; this runs after that.
-    connect(m_page.pupDMXChannels, &QMenu::aboutToShow, this, [this] {
-        if (!m_form.link().busy())
+    connect(pupDMXChannels, &QMenu::aboutToShow, this, [this] {
+        if (!m_link.busy())
             return;
-        for (QAction* action : m_page.pupDMXChannels->actions())
+        for (QAction* action : pupDMXChannels->actions())
             action->setEnabled(false);
     });
 }
 
-void ChannelFileCommands::installDefaultDialogs()
+void ChannelsPage::installDefaultFileDialogs()
 {
     auto filter = [this] {
-        return m_form.recentFiles.channelFileFilter.isEmpty() ? ChannelFileFilter() : m_form.recentFiles.channelFileFilter;
+        const RecentFiles& recent = m_recentFiles;
+        return recent.channelFileFilter.isEmpty() ? ChannelFileFilter() : recent.channelFileFilter;
     };
     openFileName = [this, filter](const QString& startDir, const QString& proposed) {
-        QFileDialog dialog(&m_form, QString(), startDir, filter());
+        QFileDialog dialog(this, QString(), startDir, filter());
         dialog.setObjectName(QStringLiteral("dlgOpen"));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -110,7 +113,7 @@ void ChannelFileCommands::installDefaultDialogs()
         return ChosenFile(dialog);
     };
     saveFileName = [this, filter](const QString& startDir, const QString& proposedName) {
-        QFileDialog dialog(&m_form, QString(), startDir, filter());
+        QFileDialog dialog(this, QString(), startDir, filter());
         dialog.setObjectName(QStringLiteral("dlgSave"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -122,22 +125,16 @@ void ChannelFileCommands::installDefaultDialogs()
     };
 }
 
-void ChannelFileCommands::showUserModePage()
+QString ChannelsPage::programDirectory() const
 {
-    m_form.selectPage(MainWindow::PageUserMode);
+    return m_programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : m_programDirectory;
 }
 
-QString ChannelFileCommands::programDirectory() const
-{
-    const QString dir = m_form.settingsFiles().executableDir;
-    return dir.isEmpty() ? QCoreApplication::applicationDirPath() : dir;
-}
-
-void ChannelFileCommands::milngOpenSettingsClick()
+void ChannelsPage::openChannelFile()
 {
     showUserModePage();
-    m_page.showChannelCount();
-    RecentFiles& recent = m_form.recentFiles;
+    showChannelCount();
+    RecentFiles& recent = m_recentFiles;
     QString startDir = programDirectory();
     QString proposed;
     if (!recent.lastOpened.isEmpty() && QFileInfo::exists(recent.lastOpened)) {
@@ -154,19 +151,19 @@ void ChannelFileCommands::milngOpenSettingsClick()
     if (!load.ok()) {
         // The table stays exactly as it was.
         if (load.readError)
-            m_form.showError(load.message);
+            m_host.showError(load.message);
         else
-            m_form.showMessage(load.message);
+            m_host.showMessage(load.message);
         return;
     }
-    m_page.model().replaceAll(std::move(load.csv.rows));
-    m_page.ResetEditPanel();
+    model().replaceAll(std::move(load.csv.rows));
+    ResetEditPanel();
 }
 
-void ChannelFileCommands::milngSaveSettingsClick()
+void ChannelsPage::saveChannelFile()
 {
     showUserModePage();
-    RecentFiles& recent = m_form.recentFiles;
+    RecentFiles& recent = m_recentFiles;
     const QString proposedName = recent.lastSaved.isEmpty() ? QString() : QFileInfo(recent.lastSaved).fileName();
     const QString chosen = saveFileName ? saveFileName(recent.saveDir, proposedName) : QString();
     if (chosen.isEmpty())
@@ -174,40 +171,40 @@ void ChannelFileCommands::milngSaveSettingsClick()
     const QString target = WithCsvExtension(chosen);
     recent.lastSaved = QDir::toNativeSeparators(target);
     recent.saveDir = FolderOf(target);
-    if (m_page.model().isEmpty())
+    if (model().isEmpty())
         return;
 
-    const QString error = SaveChannelFile(target, m_page.model().rows());
+    const QString error = SaveChannelFile(target, model().rows());
     if (!error.isEmpty()) {
-        m_form.showError(error);
+        m_host.showError(error);
         return;
     }
-    ChannelListView& list = *m_page.lvDMXChannels;
+    ChannelListView& list = *lvDMXChannels;
     list.clearRowSelection();
-    list.selectionModel()->setCurrentIndex(m_page.model().index(0, 0), QItemSelectionModel::NoUpdate);
+    list.selectionModel()->setCurrentIndex(model().index(0, 0), QItemSelectionModel::NoUpdate);
 }
 
-void ChannelFileCommands::milngGetFromDeviceClick()
+void ChannelsPage::readFromDevice()
 {
     showUserModePage();
-    ChannelTableModel& model = m_page.model();
+    ChannelTableModel& model = *m_model;
     // The list empties while the device is asked; when no row comes (no
     // answer, nothing sent) the table the user had comes back.
     ChannelTable kept;
     const OpResult result = ReadChannelsFromDevice(
-        m_form.link(), [&model, &kept] { kept = model.rows(); model.clear(); }, [&model] { return !model.isEmpty(); });
+        m_link, [&model, &kept] { kept = model.rows(); model.clear(); }, [&model] { return !model.isEmpty(); });
     if (result == OpResult::Done)
-        m_page.ResetEditPanel();
+        ResetEditPanel();
     else if (model.isEmpty() && !kept.empty())
         model.replaceAll(std::move(kept));
 }
 
-void ChannelFileCommands::milngSendToDeviceClick()
+void ChannelsPage::writeToDevice()
 {
     showUserModePage();
     // The rows as they stand now are what is written.
-    const ChannelTable rows = m_page.model().rows();
-    ChannelListView& list = *m_page.lvDMXChannels;
+    const ChannelTable rows = model().rows();
+    ChannelListView& list = *lvDMXChannels;
 
     // The list and the edit row show the row being sent: the first at once,
     // then the latest one at most kRowDisplayMs apart. Repainting the window
@@ -215,18 +212,18 @@ void ChannelFileCommands::milngSendToDeviceClick()
     int pending = -1;
     int shown = -1;
     auto display = [&] {
-        if (pending == shown || pending >= m_page.model().size())
+        if (pending == shown || pending >= model().size())
             return;
         shown = pending;
         list.clearRowSelection();
         list.makeCurrent(shown);
-        m_page.LoadRowIntoPanel();
+        LoadRowIntoPanel();
     };
     QTimer refresh;
     refresh.setInterval(kRowDisplayMs);
     connect(&refresh, &QTimer::timeout, this, display);
     refresh.start();
-    const ChannelWriteReport report = WriteChannelsToDevice(m_form.link(), rows, [&](int row) {
+    const ChannelWriteReport report = WriteChannelsToDevice(m_link, rows, [&](int row) {
         pending = row;
         if (shown < 0)
             display();
@@ -236,7 +233,7 @@ void ChannelFileCommands::milngSendToDeviceClick()
     case ChannelWriteResult::Done:
     case ChannelWriteResult::NoAnswer:
     case ChannelWriteResult::SendFailed:
-        m_page.ResetEditPanel();
+        ResetEditPanel();
         break;
     case ChannelWriteResult::Busy:
     case ChannelWriteResult::NothingToWrite:
