@@ -86,7 +86,7 @@ DebugWindow::DebugWindow(DeviceLink& link, QWidget* parent)
     labels->addWidget(lblCnt);
     layout->addLayout(labels);
 
-    connect(lbxEvents, &QListWidget::itemDoubleClicked, this, &DebugWindow::lbxEventsDblClick);
+    connect(lbxEvents, &QListWidget::itemDoubleClicked, this, &DebugWindow::clearEvents);
     connect(&link, &DeviceLink::eventLogged, this, &DebugWindow::appendEvent);
     connect(&link, &DeviceLink::resultLogged, this, &DebugWindow::appendResult);
     connect(&link, &DeviceLink::listsChanged, this, &DebugWindow::onListsChanged);
@@ -107,7 +107,7 @@ void DebugWindow::appendResult(const QString& line)
     lbxResult->setCurrentRow(lbxResult->count() - 1);
 }
 
-void DebugWindow::lbxEventsDblClick()
+void DebugWindow::clearEvents()
 {
     lbxEvents->clear();
 }

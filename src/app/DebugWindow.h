@@ -18,7 +18,7 @@ public:
     // Rewrites lbxMsgQueue, lbxBinData and lbxTestdat from the link's lists.
     void refreshLists();
 
-    void lbxEventsDblClick();
+    void clearEvents();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -264,10 +264,10 @@ void MainWindow::prepareFirstShow()
     m_firmwarePage->showWaitingForDevice(m_developerRun ? UploadIfSameOrOlder : ReadVersions);
     m_link.setDeviceType('X');
     m_status->setText(QStringLiteral("Waiting for device..."));
-    m_channelsPage->FormShowEditRow();
+    m_channelsPage->prepareEditRow();
     loadSettings();
-    m_channelsPage->FormShowResetSelections();
-    m_modesPage->CreateModeSlots();
+    m_channelsPage->resetEditRowSelections();
+    m_modesPage->createModeSlots();
 }
 
 void MainWindow::showEvent(QShowEvent* event)

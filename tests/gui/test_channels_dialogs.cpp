@@ -24,7 +24,7 @@ TEST(ChannelInputDialog, AcceptsOnlyNumbersInItsRange)
     QStringList corrected;
     for (const char* text : {"20", "600", "  ", "1x"}) {
         dialog.ledlngDMXChNbr->setText(QString::fromLatin1(text));
-        dialog.btnlngOkClick();
+        dialog.acceptChannelNumber();
         corrected << dialog.ledlngDMXChNbr->text();
     }
     EXPECT_EQ(corrected, (QStringList{"21", "511", "21", "21"}));
@@ -48,7 +48,7 @@ TEST(ChannelInputDialog, AcceptsOnlyNumbersInItsRange)
     dialog.show();
     for (const char* text : {"508", "509", "510"}) {
         dialog.ledlngDMXChNbr->setText(QString::fromLatin1(text));
-        dialog.btnlngOkClick();
+        dialog.acceptChannelNumber();
     }
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(boxes.size(), 7);
@@ -96,7 +96,7 @@ TEST(Calculator, ConvertsBetweenValueAndBytes)
 TEST(Calculator, OpensWithoutBlockingAndKeepsItsFields)
 {
     ChannelsRig rig;
-    rig.page->milngCalculatorClick();
+    rig.page->showCalculator();
     CalculatorDialog* calc = rig.page->calculator();
     EXPECT_TRUE(calc->isVisible());
     EXPECT_FALSE(calc->isModal());
@@ -105,7 +105,7 @@ TEST(Calculator, OpensWithoutBlockingAndKeepsItsFields)
     EXPECT_EQ(calc->windowTitle(), "16 bit calculator");
     calc->ledlngValue->setText(QStringLiteral("513"));
     calc->close();
-    rig.page->milngCalculatorClick();
+    rig.page->showCalculator();
     EXPECT_EQ(calc->ledlngValue->text(), "513");
 }
 
@@ -117,14 +117,14 @@ TEST(ColourSettings, OkRepaintsCancelKeepsTheColour)
 
     // A cancelled chooser changes nothing; a confirmed one is in effect at once.
     colours.chooseColor = [](const QColor&) { return std::optional<QColor>(); };
-    colours.pnlCCColorClick();
+    colours.pickControlChangeColour();
     EXPECT_EQ(colours.color(RowColorRole::CCLine), 0x80FFFFu);
     QColor offered;
     colours.chooseColor = [&offered](const QColor& initial) {
         offered = initial;
         return std::optional<QColor>(QColor(0x11, 0x22, 0x33));
     };
-    colours.pnlCCColorClick();
+    colours.pickControlChangeColour();
     EXPECT_EQ(offered, QColor(0xFF, 0xFF, 0x80));   // kept as 0x00BBGGRR
     EXPECT_EQ(colours.color(RowColorRole::CCLine), 0x332211u);
 
@@ -157,7 +157,7 @@ TEST(ChannelsDialogs, RealInputBoxAndQuestionRunModally)
         box->setTextValue(QStringLiteral("42"));
         box->accept();
     });
-    rig.page->milngAddChannel1Click();
+    rig.page->addChannelFromMenu();
     EXPECT_EQ(rig.numbers(), QStringList{"042"});
 
     QTimer::singleShot(0, [] {
@@ -171,6 +171,6 @@ TEST(ChannelsDialogs, RealInputBoxAndQuestionRunModally)
         box->defaultButton()->click();
     });
     rig.select({0});
-    rig.page->milngDeleteChannelClick();
+    rig.page->deleteSelectedChannels();
     EXPECT_EQ(rig.model().size(), 0);
 }

@@ -73,7 +73,7 @@ TEST(ChannelsLook, RowsTakeTheirRoleColourAndBlankCellsStayWhite)
 TEST(ChannelsLook, DescriptionColumnTakesTheRestAndNothingScrollsSideways)
 {
     ChannelsRig rig;
-    rig.page->milngAdd512DMXchannelsClick();
+    rig.page->addAllChannels();
     Pause(20);
     EXPECT_EQ(rig.list().columnWidth(0), 61);
     EXPECT_EQ(rig.list().horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);

@@ -98,7 +98,7 @@ TEST(MainWindow, DeveloperRunOpensOnFirmwarePageAndShowsDebugWindow)
     EXPECT_EQ(debug.lbxBinData->item(0)->text(), "127000159000");
     ASSERT_EQ(debug.lbxEvents->count(), 1);
     EXPECT_EQ(debug.lbxEvents->currentRow(), 0);
-    debug.lbxEventsDblClick();
+    debug.clearEvents();
     EXPECT_EQ(debug.lbxEvents->count(), 0);
     // The identification message empties the bootloader info list.
     rig.emulator->inject({0x80, 0x00, 0x00});

@@ -93,8 +93,8 @@ CalculatorDialog::CalculatorDialog(QWidget* parent)
         field->installEventFilter(this);
         connect(field, &QLineEdit::textChanged, this, [this, field] { checkField(field); });
     }
-    connect(btnToValue, &QPushButton::clicked, this, &CalculatorDialog::btnToValueClick);
-    connect(btnToBytes, &QPushButton::clicked, this, &CalculatorDialog::btnToBytesClick);
+    connect(btnToValue, &QPushButton::clicked, this, &CalculatorDialog::bytesToValue);
+    connect(btnToBytes, &QPushButton::clicked, this, &CalculatorDialog::valueToBytes);
 }
 
 QString CalculatorDialog::CheckText(const QString& text, int maximum)
@@ -130,7 +130,7 @@ void CalculatorDialog::markField(QLineEdit* field)
     field->setFocus();
 }
 
-void CalculatorDialog::btnToValueClick()
+void CalculatorDialog::bytesToValue()
 {
     for (QLineEdit* field : {ledlngLowByte, ledlngHighByte}) {
         if (!checkField(field)) {
@@ -147,7 +147,7 @@ void CalculatorDialog::btnToValueClick()
     ledlngValue->setText(QString::number(*low + 256 * *high));
 }
 
-void CalculatorDialog::btnToBytesClick()
+void CalculatorDialog::valueToBytes()
 {
     if (!checkField(ledlngValue)) {
         markField(ledlngValue);

@@ -17,8 +17,8 @@ public:
     // The problem of a field's text, empty when there is none.
     static QString CheckText(const QString& text, int maximum);
 
-    void btnToValueClick();
-    void btnToBytesClick();
+    void bytesToValue();
+    void valueToBytes();
 
 public:
     QLabel* ledlngLowByteLabel = nullptr;

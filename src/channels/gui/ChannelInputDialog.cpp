@@ -63,7 +63,7 @@ ChannelInputDialog::ChannelInputDialog(QWidget* parent)
     buttons->addWidget(btnlngCancel);
     layout->addLayout(buttons);
 
-    connect(btnlngOk, &QPushButton::clicked, this, &ChannelInputDialog::btnlngOkClick);
+    connect(btnlngOk, &QPushButton::clicked, this, &ChannelInputDialog::acceptChannelNumber);
     connect(btnlngCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     setMinimumWidth(300);
@@ -77,7 +77,7 @@ void ChannelInputDialog::showEvent(QShowEvent* event)
     ledlngDMXChNbr->selectAll();
 }
 
-void ChannelInputDialog::btnlngOkClick()
+void ChannelInputDialog::acceptChannelNumber()
 {
     const QString text = ledlngDMXChNbr->text().trimmed();
     if (text.isEmpty()) {
@@ -108,7 +108,7 @@ void ChannelInputDialog::btnlngOkClick()
 bool ChannelInputDialog::ledlngDMXChNbrKeyPress(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        btnlngOkClick();
+        acceptChannelNumber();
         return true;
     }
     return !IsDigitOrEditingKey(event);

@@ -24,7 +24,7 @@ public:
     std::function<void(const QString&)> showMessage;
 
     // Checks the field; closes with Ok when it holds a number in range.
-    void btnlngOkClick();
+    void acceptChannelNumber();
 
 public:
     QLabel* lblMsg1 = nullptr;

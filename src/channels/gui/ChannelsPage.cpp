@@ -70,8 +70,8 @@ ChannelsPage::ChannelsPage(DeviceLink& link, PageHost& host, const QString& prog
 
     // The start state of the edit row.
     ResetEditPanel();
-    cbxActCtrValChange();
-    cbxVelValChange();
+    onControlModeChanged();
+    onDataTypeChanged();
 }
 
 ChannelsPage::~ChannelsPage() = default;
@@ -216,12 +216,12 @@ void ChannelsPage::buildEditRow()
     }
     btnSetDMXCh->setMinimumWidth(110);
 
-    connect(btnSetDMXCh, &QPushButton::clicked, this, &ChannelsPage::btnSetDMXChClick);
-    connect(sedDmxCh, &QSpinBox::valueChanged, this, &ChannelsPage::sedDmxChChange);
+    connect(btnSetDMXCh, &QPushButton::clicked, this, &ChannelsPage::setChannelFromEditRow);
+    connect(sedDmxCh, &QSpinBox::valueChanged, this, &ChannelsPage::onDmxChannelChanged);
     sedDmxCh->installEventFilter(this);
-    connect(cbxFromNotes, &QComboBox::currentIndexChanged, this, &ChannelsPage::cbxFromNotesChange);
-    connect(cbxActCtrVal, &QComboBox::currentIndexChanged, this, &ChannelsPage::cbxActCtrValChange);
-    connect(cbxVelVal, &QComboBox::currentIndexChanged, this, &ChannelsPage::cbxVelValChange);
+    connect(cbxFromNotes, &QComboBox::currentIndexChanged, this, &ChannelsPage::onFromNoteChanged);
+    connect(cbxActCtrVal, &QComboBox::currentIndexChanged, this, &ChannelsPage::onControlModeChanged);
+    connect(cbxVelVal, &QComboBox::currentIndexChanged, this, &ChannelsPage::onDataTypeChanged);
 }
 
 void ChannelsPage::buildList()
@@ -233,10 +233,10 @@ void ChannelsPage::buildList()
     }, lvDMXChannels);
     lvDMXChannels->setItemDelegate(m_delegate);
 
-    connect(lvDMXChannels, &QAbstractItemView::doubleClicked, this, &ChannelsPage::lvDMXChannelsDblClick);
-    connect(lvDMXChannels, &ChannelListView::enterReleased, this, &ChannelsPage::lvDMXChannelsKeyUp);
+    connect(lvDMXChannels, &QAbstractItemView::doubleClicked, this, &ChannelsPage::onListDoubleClicked);
+    connect(lvDMXChannels, &ChannelListView::enterReleased, this, &ChannelsPage::onListEnterReleased);
     connect(lvDMXChannels, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        pupDMXChannelsPopup();
+        onPopupAboutToShow();
         pupDMXChannels->popup(lvDMXChannels->viewport()->mapToGlobal(pos));
     });
 }
@@ -273,14 +273,14 @@ void ChannelsPage::buildMenus()
     milngColors->setObjectName(QStringLiteral("milngColors"));
     m_colorsAction = milngColors;
 
-    connect(milngAddChannel, &QAction::triggered, this, &ChannelsPage::milngAddChannel1Click);
-    connect(milngDeleteChannel, &QAction::triggered, this, &ChannelsPage::milngDeleteChannelClick);
-    connect(milngClearCurChannData, &QAction::triggered, this, &ChannelsPage::milngClearCurChannDataClick);
-    connect(milngclrTab, &QAction::triggered, this, &ChannelsPage::milngclrTabClick);
-    connect(milngDeleteAllChannels, &QAction::triggered, this, &ChannelsPage::milngDeleteAllChannelsClick);
-    connect(milngAdd512DMXchannels, &QAction::triggered, this, &ChannelsPage::milngAdd512DMXchannelsClick);
-    connect(milngCalculator, &QAction::triggered, this, &ChannelsPage::milngCalculatorClick);
-    connect(milngColors, &QAction::triggered, this, &ChannelsPage::milngColorsClick);
+    connect(milngAddChannel, &QAction::triggered, this, &ChannelsPage::addChannelFromMenu);
+    connect(milngDeleteChannel, &QAction::triggered, this, &ChannelsPage::deleteSelectedChannels);
+    connect(milngClearCurChannData, &QAction::triggered, this, &ChannelsPage::clearSelectedChannelData);
+    connect(milngclrTab, &QAction::triggered, this, &ChannelsPage::clearAllChannelData);
+    connect(milngDeleteAllChannels, &QAction::triggered, this, &ChannelsPage::deleteAllChannels);
+    connect(milngAdd512DMXchannels, &QAction::triggered, this, &ChannelsPage::addAllChannels);
+    connect(milngCalculator, &QAction::triggered, this, &ChannelsPage::showCalculator);
+    connect(milngColors, &QAction::triggered, this, &ChannelsPage::editRowColours);
 
     auto item = [](QMenu* menu, const char* name, const char* text) {
         QAction* action = menu->addAction(QString::fromLatin1(text));
@@ -295,13 +295,13 @@ void ChannelsPage::buildMenus()
     milngCopyPaste = item(pupDMXChannels, "milngCopyPaste", "Copy && paste selected");
     pupDMXChannels->addSeparator();
     milngDescr = item(pupDMXChannels, "milngDescr", "Show and edit full description");
-    connect(pupDMXChannels, &QMenu::aboutToShow, this, &ChannelsPage::pupDMXChannelsPopup);
+    connect(pupDMXChannels, &QMenu::aboutToShow, this, &ChannelsPage::onPopupAboutToShow);
 
-    connect(milngAddChannel1, &QAction::triggered, this, &ChannelsPage::milngAddChannel1Click);
-    connect(milngRemoveChannel1, &QAction::triggered, this, &ChannelsPage::milngDeleteChannelClick);
-    connect(milngClearchanneldata1, &QAction::triggered, this, &ChannelsPage::milngClearCurChannDataClick);
-    connect(milngCopyPaste, &QAction::triggered, this, &ChannelsPage::milngCopyPasteClick);
-    connect(milngDescr, &QAction::triggered, this, &ChannelsPage::milngDescrClick);
+    connect(milngAddChannel1, &QAction::triggered, this, &ChannelsPage::addChannelFromMenu);
+    connect(milngRemoveChannel1, &QAction::triggered, this, &ChannelsPage::deleteSelectedChannels);
+    connect(milngClearchanneldata1, &QAction::triggered, this, &ChannelsPage::clearSelectedChannelData);
+    connect(milngCopyPaste, &QAction::triggered, this, &ChannelsPage::copySelectedChannels);
+    connect(milngDescr, &QAction::triggered, this, &ChannelsPage::editDescription);
 }
 
 void ChannelsPage::buildDialogs()
@@ -351,7 +351,7 @@ bool ChannelsPage::eventFilter(QObject* watched, QEvent* event)
     if (watched == sedDmxCh && event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat())
-            sedDmxChKeyUp();
+            onDmxChannelEntered();
     }
     return QObject::eventFilter(watched, event);
 }
@@ -377,24 +377,24 @@ int ChannelsPage::AskWithButtons(const QString& caption, const QString& message,
     return askWithButtons ? askWithButtons(caption, message, first, second) : 2;
 }
 
-void ChannelsPage::FormShowEditRow()
+void ChannelsPage::prepareEditRow()
 {
     showChannelCount();
-    cbxActCtrValChange();
-    cbxVelValChange();
+    onControlModeChanged();
+    onDataTypeChanged();
     if (!m_model->isEmpty()) {
         lvDMXChannels->makeCurrent(0);
         LoadRowIntoPanel();
     }
-    cbxFromNotesChange();
+    onFromNoteChanged();
 }
 
-void ChannelsPage::FormShowResetSelections()
+void ChannelsPage::resetEditRowSelections()
 {
     cbxActCtrVal->setCurrentIndex(0);
     cbxActOn->setCurrentIndex(0);
     cbxVelVal->setCurrentIndex(0);
     setFromNote(0);
-    cbxActCtrValChange();
-    cbxVelValChange();
+    onControlModeChanged();
+    onDataTypeChanged();
 }

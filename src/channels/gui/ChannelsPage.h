@@ -90,27 +90,27 @@ public:
     void writeToDevice();
 
     // Editing commands (ChannelsPageCommands.cpp).
-    void btnSetDMXChClick();
-    void milngAddChannel1Click();
-    void milngDeleteChannelClick();
-    void milngClearCurChannDataClick();
-    void milngclrTabClick();
-    void milngDeleteAllChannelsClick();
-    void milngAdd512DMXchannelsClick();
-    void milngCopyPasteClick();
-    void milngDescrClick();
-    void milngCalculatorClick();
-    void milngColorsClick();
+    void setChannelFromEditRow();
+    void addChannelFromMenu();
+    void deleteSelectedChannels();
+    void clearSelectedChannelData();
+    void clearAllChannelData();
+    void deleteAllChannels();
+    void addAllChannels();
+    void copySelectedChannels();
+    void editDescription();
+    void showCalculator();
+    void editRowColours();
 
     // Edit row and list events.
-    void sedDmxChKeyUp();
-    void sedDmxChChange();
-    void cbxFromNotesChange();
-    void cbxActCtrValChange();
-    void cbxVelValChange();
-    void lvDMXChannelsDblClick();
-    void lvDMXChannelsKeyUp();
-    void pupDMXChannelsPopup();
+    void onDmxChannelEntered();
+    void onDmxChannelChanged();
+    void onFromNoteChanged();
+    void onControlModeChanged();
+    void onDataTypeChanged();
+    void onListDoubleClicked();
+    void onListEnterReleased();
+    void onPopupAboutToShow();
 
     // Shared steps.
     // Copies the current row into the edit row; false (after the message)
@@ -143,8 +143,8 @@ public:
     // Steps of the main window's first show: the count and the edit row's
     // consistent state (before the settings are loaded), then the edit row's
     // selections back to their first entries (after).
-    void FormShowEditRow();
-    void FormShowResetSelections();
+    void prepareEditRow();
+    void resetEditRowSelections();
 
     // Shows the row count in lblChannelsNbr.
     void showChannelCount();

@@ -36,12 +36,12 @@ int ComboIndex(const std::vector<std::string>& list, const std::string& text)
 void ChannelsPage::setFromNote(int index)
 {
     if (cbxFromNotes->currentIndex() == index)
-        cbxFromNotesChange();
+        onFromNoteChanged();
     else
-        cbxFromNotes->setCurrentIndex(index);   // runs cbxFromNotesChange
+        cbxFromNotes->setCurrentIndex(index);   // runs onFromNoteChanged
 }
 
-void ChannelsPage::cbxFromNotesChange()
+void ChannelsPage::onFromNoteChanged()
 {
     // The To list: the labels from the From note up to the last one, with the
     // From note itself selected.
@@ -61,7 +61,7 @@ void ChannelsPage::cbxFromNotesChange()
     cbxToNotes->setCurrentIndex(cbxToNotes->count() > 0 ? 0 : -1);
 }
 
-void ChannelsPage::cbxActCtrValChange()
+void ChannelsPage::onControlModeChanged()
 {
     const int mode = cbxActCtrVal->currentIndex();
     const bool active = mode == 0;
@@ -74,14 +74,14 @@ void ChannelsPage::cbxActCtrValChange()
         sedCHVal->setValue(0);
 }
 
-void ChannelsPage::cbxVelValChange()
+void ChannelsPage::onDataTypeChanged()
 {
     if (!cbxVelVal->isEnabled())
         return;
     sedVelVal->setEnabled(cbxVelVal->currentIndex() == 1);
 }
 
-void ChannelsPage::sedDmxChChange()
+void ChannelsPage::onDmxChannelChanged()
 {
     const int value = sedDmxCh->value();
     if (std::abs(value - m_previousDmxValue) == 1) {
@@ -95,7 +95,7 @@ void ChannelsPage::sedDmxChChange()
     m_previousDmxValue = value;
 }
 
-void ChannelsPage::sedDmxChKeyUp()
+void ChannelsPage::onDmxChannelEntered()
 {
     const int row = FindListRow(m_model->rows(), sedDmxCh->cleanText().toStdString());
     if (row < 0) {
@@ -198,22 +198,22 @@ bool ChannelsPage::LoadRowIntoPanel()
         return improper();
     sedVelVal->setValue(*fixed);
     ledlngDescr->setText(QString::fromStdString(record.Description));
-    cbxActCtrValChange();
-    cbxVelValChange();
+    onControlModeChanged();
+    onDataTypeChanged();
     return true;
 }
 
-void ChannelsPage::lvDMXChannelsDblClick()
+void ChannelsPage::onListDoubleClicked()
 {
     LoadRowIntoPanel();
 }
 
-void ChannelsPage::lvDMXChannelsKeyUp()
+void ChannelsPage::onListEnterReleased()
 {
     LoadRowIntoPanel();
 }
 
-void ChannelsPage::pupDMXChannelsPopup()
+void ChannelsPage::onPopupAboutToShow()
 {
     const bool any = !m_model->isEmpty();
     const int selected = int(lvDMXChannels->selectedRowNumbers().size());
@@ -273,7 +273,7 @@ int ChannelsPage::AddDefaultChannelRow(int number)
     return row;
 }
 
-void ChannelsPage::btnSetDMXChClick()
+void ChannelsPage::setChannelFromEditRow()
 {
     const std::string boxText = sedDmxCh->cleanText().toStdString();
     int row = FindListRow(m_model->rows(), boxText);
@@ -318,7 +318,7 @@ void ChannelsPage::btnSetDMXChClick()
     lvDMXChannels->setFocus();
 }
 
-void ChannelsPage::milngAddChannel1Click()
+void ChannelsPage::addChannelFromMenu()
 {
     addChannel(false);
 }
@@ -357,7 +357,7 @@ void ChannelsPage::addChannel(bool fromDmxBox)
     }
 }
 
-void ChannelsPage::milngDeleteChannelClick()
+void ChannelsPage::deleteSelectedChannels()
 {
     const QList<int> rows = lvDMXChannels->selectedRowNumbers();
     if (rows.isEmpty())
@@ -370,7 +370,7 @@ void ChannelsPage::milngDeleteChannelClick()
     ResetEditPanel();
 }
 
-void ChannelsPage::milngDeleteAllChannelsClick()
+void ChannelsPage::deleteAllChannels()
 {
     if (AskWithButtons(QStringLiteral("Deleting DMX channel(s)"), QStringLiteral("Delete channel(s)?"), kYes, kNo) != 1)
         return;
@@ -379,7 +379,7 @@ void ChannelsPage::milngDeleteAllChannelsClick()
     ResetEditPanel();
 }
 
-void ChannelsPage::milngClearCurChannDataClick()
+void ChannelsPage::clearSelectedChannelData()
 {
     showUserModePage();
     const QList<int> rows = lvDMXChannels->selectedRowNumbers();
@@ -406,7 +406,7 @@ void ChannelsPage::milngClearCurChannDataClick()
     }
 }
 
-void ChannelsPage::milngclrTabClick()
+void ChannelsPage::clearAllChannelData()
 {
     showUserModePage();
     for (int row = 0; row < m_model->size(); ++row) {
@@ -419,7 +419,7 @@ void ChannelsPage::milngclrTabClick()
     }
 }
 
-void ChannelsPage::milngAdd512DMXchannelsClick()
+void ChannelsPage::addAllChannels()
 {
     showUserModePage();
     m_model->replaceAll(AllDefaultChannels(defaultToLabel()));
@@ -428,7 +428,7 @@ void ChannelsPage::milngAdd512DMXchannelsClick()
     lvDMXChannels->clearRowSelection();
 }
 
-void ChannelsPage::milngCopyPasteClick()
+void ChannelsPage::copySelectedChannels()
 {
     const QList<int> rows = lvDMXChannels->selectedRowNumbers();
     if (rows.isEmpty())
@@ -465,7 +465,7 @@ void ChannelsPage::milngCopyPasteClick()
     scrollToRow(m_model->size() - 1);
 }
 
-void ChannelsPage::milngDescrClick()
+void ChannelsPage::editDescription()
 {
     const QList<int> rows = lvDMXChannels->selectedRowNumbers();
     if (rows.size() != 1) {
@@ -486,14 +486,14 @@ void ChannelsPage::writeDescriptionToCurrentRow(const QString& text)
     lvDMXChannels->makeCurrent(row);
 }
 
-void ChannelsPage::milngCalculatorClick()
+void ChannelsPage::showCalculator()
 {
     m_calculator->show();
     m_calculator->raise();
     m_calculator->activateWindow();
 }
 
-void ChannelsPage::milngColorsClick()
+void ChannelsPage::editRowColours()
 {
     const int result = runColorSettings ? runColorSettings(*m_rowColoursDialog) : 0;
     if (result == RowColoursDialog::ResultOk)

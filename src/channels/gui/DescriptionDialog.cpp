@@ -47,8 +47,8 @@ DescriptionDialog::DescriptionDialog(QWidget* parent)
     lbllngNote->setPalette(red);
     layout->addWidget(lbllngNote);
 
-    connect(btnUpdate, &QPushButton::clicked, this, &DescriptionDialog::btnUpdateClick);
-    connect(btnClose, &QPushButton::clicked, this, &DescriptionDialog::btnCloseClick);
+    connect(btnUpdate, &QPushButton::clicked, this, &DescriptionDialog::updateDescription);
+    connect(btnClose, &QPushButton::clicked, this, &DescriptionDialog::closeEditor);
 
     setFixedSize(440, 230);
 }
@@ -56,22 +56,22 @@ DescriptionDialog::DescriptionDialog(QWidget* parent)
 void DescriptionDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    focusText();
 }
 
-void DescriptionDialog::FormShow()
+void DescriptionDialog::focusText()
 {
     memDescr->setFocus();
 }
 
-void DescriptionDialog::btnUpdateClick()
+void DescriptionDialog::updateDescription()
 {
     // One line without separators: the CSV file keeps every description intact.
     const std::string text = SanitizedDescription(memDescr->toPlainText().toStdString());
     emit descriptionUpdated(QString::fromStdString(text));
 }
 
-void DescriptionDialog::btnCloseClick()
+void DescriptionDialog::closeEditor()
 {
     accept();
 }

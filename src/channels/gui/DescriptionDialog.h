@@ -15,8 +15,8 @@ class DescriptionDialog : public QDialog {
 public:
     explicit DescriptionDialog(QWidget* parent = nullptr);
 
-    void btnUpdateClick();
-    void btnCloseClick();
+    void updateDescription();
+    void closeEditor();
 
 public:
     QPlainTextEdit* memDescr = nullptr;
@@ -31,5 +31,5 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void FormShow();
+    void focusText();
 };

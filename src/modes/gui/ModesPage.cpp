@@ -66,7 +66,7 @@ ModesPage::ModesPage(DeviceLink& link, PageHost& host, QWidget* parent)
 {
     setObjectName(QStringLiteral("tslngBasicMode"));
     buildPanels();
-    connect(&m_link, &DeviceLink::modeReceived, this, &ModesPage::ModeReplyReceived);
+    connect(&m_link, &DeviceLink::modeReceived, this, &ModesPage::onModeReceived);
     connect(&m_link, &DeviceLink::deviceTypeApplied, this, &ModesPage::onDeviceTypeApplied);
 }
 
@@ -133,7 +133,7 @@ void ModesPage::onDeviceTypeApplied(char letter)
         m_info->hide();
 }
 
-void ModesPage::CreateModeSlots()
+void ModesPage::createModeSlots()
 {
     if (findSlot(1).mode)
         return;   // built once
@@ -153,7 +153,7 @@ void ModesPage::CreateModeSlots()
         SlotControls slot;
         slot.modeLabel = boldLabel(slotName("LBL_MODE", n), QString::asprintf("Basic/Eco Mode #%d", n), x, 10, n, this);
         slot.mode = dropDownList(slotName("CBX_MODE", n), modeNames, x, 30, n, this);
-        connect(slot.mode, &QComboBox::currentIndexChanged, this, [this, combo = slot.mode] { BmodeOnChange(combo); });
+        connect(slot.mode, &QComboBox::currentIndexChanged, this, [this, combo = slot.mode] { onModeTypeChanged(combo); });
         slot.channelLabel = boldLabel(slotName("LBL_MCH", n), QString::asprintf("MIDI Channel #%d", n), x, 70, n, this);
         slot.channel = dropDownList(slotName("CBX_MCH", n), channels, x, 90, n, this);
         slot.channel->setMaxVisibleItems(12);
@@ -165,7 +165,7 @@ void ModesPage::CreateModeSlots()
                            static_cast<QWidget*>(slot.channelLabel), static_cast<QWidget*>(slot.channel),
                            static_cast<QWidget*>(slot.notesLabel), static_cast<QWidget*>(slot.notes)})
             w->setVisible(shown);
-        BmodeOnChange(slot.mode);
+        onModeTypeChanged(slot.mode);
     }
 }
 
@@ -192,7 +192,7 @@ void ModesPage::componentNotFound()
     m_host.showMessage(QStringLiteral("Error while preparing dispaly data - component not found!"));
 }
 
-void ModesPage::BmodeOnChange(QObject* sender)
+void ModesPage::onModeTypeChanged(QObject* sender)
 {
     auto* mode = qobject_cast<QComboBox*>(sender);
     if (!mode)
@@ -228,7 +228,7 @@ void ModesPage::ResetModeSlot(int n)
                        static_cast<QWidget*>(slot.channelLabel), static_cast<QWidget*>(slot.channel),
                        static_cast<QWidget*>(slot.notesLabel), static_cast<QWidget*>(slot.notes)})
         w->setVisible(n == 1);
-    BmodeOnChange(slot.mode);
+    onModeTypeChanged(slot.mode);
 }
 
 void ModesPage::ShowModeSlot(int n, int modeType, int channelIndex, int note)
@@ -245,7 +245,7 @@ void ModesPage::ShowModeSlot(int n, int modeType, int channelIndex, int note)
                        static_cast<QWidget*>(slot.channelLabel), static_cast<QWidget*>(slot.channel),
                        static_cast<QWidget*>(slot.notesLabel), static_cast<QWidget*>(slot.notes)})
         w->setVisible(true);
-    BmodeOnChange(slot.mode);
+    onModeTypeChanged(slot.mode);
 }
 
 std::vector<uint8_t> ModesPage::PackModeRecord(int n)
@@ -257,7 +257,7 @@ std::vector<uint8_t> ModesPage::PackModeRecord(int n)
     return EncodeModeRecord({n, slot.mode->currentIndex(), slot.channel->currentIndex() + 1, slot.notes->currentIndex()});
 }
 
-void ModesPage::ModeReplyReceived(const std::array<uint8_t, 4>& values)
+void ModesPage::onModeReceived(const std::array<uint8_t, 4>& values)
 {
     const ModeRecord record = ModeRecordFromValues(values);
     if (record.slot < 1 || record.slot > kModeSlotCount) {

@@ -21,7 +21,7 @@ class QSpinBox;
 // modes on the program's side.
 //
 // The page's panels are built at construction; the thirty slot controls
-// follow with CreateModeSlots at the window's first show.
+// follow with createModeSlots at the window's first show.
 class ModesPage : public QWidget {
     Q_OBJECT
 public:
@@ -31,10 +31,10 @@ public:
 
     // Builds LBL_MODE_n, CBX_MODE_n, LBL_MCH_n, CBX_MCH_n, LBL_NOTES_n and
     // CBX_NOTES_n for n = 1..5; only slot 1 is shown.
-    void CreateModeSlots();
+    void createModeSlots();
     // Change handler of every CBX_MODE_n: enables the channel and note boxes
     // the selected mode type uses and resets the others to channel 1 / note 0.
-    void BmodeOnChange(QObject* sender);
+    void onModeTypeChanged(QObject* sender);
     // Slot n to its defaults; shown only for n = 1.
     void ResetModeSlot(int n);
     // Shows slot n with the given mode type, channel index (0..15) and note.
@@ -43,7 +43,7 @@ public:
     // single byte kSlotNotShown when the slot is hidden.
     std::vector<uint8_t> PackModeRecord(int n);
     // Reply "f": shows the slot and sets the modes count to its number.
-    void ModeReplyReceived(const std::array<uint8_t, 4>& values);
+    void onModeReceived(const std::array<uint8_t, 4>& values);
 
     // Handlers of the page's buttons.
     void readModesFromDevice();

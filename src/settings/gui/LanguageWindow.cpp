@@ -58,10 +58,10 @@ LanguageWindow::LanguageWindow(QWidget& owner, QWidget* parent)
     buttons->addStretch(1);
     layout->addLayout(buttons);
 
-    connect(Button1, &QPushButton::clicked, this, &LanguageWindow::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, &LanguageWindow::listTranslations);
 }
 
-void LanguageWindow::Button1Click()
+void LanguageWindow::listTranslations()
 {
     ListBox1->clear();
     QStringList lines;

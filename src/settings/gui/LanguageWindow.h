@@ -19,7 +19,7 @@ public:
 
     // Lists, in creation order, every component of the owner whose name
     // contains "rglng": its name on a line of its own, then its properties.
-    void Button1Click();
+    void listTranslations();
 
     // One line "[Property] NAME: TYPE = VALUE" per stored, designable
     // property of a text type, sorted by name; "Porażka: NAME" for a property

@@ -34,9 +34,9 @@ const RoleText kRoles[kRowColorRoleCount] = {
 
 } // namespace
 
-// ------------------------------------------------------------ TColorPanel
+// ------------------------------------------------------------ ColourSwatch
 
-TColorPanel::TColorPanel(QWidget* parent)
+ColourSwatch::ColourSwatch(QWidget* parent)
     : QFrame(parent)
 {
     setFrameShape(QFrame::Panel);
@@ -48,7 +48,7 @@ TColorPanel::TColorPanel(QWidget* parent)
     setColor(Qt::white);
 }
 
-void TColorPanel::setColor(const QColor& color)
+void ColourSwatch::setColor(const QColor& color)
 {
     m_color = color;
     QPalette pal = palette();
@@ -57,14 +57,14 @@ void TColorPanel::setColor(const QColor& color)
     update();
 }
 
-void TColorPanel::mouseReleaseEvent(QMouseEvent* event)
+void ColourSwatch::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QFrame::mouseReleaseEvent(event);
 }
 
-void TColorPanel::keyPressEvent(QKeyEvent* event)
+void ColourSwatch::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit clicked();
@@ -96,13 +96,13 @@ RowColoursDialog::RowColoursDialog(QWidget* parent)
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(8);
 
-    TColorPanel** panels[kRowColorRoleCount] = {&pnlNOColor, &pnlNOVelocity, &pnlCCColor, &pnlCCValue, &pnlDMXValue};
+    ColourSwatch** panels[kRowColorRoleCount] = {&pnlNOColor, &pnlNOVelocity, &pnlCCColor, &pnlCCValue, &pnlDMXValue};
     for (int i = 0; i < kRowColorRoleCount; ++i) {
         const RoleText& text = kRoles[i];
         auto* label = new QLabel(QString::fromLatin1(text.caption), Panel1);
         label->setObjectName(QString::fromLatin1(text.labelName));
         label->setToolTip(QString::fromLatin1(text.hint));
-        auto* swatch = new TColorPanel(Panel1);
+        auto* swatch = new ColourSwatch(Panel1);
         swatch->setObjectName(QString::fromLatin1(text.panelName));
         swatch->setToolTip(QString::fromLatin1(text.hint));
         swatch->setFixedSize(90, 22);
@@ -114,11 +114,11 @@ RowColoursDialog::RowColoursDialog(QWidget* parent)
     }
     layout->addWidget(Panel1);
 
-    connect(pnlNOColor, &TColorPanel::clicked, this, &RowColoursDialog::pnlNOColorClick);
-    connect(pnlNOVelocity, &TColorPanel::clicked, this, &RowColoursDialog::pnlNOVelocityClick);
-    connect(pnlCCColor, &TColorPanel::clicked, this, &RowColoursDialog::pnlCCColorClick);
-    connect(pnlCCValue, &TColorPanel::clicked, this, &RowColoursDialog::pnlCCValueClick);
-    connect(pnlDMXValue, &TColorPanel::clicked, this, &RowColoursDialog::pnlDMXValueClick);
+    connect(pnlNOColor, &ColourSwatch::clicked, this, &RowColoursDialog::pickNoteColour);
+    connect(pnlNOVelocity, &ColourSwatch::clicked, this, &RowColoursDialog::pickNoteVelocityColour);
+    connect(pnlCCColor, &ColourSwatch::clicked, this, &RowColoursDialog::pickControlChangeColour);
+    connect(pnlCCValue, &ColourSwatch::clicked, this, &RowColoursDialog::pickControlValueColour);
+    connect(pnlDMXValue, &ColourSwatch::clicked, this, &RowColoursDialog::pickDmxValueColour);
 
     auto* buttons = new QHBoxLayout;
     Cancel = new QPushButton(QStringLiteral("Cancel"), this);
@@ -130,8 +130,8 @@ RowColoursDialog::RowColoursDialog(QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(btnOk);
     layout->addLayout(buttons);
-    connect(btnOk, &QPushButton::clicked, this, &RowColoursDialog::btnOkClick);
-    connect(Cancel, &QPushButton::clicked, this, &RowColoursDialog::CancelClick);
+    connect(btnOk, &QPushButton::clicked, this, &RowColoursDialog::acceptColours);
+    connect(Cancel, &QPushButton::clicked, this, &RowColoursDialog::cancelColours);
 
     dlgColor = new QColorDialog(this);
     dlgColor->setObjectName(QStringLiteral("dlgColor"));
@@ -151,7 +151,7 @@ uint32_t RowColoursDialog::FromQColor(const QColor& color)
     return uint32_t(color.red()) | (uint32_t(color.green()) << 8) | (uint32_t(color.blue()) << 16);
 }
 
-TColorPanel* RowColoursDialog::panel(RowColorRole role) const
+ColourSwatch* RowColoursDialog::panel(RowColorRole role) const
 {
     switch (role) {
     case RowColorRole::NOLine: return pnlNOColor;
@@ -166,19 +166,19 @@ TColorPanel* RowColoursDialog::panel(RowColorRole role) const
 
 uint32_t RowColoursDialog::color(RowColorRole role) const
 {
-    const TColorPanel* swatch = panel(role);
+    const ColourSwatch* swatch = panel(role);
     return swatch ? FromQColor(swatch->color()) : 0xFFFFFF;
 }
 
 QColor RowColoursDialog::qcolor(RowColorRole role) const
 {
-    const TColorPanel* swatch = panel(role);
+    const ColourSwatch* swatch = panel(role);
     return swatch ? swatch->color() : QColor(Qt::white);
 }
 
 void RowColoursDialog::setColor(RowColorRole role, uint32_t value)
 {
-    if (TColorPanel* swatch = panel(role)) {
+    if (ColourSwatch* swatch = panel(role)) {
         swatch->setColor(ToQColor(value & 0xFFFFFFu));
         emit colorsChanged();
     }
@@ -186,7 +186,7 @@ void RowColoursDialog::setColor(RowColorRole role, uint32_t value)
 
 void RowColoursDialog::pickColor(RowColorRole role)
 {
-    TColorPanel* swatch = panel(role);
+    ColourSwatch* swatch = panel(role);
     if (!swatch || !chooseColor)
         return;
     const std::optional<QColor> chosen = chooseColor(swatch->color());
@@ -204,18 +204,18 @@ std::optional<QColor> RowColoursDialog::runColorDialog(const QColor& initial)
     return dlgColor->selectedColor();
 }
 
-void RowColoursDialog::pnlNOColorClick() { pickColor(RowColorRole::NOLine); }
-void RowColoursDialog::pnlNOVelocityClick() { pickColor(RowColorRole::NOVelocityLine); }
-void RowColoursDialog::pnlCCColorClick() { pickColor(RowColorRole::CCLine); }
-void RowColoursDialog::pnlCCValueClick() { pickColor(RowColorRole::CCValueLine); }
-void RowColoursDialog::pnlDMXValueClick() { pickColor(RowColorRole::DMXValueLine); }
+void RowColoursDialog::pickNoteColour() { pickColor(RowColorRole::NOLine); }
+void RowColoursDialog::pickNoteVelocityColour() { pickColor(RowColorRole::NOVelocityLine); }
+void RowColoursDialog::pickControlChangeColour() { pickColor(RowColorRole::CCLine); }
+void RowColoursDialog::pickControlValueColour() { pickColor(RowColorRole::CCValueLine); }
+void RowColoursDialog::pickDmxValueColour() { pickColor(RowColorRole::DMXValueLine); }
 
-void RowColoursDialog::btnOkClick()
+void RowColoursDialog::acceptColours()
 {
     done(ResultOk);
 }
 
-void RowColoursDialog::CancelClick()
+void RowColoursDialog::cancelColours()
 {
     done(ResultAbort);
 }

@@ -16,10 +16,10 @@ class QLabel;
 class QPushButton;
 
 // A framed colour swatch that reports clicks.
-class TColorPanel : public QFrame {
+class ColourSwatch : public QFrame {
     Q_OBJECT
 public:
-    explicit TColorPanel(QWidget* parent = nullptr);
+    explicit ColourSwatch(QWidget* parent = nullptr);
 
     QColor color() const { return m_color; }
     void setColor(const QColor& color);
@@ -61,25 +61,25 @@ public:
     // cancels. Tests replace it; the default shows dlgColor modally.
     std::function<std::optional<QColor>(const QColor& initial)> chooseColor;
 
-    void pnlNOColorClick();
-    void pnlNOVelocityClick();
-    void pnlCCColorClick();
-    void pnlCCValueClick();
-    void pnlDMXValueClick();
-    void btnOkClick();
-    void CancelClick();
+    void pickNoteColour();
+    void pickNoteVelocityColour();
+    void pickControlChangeColour();
+    void pickControlValueColour();
+    void pickDmxValueColour();
+    void acceptColours();
+    void cancelColours();
 
     void reject() override;     // close box and Escape: result 2
 
-    TColorPanel* panel(RowColorRole role) const;
+    ColourSwatch* panel(RowColorRole role) const;
 
 public:
     QFrame* Panel1 = nullptr;
-    TColorPanel* pnlNOColor = nullptr;
-    TColorPanel* pnlNOVelocity = nullptr;
-    TColorPanel* pnlCCColor = nullptr;
-    TColorPanel* pnlCCValue = nullptr;
-    TColorPanel* pnlDMXValue = nullptr;
+    ColourSwatch* pnlNOColor = nullptr;
+    ColourSwatch* pnlNOVelocity = nullptr;
+    ColourSwatch* pnlCCColor = nullptr;
+    ColourSwatch* pnlCCValue = nullptr;
+    ColourSwatch* pnlDMXValue = nullptr;
     QPushButton* Cancel = nullptr;
     QPushButton* btnOk = nullptr;
     QColorDialog* dlgColor = nullptr;
