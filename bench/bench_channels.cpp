@@ -27,6 +27,8 @@
 #include <memory>
 #include <stdexcept>
 
+using namespace vantorel;
+
 namespace {
 
 constexpr int kChannels = 512;

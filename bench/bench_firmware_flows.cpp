@@ -18,6 +18,8 @@
 
 #include <stdexcept>
 
+using namespace vantorel;
+
 namespace {
 
 // Ports that go nowhere: the output drops every message, the input delivers

@@ -51,6 +51,8 @@
 #include <string>
 #include <vector>
 
+using namespace vantorel;
+
 namespace {
 
 constexpr int kWaitMs = 2000;

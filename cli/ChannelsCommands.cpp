@@ -16,6 +16,8 @@
 #include <io.h>
 #endif
 
+namespace vantorel {
+
 namespace {
 
 // After the first reply "b" the device sends the others one by one; once
@@ -157,3 +159,5 @@ std::vector<CliCommand> ChannelsCommands()
         {QStringLiteral("channels write"), checkWrite, runWrite},
     };
 }
+
+} // namespace vantorel

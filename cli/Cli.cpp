@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace vantorel {
+
 void err(const QString& text)
 {
     std::fprintf(stderr, "%s\n", QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).toLocal8Bit().constData());
@@ -31,3 +33,5 @@ const CliOptions& Options()
     static const CliOptions options;
     return options;
 }
+
+} // namespace vantorel

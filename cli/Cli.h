@@ -9,6 +9,8 @@
 #include <functional>
 #include <vector>
 
+namespace vantorel {
+
 class DeviceLink;
 
 enum ExitStatus { kOk = 0, kNoAnswer = 1, kUsage = 2, kDataError = 3,
@@ -51,3 +53,5 @@ std::vector<CliCommand> FirmwareCommands(); // "firmware info", ...: two-word na
 std::vector<CliCommand> FirmwareUploadCommands(); // "firmware upload", iface-test, set-id
 std::vector<CliCommand> ModesCommands();    // modes read|write|count|reset
 std::vector<CliCommand> ChannelsCommands(); // "channels read", "channels write"
+
+} // namespace vantorel

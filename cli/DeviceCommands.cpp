@@ -10,6 +10,8 @@
 
 #include <optional>
 
+namespace vantorel {
+
 namespace {
 
 // Number of bytes of a short message with this status byte.
@@ -203,3 +205,5 @@ std::vector<CliCommand> DeviceCommands()
         {QStringLiteral("raw"), checkRaw, raw},
     };
 }
+
+} // namespace vantorel

@@ -12,6 +12,8 @@
 
 #include <filesystem>
 
+namespace vantorel {
+
 namespace {
 
 int checkFirmwareInfo(CliContext& c)
@@ -55,3 +57,5 @@ std::vector<CliCommand> FirmwareCommands()
     commands.push_back({QStringLiteral("firmware info"), checkFirmwareInfo, runFirmwareInfo, true});
     return commands;
 }
+
+} // namespace vantorel

@@ -19,6 +19,8 @@
 #include <filesystem>
 #include <optional>
 
+namespace vantorel {
+
 namespace {
 
 // How long the bootloader may take to report Idle once asked to start.
@@ -358,3 +360,5 @@ std::vector<CliCommand> FirmwareUploadCommands()
         {QStringLiteral("set-id"), checkSetId, runSetId},
     };
 }
+
+} // namespace vantorel

@@ -12,6 +12,8 @@
 #include <map>
 #include <optional>
 
+namespace vantorel {
+
 namespace {
 
 // After the first reply "f", the device's further ones follow back to back;
@@ -182,3 +184,5 @@ std::vector<CliCommand> ModesCommands()
 {
     return {{QStringLiteral("modes"), check, run}};
 }
+
+} // namespace vantorel

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <memory>
 
+using namespace vantorel;
+
 namespace {
 
 const char* const kHelp = R"(Usage: vantorelctl [OPTIONS] COMMAND [ARGUMENTS]

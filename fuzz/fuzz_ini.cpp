@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <string>
 
+using namespace vantorel;
+
 namespace {
 
 // The INI integer syntax: sign, then decimal digits or "$"/"0x" and hex digits

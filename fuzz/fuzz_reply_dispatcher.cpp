@@ -26,6 +26,8 @@
 #include <string>
 #include <vector>
 
+using namespace vantorel;
+
 namespace {
 
 // Short messages the program reacts to: identification, bootloader notices

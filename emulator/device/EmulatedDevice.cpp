@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace vantorel {
+
 namespace {
 
 constexpr size_t kHeaderSize = sizeof(kCommandHeader);
@@ -248,3 +250,5 @@ void EmulatedDevice::onSetZeroValueOffset(const Command& command)
     m_config.zeroValueOffset = std::min<int>(command.payload[0], 10);
     reply('o');
 }
+
+} // namespace vantorel

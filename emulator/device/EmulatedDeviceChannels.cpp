@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace vantorel {
+
 namespace {
 
 constexpr size_t kChannelPayloadSize = 14;
@@ -73,3 +75,5 @@ void EmulatedDevice::onWriteChannel(const Command& command)
         return;
     reply('c');
 }
+
+} // namespace vantorel

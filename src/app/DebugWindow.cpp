@@ -10,6 +10,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+namespace vantorel {
+
 namespace {
 
 QListWidget* list(const char* name, QWidget* parent)
@@ -136,3 +138,5 @@ void DebugWindow::showEvent(QShowEvent* event)
     if (m_listsStale)
         refreshLists();
 }
+
+} // namespace vantorel

@@ -2,9 +2,12 @@
 
 #include <QWidget>
 
-class DeviceLink;
 class QLabel;
 class QListWidget;
+
+namespace vantorel {
+
+class DeviceLink;
 
 // Developer window: the events received, the exchange log and the working
 // lists of the device link (short-message queue, bootloader info, test data).
@@ -42,3 +45,5 @@ public:
     QLabel* Label3 = nullptr;
     QLabel* lblCnt = nullptr;
 };
+
+} // namespace vantorel

@@ -13,6 +13,8 @@
 #include <unistd.h>
 #endif
 
+namespace vantorel {
+
 bool StatusShowsTracer(std::string_view text)
 {
     constexpr std::string_view key = "TracerPid:";
@@ -61,3 +63,5 @@ bool IsDebuggerAttached()
     return StatusShowsTracer(text.str());
 #endif
 }
+
+} // namespace vantorel

@@ -28,6 +28,8 @@
 
 #include <exception>
 
+namespace vantorel {
+
 namespace {
 
 const char* const kCaption = "VANTOREL Control Center";
@@ -494,3 +496,5 @@ void MainWindow::updateEnabledStates()
             action->setEnabled(enabled);
     }
 }
+
+} // namespace vantorel

@@ -10,16 +10,19 @@
 
 #include <functional>
 
-class ChannelsPage;
-class DeviceLink;
-class DeviceOptionsPage;
-class FirmwarePage;
-class ModesPage;
 class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
 class QTabWidget;
+
+namespace vantorel {
+
+class ChannelsPage;
+class DeviceLink;
+class DeviceOptionsPage;
+class FirmwarePage;
+class ModesPage;
 
 // The program's main window: port selection, the status line, the four pages
 // and the menus in which the pages' commands are placed. The conversation with
@@ -140,3 +143,5 @@ private:
     ModesPage* m_modesPage = nullptr;
     FirmwarePage* m_firmwarePage = nullptr;
 };
+
+} // namespace vantorel

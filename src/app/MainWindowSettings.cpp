@@ -14,6 +14,8 @@
 #include <QComboBox>
 #include <QLabel>
 
+namespace vantorel {
+
 namespace {
 
 QStringList ItemsOf(const QComboBox& box)
@@ -76,3 +78,5 @@ void MainWindow::saveSettings()
     WriteProgramSettings(ini, s);
     WriteIniFile(ini, m_settingsFiles.programIni);
 }
+
+} // namespace vantorel

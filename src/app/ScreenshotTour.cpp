@@ -14,6 +14,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+namespace vantorel {
+
 namespace {
 
 // Lets the window repaint and late replies arrive.
@@ -120,3 +122,5 @@ bool SaveScreenshots(MainWindow& form, const QString& folder, QString& error)
     }
     return true;
 }
+
+} // namespace vantorel

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vantorel {
+
 class MainWindow;
 
 // Shows each page of the main window as a user switching pages would (so
@@ -10,3 +12,5 @@ class MainWindow;
 // ("1-user-mode.png" ...). Pages hidden for the device are skipped. Returns
 // false with `error` set when a file could not be written.
 bool SaveScreenshots(MainWindow& form, const QString& folder, QString& error);
+
+} // namespace vantorel

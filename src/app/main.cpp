@@ -28,6 +28,8 @@
 #define VANTOREL_VERSION "0.1.0"
 #endif
 
+using namespace vantorel;
+
 namespace {
 
 const char* const kFatalText =

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+namespace vantorel {
+
 QByteArray ChannelFileBytes(const ChannelTable& rows)
 {
     const std::string text = WriteChannelCsv(rows);
@@ -58,3 +60,5 @@ QString WithCsvExtension(const QString& path)
         return path;
     return path + QStringLiteral(".csv");
 }
+
+} // namespace vantorel

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace vantorel {
+
 // Channel settings files on disk, shared by the main window and vantorelctl.
 
 // The table as the file's bytes: UTF-8 on Linux and macOS, the ANSI code
@@ -30,3 +32,5 @@ QString SaveChannelFile(const QString& path, const ChannelTable& rows);
 
 // The name with ".csv" appended when its file name has no extension.
 QString WithCsvExtension(const QString& path);
+
+} // namespace vantorel

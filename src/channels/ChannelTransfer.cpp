@@ -6,6 +6,8 @@
 
 #include <exception>
 
+namespace vantorel {
+
 namespace {
 
 // Rows named in a refusal; the rest are counted.
@@ -183,3 +185,5 @@ void ChannelDumpCollector::waitUntilQuiet(int quietMs)
     loop.exec();
     disconnect(connection);
 }
+
+} // namespace vantorel

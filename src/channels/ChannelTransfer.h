@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+namespace vantorel {
+
 class DeviceLink;
 
 // Reading the device's channel table ("B", answered by one "b" per stored
@@ -92,3 +94,5 @@ private:
     QStringList m_problems;
     QTimer m_quiet;
 };
+
+} // namespace vantorel

@@ -9,6 +9,8 @@
 
 #include <exception>
 
+namespace vantorel {
+
 namespace {
 
 constexpr int kRestartWaitMs = 1200;
@@ -135,3 +137,5 @@ OpResult FirmwareService::SetDeviceId(int64_t number)
     emit deviceInfoCleared();
     return OpResult::NoAnswer;
 }
+
+} // namespace vantorel

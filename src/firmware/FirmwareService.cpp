@@ -9,6 +9,8 @@
 
 #include <memory>
 
+namespace vantorel {
+
 FirmwareService::FirmwareService(DeviceLink& link, QObject* parent)
     : QObject(parent)
     , m_link(link)
@@ -178,3 +180,5 @@ void FirmwareService::endTest(TestResult result)
 {
     emit interfaceTestEnded(result);
 }
+
+} // namespace vantorel

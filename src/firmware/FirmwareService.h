@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+namespace vantorel {
+
 class DeviceLink;
 struct MidiEvent;
 
@@ -152,3 +154,5 @@ private:
     std::string m_receivedTestText;
     QString m_lastStatus;
 };
+
+} // namespace vantorel

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <exception>
 
+namespace vantorel {
+
 namespace {
 
 constexpr uint32_t kHandshake1Answer = 0x9F017F;
@@ -168,3 +170,5 @@ void FirmwareService::TransferFirmwareBlocks()
     }
     endUpload(UploadResult::FinalBlockSent);
 }
+
+} // namespace vantorel

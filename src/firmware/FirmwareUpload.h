@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace vantorel {
+
 class DeviceLink;
 
 inline constexpr size_t kFirmwareBlockSize = 128;
@@ -34,3 +36,5 @@ QString BlockStatusText(uint32_t counter);
 // "N": puts a Basic or Eco device into its bootloader. On success Timer1 keeps
 // running; the bootloader then reports itself on the firmware page.
 OpResult EnterProgrammingMode(DeviceLink& link);
+
+} // namespace vantorel

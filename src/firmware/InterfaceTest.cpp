@@ -11,6 +11,8 @@
 
 #include <exception>
 
+namespace vantorel {
+
 namespace {
 
 constexpr int kPauseMs = 1000;
@@ -126,3 +128,5 @@ void FirmwareService::CheckInterfaceTestData()
     status(result == -1 ? QStringLiteral("Queue error 4") : QStringLiteral("No response - iface chk client confirm."));
     endTest(TestResult::PassedUnconfirmed);
 }
+
+} // namespace vantorel

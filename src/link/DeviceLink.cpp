@@ -15,6 +15,8 @@
 
 #include <utility>
 
+namespace vantorel {
+
 namespace {
 
 const char* const kTimeoutPro =
@@ -427,3 +429,5 @@ DeviceOperation::~DeviceOperation()
     m_link.m_busy = false;
     emit m_link.busyChanged(false);
 }
+
+} // namespace vantorel

@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+namespace vantorel {
+
 // The program's side of the conversation with the device: owns the two MIDI
 // ports and Timer1, routes every received event, recognises replies and keeps
 // the exchange flags. Widgets and the command-line tool drive it and show what
@@ -221,3 +223,5 @@ private:
     DeviceLink& m_link;
     bool m_owner = false;
 };
+
+} // namespace vantorel

@@ -6,6 +6,8 @@
 
 #include <exception>
 
+namespace vantorel {
+
 namespace {
 
 // Runs one step that talks to the MIDI ports; a refusal ends the operation.
@@ -119,3 +121,5 @@ OpResult SendCommonMessage(DeviceLink& link, int index)
         return OpResult::Failed;
     return OpResult::Done;
 }
+
+} // namespace vantorel

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vantorel {
+
 class DeviceLink;
 
 // The small device operations: each sets its status text, sends one command,
@@ -24,3 +26,5 @@ OpResult ReadDeviceInformation(DeviceLink& link);          // "J", 2000 ms
 
 // Texts of the system common messages the service panel can send.
 QStringList CommonMessageNames();
+
+} // namespace vantorel

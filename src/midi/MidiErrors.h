@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace vantorel {
+
 class MidiInputError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -12,3 +14,5 @@ class MidiOutputError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+} // namespace vantorel

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace vantorel {
+
 // Shared between the GUI thread and the backend's receive callback. The
 // per-open members (ring, free list, buffers) are set up before the backend
 // port is opened and released only after it has been stopped, so the callback
@@ -272,3 +274,5 @@ void MidiInputPort::onWake()
     if (isOpen() && PendingEventCount() > 0)
         emit MidiInput();
 }
+
+} // namespace vantorel

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace vantorel {
+
 class WakeNotifier;
 
 // One MIDI input port. The backend's receive callback only copies the message
@@ -82,3 +84,5 @@ private:
     std::unique_ptr<MidiBackendInput> m_port;
     std::unique_ptr<WakeNotifier> m_wake;
 };
+
+} // namespace vantorel

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace vantorel {
+
 namespace {
 
 // Raised by the raw send calls when no port is open.
@@ -140,3 +142,5 @@ void MidiOutputPort::SendEvent(const MidiEvent& event)
         SendShortMessage(event.status, event.data1, event.data2);
     }
 }
+
+} // namespace vantorel

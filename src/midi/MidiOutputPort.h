@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+namespace vantorel {
+
 // One MIDI output port. Setters and sends raise MidiOutputError.
 class MidiOutputPort : public QObject {
     Q_OBJECT
@@ -40,3 +42,5 @@ private:
     std::string m_productName;
     std::unique_ptr<MidiBackendOutput> m_port;
 };
+
+} // namespace vantorel

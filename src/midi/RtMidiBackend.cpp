@@ -4,6 +4,8 @@
 
 #include <utility>
 
+namespace vantorel {
+
 namespace {
 
 class RtMidiBackendInput : public MidiBackendInput {
@@ -89,3 +91,5 @@ std::shared_ptr<MidiBackend> CreateRtMidiBackend(MidiApi api, std::string& error
     error = errors.empty() ? std::string("This MIDI system is not available on this platform.") : errors;
     return nullptr;
 }
+
+} // namespace vantorel

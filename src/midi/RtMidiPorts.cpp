@@ -18,6 +18,8 @@
 #include <dlfcn.h>
 #endif
 
+namespace vantorel {
+
 namespace rtmidiports {
 namespace {
 
@@ -423,3 +425,5 @@ std::unique_ptr<Client> connect(System system, std::string& error)
 }
 
 } // namespace rtmidiports
+
+} // namespace vantorel

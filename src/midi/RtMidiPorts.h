@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+namespace vantorel {
+
 namespace rtmidiports {
 
 enum class System { Alsa, Jack, WindowsMM, CoreMidi };
@@ -50,3 +52,5 @@ std::string displayName(System system);
 std::unique_ptr<Client> connect(System system, std::string& error);
 
 } // namespace rtmidiports
+
+} // namespace vantorel

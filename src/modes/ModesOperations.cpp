@@ -4,6 +4,8 @@
 
 #include <exception>
 
+namespace vantorel {
+
 namespace {
 
 constexpr int kReplyWaitMs = 2000;
@@ -125,3 +127,5 @@ OpResult ResetModesToDefault(DeviceLink& link, const std::function<void()>& prep
     link.PauseBeforeSend();
     return requestAndWait(link, 'H');
 }
+
+} // namespace vantorel

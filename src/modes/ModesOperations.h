@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+namespace vantorel {
+
 class DeviceLink;
 
 // The four operations on the device's Basic/Eco modes. Each holds the link for
@@ -30,3 +32,5 @@ OpResult StoreModesCount(DeviceLink& link, int count, const std::function<void()
 
 // "H": the device returns its modes to its defaults and answers "h".
 OpResult ResetModesToDefault(DeviceLink& link, const std::function<void()>& prepare = {});
+
+} // namespace vantorel

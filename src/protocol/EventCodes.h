@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace vantorel {
+
 // Codes of the short messages the device and its bootloader send, as
 // EventCode gives them: status << 16 | data 1 << 8 | data 2.
 
@@ -43,3 +45,5 @@ inline constexpr bool IsBootloaderReport(uint32_t code)
         return false;
     }
 }
+
+} // namespace vantorel

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <iterator>
 
+namespace vantorel {
+
 namespace {
 
 void AppendText(Bytes& message, std::string_view text)
@@ -95,3 +97,5 @@ Bytes BuildReply(char letter, std::string_view payload)
     message.push_back(0xF7);
     return message;
 }
+
+} // namespace vantorel

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+namespace vantorel {
+
 namespace {
 
 const char* const kFolderFailure = "Nie udało się utworzyć katalogu ustawień programu: ";
@@ -107,3 +109,5 @@ void WriteIniFile(const IniFile& ini, const QString& path)
 {
     ini.Save(NativePath(path));
 }
+
+} // namespace vantorel

@@ -15,6 +15,8 @@
 #endif
 #endif
 
+namespace vantorel {
+
 int HexDigitValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -309,3 +311,5 @@ uint32_t DecimalTripletsToInt(std::string_view text)
     }
     return value;
 }
+
+} // namespace vantorel

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorel {
+
 // Path separator of the platform ('\\' on Windows, '/' elsewhere).
 char PathSeparator();
 
@@ -43,3 +45,5 @@ uint32_t HexTextToInt(std::string_view text);
 std::string IntToDecimalTriplets(uint32_t value);
 // The inverse; 0 for a text that is not exactly 12 characters.
 uint32_t DecimalTripletsToInt(std::string_view text);
+
+} // namespace vantorel

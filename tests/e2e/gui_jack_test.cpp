@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorel;
+
 namespace {
 
 QString runDir() { return qEnvironmentVariable("VANTOREL_E2E_RUN_DIR"); }

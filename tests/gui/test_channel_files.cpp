@@ -15,6 +15,8 @@
 
 #include <unistd.h>
 
+using namespace vantorel;
+
 namespace {
 
 const QByteArray kHeader =

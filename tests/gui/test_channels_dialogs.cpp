@@ -12,6 +12,8 @@
 #include <QMessageBox>
 #include <QTest>
 
+using namespace vantorel;
+
 TEST(ChannelInputDialog, AcceptsOnlyNumbersInItsRange)
 {
     ChannelInputDialog dialog;

@@ -13,6 +13,8 @@
 #include <QSpinBox>
 #include <QTest>
 
+using namespace vantorel;
+
 namespace {
 
 void AddNumbers(ChannelsRig& rig, int first, int last)

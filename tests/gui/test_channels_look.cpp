@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QScrollBar>
 
+using namespace vantorel;
+
 namespace {
 
 void FillSample(ChannelsRig& rig)

@@ -10,6 +10,8 @@
 #include <QSpinBox>
 #include <QTimer>
 
+using namespace vantorel;
+
 TEST(FaultTableIntact, ReadWithoutAnswerGivesTheTableBack)
 {
     EmulatorConfig config;

@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorel;
+
 namespace {
 
 const QString kDataDir = QStringLiteral(VANTOREL_TEST_DATA_DIR "/firmware/");

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorel;
+
 namespace {
 
 struct Rig : WindowRig {

@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorel;
+
 namespace {
 
 const QString kTimeoutPro = QStringLiteral(

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorel;
+
 TEST(PagesAlone, FirmwarePageListensToTheBootloaderOnlyWhileShown)
 {
     LinkRig rig(Emulated('B'));

@@ -28,6 +28,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorel;
+
 namespace {
 
 // Ports that open and stay silent, with names of our choosing.

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorel;
+
 namespace {
 
 struct Rig : LinkRig {

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorel;
+
 namespace {
 
 // Message number `n`: every third one a SysEx carrying its number, the others Note On.

@@ -22,6 +22,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace vantorel;
+
 namespace {
 
 QByteArray ReadAll(const QString& path)

@@ -19,6 +19,8 @@
 
 #include <algorithm>
 
+using namespace vantorel;
+
 namespace {
 
 using Decision = FirmwareService::Decision;

@@ -10,6 +10,8 @@
 
 #include <vector>
 
+namespace vantorel {
+
 struct FakePageHost : PageHost {
     void showMessage(const QString& text) override { messages << text; }
     void showError(const QString& text) override { errors << text; }
@@ -28,3 +30,5 @@ struct FakePageHost : PageHost {
     int reopens = 0;
     bool portsOpen = true;
 };
+
+} // namespace vantorel

@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 
+namespace vantorel {
+
 inline void Pause(int ms)
 {
     QTest::qWait(ms);
@@ -64,3 +66,5 @@ struct LinkRig {
     QStringList linkBoxes;
     int redBar = 0;
 };
+
+} // namespace vantorel

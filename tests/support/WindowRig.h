@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+namespace vantorel {
+
 struct WindowRig : LinkRig {
     explicit WindowRig(const EmulatorConfig& config = {}, bool developerRun = false)
         : LinkRig(config)
@@ -36,3 +38,5 @@ struct WindowRig : LinkRig {
     QStringList boxes;
     QStringList errors;
 };
+
+} // namespace vantorel

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorel;
+
 namespace {
 
 const std::string kNote12 = "C-0/12      ";

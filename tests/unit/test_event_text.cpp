@@ -4,6 +4,8 @@
 
 #include <string>
 
+using namespace vantorel;
+
 namespace {
 
 MidiEvent Short(uint8_t status, uint8_t d1, uint8_t d2, uint32_t time = 0)

@@ -6,6 +6,8 @@
 
 #include <cstdio>
 
+namespace vantorel {
+
 namespace {
 
 // Position of a list cell, or -1.
@@ -149,3 +151,5 @@ std::string ChannelDumpLogLine(const ChannelDump& dump)
                   unsigned(dump.value), unsigned(dump.status), unsigned(dump.from), unsigned(dump.to));
     return text;
 }
+
+} // namespace vantorel

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace vantorel {
+
 namespace {
 
 const char* const kLineEnd = "\r\n";
@@ -264,3 +266,5 @@ std::string ChannelFileTextToUtf8(std::string_view bytes)
     }
     return Windows1250ToUtf8(bytes);
 }
+
+} // namespace vantorel

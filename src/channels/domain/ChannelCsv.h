@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorel {
+
 // The channel settings file: a header line of the column captions, then one
 // line per row with the ten cell texts, each field followed by "," and every
 // line ended by CR LF. Texts are written without quoting: a ",", ";" or
@@ -58,3 +60,5 @@ std::string Windows1250ToUtf8(std::string_view bytes);
 // The bytes of a file as UTF-8 text: taken as they are when they are valid
 // UTF-8 (a leading byte order mark is dropped), otherwise read as Windows-1250.
 std::string ChannelFileTextToUtf8(std::string_view bytes);
+
+} // namespace vantorel

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace vantorel {
+
 namespace {
 
 std::vector<std::string> BuildNoteLabels()
@@ -142,3 +144,5 @@ std::string SanitizedDescription(std::string_view text)
     }
     return result;
 }
+
+} // namespace vantorel

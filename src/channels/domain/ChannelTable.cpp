@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstring>
 
+namespace vantorel {
+
 std::optional<int> ParseInteger(std::string_view text)
 {
     size_t i = 0;
@@ -156,3 +158,5 @@ ChannelCopies CopyChannels(const ChannelTable& table, const std::vector<std::str
     }
     return copies;
 }
+
+} // namespace vantorel

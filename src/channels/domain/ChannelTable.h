@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorel {
+
 // The DMX channel table: rows in ascending order of their DMX cell.
 using ChannelTable = std::vector<ChannelRecord>;
 
@@ -60,3 +62,5 @@ struct ChannelCopies {
     bool reachedLast = false;
 };
 ChannelCopies CopyChannels(const ChannelTable& table, const std::vector<std::string>& cells, int destination);
+
+} // namespace vantorel

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace vantorel {
+
 namespace {
 
 QLineEdit* numberField(const char* name, int maxLength, QWidget* parent)
@@ -173,3 +175,5 @@ bool CalculatorDialog::eventFilter(QObject* watched, QEvent* event)
     }
     return QDialog::eventFilter(watched, event);
 }
+
+} // namespace vantorel

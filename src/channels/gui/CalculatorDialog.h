@@ -6,6 +6,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace vantorel {
+
 // "16 bit calculator": converts between a 16-bit value and its low and high
 // bytes. Shown without blocking the main window and kept on top of it; the
 // fields keep their contents between showings.
@@ -41,3 +43,5 @@ private:
     void markField(QLineEdit* field);
     int maximumOf(const QLineEdit* field) const;
 };
+
+} // namespace vantorel

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace vantorel {
+
 ChannelInputDialog::ChannelInputDialog(QWidget* parent)
     : QDialog(parent)
 {
@@ -120,3 +122,5 @@ bool ChannelInputDialog::eventFilter(QObject* watched, QEvent* event)
         return ledlngDMXChNbrKeyPress(static_cast<QKeyEvent*>(event));
     return QDialog::eventFilter(watched, event);
 }
+
+} // namespace vantorel

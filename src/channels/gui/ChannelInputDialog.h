@@ -8,6 +8,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace vantorel {
+
 // Asks for a destination DMX channel number within LowestChannel..HighestChannel.
 // The caller sets the caption, both message lines, the prefilled number and
 // the range; on Ok (result Accepted) ChannelNumber holds the accepted number.
@@ -42,3 +44,5 @@ private:
     // Key filter of the number field: digits and editing keys only; Enter runs Ok.
     bool ledlngDMXChNbrKeyPress(QKeyEvent* event);
 };
+
+} // namespace vantorel

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace vantorel {
+
 ChannelTableModel::ChannelTableModel(QObject* parent)
     : QAbstractTableModel(parent)
 {
@@ -121,3 +123,5 @@ void ChannelTableModel::replaceAll(ChannelTable rows)
     m_rows = std::move(rows);
     endResetModel();
 }
+
+} // namespace vantorel

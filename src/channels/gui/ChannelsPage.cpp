@@ -29,6 +29,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+namespace vantorel {
+
 namespace {
 
 // Captions and hints; line breaks are CR LF.
@@ -398,3 +400,5 @@ void ChannelsPage::resetEditRowSelections()
     onControlModeChanged();
     onDataTypeChanged();
 }
+
+} // namespace vantorel

@@ -13,11 +13,6 @@
 #include <functional>
 #include <optional>
 
-class DeviceLink;
-class PageHost;
-class ChannelListView;
-class ChannelRowDelegate;
-class ChannelTableModel;
 class QAction;
 class QComboBox;
 class QFrame;
@@ -26,6 +21,14 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QSpinBox;
+
+namespace vantorel {
+
+class DeviceLink;
+class PageHost;
+class ChannelListView;
+class ChannelRowDelegate;
+class ChannelTableModel;
 class CalculatorDialog;
 class ChannelInputDialog;
 class RowColoursDialog;
@@ -240,3 +243,5 @@ private:
     int m_previousDmxValue = 1;
     int m_toListFrom = -2;      // the From note the To list was built for
 };
+
+} // namespace vantorel

@@ -19,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QSpinBox>
 
+namespace vantorel {
+
 namespace {
 
 const QString kYes = QStringLiteral("Yes");
@@ -499,3 +501,5 @@ void ChannelsPage::editRowColours()
     if (result == RowColoursDialog::ResultOk)
         lvDMXChannels->viewport()->update();
 }
+
+} // namespace vantorel

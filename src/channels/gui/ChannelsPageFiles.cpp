@@ -23,6 +23,8 @@
 #include <QMenu>
 #include <QTimer>
 
+namespace vantorel {
+
 namespace {
 
 // How often the row being written is shown while a write runs.
@@ -241,3 +243,5 @@ void ChannelsPage::writeToDevice()
         break;
     }
 }
+
+} // namespace vantorel

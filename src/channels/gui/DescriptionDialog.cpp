@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace vantorel {
+
 DescriptionDialog::DescriptionDialog(QWidget* parent)
     : QDialog(parent)
 {
@@ -75,3 +77,5 @@ void DescriptionDialog::closeEditor()
 {
     accept();
 }
+
+} // namespace vantorel

@@ -6,6 +6,8 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace vantorel {
+
 // "DMX Channel description": shows and edits the full description of one
 // row. Update hands the cleaned text to the owner (descriptionUpdated), which
 // writes it into the current row of the channel list; the editor stays open
@@ -33,3 +35,5 @@ protected:
 private:
     void focusText();
 };
+
+} // namespace vantorel

@@ -5,6 +5,8 @@
 #include <climits>
 #include <stdexcept>
 
+namespace vantorel {
+
 namespace {
 
 struct ContextDeleter {
@@ -75,3 +77,5 @@ void Aes256::decryptBlocks(const uint8_t* in, uint8_t* out, size_t count) const
 {
     run(m_contexts->decrypt.get(), in, out, count);
 }
+
+} // namespace vantorel

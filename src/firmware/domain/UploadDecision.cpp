@@ -1,5 +1,7 @@
 #include "firmware/domain/UploadDecision.h"
 
+namespace vantorel {
+
 const char* const kFirmwareTypeMismatchText =
     "Firmware type and device type mismatch!\r\nPossible reasons:\r\n1. Firmware not loaded.\r\n"
     "2. Device not identified.\r\n Upload not allowed.";
@@ -26,3 +28,5 @@ UploadDecision DecideUpload(int mode, PackedDateTime deviceDate, PackedDateTime 
         return UploadDecision::Refused;
     return UploadDecision::Upload;
 }
+
+} // namespace vantorel

@@ -2,6 +2,8 @@
 
 #include "firmware/domain/PackedDateTime.h"
 
+namespace vantorel {
+
 // Items of the upload mode choice (rglngMode).
 enum UploadMode { ReadVersions = 0, UploadIfNewer = 1, UploadIfSameOrOlder = 2, InterfaceTestMode = 3 };
 
@@ -16,3 +18,5 @@ UploadDecision DecideUpload(int mode, PackedDateTime deviceDate, PackedDateTime 
 
 // Text of the box shown when the type check refuses an upload.
 extern const char* const kFirmwareTypeMismatchText;
+
+} // namespace vantorel

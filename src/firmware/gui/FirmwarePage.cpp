@@ -25,6 +25,8 @@
 
 #include <climits>
 
+namespace vantorel {
+
 namespace {
 
 bool isExistingFile(const QString& path)
@@ -430,3 +432,5 @@ void FirmwarePage::reopenPorts()
 {
     m_host.reopenPorts();
 }
+
+} // namespace vantorel

@@ -10,13 +10,16 @@
 #include <functional>
 #include <optional>
 
-class PageHost;
 class QButtonGroup;
 class QLabel;
 class QPushButton;
 class QComboBox;
 class QFrame;
 class QSpinBox;
+
+namespace vantorel {
+
+class PageHost;
 
 // The "Firmware Upload" page (tslngFWUpload): the firmware file ("Load
 // firmware file" and the labels of the loaded file), what the device and its
@@ -122,3 +125,5 @@ private:
     QPushButton* m_restartFromService = nullptr; // btnResetDev
     QComboBox* m_commonMessages = nullptr; // cbxCommonMsg
 };
+
+} // namespace vantorel

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+namespace vantorel {
+
 namespace {
 
 constexpr const char* kChannelMessageNames[] = {
@@ -81,3 +83,5 @@ std::string FormatMidiEvent(const MidiEvent& event)
         return FormatWithData(event, name);
     return FormatStatusOnly(event, name);
 }
+
+} // namespace vantorel

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace vantorel {
+
 // One MIDI event received from or sent to a port. A SysEx event has status 0xF0,
 // both data bytes 0 and its bytes in `sysex`; a short message has no SysEx bytes.
 struct MidiEvent {
@@ -23,3 +25,5 @@ inline uint32_t EventCode(const MidiEvent& e)
         return 0xF00000u;
     return (uint32_t(e.status) << 16) | (uint32_t(e.data1) << 8) | uint32_t(e.data2);
 }
+
+} // namespace vantorel

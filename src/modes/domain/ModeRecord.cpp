@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+namespace vantorel {
+
 namespace {
 
 constexpr std::array<ModeType, kModeTypeCount> kModeTypes = {{
@@ -112,3 +114,5 @@ std::optional<ModeRecord> DecodeModeReplyPayload(std::string_view payload)
         return std::nullopt;
     return record;
 }
+
+} // namespace vantorel

@@ -18,6 +18,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+namespace vantorel {
+
 namespace {
 
 constexpr int kSlotWidth = 130;
@@ -314,3 +316,5 @@ void ModesPage::resetModesToDefault()
 {
     ResetModesToDefault(m_link, [this] { resetAllSlots(); });
 }
+
+} // namespace vantorel

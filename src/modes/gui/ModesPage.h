@@ -7,13 +7,16 @@
 #include <cstdint>
 #include <vector>
 
-class DeviceLink;
-class PageHost;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QPushButton;
 class QSpinBox;
+
+namespace vantorel {
+
+class DeviceLink;
+class PageHost;
 
 // The "Basic/Eco modes configuration" page (tslngBasicMode): five mode slots
 // side by side, the modes count and the buttons that move the modes between
@@ -77,3 +80,5 @@ private:
     QLabel* m_info = nullptr;          // lblBasicModesInfo
     QSpinBox* m_modesCount = nullptr;  // sedMaxModes
 };
+
+} // namespace vantorel

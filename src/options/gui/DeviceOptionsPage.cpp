@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+namespace vantorel {
+
 DeviceOptionsPage::DeviceOptionsPage(DeviceLink& link, PageHost& host, QWidget* parent)
     : QWidget(parent)
     , m_link(link)
@@ -57,3 +59,5 @@ void DeviceOptionsPage::showOptions(bool noteOff, int zeroValueOffset)
     m_noteOffActions->setChecked(noteOff);
     m_zeroValueOffset->setValue(zeroValueOffset);
 }
+
+} // namespace vantorel

@@ -2,11 +2,14 @@
 
 #include <QWidget>
 
-class DeviceLink;
-class PageHost;
 class QCheckBox;
 class QPushButton;
 class QSpinBox;
+
+namespace vantorel {
+
+class DeviceLink;
+class PageHost;
 
 // The "Additional Settings" page (tslngSpecials): the two device options,
 // the Note Off action of the predefined modes and the CC zero value offset.
@@ -27,3 +30,5 @@ private:
     QCheckBox* m_noteOffActions = nullptr;      // cblngNoteOffActions
     QSpinBox* m_zeroValueOffset = nullptr;      // sedZeroValueOffset
 };
+
+} // namespace vantorel

@@ -14,6 +14,8 @@
 #include <unistd.h>
 #endif
 
+namespace vantorel {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -333,3 +335,5 @@ int IniTextToInt(std::string_view text, int def)
         return def;
     return static_cast<int>(value);
 }
+
+} // namespace vantorel

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace vantorel {
+
 namespace {
 
 const QString kMarker = QStringLiteral("rglng");
@@ -99,3 +101,5 @@ void LanguageWindow::ListStringProperties(const QObject& component, QStringList&
                      .arg(QStringLiteral("Property"), name, QString::fromLatin1(property.typeName()), value.toString());
     }
 }
+
+} // namespace vantorel

@@ -7,6 +7,8 @@ class QListWidget;
 class QObject;
 class QPushButton;
 
+namespace vantorel {
+
 // "LangForm": a developer window that lists the text properties of the main
 // window's translatable components, with their current values, as raw
 // material for a translation. It reads and writes no files and changes
@@ -33,3 +35,5 @@ public:
 private:
     QWidget& m_owner;
 };
+
+} // namespace vantorel

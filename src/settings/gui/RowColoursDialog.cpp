@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace vantorel {
+
 namespace {
 
 struct RoleText {
@@ -224,3 +226,5 @@ void RowColoursDialog::reject()
 {
     done(ResultCancel);
 }
+
+} // namespace vantorel

@@ -15,6 +15,8 @@ class QColorDialog;
 class QLabel;
 class QPushButton;
 
+namespace vantorel {
+
 // A framed colour swatch that reports clicks.
 class ColourSwatch : public QFrame {
     Q_OBJECT
@@ -92,3 +94,5 @@ private:
     void pickColor(RowColorRole role);
     std::optional<QColor> runColorDialog(const QColor& initial);
 };
+
+} // namespace vantorel

@@ -4,6 +4,8 @@
 
 class QObject;
 
+namespace vantorel {
+
 // The pages of the main window, in the order of its tabs.
 enum class PageId { Channels = 0, DeviceOptions = 1, Modes = 2, Firmware = 3 };
 
@@ -31,3 +33,5 @@ protected:
     PageHost(const PageHost&) = default;
     PageHost& operator=(const PageHost&) = default;
 };
+
+} // namespace vantorel

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QString>
 
+namespace vantorel {
+
 inline const QColor kMaroon(0x80, 0x00, 0x00);
 inline const QColor kPurple(0x80, 0x00, 0x80);
 
@@ -60,3 +62,5 @@ inline QString DisplayText(QString text)
 {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
+
+} // namespace vantorel

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace vantorel {
+
 // A path the file functions of the standard library open: the UTF-16 name on
 // Windows, the local 8-bit encoding elsewhere.
 inline std::filesystem::path ToFileSystemPath(const QString& path)
@@ -30,3 +32,5 @@ inline QStringList ToQStringList(const std::vector<std::string>& list)
         result << QString::fromStdString(entry);
     return result;
 }
+
+} // namespace vantorel
