@@ -63,7 +63,7 @@ struct Rig : WindowRig {
     QTemporaryDir dir;
 };
 
-TEST(FirmwareFilePanel, LoadingAFileShowsItsTypeDateAndName)
+TEST(FirmwarePageFile, LoadingAFileShowsItsTypeDateAndName)
 {
     Rig rig;
     EXPECT_EQ(rig.text("lblCurFile") + rig.text("lblCurFileDate"), "--");
@@ -88,7 +88,7 @@ TEST(FirmwareFilePanel, LoadingAFileShowsItsTypeDateAndName)
     EXPECT_EQ(rig.shown(), "Pro | 2020-07-15 08:05 | " + QDir::toNativeSeparators(kDataDir + "pro_tail.bix") + " | P");
 }
 
-TEST(FirmwareFilePanel, AFileThatFailsTheCheckLeavesTheLabels)
+TEST(FirmwarePageFile, AFileThatFailsTheCheckLeavesTheLabels)
 {
     Rig rig;
     rig.load(kDataDir + "pro_tail.bix");
@@ -113,7 +113,7 @@ TEST(FirmwareFilePanel, AFileThatFailsTheCheckLeavesTheLabels)
     EXPECT_EQ(rig.panel->firmwareDate(), 0u);
 }
 
-TEST(FirmwareFilePanel, LoadFirmwareImageAsksForAMissingFile)
+TEST(FirmwarePageFile, LoadFirmwareImageAsksForAMissingFile)
 {
     Rig rig;
     // No file yet: the choice runs; cancelled, nothing is loaded.
@@ -138,7 +138,7 @@ TEST(FirmwareFilePanel, LoadFirmwareImageAsksForAMissingFile)
     EXPECT_TRUE(rig.errors.isEmpty());
 }
 
-TEST(FirmwareFilePanel, RestoringTheLastFile)
+TEST(FirmwarePageFile, RestoringTheLastFile)
 {
     Rig rig;
     const QString eco = rig.pack("eco.bix", MakeTestFirmwareImage(500, 'E', "02-03-2022 04:05"));
