@@ -24,14 +24,14 @@ bool attempt(DeviceLink& link, Step&& step)
 }
 
 struct Exchange {
-    char letter;
+    char letter = 0;
     std::vector<uint8_t> payload;
-    bool reopenPorts;
-    const char* before;
-    bool pauseBeforeSend;
-    int intervalMs;
-    const char* success;   // nullptr: the reply's own status text stays
-    const char* timeout;
+    bool reopenPorts = false;
+    const char* before = "";
+    bool pauseBeforeSend = false;
+    int intervalMs = 2000;
+    const char* success = nullptr;   // nullptr: the reply's own status text stays
+    const char* timeout = "";
 };
 
 OpResult run(DeviceLink& link, const Exchange& x)
@@ -61,22 +61,50 @@ OpResult run(DeviceLink& link, const Exchange& x)
 
 OpResult RestartDevice(DeviceLink& link)
 {
-    return run(link, {'D', {}, true, "Reseting device...", false, 1500, nullptr, "No action performed."});
+    return run(link, {.letter = 'D',
+                      .payload = {},
+                      .reopenPorts = true,
+                      .before = "Reseting device...",
+                      .pauseBeforeSend = false,
+                      .intervalMs = 1500,
+                      .success = nullptr,
+                      .timeout = "No action performed."});
 }
 
 OpResult ClearDeviceData(DeviceLink& link)
 {
-    return run(link, {'A', {}, false, "Cleaning device...", false, 8000, "Data in device cleaned.", "No action performed."});
+    return run(link, {.letter = 'A',
+                      .payload = {},
+                      .reopenPorts = false,
+                      .before = "Cleaning device...",
+                      .pauseBeforeSend = false,
+                      .intervalMs = 8000,
+                      .success = "Data in device cleaned.",
+                      .timeout = "No action performed."});
 }
 
 OpResult ReadDeviceOptions(DeviceLink& link)
 {
-    return run(link, {'M', {}, false, "Reading data...", true, 2000, "Data ready.", "No data received."});
+    return run(link, {.letter = 'M',
+                      .payload = {},
+                      .reopenPorts = false,
+                      .before = "Reading data...",
+                      .pauseBeforeSend = true,
+                      .intervalMs = 2000,
+                      .success = "Data ready.",
+                      .timeout = "No data received."});
 }
 
 OpResult SetNoteOffAction(DeviceLink& link, bool on)
 {
-    return run(link, {'L', {uint8_t(on ? 1 : 0), 0, 0, 0}, false, "Reading data...", true, 2000, nullptr, "No data received."});
+    return run(link, {.letter = 'L',
+                      .payload = {uint8_t(on ? 1 : 0), 0, 0, 0},
+                      .reopenPorts = false,
+                      .before = "Reading data...",
+                      .pauseBeforeSend = true,
+                      .intervalMs = 2000,
+                      .success = nullptr,
+                      .timeout = "No data received."});
 }
 
 OpResult SetZeroValueOffset(DeviceLink& link, int offset)
@@ -85,12 +113,26 @@ OpResult SetZeroValueOffset(DeviceLink& link, int offset)
         emit link.errorRaised(QStringLiteral("The CC zero value offset must lie between 0 and 10."));
         return OpResult::Failed;
     }
-    return run(link, {'O', {uint8_t(offset), 0, 0, 0}, false, "Reading data...", true, 2000, nullptr, "No data received."});
+    return run(link, {.letter = 'O',
+                      .payload = {uint8_t(offset), 0, 0, 0},
+                      .reopenPorts = false,
+                      .before = "Reading data...",
+                      .pauseBeforeSend = true,
+                      .intervalMs = 2000,
+                      .success = nullptr,
+                      .timeout = "No data received."});
 }
 
 OpResult ReadDeviceInformation(DeviceLink& link)
 {
-    const OpResult result = run(link, {'J', {}, false, "Reading data...", true, 2000, "Data ready.", "No data received."});
+    const OpResult result = run(link, {.letter = 'J',
+                                       .payload = {},
+                                       .reopenPorts = false,
+                                       .before = "Reading data...",
+                                       .pauseBeforeSend = true,
+                                       .intervalMs = 2000,
+                                       .success = "Data ready.",
+                                       .timeout = "No data received."});
     if (result == OpResult::NoAnswer)
         link.setDeviceType('X');
     return result;
