@@ -2,29 +2,20 @@
 
 #include "app/MainWindow.h"
 #include "channels/gui/ChannelsPage.h"
+#include "link/DeviceLink.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTimer>
 
 namespace vantorel {
 
 namespace {
-
-// Lets the window repaint and late replies arrive.
-void Settle(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 // A few channels entered through the edit row, as a user would, so that the
 // channel list shows its row colours.
@@ -105,7 +96,8 @@ bool SaveScreenshots(MainWindow& form, const QString& folder, QString& error)
     form.raise();
     form.activateWindow();
     EnterDemoChannels(form);
-    Settle(300);
+    // Lets the window repaint and late replies arrive.
+    form.link().PumpingDelay(300);
     for (const Shot& shot : shots) {
         const int index = static_cast<int>(shot.page);
         if (!pages->isTabVisible(index))
@@ -113,7 +105,7 @@ bool SaveScreenshots(MainWindow& form, const QString& folder, QString& error)
         pages->setCurrentIndex(index);
         if (shot.page == PageId::Firmware)
             readDeviceType->click();
-        Settle(400);
+        form.link().PumpingDelay(400);
         const QString path = QDir(folder).filePath(QString::fromLatin1(shot.file));
         if (!form.grab().save(path, "PNG")) {
             error = QStringLiteral("cannot write %1").arg(path);
