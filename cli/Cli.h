@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <any>
 #include <functional>
 #include <vector>
 
@@ -28,6 +29,7 @@ struct CliContext {
     const QCommandLineParser& parser;
     QStringList args;              // the command and its arguments
     DeviceLink* link = nullptr;    // open ports; null while checking and for offline commands
+    std::any checked;              // what `check` prepared for `run` (a loaded file)
 };
 
 // One command of vantorelctl. `check` validates every argument before any port

@@ -65,6 +65,13 @@ int identify(CliContext& c)
     const OpResult result = ReadDeviceInformation(link);
     if (result != OpResult::Done)
         return statusOf(result);
+    if (type.isEmpty()) {
+        // A type letter this program does not know.
+        const char letter = link.deviceType();
+        const QString shown = letter > ' ' && letter < 0x7F ? QString(QLatin1Char(letter))
+                                                           : QString::asprintf("0x%02X", unsigned(uint8_t(letter)));
+        type = QStringLiteral("unknown (%1)").arg(shown);
+    }
     out(QStringLiteral("Device type: ") + type);
     out(QStringLiteral("Device ID: ") + id);
     out(QStringLiteral("Bootloader date: ") + blDate);

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QEvent>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -88,11 +89,21 @@ DebugWindow::DebugWindow(DeviceLink& link, QWidget* parent)
     labels->addWidget(lblCnt);
     layout->addLayout(labels);
 
-    connect(lbxEvents, &QListWidget::itemDoubleClicked, this, &DebugWindow::clearEvents);
+    lbxEvents->viewport()->installEventFilter(this);
     connect(&link, &DeviceLink::eventLogged, this, &DebugWindow::appendEvent);
     connect(&link, &DeviceLink::resultLogged, this, &DebugWindow::appendResult);
     connect(&link, &DeviceLink::listsChanged, this, &DebugWindow::onListsChanged);
     connect(&link, &DeviceLink::timerTicked, this, [this](int count) { Label12->setText(QString::asprintf("%d", count)); });
+    connect(&link, &DeviceLink::testTimeShown, Label3, &QLabel::setText);
+}
+
+bool DebugWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lbxEvents->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        clearEvents();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 DebugWindow::~DebugWindow() = default;

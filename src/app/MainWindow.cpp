@@ -292,14 +292,12 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // A settings file that cannot be written keeps the window open ("Exit"
-    // still ends the program).
+    // A settings file that cannot be written is reported once; the program
+    // ends all the same (a window that cannot be closed would trap the user).
     try {
         saveSettings();
     } catch (const std::exception& e) {
-        event->ignore();
         showError(QString::fromStdString(e.what()));
-        return;
     }
     event->accept();
     // Closing the main window ends the program, whatever other window is open.
@@ -409,6 +407,23 @@ void MainWindow::onPageChosen(int index)
 
     if (m_link.input().DeviceCount() <= 0)
         return;
+    readPageFromDevice(index);
+}
+
+void MainWindow::readPageFromDevice(int index)
+{
+    if (m_link.busy()) {
+        if (!m_pageReadPending) {
+            m_pageReadPending = true;
+            connect(&m_link, &DeviceLink::busyChanged, this, [this] {
+                m_pageReadPending = false;
+                // The page shown by then is read, after the ending operation has returned.
+                QMetaObject::invokeMethod(this, [this] { readPageFromDevice(m_pages->currentIndex()); },
+                                          Qt::QueuedConnection);
+            }, Qt::SingleShotConnection);
+        }
+        return;
+    }
     if (index == indexOf(PageId::Modes)) {
         ReadDeviceInformation(m_link);
     } else if (index == indexOf(PageId::DeviceOptions)) {

@@ -99,6 +99,9 @@ private:
     // A page chosen by the user: the status line is cleared and the page's
     // values are read from the device.
     void onPageChosen(int index);
+    // What the page asks the device when shown; while another operation
+    // waits, the request follows that operation.
+    void readPageFromDevice(int index);
 
     void onDeviceTypeApplied(char letter);
     void resetStatusBar();
@@ -121,6 +124,7 @@ private:
     QString m_startupError;
     bool m_firstShowDone = false;
     bool m_pageChangeFromCode = false;
+    bool m_pageReadPending = false;
     bool m_busy = false;
     bool m_channelMenusEnabled = true;
 

@@ -133,6 +133,7 @@ void FirmwareService::TransferFirmwareBlocks()
         return blockRequest && !checksumError;
     };
 
+    m_link.appendResult(QStringLiteral("Pętla ..."));
     if (!awaitRequest()) {
         if (checksumError) {
             endUpload(UploadResult::ChecksumError);

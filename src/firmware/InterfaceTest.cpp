@@ -78,7 +78,7 @@ void FirmwareService::RunInterfaceTest()
         QElapsedTimer pause;
         pause.start();
         m_link.PumpingDelay(kPauseMs);
-        m_link.appendResult(QTime(0, 0).addMSecs(int(pause.elapsed())).toString(QStringLiteral("ss:zzz")));
+        emit m_link.testTimeShown(QTime(0, 0).addMSecs(int(pause.elapsed())).toString(QStringLiteral("ss:zzz")));
 
         m_link.clearInputSeen();
         m_link.SendShortMessage(0x9F, 0x10, 0x7F);

@@ -51,6 +51,7 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     : QObject(parent)
     , m_input(std::make_unique<MidiInputPort>(ports))
     , m_output(std::make_unique<MidiOutputPort>(ports))
+    , m_portWatch(std::make_unique<MidiPortWatch>(ports))
 {
     m_inputNames = ToQStringList(ports.inputPortNames());
     m_outputNames = ToQStringList(ports.outputPortNames());
@@ -62,6 +63,7 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     m_input->SetSysexBufferCount(kSysexBufferCount);
     connect(m_input.get(), &MidiInputPort::MidiInput, this, &DeviceLink::onMidiInput);
     connect(m_input.get(), &MidiInputPort::Overflow, this, &DeviceLink::onInputOverflow);
+    connect(m_portWatch.get(), &MidiPortWatch::portDisappeared, this, &DeviceLink::onPortDisappeared);
     // Device timeouts are counted in ticks of this timer: a coarse timer may
     // fire up to 5% early and cut a wait for the device short.
     m_timer.setTimerType(Qt::PreciseTimer);
@@ -98,11 +100,16 @@ void DeviceLink::OpenPorts()
         m_output->SetProductName(m_selectedOutput.toStdString());
         m_output->OpenPort();
     }
+    m_portWatch->watch(m_input->isOpen() ? m_input->ProductName() : std::string(),
+                       m_output->isOpen() ? m_output->ProductName() : std::string());
+    m_portWatch->start();
 }
 
 void DeviceLink::ClosePorts()
 {
     emit statusBarReset();
+    m_portWatch->stop();
+    m_portWatch->watch({}, {});
     try {
         m_input->ClosePort();
     } catch (const std::exception&) {
@@ -214,18 +221,33 @@ DeviceLink::BootloaderSubscription::~BootloaderSubscription()
         --m_link->m_bootloaderSubscribers;
 }
 
-void DeviceLink::waitUntil(const std::function<bool()>& done)
+QString DeviceLink::portLostText() const
+{
+    return portLost() ? PortDisappearedText(m_portWatch->lostPort()) : QString();
+}
+
+void DeviceLink::onPortDisappeared(const QString& name)
+{
+    emit errorRaised(PortDisappearedText(name));
+    emit replyProcessed();
+}
+
+bool DeviceLink::waitUntil(const std::function<bool()>& done)
 {
     if (done())
-        return;
+        return true;
+    if (portLost())
+        return false;
     QEventLoop loop;
     const auto check = [&] {
-        if (done())
+        if (done() || portLost())
             loop.quit();
     };
     const auto connection = connect(this, &DeviceLink::replyProcessed, &loop, check);
     loop.exec();
     disconnect(connection);
+    // The program quitting or a vanished port ends every loop, done or not.
+    return done();
 }
 
 bool DeviceLink::AwaitReply(Flag flag, int intervalMs)
@@ -234,7 +256,12 @@ bool DeviceLink::AwaitReply(Flag flag, int intervalMs)
     received = false;
     m_tickCount = 0;
     StartTimer1(intervalMs);
-    waitUntil([&] { return received || m_tickCount > 0; });
+    if (!waitUntil([&] { return received || m_tickCount > 0; })) {
+        // Ended by a vanished port (reported already) or by the program
+        // quitting: no answer, and no box.
+        m_timer.stop();
+        return false;
+    }
     if (m_tickCount == 0)
         return true;
     NoResponse();
@@ -244,7 +271,7 @@ bool DeviceLink::AwaitReply(Flag flag, int intervalMs)
 void DeviceLink::NoResponse()
 {
     m_timer.stop();
-    const QString text = NoResponseText(m_deviceType);
+    const QString text = NoResponseText(m_busy ? m_operationType : m_deviceType);
     if (!text.isEmpty())
         emit messageBox(text);
     else
@@ -257,8 +284,8 @@ int DeviceLink::WaitForShortMessage(uint32_t code)
     m_tickSeen = false;
     if (m_queue.empty() && !m_timer.isActive())
         m_timer.start();
-    waitUntil([&] { return m_tickSeen || !m_queue.empty(); });
-    if (m_tickSeen)
+    const bool ended = waitUntil([&] { return m_tickSeen || !m_queue.empty(); });
+    if (m_tickSeen || !ended)
         return -2;
     const uint32_t first = m_queue.front();
     m_queue.pop_front();
@@ -270,7 +297,10 @@ void DeviceLink::PumpingDelay(int ms)
 {
     QEventLoop loop;
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
+    // A pause in an operation ends with the port.
+    connect(m_portWatch.get(), &MidiPortWatch::portDisappeared, &loop, &QEventLoop::quit);
+    if (!portLost())
+        loop.exec();
 }
 
 void DeviceLink::ProcessPendingEvents()
@@ -416,8 +446,22 @@ DeviceOperation::DeviceOperation(DeviceLink& link)
         emit link.statusText(QStringLiteral("Another device operation is still waiting for the device."));
         return;
     }
+    // A port that came back under its name (the device reconnected) is
+    // opened again; one still missing is reported again, and every wait of
+    // the operation ends at once.
+    if (link.portLost()) {
+        if (link.m_portWatch->missingPort().empty()) {
+            try {
+                link.ReopenPorts();
+            } catch (const std::exception& e) {
+                emit link.errorRaised(QString::fromStdString(e.what()));
+            }
+        } else
+            emit link.errorRaised(link.portLostText());
+    }
     m_owner = true;
     link.m_busy = true;
+    link.m_operationType = link.m_deviceType;
     link.m_overflowReported = false;
     emit link.busyChanged(true);
 }

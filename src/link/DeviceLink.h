@@ -2,6 +2,7 @@
 
 #include "midi/MidiInputPort.h"
 #include "midi/MidiOutputPort.h"
+#include "midi/MidiPortWatch.h"
 #include "protocol/Reply.h"
 
 #include <QObject>
@@ -47,9 +48,21 @@ public:
     QString selectedOutput() const { return m_selectedOutput; }
 
     // Raise MidiInputError / MidiOutputError when a name is not installed.
+    // The open ports are watched from then on (portWatch()).
     void OpenPorts();
     void ClosePorts();
     void ReopenPorts();
+
+    // Notices an open port leaving the MIDI system. A loss is reported once
+    // through errorRaised ("The MIDI port <name> has disappeared."), ends the
+    // wait in progress as failed (AwaitReply gives false without the
+    // no-response report, WaitForShortMessage -2) and makes every later wait
+    // end at once, until the ports are opened again. An operation that starts
+    // after the port came back under its name reopens the ports first.
+    MidiPortWatch& portWatch() { return *m_portWatch; }
+    bool portLost() const { return !m_portWatch->lostPort().isEmpty(); }
+    // The report of the loss; empty while the ports are there.
+    QString portLostText() const;
 
     // Framing and sending; raise MidiOutputError when the output refuses.
     void SendCommand(char letter, const std::vector<uint8_t>& payload = {});
@@ -70,8 +83,9 @@ public:
     int WaitForShortMessage(uint32_t code);
     void PumpingDelay(int ms);
     // Runs the event loop until `done` holds; checked again after every
-    // received event and every tick of Timer1.
-    void waitUntil(const std::function<bool()>& done);
+    // received event and every tick of Timer1. False when the wait ended
+    // without `done` (a vanished port, or the program quitting).
+    bool waitUntil(const std::function<bool()>& done);
     // Lets everything pending run once.
     void ProcessPendingEvents();
     // Lets pending events run once, then pauses 200 ms before a send.
@@ -97,6 +111,8 @@ public:
     bool writeAcknowledged() const { return m_writeAck; }
     // Ends a wait for a reply as if the device had answered.
     void markReplyReceived();
+    // Before a wait that does not go through AwaitReply.
+    void clearReplyReceived() { m_replyReceived = false; }
     // Whether Timer1 ticked, and how often, since the wait started.
     bool tickSeen() const { return m_tickSeen; }
     int tickCount() const { return m_tickCount; }
@@ -152,6 +168,7 @@ signals:
     void eventLogged(const QString& text);          // developer run: event text
     void eventReceived(const MidiEvent& event);  // every event, before it is dispatched
     void resultLogged(const QString& line);
+    void testTimeShown(const QString& text);        // the interface test's measured pause, "ss:zzz"
     void listsChanged();
     void timerTicked(int count);
     void busyChanged(bool busy);
@@ -162,10 +179,12 @@ private:
     void onTimer1();
     void applyDeviceType(char letter);
     void onInputOverflow();
+    void onPortDisappeared(const QString& name);
     bool m_overflowReported = false;
 
     std::unique_ptr<MidiInputPort> m_input;
     std::unique_ptr<MidiOutputPort> m_output;
+    std::unique_ptr<MidiPortWatch> m_portWatch;
     QTimer m_timer;
     QStringList m_inputNames;
     QStringList m_outputNames;
@@ -182,6 +201,10 @@ private:
     bool m_inputSeen = false;
     bool m_restartPending = false;
     int m_tickCount = 0;
+    // The device type when the running operation began: what arrives during
+    // it (a flood may hold identification messages) does not change whose
+    // no-response report it ends with.
+    char m_operationType = 'X';
     std::deque<uint32_t> m_queue;
     std::vector<uint32_t> m_binData;
     std::vector<std::string> m_testData;

@@ -5,13 +5,16 @@
 #include "WindowRig.h"
 #include "app/MainWindow.h"
 #include "firmware/FirmwareService.h"
+#include "app/DebugWindow.h"
 #include "firmware/gui/FirmwarePage.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -82,11 +85,42 @@ TEST(FirmwarePage, UploadFromTheLoadedFile)
 TEST(FirmwarePage, InterfaceTestCountsPasses)
 {
     Rig rig('E');
+    DebugWindow debug(*rig.link);
     rig.selectMode(3);
     rig.find<QPushButton>("btnlngEnterProgrammingMode")->click();
     ASSERT_TRUE(WaitFor([&] { return rig.text("lbllngPasses") == "1"; }, 8000));
     rig.selectMode(0);
     EXPECT_EQ(rig.text("lbllngStatMsg"), "Transfer test passed...");
+    // The measured pause of about a second goes to its label, not to the log.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^0[01]:\\d{3}$")).match(debug.Label3->text()).hasMatch())
+        << debug.Label3->text().toStdString();
+    for (int i = 0; i < debug.lbxResult->count(); ++i)
+        EXPECT_NE(debug.lbxResult->item(i)->text(), debug.Label3->text());
+}
+
+TEST(FirmwarePage, DebugWindowLogsTheBlockLoopAndClearsEventsOnAnyDoubleClick)
+{
+    Rig rig('B');
+    DebugWindow debug(*rig.link);
+    debug.show();
+    rig.load(MakeTestFirmwareImage(300, 'B', "05-01-2019 08:30"));
+    rig.selectMode(1);
+    rig.find<QPushButton>("btnlngEnterProgrammingMode")->click();
+    ASSERT_TRUE(WaitFor([&] { return rig.emulator->device().upgrades() == 1; }, 8000));
+    QStringList log;
+    for (int i = 0; i < debug.lbxResult->count(); ++i)
+        log << debug.lbxResult->item(i)->text();
+    const int loop = int(log.indexOf("Pętla ..."));
+    ASSERT_GE(loop, 0) << log.join(" | ").toStdString();
+    EXPECT_LT(loop, log.lastIndexOf("Message: Get_next_block"));
+    EXPECT_EQ(log.count("Pętla ..."), 1);
+
+    // Below the last line is still the list.
+    debug.lbxEvents->clear();
+    debug.lbxEvents->addItem(QStringLiteral("one event"));
+    QWidget* viewport = debug.lbxEvents->viewport();
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(viewport->width() / 2, viewport->height() - 3));
+    EXPECT_EQ(debug.lbxEvents->count(), 0);
 }
 
 TEST(FirmwarePage, SetDeviceIdWithoutRestartClearsTheDeviceLabels)
@@ -106,4 +140,22 @@ TEST(FirmwarePage, SetDeviceIdWithoutRestartClearsTheDeviceLabels)
                            rig.text("lblFWType"), rig.text("lblFWDate")}),
               (QStringList{"", "", "0", "Basic", "2019-05-01 08:30"}));
     EXPECT_TRUE(rig.find<QPushButton>("btnResetDev")->isEnabled());
+}
+
+TEST(FirmwarePage, DeviceIdBoxTakesTheWholeThirtyTwoBitRange)
+{
+    Rig rig('B');
+    auto* box = rig.find<QAbstractSpinBox>("sedDevNbr");
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, QStringLiteral("4294967295"));
+    box->interpretText();
+    EXPECT_EQ(box->text(), "4294967295");
+    QTest::keyClick(box, Qt::Key_Up);
+    EXPECT_EQ(box->text(), "4294967295");   // the top of the range
+
+    rig.find<QPushButton>("btnSetDevNbr")->click();
+    EXPECT_EQ(rig.emulator->device().config().deviceId, 4294967295u);
+    EXPECT_TRUE(rig.boxes.isEmpty());
+    EXPECT_TRUE(rig.errors.isEmpty());
 }

@@ -97,7 +97,7 @@ TEST(FirmwarePageFile, AFileThatFailsTheCheckLeavesTheLabels)
     const QString foreign = rig.pack("foreign.bix", MakeTestFirmwareImage(200, 'B', "01-01-2021 00:00"),
                                      FirmwarePassword{1, 2, 3, 4});
     rig.load(foreign);
-    EXPECT_EQ(rig.errors, QStringList{"Invalid data"});
+    EXPECT_EQ(rig.errors, QStringList{"Invalid data in the file \"" + QDir::toNativeSeparators(foreign) + "\"."});
     EXPECT_EQ(rig.panel->currentPath(), foreign);   // the choice is taken even so
     EXPECT_EQ(rig.shown() + rig.text("lblCurFileDate"), before);
 
@@ -154,11 +154,28 @@ TEST(FirmwarePageFile, RestoringTheLastFile)
     EXPECT_EQ(other.panel->currentPath(), gone);
     EXPECT_TRUE(other.starts.isEmpty() && other.errors.isEmpty());
 
-    // A damaged one: the error is shown and start-up goes on.
+    // A damaged one: the error names it and start-up goes on. At the next
+    // start (its time kept as the file's date) it is not reported again,
+    // until the file changes.
     Rig third;
-    third.panel->restoreLastFile(third.pack("damaged.bix", MakeTestFirmwareImage(500, 'E', ""), FirmwarePassword{}), "-");
-    EXPECT_EQ(third.errors, QStringList{"Invalid data"});
+    const QString damaged = third.pack("damaged.bix", MakeTestFirmwareImage(500, 'E', ""), FirmwarePassword{});
+    third.panel->restoreLastFile(damaged, "-");
+    EXPECT_EQ(third.errors, QStringList{"Invalid data in the file \"" + QDir::toNativeSeparators(damaged) + "\"."});
     EXPECT_EQ(third.text("lblCurFile"), "-");
+    const QString kept = third.text("lblCurFileDate");
+
+    Rig fourth;
+    fourth.panel->restoreLastFile(damaged, kept);
+    EXPECT_TRUE(fourth.errors.isEmpty());
+    EXPECT_EQ(fourth.text("lblCurFile"), "-");
+
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+    file.close();
+    Rig fifth;
+    fifth.panel->restoreLastFile(damaged, kept);
+    EXPECT_EQ(fifth.errors.size(), 1);
 }
 
 } // namespace

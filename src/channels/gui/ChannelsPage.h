@@ -7,6 +7,7 @@
 #include "settings/domain/ProgramSettings.h"
 
 #include <QList>
+#include <QTimer>
 #include <QString>
 #include <QWidget>
 
@@ -129,6 +130,9 @@ public:
     // Handling of one channel dump reply as it arrives: the debug log line,
     // the row, or "No user data in device." for number 0; the row count.
     void onChannelDump(const QString& payload);
+    // A read from the device begins: its first row replaces the whole table,
+    // whether it comes in time or after the wait has given up.
+    void expectDeviceTable() { m_deviceTableExpected = true; }
     // Appends a row with the default channel data; returns its index.
     int AddDefaultChannelRow(int number);
     void ResetEditPanel();
@@ -213,6 +217,7 @@ private:
     void buildFileCommands();
     void buildFileMenu();
     void blockEditingWhileBusy();
+    void watchDumpForLostPort();
     void installDefaultFileDialogs();
     QString programDirectory() const;
 
@@ -231,6 +236,10 @@ private:
     const QString m_programDirectory;
     RecentFiles m_recentFiles;
     QList<QAction*> m_fileActions;
+    // The table before the latest read, while its dump may still arrive: a
+    // port that vanishes meanwhile brings it back instead of a partial one.
+    ChannelTable m_beforeRead;
+    QTimer m_dumpArriving;
     QList<QAction*> m_toolsActions;
     QAction* m_colorsAction = nullptr;
     // The dialogs (children of the page, alive as long as it is).
@@ -241,6 +250,7 @@ private:
     ChannelTableModel* m_model = nullptr;
     ChannelRowDelegate* m_delegate = nullptr;
     int m_previousDmxValue = 1;
+    bool m_deviceTableExpected = false;
     int m_toListFrom = -2;      // the From note the To list was built for
 };
 

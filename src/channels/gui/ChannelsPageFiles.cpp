@@ -23,6 +23,8 @@
 #include <QMenu>
 #include <QTimer>
 
+#include <utility>
+
 namespace vantorel {
 
 namespace {
@@ -84,6 +86,7 @@ void ChannelsPage::buildFileMenu()
 
 void ChannelsPage::blockEditingWhileBusy()
 {
+    watchDumpForLostPort();
     // A transfer reads the table row by row and a read fills it: nothing else
     // may change it meanwhile.
     for (QAction* action : {milngAddChannel, milngDeleteChannel, milngClearCurChannData,
@@ -191,14 +194,44 @@ void ChannelsPage::readFromDevice()
     showUserModePage();
     ChannelTableModel& model = *m_model;
     // The list empties while the device is asked; when no row comes (no
-    // answer, nothing sent) the table the user had comes back.
+    // answer, nothing sent) the table the user had comes back, until a late
+    // first row replaces it.
     ChannelTable kept;
     const OpResult result = ReadChannelsFromDevice(
-        m_link, [&model, &kept] { kept = model.rows(); model.clear(); }, [&model] { return !model.isEmpty(); });
-    if (result == OpResult::Done)
+        m_link,
+        [this, &model, &kept] {
+            kept = model.rows();
+            model.clear();
+            expectDeviceTable();
+        },
+        [&model] { return !model.isEmpty(); });
+    if (result == OpResult::Done) {
         ResetEditPanel();
-    else if (model.isEmpty() && !kept.empty())
+        m_beforeRead = std::move(kept);
+        m_dumpArriving.start(kChannelReplyWaitMs);
+    } else if (model.isEmpty() && !kept.empty()) {
         model.replaceAll(std::move(kept));
+    }
+}
+
+void ChannelsPage::watchDumpForLostPort()
+{
+    // The dump has no count: rows that came before the port vanished are
+    // not the device's table.
+    m_dumpArriving.setSingleShot(true);
+    connect(&m_dumpArriving, &QTimer::timeout, this, [this] { m_beforeRead = {}; });
+    connect(&m_link, &DeviceLink::channelDumpReceived, this, [this] {
+        if (m_dumpArriving.isActive())
+            m_dumpArriving.start();
+    });
+    connect(&m_link.portWatch(), &MidiPortWatch::portDisappeared, this, [this] {
+        if (!m_dumpArriving.isActive())
+            return;
+        m_dumpArriving.stop();
+        m_model->replaceAll(std::exchange(m_beforeRead, {}));
+        ResetEditPanel();
+        emit m_link.statusText(QStringLiteral("No data received."));
+    });
 }
 
 void ChannelsPage::writeToDevice()

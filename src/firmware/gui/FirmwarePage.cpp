@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -20,10 +21,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
-#include <climits>
+#include <cstdint>
 
 namespace vantorel {
 
@@ -195,8 +195,10 @@ void FirmwarePage::buildServicePanel()
     auto* service = new QHBoxLayout(m_servicePanel);
     service->setContentsMargins(8, 4, 8, 4);
     auto* setId = NamedButton("btnSetDevNbr", QStringLiteral("Set Device ID"), m_servicePanel);
-    m_deviceNumber = Named(new QSpinBox(m_servicePanel), "sedDevNbr");
-    m_deviceNumber->setRange(0, INT_MAX);
+    // Device IDs are 32-bit unsigned; a double holds every one of them exactly.
+    m_deviceNumber = Named(new QDoubleSpinBox(m_servicePanel), "sedDevNbr");
+    m_deviceNumber->setDecimals(0);
+    m_deviceNumber->setRange(0, double(UINT32_MAX));
     m_deviceNumber->setMinimumWidth(90);
     m_restartFromService = NamedButton("btnResetDev", QStringLiteral("Restart device"), m_servicePanel);
     auto* sendCommon = NamedButton("btnSendCommonMsg", QStringLiteral("Send Common Msg ->>"), m_servicePanel);
@@ -238,6 +240,8 @@ void FirmwarePage::connectService()
         if (checked)
             m_service.setUploadMode(id);
     });
+    // A click on the mode already chosen asks for another upload.
+    connect(m_uploadModes, &QButtonGroup::idClicked, &m_service, &FirmwareService::setUploadMode);
     connect(&m_service, &FirmwareService::uploadModeChanged, this, [this](int mode) {
         if (uploadMode() != mode)
             setUploadMode(mode);
@@ -353,13 +357,15 @@ std::optional<FirmwareImage> FirmwarePage::LoadFirmwareImage(bool chooseIfMissin
     std::string error;
     const std::optional<std::string> text = ReadFirmwareFileText(ToFileSystemPath(m_path), error);
     if (!text) {
-        m_host.showError(QStringLiteral("Cannot open file \"%1\". %2")
-                             .arg(QDir::toNativeSeparators(m_path), QString::fromLocal8Bit(error.c_str())));
+        if (!m_quietErrors)
+            m_host.showError(QStringLiteral("Cannot open file \"%1\". %2")
+                                 .arg(QDir::toNativeSeparators(m_path), QString::fromLocal8Bit(error.c_str())));
         return std::nullopt;
     }
     std::optional<FirmwareImage> image = DecryptFirmwareText(*text, BuiltInFirmwarePassword());
-    if (!image)
-        m_host.showError(QString::fromLatin1(kInvalidFirmwareData));
+    if (!image && !m_quietErrors)
+        m_host.showError(QStringLiteral("%1 in the file \"%2\".")
+                             .arg(QString::fromLatin1(kInvalidFirmwareData), QDir::toNativeSeparators(m_path)));
     return image;
 }
 
@@ -391,8 +397,16 @@ void FirmwarePage::restoreLastFile(const QString& path, const QString& dateText)
     emit firmwareFileChanged();
     if (!isExistingFile(m_path))
         return;
-    if (ParseFirmwareVersion(false))
+    // A file that failed at an earlier start, unchanged since (its time is
+    // the date kept with it), is not reported at every start again.
+    const QString modified = QFileInfo(m_path).lastModified().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    m_quietErrors = m_currentFileDate->text() == modified;
+    const bool parsed = ParseFirmwareVersion(false).has_value();
+    m_quietErrors = false;
+    if (parsed)
         m_currentFile->setText(QDir::toNativeSeparators(m_path));
+    else
+        m_currentFileDate->setText(modified);
 }
 
 QString FirmwarePage::fileDateText() const
@@ -410,6 +424,7 @@ void FirmwarePage::readDeviceType()
 
 void FirmwarePage::enterProgrammingMode()
 {
+    m_service.allowNextUpload();
     EnterProgrammingMode(m_link);
 }
 
@@ -420,7 +435,7 @@ void FirmwarePage::restartDevice()
 
 void FirmwarePage::setDeviceId()
 {
-    m_service.SetDeviceId(m_deviceNumber->value());
+    m_service.SetDeviceId(qRound64(m_deviceNumber->value()));
 }
 
 void FirmwarePage::sendCommonMessage()

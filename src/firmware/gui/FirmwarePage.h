@@ -15,7 +15,7 @@ class QLabel;
 class QPushButton;
 class QComboBox;
 class QFrame;
-class QSpinBox;
+class QDoubleSpinBox;
 
 namespace vantorel {
 
@@ -107,6 +107,7 @@ private:
     DeviceLink::BootloaderSubscription m_bootloader;
     QString m_path;
     PackedDateTime m_date = 0;
+    bool m_quietErrors = false;   // a file already reported at an earlier start
 
     QLabel* m_status = nullptr;            // lbllngFWStatMsg
     QLabel* m_fileDate = nullptr;          // lblFWDate
@@ -121,7 +122,7 @@ private:
     QLabel* m_currentFile = nullptr;       // lblCurFile
     QLabel* m_currentFileDate = nullptr;   // lblCurFileDate
     QFrame* m_servicePanel = nullptr;      // pnlService
-    QSpinBox* m_deviceNumber = nullptr;    // sedDevNbr
+    QDoubleSpinBox* m_deviceNumber = nullptr; // sedDevNbr
     QPushButton* m_restartFromService = nullptr; // btnResetDev
     QComboBox* m_commonMessages = nullptr; // cbxCommonMsg
 };

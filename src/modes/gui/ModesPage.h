@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -74,11 +75,15 @@ private:
     SlotControls findSlot(int n) const;
     void resetAllSlots();
     void componentNotFound();
+    // A box about a reply; held back while an operation waits.
+    void showAfterWait(const QString& message);
+    void showPendingMessages();
 
     DeviceLink& m_link;
     PageHost& m_host;
     QLabel* m_info = nullptr;          // lblBasicModesInfo
     QSpinBox* m_modesCount = nullptr;  // sedMaxModes
+    QStringList m_pendingMessages;
 };
 
 } // namespace vantorel
