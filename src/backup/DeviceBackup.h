@@ -27,7 +27,7 @@ struct DeviceBackup {
     // Identity, for the record: a restore does not write it.
     char deviceType = 'P';              // 'P', 'B' or 'E'
     std::optional<uint32_t> deviceId;
-    QString firmwareDate;               // as the device reports it, "MM-DD-YYYY HH:MM"
+    QString firmwareDate;               // as the window shows it, "2018-04-24 10:24"
     QString bootloaderDate;
     QString created;                    // ISO 8601 UTC; set when saved
     QString createdBy;                  // program and version

@@ -94,8 +94,22 @@ for args in "backup" "restore" "backup a b" "channels diff" "channels read x --v
 done
 [ "$(received emuDst)" = "$before" ] || fail "a refused command reached the device"
 
-# The backup file is replaced whole or not at all: a folder that is not there.
 ctl emuDst backup "$WORK/no/such/dir/x.json"
 expect_status 3 "backup into a missing folder"
+
+# A full file system: the previous backup stays whole (needs the right to mount).
+mkdir -p "$WORK/full"
+if mount -t tmpfs -o size=16k tmpfs "$WORK/full" 2> /dev/null; then
+    printf 'previous' > "$WORK/full/device.json"
+    head -c 100000 /dev/zero > "$WORK/full/filler" 2> /dev/null
+    ctl emuSrc backup "$WORK/full/device.json"
+    expect_status 3 "backup onto a full file system"
+    expect_err "No space left on device"
+    [ "$(cat "$WORK/full/device.json")" = previous ] || fail "the previous backup was damaged"
+    [ "$(ls "$WORK/full")" = "$(printf 'device.json\nfiller')" ] || fail "files left behind: $(ls "$WORK/full")"
+    umount "$WORK/full"
+else
+    echo "skipped: the full file system (no right to mount)"
+fi
 
 finish
