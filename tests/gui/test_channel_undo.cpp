@@ -70,7 +70,7 @@ TEST(ChannelUndo, EachKindOfChangeIsOneStepThatUndoesAndRedoesExactly)
     e.remember();
     e.step("Clear 2 channels", [](ChannelTable& t) { ClearChannelData(t[5]); ClearChannelData(t[7]); });
     e.remember();
-    e.step("Edit description", [](ChannelTable& t) { t[9].Description = "Stage left, front"; });
+    e.step("Edit description", [](ChannelTable& t) { t[9].Description = std::string(300, 'x') + "ż"; });
     e.remember();
     e.step("Open channels settings", [](ChannelTable& t) {
         t = ReadChannelCsv("DMX ch.\r\n5,Active,0,1,Note On,C-0/12      ,C-0/12      ,Velocity,0,x,\r\n").rows;

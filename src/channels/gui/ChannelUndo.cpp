@@ -14,12 +14,47 @@ void replaceRows(ChannelTable& rows, size_t first, size_t count, const ChannelTa
     rows.insert(rows.begin() + std::ptrdiff_t(first), with.begin(), with.end());
 }
 
-size_t rowBytes(const ChannelRecord& row)
+// Rows as one string: each cell is its length (one byte, or 0xFF and four
+// bytes for a long cell) and its bytes.
+constexpr unsigned char kLongCell = 0xFF;
+
+std::string packRows(ChannelTable::const_iterator first, ChannelTable::const_iterator last)
 {
-    size_t bytes = sizeof row;
-    for (int column = 0; column < kChannelColumnCount; ++column)
-        bytes += row.cell(column).capacity();
-    return bytes;
+    std::string packed;
+    for (auto row = first; row != last; ++row) {
+        for (int column = 0; column < kChannelColumnCount; ++column) {
+            const std::string& cell = row->cell(column);
+            if (cell.size() < kLongCell) {
+                packed += char(cell.size());
+            } else {
+                packed += char(kLongCell);
+                for (int shift = 0; shift < 32; shift += 8)
+                    packed += char((cell.size() >> shift) & 0xFF);
+            }
+            packed += cell;
+        }
+    }
+    return packed;
+}
+
+ChannelTable unpackRows(const std::string& packed)
+{
+    ChannelTable rows;
+    size_t at = 0;
+    while (at < packed.size()) {
+        ChannelRecord& row = rows.emplace_back();
+        for (int column = 0; column < kChannelColumnCount; ++column) {
+            size_t size = static_cast<unsigned char>(packed[at++]);
+            if (size == kLongCell) {
+                size = 0;
+                for (int shift = 0; shift < 32; shift += 8)
+                    size |= size_t(static_cast<unsigned char>(packed[at++])) << shift;
+            }
+            row.cell(column).assign(packed, at, size);
+            at += size;
+        }
+    }
+    return rows;
 }
 
 } // namespace
@@ -43,13 +78,15 @@ void ChannelTableStep::setChange(const ChannelTable& before, const ChannelTable&
     while (last < shorter - first && before[before.size() - 1 - last] == after[after.size() - 1 - last])
         ++last;
     m_first = first;
-    m_removed.assign(before.begin() + std::ptrdiff_t(first), before.end() - std::ptrdiff_t(last));
-    m_inserted.assign(after.begin() + std::ptrdiff_t(first), after.end() - std::ptrdiff_t(last));
+    m_removedCount = before.size() - first - last;
+    m_insertedCount = after.size() - first - last;
+    m_removed = packRows(before.begin() + std::ptrdiff_t(first), before.end() - std::ptrdiff_t(last));
+    m_inserted = packRows(after.begin() + std::ptrdiff_t(first), after.end() - std::ptrdiff_t(last));
 }
 
 void ChannelTableStep::undo()
 {
-    m_table.replaceTableRows(m_first, m_inserted.size(), m_removed);
+    m_table.replaceTableRows(m_first, m_insertedCount, unpackRows(m_removed));
     m_applied = false;
 }
 
@@ -57,7 +94,7 @@ void ChannelTableStep::redo()
 {
     if (m_applied)
         return;     // pushed after the change was made
-    m_table.replaceTableRows(m_first, m_removed.size(), m_inserted);
+    m_table.replaceTableRows(m_first, m_removedCount, unpackRows(m_inserted));
 }
 
 bool ChannelTableStep::mergeWith(const QUndoCommand* other)
@@ -68,19 +105,15 @@ bool ChannelTableStep::mergeWith(const QUndoCommand* other)
     // The table before this step: undo both on a copy of the table as it is now.
     const ChannelTable& now = m_table.tableRows();
     ChannelTable before = now;
-    replaceRows(before, later->m_first, later->m_inserted.size(), later->m_removed);
-    replaceRows(before, m_first, m_inserted.size(), m_removed);
+    replaceRows(before, later->m_first, later->m_insertedCount, unpackRows(later->m_removed));
+    replaceRows(before, m_first, m_insertedCount, unpackRows(m_removed));
     setChange(before, now);
     return true;
 }
 
 size_t ChannelTableStep::bytes() const
 {
-    size_t bytes = sizeof *this;
-    for (const ChannelTable* rows : {&m_removed, &m_inserted})
-        for (const ChannelRecord& row : *rows)
-            bytes += rowBytes(row);
-    return bytes;
+    return sizeof *this + m_removed.capacity() + m_inserted.capacity() + size_t(text().size()) * sizeof(QChar);
 }
 
 ChannelUndoStack::ChannelUndoStack(ChannelTableEditor& table, QObject* parent)
