@@ -1,0 +1,101 @@
+// The channel table as a document: modified state, recovery file, and the
+// question before a command drops unsaved changes.
+
+#include "TestRig.h"
+#include "channels/gui/ChannelDocument.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Table : ChannelTableEditor {
+    ChannelTable rows;
+    const ChannelTable& tableRows() const override { return rows; }
+    void replaceTableRows(size_t first, size_t count, const ChannelTable& with) override
+    {
+        rows.erase(rows.begin() + long(first), rows.begin() + long(first + count));
+        rows.insert(rows.begin() + long(first), with.begin(), with.end());
+    }
+};
+
+} // namespace
+
+TEST(ChannelDocument, ModifiedUntilSavedAndRecoveryFileOnlyMeanwhile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("channels.recovery");
+    Table table;
+    ChannelDocument document(table);
+    QSignalSpy modified(&document, &ChannelDocument::modifiedChanged);
+    document.enableRecovery(path, 20);
+    document.setSourceFile("/shows/a.csv");
+
+    {
+        ChannelTableEdit edit(document.undoStack(), table, "Add 1 channel");
+        table.rows.push_back(DefaultChannelRecord(1));
+    }
+    EXPECT_TRUE(document.isModified());
+    ASSERT_TRUE(WaitFor([&] { return QFile::exists(path); }));
+    EXPECT_EQ(document.pendingRecovery()->source, "/shows/a.csv");
+
+    // Undo back to the saved state is no change.
+    document.undoStack().undo();
+    EXPECT_FALSE(document.isModified());
+    EXPECT_FALSE(QFile::exists(path));
+    document.undoStack().redo();
+    document.markUnmodified();        // saved
+    EXPECT_FALSE(document.isModified());
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(modified.size(), 4);
+    EXPECT_EQ(modified.last().first().toBool(), false);
+}
+
+TEST(ChannelDocument, ARecoveredTableComesBackAsOneUnsavedStep)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("channels.recovery");
+    ChannelTable lost = {DefaultChannelRecord(3), DefaultChannelRecord(9)};
+    lost[1].Description = "from the crashed run";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(ChannelRecovery::serialize(lost, "/shows/b.csv", QDateTime::currentDateTimeUtc()));
+    file.close();
+
+    Table table;
+    table.rows = {DefaultChannelRecord(100)};
+    ChannelDocument document(table);
+    document.enableRecovery(path, 20);
+    const auto pending = document.pendingRecovery();
+    ASSERT_TRUE(pending);
+    document.restore(*pending);
+    EXPECT_EQ(table.rows, lost);
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(document.sourceFile(), "/shows/b.csv");
+    EXPECT_EQ(document.undoStack().undoText(), "Restore unsaved changes");
+    document.undoStack().undo();
+    EXPECT_EQ(table.rows, ChannelTable{DefaultChannelRecord(100)});
+
+    document.discardRecovery();
+    EXPECT_FALSE(document.pendingRecovery());
+}
+
+TEST(ChannelDocument, UnsavedChangesAreDroppedOnlyWhenTheUserSaysSo)
+{
+    int asked = 0;
+    auto answer = [&asked](UnsavedChoice choice) {
+        return [&asked, choice] { ++asked; return choice; };
+    };
+    const auto saved = [] { return true; };
+    const auto saveFailed = [] { return false; };
+    EXPECT_TRUE(MayDropTable(false, answer(UnsavedChoice::Cancel), saveFailed));
+    EXPECT_EQ(asked, 0);
+    EXPECT_TRUE(MayDropTable(true, answer(UnsavedChoice::Save), saved));
+    EXPECT_FALSE(MayDropTable(true, answer(UnsavedChoice::Save), saveFailed));   // save cancelled or failed
+    EXPECT_TRUE(MayDropTable(true, answer(UnsavedChoice::Discard), saveFailed));
+    EXPECT_FALSE(MayDropTable(true, answer(UnsavedChoice::Cancel), saved));
+    EXPECT_EQ(asked, 4);
+}
