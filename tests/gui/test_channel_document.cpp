@@ -12,15 +12,7 @@
 
 namespace {
 
-struct Table : ChannelTableEditor {
-    ChannelTable rows;
-    const ChannelTable& tableRows() const override { return rows; }
-    void replaceTableRows(size_t first, size_t count, const ChannelTable& with) override
-    {
-        rows.erase(rows.begin() + long(first), rows.begin() + long(first + count));
-        rows.insert(rows.begin() + long(first), with.begin(), with.end());
-    }
-};
+using Table = ChannelRowsEditor;
 
 } // namespace
 

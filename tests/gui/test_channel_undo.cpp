@@ -12,18 +12,7 @@
 
 namespace {
 
-// A plain table that counts how it is changed.
-struct Table : ChannelTableEditor {
-    ChannelTable rows;
-    int replacements = 0;
-    const ChannelTable& tableRows() const override { return rows; }
-    void replaceTableRows(size_t first, size_t count, const ChannelTable& with) override
-    {
-        ++replacements;
-        rows.erase(rows.begin() + long(first), rows.begin() + long(first + count));
-        rows.insert(rows.begin() + long(first), with.begin(), with.end());
-    }
-};
+using Table = ChannelRowsEditor;
 
 ChannelTable Numbered(std::initializer_list<int> numbers)
 {

@@ -59,6 +59,11 @@ ChannelTable unpackRows(const std::string& packed)
 
 } // namespace
 
+void ChannelRowsEditor::replaceTableRows(size_t first, size_t count, const ChannelTable& with)
+{
+    replaceRows(rows, first, count, with);
+}
+
 ChannelTableStep::ChannelTableStep(ChannelTableEditor& table, const ChannelTable& before, const QString& caption,
                                    int mergeId)
     : QUndoCommand(caption)

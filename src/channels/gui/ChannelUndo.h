@@ -23,6 +23,13 @@ public:
     virtual void replaceTableRows(size_t first, size_t count, const ChannelTable& rows) = 0;
 };
 
+// A table held in a plain list of rows.
+struct ChannelRowsEditor : ChannelTableEditor {
+    ChannelTable rows;
+    const ChannelTable& tableRows() const override { return rows; }
+    void replaceTableRows(size_t first, size_t count, const ChannelTable& with) override;
+};
+
 // One change of the table, recorded after it was made: pushing it does not
 // change the table again.
 class ChannelTableStep : public QUndoCommand {
