@@ -74,7 +74,7 @@ int runRestore(CliContext& c)
     case RestoreResult::Busy:
     case RestoreResult::Failed: break;
     }
-    err(QStringLiteral("The restore did not finish: the parts reported above were written."));
+    err(QStringLiteral("The restore did not finish: only the parts reported as written reached the device."));
     return kNoAnswer;
 }
 
