@@ -91,3 +91,45 @@ TEST(ChannelDocument, UnsavedChangesAreDroppedOnlyWhenTheUserSaysSo)
     EXPECT_FALSE(MayDropTable(true, answer(UnsavedChoice::Cancel), saved));
     EXPECT_EQ(asked, 4);
 }
+
+TEST(ChannelDocument, AReadIsOneStepAndCountsAsUnmodifiedOnceTheRowsStop)
+{
+    Table table;
+    table.rows = {DefaultChannelRecord(1)};
+    ChannelDocument document(table);
+    document.setDeviceReadQuietMs(50);
+    {
+        ChannelTableEdit edit(document.undoStack(), table, "Add 1 channel");
+        table.rows.push_back(DefaultChannelRecord(2));
+    }
+    document.beginDeviceRead();
+    ChannelTable before = table.rows;
+    table.rows.clear();
+    document.recordDeviceRows(before);
+    for (int n = 5; n <= 7; ++n) {
+        Pause(10);      // rows come faster than the quiet time
+        before = table.rows;
+        table.rows.push_back(DefaultChannelRecord(n));
+        document.recordDeviceRows(before);
+    }
+    EXPECT_TRUE(document.isModified());
+    ASSERT_TRUE(WaitFor([&] { return !document.isModified(); }));
+    EXPECT_EQ(document.undoStack().count(), 2);
+    EXPECT_EQ(document.undoStack().undoText(), "Read from device");
+
+    // Rows that stop after the user changed the table leave it modified.
+    document.beginDeviceRead();
+    before = table.rows;
+    table.rows.push_back(DefaultChannelRecord(9));
+    document.recordDeviceRows(before);
+    {
+        ChannelTableEdit edit(document.undoStack(), table, "Delete 1 channel");
+        table.rows.erase(table.rows.begin());
+    }
+    Pause(150);
+    EXPECT_TRUE(document.isModified());
+    document.undoStack().undo();
+    document.undoStack().undo();
+    EXPECT_FALSE(document.isModified());
+    EXPECT_EQ(table.rows, (ChannelTable{DefaultChannelRecord(5), DefaultChannelRecord(6), DefaultChannelRecord(7)}));
+}

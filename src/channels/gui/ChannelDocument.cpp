@@ -10,6 +10,13 @@ ChannelDocument::ChannelDocument(ChannelTableEditor& table, QObject* parent)
             m_recovery->setModified(!clean);
         emit modifiedChanged(!clean);
     });
+    m_readQuiet.setSingleShot(true);
+    m_readQuiet.setInterval(2000);
+    connect(&m_readQuiet, &QTimer::timeout, this, [this] {
+        // Still the table as read: nothing else was done meanwhile.
+        if (m_stack.topIsGrowingStep())
+            m_stack.setClean();
+    });
 }
 
 ChannelDocument::~ChannelDocument() = default;
@@ -17,6 +24,17 @@ ChannelDocument::~ChannelDocument() = default;
 void ChannelDocument::markUnmodified()
 {
     m_stack.setClean();
+}
+
+void ChannelDocument::beginDeviceRead()
+{
+    m_stack.beginGrowingStep();
+}
+
+void ChannelDocument::recordDeviceRows(const ChannelTable& before)
+{
+    m_stack.recordGrowing(before, QStringLiteral("Read from device"));
+    m_readQuiet.start();
 }
 
 void ChannelDocument::enableRecovery(const QString& path, int intervalMs)

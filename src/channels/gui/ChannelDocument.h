@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -24,6 +25,13 @@ public:
     bool isModified() const { return !m_stack.isClean(); }
     // The table now is what was last opened, saved, read or written.
     void markUnmodified();
+
+    // A read from the device: the emptied table and every row that arrives
+    // (also after the read command has returned) extend one undo step. Once
+    // no row has come for `quietMs`, the table counts as the last read.
+    void beginDeviceRead();
+    void recordDeviceRows(const ChannelTable& before);
+    void setDeviceReadQuietMs(int ms) { m_readQuiet.setInterval(ms); }
 
     // The file the table was last opened from or saved to (kept in the recovery file).
     void setSourceFile(const QString& path) { m_sourceFile = path; }
@@ -48,6 +56,7 @@ private:
     ChannelUndoStack m_stack;
     std::unique_ptr<ChannelRecovery> m_recovery;
     QString m_sourceFile;
+    QTimer m_readQuiet;
 };
 
 // The answer to "Save the changes to the channel table?".

@@ -141,11 +141,16 @@ void ChannelUndoStack::beginGrowingStep()
     m_session = m_session == std::numeric_limits<int>::max() ? 1 : m_session + 1;
 }
 
+bool ChannelUndoStack::topIsGrowingStep() const
+{
+    const QUndoCommand* top = index() > 0 ? command(index() - 1) : nullptr;
+    return m_session != 0 && top && top->id() == m_session;
+}
+
 void ChannelUndoStack::recordGrowing(const ChannelTable& before, const QString& caption)
 {
     // Only the step on top grows; after any other step a new one starts.
-    const QUndoCommand* top = index() > 0 ? command(index() - 1) : nullptr;
-    if (m_session == 0 || !top || top->id() != m_session)
+    if (!topIsGrowingStep())
         beginGrowingStep();
     auto step = std::make_unique<ChannelTableStep>(m_table, before, caption, m_session);
     if (!step->changesNothing())

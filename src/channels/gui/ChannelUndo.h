@@ -76,6 +76,8 @@ public:
     // beginGrowingStep() opens a new session.
     void beginGrowingStep();
     void recordGrowing(const ChannelTable& before, const QString& caption);
+    // The step on top is the growing step of the latest session.
+    bool topIsGrowingStep() const;
 
 private:
     ChannelTableEditor& m_table;
