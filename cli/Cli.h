@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/link/DeviceOperations.h"
+#include "link/DeviceOperations.h"
 
 #include <QCommandLineParser>
 #include <QString>
@@ -10,10 +10,13 @@
 #include <functional>
 #include <vector>
 
+namespace vantorel {
+
 class DeviceLink;
 
 enum ExitStatus { kOk = 0, kNoAnswer = 1, kUsage = 2, kDataError = 3,
-                  kNotDone = 4 };  // the device reported a failure, a test failed, nothing was uploaded
+                  kNotDone = 4,    // the device reported a failure, a test failed, nothing was uploaded
+                  kDifferent = 5 }; // the device holds other data than the file or the write
 
 // Standard error: status texts, reports and messages (\r\n shown as line breaks).
 void err(const QString& text);
@@ -22,6 +25,8 @@ void out(const QString& text);
 // Reports a usage error and returns kUsage.
 int usage(const QString& text);
 int statusOf(OpResult result);
+// A file a command is to write: kOk, or the problem reported (kUsage, kDataError).
+int checkOutputFile(const QString& path);
 
 struct CliContext {
     const QCommandLineParser& parser;
@@ -45,6 +50,8 @@ struct CliOptions {
     QCommandLineOption zeroOffset{QStringLiteral("zero-offset"), QString(), QStringLiteral("N")};
     QCommandLineOption uploadMode{QStringLiteral("mode"), QString(), QStringLiteral("newer|same-or-older"),
                                   QStringLiteral("newer")};
+    QCommandLineOption verify{QStringLiteral("verify")};
+    QCommandLineOption force{QStringLiteral("force")};
 };
 const CliOptions& Options();
 
@@ -52,4 +59,7 @@ std::vector<CliCommand> DeviceCommands();   // identify, restart, clear, options
 std::vector<CliCommand> FirmwareCommands(); // "firmware info", ...: two-word names
 std::vector<CliCommand> FirmwareUploadCommands(); // "firmware upload", iface-test, set-id
 std::vector<CliCommand> ModesCommands();    // modes read|write|count|reset
-std::vector<CliCommand> ChannelsCommands(); // "channels read", "channels write"
+std::vector<CliCommand> ChannelsCommands(); // "channels read", "channels write", "channels diff"
+std::vector<CliCommand> BackupCommands();   // backup, restore
+
+} // namespace vantorel

@@ -1,6 +1,6 @@
 // identify, restart, clear, options and raw.
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "cli/Cli.h"
 #include "util/Utils.h"
 
@@ -9,6 +9,8 @@
 #include <QTimer>
 
 #include <optional>
+
+namespace vantorel {
 
 namespace {
 
@@ -156,7 +158,7 @@ int raw(CliContext& c)
 
     QElapsedTimer sinceLast;
     int received = 0;
-    QObject::connect(&link, &DeviceLink::eventReceived, &link, [&](const TMyMidiEvent& e) {
+    QObject::connect(&link, &DeviceLink::eventReceived, &link, [&](const MidiEvent& e) {
         std::vector<uint8_t> bytes = e.sysex;
         if (!e.isSysex()) {
             const uint8_t all[3] = {e.status, e.data1, e.data2};
@@ -210,3 +212,5 @@ std::vector<CliCommand> DeviceCommands()
         {QStringLiteral("raw"), checkRaw, raw},
     };
 }
+
+} // namespace vantorel

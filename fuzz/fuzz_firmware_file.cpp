@@ -30,6 +30,8 @@
 #include <string>
 #include <vector>
 
+using namespace vantorel;
+
 namespace {
 
 void CheckVersion(const FirmwareImage& image)

@@ -22,7 +22,7 @@
 #include "FuzzCheck.h"
 #include "UploadStreamModel.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "channels/ChannelTransfer.h"
 #include "channels/domain/ChannelCodec.h"
 #include "firmware/FirmwareService.h"
@@ -30,7 +30,6 @@
 #include "protocol/Sysex.h"
 
 #include <QCoreApplication>
-#include <QMetaObject>
 #include <QTimer>
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -40,6 +39,8 @@
 #include <map>
 #include <string>
 #include <vector>
+
+using namespace vantorel;
 
 namespace {
 
@@ -67,16 +68,24 @@ public:
         : m_input(input)
         , m_operation(operation)
     {
-        link.MidiInput_1().SetCapacity(64);
-        link.MidiInput_1().SetSysexBufferCount(32);
-        QObject::connect(&link.MidiInput_1(), &TMidiInput_::Overflow, [this] { overflow = true; });
+        link.input().SetCapacity(64);
+        link.input().SetSysexBufferCount(32);
+        QObject::connect(&link.input(), &MidiInputPort::Overflow, [this] { overflow = true; });
+        // A tick made by the harness (see scheduleTime) is one period of the
+        // operation's timer: the timer goes on with that period.
+        QObject::connect(&link, &DeviceLink::timerTicked, [this] {
+            if (m_ticking) {
+                m_ticking = false;
+                link.StartTimer1(kWaitMs);
+            }
+        });
         QObject::connect(&link, &DeviceLink::errorRaised, [this](const QString& text) { errors << text; });
         QObject::connect(&link, &DeviceLink::statusText, [this](const QString& text) { texts << text; });
         QObject::connect(&link, &DeviceLink::firmwareStatusText, [this](const QString& text) { texts << text; });
-        link.setFirmwarePageShown(true);
+        m_bootloader = link.subscribeToBootloader();
         link.setDeviceType('P');
         link.OpenPorts();
-        FUZZ_CHECK(link.MidiInput_1().isOpen());
+        FUZZ_CHECK(link.input().isOpen());
         backend.setPeer([this](const uint8_t* data, size_t size) { onProgramMessage(Message(data, data + size)); });
     }
 
@@ -99,7 +108,7 @@ public:
         m_waiting = {};
         deliverLater();
         QCoreApplication::processEvents();
-        link.MidiInput_1MidiInput();
+        link.onMidiInput();
         QCoreApplication::processEvents();
     }
 
@@ -249,9 +258,9 @@ private:
         }
         // Acknowledgements and block requests count only when the input took
         // them: what the ring dropped the program never saw.
-        const size_t pendingBefore = link.MidiInput_1().PendingEventCount();
+        const size_t pendingBefore = link.input().PendingEventCount();
         backend.deliver(message.data(), message.size(), 0);
-        if (link.MidiInput_1().PendingEventCount() <= pendingBefore)
+        if (link.input().PendingEventCount() <= pendingBefore)
             return;
         if (message == ShortMessage(kBlockRequest))
             ++requests[blocks.size()];
@@ -277,13 +286,19 @@ private:
             if (!m_waiting)
                 return;
             deliverLater();
-            link.MidiInput_1MidiInput();
-            if (slow || m_waiting())
-                QMetaObject::invokeMethod(&link.Timer1(), "timeout");
+            link.onMidiInput();
+            if (link.timer1Active() && (slow || m_waiting())) {
+                // The period runs out now.
+                m_ticking = true;
+                link.restartTimer1(0);
+            }
         });
     }
 
     static constexpr int kMaxMessages = 600;
+    // The period of every wait here (a row, a dump's first reply, a block request).
+    static constexpr int kWaitMs = 2000;
+    static_assert(kWaitMs == kChannelReplyWaitMs && kWaitMs == FirmwareService::kWaitMs);
 
     FuzzedDataProvider& m_input;
     Operation m_operation;
@@ -292,6 +307,8 @@ private:
     std::vector<Message> m_later;
     Message m_last{0xF8};
     int m_delivered = 0;
+    bool m_ticking = false;
+    DeviceLink::BootloaderSubscription m_bootloader;
 };
 
 bool Contains(const QStringList& texts, const char* text)
@@ -314,7 +331,7 @@ void RunWrite(FuzzedDataProvider& input)
     const int count = input.ConsumeIntegralInRange<int>(1, 24);
     for (int i = 1; i <= count; ++i)
         rows.push_back(Row(input, i));
-    t.setWaiting([&t] { return !t.link.writeAck; });
+    t.setWaiting([&t] { return !t.link.writeAcknowledged(); });
 
     int written = 0;
     const ChannelWriteReport report = WriteChannelsToDevice(t.link, rows, {}, [&](int row) {
@@ -351,7 +368,7 @@ void RunRead(FuzzedDataProvider& input)
     if (dump.empty())
         dump.push_back(BuildReply('b', kEmptyDeviceDump));
     t.setDump(dump);
-    t.setWaiting([&t] { return !t.link.replyReceived; });
+    t.setWaiting([&t] { return !t.link.replyReceived(); });
 
     // As vantorelctl reads: the collector, the input's loss signal, the
     // first reply awaited, the rest taken as it comes.

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorel {
+
 // Settings and faults of the emulated device.
 struct EmulatorConfig {
     char type = 'P';                    // edition: 'P', 'B' or 'E'
@@ -25,6 +27,7 @@ struct EmulatorConfig {
     bool neverAnswer = false;           // receives everything, answers nothing
     std::map<char, int> skipNth;        // reply letter -> leave out its N-th reply (1-based)
     int delayMs = 0;                    // every answer comes this late
+    int alterChannel = 0;               // this DMX channel is stored with another MIDI channel than written
     // The bootloader and its faults.
     bool bootloader = false;            // starts in its bootloader (mode switch held at power-up)
     int corruptBlock = 0;               // the N-th firmware block received (1-based) fails its checksum
@@ -141,3 +144,5 @@ private:
     bool m_inBootloader = false;
     int m_upgrades = 0;
 };
+
+} // namespace vantorel

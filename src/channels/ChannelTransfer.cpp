@@ -1,10 +1,12 @@
 #include "channels/ChannelTransfer.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 
 #include <QEventLoop>
 
 #include <exception>
+
+namespace vantorel {
 
 namespace {
 
@@ -14,24 +16,6 @@ constexpr int kNamedRowsMax = 20;
 QString text(const char* latin1)
 {
     return QString::fromLatin1(latin1);
-}
-
-
-// What the refusal calls a column.
-QString columnName(int column)
-{
-    switch (column) {
-    case ColDmxChannel: return text("DMX ch.");
-    case ColControlMode: return text("Act. ctrl/Value");
-    case ColConstantValue: return text("Data = (constant value)");
-    case ColMidiChannel: return text("MIDI ch.");
-    case ColActiveOn: return text("Active on");
-    case ColFromNumber: return text("From Note On/CC");
-    case ColToNumber: return text("To Note On/CC");
-    case ColDataType: return text("Velocity/Value");
-    case ColFixedValue: return text("Data = (fixed value)");
-    default: return text("Description");
-    }
 }
 
 } // namespace
@@ -54,7 +38,7 @@ OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& e
     if (haveRows && haveRows())
         emit link.statusText(text("Data ready."));
     link.StopTimer1();
-    link.tickCounter = 0;
+    link.resetTickCount();
     return OpResult::Done;
 }
 
@@ -73,7 +57,7 @@ ChannelPayloads PrepareChannelPayloads(const ChannelTable& rows)
         if (++refusedCount <= kNamedRowsMax) {
             refused << QStringLiteral("Row %1, DMX ch. \"%2\": %3 \"%4\"")
                            .arg(row + 1)
-                           .arg(QString::fromStdString(rows[row].DmxChannel), columnName(badColumn),
+                           .arg(QString::fromStdString(rows[row].DmxChannel), QString::fromStdString(ChannelColumnName(badColumn)),
                                 QString::fromStdString(rows[row].cell(badColumn)));
         }
     }
@@ -192,3 +176,5 @@ void ChannelDumpCollector::waitUntilQuiet(int quietMs)
     disconnect(connection);
     disconnect(lost);
 }
+
+} // namespace vantorel

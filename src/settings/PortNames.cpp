@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace vantorel {
+
 namespace {
 
 // The Polish letters of code page 1250 and their Unicode characters.
@@ -67,3 +69,5 @@ int FindPortName(const QStringList& names, const QString& name)
             return i;
     return -1;
 }
+
+} // namespace vantorel

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace vantorel {
+
 // UpperCasePolish for Unicode text: ASCII letters and the nine Polish letters
 // become capitals, as the code page 1250 rule does; every other character
 // stays as it is.
@@ -11,3 +13,5 @@ QString UpperCasePolishText(const QString& text);
 // The first of `names` equal to `name` when both are upper-cased by
 // UpperCasePolishText; -1 when none is.
 int FindPortName(const QStringList& names, const QString& name);
+
+} // namespace vantorel

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace vantorel {
+
 // The numbers of one channel record, as the device sees it.
 struct ChannelValues {
     int dmxChannel = 1;         // 1..512
@@ -32,6 +34,11 @@ inline constexpr uint8_t kFlagValueMode = 0x08;
 // in its list, a number that is not an integer or is out of range, a To note
 // below the From note). `badColumn` then names the first such cell.
 std::optional<ChannelValues> ReadChannelValues(const ChannelRecord& record, int* badColumn = nullptr);
+
+// The record that shows these numbers (cells as the edit row sets them; the
+// constant value cell is "0" outside "Value" mode). The numbers must lie in
+// their ranges (as ReadChannelValues gives them).
+ChannelRecord RecordFromValues(const ChannelValues& values, std::string description = {});
 
 // The 14-character channel payload: number (4 hex digits), flags, value,
 // MIDI status, from, to (2 hex digits each), upper case. Out-of-range numbers
@@ -62,3 +69,5 @@ std::optional<ChannelRecord> RecordFromDump(const ChannelDump& dump);
 
 // "%.3d/%.2x/%.2x/%.2x/%.2x/%.2x" of the dump's numbers (the debug log line).
 std::string ChannelDumpLogLine(const ChannelDump& dump);
+
+} // namespace vantorel
