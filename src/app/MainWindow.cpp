@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "channels/gui/CalculatorDialog.h"
+#include "channels/gui/ChannelDocument.h"
 #include "channels/gui/ChannelsPage.h"
 #include "firmware/gui/FirmwarePage.h"
 #include "link/DeviceLink.h"
@@ -25,6 +26,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <exception>
 
@@ -71,6 +73,12 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
         QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kCaption), DisplayText(text), QMessageBox::Ok, this);
         box.exec();
     };
+    askYesNo = [this](const QString& caption, const QString& question) {
+        QMessageBox box(QMessageBox::Question, caption, DisplayText(question), QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    };
+    installBackupDialogs();
 
     setObjectName(QStringLiteral("DmxUserMainForm"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -123,6 +131,11 @@ void MainWindow::buildMenus()
 
     m_fileMenu = Named(bar->addMenu(QStringLiteral("File and device operations")), "milngFile");
     m_fileMenu->menuAction()->setObjectName(QStringLiteral("milngFile"));
+    m_backupDevice = Named(m_fileMenu->addAction(QStringLiteral("Back up device...")), "milngBackupDevice");
+    connect(m_backupDevice, &QAction::triggered, this, &MainWindow::backUpDevice);
+    m_restoreDevice = Named(m_fileMenu->addAction(QStringLiteral("Restore device...")), "milngRestoreDevice");
+    connect(m_restoreDevice, &QAction::triggered, this, &MainWindow::restoreDevice);
+    m_fileMenu->addSeparator();
     m_clearDataInDevice = Named(m_fileMenu->addAction(QStringLiteral("Clear data in device")), "milngClearDataInDevice");
     connect(m_clearDataInDevice, &QAction::triggered, this, &MainWindow::clearDeviceData);
     m_fileMenu->addSeparator();
@@ -141,6 +154,8 @@ void MainWindow::buildMenus()
     connect(m_language, &QAction::triggered, this, &MainWindow::showLanguageWindow);
 
     lockWhileBusy(m_clearDataInDevice);
+    lockWhileBusy(m_backupDevice);
+    lockWhileBusy(m_restoreDevice);
     addChannelAction(m_toolsMenu->menuAction());
     addChannelAction(m_settingsMenu->menuAction());
 }
@@ -200,17 +215,19 @@ void MainWindow::buildPages(QWidget* central)
 void MainWindow::placePageActions()
 {
     const QList<QAction*> fileActions = m_channelsPage->fileMenuActions();
-    m_fileMenu->insertActions(m_clearDataInDevice, fileActions);
+    m_fileMenu->insertActions(m_backupDevice, fileActions);
     const QList<QAction*> toolsActions = m_channelsPage->toolsMenuActions();
     m_toolsMenu->addActions(toolsActions);
     const QList<QAction*> settingsActions = m_channelsPage->settingsMenuActions();
     m_settingsMenu->insertActions(m_language, settingsActions);
     for (const QList<QAction*>* list : {&toolsActions, &settingsActions, &fileActions}) {
         for (QAction* action : *list) {
-            if (!action->isSeparator())
+            // Undo and Redo are enabled by what there is to undo (the page sees to it).
+            if (!action->isSeparator() && action != m_channelsPage->milngUndo && action != m_channelsPage->milngRedo)
                 addChannelAction(action);
         }
     }
+    connect(&m_channelsPage->document(), &ChannelDocument::modifiedChanged, this, &MainWindow::showTableModified);
 }
 
 void MainWindow::buildStatusBar()
@@ -270,6 +287,7 @@ void MainWindow::prepareFirstShow()
     loadSettings();
     m_channelsPage->resetEditRowSelections();
     m_modesPage->createModeSlots();
+    offerRecovery();
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -292,6 +310,10 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!m_channelsPage->mayDropTable()) {
+        event->ignore();
+        return;
+    }
     // A settings file that cannot be written is reported once; the program
     // ends all the same (a window that cannot be closed would trap the user).
     try {
@@ -300,6 +322,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         showError(QString::fromStdString(e.what()));
     }
     event->accept();
+    m_channelsPage->document().discardRecovery();     // a clean exit
     // Closing the main window ends the program, whatever other window is open.
     QCoreApplication::quit();
 }
@@ -384,8 +407,20 @@ void MainWindow::showLanguageWindow()
 
 void MainWindow::exitProgram()
 {
-    // Ends the program at once: no window is closed, so nothing is saved.
+    if (!m_channelsPage->mayDropTable())
+        return;
+    m_channelsPage->document().discardRecovery();
+    // Ends the program at once: no window is closed, so the settings are not saved.
     QCoreApplication::exit(0);
+}
+
+void MainWindow::showTableModified(bool modified)
+{
+    // Qt's own marker needs "[*]" in the title, which would change the text
+    // the title reports; the window shows the marker after the unchanged text.
+    setAttribute(Qt::WA_WindowModified, modified);
+    if (QWindow* window = windowHandle())
+        window->setTitle(windowTitle() + (modified ? QStringLiteral("*") : QString()));
 }
 
 void MainWindow::onCurrentPageChanged(int index)

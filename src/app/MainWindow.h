@@ -44,6 +44,11 @@ public:
     // tests replace them.
     std::function<void(const QString&)> messageBox;
     std::function<void(const QString&)> errorBox;
+    // A question answered Yes (true) or No; tests replace it.
+    std::function<bool(const QString& caption, const QString& question)> askYesNo;
+    // The file dialogs of "Back up device..." and "Restore device..." (empty on Cancel).
+    std::function<QString(const QString& startDir)> backupFileName;
+    std::function<QString(const QString& startDir)> restoreFileName;
 
     DeviceLink& link() { return m_link; }
     bool developerRun() const { return m_developerRun; }
@@ -67,6 +72,15 @@ public:
     // IniWriteError; keys after a failed write are not written.
     void loadSettings();
     void saveSettings();
+
+    // Where unsaved changes of the channel table are kept (MainWindowBackup.cpp):
+    // the configuration folder of the window positions; empty without settings files.
+    QString recoveryFilePath() const;
+    // At start: offers the table a run that did not end cleanly left behind.
+    void offerRecovery();
+    // "Back up device..." and "Restore device..." (MainWindowBackup.cpp).
+    void backUpDevice();
+    void restoreDevice();
 
     // PageHost.
     void showMessage(const QString& text) override;
@@ -94,6 +108,9 @@ private:
     void onOutputPortChosen();
     void clearDeviceData();
     void exitProgram();
+    // The window title's modified marker; the title text stays as it is.
+    void showTableModified(bool modified);
+    void installBackupDialogs();
     void showLanguageWindow();
     void onCurrentPageChanged(int index);
     // A page chosen by the user: the status line is cleared and the page's
@@ -134,6 +151,8 @@ private:
 
     QMenu* m_fileMenu = nullptr;            // milngFile
     QAction* m_clearDataInDevice = nullptr; // milngClearDataInDevice
+    QAction* m_backupDevice = nullptr;      // milngBackupDevice
+    QAction* m_restoreDevice = nullptr;     // milngRestoreDevice
     QMenu* m_toolsMenu = nullptr;           // milngUserTools
     QMenu* m_settingsMenu = nullptr;        // milngSettings
     QAction* m_language = nullptr;          // milngLanguage

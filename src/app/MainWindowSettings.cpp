@@ -52,6 +52,7 @@ void MainWindow::loadSettings()
     recentFiles.lastSaved = FromIniText(s.lastSaved);
 
     m_channelsPage->setRowColours(s.colours);
+    m_channelsPage->setVerifyAfterWrite(s.verifyAfterWrite);
     m_firmwarePage->restoreLastFile(FromIniText(s.lastFirmwareFile), FromIniText(s.lastFirmwareFileDate));
 
     // The restored selection; a port that cannot be opened ends the start.
@@ -73,6 +74,7 @@ void MainWindow::saveSettings()
     s.lastOpened = ToIniText(m_channelsPage->recentFiles().lastOpened);
     s.lastSaved = ToIniText(m_channelsPage->recentFiles().lastSaved);
     s.colours = m_channelsPage->rowColours();
+    s.verifyAfterWrite = m_channelsPage->verifyAfterWrite();
     s.lastFirmwareFile = ToIniText(m_firmwarePage->currentPath());
     s.lastFirmwareFileDate = ToIniText(m_firmwarePage->fileDateText());
     WriteProgramSettings(ini, s);

@@ -255,8 +255,9 @@ TEST(ChannelTransferGui, WriteBlocksEditingAndKeepsTheTable)
     QObject::connect(rig.page->sedDmxCh, &QSpinBox::valueChanged, [&](int value) { panelShows << QString::number(value); });
 
     rig.page->writeToDevice();
-    EXPECT_EQ(rig.commandLetters(), "CCC");
-    EXPECT_EQ(rig.status(), "Writing data to device finished succesfully.");
+    // Verify after writing is on by default: the table is read back.
+    EXPECT_EQ(rig.commandLetters(), "CCCB");
+    EXPECT_EQ(rig.status(), "Verified: 3 channels match.");
     EXPECT_TRUE(enabledWhileBusy.isEmpty()) << enabledWhileBusy.join(", ").toStdString();
     // The edit row follows the rows being sent (at most every 50 ms).
     EXPECT_TRUE(panelShows.contains("300") && panelShows.contains("512")) << panelShows.join(", ").toStdString();

@@ -342,7 +342,7 @@ TEST(MainMenu, UserToolsItemsSeparatorsAndShortcutsInOrder)
         entries << (action->isSeparator() ? QStringLiteral("-") : action->text() + QLatin1Char('@') + action->shortcut().toString());
     EXPECT_EQ(entries, (QStringList{"Add channel@Ins", "Delete channel@Del", "Clear current channel data@", "-",
                                     "Clear all channels data@", "Delete all channels@", "-", "Add 512 DMX channels@", "-",
-                                    "16 bit values calculator@Ctrl+K"}));
+                                    "16 bit values calculator@Ctrl+K", "-", "Undo@Ctrl+Z", "Redo@Ctrl+Y"}));
     EXPECT_EQ(rig.find<QAction>("milngExit")->shortcut(), QKeySequence(QStringLiteral("Alt+F4")));
     EXPECT_EQ(rig.find<QAction>("milngLanguage")->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
 }

@@ -4,6 +4,7 @@
 
 #include "TestRig.h"
 #include "app/MainWindow.h"
+#include "channels/gui/ChannelsPage.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -20,6 +21,14 @@ struct WindowRig : LinkRig {
         form = std::make_unique<MainWindow>(*link, developerRun);
         form->messageBox = [this](const QString& text) { boxes << text; };
         form->errorBox = [this](const QString& text) { errors << text; };
+        form->askYesNo = [this](const QString& caption, const QString& question) {
+            yesNoQuestions << caption + QStringLiteral(" | ") + question;
+            return yesAnswer;
+        };
+        form->channelsPage().askUnsavedChanges = [this] {
+            ++unsavedQuestions;
+            return unsavedAnswer;
+        };
     }
 
     template <typename W>
@@ -37,6 +46,11 @@ struct WindowRig : LinkRig {
     std::unique_ptr<MainWindow> form;
     QStringList boxes;
     QStringList errors;
+    // "Save the changes to the channel table?": how often asked, and the answer.
+    int unsavedQuestions = 0;
+    UnsavedChoice unsavedAnswer = UnsavedChoice::Discard;
+    QStringList yesNoQuestions;
+    bool yesAnswer = false;
 };
 
 } // namespace vantorel

@@ -21,6 +21,8 @@ ChannelRowDelegate::ChannelRowDelegate(const ChannelTableModel& model, ColorSour
 ChannelRowDelegate::CellColors ChannelRowDelegate::cellColors(int row, int column, const QPalette& palette) const
 {
     const ChannelRecord& record = m_model.row(row);
+    if (column == ColDmxChannel && m_model.isMarked(row))
+        return {QColor(0xD0, 0x20, 0x20), QColor(Qt::white), true};   // the device holds other data
     switch (CellLookOf(record, column)) {
     case CellLook::Blank:
         return {QColor(Qt::white), QColor(Qt::white), false};

@@ -25,6 +25,8 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
         return {};
     if (role == Qt::DisplayRole || (role == Qt::ToolTipRole && index.column() == ColDescription))
         return cellText(index.row(), index.column());
+    if (role == Qt::ToolTipRole && isMarked(index.row()))
+        return QStringLiteral("The device holds other data for this channel.");
     return {};
 }
 
@@ -49,6 +51,7 @@ QString ChannelTableModel::cellText(int row, int column) const
 
 int ChannelTableModel::insertSorted(ChannelRecord record)
 {
+    clearMarks();
     const int at = int(SortedInsertPosition(m_rows, record.DmxChannel));
     beginInsertRows({}, at, at);
     m_rows.insert(m_rows.begin() + at, std::move(record));
@@ -68,6 +71,7 @@ int ChannelTableModel::setRecord(int row, ChannelRecord record)
 {
     if (row < 0 || row >= size())
         return -1;
+    clearMarks();
     const bool moved = record.DmxChannel != m_rows[size_t(row)].DmxChannel;
     m_rows[size_t(row)] = std::move(record);
     emit dataChanged(index(row, 0), index(row, kChannelColumnCount - 1));
@@ -108,6 +112,7 @@ void ChannelTableModel::removeRowAt(int row)
 {
     if (row < 0 || row >= size())
         return;
+    clearMarks();
     beginRemoveRows({}, row, row);
     m_rows.erase(m_rows.begin() + row);
     endRemoveRows();
@@ -117,6 +122,7 @@ void ChannelTableModel::clear()
 {
     if (m_rows.empty())
         return;
+    clearMarks();
     beginResetModel();
     m_rows.clear();
     endResetModel();
@@ -127,9 +133,47 @@ void ChannelTableModel::replaceAll(ChannelTable rows)
     std::stable_sort(rows.begin(), rows.end(), [](const ChannelRecord& a, const ChannelRecord& b) {
         return CompareDmxCells(a.DmxChannel, b.DmxChannel) < 0;
     });
+    clearMarks();
     beginResetModel();
     m_rows = std::move(rows);
     endResetModel();
+}
+
+void ChannelTableModel::replaceTableRows(size_t first, size_t count, const ChannelTable& rows)
+{
+    const auto at = [](size_t i) { return std::ptrdiff_t(i); };
+    clearMarks();
+    if (count > 0) {
+        beginRemoveRows({}, int(first), int(first + count - 1));
+        m_rows.erase(m_rows.begin() + at(first), m_rows.begin() + at(first + count));
+        endRemoveRows();
+    }
+    if (!rows.empty()) {
+        beginInsertRows({}, int(first), int(first + rows.size() - 1));
+        m_rows.insert(m_rows.begin() + at(first), rows.begin(), rows.end());
+        endInsertRows();
+    }
+}
+
+void ChannelTableModel::markChannels(std::set<int> dmxChannels)
+{
+    m_marked = std::move(dmxChannels);
+    if (!m_rows.empty())
+        emit dataChanged(index(0, 0), index(size() - 1, kChannelColumnCount - 1));
+}
+
+bool ChannelTableModel::isMarked(int row) const
+{
+    if (m_marked.empty() || row < 0 || row >= size())
+        return false;
+    const auto number = ParseInteger(m_rows[size_t(row)].DmxChannel);
+    return number && m_marked.count(*number) > 0;
+}
+
+void ChannelTableModel::clearMarks()
+{
+    if (!m_marked.empty())
+        markChannels({});
 }
 
 } // namespace vantorel

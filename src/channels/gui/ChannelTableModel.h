@@ -1,15 +1,18 @@
 #pragma once
 
 #include "channels/domain/ChannelTable.h"
+#include "channels/gui/ChannelUndo.h"
 
 #include <QAbstractTableModel>
+
+#include <set>
 
 namespace vantorel {
 
 // The DMX channel table behind the channel list: ten text columns, rows kept
 // in ascending order of their DMX cell. Setting a row's DMX cell (adding a
 // row included) moves the row to its sorted place at once.
-class ChannelTableModel : public QAbstractTableModel {
+class ChannelTableModel : public QAbstractTableModel, public ChannelTableEditor {
     Q_OBJECT
 public:
     explicit ChannelTableModel(QObject* parent = nullptr);
@@ -39,11 +42,23 @@ public:
     // Replaces every row; the rows are sorted here.
     void replaceAll(ChannelTable rows);
 
+    // ChannelTableEditor: what undo and redo change.
+    const ChannelTable& tableRows() const override { return m_rows; }
+    void replaceTableRows(size_t first, size_t count, const ChannelTable& rows) override;
+
+    // Rows of these DMX channels are marked (a verify found them different);
+    // any change of the table clears the marks.
+    void markChannels(std::set<int> dmxChannels);
+    bool isMarked(int row) const;
+
 private:
     // Moves `row` to the sorted place of its DMX cell; returns the new index.
     int resort(int row);
 
+    void clearMarks();
+
     ChannelTable m_rows;
+    std::set<int> m_marked;
 };
 
 } // namespace vantorel

@@ -115,6 +115,8 @@ bool ChannelTableStep::mergeWith(const QUndoCommand* other)
     replaceRows(before, later->m_first, later->m_insertedCount, unpackRows(later->m_removed));
     replaceRows(before, m_first, m_insertedCount, unpackRows(m_removed));
     setChange(before, now);
+    // A read that gave the table back as it was leaves no step.
+    setObsolete(changesNothing());
     return true;
 }
 

@@ -52,6 +52,7 @@ ChannelsPage::ChannelsPage(DeviceLink& link, PageHost& host, const QString& prog
     layout->setContentsMargins(4, 4, 4, 4);
     m_model = new ChannelTableModel(this);
     m_model->setObjectName(QStringLiteral("ChannelTableModel"));
+    m_document = new ChannelDocument(*m_model, this);
 
     buildEditRow();
     buildList();
@@ -270,6 +271,30 @@ void ChannelsPage::buildMenus()
     separator();
     milngCalculator = tool("milngCalculator", "16 bit values calculator");
     milngCalculator->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    separator();
+    // Their texts name the step ("Undo Delete 3 channels"); they wait while a
+    // device operation runs, as the other commands that change the table do.
+    milngUndo = tool("milngUndo", "Undo");
+    milngUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    milngRedo = tool("milngRedo", "Redo");
+    milngRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    QUndoStack& steps = m_document->undoStack();
+    connect(milngUndo, &QAction::triggered, &steps, &QUndoStack::undo);
+    connect(milngRedo, &QAction::triggered, &steps, &QUndoStack::redo);
+    const auto refreshUndo = [this, &steps] {
+        const bool idle = !m_link.busy();
+        milngUndo->setEnabled(idle && steps.canUndo());
+        // An "&" of a step ("Copy & paste") is no mnemonic.
+        auto shown = [](QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); };
+        milngUndo->setText(steps.canUndo() ? QStringLiteral("Undo ") + shown(steps.undoText()) : QStringLiteral("Undo"));
+        milngRedo->setEnabled(idle && steps.canRedo());
+        milngRedo->setText(steps.canRedo() ? QStringLiteral("Redo ") + shown(steps.redoText()) : QStringLiteral("Redo"));
+    };
+    connect(&steps, &QUndoStack::indexChanged, this, refreshUndo);
+    connect(&steps, &QUndoStack::undoTextChanged, this, refreshUndo);
+    connect(&steps, &QUndoStack::redoTextChanged, this, refreshUndo);
+    connect(&m_link, &DeviceLink::busyChanged, this, refreshUndo);
+    refreshUndo();
 
     milngColors = new QAction(QStringLiteral("Colors"), this);
     milngColors->setObjectName(QStringLiteral("milngColors"));
@@ -344,6 +369,30 @@ void ChannelsPage::installDefaultHooks()
     runChannelInput = [](ChannelInputDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
     runDescrForm = [](DescriptionDialog& dialog) { dialog.exec(); };
     runColorSettings = [](RowColoursDialog& dialog) { return dialog.exec(); };
+    askUnsavedChanges = [this] {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("VANTOREL Control Center"),
+                        QStringLiteral("Save the changes to the channel table?"),
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+        box.setObjectName(QStringLiteral("UnsavedChangesBox"));
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        const int answer = box.exec();
+        return answer == QMessageBox::Save      ? UnsavedChoice::Save
+             : answer == QMessageBox::Discard ? UnsavedChoice::Discard
+                                              : UnsavedChoice::Cancel;
+    };
+}
+
+bool ChannelsPage::mayDropTable()
+{
+    return MayDropTable(
+        m_document->isModified(), [this] { return askUnsavedChanges ? askUnsavedChanges() : UnsavedChoice::Cancel; },
+        [this] { return saveChannelFile(); });
+}
+
+ChannelTableEdit ChannelsPage::recordEdit(const QString& caption)
+{
+    return ChannelTableEdit(m_document->undoStack(), *m_model, caption);
 }
 
 // ---------------------------------------------------------------- events

@@ -2,6 +2,7 @@
 
 #include "channels/domain/ChannelCodec.h"
 #include "channels/domain/ChannelTable.h"
+#include "channels/gui/ChannelDocument.h"
 
 #include "settings/RecentFiles.h"
 #include "settings/domain/ProgramSettings.h"
@@ -75,6 +76,21 @@ public:
 
     ChannelTableModel& model() { return *m_model; }
     const ChannelTableModel& model() const { return *m_model; }
+    // The table's undo stack, modified state and recovery file.
+    ChannelDocument& document() { return *m_document; }
+
+    // "Save the changes to the channel table?" with Save, Discard and Cancel;
+    // tests replace it.
+    std::function<UnsavedChoice()> askUnsavedChanges;
+    // Before a command replaces or drops the table: true when nothing is
+    // unsaved, or the user saved (and the save succeeded) or discarded.
+    bool mayDropTable();
+    // While another reader takes the device's channels (a verify, a backup),
+    // the dump replies do not go into the table.
+    void setChannelDumpsIgnored(bool ignored) { m_dumpsIgnored = ignored; }
+    // "Verify after writing".
+    bool verifyAfterWrite() const;
+    void setVerifyAfterWrite(bool on);
 
     // Interaction hooks; tests replace them. askWithButtons gives 1 for the
     // first button, 2 for the second. inputBox gives nullopt on Cancel.
@@ -89,7 +105,8 @@ public:
 
     // File and transfer commands (ChannelsPageFiles.cpp).
     void openChannelFile();
-    void saveChannelFile();
+    // True when the file was written (or the table is empty and the user chose a name).
+    bool saveChannelFile();
     void readFromDevice();
     void writeToDevice();
 
@@ -192,6 +209,8 @@ public:
     QAction* milngAdd512DMXchannels = nullptr;
     QAction* milngCalculator = nullptr;
     QAction* milngColors = nullptr;
+    QAction* milngUndo = nullptr;
+    QAction* milngRedo = nullptr;
 
     QMenu* pupDMXChannels = nullptr;
     QAction* milngAddChannel1 = nullptr;
@@ -204,6 +223,7 @@ public:
     QAction* milngSaveSettings = nullptr;
     QAction* milngGetFromDevice = nullptr;
     QAction* milngSendToDevice = nullptr;
+    QAction* milngVerifyAfterWrite = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -230,6 +250,10 @@ private:
     void showMessage(const QString& text);
     void writeDescriptionToCurrentRow(const QString& text);
     void scrollToRow(int row);
+    // Records the change the caller makes next as one undo step.
+    ChannelTableEdit recordEdit(const QString& caption);
+    // After a write: reads the table back, compares and marks differing rows.
+    void verifyWrittenTable(const ChannelTable& written);
 
     DeviceLink& m_link;
     PageHost& m_host;
@@ -248,6 +272,8 @@ private:
     ChannelInputDialog* m_channelInput = nullptr;
     CalculatorDialog* m_calculator = nullptr;
     ChannelTableModel* m_model = nullptr;
+    ChannelDocument* m_document = nullptr;
+    bool m_dumpsIgnored = false;
     ChannelRowDelegate* m_delegate = nullptr;
     int m_previousDmxValue = 1;
     bool m_deviceTableExpected = false;

@@ -261,6 +261,8 @@ bool ChannelsPage::AddChannelFromDump(const ChannelDump& dump)
 
 void ChannelsPage::onChannelDump(const QString& payload)
 {
+    if (m_dumpsIgnored)
+        return;
     DeviceLink& link = m_link;
     const auto dump = DecodeChannelPayload(payload.toStdString());
     if (!dump) {
@@ -271,8 +273,13 @@ void ChannelsPage::onChannelDump(const QString& payload)
             // The read is answered; the table in hand stays.
             m_deviceTableExpected = false;
             emit link.statusText(QStringLiteral("No user data in device."));
-        } else if (!AddChannelFromDump(*dump))
-            link.appendResult(QStringLiteral("Channel without note labels left out: ") + payload);
+        } else {
+            const ChannelTable before = m_model->rows();
+            if (AddChannelFromDump(*dump))
+                m_document->recordDeviceRows(before);
+            else
+                link.appendResult(QStringLiteral("Channel without note labels left out: ") + payload);
+        }
     }
     showChannelCount();
 }
@@ -289,6 +296,7 @@ int ChannelsPage::AddDefaultChannelRow(int number)
 
 void ChannelsPage::setChannelFromEditRow()
 {
+    const auto edit = recordEdit(QStringLiteral("Set channel ") + QString::fromStdString(DmxChannelText(sedDmxCh->value())));
     const std::string boxText = sedDmxCh->cleanText().toStdString();
     int row = FindListRow(m_model->rows(), boxText);
     if (row < 0) {
@@ -339,6 +347,7 @@ void ChannelsPage::addChannelFromMenu()
 
 void ChannelsPage::addChannel(bool fromDmxBox)
 {
+    auto edit = recordEdit(QStringLiteral("Add channel"));
     for (;;) {
         QString proposal = QStringLiteral("1");
         if (!m_model->isEmpty()) {
@@ -362,6 +371,7 @@ void ChannelsPage::addChannel(bool fromDmxBox)
         int number = 0;
         const std::string problem = CheckNewChannelNumber(m_model->rows(), answer.toStdString(), number);
         if (problem.empty()) {
+            edit.setCaption(QStringLiteral("Add channel ") + QString::fromStdString(DmxChannelText(number)));
             AddDefaultChannelRow(number);
             return;
         }
@@ -379,6 +389,7 @@ void ChannelsPage::deleteSelectedChannels()
     if (AskWithButtons(QStringLiteral("Deleting DMX channel(s)"), QStringLiteral("Delete channel(s)?"), kYes, kNo) != 1)
         return;
     showUserModePage();
+    const auto edit = recordEdit(ChannelCountCaption(QStringLiteral("Delete"), int(rows.size())));
     for (auto it = rows.crbegin(); it != rows.crend(); ++it)
         m_model->removeRowAt(*it);
     ResetEditPanel();
@@ -389,6 +400,7 @@ void ChannelsPage::deleteAllChannels()
     if (AskWithButtons(QStringLiteral("Deleting DMX channel(s)"), QStringLiteral("Delete channel(s)?"), kYes, kNo) != 1)
         return;
     showUserModePage();
+    const auto edit = recordEdit(QStringLiteral("Delete all channels"));
     m_model->clear();
     ResetEditPanel();
 }
@@ -403,6 +415,7 @@ void ChannelsPage::clearSelectedChannelData()
     for (int row : rows)
         collected.push_back(m_model->row(row).DmxChannel);
     lvDMXChannels->clearRowSelection();
+    const auto edit = recordEdit(ChannelCountCaption(QStringLiteral("Clear data of"), int(rows.size())));
 
     size_t next = 0;
     for (int row = 0; row < m_model->size() && next < collected.size(); ++row) {
@@ -423,6 +436,7 @@ void ChannelsPage::clearSelectedChannelData()
 void ChannelsPage::clearAllChannelData()
 {
     showUserModePage();
+    const auto edit = recordEdit(QStringLiteral("Clear all channels data"));
     for (int row = 0; row < m_model->size(); ++row) {
         lvDMXChannels->clearRowSelection();
         if (const auto number = ParseInteger(m_model->row(row).DmxChannel))
@@ -436,6 +450,7 @@ void ChannelsPage::clearAllChannelData()
 void ChannelsPage::addAllChannels()
 {
     showUserModePage();
+    const auto edit = recordEdit(QStringLiteral("Add 512 DMX channels"));
     m_model->replaceAll(AllDefaultChannels(defaultToLabel()));
     sedCHVal->setValue(0);
     sedVelVal->setValue(0);
@@ -470,6 +485,7 @@ void ChannelsPage::copySelectedChannels()
         return;
 
     lvDMXChannels->clearRowSelection();
+    const auto edit = recordEdit(ChannelCountCaption(QStringLiteral("Copy & paste"), count));
     // The sources are the rows as they stood before the first copy.
     ChannelCopies copies = CopyChannels(m_model->rows(), collected, dialog.ChannelNumber);
     for (ChannelRecord& copy : copies.rows)
@@ -496,6 +512,7 @@ void ChannelsPage::writeDescriptionToCurrentRow(const QString& text)
     const int row = currentRow();
     if (row < 0)
         return;
+    const auto edit = recordEdit(QStringLiteral("Edit description of channel ") + m_model->cellText(row, ColDmxChannel));
     m_model->setCell(row, ColDescription, text);
     lvDMXChannels->makeCurrent(row);
 }

@@ -9,6 +9,7 @@
 #include "link/DeviceLink.h"
 #include "channels/ChannelFile.h"
 #include "channels/ChannelTransfer.h"
+#include "channels/ChannelVerify.h"
 #include "channels/gui/ChannelListView.h"
 #include "channels/gui/ChannelTableModel.h"
 #include "util/gui/PageHost.h"
@@ -74,6 +75,9 @@ void ChannelsPage::buildFileMenu()
     separator();
     milngGetFromDevice = item("milngGetFromDevice", "Read from device", QKeySequence(Qt::CTRL | Qt::Key_R));
     milngSendToDevice = item("milngSendToDevice", "Write to device", QKeySequence(Qt::CTRL | Qt::Key_W));
+    milngVerifyAfterWrite = item("milngVerifyAfterWrite", "Verify after writing", QKeySequence());
+    milngVerifyAfterWrite->setCheckable(true);
+    milngVerifyAfterWrite->setChecked(true);
     separator();
 
     connect(milngOpenSettings, &QAction::triggered, this, &ChannelsPage::openChannelFile);
@@ -135,10 +139,22 @@ QString ChannelsPage::programDirectory() const
     return m_programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : m_programDirectory;
 }
 
+bool ChannelsPage::verifyAfterWrite() const
+{
+    return milngVerifyAfterWrite->isChecked();
+}
+
+void ChannelsPage::setVerifyAfterWrite(bool on)
+{
+    milngVerifyAfterWrite->setChecked(on);
+}
+
 void ChannelsPage::openChannelFile()
 {
     showUserModePage();
     showChannelCount();
+    if (!mayDropTable())
+        return;
     RecentFiles& recent = m_recentFiles;
     QString startDir = programDirectory();
     QString proposed;
@@ -161,48 +177,65 @@ void ChannelsPage::openChannelFile()
             m_host.showMessage(load.message);
         return;
     }
-    model().replaceAll(std::move(load.csv.rows));
+    {
+        const auto edit = recordEdit(QStringLiteral("Open ") + QFileInfo(chosen).fileName());
+        model().replaceAll(std::move(load.csv.rows));
+    }
+    m_document->setSourceFile(recent.lastOpened);
+    m_document->markUnmodified();
     ResetEditPanel();
 }
 
-void ChannelsPage::saveChannelFile()
+bool ChannelsPage::saveChannelFile()
 {
     showUserModePage();
     RecentFiles& recent = m_recentFiles;
     const QString proposedName = recent.lastSaved.isEmpty() ? QString() : QFileInfo(recent.lastSaved).fileName();
     const QString chosen = saveFileName ? saveFileName(recent.saveDir, proposedName) : QString();
     if (chosen.isEmpty())
-        return;
+        return false;
     const QString target = WithCsvExtension(chosen);
     recent.lastSaved = QDir::toNativeSeparators(target);
     recent.saveDir = FolderOf(target);
-    if (model().isEmpty())
-        return;
+    if (model().isEmpty()) {
+        // Nothing to write and nothing to lose.
+        m_document->markUnmodified();
+        return true;
+    }
 
     const QString error = SaveChannelFile(target, model().rows());
     if (!error.isEmpty()) {
         m_host.showError(error);
-        return;
+        return false;
     }
+    m_document->setSourceFile(recent.lastSaved);
+    m_document->markUnmodified();
     ChannelListView& list = *lvDMXChannels;
     list.clearRowSelection();
     list.selectionModel()->setCurrentIndex(model().index(0, 0), QItemSelectionModel::NoUpdate);
+    return true;
 }
 
 void ChannelsPage::readFromDevice()
 {
     showUserModePage();
+    if (!mayDropTable())
+        return;
     ChannelTableModel& model = *m_model;
+    ChannelDocument& document = *m_document;
     // The list empties while the device is asked; when no row comes (no
     // answer, nothing sent) the table the user had comes back, until a late
-    // first row replaces it.
+    // first row replaces it. Emptying and every row that arrives make one
+    // undo step.
+    document.beginDeviceRead();
     ChannelTable kept;
     const OpResult result = ReadChannelsFromDevice(
         m_link,
-        [this, &model, &kept] {
+        [this, &model, &kept, &document] {
             kept = model.rows();
             model.clear();
             expectDeviceTable();
+            document.recordDeviceRows(kept);
         },
         [&model] { return !model.isEmpty(); });
     if (result == OpResult::Done) {
@@ -211,6 +244,7 @@ void ChannelsPage::readFromDevice()
         m_dumpArriving.start(kChannelReplyWaitMs);
     } else if (model.isEmpty() && !kept.empty()) {
         model.replaceAll(std::move(kept));
+        document.recordDeviceRows({});
     }
 }
 
@@ -228,7 +262,9 @@ void ChannelsPage::watchDumpForLostPort()
         if (!m_dumpArriving.isActive())
             return;
         m_dumpArriving.stop();
+        const ChannelTable before = m_model->rows();
         m_model->replaceAll(std::exchange(m_beforeRead, {}));
+        m_document->recordDeviceRows(before);
         ResetEditPanel();
         emit m_link.statusText(QStringLiteral("No data received."));
     });
@@ -264,6 +300,11 @@ void ChannelsPage::writeToDevice()
             display();
     });
     refresh.stop();
+    if (report.result == ChannelWriteResult::Done) {
+        m_document->markUnmodified();
+        if (verifyAfterWrite())
+            verifyWrittenTable(rows);
+    }
     switch (report.result) {
     case ChannelWriteResult::Done:
     case ChannelWriteResult::NoAnswer:
@@ -275,6 +316,24 @@ void ChannelsPage::writeToDevice()
     case ChannelWriteResult::RowsRefused:
         break;
     }
+}
+
+void ChannelsPage::verifyWrittenTable(const ChannelTable& written)
+{
+    // The read-back rows are compared, not put into the table.
+    setChannelDumpsIgnored(true);
+    const ChannelCheck check = VerifyWrittenChannels(m_link, written);
+    setChannelDumpsIgnored(false);
+    std::set<int> differing;
+    for (const ChannelDifference& difference : check.comparison.differences)
+        differing.insert(difference.channel);
+    m_model->markChannels(differing);
+    if (differing.empty())
+        return;
+    // The first row that differs is shown.
+    const int row = FindListRow(m_model->rows(), std::to_string(*differing.begin()));
+    if (row >= 0)
+        lvDMXChannels->scrollTo(m_model->index(row, 0));
 }
 
 } // namespace vantorel

@@ -1,0 +1,182 @@
+// The whole-device backup in the main window ("Back up device...", "Restore
+// device..." in "File and device operations") and the recovery of unsaved
+// channel table changes at start.
+
+#include "app/MainWindow.h"
+
+#include "backup/BackupOperations.h"
+#include "channels/gui/ChannelDocument.h"
+#include "channels/gui/ChannelTableModel.h"
+#include "channels/gui/ChannelsPage.h"
+#include "link/DeviceLink.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include <map>
+
+namespace vantorel {
+
+namespace {
+
+const char* const kBackupFilter = "Device backup files (*.json);;All files (*)";
+
+QString chosenFile(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+// The channel page ignores dump replies while another reader takes them.
+class DumpsTakenElsewhere {
+public:
+    explicit DumpsTakenElsewhere(ChannelsPage& page)
+        : m_page(page)
+    {
+        m_page.setChannelDumpsIgnored(true);
+    }
+    ~DumpsTakenElsewhere() { m_page.setChannelDumpsIgnored(false); }
+    DumpsTakenElsewhere(const DumpsTakenElsewhere&) = delete;
+    DumpsTakenElsewhere& operator=(const DumpsTakenElsewhere&) = delete;
+
+private:
+    ChannelsPage& m_page;
+};
+
+} // namespace
+
+void MainWindow::installBackupDialogs()
+{
+    backupFileName = [this](const QString& startDir) {
+        QFileDialog dialog(this, QStringLiteral("Back up device"), startDir, QString::fromLatin1(kBackupFilter));
+        dialog.setObjectName(QStringLiteral("dlgBackup"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("json"));
+        dialog.selectFile(QStringLiteral("device-backup.json"));
+        return chosenFile(dialog);
+    };
+    restoreFileName = [this](const QString& startDir) {
+        QFileDialog dialog(this, QStringLiteral("Restore device"), startDir, QString::fromLatin1(kBackupFilter));
+        dialog.setObjectName(QStringLiteral("dlgRestore"));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        return chosenFile(dialog);
+    };
+}
+
+void MainWindow::backUpDevice()
+{
+    const QString path = backupFileName ? backupFileName(m_channelsPage->recentFiles().saveDir) : QString();
+    if (path.isEmpty())
+        return;
+    // The descriptions come from the table in hand.
+    std::map<int, std::string> descriptions;
+    for (const ChannelRecord& row : m_channelsPage->model().rows()) {
+        if (const auto number = ParseInteger(row.DmxChannel); number && !row.Description.empty())
+            descriptions[*number] = row.Description;
+    }
+    BackupRead read;
+    {
+        DumpsTakenElsewhere dumps(*m_channelsPage);
+        read = ReadDeviceBackup(
+            m_link, [this](const QString& line) { emit m_link.statusText(line); },
+            [&descriptions](int dmx) {
+                const auto found = descriptions.find(dmx);
+                return found == descriptions.end() ? std::string() : found->second;
+            });
+    }
+    if (read.result != OpResult::Done)
+        return;     // the device's silence has been reported
+    if (!read.problem.isEmpty()) {
+        showError(read.problem + QStringLiteral(" Nothing was written."));
+        return;
+    }
+    read.backup.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    read.backup.createdBy = QStringLiteral("VANTOREL Control Center %1").arg(QStringLiteral(VANTOREL_VERSION));
+    if (const QString error = SaveDeviceBackup(path, read.backup); !error.isEmpty()) {
+        showError(error);
+        return;
+    }
+    emit m_link.statusText(QStringLiteral("Backup saved to %1.").arg(QDir::toNativeSeparators(path)));
+}
+
+void MainWindow::restoreDevice()
+{
+    const QString path = restoreFileName ? restoreFileName(m_channelsPage->recentFiles().readDir) : QString();
+    if (path.isEmpty())
+        return;
+    // The whole file is checked before anything is sent.
+    const DeviceBackupParse parse = LoadDeviceBackup(path);
+    if (!parse.backup) {
+        showError(parse.error + QStringLiteral(" Nothing was sent to the device."));
+        return;
+    }
+    QStringList report;
+    RestoreOutcome outcome;
+    {
+        DumpsTakenElsewhere dumps(*m_channelsPage);
+        outcome = RestoreDeviceBackup(
+            m_link, *parse.backup,
+            [this, &report](const QString& line) {
+                report << line;
+                emit m_link.statusText(line);
+            },
+            [this, &parse](char deviceType) {
+                return askYesNo && askYesNo(QStringLiteral("Restore device"),
+                                            QStringLiteral("The backup is of a %1, the device is a %2.\r\nRestore it anyway?")
+                                                .arg(EditionName(parse.backup->deviceType), EditionName(deviceType)));
+            },
+            m_channelsPage->verifyAfterWrite());
+    }
+    if (outcome.result == RestoreResult::Busy || outcome.result == RestoreResult::OtherType)
+        return;
+    if (report.isEmpty())
+        return;     // the device did not answer; that has been reported
+    report << outcome.differences;
+    if (outcome.result == RestoreResult::NoAnswer || outcome.result == RestoreResult::Failed)
+        report << QStringLiteral("The restore did not finish: only the parts reported as written reached the device.");
+    showMessage(report.join(QStringLiteral("\r\n")));
+}
+
+QString MainWindow::recoveryFilePath() const
+{
+    const QString anchor = m_settingsFiles.positionIni.isEmpty() ? m_settingsFiles.programIni : m_settingsFiles.positionIni;
+    if (anchor.isEmpty())
+        return {};
+    return QFileInfo(anchor).absoluteDir().filePath(QStringLiteral("channels-recovery.json"));
+}
+
+void MainWindow::offerRecovery()
+{
+    const QString path = recoveryFilePath();
+    if (path.isEmpty())
+        return;
+    ChannelDocument& document = m_channelsPage->document();
+    document.enableRecovery(path);
+    QString problem;
+    const auto pending = document.pendingRecovery(&problem);
+    if (!pending) {
+        if (!problem.isEmpty()) {
+            showError(QStringLiteral("The unsaved channel table of the last run cannot be restored (%1): %2")
+                          .arg(QDir::toNativeSeparators(path), problem));
+            document.discardRecovery();
+        }
+        return;
+    }
+    const QString when = pending->saved.isValid() ? pending->saved.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
+                                                  : QStringLiteral("?");
+    const QString question =
+        QStringLiteral("The program did not end properly last time. Restore the unsaved channel table "
+                       "(%1 channels, kept %2)?")
+            .arg(pending->rows.size())
+            .arg(when);
+    if (askYesNo && askYesNo(QStringLiteral("Restore unsaved changes"), question))
+        document.restore(*pending);
+    else
+        document.discardRecovery();
+}
+
+} // namespace vantorel
