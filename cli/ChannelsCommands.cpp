@@ -69,11 +69,18 @@ int runRead(CliContext& c)
     bool inputLost = false;
     QObject::connect(&link.MidiInput_1(), &TMidiInput_::Overflow, &collector, [&inputLost] { inputLost = true; });
 
+    if (c.interrupts)
+        QObject::connect(c.interrupts, &Interrupts::interrupted, &collector, &ChannelDumpCollector::stopWaiting);
     const OpResult result = ReadChannelsFromDevice(
         link, [&collector] { collector.clear(); }, [&collector] { return !collector.rows().empty(); });
     if (result != OpResult::Done)
         return statusOf(result);
     collector.waitUntilQuiet(kQuietAfterLastDumpMs);
+    progressDone();
+    if (interrupted()) {
+        err(QStringLiteral("Cancelled: %1 channel(s) received; nothing was written.").arg(collector.rows().size()));
+        return kInterrupted;
+    }
 
     const ChannelTable& rows = collector.rows();
     if (rows.empty() && collector.deviceEmpty())
@@ -139,6 +146,8 @@ int runWrite(CliContext& c)
     case ChannelWriteResult::NothingToWrite:
     case ChannelWriteResult::RowsRefused:
         return kDataError;
+    case ChannelWriteResult::Cancelled:
+        return kInterrupted;   // the status line has said how many were written
     case ChannelWriteResult::NoAnswer:
     case ChannelWriteResult::SendFailed:
     case ChannelWriteResult::Busy:

@@ -1,6 +1,7 @@
 // identify, restart, clear, options and raw.
 
 #include "app/link/DeviceLink.h"
+#include "app/link/DeviceScan.h"
 #include "cli/Cli.h"
 #include "util/Utils.h"
 
@@ -52,10 +53,10 @@ int identify(CliContext& c)
 {
     DeviceLink& link = *c.link;
     QString type, id, blDate, fwDate;
-    QObject::connect(&link, &DeviceLink::deviceTypeApplied, [&](char letter) {
-        type = letter == 'P' ? QStringLiteral("VANTOREL Pro")
-             : letter == 'B' ? QStringLiteral("VANTOREL Basic")
-                             : QStringLiteral("VANTOREL Eco");
+    char letter = 'X';
+    QObject::connect(&link, &DeviceLink::deviceTypeApplied, [&](char applied) {
+        letter = applied;
+        type = DeviceTypeName(applied);
     });
     QObject::connect(&link, &DeviceLink::deviceIdShown, [&](const QString& t) { id = t; });
     QObject::connect(&link, &DeviceLink::bootloaderDateShown, [&](const QString& t) { blDate = t; });
@@ -63,6 +64,14 @@ int identify(CliContext& c)
     const OpResult result = ReadDeviceInformation(link);
     if (result != OpResult::Done)
         return statusOf(result);
+    if (c.json) {
+        outJson(QJsonObject{{QStringLiteral("type"), letter == 'X' ? QJsonValue() : QJsonValue(QString(QLatin1Char(letter)))},
+                            {QStringLiteral("typeName"), type.isEmpty() ? QJsonValue() : QJsonValue(type)},
+                            {QStringLiteral("deviceId"), id.isEmpty() ? QJsonValue() : QJsonValue(id.toLongLong())},
+                            {QStringLiteral("bootloaderDate"), blDate},
+                            {QStringLiteral("firmwareDate"), fwDate}});
+        return kOk;
+    }
     out(QStringLiteral("Device type: ") + type);
     out(QStringLiteral("Device ID: ") + id);
     out(QStringLiteral("Bootloader date: ") + blDate);
@@ -102,6 +111,8 @@ int options(CliContext& c)
         return status;
     DeviceLink& link = *c.link;
     if (values.noteOff || values.zeroOffset) {
+        if (c.json)
+            return usage(QStringLiteral("--json belongs to reading the options, not to setting them."));
         if (values.noteOff) {
             if (const OpResult r = SetNoteOffAction(link, *values.noteOff); r != OpResult::Done)
                 return statusOf(r);
@@ -121,6 +132,10 @@ int options(CliContext& c)
     const OpResult result = ReadDeviceOptions(link);
     if (result != OpResult::Done)
         return statusOf(result);
+    if (c.json) {
+        outJson(QJsonObject{{QStringLiteral("noteOff"), useNoteOff}, {QStringLiteral("zeroValueOffset"), offset}});
+        return kOk;
+    }
     out(QStringLiteral("Use Note Off: %1").arg(useNoteOff ? QStringLiteral("on") : QStringLiteral("off")));
     out(QStringLiteral("CC Zero Value Offset: %1").arg(offset));
     return kOk;
@@ -177,6 +192,8 @@ int raw(CliContext& c)
             loop.quit();
     });
     idle.start(50);
+    if (c.interrupts)
+        QObject::connect(c.interrupts, &Interrupts::interrupted, &loop, &QEventLoop::quit);
     loop.exec();
     if (received == 0) {
         err(QStringLiteral("No data received."));
@@ -190,7 +207,7 @@ int raw(CliContext& c)
 std::vector<CliCommand> DeviceCommands()
 {
     return {
-        {QStringLiteral("identify"), noArguments, identify},
+        {QStringLiteral("identify"), noArguments, identify, false, true},
         {QStringLiteral("restart"), noArguments, [](CliContext& c) { return statusOf(RestartDevice(*c.link)); }},
         {QStringLiteral("clear"), noArguments, [](CliContext& c) { return statusOf(ClearDeviceData(*c.link)); }},
         {QStringLiteral("options"),
@@ -199,7 +216,7 @@ std::vector<CliCommand> DeviceCommands()
              const int status = noArguments(c);
              return status != kOk ? status : parseOptionValues(c, values);
          },
-         options},
+         options, false, true},
         {QStringLiteral("raw"), checkRaw, raw},
     };
 }

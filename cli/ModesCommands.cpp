@@ -7,6 +7,7 @@
 #include "modes/domain/ModeRecord.h"
 
 #include <QEventLoop>
+#include <QJsonArray>
 #include <QTimer>
 
 #include <map>
@@ -111,7 +112,7 @@ int check(CliContext& c)
     return usage(QStringLiteral("Unknown 'modes' command: %1").arg(sub));
 }
 
-int read(DeviceLink& link)
+int read(DeviceLink& link, bool json)
 {
     std::map<int, ModeRecord> stored;
     int count = 0;
@@ -146,6 +147,19 @@ int read(DeviceLink& link)
         err(QStringLiteral("No data received."));
         return kNoAnswer;
     }
+    if (json) {
+        QJsonArray modes;
+        for (const auto& [slot, record] : stored) {
+            modes.append(QJsonObject{{QStringLiteral("slot"), record.slot},
+                                     {QStringLiteral("type"), record.type},
+                                     {QStringLiteral("typeName"), QString::fromStdString(ModeTypeName(record.type))},
+                                     {QStringLiteral("channel"), record.channel},
+                                     {QStringLiteral("note"), record.note},
+                                     {QStringLiteral("noteName"), QString::fromStdString(NoteLabel(record.note))}});
+        }
+        outJson(QJsonObject{{QStringLiteral("modes"), modes}, {QStringLiteral("count"), count}});
+        return invalid ? kDataError : kOk;
+    }
     for (const auto& entry : stored)
         out(modeLine(entry.second));
     if (count > 0)
@@ -168,7 +182,7 @@ int run(CliContext& c)
     DeviceLink& link = *c.link;
     const QString sub = c.args.at(1);
     if (sub == QLatin1String("read"))
-        return read(link);
+        return read(link, c.json);
     if (sub == QLatin1String("write"))
         return write(link, c.args.mid(2));
     if (sub == QLatin1String("count"))

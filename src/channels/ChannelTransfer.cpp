@@ -88,6 +88,11 @@ ChannelPayloads PrepareChannelPayloads(const ChannelTable& rows)
     return result;
 }
 
+QString CancelledWriteText(int written, int total)
+{
+    return QStringLiteral("Cancelled: %1 of %2 channels written.").arg(written).arg(total);
+}
+
 ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& rows,
                                          const std::function<void(int row)>& showRow,
                                          const std::function<void(int row)>& rowWritten)
@@ -114,7 +119,13 @@ ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& r
     }
 
     emit link.statusText(text("Writing data to device..."));
+    const int total = int(prepared.payloads.size());
+    link.reportProgress(0, total, QStringLiteral("rows"));
     for (size_t row = 0; row < prepared.payloads.size(); ++row) {
+        if (link.cancelRequested()) {
+            report.result = ChannelWriteResult::Cancelled;
+            break;
+        }
         if (showRow)
             showRow(int(row));
         const std::string& payload = prepared.payloads[row];
@@ -122,22 +133,35 @@ ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& r
             report.result = ChannelWriteResult::SendFailed;
             break;
         }
-        if (!link.AwaitReply(DeviceLink::Flag::WriteAck, kChannelReplyWaitMs)) {
+        // The row in flight is awaited even when cancelled: then it is known
+        // whether the device took it.
+        if (!link.AwaitReply(DeviceLink::Flag::WriteAck, kChannelReplyWaitMs, false)) {
             report.result = ChannelWriteResult::NoAnswer;
             break;
         }
         link.StopTimer1();
         ++report.acknowledged;
+        link.reportProgress(report.acknowledged, total, QStringLiteral("rows"));
         if (rowWritten)
             rowWritten(int(row));
     }
-    emit link.statusText(report.result == ChannelWriteResult::Done ? text("Writing data to device finished succesfully.")
-                                                                   : text("Writing data to device failed."));
+    switch (report.result) {
+    case ChannelWriteResult::Done:
+        emit link.statusText(text("Writing data to device finished succesfully."));
+        break;
+    case ChannelWriteResult::Cancelled:
+        emit link.statusText(CancelledWriteText(report.acknowledged, total));
+        break;
+    default:
+        emit link.statusText(text("Writing data to device failed."));
+        break;
+    }
     return report;
 }
 
 ChannelDumpCollector::ChannelDumpCollector(DeviceLink& link, QObject* parent)
     : QObject(parent)
+    , m_link(link)
 {
     m_quiet.setSingleShot(true);
     m_quiet.setTimerType(Qt::PreciseTimer);
@@ -155,8 +179,10 @@ void ChannelDumpCollector::clear()
 void ChannelDumpCollector::onDump(const QString& payload)
 {
     ++m_replies;
-    if (m_quiet.isActive())
+    if (m_quiet.isActive()) {
         m_quiet.start();
+        m_link.reportProgress(m_replies, 0, QStringLiteral("rows"));
+    }
     const auto dump = DecodeChannelPayload(payload.toStdString());
     QString problem;
     if (!dump) {
@@ -177,9 +203,21 @@ void ChannelDumpCollector::onDump(const QString& payload)
 
 void ChannelDumpCollector::waitUntilQuiet(int quietMs)
 {
+    if (m_stopped)
+        return;
     QEventLoop loop;
     const auto connection = connect(&m_quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
     m_quiet.start(quietMs);
+    m_link.reportProgress(m_replies, 0, QStringLiteral("rows"));
+    m_loop = &loop;
     loop.exec();
+    m_loop = nullptr;
     disconnect(connection);
+}
+
+void ChannelDumpCollector::stopWaiting()
+{
+    m_stopped = true;
+    if (m_loop)
+        m_loop->quit();
 }

@@ -4,6 +4,7 @@
 #include "channels/domain/ChannelCodec.h"
 #include "channels/domain/ChannelTable.h"
 
+#include <QEventLoop>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -45,6 +46,7 @@ enum class ChannelWriteResult {
     SendFailed,     // the MIDI output refused a command
     NothingToWrite, // empty table ("Nothing to write...")
     RowsRefused,    // rows that cannot be encoded; nothing was sent
+    Cancelled,      // cancelled by the user; the acknowledged rows are written
 };
 
 struct ChannelWriteReport {
@@ -56,10 +58,15 @@ struct ChannelWriteReport {
 // for its "c". Every row is checked before anything is sent; refusals and the
 // empty table are reported through DeviceLink::messageBox. `showRow` runs
 // before row i is sent (the main window shows the row there); `rowWritten`
-// after its acknowledgement.
+// after its acknowledgement. Progress is reported in "rows"; a cancel
+// (DeviceLink::requestCancel) lets the row in flight be acknowledged and
+// sends no further row.
 ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& rows,
                                          const std::function<void(int row)>& showRow = {},
                                          const std::function<void(int row)>& rowWritten = {});
+
+// "Cancelled: 200 of 512 channels written."
+QString CancelledWriteText(int written, int total);
 
 // Collects the channel dump replies as they arrive, for callers without a
 // channel list (vantorelctl). Rows are kept in table order.
@@ -76,8 +83,10 @@ public:
     const QStringList& problems() const { return m_problems; }
     void clear();
 
-    // Waits until `quietMs` pass without a dump reply.
+    // Waits until `quietMs` pass without a dump reply, or stopWaiting().
+    // Each reply is reported as progress ("rows", total unknown).
     void waitUntilQuiet(int quietMs);
+    void stopWaiting();
 
 signals:
     void rowReceived(const ChannelRecord& record);
@@ -86,8 +95,11 @@ signals:
 private:
     void onDump(const QString& payload);
 
+    DeviceLink& m_link;
     ChannelTable m_rows;
     int m_replies = 0;
+    bool m_stopped = false;
+    QEventLoop* m_loop = nullptr;   // the running waitUntilQuiet
     bool m_deviceEmpty = false;
     QStringList m_problems;
     QTimer m_quiet;

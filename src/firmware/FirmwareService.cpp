@@ -201,6 +201,12 @@ void FirmwareService::endUpload(UploadResult result)
     emit uploadEnded(result);
 }
 
+void FirmwareService::reportCancelled(const QString& text)
+{
+    status(text);
+    firmwareStatus(text);
+}
+
 void FirmwareService::endTest(TestResult result)
 {
     emit interfaceTestEnded(result);

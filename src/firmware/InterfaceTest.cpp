@@ -17,6 +17,7 @@ constexpr uint32_t kHandshakeAnswer = 0x9F117F;
 constexpr uint32_t kBlockRequest = 0xB0557F;
 constexpr uint32_t kConfirmAnswer = 0x9F157F;
 constexpr int kPauseMs = 1000;
+constexpr int kTestSteps = 4;   // start, handshake, block request, block sent
 
 } // namespace
 
@@ -62,7 +63,21 @@ void FirmwareService::RunInterfaceTest()
         return false;
     };
 
+    // Between two steps a cancel ends the test; the bootloader waits for the next.
+    const auto cancelled = [this](int stepsDone) {
+        if (!m_link.cancelRequested()) {
+            m_link.reportProgress(stepsDone, kTestSteps, QStringLiteral("steps"));
+            return false;
+        }
+        reportCancelled(QStringLiteral("Cancelled: the interface test was stopped before its test block was sent; "
+                                       "the device waits in its bootloader."));
+        endTest(TestResult::Cancelled);
+        return true;
+    };
+
     try {
+        if (cancelled(0))
+            return;
         m_link.inputSeen = false;
         m_link.clearShortMessageQueue();
         m_link.SendShortMessage(0x9F, 0x00, 0x7F);
@@ -80,16 +95,23 @@ void FirmwareService::RunInterfaceTest()
         pause.start();
         m_link.PumpingDelay(kPauseMs);
         m_link.appendResult(QTime(0, 0).addMSecs(int(pause.elapsed())).toString(QStringLiteral("ss:zzz")));
+        if (cancelled(1))
+            return;
 
         m_link.inputSeen = false;
         m_link.SendShortMessage(0x9F, 0x10, 0x7F);
         if (!step(kHandshakeAnswer, "Queue error 1", "Iface test HS failed...", TestResult::HandshakeFailed))
             return;
         m_link.appendResult(QStringLiteral("Iface test Init End"));
+        if (cancelled(2))
+            return;
 
         if (!step(kBlockRequest, "Queue error 2", "No data request from device...", TestResult::NoDataRequest))
             return;
+        if (cancelled(3))
+            return;
         SendFWBlockData(InterfaceTestBlock(), kInterfaceTestCounter);
+        m_link.reportProgress(kTestSteps, kTestSteps, QStringLiteral("steps"));
         m_link.appendResult(QStringLiteral("Block sent - Iface test"));
     } catch (const std::exception& e) {
         emit m_link.errorRaised(QString::fromStdString(e.what()));

@@ -289,9 +289,10 @@ public:
             m_out.reset();
             return false;
         }
-        // A message sent before the connection is part of JACK's graph is lost.
-        if (api == RtMidi::UNIX_JACK)
-            std::this_thread::sleep_for(kJackSettleTime);
+        // A message sent before the connection is part of JACK's graph is
+        // lost: the first send waits for it (so that opening many ports at
+        // once, as a device scan does, costs one settle time, not one each).
+        m_openedAt = std::chrono::steady_clock::now();
         return true;
     }
 
@@ -316,6 +317,11 @@ public:
                 + std::to_string(kJackMaxMessage) + " bytes).";
             return false;
         }
+        if (m_api == RtMidi::UNIX_JACK) {
+            const auto sinceOpen = std::chrono::steady_clock::now() - m_openedAt;
+            if (sinceOpen < kJackSettleTime)
+                std::this_thread::sleep_for(kJackSettleTime - sinceOpen);
+        }
         m_errors.clear();
         m_lastSend = std::chrono::steady_clock::now();
         try {
@@ -332,6 +338,7 @@ private:
     ErrorSink m_errors;
     std::unique_ptr<RtMidiOut> m_out;
     std::chrono::steady_clock::time_point m_lastSend;
+    std::chrono::steady_clock::time_point m_openedAt;
 };
 
 class RtMidiClient : public Client {

@@ -3,6 +3,7 @@
 #include "firmware/domain/PackedDateTime.h"
 #include "midi/MidiErrors.h"
 #include "midi/domain/EventText.h"
+#include "midi/domain/PortIdentity.h"
 #include "protocol/Sysex.h"
 #include "util/Utils.h"
 
@@ -25,12 +26,23 @@ const char* const kTimeoutBasicEco =
     "3. Release switch while DMX OUT LED and PWR LED start blink in 1 sec. period and MIDI IN LED blinks short.";
 
 constexpr int kInitialTimerInterval = 4000;
+// Waits at least this long show their seconds as progress.
+constexpr int kLongWaitMs = 4000;
+constexpr int kLongWaitProgressMs = 500;
 
 QStringList toQStringList(const std::vector<std::string>& names)
 {
     QStringList list;
     for (const auto& n : names)
         list << QString::fromStdString(n);
+    return list;
+}
+
+std::vector<std::string> toStdList(const QStringList& names)
+{
+    std::vector<std::string> list;
+    for (const QString& n : names)
+        list.push_back(n.toStdString());
     return list;
 }
 
@@ -55,6 +67,7 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     : QObject(parent)
     , m_input(std::make_unique<TMidiInput_>(ports))
     , m_output(std::make_unique<TMidiOutput_>(ports))
+    , m_ports(ports)
 {
     m_inputNames = toQStringList(ports.inputPortNames());
     m_outputNames = toQStringList(ports.outputPortNames());
@@ -72,6 +85,7 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     connect(&m_timer, &QTimer::timeout, this, &DeviceLink::onTimer1);
     m_timer.setInterval(kInitialTimerInterval);
     m_timer.start();
+    connect(&m_portWatch, &QTimer::timeout, this, &DeviceLink::RefreshPorts);
 }
 
 DeviceLink::~DeviceLink()
@@ -91,14 +105,90 @@ void DeviceLink::setSelectedPorts(const QString& input, const QString& output)
     m_selectedOutput = output;
 }
 
+bool DeviceLink::RefreshPorts()
+{
+    if (m_busy)
+        return false;
+    const QStringList inputs = toQStringList(m_ports.inputPortNames());
+    const QStringList outputs = toQStringList(m_ports.outputPortNames());
+    if (inputs == m_inputNames && outputs == m_outputNames)
+        return false;
+    m_inputNames = inputs;
+    m_outputNames = outputs;
+    followChosenPort(true);
+    followChosenPort(false);
+    emit portListsChanged(m_inputNames, m_outputNames);
+    return true;
+}
+
+void DeviceLink::watchPorts(int intervalMs)
+{
+    if (intervalMs <= 0) {
+        m_portWatch.stop();
+        return;
+    }
+    m_portWatch.start(intervalMs);
+}
+
+// After the lists changed: closes a chosen port that has gone, opens one that
+// is back, and picks the first port when none was chosen yet.
+void DeviceLink::followChosenPort(bool input)
+{
+    const QStringList& names = input ? m_inputNames : m_outputNames;
+    QString& chosen = input ? m_selectedInput : m_selectedOutput;
+    bool& missing = input ? m_inputMissing : m_outputMissing;
+    const QString kind = input ? QStringLiteral("input") : QStringLiteral("output");
+    const int found = chosen.isEmpty() ? (names.isEmpty() ? -1 : 0) : FindStablePort(toStdList(names), chosen.toStdString());
+    try {
+        if (found < 0) {
+            if (chosen.isEmpty() || missing)
+                return;
+            missing = true;
+            if (input)
+                m_input->ClosePort();
+            else
+                m_output->ClosePort();
+            emit chosenPortMissing(input, true, chosen);
+            emit statusText(QStringLiteral("The MIDI %1 port \"%2\" is gone.").arg(kind, chosen));
+            return;
+        }
+        const bool open = input ? m_input->isOpen() : m_output->isOpen();
+        if (open && names.at(found) == chosen)
+            return;   // still there under its name
+        const bool wasMissing = missing || chosen.isEmpty();
+        chosen = names.at(found);
+        missing = false;
+        if (input) {
+            m_input->ClosePort();
+            m_input->SetProductName(chosen.toStdString());
+            m_input->OpenPort();
+            m_input->StartInput();
+        } else {
+            m_output->ClosePort();
+            m_output->SetProductName(chosen.toStdString());
+            m_output->OpenPort();
+        }
+        if (wasMissing) {
+            emit chosenPortMissing(input, false, chosen);
+            emit statusText(QStringLiteral("The MIDI %1 port \"%2\" is back.").arg(kind, chosen));
+        }
+    } catch (const std::exception& e) {
+        emit errorRaised(QString::fromStdString(e.what()));
+    }
+}
+
 void DeviceLink::OpenPorts()
 {
-    if (m_input->DeviceCount() > 0) {
+    // The lists are current (RefreshPorts): a port plugged in after the
+    // start counts as well.
+    m_inputMissing = false;
+    m_outputMissing = false;
+    if (m_input->DeviceCount() > 0 || !m_inputNames.isEmpty()) {
         m_input->SetProductName(m_selectedInput.toStdString());
         m_input->OpenPort();
         m_input->StartInput();
     }
-    if (m_output->DeviceCount() > 0) {
+    if (m_output->DeviceCount() > 0 || !m_outputNames.isEmpty()) {
         m_output->SetProductName(m_selectedOutput.toStdString());
         m_output->OpenPort();
     }
@@ -133,6 +223,13 @@ void DeviceLink::SendCommand(char letter, const std::vector<uint8_t>& payload)
 
 bool DeviceLink::TrySendCommand(char letter, const std::vector<uint8_t>& payload)
 {
+    // A chosen port that has gone is reported at once instead of by a timeout.
+    if (m_outputMissing || m_inputMissing) {
+        emit errorRaised(QStringLiteral("The MIDI %1 port \"%2\" is gone: nothing was sent.")
+                             .arg(m_outputMissing ? QStringLiteral("output") : QStringLiteral("input"),
+                                  m_outputMissing ? m_selectedOutput : m_selectedInput));
+        return false;
+    }
     try {
         SendCommand(letter, payload);
         return true;
@@ -188,15 +285,30 @@ void DeviceLink::waitUntil(const std::function<bool()>& done)
     disconnect(connection);
 }
 
-bool DeviceLink::AwaitReply(Flag flag, int intervalMs)
+bool DeviceLink::AwaitReply(Flag flag, int intervalMs, bool cancellable)
 {
     bool& received = (flag == Flag::WriteAck) ? writeAck : replyReceived;
     received = false;
     tickCounter = 0;
     StartTimer1(intervalMs);
-    waitUntil([&] { return received || tickCounter > 0; });
-    if (tickCounter == 0)
+    // A long wait shows its seconds.
+    QTimer seconds;
+    QElapsedTimer elapsed;
+    if (intervalMs >= kLongWaitMs && m_busy) {
+        elapsed.start();
+        connect(&seconds, &QTimer::timeout, this, [&] {
+            reportProgress(int(elapsed.elapsed() / 1000), intervalMs / 1000, QStringLiteral("s"));
+        });
+        seconds.start(kLongWaitProgressMs);
+        reportProgress(0, intervalMs / 1000, QStringLiteral("s"));
+    }
+    waitUntil([&] { return received || tickCounter > 0 || (cancellable && m_cancelRequested); });
+    if (tickCounter == 0 && received)
         return true;
+    if (tickCounter == 0) {   // cancelled
+        m_timer.stop();
+        return false;
+    }
     NoResponse();
     return false;
 }
@@ -242,6 +354,20 @@ void DeviceLink::PauseBeforeSend()
 {
     ProcessPendingEvents();
     QThread::msleep(200);
+}
+
+void DeviceLink::requestCancel()
+{
+    if (!m_busy || m_cancelRequested)
+        return;
+    m_cancelRequested = true;
+    emit cancelRequestedChanged();
+    emit replyProcessed();   // wakes the wait
+}
+
+void DeviceLink::reportProgress(int done, int total, const QString& unit)
+{
+    emit progressChanged(done, total, unit);
 }
 
 void DeviceLink::clearShortMessageQueue()
@@ -387,6 +513,7 @@ DeviceOperation::DeviceOperation(DeviceLink& link)
     }
     m_owner = true;
     link.m_busy = true;
+    link.m_cancelRequested = false;
     link.m_overflowReported = false;
     emit link.busyChanged(true);
 }
@@ -396,5 +523,6 @@ DeviceOperation::~DeviceOperation()
     if (!m_owner)
         return;
     m_link.m_busy = false;
+    m_link.m_cancelRequested = false;
     emit m_link.busyChanged(false);
 }

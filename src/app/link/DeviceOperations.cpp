@@ -30,6 +30,8 @@ struct Exchange {
     int intervalMs;
     const char* success;   // nullptr: the reply's own status text stays
     const char* timeout;
+    // What the device holds when the wait is cancelled.
+    const char* cancelled = "Cancelled: the command was sent; the device's answer was not awaited.";
 };
 
 OpResult run(DeviceLink& link, const Exchange& x)
@@ -45,6 +47,10 @@ OpResult run(DeviceLink& link, const Exchange& x)
     if (!link.TrySendCommand(x.letter, x.payload))
         return OpResult::Failed;
     if (!link.AwaitReply(DeviceLink::Flag::ReplyReceived, x.intervalMs)) {
+        if (link.cancelRequested()) {
+            emit link.statusText(QString::fromLatin1(x.cancelled));
+            return OpResult::Cancelled;
+        }
         emit link.statusText(QString::fromLatin1(x.timeout));
         return OpResult::NoAnswer;
     }
@@ -64,7 +70,8 @@ OpResult RestartDevice(DeviceLink& link)
 
 OpResult ClearDeviceData(DeviceLink& link)
 {
-    return run(link, {'A', {}, false, "Cleaning device...", false, 8000, "Data in device cleaned.", "No action performed."});
+    return run(link, {'A', {}, false, "Cleaning device...", false, 8000, "Data in device cleaned.", "No action performed.",
+                      "Cancelled: the device received the command to clear its data and may still be clearing it."});
 }
 
 OpResult ReadDeviceOptions(DeviceLink& link)
