@@ -145,6 +145,41 @@ TEST(DeviceScan, NoPortsOrNoAnswerFindsNothingAndCancelEndsAtOnce)
     EXPECT_LT(clock.elapsed(), DeviceScan::kFirstRoundMs);
 }
 
+TEST(DeviceScan, FromTheLinkNoLabelChangesAndThePortsAreOpenAgain)
+{
+    const auto pro = Device('P', 42);
+    const auto basic = Device('B', 7);
+    PatchBay bay;
+    bay.inputs = {{"In 1", pro}, {"In 2", basic}};
+    bay.outputs = {{"Out 1", pro}, {"Out 2", basic}};
+    DeviceLink link(bay);
+    link.OpenPorts();
+    QSignalSpy labels(&link, &DeviceLink::deviceIdShown);
+    QStringList status;
+    QObject::connect(&link, &DeviceLink::statusText, [&](const QString& t) { status << t; });
+    int lastPercent = -1;
+    QObject::connect(&link, &DeviceLink::progressChanged, [&](int done, int, const QString&) { lastPercent = done; });
+
+    bool refused = true;
+    const std::vector<FoundDevice> found = ScanFromLink(link, &refused);
+    EXPECT_FALSE(refused);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[1].output, "Out 2");
+    EXPECT_EQ(labels.count(), 0);
+    EXPECT_EQ(status.last(), "2 device(s) found.");
+    EXPECT_GT(lastPercent, 0);
+    EXPECT_TRUE(link.MidiInput_1().isOpen() && link.MidiOutput_1().isOpen());
+    EXPECT_FALSE(link.busy());
+
+    // Cancelled through the link, or refused while another operation waits.
+    QTimer::singleShot(50, &link, [&] { link.requestCancel(); });
+    ScanFromLink(link);
+    EXPECT_TRUE(status.last().startsWith("Cancelled: ")) << status.last().toStdString();
+    DeviceOperation other(link);
+    EXPECT_TRUE(ScanFromLink(link, &refused).empty());
+    EXPECT_TRUE(refused);
+}
+
 // ------------------------------------------------------ ports that come and go
 
 TEST(PortWatch, ListsFollowTheBackendAndTheChosenPortIsReopenedWhenBack)

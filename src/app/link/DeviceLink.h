@@ -33,6 +33,7 @@ public:
     ~DeviceLink() override;
 
     TMidiInput_& MidiInput_1() { return *m_input; }
+    MidiBackend& ports() { return m_ports; }
     TMidiOutput_& MidiOutput_1() { return *m_output; }
     QTimer& Timer1() { return m_timer; }
 

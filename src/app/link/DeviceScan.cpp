@@ -1,5 +1,6 @@
 #include "app/link/DeviceScan.h"
 
+#include "app/link/DeviceLink.h"
 #include "midi/TMidiInput_.h"
 #include "midi/TMidiOutput_.h"
 #include "protocol/Reply.h"
@@ -63,6 +64,37 @@ std::vector<FoundDevice> DevicesWithId(const std::vector<FoundDevice>& devices, 
     std::copy_if(devices.begin(), devices.end(), std::back_inserter(matching),
                  [deviceId](const FoundDevice& d) { return d.deviceId == deviceId && !d.output.isEmpty(); });
     return matching;
+}
+
+std::vector<FoundDevice> ScanFromLink(DeviceLink& link, bool* refused)
+{
+    DeviceOperation operation(link);
+    if (refused)
+        *refused = !operation;
+    if (!operation)
+        return {};
+    emit link.statusText(QStringLiteral("Looking for devices..."));
+    link.ClosePorts();
+    DeviceScan scan(link.ports());
+    QObject::connect(&scan, &DeviceScan::progressChanged, &link, [&link](int elapsedMs, int totalMs) {
+        link.reportProgress(std::min(100, elapsedMs * 100 / std::max(1, totalMs)), 100, QStringLiteral("%"));
+    });
+    QObject::connect(&link, &DeviceLink::cancelRequestedChanged, &scan, &DeviceScan::cancel);
+    std::vector<FoundDevice> found = scan.run();
+    for (const QString& problem : scan.problems())
+        emit link.errorRaised(problem);
+    try {
+        link.OpenPorts();
+    } catch (const std::exception& e) {
+        emit link.errorRaised(QString::fromStdString(e.what()));
+    }
+    if (scan.cancelled())
+        emit link.statusText(QStringLiteral("Cancelled: %1 device(s) found so far.").arg(found.size()));
+    else if (found.empty())
+        emit link.statusText(QStringLiteral("No device found."));
+    else
+        emit link.statusText(QStringLiteral("%1 device(s) found.").arg(found.size()));
+    return found;
 }
 
 DeviceScan::DeviceScan(MidiBackend& ports, QObject* parent)

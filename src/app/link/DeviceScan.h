@@ -60,5 +60,14 @@ private:
     QEventLoop* m_loop = nullptr;
 };
 
+class DeviceLink;
+
+// A scan for the window: runs as one device operation of `link` (refused,
+// with an empty result, while another one waits), with the link's ports
+// closed so that the answers change none of its labels, and the progress and
+// cancel of the link. The link's ports are open again afterwards. `refused`
+// tells a refusal from a scan that found nothing.
+std::vector<FoundDevice> ScanFromLink(DeviceLink& link, bool* refused = nullptr);
+
 // The devices whose ID is `deviceId` and whose output is known.
 std::vector<FoundDevice> DevicesWithId(const std::vector<FoundDevice>& devices, uint32_t deviceId);
