@@ -220,7 +220,9 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
     if (inputs.empty() || !anyOutput)
         return {};   // nobody to ask or nobody to hear
     ask([](size_t) { return true; });
-    wait(std::min(kFirstRoundMs, remaining()));
+    // Opening very many ports may have used up most of the time: the devices
+    // still get a fair chance to answer.
+    wait(std::max(2 * kMinRoundMs, std::min(kFirstRoundMs, remaining())));
 
     // Rounds that spell each output's number + 1 in binary.
     const int bits = (answers.empty() || outputCount < 2) ? 0 : int(std::bit_width(outputCount));
