@@ -1,9 +1,10 @@
-// The progress bar and "Cancel" of the status bar, found by objectName.
+// The status bar's progress panel and the live port lists, found by objectName.
 
 #include "TestRig.h"
 #include "app/link/DeviceOperations.h"
 #include "channels/ChannelTransfer.h"
 #include "util/gui/OperationProgress.h"
+#include "util/gui/PortListBox.h"
 
 #include <QMainWindow>
 #include <QProgressBar>
@@ -78,4 +79,31 @@ TEST(OperationProgress, EscapeEndsALongWaitAndDoesNothingWhileIdle)
     EXPECT_EQ(ClearDeviceData(*w.link), OpResult::Cancelled);
     EXPECT_FALSE(w.bar->isVisible());
     EXPECT_EQ(w.redBar, 0);
+}
+
+TEST(PortListBox, ChoiceSurvivesNewListsSilentlyAndOpeningAsksForAFreshList)
+{
+    PortListBox box;
+    int changes = 0;
+    QObject::connect(&box, &QComboBox::currentIndexChanged, [&] { ++changes; });
+    box.setPorts({"a:out", "b:out"}, "b:out");
+    EXPECT_EQ(box.currentText(), "b:out");
+    box.setPorts({"c:out", "a:out", "b:out"}, "b:out");
+    EXPECT_EQ(box.currentIndex(), 2);
+    box.setPorts({"c:out"}, "b:out");   // the chosen port has gone
+    EXPECT_EQ(box.currentText(), "c:out");
+    box.setPorts({}, "b:out");
+    EXPECT_EQ(box.currentIndex(), -1);
+    EXPECT_EQ(changes, 0);
+
+    int opened = 0;
+    QObject::connect(&box, &PortListBox::opening, [&] {
+        ++opened;
+        box.setPorts({"new:out"}, QString());
+    });
+    box.show();
+    box.showPopup();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(box.ports(), QStringList{"new:out"});
+    box.hidePopup();
 }
