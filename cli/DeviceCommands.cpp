@@ -111,8 +111,6 @@ int options(CliContext& c)
         return status;
     DeviceLink& link = *c.link;
     if (values.noteOff || values.zeroOffset) {
-        if (c.json)
-            return usage(QStringLiteral("--json belongs to reading the options, not to setting them."));
         if (values.noteOff) {
             if (const OpResult r = SetNoteOffAction(link, *values.noteOff); r != OpResult::Done)
                 return statusOf(r);
@@ -213,8 +211,12 @@ std::vector<CliCommand> DeviceCommands()
         {QStringLiteral("options"),
          [](CliContext& c) {
              OptionValues values;
-             const int status = noArguments(c);
-             return status != kOk ? status : parseOptionValues(c, values);
+             int status = noArguments(c);
+             if (status == kOk)
+                 status = parseOptionValues(c, values);
+             if (status == kOk && c.json && (values.noteOff || values.zeroOffset))
+                 return usage(QStringLiteral("--json belongs to reading the options, not to setting them."));
+             return status;
          },
          options, false, true},
         {QStringLiteral("raw"), checkRaw, raw},

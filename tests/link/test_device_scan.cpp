@@ -244,6 +244,7 @@ TEST(PortWatch, APortAppearingInAnEmptyListIsChosenAndTheWatchWaitsForOperations
     fake.inputs.clear();
     fake.outputs.clear();
     DeviceLink link(fake);
+    QSignalSpy missing(&link, &DeviceLink::chosenPortMissing);
     link.OpenPorts();
     EXPECT_TRUE(link.selectedInput().isEmpty());
     link.watchPorts(20);
@@ -252,6 +253,7 @@ TEST(PortWatch, APortAppearingInAnEmptyListIsChosenAndTheWatchWaitsForOperations
     ASSERT_TRUE(WaitFor([&] { return link.inputPortNames().size() == 1; }));
     EXPECT_EQ(link.selectedInput(), "emu:out");
     EXPECT_TRUE(link.MidiInput_1().isOpen() && link.MidiOutput_1().isOpen());
+    EXPECT_EQ(missing.count(), 0);   // a first port is no port that came back
 
     // No list is read while an operation waits for the device.
     DeviceOperation operation(link);

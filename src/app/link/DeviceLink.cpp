@@ -155,7 +155,7 @@ void DeviceLink::followChosenPort(bool input)
         const bool open = input ? m_input->isOpen() : m_output->isOpen();
         if (open && names.at(found) == chosen)
             return;   // still there under its name
-        const bool wasMissing = missing || chosen.isEmpty();
+        const bool wasMissing = missing;   // not for a first port in an empty list
         chosen = names.at(found);
         missing = false;
         if (input) {
