@@ -18,10 +18,6 @@
 
 namespace {
 
-// After the first reply "b" the device sends the others one by one; once
-// this long passes without one, it has sent them all.
-constexpr int kQuietAfterLastDumpMs = 2000;
-
 QString dmxText(const ChannelRecord& record)
 {
     return QString::fromStdString(record.DmxChannel);
@@ -69,18 +65,12 @@ int runRead(CliContext& c)
     bool inputLost = false;
     QObject::connect(&link.MidiInput_1(), &TMidiInput_::Overflow, &collector, [&inputLost] { inputLost = true; });
 
-    if (c.interrupts)
-        QObject::connect(c.interrupts, &Interrupts::interrupted, &collector, &ChannelDumpCollector::stopWaiting);
-    const OpResult result = ReadChannelsFromDevice(
-        link, [&collector] { collector.clear(); }, [&collector] { return !collector.rows().empty(); });
+    const OpResult result = ReadAllChannelsFromDevice(
+        link, [&collector] { collector.clear(); }, [&collector] { return int(collector.rows().size()); });
+    if (result == OpResult::Cancelled)
+        err(QStringLiteral("Nothing was written."));
     if (result != OpResult::Done)
         return statusOf(result);
-    collector.waitUntilQuiet(kQuietAfterLastDumpMs);
-    progressDone();
-    if (interrupted()) {
-        err(QStringLiteral("Cancelled: %1 channel(s) received; nothing was written.").arg(collector.rows().size()));
-        return kInterrupted;
-    }
 
     const ChannelTable& rows = collector.rows();
     if (rows.empty() && collector.deviceEmpty())

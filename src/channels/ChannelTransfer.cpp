@@ -36,18 +36,22 @@ QString columnName(int column)
 
 } // namespace
 
-OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
-                                const std::function<bool()>& haveRows)
+namespace {
+
+// "B" and the wait for the first dump reply, inside an operation that holds the link.
+OpResult requestChannels(DeviceLink& link, const std::function<void()>& emptyTable,
+                         const std::function<bool()>& haveRows)
 {
-    DeviceOperation operation(link);
-    if (!operation)
-        return OpResult::Busy;
     emit link.statusText(text("Reading data..."));
     if (emptyTable)
         emptyTable();
     if (!link.TrySendCommand('B', {}))
         return OpResult::Failed;
     if (!link.AwaitReply(DeviceLink::Flag::ReplyReceived, kChannelReplyWaitMs)) {
+        if (link.cancelRequested()) {
+            emit link.statusText(text("Cancelled: no channel was received."));
+            return OpResult::Cancelled;
+        }
         emit link.statusText(text("No data received."));
         return OpResult::NoAnswer;
     }
@@ -55,6 +59,47 @@ OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& e
         emit link.statusText(text("Data ready."));
     link.StopTimer1();
     link.tickCounter = 0;
+    return OpResult::Done;
+}
+
+} // namespace
+
+OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
+                                const std::function<bool()>& haveRows)
+{
+    DeviceOperation operation(link);
+    if (!operation)
+        return OpResult::Busy;
+    return requestChannels(link, emptyTable, haveRows);
+}
+
+OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
+                                   const std::function<int()>& rowCount, int quietMs)
+{
+    DeviceOperation operation(link);
+    if (!operation)
+        return OpResult::Busy;
+    const OpResult first = requestChannels(link, emptyTable, [&] { return rowCount() > 0; });
+    if (first != OpResult::Done)
+        return first;
+
+    QEventLoop loop;
+    QTimer quiet;
+    quiet.setSingleShot(true);
+    quiet.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&link, &DeviceLink::cancelRequestedChanged, &loop, &QEventLoop::quit);
+    QObject::connect(&link, &DeviceLink::channelDumpReceived, &loop, [&] {
+        quiet.start();
+        link.reportProgress(rowCount(), 0, QStringLiteral("rows"));
+    });
+    link.reportProgress(rowCount(), 0, QStringLiteral("rows"));
+    quiet.start(quietMs);
+    loop.exec();
+    if (link.cancelRequested()) {
+        emit link.statusText(QStringLiteral("Cancelled: %1 channels received; the rest were not awaited.").arg(rowCount()));
+        return OpResult::Cancelled;
+    }
     return OpResult::Done;
 }
 
@@ -161,7 +206,6 @@ ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& r
 
 ChannelDumpCollector::ChannelDumpCollector(DeviceLink& link, QObject* parent)
     : QObject(parent)
-    , m_link(link)
 {
     m_quiet.setSingleShot(true);
     m_quiet.setTimerType(Qt::PreciseTimer);
@@ -179,10 +223,8 @@ void ChannelDumpCollector::clear()
 void ChannelDumpCollector::onDump(const QString& payload)
 {
     ++m_replies;
-    if (m_quiet.isActive()) {
+    if (m_quiet.isActive())
         m_quiet.start();
-        m_link.reportProgress(m_replies, 0, QStringLiteral("rows"));
-    }
     const auto dump = DecodeChannelPayload(payload.toStdString());
     QString problem;
     if (!dump) {
@@ -203,21 +245,9 @@ void ChannelDumpCollector::onDump(const QString& payload)
 
 void ChannelDumpCollector::waitUntilQuiet(int quietMs)
 {
-    if (m_stopped)
-        return;
     QEventLoop loop;
     const auto connection = connect(&m_quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
     m_quiet.start(quietMs);
-    m_link.reportProgress(m_replies, 0, QStringLiteral("rows"));
-    m_loop = &loop;
     loop.exec();
-    m_loop = nullptr;
     disconnect(connection);
-}
-
-void ChannelDumpCollector::stopWaiting()
-{
-    m_stopped = true;
-    if (m_loop)
-        m_loop->quit();
 }

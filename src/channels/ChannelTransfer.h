@@ -4,7 +4,6 @@
 #include "channels/domain/ChannelCodec.h"
 #include "channels/domain/ChannelTable.h"
 
-#include <QEventLoop>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -29,6 +28,16 @@ inline constexpr int kChannelReplyWaitMs = 2000;
 // NoResponse and "No data received.".
 OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
                                 const std::function<bool()>& haveRows);
+
+// "B" as above, then the device's stream to its end: the operation holds the
+// link until `quietMs` pass without a further dump reply, so that nothing is
+// sent to the device while it is still sending. Progress is reported in rows
+// (`rowCount`, no total known); a cancel ends the wait and says how many
+// channels were received. A cancelled wait for the first reply is Cancelled
+// as well.
+inline constexpr int kChannelDumpQuietMs = 2000;
+OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
+                                   const std::function<int()>& rowCount, int quietMs = kChannelDumpQuietMs);
 
 // The payloads of every row in table order. When a row cannot be encoded (a
 // cell outside its value list, a number out of range), `problem` names every
@@ -83,10 +92,8 @@ public:
     const QStringList& problems() const { return m_problems; }
     void clear();
 
-    // Waits until `quietMs` pass without a dump reply, or stopWaiting().
-    // Each reply is reported as progress ("rows", total unknown).
+    // Waits until `quietMs` pass without a dump reply.
     void waitUntilQuiet(int quietMs);
-    void stopWaiting();
 
 signals:
     void rowReceived(const ChannelRecord& record);
@@ -95,11 +102,8 @@ signals:
 private:
     void onDump(const QString& payload);
 
-    DeviceLink& m_link;
     ChannelTable m_rows;
     int m_replies = 0;
-    bool m_stopped = false;
-    QEventLoop* m_loop = nullptr;   // the running waitUntilQuiet
     bool m_deviceEmpty = false;
     QStringList m_problems;
     QTimer m_quiet;

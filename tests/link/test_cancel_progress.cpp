@@ -143,3 +143,33 @@ TEST(CancelFirmware, UploadStopsBetweenBlocksAndTheTestBeforeItsBlock)
     EXPECT_EQ(tested.at(0).at(0).value<FirmwareService::TestResult>(), FirmwareService::TestResult::Cancelled);
     EXPECT_EQ(Count(rig.emulator->device().received(), 'h'), 3);
 }
+
+TEST(ChannelReadToEnd, HoldsTheLinkUntilTheStreamEndsAndACancelSaysWhatArrived)
+{
+    ChannelRig rig([](EmulatorConfig& c) { c.dumpSpacingMs = 4; });
+    for (const std::string& payload : PrepareChannelPayloads(Rows(300)).payloads)
+        ASSERT_TRUE(rig.emulator->device().storeChannel(payload));
+    std::vector<Progress> steps;
+    Record(*rig.link, steps);
+    const auto rows = [&] { return int(rig.collector->rows().size()); };
+
+    // Whole stream: nothing else may talk to the device meanwhile.
+    ChannelWriteResult attempted = ChannelWriteResult::Done;
+    QTimer::singleShot(100, rig.link.get(), [&] { attempted = WriteChannelsToDevice(*rig.link, Rows(1)).result; });
+    EXPECT_EQ(ReadAllChannelsFromDevice(*rig.link, [&] { rig.collector->clear(); }, rows, 200), OpResult::Done);
+    EXPECT_EQ(attempted, ChannelWriteResult::Busy);
+    EXPECT_EQ(rows(), 300);
+    ASSERT_FALSE(steps.empty());
+    EXPECT_EQ(steps.back().done, 300);
+    EXPECT_EQ(steps.back().total, 0);
+    EXPECT_TRUE(rig.status.contains("Data ready."));
+
+    // Cancelled in the middle of the stream.
+    QObject::connect(rig.link.get(), &DeviceLink::progressChanged, [&](int done, int, const QString& unit) {
+        if (unit == "rows" && done == 50)
+            rig.link->requestCancel();
+    });
+    EXPECT_EQ(ReadAllChannelsFromDevice(*rig.link, [&] { rig.collector->clear(); }, rows, 200), OpResult::Cancelled);
+    EXPECT_EQ(rig.status.last(), "Cancelled: 50 channels received; the rest were not awaited.");
+    EXPECT_FALSE(rig.link->busy());
+}
