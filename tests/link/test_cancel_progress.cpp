@@ -80,7 +80,7 @@ TEST(CancelWait, ClearEndsAtOnceWithSecondsShownAndNoTimeoutReport)
     rig.link->OpenPorts();
     std::vector<Progress> steps;
     Record(*rig.link, steps);
-    QTimer::singleShot(1200, rig.link.get(), [&] { rig.link->requestCancel(); });
+    QTimer::singleShot(1700, rig.link.get(), [&] { rig.link->requestCancel(); });
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(ClearDeviceData(*rig.link), OpResult::Cancelled);
