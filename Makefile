@@ -7,6 +7,8 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 APT_PACKAGES = cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools \
                librtmidi-dev zlib1g-dev libssl-dev libgtest-dev libgmock-dev libbenchmark-dev \
                jackd2 xvfb xauth
+# Manual pages, completion test, metainfo check, package dependencies.
+APT_PACKAGES += scdoc bash-completion appstream dpkg-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -50,6 +52,7 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) test-package
 
 install: build
 	cmake --install $(BUILD_DIR)
@@ -97,5 +100,24 @@ bench: deps
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_report
 	$(BENCH_DIR)/bench/bench_report --summary $(BENCH_DIR)/bench-summary.txt
 
+# The Debian package, made by CPack from the build tree, and its test: installed
+# with apt, its programs, manual pages and completion used from the installed
+# places, lintian, and removed again (packaging/test-installed-package.sh).
+PACKAGE_TEST_PACKAGES = lintian
+.PHONY: package test-package test-windows
+package: build
+	cmake --build $(BUILD_DIR) --target package
+
+test-package: package
+	$(call install_missing,$(PACKAGE_TEST_PACKAGES))
+	packaging/test-installed-package.sh "$$(ls -t $(BUILD_DIR)/vantorel-control-center_*.deb | head -n 1)"
+
+# The domain library and its unit tests cross-built for Windows with MinGW-w64
+# and run under wine64 (tools/windows-tests.sh, docs/platforms.md).
+WINDOWS_TEST_PACKAGES = g++-mingw-w64-x86-64 libz-mingw-w64-dev googletest wine64 ninja-build cmake
+test-windows:
+	$(call install_missing,$(WINDOWS_TEST_PACKAGES))
+	tools/windows-tests.sh build-windows
+
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-fuzz
+	rm -rf $(BUILD_DIR) build-asan build-fuzz build-windows

@@ -183,12 +183,12 @@ struct CliRig {
 
     int run(const CliCommand& command, const QStringList& args)
     {
-        CliContext context{parser, args, link.get()};
+        CliContext context{parser, args, nullptr, {}};
         if (command.check) {
-            CliContext checking{parser, args, nullptr};
-            if (const int status = command.check(checking); status != kOk)
+            if (const int status = command.check(context); status != kOk)
                 return status;
         }
+        context.link = link.get();
         return command.run(context);
     }
 

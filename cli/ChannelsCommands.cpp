@@ -59,6 +59,9 @@ int runRead(CliContext& c)
     QObject::connect(&collector, &ChannelDumpCollector::rowReceived, &collector, [](const ChannelRecord& record) {
         err(QStringLiteral("Received channel %1.").arg(dmxText(record)));
     });
+    QObject::connect(&collector, &ChannelDumpCollector::rowRepeated, &collector, [](const ChannelRecord& record) {
+        err(QStringLiteral("Channel %1 received again: it replaces the earlier one.").arg(dmxText(record)));
+    });
     QObject::connect(&collector, &ChannelDumpCollector::replyLeftOut, &collector, [](const QString& text) { err(text); });
     // Replies dropped because the input could not keep up would leave rows
     // out of the file without a word.
@@ -76,8 +79,18 @@ int runRead(CliContext& c)
     if (rows.empty() && collector.deviceEmpty())
         err(QStringLiteral("No user data in device."));
     err(QStringLiteral("%1 channel(s) received.").arg(rows.size()));
+    // The dump has no count: rows up to a vanished port are not the table.
+    if (link.portLost()) {
+        err(QStringLiteral("The channel table was not read completely: nothing was written."));
+        return kNoAnswer;
+    }
     if (inputLost) {
         err(QStringLiteral("Channels may have been lost on the MIDI input: nothing was written."));
+        return kDataError;
+    }
+    // A file of the header alone is one this program refuses to open.
+    if (rows.empty()) {
+        err(QStringLiteral("No channels to write: nothing was written."));
         return kDataError;
     }
 
@@ -118,12 +131,16 @@ int checkWrite(CliContext& c)
 {
     if (c.args.size() != 3)
         return usage(QStringLiteral("'channels write' takes one argument: the channel settings file (*.csv)."));
-    return loadForWriting(c.args.at(2)) ? kOk : kDataError;
+    auto rows = loadForWriting(c.args.at(2));
+    if (!rows)
+        return kDataError;
+    c.checked = std::move(*rows);
+    return kOk;
 }
 
 int runWrite(CliContext& c)
 {
-    const auto rows = loadForWriting(c.args.at(2));
+    const auto* rows = std::any_cast<ChannelTable>(&c.checked);
     if (!rows)
         return kDataError;
     const int total = int(rows->size());

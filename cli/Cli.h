@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <any>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -40,6 +41,7 @@ struct CliContext {
     const QCommandLineParser& parser;
     QStringList args;              // the command and its arguments
     DeviceLink* link = nullptr;    // open ports; null while checking and for offline commands
+    std::any checked;              // what `check` prepared for `run` (a loaded file)
     bool json = false;             // --json: print one JSON document
     MidiBackend* ports = nullptr;  // every port, for commands that open their own (scan)
     Interrupts* interrupts = nullptr;

@@ -53,11 +53,7 @@ int identify(CliContext& c)
 {
     DeviceLink& link = *c.link;
     QString type, id, blDate, fwDate;
-    char letter = 'X';
-    QObject::connect(&link, &DeviceLink::deviceTypeApplied, [&](char applied) {
-        letter = applied;
-        type = DeviceTypeName(applied);
-    });
+    QObject::connect(&link, &DeviceLink::deviceTypeApplied, [&](char applied) { type = DeviceTypeName(applied); });
     QObject::connect(&link, &DeviceLink::deviceIdShown, [&](const QString& t) { id = t; });
     QObject::connect(&link, &DeviceLink::bootloaderDateShown, [&](const QString& t) { blDate = t; });
     QObject::connect(&link, &DeviceLink::firmwareDateShown, [&](const QString& t) { fwDate = t; });
@@ -65,12 +61,20 @@ int identify(CliContext& c)
     if (result != OpResult::Done)
         return statusOf(result);
     if (c.json) {
-        outJson(QJsonObject{{QStringLiteral("type"), letter == 'X' ? QJsonValue() : QJsonValue(QString(QLatin1Char(letter)))},
+        const char reported = link.deviceType();
+        outJson(QJsonObject{{QStringLiteral("type"), reported == 'X' ? QJsonValue() : QJsonValue(QString(QLatin1Char(reported)))},
                             {QStringLiteral("typeName"), type.isEmpty() ? QJsonValue() : QJsonValue(type)},
                             {QStringLiteral("deviceId"), id.isEmpty() ? QJsonValue() : QJsonValue(id.toLongLong())},
                             {QStringLiteral("bootloaderDate"), blDate},
                             {QStringLiteral("firmwareDate"), fwDate}});
         return kOk;
+    }
+    if (type.isEmpty()) {
+        // A type letter this program does not know.
+        const char letter = link.deviceType();
+        const QString shown = letter > ' ' && letter < 0x7F ? QString(QLatin1Char(letter))
+                                                           : QString::asprintf("0x%02X", unsigned(uint8_t(letter)));
+        type = QStringLiteral("unknown (%1)").arg(shown);
     }
     out(QStringLiteral("Device type: ") + type);
     out(QStringLiteral("Device ID: ") + id);

@@ -116,9 +116,12 @@ private:
 // Puts the device into its bootloader: "J" tells the edition; Basic and Eco
 // get "N". A Pro's bootloader is started with its mode switch. When "J" is not
 // answered the device may sit in its bootloader already, which "N" starts
-// anew, unless it has reported Idle meanwhile. Returns kOk to go on and wait
+// anew, unless it has reported Idle meanwhile. `worthEntering`, given the
+// answered "J", says whether the bootloader is needed at all (an upload that
+// would not happen leaves the device running). Returns kOk to go on and wait
 // for Idle.
-int startBootloader(DeviceLink& link, char fileType, const bool& idleReported)
+int startBootloader(DeviceLink& link, char fileType, const bool& idleReported,
+                    const std::function<int()>& worthEntering = {})
 {
     const OpResult info = ReadDeviceInformation(link);
     if (info == OpResult::Failed)
@@ -129,6 +132,10 @@ int startBootloader(DeviceLink& link, char fileType, const bool& idleReported)
     if (info == OpResult::Done && fileType != 0 && type != fileType) {
         err(QString::fromLatin1(kFirmwareTypeMismatchText));
         return kDataError;
+    }
+    if (info == OpResult::Done && worthEntering) {
+        if (const int status = worthEntering(); status != kOk)
+            return status;
     }
     if (info == OpResult::Done && type == 'P') {
         err(QStringLiteral("Start the device's bootloader with its mode switch; waiting for it..."));
@@ -243,7 +250,12 @@ int runUpload(CliContext& c)
     const size_t blocks = FirmwareBlocks(*file.image).size();
     QObject::connect(&link, &DeviceLink::firmwareStatusText, &service, [&] { outcome.touch(); });
 
+    bool finalBlockSent = false;
     QObject::connect(&service, &FirmwareService::decisionTaken, [&](FirmwareService::Decision decision) {
+        // An Idle after the last block (the device restarted into its
+        // bootloader) uploads nothing; the verdict's deadline decides.
+        if (finalBlockSent)
+            return;
         switch (decision) {
         case FirmwareService::Decision::Upload:
             outcome.expectWithin(kStallMs, QStringLiteral("The upload stalled."));
@@ -258,8 +270,20 @@ int runUpload(CliContext& c)
             break;
         }
     });
+    // The date the running firmware reported to "J" decides before "N" is sent.
+    const auto worthEntering = [&] {
+        const FirmwareService::Decision decision = DecideUpload(
+            service.uploadMode(), service.deviceFirmwareDate(), version.date, version.typeLetter, link.deviceType());
+        if (decision == FirmwareService::Decision::None) {
+            err(QStringLiteral("Nothing uploaded: ")
+                + FirmwareComparisonText(service.deviceFirmwareDate(), version.date));
+            return int(kNotDone);
+        }
+        return int(kOk);
+    };
     QObject::connect(&service, &FirmwareService::uploadEnded, [&](FirmwareService::UploadResult result) {
-        if (result == FirmwareService::UploadResult::FinalBlockSent)
+        finalBlockSent = result == FirmwareService::UploadResult::FinalBlockSent;
+        if (finalBlockSent)
             outcome.expectWithin(kVerdictWaitMs, QStringLiteral("The device did not report the end of the upload."));
         else
             outcome.finish(uploadStatus(result));
@@ -271,9 +295,13 @@ int runUpload(CliContext& c)
     });
 
     outcome.expectWithin(kIdleWaitMs, QStringLiteral("The bootloader did not report Idle."));
-    if (const int status = startBootloader(link, version.typeLetter, session.idleReported); status != kOk)
+    if (const int status = startBootloader(link, version.typeLetter, session.idleReported, worthEntering); status != kOk)
         outcome.finish(status);
-    return outcome.wait();
+    const int status = outcome.wait();
+    // A bootloader that decided against the upload waits on: restart it.
+    if (session.idleReported && (status == kNotDone || status == kDataError) && !service.checksumError)
+        service.RestartFromBootloader();
+    return status;
 }
 
 // ------------------------------------------------------------- iface-test
@@ -329,7 +357,11 @@ int runInterfaceTest(CliContext& c)
     outcome.expectWithin(kIdleWaitMs, QStringLiteral("The bootloader did not report Idle."));
     if (const int status = startBootloader(session.link, 0, session.idleReported); status != kOk)
         outcome.finish(status);
-    return outcome.wait();
+    const int status = outcome.wait();
+    // The bootloader waits for another test: restart the device.
+    if (session.idleReported && !session.link.portLost())
+        service.RestartFromBootloader();
+    return status;
 }
 
 // ------------------------------------------------------------------ set-id

@@ -79,8 +79,10 @@ std::optional<std::vector<ModeRecord>> parseModeArguments(const QStringList& arg
 
 QString modeLine(const ModeRecord& record)
 {
-    return QStringLiteral("Slot %1: %2, MIDI channel %3, note %4")
+    // The mode type's number first: it is what 'modes write' takes.
+    return QStringLiteral("Slot %1: %2 %3, MIDI channel %4, note %5")
         .arg(record.slot)
+        .arg(record.type)
         .arg(QString::fromStdString(ModeTypeName(record.type)))
         .arg(record.channel)
         .arg(QString::fromStdString(NoteLabel(record.note)));
@@ -124,15 +126,15 @@ int read(DeviceLink& link, bool json)
     quiet.setInterval(kQuietAfterLastModeMs);
     QObject::connect(&quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
     QObject::connect(&link, &DeviceLink::modeReceived, &loop, [&](const std::array<uint8_t, 4>& values) {
-        const ModeRecord record = ModeRecordFromValues(values);
-        if (!IsValidModeRecord(record)) {
-            err(QStringLiteral("Invalid mode record received: slot %1, mode type %2, MIDI channel %3, note %4.")
-                    .arg(record.slot).arg(record.type).arg(record.channel).arg(record.note));
-            invalid = true;
+        // Checked and shown as the modes page does.
+        if (const auto record = ModeRecordFromReply(values)) {
+            stored[record->slot] = *record;
+            count = record->slot;
         } else {
-            // Shown as the modes page shows it.
-            stored[record.slot] = NormalizedModeRecord(record);
-            count = record.slot;
+            const ModeRecord raw = ModeRecordFromValues(values);
+            err(QStringLiteral("Invalid mode record received: slot %1, mode type %2, MIDI channel %3, note %4.")
+                    .arg(raw.slot).arg(raw.type).arg(raw.channel).arg(raw.note));
+            invalid = true;
         }
         quiet.start();
     });

@@ -133,7 +133,7 @@ std::vector<CliCommand> AllCommands()
 
 } // namespace
 
-int main(int argc, char** argv)
+static int runProgram(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vantorelctl"));
@@ -165,7 +165,7 @@ int main(int argc, char** argv)
         return kOk;
     }
 
-    CliContext context{parser, parser.positionalArguments()};
+    CliContext context{parser, parser.positionalArguments(), nullptr, {}};
     if (context.args.isEmpty())
         return usage(QStringLiteral("No command given."));
     const std::vector<CliCommand> commands = AllCommands();
@@ -299,4 +299,18 @@ int main(int argc, char** argv)
     progressDone();
     // The link's destructor closes the ports.
     return interrupted() ? int(kInterrupted) : status;
+}
+
+int main(int argc, char** argv)
+{
+    // Whatever escapes a command (memory exhausted by a file, a platform
+    // error) ends the program with a message, never with an abort.
+    try {
+        return runProgram(argc, argv);
+    } catch (const std::bad_alloc&) {
+        err(QStringLiteral("Out of memory."));
+    } catch (const std::exception& e) {
+        err(QStringLiteral("Unexpected error: %1").arg(QString::fromLocal8Bit(e.what())));
+    }
+    return kDataError;
 }

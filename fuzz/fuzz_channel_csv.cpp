@@ -4,12 +4,36 @@
 
 #include "FuzzCheck.h"
 
+#include "channels/ChannelFile.h"
 #include "channels/domain/ChannelCodec.h"
+#include "util/AtomicFile.h"
 #include "channels/domain/ChannelCsv.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <string_view>
+
+namespace {
+
+// The way the window and vantorelctl go: the bytes as a file on disk,
+// opened, saved over the same file and opened again.
+void CheckFilePath(std::string_view bytes, const ChannelTable& rows)
+{
+    static const QString folder = [] {
+        char name[] = "/tmp/fuzz-csv-XXXXXX";
+        return QString::fromLocal8Bit(mkdtemp(name));
+    }();
+    const QString path = folder + QStringLiteral("/table.csv");
+    FUZZ_CHECK(WriteFileAtomically(FileSystemPath(path), bytes).ok());
+    const ChannelFileLoad opened = LoadChannelFile(path);
+    FUZZ_CHECK(opened.ok() && opened.csv.rows == rows);
+    FUZZ_CHECK(SaveChannelFile(path, opened.csv.rows).isEmpty());
+    const ChannelFileLoad reopened = LoadChannelFile(path);
+    FUZZ_CHECK(reopened.ok() && reopened.csv.rows == rows);
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -52,5 +76,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     FUZZ_CHECK(again.ok());
     FUZZ_CHECK(again.rows == load.rows);
+    CheckFilePath(bytes, load.rows);
     return 0;
 }

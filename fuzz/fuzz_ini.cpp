@@ -12,10 +12,16 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <climits>
+#include <cstdlib>
+#include <filesystem>
+
+#include <sys/stat.h>
 #include <cstdint>
 #include <string>
 
 namespace {
+
+void CheckSaveAndLoad(const IniFile& ini, int mode);
 
 // The INI integer syntax: sign, then decimal digits or "$"/"0x" and hex digits
 // (a 32-bit pattern); anything else gives the default.
@@ -90,6 +96,7 @@ void CheckFile(FuzzedDataProvider& input)
     // Parsing what was serialized changes nothing.
     const std::string serialized = ini.Serialize();
     FUZZ_CHECK(IniFile::Parse(serialized).Serialize() == serialized);
+    CheckSaveAndLoad(ini, number);
 
     // Everything the program reads at start-up.
     const ProgramSettings settings = ReadProgramSettings(ini, "/opt/vantorel/");
@@ -124,6 +131,30 @@ void CheckFile(FuzzedDataProvider& input)
         FUZZ_CHECK(reparsed.Value("Files", "LastSaved") == otherBefore);
     ini.WriteInteger(section, key, number);
     FUZZ_CHECK(IniFile::Parse(ini.Serialize()).ReadInteger(section, key, number == 0 ? 1 : 0) == number);
+}
+
+
+// Saved to a file that exists (a temporary file renamed over it) and loaded
+// again: the same text, the old file's permissions, no temporary file left.
+void CheckSaveAndLoad(const IniFile& ini, int mode)
+{
+    static const std::string folder = [] {
+        char name[] = "/tmp/fuzz-ini-XXXXXX";
+        return std::string(mkdtemp(name));
+    }();
+    const std::string path = folder + "/program.ini";
+    const mode_t permissions = (mode & 1) ? 0600 : 0644;
+    ::chmod(path.c_str(), permissions);
+    ini.Save(path);
+    IniFile loaded;
+    FUZZ_CHECK(loaded.Load(path));
+    FUZZ_CHECK(loaded.Serialize() == ini.Serialize());
+    struct stat info {};
+    FUZZ_CHECK(::stat(path.c_str(), &info) == 0 && (info.st_mode & 0777) == permissions);
+    size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++files;
+    FUZZ_CHECK(files == 1);
 }
 
 } // namespace

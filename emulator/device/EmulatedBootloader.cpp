@@ -213,7 +213,8 @@ void EmulatedBootloader::onBlock(const std::vector<uint8_t>& message, const Emul
     m_buffer.clear();
     m_finished = true;
     m_state = State::Idle;
-    outputs.push_back({0, Short(kUpgradeReady)});
+    if (!config.noUpgradeVerdict)
+        outputs.push_back({0, Short(kUpgradeReady)});
 }
 
 void EmulatedBootloader::echo(const std::vector<uint8_t>& message, const EmulatorConfig& config,
@@ -263,8 +264,14 @@ void EmulatedDevice::runBootloader(const std::vector<uint8_t>& message)
     if (m_bootloader.takeFinishedUpgrade()) {
         // The new firmware starts and carries the date of its version marker.
         m_config.firmwareDate = FindFirmwareVersion(m_bootloader.image()).date;
-        m_inBootloader = false;
         ++m_upgrades;
+        if (m_config.bootloaderAfterUpgrade) {
+            m_bootloader.reset();
+            for (EmulatorOutput& output : EmulatedBootloader::Greeting(m_config, m_config.restartMs))
+                m_outputs.push_back(std::move(output));
+            return;
+        }
+        m_inBootloader = false;
         restart();
     }
 }

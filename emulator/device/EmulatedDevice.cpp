@@ -142,8 +142,9 @@ std::vector<EmulatorOutput> EmulatedDevice::receive(const std::vector<uint8_t>& 
     m_outputs.clear();
 
     if (!message.empty() && message.front() == 0xF0) {
-        // The bootloader knows "N" and its own messages only.
-        if (const auto command = Command::Parse(message); command && (!m_inBootloader || command->letter == 'N')) {
+        // The bootloader knows "N", the restart "D" and its own messages only.
+        if (const auto command = Command::Parse(message);
+            command && (!m_inBootloader || command->letter == 'N' || command->letter == 'D')) {
             if (const Handler handler = handlerFor(command->letter))
                 (this->*handler)(*command);
         } else if (m_inBootloader) {
@@ -193,6 +194,9 @@ void EmulatedDevice::onRestart(const Command& command)
     if (!command.payload.empty())
         return;
     reply('d');
+    // From the bootloader too: the firmware starts again.
+    m_inBootloader = false;
+    m_bootloader.reset();
     restart();
 }
 

@@ -29,6 +29,8 @@ struct EmulatorConfig {
     bool bootloader = false;            // starts in its bootloader (mode switch held at power-up)
     int corruptBlock = 0;               // the N-th firmware block received (1-based) fails its checksum
     int dropBlockRequest = 0;           // the N-th block request (1: the first, after handshake 2) is not sent
+    bool noUpgradeVerdict = false;      // the final block is neither confirmed nor refused
+    bool bootloaderAfterUpgrade = false; // after an upload the bootloader starts again and reports Idle
     bool echoMissingByte = false;       // the interface test echo leaves out its last byte
     bool echoWrongByte = false;         // the interface test echo changes one byte
     bool noRestartAfterDeviceNumber = false; // "E" is answered with "e" only; the device does not restart

@@ -35,7 +35,8 @@ std::string EmulatorUsage()
            "Prints \"ready\" once the ports exist; SIGTERM or SIGINT ends it.\n"
            "\n"
            "  --name CLIENT     JACK client name (required)\n"
-           "  --type P|B|E      edition: Pro, Basic or Eco (default P)\n"
+           "  --type P|B|E      edition: Pro, Basic or Eco (default P); another letter A-Z\n"
+           "                    makes an edition the program does not know\n"
            "  --device-id N     device ID (default 1)\n"
            "  --never-answer    receive everything, answer nothing\n"
            "  --skip LETTER:N   leave out the N-th reply with this letter (repeatable)\n"
@@ -48,6 +49,8 @@ std::string EmulatorUsage()
            "  --echo-missing-byte     leave one byte out of the interface test echo\n"
            "  --echo-wrong-byte       change one byte of the interface test echo\n"
            "  --no-restart-after-id   answer \"E\" without restarting\n"
+           "  --no-upgrade-verdict    neither confirm nor refuse the final firmware block\n"
+           "  --bootloader-after-upgrade  start the bootloader again after an upload\n"
            "  --verbose         log received and sent messages on stderr\n"
            "  --help            show this text\n"
            "  --version         show the version\n";
@@ -77,11 +80,14 @@ EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args)
             continue;
         }
         if (option == "--bootloader" || option == "--echo-missing-byte" || option == "--echo-wrong-byte"
-            || option == "--no-restart-after-id") {
-            (option == "--bootloader"            ? result.config.bootloader
-             : option == "--echo-missing-byte"   ? result.config.echoMissingByte
-             : option == "--echo-wrong-byte"     ? result.config.echoWrongByte
-                                                 : result.config.noRestartAfterDeviceNumber) = true;
+            || option == "--no-restart-after-id" || option == "--no-upgrade-verdict"
+            || option == "--bootloader-after-upgrade") {
+            (option == "--bootloader"                 ? result.config.bootloader
+             : option == "--echo-missing-byte"        ? result.config.echoMissingByte
+             : option == "--echo-wrong-byte"          ? result.config.echoWrongByte
+             : option == "--no-upgrade-verdict"       ? result.config.noUpgradeVerdict
+             : option == "--bootloader-after-upgrade" ? result.config.bootloaderAfterUpgrade
+                                                      : result.config.noRestartAfterDeviceNumber) = true;
             continue;
         }
         if (option != "--name" && option != "--type" && option != "--device-id" && option != "--skip"
@@ -97,8 +103,9 @@ EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args)
                 return fail("--name must not be empty");
             result.clientName = value;
         } else if (option == "--type") {
-            if (value != "P" && value != "B" && value != "E")
-                return fail("--type must be P, B or E, not " + value);
+            // Letters other than P, B and E make a device of an unknown edition.
+            if (value.size() != 1 || value[0] < 'A' || value[0] > 'Z')
+                return fail("--type must be P, B, E or another letter A-Z, not " + value);
             result.config.type = value[0];
         } else if (option == "--device-id") {
             const auto id = ParseNumber<uint32_t>(value, 0, std::numeric_limits<uint32_t>::max());

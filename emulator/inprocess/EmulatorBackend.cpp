@@ -27,6 +27,8 @@ public:
 
     void fromProgram(const std::vector<uint8_t>& message)
     {
+        if (unplugged)
+            return;
         for (EmulatorOutput& output : device.receive(message))
             toProgram(output.afterMs, std::move(output.bytes));
     }
@@ -52,10 +54,13 @@ public:
     }
 
     EmulatedDevice device;
+    bool unplugged = false;
 
 private:
     void deliver(const std::vector<uint8_t>& bytes)
     {
+        if (unplugged)
+            return;
         // A callback may open or close ports; work on a snapshot.
         std::vector<std::shared_ptr<InputState>> receivers;
         for (const auto& weak : inputs) {
@@ -155,13 +160,22 @@ std::string EmulatorBackend::name() const
     return "Emulator";
 }
 
+void EmulatorBackend::setUnplugged(bool unplugged)
+{
+    m_impl->unplugged = unplugged;
+}
+
 std::vector<std::string> EmulatorBackend::inputPortNames()
 {
+    if (m_impl->unplugged)
+        return {};
     return {kEmulatorPortName};
 }
 
 std::vector<std::string> EmulatorBackend::outputPortNames()
 {
+    if (m_impl->unplugged)
+        return {};
     return {kEmulatorPortName};
 }
 

@@ -19,6 +19,10 @@ public:
     EmulatedDevice& device();
     // Sends a message from the device to the program, as if the device had sent it.
     void inject(const std::vector<uint8_t>& message);
+    // Pulls the cable (true) or plugs it in again: while unplugged the ports
+    // are missing from the port lists, nothing reaches the device and
+    // nothing more arrives from it.
+    void setUnplugged(bool unplugged);
 
     std::string name() const override;
     std::vector<std::string> inputPortNames() override;

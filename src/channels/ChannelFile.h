@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <filesystem>
+
 // Channel settings files on disk, shared by the main window and vantorelctl.
 
 // The table as the file's bytes: UTF-8 on Linux and macOS, the ANSI code
@@ -19,14 +21,22 @@ struct ChannelFileLoad {
     bool ok() const { return message.isEmpty(); }
 };
 
-// Reads and parses a file (UTF-8 when valid, Windows-1250 otherwise). A file
+// The largest channel settings file read: 512 rows take some 60 KiB.
+inline constexpr size_t kChannelFileLimit = 4 * 1024 * 1024;
+
+// Reads and parses a regular file of at most kChannelFileLimit bytes (UTF-8
+// when valid, otherwise the code page ChannelFileBytes writes on Windows,
+// Windows-1250 elsewhere). A file
 // that cannot be read gives the system's reason in `message`.
 ChannelFileLoad LoadChannelFile(const QString& path);
 
-// Writes the file through a temporary one that replaces `path` only when
-// everything was written. Empty on success, otherwise the message with the
-// system's reason; a previous file is then left as it was.
+// Writes the file through WriteFileAtomically (util/AtomicFile.h). Empty on
+// success, otherwise "Cannot save the file <name>: <the system's reason>"; a
+// previous file is then left as it was.
 QString SaveChannelFile(const QString& path, const ChannelTable& rows);
+
+// A file name as the operating system's file functions take it.
+std::filesystem::path FileSystemPath(const QString& path);
 
 // The name with ".csv" appended when its file name has no extension.
 QString WithCsvExtension(const QString& path);

@@ -206,6 +206,7 @@ ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& r
 
 ChannelDumpCollector::ChannelDumpCollector(DeviceLink& link, QObject* parent)
     : QObject(parent)
+    , m_link(link)
 {
     m_quiet.setSingleShot(true);
     m_quiet.setTimerType(Qt::PreciseTimer);
@@ -232,7 +233,10 @@ void ChannelDumpCollector::onDump(const QString& payload)
     } else if (dump->number == 0) {
         m_deviceEmpty = true;
     } else if (auto record = RecordFromDump(*dump)) {
-        InsertSorted(m_rows, *record);
+        bool replaced = false;
+        PutDumpRow(m_rows, *record, &replaced);
+        if (replaced)
+            emit rowRepeated(*record);
         emit rowReceived(*record);
     } else {
         problem = QStringLiteral("Channel without note labels left out: ") + payload;
@@ -247,7 +251,12 @@ void ChannelDumpCollector::waitUntilQuiet(int quietMs)
 {
     QEventLoop loop;
     const auto connection = connect(&m_quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
+    // A dump from a port that has gone ends there, incomplete.
+    const auto lost = connect(&m_link.portWatch(), &MidiPortWatch::portDisappeared, &loop, &QEventLoop::quit);
     m_quiet.start(quietMs);
-    loop.exec();
+    if (!m_link.portLost())
+        loop.exec();
+    m_quiet.stop();
     disconnect(connection);
+    disconnect(lost);
 }

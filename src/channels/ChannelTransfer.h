@@ -78,7 +78,8 @@ ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& r
 QString CancelledWriteText(int written, int total);
 
 // Collects the channel dump replies as they arrive, for callers without a
-// channel list (vantorelctl). Rows are kept in table order.
+// channel list (vantorelctl). Rows are kept in table order; a channel number
+// the device sends again replaces its earlier row.
 class ChannelDumpCollector : public QObject {
     Q_OBJECT
 public:
@@ -92,16 +93,20 @@ public:
     const QStringList& problems() const { return m_problems; }
     void clear();
 
-    // Waits until `quietMs` pass without a dump reply.
+    // Waits until `quietMs` pass without a dump reply, or a port of the link
+    // disappears (DeviceLink::portLost(): the rows are then incomplete).
     void waitUntilQuiet(int quietMs);
 
 signals:
     void rowReceived(const ChannelRecord& record);
+    // `record` came again and replaced the earlier row of its channel.
+    void rowRepeated(const ChannelRecord& record);
     void replyLeftOut(const QString& text);
 
 private:
     void onDump(const QString& payload);
 
+    DeviceLink& m_link;
     ChannelTable m_rows;
     int m_replies = 0;
     bool m_deviceEmpty = false;

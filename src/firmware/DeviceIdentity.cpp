@@ -88,9 +88,14 @@ void FirmwareService::ProcessBootloaderInfo()
             emit m_link.bootloaderDateShown(QString::fromStdString(FormatPackedDateTime(m_bootloaderDate)));
             break;
         default:
-            emit m_link.firmwareDateShown(QStringLiteral("%1 -> %2").arg(
-                QString::fromStdString(FormatPackedDateTime(m_deviceFirmwareDate)),
-                FirmwareComparisonText(m_deviceFirmwareDate, fileFirmwareDate())));
+            // A comparison needs a file to compare with, and means nothing
+            // to an interface test.
+            if (m_uploadMode == InterfaceTestMode || (fileFirmwareDate() == 0 && m_deviceFirmwareDate != 0))
+                emit m_link.firmwareDateShown(QString::fromStdString(FormatPackedDateTime(m_deviceFirmwareDate)));
+            else
+                emit m_link.firmwareDateShown(QStringLiteral("%1 -> %2").arg(
+                    QString::fromStdString(FormatPackedDateTime(m_deviceFirmwareDate)),
+                    FirmwareComparisonText(m_deviceFirmwareDate, fileFirmwareDate())));
             break;
         }
         status(QStringLiteral("Idle"));

@@ -30,6 +30,16 @@ FirmwareService::FirmwareService(DeviceLink& link, QObject* parent)
     connect(&m_link, &DeviceLink::firmwarePageEvent, this, &FirmwareService::onFirmwarePageEvent);
     connect(&m_link, &DeviceLink::eventReceived, this, &FirmwareService::onEventReceived);
     connect(&m_link, &DeviceLink::statusText, this, [this](const QString& text) { m_lastStatus = text; });
+    m_verdictGuard.setSingleShot(true);
+    m_verdictGuard.setTimerType(Qt::PreciseTimer);
+    m_verdictGuard.setInterval(kVerdictWaitMs);
+    connect(&m_verdictGuard, &QTimer::timeout, this, [this] {
+        const QString text = QStringLiteral("The device did not confirm the upload.");
+        firmwareStatus(text);
+        status(text);
+        logWithTime();
+        emit upgradeUnconfirmed();
+    });
 }
 
 FirmwareService::~FirmwareService() = default;
@@ -41,7 +51,10 @@ PackedDateTime FirmwareService::fileFirmwareDate() const
 
 void FirmwareService::setUploadMode(int mode)
 {
-    if (mode < ReadVersions || mode > InterfaceTestMode || mode == m_uploadMode)
+    if (mode < ReadVersions || mode > InterfaceTestMode)
+        return;
+    allowNextUpload();
+    if (mode == m_uploadMode)
         return;
     m_uploadMode = mode;
     emit uploadModeChanged(mode);
@@ -72,11 +85,12 @@ void FirmwareService::restartTimer(int ms)
 
 void FirmwareService::waitFor(const std::function<bool()>& done)
 {
-    if (done())
+    // A vanished port ends every wait: its reply will not come.
+    if (done() || m_link.portLost())
         return;
     QEventLoop loop;
     const auto check = [&] {
-        if (done())
+        if (done() || m_link.portLost())
             loop.quit();
     };
     // Flags change inside the input handler, which ends with replyProcessed;
@@ -144,6 +158,7 @@ void FirmwareService::onFirmwarePageEvent(uint32_t code)
         m_link.appendResult(QStringLiteral("Message: Get_next_block"));
         break;
     case kChecksumError:
+        m_verdictGuard.stop();
         firmwareStatus(QStringLiteral(" Cheksum Error!!!"));
         checksumError = true;
         m_link.deviceRestart = false;
@@ -151,6 +166,7 @@ void FirmwareService::onFirmwarePageEvent(uint32_t code)
         emit checksumErrorReported();
         break;
     case kUpgradeReady:
+        m_verdictGuard.stop();
         firmwareStatus(QStringLiteral("        Upgrade ready..."));
         m_link.deviceRestart = false;
         logWithTime();
@@ -175,8 +191,11 @@ void FirmwareService::onFirmwarePageEvent(uint32_t code)
 
 void FirmwareService::takeUploadDecision()
 {
-    const Decision decision = DecideUpload(m_uploadMode, m_deviceFirmwareDate, fileFirmwareDate(),
-                                           m_link.firmwareType(), m_link.deviceType());
+    Decision decision = DecideUpload(m_uploadMode, m_deviceFirmwareDate, fileFirmwareDate(),
+                                     m_link.firmwareType(), m_link.deviceType());
+    // The device restarts after an upload; its next Idle uploads nothing.
+    if (m_uploadSpent && (decision == Decision::Upload || decision == Decision::Refused))
+        decision = Decision::None;
     switch (decision) {
     case Decision::None:
         break;
@@ -198,6 +217,9 @@ void FirmwareService::takeUploadDecision()
 
 void FirmwareService::endUpload(UploadResult result)
 {
+    m_uploadSpent = true;
+    if (result == UploadResult::FinalBlockSent)
+        m_verdictGuard.start();
     emit uploadEnded(result);
 }
 
@@ -209,5 +231,29 @@ void FirmwareService::reportCancelled(const QString& text)
 
 void FirmwareService::endTest(TestResult result)
 {
+    // The bootloader waits for the next test or upload: say so, or the
+    // device looks dead to every later command.
+    firmwareStatus(QString::fromLatin1(kLeftInBootloaderText));
     emit interfaceTestEnded(result);
+}
+
+bool FirmwareService::RestartFromBootloader()
+{
+    DeviceOperation operation(m_link);
+    if (!operation)
+        return false;
+    status(QStringLiteral("Reseting device..."));
+    m_link.replyReceived = false;
+    bool identified = false;
+    const auto connection = connect(&m_link, &DeviceLink::deviceTypeApplied, this, [&identified] { identified = true; });
+    if (m_link.TrySendCommand('D', {})) {
+        restartTimer(kRestartFromBootloaderMs);
+        waitFor([&] { return m_link.replyReceived || identified || m_link.tickCounter > 0; });
+    }
+    disconnect(connection);
+    m_link.StopTimer1();
+    m_link.tickCounter = 0;
+    const bool restarted = m_link.replyReceived || identified;
+    firmwareStatus(restarted ? QStringLiteral("Device restarted.") : QString::fromLatin1(kPowerCycleText));
+    return restarted;
 }

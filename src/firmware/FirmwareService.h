@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <cstdint>
 #include <functional>
@@ -15,6 +16,13 @@
 
 class DeviceLink;
 struct TMyMidiEvent;
+
+// The firmware status after an interface test: the bootloader waits on.
+inline constexpr const char* kLeftInBootloaderText
+    = "The device stays in its bootloader until it is restarted (\"Restart device\") or power-cycled.";
+// When a restart from the bootloader is not answered.
+inline constexpr const char* kPowerCycleText
+    = "The device did not restart: switch its power off and on to leave the bootloader.";
 
 // Where the upload finds the current firmware file.
 struct FirmwareFileSource {
@@ -80,7 +88,15 @@ public:
     PackedDateTime fileFirmwareDate() const;
 
     int uploadMode() const { return m_uploadMode; }
+    // Choosing a mode, even the one already chosen, asks for one upload.
     void setUploadMode(int mode);
+    // One request uploads at most once: after an upload has ended, the
+    // bootloader's next Idle only shows the versions until the user asks
+    // again (a mode chosen, programming mode entered).
+    void allowNextUpload() { m_uploadSpent = false; }
+
+    // How long the device may take to confirm the final block.
+    static constexpr int kVerdictWaitMs = 5000;
 
     // Values the device reported (bootloader information, replies "j" and "k").
     uint32_t deviceId() const { return m_deviceId; }
@@ -116,6 +132,13 @@ public:
     void RunInterfaceTest();
     void CheckInterfaceTestData();
 
+    // "D" to a device left in its bootloader (after an interface test, or
+    // when nothing was uploaded), waiting 1.5 s for its answer or its
+    // identification. True when it restarted; otherwise the firmware status
+    // says it must be power-cycled.
+    bool RestartFromBootloader();
+    static constexpr int kRestartFromBootloaderMs = 1500;
+
     // The reaction to one bootloader message on the firmware page.
     void onFirmwarePageEvent(uint32_t code);
 
@@ -125,6 +148,8 @@ signals:
     void decisionTaken(FirmwareService::Decision decision);
     void uploadEnded(FirmwareService::UploadResult result);
     void upgradeReady();
+    // Neither upgrade ready nor a checksum error came after the final block.
+    void upgradeUnconfirmed();
     void checksumErrorReported();
     void interfaceTestEnded(FirmwareService::TestResult result);
     // A device ID write without a restart report: the device labels, the file
@@ -158,4 +183,6 @@ private:
     std::string m_sentMessageText;
     std::string m_receivedTestText;
     QString m_lastStatus;
+    bool m_uploadSpent = false;
+    QTimer m_verdictGuard;
 };

@@ -161,6 +161,7 @@ void FirmwareService::TransferFirmwareBlocks()
         return blockRequest && !checksumError;
     };
 
+    m_link.appendResult(QStringLiteral("Pętla ..."));
     if (!awaitRequest()) {
         if (checksumError) {
             endUpload(UploadResult::ChecksumError);

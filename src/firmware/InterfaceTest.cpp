@@ -94,7 +94,7 @@ void FirmwareService::RunInterfaceTest()
         QElapsedTimer pause;
         pause.start();
         m_link.PumpingDelay(kPauseMs);
-        m_link.appendResult(QTime(0, 0).addMSecs(int(pause.elapsed())).toString(QStringLiteral("ss:zzz")));
+        emit m_link.testTimeShown(QTime(0, 0).addMSecs(int(pause.elapsed())).toString(QStringLiteral("ss:zzz")));
         if (cancelled(1))
             return;
 

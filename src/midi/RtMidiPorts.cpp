@@ -207,8 +207,10 @@ public:
             m_in.reset();
             return false;
         }
-        // SysEx, timing and sensing are ignored by default; let SysEx through.
-        m_in->ignoreTypes(false, true, true);
+        // Let everything through: RtMidi's timing filter would also drop MTC
+        // quarter frames (0xF1) and 0xF9. The input drops only active
+        // sensing and timing clock itself.
+        m_in->ignoreTypes(false, false, false);
         m_in->setBufferSize(4096, 16);
         m_in->setCallback(&RtMidiPortInput::onMessage, this);
         {

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace {
 
@@ -39,6 +40,26 @@ bool EnsureFolder(const QString& folder, const std::function<void(const QString&
     return false;
 }
 
+// True when `path` can be written: its folder exists (it is created when
+// missing) and takes a new file, and the file itself, when it exists, is
+// writable.
+bool CanWriteFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!ForceDirectoryPath(NativePath(info.absolutePath())))
+        return false;
+    QTemporaryFile probe(QDir(info.absolutePath()).filePath(QStringLiteral("settings-probe-XXXXXX")));
+    return probe.open() && (!info.exists() || info.isWritable());
+}
+
+// The settings file in the user's configuration folder, where settings go
+// when the chosen place cannot take them.
+QString UserConfigFile()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return QDir::toNativeSeparators(QDir(folder).filePath(IniFileName()));
+}
+
 } // namespace
 
 QString FromIniText(const std::string& text)
@@ -59,8 +80,12 @@ SettingsFiles LocateSettingsFiles(const QString& settingsDir, const std::functio
 
     if (!settingsDir.isEmpty()) {
         const QString folder = QDir(settingsDir).absolutePath();
-        EnsureFolder(folder, showMessage);
         files.programIni = QDir::toNativeSeparators(QDir(folder).filePath(IniFileName()));
+        if (!CanWriteFile(files.programIni)) {
+            if (showMessage)
+                showMessage(QString::fromUtf8(kFolderFailure) + QDir::toNativeSeparators(folder));
+            files.programIni = UserConfigFile();
+        }
         files.positionIni = files.programIni;
         return files;
     }
@@ -74,14 +99,19 @@ SettingsFiles LocateSettingsFiles(const QString& settingsDir, const std::functio
     if (!failedFolder.empty() && showMessage)
         showMessage(QString::fromUtf8(kFolderFailure) + FromIniText(failedFolder));
     files.positionIni = FromIniText(positions);
+    // A program folder without write access (an installation under Program
+    // Files) keeps its settings in the user's configuration folder.
+    if (!CanWriteFile(files.programIni))
+        files.programIni = UserConfigFile();
+    if (!failedFolder.empty() || !CanWriteFile(files.positionIni))
+        files.positionIni = UserConfigFile();
 #else
     QString configFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     if (!EnsureFolder(configFolder, showMessage))
         configFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     const QString inConfig = QDir::toNativeSeparators(QDir(configFolder).filePath(IniFileName()));
-    const QFileInfo exeFolder(exeDir);
-    files.programIni = exeFolder.isWritable() ? QDir::toNativeSeparators(QDir(exeDir).filePath(IniFileName()))
-                                              : inConfig;
+    const QString inExeFolder = QDir::toNativeSeparators(QDir(exeDir).filePath(IniFileName()));
+    files.programIni = CanWriteFile(inExeFolder) ? inExeFolder : inConfig;
     files.positionIni = inConfig;
 #endif
     return files;

@@ -26,6 +26,8 @@ struct SettingsFiles {
 //    configuration folder; the window positions in the configuration folder.
 // A settings folder that cannot be created is reported through `showMessage`
 // ("Nie udało się utworzyć katalogu ustawień programu: " and the folder).
+// A file that cannot be written where it belongs goes to the user's
+// configuration folder instead (for `settingsDir` after that message).
 SettingsFiles LocateSettingsFiles(const QString& settingsDir, const std::function<void(const QString&)>& showMessage);
 
 // Texts of the INI files are bytes in the system's 8-bit encoding (UTF-8 on

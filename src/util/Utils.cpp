@@ -35,6 +35,24 @@ char PathSeparator()
 #endif
 }
 
+#ifdef _WIN32
+std::filesystem::path PathFromText(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    const int size = static_cast<int>(text.size());
+    const int wide = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    std::wstring converted(static_cast<size_t>(wide), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), size, converted.data(), wide);
+    return std::filesystem::path(converted);
+}
+#else
+std::filesystem::path PathFromText(const std::string& text)
+{
+    return std::filesystem::path(text);
+}
+#endif
+
 std::string AddTrailingBackslash(const std::string& path)
 {
     if (path.empty() || path.back() == PathSeparator())
@@ -50,13 +68,13 @@ bool ForceDirectoryPath(const std::string& path)
 
     std::error_code ec;
     const std::string withSeparator = AddTrailingBackslash(path);
-    if (fs::is_directory(fs::path(withSeparator), ec))
+    if (fs::is_directory(PathFromText(withSeparator), ec))
         return true;
 
     // Relative paths are taken from the current directory. The root (drive,
     // server name or "/") is never created; every segment below it is
     // created in turn, top first, when it does not exist yet.
-    fs::path target = fs::path(path);
+    fs::path target = PathFromText(path);
     if (target.is_relative()) {
         target = fs::absolute(target, ec);
         if (ec)

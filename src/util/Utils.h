@@ -2,12 +2,18 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 // Path separator of the platform ('\\' on Windows, '/' elsewhere).
 char PathSeparator();
+
+// A path the program holds as text: in the system's ANSI code page on
+// Windows (as the profile functions and QString::toLocal8Bit have it), in
+// the file system's own bytes elsewhere.
+std::filesystem::path PathFromText(const std::string& text);
 
 // Appends one path separator unless the path is empty or already ends in one.
 std::string AddTrailingBackslash(const std::string& path);

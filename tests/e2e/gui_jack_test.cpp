@@ -13,7 +13,12 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "JackFeeder.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <mutex>
 
 namespace {
 
@@ -111,4 +116,35 @@ TEST_F(GuiOverJack, RestartWithoutAnswerReportsAndRestartAnnounces)
     EXPECT_EQ(v.text("lbllngStatMsg"), "Reset device done.");
     // After restarting the device announces its edition.
     EXPECT_TRUE(QTest::qWaitFor([&] { return v.text("lblDevType") == "VANTOREL Eco"; }, 3000));
+}
+
+TEST_F(GuiOverJack, SystemMessagesReachTheInputThroughRtMidi)
+{
+    // A JACK client of the test's own sends system messages to the input.
+    JackFeeder feeder;
+    std::string error;
+    const std::shared_ptr<MidiBackend> backend = CreateRtMidiBackend(MidiApi::Jack, error);
+    ASSERT_TRUE(backend) << error;
+    const std::vector<std::string> names = backend->inputPortNames();
+    const auto port = std::find(names.begin(), names.end(), "feeder:out");
+    ASSERT_NE(port, names.end());
+
+    std::mutex mutex;
+    std::vector<std::vector<uint8_t>> received;
+    const auto input = backend->openInput(int(port - names.begin()), [&](const uint8_t* data, size_t size, uint32_t) {
+        const std::lock_guard<std::mutex> lock(mutex);
+        received.emplace_back(data, data + size);
+    }, error);
+    ASSERT_TRUE(input && input->start(error)) << error;
+    QTest::qWait(200);   // JACK connects the ports in its own time
+
+    const std::vector<std::vector<uint8_t>> sent = {{0xF1, 0x23}, {0xF9}, {0xF2, 0x10, 0x02}, {0x90, 0x3C, 0x64}};
+    for (const auto& message : sent)
+        feeder.send(message);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        const std::lock_guard<std::mutex> lock(mutex);
+        return received.size() >= sent.size();
+    }, 3000));
+    const std::lock_guard<std::mutex> lock(mutex);
+    EXPECT_EQ(received, sent);
 }

@@ -31,11 +31,17 @@ printf '%s\r\n' "$HEADER" \
     '300,Active,0,2,Control Change,G-0/19,A-0/21,Value,200,,' \
     '512,Value,255,1,Note On,C-1/0,C-1/0,Velocity,255,,' > "$WORK/expected.csv"
 
-# An empty device: the header only, and the device's own word for it.
+# An empty device: the device's own word for it, and no file (the header
+# alone is a file the program refuses to open); a file in the way stays.
 ctl emuC channels read "$WORK/empty.csv"
-expect_status 0 "channels read of an empty device"
+expect_status 3 "channels read of an empty device"
 expect_err "No user data in device."
-printf '%s\r\n' "$HEADER" | cmp -s - "$WORK/empty.csv" || fail "empty device: file is not the header alone"
+expect_err "nothing was written"
+[ -e "$WORK/empty.csv" ] && fail "empty device: a file was written"
+cp "$WORK/in.csv" "$WORK/kept.csv"
+ctl emuC channels read "$WORK/kept.csv"
+expect_status 3 "channels read of an empty device over a file"
+cmp -s "$WORK/in.csv" "$WORK/kept.csv" || fail "empty device: the old file changed"
 
 ctl emuC channels write "$WORK/in.csv"
 expect_status 0 "channels write"

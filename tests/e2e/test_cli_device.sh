@@ -16,6 +16,12 @@ ctl emuB identify
 expect_status 0 "identify B"
 expect_out "Device type: VANTOREL Basic"
 
+# An edition this program does not know is named by its letter.
+start_emulator emuQ --type Q
+ctl emuQ identify
+expect_status 0 "identify Q"
+expect_out "Device type: unknown (Q)"
+
 ctl emuP options --note-off on
 expect_status 0 "options --note-off on"
 expect_err "Note Off activity changed."

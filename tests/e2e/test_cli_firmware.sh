@@ -27,10 +27,27 @@ cmp -s "$WORK/basic.bin" "$WORK/emuB.bin" || fail "the image the emulator receiv
 ctl emuB firmware upload "$WORK/basic.bix"
 expect_status 4 "same firmware, --mode newer"
 expect_err "Device has the same FW version."
+# Decided from the date "J" reported: the device never left its firmware.
+grep -q "Programming mode entered." <<< "$ERR" && fail "a pointless upload entered the bootloader"
+ctl emuB identify
+expect_status 0 "identify after nothing was uploaded"
 rm -f "$WORK/emuB.bin"
 ctl emuB firmware upload --mode same-or-older "$WORK/basic.bix"
 expect_status 0 "same firmware, --mode same-or-older"
 cmp -s "$WORK/basic.bin" "$WORK/emuB.bin" || fail "second upload: image differs"
+
+# A device that starts its bootloader again after the upload is flashed once.
+start_emulator emuR --type B --firmware-date "05-01-2019 08:30" --bootloader-after-upgrade
+ctl emuR firmware upload --mode same-or-older "$WORK/basic.bix"
+expect_status 0 "same-or-older, the bootloader reports Idle again"
+sleep 1
+[ "$(grep -c '^recv 9F 24 7F' "$WORK/emuR.log")" = 1 ] || fail "expected exactly one upload handshake"
+
+# The final block's verdict never comes.
+start_emulator emuV --type B --no-upgrade-verdict
+ctl emuV firmware upload "$WORK/basic.bix"
+expect_status 1 "no verdict"
+expect_err "The device did not report the end of the upload."
 
 # An Eco sitting in its bootloader without valid firmware; 4 whole blocks
 # and a final block of filler only.
@@ -64,13 +81,17 @@ ctl emuB iface-test
 expect_status 0 "interface test"
 expect_out "Interface test passed."
 expect_err "Transfer test passed..."
+expect_err "Device restarted."
+# The test did not leave the device in its bootloader.
+ctl emuB identify
+expect_status 0 "identify after the interface test"
 
 start_emulator emuM --type E --echo-missing-byte
 ctl emuM iface-test
 expect_status 4 "echo missing a byte"
 expect_err "Test Failed - length diff out/in: len: 556/554"
 
-# The interface test left emuB in its bootloader; a fresh device takes the ID.
+# A fresh device takes the ID.
 start_emulator emuS --type P
 ctl emuS set-id 4242
 expect_status 0 "set-id"

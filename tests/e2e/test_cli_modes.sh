@@ -8,9 +8,9 @@ start_emulator emuE --type E --skip g:2
 # The emulator's defaults: three modes in use.
 ctl emuB modes read
 expect_status 0 "modes read"
-expect_out "Slot 1: DMX128 NO, MIDI channel 1, note C-1/0"
-expect_out "Slot 2: DMX256 NO/CC, MIDI channel 1, note C-1/0"
-expect_out "Slot 3: User Mode, MIDI channel 1, note C4/60"
+expect_out "Slot 1: 0 DMX128 NO, MIDI channel 1, note C-1/0"
+expect_out "Slot 2: 5 DMX256 NO/CC, MIDI channel 1, note C-1/0"
+expect_out "Slot 3: 8 User Mode, MIDI channel 1, note C4/60"
 expect_out "Modes count: 3"
 [ "$(grep -c '^Slot ' <<< "$OUT")" = 3 ] || fail "modes read: expected three slot lines"
 expect_err "Data ready."
@@ -35,17 +35,17 @@ grep -q "^recv F0 00 31 34 56 49 30 35 30 30 30 30 30 30 " "$WORK/emuB.log" || f
 
 ctl emuB modes read
 expect_status 0 "modes read after write"
-expect_out "Slot 1: DMX128 CC, MIDI channel 3, note C-1/0"
-expect_out "Slot 2: User Mode, MIDI channel 1, note C#4/61"
-expect_out "Slot 3: DMX128 NO, MIDI channel 16, note C-1/0"
-expect_out "Slot 5: DMX512 - 0%, MIDI channel 1, note C-1/0"
+expect_out "Slot 1: 4 DMX128 CC, MIDI channel 3, note C-1/0"
+expect_out "Slot 2: 8 User Mode, MIDI channel 1, note C#4/61"
+expect_out "Slot 3: 0 DMX128 NO, MIDI channel 16, note C-1/0"
+expect_out "Slot 5: 9 DMX512 - 0%, MIDI channel 1, note C-1/0"
 expect_out "Modes count: 5"
 
 ctl emuB modes reset
 expect_status 0 "modes reset"
 expect_err "Reset Basic modes done."
 ctl emuB modes read
-expect_out "Slot 1: DMX128 NO, MIDI channel 1, note C-1/0"
+expect_out "Slot 1: 0 DMX128 NO, MIDI channel 1, note C-1/0"
 expect_out "Modes count: 3"
 
 # The second acknowledgement never comes: slot 3 is not sent.

@@ -79,9 +79,29 @@ ctl victim channels write "$WORK/big.csv"
 expect_status 0 "write after the device came back"
 expect_err "Writing data to device finished succesfully."
 
-# A read whose device disappears before it answers leaves the file as it was.
+# A read whose device disappears in the middle of its dump (the device now
+# holds the 300 rows): no partial table reaches the file.
 printf '%s\r\n' "$HEADER" '001,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,kept,' > "$WORK/kept.csv"
 cp "$WORK/kept.csv" "$WORK/kept.orig"
+ctl_background victim channels read "$WORK/kept.csv"
+for _ in $(seq 1 100); do
+    grep -q "Received channel 040." "$WORK/bg.err" 2>/dev/null && break
+    sleep 0.05
+done
+kill_emulator
+CTL_START=$(date +%s)
+ctl_wait 10
+expect_status 1 "read when the device disappears mid-dump"
+expect_err "The MIDI port victim:"
+expect_err "has disappeared."
+expect_err "nothing was written"
+grep -q "Received channel 040." <<< "$ERR" || fail "the dump had not begun when the device was killed"
+grep -q "Received channel 300." <<< "$ERR" && fail "the dump ended before the device was killed"
+[ "$ELAPSED" -le 3 ] || fail "the read took $ELAPSED s to notice the vanished port"
+cmp -s "$WORK/kept.csv" "$WORK/kept.orig" || fail "a partial table replaced the file"
+gone victim
+
+# A read whose device disappears before it answers leaves the file as it was.
 start_emulator slow --type P --delay 3000
 ctl_background slow channels read "$WORK/kept.csv"
 sleep 0.5

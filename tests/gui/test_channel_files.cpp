@@ -2,6 +2,7 @@
 // window, against the in-process emulator.
 
 #include "channels_rig.h"
+#include "SmallTmpfs.h"
 
 #include "channels/gui/ChannelFileCommands.h"
 #include "protocol/Sysex.h"
@@ -114,6 +115,38 @@ TEST(ChannelFilesSave, FailedSaveKeepsThePreviousFile)
     ASSERT_EQ(rig.errors.size(), 1);
     EXPECT_TRUE(rig.errors.first().startsWith("Cannot save the file " + QDir::toNativeSeparators(rig.chosen) + ": "))
         << rig.errors.first().toStdString();
+}
+
+// "Save channels settings" onto a nearly full disk: the table's file is
+// small enough to sit in any write buffer, so only a checked sync and close
+// can notice. The box names the file and the reason; the old file stays.
+TEST(ChannelFilesSave, FullDiskKeepsThePreviousFileAndSaysWhy)
+{
+    SmallTmpfs disk(40 * 1024);
+    if (!disk.mounted())
+        GTEST_SKIP() << "no privilege to mount a tmpfs";
+    FilesRig rig;
+    ChannelTable rows;
+    for (int n = 1; n <= 259; ++n)
+        rows.push_back(Row(QString::asprintf("%.3d", n).toLatin1().constData()));
+    rig.page->model().replaceAll(std::move(rows));
+    const QString file = QString::fromStdString(disk.file("old.csv"));
+    const QByteArray previous = kHeader + "001,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,old,\r\n";
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(previous);
+    }
+    ASSERT_TRUE(disk.fillLeaving(4096));
+    rig.chosen = file;
+    rig.commands.milngSaveSettingsClick();
+
+    QFile in(file);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    EXPECT_EQ(in.readAll(), previous);
+    ASSERT_EQ(rig.errors.size(), 1);
+    EXPECT_EQ(rig.errors.first(), "Cannot save the file " + file + ": No space left on device");
+    EXPECT_EQ(rig.page->model().size(), 259);
 }
 
 TEST(ChannelFilesOpen, LoadsSortedRowsAndRemembersTheFile)

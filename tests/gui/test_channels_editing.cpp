@@ -132,6 +132,20 @@ TEST(ChannelsEditing, EnablingRulesFollowControlModeAndDataType)
     EXPECT_EQ(p.sedCHVal->value(), 0);
     EXPECT_FALSE(p.sedCHVal->isEnabled());
     EXPECT_TRUE(p.cbxVelVal->isEnabled());
+    // ... and the fixed value follows the data type "Velocity" again.
+    EXPECT_FALSE(p.sedVelVal->isEnabled());
+
+    // The reset after a "Value" row shows Active/Velocity with the same rules.
+    rig.addRows({Row("007", "Value", "12")});
+    rig.list().makeCurrent(0);
+    ASSERT_TRUE(p.LoadRowIntoPanel());
+    ASSERT_FALSE(p.sedVelVal->isEnabled());
+    p.ResetEditPanel();
+    EXPECT_EQ(p.cbxActCtrVal->currentText(), "Active");
+    EXPECT_EQ(p.cbxVelVal->currentText(), "Velocity");
+    EXPECT_TRUE(p.cbxVelVal->isEnabled());
+    EXPECT_FALSE(p.sedVelVal->isEnabled());
+    EXPECT_FALSE(p.sedCHVal->isEnabled());
 }
 
 TEST(ChannelsEditing, RowIntoPanelMatchesTextsExactly)

@@ -34,6 +34,30 @@ TEST(FaultTableIntact, ReadWithoutAnswerGivesTheTableBack)
     EXPECT_GT(ticks, 40);
 }
 
+// The port vanishes after part of the dump arrived: the dump has no count,
+// so the rows shown are not the device's table; the one in hand comes back.
+TEST(FaultTableIntact, PortVanishingMidDumpGivesTheTableBack)
+{
+    ChannelsRig rig;
+    rig.link->setDeviceType('P');
+    for (int n = 1; n <= 150; ++n)
+        rig.addRows({Row(QString::asprintf("%.3d", n).toLatin1().constData())});
+    rig.page->fileCommands->milngSendToDeviceClick();
+    ASSERT_EQ(rig.emulator->device().channels().size(), 150u);
+    rig.model().replaceAll({Row("007", "Value", "99")});
+    const ChannelTable before = rig.model().rows();
+
+    QObject::connect(rig.link.get(), &DeviceLink::channelDumpReceived, [&rig] {
+        if (rig.model().size() == 20)
+            rig.emulator->setUnplugged(true);
+    });
+    rig.page->fileCommands->milngGetFromDeviceClick();
+    ASSERT_TRUE(WaitFor([&] { return rig.link->portLost(); }));
+    EXPECT_EQ(rig.model().rows(), before);
+    EXPECT_EQ(rig.form->lbllngStatMsg->text(), "No data received.");
+    EXPECT_EQ(rig.errors, QStringList{"The MIDI port VANTOREL Emulator has disappeared."});
+}
+
 TEST(FaultTableIntact, WriteStoppedByAMissingAcknowledgementKeepsTheTable)
 {
     EmulatorConfig config;
@@ -66,4 +90,35 @@ TEST(FaultTableIntact, GarbageOnTheInputLeavesTheTableAlone)
         rig.emulator->inject(message);
     Pause(100);
     EXPECT_EQ(rig.model().rows(), before);
+}
+
+TEST(FaultTableIntact, LateReadReplacesTheKeptTableAndRepeatedChannelsReplaceTheirRow)
+{
+    EmulatorConfig config;
+    config.delayMs = 2600;
+    ChannelsRig rig(config);
+    rig.link->setDeviceType('P');
+    ASSERT_TRUE(rig.emulator->device().storeChannel("00030100900000"));
+    ASSERT_TRUE(rig.emulator->device().storeChannel("00070100900000"));
+    rig.addRows({Row("003", "Value", "9"), Row("005")});
+    QStringList log;
+    QObject::connect(rig.link.get(), &DeviceLink::resultLogged, [&](const QString& line) { log << line; });
+
+    rig.page->fileCommands->milngGetFromDeviceClick();
+    // The wait gave up: the user's rows are back.
+    EXPECT_EQ(rig.form->lbllngStatMsg->text(), "No data received.");
+    EXPECT_EQ(rig.numbers(), (QStringList{"003", "005"}));
+
+    // The late dump replaces them all, as the read promised.
+    ASSERT_TRUE(WaitFor([&] { return rig.model().size() == 2 && rig.numbers().last() == "007"; }));
+    Pause(100);
+    EXPECT_EQ(rig.numbers(), (QStringList{"003", "007"}));
+    EXPECT_EQ(rig.model().cellText(0, ColControlMode), "Active");
+
+    // A channel the device sends again replaces its row, and the log says so.
+    rig.emulator->inject(BuildReply('b', "00070100910000"));
+    ASSERT_TRUE(WaitFor([&] { return log.last().contains("received again"); }));
+    EXPECT_EQ(rig.numbers(), (QStringList{"003", "007"}));
+    EXPECT_EQ(rig.model().cellText(1, ColMidiChannel), "2");
+    EXPECT_EQ(rig.page->lblChannelsNbr->text(), "2");
 }

@@ -95,7 +95,7 @@ TEST(FirmwareFilePanel, AFileThatFailsTheCheckLeavesTheLabels)
     const QString foreign = rig.pack("foreign.bix", MakeTestFirmwareImage(200, 'B', "01-01-2021 00:00"),
                                      FirmwarePassword{1, 2, 3, 4});
     rig.load(foreign);
-    EXPECT_EQ(rig.errors, QStringList{"Invalid data"});
+    EXPECT_EQ(rig.errors, QStringList{"Invalid data in the file \"" + QDir::toNativeSeparators(foreign) + "\"."});
     EXPECT_EQ(rig.panel->currentPath(), foreign);   // the choice is taken even so
     EXPECT_EQ(rig.shown() + rig.form->lblCurFileDate->text(), before);
 
@@ -153,11 +153,30 @@ TEST(FirmwareFilePanel, RestoringTheLastFile)
     EXPECT_EQ(other.panel->currentPath(), gone);
     EXPECT_TRUE(other.starts.isEmpty() && other.errors.isEmpty());
 
-    // A damaged one: the error is shown and start-up goes on.
+    // A damaged one: the error names it and start-up goes on. At the next
+    // start (its time kept as the file's date) it is not reported again,
+    // until the file changes.
     Rig third;
-    third.panel->restoreLastFile(third.pack("damaged.bix", MakeTestFirmwareImage(500, 'E', ""), FirmwarePassword{}));
-    EXPECT_EQ(third.errors, QStringList{"Invalid data"});
+    const QString damaged = third.pack("damaged.bix", MakeTestFirmwareImage(500, 'E', ""), FirmwarePassword{});
+    third.panel->restoreLastFile(damaged);
+    EXPECT_EQ(third.errors, QStringList{"Invalid data in the file \"" + QDir::toNativeSeparators(damaged) + "\"."});
     EXPECT_EQ(third.form->lblCurFile->text(), "-");
+    const QString kept = third.form->lblCurFileDate->text();
+
+    Rig fourth;
+    fourth.form->lblCurFileDate->setText(kept);
+    fourth.panel->restoreLastFile(damaged);
+    EXPECT_TRUE(fourth.errors.isEmpty());
+    EXPECT_EQ(fourth.form->lblCurFile->text(), "-");
+
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+    file.close();
+    Rig fifth;
+    fifth.form->lblCurFileDate->setText(kept);
+    fifth.panel->restoreLastFile(damaged);
+    EXPECT_EQ(fifth.errors.size(), 1);
 }
 
 } // namespace

@@ -7,12 +7,15 @@
 #include "firmware/FirmwareService.h"
 #include "firmware/gui/FirmwareFilePanel.h"
 #include "firmware/gui/FirmwareServicePanel.h"
+#include "util/gui/TuserDbgForm.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -81,11 +84,42 @@ TEST(FirmwareServicePanel, UploadFromTheLoadedFile)
 TEST(FirmwareServicePanel, InterfaceTestCountsPasses)
 {
     Rig rig('E');
+    TuserDbgForm debug(*rig.link);
     rig.selectMode(3);
     rig.form->btnlngEnterProgrammingMode->click();
     ASSERT_TRUE(WaitFor([&] { return rig.form->lbllngPasses->text() == "1"; }, 8000));
     rig.selectMode(0);
     EXPECT_EQ(rig.form->lbllngStatMsg->text(), "Transfer test passed...");
+    // The measured pause of about a second goes to its label, not to the log.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^0[01]:\\d{3}$")).match(debug.Label3->text()).hasMatch())
+        << debug.Label3->text().toStdString();
+    for (int i = 0; i < debug.lbxResult->count(); ++i)
+        EXPECT_NE(debug.lbxResult->item(i)->text(), debug.Label3->text());
+}
+
+TEST(FirmwareServicePanel, DebugWindowLogsTheBlockLoopAndClearsEventsOnAnyDoubleClick)
+{
+    Rig rig('B');
+    TuserDbgForm debug(*rig.link);
+    debug.show();
+    rig.load(MakeTestFirmwareImage(300, 'B', "05-01-2019 08:30"));
+    rig.selectMode(1);
+    rig.form->btnlngEnterProgrammingMode->click();
+    ASSERT_TRUE(WaitFor([&] { return rig.emulator->device().upgrades() == 1; }, 8000));
+    QStringList log;
+    for (int i = 0; i < debug.lbxResult->count(); ++i)
+        log << debug.lbxResult->item(i)->text();
+    const int loop = int(log.indexOf("Pętla ..."));
+    ASSERT_GE(loop, 0) << log.join(" | ").toStdString();
+    EXPECT_LT(loop, log.lastIndexOf("Message: Get_next_block"));
+    EXPECT_EQ(log.count("Pętla ..."), 1);
+
+    // Below the last line is still the list.
+    debug.lbxEvents->clear();
+    debug.lbxEvents->addItem(QStringLiteral("one event"));
+    QWidget* viewport = debug.lbxEvents->viewport();
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(viewport->width() / 2, viewport->height() - 3));
+    EXPECT_EQ(debug.lbxEvents->count(), 0);
 }
 
 TEST(FirmwareServicePanel, SetDeviceIdWithoutRestartClearsTheDeviceLabels)
@@ -105,4 +139,22 @@ TEST(FirmwareServicePanel, SetDeviceIdWithoutRestartClearsTheDeviceLabels)
                            rig.form->lblFWType->text(), rig.form->lblFWDate->text()}),
               (QStringList{"", "", "0", "Basic", "2019-05-01 08:30"}));
     EXPECT_TRUE(rig.form->btnResetDev->isEnabled());
+}
+
+TEST(FirmwareServicePanel, DeviceIdBoxTakesTheWholeThirtyTwoBitRange)
+{
+    Rig rig('B');
+    auto* box = rig.find<QAbstractSpinBox>("sedDevNbr");
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, QStringLiteral("4294967295"));
+    box->interpretText();
+    EXPECT_EQ(box->text(), "4294967295");
+    QTest::keyClick(box, Qt::Key_Up);
+    EXPECT_EQ(box->text(), "4294967295");   // the top of the range
+
+    rig.form->btnSetDevNbr->click();
+    EXPECT_EQ(rig.emulator->device().config().deviceId, 4294967295u);
+    EXPECT_TRUE(rig.boxes.isEmpty());
+    EXPECT_TRUE(rig.errors.isEmpty());
 }

@@ -227,6 +227,26 @@ TEST(MainWindow, SwitchingToAdditionalSettingsReadsOptions)
     EXPECT_EQ(rig.text("lblDevID"), "000001");
 }
 
+TEST(MainWindow, AdditionalSettingsOpenedDuringAWaitAreReadAfterIt)
+{
+    EmulatorConfig config = device('P');
+    config.noteOff = true;
+    config.zeroValueOffset = 7;
+    config.delayMs = 500;
+    Rig rig(config);
+    rig.form->show();
+    auto* pages = rig.find<QTabWidget>("pgcMain");
+    QTimer::singleShot(100, [&] { pages->setCurrentIndex(TDmxUserMainForm::PageSpecials); });
+    rig.click("btnResetDev");
+    EXPECT_EQ(rig.commandLetters(), "D");
+
+    ASSERT_TRUE(WaitFor([&] { return rig.find<QSpinBox>("sedZeroValueOffset")->value() == 7; }));
+    EXPECT_TRUE(rig.find<QCheckBox>("cblngNoteOffActions")->isChecked());
+    // The restarted Pro has identified itself meanwhile: "J" follows.
+    ASSERT_TRUE(WaitFor([&] { return rig.commandLetters() == "DMJ"; }));
+    EXPECT_EQ(rig.text("lbllngStatMsg"), "Data ready.");
+}
+
 TEST(MainWindow, DeviceButtonsSendTheirCommands)
 {
     EmulatorConfig config = device('E');

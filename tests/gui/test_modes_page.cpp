@@ -203,3 +203,35 @@ TEST(ModesPage, ReadWithoutAnswerReportsNoData)
     EXPECT_EQ(rig.shownSlots(), QList<int>{1});
     EXPECT_EQ(rig.text("stbConnPanel0"), "No connection with device");
 }
+
+TEST(ModesPage, UnusedFieldsOutOfRangeAreIgnoredAndABadReplyWaitsForTheReadToEnd)
+{
+    Rig rig;
+    EmulatedDevice::Modes modes = EmulatedDevice::DefaultModes();
+    modes[0] = {1, 8, 0, 60};      // User Mode: channel 0 is not used
+    modes[1] = {2, 4, 3, 200};     // DMX128 CC: note 200 is not used
+    modes[2] = {3, 1, 99, 255};    // DMX256 NO uses neither
+    rig.emulator->device().setModes(modes, 3);
+    rig.click("btnReadModesFromDevice");
+    ASSERT_TRUE(WaitFor([&] { return rig.count()->value() == 3; }));
+    EXPECT_EQ(rig.shownSlots(), (QList<int>{1, 2, 3}));
+    EXPECT_EQ(rig.page().PackModeRecord(1), (std::vector<uint8_t>{1, 8, 1, 60}));
+    EXPECT_EQ(rig.page().PackModeRecord(2), (std::vector<uint8_t>{2, 4, 3, 0}));
+    EXPECT_EQ(rig.page().PackModeRecord(3), (std::vector<uint8_t>{3, 1, 1, 0}));
+    EXPECT_TRUE(rig.boxes.isEmpty());
+
+    // A used field out of range: the box comes once the read's wait is over,
+    // and the read still counts as answered.
+    modes[0] = {1, 4, 17, 0};
+    rig.emulator->device().setModes(modes, 1);
+    QList<bool> busyAtBox;
+    rig.form->showMessage = [&](const QString& text) {
+        busyAtBox << rig.link->busy();
+        rig.boxes << text;
+    };
+    rig.click("btnReadModesFromDevice");
+    ASSERT_TRUE(WaitFor([&] { return !rig.boxes.isEmpty(); }));
+    EXPECT_EQ(busyAtBox, QList<bool>{false});
+    EXPECT_EQ(rig.status(), "Data ready.");
+    EXPECT_TRUE(rig.boxes.first().contains("MIDI channel 17")) << rig.boxes.first().toStdString();
+}

@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -206,15 +207,15 @@ TEST(Settings, CalculatorWindowGetsItsPositionOnlyAndIsSavedWithTheMainWindow)
     EXPECT_EQ(positions.ReadInteger("FormsSizes", "CalcForm.Width", -1), 250);
 }
 
-TEST(Settings, FailedWriteIsShownAndTheWindowStaysOpen)
+TEST(Settings, FailedWriteIsShownOnceAndTheWindowCloses)
 {
     QTemporaryDir dir;
     Rig rig(dir);
     rig.form->show();
     // A folder where the program INI file should be cannot be replaced.
     ASSERT_TRUE(QDir().mkpath(rig.files.programIni + QStringLiteral("/x")));
-    EXPECT_FALSE(rig.form->close());
-    EXPECT_TRUE(rig.form->isVisible());
+    EXPECT_TRUE(rig.form->close());
+    EXPECT_FALSE(rig.form->isVisible());
     EXPECT_EQ(rig.errors, QStringList{"Unable to write to " + QDir::toNativeSeparators(rig.files.programIni)});
     EXPECT_TRUE(QFileInfo(rig.files.programIni).isDir());
     // The window positions were written before.
@@ -251,12 +252,29 @@ TEST(Settings, SettingsDirHoldsBothFilesNamedAfterTheProgram)
     EXPECT_EQ(files.programIni, expected);
     EXPECT_EQ(files.positionIni, expected);
 
-    // A folder that cannot be created is reported in the program's words.
+    // A folder that cannot be created is reported in the program's words, and
+    // the settings go to the user's configuration folder instead.
+    QStandardPaths::setTestModeEnabled(true);
+    const QString userFile = QDir::toNativeSeparators(
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(QFileInfo(expected).fileName()));
     const QString blocked = dir.filePath(QStringLiteral("file"));
     WriteText(blocked, "x");
-    LocateSettingsFiles(blocked + QStringLiteral("/sub"), report);
+    const SettingsFiles fallback = LocateSettingsFiles(blocked + QStringLiteral("/sub"), report);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.first().startsWith("Nie udało się utworzyć katalogu ustawień programu: "));
+    EXPECT_EQ(fallback.programIni, userFile);
+    EXPECT_EQ(fallback.positionIni, userFile);
+
+    // So does a folder that exists but takes no files.
+    const QString readOnly = dir.filePath(QStringLiteral("read-only"));
+    ASSERT_TRUE(QDir().mkpath(readOnly));
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (!QFileInfo(readOnly).isWritable()) {   // root writes anywhere
+        EXPECT_EQ(LocateSettingsFiles(readOnly, report).programIni, userFile);
+        EXPECT_EQ(messages.size(), 2);
+    }
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QStandardPaths::setTestModeEnabled(false);
 }
 
 TEST(PortNames, OnlyWholeNamesMatchAndForeignLettersStay)

@@ -8,8 +8,10 @@
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "protocol/Sysex.h"
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -219,4 +221,24 @@ TEST(DeviceLink, SendingWithoutOutputPortReportsTheError)
     link.OpenPorts();
     EXPECT_EQ(RestartDevice(link), OpResult::Failed);
     EXPECT_EQ(errors.count(), 1);
+}
+
+TEST(DeviceLink, QuittingDuringAWaitIsNoAnswer)
+{
+    Rig rig([](EmulatorConfig& c) { c.delayMs = 1000; });
+    QSignalSpy options(rig.link.get(), &DeviceLink::deviceOptionsRead);
+    // The close box ends the program while the device is still to answer.
+    QTimer::singleShot(100, [] { QCoreApplication::exit(0); });
+    EXPECT_EQ(ReadDeviceOptions(*rig.link), OpResult::NoAnswer);
+    EXPECT_FALSE(rig.link->Timer1().isActive());
+    EXPECT_TRUE(rig.linkBoxes.isEmpty());
+    // A wait for a short message ends as a timeout too, with nothing queued.
+    rig.link->clearShortMessageQueue();
+    EXPECT_EQ(rig.link->WaitForShortMessage(0x9F017F), -2);
+
+    // Let the next tests run their loops again.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    EXPECT_EQ(options.count(), 0);
+    EXPECT_TRUE(WaitFor([&] { return options.count() == 1; }));
 }

@@ -179,3 +179,31 @@ TEST(FaultScenario, LateAcknowledgementsDoNotAcknowledgeLaterRows)
     EXPECT_EQ(rig.emulator->device().channels().size(), 1u);
     EXPECT_EQ(rig.status.last(), "Writing data to device failed.");
 }
+
+// Identification messages of another edition among garbage during a write to
+// a Basic that stops answering: the report is the Basic's, the type known when
+// the write began; with no type known, the neutral red bar.
+TEST(FaultScenario, NoResponseReportFollowsTheTypeKnownWhenTheOperationBegan)
+{
+    for (const char known : {'B', 'X'}) {
+        Rig rig([](EmulatorConfig& c) { c.skipNth['c'] = 3; });
+        rig.link->setDeviceType(known);
+        QTimer noise;
+        QObject::connect(&noise, &QTimer::timeout, [&] {
+            rig.emulator->inject({0x80, 0x00, 0x00});   // "I am a Pro"
+            rig.emulator->inject({0xF0, 0x01, 0x02, 0xF7});
+        });
+        noise.start(5);
+        const ChannelWriteReport report = WriteChannelsToDevice(*rig.link, Rows(5));
+        noise.stop();
+        EXPECT_EQ(report.result, ChannelWriteResult::NoAnswer);
+        EXPECT_EQ(report.acknowledged, 2);
+        if (known == 'B') {
+            EXPECT_EQ(rig.linkBoxes, QStringList{NoResponseText('B')});
+            EXPECT_EQ(rig.redBar, 0);
+        } else {
+            EXPECT_EQ(rig.linkBoxes, QStringList());
+            EXPECT_EQ(rig.redBar, 1);
+        }
+    }
+}

@@ -321,6 +321,50 @@ TEST(Upload, SilentBootloaderFailsTheFirstHandshake)
     EXPECT_EQ(rig.status.last(), "No response from device, HS 1");
 }
 
+TEST(Upload, OneRequestUploadsOnceEvenWhenTheBootloaderReportsIdleAgain)
+{
+    // The device's date equals the file's, and after the upload it starts its
+    // bootloader again instead of the firmware.
+    Rig rig('E', [](EmulatorConfig& c) { c.bootloaderAfterUpgrade = true; });
+    rig.useFile(Image(300, 'E', "04-24-2018 10:24"));
+    rig.service->setUploadMode(FirmwareService::UploadIfSameOrOlder);
+    QSignalSpy decisions(rig.service.get(), &FirmwareService::decisionTaken);
+    EXPECT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
+    ASSERT_TRUE(WaitFor([&] { return decisions.count() >= 2; }, 8000));
+    QTest::qWait(300);
+    EXPECT_EQ(rig.emulator->device().upgrades(), 1);
+    EXPECT_EQ(decisions.count(), 2);
+    EXPECT_EQ(decisions.at(1).at(0).value<Decision>(), Decision::None);
+    EXPECT_EQ(rig.fwStatus.last(), "Idle");
+
+    // Asking again uploads once more.
+    rig.service->setUploadMode(FirmwareService::UploadIfSameOrOlder);
+    EXPECT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
+    ASSERT_TRUE(WaitFor([&] { return rig.emulator->device().upgrades() == 2 && decisions.count() >= 4; }, 8000));
+    EXPECT_EQ(decisions.at(3).at(0).value<Decision>(), Decision::None);
+}
+
+TEST(Upload, FinalBlockWithoutVerdictIsReportedAfterFiveSeconds)
+{
+    Rig rig('B', [](EmulatorConfig& c) { c.noUpgradeVerdict = true; });
+    QSignalSpy unconfirmed(rig.service.get(), &FirmwareService::upgradeUnconfirmed);
+    QElapsedTimer clock;
+    EXPECT_EQ(rig.upload(Image(300, 'B')), UploadResult::FinalBlockSent);
+    clock.start();
+    EXPECT_EQ(rig.fwStatus.last(), "Transfering data block #002");
+    ASSERT_TRUE(WaitFor([&] { return unconfirmed.count() > 0; }, 8000));
+    EXPECT_GE(clock.elapsed(), 4500);
+    EXPECT_EQ(rig.fwStatus.last(), "The device did not confirm the upload.");
+    EXPECT_EQ(rig.status.last(), "The device did not confirm the upload.");
+
+    // A verdict in time stops the guard.
+    Rig confirmed('B');
+    QSignalSpy none(confirmed.service.get(), &FirmwareService::upgradeUnconfirmed);
+    EXPECT_EQ(confirmed.upload(Image(300, 'B')), UploadResult::FinalBlockSent);
+    QTest::qWait(5500);
+    EXPECT_EQ(none.count(), 0);
+}
+
 // --------------------------------------------------------- interface test
 
 TEST(InterfaceTest, CorrectEchoPassesEveryTime)
@@ -349,6 +393,33 @@ TEST(InterfaceTest, EchoMissingOrChangingAByteFails)
                                                 : "Test Failed - length diff out/in: len: 556/556 "));
         EXPECT_EQ(rig.service->passes(), 0);
     }
+}
+
+// After a test the bootloader waits on: the firmware status says so, the
+// device's firmware date carries no comparison (there is no file to compare
+// with), and "D" brings the running firmware back, which answers "K".
+TEST(InterfaceTest, DeviceLeftInItsBootloaderIsSaidAndRestarted)
+{
+    Rig rig('B');
+    QStringList dates;
+    QObject::connect(rig.link.get(), &DeviceLink::firmwareDateShown, [&dates](const QString& t) { dates << t; });
+    const auto results = rig.runTests(1);
+    ASSERT_FALSE(results.empty());
+    EXPECT_TRUE(rig.fwStatus.contains(kLeftInBootloaderText));
+    ASSERT_FALSE(dates.isEmpty());
+    EXPECT_EQ(dates.first(), QString::fromStdString(FormatPackedDateTime(kDeviceDate)));
+
+    EXPECT_TRUE(rig.service->RestartFromBootloader());
+    EXPECT_EQ(rig.fwStatus.last(), "Device restarted.");
+    EXPECT_FALSE(rig.emulator->device().inBootloader());
+    rig.link->setFirmwarePageShown(false);
+    EXPECT_EQ(ReadDeviceInformation(*rig.link), OpResult::Done);
+
+    // A device that does not answer "D" must be power-cycled, and is told so.
+    Rig silent('E', [](EmulatorConfig& c) { c.neverAnswer = true; });
+    EXPECT_FALSE(silent.service->RestartFromBootloader());
+    EXPECT_EQ(silent.fwStatus.last(), kPowerCycleText);
+    EXPECT_TRUE(silent.linkBoxes.isEmpty());
 }
 
 TEST(InterfaceTest, EchoEndWithoutATestIsNoPass)

@@ -132,7 +132,7 @@ TEST(IniFile, MissingFileIsEmptyAndFailedSaveKeepsTheOldFile)
         ini.Save(missingFolder);
         FAIL() << "saved into a missing folder";
     } catch (const IniWriteError& e) {
-        EXPECT_EQ(std::string(e.what()), "Unable to write to " + missingFolder);
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + missingFolder + ": No such file or directory");
     }
     // A directory in the file's place cannot be replaced; the folder keeps no temporary file.
     fs::create_directories(dir / "taken.INI" / "x");

@@ -54,3 +54,15 @@ TEST(ModeRecord, ReplyPayloadIsUpperCaseHexAndRoundTrips)
     for (const char* bad : {"0304023c", "0304023", "0304023C00", "03G4023C", "0610013C"})
         EXPECT_FALSE(DecodeModeReplyPayload(bad)) << bad;
 }
+
+TEST(ModeRecord, ReplyValuesAreCheckedOnlyWhereTheModeTypeUsesThem)
+{
+    // User Mode uses the note, DMX128 NO the channel, DMX256 NO neither.
+    EXPECT_EQ(ModeRecordFromReply({1, 8, 0, 60}), (ModeRecord{1, 8, 1, 60}));
+    EXPECT_EQ(ModeRecordFromReply({2, 0, 16, 255}), (ModeRecord{2, 0, 16, 0}));
+    EXPECT_EQ(ModeRecordFromReply({3, 1, 200, 200}), (ModeRecord{3, 1, 1, 0}));
+    // A used field out of range, a slot or a mode type out of range.
+    for (const std::array<uint8_t, 4>& bad : {std::array<uint8_t, 4>{1, 8, 1, 128}, {1, 0, 17, 0}, {1, 4, 0, 0},
+                                             {0, 1, 1, 0}, {6, 1, 1, 0}, {1, 16, 1, 0}})
+        EXPECT_FALSE(ModeRecordFromReply(bad)) << ::testing::PrintToString(bad);
+}

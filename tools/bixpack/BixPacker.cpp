@@ -1,9 +1,9 @@
 #include "BixPacker.h"
 
 #include "firmware/domain/Aes256.h"
+#include "firmware/domain/CryptoPrimitives.h"
 #include "firmware/domain/FirmwareCipher.h"
 
-#include <openssl/rand.h>
 
 #include <algorithm>
 #include <stdexcept>
@@ -75,8 +75,7 @@ std::string PackFirmwareImage(const FirmwareImage& image, const FirmwareSalt& sa
 FirmwareSalt RandomFirmwareSalt()
 {
     FirmwareSalt salt;
-    if (RAND_bytes(salt.data(), static_cast<int>(salt.size())) != 1)
-        throw std::runtime_error("no random source for the salt");
+    FillRandomBytes(salt.data(), salt.size());
     return salt;
 }
 

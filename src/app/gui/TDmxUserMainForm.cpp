@@ -26,12 +26,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QDoubleSpinBox>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <climits>
+#include <cstdint>
 #include <exception>
 
 namespace {
@@ -406,8 +408,10 @@ QWidget* TDmxUserMainForm::buildFirmwarePage()
     auto* service = new QHBoxLayout(pnlService);
     service->setContentsMargins(8, 4, 8, 4);
     btnSetDevNbr = button("btnSetDevNbr", QStringLiteral("Set Device ID"), pnlService);
-    sedDevNbr = named(new QSpinBox(pnlService), "sedDevNbr");
-    sedDevNbr->setRange(0, INT_MAX);
+    // Device IDs are 32-bit unsigned; a double holds every one of them exactly.
+    sedDevNbr = named(new QDoubleSpinBox(pnlService), "sedDevNbr");
+    sedDevNbr->setDecimals(0);
+    sedDevNbr->setRange(0, double(UINT32_MAX));
     sedDevNbr->setMinimumWidth(90);
     btnResetDev = button("btnResetDev", QStringLiteral("Restart device"), pnlService);
     btnSendCommonMsg = button("btnSendCommonMsg", QStringLiteral("Send Common Msg ->>"), pnlService);
@@ -537,14 +541,12 @@ void TDmxUserMainForm::showEvent(QShowEvent* event)
 
 void TDmxUserMainForm::closeEvent(QCloseEvent* event)
 {
-    // A settings file that cannot be written keeps the window open ("Exit"
-    // still ends the program).
+    // A settings file that cannot be written is reported once; the program
+    // ends all the same (a window that cannot be closed would trap the user).
     try {
         SaveIniSettings();
     } catch (const std::exception& e) {
-        event->ignore();
         showError(QString::fromStdString(e.what()));
-        return;
     }
     event->accept();
     // Closing the main window ends the program, whatever other window is open.
@@ -659,6 +661,23 @@ void TDmxUserMainForm::pgcMainChange(int index)
 
     if (m_link.MidiInput_1().DeviceCount() <= 0)
         return;
+    readPageFromDevice(index);
+}
+
+void TDmxUserMainForm::readPageFromDevice(int index)
+{
+    if (m_link.busy()) {
+        if (!m_pageReadPending) {
+            m_pageReadPending = true;
+            connect(&m_link, &DeviceLink::busyChanged, this, [this] {
+                m_pageReadPending = false;
+                // The page shown by then is read, after the ending operation has returned.
+                QMetaObject::invokeMethod(this, [this] { readPageFromDevice(pgcMain->currentIndex()); },
+                                          Qt::QueuedConnection);
+            }, Qt::SingleShotConnection);
+        }
+        return;
+    }
     if (index == PageBasicMode) {
         ReadDeviceInformation(m_link);
     } else if (index == PageSpecials) {

@@ -21,6 +21,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QDoubleSpinBox;
 class QSpinBox;
 class QTabWidget;
 class ModesPage;
@@ -104,6 +105,9 @@ public:
     void milngExitClick();
     void milngLanguageClick();
     void pgcMainChange(int index);
+    // What the page asks the device when shown; while another operation
+    // waits, the request follows that operation.
+    void readPageFromDevice(int index);
     // Selects a page from code: pgcMainChange does not run.
     void selectPage(int index);
 
@@ -148,6 +152,7 @@ private:
     QString m_startupError;
     bool m_firstShowDone = false;
     bool m_pageChangeFromCode = false;
+    bool m_pageReadPending = false;
     bool m_busy = false;
     bool m_channelMenusEnabled = true;
 
@@ -223,7 +228,7 @@ public:
 
     QFrame* pnlService = nullptr;
     QPushButton* btnSetDevNbr = nullptr;
-    QSpinBox* sedDevNbr = nullptr;
+    QDoubleSpinBox* sedDevNbr = nullptr;
     QPushButton* btnResetDev = nullptr;
     QPushButton* btnSendCommonMsg = nullptr;
     QComboBox* cbxCommonMsg = nullptr;

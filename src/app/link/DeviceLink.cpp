@@ -68,6 +68,7 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     , m_input(std::make_unique<TMidiInput_>(ports))
     , m_output(std::make_unique<TMidiOutput_>(ports))
     , m_ports(ports)
+    , m_portWatch(std::make_unique<MidiPortWatch>(ports))
 {
     m_inputNames = toQStringList(ports.inputPortNames());
     m_outputNames = toQStringList(ports.outputPortNames());
@@ -79,13 +80,14 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     m_input->SetSysexBufferCount(kSysexBufferCount);
     connect(m_input.get(), &TMidiInput_::MidiInput, this, &DeviceLink::MidiInput_1MidiInput);
     connect(m_input.get(), &TMidiInput_::Overflow, this, &DeviceLink::onInputOverflow);
+    connect(m_portWatch.get(), &MidiPortWatch::portDisappeared, this, &DeviceLink::onPortDisappeared);
     // Device timeouts are counted in ticks of this timer: a coarse timer may
     // fire up to 5% early and cut a wait for the device short.
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &DeviceLink::onTimer1);
     m_timer.setInterval(kInitialTimerInterval);
     m_timer.start();
-    connect(&m_portWatch, &QTimer::timeout, this, &DeviceLink::RefreshPorts);
+    connect(&m_portListPoll, &QTimer::timeout, this, &DeviceLink::RefreshPorts);
 }
 
 DeviceLink::~DeviceLink()
@@ -111,23 +113,35 @@ bool DeviceLink::RefreshPorts()
         return false;
     const QStringList inputs = toQStringList(m_ports.inputPortNames());
     const QStringList outputs = toQStringList(m_ports.outputPortNames());
-    if (inputs == m_inputNames && outputs == m_outputNames)
-        return false;
-    m_inputNames = inputs;
-    m_outputNames = outputs;
-    followChosenPort(true);
-    followChosenPort(false);
-    emit portListsChanged(m_inputNames, m_outputNames);
-    return true;
+    const bool changed = inputs != m_inputNames || outputs != m_outputNames;
+    if (changed) {
+        m_inputNames = inputs;
+        m_outputNames = outputs;
+        followChosenPort(true);
+        followChosenPort(false);
+    }
+    // A port that vanished and came back under its name between two looks:
+    // its connection is gone, so it is opened again.
+    if (portLost() && m_portWatch->missingPort().empty() && !m_inputMissing && !m_outputMissing) {
+        try {
+            ReopenPorts();
+            emit statusText(QStringLiteral("The MIDI ports are back."));
+        } catch (const std::exception& e) {
+            emit errorRaised(QString::fromStdString(e.what()));
+        }
+    }
+    if (changed)
+        emit portListsChanged(m_inputNames, m_outputNames);
+    return changed;
 }
 
 void DeviceLink::watchPorts(int intervalMs)
 {
     if (intervalMs <= 0) {
-        m_portWatch.stop();
+        m_portListPoll.stop();
         return;
     }
-    m_portWatch.start(intervalMs);
+    m_portListPoll.start(intervalMs);
 }
 
 // After the lists changed: closes a chosen port that has gone, opens one that
@@ -168,6 +182,7 @@ void DeviceLink::followChosenPort(bool input)
             m_output->SetProductName(chosen.toStdString());
             m_output->OpenPort();
         }
+        watchOpenPorts();
         if (wasMissing) {
             emit chosenPortMissing(input, false, chosen);
             emit statusText(QStringLiteral("The MIDI %1 port \"%2\" is back.").arg(kind, chosen));
@@ -192,11 +207,21 @@ void DeviceLink::OpenPorts()
         m_output->SetProductName(m_selectedOutput.toStdString());
         m_output->OpenPort();
     }
+    watchOpenPorts();
+}
+
+void DeviceLink::watchOpenPorts()
+{
+    m_portWatch->watch(m_input->isOpen() ? m_input->ProductName() : std::string(),
+                       m_output->isOpen() ? m_output->ProductName() : std::string());
+    m_portWatch->start();
 }
 
 void DeviceLink::ClosePorts()
 {
     emit statusBarReset();
+    m_portWatch->stop();
+    m_portWatch->watch({}, {});
     try {
         m_input->ClosePort();
     } catch (const std::exception&) {
@@ -223,13 +248,6 @@ void DeviceLink::SendCommand(char letter, const std::vector<uint8_t>& payload)
 
 bool DeviceLink::TrySendCommand(char letter, const std::vector<uint8_t>& payload)
 {
-    // A chosen port that has gone is reported at once instead of by a timeout.
-    if (m_outputMissing || m_inputMissing) {
-        emit errorRaised(QStringLiteral("The MIDI %1 port \"%2\" is gone: nothing was sent.")
-                             .arg(m_outputMissing ? QStringLiteral("output") : QStringLiteral("input"),
-                                  m_outputMissing ? m_selectedOutput : m_selectedInput));
-        return false;
-    }
     try {
         SendCommand(letter, payload);
         return true;
@@ -271,18 +289,33 @@ void DeviceLink::StopTimer1()
     m_timer.stop();
 }
 
-void DeviceLink::waitUntil(const std::function<bool()>& done)
+QString DeviceLink::portLostText() const
+{
+    return portLost() ? PortDisappearedText(m_portWatch->lostPort()) : QString();
+}
+
+void DeviceLink::onPortDisappeared(const QString& name)
+{
+    emit errorRaised(PortDisappearedText(name));
+    emit replyProcessed();
+}
+
+bool DeviceLink::waitUntil(const std::function<bool()>& done)
 {
     if (done())
-        return;
+        return true;
+    if (portLost())
+        return false;
     QEventLoop loop;
     const auto check = [&] {
-        if (done())
+        if (done() || portLost())
             loop.quit();
     };
     const auto connection = connect(this, &DeviceLink::replyProcessed, &loop, check);
     loop.exec();
     disconnect(connection);
+    // The program quitting or a vanished port ends every loop, done or not.
+    return done();
 }
 
 bool DeviceLink::AwaitReply(Flag flag, int intervalMs, bool cancellable)
@@ -302,7 +335,12 @@ bool DeviceLink::AwaitReply(Flag flag, int intervalMs, bool cancellable)
         seconds.start(kLongWaitProgressMs);
         reportProgress(0, intervalMs / 1000, QStringLiteral("s"));
     }
-    waitUntil([&] { return received || tickCounter > 0 || (cancellable && m_cancelRequested); });
+    if (!waitUntil([&] { return received || tickCounter > 0 || (cancellable && m_cancelRequested); })) {
+        // Ended by a vanished port (reported already) or by the program
+        // quitting: no answer, and no box.
+        m_timer.stop();
+        return false;
+    }
     if (tickCounter == 0 && received)
         return true;
     if (tickCounter == 0) {   // cancelled
@@ -316,7 +354,7 @@ bool DeviceLink::AwaitReply(Flag flag, int intervalMs, bool cancellable)
 void DeviceLink::NoResponse()
 {
     m_timer.stop();
-    const QString text = NoResponseText(m_deviceType);
+    const QString text = NoResponseText(m_busy ? m_operationType : m_deviceType);
     if (!text.isEmpty())
         emit messageBox(text);
     else
@@ -329,8 +367,8 @@ int DeviceLink::WaitForShortMessage(uint32_t code)
     tickFlag = false;
     if (m_queue.empty() && !m_timer.isActive())
         m_timer.start();
-    waitUntil([&] { return tickFlag || !m_queue.empty(); });
-    if (tickFlag)
+    const bool ended = waitUntil([&] { return tickFlag || !m_queue.empty(); });
+    if (tickFlag || !ended)
         return -2;
     const uint32_t first = m_queue.front();
     m_queue.pop_front();
@@ -342,7 +380,10 @@ void DeviceLink::PumpingDelay(int ms)
 {
     QEventLoop loop;
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
+    // A pause in an operation ends with the port.
+    connect(m_portWatch.get(), &MidiPortWatch::portDisappeared, &loop, &QEventLoop::quit);
+    if (!portLost())
+        loop.exec();
 }
 
 void DeviceLink::ProcessPendingEvents()
@@ -511,9 +552,23 @@ DeviceOperation::DeviceOperation(DeviceLink& link)
         emit link.statusText(QStringLiteral("Another device operation is still waiting for the device."));
         return;
     }
+    // A port that came back under its name (the device reconnected) is
+    // opened again; one still missing is reported again, and every wait of
+    // the operation ends at once.
+    if (link.portLost()) {
+        if (link.m_portWatch->missingPort().empty()) {
+            try {
+                link.ReopenPorts();
+            } catch (const std::exception& e) {
+                emit link.errorRaised(QString::fromStdString(e.what()));
+            }
+        } else
+            emit link.errorRaised(link.portLostText());
+    }
     m_owner = true;
     link.m_busy = true;
     link.m_cancelRequested = false;
+    link.m_operationType = link.m_deviceType;
     link.m_overflowReported = false;
     emit link.busyChanged(true);
 }

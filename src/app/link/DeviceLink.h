@@ -1,5 +1,6 @@
 #pragma once
 
+#include "midi/MidiPortWatch.h"
 #include "midi/TMidiInput_.h"
 #include "midi/TMidiOutput_.h"
 #include "protocol/Reply.h"
@@ -58,9 +59,21 @@ public:
     QString selectedOutput() const { return m_selectedOutput; }
 
     // Raise EMidiInputError / EmidioutputError when a name is not installed.
+    // The open ports are watched from then on (portWatch()).
     void OpenPorts();
     void ClosePorts();
     void ReopenPorts();
+
+    // Notices an open port leaving the MIDI system. A loss is reported once
+    // through errorRaised ("The MIDI port <name> has disappeared."), ends the
+    // wait in progress as failed (AwaitReply gives false without the
+    // no-response report, WaitForShortMessage -2) and makes every later wait
+    // end at once, until the ports are opened again. An operation that starts
+    // after the port came back under its name reopens the ports first.
+    MidiPortWatch& portWatch() { return *m_portWatch; }
+    bool portLost() const { return !m_portWatch->lostPort().isEmpty(); }
+    // The report of the loss; empty while the ports are there.
+    QString portLostText() const;
 
     // Framing and sending; raise EmidioutputError when the output refuses.
     void SendCommand(char letter, const std::vector<uint8_t>& payload = {});
@@ -154,6 +167,7 @@ signals:
     void eventLogged(const QString& text);          // developer run: event text
     void eventReceived(const TMyMidiEvent& event);  // every event, before it is dispatched
     void resultLogged(const QString& line);
+    void testTimeShown(const QString& text);        // the interface test's measured pause, "ss:zzz"
     void listsChanged();
     void timerTicked(int count);
     void busyChanged(bool busy);
@@ -167,19 +181,24 @@ signals:
 private:
     friend class DeviceOperation;
     void onTimer1();
-    void waitUntil(const std::function<bool()>& done);
+    // False when the wait ended without `done` (the program is quitting).
+    bool waitUntil(const std::function<bool()>& done);
     void applyDeviceType(char letter);
     void onInputOverflow();
     void followChosenPort(bool input);
+    // Watches the open ports for their loss (after opening or reopening one).
+    void watchOpenPorts();
+    void onPortDisappeared(const QString& name);
     bool m_overflowReported = false;
     bool m_cancelRequested = false;
     bool m_inputMissing = false;
     bool m_outputMissing = false;
-    QTimer m_portWatch;
+    QTimer m_portListPoll;
 
     std::unique_ptr<TMidiInput_> m_input;
     std::unique_ptr<TMidiOutput_> m_output;
     MidiBackend& m_ports;
+    std::unique_ptr<MidiPortWatch> m_portWatch;
     QTimer m_timer;
     QStringList m_inputNames;
     QStringList m_outputNames;
@@ -190,6 +209,10 @@ private:
     bool m_developerRun = false;
     bool m_firmwarePageShown = false;
     bool m_busy = false;
+    // The device type when the running operation began: what arrives during
+    // it (a flood may hold identification messages) does not change whose
+    // no-response report it ends with.
+    char m_operationType = 'X';
     std::deque<uint32_t> m_queue;
     std::vector<uint32_t> m_binData;
     std::vector<std::string> m_testData;

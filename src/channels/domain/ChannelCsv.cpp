@@ -1,6 +1,8 @@
 #include "channels/domain/ChannelCsv.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 
 namespace {
 
@@ -73,6 +75,27 @@ std::string CsvCellText(std::string_view cell)
         text += (c == ',' || c == ';' || c == '\r' || c == '\n') ? ' ' : c;
     }
     return text;
+}
+
+// A field as an error message shows it: control characters (a NUL would
+// end the message) as \xNN, and at most 40 characters of a long one.
+std::string ShownField(std::string_view field)
+{
+    constexpr size_t kShownMax = 40;
+    std::string shown;
+    for (size_t i = 0; i < field.size() && i < kShownMax; ++i) {
+        const auto c = static_cast<unsigned char>(field[i]);
+        if (c < 0x20 || c == 0x7F) {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", unsigned(c));
+            shown += escaped;
+        } else {
+            shown += char(c);
+        }
+    }
+    if (field.size() > kShownMax)
+        shown += "...";
+    return shown;
 }
 
 } // namespace
@@ -176,8 +199,12 @@ ChannelCsvLoad ReadChannelCsv(std::string_view text)
         }
         for (; column < kChannelColumnCount; ++column)
             record.cell(column).clear();
-        InsertSorted(rows, std::move(record));
+        rows.push_back(std::move(record));
     }
+    // In DMX channel order; rows with the same channel keep their file order.
+    std::stable_sort(rows.begin(), rows.end(), [](const ChannelRecord& a, const ChannelRecord& b) {
+        return CompareDmxCells(a.DmxChannel, b.DmxChannel) < 0;
+    });
     load.rows = std::move(rows);
     return load;
 }
@@ -194,7 +221,7 @@ std::string ChannelCsvMessage(const ChannelCsvLoad& load)
     case ChannelCsvLoad::Status::BadLine:
         break;
     }
-    return "Improper data format in line " + std::to_string(load.line) + ": the DMX channel \"" + load.field
+    return "Improper data format in line " + std::to_string(load.line) + ": the DMX channel \"" + ShownField(load.field)
         + "\" is not a number.\r\nNothing was loaded.";
 }
 
@@ -255,12 +282,12 @@ std::string Windows1250ToUtf8(std::string_view bytes)
     return text;
 }
 
-std::string ChannelFileTextToUtf8(std::string_view bytes)
+std::string ChannelFileTextToUtf8(std::string_view bytes, EightBitToUtf8 eightBit)
 {
     if (IsValidUtf8(bytes)) {
         if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
             bytes.remove_prefix(3);
         return std::string(bytes);
     }
-    return Windows1250ToUtf8(bytes);
+    return eightBit(bytes);
 }

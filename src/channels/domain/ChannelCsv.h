@@ -56,5 +56,7 @@ bool IsValidUtf8(std::string_view bytes);
 // Windows-1250 bytes to UTF-8 (the five unassigned bytes pass as U+0081 etc.).
 std::string Windows1250ToUtf8(std::string_view bytes);
 // The bytes of a file as UTF-8 text: taken as they are when they are valid
-// UTF-8 (a leading byte order mark is dropped), otherwise read as Windows-1250.
-std::string ChannelFileTextToUtf8(std::string_view bytes);
+// UTF-8 (a leading byte order mark is dropped), otherwise read with
+// `eightBit`, the 8-bit code page the platform writes channel files in.
+using EightBitToUtf8 = std::string (*)(std::string_view bytes);
+std::string ChannelFileTextToUtf8(std::string_view bytes, EightBitToUtf8 eightBit = Windows1250ToUtf8);

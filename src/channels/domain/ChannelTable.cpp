@@ -53,6 +53,17 @@ size_t InsertSorted(ChannelTable& table, ChannelRecord record)
     return at;
 }
 
+size_t PutDumpRow(ChannelTable& table, ChannelRecord record, bool* replaced)
+{
+    const int same = FindListRow(table, record.DmxChannel);
+    if (replaced)
+        *replaced = same >= 0;
+    if (same < 0)
+        return InsertSorted(table, std::move(record));
+    table[size_t(same)] = std::move(record);
+    return size_t(same);
+}
+
 int FindListRow(const ChannelTable& table, std::string_view text, int column, int firstRow, MatchMode mode)
 {
     if (column < 0 || column >= kChannelColumnCount)

@@ -31,6 +31,10 @@ size_t SortedInsertPosition(const ChannelTable& table, const std::string& dmxCel
 // Inserts `record` at its sorted place; returns its index.
 size_t InsertSorted(ChannelTable& table, ChannelRecord record);
 
+// A row of a device dump: it replaces a row with the same DMX channel number
+// (`replaced` says so) or goes to its sorted place. Returns its index.
+size_t PutDumpRow(ChannelTable& table, ChannelRecord record, bool* replaced = nullptr);
+
 // Index of the first row from `firstRow` on whose cell in `column` matches
 // `text`, or -1. Numeric mode: `text` must read as an integer (else -1) and a
 // row matches when its cell reads as the same integer.

@@ -18,6 +18,8 @@
 #include <QMenu>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 // How often the row being written is shown while a write runs.
@@ -80,6 +82,7 @@ void ChannelFileCommands::buildMenu()
 
 void ChannelFileCommands::blockEditingWhileBusy()
 {
+    watchDumpForLostPort();
     // A transfer reads the table row by row and a read fills it: nothing else
     // may change it meanwhile.
     for (QAction* action : {m_page.milngAddChannel, m_page.milngDeleteChannel, m_page.milngClearCurChannData,
@@ -192,14 +195,44 @@ void ChannelFileCommands::milngGetFromDeviceClick()
     showUserModePage();
     ChannelTableModel& model = m_page.model();
     // The list empties while the device is asked; when no row comes (no
-    // answer, nothing sent) the table the user had comes back.
+    // answer, nothing sent) the table the user had comes back, until a late
+    // first row replaces it.
     ChannelTable kept;
     const OpResult result = ReadChannelsFromDevice(
-        m_form.link(), [&model, &kept] { kept = model.rows(); model.clear(); }, [&model] { return !model.isEmpty(); });
-    if (result == OpResult::Done)
+        m_form.link(),
+        [this, &model, &kept] {
+            kept = model.rows();
+            model.clear();
+            m_page.expectDeviceTable();
+        },
+        [&model] { return !model.isEmpty(); });
+    if (result == OpResult::Done) {
         m_page.ResetEditPanel();
-    else if (model.isEmpty() && !kept.empty())
+        m_beforeRead = std::move(kept);
+        m_dumpArriving.start(kChannelReplyWaitMs);
+    } else if (model.isEmpty() && !kept.empty()) {
         model.replaceAll(std::move(kept));
+    }
+}
+
+void ChannelFileCommands::watchDumpForLostPort()
+{
+    // The dump has no count: rows that came before the port vanished are
+    // not the device's table.
+    m_dumpArriving.setSingleShot(true);
+    connect(&m_dumpArriving, &QTimer::timeout, this, [this] { m_beforeRead = {}; });
+    connect(&m_form.link(), &DeviceLink::channelDumpReceived, this, [this] {
+        if (m_dumpArriving.isActive())
+            m_dumpArriving.start();
+    });
+    connect(&m_form.link().portWatch(), &MidiPortWatch::portDisappeared, this, [this] {
+        if (!m_dumpArriving.isActive())
+            return;
+        m_dumpArriving.stop();
+        m_page.model().replaceAll(std::exchange(m_beforeRead, {}));
+        m_page.ResetEditPanel();
+        emit m_form.link().statusText(QStringLiteral("No data received."));
+    });
 }
 
 void ChannelFileCommands::milngSendToDeviceClick()

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "channels/domain/ChannelTable.h"
+
 #include <QObject>
+#include <QTimer>
 #include <QString>
 
 #include <functional>
@@ -37,10 +40,15 @@ public:
 private:
     void buildMenu();
     void blockEditingWhileBusy();
+    void watchDumpForLostPort();
     void installDefaultDialogs();
     void showUserModePage();
     QString programDirectory() const;
 
     TDmxUserMainForm& m_form;
     ChannelsPage& m_page;
+    // The table before the latest read, while its dump may still arrive: a
+    // port that vanishes meanwhile brings it back instead of a partial one.
+    ChannelTable m_beforeRead;
+    QTimer m_dumpArriving;
 };

@@ -54,6 +54,14 @@ int ChannelTableModel::insertSorted(ChannelRecord record)
     return at;
 }
 
+int ChannelTableModel::putDumpRow(ChannelRecord record, bool* replaced)
+{
+    const int same = FindListRow(m_rows, record.DmxChannel);
+    if (replaced)
+        *replaced = same >= 0;
+    return same < 0 ? insertSorted(std::move(record)) : setRecord(same, std::move(record));
+}
+
 int ChannelTableModel::setRecord(int row, ChannelRecord record)
 {
     if (row < 0 || row >= size())

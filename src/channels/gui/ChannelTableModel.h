@@ -26,6 +26,9 @@ public:
 
     // Inserts the record at its sorted place; returns its row.
     int insertSorted(ChannelRecord record);
+    // A row of a device dump: replaces the row with its DMX channel number
+    // (`replaced` says so) or is inserted at its sorted place; returns its row.
+    int putDumpRow(ChannelRecord record, bool* replaced);
     // Replaces a row; returns where it stands afterwards (its DMX cell may have moved it).
     int setRecord(int row, ChannelRecord record);
     int setCell(int row, int column, const QString& text);

@@ -88,6 +88,9 @@ public:
     // Handling of one channel dump reply as it arrives: the debug log line,
     // the row, or "No user data in device." for number 0; the row count.
     void onChannelDump(const QString& payload);
+    // A read from the device begins: its first row replaces the whole table,
+    // whether it comes in time or after the wait has given up.
+    void expectDeviceTable() { m_deviceTableExpected = true; }
     // Appends a row with the default channel data; returns its index.
     int AddDefaultChannelRow(int number);
     void ResetEditPanel();
@@ -190,5 +193,6 @@ private:
     ChannelTableModel* m_model = nullptr;
     ChannelRowDelegate* m_delegate = nullptr;
     int m_previousDmxValue = 1;
+    bool m_deviceTableExpected = false;
     int m_toListFrom = -2;      // the From note the To list was built for
 };

@@ -73,6 +73,8 @@ void ChannelsPage::cbxActCtrValChange()
         box->setEnabled(active);
     if (active)
         sedCHVal->setValue(0);
+    // The fixed value box follows the data type once the row is active again.
+    cbxVelValChange();
 }
 
 void ChannelsPage::cbxVelValChange()
@@ -241,9 +243,17 @@ bool ChannelsPage::AddChannelFromDump(const ChannelDump& dump)
     const auto record = RecordFromDump(dump);
     if (!record)
         return false;
+    if (m_deviceTableExpected) {
+        m_deviceTableExpected = false;
+        m_model->clear();
+    }
     // The edit row follows the dump: it shows the last decoded From note.
     setFromNote(dump.from);
-    const int row = m_model->insertSorted(*record);
+    bool replaced = false;
+    const int row = m_model->putDumpRow(*record, &replaced);
+    if (replaced)
+        m_form.link().appendResult(QStringLiteral("Channel %1 received again: it replaces the earlier row.")
+                                       .arg(QString::fromStdString(record->DmxChannel)));
     scrollToRow(row);
     return true;
 }
@@ -256,9 +266,11 @@ void ChannelsPage::onChannelDump(const QString& payload)
         link.appendResult(QStringLiteral("Unreadable channel data: ") + payload);
     } else {
         link.appendResult(QString::fromStdString(ChannelDumpLogLine(*dump)));
-        if (dump->number == 0)
+        if (dump->number == 0) {
+            // The read is answered; the table in hand stays.
+            m_deviceTableExpected = false;
             m_form.lbllngStatMsg->setText(QStringLiteral("No user data in device."));
-        else if (!AddChannelFromDump(*dump))
+        } else if (!AddChannelFromDump(*dump))
             link.appendResult(QStringLiteral("Channel without note labels left out: ") + payload);
     }
     showChannelCount();

@@ -1,6 +1,10 @@
+// The OpenSSL backend of Aes256.h and CryptoPrimitives.h (Aes256Cng.cpp on Windows).
 #include "firmware/domain/Aes256.h"
+#include "firmware/domain/CryptoPrimitives.h"
 
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
+#include <openssl/rand.h>
 
 #include <climits>
 #include <stdexcept>
@@ -52,20 +56,6 @@ Aes256::Aes256(std::span<const uint8_t, kKeySize> key)
 
 Aes256::~Aes256() = default;
 
-Aes256::Block Aes256::encrypt(const Block& block) const
-{
-    Block out;
-    encryptBlocks(block.data(), out.data(), 1);
-    return out;
-}
-
-Aes256::Block Aes256::decrypt(const Block& block) const
-{
-    Block out;
-    decryptBlocks(block.data(), out.data(), 1);
-    return out;
-}
-
 void Aes256::encryptBlocks(const uint8_t* in, uint8_t* out, size_t count) const
 {
     run(m_contexts->encrypt.get(), in, out, count);
@@ -74,4 +64,29 @@ void Aes256::encryptBlocks(const uint8_t* in, uint8_t* out, size_t count) const
 void Aes256::decryptBlocks(const uint8_t* in, uint8_t* out, size_t count) const
 {
     run(m_contexts->decrypt.get(), in, out, count);
+}
+
+Sha256Digest ComputeSha256(const uint8_t* data, size_t size)
+{
+    Sha256Digest digest{};
+    unsigned int length = 0;
+    if (EVP_Digest(data, size, digest.data(), &length, EVP_sha256(), nullptr) != 1 || length != digest.size())
+        throw std::runtime_error("SHA-256 is not available");
+    return digest;
+}
+
+bool EqualInConstantTime(const uint8_t* a, const uint8_t* b, size_t size)
+{
+    return CRYPTO_memcmp(a, b, size) == 0;
+}
+
+void FillRandomBytes(uint8_t* data, size_t size)
+{
+    while (size > 0) {
+        const int chunk = size < static_cast<size_t>(INT_MAX) ? static_cast<int>(size) : INT_MAX;
+        if (RAND_bytes(data, chunk) != 1)
+            throw std::runtime_error("no random source");
+        data += chunk;
+        size -= static_cast<size_t>(chunk);
+    }
 }

@@ -20,8 +20,18 @@ public:
     Aes256(const Aes256&) = delete;
     Aes256& operator=(const Aes256&) = delete;
 
-    Block encrypt(const Block& block) const;
-    Block decrypt(const Block& block) const;
+    Block encrypt(const Block& block) const
+    {
+        Block out;
+        encryptBlocks(block.data(), out.data(), 1);
+        return out;
+    }
+    Block decrypt(const Block& block) const
+    {
+        Block out;
+        decryptBlocks(block.data(), out.data(), 1);
+        return out;
+    }
     // `count` consecutive blocks; `in` and `out` may be the same buffer.
     void encryptBlocks(const uint8_t* in, uint8_t* out, size_t count) const;
     void decryptBlocks(const uint8_t* in, uint8_t* out, size_t count) const;

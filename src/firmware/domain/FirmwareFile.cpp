@@ -1,11 +1,10 @@
 #include "firmware/domain/FirmwareFile.h"
+#include "util/BoundedFile.h"
 
 #include "firmware/domain/Aes256.h"
 #include "firmware/domain/Base64.h"
+#include "firmware/domain/CryptoPrimitives.h"
 #include "firmware/domain/FirmwareCipher.h"
-
-#include <openssl/crypto.h>
-#include <openssl/evp.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -131,45 +130,34 @@ std::optional<FirmwareImage> DecryptFirmwareText(std::string_view fileText, cons
     }
 
     const Aes256::Block mac = aes.encrypt(feedback);
-    if (CRYPTO_memcmp(mac.data(), check, kFirmwareCheckSize) != 0)
+    if (!EqualInConstantTime(mac.data(), check, kFirmwareCheckSize))
         return std::nullopt;
     return image;
 }
 
 std::optional<std::string> ReadFirmwareFileText(const std::filesystem::path& path, std::string& error)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        error = std::generic_category().message(EISDIR);
+    BoundedFileRead file = ReadBoundedFile(path, kFirmwareFileLimit);
+    if (!file.ok()) {
+        error = file.reason(kFirmwareFileLimit);
         return std::nullopt;
     }
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        const int code = errno != 0 ? errno : ENOENT;
-        error = std::generic_category().message(code);
-        return std::nullopt;
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) {
-        error = std::generic_category().message(errno != 0 ? errno : EIO);
-        return std::nullopt;
-    }
-    return std::move(text).str();
+    return std::move(file.bytes);
 }
 
 std::string FirmwareImageSha256(const FirmwareImage& image)
 {
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned int size = 0;
-    if (EVP_Digest(image.data(), image.size(), digest, &size, EVP_sha256(), nullptr) != 1)
+    Sha256Digest digest;
+    try {
+        digest = ComputeSha256(image.data(), image.size());
+    } catch (const std::runtime_error&) {
         return {};
+    }
     static constexpr char kHex[] = "0123456789abcdef";
     std::string text;
-    for (unsigned int i = 0; i < size; ++i) {
-        text += kHex[digest[i] >> 4];
-        text += kHex[digest[i] & 0x0F];
+    for (const uint8_t byte : digest) {
+        text += kHex[byte >> 4];
+        text += kHex[byte & 0x0F];
     }
     return text;
 }

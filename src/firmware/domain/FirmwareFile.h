@@ -24,8 +24,11 @@ inline constexpr const char* kInvalidFirmwareData = "Invalid data";
 // check fails or the data is too short ("Invalid data").
 std::optional<FirmwareImage> DecryptFirmwareText(std::string_view fileText, const FirmwarePassword& password);
 
-// The whole text of a firmware file; nullopt when it cannot be read, with the
-// system's reason in `error`.
+// The largest firmware file read: the devices' images are some tens of KiB.
+inline constexpr size_t kFirmwareFileLimit = 4 * 1024 * 1024;
+
+// The whole text of a firmware file; nullopt when it cannot be read (not a
+// regular file, larger than kFirmwareFileLimit), with the reason in `error`.
 std::optional<std::string> ReadFirmwareFileText(const std::filesystem::path& path, std::string& error);
 
 // SHA-256 of an image, 64 lower-case hex digits.

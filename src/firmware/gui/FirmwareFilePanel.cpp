@@ -82,13 +82,15 @@ std::optional<FirmwareImage> FirmwareFilePanel::LoadFirmwareImage(bool chooseIfM
     std::string error;
     const std::optional<std::string> text = ReadFirmwareFileText(toFileSystemPath(m_path), error);
     if (!text) {
-        m_form.showError(QStringLiteral("Cannot open file \"%1\". %2")
-                             .arg(QDir::toNativeSeparators(m_path), QString::fromLocal8Bit(error.c_str())));
+        if (!m_quietErrors)
+            m_form.showError(QStringLiteral("Cannot open file \"%1\". %2")
+                                 .arg(QDir::toNativeSeparators(m_path), QString::fromLocal8Bit(error.c_str())));
         return std::nullopt;
     }
     std::optional<FirmwareImage> image = DecryptFirmwareText(*text, BuiltInFirmwarePassword());
-    if (!image)
-        m_form.showError(QString::fromLatin1(kInvalidFirmwareData));
+    if (!image && !m_quietErrors)
+        m_form.showError(QStringLiteral("%1 in the file \"%2\".")
+                             .arg(QString::fromLatin1(kInvalidFirmwareData), QDir::toNativeSeparators(m_path)));
     return image;
 }
 
@@ -119,6 +121,14 @@ void FirmwareFilePanel::restoreLastFile(const QString& path)
     emit firmwareFileChanged();
     if (!isExistingFile(m_path))
         return;
-    if (ParseFirmwareVersion(false))
+    // A file that failed at an earlier start, unchanged since (its time is
+    // the date kept with it), is not reported at every start again.
+    const QString modified = QFileInfo(m_path).lastModified().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    m_quietErrors = m_form.lblCurFileDate->text() == modified;
+    const bool parsed = ParseFirmwareVersion(false).has_value();
+    m_quietErrors = false;
+    if (parsed)
         m_form.lblCurFile->setText(QDir::toNativeSeparators(m_path));
+    else
+        m_form.lblCurFileDate->setText(modified);
 }

@@ -59,4 +59,5 @@ private:
     TDmxUserMainForm& m_form;
     QString m_path;
     PackedDateTime m_date = 0;
+    bool m_quietErrors = false;   // a file already reported at an earlier start
 };

@@ -8,7 +8,7 @@
 #include <QButtonGroup>
 #include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
+#include <QDoubleSpinBox>
 
 FirmwareServicePanel::FirmwareServicePanel(TDmxUserMainForm& form)
     : QObject(&form)
@@ -31,6 +31,8 @@ FirmwareServicePanel::FirmwareServicePanel(TDmxUserMainForm& form)
         if (checked)
             m_service.setUploadMode(id);
     });
+    // A click on the mode already chosen asks for another upload.
+    connect(m_form.rglngModeItems, &QButtonGroup::idClicked, &m_service, &FirmwareService::setUploadMode);
     connect(&m_service, &FirmwareService::uploadModeChanged, this, [this](int mode) {
         if (m_form.uploadMode() != mode)
             m_form.setUploadMode(mode);
@@ -48,12 +50,13 @@ FirmwareServicePanel::~FirmwareServicePanel() = default;
 
 void FirmwareServicePanel::btnlngEnterProgrammingModeClick()
 {
+    m_service.allowNextUpload();
     EnterProgrammingMode(m_form.link());
 }
 
 void FirmwareServicePanel::btnSetDevNbrClick()
 {
-    m_service.SetDeviceId(m_form.sedDevNbr->value());
+    m_service.SetDeviceId(qRound64(m_form.sedDevNbr->value()));
 }
 
 void FirmwareServicePanel::clearDeviceInfo()

@@ -95,6 +95,17 @@ ModeRecord ModeRecordFromValues(const std::array<uint8_t, 4>& values)
     return {values[0], values[1], values[2], values[3]};
 }
 
+std::optional<ModeRecord> ModeRecordFromReply(const std::array<uint8_t, 4>& values)
+{
+    const ModeRecord record = ModeRecordFromValues(values);
+    if (!IsModeType(record.type))
+        return std::nullopt;
+    const ModeRecord normalized = NormalizedModeRecord(record);
+    if (!IsValidModeRecord(normalized))
+        return std::nullopt;
+    return normalized;
+}
+
 std::string ModeReplyPayload(const ModeRecord& r)
 {
     char text[9];

@@ -48,6 +48,11 @@ std::vector<uint8_t> EncodeModeRecord(const ModeRecord& record);
 std::optional<ModeRecord> DecodeModeRecord(const std::vector<uint8_t>& bytes);
 // The four values as received in reply "f" (no range check).
 ModeRecord ModeRecordFromValues(const std::array<uint8_t, 4>& values);
+// The slot a reply "f" describes, as the modes page shows it: the slot, the
+// mode type and the fields that type uses must lie in range; the fields it
+// does not use are set to channel 1 and note 0, whatever they hold. nullopt
+// when a checked field is out of range.
+std::optional<ModeRecord> ModeRecordFromReply(const std::array<uint8_t, 4>& values);
 
 // The eight payload characters of reply "f": each value as two upper-case hex digits.
 std::string ModeReplyPayload(const ModeRecord& record);

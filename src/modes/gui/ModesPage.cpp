@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <utility>
+
 namespace {
 
 constexpr int kSlotWidth = 130;
@@ -261,18 +263,39 @@ void ModesPage::ModeReplyReceived(const std::array<uint8_t, 4>& values)
     const ModeRecord record = ModeRecordFromValues(values);
     if (record.slot < 1 || record.slot > kModeSlotCount) {
         // No such slot: nothing is shown and the count stays as it is.
-        componentNotFound();
+        showAfterWait(QStringLiteral("Error while preparing dispaly data - component not found!"));
         return;
     }
-    if (!IsValidModeRecord(record)) {
+    const auto shown = ModeRecordFromReply(values);
+    if (!shown) {
         // A value no combo box can show: leave the slot as it is rather than
         // show (and later store) an empty selection.
-        m_form.showMessage(QStringLiteral("Invalid Basic/Eco mode data received from device (slot %1: mode %2, MIDI channel %3, note %4).")
-                               .arg(record.slot).arg(record.type).arg(record.channel).arg(record.note));
+        showAfterWait(QStringLiteral("Invalid Basic/Eco mode data received from device (slot %1: mode %2, MIDI channel %3, note %4).")
+                          .arg(record.slot).arg(record.type).arg(record.channel).arg(record.note));
         return;
     }
-    ShowModeSlot(record.slot, record.type, record.channel - 1, record.note);
-    sedMaxModes->setValue(record.slot);
+    ShowModeSlot(shown->slot, shown->type, shown->channel - 1, shown->note);
+    sedMaxModes->setValue(shown->slot);
+}
+
+void ModesPage::showAfterWait(const QString& message)
+{
+    // A modal box inside an operation's wait would let Timer1 expire and turn
+    // an answered request into a timeout: it comes when the wait is over.
+    if (!m_link.busy()) {
+        m_form.showMessage(message);
+        return;
+    }
+    if (m_pendingMessages.isEmpty())
+        connect(&m_link, &DeviceLink::busyChanged, this, &ModesPage::showPendingMessages, Qt::SingleShotConnection);
+    m_pendingMessages << message;
+}
+
+void ModesPage::showPendingMessages()
+{
+    const QStringList messages = std::exchange(m_pendingMessages, {});
+    for (const QString& message : messages)
+        m_form.showMessage(message);
 }
 
 void ModesPage::resetAllSlots()

@@ -75,8 +75,12 @@ private:
     QStringList noteLabels() const;
     void resetAllSlots();
     void componentNotFound();
+    // A box about a reply; held back while an operation waits.
+    void showAfterWait(const QString& message);
+    void showPendingMessages();
 
     TDmxUserMainForm& m_form;
     DeviceLink& m_link;
     QWidget* m_page = nullptr;
+    QStringList m_pendingMessages;
 };

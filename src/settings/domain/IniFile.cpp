@@ -1,18 +1,13 @@
 #include "settings/domain/IniFile.h"
+#include "util/AtomicFile.h"
+#include "util/BoundedFile.h"
 #include "util/Utils.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
-#include <random>
-#include <sstream>
 #include <system_error>
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -95,19 +90,10 @@ std::string OneLine(std::string_view value)
     return text;
 }
 
-std::string RandomSuffix()
-{
-    std::random_device device;
-    std::mt19937_64 generator(device());
-    char buffer[17];
-    std::snprintf(buffer, sizeof(buffer), "%016llx", static_cast<unsigned long long>(generator()));
-    return buffer;
-}
-
 } // namespace
 
-IniWriteError::IniWriteError(const std::string& fileName)
-    : std::runtime_error("Unable to write to " + fileName)
+IniWriteError::IniWriteError(const std::string& fileName, const std::string& reason)
+    : std::runtime_error("Unable to write to " + fileName + (reason.empty() ? std::string() : ": " + reason))
     , m_fileName(fileName)
 {
 }
@@ -148,55 +134,21 @@ bool IniFile::Load(const std::string& path)
 {
     *this = IniFile();
     std::error_code ec;
-    if (!fs::exists(fs::path(path), ec))
+    const fs::path location = PathFromText(path);
+    if (!fs::exists(location, ec))
         return !ec;
-    std::ifstream in(fs::path(path), std::ios::binary);
-    if (!in)
+    const BoundedFileRead file = ReadBoundedFile(location, kIniFileLimit);
+    if (!file.ok())
         return false;
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad())
-        return false;
-    *this = Parse(content.str());
+    *this = Parse(file.bytes);
     return true;
 }
 
 void IniFile::Save(const std::string& path) const
 {
-    fs::path target(path);
-    std::error_code ec;
-    // Replace the file a symbolic link points to, not the link.
-    if (fs::is_symlink(target, ec)) {
-        const fs::path resolved = fs::weakly_canonical(target, ec);
-        if (!ec)
-            target = resolved;
-    }
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const fs::path temporary = folder / (target.filename().string() + "." + RandomSuffix() + ".tmp");
-
-    const std::string text = Serialize();
-    std::FILE* file = std::fopen(temporary.string().c_str(), "wbx");
-    if (!file)
-        throw IniWriteError(path);
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    ok = std::fflush(file) == 0 && ok;
-#ifndef _WIN32
-    ok = ::fsync(::fileno(file)) == 0 && ok;
-#endif
-    ok = std::fclose(file) == 0 && ok;
-
-    if (ok) {
-        // Keep the permissions of the file being replaced.
-        const fs::file_status old = fs::status(target, ec);
-        if (!ec && fs::exists(old))
-            fs::permissions(temporary, old.permissions(), ec);
-        fs::rename(temporary, target, ec);
-        ok = !ec;
-    }
-    if (!ok) {
-        fs::remove(temporary, ec);
-        throw IniWriteError(path);
-    }
+    const FileWriteResult result = WriteFileAtomically(PathFromText(path), Serialize());
+    if (!result.ok())
+        throw IniWriteError(path, result.reason());
 }
 
 std::optional<IniFile::Range> IniFile::findSection(std::string_view section) const

@@ -9,7 +9,8 @@
 // A failed write of an INI file: "Unable to write to <file name>".
 class IniWriteError : public std::runtime_error {
 public:
-    explicit IniWriteError(const std::string& fileName);
+    // With the system's reason: "Unable to write to <file name>: <reason>".
+    explicit IniWriteError(const std::string& fileName, const std::string& reason = {});
     const std::string& fileName() const { return m_fileName; }
 
 private:
@@ -32,11 +33,13 @@ public:
     IniFile() = default;
 
     // Text with CR LF, LF or CR line ends; a UTF-8 byte order mark is kept.
+    static constexpr size_t kIniFileLimit = 1024 * 1024;
+
     static IniFile Parse(std::string_view text);
     // Every line ends with CR LF.
     std::string Serialize() const;
 
-    // Reads a file. A missing file gives an empty INI file and true; a file
+    // Reads a file of at most kIniFileLimit bytes. A missing file gives an empty INI file and true; a file
     // that exists but cannot be read gives an empty one and false.
     bool Load(const std::string& path);
     // Writes the whole file to a temporary file in the same folder and then

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QEvent>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -86,11 +87,21 @@ TuserDbgForm::TuserDbgForm(DeviceLink& link, QWidget* parent)
     labels->addWidget(lblCnt);
     layout->addLayout(labels);
 
-    connect(lbxEvents, &QListWidget::itemDoubleClicked, this, &TuserDbgForm::lbxEventsDblClick);
+    lbxEvents->viewport()->installEventFilter(this);
     connect(&link, &DeviceLink::eventLogged, this, &TuserDbgForm::appendEvent);
     connect(&link, &DeviceLink::resultLogged, this, &TuserDbgForm::appendResult);
     connect(&link, &DeviceLink::listsChanged, this, &TuserDbgForm::onListsChanged);
     connect(&link, &DeviceLink::timerTicked, this, [this](int count) { Label12->setText(QString::asprintf("%d", count)); });
+    connect(&link, &DeviceLink::testTimeShown, Label3, &QLabel::setText);
+}
+
+bool TuserDbgForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lbxEvents->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        lbxEventsDblClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 TuserDbgForm::~TuserDbgForm() = default;

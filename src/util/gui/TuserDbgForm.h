@@ -22,6 +22,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // A double click anywhere in lbxEvents, on an item or below the last.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void appendEvent(const QString& text);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+// The few primitives besides the AES block cipher that the firmware code
+// needs, from the same cipher library as Aes256 (OpenSSL, or CNG on Windows).
+
+using Sha256Digest = std::array<uint8_t, 32>;
+Sha256Digest ComputeSha256(const uint8_t* data, size_t size);
+
+// Compares in a time that does not depend on where the bytes differ.
+bool EqualInConstantTime(const uint8_t* a, const uint8_t* b, size_t size);
+
+// Cryptographically strong random bytes; throws std::runtime_error when the
+// system has no random source.
+void FillRandomBytes(uint8_t* data, size_t size);

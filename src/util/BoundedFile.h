@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+// Reading a whole file the user named, bounded: only a regular file is read
+// (a FIFO, a device or a folder is refused without blocking), and a file
+// larger than the limit is refused before anything is read.
+
+struct BoundedFileRead {
+    enum class Status { Ok, SystemError, NotRegular, TooLarge };
+    Status status = Status::Ok;
+    int error = 0;          // the system's error number for SystemError
+    std::string bytes;      // the whole file when ok()
+
+    bool ok() const { return status == Status::Ok; }
+    // "No such file or directory", "not a regular file", "larger than 4 MiB".
+    std::string reason(size_t limit) const;
+};
+
+BoundedFileRead ReadBoundedFile(const std::filesystem::path& path, size_t limit);
+
+// "4 MiB", "512 KiB", "100 bytes".
+std::string ByteSizeText(size_t bytes);

@@ -1,0 +1,189 @@
+// Windows-only behaviour: special folders, the version code, the debugger
+// check, and the Windows side of paths, line ends and INI locations. Built
+// only for Windows (tests/windows), run under wine64 here.
+#include "app/gui/DeveloperRun.h"
+#include "firmware/domain/CryptoPrimitives.h"
+#include "settings/domain/IniFile.h"
+#include "settings/domain/ProgramSettings.h"
+#include "settings/domain/WindowPosition.h"
+#include "util/Utils.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadBytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A fresh folder under %TEMP%, removed with the fixture.
+class TempFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_root = fs::temp_directory_path() / ("vantorel-win-" + std::to_string(std::random_device{}()));
+        ASSERT_TRUE(fs::create_directory(m_root));
+    }
+    void TearDown() override
+    {
+        std::error_code ec;
+        fs::remove_all(m_root, ec);
+    }
+    // Backslashes only, as Windows hands paths to the program.
+    std::string native(const fs::path& path) const { return path.string(); }
+    fs::path m_root;
+};
+
+} // namespace
+
+TEST(WindowsSpecialFolders, NameExistingAbsoluteFoldersAndNothingForUnknownIds)
+{
+    const std::string common = GetSpecialFolderPath(CSIDL_COMMON_APPDATA);
+    const std::string roaming = GetSpecialFolderPath(CSIDL_APPDATA);
+    for (const std::string& folder : {common, roaming}) {
+        ASSERT_GE(folder.size(), 3u) << folder;
+        EXPECT_EQ(folder[1], ':') << "a drive letter path: " << folder;
+        EXPECT_EQ(folder[2], '\\') << folder;
+        EXPECT_NE(folder.back(), '\\') << "no trailing separator: " << folder;
+        EXPECT_TRUE(fs::is_directory(fs::path(folder))) << folder;
+    }
+    EXPECT_NE(common, roaming);
+    // The id the window-position file uses is the common application data.
+    EXPECT_EQ(GetSpecialFolderPath(35), common);
+    EXPECT_EQ(GetSpecialFolderPath(0x7FFF), "");
+}
+
+TEST(WindowsVersion, Is64BitNativeAndLaterThanXp)
+{
+    // This build is 64-bit: never a 32-bit process on 64-bit Windows.
+    EXPECT_FALSE(IsWow64());
+    // Every Windows the program runs on is Vista or later: the codes that
+    // keep the window positions under the common application data.
+    const int code = GetWindowsVersionCode();
+    EXPECT_GE(code, 8);
+    EXPECT_LE(code, 12);
+}
+
+TEST(WindowsDebugger, NotAttachedInATestRun)
+{
+    EXPECT_EQ(IsDebuggerAttached(), IsDebuggerPresent() != 0);
+    EXPECT_FALSE(IsDebuggerAttached());
+}
+
+TEST_F(TempFolder, PathsWithBackslashesDrivesAndForwardSlashes)
+{
+    EXPECT_EQ(PathSeparator(), '\\');
+    EXPECT_EQ(AddTrailingBackslash("C:\\Data"), "C:\\Data\\");
+    EXPECT_EQ(AddTrailingBackslash("C:\\Data\\"), "C:\\Data\\");
+
+    // The folder part ends at any of '\\', '/' or the drive colon.
+    EXPECT_EQ(ExtractFilePath("C:\\Shows\\rig.csv"), "C:\\Shows\\");
+    EXPECT_EQ(ExtractFilePath("C:/Shows/rig.csv"), "C:/Shows/");
+    EXPECT_EQ(ExtractFilePath("D:rig.csv"), "D:");
+    EXPECT_EQ(ProgramIniName("C:\\Program Files\\V.1\\vcc.exe"), "C:\\Program Files\\V.1\\vcc.INI");
+    EXPECT_EQ(ProgramIniName("C:\\V.1\\vcc"), "C:\\V.1\\vcc.INI");
+
+    const std::string nested = native(m_root / "a" / "b" / "c");
+    ASSERT_NE(nested.find('\\'), std::string::npos);
+    EXPECT_TRUE(ForceDirectoryPath(AddTrailingBackslash(nested)));
+    EXPECT_TRUE(fs::is_directory(nested));
+    std::string forward = native(m_root / "d" / "e");
+    std::replace(forward.begin(), forward.end(), '\\', '/');
+    EXPECT_TRUE(ForceDirectoryPath(forward));
+    EXPECT_TRUE(fs::is_directory(m_root / "d" / "e"));
+}
+
+TEST_F(TempFolder, WindowPositionFileGoesToAProgramFolderUnderCommonAppData)
+{
+    const std::string exe = "C:\\Program Files\\Vantorel\\VantorelCC.exe";
+    std::string failed;
+    const std::string name =
+        WindowPositionIniName(GetWindowsVersionCode(), native(m_root), exe, ForceDirectoryPath, failed);
+    EXPECT_EQ(name, native(m_root / "VantorelCC" / "VantorelCC.INI"));
+    EXPECT_EQ(failed, "");
+    EXPECT_TRUE(fs::is_directory(m_root / "VantorelCC"));
+
+    // A file in the folder's place: the name of the folder is reported and
+    // the file goes to the common folder itself.
+    std::ofstream(m_root / "Other") << "x";
+    const std::string fallback = WindowPositionIniName(10, native(m_root), "C:\\x\\Other.exe", ForceDirectoryPath, failed);
+    EXPECT_EQ(failed, native(m_root / "Other"));
+    EXPECT_EQ(fallback, native(m_root / "Other.INI"));
+}
+
+TEST_F(TempFolder, IniFilesAreWrittenWithCrLfOnceAndReplacedInPlace)
+{
+    const std::string path = native(m_root / "VantorelCC.INI");
+    IniFile ini;
+    ini.WriteString("Ports", "MidiInput", "USB MIDI 1");
+    ini.Save(path);
+    // Binary writes: the text-mode translation would make CR CR LF.
+    EXPECT_EQ(ReadBytes(path), "[Ports]\r\nMidiInput=USB MIDI 1\r\n");
+
+    // Saving over an existing file replaces it (a plain rename fails on Windows).
+    ini.WriteString("Ports", "MidiInput", "Second");
+    ASSERT_NO_THROW(ini.Save(path));
+    IniFile back;
+    ASSERT_TRUE(back.Load(path));
+    EXPECT_EQ(back.ReadString("ports", "midiinput", ""), "Second");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_root), fs::directory_iterator()), 1) << "no temporary left";
+
+}
+
+TEST(WindowsCrypto, CngPrimitivesMatchKnownAnswers)
+{
+    // SHA-256 of "abc" (FIPS 180-2, appendix B.1).
+    const std::string abc = "abc";
+    EXPECT_EQ(BytesToHexText(ComputeSha256(reinterpret_cast<const uint8_t*>(abc.data()), abc.size()).data(), 32, ""),
+              "BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410FF61F20015AD");
+    const uint8_t a[4] = {1, 2, 3, 4};
+    const uint8_t b[4] = {1, 2, 3, 5};
+    EXPECT_TRUE(EqualInConstantTime(a, a, 4));
+    EXPECT_FALSE(EqualInConstantTime(a, b, 4));
+    EXPECT_TRUE(EqualInConstantTime(a, b, 3));
+
+    uint8_t first[32] = {};
+    uint8_t second[32] = {};
+    FillRandomBytes(first, sizeof first);
+    FillRandomBytes(second, sizeof second);
+    EXPECT_NE(std::string(first, first + 32), std::string(second, second + 32));
+}
+
+TEST_F(TempFolder, IniFilesInAFolderNamedInTheAnsiCodePage)
+{
+    // The program hands the INI code paths in the system's ANSI code page
+    // (QString::toLocal8Bit), as the Windows profile functions take them.
+    const std::wstring folderName = L"Show \u00C9t\u00E9 \u00C0";
+    BOOL lossy = FALSE;
+    char ansi[64] = {};
+    const int length = WideCharToMultiByte(CP_ACP, 0, folderName.c_str(), -1, ansi, sizeof ansi, nullptr, &lossy);
+    if (length <= 0 || lossy)
+        GTEST_SKIP() << "the ANSI code page " << GetACP() << " has no such letters";
+    const fs::path wideFolder = m_root / folderName;
+    ASSERT_TRUE(CreateDirectoryW(wideFolder.c_str(), nullptr));
+
+    const std::string path = native(m_root) + "\\" + ansi + "\\VantorelCC.INI";
+    IniFile ini;
+    ini.WriteString("Dirs", "ReadDir", "x");
+    ASSERT_NO_THROW(ini.Save(path));
+    EXPECT_TRUE(fs::exists(wideFolder / L"VantorelCC.INI"));
+    IniFile back;
+    ASSERT_TRUE(back.Load(path));
+    EXPECT_EQ(back.ReadString("Dirs", "ReadDir", ""), "x");
+    EXPECT_TRUE(ForceDirectoryPath(native(m_root) + "\\" + ansi + "\\sub"));
+    EXPECT_TRUE(fs::is_directory(wideFolder / L"sub"));
+}
