@@ -1,13 +1,13 @@
-// channels read [FILE] and channels write FILE: the device's User Mode channel
-// table as a channel settings file, the same file the main window opens and saves.
+// channels read [FILE], channels write FILE [--verify] and channels diff FILE:
+// the device's User Mode channel table as a channel settings file, the same
+// file the main window opens and saves.
 
 #include "app/link/DeviceLink.h"
 #include "channels/ChannelFile.h"
 #include "channels/ChannelTransfer.h"
+#include "channels/ChannelVerify.h"
 #include "cli/Cli.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 #include <cstdio>
 #include <optional>
@@ -27,20 +27,7 @@ int checkRead(CliContext& c)
 {
     if (c.args.size() > 3)
         return usage(QStringLiteral("'channels read' takes at most one argument: the file to write."));
-    if (c.args.size() == 3) {
-        const QFileInfo file(c.args.at(2));
-        if (file.fileName().isEmpty())
-            return usage(QStringLiteral("'%1' names no file.").arg(c.args.at(2)));
-        if (!file.absoluteDir().exists()) {
-            err(QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(file.absolutePath())));
-            return kDataError;
-        }
-        if (file.isDir()) {
-            err(QStringLiteral("%1 is a folder.").arg(QDir::toNativeSeparators(file.absoluteFilePath())));
-            return kDataError;
-        }
-    }
-    return kOk;
+    return c.args.size() == 3 ? checkOutputFile(c.args.at(2)) : kOk;
 }
 
 bool writeToStandardOutput(const QByteArray& bytes)
@@ -127,15 +114,26 @@ std::optional<ChannelTable> loadForWriting(const QString& path)
     return std::move(load.csv.rows);
 }
 
-int checkWrite(CliContext& c)
+int checkFileArgument(CliContext& c)
 {
     if (c.args.size() != 3)
-        return usage(QStringLiteral("'channels write' takes one argument: the channel settings file (*.csv)."));
+        return usage(QStringLiteral("'%1' takes one argument: the channel settings file (*.csv).")
+                         .arg(c.args.mid(0, 2).join(QLatin1Char(' '))));
     auto rows = loadForWriting(c.args.at(2));
     if (!rows)
         return kDataError;
     c.checked = std::move(*rows);
     return kOk;
+}
+
+// The differences on standard output; the status line has said the rest.
+int reportCheck(const ChannelCheck& check)
+{
+    for (const QString& line : check.lines)
+        out(line);
+    if (!check.readBack)
+        return kNoAnswer;
+    return check.comparison.same() ? kOk : kDifferent;
 }
 
 int runWrite(CliContext& c)
@@ -149,7 +147,7 @@ int runWrite(CliContext& c)
     });
     switch (report.result) {
     case ChannelWriteResult::Done:
-        return kOk;
+        return c.parser.isSet(Options().verify) ? reportCheck(VerifyWrittenChannels(*c.link, *rows)) : kOk;
     case ChannelWriteResult::NothingToWrite:
     case ChannelWriteResult::RowsRefused:
         return kDataError;
@@ -164,12 +162,21 @@ int runWrite(CliContext& c)
     return kNoAnswer;
 }
 
+int runDiff(CliContext& c)
+{
+    const auto* rows = std::any_cast<ChannelTable>(&c.checked);
+    if (!rows)
+        return kDataError;
+    return reportCheck(CompareWithDevice(*c.link, *rows));
+}
+
 } // namespace
 
 std::vector<CliCommand> ChannelsCommands()
 {
     return {
         {QStringLiteral("channels read"), checkRead, runRead},
-        {QStringLiteral("channels write"), checkWrite, runWrite},
+        {QStringLiteral("channels write"), checkFileArgument, runWrite},
+        {QStringLiteral("channels diff"), checkFileArgument, runDiff},
     };
 }

@@ -1,5 +1,7 @@
 #include "cli/Cli.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonDocument>
 
 #include <atomic>
@@ -110,6 +112,22 @@ const CliOptions& Options()
 {
     static const CliOptions options;
     return options;
+}
+
+int checkOutputFile(const QString& path)
+{
+    const QFileInfo file(path);
+    if (file.fileName().isEmpty())
+        return usage(QStringLiteral("'%1' names no file.").arg(path));
+    if (!file.absoluteDir().exists()) {
+        err(QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(file.absolutePath())));
+        return kDataError;
+    }
+    if (file.isDir()) {
+        err(QStringLiteral("%1 is a folder.").arg(QDir::toNativeSeparators(file.absoluteFilePath())));
+        return kDataError;
+    }
+    return kOk;
 }
 
 // The handler only records the signal; the event loop does the rest. It

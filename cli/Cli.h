@@ -19,6 +19,7 @@ class Interrupts;
 
 enum ExitStatus { kOk = 0, kNoAnswer = 1, kUsage = 2, kDataError = 3,
                   kNotDone = 4,    // the device reported a failure, a test failed, nothing was uploaded
+                  kDifferent = 5,  // the device holds other data than the file or the write
                   kInterrupted = 130 };  // SIGINT or SIGTERM: ended at a message boundary
 
 // Standard error: status texts, reports and messages (\r\n shown as line breaks).
@@ -36,6 +37,8 @@ bool interrupted();
 // Reports a usage error and returns kUsage.
 int usage(const QString& text);
 int statusOf(OpResult result);
+// A file a command is to write: kOk, or the problem reported (kUsage, kDataError).
+int checkOutputFile(const QString& path);
 
 struct CliContext {
     const QCommandLineParser& parser;
@@ -64,6 +67,8 @@ struct CliOptions {
     QCommandLineOption zeroOffset{QStringLiteral("zero-offset"), QString(), QStringLiteral("N")};
     QCommandLineOption uploadMode{QStringLiteral("mode"), QString(), QStringLiteral("newer|same-or-older"),
                                   QStringLiteral("newer")};
+    QCommandLineOption verify{QStringLiteral("verify")};
+    QCommandLineOption force{QStringLiteral("force")};
 };
 const CliOptions& Options();
 
@@ -92,4 +97,5 @@ std::vector<CliCommand> DeviceCommands();   // identify, restart, clear, options
 std::vector<CliCommand> FirmwareCommands(); // "firmware info", ...: two-word names
 std::vector<CliCommand> FirmwareUploadCommands(); // "firmware upload", iface-test, set-id
 std::vector<CliCommand> ModesCommands();    // modes read|write|count|reset
-std::vector<CliCommand> ChannelsCommands(); // "channels read", "channels write"
+std::vector<CliCommand> ChannelsCommands(); // "channels read", "channels write", "channels diff"
+std::vector<CliCommand> BackupCommands();   // backup, restore

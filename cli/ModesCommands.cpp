@@ -6,18 +6,12 @@
 #include "modes/ModesOperations.h"
 #include "modes/domain/ModeRecord.h"
 
-#include <QEventLoop>
 #include <QJsonArray>
-#include <QTimer>
 
 #include <map>
 #include <optional>
 
 namespace {
-
-// After the first reply "f", the device's further ones follow back to back;
-// this much silence means it has sent them all.
-constexpr int kQuietAfterLastModeMs = 500;
 
 std::optional<int> parseNumber(const QString& text, int min, int max)
 {
@@ -116,42 +110,20 @@ int check(CliContext& c)
 
 int read(DeviceLink& link, bool json)
 {
-    std::map<int, ModeRecord> stored;
-    int count = 0;
-    bool invalid = false;
-    QEventLoop loop;
-    QTimer quiet;
-    quiet.setSingleShot(true);
-    quiet.setTimerType(Qt::PreciseTimer);
-    quiet.setInterval(kQuietAfterLastModeMs);
-    QObject::connect(&quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&link, &DeviceLink::modeReceived, &loop, [&](const std::array<uint8_t, 4>& values) {
-        // Checked and shown as the modes page does.
-        if (const auto record = ModeRecordFromReply(values)) {
-            stored[record->slot] = *record;
-            count = record->slot;
-        } else {
-            const ModeRecord raw = ModeRecordFromValues(values);
-            err(QStringLiteral("Invalid mode record received: slot %1, mode type %2, MIDI channel %3, note %4.")
-                    .arg(raw.slot).arg(raw.type).arg(raw.channel).arg(raw.note));
-            invalid = true;
-        }
-        quiet.start();
-    });
-
-    const OpResult result = ReadModes(link);
-    if (result != OpResult::Done)
-        return statusOf(result);
-    quiet.start();
-    loop.exec();
-
-    if (stored.empty() && !invalid) {
+    const StoredModes stored = ReadStoredModes(link);
+    if (stored.result != OpResult::Done)
+        return statusOf(stored.result);
+    for (const ModeRecord& record : stored.invalid)
+        err(QStringLiteral("Invalid mode record received: slot %1, mode type %2, MIDI channel %3, note %4.")
+                .arg(record.slot).arg(record.type).arg(record.channel).arg(record.note));
+    if (stored.bySlot.empty() && stored.invalid.empty()) {
         err(QStringLiteral("No data received."));
         return kNoAnswer;
     }
     if (json) {
         QJsonArray modes;
-        for (const auto& [slot, record] : stored) {
+        for (const auto& [slot, entry] : stored.bySlot) {
+            const ModeRecord record = NormalizedModeRecord(entry);
             modes.append(QJsonObject{{QStringLiteral("slot"), record.slot},
                                      {QStringLiteral("type"), record.type},
                                      {QStringLiteral("typeName"), QString::fromStdString(ModeTypeName(record.type))},
@@ -159,14 +131,15 @@ int read(DeviceLink& link, bool json)
                                      {QStringLiteral("note"), record.note},
                                      {QStringLiteral("noteName"), QString::fromStdString(NoteLabel(record.note))}});
         }
-        outJson(QJsonObject{{QStringLiteral("modes"), modes}, {QStringLiteral("count"), count}});
-        return invalid ? kDataError : kOk;
+        outJson(QJsonObject{{QStringLiteral("modes"), modes}, {QStringLiteral("count"), stored.count}});
+        return stored.invalid.empty() ? kOk : kDataError;
     }
-    for (const auto& entry : stored)
-        out(modeLine(entry.second));
-    if (count > 0)
-        out(QStringLiteral("Modes count: %1").arg(count));
-    return invalid ? kDataError : kOk;
+    // Shown as the modes page shows them.
+    for (const auto& entry : stored.bySlot)
+        out(modeLine(NormalizedModeRecord(entry.second)));
+    if (stored.count > 0)
+        out(QStringLiteral("Modes count: %1").arg(stored.count));
+    return stored.invalid.empty() ? kOk : kDataError;
 }
 
 int write(DeviceLink& link, const QStringList& arguments)

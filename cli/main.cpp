@@ -46,8 +46,22 @@ Commands:
                                 write it as a channel settings file (CSV) to FILE or
                                 to standard output; waits until 2 s pass without a
                                 channel from the device
-  channels write FILE           write the channels of a channel settings file (CSV)
-                                to the device, one acknowledged channel at a time
+  channels write FILE [--verify]
+                                write the channels of a channel settings file (CSV)
+                                to the device, one acknowledged channel at a time;
+                                --verify reads them back and compares them with
+                                what was sent (differences on standard output)
+  channels diff FILE            compare a channel settings file with the device's
+                                channels (descriptions are not compared); the
+                                differences go to standard output
+  backup FILE                   save everything the device holds (identity, options,
+                                Basic/Eco modes, channel table) to a backup file (JSON)
+  restore FILE [--verify] [--force]
+                                check the whole backup file, then write its options,
+                                modes and channels to the device (the device's
+                                channels are cleared first); --verify reads everything
+                                back and compares; --force restores to a device of
+                                another edition than the backup's
   modes read                    print the Basic/Eco modes stored in the device and
                                 their number
   modes write SLOT:TYPE:CHANNEL:NOTE ...
@@ -78,7 +92,8 @@ an operation at the next whole message, reports what the device holds and
 closes the ports.
 Exit status: 0 success, 1 no answer from the device, 2 usage error or bad argument,
 3 file or data error, 4 the device reported a failure, the test failed or nothing
-was uploaded, 130 interrupted.
+was uploaded, 5 the device holds other data than the file or the write,
+130 interrupted.
 )";
 
 int listPorts(CliContext& c)
@@ -126,7 +141,8 @@ std::vector<CliCommand> AllCommands()
     ports.json = true;
     ports.ownPorts = true;
     commands.push_back(ports);
-    for (auto list : {ScanCommands(), DeviceCommands(), ChannelsCommands(), ModesCommands(), FirmwareCommands(), FirmwareUploadCommands()})
+    for (auto list : {ScanCommands(), DeviceCommands(), ChannelsCommands(), ModesCommands(), FirmwareCommands(),
+                      FirmwareUploadCommands(), BackupCommands()})
         commands.insert(commands.end(), list.begin(), list.end());
     return commands;
 }
@@ -152,7 +168,8 @@ static int runProgram(int argc, char** argv)
     parser.addOptions({helpOption, versionOption, backendOption, emulatorOption, emulatorTypeOption, inOption, outOption,
                        deviceIdOption, jsonOption});
     const CliOptions& commandOptions = Options();
-    parser.addOptions({commandOptions.noteOff, commandOptions.zeroOffset, commandOptions.uploadMode});
+    parser.addOptions({commandOptions.noteOff, commandOptions.zeroOffset, commandOptions.uploadMode,
+                       commandOptions.verify, commandOptions.force});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return usage(parser.errorText());
@@ -185,6 +202,12 @@ static int runProgram(int argc, char** argv)
         return usage(QStringLiteral("--note-off and --zero-offset belong to the command 'options'."));
     if (parser.isSet(commandOptions.uploadMode) && command->name != QLatin1String("firmware upload"))
         return usage(QStringLiteral("--mode belongs to the command 'firmware upload'."));
+    if (parser.isSet(commandOptions.verify) && command->name != QLatin1String("channels write")
+        && command->name != QLatin1String("restore"))
+        return usage(QStringLiteral("--verify belongs to the commands 'channels write' and 'restore'."));
+    if (parser.isSet(commandOptions.force) && command->name != QLatin1String("restore"))
+        return usage(QStringLiteral("--force belongs to the command 'restore'."));
+
     context.json = parser.isSet(jsonOption);
     const bool jsonHere = command->json || (command->name == QLatin1String("modes") && context.args.value(1) == QLatin1String("read"));
     if (context.json && !jsonHere)

@@ -25,6 +25,7 @@ struct EmulatorConfig {
     bool neverAnswer = false;           // receives everything, answers nothing
     std::map<char, int> skipNth;        // reply letter -> leave out its N-th reply (1-based)
     int delayMs = 0;                    // every answer comes this late
+    int alterChannel = 0;               // this DMX channel is stored with another MIDI channel than written
     // The bootloader and its faults.
     bool bootloader = false;            // starts in its bootloader (mode switch held at power-up)
     int corruptBlock = 0;               // the N-th firmware block received (1-based) fails its checksum

@@ -5,6 +5,7 @@
 #include "util/Utils.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -71,5 +72,11 @@ void EmulatedDevice::onWriteChannel(const Command& command)
     const std::string payload(bytes.begin(), bytes.end());
     if (!storeChannel(payload))
         return;
+    // storeChannel has checked the four hex digits of the number.
+    if (m_config.alterChannel > 0 && std::stoi(payload.substr(0, 4), nullptr, 16) == m_config.alterChannel) {
+        // The fault: the lowest bit of the MIDI status (the MIDI channel) flips.
+        char& digit = m_channels[m_config.alterChannel][9];
+        digit = "0123456789ABCDEF"[HexDigitValue(digit) ^ 1];
+    }
     reply('c');
 }

@@ -41,6 +41,7 @@ std::string EmulatorUsage()
            "  --never-answer    receive everything, answer nothing\n"
            "  --skip LETTER:N   leave out the N-th reply with this letter (repeatable)\n"
            "  --delay MS        send every answer MS milliseconds late\n"
+           "  --alter-channel N store DMX channel N with another MIDI channel than written\n"
            "  --firmware-date D firmware date \"MM-DD-YYYY HH:MM\", or 0 for no valid firmware\n"
            "  --bootloader      start in the bootloader and announce it\n"
            "  --image-out FILE  write the image of each completed upload to FILE\n"
@@ -92,7 +93,7 @@ EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args)
         }
         if (option != "--name" && option != "--type" && option != "--device-id" && option != "--skip"
             && option != "--delay" && option != "--firmware-date" && option != "--image-out"
-            && option != "--corrupt-block" && option != "--drop-block-request")
+            && option != "--corrupt-block" && option != "--drop-block-request" && option != "--alter-channel")
             return fail("unknown option " + option);
         if (i + 1 >= args.size())
             return fail(option + " needs a value");
@@ -135,6 +136,11 @@ EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args)
             if (value.empty())
                 return fail("--image-out must not be empty");
             result.imageOut = value;
+        } else if (option == "--alter-channel") {
+            const auto n = ParseNumber<int>(value, 1, 512);
+            if (!n)
+                return fail("--alter-channel needs a DMX channel from 1 to 512, not " + value);
+            result.config.alterChannel = *n;
         } else if (option == "--corrupt-block" || option == "--drop-block-request") {
             const auto n = ParseNumber<int>(value, 1, std::numeric_limits<int>::max());
             if (!n)

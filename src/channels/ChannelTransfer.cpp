@@ -16,24 +16,6 @@ QString text(const char* latin1)
     return QString::fromLatin1(latin1);
 }
 
-
-// What the refusal calls a column.
-QString columnName(int column)
-{
-    switch (column) {
-    case ColDmxChannel: return text("DMX ch.");
-    case ColControlMode: return text("Act. ctrl/Value");
-    case ColConstantValue: return text("Data = (constant value)");
-    case ColMidiChannel: return text("MIDI ch.");
-    case ColActiveOn: return text("Active on");
-    case ColFromNumber: return text("From Note On/CC");
-    case ColToNumber: return text("To Note On/CC");
-    case ColDataType: return text("Velocity/Value");
-    case ColFixedValue: return text("Data = (fixed value)");
-    default: return text("Description");
-    }
-}
-
 } // namespace
 
 namespace {
@@ -118,7 +100,7 @@ ChannelPayloads PrepareChannelPayloads(const ChannelTable& rows)
         if (++refusedCount <= kNamedRowsMax) {
             refused << QStringLiteral("Row %1, DMX ch. \"%2\": %3 \"%4\"")
                            .arg(row + 1)
-                           .arg(QString::fromStdString(rows[row].DmxChannel), columnName(badColumn),
+                           .arg(QString::fromStdString(rows[row].DmxChannel), QString::fromStdString(ChannelColumnName(badColumn)),
                                 QString::fromStdString(rows[row].cell(badColumn)));
         }
     }

@@ -2,6 +2,9 @@
 
 #include "app/link/DeviceLink.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 #include <exception>
 
 namespace {
@@ -124,4 +127,34 @@ OpResult ResetModesToDefault(DeviceLink& link, const std::function<void()>& prep
         prepare();
     link.PauseBeforeSend();
     return requestAndWait(link, 'H');
+}
+
+StoredModes ReadStoredModes(DeviceLink& link, int quietMs)
+{
+    StoredModes stored;
+    QEventLoop loop;
+    QTimer quiet;
+    quiet.setSingleShot(true);
+    quiet.setTimerType(Qt::PreciseTimer);
+    quiet.setInterval(quietMs);
+    QObject::connect(&quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&link, &DeviceLink::modeReceived, &loop, [&](const std::array<uint8_t, 4>& values) {
+        // Checked as the modes page checks them: only the fields the mode
+        // type uses. A record whose every field is in range is kept as the
+        // device holds it, so that a backup restores it unchanged.
+        const ModeRecord raw = ModeRecordFromValues(values);
+        if (const auto record = ModeRecordFromReply(values)) {
+            stored.bySlot[record->slot] = IsValidModeRecord(raw) ? raw : *record;
+            stored.count = record->slot;
+        } else {
+            stored.invalid.push_back(raw);
+        }
+        quiet.start();
+    });
+    stored.result = ReadModes(link);
+    if (stored.result == OpResult::Done) {
+        quiet.start();
+        loop.exec();
+    }
+    return stored;
 }

@@ -4,6 +4,7 @@
 #include "modes/domain/ModeRecord.h"
 
 #include <functional>
+#include <map>
 #include <vector>
 
 class DeviceLink;
@@ -17,6 +18,20 @@ class DeviceLink;
 // "F": the wait ends at the first reply "f"; the device's further replies
 // arrive afterwards through DeviceLink::modeReceived.
 OpResult ReadModes(DeviceLink& link, const std::function<void()>& prepare = {});
+
+// After the first reply "f", the device's further ones follow back to back;
+// this much silence means it has sent them all.
+inline constexpr int kQuietAfterLastModeMs = 500;
+
+// The modes the device holds: ReadModes, then its replies until `quietMs`
+// pass without one.
+struct StoredModes {
+    OpResult result = OpResult::Done;
+    std::map<int, ModeRecord> bySlot;   // valid records as received, by slot
+    int count = 0;                      // the highest slot received: the number of modes in use
+    std::vector<ModeRecord> invalid;    // records with a value out of range
+};
+StoredModes ReadStoredModes(DeviceLink& link, int quietMs = kQuietAfterLastModeMs);
 
 // "G" once per record, in the order given, each acknowledged by "g"; stops at
 // the first record without acknowledgement. `acknowledged` (optional) receives

@@ -36,7 +36,7 @@ expect() {
 }
 
 expect 'iden' 'identify'
-expect 'channels ' 'read write'
+expect 'channels ' 'diff read write'
 expect 'modes r' 'read reset'
 expect 'firmware ' 'info upload'
 expect 'firmware upload x.bix --' '--mode'

@@ -152,6 +152,7 @@ TEST(ProgramSettings, EveryKeyRoundTripsAndDirectoriesFollowTheLastFiles)
     s.lastFirmwareFile = "/home/ewa/fw/basic.bix";
     s.lastFirmwareFileDate = "2018.04.24 10:24:25";
     s.colours = {1, 2, 3, 4, 0xFF00000F};
+    s.verifyAfterWrite = false;
     IniFile ini;
     WriteProgramSettings(ini, s);
     EXPECT_EQ(ini.Serialize(),
@@ -159,7 +160,8 @@ TEST(ProgramSettings, EveryKeyRoundTripsAndDirectoriesFollowTheLastFiles)
               "[Dirs]\r\nReadDir=/home/ewa/shows/\r\nSaveDir=/home/ewa/backup/\r\n"
               "[Files]\r\nLastOpened=/home/ewa/shows/club.csv\r\nLastSaved=/home/ewa/backup/club v2.csv\r\n"
               "LastLoadedFWFile=/home/ewa/fw/basic.bix\r\nLastLoadedFWFileDate=2018.04.24 10:24:25\r\n"
-              "[Colors]\r\nCCLine=1\r\nNOLine=2\r\nNOVelocityLine=3\r\nCCValueLine=4\r\nDMXValueLine=-16777201\r\n");
+              "[Colors]\r\nCCLine=1\r\nNOLine=2\r\nNOVelocityLine=3\r\nCCValueLine=4\r\nDMXValueLine=-16777201\r\n"
+              "[Options]\r\nVerifyAfterWrite=0\r\n");
 
     ProgramSettings expected = s;
     expected.readDir = "/home/ewa/shows/";
@@ -173,6 +175,13 @@ TEST(ProgramSettings, EveryKeyRoundTripsAndDirectoriesFollowTheLastFiles)
     const ProgramSettings back = ReadProgramSettings(ini, "/x/");
     EXPECT_EQ(back.lastFirmwareFileDate + "|" + back.readDir + "|" + back.saveDir, "2018.04.24 10:24:25||");
     EXPECT_FALSE(ini.ValueExists("Debug", "DebugOn"));
+    // Verify after writing is on unless the file says otherwise.
+    EXPECT_TRUE(back.verifyAfterWrite);
+    EXPECT_EQ(ini.ReadString("Options", "VerifyAfterWrite", ""), "1");
+    IniFile fresh;
+    WriteProgramSettings(fresh, later);
+    EXPECT_FALSE(fresh.ValueExists("Options", "VerifyAfterWrite"));
+    EXPECT_TRUE(ReadProgramSettings(IniFile::Parse("[Options]\r\nVerifyAfterWrite=yes\r\n"), "/x/").verifyAfterWrite);
 }
 
 namespace {

@@ -80,6 +80,22 @@ std::optional<ChannelValues> ReadChannelValues(const ChannelRecord& record, int*
     return values;
 }
 
+ChannelRecord RecordFromValues(const ChannelValues& values, std::string description)
+{
+    ChannelRecord record;
+    record.DmxChannel = DmxChannelText(values.dmxChannel);
+    record.ControlMode = ControlModeList()[values.valueMode ? 1 : 0];
+    record.ConstantValue = std::to_string(values.valueMode ? values.constantValue : 0);
+    record.MidiChannel = MidiChannelList()[size_t(values.midiChannel - 1)];
+    record.ActiveOn = ActiveOnList()[values.controlChange ? 1 : 0];
+    record.FromNumber = NoteLabel(values.from);
+    record.ToNumber = NoteLabel(values.to);
+    record.DataType = DataTypeList()[values.fixedValue ? 1 : 0];
+    record.FixedValue = std::to_string(values.fixedValueValue);
+    record.Description = std::move(description);
+    return record;
+}
+
 std::string EncodeChannelPayload(const ChannelValues& values)
 {
     unsigned flags = kFlagAlways;
@@ -135,18 +151,17 @@ std::optional<ChannelRecord> RecordFromDump(const ChannelDump& dump)
     if (dump.from < 0 || dump.from >= kNoteCount || dump.to < dump.from || dump.to >= kNoteCount)
         return std::nullopt;
 
-    const bool valueMode = dump.flags & kFlagValueMode;
-    ChannelRecord record;
-    record.DmxChannel = DmxChannelText(dump.number);
-    record.ControlMode = ControlModeList()[valueMode ? 1 : 0];
-    record.ConstantValue = valueMode ? std::to_string(dump.value) : "0";
-    record.MidiChannel = MidiChannelList()[size_t(dump.status % 16)];
-    record.ActiveOn = ActiveOnList()[(dump.flags & kFlagControlChange) ? 1 : 0];
-    record.FromNumber = NoteLabel(dump.from);
-    record.ToNumber = NoteLabel(dump.to);
-    record.DataType = DataTypeList()[(dump.flags & kFlagFixedValue) ? 1 : 0];
-    record.FixedValue = std::to_string(dump.value);
-    return record;
+    ChannelValues values;
+    values.dmxChannel = dump.number;
+    values.valueMode = dump.flags & kFlagValueMode;
+    values.constantValue = dump.value;
+    values.midiChannel = dump.status % 16 + 1;
+    values.controlChange = dump.flags & kFlagControlChange;
+    values.from = dump.from;
+    values.to = dump.to;
+    values.fixedValue = dump.flags & kFlagFixedValue;
+    values.fixedValueValue = dump.value;
+    return RecordFromValues(values);
 }
 
 std::string ChannelDumpLogLine(const ChannelDump& dump)

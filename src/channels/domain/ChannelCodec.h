@@ -33,6 +33,11 @@ inline constexpr uint8_t kFlagValueMode = 0x08;
 // below the From note). `badColumn` then names the first such cell.
 std::optional<ChannelValues> ReadChannelValues(const ChannelRecord& record, int* badColumn = nullptr);
 
+// The record that shows these numbers (cells as the edit row sets them; the
+// constant value cell is "0" outside "Value" mode). The numbers must lie in
+// their ranges (as ReadChannelValues gives them).
+ChannelRecord RecordFromValues(const ChannelValues& values, std::string description = {});
+
 // The 14-character channel payload: number (4 hex digits), flags, value,
 // MIDI status, from, to (2 hex digits each), upper case. Out-of-range numbers
 // are cut to their field (low 16 or 8 bits).

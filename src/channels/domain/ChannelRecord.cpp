@@ -125,6 +125,22 @@ const std::array<std::string, kChannelColumnCount>& ChannelColumnCaptions()
     return captions;
 }
 
+std::string ChannelColumnName(int column)
+{
+    switch (column) {
+    case ColDmxChannel: return "DMX ch.";
+    case ColControlMode: return "Act. ctrl/Value";
+    case ColConstantValue: return "Data = (constant value)";
+    case ColMidiChannel: return "MIDI ch.";
+    case ColActiveOn: return "Active on";
+    case ColFromNumber: return "From Note On/CC";
+    case ColToNumber: return "To Note On/CC";
+    case ColDataType: return "Velocity/Value";
+    case ColFixedValue: return "Data = (fixed value)";
+    default: return "Description";
+    }
+}
+
 std::string SanitizedDescription(std::string_view text)
 {
     std::string result;

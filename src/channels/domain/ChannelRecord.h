@@ -76,6 +76,9 @@ std::vector<std::string> ToList(int from);
 
 // The column captions of the channel list (and the CSV header).
 const std::array<std::string, kChannelColumnCount>& ChannelColumnCaptions();
+// A column's name in messages: the caption, told apart where two columns share
+// one ("From Note On/CC", "Data = (fixed value)").
+std::string ChannelColumnName(int column);
 
 // A description fit for the CSV file: CR LF, LF, CR, tab, ";" and "," each
 // become one blank.

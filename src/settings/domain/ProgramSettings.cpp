@@ -42,6 +42,7 @@ ProgramSettings ReadProgramSettings(const IniFile& file, const std::string& exec
     s.colours.dmxValueLine = ReadColour(file, ini::kDMXValueLine, defaults.dmxValueLine);
     s.lastFirmwareFile = file.ReadString(ini::kFiles, ini::kLastLoadedFWFile, "");
     s.lastFirmwareFileDate = file.ReadString(ini::kFiles, ini::kLastLoadedFWFileDate, ini::kNoDate);
+    s.verifyAfterWrite = file.ReadInteger(ini::kOptions, ini::kVerifyAfterWrite, 1) != 0;
     s.debugOn = file.ReadInteger(ini::kDebug, ini::kDebugOn, 0);
     return s;
 }
@@ -62,6 +63,10 @@ void WriteProgramSettings(IniFile& file, const ProgramSettings& s)
     file.WriteString(ini::kFiles, ini::kLastLoadedFWFile, s.lastFirmwareFile);
     if (s.lastFirmwareFileDate != ini::kNoDate)
         file.WriteString(ini::kFiles, ini::kLastLoadedFWFileDate, s.lastFirmwareFileDate);
+    // Written once it differs from the default, so that files of users who
+    // never turned it off stay as they were.
+    if (!s.verifyAfterWrite || file.ValueExists(ini::kOptions, ini::kVerifyAfterWrite))
+        file.WriteInteger(ini::kOptions, ini::kVerifyAfterWrite, s.verifyAfterWrite ? 1 : 0);
 }
 
 std::string ExtractFilePath(std::string_view path)

@@ -25,6 +25,8 @@ inline constexpr std::string_view kNOLine = "NOLine";
 inline constexpr std::string_view kNOVelocityLine = "NOVelocityLine";
 inline constexpr std::string_view kCCValueLine = "CCValueLine";
 inline constexpr std::string_view kDMXValueLine = "DMXValueLine";
+inline constexpr std::string_view kOptions = "Options";
+inline constexpr std::string_view kVerifyAfterWrite = "VerifyAfterWrite";
 inline constexpr std::string_view kDebug = "Debug";
 inline constexpr std::string_view kDebugOn = "DebugOn";
 // The date text of a firmware file that was never loaded.
@@ -53,6 +55,7 @@ struct ProgramSettings {
     std::string lastFirmwareFile;
     std::string lastFirmwareFileDate = std::string(ini::kNoDate);
     RowColours colours;
+    bool verifyAfterWrite = true;   // "Verify after writing"
     int debugOn = 0;
 
     bool operator==(const ProgramSettings&) const = default;
@@ -65,7 +68,7 @@ ProgramSettings ReadProgramSettings(const IniFile& ini, const std::string& execu
 // Writes the keys in the program's order. The directories are not taken from
 // `settings` but derived from the last files (empty without one); the date of
 // the last firmware file is written only when it is not "-". "DebugOn" is
-// never written.
+// never written; "VerifyAfterWrite" only when it is off or already in the file.
 void WriteProgramSettings(IniFile& ini, const ProgramSettings& settings);
 
 // The folder part of a path with its trailing separator, "" when the path

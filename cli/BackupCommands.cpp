@@ -1,0 +1,89 @@
+// backup FILE and restore FILE [--verify] [--force]: everything the device
+// holds, in one backup file.
+
+#include "app/link/DeviceLink.h"
+#include "backup/BackupOperations.h"
+#include "cli/Cli.h"
+
+#include <QDateTime>
+#include <QDir>
+
+namespace {
+
+int checkBackup(CliContext& c)
+{
+    if (c.args.size() != 2)
+        return usage(QStringLiteral("'backup' takes one argument: the backup file to write."));
+    return checkOutputFile(c.args.at(1));
+}
+
+int runBackup(CliContext& c)
+{
+    BackupRead read = ReadDeviceBackup(*c.link, err);
+    if (read.result != OpResult::Done)
+        return statusOf(read.result);
+    if (!read.problem.isEmpty()) {
+        err(read.problem + QStringLiteral(" Nothing was written."));
+        return kDataError;
+    }
+    read.backup.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    read.backup.createdBy = QStringLiteral("vantorelctl %1").arg(QStringLiteral(VANTOREL_VERSION));
+    if (const QString error = SaveDeviceBackup(c.args.at(1), read.backup); !error.isEmpty()) {
+        err(error);
+        return kDataError;
+    }
+    err(QStringLiteral("Backup saved to %1.").arg(QDir::toNativeSeparators(c.args.at(1))));
+    return kOk;
+}
+
+int checkRestore(CliContext& c)
+{
+    if (c.args.size() != 2)
+        return usage(QStringLiteral("'restore' takes one argument: the backup file."));
+    const DeviceBackupParse parse = LoadDeviceBackup(c.args.at(1));
+    if (!parse.backup) {
+        err(parse.error + QStringLiteral(" Nothing was sent to the device."));
+        return kDataError;
+    }
+    return kOk;
+}
+
+int runRestore(CliContext& c)
+{
+    const DeviceBackupParse parse = LoadDeviceBackup(c.args.at(1));
+    if (!parse.backup) {
+        err(parse.error + QStringLiteral(" Nothing was sent to the device."));
+        return kDataError;
+    }
+    const bool force = c.parser.isSet(Options().force);
+    const RestoreOutcome outcome = RestoreDeviceBackup(
+        *c.link, *parse.backup, err,
+        [force](char) {
+            if (!force)
+                err(QStringLiteral("Use --force to restore it to this device anyway."));
+            return force;
+        },
+        c.parser.isSet(Options().verify));
+    for (const QString& line : outcome.differences)
+        out(line);
+    switch (outcome.result) {
+    case RestoreResult::Done: return kOk;
+    case RestoreResult::Different: return kDifferent;
+    case RestoreResult::OtherType: return kDataError;
+    case RestoreResult::NoAnswer:
+    case RestoreResult::Busy:
+    case RestoreResult::Failed: break;
+    }
+    err(QStringLiteral("The restore did not finish: only the parts reported as written reached the device."));
+    return kNoAnswer;
+}
+
+} // namespace
+
+std::vector<CliCommand> BackupCommands()
+{
+    return {
+        {QStringLiteral("backup"), checkBackup, runBackup},
+        {QStringLiteral("restore"), checkRestore, runRestore},
+    };
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/link/DeviceOperations.h"
+#include "backup/DeviceBackup.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <string>
+
+class DeviceLink;
+
+// Taking a whole-device backup and restoring one, for the main window and
+// vantorelctl alike. Each part is one of the device operations; progress and
+// each part's result go to `report` (one line each).
+
+using BackupReport = std::function<void(const QString& line)>;
+
+struct BackupRead {
+    OpResult result = OpResult::Done;
+    QString problem;        // why there is no backup (after a Done exchange: incomplete data)
+    DeviceBackup backup;
+
+    bool ok() const { return result == OpResult::Done && problem.isEmpty(); }
+};
+
+// Reads identity ("J"), options ("M"), the Basic/Eco modes ("F", not for a
+// Pro) and the channel table ("B"). `description` gives the description of a
+// DMX channel from the table in hand (empty without one).
+BackupRead ReadDeviceBackup(DeviceLink& link, const BackupReport& report,
+                            const std::function<std::string(int dmxChannel)>& description = {});
+
+enum class RestoreResult {
+    Done,           // every part written (and verified when asked)
+    NoAnswer,       // the device did not answer; parts before it were written
+    Busy,           // another device operation waits; nothing was written
+    Failed,         // the MIDI output refused a command
+    OtherType,      // the device is of another edition and that was not allowed; nothing was written
+    Different,      // written, but the verification found differences
+};
+
+struct RestoreOutcome {
+    RestoreResult result = RestoreResult::Done;
+    QStringList differences;    // after a verification
+};
+
+// Writes a checked backup: identifies the device first; when its edition is
+// not the backup's, `allowOtherType(deviceType)` decides (nothing is written
+// when it says no). Then the options ("L", "O"), the modes ("G" per slot and
+// "I", Basic and Eco devices with modes in the backup) and the channels (the
+// device's are cleared with "A", then "C" per row). The identity is not
+// written. `verify` reads everything back and compares.
+RestoreOutcome RestoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup, const BackupReport& report,
+                                   const std::function<bool(char deviceType)>& allowOtherType, bool verify);

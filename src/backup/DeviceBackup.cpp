@@ -1,0 +1,415 @@
+#include "backup/DeviceBackup.h"
+
+#include "backup/AtomicWrite.h"
+#include "channels/domain/ChannelCodec.h"
+#include "channels/domain/ChannelCompare.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+namespace {
+
+// Backup files are small; anything much larger is not one.
+constexpr qint64 kMaxBackupFileSize = 4 * 1024 * 1024;
+
+QString fromStd(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QJsonObject modeJson(const ModeRecord& mode)
+{
+    return {{"slot", mode.slot}, {"type", mode.type}, {"typeName", fromStd(ModeTypeName(mode.type))},
+            {"midiChannel", mode.channel}, {"note", mode.note}};
+}
+
+QJsonObject channelJson(const ChannelRecord& row)
+{
+    const ChannelValues v = *ReadChannelValues(row);
+    return {{"dmxChannel", v.dmxChannel},
+            {"controlMode", fromStd(row.ControlMode)},
+            {"constantValue", v.constantValue},
+            {"midiChannel", v.midiChannel},
+            {"activeOn", fromStd(row.ActiveOn)},
+            {"from", v.from},
+            {"to", v.to},
+            {"dataType", fromStd(row.DataType)},
+            {"fixedValue", v.fixedValueValue},
+            {"description", fromStd(row.Description)}};
+}
+
+// Reads one JSON object by the rules of the format; the first problem is kept
+// with the path of the value ("channels[3].midiChannel").
+class Reader {
+public:
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+
+    // Refuses keys the format does not know (a misspelt key would otherwise
+    // be lost without a word).
+    void onlyKeys(const QJsonObject& object, const QString& path, const QStringList& known)
+    {
+        for (const QString& key : object.keys())
+            if (ok() && !known.contains(key))
+                fail(join(path, key), QStringLiteral("is not part of the format"));
+    }
+
+    std::optional<QJsonObject> object(const QJsonObject& parent, const QString& path, const QString& key, bool required)
+    {
+        const QJsonValue value = parent.value(key);
+        if (value.isUndefined()) {
+            if (required)
+                fail(join(path, key), QStringLiteral("is missing"));
+            return std::nullopt;
+        }
+        if (!value.isObject()) {
+            fail(join(path, key), QStringLiteral("must be an object"));
+            return std::nullopt;
+        }
+        return value.toObject();
+    }
+
+    std::optional<QJsonArray> array(const QJsonObject& parent, const QString& path, const QString& key)
+    {
+        const QJsonValue value = parent.value(key);
+        if (!value.isArray()) {
+            fail(join(path, key), value.isUndefined() ? QStringLiteral("is missing") : QStringLiteral("must be an array"));
+            return std::nullopt;
+        }
+        return value.toArray();
+    }
+
+    int integer(const QJsonObject& parent, const QString& path, const QString& key, double low, double high)
+    {
+        const QJsonValue value = parent.value(key);
+        const double number = value.toDouble(-1);
+        if (!value.isDouble() || std::floor(number) != number || number < low || number > high) {
+            fail(join(path, key), value.isUndefined() ? QStringLiteral("is missing")
+                                                      : QStringLiteral("must be a whole number from %1 to %2")
+                                                            .arg(qint64(low)).arg(qint64(high)));
+            return int(low);
+        }
+        return int(qint64(number));
+    }
+
+    std::optional<uint32_t> optionalId(const QJsonObject& parent, const QString& path, const QString& key)
+    {
+        if (!parent.contains(key))
+            return std::nullopt;
+        const QJsonValue value = parent.value(key);
+        const double number = value.toDouble(-1);
+        if (!value.isDouble() || std::floor(number) != number || number < 0 || number > 4294967295.0) {
+            fail(join(path, key), QStringLiteral("must be a whole number from 0 to 4294967295"));
+            return std::nullopt;
+        }
+        return uint32_t(number);
+    }
+
+    bool boolean(const QJsonObject& parent, const QString& path, const QString& key)
+    {
+        const QJsonValue value = parent.value(key);
+        if (!value.isBool())
+            fail(join(path, key), value.isUndefined() ? QStringLiteral("is missing") : QStringLiteral("must be true or false"));
+        return value.toBool();
+    }
+
+    QString text(const QJsonObject& parent, const QString& path, const QString& key, bool required)
+    {
+        const QJsonValue value = parent.value(key);
+        if (value.isUndefined() && !required)
+            return {};
+        if (!value.isString())
+            fail(join(path, key), value.isUndefined() ? QStringLiteral("is missing") : QStringLiteral("must be a text"));
+        return value.toString();
+    }
+
+    // A text that must be one of `list`; its position.
+    int choice(const QJsonObject& parent, const QString& path, const QString& key, const std::vector<std::string>& list)
+    {
+        const QString value = text(parent, path, key, true);
+        for (size_t i = 0; i < list.size(); ++i)
+            if (value == fromStd(list[i]))
+                return int(i);
+        if (ok()) {
+            QStringList names;
+            for (const std::string& entry : list)
+                names << QLatin1Char('"') + fromStd(entry) + QLatin1Char('"');
+            fail(join(path, key), QStringLiteral("must be %1").arg(names.join(QStringLiteral(" or "))));
+        }
+        return 0;
+    }
+
+    void fail(const QString& where, const QString& what)
+    {
+        if (ok())
+            error = where.isEmpty() ? what : where + QLatin1Char(' ') + what;
+    }
+
+    static QString join(const QString& path, const QString& key)
+    {
+        return path.isEmpty() ? key : path + QLatin1Char('.') + key;
+    }
+};
+
+std::optional<BackupModes> readModes(Reader& r, const QJsonObject& root)
+{
+    const auto modes = r.object(root, {}, QStringLiteral("modes"), false);
+    if (!modes || !r.ok())
+        return std::nullopt;
+    const QString path = QStringLiteral("modes");
+    r.onlyKeys(*modes, path, {QStringLiteral("count"), QStringLiteral("slots")});
+    BackupModes result;
+    result.count = r.integer(*modes, path, QStringLiteral("count"), 1, kModeSlotCount);
+    const auto records = r.array(*modes, path, QStringLiteral("slots"));
+    if (!r.ok())
+        return std::nullopt;
+    if (records->size() != result.count) {
+        r.fail(QStringLiteral("modes.slots"), QStringLiteral("must hold %1 mode(s), as modes.count says").arg(result.count));
+        return std::nullopt;
+    }
+    for (qsizetype i = 0; i < records->size() && r.ok(); ++i) {
+        const QString at = QStringLiteral("modes.slots[%1]").arg(i);
+        if (!records->at(i).isObject()) {
+            r.fail(at, QStringLiteral("must be an object"));
+            break;
+        }
+        const QJsonObject slot = records->at(i).toObject();
+        r.onlyKeys(slot, at, {QStringLiteral("slot"), QStringLiteral("type"), QStringLiteral("typeName"),
+                              QStringLiteral("midiChannel"), QStringLiteral("note")});
+        ModeRecord mode;
+        mode.slot = r.integer(slot, at, QStringLiteral("slot"), double(i + 1), double(i + 1));
+        mode.type = r.integer(slot, at, QStringLiteral("type"), 0, kModeTypeCount - 1);
+        mode.channel = r.integer(slot, at, QStringLiteral("midiChannel"), 1, 16);
+        mode.note = r.integer(slot, at, QStringLiteral("note"), 0, kModeNoteCount - 1);
+        r.text(slot, at, QStringLiteral("typeName"), false);    // for readers only
+        result.records.push_back(mode);
+    }
+    return result;
+}
+
+ChannelTable readChannels(Reader& r, const QJsonObject& root)
+{
+    ChannelTable rows;
+    const auto channels = r.array(root, {}, QStringLiteral("channels"));
+    if (!r.ok())
+        return rows;
+    if (channels->size() > kLastDmxChannel) {
+        r.fail(QStringLiteral("channels"), QStringLiteral("holds more than %1 channels").arg(kLastDmxChannel));
+        return rows;
+    }
+    std::set<int> seen;
+    for (qsizetype i = 0; i < channels->size() && r.ok(); ++i) {
+        const QString at = QStringLiteral("channels[%1]").arg(i);
+        if (!channels->at(i).isObject()) {
+            r.fail(at, QStringLiteral("must be an object"));
+            break;
+        }
+        const QJsonObject c = channels->at(i).toObject();
+        r.onlyKeys(c, at, {QStringLiteral("dmxChannel"), QStringLiteral("controlMode"), QStringLiteral("constantValue"),
+                           QStringLiteral("midiChannel"), QStringLiteral("activeOn"), QStringLiteral("from"),
+                           QStringLiteral("to"), QStringLiteral("dataType"), QStringLiteral("fixedValue"),
+                           QStringLiteral("description")});
+        ChannelValues v;
+        v.dmxChannel = r.integer(c, at, QStringLiteral("dmxChannel"), kFirstDmxChannel, kLastDmxChannel);
+        v.valueMode = r.choice(c, at, QStringLiteral("controlMode"), ControlModeList()) == 1;
+        v.constantValue = r.integer(c, at, QStringLiteral("constantValue"), 0, 255);
+        v.midiChannel = r.integer(c, at, QStringLiteral("midiChannel"), 1, 16);
+        v.controlChange = r.choice(c, at, QStringLiteral("activeOn"), ActiveOnList()) == 1;
+        v.from = r.integer(c, at, QStringLiteral("from"), 0, kNoteCount - 1);
+        v.to = r.integer(c, at, QStringLiteral("to"), v.from, kNoteCount - 1);
+        v.fixedValue = r.choice(c, at, QStringLiteral("dataType"), DataTypeList()) == 1;
+        v.fixedValueValue = r.integer(c, at, QStringLiteral("fixedValue"), 0, 255);
+        const QString description = r.text(c, at, QStringLiteral("description"), false);
+        if (r.ok() && !seen.insert(v.dmxChannel).second)
+            r.fail(at + QStringLiteral(".dmxChannel"), QStringLiteral("%1 appears more than once").arg(v.dmxChannel));
+        if (r.ok())
+            InsertSorted(rows, RecordFromValues(v, SanitizedDescription(description.toStdString())));
+    }
+    return rows;
+}
+
+} // namespace
+
+QString EditionName(char deviceType)
+{
+    switch (deviceType) {
+    case 'P': return QStringLiteral("VANTOREL Pro");
+    case 'B': return QStringLiteral("VANTOREL Basic");
+    case 'E': return QStringLiteral("VANTOREL Eco");
+    default: return {};
+    }
+}
+
+QByteArray DeviceBackupJson(const DeviceBackup& backup)
+{
+    QJsonObject device{{"type", QString(QLatin1Char(backup.deviceType))}, {"edition", EditionName(backup.deviceType)}};
+    if (backup.deviceId)
+        device.insert(QStringLiteral("id"), qint64(*backup.deviceId));
+    if (!backup.firmwareDate.isEmpty())
+        device.insert(QStringLiteral("firmwareDate"), backup.firmwareDate);
+    if (!backup.bootloaderDate.isEmpty())
+        device.insert(QStringLiteral("bootloaderDate"), backup.bootloaderDate);
+
+    QJsonObject root{{"format", QString::fromLatin1(kDeviceBackupFormat)},
+                     {"version", kDeviceBackupVersion},
+                     {"device", device},
+                     {"options", QJsonObject{{"useNoteOff", backup.useNoteOff},
+                                             {"ccZeroValueOffset", backup.zeroValueOffset}}}};
+    if (!backup.created.isEmpty())
+        root.insert(QStringLiteral("created"), backup.created);
+    if (!backup.createdBy.isEmpty())
+        root.insert(QStringLiteral("createdBy"), backup.createdBy);
+    if (backup.modes) {
+        QJsonArray records;
+        for (const ModeRecord& mode : backup.modes->records)
+            records.append(modeJson(mode));
+        root.insert(QStringLiteral("modes"), QJsonObject{{"count", backup.modes->count}, {"slots", records}});
+    }
+    QJsonArray channels;
+    for (const ChannelRecord& row : backup.channels)
+        channels.append(channelJson(row));
+    root.insert(QStringLiteral("channels"), channels);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+DeviceBackupParse ParseDeviceBackup(const QByteArray& json)
+{
+    DeviceBackupParse result;
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        result.error = QStringLiteral("it is not JSON (%1 at byte %2)").arg(parseError.errorString()).arg(parseError.offset);
+        return result;
+    }
+    if (!document.isObject()) {
+        result.error = QStringLiteral("it holds no backup object");
+        return result;
+    }
+    const QJsonObject root = document.object();
+    Reader r;
+    if (root.value(QStringLiteral("format")).toString() != QLatin1String(kDeviceBackupFormat)) {
+        result.error = QStringLiteral("it is not a device backup (\"format\" is not \"%1\")").arg(QLatin1String(kDeviceBackupFormat));
+        return result;
+    }
+    const int version = r.integer(root, {}, QStringLiteral("version"), 1, 1000000);
+    if (r.ok() && version > kDeviceBackupVersion) {
+        result.error = QStringLiteral("it has version %1; this program reads version %2").arg(version).arg(kDeviceBackupVersion);
+        return result;
+    }
+    r.onlyKeys(root, {}, {QStringLiteral("format"), QStringLiteral("version"), QStringLiteral("created"),
+                          QStringLiteral("createdBy"), QStringLiteral("device"), QStringLiteral("options"),
+                          QStringLiteral("modes"), QStringLiteral("channels")});
+    DeviceBackup backup;
+    backup.created = r.text(root, {}, QStringLiteral("created"), false);
+    backup.createdBy = r.text(root, {}, QStringLiteral("createdBy"), false);
+
+    if (const auto device = r.object(root, {}, QStringLiteral("device"), true); device && r.ok()) {
+        const QString path = QStringLiteral("device");
+        r.onlyKeys(*device, path, {QStringLiteral("type"), QStringLiteral("edition"), QStringLiteral("id"),
+                                   QStringLiteral("firmwareDate"), QStringLiteral("bootloaderDate")});
+        const QString type = r.text(*device, path, QStringLiteral("type"), true);
+        if (r.ok() && type != QLatin1String("P") && type != QLatin1String("B") && type != QLatin1String("E"))
+            r.fail(QStringLiteral("device.type"), QStringLiteral("must be \"P\", \"B\" or \"E\""));
+        if (r.ok())
+            backup.deviceType = char(type.at(0).unicode());
+        r.text(*device, path, QStringLiteral("edition"), false);   // for readers only
+        backup.deviceId = r.optionalId(*device, path, QStringLiteral("id"));
+        backup.firmwareDate = r.text(*device, path, QStringLiteral("firmwareDate"), false);
+        backup.bootloaderDate = r.text(*device, path, QStringLiteral("bootloaderDate"), false);
+    }
+    if (const auto options = r.object(root, {}, QStringLiteral("options"), true); options && r.ok()) {
+        const QString path = QStringLiteral("options");
+        r.onlyKeys(*options, path, {QStringLiteral("useNoteOff"), QStringLiteral("ccZeroValueOffset")});
+        backup.useNoteOff = r.boolean(*options, path, QStringLiteral("useNoteOff"));
+        backup.zeroValueOffset = r.integer(*options, path, QStringLiteral("ccZeroValueOffset"), 0, 10);
+    }
+    if (r.ok()) {
+        backup.modes = readModes(r, root);
+        if (r.ok() && backup.deviceType == 'P' && backup.modes)
+            r.fail(QStringLiteral("modes"), QStringLiteral("must be left out for a VANTOREL Pro, which has no Basic/Eco modes"));
+        if (r.ok() && backup.deviceType != 'P' && !backup.modes)
+            r.fail(QStringLiteral("modes"), QStringLiteral("is missing (a %1 has Basic/Eco modes)").arg(EditionName(backup.deviceType)));
+    }
+    if (r.ok())
+        backup.channels = readChannels(r, root);
+    if (!r.ok()) {
+        result.error = r.error;
+        return result;
+    }
+    result.backup = std::move(backup);
+    return result;
+}
+
+DeviceBackupParse LoadDeviceBackup(const QString& path)
+{
+    DeviceBackupParse result;
+    const QString shown = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = QStringLiteral("Cannot open the backup file %1: %2.").arg(shown, file.errorString());
+        return result;
+    }
+    // read() stops at the limit also for a FIFO or a device file, whose size() says nothing.
+    const QByteArray bytes = file.read(kMaxBackupFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.error = QStringLiteral("Cannot read the backup file %1: %2.").arg(shown, file.errorString());
+        return result;
+    }
+    if (bytes.size() > kMaxBackupFileSize) {
+        result.error = QStringLiteral("The file %1 is not a device backup: it is larger than %2 MiB.")
+                           .arg(shown).arg(kMaxBackupFileSize / (1024 * 1024));
+        return result;
+    }
+    result = ParseDeviceBackup(bytes);
+    if (!result.backup)
+        result.error = QStringLiteral("The file %1 is not a valid device backup: %2.").arg(shown, result.error);
+    return result;
+}
+
+QString SaveDeviceBackup(const QString& path, const DeviceBackup& backup)
+{
+    const QString reason = WriteFileAtomically(path, DeviceBackupJson(backup));
+    if (reason.isEmpty())
+        return {};
+    return QStringLiteral("Cannot save the backup file %1: %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+QStringList CompareDeviceBackups(const DeviceBackup& expected, const DeviceBackup& device)
+{
+    QStringList lines;
+    auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
+    if (expected.useNoteOff != device.useNoteOff)
+        lines << QStringLiteral("Use Note Off: %1 in the backup, %2 in the device.")
+                     .arg(onOff(expected.useNoteOff), onOff(device.useNoteOff));
+    if (expected.zeroValueOffset != device.zeroValueOffset)
+        lines << QStringLiteral("CC Zero Value Offset: %1 in the backup, %2 in the device.")
+                     .arg(expected.zeroValueOffset).arg(device.zeroValueOffset);
+    if (expected.modes && device.modes && !(*expected.modes == *device.modes)) {
+        if (expected.modes->count != device.modes->count)
+            lines << QStringLiteral("Modes count: %1 in the backup, %2 in the device.")
+                         .arg(expected.modes->count).arg(device.modes->count);
+        const size_t common = std::min(expected.modes->records.size(), device.modes->records.size());
+        for (size_t i = 0; i < common; ++i) {
+            const ModeRecord& a = expected.modes->records[i];
+            const ModeRecord& b = device.modes->records[i];
+            if (!(a == b))
+                lines << QStringLiteral("Mode slot %1: type %2, MIDI channel %3, note %4 in the backup; "
+                                        "type %5, MIDI channel %6, note %7 in the device.")
+                             .arg(a.slot).arg(a.type).arg(a.channel).arg(a.note).arg(b.type).arg(b.channel).arg(b.note);
+        }
+    }
+    const ChannelComparison channels =
+        CompareChannelPayloads(ChannelPayloadsOf(expected.channels), ChannelPayloadsOf(device.channels), true);
+    for (const ChannelDifference& difference : channels.differences)
+        lines << QString::fromStdString(DescribeChannelDifference(difference, "in the backup"));
+    return lines;
+}

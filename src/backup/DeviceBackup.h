@@ -1,0 +1,64 @@
+#pragma once
+
+#include "channels/domain/ChannelTable.h"
+#include "modes/domain/ModeRecord.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// A whole-device backup: everything the device holds, in one JSON file whose
+// layout docs/device-backup-format.md describes.
+
+inline constexpr int kDeviceBackupVersion = 1;
+inline constexpr const char* kDeviceBackupFormat = "VANTOREL device backup";
+
+struct BackupModes {
+    int count = 1;                      // modes in use, 1..5
+    std::vector<ModeRecord> records;    // slots 1..count, in order
+    bool operator==(const BackupModes&) const = default;
+};
+
+struct DeviceBackup {
+    // Identity, for the record: a restore does not write it.
+    char deviceType = 'P';              // 'P', 'B' or 'E'
+    std::optional<uint32_t> deviceId;
+    QString firmwareDate;               // as the window shows it, "2018-04-24 10:24"
+    QString bootloaderDate;
+    QString created;                    // ISO 8601 UTC; set when saved
+    QString createdBy;                  // program and version
+
+    bool useNoteOff = false;
+    int zeroValueOffset = 0;            // 0..10
+    std::optional<BackupModes> modes;   // Basic and Eco only
+    // The channel table as the device holds it, in ascending DMX channel order;
+    // every row can be encoded for the device. Descriptions come from the
+    // table in the window, when there is one.
+    ChannelTable channels;
+};
+
+// "VANTOREL Pro", "VANTOREL Basic", "VANTOREL Eco"; empty for another letter.
+QString EditionName(char deviceType);
+
+QByteArray DeviceBackupJson(const DeviceBackup& backup);
+
+struct DeviceBackupParse {
+    std::optional<DeviceBackup> backup;
+    QString error;                      // the first problem found, when there is no backup
+};
+// Checks the whole text: any problem refuses the whole file.
+DeviceBackupParse ParseDeviceBackup(const QByteArray& json);
+
+// Reads and checks a backup file; the message names the file and the problem.
+DeviceBackupParse LoadDeviceBackup(const QString& path);
+// Writes the file atomically (a previous one stays as it was on failure).
+// Empty on success, otherwise the message with the system's reason.
+QString SaveDeviceBackup(const QString& path, const DeviceBackup& backup);
+
+// The differences between what a backup holds and what the device holds
+// (identity and descriptions are not compared); empty when they agree.
+QStringList CompareDeviceBackups(const DeviceBackup& expected, const DeviceBackup& device);

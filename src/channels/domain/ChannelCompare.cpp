@@ -1,0 +1,106 @@
+#include "channels/domain/ChannelCompare.h"
+
+#include "channels/domain/ChannelCodec.h"
+
+#include <optional>
+
+namespace {
+
+std::optional<ChannelRecord> RecordOfPayload(const std::string& payload)
+{
+    const auto dump = DecodeChannelPayload(payload);
+    return dump ? RecordFromDump(*dump) : std::nullopt;
+}
+
+// Two payloads say the same when they decode to the same numbers (the device
+// keeps only the low four bits of the flags); otherwise by their text.
+bool SamePayload(const std::string& a, const std::string& b)
+{
+    const auto left = DecodeChannelPayload(a);
+    const auto right = DecodeChannelPayload(b);
+    if (left && right)
+        return *left == *right;
+    return a == b;
+}
+
+// The cell a record shows for a column, as the device's numbers decide it:
+// the constant value counts in "Value" mode only, the fixed value otherwise.
+bool ColumnCounts(const ChannelRecord& record, int column)
+{
+    if (column == ColConstantValue)
+        return record.ControlMode == kValue;
+    if (column == ColFixedValue)
+        return record.ControlMode != kValue;
+    return column > ColDmxChannel && column < ColDescription;
+}
+
+} // namespace
+
+ChannelPayloadMap ChannelPayloadsOf(const ChannelTable& rows)
+{
+    ChannelPayloadMap payloads;
+    for (const ChannelRecord& row : rows) {
+        const auto values = ReadChannelValues(row);
+        if (values)
+            payloads[values->dmxChannel] = EncodeChannelPayload(*values);
+    }
+    return payloads;
+}
+
+ChannelComparison CompareChannelPayloads(const ChannelPayloadMap& expected, const ChannelPayloadMap& device,
+                                         bool extrasDiffer)
+{
+    ChannelComparison result;
+    result.compared = int(expected.size());
+    auto want = expected.begin();
+    auto have = device.begin();
+    while (want != expected.end() || have != device.end()) {
+        if (have == device.end() || (want != expected.end() && want->first < have->first)) {
+            result.differences.push_back({want->first, ChannelDifference::Kind::Missing, want->second, {}});
+            ++want;
+        } else if (want == expected.end() || have->first < want->first) {
+            ++result.extra;
+            if (extrasDiffer)
+                result.differences.push_back({have->first, ChannelDifference::Kind::Extra, {}, have->second});
+            ++have;
+        } else {
+            if (SamePayload(want->second, have->second))
+                ++result.matching;
+            else
+                result.differences.push_back({want->first, ChannelDifference::Kind::Changed, want->second, have->second});
+            ++want;
+            ++have;
+        }
+    }
+    return result;
+}
+
+std::string DescribeChannelDifference(const ChannelDifference& difference, std::string_view expectedSide)
+{
+    std::string line = "Channel " + DmxChannelText(difference.channel) + ": ";
+    switch (difference.kind) {
+    case ChannelDifference::Kind::Missing:
+        return line + "not in the device.";
+    case ChannelDifference::Kind::Extra:
+        return line + "in the device only.";
+    case ChannelDifference::Kind::Changed:
+        break;
+    }
+    const auto expected = RecordOfPayload(difference.expected);
+    const auto device = RecordOfPayload(difference.device);
+    std::string cells;
+    if (expected && device) {
+        for (int column = ColControlMode; column < ColDescription; ++column) {
+            const bool counts = ColumnCounts(*expected, column) || ColumnCounts(*device, column);
+            if (!counts || expected->cell(column) == device->cell(column))
+                continue;
+            if (!cells.empty())
+                cells += "; ";
+            cells += ChannelColumnName(column) + " " + expected->cell(column) + " " + std::string(expectedSide) + ", "
+                   + device->cell(column) + " in the device";
+        }
+    }
+    if (cells.empty())
+        cells = "data " + difference.expected + " " + std::string(expectedSide) + ", " + difference.device + " in the device";
+    return line + cells + ".";
+}

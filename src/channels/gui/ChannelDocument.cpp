@@ -1,0 +1,77 @@
+#include "channels/gui/ChannelDocument.h"
+
+ChannelDocument::ChannelDocument(ChannelTableEditor& table, QObject* parent)
+    : QObject(parent)
+    , m_table(table)
+    , m_stack(table)
+{
+    connect(&m_stack, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        if (m_recovery)
+            m_recovery->setModified(!clean);
+        emit modifiedChanged(!clean);
+    });
+    m_readQuiet.setSingleShot(true);
+    m_readQuiet.setInterval(2000);
+    connect(&m_readQuiet, &QTimer::timeout, this, [this] {
+        // Still the table as read: nothing else was done meanwhile.
+        if (m_stack.topIsGrowingStep())
+            m_stack.setClean();
+    });
+}
+
+ChannelDocument::~ChannelDocument() = default;
+
+void ChannelDocument::markUnmodified()
+{
+    m_stack.setClean();
+}
+
+void ChannelDocument::beginDeviceRead()
+{
+    m_stack.beginGrowingStep();
+}
+
+void ChannelDocument::recordDeviceRows(const ChannelTable& before)
+{
+    m_stack.recordGrowing(before, QStringLiteral("Read from device"));
+    m_readQuiet.start();
+}
+
+void ChannelDocument::enableRecovery(const QString& path, int intervalMs)
+{
+    m_recovery = std::make_unique<ChannelRecovery>(
+        path, [this] { return m_table.tableRows(); }, [this] { return m_sourceFile; }, intervalMs);
+    m_recovery->setModified(isModified());
+}
+
+std::optional<RecoveredTable> ChannelDocument::pendingRecovery(QString* problem) const
+{
+    if (!m_recovery)
+        return std::nullopt;
+    return ChannelRecovery::load(m_recovery->path(), problem);
+}
+
+void ChannelDocument::restore(const RecoveredTable& recovered)
+{
+    ChannelTableEdit edit(m_stack, m_table, QStringLiteral("Restore unsaved changes"));
+    m_table.replaceTableRows(0, m_table.tableRows().size(), recovered.rows);
+    m_sourceFile = recovered.source;
+}
+
+void ChannelDocument::discardRecovery()
+{
+    if (m_recovery)
+        m_recovery->discard();
+}
+
+bool MayDropTable(bool modified, const std::function<UnsavedChoice()>& ask, const std::function<bool()>& save)
+{
+    if (!modified)
+        return true;
+    switch (ask()) {
+    case UnsavedChoice::Save: return save();
+    case UnsavedChoice::Discard: return true;
+    case UnsavedChoice::Cancel: break;
+    }
+    return false;
+}

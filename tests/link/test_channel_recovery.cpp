@@ -1,0 +1,117 @@
+// The recovery file of unsaved channel table changes, also after the
+// program was killed while it wrote.
+
+#include "TestRig.h"
+#include "channels/ChannelRecovery.h"
+#include "channels/domain/ChannelCsv.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ChannelTable OddRows()
+{
+    ChannelTable rows;
+    for (int n = 1; n <= 512; ++n)
+        rows.push_back(DefaultChannelRecord(n));
+    rows[11].FromNumber = rows[11].ToNumber = "C-0/12      ";     // trailing blanks kept
+    rows[20].Description = "Bühne links, \"front\"; 2";           // what a CSV file would lose
+    rows[30].DmxChannel = "7";                                    // loaded as it came
+    return rows;
+}
+
+} // namespace
+
+TEST(ChannelRecovery, WritesWhileModifiedAndGoesAwayWhenSaved)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("recovery.json");
+    ChannelTable table = OddRows();
+    ChannelRecovery recovery(path, [&table] { return table; }, [] { return QStringLiteral("/shows/tour.csv"); }, 50);
+
+    Pause(150);
+    EXPECT_FALSE(QFile::exists(path)) << "written without changes";
+    recovery.setModified(true);
+    ASSERT_TRUE(WaitFor([&] { return QFile::exists(path); }));
+    QString problem;
+    auto recovered = ChannelRecovery::load(path, &problem);
+    ASSERT_TRUE(recovered) << problem.toStdString();
+    EXPECT_EQ(recovered->rows, table);
+    EXPECT_EQ(recovered->source, "/shows/tour.csv");
+    EXPECT_LE(recovered->saved.secsTo(QDateTime::currentDateTimeUtc()), 5);
+
+    // Later changes reach the file at the next interval.
+    table.pop_back();
+    ASSERT_TRUE(WaitFor([&] { return ChannelRecovery::load(path)->rows.size() == 511; }));
+
+    recovery.setModified(false);
+    EXPECT_FALSE(QFile::exists(path));
+    Pause(150);
+    EXPECT_FALSE(QFile::exists(path)) << "written after the table was saved";
+}
+
+TEST(ChannelRecovery, ForeignOrBrokenFilesAreNoRecovery)
+{
+    QTemporaryDir dir;
+    EXPECT_FALSE(ChannelRecovery::load(dir.filePath("none.json")));
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } files[] = {
+        {"empty", ""},
+        {"garbage", QByteArray("\x00\x01\xff", 3)},
+        {"other", R"({"format":"something","version":1,"rows":[]})"},
+        {"newer", R"({"format":"VANTOREL channel table recovery","version":2,"rows":[]})"},
+        {"short row", R"({"format":"VANTOREL channel table recovery","version":1,"rows":[["001"]]})"},
+    };
+    for (const auto& f : files) {
+        QFile file(dir.filePath(f.name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(f.bytes);
+        file.close();
+        QString problem;
+        EXPECT_FALSE(ChannelRecovery::load(file.fileName(), &problem)) << f.name;
+        EXPECT_FALSE(problem.isEmpty()) << f.name;
+    }
+}
+
+TEST(ChannelRecovery, AFileFromAKilledProcessCanBeRestored)
+{
+    // The child writes every 20 ms until it is killed; whenever that happens,
+    // the file holds a whole table.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("recovery.json");
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("VANTOREL_RECOVERY_CHILD", path);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=ChannelRecoveryChild.*"});
+    ASSERT_TRUE(child.waitForStarted());
+    ASSERT_TRUE(WaitFor([&] { return QFile::exists(path); }));
+    Pause(137);
+    child.kill();       // SIGKILL: no clean exit
+    child.waitForFinished();
+    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+    QString problem;
+    const auto recovered = ChannelRecovery::load(path, &problem);
+    ASSERT_TRUE(recovered) << problem.toStdString();
+    EXPECT_EQ(recovered->rows, OddRows());
+    // A kill in the middle of a write may leave that write's temporary file
+    // beside it, never a second recovery file.
+    EXPECT_EQ(QDir(dir.path()).entryList({"*.json"}, QDir::Files), QStringList{"recovery.json"});
+}
+
+TEST(ChannelRecoveryChild, WritesUntilKilled)
+{
+    const QString path = qEnvironmentVariable("VANTOREL_RECOVERY_CHILD");
+    if (path.isEmpty())
+        GTEST_SKIP() << "runs as the child of AFileFromAKilledProcessCanBeRestored";
+    ChannelRecovery recovery(path, [] { return OddRows(); }, {}, 20);
+    recovery.setModified(true);
+    Pause(60000);
+}

@@ -1,0 +1,284 @@
+// Verify after write, comparing a file with the device, and whole-device
+// backup and restore against the in-process emulator.
+
+#include "ChannelRig.h"
+#include "backup/BackupOperations.h"
+#include "channels/ChannelVerify.h"
+#include "modes/ModesOperations.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kQuietMs = 150;
+
+ChannelTable MixedRows()
+{
+    ChannelTable rows = Rows(20);
+    rows[6].MidiChannel = "16";
+    rows[9].ControlMode = "Value";
+    rows[9].ConstantValue = "200";
+    rows[12].ActiveOn = "Control Change";
+    rows[12].FromNumber = "C-0/12      ";
+    rows[12].ToNumber = "G9/127";
+    rows[14].DataType = "Value";
+    rows[14].FixedValue = "99";
+    rows[3].Description = "never reaches the device";
+    return rows;
+}
+
+// A device in a state far from the emulator's defaults.
+void Furnish(EmulatedDevice& device)
+{
+    device.config().noteOff = true;
+    device.config().zeroValueOffset = 7;
+    device.setModes({{{1, 3, 5, 0}, {2, 8, 1, 61}, {3, 0, 16, 0}, {4, 13, 1, 0}, {5, 9, 1, 0}}}, 4);
+    for (const auto& [number, payload] : ChannelPayloadsOf(MixedRows()))
+        device.storeChannel(payload);
+}
+
+struct DeviceState {
+    bool noteOff;
+    int zeroValueOffset;
+    EmulatedDevice::Modes modes;
+    int modeCount;
+    std::map<int, std::string> channels;
+    bool operator==(const DeviceState&) const = default;
+};
+
+DeviceState StateOf(EmulatedDevice& device)
+{
+    EmulatedDevice::Modes modes = device.modes();
+    // Slots beyond the count are not part of what the device shows; a Pro shows none.
+    const size_t shown = device.config().type == 'P' ? 0 : size_t(device.modeCount());
+    for (size_t i = shown; i < modes.size(); ++i)
+        modes[i] = {};
+    return {device.config().noteOff, device.config().zeroValueOffset, modes, shown ? device.modeCount() : 0,
+            device.channels()};
+}
+
+} // namespace
+
+TEST(VerifyAfterWrite, AllChannelsMatchOrTheStoredDifferenceIsNamed)
+{
+    const ChannelTable rows = MixedRows();
+    {
+        ChannelRig rig([](EmulatorConfig& c) { c.dumpSpacingMs = 1; });
+        ASSERT_EQ(WriteChannelsToDevice(*rig.link, rows).result, ChannelWriteResult::Done);
+        const ChannelCheck check = VerifyWrittenChannels(*rig.link, rows, kQuietMs);
+        EXPECT_TRUE(check.verified());
+        EXPECT_EQ(check.status, "Verified: 20 channels match.");
+        EXPECT_EQ(rig.status.last(), check.status);
+    }
+    {
+        // The device stores channel 7 with another MIDI channel than it was sent.
+        ChannelRig rig([](EmulatorConfig& c) {
+            c.dumpSpacingMs = 1;
+            c.alterChannel = 7;
+        });
+        ASSERT_EQ(WriteChannelsToDevice(*rig.link, rows).result, ChannelWriteResult::Done);
+        const ChannelCheck check = VerifyWrittenChannels(*rig.link, rows, kQuietMs);
+        EXPECT_FALSE(check.verified());
+        ASSERT_EQ(check.comparison.differences.size(), 1u);
+        EXPECT_EQ(check.comparison.differences[0].channel, 7);
+        EXPECT_EQ(check.lines, QStringList{"Channel 007: MIDI ch. 16 written, 15 in the device."});
+        EXPECT_EQ(check.status, "Verify failed: 1 channel(s) differ. Channel 007: MIDI ch. 16 written, 15 in the device.");
+    }
+}
+
+TEST(VerifyAfterWrite, ChannelsBeyondTheWrittenOnesAreNoFailureButDifferForAFile)
+{
+    ChannelRig rig([](EmulatorConfig& c) { c.dumpSpacingMs = 1; });
+    rig.emulator->device().storeChannel("01F40100900000");   // 500, left from earlier
+    const ChannelTable rows = Rows(3);
+    ASSERT_EQ(WriteChannelsToDevice(*rig.link, rows).result, ChannelWriteResult::Done);
+
+    const ChannelCheck verify = VerifyWrittenChannels(*rig.link, rows, kQuietMs);
+    EXPECT_TRUE(verify.verified());
+    EXPECT_EQ(verify.status, "Verified: 3 channels match. The device also holds 1 channel(s) that were not written.");
+
+    ChannelTable file = rows;
+    file.pop_back();                      // 003 in the device only
+    file[0].MidiChannel = "9";            // 001 differs
+    file.push_back(DefaultChannelRecord(44)); // 044 not in the device
+    const ChannelCheck diff = CompareWithDevice(*rig.link, file, kQuietMs);
+    EXPECT_FALSE(diff.verified());
+    EXPECT_EQ(diff.lines, (QStringList{"Channel 001: MIDI ch. 9 in the file, 2 in the device.",
+                                       "Channel 003: in the device only.", "Channel 044: not in the device.",
+                                       "Channel 500: in the device only."}));
+}
+
+TEST(VerifyAfterWrite, ASilentDeviceIsNoVerification)
+{
+    ChannelRig rig([](EmulatorConfig& c) { c.neverAnswer = true; });
+    const ChannelCheck check = VerifyWrittenChannels(*rig.link, Rows(2), kQuietMs);
+    EXPECT_FALSE(check.readBack);
+    EXPECT_FALSE(check.verified());
+    EXPECT_EQ(check.status, "Verify failed: the device did not send its channels.");
+}
+
+TEST(DeviceBackup, BackupThenRestoreToASecondDeviceGivesTheSameState)
+{
+    for (const char type : {'B', 'P'}) {
+        SCOPED_TRACE(type);
+        LinkRig source(Emulated(type, [](EmulatorConfig& c) { c.dumpSpacingMs = 1; c.deviceId = 4711; }));
+        source.link->OpenPorts();
+        Furnish(source.emulator->device());
+        QStringList report;
+        const BackupRead read = ReadDeviceBackup(*source.link, [&](const QString& l) { report << l; },
+                                                 [](int dmx) { return dmx == 4 ? std::string("Stage left") : std::string(); });
+        ASSERT_TRUE(read.ok()) << read.problem.toStdString();
+        EXPECT_EQ(read.backup.deviceType, type);
+        EXPECT_EQ(read.backup.deviceId, 4711u);
+        EXPECT_EQ(read.backup.channels.size(), 20u);
+        EXPECT_EQ(read.backup.channels[3].Description, "Stage left");
+        EXPECT_EQ(read.backup.modes.has_value(), type == 'B');
+        EXPECT_TRUE(report.first().startsWith(type == 'B' ? "Identity: VANTOREL Basic, ID 004711" : "Identity: VANTOREL Pro"));
+
+        // Through the file, as a user would do it.
+        QTemporaryDir dir;
+        const QString file = dir.filePath("device.json");
+        ASSERT_EQ(SaveDeviceBackup(file, read.backup), QString());
+        const DeviceBackupParse loaded = LoadDeviceBackup(file);
+        ASSERT_TRUE(loaded.backup) << loaded.error.toStdString();
+        EXPECT_EQ(loaded.backup->channels, read.backup.channels);
+
+        LinkRig target(Emulated(type, [](EmulatorConfig& c) { c.dumpSpacingMs = 1; }));
+        target.link->OpenPorts();
+        target.emulator->device().storeChannel("01F40100900000");   // cleared by the restore
+        report.clear();
+        const RestoreOutcome outcome = RestoreDeviceBackup(*target.link, *loaded.backup,
+                                                           [&](const QString& l) { report << l; }, {}, true);
+        EXPECT_EQ(outcome.result, RestoreResult::Done) << outcome.differences.join('\n').toStdString();
+        EXPECT_EQ(StateOf(target.emulator->device()), StateOf(source.emulator->device()));
+        EXPECT_TRUE(report.contains("Options written."));
+        EXPECT_TRUE(report.contains("Channels written: 20."));
+        EXPECT_EQ(report.contains("Basic/Eco modes written: 4 in use."), type == 'B');
+        EXPECT_EQ(report.last(), "Verified: the device holds what the backup holds.");
+        EXPECT_EQ(target.emulator->device().config().deviceId, 1u);     // the identity is not written
+    }
+}
+
+TEST(DeviceBackup, RestoreToAnotherEditionNeedsConsentAndSkipsWhatDoesNotFit)
+{
+    LinkRig source(Emulated('E', [](EmulatorConfig& c) { c.dumpSpacingMs = 1; }));
+    source.link->OpenPorts();
+    Furnish(source.emulator->device());
+    const BackupRead read = ReadDeviceBackup(*source.link, {});
+    ASSERT_TRUE(read.ok());
+
+    LinkRig pro(Emulated('P', [](EmulatorConfig& c) { c.dumpSpacingMs = 1; }));
+    pro.link->OpenPorts();
+    QStringList report;
+    char asked = 0;
+    RestoreOutcome outcome = RestoreDeviceBackup(*pro.link, read.backup, [&](const QString& l) { report << l; },
+                                                 [&](char type) { asked = type; return false; }, false);
+    EXPECT_EQ(outcome.result, RestoreResult::OtherType);
+    EXPECT_EQ(asked, 'P');
+    EXPECT_EQ(pro.commandLetters(), "J");
+    EXPECT_EQ(report, (QStringList{"The backup is of a VANTOREL Eco, the device is a VANTOREL Pro.", "Nothing was written."}));
+
+    report.clear();
+    outcome = RestoreDeviceBackup(*pro.link, read.backup, [&](const QString& l) { report << l; },
+                                  [](char) { return true; }, false);
+    EXPECT_EQ(outcome.result, RestoreResult::Done);
+    EXPECT_TRUE(report.contains("Basic/Eco modes not written: a VANTOREL Pro has none."));
+    EXPECT_FALSE(pro.commandLetters().contains('G'));
+    EXPECT_EQ(pro.emulator->device().channels(), source.emulator->device().channels());
+}
+
+TEST(DeviceBackup, RestoreStopsAtAMissingAcknowledgement)
+{
+    const DeviceBackup backup = [] {
+        DeviceBackup b;
+        b.deviceType = 'P';
+        b.channels = Rows(5);
+        return b;
+    }();
+    LinkRig rig(Emulated('P', [](EmulatorConfig& c) { c.skipNth['c'] = 3; }));
+    rig.link->OpenPorts();
+    QStringList report;
+    const RestoreOutcome outcome = RestoreDeviceBackup(*rig.link, backup, [&](const QString& l) { report << l; }, {}, false);
+    EXPECT_EQ(outcome.result, RestoreResult::NoAnswer);
+    EXPECT_EQ(report, QStringList{"Options written."});
+    EXPECT_EQ(rig.commandLetters(), "JLOACCC");
+}
+
+TEST(DeviceBackupFile, EveryFaultRefusesTheWholeFile)
+{
+    DeviceBackup good;
+    good.deviceType = 'B';
+    good.modes = BackupModes{2, {{1, 3, 5, 0}, {2, 8, 1, 61}}};
+    good.channels = MixedRows();
+    const QByteArray json = DeviceBackupJson(good);
+    const DeviceBackupParse parsed = ParseDeviceBackup(json);
+    ASSERT_TRUE(parsed.backup) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.backup->channels, good.channels);
+    EXPECT_EQ(parsed.backup->modes, good.modes);
+
+    // Each case changes the good file in one place.
+    const struct {
+        const char* from;
+        const char* to;
+        const char* error;
+    } cases[] = {
+        {"\"format\": \"VANTOREL device backup\"", "\"format\": \"something else\"", "it is not a device backup"},
+        {"\"version\": 1", "\"version\": 2", "it has version 2; this program reads version 1"},
+        {"\"version\": 1", "\"version\": 1.5", "version must be a whole number"},
+        {"\"type\": \"B\"", "\"type\": \"P\"", "modes must be left out for a VANTOREL Pro"},
+        {"\"type\": \"B\"", "\"type\": \"X\"", "device.type must be \"P\", \"B\" or \"E\""},
+        {"\"count\": 2", "\"count\": 3", "modes.slots must hold 3 mode(s)"},
+        {"\"count\": 2", "\"count\": 6", "modes.count must be a whole number from 1 to 5"},
+        {"\"slot\": 2", "\"slot\": 1", "modes.slots[1].slot must be a whole number from 2 to 2"},
+        {"\"ccZeroValueOffset\": 0", "\"ccZeroValueOffset\": 11", "options.ccZeroValueOffset must be a whole number from 0 to 10"},
+        {"\"useNoteOff\": false", "\"useNoteOff\": 0", "options.useNoteOff must be true or false"},
+        {"\"dmxChannel\": 2,", "\"dmxChannel\": 1,", "channels[1].dmxChannel 1 appears more than once"},
+        {"\"dmxChannel\": 2,", "\"dmxChannel\": 513,", "channels[1].dmxChannel must be a whole number from 1 to 512"},
+        {"\"midiChannel\": 16", "\"midiChannel\": 17", "channels[6].midiChannel must be a whole number from 1 to 16"},
+        {"\"controlMode\": \"Value\"", "\"controlMode\": \"value\"", "channels[9].controlMode must be \"Active\" or \"Value\""},
+        {"\"to\": 127", "\"to\": 11", "channels[12].to must be a whole number from 12 to 127"},
+        {"\"fixedValue\": 99", "\"fixedValue\": \"99\"", "channels[14].fixedValue must be a whole number from 0 to 255"},
+        {"\"description\": \"never", "\"descripton\": \"never", "channels[3].descripton is not part of the format"},
+        {"\"channels\": [", "\"channels\": {\"x\": [", "it is not JSON"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.to);
+        QByteArray changed = json;
+        const qsizetype at = changed.indexOf(c.from);
+        ASSERT_GE(at, 0);
+        changed.replace(at, qsizetype(strlen(c.from)), c.to);
+        const DeviceBackupParse result = ParseDeviceBackup(changed);
+        EXPECT_FALSE(result.backup);
+        EXPECT_TRUE(result.error.contains(QString::fromUtf8(c.error))) << result.error.toStdString();
+    }
+    EXPECT_FALSE(ParseDeviceBackup("[]").backup);
+    EXPECT_FALSE(ParseDeviceBackup("").backup);
+}
+
+TEST(DeviceBackupFile, BadFilesAreRefusedBeforeAnythingIsSent)
+{
+    QTemporaryDir dir;
+    auto write = [&dir](const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    const QString missing = dir.filePath("missing.json");
+    const QString garbage = write("garbage.json", QByteArray("\x00\xff{{", 4));
+    const QString huge = write("huge.json", QByteArray(5 * 1024 * 1024, ' '));
+    for (const QString& path : {missing, garbage, huge, dir.path()}) {
+        const DeviceBackupParse result = LoadDeviceBackup(path);
+        EXPECT_FALSE(result.backup) << path.toStdString();
+        EXPECT_TRUE(result.error.contains(QFileInfo(path).fileName())) << result.error.toStdString();
+    }
+    EXPECT_TRUE(LoadDeviceBackup(huge).error.contains("larger than 4 MiB"));
+
+    // A save that cannot happen says why and leaves nothing behind.
+    const QString nowhere = dir.filePath("no/such/folder/device.json");
+    EXPECT_TRUE(SaveDeviceBackup(nowhere, DeviceBackup{}).contains("device.json"));
+    EXPECT_FALSE(QFileInfo::exists(nowhere));
+}
