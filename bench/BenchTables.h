@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace vantorel {
+
 // Rows 001..`count` cycling through both control modes, all sixteen MIDI
 // channels, both message kinds, note ranges across the whole keyboard and
 // descriptions of varying length (some with Polish letters).
@@ -33,3 +35,5 @@ inline ChannelTable MakeBenchTable(int count = kLastDmxChannel)
     }
     return rows;
 }
+
+} // namespace vantorel

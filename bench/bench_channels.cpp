@@ -4,16 +4,16 @@
 // "per_channel" is the CPU time of one channel; stderr (the command-line
 // tool's progress) goes to /dev/null while the benchmarks run.
 
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
+#include "app/MainWindow.h"
+#include "link/DeviceLink.h"
 #include "channels/ChannelFile.h"
 #include "channels/domain/ChannelCsv.h"
-#include "channels/gui/ChannelFileCommands.h"
+#include "channels/gui/ChannelsPage.h"
 #include "channels/gui/ChannelTableModel.h"
 #include "channels/gui/ChannelsPage.h"
 #include "cli/Cli.h"
 #include "emulator/inprocess/EmulatorBackend.h"
-#include "util/gui/TuserDbgForm.h"
+#include "app/DebugWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -26,6 +26,8 @@
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
+
+using namespace vantorel;
 
 namespace {
 
@@ -88,35 +90,35 @@ struct GuiRig {
     {
         ports.add(emulator);
         link = std::make_unique<DeviceLink>(ports);
-        form = std::make_unique<TDmxUserMainForm>(*link, false);
-        debug = std::make_unique<TuserDbgForm>(*link);
-        form->showMessage = [](const QString& text) { throw std::runtime_error(text.toStdString()); };
-        form->showError = form->showMessage;
+        form = std::make_unique<MainWindow>(*link, false);
+        debug = std::make_unique<DebugWindow>(*link);
+        form->messageBox = [](const QString& text) { throw std::runtime_error(text.toStdString()); };
+        form->errorBox = form->messageBox;
         form->show();
         QCoreApplication::processEvents();
-        commands = form->channels->fileCommands;
+        commands = &form->channelsPage();
     }
 
-    ChannelTableModel& model() { return form->channels->model(); }
+    ChannelTableModel& model() { return form->channelsPage().model(); }
 
     void write()
     {
-        commands->milngSendToDeviceClick();
-        Require(form->lbllngStatMsg->text() == QLatin1String("Writing data to device finished succesfully."), "GUI write failed");
+        commands->writeToDevice();
+        Require(form->findChild<QLabel*>(QStringLiteral("lbllngStatMsg"))->text() == QLatin1String("Writing data to device finished succesfully."), "GUI write failed");
     }
 
     void read()
     {
-        commands->milngGetFromDeviceClick();
+        commands->readFromDevice();
         RunUntil(&model(), &ChannelTableModel::rowsInserted, [this] { return model().size() == kChannels; });
     }
 
     std::shared_ptr<EmulatorBackend> emulator;
     MidiPortDirectory ports;
     std::unique_ptr<DeviceLink> link;
-    std::unique_ptr<TDmxUserMainForm> form;
-    std::unique_ptr<TuserDbgForm> debug;
-    ChannelFileCommands* commands = nullptr;
+    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<DebugWindow> debug;
+    ChannelsPage* commands = nullptr;
 };
 
 void PerChannel(benchmark::State& state, int channelsPerIteration)

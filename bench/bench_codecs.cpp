@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+using namespace vantorel;
+
 namespace {
 
 Bytes PayloadBytes(const std::string& text)

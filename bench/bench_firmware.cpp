@@ -9,6 +9,8 @@
 
 #include <stdexcept>
 
+using namespace vantorel;
+
 namespace {
 
 const FirmwareSalt kSalt = {0x87, 0x2C, 0x96, 0x00, 0x90, 0xD1, 0x09, 0xC3,

@@ -4,7 +4,7 @@
 // bootloader gives the figure with the device's side and Qt's scheduling
 // included.
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "firmware/FirmwareService.h"
 #include "firmware/FirmwareUpload.h"
@@ -17,6 +17,8 @@
 #include <benchmark/benchmark.h>
 
 #include <stdexcept>
+
+using namespace vantorel;
 
 namespace {
 
@@ -88,13 +90,13 @@ void BM_BlockRequest(benchmark::State& state)
     NullBackend ports;
     DeviceLink link(ports);
     link.OpenPorts();
-    link.setFirmwarePageShown(true);
+    const auto bootloader = link.subscribeToBootloader();
     FirmwareService service(link);
     const uint8_t request[3] = {0xB0, 0x55, 0x7F};
     for (auto _ : state) {
         service.blockRequest = false;
         ports.callback(request, sizeof request, 0);
-        link.MidiInput_1MidiInput();
+        link.onMidiInput();
         if (!service.blockRequest)
             throw std::logic_error("request not seen");
         // The working lists grow by one entry per message; a real transfer
@@ -121,7 +123,7 @@ void BM_TransferPerBlock(benchmark::State& state)
         ports.add(emulator);
         DeviceLink link(ports);
         link.OpenPorts();
-        link.setFirmwarePageShown(true);
+        const auto bootloader = link.subscribeToBootloader();
         FirmwareService service(link);
         service.setFileSource({[] { return PackedDateTime(0); }, [&] { return std::optional(image); }});
         // Straight into the bootloader's upload state.

@@ -13,10 +13,10 @@
 // (--startup-child is the start-up run this program starts itself.)
 
 #include "BenchTables.h"
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
+#include "app/MainWindow.h"
+#include "link/DeviceLink.h"
 #include "channels/ChannelFile.h"
-#include "channels/gui/ChannelFileCommands.h"
+#include "channels/gui/ChannelsPage.h"
 #include "channels/gui/ChannelListView.h"
 #include "channels/gui/ChannelTableModel.h"
 #include "channels/gui/ChannelsPage.h"
@@ -24,8 +24,8 @@
 #include "midi/MidiBackend.h"
 #include "settings/SettingsFiles.h"
 #include "settings/gui/AppIcon.h"
-#include "settings/gui/TLangForm.h"
-#include "util/gui/TuserDbgForm.h"
+#include "settings/gui/LanguageWindow.h"
+#include "app/DebugWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -50,6 +50,8 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+using namespace vantorel;
 
 namespace {
 
@@ -186,12 +188,11 @@ Usage WaitSpinning(DeviceLink& link)
     link.StopTimer1();
     link.SendCommand('K');
     return Measure([&] {
-        link.replyReceived = false;
-        link.tickCounter = 0;
+        link.resetTickCount();
         link.StartTimer1(kWaitMs);
-        while (!link.replyReceived && link.tickCounter == 0)
+        while (!link.replyReceived() && link.tickCount() == 0)
             QCoreApplication::processEvents();
-        Require(!link.replyReceived, "the silent device answered");
+        Require(!link.replyReceived(), "the silent device answered");
         link.NoResponse();
     });
 }
@@ -218,10 +219,10 @@ WaitPair WaitWithMainWindow()
     MidiPortDirectory ports;
     ports.add(std::make_shared<EmulatorBackend>(SilentDevice()));
     DeviceLink link(ports);
-    TDmxUserMainForm form(link, false);
-    form.showMessage = [](const QString&) {};
-    form.showError = [](const QString&) {};
-    form.channels->model().replaceAll(MakeBenchTable());
+    MainWindow form(link, false);
+    form.messageBox = [](const QString&) {};
+    form.errorBox = [](const QString&) {};
+    form.channelsPage().model().replaceAll(MakeBenchTable());
     EventCatcher painted(&form, QEvent::Paint);
     form.show();
     Require(painted.wait(5000), "the main window was not painted");
@@ -253,13 +254,13 @@ int StartupChild(int argc, char** argv, const QString& csvPath, const QString& s
     const SettingsFiles settingsFiles = LocateSettingsFiles(settingsDir, [](const QString&) {});
 
     DeviceLink link(ports);
-    TDmxUserMainForm form(link, false, settingsFiles);
-    TuserDbgForm debugForm(link);
+    MainWindow form(link, false, settingsFiles);
+    DebugWindow debugForm(link);
     form.setDebugWindow(&debugForm);
-    TLangForm langForm(form);
+    LanguageWindow langForm(form);
     form.setLanguageWindow(&langForm);
-    form.showMessage = [](const QString& text) { std::fprintf(stderr, "message: %s\n", qPrintable(text)); };
-    form.showError = [](const QString& text) { std::fprintf(stderr, "error: %s\n", qPrintable(text)); };
+    form.messageBox = [](const QString& text) { std::fprintf(stderr, "message: %s\n", qPrintable(text)); };
+    form.errorBox = [](const QString& text) { std::fprintf(stderr, "error: %s\n", qPrintable(text)); };
 
     EventCatcher painted(&form, QEvent::Paint);
     form.show();
@@ -271,11 +272,11 @@ int StartupChild(int argc, char** argv, const QString& csvPath, const QString& s
     std::printf("shown %.3f\ncpu %.3f\n", shown - mainEntered, ClockMs(CLOCK_PROCESS_CPUTIME_ID));
     std::fflush(stdout);
 
-    ChannelsPage& page = *form.channels;
-    page.fileCommands->openFileName = [&](const QString&, const QString&) { return csvPath; };
+    ChannelsPage& page = form.channelsPage();
+    page.openFileName = [&](const QString&, const QString&) { return csvPath; };
     EventCatcher repainted(page.lvDMXChannels->viewport(), QEvent::Paint);
     const double load0 = ClockMs(CLOCK_MONOTONIC);
-    page.fileCommands->milngOpenSettingsClick();
+    page.openChannelFile();
     Require(page.model().size() == kLastDmxChannel, "the channel file was not loaded");
     Require(repainted.wait(10000), "the channel list was not repainted");
     const double loaded = ClockMs(CLOCK_MONOTONIC);

@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace vantorel;
+
 namespace {
 
 using Table = ChannelRowsEditor;

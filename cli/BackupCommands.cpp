@@ -1,12 +1,14 @@
 // backup FILE and restore FILE [--verify] [--force]: everything the device
 // holds, in one backup file.
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "backup/BackupOperations.h"
 #include "cli/Cli.h"
 
 #include <QDateTime>
 #include <QDir>
+
+namespace vantorel {
 
 namespace {
 
@@ -87,3 +89,5 @@ std::vector<CliCommand> BackupCommands()
         {QStringLiteral("restore"), checkRestore, runRestore},
     };
 }
+
+} // namespace vantorel

@@ -2,7 +2,7 @@
 // the device's User Mode channel table as a channel settings file, the same
 // file the main window opens and saves.
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "channels/ChannelFile.h"
 #include "channels/ChannelTransfer.h"
 #include "channels/ChannelVerify.h"
@@ -15,6 +15,8 @@
 #include <fcntl.h>
 #include <io.h>
 #endif
+
+namespace vantorel {
 
 namespace {
 
@@ -53,7 +55,7 @@ int runRead(CliContext& c)
     // Replies dropped because the input could not keep up would leave rows
     // out of the file without a word.
     bool inputLost = false;
-    QObject::connect(&link.MidiInput_1(), &TMidiInput_::Overflow, &collector, [&inputLost] { inputLost = true; });
+    QObject::connect(&link.input(), &MidiInputPort::Overflow, &collector, [&inputLost] { inputLost = true; });
 
     const OpResult result = ReadAllChannelsFromDevice(
         link, [&collector] { collector.clear(); }, [&collector] { return int(collector.rows().size()); });
@@ -180,3 +182,5 @@ std::vector<CliCommand> ChannelsCommands()
         {QStringLiteral("channels diff"), checkFileArgument, runDiff},
     };
 }
+
+} // namespace vantorel

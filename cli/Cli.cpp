@@ -17,6 +17,8 @@
 #include <unistd.h>
 #endif
 
+namespace vantorel {
+
 namespace {
 
 bool g_progressShown = false;
@@ -203,3 +205,5 @@ void Interrupts::onSignal()
     g_interrupted = true;
     emit interrupted();
 }
+
+} // namespace vantorel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/link/DeviceOperations.h"
+#include "link/DeviceOperations.h"
 
 #include <QCommandLineParser>
 #include <QJsonObject>
@@ -12,6 +12,8 @@
 #include <functional>
 #include <memory>
 #include <vector>
+
+namespace vantorel {
 
 class DeviceLink;
 class MidiBackend;
@@ -99,3 +101,5 @@ std::vector<CliCommand> FirmwareUploadCommands(); // "firmware upload", iface-te
 std::vector<CliCommand> ModesCommands();    // modes read|write|count|reset
 std::vector<CliCommand> ChannelsCommands(); // "channels read", "channels write", "channels diff"
 std::vector<CliCommand> BackupCommands();   // backup, restore
+
+} // namespace vantorel

@@ -1,7 +1,7 @@
 // identify, restart, clear, options and raw.
 
-#include "app/link/DeviceLink.h"
-#include "app/link/DeviceScan.h"
+#include "link/DeviceLink.h"
+#include "link/DeviceScan.h"
 #include "cli/Cli.h"
 #include "util/Utils.h"
 
@@ -10,6 +10,8 @@
 #include <QTimer>
 
 #include <optional>
+
+namespace vantorel {
 
 namespace {
 
@@ -166,7 +168,7 @@ int raw(CliContext& c)
 
     QElapsedTimer sinceLast;
     int received = 0;
-    QObject::connect(&link, &DeviceLink::eventReceived, &link, [&](const TMyMidiEvent& e) {
+    QObject::connect(&link, &DeviceLink::eventReceived, &link, [&](const MidiEvent& e) {
         std::vector<uint8_t> bytes = e.sysex;
         if (!e.isSysex()) {
             const uint8_t all[3] = {e.status, e.data1, e.data2};
@@ -226,3 +228,5 @@ std::vector<CliCommand> DeviceCommands()
         {QStringLiteral("raw"), checkRaw, raw},
     };
 }
+
+} // namespace vantorel

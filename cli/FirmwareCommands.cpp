@@ -6,21 +6,15 @@
 
 #include "cli/Cli.h"
 #include "firmware/domain/FirmwareFile.h"
+#include "util/qt/TextConversions.h"
 
 #include <QFile>
 
 #include <filesystem>
 
-namespace {
+namespace vantorel {
 
-std::filesystem::path fileSystemPath(const QString& path)
-{
-#ifdef _WIN32
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
-}
+namespace {
 
 int checkFirmwareInfo(CliContext& c)
 {
@@ -35,7 +29,7 @@ int runFirmwareInfo(CliContext& c)
 {
     const QString path = c.args.at(2);
     std::string error;
-    const std::optional<std::string> text = ReadFirmwareFileText(fileSystemPath(path), error);
+    const std::optional<std::string> text = ReadFirmwareFileText(ToFileSystemPath(path), error);
     if (!text) {
         err(QStringLiteral("Cannot open file \"%1\". %2").arg(path, QString::fromLocal8Bit(error.c_str())));
         return kDataError;
@@ -74,3 +68,5 @@ std::vector<CliCommand> FirmwareCommands()
     commands.push_back({QStringLiteral("firmware info"), checkFirmwareInfo, runFirmwareInfo, true, true});
     return commands;
 }
+
+} // namespace vantorel

@@ -4,12 +4,13 @@
 // the device is put into its bootloader, and the decision at the
 // bootloader's Idle report starts the upload or the interface test.
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "cli/Cli.h"
 #include "firmware/DeviceIdentity.h"
 #include "firmware/FirmwareService.h"
 #include "firmware/FirmwareUpload.h"
 #include "firmware/domain/FirmwareFile.h"
+#include "util/qt/TextConversions.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -17,6 +18,8 @@
 
 #include <filesystem>
 #include <optional>
+
+namespace vantorel {
 
 namespace {
 
@@ -28,15 +31,6 @@ constexpr int kVerdictWaitMs = 5000;
 // stops making progress.
 constexpr int kStallMs = 15000;
 
-std::filesystem::path fileSystemPath(const QString& path)
-{
-#ifdef _WIN32
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
-}
-
 // The image of a firmware file, or the exit status of its failure (reported).
 struct LoadedFile {
     std::optional<FirmwareImage> image;
@@ -46,7 +40,7 @@ struct LoadedFile {
 LoadedFile loadFirmwareFile(const QString& path)
 {
     std::string error;
-    const std::optional<std::string> text = ReadFirmwareFileText(fileSystemPath(path), error);
+    const std::optional<std::string> text = ReadFirmwareFileText(ToFileSystemPath(path), error);
     if (!text) {
         err(QStringLiteral("Cannot open file \"%1\". %2").arg(path, QString::fromLocal8Bit(error.c_str())));
         return {std::nullopt, kDataError};
@@ -156,7 +150,7 @@ struct Session {
         : link(*c.link)
         , service(link)
     {
-        link.setFirmwarePageShown(true);
+        bootloader = link.subscribeToBootloader();
         // An interrupt cancels a running operation, which then ends the flow;
         // between operations it ends the flow at once.
         if (c.interrupts) {
@@ -183,10 +177,11 @@ struct Session {
     {
         // Nothing more is started by a later Idle.
         service.setUploadMode(FirmwareService::ReadVersions);
-        link.setFirmwarePageShown(false);
+        bootloader = {};
     }
 
     DeviceLink& link;
+    DeviceLink::BootloaderSubscription bootloader;
     FirmwareService service;
     Outcome outcome;
     bool idleReported = false;
@@ -409,3 +404,5 @@ std::vector<CliCommand> FirmwareUploadCommands()
         {QStringLiteral("set-id"), checkSetId, runSetId},
     };
 }
+
+} // namespace vantorel

@@ -1,6 +1,6 @@
 // modes read|write|count|reset: the Basic/Eco modes of the device.
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "channels/domain/ChannelRecord.h"
 #include "cli/Cli.h"
 #include "modes/ModesOperations.h"
@@ -10,6 +10,8 @@
 
 #include <map>
 #include <optional>
+
+namespace vantorel {
 
 namespace {
 
@@ -171,3 +173,5 @@ std::vector<CliCommand> ModesCommands()
 {
     return {{QStringLiteral("modes"), check, run}};
 }
+
+} // namespace vantorel

@@ -1,10 +1,12 @@
 // scan: every device on every port pair, found in one go.
 
-#include "app/link/DeviceScan.h"
+#include "link/DeviceScan.h"
 #include "cli/Cli.h"
-#include "firmware/DeviceIdentity.h"
+#include "link/DeviceLink.h"
 
 #include <QJsonArray>
+
+namespace vantorel {
 
 namespace {
 
@@ -85,3 +87,5 @@ std::vector<CliCommand> ScanCommands()
     scan.ownPorts = true;
     return {scan};
 }
+
+} // namespace vantorel

@@ -1,7 +1,7 @@
 // vantorelctl: the device operations of the control center for scripts and service work.
 
-#include "app/link/DeviceLink.h"
-#include "app/link/DeviceScan.h"
+#include "link/DeviceLink.h"
+#include "link/DeviceScan.h"
 #include "cli/Cli.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "midi/MidiBackend.h"
@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+
+using namespace vantorel;
 
 namespace {
 

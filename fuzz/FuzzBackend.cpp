@@ -1,5 +1,7 @@
 #include "FuzzBackend.h"
 
+namespace vantorel {
+
 struct FuzzBackend::Wire {
     MidiReceiveCallback callback;
     bool running = false;
@@ -91,3 +93,5 @@ std::unique_ptr<MidiBackendOutput> FuzzBackend::openOutput(int index, std::strin
     }
     return std::make_unique<FuzzOutput>(m_wire);
 }
+
+} // namespace vantorel

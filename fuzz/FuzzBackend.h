@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace vantorel {
+
 // An in-process MIDI backend whose input is driven by the fuzz target: the
 // device's messages are handed to the program's receive callback at once, on
 // the calling thread, exactly as a platform callback would hand them over.
@@ -31,3 +33,5 @@ public:
 private:
     std::shared_ptr<Wire> m_wire;
 };
+
+} // namespace vantorel

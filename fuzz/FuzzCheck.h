@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace vantorel {
+
 #define FUZZ_CHECK(condition)                                                                    \
     do {                                                                                         \
         if (!(condition)) {                                                                      \
@@ -13,3 +15,5 @@
             std::abort();                                                                        \
         }                                                                                        \
     } while (false)
+
+} // namespace vantorel

@@ -7,12 +7,15 @@
 #include "channels/ChannelFile.h"
 #include "channels/domain/ChannelCodec.h"
 #include "util/AtomicFile.h"
+#include "util/qt/TextConversions.h"
 #include "channels/domain/ChannelCsv.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+
+using namespace vantorel;
 
 namespace {
 
@@ -25,7 +28,7 @@ void CheckFilePath(std::string_view bytes, const ChannelTable& rows)
         return QString::fromLocal8Bit(mkdtemp(name));
     }();
     const QString path = folder + QStringLiteral("/table.csv");
-    FUZZ_CHECK(WriteFileAtomically(FileSystemPath(path), bytes).ok());
+    FUZZ_CHECK(WriteFileAtomically(ToFileSystemPath(path), bytes).ok());
     const ChannelFileLoad opened = LoadChannelFile(path);
     FUZZ_CHECK(opened.ok() && opened.csv.rows == rows);
     FUZZ_CHECK(SaveChannelFile(path, opened.csv.rows).isEmpty());

@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+using namespace vantorel;
+
 namespace {
 
 void CheckVersion(const FirmwareImage& image)

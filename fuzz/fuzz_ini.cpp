@@ -19,6 +19,8 @@
 #include <cstdint>
 #include <string>
 
+using namespace vantorel;
+
 namespace {
 
 void CheckSaveAndLoad(const IniFile& ini, int mode);
@@ -71,7 +73,7 @@ int ModelIniTextToInt(const std::string& text, int def)
 std::string PlainName(FuzzedDataProvider& input)
 {
     static constexpr const char* kNames[] = {"Ports", "MIDIInput", "Files", "LastOpened", "Colors", "CCLine",
-                                             "FormsSizes", "TDmxUserMainForm.Xpos", "Debug", "DebugOn"};
+                                             "FormsSizes", "MainWindow.Xpos", "Debug", "DebugOn"};
     return kNames[input.ConsumeIntegralInRange<size_t>(0, std::size(kNames) - 1)];
 }
 
@@ -111,13 +113,13 @@ void CheckFile(FuzzedDataProvider& input)
     const WindowBounds designed{10, 20, 640, 480};
     const SizeConstraints constraints{300, 0, 200, 0};
     const ScreenMetrics screen{1920, 1080, oneMonitor ? 1 : 2};
-    const RestoredGeometry restored = RestoreWindowGeometry(ini, "TDmxUserMainForm", designed, constraints, false, screen);
+    const RestoredGeometry restored = RestoreWindowGeometry(ini, "MainWindow", designed, constraints, false, screen);
     if (!restored.maximized) {
         FUZZ_CHECK(restored.bounds.width >= constraints.minWidth);
         FUZZ_CHECK(restored.bounds.height > 0);
     }
-    StoreWindowGeometry(ini, "TDmxUserMainForm", SavedWindowState::Normal, restored.bounds);
-    const RestoredGeometry stored = RestoreWindowGeometry(IniFile::Parse(ini.Serialize()), "TDmxUserMainForm",
+    StoreWindowGeometry(ini, "MainWindow", SavedWindowState::Normal, restored.bounds);
+    const RestoredGeometry stored = RestoreWindowGeometry(IniFile::Parse(ini.Serialize()), "MainWindow",
                                                           designed, constraints, false, screen);
     FUZZ_CHECK(!stored.maximized);
 

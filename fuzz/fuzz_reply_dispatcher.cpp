@@ -10,7 +10,7 @@
 #include "FuzzBackend.h"
 #include "FuzzCheck.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "channels/ChannelTransfer.h"
 #include "firmware/FirmwareService.h"
 #include "modes/domain/ModeRecord.h"
@@ -25,6 +25,8 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+
+using namespace vantorel;
 
 namespace {
 
@@ -66,8 +68,12 @@ struct Harness {
     DeviceLink link{backend};
     FirmwareService service{link};
     ChannelDumpCollector dumps{link};
+    DeviceLink::BootloaderSubscription bootloader;
     int modes = 0;
     int errors = 0;
+
+    // The firmware page shown or not: bootloader messages collected or not.
+    void subscribe(bool on) { bootloader = on ? link.subscribeToBootloader() : DeviceLink::BootloaderSubscription(); }
 
     Harness()
     {
@@ -84,13 +90,13 @@ struct Harness {
         // A small ring and few receive buffers: the same overflow paths as the
         // program's 1024 slots and 512 buffers, reached with bursts of a
         // hundred events instead of a thousand (fifteen times the executions).
-        link.MidiInput_1().SetCapacity(kRingSlots);
-        link.MidiInput_1().SetSysexBufferCount(kSysexBuffers);
+        link.input().SetCapacity(kRingSlots);
+        link.input().SetSysexBufferCount(kSysexBuffers);
         QObject::connect(&link, &DeviceLink::deviceTypeApplied, [](char letter) {
             FUZZ_CHECK(letter == 'P' || letter == 'B' || letter == 'E');
         });
         link.OpenPorts();
-        FUZZ_CHECK(link.MidiInput_1().isOpen());
+        FUZZ_CHECK(link.input().isOpen());
     }
 
     static constexpr uint16_t kRingSlots = 64;
@@ -112,8 +118,8 @@ struct Harness {
     void read()
     {
         QCoreApplication::processEvents();
-        link.MidiInput_1MidiInput();
-        FUZZ_CHECK(link.MidiInput_1().PendingEventCount() == 0);
+        link.onMidiInput();
+        FUZZ_CHECK(link.input().PendingEventCount() == 0);
     }
 };
 
@@ -136,7 +142,7 @@ namespace {
 void PlayStream(const uint8_t* data, size_t size)
 {
     Harness h;
-    h.link.setFirmwarePageShown(true);
+    h.subscribe(true);
     const size_t every = size > 1 ? data[1] : 1;
     size_t messages = 0;
     size_t i = 2;
@@ -170,7 +176,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzedDataProvider input(data, size);
     Harness h;
     h.link.setDeveloperRun(input.ConsumeBool());
-    h.link.setFirmwarePageShown(input.ConsumeBool());
+    h.subscribe(input.ConsumeBool());
 
     std::vector<uint8_t> last;
     uint32_t time = 0;
@@ -211,7 +217,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             h.read();
             break;
         case 7:
-            h.link.setFirmwarePageShown(!h.link.firmwarePageShown());
+            h.subscribe(!h.link.bootloaderSubscribed());
             break;
         case 8: {
             // A burst between two reads of the ring, possibly more than it holds.

@@ -14,6 +14,8 @@
 #include <optional>
 #include <string>
 
+using namespace vantorel;
+
 namespace {
 
 int HexDigit(char c)

@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+using namespace vantorel;
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -127,8 +129,8 @@ void IniSeeds(const fs::path& folder)
     program.WriteInteger(ini::kDebug, ini::kDebugOn, 1);
     Write(folder, "program.ini", std::string(1, 0) + program.Serialize());
     IniFile positions;
-    StoreWindowGeometry(positions, "TDmxUserMainForm", SavedWindowState::Normal, {100, 50, 900, 700});
-    StoreWindowGeometry(positions, "TCalcForm", SavedWindowState::Maximized, {0, 0, 0, 0});
+    StoreWindowGeometry(positions, "MainWindow", SavedWindowState::Normal, {100, 50, 900, 700});
+    StoreWindowGeometry(positions, "CalculatorDialog", SavedWindowState::Maximized, {0, 0, 0, 0});
     Write(folder, "positions.ini", std::string(1, 0) + positions.Serialize());
     Write(folder, "odd.ini", std::string(1, 0) + "\xEF\xBB\xBF; comment\n[ports]\n midiinput = \"x\" \r[Colors]\rCCLine=$FF\r\nNOLine=0x80ff80\n[FormsSizes]\nTDmxUserMainForm.Xpos=-99999\nTDmxUserMainForm.Height=999999\n");
     Write(folder, "integers", std::string("\x01") + "-0x7FFFFFFF" + std::string(4, 0));

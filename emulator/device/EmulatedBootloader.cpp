@@ -11,6 +11,8 @@
 #include <string_view>
 #include <utility>
 
+namespace vantorel {
+
 namespace {
 
 constexpr uint8_t kIdle[3] = {0x9F, 0x7F, 0x7F};
@@ -275,3 +277,5 @@ void EmulatedDevice::runBootloader(const std::vector<uint8_t>& message)
         restart();
     }
 }
+
+} // namespace vantorel

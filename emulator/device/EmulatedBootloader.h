@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace vantorel {
+
 struct EmulatorConfig;
 struct EmulatorOutput;
 
@@ -55,3 +57,5 @@ private:
     int m_checksumErrors = 0;
     int m_echoes = 0;
 };
+
+} // namespace vantorel

@@ -1,13 +1,15 @@
 #include "emulator/device/EmulatedDevice.h"
-#include "util/Utils.h"
 
 #include "protocol/Crc32.h"
 #include "protocol/Sysex.h"
+#include "util/Utils.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdint>
 #include <optional>
+
+namespace vantorel {
 
 namespace {
 
@@ -37,12 +39,6 @@ std::string Hex8(uint32_t value)
     return text;
 }
 
-std::string Hex2(unsigned value)
-{
-    char text[3];
-    std::snprintf(text, sizeof text, "%02X", value & 0xFFu);
-    return text;
-}
 
 } // namespace
 
@@ -224,14 +220,14 @@ void EmulatedDevice::onReadInformation(const Command& command)
     if (!command.payload.empty())
         return;
     reply('j', Hex8(m_config.deviceId) + Hex8(m_config.bootloaderDate) + Hex8(m_config.firmwareDate)
-                   + Hex2(static_cast<uint8_t>(m_config.type)));
+                   + HexByteText(static_cast<uint8_t>(m_config.type)));
 }
 
 void EmulatedDevice::onReadIdentity(const Command& command)
 {
     if (!command.payload.empty())
         return;
-    reply('k', Hex8(m_config.deviceId) + Hex2(static_cast<uint8_t>(m_config.type)));
+    reply('k', Hex8(m_config.deviceId) + HexByteText(static_cast<uint8_t>(m_config.type)));
 }
 
 void EmulatedDevice::onSetNoteOff(const Command& command)
@@ -246,7 +242,7 @@ void EmulatedDevice::onReadOptions(const Command& command)
 {
     if (!command.payload.empty())
         return;
-    reply('m', Hex2(m_config.noteOff ? 1 : 0) + Hex2(static_cast<unsigned>(std::clamp(m_config.zeroValueOffset, 0, 10)))
+    reply('m', HexByteText(m_config.noteOff ? 1 : 0) + HexByteText(static_cast<unsigned>(std::clamp(m_config.zeroValueOffset, 0, 10)))
                    + "0000");
 }
 
@@ -258,3 +254,5 @@ void EmulatedDevice::onSetZeroValueOffset(const Command& command)
     m_config.zeroValueOffset = std::min<int>(command.payload[0], 10);
     reply('o');
 }
+
+} // namespace vantorel

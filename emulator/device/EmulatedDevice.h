@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorel {
+
 // Settings and faults of the emulated device.
 struct EmulatorConfig {
     char type = 'P';                    // edition: 'P', 'B' or 'E'
@@ -142,3 +144,5 @@ private:
     bool m_inBootloader = false;
     int m_upgrades = 0;
 };
+
+} // namespace vantorel

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <string>
 
+namespace vantorel {
+
 namespace {
 
 constexpr size_t kChannelPayloadSize = 14;
@@ -80,3 +82,5 @@ void EmulatedDevice::onWriteChannel(const Command& command)
     }
     reply('c');
 }
+
+} // namespace vantorel

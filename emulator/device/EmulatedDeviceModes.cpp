@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace vantorel {
+
 EmulatedDevice::Modes EmulatedDevice::DefaultModes()
 {
     // What a device fresh from the factory holds: three modes in use, the
@@ -61,3 +63,5 @@ void EmulatedDevice::onStoreModeCount(const Command& command)
     m_modeCount = payload[0];
     reply('i');
 }
+
+} // namespace vantorel

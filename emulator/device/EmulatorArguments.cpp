@@ -7,6 +7,8 @@
 #include <limits>
 #include <optional>
 
+namespace vantorel {
+
 namespace {
 
 template <typename T>
@@ -152,3 +154,5 @@ EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args)
         return fail("--name CLIENT is required");
     return result;
 }
+
+} // namespace vantorel

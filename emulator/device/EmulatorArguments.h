@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace vantorel {
+
 // Command line of vantorel-emulator.
 struct EmulatorArguments {
     enum class Action { Run, Help, Version, Error };
@@ -22,3 +24,5 @@ EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args);
 
 // The --help text, ending in a newline.
 std::string EmulatorUsage();
+
+} // namespace vantorel

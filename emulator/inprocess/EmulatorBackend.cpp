@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace vantorel {
+
 namespace emulator_backend_detail {
 
 // One opened input port.
@@ -196,3 +198,5 @@ std::unique_ptr<MidiBackendOutput> EmulatorBackend::openOutput(int index, std::s
     }
     return std::make_unique<EmulatedOutputPort>(m_impl);
 }
+
+} // namespace vantorel

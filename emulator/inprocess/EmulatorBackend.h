@@ -5,6 +5,8 @@
 
 #include <memory>
 
+namespace vantorel {
+
 // Name of the emulated port pair in the port lists.
 inline constexpr const char* kEmulatorPortName = "VANTOREL Emulator";
 
@@ -34,3 +36,5 @@ private:
     struct Impl;
     std::shared_ptr<Impl> m_impl;
 };
+
+} // namespace vantorel

@@ -9,6 +9,8 @@
 #endif
 
 
+namespace vantorel {
+
 #ifdef VANTOREL_HAVE_JACK
 
 namespace {
@@ -210,3 +212,5 @@ JackMidiClient::JackMidiClient(std::unique_ptr<Impl> impl)
 }
 
 JackMidiClient::~JackMidiClient() = default;
+
+} // namespace vantorel

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace vantorel {
+
 // One JACK client with a MIDI input port "in" and a MIDI output port "out",
 // so that other clients see NAME:in and NAME:out. (RtMidi opens one JACK
 // client per port object, which would put the two ports under two client
@@ -38,3 +40,5 @@ private:
     explicit JackMidiClient(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> m_impl;
 };
+
+} // namespace vantorel

@@ -27,6 +27,8 @@
 #include <unistd.h>
 #endif
 
+using namespace vantorel;
+
 namespace {
 
 #ifdef VANTOREL_VERSION

@@ -1,16 +1,16 @@
 // vantorel-control-center: configuration and service utility for VANTOREL
 // MIDI-to-DMX converters.
 
-#include "app/gui/DeveloperRun.h"
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
+#include "app/DeveloperRun.h"
+#include "app/MainWindow.h"
+#include "link/DeviceLink.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "midi/MidiBackend.h"
 #include "settings/SettingsFiles.h"
 #include "settings/gui/AppIcon.h"
-#include "settings/gui/ScreenshotTour.h"
-#include "settings/gui/TLangForm.h"
-#include "util/gui/TuserDbgForm.h"
+#include "app/ScreenshotTour.h"
+#include "settings/gui/LanguageWindow.h"
+#include "app/DebugWindow.h"
 
 #include <QApplication>
 #include <QCommandLineOption>
@@ -27,6 +27,8 @@
 #ifndef VANTOREL_VERSION
 #define VANTOREL_VERSION "0.1.0"
 #endif
+
+using namespace vantorel;
 
 namespace {
 
@@ -132,16 +134,16 @@ int main(int argc, char** argv)
     });
 
     std::unique_ptr<DeviceLink> link;
-    std::unique_ptr<TDmxUserMainForm> mainForm;
-    std::unique_ptr<TuserDbgForm> debugForm;
-    std::unique_ptr<TLangForm> langForm;
+    std::unique_ptr<MainWindow> mainForm;
+    std::unique_ptr<DebugWindow> debugForm;
+    std::unique_ptr<LanguageWindow> langForm;
     try {
         link = std::make_unique<DeviceLink>(ports);
         link->setDeveloperRun(developerRun);
-        mainForm = std::make_unique<TDmxUserMainForm>(*link, developerRun, settingsFiles);
-        debugForm = std::make_unique<TuserDbgForm>(*link);
+        mainForm = std::make_unique<MainWindow>(*link, developerRun, settingsFiles);
+        debugForm = std::make_unique<DebugWindow>(*link);
         mainForm->setDebugWindow(debugForm.get());
-        langForm = std::make_unique<TLangForm>(*mainForm);
+        langForm = std::make_unique<LanguageWindow>(*mainForm);
         mainForm->setLanguageWindow(langForm.get());
         mainForm->show();
         if (!mainForm->startupError().isEmpty())

@@ -1,12 +1,16 @@
 #include "backup/AtomicWrite.h"
-#include "channels/ChannelFile.h"
 #include "util/AtomicFile.h"
+#include "util/qt/TextConversions.h"
 
 #include <string_view>
+
+namespace vantorel {
 
 QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
 {
     const FileWriteResult result
-        = WriteFileAtomically(FileSystemPath(path), std::string_view(bytes.constData(), size_t(bytes.size())));
+        = WriteFileAtomically(ToFileSystemPath(path), std::string_view(bytes.constData(), size_t(bytes.size())));
     return result.ok() ? QString() : QString::fromStdString(result.reason());
 }
+
+} // namespace vantorel

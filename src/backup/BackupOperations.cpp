@@ -1,11 +1,13 @@
 #include "backup/BackupOperations.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "channels/ChannelTransfer.h"
 #include "channels/ChannelVerify.h"
 #include "channels/domain/ChannelCodec.h"
 #include "firmware/DeviceIdentity.h"
 #include "modes/ModesOperations.h"
+
+namespace vantorel {
 
 namespace {
 
@@ -200,3 +202,5 @@ RestoreOutcome RestoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup,
     }
     return outcome;
 }
+
+} // namespace vantorel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/link/DeviceOperations.h"
+#include "link/DeviceOperations.h"
 #include "backup/DeviceBackup.h"
 
 #include <QString>
@@ -8,6 +8,8 @@
 
 #include <functional>
 #include <string>
+
+namespace vantorel {
 
 class DeviceLink;
 
@@ -53,3 +55,5 @@ struct RestoreOutcome {
 // written. `verify` reads everything back and compares.
 RestoreOutcome RestoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup, const BackupReport& report,
                                    const std::function<bool(char deviceType)>& allowOtherType, bool verify);
+
+} // namespace vantorel

@@ -15,6 +15,8 @@
 #include <cmath>
 #include <set>
 
+namespace vantorel {
+
 namespace {
 
 // Backup files are small; anything much larger is not one.
@@ -413,3 +415,5 @@ QStringList CompareDeviceBackups(const DeviceBackup& expected, const DeviceBacku
         lines << QString::fromStdString(DescribeChannelDifference(difference, "in the backup"));
     return lines;
 }
+
+} // namespace vantorel

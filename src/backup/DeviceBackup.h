@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+namespace vantorel {
+
 // A whole-device backup: everything the device holds, in one JSON file whose
 // layout docs/device-backup-format.md describes.
 
@@ -62,3 +64,5 @@ QString SaveDeviceBackup(const QString& path, const DeviceBackup& backup);
 // The differences between what a backup holds and what the device holds
 // (identity and descriptions are not compared); empty when they agree.
 QStringList CompareDeviceBackups(const DeviceBackup& expected, const DeviceBackup& device);
+
+} // namespace vantorel

@@ -1,10 +1,13 @@
 #include "channels/ChannelFile.h"
 #include "util/AtomicFile.h"
 #include "util/BoundedFile.h"
+#include "util/qt/TextConversions.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+namespace vantorel {
 
 namespace {
 
@@ -42,7 +45,7 @@ QByteArray ChannelFileBytes(const ChannelTable& rows)
 ChannelFileLoad LoadChannelFile(const QString& path)
 {
     ChannelFileLoad load;
-    const BoundedFileRead file = ReadBoundedFile(FileSystemPath(path), kChannelFileLimit);
+    const BoundedFileRead file = ReadBoundedFile(ToFileSystemPath(path), kChannelFileLimit);
     if (!file.ok()) {
         load.message = QStringLiteral("Cannot open the file %1: %2")
                            .arg(QDir::toNativeSeparators(path), QString::fromStdString(file.reason(kChannelFileLimit)));
@@ -58,20 +61,11 @@ QString SaveChannelFile(const QString& path, const ChannelTable& rows)
 {
     const QByteArray bytes = ChannelFileBytes(rows);
     const FileWriteResult result
-        = WriteFileAtomically(FileSystemPath(path), std::string_view(bytes.constData(), size_t(bytes.size())));
+        = WriteFileAtomically(ToFileSystemPath(path), std::string_view(bytes.constData(), size_t(bytes.size())));
     if (result.ok())
         return {};
     return QStringLiteral("Cannot save the file %1: %2")
         .arg(QDir::toNativeSeparators(path), QString::fromStdString(result.reason()));
-}
-
-std::filesystem::path FileSystemPath(const QString& path)
-{
-#ifdef _WIN32
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
 }
 
 QString WithCsvExtension(const QString& path)
@@ -80,3 +74,5 @@ QString WithCsvExtension(const QString& path)
         return path;
     return path + QStringLiteral(".csv");
 }
+
+} // namespace vantorel

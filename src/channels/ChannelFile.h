@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include <filesystem>
+namespace vantorel {
 
 // Channel settings files on disk, shared by the main window and vantorelctl.
 
@@ -35,8 +35,7 @@ ChannelFileLoad LoadChannelFile(const QString& path);
 // previous file is then left as it was.
 QString SaveChannelFile(const QString& path, const ChannelTable& rows);
 
-// A file name as the operating system's file functions take it.
-std::filesystem::path FileSystemPath(const QString& path);
-
 // The name with ".csv" appended when its file name has no extension.
 QString WithCsvExtension(const QString& path);
+
+} // namespace vantorel

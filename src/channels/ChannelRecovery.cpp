@@ -8,6 +8,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+namespace vantorel {
+
 namespace {
 
 constexpr const char* kFormat = "VANTOREL channel table recovery";
@@ -122,3 +124,5 @@ std::optional<RecoveredTable> ChannelRecovery::load(const QString& path, QString
     }
     return recovered;
 }
+
+} // namespace vantorel

@@ -10,6 +10,8 @@
 #include <functional>
 #include <optional>
 
+namespace vantorel {
+
 // Keeps unsaved changes of the channel table safe from a crash or a power
 // cut: while the table is modified it is written to a recovery file every
 // interval (atomically: the file is either the previous one or the new one);
@@ -62,3 +64,5 @@ private:
     bool m_modified = false;
     bool m_reportedFailure = false;
 };
+
+} // namespace vantorel

@@ -1,10 +1,12 @@
 #include "channels/ChannelTransfer.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 
 #include <QEventLoop>
 
 #include <exception>
+
+namespace vantorel {
 
 namespace {
 
@@ -40,7 +42,7 @@ OpResult requestChannels(DeviceLink& link, const std::function<void()>& emptyTab
     if (haveRows && haveRows())
         emit link.statusText(text("Data ready."));
     link.StopTimer1();
-    link.tickCounter = 0;
+    link.resetTickCount();
     return OpResult::Done;
 }
 
@@ -242,3 +244,5 @@ void ChannelDumpCollector::waitUntilQuiet(int quietMs)
     disconnect(connection);
     disconnect(lost);
 }
+
+} // namespace vantorel

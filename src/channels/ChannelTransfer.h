@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/link/DeviceOperations.h"
+#include "link/DeviceOperations.h"
 #include "channels/domain/ChannelCodec.h"
 #include "channels/domain/ChannelTable.h"
 
@@ -12,6 +12,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+namespace vantorel {
 
 class DeviceLink;
 
@@ -113,3 +115,5 @@ private:
     QStringList m_problems;
     QTimer m_quiet;
 };
+
+} // namespace vantorel

@@ -1,11 +1,13 @@
 #include "channels/ChannelVerify.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "channels/ChannelTransfer.h"
 #include "channels/domain/ChannelCodec.h"
 
 #include <QEventLoop>
 #include <QTimer>
+
+namespace vantorel {
 
 namespace {
 
@@ -68,7 +70,7 @@ DeviceChannels ReadDeviceChannels(DeviceLink& link, int quietMs)
         else if (dump->number != 0)
             result.payloads[dump->number] = text;
     });
-    const auto onOverflow = QObject::connect(&link.MidiInput_1(), &TMidiInput_::Overflow, &quiet,
+    const auto onOverflow = QObject::connect(&link.input(), &MidiInputPort::Overflow, &quiet,
                                              [&result] { result.inputLost = true; });
     result.result = ReadChannelsFromDevice(link, [&result] { result.payloads.clear(); }, {});
     if (result.result == OpResult::Done) {
@@ -91,3 +93,5 @@ ChannelCheck CompareWithDevice(DeviceLink& link, const ChannelTable& rows, int q
 {
     return check(link, rows, quietMs, false);
 }
+
+} // namespace vantorel

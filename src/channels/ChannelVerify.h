@@ -1,10 +1,12 @@
 #pragma once
 
-#include "app/link/DeviceOperations.h"
+#include "link/DeviceOperations.h"
 #include "channels/domain/ChannelCompare.h"
 
 #include <QString>
 #include <QStringList>
+
+namespace vantorel {
 
 class DeviceLink;
 
@@ -46,3 +48,5 @@ ChannelCheck VerifyWrittenChannels(DeviceLink& link, const ChannelTable& written
 // Compares a channel table (a file's) with the device's: every channel the
 // device holds beyond the table is a difference too.
 ChannelCheck CompareWithDevice(DeviceLink& link, const ChannelTable& rows, int quietMs = kQuietAfterLastDumpMs);
+
+} // namespace vantorel

@@ -3,11 +3,13 @@
 
 #include "firmware/DeviceIdentity.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "firmware/FirmwareService.h"
 
 
 #include <exception>
+
+namespace vantorel {
 
 namespace {
 
@@ -41,11 +43,6 @@ QString FirmwareComparisonText(PackedDateTime deviceDate, PackedDateTime fileDat
     if (fileDate == deviceDate)
         return QStringLiteral("Device has the same FW version.");
     return QStringLiteral("Device has older FW version.");
-}
-
-QString DeviceIdText(uint32_t id)
-{
-    return QString::asprintf("%.6u", id);
 }
 
 void FirmwareService::ProcessBootloaderInfo()
@@ -99,7 +96,7 @@ void FirmwareService::ProcessBootloaderInfo()
             break;
         }
         status(QStringLiteral("Idle"));
-        m_link.deviceRestart = false;
+        m_link.setRestartPending(false);
     }
 }
 
@@ -115,7 +112,7 @@ OpResult FirmwareService::SetDeviceId(int64_t number)
 
     try {
         m_link.ReopenPorts();
-        m_link.deviceRestart = true;
+        m_link.setRestartPending(true);
         status(QStringLiteral("Writing device number..."));
         m_link.ProcessPendingEvents();
         m_link.PumpingDelay(kDeviceNumberPauseMs);
@@ -129,9 +126,9 @@ OpResult FirmwareService::SetDeviceId(int64_t number)
     restartTimer(kRestartWaitMs);
     // The bootloader's start notice, its Idle report or its final report
     // clears the flag once the device has restarted.
-    waitFor([this] { return !m_link.deviceRestart || m_link.tickCounter > 1; });
+    waitFor([this] { return !m_link.restartPending() || m_link.tickCount() > 1; });
     m_link.StopTimer1();
-    if (!m_link.deviceRestart)
+    if (!m_link.restartPending())
         return OpResult::Done;
 
     const char type = m_link.deviceType();
@@ -145,3 +142,5 @@ OpResult FirmwareService::SetDeviceId(int64_t number)
     emit deviceInfoCleared();
     return OpResult::NoAnswer;
 }
+
+} // namespace vantorel

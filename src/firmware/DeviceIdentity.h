@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace vantorel {
+
 // Statuses of the bootloader's information messages.
 inline constexpr uint8_t kInfoBootloaderDate = 0x81;
 inline constexpr uint8_t kInfoFirmwareDate = 0x82;
@@ -25,5 +27,4 @@ std::optional<InfoPiece> DecodeInfoMessage(uint32_t code);
 // The verdict on the device's firmware date against the current file's.
 QString FirmwareComparisonText(PackedDateTime deviceDate, PackedDateTime fileDate);
 
-// "%.6d" of a device ID.
-QString DeviceIdText(uint32_t id);
+} // namespace vantorel

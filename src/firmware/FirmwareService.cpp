@@ -1,33 +1,21 @@
 #include "firmware/FirmwareService.h"
 
-#include "app/link/DeviceLink.h"
-#include "firmware/FirmwareUpload.h"
+#include "link/DeviceLink.h"
+#include "protocol/EventCodes.h"
 #include "protocol/Reply.h"
 
-#include <QEventLoop>
 #include <QMetaObject>
 #include <QTime>
 
 #include <memory>
 
-namespace {
-
-constexpr uint32_t kStartNotice = 0x8F5555;
-constexpr uint32_t kIdle = 0x9F7F7F;
-constexpr uint32_t kTestHandshakeAnswer = 0x9F117F;
-constexpr uint32_t kTestEchoStart = 0x9F127F;
-constexpr uint32_t kTestEchoEnd = 0x9F137F;
-constexpr uint32_t kBlockRequest = 0xB0557F;
-constexpr uint32_t kChecksumError = 0xB0037F;
-constexpr uint32_t kUpgradeReady = 0xB07F55;
-
-} // namespace
+namespace vantorel {
 
 FirmwareService::FirmwareService(DeviceLink& link, QObject* parent)
     : QObject(parent)
     , m_link(link)
 {
-    connect(&m_link, &DeviceLink::firmwarePageEvent, this, &FirmwareService::onFirmwarePageEvent);
+    connect(&m_link, &DeviceLink::bootloaderReport, this, &FirmwareService::onBootloaderReport);
     connect(&m_link, &DeviceLink::eventReceived, this, &FirmwareService::onEventReceived);
     connect(&m_link, &DeviceLink::statusText, this, [this](const QString& text) { m_lastStatus = text; });
     m_verdictGuard.setSingleShot(true);
@@ -78,26 +66,13 @@ void FirmwareService::logWithTime()
 
 void FirmwareService::restartTimer(int ms)
 {
-    m_link.tickFlag = false;
-    m_link.tickCounter = 0;
-    m_link.Timer1().start(ms);
+    m_link.restartTimer1(ms);
 }
 
 void FirmwareService::waitFor(const std::function<bool()>& done)
 {
     // A vanished port ends every wait: its reply will not come.
-    if (done() || m_link.portLost())
-        return;
-    QEventLoop loop;
-    const auto check = [&] {
-        if (done() || m_link.portLost())
-            loop.quit();
-    };
-    // Flags change inside the input handler, which ends with replyProcessed;
-    // Timer1's tick emits it too.
-    const auto connection = connect(&m_link, &DeviceLink::replyProcessed, &loop, check);
-    loop.exec();
-    disconnect(connection);
+    m_link.waitUntil(done);
 }
 
 void FirmwareService::post(void (FirmwareService::*step)())
@@ -126,7 +101,7 @@ void FirmwareService::post(void (FirmwareService::*step)())
     });
 }
 
-void FirmwareService::onEventReceived(const TMyMidiEvent& event)
+void FirmwareService::onEventReceived(const MidiEvent& event)
 {
     // Keep the values of the device information replies.
     if (!event.isSysex())
@@ -141,46 +116,46 @@ void FirmwareService::onEventReceived(const TMyMidiEvent& event)
     }
 }
 
-void FirmwareService::onFirmwarePageEvent(uint32_t code)
+void FirmwareService::onBootloaderReport(uint32_t code)
 {
     switch (code) {
-    case kStartNotice:
+    case kEventBootloaderStart:
         // The link has cleared the device-restart flag.
         firmwareStatus(m_deviceFirmwareDate != 0 ? QStringLiteral("Going to work...") : QStringLiteral("Device reset..."));
         break;
-    case kIdle:
+    case kEventIdle:
         firmwareStatus(QStringLiteral("Idle"));
         ProcessBootloaderInfo();
         takeUploadDecision();
         break;
-    case kBlockRequest:
+    case kEventBlockRequest:
         blockRequest = true;
         m_link.appendResult(QStringLiteral("Message: Get_next_block"));
         break;
-    case kChecksumError:
+    case kEventChecksumError:
         m_verdictGuard.stop();
         firmwareStatus(QStringLiteral(" Cheksum Error!!!"));
         checksumError = true;
-        m_link.deviceRestart = false;
+        m_link.setRestartPending(false);
         logWithTime();
         emit checksumErrorReported();
         break;
-    case kUpgradeReady:
+    case kEventUpgradeReady:
         m_verdictGuard.stop();
         firmwareStatus(QStringLiteral("        Upgrade ready..."));
-        m_link.deviceRestart = false;
+        m_link.setRestartPending(false);
         logWithTime();
         if (m_link.developerRun())
             setUploadMode(ReadVersions);
         emit upgradeReady();
         break;
-    case kTestHandshakeAnswer:
+    case kEventTestHandshakeAnswer:
         status(QStringLiteral("Sending test data..."));
         break;
-    case kTestEchoStart:
+    case kEventTestEchoStart:
         firmwareStatus(QStringLiteral("Receiving test data..."));
         break;
-    case kTestEchoEnd:
+    case kEventTestEchoEnd:
         firmwareStatus(QStringLiteral("Test data received..."));
         CheckInterfaceTestData();
         break;
@@ -208,7 +183,7 @@ void FirmwareService::takeUploadDecision()
         break;
     case Decision::Refused:
         firmwareStatus(QStringLiteral("Upload check failed."));
-        m_link.replyReceived = true;
+        m_link.markReplyReceived();
         emit m_link.messageBox(QString::fromLatin1(kFirmwareTypeMismatchText));
         break;
     }
@@ -243,17 +218,19 @@ bool FirmwareService::RestartFromBootloader()
     if (!operation)
         return false;
     status(QStringLiteral("Reseting device..."));
-    m_link.replyReceived = false;
+    m_link.clearReplyReceived();
     bool identified = false;
     const auto connection = connect(&m_link, &DeviceLink::deviceTypeApplied, this, [&identified] { identified = true; });
     if (m_link.TrySendCommand('D', {})) {
         restartTimer(kRestartFromBootloaderMs);
-        waitFor([&] { return m_link.replyReceived || identified || m_link.tickCounter > 0; });
+        waitFor([&] { return m_link.replyReceived() || identified || m_link.tickCount() > 0; });
     }
     disconnect(connection);
     m_link.StopTimer1();
-    m_link.tickCounter = 0;
-    const bool restarted = m_link.replyReceived || identified;
+    m_link.resetTickCount();
+    const bool restarted = m_link.replyReceived() || identified;
     firmwareStatus(restarted ? QStringLiteral("Device restarted.") : QString::fromLatin1(kPowerCycleText));
     return restarted;
 }
+
+} // namespace vantorel

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/link/DeviceOperations.h"
+#include "link/DeviceOperations.h"
 #include "firmware/domain/FirmwareFile.h"
 #include "firmware/domain/PackedDateTime.h"
+#include "firmware/domain/UploadDecision.h"
 
 #include <QObject>
 #include <QString>
@@ -14,8 +15,10 @@
 #include <string>
 #include <vector>
 
+namespace vantorel {
+
 class DeviceLink;
-struct TMyMidiEvent;
+struct MidiEvent;
 
 // The firmware status after an interface test: the bootloader waits on.
 inline constexpr const char* kLeftInBootloaderText
@@ -45,12 +48,8 @@ struct FirmwareFileSource {
 class FirmwareService : public QObject {
     Q_OBJECT
 public:
-    // Items of rglngMode.
-    enum UploadMode { ReadVersions = 0, UploadIfNewer = 1, UploadIfSameOrOlder = 2, InterfaceTestMode = 3 };
-
-    // What the program decided when the bootloader reported Idle.
-    enum class Decision { None, Upload, Refused, InterfaceTest };
-    Q_ENUM(Decision)
+    using enum UploadMode;
+    using Decision = UploadDecision;
 
     // How the program's side of an upload ended.
     enum class UploadResult {
@@ -139,8 +138,8 @@ public:
     bool RestartFromBootloader();
     static constexpr int kRestartFromBootloaderMs = 1500;
 
-    // The reaction to one bootloader message on the firmware page.
-    void onFirmwarePageEvent(uint32_t code);
+    // The reaction to one bootloader report (see DeviceLink::bootloaderReport).
+    void onBootloaderReport(uint32_t code);
 
 signals:
     void uploadModeChanged(int mode);            // set from code (upgrade ready in a developer run)
@@ -157,7 +156,7 @@ signals:
     void deviceInfoCleared();
 
 private:
-    void onEventReceived(const TMyMidiEvent& event);
+    void onEventReceived(const MidiEvent& event);
     void takeUploadDecision();
     // Runs `step` on the GUI thread once the link's current operation ends.
     void post(void (FirmwareService::*step)());
@@ -186,3 +185,5 @@ private:
     bool m_uploadSpent = false;
     QTimer m_verdictGuard;
 };
+
+} // namespace vantorel

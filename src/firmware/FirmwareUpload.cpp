@@ -3,12 +3,16 @@
 
 #include "firmware/FirmwareUpload.h"
 
-#include "app/link/DeviceLink.h"
+#include "firmware/FirmwareService.h"
+
+#include "link/DeviceLink.h"
 #include "protocol/Sysex.h"
 #include "util/Utils.h"
 
 #include <algorithm>
 #include <exception>
+
+namespace vantorel {
 
 namespace {
 
@@ -19,9 +23,6 @@ constexpr int kHandshakePauseMs = 1000;
 
 } // namespace
 
-const char* const kFirmwareTypeMismatchText =
-    "Firmware type and device type mismatch!\r\nPossible reasons:\r\n1. Firmware not loaded.\r\n"
-    "2. Device not identified.\r\n Upload not allowed.";
 
 std::vector<FirmwareBlock> FirmwareBlocks(const FirmwareImage& image)
 {
@@ -42,30 +43,6 @@ std::vector<FirmwareBlock> FirmwareBlocks(const FirmwareImage& image)
 QString BlockStatusText(uint32_t counter)
 {
     return QString::asprintf("Transfering data block #%.3d", int(counter & 0xFFFF));
-}
-
-FirmwareService::Decision DecideUpload(int mode, PackedDateTime deviceDate, PackedDateTime fileDate,
-                                       char fileType, char deviceType)
-{
-    using Decision = FirmwareService::Decision;
-    bool upload = false;
-    switch (mode) {
-    case FirmwareService::UploadIfNewer:
-        upload = deviceDate < fileDate || deviceDate == 0;
-        break;
-    case FirmwareService::UploadIfSameOrOlder:
-        upload = deviceDate >= fileDate;
-        break;
-    case FirmwareService::InterfaceTestMode:
-        return Decision::InterfaceTest;
-    default:
-        return Decision::None;
-    }
-    if (!upload)
-        return Decision::None;
-    if (fileType != deviceType || fileType == 'X')
-        return Decision::Refused;
-    return Decision::Upload;
 }
 
 OpResult EnterProgrammingMode(DeviceLink& link)
@@ -94,7 +71,7 @@ OpResult EnterProgrammingMode(DeviceLink& link)
 void FirmwareService::SendFWBlockData(const std::vector<uint8_t>& data, uint32_t counter)
 {
     const Bytes message = BuildFirmwareBlock(data, counter);
-    m_link.MidiOutput_1().SendSysex(message.data(), uint16_t(message.size()));
+    m_link.output().SendSysex(message.data(), uint16_t(message.size()));
     m_sentMessageText = BytesToHexText(message.data(), message.size() - 1, "");
 }
 
@@ -156,7 +133,7 @@ void FirmwareService::TransferFirmwareBlocks()
     // checksum error. A request handled together with the tick still counts.
     const auto awaitRequest = [this] {
         restartTimer();
-        waitFor([this] { return blockRequest || checksumError || m_link.tickFlag; });
+        waitFor([this] { return blockRequest || checksumError || m_link.tickSeen(); });
         m_link.StopTimer1();
         return blockRequest && !checksumError;
     };
@@ -210,3 +187,5 @@ void FirmwareService::TransferFirmwareBlocks()
     }
     endUpload(UploadResult::FinalBlockSent);
 }
+
+} // namespace vantorel

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/link/DeviceOperations.h"
-#include "firmware/FirmwareService.h"
+#include "link/DeviceOperations.h"
 #include "firmware/domain/FirmwareFile.h"
 #include "firmware/domain/PackedDateTime.h"
 
@@ -10,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <vector>
+
+namespace vantorel {
 
 class DeviceLink;
 
@@ -32,14 +33,8 @@ std::vector<FirmwareBlock> FirmwareBlocks(const FirmwareImage& image);
 // "Transfering data block #001" for the first block.
 QString BlockStatusText(uint32_t counter);
 
-// The decision at Idle for the rglngMode item `mode`, the device's firmware
-// date and the current file's date and the two type letters.
-FirmwareService::Decision DecideUpload(int mode, PackedDateTime deviceDate, PackedDateTime fileDate,
-                                       char fileType, char deviceType);
-
-// Text of the box shown when the type check refuses an upload.
-extern const char* const kFirmwareTypeMismatchText;
-
 // "N": puts a Basic or Eco device into its bootloader. On success Timer1 keeps
 // running; the bootloader then reports itself on the firmware page.
 OpResult EnterProgrammingMode(DeviceLink& link);
+
+} // namespace vantorel

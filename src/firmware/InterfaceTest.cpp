@@ -2,20 +2,19 @@
 
 #include "firmware/InterfaceTest.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "firmware/FirmwareService.h"
+#include "protocol/EventCodes.h"
 
 #include <QElapsedTimer>
 #include <QTime>
 
 #include <exception>
 
+namespace vantorel {
+
 namespace {
 
-constexpr uint32_t kStartAnswer = 0x9F017F;
-constexpr uint32_t kHandshakeAnswer = 0x9F117F;
-constexpr uint32_t kBlockRequest = 0xB0557F;
-constexpr uint32_t kConfirmAnswer = 0x9F157F;
 constexpr int kPauseMs = 1000;
 constexpr int kTestSteps = 4;   // start, handshake, block request, block sent
 
@@ -78,17 +77,17 @@ void FirmwareService::RunInterfaceTest()
     try {
         if (cancelled(0))
             return;
-        m_link.inputSeen = false;
+        m_link.clearInputSeen();
         m_link.clearShortMessageQueue();
         m_link.SendShortMessage(0x9F, 0x00, 0x7F);
         restartTimer();
-        waitFor([this] { return m_link.inputSeen || m_link.tickFlag; });
-        if (!m_link.inputSeen) {
+        waitFor([this] { return m_link.inputSeen() || m_link.tickSeen(); });
+        if (!m_link.inputSeen()) {
             status(QStringLiteral("Iface test init failed..."));
             endTest(TestResult::InitFailed);
             return;
         }
-        if (!step(kStartAnswer, "Queue error 0", "Iface test init failed...", TestResult::InitFailed))
+        if (!step(kEventTestStartAnswer, "Queue error 0", "Iface test init failed...", TestResult::InitFailed))
             return;
 
         QElapsedTimer pause;
@@ -98,15 +97,15 @@ void FirmwareService::RunInterfaceTest()
         if (cancelled(1))
             return;
 
-        m_link.inputSeen = false;
+        m_link.clearInputSeen();
         m_link.SendShortMessage(0x9F, 0x10, 0x7F);
-        if (!step(kHandshakeAnswer, "Queue error 1", "Iface test HS failed...", TestResult::HandshakeFailed))
+        if (!step(kEventTestHandshakeAnswer, "Queue error 1", "Iface test HS failed...", TestResult::HandshakeFailed))
             return;
         m_link.appendResult(QStringLiteral("Iface test Init End"));
         if (cancelled(2))
             return;
 
-        if (!step(kBlockRequest, "Queue error 2", "No data request from device...", TestResult::NoDataRequest))
+        if (!step(kEventBlockRequest, "Queue error 2", "No data request from device...", TestResult::NoDataRequest))
             return;
         if (cancelled(3))
             return;
@@ -143,7 +142,7 @@ void FirmwareService::CheckInterfaceTestData()
         return;
     }
     restartTimer();
-    const int result = m_link.WaitForShortMessage(kConfirmAnswer);
+    const int result = m_link.WaitForShortMessage(kEventTestConfirmAnswer);
     if (result == 0) {
         endTest(TestResult::Passed);
         return;
@@ -151,3 +150,5 @@ void FirmwareService::CheckInterfaceTestData()
     status(result == -1 ? QStringLiteral("Queue error 4") : QStringLiteral("No response - iface chk client confirm."));
     endTest(TestResult::PassedUnconfirmed);
 }
+
+} // namespace vantorel

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace vantorel {
+
 // A source of MIDI ports: RtMidi (ALSA, JACK, WinMM, CoreMIDI) or the emulated
 // device. Errors are returned as text, never thrown.
 
@@ -62,3 +64,5 @@ enum class MidiApi { Auto, Alsa, Jack };
 // be opened, otherwise JACK when a server runs (WinMM / CoreMIDI elsewhere).
 // Returns nullptr with `error` set when no backend can start.
 std::shared_ptr<MidiBackend> CreateRtMidiBackend(MidiApi api, std::string& error);
+
+} // namespace vantorel

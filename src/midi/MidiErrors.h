@@ -3,12 +3,16 @@
 #include <stdexcept>
 #include <string>
 
-class EMidiInputError : public std::runtime_error {
+namespace vantorel {
+
+class MidiInputError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-class EmidioutputError : public std::runtime_error {
+class MidiOutputError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+} // namespace vantorel

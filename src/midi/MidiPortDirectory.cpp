@@ -1,5 +1,7 @@
 #include "midi/MidiBackend.h"
 
+namespace vantorel {
+
 namespace {
 
 // Finds the backend that owns the global port `index` in the concatenated
@@ -72,3 +74,5 @@ std::unique_ptr<MidiBackendOutput> MidiPortDirectory::openOutput(int index, std:
     }
     return backend->openOutput(index, error);
 }
+
+} // namespace vantorel

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace vantorel {
+
 namespace {
 
 bool Listed(const std::vector<std::string>& names, const std::string& name)
@@ -60,3 +62,5 @@ QString MidiPortWatch::check()
     emit portDisappeared(m_lost);
     return m_lost;
 }
+
+} // namespace vantorel

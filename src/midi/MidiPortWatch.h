@@ -8,6 +8,8 @@
 
 #include <string>
 
+namespace vantorel {
+
 // Notices that an open port has gone from its MIDI system (a device unplugged,
 // a JACK client ended, an ALSA client closed): while it runs it looks for the
 // watched names in the backend's port lists every kPollMs. The first time a
@@ -47,3 +49,5 @@ private:
 
 // "The MIDI port <name> has disappeared."
 QString PortDisappearedText(const QString& name);
+
+} // namespace vantorel

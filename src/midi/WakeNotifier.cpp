@@ -19,6 +19,8 @@
 #endif
 #endif
 
+namespace vantorel {
+
 #ifdef _WIN32
 
 WakeNotifier::WakeNotifier(std::function<void()> onWake)
@@ -121,3 +123,5 @@ void WakeNotifier::activated()
 }
 
 #endif
+
+} // namespace vantorel

@@ -5,6 +5,8 @@
 
 class QObject;
 
+namespace vantorel {
+
 // Wakes the thread that created it (the GUI thread) from any other thread.
 // wake() neither allocates nor blocks; it only writes to a kernel object
 // (eventfd, a non-blocking pipe or a Windows event). Wakes that arrive before
@@ -31,3 +33,5 @@ private:
 #endif
     std::unique_ptr<QObject> m_notifier;
 };
+
+} // namespace vantorel

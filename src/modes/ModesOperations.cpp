@@ -1,11 +1,13 @@
 #include "modes/ModesOperations.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 
 #include <QEventLoop>
 #include <QTimer>
 
 #include <exception>
+
+namespace vantorel {
 
 namespace {
 
@@ -29,7 +31,7 @@ OpResult requestAndWait(DeviceLink& link, char letter)
         return OpResult::NoAnswer;
     }
     link.StopTimer1();
-    link.tickCounter = 0;
+    link.resetTickCount();
     return OpResult::Done;
 }
 
@@ -158,3 +160,5 @@ StoredModes ReadStoredModes(DeviceLink& link, int quietMs)
     }
     return stored;
 }
+
+} // namespace vantorel

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "app/link/DeviceOperations.h"
+#include "link/DeviceOperations.h"
 #include "modes/domain/ModeRecord.h"
 
 #include <functional>
 #include <map>
 #include <vector>
+
+namespace vantorel {
 
 class DeviceLink;
 
@@ -45,3 +47,5 @@ OpResult StoreModesCount(DeviceLink& link, int count, const std::function<void()
 
 // "H": the device returns its modes to its defaults and answers "h".
 OpResult ResetModesToDefault(DeviceLink& link, const std::function<void()>& prepare = {});
+
+} // namespace vantorel

@@ -5,6 +5,8 @@
 
 #include <zlib.h>
 
+namespace vantorel {
+
 uint32_t Crc32OfText(std::string_view text)
 {
     uLong crc = crc32(0L, Z_NULL, 0);
@@ -32,3 +34,5 @@ std::string ChecksumText(uint32_t crc)
     }
     return text;
 }
+
+} // namespace vantorel

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <iterator>
 
+namespace vantorel {
+
 namespace {
 
 // Value of the ASCII-hex field of `length` characters at `offset` of the payload.
@@ -103,3 +105,5 @@ std::optional<Reply> RecognizeReply(const uint8_t* data, size_t size)
     }
     return reply;
 }
+
+} // namespace vantorel

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+namespace vantorel {
+
 // A recognised device reply: the total length and first five bytes match one
 // of the reply layouts. Nothing else (no checksum, not the F7) is checked.
 struct Reply {
@@ -30,3 +32,5 @@ std::optional<Reply> RecognizeReply(const uint8_t* data, size_t size);
 
 // Total length of each reply letter, 0 for a letter that is not a reply.
 size_t ReplyLength(char letter);
+
+} // namespace vantorel

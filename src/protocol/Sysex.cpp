@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <iterator>
 
+namespace vantorel {
+
 namespace {
 
 void AppendText(Bytes& message, std::string_view text)
@@ -16,9 +18,10 @@ void AppendText(Bytes& message, std::string_view text)
 // Header, letter, hex text and its checksum; the caller appends the rest.
 Bytes FramedStart(char letter, const std::string& hexText)
 {
-    Bytes message;
+    // Built from the header rather than inserted into an empty vector: GCC 12
+    // reports a false overflow for the insert (-Wstringop-overflow).
+    Bytes message(std::begin(kCommandHeader), std::end(kCommandHeader));
     message.reserve(std::size(kCommandHeader) + 1 + hexText.size() + 8 + 8 + 1);
-    message.insert(message.end(), std::begin(kCommandHeader), std::end(kCommandHeader));
     message.push_back(static_cast<uint8_t>(letter));
     AppendText(message, hexText);
     AppendText(message, ChecksumText(Crc32OfText(hexText)));
@@ -94,3 +97,5 @@ Bytes BuildReply(char letter, std::string_view payload)
     message.push_back(0xF7);
     return message;
 }
+
+} // namespace vantorel

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorel {
+
 using Bytes = std::vector<uint8_t>;
 
 // F0 00 31 34 56: starts every command.
@@ -29,3 +31,5 @@ Bytes BuildFirmwareBlock(const Bytes& block, uint32_t blockTag);
 
 // Reply as the device sends it: reply header, letter, payload characters, F7.
 Bytes BuildReply(char letter, std::string_view payload = {});
+
+} // namespace vantorel

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace vantorel {
+
 namespace {
 
 // The Polish letters of code page 1250 and their Unicode characters.
@@ -72,3 +74,5 @@ int FindPortName(const QStringList& names, const QString& name)
         upper.push_back(UpperCasePolishText(n).toStdString());
     return FindStablePort(upper, wanted.toStdString());
 }
+
+} // namespace vantorel

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace vantorel {
+
 // UpperCasePolish for Unicode text: ASCII letters and the nine Polish letters
 // become capitals, as the code page 1250 rule does; every other character
 // stays as it is.
@@ -12,3 +14,5 @@ QString UpperCasePolishText(const QString& text);
 // UpperCasePolishText; else the first that names the same port without the
 // MIDI system's numbering (FindStablePort); -1 when none is.
 int FindPortName(const QStringList& names, const QString& name);
+
+} // namespace vantorel

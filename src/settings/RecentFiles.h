@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vantorel {
+
 // The channel file directories and files the program remembers between runs
 // (program INI file). The channel file commands keep them up to date;
 // LoadIniSettings fills them and SaveIniSettings writes them. (The last
@@ -20,3 +22,5 @@ inline QString ChannelFileFilter()
 {
     return QStringLiteral("DMX data files (*.csv);;All files (*.*)");
 }
+
+} // namespace vantorel

@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+namespace vantorel {
+
 namespace {
 
 const char* const kFolderFailure = "Nie udało się utworzyć katalogu ustawień programu: ";
@@ -137,3 +139,5 @@ void WriteIniFile(const IniFile& ini, const QString& path)
 {
     ini.Save(NativePath(path));
 }
+
+} // namespace vantorel

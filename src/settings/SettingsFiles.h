@@ -6,6 +6,8 @@
 
 #include <functional>
 
+namespace vantorel {
+
 // The two INI files of one run. An empty path means the file is neither read
 // nor written (windows built without settings, as in most tests).
 struct SettingsFiles {
@@ -42,3 +44,5 @@ IniFile ReadIniFile(const QString& path);
 IniFile ReadIniFileForUpdate(const QString& path);
 // Throws IniWriteError.
 void WriteIniFile(const IniFile& ini, const QString& path);
+
+} // namespace vantorel

@@ -14,6 +14,8 @@
 #include <unistd.h>
 #endif
 
+namespace vantorel {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -148,3 +150,5 @@ FileWriteResult WriteFileAtomically(const fs::path& path, std::string_view bytes
 #endif
     return {};
 }
+
+} // namespace vantorel

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace vantorel {
+
 // Every file this program writes goes through WriteFileAtomically: the bytes
 // go to a new temporary file in the target's folder, which is written in
 // full, synced and closed, and only then renamed over the target. Any failure
@@ -39,3 +41,5 @@ FileWriteResult WriteFileAtomically(const std::filesystem::path& path, std::stri
 
 // The text of a system error number; never empty.
 std::string SystemErrorText(int error);
+
+} // namespace vantorel

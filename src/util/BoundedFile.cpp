@@ -13,6 +13,8 @@
 #include <unistd.h>
 #endif
 
+namespace vantorel {
+
 namespace {
 
 #ifdef _WIN32
@@ -127,3 +129,5 @@ BoundedFileRead ReadBoundedFile(const std::filesystem::path& path, size_t limit)
     }
     return result;
 }
+
+} // namespace vantorel

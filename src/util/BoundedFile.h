@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+namespace vantorel {
+
 // Reading a whole file the user named, bounded: only a regular file is read
 // (a FIFO, a device or a folder is refused without blocking), and a file
 // larger than the limit is refused before anything is read.
@@ -23,3 +25,5 @@ BoundedFileRead ReadBoundedFile(const std::filesystem::path& path, size_t limit)
 
 // "4 MiB", "512 KiB", "100 bytes".
 std::string ByteSizeText(size_t bytes);
+
+} // namespace vantorel

@@ -15,6 +15,8 @@
 #endif
 #endif
 
+namespace vantorel {
+
 int HexDigitValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -24,6 +26,21 @@ int HexDigitValue(char c)
     if (c >= 'a' && c <= 'f')
         return c - 'a' + 10;
     return -1;
+}
+
+int UpperHexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::string HexByteText(uint8_t value)
+{
+    static const char kDigits[] = "0123456789ABCDEF";
+    return {kDigits[value >> 4], kDigits[value & 0x0F]};
 }
 
 char PathSeparator()
@@ -312,3 +329,5 @@ uint32_t DecimalTripletsToInt(std::string_view text)
     }
     return value;
 }
+
+} // namespace vantorel

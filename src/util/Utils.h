@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorel {
+
 // Path separator of the platform ('\\' on Windows, '/' elsewhere).
 char PathSeparator();
 
@@ -35,6 +37,10 @@ std::string BytesToHexText(const std::vector<uint8_t>& bytes, std::string_view s
 
 // Value of one hex digit character (either case), -1 for anything else.
 int HexDigitValue(char c);
+// Value of one upper-case hex digit, -1 for anything else (lower case included).
+int UpperHexDigitValue(char c);
+// Two upper-case hex digits: 0x0A -> "0A".
+std::string HexByteText(uint8_t value);
 
 // Pairs of hex digits each naming one ASCII hex digit: "3132" -> 0x12 = 18.
 uint32_t AsciiHexToInt(std::string_view text);
@@ -45,3 +51,5 @@ uint32_t HexTextToInt(std::string_view text);
 std::string IntToDecimalTriplets(uint32_t value);
 // The inverse; 0 for a text that is not exactly 12 characters.
 uint32_t DecimalTripletsToInt(std::string_view text);
+
+} // namespace vantorel

@@ -6,6 +6,8 @@
 #include <rtmidi/RtMidi.h>
 #endif
 
+using namespace vantorel;
+
 struct JackFeeder::Port {
     RtMidiOut out{RtMidi::UNIX_JACK, "feeder"};
 };

@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+namespace vantorel {
+
 class JackFeeder {
 public:
     JackFeeder();
@@ -18,3 +20,5 @@ private:
     struct Port;
     std::unique_ptr<Port> m_port;
 };
+
+} // namespace vantorel

@@ -2,8 +2,8 @@
 // The run directory of the JACK fixture and the emulator come from the
 // environment (VANTOREL_E2E_RUN_DIR, VANTOREL_EMULATOR).
 
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
+#include "app/MainWindow.h"
+#include "link/DeviceLink.h"
 #include "midi/MidiBackend.h"
 
 #include <QComboBox>
@@ -19,6 +19,8 @@
 
 #include <algorithm>
 #include <mutex>
+
+using namespace vantorel;
 
 namespace {
 
@@ -53,9 +55,9 @@ struct Window {
             return;
         ports.add(backend);
         link = std::make_unique<DeviceLink>(ports);
-        window = std::make_unique<TDmxUserMainForm>(*link, false);
-        window->showMessage = [this](const QString& text) { boxes << text; };
-        window->showError = [this](const QString& text) { errors << text; };
+        window = std::make_unique<MainWindow>(*link, false);
+        window->messageBox = [this](const QString& text) { boxes << text; };
+        window->errorBox = [this](const QString& text) { errors << text; };
         window->show();
         auto* in = window->findChild<QComboBox*>("cbxInPorts");
         auto* out = window->findChild<QComboBox*>("cbxOutPorts");
@@ -68,7 +70,7 @@ struct Window {
     std::shared_ptr<MidiBackend> backend;
     MidiPortDirectory ports;
     std::unique_ptr<DeviceLink> link;
-    std::unique_ptr<TDmxUserMainForm> window;
+    std::unique_ptr<MainWindow> window;
     QStringList boxes;
     QStringList errors;
 };

@@ -17,12 +17,14 @@
 #include <memory>
 #include <optional>
 
+namespace vantorel {
+
 struct ChannelsRig : WindowRig {
     // Without `answering` the page keeps its own modal boxes and input box.
     explicit ChannelsRig(EmulatorConfig config = {}, bool answering = true)
         : WindowRig(config)
     {
-        page = form->channels;
+        page = &form->channelsPage();
         if (answering)
             answerFromQueues();
         form->resize(800, 533);
@@ -102,3 +104,5 @@ inline QStringList DefaultTexts(const char* dmx, const char* to = "C-1/0")
 {
     return {dmx, "Active", "0", "1", "Note On", "C-1/0", to, "Velocity", "0", ""};
 }
+
+} // namespace vantorel

@@ -4,7 +4,6 @@
 #include "channels_rig.h"
 #include "SmallTmpfs.h"
 
-#include "channels/gui/ChannelFileCommands.h"
 #include "protocol/Sysex.h"
 
 #include <QAction>
@@ -17,6 +16,8 @@
 
 #include <unistd.h>
 
+using namespace vantorel;
+
 namespace {
 
 const QByteArray kHeader =
@@ -25,7 +26,7 @@ const QByteArray kHeader =
 struct FilesRig : ChannelsRig {
     explicit FilesRig(EmulatorConfig config = {})
         : ChannelsRig(config)
-        , commands(*page->fileCommands)
+        , commands(*page)
     {
         commands.openFileName = [this](const QString& dir, const QString& proposed) {
             dialogs << dir + QStringLiteral(" | ") + proposed;
@@ -49,9 +50,9 @@ struct FilesRig : ChannelsRig {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
-    QString status() const { return form->lbllngStatMsg->text(); }
+    QString status() const { return text("lbllngStatMsg"); }
 
-    ChannelFileCommands& commands;
+    ChannelsPage& commands;
     QTemporaryDir dir;
     QString chosen;         // the dialogs' answer; empty = Cancel
     QStringList dialogs;
@@ -64,29 +65,29 @@ TEST(ChannelFilesSave, WritesTheFileAndRemembersItsName)
     FilesRig rig;
     // An empty table writes nothing.
     rig.chosen = rig.path("table");
-    rig.commands.milngSaveSettingsClick();
+    rig.page->saveChannelFile();
     EXPECT_FALSE(QFile::exists(rig.path("table.csv")));
 
-    rig.form->recentFiles.saveDir = rig.dir.path() + QLatin1Char('/');
-    rig.form->recentFiles.lastSaved = QStringLiteral("/elsewhere/old.csv");
+    rig.form->channelsPage().recentFiles().saveDir = rig.dir.path() + QLatin1Char('/');
+    rig.form->channelsPage().recentFiles().lastSaved = QStringLiteral("/elsewhere/old.csv");
     rig.addRows({Row("002", "Value", "255", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "Stage left"),
                  Row("001", "Active", "0", "3", "Control Change", "C-0/12      ", "C-0/12      ", "Value", "9", "Żółw")});
     rig.dialogs.clear();
-    rig.commands.milngSaveSettingsClick();
+    rig.page->saveChannelFile();
     EXPECT_EQ(rig.dialogs, QStringList{rig.dir.path() + "/ | old.csv"});
     EXPECT_EQ(rig.readFile("table.csv"), kHeader + "001,Active,0,3,Control Change,C-0/12      ,C-0/12      ,Value,9,Żółw,\r\n"
                                                    "002,Value,255,1,Note On,C-1/0,C-1/0,Velocity,0,Stage left,\r\n");
-    EXPECT_EQ(rig.form->recentFiles.lastSaved, QDir::toNativeSeparators(rig.path("table.csv")));
+    EXPECT_EQ(rig.form->channelsPage().recentFiles().lastSaved, QDir::toNativeSeparators(rig.path("table.csv")));
     EXPECT_TRUE(rig.list().selectedRowNumbers().isEmpty());
     EXPECT_EQ(rig.list().currentIndex().row(), 0);
 
     // Any other extension stays; a cancelled dialog changes nothing.
     rig.chosen = rig.path("table.txt");
-    rig.commands.milngSaveSettingsClick();
+    rig.page->saveChannelFile();
     EXPECT_EQ(rig.readFile("table.txt"), rig.readFile("table.csv"));
     rig.chosen.clear();
-    rig.commands.milngSaveSettingsClick();
-    EXPECT_EQ(rig.form->recentFiles.lastSaved, QDir::toNativeSeparators(rig.path("table.txt")));
+    rig.page->saveChannelFile();
+    EXPECT_EQ(rig.form->channelsPage().recentFiles().lastSaved, QDir::toNativeSeparators(rig.path("table.txt")));
     EXPECT_TRUE(rig.errors.isEmpty());
 }
 
@@ -108,7 +109,7 @@ TEST(ChannelFilesSave, FailedSaveKeepsThePreviousFile)
     if (!lock(true))
         GTEST_SKIP() << "cannot make a folder read-only here";
     rig.chosen = folder + QStringLiteral("/table.csv");
-    rig.commands.milngSaveSettingsClick();
+    rig.page->saveChannelFile();
     lock(false);
 
     EXPECT_EQ(rig.readFile("locked/table.csv"), previous);
@@ -139,7 +140,7 @@ TEST(ChannelFilesSave, FullDiskKeepsThePreviousFileAndSaysWhy)
     }
     ASSERT_TRUE(disk.fillLeaving(4096));
     rig.chosen = file;
-    rig.commands.milngSaveSettingsClick();
+    rig.page->saveChannelFile();
 
     QFile in(file);
     ASSERT_TRUE(in.open(QIODevice::ReadOnly));
@@ -157,7 +158,7 @@ TEST(ChannelFilesOpen, LoadsSortedRowsAndRemembersTheFile)
     rig.writeFile("in.csv", kHeader + "010;Value;5;1;Note On;C-1/0;C-1/0;Velocity;5;ten;\r\n"
                                       "7;Active;0;2;Note On;C1/24;D1/26;Value;80;\xA3\xF3\x64\xBF \x9C\x77iat\xB3\x61\r\n");
     rig.chosen = rig.path("in.csv");
-    rig.commands.milngOpenSettingsClick();
+    rig.page->openChannelFile();
 
     // No file opened before: the dialog starts in the program's folder.
     ASSERT_EQ(rig.dialogs.size(), 1);
@@ -165,13 +166,13 @@ TEST(ChannelFilesOpen, LoadsSortedRowsAndRemembersTheFile)
     EXPECT_EQ(rig.numbers(), (QStringList{"007", "010"}));
     EXPECT_EQ(rig.rowTexts(0), (QStringList{"007", "Active", "0", "2", "Note On", "C1/24", "D1/26", "Value", "80", "Łódż światła"}));
     EXPECT_EQ(rig.page->lblChannelsNbr->text(), "2");
-    EXPECT_EQ(rig.form->recentFiles.lastOpened, QDir::toNativeSeparators(rig.path("in.csv")));
+    EXPECT_EQ(rig.form->channelsPage().recentFiles().lastOpened, QDir::toNativeSeparators(rig.path("in.csv")));
     EXPECT_TRUE(rig.boxes.isEmpty());
 
     // Next time the last file is proposed, in the remembered folder.
-    rig.form->recentFiles.readDir = QStringLiteral("/remembered/");
+    rig.form->channelsPage().recentFiles().readDir = QStringLiteral("/remembered/");
     rig.chosen.clear();
-    rig.commands.milngOpenSettingsClick();
+    rig.page->openChannelFile();
     EXPECT_EQ(rig.dialogs.last(), "/remembered/ | " + QDir::toNativeSeparators(rig.path("in.csv")));
     EXPECT_EQ(rig.numbers(), (QStringList{"007", "010"}));
 }
@@ -190,13 +191,13 @@ TEST(ChannelFilesOpen, FailedLoadLeavesTheTableAsItWas)
         rig.boxes.clear();
         rig.writeFile("bad.csv", bytes);
         rig.chosen = rig.path("bad.csv");
-        rig.commands.milngOpenSettingsClick();
+        rig.page->openChannelFile();
         ASSERT_EQ(rig.boxes.size(), 1) << bytes.constData();
         EXPECT_TRUE(rig.boxes.first().startsWith(message)) << rig.boxes.first().toStdString();
         EXPECT_EQ(rig.model().rows(), before);
     }
     rig.chosen = rig.path("missing.csv");
-    rig.commands.milngOpenSettingsClick();
+    rig.page->openChannelFile();
     EXPECT_EQ(rig.errors.size(), 1);
     EXPECT_EQ(rig.model().rows(), before);
 }
@@ -207,7 +208,7 @@ TEST(ChannelTransferGui, ReadReplacesTheTableAsRepliesArrive)
     config.dumpSpacingMs = 2;
     FilesRig rig(config);
     rig.addRows({Row("400")});
-    rig.commands.milngGetFromDeviceClick();
+    rig.page->readFromDevice();
     ASSERT_TRUE(WaitFor([&] { return rig.status() == "No user data in device."; }));
     EXPECT_EQ(rig.model().size(), 0);
     EXPECT_EQ(rig.page->lblChannelsNbr->text(), "0");
@@ -215,10 +216,10 @@ TEST(ChannelTransferGui, ReadReplacesTheTableAsRepliesArrive)
     for (const char* payload : {"012C07C8B11315", "00010100900000", "02000960900000"})
         rig.emulator->device().storeChannel(payload);
     rig.addRows({Row("400")});
-    rig.commands.milngGetFromDeviceClick();
+    rig.page->readFromDevice();
     // The wait ends with the first reply.
     EXPECT_EQ(rig.status(), "Data ready.");
-    EXPECT_FALSE(rig.link->Timer1().isActive());
+    EXPECT_FALSE(rig.link->timer1Active());
     ASSERT_TRUE(WaitFor([&] { return rig.model().size() == 3; }));
     EXPECT_EQ(rig.numbers(), (QStringList{"001", "300", "512"}));
     EXPECT_EQ(rig.rowTexts(1), (QStringList{"300", "Active", "0", "2", "Control Change", "G-0/19", "A-0/21", "Value", "200", ""}));
@@ -253,7 +254,7 @@ TEST(ChannelTransferGui, WriteBlocksEditingAndKeepsTheTable)
     QStringList panelShows;
     QObject::connect(rig.page->sedDmxCh, &QSpinBox::valueChanged, [&](int value) { panelShows << QString::number(value); });
 
-    rig.commands.milngSendToDeviceClick();
+    rig.page->writeToDevice();
     EXPECT_EQ(rig.commandLetters(), "CCC");
     EXPECT_EQ(rig.status(), "Writing data to device finished succesfully.");
     EXPECT_TRUE(enabledWhileBusy.isEmpty()) << enabledWhileBusy.join(", ").toStdString();
@@ -270,7 +271,7 @@ TEST(ChannelTransferGui, WriteRefusesATableWithAnUnencodableRow)
 {
     FilesRig rig;
     rig.addRows({Row("001"), Row("002", "Active", "0", "17")});
-    rig.commands.milngSendToDeviceClick();
+    rig.page->writeToDevice();
     ASSERT_EQ(rig.boxes.size(), 1);
     EXPECT_TRUE(rig.boxes.first().contains("DMX ch. \"002\": MIDI ch. \"17\"")) << rig.boxes.first().toStdString();
     EXPECT_TRUE(rig.commandLetters().isEmpty());

@@ -10,6 +10,8 @@
 
 #include <random>
 
+using namespace vantorel;
+
 namespace {
 
 using Table = ChannelRowsEditor;

@@ -2,9 +2,9 @@
 
 #include "channels_rig.h"
 
-#include "channels/gui/TCalcForm.h"
-#include "channels/gui/TDMXChannelInputForm.h"
-#include "settings/gui/TDMXUserSetForm.h"
+#include "channels/gui/CalculatorDialog.h"
+#include "channels/gui/ChannelInputDialog.h"
+#include "settings/gui/RowColoursDialog.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -12,9 +12,11 @@
 #include <QMessageBox>
 #include <QTest>
 
+using namespace vantorel;
+
 TEST(ChannelInputDialog, AcceptsOnlyNumbersInItsRange)
 {
-    TDMXChannelInputForm dialog;
+    ChannelInputDialog dialog;
     QStringList boxes;
     dialog.showMessage = [&boxes](const QString& text) { boxes << text; };
     dialog.LowestChannel = 21;
@@ -24,7 +26,7 @@ TEST(ChannelInputDialog, AcceptsOnlyNumbersInItsRange)
     QStringList corrected;
     for (const char* text : {"20", "600", "  ", "1x"}) {
         dialog.ledlngDMXChNbr->setText(QString::fromLatin1(text));
-        dialog.btnlngOkClick();
+        dialog.acceptChannelNumber();
         corrected << dialog.ledlngDMXChNbr->text();
     }
     EXPECT_EQ(corrected, (QStringList{"21", "511", "21", "21"}));
@@ -48,7 +50,7 @@ TEST(ChannelInputDialog, AcceptsOnlyNumbersInItsRange)
     dialog.show();
     for (const char* text : {"508", "509", "510"}) {
         dialog.ledlngDMXChNbr->setText(QString::fromLatin1(text));
-        dialog.btnlngOkClick();
+        dialog.acceptChannelNumber();
     }
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(boxes.size(), 7);
@@ -58,7 +60,7 @@ TEST(ChannelInputDialog, AcceptsOnlyNumbersInItsRange)
 
 TEST(Calculator, ConvertsBetweenValueAndBytes)
 {
-    TCalcForm calc;
+    CalculatorDialog calc;
     calc.show();
     calc.ledlngLowByte->setText(QStringLiteral("52"));
     calc.ledlngHighByte->setText(QStringLiteral("18"));
@@ -85,7 +87,7 @@ TEST(Calculator, ConvertsBetweenValueAndBytes)
 
     calc.ledlngLowByte->clear();
     EXPECT_EQ(calc.lblWarning->text(), "No value entered!");
-    EXPECT_EQ(TCalcForm::CheckText(QStringLiteral("1 2"), 255), "Illegal chars in input!");
+    EXPECT_EQ(CalculatorDialog::CheckText(QStringLiteral("1 2"), 255), "Illegal chars in input!");
 
     // Only digits can be typed.
     calc.ledlngLowByte->setFocus();
@@ -96,8 +98,8 @@ TEST(Calculator, ConvertsBetweenValueAndBytes)
 TEST(Calculator, OpensWithoutBlockingAndKeepsItsFields)
 {
     ChannelsRig rig;
-    rig.page->milngCalculatorClick();
-    TCalcForm* calc = rig.page->CalcForm;
+    rig.page->showCalculator();
+    CalculatorDialog* calc = rig.page->calculator();
     EXPECT_TRUE(calc->isVisible());
     EXPECT_FALSE(calc->isModal());
     EXPECT_TRUE(calc->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -105,33 +107,33 @@ TEST(Calculator, OpensWithoutBlockingAndKeepsItsFields)
     EXPECT_EQ(calc->windowTitle(), "16 bit calculator");
     calc->ledlngValue->setText(QStringLiteral("513"));
     calc->close();
-    rig.page->milngCalculatorClick();
+    rig.page->showCalculator();
     EXPECT_EQ(calc->ledlngValue->text(), "513");
 }
 
 TEST(ColourSettings, OkRepaintsCancelKeepsTheColour)
 {
     ChannelsRig rig;
-    TDMXUserSetForm& colours = *rig.page->DMXUserSetForm;
+    RowColoursDialog& colours = *rig.page->rowColoursDialog();
     EXPECT_EQ(colours.windowTitle(), "DMXUser Settings");
 
     // A cancelled chooser changes nothing; a confirmed one is in effect at once.
     colours.chooseColor = [](const QColor&) { return std::optional<QColor>(); };
-    colours.pnlCCColorClick();
+    colours.pickControlChangeColour();
     EXPECT_EQ(colours.color(RowColorRole::CCLine), 0x80FFFFu);
     QColor offered;
     colours.chooseColor = [&offered](const QColor& initial) {
         offered = initial;
         return std::optional<QColor>(QColor(0x11, 0x22, 0x33));
     };
-    colours.pnlCCColorClick();
+    colours.pickControlChangeColour();
     EXPECT_EQ(offered, QColor(0xFF, 0xFF, 0x80));   // kept as 0x00BBGGRR
     EXPECT_EQ(colours.color(RowColorRole::CCLine), 0x332211u);
 
     // "Cancel" closes with 3 and keeps the colour; the close box gives 2.
-    const std::pair<QAbstractButton*, int> closings[] = {{colours.Cancel, TDMXUserSetForm::ResultAbort},
-                                                         {colours.btnOk, TDMXUserSetForm::ResultOk},
-                                                         {nullptr, TDMXUserSetForm::ResultCancel}};
+    const std::pair<QAbstractButton*, int> closings[] = {{colours.Cancel, RowColoursDialog::ResultAbort},
+                                                         {colours.btnOk, RowColoursDialog::ResultOk},
+                                                         {nullptr, RowColoursDialog::ResultCancel}};
     for (const auto& [button, result] : closings) {
         QTimer::singleShot(0, &colours, [&colours, button = button] { button ? button->click() : void(colours.close()); });
         EXPECT_EQ(rig.page->runColorSettings(colours), result);
@@ -139,11 +141,10 @@ TEST(ColourSettings, OkRepaintsCancelKeepsTheColour)
     EXPECT_EQ(colours.color(RowColorRole::CCLine), 0x332211u);
 
     // The settings file sees the dialog's colours.
-    ASSERT_TRUE(rig.form->rowColours);
-    EXPECT_EQ(rig.form->rowColours().ccLine, 0x332211u);
+    EXPECT_EQ(rig.form->channelsPage().rowColours().ccLine, 0x332211u);
     RowColours loaded;
     loaded.dmxValueLine = 0x0000FF;
-    rig.form->setRowColours(loaded);
+    rig.form->channelsPage().setRowColours(loaded);
     EXPECT_EQ(colours.qcolor(RowColorRole::DMXValueLine), QColor(255, 0, 0));
 }
 
@@ -158,7 +159,7 @@ TEST(ChannelsDialogs, RealInputBoxAndQuestionRunModally)
         box->setTextValue(QStringLiteral("42"));
         box->accept();
     });
-    rig.page->milngAddChannel1Click();
+    rig.page->addChannelFromMenu();
     EXPECT_EQ(rig.numbers(), QStringList{"042"});
 
     QTimer::singleShot(0, [] {
@@ -172,6 +173,6 @@ TEST(ChannelsDialogs, RealInputBoxAndQuestionRunModally)
         box->defaultButton()->click();
     });
     rig.select({0});
-    rig.page->milngDeleteChannelClick();
+    rig.page->deleteSelectedChannels();
     EXPECT_EQ(rig.model().size(), 0);
 }

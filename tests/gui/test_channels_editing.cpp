@@ -2,9 +2,8 @@
 
 #include "channels_rig.h"
 
-#include "channels/gui/ChannelFileCommands.h"
-#include "channels/gui/TDMXChannelInputForm.h"
-#include "channels/gui/TDescrForm.h"
+#include "channels/gui/ChannelInputDialog.h"
+#include "channels/gui/DescriptionDialog.h"
 
 #include <QAction>
 #include <QLabel>
@@ -13,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTest>
+
+using namespace vantorel;
 
 namespace {
 
@@ -28,14 +29,14 @@ TEST(ChannelsEditing, AddChannelProposesTheNextNumberAndRefusesWrongAnswers)
 {
     ChannelsRig rig;
     rig.page->cbxFromNotes->setCurrentIndex(60);   // the To list starts at the From note
-    rig.page->milngAddChannel1Click();   // cancelled: the proposal is added
+    rig.page->addChannelFromMenu();   // cancelled: the proposal is added
     EXPECT_EQ(rig.proposals, QStringList{"DMX Channel | New DMX channel | 1"});
     EXPECT_EQ(rig.rowTexts(0), DefaultTexts("001", "C4/60"));
 
     AddNumbers(rig, 5, 10);
     rig.proposals.clear();
     rig.typed = {QStringLiteral("5"), QStringLiteral("7a"), QStringLiteral("0"), QStringLiteral("513"), QStringLiteral("3")};
-    rig.page->milngAddChannel1Click();
+    rig.page->addChannelFromMenu();
     EXPECT_EQ(rig.boxes, (QStringList{"DMX channel 5 already on the list.", "Wrong input  - type digits only.",
                                       "Wrong input  - DMX channels starts from 1.", "Wrong input  - DMX channels ends on 512."}));
     EXPECT_EQ(rig.proposals.size(), 5);
@@ -47,7 +48,7 @@ TEST(ChannelsEditing, AddChannelProposesTheNextNumberAndRefusesWrongAnswers)
 
     // An empty answer ends the command.
     rig.typed = {QString()};
-    rig.page->milngAddChannel1Click();
+    rig.page->addChannelFromMenu();
     EXPECT_EQ(rig.model().size(), 8);
 }
 
@@ -78,7 +79,7 @@ TEST(ChannelsEditing, SetChannelWritesEveryBoxIntoTheRow)
     // A number that is not there, answered "No": nothing changes.
     p.sedDmxCh->setValue(9);
     rig.answers = {2};
-    p.btnSetDMXChClick();
+    p.setChannelFromEditRow();
     EXPECT_EQ(rig.model().size(), 3);
 
     // Always on: the boxes it disables are written all the same.
@@ -88,7 +89,7 @@ TEST(ChannelsEditing, SetChannelWritesEveryBoxIntoTheRow)
     EXPECT_FALSE(p.cbxMIDICh->isEnabled());
     p.sedCHVal->setValue(77);
     p.ledlngDescr->setText(QStringLiteral("Front, left;\tspot"));
-    p.btnSetDMXChClick();
+    p.setChannelFromEditRow();
     EXPECT_EQ(rig.rowTexts(1), (QStringList{"002", "Value", "77", "5", "Note On", "C-1/0", "C-1/0", "Velocity", "0",
                                             "Front  left  spot"}));
     EXPECT_EQ(rig.list().selectedRowNumbers(), QList<int>{1});
@@ -102,7 +103,7 @@ TEST(ChannelsEditing, SetChannelWritesEveryBoxIntoTheRow)
     p.cbxVelVal->setCurrentIndex(1);
     p.sedVelVal->setValue(300);
     rig.answers = {1};
-    p.btnSetDMXChClick();
+    p.setChannelFromEditRow();
     EXPECT_EQ(rig.rowTexts(3), (QStringList{"010", "Active", "0", "5", "Control Change", "C-0/12      ", "D-0/14",
                                             "Value", "255", "Front  left  spot"}));
     EXPECT_TRUE(rig.boxes.isEmpty());
@@ -190,24 +191,24 @@ TEST(ChannelsEditing, DeleteAsksFirst)
 {
     ChannelsRig rig;
     AddNumbers(rig, 1, 5);
-    rig.page->milngDeleteChannelClick();   // nothing selected: no question
+    rig.page->deleteSelectedChannels();   // nothing selected: no question
     EXPECT_TRUE(rig.questions.isEmpty());
 
     rig.select({1, 3});
     rig.answers = {2, 1, 1};
-    rig.page->milngDeleteChannelClick();
+    rig.page->deleteSelectedChannels();
     EXPECT_EQ(rig.model().size(), 5);
     rig.page->sedDmxCh->setValue(40);
-    rig.page->milngDeleteChannelClick();
+    rig.page->deleteSelectedChannels();
     EXPECT_EQ(rig.numbers(), (QStringList{"001", "003", "005"}));
     EXPECT_EQ(rig.questions.last(), "Deleting DMX channel(s) | Delete channel(s)?");
     EXPECT_EQ(rig.page->sedDmxCh->value(), 1);   // edit row reset
 
-    rig.page->milngDeleteAllChannelsClick();
+    rig.page->deleteAllChannels();
     EXPECT_EQ(rig.model().size(), 0);
     EXPECT_EQ(rig.page->lblChannelsNbr->text(), "0");
     // Asked also when there is nothing to delete.
-    rig.page->milngDeleteAllChannelsClick();
+    rig.page->deleteAllChannels();
     EXPECT_EQ(rig.questions.size(), 4);
 }
 
@@ -218,14 +219,14 @@ TEST(ChannelsEditing, ClearKeepsNumbersAndDropsTheRest)
                  Row("006", "Value", "12", "3", "Control Change", "C4/60", "C5/72", "Value", "8", "Clear me"),
                  Row("009", "Active", "0", "9", "Note On", "C4/60", "C5/72", "Value", "8", "Clear me too")});
     rig.select({1, 2});
-    rig.page->milngClearCurChannDataClick();
+    rig.page->clearSelectedChannelData();
     EXPECT_EQ(rig.rowTexts(0).last(), "Keep me");
     EXPECT_EQ(rig.rowTexts(1), DefaultTexts("006"));
     EXPECT_EQ(rig.rowTexts(2), DefaultTexts("009"));
     EXPECT_EQ(rig.page->sedDmxCh->value(), 9);
     EXPECT_TRUE(rig.questions.isEmpty());
 
-    rig.page->milngclrTabClick();
+    rig.page->clearAllChannelData();
     EXPECT_EQ(rig.rowTexts(0), DefaultTexts("004"));
 }
 
@@ -241,13 +242,13 @@ TEST(ChannelsEditing, FullTablesFromADumpAndFromAdd512)
     // The edit row shows the From note of the last reply.
     EXPECT_EQ(rig.page->cbxFromNotes->currentText(), "C4/60");
     // Clearing takes the To note of the edit row, which the last reply set.
-    rig.page->milngclrTabClick();
+    rig.page->clearAllChannelData();
     EXPECT_EQ(rig.rowTexts(511), DefaultTexts("512", "C4/60"));
 
     // Add 512 replaces the table without asking.
     rig.model().setCell(99, ColDescription, "old");
     rig.select({0});
-    rig.page->milngAdd512DMXchannelsClick();
+    rig.page->addAllChannels();
     ASSERT_EQ(rig.model().size(), 512);
     EXPECT_EQ(rig.rowTexts(99), DefaultTexts("100", "C4/60"));
     EXPECT_TRUE(rig.list().selectedRowNumbers().isEmpty());
@@ -261,16 +262,16 @@ TEST(ChannelsEditing, CopyAndPasteLandsAboveTheHighestRowUpTo512)
                  Row("007", "Value", "50", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "seven"), Row("020")});
     QString range;
     QString typed;   // empty: the proposal is taken
-    rig.page->runChannelInput = [&](TDMXChannelInputForm& dialog) {
+    rig.page->runChannelInput = [&](ChannelInputDialog& dialog) {
         range = QStringLiteral("%1 | %2-%3 | %4").arg(dialog.lblMsg2->text()).arg(dialog.LowestChannel)
                     .arg(dialog.HighestChannel).arg(dialog.ledlngDMXChNbr->text());
         if (!typed.isEmpty())
             dialog.ledlngDMXChNbr->setText(typed);
-        dialog.btnlngOkClick();
+        dialog.acceptChannelNumber();
         return dialog.result() == QDialog::Accepted;
     };
     rig.select({0, 1});
-    rig.page->milngCopyPasteClick();
+    rig.page->copySelectedChannels();
     EXPECT_EQ(range, "Available range: 21 - 511 | 21-511 | 21");
     EXPECT_EQ(rig.numbers(), (QStringList{"003", "007", "020", "021", "022"}));
     EXPECT_EQ(rig.rowTexts(3).mid(1), rig.rowTexts(0).mid(1));
@@ -279,7 +280,7 @@ TEST(ChannelsEditing, CopyAndPasteLandsAboveTheHighestRowUpTo512)
 
     typed = QStringLiteral("512");
     rig.select({0});
-    rig.page->milngCopyPasteClick();
+    rig.page->copySelectedChannels();
     EXPECT_EQ(rig.numbers().mid(4), (QStringList{"022", "512"}));
     EXPECT_EQ(rig.rowTexts(5).last(), "three");
     EXPECT_EQ(rig.boxes, QStringList{"Maximum of 512 DMX Channels reached!"});
@@ -288,7 +289,7 @@ TEST(ChannelsEditing, CopyAndPasteLandsAboveTheHighestRowUpTo512)
     range.clear();
     rig.boxes.clear();
     rig.select({0});
-    rig.page->milngCopyPasteClick();
+    rig.page->copySelectedChannels();
     EXPECT_TRUE(range.isEmpty());
     EXPECT_EQ(rig.boxes, QStringList{"Channels list has already 512 DMX Channels!"});
     EXPECT_EQ(rig.model().size(), 6);
@@ -299,7 +300,7 @@ TEST(ChannelsEditing, PopupEnablesItsItemsByTheSelection)
     ChannelsRig rig;
     ChannelsPage& p = *rig.page;
     auto enabled = [&p] {
-        p.pupDMXChannelsPopup();
+        p.onPopupAboutToShow();
         QStringList names;
         for (QAction* action : p.pupDMXChannels->actions())
             if (!action->isSeparator() && action->isEnabled())
@@ -319,19 +320,19 @@ TEST(ChannelsEditing, DescriptionEditorUpdatesTheSelectedRow)
     ChannelsRig rig;
     rig.addRows({Row("001", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "old text"), Row("002")});
     rig.select({0, 1});
-    rig.page->milngDescrClick();
+    rig.page->editDescription();
     EXPECT_EQ(rig.boxes, QStringList{"Improper selection."});
 
     rig.list().makeCurrent(0);
-    rig.page->runDescrForm = [](TDescrForm& editor) {
+    rig.page->runDescrForm = [](DescriptionDialog& editor) {
         EXPECT_EQ(editor.memDescr->toPlainText(), "old text");
         editor.memDescr->setPlainText(QStringLiteral("red, green;\nblue"));
         editor.btnUpdate->click();
         editor.btnClose->click();
     };
-    rig.page->milngDescrClick();
+    rig.page->editDescription();
     EXPECT_EQ(rig.model().cellText(0, ColDescription), "red  green  blue");
-    EXPECT_FALSE(rig.page->DescrForm->isVisible());
+    EXPECT_FALSE(rig.page->descriptionDialog()->isVisible());
 }
 
 TEST(ChannelsEditing, ShortcutKeysAndPageEnabling)
@@ -356,10 +357,10 @@ TEST(ChannelsEditing, ShortcutKeysAndPageEnabling)
     QTest::keyClick(&rig.list(), Qt::Key_Delete);
     EXPECT_EQ(rig.model().size(), 0);
     // The channel and file menus are off on the firmware page.
-    const ChannelFileCommands& files = *rig.page->fileCommands;
-    for (int page : {TDmxUserMainForm::PageFWUpload, TDmxUserMainForm::PageUserMode}) {
-        rig.form->pgcMain->setCurrentIndex(page);
+    const ChannelsPage& files = *rig.page;
+    for (int page : {int(PageId::Firmware), int(PageId::Channels)}) {
+        rig.find<QTabWidget>("pgcMain")->setCurrentIndex(page);
         for (QAction* action : {rig.page->milngAddChannel, files.milngOpenSettings, files.milngSendToDevice})
-            EXPECT_EQ(action->isEnabled(), page == TDmxUserMainForm::PageUserMode) << action->objectName().toStdString();
+            EXPECT_EQ(action->isEnabled(), page == int(PageId::Channels)) << action->objectName().toStdString();
     }
 }

@@ -2,14 +2,16 @@
 
 #include "channels_rig.h"
 
-#include "channels/gui/TCalcForm.h"
-#include "channels/gui/TDMXChannelInputForm.h"
-#include "channels/gui/TDescrForm.h"
-#include "settings/gui/TDMXUserSetForm.h"
+#include "channels/gui/CalculatorDialog.h"
+#include "channels/gui/ChannelInputDialog.h"
+#include "channels/gui/DescriptionDialog.h"
+#include "settings/gui/RowColoursDialog.h"
 
 #include <QImage>
 #include <QLabel>
 #include <QScrollBar>
+
+using namespace vantorel;
 
 namespace {
 
@@ -42,7 +44,7 @@ TEST(ChannelsLook, RowsTakeTheirRoleColourAndBlankCellsStayWhite)
     rig.list().setCurrentIndex({});
     Pause(20);
     const QImage image = rig.form->grab().toImage();
-    const TDMXUserSetForm& colours = *rig.page->DMXUserSetForm;
+    const RowColoursDialog& colours = *rig.page->rowColoursDialog();
     const QColor white(Qt::white);
     struct Probe {
         int row, column;
@@ -73,7 +75,7 @@ TEST(ChannelsLook, RowsTakeTheirRoleColourAndBlankCellsStayWhite)
 TEST(ChannelsLook, DescriptionColumnTakesTheRestAndNothingScrollsSideways)
 {
     ChannelsRig rig;
-    rig.page->milngAdd512DMXchannelsClick();
+    rig.page->addAllChannels();
     Pause(20);
     EXPECT_EQ(rig.list().columnWidth(0), 61);
     EXPECT_EQ(rig.list().horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -89,7 +91,7 @@ TEST(ChannelsLook, DialogsAreFixedSize)
 {
     ChannelsRig rig;
     ChannelsPage& p = *rig.page;
-    for (QDialog* dialog : std::initializer_list<QDialog*>{p.DMXUserSetForm, p.DescrForm, p.DMXChannelInputForm, p.CalcForm}) {
+    for (QDialog* dialog : std::initializer_list<QDialog*>{p.rowColoursDialog(), p.descriptionDialog(), p.channelInputDialog(), p.calculator()}) {
         dialog->show();
         Pause(10);
         EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << dialog->objectName().toStdString();

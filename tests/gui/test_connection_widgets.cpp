@@ -1,7 +1,7 @@
 // The status bar's progress panel and the live port lists, found by objectName.
 
 #include "TestRig.h"
-#include "app/link/DeviceOperations.h"
+#include "link/DeviceOperations.h"
 #include "channels/ChannelTransfer.h"
 #include "util/gui/OperationProgress.h"
 #include "util/gui/PortListBox.h"
@@ -12,6 +12,8 @@
 #include <QStatusBar>
 
 #include <gtest/gtest.h>
+
+using namespace vantorel;
 
 namespace {
 

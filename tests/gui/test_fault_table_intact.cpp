@@ -4,12 +4,13 @@
 
 #include "channels_rig.h"
 
-#include "channels/gui/ChannelFileCommands.h"
 #include "protocol/Sysex.h"
 
 #include <QLabel>
 #include <QSpinBox>
 #include <QTimer>
+
+using namespace vantorel;
 
 TEST(FaultTableIntact, ReadWithoutAnswerGivesTheTableBack)
 {
@@ -24,10 +25,10 @@ TEST(FaultTableIntact, ReadWithoutAnswerGivesTheTableBack)
     QTimer other;
     QObject::connect(&other, &QTimer::timeout, [&] { ++ticks; });
     other.start(20);
-    rig.page->fileCommands->milngGetFromDeviceClick();
+    rig.page->readFromDevice();
     other.stop();
 
-    EXPECT_EQ(rig.form->lbllngStatMsg->text(), "No data received.");
+    EXPECT_EQ(rig.text("lbllngStatMsg"), "No data received.");
     EXPECT_EQ(rig.model().rows(), before);
     EXPECT_EQ(rig.page->lblChannelsNbr->text(), "2");
     // The wait of 2 s did not hold the window up.
@@ -42,7 +43,7 @@ TEST(FaultTableIntact, PortVanishingMidDumpGivesTheTableBack)
     rig.link->setDeviceType('P');
     for (int n = 1; n <= 150; ++n)
         rig.addRows({Row(QString::asprintf("%.3d", n).toLatin1().constData())});
-    rig.page->fileCommands->milngSendToDeviceClick();
+    rig.page->writeToDevice();
     ASSERT_EQ(rig.emulator->device().channels().size(), 150u);
     rig.model().replaceAll({Row("007", "Value", "99")});
     const ChannelTable before = rig.model().rows();
@@ -51,10 +52,10 @@ TEST(FaultTableIntact, PortVanishingMidDumpGivesTheTableBack)
         if (rig.model().size() == 20)
             rig.emulator->setUnplugged(true);
     });
-    rig.page->fileCommands->milngGetFromDeviceClick();
+    rig.page->readFromDevice();
     ASSERT_TRUE(WaitFor([&] { return rig.link->portLost(); }));
     EXPECT_EQ(rig.model().rows(), before);
-    EXPECT_EQ(rig.form->lbllngStatMsg->text(), "No data received.");
+    EXPECT_EQ(rig.text("lbllngStatMsg"), "No data received.");
     EXPECT_EQ(rig.errors, QStringList{"The MIDI port VANTOREL Emulator has disappeared."});
 }
 
@@ -68,9 +69,9 @@ TEST(FaultTableIntact, WriteStoppedByAMissingAcknowledgementKeepsTheTable)
     const ChannelTable before = rig.model().rows();
     QStringList panelShows;
     QObject::connect(rig.page->sedDmxCh, &QSpinBox::valueChanged, [&](int value) { panelShows << QString::number(value); });
-    rig.page->fileCommands->milngSendToDeviceClick();
+    rig.page->writeToDevice();
 
-    EXPECT_EQ(rig.form->lbllngStatMsg->text(), "Writing data to device failed.");
+    EXPECT_EQ(rig.text("lbllngStatMsg"), "Writing data to device failed.");
     EXPECT_EQ(rig.boxes.size(), 1);
     EXPECT_EQ(rig.model().rows(), before);
     EXPECT_EQ(rig.emulator->device().channels().size(), 2u);
@@ -104,9 +105,9 @@ TEST(FaultTableIntact, LateReadReplacesTheKeptTableAndRepeatedChannelsReplaceThe
     QStringList log;
     QObject::connect(rig.link.get(), &DeviceLink::resultLogged, [&](const QString& line) { log << line; });
 
-    rig.page->fileCommands->milngGetFromDeviceClick();
+    rig.page->readFromDevice();
     // The wait gave up: the user's rows are back.
-    EXPECT_EQ(rig.form->lbllngStatMsg->text(), "No data received.");
+    EXPECT_EQ(rig.text("lbllngStatMsg"), "No data received.");
     EXPECT_EQ(rig.numbers(), (QStringList{"003", "005"}));
 
     // The late dump replaces them all, as the read promised.

@@ -1,10 +1,11 @@
 // The main window and the debug window against the in-process emulator.
 
 #include "WindowRig.h"
-#include "app/gui/DeveloperRun.h"
-#include "app/gui/TDmxUserMainForm.h"
+#include "app/DeveloperRun.h"
+#include "app/MainWindow.h"
+#include "firmware/gui/FirmwarePage.h"
 #include "firmware/domain/PackedDateTime.h"
-#include "util/gui/TuserDbgForm.h"
+#include "app/DebugWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,6 +19,8 @@
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
+
+using namespace vantorel;
 
 namespace {
 
@@ -56,16 +59,16 @@ TEST(MainWindow, OrdinaryRunStartsOnChannelPageWithServiceControlsHidden)
 
     auto* pages = rig.find<QTabWidget>("pgcMain");
     EXPECT_EQ(PageNames(*pages), (QStringList{"tslngUserMode", "tslngSpecials", "tslngBasicMode", "tslngFWUpload"}));
-    EXPECT_EQ(pages->currentIndex(), TDmxUserMainForm::PageUserMode);
-    EXPECT_FALSE(rig.link->firmwarePageShown());
+    EXPECT_EQ(pages->currentIndex(), int(PageId::Channels));
+    EXPECT_FALSE(rig.link->bootloaderSubscribed());
 
     EXPECT_EQ(rig.find<QComboBox>("cbxInPorts")->currentText(), QString::fromLatin1(kEmulatorPortName));
     EXPECT_EQ(rig.find<QComboBox>("cbxOutPorts")->currentText(), QString::fromLatin1(kEmulatorPortName));
-    EXPECT_TRUE(rig.link->MidiInput_1().isOpen());
+    EXPECT_TRUE(rig.link->input().isOpen());
 
     EXPECT_TRUE(rig.find<QWidget>("pnlService")->isHidden());
     EXPECT_FALSE(rig.find<QAction>("milngLanguage")->isVisible());
-    EXPECT_EQ(rig.form->uploadMode(), 0);
+    EXPECT_EQ(rig.form->firmwarePage().uploadMode(), 0);
     EXPECT_EQ(rig.text("lbllngStatMsg") + " | " + rig.text("lbllngFWStatMsg"), "Waiting for device... | Waiting for device...");
     EXPECT_EQ(QString{rig.link->deviceType()} + rig.link->firmwareType(), "XX");
     EXPECT_FALSE(rig.find<QWidget>("lblBasicModesInfo")->isHidden());
@@ -75,17 +78,17 @@ TEST(MainWindow, OrdinaryRunStartsOnChannelPageWithServiceControlsHidden)
 TEST(MainWindow, DeveloperRunOpensOnFirmwarePageAndShowsDebugWindow)
 {
     Rig rig({}, true);
-    TuserDbgForm debug(*rig.link);
+    DebugWindow debug(*rig.link);
     rig.form->setDebugWindow(&debug);
     rig.form->show();
 
-    EXPECT_EQ(rig.find<QTabWidget>("pgcMain")->currentIndex(), TDmxUserMainForm::PageFWUpload);
-    EXPECT_TRUE(rig.link->firmwarePageShown());
+    EXPECT_EQ(rig.find<QTabWidget>("pgcMain")->currentIndex(), int(PageId::Firmware));
+    EXPECT_TRUE(rig.link->bootloaderSubscribed());
     EXPECT_TRUE(debug.isVisible());
     EXPECT_EQ(debug.windowTitle(), "userDbgForm");
     EXPECT_FALSE(rig.find<QWidget>("pnlService")->isHidden());
     EXPECT_TRUE(rig.find<QAction>("milngLanguage")->isVisible());
-    EXPECT_EQ(rig.form->uploadMode(), 2);
+    EXPECT_EQ(rig.form->firmwarePage().uploadMode(), 2);
     // No page switch by the user yet: every menu is still enabled.
     EXPECT_TRUE(rig.find<QMenu>("milngUserTools")->menuAction()->isEnabled());
 
@@ -97,7 +100,7 @@ TEST(MainWindow, DeveloperRunOpensOnFirmwarePageAndShowsDebugWindow)
     EXPECT_EQ(debug.lbxBinData->item(0)->text(), "127000159000");
     ASSERT_EQ(debug.lbxEvents->count(), 1);
     EXPECT_EQ(debug.lbxEvents->currentRow(), 0);
-    debug.lbxEventsDblClick();
+    debug.clearEvents();
     EXPECT_EQ(debug.lbxEvents->count(), 0);
     // The identification message empties the bootloader info list.
     rig.emulator->inject({0x80, 0x00, 0x00});
@@ -117,7 +120,7 @@ TEST(MainWindow, IdentificationMessageDecidesModesPageAndDeviceLabel)
         ASSERT_TRUE(WaitFor([&, label = label] { return rig.text("lblDevType") == label; })) << label;
         // Only Basic and Eco devices have modes and the programming mode.
         const bool modes = code != 0x00;
-        EXPECT_EQ(pages->isTabVisible(TDmxUserMainForm::PageBasicMode), modes) << label;
+        EXPECT_EQ(pages->isTabVisible(int(PageId::Modes)), modes) << label;
         EXPECT_EQ(programming->isHidden(), !modes) << label;
     }
     EXPECT_EQ(rig.link->deviceType(), 'E');
@@ -130,17 +133,17 @@ TEST(MainWindow, ProIdentifiedOnModesPageLeavesItWithoutDeviceRequests)
     Rig rig(device('B'));
     rig.form->show();
     auto* pages = rig.find<QTabWidget>("pgcMain");
-    pages->setCurrentIndex(TDmxUserMainForm::PageBasicMode);   // the user's switch reads the device information
+    pages->setCurrentIndex(int(PageId::Modes));   // the user's switch reads the device information
     EXPECT_EQ(rig.commandLetters(), "J");
     EXPECT_FALSE(rig.find<QMenu>("milngUserTools")->menuAction()->isEnabled());
 
     rig.emulator->inject({0x80, 0x00, 0x00});
-    ASSERT_TRUE(WaitFor([&] { return !pages->isTabVisible(TDmxUserMainForm::PageBasicMode); }));
-    EXPECT_NE(pages->currentIndex(), TDmxUserMainForm::PageBasicMode);
+    ASSERT_TRUE(WaitFor([&] { return !pages->isTabVisible(int(PageId::Modes)); }));
+    EXPECT_NE(pages->currentIndex(), int(PageId::Modes));
     // Hiding the tab is no user switch: nothing more is sent to the device.
     Pause(300);
     EXPECT_EQ(rig.commandLetters(), "J");
-    EXPECT_EQ(rig.link->firmwarePageShown(), pages->currentIndex() == TDmxUserMainForm::PageFWUpload);
+    EXPECT_EQ(rig.link->bootloaderSubscribed(), pages->currentIndex() == int(PageId::Firmware));
 }
 
 TEST(MainWindow, RestartWithoutAnswerReportsByDeviceType)
@@ -184,7 +187,7 @@ TEST(MainWindow, DeviceControlsAreLockedWhileAnOperationWaits)
             && !rig.find<QWidget>("cbxInPorts")->isEnabled()
             && !rig.find<QAction>("milngClearDataInDevice")->isEnabled();
         // Even a direct call must not start a second exchange or reopen the ports.
-        rig.form->btnGetDeviceTypeClick();
+        rig.form->firmwarePage().readDeviceType();
     });
     rig.click("btnResetDev");
 
@@ -203,16 +206,16 @@ TEST(MainWindow, SwitchingToAdditionalSettingsReadsOptions)
     rig.form->show();
     auto* pages = rig.find<QTabWidget>("pgcMain");
 
-    pages->setCurrentIndex(TDmxUserMainForm::PageSpecials);
+    pages->setCurrentIndex(int(PageId::DeviceOptions));
     EXPECT_TRUE(rig.find<QCheckBox>("cblngNoteOffActions")->isChecked());
     EXPECT_EQ(rig.find<QSpinBox>("sedZeroValueOffset")->value(), 5);
     EXPECT_EQ(rig.text("lbllngStatMsg"), "Data ready.");
     EXPECT_EQ(rig.commandLetters(), "M");   // not identified yet: no "J"
     EXPECT_TRUE(rig.find<QMenu>("milngUserTools")->menuAction()->isEnabled());
 
-    pages->setCurrentIndex(TDmxUserMainForm::PageFWUpload);
+    pages->setCurrentIndex(int(PageId::Firmware));
     EXPECT_EQ(rig.text("lbllngStatMsg"), "-");
-    EXPECT_TRUE(rig.link->firmwarePageShown());
+    EXPECT_TRUE(rig.link->bootloaderSubscribed());
     EXPECT_FALSE(rig.find<QMenu>("milngUserTools")->menuAction()->isEnabled());
     EXPECT_FALSE(rig.find<QMenu>("milngSettings")->menuAction()->isEnabled());
     EXPECT_EQ(rig.commandLetters(), "M");
@@ -221,7 +224,7 @@ TEST(MainWindow, SwitchingToAdditionalSettingsReadsOptions)
     rig.emulator->inject({0x80, 0x00, 0x00});
     ASSERT_TRUE(WaitFor([&] { return rig.link->deviceType() == 'P'; }));
     rig.find<QLabel>("lblDevType")->clear();
-    pages->setCurrentIndex(TDmxUserMainForm::PageSpecials);
+    pages->setCurrentIndex(int(PageId::DeviceOptions));
     EXPECT_EQ(rig.commandLetters(), "MMJ");
     EXPECT_EQ(rig.text("lblDevType"), "VANTOREL Pro");
     EXPECT_EQ(rig.text("lblDevID"), "000001");
@@ -236,7 +239,7 @@ TEST(MainWindow, AdditionalSettingsOpenedDuringAWaitAreReadAfterIt)
     Rig rig(config);
     rig.form->show();
     auto* pages = rig.find<QTabWidget>("pgcMain");
-    QTimer::singleShot(100, [&] { pages->setCurrentIndex(TDmxUserMainForm::PageSpecials); });
+    QTimer::singleShot(100, [&] { pages->setCurrentIndex(int(PageId::DeviceOptions)); });
     rig.click("btnResetDev");
     EXPECT_EQ(rig.commandLetters(), "D");
 
@@ -270,12 +273,12 @@ TEST(MainWindow, DeviceButtonsSendTheirCommands)
 
     // "Clear data in device" selects the channel page.
     auto* pages = rig.find<QTabWidget>("pgcMain");
-    pages->setCurrentIndex(TDmxUserMainForm::PageFWUpload);
+    pages->setCurrentIndex(int(PageId::Firmware));
     rig.find<QAction>("milngClearDataInDevice")->trigger();
-    EXPECT_EQ(pages->currentIndex(), TDmxUserMainForm::PageUserMode);
+    EXPECT_EQ(pages->currentIndex(), int(PageId::Channels));
     EXPECT_EQ(rig.text("lbllngStatMsg"), "Data in device cleaned.");
     EXPECT_EQ(rig.emulator->device().clears(), 1);
-    EXPECT_FALSE(rig.link->firmwarePageShown());
+    EXPECT_FALSE(rig.link->bootloaderSubscribed());
 }
 
 TEST(MainWindow, PortThatVanishedIsReportedAndCursorRestored)
@@ -289,7 +292,7 @@ TEST(MainWindow, PortThatVanishedIsReportedAndCursorRestored)
 
     ASSERT_EQ(rig.errors.size(), 1);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_FALSE(rig.link->MidiInput_1().isOpen());
+    EXPECT_FALSE(rig.link->input().isOpen());
 }
 
 TEST(DeveloperRun, TracerPidLineDecides)

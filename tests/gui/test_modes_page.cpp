@@ -1,7 +1,7 @@
 // The "Basic/Eco modes configuration" page against the in-process emulator.
 
 #include "WindowRig.h"
-#include "app/gui/TDmxUserMainForm.h"
+#include "app/MainWindow.h"
 #include "modes/gui/ModesPage.h"
 #include "protocol/Sysex.h"
 
@@ -11,6 +11,8 @@
 #include <QSpinBox>
 
 #include <gtest/gtest.h>
+
+using namespace vantorel;
 
 namespace {
 
@@ -24,7 +26,7 @@ struct Rig : WindowRig {
     QComboBox* combo(const char* prefix, int n) const { return find<QComboBox>(QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(n)); }
     QSpinBox* count() const { return find<QSpinBox>(QStringLiteral("sedMaxModes")); }
     QString status() const { return find<QLabel>(QStringLiteral("lbllngStatMsg"))->text(); }
-    ModesPage& page() const { return *form->modesPage; }
+    ModesPage& page() const { return form->modesPage(); }
 
     // Slots whose mode box is not hidden.
     QList<int> shownSlots() const
@@ -225,7 +227,7 @@ TEST(ModesPage, UnusedFieldsOutOfRangeAreIgnoredAndABadReplyWaitsForTheReadToEnd
     modes[0] = {1, 4, 17, 0};
     rig.emulator->device().setModes(modes, 1);
     QList<bool> busyAtBox;
-    rig.form->showMessage = [&](const QString& text) {
+    rig.form->messageBox = [&](const QString& text) {
         busyAtBox << rig.link->busy();
         rig.boxes << text;
     };

@@ -2,14 +2,15 @@
 // close (not on "Exit"), window positions, developer controls and the
 // translation listing.
 
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
+#include "app/MainWindow.h"
+#include "channels/gui/ChannelsPage.h"
+#include "link/DeviceLink.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "settings/PortNames.h"
 #include "settings/SettingsFiles.h"
 #include "settings/domain/IniFile.h"
 #include "settings/gui/FormPosition.h"
-#include "settings/gui/TLangForm.h"
+#include "settings/gui/LanguageWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -27,6 +28,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+using namespace vantorel;
 
 namespace {
 
@@ -65,10 +68,19 @@ struct Rig {
         files.positionIni = dir.filePath(QStringLiteral("positions.INI"));
         files.executableDir = dir.path() + QLatin1Char('/');
         link = std::make_unique<DeviceLink>(ports);
-        form = std::make_unique<TDmxUserMainForm>(*link, developerRun, files);
-        form->showMessage = [this](const QString& text) { boxes << text; };
-        form->showError = [this](const QString& text) { errors << text; };
+        form = std::make_unique<MainWindow>(*link, developerRun, files);
+        form->messageBox = [this](const QString& text) { boxes << text; };
+        form->errorBox = [this](const QString& text) { errors << text; };
     }
+
+    template <typename W>
+    W* find(const char* name) const
+    {
+        W* w = form->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QString text(const char* name) const { return find<QLabel>(name)->text(); }
 
     IniFile program() const { return ReadIniFile(files.programIni); }
     IniFile positions() const { return ReadIniFile(files.positionIni); }
@@ -77,7 +89,7 @@ struct Rig {
     MidiPortDirectory ports;
     SettingsFiles files;
     std::unique_ptr<DeviceLink> link;
-    std::unique_ptr<TDmxUserMainForm> form;
+    std::unique_ptr<MainWindow> form;
     QStringList boxes;
     QStringList errors;
 };
@@ -101,22 +113,20 @@ TEST(Settings, FirstRunUsesDefaultsAndCloseWritesBothFiles)
 {
     QTemporaryDir dir;
     Rig rig(dir);
-    RowColours received{1, 1, 1, 1, 1};
-    rig.form->setRowColours = [&](const RowColours& colours) { received = colours; };
     rig.form->show();
     ASSERT_TRUE(rig.form->startupError().isEmpty());
 
     EXPECT_EQ(rig.form->pos(), QPoint(0, 0));
     EXPECT_EQ(rig.form->width(), 800);
-    EXPECT_EQ(rig.form->cbxInPorts->currentIndex(), 0);
-    EXPECT_EQ(rig.form->recentFiles.readDir, rig.files.executableDir);
-    EXPECT_EQ(rig.form->recentFiles.saveDir, rig.files.executableDir);
-    EXPECT_EQ(rig.form->recentFiles.channelFileFilter, "DMX data files (*.csv);;All files (*.*)");
-    EXPECT_EQ(received, RowColours{});
-    EXPECT_EQ(rig.form->lblCurFile->text() + rig.form->lblCurFileDate->text(), "--");
+    EXPECT_EQ(rig.find<QComboBox>("cbxInPorts")->currentIndex(), 0);
+    EXPECT_EQ(rig.form->channelsPage().recentFiles().readDir, rig.files.executableDir);
+    EXPECT_EQ(rig.form->channelsPage().recentFiles().saveDir, rig.files.executableDir);
+    EXPECT_EQ(rig.form->channelsPage().recentFiles().channelFileFilter, "DMX data files (*.csv);;All files (*.*)");
+    EXPECT_EQ(rig.form->channelsPage().rowColours(), RowColours{});
+    EXPECT_EQ(rig.text("lblCurFile") + rig.text("lblCurFileDate"), "--");
 
     // "Exit" writes nothing.
-    rig.form->milngExit->trigger();
+    rig.find<QAction>("milngExit")->trigger();
     EXPECT_FALSE(QFile::exists(rig.files.programIni));
     EXPECT_FALSE(QFile::exists(rig.files.positionIni));
 
@@ -152,9 +162,6 @@ TEST(Settings, SavedSettingsAreRestoredAndWrittenBack)
                              "DmxUserMainForm.Width=1000\r\nDmxUserMainForm.Height=%2\r\nDmxUserMainForm.WindowState=2\r\n")
                   .arg(screen.width() + 500).arg(screen.height() + 100).toUtf8());
     Rig rig(dir);
-    RowColours colours;
-    rig.form->rowColours = [&] { return colours; };
-    rig.form->setRowColours = [&](const RowColours& c) { colours = c; };
 
     // Geometry at creation: left beyond the screen, too tall, saved minimized.
     EXPECT_FALSE(rig.form->isMinimized());
@@ -163,18 +170,20 @@ TEST(Settings, SavedSettingsAreRestoredAndWrittenBack)
     rig.form->show();
     ASSERT_TRUE(rig.form->startupError().isEmpty());
     // Port names match ignoring the case of Polish letters too; the first match wins.
-    EXPECT_EQ(rig.form->cbxInPorts->currentText(), "Wejście Łódź");
-    EXPECT_EQ(rig.form->cbxOutPorts->currentText(), "ŻÓŁTY port");
+    EXPECT_EQ(rig.find<QComboBox>("cbxInPorts")->currentText(), "Wejście Łódź");
+    EXPECT_EQ(rig.find<QComboBox>("cbxOutPorts")->currentText(), "ŻÓŁTY port");
     EXPECT_EQ(rig.link->selectedInput(), "Wejście Łódź");
-    EXPECT_EQ(rig.form->recentFiles.readDir, "C:\\Shows\\");
+    EXPECT_EQ(rig.form->channelsPage().recentFiles().readDir, "C:\\Shows\\");
+    RowColours colours = rig.form->channelsPage().rowColours();
     EXPECT_EQ(colours.ccLine, 255u);
     // The firmware file is gone: its name is not shown, its date still is.
-    EXPECT_EQ(rig.form->lblCurFile->text(), "-");
-    EXPECT_EQ(rig.form->lblCurFileDate->text(), "2018.04.24 10:24");
+    EXPECT_EQ(rig.text("lblCurFile"), "-");
+    EXPECT_EQ(rig.text("lblCurFileDate"), "2018.04.24 10:24");
 
     colours.dmxValueLine = 0x123456;
-    rig.form->recentFiles.lastSaved = QStringLiteral("/srv/dmx/new/show.csv");
-    rig.form->cbxOutPorts->setCurrentIndex(0);
+    rig.form->channelsPage().setRowColours(colours);
+    rig.form->channelsPage().recentFiles().lastSaved = QStringLiteral("/srv/dmx/new/show.csv");
+    rig.find<QComboBox>("cbxOutPorts")->setCurrentIndex(0);
     ASSERT_TRUE(rig.form->close());
 
     const IniFile program = rig.program();
@@ -187,24 +196,21 @@ TEST(Settings, SavedSettingsAreRestoredAndWrittenBack)
     EXPECT_EQ(rig.positions().ReadInteger("FormsSizes", "DmxUserMainForm.Height", 0), screen.height() - 30);
 }
 
-TEST(Settings, CalculatorWindowGetsItsPositionOnlyAndIsSavedWithTheMainWindow)
+TEST(Settings, CalculatorWindowIsPlacedAtCreationAndSavedWithTheMainWindow)
 {
     QTemporaryDir dir;
     WriteText(dir.filePath(QStringLiteral("positions.INI")),
-              "[FormsSizes]\r\nCalcForm.Xpos=70\r\nCalcForm.Ypos=80\r\nCalcForm.Width=999\r\nCalcForm.Height=999\r\n");
+              "[FormsSizes]\r\nCalcForm.Xpos=70\r\nCalcForm.Ypos=80\r\nCalcForm.Width=300\r\nCalcForm.Height=200\r\n");
     Rig rig(dir);
-    QWidget calculator;
-    calculator.setObjectName(QStringLiteral("CalcForm"));
-    calculator.setFixedSize(250, 180);
-    rig.form->setCalculatorWindow(&calculator);
-    EXPECT_EQ(calculator.geometry(), QRect(70, 80, 250, 180));
+    QWidget& calculator = *rig.find<QWidget>("CalcForm");
+    EXPECT_EQ(calculator.pos(), QPoint(70, 80));
 
     rig.form->show();
     calculator.move(5, 6);
     ASSERT_TRUE(rig.form->close());
     const IniFile positions = rig.positions();
     EXPECT_EQ(positions.ReadInteger("FormsSizes", "CalcForm.Xpos", -1), 5);
-    EXPECT_EQ(positions.ReadInteger("FormsSizes", "CalcForm.Width", -1), 250);
+    EXPECT_EQ(positions.ReadInteger("FormsSizes", "CalcForm.Ypos", -1), 6);
 }
 
 TEST(Settings, FailedWriteIsShownOnceAndTheWindowCloses)
@@ -231,10 +237,10 @@ TEST(Settings, DebugOnRevealsDeveloperControlsWithoutADeveloperRun)
         rig.form->show();
         const bool on = value == std::string("1");
         EXPECT_FALSE(rig.form->developerRun());
-        EXPECT_EQ(rig.form->pnlService->isHidden(), !on) << value;
-        EXPECT_EQ(rig.form->milngLanguage->isVisible(), on) << value;
+        EXPECT_EQ(rig.find<QWidget>("pnlService")->isHidden(), !on) << value;
+        EXPECT_EQ(rig.find<QAction>("milngLanguage")->isVisible(), on) << value;
         // The ordinary run's first page all the same.
-        EXPECT_EQ(rig.form->pgcMain->currentIndex(), TDmxUserMainForm::PageUserMode);
+        EXPECT_EQ(rig.find<QTabWidget>("pgcMain")->currentIndex(), int(PageId::Channels));
     }
 }
 
@@ -292,10 +298,10 @@ TEST(PageChange, WithoutMidiInputsNothingIsAsked)
     Rig rig(dir, false, false);
     rig.form->show();
     ASSERT_TRUE(rig.form->startupError().isEmpty());
-    EXPECT_EQ(rig.form->cbxInPorts->count(), 0);
-    rig.form->pgcMain->setCurrentIndex(TDmxUserMainForm::PageSpecials);
-    rig.form->pgcMain->setCurrentIndex(TDmxUserMainForm::PageBasicMode);
-    EXPECT_EQ(rig.form->lbllngStatMsg->text(), "-");
+    EXPECT_EQ(rig.find<QComboBox>("cbxInPorts")->count(), 0);
+    rig.find<QTabWidget>("pgcMain")->setCurrentIndex(int(PageId::DeviceOptions));
+    rig.find<QTabWidget>("pgcMain")->setCurrentIndex(int(PageId::Modes));
+    EXPECT_EQ(rig.text("lbllngStatMsg"), "-");
     EXPECT_TRUE(rig.boxes.isEmpty() && rig.errors.isEmpty());
     ASSERT_TRUE(rig.form->close());
     EXPECT_EQ(rig.program().ReadString("Ports", "MIDIInput", "x"), "");
@@ -305,10 +311,10 @@ TEST(LangForm, ListsTheTextPropertiesOfTheRadioGroupOnly)
 {
     QTemporaryDir dir;
     Rig rig(dir, true);
-    TLangForm lang(*rig.form);
+    LanguageWindow lang(*rig.form);
     rig.form->setLanguageWindow(&lang);
     rig.form->show();
-    rig.form->milngLanguage->trigger();
+    rig.find<QAction>("milngLanguage")->trigger();
     EXPECT_TRUE(lang.isVisible());
     EXPECT_FALSE(lang.isModal());
 
@@ -332,11 +338,11 @@ TEST(MainMenu, UserToolsItemsSeparatorsAndShortcutsInOrder)
     QTemporaryDir dir;
     Rig rig(dir, true);
     QStringList entries;
-    for (const QAction* action : rig.form->milngUserTools->actions())
+    for (const QAction* action : rig.find<QMenu>("milngUserTools")->actions())
         entries << (action->isSeparator() ? QStringLiteral("-") : action->text() + QLatin1Char('@') + action->shortcut().toString());
     EXPECT_EQ(entries, (QStringList{"Add channel@Ins", "Delete channel@Del", "Clear current channel data@", "-",
                                     "Clear all channels data@", "Delete all channels@", "-", "Add 512 DMX channels@", "-",
                                     "16 bit values calculator@Ctrl+K"}));
-    EXPECT_EQ(rig.form->milngExit->shortcut(), QKeySequence(QStringLiteral("Alt+F4")));
-    EXPECT_EQ(rig.form->milngLanguage->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+    EXPECT_EQ(rig.find<QAction>("milngExit")->shortcut(), QKeySequence(QStringLiteral("Alt+F4")));
+    EXPECT_EQ(rig.find<QAction>("milngLanguage")->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
 }

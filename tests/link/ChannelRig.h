@@ -5,6 +5,8 @@
 #include "TestRig.h"
 #include "channels/ChannelTransfer.h"
 
+namespace vantorel {
+
 struct ChannelRig : LinkRig {
     explicit ChannelRig(const std::function<void(EmulatorConfig&)>& adjust = {})
         : LinkRig(Emulated('P', adjust))
@@ -36,3 +38,5 @@ inline ChannelTable Rows(int n)
     }
     return rows;
 }
+
+} // namespace vantorel

@@ -9,6 +9,8 @@
 #include <functional>
 #include <thread>
 
+namespace vantorel {
+
 class FakeBackend : public MidiBackend {
 public:
     using Bytes = std::vector<uint8_t>;
@@ -93,3 +95,5 @@ private:
     MidiReceiveCallback m_callback;
     std::atomic<bool> m_running{false};
 };
+
+} // namespace vantorel

@@ -2,7 +2,7 @@
 // against the in-process emulator.
 
 #include "ChannelRig.h"
-#include "app/link/DeviceOperations.h"
+#include "link/DeviceOperations.h"
 #include "firmware/FirmwareService.h"
 #include "firmware/FirmwareUpload.h"
 
@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
+
+using namespace vantorel;
 
 namespace {
 
@@ -105,7 +107,7 @@ TEST(CancelFirmware, UploadStopsBetweenBlocksAndTheTestBeforeItsBlock)
 {
     LinkRig rig(Emulated('B', [](EmulatorConfig& c) { c.restartMs = 20; }));
     FirmwareService service(*rig.link);
-    rig.link->setFirmwarePageShown(true);
+    const auto bootloader = rig.link->subscribeToBootloader();
     rig.link->OpenPorts();
     FirmwareImage image(128 * 10 + 5);
     const std::string marker = "FBversion:05-01-2030 08:30";

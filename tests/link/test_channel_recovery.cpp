@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorel;
+
 namespace {
 
 ChannelTable OddRows()

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorel;
+
 namespace {
 
 struct Rig : ChannelRig {
@@ -52,7 +54,7 @@ TEST(ChannelTransfer, WriteThenReadBackGivesTheSameRowsInAscendingOrder)
     EXPECT_EQ(rig.writtenPayloads(), (std::vector<std::string>{"00010100900000", "012C07C8B11315", "0200094D900000"}));
     EXPECT_EQ(rig.status.first(), "Writing data to device...");
     EXPECT_EQ(rig.status.last(), "Writing data to device finished succesfully.");
-    EXPECT_FALSE(rig.link->Timer1().isActive());
+    EXPECT_FALSE(rig.link->timer1Active());
 
     rig.status.clear();
     EXPECT_EQ(rig.read(), OpResult::Done);
@@ -62,8 +64,8 @@ TEST(ChannelTransfer, WriteThenReadBackGivesTheSameRowsInAscendingOrder)
     ChannelTable expected = rows;
     expected[1].Description.clear();    // descriptions stay in the file
     EXPECT_EQ(rig.collector->rows(), expected);
-    EXPECT_FALSE(rig.link->Timer1().isActive());
-    EXPECT_EQ(rig.link->tickCounter, 0);
+    EXPECT_FALSE(rig.link->timer1Active());
+    EXPECT_EQ(rig.link->tickCount(), 0);
 }
 
 TEST(ChannelTransfer, EmptyDeviceAnswersNumberZero)

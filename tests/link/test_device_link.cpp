@@ -2,8 +2,8 @@
 // waits and the maintenance operations, against the in-process emulator.
 
 #include "TestRig.h"
-#include "app/link/DeviceLink.h"
-#include "app/link/DeviceOperations.h"
+#include "link/DeviceLink.h"
+#include "link/DeviceOperations.h"
 #include "channels/ChannelTransfer.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "protocol/Sysex.h"
@@ -14,6 +14,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+using namespace vantorel;
 
 namespace {
 
@@ -32,7 +34,6 @@ struct Rig : LinkRig {
 
 TEST(DeviceLink, SixByteRepliesSetTheirFlagAndStatusText)
 {
-    Rig rig;
     struct Case { char letter; const char* text; bool writeAck; };
     const Case cases[] = {
         {'a', "Device cleaned.", false},       {'c', "Sending next block.", true},
@@ -41,17 +42,20 @@ TEST(DeviceLink, SixByteRepliesSetTheirFlagAndStatusText)
         {'d', "Reset device done.", false},     {'l', "Note Off activity changed.", false},
         {'n', "Programming mode entered.", false}, {'o', "Zero Value Offset changed.", false},
     };
-    QSignalSpy fwStatus(rig.link.get(), &DeviceLink::firmwareStatusText);
+    QStringList firmwareStatus;
     for (const Case& c : cases) {
-        rig.link->replyReceived = rig.link->writeAck = false;
-        rig.emulator->inject(BuildReply(c.letter));
-        rig.settle();
-        EXPECT_EQ(rig.status.last(), QString::fromLatin1(c.text)) << c.letter;
-        EXPECT_EQ(rig.link->writeAck, c.writeAck) << c.letter;
-        EXPECT_EQ(rig.link->replyReceived, !c.writeAck) << c.letter;
+        Rig one;   // both flags start cleared
+        QSignalSpy fwStatus(one.link.get(), &DeviceLink::firmwareStatusText);
+        one.emulator->inject(BuildReply(c.letter));
+        one.settle();
+        EXPECT_EQ(one.status.last(), QString::fromLatin1(c.text)) << c.letter;
+        EXPECT_EQ(one.link->writeAcknowledged(), c.writeAck) << c.letter;
+        EXPECT_EQ(one.link->replyReceived(), !c.writeAck) << c.letter;
+        for (const QList<QVariant>& line : fwStatus)
+            firmwareStatus << line.at(0).toString();
     }
-    ASSERT_EQ(fwStatus.count(), 1);   // only "n" reaches the firmware status line
-    EXPECT_EQ(fwStatus.at(0).at(0).toString(), QStringLiteral("Programming mode entered."));
+    // Only "n" reaches the firmware status line.
+    EXPECT_EQ(firmwareStatus, QStringList{QStringLiteral("Programming mode entered.")});
 }
 
 TEST(DeviceLink, UnknownOrMalformedSysexChangesNothingAnyFourteenBytesReadAsOptions)
@@ -62,7 +66,7 @@ TEST(DeviceLink, UnknownOrMalformedSysexChangesNothingAnyFourteenBytesReadAsOpti
     rig.emulator->inject({0xF0, 0x31, 0x34, 0x56, 0x41, 0xF7});         // upper-case letter
     rig.settle();
     EXPECT_TRUE(rig.status.isEmpty());
-    EXPECT_FALSE(rig.link->replyReceived || rig.link->writeAck);
+    EXPECT_FALSE(rig.link->replyReceived() || rig.link->writeAcknowledged());
 
     // The options reply is known by its length: any 14-byte SysEx shows its
     // status text, only "m" carries options.
@@ -121,7 +125,7 @@ TEST(DeviceLink, DeviceInformationShowsIdDatesAndType)
     EXPECT_EQ(id.last().at(0).toString(), QStringLiteral("000007"));
     EXPECT_EQ(bl.last().at(0).toString(), QStringLiteral("2018-04-24 10:24"));
     EXPECT_EQ(applied.last().at(0).value<char>(), 'E');
-    EXPECT_FALSE(rig.link->Timer1().isActive());
+    EXPECT_FALSE(rig.link->timer1Active());
 
     // A timed-out read forgets the identification.
     rig.emulator->device().config().neverAnswer = true;
@@ -145,7 +149,7 @@ TEST(DeviceLink, NoResponseReportDependsOnDeviceType)
     EXPECT_TRUE(rig.linkBoxes.last().contains("1. Plug in power while holding Mode Switch"));
     EXPECT_EQ(rig.redBar, 0);
     // The timer keeps running after the report.
-    EXPECT_TRUE(rig.link->Timer1().isActive());
+    EXPECT_TRUE(rig.link->timer1Active());
 }
 
 TEST(DeviceLink, LateReplyIsStillActedUpon)
@@ -191,14 +195,14 @@ TEST(DeviceLink, OperationsSendTheirCommands)
               (std::vector<Bytes>{BuildCommand('L', {0, 0, 0, 0}), BuildCommand('O', {0x0A, 0, 0, 0}), BuildCommand('A'), {0xF6}}));
 }
 
-TEST(DeviceLink, FirmwarePageQueuesEventCodes)
+TEST(DeviceLink, BootloaderSubscribersGetEventCodesQueued)
 {
     Rig rig;
     rig.emulator->inject({0x9F, 0x00, 0x7F});
     rig.settle();
-    EXPECT_TRUE(rig.link->shortMessageQueue().empty());   // other pages queue nothing
+    EXPECT_TRUE(rig.link->shortMessageQueue().empty());   // nothing is queued without a subscriber
 
-    rig.link->setFirmwarePageShown(true);
+    auto subscription = rig.link->subscribeToBootloader();
     rig.emulator->inject({0x9F, 0x00, 0x7F});
     rig.emulator->inject(BuildReply('d'));
     rig.emulator->inject({0x88, 0x0A, 0x05});   // interface test data: 0xA5
@@ -211,6 +215,17 @@ TEST(DeviceLink, FirmwarePageQueuesEventCodes)
     EXPECT_EQ(rig.link->WaitForShortMessage(0x9F7F7F), -1);
     rig.link->StartTimer1(100);
     EXPECT_EQ(rig.link->WaitForShortMessage(0x9F7F7F), -2);
+
+    // Collection lasts as long as any subscription; a moved one counts once.
+    auto second = rig.link->subscribeToBootloader();
+    auto moved = std::move(subscription);
+    moved = {};
+    EXPECT_TRUE(rig.link->bootloaderSubscribed());
+    second = {};
+    EXPECT_FALSE(rig.link->bootloaderSubscribed());
+    rig.emulator->inject({0x9F, 0x00, 0x7F});
+    rig.settle();
+    EXPECT_TRUE(rig.link->shortMessageQueue().empty());
 }
 
 TEST(DeviceLink, SendingWithoutOutputPortReportsTheError)
@@ -230,7 +245,7 @@ TEST(DeviceLink, QuittingDuringAWaitIsNoAnswer)
     // The close box ends the program while the device is still to answer.
     QTimer::singleShot(100, [] { QCoreApplication::exit(0); });
     EXPECT_EQ(ReadDeviceOptions(*rig.link), OpResult::NoAnswer);
-    EXPECT_FALSE(rig.link->Timer1().isActive());
+    EXPECT_FALSE(rig.link->timer1Active());
     EXPECT_TRUE(rig.linkBoxes.isEmpty());
     // A wait for a short message ends as a timeout too, with nothing queued.
     rig.link->clearShortMessageQueue();

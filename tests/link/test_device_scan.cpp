@@ -3,13 +3,15 @@
 
 #include "FakeMidiBackend.h"
 #include "TestRig.h"
-#include "app/link/DeviceScan.h"
+#include "link/DeviceScan.h"
 #include "settings/PortNames.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
+
+using namespace vantorel;
 
 namespace {
 
@@ -168,7 +170,7 @@ TEST(DeviceScan, FromTheLinkNoLabelChangesAndThePortsAreOpenAgain)
     EXPECT_EQ(labels.count(), 0);
     EXPECT_EQ(status.last(), "2 device(s) found.");
     EXPECT_GT(lastPercent, 0);
-    EXPECT_TRUE(link.MidiInput_1().isOpen() && link.MidiOutput_1().isOpen());
+    EXPECT_TRUE(link.input().isOpen() && link.output().isOpen());
     EXPECT_FALSE(link.busy());
 
     // Cancelled through the link, or refused while another operation waits.
@@ -212,7 +214,7 @@ TEST(PortWatch, ListsFollowTheBackendAndTheChosenPortIsReopenedWhenBack)
     ASSERT_EQ(missing.count(), 2);
     EXPECT_TRUE(link.inputMissing() && link.outputMissing());
     EXPECT_TRUE(status.contains("The MIDI input port \"UM-ONE:UM-ONE MIDI 1 20:0\" is gone."));
-    EXPECT_FALSE(link.MidiInput_1().isOpen());
+    EXPECT_FALSE(link.input().isOpen());
     fake.sent.clear();
     EXPECT_FALSE(link.TrySendCommand('J'));
     EXPECT_TRUE(fake.sent.empty());
@@ -225,7 +227,7 @@ TEST(PortWatch, ListsFollowTheBackendAndTheChosenPortIsReopenedWhenBack)
     EXPECT_EQ(link.selectedInput(), "UM-ONE:UM-ONE MIDI 1 28:0");
     EXPECT_EQ(link.selectedOutput(), "UM-ONE:UM-ONE MIDI 1 28:0");
     EXPECT_FALSE(link.inputMissing() || link.outputMissing());
-    EXPECT_TRUE(link.MidiInput_1().isOpen() && link.MidiOutput_1().isOpen());
+    EXPECT_TRUE(link.input().isOpen() && link.output().isOpen());
     EXPECT_EQ(fake.openedInput, 2);
     EXPECT_TRUE(status.contains("The MIDI output port \"UM-ONE:UM-ONE MIDI 1 28:0\" is back."));
     EXPECT_TRUE(link.TrySendCommand('J'));
@@ -251,7 +253,7 @@ TEST(PortWatch, APortAppearingInAnEmptyListIsChosenAndTheWatchWaitsForOperations
     fake.outputs = {"emu:in"};
     ASSERT_TRUE(WaitFor([&] { return link.inputPortNames().size() == 1; }));
     EXPECT_EQ(link.selectedInput(), "emu:out");
-    EXPECT_TRUE(link.MidiInput_1().isOpen() && link.MidiOutput_1().isOpen());
+    EXPECT_TRUE(link.input().isOpen() && link.output().isOpen());
     EXPECT_EQ(missing.count(), 0);   // a first port is no port that came back
 
     // No list is read while an operation waits for the device.

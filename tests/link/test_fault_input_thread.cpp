@@ -5,9 +5,11 @@
 
 #include "FakeMidiBackend.h"
 #include "TestRig.h"
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 
 #include <gtest/gtest.h>
+
+using namespace vantorel;
 
 namespace {
 
@@ -19,7 +21,7 @@ FakeBackend::Bytes Numbered(int n)
     return {uint8_t(0x90 | (n >> 14 & 0x0F)), uint8_t(n >> 7 & 0x7F), uint8_t(n & 0x7F)};
 }
 
-int NumberOf(const TMyMidiEvent& event)
+int NumberOf(const MidiEvent& event)
 {
     if (event.isSysex())
         return event.sysex.size() == 6 ? event.sysex[2] << 14 | event.sysex[3] << 7 | event.sysex[4] : -1;
@@ -30,7 +32,7 @@ struct Rig {
     Rig()
     {
         link.OpenPorts();
-        QObject::connect(&link, &DeviceLink::eventReceived, [this](const TMyMidiEvent& e) { numbers.push_back(NumberOf(e)); });
+        QObject::connect(&link, &DeviceLink::eventReceived, [this](const MidiEvent& e) { numbers.push_back(NumberOf(e)); });
         QObject::connect(&link, &DeviceLink::errorRaised, [this](const QString& t) { errors << t; });
     }
     std::thread flood(int first, int count)
@@ -60,7 +62,7 @@ TEST(FaultInputThread, BurstBeyondTheRingBetweenTwoReads)
     Rig rig;
     // The GUI thread does not look at the ring until the burst is over.
     rig.flood(0, 3000).join();
-    ASSERT_TRUE(WaitFor([&] { return rig.link.MidiInput_1().PendingEventCount() == 0 && !rig.numbers.empty(); }));
+    ASSERT_TRUE(WaitFor([&] { return rig.link.input().PendingEventCount() == 0 && !rig.numbers.empty(); }));
     Pause(50);
     rig.expectInOrder();
     // The first events fill the ring (or the SysEx buffers); the rest are lost.
@@ -86,7 +88,7 @@ TEST(FaultInputThread, ContinuousFloodWhileTheGuiThreadReads)
         producer.join();
         done = true;
     });
-    const bool drained = WaitFor([&] { return done && rig.link.MidiInput_1().PendingEventCount() == 0; }, 20000);
+    const bool drained = WaitFor([&] { return done && rig.link.input().PendingEventCount() == 0; }, 20000);
     watcher.join();
     ASSERT_TRUE(drained);
     Pause(50);

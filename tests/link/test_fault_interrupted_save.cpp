@@ -22,6 +22,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace vantorel;
+
 namespace {
 
 QByteArray ReadAll(const QString& path)
@@ -122,7 +124,7 @@ TEST_P(InterruptedSave, IniFilesKeepTheirOldContents)
         const QString file = path(name);
         IniFile small;
         small.WriteString("Ports", "MIDIInput", "VANTOREL Emulator");
-        small.WriteInteger("FormsSizes", "TDmxUserMainForm.Xpos", 40);
+        small.WriteInteger("FormsSizes", "MainWindow.Xpos", 40);
         const QByteArray old = QByteArray::fromStdString(small.Serialize());
         WriteAll(file, old);
 
@@ -137,7 +139,7 @@ TEST_P(InterruptedSave, IniFilesKeepTheirOldContents)
         EXPECT_EQ(ReadAll(file), old) << name;
         const IniFile reread = ReadIniFile(file);
         EXPECT_EQ(reread.ReadString("Ports", "MIDIInput", ""), "VANTOREL Emulator");
-        EXPECT_EQ(reread.ReadInteger("FormsSizes", "TDmxUserMainForm.Xpos", 0), 40);
+        EXPECT_EQ(reread.ReadInteger("FormsSizes", "MainWindow.Xpos", 0), 40);
     }
     if (GetParam() == Interruption::WriteFails) {
         EXPECT_EQ(FilesIn(dir), (QStringList{"positions.ini", "vantorel-control-center.ini"}));

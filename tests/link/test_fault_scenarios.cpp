@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <random>
 
+using namespace vantorel;
+
 namespace {
 
 using Rig = ChannelRig;

@@ -3,7 +3,7 @@
 // interface test and writing the device ID.
 
 #include "TestRig.h"
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "firmware/DeviceIdentity.h"
 #include "firmware/FirmwareService.h"
@@ -18,6 +18,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+
+using namespace vantorel;
 
 namespace {
 
@@ -52,7 +54,7 @@ struct Rig : LinkRig {
         }))
     {
         service = std::make_unique<FirmwareService>(*link);
-        link->setFirmwarePageShown(true);
+        bootloader = link->subscribeToBootloader();
         link->OpenPorts();
     }
 
@@ -115,6 +117,7 @@ struct Rig : LinkRig {
     }
 
     std::unique_ptr<FirmwareService> service;
+    DeviceLink::BootloaderSubscription bootloader;
     FirmwareImage file;
 };
 
@@ -129,7 +132,7 @@ TEST(BootloaderInfo, InformationGroupsAreDecodedAtIdle)
     QSignalSpy ids(rig.link.get(), &DeviceLink::deviceIdShown);
     QSignalSpy blDates(rig.link.get(), &DeviceLink::bootloaderDateShown);
     QSignalSpy fwDates(rig.link.get(), &DeviceLink::firmwareDateShown);
-    rig.link->deviceRestart = true;
+    rig.link->setRestartPending(true);
 
     const PackedDateTime bl = MakePackedDateTime(2017, 11, 3, 9, 15);
     auto group = [&](uint32_t status, uint32_t value) {
@@ -153,7 +156,7 @@ TEST(BootloaderInfo, InformationGroupsAreDecodedAtIdle)
         EXPECT_TRUE(rig.status.contains(text)) << text;
     EXPECT_EQ(rig.status.last(), "Idle");
     EXPECT_EQ(rig.fwStatus.last(), "Idle");
-    EXPECT_FALSE(rig.link->deviceRestart);
+    EXPECT_FALSE(rig.link->restartPending());
 }
 
 TEST(BootloaderInfo, InterruptedAndOutOfRangeGroupsChangeNoLabel)
@@ -212,7 +215,7 @@ TEST(UploadDecision, IdleOffTheFirmwarePageStartsNothing)
     Rig rig;
     rig.useFile(Image(300, 'B'));
     rig.service->setUploadMode(FirmwareService::UploadIfSameOrOlder);
-    rig.link->setFirmwarePageShown(false);
+    rig.bootloader = {};
     QSignalSpy decisions(rig.service.get(), &FirmwareService::decisionTaken);
     rig.inject({0x800001, 0x9F7F7F});
     QTest::qWait(100);
@@ -412,7 +415,7 @@ TEST(InterfaceTest, DeviceLeftInItsBootloaderIsSaidAndRestarted)
     EXPECT_TRUE(rig.service->RestartFromBootloader());
     EXPECT_EQ(rig.fwStatus.last(), "Device restarted.");
     EXPECT_FALSE(rig.emulator->device().inBootloader());
-    rig.link->setFirmwarePageShown(false);
+    rig.bootloader = {};
     EXPECT_EQ(ReadDeviceInformation(*rig.link), OpResult::Done);
 
     // A device that does not answer "D" must be power-cycled, and is told so.
@@ -442,7 +445,7 @@ TEST(DeviceId, WrittenIdRestartsTheDevice)
     const Bytes expected = BuildCommand('E', {'0', '0', '0', '0', '4', '2'});
     EXPECT_NE(std::find(received.begin(), received.end(), expected), received.end());
     EXPECT_TRUE(rig.status.contains("Waiting for device..."));
-    EXPECT_FALSE(rig.link->deviceRestart);
+    EXPECT_FALSE(rig.link->restartPending());
 }
 
 TEST(DeviceId, NoRestartTimesOutAndClearsTheDeviceInformation)

@@ -1,20 +1,22 @@
 #include "FakeMidiBackend.h"
 #include "midi/MidiErrors.h"
-#include "midi/TMidiInput_.h"
-#include "midi/TMidiOutput_.h"
+#include "midi/MidiInputPort.h"
+#include "midi/MidiOutputPort.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
+using namespace vantorel;
+
 namespace {
 
 using Bytes = FakeBackend::Bytes;
 
-std::vector<std::unique_ptr<TMyMidiEvent>> readAll(TMidiInput_& input)
+std::vector<std::unique_ptr<MidiEvent>> readAll(MidiInputPort& input)
 {
-    std::vector<std::unique_ptr<TMyMidiEvent>> events;
+    std::vector<std::unique_ptr<MidiEvent>> events;
     while (auto event = input.ReadEvent())
         events.push_back(std::move(event));
     return events;
@@ -50,17 +52,17 @@ protected:
         input.StartInput();
     }
     // Delivers `messages` from the backend's thread and reads what arrived.
-    std::vector<std::unique_ptr<TMyMidiEvent>> deliver(const std::vector<Bytes>& messages)
+    std::vector<std::unique_ptr<MidiEvent>> deliver(const std::vector<Bytes>& messages)
     {
-        QSignalSpy notified(&input, &TMidiInput_::MidiInput);
+        QSignalSpy notified(&input, &MidiInputPort::MidiInput);
         backend.deliver(messages);
         EXPECT_TRUE(notified.count() > 0 || notified.wait(2000));
         return readAll(input);
     }
 
     FakeBackend backend;
-    TMidiInput_ input{backend};
-    QSignalSpy overflows{&input, &TMidiInput_::Overflow};
+    MidiInputPort input{backend};
+    QSignalSpy overflows{&input, &MidiInputPort::Overflow};
 };
 
 } // namespace
@@ -91,7 +93,7 @@ TEST_F(MidiInputTest, FullRingDropsNewEventsAndReportsOverflow)
     std::vector<Bytes> notes;
     for (int i = 0; i < 1025; ++i)
         notes.push_back({0x90, uint8_t(i & 0x7F), uint8_t(i >> 7)});
-    QSignalSpy notified(&input, &TMidiInput_::MidiInput);
+    QSignalSpy notified(&input, &MidiInputPort::MidiInput);
     backend.deliver(notes);
     ASSERT_TRUE(notified.wait(2000));
     EXPECT_EQ(overflows.count(), 1);
@@ -163,7 +165,7 @@ TEST_F(MidiInputTest, ClosedUnopenableOrUnstartablePort)
     backend.startError = "no such device";
     input.OpenPort();
     ASSERT_TRUE(input.isOpen());
-    EXPECT_EQ(errorText<EMidiInputError>([&] { input.StartInput(); }), "no such device");
+    EXPECT_EQ(errorText<MidiInputError>([&] { input.StartInput(); }), "no such device");
 }
 
 TEST_F(MidiInputTest, DeviceSelection)
@@ -171,18 +173,18 @@ TEST_F(MidiInputTest, DeviceSelection)
     EXPECT_EQ(input.ProductName(), "Port A");
     input.SetProductName("Port B");
     EXPECT_EQ(input.DeviceID(), 1);
-    EXPECT_EQ(errorText<EMidiInputError>([&] { input.SetProductName("port b"); }),
+    EXPECT_EQ(errorText<MidiInputError>([&] { input.SetProductName("port b"); }),
               "MIDI Input Device port b not installed ");
-    EXPECT_EQ(errorText<EMidiInputError>([&] { input.SetDeviceID(2); }), "Invalid device ID");
+    EXPECT_EQ(errorText<MidiInputError>([&] { input.SetDeviceID(2); }), "Invalid device ID");
 
     input.OpenPort();
     ASSERT_TRUE(input.isOpen());
     EXPECT_EQ(backend.openedInput, 1);
-    EXPECT_EQ(errorText<EMidiInputError>([&] { input.SetDeviceID(0); }), "Change to DeviceID while device was open");
-    EXPECT_EQ(errorText<EMidiInputError>([&] { input.SetSysexBufferCount(4); }),
+    EXPECT_EQ(errorText<MidiInputError>([&] { input.SetDeviceID(0); }), "Change to DeviceID while device was open");
+    EXPECT_EQ(errorText<MidiInputError>([&] { input.SetSysexBufferCount(4); }),
               "Change to SysexBuffercount while device was open");
-    EXPECT_THROW(input.SetProductName("Port A"), EMidiInputError);
-    EXPECT_THROW(input.SetSysexBufferSize(100), EMidiInputError);
+    EXPECT_THROW(input.SetProductName("Port A"), MidiInputError);
+    EXPECT_THROW(input.SetSysexBufferSize(100), MidiInputError);
     EXPECT_TRUE(input.isOpen());
     EXPECT_EQ(input.DeviceID(), 1);
     EXPECT_EQ(input.SysexBufferSize(), 4096);
@@ -202,14 +204,14 @@ TEST_F(MidiInputTest, DeviceSelection)
 TEST(MidiOutput, DeviceSelectionAndClosedPort)
 {
     FakeBackend backend;
-    TMidiOutput_ output(backend);
-    TMyMidiEvent note;
+    MidiOutputPort output(backend);
+    MidiEvent note;
     note.status = 0x90;
-    EXPECT_EQ(errorText<EmidioutputError>([&] { output.SendEvent(note); }), "MIDI Output device not open");
-    EXPECT_EQ(errorText<EmidioutputError>([&] { output.SendShortMessage(0x90, 1, 2); }),
+    EXPECT_EQ(errorText<MidiOutputError>([&] { output.SendEvent(note); }), "MIDI Output device not open");
+    EXPECT_EQ(errorText<MidiOutputError>([&] { output.SendShortMessage(0x90, 1, 2); }),
               "The MIDI output port is not open.");
-    EXPECT_EQ(errorText<EmidioutputError>([&] { output.SetDeviceID(-1); }), "Invalid device ID");
-    EXPECT_EQ(errorText<EmidioutputError>([&] { output.SetProductName("Out C"); }),
+    EXPECT_EQ(errorText<MidiOutputError>([&] { output.SetDeviceID(-1); }), "Invalid device ID");
+    EXPECT_EQ(errorText<MidiOutputError>([&] { output.SetProductName("Out C"); }),
               "MIDI output Device Out C not installed");
 
     backend.refuseOpen = true;
@@ -221,8 +223,8 @@ TEST(MidiOutput, DeviceSelectionAndClosedPort)
     output.SetProductName("Out B");
     ASSERT_TRUE(output.OpenPort());
     EXPECT_EQ(backend.openedOutput, 1);
-    EXPECT_THROW(output.SetDeviceID(0), EmidioutputError);
-    EXPECT_THROW(output.SetProductName("Out A"), EmidioutputError);
+    EXPECT_THROW(output.SetDeviceID(0), MidiOutputError);
+    EXPECT_THROW(output.SetProductName("Out A"), MidiOutputError);
     EXPECT_TRUE(output.ClosePort());
     EXPECT_FALSE(output.isOpen());
 }
@@ -230,11 +232,11 @@ TEST(MidiOutput, DeviceSelectionAndClosedPort)
 TEST(MidiOutput, SendsEventsAndReportsReleasedSysexLater)
 {
     FakeBackend backend;
-    TMidiOutput_ output(backend);
+    MidiOutputPort output(backend);
     ASSERT_TRUE(output.OpenPort());
-    QSignalSpy released(&output, &TMidiOutput_::Onmidioutput);
+    QSignalSpy released(&output, &MidiOutputPort::Onmidioutput);
 
-    TMyMidiEvent sysex;
+    MidiEvent sysex;
     sysex.status = 0xF0;
     sysex.sysex = {0xF0, 0x00, 0x31, 0x34, 0x56, 0x42, 0xF7};
     output.SendEvent(sysex);
@@ -242,7 +244,7 @@ TEST(MidiOutput, SendsEventsAndReportsReleasedSysexLater)
     QCoreApplication::processEvents();
     EXPECT_EQ(released.count(), 1);
 
-    TMyMidiEvent program;
+    MidiEvent program;
     program.status = 0xC3;
     program.data1 = 0x11;
     output.SendEvent(program);
@@ -251,7 +253,7 @@ TEST(MidiOutput, SendsEventsAndReportsReleasedSysexLater)
     EXPECT_EQ(backend.sent, (std::vector<Bytes>{sysex.sysex, {0xC3, 0x11}, {0xFE}, {0x80, 0x40, 0x00}}));
 
     backend.sendError = "device unplugged";
-    EXPECT_EQ(errorText<EmidioutputError>([&] { output.SendEvent(sysex); }), "device unplugged");
+    EXPECT_EQ(errorText<MidiOutputError>([&] { output.SendEvent(sysex); }), "device unplugged");
     QCoreApplication::processEvents();
     EXPECT_EQ(released.count(), 1);
 }
@@ -277,7 +279,7 @@ TEST(MidiPortDirectory, MapsGlobalPortNumbersToTheOwningBackend)
     EXPECT_EQ(ports.openOutput(3, error), nullptr);
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(ports.openInput(-1, [](const uint8_t*, size_t, uint32_t) {}, error), nullptr);
-    TMidiInput_ input(ports);
+    MidiInputPort input(ports);
     input.SetProductName("Emu In");
     input.OpenPort();
     EXPECT_TRUE(input.isOpen());

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorel;
+
 namespace {
 
 const QString kLostText = QStringLiteral("The MIDI port VANTOREL Emulator has disappeared.");

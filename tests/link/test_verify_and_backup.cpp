@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorel;
+
 namespace {
 
 constexpr int kQuietMs = 150;

@@ -17,6 +17,8 @@
 #include <unistd.h>
 #include <fcntl.h>
 
+namespace vantorel {
+
 class SmallTmpfs {
 public:
     explicit SmallTmpfs(size_t bytes)
@@ -76,3 +78,5 @@ private:
     std::string m_path;
     bool m_mounted = false;
 };
+
+} // namespace vantorel

@@ -3,13 +3,15 @@
 // The in-process emulator wired to a device link, and the waits the Qt tests
 // share.
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 
 #include <QTest>
 
 #include <functional>
 #include <memory>
+
+namespace vantorel {
 
 inline void Pause(int ms)
 {
@@ -64,3 +66,5 @@ struct LinkRig {
     QStringList linkBoxes;
     int redBar = 0;
 };
+
+} // namespace vantorel

@@ -3,21 +3,23 @@
 // The main window on the in-process emulator, its message boxes recorded.
 
 #include "TestRig.h"
-#include "app/gui/TDmxUserMainForm.h"
+#include "app/MainWindow.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
 
+namespace vantorel {
+
 struct WindowRig : LinkRig {
     explicit WindowRig(const EmulatorConfig& config = {}, bool developerRun = false)
         : LinkRig(config)
     {
         link->setDeveloperRun(developerRun);
-        form = std::make_unique<TDmxUserMainForm>(*link, developerRun);
-        form->showMessage = [this](const QString& text) { boxes << text; };
-        form->showError = [this](const QString& text) { errors << text; };
+        form = std::make_unique<MainWindow>(*link, developerRun);
+        form->messageBox = [this](const QString& text) { boxes << text; };
+        form->errorBox = [this](const QString& text) { errors << text; };
     }
 
     template <typename W>
@@ -32,7 +34,9 @@ struct WindowRig : LinkRig {
     QString text(const char* name) const { return find<QLabel>(name)->text(); }
     void click(const char* name) const { find<QPushButton>(name)->click(); }
 
-    std::unique_ptr<TDmxUserMainForm> form;
+    std::unique_ptr<MainWindow> form;
     QStringList boxes;
     QStringList errors;
 };
+
+} // namespace vantorel

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace vantorel {
+
 inline ChannelRecord Record(std::vector<std::string> cells)
 {
     ChannelRecord record;
@@ -15,3 +17,5 @@ inline ChannelRecord Record(std::vector<std::string> cells)
         record.cell(column) = cells[size_t(column)];
     return record;
 }
+
+} // namespace vantorel

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorel;
+
 namespace {
 
 const std::string kNote12 = "C-0/12      ";
@@ -160,6 +162,64 @@ TEST(ChannelTable, FindComboItemExactOrIgnoringCase)
     EXPECT_EQ(FindComboItem(ControlModeList(), "value"), -1);
     EXPECT_EQ(FindComboItem(NoteLabelList(), kNote12), 12);
     EXPECT_EQ(FindComboItem(NoteLabelList(), "C-0/12"), -1);
+}
+
+TEST(ChannelTable, HighestNumberSkipsRowsThatAreNoNumber)
+{
+    EXPECT_EQ(HighestDmxNumber({}), 0);
+    ChannelTable table = {DefaultChannelRecord(3), DefaultChannelRecord(40)};
+    EXPECT_EQ(HighestDmxNumber(table), 40);
+    // A row that is not a number sorts last; the highest number before it counts.
+    table.push_back(Record({"abc", "", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(HighestDmxNumber(table), 40);
+    EXPECT_EQ(HighestDmxNumber({Record({"x", "", "", "", "", "", "", "", ""})}), 0);
+}
+
+TEST(ChannelTable, NewChannelNumberIsCheckedWithTheUsersMessage)
+{
+    const ChannelTable table = {DefaultChannelRecord(7)};
+    struct Case { const char* text; const char* problem; int number; };
+    const Case cases[] = {
+        {"8", "", 8},
+        {"512", "", 512},
+        {"12x", "Wrong input  - type digits only.", 0},
+        {"0", "Wrong input  - DMX channels starts from 1.", 0},
+        {"-3", "Wrong input  - DMX channels starts from 1.", 0},
+        {"513", "Wrong input  - DMX channels ends on 512.", 0},
+        {"007", "DMX channel 007 already on the list.", 0},
+    };
+    for (const Case& c : cases) {
+        int number = 0;
+        EXPECT_EQ(CheckNewChannelNumber(table, c.text, number), c.problem) << c.text;
+        EXPECT_EQ(number, c.number) << c.text;
+    }
+}
+
+TEST(ChannelTable, CopiesTakeTheSelectedRowsInTableOrderAndStopAtTheLastChannel)
+{
+    ChannelRecord first = DefaultChannelRecord(2);
+    first.Description = "first";
+    ChannelRecord second = DefaultChannelRecord(5);
+    second.Description = "second";
+    const ChannelTable table = {first, DefaultChannelRecord(3), second};
+
+    const ChannelCopies copies = CopyChannels(table, {"002", "005"}, 100);
+    ASSERT_EQ(copies.rows.size(), 2u);
+    EXPECT_EQ(copies.rows[0].DmxChannel + copies.rows[0].Description, "100first");
+    EXPECT_EQ(copies.rows[1].DmxChannel + copies.rows[1].Description, "101second");
+    EXPECT_FALSE(copies.reachedLast);
+
+    // Reaching 512 ends the copies, also when the last one lands on it.
+    const ChannelCopies atEnd = CopyChannels(table, {"002", "005"}, 511);
+    EXPECT_EQ(atEnd.rows.size(), 2u);
+    EXPECT_TRUE(atEnd.reachedLast);
+    const ChannelCopies cut = CopyChannels(table, {"002", "003", "005"}, 511);
+    EXPECT_EQ(cut.rows.size(), 2u);
+    EXPECT_TRUE(cut.reachedLast);
+
+    const ChannelTable all = AllDefaultChannels("C-1/0");
+    ASSERT_EQ(all.size(), 512u);
+    EXPECT_EQ(all.front().DmxChannel + "/" + all.back().DmxChannel, "001/512");
 }
 
 TEST(ChannelRecordText, DescriptionsLoseSeparatorsAndBreaks)

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <tuple>
 
+using namespace vantorel;
+
 namespace {
 
 using Short = std::vector<uint8_t>;

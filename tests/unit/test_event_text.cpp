@@ -4,11 +4,13 @@
 
 #include <string>
 
+using namespace vantorel;
+
 namespace {
 
-TMyMidiEvent Short(uint8_t status, uint8_t d1, uint8_t d2, uint32_t time = 0)
+MidiEvent Short(uint8_t status, uint8_t d1, uint8_t d2, uint32_t time = 0)
 {
-    TMyMidiEvent e;
+    MidiEvent e;
     e.status = status;
     e.data1 = d1;
     e.data2 = d2;
@@ -16,9 +18,9 @@ TMyMidiEvent Short(uint8_t status, uint8_t d1, uint8_t d2, uint32_t time = 0)
     return e;
 }
 
-TMyMidiEvent Sysex(std::vector<uint8_t> bytes)
+MidiEvent Sysex(std::vector<uint8_t> bytes)
 {
-    TMyMidiEvent e;
+    MidiEvent e;
     e.status = 0xF0;
     e.sysex = std::move(bytes);
     return e;

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+using namespace vantorel;
+
 namespace {
 
 std::string hex(std::span<const uint8_t> bytes)

@@ -11,6 +11,8 @@
 #include <iterator>
 #include <string>
 
+using namespace vantorel;
+
 namespace {
 
 const FirmwarePassword kDefaultPassword = {0x9D, 0x04, 0xE2, 0x7B};

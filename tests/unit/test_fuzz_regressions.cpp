@@ -10,6 +10,8 @@
 
 #include <string>
 
+using namespace vantorel;
+
 namespace {
 
 const std::string kHeader = ChannelCsvHeader();

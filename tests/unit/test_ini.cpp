@@ -11,6 +11,8 @@
 #include <random>
 #include <sstream>
 
+using namespace vantorel;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -7,6 +7,8 @@
 
 #include <set>
 
+using namespace vantorel;
+
 TEST(ModeTypes, NamesAndTheFieldsEachTypeUses)
 {
     EXPECT_EQ(ModeTypeName(0), "DMX128 NO");

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+using namespace vantorel;
+
 // Port names as RtMidi lists them on each MIDI system.
 
 TEST(PortIdentityTest, AlsaDeviceReplugged)

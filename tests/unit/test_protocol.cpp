@@ -8,6 +8,8 @@
 #include <string>
 #include <tuple>
 
+using namespace vantorel;
+
 namespace {
 
 Bytes Ascii(std::string_view text)

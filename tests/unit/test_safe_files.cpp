@@ -19,6 +19,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace vantorel;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -8,6 +8,8 @@
 #include <random>
 #include <string>
 
+using namespace vantorel;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -1,7 +1,7 @@
 // Windows-only behaviour: special folders, the version code, the debugger
 // check, and the Windows side of paths, line ends and INI locations. Built
 // only for Windows (tests/windows), run under wine64 here.
-#include "app/gui/DeveloperRun.h"
+#include "app/DeveloperRun.h"
 #include "firmware/domain/CryptoPrimitives.h"
 #include "settings/domain/IniFile.h"
 #include "settings/domain/ProgramSettings.h"
@@ -19,6 +19,8 @@
 #include <iterator>
 #include <random>
 #include <string>
+
+using namespace vantorel;
 
 namespace fs = std::filesystem;
 

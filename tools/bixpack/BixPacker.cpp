@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+namespace vantorel {
+
 std::vector<uint8_t> EncryptFirmwareImage(const FirmwareImage& image, const FirmwareSalt& salt,
                                           const FirmwarePassword& password)
 {
@@ -105,3 +107,5 @@ FirmwareImage MakeTestFirmwareImage(size_t size, char typeLetter, std::string_vi
     std::copy(text.begin(), text.end(), image.begin() + static_cast<std::ptrdiff_t>(at));
     return image;
 }
+
+} // namespace vantorel

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorel {
+
 using FirmwareSalt = std::array<uint8_t, 16>;
 
 // Salt, ciphertext and check value (the decoded form of a firmware file).
@@ -35,3 +37,5 @@ FirmwareSalt RandomFirmwareSalt();
 // followed by `dateText`, e.g. "04-24-2018 10:24", at offset 64 (or at 0
 // when the image is smaller). The marker is left out when it does not fit.
 FirmwareImage MakeTestFirmwareImage(size_t size, char typeLetter, std::string_view dateText, uint32_t seed = 1);
+
+} // namespace vantorel

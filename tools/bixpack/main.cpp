@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+using namespace vantorel;
+
 namespace {
 
 const char* const kUsage =

@@ -2,7 +2,11 @@
 
 #include "channels/domain/ChannelTable.h"
 
+#include "util/Utils.h"
+
 #include <cstdio>
+
+namespace vantorel {
 
 namespace {
 
@@ -10,15 +14,6 @@ namespace {
 int Position(const std::vector<std::string>& list, const std::string& text)
 {
     return FindComboItem(list, text, MatchMode::Exact);
-}
-
-int UpperHexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 } // namespace
@@ -128,7 +123,7 @@ std::optional<ChannelDump> DecodeChannelPayload(std::string_view payload)
         return std::nullopt;
     int digits[14];
     for (size_t i = 0; i < 14; ++i) {
-        digits[i] = UpperHexDigit(payload[i]);
+        digits[i] = UpperHexDigitValue(payload[i]);
         if (digits[i] < 0)
             return std::nullopt;
     }
@@ -171,3 +166,5 @@ std::string ChannelDumpLogLine(const ChannelDump& dump)
                   unsigned(dump.value), unsigned(dump.status), unsigned(dump.from), unsigned(dump.to));
     return text;
 }
+
+} // namespace vantorel

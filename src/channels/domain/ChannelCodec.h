@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace vantorel {
+
 // The numbers of one channel record, as the device sees it.
 struct ChannelValues {
     int dmxChannel = 1;         // 1..512
@@ -67,3 +69,5 @@ std::optional<ChannelRecord> RecordFromDump(const ChannelDump& dump);
 
 // "%.3d/%.2x/%.2x/%.2x/%.2x/%.2x" of the dump's numbers (the debug log line).
 std::string ChannelDumpLogLine(const ChannelDump& dump);
+
+} // namespace vantorel

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace vantorel {
+
 namespace {
 
 std::optional<ChannelRecord> RecordOfPayload(const std::string& payload)
@@ -104,3 +106,5 @@ std::string DescribeChannelDifference(const ChannelDifference& difference, std::
         cells = "data " + difference.expected + " " + std::string(expectedSide) + ", " + difference.device + " in the device";
     return line + cells + ".";
 }
+
+} // namespace vantorel

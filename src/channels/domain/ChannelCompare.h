@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorel {
+
 // Channels as the device stores them: DMX channel number -> the 14-character
 // channel payload. Descriptions never reach the device, so they take no part
 // in a comparison.
@@ -48,3 +50,5 @@ ChannelComparison CompareChannelPayloads(const ChannelPayloadMap& expected, cons
 // One line per difference: "Channel 007: MIDI ch. 16 written, 15 in the device."
 // `expectedSide` names where the expected data comes from ("written", "in the file").
 std::string DescribeChannelDifference(const ChannelDifference& difference, std::string_view expectedSide);
+
+} // namespace vantorel

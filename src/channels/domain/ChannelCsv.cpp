@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdio>
 
+namespace vantorel {
+
 namespace {
 
 const char* const kLineEnd = "\r\n";
@@ -291,3 +293,5 @@ std::string ChannelFileTextToUtf8(std::string_view bytes, EightBitToUtf8 eightBi
     }
     return eightBit(bytes);
 }
+
+} // namespace vantorel

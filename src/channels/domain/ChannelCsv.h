@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorel {
+
 // The channel settings file: a header line of the column captions, then one
 // line per row with the ten cell texts, each field followed by "," and every
 // line ended by CR LF. Texts are written without quoting: a ",", ";" or
@@ -60,3 +62,5 @@ std::string Windows1250ToUtf8(std::string_view bytes);
 // `eightBit`, the 8-bit code page the platform writes channel files in.
 using EightBitToUtf8 = std::string (*)(std::string_view bytes);
 std::string ChannelFileTextToUtf8(std::string_view bytes, EightBitToUtf8 eightBit = Windows1250ToUtf8);
+
+} // namespace vantorel

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace vantorel {
+
 namespace {
 
 std::vector<std::string> BuildNoteLabels()
@@ -158,3 +160,5 @@ std::string SanitizedDescription(std::string_view text)
     }
     return result;
 }
+
+} // namespace vantorel

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorel {
+
 // One User Mode DMX channel as the table holds it: ten cell texts, in the
 // column order of the channel list. The texts are the stored form; numbers are
 // derived from them only when a record is encoded or copied into the edit row.
@@ -83,3 +85,5 @@ std::string ChannelColumnName(int column);
 // A description fit for the CSV file: CR LF, LF, CR, tab, ";" and "," each
 // become one blank.
 std::string SanitizedDescription(std::string_view text);
+
+} // namespace vantorel

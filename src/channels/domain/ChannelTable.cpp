@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstring>
 
+namespace vantorel {
+
 std::optional<int> ParseInteger(std::string_view text)
 {
     size_t i = 0;
@@ -106,3 +108,66 @@ int FindComboItem(const std::vector<std::string>& list, std::string_view text, M
     }
     return -1;
 }
+
+int HighestDmxNumber(const ChannelTable& table)
+{
+    if (table.empty())
+        return 0;
+    if (const auto last = ParseInteger(table.back().DmxChannel))
+        return *last;
+    // A row that is not a number sorts last: take the highest that is one.
+    int highest = 0;
+    for (const ChannelRecord& record : table) {
+        if (const auto value = ParseInteger(record.DmxChannel))
+            highest = std::max(highest, *value);
+    }
+    return highest;
+}
+
+std::string CheckNewChannelNumber(const ChannelTable& table, std::string_view text, int& number)
+{
+    const auto value = ParseInteger(text);
+    if (!value)
+        return "Wrong input  - type digits only.";
+    if (*value < kFirstDmxChannel)
+        return "Wrong input  - DMX channels starts from 1.";
+    if (*value > kLastDmxChannel)
+        return "Wrong input  - DMX channels ends on 512.";
+    if (FindListRow(table, text) >= 0)
+        return "DMX channel " + std::string(text) + " already on the list.";
+    number = *value;
+    return {};
+}
+
+ChannelTable AllDefaultChannels(std::string_view toLabel)
+{
+    ChannelTable rows;
+    rows.reserve(kLastDmxChannel);
+    for (int n = kFirstDmxChannel; n <= kLastDmxChannel; ++n)
+        rows.push_back(DefaultChannelRecord(n, toLabel));
+    return rows;
+}
+
+ChannelCopies CopyChannels(const ChannelTable& table, const std::vector<std::string>& cells, int destination)
+{
+    ChannelCopies copies;
+    size_t next = 0;
+    for (const ChannelRecord& source : table) {
+        if (next >= cells.size())
+            break;
+        if (source.DmxChannel != cells[next])
+            continue;
+        ChannelRecord copy = source;
+        copy.DmxChannel = DmxChannelText(destination);
+        copies.rows.push_back(std::move(copy));
+        ++destination;
+        ++next;
+        if (destination > kLastDmxChannel) {
+            copies.reachedLast = true;
+            break;
+        }
+    }
+    return copies;
+}
+
+} // namespace vantorel

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorel {
+
 // The DMX channel table: rows in ascending order of their DMX cell.
 using ChannelTable = std::vector<ChannelRecord>;
 
@@ -44,3 +46,25 @@ int FindListRow(const ChannelTable& table, std::string_view text, int column = C
 // Position of the first entry matching `text`, or -1 (also for an empty list).
 // Numeric mode compares like Exact.
 int FindComboItem(const std::vector<std::string>& list, std::string_view text, MatchMode mode = MatchMode::Exact);
+
+// The highest DMX number in the table; 0 when no row's DMX cell reads as a number.
+int HighestDmxNumber(const ChannelTable& table);
+
+// Checks `text` as the DMX number of a new row. On success the number is
+// stored in `number` and the result is empty; otherwise the result is the
+// message that says what is wrong.
+std::string CheckNewChannelNumber(const ChannelTable& table, std::string_view text, int& number);
+
+// Every DMX channel, 1 to 512, with the default channel data.
+ChannelTable AllDefaultChannels(std::string_view toLabel);
+
+// Copies of the rows whose DMX cells are `cells` (in table order, each cell
+// taken once), numbered from `destination` on. The copies stop once the last
+// DMX channel has been used; `reachedLast` then says so.
+struct ChannelCopies {
+    ChannelTable rows;
+    bool reachedLast = false;
+};
+ChannelCopies CopyChannels(const ChannelTable& table, const std::vector<std::string>& cells, int destination);
+
+} // namespace vantorel

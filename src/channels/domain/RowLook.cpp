@@ -1,5 +1,7 @@
 #include "channels/domain/RowLook.h"
 
+namespace vantorel {
+
 uint32_t DefaultRowColor(RowColorRole role)
 {
     switch (role) {
@@ -48,3 +50,5 @@ CellLook CellLookOf(const ChannelRecord& record, int column)
         return column == ColDescription ? CellLook::PlainText : CellLook::Blank;
     return CellLook::RowColour;
 }
+
+} // namespace vantorel

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace vantorel {
+
 // How the channel list paints a row: one of five background colours chosen by
 // what drives the channel, and blank cells for the fields that do not apply.
 
@@ -32,3 +34,5 @@ enum class CellLook {
 
 // Look of the cell in `column` (0..9) of a row.
 CellLook CellLookOf(const ChannelRecord& record, int column);
+
+} // namespace vantorel

@@ -1,5 +1,7 @@
 #include "channels/gui/ChannelDocument.h"
 
+namespace vantorel {
+
 ChannelDocument::ChannelDocument(ChannelTableEditor& table, QObject* parent)
     : QObject(parent)
     , m_table(table)
@@ -75,3 +77,5 @@ bool MayDropTable(bool modified, const std::function<UnsavedChoice()>& ask, cons
     }
     return false;
 }
+
+} // namespace vantorel

@@ -11,6 +11,8 @@
 #include <memory>
 #include <optional>
 
+namespace vantorel {
+
 // The channel table as the user's document: its undo stack, whether it
 // differs from what was last opened, saved, read or written (the undo stack's
 // clean state), and the recovery file that keeps unsaved changes safe. No
@@ -66,3 +68,5 @@ enum class UnsavedChoice { Save, Discard, Cancel };
 // nothing is unsaved; otherwise after `ask` says Save and `save` succeeds, or
 // says Discard.
 bool MayDropTable(bool modified, const std::function<UnsavedChoice()>& ask, const std::function<bool()>& save);
+
+} // namespace vantorel

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QStyle>
 
+namespace vantorel {
+
 // ------------------------------------------------------- ChannelRowDelegate
 
 ChannelRowDelegate::ChannelRowDelegate(const ChannelTableModel& model, ColorSource colors, QObject* parent)
@@ -166,3 +168,5 @@ void ChannelListView::keyReleaseEvent(QKeyEvent* event)
     }
     QTableView::keyReleaseEvent(event);
 }
+
+} // namespace vantorel

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+namespace vantorel {
+
 class ChannelTableModel;
 
 // Paints the cells of the channel list: the row's colour by what drives the
@@ -67,3 +69,5 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 };
+
+} // namespace vantorel

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace vantorel {
+
 ChannelTableModel::ChannelTableModel(QObject* parent)
     : QAbstractTableModel(parent)
 {
@@ -129,3 +131,5 @@ void ChannelTableModel::replaceAll(ChannelTable rows)
     m_rows = std::move(rows);
     endResetModel();
 }
+
+} // namespace vantorel

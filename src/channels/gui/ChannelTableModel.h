@@ -4,6 +4,8 @@
 
 #include <QAbstractTableModel>
 
+namespace vantorel {
+
 // The DMX channel table behind the channel list: ten text columns, rows kept
 // in ascending order of their DMX cell. Setting a row's DMX cell (adding a
 // row included) moves the row to its sorted place at once.
@@ -43,3 +45,5 @@ private:
 
     ChannelTable m_rows;
 };
+
+} // namespace vantorel

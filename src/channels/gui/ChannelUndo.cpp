@@ -4,6 +4,8 @@
 #include <limits>
 #include <memory>
 
+namespace vantorel {
+
 namespace {
 
 // Replaces rows [first, first + count) of `rows`.
@@ -173,3 +175,5 @@ QString ChannelCountCaption(const QString& verb, int count)
 {
     return count == 1 ? QStringLiteral("%1 1 channel").arg(verb) : QStringLiteral("%1 %2 channels").arg(verb).arg(count);
 }
+
+} // namespace vantorel

@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <string>
 
+namespace vantorel {
+
 // Undo and redo of every change of the channel table. A step keeps only the
 // rows that changed (the run between the unchanged rows at both ends), before
 // and after, packed into one string each, so a hundred steps stay small even
@@ -102,3 +104,5 @@ private:
 
 // "Delete 1 channel", "Delete 3 channels".
 QString ChannelCountCaption(const QString& verb, int count);
+
+} // namespace vantorel

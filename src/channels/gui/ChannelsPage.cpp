@@ -1,15 +1,16 @@
 #include "channels/gui/ChannelsPage.h"
 
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
-#include "channels/gui/ChannelFileCommands.h"
+#include "link/DeviceLink.h"
 #include "channels/gui/ChannelListView.h"
 #include "channels/gui/ChannelTableModel.h"
 #include "channels/gui/EditRowComboBox.h"
-#include "channels/gui/TCalcForm.h"
-#include "channels/gui/TDMXChannelInputForm.h"
-#include "channels/gui/TDescrForm.h"
-#include "settings/gui/TDMXUserSetForm.h"
+#include "channels/gui/CalculatorDialog.h"
+#include "channels/gui/ChannelInputDialog.h"
+#include "channels/gui/DescriptionDialog.h"
+#include "settings/gui/RowColoursDialog.h"
+#include "util/gui/PageHost.h"
+#include "util/gui/Widgets.h"
+#include "util/qt/TextConversions.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -28,23 +29,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+namespace vantorel {
+
 namespace {
-
-template <typename W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QStringList ToQStringList(const std::vector<std::string>& list)
-{
-    QStringList result;
-    result.reserve(int(list.size()));
-    for (const std::string& entry : list)
-        result << QString::fromStdString(entry);
-    return result;
-}
 
 // Captions and hints; line breaks are CR LF.
 QString Lines(const char* text)
@@ -54,11 +41,15 @@ QString Lines(const char* text)
 
 } // namespace
 
-ChannelsPage::ChannelsPage(TDmxUserMainForm& form)
-    : QObject(&form)
-    , m_form(form)
+ChannelsPage::ChannelsPage(DeviceLink& link, PageHost& host, const QString& programDirectory, QWidget* parent)
+    : QWidget(parent)
+    , m_link(link)
+    , m_host(host)
+    , m_programDirectory(programDirectory)
 {
-    setObjectName(QStringLiteral("ChannelsPage"));
+    setObjectName(QStringLiteral("tslngUserMode"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
     m_model = new ChannelTableModel(this);
     m_model->setObjectName(QStringLiteral("ChannelTableModel"));
 
@@ -67,13 +58,8 @@ ChannelsPage::ChannelsPage(TDmxUserMainForm& form)
     buildMenus();
     buildDialogs();
     installDefaultHooks();
-    fileCommands = new ChannelFileCommands(m_form, *this);
+    buildFileCommands();
 
-    auto* layout = qobject_cast<QVBoxLayout*>(m_form.tslngUserMode->layout());
-    if (!layout) {
-        layout = new QVBoxLayout(m_form.tslngUserMode);
-        layout->setContentsMargins(4, 4, 4, 4);
-    }
     layout->setSpacing(2);
     layout->addWidget(pnlSettings);
     layout->addWidget(lvDMXChannels, 1);
@@ -82,47 +68,62 @@ ChannelsPage::ChannelsPage(TDmxUserMainForm& form)
         connect(m_model, signal, this, &ChannelsPage::showChannelCount);
     connect(m_model, &ChannelTableModel::modelReset, this, &ChannelsPage::showChannelCount);
 
-    connect(&m_form.link(), &DeviceLink::channelDumpReceived, this, &ChannelsPage::onChannelDump);
-
-    // The settings file keeps the row colours of the colour dialog and the
-    // calculator's position.
-    m_form.rowColours = [this] {
-        RowColours colours;
-        colours.noLine = DMXUserSetForm->color(RowColorRole::NOLine);
-        colours.noVelocityLine = DMXUserSetForm->color(RowColorRole::NOVelocityLine);
-        colours.ccLine = DMXUserSetForm->color(RowColorRole::CCLine);
-        colours.ccValueLine = DMXUserSetForm->color(RowColorRole::CCValueLine);
-        colours.dmxValueLine = DMXUserSetForm->color(RowColorRole::DMXValueLine);
-        return colours;
-    };
-    m_form.setRowColours = [this](const RowColours& colours) {
-        DMXUserSetForm->setColor(RowColorRole::NOLine, colours.noLine);
-        DMXUserSetForm->setColor(RowColorRole::NOVelocityLine, colours.noVelocityLine);
-        DMXUserSetForm->setColor(RowColorRole::CCLine, colours.ccLine);
-        DMXUserSetForm->setColor(RowColorRole::CCValueLine, colours.ccValueLine);
-        DMXUserSetForm->setColor(RowColorRole::DMXValueLine, colours.dmxValueLine);
-        lvDMXChannels->viewport()->update();
-    };
-    m_form.setCalculatorWindow(CalcForm);
+    connect(&m_link, &DeviceLink::channelDumpReceived, this, &ChannelsPage::onChannelDump);
 
     // The start state of the edit row.
     ResetEditPanel();
-    cbxActCtrValChange();
-    cbxVelValChange();
+    onControlModeChanged();
+    onDataTypeChanged();
 }
 
 ChannelsPage::~ChannelsPage() = default;
+
+QList<QAction*> ChannelsPage::fileMenuActions() const
+{
+    return m_fileActions;
+}
+
+QList<QAction*> ChannelsPage::toolsMenuActions() const
+{
+    return m_toolsActions;
+}
+
+QList<QAction*> ChannelsPage::settingsMenuActions() const
+{
+    return {m_colorsAction};
+}
+
+RowColours ChannelsPage::rowColours() const
+{
+    RowColours colours;
+    colours.noLine = m_rowColoursDialog->color(RowColorRole::NOLine);
+    colours.noVelocityLine = m_rowColoursDialog->color(RowColorRole::NOVelocityLine);
+    colours.ccLine = m_rowColoursDialog->color(RowColorRole::CCLine);
+    colours.ccValueLine = m_rowColoursDialog->color(RowColorRole::CCValueLine);
+    colours.dmxValueLine = m_rowColoursDialog->color(RowColorRole::DMXValueLine);
+    return colours;
+}
+
+void ChannelsPage::setRowColours(const RowColours& colours)
+{
+    m_rowColoursDialog->setColor(RowColorRole::NOLine, colours.noLine);
+    m_rowColoursDialog->setColor(RowColorRole::NOVelocityLine, colours.noVelocityLine);
+    m_rowColoursDialog->setColor(RowColorRole::CCLine, colours.ccLine);
+    m_rowColoursDialog->setColor(RowColorRole::CCValueLine, colours.ccValueLine);
+    m_rowColoursDialog->setColor(RowColorRole::DMXValueLine, colours.dmxValueLine);
+    lvDMXChannels->viewport()->update();
+}
 
 // ---------------------------------------------------------------- layout
 
 void ChannelsPage::buildEditRow()
 {
-    pnlSettings = named(new QFrame(m_form.tslngUserMode), "pnlSettings");
+    pnlSettings = Named(new QFrame(this), "pnlSettings");
     pnlSettings->setFrameShape(QFrame::NoFrame);
     QWidget* parent = pnlSettings;
 
     auto header = [parent](const char* name, const char* text) {
-        auto* lbl = named(new QLabel(Lines(text), parent), name);
+        auto* lbl = Named(new QLabel(Lines(text), parent), name);
         lbl->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         lbl->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         return lbl;
@@ -140,7 +141,7 @@ void ChannelsPage::buildEditRow()
     ledlngDescrLabel = header("ledlngDescrLabel", "Description");
 
     auto spin = [parent](const char* name, int low, int high, const char* hint) {
-        auto* box = named(new QSpinBox(parent), name);
+        auto* box = Named(new QSpinBox(parent), name);
         box->setRange(low, high);
         box->setAccelerated(true);
         box->setKeyboardTracking(true);
@@ -148,7 +149,7 @@ void ChannelsPage::buildEditRow()
         return box;
     };
     auto combo = [parent](const char* name, const QStringList& items, const char* hint) {
-        auto* box = named(new EditRowComboBox(parent), name);
+        auto* box = Named(new EditRowComboBox(parent), name);
         box->setEditable(false);
         box->addItems(items);
         box->setToolTip(Lines(hint));
@@ -168,15 +169,15 @@ void ChannelsPage::buildEditRow()
     cbxVelVal = combo("cbxVelVal", ToQStringList(DataTypeList()),
         "DMX channel control value.\r\nVelocity - incoming data,\r\nValue - fixed from next list Data =.");
     sedVelVal = spin("sedVelVal", 0, 255, "Value for the DMX channel if fixed value used.");
-    ledlngDescr = named(new QLineEdit(parent), "ledlngDescr");
+    ledlngDescr = Named(new QLineEdit(parent), "ledlngDescr");
     ledlngDescrLabel->setBuddy(ledlngDescr);
     lblDMX_CH->setBuddy(sedDmxCh);
 
-    btnSetDMXCh = named(new QPushButton(QStringLiteral("Set channel"), parent), "btnSetDMXCh");
+    btnSetDMXCh = Named(new QPushButton(QStringLiteral("Set channel"), parent), "btnSetDMXCh");
     btnSetDMXCh->setToolTip(
         Lines("On click sets data of the channel from data boxes.\r\nOn double click adds channel to DMX list."));
-    lbllngDMXChannelsCnt = named(new QLabel(QStringLiteral("DMX Channels:"), parent), "lbllngDMXChannelsCnt");
-    lblChannelsNbr = named(new QLabel(QStringLiteral("0"), parent), "lblChannelsNbr");
+    lbllngDMXChannelsCnt = Named(new QLabel(QStringLiteral("DMX Channels:"), parent), "lbllngDMXChannelsCnt");
+    lblChannelsNbr = Named(new QLabel(QStringLiteral("0"), parent), "lblChannelsNbr");
     QFont bold = lblChannelsNbr->font();
     bold.setBold(true);
     lblChannelsNbr->setFont(bold);
@@ -217,70 +218,78 @@ void ChannelsPage::buildEditRow()
     }
     btnSetDMXCh->setMinimumWidth(110);
 
-    connect(btnSetDMXCh, &QPushButton::clicked, this, &ChannelsPage::btnSetDMXChClick);
-    connect(sedDmxCh, &QSpinBox::valueChanged, this, &ChannelsPage::sedDmxChChange);
+    connect(btnSetDMXCh, &QPushButton::clicked, this, &ChannelsPage::setChannelFromEditRow);
+    connect(sedDmxCh, &QSpinBox::valueChanged, this, &ChannelsPage::onDmxChannelChanged);
     sedDmxCh->installEventFilter(this);
-    connect(cbxFromNotes, &QComboBox::currentIndexChanged, this, &ChannelsPage::cbxFromNotesChange);
-    connect(cbxActCtrVal, &QComboBox::currentIndexChanged, this, &ChannelsPage::cbxActCtrValChange);
-    connect(cbxVelVal, &QComboBox::currentIndexChanged, this, &ChannelsPage::cbxVelValChange);
+    connect(cbxFromNotes, &QComboBox::currentIndexChanged, this, &ChannelsPage::onFromNoteChanged);
+    connect(cbxActCtrVal, &QComboBox::currentIndexChanged, this, &ChannelsPage::onControlModeChanged);
+    connect(cbxVelVal, &QComboBox::currentIndexChanged, this, &ChannelsPage::onDataTypeChanged);
 }
 
 void ChannelsPage::buildList()
 {
-    lvDMXChannels = new ChannelListView(m_form.tslngUserMode);
+    lvDMXChannels = new ChannelListView(this);
     lvDMXChannels->setChannelModel(m_model);
     m_delegate = new ChannelRowDelegate(*m_model, [this](RowColorRole role) {
-        return DMXUserSetForm ? DMXUserSetForm->qcolor(role) : TDMXUserSetForm::ToQColor(DefaultRowColor(role));
+        return m_rowColoursDialog ? m_rowColoursDialog->qcolor(role) : RowColoursDialog::ToQColor(DefaultRowColor(role));
     }, lvDMXChannels);
     lvDMXChannels->setItemDelegate(m_delegate);
 
-    connect(lvDMXChannels, &QAbstractItemView::doubleClicked, this, &ChannelsPage::lvDMXChannelsDblClick);
-    connect(lvDMXChannels, &ChannelListView::enterReleased, this, &ChannelsPage::lvDMXChannelsKeyUp);
+    connect(lvDMXChannels, &QAbstractItemView::doubleClicked, this, &ChannelsPage::onListDoubleClicked);
+    connect(lvDMXChannels, &ChannelListView::enterReleased, this, &ChannelsPage::onListEnterReleased);
     connect(lvDMXChannels, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        pupDMXChannelsPopup();
+        onPopupAboutToShow();
         pupDMXChannels->popup(lvDMXChannels->viewport()->mapToGlobal(pos));
     });
 }
 
 void ChannelsPage::buildMenus()
 {
-    QMenu* tools = m_form.milngUserTools;
-    auto item = [this](QMenu* menu, const char* name, const char* text) {
+    // "User Mode Tools", in menu order.
+    auto tool = [this](const char* name, const char* text) {
+        auto* action = new QAction(QString::fromLatin1(text), this);
+        action->setObjectName(QString::fromLatin1(name));
+        m_toolsActions << action;
+        return action;
+    };
+    auto separator = [this] {
+        auto* action = new QAction(this);
+        action->setSeparator(true);
+        m_toolsActions << action;
+    };
+    milngAddChannel = tool("milngAddChannel", "Add channel");
+    milngAddChannel->setShortcut(QKeySequence(Qt::Key_Insert));
+    milngDeleteChannel = tool("milngDeleteChannel", "Delete channel");
+    milngDeleteChannel->setShortcut(QKeySequence(Qt::Key_Delete));
+    milngClearCurChannData = tool("milngClearCurChannData", "Clear current channel data");
+    separator();
+    milngclrTab = tool("milngclrTab", "Clear all channels data");
+    milngDeleteAllChannels = tool("milngDeleteAllChannels", "Delete all channels");
+    separator();
+    milngAdd512DMXchannels = tool("milngAdd512DMXchannels", "Add 512 DMX channels");
+    separator();
+    milngCalculator = tool("milngCalculator", "16 bit values calculator");
+    milngCalculator->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+
+    milngColors = new QAction(QStringLiteral("Colors"), this);
+    milngColors->setObjectName(QStringLiteral("milngColors"));
+    m_colorsAction = milngColors;
+
+    connect(milngAddChannel, &QAction::triggered, this, &ChannelsPage::addChannelFromMenu);
+    connect(milngDeleteChannel, &QAction::triggered, this, &ChannelsPage::deleteSelectedChannels);
+    connect(milngClearCurChannData, &QAction::triggered, this, &ChannelsPage::clearSelectedChannelData);
+    connect(milngclrTab, &QAction::triggered, this, &ChannelsPage::clearAllChannelData);
+    connect(milngDeleteAllChannels, &QAction::triggered, this, &ChannelsPage::deleteAllChannels);
+    connect(milngAdd512DMXchannels, &QAction::triggered, this, &ChannelsPage::addAllChannels);
+    connect(milngCalculator, &QAction::triggered, this, &ChannelsPage::showCalculator);
+    connect(milngColors, &QAction::triggered, this, &ChannelsPage::editRowColours);
+
+    auto item = [](QMenu* menu, const char* name, const char* text) {
         QAction* action = menu->addAction(QString::fromLatin1(text));
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    milngAddChannel = item(tools, "milngAddChannel", "Add channel");
-    milngAddChannel->setShortcut(QKeySequence(Qt::Key_Insert));
-    milngDeleteChannel = item(tools, "milngDeleteChannel", "Delete channel");
-    milngDeleteChannel->setShortcut(QKeySequence(Qt::Key_Delete));
-    milngClearCurChannData = item(tools, "milngClearCurChannData", "Clear current channel data");
-    tools->addSeparator();
-    milngclrTab = item(tools, "milngclrTab", "Clear all channels data");
-    milngDeleteAllChannels = item(tools, "milngDeleteAllChannels", "Delete all channels");
-    tools->addSeparator();
-    milngAdd512DMXchannels = item(tools, "milngAdd512DMXchannels", "Add 512 DMX channels");
-    tools->addSeparator();
-    milngCalculator = item(tools, "milngCalculator", "16 bit values calculator");
-    milngCalculator->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-
-    milngColors = new QAction(QStringLiteral("Colors"), m_form.milngSettings);
-    milngColors->setObjectName(QStringLiteral("milngColors"));
-    m_form.milngSettings->insertAction(m_form.milngLanguage, milngColors);
-
-    connect(milngAddChannel, &QAction::triggered, this, &ChannelsPage::milngAddChannel1Click);
-    connect(milngDeleteChannel, &QAction::triggered, this, &ChannelsPage::milngDeleteChannelClick);
-    connect(milngClearCurChannData, &QAction::triggered, this, &ChannelsPage::milngClearCurChannDataClick);
-    connect(milngclrTab, &QAction::triggered, this, &ChannelsPage::milngclrTabClick);
-    connect(milngDeleteAllChannels, &QAction::triggered, this, &ChannelsPage::milngDeleteAllChannelsClick);
-    connect(milngAdd512DMXchannels, &QAction::triggered, this, &ChannelsPage::milngAdd512DMXchannelsClick);
-    connect(milngCalculator, &QAction::triggered, this, &ChannelsPage::milngCalculatorClick);
-    connect(milngColors, &QAction::triggered, this, &ChannelsPage::milngColorsClick);
-    for (QAction* action : {milngAddChannel, milngDeleteChannel, milngClearCurChannData, milngclrTab,
-                            milngDeleteAllChannels, milngAdd512DMXchannels, milngCalculator, milngColors})
-        m_form.addChannelAction(action);
-
-    pupDMXChannels = named(new QMenu(&m_form), "pupDMXChannels");
+    pupDMXChannels = Named(new QMenu(this), "pupDMXChannels");
     milngAddChannel1 = item(pupDMXChannels, "milngAddChannel1", "Add Channel");
     milngRemoveChannel1 = item(pupDMXChannels, "milngRemoveChannel1", "Delete channel (s)");
     milngClearchanneldata1 = item(pupDMXChannels, "milngClearchanneldata1", "Clear channel(s) data");
@@ -288,32 +297,32 @@ void ChannelsPage::buildMenus()
     milngCopyPaste = item(pupDMXChannels, "milngCopyPaste", "Copy && paste selected");
     pupDMXChannels->addSeparator();
     milngDescr = item(pupDMXChannels, "milngDescr", "Show and edit full description");
-    connect(pupDMXChannels, &QMenu::aboutToShow, this, &ChannelsPage::pupDMXChannelsPopup);
+    connect(pupDMXChannels, &QMenu::aboutToShow, this, &ChannelsPage::onPopupAboutToShow);
 
-    connect(milngAddChannel1, &QAction::triggered, this, &ChannelsPage::milngAddChannel1Click);
-    connect(milngRemoveChannel1, &QAction::triggered, this, &ChannelsPage::milngDeleteChannelClick);
-    connect(milngClearchanneldata1, &QAction::triggered, this, &ChannelsPage::milngClearCurChannDataClick);
-    connect(milngCopyPaste, &QAction::triggered, this, &ChannelsPage::milngCopyPasteClick);
-    connect(milngDescr, &QAction::triggered, this, &ChannelsPage::milngDescrClick);
+    connect(milngAddChannel1, &QAction::triggered, this, &ChannelsPage::addChannelFromMenu);
+    connect(milngRemoveChannel1, &QAction::triggered, this, &ChannelsPage::deleteSelectedChannels);
+    connect(milngClearchanneldata1, &QAction::triggered, this, &ChannelsPage::clearSelectedChannelData);
+    connect(milngCopyPaste, &QAction::triggered, this, &ChannelsPage::copySelectedChannels);
+    connect(milngDescr, &QAction::triggered, this, &ChannelsPage::editDescription);
 }
 
 void ChannelsPage::buildDialogs()
 {
-    DMXUserSetForm = new TDMXUserSetForm(&m_form);
-    DescrForm = new TDescrForm(&m_form);
-    DMXChannelInputForm = new TDMXChannelInputForm(&m_form);
-    CalcForm = new TCalcForm(&m_form);
+    m_rowColoursDialog = new RowColoursDialog(this);
+    m_descriptionDialog = new DescriptionDialog(this);
+    m_channelInput = new ChannelInputDialog(this);
+    m_calculator = new CalculatorDialog(this);
 
-    DMXChannelInputForm->showMessage = [this](const QString& text) { showMessage(text); };
-    connect(DescrForm, &TDescrForm::descriptionUpdated, this, &ChannelsPage::writeDescriptionToCurrentRow);
+    m_channelInput->showMessage = [this](const QString& text) { showMessage(text); };
+    connect(m_descriptionDialog, &DescriptionDialog::descriptionUpdated, this, &ChannelsPage::writeDescriptionToCurrentRow);
 }
 
 void ChannelsPage::installDefaultHooks()
 {
     askWithButtons = [this](const QString& caption, const QString& message, const QString& first,
                             const QString& second) {
-        QMessageBox box(QMessageBox::Warning, caption, QString(message).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-                        QMessageBox::NoButton, &m_form);
+        QMessageBox box(QMessageBox::Warning, caption, DisplayText(message),
+                        QMessageBox::NoButton, this);
         QPushButton* firstButton = box.addButton(first, QMessageBox::YesRole);
         QPushButton* secondButton = box.addButton(second, QMessageBox::NoRole);
         box.setDefaultButton(firstButton);
@@ -322,7 +331,7 @@ void ChannelsPage::installDefaultHooks()
         return box.clickedButton() == firstButton ? 1 : 2;
     };
     inputBox = [this](const QString& caption, const QString& prompt, const QString& text) -> std::optional<QString> {
-        QInputDialog dialog(&m_form);
+        QInputDialog dialog(this);
         dialog.setObjectName(QStringLiteral("InputBox"));
         dialog.setInputMode(QInputDialog::TextInput);
         dialog.setWindowTitle(caption);
@@ -332,9 +341,9 @@ void ChannelsPage::installDefaultHooks()
             return std::nullopt;
         return dialog.textValue();
     };
-    runChannelInput = [](TDMXChannelInputForm& dialog) { return dialog.exec() == QDialog::Accepted; };
-    runDescrForm = [](TDescrForm& dialog) { dialog.exec(); };
-    runColorSettings = [](TDMXUserSetForm& dialog) { return dialog.exec(); };
+    runChannelInput = [](ChannelInputDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
+    runDescrForm = [](DescriptionDialog& dialog) { dialog.exec(); };
+    runColorSettings = [](RowColoursDialog& dialog) { return dialog.exec(); };
 }
 
 // ---------------------------------------------------------------- events
@@ -344,7 +353,7 @@ bool ChannelsPage::eventFilter(QObject* watched, QEvent* event)
     if (watched == sedDmxCh && event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat())
-            sedDmxChKeyUp();
+            onDmxChannelEntered();
     }
     return QObject::eventFilter(watched, event);
 }
@@ -356,13 +365,12 @@ void ChannelsPage::showChannelCount()
 
 void ChannelsPage::showUserModePage()
 {
-    m_form.selectPage(TDmxUserMainForm::PageUserMode);
+    m_host.showPage(PageId::Channels);
 }
 
 void ChannelsPage::showMessage(const QString& text)
 {
-    if (m_form.showMessage)
-        m_form.showMessage(text);
+    m_host.showMessage(text);
 }
 
 int ChannelsPage::AskWithButtons(const QString& caption, const QString& message, const QString& first,
@@ -371,24 +379,26 @@ int ChannelsPage::AskWithButtons(const QString& caption, const QString& message,
     return askWithButtons ? askWithButtons(caption, message, first, second) : 2;
 }
 
-void ChannelsPage::FormShowEditRow()
+void ChannelsPage::prepareEditRow()
 {
     showChannelCount();
-    cbxActCtrValChange();
-    cbxVelValChange();
+    onControlModeChanged();
+    onDataTypeChanged();
     if (!m_model->isEmpty()) {
         lvDMXChannels->makeCurrent(0);
         LoadRowIntoPanel();
     }
-    cbxFromNotesChange();
+    onFromNoteChanged();
 }
 
-void ChannelsPage::FormShowResetSelections()
+void ChannelsPage::resetEditRowSelections()
 {
     cbxActCtrVal->setCurrentIndex(0);
     cbxActOn->setCurrentIndex(0);
     cbxVelVal->setCurrentIndex(0);
     setFromNote(0);
-    cbxActCtrValChange();
-    cbxVelValChange();
+    onControlModeChanged();
+    onDataTypeChanged();
 }
+
+} // namespace vantorel

@@ -3,16 +3,17 @@
 #include "channels/domain/ChannelCodec.h"
 #include "channels/domain/ChannelTable.h"
 
-#include <QObject>
+#include "settings/RecentFiles.h"
+#include "settings/domain/ProgramSettings.h"
+
+#include <QList>
+#include <QTimer>
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 #include <optional>
 
-class ChannelFileCommands;
-class ChannelListView;
-class ChannelRowDelegate;
-class ChannelTableModel;
 class QAction;
 class QComboBox;
 class QFrame;
@@ -21,21 +22,56 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QSpinBox;
-class TCalcForm;
-class TDMXChannelInputForm;
-class TDMXUserSetForm;
-class TDescrForm;
-class TDmxUserMainForm;
 
-// The "User Mode channels settings" page: the edit row pnlSettings above the
-// channel list lvDMXChannels, the "User Mode Tools" menu, the list's popup
-// menu, "Settings" > "Colors", and the channel dialogs. Builds its widgets
-// into the main window's page and menus; the table lives in the list's model.
-class ChannelsPage : public QObject {
+namespace vantorel {
+
+class DeviceLink;
+class PageHost;
+class ChannelListView;
+class ChannelRowDelegate;
+class ChannelTableModel;
+class CalculatorDialog;
+class ChannelInputDialog;
+class RowColoursDialog;
+class DescriptionDialog;
+
+// The "User Mode channels settings" page (tslngUserMode): the edit row
+// pnlSettings above the channel list lvDMXChannels, the list's popup menu and
+// the channel dialogs. The table lives in the list's model.
+//
+// The page's menu commands are actions the window places in its menus: the
+// channel file and transfer commands ("File and device operations"), the
+// "User Mode Tools" and "Colors" ("Settings").
+class ChannelsPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ChannelsPage(TDmxUserMainForm& form);
+    // `programDirectory` is where the file dialogs start before any file was
+    // used (the program's folder when empty).
+    ChannelsPage(DeviceLink& link, PageHost& host, const QString& programDirectory = QString(),
+                 QWidget* parent = nullptr);
     ~ChannelsPage() override;
+
+    // The file dialogs (dlgOpen, dlgSave); tests replace them. They get the
+    // starting directory and the proposed file and give the chosen full name,
+    // empty on Cancel.
+    std::function<QString(const QString& startDir, const QString& proposed)> openFileName;
+    std::function<QString(const QString& startDir, const QString& proposedName)> saveFileName;
+
+    // Actions for the window's menus, separators included.
+    QList<QAction*> fileMenuActions() const;
+    QList<QAction*> toolsMenuActions() const;
+    QList<QAction*> settingsMenuActions() const;
+
+    // The channel file folders and files remembered between runs.
+    RecentFiles& recentFiles() { return m_recentFiles; }
+    // The row colours of the colour dialog, as the settings keep them.
+    RowColours rowColours() const;
+    void setRowColours(const RowColours& colours);
+    // The calculator window (objectName "CalcForm"), whose position the window keeps.
+    CalculatorDialog* calculator() const { return m_calculator; }
+    RowColoursDialog* rowColoursDialog() const { return m_rowColoursDialog; }
+    DescriptionDialog* descriptionDialog() const { return m_descriptionDialog; }
+    ChannelInputDialog* channelInputDialog() const { return m_channelInput; }
 
     ChannelTableModel& model() { return *m_model; }
     const ChannelTableModel& model() const { return *m_model; }
@@ -47,32 +83,38 @@ public:
     std::function<std::optional<QString>(const QString& caption, const QString& prompt, const QString& text)> inputBox;
     // Modal runs of the dialogs: the channel input dialog (true on Ok), the
     // description editor and the colour settings (their result).
-    std::function<bool(TDMXChannelInputForm& dialog)> runChannelInput;
-    std::function<void(TDescrForm& dialog)> runDescrForm;
-    std::function<int(TDMXUserSetForm& dialog)> runColorSettings;
+    std::function<bool(ChannelInputDialog& dialog)> runChannelInput;
+    std::function<void(DescriptionDialog& dialog)> runDescrForm;
+    std::function<int(RowColoursDialog& dialog)> runColorSettings;
 
-    // Commands.
-    void btnSetDMXChClick();
-    void milngAddChannel1Click();
-    void milngDeleteChannelClick();
-    void milngClearCurChannDataClick();
-    void milngclrTabClick();
-    void milngDeleteAllChannelsClick();
-    void milngAdd512DMXchannelsClick();
-    void milngCopyPasteClick();
-    void milngDescrClick();
-    void milngCalculatorClick();
-    void milngColorsClick();
+    // File and transfer commands (ChannelsPageFiles.cpp).
+    void openChannelFile();
+    void saveChannelFile();
+    void readFromDevice();
+    void writeToDevice();
+
+    // Editing commands (ChannelsPageCommands.cpp).
+    void setChannelFromEditRow();
+    void addChannelFromMenu();
+    void deleteSelectedChannels();
+    void clearSelectedChannelData();
+    void clearAllChannelData();
+    void deleteAllChannels();
+    void addAllChannels();
+    void copySelectedChannels();
+    void editDescription();
+    void showCalculator();
+    void editRowColours();
 
     // Edit row and list events.
-    void sedDmxChKeyUp();
-    void sedDmxChChange();
-    void cbxFromNotesChange();
-    void cbxActCtrValChange();
-    void cbxVelValChange();
-    void lvDMXChannelsDblClick();
-    void lvDMXChannelsKeyUp();
-    void pupDMXChannelsPopup();
+    void onDmxChannelEntered();
+    void onDmxChannelChanged();
+    void onFromNoteChanged();
+    void onControlModeChanged();
+    void onDataTypeChanged();
+    void onListDoubleClicked();
+    void onListEnterReleased();
+    void onPopupAboutToShow();
 
     // Shared steps.
     // Copies the current row into the edit row; false (after the message)
@@ -108,8 +150,8 @@ public:
     // Steps of the main window's first show: the count and the edit row's
     // consistent state (before the settings are loaded), then the edit row's
     // selections back to their first entries (after).
-    void FormShowEditRow();
-    void FormShowResetSelections();
+    void prepareEditRow();
+    void resetEditRowSelections();
 
     // Shows the row count in lblChannelsNbr.
     void showChannelCount();
@@ -158,14 +200,10 @@ public:
     QAction* milngCopyPaste = nullptr;
     QAction* milngDescr = nullptr;
 
-    // Open/Save channels settings, Read from/Write to device (a child object).
-    ChannelFileCommands* fileCommands = nullptr;
-
-    // The dialogs (owned by the main window, alive as long as it is).
-    TDMXUserSetForm* DMXUserSetForm = nullptr;
-    TDescrForm* DescrForm = nullptr;
-    TDMXChannelInputForm* DMXChannelInputForm = nullptr;
-    TCalcForm* CalcForm = nullptr;
+    QAction* milngOpenSettings = nullptr;
+    QAction* milngSaveSettings = nullptr;
+    QAction* milngGetFromDevice = nullptr;
+    QAction* milngSendToDevice = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -176,6 +214,12 @@ private:
     void buildMenus();
     void buildDialogs();
     void installDefaultHooks();
+    void buildFileCommands();
+    void buildFileMenu();
+    void blockEditingWhileBusy();
+    void watchDumpForLostPort();
+    void installDefaultFileDialogs();
+    QString programDirectory() const;
 
     // Add channel: from the DMX channel box (its text is the answer) or from
     // the menus (the input box asks).
@@ -185,14 +229,29 @@ private:
     void showUserModePage();
     void showMessage(const QString& text);
     void writeDescriptionToCurrentRow(const QString& text);
-    // The highest DMX number in the table (0 when none reads as a number).
-    int highestNumber() const;
     void scrollToRow(int row);
 
-    TDmxUserMainForm& m_form;
+    DeviceLink& m_link;
+    PageHost& m_host;
+    const QString m_programDirectory;
+    RecentFiles m_recentFiles;
+    QList<QAction*> m_fileActions;
+    // The table before the latest read, while its dump may still arrive: a
+    // port that vanishes meanwhile brings it back instead of a partial one.
+    ChannelTable m_beforeRead;
+    QTimer m_dumpArriving;
+    QList<QAction*> m_toolsActions;
+    QAction* m_colorsAction = nullptr;
+    // The dialogs (children of the page, alive as long as it is).
+    RowColoursDialog* m_rowColoursDialog = nullptr;
+    DescriptionDialog* m_descriptionDialog = nullptr;
+    ChannelInputDialog* m_channelInput = nullptr;
+    CalculatorDialog* m_calculator = nullptr;
     ChannelTableModel* m_model = nullptr;
     ChannelRowDelegate* m_delegate = nullptr;
     int m_previousDmxValue = 1;
     bool m_deviceTableExpected = false;
     int m_toListFrom = -2;      // the From note the To list was built for
 };
+
+} // namespace vantorel

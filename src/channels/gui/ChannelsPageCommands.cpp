@@ -3,14 +3,13 @@
 
 #include "channels/gui/ChannelsPage.h"
 
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 #include "channels/gui/ChannelListView.h"
 #include "channels/gui/ChannelTableModel.h"
-#include "channels/gui/TCalcForm.h"
-#include "channels/gui/TDMXChannelInputForm.h"
-#include "channels/gui/TDescrForm.h"
-#include "settings/gui/TDMXUserSetForm.h"
+#include "channels/gui/CalculatorDialog.h"
+#include "channels/gui/ChannelInputDialog.h"
+#include "channels/gui/DescriptionDialog.h"
+#include "settings/gui/RowColoursDialog.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -19,6 +18,8 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+
+namespace vantorel {
 
 namespace {
 
@@ -37,12 +38,12 @@ int ComboIndex(const std::vector<std::string>& list, const std::string& text)
 void ChannelsPage::setFromNote(int index)
 {
     if (cbxFromNotes->currentIndex() == index)
-        cbxFromNotesChange();
+        onFromNoteChanged();
     else
-        cbxFromNotes->setCurrentIndex(index);   // runs cbxFromNotesChange
+        cbxFromNotes->setCurrentIndex(index);   // runs onFromNoteChanged
 }
 
-void ChannelsPage::cbxFromNotesChange()
+void ChannelsPage::onFromNoteChanged()
 {
     // The To list: the labels from the From note up to the last one, with the
     // From note itself selected.
@@ -62,7 +63,7 @@ void ChannelsPage::cbxFromNotesChange()
     cbxToNotes->setCurrentIndex(cbxToNotes->count() > 0 ? 0 : -1);
 }
 
-void ChannelsPage::cbxActCtrValChange()
+void ChannelsPage::onControlModeChanged()
 {
     const int mode = cbxActCtrVal->currentIndex();
     const bool active = mode == 0;
@@ -74,17 +75,17 @@ void ChannelsPage::cbxActCtrValChange()
     if (active)
         sedCHVal->setValue(0);
     // The fixed value box follows the data type once the row is active again.
-    cbxVelValChange();
+    onDataTypeChanged();
 }
 
-void ChannelsPage::cbxVelValChange()
+void ChannelsPage::onDataTypeChanged()
 {
     if (!cbxVelVal->isEnabled())
         return;
     sedVelVal->setEnabled(cbxVelVal->currentIndex() == 1);
 }
 
-void ChannelsPage::sedDmxChChange()
+void ChannelsPage::onDmxChannelChanged()
 {
     const int value = sedDmxCh->value();
     if (std::abs(value - m_previousDmxValue) == 1) {
@@ -98,7 +99,7 @@ void ChannelsPage::sedDmxChChange()
     m_previousDmxValue = value;
 }
 
-void ChannelsPage::sedDmxChKeyUp()
+void ChannelsPage::onDmxChannelEntered()
 {
     const int row = FindListRow(m_model->rows(), sedDmxCh->cleanText().toStdString());
     if (row < 0) {
@@ -201,22 +202,22 @@ bool ChannelsPage::LoadRowIntoPanel()
         return improper();
     sedVelVal->setValue(*fixed);
     ledlngDescr->setText(QString::fromStdString(record.Description));
-    cbxActCtrValChange();
-    cbxVelValChange();
+    onControlModeChanged();
+    onDataTypeChanged();
     return true;
 }
 
-void ChannelsPage::lvDMXChannelsDblClick()
+void ChannelsPage::onListDoubleClicked()
 {
     LoadRowIntoPanel();
 }
 
-void ChannelsPage::lvDMXChannelsKeyUp()
+void ChannelsPage::onListEnterReleased()
 {
     LoadRowIntoPanel();
 }
 
-void ChannelsPage::pupDMXChannelsPopup()
+void ChannelsPage::onPopupAboutToShow()
 {
     const bool any = !m_model->isEmpty();
     const int selected = int(lvDMXChannels->selectedRowNumbers().size());
@@ -252,7 +253,7 @@ bool ChannelsPage::AddChannelFromDump(const ChannelDump& dump)
     bool replaced = false;
     const int row = m_model->putDumpRow(*record, &replaced);
     if (replaced)
-        m_form.link().appendResult(QStringLiteral("Channel %1 received again: it replaces the earlier row.")
+        m_link.appendResult(QStringLiteral("Channel %1 received again: it replaces the earlier row.")
                                        .arg(QString::fromStdString(record->DmxChannel)));
     scrollToRow(row);
     return true;
@@ -260,7 +261,7 @@ bool ChannelsPage::AddChannelFromDump(const ChannelDump& dump)
 
 void ChannelsPage::onChannelDump(const QString& payload)
 {
-    DeviceLink& link = m_form.link();
+    DeviceLink& link = m_link;
     const auto dump = DecodeChannelPayload(payload.toStdString());
     if (!dump) {
         link.appendResult(QStringLiteral("Unreadable channel data: ") + payload);
@@ -269,7 +270,7 @@ void ChannelsPage::onChannelDump(const QString& payload)
         if (dump->number == 0) {
             // The read is answered; the table in hand stays.
             m_deviceTableExpected = false;
-            m_form.lbllngStatMsg->setText(QStringLiteral("No user data in device."));
+            emit link.statusText(QStringLiteral("No user data in device."));
         } else if (!AddChannelFromDump(*dump))
             link.appendResult(QStringLiteral("Channel without note labels left out: ") + payload);
     }
@@ -286,22 +287,7 @@ int ChannelsPage::AddDefaultChannelRow(int number)
     return row;
 }
 
-int ChannelsPage::highestNumber() const
-{
-    if (m_model->isEmpty())
-        return 0;
-    if (const auto last = ParseInteger(m_model->rows().back().DmxChannel))
-        return *last;
-    // A row that is not a number sorts last: take the highest that is one.
-    int highest = 0;
-    for (const ChannelRecord& record : m_model->rows()) {
-        if (const auto number = ParseInteger(record.DmxChannel))
-            highest = std::max(highest, *number);
-    }
-    return highest;
-}
-
-void ChannelsPage::btnSetDMXChClick()
+void ChannelsPage::setChannelFromEditRow()
 {
     const std::string boxText = sedDmxCh->cleanText().toStdString();
     int row = FindListRow(m_model->rows(), boxText);
@@ -346,7 +332,7 @@ void ChannelsPage::btnSetDMXChClick()
     lvDMXChannels->setFocus();
 }
 
-void ChannelsPage::milngAddChannel1Click()
+void ChannelsPage::addChannelFromMenu()
 {
     addChannel(false);
 }
@@ -356,7 +342,7 @@ void ChannelsPage::addChannel(bool fromDmxBox)
     for (;;) {
         QString proposal = QStringLiteral("1");
         if (!m_model->isEmpty()) {
-            const int highest = highestNumber();
+            const int highest = HighestDmxNumber(m_model->rows());
             if (highest >= kLastDmxChannel)
                 return;
             proposal = QString::number(highest + 1);
@@ -373,28 +359,19 @@ void ChannelsPage::addChannel(bool fromDmxBox)
         if (answer.isEmpty())
             return;
 
-        QString problem;
-        const auto number = ParseInteger(answer.toStdString());
-        if (!number)
-            problem = QStringLiteral("Wrong input  - type digits only.");
-        else if (*number <= 0)
-            problem = QStringLiteral("Wrong input  - DMX channels starts from 1.");
-        else if (*number > kLastDmxChannel)
-            problem = QStringLiteral("Wrong input  - DMX channels ends on 512.");
-        else if (FindListRow(m_model->rows(), answer.toStdString()) >= 0)
-            problem = QStringLiteral("DMX channel ") + answer + QStringLiteral(" already on the list.");
-
-        if (problem.isEmpty()) {
-            AddDefaultChannelRow(*number);
+        int number = 0;
+        const std::string problem = CheckNewChannelNumber(m_model->rows(), answer.toStdString(), number);
+        if (problem.empty()) {
+            AddDefaultChannelRow(number);
             return;
         }
-        showMessage(problem);
+        showMessage(QString::fromStdString(problem));
         if (fromDmxBox)
             return;
     }
 }
 
-void ChannelsPage::milngDeleteChannelClick()
+void ChannelsPage::deleteSelectedChannels()
 {
     const QList<int> rows = lvDMXChannels->selectedRowNumbers();
     if (rows.isEmpty())
@@ -407,7 +384,7 @@ void ChannelsPage::milngDeleteChannelClick()
     ResetEditPanel();
 }
 
-void ChannelsPage::milngDeleteAllChannelsClick()
+void ChannelsPage::deleteAllChannels()
 {
     if (AskWithButtons(QStringLiteral("Deleting DMX channel(s)"), QStringLiteral("Delete channel(s)?"), kYes, kNo) != 1)
         return;
@@ -416,7 +393,7 @@ void ChannelsPage::milngDeleteAllChannelsClick()
     ResetEditPanel();
 }
 
-void ChannelsPage::milngClearCurChannDataClick()
+void ChannelsPage::clearSelectedChannelData()
 {
     showUserModePage();
     const QList<int> rows = lvDMXChannels->selectedRowNumbers();
@@ -443,7 +420,7 @@ void ChannelsPage::milngClearCurChannDataClick()
     }
 }
 
-void ChannelsPage::milngclrTabClick()
+void ChannelsPage::clearAllChannelData()
 {
     showUserModePage();
     for (int row = 0; row < m_model->size(); ++row) {
@@ -456,26 +433,21 @@ void ChannelsPage::milngclrTabClick()
     }
 }
 
-void ChannelsPage::milngAdd512DMXchannelsClick()
+void ChannelsPage::addAllChannels()
 {
     showUserModePage();
-    const std::string toLabel = defaultToLabel();
-    ChannelTable rows;
-    rows.reserve(kLastDmxChannel);
-    for (int number = kFirstDmxChannel; number <= kLastDmxChannel; ++number)
-        rows.push_back(DefaultChannelRecord(number, toLabel));
-    m_model->replaceAll(std::move(rows));
+    m_model->replaceAll(AllDefaultChannels(defaultToLabel()));
     sedCHVal->setValue(0);
     sedVelVal->setValue(0);
     lvDMXChannels->clearRowSelection();
 }
 
-void ChannelsPage::milngCopyPasteClick()
+void ChannelsPage::copySelectedChannels()
 {
     const QList<int> rows = lvDMXChannels->selectedRowNumbers();
     if (rows.isEmpty())
         return;
-    const int first = highestNumber() + 1;
+    const int first = HighestDmxNumber(m_model->rows()) + 1;
     if (first > kLastDmxChannel) {
         showMessage(QStringLiteral("Channels list has already 512 DMX Channels!"));
         scrollToRow(m_model->size() - 1);
@@ -487,7 +459,7 @@ void ChannelsPage::milngCopyPasteClick()
     const int count = int(collected.size());
     const int highest = kLastDmxChannel + 1 - count;
 
-    TDMXChannelInputForm& dialog = *DMXChannelInputForm;
+    ChannelInputDialog& dialog = *m_channelInput;
     dialog.setWindowTitle(QStringLiteral("Copying DMX Channel(s)"));
     dialog.lblMsg1->setText(QStringLiteral("Enter destination of channels copy."));
     dialog.lblMsg2->setText(QStringLiteral("Available range: ") + QString::asprintf("%d - %d", first, highest));
@@ -497,39 +469,26 @@ void ChannelsPage::milngCopyPasteClick()
     if (!runChannelInput || !runChannelInput(dialog))
         return;
 
-    int destination = dialog.ChannelNumber;
     lvDMXChannels->clearRowSelection();
     // The sources are the rows as they stood before the first copy.
-    const ChannelTable sources = m_model->rows();
-    size_t next = 0;
-    for (const ChannelRecord& source : sources) {
-        if (next >= collected.size())
-            break;
-        if (source.DmxChannel != collected[next])
-            continue;
-        ChannelRecord copy = source;
-        copy.DmxChannel = DmxChannelText(destination);
+    ChannelCopies copies = CopyChannels(m_model->rows(), collected, dialog.ChannelNumber);
+    for (ChannelRecord& copy : copies.rows)
         m_model->insertSorted(std::move(copy));
-        ++destination;
-        ++next;
-        if (destination > kLastDmxChannel) {
-            showMessage(QStringLiteral("Maximum of 512 DMX Channels reached!"));
-            break;
-        }
-    }
+    if (copies.reachedLast)
+        showMessage(QStringLiteral("Maximum of 512 DMX Channels reached!"));
     scrollToRow(m_model->size() - 1);
 }
 
-void ChannelsPage::milngDescrClick()
+void ChannelsPage::editDescription()
 {
     const QList<int> rows = lvDMXChannels->selectedRowNumbers();
     if (rows.size() != 1) {
         showMessage(QStringLiteral("Improper selection."));
         return;
     }
-    DescrForm->memDescr->setPlainText(QString::fromStdString(m_model->row(rows.first()).Description));
+    m_descriptionDialog->memDescr->setPlainText(QString::fromStdString(m_model->row(rows.first()).Description));
     if (runDescrForm)
-        runDescrForm(*DescrForm);
+        runDescrForm(*m_descriptionDialog);
 }
 
 void ChannelsPage::writeDescriptionToCurrentRow(const QString& text)
@@ -541,16 +500,18 @@ void ChannelsPage::writeDescriptionToCurrentRow(const QString& text)
     lvDMXChannels->makeCurrent(row);
 }
 
-void ChannelsPage::milngCalculatorClick()
+void ChannelsPage::showCalculator()
 {
-    CalcForm->show();
-    CalcForm->raise();
-    CalcForm->activateWindow();
+    m_calculator->show();
+    m_calculator->raise();
+    m_calculator->activateWindow();
 }
 
-void ChannelsPage::milngColorsClick()
+void ChannelsPage::editRowColours()
 {
-    const int result = runColorSettings ? runColorSettings(*DMXUserSetForm) : 0;
-    if (result == TDMXUserSetForm::ResultOk)
+    const int result = runColorSettings ? runColorSettings(*m_rowColoursDialog) : 0;
+    if (result == RowColoursDialog::ResultOk)
         lvDMXChannels->viewport()->update();
 }
+
+} // namespace vantorel

@@ -5,6 +5,8 @@
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
+namespace vantorel {
+
 EditRowComboBox::EditRowComboBox(QWidget* parent)
     : QComboBox(parent)
 {
@@ -30,3 +32,5 @@ void EditRowComboBox::paintEvent(QPaintEvent*)
     option.currentText = fontMetrics().elidedText(option.currentText, Qt::ElideRight, text.width() - 2);
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
+
+} // namespace vantorel

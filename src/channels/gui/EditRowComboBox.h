@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 
+namespace vantorel {
+
 // A selection box of the edit row. Its column is narrow: a text that does not
 // fit is shown cut with an ellipsis, and the open list is as wide as its
 // longest entry.
@@ -15,3 +17,5 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+} // namespace vantorel

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+namespace vantorel {
+
 // Key filter of the number fields: true when the key may reach the field.
 // Digits, Backspace, Tab and Delete pass, as do keys that type nothing
 // (arrows, Home, End) and shortcuts (Ctrl+C, Ctrl+V); every other typed
@@ -28,3 +30,5 @@ inline bool IsDigitOrEditingKey(const QKeyEvent* event)
     }
     return true;
 }
+
+} // namespace vantorel

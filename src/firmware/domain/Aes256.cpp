@@ -9,6 +9,8 @@
 #include <climits>
 #include <stdexcept>
 
+namespace vantorel {
+
 namespace {
 
 struct ContextDeleter {
@@ -90,3 +92,5 @@ void FillRandomBytes(uint8_t* data, size_t size)
         size -= static_cast<size_t>(chunk);
     }
 }
+
+} // namespace vantorel

@@ -6,6 +6,8 @@
 #include <memory>
 #include <span>
 
+namespace vantorel {
+
 // The raw AES block cipher with a 256-bit key (14 rounds), one or more
 // independent 16-byte blocks at a time; chaining is up to the caller.
 class Aes256 {
@@ -40,3 +42,5 @@ private:
     struct Contexts;
     std::unique_ptr<Contexts> m_contexts;
 };
+
+} // namespace vantorel

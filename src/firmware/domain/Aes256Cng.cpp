@@ -18,6 +18,8 @@
 #pragma comment(lib, "bcrypt.lib")
 #endif
 
+namespace vantorel {
+
 namespace {
 
 bool succeeded(NTSTATUS status)
@@ -140,3 +142,5 @@ void FillRandomBytes(uint8_t* data, size_t size)
         size -= chunk;
     }
 }
+
+} // namespace vantorel

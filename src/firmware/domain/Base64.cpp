@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace vantorel {
+
 namespace {
 
 constexpr uint8_t kNotInAlphabet = 0xFF;
@@ -43,3 +45,5 @@ std::vector<uint8_t> DecodeBase64(std::string_view text)
     }
     return bytes;
 }
+
+} // namespace vantorel

@@ -4,7 +4,11 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorel {
+
 // Standard Base64 ("A".."Z", "a".."z", "0".."9", "+", "/"). Characters outside
 // the alphabet (line breaks, blanks) are skipped; the first "=" ends the data.
 // An incomplete last group yields the whole bytes it holds.
 std::vector<uint8_t> DecodeBase64(std::string_view text);
+
+} // namespace vantorel

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace vantorel {
+
 // The few primitives besides the AES block cipher that the firmware code
 // needs, from the same cipher library as Aes256 (OpenSSL, or CNG on Windows).
 
@@ -16,3 +18,5 @@ bool EqualInConstantTime(const uint8_t* a, const uint8_t* b, size_t size);
 // Cryptographically strong random bytes; throws std::runtime_error when the
 // system has no random source.
 void FillRandomBytes(uint8_t* data, size_t size);
+
+} // namespace vantorel

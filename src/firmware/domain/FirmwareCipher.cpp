@@ -2,6 +2,8 @@
 
 #include "firmware/domain/Whirlpool0.h"
 
+namespace vantorel {
+
 namespace {
 
 void feedBigEndian(Whirlpool0& hash, uint32_t value)
@@ -41,3 +43,5 @@ Aes256::Block FirmwareInitialVector(const Aes256& aes)
     ones.fill(0xFF);
     return aes.encrypt(ones);
 }
+
+} // namespace vantorel

@@ -7,6 +7,8 @@
 #include <span>
 #include <vector>
 
+namespace vantorel {
+
 // Layout of a decoded firmware file: salt, ciphertext, check value.
 inline constexpr size_t kFirmwareSaltSize = 16;
 inline constexpr size_t kFirmwareCheckSize = 16;
@@ -22,3 +24,5 @@ std::vector<uint8_t> DeriveFirmwareKey(std::span<const uint8_t> password, std::s
 
 // The chaining starts from the encryption of sixteen 0xFF bytes.
 Aes256::Block FirmwareInitialVector(const Aes256& aes);
+
+} // namespace vantorel

@@ -17,6 +17,8 @@
 #error "VANTOREL_FIRMWARE_PASSWORD (eight hex digits) must be defined by the build"
 #endif
 
+namespace vantorel {
+
 namespace {
 
 constexpr int hexDigit(char c)
@@ -194,3 +196,5 @@ PackedDateTime ParseVersionDate(std::string_view text)
         return 0;
     return static_cast<PackedDateTime>(minute + hour * 64 + day * 2048 + month * 65536 + (year - 2000) * 1048576);
 }
+
+} // namespace vantorel

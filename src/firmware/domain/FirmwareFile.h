@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorel {
+
 // The decrypted content of a firmware file: what the bootloader receives.
 using FirmwareImage = std::vector<uint8_t>;
 using FirmwarePassword = std::array<uint8_t, 4>;
@@ -46,3 +48,5 @@ FirmwareVersion FindFirmwareVersion(const FirmwareImage& image);
 // is not a number counts as 0; a date that the packed form cannot hold (year
 // outside 2000..2255, or a field too wide for its bits) gives 0, no date.
 PackedDateTime ParseVersionDate(std::string_view text);
+
+} // namespace vantorel

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace vantorel {
+
 std::string FormatPackedDateTime(PackedDateTime value)
 {
     char buffer[32];
@@ -20,3 +22,5 @@ PackedDateTime MakePackedDateTime(int year, int month, int day, int hour, int mi
     return field(minute, 6, 0) | field(hour, 5, 6) | field(day, 5, 11) | field(month, 4, 16) |
            field(year - 2000, 8, 20);
 }
+
+} // namespace vantorel

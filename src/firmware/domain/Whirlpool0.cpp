@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace vantorel {
+
 namespace {
 
 // S-box: entry 0xhl is the substitute of the input byte 0xhl.
@@ -178,3 +180,5 @@ Whirlpool0::Digest Whirlpool0::hash(std::span<const uint8_t> data)
     hasher.update(data);
     return hasher.finish();
 }
+
+} // namespace vantorel

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <span>
 
+namespace vantorel {
+
 // The first (2000) version of the Whirlpool hash: 512-bit digest, its own
 // S-box and diffusion matrix circ(1, 1, 3, 1, 5, 8, 9, 5), ten rounds, and
 // padding with a 256-bit big-endian bit length.
@@ -28,3 +30,5 @@ private:
     size_t m_buffered = 0;
     uint64_t m_byteCount = 0;             // message length in bytes (the bit length is 8 times it)
 };
+
+} // namespace vantorel

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <memory>
 
+namespace vantorel {
+
 // Fixed-capacity single-producer single-consumer FIFO. The producer (a MIDI
 // backend thread) writes the slot and its write position before raising the
 // count; the consumer (GUI thread) reads the slot before lowering the count.
@@ -53,3 +55,5 @@ private:
     uint16_t m_read = 0;    // consumer only
     std::atomic<uint16_t> m_count{0};
 };
+
+} // namespace vantorel

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+namespace vantorel {
+
 namespace {
 
 constexpr const char* kChannelMessageNames[] = {
@@ -19,7 +21,7 @@ constexpr const char* kSystemMessageNames[] = {
 
 constexpr size_t kMaxSysexBytesShown = 200;
 
-std::string FormatWithData(const TMyMidiEvent& e, const char* name)
+std::string FormatWithData(const MidiEvent& e, const char* name)
 {
     char buffer[128];
     std::snprintf(buffer, sizeof(buffer), "%4.4X%4.4X   %2.2X       %2.2X    %2.2X     %s",
@@ -29,7 +31,7 @@ std::string FormatWithData(const TMyMidiEvent& e, const char* name)
     return buffer;
 }
 
-std::string FormatWithOneDataByte(const TMyMidiEvent& e, const char* name)
+std::string FormatWithOneDataByte(const MidiEvent& e, const char* name)
 {
     char buffer[128];
     std::snprintf(buffer, sizeof(buffer), "%4.4X%4.4X   %2.2X       %2.2X           %s",
@@ -38,7 +40,7 @@ std::string FormatWithOneDataByte(const TMyMidiEvent& e, const char* name)
     return buffer;
 }
 
-std::string FormatStatusOnly(const TMyMidiEvent& e, const char* name)
+std::string FormatStatusOnly(const MidiEvent& e, const char* name)
 {
     char buffer[128];
     std::snprintf(buffer, sizeof(buffer), "%4.4X%4.4X   %2.2X                    %s",
@@ -63,7 +65,7 @@ std::string FormatSysexBytes(const uint8_t* data, size_t size)
     return text;
 }
 
-std::string FormatMidiEvent(const TMyMidiEvent& event)
+std::string FormatMidiEvent(const MidiEvent& event)
 {
     const uint8_t status = event.status;
     if (status < 0x80)
@@ -81,3 +83,5 @@ std::string FormatMidiEvent(const TMyMidiEvent& event)
         return FormatWithData(event, name);
     return FormatStatusOnly(event, name);
 }
+
+} // namespace vantorel

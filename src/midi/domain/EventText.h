@@ -1,11 +1,15 @@
 #pragma once
 
-#include "midi/domain/TMyMidiEvent.h"
+#include "midi/domain/MidiEvent.h"
 
 #include <string>
 
+namespace vantorel {
+
 // One-line text form of an event, as shown in the debug window's event list.
-std::string FormatMidiEvent(const TMyMidiEvent& event);
+std::string FormatMidiEvent(const MidiEvent& event);
 
 // "Sysex (N): " followed by at most the first 200 bytes as "XX " groups.
 std::string FormatSysexBytes(const uint8_t* data, size_t size);
+
+} // namespace vantorel

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+namespace vantorel {
+
 namespace {
 
 bool isDigit(char c)
@@ -122,3 +124,5 @@ int FindStablePort(const std::vector<std::string>& names, const std::string& sav
             return int(i);
     return -1;
 }
+
+} // namespace vantorel

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace vantorel {
+
 // A port's name without the numbers the MIDI system hands out when a device
 // is plugged in, so that a saved name finds the same device after a replug or
 // a reboot:
@@ -25,3 +27,5 @@ std::string StablePortName(const std::string& name, PortNaming naming = PortNami
 // the first name whose stable form equals that of `saved`; -1 when none.
 int FindStablePort(const std::vector<std::string>& names, const std::string& saved,
                    PortNaming naming = PortNaming::Native);
+
+} // namespace vantorel

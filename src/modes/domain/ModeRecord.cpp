@@ -1,6 +1,10 @@
 #include "modes/domain/ModeRecord.h"
 
+#include "util/Utils.h"
+
 #include <cstdio>
+
+namespace vantorel {
 
 namespace {
 
@@ -26,16 +30,6 @@ constexpr std::array<ModeType, kModeTypeCount> kModeTypes = {{
 bool IsModeType(int type)
 {
     return type >= 0 && type < kModeTypeCount;
-}
-
-// 0..15 for an upper-case hex digit, -1 otherwise.
-int UpperHexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 } // namespace
@@ -120,8 +114,8 @@ std::optional<ModeRecord> DecodeModeReplyPayload(std::string_view payload)
         return std::nullopt;
     int values[4];
     for (size_t i = 0; i < 4; ++i) {
-        const int high = UpperHexDigit(payload[2 * i]);
-        const int low = UpperHexDigit(payload[2 * i + 1]);
+        const int high = UpperHexDigitValue(payload[2 * i]);
+        const int low = UpperHexDigitValue(payload[2 * i + 1]);
         if (high < 0 || low < 0)
             return std::nullopt;
         values[i] = high * 16 + low;
@@ -131,3 +125,5 @@ std::optional<ModeRecord> DecodeModeReplyPayload(std::string_view payload)
         return std::nullopt;
     return record;
 }
+
+} // namespace vantorel

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorel {
+
 // The predefined Basic/Eco modes: five slots, each with a mode type, a MIDI
 // channel and a note. A mode type decides which of the other two fields the
 // device uses; a field it does not use is kept at channel 1 or note 0.
@@ -59,3 +61,5 @@ std::string ModeReplyPayload(const ModeRecord& record);
 // The inverse; nullopt unless the text is eight digits 0-9/A-F (upper case only)
 // forming a valid record.
 std::optional<ModeRecord> DecodeModeReplyPayload(std::string_view payload);
+
+} // namespace vantorel

@@ -1,12 +1,14 @@
 #include "modes/gui/ModesPage.h"
 
-#include "app/gui/TDmxUserMainForm.h"
-#include "app/link/DeviceLink.h"
 #include "channels/domain/ChannelRecord.h"
+#include "link/DeviceLink.h"
+#include "link/DeviceOperations.h"
 #include "modes/ModesOperations.h"
 #include "modes/domain/ModeRecord.h"
+#include "util/gui/PageHost.h"
+#include "util/gui/Widgets.h"
+#include "util/qt/TextConversions.h"
 
-#include <QBoxLayout>
 #include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -14,6 +16,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace vantorel {
 
 #include <utility>
 
@@ -56,86 +61,83 @@ QComboBox* dropDownList(const QString& name, const QStringList& items, int left,
     return combo;
 }
 
-QPushButton* button(const char* name, const char* text, QWidget* parent)
-{
-    auto* b = new QPushButton(QString::fromLatin1(text), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
 } // namespace
 
-ModesPage::ModesPage(TDmxUserMainForm& form)
-    : QObject(&form)
-    , m_form(form)
-    , m_link(form.link())
-    , m_page(form.tslngBasicMode)
+ModesPage::ModesPage(DeviceLink& link, PageHost& host, QWidget* parent)
+    : QWidget(parent)
+    , m_link(link)
+    , m_host(host)
 {
-    setObjectName(QStringLiteral("ModesPage"));
-    auto* layout = qobject_cast<QBoxLayout*>(m_page->layout());
+    setObjectName(QStringLiteral("tslngBasicMode"));
+    buildPanels();
+    connect(&m_link, &DeviceLink::modeReceived, this, &ModesPage::onModeReceived);
+    connect(&m_link, &DeviceLink::deviceTypeApplied, this, &ModesPage::onDeviceTypeApplied);
+}
 
+void ModesPage::buildPanels()
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
     // The slots are placed by position in the band above the page's other content.
-    if (layout)
-        layout->insertSpacing(0, kSlotsHeight);
+    layout->addSpacing(kSlotsHeight);
 
-    Panel4 = new QFrame(m_page);
-    Panel4->setObjectName(QStringLiteral("Panel4"));
-    Panel4->setFrameShape(QFrame::StyledPanel);
-    Panel4->setFrameShadow(QFrame::Raised);
-    auto* countRow = new QHBoxLayout(Panel4);
+    m_info = NamedLabel("lblBasicModesInfo",
+        QStringLiteral("This page is for VANTOREL Basic/Eco device only and will be not visible when VANTOREL Pro will be indentified."),
+        this);
+    m_info->setWordWrap(true);
+    SetBold(m_info, &kPurple);
+    layout->addWidget(m_info);
+    layout->addStretch(1);
+
+    auto* controlPanel = NamedPanel("pnlModesControl", this);
+    auto* controls = new QHBoxLayout(controlPanel);
+    controls->setContentsMargins(8, 6, 8, 6);
+    auto* restart = NamedButton("btnReset", QStringLiteral("Restart device"), controlPanel);
+
+    auto* countPanel = NamedPanel("Panel4", this);
+    auto* countRow = new QHBoxLayout(countPanel);
     countRow->setContentsMargins(8, 6, 8, 6);
-    lbllng3 = new QLabel(QStringLiteral("Basic/Eco modes count:"), Panel4);
-    lbllng3->setObjectName(QStringLiteral("lbllng3"));
-    sedMaxModes = new QSpinBox(Panel4);
-    sedMaxModes->setObjectName(QStringLiteral("sedMaxModes"));
-    sedMaxModes->setRange(1, kModeSlotCount);
-    sedMaxModes->setValue(1);
-    sedMaxModes->setFixedWidth(60);
+    auto* countLabel = NamedLabel("lbllng3", QStringLiteral("Basic/Eco modes count:"), countPanel);
+    m_modesCount = Named(new QSpinBox(countPanel), "sedMaxModes");
+    m_modesCount->setRange(1, kModeSlotCount);
+    m_modesCount->setValue(1);
+    m_modesCount->setFixedWidth(60);
     // Arrows only: the number cannot be typed.
-    if (auto* edit = sedMaxModes->findChild<QLineEdit*>())
+    if (auto* edit = m_modesCount->findChild<QLineEdit*>())
         edit->setReadOnly(true);
-    btnStoreModesCount = button("btnStoreModesCount", "Store number to device", Panel4);
-    countRow->addWidget(lbllng3);
-    countRow->addWidget(sedMaxModes);
-    countRow->addWidget(btnStoreModesCount);
+    auto* storeCount = NamedButton("btnStoreModesCount", QStringLiteral("Store number to device"), countPanel);
+    countRow->addWidget(countLabel);
+    countRow->addWidget(m_modesCount);
+    countRow->addWidget(storeCount);
     countRow->addStretch(1);
 
-    btnReadModesFromDevice = button("btnReadModesFromDevice", "Read Modes from device", form.pnlModesControl);
-    btnStoreModesToDevice = button("btnStoreModesToDevice", "Store Modes to device", form.pnlModesControl);
-    btnForceDefaultModes = button("btnForceDefaultModes", "Reset Modes to default", form.pnlModesControl);
-    if (auto* controls = qobject_cast<QBoxLayout*>(form.pnlModesControl->layout())) {
-        controls->insertWidget(0, btnReadModesFromDevice);
-        controls->insertWidget(1, btnStoreModesToDevice);
-        controls->insertWidget(2, btnForceDefaultModes);
-    }
-    if (layout)
-        layout->insertWidget(layout->indexOf(form.pnlModesControl), Panel4);
+    auto* read = NamedButton("btnReadModesFromDevice", QStringLiteral("Read Modes from device"), controlPanel);
+    auto* store = NamedButton("btnStoreModesToDevice", QStringLiteral("Store Modes to device"), controlPanel);
+    auto* reset = NamedButton("btnForceDefaultModes", QStringLiteral("Reset Modes to default"), controlPanel);
+    controls->addWidget(read);
+    controls->addWidget(store);
+    controls->addWidget(reset);
+    controls->addStretch(1);
+    controls->addWidget(restart);
+    layout->addWidget(countPanel);
+    layout->addWidget(controlPanel);
 
-    for (QPushButton* b : {btnReadModesFromDevice, btnStoreModesToDevice, btnForceDefaultModes, btnStoreModesCount})
-        form.addDeviceControl(b);
-    connect(btnReadModesFromDevice, &QPushButton::clicked, this, &ModesPage::btnReadModesFromDeviceClick);
-    connect(btnStoreModesToDevice, &QPushButton::clicked, this, &ModesPage::btnStoreModesToDeviceClick);
-    connect(btnStoreModesCount, &QPushButton::clicked, this, &ModesPage::btnStoreModesCountClick);
-    connect(btnForceDefaultModes, &QPushButton::clicked, this, &ModesPage::btnForceDefaultModesClick);
-    connect(&m_link, &DeviceLink::modeReceived, this, &ModesPage::ModeReplyReceived);
+    for (QPushButton* b : {restart, read, store, reset, storeCount})
+        m_host.lockWhileBusy(b);
+    connect(restart, &QPushButton::clicked, this, &ModesPage::restartDevice);
+    connect(read, &QPushButton::clicked, this, &ModesPage::readModesFromDevice);
+    connect(store, &QPushButton::clicked, this, &ModesPage::storeModesToDevice);
+    connect(storeCount, &QPushButton::clicked, this, &ModesPage::storeModesCount);
+    connect(reset, &QPushButton::clicked, this, &ModesPage::resetModesToDefault);
 }
 
-QStringList ModesPage::noteLabels() const
+void ModesPage::onDeviceTypeApplied(char letter)
 {
-    // The channel editor's From list, when it is there; the same labels otherwise.
-    if (auto* from = m_form.findChild<QComboBox*>(QStringLiteral("cbxFromNotes")); from && from->count() == kModeNoteCount) {
-        QStringList items;
-        for (int i = 0; i < from->count(); ++i)
-            items << from->itemText(i);
-        return items;
-    }
-    QStringList items;
-    for (const std::string& label : NoteLabelList())
-        items << QString::fromStdString(label);
-    return items;
+    if (letter == 'P' || letter == 'B' || letter == 'E')
+        m_info->hide();
 }
 
-void ModesPage::CreateModeSlots()
+void ModesPage::createModeSlots()
 {
     if (findSlot(1).mode)
         return;   // built once
@@ -145,38 +147,39 @@ void ModesPage::CreateModeSlots()
     QStringList channels;
     for (int channel = 1; channel <= 16; ++channel)
         channels << QString::number(channel);
-    const QStringList notes = noteLabels();
+    // The labels of the channel editor's note lists.
+    const QStringList notes = ToQStringList(NoteLabelList());
 
     for (int i = 0; i < kModeSlotCount; ++i) {
         const int n = i + 1;
         const int x = i * kSlotWidth + kSlotLeft;
         const bool shown = n == 1;
         SlotControls slot;
-        slot.modeLabel = boldLabel(slotName("LBL_MODE", n), QString::asprintf("Basic/Eco Mode #%d", n), x, 10, n, m_page);
-        slot.mode = dropDownList(slotName("CBX_MODE", n), modeNames, x, 30, n, m_page);
-        connect(slot.mode, &QComboBox::currentIndexChanged, this, [this, combo = slot.mode] { BmodeOnChange(combo); });
-        slot.channelLabel = boldLabel(slotName("LBL_MCH", n), QString::asprintf("MIDI Channel #%d", n), x, 70, n, m_page);
-        slot.channel = dropDownList(slotName("CBX_MCH", n), channels, x, 90, n, m_page);
+        slot.modeLabel = boldLabel(slotName("LBL_MODE", n), QString::asprintf("Basic/Eco Mode #%d", n), x, 10, n, this);
+        slot.mode = dropDownList(slotName("CBX_MODE", n), modeNames, x, 30, n, this);
+        connect(slot.mode, &QComboBox::currentIndexChanged, this, [this, combo = slot.mode] { onModeTypeChanged(combo); });
+        slot.channelLabel = boldLabel(slotName("LBL_MCH", n), QString::asprintf("MIDI Channel #%d", n), x, 70, n, this);
+        slot.channel = dropDownList(slotName("CBX_MCH", n), channels, x, 90, n, this);
         slot.channel->setMaxVisibleItems(12);
         slot.channel->setEnabled(false);
-        slot.notesLabel = boldLabel(slotName("LBL_NOTES", n), QString::asprintf("Note=xx #%d", n), x, 125, n, m_page);
-        slot.notes = dropDownList(slotName("CBX_NOTES", n), notes, x, 140, n, m_page);
+        slot.notesLabel = boldLabel(slotName("LBL_NOTES", n), QString::asprintf("Note=xx #%d", n), x, 125, n, this);
+        slot.notes = dropDownList(slotName("CBX_NOTES", n), notes, x, 140, n, this);
         slot.notes->setEnabled(false);
         for (QWidget* w : {static_cast<QWidget*>(slot.modeLabel), static_cast<QWidget*>(slot.mode),
                            static_cast<QWidget*>(slot.channelLabel), static_cast<QWidget*>(slot.channel),
                            static_cast<QWidget*>(slot.notesLabel), static_cast<QWidget*>(slot.notes)})
             w->setVisible(shown);
-        BmodeOnChange(slot.mode);
+        onModeTypeChanged(slot.mode);
     }
 }
 
 ModesPage::SlotControls ModesPage::findSlot(int n) const
 {
     const auto combo = [&](const char* prefix) {
-        return m_page->findChild<QComboBox*>(slotName(prefix, n), Qt::FindDirectChildrenOnly);
+        return findChild<QComboBox*>(slotName(prefix, n), Qt::FindDirectChildrenOnly);
     };
     const auto label = [&](const char* prefix) {
-        return m_page->findChild<QLabel*>(slotName(prefix, n), Qt::FindDirectChildrenOnly);
+        return findChild<QLabel*>(slotName(prefix, n), Qt::FindDirectChildrenOnly);
     };
     SlotControls slot;
     slot.modeLabel = label("LBL_MODE");
@@ -190,10 +193,10 @@ ModesPage::SlotControls ModesPage::findSlot(int n) const
 
 void ModesPage::componentNotFound()
 {
-    m_form.showMessage(QStringLiteral("Error while preparing dispaly data - component not found!"));
+    m_host.showMessage(QStringLiteral("Error while preparing dispaly data - component not found!"));
 }
 
-void ModesPage::BmodeOnChange(QObject* sender)
+void ModesPage::onModeTypeChanged(QObject* sender)
 {
     auto* mode = qobject_cast<QComboBox*>(sender);
     if (!mode)
@@ -229,7 +232,7 @@ void ModesPage::ResetModeSlot(int n)
                        static_cast<QWidget*>(slot.channelLabel), static_cast<QWidget*>(slot.channel),
                        static_cast<QWidget*>(slot.notesLabel), static_cast<QWidget*>(slot.notes)})
         w->setVisible(n == 1);
-    BmodeOnChange(slot.mode);
+    onModeTypeChanged(slot.mode);
 }
 
 void ModesPage::ShowModeSlot(int n, int modeType, int channelIndex, int note)
@@ -246,7 +249,7 @@ void ModesPage::ShowModeSlot(int n, int modeType, int channelIndex, int note)
                        static_cast<QWidget*>(slot.channelLabel), static_cast<QWidget*>(slot.channel),
                        static_cast<QWidget*>(slot.notesLabel), static_cast<QWidget*>(slot.notes)})
         w->setVisible(true);
-    BmodeOnChange(slot.mode);
+    onModeTypeChanged(slot.mode);
 }
 
 std::vector<uint8_t> ModesPage::PackModeRecord(int n)
@@ -258,7 +261,7 @@ std::vector<uint8_t> ModesPage::PackModeRecord(int n)
     return EncodeModeRecord({n, slot.mode->currentIndex(), slot.channel->currentIndex() + 1, slot.notes->currentIndex()});
 }
 
-void ModesPage::ModeReplyReceived(const std::array<uint8_t, 4>& values)
+void ModesPage::onModeReceived(const std::array<uint8_t, 4>& values)
 {
     const ModeRecord record = ModeRecordFromValues(values);
     if (record.slot < 1 || record.slot > kModeSlotCount) {
@@ -275,7 +278,7 @@ void ModesPage::ModeReplyReceived(const std::array<uint8_t, 4>& values)
         return;
     }
     ShowModeSlot(shown->slot, shown->type, shown->channel - 1, shown->note);
-    sedMaxModes->setValue(shown->slot);
+    m_modesCount->setValue(shown->slot);
 }
 
 void ModesPage::showAfterWait(const QString& message)
@@ -283,7 +286,7 @@ void ModesPage::showAfterWait(const QString& message)
     // A modal box inside an operation's wait would let Timer1 expire and turn
     // an answered request into a timeout: it comes when the wait is over.
     if (!m_link.busy()) {
-        m_form.showMessage(message);
+        m_host.showMessage(message);
         return;
     }
     if (m_pendingMessages.isEmpty())
@@ -295,7 +298,7 @@ void ModesPage::showPendingMessages()
 {
     const QStringList messages = std::exchange(m_pendingMessages, {});
     for (const QString& message : messages)
-        m_form.showMessage(message);
+        m_host.showMessage(message);
 }
 
 void ModesPage::resetAllSlots()
@@ -304,12 +307,17 @@ void ModesPage::resetAllSlots()
         ResetModeSlot(n);
 }
 
-void ModesPage::btnReadModesFromDeviceClick()
+void ModesPage::restartDevice()
+{
+    RestartDevice(m_link);
+}
+
+void ModesPage::readModesFromDevice()
 {
     ReadModes(m_link, [this] { resetAllSlots(); });
 }
 
-void ModesPage::btnStoreModesToDeviceClick()
+void ModesPage::storeModesToDevice()
 {
     std::vector<ModeRecord> records;
     for (int n = 1; n <= kModeSlotCount; ++n) {
@@ -322,12 +330,14 @@ void ModesPage::btnStoreModesToDeviceClick()
     StoreModes(m_link, records);
 }
 
-void ModesPage::btnStoreModesCountClick()
+void ModesPage::storeModesCount()
 {
-    StoreModesCount(m_link, sedMaxModes->value(), [this] { resetAllSlots(); });
+    StoreModesCount(m_link, m_modesCount->value(), [this] { resetAllSlots(); });
 }
 
-void ModesPage::btnForceDefaultModesClick()
+void ModesPage::resetModesToDefault()
 {
     ResetModesToDefault(m_link, [this] { resetAllSlots(); });
 }
+
+} // namespace vantorel

@@ -1,41 +1,44 @@
 #pragma once
 
-#include <QObject>
 #include <QString>
+#include <QStringList>
+#include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <vector>
 
-class DeviceLink;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QPushButton;
 class QSpinBox;
-class TDmxUserMainForm;
 
-// The content of the main window's "Basic/Eco modes configuration" page
-// (tslngBasicMode): five mode slots side by side, the modes count and the
-// buttons that move the modes between the page and the device. The slots'
-// combo boxes are the only store of the modes on the program's side.
+namespace vantorel {
+
+class DeviceLink;
+class PageHost;
+
+// The "Basic/Eco modes configuration" page (tslngBasicMode): five mode slots
+// side by side, the modes count and the buttons that move the modes between
+// the page and the device. The slots' combo boxes are the only store of the
+// modes on the program's side.
 //
-// Built into the window's page at construction (Panel4 and the buttons of
-// pnlModesControl); the thirty slot controls follow with CreateModeSlots at
-// the window's first show.
-class ModesPage : public QObject {
+// The page's panels are built at construction; the thirty slot controls
+// follow with createModeSlots at the window's first show.
+class ModesPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ModesPage(TDmxUserMainForm& form);
+    ModesPage(DeviceLink& link, PageHost& host, QWidget* parent = nullptr);
 
     static constexpr uint8_t kSlotNotShown = 0xFF;
 
     // Builds LBL_MODE_n, CBX_MODE_n, LBL_MCH_n, CBX_MCH_n, LBL_NOTES_n and
     // CBX_NOTES_n for n = 1..5; only slot 1 is shown.
-    void CreateModeSlots();
+    void createModeSlots();
     // Change handler of every CBX_MODE_n: enables the channel and note boxes
     // the selected mode type uses and resets the others to channel 1 / note 0.
-    void BmodeOnChange(QObject* sender);
+    void onModeTypeChanged(QObject* sender);
     // Slot n to its defaults; shown only for n = 1.
     void ResetModeSlot(int n);
     // Shows slot n with the given mode type, channel index (0..15) and note.
@@ -44,23 +47,21 @@ public:
     // single byte kSlotNotShown when the slot is hidden.
     std::vector<uint8_t> PackModeRecord(int n);
     // Reply "f": shows the slot and sets the modes count to its number.
-    void ModeReplyReceived(const std::array<uint8_t, 4>& values);
+    void onModeReceived(const std::array<uint8_t, 4>& values);
 
-    void btnReadModesFromDeviceClick();
-    void btnStoreModesToDeviceClick();
-    void btnStoreModesCountClick();
-    void btnForceDefaultModesClick();
-
-    // Components, named as in the window layout.
-    QFrame* Panel4 = nullptr;
-    QLabel* lbllng3 = nullptr;
-    QSpinBox* sedMaxModes = nullptr;
-    QPushButton* btnStoreModesCount = nullptr;
-    QPushButton* btnReadModesFromDevice = nullptr;
-    QPushButton* btnStoreModesToDevice = nullptr;
-    QPushButton* btnForceDefaultModes = nullptr;
+    // Handlers of the page's buttons.
+    void readModesFromDevice();
+    void storeModesToDevice();
+    void storeModesCount();
+    void resetModesToDefault();
+    void restartDevice();
 
 private:
+    void buildPanels();
+    // The information line is for Basic and Eco only: it goes once a device
+    // has named its edition.
+    void onDeviceTypeApplied(char letter);
+
     struct SlotControls {
         QLabel* modeLabel = nullptr;
         QComboBox* mode = nullptr;
@@ -72,15 +73,17 @@ private:
     };
     // The six controls of slot n, looked up by name.
     SlotControls findSlot(int n) const;
-    QStringList noteLabels() const;
     void resetAllSlots();
     void componentNotFound();
     // A box about a reply; held back while an operation waits.
     void showAfterWait(const QString& message);
     void showPendingMessages();
 
-    TDmxUserMainForm& m_form;
     DeviceLink& m_link;
-    QWidget* m_page = nullptr;
+    PageHost& m_host;
+    QLabel* m_info = nullptr;          // lblBasicModesInfo
+    QSpinBox* m_modesCount = nullptr;  // sedMaxModes
     QStringList m_pendingMessages;
 };
+
+} // namespace vantorel

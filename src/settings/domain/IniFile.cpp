@@ -9,6 +9,8 @@
 #include <system_error>
 
 
+namespace vantorel {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -285,3 +287,5 @@ int IniTextToInt(std::string_view text, int def)
         return def;
     return static_cast<int>(value);
 }
+
+} // namespace vantorel

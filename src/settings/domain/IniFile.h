@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorel {
+
 // A failed write of an INI file: "Unable to write to <file name>".
 class IniWriteError : public std::runtime_error {
 public:
@@ -82,3 +84,5 @@ private:
 // "$"/"0x" and up to eight hex digits (taken as a 32-bit pattern). Anything
 // else, an empty text or a decimal value outside the int range gives `def`.
 int IniTextToInt(std::string_view text, int def);
+
+} // namespace vantorel

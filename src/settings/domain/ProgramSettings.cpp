@@ -2,6 +2,8 @@
 
 #include "settings/domain/IniFile.h"
 
+namespace vantorel {
+
 namespace {
 
 uint32_t ReadColour(const IniFile& file, std::string_view key, uint32_t def)
@@ -76,3 +78,5 @@ std::string ExtractFilePath(std::string_view path)
         --end;
     return std::string(path.substr(0, end));
 }
+
+} // namespace vantorel

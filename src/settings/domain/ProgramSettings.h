@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace vantorel {
+
 class IniFile;
 
 // Sections and keys of the program INI file.
@@ -74,3 +76,5 @@ void WriteProgramSettings(IniFile& ini, const ProgramSettings& settings);
 // The folder part of a path with its trailing separator, "" when the path
 // has none (both '\\' and '/' count on Windows, with the drive colon).
 std::string ExtractFilePath(std::string_view path);
+
+} // namespace vantorel

@@ -4,6 +4,8 @@
 #include "settings/domain/ProgramSettings.h"
 #include "util/Utils.h"
 
+namespace vantorel {
+
 namespace {
 
 std::string Key(std::string_view component, std::string_view suffix)
@@ -121,3 +123,5 @@ std::string WindowPositionIniName(int windowsVersionCode, const std::string& com
     }
     return AddTrailingBackslash(folder) + ProgramIniName(std::string(exeName));
 }
+
+} // namespace vantorel

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace vantorel {
+
 class IniFile;
 
 // Section of the window-position INI file; its keys are the window's
@@ -71,3 +73,5 @@ std::string WindowPositionIniName(int windowsVersionCode, const std::string& com
                                   const std::string& executablePath,
                                   const std::function<bool(const std::string&)>& forceDirectory,
                                   std::string& failedFolder);
+
+} // namespace vantorel

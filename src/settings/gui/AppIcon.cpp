@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+namespace vantorel {
+
 namespace {
 
 // The drawing on a 256 x 256 canvas.
@@ -65,3 +67,5 @@ QIcon ApplicationIcon()
     }
     return icon;
 }
+
+} // namespace vantorel

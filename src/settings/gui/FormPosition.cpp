@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QWidget>
 
+namespace vantorel {
+
 namespace {
 
 bool HasFixedBorder(const QWidget& window)
@@ -77,3 +79,5 @@ void SaveFormPosition(const QWidget& window, const QString& positionIni)
                         WindowBounds{window.x(), window.y(), size.width(), size.height()});
     WriteIniFile(ini, positionIni);
 }
+
+} // namespace vantorel

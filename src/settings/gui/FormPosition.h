@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace vantorel {
+
 // Size of the primary display and the number of screens.
 ScreenMetrics PrimaryScreenMetrics();
 
@@ -18,3 +20,5 @@ void RestoreFormPosition(QWidget& window, const QString& positionIni, const Scre
 // Writes the window's geometry and state to the window-position INI file.
 // Throws IniWriteError. Nothing happens when `positionIni` is empty.
 void SaveFormPosition(const QWidget& window, const QString& positionIni);
+
+} // namespace vantorel

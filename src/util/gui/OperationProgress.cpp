@@ -1,11 +1,13 @@
 #include "util/gui/OperationProgress.h"
 
-#include "app/link/DeviceLink.h"
+#include "link/DeviceLink.h"
 
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
+
+namespace vantorel {
 
 OperationProgress::OperationProgress(DeviceLink& link, QWidget* parent)
     : QWidget(parent)
@@ -73,3 +75,5 @@ void OperationProgress::cancel()
     if (m_link.busy())
         m_link.requestCancel();
 }
+
+} // namespace vantorel

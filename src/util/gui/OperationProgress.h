@@ -2,10 +2,13 @@
 
 #include <QWidget>
 
-class DeviceLink;
 class QProgressBar;
 class QPushButton;
 class QShortcut;
+
+namespace vantorel {
+
+class DeviceLink;
 
 // The progress of the link's running operation, for the status bar's free
 // panel: a bar (prbOperation: "rows n of N", "blocks n of N", seconds of a
@@ -29,3 +32,5 @@ private:
     QPushButton* m_cancel = nullptr;
     QShortcut* m_escape = nullptr;
 };
+
+} // namespace vantorel

@@ -2,6 +2,8 @@
 
 #include <QSignalBlocker>
 
+namespace vantorel {
+
 PortListBox::PortListBox(QWidget* parent)
     : QComboBox(parent)
 {
@@ -32,3 +34,5 @@ void PortListBox::showPopup()
     emit opening();
     QComboBox::showPopup();
 }
+
+} // namespace vantorel

@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QStringList>
 
+namespace vantorel {
+
 // A drop-down list of MIDI ports that is kept current: opening it asks for a
 // fresh list first (opening()), and setPorts() replaces the items while the
 // chosen port stays chosen, without reporting a change of choice.
@@ -22,3 +24,5 @@ signals:
     // The user opens the list: refresh it now (the popup shows the result).
     void opening();
 };
+
+} // namespace vantorel

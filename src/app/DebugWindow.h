@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+
+namespace vantorel {
+
+class DeviceLink;
+
+// Developer window: the events received, the exchange log and the working
+// lists of the device link (short-message queue, bootloader info, test data).
+// The lists live in the link; this window only shows them.
+class DebugWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit DebugWindow(DeviceLink& link, QWidget* parent = nullptr);
+    ~DebugWindow() override;
+
+    // Rewrites lbxMsgQueue, lbxBinData and lbxTestdat from the link's lists.
+    void refreshLists();
+
+    void clearEvents();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // A double click anywhere in lbxEvents, on an item or below the last.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void appendEvent(const QString& text);
+    void appendResult(const QString& line);
+    void onListsChanged();
+
+    DeviceLink& m_link;
+    bool m_listsStale = true;
+
+public:
+    QListWidget* lbxEvents = nullptr;
+    QListWidget* lbxResult = nullptr;
+    QListWidget* lbxMsgQueue = nullptr;
+    QListWidget* lbxBinData = nullptr;
+    QListWidget* lbxTestdat = nullptr;
+    QLabel* Label13 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* lblCnt = nullptr;
+};
+
+} // namespace vantorel

@@ -1,0 +1,515 @@
+#include "app/MainWindow.h"
+
+#include "channels/gui/CalculatorDialog.h"
+#include "channels/gui/ChannelsPage.h"
+#include "firmware/gui/FirmwarePage.h"
+#include "link/DeviceLink.h"
+#include "link/DeviceOperations.h"
+#include "modes/gui/ModesPage.h"
+#include "options/gui/DeviceOptionsPage.h"
+#include "settings/gui/FormPosition.h"
+#include "util/gui/Widgets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QShowEvent>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace vantorel {
+
+namespace {
+
+const char* const kCaption = "VANTOREL Control Center";
+const char* const kBuildStamp = "2018.04.24 10:24:25";
+
+// The hourglass while the ports are reopened, the default cursor afterwards
+// (also when reopening fails).
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+int indexOf(PageId page)
+{
+    return static_cast<int>(page);
+}
+
+} // namespace
+
+MainWindow::MainWindow(DeviceLink& link, bool developerRun, QWidget* parent)
+    : MainWindow(link, developerRun, SettingsFiles{}, parent)
+{
+}
+
+MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settings, QWidget* parent)
+    : QMainWindow(parent)
+    , m_link(link)
+    , m_developerRun(developerRun)
+    , m_settingsFiles(std::move(settings))
+{
+    messageBox = [this](const QString& text) {
+        QMessageBox box(QMessageBox::Information, QString::fromLatin1(kCaption), DisplayText(text), QMessageBox::Ok, this);
+        box.exec();
+    };
+    errorBox = [this](const QString& text) {
+        QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kCaption), DisplayText(text), QMessageBox::Ok, this);
+        box.exec();
+    };
+
+    setObjectName(QStringLiteral("DmxUserMainForm"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setMinimumWidth(800);
+    setMaximumWidth(800);
+    setMinimumHeight(475);
+    resize(800, 533);
+
+    buildMenus();
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    auto* centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    centralLayout->setSpacing(0);
+    buildConnectionsPanel(central);
+    buildPages(central);
+    setCentralWidget(central);
+    buildStatusBar();
+    placePageActions();
+
+    connectLink();
+    connect(m_pages, &QTabWidget::currentChanged, this, &MainWindow::onCurrentPageChanged);
+
+    // Creation: the window's and the calculator's saved positions, the ports,
+    // the caption and the developer controls.
+    RestoreFormPosition(*m_channelsPage->calculator(), m_settingsFiles.positionIni);
+    RestoreFormPosition(*this, m_settingsFiles.positionIni);
+    listPorts();
+    setWindowTitle(QString::fromLatin1(kCaption) + QStringLiteral("; Ver: ") + QString::fromLatin1(kBuildStamp));
+    const int debugOn = ReadProgramSettings(ReadIniFile(m_settingsFiles.programIni), std::string()).debugOn;
+    m_developerControls = m_developerRun || debugOn != 0;
+    m_firmwarePage->setServicePanelVisible(m_developerControls);
+    m_language->setVisible(m_developerControls);
+}
+
+MainWindow::~MainWindow()
+{
+    // The child widgets outlive this part of the object: stop their notices.
+    for (auto it = m_roles.cbegin(); it != m_roles.cend(); ++it)
+        disconnect(it.key(), &QObject::destroyed, this, nullptr);
+}
+
+// ---------------------------------------------------------------- layout
+
+void MainWindow::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    m_fileMenu = Named(bar->addMenu(QStringLiteral("File and device operations")), "milngFile");
+    m_fileMenu->menuAction()->setObjectName(QStringLiteral("milngFile"));
+    m_clearDataInDevice = Named(m_fileMenu->addAction(QStringLiteral("Clear data in device")), "milngClearDataInDevice");
+    connect(m_clearDataInDevice, &QAction::triggered, this, &MainWindow::clearDeviceData);
+    m_fileMenu->addSeparator();
+    QAction* exit = Named(m_fileMenu->addAction(QStringLiteral("Exit")), "milngExit");
+    exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    connect(exit, &QAction::triggered, this, &MainWindow::exitProgram);
+
+    m_toolsMenu = Named(bar->addMenu(QStringLiteral("User Mode Tools")), "milngUserTools");
+    m_toolsMenu->menuAction()->setObjectName(QStringLiteral("milngUserTools"));
+
+    m_settingsMenu = Named(bar->addMenu(QStringLiteral("Settings")), "milngSettings");
+    m_settingsMenu->menuAction()->setObjectName(QStringLiteral("milngSettings"));
+    m_language = Named(m_settingsMenu->addAction(QStringLiteral("Language")), "milngLanguage");
+    m_language->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_language->setVisible(m_developerRun);
+    connect(m_language, &QAction::triggered, this, &MainWindow::showLanguageWindow);
+
+    lockWhileBusy(m_clearDataInDevice);
+    addChannelAction(m_toolsMenu->menuAction());
+    addChannelAction(m_settingsMenu->menuAction());
+}
+
+void MainWindow::buildConnectionsPanel(QWidget* central)
+{
+    QFrame* panel = NamedPanel("pnlConnections", central);
+    panel->setFixedHeight(57);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(8, 4, 8, 4);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(2);
+
+    QLabel* inputCaption = NamedLabel("Label1", QStringLiteral("MIDI Input"), panel);
+    m_inputPorts = Named(new QComboBox(panel), "cbxInPorts");
+    m_inputPorts->setFixedWidth(220);
+    QLabel* outputCaption = NamedLabel("LabelMo", QStringLiteral("MIDI Output"), panel);
+    m_outputPorts = Named(new QComboBox(panel), "cbxOutPorts");
+    m_outputPorts->setFixedWidth(220);
+    QLabel* statusCaption = NamedLabel("lbllngStat", QStringLiteral("Status:"), panel);
+    SetBold(statusCaption);
+    m_status = NamedLabel("lbllngStatMsg", QStringLiteral("-"), panel);
+    SetBold(m_status, &kMaroon);
+
+    grid->addWidget(inputCaption, 0, 0);
+    grid->addWidget(m_inputPorts, 1, 0);
+    grid->addWidget(outputCaption, 0, 1);
+    grid->addWidget(m_outputPorts, 1, 1);
+    grid->addWidget(statusCaption, 1, 2);
+    grid->addWidget(m_status, 1, 3);
+    grid->setColumnStretch(3, 1);
+    central->layout()->addWidget(panel);
+
+    lockWhileBusy(m_inputPorts);
+    lockWhileBusy(m_outputPorts);
+    connect(m_inputPorts, &QComboBox::activated, this, &MainWindow::onInputPortChosen);
+    connect(m_outputPorts, &QComboBox::activated, this, &MainWindow::onOutputPortChosen);
+}
+
+void MainWindow::buildPages(QWidget* central)
+{
+    m_pages = Named(new QTabWidget(central), "pgcMain");
+    m_channelsPage = new ChannelsPage(m_link, *this, m_settingsFiles.executableDir);
+    m_deviceOptionsPage = new DeviceOptionsPage(m_link, *this);
+    m_modesPage = new ModesPage(m_link, *this);
+    m_firmwarePage = new FirmwarePage(m_link, *this);
+    m_pages->addTab(m_channelsPage, QStringLiteral("User Mode channels settings"));
+    m_pages->addTab(m_deviceOptionsPage, QStringLiteral("Additional Settings"));
+    m_pages->addTab(m_modesPage, QStringLiteral("Basic/Eco modes configuration"));
+    m_pages->addTab(m_firmwarePage, QStringLiteral("Firmware Upload"));
+    // A developer run opens on the firmware page; others on the channel page.
+    m_pages->setCurrentIndex(indexOf(m_developerRun ? PageId::Firmware : PageId::Channels));
+    static_cast<QVBoxLayout*>(central->layout())->addWidget(m_pages, 1);
+}
+
+// The channel page's commands go into the window's menus.
+void MainWindow::placePageActions()
+{
+    const QList<QAction*> fileActions = m_channelsPage->fileMenuActions();
+    m_fileMenu->insertActions(m_clearDataInDevice, fileActions);
+    const QList<QAction*> toolsActions = m_channelsPage->toolsMenuActions();
+    m_toolsMenu->addActions(toolsActions);
+    const QList<QAction*> settingsActions = m_channelsPage->settingsMenuActions();
+    m_settingsMenu->insertActions(m_language, settingsActions);
+    for (const QList<QAction*>* list : {&toolsActions, &settingsActions, &fileActions}) {
+        for (QAction* action : *list) {
+            if (!action->isSeparator())
+                addChannelAction(action);
+        }
+    }
+}
+
+void MainWindow::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("stbConn"));
+    bar->setFixedHeight(30);
+    m_statusBarText = NamedLabel("stbConnPanel0", QString(), bar);
+    m_statusBarText->setFixedWidth(300);
+    m_statusBarText->setFrameShape(QFrame::StyledPanel);
+    m_statusBarText->setFrameShadow(QFrame::Sunken);
+    bar->addWidget(m_statusBarText);
+}
+
+// ------------------------------------------------------------- life cycle
+
+void MainWindow::connectLink()
+{
+    DeviceLink* link = &m_link;
+    connect(link, &DeviceLink::statusText, m_status, &QLabel::setText);
+    connect(link, &DeviceLink::statusBarReset, this, &MainWindow::resetStatusBar);
+    connect(link, &DeviceLink::statusBarNoConnection, this, &MainWindow::showNoConnection);
+    connect(link, &DeviceLink::messageBox, this, &MainWindow::showMessage);
+    connect(link, &DeviceLink::errorRaised, this, &MainWindow::showError);
+    connect(link, &DeviceLink::deviceTypeApplied, this, &MainWindow::onDeviceTypeApplied);
+    connect(link, &DeviceLink::busyChanged, this, &MainWindow::onBusyChanged);
+    connect(link, &DeviceLink::timerTicked, this, &MainWindow::restoreCursor);
+}
+
+void MainWindow::listPorts()
+{
+    m_inputPorts->clear();
+    m_inputPorts->addItems(m_link.inputPortNames());
+    if (m_inputPorts->count() > 0)
+        m_inputPorts->setCurrentIndex(0);
+    m_outputPorts->clear();
+    m_outputPorts->addItems(m_link.outputPortNames());
+    if (m_outputPorts->count() > 0)
+        m_outputPorts->setCurrentIndex(0);
+
+    m_link.setSelectedPorts(m_inputPorts->currentText(), m_outputPorts->currentText());
+    m_link.OpenPorts();
+}
+
+void MainWindow::prepareFirstShow()
+{
+    if (m_developerRun) {
+        if (m_debugWindow)
+            m_debugWindow->show();
+    } else {
+        showPage(PageId::Channels);
+    }
+    m_firmwarePage->showWaitingForDevice(m_developerRun ? UploadIfSameOrOlder : ReadVersions);
+    m_link.setDeviceType('X');
+    m_status->setText(QStringLiteral("Waiting for device..."));
+    m_channelsPage->prepareEditRow();
+    loadSettings();
+    m_channelsPage->resetEditRowSelections();
+    m_modesPage->createModeSlots();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_firstShowDone)
+        return;
+    m_firstShowDone = true;
+    // Errors must not leave an event handler; program entry reads them back.
+    try {
+        prepareFirstShow();
+    } catch (const std::exception& e) {
+        m_startupError = QString::fromStdString(e.what());
+        if (m_startupError.isEmpty())
+            m_startupError = QStringLiteral("Unknown error.");
+    } catch (...) {
+        m_startupError = QStringLiteral("Unknown error.");
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // A settings file that cannot be written is reported once; the program
+    // ends all the same (a window that cannot be closed would trap the user).
+    try {
+        saveSettings();
+    } catch (const std::exception& e) {
+        showError(QString::fromStdString(e.what()));
+    }
+    event->accept();
+    // Closing the main window ends the program, whatever other window is open.
+    QCoreApplication::quit();
+}
+
+// ------------------------------------------------------------- PageHost
+
+void MainWindow::showMessage(const QString& text)
+{
+    if (messageBox)
+        messageBox(text);
+}
+
+void MainWindow::showError(const QString& text)
+{
+    if (errorBox)
+        errorBox(text);
+}
+
+// Selects a page from code: the page's values are not read.
+void MainWindow::showPage(PageId page)
+{
+    const bool previous = m_pageChangeFromCode;
+    m_pageChangeFromCode = true;
+    m_pages->setCurrentIndex(indexOf(page));
+    m_pageChangeFromCode = previous;
+}
+
+void MainWindow::lockWhileBusy(QObject* controlOrAction)
+{
+    addRole(controlOrAction, DeviceRole);
+}
+
+bool MainWindow::reopenPorts()
+{
+    // Reopening would cut off the reply another operation is waiting for.
+    if (m_link.busy())
+        return false;
+    m_link.setSelectedPorts(m_inputPorts->currentText(), m_outputPorts->currentText());
+    return reported([this] { m_link.ReopenPorts(); });
+}
+
+// ------------------------------------------------------------- handlers
+
+template <typename Step>
+bool MainWindow::reported(Step&& step)
+{
+    try {
+        step();
+        return true;
+    } catch (const std::exception& e) {
+        showError(QString::fromStdString(e.what()));
+    }
+    return false;
+}
+
+void MainWindow::onInputPortChosen()
+{
+    WaitCursor hourglass;
+    reopenPorts();
+}
+
+void MainWindow::onOutputPortChosen()
+{
+    WaitCursor hourglass;
+    reopenPorts();
+}
+
+void MainWindow::clearDeviceData()
+{
+    showPage(PageId::Channels);
+    ClearDeviceData(m_link);
+}
+
+void MainWindow::showLanguageWindow()
+{
+    if (!m_languageWindow)
+        return;
+    m_languageWindow->show();
+    m_languageWindow->raise();
+    m_languageWindow->activateWindow();
+}
+
+void MainWindow::exitProgram()
+{
+    // Ends the program at once: no window is closed, so nothing is saved.
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::onCurrentPageChanged(int index)
+{
+    if (m_pageChangeFromCode) {
+        // The channel menus follow the page shown, whoever switched it.
+        m_channelMenusEnabled = index != indexOf(PageId::Firmware) && index != indexOf(PageId::Modes);
+        updateEnabledStates();
+        return;
+    }
+    onPageChosen(index);
+}
+
+void MainWindow::onPageChosen(int index)
+{
+    m_status->setText(QStringLiteral("-"));
+    m_channelMenusEnabled = index != indexOf(PageId::Firmware) && index != indexOf(PageId::Modes);
+    updateEnabledStates();
+
+    if (m_link.input().DeviceCount() <= 0)
+        return;
+    readPageFromDevice(index);
+}
+
+void MainWindow::readPageFromDevice(int index)
+{
+    if (m_link.busy()) {
+        if (!m_pageReadPending) {
+            m_pageReadPending = true;
+            connect(&m_link, &DeviceLink::busyChanged, this, [this] {
+                m_pageReadPending = false;
+                // The page shown by then is read, after the ending operation has returned.
+                QMetaObject::invokeMethod(this, [this] { readPageFromDevice(m_pages->currentIndex()); },
+                                          Qt::QueuedConnection);
+            }, Qt::SingleShotConnection);
+        }
+        return;
+    }
+    if (index == indexOf(PageId::Modes)) {
+        ReadDeviceInformation(m_link);
+    } else if (index == indexOf(PageId::DeviceOptions)) {
+        const OpResult result = ReadDeviceOptions(m_link);
+        if (result != OpResult::Busy && result != OpResult::Failed && m_link.deviceType() == 'P')
+            ReadDeviceInformation(m_link);
+    }
+}
+
+void MainWindow::setModesPageVisible(bool visible)
+{
+    const bool previous = m_pageChangeFromCode;
+    m_pageChangeFromCode = true;
+    m_pages->setTabVisible(indexOf(PageId::Modes), visible);
+    m_pageChangeFromCode = previous;
+}
+
+// ------------------------------------------------------- link reports
+
+// The modes page exists for Basic and Eco only.
+void MainWindow::onDeviceTypeApplied(char letter)
+{
+    if (letter == 'P')
+        setModesPageVisible(false);
+    else if (letter == 'B' || letter == 'E')
+        setModesPageVisible(true);
+}
+
+void MainWindow::resetStatusBar()
+{
+    statusBar()->clearMessage();
+    m_statusBarText->clear();
+    statusBar()->setAutoFillBackground(false);
+    statusBar()->setPalette(QPalette());
+    m_statusBarText->setPalette(QPalette());
+}
+
+void MainWindow::showNoConnection()
+{
+    QPalette bar = statusBar()->palette();
+    bar.setColor(QPalette::Window, QColor(255, 0, 0));
+    statusBar()->setPalette(bar);
+    statusBar()->setAutoFillBackground(true);
+    m_statusBarText->setText(QStringLiteral("No connection with device"));
+}
+
+void MainWindow::restoreCursor()
+{
+    while (QGuiApplication::overrideCursor())
+        QGuiApplication::restoreOverrideCursor();
+    unsetCursor();
+}
+
+void MainWindow::onBusyChanged(bool busy)
+{
+    m_busy = busy;
+    updateEnabledStates();
+}
+
+// ------------------------------------------------------- enabled states
+
+void MainWindow::addChannelAction(QAction* action)
+{
+    addRole(action, ChannelRole);
+}
+
+void MainWindow::addRole(QObject* object, int role)
+{
+    if (!object)
+        return;
+    if (!m_roles.contains(object))
+        connect(object, &QObject::destroyed, this, [this](QObject* gone) { m_roles.remove(gone); });
+    m_roles[object] |= role;
+    updateEnabledStates();
+}
+
+void MainWindow::updateEnabledStates()
+{
+    for (auto it = m_roles.cbegin(); it != m_roles.cend(); ++it) {
+        const int role = it.value();
+        const bool enabled = !((role & DeviceRole) && m_busy) && !((role & ChannelRole) && !m_channelMenusEnabled);
+        if (auto* widget = qobject_cast<QWidget*>(it.key()))
+            widget->setEnabled(enabled);
+        else if (auto* action = qobject_cast<QAction*>(it.key()))
+            action->setEnabled(enabled);
+    }
+}
+
+} // namespace vantorel

@@ -1,0 +1,151 @@
+#pragma once
+
+#include "settings/SettingsFiles.h"
+#include "util/gui/PageHost.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QTabWidget;
+
+namespace vantorel {
+
+class ChannelsPage;
+class DeviceLink;
+class DeviceOptionsPage;
+class FirmwarePage;
+class ModesPage;
+
+// The program's main window: port selection, the status line, the four pages
+// and the menus in which the pages' commands are placed. The conversation with
+// the device is the DeviceLink's; each page shows what the link reports for
+// it, the window shows the rest (status line, status bar, which pages exist).
+class MainWindow : public QMainWindow, public PageHost {
+    Q_OBJECT
+public:
+    // Lists the ports of `link` and opens the first pair. Raises the port
+    // layer's errors when the selected ports cannot be selected.
+    MainWindow(DeviceLink& link, bool developerRun, QWidget* parent = nullptr);
+    // The same with the settings files of this run: the geometry is restored
+    // and "DebugOn" read at creation, the program settings loaded at the first
+    // show and both files written when the window is closed (not on "Exit").
+    MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settings, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Modal boxes for the link's and the pages' messages and for errors;
+    // tests replace them.
+    std::function<void(const QString&)> messageBox;
+    std::function<void(const QString&)> errorBox;
+
+    DeviceLink& link() { return m_link; }
+    bool developerRun() const { return m_developerRun; }
+
+    ChannelsPage& channelsPage() { return *m_channelsPage; }
+    DeviceOptionsPage& deviceOptionsPage() { return *m_deviceOptionsPage; }
+    ModesPage& modesPage() { return *m_modesPage; }
+    FirmwarePage& firmwarePage() { return *m_firmwarePage; }
+
+    // The debug window, shown at the first show of a developer run (not owned).
+    void setDebugWindow(QWidget* window) { m_debugWindow = window; }
+    // The translation listing window, shown by "Language" (not owned).
+    void setLanguageWindow(QWidget* window) { m_languageWindow = window; }
+    // Text of the error that ended the first show; empty when it went well.
+    const QString& startupError() const { return m_startupError; }
+
+    const SettingsFiles& settingsFiles() const { return m_settingsFiles; }
+    // pnlService and "Language": a developer run or a non-zero "DebugOn".
+    bool developerControlsShown() const { return m_developerControls; }
+    // The program settings (MainWindowSettings.cpp). Saving throws
+    // IniWriteError; keys after a failed write are not written.
+    void loadSettings();
+    void saveSettings();
+
+    // PageHost.
+    void showMessage(const QString& text) override;
+    void showError(const QString& text) override;
+    void showPage(PageId page) override;
+    void lockWhileBusy(QObject* controlOrAction) override;
+    bool reopenPorts() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildConnectionsPanel(QWidget* central);
+    void buildPages(QWidget* central);
+    void placePageActions();
+    void buildStatusBar();
+    void connectLink();
+    void listPorts();
+    void prepareFirstShow();
+
+    // Handlers.
+    void onInputPortChosen();
+    void onOutputPortChosen();
+    void clearDeviceData();
+    void exitProgram();
+    void showLanguageWindow();
+    void onCurrentPageChanged(int index);
+    // A page chosen by the user: the status line is cleared and the page's
+    // values are read from the device.
+    void onPageChosen(int index);
+    // What the page asks the device when shown; while another operation
+    // waits, the request follows that operation.
+    void readPageFromDevice(int index);
+
+    void onDeviceTypeApplied(char letter);
+    void resetStatusBar();
+    void showNoConnection();
+    void restoreCursor();
+    void onBusyChanged(bool busy);
+    void setModesPageVisible(bool visible);
+    void updateEnabledStates();
+    // Channel actions: disabled on the firmware and modes pages.
+    void addChannelAction(QAction* action);
+    template <typename Step>
+    bool reported(Step&& step);
+
+    DeviceLink& m_link;
+    const bool m_developerRun;
+    const SettingsFiles m_settingsFiles;
+    bool m_developerControls = false;
+    QPointer<QWidget> m_languageWindow;
+    QPointer<QWidget> m_debugWindow;
+    QString m_startupError;
+    bool m_firstShowDone = false;
+    bool m_pageChangeFromCode = false;
+    bool m_pageReadPending = false;
+    bool m_busy = false;
+    bool m_channelMenusEnabled = true;
+
+    enum ControlRole { DeviceRole = 1, ChannelRole = 2 };
+    void addRole(QObject* object, int role);
+    QHash<QObject*, int> m_roles;   // entries leave when their object is destroyed
+
+    QMenu* m_fileMenu = nullptr;            // milngFile
+    QAction* m_clearDataInDevice = nullptr; // milngClearDataInDevice
+    QMenu* m_toolsMenu = nullptr;           // milngUserTools
+    QMenu* m_settingsMenu = nullptr;        // milngSettings
+    QAction* m_language = nullptr;          // milngLanguage
+    QComboBox* m_inputPorts = nullptr;      // cbxInPorts
+    QComboBox* m_outputPorts = nullptr;     // cbxOutPorts
+    QLabel* m_status = nullptr;             // lbllngStatMsg
+    QTabWidget* m_pages = nullptr;          // pgcMain
+    QLabel* m_statusBarText = nullptr;      // stbConnPanel0
+    ChannelsPage* m_channelsPage = nullptr;
+    DeviceOptionsPage* m_deviceOptionsPage = nullptr;
+    ModesPage* m_modesPage = nullptr;
+    FirmwarePage* m_firmwarePage = nullptr;
+};
+
+} // namespace vantorel

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vantorel {
+
+// Asks for a destination DMX channel number within LowestChannel..HighestChannel.
+// The caller sets the caption, both message lines, the prefilled number and
+// the range; on Ok (result Accepted) ChannelNumber holds the accepted number.
+class ChannelInputDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ChannelInputDialog(QWidget* parent = nullptr);
+
+    int LowestChannel = 1;
+    int HighestChannel = 512;
+    int ChannelNumber = 0;
+
+    // Message boxes; the owner routes them to the main window's.
+    std::function<void(const QString&)> showMessage;
+
+    // Checks the field; closes with Ok when it holds a number in range.
+    void acceptChannelNumber();
+
+public:
+    QLabel* lblMsg1 = nullptr;
+    QLabel* lblMsg2 = nullptr;
+    QLabel* ledlngDMXChNbrLabel = nullptr;
+    QLineEdit* ledlngDMXChNbr = nullptr;
+    QPushButton* btnlngOk = nullptr;
+    QPushButton* btnlngCancel = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Key filter of the number field: digits and editing keys only; Enter runs Ok.
+    bool ledlngDMXChNbrKeyPress(QKeyEvent* event);
+};
+
+} // namespace vantorel

@@ -1,0 +1,280 @@
+// The channel file and transfer commands of the User Mode page: "Open
+// channels settings", "Save channels settings", "Read from device" and "Write
+// to device" in the menu "File and device operations". While a device
+// operation waits, these and the channel editing commands are disabled, so the
+// table cannot change under a transfer.
+
+#include "channels/gui/ChannelsPage.h"
+
+#include "link/DeviceLink.h"
+#include "channels/ChannelFile.h"
+#include "channels/ChannelTransfer.h"
+#include "channels/gui/ChannelListView.h"
+#include "channels/gui/ChannelTableModel.h"
+#include "util/gui/PageHost.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QTimer>
+
+#include <utility>
+
+namespace vantorel {
+
+namespace {
+
+// How often the row being written is shown while a write runs.
+constexpr int kRowDisplayMs = 50;
+
+// The folder of a file, native and with its trailing separator (as the
+// settings file keeps directories).
+QString FolderOf(const QString& path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absolutePath() + QLatin1Char('/'));
+}
+
+QString ChosenFile(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
+void ChannelsPage::buildFileCommands()
+{
+    buildFileMenu();
+    blockEditingWhileBusy();
+    installDefaultFileDialogs();
+}
+
+void ChannelsPage::buildFileMenu()
+{
+    auto item = [this](const char* name, const char* text, QKeySequence shortcut) {
+        auto* action = new QAction(QString::fromLatin1(text), this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        m_fileActions << action;
+        return action;
+    };
+    auto separator = [this] {
+        auto* action = new QAction(this);
+        action->setSeparator(true);
+        m_fileActions << action;
+    };
+    milngOpenSettings = item("milngOpenSettings", "Open channels settings", QKeySequence(Qt::CTRL | Qt::Key_O));
+    milngSaveSettings = item("milngSaveSettings", "Save channels settings", QKeySequence(Qt::CTRL | Qt::Key_S));
+    separator();
+    milngGetFromDevice = item("milngGetFromDevice", "Read from device", QKeySequence(Qt::CTRL | Qt::Key_R));
+    milngSendToDevice = item("milngSendToDevice", "Write to device", QKeySequence(Qt::CTRL | Qt::Key_W));
+    separator();
+
+    connect(milngOpenSettings, &QAction::triggered, this, &ChannelsPage::openChannelFile);
+    connect(milngSaveSettings, &QAction::triggered, this, &ChannelsPage::saveChannelFile);
+    connect(milngGetFromDevice, &QAction::triggered, this, &ChannelsPage::readFromDevice);
+    connect(milngSendToDevice, &QAction::triggered, this, &ChannelsPage::writeToDevice);
+    for (QAction* action : {milngOpenSettings, milngSaveSettings, milngGetFromDevice, milngSendToDevice})
+        m_host.lockWhileBusy(action);
+}
+
+void ChannelsPage::blockEditingWhileBusy()
+{
+    watchDumpForLostPort();
+    // A transfer reads the table row by row and a read fills it: nothing else
+    // may change it meanwhile.
+    for (QAction* action : {milngAddChannel, milngDeleteChannel, milngClearCurChannData,
+                            milngclrTab, milngDeleteAllChannels, milngAdd512DMXchannels})
+        m_host.lockWhileBusy(action);
+    m_host.lockWhileBusy(pnlSettings);
+    // The popup menu enables its items as it opens; this runs after that.
+    connect(pupDMXChannels, &QMenu::aboutToShow, this, [this] {
+        if (!m_link.busy())
+            return;
+        for (QAction* action : pupDMXChannels->actions())
+            action->setEnabled(false);
+    });
+}
+
+void ChannelsPage::installDefaultFileDialogs()
+{
+    auto filter = [this] {
+        const RecentFiles& recent = m_recentFiles;
+        return recent.channelFileFilter.isEmpty() ? ChannelFileFilter() : recent.channelFileFilter;
+    };
+    openFileName = [this, filter](const QString& startDir, const QString& proposed) {
+        QFileDialog dialog(this, QString(), startDir, filter());
+        dialog.setObjectName(QStringLiteral("dlgOpen"));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        if (!proposed.isEmpty())
+            dialog.selectFile(proposed);
+        return ChosenFile(dialog);
+    };
+    saveFileName = [this, filter](const QString& startDir, const QString& proposedName) {
+        QFileDialog dialog(this, QString(), startDir, filter());
+        dialog.setObjectName(QStringLiteral("dlgSave"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // The dialog appends ".csv" itself, so its overwrite prompt names the file written.
+        dialog.setDefaultSuffix(QStringLiteral("csv"));
+        if (!proposedName.isEmpty())
+            dialog.selectFile(proposedName);
+        return ChosenFile(dialog);
+    };
+}
+
+QString ChannelsPage::programDirectory() const
+{
+    return m_programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : m_programDirectory;
+}
+
+void ChannelsPage::openChannelFile()
+{
+    showUserModePage();
+    showChannelCount();
+    RecentFiles& recent = m_recentFiles;
+    QString startDir = programDirectory();
+    QString proposed;
+    if (!recent.lastOpened.isEmpty() && QFileInfo::exists(recent.lastOpened)) {
+        startDir = recent.readDir;
+        proposed = recent.lastOpened;
+    }
+    const QString chosen = openFileName ? openFileName(startDir, proposed) : QString();
+    if (chosen.isEmpty())
+        return;
+    recent.lastOpened = QDir::toNativeSeparators(chosen);
+    recent.readDir = FolderOf(chosen);
+
+    ChannelFileLoad load = LoadChannelFile(chosen);
+    if (!load.ok()) {
+        // The table stays exactly as it was.
+        if (load.readError)
+            m_host.showError(load.message);
+        else
+            m_host.showMessage(load.message);
+        return;
+    }
+    model().replaceAll(std::move(load.csv.rows));
+    ResetEditPanel();
+}
+
+void ChannelsPage::saveChannelFile()
+{
+    showUserModePage();
+    RecentFiles& recent = m_recentFiles;
+    const QString proposedName = recent.lastSaved.isEmpty() ? QString() : QFileInfo(recent.lastSaved).fileName();
+    const QString chosen = saveFileName ? saveFileName(recent.saveDir, proposedName) : QString();
+    if (chosen.isEmpty())
+        return;
+    const QString target = WithCsvExtension(chosen);
+    recent.lastSaved = QDir::toNativeSeparators(target);
+    recent.saveDir = FolderOf(target);
+    if (model().isEmpty())
+        return;
+
+    const QString error = SaveChannelFile(target, model().rows());
+    if (!error.isEmpty()) {
+        m_host.showError(error);
+        return;
+    }
+    ChannelListView& list = *lvDMXChannels;
+    list.clearRowSelection();
+    list.selectionModel()->setCurrentIndex(model().index(0, 0), QItemSelectionModel::NoUpdate);
+}
+
+void ChannelsPage::readFromDevice()
+{
+    showUserModePage();
+    ChannelTableModel& model = *m_model;
+    // The list empties while the device is asked; when no row comes (no
+    // answer, nothing sent) the table the user had comes back, until a late
+    // first row replaces it.
+    ChannelTable kept;
+    const OpResult result = ReadChannelsFromDevice(
+        m_link,
+        [this, &model, &kept] {
+            kept = model.rows();
+            model.clear();
+            expectDeviceTable();
+        },
+        [&model] { return !model.isEmpty(); });
+    if (result == OpResult::Done) {
+        ResetEditPanel();
+        m_beforeRead = std::move(kept);
+        m_dumpArriving.start(kChannelReplyWaitMs);
+    } else if (model.isEmpty() && !kept.empty()) {
+        model.replaceAll(std::move(kept));
+    }
+}
+
+void ChannelsPage::watchDumpForLostPort()
+{
+    // The dump has no count: rows that came before the port vanished are
+    // not the device's table.
+    m_dumpArriving.setSingleShot(true);
+    connect(&m_dumpArriving, &QTimer::timeout, this, [this] { m_beforeRead = {}; });
+    connect(&m_link, &DeviceLink::channelDumpReceived, this, [this] {
+        if (m_dumpArriving.isActive())
+            m_dumpArriving.start();
+    });
+    connect(&m_link.portWatch(), &MidiPortWatch::portDisappeared, this, [this] {
+        if (!m_dumpArriving.isActive())
+            return;
+        m_dumpArriving.stop();
+        m_model->replaceAll(std::exchange(m_beforeRead, {}));
+        ResetEditPanel();
+        emit m_link.statusText(QStringLiteral("No data received."));
+    });
+}
+
+void ChannelsPage::writeToDevice()
+{
+    showUserModePage();
+    // The rows as they stand now are what is written.
+    const ChannelTable rows = model().rows();
+    ChannelListView& list = *lvDMXChannels;
+
+    // The list and the edit row show the row being sent: the first at once,
+    // then the latest one at most kRowDisplayMs apart. Repainting the window
+    // for every row would cost more than the transfer itself.
+    int pending = -1;
+    int shown = -1;
+    auto display = [&] {
+        if (pending == shown || pending >= model().size())
+            return;
+        shown = pending;
+        list.clearRowSelection();
+        list.makeCurrent(shown);
+        LoadRowIntoPanel();
+    };
+    QTimer refresh;
+    refresh.setInterval(kRowDisplayMs);
+    connect(&refresh, &QTimer::timeout, this, display);
+    refresh.start();
+    const ChannelWriteReport report = WriteChannelsToDevice(m_link, rows, [&](int row) {
+        pending = row;
+        if (shown < 0)
+            display();
+    });
+    refresh.stop();
+    switch (report.result) {
+    case ChannelWriteResult::Done:
+    case ChannelWriteResult::NoAnswer:
+    case ChannelWriteResult::SendFailed:
+        ResetEditPanel();
+        break;
+    case ChannelWriteResult::Busy:
+    case ChannelWriteResult::NothingToWrite:
+    case ChannelWriteResult::RowsRefused:
+        break;
+    }
+}
+
+} // namespace vantorel

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace vantorel {
+
+// "DMX Channel description": shows and edits the full description of one
+// row. Update hands the cleaned text to the owner (descriptionUpdated), which
+// writes it into the current row of the channel list; the editor stays open
+// until Close.
+class DescriptionDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit DescriptionDialog(QWidget* parent = nullptr);
+
+    void updateDescription();
+    void closeEditor();
+
+public:
+    QPlainTextEdit* memDescr = nullptr;
+    QPushButton* btnUpdate = nullptr;
+    QPushButton* btnClose = nullptr;
+    QLabel* lbllngNote = nullptr;
+
+signals:
+    void descriptionUpdated(const QString& text);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void focusText();
+};
+
+} // namespace vantorel

@@ -1,0 +1,451 @@
+#include "firmware/gui/FirmwarePage.h"
+
+#include "firmware/FirmwareUpload.h"
+#include "link/DeviceOperations.h"
+#include "util/gui/PageHost.h"
+#include "util/gui/Widgets.h"
+#include "util/qt/TextConversions.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <cstdint>
+
+namespace vantorel {
+
+namespace {
+
+bool isExistingFile(const QString& path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+} // namespace
+
+FirmwarePage::FirmwarePage(DeviceLink& link, PageHost& host, QWidget* parent)
+    : QWidget(parent)
+    , m_link(link)
+    , m_host(host)
+    , m_service(link)
+{
+    setObjectName(QStringLiteral("tslngFWUpload"));
+    chooseFile = [this](const QString& start) { return defaultChooseFile(start); };
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(4, 4, 4, 4);
+    page->setSpacing(4);
+    buildInformationPanel();
+    buildFilePanel();
+    page->addStretch(1);
+    buildServicePanel();
+
+    m_currentFile->setText(QStringLiteral("-"));
+    m_currentFileDate->setText(QStringLiteral("-"));
+    connectService();
+
+    connect(&m_link, &DeviceLink::firmwareStatusText, m_status, &QLabel::setText);
+    connect(&m_link, &DeviceLink::deviceIdShown, m_deviceId, &QLabel::setText);
+    connect(&m_link, &DeviceLink::bootloaderDateShown, m_bootloaderDate, &QLabel::setText);
+    connect(&m_link, &DeviceLink::firmwareDateShown, m_deviceFirmwareDate, &QLabel::setText);
+    connect(&m_link, &DeviceLink::deviceTypeApplied, this, &FirmwarePage::onDeviceTypeApplied);
+}
+
+FirmwarePage::~FirmwarePage() = default;
+
+// ---------------------------------------------------------------- layout
+
+// Panel1: status, the loaded file, the device, the upload mode.
+void FirmwarePage::buildInformationPanel()
+{
+    auto* panel = NamedPanel("Panel1", this);
+    auto* p1 = new QVBoxLayout(panel);
+    p1->setContentsMargins(10, 6, 10, 8);
+    p1->setSpacing(6);
+
+    m_status = NamedLabel("lbllngFWStatMsg", QStringLiteral("-"), panel);
+    SetBold(m_status, &kMaroon, 3);
+    p1->addWidget(m_status);
+
+    auto* uploader = NamedLabel("lbllngUploader", QStringLiteral("Uploader:"), panel);
+    SetBold(uploader);
+    auto* fileDateCaption = NamedLabel("lbllng7", QStringLiteral("Firmware date:"), panel);
+    m_fileDate = NamedLabel("lblFWDate", QString(), panel);
+    auto* fileTypeCaption = NamedLabel("lbllng2", QStringLiteral("Firmware type:"), panel);
+    m_fileType = NamedLabel("lblFWType", QString(), panel);
+
+    auto* inChip = NamedLabel("lbllngInChip", QStringLiteral("Device:"), panel);
+    SetBold(inChip);
+    auto* bootloaderCaption = NamedLabel("lbllng5", QStringLiteral("Bootloader date:"), panel);
+    m_bootloaderDate = NamedLabel("lblBLDate", QString(), panel);
+    auto* deviceFirmwareCaption = NamedLabel("lbllng6", QStringLiteral("Firmware date:"), panel);
+    m_deviceFirmwareDate = NamedLabel("lblSWDate", QString(), panel);
+    auto* deviceIdCaption = NamedLabel("lbllng8", QStringLiteral("Device ID:"), panel);
+    m_deviceId = NamedLabel("lblDevID", QString(), panel);
+    auto* deviceTypeCaption = NamedLabel("lbllng4", QStringLiteral("Device type:"), panel);
+    m_deviceType = NamedLabel("lblDevType", QString(), panel);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(16);
+    auto* info = new QGridLayout;
+    info->setHorizontalSpacing(10);
+    info->setVerticalSpacing(4);
+    int row = 0;
+    info->addWidget(uploader, row++, 0, 1, 2);
+    for (auto [caption, value] : {std::pair{fileDateCaption, m_fileDate}, std::pair{fileTypeCaption, m_fileType}}) {
+        info->addWidget(caption, row, 0, Qt::AlignRight);
+        info->addWidget(value, row++, 1);
+    }
+    info->setRowMinimumHeight(row++, 6);
+    info->addWidget(inChip, row++, 0, 1, 2);
+    for (auto [caption, value] :
+         {std::pair{bootloaderCaption, m_bootloaderDate}, std::pair{deviceFirmwareCaption, m_deviceFirmwareDate},
+          std::pair{deviceIdCaption, m_deviceId}, std::pair{deviceTypeCaption, m_deviceType}}) {
+        info->addWidget(caption, row, 0, Qt::AlignRight);
+        info->addWidget(value, row++, 1);
+    }
+    info->setColumnMinimumWidth(0, 120);
+    info->setColumnStretch(1, 1);
+    info->setRowStretch(row, 1);
+    columns->addLayout(info, 1);
+
+    auto* right = new QVBoxLayout;
+    auto* modeGroup = Named(new QGroupBox(QStringLiteral("Firmware upload mode"), panel), "rglngMode");
+    auto* modes = new QVBoxLayout(modeGroup);
+    modes->setSpacing(2);
+    m_uploadModes = Named(new QButtonGroup(modeGroup), "rglngModeItems");
+    const char* const modeItems[] = {"Read BL && FW version", "Upload FW if newer", "Upload FW if same or older",
+                                     "Interface test"};
+    for (int i = 0; i < 4; ++i) {
+        auto* item = new QRadioButton(QString::fromLatin1(modeItems[i]), modeGroup);
+        item->setObjectName(QStringLiteral("rglngModeItem%1").arg(i));
+        m_uploadModes->addButton(item, i);
+        modes->addWidget(item);
+    }
+    right->addWidget(modeGroup);
+
+    auto* passesCaption = NamedLabel("lbllng14", QStringLiteral("Interface test passes OK:"), panel);
+    m_passes = NamedLabel("lbllngPasses", QStringLiteral("0"), panel);
+    SetBold(m_passes);
+    auto* passes = new QHBoxLayout;
+    passes->addWidget(passesCaption);
+    passes->addWidget(m_passes, 1);
+    right->addLayout(passes);
+    right->addStretch(1);
+    auto* restart = NamedButton("Button1", QStringLiteral("Restart device"), panel);
+    right->addWidget(restart, 0, Qt::AlignRight);
+    columns->addLayout(right, 1);
+    p1->addLayout(columns);
+    layout()->addWidget(panel);
+
+    m_host.lockWhileBusy(restart);
+    connect(restart, &QPushButton::clicked, this, &FirmwarePage::restartDevice);
+}
+
+// Panel3: the firmware file and the device requests.
+void FirmwarePage::buildFilePanel()
+{
+    auto* panel = NamedPanel("Panel3", this);
+    auto* p3 = new QGridLayout(panel);
+    p3->setContentsMargins(10, 6, 10, 6);
+    p3->setVerticalSpacing(4);
+    auto* load = NamedButton("btnLoadFirmware", QStringLiteral("Load firmware file"), panel);
+    auto* readType = NamedButton("btnGetDeviceType", QStringLiteral("Read device type"), panel);
+    m_programmingMode = NamedButton("btnlngEnterProgrammingMode",
+                                    QStringLiteral("Enter Programming Mode for VANTOREL Basic/Eco"), panel);
+    p3->addWidget(load, 0, 0);
+    p3->addWidget(readType, 0, 1);
+    p3->addWidget(m_programmingMode, 0, 2);
+    p3->setColumnStretch(3, 1);
+    auto* lastLoaded = new QHBoxLayout;
+    auto* caption = NamedLabel("lbllng16", QStringLiteral("Last loaded: "), panel);
+    m_currentFile = NamedLabel("lblCurFile", QString(), panel);
+    m_currentFileDate = NamedLabel("lblCurFileDate", QString(), panel);
+    m_currentFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lastLoaded->addWidget(caption);
+    lastLoaded->addWidget(m_currentFile, 1);
+    lastLoaded->addWidget(m_currentFileDate);
+    p3->addLayout(lastLoaded, 1, 0, 1, 4);
+    layout()->addWidget(panel);
+
+    m_host.lockWhileBusy(readType);
+    m_host.lockWhileBusy(m_programmingMode);
+    connect(load, &QPushButton::clicked, this, &FirmwarePage::loadFirmwareFile);
+    connect(readType, &QPushButton::clicked, this, &FirmwarePage::readDeviceType);
+    connect(m_programmingMode, &QPushButton::clicked, this, &FirmwarePage::enterProgrammingMode);
+}
+
+// pnlService: developer runs only.
+void FirmwarePage::buildServicePanel()
+{
+    m_servicePanel = NamedPanel("pnlService", this);
+    auto* service = new QHBoxLayout(m_servicePanel);
+    service->setContentsMargins(8, 4, 8, 4);
+    auto* setId = NamedButton("btnSetDevNbr", QStringLiteral("Set Device ID"), m_servicePanel);
+    // Device IDs are 32-bit unsigned; a double holds every one of them exactly.
+    m_deviceNumber = Named(new QDoubleSpinBox(m_servicePanel), "sedDevNbr");
+    m_deviceNumber->setDecimals(0);
+    m_deviceNumber->setRange(0, double(UINT32_MAX));
+    m_deviceNumber->setMinimumWidth(90);
+    m_restartFromService = NamedButton("btnResetDev", QStringLiteral("Restart device"), m_servicePanel);
+    auto* sendCommon = NamedButton("btnSendCommonMsg", QStringLiteral("Send Common Msg ->>"), m_servicePanel);
+    m_commonMessages = Named(new QComboBox(m_servicePanel), "cbxCommonMsg");
+    m_commonMessages->addItems(CommonMessageNames());
+    m_commonMessages->setCurrentIndex(0);
+    auto* reopen = NamedButton("Button2", QStringLiteral("Button2"), m_servicePanel);
+    service->addWidget(setId);
+    service->addWidget(m_deviceNumber);
+    service->addSpacing(12);
+    service->addWidget(m_restartFromService);
+    service->addSpacing(12);
+    service->addWidget(sendCommon);
+    service->addWidget(m_commonMessages);
+    service->addStretch(1);
+    service->addWidget(reopen);
+    m_servicePanel->setVisible(false);
+    layout()->addWidget(m_servicePanel);
+
+    for (QWidget* w : {static_cast<QWidget*>(m_restartFromService), static_cast<QWidget*>(setId),
+                       static_cast<QWidget*>(sendCommon), static_cast<QWidget*>(reopen)})
+        m_host.lockWhileBusy(w);
+    connect(setId, &QPushButton::clicked, this, &FirmwarePage::setDeviceId);
+    connect(m_restartFromService, &QPushButton::clicked, this, &FirmwarePage::restartDevice);
+    connect(sendCommon, &QPushButton::clicked, this, &FirmwarePage::sendCommonMessage);
+    connect(reopen, &QPushButton::clicked, this, &FirmwarePage::reopenPorts);
+}
+
+void FirmwarePage::connectService()
+{
+    m_service.setFileSource({
+        [this]() -> PackedDateTime { return firmwareDate(); },
+        [this]() -> std::optional<FirmwareImage> { return LoadFirmwareImage(); },
+    });
+
+    // rglngMode and the service's upload mode follow each other.
+    m_service.setUploadMode(uploadMode());
+    connect(m_uploadModes, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            m_service.setUploadMode(id);
+    });
+    // A click on the mode already chosen asks for another upload.
+    connect(m_uploadModes, &QButtonGroup::idClicked, &m_service, &FirmwareService::setUploadMode);
+    connect(&m_service, &FirmwareService::uploadModeChanged, this, [this](int mode) {
+        if (uploadMode() != mode)
+            setUploadMode(mode);
+    });
+    connect(&m_service, &FirmwareService::passesChanged, this,
+            [this](int passes) { m_passes->setText(QString::number(passes)); });
+    connect(&m_service, &FirmwareService::deviceInfoCleared, this, &FirmwarePage::clearDeviceInfo);
+}
+
+// The bootloader's messages matter while the page is shown in its tab.
+bool FirmwarePage::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShowToParent)
+        m_bootloader = m_link.subscribeToBootloader();
+    else if (event->type() == QEvent::HideToParent)
+        m_bootloader = {};
+    return QWidget::event(event);
+}
+
+// ------------------------------------------------------------- state
+
+char FirmwarePage::firmwareType() const
+{
+    return m_link.firmwareType();
+}
+
+int FirmwarePage::uploadMode() const
+{
+    return m_uploadModes->checkedId();
+}
+
+void FirmwarePage::setUploadMode(int item)
+{
+    if (QAbstractButton* b = m_uploadModes->button(item))
+        b->setChecked(true);
+}
+
+void FirmwarePage::setServicePanelVisible(bool visible)
+{
+    m_servicePanel->setVisible(visible);
+}
+
+void FirmwarePage::showWaitingForDevice(int item)
+{
+    setUploadMode(item);
+    for (QLabel* label : {m_bootloaderDate, m_deviceFirmwareDate, m_fileDate, m_fileType, m_deviceId, m_deviceType})
+        label->clear();
+    m_link.setFirmwareType('X');
+    m_status->setText(QStringLiteral("Waiting for device..."));
+}
+
+void FirmwarePage::onDeviceTypeApplied(char letter)
+{
+    switch (letter) {
+    case 'P':
+        m_deviceType->setText(QStringLiteral("VANTOREL Pro"));
+        m_programmingMode->hide();
+        break;
+    case 'B':
+    case 'E':
+        m_deviceType->setText(letter == 'B' ? QStringLiteral("VANTOREL Basic") : QStringLiteral("VANTOREL Eco"));
+        m_programmingMode->show();
+        break;
+    default:
+        break;
+    }
+}
+
+void FirmwarePage::clearDeviceInfo()
+{
+    for (QLabel* label : {m_bootloaderDate, m_deviceFirmwareDate, m_fileDate, m_deviceId, m_deviceType, m_fileType})
+        label->clear();
+    // The file's type and date come back; no file choice is offered here.
+    ParseFirmwareVersion(false);
+    m_restartFromService->setEnabled(true);
+}
+
+// ------------------------------------------------------------- the file
+
+QString FirmwarePage::defaultChooseFile(const QString& start)
+{
+    return QFileDialog::getOpenFileName(this, QString(), start,
+                                        QStringLiteral("Firmware Files (*.bix);;All files (*.*)"));
+}
+
+void FirmwarePage::loadFirmwareFile()
+{
+    const QString start = isExistingFile(m_path) ? m_path : QCoreApplication::applicationDirPath();
+    const QString chosen = chooseFile(start);
+    if (chosen.isEmpty())
+        return;
+    m_path = chosen;
+    emit firmwareFileChanged();
+    if (!ParseFirmwareVersion())
+        return;
+    const QFileInfo info(m_path);
+    m_currentFileDate->setText(info.lastModified().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+    m_currentFile->setText(QDir::toNativeSeparators(m_path));
+}
+
+std::optional<FirmwareImage> FirmwarePage::LoadFirmwareImage(bool chooseIfMissing)
+{
+    if (!isExistingFile(m_path)) {
+        if (!chooseIfMissing)
+            return std::nullopt;
+        const QString chosen = chooseFile(QCoreApplication::applicationDirPath());
+        if (chosen.isEmpty())
+            return std::nullopt;
+        m_path = chosen;
+        m_currentFile->setText(QDir::toNativeSeparators(m_path));
+        emit firmwareFileChanged();
+    }
+    std::string error;
+    const std::optional<std::string> text = ReadFirmwareFileText(ToFileSystemPath(m_path), error);
+    if (!text) {
+        if (!m_quietErrors)
+            m_host.showError(QStringLiteral("Cannot open file \"%1\". %2")
+                                 .arg(QDir::toNativeSeparators(m_path), QString::fromLocal8Bit(error.c_str())));
+        return std::nullopt;
+    }
+    std::optional<FirmwareImage> image = DecryptFirmwareText(*text, BuiltInFirmwarePassword());
+    if (!image && !m_quietErrors)
+        m_host.showError(QStringLiteral("%1 in the file \"%2\".")
+                             .arg(QString::fromLatin1(kInvalidFirmwareData), QDir::toNativeSeparators(m_path)));
+    return image;
+}
+
+std::optional<PackedDateTime> FirmwarePage::ParseFirmwareVersion(bool chooseIfMissing)
+{
+    const std::optional<FirmwareImage> image = LoadFirmwareImage(chooseIfMissing);
+    if (!image)
+        return std::nullopt;
+    const FirmwareVersion version = FindFirmwareVersion(*image);
+    m_link.setFirmwareType(version.typeLetter);
+    m_date = version.date;
+    if (version.typeLetter == 'X') {
+        // No marker: nothing of an earlier file may stay on show.
+        m_fileType->clear();
+        m_fileDate->clear();
+    } else {
+        m_fileType->setText(QString::fromStdString(version.typeName));
+        m_fileDate->setText(QString::fromStdString(FormatPackedDateTime(version.date)));
+    }
+    emit firmwareFileChanged();
+    return version.date;
+}
+
+void FirmwarePage::restoreLastFile(const QString& path, const QString& dateText)
+{
+    m_currentFileDate->setText(dateText);
+    m_path = path;
+    m_currentFile->setText(QStringLiteral("-"));
+    emit firmwareFileChanged();
+    if (!isExistingFile(m_path))
+        return;
+    // A file that failed at an earlier start, unchanged since (its time is
+    // the date kept with it), is not reported at every start again.
+    const QString modified = QFileInfo(m_path).lastModified().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    m_quietErrors = m_currentFileDate->text() == modified;
+    const bool parsed = ParseFirmwareVersion(false).has_value();
+    m_quietErrors = false;
+    if (parsed)
+        m_currentFile->setText(QDir::toNativeSeparators(m_path));
+    else
+        m_currentFileDate->setText(modified);
+}
+
+QString FirmwarePage::fileDateText() const
+{
+    return m_currentFileDate->text();
+}
+
+// ------------------------------------------------------------- device
+
+void FirmwarePage::readDeviceType()
+{
+    if (m_host.reopenPorts())
+        ReadDeviceInformation(m_link);
+}
+
+void FirmwarePage::enterProgrammingMode()
+{
+    m_service.allowNextUpload();
+    EnterProgrammingMode(m_link);
+}
+
+void FirmwarePage::restartDevice()
+{
+    RestartDevice(m_link);
+}
+
+void FirmwarePage::setDeviceId()
+{
+    m_service.SetDeviceId(qRound64(m_deviceNumber->value()));
+}
+
+void FirmwarePage::sendCommonMessage()
+{
+    SendCommonMessage(m_link, m_commonMessages->currentIndex());
+}
+
+void FirmwarePage::reopenPorts()
+{
+    m_host.reopenPorts();
+}
+
+} // namespace vantorel

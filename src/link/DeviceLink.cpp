@@ -1,0 +1,616 @@
+#include "link/DeviceLink.h"
+
+#include "firmware/domain/PackedDateTime.h"
+#include "midi/MidiErrors.h"
+#include "midi/domain/EventText.h"
+#include "midi/domain/PortIdentity.h"
+#include "protocol/EventCodes.h"
+#include "protocol/Sysex.h"
+#include "util/Utils.h"
+#include "util/qt/TextConversions.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QThread>
+
+#include <utility>
+
+namespace vantorel {
+
+namespace {
+
+const char* const kTimeoutPro =
+    "Timeout while waiting for device response.\r\nCheck connections and device mode.\r\n"
+    "Mode switch should be in position 8.";
+const char* const kTimeoutBasicEco =
+    "Timeout while waiting for device response.\r\nCheck connections and device mode.\r\n Expected state:\r\n"
+    "PWR LED blinks in 1 sec. period, DMX OUT LED blinks short after PWR LED state change.\r\n Procedure: \r\n"
+    "1. Plug in power while holding Mode Switch\r\n2. Wait for device reset.\r\n"
+    "3. Release switch while DMX OUT LED and PWR LED start blink in 1 sec. period and MIDI IN LED blinks short.";
+
+constexpr int kInitialTimerInterval = 4000;
+// Waits at least this long show their seconds as progress.
+constexpr int kLongWaitMs = 4000;
+constexpr int kLongWaitProgressMs = 500;
+
+} // namespace
+
+std::vector<std::string> toStdList(const QStringList& names)
+{
+    std::vector<std::string> list;
+    for (const QString& n : names)
+        list.push_back(n.toStdString());
+    return list;
+}
+
+QString DeviceIdText(uint32_t id)
+{
+    return QString::asprintf("%.6u", id);
+}
+
+QString NoResponseText(char deviceType)
+{
+    switch (deviceType) {
+    case 'P': return QString::fromLatin1(kTimeoutPro);
+    case 'B':
+    case 'E': return QString::fromLatin1(kTimeoutBasicEco);
+    default: return {};
+    }
+}
+
+DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
+    : QObject(parent)
+    , m_input(std::make_unique<MidiInputPort>(ports))
+    , m_output(std::make_unique<MidiOutputPort>(ports))
+    , m_ports(ports)
+    , m_portWatch(std::make_unique<MidiPortWatch>(ports))
+{
+    m_inputNames = ToQStringList(ports.inputPortNames());
+    m_outputNames = ToQStringList(ports.outputPortNames());
+    if (!m_inputNames.isEmpty())
+        m_selectedInput = m_inputNames.first();
+    if (!m_outputNames.isEmpty())
+        m_selectedOutput = m_outputNames.first();
+
+    m_input->SetSysexBufferCount(kSysexBufferCount);
+    connect(m_input.get(), &MidiInputPort::MidiInput, this, &DeviceLink::onMidiInput);
+    connect(m_input.get(), &MidiInputPort::Overflow, this, &DeviceLink::onInputOverflow);
+    connect(m_portWatch.get(), &MidiPortWatch::portDisappeared, this, &DeviceLink::onPortDisappeared);
+    // Device timeouts are counted in ticks of this timer: a coarse timer may
+    // fire up to 5% early and cut a wait for the device short.
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &DeviceLink::onTimer1);
+    m_timer.setInterval(kInitialTimerInterval);
+    m_timer.start();
+    connect(&m_portListPoll, &QTimer::timeout, this, &DeviceLink::RefreshPorts);
+}
+
+DeviceLink::~DeviceLink()
+{
+    m_timer.stop();
+    try {
+        m_input->ClosePort();
+        m_output->ClosePort();
+    } catch (const std::exception&) {
+        // Nothing to report to while shutting down.
+    }
+}
+
+void DeviceLink::setSelectedPorts(const QString& input, const QString& output)
+{
+    m_selectedInput = input;
+    m_selectedOutput = output;
+}
+
+bool DeviceLink::RefreshPorts()
+{
+    if (m_busy)
+        return false;
+    const QStringList inputs = ToQStringList(m_ports.inputPortNames());
+    const QStringList outputs = ToQStringList(m_ports.outputPortNames());
+    const bool changed = inputs != m_inputNames || outputs != m_outputNames;
+    if (changed) {
+        m_inputNames = inputs;
+        m_outputNames = outputs;
+        followChosenPort(true);
+        followChosenPort(false);
+    }
+    // A port that vanished and came back under its name between two looks:
+    // its connection is gone, so it is opened again.
+    if (portLost() && m_portWatch->missingPort().empty() && !m_inputMissing && !m_outputMissing) {
+        try {
+            ReopenPorts();
+            emit statusText(QStringLiteral("The MIDI ports are back."));
+        } catch (const std::exception& e) {
+            emit errorRaised(QString::fromStdString(e.what()));
+        }
+    }
+    if (changed)
+        emit portListsChanged(m_inputNames, m_outputNames);
+    return changed;
+}
+
+void DeviceLink::watchPorts(int intervalMs)
+{
+    if (intervalMs <= 0) {
+        m_portListPoll.stop();
+        return;
+    }
+    m_portListPoll.start(intervalMs);
+}
+
+// After the lists changed: closes a chosen port that has gone, opens one that
+// is back, and picks the first port when none was chosen yet.
+void DeviceLink::followChosenPort(bool input)
+{
+    const QStringList& names = input ? m_inputNames : m_outputNames;
+    QString& chosen = input ? m_selectedInput : m_selectedOutput;
+    bool& missing = input ? m_inputMissing : m_outputMissing;
+    const QString kind = input ? QStringLiteral("input") : QStringLiteral("output");
+    const int found = chosen.isEmpty() ? (names.isEmpty() ? -1 : 0) : FindStablePort(toStdList(names), chosen.toStdString());
+    try {
+        if (found < 0) {
+            if (chosen.isEmpty() || missing)
+                return;
+            missing = true;
+            if (input)
+                m_input->ClosePort();
+            else
+                m_output->ClosePort();
+            emit chosenPortMissing(input, true, chosen);
+            emit statusText(QStringLiteral("The MIDI %1 port \"%2\" is gone.").arg(kind, chosen));
+            return;
+        }
+        const bool open = input ? m_input->isOpen() : m_output->isOpen();
+        if (open && names.at(found) == chosen)
+            return;   // still there under its name
+        const bool wasMissing = missing;   // not for a first port in an empty list
+        chosen = names.at(found);
+        missing = false;
+        if (input) {
+            m_input->ClosePort();
+            m_input->SetProductName(chosen.toStdString());
+            m_input->OpenPort();
+            m_input->StartInput();
+        } else {
+            m_output->ClosePort();
+            m_output->SetProductName(chosen.toStdString());
+            m_output->OpenPort();
+        }
+        watchOpenPorts();
+        if (wasMissing) {
+            emit chosenPortMissing(input, false, chosen);
+            emit statusText(QStringLiteral("The MIDI %1 port \"%2\" is back.").arg(kind, chosen));
+        }
+    } catch (const std::exception& e) {
+        emit errorRaised(QString::fromStdString(e.what()));
+    }
+}
+
+void DeviceLink::OpenPorts()
+{
+    // The lists are current (RefreshPorts): a port plugged in after the
+    // start counts as well.
+    m_inputMissing = false;
+    m_outputMissing = false;
+    if (m_input->DeviceCount() > 0 || !m_inputNames.isEmpty()) {
+        m_input->SetProductName(m_selectedInput.toStdString());
+        m_input->OpenPort();
+        m_input->StartInput();
+    }
+    if (m_output->DeviceCount() > 0 || !m_outputNames.isEmpty()) {
+        m_output->SetProductName(m_selectedOutput.toStdString());
+        m_output->OpenPort();
+    }
+    watchOpenPorts();
+}
+
+void DeviceLink::watchOpenPorts()
+{
+    m_portWatch->watch(m_input->isOpen() ? m_input->ProductName() : std::string(),
+                       m_output->isOpen() ? m_output->ProductName() : std::string());
+    m_portWatch->start();
+}
+
+void DeviceLink::ClosePorts()
+{
+    emit statusBarReset();
+    m_portWatch->stop();
+    m_portWatch->watch({}, {});
+    try {
+        m_input->ClosePort();
+    } catch (const std::exception&) {
+        emit messageBox(QStringLiteral("Problemn z zamknięciem wejścia."));
+    }
+    try {
+        m_output->ClosePort();
+    } catch (const std::exception&) {
+        emit messageBox(QStringLiteral("Problemn z zamknięciem wyjścia."));
+    }
+}
+
+void DeviceLink::ReopenPorts()
+{
+    ClosePorts();
+    OpenPorts();
+}
+
+void DeviceLink::SendCommand(char letter, const std::vector<uint8_t>& payload)
+{
+    const Bytes message = BuildCommand(letter, payload);
+    m_output->SendSysex(message.data(), static_cast<uint16_t>(message.size()));
+}
+
+bool DeviceLink::TrySendCommand(char letter, const std::vector<uint8_t>& payload)
+{
+    try {
+        SendCommand(letter, payload);
+        return true;
+    } catch (const std::exception& e) {
+        emit errorRaised(QString::fromStdString(e.what()));
+        return false;
+    }
+}
+
+bool DeviceLink::SendDeviceNumber(const QString& number, char letter)
+{
+    const auto payload = DeviceNumberPayload(number.toStdString());
+    if (!payload)
+        return false;
+    SendCommand(letter, *payload);
+    return true;
+}
+
+void DeviceLink::SendShortMessage(uint8_t status, uint8_t data1, uint8_t data2)
+{
+    MidiEvent event;
+    event.status = status;
+    event.data1 = data1;
+    event.data2 = data2;
+    m_output->SendEvent(event);
+}
+
+void DeviceLink::StartTimer1(int ms)
+{
+    // A timer already running with this interval keeps its current period.
+    if (m_timer.isActive() && m_timer.interval() == ms)
+        return;
+    m_timer.setInterval(ms);
+    m_timer.start();
+}
+
+void DeviceLink::StopTimer1()
+{
+    m_timer.stop();
+}
+
+void DeviceLink::restartTimer1(int ms)
+{
+    m_tickSeen = false;
+    m_tickCount = 0;
+    m_timer.start(ms);
+}
+
+void DeviceLink::markReplyReceived()
+{
+    m_replyReceived = true;
+}
+
+DeviceLink::BootloaderSubscription DeviceLink::subscribeToBootloader()
+{
+    return BootloaderSubscription(*this);
+}
+
+DeviceLink::BootloaderSubscription::BootloaderSubscription(DeviceLink& link)
+    : m_link(&link)
+{
+    ++link.m_bootloaderSubscribers;
+}
+
+DeviceLink::BootloaderSubscription::BootloaderSubscription(BootloaderSubscription&& other) noexcept
+    : m_link(std::exchange(other.m_link, nullptr))
+{
+}
+
+DeviceLink::BootloaderSubscription& DeviceLink::BootloaderSubscription::operator=(BootloaderSubscription&& other) noexcept
+{
+    if (this != &other) {
+        if (m_link)
+            --m_link->m_bootloaderSubscribers;
+        m_link = std::exchange(other.m_link, nullptr);
+    }
+    return *this;
+}
+
+DeviceLink::BootloaderSubscription::~BootloaderSubscription()
+{
+    if (m_link)
+        --m_link->m_bootloaderSubscribers;
+}
+
+QString DeviceLink::portLostText() const
+{
+    return portLost() ? PortDisappearedText(m_portWatch->lostPort()) : QString();
+}
+
+void DeviceLink::onPortDisappeared(const QString& name)
+{
+    emit errorRaised(PortDisappearedText(name));
+    emit replyProcessed();
+}
+
+bool DeviceLink::waitUntil(const std::function<bool()>& done)
+{
+    if (done())
+        return true;
+    if (portLost())
+        return false;
+    QEventLoop loop;
+    const auto check = [&] {
+        if (done() || portLost())
+            loop.quit();
+    };
+    const auto connection = connect(this, &DeviceLink::replyProcessed, &loop, check);
+    loop.exec();
+    disconnect(connection);
+    // The program quitting or a vanished port ends every loop, done or not.
+    return done();
+}
+
+bool DeviceLink::AwaitReply(Flag flag, int intervalMs, bool cancellable)
+{
+    bool& received = (flag == Flag::WriteAck) ? m_writeAck : m_replyReceived;
+    received = false;
+    m_tickCount = 0;
+    StartTimer1(intervalMs);
+    // A long wait shows its seconds.
+    QTimer seconds;
+    QElapsedTimer elapsed;
+    if (intervalMs >= kLongWaitMs && m_busy) {
+        elapsed.start();
+        connect(&seconds, &QTimer::timeout, this, [&] {
+            reportProgress(int(elapsed.elapsed() / 1000), intervalMs / 1000, QStringLiteral("s"));
+        });
+        seconds.start(kLongWaitProgressMs);
+        reportProgress(0, intervalMs / 1000, QStringLiteral("s"));
+    }
+    if (!waitUntil([&] { return received || m_tickCount > 0 || (cancellable && m_cancelRequested); })) {
+        // Ended by a vanished port (reported already) or by the program
+        // quitting: no answer, and no box.
+        m_timer.stop();
+        return false;
+    }
+    if (m_tickCount == 0 && received)
+        return true;
+    if (m_tickCount == 0) {   // cancelled
+        m_timer.stop();
+        return false;
+    }
+    NoResponse();
+    return false;
+}
+
+void DeviceLink::NoResponse()
+{
+    m_timer.stop();
+    const QString text = NoResponseText(m_busy ? m_operationType : m_deviceType);
+    if (!text.isEmpty())
+        emit messageBox(text);
+    else
+        emit statusBarNoConnection();
+    m_timer.start();
+}
+
+int DeviceLink::WaitForShortMessage(uint32_t code)
+{
+    m_tickSeen = false;
+    if (m_queue.empty() && !m_timer.isActive())
+        m_timer.start();
+    const bool ended = waitUntil([&] { return m_tickSeen || !m_queue.empty(); });
+    if (m_tickSeen || !ended)
+        return -2;
+    const uint32_t first = m_queue.front();
+    m_queue.pop_front();
+    emit listsChanged();
+    return first == code ? 0 : -1;
+}
+
+void DeviceLink::PumpingDelay(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    // A pause in an operation ends with the port.
+    connect(m_portWatch.get(), &MidiPortWatch::portDisappeared, &loop, &QEventLoop::quit);
+    if (!portLost())
+        loop.exec();
+}
+
+void DeviceLink::ProcessPendingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void DeviceLink::PauseBeforeSend()
+{
+    ProcessPendingEvents();
+    QThread::msleep(200);
+}
+
+void DeviceLink::requestCancel()
+{
+    if (!m_busy || m_cancelRequested)
+        return;
+    m_cancelRequested = true;
+    emit cancelRequestedChanged();
+    emit replyProcessed();   // wakes the wait
+}
+
+void DeviceLink::reportProgress(int done, int total, const QString& unit)
+{
+    emit progressChanged(done, total, unit);
+}
+
+void DeviceLink::clearShortMessageQueue()
+{
+    m_queue.clear();
+    emit listsChanged();
+}
+
+void DeviceLink::appendResult(const QString& line)
+{
+    emit resultLogged(line);
+}
+
+void DeviceLink::onTimer1()
+{
+    m_tickSeen = true;
+    ++m_tickCount;
+    emit timerTicked(m_tickCount);
+    emit replyProcessed();
+}
+
+void DeviceLink::applyDeviceType(char letter)
+{
+    if (letter == 'P' || letter == 'B' || letter == 'E')
+        emit deviceTypeApplied(letter);
+}
+
+// Received data was dropped because the program fell behind. Reported once
+// per device operation, so a flood does not bury the user in boxes.
+void DeviceLink::onInputOverflow()
+{
+    emit resultLogged(QStringLiteral("MIDI input overflow: received data was lost."));
+    if (m_overflowReported)
+        return;
+    m_overflowReported = true;
+    emit errorRaised(QStringLiteral("The program could not keep up with the MIDI input: some received data was lost."));
+}
+
+void DeviceLink::onMidiInput()
+{
+    try {
+        while (m_input->PendingEventCount() > 0) {
+            std::unique_ptr<MidiEvent> event = m_input->ReadEvent();
+            if (!event)
+                break;
+            const uint32_t code = EventCode(*event);
+
+            if (code == kEventProIdentified || code == kEventBasicIdentified || code == kEventEcoIdentified) {
+                m_binData.clear();
+                m_testData.clear();
+                m_deviceType = code == kEventEcoIdentified ? 'E' : code == kEventBasicIdentified ? 'B' : 'P';
+                applyDeviceType(m_deviceType);
+                emit listsChanged();
+            }
+
+            if (bootloaderSubscribed()) {
+                if (code == kEventBootloaderStart)
+                    m_restartPending = false;
+                if (event->status == kTestDataStatus)
+                    m_testData.push_back(HexByteText(uint8_t(event->data1 * 16 + event->data2)));
+                else
+                    m_queue.push_back(code);
+                if (IsBootloaderReport(code))
+                    emit bootloaderReport(code);
+                m_binData.push_back(code);
+                emit listsChanged();
+            }
+
+            emit eventReceived(*event);
+            DispatchReply(*event);
+        }
+    } catch (const std::exception& e) {
+        emit errorRaised(QString::fromStdString(e.what()));
+    }
+    ProcessPendingEvents();
+    m_inputSeen = true;
+    emit replyProcessed();
+}
+
+void DeviceLink::DispatchReply(const MidiEvent& event)
+{
+    if (m_developerRun)
+        emit eventLogged(QString::fromStdString(FormatMidiEvent(event)));
+    if (!event.isSysex())
+        return;
+    if (event.sysex.size() == 14)
+        emit statusText(QStringLiteral("Reading Basic Modes..."));
+
+    const auto reply = RecognizeReply(event.sysex.data(), event.sysex.size());
+    if (!reply)
+        return;
+
+    if (reply->flag == Reply::Flag::ReplyReceived)
+        m_replyReceived = true;
+    else if (reply->flag == Reply::Flag::WriteAck)
+        m_writeAck = true;
+    if (reply->statusText) {
+        emit statusText(QString::fromLatin1(reply->statusText));
+        if (reply->letter == 'n')
+            emit firmwareStatusText(QString::fromLatin1(reply->statusText));
+    }
+
+    switch (reply->letter) {
+    case 'f':
+        emit modeReceived(reply->values);
+        break;
+    case 'm':
+        emit deviceOptionsRead(reply->values[0] == 1, reply->values[1]);
+        break;
+    case 'b':
+        emit channelDumpReceived(QString::fromLatin1(reply->payload.data(), int(reply->payload.size())));
+        break;
+    case 'k':
+    case 'j':
+        emit deviceIdShown(DeviceIdText(reply->deviceId));
+        if (reply->letter == 'j') {
+            emit bootloaderDateShown(QString::fromStdString(FormatPackedDateTime(reply->bootloaderDate)));
+            emit firmwareDateShown(QString::fromStdString(FormatPackedDateTime(reply->firmwareDate)));
+        }
+        m_deviceType = reply->deviceType;
+        applyDeviceType(m_deviceType);
+        break;
+    default:
+        break;
+    }
+}
+
+DeviceOperation::DeviceOperation(DeviceLink& link)
+    : m_link(link)
+{
+    if (link.m_busy) {
+        emit link.statusText(QStringLiteral("Another device operation is still waiting for the device."));
+        return;
+    }
+    // A port that came back under its name (the device reconnected) is
+    // opened again; one still missing is reported again, and every wait of
+    // the operation ends at once.
+    if (link.portLost()) {
+        if (link.m_portWatch->missingPort().empty()) {
+            try {
+                link.ReopenPorts();
+            } catch (const std::exception& e) {
+                emit link.errorRaised(QString::fromStdString(e.what()));
+            }
+        } else
+            emit link.errorRaised(link.portLostText());
+    }
+    m_owner = true;
+    link.m_busy = true;
+    link.m_cancelRequested = false;
+    link.m_operationType = link.m_deviceType;
+    link.m_overflowReported = false;
+    emit link.busyChanged(true);
+}
+
+DeviceOperation::~DeviceOperation()
+{
+    if (!m_owner)
+        return;
+    m_link.m_busy = false;
+    m_link.m_cancelRequested = false;
+    emit m_link.busyChanged(false);
+}
+
+} // namespace vantorel

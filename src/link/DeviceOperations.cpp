@@ -1,0 +1,174 @@
+#include "link/DeviceOperations.h"
+
+#include "link/DeviceLink.h"
+
+#include <QStringList>
+
+#include <exception>
+
+namespace vantorel {
+
+namespace {
+
+// Runs one step that talks to the MIDI ports; a refusal ends the operation.
+template <typename Step>
+bool attempt(DeviceLink& link, Step&& step)
+{
+    try {
+        step();
+        return true;
+    } catch (const std::exception& e) {
+        emit link.errorRaised(QString::fromStdString(e.what()));
+        return false;
+    }
+}
+
+struct Exchange {
+    char letter = 0;
+    std::vector<uint8_t> payload;
+    bool reopenPorts = false;
+    const char* before = "";
+    bool pauseBeforeSend = false;
+    int intervalMs = 2000;
+    const char* success = nullptr;   // nullptr: the reply's own status text stays
+    const char* timeout = "";
+    // What the device holds when the wait is cancelled.
+    const char* cancelled = "Cancelled: the command was sent; the device's answer was not awaited.";
+};
+
+OpResult run(DeviceLink& link, const Exchange& x)
+{
+    DeviceOperation operation(link);
+    if (!operation)
+        return OpResult::Busy;
+    if (x.reopenPorts && !attempt(link, [&] { link.ReopenPorts(); }))
+        return OpResult::Failed;
+    emit link.statusText(QString::fromLatin1(x.before));
+    if (x.pauseBeforeSend)
+        link.PauseBeforeSend();
+    if (!link.TrySendCommand(x.letter, x.payload))
+        return OpResult::Failed;
+    if (!link.AwaitReply(DeviceLink::Flag::ReplyReceived, x.intervalMs)) {
+        if (link.cancelRequested()) {
+            emit link.statusText(QString::fromLatin1(x.cancelled));
+            return OpResult::Cancelled;
+        }
+        emit link.statusText(QString::fromLatin1(x.timeout));
+        return OpResult::NoAnswer;
+    }
+    link.StopTimer1();
+    link.resetTickCount();
+    if (x.success)
+        emit link.statusText(QString::fromLatin1(x.success));
+    return OpResult::Done;
+}
+
+} // namespace
+
+OpResult RestartDevice(DeviceLink& link)
+{
+    return run(link, {.letter = 'D',
+                      .payload = {},
+                      .reopenPorts = true,
+                      .before = "Reseting device...",
+                      .pauseBeforeSend = false,
+                      .intervalMs = 1500,
+                      .success = nullptr,
+                      .timeout = "No action performed."});
+}
+
+OpResult ClearDeviceData(DeviceLink& link)
+{
+    return run(link, {.letter = 'A',
+                      .payload = {},
+                      .reopenPorts = false,
+                      .before = "Cleaning device...",
+                      .pauseBeforeSend = false,
+                      .intervalMs = 8000,
+                      .success = "Data in device cleaned.",
+                      .timeout = "No action performed.",
+                      .cancelled = "Cancelled: the device received the command to clear its data and may still be clearing it."});
+}
+
+OpResult ReadDeviceOptions(DeviceLink& link)
+{
+    return run(link, {.letter = 'M',
+                      .payload = {},
+                      .reopenPorts = false,
+                      .before = "Reading data...",
+                      .pauseBeforeSend = true,
+                      .intervalMs = 2000,
+                      .success = "Data ready.",
+                      .timeout = "No data received."});
+}
+
+OpResult SetNoteOffAction(DeviceLink& link, bool on)
+{
+    return run(link, {.letter = 'L',
+                      .payload = {uint8_t(on ? 1 : 0), 0, 0, 0},
+                      .reopenPorts = false,
+                      .before = "Reading data...",
+                      .pauseBeforeSend = true,
+                      .intervalMs = 2000,
+                      .success = nullptr,
+                      .timeout = "No data received."});
+}
+
+OpResult SetZeroValueOffset(DeviceLink& link, int offset)
+{
+    if (offset < 0 || offset > 10) {
+        emit link.errorRaised(QStringLiteral("The CC zero value offset must lie between 0 and 10."));
+        return OpResult::Failed;
+    }
+    return run(link, {.letter = 'O',
+                      .payload = {uint8_t(offset), 0, 0, 0},
+                      .reopenPorts = false,
+                      .before = "Reading data...",
+                      .pauseBeforeSend = true,
+                      .intervalMs = 2000,
+                      .success = nullptr,
+                      .timeout = "No data received."});
+}
+
+OpResult ReadDeviceInformation(DeviceLink& link)
+{
+    const OpResult result = run(link, {.letter = 'J',
+                                       .payload = {},
+                                       .reopenPorts = false,
+                                       .before = "Reading data...",
+                                       .pauseBeforeSend = true,
+                                       .intervalMs = 2000,
+                                       .success = "Data ready.",
+                                       .timeout = "No data received."});
+    if (result == OpResult::NoAnswer)
+        link.setDeviceType('X');
+    return result;
+}
+
+QStringList CommonMessageNames()
+{
+    return {QStringLiteral("Quarter frame (0xF1)"), QStringLiteral("Song position (0xF2)"),
+            QStringLiteral("Song Select (0xF3)"), QStringLiteral("Undef (0xF4)"),
+            QStringLiteral("Undef (0xF5)"), QStringLiteral("Tune Request (0xF6)")};
+}
+
+OpResult SendCommonMessage(DeviceLink& link, int index)
+{
+    if (index < 0 || index >= CommonMessageNames().size()) {
+        emit link.errorRaised(QStringLiteral("No system common message is selected."));
+        return OpResult::Failed;
+    }
+    DeviceOperation operation(link);
+    if (!operation)
+        return OpResult::Busy;
+    if (!attempt(link, [&] { link.ReopenPorts(); }))
+        return OpResult::Failed;
+    link.ProcessPendingEvents();
+    link.clearInputSeen();
+    link.clearShortMessageQueue();
+    if (!attempt(link, [&] { link.SendShortMessage(uint8_t(0xF1 + index), 0, 0); }))
+        return OpResult::Failed;
+    return OpResult::Done;
+}
+
+} // namespace vantorel

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "midi/MidiBackend.h"
+#include "midi/domain/EventRing.h"
+#include "midi/domain/MidiEvent.h"
+
+#include <QObject>
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vantorel {
+
+class WakeNotifier;
+
+// One MIDI input port. The backend's receive callback only copies the message
+// into a preallocated receive buffer, pushes a slot into the event ring and
+// wakes the GUI thread; the GUI thread then takes events with ReadEvent().
+// Setters raise MidiInputError with the texts users see.
+class MidiInputPort : public QObject {
+    Q_OBJECT
+public:
+    enum class State { Creating, Closed, Open };
+
+    // Counts the input devices of `ports`; with at least one, selects device 0.
+    explicit MidiInputPort(MidiBackend& ports, QObject* parent = nullptr);
+    ~MidiInputPort() override;
+
+    int DeviceCount() const { return m_deviceCount; }
+    uint16_t DeviceID() const { return m_deviceId; }
+    void SetDeviceID(uint16_t id);
+    const std::string& ProductName() const { return m_productName; }
+    void SetProductName(const std::string& name);
+    uint16_t Capacity() const { return m_capacity; }
+    void SetCapacity(uint16_t capacity) { m_capacity = capacity; }
+    uint16_t SysexBufferSize() const { return m_sysexBufferSize; }
+    void SetSysexBufferSize(uint16_t size);
+    uint16_t SysexBufferCount() const { return m_sysexBufferCount; }
+    void SetSysexBufferCount(uint16_t count);
+    bool SysexOnly() const { return m_sysexOnly; }
+    void SetSysexOnly(bool on);
+    uint16_t Error() const { return m_error; }
+    State state() const { return m_state; }
+    bool isOpen() const { return m_state == State::Open; }
+
+    // Never raises: a port that cannot be opened stays closed.
+    void OpenPort();
+    // Starts delivery (time stamps count from here). Raises on a backend failure.
+    void StartInput();
+    void ClosePort();
+    uint16_t PendingEventCount() const;
+    // The oldest pending event, or nullptr when closed or nothing is pending.
+    std::unique_ptr<MidiEvent> ReadEvent();
+
+signals:
+    void MidiInput();   // events are pending (OnMidiInput)
+    void Overflow();    // the ring was full and an event was dropped (OnOverflow)
+
+private:
+    struct Slot {
+        uint32_t timestamp = 0;
+        uint32_t shortMessage = 0;
+        int16_t buffer = -1;       // receive buffer index for SysEx, -1 for a short message
+        uint16_t length = 0;       // bytes recorded in that buffer
+    };
+    struct Context;
+
+    void receive(const uint8_t* data, size_t size, uint32_t timestampMs);   // backend thread
+    void onWake();
+
+    MidiBackend& m_ports;
+    State m_state = State::Creating;
+    int m_deviceCount = 0;
+    uint16_t m_deviceId = 0;
+    std::string m_productName;
+    uint16_t m_capacity = 1024;
+    uint16_t m_sysexBufferSize = 4096;
+    uint16_t m_sysexBufferCount = 16;
+    bool m_sysexOnly = false;
+    uint16_t m_error = 0;
+    std::unique_ptr<Context> m_context;
+    std::unique_ptr<MidiBackendInput> m_port;
+    std::unique_ptr<WakeNotifier> m_wake;
+};
+
+} // namespace vantorel

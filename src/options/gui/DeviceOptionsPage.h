@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QPushButton;
+class QSpinBox;
+
+namespace vantorel {
+
+class DeviceLink;
+class PageHost;
+
+// The "Additional Settings" page (tslngSpecials): the two device options,
+// the Note Off action of the predefined modes and the CC zero value offset.
+// The values the device reports ("m") are shown as they arrive.
+class DeviceOptionsPage : public QWidget {
+    Q_OBJECT
+public:
+    DeviceOptionsPage(DeviceLink& link, PageHost& host, QWidget* parent = nullptr);
+
+    // Handlers of the two buttons.
+    void storeNoteOffAction();
+    void storeZeroValueOffset();
+
+private:
+    void showOptions(bool noteOff, int zeroValueOffset);
+
+    DeviceLink& m_link;
+    QCheckBox* m_noteOffActions = nullptr;      // cblngNoteOffActions
+    QSpinBox* m_zeroValueOffset = nullptr;      // sedZeroValueOffset
+};
+
+} // namespace vantorel
