@@ -27,7 +27,7 @@ struct Window : LinkRig {
         window.statusBar()->addPermanentWidget(panel);
         window.show();
         bar = window.findChild<QProgressBar*>("prbOperation");
-        cancel = window.findChild<QPushButton*>("btnlngCancel");
+        cancel = window.findChild<QPushButton*>("btnlngCancelOperation");
     }
 
     ChannelTable rows(int n)

@@ -20,7 +20,7 @@ OperationProgress::OperationProgress(DeviceLink& link, QWidget* parent)
     m_bar->setMinimumWidth(220);
     m_bar->setTextVisible(true);
     m_cancel = new QPushButton(tr("Cancel"), this);
-    m_cancel->setObjectName(QStringLiteral("btnlngCancel"));
+    m_cancel->setObjectName(QStringLiteral("btnlngCancelOperation"));
     layout->addWidget(m_bar);
     layout->addWidget(m_cancel);
     setVisible(false);

@@ -12,7 +12,7 @@ class DeviceLink;
 
 // The progress of the link's running operation, for the status bar's free
 // panel: a bar (prbOperation: "rows n of N", "blocks n of N", seconds of a
-// wait) and the button "Cancel" (btnlngCancel) beside it; Esc in the window
+// wait) and the button "Cancel" (btnlngCancelOperation) beside it; Esc in the window
 // cancels too. Shown from the operation's first progress report until it
 // ends; hidden otherwise.
 class OperationProgress : public QWidget {
