@@ -57,11 +57,12 @@ int runRead(CliContext& c)
     bool inputLost = false;
     QObject::connect(&link.input(), &MidiInputPort::Overflow, &collector, [&inputLost] { inputLost = true; });
 
-    const OpResult result = ReadChannelsFromDevice(
-        link, [&collector] { collector.clear(); }, [&collector] { return !collector.rows().empty(); });
+    const OpResult result = ReadAllChannelsFromDevice(
+        link, [&collector] { collector.clear(); }, [&collector] { return int(collector.rows().size()); });
+    if (result == OpResult::Cancelled)
+        err(QStringLiteral("Nothing was written."));
     if (result != OpResult::Done)
         return statusOf(result);
-    collector.waitUntilQuiet(kQuietAfterLastDumpMs);
 
     const ChannelTable& rows = collector.rows();
     if (rows.empty() && collector.deviceEmpty())
@@ -152,6 +153,8 @@ int runWrite(CliContext& c)
     case ChannelWriteResult::NothingToWrite:
     case ChannelWriteResult::RowsRefused:
         return kDataError;
+    case ChannelWriteResult::Cancelled:
+        return kInterrupted;   // the status line has said how many were written
     case ChannelWriteResult::NoAnswer:
     case ChannelWriteResult::SendFailed:
     case ChannelWriteResult::Busy:

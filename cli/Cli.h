@@ -3,25 +3,39 @@
 #include "link/DeviceOperations.h"
 
 #include <QCommandLineParser>
+#include <QJsonObject>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <any>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace vantorel {
 
 class DeviceLink;
+class MidiBackend;
+class Interrupts;
 
 enum ExitStatus { kOk = 0, kNoAnswer = 1, kUsage = 2, kDataError = 3,
                   kNotDone = 4,    // the device reported a failure, a test failed, nothing was uploaded
-                  kDifferent = 5 }; // the device holds other data than the file or the write
+                  kDifferent = 5,  // the device holds other data than the file or the write
+                  kInterrupted = 130 };  // SIGINT or SIGTERM: ended at a message boundary
 
 // Standard error: status texts, reports and messages (\r\n shown as line breaks).
 void err(const QString& text);
 // Standard output: the command's result.
 void out(const QString& text);
+// Standard output: the command's result as one JSON document (--json).
+void outJson(const QJsonObject& document);
+// A one-line progress bar on standard error, drawn only when standard error
+// is a terminal; the next err() line or progressDone() clears it.
+void progress(int done, int total, const QString& unit);
+void progressDone();
+// Whether SIGINT or SIGTERM arrived (Interrupts below).
+bool interrupted();
 // Reports a usage error and returns kUsage.
 int usage(const QString& text);
 int statusOf(OpResult result);
@@ -33,6 +47,9 @@ struct CliContext {
     QStringList args;              // the command and its arguments
     DeviceLink* link = nullptr;    // open ports; null while checking and for offline commands
     std::any checked;              // what `check` prepared for `run` (a loaded file)
+    bool json = false;             // --json: print one JSON document
+    MidiBackend* ports = nullptr;  // every port, for commands that open their own (scan)
+    Interrupts* interrupts = nullptr;
 };
 
 // One command of vantorelctl. `check` validates every argument before any port
@@ -42,6 +59,8 @@ struct CliCommand {
     std::function<int(CliContext&)> check;
     std::function<int(CliContext&)> run;
     bool offline = false;          // needs no MIDI ports
+    bool json = false;             // prints its result as JSON with --json
+    bool ownPorts = false;         // opens ports itself (no --in/--out/--device-id)
 };
 
 // Options of every command, registered on the one parser.
@@ -55,6 +74,27 @@ struct CliOptions {
 };
 const CliOptions& Options();
 
+// Turns SIGINT and SIGTERM into interrupted(): the running operation is
+// cancelled at its next message boundary and the program exits with
+// kInterrupted after closing its ports. A second signal ends it at once.
+class Interrupts : public QObject {
+    Q_OBJECT
+public:
+    explicit Interrupts(QObject* parent = nullptr);
+    ~Interrupts() override;
+signals:
+    void interrupted();
+private:
+    void onSignal();
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};
+
+std::vector<CliCommand> ScanCommands();     // scan
+// Scans every port pair of c.ports for devices, with a progress bar;
+// `cancelled` when interrupted.
+struct FoundDevice;
+std::vector<FoundDevice> ScanAllPorts(CliContext& c, bool& cancelled);
 std::vector<CliCommand> DeviceCommands();   // identify, restart, clear, options, raw
 std::vector<CliCommand> FirmwareCommands(); // "firmware info", ...: two-word names
 std::vector<CliCommand> FirmwareUploadCommands(); // "firmware upload", iface-test, set-id

@@ -1,6 +1,7 @@
 // identify, restart, clear, options and raw.
 
 #include "link/DeviceLink.h"
+#include "link/DeviceScan.h"
 #include "cli/Cli.h"
 #include "util/Utils.h"
 
@@ -54,17 +55,22 @@ int identify(CliContext& c)
 {
     DeviceLink& link = *c.link;
     QString type, id, blDate, fwDate;
-    QObject::connect(&link, &DeviceLink::deviceTypeApplied, [&](char letter) {
-        type = letter == 'P' ? QStringLiteral("VANTOREL Pro")
-             : letter == 'B' ? QStringLiteral("VANTOREL Basic")
-                             : QStringLiteral("VANTOREL Eco");
-    });
+    QObject::connect(&link, &DeviceLink::deviceTypeApplied, [&](char applied) { type = DeviceTypeName(applied); });
     QObject::connect(&link, &DeviceLink::deviceIdShown, [&](const QString& t) { id = t; });
     QObject::connect(&link, &DeviceLink::bootloaderDateShown, [&](const QString& t) { blDate = t; });
     QObject::connect(&link, &DeviceLink::firmwareDateShown, [&](const QString& t) { fwDate = t; });
     const OpResult result = ReadDeviceInformation(link);
     if (result != OpResult::Done)
         return statusOf(result);
+    if (c.json) {
+        const char reported = link.deviceType();
+        outJson(QJsonObject{{QStringLiteral("type"), reported == 'X' ? QJsonValue() : QJsonValue(QString(QLatin1Char(reported)))},
+                            {QStringLiteral("typeName"), type.isEmpty() ? QJsonValue() : QJsonValue(type)},
+                            {QStringLiteral("deviceId"), id.isEmpty() ? QJsonValue() : QJsonValue(id.toLongLong())},
+                            {QStringLiteral("bootloaderDate"), blDate},
+                            {QStringLiteral("firmwareDate"), fwDate}});
+        return kOk;
+    }
     if (type.isEmpty()) {
         // A type letter this program does not know.
         const char letter = link.deviceType();
@@ -130,6 +136,10 @@ int options(CliContext& c)
     const OpResult result = ReadDeviceOptions(link);
     if (result != OpResult::Done)
         return statusOf(result);
+    if (c.json) {
+        outJson(QJsonObject{{QStringLiteral("noteOff"), useNoteOff}, {QStringLiteral("zeroValueOffset"), offset}});
+        return kOk;
+    }
     out(QStringLiteral("Use Note Off: %1").arg(useNoteOff ? QStringLiteral("on") : QStringLiteral("off")));
     out(QStringLiteral("CC Zero Value Offset: %1").arg(offset));
     return kOk;
@@ -186,6 +196,8 @@ int raw(CliContext& c)
             loop.quit();
     });
     idle.start(50);
+    if (c.interrupts)
+        QObject::connect(c.interrupts, &Interrupts::interrupted, &loop, &QEventLoop::quit);
     loop.exec();
     if (received == 0) {
         err(QStringLiteral("No data received."));
@@ -199,16 +211,20 @@ int raw(CliContext& c)
 std::vector<CliCommand> DeviceCommands()
 {
     return {
-        {QStringLiteral("identify"), noArguments, identify},
+        {QStringLiteral("identify"), noArguments, identify, false, true},
         {QStringLiteral("restart"), noArguments, [](CliContext& c) { return statusOf(RestartDevice(*c.link)); }},
         {QStringLiteral("clear"), noArguments, [](CliContext& c) { return statusOf(ClearDeviceData(*c.link)); }},
         {QStringLiteral("options"),
          [](CliContext& c) {
              OptionValues values;
-             const int status = noArguments(c);
-             return status != kOk ? status : parseOptionValues(c, values);
+             int status = noArguments(c);
+             if (status == kOk)
+                 status = parseOptionValues(c, values);
+             if (status == kOk && c.json && (values.noteOff || values.zeroOffset))
+                 return usage(QStringLiteral("--json belongs to reading the options, not to setting them."));
+             return status;
          },
-         options},
+         options, false, true},
         {QStringLiteral("raw"), checkRaw, raw},
     };
 }

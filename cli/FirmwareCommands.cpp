@@ -41,6 +41,17 @@ int runFirmwareInfo(CliContext& c)
     }
     const FirmwareVersion version = FindFirmwareVersion(*image);
     const bool marked = version.typeLetter != 'X';
+    if (c.json) {
+        outJson(QJsonObject{
+            {QStringLiteral("type"), marked ? QJsonValue(QString(QLatin1Char(version.typeLetter))) : QJsonValue()},
+            {QStringLiteral("typeName"), marked ? QJsonValue(QString::fromStdString(version.typeName)) : QJsonValue()},
+            {QStringLiteral("date"), marked && version.date != 0
+                                          ? QJsonValue(QString::fromStdString(FormatPackedDateTime(version.date)))
+                                          : QJsonValue()},
+            {QStringLiteral("imageSize"), qint64(image->size())},
+            {QStringLiteral("imageSha256"), QString::fromStdString(FirmwareImageSha256(*image))}});
+        return kOk;
+    }
     out(QStringLiteral("Firmware type: ") + (marked ? QString::fromStdString(version.typeName) : QStringLiteral("-")));
     out(QStringLiteral("Firmware date: ")
         + (marked && version.date != 0 ? QString::fromStdString(FormatPackedDateTime(version.date)) : QStringLiteral("-")));
@@ -54,7 +65,7 @@ int runFirmwareInfo(CliContext& c)
 std::vector<CliCommand> FirmwareCommands()
 {
     std::vector<CliCommand> commands;
-    commands.push_back({QStringLiteral("firmware info"), checkFirmwareInfo, runFirmwareInfo, true});
+    commands.push_back({QStringLiteral("firmware info"), checkFirmwareInfo, runFirmwareInfo, true, true});
     return commands;
 }
 

@@ -146,11 +146,19 @@ int startBootloader(DeviceLink& link, char fileType, const bool& idleReported,
 // Runs a bootloader service on the link: the page's reports are printed and
 // the bootloader's Idle decides what happens.
 struct Session {
-    explicit Session(DeviceLink& link)
-        : link(link)
+    explicit Session(CliContext& c)
+        : link(*c.link)
         , service(link)
     {
         bootloader = link.subscribeToBootloader();
+        // An interrupt cancels a running operation, which then ends the flow;
+        // between operations it ends the flow at once.
+        if (c.interrupts) {
+            QObject::connect(c.interrupts, &Interrupts::interrupted, &service, [this] {
+                if (!this->link.busy())
+                    outcome.finish(kInterrupted);
+            });
+        }
         QObject::connect(&link, &DeviceLink::firmwareStatusText, [](const QString& t) {
             // One line per 64 blocks is enough on a terminal.
             static const QString blockText = QStringLiteral("Transfering data block #");
@@ -209,6 +217,8 @@ int uploadStatus(FirmwareService::UploadResult result)
         return kNoAnswer;
     case R::NoImage:
         return kDataError;
+    case R::Cancelled:
+        return kInterrupted;
     default:
         return kNotDone;
     }
@@ -222,7 +232,7 @@ int runUpload(CliContext& c)
         return file.status;
     const FirmwareVersion version = FindFirmwareVersion(*file.image);
 
-    Session session(*c.link);
+    Session session(c);
     DeviceLink& link = session.link;
     FirmwareService& service = session.service;
     Outcome& outcome = session.outcome;
@@ -307,6 +317,8 @@ int testStatus(FirmwareService::TestResult result)
     case R::Failed:
     case R::QueueError:
         return kNotDone;
+    case R::Cancelled:
+        return kInterrupted;
     default:
         return kNoAnswer;
     }
@@ -314,7 +326,7 @@ int testStatus(FirmwareService::TestResult result)
 
 int runInterfaceTest(CliContext& c)
 {
-    Session session(*c.link);
+    Session session(c);
     FirmwareService& service = session.service;
     Outcome& outcome = session.outcome;
     service.setUploadMode(FirmwareService::InterfaceTestMode);
@@ -375,7 +387,7 @@ int checkSetId(CliContext& c)
 int runSetId(CliContext& c)
 {
     const int64_t id = *parseDeviceId(c.args.at(1));
-    Session session(*c.link);
+    Session session(c);
     const OpResult result = session.service.SetDeviceId(id);
     if (result == OpResult::Done)
         out(QStringLiteral("Device ID written: ") + DeviceIdText(uint32_t(id)));

@@ -6,6 +6,8 @@
 #include "modes/ModesOperations.h"
 #include "modes/domain/ModeRecord.h"
 
+#include <QJsonArray>
+
 #include <map>
 #include <optional>
 
@@ -108,7 +110,7 @@ int check(CliContext& c)
     return usage(QStringLiteral("Unknown 'modes' command: %1").arg(sub));
 }
 
-int read(DeviceLink& link)
+int read(DeviceLink& link, bool json)
 {
     const StoredModes stored = ReadStoredModes(link);
     if (stored.result != OpResult::Done)
@@ -119,6 +121,20 @@ int read(DeviceLink& link)
     if (stored.bySlot.empty() && stored.invalid.empty()) {
         err(QStringLiteral("No data received."));
         return kNoAnswer;
+    }
+    if (json) {
+        QJsonArray modes;
+        for (const auto& [slot, entry] : stored.bySlot) {
+            const ModeRecord record = NormalizedModeRecord(entry);
+            modes.append(QJsonObject{{QStringLiteral("slot"), record.slot},
+                                     {QStringLiteral("type"), record.type},
+                                     {QStringLiteral("typeName"), QString::fromStdString(ModeTypeName(record.type))},
+                                     {QStringLiteral("channel"), record.channel},
+                                     {QStringLiteral("note"), record.note},
+                                     {QStringLiteral("noteName"), QString::fromStdString(NoteLabel(record.note))}});
+        }
+        outJson(QJsonObject{{QStringLiteral("modes"), modes}, {QStringLiteral("count"), stored.count}});
+        return stored.invalid.empty() ? kOk : kDataError;
     }
     // Shown as the modes page shows them.
     for (const auto& entry : stored.bySlot)
@@ -143,7 +159,7 @@ int run(CliContext& c)
     DeviceLink& link = *c.link;
     const QString sub = c.args.at(1);
     if (sub == QLatin1String("read"))
-        return read(link);
+        return read(link, c.json);
     if (sub == QLatin1String("write"))
         return write(link, c.args.mid(2));
     if (sub == QLatin1String("count"))

@@ -1,14 +1,17 @@
 // vantorelctl: the device operations of the control center for scripts and service work.
 
 #include "link/DeviceLink.h"
+#include "link/DeviceScan.h"
 #include "cli/Cli.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "midi/MidiBackend.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 using namespace vantorel;
 
@@ -20,6 +23,9 @@ Talks to a VANTOREL MIDI-to-DMX512 converter over MIDI.
 
 Commands:
   ports                         list the MIDI input and output ports
+  scan                          find every device on every port pair at once (at most
+                                2.5 s); one line per device: input port, output port,
+                                device type, device ID, firmware date (tab-separated)
   identify                      read the device type, ID and build dates
   restart                       restart the device
   clear                         clear the user data (channel table) in the device
@@ -75,25 +81,70 @@ Options:
   --emulator-type P|B|E         edition of the emulated device (default P)
   --in NAME                     MIDI input port, exact name (default: the first)
   --out NAME                    MIDI output port, exact name (default: the first)
+  --device-id N                 use the port pair of the device with ID N (found by
+                                a scan; instead of --in and --out)
+  --json                        print the result as one JSON document (ports, scan,
+                                identify, options, modes read, firmware info)
   -h, --help                    show this help
   -v, --version                 show the version
 
-Status texts and device reports go to standard error.
+Status texts and device reports go to standard error; when it is a terminal,
+long operations also draw a progress bar there. Ctrl+C (SIGINT) or SIGTERM ends
+an operation at the next whole message, reports what the device holds and
+closes the ports.
 Exit status: 0 success, 1 no answer from the device, 2 usage error or bad argument,
 3 file or data error, 4 the device reported a failure, the test failed or nothing
-was uploaded, 5 the device holds other data than the file or the write.
+was uploaded, 5 the device holds other data than the file or the write,
+130 interrupted.
 )";
+
+int listPorts(CliContext& c)
+{
+    QStringList inputs, outputs;
+    for (const auto& name : c.ports->inputPortNames())
+        inputs << QString::fromStdString(name);
+    for (const auto& name : c.ports->outputPortNames())
+        outputs << QString::fromStdString(name);
+    if (c.json) {
+        outJson(QJsonObject{{QStringLiteral("inputs"), QJsonArray::fromStringList(inputs)},
+                            {QStringLiteral("outputs"), QJsonArray::fromStringList(outputs)}});
+        return kOk;
+    }
+    out(QStringLiteral("Inputs:"));
+    for (const QString& name : inputs)
+        out(QStringLiteral("  ") + name);
+    out(QStringLiteral("Outputs:"));
+    for (const QString& name : outputs)
+        out(QStringLiteral("  ") + name);
+    return kOk;
+}
+
+// The progress of the link's operations on the progress bar; cancelled by
+// SIGINT and SIGTERM.
+void followOperations(DeviceLink& link, Interrupts& interrupts)
+{
+    QObject::connect(&link, &DeviceLink::progressChanged, &link,
+                     [](int done, int total, const QString& unit) { progress(done, total, unit); });
+    QObject::connect(&link, &DeviceLink::busyChanged, &link, [](bool busy) {
+        if (!busy)
+            progressDone();
+    });
+    QObject::connect(&interrupts, &Interrupts::interrupted, &link, &DeviceLink::requestCancel);
+}
 
 std::vector<CliCommand> AllCommands()
 {
     std::vector<CliCommand> commands;
-    commands.push_back({QStringLiteral("ports"),
-                        [](CliContext& c) {
-                            return c.args.size() > 1 ? usage(QStringLiteral("'ports' takes no arguments.")) : kOk;
-                        },
-                        nullptr});
-    for (auto list : {DeviceCommands(), ChannelsCommands(), ModesCommands(), FirmwareCommands(), FirmwareUploadCommands(),
-                      BackupCommands()})
+    CliCommand ports{QStringLiteral("ports"),
+                     [](CliContext& c) {
+                         return c.args.size() > 1 ? usage(QStringLiteral("'ports' takes no arguments.")) : kOk;
+                     },
+                     listPorts};
+    ports.json = true;
+    ports.ownPorts = true;
+    commands.push_back(ports);
+    for (auto list : {ScanCommands(), DeviceCommands(), ChannelsCommands(), ModesCommands(), FirmwareCommands(),
+                      FirmwareUploadCommands(), BackupCommands()})
         commands.insert(commands.end(), list.begin(), list.end());
     return commands;
 }
@@ -114,7 +165,10 @@ static int runProgram(int argc, char** argv)
     const QCommandLineOption emulatorTypeOption(QStringLiteral("emulator-type"), QString(), QStringLiteral("TYPE"), QStringLiteral("P"));
     const QCommandLineOption inOption(QStringLiteral("in"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption outOption(QStringLiteral("out"), QString(), QStringLiteral("NAME"));
-    parser.addOptions({helpOption, versionOption, backendOption, emulatorOption, emulatorTypeOption, inOption, outOption});
+    const QCommandLineOption deviceIdOption(QStringLiteral("device-id"), QString(), QStringLiteral("N"));
+    const QCommandLineOption jsonOption(QStringLiteral("json"), QString());
+    parser.addOptions({helpOption, versionOption, backendOption, emulatorOption, emulatorTypeOption, inOption, outOption,
+                       deviceIdOption, jsonOption});
     const CliOptions& commandOptions = Options();
     parser.addOptions({commandOptions.noteOff, commandOptions.zeroOffset, commandOptions.uploadMode,
                        commandOptions.verify, commandOptions.force});
@@ -156,6 +210,23 @@ static int runProgram(int argc, char** argv)
     if (parser.isSet(commandOptions.force) && command->name != QLatin1String("restore"))
         return usage(QStringLiteral("--force belongs to the command 'restore'."));
 
+    context.json = parser.isSet(jsonOption);
+    const bool jsonHere = command->json || (command->name == QLatin1String("modes") && context.args.value(1) == QLatin1String("read"));
+    if (context.json && !jsonHere)
+        return usage(QStringLiteral("--json belongs to the commands ports, scan, identify, options, modes read and firmware info."));
+    std::optional<uint32_t> wantedId;
+    if (parser.isSet(deviceIdOption)) {
+        bool ok = false;
+        const QString text = parser.value(deviceIdOption);
+        const qulonglong id = text.toULongLong(&ok);
+        if (!ok || id > 0xFFFFFFFFull)
+            return usage(QStringLiteral("--device-id takes a device ID from 0 to 4294967295, not '%1'.").arg(text));
+        if (parser.isSet(inOption) || parser.isSet(outOption))
+            return usage(QStringLiteral("--device-id chooses the ports itself: leave out --in and --out."));
+        if (command->offline || command->ownPorts)
+            return usage(QStringLiteral("--device-id belongs to the commands that talk to one device."));
+        wantedId = uint32_t(id);
+    }
     // Every argument is checked before anything is sent.
     MidiApi api = MidiApi::Auto;
     const QString backendName = parser.value(backendOption);
@@ -177,6 +248,9 @@ static int runProgram(int argc, char** argv)
     if (command->offline)
         return command->run(context);
 
+    Interrupts interrupts;
+    context.interrupts = &interrupts;
+
     // Ports: the emulated device first when asked for, then the MIDI system's.
     MidiPortDirectory ports;
     const bool withEmulator = parser.isSet(emulatorOption);
@@ -188,19 +262,33 @@ static int runProgram(int argc, char** argv)
     else if (!withEmulator || api != MidiApi::Auto)
         err(QString::fromStdString(backendError));
 
-    DeviceLink link(ports);
-    if (command->name == QLatin1String("ports")) {
-        out(QStringLiteral("Inputs:"));
-        for (const QString& name : link.inputPortNames())
-            out(QStringLiteral("  ") + name);
-        out(QStringLiteral("Outputs:"));
-        for (const QString& name : link.outputPortNames())
-            out(QStringLiteral("  ") + name);
-        return kOk;
+    context.ports = &ports;
+    if (command->ownPorts)
+        return command->run(context);
+
+    QString input;
+    QString output;
+    if (wantedId) {
+        bool cancelled = false;
+        const std::vector<FoundDevice> devices = DevicesWithId(ScanAllPorts(context, cancelled), *wantedId);
+        if (cancelled)
+            return kInterrupted;
+        if (devices.empty()) {
+            err(QStringLiteral("No device with the ID %1 answered.").arg(*wantedId));
+            return kNoAnswer;
+        }
+        if (devices.size() > 1)
+            err(QStringLiteral("%1 devices answered with the ID %2; the first is used.").arg(devices.size()).arg(*wantedId));
+        input = devices.front().input;
+        output = devices.front().output;
+        err(QStringLiteral("Device %1: input \"%2\", output \"%3\".").arg(*wantedId).arg(input, output));
     }
 
-    QString input = link.inputPortNames().value(0);
-    QString output = link.outputPortNames().value(0);
+    DeviceLink link(ports);
+    if (!wantedId) {
+        input = link.inputPortNames().value(0);
+        output = link.outputPortNames().value(0);
+    }
     if (parser.isSet(inOption)) {
         input = parser.value(inOption);
         if (!link.inputPortNames().contains(input))
@@ -231,7 +319,11 @@ static int runProgram(int argc, char** argv)
         return kNoAnswer;
     }
     context.link = &link;
-    return command->run(context);
+    followOperations(link, interrupts);
+    const int status = command->run(context);
+    progressDone();
+    // The link's destructor closes the ports.
+    return interrupted() ? int(kInterrupted) : status;
 }
 
 int main(int argc, char** argv)

@@ -6,9 +6,12 @@
 #include "firmware/gui/FirmwarePage.h"
 #include "link/DeviceLink.h"
 #include "link/DeviceOperations.h"
+#include "link/DeviceScan.h"
 #include "modes/gui/ModesPage.h"
 #include "options/gui/DeviceOptionsPage.h"
 #include "settings/gui/FormPosition.h"
+#include "util/gui/OperationProgress.h"
+#include "util/gui/PortListBox.h"
 #include "util/gui/Widgets.h"
 
 #include <QAction>
@@ -18,9 +21,11 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -33,6 +38,10 @@
 namespace vantorel {
 
 namespace {
+
+// How often the port lists are looked at while nothing waits for the device.
+constexpr int kPortListPollMs = 1000;
+
 
 const char* const kCaption = "VANTOREL Control Center";
 const char* const kBuildStamp = "2018.04.24 10:24:25";
@@ -72,6 +81,12 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
     errorBox = [this](const QString& text) {
         QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kCaption), DisplayText(text), QMessageBox::Ok, this);
         box.exec();
+    };
+    chooseDevice = [this](const QStringList& devices) {
+        bool ok = false;
+        const QString item = QInputDialog::getItem(this, QStringLiteral("Find device"),
+                                                   QStringLiteral("Devices found:"), devices, 0, false, &ok);
+        return ok ? int(devices.indexOf(item)) : -1;
     };
     askYesNo = [this](const QString& caption, const QString& question) {
         QMessageBox box(QMessageBox::Question, caption, DisplayText(question), QMessageBox::Yes | QMessageBox::No, this);
@@ -131,6 +146,9 @@ void MainWindow::buildMenus()
 
     m_fileMenu = Named(bar->addMenu(QStringLiteral("File and device operations")), "milngFile");
     m_fileMenu->menuAction()->setObjectName(QStringLiteral("milngFile"));
+    m_findDeviceAction = Named(m_fileMenu->addAction(QStringLiteral("Find device")), "milngFindDevice");
+    connect(m_findDeviceAction, &QAction::triggered, this, &MainWindow::findDevice);
+    lockWhileBusy(m_findDeviceAction);
     m_backupDevice = Named(m_fileMenu->addAction(QStringLiteral("Back up device...")), "milngBackupDevice");
     connect(m_backupDevice, &QAction::triggered, this, &MainWindow::backUpDevice);
     m_restoreDevice = Named(m_fileMenu->addAction(QStringLiteral("Restore device...")), "milngRestoreDevice");
@@ -170,10 +188,10 @@ void MainWindow::buildConnectionsPanel(QWidget* central)
     grid->setVerticalSpacing(2);
 
     QLabel* inputCaption = NamedLabel("Label1", QStringLiteral("MIDI Input"), panel);
-    m_inputPorts = Named(new QComboBox(panel), "cbxInPorts");
+    m_inputPorts = Named(new PortListBox(panel), "cbxInPorts");
     m_inputPorts->setFixedWidth(220);
     QLabel* outputCaption = NamedLabel("LabelMo", QStringLiteral("MIDI Output"), panel);
-    m_outputPorts = Named(new QComboBox(panel), "cbxOutPorts");
+    m_outputPorts = Named(new PortListBox(panel), "cbxOutPorts");
     m_outputPorts->setFixedWidth(220);
     QLabel* statusCaption = NamedLabel("lbllngStat", QStringLiteral("Status:"), panel);
     SetBold(statusCaption);
@@ -184,15 +202,22 @@ void MainWindow::buildConnectionsPanel(QWidget* central)
     grid->addWidget(m_inputPorts, 1, 0);
     grid->addWidget(outputCaption, 0, 1);
     grid->addWidget(m_outputPorts, 1, 1);
-    grid->addWidget(statusCaption, 1, 2);
-    grid->addWidget(m_status, 1, 3);
-    grid->setColumnStretch(3, 1);
+    m_findDevice = Named(new QPushButton(QStringLiteral("Find device"), panel), "btnlngFindDevice");
+    grid->addWidget(m_findDevice, 1, 2);
+    grid->addWidget(statusCaption, 1, 3);
+    grid->addWidget(m_status, 1, 4);
+    grid->setColumnStretch(4, 1);
     central->layout()->addWidget(panel);
 
     lockWhileBusy(m_inputPorts);
     lockWhileBusy(m_outputPorts);
     connect(m_inputPorts, &QComboBox::activated, this, &MainWindow::onInputPortChosen);
     connect(m_outputPorts, &QComboBox::activated, this, &MainWindow::onOutputPortChosen);
+    lockWhileBusy(m_findDevice);
+    connect(m_findDevice, &QPushButton::clicked, this, &MainWindow::findDevice);
+    // Opening a list shows the ports as they are now.
+    for (PortListBox* box : {m_inputPorts, m_outputPorts})
+        connect(box, &PortListBox::opening, this, [this] { m_link.RefreshPorts(); });
 }
 
 void MainWindow::buildPages(QWidget* central)
@@ -240,6 +265,10 @@ void MainWindow::buildStatusBar()
     m_statusBarText->setFrameShape(QFrame::StyledPanel);
     m_statusBarText->setFrameShadow(QFrame::Sunken);
     bar->addWidget(m_statusBarText);
+    // The free panel: the running operation's progress and "Cancel" (Esc).
+    auto* progress = new OperationProgress(m_link, bar);
+    progress->cancelWithEscapeIn(this);
+    bar->addWidget(progress, 1);
 }
 
 // ------------------------------------------------------------- life cycle
@@ -255,6 +284,7 @@ void MainWindow::connectLink()
     connect(link, &DeviceLink::deviceTypeApplied, this, &MainWindow::onDeviceTypeApplied);
     connect(link, &DeviceLink::busyChanged, this, &MainWindow::onBusyChanged);
     connect(link, &DeviceLink::timerTicked, this, &MainWindow::restoreCursor);
+    connect(link, &DeviceLink::portListsChanged, this, &MainWindow::showPortLists);
 }
 
 void MainWindow::listPorts()
@@ -270,6 +300,49 @@ void MainWindow::listPorts()
 
     m_link.setSelectedPorts(m_inputPorts->currentText(), m_outputPorts->currentText());
     m_link.OpenPorts();
+    // Ports plugged in or out while the program runs show up within two looks.
+    m_link.watchPorts(kPortListPollMs);
+}
+
+void MainWindow::showPortLists()
+{
+    m_inputPorts->setPorts(m_link.inputPortNames(), m_link.selectedInput());
+    m_outputPorts->setPorts(m_link.outputPortNames(), m_link.selectedOutput());
+}
+
+void MainWindow::takeChosenPorts()
+{
+    m_link.setSelectedPorts(m_link.inputMissing() ? m_link.selectedInput() : m_inputPorts->currentText(),
+                            m_link.outputMissing() ? m_link.selectedOutput() : m_outputPorts->currentText());
+}
+
+void MainWindow::findDevice()
+{
+    bool refused = false;
+    const std::vector<FoundDevice> found = ScanFromLink(m_link, &refused);
+    if (refused || found.empty())
+        return;   // the status line has said why
+    QStringList descriptions;
+    for (const FoundDevice& d : found)
+        descriptions << QStringLiteral("%1, ID %2: %3 / %4")
+                            .arg(DeviceTypeName(d.type), DeviceIdText(d.deviceId), d.input,
+                                 d.output.isEmpty() ? QStringLiteral("?") : d.output);
+    int chosen = 0;
+    if (found.size() > 1) {
+        chosen = chooseDevice ? chooseDevice(descriptions) : -1;
+        if (chosen < 0 || chosen >= int(found.size()))
+            return;
+    }
+    const FoundDevice& device = found[size_t(chosen)];
+    if (device.output.isEmpty()) {
+        showError(QStringLiteral("The device on %1 answered, but the output that reaches it is not known.").arg(device.input));
+        return;
+    }
+    m_link.RefreshPorts();
+    m_link.setSelectedPorts(device.input, device.output);
+    if (reported([this] { m_link.ReopenPorts(); }))
+        m_status->setText(QStringLiteral("Device chosen: ") + descriptions.at(chosen));
+    showPortLists();
 }
 
 void MainWindow::prepareFirstShow()
@@ -360,7 +433,7 @@ bool MainWindow::reopenPorts()
     // Reopening would cut off the reply another operation is waiting for.
     if (m_link.busy())
         return false;
-    m_link.setSelectedPorts(m_inputPorts->currentText(), m_outputPorts->currentText());
+    takeChosenPorts();
     return reported([this] { m_link.ReopenPorts(); });
 }
 

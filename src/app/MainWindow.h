@@ -12,6 +12,7 @@
 
 class QAction;
 class QComboBox;
+class QPushButton;
 class QLabel;
 class QMenu;
 class QTabWidget;
@@ -23,6 +24,7 @@ class DeviceLink;
 class DeviceOptionsPage;
 class FirmwarePage;
 class ModesPage;
+class PortListBox;
 
 // The program's main window: port selection, the status line, the four pages
 // and the menus in which the pages' commands are placed. The conversation with
@@ -44,6 +46,8 @@ public:
     // tests replace them.
     std::function<void(const QString&)> messageBox;
     std::function<void(const QString&)> errorBox;
+    // Picks one of several devices found (their descriptions); -1 for none.
+    std::function<int(const QStringList&)> chooseDevice;
     // A question answered Yes (true) or No; tests replace it.
     std::function<bool(const QString& caption, const QString& question)> askYesNo;
     // The file dialogs of "Back up device..." and "Restore device..." (empty on Cancel).
@@ -105,6 +109,13 @@ private:
 
     // Handlers.
     void onInputPortChosen();
+    // The live port lists: the link's lists with its chosen ports.
+    void showPortLists();
+    // The ports to open: the lists' choice, or a chosen port that has gone
+    // (it stays chosen until it is back).
+    void takeChosenPorts();
+    // "Find device": every port pair is asked; the pair found is chosen.
+    void findDevice();
     void onOutputPortChosen();
     void clearDeviceData();
     void exitProgram();
@@ -156,8 +167,10 @@ private:
     QMenu* m_toolsMenu = nullptr;           // milngUserTools
     QMenu* m_settingsMenu = nullptr;        // milngSettings
     QAction* m_language = nullptr;          // milngLanguage
-    QComboBox* m_inputPorts = nullptr;      // cbxInPorts
-    QComboBox* m_outputPorts = nullptr;     // cbxOutPorts
+    PortListBox* m_inputPorts = nullptr;    // cbxInPorts
+    PortListBox* m_outputPorts = nullptr;   // cbxOutPorts
+    QPushButton* m_findDevice = nullptr;    // btnlngFindDevice
+    QAction* m_findDeviceAction = nullptr;  // milngFindDevice
     QLabel* m_status = nullptr;             // lbllngStatMsg
     QTabWidget* m_pages = nullptr;          // pgcMain
     QLabel* m_statusBarText = nullptr;      // stbConnPanel0

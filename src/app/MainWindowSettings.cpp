@@ -10,6 +10,7 @@
 #include "settings/SettingsFiles.h"
 #include "settings/domain/IniFile.h"
 #include "settings/gui/FormPosition.h"
+#include "util/gui/PortListBox.h"
 
 #include <QComboBox>
 #include <QLabel>

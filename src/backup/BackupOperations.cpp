@@ -17,7 +17,9 @@ RestoreResult restoreResultOf(OpResult result)
     case OpResult::Done: return RestoreResult::Done;
     case OpResult::NoAnswer: return RestoreResult::NoAnswer;
     case OpResult::Busy: return RestoreResult::Busy;
-    case OpResult::Failed: break;
+    case OpResult::Failed:
+    case OpResult::Cancelled:   // the status line has said what the device holds
+        break;
     }
     return RestoreResult::Failed;
 }

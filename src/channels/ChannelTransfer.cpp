@@ -20,18 +20,22 @@ QString text(const char* latin1)
 
 } // namespace
 
-OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
-                                const std::function<bool()>& haveRows)
+namespace {
+
+// "B" and the wait for the first dump reply, inside an operation that holds the link.
+OpResult requestChannels(DeviceLink& link, const std::function<void()>& emptyTable,
+                         const std::function<bool()>& haveRows)
 {
-    DeviceOperation operation(link);
-    if (!operation)
-        return OpResult::Busy;
     emit link.statusText(text("Reading data..."));
     if (emptyTable)
         emptyTable();
     if (!link.TrySendCommand('B', {}))
         return OpResult::Failed;
     if (!link.AwaitReply(DeviceLink::Flag::ReplyReceived, kChannelReplyWaitMs)) {
+        if (link.cancelRequested()) {
+            emit link.statusText(text("Cancelled: no channel was received."));
+            return OpResult::Cancelled;
+        }
         emit link.statusText(text("No data received."));
         return OpResult::NoAnswer;
     }
@@ -39,6 +43,47 @@ OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& e
         emit link.statusText(text("Data ready."));
     link.StopTimer1();
     link.resetTickCount();
+    return OpResult::Done;
+}
+
+} // namespace
+
+OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
+                                const std::function<bool()>& haveRows)
+{
+    DeviceOperation operation(link);
+    if (!operation)
+        return OpResult::Busy;
+    return requestChannels(link, emptyTable, haveRows);
+}
+
+OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
+                                   const std::function<int()>& rowCount, int quietMs)
+{
+    DeviceOperation operation(link);
+    if (!operation)
+        return OpResult::Busy;
+    const OpResult first = requestChannels(link, emptyTable, [&] { return rowCount() > 0; });
+    if (first != OpResult::Done)
+        return first;
+
+    QEventLoop loop;
+    QTimer quiet;
+    quiet.setSingleShot(true);
+    quiet.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&link, &DeviceLink::cancelRequestedChanged, &loop, &QEventLoop::quit);
+    QObject::connect(&link, &DeviceLink::channelDumpReceived, &loop, [&] {
+        quiet.start();
+        link.reportProgress(rowCount(), 0, QStringLiteral("rows"));
+    });
+    link.reportProgress(rowCount(), 0, QStringLiteral("rows"));
+    quiet.start(quietMs);
+    loop.exec();
+    if (link.cancelRequested()) {
+        emit link.statusText(QStringLiteral("Cancelled: %1 channels received; the rest were not awaited.").arg(rowCount()));
+        return OpResult::Cancelled;
+    }
     return OpResult::Done;
 }
 
@@ -72,6 +117,11 @@ ChannelPayloads PrepareChannelPayloads(const ChannelTable& rows)
     return result;
 }
 
+QString CancelledWriteText(int written, int total)
+{
+    return QStringLiteral("Cancelled: %1 of %2 channels written.").arg(written).arg(total);
+}
+
 ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& rows,
                                          const std::function<void(int row)>& showRow,
                                          const std::function<void(int row)>& rowWritten)
@@ -98,7 +148,13 @@ ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& r
     }
 
     emit link.statusText(text("Writing data to device..."));
+    const int total = int(prepared.payloads.size());
+    link.reportProgress(0, total, QStringLiteral("rows"));
     for (size_t row = 0; row < prepared.payloads.size(); ++row) {
+        if (link.cancelRequested()) {
+            report.result = ChannelWriteResult::Cancelled;
+            break;
+        }
         if (showRow)
             showRow(int(row));
         const std::string& payload = prepared.payloads[row];
@@ -106,17 +162,29 @@ ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& r
             report.result = ChannelWriteResult::SendFailed;
             break;
         }
-        if (!link.AwaitReply(DeviceLink::Flag::WriteAck, kChannelReplyWaitMs)) {
+        // The row in flight is awaited even when cancelled: then it is known
+        // whether the device took it.
+        if (!link.AwaitReply(DeviceLink::Flag::WriteAck, kChannelReplyWaitMs, false)) {
             report.result = ChannelWriteResult::NoAnswer;
             break;
         }
         link.StopTimer1();
         ++report.acknowledged;
+        link.reportProgress(report.acknowledged, total, QStringLiteral("rows"));
         if (rowWritten)
             rowWritten(int(row));
     }
-    emit link.statusText(report.result == ChannelWriteResult::Done ? text("Writing data to device finished succesfully.")
-                                                                   : text("Writing data to device failed."));
+    switch (report.result) {
+    case ChannelWriteResult::Done:
+        emit link.statusText(text("Writing data to device finished succesfully."));
+        break;
+    case ChannelWriteResult::Cancelled:
+        emit link.statusText(CancelledWriteText(report.acknowledged, total));
+        break;
+    default:
+        emit link.statusText(text("Writing data to device failed."));
+        break;
+    }
     return report;
 }
 

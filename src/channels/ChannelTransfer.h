@@ -31,6 +31,16 @@ inline constexpr int kChannelReplyWaitMs = 2000;
 OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
                                 const std::function<bool()>& haveRows);
 
+// "B" as above, then the device's stream to its end: the operation holds the
+// link until `quietMs` pass without a further dump reply, so that nothing is
+// sent to the device while it is still sending. Progress is reported in rows
+// (`rowCount`, no total known); a cancel ends the wait and says how many
+// channels were received. A cancelled wait for the first reply is Cancelled
+// as well.
+inline constexpr int kChannelDumpQuietMs = 2000;
+OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
+                                   const std::function<int()>& rowCount, int quietMs = kChannelDumpQuietMs);
+
 // The payloads of every row in table order. When a row cannot be encoded (a
 // cell outside its value list, a number out of range), `problem` names every
 // such row and `payloads` is empty.
@@ -47,6 +57,7 @@ enum class ChannelWriteResult {
     SendFailed,     // the MIDI output refused a command
     NothingToWrite, // empty table ("Nothing to write...")
     RowsRefused,    // rows that cannot be encoded; nothing was sent
+    Cancelled,      // cancelled by the user; the acknowledged rows are written
 };
 
 struct ChannelWriteReport {
@@ -58,10 +69,15 @@ struct ChannelWriteReport {
 // for its "c". Every row is checked before anything is sent; refusals and the
 // empty table are reported through DeviceLink::messageBox. `showRow` runs
 // before row i is sent (the main window shows the row there); `rowWritten`
-// after its acknowledgement.
+// after its acknowledgement. Progress is reported in "rows"; a cancel
+// (DeviceLink::requestCancel) lets the row in flight be acknowledged and
+// sends no further row.
 ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& rows,
                                          const std::function<void(int row)>& showRow = {},
                                          const std::function<void(int row)>& rowWritten = {});
+
+// "Cancelled: 200 of 512 channels written."
+QString CancelledWriteText(int written, int total);
 
 // Collects the channel dump replies as they arrive, for callers without a
 // channel list (vantorelctl). Rows are kept in table order; a channel number

@@ -206,6 +206,12 @@ void FirmwareService::endUpload(UploadResult result)
     emit uploadEnded(result);
 }
 
+void FirmwareService::reportCancelled(const QString& text)
+{
+    status(text);
+    firmwareStatus(text);
+}
+
 void FirmwareService::endTest(TestResult result)
 {
     // The bootloader waits for the next test or upload: say so, or the

@@ -61,6 +61,7 @@ public:
         ChecksumError,      // the device reported a checksum error during the transfer
         NoImage,            // the current file could not be read or decrypted
         SendFailed,         // the MIDI output refused a message
+        Cancelled,          // cancelled by the user between two blocks
     };
     Q_ENUM(UploadResult)
 
@@ -73,6 +74,7 @@ public:
         NoDataRequest,      // no block request
         QueueError,         // an unexpected message where an answer was due
         SendFailed,
+        Cancelled,          // cancelled by the user before the test block was sent
     };
     Q_ENUM(TestResult)
 
@@ -166,6 +168,8 @@ private:
     void status(const QString& text);
     void logWithTime();
     void endUpload(UploadResult result);
+    // Ends a cancelled upload or test with `text` on both status lines.
+    void reportCancelled(const QString& text);
     void endTest(TestResult result);
 
     DeviceLink& m_link;

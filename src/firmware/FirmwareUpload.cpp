@@ -102,6 +102,11 @@ void FirmwareService::UploadHandshake()
         if (!handshake(0x00, kHandshake1Answer, "No response from device, HS 1"))
             return;
         m_link.PumpingDelay(kHandshakePauseMs);
+        if (m_link.cancelRequested()) {
+            reportCancelled(QStringLiteral("Cancelled: no firmware block was sent; the device waits in its bootloader."));
+            endUpload(UploadResult::Cancelled);
+            return;
+        }
         // The first block request may come right behind the second answer,
         // in the same run of the input handler: from here on it counts.
         blockRequest = false;
@@ -146,8 +151,17 @@ void FirmwareService::TransferFirmwareBlocks()
     }
 
     const std::vector<FirmwareBlock> blocks = FirmwareBlocks(*image);
+    const int total = int(blocks.size());
+    m_link.reportProgress(0, total, QStringLiteral("blocks"));
     try {
         for (size_t i = 0; i + 1 < blocks.size(); ++i) {
+            // Between two blocks: the bootloader has taken every block sent.
+            if (m_link.cancelRequested()) {
+                reportCancelled(QStringLiteral("Cancelled: %1 of %2 firmware blocks sent; the device waits in its "
+                                               "bootloader for a new upload.").arg(i).arg(total));
+                endUpload(UploadResult::Cancelled);
+                return;
+            }
             firmwareStatus(BlockStatusText(blocks[i].counter));
             SendFWBlockData(blocks[i].data, blocks[i].counter);
             blockRequest = false;
@@ -161,10 +175,12 @@ void FirmwareService::TransferFirmwareBlocks()
                 }
                 return;
             }
+            m_link.reportProgress(int(i) + 1, total, QStringLiteral("blocks"));
         }
         // The bootloader answers the final block with upgrade ready or a
         // checksum error on its own.
         SendFWBlockData(blocks.back().data, blocks.back().counter);
+        m_link.reportProgress(total, total, QStringLiteral("blocks"));
     } catch (const std::exception& e) {
         emit m_link.errorRaised(QString::fromStdString(e.what()));
         endUpload(UploadResult::SendFailed);

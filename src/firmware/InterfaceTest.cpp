@@ -16,6 +16,7 @@ namespace vantorel {
 namespace {
 
 constexpr int kPauseMs = 1000;
+constexpr int kTestSteps = 4;   // start, handshake, block request, block sent
 
 } // namespace
 
@@ -61,7 +62,21 @@ void FirmwareService::RunInterfaceTest()
         return false;
     };
 
+    // Between two steps a cancel ends the test; the bootloader waits for the next.
+    const auto cancelled = [this](int stepsDone) {
+        if (!m_link.cancelRequested()) {
+            m_link.reportProgress(stepsDone, kTestSteps, QStringLiteral("steps"));
+            return false;
+        }
+        reportCancelled(QStringLiteral("Cancelled: the interface test was stopped before its test block was sent; "
+                                       "the device waits in its bootloader."));
+        endTest(TestResult::Cancelled);
+        return true;
+    };
+
     try {
+        if (cancelled(0))
+            return;
         m_link.clearInputSeen();
         m_link.clearShortMessageQueue();
         m_link.SendShortMessage(0x9F, 0x00, 0x7F);
@@ -79,16 +94,23 @@ void FirmwareService::RunInterfaceTest()
         pause.start();
         m_link.PumpingDelay(kPauseMs);
         emit m_link.testTimeShown(QTime(0, 0).addMSecs(int(pause.elapsed())).toString(QStringLiteral("ss:zzz")));
+        if (cancelled(1))
+            return;
 
         m_link.clearInputSeen();
         m_link.SendShortMessage(0x9F, 0x10, 0x7F);
         if (!step(kEventTestHandshakeAnswer, "Queue error 1", "Iface test HS failed...", TestResult::HandshakeFailed))
             return;
         m_link.appendResult(QStringLiteral("Iface test Init End"));
+        if (cancelled(2))
+            return;
 
         if (!step(kEventBlockRequest, "Queue error 2", "No data request from device...", TestResult::NoDataRequest))
             return;
+        if (cancelled(3))
+            return;
         SendFWBlockData(InterfaceTestBlock(), kInterfaceTestCounter);
+        m_link.reportProgress(kTestSteps, kTestSteps, QStringLiteral("steps"));
         m_link.appendResult(QStringLiteral("Block sent - Iface test"));
     } catch (const std::exception& e) {
         emit m_link.errorRaised(QString::fromStdString(e.what()));

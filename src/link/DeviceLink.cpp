@@ -3,6 +3,7 @@
 #include "firmware/domain/PackedDateTime.h"
 #include "midi/MidiErrors.h"
 #include "midi/domain/EventText.h"
+#include "midi/domain/PortIdentity.h"
 #include "protocol/EventCodes.h"
 #include "protocol/Sysex.h"
 #include "util/Utils.h"
@@ -29,8 +30,19 @@ const char* const kTimeoutBasicEco =
     "3. Release switch while DMX OUT LED and PWR LED start blink in 1 sec. period and MIDI IN LED blinks short.";
 
 constexpr int kInitialTimerInterval = 4000;
+// Waits at least this long show their seconds as progress.
+constexpr int kLongWaitMs = 4000;
+constexpr int kLongWaitProgressMs = 500;
 
 } // namespace
+
+std::vector<std::string> toStdList(const QStringList& names)
+{
+    std::vector<std::string> list;
+    for (const QString& n : names)
+        list.push_back(n.toStdString());
+    return list;
+}
 
 QString DeviceIdText(uint32_t id)
 {
@@ -51,6 +63,7 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     : QObject(parent)
     , m_input(std::make_unique<MidiInputPort>(ports))
     , m_output(std::make_unique<MidiOutputPort>(ports))
+    , m_ports(ports)
     , m_portWatch(std::make_unique<MidiPortWatch>(ports))
 {
     m_inputNames = ToQStringList(ports.inputPortNames());
@@ -70,6 +83,7 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     connect(&m_timer, &QTimer::timeout, this, &DeviceLink::onTimer1);
     m_timer.setInterval(kInitialTimerInterval);
     m_timer.start();
+    connect(&m_portListPoll, &QTimer::timeout, this, &DeviceLink::RefreshPorts);
 }
 
 DeviceLink::~DeviceLink()
@@ -89,17 +103,111 @@ void DeviceLink::setSelectedPorts(const QString& input, const QString& output)
     m_selectedOutput = output;
 }
 
+bool DeviceLink::RefreshPorts()
+{
+    if (m_busy)
+        return false;
+    const QStringList inputs = ToQStringList(m_ports.inputPortNames());
+    const QStringList outputs = ToQStringList(m_ports.outputPortNames());
+    const bool changed = inputs != m_inputNames || outputs != m_outputNames;
+    if (changed) {
+        m_inputNames = inputs;
+        m_outputNames = outputs;
+        followChosenPort(true);
+        followChosenPort(false);
+    }
+    // A port that vanished and came back under its name between two looks:
+    // its connection is gone, so it is opened again.
+    if (portLost() && m_portWatch->missingPort().empty() && !m_inputMissing && !m_outputMissing) {
+        try {
+            ReopenPorts();
+            emit statusText(QStringLiteral("The MIDI ports are back."));
+        } catch (const std::exception& e) {
+            emit errorRaised(QString::fromStdString(e.what()));
+        }
+    }
+    if (changed)
+        emit portListsChanged(m_inputNames, m_outputNames);
+    return changed;
+}
+
+void DeviceLink::watchPorts(int intervalMs)
+{
+    if (intervalMs <= 0) {
+        m_portListPoll.stop();
+        return;
+    }
+    m_portListPoll.start(intervalMs);
+}
+
+// After the lists changed: closes a chosen port that has gone, opens one that
+// is back, and picks the first port when none was chosen yet.
+void DeviceLink::followChosenPort(bool input)
+{
+    const QStringList& names = input ? m_inputNames : m_outputNames;
+    QString& chosen = input ? m_selectedInput : m_selectedOutput;
+    bool& missing = input ? m_inputMissing : m_outputMissing;
+    const QString kind = input ? QStringLiteral("input") : QStringLiteral("output");
+    const int found = chosen.isEmpty() ? (names.isEmpty() ? -1 : 0) : FindStablePort(toStdList(names), chosen.toStdString());
+    try {
+        if (found < 0) {
+            if (chosen.isEmpty() || missing)
+                return;
+            missing = true;
+            if (input)
+                m_input->ClosePort();
+            else
+                m_output->ClosePort();
+            emit chosenPortMissing(input, true, chosen);
+            emit statusText(QStringLiteral("The MIDI %1 port \"%2\" is gone.").arg(kind, chosen));
+            return;
+        }
+        const bool open = input ? m_input->isOpen() : m_output->isOpen();
+        if (open && names.at(found) == chosen)
+            return;   // still there under its name
+        const bool wasMissing = missing;   // not for a first port in an empty list
+        chosen = names.at(found);
+        missing = false;
+        if (input) {
+            m_input->ClosePort();
+            m_input->SetProductName(chosen.toStdString());
+            m_input->OpenPort();
+            m_input->StartInput();
+        } else {
+            m_output->ClosePort();
+            m_output->SetProductName(chosen.toStdString());
+            m_output->OpenPort();
+        }
+        watchOpenPorts();
+        if (wasMissing) {
+            emit chosenPortMissing(input, false, chosen);
+            emit statusText(QStringLiteral("The MIDI %1 port \"%2\" is back.").arg(kind, chosen));
+        }
+    } catch (const std::exception& e) {
+        emit errorRaised(QString::fromStdString(e.what()));
+    }
+}
+
 void DeviceLink::OpenPorts()
 {
-    if (m_input->DeviceCount() > 0) {
+    // The lists are current (RefreshPorts): a port plugged in after the
+    // start counts as well.
+    m_inputMissing = false;
+    m_outputMissing = false;
+    if (m_input->DeviceCount() > 0 || !m_inputNames.isEmpty()) {
         m_input->SetProductName(m_selectedInput.toStdString());
         m_input->OpenPort();
         m_input->StartInput();
     }
-    if (m_output->DeviceCount() > 0) {
+    if (m_output->DeviceCount() > 0 || !m_outputNames.isEmpty()) {
         m_output->SetProductName(m_selectedOutput.toStdString());
         m_output->OpenPort();
     }
+    watchOpenPorts();
+}
+
+void DeviceLink::watchOpenPorts()
+{
     m_portWatch->watch(m_input->isOpen() ? m_input->ProductName() : std::string(),
                        m_output->isOpen() ? m_output->ProductName() : std::string());
     m_portWatch->start();
@@ -250,20 +358,35 @@ bool DeviceLink::waitUntil(const std::function<bool()>& done)
     return done();
 }
 
-bool DeviceLink::AwaitReply(Flag flag, int intervalMs)
+bool DeviceLink::AwaitReply(Flag flag, int intervalMs, bool cancellable)
 {
     bool& received = (flag == Flag::WriteAck) ? m_writeAck : m_replyReceived;
     received = false;
     m_tickCount = 0;
     StartTimer1(intervalMs);
-    if (!waitUntil([&] { return received || m_tickCount > 0; })) {
+    // A long wait shows its seconds.
+    QTimer seconds;
+    QElapsedTimer elapsed;
+    if (intervalMs >= kLongWaitMs && m_busy) {
+        elapsed.start();
+        connect(&seconds, &QTimer::timeout, this, [&] {
+            reportProgress(int(elapsed.elapsed() / 1000), intervalMs / 1000, QStringLiteral("s"));
+        });
+        seconds.start(kLongWaitProgressMs);
+        reportProgress(0, intervalMs / 1000, QStringLiteral("s"));
+    }
+    if (!waitUntil([&] { return received || m_tickCount > 0 || (cancellable && m_cancelRequested); })) {
         // Ended by a vanished port (reported already) or by the program
         // quitting: no answer, and no box.
         m_timer.stop();
         return false;
     }
-    if (m_tickCount == 0)
+    if (m_tickCount == 0 && received)
         return true;
+    if (m_tickCount == 0) {   // cancelled
+        m_timer.stop();
+        return false;
+    }
     NoResponse();
     return false;
 }
@@ -312,6 +435,20 @@ void DeviceLink::PauseBeforeSend()
 {
     ProcessPendingEvents();
     QThread::msleep(200);
+}
+
+void DeviceLink::requestCancel()
+{
+    if (!m_busy || m_cancelRequested)
+        return;
+    m_cancelRequested = true;
+    emit cancelRequestedChanged();
+    emit replyProcessed();   // wakes the wait
+}
+
+void DeviceLink::reportProgress(int done, int total, const QString& unit)
+{
+    emit progressChanged(done, total, unit);
 }
 
 void DeviceLink::clearShortMessageQueue()
@@ -461,6 +598,7 @@ DeviceOperation::DeviceOperation(DeviceLink& link)
     }
     m_owner = true;
     link.m_busy = true;
+    link.m_cancelRequested = false;
     link.m_operationType = link.m_deviceType;
     link.m_overflowReported = false;
     emit link.busyChanged(true);
@@ -471,6 +609,7 @@ DeviceOperation::~DeviceOperation()
     if (!m_owner)
         return;
     m_link.m_busy = false;
+    m_link.m_cancelRequested = false;
     emit m_link.busyChanged(false);
 }
 

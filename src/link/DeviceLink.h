@@ -38,10 +38,23 @@ public:
 
     MidiInputPort& input() { return *m_input; }
     MidiOutputPort& output() { return *m_output; }
+    MidiBackend& ports() { return m_ports; }
 
-    // Port names as enumerated at creation, in device order.
+    // Port names in device order, as last listed (at creation and by RefreshPorts).
     const QStringList& inputPortNames() const { return m_inputNames; }
     const QStringList& outputPortNames() const { return m_outputNames; }
+    // Lists the backend's ports again. When a list changed, portListsChanged
+    // is emitted; a chosen port that has gone is closed and reported, one
+    // that came back (under the same name, or the same device renumbered,
+    // FindStablePort) is selected and opened again. Returns whether a list
+    // changed. Does nothing while a device operation runs.
+    bool RefreshPorts();
+    // Runs RefreshPorts every `intervalMs` while no device operation runs
+    // (0 stops it).
+    void watchPorts(int intervalMs);
+    // Whether the chosen port is missing from the backend's list.
+    bool inputMissing() const { return m_inputMissing; }
+    bool outputMissing() const { return m_outputMissing; }
     // The names OpenPorts uses (the texts of the two port lists).
     void setSelectedPorts(const QString& input, const QString& output);
     QString selectedInput() const { return m_selectedInput; }
@@ -77,7 +90,10 @@ public:
     // The bounded wait: true when the flag was set before Timer1 ticked; on a
     // timeout NoResponse() has run and false is returned. Timer1 keeps running
     // after a success; callers stop it as their operation requires.
-    bool AwaitReply(Flag flag, int intervalMs);
+    // A cancellable wait also ends (false, without NoResponse) when the
+    // operation is cancelled; one that is not lets the exchange in flight end
+    // first, so that the caller knows what the device did.
+    bool AwaitReply(Flag flag, int intervalMs, bool cancellable = true);
     void NoResponse();
     // 0 next queued code equals `code`, -1 it differs, -2 Timer1 ticked first.
     int WaitForShortMessage(uint32_t code);
@@ -146,6 +162,15 @@ public:
     // is refused. Use DeviceOperation below.
     bool busy() const { return m_busy; }
 
+    // Asks the running operation to stop at its next message boundary (a
+    // whole message is never cut); ignored while none runs. The operation
+    // reports what the device holds.
+    void requestCancel();
+    bool cancelRequested() const { return m_cancelRequested; }
+    // Progress of the running operation: `done` of `total` `unit`s ("rows",
+    // "blocks", "s"); total 0 when not known in advance.
+    void reportProgress(int done, int total, const QString& unit);
+
     // Receive buffers for SysEx replies: a channel dump sends up to 512 replies
     // in a burst, so the input keeps many more than a single reply needs.
     static constexpr uint16_t kSysexBufferCount = 512;
@@ -172,6 +197,11 @@ signals:
     void listsChanged();
     void timerTicked(int count);
     void busyChanged(bool busy);
+    void progressChanged(int done, int total, const QString& unit);
+    void cancelRequestedChanged();                  // requestCancel was called
+    void portListsChanged(const QStringList& inputs, const QStringList& outputs);
+    // A chosen port vanished (true) or is back and open again (false).
+    void chosenPortMissing(bool input, bool missing, const QString& name);
     void replyProcessed();                          // wakes a waiting loop
 
 private:
@@ -179,11 +209,19 @@ private:
     void onTimer1();
     void applyDeviceType(char letter);
     void onInputOverflow();
+    void followChosenPort(bool input);
+    // Watches the open ports for their loss (after opening or reopening one).
+    void watchOpenPorts();
     void onPortDisappeared(const QString& name);
     bool m_overflowReported = false;
+    bool m_cancelRequested = false;
+    bool m_inputMissing = false;
+    bool m_outputMissing = false;
+    QTimer m_portListPoll;
 
     std::unique_ptr<MidiInputPort> m_input;
     std::unique_ptr<MidiOutputPort> m_output;
+    MidiBackend& m_ports;
     std::unique_ptr<MidiPortWatch> m_portWatch;
     QTimer m_timer;
     QStringList m_inputNames;

@@ -32,6 +32,8 @@ struct Exchange {
     int intervalMs = 2000;
     const char* success = nullptr;   // nullptr: the reply's own status text stays
     const char* timeout = "";
+    // What the device holds when the wait is cancelled.
+    const char* cancelled = "Cancelled: the command was sent; the device's answer was not awaited.";
 };
 
 OpResult run(DeviceLink& link, const Exchange& x)
@@ -47,6 +49,10 @@ OpResult run(DeviceLink& link, const Exchange& x)
     if (!link.TrySendCommand(x.letter, x.payload))
         return OpResult::Failed;
     if (!link.AwaitReply(DeviceLink::Flag::ReplyReceived, x.intervalMs)) {
+        if (link.cancelRequested()) {
+            emit link.statusText(QString::fromLatin1(x.cancelled));
+            return OpResult::Cancelled;
+        }
         emit link.statusText(QString::fromLatin1(x.timeout));
         return OpResult::NoAnswer;
     }
@@ -80,7 +86,8 @@ OpResult ClearDeviceData(DeviceLink& link)
                       .pauseBeforeSend = false,
                       .intervalMs = 8000,
                       .success = "Data in device cleaned.",
-                      .timeout = "No action performed."});
+                      .timeout = "No action performed.",
+                      .cancelled = "Cancelled: the device received the command to clear its data and may still be clearing it."});
 }
 
 OpResult ReadDeviceOptions(DeviceLink& link)

@@ -14,6 +14,7 @@ enum class OpResult {
     NoAnswer,   // the wait timed out (NoResponse has reported it)
     Busy,       // another operation is waiting; nothing was sent
     Failed,     // the MIDI output refused the command
+    Cancelled,  // cancelled by the user (DeviceLink::requestCancel) while waiting
 };
 
 OpResult RestartDevice(DeviceLink& link);                  // "D", 1500 ms

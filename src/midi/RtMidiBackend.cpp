@@ -293,9 +293,10 @@ public:
             m_out.reset();
             return false;
         }
-        // A message sent before the connection is part of JACK's graph is lost.
-        if (api == RtMidi::UNIX_JACK)
-            std::this_thread::sleep_for(kJackSettleTime);
+        // A message sent before the connection is part of JACK's graph is
+        // lost: the first send waits for it (so that opening many ports at
+        // once, as a device scan does, costs one settle time, not one each).
+        m_openedAt = std::chrono::steady_clock::now();
         return true;
     }
 
@@ -321,6 +322,11 @@ public:
             return false;
         }
         m_errors.clear();
+        if (m_api == RtMidi::UNIX_JACK) {
+            const auto sinceOpen = std::chrono::steady_clock::now() - m_openedAt;
+            if (sinceOpen < kJackSettleTime)
+                std::this_thread::sleep_for(kJackSettleTime - sinceOpen);
+        }
         m_lastSend = std::chrono::steady_clock::now();
         try {
             m_out->sendMessage(data, size);
@@ -336,6 +342,7 @@ private:
     ErrorSink m_errors;
     std::unique_ptr<RtMidiOut> m_out;
     std::chrono::steady_clock::time_point m_lastSend;
+    std::chrono::steady_clock::time_point m_openedAt;
 };
 
 class RtMidiClient : public MidiBackend {

@@ -1,5 +1,6 @@
 #include "settings/PortNames.h"
 
+#include "midi/domain/PortIdentity.h"
 #include "util/Utils.h"
 
 #include <string>
@@ -67,7 +68,11 @@ int FindPortName(const QStringList& names, const QString& name)
     for (int i = 0; i < names.size(); ++i)
         if (UpperCasePolishText(names.at(i)) == wanted)
             return i;
-    return -1;
+    // The same device under the number the MIDI system gave it this time.
+    std::vector<std::string> upper;
+    for (const QString& n : names)
+        upper.push_back(UpperCasePolishText(n).toStdString());
+    return FindStablePort(upper, wanted.toStdString());
 }
 
 } // namespace vantorel

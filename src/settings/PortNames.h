@@ -11,7 +11,8 @@ namespace vantorel {
 QString UpperCasePolishText(const QString& text);
 
 // The first of `names` equal to `name` when both are upper-cased by
-// UpperCasePolishText; -1 when none is.
+// UpperCasePolishText; else the first that names the same port without the
+// MIDI system's numbering (FindStablePort); -1 when none is.
 int FindPortName(const QStringList& names, const QString& name);
 
 } // namespace vantorel

@@ -150,3 +150,36 @@ TEST_F(GuiOverJack, SystemMessagesReachTheInputThroughRtMidi)
     const std::lock_guard<std::mutex> lock(mutex);
     EXPECT_EQ(received, sent);
 }
+
+TEST_F(GuiOverJack, PortsOfAnEmulatorStartedAndStoppedWhileTheWindowRuns)
+{
+    Window w("none");
+    ASSERT_TRUE(w.backend);
+    auto* in = w.window->findChild<QComboBox*>("cbxInPorts");
+    auto* out = w.window->findChild<QComboBox*>("cbxOutPorts");
+    // Within 2 s of a port appearing or vanishing (a little more for a loaded machine).
+    constexpr int kFollowMs = 2500;
+
+    auto emulator = std::make_unique<Emulator>("guiLive", QStringList{"--type", "B", "--device-id", "5"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return in->findText("guiLive:out") >= 0 && out->findText("guiLive:in") >= 0; },
+                                kFollowMs));
+    in->setCurrentIndex(in->findText("guiLive:out"));
+    emit in->activated(in->currentIndex());
+    out->setCurrentIndex(out->findText("guiLive:in"));
+    emit out->activated(out->currentIndex());
+    w.click("btnGetDeviceType");
+    EXPECT_EQ(w.text("lblDevType"), "VANTOREL Basic");
+
+    emulator.reset();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return in->findText("guiLive:out") < 0; }, kFollowMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.text("lbllngStatMsg").contains("is gone"); }, kFollowMs))
+        << w.text("lbllngStatMsg").toStdString();
+
+    // Back: chosen and opened again, and the device answers.
+    emulator = std::make_unique<Emulator>("guiLive", QStringList{"--type", "B", "--device-id", "5"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return in->currentText() == "guiLive:out" && out->currentText() == "guiLive:in"; },
+                                kFollowMs));
+    w.click("btnGetDeviceType");
+    EXPECT_EQ(w.text("lbllngStatMsg"), "Data ready.");
+    EXPECT_EQ(w.text("lblDevID"), "000005");
+}

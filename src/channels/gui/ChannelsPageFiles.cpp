@@ -309,6 +309,7 @@ void ChannelsPage::writeToDevice()
     case ChannelWriteResult::Done:
     case ChannelWriteResult::NoAnswer:
     case ChannelWriteResult::SendFailed:
+    case ChannelWriteResult::Cancelled:
         ResetEditPanel();
         break;
     case ChannelWriteResult::Busy:

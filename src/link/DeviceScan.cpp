@@ -1,0 +1,267 @@
+#include "link/DeviceScan.h"
+
+#include "link/DeviceLink.h"
+#include "midi/MidiInputPort.h"
+#include "midi/MidiOutputPort.h"
+#include "protocol/Reply.h"
+#include "protocol/Sysex.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+#include <bit>
+#include <map>
+#include <memory>
+#include <tuple>
+
+namespace vantorel {
+
+namespace {
+
+// A later round waits for twice the slowest answer of the first, within these bounds.
+constexpr int kMinRoundMs = 150;
+constexpr int kRoundMarginMs = 80;
+constexpr int kProgressMs = 100;
+
+struct Answer {
+    FoundDevice device;
+    uint32_t rounds = 0;   // bit r: answered in round r
+};
+
+// The output of the same device by name, for when the rounds could not tell:
+// ALSA lists a port of both directions under one name; JACK clients share
+// the part before the colon.
+QString outputByName(const QString& input, const QStringList& outputs)
+{
+    if (outputs.contains(input))
+        return input;
+    const int colon = input.indexOf(QLatin1Char(':'));
+    if (colon <= 0)
+        return {};
+    const QString client = input.left(colon + 1);
+    QStringList same;
+    for (const QString& output : outputs)
+        if (output.startsWith(client))
+            same << output;
+    return same.size() == 1 ? same.first() : QString();
+}
+
+} // namespace
+
+QString DeviceTypeName(char type)
+{
+    switch (type) {
+    case 'P': return QStringLiteral("VANTOREL Pro");
+    case 'B': return QStringLiteral("VANTOREL Basic");
+    case 'E': return QStringLiteral("VANTOREL Eco");
+    default: return QStringLiteral("Unknown (%1)").arg(QLatin1Char(type));
+    }
+}
+
+std::vector<FoundDevice> DevicesWithId(const std::vector<FoundDevice>& devices, uint32_t deviceId)
+{
+    std::vector<FoundDevice> matching;
+    std::copy_if(devices.begin(), devices.end(), std::back_inserter(matching),
+                 [deviceId](const FoundDevice& d) { return d.deviceId == deviceId && !d.output.isEmpty(); });
+    return matching;
+}
+
+std::vector<FoundDevice> ScanFromLink(DeviceLink& link, bool* refused)
+{
+    DeviceOperation operation(link);
+    if (refused)
+        *refused = !operation;
+    if (!operation)
+        return {};
+    emit link.statusText(QStringLiteral("Looking for devices..."));
+    link.ClosePorts();
+    DeviceScan scan(link.ports());
+    QObject::connect(&scan, &DeviceScan::progressChanged, &link, [&link](int elapsedMs, int totalMs) {
+        link.reportProgress(std::min(100, elapsedMs * 100 / std::max(1, totalMs)), 100, QStringLiteral("%"));
+    });
+    QObject::connect(&link, &DeviceLink::cancelRequestedChanged, &scan, &DeviceScan::cancel);
+    std::vector<FoundDevice> found = scan.run();
+    for (const QString& problem : scan.problems())
+        emit link.errorRaised(problem);
+    try {
+        link.OpenPorts();
+    } catch (const std::exception& e) {
+        emit link.errorRaised(QString::fromStdString(e.what()));
+    }
+    if (scan.cancelled())
+        emit link.statusText(QStringLiteral("Cancelled: %1 device(s) found so far.").arg(found.size()));
+    else if (found.empty())
+        emit link.statusText(QStringLiteral("No device found."));
+    else
+        emit link.statusText(QStringLiteral("%1 device(s) found.").arg(found.size()));
+    return found;
+}
+
+DeviceScan::DeviceScan(MidiBackend& ports, QObject* parent)
+    : QObject(parent)
+    , m_ports(ports)
+{
+}
+
+void DeviceScan::cancel()
+{
+    m_cancelled = true;
+    if (m_loop)
+        m_loop->quit();
+}
+
+std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    m_problems.clear();
+    m_cancelled = false;
+    const auto inputNames = m_ports.inputPortNames();
+    const auto outputNames = m_ports.outputPortNames();
+
+    int round = 0;
+    QElapsedTimer roundClock;
+    int slowestAnswerMs = 0;
+    std::map<std::tuple<size_t, uint32_t, char>, Answer> answers;
+
+    std::vector<std::unique_ptr<MidiInputPort>> inputs;
+    for (size_t i = 0; i < inputNames.size() && !m_cancelled; ++i) {
+        auto input = std::make_unique<MidiInputPort>(m_ports);
+        MidiInputPort* in = input.get();
+        try {
+            input->SetDeviceID(uint16_t(i));
+            input->OpenPort();
+            if (!input->isOpen()) {
+                m_problems << QStringLiteral("The MIDI input port \"%1\" could not be opened.")
+                                  .arg(QString::fromStdString(inputNames[i]));
+                continue;
+            }
+            input->StartInput();
+        } catch (const std::exception& e) {
+            m_problems << QString::fromStdString(e.what());
+            continue;
+        }
+        connect(in, &MidiInputPort::MidiInput, this, [&, in, i] {
+            while (auto event = in->ReadEvent()) {
+                if (!event->isSysex())
+                    continue;
+                const auto reply = RecognizeReply(event->sysex.data(), event->sysex.size());
+                if (!reply || (reply->letter != 'j' && reply->letter != 'k'))
+                    continue;
+                Answer& answer = answers[{i, reply->deviceId, reply->deviceType}];
+                if (answer.rounds == 0) {
+                    answer.device.input = QString::fromStdString(inputNames[i]);
+                    answer.device.type = reply->deviceType;
+                    answer.device.deviceId = reply->deviceId;
+                }
+                if (reply->letter == 'j') {
+                    answer.device.bootloaderDate = reply->bootloaderDate;
+                    answer.device.firmwareDate = reply->firmwareDate;
+                }
+                answer.rounds |= 1u << round;
+                if (round == 0)
+                    slowestAnswerMs = std::max(slowestAnswerMs, int(roundClock.elapsed()));
+            }
+        });
+        inputs.push_back(std::move(input));
+    }
+
+    std::vector<std::unique_ptr<MidiOutputPort>> outputs(outputNames.size());
+    for (size_t o = 0; o < outputNames.size() && !m_cancelled; ++o) {
+        auto output = std::make_unique<MidiOutputPort>(m_ports);
+        try {
+            output->SetDeviceID(int(o));
+        } catch (const std::exception& e) {
+            m_problems << QString::fromStdString(e.what());
+            continue;
+        }
+        if (!output->OpenPort()) {
+            m_problems << QStringLiteral("The MIDI output port \"%1\" could not be opened.")
+                              .arg(QString::fromStdString(outputNames[o]));
+            continue;
+        }
+        outputs[o] = std::move(output);
+    }
+
+    const Bytes request = BuildCommand('J', {});
+    const auto ask = [&](const std::function<bool(size_t)>& chosen) {
+        roundClock.start();
+        for (size_t o = 0; o < outputs.size(); ++o) {
+            if (!outputs[o] || !chosen(o))
+                continue;
+            try {
+                outputs[o]->SendSysex(request.data(), uint16_t(request.size()));
+            } catch (const std::exception& e) {
+                if (round == 0)
+                    m_problems << QString::fromStdString(e.what());
+            }
+        }
+    };
+    const auto wait = [&](int ms) {
+        if (m_cancelled || ms <= 0)
+            return;
+        QEventLoop loop;
+        QTimer end;
+        end.setSingleShot(true);
+        end.setTimerType(Qt::PreciseTimer);
+        connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
+        QTimer progress;
+        connect(&progress, &QTimer::timeout, this, [&] { emit progressChanged(int(clock.elapsed()), deadlineMs); });
+        end.start(ms);
+        progress.start(kProgressMs);
+        m_loop = &loop;
+        loop.exec();
+        m_loop = nullptr;
+    };
+    const auto remaining = [&] { return deadlineMs - int(clock.elapsed()); };
+
+    const size_t outputCount = outputs.size();
+    const bool anyOutput = std::any_of(outputs.begin(), outputs.end(), [](const auto& o) { return o != nullptr; });
+    if (inputs.empty() || !anyOutput)
+        return {};   // nobody to ask or nobody to hear
+    ask([](size_t) { return true; });
+    // Opening very many ports may have used up most of the time: the devices
+    // still get a fair chance to answer.
+    wait(std::max(2 * kMinRoundMs, std::min(kFirstRoundMs, remaining())));
+
+    // Rounds that spell each output's number + 1 in binary.
+    const int bits = (answers.empty() || outputCount < 2) ? 0 : int(std::bit_width(outputCount));
+    bool spelled = true;
+    for (int bit = 0; bit < bits && !m_cancelled; ++bit) {
+        const int window = std::max(kMinRoundMs, 2 * slowestAnswerMs + kRoundMarginMs);
+        if (remaining() < window * (bits - bit)) {
+            spelled = false;   // not enough time left: pair by name
+            break;
+        }
+        round = bit + 1;
+        ask([bit](size_t o) { return ((o + 1) >> bit) & 1u; });
+        wait(window);
+    }
+    emit progressChanged(int(clock.elapsed()), deadlineMs);
+    inputs.clear();
+    outputs.clear();
+
+    QStringList outputList;
+    for (const auto& name : outputNames)
+        outputList << QString::fromStdString(name);
+    std::vector<FoundDevice> found;   // the map's order: input port, then device ID
+    for (auto& [key, answer] : answers) {
+        if (!(answer.rounds & 1u))
+            continue;   // a late answer to a later round only
+        if (outputCount == 1) {
+            answer.device.output = outputList.first();
+        } else if (spelled && bits > 0) {
+            const size_t number = answer.rounds >> 1;
+            if (number >= 1 && number <= outputCount)
+                answer.device.output = outputList.at(int(number - 1));
+        }
+        if (answer.device.output.isEmpty())
+            answer.device.output = outputByName(answer.device.input, outputList);
+        found.push_back(answer.device);
+    }
+    return found;
+}
+
+} // namespace vantorel

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "firmware/domain/PackedDateTime.h"
+#include "midi/MidiBackend.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+class QEventLoop;
+
+namespace vantorel {
+
+// A device that answered the identification request "J".
+struct FoundDevice {
+    QString input;          // the port its answer came in on
+    QString output;         // the port that reached it; empty when that stayed unclear
+    char type = 'X';        // 'P', 'B', 'E' (or another letter the device reported)
+    uint32_t deviceId = 0;
+    PackedDateTime bootloaderDate = 0;   // 0 when the device answered "k"
+    PackedDateTime firmwareDate = 0;
+};
+
+// "VANTOREL Pro", "VANTOREL Basic", "VANTOREL Eco", or "Unknown (U)".
+QString DeviceTypeName(char type);
+
+// Finds every device on every port pair at once: opens every input and every
+// output of `ports`, sends "J" on all outputs together and pairs each answer
+// with the output that caused it. Further rounds ask subsets of the outputs
+// (round r: the outputs whose number + 1 has bit r set), so that the rounds
+// an input answered in spell the number of its output; a scan therefore takes
+// one round plus one per bit of the output count, and never longer than its
+// deadline. Devices on one input are told apart by their IDs. Runs a nested
+// event loop; never uses the ports of a DeviceLink (close those first when
+// they share a device).
+class DeviceScan : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kDeadlineMs = 2300;
+    static constexpr int kFirstRoundMs = 600;
+
+    explicit DeviceScan(MidiBackend& ports, QObject* parent = nullptr);
+
+    // The devices found, in the order of their input ports.
+    std::vector<FoundDevice> run(int deadlineMs = kDeadlineMs);
+    // Ends a running scan at once with what was found so far.
+    void cancel();
+    bool cancelled() const { return m_cancelled; }
+    // Ports that could not be opened or refused the request.
+    const QStringList& problems() const { return m_problems; }
+
+signals:
+    void progressChanged(int elapsedMs, int totalMs);
+
+private:
+    MidiBackend& m_ports;
+    QStringList m_problems;
+    bool m_cancelled = false;
+    QEventLoop* m_loop = nullptr;
+};
+
+class DeviceLink;
+
+// A scan for the window: runs as one device operation of `link` (refused,
+// with an empty result, while another one waits), with the link's ports
+// closed so that the answers change none of its labels, and the progress and
+// cancel of the link. The link's ports are open again afterwards. `refused`
+// tells a refusal from a scan that found nothing.
+std::vector<FoundDevice> ScanFromLink(DeviceLink& link, bool* refused = nullptr);
+
+// The devices whose ID is `deviceId` and whose output is known.
+std::vector<FoundDevice> DevicesWithId(const std::vector<FoundDevice>& devices, uint32_t deviceId);
+
+} // namespace vantorel

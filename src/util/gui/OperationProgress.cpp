@@ -1,0 +1,79 @@
+#include "util/gui/OperationProgress.h"
+
+#include "link/DeviceLink.h"
+
+#include <QHBoxLayout>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace vantorel {
+
+OperationProgress::OperationProgress(DeviceLink& link, QWidget* parent)
+    : QWidget(parent)
+    , m_link(link)
+{
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_bar = new QProgressBar(this);
+    m_bar->setObjectName(QStringLiteral("prbOperation"));
+    m_bar->setMinimumWidth(220);
+    m_bar->setTextVisible(true);
+    m_cancel = new QPushButton(tr("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("btnlngCancelOperation"));
+    layout->addWidget(m_bar);
+    layout->addWidget(m_cancel);
+    setVisible(false);
+
+    connect(m_cancel, &QPushButton::clicked, this, &OperationProgress::cancel);
+    connect(&m_link, &DeviceLink::progressChanged, this, &OperationProgress::show);
+    connect(&m_link, &DeviceLink::busyChanged, this, [this](bool busy) {
+        if (!busy)
+            setVisible(false);
+    });
+    connect(&m_link, &DeviceLink::cancelRequestedChanged, this, [this] {
+        m_cancel->setEnabled(false);
+    });
+}
+
+void OperationProgress::cancelWithEscapeIn(QWidget* window)
+{
+    delete m_escape;
+    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    m_escape->setContext(Qt::WindowShortcut);
+    connect(m_escape, &QShortcut::activated, this, [this] {
+        if (isVisible())
+            cancel();
+    });
+}
+
+void OperationProgress::show(int done, int total, const QString& unit)
+{
+    if (!m_link.busy())
+        return;   // a late report after the operation ended
+    if (!isVisible()) {
+        m_cancel->setEnabled(!m_link.cancelRequested());
+        setVisible(true);
+    }
+    if (total > 0) {
+        m_bar->setRange(0, total);
+        m_bar->setValue(qBound(0, done, total));
+        if (unit == QLatin1String("%"))
+            m_bar->setFormat(QStringLiteral("%p%"));
+        else if (unit == QLatin1String("s"))
+            m_bar->setFormat(QStringLiteral("%1 of %2 s").arg(done).arg(total));
+        else
+            m_bar->setFormat(QStringLiteral("%1 %2 of %3").arg(unit).arg(done).arg(total));
+    } else {
+        m_bar->setRange(0, 0);   // no end known: a busy bar with the count
+        m_bar->setFormat(QStringLiteral("%1 %2").arg(unit).arg(done));
+    }
+}
+
+void OperationProgress::cancel()
+{
+    if (m_link.busy())
+        m_link.requestCancel();
+}
+
+} // namespace vantorel

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class QProgressBar;
+class QPushButton;
+class QShortcut;
+
+namespace vantorel {
+
+class DeviceLink;
+
+// The progress of the link's running operation, for the status bar's free
+// panel: a bar (prbOperation: "rows n of N", "blocks n of N", seconds of a
+// wait) and the button "Cancel" (btnlngCancelOperation) beside it; Esc in the window
+// cancels too. Shown from the operation's first progress report until it
+// ends; hidden otherwise.
+class OperationProgress : public QWidget {
+    Q_OBJECT
+public:
+    explicit OperationProgress(DeviceLink& link, QWidget* parent = nullptr);
+
+    // Esc cancels while this window is active (the main window).
+    void cancelWithEscapeIn(QWidget* window);
+
+private:
+    void show(int done, int total, const QString& unit);
+    void cancel();
+
+    DeviceLink& m_link;
+    QProgressBar* m_bar = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QShortcut* m_escape = nullptr;
+};
+
+} // namespace vantorel

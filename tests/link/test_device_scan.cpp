@@ -1,0 +1,265 @@
+// Finding devices on every port pair at once, and following ports that come
+// and go, against in-process emulators.
+
+#include "FakeMidiBackend.h"
+#include "TestRig.h"
+#include "link/DeviceScan.h"
+#include "settings/PortNames.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace vantorel;
+
+namespace {
+
+// Ports of several emulated devices under names of our choosing, in any
+// order: names alone do not tell which output reaches which input.
+class PatchBay : public MidiBackend {
+public:
+    struct Port {
+        std::string name;
+        std::shared_ptr<EmulatorBackend> device;
+        std::shared_ptr<EmulatorBackend> merged = nullptr;   // an input: a second device's answers too
+    };
+    std::vector<Port> inputs;
+    std::vector<Port> outputs;
+
+    std::string name() const override { return "Patch bay"; }
+    std::vector<std::string> inputPortNames() override { return names(inputs); }
+    std::vector<std::string> outputPortNames() override { return names(outputs); }
+    std::unique_ptr<MidiBackendInput> openInput(int index, MidiReceiveCallback callback, std::string& error) override
+    {
+        const Port& port = inputs.at(size_t(index));
+        if (!port.merged)
+            return port.device->openInput(0, std::move(callback), error);
+        auto merged = std::make_unique<Merged>();
+        merged->a = port.device->openInput(0, callback, error);
+        merged->b = port.merged->openInput(0, callback, error);
+        return merged;
+    }
+    std::unique_ptr<MidiBackendOutput> openOutput(int index, std::string& error) override
+    {
+        return outputs.at(size_t(index)).device->openOutput(0, error);
+    }
+
+private:
+    struct Merged : MidiBackendInput {
+        bool start(std::string& error) override { return a->start(error) && b->start(error); }
+        void stop() override
+        {
+            a->stop();
+            b->stop();
+        }
+        std::unique_ptr<MidiBackendInput> a, b;
+    };
+
+    static std::vector<std::string> names(const std::vector<Port>& ports)
+    {
+        std::vector<std::string> list;
+        for (const auto& p : ports)
+            list.push_back(p.name);
+        return list;
+    }
+};
+
+std::shared_ptr<EmulatorBackend> Device(char type, uint32_t id, int delayMs = 0)
+{
+    return std::make_shared<EmulatorBackend>(Emulated(type, [&](EmulatorConfig& c) {
+        c.deviceId = id;
+        c.delayMs = delayMs;
+    }));
+}
+
+} // namespace
+
+TEST(DeviceScan, PairsEveryDeviceWithTheOutputThatReachedIt)
+{
+    const auto pro = Device('P', 42);
+    const auto basic = Device('B', 7, 40);   // answers late
+    const auto mute = std::make_shared<EmulatorBackend>(Emulated('E', [](EmulatorConfig& c) { c.neverAnswer = true; }));
+    PatchBay bay;
+    bay.inputs = {{"In A", mute}, {"In B", basic}, {"In C", pro}};
+    bay.outputs = {{"Out 1", pro}, {"Out 2", mute}, {"Out 3", mute}, {"Out 4", basic}, {"Out 5", mute}};
+
+    DeviceScan scan(bay);
+    QElapsedTimer clock;
+    clock.start();
+    const std::vector<FoundDevice> found = scan.run();
+    EXPECT_LT(clock.elapsed(), 2500);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].input, "In B");
+    EXPECT_EQ(found[0].output, "Out 4");
+    EXPECT_EQ(found[0].type, 'B');
+    EXPECT_EQ(found[0].deviceId, 7u);
+    EXPECT_EQ(found[1].input, "In C");
+    EXPECT_EQ(found[1].output, "Out 1");
+    EXPECT_EQ(found[1].type, 'P');
+    EXPECT_EQ(found[1].firmwareDate, pro->device().config().firmwareDate);
+    EXPECT_TRUE(scan.problems().isEmpty());
+
+    // Each output was asked at once in the first round, then in the rounds of its number's bits.
+    const auto asked = [](EmulatorBackend& d) {
+        return std::count_if(d.device().received().begin(), d.device().received().end(),
+                             [](const auto& m) { return m.size() > 5 && m[5] == 'J'; });
+    };
+    EXPECT_EQ(asked(*pro), 2);     // output 1: round 1 and the round of bit 0
+    EXPECT_EQ(asked(*basic), 2);   // output 4 (number 4 = 100b): round 1 and the round of bit 2
+
+    EXPECT_EQ(DevicesWithId(found, 7).size(), 1u);
+    EXPECT_TRUE(DevicesWithId(found, 8).empty());
+}
+
+TEST(DeviceScan, TwoDevicesOnOneInputAreToldApartByTheirIds)
+{
+    // A MIDI merger: both devices answer on one input.
+    const auto first = Device('P', 1);
+    const auto second = Device('E', 2);
+    PatchBay bay;
+    bay.inputs = {{"Merged", first, second}};
+    bay.outputs = {{"To second", second}, {"To first", first}};
+    DeviceScan scan(bay);
+    std::vector<FoundDevice> found = scan.run();
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].deviceId, 1u);
+    EXPECT_EQ(found[0].output, "To first");
+    EXPECT_EQ(found[1].deviceId, 2u);
+    EXPECT_EQ(found[1].output, "To second");
+}
+
+TEST(DeviceScan, NoPortsOrNoAnswerFindsNothingAndCancelEndsAtOnce)
+{
+    PatchBay empty;
+    EXPECT_TRUE(DeviceScan(empty).run().empty());
+
+    const auto mute = std::make_shared<EmulatorBackend>(Emulated('P', [](EmulatorConfig& c) { c.neverAnswer = true; }));
+    PatchBay bay;
+    bay.inputs = {{"In", mute}};
+    bay.outputs = {{"Out", mute}};
+    DeviceScan scan(bay);
+    QTimer::singleShot(100, &scan, &DeviceScan::cancel);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(scan.run().empty());
+    EXPECT_TRUE(scan.cancelled());
+    EXPECT_LT(clock.elapsed(), DeviceScan::kFirstRoundMs);
+}
+
+TEST(DeviceScan, FromTheLinkNoLabelChangesAndThePortsAreOpenAgain)
+{
+    const auto pro = Device('P', 42);
+    const auto basic = Device('B', 7);
+    PatchBay bay;
+    bay.inputs = {{"In 1", pro}, {"In 2", basic}};
+    bay.outputs = {{"Out 1", pro}, {"Out 2", basic}};
+    DeviceLink link(bay);
+    link.OpenPorts();
+    QSignalSpy labels(&link, &DeviceLink::deviceIdShown);
+    QStringList status;
+    QObject::connect(&link, &DeviceLink::statusText, [&](const QString& t) { status << t; });
+    int lastPercent = -1;
+    QObject::connect(&link, &DeviceLink::progressChanged, [&](int done, int, const QString&) { lastPercent = done; });
+
+    bool refused = true;
+    const std::vector<FoundDevice> found = ScanFromLink(link, &refused);
+    EXPECT_FALSE(refused);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[1].output, "Out 2");
+    EXPECT_EQ(labels.count(), 0);
+    EXPECT_EQ(status.last(), "2 device(s) found.");
+    EXPECT_GT(lastPercent, 0);
+    EXPECT_TRUE(link.input().isOpen() && link.output().isOpen());
+    EXPECT_FALSE(link.busy());
+
+    // Cancelled through the link, or refused while another operation waits.
+    QTimer::singleShot(50, &link, [&] { link.requestCancel(); });
+    ScanFromLink(link);
+    EXPECT_TRUE(status.last().startsWith("Cancelled: ")) << status.last().toStdString();
+    DeviceOperation other(link);
+    EXPECT_TRUE(ScanFromLink(link, &refused).empty());
+    EXPECT_TRUE(refused);
+}
+
+// ------------------------------------------------------ ports that come and go
+
+TEST(PortWatch, ListsFollowTheBackendAndTheChosenPortIsReopenedWhenBack)
+{
+    FakeBackend fake;
+    fake.inputs = {"Midi Through:Midi Through Port-0 14:0", "UM-ONE:UM-ONE MIDI 1 20:0"};
+    fake.outputs = {"Midi Through:Midi Through Port-0 14:0", "UM-ONE:UM-ONE MIDI 1 20:0"};
+    DeviceLink link(fake);
+    QStringList status, errors;
+    QObject::connect(&link, &DeviceLink::statusText, [&](const QString& t) { status << t; });
+    QObject::connect(&link, &DeviceLink::errorRaised, [&](const QString& t) { errors << t; });
+    QSignalSpy lists(&link, &DeviceLink::portListsChanged);
+    QSignalSpy missing(&link, &DeviceLink::chosenPortMissing);
+    link.setSelectedPorts(QString::fromStdString(fake.inputs[1]), QString::fromStdString(fake.outputs[1]));
+    link.OpenPorts();
+    EXPECT_FALSE(link.RefreshPorts());   // nothing changed
+    EXPECT_EQ(lists.count(), 0);
+
+    // Another device appears: the lists grow, the choice stays.
+    fake.inputs.push_back("Keys:Keys MIDI 1 24:0");
+    EXPECT_TRUE(link.RefreshPorts());
+    EXPECT_EQ(link.inputPortNames().size(), 3);
+    EXPECT_EQ(link.selectedInput(), "UM-ONE:UM-ONE MIDI 1 20:0");
+    EXPECT_EQ(missing.count(), 0);
+
+    // The chosen device is unplugged: reported, closed, and a command fails at once.
+    fake.inputs.erase(fake.inputs.begin() + 1);
+    fake.outputs.erase(fake.outputs.begin() + 1);
+    EXPECT_TRUE(link.RefreshPorts());
+    ASSERT_EQ(missing.count(), 2);
+    EXPECT_TRUE(link.inputMissing() && link.outputMissing());
+    EXPECT_TRUE(status.contains("The MIDI input port \"UM-ONE:UM-ONE MIDI 1 20:0\" is gone."));
+    EXPECT_FALSE(link.input().isOpen());
+    fake.sent.clear();
+    EXPECT_FALSE(link.TrySendCommand('J'));
+    EXPECT_TRUE(fake.sent.empty());
+    EXPECT_FALSE(errors.isEmpty());
+
+    // Plugged into another socket: ALSA numbers it anew; it is chosen and opened again.
+    fake.inputs.push_back("UM-ONE:UM-ONE MIDI 1 28:0");
+    fake.outputs.push_back("UM-ONE:UM-ONE MIDI 1 28:0");
+    EXPECT_TRUE(link.RefreshPorts());
+    EXPECT_EQ(link.selectedInput(), "UM-ONE:UM-ONE MIDI 1 28:0");
+    EXPECT_EQ(link.selectedOutput(), "UM-ONE:UM-ONE MIDI 1 28:0");
+    EXPECT_FALSE(link.inputMissing() || link.outputMissing());
+    EXPECT_TRUE(link.input().isOpen() && link.output().isOpen());
+    EXPECT_EQ(fake.openedInput, 2);
+    EXPECT_TRUE(status.contains("The MIDI output port \"UM-ONE:UM-ONE MIDI 1 28:0\" is back."));
+    EXPECT_TRUE(link.TrySendCommand('J'));
+
+    // The saved name of the settings finds the renumbered port as well.
+    QStringList names;
+    for (const auto& n : fake.inputs)
+        names << QString::fromStdString(n);
+    EXPECT_EQ(FindPortName(names, QStringLiteral("um-one:um-one midi 1 20:0")), 2);
+}
+
+TEST(PortWatch, APortAppearingInAnEmptyListIsChosenAndTheWatchWaitsForOperations)
+{
+    FakeBackend fake;
+    fake.inputs.clear();
+    fake.outputs.clear();
+    DeviceLink link(fake);
+    QSignalSpy missing(&link, &DeviceLink::chosenPortMissing);
+    link.OpenPorts();
+    EXPECT_TRUE(link.selectedInput().isEmpty());
+    link.watchPorts(20);
+    fake.inputs = {"emu:out"};
+    fake.outputs = {"emu:in"};
+    ASSERT_TRUE(WaitFor([&] { return link.inputPortNames().size() == 1; }));
+    EXPECT_EQ(link.selectedInput(), "emu:out");
+    EXPECT_TRUE(link.input().isOpen() && link.output().isOpen());
+    EXPECT_EQ(missing.count(), 0);   // a first port is no port that came back
+
+    // No list is read while an operation waits for the device.
+    DeviceOperation operation(link);
+    fake.inputs.push_back("other:out");
+    EXPECT_FALSE(link.RefreshPorts());
+    Pause(60);
+    EXPECT_EQ(link.inputPortNames().size(), 1);
+}

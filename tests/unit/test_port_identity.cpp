@@ -1,0 +1,75 @@
+#include "midi/domain/PortIdentity.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace vantorel;
+
+// Port names as RtMidi lists them on each MIDI system.
+
+TEST(PortIdentityTest, AlsaDeviceReplugged)
+{
+    // RtMidi's ALSA names: "client name:port name client:port".
+    const std::vector<std::string> now{"Midi Through:Midi Through Port-0 14:0", "UM-ONE:UM-ONE MIDI 1 24:0",
+                                       "VANTOREL Emulator:out 130:1"};
+    EXPECT_EQ(FindStablePort(now, "UM-ONE:UM-ONE MIDI 1 20:0"), 1);
+    EXPECT_EQ(FindStablePort(now, "VANTOREL Emulator:out 128:1"), 2);
+    EXPECT_EQ(FindStablePort(now, "Midi Through:Midi Through Port-0 14:0"), 0);
+    EXPECT_EQ(StablePortName("Midi Through:Midi Through Port-0 14:0"), "Midi Through:Midi Through Port-0");
+    // On Linux a name is ALSA's when it ends in a sequencer address.
+    EXPECT_EQ(FindStablePort({"emuP:out", "UM-ONE:UM-ONE MIDI 1 24:0"}, "UM-ONE:UM-ONE MIDI 1 20:0"), 1);
+    // Another port of the same client is another device.
+    EXPECT_EQ(FindStablePort(now, "UM-ONE:UM-ONE MIDI 2 20:1"), -1);
+}
+
+TEST(PortIdentityTest, ExactNameWinsOverTheFirstOfTwoAlikeDevices)
+{
+    const std::vector<std::string> alsa{"UM-ONE:UM-ONE MIDI 1 20:0", "UM-ONE:UM-ONE MIDI 1 24:0"};
+    EXPECT_EQ(FindStablePort(alsa, "UM-ONE:UM-ONE MIDI 1 24:0"), 1);
+    EXPECT_EQ(FindStablePort(alsa, "UM-ONE:UM-ONE MIDI 1 28:0"), 0);
+
+    const std::vector<std::string> winmm{"UM-ONE 0", "2- UM-ONE 1"};
+    EXPECT_EQ(FindStablePort(winmm, "2- UM-ONE 1", PortNaming::WinMM), 1);
+}
+
+TEST(PortIdentityTest, WindowsDeviceNumbersAndCopyPrefix)
+{
+    // RtMidi appends the WinMM device number; Windows prefixes "2- " to a
+    // second device with the same name.
+    const std::vector<std::string> now{"Microsoft GS Wavetable Synth 0", "USB MIDI 1 1", "USB MIDI 2 2", "UM-ONE 3"};
+    EXPECT_EQ(FindStablePort(now, "UM-ONE 1", PortNaming::WinMM), 3);
+    EXPECT_EQ(FindStablePort(now, "2- UM-ONE 0", PortNaming::WinMM), 3);
+    // Digits that belong to the product name stay.
+    EXPECT_EQ(FindStablePort(now, "USB MIDI 2 0", PortNaming::WinMM), 2);
+    EXPECT_EQ(FindStablePort(now, "USB MIDI 3 1", PortNaming::WinMM), -1);
+}
+
+TEST(PortIdentityTest, JackGeneratedClientNames)
+{
+    // JACK numbers a second client of one name "-01"; the ALSA bridge puts
+    // the ALSA client number in brackets.
+    const std::vector<std::string> now{"system:midi_capture_1", "system:midi_capture_2", "emuP:out",
+                                       "a2j:UM-ONE [24] (capture): UM-ONE MIDI 1"};
+    EXPECT_EQ(FindStablePort(now, "emuP-01:out", PortNaming::Jack), 2);
+    EXPECT_EQ(FindStablePort(now, "a2j:UM-ONE [20] (capture): UM-ONE MIDI 1", PortNaming::Jack), 3);
+    EXPECT_EQ(StablePortName("a2j:UM-ONE [20] (capture): UM-ONE MIDI 1", PortNaming::Jack),
+              "a2j:UM-ONE (capture): UM-ONE MIDI 1");
+    // Port numbers of the JACK system client are part of the port's name, and
+    // so is a trailing number, which WinMM would have appended.
+    EXPECT_EQ(FindStablePort(now, "system:midi_capture_3", PortNaming::Jack), -1);
+    EXPECT_EQ(FindStablePort(now, "emuB-01:out", PortNaming::Jack), -1);
+    EXPECT_EQ(FindStablePort({"a2j:UM-ONE [24] (capture): UM-ONE MIDI 1"},
+                             "a2j:UM-ONE [20] (capture): UM-ONE MIDI 2", PortNaming::Jack), -1);
+    EXPECT_EQ(StablePortName("emuP-1:out", PortNaming::Jack), "emuP-1:out");
+}
+
+TEST(PortIdentityTest, NamesWithoutNumbersStayAsTheyAre)
+{
+    for (const PortNaming naming : {PortNaming::Alsa, PortNaming::Jack, PortNaming::WinMM, PortNaming::Plain})
+        for (const std::string name : {"", "UM-ONE", "5", "1- ", "a:b", "client:7", "x [y]", "Port [12", " 3:4"})
+            EXPECT_EQ(StablePortName(name, naming), name) << name << " naming " << int(naming);
+    EXPECT_EQ(StablePortName("USB MIDI 2", PortNaming::Plain), "USB MIDI 2");
+    EXPECT_EQ(FindStablePort({}, "UM-ONE 0"), -1);
+}
