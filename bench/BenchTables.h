@@ -14,8 +14,8 @@ namespace vantorel {
 // descriptions of varying length (some with Polish letters).
 inline ChannelTable MakeBenchTable(int count = kLastDmxChannel)
 {
-    static const char* const kDescriptions[] = {"", "Front wash", "Stage left spot", "Zażółć gęślą jaźń",
-                                                "Back light, dimmer 2", ""};
+    static const char* const kDescriptions[]
+        = {"", "Front wash", "Stage left spot", "Zażółć gęślą jaźń", "Back light, dimmer 2", ""};
     ChannelTable rows;
     rows.reserve(size_t(count));
     for (int n = 1; n <= count; ++n) {

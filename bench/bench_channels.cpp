@@ -104,7 +104,9 @@ struct GuiRig {
     void write()
     {
         commands->writeToDevice();
-        Require(form->findChild<QLabel*>(QStringLiteral("lbllngStatMsg"))->text() == QLatin1String("Writing data to device finished succesfully."), "GUI write failed");
+        Require(form->findChild<QLabel*>(QStringLiteral("lbllngStatMsg"))->text()
+                    == QLatin1String("Writing data to device finished succesfully."),
+                "GUI write failed");
     }
 
     void read()
@@ -123,8 +125,8 @@ struct GuiRig {
 
 void PerChannel(benchmark::State& state, int channelsPerIteration)
 {
-    state.counters["per_channel"] = benchmark::Counter(double(channelsPerIteration),
-        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["per_channel"] = benchmark::Counter(
+        double(channelsPerIteration), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void BM_GuiWrite512(benchmark::State& state)

@@ -41,7 +41,7 @@ public:
 private:
     struct Input : MidiBackendInput {
         bool start(std::string&) override { return true; }
-        void stop() override {}
+        void stop() override { }
     };
     struct Output : MidiBackendOutput {
         bool send(const uint8_t* data, size_t size, std::string&) override

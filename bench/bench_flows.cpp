@@ -67,14 +67,13 @@ double ClockMs(clockid_t clock)
 }
 
 struct Usage {
-    double cpuMs = 0;           // the whole process, every thread
+    double cpuMs = 0; // the whole process, every thread
     double wallMs = 0;
-    long wakeups = 0;           // voluntary context switches: how often the process slept and woke
-    long preempted = 0;         // involuntary context switches
+    long wakeups = 0; // voluntary context switches: how often the process slept and woke
+    long preempted = 0; // involuntary context switches
 };
 
-template <typename F>
-Usage Measure(F&& work)
+template <typename F> Usage Measure(F&& work)
 {
     rusage before{};
     rusage after{};
@@ -287,10 +286,10 @@ int StartupChild(int argc, char** argv, const QString& csvPath, const QString& s
 }
 
 struct StartupRun {
-    double spawnToShownMs = 0;  // from starting the process to its "shown" line
-    double mainToShownMs = 0;   // from its main() to the painted window
-    double cpuToShownMs = 0;    // CPU time of the process until then, all threads
-    double loadMs = 0;          // opening the 512-row file until the list repainted
+    double spawnToShownMs = 0; // from starting the process to its "shown" line
+    double mainToShownMs = 0; // from its main() to the painted window
+    double cpuToShownMs = 0; // CPU time of the process until then, all threads
+    double loadMs = 0; // opening the 512-row file until the list repainted
     long rssKb = 0;
     long hwmKb = 0;
 };
@@ -332,8 +331,7 @@ StartupRun RunStartupChild(const QString& self, const QString& csvPath)
     return run;
 }
 
-template <typename T>
-T Median(std::vector<T> values)
+template <typename T> T Median(std::vector<T> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -343,7 +341,9 @@ T Median(std::vector<T> values)
 
 QJsonObject ToJson(const Usage& usage)
 {
-    return {{"cpu_ms", usage.cpuMs}, {"wall_ms", usage.wallMs}, {"wakeups", double(usage.wakeups)},
+    return {{"cpu_ms", usage.cpuMs},
+            {"wall_ms", usage.wallMs},
+            {"wakeups", double(usage.wakeups)},
             {"preempted", double(usage.preempted)}};
 }
 
@@ -379,7 +379,7 @@ int Run(int argc, char** argv)
     const QString csvPath = files.filePath(QStringLiteral("512-channels.csv"));
     Require(SaveChannelFile(csvPath, MakeBenchTable()).isEmpty(), "cannot write the channel file");
     const QString self = QCoreApplication::applicationFilePath();
-    RunStartupChild(self, csvPath);     // warms the file cache; not counted
+    RunStartupChild(self, csvPath); // warms the file cache; not counted
     std::vector<StartupRun> startups;
     for (int i = 0; i < runs; ++i)
         startups.push_back(RunStartupChild(self, csvPath));

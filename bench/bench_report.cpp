@@ -76,7 +76,7 @@ QString LoadAverage()
 struct Result {
     double realMs = 0;
     double cpuMs = 0;
-    std::map<QString, double> counters;     // as reported (rates per second, inverted rates in seconds)
+    std::map<QString, double> counters; // as reported (rates per second, inverted rates in seconds)
 };
 
 double ToMs(double value, const QString& unit)
@@ -105,12 +105,20 @@ void ReadBenchmarkJson(const QString& path)
         Result result;
         result.realMs = ToMs(entry.value(QStringLiteral("real_time")).toDouble(), unit);
         result.cpuMs = ToMs(entry.value(QStringLiteral("cpu_time")).toDouble(), unit);
-        static const QStringList kNotCounters = {
-            QStringLiteral("name"), QStringLiteral("run_name"), QStringLiteral("run_type"),
-            QStringLiteral("repetitions"), QStringLiteral("repetition_index"), QStringLiteral("threads"),
-            QStringLiteral("iterations"), QStringLiteral("real_time"), QStringLiteral("cpu_time"),
-            QStringLiteral("time_unit"), QStringLiteral("family_index"), QStringLiteral("per_family_instance_index"),
-            QStringLiteral("aggregate_name"), QStringLiteral("aggregate_unit")};
+        static const QStringList kNotCounters = {QStringLiteral("name"),
+                                                 QStringLiteral("run_name"),
+                                                 QStringLiteral("run_type"),
+                                                 QStringLiteral("repetitions"),
+                                                 QStringLiteral("repetition_index"),
+                                                 QStringLiteral("threads"),
+                                                 QStringLiteral("iterations"),
+                                                 QStringLiteral("real_time"),
+                                                 QStringLiteral("cpu_time"),
+                                                 QStringLiteral("time_unit"),
+                                                 QStringLiteral("family_index"),
+                                                 QStringLiteral("per_family_instance_index"),
+                                                 QStringLiteral("aggregate_name"),
+                                                 QStringLiteral("aggregate_unit")};
         for (auto it = entry.begin(); it != entry.end(); ++it) {
             if (!kNotCounters.contains(it.key()) && it.value().isDouble())
                 result.counters[it.key()] = it.value().toDouble();
@@ -208,8 +216,9 @@ void StartupRows()
         Percent(cpu / 300.0));
     const double rssMb = s[QStringLiteral("rss_kb")].toDouble() * 1024.0 / 1e6;
     const double hwmMb = s[QStringLiteral("hwm_kb")].toDouble() * 1024.0 / 1e6;
-    Row(QStringLiteral("Resident memory, 512 channels loaded (VmRSS)"), QString::number(rssMb, 'f', 1) + QStringLiteral(" MB"),
-        QStringLiteral("goal 80 MB"), Percent(rssMb / 80.0), QStringLiteral("< 80 MB"), rssMb < 80.0);
+    Row(QStringLiteral("Resident memory, 512 channels loaded (VmRSS)"),
+        QString::number(rssMb, 'f', 1) + QStringLiteral(" MB"), QStringLiteral("goal 80 MB"), Percent(rssMb / 80.0),
+        QStringLiteral("< 80 MB"), rssMb < 80.0);
     Row(QStringLiteral("  peak resident memory (VmHWM)"), QString::number(hwmMb, 'f', 1) + QStringLiteral(" MB"),
         QStringLiteral("goal 80 MB"), Percent(hwmMb / 80.0), QStringLiteral("< 80 MB"), hwmMb < 80.0);
     const double load = s[QStringLiteral("load_512_ms")].toDouble();
@@ -247,8 +256,8 @@ void FirmwareRows()
         if (const auto perItem = PerItemMs(*r)) {
             const double perBlock = *perItem;
             Row(QStringLiteral("Per firmware block, whole 64 KiB transfer"), Ms(perBlock),
-                QStringLiteral("wire: ") + Ms(kBlockWireMs), Percent(perBlock / kBlockWireMs), QStringLiteral("< 1 % of wire"),
-                perBlock / kBlockWireMs < 0.01);
+                QStringLiteral("wire: ") + Ms(kBlockWireMs), Percent(perBlock / kBlockWireMs),
+                QStringLiteral("< 1 % of wire"), perBlock / kBlockWireMs < 0.01);
         }
     } else {
         Missing(QStringLiteral("Per firmware block"), "(bench_firmware_flows not run)");
@@ -257,8 +266,9 @@ void FirmwareRows()
     const Result* request = Find("BM_BlockRequest");
     if (send && request) {
         const double both = send->cpuMs + request->cpuMs;
-        Row(QStringLiteral("  block sent + its request taken in"), Ms(both), QStringLiteral("wire: ") + Ms(kBlockWireMs),
-            Percent(both / kBlockWireMs), QStringLiteral("< 1 % of wire"), both / kBlockWireMs < 0.01);
+        Row(QStringLiteral("  block sent + its request taken in"), Ms(both),
+            QStringLiteral("wire: ") + Ms(kBlockWireMs), Percent(both / kBlockWireMs), QStringLiteral("< 1 % of wire"),
+            both / kBlockWireMs < 0.01);
     }
     if (const Result* r = Find("BM_DecryptFirmwareFile/65536"))
         Row(QStringLiteral("Decrypting a 64 KiB firmware file"), Ms(r->cpuMs), QStringLiteral("goal 5 ms"),
@@ -352,7 +362,8 @@ int main(int argc, char** argv)
 
     const QString flowsJson = out.filePath(QStringLiteral("flows.json"));
     std::printf("==== bench_flows\n");
-    ok &= RunProgram(dir + QStringLiteral("/bench_flows"), {QStringLiteral("--json"), flowsJson, QStringLiteral("--runs"), runs});
+    ok &= RunProgram(dir + QStringLiteral("/bench_flows"),
+                     {QStringLiteral("--json"), flowsJson, QStringLiteral("--runs"), runs});
     g_flows = QJsonDocument::fromJson(ReadFileText(flowsJson).toUtf8()).object();
 
     for (const char* name : {"bench_codecs", "bench_firmware", "bench_firmware_flows", "bench_channels"}) {
@@ -362,7 +373,8 @@ int main(int argc, char** argv)
             continue;
         }
         const QString json = out.filePath(QLatin1String(name) + QStringLiteral(".json"));
-        QStringList benchArgs = {QStringLiteral("--benchmark_out=") + json, QStringLiteral("--benchmark_out_format=json")};
+        QStringList benchArgs
+            = {QStringLiteral("--benchmark_out=") + json, QStringLiteral("--benchmark_out_format=json")};
         if (quick)
             benchArgs << QStringLiteral("--benchmark_min_time=0.05");
         std::printf("==== %s\n", name);

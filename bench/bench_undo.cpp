@@ -59,8 +59,8 @@ void BM_ReadFromDeviceAsOneStep(benchmark::State& state)
         }
         benchmark::DoNotOptimize(stack.count());
     }
-    state.counters["per_row"] = benchmark::Counter(double(full.size()), benchmark::Counter::kIsIterationInvariantRate
-                                                                          | benchmark::Counter::kInvert);
+    state.counters["per_row"] = benchmark::Counter(
+        double(full.size()), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_ReadFromDeviceAsOneStep)->Unit(benchmark::kMillisecond);
 
@@ -88,7 +88,7 @@ BENCHMARK(BM_FullStackOfWholeTableSteps)->Unit(benchmark::kMillisecond)->Iterati
 
 int main(int argc, char** argv)
 {
-    QGuiApplication::setAttribute(Qt::AA_PluginApplication);   // no platform plugin is needed
+    QGuiApplication::setAttribute(Qt::AA_PluginApplication); // no platform plugin is needed
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -8,7 +8,6 @@
 #include "channels/ChannelVerify.h"
 #include "cli/Cli.h"
 
-
 #include <cstdio>
 #include <optional>
 #ifdef _WIN32
@@ -35,7 +34,7 @@ int checkRead(CliContext& c)
 bool writeToStandardOutput(const QByteArray& bytes)
 {
 #ifdef _WIN32
-    _setmode(_fileno(stdout), _O_BINARY);   // the lines end with CR LF already
+    _setmode(_fileno(stdout), _O_BINARY); // the lines end with CR LF already
 #endif
     const size_t written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     return written == size_t(bytes.size()) && std::fflush(stdout) == 0;
@@ -51,7 +50,8 @@ int runRead(CliContext& c)
     QObject::connect(&collector, &ChannelDumpCollector::rowRepeated, &collector, [](const ChannelRecord& record) {
         err(QStringLiteral("Channel %1 received again: it replaces the earlier one.").arg(dmxText(record)));
     });
-    QObject::connect(&collector, &ChannelDumpCollector::replyLeftOut, &collector, [](const QString& text) { err(text); });
+    QObject::connect(&collector, &ChannelDumpCollector::replyLeftOut, &collector,
+                     [](const QString& text) { err(text); });
     // Replies dropped because the input could not keep up would leave rows
     // out of the file without a word.
     bool inputLost = false;
@@ -145,20 +145,20 @@ int runWrite(CliContext& c)
         return kDataError;
     const int total = int(rows->size());
     const ChannelWriteReport report = WriteChannelsToDevice(*c.link, *rows, {}, [&rows, total](int row) {
-        err(QStringLiteral("Channel %1 written (%2 of %3).").arg(dmxText((*rows)[size_t(row)])).arg(row + 1).arg(total));
+        err(QStringLiteral("Channel %1 written (%2 of %3).")
+                .arg(dmxText((*rows)[size_t(row)]))
+                .arg(row + 1)
+                .arg(total));
     });
     switch (report.result) {
     case ChannelWriteResult::Done:
         return c.parser.isSet(Options().verify) ? reportCheck(VerifyWrittenChannels(*c.link, *rows)) : kOk;
     case ChannelWriteResult::NothingToWrite:
-    case ChannelWriteResult::RowsRefused:
-        return kDataError;
-    case ChannelWriteResult::Cancelled:
-        return kInterrupted;   // the status line has said how many were written
+    case ChannelWriteResult::RowsRefused: return kDataError;
+    case ChannelWriteResult::Cancelled: return kInterrupted; // the status line has said how many were written
     case ChannelWriteResult::NoAnswer:
     case ChannelWriteResult::SendFailed:
-    case ChannelWriteResult::Busy:
-        break;
+    case ChannelWriteResult::Busy: break;
     }
     err(QStringLiteral("%1 of %2 channel(s) written.").arg(report.acknowledged).arg(total));
     return kNoAnswer;

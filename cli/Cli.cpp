@@ -46,7 +46,8 @@ void clearProgressLine()
 void err(const QString& text)
 {
     clearProgressLine();
-    std::fprintf(stderr, "%s\n", QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).toLocal8Bit().constData());
+    std::fprintf(stderr, "%s\n",
+                 QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).toLocal8Bit().constData());
     std::fflush(stderr);
 }
 
@@ -74,7 +75,9 @@ void progress(int done, int total, const QString& unit)
         const int filled = int(qint64(kWidth) * qBound(0, done, total) / total);
         line = QStringLiteral("[%1%2] %3/%4 %5")
                    .arg(QString(filled, QLatin1Char('#')), QString(kWidth - filled, QLatin1Char('-')))
-                   .arg(done).arg(total).arg(unit);
+                   .arg(done)
+                   .arg(total)
+                   .arg(unit);
     } else {
         line = QStringLiteral("%1 %2").arg(done).arg(unit);
     }
@@ -148,7 +151,9 @@ struct Interrupts::Impl {
     QTimer poll;
 };
 
-Interrupts::Interrupts(QObject* parent) : QObject(parent), m_impl(std::make_unique<Impl>())
+Interrupts::Interrupts(QObject* parent)
+    : QObject(parent)
+    , m_impl(std::make_unique<Impl>())
 {
     std::signal(SIGINT, onSignalCaught);
     std::signal(SIGTERM, onSignalCaught);
@@ -173,7 +178,9 @@ struct Interrupts::Impl {
     std::unique_ptr<QSocketNotifier> notifier;
 };
 
-Interrupts::Interrupts(QObject* parent) : QObject(parent), m_impl(std::make_unique<Impl>())
+Interrupts::Interrupts(QObject* parent)
+    : QObject(parent)
+    , m_impl(std::make_unique<Impl>())
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalFds) != 0)
         return;
@@ -183,7 +190,7 @@ Interrupts::Interrupts(QObject* parent) : QObject(parent), m_impl(std::make_uniq
         [[maybe_unused]] const ssize_t got = ::read(g_signalFds[1], &byte, 1);
         onSignal();
     });
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = onSignalCaught;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

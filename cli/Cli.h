@@ -19,10 +19,15 @@ class DeviceLink;
 class MidiBackend;
 class Interrupts;
 
-enum ExitStatus { kOk = 0, kNoAnswer = 1, kUsage = 2, kDataError = 3,
-                  kNotDone = 4,    // the device reported a failure, a test failed, nothing was uploaded
-                  kDifferent = 5,  // the device holds other data than the file or the write
-                  kInterrupted = 130 };  // SIGINT or SIGTERM: ended at a message boundary
+enum ExitStatus {
+    kOk = 0,
+    kNoAnswer = 1,
+    kUsage = 2,
+    kDataError = 3,
+    kNotDone = 4, // the device reported a failure, a test failed, nothing was uploaded
+    kDifferent = 5, // the device holds other data than the file or the write
+    kInterrupted = 130
+}; // SIGINT or SIGTERM: ended at a message boundary
 
 // Standard error: status texts, reports and messages (\r\n shown as line breaks).
 void err(const QString& text);
@@ -44,11 +49,11 @@ int checkOutputFile(const QString& path);
 
 struct CliContext {
     const QCommandLineParser& parser;
-    QStringList args;              // the command and its arguments
-    DeviceLink* link = nullptr;    // open ports; null while checking and for offline commands
-    std::any checked;              // what `check` prepared for `run` (a loaded file)
-    bool json = false;             // --json: print one JSON document
-    MidiBackend* ports = nullptr;  // every port, for commands that open their own (scan)
+    QStringList args; // the command and its arguments
+    DeviceLink* link = nullptr; // open ports; null while checking and for offline commands
+    std::any checked; // what `check` prepared for `run` (a loaded file)
+    bool json = false; // --json: print one JSON document
+    MidiBackend* ports = nullptr; // every port, for commands that open their own (scan)
     Interrupts* interrupts = nullptr;
 };
 
@@ -58,9 +63,9 @@ struct CliCommand {
     QString name;
     std::function<int(CliContext&)> check;
     std::function<int(CliContext&)> run;
-    bool offline = false;          // needs no MIDI ports
-    bool json = false;             // prints its result as JSON with --json
-    bool ownPorts = false;         // opens ports itself (no --in/--out/--device-id)
+    bool offline = false; // needs no MIDI ports
+    bool json = false; // prints its result as JSON with --json
+    bool ownPorts = false; // opens ports itself (no --in/--out/--device-id)
 };
 
 // Options of every command, registered on the one parser.
@@ -84,22 +89,23 @@ public:
     ~Interrupts() override;
 signals:
     void interrupted();
+
 private:
     void onSignal();
     struct Impl;
     std::unique_ptr<Impl> m_impl;
 };
 
-std::vector<CliCommand> ScanCommands();     // scan
+std::vector<CliCommand> ScanCommands(); // scan
 // Scans every port pair of c.ports for devices, with a progress bar;
 // `cancelled` when interrupted.
 struct FoundDevice;
 std::vector<FoundDevice> ScanAllPorts(CliContext& c, bool& cancelled);
-std::vector<CliCommand> DeviceCommands();   // identify, restart, clear, options, raw
+std::vector<CliCommand> DeviceCommands(); // identify, restart, clear, options, raw
 std::vector<CliCommand> FirmwareCommands(); // "firmware info", ...: two-word names
 std::vector<CliCommand> FirmwareUploadCommands(); // "firmware upload", iface-test, set-id
-std::vector<CliCommand> ModesCommands();    // modes read|write|count|reset
+std::vector<CliCommand> ModesCommands(); // modes read|write|count|reset
 std::vector<CliCommand> ChannelsCommands(); // "channels read", "channels write", "channels diff"
-std::vector<CliCommand> BackupCommands();   // backup, restore
+std::vector<CliCommand> BackupCommands(); // backup, restore
 
 } // namespace vantorel

@@ -64,18 +64,19 @@ int identify(CliContext& c)
         return statusOf(result);
     if (c.json) {
         const char reported = link.deviceType();
-        outJson(QJsonObject{{QStringLiteral("type"), reported == 'X' ? QJsonValue() : QJsonValue(QString(QLatin1Char(reported)))},
-                            {QStringLiteral("typeName"), type.isEmpty() ? QJsonValue() : QJsonValue(type)},
-                            {QStringLiteral("deviceId"), id.isEmpty() ? QJsonValue() : QJsonValue(id.toLongLong())},
-                            {QStringLiteral("bootloaderDate"), blDate},
-                            {QStringLiteral("firmwareDate"), fwDate}});
+        outJson(QJsonObject{
+            {QStringLiteral("type"), reported == 'X' ? QJsonValue() : QJsonValue(QString(QLatin1Char(reported)))},
+            {QStringLiteral("typeName"), type.isEmpty() ? QJsonValue() : QJsonValue(type)},
+            {QStringLiteral("deviceId"), id.isEmpty() ? QJsonValue() : QJsonValue(id.toLongLong())},
+            {QStringLiteral("bootloaderDate"), blDate},
+            {QStringLiteral("firmwareDate"), fwDate}});
         return kOk;
     }
     if (type.isEmpty()) {
         // A type letter this program does not know.
         const char letter = link.deviceType();
         const QString shown = letter > ' ' && letter < 0x7F ? QString(QLatin1Char(letter))
-                                                           : QString::asprintf("0x%02X", unsigned(uint8_t(letter)));
+                                                            : QString::asprintf("0x%02X", unsigned(uint8_t(letter)));
         type = QStringLiteral("unknown (%1)").arg(shown);
     }
     out(QStringLiteral("Device type: ") + type);

@@ -45,16 +45,17 @@ int runFirmwareInfo(CliContext& c)
         outJson(QJsonObject{
             {QStringLiteral("type"), marked ? QJsonValue(QString(QLatin1Char(version.typeLetter))) : QJsonValue()},
             {QStringLiteral("typeName"), marked ? QJsonValue(QString::fromStdString(version.typeName)) : QJsonValue()},
-            {QStringLiteral("date"), marked && version.date != 0
-                                          ? QJsonValue(QString::fromStdString(FormatPackedDateTime(version.date)))
-                                          : QJsonValue()},
+            {QStringLiteral("date"),
+             marked && version.date != 0 ? QJsonValue(QString::fromStdString(FormatPackedDateTime(version.date)))
+                                         : QJsonValue()},
             {QStringLiteral("imageSize"), qint64(image->size())},
             {QStringLiteral("imageSha256"), QString::fromStdString(FirmwareImageSha256(*image))}});
         return kOk;
     }
     out(QStringLiteral("Firmware type: ") + (marked ? QString::fromStdString(version.typeName) : QStringLiteral("-")));
     out(QStringLiteral("Firmware date: ")
-        + (marked && version.date != 0 ? QString::fromStdString(FormatPackedDateTime(version.date)) : QStringLiteral("-")));
+        + (marked && version.date != 0 ? QString::fromStdString(FormatPackedDateTime(version.date))
+                                       : QStringLiteral("-")));
     out(QStringLiteral("Image size: %1 bytes").arg(image->size()));
     out(QStringLiteral("Image SHA-256: ") + QString::fromStdString(FirmwareImageSha256(*image)));
     return kOk;

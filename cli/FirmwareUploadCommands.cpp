@@ -166,7 +166,8 @@ struct Session {
                 return;
             err(t);
         });
-        QObject::connect(&link, &DeviceLink::deviceIdShown, [](const QString& t) { err(QStringLiteral("Device ID: ") + t); });
+        QObject::connect(&link, &DeviceLink::deviceIdShown,
+                         [](const QString& t) { err(QStringLiteral("Device ID: ") + t); });
         QObject::connect(&service, &FirmwareService::decisionTaken, [this] { idleReported = true; });
         QObject::connect(&link, &DeviceLink::bootloaderDateShown,
                          [](const QString& t) { err(QStringLiteral("Bootloader date: ") + t); });
@@ -213,14 +214,10 @@ int uploadStatus(FirmwareService::UploadResult result)
     case R::NoHandshake:
     case R::InitTimeout:
     case R::BlockTimeout:
-    case R::SendFailed:
-        return kNoAnswer;
-    case R::NoImage:
-        return kDataError;
-    case R::Cancelled:
-        return kInterrupted;
-    default:
-        return kNotDone;
+    case R::SendFailed: return kNoAnswer;
+    case R::NoImage: return kDataError;
+    case R::Cancelled: return kInterrupted;
+    default: return kNotDone;
     }
 }
 
@@ -237,8 +234,7 @@ int runUpload(CliContext& c)
     FirmwareService& service = session.service;
     Outcome& outcome = session.outcome;
     link.setFirmwareType(version.typeLetter);
-    service.setFileSource({[date = version.date] { return date; },
-                           [path] { return loadFirmwareFile(path).image; }});
+    service.setFileSource({[date = version.date] { return date; }, [path] { return loadFirmwareFile(path).image; }});
     service.setUploadMode(c.parser.value(Options().uploadMode) == QLatin1String("newer")
                               ? FirmwareService::UploadIfNewer
                               : FirmwareService::UploadIfSameOrOlder);
@@ -255,9 +251,7 @@ int runUpload(CliContext& c)
         case FirmwareService::Decision::Upload:
             outcome.expectWithin(kStallMs, QStringLiteral("The upload stalled."));
             break;
-        case FirmwareService::Decision::Refused:
-            outcome.finish(kDataError);
-            break;
+        case FirmwareService::Decision::Refused: outcome.finish(kDataError); break;
         default:
             err(QStringLiteral("Nothing uploaded: ")
                 + FirmwareComparisonText(service.deviceFirmwareDate(), version.date));
@@ -267,8 +261,8 @@ int runUpload(CliContext& c)
     });
     // The date the running firmware reported to "J" decides before "N" is sent.
     const auto worthEntering = [&] {
-        const FirmwareService::Decision decision = DecideUpload(
-            service.uploadMode(), service.deviceFirmwareDate(), version.date, version.typeLetter, link.deviceType());
+        const FirmwareService::Decision decision = DecideUpload(service.uploadMode(), service.deviceFirmwareDate(),
+                                                                version.date, version.typeLetter, link.deviceType());
         if (decision == FirmwareService::Decision::None) {
             err(QStringLiteral("Nothing uploaded: ")
                 + FirmwareComparisonText(service.deviceFirmwareDate(), version.date));
@@ -290,7 +284,8 @@ int runUpload(CliContext& c)
     });
 
     outcome.expectWithin(kIdleWaitMs, QStringLiteral("The bootloader did not report Idle."));
-    if (const int status = startBootloader(link, version.typeLetter, session.idleReported, worthEntering); status != kOk)
+    if (const int status = startBootloader(link, version.typeLetter, session.idleReported, worthEntering);
+        status != kOk)
         outcome.finish(status);
     const int status = outcome.wait();
     // A bootloader that decided against the upload waits on: restart it.
@@ -312,15 +307,11 @@ int testStatus(FirmwareService::TestResult result)
 {
     using R = FirmwareService::TestResult;
     switch (result) {
-    case R::Passed:
-        return kOk;
+    case R::Passed: return kOk;
     case R::Failed:
-    case R::QueueError:
-        return kNotDone;
-    case R::Cancelled:
-        return kInterrupted;
-    default:
-        return kNoAnswer;
+    case R::QueueError: return kNotDone;
+    case R::Cancelled: return kInterrupted;
+    default: return kNoAnswer;
     }
 }
 
@@ -380,7 +371,8 @@ int checkSetId(CliContext& c)
     if (c.args.size() != 2)
         return usage(QStringLiteral("'set-id' takes one argument: the device ID."));
     if (!parseDeviceId(c.args.at(1)))
-        return usage(QStringLiteral("The device ID must be a number from 0 to 4294967295, not '%1'.").arg(c.args.at(1)));
+        return usage(
+            QStringLiteral("The device ID must be a number from 0 to 4294967295, not '%1'.").arg(c.args.at(1)));
     return kOk;
 }
 

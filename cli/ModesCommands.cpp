@@ -41,9 +41,9 @@ std::optional<ModeRecord> parseModeArgument(const QString& argument)
     const auto channel = parseNumber(fields[2], 1, 16);
     const auto note = parseNumber(fields[3], 0, kModeNoteCount - 1);
     const char* problem = !slot ? "the slot must be 1..5"
-                        : !type ? "the mode type must be 0..15"
-                        : !channel ? "the MIDI channel must be 1..16"
-                        : !note ? "the note must be 0..127"
+        : !type                 ? "the mode type must be 0..15"
+        : !channel              ? "the MIDI channel must be 1..16"
+        : !note                 ? "the note must be 0..127"
                                 : nullptr;
     if (problem) {
         usage(QStringLiteral("In '%1': %2.").arg(argument, QString::fromLatin1(problem)));
@@ -117,7 +117,10 @@ int read(DeviceLink& link, bool json)
         return statusOf(stored.result);
     for (const ModeRecord& record : stored.invalid)
         err(QStringLiteral("Invalid mode record received: slot %1, mode type %2, MIDI channel %3, note %4.")
-                .arg(record.slot).arg(record.type).arg(record.channel).arg(record.note));
+                .arg(record.slot)
+                .arg(record.type)
+                .arg(record.channel)
+                .arg(record.note));
     if (stored.bySlot.empty() && stored.invalid.empty()) {
         err(QStringLiteral("No data received."));
         return kNoAnswer;

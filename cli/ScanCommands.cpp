@@ -57,7 +57,8 @@ int runScan(CliContext& c)
                 {QStringLiteral("type"), QString(QLatin1Char(d.type))},
                 {QStringLiteral("typeName"), DeviceTypeName(d.type)},
                 {QStringLiteral("deviceId"), qint64(d.deviceId)},
-                {QStringLiteral("bootloaderDate"), d.bootloaderDate ? QJsonValue(dateText(d.bootloaderDate)) : QJsonValue()},
+                {QStringLiteral("bootloaderDate"),
+                 d.bootloaderDate ? QJsonValue(dateText(d.bootloaderDate)) : QJsonValue()},
                 {QStringLiteral("firmwareDate"), d.firmwareDate ? QJsonValue(dateText(d.firmwareDate)) : QJsonValue()},
             });
         }
@@ -80,9 +81,10 @@ int runScan(CliContext& c)
 
 std::vector<CliCommand> ScanCommands()
 {
-    CliCommand scan{QStringLiteral("scan"),
-                    [](CliContext& c) { return c.args.size() > 1 ? usage(QStringLiteral("'scan' takes no arguments.")) : kOk; },
-                    runScan};
+    CliCommand scan{
+        QStringLiteral("scan"),
+        [](CliContext& c) { return c.args.size() > 1 ? usage(QStringLiteral("'scan' takes no arguments.")) : kOk; },
+        runScan};
     scan.json = true;
     scan.ownPorts = true;
     return {scan};

@@ -135,11 +135,10 @@ void followOperations(DeviceLink& link, Interrupts& interrupts)
 std::vector<CliCommand> AllCommands()
 {
     std::vector<CliCommand> commands;
-    CliCommand ports{QStringLiteral("ports"),
-                     [](CliContext& c) {
-                         return c.args.size() > 1 ? usage(QStringLiteral("'ports' takes no arguments.")) : kOk;
-                     },
-                     listPorts};
+    CliCommand ports{
+        QStringLiteral("ports"),
+        [](CliContext& c) { return c.args.size() > 1 ? usage(QStringLiteral("'ports' takes no arguments.")) : kOk; },
+        listPorts};
     ports.json = true;
     ports.ownPorts = true;
     commands.push_back(ports);
@@ -160,15 +159,17 @@ static int runProgram(int argc, char** argv)
     QCommandLineParser parser;
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    const QCommandLineOption backendOption(QStringLiteral("backend"), QString(), QStringLiteral("API"), QStringLiteral("auto"));
+    const QCommandLineOption backendOption(QStringLiteral("backend"), QString(), QStringLiteral("API"),
+                                           QStringLiteral("auto"));
     const QCommandLineOption emulatorOption(QStringLiteral("emulator"), QString());
-    const QCommandLineOption emulatorTypeOption(QStringLiteral("emulator-type"), QString(), QStringLiteral("TYPE"), QStringLiteral("P"));
+    const QCommandLineOption emulatorTypeOption(QStringLiteral("emulator-type"), QString(), QStringLiteral("TYPE"),
+                                                QStringLiteral("P"));
     const QCommandLineOption inOption(QStringLiteral("in"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption outOption(QStringLiteral("out"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption deviceIdOption(QStringLiteral("device-id"), QString(), QStringLiteral("N"));
     const QCommandLineOption jsonOption(QStringLiteral("json"), QString());
-    parser.addOptions({helpOption, versionOption, backendOption, emulatorOption, emulatorTypeOption, inOption, outOption,
-                       deviceIdOption, jsonOption});
+    parser.addOptions({helpOption, versionOption, backendOption, emulatorOption, emulatorTypeOption, inOption,
+                       outOption, deviceIdOption, jsonOption});
     const CliOptions& commandOptions = Options();
     parser.addOptions({commandOptions.noteOff, commandOptions.zeroOffset, commandOptions.uploadMode,
                        commandOptions.verify, commandOptions.force});
@@ -211,9 +212,11 @@ static int runProgram(int argc, char** argv)
         return usage(QStringLiteral("--force belongs to the command 'restore'."));
 
     context.json = parser.isSet(jsonOption);
-    const bool jsonHere = command->json || (command->name == QLatin1String("modes") && context.args.value(1) == QLatin1String("read"));
+    const bool jsonHere
+        = command->json || (command->name == QLatin1String("modes") && context.args.value(1) == QLatin1String("read"));
     if (context.json && !jsonHere)
-        return usage(QStringLiteral("--json belongs to the commands ports, scan, identify, options, modes read and firmware info."));
+        return usage(QStringLiteral(
+            "--json belongs to the commands ports, scan, identify, options, modes read and firmware info."));
     std::optional<uint32_t> wantedId;
     if (parser.isSet(deviceIdOption)) {
         bool ok = false;
@@ -278,7 +281,9 @@ static int runProgram(int argc, char** argv)
             return kNoAnswer;
         }
         if (devices.size() > 1)
-            err(QStringLiteral("%1 devices answered with the ID %2; the first is used.").arg(devices.size()).arg(*wantedId));
+            err(QStringLiteral("%1 devices answered with the ID %2; the first is used.")
+                    .arg(devices.size())
+                    .arg(*wantedId));
         input = devices.front().input;
         output = devices.front().output;
         err(QStringLiteral("Device %1: input \"%2\", output \"%3\".").arg(*wantedId).arg(input, output));
@@ -309,7 +314,8 @@ static int runProgram(int argc, char** argv)
     QObject::connect(&link, &DeviceLink::statusText, [](const QString& t) { err(t); });
     QObject::connect(&link, &DeviceLink::messageBox, [](const QString& t) { err(t); });
     QObject::connect(&link, &DeviceLink::errorRaised, [](const QString& t) { err(t); });
-    QObject::connect(&link, &DeviceLink::statusBarNoConnection, [] { err(QStringLiteral("No connection with device")); });
+    QObject::connect(&link, &DeviceLink::statusBarNoConnection,
+                     [] { err(QStringLiteral("No connection with device")); });
 
     link.setSelectedPorts(input, output);
     try {

@@ -15,8 +15,7 @@ class FuzzInput : public MidiBackendInput {
 public:
     explicit FuzzInput(std::shared_ptr<FuzzBackend::Wire> wire)
         : m_wire(std::move(wire))
-    {
-    }
+    { }
     ~FuzzInput() override
     {
         m_wire->running = false;
@@ -37,8 +36,7 @@ class FuzzOutput : public MidiBackendOutput {
 public:
     explicit FuzzOutput(std::shared_ptr<FuzzBackend::Wire> wire)
         : m_wire(std::move(wire))
-    {
-    }
+    { }
     bool send(const uint8_t* data, size_t size, std::string& error) override
     {
         if (!data || size == 0) {
@@ -59,8 +57,7 @@ private:
 
 FuzzBackend::FuzzBackend()
     : m_wire(std::make_shared<Wire>())
-{
-}
+{ }
 
 FuzzBackend::~FuzzBackend() = default;
 

@@ -40,7 +40,7 @@ inline void AppendHexByte(std::string& text, uint8_t byte)
 }
 
 struct Block {
-    std::vector<uint8_t> bytes;   // 128 image bytes (padded)
+    std::vector<uint8_t> bytes; // 128 image bytes (padded)
     uint32_t tag = 0;
 };
 
@@ -50,9 +50,9 @@ inline std::vector<Block> Blocks(const std::vector<uint8_t>& image)
     size_t at = 0;
     uint32_t tag = kFirstTag;
     while (image.size() - at >= kBlockBytes) {
-        blocks.push_back({std::vector<uint8_t>(image.begin() + std::ptrdiff_t(at),
-                                               image.begin() + std::ptrdiff_t(at + kBlockBytes)),
-                          tag++});
+        blocks.push_back(
+            {std::vector<uint8_t>(image.begin() + std::ptrdiff_t(at), image.begin() + std::ptrdiff_t(at + kBlockBytes)),
+             tag++});
         at += kBlockBytes;
     }
     std::vector<uint8_t> last(image.begin() + std::ptrdiff_t(at), image.end());
@@ -93,9 +93,8 @@ inline int HexValue(uint8_t c)
 inline std::optional<Block> ReadMessage(const std::vector<uint8_t>& message)
 {
     constexpr size_t kHexBytes = 2 * kBlockBytes;
-    if (message.size() != 6 + kHexBytes + 8 + 8 + 1 || message[0] != 0xF0 || message[1] != 0x00
-        || message[2] != 0x31 || message[3] != 0x34 || message[4] != 0x56 || message[5] != 'h'
-        || message.back() != 0xF7)
+    if (message.size() != 6 + kHexBytes + 8 + 8 + 1 || message[0] != 0xF0 || message[1] != 0x00 || message[2] != 0x31
+        || message[3] != 0x34 || message[4] != 0x56 || message[5] != 'h' || message.back() != 0xF7)
         return std::nullopt;
     std::vector<uint8_t> digits;
     for (size_t i = 6; i + 1 < message.size(); ++i) {

@@ -57,7 +57,7 @@ void CheckDate(const std::string& text)
         return;
     FUZZ_CHECK((date >> 28) == 0);
     // The text of a date reads back as the same date.
-    const std::string shown = FormatPackedDateTime(date);   // "YYYY-MM-DD HH:NN"
+    const std::string shown = FormatPackedDateTime(date); // "YYYY-MM-DD HH:NN"
     const std::string reordered = shown.substr(5, 2) + "/" + shown.substr(8, 2) + "/" + shown.substr(0, 4) + " "
         + shown.substr(11, 2) + ":" + shown.substr(14, 2);
     FUZZ_CHECK(ParseVersionDate(reordered) == date);
@@ -119,8 +119,9 @@ bool SamplesDecryptToTheirImages()
         const auto expected = ReadFirmwareFileText(folder / (std::string(name) + ".bin"), error);
         FUZZ_CHECK(text && expected);
         const auto image = DecryptFirmwareText(*text, BuiltInFirmwarePassword());
-        FUZZ_CHECK(image && std::equal(image->begin(), image->end(), expected->begin(), expected->end(),
-                                       [](uint8_t a, char b) { return a == uint8_t(b); }));
+        FUZZ_CHECK(image
+                   && std::equal(image->begin(), image->end(), expected->begin(), expected->end(),
+                                 [](uint8_t a, char b) { return a == uint8_t(b); }));
     }
     return true;
 }
@@ -143,22 +144,49 @@ bool PrimitivesGiveTheReferenceValues()
         const char* digest;
     };
     const Digest digests[] = {
-        {"", "b3e1ab6eaf640a34f784593f2074416accd3b8e62c620175fca0997b1ba2347339aa0d79e754c308209ea36811dfa40c1c32f1a2b9004725d987d3635165d3c8"},
-        {std::string(1, '\0'), "ee898fa681e89e1bba6764a5c07ced2f4a7bd1b8ec0637dd9caca94d398db29baf6993b278231e2b7a3eecffe027928a4a4c9ac6eb0de5f0fa58ede5949983d8"},
-        {std::string(1, '\x80') + std::string(63, '\0'), "8786611bb3601e913e9f9e0a77181fa6279b286f162e48d32c779ad2ca0168eae66bf50bb69fb889eaeabafd5613ff8d0aecba52d8a1bcdd48935fa416a10cb8"},
-        {"a", "f4b620445ae62431dbd6dbcec64d2a3031cd2f48df5e755f30b3d069929ed4b4eda0ae65441bc86746021fb7f2167f84d67566efaba003f0abb67a42a2ce5b13"},
-        {"abc", "54ee18b0bbd4dd38a211699f2829793156e5842df502a2a25995c6c541f28cc050ff57d4af772dee7cedcc4c34c3b8ec06446c6657f2f36c2c06464399879b86"},
-        {"message digest", "29e158ba336ce7f930115178a6c86019f0f413adb283d8f0798af06ca0a06d6d6f295a333b1c24bda2f429ac918a3748aef90f7a2c8bfb084d5f979cf4e7b2b5"},
-        {"abcdefghijklmnopqrstuvwxyz", "5ac9757e1407432daf348a972b8ad4a65c1123cf1f9b779c1ae7ee2d540f30b3cefa8f98dca5fbb42084c5c2f161a7b40eb6b4a1fc7f9aaab92a4bb6002edc5e"},
-        {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789", "cae4175f09753de84974cfa968621092fe41ee9de913919c2b452e6cb424056721d640e563f628f29dd3bd0030837ae4ac14aa17308505a92e5f7a92f112be75"},
-        {"12345678901234567890123456789012345678901234567890123456789012345678901234567890", "e5965b4565b041a0d459610e5e48e944c4830cd16feba02d9d263e7da8de6a6b88966709bf28a5328d928312e7a172da4cff72fe6de02277dae4b1dba49689a2"},
-        {"abcdbcdecdefdefgefghfghighijhijk", "76c8bc5f445140921ceaaed2afce4d0b0722fde3aea20145d9b14a72d22799f2ebb88446b7b46f4646eb33fc7e6f153183b2fd9e9a54557f41b10ab633b8b6e1"},
-        {"The quick brown fox jumps over the lazy dog", "4f8f5cb531e3d49a61cf417cd133792ccfa501fd8da53ee368fed20e5fe0248c3a0b64f98a6533cee1da614c3a8ddec791ff05fee6d971d57c1348320f4eb42d"},
-        {"The quick brown fox jumps over the lazy eog", "228fbf76b2a93469d4b25929836a12b7d7f2a0803e43daba0c7fc38bc11c8f2a9416bbcf8ab8392eb2ab7bcb565a64ac50c26179164b26084a253caf2e012676"},
-        {std::string(1000000, 'a'), "bb6cba9730d6c029c0c15fb7a2aa3597cf9442dad96a676c5ee9a1d55f1d64d5e0d1ed0e71250ed960a1bd2e065642cfff1c976e061bab70d6c54d284eaaefb9"},
+        {"",
+         "b3e1ab6eaf640a34f784593f2074416accd3b8e62c620175fca0997b1ba2347339aa0d79e754c308209ea36811dfa40c1c32f1a2b9004"
+         "725d987d3635165d3c8"},
+        {std::string(1, '\0'),
+         "ee898fa681e89e1bba6764a5c07ced2f4a7bd1b8ec0637dd9caca94d398db29baf6993b278231e2b7a3eecffe027928a4a4c9ac6eb0de"
+         "5f0fa58ede5949983d8"},
+        {std::string(1, '\x80') + std::string(63, '\0'),
+         "8786611bb3601e913e9f9e0a77181fa6279b286f162e48d32c779ad2ca0168eae66bf50bb69fb889eaeabafd5613ff8d0aecba52d8a1b"
+         "cdd48935fa416a10cb8"},
+        {"a",
+         "f4b620445ae62431dbd6dbcec64d2a3031cd2f48df5e755f30b3d069929ed4b4eda0ae65441bc86746021fb7f2167f84d67566efaba00"
+         "3f0abb67a42a2ce5b13"},
+        {"abc",
+         "54ee18b0bbd4dd38a211699f2829793156e5842df502a2a25995c6c541f28cc050ff57d4af772dee7cedcc4c34c3b8ec06446c6657f2f"
+         "36c2c06464399879b86"},
+        {"message digest",
+         "29e158ba336ce7f930115178a6c86019f0f413adb283d8f0798af06ca0a06d6d6f295a333b1c24bda2f429ac918a3748aef90f7a2c8bf"
+         "b084d5f979cf4e7b2b5"},
+        {"abcdefghijklmnopqrstuvwxyz",
+         "5ac9757e1407432daf348a972b8ad4a65c1123cf1f9b779c1ae7ee2d540f30b3cefa8f98dca5fbb42084c5c2f161a7b40eb6b4a1fc7f9"
+         "aaab92a4bb6002edc5e"},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789",
+         "cae4175f09753de84974cfa968621092fe41ee9de913919c2b452e6cb424056721d640e563f628f29dd3bd0030837ae4ac14aa1730850"
+         "5a92e5f7a92f112be75"},
+        {"12345678901234567890123456789012345678901234567890123456789012345678901234567890",
+         "e5965b4565b041a0d459610e5e48e944c4830cd16feba02d9d263e7da8de6a6b88966709bf28a5328d928312e7a172da4cff72fe6de02"
+         "277dae4b1dba49689a2"},
+        {"abcdbcdecdefdefgefghfghighijhijk",
+         "76c8bc5f445140921ceaaed2afce4d0b0722fde3aea20145d9b14a72d22799f2ebb88446b7b46f4646eb33fc7e6f153183b2fd9e9a545"
+         "57f41b10ab633b8b6e1"},
+        {"The quick brown fox jumps over the lazy dog",
+         "4f8f5cb531e3d49a61cf417cd133792ccfa501fd8da53ee368fed20e5fe0248c3a0b64f98a6533cee1da614c3a8ddec791ff05fee6d97"
+         "1d57c1348320f4eb42d"},
+        {"The quick brown fox jumps over the lazy eog",
+         "228fbf76b2a93469d4b25929836a12b7d7f2a0803e43daba0c7fc38bc11c8f2a9416bbcf8ab8392eb2ab7bcb565a64ac50c26179164b2"
+         "6084a253caf2e012676"},
+        {std::string(1000000, 'a'),
+         "bb6cba9730d6c029c0c15fb7a2aa3597cf9442dad96a676c5ee9a1d55f1d64d5e0d1ed0e71250ed960a1bd2e065642cfff1c976e061ba"
+         "b70d6c54d284eaaefb9"},
     };
     for (const Digest& vector : digests) {
-        const auto digest = Whirlpool0::hash(std::span(reinterpret_cast<const uint8_t*>(vector.input.data()), vector.input.size()));
+        const auto digest
+            = Whirlpool0::hash(std::span(reinterpret_cast<const uint8_t*>(vector.input.data()), vector.input.size()));
         FUZZ_CHECK(std::vector<uint8_t>(digest.begin(), digest.end()) == FromHex(vector.digest));
     }
 
@@ -175,7 +203,7 @@ bool PrimitivesGiveTheReferenceValues()
 
     const std::pair<const char*, uint32_t> checksums[] = {
         {"123456789", 0xCBF43926}, {"01000000", 0x667F86B7}, {"00000000", 0xC0088D03},
-        {"0A000000", 0x8A17569C}, {"", 0x00000000},
+        {"0A000000", 0x8A17569C},  {"", 0x00000000},
     };
     for (const auto& [text, crc] : checksums) {
         FUZZ_CHECK(Crc32OfText(text) == crc);
@@ -208,7 +236,8 @@ void CheckUploadStream(const std::vector<uint8_t>& bytes)
     }
     FUZZ_CHECK(received.size() == expected.size() * upload_model::kBlockBytes);
     FUZZ_CHECK(std::equal(bytes.begin(), bytes.end(), received.begin()));
-    FUZZ_CHECK(std::all_of(received.begin() + std::ptrdiff_t(bytes.size()), received.end(), [](uint8_t b) { return b == 'X'; }));
+    FUZZ_CHECK(std::all_of(received.begin() + std::ptrdiff_t(bytes.size()), received.end(),
+                           [](uint8_t b) { return b == 'X'; }));
 }
 
 } // namespace
@@ -237,12 +266,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         CheckDate(std::string(bytes.begin(), bytes.end()));
         break;
     }
-    case 2:
-        CheckRoundTrip(input);
-        break;
-    default:
-        CheckUploadStream(input.ConsumeRemainingBytes<uint8_t>());
-        break;
+    case 2: CheckRoundTrip(input); break;
+    default: CheckUploadStream(input.ConsumeRemainingBytes<uint8_t>()); break;
     }
     return 0;
 }

@@ -73,8 +73,8 @@ int ModelIniTextToInt(const std::string& text, int def)
 // A name the program itself would use for a section or key.
 std::string PlainName(FuzzedDataProvider& input)
 {
-    static constexpr const char* kNames[] = {"Ports", "MIDIInput", "Files", "LastOpened", "Colors", "CCLine",
-                                             "FormsSizes", "MainWindow.Xpos", "Debug", "DebugOn"};
+    static constexpr const char* kNames[] = {"Ports",  "MIDIInput",  "Files",           "LastOpened", "Colors",
+                                             "CCLine", "FormsSizes", "MainWindow.Xpos", "Debug",      "DebugOn"};
     return kNames[input.ConsumeIntegralInRange<size_t>(0, std::size(kNames) - 1)];
 }
 
@@ -120,8 +120,8 @@ void CheckFile(FuzzedDataProvider& input)
         FUZZ_CHECK(restored.bounds.height > 0);
     }
     StoreWindowGeometry(ini, "MainWindow", SavedWindowState::Normal, restored.bounds);
-    const RestoredGeometry stored = RestoreWindowGeometry(IniFile::Parse(ini.Serialize()), "MainWindow",
-                                                          designed, constraints, false, screen);
+    const RestoredGeometry stored
+        = RestoreWindowGeometry(IniFile::Parse(ini.Serialize()), "MainWindow", designed, constraints, false, screen);
     FUZZ_CHECK(!stored.maximized);
 
     // A value written reads back, and nothing else changes.
@@ -136,7 +136,6 @@ void CheckFile(FuzzedDataProvider& input)
     FUZZ_CHECK(IniFile::Parse(ini.Serialize()).ReadInteger(section, key, number == 0 ? 1 : 0) == number);
 }
 
-
 // Saved to a file that exists (a temporary file renamed over it) and loaded
 // again: the same text, the old file's permissions, no temporary file left.
 void CheckSaveAndLoad(const IniFile& ini, int mode)
@@ -149,7 +148,7 @@ void CheckSaveAndLoad(const IniFile& ini, int mode)
     IniFile loaded;
     FUZZ_CHECK(loaded.Load(path));
     FUZZ_CHECK(loaded.Serialize() == ini.Serialize());
-    struct stat info {};
+    struct stat info { };
     FUZZ_CHECK(::stat(path.c_str(), &info) == 0 && (info.st_mode & 0777) == permissions);
     size_t files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))

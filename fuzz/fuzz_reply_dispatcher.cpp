@@ -33,12 +33,12 @@ namespace {
 // Short messages the program reacts to: identification, bootloader notices
 // and answers, information pieces are made below.
 constexpr uint32_t kKnownCodes[] = {
-    0x800000, 0x800001, 0x800002,   // identification
-    0x8F5555,                       // bootloader start notice
-    0x9F7F7F,                       // Idle
-    0x9F017F, 0x9F257F,             // handshake answers
-    0x9F117F, 0x9F127F, 0x9F137F, 0x9F157F,   // interface test
-    0xB0557F, 0xB0037F, 0xB07F55,   // block request, checksum error, upgrade ready
+    0x800000, 0x800001, 0x800002, // identification
+    0x8F5555, // bootloader start notice
+    0x9F7F7F, // Idle
+    0x9F017F, 0x9F257F, // handshake answers
+    0x9F117F, 0x9F127F, 0x9F137F, 0x9F157F, // interface test
+    0xB0557F, 0xB0037F, 0xB07F55, // block request, checksum error, upgrade ready
 };
 
 constexpr char kReplyLetters[] = "abcdefghijklmno";
@@ -92,9 +92,8 @@ struct Harness {
         // hundred events instead of a thousand (fifteen times the executions).
         link.input().SetCapacity(kRingSlots);
         link.input().SetSysexBufferCount(kSysexBuffers);
-        QObject::connect(&link, &DeviceLink::deviceTypeApplied, [](char letter) {
-            FUZZ_CHECK(letter == 'P' || letter == 'B' || letter == 'E');
-        });
+        QObject::connect(&link, &DeviceLink::deviceTypeApplied,
+                         [](char letter) { FUZZ_CHECK(letter == 'P' || letter == 'B' || letter == 'E'); });
         link.OpenPorts();
         FUZZ_CHECK(link.input().isOpen());
     }
@@ -185,9 +184,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::vector<uint8_t> message;
         switch (input.ConsumeIntegralInRange<int>(0, 9)) {
         case 0:
-        case 1:
-            message = MakeReply(input);
-            break;
+        case 1: message = MakeReply(input); break;
         case 2: {
             // Any SysEx, mostly framed.
             message.push_back(0xF0);
@@ -202,7 +199,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             break;
         case 4: {
             // A bootloader information piece or an interface test echo byte.
-            const uint8_t status = std::array<uint8_t, 4>{0x81, 0x82, 0x83, 0x88}[input.ConsumeIntegralInRange<int>(0, 3)];
+            const uint8_t status
+                = std::array<uint8_t, 4>{0x81, 0x82, 0x83, 0x88}[input.ConsumeIntegralInRange<int>(0, 3)];
             message = {status, input.ConsumeIntegral<uint8_t>(), input.ConsumeIntegral<uint8_t>()};
             break;
         }
@@ -213,12 +211,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 message.push_back(input.ConsumeIntegral<uint8_t>());
             break;
         }
-        case 6:
-            h.read();
-            break;
-        case 7:
-            h.subscribe(!h.link.bootloaderSubscribed());
-            break;
+        case 6: h.read(); break;
+        case 7: h.subscribe(!h.link.bootloaderSubscribed()); break;
         case 8: {
             // A burst between two reads of the ring, possibly more than it holds.
             const int count = input.ConsumeIntegralInRange<int>(1, 100);

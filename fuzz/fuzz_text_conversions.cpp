@@ -170,16 +170,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size < 5)
         return 0;
     const uint8_t selector = data[0];
-    const uint32_t number = uint32_t(data[1]) | uint32_t(data[2]) << 8 | uint32_t(data[3]) << 16 | uint32_t(data[4]) << 24;
+    const uint32_t number
+        = uint32_t(data[1]) | uint32_t(data[2]) << 8 | uint32_t(data[3]) << 16 | uint32_t(data[4]) << 24;
     const std::string text(reinterpret_cast<const char*>(data + 5), size - 5);
     switch (selector % 4) {
     case 0:
         CheckHexText(text);
         CheckAsciiHex(text);
         break;
-    case 1:
-        CheckTriplets(text, number);
-        break;
+    case 1: CheckTriplets(text, number); break;
     case 2:
         CheckInteger(text);
         CheckDeviceNumber(text);

@@ -49,8 +49,8 @@ using Message = std::vector<uint8_t>;
 constexpr uint32_t kBlockRequest = 0xB0557F;
 constexpr uint32_t kChecksumError = 0xB0037F;
 constexpr uint32_t kUpgradeReady = 0xB07F55;
-constexpr uint32_t kBootloaderCodes[] = {kBlockRequest, kChecksumError, kUpgradeReady, 0x9F7F7F, 0x8F5555,
-                                         0x9F017F, 0x9F257F, 0x800000, 0x800001};
+constexpr uint32_t kBootloaderCodes[]
+    = {kBlockRequest, kChecksumError, kUpgradeReady, 0x9F7F7F, 0x8F5555, 0x9F017F, 0x9F257F, 0x800000, 0x800001};
 constexpr char kEmptyDeviceDump[] = "00000100000000";
 
 Message ShortMessage(uint32_t code)
@@ -118,11 +118,11 @@ public:
     bool overflow = false;
     QStringList errors;
     QStringList texts;
-    std::vector<int> acks;                          // write: WriteAck replies delivered per row window
-    std::vector<int> requests{0};                   // upload: block requests delivered per block window
-    std::vector<upload_model::Block> blocks;        // upload: blocks the bootloader read
+    std::vector<int> acks; // write: WriteAck replies delivered per row window
+    std::vector<int> requests{0}; // upload: block requests delivered per block window
+    std::vector<upload_model::Block> blocks; // upload: blocks the bootloader read
     int unreadableBlocks = 0;
-    std::map<int, std::string> dumped;              // read: channel number -> payload delivered
+    std::map<int, std::string> dumped; // read: channel number -> payload delivered
 
 private:
     void onProgramMessage(const Message& message)
@@ -154,8 +154,7 @@ private:
             answer({ShortMessage(block->tag == upload_model::kFinalTag ? kUpgradeReady : kBlockRequest)});
             break;
         }
-        default:
-            return;
+        default: return;
         }
         scheduleTime();
     }
@@ -171,15 +170,9 @@ private:
             }
             switch (m_input.ConsumeIntegralInRange<int>(0, 7)) {
             case 0:
-            case 1:
-                deliverAll(proper);
-                break;
-            case 2:
-                deliver(garbage());
-                break;
-            case 3:
-                deliver(anyReply());
-                break;
+            case 1: deliverAll(proper); break;
+            case 2: deliver(garbage()); break;
+            case 3: deliver(anyReply()); break;
             case 4: {
                 // A burst of the last message, possibly beyond the ring.
                 const int count = m_input.ConsumeIntegralInRange<int>(1, 100);
@@ -192,10 +185,10 @@ private:
                 m_later.insert(m_later.end(), proper.begin(), proper.end());
                 break;
             case 6:
-                deliver(ShortMessage(kBootloaderCodes[m_input.ConsumeIntegralInRange<size_t>(0, std::size(kBootloaderCodes) - 1)]));
+                deliver(ShortMessage(
+                    kBootloaderCodes[m_input.ConsumeIntegralInRange<size_t>(0, std::size(kBootloaderCodes) - 1)]));
                 break;
-            default:
-                return;
+            default: return;
             }
         }
     }
@@ -399,13 +392,15 @@ void RunUpload(FuzzedDataProvider& input)
     std::vector<uint8_t> image;
     for (size_t i = 0; i < size; ++i)
         image.push_back(uint8_t(i * 7 + size));
-    service.setFileSource({[] { return PackedDateTime(0x012345); },
-                           [&image] { return std::optional<FirmwareImage>(FirmwareImage(image.begin(), image.end())); }});
+    service.setFileSource(
+        {[] { return PackedDateTime(0x012345); },
+         [&image] { return std::optional<FirmwareImage>(FirmwareImage(image.begin(), image.end())); }});
 
     std::vector<FirmwareService::UploadResult> ended;
     bool readyAfterFinalBlock = false;
     int ready = 0;
-    QObject::connect(&service, &FirmwareService::uploadEnded, [&](FirmwareService::UploadResult result) { ended.push_back(result); });
+    QObject::connect(&service, &FirmwareService::uploadEnded,
+                     [&](FirmwareService::UploadResult result) { ended.push_back(result); });
     QObject::connect(&service, &FirmwareService::upgradeReady, [&] {
         ++ready;
         readyAfterFinalBlock = ended.size() == 1 && ended.front() == FirmwareService::UploadResult::FinalBlockSent;
@@ -456,15 +451,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
     switch (input.ConsumeIntegralInRange<int>(0, 2)) {
-    case 0:
-        RunWrite(input);
-        break;
-    case 1:
-        RunRead(input);
-        break;
-    default:
-        RunUpload(input);
-        break;
+    case 0: RunWrite(input); break;
+    case 1: RunRead(input); break;
+    default: RunUpload(input); break;
     }
     return 0;
 }

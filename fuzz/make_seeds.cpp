@@ -58,29 +58,42 @@ void DispatcherSeeds(const fs::path& folder)
 {
     EmulatedDevice pro;
     for (int n : {1, 2, 17, 512})
-        pro.storeChannel(EncodeChannelPayload(ChannelValues{n, false, 0, 1 + n % 16, n % 2 == 1, n % 100, n % 100 + 5, false, 0}));
-    Write(folder, "pro_identity_options_channels", Stream(pro,
-        {BuildCommand('K'), BuildCommand('J'), BuildCommand('M'), BuildCommand('B'), BuildCommand('D')}, 1));
+        pro.storeChannel(
+            EncodeChannelPayload(ChannelValues{n, false, 0, 1 + n % 16, n % 2 == 1, n % 100, n % 100 + 5, false, 0}));
+    Write(folder, "pro_identity_options_channels",
+          Stream(pro, {BuildCommand('K'), BuildCommand('J'), BuildCommand('M'), BuildCommand('B'), BuildCommand('D')},
+                 1));
     Write(folder, "pro_channels_flood", Stream(pro, {BuildCommand('B'), BuildCommand('B'), BuildCommand('B')}, 0));
 
     EmulatorConfig basicConfig;
     basicConfig.type = 'B';
     EmulatedDevice basic(basicConfig);
-    Write(folder, "basic_modes", Stream(basic, {BuildCommand('F'), BuildCommand('G', {1, 2, 3, 4}),
-                                                BuildCommand('I', {2, 0, 0, 0}), BuildCommand('H'), BuildCommand('N', {0, 0, 0, 0})}, 2));
+    Write(folder, "basic_modes",
+          Stream(basic,
+                 {BuildCommand('F'), BuildCommand('G', {1, 2, 3, 4}), BuildCommand('I', {2, 0, 0, 0}),
+                  BuildCommand('H'), BuildCommand('N', {0, 0, 0, 0})},
+                 2));
 
     EmulatorConfig loaderConfig;
     loaderConfig.type = 'E';
     loaderConfig.bootloader = true;
     EmulatedDevice loader(loaderConfig);
     // Start, information, Idle; then the interface test with its echo.
-    Write(folder, "bootloader_interface_test", Stream(loader,
-        {{0x9F, 0x00, 0x7F}, {0x9F, 0x10, 0x7F}, BuildFirmwareBlock(std::vector<uint8_t>(128, 7), 0x7F7F7F7F),
-         {0x9F, 0x14, 0x7F}}, 1, true));
+    Write(folder, "bootloader_interface_test",
+          Stream(loader,
+                 {{0x9F, 0x00, 0x7F},
+                  {0x9F, 0x10, 0x7F},
+                  BuildFirmwareBlock(std::vector<uint8_t>(128, 7), 0x7F7F7F7F),
+                  {0x9F, 0x14, 0x7F}},
+                 1, true));
     EmulatedDevice upload(loaderConfig);
-    Write(folder, "bootloader_upload", Stream(upload,
-        {{0x9F, 0x00, 0x7F}, {0x9F, 0x24, 0x7F}, BuildFirmwareBlock(std::vector<uint8_t>(128, 1), 0x7F000001),
-         BuildFirmwareBlock(std::vector<uint8_t>(128, 'X'), 0x7F7F7F7F)}, 3, true));
+    Write(folder, "bootloader_upload",
+          Stream(upload,
+                 {{0x9F, 0x00, 0x7F},
+                  {0x9F, 0x24, 0x7F},
+                  BuildFirmwareBlock(std::vector<uint8_t>(128, 1), 0x7F000001),
+                  BuildFirmwareBlock(std::vector<uint8_t>(128, 'X'), 0x7F7F7F7F)},
+                 3, true));
 }
 
 void CsvSeeds(const fs::path& folder)
@@ -99,7 +112,7 @@ void CsvSeeds(const fs::path& folder)
     ChannelRecord always = DefaultChannelRecord(512);
     always.ControlMode = "Value";
     always.ConstantValue = "128";
-    always.Description = "\xC5\xBB\xC3\xB3\xC5\x82w";   // UTF-8
+    always.Description = "\xC5\xBB\xC3\xB3\xC5\x82w"; // UTF-8
     rows.push_back(always);
     const std::string text = WriteChannelCsv(rows);
     Write(folder, "three_rows.csv", text);
@@ -109,7 +122,8 @@ void CsvSeeds(const fs::path& folder)
         if (c == ',')
             c = ';';
     Write(folder, "semicolons.csv", semicolons);
-    Write(folder, "windows1250.csv", ChannelCsvHeader() + "\r\n1,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,\xAF\xF3\xB3w\r\n");
+    Write(folder, "windows1250.csv",
+          ChannelCsvHeader() + "\r\n1,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,\xAF\xF3\xB3w\r\n");
     Write(folder, "short_lines.csv", ChannelCsvHeader() + "\n7\n 12,Value,3\r\n\r\nabc,x\r");
     Write(folder, "bad_line.csv", ChannelCsvHeader() + "\r\n1x,Active\r\n");
 }
@@ -132,15 +146,21 @@ void IniSeeds(const fs::path& folder)
     StoreWindowGeometry(positions, "MainWindow", SavedWindowState::Normal, {100, 50, 900, 700});
     StoreWindowGeometry(positions, "CalculatorDialog", SavedWindowState::Maximized, {0, 0, 0, 0});
     Write(folder, "positions.ini", std::string(1, 0) + positions.Serialize());
-    Write(folder, "odd.ini", std::string(1, 0) + "\xEF\xBB\xBF; comment\n[ports]\n midiinput = \"x\" \r[Colors]\rCCLine=$FF\r\nNOLine=0x80ff80\n[FormsSizes]\nTDmxUserMainForm.Xpos=-99999\nTDmxUserMainForm.Height=999999\n");
+    Write(folder, "odd.ini",
+          std::string(1, 0)
+              + "\xEF\xBB\xBF; comment\n[ports]\n midiinput = \"x\" "
+                "\r[Colors]\rCCLine=$FF\r\nNOLine=0x80ff80\n[FormsSizes]\nTDmxUserMainForm.Xpos=-"
+                "99999\nTDmxUserMainForm.Height=999999\n");
     Write(folder, "integers", std::string("\x01") + "-0x7FFFFFFF" + std::string(4, 0));
 }
 
 void FirmwareSeeds(const fs::path& folder, const fs::path& data)
 {
     for (const char* name : {"basic_tail", "pro_tail"}) {
-        Write(folder, std::string(name) + ".bix", std::string(1, '\0') + Read(data / "firmware" / (std::string(name) + ".bix")));
-        Write(folder, std::string(name) + ".bin", std::string(1, '\1') + Read(data / "firmware" / (std::string(name) + ".bin")));
+        Write(folder, std::string(name) + ".bix",
+              std::string(1, '\0') + Read(data / "firmware" / (std::string(name) + ".bix")));
+        Write(folder, std::string(name) + ".bin",
+              std::string(1, '\1') + Read(data / "firmware" / (std::string(name) + ".bin")));
     }
     const FirmwareImage image = MakeTestFirmwareImage(300, 'E', "04-24-2018 10:24");
     Write(folder, "round_trip", std::string(1, '\2') + std::string(image.begin(), image.end()));

@@ -106,9 +106,10 @@ std::vector<EmulatorOutput> EmulatedBootloader::Greeting(const EmulatorConfig& c
     // Every message a little later than the one before, so that they arrive
     // in order whatever schedules them.
     at += 10;
-    outputs.push_back({at, std::vector<uint8_t>(std::begin(EmulatedDevice::kStartNotice), std::end(EmulatedDevice::kStartNotice))});
-    const std::pair<uint8_t, uint32_t> values[] = {
-        {0x83, config.deviceId}, {0x81, config.bootloaderDate}, {0x82, config.firmwareDate}};
+    outputs.push_back(
+        {at, std::vector<uint8_t>(std::begin(EmulatedDevice::kStartNotice), std::end(EmulatedDevice::kStartNotice))});
+    const std::pair<uint8_t, uint32_t> values[]
+        = {{0x83, config.deviceId}, {0x81, config.bootloaderDate}, {0x82, config.firmwareDate}};
     for (const auto& [status, value] : values) {
         for (std::vector<uint8_t>& message : InformationMessages(status, value))
             outputs.push_back({++at, std::move(message)});
@@ -182,8 +183,7 @@ void EmulatedBootloader::receive(const std::vector<uint8_t>& message, const Emul
         for (EmulatorOutput& output : Greeting(config, config.restartMs))
             outputs.push_back(std::move(output));
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -223,7 +223,7 @@ void EmulatedBootloader::echo(const std::vector<uint8_t>& message, const Emulato
                               std::vector<EmulatorOutput>& outputs)
 {
     ++m_echoes;
-    std::vector<uint8_t> bytes(message.begin(), message.end() - 1);   // all but the F7
+    std::vector<uint8_t> bytes(message.begin(), message.end() - 1); // all but the F7
     if (config.echoMissingByte && !bytes.empty())
         bytes.pop_back();
     if (config.echoWrongByte && bytes.size() > kWrongEchoByte)

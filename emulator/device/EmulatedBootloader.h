@@ -30,7 +30,8 @@ public:
     // Back to Idle, as after a start.
     void reset();
     // One message from the program; answers are appended to `outputs`.
-    void receive(const std::vector<uint8_t>& message, const EmulatorConfig& config, std::vector<EmulatorOutput>& outputs);
+    void receive(const std::vector<uint8_t>& message, const EmulatorConfig& config,
+                 std::vector<EmulatorOutput>& outputs);
     // True once after the final block of an upload has been accepted.
     bool takeFinishedUpgrade();
 
@@ -44,7 +45,8 @@ private:
     enum class State { Idle, Started, Upload, TestBlock, TestConfirm };
 
     void requestBlock(const EmulatorConfig& config, int afterMs, std::vector<EmulatorOutput>& outputs);
-    void onBlock(const std::vector<uint8_t>& message, const EmulatorConfig& config, std::vector<EmulatorOutput>& outputs);
+    void onBlock(const std::vector<uint8_t>& message, const EmulatorConfig& config,
+                 std::vector<EmulatorOutput>& outputs);
     void echo(const std::vector<uint8_t>& message, const EmulatorConfig& config, std::vector<EmulatorOutput>& outputs);
 
     State m_state = State::Idle;
@@ -52,8 +54,8 @@ private:
     std::vector<uint8_t> m_buffer;
     std::vector<uint8_t> m_image;
     bool m_finished = false;
-    int m_blocks = 0;          // block messages received during uploads
-    int m_requests = 0;        // block requests due so far
+    int m_blocks = 0; // block messages received during uploads
+    int m_requests = 0; // block requests due so far
     int m_checksumErrors = 0;
     int m_echoes = 0;
 };

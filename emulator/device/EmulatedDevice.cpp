@@ -25,8 +25,7 @@ bool IsHexText(std::string_view text)
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                auto upper = [](char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; };
                return upper(x) == upper(y);
            });
@@ -39,15 +38,14 @@ std::string Hex8(uint32_t value)
     return text;
 }
 
-
 } // namespace
 
 // A command as the device read it off the wire.
 struct EmulatedDevice::Command {
     char letter = 0;
-    std::string payloadText;    // as received, checksum verified
+    std::string payloadText; // as received, checksum verified
     std::vector<uint8_t> payload;
-    std::string blockTag;       // firmware blocks ("h") only
+    std::string blockTag; // firmware blocks ("h") only
 
     // nullopt for anything that is not a well-formed command with a good checksum.
     static std::optional<Command> Parse(const std::vector<uint8_t>& message)
@@ -70,8 +68,7 @@ struct EmulatedDevice::Command {
         const std::string_view text = body.substr(0, textSize);
         const std::string_view checksum = body.substr(textSize, kChecksumSize);
         const std::string_view tag = body.substr(textSize + kChecksumSize);
-        if (!IsHexText(text) || !IsHexText(tag)
-            || !EqualsIgnoringCase(checksum, ChecksumText(Crc32OfText(text))))
+        if (!IsHexText(text) || !IsHexText(tag) || !EqualsIgnoringCase(checksum, ChecksumText(Crc32OfText(text))))
             return std::nullopt;
 
         command.payloadText = std::string(text);
@@ -97,8 +94,7 @@ const std::vector<uint8_t>& EmulatedDevice::payloadOf(const Command& command)
 EmulatedDevice::EmulatedDevice(EmulatorConfig config)
     : m_config(std::move(config))
     , m_inBootloader(m_config.bootloader)
-{
-}
+{ }
 
 std::vector<uint8_t> EmulatedDevice::IdentificationMessage(char type)
 {
@@ -219,8 +215,9 @@ void EmulatedDevice::onReadInformation(const Command& command)
 {
     if (!command.payload.empty())
         return;
-    reply('j', Hex8(m_config.deviceId) + Hex8(m_config.bootloaderDate) + Hex8(m_config.firmwareDate)
-                   + HexByteText(static_cast<uint8_t>(m_config.type)));
+    reply('j',
+          Hex8(m_config.deviceId) + Hex8(m_config.bootloaderDate) + Hex8(m_config.firmwareDate)
+              + HexByteText(static_cast<uint8_t>(m_config.type)));
 }
 
 void EmulatedDevice::onReadIdentity(const Command& command)
@@ -242,8 +239,9 @@ void EmulatedDevice::onReadOptions(const Command& command)
 {
     if (!command.payload.empty())
         return;
-    reply('m', HexByteText(m_config.noteOff ? 1 : 0) + HexByteText(static_cast<unsigned>(std::clamp(m_config.zeroValueOffset, 0, 10)))
-                   + "0000");
+    reply('m',
+          HexByteText(m_config.noteOff ? 1 : 0)
+              + HexByteText(static_cast<unsigned>(std::clamp(m_config.zeroValueOffset, 0, 10))) + "0000");
 }
 
 void EmulatedDevice::onSetZeroValueOffset(const Command& command)

@@ -15,27 +15,27 @@ namespace vantorel {
 
 // Settings and faults of the emulated device.
 struct EmulatorConfig {
-    char type = 'P';                    // edition: 'P', 'B' or 'E'
+    char type = 'P'; // edition: 'P', 'B' or 'E'
     uint32_t deviceId = 1;
     PackedDateTime bootloaderDate = MakePackedDateTime(2017, 11, 3, 9, 15);
     PackedDateTime firmwareDate = MakePackedDateTime(2018, 4, 24, 10, 24);
-    bool noteOff = false;               // "Use Note Off" option
-    int zeroValueOffset = 0;            // CC zero value offset, 0..10
-    int restartMs = 300;                // how long a restart takes until the device announces itself
-    int dumpSpacingMs = 7;              // between two channel dump replies (a 20-byte message on a MIDI cable)
+    bool noteOff = false; // "Use Note Off" option
+    int zeroValueOffset = 0; // CC zero value offset, 0..10
+    int restartMs = 300; // how long a restart takes until the device announces itself
+    int dumpSpacingMs = 7; // between two channel dump replies (a 20-byte message on a MIDI cable)
     // Faults.
-    bool neverAnswer = false;           // receives everything, answers nothing
-    std::map<char, int> skipNth;        // reply letter -> leave out its N-th reply (1-based)
-    int delayMs = 0;                    // every answer comes this late
-    int alterChannel = 0;               // this DMX channel is stored with another MIDI channel than written
+    bool neverAnswer = false; // receives everything, answers nothing
+    std::map<char, int> skipNth; // reply letter -> leave out its N-th reply (1-based)
+    int delayMs = 0; // every answer comes this late
+    int alterChannel = 0; // this DMX channel is stored with another MIDI channel than written
     // The bootloader and its faults.
-    bool bootloader = false;            // starts in its bootloader (mode switch held at power-up)
-    int corruptBlock = 0;               // the N-th firmware block received (1-based) fails its checksum
-    int dropBlockRequest = 0;           // the N-th block request (1: the first, after handshake 2) is not sent
-    bool noUpgradeVerdict = false;      // the final block is neither confirmed nor refused
+    bool bootloader = false; // starts in its bootloader (mode switch held at power-up)
+    int corruptBlock = 0; // the N-th firmware block received (1-based) fails its checksum
+    int dropBlockRequest = 0; // the N-th block request (1: the first, after handshake 2) is not sent
+    bool noUpgradeVerdict = false; // the final block is neither confirmed nor refused
     bool bootloaderAfterUpgrade = false; // after an upload the bootloader starts again and reports Idle
-    bool echoMissingByte = false;       // the interface test echo leaves out its last byte
-    bool echoWrongByte = false;         // the interface test echo changes one byte
+    bool echoMissingByte = false; // the interface test echo leaves out its last byte
+    bool echoWrongByte = false; // the interface test echo changes one byte
     bool noRestartAfterDeviceNumber = false; // "E" is answered with "e" only; the device does not restart
 };
 
@@ -107,20 +107,20 @@ private:
     static Handler handlerFor(char letter);
 
     // One handler per command letter.
-    void onClearUserData(const Command& command);   // "A"
-    void onRestart(const Command& command);         // "D"
+    void onClearUserData(const Command& command); // "A"
+    void onRestart(const Command& command); // "D"
     void onWriteDeviceNumber(const Command& command); // "E"
     void onReadInformation(const Command& command); // "J"
-    void onReadIdentity(const Command& command);    // "K"
-    void onSetNoteOff(const Command& command);      // "L"
-    void onReadOptions(const Command& command);     // "M"
+    void onReadIdentity(const Command& command); // "K"
+    void onSetNoteOff(const Command& command); // "L"
+    void onReadOptions(const Command& command); // "M"
     void onSetZeroValueOffset(const Command& command); // "O"
-    void onReadChannels(const Command& command);    // "B"
-    void onWriteChannel(const Command& command);    // "C"
-    void onReadModes(const Command& command);       // "F"
-    void onStoreMode(const Command& command);       // "G"
-    void onResetModes(const Command& command);      // "H"
-    void onStoreModeCount(const Command& command);  // "I"
+    void onReadChannels(const Command& command); // "B"
+    void onWriteChannel(const Command& command); // "C"
+    void onReadModes(const Command& command); // "F"
+    void onStoreMode(const Command& command); // "G"
+    void onResetModes(const Command& command); // "H"
+    void onStoreModeCount(const Command& command); // "I"
     void onEnterProgrammingMode(const Command& command); // "N"
     void runBootloader(const std::vector<uint8_t>& message);
     // The decoded payload bytes, for handlers defined outside EmulatedDevice.cpp.
@@ -134,7 +134,7 @@ private:
     EmulatorConfig m_config;
     std::map<char, int> m_replyCount;
     std::vector<std::vector<uint8_t>> m_received;
-    std::vector<EmulatorOutput> m_outputs;          // answers to the message being handled
+    std::vector<EmulatorOutput> m_outputs; // answers to the message being handled
     int m_restarts = 0;
     int m_clears = 0;
     std::map<int, std::string> m_channels;

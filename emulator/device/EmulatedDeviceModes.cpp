@@ -12,11 +12,11 @@ EmulatedDevice::Modes EmulatedDevice::DefaultModes()
     // What a device fresh from the factory holds: three modes in use, the
     // other two slots prepared.
     return {{
-        {1, 0, 1, 0},    // DMX128 NO, MIDI channel 1
-        {2, 5, 1, 0},    // DMX256 NO/CC
-        {3, 8, 1, 60},   // User Mode, note C4/60
-        {4, 13, 1, 0},   // DMX512 - 100%
-        {5, 9, 1, 0},    // DMX512 - 0%
+        {1, 0, 1, 0}, // DMX128 NO, MIDI channel 1
+        {2, 5, 1, 0}, // DMX256 NO/CC
+        {3, 8, 1, 60}, // User Mode, note C4/60
+        {4, 13, 1, 0}, // DMX512 - 100%
+        {5, 9, 1, 0}, // DMX512 - 0%
     }};
 }
 

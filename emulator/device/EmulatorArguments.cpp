@@ -11,8 +11,7 @@ namespace vantorel {
 
 namespace {
 
-template <typename T>
-std::optional<T> ParseNumber(const std::string& text, T min, T max)
+template <typename T> std::optional<T> ParseNumber(const std::string& text, T min, T max)
 {
     T value{};
     const char* end = text.data() + text.size();
@@ -85,12 +84,13 @@ EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args)
         if (option == "--bootloader" || option == "--echo-missing-byte" || option == "--echo-wrong-byte"
             || option == "--no-restart-after-id" || option == "--no-upgrade-verdict"
             || option == "--bootloader-after-upgrade") {
-            (option == "--bootloader"                 ? result.config.bootloader
-             : option == "--echo-missing-byte"        ? result.config.echoMissingByte
-             : option == "--echo-wrong-byte"          ? result.config.echoWrongByte
-             : option == "--no-upgrade-verdict"       ? result.config.noUpgradeVerdict
-             : option == "--bootloader-after-upgrade" ? result.config.bootloaderAfterUpgrade
-                                                      : result.config.noRestartAfterDeviceNumber) = true;
+            (option == "--bootloader"                     ? result.config.bootloader
+                 : option == "--echo-missing-byte"        ? result.config.echoMissingByte
+                 : option == "--echo-wrong-byte"          ? result.config.echoWrongByte
+                 : option == "--no-upgrade-verdict"       ? result.config.noUpgradeVerdict
+                 : option == "--bootloader-after-upgrade" ? result.config.bootloaderAfterUpgrade
+                                                          : result.config.noRestartAfterDeviceNumber)
+                = true;
             continue;
         }
         if (option != "--name" && option != "--type" && option != "--device-id" && option != "--skip"

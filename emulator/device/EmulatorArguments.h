@@ -12,10 +12,10 @@ struct EmulatorArguments {
     enum class Action { Run, Help, Version, Error };
 
     Action action = Action::Run;
-    std::string error;          // Action::Error: what is wrong, one line
-    std::string clientName;     // --name
-    bool verbose = false;       // --verbose
-    std::string imageOut;       // --image-out: where each completed upload's image is written
+    std::string error; // Action::Error: what is wrong, one line
+    std::string clientName; // --name
+    bool verbose = false; // --verbose
+    std::string imageOut; // --image-out: where each completed upload's image is written
     EmulatorConfig config;
 };
 

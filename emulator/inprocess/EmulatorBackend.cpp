@@ -24,8 +24,7 @@ class DeviceWire : public std::enable_shared_from_this<DeviceWire> {
 public:
     explicit DeviceWire(EmulatorConfig config)
         : device(std::move(config))
-    {
-    }
+    { }
 
     void fromProgram(const std::vector<uint8_t>& message)
     {
@@ -115,8 +114,7 @@ class EmulatedOutputPort : public MidiBackendOutput {
 public:
     explicit EmulatedOutputPort(std::shared_ptr<DeviceWire> wire)
         : m_wire(std::move(wire))
-    {
-    }
+    { }
 
     bool send(const uint8_t* data, size_t size, std::string& error) override
     {
@@ -142,8 +140,7 @@ struct EmulatorBackend::Impl : DeviceWire {
 
 EmulatorBackend::EmulatorBackend(EmulatorConfig config)
     : m_impl(std::make_shared<Impl>(std::move(config)))
-{
-}
+{ }
 
 EmulatorBackend::~EmulatorBackend() = default;
 
@@ -181,7 +178,8 @@ std::vector<std::string> EmulatorBackend::outputPortNames()
     return {kEmulatorPortName};
 }
 
-std::unique_ptr<MidiBackendInput> EmulatorBackend::openInput(int index, MidiReceiveCallback callback, std::string& error)
+std::unique_ptr<MidiBackendInput> EmulatorBackend::openInput(int index, MidiReceiveCallback callback,
+                                                             std::string& error)
 {
     if (index != 0) {
         error = "No MIDI input port number " + std::to_string(index);

@@ -8,7 +8,6 @@
 #include <jack/ringbuffer.h>
 #endif
 
-
 namespace vantorel {
 
 #ifdef VANTOREL_HAVE_JACK
@@ -118,7 +117,7 @@ struct JackMidiClient::Impl {
             if (jack.jack_midi_event_get(&event, in, i) != 0 || event.size == 0)
                 continue;
             if (event.size == 1 && event.buffer[0] >= 0xF8)
-                continue;   // clock, active sensing and the like
+                continue; // clock, active sensing and the like
             onMessage(event.buffer, event.size);
         }
 
@@ -128,10 +127,10 @@ struct JackMidiClient::Impl {
             uint32_t size = 0;
             jack.jack_ringbuffer_peek(outgoing, reinterpret_cast<char*>(&size), sizeof size);
             if (jack.jack_ringbuffer_read_space(outgoing) < sizeof size + size)
-                break;  // the writer is not done with it yet
+                break; // the writer is not done with it yet
             jack_midi_data_t* slot = jack.jack_midi_event_reserve(out, 0, size);
             if (slot == nullptr)
-                break;  // this cycle's buffer is full: next cycle
+                break; // this cycle's buffer is full: next cycle
             jack.jack_ringbuffer_read(outgoing, reinterpret_cast<char*>(&size), sizeof size);
             jack.jack_ringbuffer_read(outgoing, reinterpret_cast<char*>(slot), size);
         }
@@ -190,7 +189,7 @@ bool JackMidiClient::send(const std::vector<uint8_t>& message)
 
 #else // no JACK on this platform
 
-struct JackMidiClient::Impl {};
+struct JackMidiClient::Impl { };
 
 std::unique_ptr<JackMidiClient> JackMidiClient::open(const std::string&, MessageHandler, ShutdownHandler,
                                                      std::string& error)
@@ -208,8 +207,7 @@ bool JackMidiClient::send(const std::vector<uint8_t>&)
 
 JackMidiClient::JackMidiClient(std::unique_ptr<Impl> impl)
     : m_impl(std::move(impl))
-{
-}
+{ }
 
 JackMidiClient::~JackMidiClient() = default;
 

@@ -82,7 +82,7 @@ bool QuitOnTerminationSignals(QCoreApplication& app)
         [[maybe_unused]] const auto got = ::read(signalPipe[0], &byte, 1);
         app.quit();
     });
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = OnTerminationSignal;
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGTERM, &action, nullptr);
@@ -105,17 +105,12 @@ int main(int argc, char** argv)
 {
     const EmulatorArguments arguments = ParseEmulatorArguments(std::vector<std::string>(argv + 1, argv + argc));
     switch (arguments.action) {
-    case EmulatorArguments::Action::Help:
-        std::cout << EmulatorUsage();
-        return 0;
-    case EmulatorArguments::Action::Version:
-        std::cout << "vantorel-emulator " << kVersion << '\n';
-        return 0;
+    case EmulatorArguments::Action::Help: std::cout << EmulatorUsage(); return 0;
+    case EmulatorArguments::Action::Version: std::cout << "vantorel-emulator " << kVersion << '\n'; return 0;
     case EmulatorArguments::Action::Error:
         std::cerr << "vantorel-emulator: " << arguments.error << "\nTry 'vantorel-emulator --help'.\n";
         return 2;
-    case EmulatorArguments::Action::Run:
-        break;
+    case EmulatorArguments::Action::Run: break;
     }
 
     QCoreApplication app(argc, argv);
@@ -161,15 +156,18 @@ int main(int argc, char** argv)
         arguments.clientName,
         [&app, onMessage](const uint8_t* data, size_t size) {
             // JACK's process thread: hand the message to the main thread.
-            QMetaObject::invokeMethod(&app, [onMessage, message = std::vector<uint8_t>(data, data + size)] {
-                onMessage(message);
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                &app, [onMessage, message = std::vector<uint8_t>(data, data + size)] { onMessage(message); },
+                Qt::QueuedConnection);
         },
         [&app] {
-            QMetaObject::invokeMethod(&app, [&app] {
-                std::cerr << "vantorel-emulator: the JACK server went away" << std::endl;
-                app.exit(1);
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                &app,
+                [&app] {
+                    std::cerr << "vantorel-emulator: the JACK server went away" << std::endl;
+                    app.exit(1);
+                },
+                Qt::QueuedConnection);
         },
         error);
     if (!client) {

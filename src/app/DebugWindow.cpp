@@ -31,8 +31,7 @@ QLabel* label(const char* name, const QString& text, QWidget* parent)
     return lbl;
 }
 
-template <typename Container, typename Text>
-void fill(QListWidget* box, const Container& values, Text text)
+template <typename Container, typename Text> void fill(QListWidget* box, const Container& values, Text text)
 {
     box->clear();
     QStringList lines;
@@ -93,7 +92,8 @@ DebugWindow::DebugWindow(DeviceLink& link, QWidget* parent)
     connect(&link, &DeviceLink::eventLogged, this, &DebugWindow::appendEvent);
     connect(&link, &DeviceLink::resultLogged, this, &DebugWindow::appendResult);
     connect(&link, &DeviceLink::listsChanged, this, &DebugWindow::onListsChanged);
-    connect(&link, &DeviceLink::timerTicked, this, [this](int count) { Label12->setText(QString::asprintf("%d", count)); });
+    connect(&link, &DeviceLink::timerTicked, this,
+            [this](int count) { Label12->setText(QString::asprintf("%d", count)); });
     connect(&link, &DeviceLink::testTimeShown, Label3, &QLabel::setText);
 }
 

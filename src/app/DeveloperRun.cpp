@@ -49,7 +49,7 @@ bool IsDebuggerAttached()
     return IsDebuggerPresent() != 0;
 #elif defined(__APPLE__)
     int mib[4] = {CTL_KERN, KERN_PROC, KERN_PROC_PID, getpid()};
-    struct kinfo_proc info {};
+    struct kinfo_proc info { };
     size_t size = sizeof info;
     if (sysctl(mib, 4, &info, &size, nullptr, 0) != 0)
         return false;

@@ -42,7 +42,6 @@ namespace {
 // How often the port lists are looked at while nothing waits for the device.
 constexpr int kPortListPollMs = 1000;
 
-
 const char* const kCaption = "VANTOREL Control Center";
 const char* const kBuildStamp = "2018.04.24 10:24:25";
 
@@ -65,8 +64,7 @@ int indexOf(PageId page)
 
 MainWindow::MainWindow(DeviceLink& link, bool developerRun, QWidget* parent)
     : MainWindow(link, developerRun, SettingsFiles{}, parent)
-{
-}
+{ }
 
 MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settings, QWidget* parent)
     : QMainWindow(parent)
@@ -75,7 +73,8 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
     , m_settingsFiles(std::move(settings))
 {
     messageBox = [this](const QString& text) {
-        QMessageBox box(QMessageBox::Information, QString::fromLatin1(kCaption), DisplayText(text), QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Information, QString::fromLatin1(kCaption), DisplayText(text), QMessageBox::Ok,
+                        this);
         box.exec();
     };
     errorBox = [this](const QString& text) {
@@ -89,7 +88,8 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
         return ok ? int(devices.indexOf(item)) : -1;
     };
     askYesNo = [this](const QString& caption, const QString& question) {
-        QMessageBox box(QMessageBox::Question, caption, DisplayText(question), QMessageBox::Yes | QMessageBox::No, this);
+        QMessageBox box(QMessageBox::Question, caption, DisplayText(question), QMessageBox::Yes | QMessageBox::No,
+                        this);
         box.setDefaultButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
     };
@@ -154,7 +154,8 @@ void MainWindow::buildMenus()
     m_restoreDevice = Named(m_fileMenu->addAction(QStringLiteral("Restore device...")), "milngRestoreDevice");
     connect(m_restoreDevice, &QAction::triggered, this, &MainWindow::restoreDevice);
     m_fileMenu->addSeparator();
-    m_clearDataInDevice = Named(m_fileMenu->addAction(QStringLiteral("Clear data in device")), "milngClearDataInDevice");
+    m_clearDataInDevice
+        = Named(m_fileMenu->addAction(QStringLiteral("Clear data in device")), "milngClearDataInDevice");
     connect(m_clearDataInDevice, &QAction::triggered, this, &MainWindow::clearDeviceData);
     m_fileMenu->addSeparator();
     QAction* exit = Named(m_fileMenu->addAction(QStringLiteral("Exit")), "milngExit");
@@ -321,7 +322,7 @@ void MainWindow::findDevice()
     bool refused = false;
     const std::vector<FoundDevice> found = ScanFromLink(m_link, &refused);
     if (refused || found.empty())
-        return;   // the status line has said why
+        return; // the status line has said why
     QStringList descriptions;
     for (const FoundDevice& d : found)
         descriptions << QStringLiteral("%1, ID %2: %3 / %4")
@@ -335,7 +336,8 @@ void MainWindow::findDevice()
     }
     const FoundDevice& device = found[size_t(chosen)];
     if (device.output.isEmpty()) {
-        showError(QStringLiteral("The device on %1 answered, but the output that reaches it is not known.").arg(device.input));
+        showError(QStringLiteral("The device on %1 answered, but the output that reaches it is not known.")
+                      .arg(device.input));
         return;
     }
     m_link.RefreshPorts();
@@ -395,7 +397,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         showError(QString::fromStdString(e.what()));
     }
     event->accept();
-    m_channelsPage->document().discardRecovery();     // a clean exit
+    m_channelsPage->document().discardRecovery(); // a clean exit
     // Closing the main window ends the program, whatever other window is open.
     QCoreApplication::quit();
 }
@@ -439,8 +441,7 @@ bool MainWindow::reopenPorts()
 
 // ------------------------------------------------------------- handlers
 
-template <typename Step>
-bool MainWindow::reported(Step&& step)
+template <typename Step> bool MainWindow::reported(Step&& step)
 {
     try {
         step();
@@ -523,12 +524,15 @@ void MainWindow::readPageFromDevice(int index)
     if (m_link.busy()) {
         if (!m_pageReadPending) {
             m_pageReadPending = true;
-            connect(&m_link, &DeviceLink::busyChanged, this, [this] {
-                m_pageReadPending = false;
-                // The page shown by then is read, after the ending operation has returned.
-                QMetaObject::invokeMethod(this, [this] { readPageFromDevice(m_pages->currentIndex()); },
-                                          Qt::QueuedConnection);
-            }, Qt::SingleShotConnection);
+            connect(
+                &m_link, &DeviceLink::busyChanged, this,
+                [this] {
+                    m_pageReadPending = false;
+                    // The page shown by then is read, after the ending operation has returned.
+                    QMetaObject::invokeMethod(
+                        this, [this] { readPageFromDevice(m_pages->currentIndex()); }, Qt::QueuedConnection);
+                },
+                Qt::SingleShotConnection);
         }
         return;
     }

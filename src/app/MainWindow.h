@@ -140,8 +140,7 @@ private:
     void updateEnabledStates();
     // Channel actions: disabled on the firmware and modes pages.
     void addChannelAction(QAction* action);
-    template <typename Step>
-    bool reported(Step&& step);
+    template <typename Step> bool reported(Step&& step);
 
     DeviceLink& m_link;
     const bool m_developerRun;
@@ -158,22 +157,22 @@ private:
 
     enum ControlRole { DeviceRole = 1, ChannelRole = 2 };
     void addRole(QObject* object, int role);
-    QHash<QObject*, int> m_roles;   // entries leave when their object is destroyed
+    QHash<QObject*, int> m_roles; // entries leave when their object is destroyed
 
-    QMenu* m_fileMenu = nullptr;            // milngFile
+    QMenu* m_fileMenu = nullptr; // milngFile
     QAction* m_clearDataInDevice = nullptr; // milngClearDataInDevice
-    QAction* m_backupDevice = nullptr;      // milngBackupDevice
-    QAction* m_restoreDevice = nullptr;     // milngRestoreDevice
-    QMenu* m_toolsMenu = nullptr;           // milngUserTools
-    QMenu* m_settingsMenu = nullptr;        // milngSettings
-    QAction* m_language = nullptr;          // milngLanguage
-    PortListBox* m_inputPorts = nullptr;    // cbxInPorts
-    PortListBox* m_outputPorts = nullptr;   // cbxOutPorts
-    QPushButton* m_findDevice = nullptr;    // btnlngFindDevice
-    QAction* m_findDeviceAction = nullptr;  // milngFindDevice
-    QLabel* m_status = nullptr;             // lbllngStatMsg
-    QTabWidget* m_pages = nullptr;          // pgcMain
-    QLabel* m_statusBarText = nullptr;      // stbConnPanel0
+    QAction* m_backupDevice = nullptr; // milngBackupDevice
+    QAction* m_restoreDevice = nullptr; // milngRestoreDevice
+    QMenu* m_toolsMenu = nullptr; // milngUserTools
+    QMenu* m_settingsMenu = nullptr; // milngSettings
+    QAction* m_language = nullptr; // milngLanguage
+    PortListBox* m_inputPorts = nullptr; // cbxInPorts
+    PortListBox* m_outputPorts = nullptr; // cbxOutPorts
+    QPushButton* m_findDevice = nullptr; // btnlngFindDevice
+    QAction* m_findDeviceAction = nullptr; // milngFindDevice
+    QLabel* m_status = nullptr; // lbllngStatMsg
+    QTabWidget* m_pages = nullptr; // pgcMain
+    QLabel* m_statusBarText = nullptr; // stbConnPanel0
     ChannelsPage* m_channelsPage = nullptr;
     DeviceOptionsPage* m_deviceOptionsPage = nullptr;
     ModesPage* m_modesPage = nullptr;

@@ -89,7 +89,7 @@ void MainWindow::backUpDevice()
             });
     }
     if (read.result != OpResult::Done)
-        return;     // the device's silence has been reported
+        return; // the device's silence has been reported
     if (!read.problem.isEmpty()) {
         showError(read.problem + QStringLiteral(" Nothing was written."));
         return;
@@ -125,16 +125,17 @@ void MainWindow::restoreDevice()
                 emit m_link.statusText(line);
             },
             [this, &parse](char deviceType) {
-                return askYesNo && askYesNo(QStringLiteral("Restore device"),
-                                            QStringLiteral("The backup is of a %1, the device is a %2.\r\nRestore it anyway?")
-                                                .arg(EditionName(parse.backup->deviceType), EditionName(deviceType)));
+                return askYesNo
+                    && askYesNo(QStringLiteral("Restore device"),
+                                QStringLiteral("The backup is of a %1, the device is a %2.\r\nRestore it anyway?")
+                                    .arg(EditionName(parse.backup->deviceType), EditionName(deviceType)));
             },
             m_channelsPage->verifyAfterWrite());
     }
     if (outcome.result == RestoreResult::Busy || outcome.result == RestoreResult::OtherType)
         return;
     if (report.isEmpty())
-        return;     // the device did not answer; that has been reported
+        return; // the device did not answer; that has been reported
     report << outcome.differences;
     if (outcome.result == RestoreResult::NoAnswer || outcome.result == RestoreResult::Failed)
         report << QStringLiteral("The restore did not finish: only the parts reported as written reached the device.");
@@ -143,7 +144,8 @@ void MainWindow::restoreDevice()
 
 QString MainWindow::recoveryFilePath() const
 {
-    const QString anchor = m_settingsFiles.positionIni.isEmpty() ? m_settingsFiles.programIni : m_settingsFiles.positionIni;
+    const QString anchor
+        = m_settingsFiles.positionIni.isEmpty() ? m_settingsFiles.programIni : m_settingsFiles.positionIni;
     if (anchor.isEmpty())
         return {};
     return QFileInfo(anchor).absoluteDir().filePath(QStringLiteral("channels-recovery.json"));
@@ -166,13 +168,14 @@ void MainWindow::offerRecovery()
         }
         return;
     }
-    const QString when = pending->saved.isValid() ? pending->saved.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
-                                                  : QStringLiteral("?");
-    const QString question =
-        QStringLiteral("The program did not end properly last time. Restore the unsaved channel table "
-                       "(%1 channels, kept %2)?")
-            .arg(pending->rows.size())
-            .arg(when);
+    const QString when = pending->saved.isValid()
+        ? pending->saved.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
+        : QStringLiteral("?");
+    const QString question
+        = QStringLiteral("The program did not end properly last time. Restore the unsaved channel table "
+                         "(%1 channels, kept %2)?")
+              .arg(pending->rows.size())
+              .arg(when);
     if (askYesNo && askYesNo(QStringLiteral("Restore unsaved changes"), question))
         document.restore(*pending);
     else

@@ -39,8 +39,8 @@ void SelectPort(QComboBox& box, const std::string& name)
 
 void MainWindow::loadSettings()
 {
-    const ProgramSettings s =
-        ReadProgramSettings(ReadIniFile(m_settingsFiles.programIni), ToIniText(m_settingsFiles.executableDir));
+    const ProgramSettings s
+        = ReadProgramSettings(ReadIniFile(m_settingsFiles.programIni), ToIniText(m_settingsFiles.executableDir));
 
     SelectPort(*m_inputPorts, s.midiInput);
     SelectPort(*m_outputPorts, s.midiOutput);

@@ -32,7 +32,8 @@ void EnterDemoChannels(MainWindow& form)
     auto* value2 = form.findChild<QSpinBox*>(QStringLiteral("sedVelVal"));
     auto* description = form.findChild<QLineEdit*>(QStringLiteral("ledlngDescr"));
     auto* set = form.findChild<QPushButton*>(QStringLiteral("btnSetDMXCh"));
-    if (!dmx || !actCtrVal || !value1 || !midiCh || !actOn || !from || !to || !velVal || !value2 || !description || !set)
+    if (!dmx || !actCtrVal || !value1 || !midiCh || !actOn || !from || !to || !velVal || !value2 || !description
+        || !set)
         return;
 
     struct Row {
@@ -40,12 +41,9 @@ void EnterDemoChannels(MainWindow& form)
         const char* description;
     };
     const Row rows[] = {
-        {1, 0, 0, 1, 0, 48, 48, 0, 0, "Front wash red"},
-        {2, 0, 0, 1, 0, 50, 50, 1, 255, "Front wash green"},
-        {3, 0, 0, 1, 0, 52, 52, 1, 180, "Front wash blue"},
-        {4, 0, 0, 2, 1, 7, 7, 0, 0, "Dimmer master"},
-        {5, 0, 0, 2, 1, 20, 22, 1, 200, "Strobe"},
-        {12, 1, 128, 1, 0, 0, 0, 0, 0, "Haze machine"},
+        {1, 0, 0, 1, 0, 48, 48, 0, 0, "Front wash red"},    {2, 0, 0, 1, 0, 50, 50, 1, 255, "Front wash green"},
+        {3, 0, 0, 1, 0, 52, 52, 1, 180, "Front wash blue"}, {4, 0, 0, 2, 1, 7, 7, 0, 0, "Dimmer master"},
+        {5, 0, 0, 2, 1, 20, 22, 1, 200, "Strobe"},          {12, 1, 128, 1, 0, 0, 0, 0, 0, "Haze machine"},
     };
     // "Add channel?" is answered with the first button, "Yes".
     ChannelsPage& channels = form.channelsPage();
@@ -58,7 +56,7 @@ void EnterDemoChannels(MainWindow& form)
         midiCh->setCurrentIndex(row.midiCh - 1);
         actOn->setCurrentIndex(row.actOn);
         from->setCurrentIndex(row.from);
-        to->setCurrentIndex(row.to - row.from);   // the To list starts at the From entry
+        to->setCurrentIndex(row.to - row.from); // the To list starts at the From entry
         velVal->setCurrentIndex(row.velVal);
         value2->setValue(row.value2);
         description->setText(QString::fromLatin1(row.description));

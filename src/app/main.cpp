@@ -33,8 +33,8 @@ using namespace vantorel;
 
 namespace {
 
-const char* const kFatalText =
-    "No MIDI ports available in this system or another general MIDI error.\r\n\r\nApplication will be shut down.";
+const char* const kFatalText
+    = "No MIDI ports available in this system or another general MIDI error.\r\n\r\nApplication will be shut down.";
 
 void showFatal(const QString& detail)
 {
@@ -119,28 +119,34 @@ int runProgram(int argc, char** argv)
     QApplication::setWindowIcon(ApplicationIcon());
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Configuration and service utility for VANTOREL MIDI-to-DMX converters."));
+    parser.setApplicationDescription(
+        QStringLiteral("Configuration and service utility for VANTOREL MIDI-to-DMX converters."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption emulatorOption(QStringLiteral("emulator"),
-        QStringLiteral("Also list the emulated device \"%1\" among the MIDI ports.").arg(QString::fromLatin1(kEmulatorPortName)));
-    const QCommandLineOption emulatorTypeOption(QStringLiteral("emulator-type"),
+                                            QStringLiteral("Also list the emulated device \"%1\" among the MIDI ports.")
+                                                .arg(QString::fromLatin1(kEmulatorPortName)));
+    const QCommandLineOption emulatorTypeOption(
+        QStringLiteral("emulator-type"),
         QStringLiteral("Edition of the emulated device: P (Pro), B (Basic) or E (Eco). Default P."),
         QStringLiteral("type"), QStringLiteral("P"));
     const QCommandLineOption backendOption(QStringLiteral("backend"),
-        QStringLiteral("MIDI system to use: auto, alsa or jack. Default auto."), QStringLiteral("api"), QStringLiteral("auto"));
-    const QCommandLineOption developerOption(QStringLiteral("developer"),
-        QStringLiteral("Developer run: service panel, Language menu and debug window."));
+                                           QStringLiteral("MIDI system to use: auto, alsa or jack. Default auto."),
+                                           QStringLiteral("api"), QStringLiteral("auto"));
+    const QCommandLineOption developerOption(
+        QStringLiteral("developer"), QStringLiteral("Developer run: service panel, Language menu and debug window."));
     parser.addOption(emulatorOption);
     parser.addOption(emulatorTypeOption);
     parser.addOption(backendOption);
     parser.addOption(developerOption);
-    const QCommandLineOption settingsDirOption(QStringLiteral("settings-dir"),
+    const QCommandLineOption settingsDirOption(
+        QStringLiteral("settings-dir"),
         QStringLiteral("Keep both settings files (program settings and window positions) in this folder."),
         QStringLiteral("dir"));
     parser.addOption(settingsDirOption);
     QCommandLineOption screenshotOption(QStringLiteral("screenshot-dir"),
-        QStringLiteral("Save a picture of each page into this folder and quit."), QStringLiteral("dir"));
+                                        QStringLiteral("Save a picture of each page into this folder and quit."),
+                                        QStringLiteral("dir"));
     screenshotOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(screenshotOption);
     parser.process(app);
@@ -152,11 +158,13 @@ int runProgram(int argc, char** argv)
     else if (backend == QLatin1String("jack"))
         api = MidiApi::Jack;
     else if (backend != QLatin1String("auto"))
-        return usageError(QStringLiteral("unknown --backend \"%1\" (use auto, alsa or jack)").arg(parser.value(backendOption)));
+        return usageError(
+            QStringLiteral("unknown --backend \"%1\" (use auto, alsa or jack)").arg(parser.value(backendOption)));
 
     const QString type = parser.value(emulatorTypeOption).toUpper();
     if (type != QLatin1String("P") && type != QLatin1String("B") && type != QLatin1String("E"))
-        return usageError(QStringLiteral("unknown --emulator-type \"%1\" (use P, B or E)").arg(parser.value(emulatorTypeOption)));
+        return usageError(
+            QStringLiteral("unknown --emulator-type \"%1\" (use P, B or E)").arg(parser.value(emulatorTypeOption)));
 
     const bool developerRun = parser.isSet(developerOption) || IsDebuggerAttached();
 

@@ -18,7 +18,7 @@ RestoreResult restoreResultOf(OpResult result)
     case OpResult::NoAnswer: return RestoreResult::NoAnswer;
     case OpResult::Busy: return RestoreResult::Busy;
     case OpResult::Failed:
-    case OpResult::Cancelled:   // the status line has said what the device holds
+    case OpResult::Cancelled: // the status line has said what the device holds
         break;
     }
     return RestoreResult::Failed;
@@ -69,8 +69,8 @@ BackupRead ReadDeviceBackup(DeviceLink& link, const BackupReport& reportLine,
     if (!knownType(backup.deviceType))
         return failed(OpResult::Done, QStringLiteral("The device did not say which edition it is."));
     report(QStringLiteral("Identity: %1, ID %2, firmware %3.")
-               .arg(EditionName(backup.deviceType), backup.deviceId ? DeviceIdText(*backup.deviceId) : QStringLiteral("?"),
-                    backup.firmwareDate));
+               .arg(EditionName(backup.deviceType),
+                    backup.deviceId ? DeviceIdText(*backup.deviceId) : QStringLiteral("?"), backup.firmwareDate));
 
     bool optionsRead = false;
     {
@@ -110,14 +110,18 @@ BackupRead ReadDeviceBackup(DeviceLink& link, const BackupReport& reportLine,
     if (channels.result != OpResult::Done)
         return failed(channels.result);
     if (!channels.complete())
-        return failed(OpResult::Done, QStringLiteral("The channels read from the device are incomplete.")
-                                          + (channels.problems.isEmpty() ? QString() : QLatin1Char(' ') + channels.problems.join(QLatin1Char(' '))));
+        return failed(OpResult::Done,
+                      QStringLiteral("The channels read from the device are incomplete.")
+                          + (channels.problems.isEmpty()
+                                 ? QString()
+                                 : QLatin1Char(' ') + channels.problems.join(QLatin1Char(' '))));
     for (const auto& [number, payload] : channels.payloads) {
         const auto dump = DecodeChannelPayload(payload);
         auto record = dump ? RecordFromDump(*dump) : std::nullopt;
         if (!record || !ReadChannelValues(*record))
-            return failed(OpResult::Done, QStringLiteral("The device holds channel data that cannot be kept: %1")
-                                              .arg(QString::fromStdString(payload)));
+            return failed(OpResult::Done,
+                          QStringLiteral("The device holds channel data that cannot be kept: %1")
+                              .arg(QString::fromStdString(payload)));
         if (description)
             record->Description = description(number);
         InsertSorted(backup.channels, std::move(*record));
@@ -145,7 +149,8 @@ RestoreOutcome RestoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup,
     if (device.deviceType != backup.deviceType) {
         report(QStringLiteral("The backup is of a %1, the device is a %2.")
                    .arg(EditionName(backup.deviceType),
-                        knownType(device.deviceType) ? EditionName(device.deviceType) : QStringLiteral("device of unknown edition")));
+                        knownType(device.deviceType) ? EditionName(device.deviceType)
+                                                     : QStringLiteral("device of unknown edition")));
         if (!allowOtherType || !allowOtherType(device.deviceType)) {
             report(QStringLiteral("Nothing was written."));
             outcome.result = RestoreResult::OtherType;

@@ -21,7 +21,7 @@ using BackupReport = std::function<void(const QString& line)>;
 
 struct BackupRead {
     OpResult result = OpResult::Done;
-    QString problem;        // why there is no backup (after a Done exchange: incomplete data)
+    QString problem; // why there is no backup (after a Done exchange: incomplete data)
     DeviceBackup backup;
 
     bool ok() const { return result == OpResult::Done && problem.isEmpty(); }
@@ -34,17 +34,17 @@ BackupRead ReadDeviceBackup(DeviceLink& link, const BackupReport& report,
                             const std::function<std::string(int dmxChannel)>& description = {});
 
 enum class RestoreResult {
-    Done,           // every part written (and verified when asked)
-    NoAnswer,       // the device did not answer; parts before it were written
-    Busy,           // another device operation waits; nothing was written
-    Failed,         // the MIDI output refused a command
-    OtherType,      // the device is of another edition and that was not allowed; nothing was written
-    Different,      // written, but the verification found differences
+    Done, // every part written (and verified when asked)
+    NoAnswer, // the device did not answer; parts before it were written
+    Busy, // another device operation waits; nothing was written
+    Failed, // the MIDI output refused a command
+    OtherType, // the device is of another edition and that was not allowed; nothing was written
+    Different, // written, but the verification found differences
 };
 
 struct RestoreOutcome {
     RestoreResult result = RestoreResult::Done;
-    QStringList differences;    // after a verification
+    QStringList differences; // after a verification
 };
 
 // Writes a checked backup: identifies the device first; when its edition is

@@ -29,8 +29,11 @@ QString fromStd(const std::string& text)
 
 QJsonObject modeJson(const ModeRecord& mode)
 {
-    return {{"slot", mode.slot}, {"type", mode.type}, {"typeName", fromStd(ModeTypeName(mode.type))},
-            {"midiChannel", mode.channel}, {"note", mode.note}};
+    return {{"slot", mode.slot},
+            {"type", mode.type},
+            {"typeName", fromStd(ModeTypeName(mode.type))},
+            {"midiChannel", mode.channel},
+            {"note", mode.note}};
 }
 
 QJsonObject channelJson(const ChannelRecord& row)
@@ -84,7 +87,8 @@ public:
     {
         const QJsonValue value = parent.value(key);
         if (!value.isArray()) {
-            fail(join(path, key), value.isUndefined() ? QStringLiteral("is missing") : QStringLiteral("must be an array"));
+            fail(join(path, key),
+                 value.isUndefined() ? QStringLiteral("is missing") : QStringLiteral("must be an array"));
             return std::nullopt;
         }
         return value.toArray();
@@ -95,9 +99,10 @@ public:
         const QJsonValue value = parent.value(key);
         const double number = value.toDouble(-1);
         if (!value.isDouble() || std::floor(number) != number || number < low || number > high) {
-            fail(join(path, key), value.isUndefined() ? QStringLiteral("is missing")
-                                                      : QStringLiteral("must be a whole number from %1 to %2")
-                                                            .arg(qint64(low)).arg(qint64(high)));
+            fail(join(path, key),
+                 value.isUndefined()
+                     ? QStringLiteral("is missing")
+                     : QStringLiteral("must be a whole number from %1 to %2").arg(qint64(low)).arg(qint64(high)));
             return int(low);
         }
         return int(qint64(number));
@@ -120,7 +125,8 @@ public:
     {
         const QJsonValue value = parent.value(key);
         if (!value.isBool())
-            fail(join(path, key), value.isUndefined() ? QStringLiteral("is missing") : QStringLiteral("must be true or false"));
+            fail(join(path, key),
+                 value.isUndefined() ? QStringLiteral("is missing") : QStringLiteral("must be true or false"));
         return value.toBool();
     }
 
@@ -130,7 +136,8 @@ public:
         if (value.isUndefined() && !required)
             return {};
         if (!value.isString())
-            fail(join(path, key), value.isUndefined() ? QStringLiteral("is missing") : QStringLiteral("must be a text"));
+            fail(join(path, key),
+                 value.isUndefined() ? QStringLiteral("is missing") : QStringLiteral("must be a text"));
         return value.toString();
     }
 
@@ -175,7 +182,8 @@ std::optional<BackupModes> readModes(Reader& r, const QJsonObject& root)
     if (!r.ok())
         return std::nullopt;
     if (records->size() != result.count) {
-        r.fail(QStringLiteral("modes.slots"), QStringLiteral("must hold %1 mode(s), as modes.count says").arg(result.count));
+        r.fail(QStringLiteral("modes.slots"),
+               QStringLiteral("must hold %1 mode(s), as modes.count says").arg(result.count));
         return std::nullopt;
     }
     for (qsizetype i = 0; i < records->size() && r.ok(); ++i) {
@@ -185,14 +193,15 @@ std::optional<BackupModes> readModes(Reader& r, const QJsonObject& root)
             break;
         }
         const QJsonObject slot = records->at(i).toObject();
-        r.onlyKeys(slot, at, {QStringLiteral("slot"), QStringLiteral("type"), QStringLiteral("typeName"),
-                              QStringLiteral("midiChannel"), QStringLiteral("note")});
+        r.onlyKeys(slot, at,
+                   {QStringLiteral("slot"), QStringLiteral("type"), QStringLiteral("typeName"),
+                    QStringLiteral("midiChannel"), QStringLiteral("note")});
         ModeRecord mode;
         mode.slot = r.integer(slot, at, QStringLiteral("slot"), double(i + 1), double(i + 1));
         mode.type = r.integer(slot, at, QStringLiteral("type"), 0, kModeTypeCount - 1);
         mode.channel = r.integer(slot, at, QStringLiteral("midiChannel"), 1, 16);
         mode.note = r.integer(slot, at, QStringLiteral("note"), 0, kModeNoteCount - 1);
-        r.text(slot, at, QStringLiteral("typeName"), false);    // for readers only
+        r.text(slot, at, QStringLiteral("typeName"), false); // for readers only
         result.records.push_back(mode);
     }
     return result;
@@ -216,10 +225,11 @@ ChannelTable readChannels(Reader& r, const QJsonObject& root)
             break;
         }
         const QJsonObject c = channels->at(i).toObject();
-        r.onlyKeys(c, at, {QStringLiteral("dmxChannel"), QStringLiteral("controlMode"), QStringLiteral("constantValue"),
-                           QStringLiteral("midiChannel"), QStringLiteral("activeOn"), QStringLiteral("from"),
-                           QStringLiteral("to"), QStringLiteral("dataType"), QStringLiteral("fixedValue"),
-                           QStringLiteral("description")});
+        r.onlyKeys(c, at,
+                   {QStringLiteral("dmxChannel"), QStringLiteral("controlMode"), QStringLiteral("constantValue"),
+                    QStringLiteral("midiChannel"), QStringLiteral("activeOn"), QStringLiteral("from"),
+                    QStringLiteral("to"), QStringLiteral("dataType"), QStringLiteral("fixedValue"),
+                    QStringLiteral("description")});
         ChannelValues v;
         v.dmxChannel = r.integer(c, at, QStringLiteral("dmxChannel"), kFirstDmxChannel, kLastDmxChannel);
         v.valueMode = r.choice(c, at, QStringLiteral("controlMode"), ControlModeList()) == 1;
@@ -261,11 +271,11 @@ QByteArray DeviceBackupJson(const DeviceBackup& backup)
     if (!backup.bootloaderDate.isEmpty())
         device.insert(QStringLiteral("bootloaderDate"), backup.bootloaderDate);
 
-    QJsonObject root{{"format", QString::fromLatin1(kDeviceBackupFormat)},
-                     {"version", kDeviceBackupVersion},
-                     {"device", device},
-                     {"options", QJsonObject{{"useNoteOff", backup.useNoteOff},
-                                             {"ccZeroValueOffset", backup.zeroValueOffset}}}};
+    QJsonObject root{
+        {"format", QString::fromLatin1(kDeviceBackupFormat)},
+        {"version", kDeviceBackupVersion},
+        {"device", device},
+        {"options", QJsonObject{{"useNoteOff", backup.useNoteOff}, {"ccZeroValueOffset", backup.zeroValueOffset}}}};
     if (!backup.created.isEmpty())
         root.insert(QStringLiteral("created"), backup.created);
     if (!backup.createdBy.isEmpty())
@@ -289,7 +299,8 @@ DeviceBackupParse ParseDeviceBackup(const QByteArray& json)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        result.error = QStringLiteral("it is not JSON (%1 at byte %2)").arg(parseError.errorString()).arg(parseError.offset);
+        result.error
+            = QStringLiteral("it is not JSON (%1 at byte %2)").arg(parseError.errorString()).arg(parseError.offset);
         return result;
     }
     if (!document.isObject()) {
@@ -299,31 +310,35 @@ DeviceBackupParse ParseDeviceBackup(const QByteArray& json)
     const QJsonObject root = document.object();
     Reader r;
     if (root.value(QStringLiteral("format")).toString() != QLatin1String(kDeviceBackupFormat)) {
-        result.error = QStringLiteral("it is not a device backup (\"format\" is not \"%1\")").arg(QLatin1String(kDeviceBackupFormat));
+        result.error = QStringLiteral("it is not a device backup (\"format\" is not \"%1\")")
+                           .arg(QLatin1String(kDeviceBackupFormat));
         return result;
     }
     const int version = r.integer(root, {}, QStringLiteral("version"), 1, 1000000);
     if (r.ok() && version > kDeviceBackupVersion) {
-        result.error = QStringLiteral("it has version %1; this program reads version %2").arg(version).arg(kDeviceBackupVersion);
+        result.error
+            = QStringLiteral("it has version %1; this program reads version %2").arg(version).arg(kDeviceBackupVersion);
         return result;
     }
-    r.onlyKeys(root, {}, {QStringLiteral("format"), QStringLiteral("version"), QStringLiteral("created"),
-                          QStringLiteral("createdBy"), QStringLiteral("device"), QStringLiteral("options"),
-                          QStringLiteral("modes"), QStringLiteral("channels")});
+    r.onlyKeys(root, {},
+               {QStringLiteral("format"), QStringLiteral("version"), QStringLiteral("created"),
+                QStringLiteral("createdBy"), QStringLiteral("device"), QStringLiteral("options"),
+                QStringLiteral("modes"), QStringLiteral("channels")});
     DeviceBackup backup;
     backup.created = r.text(root, {}, QStringLiteral("created"), false);
     backup.createdBy = r.text(root, {}, QStringLiteral("createdBy"), false);
 
     if (const auto device = r.object(root, {}, QStringLiteral("device"), true); device && r.ok()) {
         const QString path = QStringLiteral("device");
-        r.onlyKeys(*device, path, {QStringLiteral("type"), QStringLiteral("edition"), QStringLiteral("id"),
-                                   QStringLiteral("firmwareDate"), QStringLiteral("bootloaderDate")});
+        r.onlyKeys(*device, path,
+                   {QStringLiteral("type"), QStringLiteral("edition"), QStringLiteral("id"),
+                    QStringLiteral("firmwareDate"), QStringLiteral("bootloaderDate")});
         const QString type = r.text(*device, path, QStringLiteral("type"), true);
         if (r.ok() && type != QLatin1String("P") && type != QLatin1String("B") && type != QLatin1String("E"))
             r.fail(QStringLiteral("device.type"), QStringLiteral("must be \"P\", \"B\" or \"E\""));
         if (r.ok())
             backup.deviceType = char(type.at(0).unicode());
-        r.text(*device, path, QStringLiteral("edition"), false);   // for readers only
+        r.text(*device, path, QStringLiteral("edition"), false); // for readers only
         backup.deviceId = r.optionalId(*device, path, QStringLiteral("id"));
         backup.firmwareDate = r.text(*device, path, QStringLiteral("firmwareDate"), false);
         backup.bootloaderDate = r.text(*device, path, QStringLiteral("bootloaderDate"), false);
@@ -337,9 +352,11 @@ DeviceBackupParse ParseDeviceBackup(const QByteArray& json)
     if (r.ok()) {
         backup.modes = readModes(r, root);
         if (r.ok() && backup.deviceType == 'P' && backup.modes)
-            r.fail(QStringLiteral("modes"), QStringLiteral("must be left out for a VANTOREL Pro, which has no Basic/Eco modes"));
+            r.fail(QStringLiteral("modes"),
+                   QStringLiteral("must be left out for a VANTOREL Pro, which has no Basic/Eco modes"));
         if (r.ok() && backup.deviceType != 'P' && !backup.modes)
-            r.fail(QStringLiteral("modes"), QStringLiteral("is missing (a %1 has Basic/Eco modes)").arg(EditionName(backup.deviceType)));
+            r.fail(QStringLiteral("modes"),
+                   QStringLiteral("is missing (a %1 has Basic/Eco modes)").arg(EditionName(backup.deviceType)));
     }
     if (r.ok())
         backup.channels = readChannels(r, root);
@@ -368,7 +385,8 @@ DeviceBackupParse LoadDeviceBackup(const QString& path)
     }
     if (bytes.size() > kMaxBackupFileSize) {
         result.error = QStringLiteral("The file %1 is not a device backup: it is larger than %2 MiB.")
-                           .arg(shown).arg(kMaxBackupFileSize / (1024 * 1024));
+                           .arg(shown)
+                           .arg(kMaxBackupFileSize / (1024 * 1024));
         return result;
     }
     result = ParseDeviceBackup(bytes);
@@ -394,11 +412,13 @@ QStringList CompareDeviceBackups(const DeviceBackup& expected, const DeviceBacku
                      .arg(onOff(expected.useNoteOff), onOff(device.useNoteOff));
     if (expected.zeroValueOffset != device.zeroValueOffset)
         lines << QStringLiteral("CC Zero Value Offset: %1 in the backup, %2 in the device.")
-                     .arg(expected.zeroValueOffset).arg(device.zeroValueOffset);
+                     .arg(expected.zeroValueOffset)
+                     .arg(device.zeroValueOffset);
     if (expected.modes && device.modes && !(*expected.modes == *device.modes)) {
         if (expected.modes->count != device.modes->count)
             lines << QStringLiteral("Modes count: %1 in the backup, %2 in the device.")
-                         .arg(expected.modes->count).arg(device.modes->count);
+                         .arg(expected.modes->count)
+                         .arg(device.modes->count);
         const size_t common = std::min(expected.modes->records.size(), device.modes->records.size());
         for (size_t i = 0; i < common; ++i) {
             const ModeRecord& a = expected.modes->records[i];
@@ -406,11 +426,17 @@ QStringList CompareDeviceBackups(const DeviceBackup& expected, const DeviceBacku
             if (!(a == b))
                 lines << QStringLiteral("Mode slot %1: type %2, MIDI channel %3, note %4 in the backup; "
                                         "type %5, MIDI channel %6, note %7 in the device.")
-                             .arg(a.slot).arg(a.type).arg(a.channel).arg(a.note).arg(b.type).arg(b.channel).arg(b.note);
+                             .arg(a.slot)
+                             .arg(a.type)
+                             .arg(a.channel)
+                             .arg(a.note)
+                             .arg(b.type)
+                             .arg(b.channel)
+                             .arg(b.note);
         }
     }
-    const ChannelComparison channels =
-        CompareChannelPayloads(ChannelPayloadsOf(expected.channels), ChannelPayloadsOf(device.channels), true);
+    const ChannelComparison channels
+        = CompareChannelPayloads(ChannelPayloadsOf(expected.channels), ChannelPayloadsOf(device.channels), true);
     for (const ChannelDifference& difference : channels.differences)
         lines << QString::fromStdString(DescribeChannelDifference(difference, "in the backup"));
     return lines;

@@ -20,23 +20,23 @@ inline constexpr int kDeviceBackupVersion = 1;
 inline constexpr const char* kDeviceBackupFormat = "VANTOREL device backup";
 
 struct BackupModes {
-    int count = 1;                      // modes in use, 1..5
-    std::vector<ModeRecord> records;    // slots 1..count, in order
+    int count = 1; // modes in use, 1..5
+    std::vector<ModeRecord> records; // slots 1..count, in order
     bool operator==(const BackupModes&) const = default;
 };
 
 struct DeviceBackup {
     // Identity, for the record: a restore does not write it.
-    char deviceType = 'P';              // 'P', 'B' or 'E'
+    char deviceType = 'P'; // 'P', 'B' or 'E'
     std::optional<uint32_t> deviceId;
-    QString firmwareDate;               // as the window shows it, "2018-04-24 10:24"
+    QString firmwareDate; // as the window shows it, "2018-04-24 10:24"
     QString bootloaderDate;
-    QString created;                    // ISO 8601 UTC; set when saved
-    QString createdBy;                  // program and version
+    QString created; // ISO 8601 UTC; set when saved
+    QString createdBy; // program and version
 
     bool useNoteOff = false;
-    int zeroValueOffset = 0;            // 0..10
-    std::optional<BackupModes> modes;   // Basic and Eco only
+    int zeroValueOffset = 0; // 0..10
+    std::optional<BackupModes> modes; // Basic and Eco only
     // The channel table as the device holds it, in ascending DMX channel order;
     // every row can be encoded for the device. Descriptions come from the
     // table in the window, when there is one.
@@ -50,7 +50,7 @@ QByteArray DeviceBackupJson(const DeviceBackup& backup);
 
 struct DeviceBackupParse {
     std::optional<DeviceBackup> backup;
-    QString error;                      // the first problem found, when there is no backup
+    QString error; // the first problem found, when there is no backup
 };
 // Checks the whole text: any problem refuses the whole file.
 DeviceBackupParse ParseDeviceBackup(const QByteArray& json);

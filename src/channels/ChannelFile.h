@@ -14,8 +14,8 @@ namespace vantorel {
 QByteArray ChannelFileBytes(const ChannelTable& rows);
 
 struct ChannelFileLoad {
-    ChannelCsvLoad csv;     // what the file holds
-    QString message;        // why nothing was loaded; empty on success
+    ChannelCsvLoad csv; // what the file holds
+    QString message; // why nothing was loaded; empty on success
     bool readError = false; // the file itself could not be read
 
     bool ok() const { return message.isEmpty(); }

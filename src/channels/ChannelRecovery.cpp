@@ -56,8 +56,8 @@ bool ChannelRecovery::writeNow()
     // Said once until a write succeeds again: a full disk should not bring a box every 30 s.
     if (!m_reportedFailure) {
         m_reportedFailure = true;
-        emit writeFailed(QStringLiteral("Cannot write the recovery file %1: %2")
-                             .arg(QDir::toNativeSeparators(m_path), reason));
+        emit writeFailed(
+            QStringLiteral("Cannot write the recovery file %1: %2").arg(QDir::toNativeSeparators(m_path), reason));
     }
     return false;
 }

@@ -22,8 +22,8 @@ inline constexpr int kRecoveryIntervalMs = 30000;
 
 struct RecoveredTable {
     ChannelTable rows;
-    QString source;         // the file the table came from, when it had one
-    QDateTime saved;        // when the recovery file was written (UTC)
+    QString source; // the file the table came from, when it had one
+    QDateTime saved; // when the recovery file was written (UTC)
 };
 
 class ChannelRecovery : public QObject {

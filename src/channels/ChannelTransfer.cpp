@@ -81,7 +81,8 @@ OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
     quiet.start(quietMs);
     loop.exec();
     if (link.cancelRequested()) {
-        emit link.statusText(QStringLiteral("Cancelled: %1 channels received; the rest were not awaited.").arg(rowCount()));
+        emit link.statusText(
+            QStringLiteral("Cancelled: %1 channels received; the rest were not awaited.").arg(rowCount()));
         return OpResult::Cancelled;
     }
     return OpResult::Done;
@@ -102,7 +103,8 @@ ChannelPayloads PrepareChannelPayloads(const ChannelTable& rows)
         if (++refusedCount <= kNamedRowsMax) {
             refused << QStringLiteral("Row %1, DMX ch. \"%2\": %3 \"%4\"")
                            .arg(row + 1)
-                           .arg(QString::fromStdString(rows[row].DmxChannel), QString::fromStdString(ChannelColumnName(badColumn)),
+                           .arg(QString::fromStdString(rows[row].DmxChannel),
+                                QString::fromStdString(ChannelColumnName(badColumn)),
                                 QString::fromStdString(rows[row].cell(badColumn)));
         }
     }
@@ -111,9 +113,9 @@ ChannelPayloads PrepareChannelPayloads(const ChannelTable& rows)
     if (refusedCount > kNamedRowsMax)
         refused << QStringLiteral("... and %1 more row(s).").arg(refusedCount - kNamedRowsMax);
     result.payloads.clear();
-    result.problem = QStringLiteral("Nothing was written: %1 row(s) hold data the device cannot take.\r\n")
-                         .arg(refusedCount)
-                   + refused.join(QStringLiteral("\r\n"));
+    result.problem
+        = QStringLiteral("Nothing was written: %1 row(s) hold data the device cannot take.\r\n").arg(refusedCount)
+        + refused.join(QStringLiteral("\r\n"));
     return result;
 }
 
@@ -175,15 +177,9 @@ ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& r
             rowWritten(int(row));
     }
     switch (report.result) {
-    case ChannelWriteResult::Done:
-        emit link.statusText(text("Writing data to device finished succesfully."));
-        break;
-    case ChannelWriteResult::Cancelled:
-        emit link.statusText(CancelledWriteText(report.acknowledged, total));
-        break;
-    default:
-        emit link.statusText(text("Writing data to device failed."));
-        break;
+    case ChannelWriteResult::Done: emit link.statusText(text("Writing data to device finished succesfully.")); break;
+    case ChannelWriteResult::Cancelled: emit link.statusText(CancelledWriteText(report.acknowledged, total)); break;
+    default: emit link.statusText(text("Writing data to device failed.")); break;
     }
     return report;
 }

@@ -51,18 +51,18 @@ struct ChannelPayloads {
 ChannelPayloads PrepareChannelPayloads(const ChannelTable& rows);
 
 enum class ChannelWriteResult {
-    Done,           // every row acknowledged
-    NoAnswer,       // a row was not acknowledged; the rows after it were not sent
-    Busy,           // another device operation waits; nothing was sent
-    SendFailed,     // the MIDI output refused a command
+    Done, // every row acknowledged
+    NoAnswer, // a row was not acknowledged; the rows after it were not sent
+    Busy, // another device operation waits; nothing was sent
+    SendFailed, // the MIDI output refused a command
     NothingToWrite, // empty table ("Nothing to write...")
-    RowsRefused,    // rows that cannot be encoded; nothing was sent
-    Cancelled,      // cancelled by the user; the acknowledged rows are written
+    RowsRefused, // rows that cannot be encoded; nothing was sent
+    Cancelled, // cancelled by the user; the acknowledged rows are written
 };
 
 struct ChannelWriteReport {
     ChannelWriteResult result = ChannelWriteResult::Done;
-    int acknowledged = 0;   // rows the device acknowledged
+    int acknowledged = 0; // rows the device acknowledged
 };
 
 // Writes `rows` in their order, one "C" per row, each waiting up to 2000 ms

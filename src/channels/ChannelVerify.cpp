@@ -31,7 +31,8 @@ ChannelCheck check(DeviceLink& link, const ChannelTable& rows, int quietMs, bool
     result.readBack = true;
     result.comparison = CompareChannelPayloads(ChannelPayloadsOf(rows), device.payloads, !afterWrite);
     for (const ChannelDifference& difference : result.comparison.differences)
-        result.lines << QString::fromStdString(DescribeChannelDifference(difference, afterWrite ? "written" : "in the file"));
+        result.lines << QString::fromStdString(
+            DescribeChannelDifference(difference, afterWrite ? "written" : "in the file"));
 
     const ChannelComparison& c = result.comparison;
     if (c.same() && !afterWrite) {
@@ -45,8 +46,7 @@ ChannelCheck check(DeviceLink& link, const ChannelTable& rows, int quietMs, bool
         if (result.lines.size() > kDifferencesOnStatusLine)
             shown << QStringLiteral("... and %1 more.").arg(result.lines.size() - kDifferencesOnStatusLine);
         result.status = (afterWrite ? failed : QString())
-                      + QStringLiteral("%1 channel(s) differ. ").arg(c.differences.size())
-                      + shown.join(QLatin1Char(' '));
+            + QStringLiteral("%1 channel(s) differ. ").arg(c.differences.size()) + shown.join(QLatin1Char(' '));
     }
     emit link.statusText(result.status);
     return result;
@@ -70,8 +70,8 @@ DeviceChannels ReadDeviceChannels(DeviceLink& link, int quietMs)
         else if (dump->number != 0)
             result.payloads[dump->number] = text;
     });
-    const auto onOverflow = QObject::connect(&link.input(), &MidiInputPort::Overflow, &quiet,
-                                             [&result] { result.inputLost = true; });
+    const auto onOverflow
+        = QObject::connect(&link.input(), &MidiInputPort::Overflow, &quiet, [&result] { result.inputLost = true; });
     result.result = ReadChannelsFromDevice(link, [&result] { result.payloads.clear(); }, {});
     if (result.result == OpResult::Done) {
         QEventLoop loop;

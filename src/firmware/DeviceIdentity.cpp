@@ -6,7 +6,6 @@
 #include "link/DeviceLink.h"
 #include "firmware/FirmwareService.h"
 
-
 #include <exception>
 
 namespace vantorel {
@@ -78,9 +77,7 @@ void FirmwareService::ProcessBootloaderInfo()
             continue;
 
         switch (piece->status) {
-        case kInfoDeviceId:
-            emit m_link.deviceIdShown(DeviceIdText(m_deviceId));
-            break;
+        case kInfoDeviceId: emit m_link.deviceIdShown(DeviceIdText(m_deviceId)); break;
         case kInfoBootloaderDate:
             emit m_link.bootloaderDateShown(QString::fromStdString(FormatPackedDateTime(m_bootloaderDate)));
             break;
@@ -90,9 +87,10 @@ void FirmwareService::ProcessBootloaderInfo()
             if (m_uploadMode == InterfaceTestMode || (fileFirmwareDate() == 0 && m_deviceFirmwareDate != 0))
                 emit m_link.firmwareDateShown(QString::fromStdString(FormatPackedDateTime(m_deviceFirmwareDate)));
             else
-                emit m_link.firmwareDateShown(QStringLiteral("%1 -> %2").arg(
-                    QString::fromStdString(FormatPackedDateTime(m_deviceFirmwareDate)),
-                    FirmwareComparisonText(m_deviceFirmwareDate, fileFirmwareDate())));
+                emit m_link.firmwareDateShown(
+                    QStringLiteral("%1 -> %2")
+                        .arg(QString::fromStdString(FormatPackedDateTime(m_deviceFirmwareDate)),
+                             FirmwareComparisonText(m_deviceFirmwareDate, fileFirmwareDate())));
             break;
         }
         status(QStringLiteral("Idle"));

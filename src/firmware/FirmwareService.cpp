@@ -121,7 +121,8 @@ void FirmwareService::onBootloaderReport(uint32_t code)
     switch (code) {
     case kEventBootloaderStart:
         // The link has cleared the device-restart flag.
-        firmwareStatus(m_deviceFirmwareDate != 0 ? QStringLiteral("Going to work...") : QStringLiteral("Device reset..."));
+        firmwareStatus(m_deviceFirmwareDate != 0 ? QStringLiteral("Going to work...")
+                                                 : QStringLiteral("Device reset..."));
         break;
     case kEventIdle:
         firmwareStatus(QStringLiteral("Idle"));
@@ -156,34 +157,26 @@ void FirmwareService::onBootloaderReport(uint32_t code)
             setUploadMode(ReadVersions);
         emit upgradeReady();
         break;
-    case kEventTestHandshakeAnswer:
-        status(QStringLiteral("Sending test data..."));
-        break;
-    case kEventTestEchoStart:
-        firmwareStatus(QStringLiteral("Receiving test data..."));
-        break;
+    case kEventTestHandshakeAnswer: status(QStringLiteral("Sending test data...")); break;
+    case kEventTestEchoStart: firmwareStatus(QStringLiteral("Receiving test data...")); break;
     case kEventTestEchoEnd:
         firmwareStatus(QStringLiteral("Test data received..."));
         CheckInterfaceTestData();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
 void FirmwareService::takeUploadDecision()
 {
-    Decision decision = DecideUpload(m_uploadMode, m_deviceFirmwareDate, fileFirmwareDate(),
-                                     m_link.firmwareType(), m_link.deviceType());
+    Decision decision = DecideUpload(m_uploadMode, m_deviceFirmwareDate, fileFirmwareDate(), m_link.firmwareType(),
+                                     m_link.deviceType());
     // The device restarts after an upload; its next Idle uploads nothing.
     if (m_uploadSpent && (decision == Decision::Upload || decision == Decision::Refused))
         decision = Decision::None;
     switch (decision) {
-    case Decision::None:
-        break;
-    case Decision::InterfaceTest:
-        post(&FirmwareService::RunInterfaceTest);
-        break;
+    case Decision::None: break;
+    case Decision::InterfaceTest: post(&FirmwareService::RunInterfaceTest); break;
     case Decision::Upload:
         firmwareStatus(QStringLiteral("Upload INIT..."));
         post(&FirmwareService::UploadHandshake);
@@ -228,7 +221,8 @@ bool FirmwareService::RestartFromBootloader()
     status(QStringLiteral("Reseting device..."));
     m_link.clearReplyReceived();
     bool identified = false;
-    const auto connection = connect(&m_link, &DeviceLink::deviceTypeApplied, this, [&identified] { identified = true; });
+    const auto connection
+        = connect(&m_link, &DeviceLink::deviceTypeApplied, this, [&identified] { identified = true; });
     if (m_link.TrySendCommand('D', {})) {
         restartTimer(kRestartFromBootloaderMs);
         waitFor([&] { return m_link.replyReceived() || identified || m_link.tickCount() > 0; });

@@ -53,28 +53,28 @@ public:
 
     // How the program's side of an upload ended.
     enum class UploadResult {
-        FinalBlockSent,     // every block went out; the device's verdict follows
-        NoHandshake,        // "No response from device, HS 1" / "HS 2"
-        QueueError,         // "Queue error 001"
-        InitTimeout,        // no first block request
-        BlockTimeout,       // no block request after a block
-        ChecksumError,      // the device reported a checksum error during the transfer
-        NoImage,            // the current file could not be read or decrypted
-        SendFailed,         // the MIDI output refused a message
-        Cancelled,          // cancelled by the user between two blocks
+        FinalBlockSent, // every block went out; the device's verdict follows
+        NoHandshake, // "No response from device, HS 1" / "HS 2"
+        QueueError, // "Queue error 001"
+        InitTimeout, // no first block request
+        BlockTimeout, // no block request after a block
+        ChecksumError, // the device reported a checksum error during the transfer
+        NoImage, // the current file could not be read or decrypted
+        SendFailed, // the MIDI output refused a message
+        Cancelled, // cancelled by the user between two blocks
     };
     Q_ENUM(UploadResult)
 
     enum class TestResult {
-        Passed,             // echo equal to the sent block, confirmation answered
-        PassedUnconfirmed,  // echo equal, no or a wrong confirmation answer
-        Failed,             // echo differs ("Test Failed - ...")
-        InitFailed,         // no start answer
-        HandshakeFailed,    // no handshake answer
-        NoDataRequest,      // no block request
-        QueueError,         // an unexpected message where an answer was due
+        Passed, // echo equal to the sent block, confirmation answered
+        PassedUnconfirmed, // echo equal, no or a wrong confirmation answer
+        Failed, // echo differs ("Test Failed - ...")
+        InitFailed, // no start answer
+        HandshakeFailed, // no handshake answer
+        NoDataRequest, // no block request
+        QueueError, // an unexpected message where an answer was due
         SendFailed,
-        Cancelled,          // cancelled by the user before the test block was sent
+        Cancelled, // cancelled by the user before the test block was sent
     };
     Q_ENUM(TestResult)
 
@@ -142,8 +142,8 @@ public:
     void onBootloaderReport(uint32_t code);
 
 signals:
-    void uploadModeChanged(int mode);            // set from code (upgrade ready in a developer run)
-    void passesChanged(int passes);              // lbllngPasses
+    void uploadModeChanged(int mode); // set from code (upgrade ready in a developer run)
+    void passesChanged(int passes); // lbllngPasses
     void decisionTaken(FirmwareService::Decision decision);
     void uploadEnded(FirmwareService::UploadResult result);
     void upgradeReady();

@@ -23,7 +23,6 @@ constexpr int kHandshakePauseMs = 1000;
 
 } // namespace
 
-
 std::vector<FirmwareBlock> FirmwareBlocks(const FirmwareImage& image)
 {
     const size_t whole = image.size() / kFirmwareBlockSize;
@@ -103,7 +102,8 @@ void FirmwareService::UploadHandshake()
             return;
         m_link.PumpingDelay(kHandshakePauseMs);
         if (m_link.cancelRequested()) {
-            reportCancelled(QStringLiteral("Cancelled: no firmware block was sent; the device waits in its bootloader."));
+            reportCancelled(
+                QStringLiteral("Cancelled: no firmware block was sent; the device waits in its bootloader."));
             endUpload(UploadResult::Cancelled);
             return;
         }
@@ -158,7 +158,9 @@ void FirmwareService::TransferFirmwareBlocks()
             // Between two blocks: the bootloader has taken every block sent.
             if (m_link.cancelRequested()) {
                 reportCancelled(QStringLiteral("Cancelled: %1 of %2 firmware blocks sent; the device waits in its "
-                                               "bootloader for a new upload.").arg(i).arg(total));
+                                               "bootloader for a new upload.")
+                                    .arg(i)
+                                    .arg(total));
                 endUpload(UploadResult::Cancelled);
                 return;
             }

@@ -16,7 +16,7 @@ namespace vantorel {
 namespace {
 
 constexpr int kPauseMs = 1000;
-constexpr int kTestSteps = 4;   // start, handshake, block request, block sent
+constexpr int kTestSteps = 4; // start, handshake, block request, block sent
 
 } // namespace
 

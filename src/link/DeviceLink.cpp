@@ -20,14 +20,13 @@ namespace vantorel {
 
 namespace {
 
-const char* const kTimeoutPro =
-    "Timeout while waiting for device response.\r\nCheck connections and device mode.\r\n"
-    "Mode switch should be in position 8.";
-const char* const kTimeoutBasicEco =
-    "Timeout while waiting for device response.\r\nCheck connections and device mode.\r\n Expected state:\r\n"
-    "PWR LED blinks in 1 sec. period, DMX OUT LED blinks short after PWR LED state change.\r\n Procedure: \r\n"
-    "1. Plug in power while holding Mode Switch\r\n2. Wait for device reset.\r\n"
-    "3. Release switch while DMX OUT LED and PWR LED start blink in 1 sec. period and MIDI IN LED blinks short.";
+const char* const kTimeoutPro = "Timeout while waiting for device response.\r\nCheck connections and device mode.\r\n"
+                                "Mode switch should be in position 8.";
+const char* const kTimeoutBasicEco
+    = "Timeout while waiting for device response.\r\nCheck connections and device mode.\r\n Expected state:\r\n"
+      "PWR LED blinks in 1 sec. period, DMX OUT LED blinks short after PWR LED state change.\r\n Procedure: \r\n"
+      "1. Plug in power while holding Mode Switch\r\n2. Wait for device reset.\r\n"
+      "3. Release switch while DMX OUT LED and PWR LED start blink in 1 sec. period and MIDI IN LED blinks short.";
 
 constexpr int kInitialTimerInterval = 4000;
 // Waits at least this long show their seconds as progress.
@@ -148,7 +147,8 @@ void DeviceLink::followChosenPort(bool input)
     QString& chosen = input ? m_selectedInput : m_selectedOutput;
     bool& missing = input ? m_inputMissing : m_outputMissing;
     const QString kind = input ? QStringLiteral("input") : QStringLiteral("output");
-    const int found = chosen.isEmpty() ? (names.isEmpty() ? -1 : 0) : FindStablePort(toStdList(names), chosen.toStdString());
+    const int found
+        = chosen.isEmpty() ? (names.isEmpty() ? -1 : 0) : FindStablePort(toStdList(names), chosen.toStdString());
     try {
         if (found < 0) {
             if (chosen.isEmpty() || missing)
@@ -164,8 +164,8 @@ void DeviceLink::followChosenPort(bool input)
         }
         const bool open = input ? m_input->isOpen() : m_output->isOpen();
         if (open && names.at(found) == chosen)
-            return;   // still there under its name
-        const bool wasMissing = missing;   // not for a first port in an empty list
+            return; // still there under its name
+        const bool wasMissing = missing; // not for a first port in an empty list
         chosen = names.at(found);
         missing = false;
         if (input) {
@@ -310,10 +310,10 @@ DeviceLink::BootloaderSubscription::BootloaderSubscription(DeviceLink& link)
 
 DeviceLink::BootloaderSubscription::BootloaderSubscription(BootloaderSubscription&& other) noexcept
     : m_link(std::exchange(other.m_link, nullptr))
-{
-}
+{ }
 
-DeviceLink::BootloaderSubscription& DeviceLink::BootloaderSubscription::operator=(BootloaderSubscription&& other) noexcept
+DeviceLink::BootloaderSubscription&
+DeviceLink::BootloaderSubscription::operator=(BootloaderSubscription&& other) noexcept
 {
     if (this != &other) {
         if (m_link)
@@ -369,9 +369,8 @@ bool DeviceLink::AwaitReply(Flag flag, int intervalMs, bool cancellable)
     QElapsedTimer elapsed;
     if (intervalMs >= kLongWaitMs && m_busy) {
         elapsed.start();
-        connect(&seconds, &QTimer::timeout, this, [&] {
-            reportProgress(int(elapsed.elapsed() / 1000), intervalMs / 1000, QStringLiteral("s"));
-        });
+        connect(&seconds, &QTimer::timeout, this,
+                [&] { reportProgress(int(elapsed.elapsed() / 1000), intervalMs / 1000, QStringLiteral("s")); });
         seconds.start(kLongWaitProgressMs);
         reportProgress(0, intervalMs / 1000, QStringLiteral("s"));
     }
@@ -383,7 +382,7 @@ bool DeviceLink::AwaitReply(Flag flag, int intervalMs, bool cancellable)
     }
     if (m_tickCount == 0 && received)
         return true;
-    if (m_tickCount == 0) {   // cancelled
+    if (m_tickCount == 0) { // cancelled
         m_timer.stop();
         return false;
     }
@@ -443,7 +442,7 @@ void DeviceLink::requestCancel()
         return;
     m_cancelRequested = true;
     emit cancelRequestedChanged();
-    emit replyProcessed();   // wakes the wait
+    emit replyProcessed(); // wakes the wait
 }
 
 void DeviceLink::reportProgress(int done, int total, const QString& unit)
@@ -552,15 +551,9 @@ void DeviceLink::DispatchReply(const MidiEvent& event)
     }
 
     switch (reply->letter) {
-    case 'f':
-        emit modeReceived(reply->values);
-        break;
-    case 'm':
-        emit deviceOptionsRead(reply->values[0] == 1, reply->values[1]);
-        break;
-    case 'b':
-        emit channelDumpReceived(QString::fromLatin1(reply->payload.data(), int(reply->payload.size())));
-        break;
+    case 'f': emit modeReceived(reply->values); break;
+    case 'm': emit deviceOptionsRead(reply->values[0] == 1, reply->values[1]); break;
+    case 'b': emit channelDumpReceived(QString::fromLatin1(reply->payload.data(), int(reply->payload.size()))); break;
     case 'k':
     case 'j':
         emit deviceIdShown(DeviceIdText(reply->deviceId));
@@ -571,8 +564,7 @@ void DeviceLink::DispatchReply(const MidiEvent& event)
         m_deviceType = reply->deviceType;
         applyDeviceType(m_deviceType);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

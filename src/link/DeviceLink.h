@@ -176,33 +176,33 @@ public:
     static constexpr uint16_t kSysexBufferCount = 512;
 
 signals:
-    void statusText(const QString& text);           // lbllngStatMsg
-    void firmwareStatusText(const QString& text);   // lbllngFWStatMsg
+    void statusText(const QString& text); // lbllngStatMsg
+    void firmwareStatusText(const QString& text); // lbllngFWStatMsg
     void statusBarReset();
-    void statusBarNoConnection();                   // red bar, "No connection with device"
-    void messageBox(const QString& text);           // modal box; returns when dismissed
-    void errorRaised(const QString& text);          // a platform or programming error
-    void deviceTypeApplied(char letter);            // after identification, "k" or "j" (P, B or E)
-    void deviceIdShown(const QString& text);        // lblDevID
-    void bootloaderDateShown(const QString& text);  // lblBLDate
-    void firmwareDateShown(const QString& text);    // lblSWDate
+    void statusBarNoConnection(); // red bar, "No connection with device"
+    void messageBox(const QString& text); // modal box; returns when dismissed
+    void errorRaised(const QString& text); // a platform or programming error
+    void deviceTypeApplied(char letter); // after identification, "k" or "j" (P, B or E)
+    void deviceIdShown(const QString& text); // lblDevID
+    void bootloaderDateShown(const QString& text); // lblBLDate
+    void firmwareDateShown(const QString& text); // lblSWDate
     void deviceOptionsRead(bool noteOff, int zeroValueOffset);
     void channelDumpReceived(const QString& payload);
     void modeReceived(const std::array<uint8_t, 4>& values);
-    void bootloaderReport(uint32_t code);           // a report listed in IsBootloaderReport, to subscribers
-    void eventLogged(const QString& text);          // developer run: event text
-    void eventReceived(const MidiEvent& event);  // every event, before it is dispatched
+    void bootloaderReport(uint32_t code); // a report listed in IsBootloaderReport, to subscribers
+    void eventLogged(const QString& text); // developer run: event text
+    void eventReceived(const MidiEvent& event); // every event, before it is dispatched
     void resultLogged(const QString& line);
-    void testTimeShown(const QString& text);        // the interface test's measured pause, "ss:zzz"
+    void testTimeShown(const QString& text); // the interface test's measured pause, "ss:zzz"
     void listsChanged();
     void timerTicked(int count);
     void busyChanged(bool busy);
     void progressChanged(int done, int total, const QString& unit);
-    void cancelRequestedChanged();                  // requestCancel was called
+    void cancelRequestedChanged(); // requestCancel was called
     void portListsChanged(const QStringList& inputs, const QStringList& outputs);
     // A chosen port vanished (true) or is back and open again (false).
     void chosenPortMissing(bool input, bool missing, const QString& name);
-    void replyProcessed();                          // wakes a waiting loop
+    void replyProcessed(); // wakes a waiting loop
 
 private:
     friend class DeviceOperation;

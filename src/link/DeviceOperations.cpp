@@ -11,8 +11,7 @@ namespace vantorel {
 namespace {
 
 // Runs one step that talks to the MIDI ports; a refusal ends the operation.
-template <typename Step>
-bool attempt(DeviceLink& link, Step&& step)
+template <typename Step> bool attempt(DeviceLink& link, Step&& step)
 {
     try {
         step();
@@ -30,7 +29,7 @@ struct Exchange {
     const char* before = "";
     bool pauseBeforeSend = false;
     int intervalMs = 2000;
-    const char* success = nullptr;   // nullptr: the reply's own status text stays
+    const char* success = nullptr; // nullptr: the reply's own status text stays
     const char* timeout = "";
     // What the device holds when the wait is cancelled.
     const char* cancelled = "Cancelled: the command was sent; the device's answer was not awaited.";
@@ -67,51 +66,56 @@ OpResult run(DeviceLink& link, const Exchange& x)
 
 OpResult RestartDevice(DeviceLink& link)
 {
-    return run(link, {.letter = 'D',
-                      .payload = {},
-                      .reopenPorts = true,
-                      .before = "Reseting device...",
-                      .pauseBeforeSend = false,
-                      .intervalMs = 1500,
-                      .success = nullptr,
-                      .timeout = "No action performed."});
+    return run(link,
+               {.letter = 'D',
+                .payload = {},
+                .reopenPorts = true,
+                .before = "Reseting device...",
+                .pauseBeforeSend = false,
+                .intervalMs = 1500,
+                .success = nullptr,
+                .timeout = "No action performed."});
 }
 
 OpResult ClearDeviceData(DeviceLink& link)
 {
-    return run(link, {.letter = 'A',
-                      .payload = {},
-                      .reopenPorts = false,
-                      .before = "Cleaning device...",
-                      .pauseBeforeSend = false,
-                      .intervalMs = 8000,
-                      .success = "Data in device cleaned.",
-                      .timeout = "No action performed.",
-                      .cancelled = "Cancelled: the device received the command to clear its data and may still be clearing it."});
+    return run(
+        link,
+        {.letter = 'A',
+         .payload = {},
+         .reopenPorts = false,
+         .before = "Cleaning device...",
+         .pauseBeforeSend = false,
+         .intervalMs = 8000,
+         .success = "Data in device cleaned.",
+         .timeout = "No action performed.",
+         .cancelled = "Cancelled: the device received the command to clear its data and may still be clearing it."});
 }
 
 OpResult ReadDeviceOptions(DeviceLink& link)
 {
-    return run(link, {.letter = 'M',
-                      .payload = {},
-                      .reopenPorts = false,
-                      .before = "Reading data...",
-                      .pauseBeforeSend = true,
-                      .intervalMs = 2000,
-                      .success = "Data ready.",
-                      .timeout = "No data received."});
+    return run(link,
+               {.letter = 'M',
+                .payload = {},
+                .reopenPorts = false,
+                .before = "Reading data...",
+                .pauseBeforeSend = true,
+                .intervalMs = 2000,
+                .success = "Data ready.",
+                .timeout = "No data received."});
 }
 
 OpResult SetNoteOffAction(DeviceLink& link, bool on)
 {
-    return run(link, {.letter = 'L',
-                      .payload = {uint8_t(on ? 1 : 0), 0, 0, 0},
-                      .reopenPorts = false,
-                      .before = "Reading data...",
-                      .pauseBeforeSend = true,
-                      .intervalMs = 2000,
-                      .success = nullptr,
-                      .timeout = "No data received."});
+    return run(link,
+               {.letter = 'L',
+                .payload = {uint8_t(on ? 1 : 0), 0, 0, 0},
+                .reopenPorts = false,
+                .before = "Reading data...",
+                .pauseBeforeSend = true,
+                .intervalMs = 2000,
+                .success = nullptr,
+                .timeout = "No data received."});
 }
 
 OpResult SetZeroValueOffset(DeviceLink& link, int offset)
@@ -120,26 +124,28 @@ OpResult SetZeroValueOffset(DeviceLink& link, int offset)
         emit link.errorRaised(QStringLiteral("The CC zero value offset must lie between 0 and 10."));
         return OpResult::Failed;
     }
-    return run(link, {.letter = 'O',
-                      .payload = {uint8_t(offset), 0, 0, 0},
-                      .reopenPorts = false,
-                      .before = "Reading data...",
-                      .pauseBeforeSend = true,
-                      .intervalMs = 2000,
-                      .success = nullptr,
-                      .timeout = "No data received."});
+    return run(link,
+               {.letter = 'O',
+                .payload = {uint8_t(offset), 0, 0, 0},
+                .reopenPorts = false,
+                .before = "Reading data...",
+                .pauseBeforeSend = true,
+                .intervalMs = 2000,
+                .success = nullptr,
+                .timeout = "No data received."});
 }
 
 OpResult ReadDeviceInformation(DeviceLink& link)
 {
-    const OpResult result = run(link, {.letter = 'J',
-                                       .payload = {},
-                                       .reopenPorts = false,
-                                       .before = "Reading data...",
-                                       .pauseBeforeSend = true,
-                                       .intervalMs = 2000,
-                                       .success = "Data ready.",
-                                       .timeout = "No data received."});
+    const OpResult result = run(link,
+                                {.letter = 'J',
+                                 .payload = {},
+                                 .reopenPorts = false,
+                                 .before = "Reading data...",
+                                 .pauseBeforeSend = true,
+                                 .intervalMs = 2000,
+                                 .success = "Data ready.",
+                                 .timeout = "No data received."});
     if (result == OpResult::NoAnswer)
         link.setDeviceType('X');
     return result;
@@ -148,8 +154,8 @@ OpResult ReadDeviceInformation(DeviceLink& link)
 QStringList CommonMessageNames()
 {
     return {QStringLiteral("Quarter frame (0xF1)"), QStringLiteral("Song position (0xF2)"),
-            QStringLiteral("Song Select (0xF3)"), QStringLiteral("Undef (0xF4)"),
-            QStringLiteral("Undef (0xF5)"), QStringLiteral("Tune Request (0xF6)")};
+            QStringLiteral("Song Select (0xF3)"),   QStringLiteral("Undef (0xF4)"),
+            QStringLiteral("Undef (0xF5)"),         QStringLiteral("Tune Request (0xF6)")};
 }
 
 OpResult SendCommonMessage(DeviceLink& link, int index)

@@ -10,20 +10,20 @@ class DeviceLink;
 // waits for the reply and reports. A send failure is reported through
 // DeviceLink::errorRaised and ends the operation.
 enum class OpResult {
-    Done,       // the device answered
-    NoAnswer,   // the wait timed out (NoResponse has reported it)
-    Busy,       // another operation is waiting; nothing was sent
-    Failed,     // the MIDI output refused the command
-    Cancelled,  // cancelled by the user (DeviceLink::requestCancel) while waiting
+    Done, // the device answered
+    NoAnswer, // the wait timed out (NoResponse has reported it)
+    Busy, // another operation is waiting; nothing was sent
+    Failed, // the MIDI output refused the command
+    Cancelled, // cancelled by the user (DeviceLink::requestCancel) while waiting
 };
 
-OpResult RestartDevice(DeviceLink& link);                  // "D", 1500 ms
-OpResult ClearDeviceData(DeviceLink& link);                // "A", 8000 ms
-OpResult ReadDeviceOptions(DeviceLink& link);              // "M", 2000 ms
-OpResult SetNoteOffAction(DeviceLink& link, bool on);      // "L", 2000 ms
+OpResult RestartDevice(DeviceLink& link); // "D", 1500 ms
+OpResult ClearDeviceData(DeviceLink& link); // "A", 8000 ms
+OpResult ReadDeviceOptions(DeviceLink& link); // "M", 2000 ms
+OpResult SetNoteOffAction(DeviceLink& link, bool on); // "L", 2000 ms
 OpResult SetZeroValueOffset(DeviceLink& link, int offset); // "O", 2000 ms
-OpResult SendCommonMessage(DeviceLink& link, int index);   // status 0xF1 + index, no wait
-OpResult ReadDeviceInformation(DeviceLink& link);          // "J", 2000 ms
+OpResult SendCommonMessage(DeviceLink& link, int index); // status 0xF1 + index, no wait
+OpResult ReadDeviceInformation(DeviceLink& link); // "J", 2000 ms
 
 // Texts of the system common messages the service panel can send.
 QStringList CommonMessageNames();

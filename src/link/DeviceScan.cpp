@@ -27,7 +27,7 @@ constexpr int kProgressMs = 100;
 
 struct Answer {
     FoundDevice device;
-    uint32_t rounds = 0;   // bit r: answered in round r
+    uint32_t rounds = 0; // bit r: answered in round r
 };
 
 // The output of the same device by name, for when the rounds could not tell:
@@ -102,8 +102,7 @@ std::vector<FoundDevice> ScanFromLink(DeviceLink& link, bool* refused)
 DeviceScan::DeviceScan(MidiBackend& ports, QObject* parent)
     : QObject(parent)
     , m_ports(ports)
-{
-}
+{ }
 
 void DeviceScan::cancel()
 {
@@ -220,7 +219,7 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
     const size_t outputCount = outputs.size();
     const bool anyOutput = std::any_of(outputs.begin(), outputs.end(), [](const auto& o) { return o != nullptr; });
     if (inputs.empty() || !anyOutput)
-        return {};   // nobody to ask or nobody to hear
+        return {}; // nobody to ask or nobody to hear
     ask([](size_t) { return true; });
     // Opening very many ports may have used up most of the time: the devices
     // still get a fair chance to answer.
@@ -232,7 +231,7 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
     for (int bit = 0; bit < bits && !m_cancelled; ++bit) {
         const int window = std::max(kMinRoundMs, 2 * slowestAnswerMs + kRoundMarginMs);
         if (remaining() < window * (bits - bit)) {
-            spelled = false;   // not enough time left: pair by name
+            spelled = false; // not enough time left: pair by name
             break;
         }
         round = bit + 1;
@@ -246,10 +245,10 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
     QStringList outputList;
     for (const auto& name : outputNames)
         outputList << QString::fromStdString(name);
-    std::vector<FoundDevice> found;   // the map's order: input port, then device ID
+    std::vector<FoundDevice> found; // the map's order: input port, then device ID
     for (auto& [key, answer] : answers) {
         if (!(answer.rounds & 1u))
-            continue;   // a late answer to a later round only
+            continue; // a late answer to a later round only
         if (outputCount == 1) {
             answer.device.output = outputList.first();
         } else if (spelled && bits > 0) {

@@ -16,11 +16,11 @@ namespace vantorel {
 
 // A device that answered the identification request "J".
 struct FoundDevice {
-    QString input;          // the port its answer came in on
-    QString output;         // the port that reached it; empty when that stayed unclear
-    char type = 'X';        // 'P', 'B', 'E' (or another letter the device reported)
+    QString input; // the port its answer came in on
+    QString output; // the port that reached it; empty when that stayed unclear
+    char type = 'X'; // 'P', 'B', 'E' (or another letter the device reported)
     uint32_t deviceId = 0;
-    PackedDateTime bootloaderDate = 0;   // 0 when the device answered "k"
+    PackedDateTime bootloaderDate = 0; // 0 when the device answered "k"
     PackedDateTime firmwareDate = 0;
 };
 

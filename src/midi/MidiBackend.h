@@ -38,7 +38,8 @@ public:
     virtual std::vector<std::string> inputPortNames() = 0;
     virtual std::vector<std::string> outputPortNames() = 0;
     // index into inputPortNames(); nullptr and `error` set on failure.
-    virtual std::unique_ptr<MidiBackendInput> openInput(int index, MidiReceiveCallback callback, std::string& error) = 0;
+    virtual std::unique_ptr<MidiBackendInput> openInput(int index, MidiReceiveCallback callback, std::string& error)
+        = 0;
     virtual std::unique_ptr<MidiBackendOutput> openOutput(int index, std::string& error) = 0;
 };
 

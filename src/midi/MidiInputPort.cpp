@@ -17,10 +17,10 @@ struct MidiInputPort::Context {
     // Indices of receive buffers the callback may fill. The GUI thread hands
     // a buffer back here once ReadEvent has copied it out.
     std::unique_ptr<EventRing<int16_t>> freeBuffers;
-    std::unique_ptr<uint8_t[]> buffers;   // bufferCount x bufferSize bytes
+    std::unique_ptr<uint8_t[]> buffers; // bufferCount x bufferSize bytes
     size_t bufferSize = 0;
     std::atomic<bool> sysexOnly{false};
-    std::atomic<bool> overflow{false};    // an event was lost since the last wake
+    std::atomic<bool> overflow{false}; // an event was lost since the last wake
     WakeNotifier* wake = nullptr;
 };
 
@@ -32,7 +32,9 @@ constexpr uint16_t kMaxSysexBuffers = 0x7FFF;
 } // namespace
 
 MidiInputPort::MidiInputPort(MidiBackend& ports, QObject* parent)
-    : QObject(parent), m_ports(ports), m_context(std::make_unique<Context>())
+    : QObject(parent)
+    , m_ports(ports)
+    , m_context(std::make_unique<Context>())
 {
     m_wake = std::make_unique<WakeNotifier>([this] { onWake(); });
     m_context->wake = m_wake.get();

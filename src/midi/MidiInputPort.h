@@ -55,19 +55,19 @@ public:
     std::unique_ptr<MidiEvent> ReadEvent();
 
 signals:
-    void MidiInput();   // events are pending (OnMidiInput)
-    void Overflow();    // the ring was full and an event was dropped (OnOverflow)
+    void MidiInput(); // events are pending (OnMidiInput)
+    void Overflow(); // the ring was full and an event was dropped (OnOverflow)
 
 private:
     struct Slot {
         uint32_t timestamp = 0;
         uint32_t shortMessage = 0;
-        int16_t buffer = -1;       // receive buffer index for SysEx, -1 for a short message
-        uint16_t length = 0;       // bytes recorded in that buffer
+        int16_t buffer = -1; // receive buffer index for SysEx, -1 for a short message
+        uint16_t length = 0; // bytes recorded in that buffer
     };
     struct Context;
 
-    void receive(const uint8_t* data, size_t size, uint32_t timestampMs);   // backend thread
+    void receive(const uint8_t* data, size_t size, uint32_t timestampMs); // backend thread
     void onWake();
 
     MidiBackend& m_ports;

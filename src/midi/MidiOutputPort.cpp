@@ -24,11 +24,10 @@ size_t shortMessageLength(uint8_t status)
             return 2;
         case 0xF2: // song position pointer
             return 3;
-        default:
-            return 1;
+        default: return 1;
         }
     }
-    if (status >= 0xC0 && status <= 0xDF)   // program change, channel aftertouch
+    if (status >= 0xC0 && status <= 0xDF) // program change, channel aftertouch
         return 2;
     return 3;
 }
@@ -36,7 +35,8 @@ size_t shortMessageLength(uint8_t status)
 } // namespace
 
 MidiOutputPort::MidiOutputPort(MidiBackend& ports, QObject* parent)
-    : QObject(parent), m_ports(ports)
+    : QObject(parent)
+    , m_ports(ports)
 {
     m_deviceCount = static_cast<int>(m_ports.outputPortNames().size());
 }
@@ -126,7 +126,8 @@ void MidiOutputPort::SendSysex(const uint8_t* data, uint16_t length)
         throw MidiOutputError(error);
     // The backend has copied the bytes; report the buffer as released once
     // control is back in the event loop, as callers expect it after the send.
-    QMetaObject::invokeMethod(this, [this] { emit Onmidioutput(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { emit Onmidioutput(); }, Qt::QueuedConnection);
 }
 
 void MidiOutputPort::SendEvent(const MidiEvent& event)

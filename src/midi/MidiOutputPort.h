@@ -33,7 +33,7 @@ public:
     void SendEvent(const MidiEvent& event);
 
 signals:
-    void Onmidioutput();   // a sent SysEx buffer was released
+    void Onmidioutput(); // a sent SysEx buffer was released
 
 private:
     MidiBackend& m_ports;

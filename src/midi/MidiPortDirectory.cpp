@@ -53,7 +53,8 @@ std::vector<std::string> MidiPortDirectory::outputPortNames()
     return names;
 }
 
-std::unique_ptr<MidiBackendInput> MidiPortDirectory::openInput(int index, MidiReceiveCallback callback, std::string& error)
+std::unique_ptr<MidiBackendInput> MidiPortDirectory::openInput(int index, MidiReceiveCallback callback,
+                                                               std::string& error)
 {
     const int requested = index;
     MidiBackend* backend = owningBackend(m_backends, index, [](MidiBackend& b) { return b.inputPortNames(); });

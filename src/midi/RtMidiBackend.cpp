@@ -44,7 +44,8 @@ constexpr auto kJackSettleTime = std::chrono::milliseconds(100);
 // are restored when the guard ends. Use it on the GUI thread only.
 class QuietMidiLibraries {
 public:
-    QuietMidiLibraries() : m_cerr(std::cerr.rdbuf(nullptr))
+    QuietMidiLibraries()
+        : m_cerr(std::cerr.rdbuf(nullptr))
     {
 #if defined(__linux__)
         m_jackError = static_cast<JackMessageFn*>(dlsym(RTLD_DEFAULT, "jack_error_callback"));
@@ -73,7 +74,7 @@ public:
         if (m_jackError)
             *m_jackError = m_savedJackError;
 #endif
-        std::cerr.rdbuf(m_cerr);   // also clears the failure state of std::cerr
+        std::cerr.rdbuf(m_cerr); // also clears the failure state of std::cerr
     }
 
     QuietMidiLibraries(const QuietMidiLibraries&) = delete;
@@ -86,8 +87,10 @@ private:
     using AlsaLocalFn = void (*)(const char*, int, const char*, int, const char*, va_list);
     using AlsaSetLocalFn = AlsaLocalFn (*)(AlsaLocalFn);
 
-    static void ignoreJackMessage(const char*) {}
-    static void ignoreAlsaMessage(const char*, int, const char*, int, const char*, va_list) {}
+    static void ignoreJackMessage(const char*)
+    { }
+    static void ignoreAlsaMessage(const char*, int, const char*, int, const char*, va_list)
+    { }
 
     JackMessageFn* m_jackError = nullptr;
     JackMessageFn* m_jackInfo = nullptr;
@@ -134,8 +137,7 @@ private:
     std::string m_text;
 };
 
-template <typename Port>
-std::unique_ptr<Port> createPort(RtMidi::Api api, ErrorSink& sink, std::string& error)
+template <typename Port> std::unique_ptr<Port> createPort(RtMidi::Api api, ErrorSink& sink, std::string& error)
 {
     std::unique_ptr<Port> port;
     {
@@ -164,7 +166,8 @@ bool isOwnPort(const std::string& portName)
         return true;
     if (client.size() <= own.size() + 1 || client.compare(0, own.size(), own) != 0 || client[own.size()] != '-')
         return false;
-    return std::all_of(client.begin() + long(own.size()) + 1, client.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return std::all_of(client.begin() + long(own.size()) + 1, client.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The ports `lister` sees, without this program's own ports; `numbers` gets
@@ -178,23 +181,26 @@ std::vector<std::string> listPorts(Port& lister, ErrorSink& sink, std::vector<un
     for (unsigned i = 0; i < count; ++i) {
         std::string name = lister.getPortName(i);
         if (name.empty() || isOwnPort(name))
-            continue;   // vanished meanwhile, or ours
+            continue; // vanished meanwhile, or ours
         names.push_back(std::move(name));
         if (numbers)
             numbers->push_back(i);
     }
-    sink.clear();   // a port that vanished while listing is no error
+    sink.clear(); // a port that vanished while listing is no error
     return names;
 }
 
 int64_t steadyNanoseconds()
 {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 class RtMidiPortInput : public MidiBackendInput {
 public:
-    explicit RtMidiPortInput(MidiReceiveCallback callback) : m_callback(std::move(callback)) {}
+    explicit RtMidiPortInput(MidiReceiveCallback callback)
+        : m_callback(std::move(callback))
+    { }
     ~RtMidiPortInput() override { stop(); }
 
     bool open(RtMidi::Api api, int index, std::string& error)
@@ -262,7 +268,7 @@ private:
     }
 
     MidiReceiveCallback m_callback;
-    ErrorSink m_errors;                 // outlives m_in, which reports into it
+    ErrorSink m_errors; // outlives m_in, which reports into it
     std::unique_ptr<RtMidiIn> m_in;
     std::atomic<bool> m_started{false};
     std::atomic<int64_t> m_startNs{0};
@@ -390,7 +396,9 @@ public:
     }
 
 private:
-    explicit RtMidiClient(RtMidi::Api api) : m_api(api) {}
+    explicit RtMidiClient(RtMidi::Api api)
+        : m_api(api)
+    { }
 
     RtMidi::Api m_api;
     ErrorSink m_inErrors;

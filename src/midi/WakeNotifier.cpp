@@ -26,7 +26,7 @@ namespace vantorel {
 WakeNotifier::WakeNotifier(std::function<void()> onWake)
     : m_onWake(std::move(onWake))
 {
-    m_event = CreateEventW(nullptr, FALSE, FALSE, nullptr);   // auto-reset: coalesces wakes
+    m_event = CreateEventW(nullptr, FALSE, FALSE, nullptr); // auto-reset: coalesces wakes
     if (!m_event)
         throw std::runtime_error("Cannot create the MIDI wake-up event");
     auto notifier = std::make_unique<QWinEventNotifier>(static_cast<HANDLE>(m_event));
@@ -115,8 +115,7 @@ void WakeNotifier::activated()
         [[maybe_unused]] ssize_t n = ::read(m_readFd, &count, sizeof count);
     } else {
         char buffer[256];
-        while (::read(m_readFd, buffer, sizeof buffer) > 0) {
-        }
+        while (::read(m_readFd, buffer, sizeof buffer) > 0) { }
     }
     if (m_onWake)
         m_onWake();

@@ -26,10 +26,10 @@ private:
 
     std::function<void()> m_onWake;
 #ifdef _WIN32
-    void* m_event = nullptr;   // HANDLE of an auto-reset event
+    void* m_event = nullptr; // HANDLE of an auto-reset event
 #else
     int m_readFd = -1;
-    int m_writeFd = -1;        // the same descriptor as m_readFd for an eventfd
+    int m_writeFd = -1; // the same descriptor as m_readFd for an eventfd
 #endif
     std::unique_ptr<QObject> m_notifier;
 };

@@ -18,7 +18,6 @@ QString text(const char* latin1)
     return QString::fromLatin1(latin1);
 }
 
-
 // Sends `letter`, then waits for the reply-received flag. On success Timer1 is
 // stopped and its tick counter cleared; on a timeout NoResponse has reported it
 // and "No data received." is shown.
@@ -79,7 +78,10 @@ OpResult StoreModes(DeviceLink& link, const std::vector<ModeRecord>& records, in
     for (const ModeRecord& record : records) {
         if (!IsValidModeRecord(record)) {
             emit link.errorRaised(QStringLiteral("Invalid Basic/Eco mode: slot %1, mode %2, MIDI channel %3, note %4.")
-                                      .arg(record.slot).arg(record.type).arg(record.channel).arg(record.note));
+                                      .arg(record.slot)
+                                      .arg(record.type)
+                                      .arg(record.channel)
+                                      .arg(record.note));
             return OpResult::Failed;
         }
     }
@@ -103,7 +105,8 @@ OpResult StoreModes(DeviceLink& link, const std::vector<ModeRecord>& records, in
 OpResult StoreModesCount(DeviceLink& link, int count, const std::function<void()>& prepare)
 {
     if (count < 1 || count > kModeSlotCount) {
-        emit link.errorRaised(QStringLiteral("The number of Basic/Eco modes must lie between 1 and %1.").arg(kModeSlotCount));
+        emit link.errorRaised(
+            QStringLiteral("The number of Basic/Eco modes must lie between 1 and %1.").arg(kModeSlotCount));
         return OpResult::Failed;
     }
     DeviceOperation operation(link);

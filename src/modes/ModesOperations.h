@@ -29,9 +29,9 @@ inline constexpr int kQuietAfterLastModeMs = 500;
 // pass without one.
 struct StoredModes {
     OpResult result = OpResult::Done;
-    std::map<int, ModeRecord> bySlot;   // valid records as received, by slot
-    int count = 0;                      // the highest slot received: the number of modes in use
-    std::vector<ModeRecord> invalid;    // records with a value out of range
+    std::map<int, ModeRecord> bySlot; // valid records as received, by slot
+    int count = 0; // the highest slot received: the number of modes in use
+    std::vector<ModeRecord> invalid; // records with a value out of range
 };
 StoredModes ReadStoredModes(DeviceLink& link, int quietMs = kQuietAfterLastModeMs);
 

@@ -13,14 +13,14 @@ inline constexpr uint32_t kEventBasicIdentified = 0x800001;
 inline constexpr uint32_t kEventEcoIdentified = 0x800002;
 
 // Bootloader reports.
-inline constexpr uint32_t kEventBootloaderStart = 0x8F5555;    // the bootloader has started
-inline constexpr uint32_t kEventIdle = 0x9F7F7F;               // waiting for a command
+inline constexpr uint32_t kEventBootloaderStart = 0x8F5555; // the bootloader has started
+inline constexpr uint32_t kEventIdle = 0x9F7F7F; // waiting for a command
 inline constexpr uint32_t kEventTestStartAnswer = 0x9F017F;
 inline constexpr uint32_t kEventTestHandshakeAnswer = 0x9F117F;
 inline constexpr uint32_t kEventTestEchoStart = 0x9F127F;
 inline constexpr uint32_t kEventTestEchoEnd = 0x9F137F;
 inline constexpr uint32_t kEventTestConfirmAnswer = 0x9F157F;
-inline constexpr uint32_t kEventBlockRequest = 0xB0557F;       // send the next firmware block
+inline constexpr uint32_t kEventBlockRequest = 0xB0557F; // send the next firmware block
 inline constexpr uint32_t kEventChecksumError = 0xB0037F;
 inline constexpr uint32_t kEventUpgradeReady = 0xB07F55;
 
@@ -39,10 +39,8 @@ inline constexpr bool IsBootloaderReport(uint32_t code)
     case kEventTestHandshakeAnswer:
     case kEventBlockRequest:
     case kEventChecksumError:
-    case kEventUpgradeReady:
-        return true;
-    default:
-        return false;
+    case kEventUpgradeReady: return true;
+    default: return false;
     }
 }
 

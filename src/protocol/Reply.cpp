@@ -40,19 +40,22 @@ constexpr ShortReply kShortReplies[] = {
 size_t ReplyLength(char letter)
 {
     switch (letter) {
-    case 'a': case 'c': case 'd': case 'e': case 'g':
-    case 'h': case 'i': case 'l': case 'n': case 'o':
-        return 6;
-    case 'f': case 'm':
-        return 14;
-    case 'k':
-        return 16;
-    case 'b':
-        return 20;
-    case 'j':
-        return 32;
-    default:
-        return 0;
+    case 'a':
+    case 'c':
+    case 'd':
+    case 'e':
+    case 'g':
+    case 'h':
+    case 'i':
+    case 'l':
+    case 'n':
+    case 'o': return 6;
+    case 'f':
+    case 'm': return 14;
+    case 'k': return 16;
+    case 'b': return 20;
+    case 'j': return 32;
+    default: return 0;
     }
 }
 

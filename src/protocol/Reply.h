@@ -15,16 +15,16 @@ struct Reply {
 
     char letter = 0;
     size_t length = 0;
-    std::string payload;            // the characters between letter and F7
+    std::string payload; // the characters between letter and F7
     Flag flag = Flag::None;
-    const char* statusText = nullptr;   // status line text of the 6-byte replies
+    const char* statusText = nullptr; // status line text of the 6-byte replies
 
     // Decoded payload values (ASCII-hex, most significant digit first).
-    uint32_t deviceId = 0;          // "j", "k"
-    uint32_t bootloaderDate = 0;    // "j"
-    uint32_t firmwareDate = 0;      // "j"
-    char deviceType = 0;            // "j", "k": the character of the received code
-    std::array<uint8_t, 4> values{};   // "f": four values; "m": Note Off, zero offset
+    uint32_t deviceId = 0; // "j", "k"
+    uint32_t bootloaderDate = 0; // "j"
+    uint32_t firmwareDate = 0; // "j"
+    char deviceType = 0; // "j", "k": the character of the received code
+    std::array<uint8_t, 4> values{}; // "f": four values; "m": Note Off, zero offset
 };
 
 // Recognises one SysEx message; nullopt when it is not a reply the program knows.

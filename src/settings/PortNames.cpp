@@ -15,15 +15,15 @@ struct Cp1250Letter {
     char16_t unicode;
 };
 constexpr Cp1250Letter kPolishLetters[] = {
-    {0xA5, u'\u0104'}, {0xB9, u'\u0105'},   // A ogonek
-    {0xC6, u'\u0106'}, {0xE6, u'\u0107'},   // C acute
-    {0xCA, u'\u0118'}, {0xEA, u'\u0119'},   // E ogonek
-    {0xA3, u'\u0141'}, {0xB3, u'\u0142'},   // L stroke
-    {0xD1, u'\u0143'}, {0xF1, u'\u0144'},   // N acute
-    {0xD3, u'\u00D3'}, {0xF3, u'\u00F3'},   // O acute
-    {0x8C, u'\u015A'}, {0x9C, u'\u015B'},   // S acute
-    {0x8F, u'\u0179'}, {0x9F, u'\u017A'},   // Z acute
-    {0xAF, u'\u017B'}, {0xBF, u'\u017C'},   // Z dot
+    {0xA5, u'\u0104'}, {0xB9, u'\u0105'}, // A ogonek
+    {0xC6, u'\u0106'}, {0xE6, u'\u0107'}, // C acute
+    {0xCA, u'\u0118'}, {0xEA, u'\u0119'}, // E ogonek
+    {0xA3, u'\u0141'}, {0xB3, u'\u0142'}, // L stroke
+    {0xD1, u'\u0143'}, {0xF1, u'\u0144'}, // N acute
+    {0xD3, u'\u00D3'}, {0xF3, u'\u00F3'}, // O acute
+    {0x8C, u'\u015A'}, {0x9C, u'\u015B'}, // S acute
+    {0x8F, u'\u0179'}, {0x9F, u'\u017A'}, // Z acute
+    {0xAF, u'\u017B'}, {0xBF, u'\u017C'}, // Z dot
 };
 
 // The code page 1250 byte of an ASCII or Polish character, 0 for others.

@@ -9,10 +9,10 @@ namespace vantorel {
 // LoadIniSettings fills them and SaveIniSettings writes them. (The last
 // firmware file is the firmware page's current file.)
 struct RecentFiles {
-    QString readDir;            // initial folder of the open dialog for channel files
-    QString saveDir;            // initial folder of the save dialog for channel files
-    QString lastOpened;         // channel file last opened (full path)
-    QString lastSaved;          // channel file last saved (full path)
+    QString readDir; // initial folder of the open dialog for channel files
+    QString saveDir; // initial folder of the save dialog for channel files
+    QString lastOpened; // channel file last opened (full path)
+    QString lastSaved; // channel file last saved (full path)
     // Filter of both channel file dialogs (set when the settings are loaded).
     QString channelFileFilter;
 };

@@ -11,9 +11,9 @@ namespace vantorel {
 // The two INI files of one run. An empty path means the file is neither read
 // nor written (windows built without settings, as in most tests).
 struct SettingsFiles {
-    QString programIni;       // ports, directories, recent files, colours, DebugOn
-    QString positionIni;      // window geometry (section "FormsSizes")
-    QString executableDir;    // default of the two directories, with a trailing separator
+    QString programIni; // ports, directories, recent files, colours, DebugOn
+    QString positionIni; // window geometry (section "FormsSizes")
+    QString executableDir; // default of the two directories, with a trailing separator
 
     bool operator==(const SettingsFiles&) const = default;
 };

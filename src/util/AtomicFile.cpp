@@ -29,16 +29,31 @@ long SystemWrite(int fd, const char* data, size_t size)
 {
     return ::_write(fd, data, unsigned(size > 0x40000000 ? 0x40000000 : size));
 }
-int SystemSync(int fd) { return ::_commit(fd); }
-int SystemClose(int fd) { return ::_close(fd); }
+int SystemSync(int fd)
+{
+    return ::_commit(fd);
+}
+int SystemClose(int fd)
+{
+    return ::_close(fd);
+}
 #else
 int OpenNew(const fs::path& path)
 {
     return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 }
-long SystemWrite(int fd, const char* data, size_t size) { return long(::write(fd, data, size)); }
-int SystemSync(int fd) { return ::fsync(fd); }
-int SystemClose(int fd) { return ::close(fd); }
+long SystemWrite(int fd, const char* data, size_t size)
+{
+    return long(::write(fd, data, size));
+}
+int SystemSync(int fd)
+{
+    return ::fsync(fd);
+}
+int SystemClose(int fd)
+{
+    return ::close(fd);
+}
 #endif
 
 std::string RandomSuffix()
@@ -120,7 +135,7 @@ FileWriteResult WriteFileAtomically(const fs::path& path, std::string_view bytes
     int error = WriteAll(fd, bytes, calls);
 #ifndef _WIN32
     // A replaced file keeps its permissions.
-    struct stat old {};
+    struct stat old { };
     if (error == 0 && ::stat(target.c_str(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0)
         error = errno;
 #endif

@@ -24,14 +24,20 @@ int OpenForReading(const std::filesystem::path& path)
 }
 bool IsRegular(int fd, long long& size)
 {
-    struct _stat64 info {};
+    struct _stat64 info { };
     if (::_fstat64(fd, &info) != 0)
         return false;
     size = info.st_size;
     return (info.st_mode & _S_IFMT) == _S_IFREG;
 }
-long ReadSome(int fd, char* data, size_t size) { return ::_read(fd, data, unsigned(size)); }
-void Close(int fd) { ::_close(fd); }
+long ReadSome(int fd, char* data, size_t size)
+{
+    return ::_read(fd, data, unsigned(size));
+}
+void Close(int fd)
+{
+    ::_close(fd);
+}
 #else
 int OpenForReading(const std::filesystem::path& path)
 {
@@ -40,14 +46,20 @@ int OpenForReading(const std::filesystem::path& path)
 }
 bool IsRegular(int fd, long long& size)
 {
-    struct stat info {};
+    struct stat info { };
     if (::fstat(fd, &info) != 0)
         return false;
     size = info.st_size;
     return S_ISREG(info.st_mode);
 }
-long ReadSome(int fd, char* data, size_t size) { return long(::read(fd, data, size)); }
-void Close(int fd) { ::close(fd); }
+long ReadSome(int fd, char* data, size_t size)
+{
+    return long(::read(fd, data, size));
+}
+void Close(int fd)
+{
+    ::close(fd);
+}
 #endif
 
 } // namespace

@@ -13,8 +13,8 @@ namespace vantorel {
 struct BoundedFileRead {
     enum class Status { Ok, SystemError, NotRegular, TooLarge };
     Status status = Status::Ok;
-    int error = 0;          // the system's error number for SystemError
-    std::string bytes;      // the whole file when ok()
+    int error = 0; // the system's error number for SystemError
+    std::string bytes; // the whole file when ok()
 
     bool ok() const { return status == Status::Ok; }
     // "No such file or directory", "not a regular file", "larger than 4 MiB".

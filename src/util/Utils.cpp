@@ -141,8 +141,8 @@ bool IsWow64()
     if (!kernel)
         return false;
     bool result = false;
-    auto isWow64Process =
-        reinterpret_cast<IsWow64ProcessFn>(reinterpret_cast<void*>(GetProcAddress(kernel, "IsWow64Process")));
+    auto isWow64Process
+        = reinterpret_cast<IsWow64ProcessFn>(reinterpret_cast<void*>(GetProcAddress(kernel, "IsWow64Process")));
     if (isWow64Process) {
         BOOL wow64 = FALSE;
         if (isWow64Process(GetCurrentProcess(), &wow64))

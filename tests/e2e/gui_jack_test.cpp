@@ -24,7 +24,10 @@ using namespace vantorel;
 
 namespace {
 
-QString runDir() { return qEnvironmentVariable("VANTOREL_E2E_RUN_DIR"); }
+QString runDir()
+{
+    return qEnvironmentVariable("VANTOREL_E2E_RUN_DIR");
+}
 
 class Emulator {
 public:
@@ -133,20 +136,25 @@ TEST_F(GuiOverJack, SystemMessagesReachTheInputThroughRtMidi)
 
     std::mutex mutex;
     std::vector<std::vector<uint8_t>> received;
-    const auto input = backend->openInput(int(port - names.begin()), [&](const uint8_t* data, size_t size, uint32_t) {
-        const std::lock_guard<std::mutex> lock(mutex);
-        received.emplace_back(data, data + size);
-    }, error);
+    const auto input = backend->openInput(
+        int(port - names.begin()),
+        [&](const uint8_t* data, size_t size, uint32_t) {
+            const std::lock_guard<std::mutex> lock(mutex);
+            received.emplace_back(data, data + size);
+        },
+        error);
     ASSERT_TRUE(input && input->start(error)) << error;
-    QTest::qWait(200);   // JACK connects the ports in its own time
+    QTest::qWait(200); // JACK connects the ports in its own time
 
     const std::vector<std::vector<uint8_t>> sent = {{0xF1, 0x23}, {0xF9}, {0xF2, 0x10, 0x02}, {0x90, 0x3C, 0x64}};
     for (const auto& message : sent)
         feeder.send(message);
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        const std::lock_guard<std::mutex> lock(mutex);
-        return received.size() >= sent.size();
-    }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const std::lock_guard<std::mutex> lock(mutex);
+            return received.size() >= sent.size();
+        },
+        3000));
     const std::lock_guard<std::mutex> lock(mutex);
     EXPECT_EQ(received, sent);
 }
@@ -177,8 +185,8 @@ TEST_F(GuiOverJack, PortsOfAnEmulatorStartedAndStoppedWhileTheWindowRuns)
 
     // Back: chosen and opened again, and the device answers.
     emulator = std::make_unique<Emulator>("guiLive", QStringList{"--type", "B", "--device-id", "5"});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return in->currentText() == "guiLive:out" && out->currentText() == "guiLive:in"; },
-                                kFollowMs));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return in->currentText() == "guiLive:out" && out->currentText() == "guiLive:in"; }, kFollowMs));
     w.click("btnGetDeviceType");
     EXPECT_EQ(w.text("lbllngStatMsg"), "Data ready.");
     EXPECT_EQ(w.text("lblDevID"), "000005");

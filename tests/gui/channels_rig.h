@@ -41,8 +41,8 @@ struct ChannelsRig : WindowRig {
             answers.pop_front();
             return answer;
         };
-        page->inputBox = [this](const QString& caption, const QString& prompt,
-                                const QString& text) -> std::optional<QString> {
+        page->inputBox
+            = [this](const QString& caption, const QString& prompt, const QString& text) -> std::optional<QString> {
             proposals << caption + QStringLiteral(" | ") + prompt + QStringLiteral(" | ") + text;
             if (typed.empty())
                 return std::nullopt;
@@ -86,8 +86,8 @@ struct ChannelsRig : WindowRig {
     ChannelsPage* page = nullptr;
     QStringList questions;
     QStringList proposals;
-    std::deque<int> answers;                     // 1 = "Yes", 2 = "No"
-    std::deque<std::optional<QString>> typed;    // nullopt = Cancel
+    std::deque<int> answers; // 1 = "Yes", 2 = "No"
+    std::deque<std::optional<QString>> typed; // nullopt = Cancel
 };
 
 // A record from its ten cells.

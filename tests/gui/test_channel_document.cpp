@@ -41,7 +41,7 @@ TEST(ChannelDocument, ModifiedUntilSavedAndRecoveryFileOnlyMeanwhile)
     EXPECT_FALSE(document.isModified());
     EXPECT_FALSE(QFile::exists(path));
     document.undoStack().redo();
-    document.markUnmodified();        // saved
+    document.markUnmodified(); // saved
     EXPECT_FALSE(document.isModified());
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(modified.size(), 4);
@@ -81,14 +81,17 @@ TEST(ChannelDocument, UnsavedChangesAreDroppedOnlyWhenTheUserSaysSo)
 {
     int asked = 0;
     auto answer = [&asked](UnsavedChoice choice) {
-        return [&asked, choice] { ++asked; return choice; };
+        return [&asked, choice] {
+            ++asked;
+            return choice;
+        };
     };
     const auto saved = [] { return true; };
     const auto saveFailed = [] { return false; };
     EXPECT_TRUE(MayDropTable(false, answer(UnsavedChoice::Cancel), saveFailed));
     EXPECT_EQ(asked, 0);
     EXPECT_TRUE(MayDropTable(true, answer(UnsavedChoice::Save), saved));
-    EXPECT_FALSE(MayDropTable(true, answer(UnsavedChoice::Save), saveFailed));   // save cancelled or failed
+    EXPECT_FALSE(MayDropTable(true, answer(UnsavedChoice::Save), saveFailed)); // save cancelled or failed
     EXPECT_TRUE(MayDropTable(true, answer(UnsavedChoice::Discard), saveFailed));
     EXPECT_FALSE(MayDropTable(true, answer(UnsavedChoice::Cancel), saved));
     EXPECT_EQ(asked, 4);
@@ -109,7 +112,7 @@ TEST(ChannelDocument, AReadIsOneStepAndCountsAsUnmodifiedOnceTheRowsStop)
     table.rows.clear();
     document.recordDeviceRows(before);
     for (int n = 5; n <= 7; ++n) {
-        Pause(10);      // rows come faster than the quiet time
+        Pause(10); // rows come faster than the quiet time
         before = table.rows;
         table.rows.push_back(DefaultChannelRecord(n));
         document.recordDeviceRows(before);

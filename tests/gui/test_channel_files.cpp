@@ -20,8 +20,8 @@ using namespace vantorel;
 
 namespace {
 
-const QByteArray kHeader =
-    "DMX ch.,Act. ctrl/Value,Data =,MIDI ch.,Active on,Note On/CC,Note On/CC,Velocity/Value,Data =,Description,\r\n";
+const QByteArray kHeader
+    = "DMX ch.,Act. ctrl/Value,Data =,MIDI ch.,Active on,Note On/CC,Note On/CC,Velocity/Value,Data =,Description,\r\n";
 
 struct FilesRig : ChannelsRig {
     explicit FilesRig(EmulatorConfig config = {})
@@ -54,7 +54,7 @@ struct FilesRig : ChannelsRig {
 
     ChannelsPage& commands;
     QTemporaryDir dir;
-    QString chosen;         // the dialogs' answer; empty = Cancel
+    QString chosen; // the dialogs' answer; empty = Cancel
     QStringList dialogs;
 };
 
@@ -70,13 +70,16 @@ TEST(ChannelFilesSave, WritesTheFileAndRemembersItsName)
 
     rig.form->channelsPage().recentFiles().saveDir = rig.dir.path() + QLatin1Char('/');
     rig.form->channelsPage().recentFiles().lastSaved = QStringLiteral("/elsewhere/old.csv");
-    rig.addRows({Row("002", "Value", "255", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "Stage left"),
-                 Row("001", "Active", "0", "3", "Control Change", "C-0/12      ", "C-0/12      ", "Value", "9", "Żółw")});
+    rig.addRows(
+        {Row("002", "Value", "255", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "Stage left"),
+         Row("001", "Active", "0", "3", "Control Change", "C-0/12      ", "C-0/12      ", "Value", "9", "Żółw")});
     rig.dialogs.clear();
     rig.page->saveChannelFile();
     EXPECT_EQ(rig.dialogs, QStringList{rig.dir.path() + "/ | old.csv"});
-    EXPECT_EQ(rig.readFile("table.csv"), kHeader + "001,Active,0,3,Control Change,C-0/12      ,C-0/12      ,Value,9,Żółw,\r\n"
-                                                   "002,Value,255,1,Note On,C-1/0,C-1/0,Velocity,0,Stage left,\r\n");
+    EXPECT_EQ(rig.readFile("table.csv"),
+              kHeader
+                  + "001,Active,0,3,Control Change,C-0/12      ,C-0/12      ,Value,9,Żółw,\r\n"
+                    "002,Value,255,1,Note On,C-1/0,C-1/0,Velocity,0,Stage left,\r\n");
     EXPECT_EQ(rig.form->channelsPage().recentFiles().lastSaved, QDir::toNativeSeparators(rig.path("table.csv")));
     EXPECT_TRUE(rig.list().selectedRowNumbers().isEmpty());
     EXPECT_EQ(rig.list().currentIndex().row(), 0);
@@ -102,9 +105,12 @@ TEST(ChannelFilesSave, FailedSaveKeepsThePreviousFile)
     // A folder where no new file can be created, though the old one stays writable.
     auto lock = [&folder](bool on) {
         if (geteuid() == 0)
-            return QProcess::execute(QStringLiteral("chattr"), {on ? QStringLiteral("+i") : QStringLiteral("-i"), folder}) == 0;
-        return QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner
-                                                 | (on ? QFileDevice::Permissions() : QFileDevice::WriteOwner));
+            return QProcess::execute(QStringLiteral("chattr"),
+                                     {on ? QStringLiteral("+i") : QStringLiteral("-i"), folder})
+                == 0;
+        return QFile::setPermissions(folder,
+                                     QFileDevice::ReadOwner | QFileDevice::ExeOwner
+                                         | (on ? QFileDevice::Permissions() : QFileDevice::WriteOwner));
     };
     if (!lock(true))
         GTEST_SKIP() << "cannot make a folder read-only here";
@@ -155,8 +161,10 @@ TEST(ChannelFilesOpen, LoadsSortedRowsAndRemembersTheFile)
     FilesRig rig;
     rig.addRows({Row("100")});
     // Not valid UTF-8: read as Windows-1250.
-    rig.writeFile("in.csv", kHeader + "010;Value;5;1;Note On;C-1/0;C-1/0;Velocity;5;ten;\r\n"
-                                      "7;Active;0;2;Note On;C1/24;D1/26;Value;80;\xA3\xF3\x64\xBF \x9C\x77iat\xB3\x61\r\n");
+    rig.writeFile("in.csv",
+                  kHeader
+                      + "010;Value;5;1;Note On;C-1/0;C-1/0;Velocity;5;ten;\r\n"
+                        "7;Active;0;2;Note On;C1/24;D1/26;Value;80;\xA3\xF3\x64\xBF \x9C\x77iat\xB3\x61\r\n");
     rig.chosen = rig.path("in.csv");
     rig.page->openChannelFile();
 
@@ -164,7 +172,8 @@ TEST(ChannelFilesOpen, LoadsSortedRowsAndRemembersTheFile)
     ASSERT_EQ(rig.dialogs.size(), 1);
     EXPECT_TRUE(rig.dialogs.first().endsWith(" | "));
     EXPECT_EQ(rig.numbers(), (QStringList{"007", "010"}));
-    EXPECT_EQ(rig.rowTexts(0), (QStringList{"007", "Active", "0", "2", "Note On", "C1/24", "D1/26", "Value", "80", "Łódż światła"}));
+    EXPECT_EQ(rig.rowTexts(0),
+              (QStringList{"007", "Active", "0", "2", "Note On", "C1/24", "D1/26", "Value", "80", "Łódż światła"}));
     EXPECT_EQ(rig.page->lblChannelsNbr->text(), "2");
     EXPECT_EQ(rig.form->channelsPage().recentFiles().lastOpened, QDir::toNativeSeparators(rig.path("in.csv")));
     EXPECT_TRUE(rig.boxes.isEmpty());
@@ -222,7 +231,8 @@ TEST(ChannelTransferGui, ReadReplacesTheTableAsRepliesArrive)
     EXPECT_FALSE(rig.link->timer1Active());
     ASSERT_TRUE(WaitFor([&] { return rig.model().size() == 3; }));
     EXPECT_EQ(rig.numbers(), (QStringList{"001", "300", "512"}));
-    EXPECT_EQ(rig.rowTexts(1), (QStringList{"300", "Active", "0", "2", "Control Change", "G-0/19", "A-0/21", "Value", "200", ""}));
+    EXPECT_EQ(rig.rowTexts(1),
+              (QStringList{"300", "Active", "0", "2", "Control Change", "G-0/19", "A-0/21", "Value", "200", ""}));
     EXPECT_EQ(rig.page->lblChannelsNbr->text(), "3");
 
     // A reply nobody asked for still adds its row; one without note labels does not.
@@ -244,15 +254,17 @@ TEST(ChannelTransferGui, WriteBlocksEditingAndKeepsTheTable)
     QObject::connect(rig.link.get(), &DeviceLink::busyChanged, [&](bool busy) {
         if (!busy)
             return;
-        for (QAction* action : {rig.page->milngAddChannel, rig.page->milngDeleteChannel, rig.page->milngAdd512DMXchannels,
-                                rig.commands.milngOpenSettings, rig.commands.milngSendToDevice})
+        for (QAction* action :
+             {rig.page->milngAddChannel, rig.page->milngDeleteChannel, rig.page->milngAdd512DMXchannels,
+              rig.commands.milngOpenSettings, rig.commands.milngSendToDevice})
             if (action->isEnabled())
                 enabledWhileBusy << action->objectName();
         if (rig.page->btnSetDMXCh->isEnabled())
             enabledWhileBusy << QStringLiteral("btnSetDMXCh");
     });
     QStringList panelShows;
-    QObject::connect(rig.page->sedDmxCh, &QSpinBox::valueChanged, [&](int value) { panelShows << QString::number(value); });
+    QObject::connect(rig.page->sedDmxCh, &QSpinBox::valueChanged,
+                     [&](int value) { panelShows << QString::number(value); });
 
     rig.page->writeToDevice();
     // Verify after writing is on by default: the table is read back.

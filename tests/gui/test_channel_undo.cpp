@@ -30,8 +30,7 @@ struct Editing {
     ChannelUndoStack stack{table};
     std::vector<ChannelTable> history{ChannelTable{}};
 
-    template <typename Change>
-    void step(const QString& caption, Change change)
+    template <typename Change> void step(const QString& caption, Change change)
     {
         ChannelTableEdit edit(stack, table, caption);
         change(table.rows);
@@ -49,7 +48,10 @@ TEST(ChannelUndo, EachKindOfChangeIsOneStepThatUndoesAndRedoesExactly)
             InsertSorted(t, DefaultChannelRecord(n));
     });
     e.remember();
-    e.step("Set channel 007", [](ChannelTable& t) { t[6].MidiChannel = "9"; t[6].ActiveOn = "Control Change"; });
+    e.step("Set channel 007", [](ChannelTable& t) {
+        t[6].MidiChannel = "9";
+        t[6].ActiveOn = "Control Change";
+    });
     e.remember();
     e.step("Delete 3 channels", [](ChannelTable& t) {
         for (int row : {400, 100, 2})
@@ -57,9 +59,15 @@ TEST(ChannelUndo, EachKindOfChangeIsOneStepThatUndoesAndRedoesExactly)
     });
     e.remember();
     // Rows 5 and 7 hold channels 7 and 9 now.
-    e.step("Copy & paste", [](ChannelTable& t) { t[7] = t[5]; t[7].DmxChannel = "009"; });
+    e.step("Copy & paste", [](ChannelTable& t) {
+        t[7] = t[5];
+        t[7].DmxChannel = "009";
+    });
     e.remember();
-    e.step("Clear 2 channels", [](ChannelTable& t) { ClearChannelData(t[5]); ClearChannelData(t[7]); });
+    e.step("Clear 2 channels", [](ChannelTable& t) {
+        ClearChannelData(t[5]);
+        ClearChannelData(t[7]);
+    });
     e.remember();
     e.step("Edit description", [](ChannelTable& t) { t[9].Description = std::string(300, 'x') + "ż"; });
     e.remember();
@@ -91,10 +99,22 @@ TEST(ChannelUndo, RandomEditsUndoAndRedoThroughEveryState)
         e.step("step", [&](ChannelTable& t) {
             const int n = int(random() % 40) + 1;
             switch (random() % 4) {
-            case 0: if (FindListRow(t, std::to_string(n)) < 0) InsertSorted(t, DefaultChannelRecord(n)); break;
-            case 1: if (!t.empty()) t.erase(t.begin() + long(random() % t.size())); break;
-            case 2: if (!t.empty()) t[random() % t.size()].FixedValue = std::to_string(n); break;
-            default: for (size_t r = 0; r < t.size(); r += 3) t[r].Description = std::to_string(i); break;
+            case 0:
+                if (FindListRow(t, std::to_string(n)) < 0)
+                    InsertSorted(t, DefaultChannelRecord(n));
+                break;
+            case 1:
+                if (!t.empty())
+                    t.erase(t.begin() + long(random() % t.size()));
+                break;
+            case 2:
+                if (!t.empty())
+                    t[random() % t.size()].FixedValue = std::to_string(n);
+                break;
+            default:
+                for (size_t r = 0; r < t.size(); r += 3)
+                    t[r].Description = std::to_string(i);
+                break;
             }
         });
         if (e.stack.count() > 0 && e.table.rows != e.history.back())
@@ -142,15 +162,15 @@ TEST(ChannelUndo, RowsArrivingFromTheDeviceGrowOneStep)
 
     e.stack.beginGrowingStep();
     ChannelTable before = e.table.rows;
-    e.table.rows.clear();                               // the read empties the table
+    e.table.rows.clear(); // the read empties the table
     e.stack.recordGrowing(before, "Read from device");
-    for (int n : {10, 11, 12}) {                        // then the rows come one by one
+    for (int n : {10, 11, 12}) { // then the rows come one by one
         before = e.table.rows;
         InsertSorted(e.table.rows, DefaultChannelRecord(n));
         e.stack.recordGrowing(before, "Read from device");
     }
     EXPECT_EQ(e.stack.count(), 1);
-    e.stack.setClean();                                 // the read is over
+    e.stack.setClean(); // the read is over
 
     // A row after another step starts a step of its own.
     e.step("Delete 1 channel", [](ChannelTable& t) { t.pop_back(); });

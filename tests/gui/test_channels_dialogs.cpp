@@ -30,8 +30,9 @@ TEST(ChannelInputDialog, AcceptsOnlyNumbersInItsRange)
         corrected << dialog.ledlngDMXChNbr->text();
     }
     EXPECT_EQ(corrected, (QStringList{"21", "511", "21", "21"}));
-    EXPECT_EQ(boxes, (QStringList{"Too low channel number.", "Too high channel number.", "No valid number entered.",
-                                  "Invalid number entered - please enter digits only."}));
+    EXPECT_EQ(boxes,
+              (QStringList{"Too low channel number.", "Too high channel number.", "No valid number entered.",
+                           "Invalid number entered - please enter digits only."}));
     EXPECT_TRUE(dialog.isVisible());
 
     // Letters never reach the field; Enter runs the check and closes on a good number.
@@ -127,7 +128,7 @@ TEST(ColourSettings, OkRepaintsCancelKeepsTheColour)
         return std::optional<QColor>(QColor(0x11, 0x22, 0x33));
     };
     colours.pickControlChangeColour();
-    EXPECT_EQ(offered, QColor(0xFF, 0xFF, 0x80));   // kept as 0x00BBGGRR
+    EXPECT_EQ(offered, QColor(0xFF, 0xFF, 0x80)); // kept as 0x00BBGGRR
     EXPECT_EQ(colours.color(RowColorRole::CCLine), 0x332211u);
 
     // "Cancel" closes with 3 and keeps the colour; the close box gives 2.
@@ -135,7 +136,8 @@ TEST(ColourSettings, OkRepaintsCancelKeepsTheColour)
                                                          {colours.btnOk, RowColoursDialog::ResultOk},
                                                          {nullptr, RowColoursDialog::ResultCancel}};
     for (const auto& [button, result] : closings) {
-        QTimer::singleShot(0, &colours, [&colours, button = button] { button ? button->click() : void(colours.close()); });
+        QTimer::singleShot(0, &colours,
+                           [&colours, button = button] { button ? button->click() : void(colours.close()); });
         EXPECT_EQ(rig.page->runColorSettings(colours), result);
     }
     EXPECT_EQ(colours.color(RowColorRole::CCLine), 0x332211u);
@@ -155,7 +157,8 @@ TEST(ChannelsDialogs, RealInputBoxAndQuestionRunModally)
     QTimer::singleShot(0, [] {
         auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->windowTitle() + " | " + box->labelText() + " | " + box->textValue(), "DMX Channel | New DMX channel | 1");
+        EXPECT_EQ(box->windowTitle() + " | " + box->labelText() + " | " + box->textValue(),
+                  "DMX Channel | New DMX channel | 1");
         box->setTextValue(QStringLiteral("42"));
         box->accept();
     });

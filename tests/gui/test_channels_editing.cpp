@@ -28,17 +28,19 @@ void AddNumbers(ChannelsRig& rig, int first, int last)
 TEST(ChannelsEditing, AddChannelProposesTheNextNumberAndRefusesWrongAnswers)
 {
     ChannelsRig rig;
-    rig.page->cbxFromNotes->setCurrentIndex(60);   // the To list starts at the From note
-    rig.page->addChannelFromMenu();   // cancelled: the proposal is added
+    rig.page->cbxFromNotes->setCurrentIndex(60); // the To list starts at the From note
+    rig.page->addChannelFromMenu(); // cancelled: the proposal is added
     EXPECT_EQ(rig.proposals, QStringList{"DMX Channel | New DMX channel | 1"});
     EXPECT_EQ(rig.rowTexts(0), DefaultTexts("001", "C4/60"));
 
     AddNumbers(rig, 5, 10);
     rig.proposals.clear();
-    rig.typed = {QStringLiteral("5"), QStringLiteral("7a"), QStringLiteral("0"), QStringLiteral("513"), QStringLiteral("3")};
+    rig.typed
+        = {QStringLiteral("5"), QStringLiteral("7a"), QStringLiteral("0"), QStringLiteral("513"), QStringLiteral("3")};
     rig.page->addChannelFromMenu();
-    EXPECT_EQ(rig.boxes, (QStringList{"DMX channel 5 already on the list.", "Wrong input  - type digits only.",
-                                      "Wrong input  - DMX channels starts from 1.", "Wrong input  - DMX channels ends on 512."}));
+    EXPECT_EQ(rig.boxes,
+              (QStringList{"DMX channel 5 already on the list.", "Wrong input  - type digits only.",
+                           "Wrong input  - DMX channels starts from 1.", "Wrong input  - DMX channels ends on 512."}));
     EXPECT_EQ(rig.proposals.size(), 5);
     EXPECT_EQ(rig.proposals.first(), "DMX Channel | New DMX channel | 11");
     EXPECT_EQ(rig.numbers().mid(0, 3), (QStringList{"001", "003", "005"}));
@@ -63,7 +65,7 @@ TEST(ChannelsEditing, EnterInTheDmxBoxFindsOrAddsItsChannel)
     EXPECT_EQ(rig.model().size(), 3);
     QTest::keyClick(rig.page->sedDmxCh, Qt::Key_Return);
     EXPECT_EQ(rig.numbers().last(), "007");
-    EXPECT_TRUE(rig.proposals.isEmpty());   // no input box from the DMX box
+    EXPECT_TRUE(rig.proposals.isEmpty()); // no input box from the DMX box
 
     rig.page->sedDmxCh->setValue(2);
     QTest::keyClick(rig.page->sedDmxCh, Qt::Key_Return);
@@ -90,8 +92,9 @@ TEST(ChannelsEditing, SetChannelWritesEveryBoxIntoTheRow)
     p.sedCHVal->setValue(77);
     p.ledlngDescr->setText(QStringLiteral("Front, left;\tspot"));
     p.setChannelFromEditRow();
-    EXPECT_EQ(rig.rowTexts(1), (QStringList{"002", "Value", "77", "5", "Note On", "C-1/0", "C-1/0", "Velocity", "0",
-                                            "Front  left  spot"}));
+    EXPECT_EQ(
+        rig.rowTexts(1),
+        (QStringList{"002", "Value", "77", "5", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "Front  left  spot"}));
     EXPECT_EQ(rig.list().selectedRowNumbers(), QList<int>{1});
 
     // A missing number answered "Yes" is added and set at once.
@@ -104,8 +107,9 @@ TEST(ChannelsEditing, SetChannelWritesEveryBoxIntoTheRow)
     p.sedVelVal->setValue(300);
     rig.answers = {1};
     p.setChannelFromEditRow();
-    EXPECT_EQ(rig.rowTexts(3), (QStringList{"010", "Active", "0", "5", "Control Change", "C-0/12      ", "D-0/14",
-                                            "Value", "255", "Front  left  spot"}));
+    EXPECT_EQ(rig.rowTexts(3),
+              (QStringList{"010", "Active", "0", "5", "Control Change", "C-0/12      ", "D-0/14", "Value", "255",
+                           "Front  left  spot"}));
     EXPECT_TRUE(rig.boxes.isEmpty());
 }
 
@@ -122,7 +126,8 @@ TEST(ChannelsEditing, EnablingRulesFollowControlModeAndDataType)
     EXPECT_TRUE(p.sedVelVal->isEnabled());
     p.cbxActCtrVal->setCurrentIndex(1);
     EXPECT_TRUE(p.sedCHVal->isEnabled());
-    for (QWidget* box : std::initializer_list<QWidget*>{p.cbxActOn, p.cbxFromNotes, p.cbxToNotes, p.cbxVelVal, p.sedVelVal, p.cbxMIDICh})
+    for (QWidget* box : std::initializer_list<QWidget*>{p.cbxActOn, p.cbxFromNotes, p.cbxToNotes, p.cbxVelVal,
+                                                        p.sedVelVal, p.cbxMIDICh})
         EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
     // The data type rule waits while its box is disabled.
     p.sedCHVal->setValue(40);
@@ -184,14 +189,14 @@ TEST(ChannelsEditing, RowIntoPanelMatchesTextsExactly)
     EXPECT_EQ(rig.boxes, QStringList{"Improper data format in current line! \r\nLine: 2"});
     EXPECT_EQ(p.sedDmxCh->value(), 3);
     EXPECT_EQ(p.cbxActCtrVal->currentText(), "Value");
-    EXPECT_EQ(p.ledlngDescr->text(), "typed");   // not reached
+    EXPECT_EQ(p.ledlngDescr->text(), "typed"); // not reached
 }
 
 TEST(ChannelsEditing, DeleteAsksFirst)
 {
     ChannelsRig rig;
     AddNumbers(rig, 1, 5);
-    rig.page->deleteSelectedChannels();   // nothing selected: no question
+    rig.page->deleteSelectedChannels(); // nothing selected: no question
     EXPECT_TRUE(rig.questions.isEmpty());
 
     rig.select({1, 3});
@@ -202,7 +207,7 @@ TEST(ChannelsEditing, DeleteAsksFirst)
     rig.page->deleteSelectedChannels();
     EXPECT_EQ(rig.numbers(), (QStringList{"001", "003", "005"}));
     EXPECT_EQ(rig.questions.last(), "Deleting DMX channel(s) | Delete channel(s)?");
-    EXPECT_EQ(rig.page->sedDmxCh->value(), 1);   // edit row reset
+    EXPECT_EQ(rig.page->sedDmxCh->value(), 1); // edit row reset
 
     rig.page->deleteAllChannels();
     EXPECT_EQ(rig.model().size(), 0);
@@ -261,10 +266,13 @@ TEST(ChannelsEditing, CopyAndPasteLandsAboveTheHighestRowUpTo512)
     rig.addRows({Row("003", "Active", "0", "2", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "three"),
                  Row("007", "Value", "50", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "seven"), Row("020")});
     QString range;
-    QString typed;   // empty: the proposal is taken
+    QString typed; // empty: the proposal is taken
     rig.page->runChannelInput = [&](ChannelInputDialog& dialog) {
-        range = QStringLiteral("%1 | %2-%3 | %4").arg(dialog.lblMsg2->text()).arg(dialog.LowestChannel)
-                    .arg(dialog.HighestChannel).arg(dialog.ledlngDMXChNbr->text());
+        range = QStringLiteral("%1 | %2-%3 | %4")
+                    .arg(dialog.lblMsg2->text())
+                    .arg(dialog.LowestChannel)
+                    .arg(dialog.HighestChannel)
+                    .arg(dialog.ledlngDMXChNbr->text());
         if (!typed.isEmpty())
             dialog.ledlngDMXChNbr->setText(typed);
         dialog.acceptChannelNumber();

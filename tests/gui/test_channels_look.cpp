@@ -52,13 +52,21 @@ TEST(ChannelsLook, RowsTakeTheirRoleColourAndBlankCellsStayWhite)
     };
     const Probe probes[] = {
         // Note On, Velocity: the fixed value cell is blank, the description white.
-        {0, 0, colours.qcolor(RowColorRole::NOLine)}, {0, 7, colours.qcolor(RowColorRole::NOLine)}, {0, 8, white}, {0, 9, white},
+        {0, 0, colours.qcolor(RowColorRole::NOLine)},
+        {0, 7, colours.qcolor(RowColorRole::NOLine)},
+        {0, 8, white},
+        {0, 9, white},
         // Note On, fixed value: all ten cells in the row colour.
-        {1, 0, colours.qcolor(RowColorRole::NOVelocityLine)}, {1, 9, colours.qcolor(RowColorRole::NOVelocityLine)},
-        {2, 3, colours.qcolor(RowColorRole::CCLine)}, {2, 8, white},
+        {1, 0, colours.qcolor(RowColorRole::NOVelocityLine)},
+        {1, 9, colours.qcolor(RowColorRole::NOVelocityLine)},
+        {2, 3, colours.qcolor(RowColorRole::CCLine)},
+        {2, 8, white},
         {3, 9, colours.qcolor(RowColorRole::CCValueLine)},
         // Always on: number, mode and constant coloured, the rest white.
-        {4, 0, colours.qcolor(RowColorRole::DMXValueLine)}, {4, 2, colours.qcolor(RowColorRole::DMXValueLine)}, {4, 3, white}, {4, 9, white},
+        {4, 0, colours.qcolor(RowColorRole::DMXValueLine)},
+        {4, 2, colours.qcolor(RowColorRole::DMXValueLine)},
+        {4, 3, white},
+        {4, 9, white},
     };
     for (const Probe& p : probes)
         EXPECT_EQ(CellEdge(image, rig.list(), p.row, p.column), p.expected) << p.row << "/" << p.column;
@@ -91,7 +99,8 @@ TEST(ChannelsLook, DialogsAreFixedSize)
 {
     ChannelsRig rig;
     ChannelsPage& p = *rig.page;
-    for (QDialog* dialog : std::initializer_list<QDialog*>{p.rowColoursDialog(), p.descriptionDialog(), p.channelInputDialog(), p.calculator()}) {
+    for (QDialog* dialog : std::initializer_list<QDialog*>{p.rowColoursDialog(), p.descriptionDialog(),
+                                                           p.channelInputDialog(), p.calculator()}) {
         dialog->show();
         Pause(10);
         EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << dialog->objectName().toStdString();

@@ -56,7 +56,7 @@ TEST(OperationProgress, RowsShownAndCancelButtonStopsTheWrite)
         if (row != 9)
             return;
         seen = w.bar->isVisible() && w.cancel->isEnabled() && w.bar->value() == 10 && w.bar->maximum() == 100
-               && w.bar->format() == "rows 10 of 100";
+            && w.bar->format() == "rows 10 of 100";
         w.cancel->click();
         EXPECT_FALSE(w.cancel->isEnabled());
     });
@@ -71,7 +71,7 @@ TEST(OperationProgress, RowsShownAndCancelButtonStopsTheWrite)
 TEST(OperationProgress, EscapeEndsALongWaitAndDoesNothingWhileIdle)
 {
     Window w([](EmulatorConfig& c) { c.neverAnswer = true; });
-    QTest::keyClick(&w.window, Qt::Key_Escape);   // idle: nothing to cancel
+    QTest::keyClick(&w.window, Qt::Key_Escape); // idle: nothing to cancel
     QTimer::singleShot(700, &w.window, [&] {
         EXPECT_TRUE(w.bar->isVisible());
         EXPECT_EQ(w.bar->maximum(), 8);
@@ -92,7 +92,7 @@ TEST(PortListBox, ChoiceSurvivesNewListsSilentlyAndOpeningAsksForAFreshList)
     EXPECT_EQ(box.currentText(), "b:out");
     box.setPorts({"c:out", "a:out", "b:out"}, "b:out");
     EXPECT_EQ(box.currentIndex(), 2);
-    box.setPorts({"c:out"}, "b:out");   // the chosen port has gone
+    box.setPorts({"c:out"}, "b:out"); // the chosen port has gone
     EXPECT_EQ(box.currentText(), "c:out");
     box.setPorts({}, "b:out");
     EXPECT_EQ(box.currentIndex(), -1);

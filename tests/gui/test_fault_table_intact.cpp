@@ -18,7 +18,8 @@ TEST(FaultTableIntact, ReadWithoutAnswerGivesTheTableBack)
     config.neverAnswer = true;
     ChannelsRig rig(config);
     rig.link->setDeviceType('B');
-    rig.addRows({Row("001", "Active", "0", "3"), Row("017", "Value", "200", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "spot")});
+    rig.addRows({Row("001", "Active", "0", "3"),
+                 Row("017", "Value", "200", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "spot")});
     const ChannelTable before = rig.model().rows();
 
     int ticks = 0;
@@ -68,7 +69,8 @@ TEST(FaultTableIntact, WriteStoppedByAMissingAcknowledgementKeepsTheTable)
     rig.addRows({Row("001"), Row("002"), Row("003", "Value", "9")});
     const ChannelTable before = rig.model().rows();
     QStringList panelShows;
-    QObject::connect(rig.page->sedDmxCh, &QSpinBox::valueChanged, [&](int value) { panelShows << QString::number(value); });
+    QObject::connect(rig.page->sedDmxCh, &QSpinBox::valueChanged,
+                     [&](int value) { panelShows << QString::number(value); });
     rig.page->writeToDevice();
 
     EXPECT_EQ(rig.text("lbllngStatMsg"), "Writing data to device failed.");
@@ -86,8 +88,9 @@ TEST(FaultTableIntact, GarbageOnTheInputLeavesTheTableAlone)
     rig.addRows({Row("005"), Row("006")});
     const ChannelTable before = rig.model().rows();
     // Wrong lengths, unknown letters, a dump reply whose payload is no number.
-    for (const Bytes& message : {BuildReply('b', "0123"), BuildReply('b', "XYZXYZXYZXYZXY"), BuildReply('q', "00000000000000"),
-                                 Bytes{0xF0, 0x31, 0x34, 0x56}, Bytes{0x90, 0x40}, Bytes{0xF0, 0xF7}})
+    for (const Bytes& message :
+         {BuildReply('b', "0123"), BuildReply('b', "XYZXYZXYZXYZXY"), BuildReply('q', "00000000000000"),
+          Bytes{0xF0, 0x31, 0x34, 0x56}, Bytes{0x90, 0x40}, Bytes{0xF0, 0xF7}})
         rig.emulator->inject(message);
     Pause(100);
     EXPECT_EQ(rig.model().rows(), before);

@@ -28,11 +28,12 @@ namespace {
 struct Rig : WindowRig {
     // A developer run on an emulated device of `type` that restarts quickly.
     explicit Rig(char type, const std::function<void(EmulatorConfig&)>& adjust = {})
-        : WindowRig(Emulated(type, [&](EmulatorConfig& c) {
-                        c.restartMs = 20;
-                        if (adjust)
-                            adjust(c);
-                    }),
+        : WindowRig(Emulated(type,
+                             [&](EmulatorConfig& c) {
+                                 c.restartMs = 20;
+                                 if (adjust)
+                                     adjust(c);
+                             }),
                     true)
     {
         form->show();
@@ -66,7 +67,7 @@ TEST(FirmwarePage, UploadFromTheLoadedFile)
     const FirmwareImage image = MakeTestFirmwareImage(700, 'B', "05-01-2019 08:30");
     rig.load(image);
     ASSERT_TRUE(rig.errors.isEmpty()) << rig.errors.join(' ').toStdString();
-    EXPECT_EQ(rig.form->firmwarePage().uploadMode(), 2);      // a developer run starts with "same or older"
+    EXPECT_EQ(rig.form->firmwarePage().uploadMode(), 2); // a developer run starts with "same or older"
     rig.selectMode(1);
     EXPECT_EQ(rig.service().uploadMode(), FirmwareService::UploadIfNewer);
 
@@ -152,7 +153,7 @@ TEST(FirmwarePage, DeviceIdBoxTakesTheWholeThirtyTwoBitRange)
     box->interpretText();
     EXPECT_EQ(box->text(), "4294967295");
     QTest::keyClick(box, Qt::Key_Up);
-    EXPECT_EQ(box->text(), "4294967295");   // the top of the range
+    EXPECT_EQ(box->text(), "4294967295"); // the top of the range
 
     rig.find<QPushButton>("btnSetDevNbr")->click();
     EXPECT_EQ(rig.emulator->device().config().deviceId, 4294967295u);

@@ -41,7 +41,8 @@ struct Rig : WindowRig {
     }
 
     // A firmware file of the built-in password in the temporary directory.
-    QString pack(const char* name, const FirmwareImage& image, const FirmwarePassword& password = BuiltInFirmwarePassword())
+    QString pack(const char* name, const FirmwareImage& image,
+                 const FirmwarePassword& password = BuiltInFirmwarePassword())
     {
         const std::string text = PackFirmwareImage(image, FirmwareSalt{1, 2, 3}, password);
         const QString path = dir.filePath(QString::fromLatin1(name));
@@ -54,8 +55,8 @@ struct Rig : WindowRig {
     // Type label, date label, file label and the link's firmware type, as one text.
     QString shown() const
     {
-        return QStringLiteral("%1 | %2 | %3 | %4").arg(text("lblFWType"), text("lblFWDate"), text("lblCurFile"),
-                                                     QChar(link->firmwareType()));
+        return QStringLiteral("%1 | %2 | %3 | %4")
+            .arg(text("lblFWType"), text("lblFWDate"), text("lblCurFile"), QChar(link->firmwareType()));
     }
 
     FirmwarePage* panel = nullptr;
@@ -94,11 +95,11 @@ TEST(FirmwarePageFile, AFileThatFailsTheCheckLeavesTheLabels)
     rig.load(kDataDir + "pro_tail.bix");
     const QString before = rig.shown() + rig.text("lblCurFileDate");
 
-    const QString foreign = rig.pack("foreign.bix", MakeTestFirmwareImage(200, 'B', "01-01-2021 00:00"),
-                                     FirmwarePassword{1, 2, 3, 4});
+    const QString foreign
+        = rig.pack("foreign.bix", MakeTestFirmwareImage(200, 'B', "01-01-2021 00:00"), FirmwarePassword{1, 2, 3, 4});
     rig.load(foreign);
     EXPECT_EQ(rig.errors, QStringList{"Invalid data in the file \"" + QDir::toNativeSeparators(foreign) + "\"."});
-    EXPECT_EQ(rig.panel->currentPath(), foreign);   // the choice is taken even so
+    EXPECT_EQ(rig.panel->currentPath(), foreign); // the choice is taken even so
     EXPECT_EQ(rig.shown() + rig.text("lblCurFileDate"), before);
 
     // The image is decrypted anew from disk for each user: the refusal repeats.

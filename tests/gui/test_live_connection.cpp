@@ -72,7 +72,7 @@ TEST(LivePortLists, PortsComeAndGoAndTheChosenOneIsFollowed)
 TEST(FindDevice, ButtonAndMenuItemChooseThePairThatAnswered)
 {
     WindowRig rig;
-    auto silent = std::make_shared<FakeBackend>();   // ports of another instrument
+    auto silent = std::make_shared<FakeBackend>(); // ports of another instrument
     rig.ports.add(silent);
     rig.form->show();
     auto* in = rig.find<QComboBox>("cbxInPorts");

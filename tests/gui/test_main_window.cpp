@@ -24,9 +24,9 @@ using namespace vantorel;
 
 namespace {
 
-const QString kTimeoutPro = QStringLiteral(
-    "Timeout while waiting for device response.\r\nCheck connections and device mode.\r\n"
-    "Mode switch should be in position 8.");
+const QString kTimeoutPro
+    = QStringLiteral("Timeout while waiting for device response.\r\nCheck connections and device mode.\r\n"
+                     "Mode switch should be in position 8.");
 const QString kTimeoutBasicEco = QStringLiteral(
     "Timeout while waiting for device response.\r\nCheck connections and device mode.\r\n Expected state:\r\n"
     "PWR LED blinks in 1 sec. period, DMX OUT LED blinks short after PWR LED state change.\r\n Procedure: \r\n"
@@ -69,7 +69,8 @@ TEST(MainWindow, OrdinaryRunStartsOnChannelPageWithServiceControlsHidden)
     EXPECT_TRUE(rig.find<QWidget>("pnlService")->isHidden());
     EXPECT_FALSE(rig.find<QAction>("milngLanguage")->isVisible());
     EXPECT_EQ(rig.form->firmwarePage().uploadMode(), 0);
-    EXPECT_EQ(rig.text("lbllngStatMsg") + " | " + rig.text("lbllngFWStatMsg"), "Waiting for device... | Waiting for device...");
+    EXPECT_EQ(rig.text("lbllngStatMsg") + " | " + rig.text("lbllngFWStatMsg"),
+              "Waiting for device... | Waiting for device...");
     EXPECT_EQ(QString{rig.link->deviceType()} + rig.link->firmwareType(), "XX");
     EXPECT_FALSE(rig.find<QWidget>("lblBasicModesInfo")->isHidden());
     EXPECT_EQ(rig.find<QComboBox>("cbxCommonMsg")->currentText(), "Quarter frame (0xF1)");
@@ -114,7 +115,8 @@ TEST(MainWindow, IdentificationMessageDecidesModesPageAndDeviceLabel)
     rig.form->show();
     auto* pages = rig.find<QTabWidget>("pgcMain");
     auto* programming = rig.find<QWidget>("btnlngEnterProgrammingMode");
-    const std::pair<uint8_t, const char*> devices[] = {{0x01, "VANTOREL Basic"}, {0x00, "VANTOREL Pro"}, {0x02, "VANTOREL Eco"}};
+    const std::pair<uint8_t, const char*> devices[]
+        = {{0x01, "VANTOREL Basic"}, {0x00, "VANTOREL Pro"}, {0x02, "VANTOREL Eco"}};
     for (const auto& [code, label] : devices) {
         rig.emulator->inject({0x80, 0x00, code});
         ASSERT_TRUE(WaitFor([&, label = label] { return rig.text("lblDevType") == label; })) << label;
@@ -133,7 +135,7 @@ TEST(MainWindow, ProIdentifiedOnModesPageLeavesItWithoutDeviceRequests)
     Rig rig(device('B'));
     rig.form->show();
     auto* pages = rig.find<QTabWidget>("pgcMain");
-    pages->setCurrentIndex(int(PageId::Modes));   // the user's switch reads the device information
+    pages->setCurrentIndex(int(PageId::Modes)); // the user's switch reads the device information
     EXPECT_EQ(rig.commandLetters(), "J");
     EXPECT_FALSE(rig.find<QMenu>("milngUserTools")->menuAction()->isEnabled());
 
@@ -148,7 +150,8 @@ TEST(MainWindow, ProIdentifiedOnModesPageLeavesItWithoutDeviceRequests)
 
 TEST(MainWindow, RestartWithoutAnswerReportsByDeviceType)
 {
-    const std::pair<char, const QString*> cases[] = {{'P', &kTimeoutPro}, {'B', &kTimeoutBasicEco}, {'E', &kTimeoutBasicEco}};
+    const std::pair<char, const QString*> cases[]
+        = {{'P', &kTimeoutPro}, {'B', &kTimeoutBasicEco}, {'E', &kTimeoutBasicEco}};
     for (const auto& [type, box] : cases) {
         Rig rig(device(type, true));
         rig.form->show();
@@ -172,7 +175,7 @@ TEST(MainWindow, RestartOfUnidentifiedDevicePaintsStatusBarRedUntilPortsReopen)
     EXPECT_EQ(rig.text("lbllngStatMsg"), "No action performed.");
     EXPECT_EQ(rig.commandLetters(), "D");
 
-    rig.click("Button2");   // reopens the ports
+    rig.click("Button2"); // reopens the ports
     EXPECT_TRUE(rig.text("stbConnPanel0").isEmpty());
     EXPECT_FALSE(rig.form->statusBar()->autoFillBackground());
 }
@@ -210,7 +213,7 @@ TEST(MainWindow, SwitchingToAdditionalSettingsReadsOptions)
     EXPECT_TRUE(rig.find<QCheckBox>("cblngNoteOffActions")->isChecked());
     EXPECT_EQ(rig.find<QSpinBox>("sedZeroValueOffset")->value(), 5);
     EXPECT_EQ(rig.text("lbllngStatMsg"), "Data ready.");
-    EXPECT_EQ(rig.commandLetters(), "M");   // not identified yet: no "J"
+    EXPECT_EQ(rig.commandLetters(), "M"); // not identified yet: no "J"
     EXPECT_TRUE(rig.find<QMenu>("milngUserTools")->menuAction()->isEnabled());
 
     pages->setCurrentIndex(int(PageId::Firmware));

@@ -23,7 +23,10 @@ struct Rig : WindowRig {
         form->show();
     }
 
-    QComboBox* combo(const char* prefix, int n) const { return find<QComboBox>(QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(n)); }
+    QComboBox* combo(const char* prefix, int n) const
+    {
+        return find<QComboBox>(QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(n));
+    }
     QSpinBox* count() const { return find<QSpinBox>(QStringLiteral("sedMaxModes")); }
     QString status() const { return find<QLabel>(QStringLiteral("lbllngStatMsg"))->text(); }
     ModesPage& page() const { return form->modesPage(); }
@@ -62,7 +65,7 @@ TEST(ModesPage, FirstShowBuildsFiveSlotsWithOnlyTheFirstShown)
             EXPECT_EQ(w->isHidden(), n != 1) << prefix << n;
         }
     }
-    EXPECT_LT(rig.combo("CBX_MODE", 4)->x(), rig.combo("CBX_MODE", 5)->x());   // left to right
+    EXPECT_LT(rig.combo("CBX_MODE", 4)->x(), rig.combo("CBX_MODE", 5)->x()); // left to right
     EXPECT_EQ(rig.count()->value(), 1);
     EXPECT_EQ(rig.count()->maximum(), 5);
     EXPECT_TRUE(rig.count()->findChild<QLineEdit*>()->isReadOnly());
@@ -79,13 +82,13 @@ TEST(ModesPage, ModeTypeEnablesOnlyTheFieldsItUses)
     EXPECT_FALSE(note->isEnabled());
 
     channel->setCurrentIndex(6);
-    mode->setCurrentIndex(1);   // DMX256 NO
+    mode->setCurrentIndex(1); // DMX256 NO
     EXPECT_FALSE(channel->isEnabled());
     EXPECT_EQ(channel->currentText(), "1");
-    mode->setCurrentIndex(14);  // DMX512 Note=xx
+    mode->setCurrentIndex(14); // DMX512 Note=xx
     EXPECT_TRUE(note->isEnabled());
     note->setCurrentIndex(60);
-    mode->setCurrentIndex(4);   // DMX128 CC
+    mode->setCurrentIndex(4); // DMX128 CC
     EXPECT_TRUE(channel->isEnabled());
     EXPECT_FALSE(note->isEnabled());
     EXPECT_EQ(note->currentText(), "C-1/0");
@@ -94,18 +97,18 @@ TEST(ModesPage, ModeTypeEnablesOnlyTheFieldsItUses)
 TEST(ModesPage, ReplyShowsTheSlotAndSetsTheCount)
 {
     Rig rig;
-    rig.injectMode("0304023C");   // slot 3, DMX128 CC, channel 2, note 60
+    rig.injectMode("0304023C"); // slot 3, DMX128 CC, channel 2, note 60
     ASSERT_TRUE(WaitFor([&] { return !rig.combo("CBX_MODE", 3)->isHidden(); }));
     EXPECT_EQ(rig.combo("CBX_MODE", 3)->currentText(), "DMX128 CC");
     EXPECT_EQ(rig.combo("CBX_MCH", 3)->currentText(), "2");
-    EXPECT_EQ(rig.combo("CBX_NOTES", 3)->currentText(), "C-1/0");   // type 4 uses no note
+    EXPECT_EQ(rig.combo("CBX_NOTES", 3)->currentText(), "C-1/0"); // type 4 uses no note
     EXPECT_FALSE(rig.combo("CBX_NOTES", 3)->isEnabled());
     EXPECT_EQ(rig.count()->value(), 3);
     EXPECT_EQ(rig.status(), "Reading Basic Modes...");
     EXPECT_EQ(rig.shownSlots(), (QList<int>{1, 3}));
 
     // A slot the page does not have: the message, nothing shown, the count kept.
-    rig.injectMode("0701010000");   // 15 bytes: not a modes reply at all
+    rig.injectMode("0701010000"); // 15 bytes: not a modes reply at all
     rig.injectMode("07010100");
     ASSERT_TRUE(WaitFor([&] { return !rig.boxes.isEmpty(); }));
     EXPECT_EQ(rig.boxes, QStringList{"Error while preparing dispaly data - component not found!"});
@@ -113,7 +116,7 @@ TEST(ModesPage, ReplyShowsTheSlotAndSetsTheCount)
 
     // Values no box can show leave the slot as it was.
     rig.boxes.clear();
-    rig.injectMode("03100100");   // mode type 16
+    rig.injectMode("03100100"); // mode type 16
     ASSERT_TRUE(WaitFor([&] { return !rig.boxes.isEmpty(); }));
     EXPECT_EQ(rig.page().PackModeRecord(3), (std::vector<uint8_t>{0x03, 0x04, 0x02, 0x00}));
 }
@@ -124,7 +127,7 @@ TEST(ModesPage, ReadShowsEveryStoredMode)
     EmulatedDevice::Modes modes = EmulatedDevice::DefaultModes();
     modes[3] = {4, 8, 1, 61};
     rig.emulator->device().setModes(modes, 4);
-    rig.injectMode("05000100");   // a slot shown before the read is hidden by it
+    rig.injectMode("05000100"); // a slot shown before the read is hidden by it
     ASSERT_TRUE(WaitFor([&] { return rig.count()->value() == 5; }));
 
     rig.click("btnReadModesFromDevice");
@@ -157,9 +160,9 @@ TEST(ModesPage, StoreStopsAtTheFirstMissingAcknowledgement)
     rig.emulator->device().config().skipNth['g'] = 2;
 
     rig.click("btnStoreModesToDevice");
-    EXPECT_EQ(rig.sent(), (QStringList{"G01040500", "G02080140"}));   // slot 3 is not sent
+    EXPECT_EQ(rig.sent(), (QStringList{"G01040500", "G02080140"})); // slot 3 is not sent
     EXPECT_EQ(rig.status(), "Writing data to device failed");
-    ASSERT_EQ(rig.boxes.size(), 1);   // the no-response report of a Basic device
+    ASSERT_EQ(rig.boxes.size(), 1); // the no-response report of a Basic device
     EXPECT_TRUE(rig.boxes.first().startsWith("Timeout while waiting for device response."));
     EXPECT_EQ(rig.shownSlots(), (QList<int>{1, 2, 3}));
 }
@@ -181,7 +184,8 @@ TEST(ModesPage, StoreCountSendsItAndLeavesOneSlot)
 TEST(ModesPage, ResetToDefaultSendsHAndHidesTheSlots)
 {
     Rig rig;
-    rig.emulator->device().setModes(EmulatedDevice::Modes{{{1, 4, 9, 0}, {2, 1, 1, 0}, {3, 1, 1, 0}, {4, 1, 1, 0}, {5, 1, 1, 0}}}, 5);
+    rig.emulator->device().setModes(
+        EmulatedDevice::Modes{{{1, 4, 9, 0}, {2, 1, 1, 0}, {3, 1, 1, 0}, {4, 1, 1, 0}, {5, 1, 1, 0}}}, 5);
     rig.injectMode("02040300");
     ASSERT_TRUE(WaitFor([&] { return rig.shownSlots().size() == 2; }));
     rig.combo("CBX_MODE", 1)->setCurrentIndex(8);
@@ -210,9 +214,9 @@ TEST(ModesPage, UnusedFieldsOutOfRangeAreIgnoredAndABadReplyWaitsForTheReadToEnd
 {
     Rig rig;
     EmulatedDevice::Modes modes = EmulatedDevice::DefaultModes();
-    modes[0] = {1, 8, 0, 60};      // User Mode: channel 0 is not used
-    modes[1] = {2, 4, 3, 200};     // DMX128 CC: note 200 is not used
-    modes[2] = {3, 1, 99, 255};    // DMX256 NO uses neither
+    modes[0] = {1, 8, 0, 60}; // User Mode: channel 0 is not used
+    modes[1] = {2, 4, 3, 200}; // DMX128 CC: note 200 is not used
+    modes[2] = {3, 1, 99, 255}; // DMX256 NO uses neither
     rig.emulator->device().setModes(modes, 3);
     rig.click("btnReadModesFromDevice");
     ASSERT_TRUE(WaitFor([&] { return rig.count()->value() == 3; }));

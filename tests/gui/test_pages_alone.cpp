@@ -37,8 +37,9 @@ TEST(PagesAlone, FirmwarePageHandsItsDeviceControlsToTheHostAndAsksItForThePorts
     FakePageHost host;
     FirmwarePage page(*rig.link, host);
     host.locked.sort();
-    EXPECT_EQ(host.locked, (QStringList{"Button1", "Button2", "btnGetDeviceType", "btnResetDev", "btnSendCommonMsg",
-                                        "btnSetDevNbr", "btnlngEnterProgrammingMode"}));
+    EXPECT_EQ(host.locked,
+              (QStringList{"Button1", "Button2", "btnGetDeviceType", "btnResetDev", "btnSendCommonMsg", "btnSetDevNbr",
+                           "btnlngEnterProgrammingMode"}));
 
     // "Read device type" asks the device only when the host could reopen the ports.
     host.portsOpen = false;

@@ -47,7 +47,10 @@ struct Rig : LinkRig {
             ++unsavedQuestions;
             return unsavedAnswer;
         };
-        page->openFileName = [this](const QString&, const QString&) { ++fileDialogs; return chosenFile; };
+        page->openFileName = [this](const QString&, const QString&) {
+            ++fileDialogs;
+            return chosenFile;
+        };
         page->saveFileName = page->openFileName;
         page->askWithButtons = [](const QString&, const QString&, const QString&, const QString&) { return 1; };
         page->inputBox = [](const QString&, const QString&, const QString& proposal) -> std::optional<QString> {
@@ -141,7 +144,7 @@ TEST(SafeWork, TheTitleMarksUnsavedChangesWithoutChangingItsText)
     Rig rig(dir);
     const QString title = rig.window->windowTitle();
     EXPECT_FALSE(rig.window->isWindowModified());
-    rig.page->milngAddChannel->trigger();       // the input box is answered with the proposal
+    rig.page->milngAddChannel->trigger(); // the input box is answered with the proposal
     EXPECT_TRUE(rig.window->isWindowModified());
     EXPECT_EQ(rig.window->windowTitle(), title);
     EXPECT_EQ(rig.shownTitle(), title + "*");
@@ -246,7 +249,8 @@ TEST(SafeWork, VerifyAfterWritingIsRememberedAndMarksTheRowsThatDiffer)
         for (int n = 1; n <= 5; ++n)
             rig.model().insertSorted(DefaultChannelRecord(n));
         rig.page->milngSendToDevice->trigger();
-        EXPECT_EQ(rig.statusLine(), "Verify failed: 1 channel(s) differ. Channel 003: MIDI ch. 1 written, 2 in the device.");
+        EXPECT_EQ(rig.statusLine(),
+                  "Verify failed: 1 channel(s) differ. Channel 003: MIDI ch. 1 written, 2 in the device.");
         EXPECT_EQ(rig.commandLetters(), "CCCCCB");
         for (int row = 0; row < 5; ++row)
             EXPECT_EQ(rig.model().isMarked(row), row == 2) << row;
@@ -298,7 +302,8 @@ TEST(SafeWork, BackupKeepsTheTablesDescriptionsAndRestoreAsksBeforeAnotherEditio
     Rig pro(otherDir);
     pro.window->restoreFileName = [&path](const QString&) { return path; };
     pro.window->findChild<QAction*>("milngRestoreDevice")->trigger();
-    EXPECT_EQ(pro.yesNo, QStringList{"The backup is of a VANTOREL Basic, the device is a VANTOREL Pro.\r\nRestore it anyway?"});
+    EXPECT_EQ(pro.yesNo,
+              QStringList{"The backup is of a VANTOREL Basic, the device is a VANTOREL Pro.\r\nRestore it anyway?"});
     EXPECT_EQ(pro.commandLetters(), "J");
     EXPECT_TRUE(pro.emulator->device().channels().empty());
 

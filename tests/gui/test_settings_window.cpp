@@ -37,7 +37,7 @@ namespace {
 struct NamedPorts : MidiBackend {
     struct SilentInput : MidiBackendInput {
         bool start(std::string&) override { return true; }
-        void stop() override {}
+        void stop() override { }
     };
     struct SilentOutput : MidiBackendOutput {
         bool send(const uint8_t*, size_t, std::string&) override { return true; }
@@ -49,7 +49,10 @@ struct NamedPorts : MidiBackend {
     {
         return std::make_unique<SilentInput>();
     }
-    std::unique_ptr<MidiBackendOutput> openOutput(int, std::string&) override { return std::make_unique<SilentOutput>(); }
+    std::unique_ptr<MidiBackendOutput> openOutput(int, std::string&) override
+    {
+        return std::make_unique<SilentOutput>();
+    }
 
     std::vector<std::string> names = {"Wejście Łódź", "ŻÓŁTY port", "żółty port"};
 };
@@ -73,8 +76,7 @@ struct Rig {
         form->errorBox = [this](const QString& text) { errors << text; };
     }
 
-    template <typename W>
-    W* find(const char* name) const
+    template <typename W> W* find(const char* name) const
     {
         W* w = form->findChild<W*>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
@@ -144,7 +146,8 @@ TEST(Settings, FirstRunUsesDefaultsAndCloseWritesBothFiles)
     const QByteArray positions = ReadText(rig.files.positionIni);
     EXPECT_TRUE(positions.startsWith("[FormsSizes]\r\nDmxUserMainForm.Xpos=40\r\nDmxUserMainForm.Ypos=30\r\n"
                                      "DmxUserMainForm.Width=800\r\nDmxUserMainForm.Height=500\r\n"
-                                     "DmxUserMainForm.WindowState=0\r\nCalcForm.Xpos=")) << positions.toStdString();
+                                     "DmxUserMainForm.WindowState=0\r\nCalcForm.Xpos="))
+        << positions.toStdString();
     EXPECT_TRUE(positions.endsWith("CalcForm.WindowState=0\r\n")) << positions.toStdString();
 }
 
@@ -152,15 +155,20 @@ TEST(Settings, SavedSettingsAreRestoredAndWrittenBack)
 {
     QTemporaryDir dir;
     const QSize screen = QGuiApplication::primaryScreen()->size();
-    WriteText(dir.filePath(QStringLiteral("prog.INI")),
-              QStringLiteral("; kept\r\n[Ports]\r\nMIDIInput=WEJŚCIE łÓDŹ\r\nMIDIOutput=żółty PORT\r\n"
-                             "[Dirs]\r\nReadDir=C:\\Shows\\\r\n"
-                             "[Files]\r\nLastLoadedFWFile=/nowhere/basic.bix\r\nLastLoadedFWFileDate=2018.04.24 10:24\r\n"
-                             "[Colors]\r\nCCLine=255\r\n").toUtf8());
-    WriteText(dir.filePath(QStringLiteral("positions.INI")),
-              QStringLiteral("[FormsSizes]\r\nDmxUserMainForm.Xpos=%1\r\nDmxUserMainForm.Ypos=20\r\n"
-                             "DmxUserMainForm.Width=1000\r\nDmxUserMainForm.Height=%2\r\nDmxUserMainForm.WindowState=2\r\n")
-                  .arg(screen.width() + 500).arg(screen.height() + 100).toUtf8());
+    WriteText(
+        dir.filePath(QStringLiteral("prog.INI")),
+        QStringLiteral("; kept\r\n[Ports]\r\nMIDIInput=WEJŚCIE łÓDŹ\r\nMIDIOutput=żółty PORT\r\n"
+                       "[Dirs]\r\nReadDir=C:\\Shows\\\r\n"
+                       "[Files]\r\nLastLoadedFWFile=/nowhere/basic.bix\r\nLastLoadedFWFileDate=2018.04.24 10:24\r\n"
+                       "[Colors]\r\nCCLine=255\r\n")
+            .toUtf8());
+    WriteText(
+        dir.filePath(QStringLiteral("positions.INI")),
+        QStringLiteral("[FormsSizes]\r\nDmxUserMainForm.Xpos=%1\r\nDmxUserMainForm.Ypos=20\r\n"
+                       "DmxUserMainForm.Width=1000\r\nDmxUserMainForm.Height=%2\r\nDmxUserMainForm.WindowState=2\r\n")
+            .arg(screen.width() + 500)
+            .arg(screen.height() + 100)
+            .toUtf8());
     Rig rig(dir);
 
     // Geometry at creation: left beyond the screen, too tall, saved minimized.
@@ -253,16 +261,17 @@ TEST(Settings, SettingsDirHoldsBothFilesNamedAfterTheProgram)
     const SettingsFiles files = LocateSettingsFiles(folder, report);
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_TRUE(QFileInfo(folder).isDir());
-    const QString expected = QDir::toNativeSeparators(
-        QDir(folder).filePath(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + QStringLiteral(".INI")));
+    const QString expected = QDir::toNativeSeparators(QDir(folder).filePath(
+        QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + QStringLiteral(".INI")));
     EXPECT_EQ(files.programIni, expected);
     EXPECT_EQ(files.positionIni, expected);
 
     // A folder that cannot be created is reported in the program's words, and
     // the settings go to the user's configuration folder instead.
     QStandardPaths::setTestModeEnabled(true);
-    const QString userFile = QDir::toNativeSeparators(
-        QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(QFileInfo(expected).fileName()));
+    const QString userFile
+        = QDir::toNativeSeparators(QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+                                       .filePath(QFileInfo(expected).fileName()));
     const QString blocked = dir.filePath(QStringLiteral("file"));
     WriteText(blocked, "x");
     const SettingsFiles fallback = LocateSettingsFiles(blocked + QStringLiteral("/sub"), report);
@@ -275,7 +284,7 @@ TEST(Settings, SettingsDirHoldsBothFilesNamedAfterTheProgram)
     const QString readOnly = dir.filePath(QStringLiteral("read-only"));
     ASSERT_TRUE(QDir().mkpath(readOnly));
     QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (!QFileInfo(readOnly).isWritable()) {   // root writes anywhere
+    if (!QFileInfo(readOnly).isWritable()) { // root writes anywhere
         EXPECT_EQ(LocateSettingsFiles(readOnly, report).programIni, userFile);
         EXPECT_EQ(messages.size(), 2);
     }
@@ -339,10 +348,12 @@ TEST(MainMenu, UserToolsItemsSeparatorsAndShortcutsInOrder)
     Rig rig(dir, true);
     QStringList entries;
     for (const QAction* action : rig.find<QMenu>("milngUserTools")->actions())
-        entries << (action->isSeparator() ? QStringLiteral("-") : action->text() + QLatin1Char('@') + action->shortcut().toString());
-    EXPECT_EQ(entries, (QStringList{"Add channel@Ins", "Delete channel@Del", "Clear current channel data@", "-",
-                                    "Clear all channels data@", "Delete all channels@", "-", "Add 512 DMX channels@", "-",
-                                    "16 bit values calculator@Ctrl+K", "-", "Undo@Ctrl+Z", "Redo@Ctrl+Y"}));
+        entries << (action->isSeparator() ? QStringLiteral("-")
+                                          : action->text() + QLatin1Char('@') + action->shortcut().toString());
+    EXPECT_EQ(entries,
+              (QStringList{"Add channel@Ins", "Delete channel@Del", "Clear current channel data@", "-",
+                           "Clear all channels data@", "Delete all channels@", "-", "Add 512 DMX channels@", "-",
+                           "16 bit values calculator@Ctrl+K", "-", "Undo@Ctrl+Z", "Redo@Ctrl+Y"}));
     EXPECT_EQ(rig.find<QAction>("milngExit")->shortcut(), QKeySequence(QStringLiteral("Alt+F4")));
     EXPECT_EQ(rig.find<QAction>("milngLanguage")->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
 }

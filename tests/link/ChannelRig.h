@@ -18,8 +18,13 @@ struct ChannelRig : LinkRig {
 
     OpResult read()
     {
-        return ReadChannelsFromDevice(*link, [this] { collector->clear(); ++emptied; },
-                                      [this] { return !collector->rows().empty(); });
+        return ReadChannelsFromDevice(
+            *link,
+            [this] {
+                collector->clear();
+                ++emptied;
+            },
+            [this] { return !collector->rows().empty(); });
     }
 
     std::unique_ptr<ChannelDumpCollector> collector;

@@ -69,7 +69,9 @@ public:
 
 private:
     struct Input : MidiBackendInput {
-        explicit Input(FakeBackend& b) : backend(b) {}
+        explicit Input(FakeBackend& b)
+            : backend(b)
+        { }
         ~Input() override { stop(); }
         bool start(std::string& error) override
         {
@@ -81,7 +83,9 @@ private:
         FakeBackend& backend;
     };
     struct Output : MidiBackendOutput {
-        explicit Output(FakeBackend& b) : backend(b) {}
+        explicit Output(FakeBackend& b)
+            : backend(b)
+        { }
         bool send(const uint8_t* data, size_t size, std::string& error) override
         {
             error = backend.sendError;

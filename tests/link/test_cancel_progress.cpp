@@ -23,14 +23,16 @@ struct Progress {
 
 void Record(DeviceLink& link, std::vector<Progress>& steps)
 {
-    QObject::connect(&link, &DeviceLink::progressChanged,
-                     [&steps](int done, int total, const QString& unit) { steps.push_back({done, total, unit}); });
+    QObject::connect(&link, &DeviceLink::progressChanged, [&steps](int done, int total, const QString& unit) {
+        steps.push_back({done, total, unit});
+    });
 }
 
 int Count(const std::vector<std::vector<uint8_t>>& received, char letter)
 {
-    return int(std::count_if(received.begin(), received.end(),
-                             [letter](const auto& m) { return m.size() > 5 && m[0] == 0xF0 && m[5] == uint8_t(letter); }));
+    return int(std::count_if(received.begin(), received.end(), [letter](const auto& m) {
+        return m.size() > 5 && m[0] == 0xF0 && m[5] == uint8_t(letter);
+    }));
 }
 
 } // namespace
@@ -158,7 +160,9 @@ TEST(ChannelReadToEnd, HoldsTheLinkUntilTheStreamEndsAndACancelSaysWhatArrived)
     // Whole stream: nothing else may talk to the device meanwhile.
     ChannelWriteResult attempted = ChannelWriteResult::Done;
     QTimer::singleShot(100, rig.link.get(), [&] { attempted = WriteChannelsToDevice(*rig.link, Rows(1)).result; });
-    EXPECT_EQ(ReadAllChannelsFromDevice(*rig.link, [&] { rig.collector->clear(); }, rows, 200), OpResult::Done);
+    EXPECT_EQ(ReadAllChannelsFromDevice(
+                  *rig.link, [&] { rig.collector->clear(); }, rows, 200),
+              OpResult::Done);
     EXPECT_EQ(attempted, ChannelWriteResult::Busy);
     EXPECT_EQ(rows(), 300);
     ASSERT_FALSE(steps.empty());
@@ -171,7 +175,9 @@ TEST(ChannelReadToEnd, HoldsTheLinkUntilTheStreamEndsAndACancelSaysWhatArrived)
         if (unit == "rows" && done == 50)
             rig.link->requestCancel();
     });
-    EXPECT_EQ(ReadAllChannelsFromDevice(*rig.link, [&] { rig.collector->clear(); }, rows, 200), OpResult::Cancelled);
+    EXPECT_EQ(ReadAllChannelsFromDevice(
+                  *rig.link, [&] { rig.collector->clear(); }, rows, 200),
+              OpResult::Cancelled);
     EXPECT_EQ(rig.status.last(), "Cancelled: 50 channels received; the rest were not awaited.");
     EXPECT_FALSE(rig.link->busy());
 }

@@ -21,9 +21,9 @@ ChannelTable OddRows()
     ChannelTable rows;
     for (int n = 1; n <= 512; ++n)
         rows.push_back(DefaultChannelRecord(n));
-    rows[11].FromNumber = rows[11].ToNumber = "C-0/12      ";     // trailing blanks kept
-    rows[20].Description = "Bühne links, \"front\"; 2";           // what a CSV file would lose
-    rows[30].DmxChannel = "7";                                    // loaded as it came
+    rows[11].FromNumber = rows[11].ToNumber = "C-0/12      "; // trailing blanks kept
+    rows[20].Description = "Bühne links, \"front\"; 2"; // what a CSV file would lose
+    rows[30].DmxChannel = "7"; // loaded as it came
     return rows;
 }
 
@@ -34,7 +34,8 @@ TEST(ChannelRecovery, WritesWhileModifiedAndGoesAwayWhenSaved)
     QTemporaryDir dir;
     const QString path = dir.filePath("recovery.json");
     ChannelTable table = OddRows();
-    ChannelRecovery recovery(path, [&table] { return table; }, [] { return QStringLiteral("/shows/tour.csv"); }, 50);
+    ChannelRecovery recovery(
+        path, [&table] { return table; }, [] { return QStringLiteral("/shows/tour.csv"); }, 50);
 
     Pause(150);
     EXPECT_FALSE(QFile::exists(path)) << "written without changes";
@@ -96,7 +97,7 @@ TEST(ChannelRecovery, AFileFromAKilledProcessCanBeRestored)
     ASSERT_TRUE(child.waitForStarted());
     ASSERT_TRUE(WaitFor([&] { return QFile::exists(path); }));
     Pause(137);
-    child.kill();       // SIGKILL: no clean exit
+    child.kill(); // SIGKILL: no clean exit
     child.waitForFinished();
     EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
     QString problem;
@@ -113,7 +114,8 @@ TEST(ChannelRecoveryChild, WritesUntilKilled)
     const QString path = qEnvironmentVariable("VANTOREL_RECOVERY_CHILD");
     if (path.isEmpty())
         GTEST_SKIP() << "runs as the child of AFileFromAKilledProcessCanBeRestored";
-    ChannelRecovery recovery(path, [] { return OddRows(); }, {}, 20);
+    ChannelRecovery recovery(
+        path, [] { return OddRows(); }, {}, 20);
     recovery.setModified(true);
     Pause(60000);
 }

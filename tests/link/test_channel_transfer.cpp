@@ -23,7 +23,8 @@ struct Rig : ChannelRig {
             if (message.size() == 43 && message[5] == 'C') {
                 std::string text;
                 for (size_t i = 6; i < 6 + 28; i += 2)
-                    text += char(std::stoi(std::string(message.begin() + long(i), message.begin() + long(i) + 2), nullptr, 16));
+                    text += char(
+                        std::stoi(std::string(message.begin() + long(i), message.begin() + long(i) + 2), nullptr, 16));
                 payloads.push_back(text);
             }
         }
@@ -62,7 +63,7 @@ TEST(ChannelTransfer, WriteThenReadBackGivesTheSameRowsInAscendingOrder)
     // The wait ended with the first reply; the others follow.
     rig.collector->waitUntilQuiet(100);
     ChannelTable expected = rows;
-    expected[1].Description.clear();    // descriptions stay in the file
+    expected[1].Description.clear(); // descriptions stay in the file
     EXPECT_EQ(rig.collector->rows(), expected);
     EXPECT_FALSE(rig.link->timer1Active());
     EXPECT_EQ(rig.link->tickCount(), 0);
@@ -87,8 +88,8 @@ TEST(ChannelTransfer, ReadWithoutAnswerTimesOutAfterOneTick)
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(rig.read(), OpResult::NoAnswer);
-    EXPECT_LT(clock.elapsed(), 3500);   // the next tick, whatever the timer's phase
-    EXPECT_EQ(rig.emptied, 1);   // the table is emptied whether or not the device answers
+    EXPECT_LT(clock.elapsed(), 3500); // the next tick, whatever the timer's phase
+    EXPECT_EQ(rig.emptied, 1); // the table is emptied whether or not the device answers
     EXPECT_EQ(rig.linkBoxes.size(), 1);
     EXPECT_TRUE(rig.linkBoxes.first().startsWith("Timeout while waiting for device response."));
     EXPECT_EQ(rig.status.last(), "No data received.");
@@ -101,8 +102,8 @@ TEST(ChannelTransfer, MissingAcknowledgementStopsTheWrite)
     const ChannelWriteReport report = WriteChannelsToDevice(*rig.link, Rows(3));
     EXPECT_EQ(report.result, ChannelWriteResult::NoAnswer);
     EXPECT_EQ(report.acknowledged, 1);
-    EXPECT_EQ(rig.writtenPayloads().size(), 2u);    // row 3 is never sent
-    EXPECT_EQ(rig.linkBoxes.size(), 1);                 // one timeout report
+    EXPECT_EQ(rig.writtenPayloads().size(), 2u); // row 3 is never sent
+    EXPECT_EQ(rig.linkBoxes.size(), 1); // one timeout report
     EXPECT_EQ(rig.status.last(), "Writing data to device failed.");
 }
 
@@ -119,8 +120,9 @@ TEST(ChannelTransfer, RowsTheDeviceCannotTakeRefuseTheWholeWrite)
     EXPECT_TRUE(rig.emulator->device().received().empty());
     ASSERT_EQ(rig.linkBoxes.size(), 2);
     const QString& box = rig.linkBoxes.first();
-    for (const char* part : {"4 row(s)", "DMX ch. \"002\": Active on \"Note Of\"", "DMX ch. \"003\": To Note On/CC \"C-1/0\"",
-                             "DMX ch. \"004\": Data = (constant value) \"256\"", "DMX ch. \"513\""})
+    for (const char* part :
+         {"4 row(s)", "DMX ch. \"002\": Active on \"Note Of\"", "DMX ch. \"003\": To Note On/CC \"C-1/0\"",
+          "DMX ch. \"004\": Data = (constant value) \"256\"", "DMX ch. \"513\""})
         EXPECT_TRUE(box.contains(part)) << part << "\n" << box.toStdString();
     EXPECT_FALSE(box.contains("\"001\""));
     EXPECT_EQ(rig.linkBoxes.last(), "Nothing to write...");
@@ -129,10 +131,10 @@ TEST(ChannelTransfer, RowsTheDeviceCannotTakeRefuseTheWholeWrite)
 TEST(ChannelTransfer, DumpWithoutRequestAndDumpsWithoutLabels)
 {
     Rig rig;
-    rig.emulator->inject(BuildReply('b', "0007010090050A"));    // no request
-    rig.emulator->inject(BuildReply('b', "00080100908000"));    // from 128
-    rig.emulator->inject(BuildReply('b', "000901009005FF"));    // to 255
-    rig.emulator->inject(BuildReply('b', "00090100900504"));    // to below from
+    rig.emulator->inject(BuildReply('b', "0007010090050A")); // no request
+    rig.emulator->inject(BuildReply('b', "00080100908000")); // from 128
+    rig.emulator->inject(BuildReply('b', "000901009005FF")); // to 255
+    rig.emulator->inject(BuildReply('b', "00090100900504")); // to below from
     rig.collector->waitUntilQuiet(100);
     ASSERT_EQ(rig.collector->rows().size(), 1u);
     EXPECT_EQ(rig.collector->rows()[0].DmxChannel, "007");

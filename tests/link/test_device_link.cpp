@@ -34,17 +34,21 @@ struct Rig : LinkRig {
 
 TEST(DeviceLink, SixByteRepliesSetTheirFlagAndStatusText)
 {
-    struct Case { char letter; const char* text; bool writeAck; };
+    struct Case {
+        char letter;
+        const char* text;
+        bool writeAck;
+    };
     const Case cases[] = {
-        {'a', "Device cleaned.", false},       {'c', "Sending next block.", true},
-        {'e', "Device Number Written.", false}, {'i', "Writing Basic modes count...", true},
-        {'g', "Writing Basic modes...", true},  {'h', "Reset Basic modes done.", false},
-        {'d', "Reset device done.", false},     {'l', "Note Off activity changed.", false},
+        {'a', "Device cleaned.", false},           {'c', "Sending next block.", true},
+        {'e', "Device Number Written.", false},    {'i', "Writing Basic modes count...", true},
+        {'g', "Writing Basic modes...", true},     {'h', "Reset Basic modes done.", false},
+        {'d', "Reset device done.", false},        {'l', "Note Off activity changed.", false},
         {'n', "Programming mode entered.", false}, {'o', "Zero Value Offset changed.", false},
     };
     QStringList firmwareStatus;
     for (const Case& c : cases) {
-        Rig one;   // both flags start cleared
+        Rig one; // both flags start cleared
         QSignalSpy fwStatus(one.link.get(), &DeviceLink::firmwareStatusText);
         one.emulator->inject(BuildReply(c.letter));
         one.settle();
@@ -61,9 +65,9 @@ TEST(DeviceLink, SixByteRepliesSetTheirFlagAndStatusText)
 TEST(DeviceLink, UnknownOrMalformedSysexChangesNothingAnyFourteenBytesReadAsOptions)
 {
     Rig rig;
-    rig.emulator->inject({0xF0, 0x31, 0x34, 0x56, 0x78, 0xF7});         // letter "x"
-    rig.emulator->inject({0xF0, 0x31, 0x34, 0x56, 0x61, 0x00, 0xF7});   // "a", one byte too long
-    rig.emulator->inject({0xF0, 0x31, 0x34, 0x56, 0x41, 0xF7});         // upper-case letter
+    rig.emulator->inject({0xF0, 0x31, 0x34, 0x56, 0x78, 0xF7}); // letter "x"
+    rig.emulator->inject({0xF0, 0x31, 0x34, 0x56, 0x61, 0x00, 0xF7}); // "a", one byte too long
+    rig.emulator->inject({0xF0, 0x31, 0x34, 0x56, 0x41, 0xF7}); // upper-case letter
     rig.settle();
     EXPECT_TRUE(rig.status.isEmpty());
     EXPECT_FALSE(rig.link->replyReceived() || rig.link->writeAcknowledged());
@@ -185,14 +189,15 @@ TEST(DeviceLink, OperationsSendTheirCommands)
     Rig rig;
     EXPECT_EQ(SetNoteOffAction(*rig.link, false), OpResult::Done);
     EXPECT_EQ(SetZeroValueOffset(*rig.link, 10), OpResult::Done);
-    EXPECT_EQ(SetZeroValueOffset(*rig.link, 11), OpResult::Failed);   // refused before sending
+    EXPECT_EQ(SetZeroValueOffset(*rig.link, 11), OpResult::Failed); // refused before sending
     EXPECT_EQ(ClearDeviceData(*rig.link), OpResult::Done);
     EXPECT_EQ(rig.status.last(), QStringLiteral("Data in device cleaned."));
     EXPECT_EQ(SendCommonMessage(*rig.link, 5), OpResult::Done);
     rig.settle();
     // Common message 5 is "Tune Request (0xF6)", a one-byte message.
     EXPECT_EQ(rig.emulator->device().received(),
-              (std::vector<Bytes>{BuildCommand('L', {0, 0, 0, 0}), BuildCommand('O', {0x0A, 0, 0, 0}), BuildCommand('A'), {0xF6}}));
+              (std::vector<Bytes>{
+                  BuildCommand('L', {0, 0, 0, 0}), BuildCommand('O', {0x0A, 0, 0, 0}), BuildCommand('A'), {0xF6}}));
 }
 
 TEST(DeviceLink, BootloaderSubscribersGetEventCodesQueued)
@@ -200,12 +205,12 @@ TEST(DeviceLink, BootloaderSubscribersGetEventCodesQueued)
     Rig rig;
     rig.emulator->inject({0x9F, 0x00, 0x7F});
     rig.settle();
-    EXPECT_TRUE(rig.link->shortMessageQueue().empty());   // nothing is queued without a subscriber
+    EXPECT_TRUE(rig.link->shortMessageQueue().empty()); // nothing is queued without a subscriber
 
     auto subscription = rig.link->subscribeToBootloader();
     rig.emulator->inject({0x9F, 0x00, 0x7F});
     rig.emulator->inject(BuildReply('d'));
-    rig.emulator->inject({0x88, 0x0A, 0x05});   // interface test data: 0xA5
+    rig.emulator->inject({0x88, 0x0A, 0x05}); // interface test data: 0xA5
     rig.settle();
     EXPECT_EQ(rig.link->shortMessageQueue(), (std::deque<uint32_t>{0x9F007F, 0xF00000}));
     EXPECT_EQ(rig.link->testData(), (std::vector<std::string>{"A5"}));

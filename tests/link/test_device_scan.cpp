@@ -22,7 +22,7 @@ public:
     struct Port {
         std::string name;
         std::shared_ptr<EmulatorBackend> device;
-        std::shared_ptr<EmulatorBackend> merged = nullptr;   // an input: a second device's answers too
+        std::shared_ptr<EmulatorBackend> merged = nullptr; // an input: a second device's answers too
     };
     std::vector<Port> inputs;
     std::vector<Port> outputs;
@@ -78,7 +78,7 @@ std::shared_ptr<EmulatorBackend> Device(char type, uint32_t id, int delayMs = 0)
 TEST(DeviceScan, PairsEveryDeviceWithTheOutputThatReachedIt)
 {
     const auto pro = Device('P', 42);
-    const auto basic = Device('B', 7, 40);   // answers late
+    const auto basic = Device('B', 7, 40); // answers late
     const auto mute = std::make_shared<EmulatorBackend>(Emulated('E', [](EmulatorConfig& c) { c.neverAnswer = true; }));
     PatchBay bay;
     bay.inputs = {{"In A", mute}, {"In B", basic}, {"In C", pro}};
@@ -105,8 +105,8 @@ TEST(DeviceScan, PairsEveryDeviceWithTheOutputThatReachedIt)
         return std::count_if(d.device().received().begin(), d.device().received().end(),
                              [](const auto& m) { return m.size() > 5 && m[5] == 'J'; });
     };
-    EXPECT_EQ(asked(*pro), 2);     // output 1: round 1 and the round of bit 0
-    EXPECT_EQ(asked(*basic), 2);   // output 4 (number 4 = 100b): round 1 and the round of bit 2
+    EXPECT_EQ(asked(*pro), 2); // output 1: round 1 and the round of bit 0
+    EXPECT_EQ(asked(*basic), 2); // output 4 (number 4 = 100b): round 1 and the round of bit 2
 
     EXPECT_EQ(DevicesWithId(found, 7).size(), 1u);
     EXPECT_TRUE(DevicesWithId(found, 8).empty());
@@ -197,7 +197,7 @@ TEST(PortWatch, ListsFollowTheBackendAndTheChosenPortIsReopenedWhenBack)
     QSignalSpy missing(&link, &DeviceLink::chosenPortMissing);
     link.setSelectedPorts(QString::fromStdString(fake.inputs[1]), QString::fromStdString(fake.outputs[1]));
     link.OpenPorts();
-    EXPECT_FALSE(link.RefreshPorts());   // nothing changed
+    EXPECT_FALSE(link.RefreshPorts()); // nothing changed
     EXPECT_EQ(lists.count(), 0);
 
     // Another device appears: the lists grow, the choice stays.
@@ -254,7 +254,7 @@ TEST(PortWatch, APortAppearingInAnEmptyListIsChosenAndTheWatchWaitsForOperations
     ASSERT_TRUE(WaitFor([&] { return link.inputPortNames().size() == 1; }));
     EXPECT_EQ(link.selectedInput(), "emu:out");
     EXPECT_TRUE(link.input().isOpen() && link.output().isOpen());
-    EXPECT_EQ(missing.count(), 0);   // a first port is no port that came back
+    EXPECT_EQ(missing.count(), 0); // a first port is no port that came back
 
     // No list is read while an operation waits for the device.
     DeviceOperation operation(link);

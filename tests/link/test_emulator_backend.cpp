@@ -22,10 +22,13 @@ struct Ports {
     explicit Ports(EmulatorBackend& backend)
     {
         std::string error;
-        input = backend.openInput(0, [this](const uint8_t* data, size_t size, uint32_t timestampMs) {
-            messages.emplace_back(data, data + size);
-            timestamps.push_back(timestampMs);
-        }, error);
+        input = backend.openInput(
+            0,
+            [this](const uint8_t* data, size_t size, uint32_t timestampMs) {
+                messages.emplace_back(data, data + size);
+                timestamps.push_back(timestampMs);
+            },
+            error);
         output = backend.openOutput(0, error);
         EXPECT_TRUE(input && output && input->start(error)) << error;
     }
@@ -64,7 +67,7 @@ TEST(EmulatorBackendTest, NothingReachesAStoppedOrClosedInput)
     Ports first(backend);
     first.send('J');
     first.input->stop();
-    first.send('D');   // "d" now, the rest after the restart delay
+    first.send('D'); // "d" now, the rest after the restart delay
     Pause(5);
     first.input.reset();
     Pause(60);

@@ -32,7 +32,8 @@ struct Rig {
     Rig()
     {
         link.OpenPorts();
-        QObject::connect(&link, &DeviceLink::eventReceived, [this](const MidiEvent& e) { numbers.push_back(NumberOf(e)); });
+        QObject::connect(&link, &DeviceLink::eventReceived,
+                         [this](const MidiEvent& e) { numbers.push_back(NumberOf(e)); });
         QObject::connect(&link, &DeviceLink::errorRaised, [this](const QString& t) { errors << t; });
     }
     std::thread flood(int first, int count)
@@ -68,7 +69,8 @@ TEST(FaultInputThread, BurstBeyondTheRingBetweenTwoReads)
     // The first events fill the ring (or the SysEx buffers); the rest are lost.
     EXPECT_EQ(rig.numbers.front(), 0);
     EXPECT_LE(rig.numbers.size(), 1024u);
-    EXPECT_EQ(rig.errors, QStringList{"The program could not keep up with the MIDI input: some received data was lost."});
+    EXPECT_EQ(rig.errors,
+              QStringList{"The program could not keep up with the MIDI input: some received data was lost."});
 
     // Afterwards everything arrives again.
     rig.numbers.clear();

@@ -40,7 +40,7 @@ void WriteAll(const QString& path, const QByteArray& bytes)
 }
 
 enum class Interruption {
-    Killed,     // SIGXFSZ ends the process in the middle of the write
+    Killed, // SIGXFSZ ends the process in the middle of the write
     WriteFails, // SIGXFSZ ignored: the write returns EFBIG
 };
 
@@ -104,7 +104,7 @@ TEST_P(InterruptedSave, ChannelSettingsFileKeepsItsOldContents)
 
     EXPECT_TRUE(SaveInChild(GetParam(), 4096, [&] { return SaveChannelFile(file, BigTable()).isEmpty(); }));
     if (GetParam() == Interruption::WriteFails) {
-        EXPECT_EQ(FilesIn(dir), QStringList{"show.csv"});   // a failed save leaves nothing behind
+        EXPECT_EQ(FilesIn(dir), QStringList{"show.csv"}); // a failed save leaves nothing behind
     }
     EXPECT_EQ(ReadAll(file), old);
     EXPECT_TRUE(LoadChannelFile(file).ok());

@@ -32,12 +32,8 @@ std::vector<std::vector<uint8_t>> Garbage(int count, unsigned seed)
     while (int(messages.size()) < count) {
         std::vector<uint8_t> message;
         switch (random() % 4) {
-        case 0:
-            message = {uint8_t(0x90 + random() % 0x60), uint8_t(random() % 128), uint8_t(random() % 128)};
-            break;
-        case 1:
-            message = {uint8_t(0xF1 + random() % 6), uint8_t(random() % 128)};
-            break;
+        case 0: message = {uint8_t(0x90 + random() % 0x60), uint8_t(random() % 128), uint8_t(random() % 128)}; break;
+        case 1: message = {uint8_t(0xF1 + random() % 6), uint8_t(random() % 128)}; break;
         case 2: {
             message.push_back(0xF0);
             const size_t length = random() % 40;
@@ -78,7 +74,8 @@ TEST(FaultScenario, FloodBeyondTheRingIsReportedOnceAndTheLinkGoesOn)
         rig.emulator->inject(message);
     const OpResult result = rig.read();
     Pause(300);
-    EXPECT_EQ(rig.errors, QStringList{"The program could not keep up with the MIDI input: some received data was lost."});
+    EXPECT_EQ(rig.errors,
+              QStringList{"The program could not keep up with the MIDI input: some received data was lost."});
     EXPECT_TRUE(log.contains("MIDI input overflow: received data was lost."));
     // Rows that came through are rows of the device, in order; a lost first
     // reply may leave the wait without an answer.
@@ -108,7 +105,10 @@ TEST(FaultScenario, FloodBeyondTheRingIsReportedOnceAndTheLinkGoesOn)
 // row is acknowledged by its own reply, and the rows read back are the rows.
 TEST(FaultScenario, GarbageDuringTransfersChangesNothing)
 {
-    Rig rig([](EmulatorConfig& c) { c.delayMs = 3; c.dumpSpacingMs = 3; });
+    Rig rig([](EmulatorConfig& c) {
+        c.delayMs = 3;
+        c.dumpSpacingMs = 3;
+    });
     const auto garbage = Garbage(4000, 3);
     size_t next = 0;
     QTimer noise;
@@ -155,7 +155,7 @@ TEST(FaultScenario, DeviceSilentMidWriteStopsThereAndStaysResponsive)
     const qint64 elapsed = clock.elapsed();
     EXPECT_EQ(report.result, ChannelWriteResult::NoAnswer);
     EXPECT_EQ(report.acknowledged, 4);
-    EXPECT_EQ(rig.emulator->device().channels().size(), 5u);   // row 5 reached the device, unacknowledged
+    EXPECT_EQ(rig.emulator->device().channels().size(), 5u); // row 5 reached the device, unacknowledged
     EXPECT_EQ(rig.status.last(), "Writing data to device failed.");
     ASSERT_EQ(rig.linkBoxes.size(), 1);
     EXPECT_TRUE(rig.linkBoxes.first().startsWith("Timeout while waiting for device response."));
@@ -192,7 +192,7 @@ TEST(FaultScenario, NoResponseReportFollowsTheTypeKnownWhenTheOperationBegan)
         rig.link->setDeviceType(known);
         QTimer noise;
         QObject::connect(&noise, &QTimer::timeout, [&] {
-            rig.emulator->inject({0x80, 0x00, 0x00});   // "I am a Pro"
+            rig.emulator->inject({0x80, 0x00, 0x00}); // "I am a Pro"
             rig.emulator->inject({0xF0, 0x01, 0x02, 0xF7});
         });
         noise.start(5);

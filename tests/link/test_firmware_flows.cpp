@@ -128,7 +128,7 @@ struct Rig : LinkRig {
 TEST(BootloaderInfo, InformationGroupsAreDecodedAtIdle)
 {
     Rig rig;
-    rig.useFile(Image(300, 'B', "04-24-2018 10:24"));   // the device's date
+    rig.useFile(Image(300, 'B', "04-24-2018 10:24")); // the device's date
     QSignalSpy ids(rig.link.get(), &DeviceLink::deviceIdShown);
     QSignalSpy blDates(rig.link.get(), &DeviceLink::bootloaderDateShown);
     QSignalSpy fwDates(rig.link.get(), &DeviceLink::firmwareDateShown);
@@ -182,7 +182,7 @@ TEST(BootloaderInfo, ComparisonTexts)
     EXPECT_EQ(FirmwareComparisonText(kDeviceDate, kNewerDate), "Device has older FW version.");
     EXPECT_EQ(FirmwareComparisonText(kDeviceDate, kDeviceDate), "Device has the same FW version.");
     EXPECT_EQ(FirmwareComparisonText(0, kDeviceDate), "No valid FW in device.");
-    EXPECT_EQ(DecodeInfoMessage(0x824A0F)->contribution, 0xAF000000u);   // position 4, byte 0xAF
+    EXPECT_EQ(DecodeInfoMessage(0x824A0F)->contribution, 0xAF000000u); // position 4, byte 0xAF
 }
 
 // ------------------------------------------------------------- decision
@@ -190,20 +190,25 @@ TEST(BootloaderInfo, ComparisonTexts)
 TEST(UploadDecision, ModesDatesAndTypeCheck)
 {
     const PackedDateTime older = kDeviceDate, newer = kNewerDate;
-    struct Case { int mode; PackedDateTime device, file; char fileType, deviceType; Decision expected; };
+    struct Case {
+        int mode;
+        PackedDateTime device, file;
+        char fileType, deviceType;
+        Decision expected;
+    };
     const Case cases[] = {
         {0, older, newer, 'B', 'B', Decision::None},
         {1, older, newer, 'B', 'B', Decision::Upload},
-        {1, newer, newer, 'B', 'B', Decision::None},          // same date: not newer
+        {1, newer, newer, 'B', 'B', Decision::None}, // same date: not newer
         {1, newer, older, 'B', 'B', Decision::None},
-        {1, 0, older, 'E', 'E', Decision::Upload},            // no valid firmware in the device
+        {1, 0, older, 'E', 'E', Decision::Upload}, // no valid firmware in the device
         {2, newer, newer, 'B', 'B', Decision::Upload},
         {2, newer, older, 'B', 'B', Decision::Upload},
         {2, older, newer, 'B', 'B', Decision::None},
         {3, older, newer, 'X', 'X', Decision::InterfaceTest},
         {1, older, newer, 'P', 'B', Decision::Refused},
-        {1, 0, 0, 'X', 'B', Decision::Refused},               // no file loaded
-        {2, older, older, 'X', 'X', Decision::Refused},       // neither identified
+        {1, 0, 0, 'X', 'B', Decision::Refused}, // no file loaded
+        {2, older, older, 'X', 'X', Decision::Refused}, // neither identified
     };
     for (const Case& c : cases)
         EXPECT_EQ(DecideUpload(c.mode, c.device, c.file, c.fileType, c.deviceType), c.expected)
@@ -251,7 +256,7 @@ TEST(FirmwareBlocks, WholeBlocksThenThePaddedFinalBlock)
         EXPECT_EQ(blocks[i].data.size(), 128u);
     }
     EXPECT_TRUE(std::equal(image.begin() + 128, image.begin() + 256, blocks[1].data.begin()));
-    EXPECT_TRUE(std::equal(image.begin() + 256, image.end(), blocks[2].data.begin()));       // 44 bytes
+    EXPECT_TRUE(std::equal(image.begin() + 256, image.end(), blocks[2].data.begin())); // 44 bytes
     EXPECT_EQ(std::count(blocks[2].data.begin() + 44, blocks[2].data.end(), 'X'), 84);
 
     const auto exact = FirmwareBlocks(Image(256, 'B'));
@@ -278,7 +283,7 @@ TEST(Upload, FullUploadReachesUpgradeReadyWithTheImage)
     ASSERT_TRUE(WaitFor([&] { return ready.count() > 0; }, 5000));
     EXPECT_EQ(rig.emulator->device().receivedImage(), image);
     EXPECT_EQ(rig.blockMessages(), 3);
-    EXPECT_EQ(rig.shortMessages(), (std::vector<uint32_t>{0x9F007F, 0x9F247F}));   // both handshakes
+    EXPECT_EQ(rig.shortMessages(), (std::vector<uint32_t>{0x9F007F, 0x9F247F})); // both handshakes
     for (const char* text : {"Idle", "Upload INIT...", "Transfering data block #001", "Transfering data block #002",
                              "        Upgrade ready..."})
         EXPECT_TRUE(rig.fwStatus.contains(text)) << text;

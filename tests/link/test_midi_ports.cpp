@@ -32,8 +32,7 @@ Bytes sysexOf(size_t size, uint8_t seed)
     return bytes;
 }
 
-template <typename Error, typename Action>
-std::string errorText(Action action)
+template <typename Error, typename Action> std::string errorText(Action action)
 {
     try {
         action();
@@ -73,7 +72,7 @@ TEST_F(MidiInputTest, DropsClockAndSensingAndDeliversTheRestInOrder)
     auto events = deliver({{0xFE}, {0xF8}, {0x90, 0x3C, 0x64}, {0xC0, 0x05}, {0xF0, 0x31, 0x34, 0xF7}, {0xFE}});
     ASSERT_EQ(events.size(), 3u);
     EXPECT_EQ(EventCode(*events[0]), 0x903C64u);
-    EXPECT_EQ(events[0]->timestamp, 2u);   // third message delivered
+    EXPECT_EQ(events[0]->timestamp, 2u); // third message delivered
     EXPECT_EQ(EventCode(*events[1]), 0xC00500u);
     EXPECT_TRUE(events[1]->sysex.empty());
     EXPECT_EQ(EventCode(*events[2]), 0xF00000u);
@@ -156,7 +155,7 @@ TEST_F(MidiInputTest, ClosedUnopenableOrUnstartablePort)
     EXPECT_EQ(input.ReadEvent(), nullptr);
 
     backend.refuseOpen = true;
-    input.OpenPort();   // must not raise
+    input.OpenPort(); // must not raise
     EXPECT_FALSE(input.isOpen());
     input.StartInput(); // nothing to start on a closed port
     EXPECT_NE(input.Error(), 0);
@@ -240,7 +239,7 @@ TEST(MidiOutput, SendsEventsAndReportsReleasedSysexLater)
     sysex.status = 0xF0;
     sysex.sysex = {0xF0, 0x00, 0x31, 0x34, 0x56, 0x42, 0xF7};
     output.SendEvent(sysex);
-    EXPECT_EQ(released.count(), 0);   // not from inside the send
+    EXPECT_EQ(released.count(), 0); // not from inside the send
     QCoreApplication::processEvents();
     EXPECT_EQ(released.count(), 1);
 
@@ -278,7 +277,9 @@ TEST(MidiPortDirectory, MapsGlobalPortNumbersToTheOwningBackend)
     EXPECT_NE(ports.openOutput(1, error), nullptr);
     EXPECT_EQ(ports.openOutput(3, error), nullptr);
     EXPECT_FALSE(error.empty());
-    EXPECT_EQ(ports.openInput(-1, [](const uint8_t*, size_t, uint32_t) {}, error), nullptr);
+    EXPECT_EQ(ports.openInput(
+                  -1, [](const uint8_t*, size_t, uint32_t) {}, error),
+              nullptr);
     MidiInputPort input(ports);
     input.SetProductName("Emu In");
     input.OpenPort();

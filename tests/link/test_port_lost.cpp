@@ -31,7 +31,7 @@ TEST(PortLost, DumpFromAVanishedPortEndsIncompleteAndSaysSo)
             rig.emulator->setUnplugged(true);
     });
     ASSERT_EQ(rig.read(), OpResult::Done);
-    rig.collector->waitUntilQuiet(60000);   // ends with the port, not after a minute
+    rig.collector->waitUntilQuiet(60000); // ends with the port, not after a minute
 
     EXPECT_TRUE(rig.link->portLost());
     EXPECT_EQ(rig.link->portLostText(), kLostText);
@@ -49,7 +49,7 @@ TEST(PortLost, WriteStopsAtTheLossWithoutTheNoResponseReportAndResumesWhenPlugge
     EXPECT_EQ(report.result, ChannelWriteResult::NoAnswer);
     EXPECT_EQ(report.acknowledged, 10);
     EXPECT_EQ(rig.status.last(), "Writing data to device failed.");
-    EXPECT_TRUE(rig.linkBoxes.isEmpty());   // not the device's timeout: the port went
+    EXPECT_TRUE(rig.linkBoxes.isEmpty()); // not the device's timeout: the port went
     EXPECT_EQ(rig.errors, QStringList{kLostText});
 
     // Still gone: the next operation says so again and fails at once.
@@ -82,7 +82,7 @@ TEST(PortLost, WatchReportsAMissingPortOnceUntilWatchedAnew)
     EXPECT_EQ(reports, 1);
     EXPECT_EQ(watch.lostPort(), kEmulatorPortName);
 
-    watch.watch("", "");   // nothing watched: nothing missing
+    watch.watch("", ""); // nothing watched: nothing missing
     EXPECT_EQ(watch.check(), QString());
     watch.watch("Other", "");
     EXPECT_EQ(watch.missingPort(), "Other");

@@ -87,14 +87,15 @@ TEST(VerifyAfterWrite, AllChannelsMatchOrTheStoredDifferenceIsNamed)
         ASSERT_EQ(check.comparison.differences.size(), 1u);
         EXPECT_EQ(check.comparison.differences[0].channel, 7);
         EXPECT_EQ(check.lines, QStringList{"Channel 007: MIDI ch. 16 written, 15 in the device."});
-        EXPECT_EQ(check.status, "Verify failed: 1 channel(s) differ. Channel 007: MIDI ch. 16 written, 15 in the device.");
+        EXPECT_EQ(check.status,
+                  "Verify failed: 1 channel(s) differ. Channel 007: MIDI ch. 16 written, 15 in the device.");
     }
 }
 
 TEST(VerifyAfterWrite, ChannelsBeyondTheWrittenOnesAreNoFailureButDifferForAFile)
 {
     ChannelRig rig([](EmulatorConfig& c) { c.dumpSpacingMs = 1; });
-    rig.emulator->device().storeChannel("01F40100900000");   // 500, left from earlier
+    rig.emulator->device().storeChannel("01F40100900000"); // 500, left from earlier
     const ChannelTable rows = Rows(3);
     ASSERT_EQ(WriteChannelsToDevice(*rig.link, rows).result, ChannelWriteResult::Done);
 
@@ -103,14 +104,14 @@ TEST(VerifyAfterWrite, ChannelsBeyondTheWrittenOnesAreNoFailureButDifferForAFile
     EXPECT_EQ(verify.status, "Verified: 3 channels match. The device also holds 1 channel(s) that were not written.");
 
     ChannelTable file = rows;
-    file.pop_back();                      // 003 in the device only
-    file[0].MidiChannel = "9";            // 001 differs
+    file.pop_back(); // 003 in the device only
+    file[0].MidiChannel = "9"; // 001 differs
     file.push_back(DefaultChannelRecord(44)); // 044 not in the device
     const ChannelCheck diff = CompareWithDevice(*rig.link, file, kQuietMs);
     EXPECT_FALSE(diff.verified());
-    EXPECT_EQ(diff.lines, (QStringList{"Channel 001: MIDI ch. 9 in the file, 2 in the device.",
-                                       "Channel 003: in the device only.", "Channel 044: not in the device.",
-                                       "Channel 500: in the device only."}));
+    EXPECT_EQ(diff.lines,
+              (QStringList{"Channel 001: MIDI ch. 9 in the file, 2 in the device.", "Channel 003: in the device only.",
+                           "Channel 044: not in the device.", "Channel 500: in the device only."}));
 }
 
 TEST(VerifyAfterWrite, ASilentDeviceIsNoVerification)
@@ -126,19 +127,24 @@ TEST(DeviceBackup, BackupThenRestoreToASecondDeviceGivesTheSameState)
 {
     for (const char type : {'B', 'P'}) {
         SCOPED_TRACE(type);
-        LinkRig source(Emulated(type, [](EmulatorConfig& c) { c.dumpSpacingMs = 1; c.deviceId = 4711; }));
+        LinkRig source(Emulated(type, [](EmulatorConfig& c) {
+            c.dumpSpacingMs = 1;
+            c.deviceId = 4711;
+        }));
         source.link->OpenPorts();
         Furnish(source.emulator->device());
         QStringList report;
-        const BackupRead read = ReadDeviceBackup(*source.link, [&](const QString& l) { report << l; },
-                                                 [](int dmx) { return dmx == 4 ? std::string("Stage left") : std::string(); });
+        const BackupRead read = ReadDeviceBackup(
+            *source.link, [&](const QString& l) { report << l; },
+            [](int dmx) { return dmx == 4 ? std::string("Stage left") : std::string(); });
         ASSERT_TRUE(read.ok()) << read.problem.toStdString();
         EXPECT_EQ(read.backup.deviceType, type);
         EXPECT_EQ(read.backup.deviceId, 4711u);
         EXPECT_EQ(read.backup.channels.size(), 20u);
         EXPECT_EQ(read.backup.channels[3].Description, "Stage left");
         EXPECT_EQ(read.backup.modes.has_value(), type == 'B');
-        EXPECT_TRUE(report.first().startsWith(type == 'B' ? "Identity: VANTOREL Basic, ID 004711" : "Identity: VANTOREL Pro"));
+        EXPECT_TRUE(
+            report.first().startsWith(type == 'B' ? "Identity: VANTOREL Basic, ID 004711" : "Identity: VANTOREL Pro"));
 
         // Through the file, as a user would do it.
         QTemporaryDir dir;
@@ -150,17 +156,17 @@ TEST(DeviceBackup, BackupThenRestoreToASecondDeviceGivesTheSameState)
 
         LinkRig target(Emulated(type, [](EmulatorConfig& c) { c.dumpSpacingMs = 1; }));
         target.link->OpenPorts();
-        target.emulator->device().storeChannel("01F40100900000");   // cleared by the restore
+        target.emulator->device().storeChannel("01F40100900000"); // cleared by the restore
         report.clear();
-        const RestoreOutcome outcome = RestoreDeviceBackup(*target.link, *loaded.backup,
-                                                           [&](const QString& l) { report << l; }, {}, true);
+        const RestoreOutcome outcome = RestoreDeviceBackup(
+            *target.link, *loaded.backup, [&](const QString& l) { report << l; }, {}, true);
         EXPECT_EQ(outcome.result, RestoreResult::Done) << outcome.differences.join('\n').toStdString();
         EXPECT_EQ(StateOf(target.emulator->device()), StateOf(source.emulator->device()));
         EXPECT_TRUE(report.contains("Options written."));
         EXPECT_TRUE(report.contains("Channels written: 20."));
         EXPECT_EQ(report.contains("Basic/Eco modes written: 4 in use."), type == 'B');
         EXPECT_EQ(report.last(), "Verified: the device holds what the backup holds.");
-        EXPECT_EQ(target.emulator->device().config().deviceId, 1u);     // the identity is not written
+        EXPECT_EQ(target.emulator->device().config().deviceId, 1u); // the identity is not written
     }
 }
 
@@ -176,16 +182,22 @@ TEST(DeviceBackup, RestoreToAnotherEditionNeedsConsentAndSkipsWhatDoesNotFit)
     pro.link->OpenPorts();
     QStringList report;
     char asked = 0;
-    RestoreOutcome outcome = RestoreDeviceBackup(*pro.link, read.backup, [&](const QString& l) { report << l; },
-                                                 [&](char type) { asked = type; return false; }, false);
+    RestoreOutcome outcome = RestoreDeviceBackup(
+        *pro.link, read.backup, [&](const QString& l) { report << l; },
+        [&](char type) {
+            asked = type;
+            return false;
+        },
+        false);
     EXPECT_EQ(outcome.result, RestoreResult::OtherType);
     EXPECT_EQ(asked, 'P');
     EXPECT_EQ(pro.commandLetters(), "J");
-    EXPECT_EQ(report, (QStringList{"The backup is of a VANTOREL Eco, the device is a VANTOREL Pro.", "Nothing was written."}));
+    EXPECT_EQ(report,
+              (QStringList{"The backup is of a VANTOREL Eco, the device is a VANTOREL Pro.", "Nothing was written."}));
 
     report.clear();
-    outcome = RestoreDeviceBackup(*pro.link, read.backup, [&](const QString& l) { report << l; },
-                                  [](char) { return true; }, false);
+    outcome = RestoreDeviceBackup(
+        *pro.link, read.backup, [&](const QString& l) { report << l; }, [](char) { return true; }, false);
     EXPECT_EQ(outcome.result, RestoreResult::Done);
     EXPECT_TRUE(report.contains("Basic/Eco modes not written: a VANTOREL Pro has none."));
     EXPECT_FALSE(pro.commandLetters().contains('G'));
@@ -203,7 +215,8 @@ TEST(DeviceBackup, RestoreStopsAtAMissingAcknowledgement)
     LinkRig rig(Emulated('P', [](EmulatorConfig& c) { c.skipNth['c'] = 3; }));
     rig.link->OpenPorts();
     QStringList report;
-    const RestoreOutcome outcome = RestoreDeviceBackup(*rig.link, backup, [&](const QString& l) { report << l; }, {}, false);
+    const RestoreOutcome outcome = RestoreDeviceBackup(
+        *rig.link, backup, [&](const QString& l) { report << l; }, {}, false);
     EXPECT_EQ(outcome.result, RestoreResult::NoAnswer);
     EXPECT_EQ(report, QStringList{"Options written."});
     EXPECT_EQ(rig.commandLetters(), "JLOACCC");
@@ -235,14 +248,17 @@ TEST(DeviceBackupFile, EveryFaultRefusesTheWholeFile)
         {"\"count\": 2", "\"count\": 3", "modes.slots must hold 3 mode(s)"},
         {"\"count\": 2", "\"count\": 6", "modes.count must be a whole number from 1 to 5"},
         {"\"slot\": 2", "\"slot\": 1", "modes.slots[1].slot must be a whole number from 2 to 2"},
-        {"\"ccZeroValueOffset\": 0", "\"ccZeroValueOffset\": 11", "options.ccZeroValueOffset must be a whole number from 0 to 10"},
+        {"\"ccZeroValueOffset\": 0", "\"ccZeroValueOffset\": 11",
+         "options.ccZeroValueOffset must be a whole number from 0 to 10"},
         {"\"useNoteOff\": false", "\"useNoteOff\": 0", "options.useNoteOff must be true or false"},
         {"\"dmxChannel\": 2,", "\"dmxChannel\": 1,", "channels[1].dmxChannel 1 appears more than once"},
         {"\"dmxChannel\": 2,", "\"dmxChannel\": 513,", "channels[1].dmxChannel must be a whole number from 1 to 512"},
         {"\"midiChannel\": 16", "\"midiChannel\": 17", "channels[6].midiChannel must be a whole number from 1 to 16"},
-        {"\"controlMode\": \"Value\"", "\"controlMode\": \"value\"", "channels[9].controlMode must be \"Active\" or \"Value\""},
+        {"\"controlMode\": \"Value\"", "\"controlMode\": \"value\"",
+         "channels[9].controlMode must be \"Active\" or \"Value\""},
         {"\"to\": 127", "\"to\": 11", "channels[12].to must be a whole number from 12 to 127"},
-        {"\"fixedValue\": 99", "\"fixedValue\": \"99\"", "channels[14].fixedValue must be a whole number from 0 to 255"},
+        {"\"fixedValue\": 99", "\"fixedValue\": \"99\"",
+         "channels[14].fixedValue must be a whole number from 0 to 255"},
         {"\"description\": \"never", "\"descripton\": \"never", "channels[3].descripton is not part of the format"},
         {"\"channels\": [", "\"channels\": {\"x\": [", "it is not JSON"},
     };

@@ -48,7 +48,7 @@ public:
 
     size_t freeBytes() const
     {
-        struct statvfs info {};
+        struct statvfs info { };
         return ::statvfs(m_path.c_str(), &info) == 0 ? size_t(info.f_bavail) * info.f_frsize : 0;
     }
     // Writes the file "filler" so that about `left` bytes stay free.
@@ -70,8 +70,8 @@ private:
     // Once per process: mounts made here stay in this process.
     static bool privateMounts()
     {
-        static const bool ok = ::unshare(CLONE_NEWNS) == 0
-                               && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+        static const bool ok
+            = ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
         return ok;
     }
 

@@ -31,15 +31,13 @@ struct WindowRig : LinkRig {
         };
     }
 
-    template <typename W>
-    W* find(const QString& name) const
+    template <typename W> W* find(const QString& name) const
     {
         W* w = form->findChild<W*>(name);
         EXPECT_NE(w, nullptr) << name.toStdString();
         return w;
     }
-    template <typename W>
-    W* find(const char* name) const { return find<W>(QString::fromLatin1(name)); }
+    template <typename W> W* find(const char* name) const { return find<W>(QString::fromLatin1(name)); }
     QString text(const char* name) const { return find<QLabel>(name)->text(); }
     void click(const char* name) const { find<QPushButton>(name)->click(); }
 

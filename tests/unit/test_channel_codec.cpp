@@ -39,9 +39,9 @@ TEST(ChannelPayload, EncodesTheDocumentedExamples)
     // 0001 01 00 90 00 00: channel 1 with the default data.
     EXPECT_EQ(EncodeChannelPayload(DefaultChannelRecord(1)), "00010100900000");
     // 012C 07 C8 B1 07 09: channel 300, Control Change on MIDI 2, 7..9, fixed value 200.
-    EXPECT_EQ(EncodeChannelPayload(
-                  Record({"300", "Active", "0", "2", "Control Change", "G-1/7", "A-1/9", "Value", "200"})),
-              "012C07C8B10709");
+    EXPECT_EQ(
+        EncodeChannelPayload(Record({"300", "Active", "0", "2", "Control Change", "G-1/7", "A-1/9", "Value", "200"})),
+        "012C07C8B10709");
     // Channel 512, always on with 255 on MIDI 16: the constant is sent, not the fixed value.
     EXPECT_EQ(EncodeChannelPayload(Record({"512", "Value", "255", "16", "Note On", "C-1/0", "C-1/0", "Velocity", "7"})),
               "020009FF9F0000");
@@ -56,11 +56,10 @@ TEST(ChannelPayload, RefusesRecordsThatHaveNoNumbers)
         int column;
         const char* text;
     } cases[] = {
-        {ColDmxChannel, "0"}, {ColDmxChannel, "513"}, {ColDmxChannel, "5a"}, {ColControlMode, "active"},
-        {ColConstantValue, "256"}, {ColMidiChannel, "17"}, {ColActiveOn, "Note Off"},
-        {ColFromNumber, "C-0/12"},   // without the blanks
-        {ColDataType, ""}, {ColFixedValue, "-1"},
-        {ColToNumber, "C-1/0"},      // below the From note
+        {ColDmxChannel, "0"},       {ColDmxChannel, "513"},    {ColDmxChannel, "5a"},
+        {ColControlMode, "active"}, {ColConstantValue, "256"}, {ColMidiChannel, "17"},
+        {ColActiveOn, "Note Off"},  {ColFromNumber, "C-0/12"}, // without the blanks
+        {ColDataType, ""},          {ColFixedValue, "-1"},     {ColToNumber, "C-1/0"}, // below the From note
     };
     for (const auto& c : cases) {
         ChannelRecord record = DefaultChannelRecord(5);
@@ -91,7 +90,8 @@ TEST(ChannelDump, DecodesFieldsAndBuildsTheRow)
     const auto status = DecodeChannelPayload("0200F1FFBF0C0C");
     ASSERT_TRUE(status);
     EXPECT_EQ(status->flags, 0x01);
-    EXPECT_EQ(RecordFromDump(*status), Record({"512", "Active", "0", "16", "Note On", kNote12, kNote12, "Velocity", "255"}));
+    EXPECT_EQ(RecordFromDump(*status),
+              Record({"512", "Active", "0", "16", "Note On", kNote12, kNote12, "Velocity", "255"}));
 }
 
 TEST(ChannelDump, RoundTripsEveryEncodableRecord)
@@ -102,7 +102,7 @@ TEST(ChannelDump, RoundTripsEveryEncodableRecord)
             for (const char* activeOn : {"Note On", "Control Change"})
                 for (const char* type : {"Velocity", "Value"}) {
                     ChannelRecord r = Record({DmxChannelText(number), mode, std::string(mode) == "Value" ? "17" : "0",
-                                             "7", activeOn, kNote12, "C4/60", type, "17"});
+                                              "7", activeOn, kNote12, "C4/60", type, "17"});
                     const auto back = RecordFromDump(*DecodeChannelPayload(*EncodeChannelPayload(r)));
                     ASSERT_TRUE(back);
                     EXPECT_EQ(*back, r) << number << mode << activeOn << type;
@@ -139,7 +139,8 @@ TEST(ChannelTable, KeepsRowsInOrderOfTheirNumberText)
 
 TEST(ChannelTable, FindListRowReadsNumbers)
 {
-    ChannelTable table = {DefaultChannelRecord(3), DefaultChannelRecord(5), Record({"abc", "", "", "", "", "", "", "", ""})};
+    ChannelTable table
+        = {DefaultChannelRecord(3), DefaultChannelRecord(5), Record({"abc", "", "", "", "", "", "", "", ""})};
     EXPECT_EQ(FindListRow(table, "5"), 1);
     EXPECT_EQ(FindListRow(table, "005"), 1);
     EXPECT_EQ(FindListRow(table, "  5"), 1);
@@ -178,7 +179,11 @@ TEST(ChannelTable, HighestNumberSkipsRowsThatAreNoNumber)
 TEST(ChannelTable, NewChannelNumberIsCheckedWithTheUsersMessage)
 {
     const ChannelTable table = {DefaultChannelRecord(7)};
-    struct Case { const char* text; const char* problem; int number; };
+    struct Case {
+        const char* text;
+        const char* problem;
+        int number;
+    };
     const Case cases[] = {
         {"8", "", 8},
         {"512", "", 512},

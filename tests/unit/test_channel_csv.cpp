@@ -9,8 +9,8 @@ using namespace vantorel;
 
 namespace {
 
-const std::string kHeader =
-    "DMX ch.,Act. ctrl/Value,Data =,MIDI ch.,Active on,Note On/CC,Note On/CC,Velocity/Value,Data =,Description,";
+const std::string kHeader
+    = "DMX ch.,Act. ctrl/Value,Data =,MIDI ch.,Active on,Note On/CC,Note On/CC,Velocity/Value,Data =,Description,";
 const std::string kNote12 = "C-0/12      ";
 
 std::vector<std::string> DmxCells(const ChannelTable& rows)
@@ -29,9 +29,11 @@ TEST(ChannelCsvWriter, HeaderAndRowsEachEndWithSeparatorAndCrLf)
         Record({"001", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", ""}),
         Record({"002", "Value", "255", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "Stage left"}),
     };
-    EXPECT_EQ(WriteChannelCsv(rows), kHeader + "\r\n"
-                                     "001,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,,\r\n"
-                                     "002,Value,255,1,Note On,C-1/0,C-1/0,Velocity,0,Stage left,\r\n");
+    EXPECT_EQ(WriteChannelCsv(rows),
+              kHeader
+                  + "\r\n"
+                    "001,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,,\r\n"
+                    "002,Value,255,1,Note On,C-1/0,C-1/0,Velocity,0,Stage left,\r\n");
     EXPECT_EQ(WriteChannelCsv({}), kHeader + "\r\n");
 }
 
@@ -52,7 +54,8 @@ TEST(ChannelCsvRoundTrip, EveryCellComesBackExactly)
 TEST(ChannelCsvReader, AcceptsBothSeparatorsAndAnyLineEnd)
 {
     const std::string comma = kHeader + "\r\n001,Value,5,2,Note On,C-1/0,C1/24,Value,5,A,\r\n";
-    const std::string semicolon = "DMX ch.;x\n001;Value;5;2;Note On;C-1/0;C1/24;Value;5;A;\r002;Active;0;1;Note On;C-1/0;C-1/0;Velocity;0;;";
+    const std::string semicolon
+        = "DMX ch.;x\n001;Value;5;2;Note On;C-1/0;C1/24;Value;5;A;\r002;Active;0;1;Note On;C-1/0;C-1/0;Velocity;0;;";
     const auto a = ReadChannelCsv(comma);
     const auto b = ReadChannelCsv(semicolon);
     ASSERT_TRUE(a.ok());
@@ -64,32 +67,35 @@ TEST(ChannelCsvReader, AcceptsBothSeparatorsAndAnyLineEnd)
 
 TEST(ChannelCsvReader, FieldRulesOfOneLine)
 {
-    const std::string text = kHeader + "\r\n"
-        // A short DMX field, nine more fields and no final comma.
-        "7,Value,9,3,Control Change,C1/24,C2/36,Value,9,Seven\r\n"
-        // "0005" is five; an eleventh field (after a comma in the description) is dropped.
-        "0005,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,left, right,\r\n"
-        // Fewer fields: the rest stay empty. Blanks around the line are trimmed, not inside fields.
-        "  \t010, Active,0  \r\n"
-        // Three characters are taken as they are. Rows come sorted by their DMX cell.
-        "abc,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,,\r\n"
-        // An empty line is skipped.
-        "   \r\n";
+    const std::string text = kHeader
+        + "\r\n"
+          // A short DMX field, nine more fields and no final comma.
+          "7,Value,9,3,Control Change,C1/24,C2/36,Value,9,Seven\r\n"
+          // "0005" is five; an eleventh field (after a comma in the description) is dropped.
+          "0005,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,left, right,\r\n"
+          // Fewer fields: the rest stay empty. Blanks around the line are trimmed, not inside fields.
+          "  \t010, Active,0  \r\n"
+          // Three characters are taken as they are. Rows come sorted by their DMX cell.
+          "abc,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,,\r\n"
+          // An empty line is skipped.
+          "   \r\n";
     const ChannelCsvLoad load = ReadChannelCsv(text);
     ASSERT_TRUE(load.ok()) << ChannelCsvMessage(load);
     ASSERT_EQ(load.rows.size(), 4u);
     EXPECT_EQ(DmxCells(load.rows), (std::vector<std::string>{"005", "007", "010", "abc"}));
     EXPECT_EQ(load.rows[0], Record({"005", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "left"}));
-    EXPECT_EQ(load.rows[1], Record({"007", "Value", "9", "3", "Control Change", "C1/24", "C2/36", "Value", "9", "Seven"}));
+    EXPECT_EQ(load.rows[1],
+              Record({"007", "Value", "9", "3", "Control Change", "C1/24", "C2/36", "Value", "9", "Seven"}));
     EXPECT_EQ(load.rows[2], Record({"010", " Active", "0"}));
 }
 
 TEST(ChannelCsvReader, SemicolonInCommaFileFailsTheWholeLoadAtThatLine)
 {
-    const std::string text = kHeader + "\r\n"
-        "001,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,fine,\r\n"
-        "002,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,one; two,\r\n"
-        "003,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,,\r\n";
+    const std::string text = kHeader
+        + "\r\n"
+          "001,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,fine,\r\n"
+          "002,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,one; two,\r\n"
+          "003,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,,\r\n";
     const ChannelCsvLoad load = ReadChannelCsv(text);
     EXPECT_EQ(load.status, ChannelCsvLoad::Status::BadLine);
     EXPECT_EQ(load.line, 3);
@@ -142,15 +148,22 @@ TEST(ChannelFileEncoding, Utf8WhenValidElseWindows1250)
     const EightBitToUtf8 latin1 = [](std::string_view bytes) {
         std::string text;
         for (const char c : bytes)
-            text += uint8_t(c) < 0x80 ? std::string(1, c) : std::string{char(0xC0 | (uint8_t(c) >> 6)), char(0x80 | (uint8_t(c) & 0x3F))};
+            text += uint8_t(c) < 0x80 ? std::string(1, c)
+                                      : std::string{char(0xC0 | (uint8_t(c) >> 6)), char(0x80 | (uint8_t(c) & 0x3F))};
         return text;
     };
-    EXPECT_EQ(ChannelFileTextToUtf8("Espa\xF1" "a", latin1), "España");
-    EXPECT_EQ(ChannelFileTextToUtf8("Espa\xF1" "a"), "Espańa");
+    EXPECT_EQ(ChannelFileTextToUtf8("Espa\xF1"
+                                    "a",
+                                    latin1),
+              "España");
+    EXPECT_EQ(ChannelFileTextToUtf8("Espa\xF1"
+                                    "a"),
+              "Espańa");
 
     EXPECT_TRUE(IsValidUtf8("a\xC5\xBC\xE2\x82\xAC\xF0\x9F\x8E\xB5"));
     // Cut short, overlong, a surrogate, above U+10FFFF, a lone continuation byte.
-    for (const char* bad : {"\xC5", "\xE2\x82", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xB9z"})
+    for (const char* bad :
+         {"\xC5", "\xE2\x82", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xB9z"})
         EXPECT_FALSE(IsValidUtf8(bad)) << ::testing::PrintToString(std::string(bad));
 }
 
@@ -160,8 +173,9 @@ TEST(ChannelCsvReader, BadDmxFieldIsShownEscapedAndShort)
 {
     using namespace std::string_literals;
     ChannelCsvLoad load = ReadChannelCsv(kHeader + "\r\n1\0x\x07,Active\r\n"s);
-    EXPECT_EQ(ChannelCsvMessage(load),
-              "Improper data format in line 2: the DMX channel \"1\\x00x\\x07\" is not a number.\r\nNothing was loaded.");
+    EXPECT_EQ(
+        ChannelCsvMessage(load),
+        "Improper data format in line 2: the DMX channel \"1\\x00x\\x07\" is not a number.\r\nNothing was loaded.");
     load = ReadChannelCsv(std::string(kHeader) + "\r\n" + std::string(500, 'z') + ",\r\n");
     EXPECT_NE(ChannelCsvMessage(load).find('"' + std::string(40, 'z') + "...\" is not"), std::string::npos);
 }

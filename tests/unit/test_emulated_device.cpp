@@ -97,15 +97,31 @@ TEST(EmulatedDeviceTest, RepliesAsTheyAppearOnTheWire)
     EXPECT_EQ(TimesOf(restart), (std::vector<int>{0, 300, 310}));
     EXPECT_EQ(device.restarts(), 1);
     //                                                             device ID  bootloader firmware  "B"
-    EXPECT_EQ(BytesOf(device.receive(BuildCommand('J'))), std::vector<Bytes>{WireReply("j" "0000002A" "011B1A4F" "00ABCDEF" "42")});
+    EXPECT_EQ(BytesOf(device.receive(BuildCommand('J'))),
+              std::vector<Bytes>{WireReply("j"
+                                           "0000002A"
+                                           "011B1A4F"
+                                           "00ABCDEF"
+                                           "42")});
     device.config().type = 'E';
-    EXPECT_EQ(BytesOf(device.receive(BuildCommand('K'))), std::vector<Bytes>{WireReply("k" "0000002A" "45")});
+    EXPECT_EQ(BytesOf(device.receive(BuildCommand('K'))),
+              std::vector<Bytes>{WireReply("k"
+                                           "0000002A"
+                                           "45")});
 
     // Options: set, read back; an offset above 10 is kept at 10.
-    EXPECT_EQ(BytesOf(device.receive(BuildCommand('M'))), std::vector<Bytes>{WireReply("m" "00" "00" "0000")});
+    EXPECT_EQ(BytesOf(device.receive(BuildCommand('M'))),
+              std::vector<Bytes>{WireReply("m"
+                                           "00"
+                                           "00"
+                                           "0000")});
     EXPECT_EQ(BytesOf(device.receive(BuildCommand('L', {1, 0, 0, 0}))), std::vector<Bytes>{WireReply("l")});
     EXPECT_EQ(BytesOf(device.receive(BuildCommand('O', {0x20, 0, 0, 0}))), std::vector<Bytes>{WireReply("o")});
-    EXPECT_EQ(BytesOf(device.receive(BuildCommand('M'))), std::vector<Bytes>{WireReply("m" "01" "0A" "0000")});
+    EXPECT_EQ(BytesOf(device.receive(BuildCommand('M'))),
+              std::vector<Bytes>{WireReply("m"
+                                           "01"
+                                           "0A"
+                                           "0000")});
 }
 
 TEST(EmulatedDeviceTest, DeviceNumberIsStoredAndTheDeviceRestarts)
@@ -126,18 +142,20 @@ TEST(EmulatedDeviceTest, IgnoresBrokenAndUnknownMessagesButRecordsThem)
 {
     EmulatedDevice device;
     Bytes badChecksum = BuildCommand('L', {1, 0, 0, 0});
-    badChecksum[badChecksum.size() - 2] = 'F';   // last checksum character
+    badChecksum[badChecksum.size() - 2] = 'F'; // last checksum character
     Bytes noEnd = BuildCommand('D');
     noEnd.pop_back();
     Bytes replyHeader = BuildCommand('D');
-    replyHeader.erase(replyHeader.begin() + 1);  // F0 31 34 56 ...: a reply, not a command
+    replyHeader.erase(replyHeader.begin() + 1); // F0 31 34 56 ...: a reply, not a command
 
     const std::vector<Bytes> ignored = {
-        badChecksum, noEnd, replyHeader,
-        BuildCommand('Z'),                      // no such command
-        BuildCommand('M', {0}),                 // payload where none belongs
-        BuildCommand('L', {2, 0, 0, 0}),        // neither on nor off
-        {0x90, 0x3C, 0x7F},                     // short message
+        badChecksum,
+        noEnd,
+        replyHeader,
+        BuildCommand('Z'), // no such command
+        BuildCommand('M', {0}), // payload where none belongs
+        BuildCommand('L', {2, 0, 0, 0}), // neither on nor off
+        {0x90, 0x3C, 0x7F}, // short message
         {},
     };
     for (const Bytes& message : ignored)
@@ -172,7 +190,7 @@ TEST(EmulatedChannels, StoresReplacesClearsAndRefuses)
 {
     EmulatedDevice device;
     EXPECT_EQ(BytesOf(device.receive(BuildCommand('C', Ascii("012C07C8B10709")))), std::vector<Bytes>{WireReply("c")});
-    device.receive(BuildCommand('C', Ascii("012C01009000FF")));   // the same channel again
+    device.receive(BuildCommand('C', Ascii("012C01009000FF"))); // the same channel again
     EXPECT_EQ(BytesOf(device.receive(BuildCommand('B'))), std::vector<Bytes>{WireReply("b012C01009000FF")});
 
     EXPECT_EQ(BytesOf(device.receive(BuildCommand('A'))), std::vector<Bytes>{WireReply("a")});
@@ -230,11 +248,32 @@ TEST(EmulatedBootloader, BadBlocksAreAnsweredWithAChecksumError)
 
 TEST(EmulatorArgumentsTest, FullCommandLine)
 {
-    const auto args = ParseEmulatorArguments({"--name", "emu", "--type", "E", "--device-id", "42", "--never-answer",
-                                              "--skip", "j:2", "--skip", "M:1", "--delay", "150", "--verbose",
-                                              "--bootloader", "--corrupt-block", "3", "--drop-block-request", "1",
-                                              "--echo-missing-byte", "--echo-wrong-byte", "--no-restart-after-id",
-                                              "--firmware-date", "04-24-2018 10:24", "--image-out", "/tmp/x.bin"});
+    const auto args = ParseEmulatorArguments({"--name",
+                                              "emu",
+                                              "--type",
+                                              "E",
+                                              "--device-id",
+                                              "42",
+                                              "--never-answer",
+                                              "--skip",
+                                              "j:2",
+                                              "--skip",
+                                              "M:1",
+                                              "--delay",
+                                              "150",
+                                              "--verbose",
+                                              "--bootloader",
+                                              "--corrupt-block",
+                                              "3",
+                                              "--drop-block-request",
+                                              "1",
+                                              "--echo-missing-byte",
+                                              "--echo-wrong-byte",
+                                              "--no-restart-after-id",
+                                              "--firmware-date",
+                                              "04-24-2018 10:24",
+                                              "--image-out",
+                                              "/tmp/x.bin"});
     ASSERT_EQ(args.action, EmulatorArguments::Action::Run) << args.error;
     const EmulatorConfig& c = args.config;
     EXPECT_EQ(std::tuple(args.clientName, c.type, c.deviceId, c.neverAnswer, c.delayMs, args.verbose, args.imageOut),
@@ -248,8 +287,8 @@ TEST(EmulatorArgumentsTest, FullCommandLine)
 TEST(EmulatorArgumentsTest, RejectsBadArguments)
 {
     const std::vector<std::vector<std::string>> bad = {
-        {},                                             // no --name
-        {"--name"},                                     // missing value
+        {}, // no --name
+        {"--name"}, // missing value
         {"--name", "emu", "--type", "PB"},
         {"--name", "emu", "--device-id", "-1"},
         {"--name", "emu", "--device-id", "4294967296"},

@@ -57,7 +57,7 @@ TEST(EventTextTest, SysexShowsFullLengthAndAtMost200Bytes)
     const std::string prefix = "Sysex (250): ";
     ASSERT_EQ(text.substr(0, prefix.size()), prefix);
     EXPECT_EQ(text.size(), prefix.size() + 200 * 3);
-    EXPECT_EQ(text.substr(text.size() - 3), "C7 ");  // byte 199
+    EXPECT_EQ(text.substr(text.size() - 3), "C7 "); // byte 199
 
     std::vector<uint8_t> exact(200, 0xEE);
     EXPECT_EQ(FormatSysexBytes(exact.data(), exact.size()).size(), std::string("Sysex (200): ").size() + 600);

@@ -16,8 +16,8 @@ using namespace vantorel;
 namespace {
 
 const FirmwarePassword kDefaultPassword = {0x9D, 0x04, 0xE2, 0x7B};
-const FirmwareSalt kSalt = {0x10, 0x32, 0x54, 0x76, 0x98, 0xBA, 0xDC, 0xFE,
-                            0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF};
+const FirmwareSalt kSalt
+    = {0x10, 0x32, 0x54, 0x76, 0x98, 0xBA, 0xDC, 0xFE, 0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF};
 
 FirmwareImage imageOf(std::string_view text)
 {
@@ -52,7 +52,8 @@ TEST(DecryptFirmwareText, LineBreaksDoNotMatter)
 {
     const FirmwareImage image = MakeTestFirmwareImage(300, 'B', "01-02-2019 03:04");
     for (const size_t line : {1, 7, 76})
-        EXPECT_EQ(DecryptFirmwareText(PackFirmwareImage(image, kSalt, kDefaultPassword, line), kDefaultPassword), image) << line;
+        EXPECT_EQ(DecryptFirmwareText(PackFirmwareImage(image, kSalt, kDefaultPassword, line), kDefaultPassword), image)
+            << line;
 }
 
 TEST(DecryptFirmwareText, WrongPasswordOrTooShortIsRefused)
@@ -72,11 +73,11 @@ TEST(DecryptFirmwareText, WrongPasswordOrTooShortIsRefused)
 
 // The check covers the key (password, salt) and the last 16 ciphertext bytes,
 // nothing before them.
-class FlippedBit : public ::testing::TestWithParam<size_t> {};
+class FlippedBit : public ::testing::TestWithParam<size_t> { };
 
 TEST_P(FlippedBit, RefusedOnlyWhereTheCheckLooks)
 {
-    const size_t imageSize = GetParam();   // 96: no tail; 101: a 5-byte tail
+    const size_t imageSize = GetParam(); // 96: no tail; 101: a 5-byte tail
     const FirmwareImage image = MakeTestFirmwareImage(imageSize, 'B', "04-24-2018 10:24");
     const std::vector<uint8_t> raw = EncryptFirmwareImage(image, kSalt, kDefaultPassword);
     const auto openFlipped = [&](size_t offset, uint8_t mask) {
@@ -172,7 +173,8 @@ TEST(FindFirmwareVersion, MarkerTypeAndSearchOrder)
     EXPECT_EQ(v.typeLetter, 'B');
     EXPECT_EQ(FormatPackedDateTime(v.date), "2022-03-03 03:03");
     // The first occurrence of the deciding marker counts.
-    EXPECT_EQ(FormatPackedDateTime(FindFirmwareVersion(imageOf("FEversion:05-06-2019 07:08 FEversion:01-01-2030 00:00")).date),
+    EXPECT_EQ(FormatPackedDateTime(
+                  FindFirmwareVersion(imageOf("FEversion:05-06-2019 07:08 FEversion:01-01-2030 00:00")).date),
               "2019-05-06 07:08");
 }
 
@@ -200,16 +202,21 @@ TEST(ParseVersionDate, FixedPositionsAndDatesThePackedFormCannotHold)
         const char* text;
         PackedDateTime expected;
     } cases[] = {
-        {"04/24/2018_10.24", MakePackedDateTime(2018, 4, 24, 10, 24)},   // any separators
-        {"04-24-2018 10:xx", MakePackedDateTime(2018, 4, 24, 10, 0)},    // not a number: zero
+        {"04/24/2018_10.24", MakePackedDateTime(2018, 4, 24, 10, 24)}, // any separators
+        {"04-24-2018 10:xx", MakePackedDateTime(2018, 4, 24, 10, 0)}, // not a number: zero
         {"4?-24-2018 10:24", MakePackedDateTime(2018, 0, 24, 10, 24)},
         {" 4- 2-2018  9: 5", MakePackedDateTime(2018, 4, 2, 9, 5)},
         {"04-24-2018", MakePackedDateTime(2018, 4, 24, 0, 0)},
         {"04-24-2255 10:24", MakePackedDateTime(2255, 4, 24, 10, 24)},
         // Without a year, before 2000 or past 2255, or with a field too large
         // for its bits, the packed value would be wrong: 0, no date.
-        {"", 0}, {"04-24-yyyy 10:24", 0}, {"04-24-1999 10:24", 0}, {"04-24-2256 10:24", 0},
-        {"16-24-2018 10:24", 0}, {"04-32-2018 10:24", 0}, {"04-24-2018 10:64", 0},
+        {"", 0},
+        {"04-24-yyyy 10:24", 0},
+        {"04-24-1999 10:24", 0},
+        {"04-24-2256 10:24", 0},
+        {"16-24-2018 10:24", 0},
+        {"04-32-2018 10:24", 0},
+        {"04-24-2018 10:64", 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseVersionDate(c.text), c.expected) << c.text;

@@ -61,8 +61,9 @@ TEST(FuzzRegression, CellsNeverBreakTheFileStructure)
 // is; saved, it started a line that loads as other fields or not at all.
 TEST(FuzzRegression, DmxFieldHoldingTheOtherSeparatorIsNoNumber)
 {
-    const std::string file = kHeader + "\r\n"
-                             ",Ae;Active;0;1;Note On;C-1/0;C-1/0;Velocity;0;;\r\n";
+    const std::string file = kHeader
+        + "\r\n"
+          ",Ae;Active;0;1;Note On;C-1/0;C-1/0;Velocity;0;;\r\n";
     const ChannelCsvLoad load = ReadChannelCsv(file);
     EXPECT_EQ(load.status, ChannelCsvLoad::Status::BadLine);
     EXPECT_EQ(load.line, 2);
@@ -83,8 +84,9 @@ TEST(FuzzRegression, IniValuesWithBlanksOrQuotesReadBackAsWritten)
     ini.WriteString("Files", "LastOpened", "trailing ");
     ini.WriteString("Files", "LastSaved", "plain name");
     const std::string text = ini.Serialize();
-    EXPECT_EQ(text, "[Ports]\r\nMIDIInput=\" x\"\r\nMIDIOutput=\"\"quoted\"\"\r\n"
-                    "[Files]\r\nLastOpened=\"trailing \"\r\nLastSaved=plain name\r\n");
+    EXPECT_EQ(text,
+              "[Ports]\r\nMIDIInput=\" x\"\r\nMIDIOutput=\"\"quoted\"\"\r\n"
+              "[Files]\r\nLastOpened=\"trailing \"\r\nLastSaved=plain name\r\n");
 
     const IniFile reread = IniFile::Parse(text);
     EXPECT_EQ(reread.ReadString("Ports", "MIDIInput", ""), " x");

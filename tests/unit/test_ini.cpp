@@ -37,20 +37,19 @@ struct TempDir {
 
 TEST(IniFile, ReadsLikeTheWindowsProfileFunctions)
 {
-    const IniFile ini = IniFile::Parse(
-        "; comment=not a key\r\n"
-        "[Ports]\r\n"
-        "  MIDIInput = USB MIDI  \r\n"
-        "midiinput=second one loses\r\n"
-        "Quoted=\"  spaced  \"\r\n"
-        "Single='x'\r\n"
-        "Lopsided=\"x'\r\n"
-        "Empty=\r\n"
-        "no equals sign\r\n"
-        "[ dirs ]\n"
-        "ReadDir=C:\\Program Files\\VANTOREL\\\n"
-        "[Ports]\r\n"
-        "MIDIOutput=in the second Ports section\r\n");
+    const IniFile ini = IniFile::Parse("; comment=not a key\r\n"
+                                       "[Ports]\r\n"
+                                       "  MIDIInput = USB MIDI  \r\n"
+                                       "midiinput=second one loses\r\n"
+                                       "Quoted=\"  spaced  \"\r\n"
+                                       "Single='x'\r\n"
+                                       "Lopsided=\"x'\r\n"
+                                       "Empty=\r\n"
+                                       "no equals sign\r\n"
+                                       "[ dirs ]\n"
+                                       "ReadDir=C:\\Program Files\\VANTOREL\\\n"
+                                       "[Ports]\r\n"
+                                       "MIDIOutput=in the second Ports section\r\n");
 
     EXPECT_EQ(ini.ReadString("PORTS", "midiInput", "d"), "USB MIDI");
     EXPECT_EQ(ini.ReadString("Ports", "Quoted", "d"), "  spaced  ");
@@ -68,11 +67,27 @@ TEST(IniFile, ReadsLikeTheWindowsProfileFunctions)
 
 TEST(IniFile, IntegersFallBackToTheDefaultUnlessTheWholeValueIsANumber)
 {
-    struct Case { const char* text; int expected; };
+    struct Case {
+        const char* text;
+        int expected;
+    };
     const Case cases[] = {
-        {"-7", -7}, {"+3", 3}, {"$FF", 255}, {"0x80FFFF", 0x80FFFF}, {"-$10", -16}, {"$FFFFFFFF", -1},
-        {"-2147483648", -2147483647 - 1}, {"2147483648", 99}, {"12abc", 99}, {"", 99}, {"-", 99}, {"$", 99},
-        {"0x", 99}, {"1 2", 99}, {"$1FFFFFFFF", 99}, {"12.5", 99},
+        {"-7", -7},
+        {"+3", 3},
+        {"$FF", 255},
+        {"0x80FFFF", 0x80FFFF},
+        {"-$10", -16},
+        {"$FFFFFFFF", -1},
+        {"-2147483648", -2147483647 - 1},
+        {"2147483648", 99},
+        {"12abc", 99},
+        {"", 99},
+        {"-", 99},
+        {"$", 99},
+        {"0x", 99},
+        {"1 2", 99},
+        {"$1FFFFFFFF", 99},
+        {"12.5", 99},
     };
     for (const Case& c : cases) {
         const IniFile ini = IniFile::Parse(std::string("[S]\nK=") + c.text + "\n");
@@ -99,7 +114,8 @@ TEST(IniFile, SaveAndLoadKeepRawBytes)
     const std::string path = (dir / "prog.INI").string();
     IniFile ini;
     const std::string windowsPath = "C:\\Users\\Łukasz\\Documents\\DMX;files\\show #1 = \"main\".csv";
-    const std::string latin2 = "Wej\xB6" "cie \x9C\xB3";   // code page bytes, not UTF-8
+    const std::string latin2 = "Wej\xB6"
+                               "cie \x9C\xB3"; // code page bytes, not UTF-8
     ini.WriteString("Files", "LastOpened", windowsPath);
     ini.WriteString("Ports", "MIDIInput", latin2);
     ini.Save(path);
@@ -204,7 +220,7 @@ TEST(WindowPosition, GeometryRestoresWithClamping)
 {
     auto file = [](const std::string& x, const std::string& w, const std::string& h, const std::string& state) {
         return "[FormsSizes]\nDmxUserMainForm.Xpos=" + x + "\nDmxUserMainForm.Ypos=40\nDmxUserMainForm.Width=" + w
-             + "\nDmxUserMainForm.Height=" + h + "\nDmxUserMainForm.WindowState=" + state + "\n";
+            + "\nDmxUserMainForm.Height=" + h + "\nDmxUserMainForm.WindowState=" + state + "\n";
     };
     EXPECT_EQ(Restore(file("30", "800", "600", "0")).bounds, (WindowBounds{30, 40, 800, 600}));
     // Width always ends at 800; the minimum height holds.
@@ -270,8 +286,7 @@ TEST(WindowPosition, IniFileNames)
     auto create = [](const std::string& folder) { return fs::create_directories(folder) || fs::is_directory(folder); };
     EXPECT_EQ(WindowPositionIniName(7, dir.path.string(), exe, create, failed), "/opt/v/bin/tool.INI");
     EXPECT_EQ(WindowPositionIniName(0, dir.path.string(), exe, create, failed), "/opt/v/bin/tool.INI");
-    EXPECT_EQ(WindowPositionIniName(12, dir.path.string(), exe, create, failed),
-              (dir / "tool" / "tool.INI").string());
+    EXPECT_EQ(WindowPositionIniName(12, dir.path.string(), exe, create, failed), (dir / "tool" / "tool.INI").string());
     EXPECT_TRUE(fs::is_directory(dir / "tool"));
     EXPECT_TRUE(failed.empty());
 

@@ -23,8 +23,8 @@ TEST(ModeTypes, NamesAndTheFieldsEachTypeUses)
         if (ModeTypeUsesNote(t))
             note.insert(t);
     }
-    EXPECT_EQ(channel, (std::set<int>{0, 4}));   // DMX128 NO, DMX128 CC
-    EXPECT_EQ(note, (std::set<int>{8, 14}));     // User Mode, DMX512 Note=xx
+    EXPECT_EQ(channel, (std::set<int>{0, 4})); // DMX128 NO, DMX128 CC
+    EXPECT_EQ(note, (std::set<int>{8, 14})); // User Mode, DMX512 Note=xx
 
     // Normalizing resets only the fields the type does not use.
     EXPECT_EQ(NormalizedModeRecord({2, 4, 7, 60}), (ModeRecord{2, 4, 7, 0}));
@@ -37,11 +37,11 @@ TEST(ModeRecord, CommandBytesEncodeAndDecodeOnlyInRange)
     EXPECT_EQ(EncodeModeRecord({5, 14, 16, 127}), (std::vector<uint8_t>{0x05, 0x0E, 0x10, 0x7F}));
     EXPECT_EQ(DecodeModeRecord({0x03, 0x04, 0x02, 0x3C}), (ModeRecord{3, 4, 2, 60}));
     const std::vector<std::vector<uint8_t>> bad = {
-        {0x03, 0x04, 0x02}, {0x03, 0x04, 0x02, 0x3C, 0x00},
-        {0x00, 0x00, 0x01, 0x00}, {0x06, 0x00, 0x01, 0x00},   // slot 0, slot 6
-        {0x01, 0x10, 0x01, 0x00},                             // mode type 16
-        {0x01, 0x00, 0x00, 0x00}, {0x01, 0x00, 0x11, 0x00},   // channel 0, 17
-        {0x01, 0x00, 0x01, 0x80},                             // note 128
+        {0x03, 0x04, 0x02},       {0x03, 0x04, 0x02, 0x3C, 0x00},
+        {0x00, 0x00, 0x01, 0x00}, {0x06, 0x00, 0x01, 0x00}, // slot 0, slot 6
+        {0x01, 0x10, 0x01, 0x00}, // mode type 16
+        {0x01, 0x00, 0x00, 0x00}, {0x01, 0x00, 0x11, 0x00}, // channel 0, 17
+        {0x01, 0x00, 0x01, 0x80}, // note 128
     };
     for (const auto& bytes : bad)
         EXPECT_FALSE(DecodeModeRecord(bytes)) << ::testing::PrintToString(bytes);
@@ -64,7 +64,7 @@ TEST(ModeRecord, ReplyValuesAreCheckedOnlyWhereTheModeTypeUsesThem)
     EXPECT_EQ(ModeRecordFromReply({2, 0, 16, 255}), (ModeRecord{2, 0, 16, 0}));
     EXPECT_EQ(ModeRecordFromReply({3, 1, 200, 200}), (ModeRecord{3, 1, 1, 0}));
     // A used field out of range, a slot or a mode type out of range.
-    for (const std::array<uint8_t, 4>& bad : {std::array<uint8_t, 4>{1, 8, 1, 128}, {1, 0, 17, 0}, {1, 4, 0, 0},
-                                             {0, 1, 1, 0}, {6, 1, 1, 0}, {1, 16, 1, 0}})
+    for (const std::array<uint8_t, 4>& bad :
+         {std::array<uint8_t, 4>{1, 8, 1, 128}, {1, 0, 17, 0}, {1, 4, 0, 0}, {0, 1, 1, 0}, {6, 1, 1, 0}, {1, 16, 1, 0}})
         EXPECT_FALSE(ModeRecordFromReply(bad)) << ::testing::PrintToString(bad);
 }

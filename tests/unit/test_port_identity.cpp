@@ -60,8 +60,9 @@ TEST(PortIdentityTest, JackGeneratedClientNames)
     // so is a trailing number, which WinMM would have appended.
     EXPECT_EQ(FindStablePort(now, "system:midi_capture_3", PortNaming::Jack), -1);
     EXPECT_EQ(FindStablePort(now, "emuB-01:out", PortNaming::Jack), -1);
-    EXPECT_EQ(FindStablePort({"a2j:UM-ONE [24] (capture): UM-ONE MIDI 1"},
-                             "a2j:UM-ONE [20] (capture): UM-ONE MIDI 2", PortNaming::Jack), -1);
+    EXPECT_EQ(FindStablePort({"a2j:UM-ONE [24] (capture): UM-ONE MIDI 1"}, "a2j:UM-ONE [20] (capture): UM-ONE MIDI 2",
+                             PortNaming::Jack),
+              -1);
     EXPECT_EQ(StablePortName("emuP-1:out", PortNaming::Jack), "emuP-1:out");
 }
 

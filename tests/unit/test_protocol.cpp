@@ -35,7 +35,7 @@ std::optional<Reply> Recognize(const Bytes& message)
 TEST(Crc32Test, CheckValueAndChecksumText)
 {
     EXPECT_EQ(Crc32OfText("123456789"), 0xCBF43926u);
-    EXPECT_EQ(ChecksumText(0xCBF43926u), "2639F4CB");  // least significant byte first
+    EXPECT_EQ(ChecksumText(0xCBF43926u), "2639F4CB"); // least significant byte first
     EXPECT_EQ(Crc32OfText(""), 0u);
     EXPECT_EQ(ChecksumText(0), "00000000");
 }
@@ -45,7 +45,10 @@ TEST(SysexTest, CommandHeaderLetterPayloadHexAndChecksum)
     // No payload: the checksum of the empty text.
     EXPECT_EQ(BuildCommand('D'), Concat({{0xF0, 0x00, 0x31, 0x34, 0x56, 0x44}, Ascii("00000000"), {0xF7}}));
     EXPECT_EQ(BuildCommand('L', {0x01, 0x00, 0x00, 0x00}),
-              Concat({{0xF0, 0x00, 0x31, 0x34, 0x56, 0x4C}, Ascii("01000000" "B7867F66"), {0xF7}}));
+              Concat({{0xF0, 0x00, 0x31, 0x34, 0x56, 0x4C},
+                      Ascii("01000000"
+                            "B7867F66"),
+                      {0xF7}}));
     EXPECT_EQ(PayloadHexText({0x01, 0x00, 0x0A, 0xBF}), "01000ABF");
     const Bytes offset = BuildCommand('O', {0x0A, 0x00, 0x00, 0x00});
     EXPECT_EQ(std::string(offset.begin() + 6, offset.end() - 1), "0A0000009C56178A");
@@ -58,25 +61,27 @@ TEST(SysexTest, CommandHeaderLetterPayloadHexAndChecksum)
 TEST(SysexTest, DeviceNumberPayload)
 {
     EXPECT_EQ(BuildCommand('E', *DeviceNumberPayload("42")),
-              Concat({{0xF0, 0x00, 0x31, 0x34, 0x56, 0x45}, Ascii("303030303432" "948253E0"), {0xF7}}));
+              Concat({{0xF0, 0x00, 0x31, 0x34, 0x56, 0x45},
+                      Ascii("303030303432"
+                            "948253E0"),
+                      {0xF7}}));
     // Blanks trimmed, leading zeros dropped, then padded to six digits.
     EXPECT_EQ(DeviceNumberPayload(" 7\t"), Ascii("000007"));
     EXPECT_EQ(DeviceNumberPayload("1234567"), Ascii("1234567"));
     EXPECT_EQ(DeviceNumberPayload("00000000042"), Ascii("000042"));
     EXPECT_EQ(DeviceNumberPayload("4294967295"), Ascii("4294967295"));
-    for (const char* bad : {"", "   ", "-1", "-0", "+5", "12a", "1 2", "0x10", "4294967296",
-                            "99999999999999999999999"})
+    for (const char* bad : {"", "   ", "-1", "-0", "+5", "12a", "1 2", "0x10", "4294967296", "99999999999999999999999"})
         EXPECT_FALSE(DeviceNumberPayload(bad)) << '"' << bad << '"';
 }
 
 TEST(SysexTest, FirmwareBlockIsMaskedAndTagged)
 {
     const Bytes expected = Concat({
-        {0xF0, 0x00, 0x31, 0x34, 0x56},  // command header
-        {0x68},                          // "h"
-        Ascii("00AA"),                   // 0xAA ^ 0xAA, 0x00 ^ 0xAA
-        Ascii("6FCDBD1D"),               // checksum of "00AA" only
-        Ascii("0000001A"),               // block tag, not covered by the checksum
+        {0xF0, 0x00, 0x31, 0x34, 0x56}, // command header
+        {0x68}, // "h"
+        Ascii("00AA"), // 0xAA ^ 0xAA, 0x00 ^ 0xAA
+        Ascii("6FCDBD1D"), // checksum of "00AA" only
+        Ascii("0000001A"), // block tag, not covered by the checksum
         {0xF7},
     });
     EXPECT_EQ(BuildFirmwareBlock({0xAA, 0x00}, 0x1A), expected);
@@ -120,11 +125,11 @@ TEST(ReplyTest, OnlyLengthAndFirstFiveBytesDecide)
 TEST(ReplyTest, PayloadsOfJKFMAndB)
 {
     const auto j = Recognize(Concat({
-        {0xF0, 0x31, 0x34, 0x56, 0x6A},  // reply header, "j"
-        Ascii("0001E240"),               // device ID 123456
-        Ascii("0118A4CF"),               // bootloader date
-        Ascii("0124C298"),               // firmware date 2018-04-24 10:24
-        Ascii("42"),                     // type "B"
+        {0xF0, 0x31, 0x34, 0x56, 0x6A}, // reply header, "j"
+        Ascii("0001E240"), // device ID 123456
+        Ascii("0118A4CF"), // bootloader date
+        Ascii("0124C298"), // firmware date 2018-04-24 10:24
+        Ascii("42"), // type "B"
         {0xF7},
     }));
     ASSERT_TRUE(j);

@@ -60,7 +60,7 @@ protected:
     void ExpectOldFileAlone()
     {
         EXPECT_EQ(ReadAll(target), old);
-        EXPECT_EQ(Names(dir), std::vector<std::string>{"show.csv"});   // no temporary file left
+        EXPECT_EQ(Names(dir), std::vector<std::string>{"show.csv"}); // no temporary file left
     }
 
     fs::path dir;
@@ -89,12 +89,30 @@ TEST_F(SafeFiles, EveryFailedStepKeepsTheOldFileAndNamesTheReason)
                   return long(::write(fd, data, size / 3));
               errno = ENOSPC;
               return -1;
-          }, {}, {}},
+          },
+          {},
+          {}},
          "No space left on device"},
-        {"a write that takes nothing", {[](int, const char*, size_t) -> long { return 0; }, {}, {}},
+        {"a write that takes nothing",
+         {[](int, const char*, size_t) -> long { return 0; }, {}, {}},
          "No space left on device"},
-        {"sync fails", {{}, [](int) { errno = EIO; return -1; }, {}}, "Input/output error"},
-        {"close fails", {{}, {}, [](int fd) { ::close(fd); errno = EDQUOT; return -1; }}, "Disk quota exceeded"},
+        {"sync fails",
+         {{},
+          [](int) {
+              errno = EIO;
+              return -1;
+          },
+          {}},
+         "Input/output error"},
+        {"close fails",
+         {{},
+          {},
+          [](int fd) {
+              ::close(fd);
+              errno = EDQUOT;
+              return -1;
+          }},
+         "Disk quota exceeded"},
     };
     for (const Case& c : cases) {
         calls = 0;
@@ -106,12 +124,14 @@ TEST_F(SafeFiles, EveryFailedStepKeepsTheOldFileAndNamesTheReason)
     // Interrupted writes go on where they stopped.
     calls = 0;
     const FileWriteCalls interrupted{[&](int fd, const char* data, size_t size) -> long {
-        if (calls++ % 2 == 0) {
-            errno = EINTR;
-            return -1;
-        }
-        return long(::write(fd, data, std::min<size_t>(size, 1000)));
-    }, {}, {}};
+                                         if (calls++ % 2 == 0) {
+                                             errno = EINTR;
+                                             return -1;
+                                         }
+                                         return long(::write(fd, data, std::min<size_t>(size, 1000)));
+                                     },
+                                     {},
+                                     {}};
     EXPECT_TRUE(WriteFileAtomically(target, next, &interrupted).ok());
     EXPECT_EQ(ReadAll(target), next);
 }
@@ -123,7 +143,7 @@ TEST_F(SafeFiles, ReplacedFileKeepsPermissionsAndLinksStayLinks)
     ASSERT_TRUE(WriteFileAtomically(dir / "link.csv", next).ok());
     EXPECT_TRUE(fs::is_symlink(dir / "link.csv"));
     EXPECT_EQ(ReadAll(target), next);
-    struct stat info {};
+    struct stat info { };
     ASSERT_EQ(::stat(target.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 

@@ -113,8 +113,8 @@ TEST_F(TempFolder, WindowPositionFileGoesToAProgramFolderUnderCommonAppData)
 {
     const std::string exe = "C:\\Program Files\\Vantorel\\VantorelCC.exe";
     std::string failed;
-    const std::string name =
-        WindowPositionIniName(GetWindowsVersionCode(), native(m_root), exe, ForceDirectoryPath, failed);
+    const std::string name
+        = WindowPositionIniName(GetWindowsVersionCode(), native(m_root), exe, ForceDirectoryPath, failed);
     EXPECT_EQ(name, native(m_root / "VantorelCC" / "VantorelCC.INI"));
     EXPECT_EQ(failed, "");
     EXPECT_TRUE(fs::is_directory(m_root / "VantorelCC"));
@@ -122,7 +122,8 @@ TEST_F(TempFolder, WindowPositionFileGoesToAProgramFolderUnderCommonAppData)
     // A file in the folder's place: the name of the folder is reported and
     // the file goes to the common folder itself.
     std::ofstream(m_root / "Other") << "x";
-    const std::string fallback = WindowPositionIniName(10, native(m_root), "C:\\x\\Other.exe", ForceDirectoryPath, failed);
+    const std::string fallback
+        = WindowPositionIniName(10, native(m_root), "C:\\x\\Other.exe", ForceDirectoryPath, failed);
     EXPECT_EQ(failed, native(m_root / "Other"));
     EXPECT_EQ(fallback, native(m_root / "Other.INI"));
 }
@@ -143,7 +144,6 @@ TEST_F(TempFolder, IniFilesAreWrittenWithCrLfOnceAndReplacedInPlace)
     ASSERT_TRUE(back.Load(path));
     EXPECT_EQ(back.ReadString("ports", "midiinput", ""), "Second");
     EXPECT_EQ(std::distance(fs::directory_iterator(m_root), fs::directory_iterator()), 1) << "no temporary left";
-
 }
 
 TEST(WindowsCrypto, CngPrimitivesMatchKnownAnswers)

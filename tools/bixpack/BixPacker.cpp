@@ -4,7 +4,6 @@
 #include "firmware/domain/CryptoPrimitives.h"
 #include "firmware/domain/FirmwareCipher.h"
 
-
 #include <algorithm>
 #include <stdexcept>
 
@@ -93,9 +92,9 @@ FirmwareImage MakeTestFirmwareImage(size_t size, char typeLetter, std::string_vi
         byte = static_cast<uint8_t>(state);
     }
     const char* marker = typeLetter == 'B' ? "FBversion:"
-                       : typeLetter == 'P' ? "FWversion:"
-                       : typeLetter == 'E' ? "FEversion:"
-                       : typeLetter == 'U' ? "FUversion:"
+        : typeLetter == 'P'                ? "FWversion:"
+        : typeLetter == 'E'                ? "FEversion:"
+        : typeLetter == 'U'                ? "FUversion:"
                                            : nullptr;
     if (!marker)
         return image;

@@ -18,15 +18,14 @@ using namespace vantorel;
 
 namespace {
 
-const char* const kUsage =
-    "Usage: vantorel-bixpack [--password HEX8] [--salt HEX32] [--line N] IMAGE OUT.bix\n"
-    "       vantorel-bixpack --make-image SIZE TYPE DATE OUT.bin\n"
-    "\n"
-    "The first form encrypts an image into a firmware file: the built-in password\n"
-    "unless --password is given, a random salt unless --salt is given, Base64 lines\n"
-    "of N characters (default 76, 0 for one line).\n"
-    "The second writes a test image of SIZE bytes with the version marker of TYPE\n"
-    "(B, P, E, U; X for none) followed by DATE (\"MM-DD-YYYY HH:NN\").\n";
+const char* const kUsage = "Usage: vantorel-bixpack [--password HEX8] [--salt HEX32] [--line N] IMAGE OUT.bix\n"
+                           "       vantorel-bixpack --make-image SIZE TYPE DATE OUT.bin\n"
+                           "\n"
+                           "The first form encrypts an image into a firmware file: the built-in password\n"
+                           "unless --password is given, a random salt unless --salt is given, Base64 lines\n"
+                           "of N characters (default 76, 0 for one line).\n"
+                           "The second writes a test image of SIZE bytes with the version marker of TYPE\n"
+                           "(B, P, E, U; X for none) followed by DATE (\"MM-DD-YYYY HH:NN\").\n";
 
 int usage(const char* problem)
 {

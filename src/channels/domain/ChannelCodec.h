@@ -11,15 +11,15 @@ namespace vantorel {
 
 // The numbers of one channel record, as the device sees it.
 struct ChannelValues {
-    int dmxChannel = 1;         // 1..512
-    bool valueMode = false;     // control mode "Value" (always on)
-    int constantValue = 0;      // 0..255, used in "Value" mode
-    int midiChannel = 1;        // 1..16
+    int dmxChannel = 1; // 1..512
+    bool valueMode = false; // control mode "Value" (always on)
+    int constantValue = 0; // 0..255, used in "Value" mode
+    int midiChannel = 1; // 1..16
     bool controlChange = false; // "Control Change" rather than "Note On"
-    int from = 0;               // 0..127
-    int to = 0;                 // from..127
-    bool fixedValue = false;    // data type "Value" rather than "Velocity"
-    int fixedValueValue = 0;    // 0..255
+    int from = 0; // 0..127
+    int to = 0; // from..127
+    bool fixedValue = false; // data type "Value" rather than "Velocity"
+    int fixedValueValue = 0; // 0..255
 
     bool operator==(const ChannelValues&) const = default;
 };
@@ -49,8 +49,8 @@ std::optional<std::string> EncodeChannelPayload(const ChannelRecord& record, int
 
 // One channel dump reply, decoded.
 struct ChannelDump {
-    int number = 0;     // 0: the device holds no channels
-    int flags = 0;      // low four bits only
+    int number = 0; // 0: the device holds no channels
+    int flags = 0; // low four bits only
     int value = 0;
     int status = 0;
     int from = 0;

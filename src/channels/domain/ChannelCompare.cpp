@@ -69,7 +69,8 @@ ChannelComparison CompareChannelPayloads(const ChannelPayloadMap& expected, cons
             if (SamePayload(want->second, have->second))
                 ++result.matching;
             else
-                result.differences.push_back({want->first, ChannelDifference::Kind::Changed, want->second, have->second});
+                result.differences.push_back(
+                    {want->first, ChannelDifference::Kind::Changed, want->second, have->second});
             ++want;
             ++have;
         }
@@ -81,12 +82,9 @@ std::string DescribeChannelDifference(const ChannelDifference& difference, std::
 {
     std::string line = "Channel " + DmxChannelText(difference.channel) + ": ";
     switch (difference.kind) {
-    case ChannelDifference::Kind::Missing:
-        return line + "not in the device.";
-    case ChannelDifference::Kind::Extra:
-        return line + "in the device only.";
-    case ChannelDifference::Kind::Changed:
-        break;
+    case ChannelDifference::Kind::Missing: return line + "not in the device.";
+    case ChannelDifference::Kind::Extra: return line + "in the device only.";
+    case ChannelDifference::Kind::Changed: break;
     }
     const auto expected = RecordOfPayload(difference.expected);
     const auto device = RecordOfPayload(difference.device);
@@ -99,11 +97,12 @@ std::string DescribeChannelDifference(const ChannelDifference& difference, std::
             if (!cells.empty())
                 cells += "; ";
             cells += ChannelColumnName(column) + " " + expected->cell(column) + " " + std::string(expectedSide) + ", "
-                   + device->cell(column) + " in the device";
+                + device->cell(column) + " in the device";
         }
     }
     if (cells.empty())
-        cells = "data " + difference.expected + " " + std::string(expectedSide) + ", " + difference.device + " in the device";
+        cells = "data " + difference.expected + " " + std::string(expectedSide) + ", " + difference.device
+            + " in the device";
     return line + cells + ".";
 }
 

@@ -21,21 +21,21 @@ ChannelPayloadMap ChannelPayloadsOf(const ChannelTable& rows);
 
 struct ChannelDifference {
     enum class Kind {
-        Changed,        // stored with other data than expected
-        Missing,        // expected, not in the device
-        Extra,          // in the device only
+        Changed, // stored with other data than expected
+        Missing, // expected, not in the device
+        Extra, // in the device only
     };
     int channel = 0;
     Kind kind = Kind::Changed;
-    std::string expected;   // payloads; empty for the side that has none
+    std::string expected; // payloads; empty for the side that has none
     std::string device;
 };
 
 struct ChannelComparison {
-    int compared = 0;       // channels expected
-    int matching = 0;       // of those, stored as expected
-    int extra = 0;          // channels in the device that were not expected
-    std::vector<ChannelDifference> differences;    // by channel number
+    int compared = 0; // channels expected
+    int matching = 0; // of those, stored as expected
+    int extra = 0; // channels in the device that were not expected
+    std::vector<ChannelDifference> differences; // by channel number
 
     bool same() const { return differences.empty(); }
 };

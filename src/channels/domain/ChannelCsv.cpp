@@ -214,14 +214,10 @@ ChannelCsvLoad ReadChannelCsv(std::string_view text)
 std::string ChannelCsvMessage(const ChannelCsvLoad& load)
 {
     switch (load.status) {
-    case ChannelCsvLoad::Status::Ok:
-        return {};
-    case ChannelCsvLoad::Status::Empty:
-        return "Empty data file!";
-    case ChannelCsvLoad::Status::BadHeader:
-        return "Unrecognized header data!";
-    case ChannelCsvLoad::Status::BadLine:
-        break;
+    case ChannelCsvLoad::Status::Ok: return {};
+    case ChannelCsvLoad::Status::Empty: return "Empty data file!";
+    case ChannelCsvLoad::Status::BadHeader: return "Unrecognized header data!";
+    case ChannelCsvLoad::Status::BadLine: break;
     }
     return "Improper data format in line " + std::to_string(load.line) + ": the DMX channel \"" + ShownField(load.field)
         + "\" is not a number.\r\nNothing was loaded.";

@@ -31,14 +31,14 @@ std::vector<std::string> SplitChannelFileLines(std::string_view text);
 struct ChannelCsvLoad {
     enum class Status {
         Ok,
-        Empty,      // fewer than two lines
-        BadHeader,  // the first line does not begin with "DMX ch."
-        BadLine,    // a DMX field that is neither three characters nor an integer
+        Empty, // fewer than two lines
+        BadHeader, // the first line does not begin with "DMX ch."
+        BadLine, // a DMX field that is neither three characters nor an integer
     };
     Status status = Status::Ok;
-    ChannelTable rows;      // Ok: every row of the file, in ascending order
-    int line = 0;           // BadLine: the line's number in the file, from 1
-    std::string field;      // BadLine: the DMX field that failed
+    ChannelTable rows; // Ok: every row of the file, in ascending order
+    int line = 0; // BadLine: the line's number in the file, from 1
+    std::string field; // BadLine: the DMX field that failed
 
     bool ok() const { return status == Status::Ok; }
 };

@@ -121,8 +121,8 @@ std::vector<std::string> ToList(int from)
 const std::array<std::string, kChannelColumnCount>& ChannelColumnCaptions()
 {
     static const std::array<std::string, kChannelColumnCount> captions = {
-        "DMX ch.", "Act. ctrl/Value", "Data =", "MIDI ch.", "Active on",
-        "Note On/CC", "Note On/CC", "Velocity/Value", "Data =", "Description",
+        "DMX ch.",    "Act. ctrl/Value", "Data =",         "MIDI ch.", "Active on",
+        "Note On/CC", "Note On/CC",      "Velocity/Value", "Data =",   "Description",
     };
     return captions;
 }

@@ -65,10 +65,10 @@ void ClearChannelData(ChannelRecord& record, std::string_view toLabel = "C-1/0")
 std::string DmxChannelText(int number);
 
 // Value lists, in the order whose positions are the field numbers.
-const std::vector<std::string>& ControlModeList();   // "Active", "Value"
-const std::vector<std::string>& MidiChannelList();   // "1" .. "16"
-const std::vector<std::string>& ActiveOnList();      // "Note On", "Control Change"
-const std::vector<std::string>& DataTypeList();      // "Velocity", "Value"
+const std::vector<std::string>& ControlModeList(); // "Active", "Value"
+const std::vector<std::string>& MidiChannelList(); // "1" .. "16"
+const std::vector<std::string>& ActiveOnList(); // "Note On", "Control Change"
+const std::vector<std::string>& DataTypeList(); // "Velocity", "Value"
 // "C-1/0" ... "G9/127"; entry 12 is "C-0/12" followed by six blanks.
 const std::vector<std::string>& NoteLabelList();
 // Label of note or controller number 0..127; empty outside that range.

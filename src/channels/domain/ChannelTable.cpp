@@ -43,8 +43,10 @@ int CompareDmxCells(const std::string& a, const std::string& b)
 
 size_t SortedInsertPosition(const ChannelTable& table, const std::string& dmxCell)
 {
-    const auto it = std::upper_bound(table.begin(), table.end(), dmxCell,
-        [](const std::string& cell, const ChannelRecord& row) { return CompareDmxCells(cell, row.DmxChannel) < 0; });
+    const auto it
+        = std::upper_bound(table.begin(), table.end(), dmxCell, [](const std::string& cell, const ChannelRecord& row) {
+              return CompareDmxCells(cell, row.DmxChannel) < 0;
+          });
     return size_t(it - table.begin());
 }
 
@@ -83,15 +85,9 @@ int FindListRow(const ChannelTable& table, std::string_view text, int column, in
         const std::string& cell = table[size_t(row)].cell(column);
         bool match = false;
         switch (mode) {
-        case MatchMode::Numeric:
-            match = ParseInteger(cell) == number;
-            break;
-        case MatchMode::IgnoreCase:
-            match = UpperCasePolish(cell) == upper;
-            break;
-        case MatchMode::Exact:
-            match = cell == text;
-            break;
+        case MatchMode::Numeric: match = ParseInteger(cell) == number; break;
+        case MatchMode::IgnoreCase: match = UpperCasePolish(cell) == upper; break;
+        case MatchMode::Exact: match = cell == text; break;
         }
         if (match)
             return row;

@@ -13,9 +13,9 @@ namespace vantorel {
 using ChannelTable = std::vector<ChannelRecord>;
 
 enum class MatchMode {
-    Exact,          // case-sensitive text comparison
-    IgnoreCase,     // both texts upper-cased with UpperCasePolish, then exact
-    Numeric,        // both read as whole integers (FindListRow only)
+    Exact, // case-sensitive text comparison
+    IgnoreCase, // both texts upper-cased with UpperCasePolish, then exact
+    Numeric, // both read as whole integers (FindListRow only)
 };
 
 // A whole decimal integer: optional leading blanks, optional sign, digits and
@@ -40,8 +40,8 @@ size_t PutDumpRow(ChannelTable& table, ChannelRecord record, bool* replaced = nu
 // Index of the first row from `firstRow` on whose cell in `column` matches
 // `text`, or -1. Numeric mode: `text` must read as an integer (else -1) and a
 // row matches when its cell reads as the same integer.
-int FindListRow(const ChannelTable& table, std::string_view text, int column = ColDmxChannel,
-                int firstRow = 0, MatchMode mode = MatchMode::Numeric);
+int FindListRow(const ChannelTable& table, std::string_view text, int column = ColDmxChannel, int firstRow = 0,
+                MatchMode mode = MatchMode::Numeric);
 
 // Position of the first entry matching `text`, or -1 (also for an empty list).
 // Numeric mode compares like Exact.

@@ -5,11 +5,11 @@ namespace vantorel {
 uint32_t DefaultRowColor(RowColorRole role)
 {
     switch (role) {
-    case RowColorRole::NOLine: return 0x80FF80;          // light green
-    case RowColorRole::NOVelocityLine: return 0xBBFFBB;  // pale green
-    case RowColorRole::CCLine: return 0x80FFFF;          // light yellow
-    case RowColorRole::CCValueLine: return 0xBFFFFF;     // pale yellow
-    case RowColorRole::DMXValueLine: return 0xFF80FF;    // pink
+    case RowColorRole::NOLine: return 0x80FF80; // light green
+    case RowColorRole::NOVelocityLine: return 0xBBFFBB; // pale green
+    case RowColorRole::CCLine: return 0x80FFFF; // light yellow
+    case RowColorRole::CCValueLine: return 0xBFFFFF; // pale yellow
+    case RowColorRole::DMXValueLine: return 0xFF80FF; // pink
     case RowColorRole::None: break;
     }
     return 0xFFFFFF;

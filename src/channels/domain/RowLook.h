@@ -10,12 +10,12 @@ namespace vantorel {
 // what drives the channel, and blank cells for the fields that do not apply.
 
 enum class RowColorRole {
-    None = -1,          // the list's normal colours
-    NOLine = 0,         // Note On, data from the velocity
-    NOVelocityLine,     // Note On, fixed value
-    CCLine,             // Control Change, data from the controller value
-    CCValueLine,        // Control Change, fixed value
-    DMXValueLine,       // always on with a constant value
+    None = -1, // the list's normal colours
+    NOLine = 0, // Note On, data from the velocity
+    NOVelocityLine, // Note On, fixed value
+    CCLine, // Control Change, data from the controller value
+    CCValueLine, // Control Change, fixed value
+    DMXValueLine, // always on with a constant value
 };
 inline constexpr int kRowColorRoleCount = 5;
 
@@ -27,9 +27,9 @@ const char* RowColorKey(RowColorRole role);
 RowColorRole RowColorRoleOf(const ChannelRecord& record);
 
 enum class CellLook {
-    RowColour,  // the row's background, normal text
-    Blank,      // white, no text: the field does not apply to this row
-    PlainText,  // black text on white
+    RowColour, // the row's background, normal text
+    Blank, // white, no text: the field does not apply to this row
+    PlainText, // black text on white
 };
 
 // Look of the cell in `column` (0..9) of a row.

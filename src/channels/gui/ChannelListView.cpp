@@ -15,21 +15,17 @@ ChannelRowDelegate::ChannelRowDelegate(const ChannelTableModel& model, ColorSour
     : QStyledItemDelegate(parent)
     , m_model(model)
     , m_colors(std::move(colors))
-{
-}
+{ }
 
 ChannelRowDelegate::CellColors ChannelRowDelegate::cellColors(int row, int column, const QPalette& palette) const
 {
     const ChannelRecord& record = m_model.row(row);
     if (column == ColDmxChannel && m_model.isMarked(row))
-        return {QColor(0xD0, 0x20, 0x20), QColor(Qt::white), true};   // the device holds other data
+        return {QColor(0xD0, 0x20, 0x20), QColor(Qt::white), true}; // the device holds other data
     switch (CellLookOf(record, column)) {
-    case CellLook::Blank:
-        return {QColor(Qt::white), QColor(Qt::white), false};
-    case CellLook::PlainText:
-        return {QColor(Qt::white), QColor(Qt::black), true};
-    case CellLook::RowColour:
-        break;
+    case CellLook::Blank: return {QColor(Qt::white), QColor(Qt::white), false};
+    case CellLook::PlainText: return {QColor(Qt::white), QColor(Qt::black), true};
+    case CellLook::RowColour: break;
     }
     const RowColorRole role = RowColorRoleOf(record);
     const QColor background = role == RowColorRole::None || !m_colors ? palette.color(QPalette::Base) : m_colors(role);
@@ -83,10 +79,12 @@ ChannelListView::ChannelListView(QWidget* parent)
     // Every value of the lists must fit its column: with a wide system font
     // the list takes a smaller size of it.
     QFont listFont = font();
-    const int available = kColumnWidths[ColActiveOn] - 1 - 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-    while (QFontMetrics(listFont).horizontalAdvance(QString::fromLatin1(kControlChange.data(), int(kControlChange.size())))
-               > available
-           && listFont.pointSizeF() > 7.0)
+    const int available
+        = kColumnWidths[ColActiveOn] - 1 - 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    while (
+        QFontMetrics(listFont).horizontalAdvance(QString::fromLatin1(kControlChange.data(), int(kControlChange.size())))
+            > available
+        && listFont.pointSizeF() > 7.0)
         listFont.setPointSizeF(listFont.pointSizeF() - 0.5);
     setFont(listFont);
 

@@ -26,7 +26,6 @@ protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 
 public:
-
     // Background and text colour of a cell that is not selected; for a blank
     // cell the text colour equals the background.
     struct CellColors {

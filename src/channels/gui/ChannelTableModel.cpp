@@ -6,8 +6,7 @@ namespace vantorel {
 
 ChannelTableModel::ChannelTableModel(QObject* parent)
     : QAbstractTableModel(parent)
-{
-}
+{ }
 
 int ChannelTableModel::rowCount(const QModelIndex& parent) const
 {

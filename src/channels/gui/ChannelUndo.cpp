@@ -81,7 +81,7 @@ void ChannelTableStep::setChange(const ChannelTable& before, const ChannelTable&
     size_t first = 0;
     while (first < shorter && before[first] == after[first])
         ++first;
-    size_t last = 0;    // unchanged rows at the end
+    size_t last = 0; // unchanged rows at the end
     while (last < shorter - first && before[before.size() - 1 - last] == after[after.size() - 1 - last])
         ++last;
     m_first = first;
@@ -100,7 +100,7 @@ void ChannelTableStep::undo()
 void ChannelTableStep::redo()
 {
     if (m_applied)
-        return;     // pushed after the change was made
+        return; // pushed after the change was made
     m_table.replaceTableRows(m_first, m_removedCount, unpackRows(m_inserted));
 }
 
@@ -165,8 +165,7 @@ ChannelTableEdit::ChannelTableEdit(ChannelUndoStack& stack, const ChannelTableEd
     : m_stack(stack)
     , m_before(table.tableRows())
     , m_caption(std::move(caption))
-{
-}
+{ }
 
 ChannelTableEdit::~ChannelTableEdit()
 {
@@ -175,7 +174,8 @@ ChannelTableEdit::~ChannelTableEdit()
 
 QString ChannelCountCaption(const QString& verb, int count)
 {
-    return count == 1 ? QStringLiteral("%1 1 channel").arg(verb) : QStringLiteral("%1 %2 channels").arg(verb).arg(count);
+    return count == 1 ? QStringLiteral("%1 1 channel").arg(verb)
+                      : QStringLiteral("%1 %2 channels").arg(verb).arg(count);
 }
 
 } // namespace vantorel

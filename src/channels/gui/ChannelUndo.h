@@ -54,12 +54,12 @@ private:
 
     ChannelTableEditor& m_table;
     int m_mergeId;
-    bool m_applied = true;      // the change is in the table when the step is pushed
+    bool m_applied = true; // the change is in the table when the step is pushed
     size_t m_first = 0;
     size_t m_removedCount = 0;
     size_t m_insertedCount = 0;
-    std::string m_removed;      // rows [m_first, ...) before the change, packed
-    std::string m_inserted;     // rows [m_first, ...) after it
+    std::string m_removed; // rows [m_first, ...) before the change, packed
+    std::string m_inserted; // rows [m_first, ...) after it
 };
 
 // The table's undo stack: at least kUndoSteps steps, oldest dropped first.

@@ -160,15 +160,17 @@ void ChannelsPage::buildEditRow()
         return box;
     };
     sedDmxCh = spin("sedDmxCh", kFirstDmxChannel, kLastDmxChannel, "DMX channel number");
-    cbxActCtrVal = combo("cbxActCtrVal", ToQStringList(ControlModeList()),
-        "General control mode.\r\nActive - incoming data,\r\nValue - always on with value \"Data =\". ");
+    cbxActCtrVal
+        = combo("cbxActCtrVal", ToQStringList(ControlModeList()),
+                "General control mode.\r\nActive - incoming data,\r\nValue - always on with value \"Data =\". ");
     sedCHVal = spin("sedCHVal", 0, 255, "Fixed value of the constantly activated DMX channel.");
     cbxMIDICh = combo("cbxMIDICh", ToQStringList(MidiChannelList()), "MIDI channel for this DMX channel.");
     cbxActOn = combo("cbxActOn", ToQStringList(ActiveOnList()), "MIDI message for this DMX channel.");
     cbxFromNotes = combo("cbxFromNotes", ToQStringList(NoteLabelList()), "DMX channel active from this Note/CC.");
     cbxToNotes = combo("cbxToNotes", {}, "DMX channel active to this Note/CC.");
-    cbxVelVal = combo("cbxVelVal", ToQStringList(DataTypeList()),
-        "DMX channel control value.\r\nVelocity - incoming data,\r\nValue - fixed from next list Data =.");
+    cbxVelVal
+        = combo("cbxVelVal", ToQStringList(DataTypeList()),
+                "DMX channel control value.\r\nVelocity - incoming data,\r\nValue - fixed from next list Data =.");
     sedVelVal = spin("sedVelVal", 0, 255, "Value for the DMX channel if fixed value used.");
     ledlngDescr = Named(new QLineEdit(parent), "ledlngDescr");
     ledlngDescrLabel->setBuddy(ledlngDescr);
@@ -199,10 +201,10 @@ void ChannelsPage::buildEditRow()
     top->addWidget(btnSetDMXCh);
     grid->addLayout(top, 0, 0, 1, kChannelColumnCount);
 
-    QLabel* headers[kChannelColumnCount] = {lblDMX_CH, lblACT_LBL, lblVAL_1, lblMIDI_CH, lblACT_ON,
-                                            lblFROM_NO_CC, lblTO_NO_CC, lblVAL_VEL, lblVAL_2, ledlngDescrLabel};
-    QWidget* boxes[kChannelColumnCount] = {sedDmxCh, cbxActCtrVal, sedCHVal, cbxMIDICh, cbxActOn,
-                                           cbxFromNotes, cbxToNotes, cbxVelVal, sedVelVal, ledlngDescr};
+    QLabel* headers[kChannelColumnCount] = {lblDMX_CH,     lblACT_LBL,  lblVAL_1,   lblMIDI_CH, lblACT_ON,
+                                            lblFROM_NO_CC, lblTO_NO_CC, lblVAL_VEL, lblVAL_2,   ledlngDescrLabel};
+    QWidget* boxes[kChannelColumnCount] = {sedDmxCh,     cbxActCtrVal, sedCHVal,  cbxMIDICh, cbxActOn,
+                                           cbxFromNotes, cbxToNotes,   cbxVelVal, sedVelVal, ledlngDescr};
     constexpr int kGap = 3;
     for (int column = 0; column < kChannelColumnCount; ++column) {
         grid->addWidget(headers[column], 1, column);
@@ -231,9 +233,13 @@ void ChannelsPage::buildList()
 {
     lvDMXChannels = new ChannelListView(this);
     lvDMXChannels->setChannelModel(m_model);
-    m_delegate = new ChannelRowDelegate(*m_model, [this](RowColorRole role) {
-        return m_rowColoursDialog ? m_rowColoursDialog->qcolor(role) : RowColoursDialog::ToQColor(DefaultRowColor(role));
-    }, lvDMXChannels);
+    m_delegate = new ChannelRowDelegate(
+        *m_model,
+        [this](RowColorRole role) {
+            return m_rowColoursDialog ? m_rowColoursDialog->qcolor(role)
+                                      : RowColoursDialog::ToQColor(DefaultRowColor(role));
+        },
+        lvDMXChannels);
     lvDMXChannels->setItemDelegate(m_delegate);
 
     connect(lvDMXChannels, &QAbstractItemView::doubleClicked, this, &ChannelsPage::onListDoubleClicked);
@@ -286,9 +292,11 @@ void ChannelsPage::buildMenus()
         milngUndo->setEnabled(idle && steps.canUndo());
         // An "&" of a step ("Copy & paste") is no mnemonic.
         auto shown = [](QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); };
-        milngUndo->setText(steps.canUndo() ? QStringLiteral("Undo ") + shown(steps.undoText()) : QStringLiteral("Undo"));
+        milngUndo->setText(steps.canUndo() ? QStringLiteral("Undo ") + shown(steps.undoText())
+                                           : QStringLiteral("Undo"));
         milngRedo->setEnabled(idle && steps.canRedo());
-        milngRedo->setText(steps.canRedo() ? QStringLiteral("Redo ") + shown(steps.redoText()) : QStringLiteral("Redo"));
+        milngRedo->setText(steps.canRedo() ? QStringLiteral("Redo ") + shown(steps.redoText())
+                                           : QStringLiteral("Redo"));
     };
     connect(&steps, &QUndoStack::indexChanged, this, refreshUndo);
     connect(&steps, &QUndoStack::undoTextChanged, this, refreshUndo);
@@ -339,22 +347,22 @@ void ChannelsPage::buildDialogs()
     m_calculator = new CalculatorDialog(this);
 
     m_channelInput->showMessage = [this](const QString& text) { showMessage(text); };
-    connect(m_descriptionDialog, &DescriptionDialog::descriptionUpdated, this, &ChannelsPage::writeDescriptionToCurrentRow);
+    connect(m_descriptionDialog, &DescriptionDialog::descriptionUpdated, this,
+            &ChannelsPage::writeDescriptionToCurrentRow);
 }
 
 void ChannelsPage::installDefaultHooks()
 {
-    askWithButtons = [this](const QString& caption, const QString& message, const QString& first,
-                            const QString& second) {
-        QMessageBox box(QMessageBox::Warning, caption, DisplayText(message),
-                        QMessageBox::NoButton, this);
-        QPushButton* firstButton = box.addButton(first, QMessageBox::YesRole);
-        QPushButton* secondButton = box.addButton(second, QMessageBox::NoRole);
-        box.setDefaultButton(firstButton);
-        box.setEscapeButton(secondButton);
-        box.exec();
-        return box.clickedButton() == firstButton ? 1 : 2;
-    };
+    askWithButtons
+        = [this](const QString& caption, const QString& message, const QString& first, const QString& second) {
+              QMessageBox box(QMessageBox::Warning, caption, DisplayText(message), QMessageBox::NoButton, this);
+              QPushButton* firstButton = box.addButton(first, QMessageBox::YesRole);
+              QPushButton* secondButton = box.addButton(second, QMessageBox::NoRole);
+              box.setDefaultButton(firstButton);
+              box.setEscapeButton(secondButton);
+              box.exec();
+              return box.clickedButton() == firstButton ? 1 : 2;
+          };
     inputBox = [this](const QString& caption, const QString& prompt, const QString& text) -> std::optional<QString> {
         QInputDialog dialog(this);
         dialog.setObjectName(QStringLiteral("InputBox"));
@@ -377,9 +385,9 @@ void ChannelsPage::installDefaultHooks()
         box.setDefaultButton(QMessageBox::Save);
         box.setEscapeButton(QMessageBox::Cancel);
         const int answer = box.exec();
-        return answer == QMessageBox::Save      ? UnsavedChoice::Save
-             : answer == QMessageBox::Discard ? UnsavedChoice::Discard
-                                              : UnsavedChoice::Cancel;
+        return answer == QMessageBox::Save   ? UnsavedChoice::Save
+            : answer == QMessageBox::Discard ? UnsavedChoice::Discard
+                                             : UnsavedChoice::Cancel;
     };
 }
 

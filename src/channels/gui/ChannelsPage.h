@@ -277,7 +277,7 @@ private:
     ChannelRowDelegate* m_delegate = nullptr;
     int m_previousDmxValue = 1;
     bool m_deviceTableExpected = false;
-    int m_toListFrom = -2;      // the From note the To list was built for
+    int m_toListFrom = -2; // the From note the To list was built for
 };
 
 } // namespace vantorel

@@ -40,7 +40,7 @@ void ChannelsPage::setFromNote(int index)
     if (cbxFromNotes->currentIndex() == index)
         onFromNoteChanged();
     else
-        cbxFromNotes->setCurrentIndex(index);   // runs onFromNoteChanged
+        cbxFromNotes->setCurrentIndex(index); // runs onFromNoteChanged
 }
 
 void ChannelsPage::onFromNoteChanged()
@@ -68,9 +68,9 @@ void ChannelsPage::onControlModeChanged()
     const int mode = cbxActCtrVal->currentIndex();
     const bool active = mode == 0;
     sedCHVal->setEnabled(mode == 1);
-    for (QWidget* box : {static_cast<QWidget*>(cbxActOn), static_cast<QWidget*>(cbxFromNotes),
-                         static_cast<QWidget*>(cbxToNotes), static_cast<QWidget*>(cbxVelVal),
-                         static_cast<QWidget*>(sedVelVal), static_cast<QWidget*>(cbxMIDICh)})
+    for (QWidget* box :
+         {static_cast<QWidget*>(cbxActOn), static_cast<QWidget*>(cbxFromNotes), static_cast<QWidget*>(cbxToNotes),
+          static_cast<QWidget*>(cbxVelVal), static_cast<QWidget*>(sedVelVal), static_cast<QWidget*>(cbxMIDICh)})
         box->setEnabled(active);
     if (active)
         sedCHVal->setValue(0);
@@ -104,8 +104,9 @@ void ChannelsPage::onDmxChannelEntered()
     const int row = FindListRow(m_model->rows(), sedDmxCh->cleanText().toStdString());
     if (row < 0) {
         lvDMXChannels->clearRowSelection();
-        if (AskWithButtons(QStringLiteral("Adding DMX Channel"), QStringLiteral("DMX Channel doesn't exists\r\nAdd channel?"),
-                           kYes, kNo) == 1)
+        if (AskWithButtons(QStringLiteral("Adding DMX Channel"),
+                           QStringLiteral("DMX Channel doesn't exists\r\nAdd channel?"), kYes, kNo)
+            == 1)
             addChannel(true);
         return;
     }
@@ -254,7 +255,7 @@ bool ChannelsPage::AddChannelFromDump(const ChannelDump& dump)
     const int row = m_model->putDumpRow(*record, &replaced);
     if (replaced)
         m_link.appendResult(QStringLiteral("Channel %1 received again: it replaces the earlier row.")
-                                       .arg(QString::fromStdString(record->DmxChannel)));
+                                .arg(QString::fromStdString(record->DmxChannel)));
     scrollToRow(row);
     return true;
 }
@@ -296,13 +297,15 @@ int ChannelsPage::AddDefaultChannelRow(int number)
 
 void ChannelsPage::setChannelFromEditRow()
 {
-    const auto edit = recordEdit(QStringLiteral("Set channel ") + QString::fromStdString(DmxChannelText(sedDmxCh->value())));
+    const auto edit
+        = recordEdit(QStringLiteral("Set channel ") + QString::fromStdString(DmxChannelText(sedDmxCh->value())));
     const std::string boxText = sedDmxCh->cleanText().toStdString();
     int row = FindListRow(m_model->rows(), boxText);
     if (row < 0) {
         lvDMXChannels->clearRowSelection();
-        if (AskWithButtons(QStringLiteral("Adding DMX Channel"), QStringLiteral("DMX Channel doesn't exists\r\nAdd channel?"),
-                           kYes, kNo) != 1)
+        if (AskWithButtons(QStringLiteral("Adding DMX Channel"),
+                           QStringLiteral("DMX Channel doesn't exists\r\nAdd channel?"), kYes, kNo)
+            != 1)
             return;
         AddDefaultChannelRow(sedDmxCh->value());
     } else {
@@ -361,8 +364,9 @@ void ChannelsPage::addChannel(bool fromDmxBox)
         if (fromDmxBox) {
             answer = sedDmxCh->cleanText();
         } else {
-            const std::optional<QString> typed =
-                inputBox ? inputBox(QStringLiteral("DMX Channel"), QStringLiteral("New DMX channel"), proposal) : proposal;
+            const std::optional<QString> typed = inputBox
+                ? inputBox(QStringLiteral("DMX Channel"), QStringLiteral("New DMX channel"), proposal)
+                : proposal;
             answer = typed ? *typed : proposal;
         }
         if (answer.isEmpty())
@@ -512,7 +516,8 @@ void ChannelsPage::writeDescriptionToCurrentRow(const QString& text)
     const int row = currentRow();
     if (row < 0)
         return;
-    const auto edit = recordEdit(QStringLiteral("Edit description of channel ") + m_model->cellText(row, ColDmxChannel));
+    const auto edit
+        = recordEdit(QStringLiteral("Edit description of channel ") + m_model->cellText(row, ColDmxChannel));
     m_model->setCell(row, ColDescription, text);
     lvDMXChannels->makeCurrent(row);
 }

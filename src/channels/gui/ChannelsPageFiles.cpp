@@ -93,8 +93,8 @@ void ChannelsPage::blockEditingWhileBusy()
     watchDumpForLostPort();
     // A transfer reads the table row by row and a read fills it: nothing else
     // may change it meanwhile.
-    for (QAction* action : {milngAddChannel, milngDeleteChannel, milngClearCurChannData,
-                            milngclrTab, milngDeleteAllChannels, milngAdd512DMXchannels})
+    for (QAction* action : {milngAddChannel, milngDeleteChannel, milngClearCurChannData, milngclrTab,
+                            milngDeleteAllChannels, milngAdd512DMXchannels})
         m_host.lockWhileBusy(action);
     m_host.lockWhileBusy(pnlSettings);
     // The popup menu enables its items as it opens; this runs after that.
@@ -309,13 +309,10 @@ void ChannelsPage::writeToDevice()
     case ChannelWriteResult::Done:
     case ChannelWriteResult::NoAnswer:
     case ChannelWriteResult::SendFailed:
-    case ChannelWriteResult::Cancelled:
-        ResetEditPanel();
-        break;
+    case ChannelWriteResult::Cancelled: ResetEditPanel(); break;
     case ChannelWriteResult::Busy:
     case ChannelWriteResult::NothingToWrite:
-    case ChannelWriteResult::RowsRefused:
-        break;
+    case ChannelWriteResult::RowsRefused: break;
     }
 }
 

@@ -9,8 +9,7 @@ namespace vantorel {
 
 EditRowComboBox::EditRowComboBox(QWidget* parent)
     : QComboBox(parent)
-{
-}
+{ }
 
 void EditRowComboBox::showPopup()
 {

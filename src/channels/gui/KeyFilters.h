@@ -14,10 +14,8 @@ inline bool IsDigitOrEditingKey(const QKeyEvent* event)
     case Qt::Key_Backspace:
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-    case Qt::Key_Delete:
-        return true;
-    default:
-        break;
+    case Qt::Key_Delete: return true;
+    default: break;
     }
     if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
         return true;

@@ -53,8 +53,7 @@ struct Aes256::Contexts {
 
 Aes256::Aes256(std::span<const uint8_t, kKeySize> key)
     : m_contexts(std::make_unique<Contexts>(Contexts{makeContext(key.data(), true), makeContext(key.data(), false)}))
-{
-}
+{ }
 
 Aes256::~Aes256() = default;
 

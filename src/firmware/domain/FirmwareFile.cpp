@@ -23,7 +23,10 @@ namespace {
 
 constexpr int hexDigit(char c)
 {
-    return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+    return c >= '0' && c <= '9' ? c - '0'
+        : c >= 'A' && c <= 'F'  ? c - 'A' + 10
+        : c >= 'a' && c <= 'f'  ? c - 'a' + 10
+                                : -1;
 }
 
 // The build setting's eight hex digits, first pair first.

@@ -38,9 +38,9 @@ std::string FirmwareImageSha256(const FirmwareImage& image);
 
 // Version marker found in an image.
 struct FirmwareVersion {
-    char typeLetter = 'X';      // 'B', 'P', 'E', 'U'; 'X' when no marker was found
-    std::string typeName;       // "Basic", "Pro", "Eco", "USB"; empty for 'X'
-    PackedDateTime date = 0;    // 0 when no marker was found
+    char typeLetter = 'X'; // 'B', 'P', 'E', 'U'; 'X' when no marker was found
+    std::string typeName; // "Basic", "Pro", "Eco", "USB"; empty for 'X'
+    PackedDateTime date = 0; // 0 when no marker was found
 };
 FirmwareVersion FindFirmwareVersion(const FirmwareImage& image);
 

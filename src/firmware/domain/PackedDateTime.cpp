@@ -19,8 +19,8 @@ PackedDateTime MakePackedDateTime(int year, int month, int day, int hour, int mi
     const auto field = [](int v, unsigned bits, unsigned shift) {
         return (static_cast<uint32_t>(v) & ((1u << bits) - 1u)) << shift;
     };
-    return field(minute, 6, 0) | field(hour, 5, 6) | field(day, 5, 11) | field(month, 4, 16) |
-           field(year - 2000, 8, 20);
+    return field(minute, 6, 0) | field(hour, 5, 6) | field(day, 5, 11) | field(month, 4, 16)
+        | field(year - 2000, 8, 20);
 }
 
 } // namespace vantorel

@@ -2,25 +2,19 @@
 
 namespace vantorel {
 
-const char* const kFirmwareTypeMismatchText =
-    "Firmware type and device type mismatch!\r\nPossible reasons:\r\n1. Firmware not loaded.\r\n"
-    "2. Device not identified.\r\n Upload not allowed.";
+const char* const kFirmwareTypeMismatchText
+    = "Firmware type and device type mismatch!\r\nPossible reasons:\r\n1. Firmware not loaded.\r\n"
+      "2. Device not identified.\r\n Upload not allowed.";
 
 UploadDecision DecideUpload(int mode, PackedDateTime deviceDate, PackedDateTime fileDate, char fileType,
                             char deviceType)
 {
     bool upload = false;
     switch (mode) {
-    case UploadIfNewer:
-        upload = deviceDate < fileDate || deviceDate == 0;
-        break;
-    case UploadIfSameOrOlder:
-        upload = deviceDate >= fileDate;
-        break;
-    case InterfaceTestMode:
-        return UploadDecision::InterfaceTest;
-    default:
-        return UploadDecision::None;
+    case UploadIfNewer: upload = deviceDate < fileDate || deviceDate == 0; break;
+    case UploadIfSameOrOlder: upload = deviceDate >= fileDate; break;
+    case InterfaceTestMode: return UploadDecision::InterfaceTest;
+    default: return UploadDecision::None;
     }
     if (!upload)
         return UploadDecision::None;

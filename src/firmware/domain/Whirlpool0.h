@@ -25,10 +25,10 @@ public:
 private:
     void processBlock(const uint8_t* block);
 
-    std::array<uint64_t, 8> m_hash{};     // chaining value, one row per word (byte 0 most significant)
+    std::array<uint64_t, 8> m_hash{}; // chaining value, one row per word (byte 0 most significant)
     std::array<uint8_t, kBlockSize> m_buffer{};
     size_t m_buffered = 0;
-    uint64_t m_byteCount = 0;             // message length in bytes (the bit length is 8 times it)
+    uint64_t m_byteCount = 0; // message length in bytes (the bit length is 8 times it)
 };
 
 } // namespace vantorel

@@ -127,8 +127,8 @@ void FirmwarePage::buildInformationPanel()
     auto* modes = new QVBoxLayout(modeGroup);
     modes->setSpacing(2);
     m_uploadModes = Named(new QButtonGroup(modeGroup), "rglngModeItems");
-    const char* const modeItems[] = {"Read BL && FW version", "Upload FW if newer", "Upload FW if same or older",
-                                     "Interface test"};
+    const char* const modeItems[]
+        = {"Read BL && FW version", "Upload FW if newer", "Upload FW if same or older", "Interface test"};
     for (int i = 0; i < 4; ++i) {
         auto* item = new QRadioButton(QString::fromLatin1(modeItems[i]), modeGroup);
         item->setObjectName(QStringLiteral("rglngModeItem%1").arg(i));
@@ -305,8 +305,7 @@ void FirmwarePage::onDeviceTypeApplied(char letter)
         m_deviceType->setText(letter == 'B' ? QStringLiteral("VANTOREL Basic") : QStringLiteral("VANTOREL Eco"));
         m_programmingMode->show();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

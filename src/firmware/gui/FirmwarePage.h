@@ -107,21 +107,21 @@ private:
     DeviceLink::BootloaderSubscription m_bootloader;
     QString m_path;
     PackedDateTime m_date = 0;
-    bool m_quietErrors = false;   // a file already reported at an earlier start
+    bool m_quietErrors = false; // a file already reported at an earlier start
 
-    QLabel* m_status = nullptr;            // lbllngFWStatMsg
-    QLabel* m_fileDate = nullptr;          // lblFWDate
-    QLabel* m_fileType = nullptr;          // lblFWType
-    QLabel* m_bootloaderDate = nullptr;    // lblBLDate
+    QLabel* m_status = nullptr; // lbllngFWStatMsg
+    QLabel* m_fileDate = nullptr; // lblFWDate
+    QLabel* m_fileType = nullptr; // lblFWType
+    QLabel* m_bootloaderDate = nullptr; // lblBLDate
     QLabel* m_deviceFirmwareDate = nullptr; // lblSWDate
-    QLabel* m_deviceId = nullptr;          // lblDevID
-    QLabel* m_deviceType = nullptr;        // lblDevType
+    QLabel* m_deviceId = nullptr; // lblDevID
+    QLabel* m_deviceType = nullptr; // lblDevType
     QButtonGroup* m_uploadModes = nullptr; // rglngModeItems
-    QLabel* m_passes = nullptr;            // lbllngPasses
+    QLabel* m_passes = nullptr; // lbllngPasses
     QPushButton* m_programmingMode = nullptr; // btnlngEnterProgrammingMode
-    QLabel* m_currentFile = nullptr;       // lblCurFile
-    QLabel* m_currentFileDate = nullptr;   // lblCurFileDate
-    QFrame* m_servicePanel = nullptr;      // pnlService
+    QLabel* m_currentFile = nullptr; // lblCurFile
+    QLabel* m_currentFileDate = nullptr; // lblCurFileDate
+    QFrame* m_servicePanel = nullptr; // pnlService
     QDoubleSpinBox* m_deviceNumber = nullptr; // sedDevNbr
     QPushButton* m_restartFromService = nullptr; // btnResetDev
     QComboBox* m_commonMessages = nullptr; // cbxCommonMsg

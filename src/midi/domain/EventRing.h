@@ -11,11 +11,12 @@ namespace vantorel {
 // count; the consumer (GUI thread) reads the slot before lowering the count.
 // The count is the only field both threads change. No allocation after
 // construction, no locks.
-template <typename Slot>
-class EventRing {
+template <typename Slot> class EventRing {
 public:
     explicit EventRing(uint16_t capacity)
-        : m_slots(std::make_unique<Slot[]>(capacity ? capacity : 1)), m_capacity(capacity ? capacity : 1) {}
+        : m_slots(std::make_unique<Slot[]>(capacity ? capacity : 1))
+        , m_capacity(capacity ? capacity : 1)
+    { }
 
     uint16_t capacity() const { return m_capacity; }
     uint16_t count() const { return m_count.load(std::memory_order_acquire); }
@@ -51,8 +52,8 @@ public:
 private:
     std::unique_ptr<Slot[]> m_slots;
     uint16_t m_capacity;
-    uint16_t m_write = 0;   // producer only
-    uint16_t m_read = 0;    // consumer only
+    uint16_t m_write = 0; // producer only
+    uint16_t m_read = 0; // consumer only
     std::atomic<uint16_t> m_count{0};
 };
 

@@ -8,15 +8,26 @@ namespace vantorel {
 namespace {
 
 constexpr const char* kChannelMessageNames[] = {
-    "Note Off",       "Note On",            "Key Aftertouch", "Control Change",
-    "Program Change", "Channel Aftertouch", "Pitch Bend",
+    "Note Off", "Note On", "Key Aftertouch", "Control Change", "Program Change", "Channel Aftertouch", "Pitch Bend",
 };
 
 constexpr const char* kSystemMessageNames[] = {
-    "System Exclusive", "MTC Quarter Frame", "Song Position Pointer", "Song Select",
-    "Undefined",        "Undefined",         "Tune Request",          "System Exclusive End",
-    "Timing Clock",     "Undefined",         "Start",                 "Continue",
-    "Stop",             "Undefined",         "Active Sensing",        "System Reset",
+    "System Exclusive",
+    "MTC Quarter Frame",
+    "Song Position Pointer",
+    "Song Select",
+    "Undefined",
+    "Undefined",
+    "Tune Request",
+    "System Exclusive End",
+    "Timing Clock",
+    "Undefined",
+    "Start",
+    "Continue",
+    "Stop",
+    "Undefined",
+    "Active Sensing",
+    "System Reset",
 };
 
 constexpr size_t kMaxSysexBytesShown = 200;
@@ -26,8 +37,8 @@ std::string FormatWithData(const MidiEvent& e, const char* name)
     char buffer[128];
     std::snprintf(buffer, sizeof(buffer), "%4.4X%4.4X   %2.2X       %2.2X    %2.2X     %s",
                   static_cast<unsigned>(e.timestamp >> 16), static_cast<unsigned>(e.timestamp & 0xFFFFu),
-                  static_cast<unsigned>(e.status), static_cast<unsigned>(e.data1),
-                  static_cast<unsigned>(e.data2), name);
+                  static_cast<unsigned>(e.status), static_cast<unsigned>(e.data1), static_cast<unsigned>(e.data2),
+                  name);
     return buffer;
 }
 

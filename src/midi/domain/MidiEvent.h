@@ -11,8 +11,8 @@ struct MidiEvent {
     uint8_t status = 0;
     uint8_t data1 = 0;
     uint8_t data2 = 0;
-    uint32_t timestamp = 0;          // milliseconds since the input was started
-    std::vector<uint8_t> sysex;      // empty for a short message
+    uint32_t timestamp = 0; // milliseconds since the input was started
+    std::vector<uint8_t> sysex; // empty for a short message
 
     uint16_t sysexLength() const { return static_cast<uint16_t>(sysex.size()); }
     bool isSysex() const { return status == 0xF0; }

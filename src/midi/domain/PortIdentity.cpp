@@ -107,8 +107,7 @@ std::string StablePortName(const std::string& name, PortNaming naming)
         stripBracketNumbers(stable);
         break;
     case PortNaming::Native:
-    case PortNaming::Plain:
-        break;
+    case PortNaming::Plain: break;
     }
     return stable;
 }

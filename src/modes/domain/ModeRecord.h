@@ -32,10 +32,10 @@ bool ModeTypeUsesNote(int type);
 
 // One slot as the device stores it.
 struct ModeRecord {
-    int slot = 1;       // 1..5
-    int type = 0;       // 0..15
-    int channel = 1;    // MIDI channel 1..16
-    int note = 0;       // 0..127
+    int slot = 1; // 1..5
+    int type = 0; // 0..15
+    int channel = 1; // MIDI channel 1..16
+    int note = 0; // 0..127
 
     bool operator==(const ModeRecord&) const = default;
 };

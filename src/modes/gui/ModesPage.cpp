@@ -51,7 +51,7 @@ QLabel* boldLabel(const QString& name, const QString& text, int left, int top, i
 
 QComboBox* dropDownList(const QString& name, const QStringList& items, int left, int top, int n, QWidget* parent)
 {
-    auto* combo = new QComboBox(parent);   // not editable: a drop-down list
+    auto* combo = new QComboBox(parent); // not editable: a drop-down list
     combo->setObjectName(name);
     combo->addItems(items);
     combo->setCurrentIndex(0);
@@ -82,8 +82,9 @@ void ModesPage::buildPanels()
     layout->addSpacing(kSlotsHeight);
 
     m_info = NamedLabel("lblBasicModesInfo",
-        QStringLiteral("This page is for VANTOREL Basic/Eco device only and will be not visible when VANTOREL Pro will be indentified."),
-        this);
+                        QStringLiteral("This page is for VANTOREL Basic/Eco device only and will be not visible when "
+                                       "VANTOREL Pro will be indentified."),
+                        this);
     m_info->setWordWrap(true);
     SetBold(m_info, &kPurple);
     layout->addWidget(m_info);
@@ -140,7 +141,7 @@ void ModesPage::onDeviceTypeApplied(char letter)
 void ModesPage::createModeSlots()
 {
     if (findSlot(1).mode)
-        return;   // built once
+        return; // built once
     QStringList modeNames;
     for (const ModeType& type : ModeTypes())
         modeNames << QString::fromLatin1(type.name);
@@ -157,7 +158,8 @@ void ModesPage::createModeSlots()
         SlotControls slot;
         slot.modeLabel = boldLabel(slotName("LBL_MODE", n), QString::asprintf("Basic/Eco Mode #%d", n), x, 10, n, this);
         slot.mode = dropDownList(slotName("CBX_MODE", n), modeNames, x, 30, n, this);
-        connect(slot.mode, &QComboBox::currentIndexChanged, this, [this, combo = slot.mode] { onModeTypeChanged(combo); });
+        connect(slot.mode, &QComboBox::currentIndexChanged, this,
+                [this, combo = slot.mode] { onModeTypeChanged(combo); });
         slot.channelLabel = boldLabel(slotName("LBL_MCH", n), QString::asprintf("MIDI Channel #%d", n), x, 70, n, this);
         slot.channel = dropDownList(slotName("CBX_MCH", n), channels, x, 90, n, this);
         slot.channel->setMaxVisibleItems(12);
@@ -175,12 +177,10 @@ void ModesPage::createModeSlots()
 
 ModesPage::SlotControls ModesPage::findSlot(int n) const
 {
-    const auto combo = [&](const char* prefix) {
-        return findChild<QComboBox*>(slotName(prefix, n), Qt::FindDirectChildrenOnly);
-    };
-    const auto label = [&](const char* prefix) {
-        return findChild<QLabel*>(slotName(prefix, n), Qt::FindDirectChildrenOnly);
-    };
+    const auto combo
+        = [&](const char* prefix) { return findChild<QComboBox*>(slotName(prefix, n), Qt::FindDirectChildrenOnly); };
+    const auto label
+        = [&](const char* prefix) { return findChild<QLabel*>(slotName(prefix, n), Qt::FindDirectChildrenOnly); };
     SlotControls slot;
     slot.modeLabel = label("LBL_MODE");
     slot.mode = combo("CBX_MODE");
@@ -258,7 +258,8 @@ std::vector<uint8_t> ModesPage::PackModeRecord(int n)
     // isHidden, not isVisible: the answer must not depend on the page being on screen.
     if (!slot.complete() || slot.mode->isHidden())
         return {kSlotNotShown};
-    return EncodeModeRecord({n, slot.mode->currentIndex(), slot.channel->currentIndex() + 1, slot.notes->currentIndex()});
+    return EncodeModeRecord(
+        {n, slot.mode->currentIndex(), slot.channel->currentIndex() + 1, slot.notes->currentIndex()});
 }
 
 void ModesPage::onModeReceived(const std::array<uint8_t, 4>& values)
@@ -273,8 +274,13 @@ void ModesPage::onModeReceived(const std::array<uint8_t, 4>& values)
     if (!shown) {
         // A value no combo box can show: leave the slot as it is rather than
         // show (and later store) an empty selection.
-        showAfterWait(QStringLiteral("Invalid Basic/Eco mode data received from device (slot %1: mode %2, MIDI channel %3, note %4).")
-                          .arg(record.slot).arg(record.type).arg(record.channel).arg(record.note));
+        showAfterWait(
+            QStringLiteral(
+                "Invalid Basic/Eco mode data received from device (slot %1: mode %2, MIDI channel %3, note %4).")
+                .arg(record.slot)
+                .arg(record.type)
+                .arg(record.channel)
+                .arg(record.note));
         return;
     }
     ShowModeSlot(shown->slot, shown->type, shown->channel - 1, shown->note);

@@ -81,8 +81,8 @@ private:
 
     DeviceLink& m_link;
     PageHost& m_host;
-    QLabel* m_info = nullptr;          // lblBasicModesInfo
-    QSpinBox* m_modesCount = nullptr;  // sedMaxModes
+    QLabel* m_info = nullptr; // lblBasicModesInfo
+    QSpinBox* m_modesCount = nullptr; // sedMaxModes
     QStringList m_pendingMessages;
 };
 

@@ -23,7 +23,8 @@ DeviceOptionsPage::DeviceOptionsPage(DeviceLink& link, PageHost& host, QWidget* 
     grid->setVerticalSpacing(12);
 
     m_noteOffActions = Named(new QCheckBox(QStringLiteral("Use Note Off"), this), "cblngNoteOffActions");
-    auto* setNoteOff = NamedButton("btnlngSetNoteOffAction", QStringLiteral("Set Note Off action in predefined Modes"), this);
+    auto* setNoteOff
+        = NamedButton("btnlngSetNoteOffAction", QStringLiteral("Set Note Off action in predefined Modes"), this);
     m_zeroValueOffset = Named(new QSpinBox(this), "sedZeroValueOffset");
     m_zeroValueOffset->setRange(0, 10);
     m_zeroValueOffset->setFixedWidth(60);

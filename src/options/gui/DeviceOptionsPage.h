@@ -27,8 +27,8 @@ private:
     void showOptions(bool noteOff, int zeroValueOffset);
 
     DeviceLink& m_link;
-    QCheckBox* m_noteOffActions = nullptr;      // cblngNoteOffActions
-    QSpinBox* m_zeroValueOffset = nullptr;      // sedZeroValueOffset
+    QCheckBox* m_noteOffActions = nullptr; // cblngNoteOffActions
+    QSpinBox* m_zeroValueOffset = nullptr; // sedZeroValueOffset
 };
 
 } // namespace vantorel

@@ -8,7 +8,6 @@
 #include <iterator>
 #include <system_error>
 
-
 namespace vantorel {
 
 namespace fs = std::filesystem;
@@ -97,8 +96,7 @@ std::string OneLine(std::string_view value)
 IniWriteError::IniWriteError(const std::string& fileName, const std::string& reason)
     : std::runtime_error("Unable to write to " + fileName + (reason.empty() ? std::string() : ": " + reason))
     , m_fileName(fileName)
-{
-}
+{ }
 
 IniFile IniFile::Parse(std::string_view text)
 {

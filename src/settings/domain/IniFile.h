@@ -70,8 +70,8 @@ public:
 
 private:
     struct Range {
-        size_t begin;   // first line after the header
-        size_t end;     // the next header or the end of the file
+        size_t begin; // first line after the header
+        size_t end; // the next header or the end of the file
     };
     std::optional<Range> findSection(std::string_view section) const;
     std::optional<size_t> findKey(const Range& range, std::string_view key) const;

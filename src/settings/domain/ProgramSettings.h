@@ -37,11 +37,11 @@ inline constexpr std::string_view kNoDate = "-";
 
 // The five row colours of the channel list, Windows colour values 0x00BBGGRR.
 struct RowColours {
-    uint32_t ccLine = 0x80FFFF;          // Control Change, data = CC value
-    uint32_t noLine = 0x80FF80;          // Note On, data = velocity
-    uint32_t noVelocityLine = 0xBBFFBB;  // Note On, fixed value
-    uint32_t ccValueLine = 0xBFFFFF;     // Control Change, fixed value
-    uint32_t dmxValueLine = 0xFF80FF;    // always on
+    uint32_t ccLine = 0x80FFFF; // Control Change, data = CC value
+    uint32_t noLine = 0x80FF80; // Note On, data = velocity
+    uint32_t noVelocityLine = 0xBBFFBB; // Note On, fixed value
+    uint32_t ccValueLine = 0xBFFFFF; // Control Change, fixed value
+    uint32_t dmxValueLine = 0xFF80FF; // always on
 
     bool operator==(const RowColours&) const = default;
 };
@@ -57,7 +57,7 @@ struct ProgramSettings {
     std::string lastFirmwareFile;
     std::string lastFirmwareFileDate = std::string(ini::kNoDate);
     RowColours colours;
-    bool verifyAfterWrite = true;   // "Verify after writing"
+    bool verifyAfterWrite = true; // "Verify after writing"
     int debugOn = 0;
 
     bool operator==(const ProgramSettings&) const = default;

@@ -27,7 +27,7 @@ struct SizeConstraints {
     int minWidth = 0;
     int maxWidth = 0;
     int minHeight = 0;
-    int maxHeight = 0;   // never applied when restoring
+    int maxHeight = 0; // never applied when restoring
 };
 
 // Size of the primary display and the number of monitors.
@@ -40,7 +40,7 @@ struct ScreenMetrics {
 enum class SavedWindowState { Normal = 0, Maximized = 1, Minimized = 2 };
 
 struct RestoredGeometry {
-    bool maximized = false;   // the window is to be maximized; bounds as designed
+    bool maximized = false; // the window is to be maximized; bounds as designed
     WindowBounds bounds;
 };
 
@@ -55,8 +55,7 @@ RestoredGeometry RestoreWindowGeometry(const IniFile& ini, std::string_view comp
 
 // Writes the geometry only for a normal window (a maximized or minimized
 // window keeps its last normal geometry in the file), the state always.
-void StoreWindowGeometry(IniFile& ini, std::string_view component, SavedWindowState state,
-                         const WindowBounds& bounds);
+void StoreWindowGeometry(IniFile& ini, std::string_view component, SavedWindowState state, const WindowBounds& bounds);
 
 // The width rules in order (maximum, then minimum) and the minimum height.
 WindowBounds ApplySizeConstraints(WindowBounds bounds, const SizeConstraints& constraints);

@@ -46,8 +46,8 @@ void PaintIcon(QPainter& p)
     p.drawEllipse(QPointF(88, 150), 47, 47);
     p.setBrush(light);
     p.drawRect(QRectF(81, 190, 14, 10));
-    for (const QPointF pin : {QPointF(60, 150), QPointF(68.2, 130.2), QPointF(88, 122), QPointF(107.8, 130.2),
-                              QPointF(116, 150)})
+    for (const QPointF pin :
+         {QPointF(60, 150), QPointF(68.2, 130.2), QPointF(88, 122), QPointF(107.8, 130.2), QPointF(116, 150)})
         p.drawEllipse(pin, 7, 7);
 }
 

@@ -15,7 +15,8 @@ ScreenMetrics PrimaryScreenMetrics();
 // the window's objectName ("DmxUserMainForm", "CalcForm"). A window of fixed
 // size (minimum size equal to maximum size, or the fixed-size dialog hint)
 // gets only its position back. Nothing happens when `positionIni` is empty.
-void RestoreFormPosition(QWidget& window, const QString& positionIni, const ScreenMetrics& screen = PrimaryScreenMetrics());
+void RestoreFormPosition(QWidget& window, const QString& positionIni,
+                         const ScreenMetrics& screen = PrimaryScreenMetrics());
 
 // Writes the window's geometry and state to the window-position INI file.
 // Throws IniWriteError. Nothing happens when `positionIni` is empty.

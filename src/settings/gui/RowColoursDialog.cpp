@@ -206,11 +206,26 @@ std::optional<QColor> RowColoursDialog::runColorDialog(const QColor& initial)
     return dlgColor->selectedColor();
 }
 
-void RowColoursDialog::pickNoteColour() { pickColor(RowColorRole::NOLine); }
-void RowColoursDialog::pickNoteVelocityColour() { pickColor(RowColorRole::NOVelocityLine); }
-void RowColoursDialog::pickControlChangeColour() { pickColor(RowColorRole::CCLine); }
-void RowColoursDialog::pickControlValueColour() { pickColor(RowColorRole::CCValueLine); }
-void RowColoursDialog::pickDmxValueColour() { pickColor(RowColorRole::DMXValueLine); }
+void RowColoursDialog::pickNoteColour()
+{
+    pickColor(RowColorRole::NOLine);
+}
+void RowColoursDialog::pickNoteVelocityColour()
+{
+    pickColor(RowColorRole::NOVelocityLine);
+}
+void RowColoursDialog::pickControlChangeColour()
+{
+    pickColor(RowColorRole::CCLine);
+}
+void RowColoursDialog::pickControlValueColour()
+{
+    pickColor(RowColorRole::CCValueLine);
+}
+void RowColoursDialog::pickDmxValueColour()
+{
+    pickColor(RowColorRole::DMXValueLine);
+}
 
 void RowColoursDialog::acceptColours()
 {

@@ -71,7 +71,7 @@ public:
     void acceptColours();
     void cancelColours();
 
-    void reject() override;     // close box and Escape: result 2
+    void reject() override; // close box and Escape: result 2
 
     ColourSwatch* panel(RowColorRole role) const;
 

@@ -31,9 +31,7 @@ OperationProgress::OperationProgress(DeviceLink& link, QWidget* parent)
         if (!busy)
             setVisible(false);
     });
-    connect(&m_link, &DeviceLink::cancelRequestedChanged, this, [this] {
-        m_cancel->setEnabled(false);
-    });
+    connect(&m_link, &DeviceLink::cancelRequestedChanged, this, [this] { m_cancel->setEnabled(false); });
 }
 
 void OperationProgress::cancelWithEscapeIn(QWidget* window)
@@ -50,7 +48,7 @@ void OperationProgress::cancelWithEscapeIn(QWidget* window)
 void OperationProgress::show(int done, int total, const QString& unit)
 {
     if (!m_link.busy())
-        return;   // a late report after the operation ended
+        return; // a late report after the operation ended
     if (!isVisible()) {
         m_cancel->setEnabled(!m_link.cancelRequested());
         setVisible(true);
@@ -65,7 +63,7 @@ void OperationProgress::show(int done, int total, const QString& unit)
         else
             m_bar->setFormat(QStringLiteral("%1 %2 of %3").arg(unit).arg(done).arg(total));
     } else {
-        m_bar->setRange(0, 0);   // no end known: a busy bar with the count
+        m_bar->setRange(0, 0); // no end known: a busy bar with the count
         m_bar->setFormat(QStringLiteral("%1 %2").arg(unit).arg(done));
     }
 }

@@ -16,8 +16,7 @@ inline const QColor kMaroon(0x80, 0x00, 0x00);
 inline const QColor kPurple(0x80, 0x00, 0x80);
 
 // Gives `widget` its objectName and returns it.
-template <typename W>
-W* Named(W* widget, const char* name)
+template <typename W> W* Named(W* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
