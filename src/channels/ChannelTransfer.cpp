@@ -73,6 +73,8 @@ OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
     quiet.setTimerType(Qt::PreciseTimer);
     QObject::connect(&quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
     QObject::connect(&link, &DeviceLink::cancelRequestedChanged, &loop, &QEventLoop::quit);
+    // A vanished port ends the stream; the caller sees it in portLost().
+    QObject::connect(&link.portWatch(), &MidiPortWatch::portDisappeared, &loop, &QEventLoop::quit);
     QObject::connect(&link, &DeviceLink::channelDumpReceived, &loop, [&] {
         quiet.start();
         link.reportProgress(rowCount(), 0, QStringLiteral("rows"));

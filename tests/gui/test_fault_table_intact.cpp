@@ -60,6 +60,36 @@ TEST(FaultTableIntact, PortVanishingMidDumpGivesTheTableBack)
     EXPECT_EQ(rig.errors, QStringList{"The MIDI port VANTOREL Emulator has disappeared."});
 }
 
+TEST(FaultTableIntact, CancelledReadGivesTheTableBackWithProgressShown)
+{
+    ChannelsRig rig;
+    rig.link->setDeviceType('P');
+    for (int n = 1; n <= 60; ++n)
+        rig.addRows({Row(QString::asprintf("%.3d", n).toLatin1().constData())});
+    rig.page->writeToDevice();
+    rig.model().replaceAll({Row("007", "Value", "99")});
+    const ChannelTable before = rig.model().rows();
+
+    int lastProgress = 0;
+    QObject::connect(rig.link.get(), &DeviceLink::progressChanged,
+                     [&](int done, int, const QString&) { lastProgress = done; });
+    QObject::connect(rig.link.get(), &DeviceLink::channelDumpReceived, [&rig] {
+        if (rig.model().size() == 25)
+            rig.link->requestCancel();
+    });
+    rig.page->readFromDevice();
+    EXPECT_EQ(rig.model().rows(), before);
+    EXPECT_GE(lastProgress, 25);
+    // A row already on its way may still arrive before the cancel is seen.
+    const QString status = rig.text("lbllngStatMsg");
+    EXPECT_TRUE(status == "Cancelled: 25 channels received; the table you had is kept."
+                || status == "Cancelled: 26 channels received; the table you had is kept.")
+        << status.toStdString();
+    // The cancel ended the operation: the next one is not refused.
+    EXPECT_FALSE(rig.link->busy());
+    EXPECT_FALSE(rig.link->cancelRequested());
+}
+
 TEST(FaultTableIntact, WriteStoppedByAMissingAcknowledgementKeepsTheTable)
 {
     EmulatorConfig config;

@@ -229,7 +229,9 @@ void ChannelsPage::readFromDevice()
     // undo step.
     document.beginDeviceRead();
     ChannelTable kept;
-    const OpResult result = ReadChannelsFromDevice(
+    // The read lasts until the device's stream ends, with its rows as
+    // progress; it can be cancelled.
+    const OpResult result = ReadAllChannelsFromDevice(
         m_link,
         [this, &model, &kept, &document] {
             kept = model.rows();
@@ -237,11 +239,24 @@ void ChannelsPage::readFromDevice()
             expectDeviceTable();
             document.recordDeviceRows(kept);
         },
-        [&model] { return !model.isEmpty(); });
-    if (result == OpResult::Done) {
+        [&model] { return model.size(); });
+    if (result == OpResult::Done && !m_link.portLost()) {
         ResetEditPanel();
         m_beforeRead = std::move(kept);
         m_dumpArriving.start(kChannelReplyWaitMs);
+        return;
+    }
+    if (result == OpResult::Done || result == OpResult::Cancelled) {
+        // The dump has no count: rows up to a cancel or a vanished port are
+        // not the device's table, so the table the user had comes back.
+        const ChannelTable received = model.rows();
+        model.replaceAll(std::move(kept));
+        document.recordDeviceRows(received);
+        ResetEditPanel();
+        emit m_link.statusText(
+            result == OpResult::Cancelled
+                ? QStringLiteral("Cancelled: %1 channels received; the table you had is kept.").arg(received.size())
+                : QStringLiteral("No data received."));
     } else if (model.isEmpty() && !kept.empty()) {
         model.replaceAll(std::move(kept));
         document.recordDeviceRows({});
