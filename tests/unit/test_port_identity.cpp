@@ -14,21 +14,25 @@ TEST(PortIdentityTest, AlsaDeviceReplugged)
     // RtMidi's ALSA names: "client name:port name client:port".
     const std::vector<std::string> now{"Midi Through:Midi Through Port-0 14:0", "UM-ONE:UM-ONE MIDI 1 24:0",
                                        "VANTOREL Emulator:out 130:1"};
-    EXPECT_EQ(FindStablePort(now, "UM-ONE:UM-ONE MIDI 1 20:0"), 1);
-    EXPECT_EQ(FindStablePort(now, "VANTOREL Emulator:out 128:1"), 2);
-    EXPECT_EQ(FindStablePort(now, "Midi Through:Midi Through Port-0 14:0"), 0);
-    EXPECT_EQ(StablePortName("Midi Through:Midi Through Port-0 14:0"), "Midi Through:Midi Through Port-0");
-    // On Linux a name is ALSA's when it ends in a sequencer address.
-    EXPECT_EQ(FindStablePort({"emuP:out", "UM-ONE:UM-ONE MIDI 1 24:0"}, "UM-ONE:UM-ONE MIDI 1 20:0"), 1);
+    const auto alsa = PortNaming::Alsa;
+    EXPECT_EQ(FindStablePort(now, "UM-ONE:UM-ONE MIDI 1 20:0", alsa), 1);
+    EXPECT_EQ(FindStablePort(now, "VANTOREL Emulator:out 128:1", alsa), 2);
+    EXPECT_EQ(FindStablePort(now, "Midi Through:Midi Through Port-0 14:0", alsa), 0);
+    EXPECT_EQ(StablePortName("Midi Through:Midi Through Port-0 14:0", alsa), "Midi Through:Midi Through Port-0");
     // Another port of the same client is another device.
-    EXPECT_EQ(FindStablePort(now, "UM-ONE:UM-ONE MIDI 2 20:1"), -1);
+    EXPECT_EQ(FindStablePort(now, "UM-ONE:UM-ONE MIDI 2 20:1", alsa), -1);
+#if !defined(_WIN32) && !defined(__APPLE__)
+    // On Linux a name is ALSA's when it ends in a sequencer address.
+    EXPECT_EQ(FindStablePort(now, "UM-ONE:UM-ONE MIDI 1 20:0"), 1);
+    EXPECT_EQ(FindStablePort({"emuP:out", "UM-ONE:UM-ONE MIDI 1 24:0"}, "UM-ONE:UM-ONE MIDI 1 20:0"), 1);
+#endif
 }
 
 TEST(PortIdentityTest, ExactNameWinsOverTheFirstOfTwoAlikeDevices)
 {
     const std::vector<std::string> alsa{"UM-ONE:UM-ONE MIDI 1 20:0", "UM-ONE:UM-ONE MIDI 1 24:0"};
-    EXPECT_EQ(FindStablePort(alsa, "UM-ONE:UM-ONE MIDI 1 24:0"), 1);
-    EXPECT_EQ(FindStablePort(alsa, "UM-ONE:UM-ONE MIDI 1 28:0"), 0);
+    EXPECT_EQ(FindStablePort(alsa, "UM-ONE:UM-ONE MIDI 1 24:0", PortNaming::Alsa), 1);
+    EXPECT_EQ(FindStablePort(alsa, "UM-ONE:UM-ONE MIDI 1 28:0", PortNaming::Alsa), 0);
 
     const std::vector<std::string> winmm{"UM-ONE 0", "2- UM-ONE 1"};
     EXPECT_EQ(FindStablePort(winmm, "2- UM-ONE 1", PortNaming::WinMM), 1);
