@@ -21,7 +21,13 @@ ChannelDocument::ChannelDocument(ChannelTableEditor& table, QObject* parent)
     });
 }
 
-ChannelDocument::~ChannelDocument() = default;
+ChannelDocument::~ChannelDocument()
+{
+    // The undo stack clears itself on the way out and signals as it does:
+    // nothing of this document, nor anyone listening to it, may hear that.
+    m_stack.disconnect(this);
+    blockSignals(true);
+}
 
 void ChannelDocument::markUnmodified()
 {

@@ -77,7 +77,14 @@ ChannelsPage::ChannelsPage(DeviceLink& link, PageHost& host, const QString& prog
     onDataTypeChanged();
 }
 
-ChannelsPage::~ChannelsPage() = default;
+ChannelsPage::~ChannelsPage()
+{
+    // The document is a child: the widget's destructor deletes it after this
+    // page's own members are gone, and its undo stack still signals on the
+    // way out.
+    if (m_document)
+        QObject::disconnect(&m_document->undoStack(), nullptr, this, nullptr);
+}
 
 QList<QAction*> ChannelsPage::fileMenuActions() const
 {
