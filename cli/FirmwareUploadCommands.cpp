@@ -114,7 +114,7 @@ private:
 // answered "J", says whether the bootloader is needed at all (an upload that
 // would not happen leaves the device running). Returns kOk to go on and wait
 // for Idle.
-int startBootloader(DeviceLink& link, char fileType, const bool& idleReported,
+int startBootloader(DeviceLink& link, char fileType, const bool& idleReported, bool& asked,
                     const std::function<int()>& worthEntering = {})
 {
     const OpResult info = ReadDeviceInformation(link);
@@ -136,6 +136,7 @@ int startBootloader(DeviceLink& link, char fileType, const bool& idleReported,
         return kOk;
     }
     const OpResult entered = EnterProgrammingMode(link);
+    asked = entered != OpResult::Busy && entered != OpResult::Failed; // "N" went out
     if (entered == OpResult::Failed)
         return kNoAnswer;
     if (entered == OpResult::NoAnswer && info == OpResult::Done)
@@ -174,6 +175,15 @@ struct Session {
         QObject::connect(&link, &DeviceLink::firmwareDateShown,
                          [](const QString& t) { err(QStringLiteral("Device firmware date: ") + t); });
     }
+    // A signal after "N" leaves the device in its bootloader: that is said.
+    int ended(int status) const
+    {
+        if (interrupted() && bootloaderAsked && !serviceStarted && !idleReported)
+            err(QStringLiteral("Cancelled: the device now waits in its bootloader; nothing was changed in it. "
+                               "Run the command again, or switch the device off and on."));
+        return status;
+    }
+
     ~Session()
     {
         // Nothing more is started by a later Idle.
@@ -186,6 +196,8 @@ struct Session {
     FirmwareService service;
     Outcome outcome;
     bool idleReported = false;
+    bool bootloaderAsked = false; // "N" was sent
+    bool serviceStarted = false; // the upload or the test began
 };
 
 // ------------------------------------------------------------ firmware upload
@@ -249,6 +261,7 @@ int runUpload(CliContext& c)
             return;
         switch (decision) {
         case FirmwareService::Decision::Upload:
+            session.serviceStarted = true;
             outcome.expectWithin(kStallMs, QStringLiteral("The upload stalled."));
             break;
         case FirmwareService::Decision::Refused: outcome.finish(kDataError); break;
@@ -284,10 +297,11 @@ int runUpload(CliContext& c)
     });
 
     outcome.expectWithin(kIdleWaitMs, QStringLiteral("The bootloader did not report Idle."));
-    if (const int status = startBootloader(link, version.typeLetter, session.idleReported, worthEntering);
+    if (const int status
+        = startBootloader(link, version.typeLetter, session.idleReported, session.bootloaderAsked, worthEntering);
         status != kOk)
         outcome.finish(status);
-    const int status = outcome.wait();
+    const int status = session.ended(outcome.wait());
     // A bootloader that decided against the upload waits on: restart it.
     if (session.idleReported && (status == kNotDone || status == kDataError) && !service.checksumError)
         service.RestartFromBootloader();
@@ -341,9 +355,10 @@ int runInterfaceTest(CliContext& c)
     });
 
     outcome.expectWithin(kIdleWaitMs, QStringLiteral("The bootloader did not report Idle."));
-    if (const int status = startBootloader(session.link, 0, session.idleReported); status != kOk)
+    if (const int status = startBootloader(session.link, 0, session.idleReported, session.bootloaderAsked);
+        status != kOk)
         outcome.finish(status);
-    const int status = outcome.wait();
+    const int status = session.ended(outcome.wait());
     // The bootloader waits for another test: restart the device.
     if (session.idleReported && !session.link.portLost())
         service.RestartFromBootloader();
