@@ -22,8 +22,10 @@ int checkBackup(CliContext& c)
 int runBackup(CliContext& c)
 {
     BackupRead read = ReadDeviceBackup(*c.link, err);
-    if (read.result != OpResult::Done)
+    if (read.result != OpResult::Done) {
+        err(QStringLiteral("Nothing was saved."));
         return statusOf(read.result);
+    }
     if (!read.problem.isEmpty()) {
         err(read.notSavedText());
         return kDataError;

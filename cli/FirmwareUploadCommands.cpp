@@ -160,10 +160,12 @@ struct Session {
                     outcome.finish(kInterrupted);
             });
         }
-        QObject::connect(&link, &DeviceLink::firmwareStatusText, [](const QString& t) {
+        // A text given to both status lines (a cancel) is said once.
+        QObject::connect(&link, &DeviceLink::statusText, &service, [this](const QString& t) { lastStatus = t; });
+        QObject::connect(&link, &DeviceLink::firmwareStatusText, &service, [this](const QString& t) {
             // One line per 64 blocks is enough on a terminal.
             static const QString blockText = QStringLiteral("Transfering data block #");
-            if (t.startsWith(blockText) && t.mid(blockText.size()).toInt() % 64 != 1)
+            if ((t.startsWith(blockText) && t.mid(blockText.size()).toInt() % 64 != 1) || t == lastStatus)
                 return;
             err(t);
         });
@@ -196,6 +198,7 @@ struct Session {
     FirmwareService service;
     Outcome outcome;
     bool idleReported = false;
+    QString lastStatus; // the last text of the status line
     bool bootloaderAsked = false; // "N" was sent
     bool serviceStarted = false; // the upload or the test began
 };

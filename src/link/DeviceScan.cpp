@@ -352,9 +352,11 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
     round = std::max(round, 1); // what comes now is late
     // A device that answers slowly still gets its identify timeout, as long
     // as an input has not answered yet.
+    // That is the deadline's only exception: when opening the ports took
+    // that long, a device is still found rather than the time kept.
     lastWait = true;
     if (answerMayCome())
-        wait(untilTimeout());
+        wait(kAnswerWaitMs - int(firstAsk.elapsed()));
     emit progressChanged(int(clock.elapsed()), deadlineMs);
     inputs.clear();
     outputs.clear();

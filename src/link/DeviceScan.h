@@ -36,9 +36,10 @@ QString DeviceTypeName(char type);
 // long as an input has not answered, the scan waits for slow devices up to
 // the identify timeout (2000 ms) after the first request; a device first
 // heard after the first round is paired by name. Never longer than its
-// deadline. Devices on one input are told apart by their IDs. Runs a nested
-// event loop; never uses the ports of a DeviceLink (close those first when
-// they share a device).
+// deadline, unless opening the ports took so long that the first request's
+// identify timeout ends later. Devices on one input are told apart by their
+// IDs. Runs a nested event loop; never uses the ports of a DeviceLink (close
+// those first when they share a device).
 class DeviceScan : public QObject {
     Q_OBJECT
 public:

@@ -163,6 +163,14 @@ kill -INT "$CTL_PID"
 ctl_wait
 expect_status 130 "upload interrupted after N"
 expect_err "the device now waits in its bootloader"
+# During the upload: the cancel is said once.
+start_emulator boot2 --type B --delay 100
+ctl_bg boot2 firmware upload "$WORK/basic.bix"
+wait_for 2 recv_count boot2 68
+kill -INT "$CTL_PID"
+ctl_wait
+expect_status 130 "upload interrupted during the blocks"
+[ "$(count_err "Cancelled:")" = 1 ] || fail "the upload's cancel was not said exactly once"
 
 # 9. Small texts: --json failures, no valid firmware, an unknown edition.
 start_emulator mute --type P --never-answer
@@ -180,7 +188,9 @@ start_emulator zed --type Z
 ctl zed backup "$WORK/zed.json"; expect_status 3 "backup of an unknown edition"
 expect_err "an edition this program does not know: Z"
 
-# 7. A device that answers late is still found by a scan.
+# 7. A device that answers late is still found by a scan (the other devices
+# are gone first: every port is a JACK client of its own, slow to open).
+for pid in "${EMULATOR_PIDS[@]}"; do kill "$pid" 2> /dev/null; done
 start_emulator late --type E --device-id 700 --delay 700
 OUT=$("$CTL" --backend jack scan 2> "$WORK/ctl.err"); ERR=$(cat "$WORK/ctl.err")
 grep -qP '^late:out\tlate:in\tVANTOREL Eco\t000700\t' <<< "$OUT" || fail "the scan missed a device answering after 700 ms"
