@@ -310,6 +310,32 @@ void CodecRows()
         Missing(QStringLiteral("Codecs"), "(bench_codecs not run)");
 }
 
+void ScanRows()
+{
+    constexpr double kGoalMs = 2500;
+    bool any = false;
+    for (const char* name : {"BM_Scan/8/iterations:3/real_time", "BM_Scan/20/iterations:3/real_time",
+                             "BM_Scan/32/iterations:3/real_time", "BM_ScanOneSilent/32/iterations:2/real_time"}) {
+        const Result* r = Find(name);
+        if (!r)
+            continue;
+        any = true;
+        const auto counter = [r](const char* key) {
+            const auto it = r->counters.find(QLatin1String(key));
+            return it == r->counters.end() ? 0 : int(it->second);
+        };
+        const bool silent = QLatin1String(name).startsWith(QLatin1String("BM_ScanOneSilent"));
+        Row(QStringLiteral("Scan, %1 port pairs%2 (%3 found)")
+                .arg(counter("pairs"))
+                .arg(silent ? QStringLiteral(", one silent") : QString())
+                .arg(counter("found")),
+            Ms(r->realMs), QStringLiteral("goal: ") + Ms(kGoalMs), Percent(r->realMs / kGoalMs),
+            QStringLiteral("<= 2.5 s, wall"), r->realMs <= kGoalMs);
+    }
+    if (!any)
+        Missing(QStringLiteral("Scan"), "(bench_scan not run)");
+}
+
 // ---------------------------------------------------------------- running
 
 bool RunProgram(const QString& program, const QStringList& args)
@@ -366,7 +392,8 @@ int main(int argc, char** argv)
                      {QStringLiteral("--json"), flowsJson, QStringLiteral("--runs"), runs});
     g_flows = QJsonDocument::fromJson(ReadFileText(flowsJson).toUtf8()).object();
 
-    for (const char* name : {"bench_codecs", "bench_firmware", "bench_firmware_flows", "bench_channels"}) {
+    for (const char* name :
+         {"bench_codecs", "bench_firmware", "bench_firmware_flows", "bench_channels", "bench_scan"}) {
         const QString program = dir + QLatin1Char('/') + QLatin1String(name);
         if (!QFileInfo(program).isExecutable()) {
             std::printf("==== %s: not built\n", name);
@@ -405,6 +432,7 @@ int main(int argc, char** argv)
     ChannelRows();
     FirmwareRows();
     CodecRows();
+    ScanRows();
     Line(QString(120, QLatin1Char('-')));
     Line(g_missed == 0 ? QStringLiteral("Every goal met.") : QStringLiteral("%1 goal(s) missed.").arg(g_missed));
 

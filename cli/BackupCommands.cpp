@@ -22,10 +22,12 @@ int checkBackup(CliContext& c)
 int runBackup(CliContext& c)
 {
     BackupRead read = ReadDeviceBackup(*c.link, err);
-    if (read.result != OpResult::Done)
+    if (read.result != OpResult::Done) {
+        err(QStringLiteral("Nothing was saved."));
         return statusOf(read.result);
+    }
     if (!read.problem.isEmpty()) {
-        err(read.problem + QStringLiteral(" Nothing was written."));
+        err(read.notSavedText());
         return kDataError;
     }
     read.backup.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
@@ -72,12 +74,14 @@ int runRestore(CliContext& c)
     case RestoreResult::Done: return kOk;
     case RestoreResult::Different: return kDifferent;
     case RestoreResult::OtherType: return kDataError;
+    case RestoreResult::Cancelled:
     case RestoreResult::NoAnswer:
     case RestoreResult::Busy:
     case RestoreResult::Failed: break;
     }
-    err(QStringLiteral("The restore did not finish: only the parts reported as written reached the device."));
-    return kNoAnswer;
+    // Each part has said what reached the device.
+    err(QStringLiteral("The restore did not finish."));
+    return outcome.result == RestoreResult::Cancelled ? kInterrupted : kNoAnswer;
 }
 
 } // namespace

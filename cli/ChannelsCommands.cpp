@@ -57,12 +57,31 @@ int runRead(CliContext& c)
     bool inputLost = false;
     QObject::connect(&link.input(), &MidiInputPort::Overflow, &collector, [&inputLost] { inputLost = true; });
 
-    const OpResult result = ReadAllChannelsFromDevice(
-        link, [&collector] { collector.clear(); }, [&collector] { return int(collector.rows().size()); });
-    if (result == OpResult::Cancelled)
-        err(QStringLiteral("Nothing was written."));
-    if (result != OpResult::Done)
-        return statusOf(result);
+    // --twice: a dump has no count, so a table cut short looks whole; two
+    // consecutive reads must agree (at most 3 reads).
+    const bool twice = c.parser.isSet(Options().twice);
+    ChannelTable previous;
+    bool agreed = !twice;
+    for (int read = 1; read <= 3; ++read) {
+        const OpResult result = ReadAllChannelsFromDevice(
+            link, [&collector] { collector.clear(); }, [&collector] { return int(collector.rows().size()); });
+        if (result == OpResult::Cancelled)
+            err(QStringLiteral("Nothing was written."));
+        if (result != OpResult::Done)
+            return statusOf(result);
+        if (!twice || link.portLost() || inputLost)
+            break;
+        if (read > 1 && collector.rows() == previous) {
+            agreed = true;
+            break;
+        }
+        previous = collector.rows();
+    }
+    if (!agreed && !link.portLost() && !inputLost) {
+        err(QStringLiteral("The device's channel table changed or was cut short while it was read: "
+                           "nothing was written."));
+        return kDataError;
+    }
 
     const ChannelTable& rows = collector.rows();
     if (rows.empty() && collector.deviceEmpty())
@@ -106,6 +125,11 @@ std::optional<ChannelTable> loadForWriting(const QString& path)
     }
     if (load.csv.rows.empty()) {
         err(QStringLiteral("Nothing to write..."));
+        return std::nullopt;
+    }
+    // The device keeps one row per channel: the file's rows would not be what it holds.
+    if (const std::string twice = DuplicateChannelsMessage(load.csv); !twice.empty()) {
+        err(QString::fromStdString(twice) + QStringLiteral("Nothing was sent to the device."));
         return std::nullopt;
     }
     const ChannelPayloads prepared = PrepareChannelPayloads(load.csv.rows);

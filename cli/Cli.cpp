@@ -23,6 +23,9 @@ namespace {
 
 bool g_progressShown = false;
 bool g_interrupted = false;
+bool g_jsonWanted = false;
+bool g_jsonPrinted = false;
+QString g_lastError;
 
 bool stderrIsTerminal()
 {
@@ -45,6 +48,7 @@ void clearProgressLine()
 
 void err(const QString& text)
 {
+    g_lastError = text;
     clearProgressLine();
     std::fprintf(stderr, "%s\n",
                  QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).toLocal8Bit().constData());
@@ -62,6 +66,23 @@ void outJson(const QJsonObject& document)
     const QByteArray bytes = QJsonDocument(document).toJson(QJsonDocument::Indented);
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     std::fflush(stdout);
+    g_jsonPrinted = true;
+}
+
+void setJsonWanted(bool wanted)
+{
+    g_jsonWanted = wanted;
+}
+
+int finishJson(int status)
+{
+    if (g_jsonWanted && status != kOk && !g_jsonPrinted) {
+        const QString error = g_lastError.isEmpty() ? QStringLiteral("Failed.") : g_lastError;
+        outJson(
+            QJsonObject{{QStringLiteral("error"), QString(error).replace(QLatin1String("\r\n"), QLatin1String("\n"))},
+                        {QStringLiteral("exit"), status}});
+    }
+    return status;
 }
 
 void progress(int done, int total, const QString& unit)
@@ -101,6 +122,7 @@ int usage(const QString& text)
 {
     err(text);
     err(QStringLiteral("Try 'vantorelctl --help'."));
+    g_lastError = text;
     return kUsage;
 }
 

@@ -35,6 +35,10 @@ void err(const QString& text);
 void out(const QString& text);
 // Standard output: the command's result as one JSON document (--json).
 void outJson(const QJsonObject& document);
+// --json: a failure that printed no document prints {"error": "<its last
+// message>", "exit": N} instead. finishJson returns `status`.
+void setJsonWanted(bool wanted);
+int finishJson(int status);
 // A one-line progress bar on standard error, drawn only when standard error
 // is a terminal; the next err() line or progressDone() clears it.
 void progress(int done, int total, const QString& unit);
@@ -76,6 +80,7 @@ struct CliOptions {
                                   QStringLiteral("newer")};
     QCommandLineOption verify{QStringLiteral("verify")};
     QCommandLineOption force{QStringLiteral("force")};
+    QCommandLineOption twice{QStringLiteral("twice")};
 };
 const CliOptions& Options();
 
@@ -101,6 +106,8 @@ std::vector<CliCommand> ScanCommands(); // scan
 // `cancelled` when interrupted.
 struct FoundDevice;
 std::vector<FoundDevice> ScanAllPorts(CliContext& c, bool& cancelled);
+// DeviceScan::confirm on c.ports, cancelled by an interrupt: empty when confirmed.
+QString ConfirmPair(CliContext& c, const FoundDevice& device);
 std::vector<CliCommand> DeviceCommands(); // identify, restart, clear, options, raw
 std::vector<CliCommand> FirmwareCommands(); // "firmware info", ...: two-word names
 std::vector<CliCommand> FirmwareUploadCommands(); // "firmware upload", iface-test, set-id

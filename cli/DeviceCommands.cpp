@@ -3,6 +3,7 @@
 #include "link/DeviceLink.h"
 #include "link/DeviceScan.h"
 #include "cli/Cli.h"
+#include "firmware/DeviceIdentity.h"
 #include "util/Utils.h"
 
 #include <QElapsedTimer>
@@ -62,14 +63,18 @@ int identify(CliContext& c)
     const OpResult result = ReadDeviceInformation(link);
     if (result != OpResult::Done)
         return statusOf(result);
+    // A device without valid firmware reports the date 0.
+    const auto date = [](const QString& shown) { return IsNoDate(shown) ? QString() : shown; };
+    blDate = date(blDate);
+    fwDate = date(fwDate);
     if (c.json) {
         const char reported = link.deviceType();
         outJson(QJsonObject{
             {QStringLiteral("type"), reported == 'X' ? QJsonValue() : QJsonValue(QString(QLatin1Char(reported)))},
             {QStringLiteral("typeName"), type.isEmpty() ? QJsonValue() : QJsonValue(type)},
             {QStringLiteral("deviceId"), id.isEmpty() ? QJsonValue() : QJsonValue(id.toLongLong())},
-            {QStringLiteral("bootloaderDate"), blDate},
-            {QStringLiteral("firmwareDate"), fwDate}});
+            {QStringLiteral("bootloaderDate"), blDate.isEmpty() ? QJsonValue() : QJsonValue(blDate)},
+            {QStringLiteral("firmwareDate"), fwDate.isEmpty() ? QJsonValue() : QJsonValue(fwDate)}});
         return kOk;
     }
     if (type.isEmpty()) {
@@ -81,8 +86,8 @@ int identify(CliContext& c)
     }
     out(QStringLiteral("Device type: ") + type);
     out(QStringLiteral("Device ID: ") + id);
-    out(QStringLiteral("Bootloader date: ") + blDate);
-    out(QStringLiteral("Firmware date: ") + fwDate);
+    out(QStringLiteral("Bootloader date: ") + (blDate.isEmpty() ? QStringLiteral("none") : blDate));
+    out(QStringLiteral("Firmware date: ") + (fwDate.isEmpty() ? QStringLiteral("none") : fwDate));
     return kOk;
 }
 

@@ -114,7 +114,7 @@ private:
 // answered "J", says whether the bootloader is needed at all (an upload that
 // would not happen leaves the device running). Returns kOk to go on and wait
 // for Idle.
-int startBootloader(DeviceLink& link, char fileType, const bool& idleReported,
+int startBootloader(DeviceLink& link, char fileType, const bool& idleReported, bool& asked,
                     const std::function<int()>& worthEntering = {})
 {
     const OpResult info = ReadDeviceInformation(link);
@@ -136,6 +136,7 @@ int startBootloader(DeviceLink& link, char fileType, const bool& idleReported,
         return kOk;
     }
     const OpResult entered = EnterProgrammingMode(link);
+    asked = entered != OpResult::Busy && entered != OpResult::Failed; // "N" went out
     if (entered == OpResult::Failed)
         return kNoAnswer;
     if (entered == OpResult::NoAnswer && info == OpResult::Done)
@@ -159,10 +160,12 @@ struct Session {
                     outcome.finish(kInterrupted);
             });
         }
-        QObject::connect(&link, &DeviceLink::firmwareStatusText, [](const QString& t) {
+        // A text given to both status lines (a cancel) is said once.
+        QObject::connect(&link, &DeviceLink::statusText, &service, [this](const QString& t) { lastStatus = t; });
+        QObject::connect(&link, &DeviceLink::firmwareStatusText, &service, [this](const QString& t) {
             // One line per 64 blocks is enough on a terminal.
             static const QString blockText = QStringLiteral("Transfering data block #");
-            if (t.startsWith(blockText) && t.mid(blockText.size()).toInt() % 64 != 1)
+            if ((t.startsWith(blockText) && t.mid(blockText.size()).toInt() % 64 != 1) || t == lastStatus)
                 return;
             err(t);
         });
@@ -174,6 +177,15 @@ struct Session {
         QObject::connect(&link, &DeviceLink::firmwareDateShown,
                          [](const QString& t) { err(QStringLiteral("Device firmware date: ") + t); });
     }
+    // A signal after "N" leaves the device in its bootloader: that is said.
+    int ended(int status) const
+    {
+        if (interrupted() && bootloaderAsked && !serviceStarted && !idleReported)
+            err(QStringLiteral("Cancelled: the device now waits in its bootloader; nothing was changed in it. "
+                               "Run the command again, or switch the device off and on."));
+        return status;
+    }
+
     ~Session()
     {
         // Nothing more is started by a later Idle.
@@ -186,6 +198,9 @@ struct Session {
     FirmwareService service;
     Outcome outcome;
     bool idleReported = false;
+    QString lastStatus; // the last text of the status line
+    bool bootloaderAsked = false; // "N" was sent
+    bool serviceStarted = false; // the upload or the test began
 };
 
 // ------------------------------------------------------------ firmware upload
@@ -249,6 +264,7 @@ int runUpload(CliContext& c)
             return;
         switch (decision) {
         case FirmwareService::Decision::Upload:
+            session.serviceStarted = true;
             outcome.expectWithin(kStallMs, QStringLiteral("The upload stalled."));
             break;
         case FirmwareService::Decision::Refused: outcome.finish(kDataError); break;
@@ -284,10 +300,11 @@ int runUpload(CliContext& c)
     });
 
     outcome.expectWithin(kIdleWaitMs, QStringLiteral("The bootloader did not report Idle."));
-    if (const int status = startBootloader(link, version.typeLetter, session.idleReported, worthEntering);
+    if (const int status
+        = startBootloader(link, version.typeLetter, session.idleReported, session.bootloaderAsked, worthEntering);
         status != kOk)
         outcome.finish(status);
-    const int status = outcome.wait();
+    const int status = session.ended(outcome.wait());
     // A bootloader that decided against the upload waits on: restart it.
     if (session.idleReported && (status == kNotDone || status == kDataError) && !service.checksumError)
         service.RestartFromBootloader();
@@ -341,9 +358,10 @@ int runInterfaceTest(CliContext& c)
     });
 
     outcome.expectWithin(kIdleWaitMs, QStringLiteral("The bootloader did not report Idle."));
-    if (const int status = startBootloader(session.link, 0, session.idleReported); status != kOk)
+    if (const int status = startBootloader(session.link, 0, session.idleReported, session.bootloaderAsked);
+        status != kOk)
         outcome.finish(status);
-    const int status = outcome.wait();
+    const int status = session.ended(outcome.wait());
     // The bootloader waits for another test: restart the device.
     if (session.idleReported && !session.link.portLost())
         service.RestartFromBootloader();

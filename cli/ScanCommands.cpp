@@ -39,6 +39,16 @@ std::vector<FoundDevice> ScanAllPorts(CliContext& c, bool& cancelled)
     return devices;
 }
 
+QString ConfirmPair(CliContext& c, const FoundDevice& device)
+{
+    DeviceScan scan(*c.ports);
+    if (c.interrupts)
+        QObject::connect(c.interrupts, &Interrupts::interrupted, &scan, &DeviceScan::cancel);
+    if (interrupted())
+        return QStringLiteral("Cancelled.");
+    return scan.confirm(device.input, device.output, device.deviceId);
+}
+
 namespace {
 
 int runScan(CliContext& c)

@@ -24,7 +24,8 @@ Talks to a VANTOREL MIDI-to-DMX512 converter over MIDI.
 Commands:
   ports                         list the MIDI input and output ports
   scan                          find every device on every port pair at once (at most
-                                2.5 s); one line per device: input port, output port,
+                                2.5 s; a device answering within 2000 ms is found);
+                                one line per device: input port, output port,
                                 device type, device ID, firmware date (tab-separated)
   identify                      read the device type, ID and build dates
   restart                       restart the device
@@ -44,10 +45,12 @@ Commands:
   iface-test                    run one interface test with the bootloader
   set-id N                      write the device ID N (0..4294967295) and wait for
                                 the device to restart
-  channels read [FILE]          read the User Mode channel table from the device and
+  channels read [FILE] [--twice]
+                                read the User Mode channel table from the device and
                                 write it as a channel settings file (CSV) to FILE or
                                 to standard output; waits until 2 s pass without a
-                                channel from the device
+                                channel from the device; --twice reads it until two
+                                reads agree (at most 3) and writes nothing otherwise
   channels write FILE [--verify]
                                 write the channels of a channel settings file (CSV)
                                 to the device, one acknowledged channel at a time;
@@ -57,7 +60,9 @@ Commands:
                                 channels (descriptions are not compared); the
                                 differences go to standard output
   backup FILE                   save everything the device holds (identity, options,
-                                Basic/Eco modes, channel table) to a backup file (JSON)
+                                Basic/Eco modes, channel table) to a backup file (JSON);
+                                the channel table is read until two reads agree (at
+                                most 3), otherwise nothing is saved
   restore FILE [--verify] [--force]
                                 check the whole backup file, then write its options,
                                 modes and channels to the device (the device's
@@ -82,9 +87,11 @@ Options:
   --in NAME                     MIDI input port, exact name (default: the first)
   --out NAME                    MIDI output port, exact name (default: the first)
   --device-id N                 use the port pair of the device with ID N (found by
-                                a scan; instead of --in and --out)
+                                a scan and confirmed by one more identification on
+                                that pair; instead of --in and --out)
   --json                        print the result as one JSON document (ports, scan,
-                                identify, options, modes read, firmware info)
+                                identify, options, modes read, firmware info); a
+                                failure prints {"error": "...", "exit": N}
   -h, --help                    show this help
   -v, --version                 show the version
 
@@ -172,10 +179,11 @@ static int runProgram(int argc, char** argv)
                        outOption, deviceIdOption, jsonOption});
     const CliOptions& commandOptions = Options();
     parser.addOptions({commandOptions.noteOff, commandOptions.zeroOffset, commandOptions.uploadMode,
-                       commandOptions.verify, commandOptions.force});
+                       commandOptions.verify, commandOptions.force, commandOptions.twice});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return usage(parser.errorText());
+    setJsonWanted(parser.isSet(jsonOption));
     if (parser.isSet(helpOption)) {
         std::fputs(kHelp, stdout);
         return kOk;
@@ -210,6 +218,8 @@ static int runProgram(int argc, char** argv)
         return usage(QStringLiteral("--verify belongs to the commands 'channels write' and 'restore'."));
     if (parser.isSet(commandOptions.force) && command->name != QLatin1String("restore"))
         return usage(QStringLiteral("--force belongs to the command 'restore'."));
+    if (parser.isSet(commandOptions.twice) && command->name != QLatin1String("channels read"))
+        return usage(QStringLiteral("--twice belongs to the command 'channels read'."));
 
     context.json = parser.isSet(jsonOption);
     const bool jsonHere
@@ -281,11 +291,22 @@ static int runProgram(int argc, char** argv)
             return kNoAnswer;
         }
         if (devices.size() > 1)
-            err(QStringLiteral("%1 devices answered with the ID %2; the first is used.")
+            err(QStringLiteral("%1 devices answered with the ID %2; the first confirmed is used.")
                     .arg(devices.size())
                     .arg(*wantedId));
-        input = devices.front().input;
-        output = devices.front().output;
+        // The scan's pairing is confirmed before anything else is sent.
+        const auto confirmed = std::find_if(devices.begin(), devices.end(), [&](const FoundDevice& d) {
+            const QString problem = ConfirmPair(context, d);
+            if (!problem.isEmpty() && !interrupted())
+                err(problem);
+            return problem.isEmpty();
+        });
+        if (interrupted())
+            return kInterrupted;
+        if (confirmed == devices.end())
+            return kNoAnswer;
+        input = confirmed->input;
+        output = confirmed->output;
         err(QStringLiteral("Device %1: input \"%2\", output \"%3\".").arg(*wantedId).arg(input, output));
     }
 
@@ -326,6 +347,12 @@ static int runProgram(int argc, char** argv)
     }
     context.link = &link;
     followOperations(link, interrupts);
+    // A signal while the ports opened: nothing is sent at all.
+    QCoreApplication::processEvents();
+    if (interrupted()) {
+        err(QStringLiteral("Cancelled: nothing was sent to the device."));
+        return kInterrupted;
+    }
     const int status = command->run(context);
     progressDone();
     // The link's destructor closes the ports.
@@ -337,11 +364,11 @@ int main(int argc, char** argv)
     // Whatever escapes a command (memory exhausted by a file, a platform
     // error) ends the program with a message, never with an abort.
     try {
-        return runProgram(argc, argv);
+        return finishJson(runProgram(argc, argv));
     } catch (const std::bad_alloc&) {
         err(QStringLiteral("Out of memory."));
     } catch (const std::exception& e) {
         err(QStringLiteral("Unexpected error: %1").arg(QString::fromLocal8Bit(e.what())));
     }
-    return kDataError;
+    return finishJson(kDataError);
 }

@@ -340,6 +340,10 @@ void MainWindow::findDevice()
                       .arg(device.input));
         return;
     }
+    if (const QString problem = ConfirmFromLink(m_link, device); !problem.isEmpty()) {
+        showError(problem); // the scan's pairing is used only once the device confirmed it
+        return;
+    }
     m_link.RefreshPorts();
     m_link.setSelectedPorts(device.input, device.output);
     if (reported([this] { m_link.ReopenPorts(); }))

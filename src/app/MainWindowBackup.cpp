@@ -91,7 +91,7 @@ void MainWindow::backUpDevice()
     if (read.result != OpResult::Done)
         return; // the device's silence has been reported
     if (!read.problem.isEmpty()) {
-        showError(read.problem + QStringLiteral(" Nothing was written."));
+        showError(read.notSavedText());
         return;
     }
     read.backup.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
@@ -137,8 +137,10 @@ void MainWindow::restoreDevice()
     if (report.isEmpty())
         return; // the device did not answer; that has been reported
     report << outcome.differences;
-    if (outcome.result == RestoreResult::NoAnswer || outcome.result == RestoreResult::Failed)
-        report << QStringLiteral("The restore did not finish: only the parts reported as written reached the device.");
+    // Each part has said what reached the device, also after Esc or a lost device.
+    if (outcome.result == RestoreResult::NoAnswer || outcome.result == RestoreResult::Failed
+        || outcome.result == RestoreResult::Cancelled)
+        report << QStringLiteral("The restore did not finish.");
     showMessage(report.join(QStringLiteral("\r\n")));
 }
 

@@ -17,9 +17,8 @@ RestoreResult restoreResultOf(OpResult result)
     case OpResult::Done: return RestoreResult::Done;
     case OpResult::NoAnswer: return RestoreResult::NoAnswer;
     case OpResult::Busy: return RestoreResult::Busy;
-    case OpResult::Failed:
-    case OpResult::Cancelled: // the status line has said what the device holds
-        break;
+    case OpResult::Cancelled: return RestoreResult::Cancelled;
+    case OpResult::Failed: break;
     }
     return RestoreResult::Failed;
 }
@@ -30,10 +29,11 @@ OpResult readIdentity(DeviceLink& link, DeviceBackup& backup)
     QString id;
     QObject guard;
     QObject::connect(&link, &DeviceLink::deviceIdShown, &guard, [&id](const QString& text) { id = text; });
+    // A device without valid firmware reports the date 0: no date is kept.
     QObject::connect(&link, &DeviceLink::bootloaderDateShown, &guard,
-                     [&backup](const QString& text) { backup.bootloaderDate = text; });
+                     [&backup](const QString& text) { backup.bootloaderDate = IsNoDate(text) ? QString() : text; });
     QObject::connect(&link, &DeviceLink::firmwareDateShown, &guard,
-                     [&backup](const QString& text) { backup.firmwareDate = text; });
+                     [&backup](const QString& text) { backup.firmwareDate = IsNoDate(text) ? QString() : text; });
     const OpResult result = ReadDeviceInformation(link);
     backup.deviceType = link.deviceType();
     bool ok = false;
@@ -47,7 +47,38 @@ bool knownType(char type)
     return type == 'P' || type == 'B' || type == 'E';
 }
 
+// "an edition this program does not know: Z"
+QString unknownEdition(char letter)
+{
+    const QString shown = letter > ' ' && letter < 0x7F ? QString(QLatin1Char(letter))
+                                                        : QString::asprintf("0x%02X", unsigned(uint8_t(letter)));
+    return QStringLiteral("an edition this program does not know: %1").arg(shown);
+}
+
 } // namespace
+
+QString BackupRead::notSavedText() const
+{
+    return problem.endsWith(QLatin1String("nothing was saved.")) ? problem
+                                                                 : problem + QStringLiteral(" Nothing was written.");
+}
+
+DeviceChannels ReadStableChannels(DeviceLink& link, int reads)
+{
+    // A dump has no count: a device that stalls or restarts mid-dump sends a
+    // table cut short that looks like a whole one. Two reads must agree.
+    DeviceChannels previous;
+    for (int read = 1; read <= reads; ++read) {
+        DeviceChannels current = ReadDeviceChannels(link);
+        if (current.result != OpResult::Done || !current.problems.isEmpty())
+            return current;
+        if (read > 1 && previous.complete() && current.complete() && current.payloads == previous.payloads)
+            return current;
+        previous = std::move(current);
+    }
+    previous.inputLost = true; // no two reads agreed
+    return previous;
+}
 
 BackupRead ReadDeviceBackup(DeviceLink& link, const BackupReport& reportLine,
                             const std::function<std::string(int dmxChannel)>& description)
@@ -66,11 +97,15 @@ BackupRead ReadDeviceBackup(DeviceLink& link, const BackupReport& reportLine,
 
     if (const OpResult r = readIdentity(link, backup); r != OpResult::Done)
         return failed(r);
-    if (!knownType(backup.deviceType))
+    if (backup.deviceType == 'X')
         return failed(OpResult::Done, QStringLiteral("The device did not say which edition it is."));
+    if (!knownType(backup.deviceType)) {
+        return failed(OpResult::Done, QStringLiteral("The device is of %1.").arg(unknownEdition(backup.deviceType)));
+    }
     report(QStringLiteral("Identity: %1, ID %2, firmware %3.")
                .arg(EditionName(backup.deviceType),
-                    backup.deviceId ? DeviceIdText(*backup.deviceId) : QStringLiteral("?"), backup.firmwareDate));
+                    backup.deviceId ? DeviceIdText(*backup.deviceId) : QStringLiteral("?"),
+                    backup.firmwareDate.isEmpty() ? QStringLiteral("none") : backup.firmwareDate));
 
     bool optionsRead = false;
     {
@@ -106,12 +141,13 @@ BackupRead ReadDeviceBackup(DeviceLink& link, const BackupReport& reportLine,
         report(QStringLiteral("Basic/Eco modes: %1 in use.").arg(modes.count));
     }
 
-    const DeviceChannels channels = ReadDeviceChannels(link);
+    const DeviceChannels channels = ReadStableChannels(link);
     if (channels.result != OpResult::Done)
         return failed(channels.result);
     if (!channels.complete())
         return failed(OpResult::Done,
-                      QStringLiteral("The channels read from the device are incomplete.")
+                      QStringLiteral("The device's channel table changed or was cut short while it was read: "
+                                     "nothing was saved.")
                           + (channels.problems.isEmpty()
                                  ? QString()
                                  : QLatin1Char(' ') + channels.problems.join(QLatin1Char(' '))));
@@ -130,6 +166,69 @@ BackupRead ReadDeviceBackup(DeviceLink& link, const BackupReport& reportLine,
     return read;
 }
 
+namespace {
+
+// What reached the device, part by part, counted from its acknowledgements.
+struct RestoreProgress {
+    const DeviceBackup& backup;
+    bool modesApply = false; // the backup holds modes and the device takes them
+    int options = -1; // options acknowledged; -1: not reached
+    int modeSlots = -1; // mode records acknowledged; -1: not reached
+    bool modeCountWritten = false;
+    enum class Clear { NotReached, Unconfirmed, Done } clear = Clear::NotReached;
+    int channels = 0; // rows acknowledged after the clear
+
+    QStringList lines() const
+    {
+        QStringList lines;
+        lines << (options < 0 ? QStringLiteral("Options: not written; the device keeps its own.")
+                              : QStringLiteral("Options: %1 of 2 written.").arg(options));
+        if (modesApply) {
+            const int total = int(backup.modes->records.size());
+            if (modeSlots < 0)
+                lines << QStringLiteral("Modes: not written; the device keeps its own.");
+            else if (modeSlots < total || !modeCountWritten)
+                lines << QStringLiteral("Modes: %1 of %2 slots written; the number in use was not written.")
+                             .arg(modeSlots)
+                             .arg(total);
+            else
+                lines
+                    << QStringLiteral("Modes: %1 of %1 slots written, %2 in use.").arg(total).arg(backup.modes->count);
+        }
+        const int total = int(backup.channels.size());
+        switch (clear) {
+        case Clear::NotReached: lines << QStringLiteral("Channels: not touched; the device keeps its table."); break;
+        case Clear::Unconfirmed:
+            lines << QStringLiteral("Channels: the device was told to clear its table but did not confirm it; "
+                                    "none written.");
+            break;
+        case Clear::Done:
+            lines << QStringLiteral("Channels: the device's table was cleared; %1 of %2 written. "
+                                    "The device now holds %1 channel(s).")
+                         .arg(channels)
+                         .arg(total);
+            break;
+        }
+        return lines;
+    }
+};
+
+RestoreResult restoreResultOf(ChannelWriteResult result)
+{
+    switch (result) {
+    case ChannelWriteResult::Done:
+    case ChannelWriteResult::NothingToWrite: return RestoreResult::Done;
+    case ChannelWriteResult::NoAnswer: return RestoreResult::NoAnswer;
+    case ChannelWriteResult::Busy: return RestoreResult::Busy;
+    case ChannelWriteResult::Cancelled: return RestoreResult::Cancelled;
+    case ChannelWriteResult::SendFailed:
+    case ChannelWriteResult::RowsRefused: break;
+    }
+    return RestoreResult::Failed;
+}
+
+} // namespace
+
 RestoreOutcome RestoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup, const BackupReport& reportLine,
                                    const std::function<bool(char deviceType)>& allowOtherType, bool verify)
 {
@@ -138,30 +237,44 @@ RestoreOutcome RestoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup,
             reportLine(line);
     };
     RestoreOutcome outcome;
-    auto stop = [&outcome](OpResult result) {
-        outcome.result = restoreResultOf(result);
+    RestoreProgress progress{backup};
+    // A part that did not finish ends the restore; the report then says, for
+    // every part, what reached the device.
+    auto stop = [&](RestoreResult result) {
+        outcome.result = result;
+        outcome.parts = progress.lines();
+        for (const QString& line : outcome.parts)
+            report(line);
         return outcome;
     };
+    auto stopAt = [&](OpResult result) { return stop(restoreResultOf(result)); };
 
     DeviceBackup device;
-    if (const OpResult r = readIdentity(link, device); r != OpResult::Done)
-        return stop(r);
+    if (const OpResult r = readIdentity(link, device); r != OpResult::Done) {
+        outcome.result = restoreResultOf(r); // nothing was written
+        return outcome;
+    }
     if (device.deviceType != backup.deviceType) {
         report(QStringLiteral("The backup is of a %1, the device is a %2.")
                    .arg(EditionName(backup.deviceType),
-                        knownType(device.deviceType) ? EditionName(device.deviceType)
-                                                     : QStringLiteral("device of unknown edition")));
+                        knownType(device.deviceType)
+                            ? EditionName(device.deviceType)
+                            : QStringLiteral("device of ") + unknownEdition(device.deviceType)));
         if (!allowOtherType || !allowOtherType(device.deviceType)) {
             report(QStringLiteral("Nothing was written."));
             outcome.result = RestoreResult::OtherType;
             return outcome;
         }
     }
+    progress.modesApply = backup.modes && device.deviceType != 'P';
 
+    progress.options = 0;
     if (const OpResult r = SetNoteOffAction(link, backup.useNoteOff); r != OpResult::Done)
-        return stop(r);
+        return stopAt(r);
+    progress.options = 1;
     if (const OpResult r = SetZeroValueOffset(link, backup.zeroValueOffset); r != OpResult::Done)
-        return stop(r);
+        return stopAt(r);
+    progress.options = 2;
     report(QStringLiteral("Options written."));
 
     if (backup.modes && device.deviceType == 'P') {
@@ -170,25 +283,32 @@ RestoreOutcome RestoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup,
         if (device.deviceType != 'P')
             report(QStringLiteral("Basic/Eco modes left as they are: the backup holds none."));
     } else {
-        if (const OpResult r = StoreModes(link, backup.modes->records); r != OpResult::Done)
-            return stop(r);
+        progress.modeSlots = 0;
+        const OpResult stored = StoreModes(link, backup.modes->records, &progress.modeSlots);
+        if (stored != OpResult::Done)
+            return stopAt(stored);
         if (const OpResult r = StoreModesCount(link, backup.modes->count); r != OpResult::Done)
-            return stop(r);
+            return stopAt(r);
+        progress.modeCountWritten = true;
         report(QStringLiteral("Basic/Eco modes written: %1 in use.").arg(backup.modes->count));
     }
 
-    if (const OpResult r = ClearDeviceData(link); r != OpResult::Done)
-        return stop(r);
+    if (const OpResult r = ClearDeviceData(link); r != OpResult::Done) {
+        if (r != OpResult::Busy && r != OpResult::Failed)
+            progress.clear = RestoreProgress::Clear::Unconfirmed; // "A" went out
+        return stopAt(r);
+    }
+    progress.clear = RestoreProgress::Clear::Done;
     if (!backup.channels.empty()) {
         const ChannelWriteReport written = WriteChannelsToDevice(link, backup.channels);
-        switch (written.result) {
-        case ChannelWriteResult::Done: break;
-        case ChannelWriteResult::NoAnswer: return stop(OpResult::NoAnswer);
-        case ChannelWriteResult::Busy: return stop(OpResult::Busy);
-        default: return stop(OpResult::Failed);
-        }
+        progress.channels = written.acknowledged;
+        if (const RestoreResult r = restoreResultOf(written.result); r != RestoreResult::Done)
+            return stop(r);
     }
     report(QStringLiteral("Channels written: %1.").arg(backup.channels.size()));
+    report(QStringLiteral("The device's channel table was cleared first; it holds these %1 channel(s) now.")
+               .arg(backup.channels.size()));
+    outcome.parts = progress.lines();
 
     if (!verify)
         return outcome;
@@ -196,7 +316,8 @@ RestoreOutcome RestoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup,
     if (!readBack.ok()) {
         if (!readBack.problem.isEmpty())
             report(readBack.problem);
-        return stop(readBack.result == OpResult::Done ? OpResult::Failed : readBack.result);
+        outcome.result = restoreResultOf(readBack.result == OpResult::Done ? OpResult::Failed : readBack.result);
+        return outcome;
     }
     outcome.differences = CompareDeviceBackups(backup, readBack.backup);
     if (outcome.differences.isEmpty()) {

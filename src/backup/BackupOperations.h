@@ -2,6 +2,7 @@
 
 #include "link/DeviceOperations.h"
 #include "backup/DeviceBackup.h"
+#include "channels/ChannelVerify.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,7 +26,13 @@ struct BackupRead {
     DeviceBackup backup;
 
     bool ok() const { return result == OpResult::Done && problem.isEmpty(); }
+    // The problem as the reason why no backup file was written.
+    QString notSavedText() const;
 };
+
+// The device's channel table, read until two consecutive reads agree (at
+// most `reads` times); not complete() when they never did.
+DeviceChannels ReadStableChannels(DeviceLink& link, int reads = 3);
 
 // Reads identity ("J"), options ("M"), the Basic/Eco modes ("F", not for a
 // Pro) and the channel table ("B"). `description` gives the description of a
@@ -40,11 +47,17 @@ enum class RestoreResult {
     Failed, // the MIDI output refused a command
     OtherType, // the device is of another edition and that was not allowed; nothing was written
     Different, // written, but the verification found differences
+    Cancelled, // cancelled (Esc, SIGINT); the parts say what was written
 };
 
 struct RestoreOutcome {
     RestoreResult result = RestoreResult::Done;
     QStringList differences; // after a verification
+    // Once anything may have been written: one line per part saying what
+    // reached the device, counted from its acknowledgements ("Modes: 1 of 3
+    // slots written.", "Channels: the device's table was cleared; 2 of 40
+    // written. ..."). Also given to the report when a part did not finish.
+    QStringList parts;
 };
 
 // Writes a checked backup: identifies the device first; when its edition is

@@ -3,9 +3,10 @@
 #include "backup/AtomicWrite.h"
 #include "channels/domain/ChannelCodec.h"
 #include "channels/domain/ChannelCompare.h"
+#include "util/BoundedFile.h"
+#include "util/qt/TextConversions.h"
 
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,7 +14,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <set>
+#include <vector>
 
 namespace vantorel {
 
@@ -241,6 +244,12 @@ ChannelTable readChannels(Reader& r, const QJsonObject& root)
         v.fixedValue = r.choice(c, at, QStringLiteral("dataType"), DataTypeList()) == 1;
         v.fixedValueValue = r.integer(c, at, QStringLiteral("fixedValue"), 0, 255);
         const QString description = r.text(c, at, QStringLiteral("description"), false);
+        // The device keeps one value per channel: an "Active" channel's is its fixed value.
+        if (r.ok() && !v.valueMode && v.constantValue != 0)
+            r.fail(at + QStringLiteral(".constantValue"),
+                   QStringLiteral("is %1, which cannot reach the device: a channel in control mode \"Active\" "
+                                  "has no constant value (it must be 0)")
+                       .arg(v.constantValue));
         if (r.ok() && !seen.insert(v.dmxChannel).second)
             r.fail(at + QStringLiteral(".dmxChannel"), QStringLiteral("%1 appears more than once").arg(v.dmxChannel));
         if (r.ok())
@@ -250,6 +259,35 @@ ChannelTable readChannels(Reader& r, const QJsonObject& root)
 }
 
 } // namespace
+
+QString FirstDuplicateKey(const QByteArray& json)
+{
+    // One set of keys per open object; arrays hold none (nullopt).
+    std::vector<std::optional<std::set<QByteArray>>> open;
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const char c = json.at(i);
+        if (c == '{') {
+            open.emplace_back(std::set<QByteArray>());
+        } else if (c == '[') {
+            open.emplace_back(std::nullopt);
+        } else if ((c == '}' || c == ']') && !open.empty()) {
+            open.pop_back();
+        } else if (c == '"') {
+            const qsizetype start = i + 1;
+            for (++i; i < json.size() && json.at(i) != '"'; ++i) {
+                if (json.at(i) == '\\')
+                    ++i;
+            }
+            qsizetype next = i + 1;
+            while (next < json.size() && QChar::isSpace(uchar(json.at(next))))
+                ++next;
+            const bool isKey = next < json.size() && json.at(next) == ':' && !open.empty() && open.back();
+            if (isKey && !open.back()->insert(json.mid(start, i - start)).second)
+                return QString::fromUtf8(json.mid(start, i - start));
+        }
+    }
+    return {};
+}
 
 QString EditionName(char deviceType)
 {
@@ -314,10 +352,18 @@ DeviceBackupParse ParseDeviceBackup(const QByteArray& json)
                            .arg(QLatin1String(kDeviceBackupFormat));
         return result;
     }
-    const int version = r.integer(root, {}, QStringLiteral("version"), 1, 1000000);
-    if (r.ok() && version > kDeviceBackupVersion) {
-        result.error
-            = QStringLiteral("it has version %1; this program reads version %2").arg(version).arg(kDeviceBackupVersion);
+    // A whole number above this program's version, however large, is a newer format.
+    if (const QJsonValue version = root.value(QStringLiteral("version")); version.isDouble()
+        && version.toDouble() > kDeviceBackupVersion && version.toDouble() == std::floor(version.toDouble())) {
+        result.error = QStringLiteral("it was made by a newer version of the program (it has version %1; this "
+                                      "program reads version %2)")
+                           .arg(version.toDouble(), 0, 'f', 0)
+                           .arg(kDeviceBackupVersion);
+        return result;
+    }
+    r.integer(root, {}, QStringLiteral("version"), 1, kDeviceBackupVersion);
+    if (const QString key = FirstDuplicateKey(json); !key.isEmpty()) {
+        result.error = QStringLiteral("the key \"%1\" appears twice in one object").arg(key);
         return result;
     }
     r.onlyKeys(root, {},
@@ -372,23 +418,20 @@ DeviceBackupParse LoadDeviceBackup(const QString& path)
 {
     DeviceBackupParse result;
     const QString shown = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("Cannot open the backup file %1: %2.").arg(shown, file.errorString());
-        return result;
-    }
-    // read() stops at the limit also for a FIFO or a device file, whose size() says nothing.
-    const QByteArray bytes = file.read(kMaxBackupFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        result.error = QStringLiteral("Cannot read the backup file %1: %2.").arg(shown, file.errorString());
-        return result;
-    }
-    if (bytes.size() > kMaxBackupFileSize) {
+    // Only a regular file is read: a FIFO or a device is refused at once.
+    const BoundedFileRead file = ReadBoundedFile(ToFileSystemPath(path), size_t(kMaxBackupFileSize));
+    if (file.status == BoundedFileRead::Status::TooLarge) {
         result.error = QStringLiteral("The file %1 is not a device backup: it is larger than %2 MiB.")
                            .arg(shown)
                            .arg(kMaxBackupFileSize / (1024 * 1024));
         return result;
     }
+    if (!file.ok()) {
+        result.error = QStringLiteral("Cannot open the backup file %1: %2.")
+                           .arg(shown, QString::fromStdString(file.reason(size_t(kMaxBackupFileSize))));
+        return result;
+    }
+    const QByteArray bytes = QByteArray::fromStdString(file.bytes);
     result = ParseDeviceBackup(bytes);
     if (!result.backup)
         result.error = QStringLiteral("The file %1 is not a valid device backup: %2.").arg(shown, result.error);

@@ -55,6 +55,10 @@ struct DeviceBackupParse {
 // Checks the whole text: any problem refuses the whole file.
 DeviceBackupParse ParseDeviceBackup(const QByteArray& json);
 
+// The first key that appears twice in one object of valid JSON text (the
+// JSON reader keeps the last value without a word); empty when none does.
+QString FirstDuplicateKey(const QByteArray& json);
+
 // Reads and checks a backup file; the message names the file and the problem.
 DeviceBackupParse LoadDeviceBackup(const QString& path);
 // Writes the file atomically (a previous one stays as it was on failure).

@@ -4,9 +4,6 @@
 #include "channels/ChannelTransfer.h"
 #include "channels/domain/ChannelCodec.h"
 
-#include <QEventLoop>
-#include <QTimer>
-
 namespace vantorel {
 
 namespace {
@@ -57,12 +54,8 @@ ChannelCheck check(DeviceLink& link, const ChannelTable& rows, int quietMs, bool
 DeviceChannels ReadDeviceChannels(DeviceLink& link, int quietMs)
 {
     DeviceChannels result;
-    QTimer quiet;
-    quiet.setSingleShot(true);
-    quiet.setTimerType(Qt::PreciseTimer);
-    quiet.setInterval(quietMs);
-    const auto onDump = QObject::connect(&link, &DeviceLink::channelDumpReceived, &quiet, [&](const QString& payload) {
-        quiet.start();
+    QObject guard;
+    QObject::connect(&link, &DeviceLink::channelDumpReceived, &guard, [&](const QString& payload) {
         const std::string text = payload.toStdString();
         const auto dump = DecodeChannelPayload(text);
         if (!dump)
@@ -70,17 +63,13 @@ DeviceChannels ReadDeviceChannels(DeviceLink& link, int quietMs)
         else if (dump->number != 0)
             result.payloads[dump->number] = text;
     });
-    const auto onOverflow
-        = QObject::connect(&link.input(), &MidiInputPort::Overflow, &quiet, [&result] { result.inputLost = true; });
-    result.result = ReadChannelsFromDevice(link, [&result] { result.payloads.clear(); }, {});
-    if (result.result == OpResult::Done) {
-        QEventLoop loop;
-        QObject::connect(&quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
-        quiet.start();
-        loop.exec();
-    }
-    QObject::disconnect(onDump);
-    QObject::disconnect(onOverflow);
+    QObject::connect(&link.input(), &MidiInputPort::Overflow, &guard, [&result] { result.inputLost = true; });
+    // The whole stream is one operation: a cancel (SIGINT in vantorelctl)
+    // ends the wait for the rest at once.
+    result.result = ReadAllChannelsFromDevice(
+        link, [&result] { result.payloads.clear(); }, [&result] { return int(result.payloads.size()); }, quietMs);
+    if (link.portLost())
+        result.inputLost = true; // a dump from a port that has gone ends there, incomplete
     return result;
 }
 

@@ -141,4 +141,9 @@ OpResult FirmwareService::SetDeviceId(int64_t number)
     return OpResult::NoAnswer;
 }
 
+bool IsNoDate(const QString& shownDate)
+{
+    return shownDate == QString::fromStdString(FormatPackedDateTime(0));
+}
+
 } // namespace vantorel

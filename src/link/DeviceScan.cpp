@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <bit>
 #include <map>
+#include <set>
 #include <memory>
 #include <tuple>
 
@@ -28,7 +29,11 @@ constexpr int kProgressMs = 100;
 struct Answer {
     FoundDevice device;
     uint32_t rounds = 0; // bit r: answered in round r
+    bool late = false; // first answered after the first round: its rounds say nothing
 };
+
+// How long a device may take to answer "J" (the identify timeout).
+constexpr int kAnswerWaitMs = 2000;
 
 // The output of the same device by name, for when the rounds could not tell:
 // ALSA lists a port of both directions under one name; JACK clients share
@@ -46,6 +51,12 @@ QString outputByName(const QString& input, const QStringList& outputs)
         if (output.startsWith(client))
             same << output;
     return same.size() == 1 ? same.first() : QString();
+}
+
+int indexOf(const std::vector<std::string>& names, const QString& name)
+{
+    const auto found = std::find(names.begin(), names.end(), name.toStdString());
+    return found == names.end() ? -1 : int(found - names.begin());
 }
 
 } // namespace
@@ -99,6 +110,76 @@ std::vector<FoundDevice> ScanFromLink(DeviceLink& link, bool* refused)
     return found;
 }
 
+QString ConfirmFromLink(DeviceLink& link, const FoundDevice& device)
+{
+    DeviceOperation operation(link);
+    if (!operation)
+        return QStringLiteral("Another operation is running: the device was not confirmed.");
+    link.ClosePorts();
+    DeviceScan scan(link.ports());
+    QObject::connect(&link, &DeviceLink::cancelRequestedChanged, &scan, &DeviceScan::cancel);
+    const QString problem = scan.confirm(device.input, device.output, device.deviceId);
+    try {
+        link.OpenPorts();
+    } catch (const std::exception& e) {
+        emit link.errorRaised(QString::fromStdString(e.what()));
+    }
+    return problem;
+}
+
+QString DeviceScan::confirm(const QString& input, const QString& output, uint32_t deviceId, int timeoutMs)
+{
+    m_cancelled = false;
+    const auto refused = [&](const QString& reason) {
+        return QStringLiteral("Device %1 could not be confirmed on %2 / %3: nothing was sent. %4")
+            .arg(deviceId)
+            .arg(input, output.isEmpty() ? QStringLiteral("?") : output, reason);
+    };
+    const int inputIndex = indexOf(m_ports.inputPortNames(), input);
+    const int outputIndex = indexOf(m_ports.outputPortNames(), output);
+    if (inputIndex < 0 || outputIndex < 0)
+        return refused(QStringLiteral("A port is gone."));
+    MidiInputPort in(m_ports);
+    MidiOutputPort out(m_ports);
+    bool confirmed = false;
+    QEventLoop loop;
+    try {
+        in.SetDeviceID(uint16_t(inputIndex));
+        in.OpenPort();
+        out.SetDeviceID(outputIndex);
+        if (!in.isOpen() || !out.OpenPort())
+            return refused(QStringLiteral("The ports could not be opened."));
+        connect(&in, &MidiInputPort::MidiInput, &loop, [&] {
+            while (auto event = in.ReadEvent()) {
+                const auto reply
+                    = event->isSysex() ? RecognizeReply(event->sysex.data(), event->sysex.size()) : std::nullopt;
+                if (reply && (reply->letter == 'j' || reply->letter == 'k') && reply->deviceId == deviceId) {
+                    confirmed = true;
+                    loop.quit();
+                }
+            }
+        });
+        in.StartInput();
+        const Bytes request = BuildCommand('J', {});
+        out.SendSysex(request.data(), uint16_t(request.size()));
+    } catch (const std::exception& e) {
+        return refused(QString::fromStdString(e.what()));
+    }
+    QTimer end;
+    end.setSingleShot(true);
+    connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
+    end.start(timeoutMs);
+    m_loop = &loop;
+    if (!m_cancelled)
+        loop.exec();
+    m_loop = nullptr;
+    if (confirmed)
+        return {};
+    if (m_cancelled)
+        return refused(QStringLiteral("Cancelled."));
+    return refused(QStringLiteral("No answer with its ID came on that input."));
+}
+
 DeviceScan::DeviceScan(MidiBackend& ports, QObject* parent)
     : QObject(parent)
     , m_ports(ports)
@@ -121,9 +202,16 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
     const auto outputNames = m_ports.outputPortNames();
 
     int round = 0;
-    QElapsedTimer roundClock;
-    int slowestAnswerMs = 0;
+    QElapsedTimer firstAsk; // since the first "J" went out on all outputs
+    int slowestAnswerMs = 0; // of the answers to the first round
     std::map<std::tuple<size_t, uint32_t, char>, Answer> answers;
+    std::set<size_t> inputsHeard;
+    QEventLoop* waiting = nullptr;
+    bool lastWait = false; // the wait for slow devices after the rounds
+    QTimer settle; // the first round ends once the answers stop coming
+    settle.setSingleShot(true);
+    settle.setTimerType(Qt::PreciseTimer);
+    const auto settleMs = [&] { return std::max(kMinRoundMs, 2 * slowestAnswerMs + kRoundMarginMs); };
 
     std::vector<std::unique_ptr<MidiInputPort>> inputs;
     for (size_t i = 0; i < inputNames.size() && !m_cancelled; ++i) {
@@ -151,17 +239,29 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
                     continue;
                 Answer& answer = answers[{i, reply->deviceId, reply->deviceType}];
                 if (answer.rounds == 0) {
+                    // A device's first answer is the one to the first round,
+                    // however late; one that comes after the first round has
+                    // ended is paired by name.
                     answer.device.input = QString::fromStdString(inputNames[i]);
                     answer.device.type = reply->deviceType;
                     answer.device.deviceId = reply->deviceId;
+                    answer.rounds = 1u;
+                    answer.late = round > 0;
+                    inputsHeard.insert(i);
+                    if (round == 0) {
+                        slowestAnswerMs = std::max(slowestAnswerMs, int(firstAsk.elapsed()));
+                        settle.start(settleMs());
+                    }
+                } else {
+                    answer.rounds |= 1u << round;
                 }
                 if (reply->letter == 'j') {
                     answer.device.bootloaderDate = reply->bootloaderDate;
                     answer.device.firmwareDate = reply->firmwareDate;
                 }
-                answer.rounds |= 1u << round;
-                if (round == 0)
-                    slowestAnswerMs = std::max(slowestAnswerMs, int(roundClock.elapsed()));
+                // Every input has answered: no further answer is awaited.
+                if (waiting && lastWait && inputsHeard.size() == inputs.size())
+                    waiting->quit();
             }
         });
         inputs.push_back(std::move(input));
@@ -186,7 +286,6 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
 
     const Bytes request = BuildCommand('J', {});
     const auto ask = [&](const std::function<bool(size_t)>& chosen) {
-        roundClock.start();
         for (size_t o = 0; o < outputs.size(); ++o) {
             if (!outputs[o] || !chosen(o))
                 continue;
@@ -198,7 +297,9 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
             }
         }
     };
-    const auto wait = [&](int ms) {
+    const auto remaining = [&] { return deadlineMs - int(clock.elapsed()); };
+    // Waits `ms` at most; `endEarly` (optional) ends the wait when it fires.
+    const auto wait = [&](int ms, QTimer* endEarly = nullptr) {
         if (m_cancelled || ms <= 0)
             return;
         QEventLoop loop;
@@ -206,30 +307,40 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
         end.setSingleShot(true);
         end.setTimerType(Qt::PreciseTimer);
         connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
+        if (endEarly)
+            connect(endEarly, &QTimer::timeout, &loop, &QEventLoop::quit);
         QTimer progress;
         connect(&progress, &QTimer::timeout, this, [&] { emit progressChanged(int(clock.elapsed()), deadlineMs); });
         end.start(ms);
         progress.start(kProgressMs);
         m_loop = &loop;
+        waiting = &loop;
         loop.exec();
+        waiting = nullptr;
         m_loop = nullptr;
     };
-    const auto remaining = [&] { return deadlineMs - int(clock.elapsed()); };
+    const auto answerMayCome = [&] { return inputsHeard.size() < inputs.size(); };
+    // Until the identify timeout after the first request, within the deadline.
+    const auto untilTimeout = [&] { return std::min(kAnswerWaitMs - int(firstAsk.elapsed()), remaining()); };
 
     const size_t outputCount = outputs.size();
     const bool anyOutput = std::any_of(outputs.begin(), outputs.end(), [](const auto& o) { return o != nullptr; });
     if (inputs.empty() || !anyOutput)
         return {}; // nobody to ask or nobody to hear
+    firstAsk.start();
     ask([](size_t) { return true; });
+    // The first round lasts until its answers stop coming (twice the
+    // slowest so far), or until no answer can come any more.
     // Opening very many ports may have used up most of the time: the devices
     // still get a fair chance to answer.
-    wait(std::max(2 * kMinRoundMs, std::min(kFirstRoundMs, remaining())));
+    wait(std::max(2 * kMinRoundMs, untilTimeout()), &settle);
+    settle.stop();
 
     // Rounds that spell each output's number + 1 in binary.
     const int bits = (answers.empty() || outputCount < 2) ? 0 : int(std::bit_width(outputCount));
     bool spelled = true;
     for (int bit = 0; bit < bits && !m_cancelled; ++bit) {
-        const int window = std::max(kMinRoundMs, 2 * slowestAnswerMs + kRoundMarginMs);
+        const int window = settleMs();
         if (remaining() < window * (bits - bit)) {
             spelled = false; // not enough time left: pair by name
             break;
@@ -238,6 +349,14 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
         ask([bit](size_t o) { return ((o + 1) >> bit) & 1u; });
         wait(window);
     }
+    round = std::max(round, 1); // what comes now is late
+    // A device that answers slowly still gets its identify timeout, as long
+    // as an input has not answered yet.
+    // That is the deadline's only exception: when opening the ports took
+    // that long, a device is still found rather than the time kept.
+    lastWait = true;
+    if (answerMayCome())
+        wait(kAnswerWaitMs - int(firstAsk.elapsed()));
     emit progressChanged(int(clock.elapsed()), deadlineMs);
     inputs.clear();
     outputs.clear();
@@ -245,19 +364,26 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
     QStringList outputList;
     for (const auto& name : outputNames)
         outputList << QString::fromStdString(name);
+    // A port that went away while the scan ran is not listed.
+    const auto inputsNow = m_ports.inputPortNames();
+    const auto outputsNow = m_ports.outputPortNames();
+    const auto present
+        = [](const std::vector<std::string>& names, const QString& name) { return indexOf(names, name) >= 0; };
     std::vector<FoundDevice> found; // the map's order: input port, then device ID
     for (auto& [key, answer] : answers) {
-        if (!(answer.rounds & 1u))
-            continue; // a late answer to a later round only
+        if (!(answer.rounds & 1u) || !present(inputsNow, answer.device.input))
+            continue; // a late answer to a later round only, or a port gone
         if (outputCount == 1) {
             answer.device.output = outputList.first();
-        } else if (spelled && bits > 0) {
+        } else if (spelled && bits > 0 && !answer.late) {
             const size_t number = answer.rounds >> 1;
             if (number >= 1 && number <= outputCount)
                 answer.device.output = outputList.at(int(number - 1));
         }
         if (answer.device.output.isEmpty())
             answer.device.output = outputByName(answer.device.input, outputList);
+        if (!present(outputsNow, answer.device.output))
+            answer.device.output.clear();
         found.push_back(answer.device);
     }
     return found;

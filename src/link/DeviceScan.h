@@ -29,24 +29,35 @@ QString DeviceTypeName(char type);
 
 // Finds every device on every port pair at once: opens every input and every
 // output of `ports`, sends "J" on all outputs together and pairs each answer
-// with the output that caused it. Further rounds ask subsets of the outputs
-// (round r: the outputs whose number + 1 has bit r set), so that the rounds
-// an input answered in spell the number of its output; a scan therefore takes
-// one round plus one per bit of the output count, and never longer than its
-// deadline. Devices on one input are told apart by their IDs. Runs a nested
-// event loop; never uses the ports of a DeviceLink (close those first when
-// they share a device).
+// with the output that caused it. The first round lasts until its answers
+// stop coming (twice the slowest answer so far). Further rounds ask subsets of
+// the outputs (round r: the outputs whose number + 1 has bit r set), so that
+// the rounds an input answered in spell the number of its output. Then, as
+// long as an input has not answered, the scan waits for slow devices up to
+// the identify timeout (2000 ms) after the first request; a device first
+// heard after the first round is paired by name. Never longer than its
+// deadline, unless opening the ports took so long that the first request's
+// identify timeout ends later. Devices on one input are told apart by their
+// IDs. Runs a nested event loop; never uses the ports of a DeviceLink (close
+// those first when they share a device).
 class DeviceScan : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kDeadlineMs = 2300;
-    static constexpr int kFirstRoundMs = 600;
+    static constexpr int kDeadlineMs = 2400;
+    static constexpr int kFirstRoundMs = 600; // a cancel ends a scan well within this
 
     explicit DeviceScan(MidiBackend& ports, QObject* parent = nullptr);
 
     // The devices found, in the order of their input ports.
     std::vector<FoundDevice> run(int deadlineMs = kDeadlineMs);
-    // Ends a running scan at once with what was found so far.
+    // Confirms a pair of ports before it is used: one "J" on exactly
+    // `output`, and an answer with `deviceId` on exactly `input` within
+    // `timeoutMs`. A scan pairs by the rounds an answer came in, and one
+    // lost answer pairs an input with another device's output; a port gone
+    // since is no pair either. Empty when confirmed, otherwise why not.
+    static constexpr int kConfirmTimeoutMs = 2000;
+    QString confirm(const QString& input, const QString& output, uint32_t deviceId, int timeoutMs = kConfirmTimeoutMs);
+    // Ends a running scan or confirmation at once (a scan with what was found so far).
     void cancel();
     bool cancelled() const { return m_cancelled; }
     // Ports that could not be opened or refused the request.
@@ -73,5 +84,9 @@ std::vector<FoundDevice> ScanFromLink(DeviceLink& link, bool* refused = nullptr)
 
 // The devices whose ID is `deviceId` and whose output is known.
 std::vector<FoundDevice> DevicesWithId(const std::vector<FoundDevice>& devices, uint32_t deviceId);
+
+// DeviceScan::confirm for the window: one device operation of `link` with its
+// ports closed during the exchange (refused while another one waits).
+QString ConfirmFromLink(DeviceLink& link, const FoundDevice& device);
 
 } // namespace vantorel

@@ -40,7 +40,9 @@ OpResult writeAndWait(DeviceLink& link, char letter, const std::vector<uint8_t>&
 {
     if (!link.TrySendCommand(letter, payload))
         return OpResult::Failed;
-    if (!link.AwaitReply(DeviceLink::Flag::WriteAck, kReplyWaitMs))
+    // The write in flight is awaited even when cancelled: then it is known
+    // whether the device took it.
+    if (!link.AwaitReply(DeviceLink::Flag::WriteAck, kReplyWaitMs, false))
         return OpResult::NoAnswer;
     link.StopTimer1();
     return OpResult::Done;
@@ -91,13 +93,21 @@ OpResult StoreModes(DeviceLink& link, const std::vector<ModeRecord>& records, in
     link.StopTimer1();
     emit link.statusText(text("Writing data to device..."));
     OpResult result = OpResult::Done;
+    int stored = 0;
     for (const ModeRecord& record : records) {
+        if (link.cancelRequested()) {
+            result = OpResult::Cancelled;
+            break;
+        }
         result = writeAndWait(link, 'G', EncodeModeRecord(record));
         if (result != OpResult::Done)
             break;
+        ++stored;
         if (acknowledged)
-            ++*acknowledged;
+            *acknowledged = stored;
     }
+    if (result == OpResult::Cancelled)
+        emit link.statusText(QStringLiteral("Cancelled: %1 of %2 mode(s) stored.").arg(stored).arg(records.size()));
     reportWrite(link, result);
     return result;
 }

@@ -38,7 +38,9 @@ StoredModes ReadStoredModes(DeviceLink& link, int quietMs = kQuietAfterLastModeM
 // "G" once per record, in the order given, each acknowledged by "g"; stops at
 // the first record without acknowledgement. `acknowledged` (optional) receives
 // the number of records the device acknowledged. Invalid records are refused
-// before anything is sent (OpResult::Failed).
+// before anything is sent (OpResult::Failed). A cancel lets the record in
+// flight be acknowledged and sends no further one (OpResult::Cancelled,
+// "Cancelled: 2 of 4 mode(s) stored.").
 OpResult StoreModes(DeviceLink& link, const std::vector<ModeRecord>& records, int* acknowledged = nullptr);
 
 // "I" with the number of modes (1..5), acknowledged by "i". A count outside

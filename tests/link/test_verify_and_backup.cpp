@@ -218,7 +218,10 @@ TEST(DeviceBackup, RestoreStopsAtAMissingAcknowledgement)
     const RestoreOutcome outcome = RestoreDeviceBackup(
         *rig.link, backup, [&](const QString& l) { report << l; }, {}, false);
     EXPECT_EQ(outcome.result, RestoreResult::NoAnswer);
-    EXPECT_EQ(report, QStringList{"Options written."});
+    EXPECT_EQ(report,
+              (QStringList{"Options written.", "Options: 2 of 2 written.",
+                           "Channels: the device's table was cleared; 2 of 5 written. The device now "
+                           "holds 2 channel(s)."}));
     EXPECT_EQ(rig.commandLetters(), "JLOACCC");
 }
 
@@ -261,6 +264,11 @@ TEST(DeviceBackupFile, EveryFaultRefusesTheWholeFile)
          "channels[14].fixedValue must be a whole number from 0 to 255"},
         {"\"description\": \"never", "\"descripton\": \"never", "channels[3].descripton is not part of the format"},
         {"\"channels\": [", "\"channels\": {\"x\": [", "it is not JSON"},
+        {"\"version\": 1", "\"version\": 99999999", "it was made by a newer version of the program"},
+        {"\"useNoteOff\": false", "\"useNoteOff\": false, \"useNoteOff\": true",
+         "the key \"useNoteOff\" appears twice in one object"},
+        {"\"constantValue\": 0", "\"constantValue\": 5",
+         "channels[0].constantValue is 5, which cannot reach the device"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.to);

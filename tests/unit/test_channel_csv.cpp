@@ -195,3 +195,23 @@ TEST(ChannelCsvReader, LargeFileLoadsSortedAndStable)
     EXPECT_EQ(load.rows[1].Description, "1023");
     EXPECT_EQ(load.rows.back().DmxChannel, "512");
 }
+
+TEST(ChannelCsvReader, ChannelsHeldByMoreThanOneRowAreNamedWithTheirLines)
+{
+    const std::string text = kHeader
+        + "\r\n"
+          "007,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,,\r\n"
+          "\r\n"
+          "9,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,,\r\n"
+          "002,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,,\r\n"
+          "007,Active,0,2,Note On,C-1/0,C-1/0,Velocity,0,,\r\n"
+          "009,Active,0,2,Note On,C-1/0,C-1/0,Velocity,0,,\r\n"
+          "7,Active,0,3,Note On,C-1/0,C-1/0,Velocity,0,,\r\n";
+    const ChannelCsvLoad load = ReadChannelCsv(text);
+    ASSERT_TRUE(load.ok());
+    EXPECT_EQ(load.lines, (std::vector<int>{5, 2, 6, 8, 4, 7})); // each row's line, in table order
+    EXPECT_EQ(DuplicateChannelsMessage(load),
+              "The DMX channel 007 appears more than once: lines 2, 6 and 8.\r\n"
+              "The DMX channel 009 appears more than once: lines 4 and 7.\r\n");
+    EXPECT_EQ(DuplicateChannelsMessage(ReadChannelCsv(kHeader + "\r\n001,,\r\n002,,\r\n")), "");
+}

@@ -163,6 +163,7 @@ ChannelCsvLoad ReadChannelCsv(std::string_view text)
 
     char separator = ',';
     ChannelTable rows;
+    std::vector<int> rowLines;
     rows.reserve(lines.size() - 1);
     for (size_t index = 1; index < lines.size(); ++index) {
         std::string line(Trimmed(lines[index]));
@@ -202,12 +203,19 @@ ChannelCsvLoad ReadChannelCsv(std::string_view text)
         for (; column < kChannelColumnCount; ++column)
             record.cell(column).clear();
         rows.push_back(std::move(record));
+        rowLines.push_back(int(index) + 1);
     }
     // In DMX channel order; rows with the same channel keep their file order.
-    std::stable_sort(rows.begin(), rows.end(), [](const ChannelRecord& a, const ChannelRecord& b) {
-        return CompareDmxCells(a.DmxChannel, b.DmxChannel) < 0;
+    std::vector<size_t> order(rows.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&rows](size_t a, size_t b) {
+        return CompareDmxCells(rows[a].DmxChannel, rows[b].DmxChannel) < 0;
     });
-    load.rows = std::move(rows);
+    for (const size_t i : order) {
+        load.rows.push_back(std::move(rows[i]));
+        load.lines.push_back(rowLines[i]);
+    }
     return load;
 }
 
@@ -221,6 +229,25 @@ std::string ChannelCsvMessage(const ChannelCsvLoad& load)
     }
     return "Improper data format in line " + std::to_string(load.line) + ": the DMX channel \"" + ShownField(load.field)
         + "\" is not a number.\r\nNothing was loaded.";
+}
+
+std::string DuplicateChannelsMessage(const ChannelCsvLoad& load)
+{
+    std::string message;
+    for (size_t i = 0; i < load.rows.size();) {
+        size_t next = i + 1;
+        while (next < load.rows.size() && CompareDmxCells(load.rows[next].DmxChannel, load.rows[i].DmxChannel) == 0)
+            ++next;
+        if (next - i > 1) {
+            std::string lines;
+            for (size_t k = i; k < next; ++k)
+                lines += (k == i ? "" : k + 1 == next ? " and " : ", ") + std::to_string(load.lines[k]);
+            message += "The DMX channel " + ShownField(load.rows[i].DmxChannel) + " appears more than once: lines "
+                + lines + ".\r\n";
+        }
+        i = next;
+    }
+    return message;
 }
 
 bool IsValidUtf8(std::string_view bytes)

@@ -37,6 +37,7 @@ struct ChannelCsvLoad {
     };
     Status status = Status::Ok;
     ChannelTable rows; // Ok: every row of the file, in ascending order
+    std::vector<int> lines; // Ok: the line of each row in the file, from 1
     int line = 0; // BadLine: the line's number in the file, from 1
     std::string field; // BadLine: the DMX field that failed
 
@@ -52,6 +53,12 @@ ChannelCsvLoad ReadChannelCsv(std::string_view text);
 // The message of a failed load: "Empty data file!", "Unrecognized header
 // data!" or which line failed and why; empty for a load that succeeded.
 std::string ChannelCsvMessage(const ChannelCsvLoad& load);
+
+// One line per DMX channel that more than one row of a loaded file holds,
+// with the file's line numbers ("The DMX channel 007 appears more than once:
+// lines 3 and 5."), each ended by CR LF; empty when every channel is once.
+// The table may hold such rows; the device keeps one row per channel.
+std::string DuplicateChannelsMessage(const ChannelCsvLoad& load);
 
 // Text encodings of channel files.
 bool IsValidUtf8(std::string_view bytes);
