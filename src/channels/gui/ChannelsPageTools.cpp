@@ -160,15 +160,15 @@ void ChannelsPage::buildFieldTools()
                 tools->status(message);
             });
 
-    // Test: held while the button is down; from the popup menu, a click.
+    // Test: held while the button is down; from the popup menu, a click. It
+    // sends to the device: not while an operation waits for it.
     auto testable = [this] {
         const int row = currentRow();
-        return row >= 0 && MappingTestFor(m_model->row(row)).has_value();
+        return !m_link.busy() && row >= 0 && MappingTestFor(m_model->row(row)).has_value();
     };
-    auto pressTest = [this, tools] {
-        const int row = currentRow();
-        if (const auto messages = row >= 0 ? MappingTestFor(m_model->row(row)) : std::nullopt)
-            tools->tester->press(*messages);
+    auto pressTest = [this, testable, tools] {
+        if (testable())
+            tools->tester->press(*MappingTestFor(m_model->row(currentRow())));
     };
     connect(tools->testButton, &QPushButton::pressed, this, pressTest);
     connect(tools->testButton, &QPushButton::released, tools->tester, &MappingTester::release);
@@ -182,14 +182,12 @@ void ChannelsPage::buildFieldTools()
     connect(m_model, &QAbstractItemModel::dataChanged, this, refreshTest);
     connect(m_model, &QAbstractItemModel::modelReset, this, refreshTest);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, refreshTest);
+    connect(&m_link, &DeviceLink::busyChanged, this, refreshTest);
     connect(pupDMXChannels, &QMenu::aboutToShow, this, [tools, testable] {
         tools->learnItem->setEnabled(true);
         tools->testItem->setEnabled(testable());
     });
     refreshTest();
-    // A test sends to the device: not while an operation waits for it.
-    m_host.lockWhileBusy(tools->testButton);
-    m_host.lockWhileBusy(tools->testItem);
 
     // Patch.
     connect(tools->patchAction, &QAction::triggered, this, &ChannelsPage::patchFixture);
