@@ -258,6 +258,10 @@ private:
     void watchDumpForLostPort();
     void installDefaultFileDialogs();
     void buildFieldTools();
+    // The popup menu's "Learn" and "Test", after the other items' enabling.
+    void enableFieldToolItems();
+    // The row "Test" sends: the one selected row, when it has a test; else -1.
+    int testableRow() const;
     QString programDirectory() const;
 
     // Add channel: from the DMX channel box (its text is the answer) or from

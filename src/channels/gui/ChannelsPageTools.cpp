@@ -108,13 +108,22 @@ void ChannelsPage::buildFieldTools()
     tools->testButton = Named(new QPushButton(QStringLiteral("Test"), pnlSettings), "btnlngTestChannel");
     tools->testButton->setToolTip(
         QStringLiteral("Sends the selected row's message to the device while the button is held."));
+    // In the row of "Set channel", before it; in a row of their own should
+    // that row ever be laid out differently.
     auto* grid = qobject_cast<QGridLayout*>(pnlSettings->layout());
-    if (auto* top = grid ? qobject_cast<QHBoxLayout*>(grid->itemAtPosition(0, 0)->layout()) : nullptr) {
-        int at = top->indexOf(btnSetDMXCh);
-        for (QWidget* widget : {static_cast<QWidget*>(tools->portLabel), static_cast<QWidget*>(tools->portBox),
-                                static_cast<QWidget*>(tools->learnButton), static_cast<QWidget*>(tools->testButton)})
-            top->insertWidget(at++, widget);
+    QLayoutItem* topItem = grid ? grid->itemAtPosition(0, 0) : nullptr;
+    auto* top = topItem ? qobject_cast<QHBoxLayout*>(topItem->layout()) : nullptr;
+    int at = top ? top->indexOf(btnSetDMXCh) : -1;
+    if (at < 0 && grid) {
+        top = new QHBoxLayout;
+        top->addStretch(1);
+        grid->addLayout(top, grid->rowCount(), 0, 1, kChannelColumnCount);
+        at = 1;
     }
+    for (QWidget* widget : {static_cast<QWidget*>(tools->portLabel), static_cast<QWidget*>(tools->portBox),
+                            static_cast<QWidget*>(tools->learnButton), static_cast<QWidget*>(tools->testButton)})
+        if (top)
+            top->insertWidget(at++, widget);
 
     auto action = [this](const char* name, const char* text) {
         auto* created = new QAction(QString::fromLatin1(text), this);
@@ -160,15 +169,11 @@ void ChannelsPage::buildFieldTools()
                 tools->status(message);
             });
 
-    // Test: held while the button is down; from the popup menu, a click. It
-    // sends to the device: not while an operation waits for it.
-    auto testable = [this] {
-        const int row = currentRow();
-        return !m_link.busy() && row >= 0 && MappingTestFor(m_model->row(row)).has_value();
-    };
+    // Test: held while the button is down; from the popup menu, a click.
+    auto testable = [this] { return testableRow() >= 0; };
     auto pressTest = [this, testable, tools] {
         if (testable())
-            tools->tester->press(*MappingTestFor(m_model->row(currentRow())));
+            tools->tester->press(*MappingTestFor(m_model->row(testableRow())));
     };
     connect(tools->testButton, &QPushButton::pressed, this, pressTest);
     connect(tools->testButton, &QPushButton::released, tools->tester, &MappingTester::release);
@@ -183,10 +188,6 @@ void ChannelsPage::buildFieldTools()
     connect(m_model, &QAbstractItemModel::modelReset, this, refreshTest);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, refreshTest);
     connect(&m_link, &DeviceLink::busyChanged, this, refreshTest);
-    connect(pupDMXChannels, &QMenu::aboutToShow, this, [tools, testable] {
-        tools->learnItem->setEnabled(true);
-        tools->testItem->setEnabled(testable());
-    });
     refreshTest();
 
     // Patch.
@@ -196,6 +197,22 @@ void ChannelsPage::buildFieldTools()
                                             QStringLiteral("Fixture definitions (*.qxf);;All files (*)"));
     };
     runPatchFixture = [](PatchFixtureDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
+}
+
+void ChannelsPage::enableFieldToolItems()
+{
+    m_fieldTools->learnItem->setEnabled(true);
+    m_fieldTools->testItem->setEnabled(testableRow() >= 0);
+}
+
+int ChannelsPage::testableRow() const
+{
+    // One selected row that sends something; it sends to the device, so not
+    // while an operation waits for it.
+    if (m_link.busy() || lvDMXChannels->selectedRowNumbers().size() != 1)
+        return -1;
+    const int row = currentRow();
+    return row >= 0 && MappingTestFor(m_model->row(row)) ? row : -1;
 }
 
 LearnSession& ChannelsPage::learnSession()
