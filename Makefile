@@ -9,6 +9,8 @@ APT_PACKAGES = cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools 
                jackd2 xvfb xauth
 # Manual pages, completion test, metainfo check, package dependencies.
 APT_PACKAGES += scdoc bash-completion appstream dpkg-dev
+# Fixture definition files the fixture patch is tested against.
+APT_PACKAGES += qlcplus-data
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

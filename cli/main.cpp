@@ -3,6 +3,7 @@
 #include "link/DeviceLink.h"
 #include "link/DeviceScan.h"
 #include "cli/Cli.h"
+#include "cli/FieldCommands.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "midi/MidiBackend.h"
 
@@ -59,6 +60,24 @@ Commands:
   channels diff FILE            compare a channel settings file with the device's
                                 channels (descriptions are not compared); the
                                 differences go to standard output
+  channels patch FILE FIXTURE --start N --name TEXT [--mode NAME] [--force]
+                                describe the channels of a fixture definition file
+                                (*.qxf) in a channel settings file: the mode's
+                                channels from DMX channel N on get the descriptions
+                                "TEXT <channel name>", missing rows are added with
+                                the default data (no device); --mode chooses the
+                                fixture's mode (needed when it has several);
+                                --force overwrites other descriptions
+  learn --from PORT             listen to a controller's MIDI input port and print
+                                the row its gesture programs (MIDI channel, Note On
+                                or Control Change, lowest and highest number, data
+                                type Velocity when more than two values came); the
+                                gesture ends 1.5 s after its last message, or 10 s
+                                without one
+  send note|cc CHANNEL NUMBER VALUE [--off-after MS]
+                                send a Note On (or a Control Change) to the device;
+                                --off-after sends the Note Off (or the controller
+                                at 0) MS milliseconds later
   backup FILE                   save everything the device holds (identity, options,
                                 Basic/Eco modes, channel table) to a backup file (JSON);
                                 the channel table is read until two reads agree (at
@@ -90,8 +109,8 @@ Options:
                                 a scan and confirmed by one more identification on
                                 that pair; instead of --in and --out)
   --json                        print the result as one JSON document (ports, scan,
-                                identify, options, modes read, firmware info); a
-                                failure prints {"error": "...", "exit": N}
+                                identify, options, modes read, firmware info,
+                                learn); a failure prints {"error": "...", "exit": N}
   -h, --help                    show this help
   -v, --version                 show the version
 
@@ -150,7 +169,7 @@ std::vector<CliCommand> AllCommands()
     ports.ownPorts = true;
     commands.push_back(ports);
     for (auto list : {ScanCommands(), DeviceCommands(), ChannelsCommands(), ModesCommands(), FirmwareCommands(),
-                      FirmwareUploadCommands(), BackupCommands()})
+                      FirmwareUploadCommands(), BackupCommands(), FieldCommands()})
         commands.insert(commands.end(), list.begin(), list.end());
     return commands;
 }
@@ -180,6 +199,7 @@ static int runProgram(int argc, char** argv)
     const CliOptions& commandOptions = Options();
     parser.addOptions({commandOptions.noteOff, commandOptions.zeroOffset, commandOptions.uploadMode,
                        commandOptions.verify, commandOptions.force, commandOptions.twice});
+    parser.addOptions(FieldCommandOptions());
 
     if (!parser.parse(QCoreApplication::arguments()))
         return usage(parser.errorText());
@@ -211,22 +231,26 @@ static int runProgram(int argc, char** argv)
     if ((parser.isSet(commandOptions.noteOff) || parser.isSet(commandOptions.zeroOffset))
         && command->name != QLatin1String("options"))
         return usage(QStringLiteral("--note-off and --zero-offset belong to the command 'options'."));
-    if (parser.isSet(commandOptions.uploadMode) && command->name != QLatin1String("firmware upload"))
-        return usage(QStringLiteral("--mode belongs to the command 'firmware upload'."));
+    if (parser.isSet(commandOptions.uploadMode) && command->name != QLatin1String("firmware upload")
+        && command->name != QLatin1String("channels patch"))
+        return usage(QStringLiteral("--mode belongs to the commands 'firmware upload' and 'channels patch'."));
     if (parser.isSet(commandOptions.verify) && command->name != QLatin1String("channels write")
         && command->name != QLatin1String("restore"))
         return usage(QStringLiteral("--verify belongs to the commands 'channels write' and 'restore'."));
-    if (parser.isSet(commandOptions.force) && command->name != QLatin1String("restore"))
-        return usage(QStringLiteral("--force belongs to the command 'restore'."));
+    if (parser.isSet(commandOptions.force) && command->name != QLatin1String("restore")
+        && command->name != QLatin1String("channels patch"))
+        return usage(QStringLiteral("--force belongs to the commands 'restore' and 'channels patch'."));
     if (parser.isSet(commandOptions.twice) && command->name != QLatin1String("channels read"))
         return usage(QStringLiteral("--twice belongs to the command 'channels read'."));
+    if (const int status = CheckFieldCommandOptions(parser, command->name); status != kOk)
+        return status;
 
     context.json = parser.isSet(jsonOption);
     const bool jsonHere
         = command->json || (command->name == QLatin1String("modes") && context.args.value(1) == QLatin1String("read"));
     if (context.json && !jsonHere)
         return usage(QStringLiteral(
-            "--json belongs to the commands ports, scan, identify, options, modes read and firmware info."));
+            "--json belongs to the commands ports, scan, identify, options, modes read, firmware info and learn."));
     std::optional<uint32_t> wantedId;
     if (parser.isSet(deviceIdOption)) {
         bool ok = false;

@@ -22,7 +22,8 @@ endif()
 file(GLOB VANTOREL_DOMAIN_SOURCES CONFIGURE_DEPENDS
   ${VANTOREL_ROOT}/src/util/*.cpp ${VANTOREL_ROOT}/src/protocol/*.cpp ${VANTOREL_ROOT}/src/channels/domain/*.cpp
   ${VANTOREL_ROOT}/src/modes/domain/*.cpp ${VANTOREL_ROOT}/src/firmware/domain/*.cpp
-  ${VANTOREL_ROOT}/src/settings/domain/*.cpp ${VANTOREL_ROOT}/src/midi/domain/*.cpp)
+  ${VANTOREL_ROOT}/src/settings/domain/*.cpp ${VANTOREL_ROOT}/src/midi/domain/*.cpp
+  ${VANTOREL_ROOT}/src/fixtures/domain/*.cpp ${VANTOREL_ROOT}/src/learn/domain/*.cpp)
 list(FILTER VANTOREL_DOMAIN_SOURCES EXCLUDE REGEX "/firmware/domain/${VANTOREL_AES_SOURCE_UNUSED}$")
 add_library(vantorel_domain STATIC ${VANTOREL_DOMAIN_SOURCES})
 target_include_directories(vantorel_domain PUBLIC ${VANTOREL_ROOT}/src ${VANTOREL_ROOT})

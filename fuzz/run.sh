@@ -23,7 +23,7 @@ case "$mode" in
 esac
 
 # FUZZ_TARGETS="a b" runs only those.
-read -r -a targets <<< "${FUZZ_TARGETS:-fuzz_channel_csv fuzz_firmware_file fuzz_reply_dispatcher fuzz_text_conversions fuzz_ini fuzz_transfers}"
+read -r -a targets <<< "${FUZZ_TARGETS:-fuzz_channel_csv fuzz_firmware_file fuzz_reply_dispatcher fuzz_text_conversions fuzz_ini fuzz_transfers fuzz_fixture_file}"
 mkdir -p "$build/fuzz-artifacts"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"

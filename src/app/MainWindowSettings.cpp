@@ -54,6 +54,7 @@ void MainWindow::loadSettings()
 
     m_channelsPage->setRowColours(s.colours);
     m_channelsPage->setVerifyAfterWrite(s.verifyAfterWrite);
+    m_channelsPage->setLearnPort(FromIniText(s.learnFrom));
     m_firmwarePage->restoreLastFile(FromIniText(s.lastFirmwareFile), FromIniText(s.lastFirmwareFileDate));
 
     // The restored selection; a port that cannot be opened ends the start.
@@ -76,6 +77,7 @@ void MainWindow::saveSettings()
     s.lastSaved = ToIniText(m_channelsPage->recentFiles().lastSaved);
     s.colours = m_channelsPage->rowColours();
     s.verifyAfterWrite = m_channelsPage->verifyAfterWrite();
+    s.learnFrom = ToIniText(m_channelsPage->learnPort());
     s.lastFirmwareFile = ToIniText(m_firmwarePage->currentPath());
     s.lastFirmwareFileDate = ToIniText(m_firmwarePage->fileDateText());
     WriteProgramSettings(ini, s);

@@ -315,12 +315,13 @@ TEST(ChannelsEditing, PopupEnablesItsItemsByTheSelection)
                 names << action->objectName();
         return names;
     };
-    EXPECT_EQ(enabled(), QStringList{"milngAddChannel1"});
+    EXPECT_EQ(enabled(), (QStringList{"milngAddChannel1", "milngLearn1"}));
     AddNumbers(rig, 1, 3);
     rig.select({0, 2});
-    EXPECT_EQ(enabled(), (QStringList{"milngRemoveChannel1", "milngClearchanneldata1", "milngCopyPaste"}));
+    EXPECT_EQ(enabled(),
+              (QStringList{"milngRemoveChannel1", "milngClearchanneldata1", "milngCopyPaste", "milngLearn1"}));
     rig.select({1});
-    EXPECT_EQ(enabled().size(), 5);
+    EXPECT_EQ(enabled().size(), 7); // "Test" too: one row
 }
 
 TEST(ChannelsEditing, DescriptionEditorUpdatesTheSelectedRow)

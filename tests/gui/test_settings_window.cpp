@@ -353,7 +353,8 @@ TEST(MainMenu, UserToolsItemsSeparatorsAndShortcutsInOrder)
     EXPECT_EQ(entries,
               (QStringList{"Add channel@Ins", "Delete channel@Del", "Clear current channel data@", "-",
                            "Clear all channels data@", "Delete all channels@", "-", "Add 512 DMX channels@", "-",
-                           "16 bit values calculator@Ctrl+K", "-", "Undo@Ctrl+Z", "Redo@Ctrl+Y"}));
+                           "16 bit values calculator@Ctrl+K", "-", "Undo@Ctrl+Z", "Redo@Ctrl+Y", "-", "Learn@",
+                           "Patch fixture...@"}));
     EXPECT_EQ(rig.find<QAction>("milngExit")->shortcut(), QKeySequence(QStringLiteral("Alt+F4")));
     EXPECT_EQ(rig.find<QAction>("milngLanguage")->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
 }

@@ -36,7 +36,7 @@ expect() {
 }
 
 expect 'iden' 'identify'
-expect 'channels ' 'diff read write'
+expect 'channels ' 'diff patch read write'
 expect 'modes r' 'read reset'
 expect 'firmware ' 'info upload'
 expect 'firmware upload x.bix --' '--mode'
@@ -44,6 +44,9 @@ expect 'firmware upload x.bix --mode ' 'newer same-or-older'
 expect '--backend ' 'alsa auto jack'
 expect '--emulator-type ' 'B E P'
 expect 'options --note-off ' 'off on'
+expect 'send ' 'cc note'
+expect 'channels patch a.csv b.qxf --' '--force --mode --name --start'
+expect '--emulator learn --from V' 'VANTOREL\ Emulator'
 # Port names come from the tool itself, with the options given before them.
 expect '--emulator --in ' 'VANTOREL\ Emulator'
 expect '--emulator --in VANTOREL\ E' 'VANTOREL\ Emulator'

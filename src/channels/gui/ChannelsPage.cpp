@@ -60,6 +60,7 @@ ChannelsPage::ChannelsPage(DeviceLink& link, PageHost& host, const QString& prog
     buildDialogs();
     installDefaultHooks();
     buildFileCommands();
+    buildFieldTools();
 
     layout->setSpacing(2);
     layout->addWidget(pnlSettings);

@@ -35,6 +35,9 @@ class CalculatorDialog;
 class ChannelInputDialog;
 class RowColoursDialog;
 class DescriptionDialog;
+class PatchFixtureDialog;
+class ChannelFieldTools;
+class LearnSession;
 
 // The "User Mode channels settings" page (tslngUserMode): the edit row
 // pnlSettings above the channel list lvDMXChannels, the list's popup menu and
@@ -173,6 +176,21 @@ public:
     // Shows the row count in lblChannelsNbr.
     void showChannelCount();
 
+    // Field tools (ChannelsPageTools.cpp): MIDI learn into the edit row
+    // (btnlngLearn, milngLearn), a test of the selected row on the rig
+    // (btnlngTestChannel) and a fixture patched from its definition file
+    // (milngPatchFixture). Dialog hooks; tests replace them.
+    std::function<QString(const QString& startDir)> openFixtureFileName;
+    std::function<bool(PatchFixtureDialog& dialog)> runPatchFixture;
+    void patchFixture();
+    // Starts listening to the "Learn from" port, or stops a learning in progress.
+    void learnIntoEditRow();
+    void cancelLearning();
+    // The "Learn from" port (cbxLearnPort), kept in the INI file.
+    QString learnPort() const;
+    void setLearnPort(const QString& name);
+    LearnSession& learnSession();
+
 public:
     // Components, named as in the window layout.
     QFrame* pnlSettings = nullptr;
@@ -239,6 +257,11 @@ private:
     void blockEditingWhileBusy();
     void watchDumpForLostPort();
     void installDefaultFileDialogs();
+    void buildFieldTools();
+    // The popup menu's "Learn" and "Test", after the other items' enabling.
+    void enableFieldToolItems();
+    // The row "Test" sends: the one selected row, when it has a test; else -1.
+    int testableRow() const;
     QString programDirectory() const;
 
     // Add channel: from the DMX channel box (its text is the answer) or from
@@ -278,6 +301,7 @@ private:
     int m_previousDmxValue = 1;
     bool m_deviceTableExpected = false;
     int m_toListFrom = -2; // the From note the To list was built for
+    ChannelFieldTools* m_fieldTools = nullptr; // a child of the page
 };
 
 } // namespace vantorel

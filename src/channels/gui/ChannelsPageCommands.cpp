@@ -226,6 +226,7 @@ void ChannelsPage::onPopupAboutToShow()
         action->setEnabled(any);
     milngDescr->setEnabled(selected == 1);
     milngAddChannel1->setEnabled(selected == 1 || !any);
+    enableFieldToolItems();
 }
 
 std::optional<QString> ChannelsPage::PrepDMXChannelsData(int row)

@@ -32,6 +32,7 @@ ProgramSettings ReadProgramSettings(const IniFile& file, const std::string& exec
     ProgramSettings s;
     s.midiInput = file.ReadString(ini::kPorts, ini::kMidiInput, "");
     s.midiOutput = file.ReadString(ini::kPorts, ini::kMidiOutput, "");
+    s.learnFrom = file.ReadString(ini::kPorts, ini::kLearnFrom, "");
     s.readDir = file.ReadString(ini::kDirs, ini::kReadDir, executableDir);
     s.saveDir = file.ReadString(ini::kDirs, ini::kSaveDir, executableDir);
     s.lastOpened = file.ReadString(ini::kFiles, ini::kLastOpened, "");
@@ -53,6 +54,8 @@ void WriteProgramSettings(IniFile& file, const ProgramSettings& s)
 {
     file.WriteString(ini::kPorts, ini::kMidiInput, s.midiInput);
     file.WriteString(ini::kPorts, ini::kMidiOutput, s.midiOutput);
+    if (!s.learnFrom.empty())
+        file.WriteString(ini::kPorts, ini::kLearnFrom, s.learnFrom);
     file.WriteString(ini::kDirs, ini::kReadDir, ExtractFilePath(s.lastOpened));
     file.WriteString(ini::kDirs, ini::kSaveDir, ExtractFilePath(s.lastSaved));
     file.WriteString(ini::kFiles, ini::kLastOpened, s.lastOpened);

@@ -13,6 +13,7 @@ namespace ini {
 inline constexpr std::string_view kPorts = "Ports";
 inline constexpr std::string_view kMidiInput = "MIDIInput";
 inline constexpr std::string_view kMidiOutput = "MIDIOutput";
+inline constexpr std::string_view kLearnFrom = "LearnFrom"; // the port MIDI learn listens to
 inline constexpr std::string_view kDirs = "Dirs";
 inline constexpr std::string_view kReadDir = "ReadDir";
 inline constexpr std::string_view kSaveDir = "SaveDir";
@@ -50,6 +51,7 @@ struct RowColours {
 struct ProgramSettings {
     std::string midiInput;
     std::string midiOutput;
+    std::string learnFrom; // written only when chosen
     std::string readDir;
     std::string saveDir;
     std::string lastOpened;
