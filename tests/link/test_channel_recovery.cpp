@@ -12,6 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <string>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 using namespace vantorel;
 
 namespace {
@@ -23,8 +30,26 @@ ChannelTable OddRows()
         rows.push_back(DefaultChannelRecord(n));
     rows[11].FromNumber = rows[11].ToNumber = "C-0/12      "; // trailing blanks kept
     rows[20].Description = "Bühne links, \"front\"; 2"; // what a CSV file would lose
-    rows[30].DmxChannel = "7"; // loaded as it came
+    rows[30].DmxChannel = "31"; // kept as it came
     return rows;
+}
+
+// A recovery file's bytes around rows of cells.
+QByteArray Recovery(std::initializer_list<const char*> rows)
+{
+    QByteArray json = R"({"format":"VANTOREL channel table recovery","version":1,"rows":[)";
+    for (const char* row : rows)
+        json += (json.endsWith('[') ? "" : ",") + QByteArray(row);
+    return json + "]}";
+}
+
+// One row's cells: the default channel data with the DMX and MIDI cells given.
+const char* Cells(const char* dmx, const char* midi = "1")
+{
+    static std::deque<std::string> kept;
+    kept.push_back(std::string(R"([")") + dmx + R"(","Active","0",")" + midi
+                   + R"(","Note On","C-1/0","C-1/0","Velocity","0",""])");
+    return kept.back().c_str();
 }
 
 } // namespace
@@ -71,6 +96,14 @@ TEST(ChannelRecovery, ForeignOrBrokenFilesAreNoRecovery)
         {"other", R"({"format":"something","version":1,"rows":[]})"},
         {"newer", R"({"format":"VANTOREL channel table recovery","version":2,"rows":[]})"},
         {"short row", R"({"format":"VANTOREL channel table recovery","version":1,"rows":[["001"]]})"},
+        // The rows pass the checks of a channel file: cells the device can take,
+        // ascending channels, each once.
+        {"DMX abc", Recovery({Cells("abc")})},
+        {"MIDI channel 99", Recovery({Cells("001", "99")})},
+        {"DMX 513", Recovery({Cells("513")})},
+        {"unsorted", Recovery({Cells("002"), Cells("001")})},
+        {"twice", Recovery({Cells("005"), Cells("5")})},
+        {"over 4 MiB", Recovery({Cells("001")}).append(QByteArray(4 * 1024 * 1024, ' '))},
     };
     for (const auto& f : files) {
         QFile file(dir.filePath(f.name));
@@ -81,7 +114,27 @@ TEST(ChannelRecovery, ForeignOrBrokenFilesAreNoRecovery)
         EXPECT_FALSE(ChannelRecovery::load(file.fileName(), &problem)) << f.name;
         EXPECT_FALSE(problem.isEmpty()) << f.name;
     }
+    // The same rows in order load.
+    QFile good(dir.filePath("good"));
+    ASSERT_TRUE(good.open(QIODevice::WriteOnly));
+    good.write(Recovery({Cells("001", "16"), Cells("005"), Cells("512")}));
+    good.close();
+    QString problem;
+    ASSERT_TRUE(ChannelRecovery::load(good.fileName(), &problem)) << problem.toStdString();
+    EXPECT_EQ(ChannelRecovery::load(good.fileName())->rows.size(), 3u);
 }
+
+#ifndef _WIN32
+TEST(ChannelRecovery, AFifoIsRefusedAtOnce)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("channels-recovery.json");
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    QString problem;
+    EXPECT_FALSE(ChannelRecovery::load(path, &problem)); // returns: no writer is awaited
+    EXPECT_EQ(problem, "not a regular file");
+}
+#endif
 
 TEST(ChannelRecovery, AFileFromAKilledProcessCanBeRestored)
 {
