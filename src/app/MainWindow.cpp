@@ -230,12 +230,13 @@ void MainWindow::buildConnectionsPanel(QWidget* central)
     grid->addWidget(inputCaption, 0, 0);
     grid->addWidget(m_inputPorts, 1, 0);
     grid->addWidget(outputCaption, 0, 1);
-    grid->addWidget(m_deviceBadge, 0, 2, 1, 3);
     grid->addWidget(m_outputPorts, 1, 1);
     m_findDevice = Named(new QPushButton(QStringLiteral("Find device"), panel), "btnlngFindDevice");
     grid->addWidget(m_findDevice, 1, 2);
-    grid->addWidget(statusCaption, 1, 3);
-    grid->addWidget(m_status, 1, 4);
+    // The status line above the button and the badge: the widest room the panel has.
+    grid->addWidget(statusCaption, 0, 2);
+    grid->addWidget(m_status, 0, 3, 1, 2);
+    grid->addWidget(m_deviceBadge, 1, 3, 1, 2);
     grid->setColumnStretch(4, 1);
     central->layout()->addWidget(panel);
 
