@@ -10,8 +10,10 @@
 #include "modes/gui/ModesPage.h"
 #include "options/gui/DeviceOptionsPage.h"
 #include "settings/gui/FormPosition.h"
+#include "app/MessagePanel.h"
 #include "util/gui/OperationProgress.h"
 #include "util/gui/PortListBox.h"
+#include "util/gui/StatusLine.h"
 #include "util/gui/Widgets.h"
 
 #include <QAction>
@@ -27,6 +29,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -34,6 +37,7 @@
 #include <QWindow>
 
 #include <exception>
+#include <utility>
 
 namespace vantorel {
 
@@ -83,15 +87,29 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
     };
     chooseDevice = [this](const QStringList& devices) {
         bool ok = false;
+        const QString connected = tr(" (connected)");
+        const int current = int(std::max<qsizetype>(
+            0, devices.indexOf(QRegularExpression(QRegularExpression::escape(connected) + QLatin1Char('$')))));
         const QString item = QInputDialog::getItem(this, QStringLiteral("Find device"),
-                                                   QStringLiteral("Devices found:"), devices, 0, false, &ok);
+                                                   QStringLiteral("Devices found:"), devices, current, false, &ok);
         return ok ? int(devices.indexOf(item)) : -1;
     };
     askYesNo = [this](const QString& caption, const QString& question) {
         QMessageBox box(QMessageBox::Question, caption, DisplayText(question), QMessageBox::Yes | QMessageBox::No,
                         this);
-        box.setDefaultButton(QMessageBox::No);
+        box.setDefaultButton(std::exchange(m_yesByDefault, false) ? QMessageBox::Yes : QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
+    };
+    askStopAndClose = [this] {
+        QMessageBox box(QMessageBox::Question, QString::fromLatin1(kCaption),
+                        tr("A transfer is running. Stop it and close?"), QMessageBox::NoButton, this);
+        box.setObjectName(QStringLiteral("StopAndCloseBox"));
+        QPushButton* stop = box.addButton(tr("Stop"), QMessageBox::AcceptRole);
+        QPushButton* keepOn = box.addButton(tr("Continue"), QMessageBox::RejectRole);
+        box.setDefaultButton(keepOn);
+        box.setEscapeButton(keepOn);
+        box.exec();
+        return box.clickedButton() == stop;
     };
     installBackupDialogs();
 
@@ -103,6 +121,8 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
     setMinimumHeight(475);
     resize(800, 533);
 
+    m_messages = new MessagePanel(this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_messages);
     buildMenus();
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
@@ -158,6 +178,10 @@ void MainWindow::buildMenus()
         = Named(m_fileMenu->addAction(QStringLiteral("Clear data in device")), "milngClearDataInDevice");
     connect(m_clearDataInDevice, &QAction::triggered, this, &MainWindow::clearDeviceData);
     m_fileMenu->addSeparator();
+    m_messagesAction = Named(m_fileMenu->addAction(tr("Messages")), "milngMessages");
+    m_messagesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(m_messagesAction, &QAction::triggered, m_messages, &MessagePanel::open);
+    m_fileMenu->addSeparator();
     QAction* exit = Named(m_fileMenu->addAction(QStringLiteral("Exit")), "milngExit");
     exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     connect(exit, &QAction::triggered, this, &MainWindow::exitProgram);
@@ -196,8 +220,12 @@ void MainWindow::buildConnectionsPanel(QWidget* central)
     m_outputPorts->setFixedWidth(220);
     QLabel* statusCaption = NamedLabel("lbllngStat", QStringLiteral("Status:"), panel);
     SetBold(statusCaption);
-    m_status = NamedLabel("lbllngStatMsg", QStringLiteral("-"), panel);
+    // Long texts are cut to the line (the whole text is in Messages): the
+    // window's width stays. A click opens Messages.
+    m_status = Named(new StatusLine(QStringLiteral("-"), panel), "lbllngStatMsg");
     SetBold(m_status, &kMaroon);
+    connect(m_status, &StatusLine::detailsRequested, this, [this] { m_messages->open(); });
+    m_deviceBadge = NamedLabel("lblDeviceBadge", QString(), panel);
 
     grid->addWidget(inputCaption, 0, 0);
     grid->addWidget(m_inputPorts, 1, 0);
@@ -205,8 +233,10 @@ void MainWindow::buildConnectionsPanel(QWidget* central)
     grid->addWidget(m_outputPorts, 1, 1);
     m_findDevice = Named(new QPushButton(QStringLiteral("Find device"), panel), "btnlngFindDevice");
     grid->addWidget(m_findDevice, 1, 2);
-    grid->addWidget(statusCaption, 1, 3);
-    grid->addWidget(m_status, 1, 4);
+    // The status line above the button and the badge: the widest room the panel has.
+    grid->addWidget(statusCaption, 0, 2);
+    grid->addWidget(m_status, 0, 3, 1, 2);
+    grid->addWidget(m_deviceBadge, 1, 3, 1, 2);
     grid->setColumnStretch(4, 1);
     central->layout()->addWidget(panel);
 
@@ -267,9 +297,9 @@ void MainWindow::buildStatusBar()
     m_statusBarText->setFrameShadow(QFrame::Sunken);
     bar->addWidget(m_statusBarText);
     // The free panel: the running operation's progress and "Cancel" (Esc).
-    auto* progress = new OperationProgress(m_link, bar);
-    progress->cancelWithEscapeIn(this);
-    bar->addWidget(progress, 1);
+    m_progress = new OperationProgress(m_link, bar);
+    m_progress->cancelWithEscapeIn(this);
+    bar->addWidget(m_progress, 1);
 }
 
 // ------------------------------------------------------------- life cycle
@@ -277,7 +307,17 @@ void MainWindow::buildStatusBar()
 void MainWindow::connectLink()
 {
     DeviceLink* link = &m_link;
-    connect(link, &DeviceLink::statusText, m_status, &QLabel::setText);
+    connect(link, &DeviceLink::statusText, this, &MainWindow::showStatus);
+    // The device answers again: the red bar goes.
+    connect(link, &DeviceLink::eventReceived, this, [this] {
+        if (m_noConnectionShown)
+            resetStatusBar();
+    });
+    connect(link, &DeviceLink::deviceIdShown, this, [this](const QString& id) {
+        m_badgeId = id;
+        showDeviceBadge();
+    });
+    connect(link, &DeviceLink::chosenPortMissing, this, &MainWindow::onChosenPortMissing);
     connect(link, &DeviceLink::statusBarReset, this, &MainWindow::resetStatusBar);
     connect(link, &DeviceLink::statusBarNoConnection, this, &MainWindow::showNoConnection);
     connect(link, &DeviceLink::messageBox, this, &MainWindow::showMessage);
@@ -307,30 +347,52 @@ void MainWindow::listPorts()
 
 void MainWindow::showPortLists()
 {
-    m_inputPorts->setPorts(m_link.inputPortNames(), m_link.selectedInput());
-    m_outputPorts->setPorts(m_link.outputPortNames(), m_link.selectedOutput());
+    m_inputPorts->setPorts(m_link.inputPortNames(), m_link.selectedInput(), m_link.inputMissing());
+    m_outputPorts->setPorts(m_link.outputPortNames(), m_link.selectedOutput(), m_link.outputMissing());
 }
 
 void MainWindow::takeChosenPorts()
 {
-    m_link.setSelectedPorts(m_link.inputMissing() ? m_link.selectedInput() : m_inputPorts->currentText(),
-                            m_link.outputMissing() ? m_link.selectedOutput() : m_outputPorts->currentText());
+    // A port picked while the other list's port is gone: that list takes the
+    // picked device's other port when it has one, so the choice works at once.
+    if (!m_inputPorts->goneChosen() && m_outputPorts->goneChosen())
+        m_outputPorts->chooseSameDevice(m_inputPorts->chosenPort());
+    else if (!m_outputPorts->goneChosen() && m_inputPorts->goneChosen())
+        m_inputPorts->chooseSameDevice(m_outputPorts->chosenPort());
+    m_link.setSelectedPorts(m_inputPorts->chosenPort(), m_outputPorts->chosenPort());
 }
 
 void MainWindow::findDevice()
 {
+    // What the scan meets on the way (ports that vanished, ports it cannot
+    // open) goes to Messages; its outcome is the choice and the status line.
+    const QString connectedInput = m_link.inputMissing() ? QString() : m_link.selectedInput();
+    const QString connectedOutput = m_link.outputMissing() ? QString() : m_link.selectedOutput();
     bool refused = false;
-    const std::vector<FoundDevice> found = ScanFromLink(m_link, &refused);
-    if (refused || found.empty())
+    bool cancelled = false;
+    std::vector<FoundDevice> found;
+    {
+        const QMetaObject::Connection onCancel
+            = connect(&m_link, &DeviceLink::cancelRequestedChanged, this, [&cancelled] { cancelled = true; });
+        ++m_scanning;
+        found = ScanFromLink(m_link, &refused);
+        --m_scanning;
+        disconnect(onCancel);
+    }
+    if (refused || cancelled || found.empty())
         return; // the status line has said why
     QStringList descriptions;
-    for (const FoundDevice& d : found)
+    QStringList choices; // the device on the ports in use is marked
+    for (const FoundDevice& d : found) {
         descriptions << QStringLiteral("%1, ID %2: %3 / %4")
                             .arg(DeviceTypeName(d.type), DeviceIdText(d.deviceId), d.input,
                                  d.output.isEmpty() ? QStringLiteral("?") : d.output);
+        const bool connected = d.input == connectedInput && d.output == connectedOutput;
+        choices << descriptions.last() + (connected ? tr(" (connected)") : QString());
+    }
     int chosen = 0;
     if (found.size() > 1) {
-        chosen = chooseDevice ? chooseDevice(descriptions) : -1;
+        chosen = chooseDevice ? chooseDevice(choices) : -1;
         if (chosen < 0 || chosen >= int(found.size()))
             return;
     }
@@ -346,8 +408,11 @@ void MainWindow::findDevice()
     }
     m_link.RefreshPorts();
     m_link.setSelectedPorts(device.input, device.output);
-    if (reported([this] { m_link.ReopenPorts(); }))
-        m_status->setText(QStringLiteral("Device chosen: ") + descriptions.at(chosen));
+    if (reported([this] { m_link.ReopenPorts(); })) {
+        showStatus(QStringLiteral("Device chosen: ") + descriptions.at(chosen));
+        m_badgeId = DeviceIdText(device.deviceId);
+        m_deviceBadge->setText(QStringLiteral("%1, ID %2").arg(DeviceTypeName(device.type), m_badgeId));
+    }
     showPortLists();
 }
 
@@ -361,7 +426,7 @@ void MainWindow::prepareFirstShow()
     }
     m_firmwarePage->showWaitingForDevice(m_developerRun ? UploadIfSameOrOlder : ReadVersions);
     m_link.setDeviceType('X');
-    m_status->setText(QStringLiteral("Waiting for device..."));
+    showStatus(QStringLiteral("Waiting for device..."));
     m_channelsPage->prepareEditRow();
     loadSettings();
     m_channelsPage->resetEditRowSelections();
@@ -389,6 +454,10 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!stopOperationFirst(&MainWindow::closeWindow)) {
+        event->ignore();
+        return;
+    }
     if (!m_channelsPage->mayDropTable()) {
         event->ignore();
         return;
@@ -410,14 +479,38 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::showMessage(const QString& text)
 {
+    keepMessage(text);
     if (messageBox)
         messageBox(text);
 }
 
 void MainWindow::showError(const QString& text)
 {
+    keepMessage(text);
+    // A scan's problems, and the errors that follow the first one while a
+    // chosen port is gone (until the device action ends), are kept in
+    // Messages only: one box says what happened.
+    if (m_scanning > 0)
+        return;
+    if ((m_link.inputMissing() || m_link.outputMissing() || m_link.portLost()) && m_portErrorBoxes++ > 0)
+        return;
     if (errorBox)
         errorBox(text);
+}
+
+void MainWindow::keepMessage(const QString& text)
+{
+    m_messages->add(text);
+}
+
+void MainWindow::holdOperation(bool held)
+{
+    const bool before = operationRunning();
+    m_holds = std::max(0, m_holds + (held ? 1 : -1));
+    m_progress->setHeld(m_holds > 0);
+    updateEnabledStates();
+    if (before && !operationRunning())
+        onOperationEnded();
 }
 
 // Selects a page from code: the page's values are not read.
@@ -458,14 +551,22 @@ template <typename Step> bool MainWindow::reported(Step&& step)
 
 void MainWindow::onInputPortChosen()
 {
+    if (m_inputPorts->goneChosen())
+        return; // nothing to open until it is back
     WaitCursor hourglass;
-    reopenPorts();
+    if (reopenPorts())
+        clearDeviceBadge();
+    showPortLists();
 }
 
 void MainWindow::onOutputPortChosen()
 {
+    if (m_outputPorts->goneChosen())
+        return; // nothing to open until it is back
     WaitCursor hourglass;
-    reopenPorts();
+    if (reopenPorts())
+        clearDeviceBadge();
+    showPortLists();
 }
 
 void MainWindow::clearDeviceData()
@@ -485,6 +586,8 @@ void MainWindow::showLanguageWindow()
 
 void MainWindow::exitProgram()
 {
+    if (!stopOperationFirst(&MainWindow::exitProgram))
+        return;
     if (!m_channelsPage->mayDropTable())
         return;
     m_channelsPage->document().discardRecovery();
@@ -514,7 +617,7 @@ void MainWindow::onCurrentPageChanged(int index)
 
 void MainWindow::onPageChosen(int index)
 {
-    m_status->setText(QStringLiteral("-"));
+    showStatus(QStringLiteral("-"));
     m_channelMenusEnabled = index != indexOf(PageId::Firmware) && index != indexOf(PageId::Modes);
     updateEnabledStates();
 
@@ -562,6 +665,7 @@ void MainWindow::setModesPageVisible(bool visible)
 // The modes page exists for Basic and Eco only.
 void MainWindow::onDeviceTypeApplied(char letter)
 {
+    showDeviceBadge();
     if (letter == 'P')
         setModesPageVisible(false);
     else if (letter == 'B' || letter == 'E')
@@ -575,6 +679,7 @@ void MainWindow::resetStatusBar()
     statusBar()->setAutoFillBackground(false);
     statusBar()->setPalette(QPalette());
     m_statusBarText->setPalette(QPalette());
+    m_noConnectionShown = false;
 }
 
 void MainWindow::showNoConnection()
@@ -584,6 +689,7 @@ void MainWindow::showNoConnection()
     statusBar()->setPalette(bar);
     statusBar()->setAutoFillBackground(true);
     m_statusBarText->setText(QStringLiteral("No connection with device"));
+    m_noConnectionShown = true;
 }
 
 void MainWindow::restoreCursor()
@@ -595,8 +701,83 @@ void MainWindow::restoreCursor()
 
 void MainWindow::onBusyChanged(bool busy)
 {
+    const bool before = operationRunning();
     m_busy = busy;
     updateEnabledStates();
+    if (before && !operationRunning())
+        onOperationEnded();
+}
+
+void MainWindow::onOperationEnded()
+{
+    m_portErrorBoxes = 0;
+    // A device action while a chosen port is gone: the status says so
+    // rather than what the action began with.
+    if (m_link.inputMissing() || m_link.outputMissing()) {
+        const bool input = m_link.inputMissing();
+        showStatus(QStringLiteral("The MIDI %1 port \"%2\" is gone.")
+                       .arg(input ? QStringLiteral("input") : QStringLiteral("output"),
+                            input ? m_link.selectedInput() : m_link.selectedOutput()));
+    }
+    if (auto then = std::exchange(m_afterOperation, nullptr)) {
+        // What the device holds after the stop, then the close (once the
+        // ending operation has returned).
+        showMessage(m_status->text());
+        QMetaObject::invokeMethod(this, then, Qt::QueuedConnection);
+    }
+}
+
+bool MainWindow::stopOperationFirst(void (MainWindow::*then)())
+{
+    if (!operationRunning())
+        return true;
+    if (m_afterOperation) {
+        m_link.requestCancel(); // asked already; the stop is under way
+        return false;
+    }
+    if (!askStopAndClose || !askStopAndClose())
+        return false;
+    m_afterOperation = then;
+    m_link.requestCancel();
+    return false;
+}
+
+// ------------------------------------------------------- status line
+
+void MainWindow::showStatus(const QString& text)
+{
+    m_status->setText(text);
+    if (text == QLatin1String("-"))
+        return;
+    m_messages->add(text);
+    // Something the line cannot show in full: Messages shows it.
+    if (m_status->isCut() && !m_messages->isVisible())
+        m_messages->show();
+}
+
+// ------------------------------------------------------- ports and device
+
+void MainWindow::showDeviceBadge()
+{
+    if (m_badgeId.isEmpty() || m_link.inputMissing() || m_link.outputMissing()) {
+        m_deviceBadge->clear();
+        return;
+    }
+    m_deviceBadge->setText(QStringLiteral("%1, ID %2").arg(DeviceTypeName(m_link.deviceType()), m_badgeId));
+}
+
+void MainWindow::clearDeviceBadge()
+{
+    m_badgeId.clear();
+    m_deviceBadge->clear();
+}
+
+void MainWindow::onChosenPortMissing(bool, bool missing, const QString&)
+{
+    m_portErrorBoxes = 0;
+    if (missing)
+        clearDeviceBadge();
+    showPortLists();
 }
 
 // ------------------------------------------------------- enabled states
@@ -620,7 +801,8 @@ void MainWindow::updateEnabledStates()
 {
     for (auto it = m_roles.cbegin(); it != m_roles.cend(); ++it) {
         const int role = it.value();
-        const bool enabled = !((role & DeviceRole) && m_busy) && !((role & ChannelRole) && !m_channelMenusEnabled);
+        const bool enabled
+            = !((role & DeviceRole) && operationRunning()) && !((role & ChannelRole) && !m_channelMenusEnabled);
         if (auto* widget = qobject_cast<QWidget*>(it.key()))
             widget->setEnabled(enabled);
         else if (auto* action = qobject_cast<QAction*>(it.key()))

@@ -23,8 +23,11 @@ class ChannelsPage;
 class DeviceLink;
 class DeviceOptionsPage;
 class FirmwarePage;
+class MessagePanel;
 class ModesPage;
+class OperationProgress;
 class PortListBox;
+class StatusLine;
 
 // The program's main window: port selection, the status line, the four pages
 // and the menus in which the pages' commands are placed. The conversation with
@@ -50,6 +53,8 @@ public:
     std::function<int(const QStringList&)> chooseDevice;
     // A question answered Yes (true) or No; tests replace it.
     std::function<bool(const QString& caption, const QString& question)> askYesNo;
+    // "A transfer is running. Stop it and close?": true for "Stop"; tests replace it.
+    std::function<bool()> askStopAndClose;
     // The file dialogs of "Back up device..." and "Restore device..." (empty on Cancel).
     std::function<QString(const QString& startDir)> backupFileName;
     std::function<QString(const QString& startDir)> restoreFileName;
@@ -92,6 +97,11 @@ public:
     void showPage(PageId page) override;
     void lockWhileBusy(QObject* controlOrAction) override;
     bool reopenPorts() override;
+    void holdOperation(bool held) override;
+    void keepMessage(const QString& text) override;
+
+    // A device operation runs, or a page holds one across several.
+    bool operationRunning() const { return m_busy || m_holds > 0; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -131,6 +141,19 @@ private:
     // waits, the request follows that operation.
     void readPageFromDevice(int index);
 
+    // The status line (its first line, cut to fit); the whole text goes to Messages.
+    void showStatus(const QString& text);
+    // While an operation runs: asks whether to stop it; on "Stop" cancels it
+    // and runs `then` once it has ended. False when the caller must wait.
+    bool stopOperationFirst(void (MainWindow::*then)());
+    void onOperationEnded();
+    void closeWindow() { close(); }
+    // The device badge: edition and ID of the device on the chosen ports.
+    void showDeviceBadge();
+    void clearDeviceBadge();
+    // A port the link reports gone (or back).
+    void onChosenPortMissing(bool input, bool missing, const QString& name);
+
     void onDeviceTypeApplied(char letter);
     void resetStatusBar();
     void showNoConnection();
@@ -154,6 +177,13 @@ private:
     bool m_pageReadPending = false;
     bool m_busy = false;
     bool m_channelMenusEnabled = true;
+    int m_holds = 0;
+    bool m_yesByDefault = false; // the next askYesNo box has "Yes" as its default
+    void (MainWindow::*m_afterOperation)() = nullptr; // close or exit once the operation has ended
+    bool m_noConnectionShown = false;
+    int m_scanning = 0; // "Find device" runs: its errors go to Messages only
+    int m_portErrorBoxes = 0; // error boxes while a chosen port is gone
+    QString m_badgeId;
 
     enum ControlRole { DeviceRole = 1, ChannelRole = 2 };
     void addRole(QObject* object, int role);
@@ -170,9 +200,13 @@ private:
     PortListBox* m_outputPorts = nullptr; // cbxOutPorts
     QPushButton* m_findDevice = nullptr; // btnlngFindDevice
     QAction* m_findDeviceAction = nullptr; // milngFindDevice
-    QLabel* m_status = nullptr; // lbllngStatMsg
+    StatusLine* m_status = nullptr; // lbllngStatMsg
     QTabWidget* m_pages = nullptr; // pgcMain
     QLabel* m_statusBarText = nullptr; // stbConnPanel0
+    QLabel* m_deviceBadge = nullptr; // lblDeviceBadge
+    MessagePanel* m_messages = nullptr; // dcklngMessages
+    QAction* m_messagesAction = nullptr; // milngMessages
+    OperationProgress* m_progress = nullptr;
     ChannelsPage* m_channelsPage = nullptr;
     DeviceOptionsPage* m_deviceOptionsPage = nullptr;
     ModesPage* m_modesPage = nullptr;

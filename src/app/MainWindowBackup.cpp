@@ -153,35 +153,4 @@ QString MainWindow::recoveryFilePath() const
     return QFileInfo(anchor).absoluteDir().filePath(QStringLiteral("channels-recovery.json"));
 }
 
-void MainWindow::offerRecovery()
-{
-    const QString path = recoveryFilePath();
-    if (path.isEmpty())
-        return;
-    ChannelDocument& document = m_channelsPage->document();
-    document.enableRecovery(path);
-    QString problem;
-    const auto pending = document.pendingRecovery(&problem);
-    if (!pending) {
-        if (!problem.isEmpty()) {
-            showError(QStringLiteral("The unsaved channel table of the last run cannot be restored (%1): %2")
-                          .arg(QDir::toNativeSeparators(path), problem));
-            document.discardRecovery();
-        }
-        return;
-    }
-    const QString when = pending->saved.isValid()
-        ? pending->saved.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
-        : QStringLiteral("?");
-    const QString question
-        = QStringLiteral("The program did not end properly last time. Restore the unsaved channel table "
-                         "(%1 channels, kept %2)?")
-              .arg(pending->rows.size())
-              .arg(when);
-    if (askYesNo && askYesNo(QStringLiteral("Restore unsaved changes"), question))
-        document.restore(*pending);
-    else
-        document.discardRecovery();
-}
-
 } // namespace vantorel

@@ -1,9 +1,14 @@
 #include "channels/ChannelRecovery.h"
 
 #include "backup/AtomicWrite.h"
+#include "channels/ChannelFile.h"
+#include "channels/domain/ChannelCodec.h"
+#include "util/BoundedFile.h"
+#include "util/qt/TextConversions.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,8 +19,23 @@ namespace {
 
 constexpr const char* kFormat = "VANTOREL channel table recovery";
 constexpr int kVersion = 1;
-// Far above any table the program builds (512 rows); a larger file is not ours.
-constexpr qint64 kMaxRecoveryFileSize = 64 * 1024 * 1024;
+
+// Why a row cannot be taken back: its cells (as a row written to the device
+// must be), or its place (ascending DMX channels, each once).
+QString RowProblem(const ChannelRecord& row, int index, int previousChannel)
+{
+    int badColumn = ColDmxChannel;
+    const auto values = ReadChannelValues(row, &badColumn);
+    if (!values)
+        return QStringLiteral("row %1 holds %2 \"%3\", which no channel can have")
+            .arg(index + 1)
+            .arg(QString::fromStdString(ChannelColumnName(badColumn)), QString::fromStdString(row.cell(badColumn)));
+    if (values->dmxChannel == previousChannel)
+        return QStringLiteral("row %1 holds DMX channel %2 a second time").arg(index + 1).arg(values->dmxChannel);
+    if (values->dmxChannel < previousChannel)
+        return QStringLiteral("row %1 (DMX channel %2) is out of order").arg(index + 1).arg(values->dmxChannel);
+    return {};
+}
 
 } // namespace
 
@@ -92,14 +112,14 @@ std::optional<RecoveredTable> ChannelRecovery::load(const QString& path, QString
             *problem = why;
         return std::nullopt;
     };
-    QFile file(path);
-    if (!file.exists())
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
         return std::nullopt;
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(file.errorString());
-    const QByteArray bytes = file.read(kMaxRecoveryFileSize + 1);
-    if (bytes.size() > kMaxRecoveryFileSize)
-        return refuse(QStringLiteral("the file is too large"));
+    // Only a regular file is read (a FIFO would block the start), and no
+    // more than a channel file may hold.
+    const BoundedFileRead file = ReadBoundedFile(ToFileSystemPath(path), kChannelFileLimit);
+    if (!file.ok())
+        return refuse(QString::fromStdString(file.reason(kChannelFileLimit)));
+    const QByteArray bytes = QByteArray::fromStdString(file.bytes);
     const QJsonDocument document = QJsonDocument::fromJson(bytes);
     const QJsonObject root = document.object();
     if (root.value(QStringLiteral("format")).toString() != QLatin1String(kFormat)
@@ -119,10 +139,21 @@ std::optional<RecoveredTable> ChannelRecovery::load(const QString& path, QString
                 return refuse(QStringLiteral("a cell is not a text"));
             row.cell(column) = cells.at(column).toString().toStdString();
         }
-        // Rows are kept in the order they had: the table was in order when written.
+        const int previous = recovered.rows.empty() ? 0 : ParseInteger(recovered.rows.back().DmxChannel).value_or(0);
+        if (const QString why = RowProblem(row, int(recovered.rows.size()), previous); !why.isEmpty())
+            return refuse(why);
         recovered.rows.push_back(std::move(row));
     }
     return recovered;
+}
+
+QString ChannelRecovery::setAside(const QString& path, const QDateTime& when)
+{
+    const QFileInfo info(path);
+    const QString target = info.absoluteDir().filePath(
+        QStringLiteral("%1.damaged-%2.json")
+            .arg(info.completeBaseName(), when.toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+    return QFile::rename(path, target) ? target : QString();
 }
 
 } // namespace vantorel

@@ -87,6 +87,7 @@ SettingsFiles LocateSettingsFiles(const QString& settingsDir, const std::functio
             if (showMessage)
                 showMessage(QString::fromUtf8(kFolderFailure) + QDir::toNativeSeparators(folder));
             files.programIni = UserConfigFile();
+            files.unwritableDir = folder;
         }
         files.positionIni = files.programIni;
         return files;

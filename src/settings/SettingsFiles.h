@@ -14,6 +14,9 @@ struct SettingsFiles {
     QString programIni; // ports, directories, recent files, colours, DebugOn
     QString positionIni; // window geometry (section "FormsSizes")
     QString executableDir; // default of the two directories, with a trailing separator
+    // The settings folder asked for when it could not be written (the files
+    // went elsewhere); what an earlier run kept there is still looked at.
+    QString unwritableDir;
 
     bool operator==(const SettingsFiles&) const = default;
 };

@@ -191,3 +191,26 @@ TEST_F(GuiOverJack, PortsOfAnEmulatorStartedAndStoppedWhileTheWindowRuns)
     EXPECT_EQ(w.text("lbllngStatMsg"), "Data ready.");
     EXPECT_EQ(w.text("lblDevID"), "000005");
 }
+
+TEST_F(GuiOverJack, AVanishedChosenPortStaysMarkedGoneAndAnotherIsChosenAtOnce)
+{
+    auto first = std::make_unique<Emulator>("guiGone", QStringList{"--type", "B"});
+    Emulator other("guiOther", {"--type", "P"});
+    Window w("guiGone");
+    ASSERT_TRUE(w.backend);
+    auto* in = w.window->findChild<QComboBox*>("cbxInPorts");
+    auto* out = w.window->findChild<QComboBox*>("cbxOutPorts");
+    for (QComboBox* box : {in, out})
+        emit box->activated(box->currentIndex());
+    ASSERT_EQ(w.link->selectedOutput(), "guiGone:in");
+
+    first.reset(); // the device's process ends: its ports really vanish
+    ASSERT_TRUE(QTest::qWaitFor([&] { return in->currentText() == "guiGone:out (gone)"; }, 5000));
+    EXPECT_EQ(out->currentText(), "guiGone:in (gone)");
+    w.errors.clear();
+    in->setCurrentIndex(in->findText("guiOther:out"));
+    emit in->activated(in->currentIndex());
+    EXPECT_TRUE(w.errors.isEmpty()) << w.errors.join('\n').toStdString();
+    EXPECT_EQ(w.link->selectedOutput(), "guiOther:in");
+    EXPECT_EQ(out->currentText(), "guiOther:in");
+}

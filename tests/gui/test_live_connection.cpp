@@ -51,10 +51,12 @@ TEST(LivePortLists, PortsComeAndGoAndTheChosenOneIsFollowed)
     Choose(out, keys);
     EXPECT_EQ(rig.link->selectedInput(), keys);
 
-    // Unplugged: gone from the lists and the status line says so.
+    // Unplugged: still chosen, marked gone, and the status line says so.
     fake->inputs.clear();
     fake->outputs.clear();
-    ASSERT_TRUE(WaitFor([&] { return in->count() == 1; }, 2500));
+    ASSERT_TRUE(WaitFor([&] { return in->currentText() == keys + " (gone)"; }, 2500))
+        << Items(in).join(", ").toStdString();
+    EXPECT_EQ(Items(out), (QStringList{kEmulatorPortName, keys + " (gone)"}));
     EXPECT_TRUE(WaitFor([&] { return rig.text("lbllngStatMsg").contains("is gone"); }, 2500))
         << rig.text("lbllngStatMsg").toStdString();
     EXPECT_TRUE(rig.link->inputMissing());

@@ -12,6 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 using namespace vantorel;
 
 namespace {
@@ -23,8 +27,18 @@ ChannelTable OddRows()
         rows.push_back(DefaultChannelRecord(n));
     rows[11].FromNumber = rows[11].ToNumber = "C-0/12      "; // trailing blanks kept
     rows[20].Description = "Bühne links, \"front\"; 2"; // what a CSV file would lose
-    rows[30].DmxChannel = "7"; // loaded as it came
+    rows[30].DmxChannel = "31"; // kept as it came
     return rows;
+}
+
+// A recovery file with one row of the default channel data, `dmx` and `midi`
+// given (a second row "001" after it when `then001`).
+QByteArray Recovery(const char* dmx, const char* midi = "1", bool then001 = false)
+{
+    const QByteArray row = QByteArray(R"([")") + dmx + R"(","Active","0",")" + midi
+        + R"(","Note On","C-1/0","C-1/0","Velocity","0",""])";
+    return R"({"format":"VANTOREL channel table recovery","version":1,"rows":[)" + row
+        + (then001 ? R"(,["001","Active","0","1","Note On","C-1/0","C-1/0","Velocity","0",""])" : "") + "]}";
 }
 
 } // namespace
@@ -71,6 +85,14 @@ TEST(ChannelRecovery, ForeignOrBrokenFilesAreNoRecovery)
         {"other", R"({"format":"something","version":1,"rows":[]})"},
         {"newer", R"({"format":"VANTOREL channel table recovery","version":2,"rows":[]})"},
         {"short row", R"({"format":"VANTOREL channel table recovery","version":1,"rows":[["001"]]})"},
+        // The rows pass the checks of a channel file: cells the device can take,
+        // ascending channels, each once.
+        {"DMX abc", Recovery("abc")},
+        {"MIDI channel 99", Recovery("001", "99")},
+        {"DMX 513", Recovery("513")},
+        {"unsorted", Recovery("002", "1", true)},
+        {"twice", Recovery("1", "1", true)},
+        {"over 4 MiB", Recovery("001").append(QByteArray(4 * 1024 * 1024, ' '))},
     };
     for (const auto& f : files) {
         QFile file(dir.filePath(f.name));
@@ -81,7 +103,23 @@ TEST(ChannelRecovery, ForeignOrBrokenFilesAreNoRecovery)
         EXPECT_FALSE(ChannelRecovery::load(file.fileName(), &problem)) << f.name;
         EXPECT_FALSE(problem.isEmpty()) << f.name;
     }
+    QFile good(dir.filePath("good"));
+    ASSERT_TRUE(good.open(QIODevice::WriteOnly) && good.write(Recovery("511", "16")) > 0);
+    good.close();
+    EXPECT_TRUE(ChannelRecovery::load(good.fileName()));
 }
+
+#ifndef _WIN32
+TEST(ChannelRecovery, AFifoIsRefusedAtOnce)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("channels-recovery.json");
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    QString problem;
+    EXPECT_FALSE(ChannelRecovery::load(path, &problem)); // returns: no writer is awaited
+    EXPECT_EQ(problem, "not a regular file");
+}
+#endif
 
 TEST(ChannelRecovery, AFileFromAKilledProcessCanBeRestored)
 {

@@ -45,6 +45,26 @@ void ChannelDocument::recordDeviceRows(const ChannelTable& before)
     m_readQuiet.start();
 }
 
+void ChannelDocument::rememberFileDescriptions(const ChannelTable& rows)
+{
+    m_fileDescriptions.clear();
+    for (const ChannelRecord& row : rows)
+        if (!row.Description.empty())
+            m_fileDescriptions[row.DmxChannel] = row.Description;
+}
+
+bool ChannelDocument::holdsUnsavedDescriptions(const ChannelTable& rows) const
+{
+    for (const ChannelRecord& row : rows) {
+        if (row.Description.empty())
+            continue;
+        const auto kept = m_fileDescriptions.find(row.DmxChannel);
+        if (kept == m_fileDescriptions.end() || kept->second != row.Description)
+            return true;
+    }
+    return false;
+}
+
 void ChannelDocument::enableRecovery(const QString& path, int intervalMs)
 {
     m_recovery = std::make_unique<ChannelRecovery>(

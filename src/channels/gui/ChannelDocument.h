@@ -8,8 +8,10 @@
 #include <QTimer>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace vantorel {
 
@@ -35,6 +37,12 @@ public:
     void recordDeviceRows(const ChannelTable& before);
     void setDeviceReadQuietMs(int ms) { m_readQuiet.setInterval(ms); }
 
+    // The descriptions of the file last opened or saved (`rows`). The device
+    // keeps none: after a write, a description that is not in that file
+    // exists only in the table, which stays unsaved.
+    void rememberFileDescriptions(const ChannelTable& rows);
+    bool holdsUnsavedDescriptions(const ChannelTable& rows) const;
+
     // The file the table was last opened from or saved to (kept in the recovery file).
     void setSourceFile(const QString& path) { m_sourceFile = path; }
     const QString& sourceFile() const { return m_sourceFile; }
@@ -58,6 +66,7 @@ private:
     ChannelUndoStack m_stack;
     std::unique_ptr<ChannelRecovery> m_recovery;
     QString m_sourceFile;
+    std::map<std::string, std::string> m_fileDescriptions; // DMX cell -> description
     QTimer m_readQuiet;
 };
 

@@ -90,7 +90,9 @@ public:
     bool mayDropTable();
     // While another reader takes the device's channels (a verify, a backup),
     // the dump replies do not go into the table.
-    void setChannelDumpsIgnored(bool ignored) { m_dumpsIgnored = ignored; }
+    // Once they are taken again, the rest of a stream the other reader
+    // stopped waiting for (a cancel) is still ignored until it ends.
+    void setChannelDumpsIgnored(bool ignored);
     // "Verify after writing".
     bool verifyAfterWrite() const;
     void setVerifyAfterWrite(bool on);
@@ -277,6 +279,17 @@ private:
     ChannelTableEdit recordEdit(const QString& caption);
     // After a write: reads the table back, compares and marks differing rows.
     void verifyWrittenTable(const ChannelTable& written);
+    // The edit row as the user left it, for a transfer that shows its rows there.
+    struct EditRowState {
+        int dmx = 1, mode = 0, constant = 0, midi = 0, activeOn = 0, from = 0, to = 0, dataType = 0, fixed = 0;
+        QString description;
+    };
+    EditRowState editRowState() const;
+    // Sets the edit row back, with the enabled states its selections call for.
+    void restoreEditRow(const EditRowState& state);
+    // Channel dumps after a cancel (the device streams on): ignored and
+    // logged until `kChannelDumpQuietMs` pass without one.
+    void ignoreRestOfDump();
 
     DeviceLink& m_link;
     PageHost& m_host;
@@ -297,6 +310,8 @@ private:
     ChannelTableModel* m_model = nullptr;
     ChannelDocument* m_document = nullptr;
     bool m_dumpsIgnored = false;
+    QTimer m_restOfDump; // runs while the rest of a cancelled dump is ignored
+    bool m_transferRunning = false; // a read or a write with its read-back
     ChannelRowDelegate* m_delegate = nullptr;
     int m_previousDmxValue = 1;
     bool m_deviceTableExpected = false;

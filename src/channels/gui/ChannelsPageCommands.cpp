@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 namespace vantorel {
@@ -80,7 +81,8 @@ void ChannelsPage::onControlModeChanged()
 
 void ChannelsPage::onDataTypeChanged()
 {
-    if (!cbxVelVal->isEnabled())
+    // Its own state, not the panel's: the panel is locked while a transfer runs.
+    if (!cbxVelVal->isEnabledTo(pnlSettings))
         return;
     sedVelVal->setEnabled(cbxVelVal->currentIndex() == 1);
 }
@@ -131,6 +133,43 @@ void ChannelsPage::ResetEditPanel()
     cbxVelVal->setCurrentIndex(0);
     sedCHVal->setValue(0);
     sedVelVal->setValue(0);
+    showChannelCount();
+}
+
+ChannelsPage::EditRowState ChannelsPage::editRowState() const
+{
+    EditRowState state;
+    state.dmx = sedDmxCh->value();
+    state.mode = cbxActCtrVal->currentIndex();
+    state.constant = sedCHVal->value();
+    state.midi = cbxMIDICh->currentIndex();
+    state.activeOn = cbxActOn->currentIndex();
+    state.from = cbxFromNotes->currentIndex();
+    state.to = cbxToNotes->currentIndex();
+    state.dataType = cbxVelVal->currentIndex();
+    state.fixed = sedVelVal->value();
+    state.description = ledlngDescr->text();
+    return state;
+}
+
+void ChannelsPage::restoreEditRow(const EditRowState& state)
+{
+    {
+        // The list's selection stays where the transfer left it.
+        const QSignalBlocker quiet(sedDmxCh);
+        sedDmxCh->setValue(state.dmx);
+        m_previousDmxValue = sedDmxCh->value();
+    }
+    cbxActCtrVal->setCurrentIndex(state.mode);
+    cbxMIDICh->setCurrentIndex(state.midi);
+    cbxActOn->setCurrentIndex(state.activeOn);
+    setFromNote(state.from);
+    cbxToNotes->setCurrentIndex(state.to);
+    cbxVelVal->setCurrentIndex(state.dataType);
+    sedVelVal->setValue(state.fixed);
+    ledlngDescr->setText(state.description);
+    onControlModeChanged();
+    sedCHVal->setValue(state.constant);
     showChannelCount();
 }
 
@@ -266,6 +305,12 @@ void ChannelsPage::onChannelDump(const QString& payload)
     if (m_dumpsIgnored)
         return;
     DeviceLink& link = m_link;
+    if (m_restOfDump.isActive()) {
+        // The rest of a stream that was cancelled: not the table's.
+        m_restOfDump.start();
+        link.appendResult(QStringLiteral("Channel data after a cancel ignored: ") + payload);
+        return;
+    }
     const auto dump = DecodeChannelPayload(payload.toStdString());
     if (!dump) {
         link.appendResult(QStringLiteral("Unreadable channel data: ") + payload);

@@ -182,6 +182,7 @@ void ChannelsPage::openChannelFile()
         model().replaceAll(std::move(load.csv.rows));
     }
     m_document->setSourceFile(recent.lastOpened);
+    m_document->rememberFileDescriptions(model().rows());
     m_document->markUnmodified();
     ResetEditPanel();
 }
@@ -199,6 +200,7 @@ bool ChannelsPage::saveChannelFile()
     recent.saveDir = FolderOf(target);
     if (model().isEmpty()) {
         // Nothing to write and nothing to lose.
+        m_document->rememberFileDescriptions({});
         m_document->markUnmodified();
         return true;
     }
@@ -209,6 +211,7 @@ bool ChannelsPage::saveChannelFile()
         return false;
     }
     m_document->setSourceFile(recent.lastSaved);
+    m_document->rememberFileDescriptions(model().rows());
     m_document->markUnmodified();
     ChannelListView& list = *lvDMXChannels;
     list.clearRowSelection();
@@ -219,16 +222,22 @@ bool ChannelsPage::saveChannelFile()
 void ChannelsPage::readFromDevice()
 {
     showUserModePage();
-    if (!mayDropTable())
+    if (m_transferRunning || !mayDropTable())
         return;
     ChannelTableModel& model = *m_model;
     ChannelDocument& document = *m_document;
+    const EditRowState editRow = editRowState();
+    m_transferRunning = true;
+    m_restOfDump.stop(); // a new stream is asked for
     // The list empties while the device is asked; when no row comes (no
     // answer, nothing sent) the table the user had comes back, until a late
     // first row replaces it. Emptying and every row that arrives make one
     // undo step.
     document.beginDeviceRead();
     ChannelTable kept;
+    // Asked once, when the first reply has come, whether rows are there:
+    // "Data ready." waits for the end of the stream, below.
+    bool firstReplyAsked = false;
     // The read lasts until the device's stream ends, with its rows as
     // progress; it can be cancelled.
     const OpResult result = ReadAllChannelsFromDevice(
@@ -239,9 +248,16 @@ void ChannelsPage::readFromDevice()
             expectDeviceTable();
             document.recordDeviceRows(kept);
         },
-        [&model] { return model.size(); });
+        [&model, &firstReplyAsked] {
+            if (!std::exchange(firstReplyAsked, true))
+                return 0;
+            return model.size();
+        });
+    m_transferRunning = false;
     if (result == OpResult::Done && !m_link.portLost()) {
-        ResetEditPanel();
+        restoreEditRow(editRow);
+        if (!model.isEmpty())
+            emit m_link.statusText(QStringLiteral("Data ready."));
         m_beforeRead = std::move(kept);
         m_dumpArriving.start(kChannelReplyWaitMs);
         return;
@@ -252,7 +268,9 @@ void ChannelsPage::readFromDevice()
         const ChannelTable received = model.rows();
         model.replaceAll(std::move(kept));
         document.recordDeviceRows(received);
-        ResetEditPanel();
+        restoreEditRow(editRow);
+        if (result == OpResult::Cancelled)
+            ignoreRestOfDump();
         emit m_link.statusText(
             result == OpResult::Cancelled
                 ? QStringLiteral("Cancelled: %1 channels received; the table you had is kept.").arg(received.size())
@@ -263,12 +281,26 @@ void ChannelsPage::readFromDevice()
     }
 }
 
+void ChannelsPage::ignoreRestOfDump()
+{
+    m_restOfDump.start();
+}
+
+void ChannelsPage::setChannelDumpsIgnored(bool ignored)
+{
+    m_dumpsIgnored = ignored;
+    if (!ignored)
+        ignoreRestOfDump();
+}
+
 void ChannelsPage::watchDumpForLostPort()
 {
     // The dump has no count: rows that came before the port vanished are
     // not the device's table.
     m_dumpArriving.setSingleShot(true);
     connect(&m_dumpArriving, &QTimer::timeout, this, [this] { m_beforeRead = {}; });
+    m_restOfDump.setSingleShot(true);
+    m_restOfDump.setInterval(kChannelDumpQuietMs);
     connect(&m_link, &DeviceLink::channelDumpReceived, this, [this] {
         if (m_dumpArriving.isActive())
             m_dumpArriving.start();
@@ -288,9 +320,15 @@ void ChannelsPage::watchDumpForLostPort()
 void ChannelsPage::writeToDevice()
 {
     showUserModePage();
+    if (m_transferRunning)
+        return;
     // The rows as they stand now are what is written.
     const ChannelTable rows = model().rows();
     ChannelListView& list = *lvDMXChannels;
+    const EditRowState editRow = editRowState();
+    // The write and its read-back are one operation for the window.
+    const OperationHold hold(m_host);
+    m_transferRunning = true;
 
     // The list and the edit row show the row being sent: the first at once,
     // then the latest one at most kRowDisplayMs apart. Repainting the window
@@ -316,15 +354,19 @@ void ChannelsPage::writeToDevice()
     });
     refresh.stop();
     if (report.result == ChannelWriteResult::Done) {
-        m_document->markUnmodified();
+        // Descriptions never reach the device: those kept nowhere else keep
+        // the table unsaved.
+        if (!m_document->holdsUnsavedDescriptions(rows))
+            m_document->markUnmodified();
         if (verifyAfterWrite())
             verifyWrittenTable(rows);
     }
+    m_transferRunning = false;
     switch (report.result) {
     case ChannelWriteResult::Done:
     case ChannelWriteResult::NoAnswer:
     case ChannelWriteResult::SendFailed:
-    case ChannelWriteResult::Cancelled: ResetEditPanel(); break;
+    case ChannelWriteResult::Cancelled: restoreEditRow(editRow); break;
     case ChannelWriteResult::Busy:
     case ChannelWriteResult::NothingToWrite:
     case ChannelWriteResult::RowsRefused: break;
@@ -337,6 +379,9 @@ void ChannelsPage::verifyWrittenTable(const ChannelTable& written)
     setChannelDumpsIgnored(true);
     const ChannelCheck check = VerifyWrittenChannels(m_link, written);
     setChannelDumpsIgnored(false);
+    // Every difference in full, beyond what the status line can show.
+    if (!check.lines.isEmpty())
+        m_host.keepMessage(check.status + QStringLiteral("\n") + check.lines.join(QLatin1Char('\n')));
     std::set<int> differing;
     for (const ChannelDifference& difference : check.comparison.differences)
         differing.insert(difference.channel);

@@ -28,7 +28,7 @@ OperationProgress::OperationProgress(DeviceLink& link, QWidget* parent)
     connect(m_cancel, &QPushButton::clicked, this, &OperationProgress::cancel);
     connect(&m_link, &DeviceLink::progressChanged, this, &OperationProgress::show);
     connect(&m_link, &DeviceLink::busyChanged, this, [this](bool busy) {
-        if (!busy)
+        if (!busy && !m_held)
             setVisible(false);
     });
     connect(&m_link, &DeviceLink::cancelRequestedChanged, this, [this] { m_cancel->setEnabled(false); });
@@ -45,9 +45,21 @@ void OperationProgress::cancelWithEscapeIn(QWidget* window)
     });
 }
 
+void OperationProgress::setHeld(bool held)
+{
+    m_held = held;
+    if (held && !isVisible()) {
+        m_bar->setRange(0, 0);
+        m_cancel->setEnabled(true);
+        setVisible(true);
+    } else if (!held && !m_link.busy()) {
+        setVisible(false);
+    }
+}
+
 void OperationProgress::show(int done, int total, const QString& unit)
 {
-    if (!m_link.busy())
+    if (!m_link.busy() && !m_held)
         return; // a late report after the operation ended
     if (!isVisible()) {
         m_cancel->setEnabled(!m_link.cancelRequested());
@@ -63,7 +75,9 @@ void OperationProgress::show(int done, int total, const QString& unit)
         else
             m_bar->setFormat(QStringLiteral("%1 %2 of %3").arg(unit).arg(done).arg(total));
     } else {
-        m_bar->setRange(0, 0); // no end known: a busy bar with the count
+        // No end known: the count alone (a busy bar would show no text).
+        m_bar->setRange(0, 1);
+        m_bar->setValue(0);
         m_bar->setFormat(QStringLiteral("%1 %2").arg(unit).arg(done));
     }
 }

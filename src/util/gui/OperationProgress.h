@@ -22,6 +22,9 @@ public:
 
     // Esc cancels while this window is active (the main window).
     void cancelWithEscapeIn(QWidget* window);
+    // A page holds its operation across several device operations (a write
+    // and its read-back): shown throughout, hidden when the hold ends.
+    void setHeld(bool held);
 
 private:
     void show(int done, int total, const QString& unit);
@@ -31,6 +34,7 @@ private:
     QProgressBar* m_bar = nullptr;
     QPushButton* m_cancel = nullptr;
     QShortcut* m_escape = nullptr;
+    bool m_held = false;
 };
 
 } // namespace vantorel

@@ -27,11 +27,35 @@ public:
     // shown in the error box. False when the ports could not be opened or an
     // operation is waiting.
     virtual bool reopenPorts() = 0;
+    // A page's operation made of several device operations (a write and the
+    // read-back that checks it) counts as one from the first to the last:
+    // the controls stay locked, the progress panel shown and closing the
+    // window asks first. Holds nest; use OperationHold.
+    virtual void holdOperation(bool held) { (void)held; }
+    // Keeps a text in the window's message list (kept with its time, shown
+    // in full there), without a box.
+    virtual void keepMessage(const QString& text) { (void)text; }
 
 protected:
     PageHost() = default;
     PageHost(const PageHost&) = default;
     PageHost& operator=(const PageHost&) = default;
+};
+
+// Holds the host's operation while it lives.
+class OperationHold {
+public:
+    explicit OperationHold(PageHost& host)
+        : m_host(host)
+    {
+        m_host.holdOperation(true);
+    }
+    ~OperationHold() { m_host.holdOperation(false); }
+    OperationHold(const OperationHold&) = delete;
+    OperationHold& operator=(const OperationHold&) = delete;
+
+private:
+    PageHost& m_host;
 };
 
 } // namespace vantorel
