@@ -146,6 +146,7 @@ TEST(FieldTools, LearnFillsTheEditRowFromTheChosenPortAndEscCancels)
     rig.link->RefreshPorts();
     auto* port = rig.find<QComboBox>("cbxLearnPort");
     EXPECT_EQ(port->findText("VANTOREL Emulator"), -1); // the device's own port is no choice
+    EXPECT_EQ(port->currentText(), "Port A"); // before any choice, the first
     rig.page->setLearnPort("Port B");
     EXPECT_EQ(port->currentText(), "Port B");
     qint64 now = 0;

@@ -48,7 +48,8 @@ public:
         for (const QString& name : link.inputPortNames())
             if (name != link.selectedInput())
                 portBox->addItem(name);
-        portBox->setCurrentIndex(portBox->findText(chosenPort));
+        // Before any choice, the first port is offered.
+        portBox->setCurrentIndex(chosenPort.isEmpty() ? 0 : portBox->findText(chosenPort));
     }
 
     void status(const QString& text) { emit link.statusText(text); }
