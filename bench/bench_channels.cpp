@@ -218,8 +218,8 @@ void BM_CliWrite512(benchmark::State& state)
     PerChannel(state, kChannels);
 }
 
-// Each read ends with 2 s of silence, in which the program sleeps: the CPU
-// time is the program's share.
+// Each read ends with the device's silence (at least 100 ms), in which the
+// program sleeps: the CPU time is the program's share.
 void BM_CliRead512(benchmark::State& state)
 {
     CliRig rig;

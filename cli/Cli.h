@@ -76,6 +76,8 @@ struct CliOptions {
                                   QStringLiteral("newer")};
     QCommandLineOption verify{QStringLiteral("verify")};
     QCommandLineOption force{QStringLiteral("force")};
+    QCommandLineOption changesOnly{QStringLiteral("changes-only")};
+    QCommandLineOption prune{QStringLiteral("prune")};
 };
 const CliOptions& Options();
 
