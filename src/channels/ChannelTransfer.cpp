@@ -71,6 +71,7 @@ OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
     // already say that the device holds nothing, and the silence after it may
     // end while the first wait is still unwinding.
     DumpSilence silence(quietMs);
+    silence.expectRows(total);
     QElapsedTimer clock;
     clock.start();
     QEventLoop loop;

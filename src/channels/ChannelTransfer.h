@@ -35,7 +35,8 @@ OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& e
 // link until the device has fallen silent (DumpSilence: eight mean gaps
 // between its replies, from 100 ms up to `quietMs`) or says that it holds no
 // channels, so that nothing is sent to the device while it is still sending.
-// Progress is reported as `rowCount` of `total` `unit`s (total 0: not known);
+// Progress is reported as `rowCount` of `total` `unit`s (total 0: not known;
+// otherwise that many rows are due and the read waits up to `quietMs` for them);
 // a cancel ends the wait and says how many channels were received. A
 // cancelled wait for the first reply is Cancelled as well.
 inline constexpr int kChannelDumpQuietMs = 2000;

@@ -29,6 +29,8 @@ TEST(DumpSilence, EightMeanGapsBetweenRowsWithinTheBounds)
         {"a lower ceiling", {20, 40, 60}, 150, 150},
         {"a ceiling under the floor", {1, 2, 3}, 50, 50},
         {"rows at the same instant", {7, 7, 7}, 2000, 100},
+        // Every 5 ms, one stall of 150 ms: twice the stall from then on.
+        {"a stream that stalled once", {5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 200, 205, 210, 215, 220}, 2000, 300},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -52,11 +54,13 @@ TEST(DumpSilence, TheReplyThatSaysNoChannelsEndsItAtOnceAndANewRequestStartsOver
     EXPECT_TRUE(silence.ended(1012));
     EXPECT_EQ(silence.rows(), 0);
 
-    // The next read knows nothing of the last one.
+    // The next read knows nothing of the last one; two rows are due.
+    silence.expectRows(2);
     silence.requestSent(5000);
     EXPECT_FALSE(silence.endedByDevice());
     EXPECT_FALSE(silence.ended(6999));
     silence.replyArrived(5010);
+    EXPECT_EQ(silence.silenceMs(), 2000); // one row is still due
     silence.replyArrived(5020);
     EXPECT_EQ(silence.rows(), 2);
     EXPECT_EQ(silence.silenceMs(), 100);
