@@ -327,9 +327,18 @@ void JackRows()
             continue;
         }
         // Before, a read ended 2 s after its last row.
-        const double tail = figures[QStringLiteral("read_tail_ms")].toDouble();
-        Row(QStringLiteral("512-row read, last row to its end") + at, Ms(tail), QStringLiteral("before: 2000 ms"),
-            Percent(tail / 2000.0), QStringLiteral("<= 200 ms"), tail <= 200.0);
+        const int early = figures[QStringLiteral("reads_ended_early")].toInt();
+        if (figures.contains(QStringLiteral("read_tail_ms"))) {
+            const double tail = figures[QStringLiteral("read_tail_ms")].toDouble();
+            Row(QStringLiteral("512-row read, last row to its end") + at, Ms(tail), QStringLiteral("before: 2000 ms"),
+                Percent(tail / 2000.0), QStringLiteral("<= 200 ms"), tail <= 200.0 && early == 0);
+        }
+        if (early > 0)
+            Row(QStringLiteral("  reads that ended before their last row"), QString::number(early), QString(),
+                QString(), QStringLiteral("none"), false);
+        if (const int failed = figures[QStringLiteral("failed_writes")].toInt(); failed > 0)
+            Row(QStringLiteral("  runs stopped by a lost acknowledgement"), QString::number(failed), QString(),
+                QString());
         Row(QStringLiteral("  whole 512-row read"), Ms(figures[QStringLiteral("read_ms")].toDouble()), QString(),
             QString());
         const double full = figures[QStringLiteral("full_write_verify_ms")].toDouble();
