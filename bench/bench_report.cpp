@@ -334,6 +334,43 @@ void ScanRows()
     }
     if (!any)
         Missing(QStringLiteral("Scan"), "(bench_scan not run)");
+// Channel transfers over JACK with the emulator process, one object per period size.
+std::map<int, QJsonObject> g_jack;
+
+void JackRows()
+{
+    if (g_jack.empty())
+        return Missing(QStringLiteral("Transfers over JACK"), "(bench_link_jack not run)");
+    for (const auto& [period, figures] : g_jack) {
+        const QString at = QStringLiteral(" (JACK, %1 frames)").arg(period);
+        if (figures.contains(QStringLiteral("skipped")) || figures.contains(QStringLiteral("failed"))) {
+            Row(QStringLiteral("Transfers") + at, QStringLiteral("-"),
+                figures.value(QStringLiteral("skipped")).toString()
+                    + figures.value(QStringLiteral("failed")).toString(),
+                QString());
+            continue;
+        }
+        // Before, a read ended 2 s after its last row.
+        const int early = figures[QStringLiteral("reads_ended_early")].toInt();
+        if (figures.contains(QStringLiteral("read_tail_ms"))) {
+            const double tail = figures[QStringLiteral("read_tail_ms")].toDouble();
+            Row(QStringLiteral("512-row read, last row to its end") + at, Ms(tail), QStringLiteral("before: 2000 ms"),
+                Percent(tail / 2000.0), QStringLiteral("<= 200 ms"), tail <= 200.0 && early == 0);
+        }
+        if (early > 0)
+            Row(QStringLiteral("  reads that ended before their last row"), QString::number(early), QString(),
+                QString(), QStringLiteral("none"), false);
+        if (const int failed = figures[QStringLiteral("failed_writes")].toInt(); failed > 0)
+            Row(QStringLiteral("  runs stopped by a lost acknowledgement"), QString::number(failed), QString(),
+                QString());
+        Row(QStringLiteral("  whole 512-row read"), Ms(figures[QStringLiteral("read_ms")].toDouble()), QString(),
+            QString());
+        const double full = figures[QStringLiteral("full_write_verify_ms")].toDouble();
+        const double changes = figures[QStringLiteral("changes_only_ms")].toDouble();
+        Row(QStringLiteral("5-row change, write changes only") + at, Ms(changes),
+            QStringLiteral("full + verify: ") + Ms(full), Percent(changes / full), QStringLiteral("<= 50 %"),
+            changes <= 0.5 * full);
+    }
 }
 
 // ---------------------------------------------------------------- running
@@ -408,6 +445,19 @@ int main(int argc, char** argv)
         ok &= RunProgram(program, benchArgs);
         ReadBenchmarkJson(json);
     }
+    const QString jackProgram = dir + QStringLiteral("/bench_link_jack");
+    if (QFileInfo(jackProgram).isExecutable()) {
+        // A small period (the round-trip figures of the link) and the one of the end-to-end tests.
+        for (const int period : {128, 1024}) {
+            const QString json = out.filePath(QStringLiteral("jack-%1.json").arg(period));
+            std::printf("==== bench_link_jack --period %d\n", period);
+            ok &= RunProgram(jackProgram,
+                             {QStringLiteral("--json"), json, QStringLiteral("--period"), QString::number(period),
+                              QStringLiteral("--runs"),
+                              quick || period > 128 ? QStringLiteral("1") : QStringLiteral("3")});
+            g_jack[period] = QJsonDocument::fromJson(ReadFileText(json).toUtf8()).object();
+        }
+    }
     const QString loadAfter = LoadAverage();
 
     std::printf("\n");
@@ -433,6 +483,7 @@ int main(int argc, char** argv)
     FirmwareRows();
     CodecRows();
     ScanRows();
+    JackRows();
     Line(QString(120, QLatin1Char('-')));
     Line(g_missed == 0 ? QStringLiteral("Every goal met.") : QStringLiteral("%1 goal(s) missed.").arg(g_missed));
 

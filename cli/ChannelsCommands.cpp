@@ -3,6 +3,7 @@
 // file the main window opens and saves.
 
 #include "link/DeviceLink.h"
+#include "channels/ChannelChanges.h"
 #include "channels/ChannelFile.h"
 #include "channels/ChannelTransfer.h"
 #include "channels/ChannelVerify.h"
@@ -157,9 +158,36 @@ int reportCheck(const ChannelCheck& check)
 {
     for (const QString& line : check.lines)
         out(line);
+    if (check.cancelled)
+        return kInterrupted;
     if (!check.readBack)
         return kNoAnswer;
     return check.comparison.same() ? kOk : kDifferent;
+}
+
+// --changes-only: the device's table first, then only what differs, then a verify.
+int runWriteChanges(CliContext& c, const ChannelTable& rows)
+{
+    const bool prune = c.parser.isSet(Options().prune);
+    const ChangesOutcome outcome = WriteChangedChannels(*c.link, rows, [prune](const std::vector<int>& deviceOnly) {
+        err(DeviceOnlyText(deviceOnly, QStringLiteral("file"))
+            + (prune ? QStringLiteral(" --prune: the device is cleared and the whole file written.")
+                     : QStringLiteral(" They are left alone (--prune clears the device and writes the whole file).")));
+        return prune;
+    });
+    switch (outcome.result) {
+    case ChangesResult::Done:
+        err(QStringLiteral("%1 of %2 channel(s) differed from the device and were written.")
+                .arg(outcome.written)
+                .arg(rows.size()));
+        return reportCheck(outcome.check);
+    case ChangesResult::NothingToWrite:
+    case ChangesResult::RowsRefused: return kDataError;
+    case ChangesResult::Cancelled: return kInterrupted; // the status line has said what the device holds
+    case ChangesResult::NoAnswer:
+    case ChangesResult::Busy: break;
+    }
+    return kNoAnswer;
 }
 
 int runWrite(CliContext& c)
@@ -167,6 +195,8 @@ int runWrite(CliContext& c)
     const auto* rows = std::any_cast<ChannelTable>(&c.checked);
     if (!rows)
         return kDataError;
+    if (c.parser.isSet(Options().changesOnly))
+        return runWriteChanges(c, *rows);
     const int total = int(rows->size());
     const ChannelWriteReport report = WriteChannelsToDevice(*c.link, *rows, {}, [&rows, total](int row) {
         err(QStringLiteral("Channel %1 written (%2 of %3).")

@@ -81,6 +81,8 @@ struct CliOptions {
     QCommandLineOption verify{QStringLiteral("verify")};
     QCommandLineOption force{QStringLiteral("force")};
     QCommandLineOption twice{QStringLiteral("twice")};
+    QCommandLineOption changesOnly{QStringLiteral("changes-only")};
+    QCommandLineOption prune{QStringLiteral("prune")};
 };
 const CliOptions& Options();
 

@@ -49,14 +49,24 @@ Commands:
   channels read [FILE] [--twice]
                                 read the User Mode channel table from the device and
                                 write it as a channel settings file (CSV) to FILE or
-                                to standard output; waits until 2 s pass without a
-                                channel from the device; --twice reads it until two
-                                reads agree (at most 3) and writes nothing otherwise
+                                to standard output; the read ends when the device
+                                falls silent: 8 times its mean gap between channels
+                                (0.1 to 2 s) after the last one; --twice reads it
+                                until two reads agree (at most 3) and writes nothing
+                                otherwise
   channels write FILE [--verify]
                                 write the channels of a channel settings file (CSV)
                                 to the device, one acknowledged channel at a time;
                                 --verify reads them back and compares them with
-                                what was sent (differences on standard output)
+                                what was sent (differences on standard output);
+                                channels that differ are written again, up to 3
+                                times, before a difference is reported
+  channels write FILE --changes-only [--prune]
+                                read the device's channels, write only those that
+                                differ from the file, then verify as --verify does;
+                                channels the device holds that the file lacks are
+                                named and left alone, unless --prune clears the
+                                device and writes the whole file
   channels diff FILE            compare a channel settings file with the device's
                                 channels (descriptions are not compared); the
                                 differences go to standard output
@@ -200,6 +210,7 @@ static int runProgram(int argc, char** argv)
     parser.addOptions({commandOptions.noteOff, commandOptions.zeroOffset, commandOptions.uploadMode,
                        commandOptions.verify, commandOptions.force, commandOptions.twice});
     parser.addOptions(FieldCommandOptions());
+    parser.addOptions({commandOptions.changesOnly, commandOptions.prune});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return usage(parser.errorText());
@@ -244,6 +255,11 @@ static int runProgram(int argc, char** argv)
         return usage(QStringLiteral("--twice belongs to the command 'channels read'."));
     if (const int status = CheckFieldCommandOptions(parser, command->name); status != kOk)
         return status;
+    if ((parser.isSet(commandOptions.changesOnly) || parser.isSet(commandOptions.prune))
+        && command->name != QLatin1String("channels write"))
+        return usage(QStringLiteral("--changes-only and --prune belong to the command 'channels write'."));
+    if (parser.isSet(commandOptions.prune) && !parser.isSet(commandOptions.changesOnly))
+        return usage(QStringLiteral("--prune goes with --changes-only."));
 
     context.json = parser.isSet(jsonOption);
     const bool jsonHere

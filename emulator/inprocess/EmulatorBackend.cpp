@@ -35,13 +35,15 @@ public:
     }
 
     // Arrives at whatever input is running once the delay has passed; nothing
-    // is delivered synchronously.
+    // is delivered synchronously. Precise: a coarse timer may shift a reply
+    // of a long dump by 5 % of its delay, a pause the device never makes.
     void toProgram(int afterMs, std::vector<uint8_t> bytes)
     {
-        QTimer::singleShot(std::max(0, afterMs), &context, [weak = weak_from_this(), bytes = std::move(bytes)] {
-            if (const auto self = weak.lock())
-                self->deliver(bytes);
-        });
+        QTimer::singleShot(std::max(0, afterMs), Qt::PreciseTimer, &context,
+                           [weak = weak_from_this(), bytes = std::move(bytes)] {
+                               if (const auto self = weak.lock())
+                                   self->deliver(bytes);
+                           });
     }
 
     void addInput(const std::shared_ptr<InputState>& input) { inputs.push_back(input); }

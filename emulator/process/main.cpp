@@ -122,8 +122,10 @@ int main(int argc, char** argv)
     EmulatedDevice device(arguments.config);
     std::unique_ptr<JackMidiClient> client;
 
+    // Precise: a coarse timer may shift a reply of a long dump by 5 % of its
+    // delay, a pause the device never makes.
     auto sendLater = [&](int afterMs, std::vector<uint8_t> bytes) {
-        QTimer::singleShot(afterMs, &app, [&, bytes = std::move(bytes)] {
+        QTimer::singleShot(afterMs, Qt::PreciseTimer, &app, [&, bytes = std::move(bytes)] {
             if (verbose)
                 std::cerr << "send " << HexLine(bytes) << std::endl;
             if (!client->send(bytes))

@@ -2,6 +2,9 @@
 
 #include "link/DeviceLink.h"
 
+#include "channels/domain/DumpSilence.h"
+
+#include <QElapsedTimer>
 #include <QEventLoop>
 
 #include <exception>
@@ -58,30 +61,60 @@ OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& e
 }
 
 OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
-                                   const std::function<int()>& rowCount, int quietMs)
+                                   const std::function<int()>& rowCount, int quietMs, const QString& unit, int total)
 {
     DeviceOperation operation(link);
     if (!operation)
         return OpResult::Busy;
-    const OpResult first = requestChannels(link, emptyTable, [&] { return rowCount() > 0; });
-    if (first != OpResult::Done)
-        return first;
 
+    // Everything is watched from before the request: the first reply may
+    // already say that the device holds nothing, and the silence after it may
+    // end while the first wait is still unwinding.
+    DumpSilence silence(quietMs);
+    silence.expectRows(total);
+    QElapsedTimer clock;
+    clock.start();
     QEventLoop loop;
+    bool ended = false;
+    const auto end = [&] {
+        ended = true;
+        loop.quit();
+    };
     QTimer quiet;
     quiet.setSingleShot(true);
     quiet.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&link, &DeviceLink::cancelRequestedChanged, &loop, &QEventLoop::quit);
-    // A vanished port ends the stream; the caller sees it in portLost().
-    QObject::connect(&link.portWatch(), &MidiPortWatch::portDisappeared, &loop, &QEventLoop::quit);
-    QObject::connect(&link, &DeviceLink::channelDumpReceived, &loop, [&] {
-        quiet.start();
-        link.reportProgress(rowCount(), 0, QStringLiteral("rows"));
+    QObject::connect(&quiet, &QTimer::timeout, &loop, [&] {
+        // Replies that wait in the queue behind the timer still belong to
+        // the stream (a busy machine wakes late for both).
+        const int before = silence.rows();
+        link.ProcessPendingEvents();
+        if (silence.rows() == before && !quiet.isActive())
+            end();
     });
-    link.reportProgress(rowCount(), 0, QStringLiteral("rows"));
-    quiet.start(quietMs);
-    loop.exec();
+    QObject::connect(&link, &DeviceLink::cancelRequestedChanged, &loop, end);
+    // A vanished port ends the stream; the caller sees it in portLost().
+    QObject::connect(&link.portWatch(), &MidiPortWatch::portDisappeared, &loop, end);
+    QObject::connect(&link, &DeviceLink::channelDumpReceived, &loop, [&](const QString& payload) {
+        const auto dump = DecodeChannelPayload(payload.toStdString());
+        silence.replyArrived(clock.elapsed(), dump && dump->number == 0);
+        if (silence.endedByDevice()) {
+            quiet.stop();
+            end();
+            return;
+        }
+        quiet.start(silence.silenceMs());
+        link.reportProgress(rowCount(), total, unit);
+    });
+
+    silence.requestSent(clock.elapsed());
+    const OpResult first = requestChannels(link, emptyTable, [&] { return rowCount() > 0; });
+    if (first != OpResult::Done)
+        return first;
+    link.reportProgress(rowCount(), total, unit);
+    if (!quiet.isActive() && !ended)
+        quiet.start(silence.silenceMs());
+    if (!ended && !link.portLost() && !link.cancelRequested())
+        loop.exec();
     if (link.cancelRequested()) {
         emit link.statusText(
             QStringLiteral("Cancelled: %1 channels received; the rest were not awaited.").arg(rowCount()));

@@ -32,14 +32,17 @@ OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& e
                                 const std::function<bool()>& haveRows);
 
 // "B" as above, then the device's stream to its end: the operation holds the
-// link until `quietMs` pass without a further dump reply, so that nothing is
-// sent to the device while it is still sending. Progress is reported in rows
-// (`rowCount`, no total known); a cancel ends the wait and says how many
-// channels were received. A cancelled wait for the first reply is Cancelled
-// as well.
+// link until the device has fallen silent (DumpSilence: eight mean gaps
+// between its replies, from 100 ms up to `quietMs`) or says that it holds no
+// channels, so that nothing is sent to the device while it is still sending.
+// Progress is reported as `rowCount` of `total` `unit`s (total 0: not known;
+// otherwise that many rows are due and the read waits up to `quietMs` for them);
+// a cancel ends the wait and says how many channels were received. A
+// cancelled wait for the first reply is Cancelled as well.
 inline constexpr int kChannelDumpQuietMs = 2000;
 OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
-                                   const std::function<int()>& rowCount, int quietMs = kChannelDumpQuietMs);
+                                   const std::function<int()>& rowCount, int quietMs = kChannelDumpQuietMs,
+                                   const QString& unit = QStringLiteral("rows"), int total = 0);
 
 // The payloads of every row in table order. When a row cannot be encoded (a
 // cell outside its value list, a number out of range), `problem` names every

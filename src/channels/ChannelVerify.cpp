@@ -4,57 +4,106 @@
 #include "channels/ChannelTransfer.h"
 #include "channels/domain/ChannelCodec.h"
 
+#include <map>
+
 namespace vantorel {
 
 namespace {
 
 // Differences named on the status line; the rest are counted.
 constexpr int kDifferencesOnStatusLine = 3;
+// Channel numbers named in one line; the rest are counted.
+constexpr int kNamedChannelsMax = 20;
 
-// A check after a write (`afterWrite`) or of a file against the device.
-ChannelCheck check(DeviceLink& link, const ChannelTable& rows, int quietMs, bool afterWrite)
+QString failedText(bool afterWrite)
 {
-    const QString failed = afterWrite ? QStringLiteral("Verify failed: ") : QStringLiteral("Comparison impossible: ");
+    return afterWrite ? QStringLiteral("Verify failed: ") : QStringLiteral("Comparison impossible: ");
+}
+
+QStringList differenceLines(const ChannelComparison& comparison, bool afterWrite)
+{
+    QStringList lines;
+    for (const ChannelDifference& difference : comparison.differences)
+        lines << QString::fromStdString(DescribeChannelDifference(difference, afterWrite ? "written" : "in the file"));
+    return lines;
+}
+
+// "N channel(s) differ. Channel 007: ... ... and 5 more."
+QString differencesText(const ChannelCheck& check)
+{
+    QStringList shown = check.lines.mid(0, kDifferencesOnStatusLine);
+    if (check.lines.size() > kDifferencesOnStatusLine)
+        shown << QStringLiteral("... and %1 more.").arg(check.lines.size() - kDifferencesOnStatusLine);
+    return QStringLiteral("%1 channel(s) differ. ").arg(check.comparison.differences.size())
+        + shown.join(QLatin1Char(' '));
+}
+
+// A check of a file against the device, which must be read completely.
+ChannelCheck compareFile(DeviceLink& link, const ChannelTable& rows, int quietMs)
+{
     ChannelCheck result;
     const DeviceChannels device = ReadDeviceChannels(link, quietMs);
     if (!device.complete()) {
+        result.cancelled = device.result == OpResult::Cancelled;
         result.status = device.result == OpResult::Done
-            ? failed + QStringLiteral("the channels read back from the device are incomplete.")
-            : failed + QStringLiteral("the device did not send its channels.");
+            ? failedText(false) + QStringLiteral("the channels read back from the device are incomplete.")
+            : failedText(false) + QStringLiteral("the device did not send its channels.");
         result.lines = device.problems;
         emit link.statusText(result.status);
         return result;
     }
     result.readBack = true;
-    result.comparison = CompareChannelPayloads(ChannelPayloadsOf(rows), device.payloads, !afterWrite);
-    for (const ChannelDifference& difference : result.comparison.differences)
-        result.lines << QString::fromStdString(
-            DescribeChannelDifference(difference, afterWrite ? "written" : "in the file"));
-
-    const ChannelComparison& c = result.comparison;
-    if (c.same() && !afterWrite) {
-        result.status = QStringLiteral("The device holds the same %1 channels.").arg(c.matching);
-    } else if (c.same()) {
-        result.status = QStringLiteral("Verified: %1 channels match.").arg(c.matching);
-        if (c.extra > 0)
-            result.status += QStringLiteral(" The device also holds %1 channel(s) that were not written.").arg(c.extra);
-    } else {
-        QStringList shown = result.lines.mid(0, kDifferencesOnStatusLine);
-        if (result.lines.size() > kDifferencesOnStatusLine)
-            shown << QStringLiteral("... and %1 more.").arg(result.lines.size() - kDifferencesOnStatusLine);
-        result.status = (afterWrite ? failed : QString())
-            + QStringLiteral("%1 channel(s) differ. ").arg(c.differences.size()) + shown.join(QLatin1Char(' '));
-    }
+    result.comparison = CompareChannelPayloads(ChannelPayloadsOf(rows), device.payloads, true);
+    result.lines = differenceLines(result.comparison, false);
+    result.status = result.comparison.same()
+        ? QStringLiteral("The device holds the same %1 channels.").arg(result.comparison.matching)
+        : differencesText(result);
     emit link.statusText(result.status);
     return result;
 }
 
+// The row written last for each DMX channel of `written`.
+std::map<int, size_t> rowsByChannel(const ChannelTable& written)
+{
+    std::map<int, size_t> rows;
+    for (size_t row = 0; row < written.size(); ++row) {
+        const auto payload = EncodeChannelPayload(written[row]);
+        const auto dump = payload ? DecodeChannelPayload(*payload) : std::nullopt;
+        if (dump)
+            rows[dump->number] = row;
+    }
+    return rows;
+}
+
+// "Cancelled" while verifying: what the rows read back so far say.
+QString cancelledVerifyText(const ChannelPayloadMap& expected, const ChannelPayloadMap& device)
+{
+    int match = 0;
+    int differ = 0;
+    for (const auto& [channel, payload] : device) {
+        const auto it = expected.find(channel);
+        if (it != expected.end())
+            ++(it->second == payload ? match : differ);
+    }
+    const QString differing = differ > 0 ? QStringLiteral(", %1 differ").arg(differ) : QString();
+    return QStringLiteral("Verify cancelled: %1 of %2 channels read back match%3; the rest were not checked.")
+        .arg(match)
+        .arg(expected.size())
+        .arg(differing);
+}
+
+QString repairsText(int repairs)
+{
+    return repairs == 1 ? QStringLiteral("1 repair") : QStringLiteral("%1 repairs").arg(repairs);
+}
+
 } // namespace
 
-DeviceChannels ReadDeviceChannels(DeviceLink& link, int quietMs)
+DeviceChannels ReadDeviceChannels(DeviceLink& link, int quietMs, int expected)
 {
     DeviceChannels result;
     QObject guard;
+    // Connected before the read starts, so that these see every reply first.
     QObject::connect(&link, &DeviceLink::channelDumpReceived, &guard, [&](const QString& payload) {
         const std::string text = payload.toStdString();
         const auto dump = DecodeChannelPayload(text);
@@ -67,20 +116,94 @@ DeviceChannels ReadDeviceChannels(DeviceLink& link, int quietMs)
     // The whole stream is one operation: a cancel (SIGINT in vantorelctl)
     // ends the wait for the rest at once.
     result.result = ReadAllChannelsFromDevice(
-        link, [&result] { result.payloads.clear(); }, [&result] { return int(result.payloads.size()); }, quietMs);
+        link, [&result] { result.payloads.clear(); }, [&result] { return int(result.payloads.size()); }, quietMs,
+        expected > 0 ? QStringLiteral("verifying rows") : QStringLiteral("rows"), expected);
     if (link.portLost())
         result.inputLost = true; // a dump from a port that has gone ends there, incomplete
     return result;
 }
 
-ChannelCheck VerifyWrittenChannels(DeviceLink& link, const ChannelTable& written, int quietMs)
+ChannelCheck VerifyWrittenChannels(DeviceLink& link, const ChannelTable& written, int quietMs, int repairRounds)
 {
-    return check(link, written, quietMs, true);
+    const ChannelPayloadMap expected = ChannelPayloadsOf(written);
+    const std::map<int, size_t> rowOf = rowsByChannel(written);
+    ChannelCheck result;
+    const auto finish = [&](const QString& status) {
+        result.status = status;
+        emit link.statusText(status);
+        return result;
+    };
+    DeviceChannels device;
+    for (;;) {
+        device = ReadDeviceChannels(link, quietMs, int(expected.size()));
+        if (device.result == OpResult::Cancelled) {
+            result.cancelled = true;
+            return finish(cancelledVerifyText(expected, device.payloads));
+        }
+        if (device.result != OpResult::Done)
+            return finish(failedText(true) + QStringLiteral("the device did not send its channels."));
+        result.readBack = true;
+        // A channel missing from the read-back is written again like one
+        // that differs: either the device or the read lost it.
+        result.comparison = CompareChannelPayloads(expected, device.payloads, false);
+        result.lines = differenceLines(result.comparison, true);
+        if (result.comparison.same() || result.repairs >= repairRounds || link.portLost())
+            break;
+
+        ChannelTable again;
+        std::vector<int> channels;
+        for (const ChannelDifference& difference : result.comparison.differences) {
+            channels.push_back(difference.channel);
+            again.push_back(written[rowOf.at(difference.channel)]);
+        }
+        ++result.repairs;
+        emit link.statusText(QStringLiteral("Writing %1 channel(s) again that differ: %2")
+                                 .arg(channels.size())
+                                 .arg(ChannelNumbersText(channels)));
+        const ChannelWriteReport rewrite = WriteChannelsToDevice(link, again);
+        if (rewrite.result == ChannelWriteResult::Cancelled) {
+            result.cancelled = true;
+            return finish(QStringLiteral("Verify cancelled: %1 of %2 channel(s) that differed were written again and "
+                                         "not read back.")
+                              .arg(rewrite.acknowledged)
+                              .arg(again.size()));
+        }
+        if (rewrite.result != ChannelWriteResult::Done)
+            return finish(failedText(true) + differencesText(result) + QStringLiteral(" Writing them again failed."));
+    }
+
+    const ChannelComparison& c = result.comparison;
+    const QString after = result.repairs > 0 ? QStringLiteral(" after ") + repairsText(result.repairs) : QString();
+    if (c.same()) {
+        QString status = QStringLiteral("Verified%1: %2 channels match.").arg(after).arg(c.matching);
+        if (c.extra > 0)
+            status += QStringLiteral(" The device also holds %1 channel(s) that were not written.").arg(c.extra);
+        return finish(status);
+    }
+    // Replies lost on the input or unreadable: the differences may be the read's.
+    if (!device.complete()) {
+        result.readBack = false;
+        result.lines << device.problems;
+        return finish(
+            QStringLiteral("Verify failed%1: the channels read back from the device are incomplete.").arg(after));
+    }
+    return finish(QStringLiteral("Verify failed%1: ").arg(after) + differencesText(result));
 }
 
 ChannelCheck CompareWithDevice(DeviceLink& link, const ChannelTable& rows, int quietMs)
 {
-    return check(link, rows, quietMs, false);
+    return compareFile(link, rows, quietMs);
+}
+
+QString ChannelNumbersText(const std::vector<int>& channels)
+{
+    QStringList named;
+    for (size_t i = 0; i < channels.size() && i < size_t(kNamedChannelsMax); ++i)
+        named << QString::fromStdString(DmxChannelText(channels[i]));
+    QString text = named.join(QStringLiteral(", "));
+    if (channels.size() > size_t(kNamedChannelsMax))
+        text += QStringLiteral(" ... and %1 more").arg(channels.size() - size_t(kNamedChannelsMax));
+    return text + QLatin1Char('.');
 }
 
 } // namespace vantorel

@@ -250,8 +250,9 @@ TEST(SafeWork, VerifyAfterWritingIsRememberedAndMarksTheRowsThatDiffer)
             rig.model().insertSorted(DefaultChannelRecord(n));
         rig.page->milngSendToDevice->trigger();
         EXPECT_EQ(rig.statusLine(),
-                  "Verify failed: 1 channel(s) differ. Channel 003: MIDI ch. 1 written, 2 in the device.");
-        EXPECT_EQ(rig.commandLetters(), "CCCCCB");
+                  "Verify failed after 3 repairs: 1 channel(s) differ. Channel 003: MIDI ch. 1 "
+                  "written, 2 in the device.");
+        EXPECT_EQ(rig.commandLetters(), "CCCCCBCBCBCB"); // channel 003 written again three times
         for (int row = 0; row < 5; ++row)
             EXPECT_EQ(rig.model().isMarked(row), row == 2) << row;
         // Any change of the table takes the marks away.

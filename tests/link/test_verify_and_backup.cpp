@@ -87,8 +87,10 @@ TEST(VerifyAfterWrite, AllChannelsMatchOrTheStoredDifferenceIsNamed)
         ASSERT_EQ(check.comparison.differences.size(), 1u);
         EXPECT_EQ(check.comparison.differences[0].channel, 7);
         EXPECT_EQ(check.lines, QStringList{"Channel 007: MIDI ch. 16 written, 15 in the device."});
+        // Written again three times, in vain.
         EXPECT_EQ(check.status,
-                  "Verify failed: 1 channel(s) differ. Channel 007: MIDI ch. 16 written, 15 in the device.");
+                  "Verify failed after 3 repairs: 1 channel(s) differ. Channel 007: MIDI ch. 16 "
+                  "written, 15 in the device.");
     }
 }
 

@@ -114,6 +114,12 @@ public:
     bool saveChannelFile();
     void readFromDevice();
     void writeToDevice();
+    // "Write changes to device" (ChannelsPageChanges.cpp): only the rows
+    // that differ from the device's, then a verify.
+    void writeChangesToDevice();
+    // Whether to clear the device and write the whole table when the device
+    // holds channels the table lacks (`message` names them); tests replace it.
+    std::function<bool(const QString& message)> confirmFullClear;
 
     // Editing commands (ChannelsPageCommands.cpp).
     void setChannelFromEditRow();
@@ -256,6 +262,7 @@ private:
     void installDefaultHooks();
     void buildFileCommands();
     void buildFileMenu();
+    void buildWriteChangesItem();
     void blockEditingWhileBusy();
     void watchDumpForLostPort();
     void installDefaultFileDialogs();
@@ -296,6 +303,7 @@ private:
     const QString m_programDirectory;
     RecentFiles m_recentFiles;
     QList<QAction*> m_fileActions;
+    QAction* m_sendChangesAction = nullptr; // milngSendChangesToDevice
     // The table before the latest read, while its dump may still arrive: a
     // port that vanishes meanwhile brings it back instead of a partial one.
     ChannelTable m_beforeRead;

@@ -75,6 +75,7 @@ void ChannelsPage::buildFileMenu()
     separator();
     milngGetFromDevice = item("milngGetFromDevice", "Read from device", QKeySequence(Qt::CTRL | Qt::Key_R));
     milngSendToDevice = item("milngSendToDevice", "Write to device", QKeySequence(Qt::CTRL | Qt::Key_W));
+    buildWriteChangesItem();
     milngVerifyAfterWrite = item("milngVerifyAfterWrite", "Verify after writing", QKeySequence());
     milngVerifyAfterWrite->setCheckable(true);
     milngVerifyAfterWrite->setChecked(true);

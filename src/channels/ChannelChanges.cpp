@@ -1,0 +1,131 @@
+#include "channels/ChannelChanges.h"
+
+#include "link/DeviceLink.h"
+#include "link/DeviceOperations.h"
+#include "channels/ChannelTransfer.h"
+#include "channels/domain/ChannelCodec.h"
+
+#include <algorithm>
+
+namespace vantorel {
+
+namespace {
+
+ChangesResult resultOf(OpResult result)
+{
+    switch (result) {
+    case OpResult::Done: return ChangesResult::Done;
+    case OpResult::Busy: return ChangesResult::Busy;
+    case OpResult::Cancelled: return ChangesResult::Cancelled;
+    case OpResult::NoAnswer:
+    case OpResult::Failed: break;
+    }
+    return ChangesResult::NoAnswer;
+}
+
+ChangesResult resultOf(ChannelWriteResult result)
+{
+    switch (result) {
+    case ChannelWriteResult::Done: return ChangesResult::Done;
+    case ChannelWriteResult::Busy: return ChangesResult::Busy;
+    case ChannelWriteResult::Cancelled: return ChangesResult::Cancelled;
+    case ChannelWriteResult::NothingToWrite: return ChangesResult::NothingToWrite;
+    case ChannelWriteResult::RowsRefused: return ChangesResult::RowsRefused;
+    case ChannelWriteResult::NoAnswer:
+    case ChannelWriteResult::SendFailed: break;
+    }
+    return ChangesResult::NoAnswer;
+}
+
+} // namespace
+
+QString DeviceOnlyText(const std::vector<int>& channels, const QString& tableName)
+{
+    return QStringLiteral("The device also holds %1 channel(s) that the %2 lacks: %3")
+        .arg(channels.size())
+        .arg(tableName, ChannelNumbersText(channels));
+}
+
+ChangesOutcome WriteChangedChannels(DeviceLink& link, const ChannelTable& rows,
+                                    const std::function<bool(const std::vector<int>& deviceOnly)>& clearAll,
+                                    int quietMs)
+{
+    ChangesOutcome outcome;
+    if (link.busy()) {
+        const DeviceOperation refused(link); // says so on the status line
+        outcome.result = ChangesResult::Busy;
+        return outcome;
+    }
+    if (rows.empty()) {
+        emit link.messageBox(QStringLiteral("Nothing to write..."));
+        outcome.result = ChangesResult::NothingToWrite;
+        return outcome;
+    }
+    const ChannelPayloads prepared = PrepareChannelPayloads(rows);
+    if (!prepared.problem.isEmpty()) {
+        emit link.messageBox(prepared.problem);
+        outcome.result = ChangesResult::RowsRefused;
+        return outcome;
+    }
+
+    const DeviceChannels device = ReadDeviceChannels(link, quietMs);
+    if (device.result != OpResult::Done) {
+        outcome.result = resultOf(device.result);
+        if (outcome.result == ChangesResult::Cancelled)
+            emit link.statusText(QStringLiteral("Cancelled: nothing was written."));
+        return outcome;
+    }
+    // A row missing from a lossy read is written once more: no harm done.
+    const ChannelComparison comparison = CompareChannelPayloads(ChannelPayloadsOf(rows), device.payloads, true);
+    std::vector<int> changed;
+    for (const ChannelDifference& difference : comparison.differences) {
+        if (difference.kind == ChannelDifference::Kind::Extra)
+            outcome.deviceOnly.push_back(difference.channel);
+        else
+            changed.push_back(difference.channel);
+    }
+
+    ChannelTable toWrite;
+    if (!outcome.deviceOnly.empty() && clearAll && clearAll(outcome.deviceOnly)) {
+        const OpResult cleared = ClearDeviceData(link);
+        if (cleared != OpResult::Done) {
+            outcome.result = resultOf(cleared);
+            return outcome;
+        }
+        outcome.cleared = true;
+        toWrite = rows;
+    } else {
+        for (const ChannelRecord& row : rows) {
+            const auto payload = EncodeChannelPayload(row);
+            const auto dump = payload ? DecodeChannelPayload(*payload) : std::nullopt;
+            if (dump && std::find(changed.begin(), changed.end(), dump->number) != changed.end())
+                toWrite.push_back(row);
+        }
+    }
+    outcome.changed = int(toWrite.size());
+
+    if (toWrite.empty()) {
+        outcome.check.readBack = true;
+        outcome.check.comparison = CompareChannelPayloads(ChannelPayloadsOf(rows), device.payloads, false);
+        outcome.check.status = QStringLiteral("The device already holds these %1 channels: nothing was written.")
+                                   .arg(outcome.check.comparison.matching);
+        emit link.statusText(outcome.check.status);
+        return outcome;
+    }
+    emit link.statusText(outcome.cleared ? QStringLiteral("Writing all %1 channels.").arg(rows.size())
+                                         : QStringLiteral("Writing %1 of %2 channels: %3")
+                                               .arg(toWrite.size())
+                                               .arg(rows.size())
+                                               .arg(ChannelNumbersText(changed)));
+    const ChannelWriteReport report = WriteChannelsToDevice(link, toWrite);
+    outcome.written = report.acknowledged;
+    outcome.result = resultOf(report.result);
+    if (outcome.result != ChangesResult::Done)
+        return outcome;
+    outcome.check = VerifyWrittenChannels(link, rows, quietMs);
+    if (outcome.check.cancelled)
+        outcome.result = ChangesResult::Cancelled;
+    return outcome;
+}
+
+} // namespace vantorel

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "channels/ChannelVerify.h"
+#include "channels/domain/ChannelTable.h"
+
+#include <functional>
+#include <vector>
+
+namespace vantorel {
+
+class DeviceLink;
+
+// "Write changes to device": the device's table is read first and only the
+// rows that differ from it are written, then the whole table is verified.
+// Channels the device holds that the table lacks are named and left alone,
+// unless the caller agrees to clear the device and write the whole table.
+
+enum class ChangesResult {
+    Done, // written (or nothing to write) and verified; see check for the outcome
+    NothingToWrite, // empty table ("Nothing to write...")
+    RowsRefused, // rows that cannot be encoded; nothing was sent
+    Busy, // another device operation waits; nothing was sent
+    NoAnswer, // the device did not send its table, did not clear it or did not acknowledge a row
+    Cancelled, // cancelled by the user; the status says what the device holds
+};
+
+struct ChangesOutcome {
+    ChangesResult result = ChangesResult::Done;
+    int written = 0; // rows acknowledged
+    int changed = 0; // rows that differed from the device's table (all rows after a clear)
+    std::vector<int> deviceOnly; // channels the device holds that the table lacks
+    bool cleared = false; // the device was cleared and the whole table written
+    ChannelCheck check; // the verification after the write
+};
+
+// `clearAll` gets the device-only channels (and says so to the user) and
+// answers whether the device is to be cleared and the whole table written;
+// without it they are left alone.
+ChangesOutcome WriteChangedChannels(DeviceLink& link, const ChannelTable& rows,
+                                    const std::function<bool(const std::vector<int>& deviceOnly)>& clearAll = {},
+                                    int quietMs = kQuietAfterLastDumpMs);
+
+// "The device also holds 2 channel(s) that the table lacks: 044, 500."
+QString DeviceOnlyText(const std::vector<int>& channels, const QString& tableName);
+
+} // namespace vantorel

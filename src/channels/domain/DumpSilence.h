@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+
+namespace vantorel {
+
+// When the device's channel dump has ended. The dump carries no count: the
+// device sends one reply per stored channel and falls silent. Once rows
+// arrive, a silence of eight mean gaps between the rows seen so far ends it
+// (at least 100 ms, at most the ceiling); a reply that says the device holds
+// no channels ends it at once. A stream that has already stalled once (a
+// busy host, a driver delivering late) waits at least twice its longest gap,
+// and a read that knows how many rows must come waits the ceiling while
+// fewer have come. Times are milliseconds on any steady clock, so the rule
+// runs in virtual time as well.
+class DumpSilence {
+public:
+    static constexpr int kGapsOfSilence = 8;
+    static constexpr int kStalledGaps = 2;
+    static constexpr int kShortestMs = 100;
+    static constexpr int kCeilingMs = 2000;
+
+    explicit DumpSilence(int ceilingMs = kCeilingMs);
+
+    // The request went out: with one row seen, its gap is the time from here.
+    void requestSent(int64_t nowMs);
+    // A dump reply arrived; `noChannels` for the reply with number 0.
+    void replyArrived(int64_t nowMs, bool noChannels = false);
+    // At least `rows` replies are due (a read-back of what was written).
+    void expectRows(int rows) { m_expectedRows = rows; }
+
+    int rows() const { return m_rows; }
+    // The device said it holds no channels: nothing more will come.
+    bool endedByDevice() const { return m_noChannels; }
+    // How long a silence after the latest reply ends the dump; the ceiling
+    // before the first reply.
+    int silenceMs() const;
+    // Whether the dump has ended at `nowMs`.
+    bool ended(int64_t nowMs) const;
+
+private:
+    int m_ceilingMs;
+    int64_t m_requestMs = 0;
+    int64_t m_firstMs = 0;
+    int64_t m_lastMs = 0;
+    int64_t m_longestGapMs = 0;
+    int m_rows = 0;
+    int m_expectedRows = 0;
+    bool m_noChannels = false;
+};
+
+} // namespace vantorel
