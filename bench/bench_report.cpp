@@ -334,6 +334,8 @@ void ScanRows()
     }
     if (!any)
         Missing(QStringLiteral("Scan"), "(bench_scan not run)");
+}
+
 // Channel transfers over JACK with the emulator process, one object per period size.
 std::map<int, QJsonObject> g_jack;
 
