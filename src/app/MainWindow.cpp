@@ -402,7 +402,12 @@ void MainWindow::findDevice()
                       .arg(device.input));
         return;
     }
-    if (const QString problem = ConfirmFromLink(m_link, device); !problem.isEmpty()) {
+    // Like the scan, the confirmation reopens the ports in use: what that
+    // meets goes to Messages; its outcome is said once.
+    ++m_scanning;
+    const QString problem = ConfirmFromLink(m_link, device);
+    --m_scanning;
+    if (!problem.isEmpty()) {
         showError(problem); // the scan's pairing is used only once the device confirmed it
         return;
     }

@@ -107,7 +107,9 @@ OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
     });
 
     silence.requestSent(clock.elapsed());
-    const OpResult first = requestChannels(link, emptyTable, [&] { return rowCount() > 0; });
+    // "Data ready." only once the stream has ended: until then the status
+    // says "Reading data...".
+    const OpResult first = requestChannels(link, emptyTable, {});
     if (first != OpResult::Done)
         return first;
     link.reportProgress(rowCount(), total, unit);
@@ -120,6 +122,9 @@ OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
             QStringLiteral("Cancelled: %1 channels received; the rest were not awaited.").arg(rowCount()));
         return OpResult::Cancelled;
     }
+    // A read-back against an expected count is a check, not data for the user.
+    if (total == 0 && !link.portLost() && rowCount() > 0)
+        emit link.statusText(text("Data ready."));
     return OpResult::Done;
 }
 

@@ -137,8 +137,8 @@ TEST(Interruptions, ClosingDuringATransferAsksAndStopStopsFirst)
         rig.model().replaceAll(Rows(60));
         int questions = 0;
         rig.form->askStopAndClose = [&] { return ++questions, stop; };
-        QObject::connect(rig.link.get(), &DeviceLink::progressChanged, [&](int done) {
-            if (done == 10)
+        QObject::connect(rig.link.get(), &DeviceLink::progressChanged, [&](int done, int, const QString& unit) {
+            if (done == 10 && unit == "rows") // the write's rows, not the read-back's
                 rig.form->close();
         });
         rig.page->writeToDevice();

@@ -236,9 +236,6 @@ void ChannelsPage::readFromDevice()
     // undo step.
     document.beginDeviceRead();
     ChannelTable kept;
-    // Asked once, when the first reply has come, whether rows are there:
-    // "Data ready." waits for the end of the stream, below.
-    bool firstReplyAsked = false;
     // The read lasts until the device's stream ends, with its rows as
     // progress; it can be cancelled.
     const OpResult result = ReadAllChannelsFromDevice(
@@ -249,16 +246,10 @@ void ChannelsPage::readFromDevice()
             expectDeviceTable();
             document.recordDeviceRows(kept);
         },
-        [&model, &firstReplyAsked] {
-            if (!std::exchange(firstReplyAsked, true))
-                return 0;
-            return model.size();
-        });
+        [&model] { return model.size(); });
     m_transferRunning = false;
     if (result == OpResult::Done && !m_link.portLost()) {
-        restoreEditRow(editRow);
-        if (!model.isEmpty())
-            emit m_link.statusText(QStringLiteral("Data ready."));
+        restoreEditRow(editRow); // "Data ready." has been said when rows came
         m_beforeRead = std::move(kept);
         m_dumpArriving.start(kChannelReplyWaitMs);
         return;
