@@ -35,6 +35,9 @@ void err(const QString& text);
 void out(const QString& text);
 // Standard output: the command's result as one JSON document (--json).
 void outJson(const QJsonObject& document);
+// The link's counts ({"sent":..,"retried":..,"lost":..}) that outJson adds
+// to its document as "link"; empty: none.
+void setJsonLinkCounts(const QString& countsJson);
 // A one-line progress bar on standard error, drawn only when standard error
 // is a terminal; the next err() line or progressDone() clears it.
 void progress(int done, int total, const QString& unit);

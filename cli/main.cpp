@@ -85,6 +85,8 @@ Options:
                                 a scan; instead of --in and --out)
   --json                        print the result as one JSON document (ports, scan,
                                 identify, options, modes read, firmware info)
+  --verbose                     after each device operation, print on standard error
+                                how many messages were sent, retried and lost
   -h, --help                    show this help
   -v, --version                 show the version
 
@@ -168,8 +170,9 @@ static int runProgram(int argc, char** argv)
     const QCommandLineOption outOption(QStringLiteral("out"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption deviceIdOption(QStringLiteral("device-id"), QString(), QStringLiteral("N"));
     const QCommandLineOption jsonOption(QStringLiteral("json"), QString());
+    const QCommandLineOption verboseOption(QStringLiteral("verbose"), QString());
     parser.addOptions({helpOption, versionOption, backendOption, emulatorOption, emulatorTypeOption, inOption,
-                       outOption, deviceIdOption, jsonOption});
+                       outOption, deviceIdOption, jsonOption, verboseOption});
     const CliOptions& commandOptions = Options();
     parser.addOptions({commandOptions.noteOff, commandOptions.zeroOffset, commandOptions.uploadMode,
                        commandOptions.verify, commandOptions.force});
@@ -326,6 +329,17 @@ static int runProgram(int argc, char** argv)
     }
     context.link = &link;
     followOperations(link, interrupts);
+    // The messages of the command's device operations: on standard error
+    // with --verbose, and as "link" in its JSON document.
+    LinkCounts linkTotal;
+    QObject::connect(&link, &DeviceLink::linkReported, [&, verbose = parser.isSet(verboseOption)](const LinkCounts& n) {
+        linkTotal.sent += n.sent;
+        linkTotal.retried += n.retried;
+        linkTotal.lost += n.lost;
+        setJsonLinkCounts(QString::fromStdString(LinkCountsJson(linkTotal)));
+        if (verbose)
+            err(QString::fromStdString(LinkCountsText(n)));
+    });
     const int status = command->run(context);
     progressDone();
     // The link's destructor closes the ports.

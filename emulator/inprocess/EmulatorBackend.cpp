@@ -38,13 +38,22 @@ public:
     // is delivered synchronously.
     void toProgram(int afterMs, std::vector<uint8_t> bytes)
     {
-        QTimer::singleShot(std::max(0, afterMs), &context, [weak = weak_from_this(), bytes = std::move(bytes)] {
-            if (const auto self = weak.lock())
-                self->deliver(bytes);
-        });
+        // Answers leave in the order they were made, as on the device's
+        // cable, even when an earlier one is late.
+        if (!clock.isValid())
+            clock.start();
+        lastDue = std::max(lastDue, clock.elapsed() + std::max(0, afterMs));
+        QTimer::singleShot(int(lastDue - clock.elapsed()), &context,
+                           [weak = weak_from_this(), bytes = std::move(bytes)] {
+                               if (const auto self = weak.lock())
+                                   self->deliver(bytes);
+                           });
     }
 
     void addInput(const std::shared_ptr<InputState>& input) { inputs.push_back(input); }
+
+    QElapsedTimer clock;
+    qint64 lastDue = 0;
 
     void removeInput(const InputState* input)
     {

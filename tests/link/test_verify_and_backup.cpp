@@ -212,14 +212,18 @@ TEST(DeviceBackup, RestoreStopsAtAMissingAcknowledgement)
         b.channels = Rows(5);
         return b;
     }();
-    LinkRig rig(Emulated('P', [](EmulatorConfig& c) { c.skipNth['c'] = 3; }));
+    // The third row is stored, but neither its acknowledgement nor those of its 5 retries arrive.
+    LinkRig rig(Emulated('P', [](EmulatorConfig& c) {
+        for (int nth = 3; nth <= 8; ++nth)
+            c.drops.push_back({'C', nth, true});
+    }));
     rig.link->OpenPorts();
     QStringList report;
     const RestoreOutcome outcome = RestoreDeviceBackup(
         *rig.link, backup, [&](const QString& l) { report << l; }, {}, false);
     EXPECT_EQ(outcome.result, RestoreResult::NoAnswer);
     EXPECT_EQ(report, QStringList{"Options written."});
-    EXPECT_EQ(rig.commandLetters(), "JLOACCC");
+    EXPECT_EQ(rig.commandLetters(), "JLOACCCCCCCC");
 }
 
 TEST(DeviceBackupFile, EveryFaultRefusesTheWholeFile)
