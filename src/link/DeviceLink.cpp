@@ -274,8 +274,8 @@ bool DeviceLink::isEcho(const MidiEvent& event)
 
 void DeviceLink::pace()
 {
-    if (const int gap = m_engine.gapMs(); gap > 0)
-        PumpingDelay(gap);
+    if (const int pause = m_engine.pauseMs(); pause > 0)
+        PumpingDelay(pause);
 }
 
 bool DeviceLink::SendTry(const Request& request, int id, bool retry)

@@ -6,6 +6,15 @@
 
 namespace vantorel {
 
+namespace {
+
+// The least margin over the smoothed round trip: the jitter of timers, of
+// the MIDI system's periods and of a busy machine, which the variation of a
+// steady link underrates (RFC 6298's clock granularity G).
+constexpr double kGranularityMs = 25;
+
+} // namespace
+
 LinkClock SteadyLinkClock()
 {
     return [] {
@@ -64,6 +73,19 @@ int RequestEngine::timeoutMs(int fixedMs, size_t requestBytes, size_t replyBytes
     const double floor = 2 * CableMs(requestBytes + replyBytes);
     const double backedOff = *base * m_backoff;
     return int(std::ceil(std::clamp(backedOff, std::min(floor, double(fixedMs)), double(fixedMs))));
+}
+
+void RequestEngine::noteSent()
+{
+    ++m_counts.sent;
+    m_lastSentMs = now();
+}
+
+int RequestEngine::pauseMs() const
+{
+    if (m_gapMs == 0 || !m_lastSentMs)
+        return 0;
+    return int(std::max<int64_t>(0, *m_lastSentMs + m_gapMs - now()));
 }
 
 bool RequestEngine::mayRetry(int triesSent) const

@@ -49,9 +49,6 @@ public:
     static constexpr int kFirstGapMs = 2;
     static constexpr int kMaxGapMs = 50;
     static constexpr int kCleanExchangesToHalve = 32;
-    // The least margin over the smoothed round trip: the jitter of timers
-    // and of a busy machine, which the variation alone underrates.
-    static constexpr double kGranularityMs = 10;
 
     explicit RequestEngine(LinkClock clock = SteadyLinkClock());
 
@@ -68,11 +65,14 @@ public:
     // `triesSent` unanswered tries: only while the device is known to be
     // there (it answered in this operation or in the last 10 s).
     bool mayRetry(int triesSent) const;
-    // The pause before the next message: 0 on a clean link.
+    // The least time between the starts of two messages: 0 on a clean link.
     int gapMs() const { return m_gapMs; }
+    // How long to wait before the next message to keep that gap (a round
+    // trip longer than the gap costs nothing).
+    int pauseMs() const;
 
     // A message went out; a repeated try of a request is noted as well.
-    void noteSent() { ++m_counts.sent; }
+    void noteSent();
     void noteRetry() { ++m_counts.retried; }
     // A reply came; `sentAtMs` is set only when it surely answers a request
     // sent once at that time (Karn's rule), and then gives a sample.
@@ -94,6 +94,7 @@ private:
     std::optional<double> m_srtt;
     double m_rttvar = 0;
     std::optional<int64_t> m_lastAnswerMs;
+    std::optional<int64_t> m_lastSentMs;
     bool m_answeredInOperation = false;
     int m_gapMs = 0;
     int m_cleanRun = 0;
