@@ -328,6 +328,9 @@ DeviceLink::ExchangeResult DeviceLink::Exchange(const Request& request)
     AckLedger& ledger = m_ledgers[request.replyLetter];
     ledger.expire(m_engine.now() - request.fixedTimeoutMs);
     const int id = nextRequestId();
+    // Each try of an earlier request still open may take one reply meant
+    // for this one: that many tries more are allowed.
+    const int absorbing = ledger.openSlots();
     for (int tryIndex = 0;; ++tryIndex) {
         if (request.settleEarlierTries && ledger.openSlotsBefore(id) > 0 && !Barrier())
             return ExchangeResult::NoAnswer;
@@ -343,7 +346,7 @@ DeviceLink::ExchangeResult DeviceLink::Exchange(const Request& request)
         if (end != ExchangeResult::TimedOut)
             return end;
         m_engine.noteTimeout();
-        if (!m_engine.mayRetry(tryIndex + 1) || m_cancelRequested) {
+        if (!m_engine.mayRetry(std::max(0, tryIndex + 1 - absorbing)) || m_cancelRequested) {
             m_engine.noteLost();
             NoResponse();
             return ExchangeResult::NoAnswer;
