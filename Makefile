@@ -99,8 +99,9 @@ BENCH_DIR ?= build-bench
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVANTOREL_BUILD_BENCH=ON -DVANTOREL_BUILD_TESTS=OFF \
 	  $$(command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_report
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_report vantorelctl vantorel-emulator
 	$(BENCH_DIR)/bench/bench_report --summary $(BENCH_DIR)/bench-summary.txt
+	bench/bench_lossy_link.sh $(BENCH_DIR)/vantorelctl $(BENCH_DIR)/vantorel-emulator | tee -a $(BENCH_DIR)/bench-summary.txt
 
 # The Debian package, made by CPack from the build tree, and its test: installed
 # with apt, its programs, manual pages and completion used from the installed

@@ -61,9 +61,25 @@ void out(const QString& text)
     std::fflush(stdout);
 }
 
+namespace {
+QString& JsonLinkCounts()
+{
+    static QString counts;
+    return counts;
+}
+} // namespace
+
+void setJsonLinkCounts(const QString& countsJson)
+{
+    JsonLinkCounts() = countsJson;
+}
+
 void outJson(const QJsonObject& document)
 {
-    const QByteArray bytes = QJsonDocument(document).toJson(QJsonDocument::Indented);
+    QJsonObject withLink = document;
+    if (!JsonLinkCounts().isEmpty())
+        withLink.insert(QStringLiteral("link"), QJsonDocument::fromJson(JsonLinkCounts().toUtf8()).object());
+    const QByteArray bytes = QJsonDocument(withLink).toJson(QJsonDocument::Indented);
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     std::fflush(stdout);
     g_jsonPrinted = true;

@@ -39,6 +39,9 @@ void outJson(const QJsonObject& document);
 // message>", "exit": N} instead. finishJson returns `status`.
 void setJsonWanted(bool wanted);
 int finishJson(int status);
+// The link's counts ({"sent":..,"retried":..,"lost":..}) that outJson adds
+// to its document as "link"; empty: none.
+void setJsonLinkCounts(const QString& countsJson);
 // A one-line progress bar on standard error, drawn only when standard error
 // is a terminal; the next err() line or progressDone() clears it.
 void progress(int done, int total, const QString& unit);

@@ -121,6 +121,8 @@ Options:
   --json                        print the result as one JSON document (ports, scan,
                                 identify, options, modes read, firmware info,
                                 learn); a failure prints {"error": "...", "exit": N}
+  --verbose                     after each device operation, print on standard error
+                                how many messages were sent, retried and lost
   -h, --help                    show this help
   -v, --version                 show the version
 
@@ -204,8 +206,9 @@ static int runProgram(int argc, char** argv)
     const QCommandLineOption outOption(QStringLiteral("out"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption deviceIdOption(QStringLiteral("device-id"), QString(), QStringLiteral("N"));
     const QCommandLineOption jsonOption(QStringLiteral("json"), QString());
+    const QCommandLineOption verboseOption(QStringLiteral("verbose"), QString());
     parser.addOptions({helpOption, versionOption, backendOption, emulatorOption, emulatorTypeOption, inOption,
-                       outOption, deviceIdOption, jsonOption});
+                       outOption, deviceIdOption, jsonOption, verboseOption});
     const CliOptions& commandOptions = Options();
     parser.addOptions({commandOptions.noteOff, commandOptions.zeroOffset, commandOptions.uploadMode,
                        commandOptions.verify, commandOptions.force, commandOptions.twice});
@@ -393,6 +396,17 @@ static int runProgram(int argc, char** argv)
         err(QStringLiteral("Cancelled: nothing was sent to the device."));
         return kInterrupted;
     }
+    // The messages of the command's device operations: on standard error
+    // with --verbose, and as "link" in its JSON document.
+    LinkCounts linkTotal;
+    QObject::connect(&link, &DeviceLink::linkReported, [&, verbose = parser.isSet(verboseOption)](const LinkCounts& n) {
+        linkTotal.sent += n.sent;
+        linkTotal.retried += n.retried;
+        linkTotal.lost += n.lost;
+        setJsonLinkCounts(QString::fromStdString(LinkCountsJson(linkTotal)));
+        if (verbose)
+            err(QString::fromStdString(LinkCountsText(n)));
+    });
     const int status = command->run(context);
     progressDone();
     // The link's destructor closes the ports.

@@ -93,8 +93,14 @@ const std::vector<uint8_t>& EmulatedDevice::payloadOf(const Command& command)
 
 EmulatedDevice::EmulatedDevice(EmulatorConfig config)
     : m_config(std::move(config))
+    , m_random(m_config.seed)
     , m_inBootloader(m_config.bootloader)
 { }
+
+bool EmulatedDevice::lost()
+{
+    return m_config.loss > 0 && std::uniform_real_distribution<double>(0, 1)(m_random) < m_config.loss;
+}
 
 std::vector<uint8_t> EmulatedDevice::IdentificationMessage(char type)
 {
@@ -130,8 +136,17 @@ EmulatedDevice::Handler EmulatedDevice::handlerFor(char letter)
 
 std::vector<EmulatorOutput> EmulatedDevice::receive(const std::vector<uint8_t>& message)
 {
-    m_received.push_back(message);
     m_outputs.clear();
+    if (lost())
+        return {};
+    // The letter of a command, for the faults of single commands.
+    const char letter = message.size() > kHeaderSize && message.front() == 0xF0 ? char(message[kHeaderSize]) : 0;
+    const int nth = letter ? ++m_commandCount[letter] : 0;
+    const auto drop = std::find_if(m_config.drops.begin(), m_config.drops.end(),
+                                   [&](const EmulatorConfig::Drop& d) { return d.letter == letter && d.nth == nth; });
+    if (drop != m_config.drops.end() && !drop->afterActing)
+        return {};
+    m_received.push_back(message);
 
     if (!message.empty() && message.front() == 0xF0) {
         // The bootloader knows "N", the restart "D" and its own messages only.
@@ -149,10 +164,13 @@ std::vector<EmulatorOutput> EmulatedDevice::receive(const std::vector<uint8_t>& 
 
     std::vector<EmulatorOutput> outputs = std::move(m_outputs);
     m_outputs.clear();
-    if (m_config.neverAnswer)
+    if (m_config.neverAnswer || drop != m_config.drops.end())
         return {};
+    const auto late = m_config.lateMs.find(letter);
+    const int lateMs = late == m_config.lateMs.end() ? 0 : std::max(0, late->second);
+    std::erase_if(outputs, [this](const EmulatorOutput&) { return lost(); });
     for (EmulatorOutput& output : outputs)
-        output.afterMs += std::max(0, m_config.delayMs);
+        output.afterMs += std::max(0, m_config.delayMs) + lateMs;
     return outputs;
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,17 @@ struct EmulatorConfig {
     bool echoMissingByte = false; // the interface test echo leaves out its last byte
     bool echoWrongByte = false; // the interface test echo changes one byte
     bool noRestartAfterDeviceNumber = false; // "E" is answered with "e" only; the device does not restart
+    // Faults of the link between program and device.
+    double loss = 0; // each message in either direction is lost with this chance
+    uint32_t seed = 1; // of the losses
+    struct Drop {
+        char letter; // command letter (upper case)
+        int nth; // 1-based count of that letter's commands
+        bool afterActing; // the device acts on the command and its answers are lost
+        friend bool operator==(const Drop&, const Drop&) = default;
+    };
+    std::vector<Drop> drops; // commands lost on the way
+    std::map<char, int> lateMs; // command letter -> its answers come this much later
 };
 
 // One message the device sends, `afterMs` milliseconds after the command that
@@ -130,9 +142,13 @@ private:
     void reply(char letter, std::string_view payload = {});
     void restart();
     void queue(int afterMs, std::vector<uint8_t> bytes);
+    // Whether the random loss takes the next message.
+    bool lost();
 
     EmulatorConfig m_config;
     std::map<char, int> m_replyCount;
+    std::map<char, int> m_commandCount;
+    std::mt19937 m_random;
     std::vector<std::vector<uint8_t>> m_received;
     std::vector<EmulatorOutput> m_outputs; // answers to the message being handled
     int m_restarts = 0;

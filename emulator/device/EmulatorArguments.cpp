@@ -26,6 +26,11 @@ char ToLower(char c)
     return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
 }
 
+char ToUpper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
+
 } // namespace
 
 std::string EmulatorUsage()
@@ -46,6 +51,8 @@ std::string EmulatorUsage()
            "  --firmware-date D firmware date \"MM-DD-YYYY HH:MM\", or 0 for no valid firmware\n"
            "  --bootloader      start in the bootloader and announce it\n"
            "  --image-out FILE  write the image of each completed upload to FILE\n"
+           "  --channels-out FILE  at the end, write the stored channels to FILE, one\n"
+           "                    channel payload a line in channel order\n"
            "  --corrupt-block N answer the N-th firmware block with a checksum error\n"
            "  --drop-block-request N  leave out the N-th block request (1: the first)\n"
            "  --echo-missing-byte     leave one byte out of the interface test echo\n"
@@ -53,6 +60,12 @@ std::string EmulatorUsage()
            "  --no-restart-after-id   answer \"E\" without restarting\n"
            "  --no-upgrade-verdict    neither confirm nor refuse the final firmware block\n"
            "  --bootloader-after-upgrade  start the bootloader again after an upload\n"
+           "  --loss P          lose each message in either direction with chance P (0..1)\n"
+           "  --seed S          start the losses of --loss from seed S (default 1)\n"
+           "  --drop LETTER:N[:before|:after]  lose the N-th command with this letter,\n"
+           "                    before the device acts on it (default) or after, so that\n"
+           "                    only its answer is lost (repeatable)\n"
+           "  --late LETTER:MS  answer commands with this letter MS milliseconds late\n"
            "  --verbose         log received and sent messages on stderr\n"
            "  --help            show this text\n"
            "  --version         show the version\n";
@@ -95,7 +108,9 @@ EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args)
         }
         if (option != "--name" && option != "--type" && option != "--device-id" && option != "--skip"
             && option != "--delay" && option != "--firmware-date" && option != "--image-out"
-            && option != "--corrupt-block" && option != "--drop-block-request" && option != "--alter-channel")
+            && option != "--corrupt-block" && option != "--drop-block-request" && option != "--alter-channel"
+            && option != "--loss" && option != "--seed" && option != "--drop" && option != "--late"
+            && option != "--channels-out")
             return fail("unknown option " + option);
         if (i + 1 >= args.size())
             return fail(option + " needs a value");
@@ -143,6 +158,40 @@ EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args)
             if (!n)
                 return fail("--alter-channel needs a DMX channel from 1 to 512, not " + value);
             result.config.alterChannel = *n;
+        } else if (option == "--channels-out") {
+            if (value.empty())
+                return fail("--channels-out must not be empty");
+            result.channelsOut = value;
+        } else if (option == "--loss") {
+            double chance = -1;
+            const auto parsed = std::from_chars(value.data(), value.data() + value.size(), chance);
+            if (value.empty() || parsed.ec != std::errc() || parsed.ptr != value.data() + value.size() || chance < 0
+                || chance > 1)
+                return fail("--loss needs a chance from 0 to 1, not " + value);
+            result.config.loss = chance;
+        } else if (option == "--seed") {
+            const auto seed = ParseNumber<uint32_t>(value, 0, std::numeric_limits<uint32_t>::max());
+            if (!seed)
+                return fail("--seed needs a number from 0 to 4294967295, not " + value);
+            result.config.seed = *seed;
+        } else if (option == "--drop") {
+            // LETTER:N, LETTER:N:before or LETTER:N:after; the letter names the command.
+            const size_t second = value.find(':', 2);
+            const std::string when = second == std::string::npos ? "before" : value.substr(second + 1);
+            const auto n = value.size() > 2 && value[1] == ':'
+                ? ParseNumber<int>(value.substr(2, second - 2), 1, std::numeric_limits<int>::max())
+                : std::nullopt;
+            const char letter = value.empty() ? 0 : ToUpper(value[0]);
+            if (!n || letter < 'A' || letter > 'Z' || (when != "before" && when != "after"))
+                return fail("--drop needs LETTER:N, LETTER:N:before or LETTER:N:after, not " + value);
+            result.config.drops.push_back({letter, *n, when == "after"});
+        } else if (option == "--late") {
+            const auto ms
+                = value.size() > 2 && value[1] == ':' ? ParseNumber<int>(value.substr(2), 0, 600000) : std::nullopt;
+            const char letter = value.empty() ? 0 : ToUpper(value[0]);
+            if (!ms || letter < 'A' || letter > 'Z')
+                return fail("--late needs LETTER:MS with MS from 0 to 600000, not " + value);
+            result.config.lateMs[letter] = *ms;
         } else if (option == "--corrupt-block" || option == "--drop-block-request") {
             const auto n = ParseNumber<int>(value, 1, std::numeric_limits<int>::max());
             if (!n)

@@ -16,6 +16,7 @@ struct EmulatorArguments {
     std::string clientName; // --name
     bool verbose = false; // --verbose
     std::string imageOut; // --image-out: where each completed upload's image is written
+    std::string channelsOut; // --channels-out: where the stored channels are written at the end
     EmulatorConfig config;
 };
 

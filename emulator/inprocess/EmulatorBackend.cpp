@@ -39,7 +39,12 @@ public:
     // of a long dump by 5 % of its delay, a pause the device never makes.
     void toProgram(int afterMs, std::vector<uint8_t> bytes)
     {
-        QTimer::singleShot(std::max(0, afterMs), Qt::PreciseTimer, &context,
+        // Answers leave in the order they were made, as on the device's
+        // cable, even when an earlier one is late.
+        if (!clock.isValid())
+            clock.start();
+        lastDue = std::max(lastDue, clock.elapsed() + std::max(0, afterMs));
+        QTimer::singleShot(int(lastDue - clock.elapsed()), Qt::PreciseTimer, &context,
                            [weak = weak_from_this(), bytes = std::move(bytes)] {
                                if (const auto self = weak.lock())
                                    self->deliver(bytes);
@@ -47,6 +52,9 @@ public:
     }
 
     void addInput(const std::shared_ptr<InputState>& input) { inputs.push_back(input); }
+
+    QElapsedTimer clock;
+    qint64 lastDue = 0;
 
     void removeInput(const InputState* input)
     {

@@ -8,10 +8,12 @@
 #include "util/Utils.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMetaObject>
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -122,10 +124,14 @@ int main(int argc, char** argv)
     EmulatedDevice device(arguments.config);
     std::unique_ptr<JackMidiClient> client;
 
-    // Precise: a coarse timer may shift a reply of a long dump by 5 % of its
-    // delay, a pause the device never makes.
+    // Answers leave in the order they were made, as on the device's cable,
+    // even when an earlier one is late.
+    QElapsedTimer clock;
+    clock.start();
+    qint64 lastDue = 0;
     auto sendLater = [&](int afterMs, std::vector<uint8_t> bytes) {
-        QTimer::singleShot(afterMs, Qt::PreciseTimer, &app, [&, bytes = std::move(bytes)] {
+        lastDue = std::max(lastDue, clock.elapsed() + afterMs);
+        QTimer::singleShot(int(lastDue - clock.elapsed()), Qt::PreciseTimer, &app, [&, bytes = std::move(bytes)] {
             if (verbose)
                 std::cerr << "send " << HexLine(bytes) << std::endl;
             if (!client->send(bytes))
@@ -183,5 +189,12 @@ int main(int argc, char** argv)
         sendLater(output.afterMs, std::move(output.bytes));
     const int status = app.exec();
     client.reset();
+    if (!arguments.channelsOut.empty()) {
+        std::ofstream file(arguments.channelsOut, std::ios::trunc);
+        for (const auto& [channel, payload] : device.channels())
+            file << payload << '\n';
+        if (!file)
+            std::cerr << "vantorel-emulator: cannot write " << arguments.channelsOut << std::endl;
+    }
     return status;
 }

@@ -200,13 +200,23 @@ ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& r
         if (showRow)
             showRow(int(row));
         const std::string& payload = prepared.payloads[row];
-        if (!link.TrySendCommand('C', std::vector<uint8_t>(payload.begin(), payload.end()))) {
+        // Writing a row again stores what the first try stored: a row whose
+        // acknowledgement is missing is sent again while the device is known
+        // to be there. The row in flight is awaited even when cancelled: then
+        // it is known whether the device took it.
+        const DeviceLink::ExchangeResult exchange
+            = link.Exchange({.letter = 'C',
+                             .payload = std::vector<uint8_t>(payload.begin(), payload.end()),
+                             .replyLetter = 'c',
+                             .fixedTimeoutMs = kChannelReplyWaitMs,
+                             .repeatable = true,
+                             .cancellable = false,
+                             .settleEarlierTries = true});
+        if (exchange == DeviceLink::ExchangeResult::SendFailed) {
             report.result = ChannelWriteResult::SendFailed;
             break;
         }
-        // The row in flight is awaited even when cancelled: then it is known
-        // whether the device took it.
-        if (!link.AwaitReply(DeviceLink::Flag::WriteAck, kChannelReplyWaitMs, false)) {
+        if (exchange != DeviceLink::ExchangeResult::Answered) {
             report.result = ChannelWriteResult::NoAnswer;
             break;
         }

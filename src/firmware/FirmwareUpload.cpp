@@ -173,6 +173,9 @@ void FirmwareService::TransferFirmwareBlocks()
                     endUpload(UploadResult::ChecksumError);
                 } else {
                     firmwareStatus(QStringLiteral("Block write timeout..."));
+                    // Whether the block or its request was lost cannot be
+                    // told apart: nothing is resent, and the bootloader waits on.
+                    status(QString::fromLatin1(kLeftInBootloaderText));
                     endUpload(UploadResult::BlockTimeout);
                 }
                 return;

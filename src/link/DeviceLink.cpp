@@ -5,6 +5,7 @@
 #include "midi/domain/EventText.h"
 #include "midi/domain/PortIdentity.h"
 #include "protocol/EventCodes.h"
+#include "protocol/Reply.h"
 #include "protocol/Sysex.h"
 #include "util/Utils.h"
 #include "util/qt/TextConversions.h"
@@ -14,6 +15,7 @@
 #include <QEventLoop>
 #include <QThread>
 
+#include <algorithm>
 #include <utility>
 
 namespace vantorel {
@@ -32,6 +34,12 @@ constexpr int kInitialTimerInterval = 4000;
 // Waits at least this long show their seconds as progress.
 constexpr int kLongWaitMs = 4000;
 constexpr int kLongWaitProgressMs = 500;
+// Sent commands are remembered this long to recognise their echo.
+constexpr int64_t kEchoMemoryMs = 2000;
+constexpr size_t kEchoMemoryCount = 16;
+// The barrier's request and the length of its reply.
+constexpr char kBarrierLetter = 'M';
+constexpr char kBarrierReply = 'm';
 
 } // namespace
 
@@ -190,6 +198,7 @@ void DeviceLink::followChosenPort(bool input)
 
 void DeviceLink::OpenPorts()
 {
+    m_echoReported = false;
     // The lists are current (RefreshPorts): a port plugged in after the
     // start counts as well.
     m_inputMissing = false;
@@ -240,6 +249,128 @@ void DeviceLink::SendCommand(char letter, const std::vector<uint8_t>& payload)
 {
     const Bytes message = BuildCommand(letter, payload);
     m_output->SendSysex(message.data(), static_cast<uint16_t>(message.size()));
+    m_engine.noteSent();
+    const int64_t now = m_engine.now();
+    while (!m_recentlySent.empty()
+           && (m_recentlySent.size() >= kEchoMemoryCount || now - m_recentlySent.front().first > kEchoMemoryMs))
+        m_recentlySent.pop_front();
+    m_recentlySent.emplace_back(now, message);
+}
+
+bool DeviceLink::isEcho(const MidiEvent& event)
+{
+    if (!event.isSysex())
+        return false;
+    const int64_t now = m_engine.now();
+    const bool echo = std::any_of(m_recentlySent.begin(), m_recentlySent.end(), [&](const auto& sent) {
+        return now - sent.first <= kEchoMemoryMs && sent.second == event.sysex;
+    });
+    if (echo && !m_echoReported) {
+        m_echoReported = true;
+        emit statusText(QStringLiteral("The MIDI input receives what the program sends (MIDI thru loop?)."));
+    }
+    return echo;
+}
+
+void DeviceLink::pace()
+{
+    if (const int pause = m_engine.pauseMs(); pause > 0)
+        PumpingDelay(pause);
+}
+
+bool DeviceLink::SendTry(const Request& request, int id, bool retry)
+{
+    pace();
+    if (!TrySendCommand(request.letter, request.payload))
+        return false;
+    if (retry)
+        m_engine.noteRetry();
+    m_ledgers[request.replyLetter].sent(id, m_engine.now());
+    return true;
+}
+
+bool DeviceLink::answered(char replyLetter, int id) const
+{
+    const auto ledger = m_ledgers.find(replyLetter);
+    return ledger != m_ledgers.end() && ledger->second.confirmed(id);
+}
+
+int DeviceLink::openTriesBefore(char replyLetter, int id) const
+{
+    const auto ledger = m_ledgers.find(replyLetter);
+    return ledger == m_ledgers.end() ? 0 : ledger->second.openSlotsBefore(id);
+}
+
+DeviceLink::ExchangeResult DeviceLink::awaitAnswer(const Request& request, int id, int tryIndex)
+{
+    const size_t requestBytes = BuildCommand(request.letter, request.payload).size();
+    restartTimer1(m_engine.timeoutMs(request.fixedTimeoutMs, requestBytes, ReplyLength(request.replyLetter), tryIndex));
+    const bool ended = waitUntil([&] {
+        return answered(request.replyLetter, id) || m_tickCount > 0 || (request.cancellable && m_cancelRequested);
+    });
+    if (answered(request.replyLetter, id))
+        return ExchangeResult::Answered;
+    m_timer.stop();
+    if (!ended) // a vanished port (reported already) or the program quitting
+        return ExchangeResult::NoAnswer;
+    return m_tickCount > 0 ? ExchangeResult::TimedOut : ExchangeResult::Cancelled;
+}
+
+DeviceLink::ExchangeResult DeviceLink::Exchange(const Request& request)
+{
+    if (!request.repeatable) {
+        if (!TrySendCommand(request.letter, request.payload))
+            return ExchangeResult::SendFailed;
+        if (AwaitReply(Flag::ReplyReceived, request.fixedTimeoutMs, request.cancellable))
+            return ExchangeResult::Answered;
+        return request.cancellable && m_cancelRequested ? ExchangeResult::Cancelled : ExchangeResult::NoAnswer;
+    }
+    AckLedger& ledger = m_ledgers[request.replyLetter];
+    ledger.expire(m_engine.now() - request.fixedTimeoutMs);
+    const int id = nextRequestId();
+    // Each try of an earlier request still open may take one reply meant
+    // for this one: that many tries more are allowed.
+    const int absorbing = ledger.openSlots();
+    for (int tryIndex = 0;; ++tryIndex) {
+        if (request.settleEarlierTries && ledger.openSlotsBefore(id) > 0 && !Barrier())
+            return ExchangeResult::NoAnswer;
+        const bool clean = tryIndex == 0 && ledger.openSlots() == 0;
+        const int64_t sentAt = m_engine.now();
+        if (!SendTry(request, id, tryIndex > 0))
+            return ExchangeResult::SendFailed;
+        const ExchangeResult end = awaitAnswer(request, id, tryIndex);
+        if (end == ExchangeResult::Answered) {
+            m_engine.noteAnswer(clean ? std::optional<int64_t>(sentAt) : std::nullopt);
+            return end;
+        }
+        if (end != ExchangeResult::TimedOut)
+            return end;
+        m_engine.noteTimeout();
+        if (!m_engine.mayRetry(std::max(0, tryIndex + 1 - absorbing)) || m_cancelRequested) {
+            m_engine.noteLost();
+            NoResponse();
+            return ExchangeResult::NoAnswer;
+        }
+    }
+}
+
+bool DeviceLink::Barrier()
+{
+    const char shown = std::exchange(m_silentLetter, kBarrierReply);
+    const ExchangeResult result = Exchange({.letter = kBarrierLetter,
+                                            .payload = {},
+                                            .replyLetter = kBarrierReply,
+                                            .fixedTimeoutMs = 2000,
+                                            .repeatable = true,
+                                            .cancellable = false});
+    m_silentLetter = shown;
+    if (result != ExchangeResult::Answered)
+        return false;
+    for (auto& [letter, ledger] : m_ledgers) {
+        if (letter != kBarrierReply)
+            ledger.settle();
+    }
+    return true;
 }
 
 bool DeviceLink::TrySendCommand(char letter, const std::vector<uint8_t>& payload)
@@ -380,12 +511,16 @@ bool DeviceLink::AwaitReply(Flag flag, int intervalMs, bool cancellable)
         m_timer.stop();
         return false;
     }
-    if (m_tickCount == 0 && received)
+    if (m_tickCount == 0 && received) {
+        m_engine.noteAnswer(std::nullopt);
         return true;
+    }
     if (m_tickCount == 0) { // cancelled
         m_timer.stop();
         return false;
     }
+    m_engine.noteTimeout();
+    m_engine.noteLost();
     NoResponse();
     return false;
 }
@@ -493,6 +628,8 @@ void DeviceLink::onMidiInput()
             std::unique_ptr<MidiEvent> event = m_input->ReadEvent();
             if (!event)
                 break;
+            if (isEcho(*event))
+                continue;
             const uint32_t code = EventCode(*event);
 
             if (code == kEventProIdentified || code == kEventBasicIdentified || code == kEventEcoIdentified) {
@@ -533,10 +670,11 @@ void DeviceLink::DispatchReply(const MidiEvent& event)
         emit eventLogged(QString::fromStdString(FormatMidiEvent(event)));
     if (!event.isSysex())
         return;
-    if (event.sysex.size() == 14)
-        emit statusText(QStringLiteral("Reading Basic Modes..."));
-
     const auto reply = RecognizeReply(event.sysex.data(), event.sysex.size());
+    // The barrier's answer is not shown.
+    const bool silent = reply && reply->letter == m_silentLetter;
+    if (event.sysex.size() == 14 && !silent)
+        emit statusText(QStringLiteral("Reading Basic Modes..."));
     if (!reply)
         return;
 
@@ -544,6 +682,10 @@ void DeviceLink::DispatchReply(const MidiEvent& event)
         m_replyReceived = true;
     else if (reply->flag == Reply::Flag::WriteAck)
         m_writeAck = true;
+    if (const auto ledger = m_ledgers.find(reply->letter); ledger != m_ledgers.end())
+        ledger->second.acknowledged();
+    if (silent)
+        return;
     if (reply->statusText) {
         emit statusText(QString::fromLatin1(reply->statusText));
         if (reply->letter == 'n')
@@ -593,6 +735,7 @@ DeviceOperation::DeviceOperation(DeviceLink& link)
     link.m_cancelRequested = false;
     link.m_operationType = link.m_deviceType;
     link.m_overflowReported = false;
+    link.m_engine.beginOperation();
     emit link.busyChanged(true);
 }
 
@@ -600,6 +743,10 @@ DeviceOperation::~DeviceOperation()
 {
     if (!m_owner)
         return;
+    if (const LinkCounts counts = m_link.m_engine.counts(); counts.sent > 0) {
+        emit m_link.resultLogged(QString::fromStdString(LinkCountsText(counts)));
+        emit m_link.linkReported(counts);
+    }
     m_link.m_busy = false;
     m_link.m_cancelRequested = false;
     emit m_link.busyChanged(false);

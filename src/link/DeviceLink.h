@@ -3,6 +3,7 @@
 #include "midi/MidiInputPort.h"
 #include "midi/MidiOutputPort.h"
 #include "midi/MidiPortWatch.h"
+#include "link/RequestEngine.h"
 #include "protocol/Reply.h"
 
 #include <QObject>
@@ -15,6 +16,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -86,6 +88,47 @@ public:
     // the text is not a number (nothing is sent).
     bool SendDeviceNumber(const QString& number, char letter);
     void SendShortMessage(uint8_t status, uint8_t data1, uint8_t data2);
+
+    // One request and its reply, through the request engine (RequestEngine.h):
+    // the wait adapts to the link, and a request that is safe to repeat is
+    // sent again (up to 5 times) while the device is known to be there. The
+    // reply is matched by its letter, each try taking at most one reply, so
+    // a late reply to an earlier try never answers a later request. When
+    // no try is answered, NoResponse() reports it as before.
+    struct Request {
+        char letter = 0;
+        std::vector<uint8_t> payload;
+        char replyLetter = 0;
+        int fixedTimeoutMs = 2000; // the wait of a first request and of a device silent for 10 s
+        bool repeatable = false; // a second execution does what the first did
+        bool cancellable = true; // see AwaitReply
+        // Before each try, tries of earlier requests with the same reply
+        // letter that are still open are settled by Barrier(): their late
+        // replies could not be told from this request's.
+        bool settleEarlierTries = false;
+    };
+    // TimedOut: this try got no answer in time (awaitAnswer only).
+    enum class ExchangeResult { Answered, NoAnswer, Cancelled, SendFailed, TimedOut };
+    ExchangeResult Exchange(const Request& request);
+    // Sends one try of request `id` (for the channel write, which runs its
+    // tries itself); false when the output refused it.
+    bool SendTry(const Request& request, int id, bool retry);
+    // Whether request `id` (of reply letter `replyLetter`) was answered.
+    bool answered(char replyLetter, int id) const;
+    // Waits until request `id` is answered, the timeout of try `tryIndex`
+    // passes or (cancellable) a cancel arrives.
+    ExchangeResult awaitAnswer(const Request& request, int id, int tryIndex);
+    // Open tries of replies `replyLetter` other than request `id`.
+    int openTriesBefore(char replyLetter, int id) const;
+    // Makes every try sent so far settled: a request with a reply of its own
+    // ("M", whose answer is not shown) is exchanged; once answered, every
+    // earlier reply has arrived or is lost. False when it got no answer.
+    bool Barrier();
+    // A new request id.
+    int nextRequestId() { return ++m_requestId; }
+    RequestEngine& engine() { return m_engine; }
+    // Replaces the engine's clock (tests).
+    void setLinkClock(LinkClock clock) { m_engine = RequestEngine(std::move(clock)); }
 
     // The bounded wait: true when the flag was set before Timer1 ticked; on a
     // timeout NoResponse() has run and false is returned. Timer1 keeps running
@@ -203,6 +246,8 @@ signals:
     // A chosen port vanished (true) or is back and open again (false).
     void chosenPortMissing(bool input, bool missing, const QString& name);
     void replyProcessed(); // wakes a waiting loop
+    // The messages of a device operation that sent any, at its end.
+    void linkReported(const LinkCounts& counts);
 
 private:
     friend class DeviceOperation;
@@ -213,7 +258,17 @@ private:
     // Watches the open ports for their loss (after opening or reopening one).
     void watchOpenPorts();
     void onPortDisappeared(const QString& name);
+    // Whether `event` is a command the program sent coming back (a MIDI thru
+    // loop or a merger); reported once.
+    bool isEcho(const MidiEvent& event);
+    void pace();
     bool m_overflowReported = false;
+    bool m_echoReported = false;
+    RequestEngine m_engine;
+    std::map<char, AckLedger> m_ledgers; // by reply letter
+    int m_requestId = 0;
+    char m_silentLetter = 0; // the barrier's reply is not shown
+    std::deque<std::pair<int64_t, std::vector<uint8_t>>> m_recentlySent;
     bool m_cancelRequested = false;
     bool m_inputMissing = false;
     bool m_outputMissing = false;

@@ -29,6 +29,8 @@ struct Exchange {
     const char* before = "";
     bool pauseBeforeSend = false;
     int intervalMs = 2000;
+    char replyLetter = 0;
+    bool repeatable = false; // asks or sets what a second try asks or sets again
     const char* success = nullptr; // nullptr: the reply's own status text stays
     const char* timeout = "";
     // What the device holds when the wait is cancelled.
@@ -45,9 +47,18 @@ OpResult run(DeviceLink& link, const Exchange& x)
     emit link.statusText(QString::fromLatin1(x.before));
     if (x.pauseBeforeSend)
         link.PauseBeforeSend();
-    if (!link.TrySendCommand(x.letter, x.payload))
-        return OpResult::Failed;
-    if (!link.AwaitReply(DeviceLink::Flag::ReplyReceived, x.intervalMs)) {
+    switch (link.Exchange({.letter = x.letter,
+                           .payload = x.payload,
+                           .replyLetter = x.replyLetter,
+                           .fixedTimeoutMs = x.intervalMs,
+                           .repeatable = x.repeatable,
+                           .cancellable = true})) {
+    case DeviceLink::ExchangeResult::Answered: break;
+    case DeviceLink::ExchangeResult::SendFailed: return OpResult::Failed;
+    case DeviceLink::ExchangeResult::Cancelled:
+        emit link.statusText(QString::fromLatin1(x.cancelled));
+        return OpResult::Cancelled;
+    default:
         if (link.cancelRequested()) {
             emit link.statusText(QString::fromLatin1(x.cancelled));
             return OpResult::Cancelled;
@@ -101,6 +112,8 @@ OpResult ReadDeviceOptions(DeviceLink& link)
                 .before = "Reading data...",
                 .pauseBeforeSend = true,
                 .intervalMs = 2000,
+                .replyLetter = 'm',
+                .repeatable = true,
                 .success = "Data ready.",
                 .timeout = "No data received."});
 }
@@ -114,6 +127,8 @@ OpResult SetNoteOffAction(DeviceLink& link, bool on)
                 .before = "Reading data...",
                 .pauseBeforeSend = true,
                 .intervalMs = 2000,
+                .replyLetter = 'l',
+                .repeatable = true,
                 .success = nullptr,
                 .timeout = "No data received."});
 }
@@ -131,6 +146,8 @@ OpResult SetZeroValueOffset(DeviceLink& link, int offset)
                 .before = "Reading data...",
                 .pauseBeforeSend = true,
                 .intervalMs = 2000,
+                .replyLetter = 'o',
+                .repeatable = true,
                 .success = nullptr,
                 .timeout = "No data received."});
 }
@@ -144,6 +161,8 @@ OpResult ReadDeviceInformation(DeviceLink& link)
                                  .before = "Reading data...",
                                  .pauseBeforeSend = true,
                                  .intervalMs = 2000,
+                                 .replyLetter = 'j',
+                                 .repeatable = true,
                                  .success = "Data ready.",
                                  .timeout = "No data received."});
     if (result == OpResult::NoAnswer)

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 using namespace vantorel;
 
 namespace {
@@ -97,12 +99,18 @@ TEST(ChannelTransfer, ReadWithoutAnswerTimesOutAfterOneTick)
 
 TEST(ChannelTransfer, MissingAcknowledgementStopsTheWrite)
 {
-    Rig rig([](EmulatorConfig& c) { c.skipNth['c'] = 2; });
+    // Row 2 and its 5 retries are stored, but never acknowledged.
+    Rig rig([](EmulatorConfig& c) {
+        for (int nth = 2; nth <= 7; ++nth)
+            c.drops.push_back({'C', nth, true});
+    });
     rig.link->setDeviceType('P');
     const ChannelWriteReport report = WriteChannelsToDevice(*rig.link, Rows(3));
     EXPECT_EQ(report.result, ChannelWriteResult::NoAnswer);
     EXPECT_EQ(report.acknowledged, 1);
-    EXPECT_EQ(rig.writtenPayloads().size(), 2u); // row 3 is never sent
+    const auto payloads = rig.writtenPayloads();
+    ASSERT_EQ(payloads.size(), 7u); // row 3 is never sent
+    EXPECT_EQ(std::set(payloads.begin() + 1, payloads.end()).size(), 1u);
     EXPECT_EQ(rig.linkBoxes.size(), 1); // one timeout report
     EXPECT_EQ(rig.status.last(), "Writing data to device failed.");
 }

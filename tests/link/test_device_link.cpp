@@ -162,10 +162,19 @@ TEST(DeviceLink, LateReplyIsStillActedUpon)
     QSignalSpy options(rig.link.get(), &DeviceLink::deviceOptionsRead);
     // Restart waits 1.5 s: answered in time despite the delay.
     EXPECT_EQ(RestartDevice(*rig.link), OpResult::Done);
+    // The device answered moments ago: the read is asked again after its
+    // 2 s, and the first try's late answer ends it.
     rig.emulator->device().config().delayMs = 2600;
-    EXPECT_EQ(ReadDeviceOptions(*rig.link), OpResult::NoAnswer);
-    EXPECT_TRUE(options.wait(2000));
-    EXPECT_EQ(rig.status.last(), QStringLiteral("Reading Basic Modes..."));
+    EXPECT_EQ(ReadDeviceOptions(*rig.link), OpResult::Done);
+    EXPECT_EQ(options.size(), 1);
+    EXPECT_EQ(rig.commandLetters(), "DMM");
+
+    // A device not heard yet is not asked again; its late answer still shows.
+    Rig unheard([](EmulatorConfig& c) { c.delayMs = 2600; });
+    QSignalSpy late(unheard.link.get(), &DeviceLink::deviceOptionsRead);
+    EXPECT_EQ(ReadDeviceOptions(*unheard.link), OpResult::NoAnswer);
+    EXPECT_TRUE(late.wait(2000));
+    EXPECT_EQ(unheard.status.last(), QStringLiteral("Reading Basic Modes..."));
 }
 
 TEST(DeviceLink, SecondOperationIsRefusedWhileOneWaits)

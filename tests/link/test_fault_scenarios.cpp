@@ -188,7 +188,10 @@ TEST(FaultScenario, LateAcknowledgementsDoNotAcknowledgeLaterRows)
 TEST(FaultScenario, NoResponseReportFollowsTheTypeKnownWhenTheOperationBegan)
 {
     for (const char known : {'B', 'X'}) {
-        Rig rig([](EmulatorConfig& c) { c.skipNth['c'] = 3; });
+        Rig rig([](EmulatorConfig& c) {
+            for (int nth = 3; nth <= 8; ++nth) // row 3 and its retries are never acknowledged
+                c.drops.push_back({'C', nth, true});
+        });
         rig.link->setDeviceType(known);
         QTimer noise;
         QObject::connect(&noise, &QTimer::timeout, [&] {

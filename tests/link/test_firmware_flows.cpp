@@ -311,6 +311,7 @@ TEST(Upload, MissingBlockRequestsTimeOut)
     Rig rig('B', [](EmulatorConfig& c) { c.dropBlockRequest = 2; });
     EXPECT_EQ(rig.upload(Image(600, 'B')), UploadResult::BlockTimeout);
     EXPECT_EQ(rig.fwStatus.last(), "Block write timeout...");
+    EXPECT_EQ(rig.status.last(), kLeftInBootloaderText);
     EXPECT_EQ(rig.blockMessages(), 1);
 
     // No first request at all: the transfer never starts.

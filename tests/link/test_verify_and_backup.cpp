@@ -214,7 +214,11 @@ TEST(DeviceBackup, RestoreStopsAtAMissingAcknowledgement)
         b.channels = Rows(5);
         return b;
     }();
-    LinkRig rig(Emulated('P', [](EmulatorConfig& c) { c.skipNth['c'] = 3; }));
+    // The third row is stored, but neither its acknowledgement nor those of its 5 retries arrive.
+    LinkRig rig(Emulated('P', [](EmulatorConfig& c) {
+        for (int nth = 3; nth <= 8; ++nth)
+            c.drops.push_back({'C', nth, true});
+    }));
     rig.link->OpenPorts();
     QStringList report;
     const RestoreOutcome outcome = RestoreDeviceBackup(
@@ -224,7 +228,7 @@ TEST(DeviceBackup, RestoreStopsAtAMissingAcknowledgement)
               (QStringList{"Options written.", "Options: 2 of 2 written.",
                            "Channels: the device's table was cleared; 2 of 5 written. The device now "
                            "holds 2 channel(s)."}));
-    EXPECT_EQ(rig.commandLetters(), "JLOACCC");
+    EXPECT_EQ(rig.commandLetters(), "JLOACCCCCCCC");
 }
 
 TEST(DeviceBackupFile, EveryFaultRefusesTheWholeFile)

@@ -309,3 +309,51 @@ TEST(EmulatorArgumentsTest, RejectsBadArguments)
     EXPECT_EQ(ParseEmulatorArguments({"--help"}).action, EmulatorArguments::Action::Help);
     EXPECT_EQ(ParseEmulatorArguments({"--name", "emu", "--version"}).action, EmulatorArguments::Action::Version);
 }
+
+TEST(EmulatorArgumentsTest, LinkFaults)
+{
+    const auto args = ParseEmulatorArguments({"--name", "emu", "--loss", "0.01", "--seed", "7", "--drop", "c:10:after",
+                                              "--drop", "C:3", "--late", "c:300", "--channels-out", "/tmp/c.txt"});
+    ASSERT_EQ(args.action, EmulatorArguments::Action::Run) << args.error;
+    const EmulatorConfig& c = args.config;
+    EXPECT_EQ(std::tuple(c.loss, c.seed, args.channelsOut), std::tuple(0.01, 7u, std::string("/tmp/c.txt")));
+    EXPECT_EQ(c.drops, (std::vector<EmulatorConfig::Drop>{{'C', 10, true}, {'C', 3, false}}));
+    EXPECT_EQ(c.lateMs, (std::map<char, int>{{'C', 300}}));
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--loss", "1.5"},
+                                                {"--loss", "some"},
+                                                {"--seed", "-1"},
+                                                {"--drop", "c:0"},
+                                                {"--drop", "c:3:later"},
+                                                {"--drop", "1:3"},
+                                                {"--late", "c"},
+                                                {"--late", "c:-4"}}) {
+        std::vector<std::string> line = {"--name", "emu"};
+        line.insert(line.end(), bad.begin(), bad.end());
+        EXPECT_EQ(ParseEmulatorArguments(line).action, EmulatorArguments::Action::Error) << bad[1];
+    }
+}
+
+TEST(EmulatedDeviceTest, LinkFaultsLoseCommandsBeforeOrAfterTheDeviceActsAndDelayAnswers)
+{
+    // "M" without payload: header F0 00 31 34 56, letter, CRC-32 of nothing, F7.
+    const std::vector<uint8_t> readOptions
+        = {0xF0, 0x00, 0x31, 0x34, 0x56, 'M', '0', '0', '0', '0', '0', '0', '0', '0', 0xF7};
+    EmulatorConfig config;
+    config.drops = {{'M', 1, false}, {'M', 2, true}};
+    config.lateMs['M'] = 300;
+    EmulatedDevice device(config);
+    EXPECT_TRUE(device.receive(readOptions).empty()); // lost on its way: never received
+    EXPECT_TRUE(device.received().empty());
+    EXPECT_TRUE(device.receive(readOptions).empty()); // received, its answer lost
+    EXPECT_EQ(device.received().size(), 1u);
+    const auto answers = device.receive(readOptions);
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(answers[0].afterMs, 300);
+    EXPECT_EQ(answers[0].bytes.at(4), 'm');
+
+    config = {};
+    config.loss = 1;
+    EmulatedDevice deaf(config);
+    EXPECT_TRUE(deaf.receive(readOptions).empty());
+    EXPECT_TRUE(deaf.received().empty());
+}

@@ -1,0 +1,146 @@
+// The link over an emulated device that loses messages: channel rows and
+// options requests are repeated while that is safe, an acknowledgement is
+// never counted for another row, a silent device fails as it always did, and
+// the program's own commands coming back are recognised.
+
+#include "ChannelRig.h"
+#include "link/DeviceOperations.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace vantorel;
+
+namespace {
+
+using Drop = EmulatorConfig::Drop;
+
+// What a clean link leaves in the device after writing `rows`.
+std::map<int, std::string> CleanlyWritten(const ChannelTable& rows)
+{
+    ChannelRig clean;
+    EXPECT_EQ(WriteChannelsToDevice(*clean.link, rows).result, ChannelWriteResult::Done);
+    return clean.emulator->device().channels();
+}
+
+struct Written {
+    ChannelWriteResult result;
+    LinkCounts counts;
+    QStringList log;
+};
+
+Written Write(ChannelRig& rig, const ChannelTable& rows)
+{
+    Written written;
+    QObject::connect(rig.link.get(), &DeviceLink::linkReported, [&](const LinkCounts& n) { written.counts = n; });
+    QObject::connect(rig.link.get(), &DeviceLink::resultLogged, [&](const QString& t) { written.log << t; });
+    written.result = WriteChannelsToDevice(*rig.link, rows).result;
+    return written;
+}
+
+} // namespace
+
+TEST(LossyLink, LostRowsAndAcknowledgementsAreWrittenAgain)
+{
+    struct Case {
+        const char* name;
+        std::vector<Drop> drops;
+        int lateAckMs;
+    };
+    const Case cases[] = {
+        {"row lost on its way", {{'C', 3, false}}, 0},
+        {"acknowledgement lost after the row was stored", {{'C', 3, true}}, 0},
+        {"both, back to back, and the retry lost too", {{'C', 3, true}, {'C', 4, false}, {'C', 6, true}}, 0},
+        {"the barrier lost as well", {{'C', 2, true}, {'M', 1, false}}, 0},
+        {"late acknowledgements and a lost one", {{'C', 5, true}}, 40},
+    };
+    const ChannelTable rows = Rows(12);
+    const std::map<int, std::string> expected = CleanlyWritten(rows);
+    for (const Case& c : cases) {
+        ChannelRig rig([&](EmulatorConfig& config) {
+            config.drops = c.drops;
+            if (c.lateAckMs)
+                config.lateMs['C'] = c.lateAckMs;
+        });
+        const Written written = Write(rig, rows);
+        EXPECT_EQ(written.result, ChannelWriteResult::Done) << c.name;
+        EXPECT_EQ(rig.emulator->device().channels(), expected) << c.name;
+        // Retries at least one per loss (a slow machine may add some); nothing lost.
+        EXPECT_GE(written.counts.retried, 1) << c.name;
+        EXPECT_EQ(written.counts.lost, 0) << c.name;
+        EXPECT_EQ(
+            written.counts.sent,
+            int(rig.emulator->device().received().size())
+                + int(std::count_if(c.drops.begin(), c.drops.end(), [](const Drop& d) { return !d.afterActing; })))
+            << c.name;
+        EXPECT_TRUE(rig.linkBoxes.isEmpty()) << c.name;
+        EXPECT_EQ(written.log.last(), QString::fromStdString(LinkCountsText(written.counts))) << c.name;
+        EXPECT_EQ(rig.status.last(), "Writing data to device finished succesfully.") << c.name;
+    }
+}
+
+// Random loss in both directions: a write either ends with every row in the
+// device, or fails; it never claims success with a row missing. (A first
+// exchange that is lost fails as on a dead link: the device has not answered
+// yet, so nothing is repeated.)
+TEST(LossyLink, RandomLossNeverEndsInAFalseSuccess)
+{
+    const ChannelTable rows = Rows(24);
+    const std::map<int, std::string> expected = CleanlyWritten(rows);
+    int succeeded = 0;
+    for (uint32_t seed = 1; seed <= 6; ++seed) {
+        ChannelRig rig([&](EmulatorConfig& config) {
+            config.loss = 0.06;
+            config.seed = seed;
+        });
+        const Written written = Write(rig, rows);
+        if (written.result == ChannelWriteResult::Done) {
+            ++succeeded;
+            EXPECT_EQ(rig.emulator->device().channels(), expected) << "seed " << seed;
+            EXPECT_EQ(written.counts.lost, 0) << "seed " << seed;
+        } else {
+            EXPECT_EQ(written.counts.lost, 1) << "seed " << seed;
+        }
+    }
+    EXPECT_GE(succeeded, 1);
+}
+
+TEST(LossyLink, SilentDeviceFailsAfterTheFixedTimeoutWithoutRetrying)
+{
+    ChannelRig rig([](EmulatorConfig& c) { c.neverAnswer = true; });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const Written written = Write(rig, Rows(3));
+    EXPECT_EQ(written.result, ChannelWriteResult::NoAnswer);
+    EXPECT_GE(elapsed.elapsed(), 1900);
+    EXPECT_EQ(written.counts, (LinkCounts{.sent = 1, .retried = 0, .lost = 1}));
+    EXPECT_EQ(rig.redBar, 1); // no device identified yet: the bar turns red, as before
+    EXPECT_EQ(rig.status.last(), "Writing data to device failed.");
+}
+
+TEST(LossyLink, OptionsAreAskedAgainButARestartIsNot)
+{
+    ChannelRig rig([](EmulatorConfig& c) { c.drops = {{'M', 2, true}, {'D', 1, false}}; });
+    ASSERT_EQ(ReadDeviceOptions(*rig.link), OpResult::Done); // answered: the device is there
+    EXPECT_EQ(ReadDeviceOptions(*rig.link), OpResult::Done);
+    EXPECT_EQ(rig.commandLetters(), "MMM");
+    EXPECT_EQ(RestartDevice(*rig.link), OpResult::NoAnswer);
+    EXPECT_EQ(rig.emulator->device().restarts(), 0);
+    EXPECT_EQ(rig.commandLetters(), "MMM");
+}
+
+TEST(LossyLink, OwnCommandsComingBackAreNamedOnceAndIgnored)
+{
+    ChannelRig rig;
+    QSignalSpy events(rig.link.get(), &DeviceLink::eventReceived);
+    rig.link->SendCommand('M');
+    // "M" with no payload: header F0 00 31 34 56, letter, CRC-32 of nothing as 8 hex digits, F7.
+    const std::vector<uint8_t> echo = {0xF0, 0x00, 0x31, 0x34, 0x56, 'M', '0', '0', '0', '0', '0', '0', '0', '0', 0xF7};
+    rig.emulator->inject(echo);
+    rig.emulator->inject(echo);
+    ASSERT_TRUE(WaitFor([&] { return events.size() >= 1; })); // the device's "m"
+    Pause(50);
+    EXPECT_EQ(rig.status.count("The MIDI input receives what the program sends (MIDI thru loop?)."), 1);
+    EXPECT_EQ(events.size(), 1);
+}
