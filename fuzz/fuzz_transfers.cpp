@@ -9,8 +9,10 @@
 // two seconds.
 //
 // The property: an operation reports success only when nothing was lost.
-// - write: every row counted as written had an acknowledgement delivered
-//   after it was sent, and the success text comes only when every row was;
+// - write: rows go out in order (a row may be repeated); every row counted as
+//   written had an acknowledgement delivered after a try of it was sent, no
+//   acknowledgement counts for two rows, and the success text comes only when
+//   every row was;
 // - dump: a dump taken as complete (done, no input loss reported, the ports
 //   there) holds exactly the rows the device sent, and input loss is always
 //   reported;
@@ -118,7 +120,8 @@ public:
     bool overflow = false;
     QStringList errors;
     QStringList texts;
-    std::vector<int> acks; // write: WriteAck replies delivered per row window
+    std::vector<Message> tries; // write: every "C" sent, repeated rows included
+    std::vector<int> acks; // write: WriteAck replies delivered per try window
     std::vector<int> requests{0}; // upload: block requests delivered per block window
     std::vector<upload_model::Block> blocks; // upload: blocks the bootloader read
     int unreadableBlocks = 0;
@@ -133,8 +136,14 @@ private:
         case 'C':
             if (m_operation != Operation::Write)
                 return;
+            tries.push_back(message);
             acks.push_back(0);
             answer({BuildReply('c', std::string(ReplyLength('c') - 6, '0'))});
+            break;
+        case 'M': // the options, asked between rows to settle missing acknowledgements
+            if (m_operation != Operation::Write)
+                return;
+            answer({BuildReply('m', std::string(ReplyLength('m') - 6, '0'))});
             break;
         case 'B':
             if (m_operation != Operation::Read)
@@ -321,31 +330,60 @@ void RunWrite(FuzzedDataProvider& input)
 {
     Transfer t(input, Operation::Write);
     ChannelTable rows;
+    std::vector<Message> payloads; // the "C" of each row
     const int count = input.ConsumeIntegralInRange<int>(1, 24);
-    for (int i = 1; i <= count; ++i)
+    for (int i = 1; i <= count; ++i) {
         rows.push_back(Row(input, i));
+        const std::string payload = *EncodeChannelPayload(rows.back());
+        payloads.push_back(BuildCommand('C', Message(payload.begin(), payload.end())));
+    }
     t.setWaiting([&t] { return !t.link.writeAcknowledged(); });
 
+    // Acknowledgements carry no row: a row may be repeated, and an
+    // acknowledgement may come late. Whatever the order, one acknowledgement
+    // never confirms two rows, and a row is confirmed only by one delivered
+    // after a try of that row was sent.
+    const auto acksSince = [&t](size_t firstTry) {
+        int n = 0;
+        for (size_t i = firstTry; i < t.acks.size(); ++i)
+            n += t.acks[i];
+        return n;
+    };
+    const auto firstTryOf = [&](int row) {
+        for (size_t i = 0; i < t.tries.size(); ++i)
+            if (t.tries[i] == payloads[size_t(row)])
+                return i;
+        return t.tries.size();
+    };
     int written = 0;
     const ChannelWriteReport report = WriteChannelsToDevice(t.link, rows, {}, [&](int row) {
-        // Counted as written: the device acknowledged it after it was sent.
         FUZZ_CHECK(row == written);
-        FUZZ_CHECK(size_t(row) < t.acks.size() && t.acks[size_t(row)] > 0);
+        FUZZ_CHECK(acksSince(firstTryOf(row)) > 0);
+        FUZZ_CHECK(acksSince(0) >= written + 1);
         ++written;
     });
     t.settle();
 
     FUZZ_CHECK(report.acknowledged == written);
-    FUZZ_CHECK(t.acks.size() <= rows.size());
+    // Rows go out in order, each at most once and five times more.
+    int row = 0;
+    for (const Message& sent : t.tries) {
+        while (row < count && sent != payloads[size_t(row)])
+            ++row;
+        FUZZ_CHECK(row < count);
+    }
+    FUZZ_CHECK(t.tries.size() <= rows.size() * 6);
     const bool success = Contains(t.texts, "Writing data to device finished succesfully.");
     FUZZ_CHECK(success == (report.result == ChannelWriteResult::Done));
     if (success) {
-        FUZZ_CHECK(written == int(rows.size()) && t.acks.size() == rows.size());
+        FUZZ_CHECK(written == int(rows.size()));
         FUZZ_CHECK(!Contains(t.texts, "Writing data to device failed."));
     } else {
         FUZZ_CHECK(Contains(t.texts, "Writing data to device failed."));
         // Nothing is sent after the row that was not acknowledged.
-        FUZZ_CHECK(t.acks.size() == size_t(written) + 1);
+        FUZZ_CHECK(t.tries.empty() || firstTryOf(written) < t.tries.size());
+        for (int later = written + 1; later < count; ++later)
+            FUZZ_CHECK(firstTryOf(later) == t.tries.size());
     }
 }
 

@@ -43,8 +43,9 @@ public:
         // cable, even when an earlier one is late.
         if (!clock.isValid())
             clock.start();
-        lastDue = std::max(lastDue, clock.elapsed() + std::max(0, afterMs));
-        QTimer::singleShot(int(lastDue - clock.elapsed()), Qt::PreciseTimer, &context,
+        const qint64 now = clock.elapsed();
+        lastDue = std::max(lastDue, now + std::max(0, afterMs));
+        QTimer::singleShot(int(lastDue - now), Qt::PreciseTimer, &context,
                            [weak = weak_from_this(), bytes = std::move(bytes)] {
                                if (const auto self = weak.lock())
                                    self->deliver(bytes);

@@ -130,8 +130,9 @@ int main(int argc, char** argv)
     clock.start();
     qint64 lastDue = 0;
     auto sendLater = [&](int afterMs, std::vector<uint8_t> bytes) {
-        lastDue = std::max(lastDue, clock.elapsed() + afterMs);
-        QTimer::singleShot(int(lastDue - clock.elapsed()), Qt::PreciseTimer, &app, [&, bytes = std::move(bytes)] {
+        const qint64 now = clock.elapsed();
+        lastDue = std::max(lastDue, now + std::max(0, afterMs));
+        QTimer::singleShot(int(lastDue - now), Qt::PreciseTimer, &app, [&, bytes = std::move(bytes)] {
             if (verbose)
                 std::cerr << "send " << HexLine(bytes) << std::endl;
             if (!client->send(bytes))

@@ -36,14 +36,23 @@ OpResult requestAndWait(DeviceLink& link, char letter)
 
 // Sends one write command and waits for its acknowledgement; Timer1 is stopped
 // after an acknowledgement and left as NoResponse leaves it after a timeout.
+// Storing a slot or the count again stores the same: a missing
+// acknowledgement is asked for again while the device is known to be there.
 OpResult writeAndWait(DeviceLink& link, char letter, const std::vector<uint8_t>& payload)
 {
-    if (!link.TrySendCommand(letter, payload))
-        return OpResult::Failed;
     // The write in flight is awaited even when cancelled: then it is known
     // whether the device took it.
-    if (!link.AwaitReply(DeviceLink::Flag::WriteAck, kReplyWaitMs, false))
-        return OpResult::NoAnswer;
+    switch (link.Exchange({.letter = letter,
+                           .payload = payload,
+                           .replyLetter = char(letter - 'A' + 'a'),
+                           .fixedTimeoutMs = kReplyWaitMs,
+                           .repeatable = true,
+                           .cancellable = false,
+                           .settleEarlierTries = true})) {
+    case DeviceLink::ExchangeResult::Answered: break;
+    case DeviceLink::ExchangeResult::SendFailed: return OpResult::Failed;
+    default: return OpResult::NoAnswer;
+    }
     link.StopTimer1();
     return OpResult::Done;
 }

@@ -157,10 +157,15 @@ TEST(ModesPage, StoreStopsAtTheFirstMissingAcknowledgement)
     for (const char* slot : {"01040500", "02080140", "03000100"})
         rig.injectMode(slot);
     ASSERT_TRUE(WaitFor([&] { return rig.count()->value() == 3; }));
-    rig.emulator->device().config().skipNth['g'] = 2;
+    // Slot 2 is stored, but neither its acknowledgement nor those of its 5 retries arrive.
+    for (int nth = 2; nth <= 7; ++nth)
+        rig.emulator->device().config().drops.push_back({'G', nth, true});
 
     rig.click("btnStoreModesToDevice");
-    EXPECT_EQ(rig.sent(), (QStringList{"G01040500", "G02080140"})); // slot 3 is not sent
+    QStringList sent{"G01040500"};
+    for (int i = 0; i < 6; ++i)
+        sent << "G02080140";
+    EXPECT_EQ(rig.sent(), sent); // slot 3 is not sent
     EXPECT_EQ(rig.status(), "Writing data to device failed");
     ASSERT_EQ(rig.boxes.size(), 1); // the no-response report of a Basic device
     EXPECT_TRUE(rig.boxes.first().startsWith("Timeout while waiting for device response."));

@@ -5,6 +5,7 @@
 #include "ChannelRig.h"
 #include "backup/BackupOperations.h"
 #include "link/DeviceScan.h"
+#include "link/RequestEngine.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -65,19 +66,19 @@ TEST(RestoreReport, EveryPartSaysWhatReachedTheDevice)
 {
     // Where the restore stops -> what each part says.
     const struct {
-        char skipped; // reply left out
+        char dropped; // command whose acknowledgement is lost, from its nth try on, retries included
         int nth;
         bool cancelAtThirdRow;
         RestoreResult result;
         QStringList parts;
     } cases[] = {
-        {'g',
+        {'G',
          2,
          false,
          RestoreResult::NoAnswer,
          {"Options: 2 of 2 written.", "Modes: 1 of 3 slots written; the number in use was not written.",
           "Channels: not touched; the device keeps its table."}},
-        {'o',
+        {'O',
          1,
          false,
          RestoreResult::NoAnswer,
@@ -91,10 +92,10 @@ TEST(RestoreReport, EveryPartSaysWhatReachedTheDevice)
           "Channels: the device's table was cleared; 3 of 6 written. The device now holds 3 channel(s)."}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.skipped);
+        SCOPED_TRACE(c.dropped);
         LinkRig rig(Emulated('B', [&](EmulatorConfig& config) {
-            if (c.skipped)
-                config.skipNth[c.skipped] = c.nth;
+            for (int k = 0; c.dropped && k <= RequestEngine::kMaxRetries; ++k)
+                config.drops.push_back({c.dropped, c.nth + k, true});
         }));
         rig.link->OpenPorts();
         rig.emulator->device().storeChannel("01F40100900000");
