@@ -117,6 +117,11 @@ OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
         quiet.start(silence.silenceMs());
     if (!ended && !link.portLost() && !link.cancelRequested())
         loop.exec();
+    // A stream ends by the device's silence within a fraction of a second,
+    // sooner than the port watch looks again: a device that went away in the
+    // middle of its dump must not pass for one that has finished.
+    if (!link.cancelRequested() && !link.portLost())
+        link.portWatch().check();
     if (link.cancelRequested()) {
         emit link.statusText(
             QStringLiteral("Cancelled: %1 channels received; the rest were not awaited.").arg(rowCount()));

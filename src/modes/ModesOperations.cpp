@@ -76,7 +76,23 @@ OpResult ReadModes(DeviceLink& link, const std::function<void()>& prepare)
     if (prepare)
         prepare();
     link.PauseBeforeSend();
-    const OpResult result = requestAndWait(link, 'F');
+    // Reading the modes again reads the same: a missing first "f" is asked
+    // for again while the device is known to be there. Every slot's reply
+    // shows as it comes, from either try.
+    OpResult result = OpResult::Done;
+    switch (link.Exchange(
+        {.letter = 'F', .payload = {}, .replyLetter = 'f', .fixedTimeoutMs = kReplyWaitMs, .repeatable = true})) {
+    case DeviceLink::ExchangeResult::Answered:
+        link.StopTimer1();
+        link.resetTickCount();
+        break;
+    case DeviceLink::ExchangeResult::SendFailed: result = OpResult::Failed; break;
+    case DeviceLink::ExchangeResult::Cancelled: result = OpResult::Cancelled; break;
+    default:
+        emit link.statusText(text("No data received."));
+        result = OpResult::NoAnswer;
+        break;
+    }
     if (result == OpResult::Done)
         emit link.statusText(text("Data ready."));
     return result;
