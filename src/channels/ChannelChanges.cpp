@@ -56,16 +56,10 @@ ChangesOutcome WriteChangedChannels(DeviceLink& link, const ChannelTable& rows,
         outcome.result = ChangesResult::Busy;
         return outcome;
     }
-    if (rows.empty()) {
-        emit link.messageBox(QStringLiteral("Nothing to write..."));
-        outcome.result = ChangesResult::NothingToWrite;
-        return outcome;
-    }
-    const ChannelPayloads prepared = PrepareChannelPayloads(rows);
-    if (!prepared.problem.isEmpty()) {
-        emit link.messageBox(prepared.problem);
-        outcome.result = ChangesResult::RowsRefused;
-        return outcome;
+    switch (CheckTableWritable(link, rows)) {
+    case ChannelWriteResult::NothingToWrite: outcome.result = ChangesResult::NothingToWrite; return outcome;
+    case ChannelWriteResult::RowsRefused: outcome.result = ChangesResult::RowsRefused; return outcome;
+    default: break;
     }
 
     const DeviceChannels device = ReadDeviceChannels(link, quietMs);

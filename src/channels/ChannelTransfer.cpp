@@ -133,6 +133,24 @@ OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
     return OpResult::Done;
 }
 
+ChannelWriteResult CheckTableWritable(DeviceLink& link, const ChannelTable& rows, ChannelPayloads* prepared)
+{
+    if (rows.empty()) {
+        emit link.messageBox(text("Nothing to write..."));
+        return ChannelWriteResult::NothingToWrite;
+    }
+    // Every row is encoded before the first is sent: a table the device
+    // cannot take is refused as a whole.
+    ChannelPayloads payloads = PrepareChannelPayloads(rows);
+    if (!payloads.problem.isEmpty()) {
+        emit link.messageBox(payloads.problem);
+        return ChannelWriteResult::RowsRefused;
+    }
+    if (prepared)
+        *prepared = std::move(payloads);
+    return ChannelWriteResult::Done;
+}
+
 ChannelPayloads PrepareChannelPayloads(const ChannelTable& rows)
 {
     ChannelPayloads result;
@@ -180,19 +198,10 @@ ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& r
         return report;
     }
     link.StopTimer1();
-    if (rows.empty()) {
-        emit link.messageBox(text("Nothing to write..."));
-        report.result = ChannelWriteResult::NothingToWrite;
+    ChannelPayloads prepared;
+    report.result = CheckTableWritable(link, rows, &prepared);
+    if (report.result != ChannelWriteResult::Done)
         return report;
-    }
-    // Every row is encoded before the first is sent: a table the device
-    // cannot take is refused as a whole.
-    const ChannelPayloads prepared = PrepareChannelPayloads(rows);
-    if (!prepared.problem.isEmpty()) {
-        emit link.messageBox(prepared.problem);
-        report.result = ChannelWriteResult::RowsRefused;
-        return report;
-    }
 
     emit link.statusText(text("Writing data to device..."));
     const int total = int(prepared.payloads.size());

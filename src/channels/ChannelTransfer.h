@@ -63,6 +63,12 @@ enum class ChannelWriteResult {
     Cancelled, // cancelled by the user; the acknowledged rows are written
 };
 
+// Refuses a table of which nothing may be sent, through DeviceLink::messageBox:
+// the empty table (NothingToWrite, "Nothing to write...") and rows that cannot
+// be encoded (RowsRefused, each named). Done when the whole table can be
+// sent; `prepared` then holds its payloads.
+ChannelWriteResult CheckTableWritable(DeviceLink& link, const ChannelTable& rows, ChannelPayloads* prepared = nullptr);
+
 struct ChannelWriteReport {
     ChannelWriteResult result = ChannelWriteResult::Done;
     int acknowledged = 0; // rows the device acknowledged
