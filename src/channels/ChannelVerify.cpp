@@ -134,6 +134,11 @@ ChannelCheck VerifyWrittenChannels(DeviceLink& link, const ChannelTable& written
         return result;
     };
     DeviceChannels device;
+    // What the read-backs so far say the device holds: a channel read back
+    // once and not written again since is still what it was, also when a
+    // later, lossy read-back misses it. Only channels written again are read
+    // anew.
+    ChannelPayloadMap held;
     for (;;) {
         device = ReadDeviceChannels(link, quietMs, int(expected.size()));
         if (device.result == OpResult::Cancelled) {
@@ -145,7 +150,9 @@ ChannelCheck VerifyWrittenChannels(DeviceLink& link, const ChannelTable& written
         result.readBack = true;
         // A channel missing from the read-back is written again like one
         // that differs: either the device or the read lost it.
-        result.comparison = CompareChannelPayloads(expected, device.payloads, false);
+        for (const auto& [channel, payload] : device.payloads)
+            held[channel] = payload;
+        result.comparison = CompareChannelPayloads(expected, held, false);
         result.lines = differenceLines(result.comparison, true);
         if (result.comparison.same() || result.repairs >= repairRounds || link.portLost())
             break;
@@ -155,6 +162,7 @@ ChannelCheck VerifyWrittenChannels(DeviceLink& link, const ChannelTable& written
         for (const ChannelDifference& difference : result.comparison.differences) {
             channels.push_back(difference.channel);
             again.push_back(written[rowOf.at(difference.channel)]);
+            held.erase(difference.channel);
         }
         ++result.repairs;
         emit link.statusText(QStringLiteral("Writing %1 channel(s) again that differ: %2")

@@ -65,7 +65,9 @@ TEST(VerifyAndRepair, DifferingOrMissingChannelsAreWrittenAgainUpToThreeTimes)
         {"clean", 0, 0, 0, "B", 0, true, "Verified: 20 channels match."},
         {"a reply lost in the read-back", 0, 0, 5, "BCB", 1, true, "Verified after 1 repair: 20 channels match."},
         {"a channel stored wrongly once", 0, 3, 0, "BCB", 1, true, "Verified after 1 repair: 20 channels match."},
-        {"both, one after the other", 0, 3, 25, "BCBCB", 2, true, "Verified after 2 repairs: 20 channels match."},
+        // The second read-back loses channel 5, which the first one had read right: no repair for it.
+        {"then a reply lost of a channel read before", 0, 3, 25, "BCB", 1, true,
+         "Verified after 1 repair: 20 channels match."},
         {"a channel stored wrongly every time", 7, 0, 0, "BCBCBCB", 3, false,
          "Verify failed after 3 repairs: 1 channel(s) differ. Channel 007: MIDI ch. 8 written, 7 in the device."},
     };
