@@ -6,7 +6,8 @@
 . "$(dirname "$0")/lib.sh"
 
 # Command letters (F0 00 31 34 56 <letter>) and reply letters (F0 31 34 56 <letter>).
-recv_count() { grep -c "^recv F0 00 31 34 56 $2" "$WORK/$1.log"; }
+# Distinct commands: a retry (the same bytes again) is one command the device took.
+recv_count() { grep "^recv F0 00 31 34 56 $2" "$WORK/$1.log" | sort -u | wc -l; }
 send_count() { grep -c "^send F0 31 34 56 $2" "$WORK/$1.log"; }
 # wait_for COUNT COMMAND...: polls until COMMAND prints at least COUNT (10 s at most).
 wait_for() {
