@@ -127,19 +127,6 @@ TEST(RequestEngine, GapGrowsAfterLossesAndShrinksAfterCleanExchanges)
     EXPECT_EQ(after, (std::vector<int>{25, 12, 6, 3, 0, 0, 0}));
 }
 
-TEST(RequestEngine, CountsAndTheirTexts)
-{
-    RequestEngine engine;
-    engine.beginOperation();
-    for (int i = 0; i < 512; ++i)
-        engine.noteSent();
-    for (int i = 0; i < 7; ++i)
-        engine.noteRetry();
-    EXPECT_EQ(LinkCountsText(engine.counts()), "512 sent, 7 retried, 0 lost");
-    engine.noteLost();
-    EXPECT_EQ(LinkCountsJson(engine.counts()), R"({"sent":512,"retried":7,"lost":1})");
-}
-
 // Tries ("send") and acknowledgements ("ack") at virtual times; after each
 // step, which rows are confirmed.
 TEST(AckLedger, AnAcknowledgementNeverConfirmsALaterRowThanItCouldAnswer)
