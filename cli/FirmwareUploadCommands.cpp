@@ -10,6 +10,7 @@
 #include "firmware/FirmwareService.h"
 #include "firmware/FirmwareUpload.h"
 #include "firmware/domain/FirmwareFile.h"
+#include "protocol/DeviceType.h"
 #include "util/qt/TextConversions.h"
 
 #include <QEventLoop>
@@ -131,7 +132,7 @@ int startBootloader(DeviceLink& link, char fileType, const bool& idleReported, b
         if (const int status = worthEntering(); status != kOk)
             return status;
     }
-    if (info == OpResult::Done && type == 'P') {
+    if (info == OpResult::Done && IsPro(type)) {
         err(QStringLiteral("Start the device's bootloader with its mode switch; waiting for it..."));
         return kOk;
     }

@@ -1,8 +1,8 @@
 // modes read|write|count|reset: the Basic/Eco modes of the device.
 
 #include "link/DeviceLink.h"
-#include "channels/domain/ChannelRecord.h"
 #include "cli/Cli.h"
+#include "midi/domain/NoteLabels.h"
 #include "modes/ModesOperations.h"
 #include "modes/domain/ModeRecord.h"
 

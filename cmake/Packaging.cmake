@@ -48,7 +48,10 @@ install(FILES packaging/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTI
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vantorel-control-center)
 set(CPACK_PACKAGE_VENDOR "VANTOREL Control Center developers")
-set(CPACK_PACKAGE_CONTACT "VANTOREL Control Center developers <developers@vantorel.io>")
+set(VANTOREL_PACKAGE_MAINTAINER "VANTOREL Control Center developers <developers@vantorel.io>"
+    CACHE STRING "Maintainer of the Debian package, \"name <e-mail>\"")
+set(CPACK_PACKAGE_CONTACT "${VANTOREL_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VANTOREL_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configure and service VANTOREL MIDI-to-DMX512 converters")
 set(CPACK_PACKAGE_DESCRIPTION "VANTOREL Control Center configures and services VANTOREL MIDI-to-DMX512
 converters (editions Pro, Basic and Eco) over MIDI: device identity and ID,

@@ -4,6 +4,7 @@
 #include "emulator/device/EmulatedDevice.h"
 #include "firmware/domain/FirmwareFile.h"
 #include "protocol/Crc32.h"
+#include "protocol/DeviceType.h"
 #include "protocol/Sysex.h"
 
 #include <algorithm>
@@ -249,7 +250,8 @@ void EmulatedDevice::onEnterProgrammingMode(const Command& command)
 {
     // The running firmware of a Pro has no programming mode; its bootloader
     // is reached with the mode switch. A bootloader starts again.
-    if (!m_inBootloader && m_config.type != 'B' && m_config.type != 'E')
+    const std::optional<DeviceType> type = DeviceTypeFromLetter(m_config.type);
+    if (!m_inBootloader && type != DeviceType::Basic && type != DeviceType::Eco)
         return;
     if (payloadOf(command) != std::vector<uint8_t>{0, 0, 0, 0})
         return;

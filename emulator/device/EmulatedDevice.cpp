@@ -1,6 +1,7 @@
 #include "emulator/device/EmulatedDevice.h"
 
 #include "protocol/Crc32.h"
+#include "protocol/DeviceType.h"
 #include "protocol/Sysex.h"
 #include "util/Utils.h"
 
@@ -104,12 +105,15 @@ bool EmulatedDevice::lost()
 
 std::vector<uint8_t> EmulatedDevice::IdentificationMessage(char type)
 {
-    switch (type) {
-    case 'P': return {0x80, 0x00, 0x00};
-    case 'B': return {0x80, 0x00, 0x01};
-    case 'E': return {0x80, 0x00, 0x02};
-    default: return {};
+    const std::optional<DeviceType> known = DeviceTypeFromLetter(type);
+    if (!known)
+        return {};
+    switch (*known) {
+    case DeviceType::Pro: return {0x80, 0x00, 0x00};
+    case DeviceType::Basic: return {0x80, 0x00, 0x01};
+    case DeviceType::Eco: return {0x80, 0x00, 0x02};
     }
+    return {};
 }
 
 EmulatedDevice::Handler EmulatedDevice::handlerFor(char letter)

@@ -9,9 +9,10 @@
 #include "link/DeviceScan.h"
 #include "modes/gui/ModesPage.h"
 #include "options/gui/DeviceOptionsPage.h"
+#include "protocol/DeviceType.h"
 #include "settings/gui/FormPosition.h"
 #include "app/MessagePanel.h"
-#include "util/gui/OperationProgress.h"
+#include "app/OperationProgress.h"
 #include "util/gui/PortListBox.h"
 #include "util/gui/StatusLine.h"
 #include "util/gui/Widgets.h"
@@ -652,7 +653,7 @@ void MainWindow::readPageFromDevice(int index)
         ReadDeviceInformation(m_link);
     } else if (index == indexOf(PageId::DeviceOptions)) {
         const OpResult result = ReadDeviceOptions(m_link);
-        if (result != OpResult::Busy && result != OpResult::Failed && m_link.deviceType() == 'P')
+        if (result != OpResult::Busy && result != OpResult::Failed && IsPro(m_link.deviceType()))
             ReadDeviceInformation(m_link);
     }
 }
@@ -671,10 +672,8 @@ void MainWindow::setModesPageVisible(bool visible)
 void MainWindow::onDeviceTypeApplied(char letter)
 {
     showDeviceBadge();
-    if (letter == 'P')
-        setModesPageVisible(false);
-    else if (letter == 'B' || letter == 'E')
-        setModesPageVisible(true);
+    if (const std::optional<DeviceType> type = DeviceTypeFromLetter(letter))
+        setModesPageVisible(*type != DeviceType::Pro);
 }
 
 void MainWindow::resetStatusBar()

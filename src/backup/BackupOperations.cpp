@@ -6,6 +6,7 @@
 #include "channels/domain/ChannelCodec.h"
 #include "firmware/DeviceIdentity.h"
 #include "modes/ModesOperations.h"
+#include "protocol/DeviceType.h"
 
 namespace vantorel {
 
@@ -44,7 +45,7 @@ OpResult readIdentity(DeviceLink& link, DeviceBackup& backup)
 
 bool knownType(char type)
 {
-    return type == 'P' || type == 'B' || type == 'E';
+    return DeviceTypeFromLetter(type).has_value();
 }
 
 // "an edition this program does not know: Z"
@@ -124,7 +125,7 @@ BackupRead ReadDeviceBackup(DeviceLink& link, const BackupReport& reportLine,
                .arg(backup.useNoteOff ? QStringLiteral("on") : QStringLiteral("off"))
                .arg(backup.zeroValueOffset));
 
-    if (backup.deviceType != 'P') {
+    if (!IsPro(backup.deviceType)) {
         const StoredModes stored = ReadStoredModes(link);
         if (stored.result != OpResult::Done)
             return failed(stored.result);
@@ -266,7 +267,7 @@ RestoreOutcome RestoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup,
             return outcome;
         }
     }
-    progress.modesApply = backup.modes && device.deviceType != 'P';
+    progress.modesApply = backup.modes && !IsPro(device.deviceType);
 
     progress.options = 0;
     if (const OpResult r = SetNoteOffAction(link, backup.useNoteOff); r != OpResult::Done)
@@ -277,10 +278,10 @@ RestoreOutcome RestoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup,
     progress.options = 2;
     report(QStringLiteral("Options written."));
 
-    if (backup.modes && device.deviceType == 'P') {
+    if (backup.modes && IsPro(device.deviceType)) {
         report(QStringLiteral("Basic/Eco modes not written: a VANTOREL Pro has none."));
     } else if (!backup.modes) {
-        if (device.deviceType != 'P')
+        if (!IsPro(device.deviceType))
             report(QStringLiteral("Basic/Eco modes left as they are: the backup holds none."));
     } else {
         progress.modeSlots = 0;

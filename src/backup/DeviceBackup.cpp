@@ -1,6 +1,7 @@
 #include "backup/DeviceBackup.h"
 
-#include "backup/AtomicWrite.h"
+#include "protocol/DeviceType.h"
+#include "util/qt/AtomicWrite.h"
 #include "channels/domain/ChannelCodec.h"
 #include "channels/domain/ChannelCompare.h"
 #include "util/BoundedFile.h"
@@ -291,12 +292,9 @@ QString FirstDuplicateKey(const QByteArray& json)
 
 QString EditionName(char deviceType)
 {
-    switch (deviceType) {
-    case 'P': return QStringLiteral("VANTOREL Pro");
-    case 'B': return QStringLiteral("VANTOREL Basic");
-    case 'E': return QStringLiteral("VANTOREL Eco");
-    default: return {};
-    }
+    if (const std::optional<DeviceType> known = DeviceTypeFromLetter(deviceType))
+        return QString::fromLatin1(ProductName(*known));
+    return {};
 }
 
 QByteArray DeviceBackupJson(const DeviceBackup& backup)
@@ -397,10 +395,10 @@ DeviceBackupParse ParseDeviceBackup(const QByteArray& json)
     }
     if (r.ok()) {
         backup.modes = readModes(r, root);
-        if (r.ok() && backup.deviceType == 'P' && backup.modes)
+        if (r.ok() && IsPro(backup.deviceType) && backup.modes)
             r.fail(QStringLiteral("modes"),
                    QStringLiteral("must be left out for a VANTOREL Pro, which has no Basic/Eco modes"));
-        if (r.ok() && backup.deviceType != 'P' && !backup.modes)
+        if (r.ok() && !IsPro(backup.deviceType) && !backup.modes)
             r.fail(QStringLiteral("modes"),
                    QStringLiteral("is missing (a %1 has Basic/Eco modes)").arg(EditionName(backup.deviceType)));
     }

@@ -1,6 +1,6 @@
 #include "channels/ChannelRecovery.h"
 
-#include "backup/AtomicWrite.h"
+#include "util/qt/AtomicWrite.h"
 #include "channels/ChannelFile.h"
 #include "channels/domain/ChannelCodec.h"
 #include "util/BoundedFile.h"

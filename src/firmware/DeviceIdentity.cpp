@@ -5,6 +5,7 @@
 
 #include "link/DeviceLink.h"
 #include "firmware/FirmwareService.h"
+#include "protocol/DeviceType.h"
 
 #include <exception>
 
@@ -130,7 +131,7 @@ OpResult FirmwareService::SetDeviceId(int64_t number)
         return OpResult::Done;
 
     const char type = m_link.deviceType();
-    const QString text = NoResponseText(type == 'U' ? 'B' : type);
+    const QString text = NoResponseText(type == 'U' ? DeviceTypeLetter(DeviceType::Basic) : type);
     if (!text.isEmpty())
         emit m_link.messageBox(text);
     else

@@ -4,6 +4,7 @@
 #include "midi/MidiErrors.h"
 #include "midi/domain/EventText.h"
 #include "midi/domain/PortIdentity.h"
+#include "protocol/DeviceType.h"
 #include "protocol/EventCodes.h"
 #include "protocol/Reply.h"
 #include "protocol/Sysex.h"
@@ -58,12 +59,10 @@ QString DeviceIdText(uint32_t id)
 
 QString NoResponseText(char deviceType)
 {
-    switch (deviceType) {
-    case 'P': return QString::fromLatin1(kTimeoutPro);
-    case 'B':
-    case 'E': return QString::fromLatin1(kTimeoutBasicEco);
-    default: return {};
-    }
+    const std::optional<DeviceType> type = DeviceTypeFromLetter(deviceType);
+    if (!type)
+        return {};
+    return QString::fromLatin1(*type == DeviceType::Pro ? kTimeoutPro : kTimeoutBasicEco);
 }
 
 DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
@@ -606,7 +605,7 @@ void DeviceLink::onTimer1()
 
 void DeviceLink::applyDeviceType(char letter)
 {
-    if (letter == 'P' || letter == 'B' || letter == 'E')
+    if (DeviceTypeFromLetter(letter))
         emit deviceTypeApplied(letter);
 }
 
@@ -635,7 +634,9 @@ void DeviceLink::onMidiInput()
             if (code == kEventProIdentified || code == kEventBasicIdentified || code == kEventEcoIdentified) {
                 m_binData.clear();
                 m_testData.clear();
-                m_deviceType = code == kEventEcoIdentified ? 'E' : code == kEventBasicIdentified ? 'B' : 'P';
+                m_deviceType = DeviceTypeLetter(code == kEventEcoIdentified         ? DeviceType::Eco
+                                                    : code == kEventBasicIdentified ? DeviceType::Basic
+                                                                                    : DeviceType::Pro);
                 applyDeviceType(m_deviceType);
                 emit listsChanged();
             }

@@ -3,6 +3,7 @@
 #include "link/DeviceLink.h"
 #include "midi/MidiInputPort.h"
 #include "midi/MidiOutputPort.h"
+#include "protocol/DeviceType.h"
 #include "protocol/Reply.h"
 #include "protocol/Sysex.h"
 
@@ -63,12 +64,9 @@ int indexOf(const std::vector<std::string>& names, const QString& name)
 
 QString DeviceTypeName(char type)
 {
-    switch (type) {
-    case 'P': return QStringLiteral("VANTOREL Pro");
-    case 'B': return QStringLiteral("VANTOREL Basic");
-    case 'E': return QStringLiteral("VANTOREL Eco");
-    default: return QStringLiteral("Unknown (%1)").arg(QLatin1Char(type));
-    }
+    if (const std::optional<DeviceType> known = DeviceTypeFromLetter(type))
+        return QString::fromLatin1(ProductName(*known));
+    return QStringLiteral("Unknown (%1)").arg(QLatin1Char(type));
 }
 
 std::vector<FoundDevice> DevicesWithId(const std::vector<FoundDevice>& devices, uint32_t deviceId)

@@ -4,7 +4,7 @@
 
 #include "channels/gui/CalculatorDialog.h"
 #include "channels/gui/ChannelInputDialog.h"
-#include "settings/gui/RowColoursDialog.h"
+#include "channels/gui/RowColoursDialog.h"
 
 #include <QApplication>
 #include <QInputDialog>

@@ -5,7 +5,7 @@
 #include "channels/gui/CalculatorDialog.h"
 #include "channels/gui/ChannelInputDialog.h"
 #include "channels/gui/DescriptionDialog.h"
-#include "settings/gui/RowColoursDialog.h"
+#include "channels/gui/RowColoursDialog.h"
 
 #include <QImage>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "TestRig.h"
 #include "link/DeviceOperations.h"
 #include "channels/ChannelTransfer.h"
-#include "util/gui/OperationProgress.h"
+#include "app/OperationProgress.h"
 #include "util/gui/PortListBox.h"
 
 #include <QMainWindow>

@@ -4,26 +4,6 @@
 
 namespace vantorel {
 
-namespace {
-
-std::vector<std::string> BuildNoteLabels()
-{
-    static const char* const kPitches[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "H"};
-    std::vector<std::string> labels;
-    labels.reserve(kNoteCount);
-    for (int n = 0; n < kNoteCount; ++n) {
-        const int octave = n / 12;
-        std::string octaveLabel = octave == 0 ? "-1" : octave == 1 ? "-0" : std::to_string(octave - 1);
-        labels.push_back(kPitches[n % 12] + octaveLabel + "/" + std::to_string(n));
-    }
-    // This entry has always carried six trailing blanks; saved files hold the
-    // padded text, so it must stay exactly so.
-    labels[12] += "      ";
-    return labels;
-}
-
-} // namespace
-
 std::string& ChannelRecord::cell(int column)
 {
     return const_cast<std::string&>(static_cast<const ChannelRecord*>(this)->cell(column));
@@ -95,19 +75,6 @@ const std::vector<std::string>& DataTypeList()
 {
     static const std::vector<std::string> list = {std::string(kVelocity), std::string(kValue)};
     return list;
-}
-
-const std::vector<std::string>& NoteLabelList()
-{
-    static const std::vector<std::string> list = BuildNoteLabels();
-    return list;
-}
-
-std::string NoteLabel(int number)
-{
-    if (number < 0 || number >= kNoteCount)
-        return {};
-    return NoteLabelList()[size_t(number)];
 }
 
 std::vector<std::string> ToList(int from)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "midi/domain/NoteLabels.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -27,7 +29,6 @@ inline constexpr int kChannelColumnCount = 10;
 
 inline constexpr int kFirstDmxChannel = 1;
 inline constexpr int kLastDmxChannel = 512;
-inline constexpr int kNoteCount = 128;
 
 // Entries of the value lists.
 inline constexpr std::string_view kActive = "Active";
@@ -69,10 +70,6 @@ const std::vector<std::string>& ControlModeList(); // "Active", "Value"
 const std::vector<std::string>& MidiChannelList(); // "1" .. "16"
 const std::vector<std::string>& ActiveOnList(); // "Note On", "Control Change"
 const std::vector<std::string>& DataTypeList(); // "Velocity", "Value"
-// "C-1/0" ... "G9/127"; entry 12 is "C-0/12" followed by six blanks.
-const std::vector<std::string>& NoteLabelList();
-// Label of note or controller number 0..127; empty outside that range.
-std::string NoteLabel(int number);
 // The labels from `from` to 127 (empty for a number outside 0..127).
 std::vector<std::string> ToList(int from);
 

@@ -7,7 +7,7 @@
 #include "channels/gui/CalculatorDialog.h"
 #include "channels/gui/ChannelInputDialog.h"
 #include "channels/gui/DescriptionDialog.h"
-#include "settings/gui/RowColoursDialog.h"
+#include "channels/gui/RowColoursDialog.h"
 #include "util/gui/PageHost.h"
 #include "util/gui/Widgets.h"
 #include "util/qt/TextConversions.h"

@@ -5,6 +5,7 @@
 #include "firmware/domain/Base64.h"
 #include "firmware/domain/CryptoPrimitives.h"
 #include "firmware/domain/FirmwareCipher.h"
+#include "protocol/DeviceType.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -58,9 +59,9 @@ struct Marker {
 };
 // The search order decides when an image holds several markers.
 constexpr Marker kMarkers[] = {
-    {"FBversion:", 'B', "Basic"},
-    {"FWversion:", 'P', "Pro"},
-    {"FEversion:", 'E', "Eco"},
+    {"FBversion:", DeviceTypeLetter(DeviceType::Basic), "Basic"},
+    {"FWversion:", DeviceTypeLetter(DeviceType::Pro), "Pro"},
+    {"FEversion:", DeviceTypeLetter(DeviceType::Eco), "Eco"},
     {"FUversion:", 'U', "USB"},
 };
 constexpr size_t kVersionTextLength = 20;

@@ -2,6 +2,7 @@
 
 #include "firmware/FirmwareUpload.h"
 #include "link/DeviceOperations.h"
+#include "protocol/DeviceType.h"
 #include "util/gui/PageHost.h"
 #include "util/gui/Widgets.h"
 #include "util/qt/TextConversions.h"
@@ -295,18 +296,12 @@ void FirmwarePage::showWaitingForDevice(int item)
 
 void FirmwarePage::onDeviceTypeApplied(char letter)
 {
-    switch (letter) {
-    case 'P':
-        m_deviceType->setText(QStringLiteral("VANTOREL Pro"));
-        m_programmingMode->hide();
-        break;
-    case 'B':
-    case 'E':
-        m_deviceType->setText(letter == 'B' ? QStringLiteral("VANTOREL Basic") : QStringLiteral("VANTOREL Eco"));
-        m_programmingMode->show();
-        break;
-    default: break;
-    }
+    const std::optional<DeviceType> type = DeviceTypeFromLetter(letter);
+    if (!type)
+        return;
+    m_deviceType->setText(QString::fromLatin1(ProductName(*type)));
+    // A Pro's firmware has no programming mode: its bootloader is reached with the mode switch.
+    m_programmingMode->setVisible(*type != DeviceType::Pro);
 }
 
 void FirmwarePage::clearDeviceInfo()

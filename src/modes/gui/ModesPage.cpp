@@ -1,10 +1,11 @@
 #include "modes/gui/ModesPage.h"
 
-#include "channels/domain/ChannelRecord.h"
 #include "link/DeviceLink.h"
 #include "link/DeviceOperations.h"
+#include "midi/domain/NoteLabels.h"
 #include "modes/ModesOperations.h"
 #include "modes/domain/ModeRecord.h"
+#include "protocol/DeviceType.h"
 #include "util/gui/PageHost.h"
 #include "util/gui/Widgets.h"
 #include "util/qt/TextConversions.h"
@@ -134,7 +135,7 @@ void ModesPage::buildPanels()
 
 void ModesPage::onDeviceTypeApplied(char letter)
 {
-    if (letter == 'P' || letter == 'B' || letter == 'E')
+    if (DeviceTypeFromLetter(letter))
         m_info->hide();
 }
 

@@ -1,4 +1,4 @@
-#include "settings/gui/RowColoursDialog.h"
+#include "channels/gui/RowColoursDialog.h"
 
 #include <QColorDialog>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "backup/AtomicWrite.h"
+#include "util/qt/AtomicWrite.h"
 #include "util/AtomicFile.h"
 #include "util/qt/TextConversions.h"
 

@@ -1,4 +1,4 @@
-#include "util/gui/OperationProgress.h"
+#include "app/OperationProgress.h"
 
 #include "link/DeviceLink.h"
 
