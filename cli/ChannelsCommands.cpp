@@ -133,9 +133,8 @@ std::optional<ChannelTable> loadForWriting(const QString& path)
         err(QString::fromStdString(twice) + QStringLiteral("Nothing was sent to the device."));
         return std::nullopt;
     }
-    const ChannelPayloads prepared = PrepareChannelPayloads(load.csv.rows);
-    if (!prepared.problem.isEmpty()) {
-        err(prepared.problem);
+    if (const Result<std::vector<std::string>> prepared = PrepareChannelPayloads(load.csv.rows); !prepared) {
+        err(ErrorText(prepared.error()));
         return std::nullopt;
     }
     return std::move(load.csv.rows);
