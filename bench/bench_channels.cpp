@@ -184,7 +184,7 @@ struct CliRig {
         }
         input = dir.filePath(QStringLiteral("in.csv"));
         output = dir.filePath(QStringLiteral("out.csv"));
-        Require(SaveChannelFile(input, FullTable()).isEmpty(), "cannot write the input file");
+        Require(SaveChannelFile(input, FullTable()).has_value(), "cannot write the input file");
     }
 
     int run(const CliCommand& command, const QStringList& args)

@@ -31,24 +31,24 @@ public:
     std::string name() const override { return "Null"; }
     std::vector<std::string> inputPortNames() override { return {"null"}; }
     std::vector<std::string> outputPortNames() override { return {"null"}; }
-    std::unique_ptr<MidiBackendInput> openInput(int, MidiReceiveCallback cb, std::string&) override
+    Result<std::unique_ptr<MidiBackendInput>> openInput(int, MidiReceiveCallback cb) override
     {
         callback = std::move(cb);
         return std::make_unique<Input>();
     }
-    std::unique_ptr<MidiBackendOutput> openOutput(int, std::string&) override { return std::make_unique<Output>(); }
+    Result<std::unique_ptr<MidiBackendOutput>> openOutput(int) override { return std::make_unique<Output>(); }
 
 private:
     struct Input : MidiBackendInput {
-        bool start(std::string&) override { return true; }
+        Result<void> start() override { return {}; }
         void stop() override { }
     };
     struct Output : MidiBackendOutput {
-        bool send(const uint8_t* data, size_t size, std::string&) override
+        Result<void> send(const uint8_t* data, size_t size) override
         {
             benchmark::DoNotOptimize(data);
             benchmark::DoNotOptimize(size);
-            return true;
+            return {};
         }
     };
 };

@@ -247,9 +247,8 @@ int StartupChild(int argc, char** argv, const QString& csvPath, const QString& s
 
     MidiPortDirectory ports;
     ports.add(std::make_shared<EmulatorBackend>());
-    std::string error;
-    if (auto rtMidi = CreateRtMidiBackend(MidiApi::Auto, error))
-        ports.add(std::move(rtMidi));
+    if (auto rtMidi = CreateRtMidiBackend(MidiApi::Auto))
+        ports.add(std::move(rtMidi).value());
     const SettingsFiles settingsFiles = LocateSettingsFiles(settingsDir, [](const QString&) {});
 
     DeviceLink link(ports);
@@ -377,7 +376,7 @@ int Run(int argc, char** argv)
     QTemporaryDir files;
     Require(files.isValid(), "no temporary folder");
     const QString csvPath = files.filePath(QStringLiteral("512-channels.csv"));
-    Require(SaveChannelFile(csvPath, MakeBenchTable()).isEmpty(), "cannot write the channel file");
+    Require(SaveChannelFile(csvPath, MakeBenchTable()).has_value(), "cannot write the channel file");
     const QString self = QCoreApplication::applicationFilePath();
     RunStartupChild(self, csvPath); // warms the file cache; not counted
     std::vector<StartupRun> startups;

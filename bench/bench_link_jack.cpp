@@ -163,7 +163,7 @@ void RunOnce(DeviceLink& link, Figures& figures)
     }
     clock.restart();
     const ChangesOutcome outcome = WriteChangedChannels(link, changed);
-    if (outcome.result != ChangesResult::Done || !outcome.check.verified()) {
+    if (outcome.result != ChannelWriteResult::Done || !outcome.check.verified()) {
         ++figures.failedWrites;
         return;
     }
@@ -197,10 +197,9 @@ int main(int argc, char** argv)
         try {
             JackRig jack(period);
             MidiPortDirectory ports;
-            std::string error;
-            auto backend = CreateRtMidiBackend(MidiApi::Jack, error);
-            Require(backend != nullptr, "no JACK backend");
-            ports.add(backend);
+            auto backend = CreateRtMidiBackend(MidiApi::Jack);
+            Require(backend.has_value(), "no JACK backend");
+            ports.add(*backend);
             DeviceLink link(ports);
             // What the link says goes to standard error, as vantorelctl shows it.
             for (auto signal : {&DeviceLink::statusText, &DeviceLink::messageBox, &DeviceLink::errorRaised})

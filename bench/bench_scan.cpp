@@ -35,13 +35,13 @@ public:
     std::string name() const override { return "Scan bay"; }
     std::vector<std::string> inputPortNames() override { return names(":out"); }
     std::vector<std::string> outputPortNames() override { return names(":in"); }
-    std::unique_ptr<MidiBackendInput> openInput(int index, MidiReceiveCallback callback, std::string& error) override
+    Result<std::unique_ptr<MidiBackendInput>> openInput(int index, MidiReceiveCallback callback) override
     {
-        return devices.at(size_t(index))->openInput(0, std::move(callback), error);
+        return devices.at(size_t(index))->openInput(0, std::move(callback));
     }
-    std::unique_ptr<MidiBackendOutput> openOutput(int index, std::string& error) override
+    Result<std::unique_ptr<MidiBackendOutput>> openOutput(int index) override
     {
-        return devices.at(size_t(index))->openOutput(0, error);
+        return devices.at(size_t(index))->openOutput(0);
     }
     std::vector<std::shared_ptr<EmulatorBackend>> devices;
 

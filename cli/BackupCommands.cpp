@@ -4,6 +4,7 @@
 #include "link/DeviceLink.h"
 #include "backup/BackupOperations.h"
 #include "cli/Cli.h"
+#include "util/qt/TextConversions.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -32,8 +33,8 @@ int runBackup(CliContext& c)
     }
     read.backup.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
     read.backup.createdBy = QStringLiteral("vantorelctl %1").arg(QStringLiteral(VANTOREL_VERSION));
-    if (const QString error = SaveDeviceBackup(c.args.at(1), read.backup); !error.isEmpty()) {
-        err(error);
+    if (const Result<void> saved = SaveDeviceBackup(c.args.at(1), read.backup); !saved) {
+        err(ErrorText(saved.error()));
         return kDataError;
     }
     err(QStringLiteral("Backup saved to %1.").arg(QDir::toNativeSeparators(c.args.at(1))));
@@ -44,9 +45,9 @@ int checkRestore(CliContext& c)
 {
     if (c.args.size() != 2)
         return usage(QStringLiteral("'restore' takes one argument: the backup file."));
-    const DeviceBackupParse parse = LoadDeviceBackup(c.args.at(1));
-    if (!parse.backup) {
-        err(parse.error + QStringLiteral(" Nothing was sent to the device."));
+    const Result<DeviceBackup> parse = LoadDeviceBackup(c.args.at(1));
+    if (!parse) {
+        err(ErrorText(parse.error()) + QStringLiteral(" Nothing was sent to the device."));
         return kDataError;
     }
     return kOk;
@@ -54,14 +55,14 @@ int checkRestore(CliContext& c)
 
 int runRestore(CliContext& c)
 {
-    const DeviceBackupParse parse = LoadDeviceBackup(c.args.at(1));
-    if (!parse.backup) {
-        err(parse.error + QStringLiteral(" Nothing was sent to the device."));
+    const Result<DeviceBackup> parse = LoadDeviceBackup(c.args.at(1));
+    if (!parse) {
+        err(ErrorText(parse.error()) + QStringLiteral(" Nothing was sent to the device."));
         return kDataError;
     }
     const bool force = c.parser.isSet(Options().force);
     const RestoreOutcome outcome = RestoreDeviceBackup(
-        *c.link, *parse.backup, err,
+        *c.link, *parse, err,
         [force](char) {
             if (!force)
                 err(QStringLiteral("Use --force to restore it to this device anyway."));

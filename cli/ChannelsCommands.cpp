@@ -8,6 +8,7 @@
 #include "channels/ChannelTransfer.h"
 #include "channels/ChannelVerify.h"
 #include "cli/Cli.h"
+#include "util/qt/TextConversions.h"
 
 #include <cstdio>
 #include <optional>
@@ -104,9 +105,8 @@ int runRead(CliContext& c)
     }
 
     if (c.args.size() == 3) {
-        const QString error = SaveChannelFile(c.args.at(2), rows);
-        if (!error.isEmpty()) {
-            err(error);
+        if (const Result<void> saved = SaveChannelFile(c.args.at(2), rows); !saved) {
+            err(ErrorText(saved.error()));
             return kDataError;
         }
     } else if (!writeToStandardOutput(ChannelFileBytes(rows))) {
@@ -133,9 +133,8 @@ std::optional<ChannelTable> loadForWriting(const QString& path)
         err(QString::fromStdString(twice) + QStringLiteral("Nothing was sent to the device."));
         return std::nullopt;
     }
-    const ChannelPayloads prepared = PrepareChannelPayloads(load.csv.rows);
-    if (!prepared.problem.isEmpty()) {
-        err(prepared.problem);
+    if (const Result<std::vector<std::string>> prepared = PrepareChannelPayloads(load.csv.rows); !prepared) {
+        err(ErrorText(prepared.error()));
         return std::nullopt;
     }
     return std::move(load.csv.rows);
@@ -176,16 +175,17 @@ int runWriteChanges(CliContext& c, const ChannelTable& rows)
         return prune;
     });
     switch (outcome.result) {
-    case ChangesResult::Done:
+    case ChannelWriteResult::Done:
         err(QStringLiteral("%1 of %2 channel(s) differed from the device and were written.")
                 .arg(outcome.written)
                 .arg(rows.size()));
         return reportCheck(outcome.check);
-    case ChangesResult::NothingToWrite:
-    case ChangesResult::RowsRefused: return kDataError;
-    case ChangesResult::Cancelled: return kInterrupted; // the status line has said what the device holds
-    case ChangesResult::NoAnswer:
-    case ChangesResult::Busy: break;
+    case ChannelWriteResult::NothingToWrite:
+    case ChannelWriteResult::RowsRefused: return kDataError;
+    case ChannelWriteResult::Cancelled: return kInterrupted; // the status line has said what the device holds
+    case ChannelWriteResult::NoAnswer:
+    case ChannelWriteResult::SendFailed:
+    case ChannelWriteResult::Busy: break;
     }
     return kNoAnswer;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/DeviceOperations.h"
+#include "util/Result.h"
 
 #include <QCommandLineParser>
 #include <QJsonObject>
@@ -112,7 +113,7 @@ std::vector<CliCommand> ScanCommands(); // scan
 struct FoundDevice;
 std::vector<FoundDevice> ScanAllPorts(CliContext& c, bool& cancelled);
 // DeviceScan::confirm on c.ports, cancelled by an interrupt: empty when confirmed.
-QString ConfirmPair(CliContext& c, const FoundDevice& device);
+Result<void> ConfirmPair(CliContext& c, const FoundDevice& device);
 std::vector<CliCommand> DeviceCommands(); // identify, restart, clear, options, raw
 std::vector<CliCommand> FirmwareCommands(); // "firmware info", ...: two-word names
 std::vector<CliCommand> FirmwareUploadCommands(); // "firmware upload", iface-test, set-id

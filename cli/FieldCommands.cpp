@@ -9,6 +9,7 @@
 #include "learn/domain/MappingTest.h"
 #include "link/DeviceLink.h"
 #include "midi/MidiBackend.h"
+#include "util/qt/TextConversions.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -69,9 +70,8 @@ int runLearn(CliContext& c)
         return usage(QStringLiteral("No MIDI input port is named '%1'.").arg(port));
 
     LearnSession session(*c.ports);
-    QString error;
-    if (!session.start(port, &error)) {
-        err(error);
+    if (const Result<void> started = session.start(port); !started) {
+        err(ErrorText(started.error()));
         return kNoAnswer;
     }
     err(QStringLiteral("Move a control or play the notes..."));
@@ -212,8 +212,8 @@ int runPatch(CliContext& c)
                                                                     : QString()));
         return kDataError;
     }
-    if (const QString problem = SaveChannelFile(tablePath, patch.rows); !problem.isEmpty()) {
-        err(problem);
+    if (const Result<void> saved = SaveChannelFile(tablePath, patch.rows); !saved) {
+        err(ErrorText(saved.error()));
         return kDataError;
     }
     const int last = start + int(mode->channels.size()) - 1;

@@ -28,10 +28,10 @@ int checkFirmwareInfo(CliContext& c)
 int runFirmwareInfo(CliContext& c)
 {
     const QString path = c.args.at(2);
-    std::string error;
-    const std::optional<std::string> text = ReadFirmwareFileText(ToFileSystemPath(path), error);
+    const Result<std::string> text = ReadFirmwareFileText(ToFileSystemPath(path));
     if (!text) {
-        err(QStringLiteral("Cannot open file \"%1\". %2").arg(path, QString::fromLocal8Bit(error.c_str())));
+        err(QStringLiteral("Cannot open file \"%1\". %2")
+                .arg(path, QString::fromLocal8Bit(text.error().message.c_str())));
         return kDataError;
     }
     const std::optional<FirmwareImage> image = DecryptFirmwareText(*text, BuiltInFirmwarePassword());

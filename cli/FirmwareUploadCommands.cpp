@@ -40,10 +40,10 @@ struct LoadedFile {
 
 LoadedFile loadFirmwareFile(const QString& path)
 {
-    std::string error;
-    const std::optional<std::string> text = ReadFirmwareFileText(ToFileSystemPath(path), error);
+    const Result<std::string> text = ReadFirmwareFileText(ToFileSystemPath(path));
     if (!text) {
-        err(QStringLiteral("Cannot open file \"%1\". %2").arg(path, QString::fromLocal8Bit(error.c_str())));
+        err(QStringLiteral("Cannot open file \"%1\". %2")
+                .arg(path, QString::fromLocal8Bit(text.error().message.c_str())));
         return {std::nullopt, kDataError};
     }
     std::optional<FirmwareImage> image = DecryptFirmwareText(*text, BuiltInFirmwarePassword());

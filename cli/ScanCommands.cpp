@@ -3,6 +3,7 @@
 #include "link/DeviceScan.h"
 #include "cli/Cli.h"
 #include "link/DeviceLink.h"
+#include "util/qt/TextConversions.h"
 
 #include <QJsonArray>
 
@@ -39,13 +40,13 @@ std::vector<FoundDevice> ScanAllPorts(CliContext& c, bool& cancelled)
     return devices;
 }
 
-QString ConfirmPair(CliContext& c, const FoundDevice& device)
+Result<void> ConfirmPair(CliContext& c, const FoundDevice& device)
 {
     DeviceScan scan(*c.ports);
     if (c.interrupts)
         QObject::connect(c.interrupts, &Interrupts::interrupted, &scan, &DeviceScan::cancel);
     if (interrupted())
-        return QStringLiteral("Cancelled.");
+        return MakeError(QStringLiteral("Cancelled."));
     return scan.confirm(device.input, device.output, device.deviceId);
 }
 

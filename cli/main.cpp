@@ -6,6 +6,7 @@
 #include "cli/FieldCommands.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "midi/MidiBackend.h"
+#include "util/qt/TextConversions.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -312,11 +313,10 @@ static int runProgram(int argc, char** argv)
     const bool withEmulator = parser.isSet(emulatorOption);
     if (withEmulator)
         ports.add(std::make_shared<EmulatorBackend>(emulatorConfig));
-    std::string backendError;
-    if (auto backend = CreateRtMidiBackend(api, backendError))
-        ports.add(backend);
+    if (Result<std::shared_ptr<MidiBackend>> backend = CreateRtMidiBackend(api))
+        ports.add(std::move(backend).value());
     else if (!withEmulator || api != MidiApi::Auto)
-        err(QString::fromStdString(backendError));
+        err(QString::fromStdString(backend.error().message));
 
     context.ports = &ports;
     if (command->ownPorts)
@@ -339,10 +339,10 @@ static int runProgram(int argc, char** argv)
                     .arg(*wantedId));
         // The scan's pairing is confirmed before anything else is sent.
         const auto confirmed = std::find_if(devices.begin(), devices.end(), [&](const FoundDevice& d) {
-            const QString problem = ConfirmPair(context, d);
-            if (!problem.isEmpty() && !interrupted())
-                err(problem);
-            return problem.isEmpty();
+            const Result<void> confirmed = ConfirmPair(context, d);
+            if (!confirmed && !interrupted())
+                err(ErrorText(confirmed.error()));
+            return confirmed.has_value();
         });
         if (interrupted())
             return kInterrupted;

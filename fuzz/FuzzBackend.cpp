@@ -21,10 +21,10 @@ public:
         m_wire->running = false;
         m_wire->callback = nullptr;
     }
-    bool start(std::string&) override
+    Result<void> start() override
     {
         m_wire->running = true;
-        return true;
+        return {};
     }
     void stop() override { m_wire->running = false; }
 
@@ -37,16 +37,14 @@ public:
     explicit FuzzOutput(std::shared_ptr<FuzzBackend::Wire> wire)
         : m_wire(std::move(wire))
     { }
-    bool send(const uint8_t* data, size_t size, std::string& error) override
+    Result<void> send(const uint8_t* data, size_t size) override
     {
-        if (!data || size == 0) {
-            error = "Empty MIDI message";
-            return false;
-        }
+        if (!data || size == 0)
+            return Error{"Empty MIDI message"};
         ++m_wire->sent;
         if (m_wire->peer)
             m_wire->peer(data, size);
-        return true;
+        return {};
     }
 
 private:
@@ -79,23 +77,19 @@ void FuzzBackend::setPeer(std::function<void(const uint8_t*, size_t)> peer)
     m_wire->peer = std::move(peer);
 }
 
-std::unique_ptr<MidiBackendInput> FuzzBackend::openInput(int index, MidiReceiveCallback callback, std::string& error)
+Result<std::unique_ptr<MidiBackendInput>> FuzzBackend::openInput(int index, MidiReceiveCallback callback)
 {
-    if (index != 0) {
-        error = "No such port";
-        return nullptr;
-    }
+    if (index != 0)
+        return Error{"No such port"};
     m_wire->callback = std::move(callback);
     m_wire->running = false;
     return std::make_unique<FuzzInput>(m_wire);
 }
 
-std::unique_ptr<MidiBackendOutput> FuzzBackend::openOutput(int index, std::string& error)
+Result<std::unique_ptr<MidiBackendOutput>> FuzzBackend::openOutput(int index)
 {
-    if (index != 0) {
-        error = "No such port";
-        return nullptr;
-    }
+    if (index != 0)
+        return Error{"No such port"};
     return std::make_unique<FuzzOutput>(m_wire);
 }
 

@@ -29,8 +29,8 @@ public:
     std::string name() const override { return "Fuzz"; }
     std::vector<std::string> inputPortNames() override { return {"Fuzz In"}; }
     std::vector<std::string> outputPortNames() override { return {"Fuzz Out"}; }
-    std::unique_ptr<MidiBackendInput> openInput(int index, MidiReceiveCallback callback, std::string& error) override;
-    std::unique_ptr<MidiBackendOutput> openOutput(int index, std::string& error) override;
+    Result<std::unique_ptr<MidiBackendInput>> openInput(int index, MidiReceiveCallback callback) override;
+    Result<std::unique_ptr<MidiBackendOutput>> openOutput(int index) override;
 
     struct Wire;
 

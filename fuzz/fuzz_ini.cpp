@@ -144,7 +144,7 @@ void CheckSaveAndLoad(const IniFile& ini, int mode)
     const std::string path = folder + "/program.ini";
     const mode_t permissions = (mode & 1) ? 0600 : 0644;
     ::chmod(path.c_str(), permissions);
-    ini.Save(path);
+    FUZZ_CHECK(ini.Save(path));
     IniFile loaded;
     FUZZ_CHECK(loaded.Load(path));
     FUZZ_CHECK(loaded.Serialize() == ini.Serialize());

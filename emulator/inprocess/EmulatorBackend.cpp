@@ -105,13 +105,13 @@ public:
         m_wire->removeInput(m_state.get());
     }
 
-    bool start(std::string&) override
+    Result<void> start() override
     {
         if (!m_state->running) {
             m_state->clock.start();
             m_state->running = true;
         }
-        return true;
+        return {};
     }
 
     void stop() override { m_state->running = false; }
@@ -127,14 +127,12 @@ public:
         : m_wire(std::move(wire))
     { }
 
-    bool send(const uint8_t* data, size_t size, std::string& error) override
+    Result<void> send(const uint8_t* data, size_t size) override
     {
-        if (data == nullptr || size == 0) {
-            error = "Empty MIDI message";
-            return false;
-        }
+        if (data == nullptr || size == 0)
+            return Error{"Empty MIDI message"};
         m_wire->fromProgram(std::vector<uint8_t>(data, data + size));
-        return true;
+        return {};
     }
 
 private:
@@ -189,22 +187,17 @@ std::vector<std::string> EmulatorBackend::outputPortNames()
     return {kEmulatorPortName};
 }
 
-std::unique_ptr<MidiBackendInput> EmulatorBackend::openInput(int index, MidiReceiveCallback callback,
-                                                             std::string& error)
+Result<std::unique_ptr<MidiBackendInput>> EmulatorBackend::openInput(int index, MidiReceiveCallback callback)
 {
-    if (index != 0) {
-        error = "No MIDI input port number " + std::to_string(index);
-        return nullptr;
-    }
+    if (index != 0)
+        return Error{"No MIDI input port number " + std::to_string(index)};
     return std::make_unique<EmulatedInputPort>(m_impl, std::move(callback));
 }
 
-std::unique_ptr<MidiBackendOutput> EmulatorBackend::openOutput(int index, std::string& error)
+Result<std::unique_ptr<MidiBackendOutput>> EmulatorBackend::openOutput(int index)
 {
-    if (index != 0) {
-        error = "No MIDI output port number " + std::to_string(index);
-        return nullptr;
-    }
+    if (index != 0)
+        return Error{"No MIDI output port number " + std::to_string(index)};
     return std::make_unique<EmulatedOutputPort>(m_impl);
 }
 

@@ -29,8 +29,8 @@ public:
     std::string name() const override;
     std::vector<std::string> inputPortNames() override;
     std::vector<std::string> outputPortNames() override;
-    std::unique_ptr<MidiBackendInput> openInput(int index, MidiReceiveCallback callback, std::string& error) override;
-    std::unique_ptr<MidiBackendOutput> openOutput(int index, std::string& error) override;
+    Result<std::unique_ptr<MidiBackendInput>> openInput(int index, MidiReceiveCallback callback) override;
+    Result<std::unique_ptr<MidiBackendOutput>> openOutput(int index) override;
 
 private:
     struct Impl;

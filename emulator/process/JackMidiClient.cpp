@@ -49,24 +49,21 @@ struct JackApi {
     VANTOREL_JACK_FUNCTIONS(VANTOREL_JACK_POINTER)
 #undef VANTOREL_JACK_POINTER
 
-    bool load(std::string& error)
+    Result<void> load()
     {
         void* library = dlopen(kJackLibrary, RTLD_NOW | RTLD_GLOBAL);
         if (library == nullptr) {
             const char* reason = dlerror();
-            error = std::string("Cannot load the JACK library: ") + (reason ? reason : kJackLibrary);
-            return false;
+            return Error{std::string("Cannot load the JACK library: ") + (reason ? reason : kJackLibrary)};
         }
         // The library stays loaded for the life of the process.
 #define VANTOREL_JACK_LOOKUP(name)                                                                                     \
     name = reinterpret_cast<decltype(name)>(dlsym(library, #name));                                                    \
-    if (name == nullptr) {                                                                                             \
-        error = "The JACK library lacks " #name;                                                                       \
-        return false;                                                                                                  \
-    }
+    if (name == nullptr)                                                                                               \
+        return Error{"The JACK library lacks " #name};
         VANTOREL_JACK_FUNCTIONS(VANTOREL_JACK_LOOKUP)
 #undef VANTOREL_JACK_LOOKUP
-        return true;
+        return {};
     }
 #undef VANTOREL_JACK_FUNCTIONS
 };
@@ -137,12 +134,12 @@ struct JackMidiClient::Impl {
     }
 };
 
-std::unique_ptr<JackMidiClient> JackMidiClient::open(const std::string& clientName, MessageHandler onMessage,
-                                                     ShutdownHandler onShutdown, std::string& error)
+Result<std::unique_ptr<JackMidiClient>> JackMidiClient::open(const std::string& clientName, MessageHandler onMessage,
+                                                             ShutdownHandler onShutdown)
 {
     auto impl = std::make_unique<Impl>();
-    if (!impl->jack.load(error))
-        return nullptr;
+    if (Result<void> loaded = impl->jack.load(); !loaded)
+        return loaded.error();
     const JackApi& jack = impl->jack;
     impl->onMessage = std::move(onMessage);
     impl->onShutdown = std::move(onShutdown);
@@ -152,26 +149,20 @@ std::unique_ptr<JackMidiClient> JackMidiClient::open(const std::string& clientNa
                                          static_cast<jack_options_t>(JackNoStartServer | JackUseExactName), &status);
     if (impl->client == nullptr) {
         if (status & JackNameNotUnique)
-            error = "The JACK client name " + clientName + " is already taken";
-        else if (status & JackServerFailed)
-            error = "Cannot connect to the JACK server";
-        else
-            error = "Cannot open the JACK client " + clientName;
-        return nullptr;
+            return Error{"The JACK client name " + clientName + " is already taken"};
+        if (status & JackServerFailed)
+            return Error{"Cannot connect to the JACK server"};
+        return Error{"Cannot open the JACK client " + clientName};
     }
     impl->input = jack.jack_port_register(impl->client, "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
     impl->output = jack.jack_port_register(impl->client, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
     impl->outgoing = jack.jack_ringbuffer_create(kOutputQueueBytes);
-    if (impl->input == nullptr || impl->output == nullptr || impl->outgoing == nullptr) {
-        error = "Cannot create the MIDI ports of " + clientName;
-        return nullptr;
-    }
+    if (impl->input == nullptr || impl->output == nullptr || impl->outgoing == nullptr)
+        return Error{"Cannot create the MIDI ports of " + clientName};
     jack.jack_set_process_callback(impl->client, &Impl::process, impl.get());
     jack.jack_on_shutdown(impl->client, &Impl::shutdown, impl.get());
-    if (jack.jack_activate(impl->client) != 0) {
-        error = "Cannot activate the JACK client " + clientName;
-        return nullptr;
-    }
+    if (jack.jack_activate(impl->client) != 0)
+        return Error{"Cannot activate the JACK client " + clientName};
     impl->active = true;
     return std::unique_ptr<JackMidiClient>(new JackMidiClient(std::move(impl)));
 }
@@ -191,11 +182,9 @@ bool JackMidiClient::send(const std::vector<uint8_t>& message)
 
 struct JackMidiClient::Impl { };
 
-std::unique_ptr<JackMidiClient> JackMidiClient::open(const std::string&, MessageHandler, ShutdownHandler,
-                                                     std::string& error)
+Result<std::unique_ptr<JackMidiClient>> JackMidiClient::open(const std::string&, MessageHandler, ShutdownHandler)
 {
-    error = "JACK is not available on this system";
-    return nullptr;
+    return Error{"JACK is not available on this system"};
 }
 
 bool JackMidiClient::send(const std::vector<uint8_t>&)

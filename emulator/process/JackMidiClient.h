@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Result.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -21,10 +23,10 @@ public:
     // Called on a JACK thread when the server goes away.
     using ShutdownHandler = std::function<void()>;
 
-    // nullptr and `error` set when the client or its ports cannot be created
-    // (no server, name already taken, no libjack).
-    static std::unique_ptr<JackMidiClient> open(const std::string& clientName, MessageHandler onMessage,
-                                                ShutdownHandler onShutdown, std::string& error);
+    // An error when the client or its ports cannot be created (no server,
+    // name already taken, no libjack).
+    static Result<std::unique_ptr<JackMidiClient>> open(const std::string& clientName, MessageHandler onMessage,
+                                                        ShutdownHandler onShutdown);
     ~JackMidiClient();
 
     JackMidiClient(const JackMidiClient&) = delete;

@@ -160,8 +160,7 @@ int main(int argc, char** argv)
         writeImage();
     };
 
-    std::string error;
-    client = JackMidiClient::open(
+    Result<std::unique_ptr<JackMidiClient>> opened = JackMidiClient::open(
         arguments.clientName,
         [&app, onMessage](const uint8_t* data, size_t size) {
             // JACK's process thread: hand the message to the main thread.
@@ -177,12 +176,12 @@ int main(int argc, char** argv)
                     app.exit(1);
                 },
                 Qt::QueuedConnection);
-        },
-        error);
-    if (!client) {
-        std::cerr << "vantorel-emulator: " << error << std::endl;
+        });
+    if (!opened) {
+        std::cerr << "vantorel-emulator: " << opened.error().message << std::endl;
         return 1;
     }
+    client = std::move(opened).value();
 
     std::cout << "ready" << std::endl;
     // A device started in its bootloader announces it.

@@ -16,6 +16,7 @@
 #include "util/gui/PortListBox.h"
 #include "util/gui/StatusLine.h"
 #include "util/gui/Widgets.h"
+#include "util/qt/TextConversions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -406,10 +407,10 @@ void MainWindow::findDevice()
     // Like the scan, the confirmation reopens the ports in use: what that
     // meets goes to Messages; its outcome is said once.
     ++m_scanning;
-    const QString problem = ConfirmFromLink(m_link, device);
+    const Result<void> confirmed = ConfirmFromLink(m_link, device);
     --m_scanning;
-    if (!problem.isEmpty()) {
-        showError(problem); // the scan's pairing is used only once the device confirmed it
+    if (!confirmed) {
+        showError(ErrorText(confirmed.error())); // the scan's pairing is used only once the device confirmed it
         return;
     }
     m_link.RefreshPorts();
@@ -470,11 +471,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     // A settings file that cannot be written is reported once; the program
     // ends all the same (a window that cannot be closed would trap the user).
-    try {
-        saveSettings();
-    } catch (const std::exception& e) {
-        showError(QString::fromStdString(e.what()));
-    }
+    if (const Result<void> saved = saveSettings(); !saved)
+        showError(QString::fromStdString(saved.error().message));
     event->accept();
     m_channelsPage->document().discardRecovery(); // a clean exit
     // Closing the main window ends the program, whatever other window is open.

@@ -77,10 +77,10 @@ public:
     const SettingsFiles& settingsFiles() const { return m_settingsFiles; }
     // pnlService and "Language": a developer run or a non-zero "DebugOn".
     bool developerControlsShown() const { return m_developerControls; }
-    // The program settings (MainWindowSettings.cpp). Saving throws
-    // IniWriteError; keys after a failed write are not written.
+    // The program settings (MainWindowSettings.cpp). Keys after a failed
+    // write are not written.
     void loadSettings();
-    void saveSettings();
+    Result<void> saveSettings();
 
     // Where unsaved changes of the channel table are kept (MainWindowBackup.cpp):
     // the configuration folder of the window positions; empty without settings files.

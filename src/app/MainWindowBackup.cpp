@@ -9,6 +9,7 @@
 #include "channels/gui/ChannelTableModel.h"
 #include "channels/gui/ChannelsPage.h"
 #include "link/DeviceLink.h"
+#include "util/qt/TextConversions.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -96,8 +97,8 @@ void MainWindow::backUpDevice()
     }
     read.backup.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
     read.backup.createdBy = QStringLiteral("VANTOREL Control Center %1").arg(QStringLiteral(VANTOREL_VERSION));
-    if (const QString error = SaveDeviceBackup(path, read.backup); !error.isEmpty()) {
-        showError(error);
+    if (const Result<void> saved = SaveDeviceBackup(path, read.backup); !saved) {
+        showError(ErrorText(saved.error()));
         return;
     }
     emit m_link.statusText(QStringLiteral("Backup saved to %1.").arg(QDir::toNativeSeparators(path)));
@@ -109,9 +110,9 @@ void MainWindow::restoreDevice()
     if (path.isEmpty())
         return;
     // The whole file is checked before anything is sent.
-    const DeviceBackupParse parse = LoadDeviceBackup(path);
-    if (!parse.backup) {
-        showError(parse.error + QStringLiteral(" Nothing was sent to the device."));
+    const Result<DeviceBackup> parse = LoadDeviceBackup(path);
+    if (!parse) {
+        showError(ErrorText(parse.error()) + QStringLiteral(" Nothing was sent to the device."));
         return;
     }
     QStringList report;
@@ -119,7 +120,7 @@ void MainWindow::restoreDevice()
     {
         DumpsTakenElsewhere dumps(*m_channelsPage);
         outcome = RestoreDeviceBackup(
-            m_link, *parse.backup,
+            m_link, *parse,
             [this, &report](const QString& line) {
                 report << line;
                 emit m_link.statusText(line);
@@ -128,7 +129,7 @@ void MainWindow::restoreDevice()
                 return askYesNo
                     && askYesNo(QStringLiteral("Restore device"),
                                 QStringLiteral("The backup is of a %1, the device is a %2.\r\nRestore it anyway?")
-                                    .arg(EditionName(parse.backup->deviceType), EditionName(deviceType)));
+                                    .arg(EditionName(parse->deviceType), EditionName(deviceType)));
             },
             m_channelsPage->verifyAfterWrite());
     }

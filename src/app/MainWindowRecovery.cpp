@@ -6,6 +6,7 @@
 #include "channels/ChannelRecovery.h"
 #include "channels/gui/ChannelDocument.h"
 #include "channels/gui/ChannelsPage.h"
+#include "util/qt/TextConversions.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,24 +31,24 @@ void MainWindow::offerRecovery()
     // A settings folder this run cannot write (its settings went elsewhere)
     // may still hold the file of an earlier run.
     QString found = path;
-    QString problem;
-    std::optional<RecoveredTable> pending = ChannelRecovery::load(found, &problem);
-    if (!pending && problem.isEmpty() && !m_settingsFiles.unwritableDir.isEmpty()) {
+    Result<std::optional<RecoveredTable>> loaded = ChannelRecovery::load(found);
+    if (loaded && !*loaded && !m_settingsFiles.unwritableDir.isEmpty()) {
         found = QDir(m_settingsFiles.unwritableDir).filePath(QString::fromLatin1(kRecoveryFileName));
-        pending = ChannelRecovery::load(found, &problem);
+        loaded = ChannelRecovery::load(found);
     }
-    if (!pending) {
-        if (problem.isEmpty())
-            return;
+    if (!loaded) {
         // Kept for a look (or a rescue by hand), never deleted.
-        const QString kept = ChannelRecovery::setAside(found);
+        const Result<QString> kept = ChannelRecovery::setAside(found);
         QString text = tr("The unsaved channel table of the last run cannot be restored (%1): %2.")
-                           .arg(QDir::toNativeSeparators(found), problem);
-        text += kept.isEmpty() ? tr(" The file is left where it is.")
-                               : tr(" The file is kept as %1.").arg(QDir::toNativeSeparators(kept));
+                           .arg(QDir::toNativeSeparators(found), ErrorText(loaded.error()));
+        text += !kept ? tr(" The file is left where it is.")
+                      : tr(" The file is kept as %1.").arg(QDir::toNativeSeparators(*kept));
         showError(text);
         return;
     }
+    if (!*loaded)
+        return;
+    std::optional<RecoveredTable>& pending = *loaded;
     const QString when = pending->saved.isValid()
         ? pending->saved.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
         : QStringLiteral("?");

@@ -62,14 +62,19 @@ void MainWindow::loadSettings()
     m_link.ReopenPorts();
 }
 
-void MainWindow::saveSettings()
+Result<void> MainWindow::saveSettings()
 {
-    SaveFormPosition(*this, m_settingsFiles.positionIni);
-    SaveFormPosition(*m_channelsPage->calculator(), m_settingsFiles.positionIni);
+    if (Result<void> saved = SaveFormPosition(*this, m_settingsFiles.positionIni); !saved)
+        return saved;
+    if (Result<void> saved = SaveFormPosition(*m_channelsPage->calculator(), m_settingsFiles.positionIni); !saved)
+        return saved;
     if (m_settingsFiles.programIni.isEmpty())
-        return;
+        return {};
 
-    IniFile ini = ReadIniFileForUpdate(m_settingsFiles.programIni);
+    Result<IniFile> read = ReadIniFileForUpdate(m_settingsFiles.programIni);
+    if (!read)
+        return read.error();
+    IniFile& ini = *read;
     ProgramSettings s;
     s.midiInput = ToIniText(m_inputPorts->currentText());
     s.midiOutput = ToIniText(m_outputPorts->currentText());
@@ -81,7 +86,7 @@ void MainWindow::saveSettings()
     s.lastFirmwareFile = ToIniText(m_firmwarePage->currentPath());
     s.lastFirmwareFileDate = ToIniText(m_firmwarePage->fileDateText());
     WriteProgramSettings(ini, s);
-    WriteIniFile(ini, m_settingsFiles.programIni);
+    return WriteIniFile(ini, m_settingsFiles.programIni);
 }
 
 } // namespace vantorel

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "channels/gui/ChannelsPage.h"
 #include "link/DeviceLink.h"
+#include "util/qt/TextConversions.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -69,7 +70,7 @@ void EnterDemoChannels(MainWindow& form)
 
 } // namespace
 
-bool SaveScreenshots(MainWindow& form, const QString& folder, QString& error)
+Result<void> SaveScreenshots(MainWindow& form, const QString& folder)
 {
     struct Shot {
         PageId page;
@@ -83,14 +84,10 @@ bool SaveScreenshots(MainWindow& form, const QString& folder, QString& error)
     };
     auto* pages = form.findChild<QTabWidget*>(QStringLiteral("pgcMain"));
     auto* readDeviceType = form.findChild<QPushButton*>(QStringLiteral("btnGetDeviceType"));
-    if (!pages || !readDeviceType) {
-        error = QStringLiteral("the window has no pages");
-        return false;
-    }
-    if (!QDir().mkpath(folder)) {
-        error = QStringLiteral("cannot create %1").arg(folder);
-        return false;
-    }
+    if (!pages || !readDeviceType)
+        return MakeError(QStringLiteral("the window has no pages"));
+    if (!QDir().mkpath(folder))
+        return MakeError(QStringLiteral("cannot create %1").arg(folder));
     form.raise();
     form.activateWindow();
     EnterDemoChannels(form);
@@ -105,12 +102,10 @@ bool SaveScreenshots(MainWindow& form, const QString& folder, QString& error)
             readDeviceType->click();
         form.link().PumpingDelay(400);
         const QString path = QDir(folder).filePath(QString::fromLatin1(shot.file));
-        if (!form.grab().save(path, "PNG")) {
-            error = QStringLiteral("cannot write %1").arg(path);
-            return false;
-        }
+        if (!form.grab().save(path, "PNG"))
+            return MakeError(QStringLiteral("cannot write %1").arg(path));
     }
-    return true;
+    return {};
 }
 
 } // namespace vantorel

@@ -176,11 +176,10 @@ int runProgram(int argc, char** argv)
         config.type = type.at(0).toLatin1();
         ports.add(std::make_shared<EmulatorBackend>(config));
     }
-    std::string error;
-    if (auto rtMidi = CreateRtMidiBackend(api, error))
-        ports.add(std::move(rtMidi));
+    if (Result<std::shared_ptr<MidiBackend>> rtMidi = CreateRtMidiBackend(api))
+        ports.add(std::move(rtMidi).value());
     else if (!parser.isSet(emulatorOption))
-        std::fprintf(stderr, "vantorel-control-center: no MIDI system available: %s\n", error.c_str());
+        std::fprintf(stderr, "vantorel-control-center: no MIDI system available: %s\n", rtMidi.error().message.c_str());
 
     // The settings files are located before any window exists.
     const SettingsFiles settingsFiles = LocateSettingsFiles(parser.value(settingsDirOption), [](const QString& text) {
@@ -213,10 +212,9 @@ int runProgram(int argc, char** argv)
     if (parser.isSet(screenshotOption)) {
         // Ends like "Exit": the settings files are not written.
         QTimer::singleShot(0, mainForm.get(), [&] {
-            QString error;
-            const bool saved = SaveScreenshots(*mainForm, parser.value(screenshotOption), error);
+            const Result<void> saved = SaveScreenshots(*mainForm, parser.value(screenshotOption));
             if (!saved)
-                std::fprintf(stderr, "vantorel-control-center: %s\n", qPrintable(error));
+                std::fprintf(stderr, "vantorel-control-center: %s\n", saved.error().message.c_str());
             QCoreApplication::exit(saved ? 0 : 1);
         });
     }

@@ -329,40 +329,34 @@ QByteArray DeviceBackupJson(const DeviceBackup& backup)
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-DeviceBackupParse ParseDeviceBackup(const QByteArray& json)
+Result<DeviceBackup> ParseDeviceBackup(const QByteArray& json)
 {
-    DeviceBackupParse result;
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        result.error
-            = QStringLiteral("it is not JSON (%1 at byte %2)").arg(parseError.errorString()).arg(parseError.offset);
-        return result;
+        return MakeError(
+            QStringLiteral("it is not JSON (%1 at byte %2)").arg(parseError.errorString()).arg(parseError.offset));
     }
     if (!document.isObject()) {
-        result.error = QStringLiteral("it holds no backup object");
-        return result;
+        return MakeError(QStringLiteral("it holds no backup object"));
     }
     const QJsonObject root = document.object();
     Reader r;
     if (root.value(QStringLiteral("format")).toString() != QLatin1String(kDeviceBackupFormat)) {
-        result.error = QStringLiteral("it is not a device backup (\"format\" is not \"%1\")")
-                           .arg(QLatin1String(kDeviceBackupFormat));
-        return result;
+        return MakeError(QStringLiteral("it is not a device backup (\"format\" is not \"%1\")")
+                             .arg(QLatin1String(kDeviceBackupFormat)));
     }
     // A whole number above this program's version, however large, is a newer format.
     if (const QJsonValue version = root.value(QStringLiteral("version")); version.isDouble()
         && version.toDouble() > kDeviceBackupVersion && version.toDouble() == std::floor(version.toDouble())) {
-        result.error = QStringLiteral("it was made by a newer version of the program (it has version %1; this "
-                                      "program reads version %2)")
-                           .arg(version.toDouble(), 0, 'f', 0)
-                           .arg(kDeviceBackupVersion);
-        return result;
+        return MakeError(QStringLiteral("it was made by a newer version of the program (it has version %1; this "
+                                        "program reads version %2)")
+                             .arg(version.toDouble(), 0, 'f', 0)
+                             .arg(kDeviceBackupVersion));
     }
     r.integer(root, {}, QStringLiteral("version"), 1, kDeviceBackupVersion);
     if (const QString key = FirstDuplicateKey(json); !key.isEmpty()) {
-        result.error = QStringLiteral("the key \"%1\" appears twice in one object").arg(key);
-        return result;
+        return MakeError(QStringLiteral("the key \"%1\" appears twice in one object").arg(key));
     }
     r.onlyKeys(root, {},
                {QStringLiteral("format"), QStringLiteral("version"), QStringLiteral("created"),
@@ -405,43 +399,40 @@ DeviceBackupParse ParseDeviceBackup(const QByteArray& json)
     if (r.ok())
         backup.channels = readChannels(r, root);
     if (!r.ok()) {
-        result.error = r.error;
-        return result;
+        return MakeError(r.error);
     }
-    result.backup = std::move(backup);
-    return result;
+    return backup;
 }
 
-DeviceBackupParse LoadDeviceBackup(const QString& path)
+Result<DeviceBackup> LoadDeviceBackup(const QString& path)
 {
-    DeviceBackupParse result;
     const QString shown = QDir::toNativeSeparators(path);
     // Only a regular file is read: a FIFO or a device is refused at once.
     const BoundedFileRead file = ReadBoundedFile(ToFileSystemPath(path), size_t(kMaxBackupFileSize));
     if (file.status == BoundedFileRead::Status::TooLarge) {
-        result.error = QStringLiteral("The file %1 is not a device backup: it is larger than %2 MiB.")
-                           .arg(shown)
-                           .arg(kMaxBackupFileSize / (1024 * 1024));
-        return result;
+        return MakeError(QStringLiteral("The file %1 is not a device backup: it is larger than %2 MiB.")
+                             .arg(shown)
+                             .arg(kMaxBackupFileSize / (1024 * 1024)));
     }
     if (!file.ok()) {
-        result.error = QStringLiteral("Cannot open the backup file %1: %2.")
-                           .arg(shown, QString::fromStdString(file.reason(size_t(kMaxBackupFileSize))));
-        return result;
+        return MakeError(QStringLiteral("Cannot open the backup file %1: %2.")
+                             .arg(shown, QString::fromStdString(file.reason(size_t(kMaxBackupFileSize)))));
     }
     const QByteArray bytes = QByteArray::fromStdString(file.bytes);
-    result = ParseDeviceBackup(bytes);
-    if (!result.backup)
-        result.error = QStringLiteral("The file %1 is not a valid device backup: %2.").arg(shown, result.error);
-    return result;
+    Result<DeviceBackup> parsed = ParseDeviceBackup(bytes);
+    if (!parsed)
+        return MakeError(
+            QStringLiteral("The file %1 is not a valid device backup: %2.").arg(shown, ErrorText(parsed.error())));
+    return parsed;
 }
 
-QString SaveDeviceBackup(const QString& path, const DeviceBackup& backup)
+Result<void> SaveDeviceBackup(const QString& path, const DeviceBackup& backup)
 {
-    const QString reason = WriteFileAtomically(path, DeviceBackupJson(backup));
-    if (reason.isEmpty())
+    const Result<void> written = WriteFileAtomically(path, DeviceBackupJson(backup));
+    if (written)
         return {};
-    return QStringLiteral("Cannot save the backup file %1: %2").arg(QDir::toNativeSeparators(path), reason);
+    return MakeError(QStringLiteral("Cannot save the backup file %1: %2")
+                         .arg(QDir::toNativeSeparators(path), ErrorText(written.error())));
 }
 
 QStringList CompareDeviceBackups(const DeviceBackup& expected, const DeviceBackup& device)

@@ -2,6 +2,7 @@
 
 #include "channels/domain/ChannelTable.h"
 #include "modes/domain/ModeRecord.h"
+#include "util/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -48,22 +49,19 @@ QString EditionName(char deviceType);
 
 QByteArray DeviceBackupJson(const DeviceBackup& backup);
 
-struct DeviceBackupParse {
-    std::optional<DeviceBackup> backup;
-    QString error; // the first problem found, when there is no backup
-};
-// Checks the whole text: any problem refuses the whole file.
-DeviceBackupParse ParseDeviceBackup(const QByteArray& json);
+// Checks the whole text: any problem refuses the whole file (the error names
+// the first one found).
+Result<DeviceBackup> ParseDeviceBackup(const QByteArray& json);
 
 // The first key that appears twice in one object of valid JSON text (the
 // JSON reader keeps the last value without a word); empty when none does.
 QString FirstDuplicateKey(const QByteArray& json);
 
 // Reads and checks a backup file; the message names the file and the problem.
-DeviceBackupParse LoadDeviceBackup(const QString& path);
+Result<DeviceBackup> LoadDeviceBackup(const QString& path);
 // Writes the file atomically (a previous one stays as it was on failure).
 // Empty on success, otherwise the message with the system's reason.
-QString SaveDeviceBackup(const QString& path, const DeviceBackup& backup);
+Result<void> SaveDeviceBackup(const QString& path, const DeviceBackup& backup);
 
 // The differences between what a backup holds and what the device holds
 // (identity and descriptions are not compared); empty when they agree.

@@ -11,30 +11,22 @@ namespace vantorel {
 
 namespace {
 
-ChangesResult resultOf(OpResult result)
+ChannelWriteResult resultOf(OpResult result)
 {
     switch (result) {
-    case OpResult::Done: return ChangesResult::Done;
-    case OpResult::Busy: return ChangesResult::Busy;
-    case OpResult::Cancelled: return ChangesResult::Cancelled;
+    case OpResult::Done: return ChannelWriteResult::Done;
+    case OpResult::Busy: return ChannelWriteResult::Busy;
+    case OpResult::Cancelled: return ChannelWriteResult::Cancelled;
     case OpResult::NoAnswer:
     case OpResult::Failed: break;
     }
-    return ChangesResult::NoAnswer;
+    return ChannelWriteResult::NoAnswer;
 }
 
-ChangesResult resultOf(ChannelWriteResult result)
+// A refused send is reported as no answer (see ChangesOutcome).
+ChannelWriteResult resultOf(ChannelWriteResult result)
 {
-    switch (result) {
-    case ChannelWriteResult::Done: return ChangesResult::Done;
-    case ChannelWriteResult::Busy: return ChangesResult::Busy;
-    case ChannelWriteResult::Cancelled: return ChangesResult::Cancelled;
-    case ChannelWriteResult::NothingToWrite: return ChangesResult::NothingToWrite;
-    case ChannelWriteResult::RowsRefused: return ChangesResult::RowsRefused;
-    case ChannelWriteResult::NoAnswer:
-    case ChannelWriteResult::SendFailed: break;
-    }
-    return ChangesResult::NoAnswer;
+    return result == ChannelWriteResult::SendFailed ? ChannelWriteResult::NoAnswer : result;
 }
 
 } // namespace
@@ -53,19 +45,19 @@ ChangesOutcome WriteChangedChannels(DeviceLink& link, const ChannelTable& rows,
     ChangesOutcome outcome;
     if (link.busy()) {
         const DeviceOperation refused(link); // says so on the status line
-        outcome.result = ChangesResult::Busy;
+        outcome.result = ChannelWriteResult::Busy;
         return outcome;
     }
     switch (CheckTableWritable(link, rows)) {
-    case ChannelWriteResult::NothingToWrite: outcome.result = ChangesResult::NothingToWrite; return outcome;
-    case ChannelWriteResult::RowsRefused: outcome.result = ChangesResult::RowsRefused; return outcome;
+    case ChannelWriteResult::NothingToWrite: outcome.result = ChannelWriteResult::NothingToWrite; return outcome;
+    case ChannelWriteResult::RowsRefused: outcome.result = ChannelWriteResult::RowsRefused; return outcome;
     default: break;
     }
 
     const DeviceChannels device = ReadDeviceChannels(link, quietMs);
     if (device.result != OpResult::Done) {
         outcome.result = resultOf(device.result);
-        if (outcome.result == ChangesResult::Cancelled)
+        if (outcome.result == ChannelWriteResult::Cancelled)
             emit link.statusText(QStringLiteral("Cancelled: nothing was written."));
         return outcome;
     }
@@ -114,11 +106,11 @@ ChangesOutcome WriteChangedChannels(DeviceLink& link, const ChannelTable& rows,
     const ChannelWriteReport report = WriteChannelsToDevice(link, toWrite);
     outcome.written = report.acknowledged;
     outcome.result = resultOf(report.result);
-    if (outcome.result != ChangesResult::Done)
+    if (outcome.result != ChannelWriteResult::Done)
         return outcome;
     outcome.check = VerifyWrittenChannels(link, rows, quietMs);
     if (outcome.check.cancelled)
-        outcome.result = ChangesResult::Cancelled;
+        outcome.result = ChannelWriteResult::Cancelled;
     return outcome;
 }
 

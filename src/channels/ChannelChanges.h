@@ -1,5 +1,6 @@
 #pragma once
 
+#include "channels/ChannelTransfer.h"
 #include "channels/ChannelVerify.h"
 #include "channels/domain/ChannelTable.h"
 
@@ -15,17 +16,13 @@ class DeviceLink;
 // Channels the device holds that the table lacks are named and left alone,
 // unless the caller agrees to clear the device and write the whole table.
 
-enum class ChangesResult {
-    Done, // written (or nothing to write) and verified; see check for the outcome
-    NothingToWrite, // empty table ("Nothing to write...")
-    RowsRefused, // rows that cannot be encoded; nothing was sent
-    Busy, // another device operation waits; nothing was sent
-    NoAnswer, // the device did not send its table, did not clear it or did not acknowledge a row
-    Cancelled, // cancelled by the user; the status says what the device holds
-};
-
 struct ChangesOutcome {
-    ChangesResult result = ChangesResult::Done;
+    // The outcome of the whole table's write, with these meanings here: Done:
+    // written (or nothing to write) and verified, see check for the outcome;
+    // NoAnswer: the device did not send its table, did not clear it or did not
+    // acknowledge a row (a refused send counts as that, SendFailed is not
+    // given); Cancelled: the status says what the device holds.
+    ChannelWriteResult result = ChannelWriteResult::Done;
     int written = 0; // rows acknowledged
     int changed = 0; // rows that differed from the device's table (all rows after a clear)
     std::vector<int> deviceOnly; // channels the device holds that the table lacks

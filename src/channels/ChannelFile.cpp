@@ -57,15 +57,15 @@ ChannelFileLoad LoadChannelFile(const QString& path)
     return load;
 }
 
-QString SaveChannelFile(const QString& path, const ChannelTable& rows)
+Result<void> SaveChannelFile(const QString& path, const ChannelTable& rows)
 {
     const QByteArray bytes = ChannelFileBytes(rows);
-    const FileWriteResult result
+    const Result<void> written
         = WriteFileAtomically(ToFileSystemPath(path), std::string_view(bytes.constData(), size_t(bytes.size())));
-    if (result.ok())
+    if (written)
         return {};
-    return QStringLiteral("Cannot save the file %1: %2")
-        .arg(QDir::toNativeSeparators(path), QString::fromStdString(result.reason()));
+    return MakeError(
+        QStringLiteral("Cannot save the file %1: %2").arg(QDir::toNativeSeparators(path), ErrorText(written.error())));
 }
 
 QString WithCsvExtension(const QString& path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "channels/domain/ChannelCsv.h"
+#include "util/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -30,10 +31,10 @@ inline constexpr size_t kChannelFileLimit = 4 * 1024 * 1024;
 // that cannot be read gives the system's reason in `message`.
 ChannelFileLoad LoadChannelFile(const QString& path);
 
-// Writes the file through WriteFileAtomically (util/AtomicFile.h). Empty on
-// success, otherwise "Cannot save the file <name>: <the system's reason>"; a
-// previous file is then left as it was.
-QString SaveChannelFile(const QString& path, const ChannelTable& rows);
+// Writes the file through WriteFileAtomically (util/AtomicFile.h). The error
+// is "Cannot save the file <name>: <the system's reason>"; a previous file is
+// then left as it was.
+Result<void> SaveChannelFile(const QString& path, const ChannelTable& rows);
 
 // The name with ".csv" appended when its file name has no extension.
 QString WithCsvExtension(const QString& path);

@@ -67,17 +67,17 @@ bool ChannelRecovery::writeNow()
 {
     if (m_path.isEmpty())
         return true;
-    const QString reason = WriteFileAtomically(
+    const Result<void> written = WriteFileAtomically(
         m_path, serialize(m_table(), m_source ? m_source() : QString(), QDateTime::currentDateTimeUtc()));
-    if (reason.isEmpty()) {
+    if (written) {
         m_reportedFailure = false;
         return true;
     }
     // Said once until a write succeeds again: a full disk should not bring a box every 30 s.
     if (!m_reportedFailure) {
         m_reportedFailure = true;
-        emit writeFailed(
-            QStringLiteral("Cannot write the recovery file %1: %2").arg(QDir::toNativeSeparators(m_path), reason));
+        emit writeFailed(QStringLiteral("Cannot write the recovery file %1: %2")
+                             .arg(QDir::toNativeSeparators(m_path), QString::fromStdString(written.error().message)));
     }
     return false;
 }
@@ -105,15 +105,11 @@ QByteArray ChannelRecovery::serialize(const ChannelTable& rows, const QString& s
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
-std::optional<RecoveredTable> ChannelRecovery::load(const QString& path, QString* problem)
+Result<std::optional<RecoveredTable>> ChannelRecovery::load(const QString& path)
 {
-    auto refuse = [problem](const QString& why) -> std::optional<RecoveredTable> {
-        if (problem)
-            *problem = why;
-        return std::nullopt;
-    };
+    const auto refuse = [](const QString& why) { return MakeError(why); };
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
-        return std::nullopt;
+        return std::optional<RecoveredTable>();
     // Only a regular file is read (a FIFO would block the start), and no
     // more than a channel file may hold.
     const BoundedFileRead file = ReadBoundedFile(ToFileSystemPath(path), kChannelFileLimit);
@@ -144,16 +140,19 @@ std::optional<RecoveredTable> ChannelRecovery::load(const QString& path, QString
             return refuse(why);
         recovered.rows.push_back(std::move(row));
     }
-    return recovered;
+    return std::optional<RecoveredTable>(std::move(recovered));
 }
 
-QString ChannelRecovery::setAside(const QString& path, const QDateTime& when)
+Result<QString> ChannelRecovery::setAside(const QString& path, const QDateTime& when)
 {
     const QFileInfo info(path);
     const QString target = info.absoluteDir().filePath(
         QStringLiteral("%1.damaged-%2.json")
             .arg(info.completeBaseName(), when.toString(QStringLiteral("yyyyMMdd-HHmmss"))));
-    return QFile::rename(path, target) ? target : QString();
+    QFile file(path);
+    if (!file.rename(target))
+        return MakeError(file.errorString());
+    return target;
 }
 
 } // namespace vantorel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "channels/domain/ChannelTable.h"
+#include "util/Result.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -46,15 +47,14 @@ public:
     // Removes the file (a clean exit, a declined restore).
     void discard();
 
-    // What a recovery file holds; nullopt when there is none, or it is
-    // unreadable or damaged (`problem` then says why, for a file that exists).
-    // The file passes the checks of a channel file: a regular file of at
-    // most 4 MiB, every row one the device can take, in ascending DMX
-    // channels, each channel once.
-    static std::optional<RecoveredTable> load(const QString& path, QString* problem = nullptr);
+    // What a recovery file holds; nullopt when there is none, an error saying
+    // why when it exists but is unreadable or damaged. The file passes the
+    // checks of a channel file: a regular file of at most 4 MiB, every row
+    // one the device can take, in ascending DMX channels, each channel once.
+    static Result<std::optional<RecoveredTable>> load(const QString& path);
     // Keeps a damaged recovery file beside, as "<name>.damaged-<time>.json";
-    // the new path, empty when it could not be renamed.
-    static QString setAside(const QString& path, const QDateTime& when = QDateTime::currentDateTime());
+    // the new path, or an error when it could not be renamed.
+    static Result<QString> setAside(const QString& path, const QDateTime& when = QDateTime::currentDateTime());
 
     // The file's bytes for a table (JSON).
     static QByteArray serialize(const ChannelTable& rows, const QString& source, const QDateTime& saved);

@@ -3,6 +3,7 @@
 #include "link/DeviceLink.h"
 
 #include "channels/domain/DumpSilence.h"
+#include "util/qt/TextConversions.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -133,7 +134,7 @@ OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
     return OpResult::Done;
 }
 
-ChannelWriteResult CheckTableWritable(DeviceLink& link, const ChannelTable& rows, ChannelPayloads* prepared)
+ChannelWriteResult CheckTableWritable(DeviceLink& link, const ChannelTable& rows, std::vector<std::string>* prepared)
 {
     if (rows.empty()) {
         emit link.messageBox(text("Nothing to write..."));
@@ -141,26 +142,26 @@ ChannelWriteResult CheckTableWritable(DeviceLink& link, const ChannelTable& rows
     }
     // Every row is encoded before the first is sent: a table the device
     // cannot take is refused as a whole.
-    ChannelPayloads payloads = PrepareChannelPayloads(rows);
-    if (!payloads.problem.isEmpty()) {
-        emit link.messageBox(payloads.problem);
+    Result<std::vector<std::string>> payloads = PrepareChannelPayloads(rows);
+    if (!payloads) {
+        emit link.messageBox(ErrorText(payloads.error()));
         return ChannelWriteResult::RowsRefused;
     }
     if (prepared)
-        *prepared = std::move(payloads);
+        *prepared = std::move(payloads).value();
     return ChannelWriteResult::Done;
 }
 
-ChannelPayloads PrepareChannelPayloads(const ChannelTable& rows)
+Result<std::vector<std::string>> PrepareChannelPayloads(const ChannelTable& rows)
 {
-    ChannelPayloads result;
-    result.payloads.reserve(rows.size());
+    std::vector<std::string> payloads;
+    payloads.reserve(rows.size());
     QStringList refused;
     int refusedCount = 0;
     for (size_t row = 0; row < rows.size(); ++row) {
         int badColumn = ColDmxChannel;
         if (auto payload = EncodeChannelPayload(rows[row], &badColumn)) {
-            result.payloads.push_back(std::move(*payload));
+            payloads.push_back(std::move(*payload));
             continue;
         }
         if (++refusedCount <= kNamedRowsMax) {
@@ -172,14 +173,12 @@ ChannelPayloads PrepareChannelPayloads(const ChannelTable& rows)
         }
     }
     if (refusedCount == 0)
-        return result;
+        return payloads;
     if (refusedCount > kNamedRowsMax)
         refused << QStringLiteral("... and %1 more row(s).").arg(refusedCount - kNamedRowsMax);
-    result.payloads.clear();
-    result.problem
-        = QStringLiteral("Nothing was written: %1 row(s) hold data the device cannot take.\r\n").arg(refusedCount)
-        + refused.join(QStringLiteral("\r\n"));
-    return result;
+    return MakeError(
+        QStringLiteral("Nothing was written: %1 row(s) hold data the device cannot take.\r\n").arg(refusedCount)
+        + refused.join(QStringLiteral("\r\n")));
 }
 
 QString CancelledWriteText(int written, int total)
@@ -198,22 +197,22 @@ ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& r
         return report;
     }
     link.StopTimer1();
-    ChannelPayloads prepared;
+    std::vector<std::string> prepared;
     report.result = CheckTableWritable(link, rows, &prepared);
     if (report.result != ChannelWriteResult::Done)
         return report;
 
     emit link.statusText(text("Writing data to device..."));
-    const int total = int(prepared.payloads.size());
+    const int total = int(prepared.size());
     link.reportProgress(0, total, QStringLiteral("rows"));
-    for (size_t row = 0; row < prepared.payloads.size(); ++row) {
+    for (size_t row = 0; row < prepared.size(); ++row) {
         if (link.cancelRequested()) {
             report.result = ChannelWriteResult::Cancelled;
             break;
         }
         if (showRow)
             showRow(int(row));
-        const std::string& payload = prepared.payloads[row];
+        const std::string& payload = prepared[row];
         // Writing a row again stores what the first try stored: a row whose
         // acknowledgement is missing is sent again while the device is known
         // to be there. The row in flight is awaited even when cancelled: then

@@ -3,6 +3,7 @@
 #include "link/DeviceOperations.h"
 #include "channels/domain/ChannelCodec.h"
 #include "channels/domain/ChannelTable.h"
+#include "util/Result.h"
 
 #include <QObject>
 #include <QString>
@@ -45,13 +46,9 @@ OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
                                    const QString& unit = QStringLiteral("rows"), int total = 0);
 
 // The payloads of every row in table order. When a row cannot be encoded (a
-// cell outside its value list, a number out of range), `problem` names every
-// such row and `payloads` is empty.
-struct ChannelPayloads {
-    std::vector<std::string> payloads;
-    QString problem;
-};
-ChannelPayloads PrepareChannelPayloads(const ChannelTable& rows);
+// cell outside its value list, a number out of range), the error names every
+// such row.
+Result<std::vector<std::string>> PrepareChannelPayloads(const ChannelTable& rows);
 
 enum class ChannelWriteResult {
     Done, // every row acknowledged
@@ -67,7 +64,8 @@ enum class ChannelWriteResult {
 // the empty table (NothingToWrite, "Nothing to write...") and rows that cannot
 // be encoded (RowsRefused, each named). Done when the whole table can be
 // sent; `prepared` then holds its payloads.
-ChannelWriteResult CheckTableWritable(DeviceLink& link, const ChannelTable& rows, ChannelPayloads* prepared = nullptr);
+ChannelWriteResult CheckTableWritable(DeviceLink& link, const ChannelTable& rows,
+                                      std::vector<std::string>* prepared = nullptr);
 
 struct ChannelWriteReport {
     ChannelWriteResult result = ChannelWriteResult::Done;

@@ -2,6 +2,7 @@
 
 #include "midi/MidiBackend.h"
 #include "midi/MidiInputPort.h"
+#include "util/qt/TextConversions.h"
 
 #include <algorithm>
 #include <vector>
@@ -24,23 +25,18 @@ qint64 LearnSession::now() const
     return m_clock ? m_clock() : m_steady.elapsed();
 }
 
-bool LearnSession::start(const QString& port, QString* error)
+Result<void> LearnSession::start(const QString& port)
 {
     cancel();
-    auto fail = [error](const QString& text) {
-        if (error)
-            *error = text;
-        return false;
-    };
     auto input = std::make_unique<MidiInputPort>(m_ports);
     try {
         input->SetProductName(port.toStdString());
         input->OpenPort();
         if (!input->isOpen())
-            return fail(QStringLiteral("Cannot open the MIDI input port %1.").arg(port));
+            return MakeError(QStringLiteral("Cannot open the MIDI input port %1.").arg(port));
         input->StartInput();
     } catch (const std::exception& e) {
-        return fail(QString::fromStdString(e.what()).trimmed());
+        return MakeError(QString::fromStdString(e.what()).trimmed());
     }
     connect(input.get(), &MidiInputPort::MidiInput, this, &LearnSession::onInput);
     m_input = std::move(input);
@@ -49,7 +45,7 @@ bool LearnSession::start(const QString& port, QString* error)
     m_startedAt = now();
     m_lastActivity = m_startedAt;
     armTimer();
-    return true;
+    return {};
 }
 
 void LearnSession::cancel()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "learn/domain/Gesture.h"
+#include "util/Result.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -33,9 +34,9 @@ public:
 
     void setClock(Clock clock) { m_clock = std::move(clock); }
 
-    // Opens `port` and starts listening; false with `error` set when the
-    // port is not there or cannot be opened.
-    bool start(const QString& port, QString* error = nullptr);
+    // Opens `port` and starts listening; an error when the port is not there
+    // or cannot be opened.
+    Result<void> start(const QString& port);
     // Stops listening without a result.
     void cancel();
     bool active() const { return m_input != nullptr; }

@@ -6,6 +6,7 @@
 #include "protocol/DeviceType.h"
 #include "protocol/Reply.h"
 #include "protocol/Sysex.h"
+#include "util/qt/TextConversions.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -108,30 +109,30 @@ std::vector<FoundDevice> ScanFromLink(DeviceLink& link, bool* refused)
     return found;
 }
 
-QString ConfirmFromLink(DeviceLink& link, const FoundDevice& device)
+Result<void> ConfirmFromLink(DeviceLink& link, const FoundDevice& device)
 {
     DeviceOperation operation(link);
     if (!operation)
-        return QStringLiteral("Another operation is running: the device was not confirmed.");
+        return MakeError(QStringLiteral("Another operation is running: the device was not confirmed."));
     link.ClosePorts();
     DeviceScan scan(link.ports());
     QObject::connect(&link, &DeviceLink::cancelRequestedChanged, &scan, &DeviceScan::cancel);
-    const QString problem = scan.confirm(device.input, device.output, device.deviceId);
+    Result<void> confirmed = scan.confirm(device.input, device.output, device.deviceId);
     try {
         link.OpenPorts();
     } catch (const std::exception& e) {
         emit link.errorRaised(QString::fromStdString(e.what()));
     }
-    return problem;
+    return confirmed;
 }
 
-QString DeviceScan::confirm(const QString& input, const QString& output, uint32_t deviceId, int timeoutMs)
+Result<void> DeviceScan::confirm(const QString& input, const QString& output, uint32_t deviceId, int timeoutMs)
 {
     m_cancelled = false;
     const auto refused = [&](const QString& reason) {
-        return QStringLiteral("Device %1 could not be confirmed on %2 / %3: nothing was sent. %4")
-            .arg(deviceId)
-            .arg(input, output.isEmpty() ? QStringLiteral("?") : output, reason);
+        return MakeError(QStringLiteral("Device %1 could not be confirmed on %2 / %3: nothing was sent. %4")
+                             .arg(deviceId)
+                             .arg(input, output.isEmpty() ? QStringLiteral("?") : output, reason));
     };
     const int inputIndex = indexOf(m_ports.inputPortNames(), input);
     const int outputIndex = indexOf(m_ports.outputPortNames(), output);

@@ -2,6 +2,7 @@
 
 #include "firmware/domain/PackedDateTime.h"
 #include "midi/MidiBackend.h"
+#include "util/Result.h"
 
 #include <QObject>
 #include <QString>
@@ -54,9 +55,10 @@ public:
     // `output`, and an answer with `deviceId` on exactly `input` within
     // `timeoutMs`. A scan pairs by the rounds an answer came in, and one
     // lost answer pairs an input with another device's output; a port gone
-    // since is no pair either. Empty when confirmed, otherwise why not.
+    // since is no pair either. The error says why a pair is not confirmed.
     static constexpr int kConfirmTimeoutMs = 2000;
-    QString confirm(const QString& input, const QString& output, uint32_t deviceId, int timeoutMs = kConfirmTimeoutMs);
+    Result<void> confirm(const QString& input, const QString& output, uint32_t deviceId,
+                         int timeoutMs = kConfirmTimeoutMs);
     // Ends a running scan or confirmation at once (a scan with what was found so far).
     void cancel();
     bool cancelled() const { return m_cancelled; }
@@ -87,6 +89,6 @@ std::vector<FoundDevice> DevicesWithId(const std::vector<FoundDevice>& devices, 
 
 // DeviceScan::confirm for the window: one device operation of `link` with its
 // ports closed during the exchange (refused while another one waits).
-QString ConfirmFromLink(DeviceLink& link, const FoundDevice& device);
+Result<void> ConfirmFromLink(DeviceLink& link, const FoundDevice& device);
 
 } // namespace vantorel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Result.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -9,7 +11,7 @@
 namespace vantorel {
 
 // A source of MIDI ports: RtMidi (ALSA, JACK, WinMM, CoreMIDI) or the emulated
-// device. Errors are returned as text, never thrown.
+// device. Failures are returned as Result errors, never thrown.
 
 // Called for every complete incoming message (a short message or a whole SysEx
 // message), possibly on a backend thread. `timestampMs` counts from start().
@@ -20,7 +22,7 @@ class MidiBackendInput {
 public:
     virtual ~MidiBackendInput() = default;
     // Begins delivering messages to the callback given at open time.
-    virtual bool start(std::string& error) = 0;
+    virtual Result<void> start() = 0;
     // Stops delivery; after it returns the callback is no longer called.
     virtual void stop() = 0;
 };
@@ -28,7 +30,7 @@ public:
 class MidiBackendOutput {
 public:
     virtual ~MidiBackendOutput() = default;
-    virtual bool send(const uint8_t* data, size_t size, std::string& error) = 0;
+    virtual Result<void> send(const uint8_t* data, size_t size) = 0;
 };
 
 class MidiBackend {
@@ -37,10 +39,9 @@ public:
     virtual std::string name() const = 0;
     virtual std::vector<std::string> inputPortNames() = 0;
     virtual std::vector<std::string> outputPortNames() = 0;
-    // index into inputPortNames(); nullptr and `error` set on failure.
-    virtual std::unique_ptr<MidiBackendInput> openInput(int index, MidiReceiveCallback callback, std::string& error)
-        = 0;
-    virtual std::unique_ptr<MidiBackendOutput> openOutput(int index, std::string& error) = 0;
+    // index into inputPortNames(); never a null port.
+    virtual Result<std::unique_ptr<MidiBackendInput>> openInput(int index, MidiReceiveCallback callback) = 0;
+    virtual Result<std::unique_ptr<MidiBackendOutput>> openOutput(int index) = 0;
 };
 
 // The ports of several backends as one list, in the order the backends were added.
@@ -52,8 +53,8 @@ public:
     std::string name() const override;
     std::vector<std::string> inputPortNames() override;
     std::vector<std::string> outputPortNames() override;
-    std::unique_ptr<MidiBackendInput> openInput(int index, MidiReceiveCallback callback, std::string& error) override;
-    std::unique_ptr<MidiBackendOutput> openOutput(int index, std::string& error) override;
+    Result<std::unique_ptr<MidiBackendInput>> openInput(int index, MidiReceiveCallback callback) override;
+    Result<std::unique_ptr<MidiBackendOutput>> openOutput(int index) override;
 
 private:
     std::vector<std::shared_ptr<MidiBackend>> m_backends;
@@ -63,7 +64,7 @@ enum class MidiApi { Auto, Alsa, Jack };
 
 // Creates the RtMidi backend for `api`. Auto takes ALSA where the sequencer can
 // be opened, otherwise JACK when a server runs (WinMM / CoreMIDI elsewhere).
-// Returns nullptr with `error` set when no backend can start.
-std::shared_ptr<MidiBackend> CreateRtMidiBackend(MidiApi api, std::string& error);
+// The error says why no backend can start.
+Result<std::shared_ptr<MidiBackend>> CreateRtMidiBackend(MidiApi api);
 
 } // namespace vantorel

@@ -130,11 +130,10 @@ void MidiInputPort::OpenPort()
         c.overflow.store(false);
         c.sysexOnly.store(m_sysexOnly);
 
-        std::string error;
-        m_port = m_ports.openInput(
+        Result<std::unique_ptr<MidiBackendInput>> opened = m_ports.openInput(
             static_cast<int>(index),
-            [this](const uint8_t* data, size_t size, uint32_t timestampMs) { receive(data, size, timestampMs); },
-            error);
+            [this](const uint8_t* data, size_t size, uint32_t timestampMs) { receive(data, size, timestampMs); });
+        m_port = opened ? std::move(opened).value() : nullptr;
         if (!m_port) {
             m_error = 1;
             c.ring.reset();
@@ -160,9 +159,9 @@ void MidiInputPort::StartInput()
 {
     if (!isOpen())
         return;
-    std::string error;
-    if (!m_port->start(error)) {
+    if (const Result<void> started = m_port->start(); !started) {
         m_error = 1;
+        const std::string& error = started.error().message;
         throw MidiInputError(error.empty() ? std::string("The MIDI input could not be started.") : error);
     }
     m_error = 0;

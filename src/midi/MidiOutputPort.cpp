@@ -87,8 +87,8 @@ bool MidiOutputPort::OpenPort()
         }
         if (index >= names.size())
             return false;
-        std::string error;
-        m_port = m_ports.openOutput(static_cast<int>(index), error);
+        Result<std::unique_ptr<MidiBackendOutput>> opened = m_ports.openOutput(static_cast<int>(index));
+        m_port = opened ? std::move(opened).value() : nullptr;
         if (!m_port)
             return false;
         m_deviceId = static_cast<int>(index);
@@ -112,18 +112,16 @@ void MidiOutputPort::SendShortMessage(uint8_t status, uint8_t data1, uint8_t dat
     if (!m_port)
         throw MidiOutputError(kPortNotOpen);
     const uint8_t bytes[3] = {status, data1, data2};
-    std::string error;
-    if (!m_port->send(bytes, shortMessageLength(status), error))
-        throw MidiOutputError(error);
+    if (const Result<void> sent = m_port->send(bytes, shortMessageLength(status)); !sent)
+        throw MidiOutputError(sent.error().message);
 }
 
 void MidiOutputPort::SendSysex(const uint8_t* data, uint16_t length)
 {
     if (!m_port)
         throw MidiOutputError(kPortNotOpen);
-    std::string error;
-    if (!m_port->send(data, length, error))
-        throw MidiOutputError(error);
+    if (const Result<void> sent = m_port->send(data, length); !sent)
+        throw MidiOutputError(sent.error().message);
     // The backend has copied the bytes; report the buffer as released once
     // control is back in the event loop, as callers expect it after the send.
     QMetaObject::invokeMethod(

@@ -53,27 +53,22 @@ std::vector<std::string> MidiPortDirectory::outputPortNames()
     return names;
 }
 
-std::unique_ptr<MidiBackendInput> MidiPortDirectory::openInput(int index, MidiReceiveCallback callback,
-                                                               std::string& error)
+Result<std::unique_ptr<MidiBackendInput>> MidiPortDirectory::openInput(int index, MidiReceiveCallback callback)
 {
     const int requested = index;
     MidiBackend* backend = owningBackend(m_backends, index, [](MidiBackend& b) { return b.inputPortNames(); });
-    if (!backend) {
-        error = "There is no MIDI input port " + std::to_string(requested) + ".";
-        return nullptr;
-    }
-    return backend->openInput(index, std::move(callback), error);
+    if (!backend)
+        return Error{"There is no MIDI input port " + std::to_string(requested) + "."};
+    return backend->openInput(index, std::move(callback));
 }
 
-std::unique_ptr<MidiBackendOutput> MidiPortDirectory::openOutput(int index, std::string& error)
+Result<std::unique_ptr<MidiBackendOutput>> MidiPortDirectory::openOutput(int index)
 {
     const int requested = index;
     MidiBackend* backend = owningBackend(m_backends, index, [](MidiBackend& b) { return b.outputPortNames(); });
-    if (!backend) {
-        error = "There is no MIDI output port " + std::to_string(requested) + ".";
-        return nullptr;
-    }
-    return backend->openOutput(index, error);
+    if (!backend)
+        return Error{"There is no MIDI output port " + std::to_string(requested) + "."};
+    return backend->openOutput(index);
 }
 
 } // namespace vantorel

@@ -14,6 +14,7 @@
 #include <cstdarg>
 #include <iostream>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #if defined(__linux__)
@@ -121,15 +122,15 @@ public:
         m_text.clear();
     }
 
-    // Moves a reported error into `error`; false when nothing was reported.
-    bool take(std::string& error)
+    // The error reported since the last clear() or take(), if any.
+    std::optional<Error> take()
     {
         std::lock_guard lock(m_mutex);
         if (m_text.empty())
-            return false;
-        error = std::move(m_text);
+            return std::nullopt;
+        Error error{std::move(m_text)};
         m_text.clear();
-        return true;
+        return error;
     }
 
 private:
@@ -137,7 +138,7 @@ private:
     std::string m_text;
 };
 
-template <typename Port> std::unique_ptr<Port> createPort(RtMidi::Api api, ErrorSink& sink, std::string& error)
+template <typename Port> Result<std::unique_ptr<Port>> createPort(RtMidi::Api api, ErrorSink& sink)
 {
     std::unique_ptr<Port> port;
     {
@@ -145,11 +146,9 @@ template <typename Port> std::unique_ptr<Port> createPort(RtMidi::Api api, Error
         try {
             port = std::make_unique<Port>(api, kClientName);
         } catch (const RtMidiError& e) {
-            error = e.getMessage();
-            return nullptr;
+            return Error{e.getMessage()};
         } catch (const std::exception& e) {
-            error = e.what();
-            return nullptr;
+            return Error{e.what()};
         }
     }
     port->setErrorCallback(&ErrorSink::callback, &sink);
@@ -203,17 +202,17 @@ public:
     { }
     ~RtMidiPortInput() override { stop(); }
 
-    bool open(RtMidi::Api api, int index, std::string& error)
+    Result<void> open(RtMidi::Api api, int index)
     {
-        m_in = createPort<RtMidiIn>(api, m_errors, error);
-        if (!m_in)
-            return false;
+        Result<std::unique_ptr<RtMidiIn>> created = createPort<RtMidiIn>(api, m_errors);
+        if (!created)
+            return created.error();
+        m_in = std::move(created).value();
         std::vector<unsigned> numbers;
         const std::vector<std::string> names = listPorts(*m_in, m_errors, &numbers);
         if (index < 0 || size_t(index) >= names.size()) {
-            error = "There is no MIDI input port " + std::to_string(index) + ".";
             m_in.reset();
-            return false;
+            return Error{"There is no MIDI input port " + std::to_string(index) + "."};
         }
         // Let everything through: RtMidi's timing filter would also drop MTC
         // quarter frames (0xF1) and 0xF9. The input drops only active
@@ -225,24 +224,22 @@ public:
             QuietMidiLibraries quiet;
             m_in->openPort(numbers[size_t(index)], kInputPortName);
         }
-        if (m_errors.take(error) || !m_in->isPortOpen()) {
-            if (error.empty())
-                error = "The MIDI input port " + names[size_t(index)] + " could not be opened.";
+        if (std::optional<Error> reported = m_errors.take(); reported || !m_in->isPortOpen()) {
             m_in.reset();
-            return false;
+            if (reported)
+                return *reported;
+            return Error{"The MIDI input port " + names[size_t(index)] + " could not be opened."};
         }
-        return true;
+        return {};
     }
 
-    bool start(std::string& error) override
+    Result<void> start() override
     {
-        if (!m_in) {
-            error = "The MIDI input port is closed.";
-            return false;
-        }
+        if (!m_in)
+            return Error{"The MIDI input port is closed."};
         m_startNs.store(steadyNanoseconds(), std::memory_order_relaxed);
         m_started.store(true, std::memory_order_release);
-        return true;
+        return {};
     }
 
     void stop() override
@@ -276,34 +273,34 @@ private:
 
 class RtMidiPortOutput : public MidiBackendOutput {
 public:
-    bool open(RtMidi::Api api, int index, std::string& error)
+    Result<void> open(RtMidi::Api api, int index)
     {
         m_api = api;
-        m_out = createPort<RtMidiOut>(api, m_errors, error);
-        if (!m_out)
-            return false;
+        Result<std::unique_ptr<RtMidiOut>> created = createPort<RtMidiOut>(api, m_errors);
+        if (!created)
+            return created.error();
+        m_out = std::move(created).value();
         std::vector<unsigned> numbers;
         const std::vector<std::string> names = listPorts(*m_out, m_errors, &numbers);
         if (index < 0 || size_t(index) >= names.size()) {
-            error = "There is no MIDI output port " + std::to_string(index) + ".";
             m_out.reset();
-            return false;
+            return Error{"There is no MIDI output port " + std::to_string(index) + "."};
         }
         {
             QuietMidiLibraries quiet;
             m_out->openPort(numbers[size_t(index)], kOutputPortName);
         }
-        if (m_errors.take(error) || !m_out->isPortOpen()) {
-            if (error.empty())
-                error = "The MIDI output port " + names[size_t(index)] + " could not be opened.";
+        if (std::optional<Error> reported = m_errors.take(); reported || !m_out->isPortOpen()) {
             m_out.reset();
-            return false;
+            if (reported)
+                return *reported;
+            return Error{"The MIDI output port " + names[size_t(index)] + " could not be opened."};
         }
         // A message sent before the connection is part of JACK's graph is
         // lost: the first send waits for it (so that opening many ports at
         // once, as a device scan does, costs one settle time, not one each).
         m_openedAt = std::chrono::steady_clock::now();
-        return true;
+        return {};
     }
 
     ~RtMidiPortOutput() override
@@ -316,17 +313,13 @@ public:
         }
     }
 
-    bool send(const uint8_t* data, size_t size, std::string& error) override
+    Result<void> send(const uint8_t* data, size_t size) override
     {
-        if (size == 0) {
-            error = "There are no MIDI bytes to send.";
-            return false;
-        }
-        if (m_api == RtMidi::UNIX_JACK && size > kJackMaxMessage) {
-            error = "The MIDI message of " + std::to_string(size) + " bytes is longer than the JACK port takes ("
-                + std::to_string(kJackMaxMessage) + " bytes).";
-            return false;
-        }
+        if (size == 0)
+            return Error{"There are no MIDI bytes to send."};
+        if (m_api == RtMidi::UNIX_JACK && size > kJackMaxMessage)
+            return Error{"The MIDI message of " + std::to_string(size) + " bytes is longer than the JACK port takes ("
+                         + std::to_string(kJackMaxMessage) + " bytes)."};
         m_errors.clear();
         if (m_api == RtMidi::UNIX_JACK) {
             const auto sinceOpen = std::chrono::steady_clock::now() - m_openedAt;
@@ -337,10 +330,11 @@ public:
         try {
             m_out->sendMessage(data, size);
         } catch (const RtMidiError& e) {
-            error = e.getMessage();
-            return false;
+            return Error{e.getMessage()};
         }
-        return !m_errors.take(error);
+        if (std::optional<Error> reported = m_errors.take())
+            return *reported;
+        return {};
     }
 
 private:
@@ -353,24 +347,28 @@ private:
 
 class RtMidiClient : public MidiBackend {
 public:
-    // A backend whose MIDI system answers, or nullptr with RtMidi's text.
-    static std::unique_ptr<RtMidiClient> create(RtMidi::Api api, std::string& error)
+    // A backend whose MIDI system answers, or RtMidi's text.
+    static Result<std::unique_ptr<RtMidiClient>> create(RtMidi::Api api)
     {
         auto backend = std::unique_ptr<RtMidiClient>(new RtMidiClient(api));
-        backend->m_inLister = createPort<RtMidiIn>(api, backend->m_inErrors, error);
-        if (!backend->m_inLister)
-            return nullptr;
-        backend->m_outLister = createPort<RtMidiOut>(api, backend->m_outErrors, error);
-        if (!backend->m_outLister)
-            return nullptr;
+        Result<std::unique_ptr<RtMidiIn>> inLister = createPort<RtMidiIn>(api, backend->m_inErrors);
+        if (!inLister)
+            return inLister.error();
+        backend->m_inLister = std::move(inLister).value();
+        Result<std::unique_ptr<RtMidiOut>> outLister = createPort<RtMidiOut>(api, backend->m_outErrors);
+        if (!outLister)
+            return outLister.error();
+        backend->m_outLister = std::move(outLister).value();
         // JACK only connects here; without a server it warns instead of throwing.
         {
             QuietMidiLibraries quiet;
             backend->m_inLister->getPortCount();
             backend->m_outLister->getPortCount();
         }
-        if (backend->m_inErrors.take(error) || backend->m_outErrors.take(error))
-            return nullptr;
+        if (std::optional<Error> reported = backend->m_inErrors.take())
+            return *reported;
+        if (std::optional<Error> reported = backend->m_outErrors.take())
+            return *reported;
         return backend;
     }
 
@@ -379,19 +377,19 @@ public:
     std::vector<std::string> inputPortNames() override { return listPorts(*m_inLister, m_inErrors); }
     std::vector<std::string> outputPortNames() override { return listPorts(*m_outLister, m_outErrors); }
 
-    std::unique_ptr<MidiBackendInput> openInput(int index, MidiReceiveCallback callback, std::string& error) override
+    Result<std::unique_ptr<MidiBackendInput>> openInput(int index, MidiReceiveCallback callback) override
     {
         auto input = std::make_unique<RtMidiPortInput>(std::move(callback));
-        if (!input->open(m_api, index, error))
-            return nullptr;
+        if (Result<void> opened = input->open(m_api, index); !opened)
+            return opened.error();
         return input;
     }
 
-    std::unique_ptr<MidiBackendOutput> openOutput(int index, std::string& error) override
+    Result<std::unique_ptr<MidiBackendOutput>> openOutput(int index) override
     {
         auto output = std::make_unique<RtMidiPortOutput>();
-        if (!output->open(m_api, index, error))
-            return nullptr;
+        if (Result<void> opened = output->open(m_api, index); !opened)
+            return opened.error();
         return output;
     }
 
@@ -416,7 +414,7 @@ bool isCompiled(RtMidi::Api api)
 
 } // namespace
 
-std::shared_ptr<MidiBackend> CreateRtMidiBackend(MidiApi api, std::string& error)
+Result<std::shared_ptr<MidiBackend>> CreateRtMidiBackend(MidiApi api)
 {
     std::vector<RtMidi::Api> candidates;
 #if defined(_WIN32)
@@ -438,16 +436,16 @@ std::shared_ptr<MidiBackend> CreateRtMidiBackend(MidiApi api, std::string& error
         std::string failure;
         if (!isCompiled(candidate)) {
             failure = "RtMidi was built without " + RtMidi::getApiDisplayName(candidate) + ".";
-        } else if (auto client = RtMidiClient::create(candidate, failure)) {
-            error.clear();
-            return client;
+        } else if (Result<std::unique_ptr<RtMidiClient>> client = RtMidiClient::create(candidate)) {
+            return std::shared_ptr<MidiBackend>(std::move(client).value());
+        } else {
+            failure = client.error().message;
         }
         if (!errors.empty())
             errors += "\n";
         errors += failure;
     }
-    error = errors.empty() ? std::string("This MIDI system is not available on this platform.") : errors;
-    return nullptr;
+    return Error{errors.empty() ? std::string("This MIDI system is not available on this platform.") : errors};
 }
 
 } // namespace vantorel

@@ -128,17 +128,17 @@ IniFile ReadIniFile(const QString& path)
     return ini;
 }
 
-IniFile ReadIniFileForUpdate(const QString& path)
+Result<IniFile> ReadIniFileForUpdate(const QString& path)
 {
     IniFile ini;
     if (!ini.Load(NativePath(path)))
-        throw IniWriteError(ToIniText(QDir::toNativeSeparators(path)));
+        return Error{IniWriteErrorText(ToIniText(QDir::toNativeSeparators(path)))};
     return ini;
 }
 
-void WriteIniFile(const IniFile& ini, const QString& path)
+Result<void> WriteIniFile(const IniFile& ini, const QString& path)
 {
-    ini.Save(NativePath(path));
+    return ini.Save(NativePath(path));
 }
 
 } // namespace vantorel

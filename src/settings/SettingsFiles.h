@@ -42,10 +42,10 @@ std::string ToIniText(const QString& text);
 
 // The file's content; an empty INI file when it is missing or unreadable.
 IniFile ReadIniFile(const QString& path);
-// Reads the file to change it: throws IniWriteError when it exists but cannot
-// be read, so a save never replaces a file whose content it did not see.
-IniFile ReadIniFileForUpdate(const QString& path);
-// Throws IniWriteError.
-void WriteIniFile(const IniFile& ini, const QString& path);
+// Reads the file to change it: an error ("Unable to write to <file>") when it
+// exists but cannot be read, so a save never replaces a file whose content it
+// did not see.
+Result<IniFile> ReadIniFileForUpdate(const QString& path);
+Result<void> WriteIniFile(const IniFile& ini, const QString& path);
 
 } // namespace vantorel

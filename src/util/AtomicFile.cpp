@@ -109,18 +109,13 @@ void SyncFolder(const fs::path& folder)
 
 } // namespace
 
-std::string FileWriteResult::reason() const
-{
-    return SystemErrorText(error);
-}
-
 std::string SystemErrorText(int error)
 {
     const std::string text = std::generic_category().message(error);
     return text.empty() ? "error " + std::to_string(error) : text;
 }
 
-FileWriteResult WriteFileAtomically(const fs::path& path, std::string_view bytes, const FileWriteCalls* calls)
+Result<void> WriteFileAtomically(const fs::path& path, std::string_view bytes, const FileWriteCalls* calls)
 {
     const fs::path target = ResolvedTarget(path);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -131,7 +126,7 @@ FileWriteResult WriteFileAtomically(const fs::path& path, std::string_view bytes
 
     const int fd = OpenNew(temporary);
     if (fd < 0)
-        return {errno ? errno : EIO};
+        return Error{SystemErrorText(errno ? errno : EIO)};
     int error = WriteAll(fd, bytes, calls);
 #ifndef _WIN32
     // A replaced file keeps its permissions.
@@ -158,7 +153,7 @@ FileWriteResult WriteFileAtomically(const fs::path& path, std::string_view bytes
     }
     if (error != 0) {
         fs::remove(temporary, ec);
-        return {error};
+        return Error{SystemErrorText(error)};
     }
 #ifndef _WIN32
     SyncFolder(folder);

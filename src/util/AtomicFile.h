@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Result.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <functional>
@@ -15,15 +17,6 @@ namespace vantorel {
 // the close) removes the temporary file and leaves the target as it was, byte
 // for byte.
 
-// The outcome of a write: the system's error number of the step that failed.
-struct FileWriteResult {
-    int error = 0;
-
-    bool ok() const { return error == 0; }
-    // The system's reason, e.g. "No space left on device".
-    std::string reason() const;
-};
-
 // The system calls the writer makes, replaceable to inject faults in tests.
 // Each follows its POSIX namesake: a negative result with errno set on failure;
 // `write` may write fewer bytes than asked.
@@ -35,9 +28,10 @@ struct FileWriteCalls {
 
 // Replaces `path` (the file a symbolic link points to, for a link) with
 // `bytes`. A new file gets the default permissions, a replaced one keeps its
-// own.
-FileWriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                                    const FileWriteCalls* calls = nullptr);
+// own. A failure carries the system's reason of the step that failed, e.g.
+// "No space left on device".
+Result<void> WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                                 const FileWriteCalls* calls = nullptr);
 
 // The text of a system error number; never empty.
 std::string SystemErrorText(int error);

@@ -52,10 +52,10 @@ private:
 struct Window {
     explicit Window(const QString& emulator)
     {
-        std::string error;
-        backend = CreateRtMidiBackend(MidiApi::Jack, error);
-        if (!backend)
+        Result<std::shared_ptr<MidiBackend>> created = CreateRtMidiBackend(MidiApi::Jack);
+        if (!created)
             return;
+        backend = std::move(created).value();
         ports.add(backend);
         link = std::make_unique<DeviceLink>(ports);
         window = std::make_unique<MainWindow>(*link, false);
@@ -127,23 +127,22 @@ TEST_F(GuiOverJack, SystemMessagesReachTheInputThroughRtMidi)
 {
     // A JACK client of the test's own sends system messages to the input.
     JackFeeder feeder;
-    std::string error;
-    const std::shared_ptr<MidiBackend> backend = CreateRtMidiBackend(MidiApi::Jack, error);
-    ASSERT_TRUE(backend) << error;
+    Result<std::shared_ptr<MidiBackend>> created = CreateRtMidiBackend(MidiApi::Jack);
+    ASSERT_TRUE(created) << created.error().message;
+    const std::shared_ptr<MidiBackend> backend = std::move(created).value();
     const std::vector<std::string> names = backend->inputPortNames();
     const auto port = std::find(names.begin(), names.end(), "feeder:out");
     ASSERT_NE(port, names.end());
 
     std::mutex mutex;
     std::vector<std::vector<uint8_t>> received;
-    const auto input = backend->openInput(
-        int(port - names.begin()),
-        [&](const uint8_t* data, size_t size, uint32_t) {
-            const std::lock_guard<std::mutex> lock(mutex);
-            received.emplace_back(data, data + size);
-        },
-        error);
-    ASSERT_TRUE(input && input->start(error)) << error;
+    const auto input = backend->openInput(int(port - names.begin()), [&](const uint8_t* data, size_t size, uint32_t) {
+        const std::lock_guard<std::mutex> lock(mutex);
+        received.emplace_back(data, data + size);
+    });
+    ASSERT_TRUE(input) << input.error().message;
+    const Result<void> started = (*input)->start();
+    ASSERT_TRUE(started) << started.error().message;
     QTest::qWait(200); // JACK connects the ports in its own time
 
     const std::vector<std::vector<uint8_t>> sent = {{0xF1, 0x23}, {0xF9}, {0xF2, 0x10, 0x02}, {0x90, 0x3C, 0x64}};

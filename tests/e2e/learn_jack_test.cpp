@@ -21,9 +21,9 @@ TEST(LearnOverJack, EveryGestureGivesExactlyItsRow)
     ASSERT_TRUE(server.open(QIODevice::ReadOnly)) << "no JACK fixture";
     qputenv("JACK_DEFAULT_SERVER", server.readAll().trimmed());
     qputenv("JACK_NO_START_SERVER", "1");
-    std::string error;
-    const auto jack = CreateRtMidiBackend(MidiApi::Jack, error);
-    ASSERT_TRUE(jack) << error;
+    const auto created = CreateRtMidiBackend(MidiApi::Jack);
+    ASSERT_TRUE(created) << created.error().message;
+    const std::shared_ptr<MidiBackend>& jack = *created;
     JackFeeder feeder;
     const QString port = QStringLiteral("feeder:out");
 
@@ -41,8 +41,8 @@ TEST(LearnOverJack, EveryGestureGivesExactlyItsRow)
                              outcome = result;
                              message = text;
                          });
-        QString problem;
-        ASSERT_TRUE(session.start(port, &problem)) << problem.toStdString();
+        const Result<void> started = session.start(port);
+        ASSERT_TRUE(started) << started.error().message;
 
         GestureRecorder expected;
         for (const auto& bytes : gesture.messages) {

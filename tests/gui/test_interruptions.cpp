@@ -165,7 +165,7 @@ TEST(Interruptions, DescriptionsNotInTheLastFileKeepTheTableUnsavedAfterAWrite)
         rig.link->setDeviceType('P');
         rig.page->setVerifyAfterWrite(false);
         const QString path = dir.filePath("show.csv");
-        ASSERT_TRUE(SaveChannelFile(path, Rows(2)).isEmpty());
+        ASSERT_TRUE(SaveChannelFile(path, Rows(2)));
         rig.page->openFileName = [path](const QString&, const QString&) { return path; };
         if (c.fromFile)
             rig.page->openChannelFile();

@@ -294,10 +294,10 @@ TEST(SafeWork, BackupKeepsTheTablesDescriptionsAndRestoreAsksBeforeAnotherEditio
     backup->trigger();
     EXPECT_EQ(source.statusLine(), "Backup saved to " + QDir::toNativeSeparators(path) + ".");
     EXPECT_EQ(source.model().rows(), rows) << "the backup's read reached the table";
-    const DeviceBackupParse saved = LoadDeviceBackup(path);
-    ASSERT_TRUE(saved.backup) << saved.error.toStdString();
-    EXPECT_EQ(saved.backup->channels, rows);
-    EXPECT_EQ(saved.backup->deviceType, 'B');
+    const Result<DeviceBackup> saved = LoadDeviceBackup(path);
+    ASSERT_TRUE(saved) << saved.error().message;
+    EXPECT_EQ(saved->channels, rows);
+    EXPECT_EQ(saved->deviceType, 'B');
 
     QTemporaryDir otherDir;
     Rig pro(otherDir);

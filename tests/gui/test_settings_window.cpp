@@ -36,23 +36,20 @@ namespace {
 // Ports that open and stay silent, with names of our choosing.
 struct NamedPorts : MidiBackend {
     struct SilentInput : MidiBackendInput {
-        bool start(std::string&) override { return true; }
+        Result<void> start() override { return {}; }
         void stop() override { }
     };
     struct SilentOutput : MidiBackendOutput {
-        bool send(const uint8_t*, size_t, std::string&) override { return true; }
+        Result<void> send(const uint8_t*, size_t) override { return {}; }
     };
     std::string name() const override { return "named"; }
     std::vector<std::string> inputPortNames() override { return names; }
     std::vector<std::string> outputPortNames() override { return names; }
-    std::unique_ptr<MidiBackendInput> openInput(int, MidiReceiveCallback, std::string&) override
+    Result<std::unique_ptr<MidiBackendInput>> openInput(int, MidiReceiveCallback) override
     {
         return std::make_unique<SilentInput>();
     }
-    std::unique_ptr<MidiBackendOutput> openOutput(int, std::string&) override
-    {
-        return std::make_unique<SilentOutput>();
-    }
+    Result<std::unique_ptr<MidiBackendOutput>> openOutput(int) override { return std::make_unique<SilentOutput>(); }
 
     std::vector<std::string> names = {"Wejście Łódź", "ŻÓŁTY port", "żółty port"};
 };

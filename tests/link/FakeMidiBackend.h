@@ -46,23 +46,19 @@ public:
     std::vector<std::string> inputPortNames() override { return inputs; }
     std::vector<std::string> outputPortNames() override { return outputs; }
 
-    std::unique_ptr<MidiBackendInput> openInput(int index, MidiReceiveCallback callback, std::string& error) override
+    Result<std::unique_ptr<MidiBackendInput>> openInput(int index, MidiReceiveCallback callback) override
     {
-        if (refuseOpen) {
-            error = "port busy";
-            return nullptr;
-        }
+        if (refuseOpen)
+            return Error{"port busy"};
         openedInput = index;
         m_callback = std::move(callback);
         return std::make_unique<Input>(*this);
     }
 
-    std::unique_ptr<MidiBackendOutput> openOutput(int index, std::string& error) override
+    Result<std::unique_ptr<MidiBackendOutput>> openOutput(int index) override
     {
-        if (refuseOpen) {
-            error = "port busy";
-            return nullptr;
-        }
+        if (refuseOpen)
+            return Error{"port busy"};
         openedOutput = index;
         return std::make_unique<Output>(*this);
     }
@@ -73,11 +69,12 @@ private:
             : backend(b)
         { }
         ~Input() override { stop(); }
-        bool start(std::string& error) override
+        Result<void> start() override
         {
-            error = backend.startError;
-            backend.m_running = error.empty();
-            return backend.m_running;
+            backend.m_running = backend.startError.empty();
+            if (!backend.m_running)
+                return Error{backend.startError};
+            return {};
         }
         void stop() override { backend.m_running = false; }
         FakeBackend& backend;
@@ -86,12 +83,12 @@ private:
         explicit Output(FakeBackend& b)
             : backend(b)
         { }
-        bool send(const uint8_t* data, size_t size, std::string& error) override
+        Result<void> send(const uint8_t* data, size_t size) override
         {
-            error = backend.sendError;
-            if (error.empty())
-                backend.sent.emplace_back(data, data + size);
-            return error.empty();
+            if (!backend.sendError.empty())
+                return Error{backend.sendError};
+            backend.sent.emplace_back(data, data + size);
+            return {};
         }
         FakeBackend& backend;
     };

@@ -151,7 +151,8 @@ TEST(CancelFirmware, UploadStopsBetweenBlocksAndTheTestBeforeItsBlock)
 TEST(ChannelReadToEnd, HoldsTheLinkUntilTheStreamEndsAndACancelSaysWhatArrived)
 {
     ChannelRig rig([](EmulatorConfig& c) { c.dumpSpacingMs = 4; });
-    for (const std::string& payload : PrepareChannelPayloads(Rows(300)).payloads)
+    const std::vector<std::string> payloads = PrepareChannelPayloads(Rows(300)).value();
+    for (const std::string& payload : payloads)
         ASSERT_TRUE(rig.emulator->device().storeChannel(payload));
     std::vector<Progress> steps;
     Record(*rig.link, steps);

@@ -55,16 +55,17 @@ TEST(ChannelRecovery, WritesWhileModifiedAndGoesAwayWhenSaved)
     EXPECT_FALSE(QFile::exists(path)) << "written without changes";
     recovery.setModified(true);
     ASSERT_TRUE(WaitFor([&] { return QFile::exists(path); }));
-    QString problem;
-    auto recovered = ChannelRecovery::load(path, &problem);
-    ASSERT_TRUE(recovered) << problem.toStdString();
+    auto loaded = ChannelRecovery::load(path);
+    ASSERT_TRUE(loaded) << loaded.error().message;
+    const std::optional<RecoveredTable>& recovered = *loaded;
+    ASSERT_TRUE(recovered);
     EXPECT_EQ(recovered->rows, table);
     EXPECT_EQ(recovered->source, "/shows/tour.csv");
     EXPECT_LE(recovered->saved.secsTo(QDateTime::currentDateTimeUtc()), 5);
 
     // Later changes reach the file at the next interval.
     table.pop_back();
-    ASSERT_TRUE(WaitFor([&] { return ChannelRecovery::load(path)->rows.size() == 511; }));
+    ASSERT_TRUE(WaitFor([&] { return ChannelRecovery::load(path).value()->rows.size() == 511; }));
 
     recovery.setModified(false);
     EXPECT_FALSE(QFile::exists(path));
@@ -75,7 +76,7 @@ TEST(ChannelRecovery, WritesWhileModifiedAndGoesAwayWhenSaved)
 TEST(ChannelRecovery, ForeignOrBrokenFilesAreNoRecovery)
 {
     QTemporaryDir dir;
-    EXPECT_FALSE(ChannelRecovery::load(dir.filePath("none.json")));
+    EXPECT_FALSE(ChannelRecovery::load(dir.filePath("none.json")).value());
     const struct {
         const char* name;
         QByteArray bytes;
@@ -99,14 +100,14 @@ TEST(ChannelRecovery, ForeignOrBrokenFilesAreNoRecovery)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(f.bytes);
         file.close();
-        QString problem;
-        EXPECT_FALSE(ChannelRecovery::load(file.fileName(), &problem)) << f.name;
-        EXPECT_FALSE(problem.isEmpty()) << f.name;
+        const auto loaded = ChannelRecovery::load(file.fileName());
+        ASSERT_FALSE(loaded) << f.name;
+        EXPECT_FALSE(loaded.error().message.empty()) << f.name;
     }
     QFile good(dir.filePath("good"));
     ASSERT_TRUE(good.open(QIODevice::WriteOnly) && good.write(Recovery("511", "16")) > 0);
     good.close();
-    EXPECT_TRUE(ChannelRecovery::load(good.fileName()));
+    EXPECT_TRUE(ChannelRecovery::load(good.fileName()).value());
 }
 
 #ifndef _WIN32
@@ -115,9 +116,9 @@ TEST(ChannelRecovery, AFifoIsRefusedAtOnce)
     QTemporaryDir dir;
     const QString path = dir.filePath("channels-recovery.json");
     ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    QString problem;
-    EXPECT_FALSE(ChannelRecovery::load(path, &problem)); // returns: no writer is awaited
-    EXPECT_EQ(problem, "not a regular file");
+    const auto loaded = ChannelRecovery::load(path); // returns: no writer is awaited
+    ASSERT_FALSE(loaded);
+    EXPECT_EQ(loaded.error().message, "not a regular file");
 }
 #endif
 
@@ -138,9 +139,10 @@ TEST(ChannelRecovery, AFileFromAKilledProcessCanBeRestored)
     child.kill(); // SIGKILL: no clean exit
     child.waitForFinished();
     EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
-    QString problem;
-    const auto recovered = ChannelRecovery::load(path, &problem);
-    ASSERT_TRUE(recovered) << problem.toStdString();
+    const auto loaded = ChannelRecovery::load(path);
+    ASSERT_TRUE(loaded) << loaded.error().message;
+    const std::optional<RecoveredTable>& recovered = *loaded;
+    ASSERT_TRUE(recovered);
     EXPECT_EQ(recovered->rows, OddRows());
     // A kill in the middle of a write may leave that write's temporary file
     // beside it, never a second recovery file.

@@ -30,24 +30,29 @@ public:
     std::string name() const override { return "Patch bay"; }
     std::vector<std::string> inputPortNames() override { return names(inputs); }
     std::vector<std::string> outputPortNames() override { return names(outputs); }
-    std::unique_ptr<MidiBackendInput> openInput(int index, MidiReceiveCallback callback, std::string& error) override
+    Result<std::unique_ptr<MidiBackendInput>> openInput(int index, MidiReceiveCallback callback) override
     {
         const Port& port = inputs.at(size_t(index));
         if (!port.merged)
-            return port.device->openInput(0, std::move(callback), error);
+            return port.device->openInput(0, std::move(callback));
         auto merged = std::make_unique<Merged>();
-        merged->a = port.device->openInput(0, callback, error);
-        merged->b = port.merged->openInput(0, callback, error);
+        merged->a = port.device->openInput(0, callback).value();
+        merged->b = port.merged->openInput(0, callback).value();
         return merged;
     }
-    std::unique_ptr<MidiBackendOutput> openOutput(int index, std::string& error) override
+    Result<std::unique_ptr<MidiBackendOutput>> openOutput(int index) override
     {
-        return outputs.at(size_t(index)).device->openOutput(0, error);
+        return outputs.at(size_t(index)).device->openOutput(0);
     }
 
 private:
     struct Merged : MidiBackendInput {
-        bool start(std::string& error) override { return a->start(error) && b->start(error); }
+        Result<void> start() override
+        {
+            if (Result<void> started = a->start(); !started)
+                return started;
+            return b->start();
+        }
         void stop() override
         {
             a->stop();

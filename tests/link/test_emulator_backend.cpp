@@ -21,22 +21,20 @@ EmulatorConfig FastRestart()
 struct Ports {
     explicit Ports(EmulatorBackend& backend)
     {
-        std::string error;
-        input = backend.openInput(
-            0,
-            [this](const uint8_t* data, size_t size, uint32_t timestampMs) {
-                messages.emplace_back(data, data + size);
-                timestamps.push_back(timestampMs);
-            },
-            error);
-        output = backend.openOutput(0, error);
-        EXPECT_TRUE(input && output && input->start(error)) << error;
+        input = backend
+                    .openInput(0,
+                               [this](const uint8_t* data, size_t size, uint32_t timestampMs) {
+                                   messages.emplace_back(data, data + size);
+                                   timestamps.push_back(timestampMs);
+                               })
+                    .value();
+        output = backend.openOutput(0).value();
+        EXPECT_TRUE(input && output && input->start());
     }
     bool send(char letter)
     {
-        std::string error;
         const Bytes message = BuildCommand(letter);
-        return output->send(message.data(), message.size(), error);
+        return output->send(message.data(), message.size()).has_value();
     }
 
     std::vector<Bytes> messages;

@@ -273,13 +273,11 @@ TEST(MidiPortDirectory, MapsGlobalPortNumbersToTheOwningBackend)
     EXPECT_EQ(ports.inputPortNames(), (std::vector<std::string>{"Port A", "Port B", "Emu In"}));
     EXPECT_EQ(ports.outputPortNames(), (std::vector<std::string>{"Out A", "Out B", "Emu Out"}));
 
-    std::string error;
-    EXPECT_NE(ports.openOutput(1, error), nullptr);
-    EXPECT_EQ(ports.openOutput(3, error), nullptr);
-    EXPECT_FALSE(error.empty());
-    EXPECT_EQ(ports.openInput(
-                  -1, [](const uint8_t*, size_t, uint32_t) {}, error),
-              nullptr);
+    EXPECT_TRUE(ports.openOutput(1));
+    const auto missing = ports.openOutput(3);
+    ASSERT_FALSE(missing);
+    EXPECT_FALSE(missing.error().message.empty());
+    EXPECT_FALSE(ports.openInput(-1, [](const uint8_t*, size_t, uint32_t) {}));
     MidiInputPort input(ports);
     input.SetProductName("Emu In");
     input.OpenPort();

@@ -6,6 +6,7 @@
 #include "backup/BackupOperations.h"
 #include "link/DeviceScan.h"
 #include "link/RequestEngine.h"
+#include "util/qt/TextConversions.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -24,13 +25,13 @@ public:
     std::string name() const override { return "Bay"; }
     std::vector<std::string> inputPortNames() override { return names("In ", in.size()); }
     std::vector<std::string> outputPortNames() override { return names("Out ", out.size()); }
-    std::unique_ptr<MidiBackendInput> openInput(int index, MidiReceiveCallback callback, std::string& error) override
+    Result<std::unique_ptr<MidiBackendInput>> openInput(int index, MidiReceiveCallback callback) override
     {
-        return in.at(size_t(index))->openInput(0, std::move(callback), error);
+        return in.at(size_t(index))->openInput(0, std::move(callback));
     }
-    std::unique_ptr<MidiBackendOutput> openOutput(int index, std::string& error) override
+    Result<std::unique_ptr<MidiBackendOutput>> openOutput(int index) override
     {
-        return out.at(size_t(index))->openOutput(0, error);
+        return out.at(size_t(index))->openOutput(0);
     }
 
 private:
@@ -145,14 +146,17 @@ TEST(DevicePairing, OnlyAPairTheDeviceAnswersOnIsConfirmed)
     bay.in = {a, b};
     bay.out = {a, b};
     DeviceScan scan(bay);
-    EXPECT_EQ(scan.confirm("In 2", "Out 2", 99), QString());
+    const auto problem = [&](const QString& input, const QString& output, uint32_t id, int timeoutMs) {
+        const Result<void> confirmed = scan.confirm(input, output, id, timeoutMs);
+        return confirmed ? QString() : ErrorText(confirmed.error());
+    };
+    EXPECT_EQ(problem("In 2", "Out 2", 99, DeviceScan::kConfirmTimeoutMs), QString());
     constexpr int kNoAnswerMs = 300; // the emulated devices answer at once
-    EXPECT_EQ(scan.confirm("In 2", "Out 1", 99, kNoAnswerMs),
+    EXPECT_EQ(problem("In 2", "Out 1", 99, kNoAnswerMs),
               "Device 99 could not be confirmed on In 2 / Out 1: nothing was sent. No answer with its ID came on "
               "that input.");
-    EXPECT_TRUE(
-        scan.confirm("In 1", "Out 1", 99, kNoAnswerMs).contains("No answer with its ID")); // another device's ID
-    EXPECT_TRUE(scan.confirm("In 3", "Out 1", 1).endsWith("A port is gone."));
+    EXPECT_TRUE(problem("In 1", "Out 1", 99, kNoAnswerMs).contains("No answer with its ID")); // another device's ID
+    EXPECT_TRUE(problem("In 3", "Out 1", 1, DeviceScan::kConfirmTimeoutMs).endsWith("A port is gone."));
     EXPECT_EQ(a->device().received().size(), 2u); // the two requests on its output, nothing else
 }
 

@@ -5,6 +5,7 @@
 #include "backup/BackupOperations.h"
 #include "channels/ChannelVerify.h"
 #include "modes/ModesOperations.h"
+#include "util/qt/TextConversions.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -151,17 +152,17 @@ TEST(DeviceBackup, BackupThenRestoreToASecondDeviceGivesTheSameState)
         // Through the file, as a user would do it.
         QTemporaryDir dir;
         const QString file = dir.filePath("device.json");
-        ASSERT_EQ(SaveDeviceBackup(file, read.backup), QString());
-        const DeviceBackupParse loaded = LoadDeviceBackup(file);
-        ASSERT_TRUE(loaded.backup) << loaded.error.toStdString();
-        EXPECT_EQ(loaded.backup->channels, read.backup.channels);
+        ASSERT_TRUE(SaveDeviceBackup(file, read.backup));
+        const Result<DeviceBackup> loaded = LoadDeviceBackup(file);
+        ASSERT_TRUE(loaded) << loaded.error().message;
+        EXPECT_EQ(loaded->channels, read.backup.channels);
 
         LinkRig target(Emulated(type, [](EmulatorConfig& c) { c.dumpSpacingMs = 1; }));
         target.link->OpenPorts();
         target.emulator->device().storeChannel("01F40100900000"); // cleared by the restore
         report.clear();
         const RestoreOutcome outcome = RestoreDeviceBackup(
-            *target.link, *loaded.backup, [&](const QString& l) { report << l; }, {}, true);
+            *target.link, *loaded, [&](const QString& l) { report << l; }, {}, true);
         EXPECT_EQ(outcome.result, RestoreResult::Done) << outcome.differences.join('\n').toStdString();
         EXPECT_EQ(StateOf(target.emulator->device()), StateOf(source.emulator->device()));
         EXPECT_TRUE(report.contains("Options written."));
@@ -238,10 +239,10 @@ TEST(DeviceBackupFile, EveryFaultRefusesTheWholeFile)
     good.modes = BackupModes{2, {{1, 3, 5, 0}, {2, 8, 1, 61}}};
     good.channels = MixedRows();
     const QByteArray json = DeviceBackupJson(good);
-    const DeviceBackupParse parsed = ParseDeviceBackup(json);
-    ASSERT_TRUE(parsed.backup) << parsed.error.toStdString();
-    EXPECT_EQ(parsed.backup->channels, good.channels);
-    EXPECT_EQ(parsed.backup->modes, good.modes);
+    const Result<DeviceBackup> parsed = ParseDeviceBackup(json);
+    ASSERT_TRUE(parsed) << parsed.error().message;
+    EXPECT_EQ(parsed->channels, good.channels);
+    EXPECT_EQ(parsed->modes, good.modes);
 
     // Each case changes the good file in one place.
     const struct {
@@ -282,12 +283,12 @@ TEST(DeviceBackupFile, EveryFaultRefusesTheWholeFile)
         const qsizetype at = changed.indexOf(c.from);
         ASSERT_GE(at, 0);
         changed.replace(at, qsizetype(strlen(c.from)), c.to);
-        const DeviceBackupParse result = ParseDeviceBackup(changed);
-        EXPECT_FALSE(result.backup);
-        EXPECT_TRUE(result.error.contains(QString::fromUtf8(c.error))) << result.error.toStdString();
+        const Result<DeviceBackup> result = ParseDeviceBackup(changed);
+        ASSERT_FALSE(result);
+        EXPECT_TRUE(ErrorText(result.error()).contains(QString::fromUtf8(c.error))) << result.error().message;
     }
-    EXPECT_FALSE(ParseDeviceBackup("[]").backup);
-    EXPECT_FALSE(ParseDeviceBackup("").backup);
+    EXPECT_FALSE(ParseDeviceBackup("[]"));
+    EXPECT_FALSE(ParseDeviceBackup(""));
 }
 
 TEST(DeviceBackupFile, BadFilesAreRefusedBeforeAnythingIsSent)
@@ -303,14 +304,16 @@ TEST(DeviceBackupFile, BadFilesAreRefusedBeforeAnythingIsSent)
     const QString garbage = write("garbage.json", QByteArray("\x00\xff{{", 4));
     const QString huge = write("huge.json", QByteArray(5 * 1024 * 1024, ' '));
     for (const QString& path : {missing, garbage, huge, dir.path()}) {
-        const DeviceBackupParse result = LoadDeviceBackup(path);
-        EXPECT_FALSE(result.backup) << path.toStdString();
-        EXPECT_TRUE(result.error.contains(QFileInfo(path).fileName())) << result.error.toStdString();
+        const Result<DeviceBackup> result = LoadDeviceBackup(path);
+        ASSERT_FALSE(result) << path.toStdString();
+        EXPECT_TRUE(ErrorText(result.error()).contains(QFileInfo(path).fileName())) << result.error().message;
     }
-    EXPECT_TRUE(LoadDeviceBackup(huge).error.contains("larger than 4 MiB"));
+    EXPECT_TRUE(ErrorText(LoadDeviceBackup(huge).error()).contains("larger than 4 MiB"));
 
     // A save that cannot happen says why and leaves nothing behind.
     const QString nowhere = dir.filePath("no/such/folder/device.json");
-    EXPECT_TRUE(SaveDeviceBackup(nowhere, DeviceBackup{}).contains("device.json"));
+    const Result<void> refused = SaveDeviceBackup(nowhere, DeviceBackup{});
+    ASSERT_FALSE(refused);
+    EXPECT_TRUE(ErrorText(refused.error()).contains("device.json"));
     EXPECT_FALSE(QFileInfo::exists(nowhere));
 }

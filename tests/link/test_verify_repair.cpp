@@ -170,7 +170,7 @@ TEST(WriteChangesOnly, WritesWhatDiffersAndLeavesTheDevicesOwnChannelsUnlessTold
                 return c.clearAll;
             },
             kQuietMs);
-        EXPECT_EQ(outcome.result, ChangesResult::Done);
+        EXPECT_EQ(outcome.result, ChannelWriteResult::Done);
         EXPECT_EQ(rig.commandLetters(), c.letters);
         EXPECT_EQ(outcome.written, c.written);
         EXPECT_EQ(outcome.deviceOnly, c.deviceOnly);

@@ -127,9 +127,8 @@ TEST(FirmwareSamples, DecryptToTheirImages)
     };
     for (const auto& s : samples) {
         SCOPED_TRACE(s.file);
-        std::string error;
-        const auto text = ReadFirmwareFileText(dataFile(s.file), error);
-        ASSERT_TRUE(text) << error;
+        const auto text = ReadFirmwareFileText(dataFile(s.file));
+        ASSERT_TRUE(text) << text.error().message;
         const auto image = DecryptFirmwareText(*text, kDefaultPassword);
         ASSERT_TRUE(image);
         EXPECT_EQ(*image, imageOf(readFile(dataFile(s.imageFile))));
@@ -145,12 +144,12 @@ TEST(FirmwareSamples, DecryptToTheirImages)
 
 TEST(ReadFirmwareFileText, MissingFileGivesTheSystemsReason)
 {
-    std::string error;
-    EXPECT_FALSE(ReadFirmwareFileText(dataFile("no-such-file.bix"), error));
-    EXPECT_FALSE(error.empty());
-    error.clear();
-    EXPECT_FALSE(ReadFirmwareFileText(VANTOREL_TEST_DATA_DIR, error));
-    EXPECT_FALSE(error.empty());
+    const auto missing = ReadFirmwareFileText(dataFile("no-such-file.bix"));
+    ASSERT_FALSE(missing);
+    EXPECT_FALSE(missing.error().message.empty());
+    const auto folder = ReadFirmwareFileText(VANTOREL_TEST_DATA_DIR);
+    ASSERT_FALSE(folder);
+    EXPECT_FALSE(folder.error().message.empty());
 }
 
 // ------------------------------------------------------------ version marker and date

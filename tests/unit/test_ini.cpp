@@ -118,7 +118,7 @@ TEST(IniFile, SaveAndLoadKeepRawBytes)
                                "cie \x9C\xB3"; // code page bytes, not UTF-8
     ini.WriteString("Files", "LastOpened", windowsPath);
     ini.WriteString("Ports", "MIDIInput", latin2);
-    ini.Save(path);
+    ASSERT_TRUE(ini.Save(path));
 
     IniFile back;
     ASSERT_TRUE(back.Load(path));
@@ -146,15 +146,12 @@ TEST(IniFile, MissingFileIsEmptyAndFailedSaveKeepsTheOldFile)
     std::ofstream(path, std::ios::binary) << "[S]\r\nK=old\r\n";
     ini.WriteString("S", "K", "new");
     const std::string missingFolder = (dir / "no" / "such" / "prog.INI").string();
-    try {
-        ini.Save(missingFolder);
-        FAIL() << "saved into a missing folder";
-    } catch (const IniWriteError& e) {
-        EXPECT_EQ(std::string(e.what()), "Unable to write to " + missingFolder + ": No such file or directory");
-    }
+    const Result<void> saved = ini.Save(missingFolder);
+    ASSERT_FALSE(saved) << "saved into a missing folder";
+    EXPECT_EQ(saved.error().message, "Unable to write to " + missingFolder + ": No such file or directory");
     // A directory in the file's place cannot be replaced; the folder keeps no temporary file.
     fs::create_directories(dir / "taken.INI" / "x");
-    EXPECT_THROW(ini.Save((dir / "taken.INI").string()), IniWriteError);
+    EXPECT_FALSE(ini.Save((dir / "taken.INI").string()));
     EXPECT_EQ(ReadAll(path), "[S]\r\nK=old\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 2);
 }

@@ -116,9 +116,9 @@ TEST_F(SafeFiles, EveryFailedStepKeepsTheOldFileAndNamesTheReason)
     };
     for (const Case& c : cases) {
         calls = 0;
-        const FileWriteResult result = WriteFileAtomically(target, next, &c.calls);
-        EXPECT_FALSE(result.ok()) << c.what;
-        EXPECT_EQ(result.reason(), c.reason) << c.what;
+        const Result<void> result = WriteFileAtomically(target, next, &c.calls);
+        ASSERT_FALSE(result) << c.what;
+        EXPECT_EQ(result.error().message, c.reason) << c.what;
         ExpectOldFileAlone();
     }
     // Interrupted writes go on where they stopped.
@@ -132,7 +132,7 @@ TEST_F(SafeFiles, EveryFailedStepKeepsTheOldFileAndNamesTheReason)
                                      },
                                      {},
                                      {}};
-    EXPECT_TRUE(WriteFileAtomically(target, next, &interrupted).ok());
+    EXPECT_TRUE(WriteFileAtomically(target, next, &interrupted));
     EXPECT_EQ(ReadAll(target), next);
 }
 
@@ -140,7 +140,7 @@ TEST_F(SafeFiles, ReplacedFileKeepsPermissionsAndLinksStayLinks)
 {
     ::chmod(target.c_str(), 0640);
     fs::create_symlink("show.csv", dir / "link.csv");
-    ASSERT_TRUE(WriteFileAtomically(dir / "link.csv", next).ok());
+    ASSERT_TRUE(WriteFileAtomically(dir / "link.csv", next));
     EXPECT_TRUE(fs::is_symlink(dir / "link.csv"));
     EXPECT_EQ(ReadAll(target), next);
     struct stat info { };
@@ -148,8 +148,9 @@ TEST_F(SafeFiles, ReplacedFileKeepsPermissionsAndLinksStayLinks)
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 
     // A folder that does not exist: the reason, nothing created.
-    const FileWriteResult missing = WriteFileAtomically(dir / "no" / "x.csv", next);
-    EXPECT_EQ(missing.reason(), "No such file or directory");
+    const Result<void> missing = WriteFileAtomically(dir / "no" / "x.csv", next);
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error().message, "No such file or directory");
 }
 
 // A real full file system: a 40 KiB tmpfs holding the old file and a filler.
@@ -165,8 +166,9 @@ TEST(FullDisk, SaveOntoAFullFileSystemFailsAndKeepsTheOldFile)
     ASSERT_TRUE(disk.fillLeaving(4096));
 
     for (const size_t size : {size_t(10000), size_t(100000)}) {
-        const FileWriteResult result = WriteFileAtomically(disk.file("show.csv"), std::string(size, 'x'));
-        EXPECT_EQ(result.reason(), "No space left on device") << size;
+        const Result<void> result = WriteFileAtomically(disk.file("show.csv"), std::string(size, 'x'));
+        ASSERT_FALSE(result) << size;
+        EXPECT_EQ(result.error().message, "No space left on device") << size;
         EXPECT_EQ(ReadAll(disk.file("show.csv")), old) << size;
         EXPECT_EQ(Names(disk.path()), (std::vector<std::string>{"filler", "show.csv"})) << size;
     }
@@ -174,16 +176,13 @@ TEST(FullDisk, SaveOntoAFullFileSystemFailsAndKeepsTheOldFile)
     IniFile ini;
     for (int n = 0; n < 400; ++n)
         ini.WriteString("FormsSizes", "Window" + std::to_string(n), std::string(40, 'x'));
-    try {
-        ini.Save(disk.file("show.csv"));
-        ADD_FAILURE() << "saved onto a full disk";
-    } catch (const IniWriteError& e) {
-        EXPECT_EQ(std::string(e.what()), "Unable to write to " + disk.file("show.csv") + ": No space left on device");
-    }
+    const Result<void> saved = ini.Save(disk.file("show.csv"));
+    ASSERT_FALSE(saved) << "saved onto a full disk";
+    EXPECT_EQ(saved.error().message, "Unable to write to " + disk.file("show.csv") + ": No space left on device");
     EXPECT_EQ(ReadAll(disk.file("show.csv")), old);
 
     disk.removeFiller();
-    EXPECT_TRUE(WriteFileAtomically(disk.file("show.csv"), std::string(10000, 'x')).ok());
+    EXPECT_TRUE(WriteFileAtomically(disk.file("show.csv"), std::string(10000, 'x')));
     EXPECT_EQ(ReadAll(disk.file("show.csv")), std::string(10000, 'x'));
 }
 

@@ -1,3 +1,4 @@
+#include "util/Result.h"
 #include "util/Utils.h"
 
 #include <gtest/gtest.h>
@@ -5,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <random>
 #include <string>
 
@@ -102,4 +104,25 @@ TEST(DecimalTripletsTest, LowestByteFirstAndOnlyTwelveDigits)
         EXPECT_EQ(DecimalTripletsToInt(bad), 0u) << bad;
     // Groups are taken modulo 256.
     EXPECT_EQ(DecimalTripletsToInt("256001000000"), 0x0100u);
+}
+
+TEST(ResultTest, HoldsEitherAValueOrTheErrorAndMovesOnlyTypesOut)
+{
+    Result<std::unique_ptr<int>> opened = std::make_unique<int>(7);
+    ASSERT_TRUE(opened);
+    std::unique_ptr<int> port = std::move(opened).value();
+    EXPECT_EQ(*port, 7);
+
+    const Result<int> failed = Error{"Port busy"};
+    EXPECT_FALSE(failed.has_value());
+    EXPECT_EQ(failed.error().message, "Port busy");
+    EXPECT_EQ(failed.value_or(-1), -1);
+    EXPECT_ANY_THROW((void)failed.value()); // a caller's fault, never a failure report
+
+    const Result<void> done;
+    const Result<void> refused = Error{"Disk full"};
+    EXPECT_TRUE(done);
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(refused.error().message, "Disk full");
+    EXPECT_ANY_THROW((void)done.error());
 }

@@ -133,13 +133,13 @@ TEST_F(TempFolder, IniFilesAreWrittenWithCrLfOnceAndReplacedInPlace)
     const std::string path = native(m_root / "VantorelCC.INI");
     IniFile ini;
     ini.WriteString("Ports", "MidiInput", "USB MIDI 1");
-    ini.Save(path);
+    ASSERT_TRUE(ini.Save(path));
     // Binary writes: the text-mode translation would make CR CR LF.
     EXPECT_EQ(ReadBytes(path), "[Ports]\r\nMidiInput=USB MIDI 1\r\n");
 
     // Saving over an existing file replaces it (a plain rename fails on Windows).
     ini.WriteString("Ports", "MidiInput", "Second");
-    ASSERT_NO_THROW(ini.Save(path));
+    ASSERT_TRUE(ini.Save(path));
     IniFile back;
     ASSERT_TRUE(back.Load(path));
     EXPECT_EQ(back.ReadString("ports", "midiinput", ""), "Second");
@@ -181,7 +181,7 @@ TEST_F(TempFolder, IniFilesInAFolderNamedInTheAnsiCodePage)
     const std::string path = native(m_root) + "\\" + ansi + "\\VantorelCC.INI";
     IniFile ini;
     ini.WriteString("Dirs", "ReadDir", "x");
-    ASSERT_NO_THROW(ini.Save(path));
+    ASSERT_TRUE(ini.Save(path));
     EXPECT_TRUE(fs::exists(wideFolder / L"VantorelCC.INI"));
     IniFile back;
     ASSERT_TRUE(back.Load(path));

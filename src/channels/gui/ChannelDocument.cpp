@@ -72,11 +72,11 @@ void ChannelDocument::enableRecovery(const QString& path, int intervalMs)
     m_recovery->setModified(isModified());
 }
 
-std::optional<RecoveredTable> ChannelDocument::pendingRecovery(QString* problem) const
+std::optional<RecoveredTable> ChannelDocument::pendingRecovery() const
 {
     if (!m_recovery)
         return std::nullopt;
-    return ChannelRecovery::load(m_recovery->path(), problem);
+    return ChannelRecovery::load(m_recovery->path()).value_or(std::nullopt);
 }
 
 void ChannelDocument::restore(const RecoveredTable& recovered)

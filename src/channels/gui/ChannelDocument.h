@@ -50,8 +50,9 @@ public:
     // Keeps unsaved changes in `path` while the table is modified.
     void enableRecovery(const QString& path, int intervalMs = kRecoveryIntervalMs);
     ChannelRecovery* recovery() { return m_recovery.get(); }
-    // What the last run left behind when it did not end cleanly.
-    std::optional<RecoveredTable> pendingRecovery(QString* problem = nullptr) const;
+    // What the last run left behind when it did not end cleanly; nothing for
+    // a damaged file (ChannelRecovery::load says why).
+    std::optional<RecoveredTable> pendingRecovery() const;
     // Puts a recovered table in place of the current one, as one undo step;
     // the table counts as modified.
     void restore(const RecoveredTable& recovered);

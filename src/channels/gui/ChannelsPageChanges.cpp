@@ -60,8 +60,8 @@ void ChannelsPage::writeChangesToDevice()
     for (const ChannelDifference& difference : outcome.check.comparison.differences)
         differing.insert(difference.channel);
     m_model->markChannels(differing);
-    if (outcome.result == ChangesResult::Done || outcome.result == ChangesResult::NoAnswer
-        || outcome.result == ChangesResult::Cancelled)
+    if (outcome.result == ChannelWriteResult::Done || outcome.result == ChannelWriteResult::NoAnswer
+        || outcome.result == ChannelWriteResult::Cancelled)
         ResetEditPanel();
 }
 

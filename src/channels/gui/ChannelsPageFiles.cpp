@@ -13,6 +13,7 @@
 #include "channels/gui/ChannelListView.h"
 #include "channels/gui/ChannelTableModel.h"
 #include "util/gui/PageHost.h"
+#include "util/qt/TextConversions.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -206,9 +207,8 @@ bool ChannelsPage::saveChannelFile()
         return true;
     }
 
-    const QString error = SaveChannelFile(target, model().rows());
-    if (!error.isEmpty()) {
-        m_host.showError(error);
+    if (const Result<void> saved = SaveChannelFile(target, model().rows()); !saved) {
+        m_host.showError(ErrorText(saved.error()));
         return false;
     }
     m_document->setSourceFile(recent.lastSaved);

@@ -13,6 +13,7 @@
 #include "link/DeviceLink.h"
 #include "util/gui/PageHost.h"
 #include "util/gui/Widgets.h"
+#include "util/qt/TextConversions.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -249,9 +250,8 @@ void ChannelsPage::learnIntoEditRow()
                         : QStringLiteral("The MIDI input port %1 is not there.").arg(tools.chosenPort));
         return;
     }
-    QString error;
-    if (!tools.session->start(tools.portBox->currentText(), &error)) {
-        showMessage(error);
+    if (const Result<void> started = tools.session->start(tools.portBox->currentText()); !started) {
+        showMessage(ErrorText(started.error()));
         return;
     }
     tools.learnButton->setChecked(true);

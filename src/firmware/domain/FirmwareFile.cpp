@@ -141,13 +141,11 @@ std::optional<FirmwareImage> DecryptFirmwareText(std::string_view fileText, cons
     return image;
 }
 
-std::optional<std::string> ReadFirmwareFileText(const std::filesystem::path& path, std::string& error)
+Result<std::string> ReadFirmwareFileText(const std::filesystem::path& path)
 {
     BoundedFileRead file = ReadBoundedFile(path, kFirmwareFileLimit);
-    if (!file.ok()) {
-        error = file.reason(kFirmwareFileLimit);
-        return std::nullopt;
-    }
+    if (!file.ok())
+        return Error{file.reason(kFirmwareFileLimit)};
     return std::move(file.bytes);
 }
 

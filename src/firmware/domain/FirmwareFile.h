@@ -1,6 +1,7 @@
 #pragma once
 
 #include "firmware/domain/PackedDateTime.h"
+#include "util/Result.h"
 
 #include <array>
 #include <cstdint>
@@ -29,9 +30,9 @@ std::optional<FirmwareImage> DecryptFirmwareText(std::string_view fileText, cons
 // The largest firmware file read: the devices' images are some tens of KiB.
 inline constexpr size_t kFirmwareFileLimit = 4 * 1024 * 1024;
 
-// The whole text of a firmware file; nullopt when it cannot be read (not a
-// regular file, larger than kFirmwareFileLimit), with the reason in `error`.
-std::optional<std::string> ReadFirmwareFileText(const std::filesystem::path& path, std::string& error);
+// The whole text of a firmware file, or the reason it cannot be read (not a
+// regular file, larger than kFirmwareFileLimit).
+Result<std::string> ReadFirmwareFileText(const std::filesystem::path& path);
 
 // SHA-256 of an image, 64 lower-case hex digits.
 std::string FirmwareImageSha256(const FirmwareImage& image);

@@ -348,12 +348,12 @@ std::optional<FirmwareImage> FirmwarePage::LoadFirmwareImage(bool chooseIfMissin
         m_currentFile->setText(QDir::toNativeSeparators(m_path));
         emit firmwareFileChanged();
     }
-    std::string error;
-    const std::optional<std::string> text = ReadFirmwareFileText(ToFileSystemPath(m_path), error);
+    const Result<std::string> text = ReadFirmwareFileText(ToFileSystemPath(m_path));
     if (!text) {
         if (!m_quietErrors)
-            m_host.showError(QStringLiteral("Cannot open file \"%1\". %2")
-                                 .arg(QDir::toNativeSeparators(m_path), QString::fromLocal8Bit(error.c_str())));
+            m_host.showError(
+                QStringLiteral("Cannot open file \"%1\". %2")
+                    .arg(QDir::toNativeSeparators(m_path), QString::fromLocal8Bit(text.error().message.c_str())));
         return std::nullopt;
     }
     std::optional<FirmwareImage> image = DecryptFirmwareText(*text, BuiltInFirmwarePassword());

@@ -93,10 +93,10 @@ std::string OneLine(std::string_view value)
 
 } // namespace
 
-IniWriteError::IniWriteError(const std::string& fileName, const std::string& reason)
-    : std::runtime_error("Unable to write to " + fileName + (reason.empty() ? std::string() : ": " + reason))
-    , m_fileName(fileName)
-{ }
+std::string IniWriteErrorText(const std::string& fileName, const std::string& reason)
+{
+    return "Unable to write to " + fileName + (reason.empty() ? std::string() : ": " + reason);
+}
 
 IniFile IniFile::Parse(std::string_view text)
 {
@@ -144,11 +144,12 @@ bool IniFile::Load(const std::string& path)
     return true;
 }
 
-void IniFile::Save(const std::string& path) const
+Result<void> IniFile::Save(const std::string& path) const
 {
-    const FileWriteResult result = WriteFileAtomically(PathFromText(path), Serialize());
-    if (!result.ok())
-        throw IniWriteError(path, result.reason());
+    const Result<void> written = WriteFileAtomically(PathFromText(path), Serialize());
+    if (!written)
+        return Error{IniWriteErrorText(path, written.error().message)};
+    return {};
 }
 
 std::optional<IniFile::Range> IniFile::findSection(std::string_view section) const

@@ -1,23 +1,17 @@
 #pragma once
 
+#include "util/Result.h"
+
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vantorel {
 
-// A failed write of an INI file: "Unable to write to <file name>".
-class IniWriteError : public std::runtime_error {
-public:
-    // With the system's reason: "Unable to write to <file name>: <reason>".
-    explicit IniWriteError(const std::string& fileName, const std::string& reason = {});
-    const std::string& fileName() const { return m_fileName; }
-
-private:
-    std::string m_fileName;
-};
+// The message of a failed write of an INI file: "Unable to write to <file
+// name>", with the system's reason when there is one: "...: <reason>".
+std::string IniWriteErrorText(const std::string& fileName, const std::string& reason = {});
 
 // A Windows INI file held as its lines: "[Section]" headers and "Key=Value"
 // lines, values kept as raw bytes (no escaping, no quoting, no encoding).
@@ -46,8 +40,8 @@ public:
     bool Load(const std::string& path);
     // Writes the whole file to a temporary file in the same folder and then
     // replaces `path` with it, so the old file stays intact when anything
-    // fails. Throws IniWriteError.
-    void Save(const std::string& path) const;
+    // fails; the error is IniWriteErrorText's.
+    Result<void> Save(const std::string& path) const;
 
     bool SectionExists(std::string_view section) const;
     bool ValueExists(std::string_view section, std::string_view key) const;

@@ -59,11 +59,14 @@ void RestoreFormPosition(QWidget& window, const QString& positionIni, const Scre
         window.resize(restored.bounds.width, restored.bounds.height);
 }
 
-void SaveFormPosition(const QWidget& window, const QString& positionIni)
+Result<void> SaveFormPosition(const QWidget& window, const QString& positionIni)
 {
     if (positionIni.isEmpty())
-        return;
-    IniFile ini = ReadIniFileForUpdate(positionIni);
+        return {};
+    Result<IniFile> read = ReadIniFileForUpdate(positionIni);
+    if (!read)
+        return read.error();
+    IniFile& ini = *read;
     SavedWindowState state = SavedWindowState::Normal;
     if (window.isMinimized())
         state = SavedWindowState::Minimized;
@@ -77,7 +80,7 @@ void SaveFormPosition(const QWidget& window, const QString& positionIni)
         size = window.sizeHint().expandedTo(window.minimumSize()).boundedTo(window.maximumSize());
     StoreWindowGeometry(ini, ToIniText(window.objectName()), state,
                         WindowBounds{window.x(), window.y(), size.width(), size.height()});
-    WriteIniFile(ini, positionIni);
+    return WriteIniFile(ini, positionIni);
 }
 
 } // namespace vantorel

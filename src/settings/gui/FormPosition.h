@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/domain/WindowPosition.h"
+#include "util/Result.h"
 
 #include <QString>
 
@@ -19,7 +20,7 @@ void RestoreFormPosition(QWidget& window, const QString& positionIni,
                          const ScreenMetrics& screen = PrimaryScreenMetrics());
 
 // Writes the window's geometry and state to the window-position INI file.
-// Throws IniWriteError. Nothing happens when `positionIni` is empty.
-void SaveFormPosition(const QWidget& window, const QString& positionIni);
+// Nothing happens when `positionIni` is empty.
+Result<void> SaveFormPosition(const QWidget& window, const QString& positionIni);
 
 } // namespace vantorel

@@ -6,11 +6,9 @@
 
 namespace vantorel {
 
-QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
+Result<void> WriteFileAtomically(const QString& path, const QByteArray& bytes)
 {
-    const FileWriteResult result
-        = WriteFileAtomically(ToFileSystemPath(path), std::string_view(bytes.constData(), size_t(bytes.size())));
-    return result.ok() ? QString() : QString::fromStdString(result.reason());
+    return WriteFileAtomically(ToFileSystemPath(path), std::string_view(bytes.constData(), size_t(bytes.size())));
 }
 
 } // namespace vantorel

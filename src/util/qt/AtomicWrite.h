@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -7,7 +9,7 @@ namespace vantorel {
 
 // Writes `bytes` to `path` through a temporary file that replaces `path` only
 // when every byte was written and flushed; a previous file stays as it was
-// otherwise. Empty on success, else the system's reason.
-QString WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// otherwise. A failure carries the system's reason.
+Result<void> WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
 } // namespace vantorel

@@ -3,6 +3,8 @@
 // Conversions between Qt's strings and the plain C++ types of the domain code
 // (Qt Core only).
 
+#include "util/Result.h"
+
 #include <QFile>
 #include <QString>
 #include <QStringList>
@@ -31,6 +33,17 @@ inline QStringList ToQStringList(const std::vector<std::string>& list)
     for (const std::string& entry : list)
         result << QString::fromStdString(entry);
     return result;
+}
+
+// A Result's error as the Qt layers show it, and a text built with Qt as an
+// Error (UTF-8 both ways: nothing is lost).
+inline QString ErrorText(const Error& error)
+{
+    return QString::fromStdString(error.message);
+}
+inline Error MakeError(const QString& message)
+{
+    return Error{message.toStdString()};
 }
 
 } // namespace vantorel
