@@ -13,7 +13,7 @@
 namespace vantorel {
 
 DeviceOptionsPage::DeviceOptionsPage(DeviceLink& link, PageHost& host, QWidget* parent)
-    : QWidget(parent)
+    : Page(parent)
     , m_link(link)
 {
     setObjectName(QStringLiteral("tslngSpecials"));
@@ -53,6 +53,15 @@ void DeviceOptionsPage::storeNoteOffAction()
 void DeviceOptionsPage::storeZeroValueOffset()
 {
     SetZeroValueOffset(m_link, m_zeroValueOffset->value());
+}
+
+void DeviceOptionsPage::pageShown()
+{
+    if (m_link.input().DeviceCount() <= 0)
+        return;
+    const OpResult result = ReadDeviceOptions(m_link);
+    if (result != OpResult::Busy && result != OpResult::Failed && m_link.deviceType() == 'P')
+        ReadDeviceInformation(m_link);
 }
 
 void DeviceOptionsPage::showOptions(bool noteOff, int zeroValueOffset)
