@@ -321,10 +321,4 @@ TEST(MainWindow, ControlsGoneBeforeTheWindowAreLeftOutOfTheLocking)
     EXPECT_FALSE(findDevice->isEnabled());
     rig.form->holdOperation(false);
     EXPECT_TRUE(findDevice->isEnabled());
-
-    auto* later = new QPushButton(rig.form.get());
-    rig.form->lockWhileBusy(later);
-    rig.form->holdOperation(true);
-    EXPECT_FALSE(later->isEnabled());
-    rig.form->holdOperation(false);
 }
