@@ -23,6 +23,7 @@ class ChannelDocument : public QObject {
     Q_OBJECT
 public:
     explicit ChannelDocument(ChannelTableEditor& table, QObject* parent = nullptr);
+
     ChannelUndoStack& undoStack() { return *m_stack; }
     bool isModified() const { return !m_stack->isClean(); }
     // The table now is what was last opened, saved, read or written.
