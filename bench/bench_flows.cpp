@@ -272,7 +272,8 @@ int StartupChild(int argc, char** argv, const QString& csvPath, const QString& s
 
     ChannelsPage& page = form.channelsPage();
     page.openFileName = [&](const QString&, const QString&) { return csvPath; };
-    EventCatcher repainted(page.lvDMXChannels->viewport(), QEvent::Paint);
+    EventCatcher repainted(page.findChild<ChannelListView*>(QStringLiteral("lvDMXChannels"))->viewport(),
+                           QEvent::Paint);
     const double load0 = ClockMs(CLOCK_MONOTONIC);
     page.openChannelFile();
     Require(page.model().size() == kLastDmxChannel, "the channel file was not loaded");

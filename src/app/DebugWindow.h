@@ -36,7 +36,6 @@ private:
     DeviceLink& m_link;
     bool m_listsStale = true;
 
-public:
     QListWidget* lbxEvents = nullptr;
     QListWidget* lbxResult = nullptr;
     QListWidget* lbxMsgQueue = nullptr;

@@ -38,6 +38,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -150,13 +151,6 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
     m_developerControls = m_developerRun || debugOn != 0;
     m_firmwarePage->setServicePanelVisible(m_developerControls);
     m_language->setVisible(m_developerControls);
-}
-
-MainWindow::~MainWindow()
-{
-    // The child widgets outlive this part of the object: stop their notices.
-    for (auto it = m_roles.cbegin(); it != m_roles.cend(); ++it)
-        disconnect(it.key(), &QObject::destroyed, this, nullptr);
 }
 
 // ---------------------------------------------------------------- layout
@@ -278,10 +272,10 @@ void MainWindow::placePageActions()
     m_toolsMenu->addActions(toolsActions);
     const QList<QAction*> settingsActions = m_channelsPage->settingsMenuActions();
     m_settingsMenu->insertActions(m_language, settingsActions);
+    const QList<QAction*> pageEnabled = m_channelsPage->selfEnabledActions();
     for (const QList<QAction*>* list : {&toolsActions, &settingsActions, &fileActions}) {
         for (QAction* action : *list) {
-            // Undo and Redo are enabled by what there is to undo (the page sees to it).
-            if (!action->isSeparator() && action != m_channelsPage->milngUndo && action != m_channelsPage->milngRedo)
+            if (!action->isSeparator() && !pageEnabled.contains(action))
                 addChannelAction(action);
         }
     }
@@ -625,12 +619,10 @@ void MainWindow::onPageChosen(int index)
     m_channelMenusEnabled = index != indexOf(PageId::Firmware) && index != indexOf(PageId::Modes);
     updateEnabledStates();
 
-    if (m_link.input().DeviceCount() <= 0)
-        return;
-    readPageFromDevice(index);
+    tellPageShown(index);
 }
 
-void MainWindow::readPageFromDevice(int index)
+void MainWindow::tellPageShown(int index)
 {
     if (m_link.busy()) {
         if (!m_pageReadPending) {
@@ -641,19 +633,14 @@ void MainWindow::readPageFromDevice(int index)
                     m_pageReadPending = false;
                     // The page shown by then is read, after the ending operation has returned.
                     QMetaObject::invokeMethod(
-                        this, [this] { readPageFromDevice(m_pages->currentIndex()); }, Qt::QueuedConnection);
+                        this, [this] { tellPageShown(m_pages->currentIndex()); }, Qt::QueuedConnection);
                 },
                 Qt::SingleShotConnection);
         }
         return;
     }
-    if (index == indexOf(PageId::Modes)) {
-        ReadDeviceInformation(m_link);
-    } else if (index == indexOf(PageId::DeviceOptions)) {
-        const OpResult result = ReadDeviceOptions(m_link);
-        if (result != OpResult::Busy && result != OpResult::Failed && IsPro(m_link.deviceType()))
-            ReadDeviceInformation(m_link);
-    }
+    if (auto* page = qobject_cast<Page*>(m_pages->widget(index)))
+        page->pageShown();
 }
 
 void MainWindow::setModesPageVisible(bool visible)
@@ -793,21 +780,25 @@ void MainWindow::addRole(QObject* object, int role)
 {
     if (!object)
         return;
-    if (!m_roles.contains(object))
-        connect(object, &QObject::destroyed, this, [this](QObject* gone) { m_roles.remove(gone); });
-    m_roles[object] |= role;
+    std::erase_if(m_roles, [](const RoleEntry& entry) { return entry.object.isNull(); });
+    const auto known = std::find_if(m_roles.begin(), m_roles.end(),
+                                    [object](const RoleEntry& entry) { return entry.object == object; });
+    if (known != m_roles.end())
+        known->roles |= role;
+    else
+        m_roles.push_back({object, role});
     updateEnabledStates();
 }
 
 void MainWindow::updateEnabledStates()
 {
-    for (auto it = m_roles.cbegin(); it != m_roles.cend(); ++it) {
-        const int role = it.value();
+    for (const RoleEntry& entry : m_roles) {
+        const int role = entry.roles;
         const bool enabled
             = !((role & DeviceRole) && operationRunning()) && !((role & ChannelRole) && !m_channelMenusEnabled);
-        if (auto* widget = qobject_cast<QWidget*>(it.key()))
+        if (auto* widget = qobject_cast<QWidget*>(entry.object))
             widget->setEnabled(enabled);
-        else if (auto* action = qobject_cast<QAction*>(it.key()))
+        else if (auto* action = qobject_cast<QAction*>(entry.object))
             action->setEnabled(enabled);
     }
 }

@@ -3,12 +3,12 @@
 #include "settings/SettingsFiles.h"
 #include "util/gui/PageHost.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -43,7 +43,6 @@ public:
     // and "DebugOn" read at creation, the program settings loaded at the first
     // show and both files written when the window is closed (not on "Exit").
     MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settings, QWidget* parent = nullptr);
-    ~MainWindow() override;
 
     // Modal boxes for the link's and the pages' messages and for errors;
     // tests replace them.
@@ -134,12 +133,12 @@ private:
     void installBackupDialogs();
     void showLanguageWindow();
     void onCurrentPageChanged(int index);
-    // A page chosen by the user: the status line is cleared and the page's
-    // values are read from the device.
+    // A page chosen by the user: the status line is cleared and the page is
+    // told it is shown.
     void onPageChosen(int index);
-    // What the page asks the device when shown; while another operation
-    // waits, the request follows that operation.
-    void readPageFromDevice(int index);
+    // The page decides what it reads from the device when shown; while
+    // another operation waits, the notice follows that operation.
+    void tellPageShown(int index);
 
     // The status line (its first line, cut to fit); the whole text goes to Messages.
     void showStatus(const QString& text);
@@ -187,7 +186,11 @@ private:
 
     enum ControlRole { DeviceRole = 1, ChannelRole = 2 };
     void addRole(QObject* object, int role);
-    QHash<QObject*, int> m_roles; // entries leave when their object is destroyed
+    struct RoleEntry {
+        QPointer<QObject> object; // null once destroyed: skipped, then dropped
+        int roles = 0;
+    };
+    std::vector<RoleEntry> m_roles;
 
     QMenu* m_fileMenu = nullptr; // milngFile
     QAction* m_clearDataInDevice = nullptr; // milngClearDataInDevice

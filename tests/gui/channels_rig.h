@@ -4,6 +4,7 @@
 // replaced: message boxes are recorded, questions and input boxes answered
 // from queues.
 
+#include "FindChild.h"
 #include "WindowRig.h"
 #include "channels/gui/ChannelListView.h"
 #include "channels/gui/ChannelTableModel.h"
@@ -53,7 +54,7 @@ struct ChannelsRig : WindowRig {
     }
 
     ChannelTableModel& model() { return page->model(); }
-    ChannelListView& list() { return *page->lvDMXChannels; }
+    ChannelListView& list() { return *Child<ChannelListView>(*page, "lvDMXChannels"); }
 
     // The DMX cells of the table, in order.
     QStringList numbers()

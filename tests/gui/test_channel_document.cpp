@@ -138,3 +138,25 @@ TEST(ChannelDocument, AReadIsOneStepAndCountsAsUnmodifiedOnceTheRowsStop)
     EXPECT_FALSE(document.isModified());
     EXPECT_EQ(table.rows, (ChannelTable{DefaultChannelRecord(5), DefaultChannelRecord(6), DefaultChannelRecord(7)}));
 }
+
+TEST(ChannelDocument, GoingAwayUnsavedKeepsTheRecoveryFileAndTellsNoOne)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("channels.recovery");
+    Table table;
+    QObject listener;
+    int notices = 0;
+    {
+        ChannelDocument document(table);
+        document.enableRecovery(path, 20);
+        {
+            ChannelTableEdit edit(document.undoStack(), table, "Add 1 channel");
+            table.rows.push_back(DefaultChannelRecord(1));
+        }
+        ASSERT_TRUE(WaitFor([&] { return QFile::exists(path); }));
+        QObject::connect(&document, &ChannelDocument::modifiedChanged, &listener, [&] { ++notices; });
+    }
+    // The undo stack clears itself on the way out: that is no change of the table.
+    EXPECT_EQ(notices, 0);
+    EXPECT_TRUE(QFile::exists(path));
+}

@@ -1,6 +1,7 @@
 // "Open/Save channels settings" and "Read from/Write to device" in the main
 // window, against the in-process emulator.
 
+#include "FindChild.h"
 #include "channels_rig.h"
 #include "SmallTmpfs.h"
 
@@ -174,7 +175,7 @@ TEST(ChannelFilesOpen, LoadsSortedRowsAndRemembersTheFile)
     EXPECT_EQ(rig.numbers(), (QStringList{"007", "010"}));
     EXPECT_EQ(rig.rowTexts(0),
               (QStringList{"007", "Active", "0", "2", "Note On", "C1/24", "D1/26", "Value", "80", "Łódż światła"}));
-    EXPECT_EQ(rig.page->lblChannelsNbr->text(), "2");
+    EXPECT_EQ(Child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "2");
     EXPECT_EQ(rig.form->channelsPage().recentFiles().lastOpened, QDir::toNativeSeparators(rig.path("in.csv")));
     EXPECT_TRUE(rig.boxes.isEmpty());
 
@@ -220,7 +221,7 @@ TEST(ChannelTransferGui, ReadReplacesTheTableAsRepliesArrive)
     rig.page->readFromDevice();
     ASSERT_TRUE(WaitFor([&] { return rig.status() == "No user data in device."; }));
     EXPECT_EQ(rig.model().size(), 0);
-    EXPECT_EQ(rig.page->lblChannelsNbr->text(), "0");
+    EXPECT_EQ(Child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "0");
 
     for (const char* payload : {"012C07C8B11315", "00010100900000", "02000960900000"})
         rig.emulator->device().storeChannel(payload);
@@ -233,7 +234,7 @@ TEST(ChannelTransferGui, ReadReplacesTheTableAsRepliesArrive)
     EXPECT_EQ(rig.numbers(), (QStringList{"001", "300", "512"}));
     EXPECT_EQ(rig.rowTexts(1),
               (QStringList{"300", "Active", "0", "2", "Control Change", "G-0/19", "A-0/21", "Value", "200", ""}));
-    EXPECT_EQ(rig.page->lblChannelsNbr->text(), "3");
+    EXPECT_EQ(Child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "3");
 
     // A reply nobody asked for still adds its row; one without note labels does not.
     rig.emulator->inject(BuildReply('b', "00020100900000"));
@@ -255,15 +256,16 @@ TEST(ChannelTransferGui, WriteBlocksEditingAndKeepsTheTable)
         if (!busy)
             return;
         for (QAction* action :
-             {rig.page->milngAddChannel, rig.page->milngDeleteChannel, rig.page->milngAdd512DMXchannels,
-              rig.commands.milngOpenSettings, rig.commands.milngSendToDevice})
+             {Child<QAction>(*rig.page, "milngAddChannel"), Child<QAction>(*rig.page, "milngDeleteChannel"),
+              Child<QAction>(*rig.page, "milngAdd512DMXchannels"), Child<QAction>(rig.commands, "milngOpenSettings"),
+              Child<QAction>(rig.commands, "milngSendToDevice")})
             if (action->isEnabled())
                 enabledWhileBusy << action->objectName();
-        if (rig.page->btnSetDMXCh->isEnabled())
+        if (Child<QPushButton>(*rig.page, "btnSetDMXCh")->isEnabled())
             enabledWhileBusy << QStringLiteral("btnSetDMXCh");
     });
     QStringList panelShows;
-    QObject::connect(rig.page->sedDmxCh, &QSpinBox::valueChanged,
+    QObject::connect(Child<QSpinBox>(*rig.page, "sedDmxCh"), &QSpinBox::valueChanged,
                      [&](int value) { panelShows << QString::number(value); });
 
     rig.page->writeToDevice();
@@ -273,11 +275,11 @@ TEST(ChannelTransferGui, WriteBlocksEditingAndKeepsTheTable)
     EXPECT_TRUE(enabledWhileBusy.isEmpty()) << enabledWhileBusy.join(", ").toStdString();
     // The edit row follows the rows being sent (at most every 50 ms).
     EXPECT_TRUE(panelShows.contains("300") && panelShows.contains("512")) << panelShows.join(", ").toStdString();
-    EXPECT_TRUE(rig.page->milngAddChannel->isEnabled());
-    EXPECT_TRUE(rig.page->btnSetDMXCh->isEnabled());
+    EXPECT_TRUE(Child<QAction>(*rig.page, "milngAddChannel")->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>(*rig.page, "btnSetDMXCh")->isEnabled());
     // The table is left as it was; the edit row is reset.
     EXPECT_EQ(rig.numbers(), (QStringList{"001", "300", "512"}));
-    EXPECT_EQ(rig.page->sedDmxCh->value(), 1);
+    EXPECT_EQ(Child<QSpinBox>(*rig.page, "sedDmxCh")->value(), 1);
 }
 
 TEST(ChannelTransferGui, WriteRefusesATableWithAnUnencodableRow)

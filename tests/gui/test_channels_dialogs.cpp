@@ -1,5 +1,6 @@
 // The channel dialogs and the colour settings dialog.
 
+#include "FindChild.h"
 #include "channels_rig.h"
 
 #include "channels/gui/CalculatorDialog.h"
@@ -25,9 +26,9 @@ TEST(ChannelInputDialog, AcceptsOnlyNumbersInItsRange)
 
     QStringList corrected;
     for (const char* text : {"20", "600", "  ", "1x"}) {
-        dialog.ledlngDMXChNbr->setText(QString::fromLatin1(text));
+        Child<QLineEdit>(dialog, "ledlngDMXChNbr")->setText(QString::fromLatin1(text));
         dialog.acceptChannelNumber();
-        corrected << dialog.ledlngDMXChNbr->text();
+        corrected << Child<QLineEdit>(dialog, "ledlngDMXChNbr")->text();
     }
     EXPECT_EQ(corrected, (QStringList{"21", "511", "21", "21"}));
     EXPECT_EQ(boxes,
@@ -36,11 +37,11 @@ TEST(ChannelInputDialog, AcceptsOnlyNumbersInItsRange)
     EXPECT_TRUE(dialog.isVisible());
 
     // Letters never reach the field; Enter runs the check and closes on a good number.
-    dialog.ledlngDMXChNbr->clear();
-    dialog.ledlngDMXChNbr->setFocus();
-    QTest::keyClicks(dialog.ledlngDMXChNbr, QStringLiteral("3a0b"));
-    EXPECT_EQ(dialog.ledlngDMXChNbr->text(), "30");
-    QTest::keyClick(dialog.ledlngDMXChNbr, Qt::Key_Return);
+    Child<QLineEdit>(dialog, "ledlngDMXChNbr")->clear();
+    Child<QLineEdit>(dialog, "ledlngDMXChNbr")->setFocus();
+    QTest::keyClicks(Child<QLineEdit>(dialog, "ledlngDMXChNbr"), QStringLiteral("3a0b"));
+    EXPECT_EQ(Child<QLineEdit>(dialog, "ledlngDMXChNbr")->text(), "30");
+    QTest::keyClick(Child<QLineEdit>(dialog, "ledlngDMXChNbr"), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.ChannelNumber, 30);
     EXPECT_FALSE(dialog.isVisible());
@@ -50,12 +51,12 @@ TEST(ChannelInputDialog, AcceptsOnlyNumbersInItsRange)
     dialog.HighestChannel = 508;
     dialog.show();
     for (const char* text : {"508", "509", "510"}) {
-        dialog.ledlngDMXChNbr->setText(QString::fromLatin1(text));
+        Child<QLineEdit>(dialog, "ledlngDMXChNbr")->setText(QString::fromLatin1(text));
         dialog.acceptChannelNumber();
     }
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(boxes.size(), 7);
-    dialog.btnlngCancel->click();
+    Child<QPushButton>(dialog, "btnlngCancel")->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
@@ -63,37 +64,38 @@ TEST(Calculator, ConvertsBetweenValueAndBytes)
 {
     CalculatorDialog calc;
     calc.show();
-    calc.ledlngLowByte->setText(QStringLiteral("52"));
-    calc.ledlngHighByte->setText(QStringLiteral("18"));
-    calc.btnToValue->click();
-    EXPECT_EQ(calc.ledlngValue->text(), "4660");
-    EXPECT_TRUE(calc.lblWarning->text().isEmpty());
+    Child<QLineEdit>(calc, "ledlngLowByte")->setText(QStringLiteral("52"));
+    Child<QLineEdit>(calc, "ledlngHighByte")->setText(QStringLiteral("18"));
+    Child<QPushButton>(calc, "btnToValue")->click();
+    EXPECT_EQ(Child<QLineEdit>(calc, "ledlngValue")->text(), "4660");
+    EXPECT_TRUE(Child<QLabel>(calc, "lblWarning")->text().isEmpty());
 
-    calc.ledlngValue->setText(QStringLiteral("65535"));
-    calc.btnToBytes->click();
-    EXPECT_EQ(calc.ledlngLowByte->text() + " " + calc.ledlngHighByte->text(), "255 255");
+    Child<QLineEdit>(calc, "ledlngValue")->setText(QStringLiteral("65535"));
+    Child<QPushButton>(calc, "btnToBytes")->click();
+    EXPECT_EQ(Child<QLineEdit>(calc, "ledlngLowByte")->text() + " " + Child<QLineEdit>(calc, "ledlngHighByte")->text(),
+              "255 255");
 
     // Too high: the warning shows while typing and nothing is converted.
-    calc.ledlngValue->setText(QStringLiteral("70000"));
-    EXPECT_EQ(calc.lblWarning->text(), "Value too high!");
-    calc.btnToBytes->click();
-    EXPECT_EQ(calc.ledlngLowByte->text(), "255");
-    EXPECT_EQ(calc.ledlngValue->selectedText(), "70000");
+    Child<QLineEdit>(calc, "ledlngValue")->setText(QStringLiteral("70000"));
+    EXPECT_EQ(Child<QLabel>(calc, "lblWarning")->text(), "Value too high!");
+    Child<QPushButton>(calc, "btnToBytes")->click();
+    EXPECT_EQ(Child<QLineEdit>(calc, "ledlngLowByte")->text(), "255");
+    EXPECT_EQ(Child<QLineEdit>(calc, "ledlngValue")->selectedText(), "70000");
 
-    calc.ledlngHighByte->setText(QStringLiteral("300"));
-    calc.ledlngValue->setText(QStringLiteral("1"));
-    calc.btnToValue->click();
-    EXPECT_EQ(calc.ledlngValue->text(), "1");
-    EXPECT_EQ(calc.lblWarning->text(), "Value too high!");
+    Child<QLineEdit>(calc, "ledlngHighByte")->setText(QStringLiteral("300"));
+    Child<QLineEdit>(calc, "ledlngValue")->setText(QStringLiteral("1"));
+    Child<QPushButton>(calc, "btnToValue")->click();
+    EXPECT_EQ(Child<QLineEdit>(calc, "ledlngValue")->text(), "1");
+    EXPECT_EQ(Child<QLabel>(calc, "lblWarning")->text(), "Value too high!");
 
-    calc.ledlngLowByte->clear();
-    EXPECT_EQ(calc.lblWarning->text(), "No value entered!");
+    Child<QLineEdit>(calc, "ledlngLowByte")->clear();
+    EXPECT_EQ(Child<QLabel>(calc, "lblWarning")->text(), "No value entered!");
     EXPECT_EQ(CalculatorDialog::CheckText(QStringLiteral("1 2"), 255), "Illegal chars in input!");
 
     // Only digits can be typed.
-    calc.ledlngLowByte->setFocus();
-    QTest::keyClicks(calc.ledlngLowByte, QStringLiteral("1-2.x3"));
-    EXPECT_EQ(calc.ledlngLowByte->text(), "123");
+    Child<QLineEdit>(calc, "ledlngLowByte")->setFocus();
+    QTest::keyClicks(Child<QLineEdit>(calc, "ledlngLowByte"), QStringLiteral("1-2.x3"));
+    EXPECT_EQ(Child<QLineEdit>(calc, "ledlngLowByte")->text(), "123");
 }
 
 TEST(Calculator, OpensWithoutBlockingAndKeepsItsFields)
@@ -106,16 +108,16 @@ TEST(Calculator, OpensWithoutBlockingAndKeepsItsFields)
     EXPECT_TRUE(calc->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(calc->objectName(), "CalcForm");
     EXPECT_EQ(calc->windowTitle(), "16 bit calculator");
-    calc->ledlngValue->setText(QStringLiteral("513"));
+    Child<QLineEdit>(*calc, "ledlngValue")->setText(QStringLiteral("513"));
     calc->close();
     rig.page->showCalculator();
-    EXPECT_EQ(calc->ledlngValue->text(), "513");
+    EXPECT_EQ(Child<QLineEdit>(*calc, "ledlngValue")->text(), "513");
 }
 
 TEST(ColourSettings, OkRepaintsCancelKeepsTheColour)
 {
     ChannelsRig rig;
-    RowColoursDialog& colours = *rig.page->rowColoursDialog();
+    RowColoursDialog& colours = *Child<RowColoursDialog>(*rig.page, "DMXUserSetForm");
     EXPECT_EQ(colours.windowTitle(), "DMXUser Settings");
 
     // A cancelled chooser changes nothing; a confirmed one is in effect at once.
@@ -132,9 +134,10 @@ TEST(ColourSettings, OkRepaintsCancelKeepsTheColour)
     EXPECT_EQ(colours.color(RowColorRole::CCLine), 0x332211u);
 
     // "Cancel" closes with 3 and keeps the colour; the close box gives 2.
-    const std::pair<QAbstractButton*, int> closings[] = {{colours.Cancel, RowColoursDialog::ResultAbort},
-                                                         {colours.btnOk, RowColoursDialog::ResultOk},
-                                                         {nullptr, RowColoursDialog::ResultCancel}};
+    const std::pair<QAbstractButton*, int> closings[]
+        = {{Child<QPushButton>(colours, "Cancel"), RowColoursDialog::ResultAbort},
+           {Child<QPushButton>(colours, "btnOk"), RowColoursDialog::ResultOk},
+           {nullptr, RowColoursDialog::ResultCancel}};
     for (const auto& [button, result] : closings) {
         QTimer::singleShot(0, &colours,
                            [&colours, button = button] { button ? button->click() : void(colours.close()); });

@@ -1,5 +1,6 @@
 // The editing commands of the User Mode page.
 
+#include "FindChild.h"
 #include "channels_rig.h"
 
 #include "channels/gui/ChannelInputDialog.h"
@@ -28,7 +29,7 @@ void AddNumbers(ChannelsRig& rig, int first, int last)
 TEST(ChannelsEditing, AddChannelProposesTheNextNumberAndRefusesWrongAnswers)
 {
     ChannelsRig rig;
-    rig.page->cbxFromNotes->setCurrentIndex(60); // the To list starts at the From note
+    Child<QComboBox>(*rig.page, "cbxFromNotes")->setCurrentIndex(60); // the To list starts at the From note
     rig.page->addChannelFromMenu(); // cancelled: the proposal is added
     EXPECT_EQ(rig.proposals, QStringList{"DMX Channel | New DMX channel | 1"});
     EXPECT_EQ(rig.rowTexts(0), DefaultTexts("001", "C4/60"));
@@ -46,7 +47,7 @@ TEST(ChannelsEditing, AddChannelProposesTheNextNumberAndRefusesWrongAnswers)
     EXPECT_EQ(rig.numbers().mid(0, 3), (QStringList{"001", "003", "005"}));
     // The new row is the selected one.
     EXPECT_EQ(rig.list().selectedRowNumbers(), QList<int>{1});
-    EXPECT_EQ(rig.page->lblChannelsNbr->text(), "8");
+    EXPECT_EQ(Child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "8");
 
     // An empty answer ends the command.
     rig.typed = {QString()};
@@ -58,17 +59,17 @@ TEST(ChannelsEditing, EnterInTheDmxBoxFindsOrAddsItsChannel)
 {
     ChannelsRig rig;
     AddNumbers(rig, 1, 3);
-    rig.page->sedDmxCh->setValue(7);
+    Child<QSpinBox>(*rig.page, "sedDmxCh")->setValue(7);
     rig.answers = {2, 1};
-    QTest::keyClick(rig.page->sedDmxCh, Qt::Key_Return);
+    QTest::keyClick(Child<QSpinBox>(*rig.page, "sedDmxCh"), Qt::Key_Return);
     EXPECT_EQ(rig.questions, QStringList{"Adding DMX Channel | DMX Channel doesn't exists\r\nAdd channel?"});
     EXPECT_EQ(rig.model().size(), 3);
-    QTest::keyClick(rig.page->sedDmxCh, Qt::Key_Return);
+    QTest::keyClick(Child<QSpinBox>(*rig.page, "sedDmxCh"), Qt::Key_Return);
     EXPECT_EQ(rig.numbers().last(), "007");
     EXPECT_TRUE(rig.proposals.isEmpty()); // no input box from the DMX box
 
-    rig.page->sedDmxCh->setValue(2);
-    QTest::keyClick(rig.page->sedDmxCh, Qt::Key_Return);
+    Child<QSpinBox>(*rig.page, "sedDmxCh")->setValue(2);
+    QTest::keyClick(Child<QSpinBox>(*rig.page, "sedDmxCh"), Qt::Key_Return);
     EXPECT_EQ(rig.list().selectedRowNumbers(), QList<int>{1});
 }
 
@@ -79,18 +80,18 @@ TEST(ChannelsEditing, SetChannelWritesEveryBoxIntoTheRow)
     ChannelsPage& p = *rig.page;
 
     // A number that is not there, answered "No": nothing changes.
-    p.sedDmxCh->setValue(9);
+    Child<QSpinBox>(p, "sedDmxCh")->setValue(9);
     rig.answers = {2};
     p.setChannelFromEditRow();
     EXPECT_EQ(rig.model().size(), 3);
 
     // Always on: the boxes it disables are written all the same.
-    p.sedDmxCh->setValue(2);
-    p.cbxMIDICh->setCurrentIndex(4);
-    p.cbxActCtrVal->setCurrentIndex(1);
-    EXPECT_FALSE(p.cbxMIDICh->isEnabled());
-    p.sedCHVal->setValue(77);
-    p.ledlngDescr->setText(QStringLiteral("Front, left;\tspot"));
+    Child<QSpinBox>(p, "sedDmxCh")->setValue(2);
+    Child<QComboBox>(p, "cbxMIDICh")->setCurrentIndex(4);
+    Child<QComboBox>(p, "cbxActCtrVal")->setCurrentIndex(1);
+    EXPECT_FALSE(Child<QComboBox>(p, "cbxMIDICh")->isEnabled());
+    Child<QSpinBox>(p, "sedCHVal")->setValue(77);
+    Child<QLineEdit>(p, "ledlngDescr")->setText(QStringLiteral("Front, left;\tspot"));
     p.setChannelFromEditRow();
     EXPECT_EQ(
         rig.rowTexts(1),
@@ -98,13 +99,13 @@ TEST(ChannelsEditing, SetChannelWritesEveryBoxIntoTheRow)
     EXPECT_EQ(rig.list().selectedRowNumbers(), QList<int>{1});
 
     // A missing number answered "Yes" is added and set at once.
-    p.sedDmxCh->setValue(10);
-    p.cbxActCtrVal->setCurrentIndex(0);
-    p.cbxActOn->setCurrentIndex(1);
-    p.cbxFromNotes->setCurrentIndex(12);
-    p.cbxToNotes->setCurrentIndex(2);
-    p.cbxVelVal->setCurrentIndex(1);
-    p.sedVelVal->setValue(300);
+    Child<QSpinBox>(p, "sedDmxCh")->setValue(10);
+    Child<QComboBox>(p, "cbxActCtrVal")->setCurrentIndex(0);
+    Child<QComboBox>(p, "cbxActOn")->setCurrentIndex(1);
+    Child<QComboBox>(p, "cbxFromNotes")->setCurrentIndex(12);
+    Child<QComboBox>(p, "cbxToNotes")->setCurrentIndex(2);
+    Child<QComboBox>(p, "cbxVelVal")->setCurrentIndex(1);
+    Child<QSpinBox>(p, "sedVelVal")->setValue(300);
     rig.answers = {1};
     p.setChannelFromEditRow();
     EXPECT_EQ(rig.rowTexts(3),
@@ -118,40 +119,41 @@ TEST(ChannelsEditing, EnablingRulesFollowControlModeAndDataType)
     ChannelsRig rig;
     ChannelsPage& p = *rig.page;
     // Start state: Active, Velocity.
-    EXPECT_FALSE(p.sedCHVal->isEnabled());
-    EXPECT_TRUE(p.cbxMIDICh->isEnabled());
-    EXPECT_FALSE(p.sedVelVal->isEnabled());
+    EXPECT_FALSE(Child<QSpinBox>(p, "sedCHVal")->isEnabled());
+    EXPECT_TRUE(Child<QComboBox>(p, "cbxMIDICh")->isEnabled());
+    EXPECT_FALSE(Child<QSpinBox>(p, "sedVelVal")->isEnabled());
 
-    p.cbxVelVal->setCurrentIndex(1);
-    EXPECT_TRUE(p.sedVelVal->isEnabled());
-    p.cbxActCtrVal->setCurrentIndex(1);
-    EXPECT_TRUE(p.sedCHVal->isEnabled());
-    for (QWidget* box : std::initializer_list<QWidget*>{p.cbxActOn, p.cbxFromNotes, p.cbxToNotes, p.cbxVelVal,
-                                                        p.sedVelVal, p.cbxMIDICh})
+    Child<QComboBox>(p, "cbxVelVal")->setCurrentIndex(1);
+    EXPECT_TRUE(Child<QSpinBox>(p, "sedVelVal")->isEnabled());
+    Child<QComboBox>(p, "cbxActCtrVal")->setCurrentIndex(1);
+    EXPECT_TRUE(Child<QSpinBox>(p, "sedCHVal")->isEnabled());
+    for (QWidget* box : std::initializer_list<QWidget*>{
+             Child<QComboBox>(p, "cbxActOn"), Child<QComboBox>(p, "cbxFromNotes"), Child<QComboBox>(p, "cbxToNotes"),
+             Child<QComboBox>(p, "cbxVelVal"), Child<QSpinBox>(p, "sedVelVal"), Child<QComboBox>(p, "cbxMIDICh")})
         EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
     // The data type rule waits while its box is disabled.
-    p.sedCHVal->setValue(40);
-    p.cbxVelVal->setCurrentIndex(0);
-    EXPECT_FALSE(p.sedVelVal->isEnabled());
+    Child<QSpinBox>(p, "sedCHVal")->setValue(40);
+    Child<QComboBox>(p, "cbxVelVal")->setCurrentIndex(0);
+    EXPECT_FALSE(Child<QSpinBox>(p, "sedVelVal")->isEnabled());
     // Back to Active: the constant goes to 0.
-    p.cbxActCtrVal->setCurrentIndex(0);
-    EXPECT_EQ(p.sedCHVal->value(), 0);
-    EXPECT_FALSE(p.sedCHVal->isEnabled());
-    EXPECT_TRUE(p.cbxVelVal->isEnabled());
+    Child<QComboBox>(p, "cbxActCtrVal")->setCurrentIndex(0);
+    EXPECT_EQ(Child<QSpinBox>(p, "sedCHVal")->value(), 0);
+    EXPECT_FALSE(Child<QSpinBox>(p, "sedCHVal")->isEnabled());
+    EXPECT_TRUE(Child<QComboBox>(p, "cbxVelVal")->isEnabled());
     // ... and the fixed value follows the data type "Velocity" again.
-    EXPECT_FALSE(p.sedVelVal->isEnabled());
+    EXPECT_FALSE(Child<QSpinBox>(p, "sedVelVal")->isEnabled());
 
     // The reset after a "Value" row shows Active/Velocity with the same rules.
     rig.addRows({Row("007", "Value", "12")});
     rig.list().makeCurrent(0);
     ASSERT_TRUE(p.LoadRowIntoPanel());
-    ASSERT_FALSE(p.sedVelVal->isEnabled());
+    ASSERT_FALSE(Child<QSpinBox>(p, "sedVelVal")->isEnabled());
     p.ResetEditPanel();
-    EXPECT_EQ(p.cbxActCtrVal->currentText(), "Active");
-    EXPECT_EQ(p.cbxVelVal->currentText(), "Velocity");
-    EXPECT_TRUE(p.cbxVelVal->isEnabled());
-    EXPECT_FALSE(p.sedVelVal->isEnabled());
-    EXPECT_FALSE(p.sedCHVal->isEnabled());
+    EXPECT_EQ(Child<QComboBox>(p, "cbxActCtrVal")->currentText(), "Active");
+    EXPECT_EQ(Child<QComboBox>(p, "cbxVelVal")->currentText(), "Velocity");
+    EXPECT_TRUE(Child<QComboBox>(p, "cbxVelVal")->isEnabled());
+    EXPECT_FALSE(Child<QSpinBox>(p, "sedVelVal")->isEnabled());
+    EXPECT_FALSE(Child<QSpinBox>(p, "sedCHVal")->isEnabled());
 }
 
 TEST(ChannelsEditing, RowIntoPanelMatchesTextsExactly)
@@ -165,31 +167,31 @@ TEST(ChannelsEditing, RowIntoPanelMatchesTextsExactly)
     ChannelsPage& p = *rig.page;
     rig.list().makeCurrent(0);
     rig.list().doubleClicked(rig.model().index(0, 0));
-    EXPECT_EQ(p.sedDmxCh->value(), 1);
-    EXPECT_EQ(p.cbxActOn->currentIndex(), 1);
-    EXPECT_EQ(p.cbxFromNotes->currentIndex(), 12);
-    EXPECT_EQ(p.cbxToNotes->currentIndex(), 0);
-    EXPECT_EQ(p.cbxMIDICh->currentText(), "4");
-    EXPECT_EQ(p.sedVelVal->value(), 99);
-    EXPECT_TRUE(p.sedVelVal->isEnabled());
-    EXPECT_EQ(p.ledlngDescr->text(), "Desk");
+    EXPECT_EQ(Child<QSpinBox>(p, "sedDmxCh")->value(), 1);
+    EXPECT_EQ(Child<QComboBox>(p, "cbxActOn")->currentIndex(), 1);
+    EXPECT_EQ(Child<QComboBox>(p, "cbxFromNotes")->currentIndex(), 12);
+    EXPECT_EQ(Child<QComboBox>(p, "cbxToNotes")->currentIndex(), 0);
+    EXPECT_EQ(Child<QComboBox>(p, "cbxMIDICh")->currentText(), "4");
+    EXPECT_EQ(Child<QSpinBox>(p, "sedVelVal")->value(), 99);
+    EXPECT_TRUE(Child<QSpinBox>(p, "sedVelVal")->isEnabled());
+    EXPECT_EQ(Child<QLineEdit>(p, "ledlngDescr")->text(), "Desk");
 
     // The same notes without their blanks leave From and To empty.
     rig.list().makeCurrent(1);
     QTest::keyClick(&rig.list(), Qt::Key_Return);
-    EXPECT_EQ(p.sedDmxCh->value(), 2);
-    EXPECT_EQ(p.cbxFromNotes->currentIndex(), -1);
-    EXPECT_EQ(p.cbxToNotes->currentIndex(), -1);
+    EXPECT_EQ(Child<QSpinBox>(p, "sedDmxCh")->value(), 2);
+    EXPECT_EQ(Child<QComboBox>(p, "cbxFromNotes")->currentIndex(), -1);
+    EXPECT_EQ(Child<QComboBox>(p, "cbxToNotes")->currentIndex(), -1);
     EXPECT_FALSE(p.PrepDMXChannelsData(1).has_value());
 
     // A constant that is no number stops the copy there.
-    p.ledlngDescr->setText(QStringLiteral("typed"));
+    Child<QLineEdit>(p, "ledlngDescr")->setText(QStringLiteral("typed"));
     rig.list().makeCurrent(2);
     EXPECT_FALSE(p.LoadRowIntoPanel());
     EXPECT_EQ(rig.boxes, QStringList{"Improper data format in current line! \r\nLine: 2"});
-    EXPECT_EQ(p.sedDmxCh->value(), 3);
-    EXPECT_EQ(p.cbxActCtrVal->currentText(), "Value");
-    EXPECT_EQ(p.ledlngDescr->text(), "typed"); // not reached
+    EXPECT_EQ(Child<QSpinBox>(p, "sedDmxCh")->value(), 3);
+    EXPECT_EQ(Child<QComboBox>(p, "cbxActCtrVal")->currentText(), "Value");
+    EXPECT_EQ(Child<QLineEdit>(p, "ledlngDescr")->text(), "typed"); // not reached
 }
 
 TEST(ChannelsEditing, DeleteAsksFirst)
@@ -203,15 +205,15 @@ TEST(ChannelsEditing, DeleteAsksFirst)
     rig.answers = {2, 1, 1};
     rig.page->deleteSelectedChannels();
     EXPECT_EQ(rig.model().size(), 5);
-    rig.page->sedDmxCh->setValue(40);
+    Child<QSpinBox>(*rig.page, "sedDmxCh")->setValue(40);
     rig.page->deleteSelectedChannels();
     EXPECT_EQ(rig.numbers(), (QStringList{"001", "003", "005"}));
     EXPECT_EQ(rig.questions.last(), "Deleting DMX channel(s) | Delete channel(s)?");
-    EXPECT_EQ(rig.page->sedDmxCh->value(), 1); // edit row reset
+    EXPECT_EQ(Child<QSpinBox>(*rig.page, "sedDmxCh")->value(), 1); // edit row reset
 
     rig.page->deleteAllChannels();
     EXPECT_EQ(rig.model().size(), 0);
-    EXPECT_EQ(rig.page->lblChannelsNbr->text(), "0");
+    EXPECT_EQ(Child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "0");
     // Asked also when there is nothing to delete.
     rig.page->deleteAllChannels();
     EXPECT_EQ(rig.questions.size(), 4);
@@ -228,7 +230,7 @@ TEST(ChannelsEditing, ClearKeepsNumbersAndDropsTheRest)
     EXPECT_EQ(rig.rowTexts(0).last(), "Keep me");
     EXPECT_EQ(rig.rowTexts(1), DefaultTexts("006"));
     EXPECT_EQ(rig.rowTexts(2), DefaultTexts("009"));
-    EXPECT_EQ(rig.page->sedDmxCh->value(), 9);
+    EXPECT_EQ(Child<QSpinBox>(*rig.page, "sedDmxCh")->value(), 9);
     EXPECT_TRUE(rig.questions.isEmpty());
 
     rig.page->clearAllChannelData();
@@ -245,7 +247,7 @@ TEST(ChannelsEditing, FullTablesFromADumpAndFromAdd512)
     EXPECT_EQ(rig.numbers().first(), "001");
     EXPECT_EQ(rig.numbers().last(), "512");
     // The edit row shows the From note of the last reply.
-    EXPECT_EQ(rig.page->cbxFromNotes->currentText(), "C4/60");
+    EXPECT_EQ(Child<QComboBox>(*rig.page, "cbxFromNotes")->currentText(), "C4/60");
     // Clearing takes the To note of the edit row, which the last reply set.
     rig.page->clearAllChannelData();
     EXPECT_EQ(rig.rowTexts(511), DefaultTexts("512", "C4/60"));
@@ -269,12 +271,12 @@ TEST(ChannelsEditing, CopyAndPasteLandsAboveTheHighestRowUpTo512)
     QString typed; // empty: the proposal is taken
     rig.page->runChannelInput = [&](ChannelInputDialog& dialog) {
         range = QStringLiteral("%1 | %2-%3 | %4")
-                    .arg(dialog.lblMsg2->text())
+                    .arg(Child<QLabel>(dialog, "lblMsg2")->text())
                     .arg(dialog.LowestChannel)
                     .arg(dialog.HighestChannel)
-                    .arg(dialog.ledlngDMXChNbr->text());
+                    .arg(Child<QLineEdit>(dialog, "ledlngDMXChNbr")->text());
         if (!typed.isEmpty())
-            dialog.ledlngDMXChNbr->setText(typed);
+            Child<QLineEdit>(dialog, "ledlngDMXChNbr")->setText(typed);
         dialog.acceptChannelNumber();
         return dialog.result() == QDialog::Accepted;
     };
@@ -310,7 +312,7 @@ TEST(ChannelsEditing, PopupEnablesItsItemsByTheSelection)
     auto enabled = [&p] {
         p.onPopupAboutToShow();
         QStringList names;
-        for (QAction* action : p.pupDMXChannels->actions())
+        for (QAction* action : Child<QMenu>(p, "pupDMXChannels")->actions())
             if (!action->isSeparator() && action->isEnabled())
                 names << action->objectName();
         return names;
@@ -334,14 +336,14 @@ TEST(ChannelsEditing, DescriptionEditorUpdatesTheSelectedRow)
 
     rig.list().makeCurrent(0);
     rig.page->runDescrForm = [](DescriptionDialog& editor) {
-        EXPECT_EQ(editor.memDescr->toPlainText(), "old text");
-        editor.memDescr->setPlainText(QStringLiteral("red, green;\nblue"));
-        editor.btnUpdate->click();
-        editor.btnClose->click();
+        EXPECT_EQ(Child<QPlainTextEdit>(editor, "memDescr")->toPlainText(), "old text");
+        Child<QPlainTextEdit>(editor, "memDescr")->setPlainText(QStringLiteral("red, green;\nblue"));
+        Child<QPushButton>(editor, "btnUpdate")->click();
+        Child<QPushButton>(editor, "btnClose")->click();
     };
     rig.page->editDescription();
     EXPECT_EQ(rig.model().cellText(0, ColDescription), "red  green  blue");
-    EXPECT_FALSE(rig.page->descriptionDialog()->isVisible());
+    EXPECT_FALSE(Child<DescriptionDialog>(*rig.page, "DescrForm")->isVisible());
 }
 
 TEST(ChannelsEditing, ShortcutKeysAndPageEnabling)
@@ -354,11 +356,11 @@ TEST(ChannelsEditing, ShortcutKeysAndPageEnabling)
     QTest::keyClick(&rig.list(), Qt::Key_Insert);
     EXPECT_EQ(rig.model().size(), 1);
     // Del in the description box edits the text; in the list it deletes rows.
-    rig.page->ledlngDescr->setText(QStringLiteral("ab"));
-    rig.page->ledlngDescr->setFocus();
-    rig.page->ledlngDescr->setCursorPosition(0);
-    QTest::keyClick(rig.page->ledlngDescr, Qt::Key_Delete);
-    EXPECT_EQ(rig.page->ledlngDescr->text(), "b");
+    Child<QLineEdit>(*rig.page, "ledlngDescr")->setText(QStringLiteral("ab"));
+    Child<QLineEdit>(*rig.page, "ledlngDescr")->setFocus();
+    Child<QLineEdit>(*rig.page, "ledlngDescr")->setCursorPosition(0);
+    QTest::keyClick(Child<QLineEdit>(*rig.page, "ledlngDescr"), Qt::Key_Delete);
+    EXPECT_EQ(Child<QLineEdit>(*rig.page, "ledlngDescr")->text(), "b");
     EXPECT_TRUE(rig.questions.isEmpty());
     rig.list().setFocus();
     rig.select({0});
@@ -369,7 +371,8 @@ TEST(ChannelsEditing, ShortcutKeysAndPageEnabling)
     const ChannelsPage& files = *rig.page;
     for (int page : {int(PageId::Firmware), int(PageId::Channels)}) {
         rig.find<QTabWidget>("pgcMain")->setCurrentIndex(page);
-        for (QAction* action : {rig.page->milngAddChannel, files.milngOpenSettings, files.milngSendToDevice})
+        for (QAction* action : {Child<QAction>(*rig.page, "milngAddChannel"),
+                                Child<QAction>(files, "milngOpenSettings"), Child<QAction>(files, "milngSendToDevice")})
             EXPECT_EQ(action->isEnabled(), page == int(PageId::Channels)) << action->objectName().toStdString();
     }
 }

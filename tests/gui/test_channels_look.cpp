@@ -1,5 +1,6 @@
 // How the channel list paints its rows and fits its columns.
 
+#include "FindChild.h"
 #include "channels_rig.h"
 
 #include "channels/gui/CalculatorDialog.h"
@@ -44,7 +45,7 @@ TEST(ChannelsLook, RowsTakeTheirRoleColourAndBlankCellsStayWhite)
     rig.list().setCurrentIndex({});
     Pause(20);
     const QImage image = rig.form->grab().toImage();
-    const RowColoursDialog& colours = *rig.page->rowColoursDialog();
+    const RowColoursDialog& colours = *Child<RowColoursDialog>(*rig.page, "DMXUserSetForm");
     const QColor white(Qt::white);
     struct Probe {
         int row, column;
@@ -92,15 +93,16 @@ TEST(ChannelsLook, DescriptionColumnTakesTheRestAndNothingScrollsSideways)
         total += rig.list().columnWidth(column);
     EXPECT_EQ(total, rig.list().viewport()->width());
     EXPECT_TRUE(rig.list().verticalScrollBar()->isVisible());
-    EXPECT_EQ(rig.page->lblChannelsNbr->text(), "512");
+    EXPECT_EQ(Child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "512");
 }
 
 TEST(ChannelsLook, DialogsAreFixedSize)
 {
     ChannelsRig rig;
     ChannelsPage& p = *rig.page;
-    for (QDialog* dialog : std::initializer_list<QDialog*>{p.rowColoursDialog(), p.descriptionDialog(),
-                                                           p.channelInputDialog(), p.calculator()}) {
+    for (QDialog* dialog : std::initializer_list<QDialog*>{
+             Child<RowColoursDialog>(p, "DMXUserSetForm"), Child<DescriptionDialog>(p, "DescrForm"),
+             Child<ChannelInputDialog>(p, "DMXChannelInputForm"), p.calculator()}) {
         dialog->show();
         Pause(10);
         EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << dialog->objectName().toStdString();

@@ -1,6 +1,7 @@
 // The field tools of the User Mode page: learn from a controller port into
 // the edit row, test a row on the device, patch a fixture from its file.
 
+#include "FindChild.h"
 #include "channels_rig.h"
 
 #include "../link/FakeMidiBackend.h"
@@ -154,7 +155,7 @@ TEST(FieldTools, LearnFillsTheEditRowFromTheChosenPortAndEscCancels)
     int counted = 0;
     QObject::connect(&rig.page->learnSession(), &LearnSession::messageCounted, [&](int count) { counted = count; });
 
-    rig.page->cbxVelVal->setCurrentIndex(1); // "Value": the gesture makes it "Velocity"
+    Child<QComboBox>(*rig.page, "cbxVelVal")->setCurrentIndex(1); // "Value": the gesture makes it "Velocity"
     rig.click("btnlngLearn");
     EXPECT_EQ(rig.status.last(), "Move a control or play the notes...");
     controller->deliver(
@@ -167,18 +168,18 @@ TEST(FieldTools, LearnFillsTheEditRowFromTheChosenPortAndEscCancels)
     rig.page->learnSession().checkTime();
     EXPECT_FALSE(rig.page->learnSession().active());
     EXPECT_EQ(rig.status.last(), "Learned: Note On, MIDI channel 2, C3/48 to H3/59, data type Velocity.");
-    EXPECT_EQ(rig.page->cbxMIDICh->currentText(), "2");
-    EXPECT_EQ(rig.page->cbxActOn->currentText(), "Note On");
-    EXPECT_EQ(rig.page->cbxFromNotes->currentText(), "C3/48");
-    EXPECT_EQ(rig.page->cbxToNotes->currentText(), "H3/59");
-    EXPECT_EQ(rig.page->cbxVelVal->currentText(), "Velocity");
+    EXPECT_EQ(Child<QComboBox>(*rig.page, "cbxMIDICh")->currentText(), "2");
+    EXPECT_EQ(Child<QComboBox>(*rig.page, "cbxActOn")->currentText(), "Note On");
+    EXPECT_EQ(Child<QComboBox>(*rig.page, "cbxFromNotes")->currentText(), "C3/48");
+    EXPECT_EQ(Child<QComboBox>(*rig.page, "cbxToNotes")->currentText(), "H3/59");
+    EXPECT_EQ(Child<QComboBox>(*rig.page, "cbxVelVal")->currentText(), "Velocity");
     EXPECT_TRUE(rig.model().isEmpty()); // "Set channel" stores it
 
     rig.click("btnlngLearn");
     ASSERT_TRUE(rig.page->learnSession().active());
     rig.form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(rig.form.get()));
-    QTest::keyClick(rig.page->cbxFromNotes, Qt::Key_Escape);
+    QTest::keyClick(Child<QComboBox>(*rig.page, "cbxFromNotes"), Qt::Key_Escape);
     EXPECT_FALSE(rig.page->learnSession().active());
     EXPECT_EQ(rig.status.last(), "Learning cancelled.");
     EXPECT_EQ(rig.page->learnPort(), "Port B");

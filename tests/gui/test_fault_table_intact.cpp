@@ -2,6 +2,7 @@
 // not answer, a write that stops at a missing acknowledgement, garbage on the
 // input. The window keeps serving events throughout.
 
+#include "FindChild.h"
 #include "channels_rig.h"
 
 #include "protocol/Sysex.h"
@@ -32,7 +33,7 @@ TEST(FaultTableIntact, ReadWithoutAnswerGivesTheTableBack)
 
     EXPECT_EQ(rig.text("lbllngStatMsg"), "No data received.");
     EXPECT_EQ(rig.model().rows(), before);
-    EXPECT_EQ(rig.page->lblChannelsNbr->text(), "2");
+    EXPECT_EQ(Child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "2");
     // The wait of 2 s did not hold the window up.
     EXPECT_GT(ticks, 40);
 }
@@ -105,7 +106,7 @@ TEST(FaultTableIntact, WriteStoppedByAMissingAcknowledgementKeepsTheTable)
     rig.addRows({Row("001"), Row("002"), Row("003", "Value", "9")});
     const ChannelTable before = rig.model().rows();
     QStringList panelShows;
-    QObject::connect(rig.page->sedDmxCh, &QSpinBox::valueChanged,
+    QObject::connect(Child<QSpinBox>(*rig.page, "sedDmxCh"), &QSpinBox::valueChanged,
                      [&](int value) { panelShows << QString::number(value); });
     rig.page->writeToDevice();
 
@@ -160,5 +161,5 @@ TEST(FaultTableIntact, LateReadReplacesTheKeptTableAndRepeatedChannelsReplaceThe
     ASSERT_TRUE(WaitFor([&] { return log.last().contains("received again"); }));
     EXPECT_EQ(rig.numbers(), (QStringList{"003", "007"}));
     EXPECT_EQ(rig.model().cellText(1, ColMidiChannel), "2");
-    EXPECT_EQ(rig.page->lblChannelsNbr->text(), "2");
+    EXPECT_EQ(Child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "2");
 }

@@ -1,6 +1,7 @@
 // The firmware page's device side in the main window: upload, interface test
 // and Set Device ID against the in-process emulator.
 
+#include "FindChild.h"
 #include "BixPacker.h"
 #include "WindowRig.h"
 #include "app/MainWindow.h"
@@ -93,10 +94,11 @@ TEST(FirmwarePage, InterfaceTestCountsPasses)
     rig.selectMode(0);
     EXPECT_EQ(rig.text("lbllngStatMsg"), "Transfer test passed...");
     // The measured pause of about a second goes to its label, not to the log.
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^0[01]:\\d{3}$")).match(debug.Label3->text()).hasMatch())
-        << debug.Label3->text().toStdString();
-    for (int i = 0; i < debug.lbxResult->count(); ++i)
-        EXPECT_NE(debug.lbxResult->item(i)->text(), debug.Label3->text());
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^0[01]:\\d{3}$")).match(Child<QLabel>(debug, "Label3")->text()).hasMatch())
+        << Child<QLabel>(debug, "Label3")->text().toStdString();
+    for (int i = 0; i < Child<QListWidget>(debug, "lbxResult")->count(); ++i)
+        EXPECT_NE(Child<QListWidget>(debug, "lbxResult")->item(i)->text(), Child<QLabel>(debug, "Label3")->text());
 }
 
 TEST(FirmwarePage, DebugWindowLogsTheBlockLoopAndClearsEventsOnAnyDoubleClick)
@@ -109,19 +111,19 @@ TEST(FirmwarePage, DebugWindowLogsTheBlockLoopAndClearsEventsOnAnyDoubleClick)
     rig.find<QPushButton>("btnlngEnterProgrammingMode")->click();
     ASSERT_TRUE(WaitFor([&] { return rig.emulator->device().upgrades() == 1; }, 8000));
     QStringList log;
-    for (int i = 0; i < debug.lbxResult->count(); ++i)
-        log << debug.lbxResult->item(i)->text();
+    for (int i = 0; i < Child<QListWidget>(debug, "lbxResult")->count(); ++i)
+        log << Child<QListWidget>(debug, "lbxResult")->item(i)->text();
     const int loop = int(log.indexOf("Pętla ..."));
     ASSERT_GE(loop, 0) << log.join(" | ").toStdString();
     EXPECT_LT(loop, log.lastIndexOf("Message: Get_next_block"));
     EXPECT_EQ(log.count("Pętla ..."), 1);
 
     // Below the last line is still the list.
-    debug.lbxEvents->clear();
-    debug.lbxEvents->addItem(QStringLiteral("one event"));
-    QWidget* viewport = debug.lbxEvents->viewport();
+    Child<QListWidget>(debug, "lbxEvents")->clear();
+    Child<QListWidget>(debug, "lbxEvents")->addItem(QStringLiteral("one event"));
+    QWidget* viewport = Child<QListWidget>(debug, "lbxEvents")->viewport();
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(viewport->width() / 2, viewport->height() - 3));
-    EXPECT_EQ(debug.lbxEvents->count(), 0);
+    EXPECT_EQ(Child<QListWidget>(debug, "lbxEvents")->count(), 0);
 }
 
 TEST(FirmwarePage, SetDeviceIdWithoutRestartClearsTheDeviceLabels)

@@ -1,8 +1,9 @@
 // "Load firmware file" and the state of the loaded file on the firmware page.
 
 #include "BixPacker.h"
-#include "WindowRig.h"
-#include "app/MainWindow.h"
+#include "FakePageHost.h"
+#include "FindChild.h"
+#include "TestRig.h"
 #include "firmware/gui/FirmwarePage.h"
 
 #include <QCoreApplication>
@@ -23,10 +24,10 @@ namespace {
 
 const QString kDataDir = QStringLiteral(VANTOREL_TEST_DATA_DIR "/firmware/");
 
-struct Rig : WindowRig {
+// The page on its own: errors go to the fake host.
+struct Rig : LinkRig {
     Rig()
     {
-        panel = &form->firmwarePage();
         panel->chooseFile = [this](const QString& start) {
             starts << start;
             return choices.isEmpty() ? QString() : choices.takeFirst();
@@ -37,8 +38,9 @@ struct Rig : WindowRig {
     void load(const QString& path)
     {
         choices << path;
-        find<QPushButton>("btnLoadFirmware")->click();
+        Child<QPushButton>(page, "btnLoadFirmware")->click();
     }
+    QString text(const char* name) const { return Child<QLabel>(page, name)->text(); }
 
     // A firmware file of the built-in password in the temporary directory.
     QString pack(const char* name, const FirmwareImage& image,
@@ -59,7 +61,10 @@ struct Rig : WindowRig {
             .arg(text("lblFWType"), text("lblFWDate"), text("lblCurFile"), QChar(link->firmwareType()));
     }
 
-    FirmwarePage* panel = nullptr;
+    FakePageHost host;
+    QStringList& errors = host.errors;
+    FirmwarePage page{*link, host};
+    FirmwarePage* panel = &page;
     QStringList choices, starts;
     QTemporaryDir dir;
 };

@@ -2,6 +2,7 @@
 // during a transfer, a crash and a vanished port leave the table, the edit
 // row and the window's texts as the user can trust them.
 
+#include "FindChild.h"
 #include "../link/FakeMidiBackend.h"
 #include "channels_rig.h"
 
@@ -48,12 +49,12 @@ void Edit(ChannelsRig& rig, ChannelTable rows)
 
 QStringList EditRow(const ChannelsPage& page)
 {
-    return {QString::number(page.sedDmxCh->value()),
-            QString::number(page.cbxMIDICh->currentIndex()),
-            QString::number(page.cbxFromNotes->currentIndex()),
-            QString::number(page.cbxVelVal->currentIndex()),
-            QString::number(page.sedVelVal->isEnabled()),
-            page.ledlngDescr->text()};
+    return {QString::number(Child<QSpinBox>(page, "sedDmxCh")->value()),
+            QString::number(Child<QComboBox>(page, "cbxMIDICh")->currentIndex()),
+            QString::number(Child<QComboBox>(page, "cbxFromNotes")->currentIndex()),
+            QString::number(Child<QComboBox>(page, "cbxVelVal")->currentIndex()),
+            QString::number(Child<QSpinBox>(page, "sedVelVal")->isEnabled()),
+            Child<QLineEdit>(page, "ledlngDescr")->text()};
 }
 
 void Choose(QComboBox* box, const QString& name)
@@ -76,11 +77,11 @@ TEST(Interruptions, TransfersKeepTheTableAndTheEditRowAndSayWhatGoesOn)
         const ChannelTable mine = Rows(30, "3");
         Edit(rig, mine);
         ChannelsPage& page = *rig.page;
-        page.sedDmxCh->setValue(37);
-        page.cbxMIDICh->setCurrentIndex(4);
-        page.cbxFromNotes->setCurrentIndex(5);
-        page.cbxVelVal->setCurrentIndex(0); // Velocity: no fixed value
-        page.ledlngDescr->setText("my text");
+        Child<QSpinBox>(page, "sedDmxCh")->setValue(37);
+        Child<QComboBox>(page, "cbxMIDICh")->setCurrentIndex(4);
+        Child<QComboBox>(page, "cbxFromNotes")->setCurrentIndex(5);
+        Child<QComboBox>(page, "cbxVelVal")->setCurrentIndex(0); // Velocity: no fixed value
+        Child<QLineEdit>(page, "ledlngDescr")->setText("my text");
         const QStringList editRow = EditRow(page);
         QStringList log;
         QObject::connect(rig.link.get(), &DeviceLink::resultLogged, [&log](const QString& line) { log << line; });
@@ -89,9 +90,10 @@ TEST(Interruptions, TransfersKeepTheTableAndTheEditRowAndSayWhatGoesOn)
         bool readLocked = false;
         QObject::connect(rig.link.get(), &DeviceLink::channelDumpReceived, [&] {
             if (++dumps == 5 && transfer == Write) { // inside the read-back, after its first reply
-                readLocked = !page.milngGetFromDevice->isEnabled() && !page.pnlSettings->isEnabled()
+                readLocked = !Child<QAction>(page, "milngGetFromDevice")->isEnabled()
+                    && !Child<QFrame>(page, "pnlSettings")->isEnabled()
                     && rig.find<QPushButton>("btnlngCancelOperation")->isVisible();
-                page.milngGetFromDevice->trigger(); // Ctrl+R
+                Child<QAction>(page, "milngGetFromDevice")->trigger(); // Ctrl+R
             }
             if (dumps == 20)
                 statusAt20 = rig.text("lbllngStatMsg");

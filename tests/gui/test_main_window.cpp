@@ -1,5 +1,6 @@
 // The main window and the debug window against the in-process emulator.
 
+#include "FindChild.h"
 #include "WindowRig.h"
 #include "app/DeveloperRun.h"
 #include "app/MainWindow.h"
@@ -95,18 +96,21 @@ TEST(MainWindow, DeveloperRunOpensOnFirmwarePageAndShowsDebugWindow)
 
     // The debug window shows the firmware page's events and queues.
     rig.emulator->inject({0x9F, 0x00, 0x7F});
-    ASSERT_TRUE(WaitFor([&] { return debug.lbxMsgQueue->count() == 1; }));
-    EXPECT_EQ(debug.lbxMsgQueue->item(0)->text(), "127000159000");
-    ASSERT_EQ(debug.lbxBinData->count(), 1);
-    EXPECT_EQ(debug.lbxBinData->item(0)->text(), "127000159000");
-    ASSERT_EQ(debug.lbxEvents->count(), 1);
-    EXPECT_EQ(debug.lbxEvents->currentRow(), 0);
+    ASSERT_TRUE(WaitFor([&] { return Child<QListWidget>(debug, "lbxMsgQueue")->count() == 1; }));
+    EXPECT_EQ(Child<QListWidget>(debug, "lbxMsgQueue")->item(0)->text(), "127000159000");
+    ASSERT_EQ(Child<QListWidget>(debug, "lbxBinData")->count(), 1);
+    EXPECT_EQ(Child<QListWidget>(debug, "lbxBinData")->item(0)->text(), "127000159000");
+    ASSERT_EQ(Child<QListWidget>(debug, "lbxEvents")->count(), 1);
+    EXPECT_EQ(Child<QListWidget>(debug, "lbxEvents")->currentRow(), 0);
     debug.clearEvents();
-    EXPECT_EQ(debug.lbxEvents->count(), 0);
+    EXPECT_EQ(Child<QListWidget>(debug, "lbxEvents")->count(), 0);
     // The identification message empties the bootloader info list.
     rig.emulator->inject({0x80, 0x00, 0x00});
-    ASSERT_TRUE(WaitFor([&] { return debug.lbxEvents->count() == 1 && debug.lbxBinData->count() == 1; }));
-    EXPECT_EQ(debug.lbxBinData->item(0)->text(), "000000128000");
+    ASSERT_TRUE(WaitFor([&] {
+        return Child<QListWidget>(debug, "lbxEvents")->count() == 1
+            && Child<QListWidget>(debug, "lbxBinData")->count() == 1;
+    }));
+    EXPECT_EQ(Child<QListWidget>(debug, "lbxBinData")->item(0)->text(), "000000128000");
 }
 
 TEST(MainWindow, IdentificationMessageDecidesModesPageAndDeviceLabel)
@@ -304,4 +308,17 @@ TEST(DeveloperRun, TracerPidLineDecides)
     EXPECT_TRUE(StatusShowsTracer("Name:\tx\nTracerPid:\t4711\nUid:\t0\n"));
     EXPECT_FALSE(StatusShowsTracer("Name:\tx\n"));
     EXPECT_FALSE(StatusShowsTracer("TracerPid:\t\n"));
+}
+
+TEST(MainWindow, ControlsGoneBeforeTheWindowAreLeftOutOfTheLocking)
+{
+    Rig rig(device('E'));
+    auto* gone = new QPushButton(rig.form.get());
+    rig.form->lockWhileBusy(gone);
+    delete gone;
+    auto* findDevice = rig.find<QPushButton>("btnlngFindDevice");
+    rig.form->holdOperation(true);
+    EXPECT_FALSE(findDevice->isEnabled());
+    rig.form->holdOperation(false);
+    EXPECT_TRUE(findDevice->isEnabled());
 }

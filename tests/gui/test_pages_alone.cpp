@@ -1,13 +1,18 @@
 // Pages on their own: each needs only the device link and a host.
 
 #include "FakePageHost.h"
+#include "FindChild.h"
 #include "TestRig.h"
+#include "channels/gui/ChannelTableModel.h"
+#include "channels/gui/ChannelsPage.h"
 #include "firmware/gui/FirmwarePage.h"
+#include "modes/gui/ModesPage.h"
 #include "options/gui/DeviceOptionsPage.h"
 #include "protocol/Sysex.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -74,4 +79,58 @@ TEST(PagesAlone, DeviceOptionsPageShowsReportedOptionsAndStoresItsOwn)
     page.findChild<QPushButton*>("btnlngSetZeroValueOffset")->click();
     EXPECT_EQ(rig.emulator->device().config().zeroValueOffset, 3);
     EXPECT_EQ(rig.commandLetters(), "O");
+}
+
+TEST(PagesAlone, APageShownByTheUserReadsWhatItShows)
+{
+    struct Case {
+        const char* label;
+        char type;
+        bool identified;
+        bool portsOpen;
+        bool modesPage;
+        const char* letters;
+    };
+    const Case cases[] = {
+        {"options of a device not yet identified", 'P', false, true, false, "M"},
+        {"options of a Pro, then its information", 'P', true, true, false, "MJ"},
+        {"options of an Eco", 'E', true, true, false, "M"},
+        {"modes: the device information", 'B', false, true, true, "J"},
+        {"options without ports", 'P', true, false, false, ""},
+        {"modes without ports", 'B', false, false, true, ""},
+    };
+    for (const Case& c : cases) {
+        LinkRig rig(Emulated(c.type));
+        if (c.portsOpen)
+            rig.link->OpenPorts();
+        if (c.identified)
+            rig.link->setDeviceType(c.type);
+        FakePageHost host;
+        std::unique_ptr<Page> page;
+        if (c.modesPage)
+            page = std::make_unique<ModesPage>(*rig.link, host);
+        else
+            page = std::make_unique<DeviceOptionsPage>(*rig.link, host);
+        page->pageShown();
+        EXPECT_EQ(rig.commandLetters(), c.letters) << c.label;
+    }
+}
+
+TEST(PagesAlone, AChannelPageGoesAwayWithUndoStepsAndItsActionsInTheWindowsMenu)
+{
+    LinkRig rig;
+    FakePageHost host;
+    QMenu menu; // the window's, which outlives the page
+    auto page = std::make_unique<ChannelsPage>(*rig.link, host);
+    menu.addActions(page->toolsMenuActions());
+    {
+        const ChannelTableEdit edit(page->document().undoStack(), page->model(), QStringLiteral("edit"));
+        page->model().insertSorted(DefaultChannelRecord(1));
+    }
+    ASSERT_TRUE(Child<QAction>(*page, "milngUndo")->isEnabled());
+    EXPECT_EQ(page->selfEnabledActions(),
+              (QList<QAction*>{Child<QAction>(*page, "milngUndo"), Child<QAction>(*page, "milngRedo")}));
+
+    page.reset();
+    EXPECT_TRUE(menu.actions().isEmpty());
 }

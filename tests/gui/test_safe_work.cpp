@@ -2,6 +2,7 @@
 // the modified marker, the question before unsaved changes are dropped, the
 // recovery offer at start, verify after writing, and the device backup items.
 
+#include "FindChild.h"
 #include "TestRig.h"
 #include "app/MainWindow.h"
 #include "backup/DeviceBackup.h"
@@ -66,11 +67,12 @@ struct Rig : LinkRig {
     // Deletes the selected rows as the Del key's menu item does.
     void deleteRows(std::initializer_list<int> rows)
     {
-        page->lvDMXChannels->clearRowSelection();
+        Child<ChannelListView>(*page, "lvDMXChannels")->clearRowSelection();
         for (int row : rows)
-            page->lvDMXChannels->selectionModel()->select(page->model().index(row, 0),
-                                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        page->milngDeleteChannel->trigger();
+            Child<ChannelListView>(*page, "lvDMXChannels")
+                ->selectionModel()
+                ->select(page->model().index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        Child<QAction>(*page, "milngDeleteChannel")->trigger();
     }
     // The close box: true when the window accepted to close.
     bool closeBox()
@@ -116,7 +118,7 @@ TEST(SafeWork, UndoAndRedoFromTheMenuAndTheKeysNameTheStep)
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_EQ(undo->text(), "Undo");
 
-    rig.page->milngAdd512DMXchannels->trigger();
+    Child<QAction>(*rig.page, "milngAdd512DMXchannels")->trigger();
     rig.deleteRows({0, 5, 9});
     EXPECT_EQ(undo->text(), "Undo Delete 3 channels");
     // The keys reach the actions of the active window.
@@ -144,7 +146,7 @@ TEST(SafeWork, TheTitleMarksUnsavedChangesWithoutChangingItsText)
     Rig rig(dir);
     const QString title = rig.window->windowTitle();
     EXPECT_FALSE(rig.window->isWindowModified());
-    rig.page->milngAddChannel->trigger(); // the input box is answered with the proposal
+    Child<QAction>(*rig.page, "milngAddChannel")->trigger(); // the input box is answered with the proposal
     EXPECT_TRUE(rig.window->isWindowModified());
     EXPECT_EQ(rig.window->windowTitle(), title);
     EXPECT_EQ(rig.shownTitle(), title + "*");
@@ -153,9 +155,9 @@ TEST(SafeWork, TheTitleMarksUnsavedChangesWithoutChangingItsText)
     EXPECT_EQ(rig.shownTitle(), title);
 
     // Saved: no longer modified; the question does not come.
-    rig.page->milngAdd512DMXchannels->trigger();
+    Child<QAction>(*rig.page, "milngAdd512DMXchannels")->trigger();
     rig.chosenFile = dir.filePath("show.csv");
-    rig.page->milngSaveSettings->trigger();
+    Child<QAction>(*rig.page, "milngSaveSettings")->trigger();
     EXPECT_TRUE(QFile::exists(rig.chosenFile));
     EXPECT_FALSE(rig.window->isWindowModified());
     EXPECT_TRUE(rig.closeBox());
@@ -166,15 +168,15 @@ TEST(SafeWork, EveryPathThatDropsTheTableAsksFirst)
 {
     QTemporaryDir dir;
     Rig rig(dir);
-    rig.page->milngAdd512DMXchannels->trigger();
+    Child<QAction>(*rig.page, "milngAdd512DMXchannels")->trigger();
     const int sentBefore = int(rig.emulator->device().received().size());
 
     // Cancel: nothing happens on any path.
     rig.unsavedAnswer = UnsavedChoice::Cancel;
     EXPECT_FALSE(rig.closeBox());
     rig.window->findChild<QAction*>("milngExit")->trigger();
-    rig.page->milngOpenSettings->trigger();
-    rig.page->milngGetFromDevice->trigger();
+    Child<QAction>(*rig.page, "milngOpenSettings")->trigger();
+    Child<QAction>(*rig.page, "milngGetFromDevice")->trigger();
     EXPECT_EQ(rig.unsavedQuestions, 4);
     EXPECT_EQ(rig.fileDialogs, 0);
     EXPECT_EQ(int(rig.emulator->device().received().size()), sentBefore);
@@ -183,19 +185,19 @@ TEST(SafeWork, EveryPathThatDropsTheTableAsksFirst)
 
     // Save, but the save dialog is cancelled: the read does not happen either.
     rig.unsavedAnswer = UnsavedChoice::Save;
-    rig.page->milngGetFromDevice->trigger();
+    Child<QAction>(*rig.page, "milngGetFromDevice")->trigger();
     EXPECT_EQ(rig.fileDialogs, 1);
     EXPECT_EQ(int(rig.emulator->device().received().size()), sentBefore);
 
     // Discard: the read replaces the table.
     rig.unsavedAnswer = UnsavedChoice::Discard;
-    rig.page->milngGetFromDevice->trigger();
+    Child<QAction>(*rig.page, "milngGetFromDevice")->trigger();
     EXPECT_EQ(rig.unsavedQuestions, 6);
     EXPECT_TRUE(WaitFor([&] { return rig.statusLine() == "No user data in device."; }));
     EXPECT_EQ(rig.model().size(), 0);
 
     // Save with a file name: written, then the window closes.
-    rig.page->milngAdd512DMXchannels->trigger();
+    Child<QAction>(*rig.page, "milngAdd512DMXchannels")->trigger();
     rig.unsavedAnswer = UnsavedChoice::Save;
     rig.chosenFile = dir.filePath("kept.csv");
     EXPECT_TRUE(rig.closeBox());
@@ -248,7 +250,7 @@ TEST(SafeWork, VerifyAfterWritingIsRememberedAndMarksTheRowsThatDiffer)
         EXPECT_TRUE(rig.window->findChild<QMenu*>("milngFile")->actions().contains(verify));
         for (int n = 1; n <= 5; ++n)
             rig.model().insertSorted(DefaultChannelRecord(n));
-        rig.page->milngSendToDevice->trigger();
+        Child<QAction>(*rig.page, "milngSendToDevice")->trigger();
         EXPECT_EQ(rig.statusLine(),
                   "Verify failed after 3 repairs: 1 channel(s) differ. Channel 003: MIDI ch. 1 "
                   "written, 2 in the device.");
@@ -256,7 +258,7 @@ TEST(SafeWork, VerifyAfterWritingIsRememberedAndMarksTheRowsThatDiffer)
         for (int row = 0; row < 5; ++row)
             EXPECT_EQ(rig.model().isMarked(row), row == 2) << row;
         // Any change of the table takes the marks away.
-        rig.page->milngAddChannel->trigger();
+        Child<QAction>(*rig.page, "milngAddChannel")->trigger();
         EXPECT_FALSE(rig.model().isMarked(2));
 
         verify->trigger();

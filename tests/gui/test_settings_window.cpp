@@ -2,6 +2,7 @@
 // close (not on "Exit"), window positions, developer controls and the
 // translation listing.
 
+#include "FindChild.h"
 #include "app/MainWindow.h"
 #include "channels/gui/ChannelsPage.h"
 #include "link/DeviceLink.h"
@@ -326,10 +327,10 @@ TEST(LangForm, ListsTheTextPropertiesOfTheRadioGroupOnly)
 
     // One component, then its text properties; pressing again lists the same once.
     for (int press = 0; press < 2; ++press) {
-        lang.Button1->click();
+        Child<QPushButton>(lang, "Button1")->click();
         QStringList lines;
-        for (int i = 0; i < lang.ListBox1->count(); ++i)
-            lines << lang.ListBox1->item(i)->text();
+        for (int i = 0; i < Child<QListWidget>(lang, "ListBox1")->count(); ++i)
+            lines << Child<QListWidget>(lang, "ListBox1")->item(i)->text();
         ASSERT_FALSE(lines.isEmpty());
         EXPECT_EQ(lines.takeFirst(), "rglngMode");
         EXPECT_TRUE(lines.contains("[Property] title: QString = Firmware upload mode"));

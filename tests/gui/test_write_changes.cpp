@@ -1,6 +1,7 @@
 // "Write changes to device" in the window: only the rows that differ reach
 // the device, and its own channels stay unless the user agrees to clear it.
 
+#include "FindChild.h"
 #include "channels_rig.h"
 #include "channels/domain/ChannelCompare.h"
 
@@ -31,7 +32,7 @@ TEST(WriteChangesItem, FollowsWriteToDeviceWithoutShortcutAndAsksBeforeClearing)
         const QList<QAction*> items = rig.page->fileMenuActions();
         QAction* changes = rig.find<QAction>("milngSendChangesToDevice");
         ASSERT_NE(changes, nullptr);
-        EXPECT_EQ(items.indexOf(changes), items.indexOf(rig.page->milngSendToDevice) + 1);
+        EXPECT_EQ(items.indexOf(changes), items.indexOf(Child<QAction>(*rig.page, "milngSendToDevice")) + 1);
         EXPECT_EQ(changes->text(), "Write changes to device");
         EXPECT_TRUE(changes->shortcut().isEmpty());
         const QString before = rig.commandLetters();

@@ -22,7 +22,7 @@ public:
     void bytesToValue();
     void valueToBytes();
 
-public:
+private:
     QLabel* ledlngLowByteLabel = nullptr;
     QLineEdit* ledlngLowByte = nullptr;
     QLabel* ledlngHighByteLabel = nullptr;

@@ -5,9 +5,9 @@ namespace vantorel {
 ChannelDocument::ChannelDocument(ChannelTableEditor& table, QObject* parent)
     : QObject(parent)
     , m_table(table)
-    , m_stack(table)
+    , m_stack(new ChannelUndoStack(table, this))
 {
-    connect(&m_stack, &QUndoStack::cleanChanged, this, [this](bool clean) {
+    connect(m_stack, &QUndoStack::cleanChanged, this, [this](bool clean) {
         if (m_recovery)
             m_recovery->setModified(!clean);
         emit modifiedChanged(!clean);
@@ -16,32 +16,24 @@ ChannelDocument::ChannelDocument(ChannelTableEditor& table, QObject* parent)
     m_readQuiet.setInterval(2000);
     connect(&m_readQuiet, &QTimer::timeout, this, [this] {
         // Still the table as read: nothing else was done meanwhile.
-        if (m_stack.topIsGrowingStep())
-            m_stack.setClean();
+        if (m_stack->topIsGrowingStep())
+            m_stack->setClean();
     });
-}
-
-ChannelDocument::~ChannelDocument()
-{
-    // The undo stack clears itself on the way out and signals as it does:
-    // nothing of this document, nor anyone listening to it, may hear that.
-    m_stack.disconnect(this);
-    blockSignals(true);
 }
 
 void ChannelDocument::markUnmodified()
 {
-    m_stack.setClean();
+    m_stack->setClean();
 }
 
 void ChannelDocument::beginDeviceRead()
 {
-    m_stack.beginGrowingStep();
+    m_stack->beginGrowingStep();
 }
 
 void ChannelDocument::recordDeviceRows(const ChannelTable& before)
 {
-    m_stack.recordGrowing(before, QStringLiteral("Read from device"));
+    m_stack->recordGrowing(before, QStringLiteral("Read from device"));
     m_readQuiet.start();
 }
 
@@ -81,7 +73,7 @@ std::optional<RecoveredTable> ChannelDocument::pendingRecovery() const
 
 void ChannelDocument::restore(const RecoveredTable& recovered)
 {
-    ChannelTableEdit edit(m_stack, m_table, QStringLiteral("Restore unsaved changes"));
+    ChannelTableEdit edit(*m_stack, m_table, QStringLiteral("Restore unsaved changes"));
     m_table.replaceTableRows(0, m_table.tableRows().size(), recovered.rows);
     m_sourceFile = recovered.source;
 }

@@ -23,10 +23,9 @@ class ChannelDocument : public QObject {
     Q_OBJECT
 public:
     explicit ChannelDocument(ChannelTableEditor& table, QObject* parent = nullptr);
-    ~ChannelDocument() override;
 
-    ChannelUndoStack& undoStack() { return m_stack; }
-    bool isModified() const { return !m_stack.isClean(); }
+    ChannelUndoStack& undoStack() { return *m_stack; }
+    bool isModified() const { return !m_stack->isClean(); }
     // The table now is what was last opened, saved, read or written.
     void markUnmodified();
 
@@ -64,7 +63,10 @@ signals:
 
 private:
     ChannelTableEditor& m_table;
-    ChannelUndoStack m_stack;
+    // A child: the undo stack clears itself (and signals) on the way out,
+    // after Qt has cut this document's own connections, so the recovery file
+    // and the document's listeners do not hear a teardown as a change.
+    ChannelUndoStack* m_stack;
     std::unique_ptr<ChannelRecovery> m_recovery;
     QString m_sourceFile;
     std::map<std::string, std::string> m_fileDescriptions; // DMX cell -> description

@@ -79,6 +79,13 @@ void ChannelInputDialog::showEvent(QShowEvent* event)
     ledlngDMXChNbr->selectAll();
 }
 
+void ChannelInputDialog::setPrompt(const QString& firstLine, const QString& secondLine, int number)
+{
+    lblMsg1->setText(firstLine);
+    lblMsg2->setText(secondLine);
+    ledlngDMXChNbr->setText(QString::number(number));
+}
+
 void ChannelInputDialog::acceptChannelNumber()
 {
     const QString text = ledlngDMXChNbr->text().trimmed();

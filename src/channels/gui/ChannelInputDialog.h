@@ -28,7 +28,10 @@ public:
     // Checks the field; closes with Ok when it holds a number in range.
     void acceptChannelNumber();
 
-public:
+    // The two message lines and the prefilled number.
+    void setPrompt(const QString& firstLine, const QString& secondLine, int number);
+
+private:
     QLabel* lblMsg1 = nullptr;
     QLabel* lblMsg2 = nullptr;
     QLabel* ledlngDMXChNbrLabel = nullptr;

@@ -42,7 +42,7 @@ QString Lines(const char* text)
 } // namespace
 
 ChannelsPage::ChannelsPage(DeviceLink& link, PageHost& host, const QString& programDirectory, QWidget* parent)
-    : QWidget(parent)
+    : Page(parent)
     , m_link(link)
     , m_host(host)
     , m_programDirectory(programDirectory)
@@ -52,7 +52,7 @@ ChannelsPage::ChannelsPage(DeviceLink& link, PageHost& host, const QString& prog
     layout->setContentsMargins(4, 4, 4, 4);
     m_model = new ChannelTableModel(this);
     m_model->setObjectName(QStringLiteral("ChannelTableModel"));
-    m_document = new ChannelDocument(*m_model, this);
+    m_document = std::make_unique<ChannelDocument>(*m_model);
 
     buildEditRow();
     buildList();
@@ -78,15 +78,6 @@ ChannelsPage::ChannelsPage(DeviceLink& link, PageHost& host, const QString& prog
     onDataTypeChanged();
 }
 
-ChannelsPage::~ChannelsPage()
-{
-    // The document is a child: the widget's destructor deletes it after this
-    // page's own members are gone, and its undo stack still signals on the
-    // way out.
-    if (m_document)
-        QObject::disconnect(&m_document->undoStack(), nullptr, this, nullptr);
-}
-
 QList<QAction*> ChannelsPage::fileMenuActions() const
 {
     return m_fileActions;
@@ -100,6 +91,11 @@ QList<QAction*> ChannelsPage::toolsMenuActions() const
 QList<QAction*> ChannelsPage::settingsMenuActions() const
 {
     return {m_colorsAction};
+}
+
+QList<QAction*> ChannelsPage::selfEnabledActions() const
+{
+    return {milngUndo, milngRedo};
 }
 
 RowColours ChannelsPage::rowColours() const

@@ -6,13 +6,14 @@
 
 #include "settings/RecentFiles.h"
 #include "settings/domain/ProgramSettings.h"
+#include "util/gui/Page.h"
 
 #include <QList>
 #include <QTimer>
 #include <QString>
-#include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -46,14 +47,13 @@ class LearnSession;
 // The page's menu commands are actions the window places in its menus: the
 // channel file and transfer commands ("File and device operations"), the
 // "User Mode Tools" and "Colors" ("Settings").
-class ChannelsPage : public QWidget {
+class ChannelsPage : public Page {
     Q_OBJECT
 public:
     // `programDirectory` is where the file dialogs start before any file was
     // used (the program's folder when empty).
     ChannelsPage(DeviceLink& link, PageHost& host, const QString& programDirectory = QString(),
                  QWidget* parent = nullptr);
-    ~ChannelsPage() override;
 
     // The file dialogs (dlgOpen, dlgSave); tests replace them. They get the
     // starting directory and the proposed file and give the chosen full name,
@@ -65,6 +65,8 @@ public:
     QList<QAction*> fileMenuActions() const;
     QList<QAction*> toolsMenuActions() const;
     QList<QAction*> settingsMenuActions() const;
+    // Undo and Redo: enabled by what there is to undo.
+    QList<QAction*> selfEnabledActions() const override;
 
     // The channel file folders and files remembered between runs.
     RecentFiles& recentFiles() { return m_recentFiles; }
@@ -73,9 +75,6 @@ public:
     void setRowColours(const RowColours& colours);
     // The calculator window (objectName "CalcForm"), whose position the window keeps.
     CalculatorDialog* calculator() const { return m_calculator; }
-    RowColoursDialog* rowColoursDialog() const { return m_rowColoursDialog; }
-    DescriptionDialog* descriptionDialog() const { return m_descriptionDialog; }
-    ChannelInputDialog* channelInputDialog() const { return m_channelInput; }
 
     ChannelTableModel& model() { return *m_model; }
     const ChannelTableModel& model() const { return *m_model; }
@@ -199,7 +198,10 @@ public:
     void setLearnPort(const QString& name);
     LearnSession& learnSession();
 
-public:
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     // Components, named as in the window layout.
     QFrame* pnlSettings = nullptr;
     QLabel* lblDMX_CH = nullptr;
@@ -251,10 +253,6 @@ public:
     QAction* milngSendToDevice = nullptr;
     QAction* milngVerifyAfterWrite = nullptr;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void buildEditRow();
     void buildList();
     void buildMenus();
@@ -316,7 +314,6 @@ private:
     ChannelInputDialog* m_channelInput = nullptr;
     CalculatorDialog* m_calculator = nullptr;
     ChannelTableModel* m_model = nullptr;
-    ChannelDocument* m_document = nullptr;
     bool m_dumpsIgnored = false;
     QTimer m_restOfDump; // runs while the rest of a cancelled dump is ignored
     bool m_transferRunning = false; // a read or a write with its read-back
@@ -325,6 +322,9 @@ private:
     bool m_deviceTableExpected = false;
     int m_toListFrom = -2; // the From note the To list was built for
     ChannelFieldTools* m_fieldTools = nullptr; // a child of the page
+    // Last, so gone first: its undo stack signals into this page as it
+    // clears itself, while the page's members and actions are still there.
+    std::unique_ptr<ChannelDocument> m_document;
 };
 
 } // namespace vantorel

@@ -526,9 +526,8 @@ void ChannelsPage::copySelectedChannels()
 
     ChannelInputDialog& dialog = *m_channelInput;
     dialog.setWindowTitle(QStringLiteral("Copying DMX Channel(s)"));
-    dialog.lblMsg1->setText(QStringLiteral("Enter destination of channels copy."));
-    dialog.lblMsg2->setText(QStringLiteral("Available range: ") + QString::asprintf("%d - %d", first, highest));
-    dialog.ledlngDMXChNbr->setText(QString::number(first));
+    dialog.setPrompt(QStringLiteral("Enter destination of channels copy."),
+                     QStringLiteral("Available range: ") + QString::asprintf("%d - %d", first, highest), first);
     dialog.LowestChannel = first;
     dialog.HighestChannel = highest;
     if (!runChannelInput || !runChannelInput(dialog))
@@ -552,7 +551,7 @@ void ChannelsPage::editDescription()
         showMessage(QStringLiteral("Improper selection."));
         return;
     }
-    m_descriptionDialog->memDescr->setPlainText(QString::fromStdString(m_model->row(rows.first()).Description));
+    m_descriptionDialog->setDescription(QString::fromStdString(m_model->row(rows.first()).Description));
     if (runDescrForm)
         runDescrForm(*m_descriptionDialog);
 }

@@ -66,6 +66,11 @@ void DescriptionDialog::focusText()
     memDescr->setFocus();
 }
 
+void DescriptionDialog::setDescription(const QString& text)
+{
+    memDescr->setPlainText(text);
+}
+
 void DescriptionDialog::updateDescription()
 {
     // One line without separators: the CSV file keeps every description intact.

@@ -17,14 +17,10 @@ class DescriptionDialog : public QDialog {
 public:
     explicit DescriptionDialog(QWidget* parent = nullptr);
 
+    // The text the editor shows.
+    void setDescription(const QString& text);
     void updateDescription();
     void closeEditor();
-
-public:
-    QPlainTextEdit* memDescr = nullptr;
-    QPushButton* btnUpdate = nullptr;
-    QPushButton* btnClose = nullptr;
-    QLabel* lbllngNote = nullptr;
 
 signals:
     void descriptionUpdated(const QString& text);
@@ -34,6 +30,11 @@ protected:
 
 private:
     void focusText();
+
+    QPlainTextEdit* memDescr = nullptr;
+    QPushButton* btnUpdate = nullptr;
+    QPushButton* btnClose = nullptr;
+    QLabel* lbllngNote = nullptr;
 };
 
 } // namespace vantorel

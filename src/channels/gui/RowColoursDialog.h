@@ -75,7 +75,7 @@ public:
 
     ColourSwatch* panel(RowColorRole role) const;
 
-public:
+private:
     QFrame* Panel1 = nullptr;
     ColourSwatch* pnlNOColor = nullptr;
     ColourSwatch* pnlNOVelocity = nullptr;

@@ -38,7 +38,7 @@ bool isExistingFile(const QString& path)
 } // namespace
 
 FirmwarePage::FirmwarePage(DeviceLink& link, PageHost& host, QWidget* parent)
-    : QWidget(parent)
+    : Page(parent)
     , m_link(link)
     , m_host(host)
     , m_service(link)
@@ -259,7 +259,7 @@ bool FirmwarePage::event(QEvent* event)
         m_bootloader = m_link.subscribeToBootloader();
     else if (event->type() == QEvent::HideToParent)
         m_bootloader = {};
-    return QWidget::event(event);
+    return Page::event(event);
 }
 
 // ------------------------------------------------------------- state

@@ -3,9 +3,9 @@
 #include "firmware/FirmwareService.h"
 #include "firmware/domain/FirmwareFile.h"
 #include "link/DeviceLink.h"
+#include "util/gui/Page.h"
 
 #include <QString>
-#include <QWidget>
 
 #include <functional>
 #include <optional>
@@ -30,7 +30,7 @@ class PageHost;
 // to the link's bootloader messages, so that what the bootloader reports
 // drives the upload. The file's image is not kept: every user decrypts the
 // file anew from disk.
-class FirmwarePage : public QWidget {
+class FirmwarePage : public Page {
     Q_OBJECT
 public:
     FirmwarePage(DeviceLink& link, PageHost& host, QWidget* parent = nullptr);

@@ -65,7 +65,7 @@ QComboBox* dropDownList(const QString& name, const QStringList& items, int left,
 } // namespace
 
 ModesPage::ModesPage(DeviceLink& link, PageHost& host, QWidget* parent)
-    : QWidget(parent)
+    : Page(parent)
     , m_link(link)
     , m_host(host)
 {
@@ -312,6 +312,12 @@ void ModesPage::resetAllSlots()
 {
     for (int n = 1; n <= kModeSlotCount; ++n)
         ResetModeSlot(n);
+}
+
+void ModesPage::pageShown()
+{
+    if (m_link.input().DeviceCount() > 0)
+        ReadDeviceInformation(m_link);
 }
 
 void ModesPage::restartDevice()

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "util/gui/Page.h"
+
 #include <QString>
 #include <QStringList>
-#include <QWidget>
 
 #include <array>
 #include <cstdint>
@@ -26,7 +27,7 @@ class PageHost;
 //
 // The page's panels are built at construction; the thirty slot controls
 // follow with createModeSlots at the window's first show.
-class ModesPage : public QWidget {
+class ModesPage : public Page {
     Q_OBJECT
 public:
     ModesPage(DeviceLink& link, PageHost& host, QWidget* parent = nullptr);
@@ -55,6 +56,9 @@ public:
     void storeModesCount();
     void resetModesToDefault();
     void restartDevice();
+
+    // Shown by the user: the device's information is read.
+    void pageShown() override;
 
 private:
     void buildPanels();

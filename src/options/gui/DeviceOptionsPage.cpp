@@ -2,6 +2,7 @@
 
 #include "link/DeviceLink.h"
 #include "link/DeviceOperations.h"
+#include "protocol/DeviceType.h"
 #include "util/gui/PageHost.h"
 #include "util/gui/Widgets.h"
 
@@ -13,7 +14,7 @@
 namespace vantorel {
 
 DeviceOptionsPage::DeviceOptionsPage(DeviceLink& link, PageHost& host, QWidget* parent)
-    : QWidget(parent)
+    : Page(parent)
     , m_link(link)
 {
     setObjectName(QStringLiteral("tslngSpecials"));
@@ -53,6 +54,15 @@ void DeviceOptionsPage::storeNoteOffAction()
 void DeviceOptionsPage::storeZeroValueOffset()
 {
     SetZeroValueOffset(m_link, m_zeroValueOffset->value());
+}
+
+void DeviceOptionsPage::pageShown()
+{
+    if (m_link.input().DeviceCount() <= 0)
+        return;
+    const OpResult result = ReadDeviceOptions(m_link);
+    if (result != OpResult::Busy && result != OpResult::Failed && IsPro(m_link.deviceType()))
+        ReadDeviceInformation(m_link);
 }
 
 void DeviceOptionsPage::showOptions(bool noteOff, int zeroValueOffset)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "util/gui/Page.h"
 
 class QCheckBox;
 class QPushButton;
@@ -14,7 +14,7 @@ class PageHost;
 // The "Additional Settings" page (tslngSpecials): the two device options,
 // the Note Off action of the predefined modes and the CC zero value offset.
 // The values the device reports ("m") are shown as they arrive.
-class DeviceOptionsPage : public QWidget {
+class DeviceOptionsPage : public Page {
     Q_OBJECT
 public:
     DeviceOptionsPage(DeviceLink& link, PageHost& host, QWidget* parent = nullptr);
@@ -22,6 +22,9 @@ public:
     // Handlers of the two buttons.
     void storeNoteOffAction();
     void storeZeroValueOffset();
+
+    // Shown by the user: the options are read (and a Pro's information).
+    void pageShown() override;
 
 private:
     void showOptions(bool noteOff, int zeroValueOffset);

@@ -28,11 +28,9 @@ public:
     // whose value cannot be read.
     static void ListStringProperties(const QObject& component, QStringList& lines);
 
-public:
+private:
     QListWidget* ListBox1 = nullptr;
     QPushButton* Button1 = nullptr;
-
-private:
     QWidget& m_owner;
 };
 
