@@ -92,6 +92,7 @@ TEST(FaultTableIntact, CancelledReadGivesTheTableBackWithProgressShown)
 
 TEST(FaultTableIntact, WriteStoppedByAMissingAcknowledgementKeepsTheTable)
 {
+    VirtualClock clock;
     // Row 2 is stored, but neither its acknowledgement nor those of its 5 retries arrive.
     EmulatorConfig config;
     for (int nth = 2; nth <= 7; ++nth)

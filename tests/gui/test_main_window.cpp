@@ -150,6 +150,7 @@ TEST(MainWindow, ProIdentifiedOnModesPageLeavesItWithoutDeviceRequests)
 
 TEST(MainWindow, RestartWithoutAnswerReportsByDeviceType)
 {
+    VirtualClock clock;
     const std::pair<char, const QString*> cases[]
         = {{'P', &kTimeoutPro}, {'B', &kTimeoutBasicEco}, {'E', &kTimeoutBasicEco}};
     for (const auto& [type, box] : cases) {
@@ -165,6 +166,7 @@ TEST(MainWindow, RestartWithoutAnswerReportsByDeviceType)
 
 TEST(MainWindow, RestartOfUnidentifiedDevicePaintsStatusBarRedUntilPortsReopen)
 {
+    VirtualClock clock;
     Rig rig(device('P', true));
     rig.form->show();
     rig.click("Button1");
@@ -235,6 +237,7 @@ TEST(MainWindow, SwitchingToAdditionalSettingsReadsOptions)
 
 TEST(MainWindow, AdditionalSettingsOpenedDuringAWaitAreReadAfterIt)
 {
+    VirtualClock clock;
     EmulatorConfig config = device('P');
     config.noteOff = true;
     config.zeroValueOffset = 7;
