@@ -26,7 +26,7 @@ ALLOWED = {
     'emulator/device': BASE | {'firmware/domain', 'modes/domain'},
     'util/qt': BASE,
     'midi': {'midi/domain'},
-    'emulator/inprocess': {'emulator/device', 'midi'},
+    'emulator/inprocess': {'emulator/device', 'midi', 'util/qt'},
     'link': BASE | {'midi', 'firmware/domain', 'util/qt'},
     'channels': {'channels/domain', 'link', 'util/qt'},
     'modes': {'modes/domain', 'link'},

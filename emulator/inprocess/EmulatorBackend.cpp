@@ -1,8 +1,8 @@
 #include "emulator/inprocess/EmulatorBackend.h"
 
-#include <QElapsedTimer>
+#include "util/qt/Clock.h"
+
 #include <QObject>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -13,13 +13,13 @@ namespace emulator_backend_detail {
 // One opened input port.
 struct InputState {
     MidiReceiveCallback callback;
-    QElapsedTimer clock;
+    qint64 startedAt = 0;
     bool running = false;
 };
 
 // The cable between the program's ports and the device. Everything happens on
 // the thread that created it: answers are delivered by timers of `context`,
-// which go away with it.
+// which go away with it, on the clock current when it was made.
 class DeviceWire : public std::enable_shared_from_this<DeviceWire> {
 public:
     explicit DeviceWire(EmulatorConfig config)
@@ -41,20 +41,18 @@ public:
     {
         // Answers leave in the order they were made, as on the device's
         // cable, even when an earlier one is late.
-        if (!clock.isValid())
-            clock.start();
-        const qint64 now = clock.elapsed();
+        const qint64 now = clock.now();
         lastDue = std::max(lastDue, now + std::max(0, afterMs));
-        QTimer::singleShot(int(lastDue - now), Qt::PreciseTimer, &context,
-                           [weak = weak_from_this(), bytes = std::move(bytes)] {
-                               if (const auto self = weak.lock())
-                                   self->deliver(bytes);
-                           });
+        ClockTimer::singleShot(clock, int(lastDue - now), &context,
+                               [weak = weak_from_this(), bytes = std::move(bytes)] {
+                                   if (const auto self = weak.lock())
+                                       self->deliver(bytes);
+                               });
     }
 
     void addInput(const std::shared_ptr<InputState>& input) { inputs.push_back(input); }
 
-    QElapsedTimer clock;
+    Clock& clock = Clock::current();
     qint64 lastDue = 0;
 
     void removeInput(const InputState* input)
@@ -81,7 +79,7 @@ private:
         }
         for (const auto& input : receivers) {
             if (input->running)
-                input->callback(bytes.data(), bytes.size(), static_cast<uint32_t>(input->clock.elapsed()));
+                input->callback(bytes.data(), bytes.size(), static_cast<uint32_t>(clock.now() - input->startedAt));
         }
     }
 
@@ -108,7 +106,7 @@ public:
     Result<void> start() override
     {
         if (!m_state->running) {
-            m_state->clock.start();
+            m_state->startedAt = m_wire->clock.now();
             m_state->running = true;
         }
         return {};

@@ -5,7 +5,6 @@
 #include "channels/domain/DumpSilence.h"
 #include "util/qt/TextConversions.h"
 
-#include <QElapsedTimer>
 #include <QEventLoop>
 
 #include <exception>
@@ -73,18 +72,17 @@ OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
     // end while the first wait is still unwinding.
     DumpSilence silence(quietMs);
     silence.expectRows(total);
-    QElapsedTimer clock;
-    clock.start();
+    const Clock& clock = link.clock();
+    const qint64 started = clock.now();
     QEventLoop loop;
     bool ended = false;
     const auto end = [&] {
         ended = true;
         loop.quit();
     };
-    QTimer quiet;
+    ClockTimer quiet(link.clock());
     quiet.setSingleShot(true);
-    quiet.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&quiet, &QTimer::timeout, &loop, [&] {
+    QObject::connect(&quiet, &ClockTimer::timeout, &loop, [&] {
         // Replies that wait in the queue behind the timer still belong to
         // the stream (a busy machine wakes late for both).
         const int before = silence.rows();
@@ -97,7 +95,7 @@ OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
     QObject::connect(&link.portWatch(), &MidiPortWatch::portDisappeared, &loop, end);
     QObject::connect(&link, &DeviceLink::channelDumpReceived, &loop, [&](const QString& payload) {
         const auto dump = DecodeChannelPayload(payload.toStdString());
-        silence.replyArrived(clock.elapsed(), dump && dump->number == 0);
+        silence.replyArrived(clock.now() - started, dump && dump->number == 0);
         if (silence.endedByDevice()) {
             quiet.stop();
             end();
@@ -107,7 +105,7 @@ OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
         link.reportProgress(rowCount(), total, unit);
     });
 
-    silence.requestSent(clock.elapsed());
+    silence.requestSent(clock.now() - started);
     // "Data ready." only once the stream has ended: until then the status
     // says "Reading data...".
     const OpResult first = requestChannels(link, emptyTable, {});
@@ -250,9 +248,9 @@ ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& r
 ChannelDumpCollector::ChannelDumpCollector(DeviceLink& link, QObject* parent)
     : QObject(parent)
     , m_link(link)
+    , m_quiet(link.clock())
 {
     m_quiet.setSingleShot(true);
-    m_quiet.setTimerType(Qt::PreciseTimer);
     connect(&link, &DeviceLink::channelDumpReceived, this, &ChannelDumpCollector::onDump);
 }
 
@@ -293,7 +291,7 @@ void ChannelDumpCollector::onDump(const QString& payload)
 void ChannelDumpCollector::waitUntilQuiet(int quietMs)
 {
     QEventLoop loop;
-    const auto connection = connect(&m_quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
+    const auto connection = connect(&m_quiet, &ClockTimer::timeout, &loop, &QEventLoop::quit);
     // A dump from a port that has gone ends there, incomplete.
     const auto lost = connect(&m_link.portWatch(), &MidiPortWatch::portDisappeared, &loop, &QEventLoop::quit);
     m_quiet.start(quietMs);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "util/qt/Clock.h"
 #include "link/DeviceOperations.h"
 #include "channels/domain/ChannelCodec.h"
 #include "channels/domain/ChannelTable.h"
@@ -8,7 +9,6 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 
 #include <functional>
 #include <string>
@@ -120,7 +120,7 @@ private:
     int m_replies = 0;
     bool m_deviceEmpty = false;
     QStringList m_problems;
-    QTimer m_quiet;
+    ClockTimer m_quiet;
 };
 
 } // namespace vantorel

@@ -14,14 +14,14 @@ namespace vantorel {
 FirmwareService::FirmwareService(DeviceLink& link, QObject* parent)
     : QObject(parent)
     , m_link(link)
+    , m_verdictGuard(link.clock())
 {
     connect(&m_link, &DeviceLink::bootloaderReport, this, &FirmwareService::onBootloaderReport);
     connect(&m_link, &DeviceLink::eventReceived, this, &FirmwareService::onEventReceived);
     connect(&m_link, &DeviceLink::statusText, this, [this](const QString& text) { m_lastStatus = text; });
     m_verdictGuard.setSingleShot(true);
-    m_verdictGuard.setTimerType(Qt::PreciseTimer);
     m_verdictGuard.setInterval(kVerdictWaitMs);
-    connect(&m_verdictGuard, &QTimer::timeout, this, [this] {
+    connect(&m_verdictGuard, &ClockTimer::timeout, this, [this] {
         const QString text = QStringLiteral("The device did not confirm the upload.");
         firmwareStatus(text);
         status(text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "util/qt/Clock.h"
 #include "link/DeviceOperations.h"
 #include "firmware/domain/FirmwareFile.h"
 #include "firmware/domain/PackedDateTime.h"
@@ -7,7 +8,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include <cstdint>
 #include <functional>
@@ -185,7 +185,7 @@ private:
     bool m_uploadSpent = false;
     // An upload began and its final block has not gone out (yet).
     bool m_finalBlockPending = false;
-    QTimer m_verdictGuard;
+    ClockTimer m_verdictGuard;
 };
 
 } // namespace vantorel

@@ -6,7 +6,6 @@
 #include "firmware/FirmwareService.h"
 #include "protocol/EventCodes.h"
 
-#include <QElapsedTimer>
 #include <QTime>
 
 #include <exception>
@@ -90,10 +89,10 @@ void FirmwareService::RunInterfaceTest()
         if (!step(kEventTestStartAnswer, "Queue error 0", "Iface test init failed...", TestResult::InitFailed))
             return;
 
-        QElapsedTimer pause;
-        pause.start();
+        const qint64 pauseStart = m_link.clock().now();
         m_link.PumpingDelay(kPauseMs);
-        emit m_link.testTimeShown(QTime(0, 0).addMSecs(int(pause.elapsed())).toString(QStringLiteral("ss:zzz")));
+        emit m_link.testTimeShown(
+            QTime(0, 0).addMSecs(int(m_link.clock().now() - pauseStart)).toString(QStringLiteral("ss:zzz")));
         if (cancelled(1))
             return;
 

@@ -13,16 +13,15 @@ LearnSession::LearnSession(MidiBackend& ports, QObject* parent)
     : QObject(parent)
     , m_ports(ports)
 {
-    m_steady.start();
     m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, &LearnSession::checkTime);
+    connect(&m_timer, &ClockTimer::timeout, this, &LearnSession::checkTime);
 }
 
 LearnSession::~LearnSession() = default;
 
 qint64 LearnSession::now() const
 {
-    return m_clock ? m_clock() : m_steady.elapsed();
+    return m_clock ? m_clock() : m_timer.clock().now();
 }
 
 Result<void> LearnSession::start(const QString& port)

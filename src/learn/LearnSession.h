@@ -1,12 +1,11 @@
 #pragma once
 
 #include "learn/domain/Gesture.h"
+#include "util/qt/Clock.h"
 #include "util/Result.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -26,7 +25,8 @@ class LearnSession : public QObject {
 public:
     static constexpr int kQuietMs = 1500;
     static constexpr int kNothingMs = 10000;
-    // Milliseconds of a steady clock; tests give a virtual one.
+    // Milliseconds of a steady clock; by default that of the session's
+    // timer (Clock.h). Tests that step time by hand give their own.
     using Clock = std::function<qint64()>;
 
     explicit LearnSession(MidiBackend& ports, QObject* parent = nullptr);
@@ -61,8 +61,7 @@ private:
 
     MidiBackend& m_ports;
     Clock m_clock;
-    QElapsedTimer m_steady;
-    QTimer m_timer;
+    ClockTimer m_timer;
     QString m_port;
     std::unique_ptr<MidiInputPort> m_input;
     GestureRecorder m_recorder;

@@ -12,9 +12,7 @@
 #include "util/qt/TextConversions.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QThread>
 
 #include <algorithm>
 #include <utility>
@@ -72,6 +70,7 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     , m_ports(ports)
     , m_portWatch(std::make_unique<MidiPortWatch>(ports))
 {
+    m_engine = RequestEngine([clock = &m_timer.clock()] { return int64_t(clock->now()); });
     m_inputNames = ToQStringList(ports.inputPortNames());
     m_outputNames = ToQStringList(ports.outputPortNames());
     if (!m_inputNames.isEmpty())
@@ -83,10 +82,9 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     connect(m_input.get(), &MidiInputPort::MidiInput, this, &DeviceLink::onMidiInput);
     connect(m_input.get(), &MidiInputPort::Overflow, this, &DeviceLink::onInputOverflow);
     connect(m_portWatch.get(), &MidiPortWatch::portDisappeared, this, &DeviceLink::onPortDisappeared);
-    // Device timeouts are counted in ticks of this timer: a coarse timer may
-    // fire up to 5% early and cut a wait for the device short.
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &DeviceLink::onTimer1);
+    // Device timeouts are counted in ticks of this timer (precise: a coarse
+    // timer may fire up to 5% early and cut a wait for the device short).
+    connect(&m_timer, &ClockTimer::timeout, this, &DeviceLink::onTimer1);
     m_timer.setInterval(kInitialTimerInterval);
     m_timer.start();
     connect(&m_portListPoll, &QTimer::timeout, this, &DeviceLink::RefreshPorts);
@@ -495,12 +493,12 @@ bool DeviceLink::AwaitReply(Flag flag, int intervalMs, bool cancellable)
     m_tickCount = 0;
     StartTimer1(intervalMs);
     // A long wait shows its seconds.
-    QTimer seconds;
-    QElapsedTimer elapsed;
+    ClockTimer seconds(clock());
     if (intervalMs >= kLongWaitMs && m_busy) {
-        elapsed.start();
-        connect(&seconds, &QTimer::timeout, this,
-                [&] { reportProgress(int(elapsed.elapsed() / 1000), intervalMs / 1000, QStringLiteral("s")); });
+        const qint64 started = clock().now();
+        connect(&seconds, &ClockTimer::timeout, this, [&, started] {
+            reportProgress(int((clock().now() - started) / 1000), intervalMs / 1000, QStringLiteral("s"));
+        });
         seconds.start(kLongWaitProgressMs);
         reportProgress(0, intervalMs / 1000, QStringLiteral("s"));
     }
@@ -552,7 +550,10 @@ int DeviceLink::WaitForShortMessage(uint32_t code)
 void DeviceLink::PumpingDelay(int ms)
 {
     QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    ClockTimer end(clock());
+    end.setSingleShot(true);
+    connect(&end, &ClockTimer::timeout, &loop, &QEventLoop::quit);
+    end.start(ms);
     // A pause in an operation ends with the port.
     connect(m_portWatch.get(), &MidiPortWatch::portDisappeared, &loop, &QEventLoop::quit);
     if (!portLost())
@@ -567,7 +568,7 @@ void DeviceLink::ProcessPendingEvents()
 void DeviceLink::PauseBeforeSend()
 {
     ProcessPendingEvents();
-    QThread::msleep(200);
+    clock().pause(200);
 }
 
 void DeviceLink::requestCancel()

@@ -3,6 +3,7 @@
 #include "midi/MidiInputPort.h"
 #include "midi/MidiOutputPort.h"
 #include "midi/MidiPortWatch.h"
+#include "util/qt/Clock.h"
 #include "link/RequestEngine.h"
 #include "protocol/Reply.h"
 
@@ -30,6 +31,7 @@ namespace vantorel {
 //
 // Waits (AwaitReply, WaitForShortMessage, PumpingDelay) run a nested event loop
 // that sleeps until an event, a timer tick or a reply arrives; nothing spins.
+// Their time is that of the clock current when the link was made (Clock.h).
 class DeviceLink : public QObject {
     Q_OBJECT
 public:
@@ -129,6 +131,8 @@ public:
     RequestEngine& engine() { return m_engine; }
     // Replaces the engine's clock (tests).
     void setLinkClock(LinkClock clock) { m_engine = RequestEngine(std::move(clock)); }
+    // The clock of the link's waits; operations on the link use it too.
+    Clock& clock() const { return m_timer.clock(); }
 
     // The bounded wait: true when the flag was set before Timer1 ticked; on a
     // timeout NoResponse() has run and false is returned. Timer1 keeps running
@@ -278,7 +282,7 @@ private:
     std::unique_ptr<MidiOutputPort> m_output;
     MidiBackend& m_ports;
     std::unique_ptr<MidiPortWatch> m_portWatch;
-    QTimer m_timer;
+    ClockTimer m_timer;
     QStringList m_inputNames;
     QStringList m_outputNames;
     QString m_selectedInput;

@@ -3,7 +3,6 @@
 #include "link/DeviceLink.h"
 
 #include <QEventLoop>
-#include <QTimer>
 
 #include <exception>
 
@@ -173,11 +172,10 @@ StoredModes ReadStoredModes(DeviceLink& link, int quietMs)
 {
     StoredModes stored;
     QEventLoop loop;
-    QTimer quiet;
+    ClockTimer quiet(link.clock());
     quiet.setSingleShot(true);
-    quiet.setTimerType(Qt::PreciseTimer);
     quiet.setInterval(quietMs);
-    QObject::connect(&quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&quiet, &ClockTimer::timeout, &loop, &QEventLoop::quit);
     QObject::connect(&link, &DeviceLink::modeReceived, &loop, [&](const std::array<uint8_t, 4>& values) {
         // Checked as the modes page checks them: only the fields the mode
         // type uses. A record whose every field is in range is kept as the

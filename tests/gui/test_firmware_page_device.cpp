@@ -128,6 +128,7 @@ TEST(FirmwarePage, DebugWindowLogsTheBlockLoopAndClearsEventsOnAnyDoubleClick)
 
 TEST(FirmwarePage, SetDeviceIdWithoutRestartClearsTheDeviceLabels)
 {
+    VirtualClock clock;
     Rig rig('B', [](EmulatorConfig& c) { c.noRestartAfterDeviceNumber = true; });
     rig.load(MakeTestFirmwareImage(300, 'B', "05-01-2019 08:30"));
     rig.find<QLabel>("lblDevID")->setText("000001");

@@ -230,6 +230,7 @@ TEST(Interruptions, TheRecoveryOfferDefaultsToYesAndADamagedFileIsKeptAndNamed)
 
 TEST(Interruptions, TheRedBarGoesWhenTheDeviceAnswersAgain)
 {
+    VirtualClock clock;
     ChannelsRig rig(Emulated('P', [](EmulatorConfig& c) { c.neverAnswer = true; }));
     rig.page->setVerifyAfterWrite(false);
     rig.model().replaceAll(Rows(1));

@@ -154,6 +154,7 @@ TEST(MainWindow, ProIdentifiedOnModesPageLeavesItWithoutDeviceRequests)
 
 TEST(MainWindow, RestartWithoutAnswerReportsByDeviceType)
 {
+    VirtualClock clock;
     const std::pair<char, const QString*> cases[]
         = {{'P', &kTimeoutPro}, {'B', &kTimeoutBasicEco}, {'E', &kTimeoutBasicEco}};
     for (const auto& [type, box] : cases) {
@@ -169,6 +170,7 @@ TEST(MainWindow, RestartWithoutAnswerReportsByDeviceType)
 
 TEST(MainWindow, RestartOfUnidentifiedDevicePaintsStatusBarRedUntilPortsReopen)
 {
+    VirtualClock clock;
     Rig rig(device('P', true));
     rig.form->show();
     rig.click("Button1");
@@ -239,6 +241,7 @@ TEST(MainWindow, SwitchingToAdditionalSettingsReadsOptions)
 
 TEST(MainWindow, AdditionalSettingsOpenedDuringAWaitAreReadAfterIt)
 {
+    VirtualClock clock;
     EmulatorConfig config = device('P');
     config.noteOff = true;
     config.zeroValueOffset = 7;

@@ -205,6 +205,7 @@ TEST(ModesPage, ResetToDefaultSendsHAndHidesTheSlots)
 
 TEST(ModesPage, ReadWithoutAnswerReportsNoData)
 {
+    VirtualClock clock;
     Rig rig;
     rig.emulator->device().config().neverAnswer = true;
     rig.injectMode("02040300");

@@ -272,6 +272,7 @@ TEST(SafeWork, VerifyAfterWritingIsRememberedAndMarksTheRowsThatDiffer)
 
 TEST(SafeWork, BackupKeepsTheTablesDescriptionsAndRestoreAsksBeforeAnotherEdition)
 {
+    VirtualClock clock;
     QTemporaryDir dir;
     EmulatorConfig basic;
     basic.type = 'B';

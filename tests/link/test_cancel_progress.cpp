@@ -6,7 +6,6 @@
 #include "firmware/FirmwareService.h"
 #include "firmware/FirmwareUpload.h"
 
-#include <QElapsedTimer>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -80,15 +79,15 @@ TEST(CancelChannelWrite, TheRowInFlightIsAwaitedNotCutOff)
 
 TEST(CancelWait, ClearEndsAtOnceWithSecondsShownAndNoTimeoutReport)
 {
+    VirtualClock clock;
     LinkRig rig(Emulated('P', [](EmulatorConfig& c) { c.neverAnswer = true; }));
     rig.link->OpenPorts();
     std::vector<Progress> steps;
     Record(*rig.link, steps);
-    QTimer::singleShot(1700, rig.link.get(), [&] { rig.link->requestCancel(); });
-    QElapsedTimer clock;
-    clock.start();
+    ClockTimer::singleShot(clock, 1700, rig.link.get(), [&] { rig.link->requestCancel(); });
+    const qint64 started = clock.now();
     EXPECT_EQ(ClearDeviceData(*rig.link), OpResult::Cancelled);
-    EXPECT_LT(clock.elapsed(), 6000);
+    EXPECT_LT((clock.now() - started), 6000);
     EXPECT_EQ(rig.status.last(),
               "Cancelled: the device received the command to clear its data and may still be clearing it.");
     EXPECT_EQ(rig.redBar, 0);
@@ -107,6 +106,7 @@ TEST(CancelWait, ClearEndsAtOnceWithSecondsShownAndNoTimeoutReport)
 
 TEST(CancelFirmware, UploadStopsBetweenBlocksAndTheTestBeforeItsBlock)
 {
+    VirtualClock clock;
     LinkRig rig(Emulated('B', [](EmulatorConfig& c) { c.restartMs = 20; }));
     FirmwareService service(*rig.link);
     const auto bootloader = rig.link->subscribeToBootloader();
@@ -150,6 +150,7 @@ TEST(CancelFirmware, UploadStopsBetweenBlocksAndTheTestBeforeItsBlock)
 
 TEST(ChannelReadToEnd, HoldsTheLinkUntilTheStreamEndsAndACancelSaysWhatArrived)
 {
+    VirtualClock clock;
     ChannelRig rig([](EmulatorConfig& c) { c.dumpSpacingMs = 4; });
     const std::vector<std::string> payloads = PrepareChannelPayloads(Rows(300)).value();
     for (const std::string& payload : payloads)
@@ -160,7 +161,8 @@ TEST(ChannelReadToEnd, HoldsTheLinkUntilTheStreamEndsAndACancelSaysWhatArrived)
 
     // Whole stream: nothing else may talk to the device meanwhile.
     ChannelWriteResult attempted = ChannelWriteResult::Done;
-    QTimer::singleShot(100, rig.link.get(), [&] { attempted = WriteChannelsToDevice(*rig.link, Rows(1)).result; });
+    ClockTimer::singleShot(clock, 100, rig.link.get(),
+                           [&] { attempted = WriteChannelsToDevice(*rig.link, Rows(1)).result; });
     EXPECT_EQ(ReadAllChannelsFromDevice(
                   *rig.link, [&] { rig.collector->clear(); }, rows, 200),
               OpResult::Done);

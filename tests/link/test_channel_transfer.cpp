@@ -4,8 +4,6 @@
 #include "channels/domain/ChannelCsv.h"
 #include "protocol/Sysex.h"
 
-#include <QElapsedTimer>
-
 #include <gtest/gtest.h>
 
 #include <set>
@@ -85,12 +83,12 @@ TEST(ChannelTransfer, EmptyDeviceAnswersNumberZero)
 
 TEST(ChannelTransfer, ReadWithoutAnswerTimesOutAfterOneTick)
 {
+    VirtualClock clock;
     Rig rig([](EmulatorConfig& c) { c.neverAnswer = true; });
     rig.link->setDeviceType('P');
-    QElapsedTimer clock;
-    clock.start();
+    const qint64 started = clock.now();
     EXPECT_EQ(rig.read(), OpResult::NoAnswer);
-    EXPECT_LT(clock.elapsed(), 3500); // the next tick, whatever the timer's phase
+    EXPECT_LT((clock.now() - started), 3500); // the next tick, whatever the timer's phase
     EXPECT_EQ(rig.emptied, 1); // the table is emptied whether or not the device answers
     EXPECT_EQ(rig.linkBoxes.size(), 1);
     EXPECT_TRUE(rig.linkBoxes.first().startsWith("Timeout while waiting for device response."));
@@ -99,6 +97,7 @@ TEST(ChannelTransfer, ReadWithoutAnswerTimesOutAfterOneTick)
 
 TEST(ChannelTransfer, MissingAcknowledgementStopsTheWrite)
 {
+    VirtualClock clock;
     // Row 2 and its 5 retries are stored, but never acknowledged.
     Rig rig([](EmulatorConfig& c) {
         for (int nth = 2; nth <= 7; ++nth)
@@ -148,4 +147,38 @@ TEST(ChannelTransfer, DumpWithoutRequestAndDumpsWithoutLabels)
     EXPECT_EQ(rig.collector->rows()[0].DmxChannel, "007");
     EXPECT_EQ(rig.collector->rows()[0].ToNumber, "A#-1/10");
     EXPECT_EQ(rig.collector->problems().size(), 3);
+}
+
+TEST(ChannelTransfer, ARepeatedChannelIsReportedWhereverItsFirstRowStands)
+{
+    // A dump of DMX channel `channel`: F0 31 34 56, "b", the 14 hex digits of
+    // the row (channel, MIDI channel 1, Note On 0x90, from 5 to 10), F7.
+    const auto dump = [](int channel) {
+        std::vector<uint8_t> bytes = {0xF0, 0x31, 0x34, 0x56, 'b'};
+        for (const char c : QString::asprintf("%04X010090050A", channel).toLatin1())
+            bytes.push_back(uint8_t(c));
+        bytes.push_back(0xF7);
+        return bytes;
+    };
+    const struct {
+        std::vector<int> channels; // in the order the device sends them
+        QStringList repeated;
+    } cases[] = {
+        {{1, 2, 3}, {}},         {{1, 1}, {"001"}}, // the first row at once
+        {{2, 1, 3, 1}, {"001"}}, // the row sorted first
+        {{1, 2, 3, 2}, {"002"}}, {{3, 2, 3, 2, 3}, {"003", "002", "003"}},
+    };
+    VirtualClock clock;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.repeated.join(',').toStdString());
+        Rig rig;
+        QStringList repeated;
+        QObject::connect(rig.collector.get(), &ChannelDumpCollector::rowRepeated,
+                         [&](const ChannelRecord& record) { repeated << QString::fromStdString(record.DmxChannel); });
+        for (const int channel : c.channels)
+            rig.emulator->inject(dump(channel));
+        rig.collector->waitUntilQuiet(100);
+        EXPECT_EQ(repeated, c.repeated);
+        EXPECT_EQ(rig.collector->rows().size(), std::set<int>(c.channels.begin(), c.channels.end()).size());
+    }
 }

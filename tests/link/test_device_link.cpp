@@ -86,6 +86,7 @@ TEST(DeviceLink, UnknownOrMalformedSysexChangesNothingAnyFourteenBytesReadAsOpti
 
 TEST(DeviceLink, IdentificationByNoteOffAndReplies)
 {
+    VirtualClock clock;
     Rig rig;
     QSignalSpy applied(rig.link.get(), &DeviceLink::deviceTypeApplied);
     QSignalSpy id(rig.link.get(), &DeviceLink::deviceIdShown);
@@ -115,6 +116,7 @@ TEST(DeviceLink, IdentificationByNoteOffAndReplies)
 
 TEST(DeviceLink, DeviceInformationShowsIdDatesAndType)
 {
+    VirtualClock clock;
     Rig rig([](EmulatorConfig& c) {
         c.type = 'E';
         c.deviceId = 7;
@@ -140,6 +142,7 @@ TEST(DeviceLink, DeviceInformationShowsIdDatesAndType)
 
 TEST(DeviceLink, NoResponseReportDependsOnDeviceType)
 {
+    VirtualClock clock;
     Rig rig([](EmulatorConfig& c) { c.neverAnswer = true; });
 
     rig.link->setDeviceType('P');
@@ -158,6 +161,7 @@ TEST(DeviceLink, NoResponseReportDependsOnDeviceType)
 
 TEST(DeviceLink, LateReplyIsStillActedUpon)
 {
+    VirtualClock clock;
     Rig rig([](EmulatorConfig& c) { c.delayMs = 700; });
     QSignalSpy options(rig.link.get(), &DeviceLink::deviceOptionsRead);
     // Restart waits 1.5 s: answered in time despite the delay.
@@ -254,10 +258,11 @@ TEST(DeviceLink, SendingWithoutOutputPortReportsTheError)
 
 TEST(DeviceLink, QuittingDuringAWaitIsNoAnswer)
 {
+    VirtualClock clock;
     Rig rig([](EmulatorConfig& c) { c.delayMs = 1000; });
     QSignalSpy options(rig.link.get(), &DeviceLink::deviceOptionsRead);
     // The close box ends the program while the device is still to answer.
-    QTimer::singleShot(100, [] { QCoreApplication::exit(0); });
+    ClockTimer::singleShot(clock, 100, rig.link.get(), [] { QCoreApplication::exit(0); });
     EXPECT_EQ(ReadDeviceOptions(*rig.link), OpResult::NoAnswer);
     EXPECT_FALSE(rig.link->timer1Active());
     EXPECT_TRUE(rig.linkBoxes.isEmpty());
@@ -270,4 +275,29 @@ TEST(DeviceLink, QuittingDuringAWaitIsNoAnswer)
     QCoreApplication::exec();
     EXPECT_EQ(options.count(), 0);
     EXPECT_TRUE(WaitFor([&] { return options.count() == 1; }));
+}
+
+TEST(DeviceLink, ZeroValueOffsetOutsideZeroToTenIsRefusedUnsent)
+{
+    VirtualClock clock; // the 200 ms pause before the send
+    const struct {
+        int offset;
+        OpResult result;
+        QString sent; // command letters the device received
+    } cases[]
+        = {{-1, OpResult::Failed, ""}, {11, OpResult::Failed, ""}, {0, OpResult::Done, "O"}, {10, OpResult::Done, "O"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.offset);
+        Rig rig;
+        QSignalSpy errors(rig.link.get(), &DeviceLink::errorRaised);
+        EXPECT_EQ(SetZeroValueOffset(*rig.link, c.offset), c.result);
+        EXPECT_EQ(rig.commandLetters(), c.sent);
+        if (c.result == OpResult::Failed) {
+            ASSERT_EQ(errors.count(), 1);
+            EXPECT_EQ(errors.at(0).at(0).toString(), "The CC zero value offset must lie between 0 and 10.");
+        } else {
+            EXPECT_EQ(errors.count(), 0);
+            EXPECT_EQ(rig.emulator->device().config().zeroValueOffset, c.offset);
+        }
+    }
 }

@@ -93,3 +93,45 @@ TEST(EmulatorBackendTest, PortsOutliveTheBackendAndPendingAnswersDieWithThem)
     Pause(60);
     EXPECT_TRUE(ports->messages.empty());
 }
+
+TEST(EmulatorBackendTest, OnAVirtualClockRepliesKeepTheirDelaysAndTimersTheirOrder)
+{
+    VirtualClock clock;
+    EmulatorBackend backend(Emulated('E', [](EmulatorConfig& c) {
+        c.restartMs = 20;
+        c.delayMs = 700;
+    }));
+    Ports ports(backend);
+    // Timers of the test between and after the replies, started in another order.
+    QStringList fired;
+    ClockTimer late(clock);
+    late.setSingleShot(true);
+    QObject::connect(&late, &ClockTimer::timeout, [&] { fired << QString("late %1").arg(clock.now()); });
+    late.start(5000);
+    ClockTimer every(clock);
+    QObject::connect(&every, &ClockTimer::timeout, [&] {
+        fired << QString("every %1").arg(clock.now());
+        if (clock.now() >= 1200)
+            every.stop();
+    });
+    every.start(600);
+    ASSERT_TRUE(ports.send('D'));
+
+    // Advancing by hand stops short of what is due later.
+    clock.advance(650);
+    EXPECT_EQ(clock.now(), 650);
+    EXPECT_TRUE(ports.messages.empty());
+    EXPECT_EQ(fired, QStringList{"every 600"});
+
+    // Waiting for an event lets the time run on to it, not past it.
+    ASSERT_TRUE(WaitFor([&] { return ports.messages.size() >= 3; }, 2000));
+    EXPECT_EQ(clock.now(), 730); // "d" after 700 ms, the restart's two messages 20 and 30 ms later
+    EXPECT_EQ(ports.timestamps, (std::vector<uint32_t>{700, 720, 730}));
+    EXPECT_EQ(fired, QStringList{"every 600"});
+    ASSERT_TRUE(WaitFor([&] { return fired.size() == 3; }, 2000));
+    EXPECT_EQ(fired, (QStringList{"every 600", "every 1200", "late 5000"}));
+
+    // A pause moves the time without running anything.
+    clock.pause(200);
+    EXPECT_EQ(clock.now(), 5200);
+}

@@ -9,8 +9,6 @@
 #include "protocol/Reply.h"
 #include "protocol/Sysex.h"
 
-#include <QElapsedTimer>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -139,20 +137,20 @@ TEST(FaultScenario, GarbageDuringTransfersChangesNothing)
 // sent, and the event loop keeps running throughout the wait.
 TEST(FaultScenario, DeviceSilentMidWriteStopsThereAndStaysResponsive)
 {
+    VirtualClock clock;
     Rig rig;
     rig.link->setDeviceType('P');
     int ticks = 0;
-    QTimer other;
-    QObject::connect(&other, &QTimer::timeout, [&] { ++ticks; });
+    ClockTimer other;
+    QObject::connect(&other, &ClockTimer::timeout, [&] { ++ticks; });
     other.start(20);
 
-    QElapsedTimer clock;
-    clock.start();
+    const qint64 started = clock.now();
     const ChannelWriteReport report = WriteChannelsToDevice(*rig.link, Rows(10), {}, [&](int row) {
         if (row == 3)
             rig.emulator->device().config().neverAnswer = true;
     });
-    const qint64 elapsed = clock.elapsed();
+    const qint64 elapsed = (clock.now() - started);
     EXPECT_EQ(report.result, ChannelWriteResult::NoAnswer);
     EXPECT_EQ(report.acknowledged, 4);
     EXPECT_EQ(rig.emulator->device().channels().size(), 5u); // row 5 reached the device, unacknowledged
@@ -173,6 +171,7 @@ TEST(FaultScenario, DeviceSilentMidWriteStopsThereAndStaysResponsive)
 // that timed out, nor for the next one: each write waits for its own row.
 TEST(FaultScenario, LateAcknowledgementsDoNotAcknowledgeLaterRows)
 {
+    VirtualClock clock;
     Rig rig([](EmulatorConfig& c) { c.delayMs = 2300; });
     rig.link->setDeviceType('P');
     const ChannelWriteReport first = WriteChannelsToDevice(*rig.link, Rows(3));
@@ -187,6 +186,7 @@ TEST(FaultScenario, LateAcknowledgementsDoNotAcknowledgeLaterRows)
 // the write began; with no type known, the neutral red bar.
 TEST(FaultScenario, NoResponseReportFollowsTheTypeKnownWhenTheOperationBegan)
 {
+    VirtualClock clock;
     for (const char known : {'B', 'X'}) {
         Rig rig([](EmulatorConfig& c) {
             for (int nth = 3; nth <= 8; ++nth) // row 3 and its retries are never acknowledged

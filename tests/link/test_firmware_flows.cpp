@@ -275,6 +275,7 @@ TEST(FirmwareBlocks, WholeBlocksThenThePaddedFinalBlock)
 
 TEST(Upload, FullUploadReachesUpgradeReadyWithTheImage)
 {
+    VirtualClock clock;
     Rig rig('E');
     const FirmwareImage image = Image(300, 'E');
     QSignalSpy ready(rig.service.get(), &FirmwareService::upgradeReady);
@@ -297,6 +298,7 @@ TEST(Upload, FullUploadReachesUpgradeReadyWithTheImage)
 
 TEST(Upload, ChecksumErrorEndsTheTransferWithoutTheFinalBlock)
 {
+    VirtualClock clock;
     Rig rig('B', [](EmulatorConfig& c) { c.corruptBlock = 2; });
     EXPECT_EQ(rig.upload(Image(600, 'B')), UploadResult::ChecksumError);
     EXPECT_EQ(rig.fwStatus.last(), " Cheksum Error!!!");
@@ -307,6 +309,7 @@ TEST(Upload, ChecksumErrorEndsTheTransferWithoutTheFinalBlock)
 
 TEST(Upload, MissingBlockRequestsTimeOut)
 {
+    VirtualClock clock;
     // The second request (after block 1) is missing: the block wait times out.
     Rig rig('B', [](EmulatorConfig& c) { c.dropBlockRequest = 2; });
     EXPECT_EQ(rig.upload(Image(600, 'B')), UploadResult::BlockTimeout);
@@ -323,6 +326,7 @@ TEST(Upload, MissingBlockRequestsTimeOut)
 
 TEST(Upload, SilentBootloaderFailsTheFirstHandshake)
 {
+    VirtualClock clock;
     Rig rig('B');
     QObject::connect(rig.service.get(), &FirmwareService::decisionTaken,
                      [&] { rig.emulator->device().config().neverAnswer = true; });
@@ -332,6 +336,7 @@ TEST(Upload, SilentBootloaderFailsTheFirstHandshake)
 
 TEST(Upload, OneRequestUploadsOnceEvenWhenTheBootloaderReportsIdleAgain)
 {
+    VirtualClock clock;
     // The device's date equals the file's, and after the upload it starts its
     // bootloader again instead of the firmware.
     Rig rig('E', [](EmulatorConfig& c) { c.bootloaderAfterUpgrade = true; });
@@ -355,14 +360,14 @@ TEST(Upload, OneRequestUploadsOnceEvenWhenTheBootloaderReportsIdleAgain)
 
 TEST(Upload, FinalBlockWithoutVerdictIsReportedAfterFiveSeconds)
 {
+    VirtualClock clock;
     Rig rig('B', [](EmulatorConfig& c) { c.noUpgradeVerdict = true; });
     QSignalSpy unconfirmed(rig.service.get(), &FirmwareService::upgradeUnconfirmed);
-    QElapsedTimer clock;
     EXPECT_EQ(rig.upload(Image(300, 'B')), UploadResult::FinalBlockSent);
-    clock.start();
+    const qint64 sent = clock.now();
     EXPECT_EQ(rig.fwStatus.last(), "Transfering data block #002");
     ASSERT_TRUE(WaitFor([&] { return unconfirmed.count() > 0; }, 8000));
-    EXPECT_GE(clock.elapsed(), 4500);
+    EXPECT_GE(clock.now() - sent, 4500);
     EXPECT_EQ(rig.fwStatus.last(), "The device did not confirm the upload.");
     EXPECT_EQ(rig.status.last(), "The device did not confirm the upload.");
 
@@ -370,7 +375,7 @@ TEST(Upload, FinalBlockWithoutVerdictIsReportedAfterFiveSeconds)
     Rig confirmed('B');
     QSignalSpy none(confirmed.service.get(), &FirmwareService::upgradeUnconfirmed);
     EXPECT_EQ(confirmed.upload(Image(300, 'B')), UploadResult::FinalBlockSent);
-    QTest::qWait(5500);
+    clock.advance(5500);
     EXPECT_EQ(none.count(), 0);
 }
 
@@ -380,6 +385,7 @@ TEST(Upload, FinalBlockWithoutVerdictIsReportedAfterFiveSeconds)
 // "Upgrade ready: ..." and exit status 0) with blocks of the image not sent.
 TEST(FuzzRegression, UpgradeReadyBeforeTheFinalBlockIsNoSuccess)
 {
+    VirtualClock clock;
     // Mid-transfer: ignored; the device's answer to the final block counts.
     Rig rig('B');
     QSignalSpy ready(rig.service.get(), &FirmwareService::upgradeReady);

@@ -65,6 +65,7 @@ DeviceBackup BasicBackup(int channels)
 
 TEST(RestoreReport, EveryPartSaysWhatReachedTheDevice)
 {
+    VirtualClock clock;
     // Where the restore stops -> what each part says.
     const struct {
         char dropped; // command whose acknowledgement is lost, from its nth try on, retries included

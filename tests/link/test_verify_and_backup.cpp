@@ -119,6 +119,7 @@ TEST(VerifyAfterWrite, ChannelsBeyondTheWrittenOnesAreNoFailureButDifferForAFile
 
 TEST(VerifyAfterWrite, ASilentDeviceIsNoVerification)
 {
+    VirtualClock clock;
     ChannelRig rig([](EmulatorConfig& c) { c.neverAnswer = true; });
     const ChannelCheck check = VerifyWrittenChannels(*rig.link, Rows(2), kQuietMs);
     EXPECT_FALSE(check.readBack);
@@ -128,6 +129,7 @@ TEST(VerifyAfterWrite, ASilentDeviceIsNoVerification)
 
 TEST(DeviceBackup, BackupThenRestoreToASecondDeviceGivesTheSameState)
 {
+    VirtualClock clock;
     for (const char type : {'B', 'P'}) {
         SCOPED_TRACE(type);
         LinkRig source(Emulated(type, [](EmulatorConfig& c) {
@@ -175,6 +177,7 @@ TEST(DeviceBackup, BackupThenRestoreToASecondDeviceGivesTheSameState)
 
 TEST(DeviceBackup, RestoreToAnotherEditionNeedsConsentAndSkipsWhatDoesNotFit)
 {
+    VirtualClock clock;
     LinkRig source(Emulated('E', [](EmulatorConfig& c) { c.dumpSpacingMs = 1; }));
     source.link->OpenPorts();
     Furnish(source.emulator->device());
@@ -209,6 +212,7 @@ TEST(DeviceBackup, RestoreToAnotherEditionNeedsConsentAndSkipsWhatDoesNotFit)
 
 TEST(DeviceBackup, RestoreStopsAtAMissingAcknowledgement)
 {
+    VirtualClock clock;
     const DeviceBackup backup = [] {
         DeviceBackup b;
         b.deviceType = 'P';
@@ -236,11 +240,13 @@ TEST(DeviceBackupFile, EveryFaultRefusesTheWholeFile)
 {
     DeviceBackup good;
     good.deviceType = 'B';
+    good.deviceId = 4294967295u; // the highest ID a device holds
     good.modes = BackupModes{2, {{1, 3, 5, 0}, {2, 8, 1, 61}}};
     good.channels = MixedRows();
     const QByteArray json = DeviceBackupJson(good);
     const Result<DeviceBackup> parsed = ParseDeviceBackup(json);
     ASSERT_TRUE(parsed) << parsed.error().message;
+    EXPECT_EQ(parsed->deviceId, good.deviceId);
     EXPECT_EQ(parsed->channels, good.channels);
     EXPECT_EQ(parsed->modes, good.modes);
 
@@ -261,6 +267,8 @@ TEST(DeviceBackupFile, EveryFaultRefusesTheWholeFile)
         {"\"ccZeroValueOffset\": 0", "\"ccZeroValueOffset\": 11",
          "options.ccZeroValueOffset must be a whole number from 0 to 10"},
         {"\"useNoteOff\": false", "\"useNoteOff\": 0", "options.useNoteOff must be true or false"},
+        {"\"id\": 4294967295", "\"id\": 4294967296", "device.id must be a whole number from 0 to 4294967295"},
+        {"\"id\": 4294967295", "\"id\": -1", "device.id must be a whole number from 0 to 4294967295"},
         {"\"dmxChannel\": 2,", "\"dmxChannel\": 1,", "channels[1].dmxChannel 1 appears more than once"},
         {"\"dmxChannel\": 2,", "\"dmxChannel\": 513,", "channels[1].dmxChannel must be a whole number from 1 to 512"},
         {"\"midiChannel\": 16", "\"midiChannel\": 17", "channels[6].midiChannel must be a whole number from 1 to 16"},

@@ -20,7 +20,7 @@ constexpr int kWatchdogMs = 8000;
 
 void CancelAfter(LinkRig& rig, int ms)
 {
-    QTimer::singleShot(ms, rig.link.get(), [&rig] { rig.link->requestCancel(); });
+    ClockTimer::singleShot(rig.link->clock(), ms, rig.link.get(), [&rig] { rig.link->requestCancel(); });
 }
 
 void Store(EmulatedDevice& device, const ChannelTable& rows)
@@ -51,6 +51,7 @@ TEST(ChannelDumpEnd, EndsByTheDevicesPaceOrAtOnceWhenItHoldsNothing)
 
 TEST(VerifyAndRepair, DifferingOrMissingChannelsAreWrittenAgainUpToThreeTimes)
 {
+    VirtualClock clock;
     const ChannelTable rows = Rows(20);
     const struct {
         const char* what;
