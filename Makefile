@@ -22,7 +22,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_
                 LSAN_OPTIONS=suppressions=$(CURDIR)/tools/sanitizers/lsan.supp:print_suppressions=0 \
                 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:suppressions=$(CURDIR)/tools/sanitizers/ubsan.supp
 
-.PHONY: all deps configure build run test clean install bench test-asan deps-fuzz fuzz-build fuzz fuzz-ci check-windows
+.PHONY: all deps configure build run test clean install bench test-asan deps-fuzz fuzz-build fuzz fuzz-ci check-windows lint
 
 all: build
 
@@ -67,6 +67,14 @@ build-asan/build.ninja: CMakeLists.txt CMakePresets.json | deps
 test-asan: deps build-asan/build.ninja
 	$(SANITIZER_ENV) cmake --build build-asan -j $(JOBS)
 	cd build-asan && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+# The house style: clang-format and clang-tidy (tools/lint.sh; the checks are
+# listed in .clang-tidy), warnings as errors.
+LINT_PACKAGES = clang-format clang-tidy
+lint: configure
+	$(call install_missing,$(LINT_PACKAGES))
+	tools/lint.sh format
+	tools/lint.sh tidy $(BUILD_DIR)
 
 # libFuzzer targets (clang): `make fuzz` runs each FUZZ_RUNS times, `make
 # fuzz-ci` each FUZZ_SECONDS seconds.

@@ -12,7 +12,7 @@ namespace vantorel {
 // Rows 001..`count` cycling through both control modes, all sixteen MIDI
 // channels, both message kinds, note ranges across the whole keyboard and
 // descriptions of varying length (some with Polish letters).
-inline ChannelTable MakeBenchTable(int count = kLastDmxChannel)
+inline ChannelTable makeBenchTable(int count = kLastDmxChannel)
 {
     static const char* const kDescriptions[]
         = {"", "Front wash", "Stage left spot", "Zażółć gęślą jaźń", "Back light, dimmer 2", ""};
@@ -20,17 +20,17 @@ inline ChannelTable MakeBenchTable(int count = kLastDmxChannel)
     rows.reserve(size_t(count));
     for (int n = 1; n <= count; ++n) {
         ChannelRecord record;
-        record.DmxChannel = DmxChannelText(n);
-        record.ControlMode = std::string(n % 7 == 0 ? kValue : kActive);
-        record.ConstantValue = std::to_string((n * 37) % 256);
-        record.MidiChannel = std::to_string(1 + n % 16);
-        record.ActiveOn = std::string(n % 3 == 0 ? kControlChange : kNoteOn);
+        record.dmxChannel = dmxChannelText(n);
+        record.controlMode = std::string(n % 7 == 0 ? kValue : kActive);
+        record.constantValue = std::to_string((n * 37) % 256);
+        record.midiChannel = std::to_string(1 + n % 16);
+        record.activeOn = std::string(n % 3 == 0 ? kControlChange : kNoteOn);
         const int from = (n * 5) % 120;
-        record.FromNumber = NoteLabel(from);
-        record.ToNumber = NoteLabel(from + n % 8);
-        record.DataType = std::string(n % 4 == 0 ? kValue : kVelocity);
-        record.FixedValue = std::to_string((n * 11) % 256);
-        record.Description = SanitizedDescription(kDescriptions[n % 6]);
+        record.fromNumber = noteLabel(from);
+        record.toNumber = noteLabel(from + n % 8);
+        record.dataType = std::string(n % 4 == 0 ? kValue : kVelocity);
+        record.fixedValue = std::to_string((n * 11) % 256);
+        record.description = sanitizedDescription(kDescriptions[n % 6]);
         rows.push_back(std::move(record));
     }
     return rows;

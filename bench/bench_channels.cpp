@@ -33,7 +33,7 @@ namespace {
 
 constexpr int kChannels = 512;
 
-EmulatorConfig ImmediateDevice()
+EmulatorConfig immediateDevice()
 {
     EmulatorConfig config;
     config.dumpSpacingMs = 0;
@@ -42,28 +42,28 @@ EmulatorConfig ImmediateDevice()
 }
 
 // 512 rows of every kind, with From notes that change from row to row.
-ChannelTable FullTable()
+ChannelTable fullTable()
 {
     ChannelTable rows;
     for (int n = 1; n <= kChannels; ++n) {
-        ChannelRecord r = DefaultChannelRecord(n);
+        ChannelRecord r = defaultChannelRecord(n);
         const int from = n % 128;
-        r.FromNumber = NoteLabel(from);
-        r.ToNumber = NoteLabel(std::min(127, from + n % 3));
-        r.MidiChannel = std::to_string(1 + n % 16);
-        r.ActiveOn = (n % 2) ? "Control Change" : "Note On";
-        r.DataType = (n % 4 == 0) ? "Value" : "Velocity";
-        r.FixedValue = std::to_string(n % 256);
+        r.fromNumber = noteLabel(from);
+        r.toNumber = noteLabel(std::min(127, from + n % 3));
+        r.midiChannel = std::to_string(1 + n % 16);
+        r.activeOn = (n % 2) ? "Control Change" : "Note On";
+        r.dataType = (n % 4 == 0) ? "Value" : "Velocity";
+        r.fixedValue = std::to_string(n % 256);
         if (n % 5 == 0) {
-            r.ControlMode = "Value";
-            r.ConstantValue = std::to_string(n % 256);
+            r.controlMode = "Value";
+            r.constantValue = std::to_string(n % 256);
         }
         rows.push_back(r);
     }
     return rows;
 }
 
-void Require(bool condition, const char* what)
+void require(bool condition, const char* what)
 {
     if (!condition)
         throw std::runtime_error(what);
@@ -71,7 +71,7 @@ void Require(bool condition, const char* what)
 
 // Runs the event loop until `done` holds; replies arrive through it.
 template <typename Signal, typename Sender>
-void RunUntil(Sender* sender, Signal signal, const std::function<bool()>& done)
+void runUntil(Sender* sender, Signal signal, const std::function<bool()>& done)
 {
     if (done())
         return;
@@ -86,7 +86,7 @@ void RunUntil(Sender* sender, Signal signal, const std::function<bool()>& done)
 // The program as it runs: main window shown, debug window alive.
 struct GuiRig {
     GuiRig()
-        : emulator(std::make_shared<EmulatorBackend>(ImmediateDevice()))
+        : emulator(std::make_shared<EmulatorBackend>(immediateDevice()))
     {
         ports.add(emulator);
         link = std::make_unique<DeviceLink>(ports);
@@ -106,7 +106,7 @@ struct GuiRig {
     void write()
     {
         commands->writeToDevice();
-        Require(form->findChild<QLabel*>(QStringLiteral("lbllngStatMsg"))->text()
+        require(form->findChild<QLabel*>(QStringLiteral("lbllngStatMsg"))->text()
                     == QLatin1String("Writing data to device finished succesfully."),
                 "GUI write failed");
     }
@@ -114,7 +114,7 @@ struct GuiRig {
     void read()
     {
         commands->readFromDevice();
-        RunUntil(&model(), &ChannelTableModel::rowsInserted, [this] { return model().size() == kChannels; });
+        runUntil(&model(), &ChannelTableModel::rowsInserted, [this] { return model().size() == kChannels; });
     }
 
     std::shared_ptr<EmulatorBackend> emulator;
@@ -125,7 +125,7 @@ struct GuiRig {
     ChannelsPage* commands = nullptr;
 };
 
-void PerChannel(benchmark::State& state, int channelsPerIteration)
+void perChannel(benchmark::State& state, int channelsPerIteration)
 {
     state.counters["per_channel"] = benchmark::Counter(
         double(channelsPerIteration), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
@@ -134,22 +134,22 @@ void PerChannel(benchmark::State& state, int channelsPerIteration)
 void BM_GuiWrite512(benchmark::State& state)
 {
     GuiRig rig;
-    rig.model().replaceAll(FullTable());
+    rig.model().replaceAll(fullTable());
     for (auto _ : state)
         rig.write();
-    Require(rig.emulator->device().channels().size() == size_t(kChannels), "not every channel stored");
-    PerChannel(state, kChannels);
+    require(rig.emulator->device().channels().size() == size_t(kChannels), "not every channel stored");
+    perChannel(state, kChannels);
 }
 
 void BM_GuiRead512(benchmark::State& state)
 {
     GuiRig rig;
-    rig.model().replaceAll(FullTable());
+    rig.model().replaceAll(fullTable());
     rig.write();
     for (auto _ : state)
         rig.read();
-    Require(rig.model().rows() == FullTable(), "read back differs");
-    PerChannel(state, kChannels);
+    require(rig.model().rows() == fullTable(), "read back differs");
+    perChannel(state, kChannels);
 }
 
 void BM_GuiWriteAndReadBack512(benchmark::State& state)
@@ -157,26 +157,26 @@ void BM_GuiWriteAndReadBack512(benchmark::State& state)
     GuiRig rig;
     for (auto _ : state) {
         state.PauseTiming();
-        rig.model().replaceAll(FullTable());
+        rig.model().replaceAll(fullTable());
         state.ResumeTiming();
         rig.write();
         rig.read();
     }
-    PerChannel(state, kChannels);
+    perChannel(state, kChannels);
 }
 
 // vantorelctl's commands on a link wired as its main() wires it.
 struct CliRig {
     CliRig()
-        : emulator(std::make_shared<EmulatorBackend>(ImmediateDevice()))
+        : emulator(std::make_shared<EmulatorBackend>(immediateDevice()))
     {
         ports.add(emulator);
         link = std::make_unique<DeviceLink>(ports);
         QObject::connect(link.get(), &DeviceLink::statusText, [](const QString& t) { err(t); });
         QObject::connect(link.get(), &DeviceLink::messageBox, [](const QString& t) { err(t); });
         QObject::connect(link.get(), &DeviceLink::errorRaised, [](const QString& t) { err(t); });
-        link->OpenPorts();
-        for (const CliCommand& command : ChannelsCommands()) {
+        link->openPorts();
+        for (const CliCommand& command : channelsCommands()) {
             if (command.name == QLatin1String("channels write"))
                 writeCommand = command;
             else if (command.name == QLatin1String("channels read"))
@@ -184,7 +184,7 @@ struct CliRig {
         }
         input = dir.filePath(QStringLiteral("in.csv"));
         output = dir.filePath(QStringLiteral("out.csv"));
-        Require(SaveChannelFile(input, FullTable()).has_value(), "cannot write the input file");
+        require(saveChannelFile(input, fullTable()).has_value(), "cannot write the input file");
     }
 
     int run(const CliCommand& command, const QStringList& args)
@@ -198,8 +198,8 @@ struct CliRig {
         return command.run(context);
     }
 
-    void write() { Require(run(writeCommand, {"channels", "write", input}) == kOk, "CLI write failed"); }
-    void read() { Require(run(readCommand, {"channels", "read", output}) == kOk, "CLI read failed"); }
+    void write() { require(run(writeCommand, {"channels", "write", input}) == kOk, "CLI write failed"); }
+    void read() { require(run(readCommand, {"channels", "read", output}) == kOk, "CLI read failed"); }
 
     std::shared_ptr<EmulatorBackend> emulator;
     MidiPortDirectory ports;
@@ -217,7 +217,7 @@ void BM_CliWrite512(benchmark::State& state)
     CliRig rig;
     for (auto _ : state)
         rig.write();
-    PerChannel(state, kChannels);
+    perChannel(state, kChannels);
 }
 
 // Each read ends with the device's silence (at least 100 ms), in which the
@@ -228,8 +228,8 @@ void BM_CliRead512(benchmark::State& state)
     rig.write();
     for (auto _ : state)
         rig.read();
-    Require(LoadChannelFile(rig.output).csv.rows == FullTable(), "read back differs");
-    PerChannel(state, kChannels);
+    require(loadChannelFile(rig.output).csv.rows == fullTable(), "read back differs");
+    perChannel(state, kChannels);
 }
 
 } // namespace

@@ -21,10 +21,10 @@ const FirmwareSalt kSalt
 void BM_DecryptFirmwareFile(benchmark::State& state)
 {
     const size_t size = static_cast<size_t>(state.range(0));
-    const FirmwareImage image = MakeTestFirmwareImage(size, 'B', "04-24-2018 10:24");
-    const std::string text = PackFirmwareImage(image, kSalt, BuiltInFirmwarePassword());
+    const FirmwareImage image = makeTestFirmwareImage(size, 'B', "04-24-2018 10:24");
+    const std::string text = packFirmwareImage(image, kSalt, builtInFirmwarePassword());
     for (auto _ : state) {
-        auto decrypted = DecryptFirmwareText(text, BuiltInFirmwarePassword());
+        auto decrypted = decryptFirmwareText(text, builtInFirmwarePassword());
         if (!decrypted)
             throw std::logic_error("round trip failed");
         benchmark::DoNotOptimize(decrypted);
@@ -36,18 +36,18 @@ BENCHMARK(BM_DecryptFirmwareFile)->Arg(64 * 1024)->Arg(64 * 1024 + 5)->Unit(benc
 // Finding the version marker in a 64 KiB image.
 void BM_FindFirmwareVersion(benchmark::State& state)
 {
-    const FirmwareImage image = MakeTestFirmwareImage(64 * 1024, 'U', "04-24-2018 10:24");
+    const FirmwareImage image = makeTestFirmwareImage(64 * 1024, 'U', "04-24-2018 10:24");
     for (auto _ : state)
-        benchmark::DoNotOptimize(FindFirmwareVersion(image));
+        benchmark::DoNotOptimize(findFirmwareVersion(image));
 }
 BENCHMARK(BM_FindFirmwareVersion)->Unit(benchmark::kMicrosecond);
 
 // The key derivation alone: 32 hashes of short inputs.
 void BM_DeriveFirmwareKey(benchmark::State& state)
 {
-    const FirmwarePassword password = BuiltInFirmwarePassword();
+    const FirmwarePassword password = builtInFirmwarePassword();
     for (auto _ : state)
-        benchmark::DoNotOptimize(DeriveFirmwareKey(password, kSalt, kFirmwareKeySize, kFirmwareKeyIndex));
+        benchmark::DoNotOptimize(deriveFirmwareKey(password, kSalt, kFirmwareKeySize, kFirmwareKeyIndex));
 }
 BENCHMARK(BM_DeriveFirmwareKey)->Unit(benchmark::kMicrosecond);
 

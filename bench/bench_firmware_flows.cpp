@@ -53,7 +53,7 @@ private:
     };
 };
 
-FirmwareImage TestImage(size_t size)
+FirmwareImage testImage(size_t size)
 {
     FirmwareImage image(size);
     for (size_t i = 0; i < size; ++i)
@@ -70,14 +70,14 @@ void BM_SendBlock(benchmark::State& state)
 {
     NullBackend ports;
     DeviceLink link(ports);
-    link.OpenPorts();
+    link.openPorts();
     FirmwareService service(link);
-    const std::vector<FirmwareBlock> blocks = FirmwareBlocks(TestImage(64 * 1024));
+    const std::vector<FirmwareBlock> blocks = firmwareBlocks(testImage(64 * 1024));
     size_t i = 0;
     for (auto _ : state) {
         const FirmwareBlock& block = blocks[i++ % blocks.size()];
-        emit link.firmwareStatusText(BlockStatusText(block.counter));
-        service.SendFWBlockData(block.data, block.counter);
+        emit link.firmwareStatusText(blockStatusText(block.counter));
+        service.sendFwBlockData(block.data, block.counter);
     }
     state.SetItemsProcessed(int64_t(state.iterations()));
 }
@@ -89,7 +89,7 @@ void BM_BlockRequest(benchmark::State& state)
 {
     NullBackend ports;
     DeviceLink link(ports);
-    link.OpenPorts();
+    link.openPorts();
     const auto bootloader = link.subscribeToBootloader();
     FirmwareService service(link);
     const uint8_t request[3] = {0xB0, 0x55, 0x7F};
@@ -111,8 +111,8 @@ BENCHMARK(BM_BlockRequest);
 // A whole 64 KiB transfer against the in-process emulated bootloader, per block.
 void BM_TransferPerBlock(benchmark::State& state)
 {
-    const FirmwareImage image = TestImage(64 * 1024);
-    const auto blockCount = int64_t(FirmwareBlocks(image).size());
+    const FirmwareImage image = testImage(64 * 1024);
+    const auto blockCount = int64_t(firmwareBlocks(image).size());
     for (auto _ : state) {
         state.PauseTiming();
         EmulatorConfig config;
@@ -122,12 +122,12 @@ void BM_TransferPerBlock(benchmark::State& state)
         auto emulator = std::make_shared<EmulatorBackend>(config);
         ports.add(emulator);
         DeviceLink link(ports);
-        link.OpenPorts();
+        link.openPorts();
         const auto bootloader = link.subscribeToBootloader();
         FirmwareService service(link);
         service.setFileSource({[] { return PackedDateTime(0); }, [&] { return std::optional(image); }});
         // Straight into the bootloader's upload state.
-        emulator->device().receive(BuildCommand('N', {0, 0, 0, 0}));
+        emulator->device().receive(buildCommand('N', {0, 0, 0, 0}));
         emulator->device().receive({0x9F, 0x00, 0x7F});
         emulator->device().receive({0x9F, 0x24, 0x7F});
         service.blockRequest = true;
@@ -135,7 +135,7 @@ void BM_TransferPerBlock(benchmark::State& state)
         QObject::connect(&service, &FirmwareService::upgradeReady, &done, &QEventLoop::quit);
         state.ResumeTiming();
 
-        service.TransferFirmwareBlocks();
+        service.transferFirmwareBlocks();
         done.exec();
 
         if (emulator->device().receivedImage() != image)

@@ -20,7 +20,7 @@ namespace {
 
 const QString kFixtureFolder = QStringLiteral("/usr/share/qlcplus/fixtures");
 
-QStringList ShippedFixtures()
+QStringList shippedFixtures()
 {
     QStringList paths;
     for (QDirIterator it(kFixtureFolder, {QStringLiteral("*.qxf")}, QDir::Files, QDirIterator::Subdirectories);
@@ -30,7 +30,7 @@ QStringList ShippedFixtures()
 }
 
 // A definition of about 70 KiB: 432 channels with capabilities, one mode of all.
-QByteArray LargeDefinition()
+QByteArray largeDefinition()
 {
     QByteArray text = "<FixtureDefinition><Manufacturer>Bench</Manufacturer><Model>Pixel panel</Model>";
     QByteArray mode = "<Mode Name=\"All\">";
@@ -43,17 +43,17 @@ QByteArray LargeDefinition()
     return text + mode + "</Mode></FixtureDefinition>";
 }
 
-void PatchLargestMode(benchmark::State& state, const FixtureFileLoad& load)
+void patchLargestMode(benchmark::State& state, const FixtureFileLoad& load)
 {
     if (!load.ok())
         state.SkipWithError(load.message.toStdString().c_str());
     for (const FixtureMode& mode : load.fixture.modes)
-        benchmark::DoNotOptimize(PatchFixture({}, mode, 1, "MH 2", false));
+        benchmark::DoNotOptimize(patchFixture({}, mode, 1, "MH 2", false));
 }
 
 void BM_ReadAndPatchLargestDefinition(benchmark::State& state)
 {
-    QStringList paths = ShippedFixtures();
+    QStringList paths = shippedFixtures();
     std::sort(paths.begin(), paths.end(),
               [](const QString& a, const QString& b) { return QFileInfo(a).size() > QFileInfo(b).size(); });
     QTemporaryDir dir;
@@ -62,26 +62,26 @@ void BM_ReadAndPatchLargestDefinition(benchmark::State& state)
         path = dir.filePath(QStringLiteral("large.qxf"));
         QFile file(path);
         file.open(QIODevice::WriteOnly);
-        file.write(LargeDefinition());
+        file.write(largeDefinition());
     }
     for (auto _ : state)
-        PatchLargestMode(state, LoadFixtureFile(path));
+        patchLargestMode(state, loadFixtureFile(path));
     state.SetLabel(QFileInfo(path).fileName().toStdString());
 }
 BENCHMARK(BM_ReadAndPatchLargestDefinition)->Unit(benchmark::kMillisecond);
 
 void BM_ReadAndPatchEveryShippedDefinition(benchmark::State& state)
 {
-    const QStringList paths = ShippedFixtures();
+    const QStringList paths = shippedFixtures();
     if (paths.isEmpty()) {
         state.SkipWithError("no fixture definitions installed");
         return;
     }
     for (auto _ : state)
         for (const QString& path : paths) {
-            const FixtureFileLoad load = LoadFixtureFile(path);
+            const FixtureFileLoad load = loadFixtureFile(path);
             for (const FixtureMode& mode : load.fixture.modes)
-                benchmark::DoNotOptimize(PatchFixture({}, mode, 1, "MH 2", false));
+                benchmark::DoNotOptimize(patchFixture({}, mode, 1, "MH 2", false));
         }
     state.counters["files"] = double(paths.size());
     // Seconds per file.

@@ -59,7 +59,7 @@ constexpr int kWaitMs = 2000;
 
 // ---------------------------------------------------------------- measuring
 
-double ClockMs(clockid_t clock)
+double clockMs(clockid_t clock)
 {
     timespec ts{};
     clock_gettime(clock, &ts);
@@ -73,16 +73,16 @@ struct Usage {
     long preempted = 0; // involuntary context switches
 };
 
-template <typename F> Usage Measure(F&& work)
+template <typename F> Usage measure(F&& work)
 {
     rusage before{};
     rusage after{};
     getrusage(RUSAGE_SELF, &before);
-    const double wall0 = ClockMs(CLOCK_MONOTONIC);
-    const double cpu0 = ClockMs(CLOCK_PROCESS_CPUTIME_ID);
+    const double wall0 = clockMs(CLOCK_MONOTONIC);
+    const double cpu0 = clockMs(CLOCK_PROCESS_CPUTIME_ID);
     work();
-    const double cpu1 = ClockMs(CLOCK_PROCESS_CPUTIME_ID);
-    const double wall1 = ClockMs(CLOCK_MONOTONIC);
+    const double cpu1 = clockMs(CLOCK_PROCESS_CPUTIME_ID);
+    const double wall1 = clockMs(CLOCK_MONOTONIC);
     getrusage(RUSAGE_SELF, &after);
     return {cpu1 - cpu0, wall1 - wall0, after.ru_nvcsw - before.ru_nvcsw, after.ru_nivcsw - before.ru_nivcsw};
 }
@@ -93,7 +93,7 @@ struct Memory {
     long hwmKb = 0;
 };
 
-Memory ReadMemory()
+Memory readMemory()
 {
     Memory memory;
     std::ifstream status("/proc/self/status");
@@ -107,7 +107,7 @@ Memory ReadMemory()
     return memory;
 }
 
-void Require(bool condition, const char* what)
+void require(bool condition, const char* what)
 {
     if (!condition)
         throw std::runtime_error(what);
@@ -154,45 +154,45 @@ private:
 
 // ---------------------------------------------------------------- the waits
 
-EmulatorConfig SilentDevice()
+EmulatorConfig silentDevice()
 {
     EmulatorConfig config;
     config.neverAnswer = true;
     return config;
 }
 
-// Ours: a request, then AwaitReply until Timer1 ticks after 2 s.
-Usage WaitOurs(DeviceLink& link)
+// Ours: a request, then awaitReply until the wait timer ticks after 2 s.
+Usage waitOurs(DeviceLink& link)
 {
     // Work left over from before (layouts, repaints) is not the wait's.
-    link.PumpingDelay(300);
+    link.pumpingDelay(300);
     DeviceOperation operation(link);
-    Require(bool(operation), "link busy");
-    link.StopTimer1();
-    link.SendCommand('K');
+    require(bool(operation), "link busy");
+    link.stopWaitTimer();
+    link.sendCommand('K');
     bool answered = true;
-    const Usage usage = Measure([&] { answered = link.AwaitReply(DeviceLink::Flag::ReplyReceived, kWaitMs); });
-    Require(!answered, "the silent device answered");
+    const Usage usage = measure([&] { answered = link.awaitReply(DeviceLink::Flag::ReplyReceived, kWaitMs); });
+    require(!answered, "the silent device answered");
     return usage;
 }
 
 // The classic pattern: process pending messages in a loop until the reply
-// flag is set or Timer1 has ticked, then report the missing answer.
-Usage WaitSpinning(DeviceLink& link)
+// flag is set or the wait timer has ticked, then report the missing answer.
+Usage waitSpinning(DeviceLink& link)
 {
     // Work left over from before (layouts, repaints) is not the wait's.
-    link.PumpingDelay(300);
+    link.pumpingDelay(300);
     DeviceOperation operation(link);
-    Require(bool(operation), "link busy");
-    link.StopTimer1();
-    link.SendCommand('K');
-    return Measure([&] {
+    require(bool(operation), "link busy");
+    link.stopWaitTimer();
+    link.sendCommand('K');
+    return measure([&] {
         link.resetTickCount();
-        link.StartTimer1(kWaitMs);
+        link.startWaitTimer(kWaitMs);
         while (!link.replyReceived() && link.tickCount() == 0)
             QCoreApplication::processEvents();
-        Require(!link.replyReceived(), "the silent device answered");
-        link.NoResponse();
+        require(!link.replyReceived(), "the silent device answered");
+        link.noResponse();
     });
 }
 
@@ -201,33 +201,33 @@ struct WaitPair {
     Usage spinning;
 };
 
-WaitPair WaitOnBareLink()
+WaitPair waitOnBareLink()
 {
     MidiPortDirectory ports;
-    ports.add(std::make_shared<EmulatorBackend>(SilentDevice()));
+    ports.add(std::make_shared<EmulatorBackend>(silentDevice()));
     DeviceLink link(ports);
-    link.OpenPorts();
+    link.openPorts();
     WaitPair pair;
-    pair.ours = WaitOurs(link);
-    pair.spinning = WaitSpinning(link);
+    pair.ours = waitOurs(link);
+    pair.spinning = waitSpinning(link);
     return pair;
 }
 
-WaitPair WaitWithMainWindow()
+WaitPair waitWithMainWindow()
 {
     MidiPortDirectory ports;
-    ports.add(std::make_shared<EmulatorBackend>(SilentDevice()));
+    ports.add(std::make_shared<EmulatorBackend>(silentDevice()));
     DeviceLink link(ports);
     MainWindow form(link, false);
     form.messageBox = [](const QString&) {};
     form.errorBox = [](const QString&) {};
-    form.channelsPage().model().replaceAll(MakeBenchTable());
+    form.channelsPage().model().replaceAll(makeBenchTable());
     EventCatcher painted(&form, QEvent::Paint);
     form.show();
-    Require(painted.wait(5000), "the main window was not painted");
+    require(painted.wait(5000), "the main window was not painted");
     WaitPair pair;
-    pair.ours = WaitOurs(link);
-    pair.spinning = WaitSpinning(link);
+    pair.ours = waitOurs(link);
+    pair.spinning = waitSpinning(link);
     return pair;
 }
 
@@ -238,18 +238,18 @@ WaitPair WaitWithMainWindow()
 // "shown <ms>" once the main window has been painted, then opens the 512-row
 // file through "Open channels settings", waits for the list to repaint and
 // prints the load time and the memory figures.
-int StartupChild(int argc, char** argv, const QString& csvPath, const QString& settingsDir)
+int startupChild(int argc, char** argv, const QString& csvPath, const QString& settingsDir)
 {
-    const double mainEntered = ClockMs(CLOCK_MONOTONIC);
+    const double mainEntered = clockMs(CLOCK_MONOTONIC);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VANTOREL Control Center"));
-    QApplication::setWindowIcon(ApplicationIcon());
+    QApplication::setWindowIcon(applicationIcon());
 
     MidiPortDirectory ports;
     ports.add(std::make_shared<EmulatorBackend>());
-    if (auto rtMidi = CreateRtMidiBackend(MidiApi::Auto))
+    if (auto rtMidi = createRtMidiBackend(MidiApi::Auto))
         ports.add(std::move(rtMidi).value());
-    const SettingsFiles settingsFiles = LocateSettingsFiles(settingsDir, [](const QString&) {});
+    const SettingsFiles settingsFiles = locateSettingsFiles(settingsDir, [](const QString&) {});
 
     DeviceLink link(ports);
     MainWindow form(link, false, settingsFiles);
@@ -262,24 +262,24 @@ int StartupChild(int argc, char** argv, const QString& csvPath, const QString& s
 
     EventCatcher painted(&form, QEvent::Paint);
     form.show();
-    Require(form.startupError().isEmpty(), "start-up failed");
-    Require(painted.wait(10000), "the main window was not painted");
-    const double shown = ClockMs(CLOCK_MONOTONIC);
+    require(form.startupError().isEmpty(), "start-up failed");
+    require(painted.wait(10000), "the main window was not painted");
+    const double shown = clockMs(CLOCK_MONOTONIC);
     // The process clock counts from the start of the process, loading the
     // libraries included.
-    std::printf("shown %.3f\ncpu %.3f\n", shown - mainEntered, ClockMs(CLOCK_PROCESS_CPUTIME_ID));
+    std::printf("shown %.3f\ncpu %.3f\n", shown - mainEntered, clockMs(CLOCK_PROCESS_CPUTIME_ID));
     std::fflush(stdout);
 
     ChannelsPage& page = form.channelsPage();
     page.openFileName = [&](const QString&, const QString&) { return csvPath; };
     EventCatcher repainted(page.findChild<ChannelListView*>(QStringLiteral("lvDMXChannels"))->viewport(),
                            QEvent::Paint);
-    const double load0 = ClockMs(CLOCK_MONOTONIC);
+    const double load0 = clockMs(CLOCK_MONOTONIC);
     page.openChannelFile();
-    Require(page.model().size() == kLastDmxChannel, "the channel file was not loaded");
-    Require(repainted.wait(10000), "the channel list was not repainted");
-    const double loaded = ClockMs(CLOCK_MONOTONIC);
-    const Memory memory = ReadMemory();
+    require(page.model().size() == kLastDmxChannel, "the channel file was not loaded");
+    require(repainted.wait(10000), "the channel list was not repainted");
+    const double loaded = clockMs(CLOCK_MONOTONIC);
+    const Memory memory = readMemory();
     std::printf("loaded %.3f\nrss_kb %ld\nhwm_kb %ld\n", loaded - load0, memory.rssKb, memory.hwmKb);
     std::fflush(stdout);
     return 0;
@@ -294,23 +294,23 @@ struct StartupRun {
     long hwmKb = 0;
 };
 
-StartupRun RunStartupChild(const QString& self, const QString& csvPath)
+StartupRun runStartupChild(const QString& self, const QString& csvPath)
 {
     QTemporaryDir settings;
-    Require(settings.isValid(), "no temporary folder");
+    require(settings.isValid(), "no temporary folder");
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     StartupRun run;
-    const double start = ClockMs(CLOCK_MONOTONIC);
+    const double start = clockMs(CLOCK_MONOTONIC);
     child.start(self, {QStringLiteral("--startup-child"), csvPath, settings.path()});
-    Require(child.waitForStarted(10000), "the start-up run did not start");
+    require(child.waitForStarted(10000), "the start-up run did not start");
     QByteArray text;
     while (!text.contains('\n')) {
-        Require(child.waitForReadyRead(10000), "the start-up run did not report its window");
+        require(child.waitForReadyRead(10000), "the start-up run did not report its window");
         text += child.readAllStandardOutput();
     }
-    run.spawnToShownMs = ClockMs(CLOCK_MONOTONIC) - start;
-    Require(child.waitForFinished(30000) && child.exitCode() == 0, "the start-up run failed");
+    run.spawnToShownMs = clockMs(CLOCK_MONOTONIC) - start;
+    require(child.waitForFinished(30000) && child.exitCode() == 0, "the start-up run failed");
     text += child.readAllStandardOutput();
     for (const QByteArray& line : text.split('\n')) {
         const QList<QByteArray> parts = line.split(' ');
@@ -327,11 +327,11 @@ StartupRun RunStartupChild(const QString& self, const QString& csvPath)
         else if (parts[0] == "hwm_kb")
             run.hwmKb = parts[1].toLong();
     }
-    Require(run.rssKb > 0, "the start-up run reported no memory figures");
+    require(run.rssKb > 0, "the start-up run reported no memory figures");
     return run;
 }
 
-template <typename T> T Median(std::vector<T> values)
+template <typename T> T median(std::vector<T> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -339,7 +339,7 @@ template <typename T> T Median(std::vector<T> values)
 
 // ---------------------------------------------------------------- report
 
-QJsonObject ToJson(const Usage& usage)
+QJsonObject toJson(const Usage& usage)
 {
     return {{"cpu_ms", usage.cpuMs},
             {"wall_ms", usage.wallMs},
@@ -347,7 +347,7 @@ QJsonObject ToJson(const Usage& usage)
             {"preempted", double(usage.preempted)}};
 }
 
-void PrintWait(const char* title, const WaitPair& pair)
+void printWait(const char* title, const WaitPair& pair)
 {
     std::printf("%s\n", title);
     std::printf("  ours (AwaitReply)        CPU %9.3f ms in %7.1f ms wall, %4ld wake-ups\n", pair.ours.cpuMs,
@@ -357,7 +357,7 @@ void PrintWait(const char* title, const WaitPair& pair)
     std::printf("  ratio ours/baseline      %.4f %%   (goal <= 1 %%)\n", 100.0 * pair.ours.cpuMs / pair.spinning.cpuMs);
 }
 
-int Run(int argc, char** argv)
+int run(int argc, char** argv)
 {
     QString jsonPath;
     int runs = 5;
@@ -375,14 +375,14 @@ int Run(int argc, char** argv)
 
     // Start-up first, while this process is still small and quiet.
     QTemporaryDir files;
-    Require(files.isValid(), "no temporary folder");
+    require(files.isValid(), "no temporary folder");
     const QString csvPath = files.filePath(QStringLiteral("512-channels.csv"));
-    Require(SaveChannelFile(csvPath, MakeBenchTable()).has_value(), "cannot write the channel file");
+    require(saveChannelFile(csvPath, makeBenchTable()).has_value(), "cannot write the channel file");
     const QString self = QCoreApplication::applicationFilePath();
-    RunStartupChild(self, csvPath); // warms the file cache; not counted
+    runStartupChild(self, csvPath); // warms the file cache; not counted
     std::vector<StartupRun> startups;
     for (int i = 0; i < runs; ++i)
-        startups.push_back(RunStartupChild(self, csvPath));
+        startups.push_back(runStartupChild(self, csvPath));
     std::vector<double> spawn, inMain, cpu, load;
     std::vector<long> rss, hwm;
     for (const StartupRun& r : startups) {
@@ -395,38 +395,38 @@ int Run(int argc, char** argv)
     }
     const auto [spawnMin, spawnMax] = std::minmax_element(spawn.begin(), spawn.end());
     std::printf("Start-up to the first painted main window (offscreen), median of %d runs\n", runs);
-    std::printf("  process start -> window painted  %8.1f ms (min %.1f, max %.1f)   (goal < 300 ms)\n", Median(spawn),
+    std::printf("  process start -> window painted  %8.1f ms (min %.1f, max %.1f)   (goal < 300 ms)\n", median(spawn),
                 *spawnMin, *spawnMax);
-    std::printf("  main() -> window painted         %8.1f ms\n", Median(inMain));
-    std::printf("  CPU time until then, all threads %8.1f ms\n", Median(cpu));
-    std::printf("Opening a 512-row channel file until the list is repainted: %.1f ms\n", Median(load));
+    std::printf("  main() -> window painted         %8.1f ms\n", median(inMain));
+    std::printf("  CPU time until then, all threads %8.1f ms\n", median(cpu));
+    std::printf("Opening a 512-row channel file until the list is repainted: %.1f ms\n", median(load));
     std::printf("Resident memory after loading 512 channels: VmRSS %.1f MiB, VmHWM %.1f MiB   (goal < 80 MB)\n",
-                double(Median(rss)) / 1024.0, double(Median(hwm)) / 1024.0);
+                double(median(rss)) / 1024.0, double(median(hwm)) / 1024.0);
     std::fflush(stdout);
 
-    const WaitPair bare = WaitOnBareLink();
-    PrintWait("CPU time of a 2 s wait that times out, link only (as vantorelctl waits)", bare);
+    const WaitPair bare = waitOnBareLink();
+    printWait("CPU time of a 2 s wait that times out, link only (as vantorelctl waits)", bare);
     std::fflush(stdout);
-    const WaitPair gui = WaitWithMainWindow();
-    PrintWait("CPU time of a 2 s wait that times out, main window shown with 512 channels", gui);
+    const WaitPair gui = waitWithMainWindow();
+    printWait("CPU time of a 2 s wait that times out, main window shown with 512 channels", gui);
 
     if (!jsonPath.isEmpty()) {
         const QJsonObject root{
             {"startup",
              QJsonObject{{"runs", runs},
-                         {"spawn_to_shown_ms", Median(spawn)},
+                         {"spawn_to_shown_ms", median(spawn)},
                          {"spawn_to_shown_min_ms", *spawnMin},
                          {"spawn_to_shown_max_ms", *spawnMax},
-                         {"main_to_shown_ms", Median(inMain)},
-                         {"cpu_to_shown_ms", Median(cpu)},
-                         {"load_512_ms", Median(load)},
-                         {"rss_kb", double(Median(rss))},
-                         {"hwm_kb", double(Median(hwm))}}},
-            {"wait_link", QJsonObject{{"ours", ToJson(bare.ours)}, {"baseline", ToJson(bare.spinning)}}},
-            {"wait_gui", QJsonObject{{"ours", ToJson(gui.ours)}, {"baseline", ToJson(gui.spinning)}}},
+                         {"main_to_shown_ms", median(inMain)},
+                         {"cpu_to_shown_ms", median(cpu)},
+                         {"load_512_ms", median(load)},
+                         {"rss_kb", double(median(rss))},
+                         {"hwm_kb", double(median(hwm))}}},
+            {"wait_link", QJsonObject{{"ours", toJson(bare.ours)}, {"baseline", toJson(bare.spinning)}}},
+            {"wait_gui", QJsonObject{{"ours", toJson(gui.ours)}, {"baseline", toJson(gui.spinning)}}},
         };
         QFile file(jsonPath);
-        Require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "cannot write the JSON file");
+        require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "cannot write the JSON file");
         file.write(QJsonDocument(root).toJson());
     }
     return 0;
@@ -441,9 +441,9 @@ int main(int argc, char** argv)
     try {
         if (argc == 4 && std::strcmp(argv[1], "--startup-child") == 0) {
             int childArgc = 1;
-            return StartupChild(childArgc, argv, QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+            return startupChild(childArgc, argv, QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
         }
-        return Run(argc, argv);
+        return run(argc, argv);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "bench_flows: %s\n", e.what());
         return 1;

@@ -38,13 +38,13 @@ namespace {
 constexpr int kChannels = 512;
 constexpr int kChangedRows = 5;
 
-void Require(bool condition, const char* what)
+void require(bool condition, const char* what)
 {
     if (!condition)
         throw std::runtime_error(what);
 }
 
-double Median(std::vector<double> values)
+double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.empty() ? 0 : values[values.size() / 2];
@@ -64,7 +64,7 @@ public:
                       {QStringLiteral("-r"), QStringLiteral("-n"), m_server, QStringLiteral("-d"),
                        QStringLiteral("dummy"), QStringLiteral("-r"), QStringLiteral("48000"), QStringLiteral("-p"),
                        QString::number(periodFrames)});
-        Require(m_jackd.waitForStarted(10000), "jackd did not start");
+        require(m_jackd.waitForStarted(10000), "jackd did not start");
         qputenv("JACK_DEFAULT_SERVER", m_server.toUtf8());
         qputenv("JACK_NO_START_SERVER", "1");
         bool up = false;
@@ -75,15 +75,15 @@ public:
             if (!up)
                 QThread::msleep(100);
         }
-        Require(up, "the JACK server does not answer");
+        require(up, "the JACK server does not answer");
 
         m_emulator.start(QStringLiteral(VANTOREL_EMULATOR_PATH),
                          {QStringLiteral("--name"), QStringLiteral("benchEmu")});
-        Require(m_emulator.waitForStarted(10000), "vantorel-emulator did not start");
+        require(m_emulator.waitForStarted(10000), "vantorel-emulator did not start");
         QByteArray said;
         while (!said.contains("ready") && m_emulator.waitForReadyRead(10000))
             said += m_emulator.readAllStandardOutput();
-        Require(said.contains("ready"), "vantorel-emulator did not get ready");
+        require(said.contains("ready"), "vantorel-emulator did not get ready");
     }
 
     ~JackRig()
@@ -112,19 +112,19 @@ struct Figures {
     std::vector<int> changesWritten; // rows written by "write changes only"
 };
 
-void RunOnce(DeviceLink& link, Figures& figures)
+void runOnce(DeviceLink& link, Figures& figures)
 {
-    const ChannelTable table = MakeBenchTable(kChannels);
+    const ChannelTable table = makeBenchTable(kChannels);
     QElapsedTimer clock;
 
     clock.start();
     // Without retries of a row write a lost acknowledgement ends a write;
     // such a run is counted and not measured.
-    if (WriteChannelsToDevice(link, table).result != ChannelWriteResult::Done) {
+    if (writeChannelsToDevice(link, table).result != ChannelWriteResult::Done) {
         ++figures.failedWrites;
         return;
     }
-    if (!VerifyWrittenChannels(link, table).verified()) {
+    if (!verifyWrittenChannels(link, table).verified()) {
         ++figures.failedWrites;
         return;
     }
@@ -140,7 +140,7 @@ void RunOnce(DeviceLink& link, Figures& figures)
         lastRowNs = clock.nsecsElapsed();
     });
     clock.restart();
-    Require(ReadAllChannelsFromDevice(
+    require(readAllChannelsFromDevice(
                 link, [&] { rows = 0; }, [&] { return rows; })
                 == OpResult::Done,
             "read failed");
@@ -159,10 +159,10 @@ void RunOnce(DeviceLink& link, Figures& figures)
     ChannelTable changed = table;
     for (int i = 0; i < kChangedRows; ++i) {
         ChannelRecord& row = changed[size_t(37 + i * 97)];
-        row.MidiChannel = row.MidiChannel == "16" ? "1" : "16";
+        row.midiChannel = row.midiChannel == "16" ? "1" : "16";
     }
     clock.restart();
-    const ChangesOutcome outcome = WriteChangedChannels(link, changed);
+    const ChangesOutcome outcome = writeChangedChannels(link, changed);
     if (outcome.result != ChannelWriteResult::Done || !outcome.check.verified()) {
         ++figures.failedWrites;
         return;
@@ -197,8 +197,8 @@ int main(int argc, char** argv)
         try {
             JackRig jack(period);
             MidiPortDirectory ports;
-            auto backend = CreateRtMidiBackend(MidiApi::Jack);
-            Require(backend.has_value(), "no JACK backend");
+            auto backend = createRtMidiBackend(MidiApi::Jack);
+            require(backend.has_value(), "no JACK backend");
             ports.add(*backend);
             DeviceLink link(ports);
             // What the link says goes to standard error, as vantorelctl shows it.
@@ -208,18 +208,18 @@ int main(int argc, char** argv)
                         std::fprintf(stderr, "%s\n", qPrintable(text));
                 });
             link.setSelectedPorts(QStringLiteral("benchEmu:out"), QStringLiteral("benchEmu:in"));
-            link.OpenPorts();
-            Require(ClearDeviceData(link) == OpResult::Done, "clear failed");
+            link.openPorts();
+            require(clearDeviceData(link) == OpResult::Done, "clear failed");
             Figures figures;
             for (int attempt = 0; int(figures.fullMs.size()) < runs && attempt < 2 * runs; ++attempt)
-                RunOnce(link, figures);
+                runOnce(link, figures);
             result[QStringLiteral("failed_writes")] = figures.failedWrites;
-            Require(!figures.fullMs.empty(), "every run stopped at a lost acknowledgement");
-            const double full = Median(figures.fullMs);
-            const double changes = Median(figures.changesMs);
+            require(!figures.fullMs.empty(), "every run stopped at a lost acknowledgement");
+            const double full = median(figures.fullMs);
+            const double changes = median(figures.changesMs);
             result[QStringLiteral("reads_ended_early")] = figures.endedEarly;
             if (!figures.readTailMs.empty()) {
-                result[QStringLiteral("read_tail_ms")] = Median(figures.readTailMs);
+                result[QStringLiteral("read_tail_ms")] = median(figures.readTailMs);
                 result[QStringLiteral("read_tail_max_ms")]
                     = *std::max_element(figures.readTailMs.begin(), figures.readTailMs.end());
             }
@@ -227,7 +227,7 @@ int main(int argc, char** argv)
             for (int n : figures.changesWritten)
                 written.append(n);
             result[QStringLiteral("changes_written")] = written;
-            result[QStringLiteral("read_ms")] = Median(figures.readMs);
+            result[QStringLiteral("read_ms")] = median(figures.readMs);
             result[QStringLiteral("full_write_verify_ms")] = full;
             result[QStringLiteral("changes_only_ms")] = changes;
             result[QStringLiteral("changes_ratio")] = full > 0 ? changes / full : 0;

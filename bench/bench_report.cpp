@@ -39,13 +39,13 @@ constexpr int kChannels = 512;
 
 QString g_summary;
 
-void Line(const QString& text)
+void line(const QString& text)
 {
     std::printf("%s\n", qPrintable(text));
     g_summary += text + QLatin1Char('\n');
 }
 
-QString ReadFileText(const QString& path)
+QString readFileText(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -53,18 +53,18 @@ QString ReadFileText(const QString& path)
     return QString::fromUtf8(file.readAll());
 }
 
-QString CpuModel()
+QString cpuModel()
 {
-    for (const QString& line : ReadFileText(QStringLiteral("/proc/cpuinfo")).split(QLatin1Char('\n'))) {
+    for (const QString& line : readFileText(QStringLiteral("/proc/cpuinfo")).split(QLatin1Char('\n'))) {
         if (line.startsWith(QLatin1String("model name")))
             return line.section(QLatin1Char(':'), 1).trimmed();
     }
     return QStringLiteral("unknown");
 }
 
-QString LoadAverage()
+QString loadAverage()
 {
-    return ReadFileText(QStringLiteral("/proc/loadavg")).section(QLatin1Char(' '), 0, 2);
+    return readFileText(QStringLiteral("/proc/loadavg")).section(QLatin1Char(' '), 0, 2);
 }
 
 // ---------------------------------------------------------------- figures
@@ -79,7 +79,7 @@ struct Result {
     std::map<QString, double> counters; // as reported (rates per second, inverted rates in seconds)
 };
 
-double ToMs(double value, const QString& unit)
+double toMs(double value, const QString& unit)
 {
     if (unit == QLatin1String("ns"))
         return value / 1e6;
@@ -94,17 +94,17 @@ std::map<QString, Result> g_results;
 QJsonObject g_flows;
 QJsonObject g_context;
 
-void ReadBenchmarkJson(const QString& path)
+void readBenchmarkJson(const QString& path)
 {
-    const QJsonObject root = QJsonDocument::fromJson(ReadFileText(path).toUtf8()).object();
+    const QJsonObject root = QJsonDocument::fromJson(readFileText(path).toUtf8()).object();
     if (g_context.isEmpty())
         g_context = root.value(QStringLiteral("context")).toObject();
     for (const QJsonValue& value : root.value(QStringLiteral("benchmarks")).toArray()) {
         const QJsonObject entry = value.toObject();
         const QString unit = entry.value(QStringLiteral("time_unit")).toString();
         Result result;
-        result.realMs = ToMs(entry.value(QStringLiteral("real_time")).toDouble(), unit);
-        result.cpuMs = ToMs(entry.value(QStringLiteral("cpu_time")).toDouble(), unit);
+        result.realMs = toMs(entry.value(QStringLiteral("real_time")).toDouble(), unit);
+        result.cpuMs = toMs(entry.value(QStringLiteral("cpu_time")).toDouble(), unit);
         static const QStringList kNotCounters = {QStringLiteral("name"),
                                                  QStringLiteral("run_name"),
                                                  QStringLiteral("run_type"),
@@ -127,14 +127,14 @@ void ReadBenchmarkJson(const QString& path)
     }
 }
 
-const Result* Find(const char* name)
+const Result* find(const char* name)
 {
     const auto it = g_results.find(QString::fromLatin1(name));
     return it == g_results.end() ? nullptr : &it->second;
 }
 
 // Time of one item (channel, block, reply) in ms, from the item rate.
-std::optional<double> PerItemMs(const Result& r)
+std::optional<double> perItemMs(const Result& r)
 {
     const auto it = r.counters.find(QStringLiteral("items_per_second"));
     if (it == r.counters.end() || it->second <= 0)
@@ -142,7 +142,7 @@ std::optional<double> PerItemMs(const Result& r)
     return 1000.0 / it->second;
 }
 
-QString Ms(double ms)
+QString ms(double ms)
 {
     if (ms >= 100)
         return QString::number(ms, 'f', 0) + QStringLiteral(" ms");
@@ -153,7 +153,7 @@ QString Ms(double ms)
     return QString::number(ms * 1e6, 'f', 1) + QStringLiteral(" ns");
 }
 
-QString Percent(double ratio)
+QString percent(double ratio)
 {
     const double p = ratio * 100.0;
     if (p >= 10)
@@ -166,7 +166,7 @@ QString Percent(double ratio)
 int g_missed = 0;
 
 // figure | value | reference | value / reference | goal | verdict
-void Row(const QString& figure, const QString& value, const QString& reference, const QString& ratio,
+void row(const QString& figure, const QString& value, const QString& reference, const QString& ratio,
          const QString& goal = {}, std::optional<bool> met = std::nullopt)
 {
     QString verdict;
@@ -175,7 +175,7 @@ void Row(const QString& figure, const QString& value, const QString& reference, 
         if (!*met)
             ++g_missed;
     }
-    Line(QStringLiteral("%1 %2 %3 %4 %5 %6")
+    line(QStringLiteral("%1 %2 %3 %4 %5 %6")
              .arg(figure, -46)
              .arg(value, 12)
              .arg(reference, -22)
@@ -184,49 +184,49 @@ void Row(const QString& figure, const QString& value, const QString& reference, 
              .arg(verdict));
 }
 
-void Missing(const QString& figure, const char* what)
+void missing(const QString& figure, const char* what)
 {
-    Row(figure, QStringLiteral("-"), QString::fromLatin1(what), QString());
+    row(figure, QStringLiteral("-"), QString::fromLatin1(what), QString());
 }
 
 // ---------------------------------------------------------------- summary
 
-void WaitRows(const char* key, const QString& title)
+void waitRows(const char* key, const QString& title)
 {
     const QJsonObject wait = g_flows.value(QLatin1String(key)).toObject();
     if (wait.isEmpty())
-        return Missing(title, "(no result)");
+        return missing(title, "(no result)");
     const double ours = wait[QStringLiteral("ours")].toObject()[QStringLiteral("cpu_ms")].toDouble();
     const double baseline = wait[QStringLiteral("baseline")].toObject()[QStringLiteral("cpu_ms")].toDouble();
     const double ratio = baseline > 0 ? ours / baseline : 1;
-    Row(title, Ms(ours), QStringLiteral("spinning: ") + Ms(baseline), Percent(ratio), QStringLiteral("<= 1 % of spin"),
+    row(title, ms(ours), QStringLiteral("spinning: ") + ms(baseline), percent(ratio), QStringLiteral("<= 1 % of spin"),
         ratio <= 0.01);
 }
 
-void StartupRows()
+void startupRows()
 {
     const QJsonObject s = g_flows.value(QStringLiteral("startup")).toObject();
     if (s.isEmpty())
-        return Missing(QStringLiteral("Start-up"), "(no result)");
+        return missing(QStringLiteral("Start-up"), "(no result)");
     const double shown = s[QStringLiteral("spawn_to_shown_ms")].toDouble();
-    Row(QStringLiteral("Start-up to first painted main window"), Ms(shown), QStringLiteral("goal 300 ms"),
-        Percent(shown / 300.0), QStringLiteral("< 300 ms"), shown < 300.0);
+    row(QStringLiteral("Start-up to first painted main window"), ms(shown), QStringLiteral("goal 300 ms"),
+        percent(shown / 300.0), QStringLiteral("< 300 ms"), shown < 300.0);
     const double cpu = s[QStringLiteral("cpu_to_shown_ms")].toDouble();
-    Row(QStringLiteral("  CPU time of the start-up (all threads)"), Ms(cpu), QStringLiteral("goal 300 ms"),
-        Percent(cpu / 300.0));
+    row(QStringLiteral("  CPU time of the start-up (all threads)"), ms(cpu), QStringLiteral("goal 300 ms"),
+        percent(cpu / 300.0));
     const double rssMb = s[QStringLiteral("rss_kb")].toDouble() * 1024.0 / 1e6;
     const double hwmMb = s[QStringLiteral("hwm_kb")].toDouble() * 1024.0 / 1e6;
-    Row(QStringLiteral("Resident memory, 512 channels loaded (VmRSS)"),
-        QString::number(rssMb, 'f', 1) + QStringLiteral(" MB"), QStringLiteral("goal 80 MB"), Percent(rssMb / 80.0),
+    row(QStringLiteral("Resident memory, 512 channels loaded (VmRSS)"),
+        QString::number(rssMb, 'f', 1) + QStringLiteral(" MB"), QStringLiteral("goal 80 MB"), percent(rssMb / 80.0),
         QStringLiteral("< 80 MB"), rssMb < 80.0);
-    Row(QStringLiteral("  peak resident memory (VmHWM)"), QString::number(hwmMb, 'f', 1) + QStringLiteral(" MB"),
-        QStringLiteral("goal 80 MB"), Percent(hwmMb / 80.0), QStringLiteral("< 80 MB"), hwmMb < 80.0);
+    row(QStringLiteral("  peak resident memory (VmHWM)"), QString::number(hwmMb, 'f', 1) + QStringLiteral(" MB"),
+        QStringLiteral("goal 80 MB"), percent(hwmMb / 80.0), QStringLiteral("< 80 MB"), hwmMb < 80.0);
     const double load = s[QStringLiteral("load_512_ms")].toDouble();
-    Row(QStringLiteral("  opening a 512-row file, list repainted"), Ms(load),
-        QStringLiteral("512 x wire: ") + Ms(kChannels * kChannelWireMs), Percent(load / (kChannels * kChannelWireMs)));
+    row(QStringLiteral("  opening a 512-row file, list repainted"), ms(load),
+        QStringLiteral("512 x wire: ") + ms(kChannels * kChannelWireMs), percent(load / (kChannels * kChannelWireMs)));
 }
 
-void ChannelRows()
+void channelRows()
 {
     // The channel transfer benchmarks report "per_channel" (seconds).
     bool any = false;
@@ -241,46 +241,46 @@ void ChannelRows()
         QString title = name.section(QLatin1Char('/'), 0, 0);
         if (title.startsWith(QLatin1String("BM_")))
             title = title.mid(3);
-        Row(QStringLiteral("Per channel, ") + title, Ms(perChannel), QStringLiteral("wire: ") + Ms(kChannelWireMs),
-            Percent(perChannel / kChannelWireMs), cli ? QStringLiteral("<= 0.1 ms") : QStringLiteral("<= 1 ms"),
+        row(QStringLiteral("Per channel, ") + title, ms(perChannel), QStringLiteral("wire: ") + ms(kChannelWireMs),
+            percent(perChannel / kChannelWireMs), cli ? QStringLiteral("<= 0.1 ms") : QStringLiteral("<= 1 ms"),
             perChannel <= goal);
     }
     if (!any)
-        Missing(QStringLiteral("Per channel, write and read-back"), "(bench_channels not run)");
+        missing(QStringLiteral("Per channel, write and read-back"), "(bench_channels not run)");
 }
 
-void FirmwareRows()
+void firmwareRows()
 {
-    if (const Result* r = Find("BM_TransferPerBlock")) {
+    if (const Result* r = find("BM_TransferPerBlock")) {
         // Items are blocks.
-        if (const auto perItem = PerItemMs(*r)) {
+        if (const auto perItem = perItemMs(*r)) {
             const double perBlock = *perItem;
-            Row(QStringLiteral("Per firmware block, whole 64 KiB transfer"), Ms(perBlock),
-                QStringLiteral("wire: ") + Ms(kBlockWireMs), Percent(perBlock / kBlockWireMs),
+            row(QStringLiteral("Per firmware block, whole 64 KiB transfer"), ms(perBlock),
+                QStringLiteral("wire: ") + ms(kBlockWireMs), percent(perBlock / kBlockWireMs),
                 QStringLiteral("< 1 % of wire"), perBlock / kBlockWireMs < 0.01);
         }
     } else {
-        Missing(QStringLiteral("Per firmware block"), "(bench_firmware_flows not run)");
+        missing(QStringLiteral("Per firmware block"), "(bench_firmware_flows not run)");
     }
-    const Result* send = Find("BM_SendBlock");
-    const Result* request = Find("BM_BlockRequest");
+    const Result* send = find("BM_SendBlock");
+    const Result* request = find("BM_BlockRequest");
     if (send && request) {
         const double both = send->cpuMs + request->cpuMs;
-        Row(QStringLiteral("  block sent + its request taken in"), Ms(both),
-            QStringLiteral("wire: ") + Ms(kBlockWireMs), Percent(both / kBlockWireMs), QStringLiteral("< 1 % of wire"),
+        row(QStringLiteral("  block sent + its request taken in"), ms(both),
+            QStringLiteral("wire: ") + ms(kBlockWireMs), percent(both / kBlockWireMs), QStringLiteral("< 1 % of wire"),
             both / kBlockWireMs < 0.01);
     }
-    if (const Result* r = Find("BM_DecryptFirmwareFile/65536"))
-        Row(QStringLiteral("Decrypting a 64 KiB firmware file"), Ms(r->cpuMs), QStringLiteral("goal 5 ms"),
-            Percent(r->cpuMs / 5.0), QStringLiteral("< 5 ms"), r->cpuMs < 5.0);
-    if (const Result* r = Find("BM_Whirlpool0/65536")) {
+    if (const Result* r = find("BM_DecryptFirmwareFile/65536"))
+        row(QStringLiteral("Decrypting a 64 KiB firmware file"), ms(r->cpuMs), QStringLiteral("goal 5 ms"),
+            percent(r->cpuMs / 5.0), QStringLiteral("< 5 ms"), r->cpuMs < 5.0);
+    if (const Result* r = find("BM_Whirlpool0/65536")) {
         const auto it = r->counters.find(QStringLiteral("per_KiB"));
         if (it != r->counters.end())
-            Row(QStringLiteral("Whirlpool-0 per KiB"), Ms(it->second * 1e3), QString(), QString());
+            row(QStringLiteral("Whirlpool-0 per KiB"), ms(it->second * 1e3), QString(), QString());
     }
 }
 
-void CodecRows()
+void codecRows()
 {
     struct Codec {
         const char* name;
@@ -295,28 +295,28 @@ void CodecRows()
         {"BM_DecodeChannelPayload_Record", "Channel payload decode (to row cells)"},
     };
     for (const Codec& codec : kPerChannel) {
-        if (const Result* r = Find(codec.name))
-            Row(QString::fromLatin1(codec.title), Ms(r->cpuMs), QStringLiteral("wire: ") + Ms(kChannelWireMs),
-                Percent(r->cpuMs / kChannelWireMs));
+        if (const Result* r = find(codec.name))
+            row(QString::fromLatin1(codec.title), ms(r->cpuMs), QStringLiteral("wire: ") + ms(kChannelWireMs),
+                percent(r->cpuMs / kChannelWireMs));
     }
     const double tableWire = kChannels * kChannelWireMs;
-    if (const Result* r = Find("BM_ReadChannelCsv_512"))
-        Row(QStringLiteral("CSV parse, 512 rows"), Ms(r->cpuMs), QStringLiteral("512 x wire: ") + Ms(tableWire),
-            Percent(r->cpuMs / tableWire));
-    if (const Result* r = Find("BM_WriteChannelCsv_512"))
-        Row(QStringLiteral("CSV write, 512 rows"), Ms(r->cpuMs), QStringLiteral("512 x wire: ") + Ms(tableWire),
-            Percent(r->cpuMs / tableWire));
-    if (!Find("BM_BuildCommand_ChannelWrite"))
-        Missing(QStringLiteral("Codecs"), "(bench_codecs not run)");
+    if (const Result* r = find("BM_ReadChannelCsv_512"))
+        row(QStringLiteral("CSV parse, 512 rows"), ms(r->cpuMs), QStringLiteral("512 x wire: ") + ms(tableWire),
+            percent(r->cpuMs / tableWire));
+    if (const Result* r = find("BM_WriteChannelCsv_512"))
+        row(QStringLiteral("CSV write, 512 rows"), ms(r->cpuMs), QStringLiteral("512 x wire: ") + ms(tableWire),
+            percent(r->cpuMs / tableWire));
+    if (!find("BM_BuildCommand_ChannelWrite"))
+        missing(QStringLiteral("Codecs"), "(bench_codecs not run)");
 }
 
-void ScanRows()
+void scanRows()
 {
     constexpr double kGoalMs = 2500;
     bool any = false;
     for (const char* name : {"BM_Scan/8/iterations:3/real_time", "BM_Scan/20/iterations:3/real_time",
                              "BM_Scan/32/iterations:3/real_time", "BM_ScanOneSilent/32/iterations:2/real_time"}) {
-        const Result* r = Find(name);
+        const Result* r = find(name);
         if (!r)
             continue;
         any = true;
@@ -325,28 +325,28 @@ void ScanRows()
             return it == r->counters.end() ? 0 : int(it->second);
         };
         const bool silent = QLatin1String(name).startsWith(QLatin1String("BM_ScanOneSilent"));
-        Row(QStringLiteral("Scan, %1 port pairs%2 (%3 found)")
+        row(QStringLiteral("Scan, %1 port pairs%2 (%3 found)")
                 .arg(counter("pairs"))
                 .arg(silent ? QStringLiteral(", one silent") : QString())
                 .arg(counter("found")),
-            Ms(r->realMs), QStringLiteral("goal: ") + Ms(kGoalMs), Percent(r->realMs / kGoalMs),
+            ms(r->realMs), QStringLiteral("goal: ") + ms(kGoalMs), percent(r->realMs / kGoalMs),
             QStringLiteral("<= 2.5 s, wall"), r->realMs <= kGoalMs);
     }
     if (!any)
-        Missing(QStringLiteral("Scan"), "(bench_scan not run)");
+        missing(QStringLiteral("Scan"), "(bench_scan not run)");
 }
 
 // Channel transfers over JACK with the emulator process, one object per period size.
 std::map<int, QJsonObject> g_jack;
 
-void JackRows()
+void jackRows()
 {
     if (g_jack.empty())
-        return Missing(QStringLiteral("Transfers over JACK"), "(bench_link_jack not run)");
+        return missing(QStringLiteral("Transfers over JACK"), "(bench_link_jack not run)");
     for (const auto& [period, figures] : g_jack) {
         const QString at = QStringLiteral(" (JACK, %1 frames)").arg(period);
         if (figures.contains(QStringLiteral("skipped")) || figures.contains(QStringLiteral("failed"))) {
-            Row(QStringLiteral("Transfers") + at, QStringLiteral("-"),
+            row(QStringLiteral("Transfers") + at, QStringLiteral("-"),
                 figures.value(QStringLiteral("skipped")).toString()
                     + figures.value(QStringLiteral("failed")).toString(),
                 QString());
@@ -356,28 +356,28 @@ void JackRows()
         const int early = figures[QStringLiteral("reads_ended_early")].toInt();
         if (figures.contains(QStringLiteral("read_tail_ms"))) {
             const double tail = figures[QStringLiteral("read_tail_ms")].toDouble();
-            Row(QStringLiteral("512-row read, last row to its end") + at, Ms(tail), QStringLiteral("before: 2000 ms"),
-                Percent(tail / 2000.0), QStringLiteral("<= 200 ms"), tail <= 200.0 && early == 0);
+            row(QStringLiteral("512-row read, last row to its end") + at, ms(tail), QStringLiteral("before: 2000 ms"),
+                percent(tail / 2000.0), QStringLiteral("<= 200 ms"), tail <= 200.0 && early == 0);
         }
         if (early > 0)
-            Row(QStringLiteral("  reads that ended before their last row"), QString::number(early), QString(),
+            row(QStringLiteral("  reads that ended before their last row"), QString::number(early), QString(),
                 QString(), QStringLiteral("none"), false);
         if (const int failed = figures[QStringLiteral("failed_writes")].toInt(); failed > 0)
-            Row(QStringLiteral("  runs stopped by a lost acknowledgement"), QString::number(failed), QString(),
+            row(QStringLiteral("  runs stopped by a lost acknowledgement"), QString::number(failed), QString(),
                 QString());
-        Row(QStringLiteral("  whole 512-row read"), Ms(figures[QStringLiteral("read_ms")].toDouble()), QString(),
+        row(QStringLiteral("  whole 512-row read"), ms(figures[QStringLiteral("read_ms")].toDouble()), QString(),
             QString());
         const double full = figures[QStringLiteral("full_write_verify_ms")].toDouble();
         const double changes = figures[QStringLiteral("changes_only_ms")].toDouble();
-        Row(QStringLiteral("5-row change, write changes only") + at, Ms(changes),
-            QStringLiteral("full + verify: ") + Ms(full), Percent(changes / full), QStringLiteral("<= 50 %"),
+        row(QStringLiteral("5-row change, write changes only") + at, ms(changes),
+            QStringLiteral("full + verify: ") + ms(full), percent(changes / full), QStringLiteral("<= 50 %"),
             changes <= 0.5 * full);
     }
 }
 
 // ---------------------------------------------------------------- running
 
-bool RunProgram(const QString& program, const QStringList& args)
+bool runProgram(const QString& program, const QStringList& args)
 {
     std::fflush(stdout);
     QProcess process;
@@ -422,14 +422,14 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bench_report: no temporary folder\n");
         return 1;
     }
-    const QString loadBefore = LoadAverage();
+    const QString loadBefore = loadAverage();
     bool ok = true;
 
     const QString flowsJson = out.filePath(QStringLiteral("flows.json"));
     std::printf("==== bench_flows\n");
-    ok &= RunProgram(dir + QStringLiteral("/bench_flows"),
+    ok &= runProgram(dir + QStringLiteral("/bench_flows"),
                      {QStringLiteral("--json"), flowsJson, QStringLiteral("--runs"), runs});
-    g_flows = QJsonDocument::fromJson(ReadFileText(flowsJson).toUtf8()).object();
+    g_flows = QJsonDocument::fromJson(readFileText(flowsJson).toUtf8()).object();
 
     for (const char* name :
          {"bench_codecs", "bench_firmware", "bench_firmware_flows", "bench_channels", "bench_scan"}) {
@@ -444,8 +444,8 @@ int main(int argc, char** argv)
         if (quick)
             benchArgs << QStringLiteral("--benchmark_min_time=0.05");
         std::printf("==== %s\n", name);
-        ok &= RunProgram(program, benchArgs);
-        ReadBenchmarkJson(json);
+        ok &= runProgram(program, benchArgs);
+        readBenchmarkJson(json);
     }
     const QString jackProgram = dir + QStringLiteral("/bench_link_jack");
     if (QFileInfo(jackProgram).isExecutable()) {
@@ -453,41 +453,41 @@ int main(int argc, char** argv)
         for (const int period : {128, 1024}) {
             const QString json = out.filePath(QStringLiteral("jack-%1.json").arg(period));
             std::printf("==== bench_link_jack --period %d\n", period);
-            ok &= RunProgram(jackProgram,
+            ok &= runProgram(jackProgram,
                              {QStringLiteral("--json"), json, QStringLiteral("--period"), QString::number(period),
                               QStringLiteral("--runs"),
                               quick || period > 128 ? QStringLiteral("1") : QStringLiteral("3")});
-            g_jack[period] = QJsonDocument::fromJson(ReadFileText(json).toUtf8()).object();
+            g_jack[period] = QJsonDocument::fromJson(readFileText(json).toUtf8()).object();
         }
     }
-    const QString loadAfter = LoadAverage();
+    const QString loadAfter = loadAverage();
 
     std::printf("\n");
-    Line(QStringLiteral("==== Summary"));
-    Line(QStringLiteral("Machine: %1, %2 logical CPUs (nproc), %3; %4")
-             .arg(CpuModel())
+    line(QStringLiteral("==== Summary"));
+    line(QStringLiteral("Machine: %1, %2 logical CPUs (nproc), %3; %4")
+             .arg(cpuModel())
              .arg(QThread::idealThreadCount())
              .arg(QSysInfo::prettyProductName(), QSysInfo::kernelVersion()));
-    Line(QStringLiteral("Load average (1/5/15 min): %1 before, %2 after. Qt %3, Google Benchmark library build: %4")
+    line(QStringLiteral("Load average (1/5/15 min): %1 before, %2 after. Qt %3, Google Benchmark library build: %4")
              .arg(loadBefore, loadAfter, QString::fromLatin1(qVersion()),
                   g_context.value(QStringLiteral("library_build_type")).toString()));
-    Line(QStringLiteral("Wire times on a 5-pin MIDI cable (31 250 baud, 10 bits a byte): channel write %1, "
+    line(QStringLiteral("Wire times on a 5-pin MIDI cable (31 250 baud, 10 bits a byte): channel write %1, "
                         "firmware block %2.")
-             .arg(Ms(kChannelWireMs), Ms(kBlockWireMs)));
-    Line(QString());
-    Row(QStringLiteral("Figure"), QStringLiteral("Value"), QStringLiteral("Compared with"), QStringLiteral("Ratio"),
+             .arg(ms(kChannelWireMs), ms(kBlockWireMs)));
+    line(QString());
+    row(QStringLiteral("Figure"), QStringLiteral("Value"), QStringLiteral("Compared with"), QStringLiteral("Ratio"),
         QStringLiteral("Goal"));
-    Line(QString(120, QLatin1Char('-')));
-    WaitRows("wait_link", QStringLiteral("CPU in a 2 s timed-out wait, link only"));
-    WaitRows("wait_gui", QStringLiteral("CPU in a 2 s timed-out wait, main window"));
-    StartupRows();
-    ChannelRows();
-    FirmwareRows();
-    CodecRows();
-    ScanRows();
-    JackRows();
-    Line(QString(120, QLatin1Char('-')));
-    Line(g_missed == 0 ? QStringLiteral("Every goal met.") : QStringLiteral("%1 goal(s) missed.").arg(g_missed));
+    line(QString(120, QLatin1Char('-')));
+    waitRows("wait_link", QStringLiteral("CPU in a 2 s timed-out wait, link only"));
+    waitRows("wait_gui", QStringLiteral("CPU in a 2 s timed-out wait, main window"));
+    startupRows();
+    channelRows();
+    firmwareRows();
+    codecRows();
+    scanRows();
+    jackRows();
+    line(QString(120, QLatin1Char('-')));
+    line(g_missed == 0 ? QStringLiteral("Every goal met.") : QStringLiteral("%1 goal(s) missed.").arg(g_missed));
 
     if (!summaryPath.isEmpty()) {
         QFile file(summaryPath);

@@ -55,7 +55,7 @@ private:
     }
 };
 
-void Scan(benchmark::State& state, bool silentLast)
+void scan(benchmark::State& state, bool silentLast)
 {
     const int pairs = int(state.range(0));
     ScanBay bay(pairs, silentLast);
@@ -72,11 +72,11 @@ void Scan(benchmark::State& state, bool silentLast)
 
 void BM_Scan(benchmark::State& state)
 {
-    Scan(state, false);
+    scan(state, false);
 }
 void BM_ScanOneSilent(benchmark::State& state)
 {
-    Scan(state, true);
+    scan(state, true);
 }
 
 BENCHMARK(BM_Scan)->Arg(8)->Arg(20)->Arg(32)->Iterations(3)->UseRealTime()->Unit(benchmark::kMillisecond);

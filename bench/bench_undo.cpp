@@ -15,12 +15,12 @@ namespace {
 
 using Table = ChannelRowsEditor;
 
-ChannelTable FullTable(const std::string& description)
+ChannelTable fullTable(const std::string& description)
 {
     ChannelTable rows;
     for (int n = 1; n <= kLastDmxChannel; ++n) {
-        rows.push_back(DefaultChannelRecord(n));
-        rows.back().Description = description;
+        rows.push_back(defaultChannelRecord(n));
+        rows.back().description = description;
     }
     return rows;
 }
@@ -29,12 +29,12 @@ ChannelTable FullTable(const std::string& description)
 void BM_RecordOneCellChange(benchmark::State& state)
 {
     Table table;
-    table.rows = FullTable("Stage left, front truss, spot 1");
+    table.rows = fullTable("Stage left, front truss, spot 1");
     ChannelUndoStack stack(table);
     int value = 0;
     for (auto _ : state) {
         ChannelTableEdit edit(stack, table, "Set channel 300");
-        table.rows[299].FixedValue = std::to_string(++value % 256);
+        table.rows[299].fixedValue = std::to_string(++value % 256);
     }
 }
 BENCHMARK(BM_RecordOneCellChange);
@@ -43,7 +43,7 @@ BENCHMARK(BM_RecordOneCellChange);
 // one, each extending the same step.
 void BM_ReadFromDeviceAsOneStep(benchmark::State& state)
 {
-    const ChannelTable full = FullTable({});
+    const ChannelTable full = fullTable({});
     for (auto _ : state) {
         Table table;
         table.rows = full;
@@ -74,7 +74,7 @@ void BM_FullStackOfWholeTableSteps(benchmark::State& state)
         ChannelUndoStack stack(table);
         for (int step = 0; step < ChannelUndoStack::kUndoSteps + 20; ++step) {
             ChannelTableEdit edit(stack, table, "Open channels settings");
-            table.rows = FullTable("file " + std::to_string(step) + ": a description of typical length");
+            table.rows = fullTable("file " + std::to_string(step) + ": a description of typical length");
         }
         bytes = 0;
         for (int i = 0; i < stack.count(); ++i)

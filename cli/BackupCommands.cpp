@@ -22,7 +22,7 @@ int checkBackup(CliContext& c)
 
 int runBackup(CliContext& c)
 {
-    BackupRead read = ReadDeviceBackup(*c.link, err);
+    BackupRead read = readDeviceBackup(*c.link, err);
     if (read.result != OpResult::Done) {
         err(QStringLiteral("Nothing was saved."));
         return statusOf(read.result);
@@ -33,8 +33,8 @@ int runBackup(CliContext& c)
     }
     read.backup.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
     read.backup.createdBy = QStringLiteral("vantorelctl %1").arg(QStringLiteral(VANTOREL_VERSION));
-    if (const Result<void> saved = SaveDeviceBackup(c.args.at(1), read.backup); !saved) {
-        err(ErrorText(saved.error()));
+    if (const Result<void> saved = saveDeviceBackup(c.args.at(1), read.backup); !saved) {
+        err(errorText(saved.error()));
         return kDataError;
     }
     err(QStringLiteral("Backup saved to %1.").arg(QDir::toNativeSeparators(c.args.at(1))));
@@ -45,9 +45,9 @@ int checkRestore(CliContext& c)
 {
     if (c.args.size() != 2)
         return usage(QStringLiteral("'restore' takes one argument: the backup file."));
-    const Result<DeviceBackup> parse = LoadDeviceBackup(c.args.at(1));
+    const Result<DeviceBackup> parse = loadDeviceBackup(c.args.at(1));
     if (!parse) {
-        err(ErrorText(parse.error()) + QStringLiteral(" Nothing was sent to the device."));
+        err(errorText(parse.error()) + QStringLiteral(" Nothing was sent to the device."));
         return kDataError;
     }
     return kOk;
@@ -55,20 +55,20 @@ int checkRestore(CliContext& c)
 
 int runRestore(CliContext& c)
 {
-    const Result<DeviceBackup> parse = LoadDeviceBackup(c.args.at(1));
+    const Result<DeviceBackup> parse = loadDeviceBackup(c.args.at(1));
     if (!parse) {
-        err(ErrorText(parse.error()) + QStringLiteral(" Nothing was sent to the device."));
+        err(errorText(parse.error()) + QStringLiteral(" Nothing was sent to the device."));
         return kDataError;
     }
-    const bool force = c.parser.isSet(Options().force);
-    const RestoreOutcome outcome = RestoreDeviceBackup(
+    const bool force = c.parser.isSet(options().force);
+    const RestoreOutcome outcome = restoreDeviceBackup(
         *c.link, *parse, err,
         [force](char) {
             if (!force)
                 err(QStringLiteral("Use --force to restore it to this device anyway."));
             return force;
         },
-        c.parser.isSet(Options().verify));
+        c.parser.isSet(options().verify));
     for (const QString& line : outcome.differences)
         out(line);
     switch (outcome.result) {
@@ -87,7 +87,7 @@ int runRestore(CliContext& c)
 
 } // namespace
 
-std::vector<CliCommand> BackupCommands()
+std::vector<CliCommand> backupCommands()
 {
     return {
         {QStringLiteral("backup"), checkBackup, runBackup},

@@ -23,7 +23,7 @@ namespace {
 
 QString dmxText(const ChannelRecord& record)
 {
-    return QString::fromStdString(record.DmxChannel);
+    return QString::fromStdString(record.dmxChannel);
 }
 
 int checkRead(CliContext& c)
@@ -57,15 +57,15 @@ int runRead(CliContext& c)
     // Replies dropped because the input could not keep up would leave rows
     // out of the file without a word.
     bool inputLost = false;
-    QObject::connect(&link.input(), &MidiInputPort::Overflow, &collector, [&inputLost] { inputLost = true; });
+    QObject::connect(&link.input(), &MidiInputPort::overflow, &collector, [&inputLost] { inputLost = true; });
 
     // --twice: a dump has no count, so a table cut short looks whole; two
     // consecutive reads must agree (at most 3 reads).
-    const bool twice = c.parser.isSet(Options().twice);
+    const bool twice = c.parser.isSet(options().twice);
     ChannelTable previous;
     bool agreed = !twice;
     for (int read = 1; read <= 3; ++read) {
-        const OpResult result = ReadAllChannelsFromDevice(
+        const OpResult result = readAllChannelsFromDevice(
             link, [&collector] { collector.clear(); }, [&collector] { return int(collector.rows().size()); });
         if (result == OpResult::Cancelled)
             err(QStringLiteral("Nothing was written."));
@@ -105,11 +105,11 @@ int runRead(CliContext& c)
     }
 
     if (c.args.size() == 3) {
-        if (const Result<void> saved = SaveChannelFile(c.args.at(2), rows); !saved) {
-            err(ErrorText(saved.error()));
+        if (const Result<void> saved = saveChannelFile(c.args.at(2), rows); !saved) {
+            err(errorText(saved.error()));
             return kDataError;
         }
-    } else if (!writeToStandardOutput(ChannelFileBytes(rows))) {
+    } else if (!writeToStandardOutput(channelFileBytes(rows))) {
         err(QStringLiteral("Cannot write to standard output."));
         return kDataError;
     }
@@ -119,7 +119,7 @@ int runRead(CliContext& c)
 // The file's rows; nullopt after the reason was reported.
 std::optional<ChannelTable> loadForWriting(const QString& path)
 {
-    ChannelFileLoad load = LoadChannelFile(path);
+    ChannelFileLoad load = loadChannelFile(path);
     if (!load.ok()) {
         err(load.message);
         return std::nullopt;
@@ -129,12 +129,12 @@ std::optional<ChannelTable> loadForWriting(const QString& path)
         return std::nullopt;
     }
     // The device keeps one row per channel: the file's rows would not be what it holds.
-    if (const std::string twice = DuplicateChannelsMessage(load.csv); !twice.empty()) {
+    if (const std::string twice = duplicateChannelsMessage(load.csv); !twice.empty()) {
         err(QString::fromStdString(twice) + QStringLiteral("Nothing was sent to the device."));
         return std::nullopt;
     }
-    if (const Result<std::vector<std::string>> prepared = PrepareChannelPayloads(load.csv.rows); !prepared) {
-        err(ErrorText(prepared.error()));
+    if (const Result<std::vector<std::string>> prepared = prepareChannelPayloads(load.csv.rows); !prepared) {
+        err(errorText(prepared.error()));
         return std::nullopt;
     }
     return std::move(load.csv.rows);
@@ -167,9 +167,9 @@ int reportCheck(const ChannelCheck& check)
 // --changes-only: the device's table first, then only what differs, then a verify.
 int runWriteChanges(CliContext& c, const ChannelTable& rows)
 {
-    const bool prune = c.parser.isSet(Options().prune);
-    const ChangesOutcome outcome = WriteChangedChannels(*c.link, rows, [prune](const std::vector<int>& deviceOnly) {
-        err(DeviceOnlyText(deviceOnly, QStringLiteral("file"))
+    const bool prune = c.parser.isSet(options().prune);
+    const ChangesOutcome outcome = writeChangedChannels(*c.link, rows, [prune](const std::vector<int>& deviceOnly) {
+        err(deviceOnlyText(deviceOnly, QStringLiteral("file"))
             + (prune ? QStringLiteral(" --prune: the device is cleared and the whole file written.")
                      : QStringLiteral(" They are left alone (--prune clears the device and writes the whole file).")));
         return prune;
@@ -195,10 +195,10 @@ int runWrite(CliContext& c)
     const auto* rows = std::any_cast<ChannelTable>(&c.checked);
     if (!rows)
         return kDataError;
-    if (c.parser.isSet(Options().changesOnly))
+    if (c.parser.isSet(options().changesOnly))
         return runWriteChanges(c, *rows);
     const int total = int(rows->size());
-    const ChannelWriteReport report = WriteChannelsToDevice(*c.link, *rows, {}, [&rows, total](int row) {
+    const ChannelWriteReport report = writeChannelsToDevice(*c.link, *rows, {}, [&rows, total](int row) {
         err(QStringLiteral("Channel %1 written (%2 of %3).")
                 .arg(dmxText((*rows)[size_t(row)]))
                 .arg(row + 1)
@@ -206,7 +206,7 @@ int runWrite(CliContext& c)
     });
     switch (report.result) {
     case ChannelWriteResult::Done:
-        return c.parser.isSet(Options().verify) ? reportCheck(VerifyWrittenChannels(*c.link, *rows)) : kOk;
+        return c.parser.isSet(options().verify) ? reportCheck(verifyWrittenChannels(*c.link, *rows)) : kOk;
     case ChannelWriteResult::NothingToWrite:
     case ChannelWriteResult::RowsRefused: return kDataError;
     case ChannelWriteResult::Cancelled: return kInterrupted; // the status line has said how many were written
@@ -223,12 +223,12 @@ int runDiff(CliContext& c)
     const auto* rows = std::any_cast<ChannelTable>(&c.checked);
     if (!rows)
         return kDataError;
-    return reportCheck(CompareWithDevice(*c.link, *rows));
+    return reportCheck(compareWithDevice(*c.link, *rows));
 }
 
 } // namespace
 
-std::vector<CliCommand> ChannelsCommands()
+std::vector<CliCommand> channelsCommands()
 {
     return {
         {QStringLiteral("channels read"), checkRead, runRead},

@@ -62,7 +62,7 @@ void out(const QString& text)
 }
 
 namespace {
-QString& JsonLinkCounts()
+QString& jsonLinkCounts()
 {
     static QString counts;
     return counts;
@@ -71,14 +71,14 @@ QString& JsonLinkCounts()
 
 void setJsonLinkCounts(const QString& countsJson)
 {
-    JsonLinkCounts() = countsJson;
+    jsonLinkCounts() = countsJson;
 }
 
 void outJson(const QJsonObject& document)
 {
     QJsonObject withLink = document;
-    if (!JsonLinkCounts().isEmpty())
-        withLink.insert(QStringLiteral("link"), QJsonDocument::fromJson(JsonLinkCounts().toUtf8()).object());
+    if (!jsonLinkCounts().isEmpty())
+        withLink.insert(QStringLiteral("link"), QJsonDocument::fromJson(jsonLinkCounts().toUtf8()).object());
     const QByteArray bytes = QJsonDocument(withLink).toJson(QJsonDocument::Indented);
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     std::fflush(stdout);
@@ -151,7 +151,7 @@ int statusOf(OpResult result)
     }
 }
 
-const CliOptions& Options()
+const CliOptions& options()
 {
     static const CliOptions options;
     return options;

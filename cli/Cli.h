@@ -88,7 +88,7 @@ struct CliOptions {
     QCommandLineOption changesOnly{QStringLiteral("changes-only")};
     QCommandLineOption prune{QStringLiteral("prune")};
 };
-const CliOptions& Options();
+const CliOptions& options();
 
 // Turns SIGINT and SIGTERM into interrupted(): the running operation is
 // cancelled at its next message boundary and the program exits with
@@ -107,18 +107,18 @@ private:
     std::unique_ptr<Impl> m_impl;
 };
 
-std::vector<CliCommand> ScanCommands(); // scan
+std::vector<CliCommand> scanCommands(); // scan
 // Scans every port pair of c.ports for devices, with a progress bar;
 // `cancelled` when interrupted.
 struct FoundDevice;
-std::vector<FoundDevice> ScanAllPorts(CliContext& c, bool& cancelled);
+std::vector<FoundDevice> scanAllPorts(CliContext& c, bool& cancelled);
 // DeviceScan::confirm on c.ports, cancelled by an interrupt: empty when confirmed.
-Result<void> ConfirmPair(CliContext& c, const FoundDevice& device);
-std::vector<CliCommand> DeviceCommands(); // identify, restart, clear, options, raw
-std::vector<CliCommand> FirmwareCommands(); // "firmware info", ...: two-word names
-std::vector<CliCommand> FirmwareUploadCommands(); // "firmware upload", iface-test, set-id
-std::vector<CliCommand> ModesCommands(); // modes read|write|count|reset
-std::vector<CliCommand> ChannelsCommands(); // "channels read", "channels write", "channels diff"
-std::vector<CliCommand> BackupCommands(); // backup, restore
+Result<void> confirmPair(CliContext& c, const FoundDevice& device);
+std::vector<CliCommand> deviceCommands(); // identify, restart, clear, options, raw
+std::vector<CliCommand> firmwareCommands(); // "firmware info", ...: two-word names
+std::vector<CliCommand> firmwareUploadCommands(); // "firmware upload", iface-test, set-id
+std::vector<CliCommand> modesCommands(); // modes read|write|count|reset
+std::vector<CliCommand> channelsCommands(); // "channels read", "channels write", "channels diff"
+std::vector<CliCommand> backupCommands(); // backup, restore
 
 } // namespace vantorel

@@ -56,15 +56,15 @@ int identify(CliContext& c)
 {
     DeviceLink& link = *c.link;
     QString type, id, blDate, fwDate;
-    QObject::connect(&link, &DeviceLink::deviceTypeApplied, [&](char applied) { type = DeviceTypeName(applied); });
+    QObject::connect(&link, &DeviceLink::deviceTypeApplied, [&](char applied) { type = deviceTypeName(applied); });
     QObject::connect(&link, &DeviceLink::deviceIdShown, [&](const QString& t) { id = t; });
     QObject::connect(&link, &DeviceLink::bootloaderDateShown, [&](const QString& t) { blDate = t; });
     QObject::connect(&link, &DeviceLink::firmwareDateShown, [&](const QString& t) { fwDate = t; });
-    const OpResult result = ReadDeviceInformation(link);
+    const OpResult result = readDeviceInformation(link);
     if (result != OpResult::Done)
         return statusOf(result);
     // A device without valid firmware reports the date 0.
-    const auto date = [](const QString& shown) { return IsNoDate(shown) ? QString() : shown; };
+    const auto date = [](const QString& shown) { return isNoDate(shown) ? QString() : shown; };
     blDate = date(blDate);
     fwDate = date(fwDate);
     if (c.json) {
@@ -98,7 +98,7 @@ struct OptionValues {
 
 int parseOptionValues(const CliContext& c, OptionValues& values)
 {
-    const CliOptions& o = Options();
+    const CliOptions& o = options();
     if (c.parser.isSet(o.noteOff)) {
         const QString v = c.parser.value(o.noteOff);
         if (v != QLatin1String("on") && v != QLatin1String("off"))
@@ -116,7 +116,7 @@ int parseOptionValues(const CliContext& c, OptionValues& values)
     return kOk;
 }
 
-int options(CliContext& c)
+int readOrStoreOptions(CliContext& c)
 {
     OptionValues values;
     if (const int status = parseOptionValues(c, values); status != kOk)
@@ -124,11 +124,11 @@ int options(CliContext& c)
     DeviceLink& link = *c.link;
     if (values.noteOff || values.zeroOffset) {
         if (values.noteOff) {
-            if (const OpResult r = SetNoteOffAction(link, *values.noteOff); r != OpResult::Done)
+            if (const OpResult r = setNoteOffAction(link, *values.noteOff); r != OpResult::Done)
                 return statusOf(r);
         }
         if (values.zeroOffset) {
-            if (const OpResult r = SetZeroValueOffset(link, *values.zeroOffset); r != OpResult::Done)
+            if (const OpResult r = setZeroValueOffset(link, *values.zeroOffset); r != OpResult::Done)
                 return statusOf(r);
         }
         return kOk;
@@ -139,7 +139,7 @@ int options(CliContext& c)
         useNoteOff = on;
         offset = value;
     });
-    const OpResult result = ReadDeviceOptions(link);
+    const OpResult result = readDeviceOptions(link);
     if (result != OpResult::Done)
         return statusOf(result);
     if (c.json) {
@@ -180,7 +180,7 @@ int raw(CliContext& c)
             const uint8_t all[3] = {e.status, e.data1, e.data2};
             bytes.assign(all, all + shortMessageLength(e.status));
         }
-        std::string text = BytesToHexText(bytes, " ");
+        std::string text = bytesToHexText(bytes, " ");
         if (!text.empty())
             text.pop_back();
         out(QString::fromStdString(text));
@@ -188,12 +188,12 @@ int raw(CliContext& c)
         sinceLast.restart();
     });
     try {
-        link.SendCommand(letter, payload);
+        link.sendCommand(letter, payload);
     } catch (const std::exception& e) {
         err(QString::fromStdString(e.what()));
         return kNoAnswer;
     }
-    link.StopTimer1();
+    link.stopWaitTimer();
     sinceLast.start();
     QEventLoop loop;
     QTimer idle;
@@ -214,12 +214,12 @@ int raw(CliContext& c)
 
 } // namespace
 
-std::vector<CliCommand> DeviceCommands()
+std::vector<CliCommand> deviceCommands()
 {
     return {
         {QStringLiteral("identify"), noArguments, identify, false, true},
-        {QStringLiteral("restart"), noArguments, [](CliContext& c) { return statusOf(RestartDevice(*c.link)); }},
-        {QStringLiteral("clear"), noArguments, [](CliContext& c) { return statusOf(ClearDeviceData(*c.link)); }},
+        {QStringLiteral("restart"), noArguments, [](CliContext& c) { return statusOf(restartDevice(*c.link)); }},
+        {QStringLiteral("clear"), noArguments, [](CliContext& c) { return statusOf(clearDeviceData(*c.link)); }},
         {QStringLiteral("options"),
          [](CliContext& c) {
              OptionValues values;
@@ -230,7 +230,7 @@ std::vector<CliCommand> DeviceCommands()
                  return usage(QStringLiteral("--json belongs to reading the options, not to setting them."));
              return status;
          },
-         options, false, true},
+         readOrStoreOptions, false, true},
         {QStringLiteral("raw"), checkRaw, raw},
     };
 }

@@ -29,7 +29,7 @@ struct FieldOptions {
     QCommandLineOption name{QStringLiteral("name"), QString(), QStringLiteral("TEXT")};
 };
 
-const FieldOptions& Field()
+const FieldOptions& field()
 {
     static const FieldOptions options;
     return options;
@@ -43,26 +43,26 @@ int checkLearn(CliContext& c)
 {
     if (c.args.size() > 1)
         return usage(QStringLiteral("'learn' takes no arguments."));
-    if (!c.parser.isSet(Field().from))
+    if (!c.parser.isSet(field().from))
         return usage(QStringLiteral("'learn' needs --from PORT: the MIDI input port of the controller."));
     return kOk;
 }
 
-QJsonObject LearnedJson(const LearnedMapping& learned)
+QJsonObject learnedJson(const LearnedMapping& learned)
 {
     return QJsonObject{{QStringLiteral("midiChannel"), learned.midiChannel},
                        {QStringLiteral("activeOn"),
                         learned.controlChange ? QStringLiteral("Control Change") : QStringLiteral("Note On")},
                        {QStringLiteral("from"), learned.from},
                        {QStringLiteral("to"), learned.to},
-                       {QStringLiteral("fromLabel"), QString::fromStdString(NoteName(learned.from))},
-                       {QStringLiteral("toLabel"), QString::fromStdString(NoteName(learned.to))},
+                       {QStringLiteral("fromLabel"), QString::fromStdString(noteName(learned.from))},
+                       {QStringLiteral("toLabel"), QString::fromStdString(noteName(learned.to))},
                        {QStringLiteral("velocity"), learned.velocity}};
 }
 
 int runLearn(CliContext& c)
 {
-    const QString port = c.parser.value(Field().from);
+    const QString port = c.parser.value(field().from);
     bool known = false;
     for (const std::string& name : c.ports->inputPortNames())
         known = known || QString::fromStdString(name) == port;
@@ -71,7 +71,7 @@ int runLearn(CliContext& c)
 
     LearnSession session(*c.ports);
     if (const Result<void> started = session.start(port); !started) {
-        err(ErrorText(started.error()));
+        err(errorText(started.error()));
         return kNoAnswer;
     }
     err(QStringLiteral("Move a control or play the notes..."));
@@ -94,15 +94,15 @@ int runLearn(CliContext& c)
     case GestureRecorder::Outcome::Status::Mixed: err(message); return kNotDone;
     }
     if (c.json)
-        outJson(LearnedJson(outcome->mapping));
+        outJson(learnedJson(outcome->mapping));
     else
-        out(QString::fromStdString(LearnedMappingText(outcome->mapping)));
+        out(QString::fromStdString(learnedMappingText(outcome->mapping)));
     return kOk;
 }
 
 // ------------------------------------------------------------ send
 
-std::optional<MappingTestMessages> SendArguments(const QStringList& args)
+std::optional<MappingTestMessages> sendArguments(const QStringList& args)
 {
     if (args.size() != 5 || (args[1] != QLatin1String("note") && args[1] != QLatin1String("cc")))
         return std::nullopt;
@@ -112,48 +112,48 @@ std::optional<MappingTestMessages> SendArguments(const QStringList& args)
     const int value = args[4].toInt(&ok[2]);
     if (!ok[0] || !ok[1] || !ok[2])
         return std::nullopt;
-    return MappingTestOf(args[1] == QLatin1String("cc"), channel, number, value);
+    return mappingTestOf(args[1] == QLatin1String("cc"), channel, number, value);
 }
 
 int checkSend(CliContext& c)
 {
-    if (!SendArguments(c.args))
+    if (!sendArguments(c.args))
         return usage(QStringLiteral("'send' takes note or cc, a MIDI channel (1..16), a note or controller number "
                                     "(0..127) and a value (0..127)."));
-    if (c.parser.isSet(Field().offAfter)) {
+    if (c.parser.isSet(field().offAfter)) {
         bool ok = false;
-        const int ms = c.parser.value(Field().offAfter).toInt(&ok);
+        const int ms = c.parser.value(field().offAfter).toInt(&ok);
         if (!ok || ms < 0 || ms > kLongestOffAfterMs)
             return usage(QStringLiteral("--off-after takes milliseconds from 0 to %1.").arg(kLongestOffAfterMs));
     }
     return kOk;
 }
 
-bool SendOne(DeviceLink& link, const ShortMessage& message)
+bool sendOne(DeviceLink& link, const ShortMessage& message)
 {
     try {
-        link.SendShortMessage(message.status, message.data1, message.data2);
+        link.sendShortMessage(message.status, message.data1, message.data2);
     } catch (const std::exception& e) {
         err(QString::fromStdString(e.what()));
         return false;
     }
-    err(QStringLiteral("Sent ") + QString::fromStdString(ShortMessageText(message)));
+    err(QStringLiteral("Sent ") + QString::fromStdString(shortMessageText(message)));
     return true;
 }
 
 int runSend(CliContext& c)
 {
-    const MappingTestMessages messages = *SendArguments(c.args);
-    if (!SendOne(*c.link, messages.on))
+    const MappingTestMessages messages = *sendArguments(c.args);
+    if (!sendOne(*c.link, messages.on))
         return kNotDone;
-    if (!c.parser.isSet(Field().offAfter))
+    if (!c.parser.isSet(field().offAfter))
         return kOk;
     // Interrupted or not, the off message follows: nothing is left switched on.
     QEventLoop loop;
-    QTimer::singleShot(c.parser.value(Field().offAfter).toInt(), &loop, &QEventLoop::quit);
+    QTimer::singleShot(c.parser.value(field().offAfter).toInt(), &loop, &QEventLoop::quit);
     QObject::connect(c.interrupts, &Interrupts::interrupted, &loop, &QEventLoop::quit);
     loop.exec();
-    return SendOne(*c.link, messages.off) ? kOk : kNotDone;
+    return sendOne(*c.link, messages.off) ? kOk : kNotDone;
 }
 
 // ------------------------------------------------------------ channels patch
@@ -162,10 +162,10 @@ int checkPatch(CliContext& c)
 {
     if (c.args.size() != 4)
         return usage(QStringLiteral("'channels patch' takes a channel settings file and a fixture definition file."));
-    if (!c.parser.isSet(Field().start) || !c.parser.isSet(Field().name))
+    if (!c.parser.isSet(field().start) || !c.parser.isSet(field().name))
         return usage(QStringLiteral("'channels patch' needs --start N and --name TEXT."));
     bool ok = false;
-    const int start = c.parser.value(Field().start).toInt(&ok);
+    const int start = c.parser.value(field().start).toInt(&ok);
     if (!ok || start < kFirstDmxChannel || start > kLastDmxChannel)
         return usage(QStringLiteral("--start takes a DMX channel from 1 to 512."));
     return checkOutputFile(c.args[2]);
@@ -174,14 +174,14 @@ int checkPatch(CliContext& c)
 int runPatch(CliContext& c)
 {
     const QString tablePath = c.args[2];
-    const FixtureFileLoad fixture = LoadFixtureFile(c.args[3]);
+    const FixtureFileLoad fixture = loadFixtureFile(c.args[3]);
     if (!fixture.ok()) {
         err(fixture.message);
         return kDataError;
     }
     const FixtureMode* mode = nullptr;
-    if (c.parser.isSet(Options().uploadMode)) {
-        mode = fixture.fixture.findMode(c.parser.value(Options().uploadMode).toStdString());
+    if (c.parser.isSet(options().uploadMode)) {
+        mode = fixture.fixture.findMode(c.parser.value(options().uploadMode).toStdString());
     } else if (fixture.fixture.modes.size() == 1) {
         mode = &fixture.fixture.modes.front();
     }
@@ -196,24 +196,24 @@ int runPatch(CliContext& c)
 
     ChannelTable rows;
     if (QFileInfo::exists(tablePath)) {
-        const ChannelFileLoad table = LoadChannelFile(tablePath);
+        const ChannelFileLoad table = loadChannelFile(tablePath);
         if (!table.ok()) {
             err(table.message);
             return kDataError;
         }
         rows = table.csv.rows;
     }
-    const int start = c.parser.value(Field().start).toInt();
+    const int start = c.parser.value(field().start).toInt();
     const FixturePatch patch
-        = PatchFixture(rows, *mode, start, c.parser.value(Field().name).toStdString(), c.parser.isSet(Options().force));
+        = patchFixture(rows, *mode, start, c.parser.value(field().name).toStdString(), c.parser.isSet(options().force));
     if (!patch.ok()) {
         err(QString::fromStdString(patch.message)
             + (patch.status == FixturePatch::Status::WouldOverwrite ? QStringLiteral(" --force overwrites them.")
                                                                     : QString()));
         return kDataError;
     }
-    if (const Result<void> saved = SaveChannelFile(tablePath, patch.rows); !saved) {
-        err(ErrorText(saved.error()));
+    if (const Result<void> saved = saveChannelFile(tablePath, patch.rows); !saved) {
+        err(errorText(saved.error()));
         return kDataError;
     }
     const int last = start + int(mode->channels.size()) - 1;
@@ -228,7 +228,7 @@ int runPatch(CliContext& c)
 
 } // namespace
 
-std::vector<CliCommand> FieldCommands()
+std::vector<CliCommand> fieldCommands()
 {
     CliCommand learn{QStringLiteral("learn"), checkLearn, runLearn};
     learn.json = true;
@@ -238,18 +238,18 @@ std::vector<CliCommand> FieldCommands()
     return {learn, {QStringLiteral("send"), checkSend, runSend}, patch};
 }
 
-QList<QCommandLineOption> FieldCommandOptions()
+QList<QCommandLineOption> fieldCommandOptions()
 {
-    return {Field().from, Field().offAfter, Field().start, Field().name};
+    return {field().from, field().offAfter, field().start, field().name};
 }
 
-int CheckFieldCommandOptions(const QCommandLineParser& parser, const QString& command)
+int checkFieldCommandOptions(const QCommandLineParser& parser, const QString& command)
 {
-    if (parser.isSet(Field().from) && command != QLatin1String("learn"))
+    if (parser.isSet(field().from) && command != QLatin1String("learn"))
         return usage(QStringLiteral("--from belongs to the command 'learn'."));
-    if (parser.isSet(Field().offAfter) && command != QLatin1String("send"))
+    if (parser.isSet(field().offAfter) && command != QLatin1String("send"))
         return usage(QStringLiteral("--off-after belongs to the command 'send'."));
-    if ((parser.isSet(Field().start) || parser.isSet(Field().name)) && command != QLatin1String("channels patch"))
+    if ((parser.isSet(field().start) || parser.isSet(field().name)) && command != QLatin1String("channels patch"))
         return usage(QStringLiteral("--start and --name belong to the command 'channels patch'."));
     return kOk;
 }

@@ -7,11 +7,11 @@
 
 namespace vantorel {
 
-// learn --from PORT, send note|cc ..., channels patch FILE FIXTURE ... (FieldCommands.cpp).
-std::vector<CliCommand> FieldCommands();
+// learn --from PORT, send note|cc ..., channels patch FILE FIXTURE ... (fieldCommands.cpp).
+std::vector<CliCommand> fieldCommands();
 // Their options (--from, --off-after, --start, --name), registered on the one parser.
-QList<QCommandLineOption> FieldCommandOptions();
+QList<QCommandLineOption> fieldCommandOptions();
 // An option of these commands given to another command: the usage error; kOk otherwise.
-int CheckFieldCommandOptions(const QCommandLineParser& parser, const QString& command);
+int checkFieldCommandOptions(const QCommandLineParser& parser, const QString& command);
 
 } // namespace vantorel

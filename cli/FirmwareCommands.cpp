@@ -28,42 +28,42 @@ int checkFirmwareInfo(CliContext& c)
 int runFirmwareInfo(CliContext& c)
 {
     const QString path = c.args.at(2);
-    const Result<std::string> text = ReadFirmwareFileText(ToFileSystemPath(path));
+    const Result<std::string> text = readFirmwareFileText(toFileSystemPath(path));
     if (!text) {
         err(QStringLiteral("Cannot open file \"%1\". %2")
                 .arg(path, QString::fromLocal8Bit(text.error().message.c_str())));
         return kDataError;
     }
-    const std::optional<FirmwareImage> image = DecryptFirmwareText(*text, BuiltInFirmwarePassword());
+    const std::optional<FirmwareImage> image = decryptFirmwareText(*text, builtInFirmwarePassword());
     if (!image) {
         err(QString::fromLatin1(kInvalidFirmwareData));
         return kDataError;
     }
-    const FirmwareVersion version = FindFirmwareVersion(*image);
+    const FirmwareVersion version = findFirmwareVersion(*image);
     const bool marked = version.typeLetter != 'X';
     if (c.json) {
         outJson(QJsonObject{
             {QStringLiteral("type"), marked ? QJsonValue(QString(QLatin1Char(version.typeLetter))) : QJsonValue()},
             {QStringLiteral("typeName"), marked ? QJsonValue(QString::fromStdString(version.typeName)) : QJsonValue()},
             {QStringLiteral("date"),
-             marked && version.date != 0 ? QJsonValue(QString::fromStdString(FormatPackedDateTime(version.date)))
+             marked && version.date != 0 ? QJsonValue(QString::fromStdString(formatPackedDateTime(version.date)))
                                          : QJsonValue()},
             {QStringLiteral("imageSize"), qint64(image->size())},
-            {QStringLiteral("imageSha256"), QString::fromStdString(FirmwareImageSha256(*image))}});
+            {QStringLiteral("imageSha256"), QString::fromStdString(firmwareImageSha256(*image))}});
         return kOk;
     }
     out(QStringLiteral("Firmware type: ") + (marked ? QString::fromStdString(version.typeName) : QStringLiteral("-")));
     out(QStringLiteral("Firmware date: ")
-        + (marked && version.date != 0 ? QString::fromStdString(FormatPackedDateTime(version.date))
+        + (marked && version.date != 0 ? QString::fromStdString(formatPackedDateTime(version.date))
                                        : QStringLiteral("-")));
     out(QStringLiteral("Image size: %1 bytes").arg(image->size()));
-    out(QStringLiteral("Image SHA-256: ") + QString::fromStdString(FirmwareImageSha256(*image)));
+    out(QStringLiteral("Image SHA-256: ") + QString::fromStdString(firmwareImageSha256(*image)));
     return kOk;
 }
 
 } // namespace
 
-std::vector<CliCommand> FirmwareCommands()
+std::vector<CliCommand> firmwareCommands()
 {
     std::vector<CliCommand> commands;
     commands.push_back({QStringLiteral("firmware info"), checkFirmwareInfo, runFirmwareInfo, true, true});

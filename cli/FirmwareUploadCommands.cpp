@@ -40,13 +40,13 @@ struct LoadedFile {
 
 LoadedFile loadFirmwareFile(const QString& path)
 {
-    const Result<std::string> text = ReadFirmwareFileText(ToFileSystemPath(path));
+    const Result<std::string> text = readFirmwareFileText(toFileSystemPath(path));
     if (!text) {
         err(QStringLiteral("Cannot open file \"%1\". %2")
                 .arg(path, QString::fromLocal8Bit(text.error().message.c_str())));
         return {std::nullopt, kDataError};
     }
-    std::optional<FirmwareImage> image = DecryptFirmwareText(*text, BuiltInFirmwarePassword());
+    std::optional<FirmwareImage> image = decryptFirmwareText(*text, builtInFirmwarePassword());
     if (!image) {
         err(QString::fromLatin1(kInvalidFirmwareData));
         return {std::nullopt, kDataError};
@@ -118,7 +118,7 @@ private:
 int startBootloader(DeviceLink& link, char fileType, const bool& idleReported, bool& asked,
                     const std::function<int()>& worthEntering = {})
 {
-    const OpResult info = ReadDeviceInformation(link);
+    const OpResult info = readDeviceInformation(link);
     if (info == OpResult::Failed)
         return kNoAnswer;
     if (idleReported)
@@ -132,11 +132,11 @@ int startBootloader(DeviceLink& link, char fileType, const bool& idleReported, b
         if (const int status = worthEntering(); status != kOk)
             return status;
     }
-    if (info == OpResult::Done && IsPro(type)) {
+    if (info == OpResult::Done && isPro(type)) {
         err(QStringLiteral("Start the device's bootloader with its mode switch; waiting for it..."));
         return kOk;
     }
-    const OpResult entered = EnterProgrammingMode(link);
+    const OpResult entered = enterProgrammingMode(link);
     asked = entered != OpResult::Busy && entered != OpResult::Failed; // "N" went out
     if (entered == OpResult::Failed)
         return kNoAnswer;
@@ -210,13 +210,13 @@ int checkUpload(CliContext& c)
 {
     if (c.args.size() != 3)
         return usage(QStringLiteral("'firmware upload' takes one argument: the firmware file (*.bix)."));
-    const QString mode = c.parser.value(Options().uploadMode);
+    const QString mode = c.parser.value(options().uploadMode);
     if (mode != QLatin1String("newer") && mode != QLatin1String("same-or-older"))
         return usage(QStringLiteral("--mode takes 'newer' or 'same-or-older', not '%1'.").arg(mode));
     const LoadedFile file = loadFirmwareFile(c.args.at(2));
     if (!file.image)
         return file.status;
-    if (FindFirmwareVersion(*file.image).typeLetter == 'X') {
+    if (findFirmwareVersion(*file.image).typeLetter == 'X') {
         err(QString::fromLatin1(kFirmwareTypeMismatchText));
         return kDataError;
     }
@@ -243,7 +243,7 @@ int runUpload(CliContext& c)
     const LoadedFile file = loadFirmwareFile(path);
     if (!file.image)
         return file.status;
-    const FirmwareVersion version = FindFirmwareVersion(*file.image);
+    const FirmwareVersion version = findFirmwareVersion(*file.image);
 
     Session session(c);
     DeviceLink& link = session.link;
@@ -251,10 +251,10 @@ int runUpload(CliContext& c)
     Outcome& outcome = session.outcome;
     link.setFirmwareType(version.typeLetter);
     service.setFileSource({[date = version.date] { return date; }, [path] { return loadFirmwareFile(path).image; }});
-    service.setUploadMode(c.parser.value(Options().uploadMode) == QLatin1String("newer")
+    service.setUploadMode(c.parser.value(options().uploadMode) == QLatin1String("newer")
                               ? FirmwareService::UploadIfNewer
                               : FirmwareService::UploadIfSameOrOlder);
-    const size_t blocks = FirmwareBlocks(*file.image).size();
+    const size_t blocks = firmwareBlocks(*file.image).size();
     QObject::connect(&link, &DeviceLink::firmwareStatusText, &service, [&] { outcome.touch(); });
 
     bool finalBlockSent = false;
@@ -271,18 +271,18 @@ int runUpload(CliContext& c)
         case FirmwareService::Decision::Refused: outcome.finish(kDataError); break;
         default:
             err(QStringLiteral("Nothing uploaded: ")
-                + FirmwareComparisonText(service.deviceFirmwareDate(), version.date));
+                + firmwareComparisonText(service.deviceFirmwareDate(), version.date));
             outcome.finish(kNotDone);
             break;
         }
     });
     // The date the running firmware reported to "J" decides before "N" is sent.
     const auto worthEntering = [&] {
-        const FirmwareService::Decision decision = DecideUpload(service.uploadMode(), service.deviceFirmwareDate(),
+        const FirmwareService::Decision decision = decideUpload(service.uploadMode(), service.deviceFirmwareDate(),
                                                                 version.date, version.typeLetter, link.deviceType());
         if (decision == FirmwareService::Decision::None) {
             err(QStringLiteral("Nothing uploaded: ")
-                + FirmwareComparisonText(service.deviceFirmwareDate(), version.date));
+                + firmwareComparisonText(service.deviceFirmwareDate(), version.date));
             return int(kNotDone);
         }
         return int(kOk);
@@ -308,7 +308,7 @@ int runUpload(CliContext& c)
     const int status = session.ended(outcome.wait());
     // A bootloader that decided against the upload waits on: restart it.
     if (session.idleReported && (status == kNotDone || status == kDataError) && !service.checksumError)
-        service.RestartFromBootloader();
+        service.restartFromBootloader();
     return status;
 }
 
@@ -365,7 +365,7 @@ int runInterfaceTest(CliContext& c)
     const int status = session.ended(outcome.wait());
     // The bootloader waits for another test: restart the device.
     if (session.idleReported && !session.link.portLost())
-        service.RestartFromBootloader();
+        service.restartFromBootloader();
     return status;
 }
 
@@ -399,15 +399,15 @@ int runSetId(CliContext& c)
 {
     const int64_t id = *parseDeviceId(c.args.at(1));
     Session session(c);
-    const OpResult result = session.service.SetDeviceId(id);
+    const OpResult result = session.service.setDeviceId(id);
     if (result == OpResult::Done)
-        out(QStringLiteral("Device ID written: ") + DeviceIdText(uint32_t(id)));
+        out(QStringLiteral("Device ID written: ") + deviceIdText(uint32_t(id)));
     return statusOf(result);
 }
 
 } // namespace
 
-std::vector<CliCommand> FirmwareUploadCommands()
+std::vector<CliCommand> firmwareUploadCommands()
 {
     return {
         {QStringLiteral("firmware upload"), checkUpload, runUpload},

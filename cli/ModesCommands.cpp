@@ -65,7 +65,7 @@ std::optional<std::vector<ModeRecord>> parseModeArguments(const QStringList& arg
             usage(QStringLiteral("Slot %1 is given more than once.").arg(record->slot));
             return std::nullopt;
         }
-        bySlot[record->slot] = NormalizedModeRecord(*record);
+        bySlot[record->slot] = normalizedModeRecord(*record);
     }
     std::vector<ModeRecord> records;
     for (const auto& entry : bySlot)
@@ -79,9 +79,9 @@ QString modeLine(const ModeRecord& record)
     return QStringLiteral("Slot %1: %2 %3, MIDI channel %4, note %5")
         .arg(record.slot)
         .arg(record.type)
-        .arg(QString::fromStdString(ModeTypeName(record.type)))
+        .arg(QString::fromStdString(modeTypeName(record.type)))
         .arg(record.channel)
-        .arg(QString::fromStdString(NoteLabel(record.note)));
+        .arg(QString::fromStdString(noteLabel(record.note)));
 }
 
 int check(CliContext& c)
@@ -112,7 +112,7 @@ int check(CliContext& c)
 
 int read(DeviceLink& link, bool json)
 {
-    const StoredModes stored = ReadStoredModes(link);
+    const StoredModes stored = readStoredModes(link);
     if (stored.result != OpResult::Done)
         return statusOf(stored.result);
     for (const ModeRecord& record : stored.invalid)
@@ -128,20 +128,20 @@ int read(DeviceLink& link, bool json)
     if (json) {
         QJsonArray modes;
         for (const auto& [slot, entry] : stored.bySlot) {
-            const ModeRecord record = NormalizedModeRecord(entry);
+            const ModeRecord record = normalizedModeRecord(entry);
             modes.append(QJsonObject{{QStringLiteral("slot"), record.slot},
                                      {QStringLiteral("type"), record.type},
-                                     {QStringLiteral("typeName"), QString::fromStdString(ModeTypeName(record.type))},
+                                     {QStringLiteral("typeName"), QString::fromStdString(modeTypeName(record.type))},
                                      {QStringLiteral("channel"), record.channel},
                                      {QStringLiteral("note"), record.note},
-                                     {QStringLiteral("noteName"), QString::fromStdString(NoteLabel(record.note))}});
+                                     {QStringLiteral("noteName"), QString::fromStdString(noteLabel(record.note))}});
         }
         outJson(QJsonObject{{QStringLiteral("modes"), modes}, {QStringLiteral("count"), stored.count}});
         return stored.invalid.empty() ? kOk : kDataError;
     }
     // Shown as the modes page shows them.
     for (const auto& entry : stored.bySlot)
-        out(modeLine(NormalizedModeRecord(entry.second)));
+        out(modeLine(normalizedModeRecord(entry.second)));
     if (stored.count > 0)
         out(QStringLiteral("Modes count: %1").arg(stored.count));
     return stored.invalid.empty() ? kOk : kDataError;
@@ -151,7 +151,7 @@ int write(DeviceLink& link, const QStringList& arguments)
 {
     const std::vector<ModeRecord> records = *parseModeArguments(arguments);
     int acknowledged = 0;
-    const OpResult result = StoreModes(link, records, &acknowledged);
+    const OpResult result = storeModes(link, records, &acknowledged);
     if (result == OpResult::NoAnswer)
         err(QStringLiteral("%1 of %2 mode(s) stored.").arg(acknowledged).arg(records.size()));
     return statusOf(result);
@@ -166,13 +166,13 @@ int run(CliContext& c)
     if (sub == QLatin1String("write"))
         return write(link, c.args.mid(2));
     if (sub == QLatin1String("count"))
-        return statusOf(StoreModesCount(link, *parseNumber(c.args.at(2), 1, kModeSlotCount)));
-    return statusOf(ResetModesToDefault(link));
+        return statusOf(storeModesCount(link, *parseNumber(c.args.at(2), 1, kModeSlotCount)));
+    return statusOf(resetModesToDefault(link));
 }
 
 } // namespace
 
-std::vector<CliCommand> ModesCommands()
+std::vector<CliCommand> modesCommands()
 {
     return {{QStringLiteral("modes"), check, run}};
 }

@@ -13,12 +13,12 @@ namespace {
 
 QString dateText(PackedDateTime date)
 {
-    return date != 0 ? QString::fromStdString(FormatPackedDateTime(date)) : QStringLiteral("-");
+    return date != 0 ? QString::fromStdString(formatPackedDateTime(date)) : QStringLiteral("-");
 }
 
 } // namespace
 
-std::vector<FoundDevice> ScanAllPorts(CliContext& c, bool& cancelled)
+std::vector<FoundDevice> scanAllPorts(CliContext& c, bool& cancelled)
 {
     DeviceScan scan(*c.ports);
     const auto connection = QObject::connect(&scan, &DeviceScan::progressChanged, [](int elapsedMs, int totalMs) {
@@ -40,13 +40,13 @@ std::vector<FoundDevice> ScanAllPorts(CliContext& c, bool& cancelled)
     return devices;
 }
 
-Result<void> ConfirmPair(CliContext& c, const FoundDevice& device)
+Result<void> confirmPair(CliContext& c, const FoundDevice& device)
 {
     DeviceScan scan(*c.ports);
     if (c.interrupts)
         QObject::connect(c.interrupts, &Interrupts::interrupted, &scan, &DeviceScan::cancel);
     if (interrupted())
-        return MakeError(QStringLiteral("Cancelled."));
+        return makeError(QStringLiteral("Cancelled."));
     return scan.confirm(device.input, device.output, device.deviceId);
 }
 
@@ -55,7 +55,7 @@ namespace {
 int runScan(CliContext& c)
 {
     bool cancelled = false;
-    const std::vector<FoundDevice> devices = ScanAllPorts(c, cancelled);
+    const std::vector<FoundDevice> devices = scanAllPorts(c, cancelled);
     if (cancelled)
         return kInterrupted;
 
@@ -66,7 +66,7 @@ int runScan(CliContext& c)
                 {QStringLiteral("input"), d.input},
                 {QStringLiteral("output"), d.output.isEmpty() ? QJsonValue() : QJsonValue(d.output)},
                 {QStringLiteral("type"), QString(QLatin1Char(d.type))},
-                {QStringLiteral("typeName"), DeviceTypeName(d.type)},
+                {QStringLiteral("typeName"), deviceTypeName(d.type)},
                 {QStringLiteral("deviceId"), qint64(d.deviceId)},
                 {QStringLiteral("bootloaderDate"),
                  d.bootloaderDate ? QJsonValue(dateText(d.bootloaderDate)) : QJsonValue()},
@@ -77,8 +77,8 @@ int runScan(CliContext& c)
     } else {
         for (const FoundDevice& d : devices) {
             out(QStringLiteral("%1\t%2\t%3\t%4\t%5")
-                    .arg(d.input, d.output.isEmpty() ? QStringLiteral("-") : d.output, DeviceTypeName(d.type),
-                         DeviceIdText(d.deviceId), dateText(d.firmwareDate)));
+                    .arg(d.input, d.output.isEmpty() ? QStringLiteral("-") : d.output, deviceTypeName(d.type),
+                         deviceIdText(d.deviceId), dateText(d.firmwareDate)));
         }
     }
     if (devices.empty()) {
@@ -90,7 +90,7 @@ int runScan(CliContext& c)
 
 } // namespace
 
-std::vector<CliCommand> ScanCommands()
+std::vector<CliCommand> scanCommands()
 {
     CliCommand scan{
         QStringLiteral("scan"),

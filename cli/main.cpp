@@ -171,7 +171,7 @@ void followOperations(DeviceLink& link, Interrupts& interrupts)
     QObject::connect(&interrupts, &Interrupts::interrupted, &link, &DeviceLink::requestCancel);
 }
 
-std::vector<CliCommand> AllCommands()
+std::vector<CliCommand> allCommands()
 {
     std::vector<CliCommand> commands;
     CliCommand ports{
@@ -181,8 +181,8 @@ std::vector<CliCommand> AllCommands()
     ports.json = true;
     ports.ownPorts = true;
     commands.push_back(ports);
-    for (auto list : {ScanCommands(), DeviceCommands(), ChannelsCommands(), ModesCommands(), FirmwareCommands(),
-                      FirmwareUploadCommands(), BackupCommands(), FieldCommands()})
+    for (auto list : {scanCommands(), deviceCommands(), channelsCommands(), modesCommands(), firmwareCommands(),
+                      firmwareUploadCommands(), backupCommands(), fieldCommands()})
         commands.insert(commands.end(), list.begin(), list.end());
     return commands;
 }
@@ -210,10 +210,10 @@ static int runProgram(int argc, char** argv)
     const QCommandLineOption verboseOption(QStringLiteral("verbose"), QString());
     parser.addOptions({helpOption, versionOption, backendOption, emulatorOption, emulatorTypeOption, inOption,
                        outOption, deviceIdOption, jsonOption, verboseOption});
-    const CliOptions& commandOptions = Options();
+    const CliOptions& commandOptions = options();
     parser.addOptions({commandOptions.noteOff, commandOptions.zeroOffset, commandOptions.uploadMode,
                        commandOptions.verify, commandOptions.force, commandOptions.twice});
-    parser.addOptions(FieldCommandOptions());
+    parser.addOptions(fieldCommandOptions());
     parser.addOptions({commandOptions.changesOnly, commandOptions.prune});
 
     if (!parser.parse(QCoreApplication::arguments()))
@@ -231,7 +231,7 @@ static int runProgram(int argc, char** argv)
     CliContext context{parser, parser.positionalArguments(), nullptr, {}};
     if (context.args.isEmpty())
         return usage(QStringLiteral("No command given."));
-    const std::vector<CliCommand> commands = AllCommands();
+    const std::vector<CliCommand> commands = allCommands();
     // A command is named by its first argument, or by its first two ("firmware info").
     const QString twoWords = context.args.mid(0, 2).join(QLatin1Char(' '));
     const auto command = std::find_if(commands.begin(), commands.end(), [&](const CliCommand& c) {
@@ -257,7 +257,7 @@ static int runProgram(int argc, char** argv)
         return usage(QStringLiteral("--force belongs to the commands 'restore' and 'channels patch'."));
     if (parser.isSet(commandOptions.twice) && command->name != QLatin1String("channels read"))
         return usage(QStringLiteral("--twice belongs to the command 'channels read'."));
-    if (const int status = CheckFieldCommandOptions(parser, command->name); status != kOk)
+    if (const int status = checkFieldCommandOptions(parser, command->name); status != kOk)
         return status;
     if ((parser.isSet(commandOptions.changesOnly) || parser.isSet(commandOptions.prune))
         && command->name != QLatin1String("channels write"))
@@ -313,7 +313,7 @@ static int runProgram(int argc, char** argv)
     const bool withEmulator = parser.isSet(emulatorOption);
     if (withEmulator)
         ports.add(std::make_shared<EmulatorBackend>(emulatorConfig));
-    if (Result<std::shared_ptr<MidiBackend>> backend = CreateRtMidiBackend(api))
+    if (Result<std::shared_ptr<MidiBackend>> backend = createRtMidiBackend(api))
         ports.add(std::move(backend).value());
     else if (!withEmulator || api != MidiApi::Auto)
         err(QString::fromStdString(backend.error().message));
@@ -326,7 +326,7 @@ static int runProgram(int argc, char** argv)
     QString output;
     if (wantedId) {
         bool cancelled = false;
-        const std::vector<FoundDevice> devices = DevicesWithId(ScanAllPorts(context, cancelled), *wantedId);
+        const std::vector<FoundDevice> devices = devicesWithId(scanAllPorts(context, cancelled), *wantedId);
         if (cancelled)
             return kInterrupted;
         if (devices.empty()) {
@@ -339,9 +339,9 @@ static int runProgram(int argc, char** argv)
                     .arg(*wantedId));
         // The scan's pairing is confirmed before anything else is sent.
         const auto confirmed = std::find_if(devices.begin(), devices.end(), [&](const FoundDevice& d) {
-            const Result<void> confirmed = ConfirmPair(context, d);
+            const Result<void> confirmed = confirmPair(context, d);
             if (!confirmed && !interrupted())
-                err(ErrorText(confirmed.error()));
+                err(errorText(confirmed.error()));
             return confirmed.has_value();
         });
         if (interrupted())
@@ -383,7 +383,7 @@ static int runProgram(int argc, char** argv)
 
     link.setSelectedPorts(input, output);
     try {
-        link.OpenPorts();
+        link.openPorts();
     } catch (const std::exception& e) {
         err(QString::fromStdString(e.what()));
         return kNoAnswer;
@@ -403,9 +403,9 @@ static int runProgram(int argc, char** argv)
         linkTotal.sent += n.sent;
         linkTotal.retried += n.retried;
         linkTotal.lost += n.lost;
-        setJsonLinkCounts(QString::fromStdString(LinkCountsJson(linkTotal)));
+        setJsonLinkCounts(QString::fromStdString(linkCountsJson(linkTotal)));
         if (verbose)
-            err(QString::fromStdString(LinkCountsText(n)));
+            err(QString::fromStdString(linkCountsText(n)));
     });
     const int status = command->run(context);
     progressDone();

@@ -26,11 +26,11 @@ void CheckFilePath(std::string_view bytes, const ChannelTable& rows)
 {
     static const QString folder = QString::fromStdString(FuzzScratchFolder());
     const QString path = folder + QStringLiteral("/table.csv");
-    FUZZ_CHECK(WriteFileAtomically(ToFileSystemPath(path), bytes));
-    const ChannelFileLoad opened = LoadChannelFile(path);
+    FUZZ_CHECK(writeFileAtomically(toFileSystemPath(path), bytes));
+    const ChannelFileLoad opened = loadChannelFile(path);
     FUZZ_CHECK(opened.ok() && opened.csv.rows == rows);
-    FUZZ_CHECK(SaveChannelFile(path, opened.csv.rows));
-    const ChannelFileLoad reopened = LoadChannelFile(path);
+    FUZZ_CHECK(saveChannelFile(path, opened.csv.rows));
+    const ChannelFileLoad reopened = loadChannelFile(path);
     FUZZ_CHECK(reopened.ok() && reopened.csv.rows == rows);
 }
 
@@ -39,11 +39,11 @@ void CheckFilePath(std::string_view bytes, const ChannelTable& rows)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const std::string text = ChannelFileTextToUtf8(bytes);
-    FUZZ_CHECK(IsValidUtf8(text));
+    const std::string text = channelFileTextToUtf8(bytes);
+    FUZZ_CHECK(isValidUtf8(text));
 
-    const ChannelCsvLoad load = ReadChannelCsv(text);
-    const std::string message = ChannelCsvMessage(load);
+    const ChannelCsvLoad load = readChannelCsv(text);
+    const std::string message = channelCsvMessage(load);
     FUZZ_CHECK(load.ok() == message.empty());
     if (!load.ok()) {
         FUZZ_CHECK(load.rows.empty());
@@ -53,13 +53,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (size_t i = 0; i < load.rows.size(); ++i) {
         const ChannelRecord& row = load.rows[i];
         if (i > 0)
-            FUZZ_CHECK(CompareDmxCells(load.rows[i - 1].DmxChannel, row.DmxChannel) <= 0);
+            FUZZ_CHECK(compareDmxCells(load.rows[i - 1].dmxChannel, row.dmxChannel) <= 0);
         // What a row is sent to the device as: either refused or a payload of
         // 14 upper-case hex digits that decodes to the same numbers.
-        if (const auto values = ReadChannelValues(row)) {
-            const std::string payload = EncodeChannelPayload(*values);
+        if (const auto values = readChannelValues(row)) {
+            const std::string payload = encodeChannelPayload(*values);
             FUZZ_CHECK(payload.size() == 14);
-            const auto dump = DecodeChannelPayload(payload);
+            const auto dump = decodeChannelPayload(payload);
             FUZZ_CHECK(dump.has_value());
             FUZZ_CHECK(dump->number == values->dmxChannel);
             FUZZ_CHECK(dump->from == values->from && dump->to == values->to);
@@ -68,9 +68,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // Saved and loaded again, the table is the same. (An empty table saves
     // as the header alone, which loads as "Empty data file!".)
-    const std::string saved = WriteChannelCsv(load.rows);
-    FUZZ_CHECK(IsValidUtf8(saved));
-    const ChannelCsvLoad again = ReadChannelCsv(ChannelFileTextToUtf8(saved));
+    const std::string saved = writeChannelCsv(load.rows);
+    FUZZ_CHECK(isValidUtf8(saved));
+    const ChannelCsvLoad again = readChannelCsv(channelFileTextToUtf8(saved));
     if (load.rows.empty()) {
         FUZZ_CHECK(again.status == ChannelCsvLoad::Status::Empty);
         return 0;

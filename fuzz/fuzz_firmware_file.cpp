@@ -36,7 +36,7 @@ namespace {
 
 void CheckVersion(const FirmwareImage& image)
 {
-    const FirmwareVersion version = FindFirmwareVersion(image);
+    const FirmwareVersion version = findFirmwareVersion(image);
     if (version.typeLetter == 'X') {
         FUZZ_CHECK(version.date == 0 && version.typeName.empty());
         return;
@@ -46,21 +46,21 @@ void CheckVersion(const FirmwareImage& image)
     if (version.date != 0) {
         // Only dates the packed form holds: bits 28-31 stay clear.
         FUZZ_CHECK((version.date >> 28) == 0);
-        FUZZ_CHECK(FormatPackedDateTime(version.date).size() >= 16);
+        FUZZ_CHECK(formatPackedDateTime(version.date).size() >= 16);
     }
 }
 
 void CheckDate(const std::string& text)
 {
-    const PackedDateTime date = ParseVersionDate(text);
+    const PackedDateTime date = parseVersionDate(text);
     if (date == 0)
         return;
     FUZZ_CHECK((date >> 28) == 0);
     // The text of a date reads back as the same date.
-    const std::string shown = FormatPackedDateTime(date); // "YYYY-MM-DD HH:NN"
+    const std::string shown = formatPackedDateTime(date); // "YYYY-MM-DD HH:NN"
     const std::string reordered = shown.substr(5, 2) + "/" + shown.substr(8, 2) + "/" + shown.substr(0, 4) + " "
         + shown.substr(11, 2) + ":" + shown.substr(14, 2);
-    FUZZ_CHECK(ParseVersionDate(reordered) == date);
+    FUZZ_CHECK(parseVersionDate(reordered) == date);
 }
 
 void CheckRoundTrip(FuzzedDataProvider& input)
@@ -73,13 +73,13 @@ void CheckRoundTrip(FuzzedDataProvider& input)
     const uint8_t damage = input.ConsumeIntegralInRange<uint8_t>(1, 255);
     const std::vector<uint8_t> bytes = input.ConsumeRemainingBytes<uint8_t>();
     const FirmwareImage image(bytes.begin(), bytes.end());
-    const FirmwarePassword password = BuiltInFirmwarePassword();
+    const FirmwarePassword password = builtInFirmwarePassword();
 
     // Base64 with any line length decodes to the same bytes.
-    FUZZ_CHECK(DecodeBase64(EncodeBase64(bytes, lineLength)) == bytes);
+    FUZZ_CHECK(decodeBase64(encodeBase64(bytes, lineLength)) == bytes);
 
-    const std::string text = PackFirmwareImage(image, salt, password, lineLength);
-    const auto decrypted = DecryptFirmwareText(text, password);
+    const std::string text = packFirmwareImage(image, salt, password, lineLength);
+    const auto decrypted = decryptFirmwareText(text, password);
     FUZZ_CHECK(decrypted.has_value());
     FUZZ_CHECK(*decrypted == image);
     CheckVersion(*decrypted);
@@ -87,15 +87,15 @@ void CheckRoundTrip(FuzzedDataProvider& input)
     // Another password fails the check.
     FirmwarePassword other = password;
     other[damageAt % other.size()] ^= damage;
-    FUZZ_CHECK(!DecryptFirmwareText(text, other).has_value());
+    FUZZ_CHECK(!decryptFirmwareText(text, other).has_value());
 
     // Damage to the salt, the last 16 ciphertext bytes or the check value is
     // refused; damage before them changes the image without being noticed
     // (the check value covers only the final feedback register).
-    std::vector<uint8_t> file = EncryptFirmwareImage(image, salt, password);
+    std::vector<uint8_t> file = encryptFirmwareImage(image, salt, password);
     const size_t at = damageAt % file.size();
     file[at] ^= damage;
-    const auto damaged = DecryptFirmwareText(EncodeBase64(file, lineLength), password);
+    const auto damaged = decryptFirmwareText(encodeBase64(file, lineLength), password);
     const size_t covered = file.size() - kFirmwareCheckSize - std::min<size_t>(image.size(), 16);
     if (at < kFirmwareSaltSize || at >= covered)
         FUZZ_CHECK(!damaged.has_value());
@@ -104,7 +104,7 @@ void CheckRoundTrip(FuzzedDataProvider& input)
 
     // Anything shorter than salt and check value is refused.
     file.resize(std::min(file.size(), kFirmwareSaltSize + kFirmwareCheckSize - 1));
-    FUZZ_CHECK(!DecryptFirmwareText(EncodeBase64(file), password).has_value());
+    FUZZ_CHECK(!decryptFirmwareText(encodeBase64(file), password).has_value());
 }
 
 // Known answers before any input: the two published sample files decrypt to
@@ -114,10 +114,10 @@ bool SamplesDecryptToTheirImages()
 {
     const std::filesystem::path folder = VANTOREL_FIRMWARE_SAMPLES_DIR;
     for (const char* name : {"pro_tail", "basic_tail"}) {
-        const auto text = ReadFirmwareFileText(folder / (std::string(name) + ".bix"));
-        const auto expected = ReadFirmwareFileText(folder / (std::string(name) + ".bin"));
+        const auto text = readFirmwareFileText(folder / (std::string(name) + ".bix"));
+        const auto expected = readFirmwareFileText(folder / (std::string(name) + ".bin"));
         FUZZ_CHECK(text && expected);
-        const auto image = DecryptFirmwareText(*text, BuiltInFirmwarePassword());
+        const auto image = decryptFirmwareText(*text, builtInFirmwarePassword());
         FUZZ_CHECK(image
                    && std::equal(image->begin(), image->end(), expected->begin(), expected->end(),
                                  [](uint8_t a, char b) { return a == uint8_t(b); }));
@@ -205,10 +205,10 @@ bool PrimitivesGiveTheReferenceValues()
         {"0A000000", 0x8A17569C},  {"", 0x00000000},
     };
     for (const auto& [text, crc] : checksums) {
-        FUZZ_CHECK(Crc32OfText(text) == crc);
+        FUZZ_CHECK(crc32OfText(text) == crc);
         FUZZ_CHECK(upload_model::Crc32(text) == crc);
     }
-    FUZZ_CHECK(ChecksumText(0xCBF43926) == "2639F4CB");
+    FUZZ_CHECK(checksumText(0xCBF43926) == "2639F4CB");
     return true;
 }
 
@@ -217,12 +217,12 @@ bool PrimitivesGiveTheReferenceValues()
 void CheckUploadStream(const std::vector<uint8_t>& bytes)
 {
     const FirmwareImage image(bytes.begin(), bytes.end());
-    const std::vector<FirmwareBlock> blocks = FirmwareBlocks(image);
+    const std::vector<FirmwareBlock> blocks = firmwareBlocks(image);
     const std::vector<upload_model::Block> expected = upload_model::Blocks(bytes);
     FUZZ_CHECK(blocks.size() == expected.size());
     std::vector<uint8_t> received;
     for (size_t i = 0; i < blocks.size(); ++i) {
-        const Bytes message = BuildFirmwareBlock(blocks[i].data, blocks[i].counter);
+        const Bytes message = buildFirmwareBlock(blocks[i].data, blocks[i].counter);
         FUZZ_CHECK(message == upload_model::Message(expected[i]));
         const auto block = upload_model::ReadMessage(message);
         FUZZ_CHECK(block && block->tag == expected[i].tag);
@@ -254,7 +254,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     case 0: {
         // A file as it comes: any text.
         const std::string text = input.ConsumeRemainingBytesAsString();
-        if (const auto image = DecryptFirmwareText(text, BuiltInFirmwarePassword()))
+        if (const auto image = decryptFirmwareText(text, builtInFirmwarePassword()))
             CheckVersion(*image);
         break;
     }

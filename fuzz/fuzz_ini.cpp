@@ -80,7 +80,7 @@ std::string PlainName(FuzzedDataProvider& input)
 
 void CheckIntegers(const std::string& text, int def)
 {
-    FUZZ_CHECK(IniTextToInt(text, def) == ModelIniTextToInt(text, def));
+    FUZZ_CHECK(iniTextToInt(text, def) == ModelIniTextToInt(text, def));
 }
 
 void CheckFile(FuzzedDataProvider& input)
@@ -95,45 +95,45 @@ void CheckFile(FuzzedDataProvider& input)
     // The file text is the front of the input; the choices above come from its end.
     const std::string text = input.ConsumeRemainingBytesAsString();
 
-    IniFile ini = IniFile::Parse(text);
+    IniFile ini = IniFile::parse(text);
     // Parsing what was serialized changes nothing.
-    const std::string serialized = ini.Serialize();
-    FUZZ_CHECK(IniFile::Parse(serialized).Serialize() == serialized);
+    const std::string serialized = ini.serialize();
+    FUZZ_CHECK(IniFile::parse(serialized).serialize() == serialized);
     CheckSaveAndLoad(ini, number);
 
     // Everything the program reads at start-up.
-    const ProgramSettings settings = ReadProgramSettings(ini, "/opt/vantorel/");
+    const ProgramSettings settings = readProgramSettings(ini, "/opt/vantorel/");
     IniFile written;
-    WriteProgramSettings(written, settings);
-    const ProgramSettings reread = ReadProgramSettings(IniFile::Parse(written.Serialize()), "/opt/vantorel/");
+    writeProgramSettings(written, settings);
+    const ProgramSettings reread = readProgramSettings(IniFile::parse(written.serialize()), "/opt/vantorel/");
     IniFile again;
-    WriteProgramSettings(again, reread);
-    FUZZ_CHECK(again.Serialize() == written.Serialize());
+    writeProgramSettings(again, reread);
+    FUZZ_CHECK(again.serialize() == written.serialize());
     FUZZ_CHECK(reread.colours == settings.colours);
 
     const WindowBounds designed{10, 20, 640, 480};
     const SizeConstraints constraints{300, 0, 200, 0};
     const ScreenMetrics screen{1920, 1080, oneMonitor ? 1 : 2};
-    const RestoredGeometry restored = RestoreWindowGeometry(ini, "MainWindow", designed, constraints, false, screen);
+    const RestoredGeometry restored = restoreWindowGeometry(ini, "MainWindow", designed, constraints, false, screen);
     if (!restored.maximized) {
         FUZZ_CHECK(restored.bounds.width >= constraints.minWidth);
         FUZZ_CHECK(restored.bounds.height > 0);
     }
-    StoreWindowGeometry(ini, "MainWindow", SavedWindowState::Normal, restored.bounds);
+    storeWindowGeometry(ini, "MainWindow", SavedWindowState::Normal, restored.bounds);
     const RestoredGeometry stored
-        = RestoreWindowGeometry(IniFile::Parse(ini.Serialize()), "MainWindow", designed, constraints, false, screen);
+        = restoreWindowGeometry(IniFile::parse(ini.serialize()), "MainWindow", designed, constraints, false, screen);
     FUZZ_CHECK(!stored.maximized);
 
     // A value written reads back, and nothing else changes.
-    const auto otherBefore = ini.Value("Files", "LastSaved");
-    ini.WriteString(section, key, value);
-    const IniFile reparsed = IniFile::Parse(ini.Serialize());
-    const auto readBack = reparsed.Value(section, key);
+    const auto otherBefore = ini.value("Files", "LastSaved");
+    ini.writeString(section, key, value);
+    const IniFile reparsed = IniFile::parse(ini.serialize());
+    const auto readBack = reparsed.value(section, key);
     FUZZ_CHECK(readBack.has_value());
     if (!(section == "Files" && key == "LastSaved"))
-        FUZZ_CHECK(reparsed.Value("Files", "LastSaved") == otherBefore);
-    ini.WriteInteger(section, key, number);
-    FUZZ_CHECK(IniFile::Parse(ini.Serialize()).ReadInteger(section, key, number == 0 ? 1 : 0) == number);
+        FUZZ_CHECK(reparsed.value("Files", "LastSaved") == otherBefore);
+    ini.writeInteger(section, key, number);
+    FUZZ_CHECK(IniFile::parse(ini.serialize()).readInteger(section, key, number == 0 ? 1 : 0) == number);
 }
 
 // Saved to a file that exists (a temporary file renamed over it) and loaded
@@ -144,10 +144,10 @@ void CheckSaveAndLoad(const IniFile& ini, int mode)
     const std::string path = folder + "/program.ini";
     const mode_t permissions = (mode & 1) ? 0600 : 0644;
     ::chmod(path.c_str(), permissions);
-    FUZZ_CHECK(ini.Save(path));
+    FUZZ_CHECK(ini.save(path));
     IniFile loaded;
-    FUZZ_CHECK(loaded.Load(path));
-    FUZZ_CHECK(loaded.Serialize() == ini.Serialize());
+    FUZZ_CHECK(loaded.load(path));
+    FUZZ_CHECK(loaded.serialize() == ini.serialize());
     struct stat info { };
     FUZZ_CHECK(::stat(path.c_str(), &info) == 0 && (info.st_mode & 0777) == permissions);
     size_t files = 0;

@@ -53,14 +53,14 @@ std::vector<uint8_t> ShortMessage(uint32_t code)
 std::vector<uint8_t> MakeReply(FuzzedDataProvider& input)
 {
     const char letter = kReplyLetters[input.ConsumeIntegralInRange<size_t>(0, sizeof kReplyLetters - 2)];
-    const size_t length = ReplyLength(letter);
+    const size_t length = replyLength(letter);
     std::string payload;
     const bool hex = input.ConsumeBool();
     for (size_t i = 0; i + 6 < length; ++i) {
         const uint8_t c = input.ConsumeIntegral<uint8_t>();
         payload += hex ? "0123456789ABCDEF"[c % 16] : char(c & 0x7F);
     }
-    return BuildReply(letter, payload);
+    return buildReply(letter, payload);
 }
 
 struct Harness {
@@ -79,9 +79,9 @@ struct Harness {
     {
         service.setFileSource({[] { return PackedDateTime(0x012345); }, [] { return std::optional<FirmwareImage>(); }});
         QObject::connect(&link, &DeviceLink::modeReceived, [this](const std::array<uint8_t, 4>& values) {
-            const ModeRecord record = ModeRecordFromValues(values);
-            if (IsValidModeRecord(record)) {
-                const auto decoded = DecodeModeReplyPayload(ModeReplyPayload(record));
+            const ModeRecord record = modeRecordFromValues(values);
+            if (isValidModeRecord(record)) {
+                const auto decoded = decodeModeReplyPayload(modeReplyPayload(record));
                 FUZZ_CHECK(decoded && *decoded == record);
             }
             ++modes;
@@ -90,11 +90,11 @@ struct Harness {
         // A small ring and few receive buffers: the same overflow paths as the
         // program's 1024 slots and 512 buffers, reached with bursts of a
         // hundred events instead of a thousand (fifteen times the executions).
-        link.input().SetCapacity(kRingSlots);
-        link.input().SetSysexBufferCount(kSysexBuffers);
+        link.input().setCapacity(kRingSlots);
+        link.input().setSysexBufferCount(kSysexBuffers);
         QObject::connect(&link, &DeviceLink::deviceTypeApplied,
                          [](char letter) { FUZZ_CHECK(letter == 'P' || letter == 'B' || letter == 'E'); });
-        link.OpenPorts();
+        link.openPorts();
         FUZZ_CHECK(link.input().isOpen());
     }
 
@@ -118,7 +118,7 @@ struct Harness {
     {
         QCoreApplication::processEvents();
         link.onMidiInput();
-        FUZZ_CHECK(link.input().PendingEventCount() == 0);
+        FUZZ_CHECK(link.input().pendingEventCount() == 0);
     }
 };
 
@@ -161,7 +161,7 @@ void PlayStream(const uint8_t* data, size_t size)
             h.read();
     }
     h.read();
-    h.service.ProcessBootloaderInfo();
+    h.service.processBootloaderInfo();
 }
 
 } // namespace
@@ -222,7 +222,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         default:
             // The firmware page reads what the bootloader reported.
-            h.service.ProcessBootloaderInfo();
+            h.service.processBootloaderInfo();
             break;
         }
         if (!message.empty()) {
@@ -231,13 +231,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
     }
     h.read();
-    h.service.ProcessBootloaderInfo();
+    h.service.processBootloaderInfo();
 
     // Whatever arrived, the collected rows are in order and the lists hold
     // only three-byte codes.
     const ChannelTable& rows = h.dumps.rows();
     for (size_t i = 1; i < rows.size(); ++i)
-        FUZZ_CHECK(CompareDmxCells(rows[i - 1].DmxChannel, rows[i].DmxChannel) <= 0);
+        FUZZ_CHECK(compareDmxCells(rows[i - 1].dmxChannel, rows[i].dmxChannel) <= 0);
     for (const uint32_t code : h.link.shortMessageQueue())
         FUZZ_CHECK(code <= 0xFFFFFF);
     for (const std::string& byte : h.link.testData())

@@ -60,14 +60,14 @@ uint32_t ModelAsciiHexToInt(const std::string& text)
 
 void CheckHexText(const std::string& text)
 {
-    FUZZ_CHECK(HexTextToInt(text) == ModelHexTextToInt(text));
+    FUZZ_CHECK(hexTextToInt(text) == ModelHexTextToInt(text));
 }
 
 void CheckAsciiHex(const std::string& text)
 {
-    FUZZ_CHECK(AsciiHexToInt(text) == ModelAsciiHexToInt(text));
+    FUZZ_CHECK(asciiHexToInt(text) == ModelAsciiHexToInt(text));
     // The reply decoder's path: bytes -> hex text -> value.
-    const std::string hex = BytesToHexText(reinterpret_cast<const uint8_t*>(text.data()), text.size(), "");
+    const std::string hex = bytesToHexText(reinterpret_cast<const uint8_t*>(text.data()), text.size(), "");
     FUZZ_CHECK(hex.size() == 2 * text.size());
     uint64_t value = 0;
     for (const char c : text) {
@@ -75,18 +75,18 @@ void CheckAsciiHex(const std::string& text)
         if (digit >= 0)
             value = (value * 16 + uint64_t(digit)) & 0xFFFFFFFFu;
     }
-    FUZZ_CHECK(AsciiHexToInt(hex) == uint32_t(value));
+    FUZZ_CHECK(asciiHexToInt(hex) == uint32_t(value));
 }
 
 void CheckTriplets(const std::string& text, uint32_t number)
 {
     // Every 32-bit value survives the round trip.
-    const std::string triplets = IntToDecimalTriplets(number);
+    const std::string triplets = intToDecimalTriplets(number);
     FUZZ_CHECK(triplets.size() == 12);
-    FUZZ_CHECK(DecimalTripletsToInt(triplets) == number);
+    FUZZ_CHECK(decimalTripletsToInt(triplets) == number);
 
     // Arbitrary text: 0 unless twelve digits; then each group's low byte.
-    const uint32_t value = DecimalTripletsToInt(text);
+    const uint32_t value = decimalTripletsToInt(text);
     bool digits = text.size() == 12;
     for (const char c : text)
         digits = digits && c >= '0' && c <= '9';
@@ -103,12 +103,12 @@ void CheckTriplets(const std::string& text, uint32_t number)
     }
     FUZZ_CHECK(value == expected);
     if (canonical)
-        FUZZ_CHECK(IntToDecimalTriplets(value) == text);
+        FUZZ_CHECK(intToDecimalTriplets(value) == text);
 }
 
 void CheckInteger(const std::string& text)
 {
-    // ParseInteger: blanks, sign, digits, nothing else, within int.
+    // parseInteger: blanks, sign, digits, nothing else, within int.
     size_t i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;
@@ -131,12 +131,12 @@ void CheckInteger(const std::string& text)
                 expected = int(value);
         }
     }
-    FUZZ_CHECK(ParseInteger(text) == expected);
+    FUZZ_CHECK(parseInteger(text) == expected);
 }
 
 void CheckDeviceNumber(const std::string& text)
 {
-    const auto payload = DeviceNumberPayload(text);
+    const auto payload = deviceNumberPayload(text);
     if (!payload)
         return;
     // At least six digits, nothing but digits, the value within 32 bits.
@@ -148,7 +148,7 @@ void CheckDeviceNumber(const std::string& text)
     }
     FUZZ_CHECK(value <= 0xFFFFFFFFu);
     // The command that carries it is framed whole.
-    const Bytes command = BuildCommand('E', *payload);
+    const Bytes command = buildCommand('E', *payload);
     FUZZ_CHECK(command.front() == 0xF0 && command.back() == 0xF7);
     for (size_t k = 1; k + 1 < command.size(); ++k)
         FUZZ_CHECK(command[k] < 0x80);
@@ -156,9 +156,9 @@ void CheckDeviceNumber(const std::string& text)
 
 void CheckUpperCase(const std::string& text)
 {
-    const std::string upper = UpperCasePolish(text);
+    const std::string upper = upperCasePolish(text);
     FUZZ_CHECK(upper.size() == text.size());
-    FUZZ_CHECK(UpperCasePolish(upper) == upper);
+    FUZZ_CHECK(upperCasePolish(upper) == upper);
 }
 
 } // namespace

@@ -70,15 +70,15 @@ public:
         : m_input(input)
         , m_operation(operation)
     {
-        link.input().SetCapacity(64);
-        link.input().SetSysexBufferCount(32);
-        QObject::connect(&link.input(), &MidiInputPort::Overflow, [this] { overflow = true; });
+        link.input().setCapacity(64);
+        link.input().setSysexBufferCount(32);
+        QObject::connect(&link.input(), &MidiInputPort::overflow, [this] { overflow = true; });
         // A tick made by the harness (see scheduleTime) is one period of the
         // operation's timer: the timer goes on with that period.
         QObject::connect(&link, &DeviceLink::timerTicked, [this] {
             if (m_ticking) {
                 m_ticking = false;
-                link.StartTimer1(kWaitMs);
+                link.startWaitTimer(kWaitMs);
             }
         });
         QObject::connect(&link, &DeviceLink::errorRaised, [this](const QString& text) { errors << text; });
@@ -86,7 +86,7 @@ public:
         QObject::connect(&link, &DeviceLink::firmwareStatusText, [this](const QString& text) { texts << text; });
         m_bootloader = link.subscribeToBootloader();
         link.setDeviceType('P');
-        link.OpenPorts();
+        link.openPorts();
         FUZZ_CHECK(link.input().isOpen());
         backend.setPeer([this](const uint8_t* data, size_t size) { onProgramMessage(Message(data, data + size)); });
     }
@@ -138,12 +138,12 @@ private:
                 return;
             tries.push_back(message);
             acks.push_back(0);
-            answer({BuildReply('c', std::string(ReplyLength('c') - 6, '0'))});
+            answer({buildReply('c', std::string(replyLength('c') - 6, '0'))});
             break;
         case 'M': // the options, asked between rows to settle missing acknowledgements
             if (m_operation != Operation::Write)
                 return;
-            answer({BuildReply('m', std::string(ReplyLength('m') - 6, '0'))});
+            answer({buildReply('m', std::string(replyLength('m') - 6, '0'))});
             break;
         case 'B':
             if (m_operation != Operation::Read)
@@ -227,14 +227,14 @@ private:
         static constexpr char kLetters[] = "acdefghijklmno";
         const char letter = kLetters[m_input.ConsumeIntegralInRange<size_t>(0, sizeof kLetters - 2)];
         std::string payload;
-        for (size_t i = 0; i + 6 < ReplyLength(letter); ++i)
+        for (size_t i = 0; i + 6 < replyLength(letter); ++i)
             payload += "0123456789ABCDEF"[m_input.ConsumeIntegral<uint8_t>() % 16];
-        return BuildReply(letter, payload);
+        return buildReply(letter, payload);
     }
 
     static bool isDumpReply(const Message& message)
     {
-        const auto reply = RecognizeReply(message.data(), message.size());
+        const auto reply = recognizeReply(message.data(), message.size());
         return reply && reply->letter == 'b';
     }
 
@@ -249,7 +249,7 @@ private:
         if (message.empty() || ++m_delivered > kMaxMessages)
             return;
         m_last = message;
-        const auto reply = RecognizeReply(message.data(), message.size());
+        const auto reply = recognizeReply(message.data(), message.size());
         // A dump row the device sent belongs to the table it holds, whether
         // or not the program's input kept up with it.
         if (reply && reply->letter == 'b') {
@@ -260,9 +260,9 @@ private:
         }
         // Acknowledgements and block requests count only when the input took
         // them: what the ring dropped the program never saw.
-        const size_t pendingBefore = link.input().PendingEventCount();
+        const size_t pendingBefore = link.input().pendingEventCount();
         backend.deliver(message.data(), message.size(), 0);
-        if (link.input().PendingEventCount() <= pendingBefore)
+        if (link.input().pendingEventCount() <= pendingBefore)
             return;
         if (message == ShortMessage(kBlockRequest))
             ++requests[blocks.size()];
@@ -278,7 +278,7 @@ private:
     }
 
     // Time passes once the program is back in its event loop: what was late
-    // arrives, the input is read, and Timer1 ticks when the program still
+    // arrives, the input is read, and the wait timer ticks when the program still
     // waits (or, when the input says so, though its answer has just come:
     // a device slower than the tick).
     void scheduleTime()
@@ -292,7 +292,7 @@ private:
             if (link.timer1Active() && (slow || m_waiting())) {
                 // The period runs out now.
                 m_ticking = true;
-                link.restartTimer1(0);
+                link.restartWaitTimer(0);
             }
         });
     }
@@ -319,10 +319,10 @@ bool Contains(const QStringList& texts, const char* text)
 }
 
 // A row for channel `number` with data the input chooses.
-ChannelRecord Row(FuzzedDataProvider& input, int number)
+ChannelRecord row(FuzzedDataProvider& input, int number)
 {
-    ChannelRecord record = DefaultChannelRecord(number);
-    record.MidiChannel = std::to_string(input.ConsumeIntegralInRange<int>(1, 16));
+    ChannelRecord record = defaultChannelRecord(number);
+    record.midiChannel = std::to_string(input.ConsumeIntegralInRange<int>(1, 16));
     return record;
 }
 
@@ -333,9 +333,9 @@ void RunWrite(FuzzedDataProvider& input)
     std::vector<Message> payloads; // the "C" of each row
     const int count = input.ConsumeIntegralInRange<int>(1, 24);
     for (int i = 1; i <= count; ++i) {
-        rows.push_back(Row(input, i));
-        const std::string payload = *EncodeChannelPayload(rows.back());
-        payloads.push_back(BuildCommand('C', Message(payload.begin(), payload.end())));
+        rows.push_back(row(input, i));
+        const std::string payload = *encodeChannelPayload(rows.back());
+        payloads.push_back(buildCommand('C', Message(payload.begin(), payload.end())));
     }
     t.setWaiting([&t] { return !t.link.writeAcknowledged(); });
 
@@ -356,7 +356,7 @@ void RunWrite(FuzzedDataProvider& input)
         return t.tries.size();
     };
     int written = 0;
-    const ChannelWriteReport report = WriteChannelsToDevice(t.link, rows, {}, [&](int row) {
+    const ChannelWriteReport report = writeChannelsToDevice(t.link, rows, {}, [&](int row) {
         FUZZ_CHECK(row == written);
         FUZZ_CHECK(acksSince(firstTryOf(row)) > 0);
         FUZZ_CHECK(acksSince(0) >= written + 1);
@@ -393,18 +393,18 @@ void RunRead(FuzzedDataProvider& input)
     std::vector<Message> dump;
     const int count = input.ConsumeIntegralInRange<int>(0, 40);
     for (int i = 0; i < count; ++i) {
-        if (const auto payload = EncodeChannelPayload(Row(input, input.ConsumeIntegralInRange<int>(1, 512))))
-            dump.push_back(BuildReply('b', *payload));
+        if (const auto payload = encodeChannelPayload(row(input, input.ConsumeIntegralInRange<int>(1, 512))))
+            dump.push_back(buildReply('b', *payload));
     }
     if (dump.empty())
-        dump.push_back(BuildReply('b', kEmptyDeviceDump));
+        dump.push_back(buildReply('b', kEmptyDeviceDump));
     t.setDump(dump);
     t.setWaiting([&t] { return !t.link.replyReceived(); });
 
     // As vantorelctl reads: the collector, the input's loss signal, the
     // first reply awaited, the rest taken as it comes.
     ChannelDumpCollector collector(t.link);
-    const OpResult result = ReadChannelsFromDevice(
+    const OpResult result = readChannelsFromDevice(
         t.link, [&collector] { collector.clear(); }, [&collector] { return !collector.rows().empty(); });
     t.settle();
 
@@ -416,9 +416,9 @@ void RunRead(FuzzedDataProvider& input)
     // Taken as complete: exactly the rows the device sent, each as it last sent it.
     FUZZ_CHECK(collector.rows().size() == t.dumped.size());
     for (const ChannelRecord& row : collector.rows()) {
-        const auto found = t.dumped.find(std::stoi(row.DmxChannel));
+        const auto found = t.dumped.find(std::stoi(row.dmxChannel));
         FUZZ_CHECK(found != t.dumped.end());
-        FUZZ_CHECK(EncodeChannelPayload(row) == found->second);
+        FUZZ_CHECK(encodeChannelPayload(row) == found->second);
     }
 }
 
@@ -454,7 +454,7 @@ void RunUpload(FuzzedDataProvider& input)
         DeviceOperation operation(t.link);
         FUZZ_CHECK(bool(operation));
         t.answerAhead({ShortMessage(kBlockRequest)});
-        service.TransferFirmwareBlocks();
+        service.transferFirmwareBlocks();
     }
     t.settle();
 

@@ -29,20 +29,20 @@ constexpr int kRequestDelayMs = 5;
 // Byte of the echo that the wrong-byte fault changes.
 constexpr size_t kWrongEchoByte = 100;
 
-std::vector<uint8_t> Short(const uint8_t (&bytes)[3])
+std::vector<uint8_t> shortMessage(const uint8_t (&bytes)[3])
 {
     return {bytes[0], bytes[1], bytes[2]};
 }
 
-std::vector<uint8_t> Short(uint8_t status, uint8_t data1, uint8_t data2)
+std::vector<uint8_t> shortMessage(uint8_t status, uint8_t data1, uint8_t data2)
 {
     return {status, data1, data2};
 }
 
-bool SameHexText(std::string_view a, std::string_view b)
+bool sameHexText(std::string_view a, std::string_view b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return HexDigitValue(uint8_t(x)) == HexDigitValue(uint8_t(y)) && HexDigitValue(uint8_t(x)) >= 0;
+               return hexDigitValue(uint8_t(x)) == hexDigitValue(uint8_t(y)) && hexDigitValue(uint8_t(x)) >= 0;
            });
 }
 
@@ -53,7 +53,7 @@ struct Block {
     uint32_t tag = 0;
 };
 
-std::optional<Block> ParseBlock(const std::vector<uint8_t>& message)
+std::optional<Block> parseBlock(const std::vector<uint8_t>& message)
 {
     constexpr size_t kFrame = sizeof(kCommandHeader) + 1 + 8 + 8 + 1;
     if (message.size() < kFrame || (message.size() - kFrame) % 2 != 0
@@ -65,19 +65,19 @@ std::optional<Block> ParseBlock(const std::vector<uint8_t>& message)
     const std::string_view text = body.substr(0, body.size() - 16);
     const std::string_view checksum = body.substr(text.size(), 8);
     const std::string_view tag = body.substr(text.size() + 8, 8);
-    if (!SameHexText(checksum, ChecksumText(Crc32OfText(text))))
+    if (!sameHexText(checksum, checksumText(crc32OfText(text))))
         return std::nullopt;
 
     Block block;
     for (size_t i = 0; i < text.size(); i += 2) {
-        const int high = HexDigitValue(uint8_t(text[i]));
-        const int low = HexDigitValue(uint8_t(text[i + 1]));
+        const int high = hexDigitValue(uint8_t(text[i]));
+        const int low = hexDigitValue(uint8_t(text[i + 1]));
         if (high < 0 || low < 0)
             return std::nullopt;
         block.data.push_back(uint8_t((high * 16 + low) ^ 0xAA));
     }
     for (const char c : tag) {
-        const int digit = HexDigitValue(uint8_t(c));
+        const int digit = hexDigitValue(uint8_t(c));
         if (digit < 0)
             return std::nullopt;
         block.tag = block.tag * 16 + uint32_t(digit);
@@ -87,21 +87,21 @@ std::optional<Block> ParseBlock(const std::vector<uint8_t>& message)
 
 } // namespace
 
-std::vector<std::vector<uint8_t>> EmulatedBootloader::InformationMessages(uint8_t status, uint32_t value)
+std::vector<std::vector<uint8_t>> EmulatedBootloader::informationMessages(uint8_t status, uint32_t value)
 {
     std::vector<std::vector<uint8_t>> messages;
     for (int position = 1; position <= 4; ++position) {
         const auto byte = uint8_t(value >> (8 * (position - 1)));
-        messages.push_back(Short(status, uint8_t(position * 16 + (byte >> 4)), uint8_t(byte & 0x0F)));
+        messages.push_back(shortMessage(status, uint8_t(position * 16 + (byte >> 4)), uint8_t(byte & 0x0F)));
     }
     return messages;
 }
 
-std::vector<EmulatorOutput> EmulatedBootloader::Greeting(const EmulatorConfig& config, int afterMs)
+std::vector<EmulatorOutput> EmulatedBootloader::greeting(const EmulatorConfig& config, int afterMs)
 {
     std::vector<EmulatorOutput> outputs;
     int at = std::max(0, afterMs);
-    const std::vector<uint8_t> identification = EmulatedDevice::IdentificationMessage(config.type);
+    const std::vector<uint8_t> identification = EmulatedDevice::identificationMessage(config.type);
     if (!identification.empty())
         outputs.push_back({at, identification});
     // Every message a little later than the one before, so that they arrive
@@ -112,10 +112,10 @@ std::vector<EmulatorOutput> EmulatedBootloader::Greeting(const EmulatorConfig& c
     const std::pair<uint8_t, uint32_t> values[]
         = {{0x83, config.deviceId}, {0x81, config.bootloaderDate}, {0x82, config.firmwareDate}};
     for (const auto& [status, value] : values) {
-        for (std::vector<uint8_t>& message : InformationMessages(status, value))
+        for (std::vector<uint8_t>& message : informationMessages(status, value))
             outputs.push_back({++at, std::move(message)});
     }
-    outputs.push_back({++at, Short(kIdle)});
+    outputs.push_back({++at, shortMessage(kIdle)});
     return outputs;
 }
 
@@ -134,7 +134,7 @@ void EmulatedBootloader::requestBlock(const EmulatorConfig& config, int afterMs,
 {
     if (++m_requests == config.dropBlockRequest)
         return;
-    outputs.push_back({afterMs, Short(kBlockRequest)});
+    outputs.push_back({afterMs, shortMessage(kBlockRequest)});
 }
 
 void EmulatedBootloader::receive(const std::vector<uint8_t>& message, const EmulatorConfig& config,
@@ -157,7 +157,7 @@ void EmulatedBootloader::receive(const std::vector<uint8_t>& message, const Emul
         // A new session, whatever happened before.
         m_state = State::Started;
         m_buffer.clear();
-        outputs.push_back({0, Short(0x9F, 0x01, 0x7F)});
+        outputs.push_back({0, shortMessage(0x9F, 0x01, 0x7F)});
         break;
     case 0x24:
         if (m_state != State::Started)
@@ -165,23 +165,23 @@ void EmulatedBootloader::receive(const std::vector<uint8_t>& message, const Emul
         m_state = State::Upload;
         m_expectedTag = kFirstTag;
         m_buffer.clear();
-        outputs.push_back({0, Short(0x9F, 0x25, 0x7F)});
+        outputs.push_back({0, shortMessage(0x9F, 0x25, 0x7F)});
         requestBlock(config, kRequestDelayMs, outputs);
         break;
     case 0x10:
         if (m_state != State::Started)
             return;
         m_state = State::TestBlock;
-        outputs.push_back({0, Short(0x9F, 0x11, 0x7F)});
+        outputs.push_back({0, shortMessage(0x9F, 0x11, 0x7F)});
         requestBlock(config, kRequestDelayMs, outputs);
         break;
     case 0x14:
         if (m_state != State::TestConfirm)
             return;
-        outputs.push_back({0, Short(0x9F, 0x15, 0x7F)});
+        outputs.push_back({0, shortMessage(0x9F, 0x15, 0x7F)});
         // One test per start: the bootloader starts again and reports Idle.
         reset();
-        for (EmulatorOutput& output : Greeting(config, config.restartMs))
+        for (EmulatorOutput& output : greeting(config, config.restartMs))
             outputs.push_back(std::move(output));
         break;
     default: break;
@@ -192,13 +192,13 @@ void EmulatedBootloader::onBlock(const std::vector<uint8_t>& message, const Emul
                                  std::vector<EmulatorOutput>& outputs)
 {
     ++m_blocks;
-    const std::optional<Block> block = ParseBlock(message);
+    const std::optional<Block> block = parseBlock(message);
     const bool good = block && m_blocks != config.corruptBlock && block->data.size() == kBlockSize
         && (block->tag == m_expectedTag || block->tag == kFinalTag);
     if (!good) {
         // The transfer is over; a new one starts with the handshakes.
         ++m_checksumErrors;
-        outputs.push_back({0, Short(kChecksumError)});
+        outputs.push_back({0, shortMessage(kChecksumError)});
         reset();
         return;
     }
@@ -217,7 +217,7 @@ void EmulatedBootloader::onBlock(const std::vector<uint8_t>& message, const Emul
     m_finished = true;
     m_state = State::Idle;
     if (!config.noUpgradeVerdict)
-        outputs.push_back({0, Short(kUpgradeReady)});
+        outputs.push_back({0, shortMessage(kUpgradeReady)});
 }
 
 void EmulatedBootloader::echo(const std::vector<uint8_t>& message, const EmulatorConfig& config,
@@ -229,10 +229,10 @@ void EmulatedBootloader::echo(const std::vector<uint8_t>& message, const Emulato
         bytes.pop_back();
     if (config.echoWrongByte && bytes.size() > kWrongEchoByte)
         bytes[kWrongEchoByte] ^= 0x01;
-    outputs.push_back({0, Short(0x9F, 0x12, 0x7F)});
+    outputs.push_back({0, shortMessage(0x9F, 0x12, 0x7F)});
     for (const uint8_t byte : bytes)
-        outputs.push_back({0, Short(0x88, uint8_t(byte >> 4), uint8_t(byte & 0x0F))});
-    outputs.push_back({0, Short(0x9F, 0x13, 0x7F)});
+        outputs.push_back({0, shortMessage(0x88, uint8_t(byte >> 4), uint8_t(byte & 0x0F))});
+    outputs.push_back({0, shortMessage(0x9F, 0x13, 0x7F)});
     m_state = State::TestConfirm;
 }
 
@@ -243,14 +243,14 @@ std::vector<EmulatorOutput> EmulatedDevice::powerOn()
     if (!m_inBootloader)
         return {};
     m_bootloader.reset();
-    return EmulatedBootloader::Greeting(m_config, 0);
+    return EmulatedBootloader::greeting(m_config, 0);
 }
 
 void EmulatedDevice::onEnterProgrammingMode(const Command& command)
 {
     // The running firmware of a Pro has no programming mode; its bootloader
     // is reached with the mode switch. A bootloader starts again.
-    const std::optional<DeviceType> type = DeviceTypeFromLetter(m_config.type);
+    const std::optional<DeviceType> type = deviceTypeFromLetter(m_config.type);
     if (!m_inBootloader && type != DeviceType::Basic && type != DeviceType::Eco)
         return;
     if (payloadOf(command) != std::vector<uint8_t>{0, 0, 0, 0})
@@ -258,7 +258,7 @@ void EmulatedDevice::onEnterProgrammingMode(const Command& command)
     reply('n');
     m_inBootloader = true;
     m_bootloader.reset();
-    for (EmulatorOutput& output : EmulatedBootloader::Greeting(m_config, m_config.restartMs))
+    for (EmulatorOutput& output : EmulatedBootloader::greeting(m_config, m_config.restartMs))
         m_outputs.push_back(std::move(output));
 }
 
@@ -267,11 +267,11 @@ void EmulatedDevice::runBootloader(const std::vector<uint8_t>& message)
     m_bootloader.receive(message, m_config, m_outputs);
     if (m_bootloader.takeFinishedUpgrade()) {
         // The new firmware starts and carries the date of its version marker.
-        m_config.firmwareDate = FindFirmwareVersion(m_bootloader.image()).date;
+        m_config.firmwareDate = findFirmwareVersion(m_bootloader.image()).date;
         ++m_upgrades;
         if (m_config.bootloaderAfterUpgrade) {
             m_bootloader.reset();
-            for (EmulatorOutput& output : EmulatedBootloader::Greeting(m_config, m_config.restartMs))
+            for (EmulatorOutput& output : EmulatedBootloader::greeting(m_config, m_config.restartMs))
                 m_outputs.push_back(std::move(output));
             return;
         }

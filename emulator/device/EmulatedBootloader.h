@@ -23,9 +23,9 @@ struct EmulatorOutput;
 class EmulatedBootloader {
 public:
     // The messages of a start into the bootloader, the first `afterMs` from now.
-    static std::vector<EmulatorOutput> Greeting(const EmulatorConfig& config, int afterMs);
+    static std::vector<EmulatorOutput> greeting(const EmulatorConfig& config, int afterMs);
     // The four information messages of one value, least significant byte first.
-    static std::vector<std::vector<uint8_t>> InformationMessages(uint8_t status, uint32_t value);
+    static std::vector<std::vector<uint8_t>> informationMessages(uint8_t status, uint32_t value);
 
     // Back to Idle, as after a start.
     void reset();

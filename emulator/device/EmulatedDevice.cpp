@@ -19,12 +19,12 @@ constexpr size_t kChecksumSize = 8;
 constexpr size_t kBlockTagSize = 8;
 constexpr uint8_t kSysexEnd = 0xF7;
 
-bool IsHexText(std::string_view text)
+bool isHexText(std::string_view text)
 {
-    return std::all_of(text.begin(), text.end(), [](char c) { return HexDigitValue(static_cast<uint8_t>(c)) >= 0; });
+    return std::all_of(text.begin(), text.end(), [](char c) { return hexDigitValue(static_cast<uint8_t>(c)) >= 0; });
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b)
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                auto upper = [](char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; };
@@ -32,7 +32,7 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b)
            });
 }
 
-std::string Hex8(uint32_t value)
+std::string hex8(uint32_t value)
 {
     char text[9];
     std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(value));
@@ -49,7 +49,7 @@ struct EmulatedDevice::Command {
     std::string blockTag; // firmware blocks ("h") only
 
     // nullopt for anything that is not a well-formed command with a good checksum.
-    static std::optional<Command> Parse(const std::vector<uint8_t>& message)
+    static std::optional<Command> parse(const std::vector<uint8_t>& message)
     {
         if (message.size() < kHeaderSize + 1 + kChecksumSize + 1
             || !std::equal(std::begin(kCommandHeader), std::end(kCommandHeader), message.begin())
@@ -69,14 +69,14 @@ struct EmulatedDevice::Command {
         const std::string_view text = body.substr(0, textSize);
         const std::string_view checksum = body.substr(textSize, kChecksumSize);
         const std::string_view tag = body.substr(textSize + kChecksumSize);
-        if (!IsHexText(text) || !IsHexText(tag) || !EqualsIgnoringCase(checksum, ChecksumText(Crc32OfText(text))))
+        if (!isHexText(text) || !isHexText(tag) || !equalsIgnoringCase(checksum, checksumText(crc32OfText(text))))
             return std::nullopt;
 
         command.payloadText = std::string(text);
         command.blockTag = std::string(tag);
         command.payload.reserve(textSize / 2);
         for (size_t i = 0; i < textSize; i += 2)
-            command.payload.push_back(static_cast<uint8_t>(HexDigitValue(text[i]) * 16 + HexDigitValue(text[i + 1])));
+            command.payload.push_back(static_cast<uint8_t>(hexDigitValue(text[i]) * 16 + hexDigitValue(text[i + 1])));
         return command;
     }
 
@@ -103,9 +103,9 @@ bool EmulatedDevice::lost()
     return m_config.loss > 0 && std::uniform_real_distribution<double>(0, 1)(m_random) < m_config.loss;
 }
 
-std::vector<uint8_t> EmulatedDevice::IdentificationMessage(char type)
+std::vector<uint8_t> EmulatedDevice::identificationMessage(char type)
 {
-    const std::optional<DeviceType> known = DeviceTypeFromLetter(type);
+    const std::optional<DeviceType> known = deviceTypeFromLetter(type);
     if (!known)
         return {};
     switch (*known) {
@@ -154,7 +154,7 @@ std::vector<EmulatorOutput> EmulatedDevice::receive(const std::vector<uint8_t>& 
 
     if (!message.empty() && message.front() == 0xF0) {
         // The bootloader knows "N", the restart "D" and its own messages only.
-        if (const auto command = Command::Parse(message);
+        if (const auto command = Command::parse(message);
             command && (!m_inBootloader || command->letter == 'N' || command->letter == 'D')) {
             if (const Handler handler = handlerFor(command->letter))
                 (this->*handler)(*command);
@@ -190,14 +190,14 @@ void EmulatedDevice::reply(char letter, std::string_view payload)
     const auto skip = m_config.skipNth.find(letter);
     if (skip != m_config.skipNth.end() && skip->second == count)
         return;
-    queue(0, BuildReply(letter, payload));
+    queue(0, buildReply(letter, payload));
 }
 
 void EmulatedDevice::restart()
 {
     ++m_restarts;
     const int after = std::max(0, m_config.restartMs);
-    queue(after, IdentificationMessage(m_config.type));
+    queue(after, identificationMessage(m_config.type));
     // A little later, so that both arrive in this order even when every
     // output is scheduled on its own timer.
     queue(after + 10, std::vector<uint8_t>(std::begin(kStartNotice), std::end(kStartNotice)));
@@ -238,15 +238,15 @@ void EmulatedDevice::onReadInformation(const Command& command)
     if (!command.payload.empty())
         return;
     reply('j',
-          Hex8(m_config.deviceId) + Hex8(m_config.bootloaderDate) + Hex8(m_config.firmwareDate)
-              + HexByteText(static_cast<uint8_t>(m_config.type)));
+          hex8(m_config.deviceId) + hex8(m_config.bootloaderDate) + hex8(m_config.firmwareDate)
+              + hexByteText(static_cast<uint8_t>(m_config.type)));
 }
 
 void EmulatedDevice::onReadIdentity(const Command& command)
 {
     if (!command.payload.empty())
         return;
-    reply('k', Hex8(m_config.deviceId) + HexByteText(static_cast<uint8_t>(m_config.type)));
+    reply('k', hex8(m_config.deviceId) + hexByteText(static_cast<uint8_t>(m_config.type)));
 }
 
 void EmulatedDevice::onSetNoteOff(const Command& command)
@@ -262,8 +262,8 @@ void EmulatedDevice::onReadOptions(const Command& command)
     if (!command.payload.empty())
         return;
     reply('m',
-          HexByteText(m_config.noteOff ? 1 : 0)
-              + HexByteText(static_cast<unsigned>(std::clamp(m_config.zeroValueOffset, 0, 10))) + "0000");
+          hexByteText(m_config.noteOff ? 1 : 0)
+              + hexByteText(static_cast<unsigned>(std::clamp(m_config.zeroValueOffset, 0, 10))) + "0000");
 }
 
 void EmulatedDevice::onSetZeroValueOffset(const Command& command)

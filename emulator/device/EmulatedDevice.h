@@ -18,8 +18,8 @@ namespace vantorel {
 struct EmulatorConfig {
     char type = 'P'; // edition: 'P', 'B' or 'E'
     uint32_t deviceId = 1;
-    PackedDateTime bootloaderDate = MakePackedDateTime(2017, 11, 3, 9, 15);
-    PackedDateTime firmwareDate = MakePackedDateTime(2018, 4, 24, 10, 24);
+    PackedDateTime bootloaderDate = makePackedDateTime(2017, 11, 3, 9, 15);
+    PackedDateTime firmwareDate = makePackedDateTime(2018, 4, 24, 10, 24);
     bool noteOff = false; // "Use Note Off" option
     int zeroValueOffset = 0; // CC zero value offset, 0..10
     int restartMs = 300; // how long a restart takes until the device announces itself
@@ -99,17 +99,17 @@ public:
     bool storeChannel(std::string_view payload);
 
     // The stored Basic/Eco modes: slots 1..5 in order, of which the first
-    // modeCount() are in use. "H" brings back DefaultModes() and kDefaultModeCount.
+    // modeCount() are in use. "H" brings back defaultModes() and kDefaultModeCount.
     using Modes = std::array<ModeRecord, kModeSlotCount>;
     const Modes& modes() const { return m_modes; }
     int modeCount() const { return m_modeCount; }
     void setModes(const Modes& modes, int count);
-    static Modes DefaultModes();
+    static Modes defaultModes();
     static constexpr int kDefaultModeCount = 3;
 
     // Note Off on channel 1, note 0, velocity 0/1/2 for 'P'/'B'/'E'; empty
     // for any other edition letter.
-    static std::vector<uint8_t> IdentificationMessage(char type);
+    static std::vector<uint8_t> identificationMessage(char type);
     // The bootloader's start notice, sent after the identification message.
     static constexpr uint8_t kStartNotice[3] = {0x8F, 0x55, 0x55};
 
@@ -154,7 +154,7 @@ private:
     int m_restarts = 0;
     int m_clears = 0;
     std::map<int, std::string> m_channels;
-    Modes m_modes = DefaultModes();
+    Modes m_modes = defaultModes();
     int m_modeCount = kDefaultModeCount;
     EmulatedBootloader m_bootloader;
     bool m_inBootloader = false;

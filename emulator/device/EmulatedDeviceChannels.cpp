@@ -24,7 +24,7 @@ bool EmulatedDevice::storeChannel(std::string_view payload)
     std::string upper(payload);
     int number = 0;
     for (size_t i = 0; i < upper.size(); ++i) {
-        const int digit = HexDigitValue(upper[i]);
+        const int digit = hexDigitValue(upper[i]);
         if (digit < 0)
             return false;
         if (upper[i] >= 'a')
@@ -78,7 +78,7 @@ void EmulatedDevice::onWriteChannel(const Command& command)
     if (m_config.alterChannel > 0 && std::stoi(payload.substr(0, 4), nullptr, 16) == m_config.alterChannel) {
         // The fault: the lowest bit of the MIDI status (the MIDI channel) flips.
         char& digit = m_channels[m_config.alterChannel][9];
-        digit = "0123456789ABCDEF"[HexDigitValue(digit) ^ 1];
+        digit = "0123456789ABCDEF"[hexDigitValue(digit) ^ 1];
     }
     reply('c');
 }

@@ -7,7 +7,7 @@
 
 namespace vantorel {
 
-EmulatedDevice::Modes EmulatedDevice::DefaultModes()
+EmulatedDevice::Modes EmulatedDevice::defaultModes()
 {
     // What a device fresh from the factory holds: three modes in use, the
     // other two slots prepared.
@@ -33,12 +33,12 @@ void EmulatedDevice::onReadModes(const Command& command)
     if (!payloadOf(command).empty())
         return;
     for (int i = 0; i < m_modeCount; ++i)
-        reply('f', ModeReplyPayload(m_modes[size_t(i)]));
+        reply('f', modeReplyPayload(m_modes[size_t(i)]));
 }
 
 void EmulatedDevice::onStoreMode(const Command& command)
 {
-    const auto record = DecodeModeRecord(payloadOf(command));
+    const auto record = decodeModeRecord(payloadOf(command));
     if (!record)
         return;
     m_modes[size_t(record->slot - 1)] = *record;
@@ -49,7 +49,7 @@ void EmulatedDevice::onResetModes(const Command& command)
 {
     if (!payloadOf(command).empty())
         return;
-    m_modes = DefaultModes();
+    m_modes = defaultModes();
     m_modeCount = kDefaultModeCount;
     reply('h');
 }

@@ -11,7 +11,7 @@ namespace vantorel {
 
 namespace {
 
-template <typename T> std::optional<T> ParseNumber(const std::string& text, T min, T max)
+template <typename T> std::optional<T> parseNumber(const std::string& text, T min, T max)
 {
     T value{};
     const char* end = text.data() + text.size();
@@ -21,19 +21,19 @@ template <typename T> std::optional<T> ParseNumber(const std::string& text, T mi
     return value;
 }
 
-char ToLower(char c)
+char toLower(char c)
 {
     return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
 }
 
-char ToUpper(char c)
+char toUpper(char c)
 {
     return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
 }
 
 } // namespace
 
-std::string EmulatorUsage()
+std::string emulatorUsage()
 {
     return "Usage: vantorel-emulator --name CLIENT --type P|B|E [options]\n"
            "Emulates a VANTOREL device as the JACK client CLIENT with the MIDI ports\n"
@@ -71,7 +71,7 @@ std::string EmulatorUsage()
            "  --version         show the version\n";
 }
 
-EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args)
+EmulatorArguments parseEmulatorArguments(const std::vector<std::string>& args)
 {
     EmulatorArguments result;
     auto fail = [&result](std::string message) {
@@ -126,26 +126,26 @@ EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args)
                 return fail("--type must be P, B, E or another letter A-Z, not " + value);
             result.config.type = value[0];
         } else if (option == "--device-id") {
-            const auto id = ParseNumber<uint32_t>(value, 0, std::numeric_limits<uint32_t>::max());
+            const auto id = parseNumber<uint32_t>(value, 0, std::numeric_limits<uint32_t>::max());
             if (!id)
                 return fail("--device-id needs a number from 0 to 4294967295, not " + value);
             result.config.deviceId = *id;
         } else if (option == "--skip") {
             // Reply letters are lower case; "J:2" means the second "j".
             const auto n = value.size() > 2 && value[1] == ':'
-                ? ParseNumber<int>(value.substr(2), 1, std::numeric_limits<int>::max())
+                ? parseNumber<int>(value.substr(2), 1, std::numeric_limits<int>::max())
                 : std::nullopt;
-            const char letter = value.empty() ? 0 : ToLower(value[0]);
+            const char letter = value.empty() ? 0 : toLower(value[0]);
             if (!n || letter < 'a' || letter > 'z')
                 return fail("--skip needs LETTER:N with N from 1, not " + value);
             result.config.skipNth[letter] = *n;
         } else if (option == "--delay") {
-            const auto ms = ParseNumber<int>(value, 0, 600000);
+            const auto ms = parseNumber<int>(value, 0, 600000);
             if (!ms)
                 return fail("--delay needs milliseconds from 0 to 600000, not " + value);
             result.config.delayMs = *ms;
         } else if (option == "--firmware-date") {
-            const PackedDateTime date = value == "0" ? 0 : ParseVersionDate(value);
+            const PackedDateTime date = value == "0" ? 0 : parseVersionDate(value);
             if (value != "0" && (value.size() != 16 || date == 0))
                 return fail("--firmware-date needs \"MM-DD-YYYY HH:MM\" or 0, not " + value);
             result.config.firmwareDate = date;
@@ -154,7 +154,7 @@ EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args)
                 return fail("--image-out must not be empty");
             result.imageOut = value;
         } else if (option == "--alter-channel") {
-            const auto n = ParseNumber<int>(value, 1, 512);
+            const auto n = parseNumber<int>(value, 1, 512);
             if (!n)
                 return fail("--alter-channel needs a DMX channel from 1 to 512, not " + value);
             result.config.alterChannel = *n;
@@ -170,7 +170,7 @@ EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args)
                 return fail("--loss needs a chance from 0 to 1, not " + value);
             result.config.loss = chance;
         } else if (option == "--seed") {
-            const auto seed = ParseNumber<uint32_t>(value, 0, std::numeric_limits<uint32_t>::max());
+            const auto seed = parseNumber<uint32_t>(value, 0, std::numeric_limits<uint32_t>::max());
             if (!seed)
                 return fail("--seed needs a number from 0 to 4294967295, not " + value);
             result.config.seed = *seed;
@@ -179,21 +179,21 @@ EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args)
             const size_t second = value.find(':', 2);
             const std::string when = second == std::string::npos ? "before" : value.substr(second + 1);
             const auto n = value.size() > 2 && value[1] == ':'
-                ? ParseNumber<int>(value.substr(2, second - 2), 1, std::numeric_limits<int>::max())
+                ? parseNumber<int>(value.substr(2, second - 2), 1, std::numeric_limits<int>::max())
                 : std::nullopt;
-            const char letter = value.empty() ? 0 : ToUpper(value[0]);
+            const char letter = value.empty() ? 0 : toUpper(value[0]);
             if (!n || letter < 'A' || letter > 'Z' || (when != "before" && when != "after"))
                 return fail("--drop needs LETTER:N, LETTER:N:before or LETTER:N:after, not " + value);
             result.config.drops.push_back({letter, *n, when == "after"});
         } else if (option == "--late") {
             const auto ms
-                = value.size() > 2 && value[1] == ':' ? ParseNumber<int>(value.substr(2), 0, 600000) : std::nullopt;
-            const char letter = value.empty() ? 0 : ToUpper(value[0]);
+                = value.size() > 2 && value[1] == ':' ? parseNumber<int>(value.substr(2), 0, 600000) : std::nullopt;
+            const char letter = value.empty() ? 0 : toUpper(value[0]);
             if (!ms || letter < 'A' || letter > 'Z')
                 return fail("--late needs LETTER:MS with MS from 0 to 600000, not " + value);
             result.config.lateMs[letter] = *ms;
         } else if (option == "--corrupt-block" || option == "--drop-block-request") {
-            const auto n = ParseNumber<int>(value, 1, std::numeric_limits<int>::max());
+            const auto n = parseNumber<int>(value, 1, std::numeric_limits<int>::max());
             if (!n)
                 return fail(option + " needs a number from 1, not " + value);
             (option == "--corrupt-block" ? result.config.corruptBlock : result.config.dropBlockRequest) = *n;

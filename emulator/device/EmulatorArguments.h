@@ -21,9 +21,9 @@ struct EmulatorArguments {
 };
 
 // Parses the arguments after the program name.
-EmulatorArguments ParseEmulatorArguments(const std::vector<std::string>& args);
+EmulatorArguments parseEmulatorArguments(const std::vector<std::string>& args);
 
 // The --help text, ending in a newline.
-std::string EmulatorUsage();
+std::string emulatorUsage();
 
 } // namespace vantorel

@@ -1,5 +1,5 @@
 // vantorel-emulator: the emulated device as a JACK client, for scripts and
-// end-to-end tests. See EmulatorUsage() for the command line.
+// end-to-end tests. See emulatorUsage() for the command line.
 
 #include "JackMidiClient.h"
 
@@ -48,7 +48,7 @@ BOOL WINAPI OnConsoleControl(DWORD)
     return TRUE;
 }
 
-bool QuitOnTerminationSignals(QCoreApplication&)
+bool quitOnTerminationSignals(QCoreApplication&)
 {
     if (!SetConsoleCtrlHandler(OnConsoleControl, TRUE)) {
         std::cerr << "vantorel-emulator: cannot install the console control handler" << std::endl;
@@ -60,14 +60,14 @@ bool QuitOnTerminationSignals(QCoreApplication&)
 // Write end of the pipe that turns SIGTERM/SIGINT into an event.
 int g_signalPipeWrite = -1;
 
-void OnTerminationSignal(int)
+void onTerminationSignal(int)
 {
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(g_signalPipeWrite, &byte, 1);
 }
 
 // SIGTERM and SIGINT end the event loop (the ports are closed on the way out).
-bool QuitOnTerminationSignals(QCoreApplication& app)
+bool quitOnTerminationSignals(QCoreApplication& app)
 {
     static int signalPipe[2];
     if (::pipe(signalPipe) != 0) {
@@ -85,7 +85,7 @@ bool QuitOnTerminationSignals(QCoreApplication& app)
         app.quit();
     });
     struct sigaction action { };
-    action.sa_handler = OnTerminationSignal;
+    action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGTERM, &action, nullptr);
     ::sigaction(SIGINT, &action, nullptr);
@@ -93,9 +93,9 @@ bool QuitOnTerminationSignals(QCoreApplication& app)
 }
 #endif
 
-std::string HexLine(const std::vector<uint8_t>& bytes)
+std::string hexLine(const std::vector<uint8_t>& bytes)
 {
-    std::string text = BytesToHexText(bytes, " ");
+    std::string text = bytesToHexText(bytes, " ");
     if (!text.empty() && text.back() == ' ')
         text.pop_back();
     return text;
@@ -105,9 +105,9 @@ std::string HexLine(const std::vector<uint8_t>& bytes)
 
 int main(int argc, char** argv)
 {
-    const EmulatorArguments arguments = ParseEmulatorArguments(std::vector<std::string>(argv + 1, argv + argc));
+    const EmulatorArguments arguments = parseEmulatorArguments(std::vector<std::string>(argv + 1, argv + argc));
     switch (arguments.action) {
-    case EmulatorArguments::Action::Help: std::cout << EmulatorUsage(); return 0;
+    case EmulatorArguments::Action::Help: std::cout << emulatorUsage(); return 0;
     case EmulatorArguments::Action::Version: std::cout << "vantorel-emulator " << kVersion << '\n'; return 0;
     case EmulatorArguments::Action::Error:
         std::cerr << "vantorel-emulator: " << arguments.error << "\nTry 'vantorel-emulator --help'.\n";
@@ -117,7 +117,7 @@ int main(int argc, char** argv)
 
     QCoreApplication app(argc, argv);
 
-    if (!QuitOnTerminationSignals(app))
+    if (!quitOnTerminationSignals(app))
         return 1;
 
     const bool verbose = arguments.verbose;
@@ -134,7 +134,7 @@ int main(int argc, char** argv)
         lastDue = std::max(lastDue, now + std::max(0, afterMs));
         QTimer::singleShot(int(lastDue - now), Qt::PreciseTimer, &app, [&, bytes = std::move(bytes)] {
             if (verbose)
-                std::cerr << "send " << HexLine(bytes) << std::endl;
+                std::cerr << "send " << hexLine(bytes) << std::endl;
             if (!client->send(bytes))
                 std::cerr << "vantorel-emulator: output queue full, message dropped" << std::endl;
         });
@@ -154,7 +154,7 @@ int main(int argc, char** argv)
     };
     auto onMessage = [&](const std::vector<uint8_t>& message) {
         if (verbose)
-            std::cerr << "recv " << HexLine(message) << std::endl;
+            std::cerr << "recv " << hexLine(message) << std::endl;
         for (EmulatorOutput& output : device.receive(message))
             sendLater(output.afterMs, std::move(output.bytes));
         writeImage();

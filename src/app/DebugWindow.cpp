@@ -43,7 +43,7 @@ template <typename Container, typename Text> void fill(QListWidget* box, const C
 
 QString codeText(uint32_t code)
 {
-    return QString::fromStdString(IntToDecimalTriplets(code));
+    return QString::fromStdString(intToDecimalTriplets(code));
 }
 
 } // namespace
@@ -65,9 +65,9 @@ DebugWindow::DebugWindow(DeviceLink& link, QWidget* parent)
     lbxTestdat = list("lbxTestdat", this);
     lbxBinData->setFixedWidth(110);
     lbxTestdat->setFixedWidth(60);
-    Label13 = label("Label13", QStringLiteral("Timer:"), this);
-    Label12 = label("Label12", QStringLiteral("0"), this);
-    Label3 = label("Label3", QString(), this);
+    m_timerCaption = label("Label13", QStringLiteral("Timer:"), this);
+    m_timerCount = label("Label12", QStringLiteral("0"), this);
+    m_testTime = label("Label3", QString(), this);
     lblCnt = label("lblCnt", QStringLiteral("lblCnt"), this);
 
     auto* layout = new QVBoxLayout(this);
@@ -80,10 +80,10 @@ DebugWindow::DebugWindow(DeviceLink& link, QWidget* parent)
     lists->addWidget(lbxTestdat);
     layout->addLayout(lists, 2);
     auto* labels = new QHBoxLayout;
-    labels->addWidget(Label13);
-    labels->addWidget(Label12);
+    labels->addWidget(m_timerCaption);
+    labels->addWidget(m_timerCount);
     labels->addSpacing(24);
-    labels->addWidget(Label3);
+    labels->addWidget(m_testTime);
     labels->addStretch(1);
     labels->addWidget(lblCnt);
     layout->addLayout(labels);
@@ -93,8 +93,8 @@ DebugWindow::DebugWindow(DeviceLink& link, QWidget* parent)
     connect(&link, &DeviceLink::resultLogged, this, &DebugWindow::appendResult);
     connect(&link, &DeviceLink::listsChanged, this, &DebugWindow::onListsChanged);
     connect(&link, &DeviceLink::timerTicked, this,
-            [this](int count) { Label12->setText(QString::asprintf("%d", count)); });
-    connect(&link, &DeviceLink::testTimeShown, Label3, &QLabel::setText);
+            [this](int count) { m_timerCount->setText(QString::asprintf("%d", count)); });
+    connect(&link, &DeviceLink::testTimeShown, m_testTime, &QLabel::setText);
 }
 
 bool DebugWindow::eventFilter(QObject* watched, QEvent* event)

@@ -41,9 +41,9 @@ private:
     QListWidget* lbxMsgQueue = nullptr;
     QListWidget* lbxBinData = nullptr;
     QListWidget* lbxTestdat = nullptr;
-    QLabel* Label13 = nullptr;
-    QLabel* Label12 = nullptr;
-    QLabel* Label3 = nullptr;
+    QLabel* m_timerCaption = nullptr;
+    QLabel* m_timerCount = nullptr;
+    QLabel* m_testTime = nullptr;
     QLabel* lblCnt = nullptr;
 };
 

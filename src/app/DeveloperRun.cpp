@@ -15,7 +15,7 @@
 
 namespace vantorel {
 
-bool StatusShowsTracer(std::string_view text)
+bool statusShowsTracer(std::string_view text)
 {
     constexpr std::string_view key = "TracerPid:";
     size_t pos = 0;
@@ -43,7 +43,7 @@ bool StatusShowsTracer(std::string_view text)
     return false;
 }
 
-bool IsDebuggerAttached()
+bool isDebuggerAttached()
 {
 #if defined(_WIN32)
     return IsDebuggerPresent() != 0;
@@ -60,7 +60,7 @@ bool IsDebuggerAttached()
         return false;
     std::ostringstream text;
     text << status.rdbuf();
-    return StatusShowsTracer(text.str());
+    return statusShowsTracer(text.str());
 #endif
 }
 

@@ -5,10 +5,10 @@
 namespace vantorel {
 
 // True when a debugger is attached to this process (a developer run).
-bool IsDebuggerAttached();
+bool isDebuggerAttached();
 
 // The Linux test: the "TracerPid:" line of /proc/self/status names a nonzero
 // process. False when the line is missing or unreadable.
-bool StatusShowsTracer(std::string_view procStatusText);
+bool statusShowsTracer(std::string_view procStatusText);
 
 } // namespace vantorel

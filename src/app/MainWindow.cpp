@@ -80,12 +80,12 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
     , m_settingsFiles(std::move(settings))
 {
     messageBox = [this](const QString& text) {
-        QMessageBox box(QMessageBox::Information, QString::fromLatin1(kCaption), DisplayText(text), QMessageBox::Ok,
+        QMessageBox box(QMessageBox::Information, QString::fromLatin1(kCaption), displayText(text), QMessageBox::Ok,
                         this);
         box.exec();
     };
     errorBox = [this](const QString& text) {
-        QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kCaption), DisplayText(text), QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kCaption), displayText(text), QMessageBox::Ok, this);
         box.exec();
     };
     chooseDevice = [this](const QStringList& devices) {
@@ -98,7 +98,7 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
         return ok ? int(devices.indexOf(item)) : -1;
     };
     askYesNo = [this](const QString& caption, const QString& question) {
-        QMessageBox box(QMessageBox::Question, caption, DisplayText(question), QMessageBox::Yes | QMessageBox::No,
+        QMessageBox box(QMessageBox::Question, caption, displayText(question), QMessageBox::Yes | QMessageBox::No,
                         this);
         box.setDefaultButton(std::exchange(m_yesByDefault, false) ? QMessageBox::Yes : QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
@@ -143,11 +143,11 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
 
     // Creation: the window's and the calculator's saved positions, the ports,
     // the caption and the developer controls.
-    RestoreFormPosition(*m_channelsPage->calculator(), m_settingsFiles.positionIni);
-    RestoreFormPosition(*this, m_settingsFiles.positionIni);
+    restoreFormPosition(*m_channelsPage->calculator(), m_settingsFiles.positionIni);
+    restoreFormPosition(*this, m_settingsFiles.positionIni);
     listPorts();
     setWindowTitle(QString::fromLatin1(kCaption) + QStringLiteral("; Ver: ") + QString::fromLatin1(kBuildStamp));
-    const int debugOn = ReadProgramSettings(ReadIniFile(m_settingsFiles.programIni), std::string()).debugOn;
+    const int debugOn = readProgramSettings(readIniFile(m_settingsFiles.programIni), std::string()).debugOn;
     m_developerControls = m_developerRun || debugOn != 0;
     m_firmwarePage->setServicePanelVisible(m_developerControls);
     m_language->setVisible(m_developerControls);
@@ -160,34 +160,34 @@ void MainWindow::buildMenus()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    m_fileMenu = Named(bar->addMenu(QStringLiteral("File and device operations")), "milngFile");
+    m_fileMenu = named(bar->addMenu(QStringLiteral("File and device operations")), "milngFile");
     m_fileMenu->menuAction()->setObjectName(QStringLiteral("milngFile"));
-    m_findDeviceAction = Named(m_fileMenu->addAction(QStringLiteral("Find device")), "milngFindDevice");
+    m_findDeviceAction = named(m_fileMenu->addAction(QStringLiteral("Find device")), "milngFindDevice");
     connect(m_findDeviceAction, &QAction::triggered, this, &MainWindow::findDevice);
     lockWhileBusy(m_findDeviceAction);
-    m_backupDevice = Named(m_fileMenu->addAction(QStringLiteral("Back up device...")), "milngBackupDevice");
+    m_backupDevice = named(m_fileMenu->addAction(QStringLiteral("Back up device...")), "milngBackupDevice");
     connect(m_backupDevice, &QAction::triggered, this, &MainWindow::backUpDevice);
-    m_restoreDevice = Named(m_fileMenu->addAction(QStringLiteral("Restore device...")), "milngRestoreDevice");
+    m_restoreDevice = named(m_fileMenu->addAction(QStringLiteral("Restore device...")), "milngRestoreDevice");
     connect(m_restoreDevice, &QAction::triggered, this, &MainWindow::restoreDevice);
     m_fileMenu->addSeparator();
     m_clearDataInDevice
-        = Named(m_fileMenu->addAction(QStringLiteral("Clear data in device")), "milngClearDataInDevice");
+        = named(m_fileMenu->addAction(QStringLiteral("Clear data in device")), "milngClearDataInDevice");
     connect(m_clearDataInDevice, &QAction::triggered, this, &MainWindow::clearDeviceData);
     m_fileMenu->addSeparator();
-    m_messagesAction = Named(m_fileMenu->addAction(tr("Messages")), "milngMessages");
+    m_messagesAction = named(m_fileMenu->addAction(tr("Messages")), "milngMessages");
     m_messagesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     connect(m_messagesAction, &QAction::triggered, m_messages, &MessagePanel::open);
     m_fileMenu->addSeparator();
-    QAction* exit = Named(m_fileMenu->addAction(QStringLiteral("Exit")), "milngExit");
+    QAction* exit = named(m_fileMenu->addAction(QStringLiteral("Exit")), "milngExit");
     exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     connect(exit, &QAction::triggered, this, &MainWindow::exitProgram);
 
-    m_toolsMenu = Named(bar->addMenu(QStringLiteral("User Mode Tools")), "milngUserTools");
+    m_toolsMenu = named(bar->addMenu(QStringLiteral("User Mode Tools")), "milngUserTools");
     m_toolsMenu->menuAction()->setObjectName(QStringLiteral("milngUserTools"));
 
-    m_settingsMenu = Named(bar->addMenu(QStringLiteral("Settings")), "milngSettings");
+    m_settingsMenu = named(bar->addMenu(QStringLiteral("Settings")), "milngSettings");
     m_settingsMenu->menuAction()->setObjectName(QStringLiteral("milngSettings"));
-    m_language = Named(m_settingsMenu->addAction(QStringLiteral("Language")), "milngLanguage");
+    m_language = named(m_settingsMenu->addAction(QStringLiteral("Language")), "milngLanguage");
     m_language->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     m_language->setVisible(m_developerRun);
     connect(m_language, &QAction::triggered, this, &MainWindow::showLanguageWindow);
@@ -201,33 +201,33 @@ void MainWindow::buildMenus()
 
 void MainWindow::buildConnectionsPanel(QWidget* central)
 {
-    QFrame* panel = NamedPanel("pnlConnections", central);
+    QFrame* panel = namedPanel("pnlConnections", central);
     panel->setFixedHeight(57);
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(8, 4, 8, 4);
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(2);
 
-    QLabel* inputCaption = NamedLabel("Label1", QStringLiteral("MIDI Input"), panel);
-    m_inputPorts = Named(new PortListBox(panel), "cbxInPorts");
+    QLabel* inputCaption = namedLabel("Label1", QStringLiteral("MIDI Input"), panel);
+    m_inputPorts = named(new PortListBox(panel), "cbxInPorts");
     m_inputPorts->setFixedWidth(220);
-    QLabel* outputCaption = NamedLabel("LabelMo", QStringLiteral("MIDI Output"), panel);
-    m_outputPorts = Named(new PortListBox(panel), "cbxOutPorts");
+    QLabel* outputCaption = namedLabel("LabelMo", QStringLiteral("MIDI Output"), panel);
+    m_outputPorts = named(new PortListBox(panel), "cbxOutPorts");
     m_outputPorts->setFixedWidth(220);
-    QLabel* statusCaption = NamedLabel("lbllngStat", QStringLiteral("Status:"), panel);
-    SetBold(statusCaption);
+    QLabel* statusCaption = namedLabel("lbllngStat", QStringLiteral("Status:"), panel);
+    setBold(statusCaption);
     // Long texts are cut to the line (the whole text is in Messages): the
     // window's width stays. A click opens Messages.
-    m_status = Named(new StatusLine(QStringLiteral("-"), panel), "lbllngStatMsg");
-    SetBold(m_status, &kMaroon);
+    m_status = named(new StatusLine(QStringLiteral("-"), panel), "lbllngStatMsg");
+    setBold(m_status, &kMaroon);
     connect(m_status, &StatusLine::detailsRequested, this, [this] { m_messages->open(); });
-    m_deviceBadge = NamedLabel("lblDeviceBadge", QString(), panel);
+    m_deviceBadge = namedLabel("lblDeviceBadge", QString(), panel);
 
     grid->addWidget(inputCaption, 0, 0);
     grid->addWidget(m_inputPorts, 1, 0);
     grid->addWidget(outputCaption, 0, 1);
     grid->addWidget(m_outputPorts, 1, 1);
-    m_findDevice = Named(new QPushButton(QStringLiteral("Find device"), panel), "btnlngFindDevice");
+    m_findDevice = named(new QPushButton(QStringLiteral("Find device"), panel), "btnlngFindDevice");
     grid->addWidget(m_findDevice, 1, 2);
     // The status line above the button and the badge: the widest room the panel has.
     grid->addWidget(statusCaption, 0, 2);
@@ -244,12 +244,12 @@ void MainWindow::buildConnectionsPanel(QWidget* central)
     connect(m_findDevice, &QPushButton::clicked, this, &MainWindow::findDevice);
     // Opening a list shows the ports as they are now.
     for (PortListBox* box : {m_inputPorts, m_outputPorts})
-        connect(box, &PortListBox::opening, this, [this] { m_link.RefreshPorts(); });
+        connect(box, &PortListBox::opening, this, [this] { m_link.refreshPorts(); });
 }
 
 void MainWindow::buildPages(QWidget* central)
 {
-    m_pages = Named(new QTabWidget(central), "pgcMain");
+    m_pages = named(new QTabWidget(central), "pgcMain");
     m_channelsPage = new ChannelsPage(m_link, *this, m_settingsFiles.executableDir);
     m_deviceOptionsPage = new DeviceOptionsPage(m_link, *this);
     m_modesPage = new ModesPage(m_link, *this);
@@ -287,7 +287,7 @@ void MainWindow::buildStatusBar()
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("stbConn"));
     bar->setFixedHeight(30);
-    m_statusBarText = NamedLabel("stbConnPanel0", QString(), bar);
+    m_statusBarText = namedLabel("stbConnPanel0", QString(), bar);
     m_statusBarText->setFixedWidth(300);
     m_statusBarText->setFrameShape(QFrame::StyledPanel);
     m_statusBarText->setFrameShadow(QFrame::Sunken);
@@ -336,7 +336,7 @@ void MainWindow::listPorts()
         m_outputPorts->setCurrentIndex(0);
 
     m_link.setSelectedPorts(m_inputPorts->currentText(), m_outputPorts->currentText());
-    m_link.OpenPorts();
+    m_link.openPorts();
     // Ports plugged in or out while the program runs show up within two looks.
     m_link.watchPorts(kPortListPollMs);
 }
@@ -371,7 +371,7 @@ void MainWindow::findDevice()
         const QMetaObject::Connection onCancel
             = connect(&m_link, &DeviceLink::cancelRequestedChanged, this, [&cancelled] { cancelled = true; });
         ++m_scanning;
-        found = ScanFromLink(m_link, &refused);
+        found = scanFromLink(m_link, &refused);
         --m_scanning;
         disconnect(onCancel);
     }
@@ -381,7 +381,7 @@ void MainWindow::findDevice()
     QStringList choices; // the device on the ports in use is marked
     for (const FoundDevice& d : found) {
         descriptions << QStringLiteral("%1, ID %2: %3 / %4")
-                            .arg(DeviceTypeName(d.type), DeviceIdText(d.deviceId), d.input,
+                            .arg(deviceTypeName(d.type), deviceIdText(d.deviceId), d.input,
                                  d.output.isEmpty() ? QStringLiteral("?") : d.output);
         const bool connected = d.input == connectedInput && d.output == connectedOutput;
         choices << descriptions.last() + (connected ? tr(" (connected)") : QString());
@@ -401,18 +401,18 @@ void MainWindow::findDevice()
     // Like the scan, the confirmation reopens the ports in use: what that
     // meets goes to Messages; its outcome is said once.
     ++m_scanning;
-    const Result<void> confirmed = ConfirmFromLink(m_link, device);
+    const Result<void> confirmed = confirmFromLink(m_link, device);
     --m_scanning;
     if (!confirmed) {
-        showError(ErrorText(confirmed.error())); // the scan's pairing is used only once the device confirmed it
+        showError(errorText(confirmed.error())); // the scan's pairing is used only once the device confirmed it
         return;
     }
-    m_link.RefreshPorts();
+    m_link.refreshPorts();
     m_link.setSelectedPorts(device.input, device.output);
-    if (reported([this] { m_link.ReopenPorts(); })) {
+    if (reported([this] { m_link.reopenPorts(); })) {
         showStatus(QStringLiteral("Device chosen: ") + descriptions.at(chosen));
-        m_badgeId = DeviceIdText(device.deviceId);
-        m_deviceBadge->setText(QStringLiteral("%1, ID %2").arg(DeviceTypeName(device.type), m_badgeId));
+        m_badgeId = deviceIdText(device.deviceId);
+        m_deviceBadge->setText(QStringLiteral("%1, ID %2").arg(deviceTypeName(device.type), m_badgeId));
     }
     showPortLists();
 }
@@ -531,7 +531,7 @@ bool MainWindow::reopenPorts()
     if (m_link.busy())
         return false;
     takeChosenPorts();
-    return reported([this] { m_link.ReopenPorts(); });
+    return reported([this] { m_link.reopenPorts(); });
 }
 
 // ------------------------------------------------------------- handlers
@@ -570,7 +570,7 @@ void MainWindow::onOutputPortChosen()
 void MainWindow::clearDeviceData()
 {
     showPage(PageId::Channels);
-    ClearDeviceData(m_link);
+    vantorel::clearDeviceData(m_link);
 }
 
 void MainWindow::showLanguageWindow()
@@ -657,7 +657,7 @@ void MainWindow::setModesPageVisible(bool visible)
 void MainWindow::onDeviceTypeApplied(char letter)
 {
     showDeviceBadge();
-    if (const std::optional<DeviceType> type = DeviceTypeFromLetter(letter))
+    if (const std::optional<DeviceType> type = deviceTypeFromLetter(letter))
         setModesPageVisible(*type != DeviceType::Pro);
 }
 
@@ -752,7 +752,7 @@ void MainWindow::showDeviceBadge()
         m_deviceBadge->clear();
         return;
     }
-    m_deviceBadge->setText(QStringLiteral("%1, ID %2").arg(DeviceTypeName(m_link.deviceType()), m_badgeId));
+    m_deviceBadge->setText(QStringLiteral("%1, ID %2").arg(deviceTypeName(m_link.deviceType()), m_badgeId));
 }
 
 void MainWindow::clearDeviceBadge()

@@ -76,13 +76,13 @@ void MainWindow::backUpDevice()
     // The descriptions come from the table in hand.
     std::map<int, std::string> descriptions;
     for (const ChannelRecord& row : m_channelsPage->model().rows()) {
-        if (const auto number = ParseInteger(row.DmxChannel); number && !row.Description.empty())
-            descriptions[*number] = row.Description;
+        if (const auto number = parseInteger(row.dmxChannel); number && !row.description.empty())
+            descriptions[*number] = row.description;
     }
     BackupRead read;
     {
         DumpsTakenElsewhere dumps(*m_channelsPage);
-        read = ReadDeviceBackup(
+        read = readDeviceBackup(
             m_link, [this](const QString& line) { emit m_link.statusText(line); },
             [&descriptions](int dmx) {
                 const auto found = descriptions.find(dmx);
@@ -97,8 +97,8 @@ void MainWindow::backUpDevice()
     }
     read.backup.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
     read.backup.createdBy = QStringLiteral("VANTOREL Control Center %1").arg(QStringLiteral(VANTOREL_VERSION));
-    if (const Result<void> saved = SaveDeviceBackup(path, read.backup); !saved) {
-        showError(ErrorText(saved.error()));
+    if (const Result<void> saved = saveDeviceBackup(path, read.backup); !saved) {
+        showError(errorText(saved.error()));
         return;
     }
     emit m_link.statusText(QStringLiteral("Backup saved to %1.").arg(QDir::toNativeSeparators(path)));
@@ -110,16 +110,16 @@ void MainWindow::restoreDevice()
     if (path.isEmpty())
         return;
     // The whole file is checked before anything is sent.
-    const Result<DeviceBackup> parse = LoadDeviceBackup(path);
+    const Result<DeviceBackup> parse = loadDeviceBackup(path);
     if (!parse) {
-        showError(ErrorText(parse.error()) + QStringLiteral(" Nothing was sent to the device."));
+        showError(errorText(parse.error()) + QStringLiteral(" Nothing was sent to the device."));
         return;
     }
     QStringList report;
     RestoreOutcome outcome;
     {
         DumpsTakenElsewhere dumps(*m_channelsPage);
-        outcome = RestoreDeviceBackup(
+        outcome = restoreDeviceBackup(
             m_link, *parse,
             [this, &report](const QString& line) {
                 report << line;
@@ -129,7 +129,7 @@ void MainWindow::restoreDevice()
                 return askYesNo
                     && askYesNo(QStringLiteral("Restore device"),
                                 QStringLiteral("The backup is of a %1, the device is a %2.\r\nRestore it anyway?")
-                                    .arg(EditionName(parse->deviceType), EditionName(deviceType)));
+                                    .arg(editionName(parse->deviceType), editionName(deviceType)));
             },
             m_channelsPage->verifyAfterWrite());
     }

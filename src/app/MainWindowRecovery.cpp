@@ -40,7 +40,7 @@ void MainWindow::offerRecovery()
         // Kept for a look (or a rescue by hand), never deleted.
         const Result<QString> kept = ChannelRecovery::setAside(found);
         QString text = tr("The unsaved channel table of the last run cannot be restored (%1): %2.")
-                           .arg(QDir::toNativeSeparators(found), ErrorText(loaded.error()));
+                           .arg(QDir::toNativeSeparators(found), errorText(loaded.error()));
         text += !kept ? tr(" The file is left where it is.")
                       : tr(" The file is kept as %1.").arg(QDir::toNativeSeparators(*kept));
         showError(text);

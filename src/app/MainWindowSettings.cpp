@@ -19,7 +19,7 @@ namespace vantorel {
 
 namespace {
 
-QStringList ItemsOf(const QComboBox& box)
+QStringList itemsOf(const QComboBox& box)
 {
     QStringList items;
     for (int i = 0; i < box.count(); ++i)
@@ -28,9 +28,9 @@ QStringList ItemsOf(const QComboBox& box)
 }
 
 // Selects the entry matching `name`; a name no entry matches changes nothing.
-void SelectPort(QComboBox& box, const std::string& name)
+void selectPort(QComboBox& box, const std::string& name)
 {
-    const int index = FindPortName(ItemsOf(box), FromIniText(name));
+    const int index = findPortName(itemsOf(box), fromIniText(name));
     if (index >= 0)
         box.setCurrentIndex(index);
 }
@@ -40,53 +40,53 @@ void SelectPort(QComboBox& box, const std::string& name)
 void MainWindow::loadSettings()
 {
     const ProgramSettings s
-        = ReadProgramSettings(ReadIniFile(m_settingsFiles.programIni), ToIniText(m_settingsFiles.executableDir));
+        = readProgramSettings(readIniFile(m_settingsFiles.programIni), toIniText(m_settingsFiles.executableDir));
 
-    SelectPort(*m_inputPorts, s.midiInput);
-    SelectPort(*m_outputPorts, s.midiOutput);
+    selectPort(*m_inputPorts, s.midiInput);
+    selectPort(*m_outputPorts, s.midiOutput);
 
     RecentFiles& recentFiles = m_channelsPage->recentFiles();
-    recentFiles.readDir = FromIniText(s.readDir);
-    recentFiles.saveDir = FromIniText(s.saveDir);
-    recentFiles.channelFileFilter = ChannelFileFilter();
-    recentFiles.lastOpened = FromIniText(s.lastOpened);
-    recentFiles.lastSaved = FromIniText(s.lastSaved);
+    recentFiles.readDir = fromIniText(s.readDir);
+    recentFiles.saveDir = fromIniText(s.saveDir);
+    recentFiles.channelFileFilter = channelFileFilter();
+    recentFiles.lastOpened = fromIniText(s.lastOpened);
+    recentFiles.lastSaved = fromIniText(s.lastSaved);
 
     m_channelsPage->setRowColours(s.colours);
     m_channelsPage->setVerifyAfterWrite(s.verifyAfterWrite);
-    m_channelsPage->setLearnPort(FromIniText(s.learnFrom));
-    m_firmwarePage->restoreLastFile(FromIniText(s.lastFirmwareFile), FromIniText(s.lastFirmwareFileDate));
+    m_channelsPage->setLearnPort(fromIniText(s.learnFrom));
+    m_firmwarePage->restoreLastFile(fromIniText(s.lastFirmwareFile), fromIniText(s.lastFirmwareFileDate));
 
     // The restored selection; a port that cannot be opened ends the start.
     m_link.setSelectedPorts(m_inputPorts->currentText(), m_outputPorts->currentText());
-    m_link.ReopenPorts();
+    m_link.reopenPorts();
 }
 
 Result<void> MainWindow::saveSettings()
 {
-    if (Result<void> saved = SaveFormPosition(*this, m_settingsFiles.positionIni); !saved)
+    if (Result<void> saved = saveFormPosition(*this, m_settingsFiles.positionIni); !saved)
         return saved;
-    if (Result<void> saved = SaveFormPosition(*m_channelsPage->calculator(), m_settingsFiles.positionIni); !saved)
+    if (Result<void> saved = saveFormPosition(*m_channelsPage->calculator(), m_settingsFiles.positionIni); !saved)
         return saved;
     if (m_settingsFiles.programIni.isEmpty())
         return {};
 
-    Result<IniFile> read = ReadIniFileForUpdate(m_settingsFiles.programIni);
+    Result<IniFile> read = readIniFileForUpdate(m_settingsFiles.programIni);
     if (!read)
         return read.error();
     IniFile& ini = *read;
     ProgramSettings s;
-    s.midiInput = ToIniText(m_inputPorts->currentText());
-    s.midiOutput = ToIniText(m_outputPorts->currentText());
-    s.lastOpened = ToIniText(m_channelsPage->recentFiles().lastOpened);
-    s.lastSaved = ToIniText(m_channelsPage->recentFiles().lastSaved);
+    s.midiInput = toIniText(m_inputPorts->currentText());
+    s.midiOutput = toIniText(m_outputPorts->currentText());
+    s.lastOpened = toIniText(m_channelsPage->recentFiles().lastOpened);
+    s.lastSaved = toIniText(m_channelsPage->recentFiles().lastSaved);
     s.colours = m_channelsPage->rowColours();
     s.verifyAfterWrite = m_channelsPage->verifyAfterWrite();
-    s.learnFrom = ToIniText(m_channelsPage->learnPort());
-    s.lastFirmwareFile = ToIniText(m_firmwarePage->currentPath());
-    s.lastFirmwareFileDate = ToIniText(m_firmwarePage->fileDateText());
-    WriteProgramSettings(ini, s);
-    return WriteIniFile(ini, m_settingsFiles.programIni);
+    s.learnFrom = toIniText(m_channelsPage->learnPort());
+    s.lastFirmwareFile = toIniText(m_firmwarePage->currentPath());
+    s.lastFirmwareFileDate = toIniText(m_firmwarePage->fileDateText());
+    writeProgramSettings(ini, s);
+    return writeIniFile(ini, m_settingsFiles.programIni);
 }
 
 } // namespace vantorel

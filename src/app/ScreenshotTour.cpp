@@ -20,7 +20,7 @@ namespace {
 
 // A few channels entered through the edit row, as a user would, so that the
 // channel list shows its row colours.
-void EnterDemoChannels(MainWindow& form)
+void enterDemoChannels(MainWindow& form)
 {
     auto* dmx = form.findChild<QSpinBox*>(QStringLiteral("sedDmxCh"));
     auto* actCtrVal = form.findChild<QComboBox*>(QStringLiteral("cbxActCtrVal"));
@@ -70,7 +70,7 @@ void EnterDemoChannels(MainWindow& form)
 
 } // namespace
 
-Result<void> SaveScreenshots(MainWindow& form, const QString& folder)
+Result<void> saveScreenshots(MainWindow& form, const QString& folder)
 {
     struct Shot {
         PageId page;
@@ -85,14 +85,14 @@ Result<void> SaveScreenshots(MainWindow& form, const QString& folder)
     auto* pages = form.findChild<QTabWidget*>(QStringLiteral("pgcMain"));
     auto* readDeviceType = form.findChild<QPushButton*>(QStringLiteral("btnGetDeviceType"));
     if (!pages || !readDeviceType)
-        return MakeError(QStringLiteral("the window has no pages"));
+        return makeError(QStringLiteral("the window has no pages"));
     if (!QDir().mkpath(folder))
-        return MakeError(QStringLiteral("cannot create %1").arg(folder));
+        return makeError(QStringLiteral("cannot create %1").arg(folder));
     form.raise();
     form.activateWindow();
-    EnterDemoChannels(form);
+    enterDemoChannels(form);
     // Lets the window repaint and late replies arrive.
-    form.link().PumpingDelay(300);
+    form.link().pumpingDelay(300);
     for (const Shot& shot : shots) {
         const int index = static_cast<int>(shot.page);
         if (!pages->isTabVisible(index))
@@ -100,10 +100,10 @@ Result<void> SaveScreenshots(MainWindow& form, const QString& folder)
         pages->setCurrentIndex(index);
         if (shot.page == PageId::Firmware)
             readDeviceType->click();
-        form.link().PumpingDelay(400);
+        form.link().pumpingDelay(400);
         const QString path = QDir(folder).filePath(QString::fromLatin1(shot.file));
         if (!form.grab().save(path, "PNG"))
-            return MakeError(QStringLiteral("cannot write %1").arg(path));
+            return makeError(QStringLiteral("cannot write %1").arg(path));
     }
     return {};
 }

@@ -13,6 +13,6 @@ class MainWindow;
 // firmware page, and saves a PNG of the window per page into `folder`
 // ("1-user-mode.png" ...). Pages hidden for the device are skipped. An error
 // when a file could not be written.
-Result<void> SaveScreenshots(MainWindow& form, const QString& folder);
+Result<void> saveScreenshots(MainWindow& form, const QString& folder);
 
 } // namespace vantorel

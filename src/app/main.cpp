@@ -116,7 +116,7 @@ int runProgram(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("VANTOREL Control Center"));
     QApplication::setApplicationVersion(QStringLiteral(VANTOREL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("vantorel-control-center"));
-    QApplication::setWindowIcon(ApplicationIcon());
+    QApplication::setWindowIcon(applicationIcon());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -166,7 +166,7 @@ int runProgram(int argc, char** argv)
         return usageError(
             QStringLiteral("unknown --emulator-type \"%1\" (use P, B or E)").arg(parser.value(emulatorTypeOption)));
 
-    const bool developerRun = parser.isSet(developerOption) || IsDebuggerAttached();
+    const bool developerRun = parser.isSet(developerOption) || isDebuggerAttached();
 
     // With --emulator the emulated device's pair comes first, so it is selected
     // at start; the system's MIDI ports follow.
@@ -176,13 +176,13 @@ int runProgram(int argc, char** argv)
         config.type = type.at(0).toLatin1();
         ports.add(std::make_shared<EmulatorBackend>(config));
     }
-    if (Result<std::shared_ptr<MidiBackend>> rtMidi = CreateRtMidiBackend(api))
+    if (Result<std::shared_ptr<MidiBackend>> rtMidi = createRtMidiBackend(api))
         ports.add(std::move(rtMidi).value());
     else if (!parser.isSet(emulatorOption))
         std::fprintf(stderr, "vantorel-control-center: no MIDI system available: %s\n", rtMidi.error().message.c_str());
 
     // The settings files are located before any window exists.
-    const SettingsFiles settingsFiles = LocateSettingsFiles(parser.value(settingsDirOption), [](const QString& text) {
+    const SettingsFiles settingsFiles = locateSettingsFiles(parser.value(settingsDirOption), [](const QString& text) {
         QMessageBox box(QMessageBox::Information, QApplication::applicationName(), text, QMessageBox::Ok);
         box.exec();
     });
@@ -212,7 +212,7 @@ int runProgram(int argc, char** argv)
     if (parser.isSet(screenshotOption)) {
         // Ends like "Exit": the settings files are not written.
         QTimer::singleShot(0, mainForm.get(), [&] {
-            const Result<void> saved = SaveScreenshots(*mainForm, parser.value(screenshotOption));
+            const Result<void> saved = saveScreenshots(*mainForm, parser.value(screenshotOption));
             if (!saved)
                 std::fprintf(stderr, "vantorel-control-center: %s\n", saved.error().message.c_str());
             QCoreApplication::exit(saved ? 0 : 1);

@@ -32,10 +32,10 @@ OpResult readIdentity(DeviceLink& link, DeviceBackup& backup)
     QObject::connect(&link, &DeviceLink::deviceIdShown, &guard, [&id](const QString& text) { id = text; });
     // A device without valid firmware reports the date 0: no date is kept.
     QObject::connect(&link, &DeviceLink::bootloaderDateShown, &guard,
-                     [&backup](const QString& text) { backup.bootloaderDate = IsNoDate(text) ? QString() : text; });
+                     [&backup](const QString& text) { backup.bootloaderDate = isNoDate(text) ? QString() : text; });
     QObject::connect(&link, &DeviceLink::firmwareDateShown, &guard,
-                     [&backup](const QString& text) { backup.firmwareDate = IsNoDate(text) ? QString() : text; });
-    const OpResult result = ReadDeviceInformation(link);
+                     [&backup](const QString& text) { backup.firmwareDate = isNoDate(text) ? QString() : text; });
+    const OpResult result = readDeviceInformation(link);
     backup.deviceType = link.deviceType();
     bool ok = false;
     const uint number = id.toUInt(&ok);
@@ -45,7 +45,7 @@ OpResult readIdentity(DeviceLink& link, DeviceBackup& backup)
 
 bool knownType(char type)
 {
-    return DeviceTypeFromLetter(type).has_value();
+    return deviceTypeFromLetter(type).has_value();
 }
 
 // "an edition this program does not know: Z"
@@ -64,13 +64,13 @@ QString BackupRead::notSavedText() const
                                                                  : problem + QStringLiteral(" Nothing was written.");
 }
 
-DeviceChannels ReadStableChannels(DeviceLink& link, int reads)
+DeviceChannels readStableChannels(DeviceLink& link, int reads)
 {
     // A dump has no count: a device that stalls or restarts mid-dump sends a
     // table cut short that looks like a whole one. Two reads must agree.
     DeviceChannels previous;
     for (int read = 1; read <= reads; ++read) {
-        DeviceChannels current = ReadDeviceChannels(link);
+        DeviceChannels current = readDeviceChannels(link);
         if (current.result != OpResult::Done || !current.problems.isEmpty())
             return current;
         if (read > 1 && previous.complete() && current.complete() && current.payloads == previous.payloads)
@@ -81,7 +81,7 @@ DeviceChannels ReadStableChannels(DeviceLink& link, int reads)
     return previous;
 }
 
-BackupRead ReadDeviceBackup(DeviceLink& link, const BackupReport& reportLine,
+BackupRead readDeviceBackup(DeviceLink& link, const BackupReport& reportLine,
                             const std::function<std::string(int dmxChannel)>& description)
 {
     const auto report = [&reportLine](const QString& line) {
@@ -104,8 +104,8 @@ BackupRead ReadDeviceBackup(DeviceLink& link, const BackupReport& reportLine,
         return failed(OpResult::Done, QStringLiteral("The device is of %1.").arg(unknownEdition(backup.deviceType)));
     }
     report(QStringLiteral("Identity: %1, ID %2, firmware %3.")
-               .arg(EditionName(backup.deviceType),
-                    backup.deviceId ? DeviceIdText(*backup.deviceId) : QStringLiteral("?"),
+               .arg(editionName(backup.deviceType),
+                    backup.deviceId ? deviceIdText(*backup.deviceId) : QStringLiteral("?"),
                     backup.firmwareDate.isEmpty() ? QStringLiteral("none") : backup.firmwareDate));
 
     bool optionsRead = false;
@@ -116,7 +116,7 @@ BackupRead ReadDeviceBackup(DeviceLink& link, const BackupReport& reportLine,
             backup.zeroValueOffset = offset;
             optionsRead = true;
         });
-        if (const OpResult r = ReadDeviceOptions(link); r != OpResult::Done)
+        if (const OpResult r = readDeviceOptions(link); r != OpResult::Done)
             return failed(r);
     }
     if (!optionsRead || backup.zeroValueOffset < 0 || backup.zeroValueOffset > 10)
@@ -125,8 +125,8 @@ BackupRead ReadDeviceBackup(DeviceLink& link, const BackupReport& reportLine,
                .arg(backup.useNoteOff ? QStringLiteral("on") : QStringLiteral("off"))
                .arg(backup.zeroValueOffset));
 
-    if (!IsPro(backup.deviceType)) {
-        const StoredModes stored = ReadStoredModes(link);
+    if (!isPro(backup.deviceType)) {
+        const StoredModes stored = readStoredModes(link);
         if (stored.result != OpResult::Done)
             return failed(stored.result);
         BackupModes modes;
@@ -142,7 +142,7 @@ BackupRead ReadDeviceBackup(DeviceLink& link, const BackupReport& reportLine,
         report(QStringLiteral("Basic/Eco modes: %1 in use.").arg(modes.count));
     }
 
-    const DeviceChannels channels = ReadStableChannels(link);
+    const DeviceChannels channels = readStableChannels(link);
     if (channels.result != OpResult::Done)
         return failed(channels.result);
     if (!channels.complete())
@@ -153,15 +153,15 @@ BackupRead ReadDeviceBackup(DeviceLink& link, const BackupReport& reportLine,
                                  ? QString()
                                  : QLatin1Char(' ') + channels.problems.join(QLatin1Char(' '))));
     for (const auto& [number, payload] : channels.payloads) {
-        const auto dump = DecodeChannelPayload(payload);
-        auto record = dump ? RecordFromDump(*dump) : std::nullopt;
-        if (!record || !ReadChannelValues(*record))
+        const auto dump = decodeChannelPayload(payload);
+        auto record = dump ? recordFromDump(*dump) : std::nullopt;
+        if (!record || !readChannelValues(*record))
             return failed(OpResult::Done,
                           QStringLiteral("The device holds channel data that cannot be kept: %1")
                               .arg(QString::fromStdString(payload)));
         if (description)
-            record->Description = description(number);
-        InsertSorted(backup.channels, std::move(*record));
+            record->description = description(number);
+        insertSorted(backup.channels, std::move(*record));
     }
     report(QStringLiteral("Channels: %1.").arg(backup.channels.size()));
     return read;
@@ -230,7 +230,7 @@ RestoreResult restoreResultOf(ChannelWriteResult result)
 
 } // namespace
 
-RestoreOutcome RestoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup, const BackupReport& reportLine,
+RestoreOutcome restoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup, const BackupReport& reportLine,
                                    const std::function<bool(char deviceType)>& allowOtherType, bool verify)
 {
     const auto report = [&reportLine](const QString& line) {
@@ -257,9 +257,9 @@ RestoreOutcome RestoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup,
     }
     if (device.deviceType != backup.deviceType) {
         report(QStringLiteral("The backup is of a %1, the device is a %2.")
-                   .arg(EditionName(backup.deviceType),
+                   .arg(editionName(backup.deviceType),
                         knownType(device.deviceType)
-                            ? EditionName(device.deviceType)
+                            ? editionName(device.deviceType)
                             : QStringLiteral("device of ") + unknownEdition(device.deviceType)));
         if (!allowOtherType || !allowOtherType(device.deviceType)) {
             report(QStringLiteral("Nothing was written."));
@@ -267,41 +267,41 @@ RestoreOutcome RestoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup,
             return outcome;
         }
     }
-    progress.modesApply = backup.modes && !IsPro(device.deviceType);
+    progress.modesApply = backup.modes && !isPro(device.deviceType);
 
     progress.options = 0;
-    if (const OpResult r = SetNoteOffAction(link, backup.useNoteOff); r != OpResult::Done)
+    if (const OpResult r = setNoteOffAction(link, backup.useNoteOff); r != OpResult::Done)
         return stopAt(r);
     progress.options = 1;
-    if (const OpResult r = SetZeroValueOffset(link, backup.zeroValueOffset); r != OpResult::Done)
+    if (const OpResult r = setZeroValueOffset(link, backup.zeroValueOffset); r != OpResult::Done)
         return stopAt(r);
     progress.options = 2;
     report(QStringLiteral("Options written."));
 
-    if (backup.modes && IsPro(device.deviceType)) {
+    if (backup.modes && isPro(device.deviceType)) {
         report(QStringLiteral("Basic/Eco modes not written: a VANTOREL Pro has none."));
     } else if (!backup.modes) {
-        if (!IsPro(device.deviceType))
+        if (!isPro(device.deviceType))
             report(QStringLiteral("Basic/Eco modes left as they are: the backup holds none."));
     } else {
         progress.modeSlots = 0;
-        const OpResult stored = StoreModes(link, backup.modes->records, &progress.modeSlots);
+        const OpResult stored = storeModes(link, backup.modes->records, &progress.modeSlots);
         if (stored != OpResult::Done)
             return stopAt(stored);
-        if (const OpResult r = StoreModesCount(link, backup.modes->count); r != OpResult::Done)
+        if (const OpResult r = storeModesCount(link, backup.modes->count); r != OpResult::Done)
             return stopAt(r);
         progress.modeCountWritten = true;
         report(QStringLiteral("Basic/Eco modes written: %1 in use.").arg(backup.modes->count));
     }
 
-    if (const OpResult r = ClearDeviceData(link); r != OpResult::Done) {
+    if (const OpResult r = clearDeviceData(link); r != OpResult::Done) {
         if (r != OpResult::Busy && r != OpResult::Failed)
             progress.clear = RestoreProgress::Clear::Unconfirmed; // "A" went out
         return stopAt(r);
     }
     progress.clear = RestoreProgress::Clear::Done;
     if (!backup.channels.empty()) {
-        const ChannelWriteReport written = WriteChannelsToDevice(link, backup.channels);
+        const ChannelWriteReport written = writeChannelsToDevice(link, backup.channels);
         progress.channels = written.acknowledged;
         if (const RestoreResult r = restoreResultOf(written.result); r != RestoreResult::Done)
             return stop(r);
@@ -313,14 +313,14 @@ RestoreOutcome RestoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup,
 
     if (!verify)
         return outcome;
-    const BackupRead readBack = ReadDeviceBackup(link, {});
+    const BackupRead readBack = readDeviceBackup(link, {});
     if (!readBack.ok()) {
         if (!readBack.problem.isEmpty())
             report(readBack.problem);
         outcome.result = restoreResultOf(readBack.result == OpResult::Done ? OpResult::Failed : readBack.result);
         return outcome;
     }
-    outcome.differences = CompareDeviceBackups(backup, readBack.backup);
+    outcome.differences = compareDeviceBackups(backup, readBack.backup);
     if (outcome.differences.isEmpty()) {
         report(QStringLiteral("Verified: the device holds what the backup holds."));
     } else {

@@ -32,12 +32,12 @@ struct BackupRead {
 
 // The device's channel table, read until two consecutive reads agree (at
 // most `reads` times); not complete() when they never did.
-DeviceChannels ReadStableChannels(DeviceLink& link, int reads = 3);
+DeviceChannels readStableChannels(DeviceLink& link, int reads = 3);
 
 // Reads identity ("J"), options ("M"), the Basic/Eco modes ("F", not for a
 // Pro) and the channel table ("B"). `description` gives the description of a
 // DMX channel from the table in hand (empty without one).
-BackupRead ReadDeviceBackup(DeviceLink& link, const BackupReport& report,
+BackupRead readDeviceBackup(DeviceLink& link, const BackupReport& report,
                             const std::function<std::string(int dmxChannel)>& description = {});
 
 enum class RestoreResult {
@@ -66,7 +66,7 @@ struct RestoreOutcome {
 // "I", Basic and Eco devices with modes in the backup) and the channels (the
 // device's are cleared with "A", then "C" per row). The identity is not
 // written. `verify` reads everything back and compares.
-RestoreOutcome RestoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup, const BackupReport& report,
+RestoreOutcome restoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup, const BackupReport& report,
                                    const std::function<bool(char deviceType)>& allowOtherType, bool verify);
 
 } // namespace vantorel

@@ -35,24 +35,24 @@ QJsonObject modeJson(const ModeRecord& mode)
 {
     return {{"slot", mode.slot},
             {"type", mode.type},
-            {"typeName", fromStd(ModeTypeName(mode.type))},
+            {"typeName", fromStd(modeTypeName(mode.type))},
             {"midiChannel", mode.channel},
             {"note", mode.note}};
 }
 
 QJsonObject channelJson(const ChannelRecord& row)
 {
-    const ChannelValues v = *ReadChannelValues(row);
+    const ChannelValues v = *readChannelValues(row);
     return {{"dmxChannel", v.dmxChannel},
-            {"controlMode", fromStd(row.ControlMode)},
+            {"controlMode", fromStd(row.controlMode)},
             {"constantValue", v.constantValue},
             {"midiChannel", v.midiChannel},
-            {"activeOn", fromStd(row.ActiveOn)},
+            {"activeOn", fromStd(row.activeOn)},
             {"from", v.from},
             {"to", v.to},
-            {"dataType", fromStd(row.DataType)},
+            {"dataType", fromStd(row.dataType)},
             {"fixedValue", v.fixedValueValue},
-            {"description", fromStd(row.Description)}};
+            {"description", fromStd(row.description)}};
 }
 
 // Reads one JSON object by the rules of the format; the first problem is kept
@@ -236,13 +236,13 @@ ChannelTable readChannels(Reader& r, const QJsonObject& root)
                     QStringLiteral("description")});
         ChannelValues v;
         v.dmxChannel = r.integer(c, at, QStringLiteral("dmxChannel"), kFirstDmxChannel, kLastDmxChannel);
-        v.valueMode = r.choice(c, at, QStringLiteral("controlMode"), ControlModeList()) == 1;
+        v.valueMode = r.choice(c, at, QStringLiteral("controlMode"), controlModeList()) == 1;
         v.constantValue = r.integer(c, at, QStringLiteral("constantValue"), 0, 255);
         v.midiChannel = r.integer(c, at, QStringLiteral("midiChannel"), 1, 16);
-        v.controlChange = r.choice(c, at, QStringLiteral("activeOn"), ActiveOnList()) == 1;
+        v.controlChange = r.choice(c, at, QStringLiteral("activeOn"), activeOnList()) == 1;
         v.from = r.integer(c, at, QStringLiteral("from"), 0, kNoteCount - 1);
         v.to = r.integer(c, at, QStringLiteral("to"), v.from, kNoteCount - 1);
-        v.fixedValue = r.choice(c, at, QStringLiteral("dataType"), DataTypeList()) == 1;
+        v.fixedValue = r.choice(c, at, QStringLiteral("dataType"), dataTypeList()) == 1;
         v.fixedValueValue = r.integer(c, at, QStringLiteral("fixedValue"), 0, 255);
         const QString description = r.text(c, at, QStringLiteral("description"), false);
         // The device keeps one value per channel: an "Active" channel's is its fixed value.
@@ -254,14 +254,14 @@ ChannelTable readChannels(Reader& r, const QJsonObject& root)
         if (r.ok() && !seen.insert(v.dmxChannel).second)
             r.fail(at + QStringLiteral(".dmxChannel"), QStringLiteral("%1 appears more than once").arg(v.dmxChannel));
         if (r.ok())
-            InsertSorted(rows, RecordFromValues(v, SanitizedDescription(description.toStdString())));
+            insertSorted(rows, recordFromValues(v, sanitizedDescription(description.toStdString())));
     }
     return rows;
 }
 
 } // namespace
 
-QString FirstDuplicateKey(const QByteArray& json)
+QString firstDuplicateKey(const QByteArray& json)
 {
     // One set of keys per open object; arrays hold none (nullopt).
     std::vector<std::optional<std::set<QByteArray>>> open;
@@ -290,16 +290,16 @@ QString FirstDuplicateKey(const QByteArray& json)
     return {};
 }
 
-QString EditionName(char deviceType)
+QString editionName(char deviceType)
 {
-    if (const std::optional<DeviceType> known = DeviceTypeFromLetter(deviceType))
-        return QString::fromLatin1(ProductName(*known));
+    if (const std::optional<DeviceType> known = deviceTypeFromLetter(deviceType))
+        return QString::fromLatin1(productName(*known));
     return {};
 }
 
-QByteArray DeviceBackupJson(const DeviceBackup& backup)
+QByteArray deviceBackupJson(const DeviceBackup& backup)
 {
-    QJsonObject device{{"type", QString(QLatin1Char(backup.deviceType))}, {"edition", EditionName(backup.deviceType)}};
+    QJsonObject device{{"type", QString(QLatin1Char(backup.deviceType))}, {"edition", editionName(backup.deviceType)}};
     if (backup.deviceId)
         device.insert(QStringLiteral("id"), qint64(*backup.deviceId));
     if (!backup.firmwareDate.isEmpty())
@@ -329,34 +329,34 @@ QByteArray DeviceBackupJson(const DeviceBackup& backup)
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-Result<DeviceBackup> ParseDeviceBackup(const QByteArray& json)
+Result<DeviceBackup> parseDeviceBackup(const QByteArray& json)
 {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        return MakeError(
+        return makeError(
             QStringLiteral("it is not JSON (%1 at byte %2)").arg(parseError.errorString()).arg(parseError.offset));
     }
     if (!document.isObject()) {
-        return MakeError(QStringLiteral("it holds no backup object"));
+        return makeError(QStringLiteral("it holds no backup object"));
     }
     const QJsonObject root = document.object();
     Reader r;
     if (root.value(QStringLiteral("format")).toString() != QLatin1String(kDeviceBackupFormat)) {
-        return MakeError(QStringLiteral("it is not a device backup (\"format\" is not \"%1\")")
+        return makeError(QStringLiteral("it is not a device backup (\"format\" is not \"%1\")")
                              .arg(QLatin1String(kDeviceBackupFormat)));
     }
     // A whole number above this program's version, however large, is a newer format.
     if (const QJsonValue version = root.value(QStringLiteral("version")); version.isDouble()
         && version.toDouble() > kDeviceBackupVersion && version.toDouble() == std::floor(version.toDouble())) {
-        return MakeError(QStringLiteral("it was made by a newer version of the program (it has version %1; this "
+        return makeError(QStringLiteral("it was made by a newer version of the program (it has version %1; this "
                                         "program reads version %2)")
                              .arg(version.toDouble(), 0, 'f', 0)
                              .arg(kDeviceBackupVersion));
     }
     r.integer(root, {}, QStringLiteral("version"), 1, kDeviceBackupVersion);
-    if (const QString key = FirstDuplicateKey(json); !key.isEmpty()) {
-        return MakeError(QStringLiteral("the key \"%1\" appears twice in one object").arg(key));
+    if (const QString key = firstDuplicateKey(json); !key.isEmpty()) {
+        return makeError(QStringLiteral("the key \"%1\" appears twice in one object").arg(key));
     }
     r.onlyKeys(root, {},
                {QStringLiteral("format"), QStringLiteral("version"), QStringLiteral("created"),
@@ -389,53 +389,53 @@ Result<DeviceBackup> ParseDeviceBackup(const QByteArray& json)
     }
     if (r.ok()) {
         backup.modes = readModes(r, root);
-        if (r.ok() && IsPro(backup.deviceType) && backup.modes)
+        if (r.ok() && isPro(backup.deviceType) && backup.modes)
             r.fail(QStringLiteral("modes"),
                    QStringLiteral("must be left out for a VANTOREL Pro, which has no Basic/Eco modes"));
-        if (r.ok() && !IsPro(backup.deviceType) && !backup.modes)
+        if (r.ok() && !isPro(backup.deviceType) && !backup.modes)
             r.fail(QStringLiteral("modes"),
-                   QStringLiteral("is missing (a %1 has Basic/Eco modes)").arg(EditionName(backup.deviceType)));
+                   QStringLiteral("is missing (a %1 has Basic/Eco modes)").arg(editionName(backup.deviceType)));
     }
     if (r.ok())
         backup.channels = readChannels(r, root);
     if (!r.ok()) {
-        return MakeError(r.error);
+        return makeError(r.error);
     }
     return backup;
 }
 
-Result<DeviceBackup> LoadDeviceBackup(const QString& path)
+Result<DeviceBackup> loadDeviceBackup(const QString& path)
 {
     const QString shown = QDir::toNativeSeparators(path);
     // Only a regular file is read: a FIFO or a device is refused at once.
-    const BoundedFileRead file = ReadBoundedFile(ToFileSystemPath(path), size_t(kMaxBackupFileSize));
+    const BoundedFileRead file = readBoundedFile(toFileSystemPath(path), size_t(kMaxBackupFileSize));
     if (file.status == BoundedFileRead::Status::TooLarge) {
-        return MakeError(QStringLiteral("The file %1 is not a device backup: it is larger than %2 MiB.")
+        return makeError(QStringLiteral("The file %1 is not a device backup: it is larger than %2 MiB.")
                              .arg(shown)
                              .arg(kMaxBackupFileSize / (1024 * 1024)));
     }
     if (!file.ok()) {
-        return MakeError(QStringLiteral("Cannot open the backup file %1: %2.")
+        return makeError(QStringLiteral("Cannot open the backup file %1: %2.")
                              .arg(shown, QString::fromStdString(file.reason(size_t(kMaxBackupFileSize)))));
     }
     const QByteArray bytes = QByteArray::fromStdString(file.bytes);
-    Result<DeviceBackup> parsed = ParseDeviceBackup(bytes);
+    Result<DeviceBackup> parsed = parseDeviceBackup(bytes);
     if (!parsed)
-        return MakeError(
-            QStringLiteral("The file %1 is not a valid device backup: %2.").arg(shown, ErrorText(parsed.error())));
+        return makeError(
+            QStringLiteral("The file %1 is not a valid device backup: %2.").arg(shown, errorText(parsed.error())));
     return parsed;
 }
 
-Result<void> SaveDeviceBackup(const QString& path, const DeviceBackup& backup)
+Result<void> saveDeviceBackup(const QString& path, const DeviceBackup& backup)
 {
-    const Result<void> written = WriteFileAtomically(path, DeviceBackupJson(backup));
+    const Result<void> written = writeFileAtomically(path, deviceBackupJson(backup));
     if (written)
         return {};
-    return MakeError(QStringLiteral("Cannot save the backup file %1: %2")
-                         .arg(QDir::toNativeSeparators(path), ErrorText(written.error())));
+    return makeError(QStringLiteral("Cannot save the backup file %1: %2")
+                         .arg(QDir::toNativeSeparators(path), errorText(written.error())));
 }
 
-QStringList CompareDeviceBackups(const DeviceBackup& expected, const DeviceBackup& device)
+QStringList compareDeviceBackups(const DeviceBackup& expected, const DeviceBackup& device)
 {
     QStringList lines;
     auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
@@ -468,9 +468,9 @@ QStringList CompareDeviceBackups(const DeviceBackup& expected, const DeviceBacku
         }
     }
     const ChannelComparison channels
-        = CompareChannelPayloads(ChannelPayloadsOf(expected.channels), ChannelPayloadsOf(device.channels), true);
+        = compareChannelPayloads(channelPayloadsOf(expected.channels), channelPayloadsOf(device.channels), true);
     for (const ChannelDifference& difference : channels.differences)
-        lines << QString::fromStdString(DescribeChannelDifference(difference, "in the backup"));
+        lines << QString::fromStdString(describeChannelDifference(difference, "in the backup"));
     return lines;
 }
 

@@ -45,26 +45,26 @@ struct DeviceBackup {
 };
 
 // "VANTOREL Pro", "VANTOREL Basic", "VANTOREL Eco"; empty for another letter.
-QString EditionName(char deviceType);
+QString editionName(char deviceType);
 
-QByteArray DeviceBackupJson(const DeviceBackup& backup);
+QByteArray deviceBackupJson(const DeviceBackup& backup);
 
 // Checks the whole text: any problem refuses the whole file (the error names
 // the first one found).
-Result<DeviceBackup> ParseDeviceBackup(const QByteArray& json);
+Result<DeviceBackup> parseDeviceBackup(const QByteArray& json);
 
 // The first key that appears twice in one object of valid JSON text (the
 // JSON reader keeps the last value without a word); empty when none does.
-QString FirstDuplicateKey(const QByteArray& json);
+QString firstDuplicateKey(const QByteArray& json);
 
 // Reads and checks a backup file; the message names the file and the problem.
-Result<DeviceBackup> LoadDeviceBackup(const QString& path);
+Result<DeviceBackup> loadDeviceBackup(const QString& path);
 // Writes the file atomically (a previous one stays as it was on failure).
 // Empty on success, otherwise the message with the system's reason.
-Result<void> SaveDeviceBackup(const QString& path, const DeviceBackup& backup);
+Result<void> saveDeviceBackup(const QString& path, const DeviceBackup& backup);
 
 // The differences between what a backup holds and what the device holds
 // (identity and descriptions are not compared); empty when they agree.
-QStringList CompareDeviceBackups(const DeviceBackup& expected, const DeviceBackup& device);
+QStringList compareDeviceBackups(const DeviceBackup& expected, const DeviceBackup& device);
 
 } // namespace vantorel

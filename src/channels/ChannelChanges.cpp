@@ -31,14 +31,14 @@ ChannelWriteResult resultOf(ChannelWriteResult result)
 
 } // namespace
 
-QString DeviceOnlyText(const std::vector<int>& channels, const QString& tableName)
+QString deviceOnlyText(const std::vector<int>& channels, const QString& tableName)
 {
     return QStringLiteral("The device also holds %1 channel(s) that the %2 lacks: %3")
         .arg(channels.size())
-        .arg(tableName, ChannelNumbersText(channels));
+        .arg(tableName, channelNumbersText(channels));
 }
 
-ChangesOutcome WriteChangedChannels(DeviceLink& link, const ChannelTable& rows,
+ChangesOutcome writeChangedChannels(DeviceLink& link, const ChannelTable& rows,
                                     const std::function<bool(const std::vector<int>& deviceOnly)>& clearAll,
                                     int quietMs)
 {
@@ -48,13 +48,13 @@ ChangesOutcome WriteChangedChannels(DeviceLink& link, const ChannelTable& rows,
         outcome.result = ChannelWriteResult::Busy;
         return outcome;
     }
-    switch (CheckTableWritable(link, rows)) {
+    switch (checkTableWritable(link, rows)) {
     case ChannelWriteResult::NothingToWrite: outcome.result = ChannelWriteResult::NothingToWrite; return outcome;
     case ChannelWriteResult::RowsRefused: outcome.result = ChannelWriteResult::RowsRefused; return outcome;
     default: break;
     }
 
-    const DeviceChannels device = ReadDeviceChannels(link, quietMs);
+    const DeviceChannels device = readDeviceChannels(link, quietMs);
     if (device.result != OpResult::Done) {
         outcome.result = resultOf(device.result);
         if (outcome.result == ChannelWriteResult::Cancelled)
@@ -62,7 +62,7 @@ ChangesOutcome WriteChangedChannels(DeviceLink& link, const ChannelTable& rows,
         return outcome;
     }
     // A row missing from a lossy read is written once more: no harm done.
-    const ChannelComparison comparison = CompareChannelPayloads(ChannelPayloadsOf(rows), device.payloads, true);
+    const ChannelComparison comparison = compareChannelPayloads(channelPayloadsOf(rows), device.payloads, true);
     std::vector<int> changed;
     for (const ChannelDifference& difference : comparison.differences) {
         if (difference.kind == ChannelDifference::Kind::Extra)
@@ -73,7 +73,7 @@ ChangesOutcome WriteChangedChannels(DeviceLink& link, const ChannelTable& rows,
 
     ChannelTable toWrite;
     if (!outcome.deviceOnly.empty() && clearAll && clearAll(outcome.deviceOnly)) {
-        const OpResult cleared = ClearDeviceData(link);
+        const OpResult cleared = clearDeviceData(link);
         if (cleared != OpResult::Done) {
             outcome.result = resultOf(cleared);
             return outcome;
@@ -82,8 +82,8 @@ ChangesOutcome WriteChangedChannels(DeviceLink& link, const ChannelTable& rows,
         toWrite = rows;
     } else {
         for (const ChannelRecord& row : rows) {
-            const auto payload = EncodeChannelPayload(row);
-            const auto dump = payload ? DecodeChannelPayload(*payload) : std::nullopt;
+            const auto payload = encodeChannelPayload(row);
+            const auto dump = payload ? decodeChannelPayload(*payload) : std::nullopt;
             if (dump && std::find(changed.begin(), changed.end(), dump->number) != changed.end())
                 toWrite.push_back(row);
         }
@@ -92,7 +92,7 @@ ChangesOutcome WriteChangedChannels(DeviceLink& link, const ChannelTable& rows,
 
     if (toWrite.empty()) {
         outcome.check.readBack = true;
-        outcome.check.comparison = CompareChannelPayloads(ChannelPayloadsOf(rows), device.payloads, false);
+        outcome.check.comparison = compareChannelPayloads(channelPayloadsOf(rows), device.payloads, false);
         outcome.check.status = QStringLiteral("The device already holds these %1 channels: nothing was written.")
                                    .arg(outcome.check.comparison.matching);
         emit link.statusText(outcome.check.status);
@@ -102,13 +102,13 @@ ChangesOutcome WriteChangedChannels(DeviceLink& link, const ChannelTable& rows,
                                          : QStringLiteral("Writing %1 of %2 channels: %3")
                                                .arg(toWrite.size())
                                                .arg(rows.size())
-                                               .arg(ChannelNumbersText(changed)));
-    const ChannelWriteReport report = WriteChannelsToDevice(link, toWrite);
+                                               .arg(channelNumbersText(changed)));
+    const ChannelWriteReport report = writeChannelsToDevice(link, toWrite);
     outcome.written = report.acknowledged;
     outcome.result = resultOf(report.result);
     if (outcome.result != ChannelWriteResult::Done)
         return outcome;
-    outcome.check = VerifyWrittenChannels(link, rows, quietMs);
+    outcome.check = verifyWrittenChannels(link, rows, quietMs);
     if (outcome.check.cancelled)
         outcome.result = ChannelWriteResult::Cancelled;
     return outcome;

@@ -33,11 +33,11 @@ struct ChangesOutcome {
 // `clearAll` gets the device-only channels (and says so to the user) and
 // answers whether the device is to be cleared and the whole table written;
 // without it they are left alone.
-ChangesOutcome WriteChangedChannels(DeviceLink& link, const ChannelTable& rows,
+ChangesOutcome writeChangedChannels(DeviceLink& link, const ChannelTable& rows,
                                     const std::function<bool(const std::vector<int>& deviceOnly)>& clearAll = {},
                                     int quietMs = kQuietAfterLastDumpMs);
 
 // "The device also holds 2 channel(s) that the table lacks: 044, 500."
-QString DeviceOnlyText(const std::vector<int>& channels, const QString& tableName);
+QString deviceOnlyText(const std::vector<int>& channels, const QString& tableName);
 
 } // namespace vantorel

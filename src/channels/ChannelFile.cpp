@@ -14,61 +14,61 @@ namespace {
 // A file is read back in the code page it was written in on this platform.
 #ifdef _WIN32
 // Windows: its ANSI code page.
-QByteArray ToFileText(const std::string& utf8)
+QByteArray toFileText(const std::string& utf8)
 {
     return QString::fromStdString(utf8).toLocal8Bit();
 }
-std::string EightBitFileText(std::string_view bytes)
+std::string eightBitFileText(std::string_view bytes)
 {
     return QString::fromLocal8Bit(bytes.data(), qsizetype(bytes.size())).toStdString();
 }
 #else
 // Elsewhere files are written in UTF-8; one that is not comes from a Windows
 // machine with the Central European code page.
-QByteArray ToFileText(const std::string& utf8)
+QByteArray toFileText(const std::string& utf8)
 {
     return QByteArray(utf8.data(), qsizetype(utf8.size()));
 }
-std::string EightBitFileText(std::string_view bytes)
+std::string eightBitFileText(std::string_view bytes)
 {
-    return Windows1250ToUtf8(bytes);
+    return windows1250ToUtf8(bytes);
 }
 #endif
 
 } // namespace
 
-QByteArray ChannelFileBytes(const ChannelTable& rows)
+QByteArray channelFileBytes(const ChannelTable& rows)
 {
-    return ToFileText(WriteChannelCsv(rows));
+    return toFileText(writeChannelCsv(rows));
 }
 
-ChannelFileLoad LoadChannelFile(const QString& path)
+ChannelFileLoad loadChannelFile(const QString& path)
 {
     ChannelFileLoad load;
-    const BoundedFileRead file = ReadBoundedFile(ToFileSystemPath(path), kChannelFileLimit);
+    const BoundedFileRead file = readBoundedFile(toFileSystemPath(path), kChannelFileLimit);
     if (!file.ok()) {
         load.message = QStringLiteral("Cannot open the file %1: %2")
                            .arg(QDir::toNativeSeparators(path), QString::fromStdString(file.reason(kChannelFileLimit)));
         load.readError = true;
         return load;
     }
-    load.csv = ReadChannelCsv(ChannelFileTextToUtf8(file.bytes, EightBitFileText));
-    load.message = QString::fromStdString(ChannelCsvMessage(load.csv));
+    load.csv = readChannelCsv(channelFileTextToUtf8(file.bytes, eightBitFileText));
+    load.message = QString::fromStdString(channelCsvMessage(load.csv));
     return load;
 }
 
-Result<void> SaveChannelFile(const QString& path, const ChannelTable& rows)
+Result<void> saveChannelFile(const QString& path, const ChannelTable& rows)
 {
-    const QByteArray bytes = ChannelFileBytes(rows);
+    const QByteArray bytes = channelFileBytes(rows);
     const Result<void> written
-        = WriteFileAtomically(ToFileSystemPath(path), std::string_view(bytes.constData(), size_t(bytes.size())));
+        = writeFileAtomically(toFileSystemPath(path), std::string_view(bytes.constData(), size_t(bytes.size())));
     if (written)
         return {};
-    return MakeError(
-        QStringLiteral("Cannot save the file %1: %2").arg(QDir::toNativeSeparators(path), ErrorText(written.error())));
+    return makeError(
+        QStringLiteral("Cannot save the file %1: %2").arg(QDir::toNativeSeparators(path), errorText(written.error())));
 }
 
-QString WithCsvExtension(const QString& path)
+QString withCsvExtension(const QString& path)
 {
     if (path.isEmpty() || QFileInfo(path).fileName().contains(QLatin1Char('.')))
         return path;

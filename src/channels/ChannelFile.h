@@ -12,7 +12,7 @@ namespace vantorel {
 
 // The table as the file's bytes: UTF-8 on Linux and macOS, the ANSI code
 // page on Windows.
-QByteArray ChannelFileBytes(const ChannelTable& rows);
+QByteArray channelFileBytes(const ChannelTable& rows);
 
 struct ChannelFileLoad {
     ChannelCsvLoad csv; // what the file holds
@@ -26,17 +26,17 @@ struct ChannelFileLoad {
 inline constexpr size_t kChannelFileLimit = 4 * 1024 * 1024;
 
 // Reads and parses a regular file of at most kChannelFileLimit bytes (UTF-8
-// when valid, otherwise the code page ChannelFileBytes writes on Windows,
+// when valid, otherwise the code page channelFileBytes writes on Windows,
 // Windows-1250 elsewhere). A file
 // that cannot be read gives the system's reason in `message`.
-ChannelFileLoad LoadChannelFile(const QString& path);
+ChannelFileLoad loadChannelFile(const QString& path);
 
-// Writes the file through WriteFileAtomically (util/AtomicFile.h). The error
+// Writes the file through writeFileAtomically (util/AtomicFile.h). The error
 // is "Cannot save the file <name>: <the system's reason>"; a previous file is
 // then left as it was.
-Result<void> SaveChannelFile(const QString& path, const ChannelTable& rows);
+Result<void> saveChannelFile(const QString& path, const ChannelTable& rows);
 
 // The name with ".csv" appended when its file name has no extension.
-QString WithCsvExtension(const QString& path);
+QString withCsvExtension(const QString& path);
 
 } // namespace vantorel

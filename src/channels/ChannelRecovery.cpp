@@ -22,14 +22,14 @@ constexpr int kVersion = 1;
 
 // Why a row cannot be taken back: its cells (as a row written to the device
 // must be), or its place (ascending DMX channels, each once).
-QString RowProblem(const ChannelRecord& row, int index, int previousChannel)
+QString rowProblem(const ChannelRecord& row, int index, int previousChannel)
 {
     int badColumn = ColDmxChannel;
-    const auto values = ReadChannelValues(row, &badColumn);
+    const auto values = readChannelValues(row, &badColumn);
     if (!values)
         return QStringLiteral("row %1 holds %2 \"%3\", which no channel can have")
             .arg(index + 1)
-            .arg(QString::fromStdString(ChannelColumnName(badColumn)), QString::fromStdString(row.cell(badColumn)));
+            .arg(QString::fromStdString(channelColumnName(badColumn)), QString::fromStdString(row.cell(badColumn)));
     if (values->dmxChannel == previousChannel)
         return QStringLiteral("row %1 holds DMX channel %2 a second time").arg(index + 1).arg(values->dmxChannel);
     if (values->dmxChannel < previousChannel)
@@ -67,7 +67,7 @@ bool ChannelRecovery::writeNow()
 {
     if (m_path.isEmpty())
         return true;
-    const Result<void> written = WriteFileAtomically(
+    const Result<void> written = writeFileAtomically(
         m_path, serialize(m_table(), m_source ? m_source() : QString(), QDateTime::currentDateTimeUtc()));
     if (written) {
         m_reportedFailure = false;
@@ -107,12 +107,12 @@ QByteArray ChannelRecovery::serialize(const ChannelTable& rows, const QString& s
 
 Result<std::optional<RecoveredTable>> ChannelRecovery::load(const QString& path)
 {
-    const auto refuse = [](const QString& why) { return MakeError(why); };
+    const auto refuse = [](const QString& why) { return makeError(why); };
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
         return std::optional<RecoveredTable>();
     // Only a regular file is read (a FIFO would block the start), and no
     // more than a channel file may hold.
-    const BoundedFileRead file = ReadBoundedFile(ToFileSystemPath(path), kChannelFileLimit);
+    const BoundedFileRead file = readBoundedFile(toFileSystemPath(path), kChannelFileLimit);
     if (!file.ok())
         return refuse(QString::fromStdString(file.reason(kChannelFileLimit)));
     const QByteArray bytes = QByteArray::fromStdString(file.bytes);
@@ -135,8 +135,8 @@ Result<std::optional<RecoveredTable>> ChannelRecovery::load(const QString& path)
                 return refuse(QStringLiteral("a cell is not a text"));
             row.cell(column) = cells.at(column).toString().toStdString();
         }
-        const int previous = recovered.rows.empty() ? 0 : ParseInteger(recovered.rows.back().DmxChannel).value_or(0);
-        if (const QString why = RowProblem(row, int(recovered.rows.size()), previous); !why.isEmpty())
+        const int previous = recovered.rows.empty() ? 0 : parseInteger(recovered.rows.back().dmxChannel).value_or(0);
+        if (const QString why = rowProblem(row, int(recovered.rows.size()), previous); !why.isEmpty())
             return refuse(why);
         recovered.rows.push_back(std::move(row));
     }
@@ -151,7 +151,7 @@ Result<QString> ChannelRecovery::setAside(const QString& path, const QDateTime& 
             .arg(info.completeBaseName(), when.toString(QStringLiteral("yyyyMMdd-HHmmss"))));
     QFile file(path);
     if (!file.rename(target))
-        return MakeError(file.errorString());
+        return makeError(file.errorString());
     return target;
 }
 

@@ -32,9 +32,9 @@ OpResult requestChannels(DeviceLink& link, const std::function<void()>& emptyTab
     emit link.statusText(text("Reading data..."));
     if (emptyTable)
         emptyTable();
-    if (!link.TrySendCommand('B', {}))
+    if (!link.trySendCommand('B', {}))
         return OpResult::Failed;
-    if (!link.AwaitReply(DeviceLink::Flag::ReplyReceived, kChannelReplyWaitMs)) {
+    if (!link.awaitReply(DeviceLink::Flag::ReplyReceived, kChannelReplyWaitMs)) {
         if (link.cancelRequested()) {
             emit link.statusText(text("Cancelled: no channel was received."));
             return OpResult::Cancelled;
@@ -44,14 +44,14 @@ OpResult requestChannels(DeviceLink& link, const std::function<void()>& emptyTab
     }
     if (haveRows && haveRows())
         emit link.statusText(text("Data ready."));
-    link.StopTimer1();
+    link.stopWaitTimer();
     link.resetTickCount();
     return OpResult::Done;
 }
 
 } // namespace
 
-OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
+OpResult readChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
                                 const std::function<bool()>& haveRows)
 {
     DeviceOperation operation(link);
@@ -60,7 +60,7 @@ OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& e
     return requestChannels(link, emptyTable, haveRows);
 }
 
-OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
+OpResult readAllChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
                                    const std::function<int()>& rowCount, int quietMs, const QString& unit, int total)
 {
     DeviceOperation operation(link);
@@ -86,7 +86,7 @@ OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
         // Replies that wait in the queue behind the timer still belong to
         // the stream (a busy machine wakes late for both).
         const int before = silence.rows();
-        link.ProcessPendingEvents();
+        link.processPendingEvents();
         if (silence.rows() == before && !quiet.isActive())
             end();
     });
@@ -94,7 +94,7 @@ OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
     // A vanished port ends the stream; the caller sees it in portLost().
     QObject::connect(&link.portWatch(), &MidiPortWatch::portDisappeared, &loop, end);
     QObject::connect(&link, &DeviceLink::channelDumpReceived, &loop, [&](const QString& payload) {
-        const auto dump = DecodeChannelPayload(payload.toStdString());
+        const auto dump = decodeChannelPayload(payload.toStdString());
         silence.replyArrived(clock.now() - started, dump && dump->number == 0);
         if (silence.endedByDevice()) {
             quiet.stop();
@@ -132,7 +132,7 @@ OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
     return OpResult::Done;
 }
 
-ChannelWriteResult CheckTableWritable(DeviceLink& link, const ChannelTable& rows, std::vector<std::string>* prepared)
+ChannelWriteResult checkTableWritable(DeviceLink& link, const ChannelTable& rows, std::vector<std::string>* prepared)
 {
     if (rows.empty()) {
         emit link.messageBox(text("Nothing to write..."));
@@ -140,9 +140,9 @@ ChannelWriteResult CheckTableWritable(DeviceLink& link, const ChannelTable& rows
     }
     // Every row is encoded before the first is sent: a table the device
     // cannot take is refused as a whole.
-    Result<std::vector<std::string>> payloads = PrepareChannelPayloads(rows);
+    Result<std::vector<std::string>> payloads = prepareChannelPayloads(rows);
     if (!payloads) {
-        emit link.messageBox(ErrorText(payloads.error()));
+        emit link.messageBox(errorText(payloads.error()));
         return ChannelWriteResult::RowsRefused;
     }
     if (prepared)
@@ -150,7 +150,7 @@ ChannelWriteResult CheckTableWritable(DeviceLink& link, const ChannelTable& rows
     return ChannelWriteResult::Done;
 }
 
-Result<std::vector<std::string>> PrepareChannelPayloads(const ChannelTable& rows)
+Result<std::vector<std::string>> prepareChannelPayloads(const ChannelTable& rows)
 {
     std::vector<std::string> payloads;
     payloads.reserve(rows.size());
@@ -158,15 +158,15 @@ Result<std::vector<std::string>> PrepareChannelPayloads(const ChannelTable& rows
     int refusedCount = 0;
     for (size_t row = 0; row < rows.size(); ++row) {
         int badColumn = ColDmxChannel;
-        if (auto payload = EncodeChannelPayload(rows[row], &badColumn)) {
+        if (auto payload = encodeChannelPayload(rows[row], &badColumn)) {
             payloads.push_back(std::move(*payload));
             continue;
         }
         if (++refusedCount <= kNamedRowsMax) {
             refused << QStringLiteral("Row %1, DMX ch. \"%2\": %3 \"%4\"")
                            .arg(row + 1)
-                           .arg(QString::fromStdString(rows[row].DmxChannel),
-                                QString::fromStdString(ChannelColumnName(badColumn)),
+                           .arg(QString::fromStdString(rows[row].dmxChannel),
+                                QString::fromStdString(channelColumnName(badColumn)),
                                 QString::fromStdString(rows[row].cell(badColumn)));
         }
     }
@@ -174,17 +174,17 @@ Result<std::vector<std::string>> PrepareChannelPayloads(const ChannelTable& rows
         return payloads;
     if (refusedCount > kNamedRowsMax)
         refused << QStringLiteral("... and %1 more row(s).").arg(refusedCount - kNamedRowsMax);
-    return MakeError(
+    return makeError(
         QStringLiteral("Nothing was written: %1 row(s) hold data the device cannot take.\r\n").arg(refusedCount)
         + refused.join(QStringLiteral("\r\n")));
 }
 
-QString CancelledWriteText(int written, int total)
+QString cancelledWriteText(int written, int total)
 {
     return QStringLiteral("Cancelled: %1 of %2 channels written.").arg(written).arg(total);
 }
 
-ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& rows,
+ChannelWriteReport writeChannelsToDevice(DeviceLink& link, const ChannelTable& rows,
                                          const std::function<void(int row)>& showRow,
                                          const std::function<void(int row)>& rowWritten)
 {
@@ -194,9 +194,9 @@ ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& r
         report.result = ChannelWriteResult::Busy;
         return report;
     }
-    link.StopTimer1();
+    link.stopWaitTimer();
     std::vector<std::string> prepared;
-    report.result = CheckTableWritable(link, rows, &prepared);
+    report.result = checkTableWritable(link, rows, &prepared);
     if (report.result != ChannelWriteResult::Done)
         return report;
 
@@ -216,7 +216,7 @@ ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& r
         // to be there. The row in flight is awaited even when cancelled: then
         // it is known whether the device took it.
         const DeviceLink::ExchangeResult exchange
-            = link.Exchange({.letter = 'C',
+            = link.exchange({.letter = 'C',
                              .payload = std::vector<uint8_t>(payload.begin(), payload.end()),
                              .replyLetter = 'c',
                              .fixedTimeoutMs = kChannelReplyWaitMs,
@@ -231,7 +231,7 @@ ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& r
             report.result = ChannelWriteResult::NoAnswer;
             break;
         }
-        link.StopTimer1();
+        link.stopWaitTimer();
         ++report.acknowledged;
         link.reportProgress(report.acknowledged, total, QStringLiteral("rows"));
         if (rowWritten)
@@ -239,7 +239,7 @@ ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& r
     }
     switch (report.result) {
     case ChannelWriteResult::Done: emit link.statusText(text("Writing data to device finished succesfully.")); break;
-    case ChannelWriteResult::Cancelled: emit link.statusText(CancelledWriteText(report.acknowledged, total)); break;
+    case ChannelWriteResult::Cancelled: emit link.statusText(cancelledWriteText(report.acknowledged, total)); break;
     default: emit link.statusText(text("Writing data to device failed.")); break;
     }
     return report;
@@ -267,15 +267,15 @@ void ChannelDumpCollector::onDump(const QString& payload)
     ++m_replies;
     if (m_quiet.isActive())
         m_quiet.start();
-    const auto dump = DecodeChannelPayload(payload.toStdString());
+    const auto dump = decodeChannelPayload(payload.toStdString());
     QString problem;
     if (!dump) {
         problem = QStringLiteral("Unreadable channel data: ") + payload;
     } else if (dump->number == 0) {
         m_deviceEmpty = true;
-    } else if (auto record = RecordFromDump(*dump)) {
+    } else if (auto record = recordFromDump(*dump)) {
         bool replaced = false;
-        PutDumpRow(m_rows, *record, &replaced);
+        putDumpRow(m_rows, *record, &replaced);
         if (replaced)
             emit rowRepeated(*record);
         emit rowReceived(*record);

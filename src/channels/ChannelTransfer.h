@@ -28,8 +28,8 @@ inline constexpr int kChannelReplyWaitMs = 2000;
 // request is sent. The wait ends with the first dump reply ("Data ready." when
 // `haveRows` then says so); the device's further replies keep arriving through
 // DeviceLink::channelDumpReceived after this returns. A timeout is reported by
-// NoResponse and "No data received.".
-OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
+// noResponse and "No data received.".
+OpResult readChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
                                 const std::function<bool()>& haveRows);
 
 // "B" as above, then the device's stream to its end: the operation holds the
@@ -41,14 +41,14 @@ OpResult ReadChannelsFromDevice(DeviceLink& link, const std::function<void()>& e
 // a cancel ends the wait and says how many channels were received. A
 // cancelled wait for the first reply is Cancelled as well.
 inline constexpr int kChannelDumpQuietMs = 2000;
-OpResult ReadAllChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
+OpResult readAllChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
                                    const std::function<int()>& rowCount, int quietMs = kChannelDumpQuietMs,
                                    const QString& unit = QStringLiteral("rows"), int total = 0);
 
 // The payloads of every row in table order. When a row cannot be encoded (a
 // cell outside its value list, a number out of range), the error names every
 // such row.
-Result<std::vector<std::string>> PrepareChannelPayloads(const ChannelTable& rows);
+Result<std::vector<std::string>> prepareChannelPayloads(const ChannelTable& rows);
 
 enum class ChannelWriteResult {
     Done, // every row acknowledged
@@ -64,7 +64,7 @@ enum class ChannelWriteResult {
 // the empty table (NothingToWrite, "Nothing to write...") and rows that cannot
 // be encoded (RowsRefused, each named). Done when the whole table can be
 // sent; `prepared` then holds its payloads.
-ChannelWriteResult CheckTableWritable(DeviceLink& link, const ChannelTable& rows,
+ChannelWriteResult checkTableWritable(DeviceLink& link, const ChannelTable& rows,
                                       std::vector<std::string>* prepared = nullptr);
 
 struct ChannelWriteReport {
@@ -79,12 +79,12 @@ struct ChannelWriteReport {
 // after its acknowledgement. Progress is reported in "rows"; a cancel
 // (DeviceLink::requestCancel) lets the row in flight be acknowledged and
 // sends no further row.
-ChannelWriteReport WriteChannelsToDevice(DeviceLink& link, const ChannelTable& rows,
+ChannelWriteReport writeChannelsToDevice(DeviceLink& link, const ChannelTable& rows,
                                          const std::function<void(int row)>& showRow = {},
                                          const std::function<void(int row)>& rowWritten = {});
 
 // "Cancelled: 200 of 512 channels written."
-QString CancelledWriteText(int written, int total);
+QString cancelledWriteText(int written, int total);
 
 // Collects the channel dump replies as they arrive, for callers without a
 // channel list (vantorelctl). Rows are kept in table order; a channel number

@@ -24,7 +24,7 @@ QStringList differenceLines(const ChannelComparison& comparison, bool afterWrite
 {
     QStringList lines;
     for (const ChannelDifference& difference : comparison.differences)
-        lines << QString::fromStdString(DescribeChannelDifference(difference, afterWrite ? "written" : "in the file"));
+        lines << QString::fromStdString(describeChannelDifference(difference, afterWrite ? "written" : "in the file"));
     return lines;
 }
 
@@ -42,7 +42,7 @@ QString differencesText(const ChannelCheck& check)
 ChannelCheck compareFile(DeviceLink& link, const ChannelTable& rows, int quietMs)
 {
     ChannelCheck result;
-    const DeviceChannels device = ReadDeviceChannels(link, quietMs);
+    const DeviceChannels device = readDeviceChannels(link, quietMs);
     if (!device.complete()) {
         result.cancelled = device.result == OpResult::Cancelled;
         result.status = device.result == OpResult::Done
@@ -53,7 +53,7 @@ ChannelCheck compareFile(DeviceLink& link, const ChannelTable& rows, int quietMs
         return result;
     }
     result.readBack = true;
-    result.comparison = CompareChannelPayloads(ChannelPayloadsOf(rows), device.payloads, true);
+    result.comparison = compareChannelPayloads(channelPayloadsOf(rows), device.payloads, true);
     result.lines = differenceLines(result.comparison, false);
     result.status = result.comparison.same()
         ? QStringLiteral("The device holds the same %1 channels.").arg(result.comparison.matching)
@@ -67,8 +67,8 @@ std::map<int, size_t> rowsByChannel(const ChannelTable& written)
 {
     std::map<int, size_t> rows;
     for (size_t row = 0; row < written.size(); ++row) {
-        const auto payload = EncodeChannelPayload(written[row]);
-        const auto dump = payload ? DecodeChannelPayload(*payload) : std::nullopt;
+        const auto payload = encodeChannelPayload(written[row]);
+        const auto dump = payload ? decodeChannelPayload(*payload) : std::nullopt;
         if (dump)
             rows[dump->number] = row;
     }
@@ -99,23 +99,23 @@ QString repairsText(int repairs)
 
 } // namespace
 
-DeviceChannels ReadDeviceChannels(DeviceLink& link, int quietMs, int expected)
+DeviceChannels readDeviceChannels(DeviceLink& link, int quietMs, int expected)
 {
     DeviceChannels result;
     QObject guard;
     // Connected before the read starts, so that these see every reply first.
     QObject::connect(&link, &DeviceLink::channelDumpReceived, &guard, [&](const QString& payload) {
         const std::string text = payload.toStdString();
-        const auto dump = DecodeChannelPayload(text);
+        const auto dump = decodeChannelPayload(text);
         if (!dump)
             result.problems << QStringLiteral("Unreadable channel data: ") + payload;
         else if (dump->number != 0)
             result.payloads[dump->number] = text;
     });
-    QObject::connect(&link.input(), &MidiInputPort::Overflow, &guard, [&result] { result.inputLost = true; });
+    QObject::connect(&link.input(), &MidiInputPort::overflow, &guard, [&result] { result.inputLost = true; });
     // The whole stream is one operation: a cancel (SIGINT in vantorelctl)
     // ends the wait for the rest at once.
-    result.result = ReadAllChannelsFromDevice(
+    result.result = readAllChannelsFromDevice(
         link, [&result] { result.payloads.clear(); }, [&result] { return int(result.payloads.size()); }, quietMs,
         expected > 0 ? QStringLiteral("verifying rows") : QStringLiteral("rows"), expected);
     if (link.portLost())
@@ -123,9 +123,9 @@ DeviceChannels ReadDeviceChannels(DeviceLink& link, int quietMs, int expected)
     return result;
 }
 
-ChannelCheck VerifyWrittenChannels(DeviceLink& link, const ChannelTable& written, int quietMs, int repairRounds)
+ChannelCheck verifyWrittenChannels(DeviceLink& link, const ChannelTable& written, int quietMs, int repairRounds)
 {
-    const ChannelPayloadMap expected = ChannelPayloadsOf(written);
+    const ChannelPayloadMap expected = channelPayloadsOf(written);
     const std::map<int, size_t> rowOf = rowsByChannel(written);
     ChannelCheck result;
     const auto finish = [&](const QString& status) {
@@ -140,7 +140,7 @@ ChannelCheck VerifyWrittenChannels(DeviceLink& link, const ChannelTable& written
     // anew.
     ChannelPayloadMap held;
     for (;;) {
-        device = ReadDeviceChannels(link, quietMs, int(expected.size()));
+        device = readDeviceChannels(link, quietMs, int(expected.size()));
         if (device.result == OpResult::Cancelled) {
             result.cancelled = true;
             return finish(cancelledVerifyText(expected, device.payloads));
@@ -152,7 +152,7 @@ ChannelCheck VerifyWrittenChannels(DeviceLink& link, const ChannelTable& written
         // that differs: either the device or the read lost it.
         for (const auto& [channel, payload] : device.payloads)
             held[channel] = payload;
-        result.comparison = CompareChannelPayloads(expected, held, false);
+        result.comparison = compareChannelPayloads(expected, held, false);
         result.lines = differenceLines(result.comparison, true);
         if (result.comparison.same() || result.repairs >= repairRounds || link.portLost())
             break;
@@ -167,8 +167,8 @@ ChannelCheck VerifyWrittenChannels(DeviceLink& link, const ChannelTable& written
         ++result.repairs;
         emit link.statusText(QStringLiteral("Writing %1 channel(s) again that differ: %2")
                                  .arg(channels.size())
-                                 .arg(ChannelNumbersText(channels)));
-        const ChannelWriteReport rewrite = WriteChannelsToDevice(link, again);
+                                 .arg(channelNumbersText(channels)));
+        const ChannelWriteReport rewrite = writeChannelsToDevice(link, again);
         if (rewrite.result == ChannelWriteResult::Cancelled) {
             result.cancelled = true;
             return finish(QStringLiteral("Verify cancelled: %1 of %2 channel(s) that differed were written again and "
@@ -198,16 +198,16 @@ ChannelCheck VerifyWrittenChannels(DeviceLink& link, const ChannelTable& written
     return finish(QStringLiteral("Verify failed%1: ").arg(after) + differencesText(result));
 }
 
-ChannelCheck CompareWithDevice(DeviceLink& link, const ChannelTable& rows, int quietMs)
+ChannelCheck compareWithDevice(DeviceLink& link, const ChannelTable& rows, int quietMs)
 {
     return compareFile(link, rows, quietMs);
 }
 
-QString ChannelNumbersText(const std::vector<int>& channels)
+QString channelNumbersText(const std::vector<int>& channels)
 {
     QStringList named;
     for (size_t i = 0; i < channels.size() && i < size_t(kNamedChannelsMax); ++i)
-        named << QString::fromStdString(DmxChannelText(channels[i]));
+        named << QString::fromStdString(dmxChannelText(channels[i]));
     QString text = named.join(QStringLiteral(", "));
     if (channels.size() > size_t(kNamedChannelsMax))
         text += QStringLiteral(" ... and %1 more").arg(channels.size() - size_t(kNamedChannelsMax));

@@ -33,7 +33,7 @@ struct DeviceChannels {
 // Reads the device's channels ("B") until the stream ends (at most `quietMs`
 // after the last reply). With `expected` > 0 the progress counts "verifying
 // rows" of that many. A cancel ends it with the rows received so far.
-DeviceChannels ReadDeviceChannels(DeviceLink& link, int quietMs = kQuietAfterLastDumpMs, int expected = 0);
+DeviceChannels readDeviceChannels(DeviceLink& link, int quietMs = kQuietAfterLastDumpMs, int expected = 0);
 
 struct ChannelCheck {
     bool readBack = false; // the device's table was read (completely, for a file)
@@ -55,14 +55,14 @@ struct ChannelCheck {
 // Channels the device holds beyond the written ones are mentioned but are no
 // difference. The read-back reports "verifying rows" as progress; a cancel
 // ends it at the next message and says how many channels were verified.
-ChannelCheck VerifyWrittenChannels(DeviceLink& link, const ChannelTable& written, int quietMs = kQuietAfterLastDumpMs,
+ChannelCheck verifyWrittenChannels(DeviceLink& link, const ChannelTable& written, int quietMs = kQuietAfterLastDumpMs,
                                    int repairRounds = kVerifyRepairRounds);
 
 // Compares a channel table (a file's) with the device's: every channel the
 // device holds beyond the table is a difference too.
-ChannelCheck CompareWithDevice(DeviceLink& link, const ChannelTable& rows, int quietMs = kQuietAfterLastDumpMs);
+ChannelCheck compareWithDevice(DeviceLink& link, const ChannelTable& rows, int quietMs = kQuietAfterLastDumpMs);
 
 // "007, 012, 300" (the first 20, then "... and N more").
-QString ChannelNumbersText(const std::vector<int>& channels);
+QString channelNumbersText(const std::vector<int>& channels);
 
 } // namespace vantorel

@@ -18,7 +18,7 @@ constexpr int kDeviceNumberPauseMs = 100;
 
 } // namespace
 
-std::optional<InfoPiece> DecodeInfoMessage(uint32_t code)
+std::optional<InfoPiece> decodeInfoMessage(uint32_t code)
 {
     const auto status = uint8_t(code >> 16);
     const auto data1 = uint8_t(code >> 8);
@@ -34,7 +34,7 @@ std::optional<InfoPiece> DecodeInfoMessage(uint32_t code)
     return InfoPiece{status, position, (high << (shift + 4)) + (low << shift)};
 }
 
-QString FirmwareComparisonText(PackedDateTime deviceDate, PackedDateTime fileDate)
+QString firmwareComparisonText(PackedDateTime deviceDate, PackedDateTime fileDate)
 {
     if (deviceDate == 0)
         return QStringLiteral("No valid FW in device.");
@@ -45,12 +45,12 @@ QString FirmwareComparisonText(PackedDateTime deviceDate, PackedDateTime fileDat
     return QStringLiteral("Device has older FW version.");
 }
 
-void FirmwareService::ProcessBootloaderInfo()
+void FirmwareService::processBootloaderInfo()
 {
     // A copy: nothing that arrives meanwhile may change what is being read.
     const std::vector<uint32_t> codes = m_link.bootloaderInfo();
     for (const uint32_t code : codes) {
-        const auto piece = DecodeInfoMessage(code);
+        const auto piece = decodeInfoMessage(code);
         if (!piece)
             continue;
         uint32_t* value = nullptr;
@@ -78,20 +78,20 @@ void FirmwareService::ProcessBootloaderInfo()
             continue;
 
         switch (piece->status) {
-        case kInfoDeviceId: emit m_link.deviceIdShown(DeviceIdText(m_deviceId)); break;
+        case kInfoDeviceId: emit m_link.deviceIdShown(deviceIdText(m_deviceId)); break;
         case kInfoBootloaderDate:
-            emit m_link.bootloaderDateShown(QString::fromStdString(FormatPackedDateTime(m_bootloaderDate)));
+            emit m_link.bootloaderDateShown(QString::fromStdString(formatPackedDateTime(m_bootloaderDate)));
             break;
         default:
             // A comparison needs a file to compare with, and means nothing
             // to an interface test.
             if (m_uploadMode == InterfaceTestMode || (fileFirmwareDate() == 0 && m_deviceFirmwareDate != 0))
-                emit m_link.firmwareDateShown(QString::fromStdString(FormatPackedDateTime(m_deviceFirmwareDate)));
+                emit m_link.firmwareDateShown(QString::fromStdString(formatPackedDateTime(m_deviceFirmwareDate)));
             else
                 emit m_link.firmwareDateShown(
                     QStringLiteral("%1 -> %2")
-                        .arg(QString::fromStdString(FormatPackedDateTime(m_deviceFirmwareDate)),
-                             FirmwareComparisonText(m_deviceFirmwareDate, fileFirmwareDate())));
+                        .arg(QString::fromStdString(formatPackedDateTime(m_deviceFirmwareDate)),
+                             firmwareComparisonText(m_deviceFirmwareDate, fileFirmwareDate())));
             break;
         }
         status(QStringLiteral("Idle"));
@@ -99,7 +99,7 @@ void FirmwareService::ProcessBootloaderInfo()
     }
 }
 
-OpResult FirmwareService::SetDeviceId(int64_t number)
+OpResult FirmwareService::setDeviceId(int64_t number)
 {
     if (number < 0 || number > int64_t(UINT32_MAX)) {
         emit m_link.errorRaised(QStringLiteral("The device ID must be a number from 0 to 4294967295."));
@@ -110,28 +110,28 @@ OpResult FirmwareService::SetDeviceId(int64_t number)
         return OpResult::Busy;
 
     try {
-        m_link.ReopenPorts();
+        m_link.reopenPorts();
         m_link.setRestartPending(true);
         status(QStringLiteral("Writing device number..."));
-        m_link.ProcessPendingEvents();
-        m_link.PumpingDelay(kDeviceNumberPauseMs);
-        m_link.SendDeviceNumber(QString::number(number), 'E');
+        m_link.processPendingEvents();
+        m_link.pumpingDelay(kDeviceNumberPauseMs);
+        m_link.sendDeviceNumber(QString::number(number), 'E');
     } catch (const std::exception& e) {
         emit m_link.errorRaised(QString::fromStdString(e.what()));
         return OpResult::Failed;
     }
-    m_link.PumpingDelay(kDeviceNumberPauseMs);
+    m_link.pumpingDelay(kDeviceNumberPauseMs);
     status(QStringLiteral("Waiting for device..."));
     restartTimer(kRestartWaitMs);
     // The bootloader's start notice, its Idle report or its final report
     // clears the flag once the device has restarted.
     waitFor([this] { return !m_link.restartPending() || m_link.tickCount() > 1; });
-    m_link.StopTimer1();
+    m_link.stopWaitTimer();
     if (!m_link.restartPending())
         return OpResult::Done;
 
     const char type = m_link.deviceType();
-    const QString text = NoResponseText(type == 'U' ? DeviceTypeLetter(DeviceType::Basic) : type);
+    const QString text = noResponseText(type == 'U' ? deviceTypeLetter(DeviceType::Basic) : type);
     if (!text.isEmpty())
         emit m_link.messageBox(text);
     else
@@ -142,9 +142,9 @@ OpResult FirmwareService::SetDeviceId(int64_t number)
     return OpResult::NoAnswer;
 }
 
-bool IsNoDate(const QString& shownDate)
+bool isNoDate(const QString& shownDate)
 {
-    return shownDate == QString::fromStdString(FormatPackedDateTime(0));
+    return shownDate == QString::fromStdString(formatPackedDateTime(0));
 }
 
 } // namespace vantorel

@@ -22,13 +22,13 @@ struct InfoPiece {
     uint32_t contribution = 0;
 };
 // nullopt for other statuses and for positions outside 1..4.
-std::optional<InfoPiece> DecodeInfoMessage(uint32_t code);
+std::optional<InfoPiece> decodeInfoMessage(uint32_t code);
 
 // Whether a date as the link shows it (DeviceLink::firmwareDateShown) is the
 // packed 0 of a device without valid firmware ("2000-00-00 00:00").
-bool IsNoDate(const QString& shownDate);
+bool isNoDate(const QString& shownDate);
 
 // The verdict on the device's firmware date against the current file's.
-QString FirmwareComparisonText(PackedDateTime deviceDate, PackedDateTime fileDate);
+QString firmwareComparisonText(PackedDateTime deviceDate, PackedDateTime fileDate);
 
 } // namespace vantorel

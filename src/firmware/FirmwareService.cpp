@@ -66,7 +66,7 @@ void FirmwareService::logWithTime()
 
 void FirmwareService::restartTimer(int ms)
 {
-    m_link.restartTimer1(ms);
+    m_link.restartWaitTimer(ms);
 }
 
 void FirmwareService::waitFor(const std::function<bool()>& done)
@@ -106,7 +106,7 @@ void FirmwareService::onEventReceived(const MidiEvent& event)
     // Keep the values of the device information replies.
     if (!event.isSysex())
         return;
-    const auto reply = RecognizeReply(event.sysex.data(), event.sysex.size());
+    const auto reply = recognizeReply(event.sysex.data(), event.sysex.size());
     if (!reply || (reply->letter != 'j' && reply->letter != 'k'))
         return;
     m_deviceId = reply->deviceId;
@@ -126,7 +126,7 @@ void FirmwareService::onBootloaderReport(uint32_t code)
         break;
     case kEventIdle:
         firmwareStatus(QStringLiteral("Idle"));
-        ProcessBootloaderInfo();
+        processBootloaderInfo();
         takeUploadDecision();
         break;
     case kEventBlockRequest:
@@ -161,7 +161,7 @@ void FirmwareService::onBootloaderReport(uint32_t code)
     case kEventTestEchoStart: firmwareStatus(QStringLiteral("Receiving test data...")); break;
     case kEventTestEchoEnd:
         firmwareStatus(QStringLiteral("Test data received..."));
-        CheckInterfaceTestData();
+        checkInterfaceTestData();
         break;
     default: break;
     }
@@ -169,17 +169,17 @@ void FirmwareService::onBootloaderReport(uint32_t code)
 
 void FirmwareService::takeUploadDecision()
 {
-    Decision decision = DecideUpload(m_uploadMode, m_deviceFirmwareDate, fileFirmwareDate(), m_link.firmwareType(),
+    Decision decision = decideUpload(m_uploadMode, m_deviceFirmwareDate, fileFirmwareDate(), m_link.firmwareType(),
                                      m_link.deviceType());
     // The device restarts after an upload; its next Idle uploads nothing.
     if (m_uploadSpent && (decision == Decision::Upload || decision == Decision::Refused))
         decision = Decision::None;
     switch (decision) {
     case Decision::None: break;
-    case Decision::InterfaceTest: post(&FirmwareService::RunInterfaceTest); break;
+    case Decision::InterfaceTest: post(&FirmwareService::runInterfaceTest); break;
     case Decision::Upload:
         firmwareStatus(QStringLiteral("Upload INIT..."));
-        post(&FirmwareService::UploadHandshake);
+        post(&FirmwareService::uploadHandshake);
         break;
     case Decision::Refused:
         firmwareStatus(QStringLiteral("Upload check failed."));
@@ -213,7 +213,7 @@ void FirmwareService::endTest(TestResult result)
     emit interfaceTestEnded(result);
 }
 
-bool FirmwareService::RestartFromBootloader()
+bool FirmwareService::restartFromBootloader()
 {
     DeviceOperation operation(m_link);
     if (!operation)
@@ -223,12 +223,12 @@ bool FirmwareService::RestartFromBootloader()
     bool identified = false;
     const auto connection
         = connect(&m_link, &DeviceLink::deviceTypeApplied, this, [&identified] { identified = true; });
-    if (m_link.TrySendCommand('D', {})) {
+    if (m_link.trySendCommand('D', {})) {
         restartTimer(kRestartFromBootloaderMs);
         waitFor([&] { return m_link.replyReceived() || identified || m_link.tickCount() > 0; });
     }
     disconnect(connection);
-    m_link.StopTimer1();
+    m_link.stopWaitTimer();
     m_link.resetTickCount();
     const bool restarted = m_link.replyReceived() || identified;
     firmwareStatus(restarted ? QStringLiteral("Device restarted.") : QString::fromLatin1(kPowerCycleText));

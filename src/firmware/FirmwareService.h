@@ -31,7 +31,7 @@ inline constexpr const char* kPowerCycleText
 struct FirmwareFileSource {
     // Date of the current file; 0 while no file has been parsed.
     std::function<PackedDateTime()> firmwareDate;
-    // Reads and decrypts the current file again (LoadFirmwareImage). The
+    // Reads and decrypts the current file again (loadFirmwareImage). The
     // source reports its own failures ("Invalid data", a cancelled choice);
     // nullopt ends the transfer.
     std::function<std::optional<FirmwareImage>()> loadImage;
@@ -111,31 +111,31 @@ public:
     bool blockRequest = false;
     bool checksumError = false;
 
-    // Milliseconds of each wait for the bootloader (one period of Timer1).
+    // Milliseconds of each wait for the bootloader (one period of the wait timer).
     static constexpr int kWaitMs = 2000;
 
     // DeviceIdentity.cpp
-    void ProcessBootloaderInfo();
+    void processBootloaderInfo();
     // Writes the device ID and waits for the device to restart. Numbers that do
     // not fit the 32-bit ID are refused (Failed) before anything is sent.
-    OpResult SetDeviceId(int64_t number);
+    OpResult setDeviceId(int64_t number);
 
     // FirmwareUpload.cpp
-    void UploadHandshake();
-    void TransferFirmwareBlocks();
+    void uploadHandshake();
+    void transferFirmwareBlocks();
     // Builds and sends one block message; keeps its hex text for the interface
     // test. Raises the output's error.
-    void SendFWBlockData(const std::vector<uint8_t>& data, uint32_t counter);
+    void sendFwBlockData(const std::vector<uint8_t>& data, uint32_t counter);
 
     // InterfaceTest.cpp
-    void RunInterfaceTest();
-    void CheckInterfaceTestData();
+    void runInterfaceTest();
+    void checkInterfaceTestData();
 
     // "D" to a device left in its bootloader (after an interface test, or
     // when nothing was uploaded), waiting 1.5 s for its answer or its
     // identification. True when it restarted; otherwise the firmware status
     // says it must be power-cycled.
-    bool RestartFromBootloader();
+    bool restartFromBootloader();
     static constexpr int kRestartFromBootloaderMs = 1500;
 
     // The reaction to one bootloader report (see DeviceLink::bootloaderReport).
@@ -162,7 +162,7 @@ private:
     void post(void (FirmwareService::*step)());
     // Runs the event loop until `done` holds; re-checked after every input and tick.
     void waitFor(const std::function<bool()>& done);
-    // Starts a full new period of Timer1 for one wait.
+    // Starts a full new period of the wait timer for one wait.
     void restartTimer(int ms = kWaitMs);
     void firmwareStatus(const QString& text);
     void status(const QString& text);

@@ -23,7 +23,7 @@ constexpr int kHandshakePauseMs = 1000;
 
 } // namespace
 
-std::vector<FirmwareBlock> FirmwareBlocks(const FirmwareImage& image)
+std::vector<FirmwareBlock> firmwareBlocks(const FirmwareImage& image)
 {
     const size_t whole = image.size() / kFirmwareBlockSize;
     std::vector<FirmwareBlock> blocks;
@@ -39,54 +39,54 @@ std::vector<FirmwareBlock> FirmwareBlocks(const FirmwareImage& image)
     return blocks;
 }
 
-QString BlockStatusText(uint32_t counter)
+QString blockStatusText(uint32_t counter)
 {
     return QString::asprintf("Transfering data block #%.3d", int(counter & 0xFFFF));
 }
 
-OpResult EnterProgrammingMode(DeviceLink& link)
+OpResult enterProgrammingMode(DeviceLink& link)
 {
     DeviceOperation operation(link);
     if (!operation)
         return OpResult::Busy;
     try {
-        link.ReopenPorts();
-        link.ProcessPendingEvents();
+        link.reopenPorts();
+        link.processPendingEvents();
         emit link.statusText(QStringLiteral("Reading data..."));
-        link.PauseBeforeSend();
-        link.SendCommand('N', {0, 0, 0, 0});
+        link.pauseBeforeSend();
+        link.sendCommand('N', {0, 0, 0, 0});
     } catch (const std::exception& e) {
         emit link.errorRaised(QString::fromStdString(e.what()));
         return OpResult::Failed;
     }
-    if (!link.AwaitReply(DeviceLink::Flag::ReplyReceived, kProgrammingModeWaitMs)) {
+    if (!link.awaitReply(DeviceLink::Flag::ReplyReceived, kProgrammingModeWaitMs)) {
         emit link.statusText(QStringLiteral("No data received."));
         return OpResult::NoAnswer;
     }
-    // The reply "n" has set both status lines; Timer1 keeps running.
+    // The reply "n" has set both status lines; the wait timer keeps running.
     return OpResult::Done;
 }
 
-void FirmwareService::SendFWBlockData(const std::vector<uint8_t>& data, uint32_t counter)
+void FirmwareService::sendFwBlockData(const std::vector<uint8_t>& data, uint32_t counter)
 {
-    const Bytes message = BuildFirmwareBlock(data, counter);
-    m_link.output().SendSysex(message.data(), uint16_t(message.size()));
-    m_sentMessageText = BytesToHexText(message.data(), message.size() - 1, "");
+    const Bytes message = buildFirmwareBlock(data, counter);
+    m_link.output().sendSysex(message.data(), uint16_t(message.size()));
+    m_sentMessageText = bytesToHexText(message.data(), message.size() - 1, "");
 }
 
-void FirmwareService::UploadHandshake()
+void FirmwareService::uploadHandshake()
 {
     DeviceOperation operation(m_link);
     if (!operation)
         return;
-    m_link.ProcessPendingEvents();
+    m_link.processPendingEvents();
     m_bootloaderDate = 0;
     m_deviceFirmwareDate = 0;
 
     const auto handshake = [this](uint8_t data1, uint32_t answer, const char* noResponse) {
-        m_link.SendShortMessage(0x9F, data1, 0x7F);
+        m_link.sendShortMessage(0x9F, data1, 0x7F);
         restartTimer();
-        const int result = m_link.WaitForShortMessage(answer);
+        const int result = m_link.waitForShortMessage(answer);
         if (result == -2) {
             status(QString::fromLatin1(noResponse));
             endUpload(UploadResult::NoHandshake);
@@ -100,7 +100,7 @@ void FirmwareService::UploadHandshake()
         m_link.clearShortMessageQueue();
         if (!handshake(0x00, kHandshake1Answer, "No response from device, HS 1"))
             return;
-        m_link.PumpingDelay(kHandshakePauseMs);
+        m_link.pumpingDelay(kHandshakePauseMs);
         if (m_link.cancelRequested()) {
             reportCancelled(
                 QStringLiteral("Cancelled: no firmware block was sent; the device waits in its bootloader."));
@@ -117,10 +117,10 @@ void FirmwareService::UploadHandshake()
         endUpload(UploadResult::SendFailed);
         return;
     }
-    TransferFirmwareBlocks();
+    transferFirmwareBlocks();
 }
 
-void FirmwareService::TransferFirmwareBlocks()
+void FirmwareService::transferFirmwareBlocks()
 {
     checksumError = false;
     m_finalBlockPending = true;
@@ -130,12 +130,12 @@ void FirmwareService::TransferFirmwareBlocks()
         return;
     }
 
-    // Waits for the next block request; false on a tick of Timer1 or a
+    // Waits for the next block request; false on a tick of the wait timer or a
     // checksum error. A request handled together with the tick still counts.
     const auto awaitRequest = [this] {
         restartTimer();
         waitFor([this] { return blockRequest || checksumError || m_link.tickSeen(); });
-        m_link.StopTimer1();
+        m_link.stopWaitTimer();
         return blockRequest && !checksumError;
     };
 
@@ -150,7 +150,7 @@ void FirmwareService::TransferFirmwareBlocks()
         return;
     }
 
-    const std::vector<FirmwareBlock> blocks = FirmwareBlocks(*image);
+    const std::vector<FirmwareBlock> blocks = firmwareBlocks(*image);
     const int total = int(blocks.size());
     m_link.reportProgress(0, total, QStringLiteral("blocks"));
     try {
@@ -164,8 +164,8 @@ void FirmwareService::TransferFirmwareBlocks()
                 endUpload(UploadResult::Cancelled);
                 return;
             }
-            firmwareStatus(BlockStatusText(blocks[i].counter));
-            SendFWBlockData(blocks[i].data, blocks[i].counter);
+            firmwareStatus(blockStatusText(blocks[i].counter));
+            sendFwBlockData(blocks[i].data, blocks[i].counter);
             blockRequest = false;
             if (!awaitRequest()) {
                 if (checksumError) {
@@ -184,7 +184,7 @@ void FirmwareService::TransferFirmwareBlocks()
         }
         // The bootloader answers the final block with upgrade ready or a
         // checksum error on its own.
-        SendFWBlockData(blocks.back().data, blocks.back().counter);
+        sendFwBlockData(blocks.back().data, blocks.back().counter);
         m_link.reportProgress(total, total, QStringLiteral("blocks"));
     } catch (const std::exception& e) {
         emit m_link.errorRaised(QString::fromStdString(e.what()));

@@ -28,13 +28,13 @@ struct FirmwareBlock {
 // The image as the bootloader receives it: every whole 128-byte block with
 // counters from kFirstBlockCounter, then the final block (the remaining bytes
 // padded with "X" to 128) tagged kFinalBlockCounter.
-std::vector<FirmwareBlock> FirmwareBlocks(const FirmwareImage& image);
+std::vector<FirmwareBlock> firmwareBlocks(const FirmwareImage& image);
 
 // "Transfering data block #001" for the first block.
-QString BlockStatusText(uint32_t counter);
+QString blockStatusText(uint32_t counter);
 
-// "N": puts a Basic or Eco device into its bootloader. On success Timer1 keeps
+// "N": puts a Basic or Eco device into its bootloader. On success the wait timer keeps
 // running; the bootloader then reports itself on the firmware page.
-OpResult EnterProgrammingMode(DeviceLink& link);
+OpResult enterProgrammingMode(DeviceLink& link);
 
 } // namespace vantorel

@@ -19,7 +19,7 @@ constexpr int kTestSteps = 4; // start, handshake, block request, block sent
 
 } // namespace
 
-std::vector<uint8_t> InterfaceTestBlock()
+std::vector<uint8_t> interfaceTestBlock()
 {
     std::vector<uint8_t> block(128);
     for (size_t k = 0; k < block.size(); ++k)
@@ -27,13 +27,13 @@ std::vector<uint8_t> InterfaceTestBlock()
     return block;
 }
 
-QString InterfaceTestFailedText(size_t sentLength, size_t receivedLength)
+QString interfaceTestFailedText(size_t sentLength, size_t receivedLength)
 {
     return QStringLiteral("Test Failed - length diff out/in: ")
         + QString::asprintf("len: %d/%d ", int(sentLength), int(receivedLength));
 }
 
-void FirmwareService::RunInterfaceTest()
+void FirmwareService::runInterfaceTest()
 {
     DeviceOperation operation(m_link);
     if (!operation)
@@ -48,7 +48,7 @@ void FirmwareService::RunInterfaceTest()
     // One step: send, wait for the answer, report a failure. True on the answer.
     const auto step = [this](uint32_t answer, const char* mismatch, const char* timeout, TestResult failure) {
         restartTimer();
-        const int result = m_link.WaitForShortMessage(answer);
+        const int result = m_link.waitForShortMessage(answer);
         if (result == 0)
             return true;
         if (result == -1) {
@@ -78,7 +78,7 @@ void FirmwareService::RunInterfaceTest()
             return;
         m_link.clearInputSeen();
         m_link.clearShortMessageQueue();
-        m_link.SendShortMessage(0x9F, 0x00, 0x7F);
+        m_link.sendShortMessage(0x9F, 0x00, 0x7F);
         restartTimer();
         waitFor([this] { return m_link.inputSeen() || m_link.tickSeen(); });
         if (!m_link.inputSeen()) {
@@ -90,14 +90,14 @@ void FirmwareService::RunInterfaceTest()
             return;
 
         const qint64 pauseStart = m_link.clock().now();
-        m_link.PumpingDelay(kPauseMs);
+        m_link.pumpingDelay(kPauseMs);
         emit m_link.testTimeShown(
             QTime(0, 0).addMSecs(int(m_link.clock().now() - pauseStart)).toString(QStringLiteral("ss:zzz")));
         if (cancelled(1))
             return;
 
         m_link.clearInputSeen();
-        m_link.SendShortMessage(0x9F, 0x10, 0x7F);
+        m_link.sendShortMessage(0x9F, 0x10, 0x7F);
         if (!step(kEventTestHandshakeAnswer, "Queue error 1", "Iface test HS failed...", TestResult::HandshakeFailed))
             return;
         m_link.appendResult(QStringLiteral("Iface test Init End"));
@@ -108,7 +108,7 @@ void FirmwareService::RunInterfaceTest()
             return;
         if (cancelled(3))
             return;
-        SendFWBlockData(InterfaceTestBlock(), kInterfaceTestCounter);
+        sendFwBlockData(interfaceTestBlock(), kInterfaceTestCounter);
         m_link.reportProgress(kTestSteps, kTestSteps, QStringLiteral("steps"));
         m_link.appendResult(QStringLiteral("Block sent - Iface test"));
     } catch (const std::exception& e) {
@@ -118,13 +118,13 @@ void FirmwareService::RunInterfaceTest()
     // The echo is checked when the bootloader reports its end.
 }
 
-void FirmwareService::CheckInterfaceTestData()
+void FirmwareService::checkInterfaceTestData()
 {
     for (const std::string& byte : m_link.testData())
         m_receivedTestText += byte;
     // An echo end without a test block sent is no pass either.
     if (m_sentMessageText.empty() || m_receivedTestText != m_sentMessageText) {
-        status(InterfaceTestFailedText(m_sentMessageText.size(), m_receivedTestText.size()));
+        status(interfaceTestFailedText(m_sentMessageText.size(), m_receivedTestText.size()));
         endTest(TestResult::Failed);
         return;
     }
@@ -134,14 +134,14 @@ void FirmwareService::CheckInterfaceTestData()
 
     try {
         m_link.clearShortMessageQueue();
-        m_link.SendShortMessage(0x9F, 0x14, 0x7F);
+        m_link.sendShortMessage(0x9F, 0x14, 0x7F);
     } catch (const std::exception& e) {
         emit m_link.errorRaised(QString::fromStdString(e.what()));
         endTest(TestResult::PassedUnconfirmed);
         return;
     }
     restartTimer();
-    const int result = m_link.WaitForShortMessage(kEventTestConfirmAnswer);
+    const int result = m_link.waitForShortMessage(kEventTestConfirmAnswer);
     if (result == 0) {
         endTest(TestResult::Passed);
         return;

@@ -9,10 +9,10 @@
 namespace vantorel {
 
 // The test block: the bytes 1, 2, ..., 128, sent with the final block's tag.
-std::vector<uint8_t> InterfaceTestBlock();
+std::vector<uint8_t> interfaceTestBlock();
 inline constexpr uint32_t kInterfaceTestCounter = 0x7F7F7F7F;
 
 // "Test Failed - length diff out/in: len: 556/554 "
-QString InterfaceTestFailedText(size_t sentLength, size_t receivedLength);
+QString interfaceTestFailedText(size_t sentLength, size_t receivedLength);
 
 } // namespace vantorel

@@ -29,15 +29,15 @@ Result<void> LearnSession::start(const QString& port)
     cancel();
     auto input = std::make_unique<MidiInputPort>(m_ports);
     try {
-        input->SetProductName(port.toStdString());
-        input->OpenPort();
+        input->setProductName(port.toStdString());
+        input->openPort();
         if (!input->isOpen())
-            return MakeError(QStringLiteral("Cannot open the MIDI input port %1.").arg(port));
-        input->StartInput();
+            return makeError(QStringLiteral("Cannot open the MIDI input port %1.").arg(port));
+        input->startInput();
     } catch (const std::exception& e) {
-        return MakeError(QString::fromStdString(e.what()).trimmed());
+        return makeError(QString::fromStdString(e.what()).trimmed());
     }
-    connect(input.get(), &MidiInputPort::MidiInput, this, &LearnSession::onInput);
+    connect(input.get(), &MidiInputPort::midiInput, this, &LearnSession::onInput);
     m_input = std::move(input);
     m_port = port;
     m_recorder = GestureRecorder();
@@ -58,7 +58,7 @@ void LearnSession::onInput()
     if (!m_input)
         return;
     bool activity = false;
-    while (auto event = m_input->ReadEvent()) {
+    while (auto event = m_input->readEvent()) {
         std::vector<uint8_t> bytes = event->sysex;
         if (!event->isSysex())
             bytes = {event->status, event->data1, event->data2};
@@ -106,7 +106,7 @@ void LearnSession::finish()
         break;
     case GestureRecorder::Outcome::Status::Mixed: message = QString::fromStdString(outcome.message); break;
     case GestureRecorder::Outcome::Status::Learned:
-        message = QStringLiteral("Learned: ") + QString::fromStdString(LearnedMappingText(outcome.mapping)) + '.';
+        message = QStringLiteral("Learned: ") + QString::fromStdString(learnedMappingText(outcome.mapping)) + '.';
         break;
     }
     emit finished(outcome, message);

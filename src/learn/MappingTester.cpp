@@ -17,12 +17,12 @@ MappingTester::MappingTester(DeviceLink& link, QObject* parent)
 bool MappingTester::send(const ShortMessage& message)
 {
     try {
-        m_link.SendShortMessage(message.status, message.data1, message.data2);
+        m_link.sendShortMessage(message.status, message.data1, message.data2);
     } catch (const std::exception& e) {
         emit m_link.errorRaised(QString::fromStdString(e.what()));
         return false;
     }
-    m_link.appendResult(QStringLiteral("Test sent: ") + QString::fromStdString(ShortMessageText(message)));
+    m_link.appendResult(QStringLiteral("Test sent: ") + QString::fromStdString(shortMessageText(message)));
     return true;
 }
 

@@ -50,14 +50,14 @@ std::vector<std::string> toStdList(const QStringList& names)
     return list;
 }
 
-QString DeviceIdText(uint32_t id)
+QString deviceIdText(uint32_t id)
 {
     return QString::asprintf("%.6u", id);
 }
 
-QString NoResponseText(char deviceType)
+QString noResponseText(char deviceType)
 {
-    const std::optional<DeviceType> type = DeviceTypeFromLetter(deviceType);
+    const std::optional<DeviceType> type = deviceTypeFromLetter(deviceType);
     if (!type)
         return {};
     return QString::fromLatin1(*type == DeviceType::Pro ? kTimeoutPro : kTimeoutBasicEco);
@@ -71,31 +71,31 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     , m_portWatch(std::make_unique<MidiPortWatch>(ports))
 {
     m_engine = RequestEngine([clock = &m_timer.clock()] { return int64_t(clock->now()); });
-    m_inputNames = ToQStringList(ports.inputPortNames());
-    m_outputNames = ToQStringList(ports.outputPortNames());
+    m_inputNames = toQStringList(ports.inputPortNames());
+    m_outputNames = toQStringList(ports.outputPortNames());
     if (!m_inputNames.isEmpty())
         m_selectedInput = m_inputNames.first();
     if (!m_outputNames.isEmpty())
         m_selectedOutput = m_outputNames.first();
 
-    m_input->SetSysexBufferCount(kSysexBufferCount);
-    connect(m_input.get(), &MidiInputPort::MidiInput, this, &DeviceLink::onMidiInput);
-    connect(m_input.get(), &MidiInputPort::Overflow, this, &DeviceLink::onInputOverflow);
+    m_input->setSysexBufferCount(kSysexBufferCount);
+    connect(m_input.get(), &MidiInputPort::midiInput, this, &DeviceLink::onMidiInput);
+    connect(m_input.get(), &MidiInputPort::overflow, this, &DeviceLink::onInputOverflow);
     connect(m_portWatch.get(), &MidiPortWatch::portDisappeared, this, &DeviceLink::onPortDisappeared);
     // Device timeouts are counted in ticks of this timer (precise: a coarse
     // timer may fire up to 5% early and cut a wait for the device short).
-    connect(&m_timer, &ClockTimer::timeout, this, &DeviceLink::onTimer1);
+    connect(&m_timer, &ClockTimer::timeout, this, &DeviceLink::onWaitTimer);
     m_timer.setInterval(kInitialTimerInterval);
     m_timer.start();
-    connect(&m_portListPoll, &QTimer::timeout, this, &DeviceLink::RefreshPorts);
+    connect(&m_portListPoll, &QTimer::timeout, this, &DeviceLink::refreshPorts);
 }
 
 DeviceLink::~DeviceLink()
 {
     m_timer.stop();
     try {
-        m_input->ClosePort();
-        m_output->ClosePort();
+        m_input->closePort();
+        m_output->closePort();
     } catch (const std::exception&) {
         // Nothing to report to while shutting down.
     }
@@ -107,12 +107,12 @@ void DeviceLink::setSelectedPorts(const QString& input, const QString& output)
     m_selectedOutput = output;
 }
 
-bool DeviceLink::RefreshPorts()
+bool DeviceLink::refreshPorts()
 {
     if (m_busy)
         return false;
-    const QStringList inputs = ToQStringList(m_ports.inputPortNames());
-    const QStringList outputs = ToQStringList(m_ports.outputPortNames());
+    const QStringList inputs = toQStringList(m_ports.inputPortNames());
+    const QStringList outputs = toQStringList(m_ports.outputPortNames());
     const bool changed = inputs != m_inputNames || outputs != m_outputNames;
     if (changed) {
         m_inputNames = inputs;
@@ -124,7 +124,7 @@ bool DeviceLink::RefreshPorts()
     // its connection is gone, so it is opened again.
     if (portLost() && m_portWatch->missingPort().empty() && !m_inputMissing && !m_outputMissing) {
         try {
-            ReopenPorts();
+            reopenPorts();
             emit statusText(QStringLiteral("The MIDI ports are back."));
         } catch (const std::exception& e) {
             emit errorRaised(QString::fromStdString(e.what()));
@@ -153,16 +153,16 @@ void DeviceLink::followChosenPort(bool input)
     bool& missing = input ? m_inputMissing : m_outputMissing;
     const QString kind = input ? QStringLiteral("input") : QStringLiteral("output");
     const int found
-        = chosen.isEmpty() ? (names.isEmpty() ? -1 : 0) : FindStablePort(toStdList(names), chosen.toStdString());
+        = chosen.isEmpty() ? (names.isEmpty() ? -1 : 0) : findStablePort(toStdList(names), chosen.toStdString());
     try {
         if (found < 0) {
             if (chosen.isEmpty() || missing)
                 return;
             missing = true;
             if (input)
-                m_input->ClosePort();
+                m_input->closePort();
             else
-                m_output->ClosePort();
+                m_output->closePort();
             emit chosenPortMissing(input, true, chosen);
             emit statusText(QStringLiteral("The MIDI %1 port \"%2\" is gone.").arg(kind, chosen));
             return;
@@ -174,14 +174,14 @@ void DeviceLink::followChosenPort(bool input)
         chosen = names.at(found);
         missing = false;
         if (input) {
-            m_input->ClosePort();
-            m_input->SetProductName(chosen.toStdString());
-            m_input->OpenPort();
-            m_input->StartInput();
+            m_input->closePort();
+            m_input->setProductName(chosen.toStdString());
+            m_input->openPort();
+            m_input->startInput();
         } else {
-            m_output->ClosePort();
-            m_output->SetProductName(chosen.toStdString());
-            m_output->OpenPort();
+            m_output->closePort();
+            m_output->setProductName(chosen.toStdString());
+            m_output->openPort();
         }
         watchOpenPorts();
         if (wasMissing) {
@@ -193,59 +193,59 @@ void DeviceLink::followChosenPort(bool input)
     }
 }
 
-void DeviceLink::OpenPorts()
+void DeviceLink::openPorts()
 {
     m_echoReported = false;
-    // The lists are current (RefreshPorts): a port plugged in after the
+    // The lists are current (refreshPorts): a port plugged in after the
     // start counts as well.
     m_inputMissing = false;
     m_outputMissing = false;
-    if (m_input->DeviceCount() > 0 || !m_inputNames.isEmpty()) {
-        m_input->SetProductName(m_selectedInput.toStdString());
-        m_input->OpenPort();
-        m_input->StartInput();
+    if (m_input->deviceCount() > 0 || !m_inputNames.isEmpty()) {
+        m_input->setProductName(m_selectedInput.toStdString());
+        m_input->openPort();
+        m_input->startInput();
     }
-    if (m_output->DeviceCount() > 0 || !m_outputNames.isEmpty()) {
-        m_output->SetProductName(m_selectedOutput.toStdString());
-        m_output->OpenPort();
+    if (m_output->deviceCount() > 0 || !m_outputNames.isEmpty()) {
+        m_output->setProductName(m_selectedOutput.toStdString());
+        m_output->openPort();
     }
     watchOpenPorts();
 }
 
 void DeviceLink::watchOpenPorts()
 {
-    m_portWatch->watch(m_input->isOpen() ? m_input->ProductName() : std::string(),
-                       m_output->isOpen() ? m_output->ProductName() : std::string());
+    m_portWatch->watch(m_input->isOpen() ? m_input->productName() : std::string(),
+                       m_output->isOpen() ? m_output->productName() : std::string());
     m_portWatch->start();
 }
 
-void DeviceLink::ClosePorts()
+void DeviceLink::closePorts()
 {
     emit statusBarReset();
     m_portWatch->stop();
     m_portWatch->watch({}, {});
     try {
-        m_input->ClosePort();
+        m_input->closePort();
     } catch (const std::exception&) {
         emit messageBox(QStringLiteral("Problemn z zamknięciem wejścia."));
     }
     try {
-        m_output->ClosePort();
+        m_output->closePort();
     } catch (const std::exception&) {
         emit messageBox(QStringLiteral("Problemn z zamknięciem wyjścia."));
     }
 }
 
-void DeviceLink::ReopenPorts()
+void DeviceLink::reopenPorts()
 {
-    ClosePorts();
-    OpenPorts();
+    closePorts();
+    openPorts();
 }
 
-void DeviceLink::SendCommand(char letter, const std::vector<uint8_t>& payload)
+void DeviceLink::sendCommand(char letter, const std::vector<uint8_t>& payload)
 {
-    const Bytes message = BuildCommand(letter, payload);
-    m_output->SendSysex(message.data(), static_cast<uint16_t>(message.size()));
+    const Bytes message = buildCommand(letter, payload);
+    m_output->sendSysex(message.data(), static_cast<uint16_t>(message.size()));
     m_engine.noteSent();
     const int64_t now = m_engine.now();
     while (!m_recentlySent.empty()
@@ -272,13 +272,13 @@ bool DeviceLink::isEcho(const MidiEvent& event)
 void DeviceLink::pace()
 {
     if (const int pause = m_engine.pauseMs(); pause > 0)
-        PumpingDelay(pause);
+        pumpingDelay(pause);
 }
 
-bool DeviceLink::SendTry(const Request& request, int id, bool retry)
+bool DeviceLink::sendTry(const Request& request, int id, bool retry)
 {
     pace();
-    if (!TrySendCommand(request.letter, request.payload))
+    if (!trySendCommand(request.letter, request.payload))
         return false;
     if (retry)
         m_engine.noteRetry();
@@ -300,8 +300,9 @@ int DeviceLink::openTriesBefore(char replyLetter, int id) const
 
 DeviceLink::ExchangeResult DeviceLink::awaitAnswer(const Request& request, int id, int tryIndex)
 {
-    const size_t requestBytes = BuildCommand(request.letter, request.payload).size();
-    restartTimer1(m_engine.timeoutMs(request.fixedTimeoutMs, requestBytes, ReplyLength(request.replyLetter), tryIndex));
+    const size_t requestBytes = buildCommand(request.letter, request.payload).size();
+    restartWaitTimer(
+        m_engine.timeoutMs(request.fixedTimeoutMs, requestBytes, replyLength(request.replyLetter), tryIndex));
     const bool ended = waitUntil([&] {
         return answered(request.replyLetter, id) || m_tickCount > 0 || (request.cancellable && m_cancelRequested);
     });
@@ -313,12 +314,12 @@ DeviceLink::ExchangeResult DeviceLink::awaitAnswer(const Request& request, int i
     return m_tickCount > 0 ? ExchangeResult::TimedOut : ExchangeResult::Cancelled;
 }
 
-DeviceLink::ExchangeResult DeviceLink::Exchange(const Request& request)
+DeviceLink::ExchangeResult DeviceLink::exchange(const Request& request)
 {
     if (!request.repeatable) {
-        if (!TrySendCommand(request.letter, request.payload))
+        if (!trySendCommand(request.letter, request.payload))
             return ExchangeResult::SendFailed;
-        if (AwaitReply(Flag::ReplyReceived, request.fixedTimeoutMs, request.cancellable))
+        if (awaitReply(Flag::ReplyReceived, request.fixedTimeoutMs, request.cancellable))
             return ExchangeResult::Answered;
         return request.cancellable && m_cancelRequested ? ExchangeResult::Cancelled : ExchangeResult::NoAnswer;
     }
@@ -329,11 +330,11 @@ DeviceLink::ExchangeResult DeviceLink::Exchange(const Request& request)
     // for this one: that many tries more are allowed.
     const int absorbing = ledger.openSlots();
     for (int tryIndex = 0;; ++tryIndex) {
-        if (request.settleEarlierTries && ledger.openSlotsBefore(id) > 0 && !Barrier())
+        if (request.settleEarlierTries && ledger.openSlotsBefore(id) > 0 && !barrier())
             return ExchangeResult::NoAnswer;
         const bool clean = tryIndex == 0 && ledger.openSlots() == 0;
         const int64_t sentAt = m_engine.now();
-        if (!SendTry(request, id, tryIndex > 0))
+        if (!sendTry(request, id, tryIndex > 0))
             return ExchangeResult::SendFailed;
         const ExchangeResult end = awaitAnswer(request, id, tryIndex);
         if (end == ExchangeResult::Answered) {
@@ -345,16 +346,16 @@ DeviceLink::ExchangeResult DeviceLink::Exchange(const Request& request)
         m_engine.noteTimeout();
         if (!m_engine.mayRetry(std::max(0, tryIndex + 1 - absorbing)) || m_cancelRequested) {
             m_engine.noteLost();
-            NoResponse();
+            noResponse();
             return ExchangeResult::NoAnswer;
         }
     }
 }
 
-bool DeviceLink::Barrier()
+bool DeviceLink::barrier()
 {
     const char shown = std::exchange(m_silentLetter, kBarrierReply);
-    const ExchangeResult result = Exchange({.letter = kBarrierLetter,
+    const ExchangeResult result = exchange({.letter = kBarrierLetter,
                                             .payload = {},
                                             .replyLetter = kBarrierReply,
                                             .fixedTimeoutMs = 2000,
@@ -370,10 +371,10 @@ bool DeviceLink::Barrier()
     return true;
 }
 
-bool DeviceLink::TrySendCommand(char letter, const std::vector<uint8_t>& payload)
+bool DeviceLink::trySendCommand(char letter, const std::vector<uint8_t>& payload)
 {
     try {
-        SendCommand(letter, payload);
+        sendCommand(letter, payload);
         return true;
     } catch (const std::exception& e) {
         emit errorRaised(QString::fromStdString(e.what()));
@@ -381,25 +382,25 @@ bool DeviceLink::TrySendCommand(char letter, const std::vector<uint8_t>& payload
     }
 }
 
-bool DeviceLink::SendDeviceNumber(const QString& number, char letter)
+bool DeviceLink::sendDeviceNumber(const QString& number, char letter)
 {
-    const auto payload = DeviceNumberPayload(number.toStdString());
+    const auto payload = deviceNumberPayload(number.toStdString());
     if (!payload)
         return false;
-    SendCommand(letter, *payload);
+    sendCommand(letter, *payload);
     return true;
 }
 
-void DeviceLink::SendShortMessage(uint8_t status, uint8_t data1, uint8_t data2)
+void DeviceLink::sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2)
 {
     MidiEvent event;
     event.status = status;
     event.data1 = data1;
     event.data2 = data2;
-    m_output->SendEvent(event);
+    m_output->sendEvent(event);
 }
 
-void DeviceLink::StartTimer1(int ms)
+void DeviceLink::startWaitTimer(int ms)
 {
     // A timer already running with this interval keeps its current period.
     if (m_timer.isActive() && m_timer.interval() == ms)
@@ -408,12 +409,12 @@ void DeviceLink::StartTimer1(int ms)
     m_timer.start();
 }
 
-void DeviceLink::StopTimer1()
+void DeviceLink::stopWaitTimer()
 {
     m_timer.stop();
 }
 
-void DeviceLink::restartTimer1(int ms)
+void DeviceLink::restartWaitTimer(int ms)
 {
     m_tickSeen = false;
     m_tickCount = 0;
@@ -459,12 +460,12 @@ DeviceLink::BootloaderSubscription::~BootloaderSubscription()
 
 QString DeviceLink::portLostText() const
 {
-    return portLost() ? PortDisappearedText(m_portWatch->lostPort()) : QString();
+    return portLost() ? portDisappearedText(m_portWatch->lostPort()) : QString();
 }
 
 void DeviceLink::onPortDisappeared(const QString& name)
 {
-    emit errorRaised(PortDisappearedText(name));
+    emit errorRaised(portDisappearedText(name));
     emit replyProcessed();
 }
 
@@ -486,12 +487,12 @@ bool DeviceLink::waitUntil(const std::function<bool()>& done)
     return done();
 }
 
-bool DeviceLink::AwaitReply(Flag flag, int intervalMs, bool cancellable)
+bool DeviceLink::awaitReply(Flag flag, int intervalMs, bool cancellable)
 {
     bool& received = (flag == Flag::WriteAck) ? m_writeAck : m_replyReceived;
     received = false;
     m_tickCount = 0;
-    StartTimer1(intervalMs);
+    startWaitTimer(intervalMs);
     // A long wait shows its seconds.
     ClockTimer seconds(clock());
     if (intervalMs >= kLongWaitMs && m_busy) {
@@ -518,14 +519,14 @@ bool DeviceLink::AwaitReply(Flag flag, int intervalMs, bool cancellable)
     }
     m_engine.noteTimeout();
     m_engine.noteLost();
-    NoResponse();
+    noResponse();
     return false;
 }
 
-void DeviceLink::NoResponse()
+void DeviceLink::noResponse()
 {
     m_timer.stop();
-    const QString text = NoResponseText(m_busy ? m_operationType : m_deviceType);
+    const QString text = noResponseText(m_busy ? m_operationType : m_deviceType);
     if (!text.isEmpty())
         emit messageBox(text);
     else
@@ -533,7 +534,7 @@ void DeviceLink::NoResponse()
     m_timer.start();
 }
 
-int DeviceLink::WaitForShortMessage(uint32_t code)
+int DeviceLink::waitForShortMessage(uint32_t code)
 {
     m_tickSeen = false;
     if (m_queue.empty() && !m_timer.isActive())
@@ -547,7 +548,7 @@ int DeviceLink::WaitForShortMessage(uint32_t code)
     return first == code ? 0 : -1;
 }
 
-void DeviceLink::PumpingDelay(int ms)
+void DeviceLink::pumpingDelay(int ms)
 {
     QEventLoop loop;
     ClockTimer end(clock());
@@ -560,14 +561,14 @@ void DeviceLink::PumpingDelay(int ms)
         loop.exec();
 }
 
-void DeviceLink::ProcessPendingEvents()
+void DeviceLink::processPendingEvents()
 {
     QCoreApplication::processEvents();
 }
 
-void DeviceLink::PauseBeforeSend()
+void DeviceLink::pauseBeforeSend()
 {
-    ProcessPendingEvents();
+    processPendingEvents();
     clock().pause(200);
 }
 
@@ -596,7 +597,7 @@ void DeviceLink::appendResult(const QString& line)
     emit resultLogged(line);
 }
 
-void DeviceLink::onTimer1()
+void DeviceLink::onWaitTimer()
 {
     m_tickSeen = true;
     ++m_tickCount;
@@ -606,7 +607,7 @@ void DeviceLink::onTimer1()
 
 void DeviceLink::applyDeviceType(char letter)
 {
-    if (DeviceTypeFromLetter(letter))
+    if (deviceTypeFromLetter(letter))
         emit deviceTypeApplied(letter);
 }
 
@@ -624,18 +625,18 @@ void DeviceLink::onInputOverflow()
 void DeviceLink::onMidiInput()
 {
     try {
-        while (m_input->PendingEventCount() > 0) {
-            std::unique_ptr<MidiEvent> event = m_input->ReadEvent();
+        while (m_input->pendingEventCount() > 0) {
+            std::unique_ptr<MidiEvent> event = m_input->readEvent();
             if (!event)
                 break;
             if (isEcho(*event))
                 continue;
-            const uint32_t code = EventCode(*event);
+            const uint32_t code = eventCode(*event);
 
             if (code == kEventProIdentified || code == kEventBasicIdentified || code == kEventEcoIdentified) {
                 m_binData.clear();
                 m_testData.clear();
-                m_deviceType = DeviceTypeLetter(code == kEventEcoIdentified         ? DeviceType::Eco
+                m_deviceType = deviceTypeLetter(code == kEventEcoIdentified         ? DeviceType::Eco
                                                     : code == kEventBasicIdentified ? DeviceType::Basic
                                                                                     : DeviceType::Pro);
                 applyDeviceType(m_deviceType);
@@ -646,33 +647,33 @@ void DeviceLink::onMidiInput()
                 if (code == kEventBootloaderStart)
                     m_restartPending = false;
                 if (event->status == kTestDataStatus)
-                    m_testData.push_back(HexByteText(uint8_t(event->data1 * 16 + event->data2)));
+                    m_testData.push_back(hexByteText(uint8_t(event->data1 * 16 + event->data2)));
                 else
                     m_queue.push_back(code);
-                if (IsBootloaderReport(code))
+                if (isBootloaderReport(code))
                     emit bootloaderReport(code);
                 m_binData.push_back(code);
                 emit listsChanged();
             }
 
             emit eventReceived(*event);
-            DispatchReply(*event);
+            dispatchReply(*event);
         }
     } catch (const std::exception& e) {
         emit errorRaised(QString::fromStdString(e.what()));
     }
-    ProcessPendingEvents();
+    processPendingEvents();
     m_inputSeen = true;
     emit replyProcessed();
 }
 
-void DeviceLink::DispatchReply(const MidiEvent& event)
+void DeviceLink::dispatchReply(const MidiEvent& event)
 {
     if (m_developerRun)
-        emit eventLogged(QString::fromStdString(FormatMidiEvent(event)));
+        emit eventLogged(QString::fromStdString(formatMidiEvent(event)));
     if (!event.isSysex())
         return;
-    const auto reply = RecognizeReply(event.sysex.data(), event.sysex.size());
+    const auto reply = recognizeReply(event.sysex.data(), event.sysex.size());
     // The barrier's answer is not shown.
     const bool silent = reply && reply->letter == m_silentLetter;
     if (event.sysex.size() == 14 && !silent)
@@ -700,10 +701,10 @@ void DeviceLink::DispatchReply(const MidiEvent& event)
     case 'b': emit channelDumpReceived(QString::fromLatin1(reply->payload.data(), int(reply->payload.size()))); break;
     case 'k':
     case 'j':
-        emit deviceIdShown(DeviceIdText(reply->deviceId));
+        emit deviceIdShown(deviceIdText(reply->deviceId));
         if (reply->letter == 'j') {
-            emit bootloaderDateShown(QString::fromStdString(FormatPackedDateTime(reply->bootloaderDate)));
-            emit firmwareDateShown(QString::fromStdString(FormatPackedDateTime(reply->firmwareDate)));
+            emit bootloaderDateShown(QString::fromStdString(formatPackedDateTime(reply->bootloaderDate)));
+            emit firmwareDateShown(QString::fromStdString(formatPackedDateTime(reply->firmwareDate)));
         }
         m_deviceType = reply->deviceType;
         applyDeviceType(m_deviceType);
@@ -725,7 +726,7 @@ DeviceOperation::DeviceOperation(DeviceLink& link)
     if (link.portLost()) {
         if (link.m_portWatch->missingPort().empty()) {
             try {
-                link.ReopenPorts();
+                link.reopenPorts();
             } catch (const std::exception& e) {
                 emit link.errorRaised(QString::fromStdString(e.what()));
             }
@@ -746,7 +747,7 @@ DeviceOperation::~DeviceOperation()
     if (!m_owner)
         return;
     if (const LinkCounts counts = m_link.m_engine.counts(); counts.sent > 0) {
-        emit m_link.resultLogged(QString::fromStdString(LinkCountsText(counts)));
+        emit m_link.resultLogged(QString::fromStdString(linkCountsText(counts)));
         emit m_link.linkReported(counts);
     }
     m_link.m_busy = false;

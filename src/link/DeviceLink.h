@@ -25,11 +25,11 @@
 namespace vantorel {
 
 // The program's side of the conversation with the device: owns the two MIDI
-// ports and Timer1, routes every received event, recognises replies and keeps
+// ports and the wait timer, routes every received event, recognises replies and keeps
 // the exchange flags. Widgets and the command-line tool drive it and show what
 // it reports through its signals; it knows nothing about widgets.
 //
-// Waits (AwaitReply, WaitForShortMessage, PumpingDelay) run a nested event loop
+// Waits (awaitReply, waitForShortMessage, pumpingDelay) run a nested event loop
 // that sleeps until an event, a timer tick or a reply arrives; nothing spins.
 // Their time is that of the clock current when the link was made (Clock.h).
 class DeviceLink : public QObject {
@@ -44,36 +44,36 @@ public:
     MidiOutputPort& output() { return *m_output; }
     MidiBackend& ports() { return m_ports; }
 
-    // Port names in device order, as last listed (at creation and by RefreshPorts).
+    // Port names in device order, as last listed (at creation and by refreshPorts).
     const QStringList& inputPortNames() const { return m_inputNames; }
     const QStringList& outputPortNames() const { return m_outputNames; }
     // Lists the backend's ports again. When a list changed, portListsChanged
     // is emitted; a chosen port that has gone is closed and reported, one
     // that came back (under the same name, or the same device renumbered,
-    // FindStablePort) is selected and opened again. Returns whether a list
+    // findStablePort) is selected and opened again. Returns whether a list
     // changed. Does nothing while a device operation runs.
-    bool RefreshPorts();
-    // Runs RefreshPorts every `intervalMs` while no device operation runs
+    bool refreshPorts();
+    // Runs refreshPorts every `intervalMs` while no device operation runs
     // (0 stops it).
     void watchPorts(int intervalMs);
     // Whether the chosen port is missing from the backend's list.
     bool inputMissing() const { return m_inputMissing; }
     bool outputMissing() const { return m_outputMissing; }
-    // The names OpenPorts uses (the texts of the two port lists).
+    // The names openPorts uses (the texts of the two port lists).
     void setSelectedPorts(const QString& input, const QString& output);
     QString selectedInput() const { return m_selectedInput; }
     QString selectedOutput() const { return m_selectedOutput; }
 
     // Raise MidiInputError / MidiOutputError when a name is not installed.
     // The open ports are watched from then on (portWatch()).
-    void OpenPorts();
-    void ClosePorts();
-    void ReopenPorts();
+    void openPorts();
+    void closePorts();
+    void reopenPorts();
 
     // Notices an open port leaving the MIDI system. A loss is reported once
     // through errorRaised ("The MIDI port <name> has disappeared."), ends the
-    // wait in progress as failed (AwaitReply gives false without the
-    // no-response report, WaitForShortMessage -2) and makes every later wait
+    // wait in progress as failed (awaitReply gives false without the
+    // no-response report, waitForShortMessage -2) and makes every later wait
     // end at once, until the ports are opened again. An operation that starts
     // after the port came back under its name reopens the ports first.
     MidiPortWatch& portWatch() { return *m_portWatch; }
@@ -82,39 +82,39 @@ public:
     QString portLostText() const;
 
     // Framing and sending; raise MidiOutputError when the output refuses.
-    void SendCommand(char letter, const std::vector<uint8_t>& payload = {});
-    // SendCommand for device operations: a refusal of the output is reported
+    void sendCommand(char letter, const std::vector<uint8_t>& payload = {});
+    // sendCommand for device operations: a refusal of the output is reported
     // through errorRaised and gives false.
-    bool TrySendCommand(char letter, const std::vector<uint8_t>& payload = {});
+    bool trySendCommand(char letter, const std::vector<uint8_t>& payload = {});
     // Sends `number` (decimal text) as six or more decimal digits; false when
     // the text is not a number (nothing is sent).
-    bool SendDeviceNumber(const QString& number, char letter);
-    void SendShortMessage(uint8_t status, uint8_t data1, uint8_t data2);
+    bool sendDeviceNumber(const QString& number, char letter);
+    void sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2);
 
     // One request and its reply, through the request engine (RequestEngine.h):
     // the wait adapts to the link, and a request that is safe to repeat is
     // sent again (up to 5 times) while the device is known to be there. The
     // reply is matched by its letter, each try taking at most one reply, so
     // a late reply to an earlier try never answers a later request. When
-    // no try is answered, NoResponse() reports it as before.
+    // no try is answered, noResponse() reports it as before.
     struct Request {
         char letter = 0;
         std::vector<uint8_t> payload;
         char replyLetter = 0;
         int fixedTimeoutMs = 2000; // the wait of a first request and of a device silent for 10 s
         bool repeatable = false; // a second execution does what the first did
-        bool cancellable = true; // see AwaitReply
+        bool cancellable = true; // see awaitReply
         // Before each try, tries of earlier requests with the same reply
-        // letter that are still open are settled by Barrier(): their late
+        // letter that are still open are settled by barrier(): their late
         // replies could not be told from this request's.
         bool settleEarlierTries = false;
     };
     // TimedOut: this try got no answer in time (awaitAnswer only).
     enum class ExchangeResult { Answered, NoAnswer, Cancelled, SendFailed, TimedOut };
-    ExchangeResult Exchange(const Request& request);
+    ExchangeResult exchange(const Request& request);
     // Sends one try of request `id` (for the channel write, which runs its
     // tries itself); false when the output refused it.
-    bool SendTry(const Request& request, int id, bool retry);
+    bool sendTry(const Request& request, int id, bool retry);
     // Whether request `id` (of reply letter `replyLetter`) was answered.
     bool answered(char replyLetter, int id) const;
     // Waits until request `id` is answered, the timeout of try `tryIndex`
@@ -125,7 +125,7 @@ public:
     // Makes every try sent so far settled: a request with a reply of its own
     // ("M", whose answer is not shown) is exchanged; once answered, every
     // earlier reply has arrived or is lost. False when it got no answer.
-    bool Barrier();
+    bool barrier();
     // A new request id.
     int nextRequestId() { return ++m_requestId; }
     RequestEngine& engine() { return m_engine; }
@@ -134,35 +134,35 @@ public:
     // The clock of the link's waits; operations on the link use it too.
     Clock& clock() const { return m_timer.clock(); }
 
-    // The bounded wait: true when the flag was set before Timer1 ticked; on a
-    // timeout NoResponse() has run and false is returned. Timer1 keeps running
+    // The bounded wait: true when the flag was set before the wait timer ticked; on a
+    // timeout noResponse() has run and false is returned. The wait timer keeps running
     // after a success; callers stop it as their operation requires.
-    // A cancellable wait also ends (false, without NoResponse) when the
+    // A cancellable wait also ends (false, without noResponse) when the
     // operation is cancelled; one that is not lets the exchange in flight end
     // first, so that the caller knows what the device did.
-    bool AwaitReply(Flag flag, int intervalMs, bool cancellable = true);
-    void NoResponse();
-    // 0 next queued code equals `code`, -1 it differs, -2 Timer1 ticked first.
-    int WaitForShortMessage(uint32_t code);
-    void PumpingDelay(int ms);
+    bool awaitReply(Flag flag, int intervalMs, bool cancellable = true);
+    void noResponse();
+    // 0 next queued code equals `code`, -1 it differs, -2 the wait timer ticked first.
+    int waitForShortMessage(uint32_t code);
+    void pumpingDelay(int ms);
     // Runs the event loop until `done` holds; checked again after every
-    // received event and every tick of Timer1. False when the wait ended
+    // received event and every tick of the wait timer. False when the wait ended
     // without `done` (a vanished port, or the program quitting).
     bool waitUntil(const std::function<bool()>& done);
     // Lets everything pending run once.
-    void ProcessPendingEvents();
+    void processPendingEvents();
     // Lets pending events run once, then pauses 200 ms before a send.
-    void PauseBeforeSend();
-    // Starts Timer1 with `ms` unless it already runs with that interval.
-    void StartTimer1(int ms);
-    void StopTimer1();
+    void pauseBeforeSend();
+    // Starts the wait timer with `ms` unless it already runs with that interval.
+    void startWaitTimer(int ms);
+    void stopWaitTimer();
     // A full new period of `ms` for one wait; the tick flag and count start from zero.
-    void restartTimer1(int ms);
+    void restartWaitTimer(int ms);
     bool timer1Active() const { return m_timer.isActive(); }
 
     // The input handler and the reply dispatcher.
     void onMidiInput();
-    void DispatchReply(const MidiEvent& event);
+    void dispatchReply(const MidiEvent& event);
 
     // Exchange state.
     char deviceType() const { return m_deviceType; }
@@ -174,9 +174,9 @@ public:
     bool writeAcknowledged() const { return m_writeAck; }
     // Ends a wait for a reply as if the device had answered.
     void markReplyReceived();
-    // Before a wait that does not go through AwaitReply.
+    // Before a wait that does not go through awaitReply.
     void clearReplyReceived() { m_replyReceived = false; }
-    // Whether Timer1 ticked, and how often, since the wait started.
+    // Whether the wait timer ticked, and how often, since the wait started.
     bool tickSeen() const { return m_tickSeen; }
     int tickCount() const { return m_tickCount; }
     void resetTickCount() { m_tickCount = 0; }
@@ -236,7 +236,7 @@ signals:
     void deviceOptionsRead(bool noteOff, int zeroValueOffset);
     void channelDumpReceived(const QString& payload);
     void modeReceived(const std::array<uint8_t, 4>& values);
-    void bootloaderReport(uint32_t code); // a report listed in IsBootloaderReport, to subscribers
+    void bootloaderReport(uint32_t code); // a report listed in isBootloaderReport, to subscribers
     void eventLogged(const QString& text); // developer run: event text
     void eventReceived(const MidiEvent& event); // every event, before it is dispatched
     void resultLogged(const QString& line);
@@ -255,7 +255,7 @@ signals:
 
 private:
     friend class DeviceOperation;
-    void onTimer1();
+    void onWaitTimer();
     void applyDeviceType(char letter);
     void onInputOverflow();
     void followChosenPort(bool input);
@@ -324,10 +324,10 @@ private:
 };
 
 // A device ID as shown: at least six decimal digits ("000042").
-QString DeviceIdText(uint32_t id);
+QString deviceIdText(uint32_t id);
 
 // Message box text of the no-response report; empty when the bar turns red instead.
-QString NoResponseText(char deviceType);
+QString noResponseText(char deviceType);
 
 // Marks one device operation. Refused (false) while another one waits; the
 // refusal is reported on the status line.

@@ -42,12 +42,12 @@ OpResult run(DeviceLink& link, const Exchange& x)
     DeviceOperation operation(link);
     if (!operation)
         return OpResult::Busy;
-    if (x.reopenPorts && !attempt(link, [&] { link.ReopenPorts(); }))
+    if (x.reopenPorts && !attempt(link, [&] { link.reopenPorts(); }))
         return OpResult::Failed;
     emit link.statusText(QString::fromLatin1(x.before));
     if (x.pauseBeforeSend)
-        link.PauseBeforeSend();
-    switch (link.Exchange({.letter = x.letter,
+        link.pauseBeforeSend();
+    switch (link.exchange({.letter = x.letter,
                            .payload = x.payload,
                            .replyLetter = x.replyLetter,
                            .fixedTimeoutMs = x.intervalMs,
@@ -66,7 +66,7 @@ OpResult run(DeviceLink& link, const Exchange& x)
         emit link.statusText(QString::fromLatin1(x.timeout));
         return OpResult::NoAnswer;
     }
-    link.StopTimer1();
+    link.stopWaitTimer();
     link.resetTickCount();
     if (x.success)
         emit link.statusText(QString::fromLatin1(x.success));
@@ -75,7 +75,7 @@ OpResult run(DeviceLink& link, const Exchange& x)
 
 } // namespace
 
-OpResult RestartDevice(DeviceLink& link)
+OpResult restartDevice(DeviceLink& link)
 {
     return run(link,
                {.letter = 'D',
@@ -88,7 +88,7 @@ OpResult RestartDevice(DeviceLink& link)
                 .timeout = "No action performed."});
 }
 
-OpResult ClearDeviceData(DeviceLink& link)
+OpResult clearDeviceData(DeviceLink& link)
 {
     return run(
         link,
@@ -103,7 +103,7 @@ OpResult ClearDeviceData(DeviceLink& link)
          .cancelled = "Cancelled: the device received the command to clear its data and may still be clearing it."});
 }
 
-OpResult ReadDeviceOptions(DeviceLink& link)
+OpResult readDeviceOptions(DeviceLink& link)
 {
     return run(link,
                {.letter = 'M',
@@ -118,7 +118,7 @@ OpResult ReadDeviceOptions(DeviceLink& link)
                 .timeout = "No data received."});
 }
 
-OpResult SetNoteOffAction(DeviceLink& link, bool on)
+OpResult setNoteOffAction(DeviceLink& link, bool on)
 {
     return run(link,
                {.letter = 'L',
@@ -133,7 +133,7 @@ OpResult SetNoteOffAction(DeviceLink& link, bool on)
                 .timeout = "No data received."});
 }
 
-OpResult SetZeroValueOffset(DeviceLink& link, int offset)
+OpResult setZeroValueOffset(DeviceLink& link, int offset)
 {
     if (offset < 0 || offset > 10) {
         emit link.errorRaised(QStringLiteral("The CC zero value offset must lie between 0 and 10."));
@@ -152,7 +152,7 @@ OpResult SetZeroValueOffset(DeviceLink& link, int offset)
                 .timeout = "No data received."});
 }
 
-OpResult ReadDeviceInformation(DeviceLink& link)
+OpResult readDeviceInformation(DeviceLink& link)
 {
     const OpResult result = run(link,
                                 {.letter = 'J',
@@ -170,28 +170,28 @@ OpResult ReadDeviceInformation(DeviceLink& link)
     return result;
 }
 
-QStringList CommonMessageNames()
+QStringList commonMessageNames()
 {
     return {QStringLiteral("Quarter frame (0xF1)"), QStringLiteral("Song position (0xF2)"),
             QStringLiteral("Song Select (0xF3)"),   QStringLiteral("Undef (0xF4)"),
             QStringLiteral("Undef (0xF5)"),         QStringLiteral("Tune Request (0xF6)")};
 }
 
-OpResult SendCommonMessage(DeviceLink& link, int index)
+OpResult sendCommonMessage(DeviceLink& link, int index)
 {
-    if (index < 0 || index >= CommonMessageNames().size()) {
+    if (index < 0 || index >= commonMessageNames().size()) {
         emit link.errorRaised(QStringLiteral("No system common message is selected."));
         return OpResult::Failed;
     }
     DeviceOperation operation(link);
     if (!operation)
         return OpResult::Busy;
-    if (!attempt(link, [&] { link.ReopenPorts(); }))
+    if (!attempt(link, [&] { link.reopenPorts(); }))
         return OpResult::Failed;
-    link.ProcessPendingEvents();
+    link.processPendingEvents();
     link.clearInputSeen();
     link.clearShortMessageQueue();
-    if (!attempt(link, [&] { link.SendShortMessage(uint8_t(0xF1 + index), 0, 0); }))
+    if (!attempt(link, [&] { link.sendShortMessage(uint8_t(0xF1 + index), 0, 0); }))
         return OpResult::Failed;
     return OpResult::Done;
 }

@@ -11,21 +11,21 @@ class DeviceLink;
 // DeviceLink::errorRaised and ends the operation.
 enum class OpResult {
     Done, // the device answered
-    NoAnswer, // the wait timed out (NoResponse has reported it)
+    NoAnswer, // the wait timed out (noResponse has reported it)
     Busy, // another operation is waiting; nothing was sent
     Failed, // the MIDI output refused the command
     Cancelled, // cancelled by the user (DeviceLink::requestCancel) while waiting
 };
 
-OpResult RestartDevice(DeviceLink& link); // "D", 1500 ms
-OpResult ClearDeviceData(DeviceLink& link); // "A", 8000 ms
-OpResult ReadDeviceOptions(DeviceLink& link); // "M", 2000 ms
-OpResult SetNoteOffAction(DeviceLink& link, bool on); // "L", 2000 ms
-OpResult SetZeroValueOffset(DeviceLink& link, int offset); // "O", 2000 ms
-OpResult SendCommonMessage(DeviceLink& link, int index); // status 0xF1 + index, no wait
-OpResult ReadDeviceInformation(DeviceLink& link); // "J", 2000 ms
+OpResult restartDevice(DeviceLink& link); // "D", 1500 ms
+OpResult clearDeviceData(DeviceLink& link); // "A", 8000 ms
+OpResult readDeviceOptions(DeviceLink& link); // "M", 2000 ms
+OpResult setNoteOffAction(DeviceLink& link, bool on); // "L", 2000 ms
+OpResult setZeroValueOffset(DeviceLink& link, int offset); // "O", 2000 ms
+OpResult sendCommonMessage(DeviceLink& link, int index); // status 0xF1 + index, no wait
+OpResult readDeviceInformation(DeviceLink& link); // "J", 2000 ms
 
 // Texts of the system common messages the service panel can send.
-QStringList CommonMessageNames();
+QStringList commonMessageNames();
 
 } // namespace vantorel

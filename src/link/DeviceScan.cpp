@@ -63,14 +63,14 @@ int indexOf(const std::vector<std::string>& names, const QString& name)
 
 } // namespace
 
-QString DeviceTypeName(char type)
+QString deviceTypeName(char type)
 {
-    if (const std::optional<DeviceType> known = DeviceTypeFromLetter(type))
-        return QString::fromLatin1(ProductName(*known));
+    if (const std::optional<DeviceType> known = deviceTypeFromLetter(type))
+        return QString::fromLatin1(productName(*known));
     return QStringLiteral("Unknown (%1)").arg(QLatin1Char(type));
 }
 
-std::vector<FoundDevice> DevicesWithId(const std::vector<FoundDevice>& devices, uint32_t deviceId)
+std::vector<FoundDevice> devicesWithId(const std::vector<FoundDevice>& devices, uint32_t deviceId)
 {
     std::vector<FoundDevice> matching;
     std::copy_if(devices.begin(), devices.end(), std::back_inserter(matching),
@@ -78,7 +78,7 @@ std::vector<FoundDevice> DevicesWithId(const std::vector<FoundDevice>& devices, 
     return matching;
 }
 
-std::vector<FoundDevice> ScanFromLink(DeviceLink& link, bool* refused)
+std::vector<FoundDevice> scanFromLink(DeviceLink& link, bool* refused)
 {
     DeviceOperation operation(link);
     if (refused)
@@ -86,7 +86,7 @@ std::vector<FoundDevice> ScanFromLink(DeviceLink& link, bool* refused)
     if (!operation)
         return {};
     emit link.statusText(QStringLiteral("Looking for devices..."));
-    link.ClosePorts();
+    link.closePorts();
     DeviceScan scan(link.ports());
     QObject::connect(&scan, &DeviceScan::progressChanged, &link, [&link](int elapsedMs, int totalMs) {
         link.reportProgress(std::min(100, elapsedMs * 100 / std::max(1, totalMs)), 100, QStringLiteral("%"));
@@ -96,7 +96,7 @@ std::vector<FoundDevice> ScanFromLink(DeviceLink& link, bool* refused)
     for (const QString& problem : scan.problems())
         emit link.errorRaised(problem);
     try {
-        link.OpenPorts();
+        link.openPorts();
     } catch (const std::exception& e) {
         emit link.errorRaised(QString::fromStdString(e.what()));
     }
@@ -109,17 +109,17 @@ std::vector<FoundDevice> ScanFromLink(DeviceLink& link, bool* refused)
     return found;
 }
 
-Result<void> ConfirmFromLink(DeviceLink& link, const FoundDevice& device)
+Result<void> confirmFromLink(DeviceLink& link, const FoundDevice& device)
 {
     DeviceOperation operation(link);
     if (!operation)
-        return MakeError(QStringLiteral("Another operation is running: the device was not confirmed."));
-    link.ClosePorts();
+        return makeError(QStringLiteral("Another operation is running: the device was not confirmed."));
+    link.closePorts();
     DeviceScan scan(link.ports());
     QObject::connect(&link, &DeviceLink::cancelRequestedChanged, &scan, &DeviceScan::cancel);
     Result<void> confirmed = scan.confirm(device.input, device.output, device.deviceId);
     try {
-        link.OpenPorts();
+        link.openPorts();
     } catch (const std::exception& e) {
         emit link.errorRaised(QString::fromStdString(e.what()));
     }
@@ -130,7 +130,7 @@ Result<void> DeviceScan::confirm(const QString& input, const QString& output, ui
 {
     m_cancelled = false;
     const auto refused = [&](const QString& reason) {
-        return MakeError(QStringLiteral("Device %1 could not be confirmed on %2 / %3: nothing was sent. %4")
+        return makeError(QStringLiteral("Device %1 could not be confirmed on %2 / %3: nothing was sent. %4")
                              .arg(deviceId)
                              .arg(input, output.isEmpty() ? QStringLiteral("?") : output, reason));
     };
@@ -143,24 +143,24 @@ Result<void> DeviceScan::confirm(const QString& input, const QString& output, ui
     bool confirmed = false;
     QEventLoop loop;
     try {
-        in.SetDeviceID(uint16_t(inputIndex));
-        in.OpenPort();
-        out.SetDeviceID(outputIndex);
-        if (!in.isOpen() || !out.OpenPort())
+        in.setDeviceId(uint16_t(inputIndex));
+        in.openPort();
+        out.setDeviceId(outputIndex);
+        if (!in.isOpen() || !out.openPort())
             return refused(QStringLiteral("The ports could not be opened."));
-        connect(&in, &MidiInputPort::MidiInput, &loop, [&] {
-            while (auto event = in.ReadEvent()) {
+        connect(&in, &MidiInputPort::midiInput, &loop, [&] {
+            while (auto event = in.readEvent()) {
                 const auto reply
-                    = event->isSysex() ? RecognizeReply(event->sysex.data(), event->sysex.size()) : std::nullopt;
+                    = event->isSysex() ? recognizeReply(event->sysex.data(), event->sysex.size()) : std::nullopt;
                 if (reply && (reply->letter == 'j' || reply->letter == 'k') && reply->deviceId == deviceId) {
                     confirmed = true;
                     loop.quit();
                 }
             }
         });
-        in.StartInput();
-        const Bytes request = BuildCommand('J', {});
-        out.SendSysex(request.data(), uint16_t(request.size()));
+        in.startInput();
+        const Bytes request = buildCommand('J', {});
+        out.sendSysex(request.data(), uint16_t(request.size()));
     } catch (const std::exception& e) {
         return refused(QString::fromStdString(e.what()));
     }
@@ -217,23 +217,23 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
         auto input = std::make_unique<MidiInputPort>(m_ports);
         MidiInputPort* in = input.get();
         try {
-            input->SetDeviceID(uint16_t(i));
-            input->OpenPort();
+            input->setDeviceId(uint16_t(i));
+            input->openPort();
             if (!input->isOpen()) {
                 m_problems << QStringLiteral("The MIDI input port \"%1\" could not be opened.")
                                   .arg(QString::fromStdString(inputNames[i]));
                 continue;
             }
-            input->StartInput();
+            input->startInput();
         } catch (const std::exception& e) {
             m_problems << QString::fromStdString(e.what());
             continue;
         }
-        connect(in, &MidiInputPort::MidiInput, this, [&, in, i] {
-            while (auto event = in->ReadEvent()) {
+        connect(in, &MidiInputPort::midiInput, this, [&, in, i] {
+            while (auto event = in->readEvent()) {
                 if (!event->isSysex())
                     continue;
-                const auto reply = RecognizeReply(event->sysex.data(), event->sysex.size());
+                const auto reply = recognizeReply(event->sysex.data(), event->sysex.size());
                 if (!reply || (reply->letter != 'j' && reply->letter != 'k'))
                     continue;
                 Answer& answer = answers[{i, reply->deviceId, reply->deviceType}];
@@ -270,12 +270,12 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
     for (size_t o = 0; o < outputNames.size() && !m_cancelled; ++o) {
         auto output = std::make_unique<MidiOutputPort>(m_ports);
         try {
-            output->SetDeviceID(int(o));
+            output->setDeviceId(int(o));
         } catch (const std::exception& e) {
             m_problems << QString::fromStdString(e.what());
             continue;
         }
-        if (!output->OpenPort()) {
+        if (!output->openPort()) {
             m_problems << QStringLiteral("The MIDI output port \"%1\" could not be opened.")
                               .arg(QString::fromStdString(outputNames[o]));
             continue;
@@ -283,13 +283,13 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
         outputs[o] = std::move(output);
     }
 
-    const Bytes request = BuildCommand('J', {});
+    const Bytes request = buildCommand('J', {});
     const auto ask = [&](const std::function<bool(size_t)>& chosen) {
         for (size_t o = 0; o < outputs.size(); ++o) {
             if (!outputs[o] || !chosen(o))
                 continue;
             try {
-                outputs[o]->SendSysex(request.data(), uint16_t(request.size()));
+                outputs[o]->sendSysex(request.data(), uint16_t(request.size()));
             } catch (const std::exception& e) {
                 if (round == 0)
                     m_problems << QString::fromStdString(e.what());

@@ -26,7 +26,7 @@ struct FoundDevice {
 };
 
 // "VANTOREL Pro", "VANTOREL Basic", "VANTOREL Eco", or "Unknown (U)".
-QString DeviceTypeName(char type);
+QString deviceTypeName(char type);
 
 // Finds every device on every port pair at once: opens every input and every
 // output of `ports`, sends "J" on all outputs together and pairs each answer
@@ -82,13 +82,13 @@ class DeviceLink;
 // closed so that the answers change none of its labels, and the progress and
 // cancel of the link. The link's ports are open again afterwards. `refused`
 // tells a refusal from a scan that found nothing.
-std::vector<FoundDevice> ScanFromLink(DeviceLink& link, bool* refused = nullptr);
+std::vector<FoundDevice> scanFromLink(DeviceLink& link, bool* refused = nullptr);
 
 // The devices whose ID is `deviceId` and whose output is known.
-std::vector<FoundDevice> DevicesWithId(const std::vector<FoundDevice>& devices, uint32_t deviceId);
+std::vector<FoundDevice> devicesWithId(const std::vector<FoundDevice>& devices, uint32_t deviceId);
 
 // DeviceScan::confirm for the window: one device operation of `link` with its
 // ports closed during the exchange (refused while another one waits).
-Result<void> ConfirmFromLink(DeviceLink& link, const FoundDevice& device);
+Result<void> confirmFromLink(DeviceLink& link, const FoundDevice& device);
 
 } // namespace vantorel

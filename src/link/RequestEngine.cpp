@@ -15,7 +15,7 @@ constexpr double kGranularityMs = 25;
 
 } // namespace
 
-LinkClock SteadyLinkClock()
+LinkClock steadyLinkClock()
 {
     return [] {
         return int64_t(
@@ -24,19 +24,19 @@ LinkClock SteadyLinkClock()
     };
 }
 
-std::string LinkCountsText(const LinkCounts& counts)
+std::string linkCountsText(const LinkCounts& counts)
 {
     return std::to_string(counts.sent) + " sent, " + std::to_string(counts.retried) + " retried, "
         + std::to_string(counts.lost) + " lost";
 }
 
-std::string LinkCountsJson(const LinkCounts& counts)
+std::string linkCountsJson(const LinkCounts& counts)
 {
     return "{\"sent\":" + std::to_string(counts.sent) + ",\"retried\":" + std::to_string(counts.retried)
         + ",\"lost\":" + std::to_string(counts.lost) + "}";
 }
 
-double CableMs(size_t bytes)
+double cableMs(size_t bytes)
 {
     constexpr double kBitsPerByte = 10;
     constexpr double kBaud = 31250;
@@ -70,7 +70,7 @@ int RequestEngine::timeoutMs(int fixedMs, size_t requestBytes, size_t replyBytes
     const std::optional<double> base = baseTimeoutMs();
     if ((tryIndex == 0 && !m_answeredInOperation) || !answeredRecently() || !base)
         return fixedMs;
-    const double floor = 2 * CableMs(requestBytes + replyBytes);
+    const double floor = 2 * cableMs(requestBytes + replyBytes);
     const double backedOff = *base * m_backoff;
     return int(std::ceil(std::clamp(backedOff, std::min(floor, double(fixedMs)), double(fixedMs))));
 }

@@ -12,7 +12,7 @@ namespace vantorel {
 
 // Milliseconds on a monotonic clock; tests pass a clock of their own.
 using LinkClock = std::function<int64_t()>;
-LinkClock SteadyLinkClock();
+LinkClock steadyLinkClock();
 
 // What one device operation did on the wire: every message sent (retries
 // included), the retries among them, and the requests that got no answer at
@@ -24,12 +24,12 @@ struct LinkCounts {
     friend bool operator==(const LinkCounts&, const LinkCounts&) = default;
 };
 // "512 sent, 7 retried, 0 lost"
-std::string LinkCountsText(const LinkCounts& counts);
+std::string linkCountsText(const LinkCounts& counts);
 // {"sent":512,"retried":7,"lost":0}
-std::string LinkCountsJson(const LinkCounts& counts);
+std::string linkCountsJson(const LinkCounts& counts);
 
 // How long a message of `bytes` takes on a 31,250-baud MIDI cable (ten bits a byte).
-double CableMs(size_t bytes);
+double cableMs(size_t bytes);
 
 // The timing and retry policy of the request/reply exchanges of one link,
 // without any I/O: the link tells it what it sent and what came back, it
@@ -50,7 +50,7 @@ public:
     static constexpr int kMaxGapMs = 50;
     static constexpr int kCleanExchangesToHalve = 32;
 
-    explicit RequestEngine(LinkClock clock = SteadyLinkClock());
+    explicit RequestEngine(LinkClock clock = steadyLinkClock());
 
     int64_t now() const { return m_clock(); }
 

@@ -65,6 +65,6 @@ enum class MidiApi { Auto, Alsa, Jack };
 // Creates the RtMidi backend for `api`. Auto takes ALSA where the sequencer can
 // be opened, otherwise JACK when a server runs (WinMM / CoreMIDI elsewhere).
 // The error says why no backend can start.
-Result<std::shared_ptr<MidiBackend>> CreateRtMidiBackend(MidiApi api);
+Result<std::shared_ptr<MidiBackend>> createRtMidiBackend(MidiApi api);
 
 } // namespace vantorel

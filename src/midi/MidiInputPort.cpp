@@ -15,7 +15,7 @@ namespace vantorel {
 struct MidiInputPort::Context {
     std::unique_ptr<EventRing<Slot>> ring;
     // Indices of receive buffers the callback may fill. The GUI thread hands
-    // a buffer back here once ReadEvent has copied it out.
+    // a buffer back here once readEvent has copied it out.
     std::unique_ptr<EventRing<int16_t>> freeBuffers;
     std::unique_ptr<uint8_t[]> buffers; // bufferCount x bufferSize bytes
     size_t bufferSize = 0;
@@ -49,10 +49,10 @@ MidiInputPort::MidiInputPort(MidiBackend& ports, QObject* parent)
 
 MidiInputPort::~MidiInputPort()
 {
-    ClosePort();
+    closePort();
 }
 
-void MidiInputPort::SetDeviceID(uint16_t id)
+void MidiInputPort::setDeviceId(uint16_t id)
 {
     if (isOpen())
         throw MidiInputError("Change to DeviceID while device was open");
@@ -65,7 +65,7 @@ void MidiInputPort::SetDeviceID(uint16_t id)
     m_productName = names[id];
 }
 
-void MidiInputPort::SetProductName(const std::string& name)
+void MidiInputPort::setProductName(const std::string& name)
 {
     if (isOpen())
         throw MidiInputError("Change to ProductName while device was open");
@@ -78,27 +78,27 @@ void MidiInputPort::SetProductName(const std::string& name)
     m_deviceId = static_cast<uint16_t>(found - names.begin());
 }
 
-void MidiInputPort::SetSysexBufferSize(uint16_t size)
+void MidiInputPort::setSysexBufferSize(uint16_t size)
 {
     if (isOpen())
         throw MidiInputError("Change to SysexBufferSize while device was open");
     m_sysexBufferSize = size;
 }
 
-void MidiInputPort::SetSysexBufferCount(uint16_t count)
+void MidiInputPort::setSysexBufferCount(uint16_t count)
 {
     if (isOpen())
         throw MidiInputError("Change to SysexBuffercount while device was open");
     m_sysexBufferCount = count;
 }
 
-void MidiInputPort::SetSysexOnly(bool on)
+void MidiInputPort::setSysexOnly(bool on)
 {
     m_sysexOnly = on;
     m_context->sysexOnly.store(on, std::memory_order_relaxed);
 }
 
-void MidiInputPort::OpenPort()
+void MidiInputPort::openPort()
 {
     if (isOpen())
         return;
@@ -155,7 +155,7 @@ void MidiInputPort::OpenPort()
     }
 }
 
-void MidiInputPort::StartInput()
+void MidiInputPort::startInput()
 {
     if (!isOpen())
         return;
@@ -167,7 +167,7 @@ void MidiInputPort::StartInput()
     m_error = 0;
 }
 
-void MidiInputPort::ClosePort()
+void MidiInputPort::closePort()
 {
     if (!isOpen())
         return;
@@ -183,14 +183,14 @@ void MidiInputPort::ClosePort()
     c.overflow.store(false);
 }
 
-uint16_t MidiInputPort::PendingEventCount() const
+uint16_t MidiInputPort::pendingEventCount() const
 {
     if (!isOpen() || !m_context->ring)
         return 0;
     return m_context->ring->count();
 }
 
-std::unique_ptr<MidiEvent> MidiInputPort::ReadEvent()
+std::unique_ptr<MidiEvent> MidiInputPort::readEvent()
 {
     if (!isOpen() || !m_context->ring)
         return nullptr;
@@ -271,9 +271,9 @@ void MidiInputPort::receive(const uint8_t* data, size_t size, uint32_t timestamp
 void MidiInputPort::onWake()
 {
     if (m_context->overflow.exchange(false) && isOpen())
-        emit Overflow();
-    if (isOpen() && PendingEventCount() > 0)
-        emit MidiInput();
+        emit overflow();
+    if (isOpen() && pendingEventCount() > 0)
+        emit midiInput();
 }
 
 } // namespace vantorel

@@ -17,7 +17,7 @@ class WakeNotifier;
 
 // One MIDI input port. The backend's receive callback only copies the message
 // into a preallocated receive buffer, pushes a slot into the event ring and
-// wakes the GUI thread; the GUI thread then takes events with ReadEvent().
+// wakes the GUI thread; the GUI thread then takes events with readEvent().
 // Setters raise MidiInputError with the texts users see.
 class MidiInputPort : public QObject {
     Q_OBJECT
@@ -28,35 +28,35 @@ public:
     explicit MidiInputPort(MidiBackend& ports, QObject* parent = nullptr);
     ~MidiInputPort() override;
 
-    int DeviceCount() const { return m_deviceCount; }
-    uint16_t DeviceID() const { return m_deviceId; }
-    void SetDeviceID(uint16_t id);
-    const std::string& ProductName() const { return m_productName; }
-    void SetProductName(const std::string& name);
-    uint16_t Capacity() const { return m_capacity; }
-    void SetCapacity(uint16_t capacity) { m_capacity = capacity; }
-    uint16_t SysexBufferSize() const { return m_sysexBufferSize; }
-    void SetSysexBufferSize(uint16_t size);
-    uint16_t SysexBufferCount() const { return m_sysexBufferCount; }
-    void SetSysexBufferCount(uint16_t count);
-    bool SysexOnly() const { return m_sysexOnly; }
-    void SetSysexOnly(bool on);
-    uint16_t Error() const { return m_error; }
+    int deviceCount() const { return m_deviceCount; }
+    uint16_t deviceId() const { return m_deviceId; }
+    void setDeviceId(uint16_t id);
+    const std::string& productName() const { return m_productName; }
+    void setProductName(const std::string& name);
+    uint16_t capacity() const { return m_capacity; }
+    void setCapacity(uint16_t capacity) { m_capacity = capacity; }
+    uint16_t sysexBufferSize() const { return m_sysexBufferSize; }
+    void setSysexBufferSize(uint16_t size);
+    uint16_t sysexBufferCount() const { return m_sysexBufferCount; }
+    void setSysexBufferCount(uint16_t count);
+    bool sysexOnly() const { return m_sysexOnly; }
+    void setSysexOnly(bool on);
+    uint16_t error() const { return m_error; }
     State state() const { return m_state; }
     bool isOpen() const { return m_state == State::Open; }
 
     // Never raises: a port that cannot be opened stays closed.
-    void OpenPort();
+    void openPort();
     // Starts delivery (time stamps count from here). Raises on a backend failure.
-    void StartInput();
-    void ClosePort();
-    uint16_t PendingEventCount() const;
+    void startInput();
+    void closePort();
+    uint16_t pendingEventCount() const;
     // The oldest pending event, or nullptr when closed or nothing is pending.
-    std::unique_ptr<MidiEvent> ReadEvent();
+    std::unique_ptr<MidiEvent> readEvent();
 
 signals:
-    void MidiInput(); // events are pending (OnMidiInput)
-    void Overflow(); // the ring was full and an event was dropped (OnOverflow)
+    void midiInput(); // events are pending (OnMidiInput)
+    void overflow(); // the ring was full and an event was dropped (OnOverflow)
 
 private:
     struct Slot {

@@ -43,10 +43,10 @@ MidiOutputPort::MidiOutputPort(MidiBackend& ports, QObject* parent)
 
 MidiOutputPort::~MidiOutputPort()
 {
-    ClosePort();
+    closePort();
 }
 
-void MidiOutputPort::SetDeviceID(int id)
+void MidiOutputPort::setDeviceId(int id)
 {
     if (isOpen())
         throw MidiOutputError("Change to DeviceID while device was open");
@@ -59,7 +59,7 @@ void MidiOutputPort::SetDeviceID(int id)
     m_productName = names[size_t(id)];
 }
 
-void MidiOutputPort::SetProductName(const std::string& name)
+void MidiOutputPort::setProductName(const std::string& name)
 {
     if (isOpen())
         throw MidiOutputError("Change to ProductName while device was open");
@@ -72,7 +72,7 @@ void MidiOutputPort::SetProductName(const std::string& name)
     m_deviceId = static_cast<int>(found - names.begin());
 }
 
-bool MidiOutputPort::OpenPort()
+bool MidiOutputPort::openPort()
 {
     if (isOpen())
         return true;
@@ -100,14 +100,14 @@ bool MidiOutputPort::OpenPort()
     }
 }
 
-bool MidiOutputPort::ClosePort()
+bool MidiOutputPort::closePort()
 {
     const bool wasOpen = isOpen();
     m_port.reset();
     return wasOpen;
 }
 
-void MidiOutputPort::SendShortMessage(uint8_t status, uint8_t data1, uint8_t data2)
+void MidiOutputPort::sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2)
 {
     if (!m_port)
         throw MidiOutputError(kPortNotOpen);
@@ -116,7 +116,7 @@ void MidiOutputPort::SendShortMessage(uint8_t status, uint8_t data1, uint8_t dat
         throw MidiOutputError(sent.error().message);
 }
 
-void MidiOutputPort::SendSysex(const uint8_t* data, uint16_t length)
+void MidiOutputPort::sendSysex(const uint8_t* data, uint16_t length)
 {
     if (!m_port)
         throw MidiOutputError(kPortNotOpen);
@@ -125,10 +125,10 @@ void MidiOutputPort::SendSysex(const uint8_t* data, uint16_t length)
     // The backend has copied the bytes; report the buffer as released once
     // control is back in the event loop, as callers expect it after the send.
     QMetaObject::invokeMethod(
-        this, [this] { emit Onmidioutput(); }, Qt::QueuedConnection);
+        this, [this] { emit sysexBufferReleased(); }, Qt::QueuedConnection);
 }
 
-void MidiOutputPort::SendEvent(const MidiEvent& event)
+void MidiOutputPort::sendEvent(const MidiEvent& event)
 {
     if (!isOpen())
         throw MidiOutputError("MIDI Output device not open");
@@ -136,9 +136,9 @@ void MidiOutputPort::SendEvent(const MidiEvent& event)
         // Cutting the message to 16 bits of length would send a corrupt SysEx.
         if (event.sysex.size() > 0xFFFF)
             throw MidiOutputError("The SysEx message is too long to send.");
-        SendSysex(event.sysex.data(), event.sysexLength());
+        sendSysex(event.sysex.data(), event.sysexLength());
     } else {
-        SendShortMessage(event.status, event.data1, event.data2);
+        sendShortMessage(event.status, event.data1, event.data2);
     }
 }
 

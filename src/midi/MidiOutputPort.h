@@ -17,23 +17,23 @@ public:
     explicit MidiOutputPort(MidiBackend& ports, QObject* parent = nullptr);
     ~MidiOutputPort() override;
 
-    int DeviceCount() const { return m_deviceCount; }
-    int DeviceID() const { return m_deviceId; }
-    void SetDeviceID(int id);
-    const std::string& ProductName() const { return m_productName; }
-    void SetProductName(const std::string& name);
+    int deviceCount() const { return m_deviceCount; }
+    int deviceId() const { return m_deviceId; }
+    void setDeviceId(int id);
+    const std::string& productName() const { return m_productName; }
+    void setProductName(const std::string& name);
     bool isOpen() const { return m_port != nullptr; }
 
     // Never raises; false when the port cannot be opened.
-    bool OpenPort();
+    bool openPort();
     // Returns whether the port was open.
-    bool ClosePort();
-    void SendShortMessage(uint8_t status, uint8_t data1, uint8_t data2);
-    void SendSysex(const uint8_t* data, uint16_t length);
-    void SendEvent(const MidiEvent& event);
+    bool closePort();
+    void sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2);
+    void sendSysex(const uint8_t* data, uint16_t length);
+    void sendEvent(const MidiEvent& event);
 
 signals:
-    void Onmidioutput(); // a sent SysEx buffer was released
+    void sysexBufferReleased(); // a sent SysEx buffer was released
 
 private:
     MidiBackend& m_ports;

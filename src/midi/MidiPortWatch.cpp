@@ -6,14 +6,14 @@ namespace vantorel {
 
 namespace {
 
-bool Listed(const std::vector<std::string>& names, const std::string& name)
+bool listed(const std::vector<std::string>& names, const std::string& name)
 {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 } // namespace
 
-QString PortDisappearedText(const QString& name)
+QString portDisappearedText(const QString& name)
 {
     return QStringLiteral("The MIDI port %1 has disappeared.").arg(name);
 }
@@ -44,9 +44,9 @@ void MidiPortWatch::stop()
 
 std::string MidiPortWatch::missingPort()
 {
-    if (!m_input.empty() && !Listed(m_ports.inputPortNames(), m_input))
+    if (!m_input.empty() && !listed(m_ports.inputPortNames(), m_input))
         return m_input;
-    if (!m_output.empty() && !Listed(m_ports.outputPortNames(), m_output))
+    if (!m_output.empty() && !listed(m_ports.outputPortNames(), m_output))
         return m_output;
     return {};
 }

@@ -48,6 +48,6 @@ private:
 };
 
 // "The MIDI port <name> has disappeared."
-QString PortDisappearedText(const QString& name);
+QString portDisappearedText(const QString& name);
 
 } // namespace vantorel

@@ -414,7 +414,7 @@ bool isCompiled(RtMidi::Api api)
 
 } // namespace
 
-Result<std::shared_ptr<MidiBackend>> CreateRtMidiBackend(MidiApi api)
+Result<std::shared_ptr<MidiBackend>> createRtMidiBackend(MidiApi api)
 {
     std::vector<RtMidi::Api> candidates;
 #if defined(_WIN32)

@@ -17,31 +17,31 @@ QString text(const char* latin1)
     return QString::fromLatin1(latin1);
 }
 
-// Sends `letter`, then waits for the reply-received flag. On success Timer1 is
-// stopped and its tick counter cleared; on a timeout NoResponse has reported it
+// Sends `letter`, then waits for the reply-received flag. On success the wait timer is
+// stopped and its tick counter cleared; on a timeout noResponse has reported it
 // and "No data received." is shown.
 OpResult requestAndWait(DeviceLink& link, char letter)
 {
-    if (!link.TrySendCommand(letter, {}))
+    if (!link.trySendCommand(letter, {}))
         return OpResult::Failed;
-    if (!link.AwaitReply(DeviceLink::Flag::ReplyReceived, kReplyWaitMs)) {
+    if (!link.awaitReply(DeviceLink::Flag::ReplyReceived, kReplyWaitMs)) {
         emit link.statusText(text("No data received."));
         return OpResult::NoAnswer;
     }
-    link.StopTimer1();
+    link.stopWaitTimer();
     link.resetTickCount();
     return OpResult::Done;
 }
 
-// Sends one write command and waits for its acknowledgement; Timer1 is stopped
-// after an acknowledgement and left as NoResponse leaves it after a timeout.
+// Sends one write command and waits for its acknowledgement; the wait timer is stopped
+// after an acknowledgement and left as noResponse leaves it after a timeout.
 // Storing a slot or the count again stores the same: a missing
 // acknowledgement is asked for again while the device is known to be there.
 OpResult writeAndWait(DeviceLink& link, char letter, const std::vector<uint8_t>& payload)
 {
     // The write in flight is awaited even when cancelled: then it is known
     // whether the device took it.
-    switch (link.Exchange({.letter = letter,
+    switch (link.exchange({.letter = letter,
                            .payload = payload,
                            .replyLetter = char(letter - 'A' + 'a'),
                            .fixedTimeoutMs = kReplyWaitMs,
@@ -52,7 +52,7 @@ OpResult writeAndWait(DeviceLink& link, char letter, const std::vector<uint8_t>&
     case DeviceLink::ExchangeResult::SendFailed: return OpResult::Failed;
     default: return OpResult::NoAnswer;
     }
-    link.StopTimer1();
+    link.stopWaitTimer();
     return OpResult::Done;
 }
 
@@ -66,7 +66,7 @@ void reportWrite(DeviceLink& link, OpResult result)
 
 } // namespace
 
-OpResult ReadModes(DeviceLink& link, const std::function<void()>& prepare)
+OpResult readModes(DeviceLink& link, const std::function<void()>& prepare)
 {
     DeviceOperation operation(link);
     if (!operation)
@@ -74,15 +74,15 @@ OpResult ReadModes(DeviceLink& link, const std::function<void()>& prepare)
     emit link.statusText(text("Reading data..."));
     if (prepare)
         prepare();
-    link.PauseBeforeSend();
+    link.pauseBeforeSend();
     // Reading the modes again reads the same: a missing first "f" is asked
     // for again while the device is known to be there. Every slot's reply
     // shows as it comes, from either try.
     OpResult result = OpResult::Done;
-    switch (link.Exchange(
+    switch (link.exchange(
         {.letter = 'F', .payload = {}, .replyLetter = 'f', .fixedTimeoutMs = kReplyWaitMs, .repeatable = true})) {
     case DeviceLink::ExchangeResult::Answered:
-        link.StopTimer1();
+        link.stopWaitTimer();
         link.resetTickCount();
         break;
     case DeviceLink::ExchangeResult::SendFailed: result = OpResult::Failed; break;
@@ -97,12 +97,12 @@ OpResult ReadModes(DeviceLink& link, const std::function<void()>& prepare)
     return result;
 }
 
-OpResult StoreModes(DeviceLink& link, const std::vector<ModeRecord>& records, int* acknowledged)
+OpResult storeModes(DeviceLink& link, const std::vector<ModeRecord>& records, int* acknowledged)
 {
     if (acknowledged)
         *acknowledged = 0;
     for (const ModeRecord& record : records) {
-        if (!IsValidModeRecord(record)) {
+        if (!isValidModeRecord(record)) {
             emit link.errorRaised(QStringLiteral("Invalid Basic/Eco mode: slot %1, mode %2, MIDI channel %3, note %4.")
                                       .arg(record.slot)
                                       .arg(record.type)
@@ -114,7 +114,7 @@ OpResult StoreModes(DeviceLink& link, const std::vector<ModeRecord>& records, in
     DeviceOperation operation(link);
     if (!operation)
         return OpResult::Busy;
-    link.StopTimer1();
+    link.stopWaitTimer();
     emit link.statusText(text("Writing data to device..."));
     OpResult result = OpResult::Done;
     int stored = 0;
@@ -123,7 +123,7 @@ OpResult StoreModes(DeviceLink& link, const std::vector<ModeRecord>& records, in
             result = OpResult::Cancelled;
             break;
         }
-        result = writeAndWait(link, 'G', EncodeModeRecord(record));
+        result = writeAndWait(link, 'G', encodeModeRecord(record));
         if (result != OpResult::Done)
             break;
         ++stored;
@@ -136,7 +136,7 @@ OpResult StoreModes(DeviceLink& link, const std::vector<ModeRecord>& records, in
     return result;
 }
 
-OpResult StoreModesCount(DeviceLink& link, int count, const std::function<void()>& prepare)
+OpResult storeModesCount(DeviceLink& link, int count, const std::function<void()>& prepare)
 {
     if (count < 1 || count > kModeSlotCount) {
         emit link.errorRaised(
@@ -148,14 +148,14 @@ OpResult StoreModesCount(DeviceLink& link, int count, const std::function<void()
         return OpResult::Busy;
     if (prepare)
         prepare();
-    link.StopTimer1();
+    link.stopWaitTimer();
     emit link.statusText(text("Writing data to device..."));
     const OpResult result = writeAndWait(link, 'I', {uint8_t(count), 0, 0, 0});
     reportWrite(link, result);
     return result;
 }
 
-OpResult ResetModesToDefault(DeviceLink& link, const std::function<void()>& prepare)
+OpResult resetModesToDefault(DeviceLink& link, const std::function<void()>& prepare)
 {
     DeviceOperation operation(link);
     if (!operation)
@@ -164,11 +164,11 @@ OpResult ResetModesToDefault(DeviceLink& link, const std::function<void()>& prep
     emit link.statusText(text("Reading data..."));
     if (prepare)
         prepare();
-    link.PauseBeforeSend();
+    link.pauseBeforeSend();
     return requestAndWait(link, 'H');
 }
 
-StoredModes ReadStoredModes(DeviceLink& link, int quietMs)
+StoredModes readStoredModes(DeviceLink& link, int quietMs)
 {
     StoredModes stored;
     QEventLoop loop;
@@ -180,16 +180,16 @@ StoredModes ReadStoredModes(DeviceLink& link, int quietMs)
         // Checked as the modes page checks them: only the fields the mode
         // type uses. A record whose every field is in range is kept as the
         // device holds it, so that a backup restores it unchanged.
-        const ModeRecord raw = ModeRecordFromValues(values);
-        if (const auto record = ModeRecordFromReply(values)) {
-            stored.bySlot[record->slot] = IsValidModeRecord(raw) ? raw : *record;
+        const ModeRecord raw = modeRecordFromValues(values);
+        if (const auto record = modeRecordFromReply(values)) {
+            stored.bySlot[record->slot] = isValidModeRecord(raw) ? raw : *record;
             stored.count = record->slot;
         } else {
             stored.invalid.push_back(raw);
         }
         quiet.start();
     });
-    stored.result = ReadModes(link);
+    stored.result = readModes(link);
     if (stored.result == OpResult::Done) {
         quiet.start();
         loop.exec();

@@ -7,7 +7,7 @@
 
 namespace vantorel {
 
-uint32_t Crc32OfText(std::string_view text)
+uint32_t crc32OfText(std::string_view text)
 {
     uLong crc = crc32(0L, Z_NULL, 0);
     const auto* data = reinterpret_cast<const Bytef*>(text.data());
@@ -22,7 +22,7 @@ uint32_t Crc32OfText(std::string_view text)
     return static_cast<uint32_t>(crc);
 }
 
-std::string ChecksumText(uint32_t crc)
+std::string checksumText(uint32_t crc)
 {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string text;

@@ -12,7 +12,7 @@ enum class DeviceType : char { Pro = 'P', Basic = 'B', Eco = 'E' };
 
 // The edition a letter names; nullopt for any other letter ('X' before the
 // device answered, 'U' for a universal firmware file, garbage).
-constexpr std::optional<DeviceType> DeviceTypeFromLetter(char letter)
+constexpr std::optional<DeviceType> deviceTypeFromLetter(char letter)
 {
     switch (letter) {
     case char(DeviceType::Pro): return DeviceType::Pro;
@@ -22,13 +22,13 @@ constexpr std::optional<DeviceType> DeviceTypeFromLetter(char letter)
     }
 }
 
-constexpr char DeviceTypeLetter(DeviceType type)
+constexpr char deviceTypeLetter(DeviceType type)
 {
     return char(type);
 }
 
 // "VANTOREL Pro", "VANTOREL Basic", "VANTOREL Eco".
-constexpr std::string_view ProductName(DeviceType type)
+constexpr std::string_view productName(DeviceType type)
 {
     switch (type) {
     case DeviceType::Pro: return "VANTOREL Pro";
@@ -39,9 +39,9 @@ constexpr std::string_view ProductName(DeviceType type)
 }
 
 // Whether `letter` names the Pro edition (which has no Basic/Eco modes).
-constexpr bool IsPro(char letter)
+constexpr bool isPro(char letter)
 {
-    return DeviceTypeFromLetter(letter) == DeviceType::Pro;
+    return deviceTypeFromLetter(letter) == DeviceType::Pro;
 }
 
 } // namespace vantorel

@@ -5,7 +5,7 @@
 namespace vantorel {
 
 // Codes of the short messages the device and its bootloader send, as
-// EventCode gives them: status << 16 | data 1 << 8 | data 2.
+// eventCode gives them: status << 16 | data 1 << 8 | data 2.
 
 // The device names its edition when it starts.
 inline constexpr uint32_t kEventProIdentified = 0x800000;
@@ -29,7 +29,7 @@ inline constexpr uint32_t kEventUpgradeReady = 0xB07F55;
 inline constexpr uint8_t kTestDataStatus = 0x88;
 
 // The bootloader reports the firmware side acts on when they arrive.
-inline constexpr bool IsBootloaderReport(uint32_t code)
+inline constexpr bool isBootloaderReport(uint32_t code)
 {
     switch (code) {
     case kEventBootloaderStart:

@@ -11,9 +11,9 @@ namespace vantorel {
 namespace {
 
 // Value of the ASCII-hex field of `length` characters at `offset` of the payload.
-uint32_t FieldValue(const uint8_t* payload, size_t offset, size_t length)
+uint32_t fieldValue(const uint8_t* payload, size_t offset, size_t length)
 {
-    return AsciiHexToInt(BytesToHexText(payload + offset, length, ""));
+    return asciiHexToInt(bytesToHexText(payload + offset, length, ""));
 }
 
 struct ShortReply {
@@ -37,7 +37,7 @@ constexpr ShortReply kShortReplies[] = {
 
 } // namespace
 
-size_t ReplyLength(char letter)
+size_t replyLength(char letter)
 {
     switch (letter) {
     case 'a':
@@ -59,14 +59,14 @@ size_t ReplyLength(char letter)
     }
 }
 
-std::optional<Reply> RecognizeReply(const uint8_t* data, size_t size)
+std::optional<Reply> recognizeReply(const uint8_t* data, size_t size)
 {
     if (!data || size < 6)
         return std::nullopt;
     if (!std::equal(std::begin(kReplyHeader), std::end(kReplyHeader), data))
         return std::nullopt;
     const char letter = static_cast<char>(data[4]);
-    const size_t length = ReplyLength(letter);
+    const size_t length = replyLength(letter);
     if (length == 0 || length != size)
         return std::nullopt;
 
@@ -79,22 +79,22 @@ std::optional<Reply> RecognizeReply(const uint8_t* data, size_t size)
 
     switch (letter) {
     case 'j':
-        reply.deviceId = FieldValue(payload, 0, 8);
-        reply.bootloaderDate = FieldValue(payload, 8, 8);
-        reply.firmwareDate = FieldValue(payload, 16, 8);
-        reply.deviceType = static_cast<char>(FieldValue(payload, 24, 2));
+        reply.deviceId = fieldValue(payload, 0, 8);
+        reply.bootloaderDate = fieldValue(payload, 8, 8);
+        reply.firmwareDate = fieldValue(payload, 16, 8);
+        reply.deviceType = static_cast<char>(fieldValue(payload, 24, 2));
         break;
     case 'k':
-        reply.deviceId = FieldValue(payload, 0, 8);
-        reply.deviceType = static_cast<char>(FieldValue(payload, 8, 2));
+        reply.deviceId = fieldValue(payload, 0, 8);
+        reply.deviceType = static_cast<char>(fieldValue(payload, 8, 2));
         break;
     case 'f':
         for (size_t i = 0; i < 4; ++i)
-            reply.values[i] = static_cast<uint8_t>(FieldValue(payload, 2 * i, 2));
+            reply.values[i] = static_cast<uint8_t>(fieldValue(payload, 2 * i, 2));
         break;
     case 'm':
-        reply.values[0] = static_cast<uint8_t>(FieldValue(payload, 0, 2));
-        reply.values[1] = static_cast<uint8_t>(FieldValue(payload, 2, 2));
+        reply.values[0] = static_cast<uint8_t>(fieldValue(payload, 0, 2));
+        reply.values[1] = static_cast<uint8_t>(fieldValue(payload, 2, 2));
         break;
     default:
         for (const ShortReply& entry : kShortReplies) {

@@ -28,9 +28,9 @@ struct Reply {
 };
 
 // Recognises one SysEx message; nullopt when it is not a reply the program knows.
-std::optional<Reply> RecognizeReply(const uint8_t* data, size_t size);
+std::optional<Reply> recognizeReply(const uint8_t* data, size_t size);
 
 // Total length of each reply letter, 0 for a letter that is not a reply.
-size_t ReplyLength(char letter);
+size_t replyLength(char letter);
 
 } // namespace vantorel

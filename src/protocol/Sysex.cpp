@@ -10,48 +10,48 @@ namespace vantorel {
 
 namespace {
 
-void AppendText(Bytes& message, std::string_view text)
+void appendText(Bytes& message, std::string_view text)
 {
     message.insert(message.end(), text.begin(), text.end());
 }
 
 // Header, letter, hex text and its checksum; the caller appends the rest.
-Bytes FramedStart(char letter, const std::string& hexText)
+Bytes framedStart(char letter, const std::string& hexText)
 {
     // Built from the header rather than inserted into an empty vector: GCC 12
     // reports a false overflow for the insert (-Wstringop-overflow).
     Bytes message(std::begin(kCommandHeader), std::end(kCommandHeader));
     message.reserve(std::size(kCommandHeader) + 1 + hexText.size() + 8 + 8 + 1);
     message.push_back(static_cast<uint8_t>(letter));
-    AppendText(message, hexText);
-    AppendText(message, ChecksumText(Crc32OfText(hexText)));
+    appendText(message, hexText);
+    appendText(message, checksumText(crc32OfText(hexText)));
     return message;
 }
 
-bool IsBlank(char c)
+bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
 } // namespace
 
-std::string PayloadHexText(const Bytes& payload)
+std::string payloadHexText(const Bytes& payload)
 {
-    return BytesToHexText(payload, "");
+    return bytesToHexText(payload, "");
 }
 
-Bytes BuildCommand(char letter, const Bytes& payload)
+Bytes buildCommand(char letter, const Bytes& payload)
 {
-    Bytes message = FramedStart(letter, PayloadHexText(payload));
+    Bytes message = framedStart(letter, payloadHexText(payload));
     message.push_back(0xF7);
     return message;
 }
 
-std::optional<Bytes> DeviceNumberPayload(std::string_view number)
+std::optional<Bytes> deviceNumberPayload(std::string_view number)
 {
-    while (!number.empty() && IsBlank(number.front()))
+    while (!number.empty() && isBlank(number.front()))
         number.remove_prefix(1);
-    while (!number.empty() && IsBlank(number.back()))
+    while (!number.empty() && isBlank(number.back()))
         number.remove_suffix(1);
     if (number.empty())
         return std::nullopt;
@@ -70,30 +70,30 @@ std::optional<Bytes> DeviceNumberPayload(std::string_view number)
     char digits[16];
     std::snprintf(digits, sizeof(digits), "%.6llu", static_cast<unsigned long long>(value));
     Bytes payload;
-    AppendText(payload, digits);
+    appendText(payload, digits);
     return payload;
 }
 
-Bytes BuildFirmwareBlock(const Bytes& block, uint32_t blockTag)
+Bytes buildFirmwareBlock(const Bytes& block, uint32_t blockTag)
 {
     Bytes masked;
     masked.reserve(block.size());
     for (const uint8_t byte : block)
         masked.push_back(static_cast<uint8_t>(byte ^ 0xAA));
 
-    Bytes message = FramedStart('h', PayloadHexText(masked));
+    Bytes message = framedStart('h', payloadHexText(masked));
     char tag[9];
     std::snprintf(tag, sizeof(tag), "%08X", static_cast<unsigned>(blockTag));
-    AppendText(message, tag);
+    appendText(message, tag);
     message.push_back(0xF7);
     return message;
 }
 
-Bytes BuildReply(char letter, std::string_view payload)
+Bytes buildReply(char letter, std::string_view payload)
 {
     Bytes message(std::begin(kReplyHeader), std::end(kReplyHeader));
     message.push_back(static_cast<uint8_t>(letter));
-    AppendText(message, payload);
+    appendText(message, payload);
     message.push_back(0xF7);
     return message;
 }

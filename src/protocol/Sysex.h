@@ -16,20 +16,20 @@ inline constexpr uint8_t kCommandHeader[5] = {0xF0, 0x00, 0x31, 0x34, 0x56};
 inline constexpr uint8_t kReplyHeader[4] = {0xF0, 0x31, 0x34, 0x56};
 
 // Two upper-case hex digits per byte.
-std::string PayloadHexText(const Bytes& payload);
+std::string payloadHexText(const Bytes& payload);
 
 // Command header, letter, payload hex text, checksum text, F7.
-Bytes BuildCommand(char letter, const Bytes& payload = {});
+Bytes buildCommand(char letter, const Bytes& payload = {});
 
 // Payload of the device number command: at least six decimal digits, one
 // character per byte. nullopt when `number` is not a non-negative integer.
-std::optional<Bytes> DeviceNumberPayload(std::string_view number);
+std::optional<Bytes> deviceNumberPayload(std::string_view number);
 
 // Firmware block message: letter "h", block bytes XOR 0xAA as hex text, the
 // checksum of that text, then `blockTag` as 8 upper-case hex digits, F7.
-Bytes BuildFirmwareBlock(const Bytes& block, uint32_t blockTag);
+Bytes buildFirmwareBlock(const Bytes& block, uint32_t blockTag);
 
 // Reply as the device sends it: reply header, letter, payload characters, F7.
-Bytes BuildReply(char letter, std::string_view payload = {});
+Bytes buildReply(char letter, std::string_view payload = {});
 
 } // namespace vantorel

@@ -27,7 +27,7 @@ constexpr Cp1250Letter kPolishLetters[] = {
 };
 
 // The code page 1250 byte of an ASCII or Polish character, 0 for others.
-unsigned char ToCp1250(char16_t c)
+unsigned char toCp1250(char16_t c)
 {
     if (c > 0 && c < 0x80)
         return static_cast<unsigned char>(c);
@@ -37,7 +37,7 @@ unsigned char ToCp1250(char16_t c)
     return 0;
 }
 
-char16_t FromCp1250(unsigned char code)
+char16_t fromCp1250(unsigned char code)
 {
     if (code < 0x80)
         return code;
@@ -49,30 +49,30 @@ char16_t FromCp1250(unsigned char code)
 
 } // namespace
 
-QString UpperCasePolishText(const QString& text)
+QString upperCasePolishText(const QString& text)
 {
     QString result = text;
     for (QChar& ch : result) {
-        const unsigned char code = ToCp1250(ch.unicode());
+        const unsigned char code = toCp1250(ch.unicode());
         if (code == 0)
             continue;
-        const std::string upper = UpperCasePolish(std::string(1, static_cast<char>(code)));
-        ch = QChar(FromCp1250(static_cast<unsigned char>(upper.front())));
+        const std::string upper = upperCasePolish(std::string(1, static_cast<char>(code)));
+        ch = QChar(fromCp1250(static_cast<unsigned char>(upper.front())));
     }
     return result;
 }
 
-int FindPortName(const QStringList& names, const QString& name)
+int findPortName(const QStringList& names, const QString& name)
 {
-    const QString wanted = UpperCasePolishText(name);
+    const QString wanted = upperCasePolishText(name);
     for (int i = 0; i < names.size(); ++i)
-        if (UpperCasePolishText(names.at(i)) == wanted)
+        if (upperCasePolishText(names.at(i)) == wanted)
             return i;
     // The same device under the number the MIDI system gave it this time.
     std::vector<std::string> upper;
     for (const QString& n : names)
-        upper.push_back(UpperCasePolishText(n).toStdString());
-    return FindStablePort(upper, wanted.toStdString());
+        upper.push_back(upperCasePolishText(n).toStdString());
+    return findStablePort(upper, wanted.toStdString());
 }
 
 } // namespace vantorel

@@ -5,14 +5,14 @@
 
 namespace vantorel {
 
-// UpperCasePolish for Unicode text: ASCII letters and the nine Polish letters
+// upperCasePolish for Unicode text: ASCII letters and the nine Polish letters
 // become capitals, as the code page 1250 rule does; every other character
 // stays as it is.
-QString UpperCasePolishText(const QString& text);
+QString upperCasePolishText(const QString& text);
 
 // The first of `names` equal to `name` when both are upper-cased by
-// UpperCasePolishText; else the first that names the same port without the
-// MIDI system's numbering (FindStablePort); -1 when none is.
-int FindPortName(const QStringList& names, const QString& name);
+// upperCasePolishText; else the first that names the same port without the
+// MIDI system's numbering (findStablePort); -1 when none is.
+int findPortName(const QStringList& names, const QString& name);
 
 } // namespace vantorel

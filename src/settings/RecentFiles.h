@@ -18,7 +18,7 @@ struct RecentFiles {
 };
 
 // The channel file dialogs' filter, in the file dialog's notation.
-inline QString ChannelFileFilter()
+inline QString channelFileFilter()
 {
     return QStringLiteral("DMX data files (*.csv);;All files (*.*)");
 }

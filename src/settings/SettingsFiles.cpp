@@ -15,27 +15,27 @@ namespace {
 
 const char* const kFolderFailure = "Nie udało się utworzyć katalogu ustawień programu: ";
 
-std::string NativePath(const QString& path)
+std::string nativePath(const QString& path)
 {
-    return ToIniText(QDir::toNativeSeparators(path));
+    return toIniText(QDir::toNativeSeparators(path));
 }
 
-QString WithSeparator(const QString& folder)
+QString withSeparator(const QString& folder)
 {
-    return FromIniText(AddTrailingBackslash(NativePath(folder)));
+    return fromIniText(addTrailingBackslash(nativePath(folder)));
 }
 
 // The executable's file name with the extension ".INI".
-QString IniFileName()
+QString iniFileName()
 {
     const QString exe = QCoreApplication::applicationFilePath();
-    return FromIniText(ProgramIniName(ToIniText(QFileInfo(exe).fileName())));
+    return fromIniText(programIniName(toIniText(QFileInfo(exe).fileName())));
 }
 
 // Creates `folder` when missing; reports a failure.
-bool EnsureFolder(const QString& folder, const std::function<void(const QString&)>& showMessage)
+bool ensureFolder(const QString& folder, const std::function<void(const QString&)>& showMessage)
 {
-    if (ForceDirectoryPath(NativePath(folder)))
+    if (forceDirectoryPath(nativePath(folder)))
         return true;
     if (showMessage)
         showMessage(QString::fromUtf8(kFolderFailure) + QDir::toNativeSeparators(folder));
@@ -45,10 +45,10 @@ bool EnsureFolder(const QString& folder, const std::function<void(const QString&
 // True when `path` can be written: its folder exists (it is created when
 // missing) and takes a new file, and the file itself, when it exists, is
 // writable.
-bool CanWriteFile(const QString& path)
+bool canWriteFile(const QString& path)
 {
     const QFileInfo info(path);
-    if (!ForceDirectoryPath(NativePath(info.absolutePath())))
+    if (!forceDirectoryPath(nativePath(info.absolutePath())))
         return false;
     QTemporaryFile probe(QDir(info.absolutePath()).filePath(QStringLiteral("settings-probe-XXXXXX")));
     return probe.open() && (!info.exists() || info.isWritable());
@@ -56,37 +56,37 @@ bool CanWriteFile(const QString& path)
 
 // The settings file in the user's configuration folder, where settings go
 // when the chosen place cannot take them.
-QString UserConfigFile()
+QString userConfigFile()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    return QDir::toNativeSeparators(QDir(folder).filePath(IniFileName()));
+    return QDir::toNativeSeparators(QDir(folder).filePath(iniFileName()));
 }
 
 } // namespace
 
-QString FromIniText(const std::string& text)
+QString fromIniText(const std::string& text)
 {
     return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string ToIniText(const QString& text)
+std::string toIniText(const QString& text)
 {
     return text.toLocal8Bit().toStdString();
 }
 
-SettingsFiles LocateSettingsFiles(const QString& settingsDir, const std::function<void(const QString&)>& showMessage)
+SettingsFiles locateSettingsFiles(const QString& settingsDir, const std::function<void(const QString&)>& showMessage)
 {
     SettingsFiles files;
     const QString exeDir = QCoreApplication::applicationDirPath();
-    files.executableDir = WithSeparator(exeDir);
+    files.executableDir = withSeparator(exeDir);
 
     if (!settingsDir.isEmpty()) {
         const QString folder = QDir(settingsDir).absolutePath();
-        files.programIni = QDir::toNativeSeparators(QDir(folder).filePath(IniFileName()));
-        if (!CanWriteFile(files.programIni)) {
+        files.programIni = QDir::toNativeSeparators(QDir(folder).filePath(iniFileName()));
+        if (!canWriteFile(files.programIni)) {
             if (showMessage)
                 showMessage(QString::fromUtf8(kFolderFailure) + QDir::toNativeSeparators(folder));
-            files.programIni = UserConfigFile();
+            files.programIni = userConfigFile();
             files.unwritableDir = folder;
         }
         files.positionIni = files.programIni;
@@ -94,51 +94,51 @@ SettingsFiles LocateSettingsFiles(const QString& settingsDir, const std::functio
     }
 
 #ifdef _WIN32
-    const std::string exePath = NativePath(QCoreApplication::applicationFilePath());
-    files.programIni = FromIniText(ProgramIniName(exePath));
+    const std::string exePath = nativePath(QCoreApplication::applicationFilePath());
+    files.programIni = fromIniText(programIniName(exePath));
     std::string failedFolder;
-    const std::string positions = WindowPositionIniName(GetWindowsVersionCode(), GetSpecialFolderPath(35), exePath,
-                                                        ForceDirectoryPath, failedFolder);
+    const std::string positions = windowPositionIniName(getWindowsVersionCode(), getSpecialFolderPath(35), exePath,
+                                                        forceDirectoryPath, failedFolder);
     if (!failedFolder.empty() && showMessage)
-        showMessage(QString::fromUtf8(kFolderFailure) + FromIniText(failedFolder));
-    files.positionIni = FromIniText(positions);
+        showMessage(QString::fromUtf8(kFolderFailure) + fromIniText(failedFolder));
+    files.positionIni = fromIniText(positions);
     // A program folder without write access (an installation under Program
     // Files) keeps its settings in the user's configuration folder.
-    if (!CanWriteFile(files.programIni))
-        files.programIni = UserConfigFile();
-    if (!failedFolder.empty() || !CanWriteFile(files.positionIni))
-        files.positionIni = UserConfigFile();
+    if (!canWriteFile(files.programIni))
+        files.programIni = userConfigFile();
+    if (!failedFolder.empty() || !canWriteFile(files.positionIni))
+        files.positionIni = userConfigFile();
 #else
     QString configFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    if (!EnsureFolder(configFolder, showMessage))
+    if (!ensureFolder(configFolder, showMessage))
         configFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    const QString inConfig = QDir::toNativeSeparators(QDir(configFolder).filePath(IniFileName()));
-    const QString inExeFolder = QDir::toNativeSeparators(QDir(exeDir).filePath(IniFileName()));
-    files.programIni = CanWriteFile(inExeFolder) ? inExeFolder : inConfig;
+    const QString inConfig = QDir::toNativeSeparators(QDir(configFolder).filePath(iniFileName()));
+    const QString inExeFolder = QDir::toNativeSeparators(QDir(exeDir).filePath(iniFileName()));
+    files.programIni = canWriteFile(inExeFolder) ? inExeFolder : inConfig;
     files.positionIni = inConfig;
 #endif
     return files;
 }
 
-IniFile ReadIniFile(const QString& path)
+IniFile readIniFile(const QString& path)
 {
     IniFile ini;
     if (!path.isEmpty())
-        ini.Load(NativePath(path));
+        ini.load(nativePath(path));
     return ini;
 }
 
-Result<IniFile> ReadIniFileForUpdate(const QString& path)
+Result<IniFile> readIniFileForUpdate(const QString& path)
 {
     IniFile ini;
-    if (!ini.Load(NativePath(path)))
-        return Error{IniWriteErrorText(ToIniText(QDir::toNativeSeparators(path)))};
+    if (!ini.load(nativePath(path)))
+        return Error{iniWriteErrorText(toIniText(QDir::toNativeSeparators(path)))};
     return ini;
 }
 
-Result<void> WriteIniFile(const IniFile& ini, const QString& path)
+Result<void> writeIniFile(const IniFile& ini, const QString& path)
 {
-    return ini.Save(NativePath(path));
+    return ini.save(nativePath(path));
 }
 
 } // namespace vantorel

@@ -33,19 +33,19 @@ struct SettingsFiles {
 // ("Nie udało się utworzyć katalogu ustawień programu: " and the folder).
 // A file that cannot be written where it belongs goes to the user's
 // configuration folder instead (for `settingsDir` after that message).
-SettingsFiles LocateSettingsFiles(const QString& settingsDir, const std::function<void(const QString&)>& showMessage);
+SettingsFiles locateSettingsFiles(const QString& settingsDir, const std::function<void(const QString&)>& showMessage);
 
 // Texts of the INI files are bytes in the system's 8-bit encoding (UTF-8 on
 // Linux and macOS, the ANSI code page on Windows).
-QString FromIniText(const std::string& text);
-std::string ToIniText(const QString& text);
+QString fromIniText(const std::string& text);
+std::string toIniText(const QString& text);
 
 // The file's content; an empty INI file when it is missing or unreadable.
-IniFile ReadIniFile(const QString& path);
+IniFile readIniFile(const QString& path);
 // Reads the file to change it: an error ("Unable to write to <file>") when it
 // exists but cannot be read, so a save never replaces a file whose content it
 // did not see.
-Result<IniFile> ReadIniFileForUpdate(const QString& path);
-Result<void> WriteIniFile(const IniFile& ini, const QString& path);
+Result<IniFile> readIniFileForUpdate(const QString& path);
+Result<void> writeIniFile(const IniFile& ini, const QString& path);
 
 } // namespace vantorel

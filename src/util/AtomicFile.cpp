@@ -21,42 +21,42 @@ namespace fs = std::filesystem;
 namespace {
 
 #ifdef _WIN32
-int OpenNew(const fs::path& path)
+int openNew(const fs::path& path)
 {
     return ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
 }
-long SystemWrite(int fd, const char* data, size_t size)
+long systemWrite(int fd, const char* data, size_t size)
 {
     return ::_write(fd, data, unsigned(size > 0x40000000 ? 0x40000000 : size));
 }
-int SystemSync(int fd)
+int systemSync(int fd)
 {
     return ::_commit(fd);
 }
-int SystemClose(int fd)
+int systemClose(int fd)
 {
     return ::_close(fd);
 }
 #else
-int OpenNew(const fs::path& path)
+int openNew(const fs::path& path)
 {
     return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 }
-long SystemWrite(int fd, const char* data, size_t size)
+long systemWrite(int fd, const char* data, size_t size)
 {
     return long(::write(fd, data, size));
 }
-int SystemSync(int fd)
+int systemSync(int fd)
 {
     return ::fsync(fd);
 }
-int SystemClose(int fd)
+int systemClose(int fd)
 {
     return ::close(fd);
 }
 #endif
 
-std::string RandomSuffix()
+std::string randomSuffix()
 {
     std::random_device device;
     std::mt19937_64 generator(device());
@@ -67,12 +67,12 @@ std::string RandomSuffix()
 
 // Writes everything, going on after a partial write; the error number of the
 // write that failed. A write that takes nothing is a full device.
-int WriteAll(int fd, std::string_view bytes, const FileWriteCalls* calls)
+int writeAll(int fd, std::string_view bytes, const FileWriteCalls* calls)
 {
     while (!bytes.empty()) {
         errno = 0;
         const long written = calls && calls->write ? calls->write(fd, bytes.data(), bytes.size())
-                                                   : SystemWrite(fd, bytes.data(), bytes.size());
+                                                   : systemWrite(fd, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno == EINTR)
                 continue;
@@ -86,7 +86,7 @@ int WriteAll(int fd, std::string_view bytes, const FileWriteCalls* calls)
 }
 
 // The file a symbolic link points to, so the link stays a link.
-fs::path ResolvedTarget(const fs::path& path)
+fs::path resolvedTarget(const fs::path& path)
 {
     std::error_code ec;
     if (!fs::is_symlink(path, ec))
@@ -97,7 +97,7 @@ fs::path ResolvedTarget(const fs::path& path)
 
 #ifndef _WIN32
 // Makes the rename itself durable; a folder that cannot be synced is no failure.
-void SyncFolder(const fs::path& folder)
+void syncFolder(const fs::path& folder)
 {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
@@ -109,25 +109,25 @@ void SyncFolder(const fs::path& folder)
 
 } // namespace
 
-std::string SystemErrorText(int error)
+std::string systemErrorText(int error)
 {
     const std::string text = std::generic_category().message(error);
     return text.empty() ? "error " + std::to_string(error) : text;
 }
 
-Result<void> WriteFileAtomically(const fs::path& path, std::string_view bytes, const FileWriteCalls* calls)
+Result<void> writeFileAtomically(const fs::path& path, std::string_view bytes, const FileWriteCalls* calls)
 {
-    const fs::path target = ResolvedTarget(path);
+    const fs::path target = resolvedTarget(path);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     // Appended as a path, not as narrow text: a Windows name may hold letters
     // outside the ANSI code page.
     fs::path temporary = folder / target.filename();
-    temporary += "." + RandomSuffix() + ".tmp";
+    temporary += "." + randomSuffix() + ".tmp";
 
-    const int fd = OpenNew(temporary);
+    const int fd = openNew(temporary);
     if (fd < 0)
-        return Error{SystemErrorText(errno ? errno : EIO)};
-    int error = WriteAll(fd, bytes, calls);
+        return Error{systemErrorText(errno ? errno : EIO)};
+    int error = writeAll(fd, bytes, calls);
 #ifndef _WIN32
     // A replaced file keeps its permissions.
     struct stat old { };
@@ -136,12 +136,12 @@ Result<void> WriteFileAtomically(const fs::path& path, std::string_view bytes, c
 #endif
     if (error == 0) {
         errno = 0;
-        if ((calls && calls->sync ? calls->sync(fd) : SystemSync(fd)) != 0)
+        if ((calls && calls->sync ? calls->sync(fd) : systemSync(fd)) != 0)
             error = errno ? errno : EIO;
     }
     // A close can report a write that failed late (NFS, quotas): it counts too.
     errno = 0;
-    const int closed = calls && calls->close ? calls->close(fd) : SystemClose(fd);
+    const int closed = calls && calls->close ? calls->close(fd) : systemClose(fd);
     if (closed != 0 && error == 0)
         error = errno ? errno : EIO;
 
@@ -153,10 +153,10 @@ Result<void> WriteFileAtomically(const fs::path& path, std::string_view bytes, c
     }
     if (error != 0) {
         fs::remove(temporary, ec);
-        return Error{SystemErrorText(error)};
+        return Error{systemErrorText(error)};
     }
 #ifndef _WIN32
-    SyncFolder(folder);
+    syncFolder(folder);
 #endif
     return {};
 }

@@ -10,7 +10,7 @@
 
 namespace vantorel {
 
-// Every file this program writes goes through WriteFileAtomically: the bytes
+// Every file this program writes goes through writeFileAtomically: the bytes
 // go to a new temporary file in the target's folder, which is written in
 // full, synced and closed, and only then renamed over the target. Any failure
 // on the way (a short write, a full disk, an error reported by the sync or
@@ -30,10 +30,10 @@ struct FileWriteCalls {
 // `bytes`. A new file gets the default permissions, a replaced one keeps its
 // own. A failure carries the system's reason of the step that failed, e.g.
 // "No space left on device".
-Result<void> WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+Result<void> writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                                  const FileWriteCalls* calls = nullptr);
 
 // The text of a system error number; never empty.
-std::string SystemErrorText(int error);
+std::string systemErrorText(int error);
 
 } // namespace vantorel

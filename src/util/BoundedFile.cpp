@@ -18,11 +18,11 @@ namespace vantorel {
 namespace {
 
 #ifdef _WIN32
-int OpenForReading(const std::filesystem::path& path)
+int openForReading(const std::filesystem::path& path)
 {
     return ::_wopen(path.c_str(), _O_RDONLY | _O_BINARY);
 }
-bool IsRegular(int fd, long long& size)
+bool isRegular(int fd, long long& size)
 {
     struct _stat64 info { };
     if (::_fstat64(fd, &info) != 0)
@@ -30,21 +30,21 @@ bool IsRegular(int fd, long long& size)
     size = info.st_size;
     return (info.st_mode & _S_IFMT) == _S_IFREG;
 }
-long ReadSome(int fd, char* data, size_t size)
+long readSome(int fd, char* data, size_t size)
 {
     return ::_read(fd, data, unsigned(size));
 }
-void Close(int fd)
+void close(int fd)
 {
     ::_close(fd);
 }
 #else
-int OpenForReading(const std::filesystem::path& path)
+int openForReading(const std::filesystem::path& path)
 {
     // Without O_NONBLOCK, opening a FIFO waits for a writer.
     return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
 }
-bool IsRegular(int fd, long long& size)
+bool isRegular(int fd, long long& size)
 {
     struct stat info { };
     if (::fstat(fd, &info) != 0)
@@ -52,11 +52,11 @@ bool IsRegular(int fd, long long& size)
     size = info.st_size;
     return S_ISREG(info.st_mode);
 }
-long ReadSome(int fd, char* data, size_t size)
+long readSome(int fd, char* data, size_t size)
 {
     return long(::read(fd, data, size));
 }
-void Close(int fd)
+void close(int fd)
 {
     ::close(fd);
 }
@@ -64,7 +64,7 @@ void Close(int fd)
 
 } // namespace
 
-std::string ByteSizeText(size_t bytes)
+std::string byteSizeText(size_t bytes)
 {
     if (bytes >= 1024 * 1024 && bytes % (1024 * 1024) == 0)
         return std::to_string(bytes / (1024 * 1024)) + " MiB";
@@ -77,14 +77,14 @@ std::string BoundedFileRead::reason(size_t limit) const
 {
     switch (status) {
     case Status::Ok: return {};
-    case Status::SystemError: return SystemErrorText(error);
+    case Status::SystemError: return systemErrorText(error);
     case Status::NotRegular: return "not a regular file";
-    case Status::TooLarge: return "the file is larger than " + ByteSizeText(limit);
+    case Status::TooLarge: return "the file is larger than " + byteSizeText(limit);
     }
     return {};
 }
 
-BoundedFileRead ReadBoundedFile(const std::filesystem::path& path, size_t limit)
+BoundedFileRead readBoundedFile(const std::filesystem::path& path, size_t limit)
 {
     BoundedFileRead result;
     std::error_code ec;
@@ -93,20 +93,20 @@ BoundedFileRead ReadBoundedFile(const std::filesystem::path& path, size_t limit)
         result.error = EISDIR;
         return result;
     }
-    const int fd = OpenForReading(path);
+    const int fd = openForReading(path);
     if (fd < 0) {
         result.status = BoundedFileRead::Status::SystemError;
         result.error = errno ? errno : EIO;
         return result;
     }
     long long size = 0;
-    if (!IsRegular(fd, size)) {
-        Close(fd);
+    if (!isRegular(fd, size)) {
+        close(fd);
         result.status = BoundedFileRead::Status::NotRegular;
         return result;
     }
     if (size < 0 || static_cast<unsigned long long>(size) > limit) {
-        Close(fd);
+        close(fd);
         result.status = BoundedFileRead::Status::TooLarge;
         return result;
     }
@@ -119,13 +119,13 @@ BoundedFileRead ReadBoundedFile(const std::filesystem::path& path, size_t limit)
                 break;
             result.bytes.resize(std::min(limit + 1, have * 2 + 4096));
         }
-        const long got = ReadSome(fd, result.bytes.data() + have, result.bytes.size() - have);
+        const long got = readSome(fd, result.bytes.data() + have, result.bytes.size() - have);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
             result.status = BoundedFileRead::Status::SystemError;
             result.error = errno ? errno : EIO;
-            Close(fd);
+            close(fd);
             result.bytes.clear();
             return result;
         }
@@ -133,7 +133,7 @@ BoundedFileRead ReadBoundedFile(const std::filesystem::path& path, size_t limit)
             break;
         have += size_t(got);
     }
-    Close(fd);
+    close(fd);
     result.bytes.resize(have);
     if (have > limit) {
         result.status = BoundedFileRead::Status::TooLarge;

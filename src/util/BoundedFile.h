@@ -21,9 +21,9 @@ struct BoundedFileRead {
     std::string reason(size_t limit) const;
 };
 
-BoundedFileRead ReadBoundedFile(const std::filesystem::path& path, size_t limit);
+BoundedFileRead readBoundedFile(const std::filesystem::path& path, size_t limit);
 
 // "4 MiB", "512 KiB", "100 bytes".
-std::string ByteSizeText(size_t bytes);
+std::string byteSizeText(size_t bytes);
 
 } // namespace vantorel

@@ -17,7 +17,7 @@
 
 namespace vantorel {
 
-int HexDigitValue(char c)
+int hexDigitValue(char c)
 {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -28,7 +28,7 @@ int HexDigitValue(char c)
     return -1;
 }
 
-int UpperHexDigitValue(char c)
+int upperHexDigitValue(char c)
 {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -37,13 +37,13 @@ int UpperHexDigitValue(char c)
     return -1;
 }
 
-std::string HexByteText(uint8_t value)
+std::string hexByteText(uint8_t value)
 {
     static const char kDigits[] = "0123456789ABCDEF";
     return {kDigits[value >> 4], kDigits[value & 0x0F]};
 }
 
-char PathSeparator()
+char pathSeparator()
 {
 #ifdef _WIN32
     return '\\';
@@ -53,7 +53,7 @@ char PathSeparator()
 }
 
 #ifdef _WIN32
-std::filesystem::path PathFromText(const std::string& text)
+std::filesystem::path pathFromText(const std::string& text)
 {
     if (text.empty())
         return {};
@@ -64,34 +64,34 @@ std::filesystem::path PathFromText(const std::string& text)
     return std::filesystem::path(converted);
 }
 #else
-std::filesystem::path PathFromText(const std::string& text)
+std::filesystem::path pathFromText(const std::string& text)
 {
     return std::filesystem::path(text);
 }
 #endif
 
-std::string AddTrailingBackslash(const std::string& path)
+std::string addTrailingBackslash(const std::string& path)
 {
-    if (path.empty() || path.back() == PathSeparator())
+    if (path.empty() || path.back() == pathSeparator())
         return path;
-    return path + PathSeparator();
+    return path + pathSeparator();
 }
 
-bool ForceDirectoryPath(const std::string& path)
+bool forceDirectoryPath(const std::string& path)
 {
     namespace fs = std::filesystem;
     if (path.empty())
         return false;
 
     std::error_code ec;
-    const std::string withSeparator = AddTrailingBackslash(path);
-    if (fs::is_directory(PathFromText(withSeparator), ec))
+    const std::string withSeparator = addTrailingBackslash(path);
+    if (fs::is_directory(pathFromText(withSeparator), ec))
         return true;
 
     // Relative paths are taken from the current directory. The root (drive,
     // server name or "/") is never created; every segment below it is
     // created in turn, top first, when it does not exist yet.
-    fs::path target = PathFromText(path);
+    fs::path target = pathFromText(path);
     if (target.is_relative()) {
         target = fs::absolute(target, ec);
         if (ec)
@@ -126,7 +126,7 @@ bool ForceDirectoryPath(const std::string& path)
 
 #ifdef _WIN32
 
-std::string GetSpecialFolderPath(int csidl)
+std::string getSpecialFolderPath(int csidl)
 {
     char buffer[MAX_PATH + 1] = {};
     if (!SHGetSpecialFolderPathA(nullptr, buffer, csidl, FALSE))
@@ -134,7 +134,7 @@ std::string GetSpecialFolderPath(int csidl)
     return std::string(buffer);
 }
 
-bool IsWow64()
+bool isWow64()
 {
     using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
     HMODULE kernel = LoadLibraryA("kernel32.dll");
@@ -152,7 +152,7 @@ bool IsWow64()
     return result;
 }
 
-int GetWindowsVersionCode()
+int getWindowsVersionCode()
 {
     OSVERSIONINFOA info = {};
     info.dwOSVersionInfoSize = sizeof(info);
@@ -171,7 +171,7 @@ int GetWindowsVersionCode()
 #endif
     if (!ok)
         return 0;
-    if (IsWow64())
+    if (isWow64())
         return 12;
 
     const DWORD major = info.dwMajorVersion;
@@ -208,24 +208,24 @@ int GetWindowsVersionCode()
 
 #else
 
-std::string GetSpecialFolderPath(int)
+std::string getSpecialFolderPath(int)
 {
     return std::string();
 }
 
-bool IsWow64()
+bool isWow64()
 {
     return false;
 }
 
-int GetWindowsVersionCode()
+int getWindowsVersionCode()
 {
     return 0;
 }
 
 #endif
 
-std::string UpperCasePolish(std::string_view text)
+std::string upperCasePolish(std::string_view text)
 {
     std::string result(text);
     for (char& ch : result) {
@@ -252,7 +252,7 @@ std::string UpperCasePolish(std::string_view text)
     return result;
 }
 
-std::string BytesToHexText(const uint8_t* data, size_t size, std::string_view separator)
+std::string bytesToHexText(const uint8_t* data, size_t size, std::string_view separator)
 {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string text;
@@ -267,14 +267,14 @@ std::string BytesToHexText(const uint8_t* data, size_t size, std::string_view se
     return text;
 }
 
-std::string BytesToHexText(const std::vector<uint8_t>& bytes, std::string_view separator)
+std::string bytesToHexText(const std::vector<uint8_t>& bytes, std::string_view separator)
 {
-    return BytesToHexText(bytes.data(), bytes.size(), separator);
+    return bytesToHexText(bytes.data(), bytes.size(), separator);
 }
 
 // Pairs other than "30".."39" and "41".."46" contribute nothing (they are
 // skipped, the walk goes on); a lone last character is ignored.
-uint32_t AsciiHexToInt(std::string_view text)
+uint32_t asciiHexToInt(std::string_view text)
 {
     std::string digits;
     for (size_t i = 0; i + 1 < text.size(); i += 2) {
@@ -285,17 +285,17 @@ uint32_t AsciiHexToInt(std::string_view text)
         else if (kind == '4' && code >= '1' && code <= '6')
             digits += static_cast<char>('A' + (code - '1'));
     }
-    return HexTextToInt(digits);
+    return hexTextToInt(digits);
 }
 
 // Reads hex digits up to the first character that is not one (the rest is
 // ignored, like strtoul). With more than 8 digits the value keeps the last
 // 8, i.e. the low 32 bits.
-uint32_t HexTextToInt(std::string_view text)
+uint32_t hexTextToInt(std::string_view text)
 {
     uint32_t value = 0;
     for (const char c : text) {
-        const int digit = HexDigitValue(c);
+        const int digit = hexDigitValue(c);
         if (digit < 0)
             break;
         value = (value << 4) | static_cast<uint32_t>(digit);
@@ -303,7 +303,7 @@ uint32_t HexTextToInt(std::string_view text)
     return value;
 }
 
-std::string IntToDecimalTriplets(uint32_t value)
+std::string intToDecimalTriplets(uint32_t value)
 {
     char buffer[16];
     std::snprintf(buffer, sizeof(buffer), "%.3u%.3u%.3u%.3u", value & 0xFFu, (value >> 8) & 0xFFu,
@@ -312,7 +312,7 @@ std::string IntToDecimalTriplets(uint32_t value)
 }
 
 // Anything but exactly twelve decimal digits gives 0.
-uint32_t DecimalTripletsToInt(std::string_view text)
+uint32_t decimalTripletsToInt(std::string_view text)
 {
     if (text.size() != 12)
         return 0;

@@ -52,7 +52,7 @@ private:
 struct Window {
     explicit Window(const QString& emulator)
     {
-        Result<std::shared_ptr<MidiBackend>> created = CreateRtMidiBackend(MidiApi::Jack);
+        Result<std::shared_ptr<MidiBackend>> created = createRtMidiBackend(MidiApi::Jack);
         if (!created)
             return;
         backend = std::move(created).value();
@@ -127,7 +127,7 @@ TEST_F(GuiOverJack, SystemMessagesReachTheInputThroughRtMidi)
 {
     // A JACK client of the test's own sends system messages to the input.
     JackFeeder feeder;
-    Result<std::shared_ptr<MidiBackend>> created = CreateRtMidiBackend(MidiApi::Jack);
+    Result<std::shared_ptr<MidiBackend>> created = createRtMidiBackend(MidiApi::Jack);
     ASSERT_TRUE(created) << created.error().message;
     const std::shared_ptr<MidiBackend> backend = std::move(created).value();
     const std::vector<std::string> names = backend->inputPortNames();

@@ -21,13 +21,13 @@ TEST(LearnOverJack, EveryGestureGivesExactlyItsRow)
     ASSERT_TRUE(server.open(QIODevice::ReadOnly)) << "no JACK fixture";
     qputenv("JACK_DEFAULT_SERVER", server.readAll().trimmed());
     qputenv("JACK_NO_START_SERVER", "1");
-    const auto created = CreateRtMidiBackend(MidiApi::Jack);
+    const auto created = createRtMidiBackend(MidiApi::Jack);
     ASSERT_TRUE(created) << created.error().message;
     const std::shared_ptr<MidiBackend>& jack = *created;
     JackFeeder feeder;
     const QString port = QStringLiteral("feeder:out");
 
-    for (const LearnGesture& gesture : LearnGestures()) {
+    for (const LearnGesture& gesture : learnGestures()) {
         SCOPED_TRACE(gesture.name);
         LearnSession session(*jack);
         qint64 now = 0;

@@ -54,7 +54,7 @@ struct ChannelsRig : WindowRig {
     }
 
     ChannelTableModel& model() { return page->model(); }
-    ChannelListView& list() { return *Child<ChannelListView>(*page, "lvDMXChannels"); }
+    ChannelListView& list() { return *child<ChannelListView>(*page, "lvDMXChannels"); }
 
     // The DMX cells of the table, in order.
     QStringList numbers()
@@ -92,7 +92,7 @@ struct ChannelsRig : WindowRig {
 };
 
 // A record from its ten cells.
-inline ChannelRecord Row(const char* dmx, const char* mode = "Active", const char* constant = "0",
+inline ChannelRecord row(const char* dmx, const char* mode = "Active", const char* constant = "0",
                          const char* midi = "1", const char* activeOn = "Note On", const char* from = "C-1/0",
                          const char* to = "C-1/0", const char* dataType = "Velocity", const char* fixed = "0",
                          const char* description = "")
@@ -101,7 +101,7 @@ inline ChannelRecord Row(const char* dmx, const char* mode = "Active", const cha
 }
 
 // The ten cells of a row holding the default channel data.
-inline QStringList DefaultTexts(const char* dmx, const char* to = "C-1/0")
+inline QStringList defaultTexts(const char* dmx, const char* to = "C-1/0")
 {
     return {dmx, "Active", "0", "1", "Note On", "C-1/0", to, "Velocity", "0", ""};
 }

@@ -30,10 +30,10 @@ TEST(ChannelDocument, ModifiedUntilSavedAndRecoveryFileOnlyMeanwhile)
 
     {
         ChannelTableEdit edit(document.undoStack(), table, "Add 1 channel");
-        table.rows.push_back(DefaultChannelRecord(1));
+        table.rows.push_back(defaultChannelRecord(1));
     }
     EXPECT_TRUE(document.isModified());
-    ASSERT_TRUE(WaitFor([&] { return QFile::exists(path); }));
+    ASSERT_TRUE(waitFor([&] { return QFile::exists(path); }));
     EXPECT_EQ(document.pendingRecovery()->source, "/shows/a.csv");
 
     // Undo back to the saved state is no change.
@@ -52,15 +52,15 @@ TEST(ChannelDocument, ARecoveredTableComesBackAsOneUnsavedStep)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("channels.recovery");
-    ChannelTable lost = {DefaultChannelRecord(3), DefaultChannelRecord(9)};
-    lost[1].Description = "from the crashed run";
+    ChannelTable lost = {defaultChannelRecord(3), defaultChannelRecord(9)};
+    lost[1].description = "from the crashed run";
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(ChannelRecovery::serialize(lost, "/shows/b.csv", QDateTime::currentDateTimeUtc()));
     file.close();
 
     Table table;
-    table.rows = {DefaultChannelRecord(100)};
+    table.rows = {defaultChannelRecord(100)};
     ChannelDocument document(table);
     document.enableRecovery(path, 20);
     const auto pending = document.pendingRecovery();
@@ -71,7 +71,7 @@ TEST(ChannelDocument, ARecoveredTableComesBackAsOneUnsavedStep)
     EXPECT_EQ(document.sourceFile(), "/shows/b.csv");
     EXPECT_EQ(document.undoStack().undoText(), "Restore unsaved changes");
     document.undoStack().undo();
-    EXPECT_EQ(table.rows, ChannelTable{DefaultChannelRecord(100)});
+    EXPECT_EQ(table.rows, ChannelTable{defaultChannelRecord(100)});
 
     document.discardRecovery();
     EXPECT_FALSE(document.pendingRecovery());
@@ -88,55 +88,55 @@ TEST(ChannelDocument, UnsavedChangesAreDroppedOnlyWhenTheUserSaysSo)
     };
     const auto saved = [] { return true; };
     const auto saveFailed = [] { return false; };
-    EXPECT_TRUE(MayDropTable(false, answer(UnsavedChoice::Cancel), saveFailed));
+    EXPECT_TRUE(mayDropTable(false, answer(UnsavedChoice::Cancel), saveFailed));
     EXPECT_EQ(asked, 0);
-    EXPECT_TRUE(MayDropTable(true, answer(UnsavedChoice::Save), saved));
-    EXPECT_FALSE(MayDropTable(true, answer(UnsavedChoice::Save), saveFailed)); // save cancelled or failed
-    EXPECT_TRUE(MayDropTable(true, answer(UnsavedChoice::Discard), saveFailed));
-    EXPECT_FALSE(MayDropTable(true, answer(UnsavedChoice::Cancel), saved));
+    EXPECT_TRUE(mayDropTable(true, answer(UnsavedChoice::Save), saved));
+    EXPECT_FALSE(mayDropTable(true, answer(UnsavedChoice::Save), saveFailed)); // save cancelled or failed
+    EXPECT_TRUE(mayDropTable(true, answer(UnsavedChoice::Discard), saveFailed));
+    EXPECT_FALSE(mayDropTable(true, answer(UnsavedChoice::Cancel), saved));
     EXPECT_EQ(asked, 4);
 }
 
 TEST(ChannelDocument, AReadIsOneStepAndCountsAsUnmodifiedOnceTheRowsStop)
 {
     Table table;
-    table.rows = {DefaultChannelRecord(1)};
+    table.rows = {defaultChannelRecord(1)};
     ChannelDocument document(table);
     document.setDeviceReadQuietMs(50);
     {
         ChannelTableEdit edit(document.undoStack(), table, "Add 1 channel");
-        table.rows.push_back(DefaultChannelRecord(2));
+        table.rows.push_back(defaultChannelRecord(2));
     }
     document.beginDeviceRead();
     ChannelTable before = table.rows;
     table.rows.clear();
     document.recordDeviceRows(before);
     for (int n = 5; n <= 7; ++n) {
-        Pause(10); // rows come faster than the quiet time
+        pause(10); // rows come faster than the quiet time
         before = table.rows;
-        table.rows.push_back(DefaultChannelRecord(n));
+        table.rows.push_back(defaultChannelRecord(n));
         document.recordDeviceRows(before);
     }
     EXPECT_TRUE(document.isModified());
-    ASSERT_TRUE(WaitFor([&] { return !document.isModified(); }));
+    ASSERT_TRUE(waitFor([&] { return !document.isModified(); }));
     EXPECT_EQ(document.undoStack().count(), 2);
     EXPECT_EQ(document.undoStack().undoText(), "Read from device");
 
     // Rows that stop after the user changed the table leave it modified.
     document.beginDeviceRead();
     before = table.rows;
-    table.rows.push_back(DefaultChannelRecord(9));
+    table.rows.push_back(defaultChannelRecord(9));
     document.recordDeviceRows(before);
     {
         ChannelTableEdit edit(document.undoStack(), table, "Delete 1 channel");
         table.rows.erase(table.rows.begin());
     }
-    Pause(150);
+    pause(150);
     EXPECT_TRUE(document.isModified());
     document.undoStack().undo();
     document.undoStack().undo();
     EXPECT_FALSE(document.isModified());
-    EXPECT_EQ(table.rows, (ChannelTable{DefaultChannelRecord(5), DefaultChannelRecord(6), DefaultChannelRecord(7)}));
+    EXPECT_EQ(table.rows, (ChannelTable{defaultChannelRecord(5), defaultChannelRecord(6), defaultChannelRecord(7)}));
 }
 
 TEST(ChannelDocument, GoingAwayUnsavedKeepsTheRecoveryFileAndTellsNoOne)
@@ -151,9 +151,9 @@ TEST(ChannelDocument, GoingAwayUnsavedKeepsTheRecoveryFileAndTellsNoOne)
         document.enableRecovery(path, 20);
         {
             ChannelTableEdit edit(document.undoStack(), table, "Add 1 channel");
-            table.rows.push_back(DefaultChannelRecord(1));
+            table.rows.push_back(defaultChannelRecord(1));
         }
-        ASSERT_TRUE(WaitFor([&] { return QFile::exists(path); }));
+        ASSERT_TRUE(waitFor([&] { return QFile::exists(path); }));
         QObject::connect(&document, &ChannelDocument::modifiedChanged, &listener, [&] { ++notices; });
     }
     // The undo stack clears itself on the way out: that is no change of the table.

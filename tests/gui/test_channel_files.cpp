@@ -72,8 +72,8 @@ TEST(ChannelFilesSave, WritesTheFileAndRemembersItsName)
     rig.form->channelsPage().recentFiles().saveDir = rig.dir.path() + QLatin1Char('/');
     rig.form->channelsPage().recentFiles().lastSaved = QStringLiteral("/elsewhere/old.csv");
     rig.addRows(
-        {Row("002", "Value", "255", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "Stage left"),
-         Row("001", "Active", "0", "3", "Control Change", "C-0/12      ", "C-0/12      ", "Value", "9", "Żółw")});
+        {row("002", "Value", "255", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "Stage left"),
+         row("001", "Active", "0", "3", "Control Change", "C-0/12      ", "C-0/12      ", "Value", "9", "Żółw")});
     rig.dialogs.clear();
     rig.page->saveChannelFile();
     EXPECT_EQ(rig.dialogs, QStringList{rig.dir.path() + "/ | old.csv"});
@@ -98,7 +98,7 @@ TEST(ChannelFilesSave, WritesTheFileAndRemembersItsName)
 TEST(ChannelFilesSave, FailedSaveKeepsThePreviousFile)
 {
     FilesRig rig;
-    rig.addRows({Row("001")});
+    rig.addRows({row("001")});
     const QString folder = rig.path("locked");
     ASSERT_TRUE(QDir().mkpath(folder));
     const QByteArray previous = "previous content\r\n";
@@ -136,7 +136,7 @@ TEST(ChannelFilesSave, FullDiskKeepsThePreviousFileAndSaysWhy)
     FilesRig rig;
     ChannelTable rows;
     for (int n = 1; n <= 259; ++n)
-        rows.push_back(Row(QString::asprintf("%.3d", n).toLatin1().constData()));
+        rows.push_back(row(QString::asprintf("%.3d", n).toLatin1().constData()));
     rig.page->model().replaceAll(std::move(rows));
     const QString file = QString::fromStdString(disk.file("old.csv"));
     const QByteArray previous = kHeader + "001,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,old,\r\n";
@@ -160,7 +160,7 @@ TEST(ChannelFilesSave, FullDiskKeepsThePreviousFileAndSaysWhy)
 TEST(ChannelFilesOpen, LoadsSortedRowsAndRemembersTheFile)
 {
     FilesRig rig;
-    rig.addRows({Row("100")});
+    rig.addRows({row("100")});
     // Not valid UTF-8: read as Windows-1250.
     rig.writeFile("in.csv",
                   kHeader
@@ -175,7 +175,7 @@ TEST(ChannelFilesOpen, LoadsSortedRowsAndRemembersTheFile)
     EXPECT_EQ(rig.numbers(), (QStringList{"007", "010"}));
     EXPECT_EQ(rig.rowTexts(0),
               (QStringList{"007", "Active", "0", "2", "Note On", "C1/24", "D1/26", "Value", "80", "Łódż światła"}));
-    EXPECT_EQ(Child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "2");
+    EXPECT_EQ(child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "2");
     EXPECT_EQ(rig.form->channelsPage().recentFiles().lastOpened, QDir::toNativeSeparators(rig.path("in.csv")));
     EXPECT_TRUE(rig.boxes.isEmpty());
 
@@ -190,7 +190,7 @@ TEST(ChannelFilesOpen, LoadsSortedRowsAndRemembersTheFile)
 TEST(ChannelFilesOpen, FailedLoadLeavesTheTableAsItWas)
 {
     FilesRig rig;
-    rig.addRows({Row("001"), Row("002", "Value", "7")});
+    rig.addRows({row("001"), row("002", "Value", "7")});
     const ChannelTable before = rig.model().rows();
     const std::pair<QByteArray, QString> cases[] = {
         {kHeader, "Empty data file!"},
@@ -217,30 +217,30 @@ TEST(ChannelTransferGui, ReadReplacesTheTableAsRepliesArrive)
     EmulatorConfig config;
     config.dumpSpacingMs = 2;
     FilesRig rig(config);
-    rig.addRows({Row("400")});
+    rig.addRows({row("400")});
     rig.page->readFromDevice();
-    ASSERT_TRUE(WaitFor([&] { return rig.status() == "No user data in device."; }));
+    ASSERT_TRUE(waitFor([&] { return rig.status() == "No user data in device."; }));
     EXPECT_EQ(rig.model().size(), 0);
-    EXPECT_EQ(Child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "0");
+    EXPECT_EQ(child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "0");
 
     for (const char* payload : {"012C07C8B11315", "00010100900000", "02000960900000"})
         rig.emulator->device().storeChannel(payload);
-    rig.addRows({Row("400")});
+    rig.addRows({row("400")});
     rig.page->readFromDevice();
     // The wait ends with the first reply.
     EXPECT_EQ(rig.status(), "Data ready.");
     EXPECT_FALSE(rig.link->timer1Active());
-    ASSERT_TRUE(WaitFor([&] { return rig.model().size() == 3; }));
+    ASSERT_TRUE(waitFor([&] { return rig.model().size() == 3; }));
     EXPECT_EQ(rig.numbers(), (QStringList{"001", "300", "512"}));
     EXPECT_EQ(rig.rowTexts(1),
               (QStringList{"300", "Active", "0", "2", "Control Change", "G-0/19", "A-0/21", "Value", "200", ""}));
-    EXPECT_EQ(Child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "3");
+    EXPECT_EQ(child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "3");
 
     // A reply nobody asked for still adds its row; one without note labels does not.
-    rig.emulator->inject(BuildReply('b', "00020100900000"));
-    rig.emulator->inject(BuildReply('b', "00030100907F00"));
-    ASSERT_TRUE(WaitFor([&] { return rig.model().size() == 4; }));
-    Pause(50);
+    rig.emulator->inject(buildReply('b', "00020100900000"));
+    rig.emulator->inject(buildReply('b', "00030100907F00"));
+    ASSERT_TRUE(waitFor([&] { return rig.model().size() == 4; }));
+    pause(50);
     EXPECT_EQ(rig.numbers(), (QStringList{"001", "002", "300", "512"}));
 }
 
@@ -249,23 +249,23 @@ TEST(ChannelTransferGui, WriteBlocksEditingAndKeepsTheTable)
     EmulatorConfig config;
     config.delayMs = 80;
     FilesRig rig(config);
-    rig.addRows({Row("300", "Active", "0", "2", "Control Change", "G-0/19", "A-0/21", "Value", "200"), Row("001"),
-                 Row("512", "Value", "77")});
+    rig.addRows({row("300", "Active", "0", "2", "Control Change", "G-0/19", "A-0/21", "Value", "200"), row("001"),
+                 row("512", "Value", "77")});
     QStringList enabledWhileBusy;
     QObject::connect(rig.link.get(), &DeviceLink::busyChanged, [&](bool busy) {
         if (!busy)
             return;
         for (QAction* action :
-             {Child<QAction>(*rig.page, "milngAddChannel"), Child<QAction>(*rig.page, "milngDeleteChannel"),
-              Child<QAction>(*rig.page, "milngAdd512DMXchannels"), Child<QAction>(rig.commands, "milngOpenSettings"),
-              Child<QAction>(rig.commands, "milngSendToDevice")})
+             {child<QAction>(*rig.page, "milngAddChannel"), child<QAction>(*rig.page, "milngDeleteChannel"),
+              child<QAction>(*rig.page, "milngAdd512DMXchannels"), child<QAction>(rig.commands, "milngOpenSettings"),
+              child<QAction>(rig.commands, "milngSendToDevice")})
             if (action->isEnabled())
                 enabledWhileBusy << action->objectName();
-        if (Child<QPushButton>(*rig.page, "btnSetDMXCh")->isEnabled())
+        if (child<QPushButton>(*rig.page, "btnSetDMXCh")->isEnabled())
             enabledWhileBusy << QStringLiteral("btnSetDMXCh");
     });
     QStringList panelShows;
-    QObject::connect(Child<QSpinBox>(*rig.page, "sedDmxCh"), &QSpinBox::valueChanged,
+    QObject::connect(child<QSpinBox>(*rig.page, "sedDmxCh"), &QSpinBox::valueChanged,
                      [&](int value) { panelShows << QString::number(value); });
 
     rig.page->writeToDevice();
@@ -275,17 +275,17 @@ TEST(ChannelTransferGui, WriteBlocksEditingAndKeepsTheTable)
     EXPECT_TRUE(enabledWhileBusy.isEmpty()) << enabledWhileBusy.join(", ").toStdString();
     // The edit row follows the rows being sent (at most every 50 ms).
     EXPECT_TRUE(panelShows.contains("300") && panelShows.contains("512")) << panelShows.join(", ").toStdString();
-    EXPECT_TRUE(Child<QAction>(*rig.page, "milngAddChannel")->isEnabled());
-    EXPECT_TRUE(Child<QPushButton>(*rig.page, "btnSetDMXCh")->isEnabled());
+    EXPECT_TRUE(child<QAction>(*rig.page, "milngAddChannel")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>(*rig.page, "btnSetDMXCh")->isEnabled());
     // The table is left as it was; the edit row is reset.
     EXPECT_EQ(rig.numbers(), (QStringList{"001", "300", "512"}));
-    EXPECT_EQ(Child<QSpinBox>(*rig.page, "sedDmxCh")->value(), 1);
+    EXPECT_EQ(child<QSpinBox>(*rig.page, "sedDmxCh")->value(), 1);
 }
 
 TEST(ChannelTransferGui, WriteRefusesATableWithAnUnencodableRow)
 {
     FilesRig rig;
-    rig.addRows({Row("001"), Row("002", "Active", "0", "17")});
+    rig.addRows({row("001"), row("002", "Active", "0", "17")});
     rig.page->writeToDevice();
     ASSERT_EQ(rig.boxes.size(), 1);
     EXPECT_TRUE(rig.boxes.first().contains("DMX ch. \"002\": MIDI ch. \"17\"")) << rig.boxes.first().toStdString();

@@ -16,11 +16,11 @@ namespace {
 
 using Table = ChannelRowsEditor;
 
-ChannelTable Numbered(std::initializer_list<int> numbers)
+ChannelTable numbered(std::initializer_list<int> numbers)
 {
     ChannelTable rows;
     for (int n : numbers)
-        InsertSorted(rows, DefaultChannelRecord(n));
+        insertSorted(rows, defaultChannelRecord(n));
     return rows;
 }
 
@@ -45,12 +45,12 @@ TEST(ChannelUndo, EachKindOfChangeIsOneStepThatUndoesAndRedoesExactly)
     Editing e;
     e.step("Add 512 channels", [](ChannelTable& t) {
         for (int n = 1; n <= 512; ++n)
-            InsertSorted(t, DefaultChannelRecord(n));
+            insertSorted(t, defaultChannelRecord(n));
     });
     e.remember();
     e.step("Set channel 007", [](ChannelTable& t) {
-        t[6].MidiChannel = "9";
-        t[6].ActiveOn = "Control Change";
+        t[6].midiChannel = "9";
+        t[6].activeOn = "Control Change";
     });
     e.remember();
     e.step("Delete 3 channels", [](ChannelTable& t) {
@@ -61,18 +61,18 @@ TEST(ChannelUndo, EachKindOfChangeIsOneStepThatUndoesAndRedoesExactly)
     // Rows 5 and 7 hold channels 7 and 9 now.
     e.step("Copy & paste", [](ChannelTable& t) {
         t[7] = t[5];
-        t[7].DmxChannel = "009";
+        t[7].dmxChannel = "009";
     });
     e.remember();
     e.step("Clear 2 channels", [](ChannelTable& t) {
-        ClearChannelData(t[5]);
-        ClearChannelData(t[7]);
+        clearChannelData(t[5]);
+        clearChannelData(t[7]);
     });
     e.remember();
-    e.step("Edit description", [](ChannelTable& t) { t[9].Description = std::string(300, 'x') + "ż"; });
+    e.step("Edit description", [](ChannelTable& t) { t[9].description = std::string(300, 'x') + "ż"; });
     e.remember();
     e.step("Open channels settings", [](ChannelTable& t) {
-        t = ReadChannelCsv("DMX ch.\r\n5,Active,0,1,Note On,C-0/12      ,C-0/12      ,Velocity,0,x,\r\n").rows;
+        t = readChannelCsv("DMX ch.\r\n5,Active,0,1,Note On,C-0/12      ,C-0/12      ,Velocity,0,x,\r\n").rows;
     });
     e.remember();
     e.step("Delete all channels", [](ChannelTable& t) { t.clear(); });
@@ -100,8 +100,8 @@ TEST(ChannelUndo, RandomEditsUndoAndRedoThroughEveryState)
             const int n = int(random() % 40) + 1;
             switch (random() % 4) {
             case 0:
-                if (FindListRow(t, std::to_string(n)) < 0)
-                    InsertSorted(t, DefaultChannelRecord(n));
+                if (findListRow(t, std::to_string(n)) < 0)
+                    insertSorted(t, defaultChannelRecord(n));
                 break;
             case 1:
                 if (!t.empty())
@@ -109,11 +109,11 @@ TEST(ChannelUndo, RandomEditsUndoAndRedoThroughEveryState)
                 break;
             case 2:
                 if (!t.empty())
-                    t[random() % t.size()].FixedValue = std::to_string(n);
+                    t[random() % t.size()].fixedValue = std::to_string(n);
                 break;
             default:
                 for (size_t r = 0; r < t.size(); r += 3)
-                    t[r].Description = std::to_string(i);
+                    t[r].description = std::to_string(i);
                 break;
             }
         });
@@ -143,11 +143,11 @@ TEST(ChannelUndo, ChangesThatChangeNothingLeaveNoStep)
 TEST(ChannelUndo, AStepKeepsOnlyTheRowsItChanged)
 {
     Editing e;
-    e.table.rows = Numbered({});
+    e.table.rows = numbered({});
     for (int n = 1; n <= 512; ++n)
-        e.table.rows.push_back(DefaultChannelRecord(n));
+        e.table.rows.push_back(defaultChannelRecord(n));
     const ChannelTable before = e.table.rows;
-    e.table.rows[300].Description = "one cell";
+    e.table.rows[300].description = "one cell";
     const ChannelTableStep step(e.table, before, "Edit description");
     const ChannelTableStep whole(e.table, {}, "Open channels settings");
     EXPECT_LT(step.bytes() * 100, whole.bytes());
@@ -156,7 +156,7 @@ TEST(ChannelUndo, AStepKeepsOnlyTheRowsItChanged)
 TEST(ChannelUndo, RowsArrivingFromTheDeviceGrowOneStep)
 {
     Editing e;
-    e.table.rows = Numbered({1, 2, 3});
+    e.table.rows = numbered({1, 2, 3});
     e.stack.setClean();
     const ChannelTable beforeRead = e.table.rows;
 
@@ -166,7 +166,7 @@ TEST(ChannelUndo, RowsArrivingFromTheDeviceGrowOneStep)
     e.stack.recordGrowing(before, "Read from device");
     for (int n : {10, 11, 12}) { // then the rows come one by one
         before = e.table.rows;
-        InsertSorted(e.table.rows, DefaultChannelRecord(n));
+        insertSorted(e.table.rows, defaultChannelRecord(n));
         e.stack.recordGrowing(before, "Read from device");
     }
     EXPECT_EQ(e.stack.count(), 1);
@@ -175,14 +175,14 @@ TEST(ChannelUndo, RowsArrivingFromTheDeviceGrowOneStep)
     // A row after another step starts a step of its own.
     e.step("Delete 1 channel", [](ChannelTable& t) { t.pop_back(); });
     before = e.table.rows;
-    InsertSorted(e.table.rows, DefaultChannelRecord(99));
+    insertSorted(e.table.rows, defaultChannelRecord(99));
     e.stack.recordGrowing(before, "Read from device");
     EXPECT_EQ(e.stack.count(), 3);
 
     e.stack.undo();
     e.stack.undo();
     EXPECT_TRUE(e.stack.isClean());
-    EXPECT_EQ(e.table.rows, Numbered({10, 11, 12}));
+    EXPECT_EQ(e.table.rows, numbered({10, 11, 12}));
     e.stack.undo();
     EXPECT_EQ(e.table.rows, beforeRead);
     EXPECT_FALSE(e.stack.isClean());
@@ -195,9 +195,9 @@ TEST(ChannelUndo, ActionsNameTheStep)
     QAction* undo = e.stack.createUndoAction(&owner);
     QAction* redo = e.stack.createRedoAction(&owner);
     EXPECT_FALSE(undo->isEnabled());
-    e.step(ChannelCountCaption("Delete", 3), [](ChannelTable& t) { t = Numbered({4}); });
+    e.step(channelCountCaption("Delete", 3), [](ChannelTable& t) { t = numbered({4}); });
     EXPECT_EQ(undo->text(), "Undo Delete 3 channels");
     e.stack.undo();
     EXPECT_EQ(redo->text(), "Redo Delete 3 channels");
-    EXPECT_EQ(ChannelCountCaption("Clear", 1), "Clear 1 channel");
+    EXPECT_EQ(channelCountCaption("Clear", 1), "Clear 1 channel");
 }

@@ -20,15 +20,15 @@ TEST(ChannelInputDialog, AcceptsOnlyNumbersInItsRange)
     ChannelInputDialog dialog;
     QStringList boxes;
     dialog.showMessage = [&boxes](const QString& text) { boxes << text; };
-    dialog.LowestChannel = 21;
-    dialog.HighestChannel = 511;
+    dialog.lowestChannel = 21;
+    dialog.highestChannel = 511;
     dialog.show();
 
     QStringList corrected;
     for (const char* text : {"20", "600", "  ", "1x"}) {
-        Child<QLineEdit>(dialog, "ledlngDMXChNbr")->setText(QString::fromLatin1(text));
+        child<QLineEdit>(dialog, "ledlngDMXChNbr")->setText(QString::fromLatin1(text));
         dialog.acceptChannelNumber();
-        corrected << Child<QLineEdit>(dialog, "ledlngDMXChNbr")->text();
+        corrected << child<QLineEdit>(dialog, "ledlngDMXChNbr")->text();
     }
     EXPECT_EQ(corrected, (QStringList{"21", "511", "21", "21"}));
     EXPECT_EQ(boxes,
@@ -37,26 +37,26 @@ TEST(ChannelInputDialog, AcceptsOnlyNumbersInItsRange)
     EXPECT_TRUE(dialog.isVisible());
 
     // Letters never reach the field; Enter runs the check and closes on a good number.
-    Child<QLineEdit>(dialog, "ledlngDMXChNbr")->clear();
-    Child<QLineEdit>(dialog, "ledlngDMXChNbr")->setFocus();
-    QTest::keyClicks(Child<QLineEdit>(dialog, "ledlngDMXChNbr"), QStringLiteral("3a0b"));
-    EXPECT_EQ(Child<QLineEdit>(dialog, "ledlngDMXChNbr")->text(), "30");
-    QTest::keyClick(Child<QLineEdit>(dialog, "ledlngDMXChNbr"), Qt::Key_Return);
+    child<QLineEdit>(dialog, "ledlngDMXChNbr")->clear();
+    child<QLineEdit>(dialog, "ledlngDMXChNbr")->setFocus();
+    QTest::keyClicks(child<QLineEdit>(dialog, "ledlngDMXChNbr"), QStringLiteral("3a0b"));
+    EXPECT_EQ(child<QLineEdit>(dialog, "ledlngDMXChNbr")->text(), "30");
+    QTest::keyClick(child<QLineEdit>(dialog, "ledlngDMXChNbr"), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.ChannelNumber, 30);
+    EXPECT_EQ(dialog.channelNumber, 30);
     EXPECT_FALSE(dialog.isVisible());
 
     // An empty range: only Cancel closes.
-    dialog.LowestChannel = 510;
-    dialog.HighestChannel = 508;
+    dialog.lowestChannel = 510;
+    dialog.highestChannel = 508;
     dialog.show();
     for (const char* text : {"508", "509", "510"}) {
-        Child<QLineEdit>(dialog, "ledlngDMXChNbr")->setText(QString::fromLatin1(text));
+        child<QLineEdit>(dialog, "ledlngDMXChNbr")->setText(QString::fromLatin1(text));
         dialog.acceptChannelNumber();
     }
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(boxes.size(), 7);
-    Child<QPushButton>(dialog, "btnlngCancel")->click();
+    child<QPushButton>(dialog, "btnlngCancel")->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
@@ -64,38 +64,38 @@ TEST(Calculator, ConvertsBetweenValueAndBytes)
 {
     CalculatorDialog calc;
     calc.show();
-    Child<QLineEdit>(calc, "ledlngLowByte")->setText(QStringLiteral("52"));
-    Child<QLineEdit>(calc, "ledlngHighByte")->setText(QStringLiteral("18"));
-    Child<QPushButton>(calc, "btnToValue")->click();
-    EXPECT_EQ(Child<QLineEdit>(calc, "ledlngValue")->text(), "4660");
-    EXPECT_TRUE(Child<QLabel>(calc, "lblWarning")->text().isEmpty());
+    child<QLineEdit>(calc, "ledlngLowByte")->setText(QStringLiteral("52"));
+    child<QLineEdit>(calc, "ledlngHighByte")->setText(QStringLiteral("18"));
+    child<QPushButton>(calc, "btnToValue")->click();
+    EXPECT_EQ(child<QLineEdit>(calc, "ledlngValue")->text(), "4660");
+    EXPECT_TRUE(child<QLabel>(calc, "lblWarning")->text().isEmpty());
 
-    Child<QLineEdit>(calc, "ledlngValue")->setText(QStringLiteral("65535"));
-    Child<QPushButton>(calc, "btnToBytes")->click();
-    EXPECT_EQ(Child<QLineEdit>(calc, "ledlngLowByte")->text() + " " + Child<QLineEdit>(calc, "ledlngHighByte")->text(),
+    child<QLineEdit>(calc, "ledlngValue")->setText(QStringLiteral("65535"));
+    child<QPushButton>(calc, "btnToBytes")->click();
+    EXPECT_EQ(child<QLineEdit>(calc, "ledlngLowByte")->text() + " " + child<QLineEdit>(calc, "ledlngHighByte")->text(),
               "255 255");
 
     // Too high: the warning shows while typing and nothing is converted.
-    Child<QLineEdit>(calc, "ledlngValue")->setText(QStringLiteral("70000"));
-    EXPECT_EQ(Child<QLabel>(calc, "lblWarning")->text(), "Value too high!");
-    Child<QPushButton>(calc, "btnToBytes")->click();
-    EXPECT_EQ(Child<QLineEdit>(calc, "ledlngLowByte")->text(), "255");
-    EXPECT_EQ(Child<QLineEdit>(calc, "ledlngValue")->selectedText(), "70000");
+    child<QLineEdit>(calc, "ledlngValue")->setText(QStringLiteral("70000"));
+    EXPECT_EQ(child<QLabel>(calc, "lblWarning")->text(), "Value too high!");
+    child<QPushButton>(calc, "btnToBytes")->click();
+    EXPECT_EQ(child<QLineEdit>(calc, "ledlngLowByte")->text(), "255");
+    EXPECT_EQ(child<QLineEdit>(calc, "ledlngValue")->selectedText(), "70000");
 
-    Child<QLineEdit>(calc, "ledlngHighByte")->setText(QStringLiteral("300"));
-    Child<QLineEdit>(calc, "ledlngValue")->setText(QStringLiteral("1"));
-    Child<QPushButton>(calc, "btnToValue")->click();
-    EXPECT_EQ(Child<QLineEdit>(calc, "ledlngValue")->text(), "1");
-    EXPECT_EQ(Child<QLabel>(calc, "lblWarning")->text(), "Value too high!");
+    child<QLineEdit>(calc, "ledlngHighByte")->setText(QStringLiteral("300"));
+    child<QLineEdit>(calc, "ledlngValue")->setText(QStringLiteral("1"));
+    child<QPushButton>(calc, "btnToValue")->click();
+    EXPECT_EQ(child<QLineEdit>(calc, "ledlngValue")->text(), "1");
+    EXPECT_EQ(child<QLabel>(calc, "lblWarning")->text(), "Value too high!");
 
-    Child<QLineEdit>(calc, "ledlngLowByte")->clear();
-    EXPECT_EQ(Child<QLabel>(calc, "lblWarning")->text(), "No value entered!");
-    EXPECT_EQ(CalculatorDialog::CheckText(QStringLiteral("1 2"), 255), "Illegal chars in input!");
+    child<QLineEdit>(calc, "ledlngLowByte")->clear();
+    EXPECT_EQ(child<QLabel>(calc, "lblWarning")->text(), "No value entered!");
+    EXPECT_EQ(CalculatorDialog::checkText(QStringLiteral("1 2"), 255), "Illegal chars in input!");
 
     // Only digits can be typed.
-    Child<QLineEdit>(calc, "ledlngLowByte")->setFocus();
-    QTest::keyClicks(Child<QLineEdit>(calc, "ledlngLowByte"), QStringLiteral("1-2.x3"));
-    EXPECT_EQ(Child<QLineEdit>(calc, "ledlngLowByte")->text(), "123");
+    child<QLineEdit>(calc, "ledlngLowByte")->setFocus();
+    QTest::keyClicks(child<QLineEdit>(calc, "ledlngLowByte"), QStringLiteral("1-2.x3"));
+    EXPECT_EQ(child<QLineEdit>(calc, "ledlngLowByte")->text(), "123");
 }
 
 TEST(Calculator, OpensWithoutBlockingAndKeepsItsFields)
@@ -108,16 +108,16 @@ TEST(Calculator, OpensWithoutBlockingAndKeepsItsFields)
     EXPECT_TRUE(calc->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(calc->objectName(), "CalcForm");
     EXPECT_EQ(calc->windowTitle(), "16 bit calculator");
-    Child<QLineEdit>(*calc, "ledlngValue")->setText(QStringLiteral("513"));
+    child<QLineEdit>(*calc, "ledlngValue")->setText(QStringLiteral("513"));
     calc->close();
     rig.page->showCalculator();
-    EXPECT_EQ(Child<QLineEdit>(*calc, "ledlngValue")->text(), "513");
+    EXPECT_EQ(child<QLineEdit>(*calc, "ledlngValue")->text(), "513");
 }
 
 TEST(ColourSettings, OkRepaintsCancelKeepsTheColour)
 {
     ChannelsRig rig;
-    RowColoursDialog& colours = *Child<RowColoursDialog>(*rig.page, "DMXUserSetForm");
+    RowColoursDialog& colours = *child<RowColoursDialog>(*rig.page, "DMXUserSetForm");
     EXPECT_EQ(colours.windowTitle(), "DMXUser Settings");
 
     // A cancelled chooser changes nothing; a confirmed one is in effect at once.
@@ -135,8 +135,8 @@ TEST(ColourSettings, OkRepaintsCancelKeepsTheColour)
 
     // "Cancel" closes with 3 and keeps the colour; the close box gives 2.
     const std::pair<QAbstractButton*, int> closings[]
-        = {{Child<QPushButton>(colours, "Cancel"), RowColoursDialog::ResultAbort},
-           {Child<QPushButton>(colours, "btnOk"), RowColoursDialog::ResultOk},
+        = {{child<QPushButton>(colours, "Cancel"), RowColoursDialog::ResultAbort},
+           {child<QPushButton>(colours, "btnOk"), RowColoursDialog::ResultOk},
            {nullptr, RowColoursDialog::ResultCancel}};
     for (const auto& [button, result] : closings) {
         QTimer::singleShot(0, &colours,

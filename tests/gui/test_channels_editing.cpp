@@ -18,10 +18,10 @@ using namespace vantorel;
 
 namespace {
 
-void AddNumbers(ChannelsRig& rig, int first, int last)
+void addNumbers(ChannelsRig& rig, int first, int last)
 {
     for (int n = first; n <= last; ++n)
-        rig.model().insertSorted(DefaultChannelRecord(n));
+        rig.model().insertSorted(defaultChannelRecord(n));
 }
 
 } // namespace
@@ -29,12 +29,12 @@ void AddNumbers(ChannelsRig& rig, int first, int last)
 TEST(ChannelsEditing, AddChannelProposesTheNextNumberAndRefusesWrongAnswers)
 {
     ChannelsRig rig;
-    Child<QComboBox>(*rig.page, "cbxFromNotes")->setCurrentIndex(60); // the To list starts at the From note
+    child<QComboBox>(*rig.page, "cbxFromNotes")->setCurrentIndex(60); // the To list starts at the From note
     rig.page->addChannelFromMenu(); // cancelled: the proposal is added
     EXPECT_EQ(rig.proposals, QStringList{"DMX Channel | New DMX channel | 1"});
-    EXPECT_EQ(rig.rowTexts(0), DefaultTexts("001", "C4/60"));
+    EXPECT_EQ(rig.rowTexts(0), defaultTexts("001", "C4/60"));
 
-    AddNumbers(rig, 5, 10);
+    addNumbers(rig, 5, 10);
     rig.proposals.clear();
     rig.typed
         = {QStringLiteral("5"), QStringLiteral("7a"), QStringLiteral("0"), QStringLiteral("513"), QStringLiteral("3")};
@@ -47,7 +47,7 @@ TEST(ChannelsEditing, AddChannelProposesTheNextNumberAndRefusesWrongAnswers)
     EXPECT_EQ(rig.numbers().mid(0, 3), (QStringList{"001", "003", "005"}));
     // The new row is the selected one.
     EXPECT_EQ(rig.list().selectedRowNumbers(), QList<int>{1});
-    EXPECT_EQ(Child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "8");
+    EXPECT_EQ(child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "8");
 
     // An empty answer ends the command.
     rig.typed = {QString()};
@@ -58,40 +58,40 @@ TEST(ChannelsEditing, AddChannelProposesTheNextNumberAndRefusesWrongAnswers)
 TEST(ChannelsEditing, EnterInTheDmxBoxFindsOrAddsItsChannel)
 {
     ChannelsRig rig;
-    AddNumbers(rig, 1, 3);
-    Child<QSpinBox>(*rig.page, "sedDmxCh")->setValue(7);
+    addNumbers(rig, 1, 3);
+    child<QSpinBox>(*rig.page, "sedDmxCh")->setValue(7);
     rig.answers = {2, 1};
-    QTest::keyClick(Child<QSpinBox>(*rig.page, "sedDmxCh"), Qt::Key_Return);
+    QTest::keyClick(child<QSpinBox>(*rig.page, "sedDmxCh"), Qt::Key_Return);
     EXPECT_EQ(rig.questions, QStringList{"Adding DMX Channel | DMX Channel doesn't exists\r\nAdd channel?"});
     EXPECT_EQ(rig.model().size(), 3);
-    QTest::keyClick(Child<QSpinBox>(*rig.page, "sedDmxCh"), Qt::Key_Return);
+    QTest::keyClick(child<QSpinBox>(*rig.page, "sedDmxCh"), Qt::Key_Return);
     EXPECT_EQ(rig.numbers().last(), "007");
     EXPECT_TRUE(rig.proposals.isEmpty()); // no input box from the DMX box
 
-    Child<QSpinBox>(*rig.page, "sedDmxCh")->setValue(2);
-    QTest::keyClick(Child<QSpinBox>(*rig.page, "sedDmxCh"), Qt::Key_Return);
+    child<QSpinBox>(*rig.page, "sedDmxCh")->setValue(2);
+    QTest::keyClick(child<QSpinBox>(*rig.page, "sedDmxCh"), Qt::Key_Return);
     EXPECT_EQ(rig.list().selectedRowNumbers(), QList<int>{1});
 }
 
 TEST(ChannelsEditing, SetChannelWritesEveryBoxIntoTheRow)
 {
     ChannelsRig rig;
-    AddNumbers(rig, 1, 3);
+    addNumbers(rig, 1, 3);
     ChannelsPage& p = *rig.page;
 
     // A number that is not there, answered "No": nothing changes.
-    Child<QSpinBox>(p, "sedDmxCh")->setValue(9);
+    child<QSpinBox>(p, "sedDmxCh")->setValue(9);
     rig.answers = {2};
     p.setChannelFromEditRow();
     EXPECT_EQ(rig.model().size(), 3);
 
     // Always on: the boxes it disables are written all the same.
-    Child<QSpinBox>(p, "sedDmxCh")->setValue(2);
-    Child<QComboBox>(p, "cbxMIDICh")->setCurrentIndex(4);
-    Child<QComboBox>(p, "cbxActCtrVal")->setCurrentIndex(1);
-    EXPECT_FALSE(Child<QComboBox>(p, "cbxMIDICh")->isEnabled());
-    Child<QSpinBox>(p, "sedCHVal")->setValue(77);
-    Child<QLineEdit>(p, "ledlngDescr")->setText(QStringLiteral("Front, left;\tspot"));
+    child<QSpinBox>(p, "sedDmxCh")->setValue(2);
+    child<QComboBox>(p, "cbxMIDICh")->setCurrentIndex(4);
+    child<QComboBox>(p, "cbxActCtrVal")->setCurrentIndex(1);
+    EXPECT_FALSE(child<QComboBox>(p, "cbxMIDICh")->isEnabled());
+    child<QSpinBox>(p, "sedCHVal")->setValue(77);
+    child<QLineEdit>(p, "ledlngDescr")->setText(QStringLiteral("Front, left;\tspot"));
     p.setChannelFromEditRow();
     EXPECT_EQ(
         rig.rowTexts(1),
@@ -99,13 +99,13 @@ TEST(ChannelsEditing, SetChannelWritesEveryBoxIntoTheRow)
     EXPECT_EQ(rig.list().selectedRowNumbers(), QList<int>{1});
 
     // A missing number answered "Yes" is added and set at once.
-    Child<QSpinBox>(p, "sedDmxCh")->setValue(10);
-    Child<QComboBox>(p, "cbxActCtrVal")->setCurrentIndex(0);
-    Child<QComboBox>(p, "cbxActOn")->setCurrentIndex(1);
-    Child<QComboBox>(p, "cbxFromNotes")->setCurrentIndex(12);
-    Child<QComboBox>(p, "cbxToNotes")->setCurrentIndex(2);
-    Child<QComboBox>(p, "cbxVelVal")->setCurrentIndex(1);
-    Child<QSpinBox>(p, "sedVelVal")->setValue(300);
+    child<QSpinBox>(p, "sedDmxCh")->setValue(10);
+    child<QComboBox>(p, "cbxActCtrVal")->setCurrentIndex(0);
+    child<QComboBox>(p, "cbxActOn")->setCurrentIndex(1);
+    child<QComboBox>(p, "cbxFromNotes")->setCurrentIndex(12);
+    child<QComboBox>(p, "cbxToNotes")->setCurrentIndex(2);
+    child<QComboBox>(p, "cbxVelVal")->setCurrentIndex(1);
+    child<QSpinBox>(p, "sedVelVal")->setValue(300);
     rig.answers = {1};
     p.setChannelFromEditRow();
     EXPECT_EQ(rig.rowTexts(3),
@@ -119,85 +119,85 @@ TEST(ChannelsEditing, EnablingRulesFollowControlModeAndDataType)
     ChannelsRig rig;
     ChannelsPage& p = *rig.page;
     // Start state: Active, Velocity.
-    EXPECT_FALSE(Child<QSpinBox>(p, "sedCHVal")->isEnabled());
-    EXPECT_TRUE(Child<QComboBox>(p, "cbxMIDICh")->isEnabled());
-    EXPECT_FALSE(Child<QSpinBox>(p, "sedVelVal")->isEnabled());
+    EXPECT_FALSE(child<QSpinBox>(p, "sedCHVal")->isEnabled());
+    EXPECT_TRUE(child<QComboBox>(p, "cbxMIDICh")->isEnabled());
+    EXPECT_FALSE(child<QSpinBox>(p, "sedVelVal")->isEnabled());
 
-    Child<QComboBox>(p, "cbxVelVal")->setCurrentIndex(1);
-    EXPECT_TRUE(Child<QSpinBox>(p, "sedVelVal")->isEnabled());
-    Child<QComboBox>(p, "cbxActCtrVal")->setCurrentIndex(1);
-    EXPECT_TRUE(Child<QSpinBox>(p, "sedCHVal")->isEnabled());
+    child<QComboBox>(p, "cbxVelVal")->setCurrentIndex(1);
+    EXPECT_TRUE(child<QSpinBox>(p, "sedVelVal")->isEnabled());
+    child<QComboBox>(p, "cbxActCtrVal")->setCurrentIndex(1);
+    EXPECT_TRUE(child<QSpinBox>(p, "sedCHVal")->isEnabled());
     for (QWidget* box : std::initializer_list<QWidget*>{
-             Child<QComboBox>(p, "cbxActOn"), Child<QComboBox>(p, "cbxFromNotes"), Child<QComboBox>(p, "cbxToNotes"),
-             Child<QComboBox>(p, "cbxVelVal"), Child<QSpinBox>(p, "sedVelVal"), Child<QComboBox>(p, "cbxMIDICh")})
+             child<QComboBox>(p, "cbxActOn"), child<QComboBox>(p, "cbxFromNotes"), child<QComboBox>(p, "cbxToNotes"),
+             child<QComboBox>(p, "cbxVelVal"), child<QSpinBox>(p, "sedVelVal"), child<QComboBox>(p, "cbxMIDICh")})
         EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
     // The data type rule waits while its box is disabled.
-    Child<QSpinBox>(p, "sedCHVal")->setValue(40);
-    Child<QComboBox>(p, "cbxVelVal")->setCurrentIndex(0);
-    EXPECT_FALSE(Child<QSpinBox>(p, "sedVelVal")->isEnabled());
+    child<QSpinBox>(p, "sedCHVal")->setValue(40);
+    child<QComboBox>(p, "cbxVelVal")->setCurrentIndex(0);
+    EXPECT_FALSE(child<QSpinBox>(p, "sedVelVal")->isEnabled());
     // Back to Active: the constant goes to 0.
-    Child<QComboBox>(p, "cbxActCtrVal")->setCurrentIndex(0);
-    EXPECT_EQ(Child<QSpinBox>(p, "sedCHVal")->value(), 0);
-    EXPECT_FALSE(Child<QSpinBox>(p, "sedCHVal")->isEnabled());
-    EXPECT_TRUE(Child<QComboBox>(p, "cbxVelVal")->isEnabled());
+    child<QComboBox>(p, "cbxActCtrVal")->setCurrentIndex(0);
+    EXPECT_EQ(child<QSpinBox>(p, "sedCHVal")->value(), 0);
+    EXPECT_FALSE(child<QSpinBox>(p, "sedCHVal")->isEnabled());
+    EXPECT_TRUE(child<QComboBox>(p, "cbxVelVal")->isEnabled());
     // ... and the fixed value follows the data type "Velocity" again.
-    EXPECT_FALSE(Child<QSpinBox>(p, "sedVelVal")->isEnabled());
+    EXPECT_FALSE(child<QSpinBox>(p, "sedVelVal")->isEnabled());
 
     // The reset after a "Value" row shows Active/Velocity with the same rules.
-    rig.addRows({Row("007", "Value", "12")});
+    rig.addRows({row("007", "Value", "12")});
     rig.list().makeCurrent(0);
-    ASSERT_TRUE(p.LoadRowIntoPanel());
-    ASSERT_FALSE(Child<QSpinBox>(p, "sedVelVal")->isEnabled());
-    p.ResetEditPanel();
-    EXPECT_EQ(Child<QComboBox>(p, "cbxActCtrVal")->currentText(), "Active");
-    EXPECT_EQ(Child<QComboBox>(p, "cbxVelVal")->currentText(), "Velocity");
-    EXPECT_TRUE(Child<QComboBox>(p, "cbxVelVal")->isEnabled());
-    EXPECT_FALSE(Child<QSpinBox>(p, "sedVelVal")->isEnabled());
-    EXPECT_FALSE(Child<QSpinBox>(p, "sedCHVal")->isEnabled());
+    ASSERT_TRUE(p.loadRowIntoPanel());
+    ASSERT_FALSE(child<QSpinBox>(p, "sedVelVal")->isEnabled());
+    p.resetEditPanel();
+    EXPECT_EQ(child<QComboBox>(p, "cbxActCtrVal")->currentText(), "Active");
+    EXPECT_EQ(child<QComboBox>(p, "cbxVelVal")->currentText(), "Velocity");
+    EXPECT_TRUE(child<QComboBox>(p, "cbxVelVal")->isEnabled());
+    EXPECT_FALSE(child<QSpinBox>(p, "sedVelVal")->isEnabled());
+    EXPECT_FALSE(child<QSpinBox>(p, "sedCHVal")->isEnabled());
 }
 
 TEST(ChannelsEditing, RowIntoPanelMatchesTextsExactly)
 {
     ChannelsRig rig;
     rig.addRows({
-        Row("001", "Active", "0", "4", "Control Change", "C-0/12      ", "C-0/12      ", "Value", "99", "Desk"),
-        Row("002", "Active", "0", "4", "Control Change", "C-0/12", "C-0/12", "Value", "99"),
-        Row("003", "Value", "x", "4", "Note On", "C-1/0", "C-1/0", "Velocity", "0"),
+        row("001", "Active", "0", "4", "Control Change", "C-0/12      ", "C-0/12      ", "Value", "99", "Desk"),
+        row("002", "Active", "0", "4", "Control Change", "C-0/12", "C-0/12", "Value", "99"),
+        row("003", "Value", "x", "4", "Note On", "C-1/0", "C-1/0", "Velocity", "0"),
     });
     ChannelsPage& p = *rig.page;
     rig.list().makeCurrent(0);
     rig.list().doubleClicked(rig.model().index(0, 0));
-    EXPECT_EQ(Child<QSpinBox>(p, "sedDmxCh")->value(), 1);
-    EXPECT_EQ(Child<QComboBox>(p, "cbxActOn")->currentIndex(), 1);
-    EXPECT_EQ(Child<QComboBox>(p, "cbxFromNotes")->currentIndex(), 12);
-    EXPECT_EQ(Child<QComboBox>(p, "cbxToNotes")->currentIndex(), 0);
-    EXPECT_EQ(Child<QComboBox>(p, "cbxMIDICh")->currentText(), "4");
-    EXPECT_EQ(Child<QSpinBox>(p, "sedVelVal")->value(), 99);
-    EXPECT_TRUE(Child<QSpinBox>(p, "sedVelVal")->isEnabled());
-    EXPECT_EQ(Child<QLineEdit>(p, "ledlngDescr")->text(), "Desk");
+    EXPECT_EQ(child<QSpinBox>(p, "sedDmxCh")->value(), 1);
+    EXPECT_EQ(child<QComboBox>(p, "cbxActOn")->currentIndex(), 1);
+    EXPECT_EQ(child<QComboBox>(p, "cbxFromNotes")->currentIndex(), 12);
+    EXPECT_EQ(child<QComboBox>(p, "cbxToNotes")->currentIndex(), 0);
+    EXPECT_EQ(child<QComboBox>(p, "cbxMIDICh")->currentText(), "4");
+    EXPECT_EQ(child<QSpinBox>(p, "sedVelVal")->value(), 99);
+    EXPECT_TRUE(child<QSpinBox>(p, "sedVelVal")->isEnabled());
+    EXPECT_EQ(child<QLineEdit>(p, "ledlngDescr")->text(), "Desk");
 
     // The same notes without their blanks leave From and To empty.
     rig.list().makeCurrent(1);
     QTest::keyClick(&rig.list(), Qt::Key_Return);
-    EXPECT_EQ(Child<QSpinBox>(p, "sedDmxCh")->value(), 2);
-    EXPECT_EQ(Child<QComboBox>(p, "cbxFromNotes")->currentIndex(), -1);
-    EXPECT_EQ(Child<QComboBox>(p, "cbxToNotes")->currentIndex(), -1);
-    EXPECT_FALSE(p.PrepDMXChannelsData(1).has_value());
+    EXPECT_EQ(child<QSpinBox>(p, "sedDmxCh")->value(), 2);
+    EXPECT_EQ(child<QComboBox>(p, "cbxFromNotes")->currentIndex(), -1);
+    EXPECT_EQ(child<QComboBox>(p, "cbxToNotes")->currentIndex(), -1);
+    EXPECT_FALSE(p.encodeRowForDevice(1).has_value());
 
     // A constant that is no number stops the copy there.
-    Child<QLineEdit>(p, "ledlngDescr")->setText(QStringLiteral("typed"));
+    child<QLineEdit>(p, "ledlngDescr")->setText(QStringLiteral("typed"));
     rig.list().makeCurrent(2);
-    EXPECT_FALSE(p.LoadRowIntoPanel());
+    EXPECT_FALSE(p.loadRowIntoPanel());
     EXPECT_EQ(rig.boxes, QStringList{"Improper data format in current line! \r\nLine: 2"});
-    EXPECT_EQ(Child<QSpinBox>(p, "sedDmxCh")->value(), 3);
-    EXPECT_EQ(Child<QComboBox>(p, "cbxActCtrVal")->currentText(), "Value");
-    EXPECT_EQ(Child<QLineEdit>(p, "ledlngDescr")->text(), "typed"); // not reached
+    EXPECT_EQ(child<QSpinBox>(p, "sedDmxCh")->value(), 3);
+    EXPECT_EQ(child<QComboBox>(p, "cbxActCtrVal")->currentText(), "Value");
+    EXPECT_EQ(child<QLineEdit>(p, "ledlngDescr")->text(), "typed"); // not reached
 }
 
 TEST(ChannelsEditing, DeleteAsksFirst)
 {
     ChannelsRig rig;
-    AddNumbers(rig, 1, 5);
+    addNumbers(rig, 1, 5);
     rig.page->deleteSelectedChannels(); // nothing selected: no question
     EXPECT_TRUE(rig.questions.isEmpty());
 
@@ -205,15 +205,15 @@ TEST(ChannelsEditing, DeleteAsksFirst)
     rig.answers = {2, 1, 1};
     rig.page->deleteSelectedChannels();
     EXPECT_EQ(rig.model().size(), 5);
-    Child<QSpinBox>(*rig.page, "sedDmxCh")->setValue(40);
+    child<QSpinBox>(*rig.page, "sedDmxCh")->setValue(40);
     rig.page->deleteSelectedChannels();
     EXPECT_EQ(rig.numbers(), (QStringList{"001", "003", "005"}));
     EXPECT_EQ(rig.questions.last(), "Deleting DMX channel(s) | Delete channel(s)?");
-    EXPECT_EQ(Child<QSpinBox>(*rig.page, "sedDmxCh")->value(), 1); // edit row reset
+    EXPECT_EQ(child<QSpinBox>(*rig.page, "sedDmxCh")->value(), 1); // edit row reset
 
     rig.page->deleteAllChannels();
     EXPECT_EQ(rig.model().size(), 0);
-    EXPECT_EQ(Child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "0");
+    EXPECT_EQ(child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "0");
     // Asked also when there is nothing to delete.
     rig.page->deleteAllChannels();
     EXPECT_EQ(rig.questions.size(), 4);
@@ -222,19 +222,19 @@ TEST(ChannelsEditing, DeleteAsksFirst)
 TEST(ChannelsEditing, ClearKeepsNumbersAndDropsTheRest)
 {
     ChannelsRig rig;
-    rig.addRows({Row("004", "Value", "12", "3", "Control Change", "C4/60", "C5/72", "Value", "8", "Keep me"),
-                 Row("006", "Value", "12", "3", "Control Change", "C4/60", "C5/72", "Value", "8", "Clear me"),
-                 Row("009", "Active", "0", "9", "Note On", "C4/60", "C5/72", "Value", "8", "Clear me too")});
+    rig.addRows({row("004", "Value", "12", "3", "Control Change", "C4/60", "C5/72", "Value", "8", "Keep me"),
+                 row("006", "Value", "12", "3", "Control Change", "C4/60", "C5/72", "Value", "8", "Clear me"),
+                 row("009", "Active", "0", "9", "Note On", "C4/60", "C5/72", "Value", "8", "Clear me too")});
     rig.select({1, 2});
     rig.page->clearSelectedChannelData();
     EXPECT_EQ(rig.rowTexts(0).last(), "Keep me");
-    EXPECT_EQ(rig.rowTexts(1), DefaultTexts("006"));
-    EXPECT_EQ(rig.rowTexts(2), DefaultTexts("009"));
-    EXPECT_EQ(Child<QSpinBox>(*rig.page, "sedDmxCh")->value(), 9);
+    EXPECT_EQ(rig.rowTexts(1), defaultTexts("006"));
+    EXPECT_EQ(rig.rowTexts(2), defaultTexts("009"));
+    EXPECT_EQ(child<QSpinBox>(*rig.page, "sedDmxCh")->value(), 9);
     EXPECT_TRUE(rig.questions.isEmpty());
 
     rig.page->clearAllChannelData();
-    EXPECT_EQ(rig.rowTexts(0), DefaultTexts("004"));
+    EXPECT_EQ(rig.rowTexts(0), defaultTexts("004"));
 }
 
 TEST(ChannelsEditing, FullTablesFromADumpAndFromAdd512)
@@ -247,17 +247,17 @@ TEST(ChannelsEditing, FullTablesFromADumpAndFromAdd512)
     EXPECT_EQ(rig.numbers().first(), "001");
     EXPECT_EQ(rig.numbers().last(), "512");
     // The edit row shows the From note of the last reply.
-    EXPECT_EQ(Child<QComboBox>(*rig.page, "cbxFromNotes")->currentText(), "C4/60");
+    EXPECT_EQ(child<QComboBox>(*rig.page, "cbxFromNotes")->currentText(), "C4/60");
     // Clearing takes the To note of the edit row, which the last reply set.
     rig.page->clearAllChannelData();
-    EXPECT_EQ(rig.rowTexts(511), DefaultTexts("512", "C4/60"));
+    EXPECT_EQ(rig.rowTexts(511), defaultTexts("512", "C4/60"));
 
     // Add 512 replaces the table without asking.
     rig.model().setCell(99, ColDescription, "old");
     rig.select({0});
     rig.page->addAllChannels();
     ASSERT_EQ(rig.model().size(), 512);
-    EXPECT_EQ(rig.rowTexts(99), DefaultTexts("100", "C4/60"));
+    EXPECT_EQ(rig.rowTexts(99), defaultTexts("100", "C4/60"));
     EXPECT_TRUE(rig.list().selectedRowNumbers().isEmpty());
     EXPECT_TRUE(rig.questions.isEmpty());
 }
@@ -265,18 +265,18 @@ TEST(ChannelsEditing, FullTablesFromADumpAndFromAdd512)
 TEST(ChannelsEditing, CopyAndPasteLandsAboveTheHighestRowUpTo512)
 {
     ChannelsRig rig;
-    rig.addRows({Row("003", "Active", "0", "2", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "three"),
-                 Row("007", "Value", "50", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "seven"), Row("020")});
+    rig.addRows({row("003", "Active", "0", "2", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "three"),
+                 row("007", "Value", "50", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "seven"), row("020")});
     QString range;
     QString typed; // empty: the proposal is taken
     rig.page->runChannelInput = [&](ChannelInputDialog& dialog) {
         range = QStringLiteral("%1 | %2-%3 | %4")
-                    .arg(Child<QLabel>(dialog, "lblMsg2")->text())
-                    .arg(dialog.LowestChannel)
-                    .arg(dialog.HighestChannel)
-                    .arg(Child<QLineEdit>(dialog, "ledlngDMXChNbr")->text());
+                    .arg(child<QLabel>(dialog, "lblMsg2")->text())
+                    .arg(dialog.lowestChannel)
+                    .arg(dialog.highestChannel)
+                    .arg(child<QLineEdit>(dialog, "ledlngDMXChNbr")->text());
         if (!typed.isEmpty())
-            Child<QLineEdit>(dialog, "ledlngDMXChNbr")->setText(typed);
+            child<QLineEdit>(dialog, "ledlngDMXChNbr")->setText(typed);
         dialog.acceptChannelNumber();
         return dialog.result() == QDialog::Accepted;
     };
@@ -312,13 +312,13 @@ TEST(ChannelsEditing, PopupEnablesItsItemsByTheSelection)
     auto enabled = [&p] {
         p.onPopupAboutToShow();
         QStringList names;
-        for (QAction* action : Child<QMenu>(p, "pupDMXChannels")->actions())
+        for (QAction* action : child<QMenu>(p, "pupDMXChannels")->actions())
             if (!action->isSeparator() && action->isEnabled())
                 names << action->objectName();
         return names;
     };
     EXPECT_EQ(enabled(), (QStringList{"milngAddChannel1", "milngLearn1"}));
-    AddNumbers(rig, 1, 3);
+    addNumbers(rig, 1, 3);
     rig.select({0, 2});
     EXPECT_EQ(enabled(),
               (QStringList{"milngRemoveChannel1", "milngClearchanneldata1", "milngCopyPaste", "milngLearn1"}));
@@ -329,21 +329,21 @@ TEST(ChannelsEditing, PopupEnablesItsItemsByTheSelection)
 TEST(ChannelsEditing, DescriptionEditorUpdatesTheSelectedRow)
 {
     ChannelsRig rig;
-    rig.addRows({Row("001", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "old text"), Row("002")});
+    rig.addRows({row("001", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "old text"), row("002")});
     rig.select({0, 1});
     rig.page->editDescription();
     EXPECT_EQ(rig.boxes, QStringList{"Improper selection."});
 
     rig.list().makeCurrent(0);
     rig.page->runDescrForm = [](DescriptionDialog& editor) {
-        EXPECT_EQ(Child<QPlainTextEdit>(editor, "memDescr")->toPlainText(), "old text");
-        Child<QPlainTextEdit>(editor, "memDescr")->setPlainText(QStringLiteral("red, green;\nblue"));
-        Child<QPushButton>(editor, "btnUpdate")->click();
-        Child<QPushButton>(editor, "btnClose")->click();
+        EXPECT_EQ(child<QPlainTextEdit>(editor, "memDescr")->toPlainText(), "old text");
+        child<QPlainTextEdit>(editor, "memDescr")->setPlainText(QStringLiteral("red, green;\nblue"));
+        child<QPushButton>(editor, "btnUpdate")->click();
+        child<QPushButton>(editor, "btnClose")->click();
     };
     rig.page->editDescription();
     EXPECT_EQ(rig.model().cellText(0, ColDescription), "red  green  blue");
-    EXPECT_FALSE(Child<DescriptionDialog>(*rig.page, "DescrForm")->isVisible());
+    EXPECT_FALSE(child<DescriptionDialog>(*rig.page, "DescrForm")->isVisible());
 }
 
 TEST(ChannelsEditing, ShortcutKeysAndPageEnabling)
@@ -356,11 +356,11 @@ TEST(ChannelsEditing, ShortcutKeysAndPageEnabling)
     QTest::keyClick(&rig.list(), Qt::Key_Insert);
     EXPECT_EQ(rig.model().size(), 1);
     // Del in the description box edits the text; in the list it deletes rows.
-    Child<QLineEdit>(*rig.page, "ledlngDescr")->setText(QStringLiteral("ab"));
-    Child<QLineEdit>(*rig.page, "ledlngDescr")->setFocus();
-    Child<QLineEdit>(*rig.page, "ledlngDescr")->setCursorPosition(0);
-    QTest::keyClick(Child<QLineEdit>(*rig.page, "ledlngDescr"), Qt::Key_Delete);
-    EXPECT_EQ(Child<QLineEdit>(*rig.page, "ledlngDescr")->text(), "b");
+    child<QLineEdit>(*rig.page, "ledlngDescr")->setText(QStringLiteral("ab"));
+    child<QLineEdit>(*rig.page, "ledlngDescr")->setFocus();
+    child<QLineEdit>(*rig.page, "ledlngDescr")->setCursorPosition(0);
+    QTest::keyClick(child<QLineEdit>(*rig.page, "ledlngDescr"), Qt::Key_Delete);
+    EXPECT_EQ(child<QLineEdit>(*rig.page, "ledlngDescr")->text(), "b");
     EXPECT_TRUE(rig.questions.isEmpty());
     rig.list().setFocus();
     rig.select({0});
@@ -371,8 +371,8 @@ TEST(ChannelsEditing, ShortcutKeysAndPageEnabling)
     const ChannelsPage& files = *rig.page;
     for (int page : {int(PageId::Firmware), int(PageId::Channels)}) {
         rig.find<QTabWidget>("pgcMain")->setCurrentIndex(page);
-        for (QAction* action : {Child<QAction>(*rig.page, "milngAddChannel"),
-                                Child<QAction>(files, "milngOpenSettings"), Child<QAction>(files, "milngSendToDevice")})
+        for (QAction* action : {child<QAction>(*rig.page, "milngAddChannel"),
+                                child<QAction>(files, "milngOpenSettings"), child<QAction>(files, "milngSendToDevice")})
             EXPECT_EQ(action->isEnabled(), page == int(PageId::Channels)) << action->objectName().toStdString();
     }
 }

@@ -16,19 +16,19 @@ using namespace vantorel;
 
 namespace {
 
-void FillSample(ChannelsRig& rig)
+void fillSample(ChannelsRig& rig)
 {
     rig.addRows({
-        Row("001"),
-        Row("002", "Active", "0", "3", "Note On", "C4/60", "H4/71", "Value", "127", "Strobe"),
-        Row("003", "Active", "0", "2", "Control Change", "C-1/0", "C-1/0", "Velocity", "0", "Dimmer"),
-        Row("004", "Active", "0", "2", "Control Change", "C#-1/1", "D-1/2", "Value", "200", "Pan, fine"),
-        Row("005", "Value", "255", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "Stage left, always on"),
+        row("001"),
+        row("002", "Active", "0", "3", "Note On", "C4/60", "H4/71", "Value", "127", "Strobe"),
+        row("003", "Active", "0", "2", "Control Change", "C-1/0", "C-1/0", "Velocity", "0", "Dimmer"),
+        row("004", "Active", "0", "2", "Control Change", "C#-1/1", "D-1/2", "Value", "200", "Pan, fine"),
+        row("005", "Value", "255", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "Stage left, always on"),
     });
 }
 
 // The colour just inside the left edge of a cell, at mid height (beside the text).
-QColor CellEdge(const QImage& image, ChannelListView& list, int row, int column)
+QColor cellEdge(const QImage& image, ChannelListView& list, int row, int column)
 {
     const QRect rect = list.visualRect(list.model()->index(row, column));
     const QPoint probe(list.viewport()->mapTo(list.window(), QPoint(rect.left() + 2, rect.center().y())));
@@ -40,12 +40,12 @@ QColor CellEdge(const QImage& image, ChannelListView& list, int row, int column)
 TEST(ChannelsLook, RowsTakeTheirRoleColourAndBlankCellsStayWhite)
 {
     ChannelsRig rig;
-    FillSample(rig);
+    fillSample(rig);
     rig.list().clearRowSelection();
     rig.list().setCurrentIndex({});
-    Pause(20);
+    pause(20);
     const QImage image = rig.form->grab().toImage();
-    const RowColoursDialog& colours = *Child<RowColoursDialog>(*rig.page, "DMXUserSetForm");
+    const RowColoursDialog& colours = *child<RowColoursDialog>(*rig.page, "DMXUserSetForm");
     const QColor white(Qt::white);
     struct Probe {
         int row, column;
@@ -70,22 +70,22 @@ TEST(ChannelsLook, RowsTakeTheirRoleColourAndBlankCellsStayWhite)
         {4, 9, white},
     };
     for (const Probe& p : probes)
-        EXPECT_EQ(CellEdge(image, rig.list(), p.row, p.column), p.expected) << p.row << "/" << p.column;
+        EXPECT_EQ(cellEdge(image, rig.list(), p.row, p.column), p.expected) << p.row << "/" << p.column;
 
     // Selected, the always-on row keeps its blank cells empty.
     rig.list().makeCurrent(4);
     rig.list().setFocus();
-    Pause(20);
+    pause(20);
     const QImage selected = rig.form->grab().toImage();
-    EXPECT_EQ(CellEdge(selected, rig.list(), 4, 0), rig.list().palette().color(QPalette::Active, QPalette::Highlight));
-    EXPECT_EQ(CellEdge(selected, rig.list(), 4, 5), white);
+    EXPECT_EQ(cellEdge(selected, rig.list(), 4, 0), rig.list().palette().color(QPalette::Active, QPalette::Highlight));
+    EXPECT_EQ(cellEdge(selected, rig.list(), 4, 5), white);
 }
 
 TEST(ChannelsLook, DescriptionColumnTakesTheRestAndNothingScrollsSideways)
 {
     ChannelsRig rig;
     rig.page->addAllChannels();
-    Pause(20);
+    pause(20);
     EXPECT_EQ(rig.list().columnWidth(0), 61);
     EXPECT_EQ(rig.list().horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     int total = 0;
@@ -93,7 +93,7 @@ TEST(ChannelsLook, DescriptionColumnTakesTheRestAndNothingScrollsSideways)
         total += rig.list().columnWidth(column);
     EXPECT_EQ(total, rig.list().viewport()->width());
     EXPECT_TRUE(rig.list().verticalScrollBar()->isVisible());
-    EXPECT_EQ(Child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "512");
+    EXPECT_EQ(child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "512");
 }
 
 TEST(ChannelsLook, DialogsAreFixedSize)
@@ -101,10 +101,10 @@ TEST(ChannelsLook, DialogsAreFixedSize)
     ChannelsRig rig;
     ChannelsPage& p = *rig.page;
     for (QDialog* dialog : std::initializer_list<QDialog*>{
-             Child<RowColoursDialog>(p, "DMXUserSetForm"), Child<DescriptionDialog>(p, "DescrForm"),
-             Child<ChannelInputDialog>(p, "DMXChannelInputForm"), p.calculator()}) {
+             child<RowColoursDialog>(p, "DMXUserSetForm"), child<DescriptionDialog>(p, "DescrForm"),
+             child<ChannelInputDialog>(p, "DMXChannelInputForm"), p.calculator()}) {
         dialog->show();
-        Pause(10);
+        pause(10);
         EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << dialog->objectName().toStdString();
         dialog->hide();
     }

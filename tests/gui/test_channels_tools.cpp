@@ -24,7 +24,7 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 // The short messages the emulated device received (the program's SysEx left out).
-std::vector<Bytes> ShortMessages(ChannelsRig& rig)
+std::vector<Bytes> shortMessages(ChannelsRig& rig)
 {
     std::vector<Bytes> messages;
     for (const Bytes& message : rig.emulator->device().received())
@@ -33,7 +33,7 @@ std::vector<Bytes> ShortMessages(ChannelsRig& rig)
     return messages;
 }
 
-QString WriteFixture(const QTemporaryDir& dir)
+QString writeFixture(const QTemporaryDir& dir)
 {
     const QString path = dir.filePath(QStringLiteral("spot.qxf"));
     QFile file(path);
@@ -53,8 +53,8 @@ TEST(FieldTools, PatchFixtureDescribesAndAddsRowsAsOneUndoStep)
 {
     ChannelsRig rig;
     QTemporaryDir dir;
-    const QString fixture = WriteFixture(dir);
-    rig.addRows({Row("004", "Active", "0", "2", "Control Change", "C-1/0", "C-1/0", "Value", "9", "MH 1 Dimmer")});
+    const QString fixture = writeFixture(dir);
+    rig.addRows({row("004", "Active", "0", "2", "Control Change", "C-1/0", "C-1/0", "Value", "9", "MH 1 Dimmer")});
     rig.page->openFixtureFileName = [&](const QString&) { return fixture; };
     int start = 2;
     QStringList modes;
@@ -109,9 +109,9 @@ TEST(FieldTools, TestSendsTheRowsPairToTheDeviceAndNothingForAValueRow)
     ChannelsRig rig;
     QStringList logged;
     QObject::connect(rig.link.get(), &DeviceLink::resultLogged, [&](const QString& line) { logged << line; });
-    rig.addRows({Row("001", "Active", "0", "3", "Note On", "C4/60", "C4/60"),
-                 Row("002", "Active", "0", "16", "Control Change", "C-0/12      ", "C-0/12      "),
-                 Row("003", "Value", "255", "3", "Note On", "C4/60", "C4/60")});
+    rig.addRows({row("001", "Active", "0", "3", "Note On", "C4/60", "C4/60"),
+                 row("002", "Active", "0", "16", "Control Change", "C-0/12      ", "C-0/12      "),
+                 row("003", "Value", "255", "3", "Note On", "C4/60", "C4/60")});
     auto* test = rig.find<QPushButton>("btnlngTestChannel");
     const struct {
         int row;
@@ -123,16 +123,16 @@ TEST(FieldTools, TestSendsTheRowsPairToTheDeviceAndNothingForAValueRow)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
-        const size_t before = ShortMessages(rig).size();
+        const size_t before = shortMessages(rig).size();
         rig.select({c.row});
         rig.list().setCurrentIndex(rig.model().index(c.row, 0));
         EXPECT_EQ(test->isEnabled(), !c.sent.empty());
         QTest::mousePress(test, Qt::LeftButton);
         QTest::mouseRelease(test, Qt::LeftButton);
         if (!c.sent.empty()) {
-            ASSERT_TRUE(WaitFor([&] { return ShortMessages(rig).size() >= before + 2; }, 5000));
+            ASSERT_TRUE(waitFor([&] { return shortMessages(rig).size() >= before + 2; }, 5000));
         }
-        const std::vector<Bytes> all = ShortMessages(rig);
+        const std::vector<Bytes> all = shortMessages(rig);
         EXPECT_EQ(std::vector<Bytes>(all.begin() + std::ptrdiff_t(before), all.end()), c.sent);
     }
     EXPECT_TRUE(logged.contains("Test sent: 92 3C 7F Note On, MIDI channel 3, C4/60, velocity 127"))
@@ -144,7 +144,7 @@ TEST(FieldTools, LearnFillsTheEditRowFromTheChosenPortAndEscCancels)
     ChannelsRig rig;
     auto controller = std::make_shared<FakeBackend>();
     rig.ports.add(controller);
-    rig.link->RefreshPorts();
+    rig.link->refreshPorts();
     auto* port = rig.find<QComboBox>("cbxLearnPort");
     EXPECT_EQ(port->findText("VANTOREL Emulator"), -1); // the device's own port is no choice
     EXPECT_EQ(port->currentText(), "Port A"); // before any choice, the first
@@ -155,12 +155,12 @@ TEST(FieldTools, LearnFillsTheEditRowFromTheChosenPortAndEscCancels)
     int counted = 0;
     QObject::connect(&rig.page->learnSession(), &LearnSession::messageCounted, [&](int count) { counted = count; });
 
-    Child<QComboBox>(*rig.page, "cbxVelVal")->setCurrentIndex(1); // "Value": the gesture makes it "Velocity"
+    child<QComboBox>(*rig.page, "cbxVelVal")->setCurrentIndex(1); // "Value": the gesture makes it "Velocity"
     rig.click("btnlngLearn");
     EXPECT_EQ(rig.status.last(), "Move a control or play the notes...");
     controller->deliver(
         {{0xF8}, {0x91, 0x30, 0x50}, {0x81, 0x30, 0x00}, {0xF8}, {0x91, 0x3B, 0x51}, {0x91, 0x35, 0x52}});
-    ASSERT_TRUE(WaitFor([&] { return counted == 3; }));
+    ASSERT_TRUE(waitFor([&] { return counted == 3; }));
     now += LearnSession::kQuietMs - 1;
     rig.page->learnSession().checkTime();
     EXPECT_TRUE(rig.page->learnSession().active());
@@ -168,18 +168,18 @@ TEST(FieldTools, LearnFillsTheEditRowFromTheChosenPortAndEscCancels)
     rig.page->learnSession().checkTime();
     EXPECT_FALSE(rig.page->learnSession().active());
     EXPECT_EQ(rig.status.last(), "Learned: Note On, MIDI channel 2, C3/48 to H3/59, data type Velocity.");
-    EXPECT_EQ(Child<QComboBox>(*rig.page, "cbxMIDICh")->currentText(), "2");
-    EXPECT_EQ(Child<QComboBox>(*rig.page, "cbxActOn")->currentText(), "Note On");
-    EXPECT_EQ(Child<QComboBox>(*rig.page, "cbxFromNotes")->currentText(), "C3/48");
-    EXPECT_EQ(Child<QComboBox>(*rig.page, "cbxToNotes")->currentText(), "H3/59");
-    EXPECT_EQ(Child<QComboBox>(*rig.page, "cbxVelVal")->currentText(), "Velocity");
+    EXPECT_EQ(child<QComboBox>(*rig.page, "cbxMIDICh")->currentText(), "2");
+    EXPECT_EQ(child<QComboBox>(*rig.page, "cbxActOn")->currentText(), "Note On");
+    EXPECT_EQ(child<QComboBox>(*rig.page, "cbxFromNotes")->currentText(), "C3/48");
+    EXPECT_EQ(child<QComboBox>(*rig.page, "cbxToNotes")->currentText(), "H3/59");
+    EXPECT_EQ(child<QComboBox>(*rig.page, "cbxVelVal")->currentText(), "Velocity");
     EXPECT_TRUE(rig.model().isEmpty()); // "Set channel" stores it
 
     rig.click("btnlngLearn");
     ASSERT_TRUE(rig.page->learnSession().active());
     rig.form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(rig.form.get()));
-    QTest::keyClick(Child<QComboBox>(*rig.page, "cbxFromNotes"), Qt::Key_Escape);
+    QTest::keyClick(child<QComboBox>(*rig.page, "cbxFromNotes"), Qt::Key_Escape);
     EXPECT_FALSE(rig.page->learnSession().active());
     EXPECT_EQ(rig.status.last(), "Learning cancelled.");
     EXPECT_EQ(rig.page->learnPort(), "Port B");

@@ -19,9 +19,9 @@ namespace {
 
 struct Window : LinkRig {
     explicit Window(const std::function<void(EmulatorConfig&)>& adjust = {})
-        : LinkRig(Emulated('P', adjust))
+        : LinkRig(emulated('P', adjust))
     {
-        link->OpenPorts();
+        link->openPorts();
         auto* panel = new OperationProgress(*link, window.statusBar());
         panel->cancelWithEscapeIn(&window);
         window.statusBar()->addPermanentWidget(panel);
@@ -34,7 +34,7 @@ struct Window : LinkRig {
     {
         ChannelTable table;
         for (int i = 1; i <= n; ++i)
-            table.push_back(DefaultChannelRecord(i));
+            table.push_back(defaultChannelRecord(i));
         return table;
     }
 
@@ -52,7 +52,7 @@ TEST(OperationProgress, RowsShownAndCancelButtonStopsTheWrite)
     EXPECT_FALSE(w.bar->isVisible());
     EXPECT_EQ(w.cancel->text(), "Cancel");
     bool seen = false;
-    const ChannelWriteReport report = WriteChannelsToDevice(*w.link, w.rows(100), {}, [&](int row) {
+    const ChannelWriteReport report = writeChannelsToDevice(*w.link, w.rows(100), {}, [&](int row) {
         if (row != 9)
             return;
         seen = w.bar->isVisible() && w.cancel->isEnabled() && w.bar->value() == 10 && w.bar->maximum() == 100
@@ -65,7 +65,7 @@ TEST(OperationProgress, RowsShownAndCancelButtonStopsTheWrite)
     EXPECT_EQ(w.status.last(), "Cancelled: 10 of 100 channels written.");
     // The controls are back: the panel is gone until the next operation.
     EXPECT_FALSE(w.bar->isVisible());
-    EXPECT_EQ(WriteChannelsToDevice(*w.link, w.rows(3)).result, ChannelWriteResult::Done);
+    EXPECT_EQ(writeChannelsToDevice(*w.link, w.rows(3)).result, ChannelWriteResult::Done);
 }
 
 TEST(OperationProgress, EscapeEndsALongWaitAndDoesNothingWhileIdle)
@@ -78,7 +78,7 @@ TEST(OperationProgress, EscapeEndsALongWaitAndDoesNothingWhileIdle)
         EXPECT_TRUE(w.bar->format().endsWith(" of 8 s")) << w.bar->format().toStdString();
         QTest::keyClick(&w.window, Qt::Key_Escape);
     });
-    EXPECT_EQ(ClearDeviceData(*w.link), OpResult::Cancelled);
+    EXPECT_EQ(clearDeviceData(*w.link), OpResult::Cancelled);
     EXPECT_FALSE(w.bar->isVisible());
     EXPECT_EQ(w.redBar, 0);
 }

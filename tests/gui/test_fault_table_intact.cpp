@@ -20,8 +20,8 @@ TEST(FaultTableIntact, ReadWithoutAnswerGivesTheTableBack)
     config.neverAnswer = true;
     ChannelsRig rig(config);
     rig.link->setDeviceType('B');
-    rig.addRows({Row("001", "Active", "0", "3"),
-                 Row("017", "Value", "200", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "spot")});
+    rig.addRows({row("001", "Active", "0", "3"),
+                 row("017", "Value", "200", "1", "Note On", "C-1/0", "C-1/0", "Velocity", "0", "spot")});
     const ChannelTable before = rig.model().rows();
 
     int ticks = 0;
@@ -33,7 +33,7 @@ TEST(FaultTableIntact, ReadWithoutAnswerGivesTheTableBack)
 
     EXPECT_EQ(rig.text("lbllngStatMsg"), "No data received.");
     EXPECT_EQ(rig.model().rows(), before);
-    EXPECT_EQ(Child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "2");
+    EXPECT_EQ(child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "2");
     // The wait of 2 s did not hold the window up.
     EXPECT_GT(ticks, 40);
 }
@@ -45,10 +45,10 @@ TEST(FaultTableIntact, PortVanishingMidDumpGivesTheTableBack)
     ChannelsRig rig;
     rig.link->setDeviceType('P');
     for (int n = 1; n <= 150; ++n)
-        rig.addRows({Row(QString::asprintf("%.3d", n).toLatin1().constData())});
+        rig.addRows({row(QString::asprintf("%.3d", n).toLatin1().constData())});
     rig.page->writeToDevice();
     ASSERT_EQ(rig.emulator->device().channels().size(), 150u);
-    rig.model().replaceAll({Row("007", "Value", "99")});
+    rig.model().replaceAll({row("007", "Value", "99")});
     const ChannelTable before = rig.model().rows();
 
     QObject::connect(rig.link.get(), &DeviceLink::channelDumpReceived, [&rig] {
@@ -56,7 +56,7 @@ TEST(FaultTableIntact, PortVanishingMidDumpGivesTheTableBack)
             rig.emulator->setUnplugged(true);
     });
     rig.page->readFromDevice();
-    ASSERT_TRUE(WaitFor([&] { return rig.link->portLost(); }));
+    ASSERT_TRUE(waitFor([&] { return rig.link->portLost(); }));
     EXPECT_EQ(rig.model().rows(), before);
     EXPECT_EQ(rig.text("lbllngStatMsg"), "No data received.");
     EXPECT_EQ(rig.errors, QStringList{"The MIDI port VANTOREL Emulator has disappeared."});
@@ -69,9 +69,9 @@ TEST(FaultTableIntact, CancelledReadGivesTheTableBackWithProgressShown)
     ChannelsRig rig;
     rig.link->setDeviceType('P');
     for (int n = 1; n <= 60; ++n)
-        rig.addRows({Row(QString::asprintf("%.3d", n).toLatin1().constData())});
+        rig.addRows({row(QString::asprintf("%.3d", n).toLatin1().constData())});
     rig.page->writeToDevice();
-    rig.model().replaceAll({Row("007", "Value", "99")});
+    rig.model().replaceAll({row("007", "Value", "99")});
     const ChannelTable before = rig.model().rows();
 
     int lastProgress = 0;
@@ -100,10 +100,10 @@ TEST(FaultTableIntact, WriteStoppedByAMissingAcknowledgementKeepsTheTable)
         config.drops.push_back({'C', nth, true});
     ChannelsRig rig(config);
     rig.link->setDeviceType('P');
-    rig.addRows({Row("001"), Row("002"), Row("003", "Value", "9")});
+    rig.addRows({row("001"), row("002"), row("003", "Value", "9")});
     const ChannelTable before = rig.model().rows();
     QStringList panelShows;
-    QObject::connect(Child<QSpinBox>(*rig.page, "sedDmxCh"), &QSpinBox::valueChanged,
+    QObject::connect(child<QSpinBox>(*rig.page, "sedDmxCh"), &QSpinBox::valueChanged,
                      [&](int value) { panelShows << QString::number(value); });
     rig.page->writeToDevice();
 
@@ -119,14 +119,14 @@ TEST(FaultTableIntact, WriteStoppedByAMissingAcknowledgementKeepsTheTable)
 TEST(FaultTableIntact, GarbageOnTheInputLeavesTheTableAlone)
 {
     ChannelsRig rig;
-    rig.addRows({Row("005"), Row("006")});
+    rig.addRows({row("005"), row("006")});
     const ChannelTable before = rig.model().rows();
     // Wrong lengths, unknown letters, a dump reply whose payload is no number.
     for (const Bytes& message :
-         {BuildReply('b', "0123"), BuildReply('b', "XYZXYZXYZXYZXY"), BuildReply('q', "00000000000000"),
+         {buildReply('b', "0123"), buildReply('b', "XYZXYZXYZXYZXY"), buildReply('q', "00000000000000"),
           Bytes{0xF0, 0x31, 0x34, 0x56}, Bytes{0x90, 0x40}, Bytes{0xF0, 0xF7}})
         rig.emulator->inject(message);
-    Pause(100);
+    pause(100);
     EXPECT_EQ(rig.model().rows(), before);
 }
 
@@ -138,7 +138,7 @@ TEST(FaultTableIntact, LateReadReplacesTheKeptTableAndRepeatedChannelsReplaceThe
     rig.link->setDeviceType('P');
     ASSERT_TRUE(rig.emulator->device().storeChannel("00030100900000"));
     ASSERT_TRUE(rig.emulator->device().storeChannel("00070100900000"));
-    rig.addRows({Row("003", "Value", "9"), Row("005")});
+    rig.addRows({row("003", "Value", "9"), row("005")});
     QStringList log;
     QObject::connect(rig.link.get(), &DeviceLink::resultLogged, [&](const QString& line) { log << line; });
 
@@ -148,15 +148,15 @@ TEST(FaultTableIntact, LateReadReplacesTheKeptTableAndRepeatedChannelsReplaceThe
     EXPECT_EQ(rig.numbers(), (QStringList{"003", "005"}));
 
     // The late dump replaces them all, as the read promised.
-    ASSERT_TRUE(WaitFor([&] { return rig.model().size() == 2 && rig.numbers().last() == "007"; }));
-    Pause(100);
+    ASSERT_TRUE(waitFor([&] { return rig.model().size() == 2 && rig.numbers().last() == "007"; }));
+    pause(100);
     EXPECT_EQ(rig.numbers(), (QStringList{"003", "007"}));
     EXPECT_EQ(rig.model().cellText(0, ColControlMode), "Active");
 
     // A channel the device sends again replaces its row, and the log says so.
-    rig.emulator->inject(BuildReply('b', "00070100910000"));
-    ASSERT_TRUE(WaitFor([&] { return log.last().contains("received again"); }));
+    rig.emulator->inject(buildReply('b', "00070100910000"));
+    ASSERT_TRUE(waitFor([&] { return log.last().contains("received again"); }));
     EXPECT_EQ(rig.numbers(), (QStringList{"003", "007"}));
     EXPECT_EQ(rig.model().cellText(1, ColMidiChannel), "2");
-    EXPECT_EQ(Child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "2");
+    EXPECT_EQ(child<QLabel>(*rig.page, "lblChannelsNbr")->text(), "2");
 }

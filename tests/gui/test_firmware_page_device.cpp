@@ -29,7 +29,7 @@ namespace {
 struct Rig : WindowRig {
     // A developer run on an emulated device of `type` that restarts quickly.
     explicit Rig(char type, const std::function<void(EmulatorConfig&)>& adjust = {})
-        : WindowRig(Emulated(type,
+        : WindowRig(emulated(type,
                              [&](EmulatorConfig& c) {
                                  c.restartMs = 20;
                                  if (adjust)
@@ -44,7 +44,7 @@ struct Rig : WindowRig {
     // Loads a firmware file holding `image` with "Load firmware file".
     void load(const FirmwareImage& image)
     {
-        const std::string text = PackFirmwareImage(image, FirmwareSalt{9, 8, 7}, BuiltInFirmwarePassword());
+        const std::string text = packFirmwareImage(image, FirmwareSalt{9, 8, 7}, builtInFirmwarePassword());
         const QString path = dir.filePath(QStringLiteral("fw.bix"));
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -65,7 +65,7 @@ struct Rig : WindowRig {
 TEST(FirmwarePage, UploadFromTheLoadedFile)
 {
     Rig rig('B');
-    const FirmwareImage image = MakeTestFirmwareImage(700, 'B', "05-01-2019 08:30");
+    const FirmwareImage image = makeTestFirmwareImage(700, 'B', "05-01-2019 08:30");
     rig.load(image);
     ASSERT_TRUE(rig.errors.isEmpty()) << rig.errors.join(' ').toStdString();
     EXPECT_EQ(rig.form->firmwarePage().uploadMode(), 2); // a developer run starts with "same or older"
@@ -73,8 +73,8 @@ TEST(FirmwarePage, UploadFromTheLoadedFile)
     EXPECT_EQ(rig.service().uploadMode(), FirmwareService::UploadIfNewer);
 
     rig.find<QPushButton>("btnlngEnterProgrammingMode")->click();
-    ASSERT_TRUE(WaitFor([&] { return rig.emulator->device().upgrades() == 1; }, 8000));
-    ASSERT_TRUE(WaitFor([&] { return rig.text("lbllngFWStatMsg") == "        Upgrade ready..."; }, 8000));
+    ASSERT_TRUE(waitFor([&] { return rig.emulator->device().upgrades() == 1; }, 8000));
+    ASSERT_TRUE(waitFor([&] { return rig.text("lbllngFWStatMsg") == "        Upgrade ready..."; }, 8000));
     EXPECT_EQ(rig.emulator->device().receivedImage(), image);
     EXPECT_EQ((QStringList{rig.text("lblDevID"), rig.text("lblBLDate"), rig.text("lblSWDate")}),
               (QStringList{"000001", "2017-11-03 09:15", "2018-04-24 10:24 -> Device has older FW version."}));
@@ -90,15 +90,15 @@ TEST(FirmwarePage, InterfaceTestCountsPasses)
     DebugWindow debug(*rig.link);
     rig.selectMode(3);
     rig.find<QPushButton>("btnlngEnterProgrammingMode")->click();
-    ASSERT_TRUE(WaitFor([&] { return rig.text("lbllngPasses") == "1"; }, 8000));
+    ASSERT_TRUE(waitFor([&] { return rig.text("lbllngPasses") == "1"; }, 8000));
     rig.selectMode(0);
     EXPECT_EQ(rig.text("lbllngStatMsg"), "Transfer test passed...");
     // The measured pause of about a second goes to its label, not to the log.
     EXPECT_TRUE(
-        QRegularExpression(QStringLiteral("^0[01]:\\d{3}$")).match(Child<QLabel>(debug, "Label3")->text()).hasMatch())
-        << Child<QLabel>(debug, "Label3")->text().toStdString();
-    for (int i = 0; i < Child<QListWidget>(debug, "lbxResult")->count(); ++i)
-        EXPECT_NE(Child<QListWidget>(debug, "lbxResult")->item(i)->text(), Child<QLabel>(debug, "Label3")->text());
+        QRegularExpression(QStringLiteral("^0[01]:\\d{3}$")).match(child<QLabel>(debug, "Label3")->text()).hasMatch())
+        << child<QLabel>(debug, "Label3")->text().toStdString();
+    for (int i = 0; i < child<QListWidget>(debug, "lbxResult")->count(); ++i)
+        EXPECT_NE(child<QListWidget>(debug, "lbxResult")->item(i)->text(), child<QLabel>(debug, "Label3")->text());
 }
 
 TEST(FirmwarePage, DebugWindowLogsTheBlockLoopAndClearsEventsOnAnyDoubleClick)
@@ -106,31 +106,31 @@ TEST(FirmwarePage, DebugWindowLogsTheBlockLoopAndClearsEventsOnAnyDoubleClick)
     Rig rig('B');
     DebugWindow debug(*rig.link);
     debug.show();
-    rig.load(MakeTestFirmwareImage(300, 'B', "05-01-2019 08:30"));
+    rig.load(makeTestFirmwareImage(300, 'B', "05-01-2019 08:30"));
     rig.selectMode(1);
     rig.find<QPushButton>("btnlngEnterProgrammingMode")->click();
-    ASSERT_TRUE(WaitFor([&] { return rig.emulator->device().upgrades() == 1; }, 8000));
+    ASSERT_TRUE(waitFor([&] { return rig.emulator->device().upgrades() == 1; }, 8000));
     QStringList log;
-    for (int i = 0; i < Child<QListWidget>(debug, "lbxResult")->count(); ++i)
-        log << Child<QListWidget>(debug, "lbxResult")->item(i)->text();
+    for (int i = 0; i < child<QListWidget>(debug, "lbxResult")->count(); ++i)
+        log << child<QListWidget>(debug, "lbxResult")->item(i)->text();
     const int loop = int(log.indexOf("Pętla ..."));
     ASSERT_GE(loop, 0) << log.join(" | ").toStdString();
     EXPECT_LT(loop, log.lastIndexOf("Message: Get_next_block"));
     EXPECT_EQ(log.count("Pętla ..."), 1);
 
     // Below the last line is still the list.
-    Child<QListWidget>(debug, "lbxEvents")->clear();
-    Child<QListWidget>(debug, "lbxEvents")->addItem(QStringLiteral("one event"));
-    QWidget* viewport = Child<QListWidget>(debug, "lbxEvents")->viewport();
+    child<QListWidget>(debug, "lbxEvents")->clear();
+    child<QListWidget>(debug, "lbxEvents")->addItem(QStringLiteral("one event"));
+    QWidget* viewport = child<QListWidget>(debug, "lbxEvents")->viewport();
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(viewport->width() / 2, viewport->height() - 3));
-    EXPECT_EQ(Child<QListWidget>(debug, "lbxEvents")->count(), 0);
+    EXPECT_EQ(child<QListWidget>(debug, "lbxEvents")->count(), 0);
 }
 
 TEST(FirmwarePage, SetDeviceIdWithoutRestartClearsTheDeviceLabels)
 {
     VirtualClock clock;
     Rig rig('B', [](EmulatorConfig& c) { c.noRestartAfterDeviceNumber = true; });
-    rig.load(MakeTestFirmwareImage(300, 'B', "05-01-2019 08:30"));
+    rig.load(makeTestFirmwareImage(300, 'B', "05-01-2019 08:30"));
     rig.find<QLabel>("lblDevID")->setText("000001");
     rig.find<QLabel>("lblDevType")->setText("VANTOREL Basic");
     rig.find<QLabel>("lbllngPasses")->setText("3");

@@ -38,15 +38,15 @@ struct Rig : LinkRig {
     void load(const QString& path)
     {
         choices << path;
-        Child<QPushButton>(page, "btnLoadFirmware")->click();
+        child<QPushButton>(page, "btnLoadFirmware")->click();
     }
-    QString text(const char* name) const { return Child<QLabel>(page, name)->text(); }
+    QString text(const char* name) const { return child<QLabel>(page, name)->text(); }
 
     // A firmware file of the built-in password in the temporary directory.
     QString pack(const char* name, const FirmwareImage& image,
-                 const FirmwarePassword& password = BuiltInFirmwarePassword())
+                 const FirmwarePassword& password = builtInFirmwarePassword())
     {
-        const std::string text = PackFirmwareImage(image, FirmwareSalt{1, 2, 3}, password);
+        const std::string text = packFirmwareImage(image, FirmwareSalt{1, 2, 3}, password);
         const QString path = dir.filePath(QString::fromLatin1(name));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -101,18 +101,18 @@ TEST(FirmwarePageFile, AFileThatFailsTheCheckLeavesTheLabels)
     const QString before = rig.shown() + rig.text("lblCurFileDate");
 
     const QString foreign
-        = rig.pack("foreign.bix", MakeTestFirmwareImage(200, 'B', "01-01-2021 00:00"), FirmwarePassword{1, 2, 3, 4});
+        = rig.pack("foreign.bix", makeTestFirmwareImage(200, 'B', "01-01-2021 00:00"), FirmwarePassword{1, 2, 3, 4});
     rig.load(foreign);
     EXPECT_EQ(rig.errors, QStringList{"Invalid data in the file \"" + QDir::toNativeSeparators(foreign) + "\"."});
     EXPECT_EQ(rig.panel->currentPath(), foreign); // the choice is taken even so
     EXPECT_EQ(rig.shown() + rig.text("lblCurFileDate"), before);
 
     // The image is decrypted anew from disk for each user: the refusal repeats.
-    EXPECT_FALSE(rig.panel->LoadFirmwareImage());
+    EXPECT_FALSE(rig.panel->loadFirmwareImage());
     EXPECT_EQ(rig.errors.size(), 2);
 
     // A file without a version marker has no type and no date.
-    const QString plain = rig.pack("plain.bix", MakeTestFirmwareImage(200, 'X', ""));
+    const QString plain = rig.pack("plain.bix", makeTestFirmwareImage(200, 'X', ""));
     rig.load(plain);
     EXPECT_EQ(rig.errors.size(), 2);
     EXPECT_EQ(rig.shown(), " |  | " + QDir::toNativeSeparators(plain) + " | X");
@@ -123,23 +123,23 @@ TEST(FirmwarePageFile, LoadFirmwareImageAsksForAMissingFile)
 {
     Rig rig;
     // No file yet: the choice runs; cancelled, nothing is loaded.
-    EXPECT_FALSE(rig.panel->LoadFirmwareImage());
+    EXPECT_FALSE(rig.panel->loadFirmwareImage());
     EXPECT_EQ(rig.starts.size(), 1);
 
-    const FirmwareImage image = MakeTestFirmwareImage(1000, 'E', "02-03-2022 04:05");
+    const FirmwareImage image = makeTestFirmwareImage(1000, 'E', "02-03-2022 04:05");
     const QString eco = rig.pack("eco.bix", image);
     rig.choices << eco;
-    const auto loaded = rig.panel->LoadFirmwareImage();
+    const auto loaded = rig.panel->loadFirmwareImage();
     ASSERT_TRUE(loaded);
     EXPECT_EQ(*loaded, image);
     EXPECT_EQ(rig.text("lblCurFile"), QDir::toNativeSeparators(eco));
 
     // The file is there now: no dialog.
-    EXPECT_TRUE(rig.panel->LoadFirmwareImage());
+    EXPECT_TRUE(rig.panel->loadFirmwareImage());
     EXPECT_EQ(rig.starts.size(), 2);
     // Gone again, and no choice wanted: nothing, silently.
     QFile::remove(eco);
-    EXPECT_FALSE(rig.panel->LoadFirmwareImage(false));
+    EXPECT_FALSE(rig.panel->loadFirmwareImage(false));
     EXPECT_EQ(rig.starts.size(), 2);
     EXPECT_TRUE(rig.errors.isEmpty());
 }
@@ -147,7 +147,7 @@ TEST(FirmwarePageFile, LoadFirmwareImageAsksForAMissingFile)
 TEST(FirmwarePageFile, RestoringTheLastFile)
 {
     Rig rig;
-    const QString eco = rig.pack("eco.bix", MakeTestFirmwareImage(500, 'E', "02-03-2022 04:05"));
+    const QString eco = rig.pack("eco.bix", makeTestFirmwareImage(500, 'E', "02-03-2022 04:05"));
     rig.panel->restoreLastFile(eco, "-");
     EXPECT_EQ(rig.shown(), "Eco | 2022-02-03 04:05 | " + QDir::toNativeSeparators(eco) + " | E");
 
@@ -164,7 +164,7 @@ TEST(FirmwarePageFile, RestoringTheLastFile)
     // start (its time kept as the file's date) it is not reported again,
     // until the file changes.
     Rig third;
-    const QString damaged = third.pack("damaged.bix", MakeTestFirmwareImage(500, 'E', ""), FirmwarePassword{});
+    const QString damaged = third.pack("damaged.bix", makeTestFirmwareImage(500, 'E', ""), FirmwarePassword{});
     third.panel->restoreLastFile(damaged, "-");
     EXPECT_EQ(third.errors, QStringList{"Invalid data in the file \"" + QDir::toNativeSeparators(damaged) + "\"."});
     EXPECT_EQ(third.text("lblCurFile"), "-");

@@ -31,33 +31,33 @@ using namespace vantorel;
 namespace {
 
 // Channels 1..count, Active, MIDI channel `midi`, data type "Value" 9, described.
-ChannelTable Rows(int count, const char* midi = "1", const char* description = "mine")
+ChannelTable rows(int count, const char* midi = "1", const char* description = "mine")
 {
     ChannelTable rows;
     for (int n = 1; n <= count; ++n)
-        rows.push_back(Row(QString::asprintf("%.3d", n).toLatin1().constData(), "Active", "0", midi, "Note On", "C-1/0",
+        rows.push_back(row(QString::asprintf("%.3d", n).toLatin1().constData(), "Active", "0", midi, "Note On", "C-1/0",
                            "C-1/0", "Value", "9", description));
     return rows;
 }
 
 // The table as one undo step: the user's work.
-void Edit(ChannelsRig& rig, ChannelTable rows)
+void edit(ChannelsRig& rig, ChannelTable rows)
 {
     const ChannelTableEdit edit(rig.page->document().undoStack(), rig.model(), QStringLiteral("edit"));
     rig.model().replaceAll(std::move(rows));
 }
 
-QStringList EditRow(const ChannelsPage& page)
+QStringList editRow(const ChannelsPage& page)
 {
-    return {QString::number(Child<QSpinBox>(page, "sedDmxCh")->value()),
-            QString::number(Child<QComboBox>(page, "cbxMIDICh")->currentIndex()),
-            QString::number(Child<QComboBox>(page, "cbxFromNotes")->currentIndex()),
-            QString::number(Child<QComboBox>(page, "cbxVelVal")->currentIndex()),
-            QString::number(Child<QSpinBox>(page, "sedVelVal")->isEnabled()),
-            Child<QLineEdit>(page, "ledlngDescr")->text()};
+    return {QString::number(child<QSpinBox>(page, "sedDmxCh")->value()),
+            QString::number(child<QComboBox>(page, "cbxMIDICh")->currentIndex()),
+            QString::number(child<QComboBox>(page, "cbxFromNotes")->currentIndex()),
+            QString::number(child<QComboBox>(page, "cbxVelVal")->currentIndex()),
+            QString::number(child<QSpinBox>(page, "sedVelVal")->isEnabled()),
+            child<QLineEdit>(page, "ledlngDescr")->text()};
 }
 
-void Choose(QComboBox* box, const QString& name)
+void choose(QComboBox* box, const QString& name)
 {
     box->setCurrentIndex(box->findText(name));
     emit box->activated(box->currentIndex());
@@ -74,15 +74,15 @@ TEST(Interruptions, TransfersKeepTheTableAndTheEditRowAndSayWhatGoesOn)
         rig.link->setDeviceType('P');
         for (int n = 1; n <= 40; ++n) // Active, MIDI channel 1, Note On C-1/0
             ASSERT_TRUE(rig.emulator->device().storeChannel(QString::asprintf("%04X0100900000", n).toStdString()));
-        const ChannelTable mine = Rows(30, "3");
-        Edit(rig, mine);
+        const ChannelTable mine = rows(30, "3");
+        edit(rig, mine);
         ChannelsPage& page = *rig.page;
-        Child<QSpinBox>(page, "sedDmxCh")->setValue(37);
-        Child<QComboBox>(page, "cbxMIDICh")->setCurrentIndex(4);
-        Child<QComboBox>(page, "cbxFromNotes")->setCurrentIndex(5);
-        Child<QComboBox>(page, "cbxVelVal")->setCurrentIndex(0); // Velocity: no fixed value
-        Child<QLineEdit>(page, "ledlngDescr")->setText("my text");
-        const QStringList editRow = EditRow(page);
+        child<QSpinBox>(page, "sedDmxCh")->setValue(37);
+        child<QComboBox>(page, "cbxMIDICh")->setCurrentIndex(4);
+        child<QComboBox>(page, "cbxFromNotes")->setCurrentIndex(5);
+        child<QComboBox>(page, "cbxVelVal")->setCurrentIndex(0); // Velocity: no fixed value
+        child<QLineEdit>(page, "ledlngDescr")->setText("my text");
+        const QStringList editRow = ::editRow(page);
         QStringList log;
         QObject::connect(rig.link.get(), &DeviceLink::resultLogged, [&log](const QString& line) { log << line; });
         int dumps = 0;
@@ -90,10 +90,10 @@ TEST(Interruptions, TransfersKeepTheTableAndTheEditRowAndSayWhatGoesOn)
         bool readLocked = false;
         QObject::connect(rig.link.get(), &DeviceLink::channelDumpReceived, [&] {
             if (++dumps == 5 && transfer == Write) { // inside the read-back, after its first reply
-                readLocked = !Child<QAction>(page, "milngGetFromDevice")->isEnabled()
-                    && !Child<QFrame>(page, "pnlSettings")->isEnabled()
+                readLocked = !child<QAction>(page, "milngGetFromDevice")->isEnabled()
+                    && !child<QFrame>(page, "pnlSettings")->isEnabled()
                     && rig.find<QPushButton>("btnlngCancelOperation")->isVisible();
-                Child<QAction>(page, "milngGetFromDevice")->trigger(); // Ctrl+R
+                child<QAction>(page, "milngGetFromDevice")->trigger(); // Ctrl+R
             }
             if (dumps == 20)
                 statusAt20 = rig.text("lbllngStatMsg");
@@ -109,16 +109,16 @@ TEST(Interruptions, TransfersKeepTheTableAndTheEditRowAndSayWhatGoesOn)
             page.readFromDevice();
         else
             page.writeToDevice();
-        EXPECT_EQ(EditRow(page), editRow);
+        EXPECT_EQ(::editRow(page), editRow);
         if (transfer == Read) {
             EXPECT_EQ(statusAt20, "Reading data...");
             EXPECT_EQ(barAt20, "rows 20");
             EXPECT_EQ(rig.text("lbllngStatMsg"), "Data ready.");
         } else if (transfer == CancelledRead) {
             // The device streams on to its last channel; none of it reaches the table.
-            ASSERT_TRUE(WaitFor([&] { return !log.filter("after a cancel ignored: 0028").isEmpty(); }))
+            ASSERT_TRUE(waitFor([&] { return !log.filter("after a cancel ignored: 0028").isEmpty(); }))
                 << log.join('\n').toStdString();
-            Pause(300);
+            pause(300);
             EXPECT_EQ(rig.model().rows(), mine);
             EXPECT_TRUE(rig.form->isWindowModified());
         } else if (transfer == Write) {
@@ -136,7 +136,7 @@ TEST(Interruptions, ClosingDuringATransferAsksAndStopStopsFirst)
     for (const bool stop : {false, true}) {
         ChannelsRig rig;
         rig.link->setDeviceType('P');
-        rig.model().replaceAll(Rows(60));
+        rig.model().replaceAll(rows(60));
         int questions = 0;
         rig.form->askStopAndClose = [&] { return ++questions, stop; };
         QObject::connect(rig.link.get(), &DeviceLink::progressChanged, [&](int done, int, const QString& unit) {
@@ -148,7 +148,7 @@ TEST(Interruptions, ClosingDuringATransferAsksAndStopStopsFirst)
         const size_t written = rig.emulator->device().channels().size();
         EXPECT_EQ(written == 60u, !stop);
         // On "Stop": what the device holds is said, then the window closes.
-        EXPECT_EQ(WaitFor([&] { return !rig.form->isVisible(); }, stop ? 10000 : 100), stop);
+        EXPECT_EQ(waitFor([&] { return !rig.form->isVisible(); }, stop ? 10000 : 100), stop);
         EXPECT_EQ(rig.boxes.value(0), stop ? QString("Cancelled: %1 of 60 channels written.").arg(written) : "");
     }
 }
@@ -167,11 +167,11 @@ TEST(Interruptions, DescriptionsNotInTheLastFileKeepTheTableUnsavedAfterAWrite)
         rig.link->setDeviceType('P');
         rig.page->setVerifyAfterWrite(false);
         const QString path = dir.filePath("show.csv");
-        ASSERT_TRUE(SaveChannelFile(path, Rows(2)));
+        ASSERT_TRUE(saveChannelFile(path, rows(2)));
         rig.page->openFileName = [path](const QString&, const QString&) { return path; };
         if (c.fromFile)
             rig.page->openChannelFile();
-        Edit(rig, Rows(2, "1", c.description));
+        edit(rig, rows(2, "1", c.description));
         rig.page->writeToDevice();
         ASSERT_EQ(rig.emulator->device().channels().size(), 2u);
         EXPECT_EQ(rig.form->isWindowModified(), c.unsaved);
@@ -188,8 +188,8 @@ TEST(Interruptions, TheRecoveryOfferDefaultsToYesAndADamagedFileIsKeptAndNamed)
         bool unwritableFolder; // the settings went elsewhere; the file is in the folder asked for
         const char* named; // in the question or the error
     } cases[] = {
-        {ChannelRecovery::serialize(Rows(2), "/shows/tour.csv", kept), false, "/shows/tour.csv"},
-        {ChannelRecovery::serialize(Rows(2), "", kept), true, "not saved to a file"},
+        {ChannelRecovery::serialize(rows(2), "/shows/tour.csv", kept), false, "/shows/tour.csv"},
+        {ChannelRecovery::serialize(rows(2), "", kept), true, "not saved to a file"},
         {R"({"format":"VANTOREL channel table recovery","version":1,"rows":[["abc"]]})", false,
          "channels-recovery.damaged-"},
     };
@@ -224,16 +224,16 @@ TEST(Interruptions, TheRecoveryOfferDefaultsToYesAndADamagedFileIsKeptAndNamed)
         }
         EXPECT_TRUE(texts[0].contains(kept.toLocalTime().toString("yyyy-MM-dd HH:mm") + ")?"));
         EXPECT_TRUE(texts[0].endsWith(" [Yes]"));
-        EXPECT_EQ(window.channelsPage().model().rows(), Rows(2));
+        EXPECT_EQ(window.channelsPage().model().rows(), rows(2));
     }
 }
 
 TEST(Interruptions, TheRedBarGoesWhenTheDeviceAnswersAgain)
 {
     VirtualClock clock;
-    ChannelsRig rig(Emulated('P', [](EmulatorConfig& c) { c.neverAnswer = true; }));
+    ChannelsRig rig(emulated('P', [](EmulatorConfig& c) { c.neverAnswer = true; }));
     rig.page->setVerifyAfterWrite(false);
-    rig.model().replaceAll(Rows(1));
+    rig.model().replaceAll(rows(1));
     rig.page->writeToDevice();
     ASSERT_EQ(rig.text("stbConnPanel0"), "No connection with device");
     rig.emulator->device().config().neverAnswer = false;
@@ -248,15 +248,15 @@ TEST(Interruptions, AVanishedChosenPortStaysMarkedGoneAndFindDeviceStartsClean)
     rig.form->show();
     auto* in = rig.find<QComboBox>("cbxInPorts");
     auto* out = rig.find<QComboBox>("cbxOutPorts");
-    ASSERT_EQ(ReadDeviceInformation(*rig.link), OpResult::Done);
+    ASSERT_EQ(readDeviceInformation(*rig.link), OpResult::Done);
     EXPECT_EQ(rig.text("lblDeviceBadge"), "VANTOREL Pro, ID 000001");
     auto keys = std::make_shared<FakeBackend>();
     keys->inputs = {"Keys:out"};
     keys->outputs = {"Keys:in"};
     rig.ports.add(keys);
-    rig.link->RefreshPorts();
-    Choose(in, "Keys:out");
-    Choose(out, "Keys:in");
+    rig.link->refreshPorts();
+    choose(in, "Keys:out");
+    choose(out, "Keys:in");
     EXPECT_EQ(rig.text("lblDeviceBadge"), "");
 
     // Esc during "Find device" once the device has answered: no choice.
@@ -271,7 +271,7 @@ TEST(Interruptions, AVanishedChosenPortStaysMarkedGoneAndFindDeviceStartsClean)
 
     keys->inputs.clear();
     keys->outputs.clear();
-    ASSERT_TRUE(WaitFor([&] { return in->currentText() == "Keys:out (gone)"; }, 2500));
+    ASSERT_TRUE(waitFor([&] { return in->currentText() == "Keys:out (gone)"; }, 2500));
     EXPECT_EQ(out->currentText(), "Keys:in (gone)");
     rig.errors.clear(); // the loss itself was said
     // A device action says once that the port is gone; the status is not left "Reading data...".
@@ -287,14 +287,14 @@ TEST(Interruptions, AVanishedChosenPortStaysMarkedGoneAndFindDeviceStartsClean)
     // Gone again: another port works at the first choice (the other list follows).
     keys->inputs = {"Keys:out"};
     keys->outputs = {"Keys:in"};
-    ASSERT_TRUE(WaitFor([&] { return in->findText("Keys:out") >= 0; }, 2500));
-    Choose(in, "Keys:out");
-    Choose(out, "Keys:in");
+    ASSERT_TRUE(waitFor([&] { return in->findText("Keys:out") >= 0; }, 2500));
+    choose(in, "Keys:out");
+    choose(out, "Keys:in");
     keys->inputs.clear();
     keys->outputs.clear();
-    ASSERT_TRUE(WaitFor([&] { return out->currentText() == "Keys:in (gone)"; }, 2500));
+    ASSERT_TRUE(waitFor([&] { return out->currentText() == "Keys:in (gone)"; }, 2500));
     rig.errors.clear();
-    Choose(in, kEmulatorPortName);
+    choose(in, kEmulatorPortName);
     EXPECT_TRUE(rig.errors.isEmpty()) << rig.errors.join('\n').toStdString();
     EXPECT_EQ(rig.link->selectedOutput(), kEmulatorPortName);
 }

@@ -15,7 +15,7 @@ using namespace vantorel;
 
 namespace {
 
-QStringList Items(QComboBox* box)
+QStringList items(QComboBox* box)
 {
     QStringList items;
     for (int i = 0; i < box->count(); ++i)
@@ -23,7 +23,7 @@ QStringList Items(QComboBox* box)
     return items;
 }
 
-void Choose(QComboBox* box, const QString& name)
+void choose(QComboBox* box, const QString& name)
 {
     box->setCurrentIndex(box->findText(name));
     emit box->activated(box->currentIndex());
@@ -44,20 +44,20 @@ TEST(LivePortLists, PortsComeAndGoAndTheChosenOneIsFollowed)
     fake->inputs = {keys.toStdString()};
     fake->outputs = {keys.toStdString()};
     rig.ports.add(fake);
-    ASSERT_TRUE(WaitFor([&] { return in->count() == 2 && out->count() == 2; }, 2500));
+    ASSERT_TRUE(waitFor([&] { return in->count() == 2 && out->count() == 2; }, 2500));
     EXPECT_EQ(in->currentText(), kEmulatorPortName);
 
-    Choose(in, keys);
-    Choose(out, keys);
+    choose(in, keys);
+    choose(out, keys);
     EXPECT_EQ(rig.link->selectedInput(), keys);
 
     // Unplugged: still chosen, marked gone, and the status line says so.
     fake->inputs.clear();
     fake->outputs.clear();
-    ASSERT_TRUE(WaitFor([&] { return in->currentText() == keys + " (gone)"; }, 2500))
-        << Items(in).join(", ").toStdString();
-    EXPECT_EQ(Items(out), (QStringList{kEmulatorPortName, keys + " (gone)"}));
-    EXPECT_TRUE(WaitFor([&] { return rig.text("lbllngStatMsg").contains("is gone"); }, 2500))
+    ASSERT_TRUE(waitFor([&] { return in->currentText() == keys + " (gone)"; }, 2500))
+        << items(in).join(", ").toStdString();
+    EXPECT_EQ(items(out), (QStringList{kEmulatorPortName, keys + " (gone)"}));
+    EXPECT_TRUE(waitFor([&] { return rig.text("lbllngStatMsg").contains("is gone"); }, 2500))
         << rig.text("lbllngStatMsg").toStdString();
     EXPECT_TRUE(rig.link->inputMissing());
 
@@ -65,8 +65,8 @@ TEST(LivePortLists, PortsComeAndGoAndTheChosenOneIsFollowed)
     const QString again = "Keys:Keys MIDI 1 28:0";
     fake->inputs = {again.toStdString()};
     fake->outputs = {again.toStdString()};
-    ASSERT_TRUE(WaitFor([&] { return in->currentText() == again && out->currentText() == again; }, 2500))
-        << Items(in).join(", ").toStdString();
+    ASSERT_TRUE(waitFor([&] { return in->currentText() == again && out->currentText() == again; }, 2500))
+        << items(in).join(", ").toStdString();
     EXPECT_TRUE(rig.link->input().isOpen());
     EXPECT_TRUE(rig.text("lbllngStatMsg").contains("is back")) << rig.text("lbllngStatMsg").toStdString();
 }
@@ -79,9 +79,9 @@ TEST(FindDevice, ButtonAndMenuItemChooseThePairThatAnswered)
     rig.form->show();
     auto* in = rig.find<QComboBox>("cbxInPorts");
     auto* out = rig.find<QComboBox>("cbxOutPorts");
-    rig.link->RefreshPorts();
-    Choose(in, "Port B");
-    Choose(out, "Out A");
+    rig.link->refreshPorts();
+    choose(in, "Port B");
+    choose(out, "Out A");
 
     rig.click("btnlngFindDevice");
     EXPECT_EQ(in->currentText(), kEmulatorPortName);
@@ -103,7 +103,7 @@ TEST(FindDevice, ButtonAndMenuItemChooseThePairThatAnswered)
 
 TEST(StatusBarProgress, EscapeCancelsTheClearAndTheControlsComeBack)
 {
-    WindowRig rig(Emulated('P', [](EmulatorConfig& c) { c.neverAnswer = true; }));
+    WindowRig rig(emulated('P', [](EmulatorConfig& c) { c.neverAnswer = true; }));
     rig.form->show();
     auto* bar = rig.find<QProgressBar>("prbOperation");
     auto* cancel = rig.find<QPushButton>("btnlngCancelOperation");

@@ -38,10 +38,10 @@ using Rig = WindowRig;
 
 EmulatorConfig device(char type, bool neverAnswer = false)
 {
-    return Emulated(type, [&](EmulatorConfig& c) { c.neverAnswer = neverAnswer; });
+    return emulated(type, [&](EmulatorConfig& c) { c.neverAnswer = neverAnswer; });
 }
 
-QStringList PageNames(const QTabWidget& pages)
+QStringList pageNames(const QTabWidget& pages)
 {
     QStringList names;
     for (int i = 0; i < pages.count(); ++i)
@@ -59,7 +59,7 @@ TEST(MainWindow, OrdinaryRunStartsOnChannelPageWithServiceControlsHidden)
     EXPECT_EQ(rig.form->windowTitle(), "VANTOREL Control Center; Ver: 2018.04.24 10:24:25");
 
     auto* pages = rig.find<QTabWidget>("pgcMain");
-    EXPECT_EQ(PageNames(*pages), (QStringList{"tslngUserMode", "tslngSpecials", "tslngBasicMode", "tslngFWUpload"}));
+    EXPECT_EQ(pageNames(*pages), (QStringList{"tslngUserMode", "tslngSpecials", "tslngBasicMode", "tslngFWUpload"}));
     EXPECT_EQ(pages->currentIndex(), int(PageId::Channels));
     EXPECT_FALSE(rig.link->bootloaderSubscribed());
 
@@ -96,21 +96,21 @@ TEST(MainWindow, DeveloperRunOpensOnFirmwarePageAndShowsDebugWindow)
 
     // The debug window shows the firmware page's events and queues.
     rig.emulator->inject({0x9F, 0x00, 0x7F});
-    ASSERT_TRUE(WaitFor([&] { return Child<QListWidget>(debug, "lbxMsgQueue")->count() == 1; }));
-    EXPECT_EQ(Child<QListWidget>(debug, "lbxMsgQueue")->item(0)->text(), "127000159000");
-    ASSERT_EQ(Child<QListWidget>(debug, "lbxBinData")->count(), 1);
-    EXPECT_EQ(Child<QListWidget>(debug, "lbxBinData")->item(0)->text(), "127000159000");
-    ASSERT_EQ(Child<QListWidget>(debug, "lbxEvents")->count(), 1);
-    EXPECT_EQ(Child<QListWidget>(debug, "lbxEvents")->currentRow(), 0);
+    ASSERT_TRUE(waitFor([&] { return child<QListWidget>(debug, "lbxMsgQueue")->count() == 1; }));
+    EXPECT_EQ(child<QListWidget>(debug, "lbxMsgQueue")->item(0)->text(), "127000159000");
+    ASSERT_EQ(child<QListWidget>(debug, "lbxBinData")->count(), 1);
+    EXPECT_EQ(child<QListWidget>(debug, "lbxBinData")->item(0)->text(), "127000159000");
+    ASSERT_EQ(child<QListWidget>(debug, "lbxEvents")->count(), 1);
+    EXPECT_EQ(child<QListWidget>(debug, "lbxEvents")->currentRow(), 0);
     debug.clearEvents();
-    EXPECT_EQ(Child<QListWidget>(debug, "lbxEvents")->count(), 0);
+    EXPECT_EQ(child<QListWidget>(debug, "lbxEvents")->count(), 0);
     // The identification message empties the bootloader info list.
     rig.emulator->inject({0x80, 0x00, 0x00});
-    ASSERT_TRUE(WaitFor([&] {
-        return Child<QListWidget>(debug, "lbxEvents")->count() == 1
-            && Child<QListWidget>(debug, "lbxBinData")->count() == 1;
+    ASSERT_TRUE(waitFor([&] {
+        return child<QListWidget>(debug, "lbxEvents")->count() == 1
+            && child<QListWidget>(debug, "lbxBinData")->count() == 1;
     }));
-    EXPECT_EQ(Child<QListWidget>(debug, "lbxBinData")->item(0)->text(), "000000128000");
+    EXPECT_EQ(child<QListWidget>(debug, "lbxBinData")->item(0)->text(), "000000128000");
 }
 
 TEST(MainWindow, IdentificationMessageDecidesModesPageAndDeviceLabel)
@@ -123,7 +123,7 @@ TEST(MainWindow, IdentificationMessageDecidesModesPageAndDeviceLabel)
         = {{0x01, "VANTOREL Basic"}, {0x00, "VANTOREL Pro"}, {0x02, "VANTOREL Eco"}};
     for (const auto& [code, label] : devices) {
         rig.emulator->inject({0x80, 0x00, code});
-        ASSERT_TRUE(WaitFor([&, label = label] { return rig.text("lblDevType") == label; })) << label;
+        ASSERT_TRUE(waitFor([&, label = label] { return rig.text("lblDevType") == label; })) << label;
         // Only Basic and Eco devices have modes and the programming mode.
         const bool modes = code != 0x00;
         EXPECT_EQ(pages->isTabVisible(int(PageId::Modes)), modes) << label;
@@ -144,10 +144,10 @@ TEST(MainWindow, ProIdentifiedOnModesPageLeavesItWithoutDeviceRequests)
     EXPECT_FALSE(rig.find<QMenu>("milngUserTools")->menuAction()->isEnabled());
 
     rig.emulator->inject({0x80, 0x00, 0x00});
-    ASSERT_TRUE(WaitFor([&] { return !pages->isTabVisible(int(PageId::Modes)); }));
+    ASSERT_TRUE(waitFor([&] { return !pages->isTabVisible(int(PageId::Modes)); }));
     EXPECT_NE(pages->currentIndex(), int(PageId::Modes));
     // Hiding the tab is no user switch: nothing more is sent to the device.
-    Pause(300);
+    pause(300);
     EXPECT_EQ(rig.commandLetters(), "J");
     EXPECT_EQ(rig.link->bootloaderSubscribed(), pages->currentIndex() == int(PageId::Firmware));
 }
@@ -231,7 +231,7 @@ TEST(MainWindow, SwitchingToAdditionalSettingsReadsOptions)
 
     // Once a Pro device has identified itself it is asked for its information as well.
     rig.emulator->inject({0x80, 0x00, 0x00});
-    ASSERT_TRUE(WaitFor([&] { return rig.link->deviceType() == 'P'; }));
+    ASSERT_TRUE(waitFor([&] { return rig.link->deviceType() == 'P'; }));
     rig.find<QLabel>("lblDevType")->clear();
     pages->setCurrentIndex(int(PageId::DeviceOptions));
     EXPECT_EQ(rig.commandLetters(), "MMJ");
@@ -253,10 +253,10 @@ TEST(MainWindow, AdditionalSettingsOpenedDuringAWaitAreReadAfterIt)
     rig.click("btnResetDev");
     EXPECT_EQ(rig.commandLetters(), "D");
 
-    ASSERT_TRUE(WaitFor([&] { return rig.find<QSpinBox>("sedZeroValueOffset")->value() == 7; }));
+    ASSERT_TRUE(waitFor([&] { return rig.find<QSpinBox>("sedZeroValueOffset")->value() == 7; }));
     EXPECT_TRUE(rig.find<QCheckBox>("cblngNoteOffActions")->isChecked());
     // The restarted Pro has identified itself meanwhile: "J" follows.
-    ASSERT_TRUE(WaitFor([&] { return rig.commandLetters() == "DMJ"; }));
+    ASSERT_TRUE(waitFor([&] { return rig.commandLetters() == "DMJ"; }));
     EXPECT_EQ(rig.text("lbllngStatMsg"), "Data ready.");
 }
 
@@ -268,8 +268,8 @@ TEST(MainWindow, DeviceButtonsSendTheirCommands)
     rig.form->show();
     rig.click("btnGetDeviceType");
     EXPECT_EQ(rig.text("lblDevID") + " | " + rig.text("lblDevType"), "004321 | VANTOREL Eco");
-    EXPECT_EQ(rig.text("lblBLDate"), QString::fromStdString(FormatPackedDateTime(config.bootloaderDate)));
-    EXPECT_EQ(rig.text("lblSWDate"), QString::fromStdString(FormatPackedDateTime(config.firmwareDate)));
+    EXPECT_EQ(rig.text("lblBLDate"), QString::fromStdString(formatPackedDateTime(config.bootloaderDate)));
+    EXPECT_EQ(rig.text("lblSWDate"), QString::fromStdString(formatPackedDateTime(config.firmwareDate)));
 
     rig.find<QSpinBox>("sedZeroValueOffset")->setValue(10);
     rig.click("btnlngSetZeroValueOffset");
@@ -307,10 +307,10 @@ TEST(MainWindow, PortThatVanishedIsReportedAndCursorRestored)
 
 TEST(DeveloperRun, TracerPidLineDecides)
 {
-    EXPECT_FALSE(StatusShowsTracer("Name:\tx\nTracerPid:\t0\nUid:\t0\n"));
-    EXPECT_TRUE(StatusShowsTracer("Name:\tx\nTracerPid:\t4711\nUid:\t0\n"));
-    EXPECT_FALSE(StatusShowsTracer("Name:\tx\n"));
-    EXPECT_FALSE(StatusShowsTracer("TracerPid:\t\n"));
+    EXPECT_FALSE(statusShowsTracer("Name:\tx\nTracerPid:\t0\nUid:\t0\n"));
+    EXPECT_TRUE(statusShowsTracer("Name:\tx\nTracerPid:\t4711\nUid:\t0\n"));
+    EXPECT_FALSE(statusShowsTracer("Name:\tx\n"));
+    EXPECT_FALSE(statusShowsTracer("TracerPid:\t\n"));
 }
 
 TEST(MainWindow, ControlsGoneBeforeTheWindowAreLeftOutOfTheLocking)

@@ -18,7 +18,7 @@ namespace {
 
 struct Rig : WindowRig {
     explicit Rig(char type = 'B')
-        : WindowRig(Emulated(type))
+        : WindowRig(emulated(type))
     {
         form->show();
     }
@@ -50,7 +50,7 @@ struct Rig : WindowRig {
                 list << QString::fromLatin1(reinterpret_cast<const char*>(m.data()) + 5, qsizetype(m.size()) - 14);
         return list;
     }
-    void injectMode(const char* payload) { emulator->inject(BuildReply('f', payload)); }
+    void injectMode(const char* payload) { emulator->inject(buildReply('f', payload)); }
 };
 
 } // namespace
@@ -98,7 +98,7 @@ TEST(ModesPage, ReplyShowsTheSlotAndSetsTheCount)
 {
     Rig rig;
     rig.injectMode("0304023C"); // slot 3, DMX128 CC, channel 2, note 60
-    ASSERT_TRUE(WaitFor([&] { return !rig.combo("CBX_MODE", 3)->isHidden(); }));
+    ASSERT_TRUE(waitFor([&] { return !rig.combo("CBX_MODE", 3)->isHidden(); }));
     EXPECT_EQ(rig.combo("CBX_MODE", 3)->currentText(), "DMX128 CC");
     EXPECT_EQ(rig.combo("CBX_MCH", 3)->currentText(), "2");
     EXPECT_EQ(rig.combo("CBX_NOTES", 3)->currentText(), "C-1/0"); // type 4 uses no note
@@ -110,30 +110,30 @@ TEST(ModesPage, ReplyShowsTheSlotAndSetsTheCount)
     // A slot the page does not have: the message, nothing shown, the count kept.
     rig.injectMode("0701010000"); // 15 bytes: not a modes reply at all
     rig.injectMode("07010100");
-    ASSERT_TRUE(WaitFor([&] { return !rig.boxes.isEmpty(); }));
+    ASSERT_TRUE(waitFor([&] { return !rig.boxes.isEmpty(); }));
     EXPECT_EQ(rig.boxes, QStringList{"Error while preparing dispaly data - component not found!"});
     EXPECT_EQ(rig.count()->value(), 3);
 
     // Values no box can show leave the slot as it was.
     rig.boxes.clear();
     rig.injectMode("03100100"); // mode type 16
-    ASSERT_TRUE(WaitFor([&] { return !rig.boxes.isEmpty(); }));
-    EXPECT_EQ(rig.page().PackModeRecord(3), (std::vector<uint8_t>{0x03, 0x04, 0x02, 0x00}));
+    ASSERT_TRUE(waitFor([&] { return !rig.boxes.isEmpty(); }));
+    EXPECT_EQ(rig.page().packModeRecord(3), (std::vector<uint8_t>{0x03, 0x04, 0x02, 0x00}));
 }
 
 TEST(ModesPage, ReadShowsEveryStoredMode)
 {
     Rig rig;
-    EmulatedDevice::Modes modes = EmulatedDevice::DefaultModes();
+    EmulatedDevice::Modes modes = EmulatedDevice::defaultModes();
     modes[3] = {4, 8, 1, 61};
     rig.emulator->device().setModes(modes, 4);
     rig.injectMode("05000100"); // a slot shown before the read is hidden by it
-    ASSERT_TRUE(WaitFor([&] { return rig.count()->value() == 5; }));
+    ASSERT_TRUE(waitFor([&] { return rig.count()->value() == 5; }));
 
     rig.click("btnReadModesFromDevice");
     EXPECT_EQ(rig.commandLetters(), "F");
     EXPECT_EQ(rig.status(), "Data ready.");
-    ASSERT_TRUE(WaitFor([&] { return rig.count()->value() == 4; }));
+    ASSERT_TRUE(waitFor([&] { return rig.count()->value() == 4; }));
     EXPECT_EQ(rig.shownSlots(), (QList<int>{1, 2, 3, 4}));
     EXPECT_EQ(rig.combo("CBX_MODE", 4)->currentText(), "User Mode");
     EXPECT_EQ(rig.combo("CBX_NOTES", 4)->currentText(), "C#4/61");
@@ -143,7 +143,7 @@ TEST(ModesPage, ReadShowsEveryStoredMode)
 TEST(ModesPage, StoreSendsOnlyTheShownSlots)
 {
     Rig rig;
-    EXPECT_EQ(rig.page().PackModeRecord(2), std::vector<uint8_t>{ModesPage::kSlotNotShown});
+    EXPECT_EQ(rig.page().packModeRecord(2), std::vector<uint8_t>{ModesPage::kSlotNotShown});
     rig.click("btnStoreModesToDevice");
     EXPECT_EQ(rig.sent(), QStringList{"G01000100"});
     EXPECT_EQ(rig.emulator->device().modes()[0], (ModeRecord{1, 0, 1, 0}));
@@ -156,7 +156,7 @@ TEST(ModesPage, StoreStopsAtTheFirstMissingAcknowledgement)
     rig.link->setDeviceType('B');
     for (const char* slot : {"01040500", "02080140", "03000100"})
         rig.injectMode(slot);
-    ASSERT_TRUE(WaitFor([&] { return rig.count()->value() == 3; }));
+    ASSERT_TRUE(waitFor([&] { return rig.count()->value() == 3; }));
     // Slot 2 is stored, but neither its acknowledgement nor those of its 5 retries arrive.
     for (int nth = 2; nth <= 7; ++nth)
         rig.emulator->device().config().drops.push_back({'G', nth, true});
@@ -176,7 +176,7 @@ TEST(ModesPage, StoreCountSendsItAndLeavesOneSlot)
 {
     Rig rig;
     rig.injectMode("02040300");
-    ASSERT_TRUE(WaitFor([&] { return rig.count()->value() == 2; }));
+    ASSERT_TRUE(waitFor([&] { return rig.count()->value() == 2; }));
     rig.count()->stepBy(1);
     rig.click("btnStoreModesCount");
     EXPECT_EQ(rig.sent(), QStringList{"I03000000"});
@@ -192,7 +192,7 @@ TEST(ModesPage, ResetToDefaultSendsHAndHidesTheSlots)
     rig.emulator->device().setModes(
         EmulatedDevice::Modes{{{1, 4, 9, 0}, {2, 1, 1, 0}, {3, 1, 1, 0}, {4, 1, 1, 0}, {5, 1, 1, 0}}}, 5);
     rig.injectMode("02040300");
-    ASSERT_TRUE(WaitFor([&] { return rig.shownSlots().size() == 2; }));
+    ASSERT_TRUE(waitFor([&] { return rig.shownSlots().size() == 2; }));
     rig.combo("CBX_MODE", 1)->setCurrentIndex(8);
 
     rig.click("btnForceDefaultModes");
@@ -200,7 +200,7 @@ TEST(ModesPage, ResetToDefaultSendsHAndHidesTheSlots)
     EXPECT_EQ(rig.status(), "Reset Basic modes done.");
     EXPECT_EQ(rig.shownSlots(), QList<int>{1});
     EXPECT_EQ(rig.combo("CBX_MODE", 1)->currentIndex(), 0);
-    EXPECT_EQ(rig.emulator->device().modes(), EmulatedDevice::DefaultModes());
+    EXPECT_EQ(rig.emulator->device().modes(), EmulatedDevice::defaultModes());
 }
 
 TEST(ModesPage, ReadWithoutAnswerReportsNoData)
@@ -209,7 +209,7 @@ TEST(ModesPage, ReadWithoutAnswerReportsNoData)
     Rig rig;
     rig.emulator->device().config().neverAnswer = true;
     rig.injectMode("02040300");
-    ASSERT_TRUE(WaitFor([&] { return rig.shownSlots().size() == 2; }));
+    ASSERT_TRUE(waitFor([&] { return rig.shownSlots().size() == 2; }));
     rig.click("btnReadModesFromDevice");
     EXPECT_EQ(rig.status(), "No data received.");
     EXPECT_EQ(rig.shownSlots(), QList<int>{1});
@@ -219,17 +219,17 @@ TEST(ModesPage, ReadWithoutAnswerReportsNoData)
 TEST(ModesPage, UnusedFieldsOutOfRangeAreIgnoredAndABadReplyWaitsForTheReadToEnd)
 {
     Rig rig;
-    EmulatedDevice::Modes modes = EmulatedDevice::DefaultModes();
+    EmulatedDevice::Modes modes = EmulatedDevice::defaultModes();
     modes[0] = {1, 8, 0, 60}; // User Mode: channel 0 is not used
     modes[1] = {2, 4, 3, 200}; // DMX128 CC: note 200 is not used
     modes[2] = {3, 1, 99, 255}; // DMX256 NO uses neither
     rig.emulator->device().setModes(modes, 3);
     rig.click("btnReadModesFromDevice");
-    ASSERT_TRUE(WaitFor([&] { return rig.count()->value() == 3; }));
+    ASSERT_TRUE(waitFor([&] { return rig.count()->value() == 3; }));
     EXPECT_EQ(rig.shownSlots(), (QList<int>{1, 2, 3}));
-    EXPECT_EQ(rig.page().PackModeRecord(1), (std::vector<uint8_t>{1, 8, 1, 60}));
-    EXPECT_EQ(rig.page().PackModeRecord(2), (std::vector<uint8_t>{2, 4, 3, 0}));
-    EXPECT_EQ(rig.page().PackModeRecord(3), (std::vector<uint8_t>{3, 1, 1, 0}));
+    EXPECT_EQ(rig.page().packModeRecord(1), (std::vector<uint8_t>{1, 8, 1, 60}));
+    EXPECT_EQ(rig.page().packModeRecord(2), (std::vector<uint8_t>{2, 4, 3, 0}));
+    EXPECT_EQ(rig.page().packModeRecord(3), (std::vector<uint8_t>{3, 1, 1, 0}));
     EXPECT_TRUE(rig.boxes.isEmpty());
 
     // A used field out of range: the box comes once the read's wait is over,
@@ -242,7 +242,7 @@ TEST(ModesPage, UnusedFieldsOutOfRangeAreIgnoredAndABadReplyWaitsForTheReadToEnd
         rig.boxes << text;
     };
     rig.click("btnReadModesFromDevice");
-    ASSERT_TRUE(WaitFor([&] { return !rig.boxes.isEmpty(); }));
+    ASSERT_TRUE(waitFor([&] { return !rig.boxes.isEmpty(); }));
     EXPECT_EQ(busyAtBox, QList<bool>{false});
     EXPECT_EQ(rig.status(), "Data ready.");
     EXPECT_TRUE(rig.boxes.first().contains("MIDI channel 17")) << rig.boxes.first().toStdString();

@@ -22,7 +22,7 @@ using namespace vantorel;
 
 TEST(PagesAlone, FirmwarePageListensToTheBootloaderOnlyWhileShown)
 {
-    LinkRig rig(Emulated('B'));
+    LinkRig rig(emulated('B'));
     FakePageHost host;
     auto page = std::make_unique<FirmwarePage>(*rig.link, host);
     EXPECT_FALSE(rig.link->bootloaderSubscribed());
@@ -37,8 +37,8 @@ TEST(PagesAlone, FirmwarePageListensToTheBootloaderOnlyWhileShown)
 
 TEST(PagesAlone, FirmwarePageHandsItsDeviceControlsToTheHostAndAsksItForThePorts)
 {
-    LinkRig rig(Emulated('E'));
-    rig.link->OpenPorts();
+    LinkRig rig(emulated('E'));
+    rig.link->openPorts();
     FakePageHost host;
     FirmwarePage page(*rig.link, host);
     host.locked.sort();
@@ -58,21 +58,21 @@ TEST(PagesAlone, FirmwarePageHandsItsDeviceControlsToTheHostAndAsksItForThePorts
 
     // A file that cannot be read is reported to the host.
     page.chooseFile = [](const QString&) { return QStringLiteral("/nonexistent/firmware.bix"); };
-    EXPECT_FALSE(page.LoadFirmwareImage());
+    EXPECT_FALSE(page.loadFirmwareImage());
     ASSERT_EQ(host.errors.size(), 1);
     EXPECT_TRUE(host.errors.first().startsWith("Cannot open file")) << host.errors.first().toStdString();
 }
 
 TEST(PagesAlone, DeviceOptionsPageShowsReportedOptionsAndStoresItsOwn)
 {
-    LinkRig rig(Emulated('P'));
-    rig.link->OpenPorts();
+    LinkRig rig(emulated('P'));
+    rig.link->openPorts();
     FakePageHost host;
     DeviceOptionsPage page(*rig.link, host);
     EXPECT_EQ(host.locked, (QStringList{"btnlngSetNoteOffAction", "btnlngSetZeroValueOffset"}));
 
-    rig.emulator->inject(BuildReply('m', "01070000"));
-    ASSERT_TRUE(WaitFor([&] { return page.findChild<QSpinBox*>("sedZeroValueOffset")->value() == 7; }));
+    rig.emulator->inject(buildReply('m', "01070000"));
+    ASSERT_TRUE(waitFor([&] { return page.findChild<QSpinBox*>("sedZeroValueOffset")->value() == 7; }));
     EXPECT_TRUE(page.findChild<QCheckBox*>("cblngNoteOffActions")->isChecked());
 
     page.findChild<QSpinBox*>("sedZeroValueOffset")->setValue(3);
@@ -100,9 +100,9 @@ TEST(PagesAlone, APageShownByTheUserReadsWhatItShows)
         {"modes without ports", 'B', false, false, true, ""},
     };
     for (const Case& c : cases) {
-        LinkRig rig(Emulated(c.type));
+        LinkRig rig(emulated(c.type));
         if (c.portsOpen)
-            rig.link->OpenPorts();
+            rig.link->openPorts();
         if (c.identified)
             rig.link->setDeviceType(c.type);
         FakePageHost host;
@@ -125,11 +125,11 @@ TEST(PagesAlone, AChannelPageGoesAwayWithUndoStepsAndItsActionsInTheWindowsMenu)
     menu.addActions(page->toolsMenuActions());
     {
         const ChannelTableEdit edit(page->document().undoStack(), page->model(), QStringLiteral("edit"));
-        page->model().insertSorted(DefaultChannelRecord(1));
+        page->model().insertSorted(defaultChannelRecord(1));
     }
-    ASSERT_TRUE(Child<QAction>(*page, "milngUndo")->isEnabled());
+    ASSERT_TRUE(child<QAction>(*page, "milngUndo")->isEnabled());
     EXPECT_EQ(page->selfEnabledActions(),
-              (QList<QAction*>{Child<QAction>(*page, "milngUndo"), Child<QAction>(*page, "milngRedo")}));
+              (QList<QAction*>{child<QAction>(*page, "milngUndo"), child<QAction>(*page, "milngRedo")}));
 
     page.reset();
     EXPECT_TRUE(menu.actions().isEmpty());

@@ -67,12 +67,12 @@ struct Rig : LinkRig {
     // Deletes the selected rows as the Del key's menu item does.
     void deleteRows(std::initializer_list<int> rows)
     {
-        Child<ChannelListView>(*page, "lvDMXChannels")->clearRowSelection();
+        child<ChannelListView>(*page, "lvDMXChannels")->clearRowSelection();
         for (int row : rows)
-            Child<ChannelListView>(*page, "lvDMXChannels")
+            child<ChannelListView>(*page, "lvDMXChannels")
                 ->selectionModel()
                 ->select(page->model().index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        Child<QAction>(*page, "milngDeleteChannel")->trigger();
+        child<QAction>(*page, "milngDeleteChannel")->trigger();
     }
     // The close box: true when the window accepted to close.
     bool closeBox()
@@ -93,7 +93,7 @@ struct Rig : LinkRig {
     QString chosenFile;
 };
 
-QStringList Numbers(const ChannelTableModel& model)
+QStringList numbers(const ChannelTableModel& model)
 {
     QStringList numbers;
     for (int row = 0; row < model.size(); ++row)
@@ -118,7 +118,7 @@ TEST(SafeWork, UndoAndRedoFromTheMenuAndTheKeysNameTheStep)
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_EQ(undo->text(), "Undo");
 
-    Child<QAction>(*rig.page, "milngAdd512DMXchannels")->trigger();
+    child<QAction>(*rig.page, "milngAdd512DMXchannels")->trigger();
     rig.deleteRows({0, 5, 9});
     EXPECT_EQ(undo->text(), "Undo Delete 3 channels");
     // The keys reach the actions of the active window.
@@ -137,7 +137,7 @@ TEST(SafeWork, UndoAndRedoFromTheMenuAndTheKeysNameTheStep)
     EXPECT_EQ(rig.model().size(), 0);
     QTest::keyClick(rig.window.get(), Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(rig.model().size(), 512);
-    EXPECT_EQ(Numbers(rig.model()).first(), "001");
+    EXPECT_EQ(numbers(rig.model()).first(), "001");
 }
 
 TEST(SafeWork, TheTitleMarksUnsavedChangesWithoutChangingItsText)
@@ -146,7 +146,7 @@ TEST(SafeWork, TheTitleMarksUnsavedChangesWithoutChangingItsText)
     Rig rig(dir);
     const QString title = rig.window->windowTitle();
     EXPECT_FALSE(rig.window->isWindowModified());
-    Child<QAction>(*rig.page, "milngAddChannel")->trigger(); // the input box is answered with the proposal
+    child<QAction>(*rig.page, "milngAddChannel")->trigger(); // the input box is answered with the proposal
     EXPECT_TRUE(rig.window->isWindowModified());
     EXPECT_EQ(rig.window->windowTitle(), title);
     EXPECT_EQ(rig.shownTitle(), title + "*");
@@ -155,9 +155,9 @@ TEST(SafeWork, TheTitleMarksUnsavedChangesWithoutChangingItsText)
     EXPECT_EQ(rig.shownTitle(), title);
 
     // Saved: no longer modified; the question does not come.
-    Child<QAction>(*rig.page, "milngAdd512DMXchannels")->trigger();
+    child<QAction>(*rig.page, "milngAdd512DMXchannels")->trigger();
     rig.chosenFile = dir.filePath("show.csv");
-    Child<QAction>(*rig.page, "milngSaveSettings")->trigger();
+    child<QAction>(*rig.page, "milngSaveSettings")->trigger();
     EXPECT_TRUE(QFile::exists(rig.chosenFile));
     EXPECT_FALSE(rig.window->isWindowModified());
     EXPECT_TRUE(rig.closeBox());
@@ -168,15 +168,15 @@ TEST(SafeWork, EveryPathThatDropsTheTableAsksFirst)
 {
     QTemporaryDir dir;
     Rig rig(dir);
-    Child<QAction>(*rig.page, "milngAdd512DMXchannels")->trigger();
+    child<QAction>(*rig.page, "milngAdd512DMXchannels")->trigger();
     const int sentBefore = int(rig.emulator->device().received().size());
 
     // Cancel: nothing happens on any path.
     rig.unsavedAnswer = UnsavedChoice::Cancel;
     EXPECT_FALSE(rig.closeBox());
     rig.window->findChild<QAction*>("milngExit")->trigger();
-    Child<QAction>(*rig.page, "milngOpenSettings")->trigger();
-    Child<QAction>(*rig.page, "milngGetFromDevice")->trigger();
+    child<QAction>(*rig.page, "milngOpenSettings")->trigger();
+    child<QAction>(*rig.page, "milngGetFromDevice")->trigger();
     EXPECT_EQ(rig.unsavedQuestions, 4);
     EXPECT_EQ(rig.fileDialogs, 0);
     EXPECT_EQ(int(rig.emulator->device().received().size()), sentBefore);
@@ -185,19 +185,19 @@ TEST(SafeWork, EveryPathThatDropsTheTableAsksFirst)
 
     // Save, but the save dialog is cancelled: the read does not happen either.
     rig.unsavedAnswer = UnsavedChoice::Save;
-    Child<QAction>(*rig.page, "milngGetFromDevice")->trigger();
+    child<QAction>(*rig.page, "milngGetFromDevice")->trigger();
     EXPECT_EQ(rig.fileDialogs, 1);
     EXPECT_EQ(int(rig.emulator->device().received().size()), sentBefore);
 
     // Discard: the read replaces the table.
     rig.unsavedAnswer = UnsavedChoice::Discard;
-    Child<QAction>(*rig.page, "milngGetFromDevice")->trigger();
+    child<QAction>(*rig.page, "milngGetFromDevice")->trigger();
     EXPECT_EQ(rig.unsavedQuestions, 6);
-    EXPECT_TRUE(WaitFor([&] { return rig.statusLine() == "No user data in device."; }));
+    EXPECT_TRUE(waitFor([&] { return rig.statusLine() == "No user data in device."; }));
     EXPECT_EQ(rig.model().size(), 0);
 
     // Save with a file name: written, then the window closes.
-    Child<QAction>(*rig.page, "milngAdd512DMXchannels")->trigger();
+    child<QAction>(*rig.page, "milngAdd512DMXchannels")->trigger();
     rig.unsavedAnswer = UnsavedChoice::Save;
     rig.chosenFile = dir.filePath("kept.csv");
     EXPECT_TRUE(rig.closeBox());
@@ -207,8 +207,8 @@ TEST(SafeWork, EveryPathThatDropsTheTableAsksFirst)
 
 TEST(SafeWork, ARunThatDidNotEndCleanlyOffersItsTable)
 {
-    ChannelTable lost = {DefaultChannelRecord(7), DefaultChannelRecord(8)};
-    lost[0].Description = "from the last run";
+    ChannelTable lost = {defaultChannelRecord(7), defaultChannelRecord(8)};
+    lost[0].description = "from the last run";
     auto leaveRecovery = [&lost](const QTemporaryDir& dir) {
         QFile file(dir.filePath("channels-recovery.json"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -249,8 +249,8 @@ TEST(SafeWork, VerifyAfterWritingIsRememberedAndMarksTheRowsThatDiffer)
         EXPECT_EQ(verify->text(), "Verify after writing");
         EXPECT_TRUE(rig.window->findChild<QMenu*>("milngFile")->actions().contains(verify));
         for (int n = 1; n <= 5; ++n)
-            rig.model().insertSorted(DefaultChannelRecord(n));
-        Child<QAction>(*rig.page, "milngSendToDevice")->trigger();
+            rig.model().insertSorted(defaultChannelRecord(n));
+        child<QAction>(*rig.page, "milngSendToDevice")->trigger();
         EXPECT_EQ(rig.statusLine(),
                   "Verify failed after 3 repairs: 1 channel(s) differ. Channel 003: MIDI ch. 1 "
                   "written, 2 in the device.");
@@ -258,7 +258,7 @@ TEST(SafeWork, VerifyAfterWritingIsRememberedAndMarksTheRowsThatDiffer)
         for (int row = 0; row < 5; ++row)
             EXPECT_EQ(rig.model().isMarked(row), row == 2) << row;
         // Any change of the table takes the marks away.
-        Child<QAction>(*rig.page, "milngAddChannel")->trigger();
+        child<QAction>(*rig.page, "milngAddChannel")->trigger();
         EXPECT_FALSE(rig.model().isMarked(2));
 
         verify->trigger();
@@ -286,9 +286,9 @@ TEST(SafeWork, BackupKeepsTheTablesDescriptionsAndRestoreAsksBeforeAnotherEditio
     EXPECT_EQ(restore->text(), "Restore device...");
     EXPECT_TRUE(file->actions().contains(backup) && file->actions().contains(restore));
 
-    ChannelTable rows = {DefaultChannelRecord(2), DefaultChannelRecord(40)};
-    rows[1].Description = "Truss 2";
-    for (const auto& [number, payload] : ChannelPayloadsOf(rows))
+    ChannelTable rows = {defaultChannelRecord(2), defaultChannelRecord(40)};
+    rows[1].description = "Truss 2";
+    for (const auto& [number, payload] : channelPayloadsOf(rows))
         source.emulator->device().storeChannel(payload);
     for (const ChannelRecord& row : rows)
         source.model().insertSorted(row);
@@ -297,7 +297,7 @@ TEST(SafeWork, BackupKeepsTheTablesDescriptionsAndRestoreAsksBeforeAnotherEditio
     backup->trigger();
     EXPECT_EQ(source.statusLine(), "Backup saved to " + QDir::toNativeSeparators(path) + ".");
     EXPECT_EQ(source.model().rows(), rows) << "the backup's read reached the table";
-    const Result<DeviceBackup> saved = LoadDeviceBackup(path);
+    const Result<DeviceBackup> saved = loadDeviceBackup(path);
     ASSERT_TRUE(saved) << saved.error().message;
     EXPECT_EQ(saved->channels, rows);
     EXPECT_EQ(saved->deviceType, 'B');

@@ -82,8 +82,8 @@ struct Rig {
     }
     QString text(const char* name) const { return find<QLabel>(name)->text(); }
 
-    IniFile program() const { return ReadIniFile(files.programIni); }
-    IniFile positions() const { return ReadIniFile(files.positionIni); }
+    IniFile program() const { return readIniFile(files.programIni); }
+    IniFile positions() const { return readIniFile(files.positionIni); }
 
     std::shared_ptr<EmulatorBackend> emulator;
     MidiPortDirectory ports;
@@ -94,14 +94,14 @@ struct Rig {
     QStringList errors;
 };
 
-void WriteText(const QString& path, const QByteArray& text)
+void writeText(const QString& path, const QByteArray& text)
 {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(text);
 }
 
-QByteArray ReadText(const QString& path)
+QByteArray readText(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -134,14 +134,14 @@ TEST(Settings, FirstRunUsesDefaultsAndCloseWritesBothFiles)
     rig.form->resize(800, 500);
     EXPECT_TRUE(rig.form->close());
     EXPECT_TRUE(rig.errors.isEmpty());
-    EXPECT_EQ(ReadText(rig.files.programIni).toStdString(),
+    EXPECT_EQ(readText(rig.files.programIni).toStdString(),
               std::string("[Ports]\r\nMIDIInput=VANTOREL Emulator\r\nMIDIOutput=VANTOREL Emulator\r\n"
                           "[Dirs]\r\nReadDir=\r\nSaveDir=\r\n"
                           "[Files]\r\nLastOpened=\r\nLastSaved=\r\nLastLoadedFWFile=\r\n"
                           "[Colors]\r\nCCLine=8454143\r\nNOLine=8454016\r\nNOVelocityLine=12320699\r\n"
                           "CCValueLine=12582911\r\nDMXValueLine=16744703\r\n"));
     // The main window first, then the calculator window.
-    const QByteArray positions = ReadText(rig.files.positionIni);
+    const QByteArray positions = readText(rig.files.positionIni);
     EXPECT_TRUE(positions.startsWith("[FormsSizes]\r\nDmxUserMainForm.Xpos=40\r\nDmxUserMainForm.Ypos=30\r\n"
                                      "DmxUserMainForm.Width=800\r\nDmxUserMainForm.Height=500\r\n"
                                      "DmxUserMainForm.WindowState=0\r\nCalcForm.Xpos="))
@@ -153,14 +153,14 @@ TEST(Settings, SavedSettingsAreRestoredAndWrittenBack)
 {
     QTemporaryDir dir;
     const QSize screen = QGuiApplication::primaryScreen()->size();
-    WriteText(
+    writeText(
         dir.filePath(QStringLiteral("prog.INI")),
         QStringLiteral("; kept\r\n[Ports]\r\nMIDIInput=WEJŚCIE łÓDŹ\r\nMIDIOutput=żółty PORT\r\n"
                        "[Dirs]\r\nReadDir=C:\\Shows\\\r\n"
                        "[Files]\r\nLastLoadedFWFile=/nowhere/basic.bix\r\nLastLoadedFWFileDate=2018.04.24 10:24\r\n"
                        "[Colors]\r\nCCLine=255\r\n")
             .toUtf8());
-    WriteText(
+    writeText(
         dir.filePath(QStringLiteral("positions.INI")),
         QStringLiteral("[FormsSizes]\r\nDmxUserMainForm.Xpos=%1\r\nDmxUserMainForm.Ypos=20\r\n"
                        "DmxUserMainForm.Width=1000\r\nDmxUserMainForm.Height=%2\r\nDmxUserMainForm.WindowState=2\r\n")
@@ -193,19 +193,19 @@ TEST(Settings, SavedSettingsAreRestoredAndWrittenBack)
     ASSERT_TRUE(rig.form->close());
 
     const IniFile program = rig.program();
-    EXPECT_EQ(program.ReadString("Ports", "MIDIInput", "") + "|" + program.ReadString("Ports", "MIDIOutput", ""),
+    EXPECT_EQ(program.readString("Ports", "MIDIInput", "") + "|" + program.readString("Ports", "MIDIOutput", ""),
               "Wejście Łódź|VANTOREL Emulator");
-    EXPECT_EQ(program.ReadString("Dirs", "SaveDir", ""), "/srv/dmx/new/");
-    EXPECT_EQ(program.ReadString("Files", "LastLoadedFWFile", ""), "/nowhere/basic.bix");
-    EXPECT_EQ(program.ReadInteger("Colors", "DMXValueLine", 0), 0x123456);
-    EXPECT_TRUE(ReadText(rig.files.programIni).startsWith("; kept\r\n[Ports]\r\n"));
-    EXPECT_EQ(rig.positions().ReadInteger("FormsSizes", "DmxUserMainForm.Height", 0), screen.height() - 30);
+    EXPECT_EQ(program.readString("Dirs", "SaveDir", ""), "/srv/dmx/new/");
+    EXPECT_EQ(program.readString("Files", "LastLoadedFWFile", ""), "/nowhere/basic.bix");
+    EXPECT_EQ(program.readInteger("Colors", "DMXValueLine", 0), 0x123456);
+    EXPECT_TRUE(readText(rig.files.programIni).startsWith("; kept\r\n[Ports]\r\n"));
+    EXPECT_EQ(rig.positions().readInteger("FormsSizes", "DmxUserMainForm.Height", 0), screen.height() - 30);
 }
 
 TEST(Settings, CalculatorWindowIsPlacedAtCreationAndSavedWithTheMainWindow)
 {
     QTemporaryDir dir;
-    WriteText(dir.filePath(QStringLiteral("positions.INI")),
+    writeText(dir.filePath(QStringLiteral("positions.INI")),
               "[FormsSizes]\r\nCalcForm.Xpos=70\r\nCalcForm.Ypos=80\r\nCalcForm.Width=300\r\nCalcForm.Height=200\r\n");
     Rig rig(dir);
     QWidget& calculator = *rig.find<QWidget>("CalcForm");
@@ -215,8 +215,8 @@ TEST(Settings, CalculatorWindowIsPlacedAtCreationAndSavedWithTheMainWindow)
     calculator.move(5, 6);
     ASSERT_TRUE(rig.form->close());
     const IniFile positions = rig.positions();
-    EXPECT_EQ(positions.ReadInteger("FormsSizes", "CalcForm.Xpos", -1), 5);
-    EXPECT_EQ(positions.ReadInteger("FormsSizes", "CalcForm.Ypos", -1), 6);
+    EXPECT_EQ(positions.readInteger("FormsSizes", "CalcForm.Xpos", -1), 5);
+    EXPECT_EQ(positions.readInteger("FormsSizes", "CalcForm.Ypos", -1), 6);
 }
 
 TEST(Settings, FailedWriteIsShownOnceAndTheWindowCloses)
@@ -231,14 +231,14 @@ TEST(Settings, FailedWriteIsShownOnceAndTheWindowCloses)
     EXPECT_EQ(rig.errors, QStringList{"Unable to write to " + QDir::toNativeSeparators(rig.files.programIni)});
     EXPECT_TRUE(QFileInfo(rig.files.programIni).isDir());
     // The window positions were written before.
-    EXPECT_TRUE(rig.positions().ValueExists("FormsSizes", "DmxUserMainForm.Xpos"));
+    EXPECT_TRUE(rig.positions().valueExists("FormsSizes", "DmxUserMainForm.Xpos"));
 }
 
 TEST(Settings, DebugOnRevealsDeveloperControlsWithoutADeveloperRun)
 {
     for (const char* value : {"1", "yes"}) {
         QTemporaryDir dir;
-        WriteText(dir.filePath(QStringLiteral("prog.INI")), QByteArray("[Debug]\r\nDebugOn=") + value + "\r\n");
+        writeText(dir.filePath(QStringLiteral("prog.INI")), QByteArray("[Debug]\r\nDebugOn=") + value + "\r\n");
         Rig rig(dir);
         rig.form->show();
         const bool on = value == std::string("1");
@@ -256,7 +256,7 @@ TEST(Settings, SettingsDirHoldsBothFilesNamedAfterTheProgram)
     const QString folder = dir.filePath(QStringLiteral("new/settings"));
     QStringList messages;
     auto report = [&](const QString& text) { messages << text; };
-    const SettingsFiles files = LocateSettingsFiles(folder, report);
+    const SettingsFiles files = locateSettingsFiles(folder, report);
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_TRUE(QFileInfo(folder).isDir());
     const QString expected = QDir::toNativeSeparators(QDir(folder).filePath(
@@ -271,8 +271,8 @@ TEST(Settings, SettingsDirHoldsBothFilesNamedAfterTheProgram)
         = QDir::toNativeSeparators(QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
                                        .filePath(QFileInfo(expected).fileName()));
     const QString blocked = dir.filePath(QStringLiteral("file"));
-    WriteText(blocked, "x");
-    const SettingsFiles fallback = LocateSettingsFiles(blocked + QStringLiteral("/sub"), report);
+    writeText(blocked, "x");
+    const SettingsFiles fallback = locateSettingsFiles(blocked + QStringLiteral("/sub"), report);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.first().startsWith("Nie udało się utworzyć katalogu ustawień programu: "));
     EXPECT_EQ(fallback.programIni, userFile);
@@ -283,7 +283,7 @@ TEST(Settings, SettingsDirHoldsBothFilesNamedAfterTheProgram)
     ASSERT_TRUE(QDir().mkpath(readOnly));
     QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     if (!QFileInfo(readOnly).isWritable()) { // root writes anywhere
-        EXPECT_EQ(LocateSettingsFiles(readOnly, report).programIni, userFile);
+        EXPECT_EQ(locateSettingsFiles(readOnly, report).programIni, userFile);
         EXPECT_EQ(messages.size(), 2);
     }
     QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -292,11 +292,11 @@ TEST(Settings, SettingsDirHoldsBothFilesNamedAfterTheProgram)
 
 TEST(PortNames, OnlyWholeNamesMatchAndForeignLettersStay)
 {
-    EXPECT_EQ(UpperCasePolishText(QStringLiteral("zażółć gęślą jaźń éß ü")), "ZAŻÓŁĆ GĘŚLĄ JAŹŃ éß ü");
+    EXPECT_EQ(upperCasePolishText(QStringLiteral("zażółć gęślą jaźń éß ü")), "ZAŻÓŁĆ GĘŚLĄ JAŹŃ éß ü");
     const QStringList names = {QStringLiteral("Łódź In"), QStringLiteral("Other")};
-    EXPECT_EQ(FindPortName(names, QStringLiteral("other")), 1);
-    EXPECT_EQ(FindPortName(names, QStringLiteral("lodz in")), -1);
-    EXPECT_EQ(FindPortName(names, QStringLiteral("Łódź")), -1);
+    EXPECT_EQ(findPortName(names, QStringLiteral("other")), 1);
+    EXPECT_EQ(findPortName(names, QStringLiteral("lodz in")), -1);
+    EXPECT_EQ(findPortName(names, QStringLiteral("Łódź")), -1);
 }
 
 TEST(PageChange, WithoutMidiInputsNothingIsAsked)
@@ -311,7 +311,7 @@ TEST(PageChange, WithoutMidiInputsNothingIsAsked)
     EXPECT_EQ(rig.text("lbllngStatMsg"), "-");
     EXPECT_TRUE(rig.boxes.isEmpty() && rig.errors.isEmpty());
     ASSERT_TRUE(rig.form->close());
-    EXPECT_EQ(rig.program().ReadString("Ports", "MIDIInput", "x"), "");
+    EXPECT_EQ(rig.program().readString("Ports", "MIDIInput", "x"), "");
 }
 
 TEST(LangForm, ListsTheTextPropertiesOfTheRadioGroupOnly)
@@ -327,10 +327,10 @@ TEST(LangForm, ListsTheTextPropertiesOfTheRadioGroupOnly)
 
     // One component, then its text properties; pressing again lists the same once.
     for (int press = 0; press < 2; ++press) {
-        Child<QPushButton>(lang, "Button1")->click();
+        child<QPushButton>(lang, "Button1")->click();
         QStringList lines;
-        for (int i = 0; i < Child<QListWidget>(lang, "ListBox1")->count(); ++i)
-            lines << Child<QListWidget>(lang, "ListBox1")->item(i)->text();
+        for (int i = 0; i < child<QListWidget>(lang, "ListBox1")->count(); ++i)
+            lines << child<QListWidget>(lang, "ListBox1")->item(i)->text();
         ASSERT_FALSE(lines.isEmpty());
         EXPECT_EQ(lines.takeFirst(), "rglngMode");
         EXPECT_TRUE(lines.contains("[Property] title: QString = Firmware upload mode"));

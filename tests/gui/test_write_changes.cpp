@@ -20,8 +20,8 @@ TEST(WriteChangesItem, FollowsWriteToDeviceWithoutShortcutAndAsksBeforeClearing)
         ASSERT_TRUE(device.storeChannel("00010100900000"));
         ASSERT_TRUE(device.storeChannel("00020100900000"));
         ASSERT_TRUE(device.storeChannel("01F40100900000")); // 500, not in the table
-        ChannelTable rows{DefaultChannelRecord(1), DefaultChannelRecord(2)};
-        rows[1].MidiChannel = "9";
+        ChannelTable rows{defaultChannelRecord(1), defaultChannelRecord(2)};
+        rows[1].midiChannel = "9";
         rig.model().replaceAll(rows);
         QStringList questions;
         rig.page->confirmFullClear = [&](const QString& message) {
@@ -32,7 +32,7 @@ TEST(WriteChangesItem, FollowsWriteToDeviceWithoutShortcutAndAsksBeforeClearing)
         const QList<QAction*> items = rig.page->fileMenuActions();
         QAction* changes = rig.find<QAction>("milngSendChangesToDevice");
         ASSERT_NE(changes, nullptr);
-        EXPECT_EQ(items.indexOf(changes), items.indexOf(Child<QAction>(*rig.page, "milngSendToDevice")) + 1);
+        EXPECT_EQ(items.indexOf(changes), items.indexOf(child<QAction>(*rig.page, "milngSendToDevice")) + 1);
         EXPECT_EQ(changes->text(), "Write changes to device");
         EXPECT_TRUE(changes->shortcut().isEmpty());
         const QString before = rig.commandLetters();
@@ -41,7 +41,7 @@ TEST(WriteChangesItem, FollowsWriteToDeviceWithoutShortcutAndAsksBeforeClearing)
         EXPECT_EQ(rig.commandLetters().mid(before.size()), clear ? "BACCB" : "BCB");
         ASSERT_EQ(questions.size(), 1);
         EXPECT_TRUE(questions[0].startsWith("The device also holds 1 channel(s) that the table lacks: 500."));
-        ChannelPayloadMap expected = ChannelPayloadsOf(rows);
+        ChannelPayloadMap expected = channelPayloadsOf(rows);
         if (!clear)
             expected[500] = "01F40100900000";
         EXPECT_EQ(device.channels(), expected);

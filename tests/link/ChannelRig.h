@@ -9,16 +9,16 @@ namespace vantorel {
 
 struct ChannelRig : LinkRig {
     explicit ChannelRig(const std::function<void(EmulatorConfig&)>& adjust = {})
-        : LinkRig(Emulated('P', adjust))
+        : LinkRig(emulated('P', adjust))
     {
-        link->OpenPorts();
+        link->openPorts();
         collector = std::make_unique<ChannelDumpCollector>(*link);
         QObject::connect(link.get(), &DeviceLink::errorRaised, [this](const QString& t) { errors << t; });
     }
 
     OpResult read()
     {
-        return ReadChannelsFromDevice(
+        return readChannelsFromDevice(
             *link,
             [this] {
                 collector->clear();
@@ -33,12 +33,12 @@ struct ChannelRig : LinkRig {
 };
 
 // Rows 1..n with a payload each.
-inline ChannelTable Rows(int n)
+inline ChannelTable rows(int n)
 {
     ChannelTable rows;
     for (int i = 1; i <= n; ++i) {
-        ChannelRecord record = DefaultChannelRecord(i);
-        record.MidiChannel = std::to_string(1 + i % 16);
+        ChannelRecord record = defaultChannelRecord(i);
+        record.midiChannel = std::to_string(1 + i % 16);
         rows.push_back(record);
     }
     return rows;

@@ -20,14 +20,14 @@ struct Progress {
     QString unit;
 };
 
-void Record(DeviceLink& link, std::vector<Progress>& steps)
+void record(DeviceLink& link, std::vector<Progress>& steps)
 {
     QObject::connect(&link, &DeviceLink::progressChanged, [&steps](int done, int total, const QString& unit) {
         steps.push_back({done, total, unit});
     });
 }
 
-int Count(const std::vector<std::vector<uint8_t>>& received, char letter)
+int count(const std::vector<std::vector<uint8_t>>& received, char letter)
 {
     return int(std::count_if(received.begin(), received.end(), [letter](const auto& m) {
         return m.size() > 5 && m[0] == 0xF0 && m[5] == uint8_t(letter);
@@ -40,15 +40,15 @@ TEST(CancelChannelWrite, StopsAfterTheAcknowledgedRowAndSaysWhatTheDeviceHolds)
 {
     ChannelRig rig([](EmulatorConfig& c) { c.dumpSpacingMs = 1; });
     std::vector<Progress> steps;
-    Record(*rig.link, steps);
-    const ChannelWriteReport report = WriteChannelsToDevice(*rig.link, Rows(512), {}, [&](int row) {
+    record(*rig.link, steps);
+    const ChannelWriteReport report = writeChannelsToDevice(*rig.link, rows(512), {}, [&](int row) {
         if (row == 199)
             rig.link->requestCancel();
     });
     EXPECT_EQ(report.result, ChannelWriteResult::Cancelled);
     EXPECT_EQ(report.acknowledged, 200);
     EXPECT_EQ(rig.status.last(), "Cancelled: 200 of 512 channels written.");
-    EXPECT_EQ(Count(rig.emulator->device().received(), 'C'), 200);
+    EXPECT_EQ(count(rig.emulator->device().received(), 'C'), 200);
     EXPECT_EQ(rig.emulator->device().channels().size(), 200u);
     ASSERT_FALSE(steps.empty());
     EXPECT_EQ(steps.front().done, 0);
@@ -64,7 +64,7 @@ TEST(CancelChannelWrite, TheRowInFlightIsAwaitedNotCutOff)
 {
     // A slow device: the cancel comes while row 6 waits for its acknowledgement.
     ChannelRig rig([](EmulatorConfig& c) { c.delayMs = 60; });
-    const ChannelWriteReport report = WriteChannelsToDevice(*rig.link, Rows(20), [&](int row) {
+    const ChannelWriteReport report = writeChannelsToDevice(*rig.link, rows(20), [&](int row) {
         if (row == 5)
             QTimer::singleShot(10, rig.link.get(), [&] { rig.link->requestCancel(); });
     });
@@ -74,19 +74,19 @@ TEST(CancelChannelWrite, TheRowInFlightIsAwaitedNotCutOff)
     EXPECT_EQ(rig.status.last(), "Cancelled: 6 of 20 channels written.");
 
     // The next operation is not cancelled by the old request.
-    EXPECT_EQ(WriteChannelsToDevice(*rig.link, Rows(2)).result, ChannelWriteResult::Done);
+    EXPECT_EQ(writeChannelsToDevice(*rig.link, rows(2)).result, ChannelWriteResult::Done);
 }
 
 TEST(CancelWait, ClearEndsAtOnceWithSecondsShownAndNoTimeoutReport)
 {
     VirtualClock clock;
-    LinkRig rig(Emulated('P', [](EmulatorConfig& c) { c.neverAnswer = true; }));
-    rig.link->OpenPorts();
+    LinkRig rig(emulated('P', [](EmulatorConfig& c) { c.neverAnswer = true; }));
+    rig.link->openPorts();
     std::vector<Progress> steps;
-    Record(*rig.link, steps);
+    record(*rig.link, steps);
     ClockTimer::singleShot(clock, 1700, rig.link.get(), [&] { rig.link->requestCancel(); });
     const qint64 started = clock.now();
-    EXPECT_EQ(ClearDeviceData(*rig.link), OpResult::Cancelled);
+    EXPECT_EQ(clearDeviceData(*rig.link), OpResult::Cancelled);
     EXPECT_LT((clock.now() - started), 6000);
     EXPECT_EQ(rig.status.last(),
               "Cancelled: the device received the command to clear its data and may still be clearing it.");
@@ -101,33 +101,33 @@ TEST(CancelWait, ClearEndsAtOnceWithSecondsShownAndNoTimeoutReport)
     rig.emulator->device().config().neverAnswer = false;
     rig.link->requestCancel();
     EXPECT_FALSE(rig.link->cancelRequested());
-    EXPECT_EQ(ReadDeviceOptions(*rig.link), OpResult::Done);
+    EXPECT_EQ(readDeviceOptions(*rig.link), OpResult::Done);
 }
 
 TEST(CancelFirmware, UploadStopsBetweenBlocksAndTheTestBeforeItsBlock)
 {
     VirtualClock clock;
-    LinkRig rig(Emulated('B', [](EmulatorConfig& c) { c.restartMs = 20; }));
+    LinkRig rig(emulated('B', [](EmulatorConfig& c) { c.restartMs = 20; }));
     FirmwareService service(*rig.link);
     const auto bootloader = rig.link->subscribeToBootloader();
-    rig.link->OpenPorts();
+    rig.link->openPorts();
     FirmwareImage image(128 * 10 + 5);
     const std::string marker = "FBversion:05-01-2030 08:30";
     std::copy(marker.begin(), marker.end(), image.begin() + 10);
     rig.link->setFirmwareType('B');
-    service.setFileSource({[&] { return FindFirmwareVersion(image).date; }, [&] { return std::optional(image); }});
+    service.setFileSource({[&] { return findFirmwareVersion(image).date; }, [&] { return std::optional(image); }});
     service.setUploadMode(FirmwareService::UploadIfNewer);
     std::vector<Progress> steps;
-    Record(*rig.link, steps);
+    record(*rig.link, steps);
     QObject::connect(rig.link.get(), &DeviceLink::progressChanged, [&](int done, int, const QString& unit) {
         if (unit == "blocks" && done == 3)
             rig.link->requestCancel();
     });
     QSignalSpy ended(&service, &FirmwareService::uploadEnded);
-    ASSERT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
-    ASSERT_TRUE(WaitFor([&] { return ended.count() > 0; }));
+    ASSERT_EQ(enterProgrammingMode(*rig.link), OpResult::Done);
+    ASSERT_TRUE(waitFor([&] { return ended.count() > 0; }));
     EXPECT_EQ(ended.at(0).at(0).value<FirmwareService::UploadResult>(), FirmwareService::UploadResult::Cancelled);
-    EXPECT_EQ(Count(rig.emulator->device().received(), 'h'), 3);
+    EXPECT_EQ(count(rig.emulator->device().received(), 'h'), 3);
     EXPECT_EQ(rig.fwStatus.last(),
               "Cancelled: 3 of 11 firmware blocks sent; the device waits in its bootloader for a new upload.");
     EXPECT_EQ(rig.emulator->device().upgrades(), 0);
@@ -141,29 +141,29 @@ TEST(CancelFirmware, UploadStopsBetweenBlocksAndTheTestBeforeItsBlock)
             rig.link->requestCancel();
     });
     service.setUploadMode(FirmwareService::InterfaceTestMode);
-    ASSERT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
-    ASSERT_TRUE(WaitFor([&] { return tested.count() > 0; }));
+    ASSERT_EQ(enterProgrammingMode(*rig.link), OpResult::Done);
+    ASSERT_TRUE(waitFor([&] { return tested.count() > 0; }));
     service.setUploadMode(FirmwareService::ReadVersions);
     EXPECT_EQ(tested.at(0).at(0).value<FirmwareService::TestResult>(), FirmwareService::TestResult::Cancelled);
-    EXPECT_EQ(Count(rig.emulator->device().received(), 'h'), 3);
+    EXPECT_EQ(count(rig.emulator->device().received(), 'h'), 3);
 }
 
 TEST(ChannelReadToEnd, HoldsTheLinkUntilTheStreamEndsAndACancelSaysWhatArrived)
 {
     VirtualClock clock;
     ChannelRig rig([](EmulatorConfig& c) { c.dumpSpacingMs = 4; });
-    const std::vector<std::string> payloads = PrepareChannelPayloads(Rows(300)).value();
+    const std::vector<std::string> payloads = prepareChannelPayloads(rows(300)).value();
     for (const std::string& payload : payloads)
         ASSERT_TRUE(rig.emulator->device().storeChannel(payload));
     std::vector<Progress> steps;
-    Record(*rig.link, steps);
+    record(*rig.link, steps);
     const auto rows = [&] { return int(rig.collector->rows().size()); };
 
     // Whole stream: nothing else may talk to the device meanwhile.
     ChannelWriteResult attempted = ChannelWriteResult::Done;
     ClockTimer::singleShot(clock, 100, rig.link.get(),
-                           [&] { attempted = WriteChannelsToDevice(*rig.link, Rows(1)).result; });
-    EXPECT_EQ(ReadAllChannelsFromDevice(
+                           [&] { attempted = writeChannelsToDevice(*rig.link, ::rows(1)).result; });
+    EXPECT_EQ(readAllChannelsFromDevice(
                   *rig.link, [&] { rig.collector->clear(); }, rows, 200),
               OpResult::Done);
     EXPECT_EQ(attempted, ChannelWriteResult::Busy);
@@ -178,7 +178,7 @@ TEST(ChannelReadToEnd, HoldsTheLinkUntilTheStreamEndsAndACancelSaysWhatArrived)
         if (unit == "rows" && done == 50)
             rig.link->requestCancel();
     });
-    EXPECT_EQ(ReadAllChannelsFromDevice(
+    EXPECT_EQ(readAllChannelsFromDevice(
                   *rig.link, [&] { rig.collector->clear(); }, rows, 200),
               OpResult::Cancelled);
     EXPECT_EQ(rig.status.last(), "Cancelled: 50 channels received; the rest were not awaited.");

@@ -20,20 +20,20 @@ using namespace vantorel;
 
 namespace {
 
-ChannelTable OddRows()
+ChannelTable oddRows()
 {
     ChannelTable rows;
     for (int n = 1; n <= 512; ++n)
-        rows.push_back(DefaultChannelRecord(n));
-    rows[11].FromNumber = rows[11].ToNumber = "C-0/12      "; // trailing blanks kept
-    rows[20].Description = "Bühne links, \"front\"; 2"; // what a CSV file would lose
-    rows[30].DmxChannel = "31"; // kept as it came
+        rows.push_back(defaultChannelRecord(n));
+    rows[11].fromNumber = rows[11].toNumber = "C-0/12      "; // trailing blanks kept
+    rows[20].description = "Bühne links, \"front\"; 2"; // what a CSV file would lose
+    rows[30].dmxChannel = "31"; // kept as it came
     return rows;
 }
 
 // A recovery file with one row of the default channel data, `dmx` and `midi`
 // given (a second row "001" after it when `then001`).
-QByteArray Recovery(const char* dmx, const char* midi = "1", bool then001 = false)
+QByteArray recovery(const char* dmx, const char* midi = "1", bool then001 = false)
 {
     const QByteArray row = QByteArray(R"([")") + dmx + R"(","Active","0",")" + midi
         + R"(","Note On","C-1/0","C-1/0","Velocity","0",""])";
@@ -47,14 +47,14 @@ TEST(ChannelRecovery, WritesWhileModifiedAndGoesAwayWhenSaved)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("recovery.json");
-    ChannelTable table = OddRows();
+    ChannelTable table = oddRows();
     ChannelRecovery recovery(
         path, [&table] { return table; }, [] { return QStringLiteral("/shows/tour.csv"); }, 50);
 
-    Pause(150);
+    pause(150);
     EXPECT_FALSE(QFile::exists(path)) << "written without changes";
     recovery.setModified(true);
-    ASSERT_TRUE(WaitFor([&] { return QFile::exists(path); }));
+    ASSERT_TRUE(waitFor([&] { return QFile::exists(path); }));
     auto loaded = ChannelRecovery::load(path);
     ASSERT_TRUE(loaded) << loaded.error().message;
     const std::optional<RecoveredTable>& recovered = *loaded;
@@ -65,11 +65,11 @@ TEST(ChannelRecovery, WritesWhileModifiedAndGoesAwayWhenSaved)
 
     // Later changes reach the file at the next interval.
     table.pop_back();
-    ASSERT_TRUE(WaitFor([&] { return ChannelRecovery::load(path).value()->rows.size() == 511; }));
+    ASSERT_TRUE(waitFor([&] { return ChannelRecovery::load(path).value()->rows.size() == 511; }));
 
     recovery.setModified(false);
     EXPECT_FALSE(QFile::exists(path));
-    Pause(150);
+    pause(150);
     EXPECT_FALSE(QFile::exists(path)) << "written after the table was saved";
 }
 
@@ -88,12 +88,12 @@ TEST(ChannelRecovery, ForeignOrBrokenFilesAreNoRecovery)
         {"short row", R"({"format":"VANTOREL channel table recovery","version":1,"rows":[["001"]]})"},
         // The rows pass the checks of a channel file: cells the device can take,
         // ascending channels, each once.
-        {"DMX abc", Recovery("abc")},
-        {"MIDI channel 99", Recovery("001", "99")},
-        {"DMX 513", Recovery("513")},
-        {"unsorted", Recovery("002", "1", true)},
-        {"twice", Recovery("1", "1", true)},
-        {"over 4 MiB", Recovery("001").append(QByteArray(4 * 1024 * 1024, ' '))},
+        {"DMX abc", recovery("abc")},
+        {"MIDI channel 99", recovery("001", "99")},
+        {"DMX 513", recovery("513")},
+        {"unsorted", recovery("002", "1", true)},
+        {"twice", recovery("1", "1", true)},
+        {"over 4 MiB", recovery("001").append(QByteArray(4 * 1024 * 1024, ' '))},
     };
     for (const auto& f : files) {
         QFile file(dir.filePath(f.name));
@@ -105,7 +105,7 @@ TEST(ChannelRecovery, ForeignOrBrokenFilesAreNoRecovery)
         EXPECT_FALSE(loaded.error().message.empty()) << f.name;
     }
     QFile good(dir.filePath("good"));
-    ASSERT_TRUE(good.open(QIODevice::WriteOnly) && good.write(Recovery("511", "16")) > 0);
+    ASSERT_TRUE(good.open(QIODevice::WriteOnly) && good.write(recovery("511", "16")) > 0);
     good.close();
     EXPECT_TRUE(ChannelRecovery::load(good.fileName()).value());
 }
@@ -134,8 +134,8 @@ TEST(ChannelRecovery, AFileFromAKilledProcessCanBeRestored)
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=ChannelRecoveryChild.*"});
     ASSERT_TRUE(child.waitForStarted());
-    ASSERT_TRUE(WaitFor([&] { return QFile::exists(path); }));
-    Pause(137);
+    ASSERT_TRUE(waitFor([&] { return QFile::exists(path); }));
+    pause(137);
     child.kill(); // SIGKILL: no clean exit
     child.waitForFinished();
     EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
@@ -143,7 +143,7 @@ TEST(ChannelRecovery, AFileFromAKilledProcessCanBeRestored)
     ASSERT_TRUE(loaded) << loaded.error().message;
     const std::optional<RecoveredTable>& recovered = *loaded;
     ASSERT_TRUE(recovered);
-    EXPECT_EQ(recovered->rows, OddRows());
+    EXPECT_EQ(recovered->rows, oddRows());
     // A kill in the middle of a write may leave that write's temporary file
     // beside it, never a second recovery file.
     EXPECT_EQ(QDir(dir.path()).entryList({"*.json"}, QDir::Files), QStringList{"recovery.json"});
@@ -155,7 +155,7 @@ TEST(ChannelRecoveryChild, WritesUntilKilled)
     if (path.isEmpty())
         GTEST_SKIP() << "runs as the child of AFileFromAKilledProcessCanBeRestored";
     ChannelRecovery recovery(
-        path, [] { return OddRows(); }, {}, 20);
+        path, [] { return oddRows(); }, {}, 20);
     recovery.setModified(true);
-    Pause(60000);
+    pause(60000);
 }

@@ -32,10 +32,10 @@ struct Rig : ChannelRig {
     }
 };
 
-ChannelTable Table(const std::string& csvRows)
+ChannelTable table(const std::string& csvRows)
 {
-    const auto load = ReadChannelCsv("DMX ch.\r\n" + csvRows);
-    EXPECT_TRUE(load.ok()) << ChannelCsvMessage(load);
+    const auto load = readChannelCsv("DMX ch.\r\n" + csvRows);
+    EXPECT_TRUE(load.ok()) << channelCsvMessage(load);
     return load.rows;
 }
 
@@ -45,11 +45,11 @@ TEST(ChannelTransfer, WriteThenReadBackGivesTheSameRowsInAscendingOrder)
 {
     Rig rig([](EmulatorConfig& c) { c.dumpSpacingMs = 1; });
     // Written in table order, whatever order the file has.
-    const ChannelTable rows = Table("300,Active,0,2,Control Change,G-0/19,A-0/21,Value,200,lamp,\r\n"
+    const ChannelTable rows = table("300,Active,0,2,Control Change,G-0/19,A-0/21,Value,200,lamp,\r\n"
                                     "1,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,,\r\n"
                                     "512,Value,77,1,Note On,C-1/0,C-1/0,Velocity,77,,\r\n");
     int shown = 0;
-    const ChannelWriteReport report = WriteChannelsToDevice(*rig.link, rows, [&](int row) { EXPECT_EQ(row, shown++); });
+    const ChannelWriteReport report = writeChannelsToDevice(*rig.link, rows, [&](int row) { EXPECT_EQ(row, shown++); });
     EXPECT_EQ(report.result, ChannelWriteResult::Done);
     EXPECT_EQ(report.acknowledged, 3);
     EXPECT_EQ(rig.writtenPayloads(), (std::vector<std::string>{"00010100900000", "012C07C8B11315", "0200094D900000"}));
@@ -63,7 +63,7 @@ TEST(ChannelTransfer, WriteThenReadBackGivesTheSameRowsInAscendingOrder)
     // The wait ended with the first reply; the others follow.
     rig.collector->waitUntilQuiet(100);
     ChannelTable expected = rows;
-    expected[1].Description.clear(); // descriptions stay in the file
+    expected[1].description.clear(); // descriptions stay in the file
     EXPECT_EQ(rig.collector->rows(), expected);
     EXPECT_FALSE(rig.link->timer1Active());
     EXPECT_EQ(rig.link->tickCount(), 0);
@@ -104,7 +104,7 @@ TEST(ChannelTransfer, MissingAcknowledgementStopsTheWrite)
             c.drops.push_back({'C', nth, true});
     });
     rig.link->setDeviceType('P');
-    const ChannelWriteReport report = WriteChannelsToDevice(*rig.link, Rows(3));
+    const ChannelWriteReport report = writeChannelsToDevice(*rig.link, rows(3));
     EXPECT_EQ(report.result, ChannelWriteResult::NoAnswer);
     EXPECT_EQ(report.acknowledged, 1);
     const auto payloads = rig.writtenPayloads();
@@ -117,13 +117,13 @@ TEST(ChannelTransfer, MissingAcknowledgementStopsTheWrite)
 TEST(ChannelTransfer, RowsTheDeviceCannotTakeRefuseTheWholeWrite)
 {
     Rig rig;
-    const ChannelTable rows = Table("001,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,\r\n"
+    const ChannelTable rows = table("001,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,\r\n"
                                     "002,Active,0,1,Note Of,C-1/0,C-1/0,Velocity,0,\r\n"
                                     "003,Active,0,1,Note On,C1/24,C-1/0,Velocity,0,\r\n"
                                     "513,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,\r\n"
                                     "004,Value,256,1,Note On,C-1/0,C-1/0,Velocity,0,\r\n");
-    EXPECT_EQ(WriteChannelsToDevice(*rig.link, rows).result, ChannelWriteResult::RowsRefused);
-    EXPECT_EQ(WriteChannelsToDevice(*rig.link, {}).result, ChannelWriteResult::NothingToWrite);
+    EXPECT_EQ(writeChannelsToDevice(*rig.link, rows).result, ChannelWriteResult::RowsRefused);
+    EXPECT_EQ(writeChannelsToDevice(*rig.link, {}).result, ChannelWriteResult::NothingToWrite);
     EXPECT_TRUE(rig.emulator->device().received().empty());
     ASSERT_EQ(rig.linkBoxes.size(), 2);
     const QString& box = rig.linkBoxes.first();
@@ -138,14 +138,14 @@ TEST(ChannelTransfer, RowsTheDeviceCannotTakeRefuseTheWholeWrite)
 TEST(ChannelTransfer, DumpWithoutRequestAndDumpsWithoutLabels)
 {
     Rig rig;
-    rig.emulator->inject(BuildReply('b', "0007010090050A")); // no request
-    rig.emulator->inject(BuildReply('b', "00080100908000")); // from 128
-    rig.emulator->inject(BuildReply('b', "000901009005FF")); // to 255
-    rig.emulator->inject(BuildReply('b', "00090100900504")); // to below from
+    rig.emulator->inject(buildReply('b', "0007010090050A")); // no request
+    rig.emulator->inject(buildReply('b', "00080100908000")); // from 128
+    rig.emulator->inject(buildReply('b', "000901009005FF")); // to 255
+    rig.emulator->inject(buildReply('b', "00090100900504")); // to below from
     rig.collector->waitUntilQuiet(100);
     ASSERT_EQ(rig.collector->rows().size(), 1u);
-    EXPECT_EQ(rig.collector->rows()[0].DmxChannel, "007");
-    EXPECT_EQ(rig.collector->rows()[0].ToNumber, "A#-1/10");
+    EXPECT_EQ(rig.collector->rows()[0].dmxChannel, "007");
+    EXPECT_EQ(rig.collector->rows()[0].toNumber, "A#-1/10");
     EXPECT_EQ(rig.collector->problems().size(), 3);
 }
 
@@ -174,7 +174,7 @@ TEST(ChannelTransfer, ARepeatedChannelIsReportedWhereverItsFirstRowStands)
         Rig rig;
         QStringList repeated;
         QObject::connect(rig.collector.get(), &ChannelDumpCollector::rowRepeated,
-                         [&](const ChannelRecord& record) { repeated << QString::fromStdString(record.DmxChannel); });
+                         [&](const ChannelRecord& record) { repeated << QString::fromStdString(record.dmxChannel); });
         for (const int channel : c.channels)
             rig.emulator->inject(dump(channel));
         rig.collector->waitUntilQuiet(100);

@@ -21,9 +21,9 @@ namespace {
 
 struct Rig : LinkRig {
     explicit Rig(const std::function<void(EmulatorConfig&)>& adjust = {})
-        : LinkRig(Emulated('P', adjust))
+        : LinkRig(emulated('P', adjust))
     {
-        link->OpenPorts();
+        link->openPorts();
     }
 
     // Lets the emulator's answer arrive and be dispatched.
@@ -50,7 +50,7 @@ TEST(DeviceLink, SixByteRepliesSetTheirFlagAndStatusText)
     for (const Case& c : cases) {
         Rig one; // both flags start cleared
         QSignalSpy fwStatus(one.link.get(), &DeviceLink::firmwareStatusText);
-        one.emulator->inject(BuildReply(c.letter));
+        one.emulator->inject(buildReply(c.letter));
         one.settle();
         EXPECT_EQ(one.status.last(), QString::fromLatin1(c.text)) << c.letter;
         EXPECT_EQ(one.link->writeAcknowledged(), c.writeAck) << c.letter;
@@ -75,7 +75,7 @@ TEST(DeviceLink, UnknownOrMalformedSysexChangesNothingAnyFourteenBytesReadAsOpti
     // The options reply is known by its length: any 14-byte SysEx shows its
     // status text, only "m" carries options.
     QSignalSpy options(rig.link.get(), &DeviceLink::deviceOptionsRead);
-    rig.emulator->inject(BuildReply('m', "01050000"));
+    rig.emulator->inject(buildReply('m', "01050000"));
     rig.emulator->inject({0xF0, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0xF7});
     rig.settle();
     ASSERT_EQ(options.count(), 1);
@@ -100,7 +100,7 @@ TEST(DeviceLink, IdentificationByNoteOffAndReplies)
     EXPECT_TRUE(rig.link->testData().empty());
 
     // "k" with the letter U: stored, but nothing is applied to the window.
-    rig.emulator->inject(BuildReply('k', "0000002A55"));
+    rig.emulator->inject(buildReply('k', "0000002A55"));
     rig.settle();
     EXPECT_EQ(rig.link->deviceType(), 'U');
     ASSERT_EQ(applied.count(), 1);
@@ -108,7 +108,7 @@ TEST(DeviceLink, IdentificationByNoteOffAndReplies)
 
     // A later timeout of an unidentified device turns the bar red, no box.
     rig.emulator->device().config().neverAnswer = true;
-    EXPECT_EQ(RestartDevice(*rig.link), OpResult::NoAnswer);
+    EXPECT_EQ(restartDevice(*rig.link), OpResult::NoAnswer);
     EXPECT_EQ(rig.redBar, 1);
     EXPECT_TRUE(rig.linkBoxes.isEmpty());
     EXPECT_EQ(rig.status.last(), QStringLiteral("No action performed."));
@@ -120,13 +120,13 @@ TEST(DeviceLink, DeviceInformationShowsIdDatesAndType)
     Rig rig([](EmulatorConfig& c) {
         c.type = 'E';
         c.deviceId = 7;
-        c.bootloaderDate = MakePackedDateTime(2018, 4, 24, 10, 24);
+        c.bootloaderDate = makePackedDateTime(2018, 4, 24, 10, 24);
     });
     QSignalSpy id(rig.link.get(), &DeviceLink::deviceIdShown);
     QSignalSpy bl(rig.link.get(), &DeviceLink::bootloaderDateShown);
     QSignalSpy applied(rig.link.get(), &DeviceLink::deviceTypeApplied);
 
-    EXPECT_EQ(ReadDeviceInformation(*rig.link), OpResult::Done);
+    EXPECT_EQ(readDeviceInformation(*rig.link), OpResult::Done);
     EXPECT_EQ(rig.status, (QStringList{"Reading data...", "Data ready."}));
     EXPECT_EQ(id.last().at(0).toString(), QStringLiteral("000007"));
     EXPECT_EQ(bl.last().at(0).toString(), QStringLiteral("2018-04-24 10:24"));
@@ -135,7 +135,7 @@ TEST(DeviceLink, DeviceInformationShowsIdDatesAndType)
 
     // A timed-out read forgets the identification.
     rig.emulator->device().config().neverAnswer = true;
-    EXPECT_EQ(ReadDeviceInformation(*rig.link), OpResult::NoAnswer);
+    EXPECT_EQ(readDeviceInformation(*rig.link), OpResult::NoAnswer);
     EXPECT_EQ(rig.link->deviceType(), 'X');
     EXPECT_EQ(rig.status.last(), QStringLiteral("No data received."));
 }
@@ -146,12 +146,12 @@ TEST(DeviceLink, NoResponseReportDependsOnDeviceType)
     Rig rig([](EmulatorConfig& c) { c.neverAnswer = true; });
 
     rig.link->setDeviceType('P');
-    EXPECT_EQ(RestartDevice(*rig.link), OpResult::NoAnswer);
+    EXPECT_EQ(restartDevice(*rig.link), OpResult::NoAnswer);
     ASSERT_EQ(rig.linkBoxes.size(), 1);
     EXPECT_TRUE(rig.linkBoxes.last().endsWith("Mode switch should be in position 8."));
 
     rig.link->setDeviceType('E');
-    EXPECT_EQ(ReadDeviceOptions(*rig.link), OpResult::NoAnswer);
+    EXPECT_EQ(readDeviceOptions(*rig.link), OpResult::NoAnswer);
     ASSERT_EQ(rig.linkBoxes.size(), 2);
     EXPECT_TRUE(rig.linkBoxes.last().contains("1. Plug in power while holding Mode Switch"));
     EXPECT_EQ(rig.redBar, 0);
@@ -165,18 +165,18 @@ TEST(DeviceLink, LateReplyIsStillActedUpon)
     Rig rig([](EmulatorConfig& c) { c.delayMs = 700; });
     QSignalSpy options(rig.link.get(), &DeviceLink::deviceOptionsRead);
     // Restart waits 1.5 s: answered in time despite the delay.
-    EXPECT_EQ(RestartDevice(*rig.link), OpResult::Done);
+    EXPECT_EQ(restartDevice(*rig.link), OpResult::Done);
     // The device answered moments ago: the read is asked again after its
     // 2 s, and the first try's late answer ends it.
     rig.emulator->device().config().delayMs = 2600;
-    EXPECT_EQ(ReadDeviceOptions(*rig.link), OpResult::Done);
+    EXPECT_EQ(readDeviceOptions(*rig.link), OpResult::Done);
     EXPECT_EQ(options.size(), 1);
     EXPECT_EQ(rig.commandLetters(), "DMM");
 
     // A device not heard yet is not asked again; its late answer still shows.
     Rig unheard([](EmulatorConfig& c) { c.delayMs = 2600; });
     QSignalSpy late(unheard.link.get(), &DeviceLink::deviceOptionsRead);
-    EXPECT_EQ(ReadDeviceOptions(*unheard.link), OpResult::NoAnswer);
+    EXPECT_EQ(readDeviceOptions(*unheard.link), OpResult::NoAnswer);
     EXPECT_TRUE(late.wait(2000));
     EXPECT_EQ(unheard.status.last(), QStringLiteral("Reading Basic Modes..."));
 }
@@ -187,30 +187,30 @@ TEST(DeviceLink, SecondOperationIsRefusedWhileOneWaits)
     OpResult inner = OpResult::Done;
     ChannelWriteResult write = ChannelWriteResult::Done;
     QTimer::singleShot(50, [&] {
-        inner = ClearDeviceData(*rig.link);
-        write = WriteChannelsToDevice(*rig.link, {DefaultChannelRecord(9)}).result;
+        inner = clearDeviceData(*rig.link);
+        write = writeChannelsToDevice(*rig.link, {defaultChannelRecord(9)}).result;
     });
-    EXPECT_EQ(ReadDeviceOptions(*rig.link), OpResult::Done);
+    EXPECT_EQ(readDeviceOptions(*rig.link), OpResult::Done);
     EXPECT_EQ(inner, OpResult::Busy);
     EXPECT_EQ(write, ChannelWriteResult::Busy);
     EXPECT_FALSE(rig.link->busy());
-    EXPECT_EQ(rig.emulator->device().received(), std::vector<Bytes>{BuildCommand('M')});
+    EXPECT_EQ(rig.emulator->device().received(), std::vector<Bytes>{buildCommand('M')});
 }
 
 TEST(DeviceLink, OperationsSendTheirCommands)
 {
     Rig rig;
-    EXPECT_EQ(SetNoteOffAction(*rig.link, false), OpResult::Done);
-    EXPECT_EQ(SetZeroValueOffset(*rig.link, 10), OpResult::Done);
-    EXPECT_EQ(SetZeroValueOffset(*rig.link, 11), OpResult::Failed); // refused before sending
-    EXPECT_EQ(ClearDeviceData(*rig.link), OpResult::Done);
+    EXPECT_EQ(setNoteOffAction(*rig.link, false), OpResult::Done);
+    EXPECT_EQ(setZeroValueOffset(*rig.link, 10), OpResult::Done);
+    EXPECT_EQ(setZeroValueOffset(*rig.link, 11), OpResult::Failed); // refused before sending
+    EXPECT_EQ(clearDeviceData(*rig.link), OpResult::Done);
     EXPECT_EQ(rig.status.last(), QStringLiteral("Data in device cleaned."));
-    EXPECT_EQ(SendCommonMessage(*rig.link, 5), OpResult::Done);
+    EXPECT_EQ(sendCommonMessage(*rig.link, 5), OpResult::Done);
     rig.settle();
     // Common message 5 is "Tune Request (0xF6)", a one-byte message.
     EXPECT_EQ(rig.emulator->device().received(),
               (std::vector<Bytes>{
-                  BuildCommand('L', {0, 0, 0, 0}), BuildCommand('O', {0x0A, 0, 0, 0}), BuildCommand('A'), {0xF6}}));
+                  buildCommand('L', {0, 0, 0, 0}), buildCommand('O', {0x0A, 0, 0, 0}), buildCommand('A'), {0xF6}}));
 }
 
 TEST(DeviceLink, BootloaderSubscribersGetEventCodesQueued)
@@ -222,17 +222,17 @@ TEST(DeviceLink, BootloaderSubscribersGetEventCodesQueued)
 
     auto subscription = rig.link->subscribeToBootloader();
     rig.emulator->inject({0x9F, 0x00, 0x7F});
-    rig.emulator->inject(BuildReply('d'));
+    rig.emulator->inject(buildReply('d'));
     rig.emulator->inject({0x88, 0x0A, 0x05}); // interface test data: 0xA5
     rig.settle();
     EXPECT_EQ(rig.link->shortMessageQueue(), (std::deque<uint32_t>{0x9F007F, 0xF00000}));
     EXPECT_EQ(rig.link->testData(), (std::vector<std::string>{"A5"}));
     EXPECT_EQ(rig.link->bootloaderInfo().size(), 3u);
 
-    EXPECT_EQ(rig.link->WaitForShortMessage(0x9F007F), 0);
-    EXPECT_EQ(rig.link->WaitForShortMessage(0x9F7F7F), -1);
-    rig.link->StartTimer1(100);
-    EXPECT_EQ(rig.link->WaitForShortMessage(0x9F7F7F), -2);
+    EXPECT_EQ(rig.link->waitForShortMessage(0x9F007F), 0);
+    EXPECT_EQ(rig.link->waitForShortMessage(0x9F7F7F), -1);
+    rig.link->startWaitTimer(100);
+    EXPECT_EQ(rig.link->waitForShortMessage(0x9F7F7F), -2);
 
     // Collection lasts as long as any subscription; a moved one counts once.
     auto second = rig.link->subscribeToBootloader();
@@ -251,8 +251,8 @@ TEST(DeviceLink, SendingWithoutOutputPortReportsTheError)
     MidiPortDirectory none;
     DeviceLink link(none);
     QSignalSpy errors(&link, &DeviceLink::errorRaised);
-    link.OpenPorts();
-    EXPECT_EQ(RestartDevice(link), OpResult::Failed);
+    link.openPorts();
+    EXPECT_EQ(restartDevice(link), OpResult::Failed);
     EXPECT_EQ(errors.count(), 1);
 }
 
@@ -263,18 +263,18 @@ TEST(DeviceLink, QuittingDuringAWaitIsNoAnswer)
     QSignalSpy options(rig.link.get(), &DeviceLink::deviceOptionsRead);
     // The close box ends the program while the device is still to answer.
     ClockTimer::singleShot(clock, 100, rig.link.get(), [] { QCoreApplication::exit(0); });
-    EXPECT_EQ(ReadDeviceOptions(*rig.link), OpResult::NoAnswer);
+    EXPECT_EQ(readDeviceOptions(*rig.link), OpResult::NoAnswer);
     EXPECT_FALSE(rig.link->timer1Active());
     EXPECT_TRUE(rig.linkBoxes.isEmpty());
     // A wait for a short message ends as a timeout too, with nothing queued.
     rig.link->clearShortMessageQueue();
-    EXPECT_EQ(rig.link->WaitForShortMessage(0x9F017F), -2);
+    EXPECT_EQ(rig.link->waitForShortMessage(0x9F017F), -2);
 
     // Let the next tests run their loops again.
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
     EXPECT_EQ(options.count(), 0);
-    EXPECT_TRUE(WaitFor([&] { return options.count() == 1; }));
+    EXPECT_TRUE(waitFor([&] { return options.count() == 1; }));
 }
 
 TEST(DeviceLink, ZeroValueOffsetOutsideZeroToTenIsRefusedUnsent)
@@ -290,7 +290,7 @@ TEST(DeviceLink, ZeroValueOffsetOutsideZeroToTenIsRefusedUnsent)
         SCOPED_TRACE(c.offset);
         Rig rig;
         QSignalSpy errors(rig.link.get(), &DeviceLink::errorRaised);
-        EXPECT_EQ(SetZeroValueOffset(*rig.link, c.offset), c.result);
+        EXPECT_EQ(setZeroValueOffset(*rig.link, c.offset), c.result);
         EXPECT_EQ(rig.commandLetters(), c.sent);
         if (c.result == OpResult::Failed) {
             ASSERT_EQ(errors.count(), 1);

@@ -70,9 +70,9 @@ private:
     }
 };
 
-std::shared_ptr<EmulatorBackend> Device(char type, uint32_t id, int delayMs = 0)
+std::shared_ptr<EmulatorBackend> device(char type, uint32_t id, int delayMs = 0)
 {
-    return std::make_shared<EmulatorBackend>(Emulated(type, [&](EmulatorConfig& c) {
+    return std::make_shared<EmulatorBackend>(emulated(type, [&](EmulatorConfig& c) {
         c.deviceId = id;
         c.delayMs = delayMs;
     }));
@@ -82,9 +82,9 @@ std::shared_ptr<EmulatorBackend> Device(char type, uint32_t id, int delayMs = 0)
 
 TEST(DeviceScan, PairsEveryDeviceWithTheOutputThatReachedIt)
 {
-    const auto pro = Device('P', 42);
-    const auto basic = Device('B', 7, 40); // answers late
-    const auto mute = std::make_shared<EmulatorBackend>(Emulated('E', [](EmulatorConfig& c) { c.neverAnswer = true; }));
+    const auto pro = device('P', 42);
+    const auto basic = device('B', 7, 40); // answers late
+    const auto mute = std::make_shared<EmulatorBackend>(emulated('E', [](EmulatorConfig& c) { c.neverAnswer = true; }));
     PatchBay bay;
     bay.inputs = {{"In A", mute}, {"In B", basic}, {"In C", pro}};
     bay.outputs = {{"Out 1", pro}, {"Out 2", mute}, {"Out 3", mute}, {"Out 4", basic}, {"Out 5", mute}};
@@ -113,15 +113,15 @@ TEST(DeviceScan, PairsEveryDeviceWithTheOutputThatReachedIt)
     EXPECT_EQ(asked(*pro), 2); // output 1: round 1 and the round of bit 0
     EXPECT_EQ(asked(*basic), 2); // output 4 (number 4 = 100b): round 1 and the round of bit 2
 
-    EXPECT_EQ(DevicesWithId(found, 7).size(), 1u);
-    EXPECT_TRUE(DevicesWithId(found, 8).empty());
+    EXPECT_EQ(devicesWithId(found, 7).size(), 1u);
+    EXPECT_TRUE(devicesWithId(found, 8).empty());
 }
 
 TEST(DeviceScan, TwoDevicesOnOneInputAreToldApartByTheirIds)
 {
     // A MIDI merger: both devices answer on one input.
-    const auto first = Device('P', 1);
-    const auto second = Device('E', 2);
+    const auto first = device('P', 1);
+    const auto second = device('E', 2);
     PatchBay bay;
     bay.inputs = {{"Merged", first, second}};
     bay.outputs = {{"To second", second}, {"To first", first}};
@@ -139,7 +139,7 @@ TEST(DeviceScan, NoPortsOrNoAnswerFindsNothingAndCancelEndsAtOnce)
     PatchBay empty;
     EXPECT_TRUE(DeviceScan(empty).run().empty());
 
-    const auto mute = std::make_shared<EmulatorBackend>(Emulated('P', [](EmulatorConfig& c) { c.neverAnswer = true; }));
+    const auto mute = std::make_shared<EmulatorBackend>(emulated('P', [](EmulatorConfig& c) { c.neverAnswer = true; }));
     PatchBay bay;
     bay.inputs = {{"In", mute}};
     bay.outputs = {{"Out", mute}};
@@ -154,13 +154,13 @@ TEST(DeviceScan, NoPortsOrNoAnswerFindsNothingAndCancelEndsAtOnce)
 
 TEST(DeviceScan, FromTheLinkNoLabelChangesAndThePortsAreOpenAgain)
 {
-    const auto pro = Device('P', 42);
-    const auto basic = Device('B', 7);
+    const auto pro = device('P', 42);
+    const auto basic = device('B', 7);
     PatchBay bay;
     bay.inputs = {{"In 1", pro}, {"In 2", basic}};
     bay.outputs = {{"Out 1", pro}, {"Out 2", basic}};
     DeviceLink link(bay);
-    link.OpenPorts();
+    link.openPorts();
     QSignalSpy labels(&link, &DeviceLink::deviceIdShown);
     QStringList status;
     QObject::connect(&link, &DeviceLink::statusText, [&](const QString& t) { status << t; });
@@ -168,7 +168,7 @@ TEST(DeviceScan, FromTheLinkNoLabelChangesAndThePortsAreOpenAgain)
     QObject::connect(&link, &DeviceLink::progressChanged, [&](int done, int, const QString&) { lastPercent = done; });
 
     bool refused = true;
-    const std::vector<FoundDevice> found = ScanFromLink(link, &refused);
+    const std::vector<FoundDevice> found = scanFromLink(link, &refused);
     EXPECT_FALSE(refused);
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(found[1].output, "Out 2");
@@ -180,10 +180,10 @@ TEST(DeviceScan, FromTheLinkNoLabelChangesAndThePortsAreOpenAgain)
 
     // Cancelled through the link, or refused while another operation waits.
     QTimer::singleShot(50, &link, [&] { link.requestCancel(); });
-    ScanFromLink(link);
+    scanFromLink(link);
     EXPECT_TRUE(status.last().startsWith("Cancelled: ")) << status.last().toStdString();
     DeviceOperation other(link);
-    EXPECT_TRUE(ScanFromLink(link, &refused).empty());
+    EXPECT_TRUE(scanFromLink(link, &refused).empty());
     EXPECT_TRUE(refused);
 }
 
@@ -201,13 +201,13 @@ TEST(PortWatch, ListsFollowTheBackendAndTheChosenPortIsReopenedWhenBack)
     QSignalSpy lists(&link, &DeviceLink::portListsChanged);
     QSignalSpy missing(&link, &DeviceLink::chosenPortMissing);
     link.setSelectedPorts(QString::fromStdString(fake.inputs[1]), QString::fromStdString(fake.outputs[1]));
-    link.OpenPorts();
-    EXPECT_FALSE(link.RefreshPorts()); // nothing changed
+    link.openPorts();
+    EXPECT_FALSE(link.refreshPorts()); // nothing changed
     EXPECT_EQ(lists.count(), 0);
 
     // Another device appears: the lists grow, the choice stays.
     fake.inputs.push_back("Keys:Keys MIDI 1 24:0");
-    EXPECT_TRUE(link.RefreshPorts());
+    EXPECT_TRUE(link.refreshPorts());
     EXPECT_EQ(link.inputPortNames().size(), 3);
     EXPECT_EQ(link.selectedInput(), "UM-ONE:UM-ONE MIDI 1 20:0");
     EXPECT_EQ(missing.count(), 0);
@@ -215,33 +215,33 @@ TEST(PortWatch, ListsFollowTheBackendAndTheChosenPortIsReopenedWhenBack)
     // The chosen device is unplugged: reported, closed, and a command fails at once.
     fake.inputs.erase(fake.inputs.begin() + 1);
     fake.outputs.erase(fake.outputs.begin() + 1);
-    EXPECT_TRUE(link.RefreshPorts());
+    EXPECT_TRUE(link.refreshPorts());
     ASSERT_EQ(missing.count(), 2);
     EXPECT_TRUE(link.inputMissing() && link.outputMissing());
     EXPECT_TRUE(status.contains("The MIDI input port \"UM-ONE:UM-ONE MIDI 1 20:0\" is gone."));
     EXPECT_FALSE(link.input().isOpen());
     fake.sent.clear();
-    EXPECT_FALSE(link.TrySendCommand('J'));
+    EXPECT_FALSE(link.trySendCommand('J'));
     EXPECT_TRUE(fake.sent.empty());
     EXPECT_FALSE(errors.isEmpty());
 
     // Plugged into another socket: ALSA numbers it anew; it is chosen and opened again.
     fake.inputs.push_back("UM-ONE:UM-ONE MIDI 1 28:0");
     fake.outputs.push_back("UM-ONE:UM-ONE MIDI 1 28:0");
-    EXPECT_TRUE(link.RefreshPorts());
+    EXPECT_TRUE(link.refreshPorts());
     EXPECT_EQ(link.selectedInput(), "UM-ONE:UM-ONE MIDI 1 28:0");
     EXPECT_EQ(link.selectedOutput(), "UM-ONE:UM-ONE MIDI 1 28:0");
     EXPECT_FALSE(link.inputMissing() || link.outputMissing());
     EXPECT_TRUE(link.input().isOpen() && link.output().isOpen());
     EXPECT_EQ(fake.openedInput, 2);
     EXPECT_TRUE(status.contains("The MIDI output port \"UM-ONE:UM-ONE MIDI 1 28:0\" is back."));
-    EXPECT_TRUE(link.TrySendCommand('J'));
+    EXPECT_TRUE(link.trySendCommand('J'));
 
     // The saved name of the settings finds the renumbered port as well.
     QStringList names;
     for (const auto& n : fake.inputs)
         names << QString::fromStdString(n);
-    EXPECT_EQ(FindPortName(names, QStringLiteral("um-one:um-one midi 1 20:0")), 2);
+    EXPECT_EQ(findPortName(names, QStringLiteral("um-one:um-one midi 1 20:0")), 2);
 }
 
 TEST(PortWatch, APortAppearingInAnEmptyListIsChosenAndTheWatchWaitsForOperations)
@@ -251,12 +251,12 @@ TEST(PortWatch, APortAppearingInAnEmptyListIsChosenAndTheWatchWaitsForOperations
     fake.outputs.clear();
     DeviceLink link(fake);
     QSignalSpy missing(&link, &DeviceLink::chosenPortMissing);
-    link.OpenPorts();
+    link.openPorts();
     EXPECT_TRUE(link.selectedInput().isEmpty());
     link.watchPorts(20);
     fake.inputs = {"emu:out"};
     fake.outputs = {"emu:in"};
-    ASSERT_TRUE(WaitFor([&] { return link.inputPortNames().size() == 1; }));
+    ASSERT_TRUE(waitFor([&] { return link.inputPortNames().size() == 1; }));
     EXPECT_EQ(link.selectedInput(), "emu:out");
     EXPECT_TRUE(link.input().isOpen() && link.output().isOpen());
     EXPECT_EQ(missing.count(), 0); // a first port is no port that came back
@@ -264,7 +264,7 @@ TEST(PortWatch, APortAppearingInAnEmptyListIsChosenAndTheWatchWaitsForOperations
     // No list is read while an operation waits for the device.
     DeviceOperation operation(link);
     fake.inputs.push_back("other:out");
-    EXPECT_FALSE(link.RefreshPorts());
-    Pause(60);
+    EXPECT_FALSE(link.refreshPorts());
+    pause(60);
     EXPECT_EQ(link.inputPortNames().size(), 1);
 }

@@ -12,9 +12,9 @@ using namespace vantorel;
 
 namespace {
 
-EmulatorConfig FastRestart()
+EmulatorConfig fastRestart()
 {
-    return Emulated('E', [](EmulatorConfig& c) { c.restartMs = 20; });
+    return emulated('E', [](EmulatorConfig& c) { c.restartMs = 20; });
 }
 
 // A started input and an output on the emulator; records what arrives.
@@ -33,7 +33,7 @@ struct Ports {
     }
     bool send(char letter)
     {
-        const Bytes message = BuildCommand(letter);
+        const Bytes message = buildCommand(letter);
         return output->send(message.data(), message.size()).has_value();
     }
 
@@ -47,57 +47,57 @@ struct Ports {
 
 TEST(EmulatorBackendTest, RepliesArriveLaterFromTheEventLoop)
 {
-    EmulatorBackend backend(FastRestart());
+    EmulatorBackend backend(fastRestart());
     Ports ports(backend);
     ASSERT_TRUE(ports.send('D'));
     EXPECT_TRUE(ports.messages.empty()) << "delivered inside send()";
 
-    WaitFor([&] { return ports.messages.size() >= 3; }, 2000);
-    EXPECT_EQ(ports.messages, (std::vector<Bytes>{BuildReply('d'), {0x80, 0x00, 0x02}, {0x8F, 0x55, 0x55}}));
+    waitFor([&] { return ports.messages.size() >= 3; }, 2000);
+    EXPECT_EQ(ports.messages, (std::vector<Bytes>{buildReply('d'), {0x80, 0x00, 0x02}, {0x8F, 0x55, 0x55}}));
     ASSERT_EQ(ports.timestamps.size(), 3u);
     EXPECT_GE(ports.timestamps[1], 20u);
-    EXPECT_EQ(backend.device().received(), std::vector<Bytes>{BuildCommand('D')});
+    EXPECT_EQ(backend.device().received(), std::vector<Bytes>{buildCommand('D')});
 }
 
 TEST(EmulatorBackendTest, NothingReachesAStoppedOrClosedInput)
 {
-    EmulatorBackend backend(FastRestart());
+    EmulatorBackend backend(fastRestart());
     Ports first(backend);
     first.send('J');
     first.input->stop();
     first.send('D'); // "d" now, the rest after the restart delay
-    Pause(5);
+    pause(5);
     first.input.reset();
-    Pause(60);
+    pause(60);
     EXPECT_TRUE(first.messages.empty());
 
     // A port opened later gets only what the device sends from then on.
     Ports second(backend);
     second.send('M');
-    WaitFor([&] { return !second.messages.empty(); }, 2000);
-    Pause(20);
-    EXPECT_EQ(second.messages, std::vector<Bytes>{BuildReply('m', "00000000")});
+    waitFor([&] { return !second.messages.empty(); }, 2000);
+    pause(20);
+    EXPECT_EQ(second.messages, std::vector<Bytes>{buildReply('m', "00000000")});
 }
 
 TEST(EmulatorBackendTest, PortsOutliveTheBackendAndPendingAnswersDieWithThem)
 {
     std::unique_ptr<Ports> ports;
     {
-        EmulatorBackend backend(FastRestart());
+        EmulatorBackend backend(fastRestart());
         ports = std::make_unique<Ports>(backend);
     }
     // The ports outlive the backend object and keep working.
     ports->send('D');
     ports->input.reset();
     ports->output.reset();
-    Pause(60);
+    pause(60);
     EXPECT_TRUE(ports->messages.empty());
 }
 
 TEST(EmulatorBackendTest, OnAVirtualClockRepliesKeepTheirDelaysAndTimersTheirOrder)
 {
     VirtualClock clock;
-    EmulatorBackend backend(Emulated('E', [](EmulatorConfig& c) {
+    EmulatorBackend backend(emulated('E', [](EmulatorConfig& c) {
         c.restartMs = 20;
         c.delayMs = 700;
     }));
@@ -124,11 +124,11 @@ TEST(EmulatorBackendTest, OnAVirtualClockRepliesKeepTheirDelaysAndTimersTheirOrd
     EXPECT_EQ(fired, QStringList{"every 600"});
 
     // Waiting for an event lets the time run on to it, not past it.
-    ASSERT_TRUE(WaitFor([&] { return ports.messages.size() >= 3; }, 2000));
+    ASSERT_TRUE(waitFor([&] { return ports.messages.size() >= 3; }, 2000));
     EXPECT_EQ(clock.now(), 730); // "d" after 700 ms, the restart's two messages 20 and 30 ms later
     EXPECT_EQ(ports.timestamps, (std::vector<uint32_t>{700, 720, 730}));
     EXPECT_EQ(fired, QStringList{"every 600"});
-    ASSERT_TRUE(WaitFor([&] { return fired.size() == 3; }, 2000));
+    ASSERT_TRUE(waitFor([&] { return fired.size() == 3; }, 2000));
     EXPECT_EQ(fired, (QStringList{"every 600", "every 1200", "late 5000"}));
 
     // A pause moves the time without running anything.

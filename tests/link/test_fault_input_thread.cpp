@@ -14,14 +14,14 @@ using namespace vantorel;
 namespace {
 
 // Message number `n`: every third one a SysEx carrying its number, the others Note On.
-FakeBackend::Bytes Numbered(int n)
+FakeBackend::Bytes numbered(int n)
 {
     if (n % 3 == 0)
         return {0xF0, 0x7D, uint8_t(n >> 14 & 0x7F), uint8_t(n >> 7 & 0x7F), uint8_t(n & 0x7F), 0xF7};
     return {uint8_t(0x90 | (n >> 14 & 0x0F)), uint8_t(n >> 7 & 0x7F), uint8_t(n & 0x7F)};
 }
 
-int NumberOf(const MidiEvent& event)
+int numberOf(const MidiEvent& event)
 {
     if (event.isSysex())
         return event.sysex.size() == 6 ? event.sysex[2] << 14 | event.sysex[3] << 7 | event.sysex[4] : -1;
@@ -31,14 +31,14 @@ int NumberOf(const MidiEvent& event)
 struct Rig {
     Rig()
     {
-        link.OpenPorts();
+        link.openPorts();
         QObject::connect(&link, &DeviceLink::eventReceived,
-                         [this](const MidiEvent& e) { numbers.push_back(NumberOf(e)); });
+                         [this](const MidiEvent& e) { numbers.push_back(numberOf(e)); });
         QObject::connect(&link, &DeviceLink::errorRaised, [this](const QString& t) { errors << t; });
     }
     std::thread flood(int first, int count)
     {
-        return backend.produce([first](int i) { return Numbered(first + i); }, count);
+        return backend.produce([first](int i) { return numbered(first + i); }, count);
     }
 
     // Every number came in order, once, whole.
@@ -63,8 +63,8 @@ TEST(FaultInputThread, BurstBeyondTheRingBetweenTwoReads)
     Rig rig;
     // The GUI thread does not look at the ring until the burst is over.
     rig.flood(0, 3000).join();
-    ASSERT_TRUE(WaitFor([&] { return rig.link.input().PendingEventCount() == 0 && !rig.numbers.empty(); }));
-    Pause(50);
+    ASSERT_TRUE(waitFor([&] { return rig.link.input().pendingEventCount() == 0 && !rig.numbers.empty(); }));
+    pause(50);
     rig.expectInOrder();
     // The first events fill the ring (or the SysEx buffers); the rest are lost.
     EXPECT_EQ(rig.numbers.front(), 0);
@@ -75,7 +75,7 @@ TEST(FaultInputThread, BurstBeyondTheRingBetweenTwoReads)
     // Afterwards everything arrives again.
     rig.numbers.clear();
     rig.flood(5000, 200).join();
-    ASSERT_TRUE(WaitFor([&] { return rig.numbers.size() == 200; }));
+    ASSERT_TRUE(waitFor([&] { return rig.numbers.size() == 200; }));
     rig.expectInOrder();
     EXPECT_EQ(rig.numbers.front(), 5000);
 }
@@ -90,10 +90,10 @@ TEST(FaultInputThread, ContinuousFloodWhileTheGuiThreadReads)
         producer.join();
         done = true;
     });
-    const bool drained = WaitFor([&] { return done && rig.link.input().PendingEventCount() == 0; }, 20000);
+    const bool drained = waitFor([&] { return done && rig.link.input().pendingEventCount() == 0; }, 20000);
     watcher.join();
     ASSERT_TRUE(drained);
-    Pause(50);
+    pause(50);
     rig.expectInOrder();
     ASSERT_FALSE(rig.numbers.empty());
     // Whatever was dropped was reported.

@@ -26,13 +26,13 @@ using namespace vantorel;
 
 namespace {
 
-QByteArray ReadAll(const QString& path)
+QByteArray readAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-void WriteAll(const QString& path, const QByteArray& bytes)
+void writeAll(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -47,7 +47,7 @@ enum class Interruption {
 // Runs `save` in a child process that may write files of at most `limit`
 // bytes; true when the child was killed by the limit (Killed) or reported the
 // failed save (WriteFails).
-bool SaveInChild(Interruption how, rlim_t limit, const std::function<bool()>& save)
+bool saveInChild(Interruption how, rlim_t limit, const std::function<bool()>& save)
 {
     const pid_t child = fork();
     if (child == 0) {
@@ -64,26 +64,26 @@ bool SaveInChild(Interruption how, rlim_t limit, const std::function<bool()>& sa
 }
 
 // The new contents: far more than the limit lets through.
-ChannelTable BigTable()
+ChannelTable bigTable()
 {
     ChannelTable rows;
     for (int n = 1; n <= 512; ++n) {
-        ChannelRecord record = DefaultChannelRecord(n);
-        record.Description = "a description long enough to make the file large";
+        ChannelRecord record = defaultChannelRecord(n);
+        record.description = "a description long enough to make the file large";
         rows.push_back(record);
     }
     return rows;
 }
 
-IniFile BigIni()
+IniFile bigIni()
 {
     IniFile ini;
     for (int n = 0; n < 500; ++n)
-        ini.WriteString("FormsSizes", "Window" + std::to_string(n) + ".Xpos", std::string(40, 'x'));
+        ini.writeString("FormsSizes", "Window" + std::to_string(n) + ".Xpos", std::string(40, 'x'));
     return ini;
 }
 
-QStringList FilesIn(const QTemporaryDir& dir)
+QStringList filesIn(const QTemporaryDir& dir)
 {
     return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
@@ -99,19 +99,19 @@ protected:
 TEST_P(InterruptedSave, ChannelSettingsFileKeepsItsOldContents)
 {
     const QString file = path("show.csv");
-    const QByteArray old = ChannelFileBytes({DefaultChannelRecord(7)});
-    WriteAll(file, old);
+    const QByteArray old = channelFileBytes({defaultChannelRecord(7)});
+    writeAll(file, old);
 
-    EXPECT_TRUE(SaveInChild(GetParam(), 4096, [&] { return SaveChannelFile(file, BigTable()).has_value(); }));
+    EXPECT_TRUE(saveInChild(GetParam(), 4096, [&] { return saveChannelFile(file, bigTable()).has_value(); }));
     if (GetParam() == Interruption::WriteFails) {
-        EXPECT_EQ(FilesIn(dir), QStringList{"show.csv"}); // a failed save leaves nothing behind
+        EXPECT_EQ(filesIn(dir), QStringList{"show.csv"}); // a failed save leaves nothing behind
     }
-    EXPECT_EQ(ReadAll(file), old);
-    EXPECT_TRUE(LoadChannelFile(file).ok());
+    EXPECT_EQ(readAll(file), old);
+    EXPECT_TRUE(loadChannelFile(file).ok());
 
     // The next save goes through whole.
-    EXPECT_TRUE(SaveChannelFile(file, BigTable()));
-    const ChannelFileLoad load = LoadChannelFile(file);
+    EXPECT_TRUE(saveChannelFile(file, bigTable()));
+    const ChannelFileLoad load = loadChannelFile(file);
     ASSERT_TRUE(load.ok());
     EXPECT_EQ(load.csv.rows.size(), 512u);
 }
@@ -119,25 +119,25 @@ TEST_P(InterruptedSave, ChannelSettingsFileKeepsItsOldContents)
 TEST_P(InterruptedSave, IniFilesKeepTheirOldContents)
 {
     // Both INI files are written the same way: the program INI file through
-    // WriteIniFile, the window positions through IniFile::Save.
+    // writeIniFile, the window positions through IniFile::Save.
     for (const char* name : {"vantorel-control-center.ini", "positions.ini"}) {
         const QString file = path(name);
         IniFile small;
-        small.WriteString("Ports", "MIDIInput", "VANTOREL Emulator");
-        small.WriteInteger("FormsSizes", "MainWindow.Xpos", 40);
-        const QByteArray old = QByteArray::fromStdString(small.Serialize());
-        WriteAll(file, old);
+        small.writeString("Ports", "MIDIInput", "VANTOREL Emulator");
+        small.writeInteger("FormsSizes", "MainWindow.Xpos", 40);
+        const QByteArray old = QByteArray::fromStdString(small.serialize());
+        writeAll(file, old);
 
-        EXPECT_TRUE(SaveInChild(GetParam(), 2048, [&] { return WriteIniFile(BigIni(), file).has_value(); })) << name;
-        EXPECT_EQ(ReadAll(file), old) << name;
-        const IniFile reread = ReadIniFile(file);
-        EXPECT_EQ(reread.ReadString("Ports", "MIDIInput", ""), "VANTOREL Emulator");
-        EXPECT_EQ(reread.ReadInteger("FormsSizes", "MainWindow.Xpos", 0), 40);
+        EXPECT_TRUE(saveInChild(GetParam(), 2048, [&] { return writeIniFile(bigIni(), file).has_value(); })) << name;
+        EXPECT_EQ(readAll(file), old) << name;
+        const IniFile reread = readIniFile(file);
+        EXPECT_EQ(reread.readString("Ports", "MIDIInput", ""), "VANTOREL Emulator");
+        EXPECT_EQ(reread.readInteger("FormsSizes", "MainWindow.Xpos", 0), 40);
     }
     if (GetParam() == Interruption::WriteFails) {
-        EXPECT_EQ(FilesIn(dir), (QStringList{"positions.ini", "vantorel-control-center.ini"}));
+        EXPECT_EQ(filesIn(dir), (QStringList{"positions.ini", "vantorel-control-center.ini"}));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Save, InterruptedSave, ::testing::Values(Interruption::Killed, Interruption::WriteFails),
+INSTANTIATE_TEST_SUITE_P(save, InterruptedSave, ::testing::Values(Interruption::Killed, Interruption::WriteFails),
                          [](const auto& info) { return info.param == Interruption::Killed ? "Killed" : "WriteFails"; });

@@ -23,7 +23,7 @@ using Rig = ChannelRig;
 // Messages no device sends and the program does not act on: channel voice
 // messages of every kind, system messages, SysEx of any length and content
 // (never a reply layout the program knows).
-std::vector<std::vector<uint8_t>> Garbage(int count, unsigned seed)
+std::vector<std::vector<uint8_t>> garbage(int count, unsigned seed)
 {
     std::mt19937 random(seed);
     std::vector<std::vector<uint8_t>> messages;
@@ -42,11 +42,11 @@ std::vector<std::vector<uint8_t>> Garbage(int count, unsigned seed)
         }
         default: {
             // A reply header with a wrong length or an unknown letter.
-            message = BuildReply(char('a' + random() % 26), std::string(random() % 30, '0'));
+            message = buildReply(char('a' + random() % 26), std::string(random() % 30, '0'));
             break;
         }
         }
-        if (message.front() == 0xF0 && RecognizeReply(message.data(), message.size()))
+        if (message.front() == 0xF0 && recognizeReply(message.data(), message.size()))
             continue;
         messages.push_back(std::move(message));
     }
@@ -61,24 +61,24 @@ std::vector<std::vector<uint8_t>> Garbage(int count, unsigned seed)
 TEST(FaultScenario, FloodBeyondTheRingIsReportedOnceAndTheLinkGoesOn)
 {
     Rig rig;
-    const ChannelTable stored = Rows(3);
+    const ChannelTable stored = rows(3);
     for (const ChannelRecord& row : stored)
-        rig.emulator->device().storeChannel(*EncodeChannelPayload(row));
+        rig.emulator->device().storeChannel(*encodeChannelPayload(row));
     QStringList log;
     QObject::connect(rig.link.get(), &DeviceLink::resultLogged, [&](const QString& t) { log << t; });
 
     // Delivered before the program gets round to the ring, like the first dump reply.
-    for (const auto& message : Garbage(1500, 1))
+    for (const auto& message : garbage(1500, 1))
         rig.emulator->inject(message);
     const OpResult result = rig.read();
-    Pause(300);
+    pause(300);
     EXPECT_EQ(rig.errors,
               QStringList{"The program could not keep up with the MIDI input: some received data was lost."});
     EXPECT_TRUE(log.contains("MIDI input overflow: received data was lost."));
     // Rows that came through are rows of the device, in order; a lost first
     // reply may leave the wait without an answer.
     for (const ChannelRecord& row : rig.collector->rows())
-        EXPECT_NE(std::find(stored.begin(), stored.end(), row), stored.end()) << row.DmxChannel;
+        EXPECT_NE(std::find(stored.begin(), stored.end(), row), stored.end()) << row.dmxChannel;
     EXPECT_LT(rig.collector->rows().size(), 3u);
     EXPECT_EQ(rig.collector->problems(), QStringList());
     if (result == OpResult::Done)
@@ -87,14 +87,14 @@ TEST(FaultScenario, FloodBeyondTheRingIsReportedOnceAndTheLinkGoesOn)
         EXPECT_EQ(rig.status.last(), "No data received.");
 
     // A second flood inside no operation adds no second report ...
-    for (const auto& message : Garbage(1500, 2))
+    for (const auto& message : garbage(1500, 2))
         rig.emulator->inject(message);
-    Pause(200);
+    pause(200);
     EXPECT_EQ(rig.errors.size(), 1);
 
     // ... and the next operation gets everything.
     EXPECT_EQ(rig.read(), OpResult::Done);
-    ASSERT_TRUE(WaitFor([&] { return rig.collector->rows().size() == 3; }));
+    ASSERT_TRUE(waitFor([&] { return rig.collector->rows().size() == 3; }));
     EXPECT_EQ(rig.collector->rows(), stored);
     EXPECT_EQ(rig.errors.size(), 1);
 }
@@ -107,7 +107,7 @@ TEST(FaultScenario, GarbageDuringTransfersChangesNothing)
         c.delayMs = 3;
         c.dumpSpacingMs = 3;
     });
-    const auto garbage = Garbage(4000, 3);
+    const auto garbage = ::garbage(4000, 3);
     size_t next = 0;
     QTimer noise;
     QObject::connect(&noise, &QTimer::timeout, [&] {
@@ -116,14 +116,14 @@ TEST(FaultScenario, GarbageDuringTransfersChangesNothing)
     });
     noise.start(1);
 
-    const ChannelTable rows = Rows(40);
-    const ChannelWriteReport report = WriteChannelsToDevice(*rig.link, rows);
+    const ChannelTable rows = ::rows(40);
+    const ChannelWriteReport report = writeChannelsToDevice(*rig.link, rows);
     EXPECT_EQ(report.result, ChannelWriteResult::Done);
     EXPECT_EQ(report.acknowledged, 40);
     EXPECT_EQ(rig.emulator->device().channels().size(), 40u);
 
     EXPECT_EQ(rig.read(), OpResult::Done);
-    ASSERT_TRUE(WaitFor([&] { return rig.collector->rows().size() == 40; }));
+    ASSERT_TRUE(waitFor([&] { return rig.collector->rows().size() == 40; }));
     noise.stop();
     EXPECT_GT(next, 100u);
     EXPECT_EQ(rig.collector->rows(), rows);
@@ -146,7 +146,7 @@ TEST(FaultScenario, DeviceSilentMidWriteStopsThereAndStaysResponsive)
     other.start(20);
 
     const qint64 started = clock.now();
-    const ChannelWriteReport report = WriteChannelsToDevice(*rig.link, Rows(10), {}, [&](int row) {
+    const ChannelWriteReport report = writeChannelsToDevice(*rig.link, rows(10), {}, [&](int row) {
         if (row == 3)
             rig.emulator->device().config().neverAnswer = true;
     });
@@ -164,7 +164,7 @@ TEST(FaultScenario, DeviceSilentMidWriteStopsThereAndStaysResponsive)
 
     // The device answers again: so does the program.
     rig.emulator->device().config().neverAnswer = false;
-    EXPECT_EQ(WriteChannelsToDevice(*rig.link, Rows(2)).result, ChannelWriteResult::Done);
+    EXPECT_EQ(writeChannelsToDevice(*rig.link, rows(2)).result, ChannelWriteResult::Done);
 }
 
 // Replies that come only after the timeout do not count for the operation
@@ -174,7 +174,7 @@ TEST(FaultScenario, LateAcknowledgementsDoNotAcknowledgeLaterRows)
     VirtualClock clock;
     Rig rig([](EmulatorConfig& c) { c.delayMs = 2300; });
     rig.link->setDeviceType('P');
-    const ChannelWriteReport first = WriteChannelsToDevice(*rig.link, Rows(3));
+    const ChannelWriteReport first = writeChannelsToDevice(*rig.link, rows(3));
     EXPECT_EQ(first.result, ChannelWriteResult::NoAnswer);
     EXPECT_EQ(first.acknowledged, 0);
     EXPECT_EQ(rig.emulator->device().channels().size(), 1u);
@@ -199,12 +199,12 @@ TEST(FaultScenario, NoResponseReportFollowsTheTypeKnownWhenTheOperationBegan)
             rig.emulator->inject({0xF0, 0x01, 0x02, 0xF7});
         });
         noise.start(5);
-        const ChannelWriteReport report = WriteChannelsToDevice(*rig.link, Rows(5));
+        const ChannelWriteReport report = writeChannelsToDevice(*rig.link, rows(5));
         noise.stop();
         EXPECT_EQ(report.result, ChannelWriteResult::NoAnswer);
         EXPECT_EQ(report.acknowledged, 2);
         if (known == 'B') {
-            EXPECT_EQ(rig.linkBoxes, QStringList{NoResponseText('B')});
+            EXPECT_EQ(rig.linkBoxes, QStringList{noResponseText('B')});
             EXPECT_EQ(rig.redBar, 0);
         } else {
             EXPECT_EQ(rig.linkBoxes, QStringList());

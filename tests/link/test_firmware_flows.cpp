@@ -27,11 +27,11 @@ using Decision = FirmwareService::Decision;
 using UploadResult = FirmwareService::UploadResult;
 using TestResult = FirmwareService::TestResult;
 
-const PackedDateTime kDeviceDate = MakePackedDateTime(2018, 4, 24, 10, 24);
-const PackedDateTime kNewerDate = MakePackedDateTime(2019, 5, 1, 8, 30);
+const PackedDateTime kDeviceDate = makePackedDateTime(2018, 4, 24, 10, 24);
+const PackedDateTime kNewerDate = makePackedDateTime(2019, 5, 1, 8, 30);
 
 // An image of `size` bytes holding the version marker of `type` and `date`.
-FirmwareImage Image(size_t size, char type, const char* date = "05-01-2019 08:30")
+FirmwareImage image(size_t size, char type, const char* date = "05-01-2019 08:30")
 {
     FirmwareImage image(size);
     for (size_t i = 0; i < size; ++i)
@@ -46,7 +46,7 @@ FirmwareImage Image(size_t size, char type, const char* date = "05-01-2019 08:30
 
 struct Rig : LinkRig {
     explicit Rig(char type = 'B', const std::function<void(EmulatorConfig&)>& adjust = {})
-        : LinkRig(Emulated(type, [&](EmulatorConfig& c) {
+        : LinkRig(emulated(type, [&](EmulatorConfig& c) {
             c.restartMs = 20;
             c.firmwareDate = kDeviceDate;
             if (adjust)
@@ -55,14 +55,14 @@ struct Rig : LinkRig {
     {
         service = std::make_unique<FirmwareService>(*link);
         bootloader = link->subscribeToBootloader();
-        link->OpenPorts();
+        link->openPorts();
     }
 
     // The current file: `image` with its version marker.
     void useFile(const FirmwareImage& image)
     {
         file = image;
-        const FirmwareVersion version = FindFirmwareVersion(image);
+        const FirmwareVersion version = findFirmwareVersion(image);
         link->setFirmwareType(version.typeLetter);
         service->setFileSource({[date = version.date] { return date; }, [this] { return std::optional(file); }});
     }
@@ -84,8 +84,8 @@ struct Rig : LinkRig {
         useFile(image);
         service->setUploadMode(FirmwareService::UploadIfNewer);
         QSignalSpy ended(service.get(), &FirmwareService::uploadEnded);
-        EXPECT_EQ(EnterProgrammingMode(*link), OpResult::Done);
-        if (!WaitFor([&] { return ended.count() > 0; }, 8000))
+        EXPECT_EQ(enterProgrammingMode(*link), OpResult::Done);
+        if (!waitFor([&] { return ended.count() > 0; }, 8000))
             return std::nullopt;
         return ended.at(0).at(0).value<UploadResult>();
     }
@@ -95,8 +95,8 @@ struct Rig : LinkRig {
     {
         service->setUploadMode(FirmwareService::InterfaceTestMode);
         QSignalSpy ended(service.get(), &FirmwareService::interfaceTestEnded);
-        EXPECT_EQ(EnterProgrammingMode(*link), OpResult::Done);
-        EXPECT_TRUE(WaitFor([&] { return ended.count() >= count; }, 4000 * count));
+        EXPECT_EQ(enterProgrammingMode(*link), OpResult::Done);
+        EXPECT_TRUE(waitFor([&] { return ended.count() >= count; }, 4000 * count));
         service->setUploadMode(FirmwareService::ReadVersions);
         std::vector<TestResult> results;
         for (const auto& args : ended)
@@ -128,13 +128,13 @@ struct Rig : LinkRig {
 TEST(BootloaderInfo, InformationGroupsAreDecodedAtIdle)
 {
     Rig rig;
-    rig.useFile(Image(300, 'B', "04-24-2018 10:24")); // the device's date
+    rig.useFile(image(300, 'B', "04-24-2018 10:24")); // the device's date
     QSignalSpy ids(rig.link.get(), &DeviceLink::deviceIdShown);
     QSignalSpy blDates(rig.link.get(), &DeviceLink::bootloaderDateShown);
     QSignalSpy fwDates(rig.link.get(), &DeviceLink::firmwareDateShown);
     rig.link->setRestartPending(true);
 
-    const PackedDateTime bl = MakePackedDateTime(2017, 11, 3, 9, 15);
+    const PackedDateTime bl = makePackedDateTime(2017, 11, 3, 9, 15);
     auto group = [&](uint32_t status, uint32_t value) {
         for (uint32_t p = 1; p <= 4; ++p) {
             const uint32_t byte = (value >> (8 * (p - 1))) & 0xFF;
@@ -178,11 +178,11 @@ TEST(BootloaderInfo, InterruptedAndOutOfRangeGroupsChangeNoLabel)
 
 TEST(BootloaderInfo, ComparisonTexts)
 {
-    EXPECT_EQ(FirmwareComparisonText(kNewerDate, kDeviceDate), "!!! Device has newer FW version !!!");
-    EXPECT_EQ(FirmwareComparisonText(kDeviceDate, kNewerDate), "Device has older FW version.");
-    EXPECT_EQ(FirmwareComparisonText(kDeviceDate, kDeviceDate), "Device has the same FW version.");
-    EXPECT_EQ(FirmwareComparisonText(0, kDeviceDate), "No valid FW in device.");
-    EXPECT_EQ(DecodeInfoMessage(0x824A0F)->contribution, 0xAF000000u); // position 4, byte 0xAF
+    EXPECT_EQ(firmwareComparisonText(kNewerDate, kDeviceDate), "!!! Device has newer FW version !!!");
+    EXPECT_EQ(firmwareComparisonText(kDeviceDate, kNewerDate), "Device has older FW version.");
+    EXPECT_EQ(firmwareComparisonText(kDeviceDate, kDeviceDate), "Device has the same FW version.");
+    EXPECT_EQ(firmwareComparisonText(0, kDeviceDate), "No valid FW in device.");
+    EXPECT_EQ(decodeInfoMessage(0x824A0F)->contribution, 0xAF000000u); // position 4, byte 0xAF
 }
 
 // ------------------------------------------------------------- decision
@@ -211,14 +211,14 @@ TEST(UploadDecision, ModesDatesAndTypeCheck)
         {2, older, older, 'X', 'X', Decision::Refused}, // neither identified
     };
     for (const Case& c : cases)
-        EXPECT_EQ(DecideUpload(c.mode, c.device, c.file, c.fileType, c.deviceType), c.expected)
+        EXPECT_EQ(decideUpload(c.mode, c.device, c.file, c.fileType, c.deviceType), c.expected)
             << c.mode << " " << c.device << " " << c.file << " " << c.fileType << c.deviceType;
 }
 
 TEST(UploadDecision, IdleOffTheFirmwarePageStartsNothing)
 {
     Rig rig;
-    rig.useFile(Image(300, 'B'));
+    rig.useFile(image(300, 'B'));
     rig.service->setUploadMode(FirmwareService::UploadIfSameOrOlder);
     rig.bootloader = {};
     QSignalSpy decisions(rig.service.get(), &FirmwareService::decisionTaken);
@@ -231,11 +231,11 @@ TEST(UploadDecision, IdleOffTheFirmwarePageStartsNothing)
 TEST(UploadDecision, TypeMismatchIsRefusedWithTheMessage)
 {
     Rig rig('B');
-    rig.useFile(Image(300, 'P'));
+    rig.useFile(image(300, 'P'));
     rig.service->setUploadMode(FirmwareService::UploadIfNewer);
     QSignalSpy decisions(rig.service.get(), &FirmwareService::decisionTaken);
-    EXPECT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
-    ASSERT_TRUE(WaitFor([&] { return decisions.count() > 0; }, 5000));
+    EXPECT_EQ(enterProgrammingMode(*rig.link), OpResult::Done);
+    ASSERT_TRUE(waitFor([&] { return decisions.count() > 0; }, 5000));
     EXPECT_EQ(decisions.at(0).at(0).value<Decision>(), Decision::Refused);
     EXPECT_EQ(rig.fwStatus.last(), "Upload check failed.");
     ASSERT_EQ(rig.linkBoxes.size(), 1);
@@ -246,10 +246,10 @@ TEST(UploadDecision, TypeMismatchIsRefusedWithTheMessage)
 
 // ----------------------------------------------------------------- blocks
 
-TEST(FirmwareBlocks, WholeBlocksThenThePaddedFinalBlock)
+TEST(firmwareBlocks, WholeBlocksThenThePaddedFinalBlock)
 {
-    const FirmwareImage image = Image(300, 'B');
-    const auto blocks = FirmwareBlocks(image);
+    const FirmwareImage image = ::image(300, 'B');
+    const auto blocks = firmwareBlocks(image);
     ASSERT_EQ(blocks.size(), 3u);
     for (size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(blocks[i].counter, i < 2 ? 0x7F000001u + i : 0x7F7F7F7Fu);
@@ -259,16 +259,16 @@ TEST(FirmwareBlocks, WholeBlocksThenThePaddedFinalBlock)
     EXPECT_TRUE(std::equal(image.begin() + 256, image.end(), blocks[2].data.begin())); // 44 bytes
     EXPECT_EQ(std::count(blocks[2].data.begin() + 44, blocks[2].data.end(), 'X'), 84);
 
-    const auto exact = FirmwareBlocks(Image(256, 'B'));
+    const auto exact = firmwareBlocks(::image(256, 'B'));
     ASSERT_EQ(exact.size(), 3u);
     EXPECT_EQ(std::count(exact[2].data.begin(), exact[2].data.end(), 'X'), 128);
 
-    const auto small = FirmwareBlocks(Image(100, 'B'));
+    const auto small = firmwareBlocks(::image(100, 'B'));
     ASSERT_EQ(small.size(), 1u);
     EXPECT_EQ(small[0].counter, 0x7F7F7F7Fu);
 
-    EXPECT_EQ(BlockStatusText(0x7F000001), "Transfering data block #001");
-    EXPECT_EQ(BlockStatusText(0x7F0003E8), "Transfering data block #1000");
+    EXPECT_EQ(blockStatusText(0x7F000001), "Transfering data block #001");
+    EXPECT_EQ(blockStatusText(0x7F0003E8), "Transfering data block #1000");
 }
 
 // ----------------------------------------------------------------- upload
@@ -277,11 +277,11 @@ TEST(Upload, FullUploadReachesUpgradeReadyWithTheImage)
 {
     VirtualClock clock;
     Rig rig('E');
-    const FirmwareImage image = Image(300, 'E');
+    const FirmwareImage image = ::image(300, 'E');
     QSignalSpy ready(rig.service.get(), &FirmwareService::upgradeReady);
     EXPECT_EQ(rig.upload(image), UploadResult::FinalBlockSent);
     EXPECT_EQ(rig.fwStatus.first(), "Programming mode entered.");
-    ASSERT_TRUE(WaitFor([&] { return ready.count() > 0; }, 5000));
+    ASSERT_TRUE(waitFor([&] { return ready.count() > 0; }, 5000));
     EXPECT_EQ(rig.emulator->device().receivedImage(), image);
     EXPECT_EQ(rig.blockMessages(), 3);
     EXPECT_EQ(rig.shortMessages(), (std::vector<uint32_t>{0x9F007F, 0x9F247F})); // both handshakes
@@ -291,7 +291,7 @@ TEST(Upload, FullUploadReachesUpgradeReadyWithTheImage)
     EXPECT_FALSE(rig.fwStatus.contains("Transfering data block #003"));
 
     // The device restarts into the new firmware.
-    ASSERT_TRUE(WaitFor([&] { return rig.fwStatus.last() == "Device reset..."; }, 5000));
+    ASSERT_TRUE(waitFor([&] { return rig.fwStatus.last() == "Device reset..."; }, 5000));
     EXPECT_FALSE(rig.emulator->device().inBootloader());
     EXPECT_EQ(rig.emulator->device().config().firmwareDate, kNewerDate);
 }
@@ -300,7 +300,7 @@ TEST(Upload, ChecksumErrorEndsTheTransferWithoutTheFinalBlock)
 {
     VirtualClock clock;
     Rig rig('B', [](EmulatorConfig& c) { c.corruptBlock = 2; });
-    EXPECT_EQ(rig.upload(Image(600, 'B')), UploadResult::ChecksumError);
+    EXPECT_EQ(rig.upload(image(600, 'B')), UploadResult::ChecksumError);
     EXPECT_EQ(rig.fwStatus.last(), " Cheksum Error!!!");
     QTest::qWait(100);
     EXPECT_EQ(rig.blockMessages(), 2);
@@ -312,14 +312,14 @@ TEST(Upload, MissingBlockRequestsTimeOut)
     VirtualClock clock;
     // The second request (after block 1) is missing: the block wait times out.
     Rig rig('B', [](EmulatorConfig& c) { c.dropBlockRequest = 2; });
-    EXPECT_EQ(rig.upload(Image(600, 'B')), UploadResult::BlockTimeout);
+    EXPECT_EQ(rig.upload(image(600, 'B')), UploadResult::BlockTimeout);
     EXPECT_EQ(rig.fwStatus.last(), "Block write timeout...");
     EXPECT_EQ(rig.status.last(), kLeftInBootloaderText);
     EXPECT_EQ(rig.blockMessages(), 1);
 
     // No first request at all: the transfer never starts.
     Rig first('B', [](EmulatorConfig& c) { c.dropBlockRequest = 1; });
-    EXPECT_EQ(first.upload(Image(600, 'B')), UploadResult::InitTimeout);
+    EXPECT_EQ(first.upload(image(600, 'B')), UploadResult::InitTimeout);
     EXPECT_EQ(first.status.last(), "Init timeout");
     EXPECT_EQ(first.blockMessages(), 0);
 }
@@ -330,7 +330,7 @@ TEST(Upload, SilentBootloaderFailsTheFirstHandshake)
     Rig rig('B');
     QObject::connect(rig.service.get(), &FirmwareService::decisionTaken,
                      [&] { rig.emulator->device().config().neverAnswer = true; });
-    EXPECT_EQ(rig.upload(Image(300, 'B')), UploadResult::NoHandshake);
+    EXPECT_EQ(rig.upload(image(300, 'B')), UploadResult::NoHandshake);
     EXPECT_EQ(rig.status.last(), "No response from device, HS 1");
 }
 
@@ -340,11 +340,11 @@ TEST(Upload, OneRequestUploadsOnceEvenWhenTheBootloaderReportsIdleAgain)
     // The device's date equals the file's, and after the upload it starts its
     // bootloader again instead of the firmware.
     Rig rig('E', [](EmulatorConfig& c) { c.bootloaderAfterUpgrade = true; });
-    rig.useFile(Image(300, 'E', "04-24-2018 10:24"));
+    rig.useFile(image(300, 'E', "04-24-2018 10:24"));
     rig.service->setUploadMode(FirmwareService::UploadIfSameOrOlder);
     QSignalSpy decisions(rig.service.get(), &FirmwareService::decisionTaken);
-    EXPECT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
-    ASSERT_TRUE(WaitFor([&] { return decisions.count() >= 2; }, 8000));
+    EXPECT_EQ(enterProgrammingMode(*rig.link), OpResult::Done);
+    ASSERT_TRUE(waitFor([&] { return decisions.count() >= 2; }, 8000));
     QTest::qWait(300);
     EXPECT_EQ(rig.emulator->device().upgrades(), 1);
     EXPECT_EQ(decisions.count(), 2);
@@ -353,8 +353,8 @@ TEST(Upload, OneRequestUploadsOnceEvenWhenTheBootloaderReportsIdleAgain)
 
     // Asking again uploads once more.
     rig.service->setUploadMode(FirmwareService::UploadIfSameOrOlder);
-    EXPECT_EQ(EnterProgrammingMode(*rig.link), OpResult::Done);
-    ASSERT_TRUE(WaitFor([&] { return rig.emulator->device().upgrades() == 2 && decisions.count() >= 4; }, 8000));
+    EXPECT_EQ(enterProgrammingMode(*rig.link), OpResult::Done);
+    ASSERT_TRUE(waitFor([&] { return rig.emulator->device().upgrades() == 2 && decisions.count() >= 4; }, 8000));
     EXPECT_EQ(decisions.at(3).at(0).value<Decision>(), Decision::None);
 }
 
@@ -363,10 +363,10 @@ TEST(Upload, FinalBlockWithoutVerdictIsReportedAfterFiveSeconds)
     VirtualClock clock;
     Rig rig('B', [](EmulatorConfig& c) { c.noUpgradeVerdict = true; });
     QSignalSpy unconfirmed(rig.service.get(), &FirmwareService::upgradeUnconfirmed);
-    EXPECT_EQ(rig.upload(Image(300, 'B')), UploadResult::FinalBlockSent);
+    EXPECT_EQ(rig.upload(image(300, 'B')), UploadResult::FinalBlockSent);
     const qint64 sent = clock.now();
     EXPECT_EQ(rig.fwStatus.last(), "Transfering data block #002");
-    ASSERT_TRUE(WaitFor([&] { return unconfirmed.count() > 0; }, 8000));
+    ASSERT_TRUE(waitFor([&] { return unconfirmed.count() > 0; }, 8000));
     EXPECT_GE(clock.now() - sent, 4500);
     EXPECT_EQ(rig.fwStatus.last(), "The device did not confirm the upload.");
     EXPECT_EQ(rig.status.last(), "The device did not confirm the upload.");
@@ -374,7 +374,7 @@ TEST(Upload, FinalBlockWithoutVerdictIsReportedAfterFiveSeconds)
     // A verdict in time stops the guard.
     Rig confirmed('B');
     QSignalSpy none(confirmed.service.get(), &FirmwareService::upgradeUnconfirmed);
-    EXPECT_EQ(confirmed.upload(Image(300, 'B')), UploadResult::FinalBlockSent);
+    EXPECT_EQ(confirmed.upload(image(300, 'B')), UploadResult::FinalBlockSent);
     clock.advance(5500);
     EXPECT_EQ(none.count(), 0);
 }
@@ -394,8 +394,8 @@ TEST(FuzzRegression, UpgradeReadyBeforeTheFinalBlockIsNoSuccess)
         if (text == "Transfering data block #002")
             rig.inject({0xB07F55});
     });
-    EXPECT_EQ(rig.upload(Image(600, 'B')), UploadResult::FinalBlockSent);
-    ASSERT_TRUE(WaitFor([&] { return ready.count() > 0; }, 5000));
+    EXPECT_EQ(rig.upload(image(600, 'B')), UploadResult::FinalBlockSent);
+    ASSERT_TRUE(waitFor([&] { return ready.count() > 0; }, 5000));
     QTest::qWait(100);
     EXPECT_EQ(ready.count(), 1);
     EXPECT_EQ(rig.blockMessages(), 5);
@@ -405,7 +405,7 @@ TEST(FuzzRegression, UpgradeReadyBeforeTheFinalBlockIsNoSuccess)
     // After a transfer that timed out: no success either.
     Rig stopped('B', [](EmulatorConfig& c) { c.dropBlockRequest = 2; });
     QSignalSpy stoppedReady(stopped.service.get(), &FirmwareService::upgradeReady);
-    EXPECT_EQ(stopped.upload(Image(600, 'B')), UploadResult::BlockTimeout);
+    EXPECT_EQ(stopped.upload(image(600, 'B')), UploadResult::BlockTimeout);
     stopped.inject({0xB07F55});
     QTest::qWait(200);
     EXPECT_EQ(stoppedReady.count(), 0);
@@ -454,17 +454,17 @@ TEST(InterfaceTest, DeviceLeftInItsBootloaderIsSaidAndRestarted)
     ASSERT_FALSE(results.empty());
     EXPECT_TRUE(rig.fwStatus.contains(kLeftInBootloaderText));
     ASSERT_FALSE(dates.isEmpty());
-    EXPECT_EQ(dates.first(), QString::fromStdString(FormatPackedDateTime(kDeviceDate)));
+    EXPECT_EQ(dates.first(), QString::fromStdString(formatPackedDateTime(kDeviceDate)));
 
-    EXPECT_TRUE(rig.service->RestartFromBootloader());
+    EXPECT_TRUE(rig.service->restartFromBootloader());
     EXPECT_EQ(rig.fwStatus.last(), "Device restarted.");
     EXPECT_FALSE(rig.emulator->device().inBootloader());
     rig.bootloader = {};
-    EXPECT_EQ(ReadDeviceInformation(*rig.link), OpResult::Done);
+    EXPECT_EQ(readDeviceInformation(*rig.link), OpResult::Done);
 
     // A device that does not answer "D" must be power-cycled, and is told so.
     Rig silent('E', [](EmulatorConfig& c) { c.neverAnswer = true; });
-    EXPECT_FALSE(silent.service->RestartFromBootloader());
+    EXPECT_FALSE(silent.service->restartFromBootloader());
     EXPECT_EQ(silent.fwStatus.last(), kPowerCycleText);
     EXPECT_TRUE(silent.linkBoxes.isEmpty());
 }
@@ -483,10 +483,10 @@ TEST(InterfaceTest, EchoEndWithoutATestIsNoPass)
 TEST(DeviceId, WrittenIdRestartsTheDevice)
 {
     Rig rig('B');
-    EXPECT_EQ(rig.service->SetDeviceId(42), OpResult::Done);
+    EXPECT_EQ(rig.service->setDeviceId(42), OpResult::Done);
     EXPECT_EQ(rig.emulator->device().config().deviceId, 42u);
     const auto& received = rig.emulator->device().received();
-    const Bytes expected = BuildCommand('E', {'0', '0', '0', '0', '4', '2'});
+    const Bytes expected = buildCommand('E', {'0', '0', '0', '0', '4', '2'});
     EXPECT_NE(std::find(received.begin(), received.end(), expected), received.end());
     EXPECT_TRUE(rig.status.contains("Waiting for device..."));
     EXPECT_FALSE(rig.link->restartPending());
@@ -500,12 +500,12 @@ TEST(DeviceId, NoRestartTimesOutAndClearsTheDeviceInformation)
     QSignalSpy passes(rig.service.get(), &FirmwareService::passesChanged);
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(rig.service->SetDeviceId(7), OpResult::NoAnswer);
+    EXPECT_EQ(rig.service->setDeviceId(7), OpResult::NoAnswer);
     EXPECT_GE(clock.elapsed(), 2300);
     EXPECT_LT(clock.elapsed(), 4000);
     EXPECT_TRUE(rig.status.contains("Device Number Written."));
     ASSERT_EQ(rig.linkBoxes.size(), 1);
-    EXPECT_EQ(rig.linkBoxes[0], NoResponseText('B'));
+    EXPECT_EQ(rig.linkBoxes[0], noResponseText('B'));
     EXPECT_EQ(cleared.count(), 1);
     ASSERT_EQ(passes.count(), 1);
     EXPECT_EQ(passes.at(0).at(0).toInt(), 0);
@@ -515,9 +515,9 @@ TEST(DeviceId, NumbersOutsideTheIdAreRefusedBeforeSending)
 {
     Rig rig;
     const size_t before = rig.emulator->device().received().size();
-    EXPECT_EQ(rig.service->SetDeviceId(-1), OpResult::Failed);
-    EXPECT_EQ(rig.service->SetDeviceId(int64_t(UINT32_MAX) + 1), OpResult::Failed);
+    EXPECT_EQ(rig.service->setDeviceId(-1), OpResult::Failed);
+    EXPECT_EQ(rig.service->setDeviceId(int64_t(UINT32_MAX) + 1), OpResult::Failed);
     EXPECT_EQ(rig.emulator->device().received().size(), before);
-    EXPECT_EQ(rig.service->SetDeviceId(UINT32_MAX), OpResult::Done);
+    EXPECT_EQ(rig.service->setDeviceId(UINT32_MAX), OpResult::Done);
     EXPECT_EQ(rig.emulator->device().config().deviceId, UINT32_MAX);
 }

@@ -16,7 +16,7 @@ namespace {
 const QString kFixtureFolder = QStringLiteral("/usr/share/qlcplus/fixtures");
 
 // The channel count of each mode, counted in the text itself.
-std::vector<size_t> ModeSizesInText(const QString& text)
+std::vector<size_t> modeSizesInText(const QString& text)
 {
     static const QRegularExpression mode(QStringLiteral("<Mode\\b[^>]*>(.*?)</Mode>"),
                                          QRegularExpression::DotMatchesEverythingOption);
@@ -27,7 +27,7 @@ std::vector<size_t> ModeSizesInText(const QString& text)
     return sizes;
 }
 
-QByteArray Definition(const QByteArray& modes, const QByteArray& prolog = {})
+QByteArray definition(const QByteArray& modes, const QByteArray& prolog = {})
 {
     return prolog
         + "<FixtureDefinition><Manufacturer>Acme</Manufacturer><Model>Spot 1</Model>"
@@ -49,19 +49,19 @@ TEST(FixtureFile, EveryShippedDefinitionPatchesOrIsRefused)
         const QString path = it.next();
         SCOPED_TRACE(path.toStdString());
         ++files;
-        const FixtureFileLoad load = LoadFixtureFile(path);
+        const FixtureFileLoad load = loadFixtureFile(path);
         if (!load.ok()) {
             EXPECT_TRUE(load.fixture.modes.empty());
             continue;
         }
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const std::vector<size_t> sizes = ModeSizesInText(QString::fromUtf8(file.readAll()));
+        const std::vector<size_t> sizes = modeSizesInText(QString::fromUtf8(file.readAll()));
         ASSERT_EQ(load.fixture.modes.size(), sizes.size());
         for (size_t m = 0; m < sizes.size(); ++m) {
             const FixtureMode& mode = load.fixture.modes[m];
             ASSERT_EQ(mode.channels.size(), sizes[m]) << mode.name;
-            const FixturePatch patch = PatchFixture({}, mode, 1, "F", false);
+            const FixturePatch patch = patchFixture({}, mode, 1, "F", false);
             if (sizes[m] == 0 || sizes[m] > size_t(kLastDmxChannel)) {
                 EXPECT_FALSE(patch.ok());
                 EXPECT_FALSE(patch.message.empty());
@@ -69,7 +69,7 @@ TEST(FixtureFile, EveryShippedDefinitionPatchesOrIsRefused)
             }
             ASSERT_TRUE(patch.ok()) << patch.message;
             ASSERT_EQ(patch.rows.size(), sizes[m]);
-            EXPECT_EQ(patch.rows.back().Description, SanitizedDescription("F " + mode.channels.back()));
+            EXPECT_EQ(patch.rows.back().description, sanitizedDescription("F " + mode.channels.back()));
             ++patched;
         }
     }
@@ -79,8 +79,8 @@ TEST(FixtureFile, EveryShippedDefinitionPatchesOrIsRefused)
 
 TEST(FixtureFile, ReadsTheModesInChannelNumberOrder)
 {
-    const FixtureFileLoad load = ReadFixtureDefinition(
-        Definition("<Mode Name=\"Short\"><Channel Number=\"1\">Pan</Channel><Channel Number=\"0\">Tilt</Channel>"
+    const FixtureFileLoad load = readFixtureDefinition(
+        definition("<Mode Name=\"Short\"><Channel Number=\"1\">Pan</Channel><Channel Number=\"0\">Tilt</Channel>"
                    "<Physical><Bulb Type=\"LED\"/></Physical></Mode>"),
         "a.qxf");
     ASSERT_TRUE(load.ok()) << load.message.toStdString();
@@ -101,34 +101,34 @@ TEST(FixtureFile, DamagedAndHostileFilesAreRefusedWithAReason)
         const char* reason;
     } cases[] = {
         {"entity expansion",
-         Definition(mode,
+         definition(mode,
                     "<?xml version=\"1.0\"?><!DOCTYPE FixtureDefinition [<!ENTITY a \"aaaaaaaaaa\">"
                     "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">]>"),
          "declares entities"},
         {"external entity",
-         Definition(mode, "<!DOCTYPE FixtureDefinition [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>"),
+         definition(mode, "<!DOCTYPE FixtureDefinition [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>"),
          "declares entities"},
         {"undeclared entity", "<FixtureDefinition><Model>&x;</Model></FixtureDefinition>", "x"},
         {"deep nesting", deep, "nest deeper than 16"},
         {"another document", "<html><body/></html>", "not a fixture definition"},
-        {"no mode", Definition(""), "defines no mode"},
-        {"unknown channel", Definition("<Mode Name=\"M\"><Channel Number=\"0\">Zoom</Channel></Mode>"),
+        {"no mode", definition(""), "defines no mode"},
+        {"unknown channel", definition("<Mode Name=\"M\"><Channel Number=\"0\">Zoom</Channel></Mode>"),
          "uses the channel \"Zoom\""},
         {"number twice",
-         Definition("<Mode Name=\"M\"><Channel Number=\"0\">Pan</Channel><Channel Number=\"0\">Tilt</Channel></Mode>"),
+         definition("<Mode Name=\"M\"><Channel Number=\"0\">Pan</Channel><Channel Number=\"0\">Tilt</Channel></Mode>"),
          "numbers its channels wrongly"},
-        {"no number", Definition("<Mode Name=\"M\"><Channel>Pan</Channel></Mode>"), "has no number"},
-        {"cut short", Definition(mode).left(120), "line 1"},
+        {"no number", definition("<Mode Name=\"M\"><Channel>Pan</Channel></Mode>"), "has no number"},
+        {"cut short", definition(mode).left(120), "line 1"},
         {"huge", QByteArray(kFixtureFileLimit + 1, ' '), "larger than 1 MiB"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const FixtureFileLoad load = ReadFixtureDefinition(c.bytes, QStringLiteral("bad.qxf"));
+        const FixtureFileLoad load = readFixtureDefinition(c.bytes, QStringLiteral("bad.qxf"));
         EXPECT_TRUE(load.message.startsWith(QStringLiteral("The fixture file bad.qxf is refused: ")))
             << load.message.toStdString();
         EXPECT_TRUE(load.message.contains(QLatin1String(c.reason))) << load.message.toStdString();
         EXPECT_TRUE(load.fixture.modes.empty());
     }
-    EXPECT_TRUE(LoadFixtureFile(QStringLiteral("/nonexistent/x.qxf"))
+    EXPECT_TRUE(loadFixtureFile(QStringLiteral("/nonexistent/x.qxf"))
                     .message.startsWith(QStringLiteral("Cannot open the fixture file")));
 }

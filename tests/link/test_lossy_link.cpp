@@ -17,10 +17,10 @@ namespace {
 using Drop = EmulatorConfig::Drop;
 
 // What a clean link leaves in the device after writing `rows`.
-std::map<int, std::string> CleanlyWritten(const ChannelTable& rows)
+std::map<int, std::string> cleanlyWritten(const ChannelTable& rows)
 {
     ChannelRig clean;
-    EXPECT_EQ(WriteChannelsToDevice(*clean.link, rows).result, ChannelWriteResult::Done);
+    EXPECT_EQ(writeChannelsToDevice(*clean.link, rows).result, ChannelWriteResult::Done);
     return clean.emulator->device().channels();
 }
 
@@ -30,12 +30,12 @@ struct Written {
     QStringList log;
 };
 
-Written Write(ChannelRig& rig, const ChannelTable& rows)
+Written write(ChannelRig& rig, const ChannelTable& rows)
 {
     Written written;
     QObject::connect(rig.link.get(), &DeviceLink::linkReported, [&](const LinkCounts& n) { written.counts = n; });
     QObject::connect(rig.link.get(), &DeviceLink::resultLogged, [&](const QString& t) { written.log << t; });
-    written.result = WriteChannelsToDevice(*rig.link, rows).result;
+    written.result = writeChannelsToDevice(*rig.link, rows).result;
     return written;
 }
 
@@ -56,15 +56,15 @@ TEST(LossyLink, LostRowsAndAcknowledgementsAreWrittenAgain)
         {"the barrier lost as well", {{'C', 2, true}, {'M', 1, false}}, 0},
         {"late acknowledgements and a lost one", {{'C', 5, true}}, 40},
     };
-    const ChannelTable rows = Rows(12);
-    const std::map<int, std::string> expected = CleanlyWritten(rows);
+    const ChannelTable rows = ::rows(12);
+    const std::map<int, std::string> expected = cleanlyWritten(rows);
     for (const Case& c : cases) {
         ChannelRig rig([&](EmulatorConfig& config) {
             config.drops = c.drops;
             if (c.lateAckMs)
                 config.lateMs['C'] = c.lateAckMs;
         });
-        const Written written = Write(rig, rows);
+        const Written written = write(rig, rows);
         EXPECT_EQ(written.result, ChannelWriteResult::Done) << c.name;
         EXPECT_EQ(rig.emulator->device().channels(), expected) << c.name;
         // Retries at least one per loss (a slow machine may add some); nothing lost.
@@ -76,7 +76,7 @@ TEST(LossyLink, LostRowsAndAcknowledgementsAreWrittenAgain)
                 + int(std::count_if(c.drops.begin(), c.drops.end(), [](const Drop& d) { return !d.afterActing; })))
             << c.name;
         EXPECT_TRUE(rig.linkBoxes.isEmpty()) << c.name;
-        EXPECT_EQ(written.log.last(), QString::fromStdString(LinkCountsText(written.counts))) << c.name;
+        EXPECT_EQ(written.log.last(), QString::fromStdString(linkCountsText(written.counts))) << c.name;
         EXPECT_EQ(rig.status.last(), "Writing data to device finished succesfully.") << c.name;
     }
 }
@@ -88,15 +88,15 @@ TEST(LossyLink, LostRowsAndAcknowledgementsAreWrittenAgain)
 TEST(LossyLink, RandomLossNeverEndsInAFalseSuccess)
 {
     VirtualClock clock;
-    const ChannelTable rows = Rows(24);
-    const std::map<int, std::string> expected = CleanlyWritten(rows);
+    const ChannelTable rows = ::rows(24);
+    const std::map<int, std::string> expected = cleanlyWritten(rows);
     int succeeded = 0;
     for (uint32_t seed = 1; seed <= 6; ++seed) {
         ChannelRig rig([&](EmulatorConfig& config) {
             config.loss = 0.06;
             config.seed = seed;
         });
-        const Written written = Write(rig, rows);
+        const Written written = write(rig, rows);
         if (written.result == ChannelWriteResult::Done) {
             ++succeeded;
             EXPECT_EQ(rig.emulator->device().channels(), expected) << "seed " << seed;
@@ -113,7 +113,7 @@ TEST(LossyLink, SilentDeviceFailsAfterTheFixedTimeoutWithoutRetrying)
     VirtualClock clock;
     ChannelRig rig([](EmulatorConfig& c) { c.neverAnswer = true; });
     const qint64 started = clock.now();
-    const Written written = Write(rig, Rows(3));
+    const Written written = write(rig, rows(3));
     EXPECT_EQ(written.result, ChannelWriteResult::NoAnswer);
     EXPECT_GE(clock.now() - started, 2000);
     EXPECT_EQ(written.counts, (LinkCounts{.sent = 1, .retried = 0, .lost = 1}));
@@ -125,10 +125,10 @@ TEST(LossyLink, OptionsAreAskedAgainButARestartIsNot)
 {
     VirtualClock clock;
     ChannelRig rig([](EmulatorConfig& c) { c.drops = {{'M', 2, true}, {'D', 1, false}}; });
-    ASSERT_EQ(ReadDeviceOptions(*rig.link), OpResult::Done); // answered: the device is there
-    EXPECT_EQ(ReadDeviceOptions(*rig.link), OpResult::Done);
+    ASSERT_EQ(readDeviceOptions(*rig.link), OpResult::Done); // answered: the device is there
+    EXPECT_EQ(readDeviceOptions(*rig.link), OpResult::Done);
     EXPECT_EQ(rig.commandLetters(), "MMM");
-    EXPECT_EQ(RestartDevice(*rig.link), OpResult::NoAnswer);
+    EXPECT_EQ(restartDevice(*rig.link), OpResult::NoAnswer);
     EXPECT_EQ(rig.emulator->device().restarts(), 0);
     EXPECT_EQ(rig.commandLetters(), "MMM");
 }
@@ -137,13 +137,13 @@ TEST(LossyLink, OwnCommandsComingBackAreNamedOnceAndIgnored)
 {
     ChannelRig rig;
     QSignalSpy events(rig.link.get(), &DeviceLink::eventReceived);
-    rig.link->SendCommand('M');
+    rig.link->sendCommand('M');
     // "M" with no payload: header F0 00 31 34 56, letter, CRC-32 of nothing as 8 hex digits, F7.
     const std::vector<uint8_t> echo = {0xF0, 0x00, 0x31, 0x34, 0x56, 'M', '0', '0', '0', '0', '0', '0', '0', '0', 0xF7};
     rig.emulator->inject(echo);
     rig.emulator->inject(echo);
-    ASSERT_TRUE(WaitFor([&] { return events.size() >= 1; })); // the device's "m"
-    Pause(50);
+    ASSERT_TRUE(waitFor([&] { return events.size() >= 1; })); // the device's "m"
+    pause(50);
     EXPECT_EQ(rig.status.count("The MIDI input receives what the program sends (MIDI thru loop?)."), 1);
     EXPECT_EQ(events.size(), 1);
 }

@@ -17,7 +17,7 @@ using Bytes = FakeBackend::Bytes;
 std::vector<std::unique_ptr<MidiEvent>> readAll(MidiInputPort& input)
 {
     std::vector<std::unique_ptr<MidiEvent>> events;
-    while (auto event = input.ReadEvent())
+    while (auto event = input.readEvent())
         events.push_back(std::move(event));
     return events;
 }
@@ -46,14 +46,14 @@ class MidiInputTest : public ::testing::Test {
 protected:
     void openAndStart()
     {
-        input.OpenPort();
+        input.openPort();
         ASSERT_TRUE(input.isOpen());
-        input.StartInput();
+        input.startInput();
     }
     // Delivers `messages` from the backend's thread and reads what arrived.
     std::vector<std::unique_ptr<MidiEvent>> deliver(const std::vector<Bytes>& messages)
     {
-        QSignalSpy notified(&input, &MidiInputPort::MidiInput);
+        QSignalSpy notified(&input, &MidiInputPort::midiInput);
         backend.deliver(messages);
         EXPECT_TRUE(notified.count() > 0 || notified.wait(2000));
         return readAll(input);
@@ -61,7 +61,7 @@ protected:
 
     FakeBackend backend;
     MidiInputPort input{backend};
-    QSignalSpy overflows{&input, &MidiInputPort::Overflow};
+    QSignalSpy overflows{&input, &MidiInputPort::overflow};
 };
 
 } // namespace
@@ -71,16 +71,16 @@ TEST_F(MidiInputTest, DropsClockAndSensingAndDeliversTheRestInOrder)
     openAndStart();
     auto events = deliver({{0xFE}, {0xF8}, {0x90, 0x3C, 0x64}, {0xC0, 0x05}, {0xF0, 0x31, 0x34, 0xF7}, {0xFE}});
     ASSERT_EQ(events.size(), 3u);
-    EXPECT_EQ(EventCode(*events[0]), 0x903C64u);
+    EXPECT_EQ(eventCode(*events[0]), 0x903C64u);
     EXPECT_EQ(events[0]->timestamp, 2u); // third message delivered
-    EXPECT_EQ(EventCode(*events[1]), 0xC00500u);
+    EXPECT_EQ(eventCode(*events[1]), 0xC00500u);
     EXPECT_TRUE(events[1]->sysex.empty());
-    EXPECT_EQ(EventCode(*events[2]), 0xF00000u);
+    EXPECT_EQ(eventCode(*events[2]), 0xF00000u);
     EXPECT_EQ(events[2]->sysex, (Bytes{0xF0, 0x31, 0x34, 0xF7}));
-    EXPECT_EQ(input.PendingEventCount(), 0);
+    EXPECT_EQ(input.pendingEventCount(), 0);
 
-    // SysexOnly acts on a port that is already open.
-    input.SetSysexOnly(true);
+    // sysexOnly acts on a port that is already open.
+    input.setSysexOnly(true);
     events = deliver({{0x90, 0x3C, 0x64}, {0xF0, 0x01, 0xF7}, {0xB0, 0x07, 0x7F}});
     ASSERT_EQ(events.size(), 1u);
     EXPECT_EQ(events[0]->sysex, (Bytes{0xF0, 0x01, 0xF7}));
@@ -92,11 +92,11 @@ TEST_F(MidiInputTest, FullRingDropsNewEventsAndReportsOverflow)
     std::vector<Bytes> notes;
     for (int i = 0; i < 1025; ++i)
         notes.push_back({0x90, uint8_t(i & 0x7F), uint8_t(i >> 7)});
-    QSignalSpy notified(&input, &MidiInputPort::MidiInput);
+    QSignalSpy notified(&input, &MidiInputPort::midiInput);
     backend.deliver(notes);
     ASSERT_TRUE(notified.wait(2000));
     EXPECT_EQ(overflows.count(), 1);
-    ASSERT_EQ(input.PendingEventCount(), 1024);
+    ASSERT_EQ(input.pendingEventCount(), 1024);
 
     auto events = readAll(input);
     ASSERT_EQ(events.size(), 1024u);
@@ -124,8 +124,8 @@ TEST_F(MidiInputTest, LongSysexArrivesAsOneEventPerReceiveBuffer)
 
 TEST_F(MidiInputTest, ReceiveBuffersAreReusedAfterReading)
 {
-    input.SetSysexBufferCount(2);
-    input.SetSysexBufferSize(16);
+    input.setSysexBufferCount(2);
+    input.setSysexBufferSize(16);
     openAndStart();
 
     // Three messages but two buffers: the third is lost and reported.
@@ -147,56 +147,56 @@ TEST_F(MidiInputTest, ReceiveBuffersAreReusedAfterReading)
 
 TEST_F(MidiInputTest, ClosedUnopenableOrUnstartablePort)
 {
-    EXPECT_EQ(input.ReadEvent(), nullptr);
+    EXPECT_EQ(input.readEvent(), nullptr);
     openAndStart();
     backend.deliver({{0x90, 0x3C, 0x64}});
-    input.ClosePort();
-    EXPECT_EQ(input.PendingEventCount(), 0);
-    EXPECT_EQ(input.ReadEvent(), nullptr);
+    input.closePort();
+    EXPECT_EQ(input.pendingEventCount(), 0);
+    EXPECT_EQ(input.readEvent(), nullptr);
 
     backend.refuseOpen = true;
-    input.OpenPort(); // must not raise
+    input.openPort(); // must not raise
     EXPECT_FALSE(input.isOpen());
-    input.StartInput(); // nothing to start on a closed port
-    EXPECT_NE(input.Error(), 0);
+    input.startInput(); // nothing to start on a closed port
+    EXPECT_NE(input.error(), 0);
 
     backend.refuseOpen = false;
     backend.startError = "no such device";
-    input.OpenPort();
+    input.openPort();
     ASSERT_TRUE(input.isOpen());
-    EXPECT_EQ(errorText<MidiInputError>([&] { input.StartInput(); }), "no such device");
+    EXPECT_EQ(errorText<MidiInputError>([&] { input.startInput(); }), "no such device");
 }
 
 TEST_F(MidiInputTest, DeviceSelection)
 {
-    EXPECT_EQ(input.ProductName(), "Port A");
-    input.SetProductName("Port B");
-    EXPECT_EQ(input.DeviceID(), 1);
-    EXPECT_EQ(errorText<MidiInputError>([&] { input.SetProductName("port b"); }),
+    EXPECT_EQ(input.productName(), "Port A");
+    input.setProductName("Port B");
+    EXPECT_EQ(input.deviceId(), 1);
+    EXPECT_EQ(errorText<MidiInputError>([&] { input.setProductName("port b"); }),
               "MIDI Input Device port b not installed ");
-    EXPECT_EQ(errorText<MidiInputError>([&] { input.SetDeviceID(2); }), "Invalid device ID");
+    EXPECT_EQ(errorText<MidiInputError>([&] { input.setDeviceId(2); }), "Invalid device ID");
 
-    input.OpenPort();
+    input.openPort();
     ASSERT_TRUE(input.isOpen());
     EXPECT_EQ(backend.openedInput, 1);
-    EXPECT_EQ(errorText<MidiInputError>([&] { input.SetDeviceID(0); }), "Change to DeviceID while device was open");
-    EXPECT_EQ(errorText<MidiInputError>([&] { input.SetSysexBufferCount(4); }),
+    EXPECT_EQ(errorText<MidiInputError>([&] { input.setDeviceId(0); }), "Change to DeviceID while device was open");
+    EXPECT_EQ(errorText<MidiInputError>([&] { input.setSysexBufferCount(4); }),
               "Change to SysexBuffercount while device was open");
-    EXPECT_THROW(input.SetProductName("Port A"), MidiInputError);
-    EXPECT_THROW(input.SetSysexBufferSize(100), MidiInputError);
+    EXPECT_THROW(input.setProductName("Port A"), MidiInputError);
+    EXPECT_THROW(input.setSysexBufferSize(100), MidiInputError);
     EXPECT_TRUE(input.isOpen());
-    EXPECT_EQ(input.DeviceID(), 1);
-    EXPECT_EQ(input.SysexBufferSize(), 4096);
+    EXPECT_EQ(input.deviceId(), 1);
+    EXPECT_EQ(input.sysexBufferSize(), 4096);
 
     // Opening follows the chosen name when the ports move.
-    input.ClosePort();
+    input.closePort();
     backend.inputs = {"New port", "Port A", "Port B"};
-    input.OpenPort();
+    input.openPort();
     EXPECT_EQ(backend.openedInput, 2);
-    EXPECT_EQ(input.DeviceID(), 2);
-    input.ClosePort();
+    EXPECT_EQ(input.deviceId(), 2);
+    input.closePort();
     backend.inputs = {"Port A"};
-    input.OpenPort();
+    input.openPort();
     EXPECT_FALSE(input.isOpen());
 }
 
@@ -206,25 +206,25 @@ TEST(MidiOutput, DeviceSelectionAndClosedPort)
     MidiOutputPort output(backend);
     MidiEvent note;
     note.status = 0x90;
-    EXPECT_EQ(errorText<MidiOutputError>([&] { output.SendEvent(note); }), "MIDI Output device not open");
-    EXPECT_EQ(errorText<MidiOutputError>([&] { output.SendShortMessage(0x90, 1, 2); }),
+    EXPECT_EQ(errorText<MidiOutputError>([&] { output.sendEvent(note); }), "MIDI Output device not open");
+    EXPECT_EQ(errorText<MidiOutputError>([&] { output.sendShortMessage(0x90, 1, 2); }),
               "The MIDI output port is not open.");
-    EXPECT_EQ(errorText<MidiOutputError>([&] { output.SetDeviceID(-1); }), "Invalid device ID");
-    EXPECT_EQ(errorText<MidiOutputError>([&] { output.SetProductName("Out C"); }),
+    EXPECT_EQ(errorText<MidiOutputError>([&] { output.setDeviceId(-1); }), "Invalid device ID");
+    EXPECT_EQ(errorText<MidiOutputError>([&] { output.setProductName("Out C"); }),
               "MIDI output Device Out C not installed");
 
     backend.refuseOpen = true;
-    EXPECT_FALSE(output.OpenPort());
-    EXPECT_FALSE(output.ClosePort());
+    EXPECT_FALSE(output.openPort());
+    EXPECT_FALSE(output.closePort());
     EXPECT_TRUE(backend.sent.empty());
 
     backend.refuseOpen = false;
-    output.SetProductName("Out B");
-    ASSERT_TRUE(output.OpenPort());
+    output.setProductName("Out B");
+    ASSERT_TRUE(output.openPort());
     EXPECT_EQ(backend.openedOutput, 1);
-    EXPECT_THROW(output.SetDeviceID(0), MidiOutputError);
-    EXPECT_THROW(output.SetProductName("Out A"), MidiOutputError);
-    EXPECT_TRUE(output.ClosePort());
+    EXPECT_THROW(output.setDeviceId(0), MidiOutputError);
+    EXPECT_THROW(output.setProductName("Out A"), MidiOutputError);
+    EXPECT_TRUE(output.closePort());
     EXPECT_FALSE(output.isOpen());
 }
 
@@ -232,13 +232,13 @@ TEST(MidiOutput, SendsEventsAndReportsReleasedSysexLater)
 {
     FakeBackend backend;
     MidiOutputPort output(backend);
-    ASSERT_TRUE(output.OpenPort());
-    QSignalSpy released(&output, &MidiOutputPort::Onmidioutput);
+    ASSERT_TRUE(output.openPort());
+    QSignalSpy released(&output, &MidiOutputPort::sysexBufferReleased);
 
     MidiEvent sysex;
     sysex.status = 0xF0;
     sysex.sysex = {0xF0, 0x00, 0x31, 0x34, 0x56, 0x42, 0xF7};
-    output.SendEvent(sysex);
+    output.sendEvent(sysex);
     EXPECT_EQ(released.count(), 0); // not from inside the send
     QCoreApplication::processEvents();
     EXPECT_EQ(released.count(), 1);
@@ -246,13 +246,13 @@ TEST(MidiOutput, SendsEventsAndReportsReleasedSysexLater)
     MidiEvent program;
     program.status = 0xC3;
     program.data1 = 0x11;
-    output.SendEvent(program);
-    output.SendShortMessage(0xFE, 0, 0);
-    output.SendShortMessage(0x80, 0x40, 0x00);
+    output.sendEvent(program);
+    output.sendShortMessage(0xFE, 0, 0);
+    output.sendShortMessage(0x80, 0x40, 0x00);
     EXPECT_EQ(backend.sent, (std::vector<Bytes>{sysex.sysex, {0xC3, 0x11}, {0xFE}, {0x80, 0x40, 0x00}}));
 
     backend.sendError = "device unplugged";
-    EXPECT_EQ(errorText<MidiOutputError>([&] { output.SendEvent(sysex); }), "device unplugged");
+    EXPECT_EQ(errorText<MidiOutputError>([&] { output.sendEvent(sysex); }), "device unplugged");
     QCoreApplication::processEvents();
     EXPECT_EQ(released.count(), 1);
 }
@@ -279,8 +279,8 @@ TEST(MidiPortDirectory, MapsGlobalPortNumbersToTheOwningBackend)
     EXPECT_FALSE(missing.error().message.empty());
     EXPECT_FALSE(ports.openInput(-1, [](const uint8_t*, size_t, uint32_t) {}));
     MidiInputPort input(ports);
-    input.SetProductName("Emu In");
-    input.OpenPort();
+    input.setProductName("Emu In");
+    input.openPort();
     EXPECT_TRUE(input.isOpen());
     EXPECT_EQ((std::vector<int>{first->openedInput, second->openedInput, first->openedOutput, second->openedOutput}),
               (std::vector<int>{-1, 0, 1, -1}));

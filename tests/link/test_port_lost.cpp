@@ -16,7 +16,7 @@ struct LostPortRig : ChannelRig {
     LostPortRig()
     {
         // The device holds a table long enough to be cut in the middle.
-        EXPECT_EQ(WriteChannelsToDevice(*link, Rows(200)).result, ChannelWriteResult::Done);
+        EXPECT_EQ(writeChannelsToDevice(*link, rows(200)).result, ChannelWriteResult::Done);
         linkBoxes.clear();
     }
 };
@@ -42,7 +42,7 @@ TEST(PortLost, DumpFromAVanishedPortEndsIncompleteAndSaysSo)
 TEST(PortLost, WriteStopsAtTheLossWithoutTheNoResponseReportAndResumesWhenPluggedIn)
 {
     LostPortRig rig;
-    const ChannelWriteReport report = WriteChannelsToDevice(*rig.link, Rows(40), {}, [&rig](int row) {
+    const ChannelWriteReport report = writeChannelsToDevice(*rig.link, rows(40), {}, [&rig](int row) {
         if (row == 9)
             rig.emulator->setUnplugged(true);
     });
@@ -77,8 +77,8 @@ TEST(PortLost, WatchReportsAMissingPortOnceUntilWatchedAnew)
     EXPECT_EQ(watch.check(), QString());
     emulator->setUnplugged(true);
     watch.start(10);
-    EXPECT_TRUE(WaitFor([&] { return reports > 0; }));
-    Pause(50);
+    EXPECT_TRUE(waitFor([&] { return reports > 0; }));
+    pause(50);
     EXPECT_EQ(reports, 1);
     EXPECT_EQ(watch.lostPort(), kEmulatorPortName);
 

@@ -44,20 +44,20 @@ private:
     }
 };
 
-std::shared_ptr<EmulatorBackend> Device(uint32_t id, int delayMs = 0)
+std::shared_ptr<EmulatorBackend> device(uint32_t id, int delayMs = 0)
 {
-    return std::make_shared<EmulatorBackend>(Emulated('P', [&](EmulatorConfig& c) {
+    return std::make_shared<EmulatorBackend>(emulated('P', [&](EmulatorConfig& c) {
         c.deviceId = id;
         c.delayMs = delayMs;
     }));
 }
 
-DeviceBackup BasicBackup(int channels)
+DeviceBackup basicBackup(int channels)
 {
     DeviceBackup backup;
     backup.deviceType = 'B';
     backup.modes = BackupModes{3, {{1, 1, 1, 0}, {2, 2, 1, 0}, {3, 3, 1, 0}}};
-    backup.channels = Rows(channels);
+    backup.channels = rows(channels);
     return backup;
 }
 
@@ -95,11 +95,11 @@ TEST(RestoreReport, EveryPartSaysWhatReachedTheDevice)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dropped);
-        LinkRig rig(Emulated('B', [&](EmulatorConfig& config) {
+        LinkRig rig(emulated('B', [&](EmulatorConfig& config) {
             for (int k = 0; c.dropped && k <= RequestEngine::kMaxRetries; ++k)
                 config.drops.push_back({c.dropped, c.nth + k, true});
         }));
-        rig.link->OpenPorts();
+        rig.link->openPorts();
         rig.emulator->device().storeChannel("01F40100900000");
         int rows = 0;
         QObject::connect(rig.link.get(), &DeviceLink::progressChanged, [&](int done, int, const QString& unit) {
@@ -107,8 +107,8 @@ TEST(RestoreReport, EveryPartSaysWhatReachedTheDevice)
                 rig.link->requestCancel();
         });
         QStringList report;
-        const RestoreOutcome outcome = RestoreDeviceBackup(
-            *rig.link, BasicBackup(6), [&](const QString& l) { report << l; }, {}, false);
+        const RestoreOutcome outcome = restoreDeviceBackup(
+            *rig.link, basicBackup(6), [&](const QString& l) { report << l; }, {}, false);
         EXPECT_EQ(outcome.result, c.result);
         EXPECT_EQ(outcome.parts, c.parts);
         EXPECT_EQ(report.mid(report.size() - c.parts.size()), c.parts); // said as the report's last lines
@@ -123,9 +123,9 @@ TEST(BackupRead, ATableCutShortIsReadAgainUntilTwoReadsAgree)
         c.dumpSpacingMs = 1;
         c.skipNth['b'] = 4; // the first read lacks a row
     });
-    for (const auto& [number, payload] : ChannelPayloadsOf(Rows(8)))
+    for (const auto& [number, payload] : channelPayloadsOf(rows(8)))
         rig.emulator->device().storeChannel(payload);
-    const DeviceChannels channels = ReadStableChannels(*rig.link);
+    const DeviceChannels channels = readStableChannels(*rig.link);
     EXPECT_TRUE(channels.complete());
     EXPECT_EQ(channels.payloads.size(), 8u);
     EXPECT_EQ(rig.commandLetters(), "BBB"); // 7 rows, 8, 8
@@ -134,22 +134,22 @@ TEST(BackupRead, ATableCutShortIsReadAgainUntilTwoReadsAgree)
     QTimer::singleShot(300, rig.link.get(), [&] { rig.link->requestCancel(); });
     QElapsedTimer clock;
     clock.start();
-    const BackupRead read = ReadDeviceBackup(*rig.link, {});
+    const BackupRead read = readDeviceBackup(*rig.link, {});
     EXPECT_EQ(read.result, OpResult::Cancelled);
     EXPECT_LT(clock.elapsed(), kQuietAfterLastDumpMs); // not the quiet time after the last row
 }
 
 TEST(DevicePairing, OnlyAPairTheDeviceAnswersOnIsConfirmed)
 {
-    const auto a = Device(1);
-    const auto b = Device(99);
+    const auto a = device(1);
+    const auto b = device(99);
     Bay bay;
     bay.in = {a, b};
     bay.out = {a, b};
     DeviceScan scan(bay);
     const auto problem = [&](const QString& input, const QString& output, uint32_t id, int timeoutMs) {
         const Result<void> confirmed = scan.confirm(input, output, id, timeoutMs);
-        return confirmed ? QString() : ErrorText(confirmed.error());
+        return confirmed ? QString() : errorText(confirmed.error());
     };
     EXPECT_EQ(problem("In 2", "Out 2", 99, DeviceScan::kConfirmTimeoutMs), QString());
     constexpr int kNoAnswerMs = 300; // the emulated devices answer at once
@@ -163,8 +163,8 @@ TEST(DevicePairing, OnlyAPairTheDeviceAnswersOnIsConfirmed)
 
 TEST(DeviceScan, ADeviceAnsweringLateIsFoundAndPairedByName)
 {
-    const auto fast = Device(1);
-    const auto slow = Device(700, 700);
+    const auto fast = device(1);
+    const auto slow = device(700, 700);
     Bay bay;
     bay.in = {fast, slow};
     bay.out = {fast, slow};

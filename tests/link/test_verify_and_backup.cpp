@@ -18,28 +18,28 @@ namespace {
 
 constexpr int kQuietMs = 150;
 
-ChannelTable MixedRows()
+ChannelTable mixedRows()
 {
-    ChannelTable rows = Rows(20);
-    rows[6].MidiChannel = "16";
-    rows[9].ControlMode = "Value";
-    rows[9].ConstantValue = "200";
-    rows[12].ActiveOn = "Control Change";
-    rows[12].FromNumber = "C-0/12      ";
-    rows[12].ToNumber = "G9/127";
-    rows[14].DataType = "Value";
-    rows[14].FixedValue = "99";
-    rows[3].Description = "never reaches the device";
+    ChannelTable rows = ::rows(20);
+    rows[6].midiChannel = "16";
+    rows[9].controlMode = "Value";
+    rows[9].constantValue = "200";
+    rows[12].activeOn = "Control Change";
+    rows[12].fromNumber = "C-0/12      ";
+    rows[12].toNumber = "G9/127";
+    rows[14].dataType = "Value";
+    rows[14].fixedValue = "99";
+    rows[3].description = "never reaches the device";
     return rows;
 }
 
 // A device in a state far from the emulator's defaults.
-void Furnish(EmulatedDevice& device)
+void furnish(EmulatedDevice& device)
 {
     device.config().noteOff = true;
     device.config().zeroValueOffset = 7;
     device.setModes({{{1, 3, 5, 0}, {2, 8, 1, 61}, {3, 0, 16, 0}, {4, 13, 1, 0}, {5, 9, 1, 0}}}, 4);
-    for (const auto& [number, payload] : ChannelPayloadsOf(MixedRows()))
+    for (const auto& [number, payload] : channelPayloadsOf(mixedRows()))
         device.storeChannel(payload);
 }
 
@@ -52,7 +52,7 @@ struct DeviceState {
     bool operator==(const DeviceState&) const = default;
 };
 
-DeviceState StateOf(EmulatedDevice& device)
+DeviceState stateOf(EmulatedDevice& device)
 {
     EmulatedDevice::Modes modes = device.modes();
     // Slots beyond the count are not part of what the device shows; a Pro shows none.
@@ -67,11 +67,11 @@ DeviceState StateOf(EmulatedDevice& device)
 
 TEST(VerifyAfterWrite, AllChannelsMatchOrTheStoredDifferenceIsNamed)
 {
-    const ChannelTable rows = MixedRows();
+    const ChannelTable rows = mixedRows();
     {
         ChannelRig rig([](EmulatorConfig& c) { c.dumpSpacingMs = 1; });
-        ASSERT_EQ(WriteChannelsToDevice(*rig.link, rows).result, ChannelWriteResult::Done);
-        const ChannelCheck check = VerifyWrittenChannels(*rig.link, rows, kQuietMs);
+        ASSERT_EQ(writeChannelsToDevice(*rig.link, rows).result, ChannelWriteResult::Done);
+        const ChannelCheck check = verifyWrittenChannels(*rig.link, rows, kQuietMs);
         EXPECT_TRUE(check.verified());
         EXPECT_EQ(check.status, "Verified: 20 channels match.");
         EXPECT_EQ(rig.status.last(), check.status);
@@ -82,8 +82,8 @@ TEST(VerifyAfterWrite, AllChannelsMatchOrTheStoredDifferenceIsNamed)
             c.dumpSpacingMs = 1;
             c.alterChannel = 7;
         });
-        ASSERT_EQ(WriteChannelsToDevice(*rig.link, rows).result, ChannelWriteResult::Done);
-        const ChannelCheck check = VerifyWrittenChannels(*rig.link, rows, kQuietMs);
+        ASSERT_EQ(writeChannelsToDevice(*rig.link, rows).result, ChannelWriteResult::Done);
+        const ChannelCheck check = verifyWrittenChannels(*rig.link, rows, kQuietMs);
         EXPECT_FALSE(check.verified());
         ASSERT_EQ(check.comparison.differences.size(), 1u);
         EXPECT_EQ(check.comparison.differences[0].channel, 7);
@@ -99,18 +99,18 @@ TEST(VerifyAfterWrite, ChannelsBeyondTheWrittenOnesAreNoFailureButDifferForAFile
 {
     ChannelRig rig([](EmulatorConfig& c) { c.dumpSpacingMs = 1; });
     rig.emulator->device().storeChannel("01F40100900000"); // 500, left from earlier
-    const ChannelTable rows = Rows(3);
-    ASSERT_EQ(WriteChannelsToDevice(*rig.link, rows).result, ChannelWriteResult::Done);
+    const ChannelTable rows = ::rows(3);
+    ASSERT_EQ(writeChannelsToDevice(*rig.link, rows).result, ChannelWriteResult::Done);
 
-    const ChannelCheck verify = VerifyWrittenChannels(*rig.link, rows, kQuietMs);
+    const ChannelCheck verify = verifyWrittenChannels(*rig.link, rows, kQuietMs);
     EXPECT_TRUE(verify.verified());
     EXPECT_EQ(verify.status, "Verified: 3 channels match. The device also holds 1 channel(s) that were not written.");
 
     ChannelTable file = rows;
     file.pop_back(); // 003 in the device only
-    file[0].MidiChannel = "9"; // 001 differs
-    file.push_back(DefaultChannelRecord(44)); // 044 not in the device
-    const ChannelCheck diff = CompareWithDevice(*rig.link, file, kQuietMs);
+    file[0].midiChannel = "9"; // 001 differs
+    file.push_back(defaultChannelRecord(44)); // 044 not in the device
+    const ChannelCheck diff = compareWithDevice(*rig.link, file, kQuietMs);
     EXPECT_FALSE(diff.verified());
     EXPECT_EQ(diff.lines,
               (QStringList{"Channel 001: MIDI ch. 9 in the file, 2 in the device.", "Channel 003: in the device only.",
@@ -121,7 +121,7 @@ TEST(VerifyAfterWrite, ASilentDeviceIsNoVerification)
 {
     VirtualClock clock;
     ChannelRig rig([](EmulatorConfig& c) { c.neverAnswer = true; });
-    const ChannelCheck check = VerifyWrittenChannels(*rig.link, Rows(2), kQuietMs);
+    const ChannelCheck check = verifyWrittenChannels(*rig.link, rows(2), kQuietMs);
     EXPECT_FALSE(check.readBack);
     EXPECT_FALSE(check.verified());
     EXPECT_EQ(check.status, "Verify failed: the device did not send its channels.");
@@ -132,21 +132,21 @@ TEST(DeviceBackup, BackupThenRestoreToASecondDeviceGivesTheSameState)
     VirtualClock clock;
     for (const char type : {'B', 'P'}) {
         SCOPED_TRACE(type);
-        LinkRig source(Emulated(type, [](EmulatorConfig& c) {
+        LinkRig source(emulated(type, [](EmulatorConfig& c) {
             c.dumpSpacingMs = 1;
             c.deviceId = 4711;
         }));
-        source.link->OpenPorts();
-        Furnish(source.emulator->device());
+        source.link->openPorts();
+        furnish(source.emulator->device());
         QStringList report;
-        const BackupRead read = ReadDeviceBackup(
+        const BackupRead read = readDeviceBackup(
             *source.link, [&](const QString& l) { report << l; },
             [](int dmx) { return dmx == 4 ? std::string("Stage left") : std::string(); });
         ASSERT_TRUE(read.ok()) << read.problem.toStdString();
         EXPECT_EQ(read.backup.deviceType, type);
         EXPECT_EQ(read.backup.deviceId, 4711u);
         EXPECT_EQ(read.backup.channels.size(), 20u);
-        EXPECT_EQ(read.backup.channels[3].Description, "Stage left");
+        EXPECT_EQ(read.backup.channels[3].description, "Stage left");
         EXPECT_EQ(read.backup.modes.has_value(), type == 'B');
         EXPECT_TRUE(
             report.first().startsWith(type == 'B' ? "Identity: VANTOREL Basic, ID 004711" : "Identity: VANTOREL Pro"));
@@ -154,19 +154,19 @@ TEST(DeviceBackup, BackupThenRestoreToASecondDeviceGivesTheSameState)
         // Through the file, as a user would do it.
         QTemporaryDir dir;
         const QString file = dir.filePath("device.json");
-        ASSERT_TRUE(SaveDeviceBackup(file, read.backup));
-        const Result<DeviceBackup> loaded = LoadDeviceBackup(file);
+        ASSERT_TRUE(saveDeviceBackup(file, read.backup));
+        const Result<DeviceBackup> loaded = loadDeviceBackup(file);
         ASSERT_TRUE(loaded) << loaded.error().message;
         EXPECT_EQ(loaded->channels, read.backup.channels);
 
-        LinkRig target(Emulated(type, [](EmulatorConfig& c) { c.dumpSpacingMs = 1; }));
-        target.link->OpenPorts();
+        LinkRig target(emulated(type, [](EmulatorConfig& c) { c.dumpSpacingMs = 1; }));
+        target.link->openPorts();
         target.emulator->device().storeChannel("01F40100900000"); // cleared by the restore
         report.clear();
-        const RestoreOutcome outcome = RestoreDeviceBackup(
+        const RestoreOutcome outcome = restoreDeviceBackup(
             *target.link, *loaded, [&](const QString& l) { report << l; }, {}, true);
         EXPECT_EQ(outcome.result, RestoreResult::Done) << outcome.differences.join('\n').toStdString();
-        EXPECT_EQ(StateOf(target.emulator->device()), StateOf(source.emulator->device()));
+        EXPECT_EQ(stateOf(target.emulator->device()), stateOf(source.emulator->device()));
         EXPECT_TRUE(report.contains("Options written."));
         EXPECT_TRUE(report.contains("Channels written: 20."));
         EXPECT_EQ(report.contains("Basic/Eco modes written: 4 in use."), type == 'B');
@@ -178,17 +178,17 @@ TEST(DeviceBackup, BackupThenRestoreToASecondDeviceGivesTheSameState)
 TEST(DeviceBackup, RestoreToAnotherEditionNeedsConsentAndSkipsWhatDoesNotFit)
 {
     VirtualClock clock;
-    LinkRig source(Emulated('E', [](EmulatorConfig& c) { c.dumpSpacingMs = 1; }));
-    source.link->OpenPorts();
-    Furnish(source.emulator->device());
-    const BackupRead read = ReadDeviceBackup(*source.link, {});
+    LinkRig source(emulated('E', [](EmulatorConfig& c) { c.dumpSpacingMs = 1; }));
+    source.link->openPorts();
+    furnish(source.emulator->device());
+    const BackupRead read = readDeviceBackup(*source.link, {});
     ASSERT_TRUE(read.ok());
 
-    LinkRig pro(Emulated('P', [](EmulatorConfig& c) { c.dumpSpacingMs = 1; }));
-    pro.link->OpenPorts();
+    LinkRig pro(emulated('P', [](EmulatorConfig& c) { c.dumpSpacingMs = 1; }));
+    pro.link->openPorts();
     QStringList report;
     char asked = 0;
-    RestoreOutcome outcome = RestoreDeviceBackup(
+    RestoreOutcome outcome = restoreDeviceBackup(
         *pro.link, read.backup, [&](const QString& l) { report << l; },
         [&](char type) {
             asked = type;
@@ -202,7 +202,7 @@ TEST(DeviceBackup, RestoreToAnotherEditionNeedsConsentAndSkipsWhatDoesNotFit)
               (QStringList{"The backup is of a VANTOREL Eco, the device is a VANTOREL Pro.", "Nothing was written."}));
 
     report.clear();
-    outcome = RestoreDeviceBackup(
+    outcome = restoreDeviceBackup(
         *pro.link, read.backup, [&](const QString& l) { report << l; }, [](char) { return true; }, false);
     EXPECT_EQ(outcome.result, RestoreResult::Done);
     EXPECT_TRUE(report.contains("Basic/Eco modes not written: a VANTOREL Pro has none."));
@@ -216,17 +216,17 @@ TEST(DeviceBackup, RestoreStopsAtAMissingAcknowledgement)
     const DeviceBackup backup = [] {
         DeviceBackup b;
         b.deviceType = 'P';
-        b.channels = Rows(5);
+        b.channels = rows(5);
         return b;
     }();
     // The third row is stored, but neither its acknowledgement nor those of its 5 retries arrive.
-    LinkRig rig(Emulated('P', [](EmulatorConfig& c) {
+    LinkRig rig(emulated('P', [](EmulatorConfig& c) {
         for (int nth = 3; nth <= 8; ++nth)
             c.drops.push_back({'C', nth, true});
     }));
-    rig.link->OpenPorts();
+    rig.link->openPorts();
     QStringList report;
-    const RestoreOutcome outcome = RestoreDeviceBackup(
+    const RestoreOutcome outcome = restoreDeviceBackup(
         *rig.link, backup, [&](const QString& l) { report << l; }, {}, false);
     EXPECT_EQ(outcome.result, RestoreResult::NoAnswer);
     EXPECT_EQ(report,
@@ -242,9 +242,9 @@ TEST(DeviceBackupFile, EveryFaultRefusesTheWholeFile)
     good.deviceType = 'B';
     good.deviceId = 4294967295u; // the highest ID a device holds
     good.modes = BackupModes{2, {{1, 3, 5, 0}, {2, 8, 1, 61}}};
-    good.channels = MixedRows();
-    const QByteArray json = DeviceBackupJson(good);
-    const Result<DeviceBackup> parsed = ParseDeviceBackup(json);
+    good.channels = mixedRows();
+    const QByteArray json = deviceBackupJson(good);
+    const Result<DeviceBackup> parsed = parseDeviceBackup(json);
     ASSERT_TRUE(parsed) << parsed.error().message;
     EXPECT_EQ(parsed->deviceId, good.deviceId);
     EXPECT_EQ(parsed->channels, good.channels);
@@ -291,12 +291,12 @@ TEST(DeviceBackupFile, EveryFaultRefusesTheWholeFile)
         const qsizetype at = changed.indexOf(c.from);
         ASSERT_GE(at, 0);
         changed.replace(at, qsizetype(strlen(c.from)), c.to);
-        const Result<DeviceBackup> result = ParseDeviceBackup(changed);
+        const Result<DeviceBackup> result = parseDeviceBackup(changed);
         ASSERT_FALSE(result);
-        EXPECT_TRUE(ErrorText(result.error()).contains(QString::fromUtf8(c.error))) << result.error().message;
+        EXPECT_TRUE(errorText(result.error()).contains(QString::fromUtf8(c.error))) << result.error().message;
     }
-    EXPECT_FALSE(ParseDeviceBackup("[]"));
-    EXPECT_FALSE(ParseDeviceBackup(""));
+    EXPECT_FALSE(parseDeviceBackup("[]"));
+    EXPECT_FALSE(parseDeviceBackup(""));
 }
 
 TEST(DeviceBackupFile, BadFilesAreRefusedBeforeAnythingIsSent)
@@ -312,16 +312,16 @@ TEST(DeviceBackupFile, BadFilesAreRefusedBeforeAnythingIsSent)
     const QString garbage = write("garbage.json", QByteArray("\x00\xff{{", 4));
     const QString huge = write("huge.json", QByteArray(5 * 1024 * 1024, ' '));
     for (const QString& path : {missing, garbage, huge, dir.path()}) {
-        const Result<DeviceBackup> result = LoadDeviceBackup(path);
+        const Result<DeviceBackup> result = loadDeviceBackup(path);
         ASSERT_FALSE(result) << path.toStdString();
-        EXPECT_TRUE(ErrorText(result.error()).contains(QFileInfo(path).fileName())) << result.error().message;
+        EXPECT_TRUE(errorText(result.error()).contains(QFileInfo(path).fileName())) << result.error().message;
     }
-    EXPECT_TRUE(ErrorText(LoadDeviceBackup(huge).error()).contains("larger than 4 MiB"));
+    EXPECT_TRUE(errorText(loadDeviceBackup(huge).error()).contains("larger than 4 MiB"));
 
     // A save that cannot happen says why and leaves nothing behind.
     const QString nowhere = dir.filePath("no/such/folder/device.json");
-    const Result<void> refused = SaveDeviceBackup(nowhere, DeviceBackup{});
+    const Result<void> refused = saveDeviceBackup(nowhere, DeviceBackup{});
     ASSERT_FALSE(refused);
-    EXPECT_TRUE(ErrorText(refused.error()).contains("device.json"));
+    EXPECT_TRUE(errorText(refused.error()).contains("device.json"));
     EXPECT_FALSE(QFileInfo::exists(nowhere));
 }

@@ -18,14 +18,14 @@ constexpr int kQuietMs = 150;
 // Only a read that does not end by itself meets this: it is cancelled then.
 constexpr int kWatchdogMs = 8000;
 
-void CancelAfter(LinkRig& rig, int ms)
+void cancelAfter(LinkRig& rig, int ms)
 {
     ClockTimer::singleShot(rig.link->clock(), ms, rig.link.get(), [&rig] { rig.link->requestCancel(); });
 }
 
-void Store(EmulatedDevice& device, const ChannelTable& rows)
+void store(EmulatedDevice& device, const ChannelTable& rows)
 {
-    for (const auto& [number, payload] : ChannelPayloadsOf(rows))
+    for (const auto& [number, payload] : channelPayloadsOf(rows))
         ASSERT_TRUE(device.storeChannel(payload));
 }
 
@@ -36,11 +36,11 @@ TEST(ChannelDumpEnd, EndsByTheDevicesPaceOrAtOnceWhenItHoldsNothing)
     for (const int stored : {0, 1, 300}) {
         SCOPED_TRACE(stored);
         ChannelRig rig([](EmulatorConfig& c) { c.dumpSpacingMs = 1; });
-        Store(rig.emulator->device(), Rows(stored));
-        CancelAfter(rig, kWatchdogMs);
+        store(rig.emulator->device(), rows(stored));
+        cancelAfter(rig, kWatchdogMs);
         // A ceiling of a minute: only the device's pace or its word ends the read.
         EXPECT_EQ(
-            ReadAllChannelsFromDevice(
+            readAllChannelsFromDevice(
                 *rig.link, [&] { rig.collector->clear(); }, [&] { return int(rig.collector->rows().size()); }, 60000),
             OpResult::Done);
         EXPECT_EQ(int(rig.collector->rows().size()), stored);
@@ -52,7 +52,7 @@ TEST(ChannelDumpEnd, EndsByTheDevicesPaceOrAtOnceWhenItHoldsNothing)
 TEST(VerifyAndRepair, DifferingOrMissingChannelsAreWrittenAgainUpToThreeTimes)
 {
     VirtualClock clock;
-    const ChannelTable rows = Rows(20);
+    const ChannelTable rows = ::rows(20);
     const struct {
         const char* what;
         int alterChannel; // stored wrongly at every write
@@ -80,12 +80,12 @@ TEST(VerifyAndRepair, DifferingOrMissingChannelsAreWrittenAgainUpToThreeTimes)
             if (c.skipDump > 0)
                 config.skipNth['b'] = c.skipDump;
         });
-        ASSERT_EQ(WriteChannelsToDevice(*rig.link, rows).result, ChannelWriteResult::Done);
+        ASSERT_EQ(writeChannelsToDevice(*rig.link, rows).result, ChannelWriteResult::Done);
         if (c.corruptAfterWrite > 0)
             rig.emulator->device().storeChannel("00030100900000");
         const QString written = rig.commandLetters();
 
-        const ChannelCheck check = VerifyWrittenChannels(*rig.link, rows, kQuietMs);
+        const ChannelCheck check = verifyWrittenChannels(*rig.link, rows, kQuietMs);
         EXPECT_EQ(rig.commandLetters().mid(written.size()), c.afterWrite);
         EXPECT_EQ(check.repairs, c.repairs);
         EXPECT_EQ(check.verified(), c.verified);
@@ -98,15 +98,15 @@ TEST(VerifyAndRepair, DifferingOrMissingChannelsAreWrittenAgainUpToThreeTimes)
 TEST(VerifyAndRepair, TheReadBackReportsItsProgressAndACancelSaysWhatWasVerified)
 {
     ChannelRig rig([](EmulatorConfig& c) { c.dumpSpacingMs = 4; });
-    const ChannelTable rows = Rows(300);
-    Store(rig.emulator->device(), rows);
+    const ChannelTable rows = ::rows(300);
+    store(rig.emulator->device(), rows);
     QStringList units;
     QObject::connect(rig.link.get(), &DeviceLink::progressChanged, [&](int done, int total, const QString& unit) {
         units << QStringLiteral("%1 of %2").arg(unit).arg(total);
         if (done == 40)
             rig.link->requestCancel();
     });
-    const ChannelCheck check = VerifyWrittenChannels(*rig.link, rows, kQuietMs);
+    const ChannelCheck check = verifyWrittenChannels(*rig.link, rows, kQuietMs);
     EXPECT_TRUE(check.cancelled);
     EXPECT_FALSE(check.verified());
     // Rows the input had already taken in when the cancel came are counted too.
@@ -123,11 +123,11 @@ TEST(VerifyAndRepair, TheReadBackReportsItsProgressAndACancelSaysWhatWasVerified
 
 TEST(WriteChangesOnly, WritesWhatDiffersAndLeavesTheDevicesOwnChannelsUnlessToldOtherwise)
 {
-    ChannelTable device = Rows(20);
-    device.push_back(DefaultChannelRecord(500)); // not in the table
-    ChannelTable table = Rows(21); // 021 is new
-    table[2].MidiChannel = "16";
-    table[9].MidiChannel = "16";
+    ChannelTable device = rows(20);
+    device.push_back(defaultChannelRecord(500)); // not in the table
+    ChannelTable table = rows(21); // 021 is new
+    table[2].midiChannel = "16";
+    table[9].midiChannel = "16";
     const struct {
         const char* what;
         ChannelTable table;
@@ -152,7 +152,7 @@ TEST(WriteChangesOnly, WritesWhatDiffersAndLeavesTheDevicesOwnChannelsUnlessTold
          {500},
          "Verified: 21 channels match."},
         {"nothing differs",
-         Rows(20),
+         rows(20),
          false,
          "B",
          0,
@@ -162,9 +162,9 @@ TEST(WriteChangesOnly, WritesWhatDiffersAndLeavesTheDevicesOwnChannelsUnlessTold
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ChannelRig rig([](EmulatorConfig& config) { config.dumpSpacingMs = 1; });
-        Store(rig.emulator->device(), device);
+        store(rig.emulator->device(), device);
         std::vector<int> asked;
-        const ChangesOutcome outcome = WriteChangedChannels(
+        const ChangesOutcome outcome = writeChangedChannels(
             *rig.link, c.table,
             [&](const std::vector<int>& deviceOnly) {
                 asked = deviceOnly;
@@ -178,9 +178,9 @@ TEST(WriteChangesOnly, WritesWhatDiffersAndLeavesTheDevicesOwnChannelsUnlessTold
         EXPECT_EQ(asked, c.deviceOnly);
         EXPECT_TRUE(outcome.check.verified());
         EXPECT_EQ(rig.status.last(), c.status);
-        ChannelPayloadMap expected = ChannelPayloadsOf(c.table);
+        ChannelPayloadMap expected = channelPayloadsOf(c.table);
         if (!c.clearAll)
-            expected[500] = ChannelPayloadsOf(device)[500];
+            expected[500] = channelPayloadsOf(device)[500];
         EXPECT_EQ(rig.emulator->device().channels(), expected);
     }
 }

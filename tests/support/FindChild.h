@@ -13,7 +13,7 @@ namespace vantorel {
 
 // The one child of `parent` (at any depth) of type W named `name`. A missing
 // or ambiguous name fails the test (the exception ends it).
-template <typename W> W* Child(const QObject& parent, const char* name)
+template <typename W> W* child(const QObject& parent, const char* name)
 {
     const QList<W*> found = parent.findChildren<W*>(QString::fromLatin1(name));
     if (found.size() != 1)

@@ -19,7 +19,7 @@ struct LearnGesture {
     std::string message; // Mixed
 };
 
-inline std::vector<LearnGesture> LearnGestures()
+inline std::vector<LearnGesture> learnGestures()
 {
     using Status = GestureRecorder::Outcome::Status;
     std::vector<LearnGesture> gestures;

@@ -13,19 +13,19 @@
 
 namespace vantorel {
 
-inline void Pause(int ms)
+inline void pause(int ms)
 {
     QTest::qWait(ms);
 }
 
 // Generous: it returns as soon as `done` holds, and a loaded machine (or a
 // sanitizer build) may take seconds where a desk machine takes milliseconds.
-inline bool WaitFor(const std::function<bool()>& done, int timeoutMs = 10000)
+inline bool waitFor(const std::function<bool()>& done, int timeoutMs = 10000)
 {
     return QTest::qWaitFor(done, timeoutMs);
 }
 
-inline EmulatorConfig Emulated(char type, const std::function<void(EmulatorConfig&)>& adjust = {})
+inline EmulatorConfig emulated(char type, const std::function<void(EmulatorConfig&)>& adjust = {})
 {
     EmulatorConfig config;
     config.type = type;

@@ -9,7 +9,7 @@
 
 namespace vantorel {
 
-inline ChannelRecord Record(std::vector<std::string> cells)
+inline ChannelRecord record(std::vector<std::string> cells)
 {
     ChannelRecord record;
     cells.resize(kChannelColumnCount);

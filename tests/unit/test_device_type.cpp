@@ -26,11 +26,11 @@ TEST(DeviceType, LettersNameTheThreeEditionsOnly)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(int(static_cast<unsigned char>(c.letter)));
-        EXPECT_EQ(DeviceTypeFromLetter(c.letter), c.type);
-        EXPECT_EQ(IsPro(c.letter), c.type == DeviceType::Pro);
+        EXPECT_EQ(deviceTypeFromLetter(c.letter), c.type);
+        EXPECT_EQ(isPro(c.letter), c.type == DeviceType::Pro);
         if (c.type) {
-            EXPECT_EQ(DeviceTypeLetter(*c.type), c.letter);
-            EXPECT_EQ(ProductName(*c.type), c.product);
+            EXPECT_EQ(deviceTypeLetter(*c.type), c.letter);
+            EXPECT_EQ(productName(*c.type), c.product);
         }
     }
 }

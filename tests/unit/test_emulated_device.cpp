@@ -20,19 +20,19 @@ namespace {
 
 using Short = std::vector<uint8_t>;
 
-Bytes Ascii(std::string_view text)
+Bytes ascii(std::string_view text)
 {
     return Bytes(text.begin(), text.end());
 }
 
 // A reply as it must appear on the wire: F0 31 34 56, letter and payload, F7.
-Bytes WireReply(std::string_view letterAndPayload)
+Bytes wireReply(std::string_view letterAndPayload)
 {
     const std::string text = "\xF0\x31\x34\x56" + std::string(letterAndPayload) + "\xF7";
     return Bytes(text.begin(), text.end());
 }
 
-std::vector<Bytes> BytesOf(const std::vector<EmulatorOutput>& outputs)
+std::vector<Bytes> bytesOf(const std::vector<EmulatorOutput>& outputs)
 {
     std::vector<Bytes> all;
     for (const EmulatorOutput& output : outputs)
@@ -40,7 +40,7 @@ std::vector<Bytes> BytesOf(const std::vector<EmulatorOutput>& outputs)
     return all;
 }
 
-std::vector<int> TimesOf(const std::vector<EmulatorOutput>& outputs)
+std::vector<int> timesOf(const std::vector<EmulatorOutput>& outputs)
 {
     std::vector<int> all;
     for (const EmulatorOutput& output : outputs)
@@ -54,20 +54,20 @@ const Short kChecksumError = {0xB0, 0x03, 0x7F};
 
 // What a Basic device's bootloader, started and past both handshakes,
 // answers to `block`.
-std::vector<Short> AnswerToFirstBlock(const Bytes& block)
+std::vector<Short> answerToFirstBlock(const Bytes& block)
 {
     EmulatorConfig config;
     config.type = 'B';
     EmulatedDevice device(config);
-    device.receive(BuildCommand('N', {0, 0, 0, 0}));
+    device.receive(buildCommand('N', {0, 0, 0, 0}));
     EXPECT_TRUE(device.inBootloader());
     device.receive({0x9F, 0x00, 0x7F});
     device.receive({0x9F, 0x24, 0x7F});
-    return BytesOf(device.receive(block));
+    return bytesOf(device.receive(block));
 }
 
 // The value the bootloader's four information messages of `status` carry.
-uint32_t InformationValue(const std::vector<Short>& messages, uint8_t status)
+uint32_t informationValue(const std::vector<Short>& messages, uint8_t status)
 {
     uint32_t value = 0;
     for (const Short& m : messages) {
@@ -92,33 +92,33 @@ TEST(EmulatedDeviceTest, RepliesAsTheyAppearOnTheWire)
     EmulatedDevice device(config);
 
     // A restart: acknowledgement, then the identification Note Off and the start notice.
-    const auto restart = device.receive(BuildCommand('D'));
-    EXPECT_EQ(BytesOf(restart), (std::vector<Bytes>{WireReply("d"), {0x80, 0x00, 0x01}, kStartNotice}));
-    EXPECT_EQ(TimesOf(restart), (std::vector<int>{0, 300, 310}));
+    const auto restart = device.receive(buildCommand('D'));
+    EXPECT_EQ(bytesOf(restart), (std::vector<Bytes>{wireReply("d"), {0x80, 0x00, 0x01}, kStartNotice}));
+    EXPECT_EQ(timesOf(restart), (std::vector<int>{0, 300, 310}));
     EXPECT_EQ(device.restarts(), 1);
     //                                                             device ID  bootloader firmware  "B"
-    EXPECT_EQ(BytesOf(device.receive(BuildCommand('J'))),
-              std::vector<Bytes>{WireReply("j"
+    EXPECT_EQ(bytesOf(device.receive(buildCommand('J'))),
+              std::vector<Bytes>{wireReply("j"
                                            "0000002A"
                                            "011B1A4F"
                                            "00ABCDEF"
                                            "42")});
     device.config().type = 'E';
-    EXPECT_EQ(BytesOf(device.receive(BuildCommand('K'))),
-              std::vector<Bytes>{WireReply("k"
+    EXPECT_EQ(bytesOf(device.receive(buildCommand('K'))),
+              std::vector<Bytes>{wireReply("k"
                                            "0000002A"
                                            "45")});
 
     // Options: set, read back; an offset above 10 is kept at 10.
-    EXPECT_EQ(BytesOf(device.receive(BuildCommand('M'))),
-              std::vector<Bytes>{WireReply("m"
+    EXPECT_EQ(bytesOf(device.receive(buildCommand('M'))),
+              std::vector<Bytes>{wireReply("m"
                                            "00"
                                            "00"
                                            "0000")});
-    EXPECT_EQ(BytesOf(device.receive(BuildCommand('L', {1, 0, 0, 0}))), std::vector<Bytes>{WireReply("l")});
-    EXPECT_EQ(BytesOf(device.receive(BuildCommand('O', {0x20, 0, 0, 0}))), std::vector<Bytes>{WireReply("o")});
-    EXPECT_EQ(BytesOf(device.receive(BuildCommand('M'))),
-              std::vector<Bytes>{WireReply("m"
+    EXPECT_EQ(bytesOf(device.receive(buildCommand('L', {1, 0, 0, 0}))), std::vector<Bytes>{wireReply("l")});
+    EXPECT_EQ(bytesOf(device.receive(buildCommand('O', {0x20, 0, 0, 0}))), std::vector<Bytes>{wireReply("o")});
+    EXPECT_EQ(bytesOf(device.receive(buildCommand('M'))),
+              std::vector<Bytes>{wireReply("m"
                                            "01"
                                            "0A"
                                            "0000")});
@@ -127,13 +127,13 @@ TEST(EmulatedDeviceTest, RepliesAsTheyAppearOnTheWire)
 TEST(EmulatedDeviceTest, DeviceNumberIsStoredAndTheDeviceRestarts)
 {
     EmulatedDevice device;
-    EXPECT_EQ(BytesOf(device.receive(BuildCommand('E', Ascii("000042")))),
-              (std::vector<Bytes>{WireReply("e"), {0x80, 0x00, 0x00}, kStartNotice}));
+    EXPECT_EQ(bytesOf(device.receive(buildCommand('E', ascii("000042")))),
+              (std::vector<Bytes>{wireReply("e"), {0x80, 0x00, 0x00}, kStartNotice}));
     EXPECT_EQ(device.config().deviceId, 42u);
 
     // Not a number, or more than 32 bits: nothing happens.
-    EXPECT_TRUE(device.receive(BuildCommand('E', Ascii("00004X"))).empty());
-    EXPECT_TRUE(device.receive(BuildCommand('E', Ascii("4294967296"))).empty());
+    EXPECT_TRUE(device.receive(buildCommand('E', ascii("00004X"))).empty());
+    EXPECT_TRUE(device.receive(buildCommand('E', ascii("4294967296"))).empty());
     EXPECT_EQ(device.config().deviceId, 42u);
     EXPECT_EQ(device.restarts(), 1);
 }
@@ -141,25 +141,25 @@ TEST(EmulatedDeviceTest, DeviceNumberIsStoredAndTheDeviceRestarts)
 TEST(EmulatedDeviceTest, IgnoresBrokenAndUnknownMessagesButRecordsThem)
 {
     EmulatedDevice device;
-    Bytes badChecksum = BuildCommand('L', {1, 0, 0, 0});
+    Bytes badChecksum = buildCommand('L', {1, 0, 0, 0});
     badChecksum[badChecksum.size() - 2] = 'F'; // last checksum character
-    Bytes noEnd = BuildCommand('D');
+    Bytes noEnd = buildCommand('D');
     noEnd.pop_back();
-    Bytes replyHeader = BuildCommand('D');
+    Bytes replyHeader = buildCommand('D');
     replyHeader.erase(replyHeader.begin() + 1); // F0 31 34 56 ...: a reply, not a command
 
     const std::vector<Bytes> ignored = {
         badChecksum,
         noEnd,
         replyHeader,
-        BuildCommand('Z'), // no such command
-        BuildCommand('M', {0}), // payload where none belongs
-        BuildCommand('L', {2, 0, 0, 0}), // neither on nor off
+        buildCommand('Z'), // no such command
+        buildCommand('M', {0}), // payload where none belongs
+        buildCommand('L', {2, 0, 0, 0}), // neither on nor off
         {0x90, 0x3C, 0x7F}, // short message
         {},
     };
     for (const Bytes& message : ignored)
-        EXPECT_TRUE(device.receive(message).empty()) << BytesToHexText(message, " ");
+        EXPECT_TRUE(device.receive(message).empty()) << bytesToHexText(message, " ");
 
     EXPECT_EQ(device.received(), ignored);
     EXPECT_FALSE(device.config().noteOff);
@@ -175,31 +175,31 @@ TEST(EmulatedDeviceTest, SkipsOnlyTheNthReplyAndDelaysEveryOutput)
     config.restartMs = 100;
     EmulatedDevice device(config);
 
-    EXPECT_EQ(device.receive(BuildCommand('M')).size(), 1u);
-    EXPECT_TRUE(device.receive(BuildCommand('M')).empty());
-    EXPECT_EQ(device.receive(BuildCommand('M')).size(), 1u);
+    EXPECT_EQ(device.receive(buildCommand('M')).size(), 1u);
+    EXPECT_TRUE(device.receive(buildCommand('M')).empty());
+    EXPECT_EQ(device.receive(buildCommand('M')).size(), 1u);
     // The lost "d" does not stop the restart.
-    const auto restart = device.receive(BuildCommand('D'));
-    EXPECT_EQ(BytesOf(restart), (std::vector<Bytes>{{0x80, 0x00, 0x00}, kStartNotice}));
-    EXPECT_EQ(TimesOf(restart), (std::vector<int>{350, 360}));
-    EXPECT_EQ(TimesOf(device.receive(BuildCommand('D'))), (std::vector<int>{250, 350, 360}));
+    const auto restart = device.receive(buildCommand('D'));
+    EXPECT_EQ(bytesOf(restart), (std::vector<Bytes>{{0x80, 0x00, 0x00}, kStartNotice}));
+    EXPECT_EQ(timesOf(restart), (std::vector<int>{350, 360}));
+    EXPECT_EQ(timesOf(device.receive(buildCommand('D'))), (std::vector<int>{250, 350, 360}));
 }
 
 // Order and content of a dump are checked through the program's read-back.
 TEST(EmulatedChannels, StoresReplacesClearsAndRefuses)
 {
     EmulatedDevice device;
-    EXPECT_EQ(BytesOf(device.receive(BuildCommand('C', Ascii("012C07C8B10709")))), std::vector<Bytes>{WireReply("c")});
-    device.receive(BuildCommand('C', Ascii("012C01009000FF"))); // the same channel again
-    EXPECT_EQ(BytesOf(device.receive(BuildCommand('B'))), std::vector<Bytes>{WireReply("b012C01009000FF")});
+    EXPECT_EQ(bytesOf(device.receive(buildCommand('C', ascii("012C07C8B10709")))), std::vector<Bytes>{wireReply("c")});
+    device.receive(buildCommand('C', ascii("012C01009000FF"))); // the same channel again
+    EXPECT_EQ(bytesOf(device.receive(buildCommand('B'))), std::vector<Bytes>{wireReply("b012C01009000FF")});
 
-    EXPECT_EQ(BytesOf(device.receive(BuildCommand('A'))), std::vector<Bytes>{WireReply("a")});
+    EXPECT_EQ(bytesOf(device.receive(buildCommand('A'))), std::vector<Bytes>{wireReply("a")});
     EXPECT_TRUE(device.channels().empty());
-    EXPECT_EQ(BytesOf(device.receive(BuildCommand('B'))), std::vector<Bytes>{WireReply("b00000100000000")});
+    EXPECT_EQ(bytesOf(device.receive(buildCommand('B'))), std::vector<Bytes>{wireReply("b00000100000000")});
 
     // Number 0 or above 512, short, not hex: no channel.
     for (const char* payload : {"00000100900000", "02010100900000", "0001010090000", "0001010090000G", ""})
-        EXPECT_TRUE(device.receive(BuildCommand('C', Ascii(payload))).empty()) << payload;
+        EXPECT_TRUE(device.receive(buildCommand('C', ascii(payload))).empty()) << payload;
     EXPECT_TRUE(device.channels().empty());
 }
 
@@ -208,28 +208,28 @@ TEST(EmulatedBootloader, ProgrammingModeStartsTheBootloaderWithItsReports)
     EmulatorConfig config;
     config.type = 'E';
     config.deviceId = 0x12345678;
-    config.firmwareDate = MakePackedDateTime(2018, 4, 24, 10, 24);
+    config.firmwareDate = makePackedDateTime(2018, 4, 24, 10, 24);
     EmulatedDevice device(config);
-    const auto outputs = device.receive(BuildCommand('N', {0, 0, 0, 0}));
-    const auto messages = BytesOf(outputs);
+    const auto outputs = device.receive(buildCommand('N', {0, 0, 0, 0}));
+    const auto messages = bytesOf(outputs);
 
     ASSERT_EQ(messages.size(), 1u + 1 + 1 + 12 + 1);
-    EXPECT_EQ(messages[0], BuildReply('n'));
+    EXPECT_EQ(messages[0], buildReply('n'));
     EXPECT_EQ(messages[1], (Short{0x80, 0x00, 0x02}));
     EXPECT_EQ(messages[2], (Short{0x8F, 0x55, 0x55}));
     EXPECT_EQ(messages.back(), kIdle);
-    EXPECT_EQ(InformationValue(messages, 0x83), 0x12345678u);
-    EXPECT_EQ(InformationValue(messages, 0x81), config.bootloaderDate);
-    EXPECT_EQ(InformationValue(messages, 0x82), config.firmwareDate);
+    EXPECT_EQ(informationValue(messages, 0x83), 0x12345678u);
+    EXPECT_EQ(informationValue(messages, 0x81), config.bootloaderDate);
+    EXPECT_EQ(informationValue(messages, 0x82), config.firmwareDate);
     EXPECT_TRUE(std::is_sorted(outputs.begin(), outputs.end(),
                                [](const auto& a, const auto& b) { return a.afterMs < b.afterMs; }));
 
     // The bootloader speaks short messages; "J" means nothing to it.
-    EXPECT_TRUE(device.receive(BuildCommand('J')).empty());
+    EXPECT_TRUE(device.receive(buildCommand('J')).empty());
 
     // A Pro's running firmware has no programming mode.
     EmulatedDevice pro(EmulatorConfig{});
-    EXPECT_TRUE(pro.receive(BuildCommand('N', {0, 0, 0, 0})).empty());
+    EXPECT_TRUE(pro.receive(buildCommand('N', {0, 0, 0, 0})).empty());
     EXPECT_FALSE(pro.inBootloader());
 }
 
@@ -237,18 +237,18 @@ TEST(EmulatedBootloader, BadBlocksAreAnsweredWithAChecksumError)
 {
     const Short data(128, 0x11);
     // A changed character of the hex text no longer matches the checksum.
-    Bytes changed = BuildFirmwareBlock(data, 0x7F000001);
+    Bytes changed = buildFirmwareBlock(data, 0x7F000001);
     changed[10] = changed[10] == 'B' ? 'C' : 'B';
-    EXPECT_EQ(AnswerToFirstBlock(changed), std::vector<Short>{kChecksumError});
+    EXPECT_EQ(answerToFirstBlock(changed), std::vector<Short>{kChecksumError});
     // A block out of order, and a short block.
-    EXPECT_EQ(AnswerToFirstBlock(BuildFirmwareBlock(data, 0x7F000002)), std::vector<Short>{kChecksumError});
-    EXPECT_EQ(AnswerToFirstBlock(BuildFirmwareBlock(Short(64, 1), 0x7F000001)), std::vector<Short>{kChecksumError});
-    EXPECT_NE(AnswerToFirstBlock(BuildFirmwareBlock(data, 0x7F000001)), std::vector<Short>{kChecksumError});
+    EXPECT_EQ(answerToFirstBlock(buildFirmwareBlock(data, 0x7F000002)), std::vector<Short>{kChecksumError});
+    EXPECT_EQ(answerToFirstBlock(buildFirmwareBlock(Short(64, 1), 0x7F000001)), std::vector<Short>{kChecksumError});
+    EXPECT_NE(answerToFirstBlock(buildFirmwareBlock(data, 0x7F000001)), std::vector<Short>{kChecksumError});
 }
 
 TEST(EmulatorArgumentsTest, FullCommandLine)
 {
-    const auto args = ParseEmulatorArguments({"--name",
+    const auto args = parseEmulatorArguments({"--name",
                                               "emu",
                                               "--type",
                                               "E",
@@ -281,7 +281,7 @@ TEST(EmulatorArgumentsTest, FullCommandLine)
     EXPECT_EQ(c.skipNth, (std::map<char, int>{{'j', 2}, {'m', 1}}));
     EXPECT_EQ(std::tuple(c.bootloader, c.corruptBlock, c.dropBlockRequest, c.echoMissingByte, c.echoWrongByte,
                          c.noRestartAfterDeviceNumber, c.firmwareDate),
-              std::tuple(true, 3, 1, true, true, true, MakePackedDateTime(2018, 4, 24, 10, 24)));
+              std::tuple(true, 3, 1, true, true, true, makePackedDateTime(2018, 4, 24, 10, 24)));
 }
 
 TEST(EmulatorArgumentsTest, RejectsBadArguments)
@@ -302,17 +302,17 @@ TEST(EmulatorArgumentsTest, RejectsBadArguments)
         {"--name", "e", "--image-out", ""},
     };
     for (const auto& args : bad) {
-        const auto parsed = ParseEmulatorArguments(args);
+        const auto parsed = parseEmulatorArguments(args);
         EXPECT_EQ(parsed.action, EmulatorArguments::Action::Error) << ::testing::PrintToString(args);
         EXPECT_FALSE(parsed.error.empty());
     }
-    EXPECT_EQ(ParseEmulatorArguments({"--help"}).action, EmulatorArguments::Action::Help);
-    EXPECT_EQ(ParseEmulatorArguments({"--name", "emu", "--version"}).action, EmulatorArguments::Action::Version);
+    EXPECT_EQ(parseEmulatorArguments({"--help"}).action, EmulatorArguments::Action::Help);
+    EXPECT_EQ(parseEmulatorArguments({"--name", "emu", "--version"}).action, EmulatorArguments::Action::Version);
 }
 
 TEST(EmulatorArgumentsTest, LinkFaults)
 {
-    const auto args = ParseEmulatorArguments({"--name", "emu", "--loss", "0.01", "--seed", "7", "--drop", "c:10:after",
+    const auto args = parseEmulatorArguments({"--name", "emu", "--loss", "0.01", "--seed", "7", "--drop", "c:10:after",
                                               "--drop", "C:3", "--late", "c:300", "--channels-out", "/tmp/c.txt"});
     ASSERT_EQ(args.action, EmulatorArguments::Action::Run) << args.error;
     const EmulatorConfig& c = args.config;
@@ -329,7 +329,7 @@ TEST(EmulatorArgumentsTest, LinkFaults)
                                                 {"--late", "c:-4"}}) {
         std::vector<std::string> line = {"--name", "emu"};
         line.insert(line.end(), bad.begin(), bad.end());
-        EXPECT_EQ(ParseEmulatorArguments(line).action, EmulatorArguments::Action::Error) << bad[1];
+        EXPECT_EQ(parseEmulatorArguments(line).action, EmulatorArguments::Action::Error) << bad[1];
     }
 }
 

@@ -12,7 +12,7 @@ using namespace vantorel;
 
 namespace {
 
-GestureRecorder::Outcome Played(const std::vector<std::vector<uint8_t>>& messages)
+GestureRecorder::Outcome played(const std::vector<std::vector<uint8_t>>& messages)
 {
     GestureRecorder recorder;
     for (const auto& message : messages)
@@ -20,10 +20,10 @@ GestureRecorder::Outcome Played(const std::vector<std::vector<uint8_t>>& message
     return recorder.outcome();
 }
 
-ChannelRecord Row(int number, std::string description = {})
+ChannelRecord row(int number, std::string description = {})
 {
-    ChannelRecord row = DefaultChannelRecord(number);
-    row.Description = std::move(description);
+    ChannelRecord row = defaultChannelRecord(number);
+    row.description = std::move(description);
     return row;
 }
 
@@ -31,9 +31,9 @@ ChannelRecord Row(int number, std::string description = {})
 
 TEST(Gesture, EachGestureProgramsItsRow)
 {
-    for (const LearnGesture& gesture : LearnGestures()) {
+    for (const LearnGesture& gesture : learnGestures()) {
         SCOPED_TRACE(gesture.name);
-        const auto outcome = Played(gesture.messages);
+        const auto outcome = played(gesture.messages);
         EXPECT_EQ(outcome.status, gesture.status);
         if (gesture.status == GestureRecorder::Outcome::Status::Learned) {
             EXPECT_EQ(outcome.mapping, gesture.mapping);
@@ -70,21 +70,21 @@ TEST(Gesture, MessagesThatAreNoControlNeverCount)
 
 TEST(Gesture, MixedTypesAreNamedAndRowsWithoutATestAreRefused)
 {
-    const auto mixed = Played({{0x90, 0x3C, 0x64}, {0xB0, 0x3C, 0x64}});
+    const auto mixed = played({{0x90, 0x3C, 0x64}, {0xB0, 0x3C, 0x64}});
     EXPECT_EQ(mixed.message,
               "The gesture mixes Note On on MIDI channel 1 and Control Change on MIDI channel 1: move "
               "one control at a time.");
     // The Note On and controller pairs are checked on the emulated device
     // (test_channels_tools); here what has no test.
-    ChannelRecord valueRow = Row(1);
-    valueRow.ControlMode = "Value";
-    ChannelRecord unknownRow = Row(1);
-    unknownRow.MidiChannel = "17";
-    EXPECT_FALSE(MappingTestFor(valueRow));
-    EXPECT_FALSE(MappingTestFor(unknownRow));
-    EXPECT_FALSE(MappingTestOf(false, 0, 60, 127));
-    EXPECT_FALSE(MappingTestOf(true, 1, 128, 0));
-    EXPECT_EQ(ShortMessageText({0x82, 0x0C, 0x00}), "82 0C 00 Note Off, MIDI channel 3, C-0/12, velocity 0");
+    ChannelRecord valueRow = row(1);
+    valueRow.controlMode = "Value";
+    ChannelRecord unknownRow = row(1);
+    unknownRow.midiChannel = "17";
+    EXPECT_FALSE(mappingTestFor(valueRow));
+    EXPECT_FALSE(mappingTestFor(unknownRow));
+    EXPECT_FALSE(mappingTestOf(false, 0, 60, 127));
+    EXPECT_FALSE(mappingTestOf(true, 1, 128, 0));
+    EXPECT_EQ(shortMessageText({0x82, 0x0C, 0x00}), "82 0C 00 Note Off, MIDI channel 3, C-0/12, velocity 0");
 }
 
 TEST(FixturePatch, DescribesRowsAddsMissingOnesAndRefusesWhatItMustNot)
@@ -102,7 +102,7 @@ TEST(FixturePatch, DescribesRowsAddsMissingOnesAndRefusesWhatItMustNot)
     } cases[] = {
         {"empty table", {}, 510, false, Status::Ok, {"MH 2 Pan", "MH 2 Tilt", "MH 2 Dimmer"}, 3},
         {"rows kept",
-         {Row(4, "MH 2 Tilt"), Row(9, "x")},
+         {row(4, "MH 2 Tilt"), row(9, "x")},
          3,
          false,
          Status::Ok,
@@ -110,29 +110,29 @@ TEST(FixturePatch, DescribesRowsAddsMissingOnesAndRefusesWhatItMustNot)
          2},
         {"past 512", {}, 511, false, Status::PastLastChannel, {}, 0},
         {"start 0", {}, 0, false, Status::BadStart, {}, 0},
-        {"other description", {Row(2, "Spot 1 Pan"), Row(3, "Spot 1 Tilt")}, 1, false, Status::WouldOverwrite, {}, 0},
-        {"overwrite allowed", {Row(2, "Spot 1 Pan")}, 1, true, Status::Ok, {"MH 2 Pan", "MH 2 Tilt", "MH 2 Dimmer"}, 2},
+        {"other description", {row(2, "Spot 1 Pan"), row(3, "Spot 1 Tilt")}, 1, false, Status::WouldOverwrite, {}, 0},
+        {"overwrite allowed", {row(2, "Spot 1 Pan")}, 1, true, Status::Ok, {"MH 2 Pan", "MH 2 Tilt", "MH 2 Dimmer"}, 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const FixturePatch patch = PatchFixture(c.table, mode, c.start, "MH 2", c.overwrite);
+        const FixturePatch patch = patchFixture(c.table, mode, c.start, "MH 2", c.overwrite);
         EXPECT_EQ(patch.status, c.status);
         EXPECT_EQ(patch.ok(), patch.message.empty()) << patch.message;
         std::vector<std::string> descriptions;
         for (const ChannelRecord& row : patch.rows)
-            descriptions.push_back(row.Description);
+            descriptions.push_back(row.description);
         EXPECT_EQ(descriptions, c.descriptions);
         EXPECT_EQ(patch.added, c.added);
     }
-    const FixturePatch refused = PatchFixture({Row(2, "Spot 1 Pan"), Row(3, "Spot 1 Tilt")}, mode, 1, "MH 2", false);
+    const FixturePatch refused = patchFixture({row(2, "Spot 1 Pan"), row(3, "Spot 1 Tilt")}, mode, 1, "MH 2", false);
     EXPECT_EQ(refused.message, "DMX channels 2, 3 already have another description.");
     EXPECT_EQ(
-        PatchFixture({}, mode, 511, "MH 2", false).message,
+        patchFixture({}, mode, 511, "MH 2", false).message,
         "The mode \"Mode1\" has 3 channels: from DMX channel 511 on they would end on 513, past DMX channel 512.");
     // A patched row is a full default row, in DMX order, and a "," in a
     // channel name cannot break the CSV line.
-    const FixturePatch added = PatchFixture({Row(5)}, {"M", {"Red, Green"}}, 1, "", false);
+    const FixturePatch added = patchFixture({row(5)}, {"M", {"Red, Green"}}, 1, "", false);
     ASSERT_EQ(added.rows.size(), 2u);
-    ChannelRecord expected = Row(1, "Red  Green");
+    ChannelRecord expected = row(1, "Red  Green");
     EXPECT_EQ(added.rows[0], expected);
 }

@@ -121,15 +121,15 @@ TEST(Aes256, KnownAnswerBothWays)
 
 TEST(Base64, SkipsForeignCharactersAndStopsAtTheFirstPad)
 {
-    EXPECT_EQ(DecodeBase64("TWFu"), bytesOf("Man"));
-    EXPECT_EQ(DecodeBase64("T\r\nW F\tu\n"), bytesOf("Man"));
-    EXPECT_EQ(DecodeBase64("TWE="), bytesOf("Ma"));
-    EXPECT_EQ(DecodeBase64("TQ=="), bytesOf("M"));
+    EXPECT_EQ(decodeBase64("TWFu"), bytesOf("Man"));
+    EXPECT_EQ(decodeBase64("T\r\nW F\tu\n"), bytesOf("Man"));
+    EXPECT_EQ(decodeBase64("TWE="), bytesOf("Ma"));
+    EXPECT_EQ(decodeBase64("TQ=="), bytesOf("M"));
     // Whatever follows the first "=" is not data.
-    EXPECT_EQ(DecodeBase64("TQ==TWFu"), bytesOf("M"));
-    EXPECT_EQ(DecodeBase64("+/+/"), fromHex("fbffbf"));
-    EXPECT_TRUE(DecodeBase64("").empty());
-    EXPECT_TRUE(DecodeBase64("-_.!").empty());
+    EXPECT_EQ(decodeBase64("TQ==TWFu"), bytesOf("M"));
+    EXPECT_EQ(decodeBase64("+/+/"), fromHex("fbffbf"));
+    EXPECT_TRUE(decodeBase64("").empty());
+    EXPECT_TRUE(decodeBase64("-_.!").empty());
 }
 
 } // namespace

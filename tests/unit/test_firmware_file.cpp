@@ -36,39 +36,39 @@ std::string dataFile(const char* name)
     return std::string(VANTOREL_TEST_DATA_DIR) + "/firmware/" + name;
 }
 
-TEST(DecryptFirmwareText, ImagesWithAndWithoutCfbTail)
+TEST(decryptFirmwareText, ImagesWithAndWithoutCfbTail)
 {
     // 0 and 64 bytes: whole blocks only; 5, 37 and 1029: a CFB tail of 5 bytes
     // (also with no whole block before it); 1 and 15: tail only.
     for (const size_t size : {0, 1, 5, 15, 16, 37, 64, 1029}) {
-        const FirmwareImage image = MakeTestFirmwareImage(size, 'P', "04-24-2018 10:24", uint32_t(size) + 7);
-        const std::string text = PackFirmwareImage(image, kSalt, kDefaultPassword);
-        EXPECT_EQ(DecodeBase64(text).size(), size + 32);
-        EXPECT_EQ(DecryptFirmwareText(text, kDefaultPassword), image) << size;
+        const FirmwareImage image = makeTestFirmwareImage(size, 'P', "04-24-2018 10:24", uint32_t(size) + 7);
+        const std::string text = packFirmwareImage(image, kSalt, kDefaultPassword);
+        EXPECT_EQ(decodeBase64(text).size(), size + 32);
+        EXPECT_EQ(decryptFirmwareText(text, kDefaultPassword), image) << size;
     }
 }
 
-TEST(DecryptFirmwareText, LineBreaksDoNotMatter)
+TEST(decryptFirmwareText, LineBreaksDoNotMatter)
 {
-    const FirmwareImage image = MakeTestFirmwareImage(300, 'B', "01-02-2019 03:04");
+    const FirmwareImage image = makeTestFirmwareImage(300, 'B', "01-02-2019 03:04");
     for (const size_t line : {1, 7, 76})
-        EXPECT_EQ(DecryptFirmwareText(PackFirmwareImage(image, kSalt, kDefaultPassword, line), kDefaultPassword), image)
+        EXPECT_EQ(decryptFirmwareText(packFirmwareImage(image, kSalt, kDefaultPassword, line), kDefaultPassword), image)
             << line;
 }
 
-TEST(DecryptFirmwareText, WrongPasswordOrTooShortIsRefused)
+TEST(decryptFirmwareText, WrongPasswordOrTooShortIsRefused)
 {
-    const FirmwareImage image = MakeTestFirmwareImage(100, 'E', "01-02-2019 03:04");
-    const std::string text = PackFirmwareImage(image, kSalt, kDefaultPassword);
-    EXPECT_FALSE(DecryptFirmwareText(text, FirmwarePassword{0x9D, 0x04, 0xE2, 0x7A}));
+    const FirmwareImage image = makeTestFirmwareImage(100, 'E', "01-02-2019 03:04");
+    const std::string text = packFirmwareImage(image, kSalt, kDefaultPassword);
+    EXPECT_FALSE(decryptFirmwareText(text, FirmwarePassword{0x9D, 0x04, 0xE2, 0x7A}));
 
     // Fewer than 32 decoded bytes cannot hold salt and check value.
-    const std::vector<uint8_t> raw = EncryptFirmwareImage({}, kSalt, kDefaultPassword);
+    const std::vector<uint8_t> raw = encryptFirmwareImage({}, kSalt, kDefaultPassword);
     ASSERT_EQ(raw.size(), 32u);
-    EXPECT_TRUE(DecryptFirmwareText(EncodeBase64(raw), kDefaultPassword));
-    EXPECT_FALSE(DecryptFirmwareText(EncodeBase64(std::span(raw.data(), 31)), kDefaultPassword));
-    EXPECT_FALSE(DecryptFirmwareText("", kDefaultPassword));
-    EXPECT_FALSE(DecryptFirmwareText("not base64 at all!", kDefaultPassword));
+    EXPECT_TRUE(decryptFirmwareText(encodeBase64(raw), kDefaultPassword));
+    EXPECT_FALSE(decryptFirmwareText(encodeBase64(std::span(raw.data(), 31)), kDefaultPassword));
+    EXPECT_FALSE(decryptFirmwareText("", kDefaultPassword));
+    EXPECT_FALSE(decryptFirmwareText("not base64 at all!", kDefaultPassword));
 }
 
 // The check covers the key (password, salt) and the last 16 ciphertext bytes,
@@ -78,12 +78,12 @@ class FlippedBit : public ::testing::TestWithParam<size_t> { };
 TEST_P(FlippedBit, RefusedOnlyWhereTheCheckLooks)
 {
     const size_t imageSize = GetParam(); // 96: no tail; 101: a 5-byte tail
-    const FirmwareImage image = MakeTestFirmwareImage(imageSize, 'B', "04-24-2018 10:24");
-    const std::vector<uint8_t> raw = EncryptFirmwareImage(image, kSalt, kDefaultPassword);
+    const FirmwareImage image = makeTestFirmwareImage(imageSize, 'B', "04-24-2018 10:24");
+    const std::vector<uint8_t> raw = encryptFirmwareImage(image, kSalt, kDefaultPassword);
     const auto openFlipped = [&](size_t offset, uint8_t mask) {
         std::vector<uint8_t> damaged = raw;
         damaged[offset] ^= mask;
-        return DecryptFirmwareText(EncodeBase64(damaged, 76), kDefaultPassword);
+        return decryptFirmwareText(encodeBase64(damaged, 76), kDefaultPassword);
     };
     const size_t cipherEnd = 16 + imageSize;
 
@@ -127,86 +127,86 @@ TEST(FirmwareSamples, DecryptToTheirImages)
     };
     for (const auto& s : samples) {
         SCOPED_TRACE(s.file);
-        const auto text = ReadFirmwareFileText(dataFile(s.file));
+        const auto text = readFirmwareFileText(dataFile(s.file));
         ASSERT_TRUE(text) << text.error().message;
-        const auto image = DecryptFirmwareText(*text, kDefaultPassword);
+        const auto image = decryptFirmwareText(*text, kDefaultPassword);
         ASSERT_TRUE(image);
         EXPECT_EQ(*image, imageOf(readFile(dataFile(s.imageFile))));
-        EXPECT_EQ(FirmwareImageSha256(*image), s.sha256);
-        const FirmwareVersion version = FindFirmwareVersion(*image);
+        EXPECT_EQ(firmwareImageSha256(*image), s.sha256);
+        const FirmwareVersion version = findFirmwareVersion(*image);
         EXPECT_EQ(version.typeLetter, s.letter);
-        EXPECT_EQ(FormatPackedDateTime(version.date), s.dateText);
+        EXPECT_EQ(formatPackedDateTime(version.date), s.dateText);
         // Made with the default build setting: another setting must refuse them.
-        EXPECT_EQ(DecryptFirmwareText(*text, BuiltInFirmwarePassword()).has_value(),
-                  BuiltInFirmwarePassword() == kDefaultPassword);
+        EXPECT_EQ(decryptFirmwareText(*text, builtInFirmwarePassword()).has_value(),
+                  builtInFirmwarePassword() == kDefaultPassword);
     }
 }
 
-TEST(ReadFirmwareFileText, MissingFileGivesTheSystemsReason)
+TEST(readFirmwareFileText, MissingFileGivesTheSystemsReason)
 {
-    const auto missing = ReadFirmwareFileText(dataFile("no-such-file.bix"));
+    const auto missing = readFirmwareFileText(dataFile("no-such-file.bix"));
     ASSERT_FALSE(missing);
     EXPECT_FALSE(missing.error().message.empty());
-    const auto folder = ReadFirmwareFileText(VANTOREL_TEST_DATA_DIR);
+    const auto folder = readFirmwareFileText(VANTOREL_TEST_DATA_DIR);
     ASSERT_FALSE(folder);
     EXPECT_FALSE(folder.error().message.empty());
 }
 
 // ------------------------------------------------------------ version marker and date
 
-TEST(FindFirmwareVersion, MarkerTypeAndSearchOrder)
+TEST(findFirmwareVersion, MarkerTypeAndSearchOrder)
 {
-    const FirmwareVersion pro = FindFirmwareVersion(imageOf("\x01\x02 code FWversion:04-24-2018 10:24"));
+    const FirmwareVersion pro = findFirmwareVersion(imageOf("\x01\x02 code FWversion:04-24-2018 10:24"));
     EXPECT_EQ(pro.typeLetter, 'P');
     EXPECT_EQ(pro.typeName, "Pro");
-    EXPECT_EQ(FormatPackedDateTime(pro.date), "2018-04-24 10:24");
-    EXPECT_EQ(FindFirmwareVersion(imageOf("FUversion:04-24-2018 10:24")).typeName, "USB");
-    const FirmwareVersion none = FindFirmwareVersion(imageOf("FBversion FXversion: 04-24-2018 10:24"));
+    EXPECT_EQ(formatPackedDateTime(pro.date), "2018-04-24 10:24");
+    EXPECT_EQ(findFirmwareVersion(imageOf("FUversion:04-24-2018 10:24")).typeName, "USB");
+    const FirmwareVersion none = findFirmwareVersion(imageOf("FBversion FXversion: 04-24-2018 10:24"));
     EXPECT_EQ(none.typeLetter, 'X');
     EXPECT_EQ(none.date, 0u);
     EXPECT_TRUE(none.typeName.empty());
 
     // "FWversion:" comes first in the image, but Basic is searched first.
-    const FirmwareVersion v = FindFirmwareVersion(
+    const FirmwareVersion v = findFirmwareVersion(
         imageOf("FWversion:01-01-2020 01:01....FEversion:02-02-2021 02:02....FBversion:03-03-2022 03:03"));
     EXPECT_EQ(v.typeLetter, 'B');
-    EXPECT_EQ(FormatPackedDateTime(v.date), "2022-03-03 03:03");
+    EXPECT_EQ(formatPackedDateTime(v.date), "2022-03-03 03:03");
     // The first occurrence of the deciding marker counts.
-    EXPECT_EQ(FormatPackedDateTime(
-                  FindFirmwareVersion(imageOf("FEversion:05-06-2019 07:08 FEversion:01-01-2030 00:00")).date),
+    EXPECT_EQ(formatPackedDateTime(
+                  findFirmwareVersion(imageOf("FEversion:05-06-2019 07:08 FEversion:01-01-2030 00:00")).date),
               "2019-05-06 07:08");
 }
 
-TEST(FindFirmwareVersion, DateTextIsTrimmedAndCut)
+TEST(findFirmwareVersion, DateTextIsTrimmedAndCut)
 {
     // Leading blanks and control characters go; only 20 characters after the
     // marker are looked at, and of the trimmed text the first 16.
-    EXPECT_EQ(FormatPackedDateTime(FindFirmwareVersion(imageOf("FPx FBversion: \t\r\n04-24-2018 10:24:59 more")).date),
+    EXPECT_EQ(formatPackedDateTime(findFirmwareVersion(imageOf("FPx FBversion: \t\r\n04-24-2018 10:24:59 more")).date),
               "2018-04-24 10:24");
     FirmwareImage withNul = imageOf("FUversion:12-31-2099 23:59");
     withNul.push_back(0);
     withNul.push_back(0xFF);
-    EXPECT_EQ(FormatPackedDateTime(FindFirmwareVersion(withNul).date), "2099-12-31 23:59");
+    EXPECT_EQ(formatPackedDateTime(findFirmwareVersion(withNul).date), "2099-12-31 23:59");
     // A marker at the very end of the image: no date, but the type is known.
-    const FirmwareVersion atEnd = FindFirmwareVersion(imageOf("....FEversion:"));
+    const FirmwareVersion atEnd = findFirmwareVersion(imageOf("....FEversion:"));
     EXPECT_EQ(atEnd.typeLetter, 'E');
     EXPECT_EQ(atEnd.date, 0u);
     // More than 20 blanks push the date out of reach.
-    EXPECT_EQ(FindFirmwareVersion(imageOf("FBversion:                     04-24-2018 10:24")).date, 0u);
+    EXPECT_EQ(findFirmwareVersion(imageOf("FBversion:                     04-24-2018 10:24")).date, 0u);
 }
 
-TEST(ParseVersionDate, FixedPositionsAndDatesThePackedFormCannotHold)
+TEST(parseVersionDate, FixedPositionsAndDatesThePackedFormCannotHold)
 {
     const struct {
         const char* text;
         PackedDateTime expected;
     } cases[] = {
-        {"04/24/2018_10.24", MakePackedDateTime(2018, 4, 24, 10, 24)}, // any separators
-        {"04-24-2018 10:xx", MakePackedDateTime(2018, 4, 24, 10, 0)}, // not a number: zero
-        {"4?-24-2018 10:24", MakePackedDateTime(2018, 0, 24, 10, 24)},
-        {" 4- 2-2018  9: 5", MakePackedDateTime(2018, 4, 2, 9, 5)},
-        {"04-24-2018", MakePackedDateTime(2018, 4, 24, 0, 0)},
-        {"04-24-2255 10:24", MakePackedDateTime(2255, 4, 24, 10, 24)},
+        {"04/24/2018_10.24", makePackedDateTime(2018, 4, 24, 10, 24)}, // any separators
+        {"04-24-2018 10:xx", makePackedDateTime(2018, 4, 24, 10, 0)}, // not a number: zero
+        {"4?-24-2018 10:24", makePackedDateTime(2018, 0, 24, 10, 24)},
+        {" 4- 2-2018  9: 5", makePackedDateTime(2018, 4, 2, 9, 5)},
+        {"04-24-2018", makePackedDateTime(2018, 4, 24, 0, 0)},
+        {"04-24-2255 10:24", makePackedDateTime(2255, 4, 24, 10, 24)},
         // Without a year, before 2000 or past 2255, or with a field too large
         // for its bits, the packed value would be wrong: 0, no date.
         {"", 0},
@@ -218,7 +218,7 @@ TEST(ParseVersionDate, FixedPositionsAndDatesThePackedFormCannotHold)
         {"04-24-2018 10:64", 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ParseVersionDate(c.text), c.expected) << c.text;
+        EXPECT_EQ(parseVersionDate(c.text), c.expected) << c.text;
 }
 
 } // namespace

@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadAll(const fs::path& path)
+std::string readAll(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
@@ -37,7 +37,7 @@ struct TempDir {
 
 TEST(IniFile, ReadsLikeTheWindowsProfileFunctions)
 {
-    const IniFile ini = IniFile::Parse("; comment=not a key\r\n"
+    const IniFile ini = IniFile::parse("; comment=not a key\r\n"
                                        "[Ports]\r\n"
                                        "  MIDIInput = USB MIDI  \r\n"
                                        "midiinput=second one loses\r\n"
@@ -51,18 +51,18 @@ TEST(IniFile, ReadsLikeTheWindowsProfileFunctions)
                                        "[Ports]\r\n"
                                        "MIDIOutput=in the second Ports section\r\n");
 
-    EXPECT_EQ(ini.ReadString("PORTS", "midiInput", "d"), "USB MIDI");
-    EXPECT_EQ(ini.ReadString("Ports", "Quoted", "d"), "  spaced  ");
-    EXPECT_EQ(ini.ReadString("Ports", "Single", "d"), "x");
-    EXPECT_EQ(ini.ReadString("Ports", "Lopsided", "d"), "\"x'");
-    EXPECT_EQ(ini.ReadString("Ports", "Empty", "d"), "");
-    EXPECT_TRUE(ini.ValueExists("Ports", "Empty"));
-    EXPECT_FALSE(ini.ValueExists("Ports", "no equals sign"));
-    EXPECT_FALSE(ini.ValueExists("Ports", "; comment"));
-    EXPECT_EQ(ini.ReadString("Dirs", "ReadDir", ""), "C:\\Program Files\\VANTOREL\\");
+    EXPECT_EQ(ini.readString("PORTS", "midiInput", "d"), "USB MIDI");
+    EXPECT_EQ(ini.readString("Ports", "Quoted", "d"), "  spaced  ");
+    EXPECT_EQ(ini.readString("Ports", "Single", "d"), "x");
+    EXPECT_EQ(ini.readString("Ports", "Lopsided", "d"), "\"x'");
+    EXPECT_EQ(ini.readString("Ports", "Empty", "d"), "");
+    EXPECT_TRUE(ini.valueExists("Ports", "Empty"));
+    EXPECT_FALSE(ini.valueExists("Ports", "no equals sign"));
+    EXPECT_FALSE(ini.valueExists("Ports", "; comment"));
+    EXPECT_EQ(ini.readString("Dirs", "ReadDir", ""), "C:\\Program Files\\VANTOREL\\");
     // Only the first of two equal sections counts.
-    EXPECT_EQ(ini.ReadString("Ports", "MIDIOutput", "default"), "default");
-    EXPECT_EQ(ini.ReadString("Missing", "MIDIOutput", "default"), "default");
+    EXPECT_EQ(ini.readString("Ports", "MIDIOutput", "default"), "default");
+    EXPECT_EQ(ini.readString("Missing", "MIDIOutput", "default"), "default");
 }
 
 TEST(IniFile, IntegersFallBackToTheDefaultUnlessTheWholeValueIsANumber)
@@ -90,20 +90,20 @@ TEST(IniFile, IntegersFallBackToTheDefaultUnlessTheWholeValueIsANumber)
         {"12.5", 99},
     };
     for (const Case& c : cases) {
-        const IniFile ini = IniFile::Parse(std::string("[S]\nK=") + c.text + "\n");
-        EXPECT_EQ(ini.ReadInteger("S", "K", 99), c.expected) << c.text;
+        const IniFile ini = IniFile::parse(std::string("[S]\nK=") + c.text + "\n");
+        EXPECT_EQ(ini.readInteger("S", "K", 99), c.expected) << c.text;
     }
-    EXPECT_EQ(IniFile().ReadInteger("S", "K", -5), -5);
+    EXPECT_EQ(IniFile().readInteger("S", "K", -5), -5);
 }
 
 TEST(IniFile, WritesKeepOtherLinesAndAddKeysAtTheEndOfTheirSection)
 {
-    IniFile ini = IniFile::Parse("; settings\n[Ports]\nmidiinput=old\n\n[Other]\nx=1\n");
-    ini.WriteString("PORTS", "MIDIInput", "new");
-    ini.WriteString("Ports", "MIDIOutput", "out");
-    ini.WriteInteger("Colors", "CCLine", 8454143);
-    ini.WriteString("Files", "Broken", "line\r\nbreak");
-    EXPECT_EQ(ini.Serialize(),
+    IniFile ini = IniFile::parse("; settings\n[Ports]\nmidiinput=old\n\n[Other]\nx=1\n");
+    ini.writeString("PORTS", "MIDIInput", "new");
+    ini.writeString("Ports", "MIDIOutput", "out");
+    ini.writeInteger("Colors", "CCLine", 8454143);
+    ini.writeString("Files", "Broken", "line\r\nbreak");
+    EXPECT_EQ(ini.serialize(),
               "; settings\r\n[Ports]\r\nMIDIInput=new\r\nMIDIOutput=out\r\n\r\n[Other]\r\nx=1\r\n"
               "[Colors]\r\nCCLine=8454143\r\n[Files]\r\nBroken=line  break\r\n");
 }
@@ -116,43 +116,43 @@ TEST(IniFile, SaveAndLoadKeepRawBytes)
     const std::string windowsPath = "C:\\Users\\Łukasz\\Documents\\DMX;files\\show #1 = \"main\".csv";
     const std::string latin2 = "Wej\xB6"
                                "cie \x9C\xB3"; // code page bytes, not UTF-8
-    ini.WriteString("Files", "LastOpened", windowsPath);
-    ini.WriteString("Ports", "MIDIInput", latin2);
-    ASSERT_TRUE(ini.Save(path));
+    ini.writeString("Files", "LastOpened", windowsPath);
+    ini.writeString("Ports", "MIDIInput", latin2);
+    ASSERT_TRUE(ini.save(path));
 
     IniFile back;
-    ASSERT_TRUE(back.Load(path));
-    EXPECT_EQ(back.ReadString("Files", "LastOpened", ""), windowsPath);
-    EXPECT_EQ(back.ReadString("Ports", "MIDIInput", ""), latin2);
-    EXPECT_EQ(ReadAll(path), "[Files]\r\nLastOpened=" + windowsPath + "\r\n[Ports]\r\nMIDIInput=" + latin2 + "\r\n");
+    ASSERT_TRUE(back.load(path));
+    EXPECT_EQ(back.readString("Files", "LastOpened", ""), windowsPath);
+    EXPECT_EQ(back.readString("Ports", "MIDIInput", ""), latin2);
+    EXPECT_EQ(readAll(path), "[Files]\r\nLastOpened=" + windowsPath + "\r\n[Ports]\r\nMIDIInput=" + latin2 + "\r\n");
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
 
     // A byte order mark and LF line ends are read; the mark is kept.
     std::ofstream(dir / "bom.INI", std::ios::binary) << "\xEF\xBB\xBF[S]\nK=v\n";
-    ASSERT_TRUE(back.Load((dir / "bom.INI").string()));
-    EXPECT_EQ(back.ReadString("S", "K", ""), "v");
-    EXPECT_EQ(back.Serialize(), "\xEF\xBB\xBF[S]\r\nK=v\r\n");
+    ASSERT_TRUE(back.load((dir / "bom.INI").string()));
+    EXPECT_EQ(back.readString("S", "K", ""), "v");
+    EXPECT_EQ(back.serialize(), "\xEF\xBB\xBF[S]\r\nK=v\r\n");
 }
 
 TEST(IniFile, MissingFileIsEmptyAndFailedSaveKeepsTheOldFile)
 {
     TempDir dir;
-    IniFile ini = IniFile::Parse("[S]\nK=v\n");
-    ASSERT_TRUE(ini.Load((dir / "none.INI").string()));
+    IniFile ini = IniFile::parse("[S]\nK=v\n");
+    ASSERT_TRUE(ini.load((dir / "none.INI").string()));
     EXPECT_TRUE(ini.empty());
 
     const std::string path = (dir / "prog.INI").string();
     std::ofstream(path, std::ios::binary) << "[S]\r\nK=old\r\n";
-    ini.WriteString("S", "K", "new");
+    ini.writeString("S", "K", "new");
     const std::string missingFolder = (dir / "no" / "such" / "prog.INI").string();
-    const Result<void> saved = ini.Save(missingFolder);
+    const Result<void> saved = ini.save(missingFolder);
     ASSERT_FALSE(saved) << "saved into a missing folder";
     EXPECT_EQ(saved.error().message, "Unable to write to " + missingFolder + ": No such file or directory");
     // A directory in the file's place cannot be replaced; the folder keeps no temporary file.
     fs::create_directories(dir / "taken.INI" / "x");
-    EXPECT_FALSE(ini.Save((dir / "taken.INI").string()));
-    EXPECT_EQ(ReadAll(path), "[S]\r\nK=old\r\n");
+    EXPECT_FALSE(ini.save((dir / "taken.INI").string()));
+    EXPECT_EQ(readAll(path), "[S]\r\nK=old\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 2);
 }
 
@@ -169,8 +169,8 @@ TEST(ProgramSettings, EveryKeyRoundTripsAndDirectoriesFollowTheLastFiles)
     s.colours = {1, 2, 3, 4, 0xFF00000F};
     s.verifyAfterWrite = false;
     IniFile ini;
-    WriteProgramSettings(ini, s);
-    EXPECT_EQ(ini.Serialize(),
+    writeProgramSettings(ini, s);
+    EXPECT_EQ(ini.serialize(),
               "[Ports]\r\nMIDIInput=USB Uno MIDI Interface\r\nMIDIOutput=Wyjście MIDI ŁĄCZE\r\n"
               "[Dirs]\r\nReadDir=/home/ewa/shows/\r\nSaveDir=/home/ewa/backup/\r\n"
               "[Files]\r\nLastOpened=/home/ewa/shows/club.csv\r\nLastSaved=/home/ewa/backup/club v2.csv\r\n"
@@ -181,22 +181,22 @@ TEST(ProgramSettings, EveryKeyRoundTripsAndDirectoriesFollowTheLastFiles)
     ProgramSettings expected = s;
     expected.readDir = "/home/ewa/shows/";
     expected.saveDir = "/home/ewa/backup/";
-    EXPECT_EQ(ReadProgramSettings(ini, "/x/"), expected);
+    EXPECT_EQ(readProgramSettings(ini, "/x/"), expected);
 
     // "-" keeps the saved date; without last files the directories are empty.
     ProgramSettings later;
     later.lastFirmwareFileDate = "-";
-    WriteProgramSettings(ini, later);
-    const ProgramSettings back = ReadProgramSettings(ini, "/x/");
+    writeProgramSettings(ini, later);
+    const ProgramSettings back = readProgramSettings(ini, "/x/");
     EXPECT_EQ(back.lastFirmwareFileDate + "|" + back.readDir + "|" + back.saveDir, "2018.04.24 10:24:25||");
-    EXPECT_FALSE(ini.ValueExists("Debug", "DebugOn"));
+    EXPECT_FALSE(ini.valueExists("Debug", "DebugOn"));
     // Verify after writing is on unless the file says otherwise.
     EXPECT_TRUE(back.verifyAfterWrite);
-    EXPECT_EQ(ini.ReadString("Options", "VerifyAfterWrite", ""), "1");
+    EXPECT_EQ(ini.readString("Options", "VerifyAfterWrite", ""), "1");
     IniFile fresh;
-    WriteProgramSettings(fresh, later);
-    EXPECT_FALSE(fresh.ValueExists("Options", "VerifyAfterWrite"));
-    EXPECT_TRUE(ReadProgramSettings(IniFile::Parse("[Options]\r\nVerifyAfterWrite=yes\r\n"), "/x/").verifyAfterWrite);
+    writeProgramSettings(fresh, later);
+    EXPECT_FALSE(fresh.valueExists("Options", "VerifyAfterWrite"));
+    EXPECT_TRUE(readProgramSettings(IniFile::parse("[Options]\r\nVerifyAfterWrite=yes\r\n"), "/x/").verifyAfterWrite);
 }
 
 namespace {
@@ -205,10 +205,10 @@ const SizeConstraints kMainWindow{800, 800, 475, 0};
 const WindowBounds kMainDesign{100, 50, 800, 533};
 const ScreenMetrics kFullHd{1920, 1080, 1};
 
-RestoredGeometry Restore(const std::string& ini, const SizeConstraints& c = kMainWindow, bool fixed = false,
+RestoredGeometry restore(const std::string& ini, const SizeConstraints& c = kMainWindow, bool fixed = false,
                          const ScreenMetrics& screen = kFullHd, const WindowBounds& current = kMainDesign)
 {
-    return RestoreWindowGeometry(IniFile::Parse(ini), "DmxUserMainForm", current, c, fixed, screen);
+    return restoreWindowGeometry(IniFile::parse(ini), "DmxUserMainForm", current, c, fixed, screen);
 }
 
 } // namespace
@@ -219,43 +219,43 @@ TEST(WindowPosition, GeometryRestoresWithClamping)
         return "[FormsSizes]\nDmxUserMainForm.Xpos=" + x + "\nDmxUserMainForm.Ypos=40\nDmxUserMainForm.Width=" + w
             + "\nDmxUserMainForm.Height=" + h + "\nDmxUserMainForm.WindowState=" + state + "\n";
     };
-    EXPECT_EQ(Restore(file("30", "800", "600", "0")).bounds, (WindowBounds{30, 40, 800, 600}));
+    EXPECT_EQ(restore(file("30", "800", "600", "0")).bounds, (WindowBounds{30, 40, 800, 600}));
     // Width always ends at 800; the minimum height holds.
-    EXPECT_EQ(Restore(file("30", "1200", "100", "0")).bounds, (WindowBounds{30, 40, 800, 475}));
-    EXPECT_EQ(Restore(file("30", "300", "500", "0")).bounds, (WindowBounds{30, 40, 800, 500}));
+    EXPECT_EQ(restore(file("30", "1200", "100", "0")).bounds, (WindowBounds{30, 40, 800, 475}));
+    EXPECT_EQ(restore(file("30", "300", "500", "0")).bounds, (WindowBounds{30, 40, 800, 500}));
     // A left edge beyond the only screen: a third of its width.
-    EXPECT_EQ(Restore(file("3000", "800", "600", "0")).bounds.left, 640);
-    EXPECT_EQ(Restore(file("1920", "800", "600", "0")).bounds.left, 1920);
-    EXPECT_EQ(Restore(file("3000", "800", "600", "0"), kMainWindow, false, {1920, 1080, 2}).bounds.left, 3000);
+    EXPECT_EQ(restore(file("3000", "800", "600", "0")).bounds.left, 640);
+    EXPECT_EQ(restore(file("1920", "800", "600", "0")).bounds.left, 1920);
+    EXPECT_EQ(restore(file("3000", "800", "600", "0"), kMainWindow, false, {1920, 1080, 2}).bounds.left, 3000);
     // Taller than the screen: screen height - 30 at top 1.
-    EXPECT_EQ(Restore(file("30", "800", "2000", "0")).bounds, (WindowBounds{30, 1, 800, 1050}));
+    EXPECT_EQ(restore(file("30", "800", "2000", "0")).bounds, (WindowBounds{30, 1, 800, 1050}));
     // Saved minimized: restored normal at the saved geometry.
-    const RestoredGeometry minimized = Restore(file("30", "800", "600", "2"));
+    const RestoredGeometry minimized = restore(file("30", "800", "600", "2"));
     EXPECT_FALSE(minimized.maximized);
     EXPECT_EQ(minimized.bounds, (WindowBounds{30, 40, 800, 600}));
     // Saved maximized (or any other state): maximized at the designed geometry.
     for (const char* state : {"1", "7", "-1"}) {
-        const RestoredGeometry maximized = Restore(file("30", "800", "600", state));
+        const RestoredGeometry maximized = restore(file("30", "800", "600", state));
         EXPECT_TRUE(maximized.maximized) << state;
         EXPECT_EQ(maximized.bounds, kMainDesign) << state;
     }
     // Unreadable numbers keep the current values; a zero size is no size.
-    EXPECT_EQ(Restore(file("left", "0", "x", "0")).bounds, (WindowBounds{100, 40, 800, 533}));
-    EXPECT_EQ(Restore(file("30", "0", "-4", "0"), SizeConstraints{}).bounds, (WindowBounds{30, 40, 800, 533}));
+    EXPECT_EQ(restore(file("left", "0", "x", "0")).bounds, (WindowBounds{100, 40, 800, 533}));
+    EXPECT_EQ(restore(file("30", "0", "-4", "0"), SizeConstraints{}).bounds, (WindowBounds{30, 40, 800, 533}));
 }
 
 TEST(WindowPosition, FirstRunAndFixedBorder)
 {
     // Nothing saved: 0,0 at the designed size, shortened to fit the screen.
-    EXPECT_EQ(Restore("").bounds, (WindowBounds{0, 0, 800, 533}));
-    EXPECT_EQ(Restore("[FormsSizes]\nDmxUserMainForm.Ypos=5\n").bounds, (WindowBounds{0, 0, 800, 533}));
-    EXPECT_EQ(Restore("", kMainWindow, false, {1024, 500, 1}).bounds, (WindowBounds{0, 0, 800, 475}));
-    EXPECT_EQ(Restore("", SizeConstraints{}, false, {1024, 500, 1}).bounds, (WindowBounds{0, 0, 800, 470}));
+    EXPECT_EQ(restore("").bounds, (WindowBounds{0, 0, 800, 533}));
+    EXPECT_EQ(restore("[FormsSizes]\nDmxUserMainForm.Ypos=5\n").bounds, (WindowBounds{0, 0, 800, 533}));
+    EXPECT_EQ(restore("", kMainWindow, false, {1024, 500, 1}).bounds, (WindowBounds{0, 0, 800, 475}));
+    EXPECT_EQ(restore("", SizeConstraints{}, false, {1024, 500, 1}).bounds, (WindowBounds{0, 0, 800, 470}));
 
     // A fixed border restores the position only.
     const WindowBounds calc{10, 10, 250, 180};
-    const RestoredGeometry fixed = RestoreWindowGeometry(
-        IniFile::Parse("[FormsSizes]\nCalcForm.Xpos=300\nCalcForm.Ypos=200\nCalcForm.Width=999\nCalcForm.Height=999\n"),
+    const RestoredGeometry fixed = restoreWindowGeometry(
+        IniFile::parse("[FormsSizes]\nCalcForm.Xpos=300\nCalcForm.Ypos=200\nCalcForm.Width=999\nCalcForm.Height=999\n"),
         "CalcForm", calc, SizeConstraints{250, 250, 180, 180}, true, kFullHd);
     EXPECT_EQ(fixed.bounds, (WindowBounds{300, 200, 250, 180}));
 }
@@ -263,31 +263,31 @@ TEST(WindowPosition, FirstRunAndFixedBorder)
 TEST(WindowPosition, SaveWritesGeometryOnlyForANormalWindow)
 {
     IniFile ini;
-    StoreWindowGeometry(ini, "DmxUserMainForm", SavedWindowState::Normal, {10, 20, 800, 600});
-    StoreWindowGeometry(ini, "DmxUserMainForm", SavedWindowState::Maximized, {0, 0, 800, 1050});
-    StoreWindowGeometry(ini, "CalcForm", SavedWindowState::Minimized, {1, 2, 3, 4});
-    EXPECT_EQ(ini.Serialize(),
+    storeWindowGeometry(ini, "DmxUserMainForm", SavedWindowState::Normal, {10, 20, 800, 600});
+    storeWindowGeometry(ini, "DmxUserMainForm", SavedWindowState::Maximized, {0, 0, 800, 1050});
+    storeWindowGeometry(ini, "CalcForm", SavedWindowState::Minimized, {1, 2, 3, 4});
+    EXPECT_EQ(ini.serialize(),
               "[FormsSizes]\r\nDmxUserMainForm.Xpos=10\r\nDmxUserMainForm.Ypos=20\r\nDmxUserMainForm.Width=800\r\n"
               "DmxUserMainForm.Height=600\r\nDmxUserMainForm.WindowState=1\r\nCalcForm.WindowState=2\r\n");
-    EXPECT_TRUE(Restore(ini.Serialize()).maximized);
+    EXPECT_TRUE(restore(ini.serialize()).maximized);
 }
 
 TEST(WindowPosition, IniFileNames)
 {
-    EXPECT_EQ(ProgramIniName("C:\\Program Files\\VANTOREL\\DMXUser.exe"), "C:\\Program Files\\VANTOREL\\DMXUser.INI");
-    EXPECT_EQ(ProgramIniName("/opt/v1.2/bin/vantorel-control-center"), "/opt/v1.2/bin/vantorel-control-center.INI");
+    EXPECT_EQ(programIniName("C:\\Program Files\\VANTOREL\\DMXUser.exe"), "C:\\Program Files\\VANTOREL\\DMXUser.INI");
+    EXPECT_EQ(programIniName("/opt/v1.2/bin/vantorel-control-center"), "/opt/v1.2/bin/vantorel-control-center.INI");
 
     TempDir dir;
     const std::string exe = "/opt/v/bin/tool.exe";
     std::string failed;
     auto create = [](const std::string& folder) { return fs::create_directories(folder) || fs::is_directory(folder); };
-    EXPECT_EQ(WindowPositionIniName(7, dir.path.string(), exe, create, failed), "/opt/v/bin/tool.INI");
-    EXPECT_EQ(WindowPositionIniName(0, dir.path.string(), exe, create, failed), "/opt/v/bin/tool.INI");
-    EXPECT_EQ(WindowPositionIniName(12, dir.path.string(), exe, create, failed), (dir / "tool" / "tool.INI").string());
+    EXPECT_EQ(windowPositionIniName(7, dir.path.string(), exe, create, failed), "/opt/v/bin/tool.INI");
+    EXPECT_EQ(windowPositionIniName(0, dir.path.string(), exe, create, failed), "/opt/v/bin/tool.INI");
+    EXPECT_EQ(windowPositionIniName(12, dir.path.string(), exe, create, failed), (dir / "tool" / "tool.INI").string());
     EXPECT_TRUE(fs::is_directory(dir / "tool"));
     EXPECT_TRUE(failed.empty());
 
     auto refuse = [](const std::string&) { return false; };
-    EXPECT_EQ(WindowPositionIniName(8, dir.path.string(), exe, refuse, failed), (dir / "tool.INI").string());
+    EXPECT_EQ(windowPositionIniName(8, dir.path.string(), exe, refuse, failed), (dir / "tool.INI").string());
     EXPECT_EQ(failed, (dir / "tool").string());
 }

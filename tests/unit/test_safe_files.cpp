@@ -25,18 +25,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadAll(const fs::path& path)
+std::string readAll(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
 }
 
-void Write(const fs::path& path, const std::string& bytes)
+void write(const fs::path& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::vector<std::string> Names(const fs::path& folder)
+std::vector<std::string> names(const fs::path& folder)
 {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder))
@@ -53,14 +53,14 @@ protected:
         fs::remove_all(dir);
         fs::create_directories(dir);
         target = dir / "show.csv";
-        Write(target, old);
+        write(target, old);
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    void ExpectOldFileAlone()
+    void expectOldFileAlone()
     {
-        EXPECT_EQ(ReadAll(target), old);
-        EXPECT_EQ(Names(dir), std::vector<std::string>{"show.csv"}); // no temporary file left
+        EXPECT_EQ(readAll(target), old);
+        EXPECT_EQ(names(dir), std::vector<std::string>{"show.csv"}); // no temporary file left
     }
 
     fs::path dir;
@@ -116,10 +116,10 @@ TEST_F(SafeFiles, EveryFailedStepKeepsTheOldFileAndNamesTheReason)
     };
     for (const Case& c : cases) {
         calls = 0;
-        const Result<void> result = WriteFileAtomically(target, next, &c.calls);
+        const Result<void> result = writeFileAtomically(target, next, &c.calls);
         ASSERT_FALSE(result) << c.what;
         EXPECT_EQ(result.error().message, c.reason) << c.what;
-        ExpectOldFileAlone();
+        expectOldFileAlone();
     }
     // Interrupted writes go on where they stopped.
     calls = 0;
@@ -132,23 +132,23 @@ TEST_F(SafeFiles, EveryFailedStepKeepsTheOldFileAndNamesTheReason)
                                      },
                                      {},
                                      {}};
-    EXPECT_TRUE(WriteFileAtomically(target, next, &interrupted));
-    EXPECT_EQ(ReadAll(target), next);
+    EXPECT_TRUE(writeFileAtomically(target, next, &interrupted));
+    EXPECT_EQ(readAll(target), next);
 }
 
 TEST_F(SafeFiles, ReplacedFileKeepsPermissionsAndLinksStayLinks)
 {
     ::chmod(target.c_str(), 0640);
     fs::create_symlink("show.csv", dir / "link.csv");
-    ASSERT_TRUE(WriteFileAtomically(dir / "link.csv", next));
+    ASSERT_TRUE(writeFileAtomically(dir / "link.csv", next));
     EXPECT_TRUE(fs::is_symlink(dir / "link.csv"));
-    EXPECT_EQ(ReadAll(target), next);
+    EXPECT_EQ(readAll(target), next);
     struct stat info { };
     ASSERT_EQ(::stat(target.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 
     // A folder that does not exist: the reason, nothing created.
-    const Result<void> missing = WriteFileAtomically(dir / "no" / "x.csv", next);
+    const Result<void> missing = writeFileAtomically(dir / "no" / "x.csv", next);
     ASSERT_FALSE(missing);
     EXPECT_EQ(missing.error().message, "No such file or directory");
 }
@@ -162,28 +162,28 @@ TEST(FullDisk, SaveOntoAFullFileSystemFailsAndKeepsTheOldFile)
     if (!disk.mounted())
         GTEST_SKIP() << "no privilege to mount a tmpfs";
     const std::string old = "DMX ch.,old contents\r\n";
-    Write(disk.file("show.csv"), old);
+    write(disk.file("show.csv"), old);
     ASSERT_TRUE(disk.fillLeaving(4096));
 
     for (const size_t size : {size_t(10000), size_t(100000)}) {
-        const Result<void> result = WriteFileAtomically(disk.file("show.csv"), std::string(size, 'x'));
+        const Result<void> result = writeFileAtomically(disk.file("show.csv"), std::string(size, 'x'));
         ASSERT_FALSE(result) << size;
         EXPECT_EQ(result.error().message, "No space left on device") << size;
-        EXPECT_EQ(ReadAll(disk.file("show.csv")), old) << size;
-        EXPECT_EQ(Names(disk.path()), (std::vector<std::string>{"filler", "show.csv"})) << size;
+        EXPECT_EQ(readAll(disk.file("show.csv")), old) << size;
+        EXPECT_EQ(names(disk.path()), (std::vector<std::string>{"filler", "show.csv"})) << size;
     }
     // The INI files go the same way and say so.
     IniFile ini;
     for (int n = 0; n < 400; ++n)
-        ini.WriteString("FormsSizes", "Window" + std::to_string(n), std::string(40, 'x'));
-    const Result<void> saved = ini.Save(disk.file("show.csv"));
+        ini.writeString("FormsSizes", "Window" + std::to_string(n), std::string(40, 'x'));
+    const Result<void> saved = ini.save(disk.file("show.csv"));
     ASSERT_FALSE(saved) << "saved onto a full disk";
     EXPECT_EQ(saved.error().message, "Unable to write to " + disk.file("show.csv") + ": No space left on device");
-    EXPECT_EQ(ReadAll(disk.file("show.csv")), old);
+    EXPECT_EQ(readAll(disk.file("show.csv")), old);
 
     disk.removeFiller();
-    EXPECT_TRUE(WriteFileAtomically(disk.file("show.csv"), std::string(10000, 'x')));
-    EXPECT_EQ(ReadAll(disk.file("show.csv")), std::string(10000, 'x'));
+    EXPECT_TRUE(writeFileAtomically(disk.file("show.csv"), std::string(10000, 'x')));
+    EXPECT_EQ(readAll(disk.file("show.csv")), std::string(10000, 'x'));
 }
 
 // What the user names is read only when it is a regular file within the
@@ -191,20 +191,20 @@ TEST(FullDisk, SaveOntoAFullFileSystemFailsAndKeepsTheOldFile)
 // large file is refused before it is read.
 TEST_F(SafeFiles, BoundedReadRefusesWhatIsNoRegularFileOrTooLarge)
 {
-    const BoundedFileRead whole = ReadBoundedFile(target, old.size());
+    const BoundedFileRead whole = readBoundedFile(target, old.size());
     ASSERT_TRUE(whole.ok());
     EXPECT_EQ(whole.bytes, old);
 
-    const BoundedFileRead large = ReadBoundedFile(target, old.size() - 1);
+    const BoundedFileRead large = readBoundedFile(target, old.size() - 1);
     EXPECT_EQ(large.status, BoundedFileRead::Status::TooLarge);
     EXPECT_EQ(large.reason(4 * 1024 * 1024), "the file is larger than 4 MiB");
     EXPECT_TRUE(large.bytes.empty());
 
     ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
-    EXPECT_EQ(ReadBoundedFile(dir / "fifo", 1000).status, BoundedFileRead::Status::NotRegular);
-    EXPECT_EQ(ReadBoundedFile("/dev/zero", 1000).status, BoundedFileRead::Status::NotRegular);
-    EXPECT_EQ(ReadBoundedFile(dir, 1000).reason(1000), "Is a directory");
-    EXPECT_EQ(ReadBoundedFile(dir / "missing", 1000).reason(1000), "No such file or directory");
-    EXPECT_EQ(ByteSizeText(512 * 1024), "512 KiB");
-    EXPECT_EQ(ByteSizeText(1000), "1000 bytes");
+    EXPECT_EQ(readBoundedFile(dir / "fifo", 1000).status, BoundedFileRead::Status::NotRegular);
+    EXPECT_EQ(readBoundedFile("/dev/zero", 1000).status, BoundedFileRead::Status::NotRegular);
+    EXPECT_EQ(readBoundedFile(dir, 1000).reason(1000), "Is a directory");
+    EXPECT_EQ(readBoundedFile(dir / "missing", 1000).reason(1000), "No such file or directory");
+    EXPECT_EQ(byteSizeText(512 * 1024), "512 KiB");
+    EXPECT_EQ(byteSizeText(1000), "1000 bytes");
 }

@@ -54,8 +54,8 @@ protected:
 
 TEST(WindowsSpecialFolders, NameExistingAbsoluteFoldersAndNothingForUnknownIds)
 {
-    const std::string common = GetSpecialFolderPath(CSIDL_COMMON_APPDATA);
-    const std::string roaming = GetSpecialFolderPath(CSIDL_APPDATA);
+    const std::string common = getSpecialFolderPath(CSIDL_COMMON_APPDATA);
+    const std::string roaming = getSpecialFolderPath(CSIDL_APPDATA);
     for (const std::string& folder : {common, roaming}) {
         ASSERT_GE(folder.size(), 3u) << folder;
         EXPECT_EQ(folder[1], ':') << "a drive letter path: " << folder;
@@ -65,47 +65,47 @@ TEST(WindowsSpecialFolders, NameExistingAbsoluteFoldersAndNothingForUnknownIds)
     }
     EXPECT_NE(common, roaming);
     // The id the window-position file uses is the common application data.
-    EXPECT_EQ(GetSpecialFolderPath(35), common);
-    EXPECT_EQ(GetSpecialFolderPath(0x7FFF), "");
+    EXPECT_EQ(getSpecialFolderPath(35), common);
+    EXPECT_EQ(getSpecialFolderPath(0x7FFF), "");
 }
 
 TEST(WindowsVersion, Is64BitNativeAndLaterThanXp)
 {
     // This build is 64-bit: never a 32-bit process on 64-bit Windows.
-    EXPECT_FALSE(IsWow64());
+    EXPECT_FALSE(isWow64());
     // Every Windows the program runs on is Vista or later: the codes that
     // keep the window positions under the common application data.
-    const int code = GetWindowsVersionCode();
+    const int code = getWindowsVersionCode();
     EXPECT_GE(code, 8);
     EXPECT_LE(code, 12);
 }
 
 TEST(WindowsDebugger, NotAttachedInATestRun)
 {
-    EXPECT_EQ(IsDebuggerAttached(), IsDebuggerPresent() != 0);
-    EXPECT_FALSE(IsDebuggerAttached());
+    EXPECT_EQ(isDebuggerAttached(), IsDebuggerPresent() != 0);
+    EXPECT_FALSE(isDebuggerAttached());
 }
 
 TEST_F(TempFolder, PathsWithBackslashesDrivesAndForwardSlashes)
 {
-    EXPECT_EQ(PathSeparator(), '\\');
-    EXPECT_EQ(AddTrailingBackslash("C:\\Data"), "C:\\Data\\");
-    EXPECT_EQ(AddTrailingBackslash("C:\\Data\\"), "C:\\Data\\");
+    EXPECT_EQ(pathSeparator(), '\\');
+    EXPECT_EQ(addTrailingBackslash("C:\\Data"), "C:\\Data\\");
+    EXPECT_EQ(addTrailingBackslash("C:\\Data\\"), "C:\\Data\\");
 
     // The folder part ends at any of '\\', '/' or the drive colon.
-    EXPECT_EQ(ExtractFilePath("C:\\Shows\\rig.csv"), "C:\\Shows\\");
-    EXPECT_EQ(ExtractFilePath("C:/Shows/rig.csv"), "C:/Shows/");
-    EXPECT_EQ(ExtractFilePath("D:rig.csv"), "D:");
-    EXPECT_EQ(ProgramIniName("C:\\Program Files\\V.1\\vcc.exe"), "C:\\Program Files\\V.1\\vcc.INI");
-    EXPECT_EQ(ProgramIniName("C:\\V.1\\vcc"), "C:\\V.1\\vcc.INI");
+    EXPECT_EQ(extractFilePath("C:\\Shows\\rig.csv"), "C:\\Shows\\");
+    EXPECT_EQ(extractFilePath("C:/Shows/rig.csv"), "C:/Shows/");
+    EXPECT_EQ(extractFilePath("D:rig.csv"), "D:");
+    EXPECT_EQ(programIniName("C:\\Program Files\\V.1\\vcc.exe"), "C:\\Program Files\\V.1\\vcc.INI");
+    EXPECT_EQ(programIniName("C:\\V.1\\vcc"), "C:\\V.1\\vcc.INI");
 
     const std::string nested = native(m_root / "a" / "b" / "c");
     ASSERT_NE(nested.find('\\'), std::string::npos);
-    EXPECT_TRUE(ForceDirectoryPath(AddTrailingBackslash(nested)));
+    EXPECT_TRUE(forceDirectoryPath(addTrailingBackslash(nested)));
     EXPECT_TRUE(fs::is_directory(nested));
     std::string forward = native(m_root / "d" / "e");
     std::replace(forward.begin(), forward.end(), '\\', '/');
-    EXPECT_TRUE(ForceDirectoryPath(forward));
+    EXPECT_TRUE(forceDirectoryPath(forward));
     EXPECT_TRUE(fs::is_directory(m_root / "d" / "e"));
 }
 
@@ -114,7 +114,7 @@ TEST_F(TempFolder, WindowPositionFileGoesToAProgramFolderUnderCommonAppData)
     const std::string exe = "C:\\Program Files\\Vantorel\\VantorelCC.exe";
     std::string failed;
     const std::string name
-        = WindowPositionIniName(GetWindowsVersionCode(), native(m_root), exe, ForceDirectoryPath, failed);
+        = windowPositionIniName(getWindowsVersionCode(), native(m_root), exe, forceDirectoryPath, failed);
     EXPECT_EQ(name, native(m_root / "VantorelCC" / "VantorelCC.INI"));
     EXPECT_EQ(failed, "");
     EXPECT_TRUE(fs::is_directory(m_root / "VantorelCC"));
@@ -123,7 +123,7 @@ TEST_F(TempFolder, WindowPositionFileGoesToAProgramFolderUnderCommonAppData)
     // the file goes to the common folder itself.
     std::ofstream(m_root / "Other") << "x";
     const std::string fallback
-        = WindowPositionIniName(10, native(m_root), "C:\\x\\Other.exe", ForceDirectoryPath, failed);
+        = windowPositionIniName(10, native(m_root), "C:\\x\\Other.exe", forceDirectoryPath, failed);
     EXPECT_EQ(failed, native(m_root / "Other"));
     EXPECT_EQ(fallback, native(m_root / "Other.INI"));
 }
@@ -132,17 +132,17 @@ TEST_F(TempFolder, IniFilesAreWrittenWithCrLfOnceAndReplacedInPlace)
 {
     const std::string path = native(m_root / "VantorelCC.INI");
     IniFile ini;
-    ini.WriteString("Ports", "MidiInput", "USB MIDI 1");
-    ASSERT_TRUE(ini.Save(path));
+    ini.writeString("Ports", "MidiInput", "USB MIDI 1");
+    ASSERT_TRUE(ini.save(path));
     // Binary writes: the text-mode translation would make CR CR LF.
     EXPECT_EQ(ReadBytes(path), "[Ports]\r\nMidiInput=USB MIDI 1\r\n");
 
     // Saving over an existing file replaces it (a plain rename fails on Windows).
-    ini.WriteString("Ports", "MidiInput", "Second");
-    ASSERT_TRUE(ini.Save(path));
+    ini.writeString("Ports", "MidiInput", "Second");
+    ASSERT_TRUE(ini.save(path));
     IniFile back;
-    ASSERT_TRUE(back.Load(path));
-    EXPECT_EQ(back.ReadString("ports", "midiinput", ""), "Second");
+    ASSERT_TRUE(back.load(path));
+    EXPECT_EQ(back.readString("ports", "midiinput", ""), "Second");
     EXPECT_EQ(std::distance(fs::directory_iterator(m_root), fs::directory_iterator()), 1) << "no temporary left";
 }
 
@@ -150,18 +150,18 @@ TEST(WindowsCrypto, CngPrimitivesMatchKnownAnswers)
 {
     // SHA-256 of "abc" (FIPS 180-2, appendix B.1).
     const std::string abc = "abc";
-    EXPECT_EQ(BytesToHexText(ComputeSha256(reinterpret_cast<const uint8_t*>(abc.data()), abc.size()).data(), 32, ""),
+    EXPECT_EQ(bytesToHexText(computeSha256(reinterpret_cast<const uint8_t*>(abc.data()), abc.size()).data(), 32, ""),
               "BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410FF61F20015AD");
     const uint8_t a[4] = {1, 2, 3, 4};
     const uint8_t b[4] = {1, 2, 3, 5};
-    EXPECT_TRUE(EqualInConstantTime(a, a, 4));
-    EXPECT_FALSE(EqualInConstantTime(a, b, 4));
-    EXPECT_TRUE(EqualInConstantTime(a, b, 3));
+    EXPECT_TRUE(equalInConstantTime(a, a, 4));
+    EXPECT_FALSE(equalInConstantTime(a, b, 4));
+    EXPECT_TRUE(equalInConstantTime(a, b, 3));
 
     uint8_t first[32] = {};
     uint8_t second[32] = {};
-    FillRandomBytes(first, sizeof first);
-    FillRandomBytes(second, sizeof second);
+    fillRandomBytes(first, sizeof first);
+    fillRandomBytes(second, sizeof second);
     EXPECT_NE(std::string(first, first + 32), std::string(second, second + 32));
 }
 
@@ -180,12 +180,12 @@ TEST_F(TempFolder, IniFilesInAFolderNamedInTheAnsiCodePage)
 
     const std::string path = native(m_root) + "\\" + ansi + "\\VantorelCC.INI";
     IniFile ini;
-    ini.WriteString("Dirs", "ReadDir", "x");
-    ASSERT_TRUE(ini.Save(path));
+    ini.writeString("Dirs", "ReadDir", "x");
+    ASSERT_TRUE(ini.save(path));
     EXPECT_TRUE(fs::exists(wideFolder / L"VantorelCC.INI"));
     IniFile back;
-    ASSERT_TRUE(back.Load(path));
-    EXPECT_EQ(back.ReadString("Dirs", "ReadDir", ""), "x");
-    EXPECT_TRUE(ForceDirectoryPath(native(m_root) + "\\" + ansi + "\\sub"));
+    ASSERT_TRUE(back.load(path));
+    EXPECT_EQ(back.readString("Dirs", "ReadDir", ""), "x");
+    EXPECT_TRUE(forceDirectoryPath(native(m_root) + "\\" + ansi + "\\sub"));
     EXPECT_TRUE(fs::is_directory(wideFolder / L"sub"));
 }

@@ -9,12 +9,12 @@
 
 namespace vantorel {
 
-std::vector<uint8_t> EncryptFirmwareImage(const FirmwareImage& image, const FirmwareSalt& salt,
+std::vector<uint8_t> encryptFirmwareImage(const FirmwareImage& image, const FirmwareSalt& salt,
                                           const FirmwarePassword& password)
 {
-    const std::vector<uint8_t> key = DeriveFirmwareKey(password, salt, kFirmwareKeySize, kFirmwareKeyIndex);
+    const std::vector<uint8_t> key = deriveFirmwareKey(password, salt, kFirmwareKeySize, kFirmwareKeyIndex);
     const Aes256 aes(std::span<const uint8_t, Aes256::kKeySize>(key.data(), Aes256::kKeySize));
-    Aes256::Block feedback = FirmwareInitialVector(aes);
+    Aes256::Block feedback = firmwareInitialVector(aes);
 
     std::vector<uint8_t> out(salt.begin(), salt.end());
     out.resize(kFirmwareSaltSize + image.size());
@@ -40,7 +40,7 @@ std::vector<uint8_t> EncryptFirmwareImage(const FirmwareImage& image, const Firm
     return out;
 }
 
-std::string EncodeBase64(std::span<const uint8_t> data, size_t lineLength)
+std::string encodeBase64(std::span<const uint8_t> data, size_t lineLength)
 {
     static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
     std::string plain;
@@ -67,20 +67,20 @@ std::string EncodeBase64(std::span<const uint8_t> data, size_t lineLength)
     return lines;
 }
 
-std::string PackFirmwareImage(const FirmwareImage& image, const FirmwareSalt& salt, const FirmwarePassword& password,
+std::string packFirmwareImage(const FirmwareImage& image, const FirmwareSalt& salt, const FirmwarePassword& password,
                               size_t lineLength)
 {
-    return EncodeBase64(EncryptFirmwareImage(image, salt, password), lineLength);
+    return encodeBase64(encryptFirmwareImage(image, salt, password), lineLength);
 }
 
-FirmwareSalt RandomFirmwareSalt()
+FirmwareSalt randomFirmwareSalt()
 {
     FirmwareSalt salt;
-    FillRandomBytes(salt.data(), salt.size());
+    fillRandomBytes(salt.data(), salt.size());
     return salt;
 }
 
-FirmwareImage MakeTestFirmwareImage(size_t size, char typeLetter, std::string_view dateText, uint32_t seed)
+FirmwareImage makeTestFirmwareImage(size_t size, char typeLetter, std::string_view dateText, uint32_t seed)
 {
     FirmwareImage image(size);
     uint32_t state = seed == 0 ? 1 : seed;

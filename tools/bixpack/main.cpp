@@ -73,7 +73,7 @@ int makeImage(const std::vector<std::string>& args)
         return usage("SIZE must be a number of bytes up to 16 MiB");
     if (args[1].size() != 1)
         return usage("TYPE is one letter");
-    const FirmwareImage image = MakeTestFirmwareImage(size, args[1][0], args[2]);
+    const FirmwareImage image = makeTestFirmwareImage(size, args[1][0], args[2]);
     return writeFile(args[3], image.data(), image.size()) ? 0 : 1;
 }
 
@@ -81,7 +81,7 @@ int makeImage(const std::vector<std::string>& args)
 
 int main(int argc, char** argv)
 {
-    FirmwarePassword password = BuiltInFirmwarePassword();
+    FirmwarePassword password = builtInFirmwarePassword();
     std::optional<FirmwareSalt> salt;
     size_t lineLength = 76;
     std::vector<std::string> positional;
@@ -127,6 +127,6 @@ int main(int argc, char** argv)
         return 1;
     }
     const FirmwareImage image{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    const std::string text = PackFirmwareImage(image, salt ? *salt : RandomFirmwareSalt(), password, lineLength);
+    const std::string text = packFirmwareImage(image, salt ? *salt : randomFirmwareSalt(), password, lineLength);
     return writeFile(positional[1], text.data(), text.size()) ? 0 : 1;
 }

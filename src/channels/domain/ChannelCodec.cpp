@@ -11,14 +11,14 @@ namespace vantorel {
 namespace {
 
 // Position of a list cell, or -1.
-int Position(const std::vector<std::string>& list, const std::string& text)
+int position(const std::vector<std::string>& list, const std::string& text)
 {
-    return FindComboItem(list, text, MatchMode::Exact);
+    return findComboItem(list, text, MatchMode::Exact);
 }
 
 } // namespace
 
-std::optional<ChannelValues> ReadChannelValues(const ChannelRecord& record, int* badColumn)
+std::optional<ChannelValues> readChannelValues(const ChannelRecord& record, int* badColumn)
 {
     auto fail = [badColumn](int column) -> std::optional<ChannelValues> {
         if (badColumn)
@@ -28,70 +28,70 @@ std::optional<ChannelValues> ReadChannelValues(const ChannelRecord& record, int*
     auto inRange = [](const std::optional<int>& n, int low, int high) { return n && *n >= low && *n <= high; };
 
     ChannelValues values;
-    const auto number = ParseInteger(record.DmxChannel);
+    const auto number = parseInteger(record.dmxChannel);
     if (!inRange(number, kFirstDmxChannel, kLastDmxChannel))
         return fail(ColDmxChannel);
     values.dmxChannel = *number;
 
-    const int mode = Position(ControlModeList(), record.ControlMode);
+    const int mode = position(controlModeList(), record.controlMode);
     if (mode < 0)
         return fail(ColControlMode);
     values.valueMode = mode == 1;
 
-    const auto constant = ParseInteger(record.ConstantValue);
+    const auto constant = parseInteger(record.constantValue);
     if (!inRange(constant, 0, 255))
         return fail(ColConstantValue);
     values.constantValue = *constant;
 
-    const int channel = Position(MidiChannelList(), record.MidiChannel);
+    const int channel = position(midiChannelList(), record.midiChannel);
     if (channel < 0)
         return fail(ColMidiChannel);
     values.midiChannel = channel + 1;
 
-    const int activeOn = Position(ActiveOnList(), record.ActiveOn);
+    const int activeOn = position(activeOnList(), record.activeOn);
     if (activeOn < 0)
         return fail(ColActiveOn);
     values.controlChange = activeOn == 1;
 
-    const int from = Position(NoteLabelList(), record.FromNumber);
+    const int from = position(noteLabelList(), record.fromNumber);
     if (from < 0)
         return fail(ColFromNumber);
     values.from = from;
 
-    const int toOffset = Position(ToList(from), record.ToNumber);
+    const int toOffset = position(toList(from), record.toNumber);
     if (toOffset < 0)
         return fail(ColToNumber);
     values.to = from + toOffset;
 
-    const int dataType = Position(DataTypeList(), record.DataType);
+    const int dataType = position(dataTypeList(), record.dataType);
     if (dataType < 0)
         return fail(ColDataType);
     values.fixedValue = dataType == 1;
 
-    const auto fixed = ParseInteger(record.FixedValue);
+    const auto fixed = parseInteger(record.fixedValue);
     if (!inRange(fixed, 0, 255))
         return fail(ColFixedValue);
     values.fixedValueValue = *fixed;
     return values;
 }
 
-ChannelRecord RecordFromValues(const ChannelValues& values, std::string description)
+ChannelRecord recordFromValues(const ChannelValues& values, std::string description)
 {
     ChannelRecord record;
-    record.DmxChannel = DmxChannelText(values.dmxChannel);
-    record.ControlMode = ControlModeList()[values.valueMode ? 1 : 0];
-    record.ConstantValue = std::to_string(values.valueMode ? values.constantValue : 0);
-    record.MidiChannel = MidiChannelList()[size_t(values.midiChannel - 1)];
-    record.ActiveOn = ActiveOnList()[values.controlChange ? 1 : 0];
-    record.FromNumber = NoteLabel(values.from);
-    record.ToNumber = NoteLabel(values.to);
-    record.DataType = DataTypeList()[values.fixedValue ? 1 : 0];
-    record.FixedValue = std::to_string(values.fixedValueValue);
-    record.Description = std::move(description);
+    record.dmxChannel = dmxChannelText(values.dmxChannel);
+    record.controlMode = controlModeList()[values.valueMode ? 1 : 0];
+    record.constantValue = std::to_string(values.valueMode ? values.constantValue : 0);
+    record.midiChannel = midiChannelList()[size_t(values.midiChannel - 1)];
+    record.activeOn = activeOnList()[values.controlChange ? 1 : 0];
+    record.fromNumber = noteLabel(values.from);
+    record.toNumber = noteLabel(values.to);
+    record.dataType = dataTypeList()[values.fixedValue ? 1 : 0];
+    record.fixedValue = std::to_string(values.fixedValueValue);
+    record.description = std::move(description);
     return record;
 }
 
-std::string EncodeChannelPayload(const ChannelValues& values)
+std::string encodeChannelPayload(const ChannelValues& values)
 {
     unsigned flags = kFlagAlways;
     if (values.valueMode)
@@ -109,21 +109,21 @@ std::string EncodeChannelPayload(const ChannelValues& values)
     return text;
 }
 
-std::optional<std::string> EncodeChannelPayload(const ChannelRecord& record, int* badColumn)
+std::optional<std::string> encodeChannelPayload(const ChannelRecord& record, int* badColumn)
 {
-    const auto values = ReadChannelValues(record, badColumn);
+    const auto values = readChannelValues(record, badColumn);
     if (!values)
         return std::nullopt;
-    return EncodeChannelPayload(*values);
+    return encodeChannelPayload(*values);
 }
 
-std::optional<ChannelDump> DecodeChannelPayload(std::string_view payload)
+std::optional<ChannelDump> decodeChannelPayload(std::string_view payload)
 {
     if (payload.size() != 14)
         return std::nullopt;
     int digits[14];
     for (size_t i = 0; i < 14; ++i) {
-        digits[i] = UpperHexDigitValue(payload[i]);
+        digits[i] = upperHexDigitValue(payload[i]);
         if (digits[i] < 0)
             return std::nullopt;
     }
@@ -139,7 +139,7 @@ std::optional<ChannelDump> DecodeChannelPayload(std::string_view payload)
     return dump;
 }
 
-std::optional<ChannelRecord> RecordFromDump(const ChannelDump& dump)
+std::optional<ChannelRecord> recordFromDump(const ChannelDump& dump)
 {
     if (dump.number == 0)
         return std::nullopt;
@@ -156,10 +156,10 @@ std::optional<ChannelRecord> RecordFromDump(const ChannelDump& dump)
     values.to = dump.to;
     values.fixedValue = dump.flags & kFlagFixedValue;
     values.fixedValueValue = dump.value;
-    return RecordFromValues(values);
+    return recordFromValues(values);
 }
 
-std::string ChannelDumpLogLine(const ChannelDump& dump)
+std::string channelDumpLogLine(const ChannelDump& dump)
 {
     char text[40];
     std::snprintf(text, sizeof text, "%.3d/%.2X/%.2X/%.2X/%.2X/%.2X", dump.number, unsigned(dump.flags),

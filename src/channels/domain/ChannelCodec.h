@@ -33,19 +33,19 @@ inline constexpr uint8_t kFlagValueMode = 0x08;
 // The record's numbers; nullopt when a cell has none (a list cell that is not
 // in its list, a number that is not an integer or is out of range, a To note
 // below the From note). `badColumn` then names the first such cell.
-std::optional<ChannelValues> ReadChannelValues(const ChannelRecord& record, int* badColumn = nullptr);
+std::optional<ChannelValues> readChannelValues(const ChannelRecord& record, int* badColumn = nullptr);
 
 // The record that shows these numbers (cells as the edit row sets them; the
 // constant value cell is "0" outside "Value" mode). The numbers must lie in
-// their ranges (as ReadChannelValues gives them).
-ChannelRecord RecordFromValues(const ChannelValues& values, std::string description = {});
+// their ranges (as readChannelValues gives them).
+ChannelRecord recordFromValues(const ChannelValues& values, std::string description = {});
 
 // The 14-character channel payload: number (4 hex digits), flags, value,
 // MIDI status, from, to (2 hex digits each), upper case. Out-of-range numbers
 // are cut to their field (low 16 or 8 bits).
-std::string EncodeChannelPayload(const ChannelValues& values);
+std::string encodeChannelPayload(const ChannelValues& values);
 // The payload of a record; nullopt when the record cannot be encoded.
-std::optional<std::string> EncodeChannelPayload(const ChannelRecord& record, int* badColumn = nullptr);
+std::optional<std::string> encodeChannelPayload(const ChannelRecord& record, int* badColumn = nullptr);
 
 // One channel dump reply, decoded.
 struct ChannelDump {
@@ -61,13 +61,13 @@ struct ChannelDump {
 
 // Decodes the 14 payload characters of a dump reply; nullopt unless they are
 // exactly 14 characters "0"-"9"/"A"-"F".
-std::optional<ChannelDump> DecodeChannelPayload(std::string_view payload);
+std::optional<ChannelDump> decodeChannelPayload(std::string_view payload);
 
 // The row a dump reply describes. nullopt for number 0 (no channels stored)
 // and for from/to numbers that have no note label (above 127, or to below from).
-std::optional<ChannelRecord> RecordFromDump(const ChannelDump& dump);
+std::optional<ChannelRecord> recordFromDump(const ChannelDump& dump);
 
 // "%.3d/%.2x/%.2x/%.2x/%.2x/%.2x" of the dump's numbers (the debug log line).
-std::string ChannelDumpLogLine(const ChannelDump& dump);
+std::string channelDumpLogLine(const ChannelDump& dump);
 
 } // namespace vantorel

@@ -8,18 +8,18 @@ namespace vantorel {
 
 namespace {
 
-std::optional<ChannelRecord> RecordOfPayload(const std::string& payload)
+std::optional<ChannelRecord> recordOfPayload(const std::string& payload)
 {
-    const auto dump = DecodeChannelPayload(payload);
-    return dump ? RecordFromDump(*dump) : std::nullopt;
+    const auto dump = decodeChannelPayload(payload);
+    return dump ? recordFromDump(*dump) : std::nullopt;
 }
 
 // Two payloads say the same when they decode to the same numbers (the device
 // keeps only the low four bits of the flags); otherwise by their text.
-bool SamePayload(const std::string& a, const std::string& b)
+bool samePayload(const std::string& a, const std::string& b)
 {
-    const auto left = DecodeChannelPayload(a);
-    const auto right = DecodeChannelPayload(b);
+    const auto left = decodeChannelPayload(a);
+    const auto right = decodeChannelPayload(b);
     if (left && right)
         return *left == *right;
     return a == b;
@@ -27,29 +27,29 @@ bool SamePayload(const std::string& a, const std::string& b)
 
 // The cell a record shows for a column, as the device's numbers decide it:
 // the constant value counts in "Value" mode only, the fixed value otherwise.
-bool ColumnCounts(const ChannelRecord& record, int column)
+bool columnCounts(const ChannelRecord& record, int column)
 {
     if (column == ColConstantValue)
-        return record.ControlMode == kValue;
+        return record.controlMode == kValue;
     if (column == ColFixedValue)
-        return record.ControlMode != kValue;
+        return record.controlMode != kValue;
     return column > ColDmxChannel && column < ColDescription;
 }
 
 } // namespace
 
-ChannelPayloadMap ChannelPayloadsOf(const ChannelTable& rows)
+ChannelPayloadMap channelPayloadsOf(const ChannelTable& rows)
 {
     ChannelPayloadMap payloads;
     for (const ChannelRecord& row : rows) {
-        const auto values = ReadChannelValues(row);
+        const auto values = readChannelValues(row);
         if (values)
-            payloads[values->dmxChannel] = EncodeChannelPayload(*values);
+            payloads[values->dmxChannel] = encodeChannelPayload(*values);
     }
     return payloads;
 }
 
-ChannelComparison CompareChannelPayloads(const ChannelPayloadMap& expected, const ChannelPayloadMap& device,
+ChannelComparison compareChannelPayloads(const ChannelPayloadMap& expected, const ChannelPayloadMap& device,
                                          bool extrasDiffer)
 {
     ChannelComparison result;
@@ -66,7 +66,7 @@ ChannelComparison CompareChannelPayloads(const ChannelPayloadMap& expected, cons
                 result.differences.push_back({have->first, ChannelDifference::Kind::Extra, {}, have->second});
             ++have;
         } else {
-            if (SamePayload(want->second, have->second))
+            if (samePayload(want->second, have->second))
                 ++result.matching;
             else
                 result.differences.push_back(
@@ -78,25 +78,25 @@ ChannelComparison CompareChannelPayloads(const ChannelPayloadMap& expected, cons
     return result;
 }
 
-std::string DescribeChannelDifference(const ChannelDifference& difference, std::string_view expectedSide)
+std::string describeChannelDifference(const ChannelDifference& difference, std::string_view expectedSide)
 {
-    std::string line = "Channel " + DmxChannelText(difference.channel) + ": ";
+    std::string line = "Channel " + dmxChannelText(difference.channel) + ": ";
     switch (difference.kind) {
     case ChannelDifference::Kind::Missing: return line + "not in the device.";
     case ChannelDifference::Kind::Extra: return line + "in the device only.";
     case ChannelDifference::Kind::Changed: break;
     }
-    const auto expected = RecordOfPayload(difference.expected);
-    const auto device = RecordOfPayload(difference.device);
+    const auto expected = recordOfPayload(difference.expected);
+    const auto device = recordOfPayload(difference.device);
     std::string cells;
     if (expected && device) {
         for (int column = ColControlMode; column < ColDescription; ++column) {
-            const bool counts = ColumnCounts(*expected, column) || ColumnCounts(*device, column);
+            const bool counts = columnCounts(*expected, column) || columnCounts(*device, column);
             if (!counts || expected->cell(column) == device->cell(column))
                 continue;
             if (!cells.empty())
                 cells += "; ";
-            cells += ChannelColumnName(column) + " " + expected->cell(column) + " " + std::string(expectedSide) + ", "
+            cells += channelColumnName(column) + " " + expected->cell(column) + " " + std::string(expectedSide) + ", "
                 + device->cell(column) + " in the device";
         }
     }

@@ -17,7 +17,7 @@ using ChannelPayloadMap = std::map<int, std::string>;
 // The payloads of a table's rows by DMX channel; a later row of the same
 // channel replaces an earlier one, as it would in the device. Rows that cannot
 // be encoded are left out (callers refuse such tables before this).
-ChannelPayloadMap ChannelPayloadsOf(const ChannelTable& rows);
+ChannelPayloadMap channelPayloadsOf(const ChannelTable& rows);
 
 struct ChannelDifference {
     enum class Kind {
@@ -44,11 +44,11 @@ struct ChannelComparison {
 // channels the device holds beyond the expected ones count as differences
 // (a file against the device); otherwise they are only counted (a write, which
 // does not clear the device first, checked against what it sent).
-ChannelComparison CompareChannelPayloads(const ChannelPayloadMap& expected, const ChannelPayloadMap& device,
+ChannelComparison compareChannelPayloads(const ChannelPayloadMap& expected, const ChannelPayloadMap& device,
                                          bool extrasDiffer);
 
 // One line per difference: "Channel 007: MIDI ch. 16 written, 15 in the device."
 // `expectedSide` names where the expected data comes from ("written", "in the file").
-std::string DescribeChannelDifference(const ChannelDifference& difference, std::string_view expectedSide);
+std::string describeChannelDifference(const ChannelDifference& difference, std::string_view expectedSide);
 
 } // namespace vantorel

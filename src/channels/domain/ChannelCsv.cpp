@@ -12,18 +12,18 @@ const char* const kLineEnd = "\r\n";
 constexpr std::string_view kHeaderStart = "DMX ch.";
 
 // Blanks and control characters, as trimmed from both ends of a line.
-bool IsTrimmed(char c)
+bool isTrimmed(char c)
 {
     return static_cast<unsigned char>(c) <= ' ';
 }
 
-std::string_view Trimmed(std::string_view line)
+std::string_view trimmed(std::string_view line)
 {
     size_t first = 0;
-    while (first < line.size() && IsTrimmed(line[first]))
+    while (first < line.size() && isTrimmed(line[first]))
         ++first;
     size_t end = line.size();
-    while (end > first && IsTrimmed(line[end - 1]))
+    while (end > first && isTrimmed(line[end - 1]))
         --end;
     return line.substr(first, end - first);
 }
@@ -48,7 +48,7 @@ constexpr uint16_t kWindows1250High[128] = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9, // F8
 };
 
-void AppendUtf8(std::string& out, uint32_t code)
+void appendUtf8(std::string& out, uint32_t code)
 {
     if (code < 0x80) {
         out += char(code);
@@ -66,7 +66,7 @@ void AppendUtf8(std::string& out, uint32_t code)
 // end, or it would come back as other cells or lines. Each becomes one blank
 // (CR LF together), on writing and on reading alike, so that what a file
 // loads as is saved as the same text.
-std::string CsvCellText(std::string_view cell)
+std::string csvCellText(std::string_view cell)
 {
     std::string text;
     text.reserve(cell.size());
@@ -81,7 +81,7 @@ std::string CsvCellText(std::string_view cell)
 
 // A field as an error message shows it: control characters (a NUL would
 // end the message) as \xNN, and at most 40 characters of a long one.
-std::string ShownField(std::string_view field)
+std::string shownField(std::string_view field)
 {
     constexpr size_t kShownMax = 40;
     std::string shown;
@@ -102,36 +102,36 @@ std::string ShownField(std::string_view field)
 
 } // namespace
 
-std::string ChannelCsvHeader()
+std::string channelCsvHeader()
 {
     std::string line;
-    for (const std::string& caption : ChannelColumnCaptions())
+    for (const std::string& caption : channelColumnCaptions())
         line += caption + ',';
     return line;
 }
 
-std::string ChannelCsvLine(const ChannelRecord& record)
+std::string channelCsvLine(const ChannelRecord& record)
 {
     std::string line;
     for (int column = 0; column < kChannelColumnCount; ++column) {
-        line += CsvCellText(record.cell(column));
+        line += csvCellText(record.cell(column));
         line += ',';
     }
     return line;
 }
 
-std::string WriteChannelCsv(const ChannelTable& rows)
+std::string writeChannelCsv(const ChannelTable& rows)
 {
-    std::string text = ChannelCsvHeader() + kLineEnd;
+    std::string text = channelCsvHeader() + kLineEnd;
     text.reserve(text.size() * (rows.size() + 1));
     for (const ChannelRecord& record : rows) {
-        text += ChannelCsvLine(record);
+        text += channelCsvLine(record);
         text += kLineEnd;
     }
     return text;
 }
 
-std::vector<std::string> SplitChannelFileLines(std::string_view text)
+std::vector<std::string> splitChannelFileLines(std::string_view text)
 {
     std::vector<std::string> lines;
     size_t start = 0;
@@ -148,10 +148,10 @@ std::vector<std::string> SplitChannelFileLines(std::string_view text)
     return lines;
 }
 
-ChannelCsvLoad ReadChannelCsv(std::string_view text)
+ChannelCsvLoad readChannelCsv(std::string_view text)
 {
     ChannelCsvLoad load;
-    const std::vector<std::string> lines = SplitChannelFileLines(text);
+    const std::vector<std::string> lines = splitChannelFileLines(text);
     if (lines.size() < 2) {
         load.status = ChannelCsvLoad::Status::Empty;
         return load;
@@ -166,7 +166,7 @@ ChannelCsvLoad ReadChannelCsv(std::string_view text)
     std::vector<int> rowLines;
     rows.reserve(lines.size() - 1);
     for (size_t index = 1; index < lines.size(); ++index) {
-        std::string line(Trimmed(lines[index]));
+        std::string line(trimmed(lines[index]));
         if (line.empty())
             continue;
         if (line.find(';') != std::string::npos)
@@ -182,22 +182,22 @@ ChannelCsvLoad ReadChannelCsv(std::string_view text)
         ChannelRecord record;
         std::string dmx = line.substr(0, end);
         if (dmx.size() != 3 || dmx.find_first_of(",;") != std::string::npos) {
-            const auto number = ParseInteger(dmx);
+            const auto number = parseInteger(dmx);
             if (!number) {
                 load.status = ChannelCsvLoad::Status::BadLine;
                 load.line = int(index) + 1;
                 load.field = std::move(dmx);
                 return load;
             }
-            dmx = DmxChannelText(*number);
+            dmx = dmxChannelText(*number);
         }
-        record.DmxChannel = std::move(dmx);
+        record.dmxChannel = std::move(dmx);
 
         // Up to nine further fields; missing ones stay empty, extra ones are dropped.
         int column = 1;
         size_t start = end + 1;
         while (column < kChannelColumnCount && (end = line.find(separator, start)) != std::string::npos) {
-            record.cell(column++) = CsvCellText(std::string_view(line).substr(start, end - start));
+            record.cell(column++) = csvCellText(std::string_view(line).substr(start, end - start));
             start = end + 1;
         }
         for (; column < kChannelColumnCount; ++column)
@@ -210,7 +210,7 @@ ChannelCsvLoad ReadChannelCsv(std::string_view text)
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = i;
     std::stable_sort(order.begin(), order.end(), [&rows](size_t a, size_t b) {
-        return CompareDmxCells(rows[a].DmxChannel, rows[b].DmxChannel) < 0;
+        return compareDmxCells(rows[a].dmxChannel, rows[b].dmxChannel) < 0;
     });
     for (const size_t i : order) {
         load.rows.push_back(std::move(rows[i]));
@@ -219,7 +219,7 @@ ChannelCsvLoad ReadChannelCsv(std::string_view text)
     return load;
 }
 
-std::string ChannelCsvMessage(const ChannelCsvLoad& load)
+std::string channelCsvMessage(const ChannelCsvLoad& load)
 {
     switch (load.status) {
     case ChannelCsvLoad::Status::Ok: return {};
@@ -227,22 +227,22 @@ std::string ChannelCsvMessage(const ChannelCsvLoad& load)
     case ChannelCsvLoad::Status::BadHeader: return "Unrecognized header data!";
     case ChannelCsvLoad::Status::BadLine: break;
     }
-    return "Improper data format in line " + std::to_string(load.line) + ": the DMX channel \"" + ShownField(load.field)
+    return "Improper data format in line " + std::to_string(load.line) + ": the DMX channel \"" + shownField(load.field)
         + "\" is not a number.\r\nNothing was loaded.";
 }
 
-std::string DuplicateChannelsMessage(const ChannelCsvLoad& load)
+std::string duplicateChannelsMessage(const ChannelCsvLoad& load)
 {
     std::string message;
     for (size_t i = 0; i < load.rows.size();) {
         size_t next = i + 1;
-        while (next < load.rows.size() && CompareDmxCells(load.rows[next].DmxChannel, load.rows[i].DmxChannel) == 0)
+        while (next < load.rows.size() && compareDmxCells(load.rows[next].dmxChannel, load.rows[i].dmxChannel) == 0)
             ++next;
         if (next - i > 1) {
             std::string lines;
             for (size_t k = i; k < next; ++k)
                 lines += (k == i ? "" : k + 1 == next ? " and " : ", ") + std::to_string(load.lines[k]);
-            message += "The DMX channel " + ShownField(load.rows[i].DmxChannel) + " appears more than once: lines "
+            message += "The DMX channel " + shownField(load.rows[i].dmxChannel) + " appears more than once: lines "
                 + lines + ".\r\n";
         }
         i = next;
@@ -250,7 +250,7 @@ std::string DuplicateChannelsMessage(const ChannelCsvLoad& load)
     return message;
 }
 
-bool IsValidUtf8(std::string_view bytes)
+bool isValidUtf8(std::string_view bytes)
 {
     size_t i = 0;
     while (i < bytes.size()) {
@@ -293,7 +293,7 @@ bool IsValidUtf8(std::string_view bytes)
     return true;
 }
 
-std::string Windows1250ToUtf8(std::string_view bytes)
+std::string windows1250ToUtf8(std::string_view bytes)
 {
     std::string text;
     text.reserve(bytes.size() + bytes.size() / 8);
@@ -302,14 +302,14 @@ std::string Windows1250ToUtf8(std::string_view bytes)
         if (byte < 0x80)
             text += c;
         else
-            AppendUtf8(text, kWindows1250High[byte - 0x80]);
+            appendUtf8(text, kWindows1250High[byte - 0x80]);
     }
     return text;
 }
 
-std::string ChannelFileTextToUtf8(std::string_view bytes, EightBitToUtf8 eightBit)
+std::string channelFileTextToUtf8(std::string_view bytes, EightBitToUtf8 eightBit)
 {
-    if (IsValidUtf8(bytes)) {
+    if (isValidUtf8(bytes)) {
         if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
             bytes.remove_prefix(3);
         return std::string(bytes);

@@ -15,18 +15,18 @@ namespace vantorel {
 // loads from a file saves as the same cells.
 //
 // Cell texts are UTF-8 in memory; the bytes of a file are converted with
-// ChannelFileTextToUtf8 before they are parsed.
+// channelFileTextToUtf8 before they are parsed.
 
 // The header line (without its line end).
-std::string ChannelCsvHeader();
+std::string channelCsvHeader();
 // The line of one row (without its line end).
-std::string ChannelCsvLine(const ChannelRecord& record);
+std::string channelCsvLine(const ChannelRecord& record);
 // Header and one line per row, in table order, each ended by CR LF.
-std::string WriteChannelCsv(const ChannelTable& rows);
+std::string writeChannelCsv(const ChannelTable& rows);
 
 // The lines of a text: CR LF, a lone LF and a lone CR each end a line; a line
 // end at the very end of the text does not start another line.
-std::vector<std::string> SplitChannelFileLines(std::string_view text);
+std::vector<std::string> splitChannelFileLines(std::string_view text);
 
 struct ChannelCsvLoad {
     enum class Status {
@@ -48,26 +48,26 @@ struct ChannelCsvLoad {
 // holding ";" switches to ";" for itself and every later line. A line that is
 // empty once blanks and control characters are trimmed is skipped. The result
 // is all or nothing: a line that fails leaves `rows` empty.
-ChannelCsvLoad ReadChannelCsv(std::string_view text);
+ChannelCsvLoad readChannelCsv(std::string_view text);
 
 // The message of a failed load: "Empty data file!", "Unrecognized header
 // data!" or which line failed and why; empty for a load that succeeded.
-std::string ChannelCsvMessage(const ChannelCsvLoad& load);
+std::string channelCsvMessage(const ChannelCsvLoad& load);
 
 // One line per DMX channel that more than one row of a loaded file holds,
 // with the file's line numbers ("The DMX channel 007 appears more than once:
 // lines 3 and 5."), each ended by CR LF; empty when every channel is once.
 // The table may hold such rows; the device keeps one row per channel.
-std::string DuplicateChannelsMessage(const ChannelCsvLoad& load);
+std::string duplicateChannelsMessage(const ChannelCsvLoad& load);
 
 // Text encodings of channel files.
-bool IsValidUtf8(std::string_view bytes);
+bool isValidUtf8(std::string_view bytes);
 // Windows-1250 bytes to UTF-8 (the five unassigned bytes pass as U+0081 etc.).
-std::string Windows1250ToUtf8(std::string_view bytes);
+std::string windows1250ToUtf8(std::string_view bytes);
 // The bytes of a file as UTF-8 text: taken as they are when they are valid
 // UTF-8 (a leading byte order mark is dropped), otherwise read with
 // `eightBit`, the 8-bit code page the platform writes channel files in.
 using EightBitToUtf8 = std::string (*)(std::string_view bytes);
-std::string ChannelFileTextToUtf8(std::string_view bytes, EightBitToUtf8 eightBit = Windows1250ToUtf8);
+std::string channelFileTextToUtf8(std::string_view bytes, EightBitToUtf8 eightBit = windows1250ToUtf8);
 
 } // namespace vantorel

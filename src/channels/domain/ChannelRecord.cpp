@@ -12,49 +12,49 @@ std::string& ChannelRecord::cell(int column)
 const std::string& ChannelRecord::cell(int column) const
 {
     switch (column) {
-    case ColDmxChannel: return DmxChannel;
-    case ColControlMode: return ControlMode;
-    case ColConstantValue: return ConstantValue;
-    case ColMidiChannel: return MidiChannel;
-    case ColActiveOn: return ActiveOn;
-    case ColFromNumber: return FromNumber;
-    case ColToNumber: return ToNumber;
-    case ColDataType: return DataType;
-    case ColFixedValue: return FixedValue;
-    default: return Description;
+    case ColDmxChannel: return dmxChannel;
+    case ColControlMode: return controlMode;
+    case ColConstantValue: return constantValue;
+    case ColMidiChannel: return midiChannel;
+    case ColActiveOn: return activeOn;
+    case ColFromNumber: return fromNumber;
+    case ColToNumber: return toNumber;
+    case ColDataType: return dataType;
+    case ColFixedValue: return fixedValue;
+    default: return description;
     }
 }
 
-ChannelRecord DefaultChannelRecord(int number, std::string_view toLabel)
+ChannelRecord defaultChannelRecord(int number, std::string_view toLabel)
 {
     ChannelRecord record;
-    record.DmxChannel = DmxChannelText(number);
-    record.ToNumber = std::string(toLabel);
+    record.dmxChannel = dmxChannelText(number);
+    record.toNumber = std::string(toLabel);
     return record;
 }
 
-void ClearChannelData(ChannelRecord& record, std::string_view toLabel)
+void clearChannelData(ChannelRecord& record, std::string_view toLabel)
 {
-    const std::string number = record.DmxChannel;
+    const std::string number = record.dmxChannel;
     record = ChannelRecord{};
-    record.DmxChannel = number;
-    record.ToNumber = std::string(toLabel);
+    record.dmxChannel = number;
+    record.toNumber = std::string(toLabel);
 }
 
-std::string DmxChannelText(int number)
+std::string dmxChannelText(int number)
 {
     char text[16];
     std::snprintf(text, sizeof text, "%.3d", number);
     return text;
 }
 
-const std::vector<std::string>& ControlModeList()
+const std::vector<std::string>& controlModeList()
 {
     static const std::vector<std::string> list = {std::string(kActive), std::string(kValue)};
     return list;
 }
 
-const std::vector<std::string>& MidiChannelList()
+const std::vector<std::string>& midiChannelList()
 {
     static const std::vector<std::string> list = [] {
         std::vector<std::string> channels;
@@ -65,27 +65,27 @@ const std::vector<std::string>& MidiChannelList()
     return list;
 }
 
-const std::vector<std::string>& ActiveOnList()
+const std::vector<std::string>& activeOnList()
 {
     static const std::vector<std::string> list = {std::string(kNoteOn), std::string(kControlChange)};
     return list;
 }
 
-const std::vector<std::string>& DataTypeList()
+const std::vector<std::string>& dataTypeList()
 {
     static const std::vector<std::string> list = {std::string(kVelocity), std::string(kValue)};
     return list;
 }
 
-std::vector<std::string> ToList(int from)
+std::vector<std::string> toList(int from)
 {
     if (from < 0 || from >= kNoteCount)
         return {};
-    const auto& labels = NoteLabelList();
+    const auto& labels = noteLabelList();
     return {labels.begin() + from, labels.end()};
 }
 
-const std::array<std::string, kChannelColumnCount>& ChannelColumnCaptions()
+const std::array<std::string, kChannelColumnCount>& channelColumnCaptions()
 {
     static const std::array<std::string, kChannelColumnCount> captions = {
         "DMX ch.",    "Act. ctrl/Value", "Data =",         "MIDI ch.", "Active on",
@@ -94,7 +94,7 @@ const std::array<std::string, kChannelColumnCount>& ChannelColumnCaptions()
     return captions;
 }
 
-std::string ChannelColumnName(int column)
+std::string channelColumnName(int column)
 {
     switch (column) {
     case ColDmxChannel: return "DMX ch.";
@@ -110,7 +110,7 @@ std::string ChannelColumnName(int column)
     }
 }
 
-std::string SanitizedDescription(std::string_view text)
+std::string sanitizedDescription(std::string_view text)
 {
     std::string result;
     result.reserve(text.size());

@@ -38,16 +38,16 @@ inline constexpr std::string_view kControlChange = "Control Change";
 inline constexpr std::string_view kVelocity = "Velocity";
 
 struct ChannelRecord {
-    std::string DmxChannel;
-    std::string ControlMode{kActive};
-    std::string ConstantValue = "0";
-    std::string MidiChannel = "1";
-    std::string ActiveOn{kNoteOn};
-    std::string FromNumber = "C-1/0";
-    std::string ToNumber = "C-1/0";
-    std::string DataType{kVelocity};
-    std::string FixedValue = "0";
-    std::string Description;
+    std::string dmxChannel;
+    std::string controlMode{kActive};
+    std::string constantValue = "0";
+    std::string midiChannel = "1";
+    std::string activeOn{kNoteOn};
+    std::string fromNumber = "C-1/0";
+    std::string toNumber = "C-1/0";
+    std::string dataType{kVelocity};
+    std::string fixedValue = "0";
+    std::string description;
 
     // Cell of column 0..9 (ChannelColumn).
     std::string& cell(int column);
@@ -58,29 +58,29 @@ struct ChannelRecord {
 
 // The default channel data under DMX channel `number`; `toLabel` is the To
 // cell (the edit row decides it: the first entry of its To list).
-ChannelRecord DefaultChannelRecord(int number, std::string_view toLabel = "C-1/0");
+ChannelRecord defaultChannelRecord(int number, std::string_view toLabel = "C-1/0");
 // Gives columns 1 to 9 the default channel data; the DMX cell stays.
-void ClearChannelData(ChannelRecord& record, std::string_view toLabel = "C-1/0");
+void clearChannelData(ChannelRecord& record, std::string_view toLabel = "C-1/0");
 
 // "%.3d": 7 -> "007", 512 -> "512".
-std::string DmxChannelText(int number);
+std::string dmxChannelText(int number);
 
 // Value lists, in the order whose positions are the field numbers.
-const std::vector<std::string>& ControlModeList(); // "Active", "Value"
-const std::vector<std::string>& MidiChannelList(); // "1" .. "16"
-const std::vector<std::string>& ActiveOnList(); // "Note On", "Control Change"
-const std::vector<std::string>& DataTypeList(); // "Velocity", "Value"
+const std::vector<std::string>& controlModeList(); // "Active", "Value"
+const std::vector<std::string>& midiChannelList(); // "1" .. "16"
+const std::vector<std::string>& activeOnList(); // "Note On", "Control Change"
+const std::vector<std::string>& dataTypeList(); // "Velocity", "Value"
 // The labels from `from` to 127 (empty for a number outside 0..127).
-std::vector<std::string> ToList(int from);
+std::vector<std::string> toList(int from);
 
 // The column captions of the channel list (and the CSV header).
-const std::array<std::string, kChannelColumnCount>& ChannelColumnCaptions();
+const std::array<std::string, kChannelColumnCount>& channelColumnCaptions();
 // A column's name in messages: the caption, told apart where two columns share
 // one ("From Note On/CC", "Data = (fixed value)").
-std::string ChannelColumnName(int column);
+std::string channelColumnName(int column);
 
 // A description fit for the CSV file: CR LF, LF, CR, tab, ";" and "," each
 // become one blank.
-std::string SanitizedDescription(std::string_view text);
+std::string sanitizedDescription(std::string_view text);
 
 } // namespace vantorel

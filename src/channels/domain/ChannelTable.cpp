@@ -8,7 +8,7 @@
 
 namespace vantorel {
 
-std::optional<int> ParseInteger(std::string_view text)
+std::optional<int> parseInteger(std::string_view text)
 {
     size_t i = 0;
     while (i < text.size() && text[i] == ' ')
@@ -36,57 +36,57 @@ std::optional<int> ParseInteger(std::string_view text)
     return static_cast<int>(value);
 }
 
-int CompareDmxCells(const std::string& a, const std::string& b)
+int compareDmxCells(const std::string& a, const std::string& b)
 {
     return std::strcoll(a.c_str(), b.c_str());
 }
 
-size_t SortedInsertPosition(const ChannelTable& table, const std::string& dmxCell)
+size_t sortedInsertPosition(const ChannelTable& table, const std::string& dmxCell)
 {
     const auto it
         = std::upper_bound(table.begin(), table.end(), dmxCell, [](const std::string& cell, const ChannelRecord& row) {
-              return CompareDmxCells(cell, row.DmxChannel) < 0;
+              return compareDmxCells(cell, row.dmxChannel) < 0;
           });
     return size_t(it - table.begin());
 }
 
-size_t InsertSorted(ChannelTable& table, ChannelRecord record)
+size_t insertSorted(ChannelTable& table, ChannelRecord record)
 {
-    const size_t at = SortedInsertPosition(table, record.DmxChannel);
+    const size_t at = sortedInsertPosition(table, record.dmxChannel);
     table.insert(table.begin() + std::ptrdiff_t(at), std::move(record));
     return at;
 }
 
-size_t PutDumpRow(ChannelTable& table, ChannelRecord record, bool* replaced)
+size_t putDumpRow(ChannelTable& table, ChannelRecord record, bool* replaced)
 {
-    const int same = FindListRow(table, record.DmxChannel);
+    const int same = findListRow(table, record.dmxChannel);
     if (replaced)
         *replaced = same >= 0;
     if (same < 0)
-        return InsertSorted(table, std::move(record));
+        return insertSorted(table, std::move(record));
     table[size_t(same)] = std::move(record);
     return size_t(same);
 }
 
-int FindListRow(const ChannelTable& table, std::string_view text, int column, int firstRow, MatchMode mode)
+int findListRow(const ChannelTable& table, std::string_view text, int column, int firstRow, MatchMode mode)
 {
     if (column < 0 || column >= kChannelColumnCount)
         return -1;
     std::optional<int> number;
     std::string upper;
     if (mode == MatchMode::Numeric) {
-        number = ParseInteger(text);
+        number = parseInteger(text);
         if (!number)
             return -1;
     } else if (mode == MatchMode::IgnoreCase) {
-        upper = UpperCasePolish(text);
+        upper = upperCasePolish(text);
     }
     for (int row = std::max(firstRow, 0); row < int(table.size()); ++row) {
         const std::string& cell = table[size_t(row)].cell(column);
         bool match = false;
         switch (mode) {
-        case MatchMode::Numeric: match = ParseInteger(cell) == number; break;
-        case MatchMode::IgnoreCase: match = UpperCasePolish(cell) == upper; break;
+        case MatchMode::Numeric: match = parseInteger(cell) == number; break;
+        case MatchMode::IgnoreCase: match = upperCasePolish(cell) == upper; break;
         case MatchMode::Exact: match = cell == text; break;
         }
         if (match)
@@ -95,66 +95,66 @@ int FindListRow(const ChannelTable& table, std::string_view text, int column, in
     return -1;
 }
 
-int FindComboItem(const std::vector<std::string>& list, std::string_view text, MatchMode mode)
+int findComboItem(const std::vector<std::string>& list, std::string_view text, MatchMode mode)
 {
-    const std::string upper = mode == MatchMode::IgnoreCase ? UpperCasePolish(text) : std::string();
+    const std::string upper = mode == MatchMode::IgnoreCase ? upperCasePolish(text) : std::string();
     for (size_t i = 0; i < list.size(); ++i) {
-        if (mode == MatchMode::IgnoreCase ? UpperCasePolish(list[i]) == upper : list[i] == text)
+        if (mode == MatchMode::IgnoreCase ? upperCasePolish(list[i]) == upper : list[i] == text)
             return int(i);
     }
     return -1;
 }
 
-int HighestDmxNumber(const ChannelTable& table)
+int highestDmxNumber(const ChannelTable& table)
 {
     if (table.empty())
         return 0;
-    if (const auto last = ParseInteger(table.back().DmxChannel))
+    if (const auto last = parseInteger(table.back().dmxChannel))
         return *last;
     // A row that is not a number sorts last: take the highest that is one.
     int highest = 0;
     for (const ChannelRecord& record : table) {
-        if (const auto value = ParseInteger(record.DmxChannel))
+        if (const auto value = parseInteger(record.dmxChannel))
             highest = std::max(highest, *value);
     }
     return highest;
 }
 
-std::string CheckNewChannelNumber(const ChannelTable& table, std::string_view text, int& number)
+std::string checkNewChannelNumber(const ChannelTable& table, std::string_view text, int& number)
 {
-    const auto value = ParseInteger(text);
+    const auto value = parseInteger(text);
     if (!value)
         return "Wrong input  - type digits only.";
     if (*value < kFirstDmxChannel)
         return "Wrong input  - DMX channels starts from 1.";
     if (*value > kLastDmxChannel)
         return "Wrong input  - DMX channels ends on 512.";
-    if (FindListRow(table, text) >= 0)
+    if (findListRow(table, text) >= 0)
         return "DMX channel " + std::string(text) + " already on the list.";
     number = *value;
     return {};
 }
 
-ChannelTable AllDefaultChannels(std::string_view toLabel)
+ChannelTable allDefaultChannels(std::string_view toLabel)
 {
     ChannelTable rows;
     rows.reserve(kLastDmxChannel);
     for (int n = kFirstDmxChannel; n <= kLastDmxChannel; ++n)
-        rows.push_back(DefaultChannelRecord(n, toLabel));
+        rows.push_back(defaultChannelRecord(n, toLabel));
     return rows;
 }
 
-ChannelCopies CopyChannels(const ChannelTable& table, const std::vector<std::string>& cells, int destination)
+ChannelCopies copyChannels(const ChannelTable& table, const std::vector<std::string>& cells, int destination)
 {
     ChannelCopies copies;
     size_t next = 0;
     for (const ChannelRecord& source : table) {
         if (next >= cells.size())
             break;
-        if (source.DmxChannel != cells[next])
+        if (source.dmxChannel != cells[next])
             continue;
         ChannelRecord copy = source;
-        copy.DmxChannel = DmxChannelText(destination);
+        copy.dmxChannel = dmxChannelText(destination);
         copies.rows.push_back(std::move(copy));
         ++destination;
         ++next;

@@ -2,7 +2,7 @@
 
 namespace vantorel {
 
-uint32_t DefaultRowColor(RowColorRole role)
+uint32_t defaultRowColor(RowColorRole role)
 {
     switch (role) {
     case RowColorRole::NOLine: return 0x80FF80; // light green
@@ -15,7 +15,7 @@ uint32_t DefaultRowColor(RowColorRole role)
     return 0xFFFFFF;
 }
 
-const char* RowColorKey(RowColorRole role)
+const char* rowColorKey(RowColorRole role)
 {
     switch (role) {
     case RowColorRole::NOLine: return "NOLine";
@@ -28,25 +28,25 @@ const char* RowColorKey(RowColorRole role)
     return "";
 }
 
-RowColorRole RowColorRoleOf(const ChannelRecord& record)
+RowColorRole rowColorRoleOf(const ChannelRecord& record)
 {
-    if (record.ControlMode == kValue)
+    if (record.controlMode == kValue)
         return RowColorRole::DMXValueLine;
-    const bool velocity = record.DataType == kVelocity;
-    if (record.ActiveOn == kNoteOn)
+    const bool velocity = record.dataType == kVelocity;
+    if (record.activeOn == kNoteOn)
         return velocity ? RowColorRole::NOLine : RowColorRole::NOVelocityLine;
-    if (record.ActiveOn == kControlChange)
+    if (record.activeOn == kControlChange)
         return velocity ? RowColorRole::CCLine : RowColorRole::CCValueLine;
     return RowColorRole::None;
 }
 
-CellLook CellLookOf(const ChannelRecord& record, int column)
+CellLook cellLookOf(const ChannelRecord& record, int column)
 {
     if (column <= ColConstantValue)
         return CellLook::RowColour;
-    if (record.ControlMode == kValue)
+    if (record.controlMode == kValue)
         return column == ColDescription ? CellLook::PlainText : CellLook::Blank;
-    if (record.DataType == kVelocity && column >= ColFixedValue)
+    if (record.dataType == kVelocity && column >= ColFixedValue)
         return column == ColDescription ? CellLook::PlainText : CellLook::Blank;
     return CellLook::RowColour;
 }

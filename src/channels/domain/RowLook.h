@@ -20,11 +20,11 @@ enum class RowColorRole {
 inline constexpr int kRowColorRoleCount = 5;
 
 // Colour values are 0x00BBGGRR.
-uint32_t DefaultRowColor(RowColorRole role);
+uint32_t defaultRowColor(RowColorRole role);
 // Key of the role in the "Colors" section of the settings file ("NOLine" ...).
-const char* RowColorKey(RowColorRole role);
+const char* rowColorKey(RowColorRole role);
 
-RowColorRole RowColorRoleOf(const ChannelRecord& record);
+RowColorRole rowColorRoleOf(const ChannelRecord& record);
 
 enum class CellLook {
     RowColour, // the row's background, normal text
@@ -33,6 +33,6 @@ enum class CellLook {
 };
 
 // Look of the cell in `column` (0..9) of a row.
-CellLook CellLookOf(const ChannelRecord& record, int column);
+CellLook cellLookOf(const ChannelRecord& record, int column);
 
 } // namespace vantorel

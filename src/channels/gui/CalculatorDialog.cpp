@@ -99,12 +99,12 @@ CalculatorDialog::CalculatorDialog(QWidget* parent)
     connect(btnToBytes, &QPushButton::clicked, this, &CalculatorDialog::valueToBytes);
 }
 
-QString CalculatorDialog::CheckText(const QString& text, int maximum)
+QString CalculatorDialog::checkText(const QString& text, int maximum)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return QStringLiteral("No value entered!");
-    const auto value = ParseInteger(trimmed.toStdString());
+    const auto value = parseInteger(trimmed.toStdString());
     if (!value)
         return QStringLiteral("Illegal chars in input!");
     if (*value > maximum)
@@ -121,7 +121,7 @@ int CalculatorDialog::maximumOf(const QLineEdit* field) const
 
 bool CalculatorDialog::checkField(QLineEdit* field)
 {
-    const QString warning = CheckText(field->text(), maximumOf(field));
+    const QString warning = checkText(field->text(), maximumOf(field));
     lblWarning->setText(warning);
     return warning.isEmpty();
 }
@@ -140,8 +140,8 @@ void CalculatorDialog::bytesToValue()
             return;
         }
     }
-    const auto low = ParseInteger(ledlngLowByte->text().trimmed().toStdString());
-    const auto high = ParseInteger(ledlngHighByte->text().trimmed().toStdString());
+    const auto low = parseInteger(ledlngLowByte->text().trimmed().toStdString());
+    const auto high = parseInteger(ledlngHighByte->text().trimmed().toStdString());
     if (!low || !high) {
         lblWarning->setText(QStringLiteral("Illegal chars in input!"));
         return;
@@ -155,7 +155,7 @@ void CalculatorDialog::valueToBytes()
         markField(ledlngValue);
         return;
     }
-    const auto value = ParseInteger(ledlngValue->text().trimmed().toStdString());
+    const auto value = parseInteger(ledlngValue->text().trimmed().toStdString());
     if (!value) {
         lblWarning->setText(QStringLiteral("Illegal chars in input!"));
         return;
@@ -168,7 +168,7 @@ bool CalculatorDialog::eventFilter(QObject* watched, QEvent* event)
 {
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (field && (field == ledlngLowByte || field == ledlngHighByte || field == ledlngValue)) {
-        if (event->type() == QEvent::KeyPress && !IsDigitOrEditingKey(static_cast<QKeyEvent*>(event)))
+        if (event->type() == QEvent::KeyPress && !isDigitOrEditingKey(static_cast<QKeyEvent*>(event)))
             return true;
         if (event->type() == QEvent::KeyRelease)
             checkField(field);

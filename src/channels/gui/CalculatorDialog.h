@@ -17,7 +17,7 @@ public:
     explicit CalculatorDialog(QWidget* parent = nullptr);
 
     // The problem of a field's text, empty when there is none.
-    static QString CheckText(const QString& text, int maximum);
+    static QString checkText(const QString& text, int maximum);
 
     void bytesToValue();
     void valueToBytes();

@@ -41,17 +41,17 @@ void ChannelDocument::rememberFileDescriptions(const ChannelTable& rows)
 {
     m_fileDescriptions.clear();
     for (const ChannelRecord& row : rows)
-        if (!row.Description.empty())
-            m_fileDescriptions[row.DmxChannel] = row.Description;
+        if (!row.description.empty())
+            m_fileDescriptions[row.dmxChannel] = row.description;
 }
 
 bool ChannelDocument::holdsUnsavedDescriptions(const ChannelTable& rows) const
 {
     for (const ChannelRecord& row : rows) {
-        if (row.Description.empty())
+        if (row.description.empty())
             continue;
-        const auto kept = m_fileDescriptions.find(row.DmxChannel);
-        if (kept == m_fileDescriptions.end() || kept->second != row.Description)
+        const auto kept = m_fileDescriptions.find(row.dmxChannel);
+        if (kept == m_fileDescriptions.end() || kept->second != row.description)
             return true;
     }
     return false;
@@ -84,7 +84,7 @@ void ChannelDocument::discardRecovery()
         m_recovery->discard();
 }
 
-bool MayDropTable(bool modified, const std::function<UnsavedChoice()>& ask, const std::function<bool()>& save)
+bool mayDropTable(bool modified, const std::function<UnsavedChoice()>& ask, const std::function<bool()>& save)
 {
     if (!modified)
         return true;

@@ -79,6 +79,6 @@ enum class UnsavedChoice { Save, Discard, Cancel };
 // Whether a command that replaces or drops the table may go on: at once when
 // nothing is unsaved; otherwise after `ask` says Save and `save` succeeds, or
 // says Discard.
-bool MayDropTable(bool modified, const std::function<UnsavedChoice()>& ask, const std::function<bool()>& save);
+bool mayDropTable(bool modified, const std::function<UnsavedChoice()>& ask, const std::function<bool()>& save);
 
 } // namespace vantorel

@@ -91,24 +91,24 @@ void ChannelInputDialog::acceptChannelNumber()
     const QString text = ledlngDMXChNbr->text().trimmed();
     if (text.isEmpty()) {
         showMessage(QStringLiteral("No valid number entered."));
-        ledlngDMXChNbr->setText(QString::number(LowestChannel));
+        ledlngDMXChNbr->setText(QString::number(lowestChannel));
         return;
     }
-    const auto number = ParseInteger(text.toStdString());
+    const auto number = parseInteger(text.toStdString());
     if (!number) {
         showMessage(QStringLiteral("Invalid number entered - please enter digits only."));
-        ledlngDMXChNbr->setText(QString::number(LowestChannel));
+        ledlngDMXChNbr->setText(QString::number(lowestChannel));
         return;
     }
-    ChannelNumber = *number;
-    if (ChannelNumber > HighestChannel) {
+    channelNumber = *number;
+    if (channelNumber > highestChannel) {
         showMessage(QStringLiteral("Too high channel number."));
-        ledlngDMXChNbr->setText(QString::number(HighestChannel));
+        ledlngDMXChNbr->setText(QString::number(highestChannel));
         return;
     }
-    if (ChannelNumber < LowestChannel) {
+    if (channelNumber < lowestChannel) {
         showMessage(QStringLiteral("Too low channel number."));
-        ledlngDMXChNbr->setText(QString::number(LowestChannel));
+        ledlngDMXChNbr->setText(QString::number(lowestChannel));
         return;
     }
     accept();
@@ -120,7 +120,7 @@ bool ChannelInputDialog::ledlngDMXChNbrKeyPress(QKeyEvent* event)
         acceptChannelNumber();
         return true;
     }
-    return !IsDigitOrEditingKey(event);
+    return !isDigitOrEditingKey(event);
 }
 
 bool ChannelInputDialog::eventFilter(QObject* watched, QEvent* event)

@@ -10,17 +10,17 @@ class QPushButton;
 
 namespace vantorel {
 
-// Asks for a destination DMX channel number within LowestChannel..HighestChannel.
+// Asks for a destination DMX channel number within lowestChannel..HighestChannel.
 // The caller sets the caption, both message lines, the prefilled number and
-// the range; on Ok (result Accepted) ChannelNumber holds the accepted number.
+// the range; on Ok (result Accepted) channelNumber holds the accepted number.
 class ChannelInputDialog : public QDialog {
     Q_OBJECT
 public:
     explicit ChannelInputDialog(QWidget* parent = nullptr);
 
-    int LowestChannel = 1;
-    int HighestChannel = 512;
-    int ChannelNumber = 0;
+    int lowestChannel = 1;
+    int highestChannel = 512;
+    int channelNumber = 0;
 
     // Message boxes; the owner routes them to the main window's.
     std::function<void(const QString&)> showMessage;

@@ -22,12 +22,12 @@ ChannelRowDelegate::CellColors ChannelRowDelegate::cellColors(int row, int colum
     const ChannelRecord& record = m_model.row(row);
     if (column == ColDmxChannel && m_model.isMarked(row))
         return {QColor(0xD0, 0x20, 0x20), QColor(Qt::white), true}; // the device holds other data
-    switch (CellLookOf(record, column)) {
+    switch (cellLookOf(record, column)) {
     case CellLook::Blank: return {QColor(Qt::white), QColor(Qt::white), false};
     case CellLook::PlainText: return {QColor(Qt::white), QColor(Qt::black), true};
     case CellLook::RowColour: break;
     }
-    const RowColorRole role = RowColorRoleOf(record);
+    const RowColorRole role = rowColorRoleOf(record);
     const QColor background = role == RowColorRole::None || !m_colors ? palette.color(QPalette::Base) : m_colors(role);
     return {background, palette.color(QPalette::Text), true};
 }

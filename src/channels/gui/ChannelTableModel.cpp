@@ -33,7 +33,7 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kChannelColumnCount)
         return {};
-    return QString::fromStdString(ChannelColumnCaptions()[size_t(section)]);
+    return QString::fromStdString(channelColumnCaptions()[size_t(section)]);
 }
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const
@@ -51,7 +51,7 @@ QString ChannelTableModel::cellText(int row, int column) const
 int ChannelTableModel::insertSorted(ChannelRecord record)
 {
     clearMarks();
-    const int at = int(SortedInsertPosition(m_rows, record.DmxChannel));
+    const int at = int(sortedInsertPosition(m_rows, record.dmxChannel));
     beginInsertRows({}, at, at);
     m_rows.insert(m_rows.begin() + at, std::move(record));
     endInsertRows();
@@ -60,7 +60,7 @@ int ChannelTableModel::insertSorted(ChannelRecord record)
 
 int ChannelTableModel::putDumpRow(ChannelRecord record, bool* replaced)
 {
-    const int same = FindListRow(m_rows, record.DmxChannel);
+    const int same = findListRow(m_rows, record.dmxChannel);
     if (replaced)
         *replaced = same >= 0;
     return same < 0 ? insertSorted(std::move(record)) : setRecord(same, std::move(record));
@@ -71,7 +71,7 @@ int ChannelTableModel::setRecord(int row, ChannelRecord record)
     if (row < 0 || row >= size())
         return -1;
     clearMarks();
-    const bool moved = record.DmxChannel != m_rows[size_t(row)].DmxChannel;
+    const bool moved = record.dmxChannel != m_rows[size_t(row)].dmxChannel;
     m_rows[size_t(row)] = std::move(record);
     emit dataChanged(index(row, 0), index(row, kChannelColumnCount - 1));
     return moved ? resort(row) : row;
@@ -92,7 +92,7 @@ int ChannelTableModel::resort(int row)
     const auto at = [](int i) { return std::ptrdiff_t(i); };
     ChannelRecord record = std::move(m_rows[size_t(row)]);
     m_rows.erase(m_rows.begin() + at(row));
-    const int target = int(SortedInsertPosition(m_rows, record.DmxChannel));
+    const int target = int(sortedInsertPosition(m_rows, record.dmxChannel));
     if (target == row) {
         m_rows.insert(m_rows.begin() + at(row), std::move(record));
         return row;
@@ -130,7 +130,7 @@ void ChannelTableModel::clear()
 void ChannelTableModel::replaceAll(ChannelTable rows)
 {
     std::stable_sort(rows.begin(), rows.end(), [](const ChannelRecord& a, const ChannelRecord& b) {
-        return CompareDmxCells(a.DmxChannel, b.DmxChannel) < 0;
+        return compareDmxCells(a.dmxChannel, b.dmxChannel) < 0;
     });
     clearMarks();
     beginResetModel();
@@ -165,7 +165,7 @@ bool ChannelTableModel::isMarked(int row) const
 {
     if (m_marked.empty() || row < 0 || row >= size())
         return false;
-    const auto number = ParseInteger(m_rows[size_t(row)].DmxChannel);
+    const auto number = parseInteger(m_rows[size_t(row)].dmxChannel);
     return number && m_marked.count(*number) > 0;
 }
 

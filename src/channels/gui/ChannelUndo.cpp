@@ -172,7 +172,7 @@ ChannelTableEdit::~ChannelTableEdit()
     m_stack.record(m_before, m_caption);
 }
 
-QString ChannelCountCaption(const QString& verb, int count)
+QString channelCountCaption(const QString& verb, int count)
 {
     return count == 1 ? QStringLiteral("%1 1 channel").arg(verb)
                       : QStringLiteral("%1 %2 channels").arg(verb).arg(count);

@@ -103,6 +103,6 @@ private:
 };
 
 // "Delete 1 channel", "Delete 3 channels".
-QString ChannelCountCaption(const QString& verb, int count);
+QString channelCountCaption(const QString& verb, int count);
 
 } // namespace vantorel

@@ -34,7 +34,7 @@ namespace vantorel {
 namespace {
 
 // Captions and hints; line breaks are CR LF.
-QString Lines(const char* text)
+QString lines(const char* text)
 {
     return QString::fromLatin1(text);
 }
@@ -73,7 +73,7 @@ ChannelsPage::ChannelsPage(DeviceLink& link, PageHost& host, const QString& prog
     connect(&m_link, &DeviceLink::channelDumpReceived, this, &ChannelsPage::onChannelDump);
 
     // The start state of the edit row.
-    ResetEditPanel();
+    resetEditPanel();
     onControlModeChanged();
     onDataTypeChanged();
 }
@@ -123,41 +123,41 @@ void ChannelsPage::setRowColours(const RowColours& colours)
 
 void ChannelsPage::buildEditRow()
 {
-    pnlSettings = Named(new QFrame(this), "pnlSettings");
+    pnlSettings = named(new QFrame(this), "pnlSettings");
     pnlSettings->setFrameShape(QFrame::NoFrame);
     QWidget* parent = pnlSettings;
 
     auto header = [parent](const char* name, const char* text) {
-        auto* lbl = Named(new QLabel(Lines(text), parent), name);
+        auto* lbl = named(new QLabel(lines(text), parent), name);
         lbl->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         lbl->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         return lbl;
     };
-    lblDMX_CH = header("lblDMX_CH", "DMX ch.");
-    lblACT_LBL = header("lblACT_LBL", "Active Ctrl/Value");
-    lblACT_LBL->setWordWrap(true);
-    lblVAL_1 = header("lblVAL_1", "Data =");
-    lblMIDI_CH = header("lblMIDI_CH", "MIDI ch.");
-    lblACT_ON = header("lblACT_ON", "Active on");
-    lblFROM_NO_CC = header("lblFROM_NO_CC", "From\r\nNote On/CC");
-    lblTO_NO_CC = header("lblTO_NO_CC", "To\r\nNote On/CC");
-    lblVAL_VEL = header("lblVAL_VEL", "Data type\r\nVelocity/Value");
-    lblVAL_2 = header("lblVAL_2", "Data =");
+    lblDmxCh = header("lblDMX_CH", "DMX ch.");
+    lblActLbl = header("lblACT_LBL", "Active Ctrl/Value");
+    lblActLbl->setWordWrap(true);
+    lblVal1 = header("lblVAL_1", "Data =");
+    lblMidiCh = header("lblMIDI_CH", "MIDI ch.");
+    lblActOn = header("lblACT_ON", "Active on");
+    lblFromNoCc = header("lblFROM_NO_CC", "From\r\nNote On/CC");
+    lblToNoCc = header("lblTO_NO_CC", "To\r\nNote On/CC");
+    lblValVel = header("lblVAL_VEL", "Data type\r\nVelocity/Value");
+    lblVal2 = header("lblVAL_2", "Data =");
     ledlngDescrLabel = header("ledlngDescrLabel", "Description");
 
     auto spin = [parent](const char* name, int low, int high, const char* hint) {
-        auto* box = Named(new QSpinBox(parent), name);
+        auto* box = named(new QSpinBox(parent), name);
         box->setRange(low, high);
         box->setAccelerated(true);
         box->setKeyboardTracking(true);
-        box->setToolTip(Lines(hint));
+        box->setToolTip(lines(hint));
         return box;
     };
     auto combo = [parent](const char* name, const QStringList& items, const char* hint) {
-        auto* box = Named(new EditRowComboBox(parent), name);
+        auto* box = named(new EditRowComboBox(parent), name);
         box->setEditable(false);
         box->addItems(items);
-        box->setToolTip(Lines(hint));
+        box->setToolTip(lines(hint));
         box->setMaxVisibleItems(20);
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(1);
@@ -165,26 +165,26 @@ void ChannelsPage::buildEditRow()
     };
     sedDmxCh = spin("sedDmxCh", kFirstDmxChannel, kLastDmxChannel, "DMX channel number");
     cbxActCtrVal
-        = combo("cbxActCtrVal", ToQStringList(ControlModeList()),
+        = combo("cbxActCtrVal", toQStringList(controlModeList()),
                 "General control mode.\r\nActive - incoming data,\r\nValue - always on with value \"Data =\". ");
     sedCHVal = spin("sedCHVal", 0, 255, "Fixed value of the constantly activated DMX channel.");
-    cbxMIDICh = combo("cbxMIDICh", ToQStringList(MidiChannelList()), "MIDI channel for this DMX channel.");
-    cbxActOn = combo("cbxActOn", ToQStringList(ActiveOnList()), "MIDI message for this DMX channel.");
-    cbxFromNotes = combo("cbxFromNotes", ToQStringList(NoteLabelList()), "DMX channel active from this Note/CC.");
+    cbxMIDICh = combo("cbxMIDICh", toQStringList(midiChannelList()), "MIDI channel for this DMX channel.");
+    cbxActOn = combo("cbxActOn", toQStringList(activeOnList()), "MIDI message for this DMX channel.");
+    cbxFromNotes = combo("cbxFromNotes", toQStringList(noteLabelList()), "DMX channel active from this Note/CC.");
     cbxToNotes = combo("cbxToNotes", {}, "DMX channel active to this Note/CC.");
     cbxVelVal
-        = combo("cbxVelVal", ToQStringList(DataTypeList()),
+        = combo("cbxVelVal", toQStringList(dataTypeList()),
                 "DMX channel control value.\r\nVelocity - incoming data,\r\nValue - fixed from next list Data =.");
     sedVelVal = spin("sedVelVal", 0, 255, "Value for the DMX channel if fixed value used.");
-    ledlngDescr = Named(new QLineEdit(parent), "ledlngDescr");
+    ledlngDescr = named(new QLineEdit(parent), "ledlngDescr");
     ledlngDescrLabel->setBuddy(ledlngDescr);
-    lblDMX_CH->setBuddy(sedDmxCh);
+    lblDmxCh->setBuddy(sedDmxCh);
 
-    btnSetDMXCh = Named(new QPushButton(QStringLiteral("Set channel"), parent), "btnSetDMXCh");
+    btnSetDMXCh = named(new QPushButton(QStringLiteral("Set channel"), parent), "btnSetDMXCh");
     btnSetDMXCh->setToolTip(
-        Lines("On click sets data of the channel from data boxes.\r\nOn double click adds channel to DMX list."));
-    lbllngDMXChannelsCnt = Named(new QLabel(QStringLiteral("DMX Channels:"), parent), "lbllngDMXChannelsCnt");
-    lblChannelsNbr = Named(new QLabel(QStringLiteral("0"), parent), "lblChannelsNbr");
+        lines("On click sets data of the channel from data boxes.\r\nOn double click adds channel to DMX list."));
+    lbllngDMXChannelsCnt = named(new QLabel(QStringLiteral("DMX Channels:"), parent), "lbllngDMXChannelsCnt");
+    lblChannelsNbr = named(new QLabel(QStringLiteral("0"), parent), "lblChannelsNbr");
     QFont bold = lblChannelsNbr->font();
     bold.setBold(true);
     lblChannelsNbr->setFont(bold);
@@ -205,8 +205,8 @@ void ChannelsPage::buildEditRow()
     top->addWidget(btnSetDMXCh);
     grid->addLayout(top, 0, 0, 1, kChannelColumnCount);
 
-    QLabel* headers[kChannelColumnCount] = {lblDMX_CH,     lblACT_LBL,  lblVAL_1,   lblMIDI_CH, lblACT_ON,
-                                            lblFROM_NO_CC, lblTO_NO_CC, lblVAL_VEL, lblVAL_2,   ledlngDescrLabel};
+    QLabel* headers[kChannelColumnCount] = {lblDmxCh,    lblActLbl, lblVal1,   lblMidiCh, lblActOn,
+                                            lblFromNoCc, lblToNoCc, lblValVel, lblVal2,   ledlngDescrLabel};
     QWidget* boxes[kChannelColumnCount] = {sedDmxCh,     cbxActCtrVal, sedCHVal,  cbxMIDICh, cbxActOn,
                                            cbxFromNotes, cbxToNotes,   cbxVelVal, sedVelVal, ledlngDescr};
     constexpr int kGap = 3;
@@ -241,7 +241,7 @@ void ChannelsPage::buildList()
         *m_model,
         [this](RowColorRole role) {
             return m_rowColoursDialog ? m_rowColoursDialog->qcolor(role)
-                                      : RowColoursDialog::ToQColor(DefaultRowColor(role));
+                                      : RowColoursDialog::toQColor(defaultRowColor(role));
         },
         lvDMXChannels);
     lvDMXChannels->setItemDelegate(m_delegate);
@@ -326,7 +326,7 @@ void ChannelsPage::buildMenus()
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    pupDMXChannels = Named(new QMenu(this), "pupDMXChannels");
+    pupDMXChannels = named(new QMenu(this), "pupDMXChannels");
     milngAddChannel1 = item(pupDMXChannels, "milngAddChannel1", "Add Channel");
     milngRemoveChannel1 = item(pupDMXChannels, "milngRemoveChannel1", "Delete channel (s)");
     milngClearchanneldata1 = item(pupDMXChannels, "milngClearchanneldata1", "Clear channel(s) data");
@@ -359,7 +359,7 @@ void ChannelsPage::installDefaultHooks()
 {
     askWithButtons
         = [this](const QString& caption, const QString& message, const QString& first, const QString& second) {
-              QMessageBox box(QMessageBox::Warning, caption, DisplayText(message), QMessageBox::NoButton, this);
+              QMessageBox box(QMessageBox::Warning, caption, displayText(message), QMessageBox::NoButton, this);
               QPushButton* firstButton = box.addButton(first, QMessageBox::YesRole);
               QPushButton* secondButton = box.addButton(second, QMessageBox::NoRole);
               box.setDefaultButton(firstButton);
@@ -397,7 +397,7 @@ void ChannelsPage::installDefaultHooks()
 
 bool ChannelsPage::mayDropTable()
 {
-    return MayDropTable(
+    return vantorel::mayDropTable(
         m_document->isModified(), [this] { return askUnsavedChanges ? askUnsavedChanges() : UnsavedChoice::Cancel; },
         [this] { return saveChannelFile(); });
 }
@@ -434,8 +434,7 @@ void ChannelsPage::showMessage(const QString& text)
     m_host.showMessage(text);
 }
 
-int ChannelsPage::AskWithButtons(const QString& caption, const QString& message, const QString& first,
-                                 const QString& second)
+int ChannelsPage::askUser(const QString& caption, const QString& message, const QString& first, const QString& second)
 {
     return askWithButtons ? askWithButtons(caption, message, first, second) : 2;
 }
@@ -447,7 +446,7 @@ void ChannelsPage::prepareEditRow()
     onDataTypeChanged();
     if (!m_model->isEmpty()) {
         lvDMXChannels->makeCurrent(0);
-        LoadRowIntoPanel();
+        loadRowIntoPanel();
     }
     onFromNoteChanged();
 }

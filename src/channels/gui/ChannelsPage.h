@@ -147,13 +147,13 @@ public:
     // Copies the current row into the edit row; false (after the message)
     // when a number cell is not an integer: the boxes set before it keep
     // their new values.
-    bool LoadRowIntoPanel();
+    bool loadRowIntoPanel();
     // Selects row `row`, copies it into the edit row and encodes what the edit
     // row then shows; nullopt when a selection box is left without an entry.
-    std::optional<QString> PrepDMXChannelsData(int row);
+    std::optional<QString> encodeRowForDevice(int row);
     // Appends the row a dump reply describes; false when it describes none
     // (number 0, or a note number without a label).
-    bool AddChannelFromDump(const ChannelDump& dump);
+    bool addChannelFromDump(const ChannelDump& dump);
     // Handling of one channel dump reply as it arrives: the debug log line,
     // the row, or "No user data in device." for number 0; the row count.
     void onChannelDump(const QString& payload);
@@ -161,9 +161,9 @@ public:
     // whether it comes in time or after the wait has given up.
     void expectDeviceTable() { m_deviceTableExpected = true; }
     // Appends a row with the default channel data; returns its index.
-    int AddDefaultChannelRow(int number);
-    void ResetEditPanel();
-    int AskWithButtons(const QString& caption, const QString& message, const QString& first, const QString& second);
+    int addDefaultChannelRow(int number);
+    void resetEditPanel();
+    int askUser(const QString& caption, const QString& message, const QString& first, const QString& second);
 
     // The edit row's numbers as the device would get them; nullopt when a
     // selection box has no entry selected.
@@ -204,15 +204,15 @@ protected:
 private:
     // Components, named as in the window layout.
     QFrame* pnlSettings = nullptr;
-    QLabel* lblDMX_CH = nullptr;
-    QLabel* lblACT_LBL = nullptr;
-    QLabel* lblVAL_1 = nullptr;
-    QLabel* lblMIDI_CH = nullptr;
-    QLabel* lblACT_ON = nullptr;
-    QLabel* lblFROM_NO_CC = nullptr;
-    QLabel* lblTO_NO_CC = nullptr;
-    QLabel* lblVAL_VEL = nullptr;
-    QLabel* lblVAL_2 = nullptr;
+    QLabel* lblDmxCh = nullptr;
+    QLabel* lblActLbl = nullptr;
+    QLabel* lblVal1 = nullptr;
+    QLabel* lblMidiCh = nullptr;
+    QLabel* lblActOn = nullptr;
+    QLabel* lblFromNoCc = nullptr;
+    QLabel* lblToNoCc = nullptr;
+    QLabel* lblValVel = nullptr;
+    QLabel* lblVal2 = nullptr;
     QLabel* ledlngDescrLabel = nullptr;
     QSpinBox* sedDmxCh = nullptr;
     QComboBox* cbxActCtrVal = nullptr;

@@ -28,7 +28,7 @@ void ChannelsPage::buildWriteChangesItem()
     m_host.lockWhileBusy(m_sendChangesAction);
     // Both Enter and Esc leave the device's channels alone.
     confirmFullClear = [this](const QString& message) {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Write changes to device"), DisplayText(message),
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Write changes to device"), displayText(message),
                         QMessageBox::NoButton, this);
         QPushButton* clear = box.addButton(QStringLiteral("Clear device and write all"), QMessageBox::DestructiveRole);
         QPushButton* leave = box.addButton(QStringLiteral("Leave them"), QMessageBox::RejectRole);
@@ -45,8 +45,8 @@ void ChannelsPage::writeChangesToDevice()
     const ChannelTable rows = model().rows();
     // The device's table and the read-back are compared, not put into the list.
     setChannelDumpsIgnored(true);
-    const ChangesOutcome outcome = WriteChangedChannels(m_link, rows, [this](const std::vector<int>& deviceOnly) {
-        const QString found = DeviceOnlyText(deviceOnly, QStringLiteral("table"));
+    const ChangesOutcome outcome = writeChangedChannels(m_link, rows, [this](const std::vector<int>& deviceOnly) {
+        const QString found = deviceOnlyText(deviceOnly, QStringLiteral("table"));
         if (confirmFullClear
             && confirmFullClear(found
                                 + QStringLiteral("\r\n\r\nClear the device and write the whole table? The channels "
@@ -62,7 +62,7 @@ void ChannelsPage::writeChangesToDevice()
     m_model->markChannels(differing);
     if (outcome.result == ChannelWriteResult::Done || outcome.result == ChannelWriteResult::NoAnswer
         || outcome.result == ChannelWriteResult::Cancelled)
-        ResetEditPanel();
+        resetEditPanel();
 }
 
 } // namespace vantorel

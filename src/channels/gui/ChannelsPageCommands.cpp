@@ -27,9 +27,9 @@ namespace {
 const QString kYes = QStringLiteral("Yes");
 const QString kNo = QStringLiteral("No");
 
-int ComboIndex(const std::vector<std::string>& list, const std::string& text)
+int comboIndex(const std::vector<std::string>& list, const std::string& text)
 {
-    return FindComboItem(list, text, MatchMode::Exact);
+    return findComboItem(list, text, MatchMode::Exact);
 }
 
 } // namespace
@@ -52,7 +52,7 @@ void ChannelsPage::onFromNoteChanged()
     if (from != m_toListFrom) {
         cbxToNotes->clear();
         if (from >= 0) {
-            const auto& labels = NoteLabelList();
+            const auto& labels = noteLabelList();
             QStringList entries;
             entries.reserve(kNoteCount - from);
             for (size_t i = size_t(from); i < labels.size(); ++i)
@@ -92,7 +92,7 @@ void ChannelsPage::onDmxChannelChanged()
     const int value = sedDmxCh->value();
     if (std::abs(value - m_previousDmxValue) == 1) {
         lvDMXChannels->clearRowSelection();
-        const int row = FindListRow(m_model->rows(), std::to_string(value));
+        const int row = findListRow(m_model->rows(), std::to_string(value));
         if (row >= 0) {
             lvDMXChannels->makeCurrent(row);
             scrollToRow(row);
@@ -103,11 +103,11 @@ void ChannelsPage::onDmxChannelChanged()
 
 void ChannelsPage::onDmxChannelEntered()
 {
-    const int row = FindListRow(m_model->rows(), sedDmxCh->cleanText().toStdString());
+    const int row = findListRow(m_model->rows(), sedDmxCh->cleanText().toStdString());
     if (row < 0) {
         lvDMXChannels->clearRowSelection();
-        if (AskWithButtons(QStringLiteral("Adding DMX Channel"),
-                           QStringLiteral("DMX Channel doesn't exists\r\nAdd channel?"), kYes, kNo)
+        if (askUser(QStringLiteral("Adding DMX Channel"), QStringLiteral("DMX Channel doesn't exists\r\nAdd channel?"),
+                    kYes, kNo)
             == 1)
             addChannel(true);
         return;
@@ -120,10 +120,10 @@ std::string ChannelsPage::defaultToLabel() const
 {
     if (cbxToNotes->count() > 0)
         return cbxToNotes->itemText(0).toStdString();
-    return NoteLabel(0);
+    return noteLabel(0);
 }
 
-void ChannelsPage::ResetEditPanel()
+void ChannelsPage::resetEditPanel()
 {
     sedDmxCh->setValue(sedDmxCh->minimum());
     cbxActCtrVal->setCurrentIndex(0);
@@ -212,7 +212,7 @@ void ChannelsPage::scrollToRow(int row)
         lvDMXChannels->scrollTo(m_model->index(row, 0));
 }
 
-bool ChannelsPage::LoadRowIntoPanel()
+bool ChannelsPage::loadRowIntoPanel()
 {
     const int row = currentRow();
     if (row < 0)
@@ -223,25 +223,25 @@ bool ChannelsPage::LoadRowIntoPanel()
         return false;
     };
 
-    const auto number = ParseInteger(record.DmxChannel);
+    const auto number = parseInteger(record.dmxChannel);
     if (!number)
         return improper();
     sedDmxCh->setValue(*number);
-    cbxActCtrVal->setCurrentIndex(ComboIndex(ControlModeList(), record.ControlMode));
-    cbxActOn->setCurrentIndex(ComboIndex(ActiveOnList(), record.ActiveOn));
-    setFromNote(ComboIndex(NoteLabelList(), record.FromNumber));
-    cbxToNotes->setCurrentIndex(ComboIndex(ToList(cbxFromNotes->currentIndex()), record.ToNumber));
-    cbxVelVal->setCurrentIndex(ComboIndex(DataTypeList(), record.DataType));
-    cbxMIDICh->setCurrentIndex(ComboIndex(MidiChannelList(), record.MidiChannel));
-    const auto constant = ParseInteger(record.ConstantValue);
+    cbxActCtrVal->setCurrentIndex(comboIndex(controlModeList(), record.controlMode));
+    cbxActOn->setCurrentIndex(comboIndex(activeOnList(), record.activeOn));
+    setFromNote(comboIndex(noteLabelList(), record.fromNumber));
+    cbxToNotes->setCurrentIndex(comboIndex(toList(cbxFromNotes->currentIndex()), record.toNumber));
+    cbxVelVal->setCurrentIndex(comboIndex(dataTypeList(), record.dataType));
+    cbxMIDICh->setCurrentIndex(comboIndex(midiChannelList(), record.midiChannel));
+    const auto constant = parseInteger(record.constantValue);
     if (!constant)
         return improper();
     sedCHVal->setValue(*constant);
-    const auto fixed = ParseInteger(record.FixedValue);
+    const auto fixed = parseInteger(record.fixedValue);
     if (!fixed)
         return improper();
     sedVelVal->setValue(*fixed);
-    ledlngDescr->setText(QString::fromStdString(record.Description));
+    ledlngDescr->setText(QString::fromStdString(record.description));
     onControlModeChanged();
     onDataTypeChanged();
     return true;
@@ -249,12 +249,12 @@ bool ChannelsPage::LoadRowIntoPanel()
 
 void ChannelsPage::onListDoubleClicked()
 {
-    LoadRowIntoPanel();
+    loadRowIntoPanel();
 }
 
 void ChannelsPage::onListEnterReleased()
 {
-    LoadRowIntoPanel();
+    loadRowIntoPanel();
 }
 
 void ChannelsPage::onPopupAboutToShow()
@@ -268,21 +268,21 @@ void ChannelsPage::onPopupAboutToShow()
     enableFieldToolItems();
 }
 
-std::optional<QString> ChannelsPage::PrepDMXChannelsData(int row)
+std::optional<QString> ChannelsPage::encodeRowForDevice(int row)
 {
     if (row < 0 || row >= m_model->size())
         return std::nullopt;
     lvDMXChannels->makeCurrent(row);
-    LoadRowIntoPanel();
+    loadRowIntoPanel();
     const auto values = panelValues();
     if (!values)
         return std::nullopt;
-    return QString::fromStdString(EncodeChannelPayload(*values));
+    return QString::fromStdString(encodeChannelPayload(*values));
 }
 
-bool ChannelsPage::AddChannelFromDump(const ChannelDump& dump)
+bool ChannelsPage::addChannelFromDump(const ChannelDump& dump)
 {
-    const auto record = RecordFromDump(dump);
+    const auto record = recordFromDump(dump);
     if (!record)
         return false;
     if (m_deviceTableExpected) {
@@ -295,7 +295,7 @@ bool ChannelsPage::AddChannelFromDump(const ChannelDump& dump)
     const int row = m_model->putDumpRow(*record, &replaced);
     if (replaced)
         m_link.appendResult(QStringLiteral("Channel %1 received again: it replaces the earlier row.")
-                                .arg(QString::fromStdString(record->DmxChannel)));
+                                .arg(QString::fromStdString(record->dmxChannel)));
     scrollToRow(row);
     return true;
 }
@@ -311,18 +311,18 @@ void ChannelsPage::onChannelDump(const QString& payload)
         link.appendResult(QStringLiteral("Channel data after a cancel ignored: ") + payload);
         return;
     }
-    const auto dump = DecodeChannelPayload(payload.toStdString());
+    const auto dump = decodeChannelPayload(payload.toStdString());
     if (!dump) {
         link.appendResult(QStringLiteral("Unreadable channel data: ") + payload);
     } else {
-        link.appendResult(QString::fromStdString(ChannelDumpLogLine(*dump)));
+        link.appendResult(QString::fromStdString(channelDumpLogLine(*dump)));
         if (dump->number == 0) {
             // The read is answered; the table in hand stays.
             m_deviceTableExpected = false;
             emit link.statusText(QStringLiteral("No user data in device."));
         } else {
             const ChannelTable before = m_model->rows();
-            if (AddChannelFromDump(*dump))
+            if (addChannelFromDump(*dump))
                 m_document->recordDeviceRows(before);
             else
                 link.appendResult(QStringLiteral("Channel without note labels left out: ") + payload);
@@ -333,9 +333,9 @@ void ChannelsPage::onChannelDump(const QString& payload)
 
 // ------------------------------------------------------------ commands
 
-int ChannelsPage::AddDefaultChannelRow(int number)
+int ChannelsPage::addDefaultChannelRow(int number)
 {
-    const int row = m_model->insertSorted(DefaultChannelRecord(number, defaultToLabel()));
+    const int row = m_model->insertSorted(defaultChannelRecord(number, defaultToLabel()));
     lvDMXChannels->makeCurrent(row);
     scrollToRow(row);
     return row;
@@ -344,16 +344,16 @@ int ChannelsPage::AddDefaultChannelRow(int number)
 void ChannelsPage::setChannelFromEditRow()
 {
     const auto edit
-        = recordEdit(QStringLiteral("Set channel ") + QString::fromStdString(DmxChannelText(sedDmxCh->value())));
+        = recordEdit(QStringLiteral("Set channel ") + QString::fromStdString(dmxChannelText(sedDmxCh->value())));
     const std::string boxText = sedDmxCh->cleanText().toStdString();
-    int row = FindListRow(m_model->rows(), boxText);
+    int row = findListRow(m_model->rows(), boxText);
     if (row < 0) {
         lvDMXChannels->clearRowSelection();
-        if (AskWithButtons(QStringLiteral("Adding DMX Channel"),
-                           QStringLiteral("DMX Channel doesn't exists\r\nAdd channel?"), kYes, kNo)
+        if (askUser(QStringLiteral("Adding DMX Channel"), QStringLiteral("DMX Channel doesn't exists\r\nAdd channel?"),
+                    kYes, kNo)
             != 1)
             return;
-        AddDefaultChannelRow(sedDmxCh->value());
+        addDefaultChannelRow(sedDmxCh->value());
     } else {
         lvDMXChannels->makeCurrent(row);
         scrollToRow(row);
@@ -362,25 +362,25 @@ void ChannelsPage::setChannelFromEditRow()
         return;
 
     lvDMXChannels->clearRowSelection();
-    row = FindListRow(m_model->rows(), boxText);
+    row = findListRow(m_model->rows(), boxText);
     if (row < 0) {
         showMessage(QStringLiteral("Error: Setting of non existing channel."));
         return;
     }
     // Every box is written, also those the control mode disables.
-    const QString description = QString::fromStdString(SanitizedDescription(ledlngDescr->text().toStdString()));
+    const QString description = QString::fromStdString(sanitizedDescription(ledlngDescr->text().toStdString()));
     ledlngDescr->setText(description);
     ChannelRecord record;
-    record.DmxChannel = DmxChannelText(sedDmxCh->value());
-    record.ControlMode = cbxActCtrVal->currentText().toStdString();
-    record.ActiveOn = cbxActOn->currentText().toStdString();
-    record.FromNumber = cbxFromNotes->currentText().toStdString();
-    record.ToNumber = cbxToNotes->currentText().toStdString();
-    record.DataType = cbxVelVal->currentText().toStdString();
-    record.MidiChannel = cbxMIDICh->currentText().toStdString();
-    record.ConstantValue = sedCHVal->cleanText().toStdString();
-    record.FixedValue = sedVelVal->cleanText().toStdString();
-    record.Description = description.toStdString();
+    record.dmxChannel = dmxChannelText(sedDmxCh->value());
+    record.controlMode = cbxActCtrVal->currentText().toStdString();
+    record.activeOn = cbxActOn->currentText().toStdString();
+    record.fromNumber = cbxFromNotes->currentText().toStdString();
+    record.toNumber = cbxToNotes->currentText().toStdString();
+    record.dataType = cbxVelVal->currentText().toStdString();
+    record.midiChannel = cbxMIDICh->currentText().toStdString();
+    record.constantValue = sedCHVal->cleanText().toStdString();
+    record.fixedValue = sedVelVal->cleanText().toStdString();
+    record.description = description.toStdString();
     row = m_model->setRecord(row, std::move(record));
 
     lvDMXChannels->makeCurrent(row);
@@ -400,7 +400,7 @@ void ChannelsPage::addChannel(bool fromDmxBox)
     for (;;) {
         QString proposal = QStringLiteral("1");
         if (!m_model->isEmpty()) {
-            const int highest = HighestDmxNumber(m_model->rows());
+            const int highest = highestDmxNumber(m_model->rows());
             if (highest >= kLastDmxChannel)
                 return;
             proposal = QString::number(highest + 1);
@@ -419,10 +419,10 @@ void ChannelsPage::addChannel(bool fromDmxBox)
             return;
 
         int number = 0;
-        const std::string problem = CheckNewChannelNumber(m_model->rows(), answer.toStdString(), number);
+        const std::string problem = checkNewChannelNumber(m_model->rows(), answer.toStdString(), number);
         if (problem.empty()) {
-            edit.setCaption(QStringLiteral("Add channel ") + QString::fromStdString(DmxChannelText(number)));
-            AddDefaultChannelRow(number);
+            edit.setCaption(QStringLiteral("Add channel ") + QString::fromStdString(dmxChannelText(number)));
+            addDefaultChannelRow(number);
             return;
         }
         showMessage(QString::fromStdString(problem));
@@ -436,23 +436,23 @@ void ChannelsPage::deleteSelectedChannels()
     const QList<int> rows = lvDMXChannels->selectedRowNumbers();
     if (rows.isEmpty())
         return;
-    if (AskWithButtons(QStringLiteral("Deleting DMX channel(s)"), QStringLiteral("Delete channel(s)?"), kYes, kNo) != 1)
+    if (askUser(QStringLiteral("Deleting DMX channel(s)"), QStringLiteral("Delete channel(s)?"), kYes, kNo) != 1)
         return;
     showUserModePage();
-    const auto edit = recordEdit(ChannelCountCaption(QStringLiteral("Delete"), int(rows.size())));
+    const auto edit = recordEdit(channelCountCaption(QStringLiteral("Delete"), int(rows.size())));
     for (auto it = rows.crbegin(); it != rows.crend(); ++it)
         m_model->removeRowAt(*it);
-    ResetEditPanel();
+    resetEditPanel();
 }
 
 void ChannelsPage::deleteAllChannels()
 {
-    if (AskWithButtons(QStringLiteral("Deleting DMX channel(s)"), QStringLiteral("Delete channel(s)?"), kYes, kNo) != 1)
+    if (askUser(QStringLiteral("Deleting DMX channel(s)"), QStringLiteral("Delete channel(s)?"), kYes, kNo) != 1)
         return;
     showUserModePage();
     const auto edit = recordEdit(QStringLiteral("Delete all channels"));
     m_model->clear();
-    ResetEditPanel();
+    resetEditPanel();
 }
 
 void ChannelsPage::clearSelectedChannelData()
@@ -463,18 +463,18 @@ void ChannelsPage::clearSelectedChannelData()
         return;
     std::vector<std::string> collected;
     for (int row : rows)
-        collected.push_back(m_model->row(row).DmxChannel);
+        collected.push_back(m_model->row(row).dmxChannel);
     lvDMXChannels->clearRowSelection();
-    const auto edit = recordEdit(ChannelCountCaption(QStringLiteral("Clear data of"), int(rows.size())));
+    const auto edit = recordEdit(channelCountCaption(QStringLiteral("Clear data of"), int(rows.size())));
 
     size_t next = 0;
     for (int row = 0; row < m_model->size() && next < collected.size(); ++row) {
-        if (m_model->row(row).DmxChannel != collected[next])
+        if (m_model->row(row).dmxChannel != collected[next])
             continue;
         ChannelRecord record = m_model->row(row);
-        ClearChannelData(record, defaultToLabel());
+        clearChannelData(record, defaultToLabel());
         m_model->setRecord(row, std::move(record));
-        if (const auto number = ParseInteger(m_model->row(row).DmxChannel))
+        if (const auto number = parseInteger(m_model->row(row).dmxChannel))
             sedDmxCh->setValue(*number);
         sedCHVal->setValue(0);
         sedVelVal->setValue(0);
@@ -489,10 +489,10 @@ void ChannelsPage::clearAllChannelData()
     const auto edit = recordEdit(QStringLiteral("Clear all channels data"));
     for (int row = 0; row < m_model->size(); ++row) {
         lvDMXChannels->clearRowSelection();
-        if (const auto number = ParseInteger(m_model->row(row).DmxChannel))
+        if (const auto number = parseInteger(m_model->row(row).dmxChannel))
             sedDmxCh->setValue(*number);
         ChannelRecord record = m_model->row(row);
-        ClearChannelData(record, defaultToLabel());
+        clearChannelData(record, defaultToLabel());
         m_model->setRecord(row, std::move(record));
     }
 }
@@ -501,7 +501,7 @@ void ChannelsPage::addAllChannels()
 {
     showUserModePage();
     const auto edit = recordEdit(QStringLiteral("Add 512 DMX channels"));
-    m_model->replaceAll(AllDefaultChannels(defaultToLabel()));
+    m_model->replaceAll(allDefaultChannels(defaultToLabel()));
     sedCHVal->setValue(0);
     sedVelVal->setValue(0);
     lvDMXChannels->clearRowSelection();
@@ -512,7 +512,7 @@ void ChannelsPage::copySelectedChannels()
     const QList<int> rows = lvDMXChannels->selectedRowNumbers();
     if (rows.isEmpty())
         return;
-    const int first = HighestDmxNumber(m_model->rows()) + 1;
+    const int first = highestDmxNumber(m_model->rows()) + 1;
     if (first > kLastDmxChannel) {
         showMessage(QStringLiteral("Channels list has already 512 DMX Channels!"));
         scrollToRow(m_model->size() - 1);
@@ -520,7 +520,7 @@ void ChannelsPage::copySelectedChannels()
     }
     std::vector<std::string> collected;
     for (int row : rows)
-        collected.push_back(m_model->row(row).DmxChannel);
+        collected.push_back(m_model->row(row).dmxChannel);
     const int count = int(collected.size());
     const int highest = kLastDmxChannel + 1 - count;
 
@@ -528,15 +528,15 @@ void ChannelsPage::copySelectedChannels()
     dialog.setWindowTitle(QStringLiteral("Copying DMX Channel(s)"));
     dialog.setPrompt(QStringLiteral("Enter destination of channels copy."),
                      QStringLiteral("Available range: ") + QString::asprintf("%d - %d", first, highest), first);
-    dialog.LowestChannel = first;
-    dialog.HighestChannel = highest;
+    dialog.lowestChannel = first;
+    dialog.highestChannel = highest;
     if (!runChannelInput || !runChannelInput(dialog))
         return;
 
     lvDMXChannels->clearRowSelection();
-    const auto edit = recordEdit(ChannelCountCaption(QStringLiteral("Copy & paste"), count));
+    const auto edit = recordEdit(channelCountCaption(QStringLiteral("Copy & paste"), count));
     // The sources are the rows as they stood before the first copy.
-    ChannelCopies copies = CopyChannels(m_model->rows(), collected, dialog.ChannelNumber);
+    ChannelCopies copies = copyChannels(m_model->rows(), collected, dialog.channelNumber);
     for (ChannelRecord& copy : copies.rows)
         m_model->insertSorted(std::move(copy));
     if (copies.reachedLast)
@@ -551,7 +551,7 @@ void ChannelsPage::editDescription()
         showMessage(QStringLiteral("Improper selection."));
         return;
     }
-    m_descriptionDialog->setDescription(QString::fromStdString(m_model->row(rows.first()).Description));
+    m_descriptionDialog->setDescription(QString::fromStdString(m_model->row(rows.first()).description));
     if (runDescrForm)
         runDescrForm(*m_descriptionDialog);
 }

@@ -13,6 +13,7 @@
 #include "channels/gui/ChannelListView.h"
 #include "channels/gui/ChannelTableModel.h"
 #include "util/gui/PageHost.h"
+#include "util/qt/Clock.h"
 #include "util/qt/TextConversions.h"
 
 #include <QAction>
@@ -36,12 +37,12 @@ constexpr int kRowDisplayMs = 50;
 
 // The folder of a file, native and with its trailing separator (as the
 // settings file keeps directories).
-QString FolderOf(const QString& path)
+QString folderOf(const QString& path)
 {
     return QDir::toNativeSeparators(QFileInfo(path).absolutePath() + QLatin1Char('/'));
 }
 
-QString ChosenFile(QFileDialog& dialog)
+QString chosenFile(QFileDialog& dialog)
 {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -112,7 +113,7 @@ void ChannelsPage::installDefaultFileDialogs()
 {
     auto filter = [this] {
         const RecentFiles& recent = m_recentFiles;
-        return recent.channelFileFilter.isEmpty() ? ChannelFileFilter() : recent.channelFileFilter;
+        return recent.channelFileFilter.isEmpty() ? channelFileFilter() : recent.channelFileFilter;
     };
     openFileName = [this, filter](const QString& startDir, const QString& proposed) {
         QFileDialog dialog(this, QString(), startDir, filter());
@@ -121,7 +122,7 @@ void ChannelsPage::installDefaultFileDialogs()
         dialog.setFileMode(QFileDialog::ExistingFile);
         if (!proposed.isEmpty())
             dialog.selectFile(proposed);
-        return ChosenFile(dialog);
+        return chosenFile(dialog);
     };
     saveFileName = [this, filter](const QString& startDir, const QString& proposedName) {
         QFileDialog dialog(this, QString(), startDir, filter());
@@ -132,7 +133,7 @@ void ChannelsPage::installDefaultFileDialogs()
         dialog.setDefaultSuffix(QStringLiteral("csv"));
         if (!proposedName.isEmpty())
             dialog.selectFile(proposedName);
-        return ChosenFile(dialog);
+        return chosenFile(dialog);
     };
 }
 
@@ -168,9 +169,9 @@ void ChannelsPage::openChannelFile()
     if (chosen.isEmpty())
         return;
     recent.lastOpened = QDir::toNativeSeparators(chosen);
-    recent.readDir = FolderOf(chosen);
+    recent.readDir = folderOf(chosen);
 
-    ChannelFileLoad load = LoadChannelFile(chosen);
+    ChannelFileLoad load = loadChannelFile(chosen);
     if (!load.ok()) {
         // The table stays exactly as it was.
         if (load.readError)
@@ -186,7 +187,7 @@ void ChannelsPage::openChannelFile()
     m_document->setSourceFile(recent.lastOpened);
     m_document->rememberFileDescriptions(model().rows());
     m_document->markUnmodified();
-    ResetEditPanel();
+    resetEditPanel();
 }
 
 bool ChannelsPage::saveChannelFile()
@@ -197,9 +198,9 @@ bool ChannelsPage::saveChannelFile()
     const QString chosen = saveFileName ? saveFileName(recent.saveDir, proposedName) : QString();
     if (chosen.isEmpty())
         return false;
-    const QString target = WithCsvExtension(chosen);
+    const QString target = withCsvExtension(chosen);
     recent.lastSaved = QDir::toNativeSeparators(target);
-    recent.saveDir = FolderOf(target);
+    recent.saveDir = folderOf(target);
     if (model().isEmpty()) {
         // Nothing to write and nothing to lose.
         m_document->rememberFileDescriptions({});
@@ -207,8 +208,8 @@ bool ChannelsPage::saveChannelFile()
         return true;
     }
 
-    if (const Result<void> saved = SaveChannelFile(target, model().rows()); !saved) {
-        m_host.showError(ErrorText(saved.error()));
+    if (const Result<void> saved = vantorel::saveChannelFile(target, model().rows()); !saved) {
+        m_host.showError(errorText(saved.error()));
         return false;
     }
     m_document->setSourceFile(recent.lastSaved);
@@ -238,7 +239,7 @@ void ChannelsPage::readFromDevice()
     ChannelTable kept;
     // The read lasts until the device's stream ends, with its rows as
     // progress; it can be cancelled.
-    const OpResult result = ReadAllChannelsFromDevice(
+    const OpResult result = readAllChannelsFromDevice(
         m_link,
         [this, &model, &kept, &document] {
             kept = model.rows();
@@ -304,7 +305,7 @@ void ChannelsPage::watchDumpForLostPort()
         const ChannelTable before = m_model->rows();
         m_model->replaceAll(std::exchange(m_beforeRead, {}));
         m_document->recordDeviceRows(before);
-        ResetEditPanel();
+        resetEditPanel();
         emit m_link.statusText(QStringLiteral("No data received."));
     });
 }
@@ -333,13 +334,14 @@ void ChannelsPage::writeToDevice()
         shown = pending;
         list.clearRowSelection();
         list.makeCurrent(shown);
-        LoadRowIntoPanel();
+        loadRowIntoPanel();
     };
-    QTimer refresh;
+    // On the link's clock, so that the row shown follows the link's waits.
+    ClockTimer refresh;
     refresh.setInterval(kRowDisplayMs);
-    connect(&refresh, &QTimer::timeout, this, display);
+    connect(&refresh, &ClockTimer::timeout, this, display);
     refresh.start();
-    const ChannelWriteReport report = WriteChannelsToDevice(m_link, rows, [&](int row) {
+    const ChannelWriteReport report = writeChannelsToDevice(m_link, rows, [&](int row) {
         pending = row;
         if (shown < 0)
             display();
@@ -369,7 +371,7 @@ void ChannelsPage::verifyWrittenTable(const ChannelTable& written)
 {
     // The read-back rows are compared, not put into the table.
     setChannelDumpsIgnored(true);
-    const ChannelCheck check = VerifyWrittenChannels(m_link, written);
+    const ChannelCheck check = verifyWrittenChannels(m_link, written);
     setChannelDumpsIgnored(false);
     // Every difference in full, beyond what the status line can show.
     if (!check.lines.isEmpty())
@@ -381,7 +383,7 @@ void ChannelsPage::verifyWrittenTable(const ChannelTable& written)
     if (differing.empty())
         return;
     // The first row that differs is shown.
-    const int row = FindListRow(m_model->rows(), std::to_string(*differing.begin()));
+    const int row = findListRow(m_model->rows(), std::to_string(*differing.begin()));
     if (row >= 0)
         lvDMXChannels->scrollTo(m_model->index(row, 0));
 }

@@ -98,16 +98,16 @@ void ChannelsPage::buildFieldTools()
     m_fieldTools = tools;
 
     // Beside "Set channel": Learn from [port] Learn Test.
-    tools->portLabel = Named(new QLabel(QStringLiteral("Learn from"), pnlSettings), "lbllngLearnFrom");
-    tools->portBox = Named(new QComboBox(pnlSettings), "cbxLearnPort");
+    tools->portLabel = named(new QLabel(QStringLiteral("Learn from"), pnlSettings), "lbllngLearnFrom");
+    tools->portBox = named(new QComboBox(pnlSettings), "cbxLearnPort");
     tools->portBox->setToolTip(QStringLiteral("The controller's MIDI port that \"Learn\" listens to."));
     tools->portBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     tools->portLabel->setBuddy(tools->portBox);
-    tools->learnButton = Named(new QPushButton(QStringLiteral("Learn"), pnlSettings), "btnlngLearn");
+    tools->learnButton = named(new QPushButton(QStringLiteral("Learn"), pnlSettings), "btnlngLearn");
     tools->learnButton->setCheckable(true);
     tools->learnButton->setToolTip(
         QStringLiteral("Fills the edit row from a control moved or notes played on the \"Learn from\" port."));
-    tools->testButton = Named(new QPushButton(QStringLiteral("Test"), pnlSettings), "btnlngTestChannel");
+    tools->testButton = named(new QPushButton(QStringLiteral("Test"), pnlSettings), "btnlngTestChannel");
     tools->testButton->setToolTip(
         QStringLiteral("Sends the selected row's message to the device while the button is held."));
     // In the row of "Set channel", before it; in a row of their own should
@@ -175,7 +175,7 @@ void ChannelsPage::buildFieldTools()
     auto testable = [this] { return testableRow() >= 0; };
     auto pressTest = [this, testable, tools] {
         if (testable())
-            tools->tester->press(*MappingTestFor(m_model->row(testableRow())));
+            tools->tester->press(*mappingTestFor(m_model->row(testableRow())));
     };
     connect(tools->testButton, &QPushButton::pressed, this, pressTest);
     connect(tools->testButton, &QPushButton::released, tools->tester, &MappingTester::release);
@@ -214,7 +214,7 @@ int ChannelsPage::testableRow() const
     if (m_link.busy() || lvDMXChannels->selectedRowNumbers().size() != 1)
         return -1;
     const int row = currentRow();
-    return row >= 0 && MappingTestFor(m_model->row(row)) ? row : -1;
+    return row >= 0 && mappingTestFor(m_model->row(row)) ? row : -1;
 }
 
 LearnSession& ChannelsPage::learnSession()
@@ -251,7 +251,7 @@ void ChannelsPage::learnIntoEditRow()
         return;
     }
     if (const Result<void> started = tools.session->start(tools.portBox->currentText()); !started) {
-        showMessage(ErrorText(started.error()));
+        showMessage(errorText(started.error()));
         return;
     }
     tools.learnButton->setChecked(true);
@@ -279,25 +279,25 @@ void ChannelsPage::patchFixture()
     if (path.isEmpty())
         return;
     tools.fixtureFolder = QFileInfo(path).absolutePath();
-    const FixtureFileLoad load = LoadFixtureFile(path);
+    const FixtureFileLoad load = loadFixtureFile(path);
     if (!load.ok()) {
         showMessage(load.message);
         return;
     }
-    const int highest = HighestDmxNumber(m_model->rows());
+    const int highest = highestDmxNumber(m_model->rows());
     PatchFixtureDialog dialog(load.fixture, highest < kLastDmxChannel ? highest + 1 : kFirstDmxChannel, this);
     if (!runPatchFixture || !runPatchFixture(dialog) || dialog.modeIndex() < 0)
         return;
 
     const FixtureMode& mode = load.fixture.modes[size_t(dialog.modeIndex())];
     const std::string name = dialog.fixtureName().toStdString();
-    FixturePatch patch = PatchFixture(m_model->rows(), mode, dialog.start(), name, false, defaultToLabel());
+    FixturePatch patch = vantorel::patchFixture(m_model->rows(), mode, dialog.start(), name, false, defaultToLabel());
     if (patch.status == FixturePatch::Status::WouldOverwrite
-        && AskWithButtons(QStringLiteral("Patching fixture"),
-                          QString::fromStdString(patch.message) + QStringLiteral("\r\nOverwrite?"),
-                          QStringLiteral("Yes"), QStringLiteral("No"))
+        && askUser(QStringLiteral("Patching fixture"),
+                   QString::fromStdString(patch.message) + QStringLiteral("\r\nOverwrite?"), QStringLiteral("Yes"),
+                   QStringLiteral("No"))
             == 1)
-        patch = PatchFixture(m_model->rows(), mode, dialog.start(), name, true, defaultToLabel());
+        patch = vantorel::patchFixture(m_model->rows(), mode, dialog.start(), name, true, defaultToLabel());
     if (patch.status == FixturePatch::Status::WouldOverwrite)
         return;
     if (!patch.ok()) {
@@ -308,7 +308,7 @@ void ChannelsPage::patchFixture()
     const auto edit = recordEdit(QStringLiteral("Patch fixture ")
                                  + QString::fromStdString(name.empty() ? load.fixture.title() : name));
     m_model->replaceAll(std::move(patch.rows));
-    const int first = FindListRow(m_model->rows(), std::to_string(dialog.start()));
+    const int first = findListRow(m_model->rows(), std::to_string(dialog.start()));
     scrollToRow(first);
 }
 

@@ -74,7 +74,7 @@ void DescriptionDialog::setDescription(const QString& text)
 void DescriptionDialog::updateDescription()
 {
     // One line without separators: the CSV file keeps every description intact.
-    const std::string text = SanitizedDescription(memDescr->toPlainText().toStdString());
+    const std::string text = sanitizedDescription(memDescr->toPlainText().toStdString());
     emit descriptionUpdated(QString::fromStdString(text));
 }
 

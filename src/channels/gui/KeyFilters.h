@@ -8,7 +8,7 @@ namespace vantorel {
 // Digits, Backspace, Tab and Delete pass, as do keys that type nothing
 // (arrows, Home, End) and shortcuts (Ctrl+C, Ctrl+V); every other typed
 // character is swallowed.
-inline bool IsDigitOrEditingKey(const QKeyEvent* event)
+inline bool isDigitOrEditingKey(const QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Backspace:

@@ -89,11 +89,11 @@ RowColoursDialog::RowColoursDialog(QWidget* parent)
     layout->setContentsMargins(10, 10, 10, 10);
     layout->setSpacing(10);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameShape(QFrame::StyledPanel);
-    Panel1->setFrameShadow(QFrame::Sunken);
-    auto* grid = new QGridLayout(Panel1);
+    m_previewPanel = new QFrame(this);
+    m_previewPanel->setObjectName(QStringLiteral("Panel1"));
+    m_previewPanel->setFrameShape(QFrame::StyledPanel);
+    m_previewPanel->setFrameShadow(QFrame::Sunken);
+    auto* grid = new QGridLayout(m_previewPanel);
     grid->setContentsMargins(12, 10, 12, 10);
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(8);
@@ -101,20 +101,20 @@ RowColoursDialog::RowColoursDialog(QWidget* parent)
     ColourSwatch** panels[kRowColorRoleCount] = {&pnlNOColor, &pnlNOVelocity, &pnlCCColor, &pnlCCValue, &pnlDMXValue};
     for (int i = 0; i < kRowColorRoleCount; ++i) {
         const RoleText& text = kRoles[i];
-        auto* label = new QLabel(QString::fromLatin1(text.caption), Panel1);
+        auto* label = new QLabel(QString::fromLatin1(text.caption), m_previewPanel);
         label->setObjectName(QString::fromLatin1(text.labelName));
         label->setToolTip(QString::fromLatin1(text.hint));
-        auto* swatch = new ColourSwatch(Panel1);
+        auto* swatch = new ColourSwatch(m_previewPanel);
         swatch->setObjectName(QString::fromLatin1(text.panelName));
         swatch->setToolTip(QString::fromLatin1(text.hint));
         swatch->setFixedSize(90, 22);
-        swatch->setColor(ToQColor(DefaultRowColor(text.role)));
+        swatch->setColor(toQColor(defaultRowColor(text.role)));
         label->setBuddy(swatch);
         grid->addWidget(label, i, 0);
         grid->addWidget(swatch, i, 1);
         *panels[i] = swatch;
     }
-    layout->addWidget(Panel1);
+    layout->addWidget(m_previewPanel);
 
     connect(pnlNOColor, &ColourSwatch::clicked, this, &RowColoursDialog::pickNoteColour);
     connect(pnlNOVelocity, &ColourSwatch::clicked, this, &RowColoursDialog::pickNoteVelocityColour);
@@ -123,17 +123,17 @@ RowColoursDialog::RowColoursDialog(QWidget* parent)
     connect(pnlDMXValue, &ColourSwatch::clicked, this, &RowColoursDialog::pickDmxValueColour);
 
     auto* buttons = new QHBoxLayout;
-    Cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    Cancel->setObjectName(QStringLiteral("Cancel"));
+    cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("Cancel"));
     btnOk = new QPushButton(QStringLiteral("Ok"), this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setDefault(true);
-    buttons->addWidget(Cancel);
+    buttons->addWidget(cancel);
     buttons->addStretch(1);
     buttons->addWidget(btnOk);
     layout->addLayout(buttons);
     connect(btnOk, &QPushButton::clicked, this, &RowColoursDialog::acceptColours);
-    connect(Cancel, &QPushButton::clicked, this, &RowColoursDialog::cancelColours);
+    connect(cancel, &QPushButton::clicked, this, &RowColoursDialog::cancelColours);
 
     dlgColor = new QColorDialog(this);
     dlgColor->setObjectName(QStringLiteral("dlgColor"));
@@ -143,12 +143,12 @@ RowColoursDialog::RowColoursDialog(QWidget* parent)
 
 RowColoursDialog::~RowColoursDialog() = default;
 
-QColor RowColoursDialog::ToQColor(uint32_t value)
+QColor RowColoursDialog::toQColor(uint32_t value)
 {
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }
 
-uint32_t RowColoursDialog::FromQColor(const QColor& color)
+uint32_t RowColoursDialog::fromQColor(const QColor& color)
 {
     return uint32_t(color.red()) | (uint32_t(color.green()) << 8) | (uint32_t(color.blue()) << 16);
 }
@@ -169,7 +169,7 @@ ColourSwatch* RowColoursDialog::panel(RowColorRole role) const
 uint32_t RowColoursDialog::color(RowColorRole role) const
 {
     const ColourSwatch* swatch = panel(role);
-    return swatch ? FromQColor(swatch->color()) : 0xFFFFFF;
+    return swatch ? fromQColor(swatch->color()) : 0xFFFFFF;
 }
 
 QColor RowColoursDialog::qcolor(RowColorRole role) const
@@ -181,7 +181,7 @@ QColor RowColoursDialog::qcolor(RowColorRole role) const
 void RowColoursDialog::setColor(RowColorRole role, uint32_t value)
 {
     if (ColourSwatch* swatch = panel(role)) {
-        swatch->setColor(ToQColor(value & 0xFFFFFFu));
+        swatch->setColor(toQColor(value & 0xFFFFFFu));
         emit colorsChanged();
     }
 }

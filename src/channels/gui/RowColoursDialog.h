@@ -56,8 +56,8 @@ public:
     void setColor(RowColorRole role, uint32_t value);
     QColor qcolor(RowColorRole role) const;
 
-    static QColor ToQColor(uint32_t value);
-    static uint32_t FromQColor(const QColor& color);
+    static QColor toQColor(uint32_t value);
+    static uint32_t fromQColor(const QColor& color);
 
     // Runs the colour chooser preset to `initial`; nullopt when the user
     // cancels. Tests replace it; the default shows dlgColor modally.
@@ -76,13 +76,13 @@ public:
     ColourSwatch* panel(RowColorRole role) const;
 
 private:
-    QFrame* Panel1 = nullptr;
+    QFrame* m_previewPanel = nullptr;
     ColourSwatch* pnlNOColor = nullptr;
     ColourSwatch* pnlNOVelocity = nullptr;
     ColourSwatch* pnlCCColor = nullptr;
     ColourSwatch* pnlCCValue = nullptr;
     ColourSwatch* pnlDMXValue = nullptr;
-    QPushButton* Cancel = nullptr;
+    QPushButton* cancel = nullptr;
     QPushButton* btnOk = nullptr;
     QColorDialog* dlgColor = nullptr;
 

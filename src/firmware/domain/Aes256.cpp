@@ -67,7 +67,7 @@ void Aes256::decryptBlocks(const uint8_t* in, uint8_t* out, size_t count) const
     run(m_contexts->decrypt.get(), in, out, count);
 }
 
-Sha256Digest ComputeSha256(const uint8_t* data, size_t size)
+Sha256Digest computeSha256(const uint8_t* data, size_t size)
 {
     Sha256Digest digest{};
     unsigned int length = 0;
@@ -76,12 +76,12 @@ Sha256Digest ComputeSha256(const uint8_t* data, size_t size)
     return digest;
 }
 
-bool EqualInConstantTime(const uint8_t* a, const uint8_t* b, size_t size)
+bool equalInConstantTime(const uint8_t* a, const uint8_t* b, size_t size)
 {
     return CRYPTO_memcmp(a, b, size) == 0;
 }
 
-void FillRandomBytes(uint8_t* data, size_t size)
+void fillRandomBytes(uint8_t* data, size_t size)
 {
     while (size > 0) {
         const int chunk = size < static_cast<size_t>(INT_MAX) ? static_cast<int>(size) : INT_MAX;

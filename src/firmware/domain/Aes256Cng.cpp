@@ -100,7 +100,7 @@ void Aes256::decryptBlocks(const uint8_t* in, uint8_t* out, size_t count) const
     run(static_cast<BCRYPT_KEY_HANDLE>(m_contexts->key.get()), false, in, out, count);
 }
 
-Sha256Digest ComputeSha256(const uint8_t* data, size_t size)
+Sha256Digest computeSha256(const uint8_t* data, size_t size)
 {
     BCRYPT_ALG_HANDLE algorithm = nullptr;
     if (!succeeded(BCryptOpenAlgorithmProvider(&algorithm, BCRYPT_SHA256_ALGORITHM, nullptr, 0)))
@@ -124,7 +124,7 @@ Sha256Digest ComputeSha256(const uint8_t* data, size_t size)
     return digest;
 }
 
-bool EqualInConstantTime(const uint8_t* a, const uint8_t* b, size_t size)
+bool equalInConstantTime(const uint8_t* a, const uint8_t* b, size_t size)
 {
     volatile uint8_t difference = 0;
     for (size_t i = 0; i < size; ++i)
@@ -132,7 +132,7 @@ bool EqualInConstantTime(const uint8_t* a, const uint8_t* b, size_t size)
     return difference == 0;
 }
 
-void FillRandomBytes(uint8_t* data, size_t size)
+void fillRandomBytes(uint8_t* data, size_t size)
 {
     while (size > 0) {
         const ULONG chunk = size < ULONG_MAX ? static_cast<ULONG>(size) : ULONG_MAX;

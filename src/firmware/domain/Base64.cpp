@@ -23,7 +23,7 @@ constexpr std::array<uint8_t, 256> kDecode = makeDecodeTable();
 
 } // namespace
 
-std::vector<uint8_t> DecodeBase64(std::string_view text)
+std::vector<uint8_t> decodeBase64(std::string_view text)
 {
     std::vector<uint8_t> bytes;
     bytes.reserve(text.size() / 4 * 3 + 2);

@@ -15,7 +15,7 @@ void feedBigEndian(Whirlpool0& hash, uint32_t value)
 
 } // namespace
 
-std::vector<uint8_t> DeriveFirmwareKey(std::span<const uint8_t> password, std::span<const uint8_t> salt, size_t length,
+std::vector<uint8_t> deriveFirmwareKey(std::span<const uint8_t> password, std::span<const uint8_t> salt, size_t length,
                                        uint32_t index)
 {
     std::vector<uint8_t> key;
@@ -37,7 +37,7 @@ std::vector<uint8_t> DeriveFirmwareKey(std::span<const uint8_t> password, std::s
     return key;
 }
 
-Aes256::Block FirmwareInitialVector(const Aes256& aes)
+Aes256::Block firmwareInitialVector(const Aes256& aes)
 {
     Aes256::Block ones;
     ones.fill(0xFF);

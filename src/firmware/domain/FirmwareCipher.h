@@ -19,10 +19,10 @@ inline constexpr uint32_t kFirmwareKeyIndex = 1;
 // bytes of the Whirlpool-0 digest of: i (4 bytes big-endian), the bytes
 // already produced, `index`, the salt length, the salt, the password length
 // and the password (lengths and index 4 bytes big-endian each).
-std::vector<uint8_t> DeriveFirmwareKey(std::span<const uint8_t> password, std::span<const uint8_t> salt, size_t length,
+std::vector<uint8_t> deriveFirmwareKey(std::span<const uint8_t> password, std::span<const uint8_t> salt, size_t length,
                                        uint32_t index);
 
 // The chaining starts from the encryption of sixteen 0xFF bytes.
-Aes256::Block FirmwareInitialVector(const Aes256& aes);
+Aes256::Block firmwareInitialVector(const Aes256& aes);
 
 } // namespace vantorel

@@ -59,9 +59,9 @@ struct Marker {
 };
 // The search order decides when an image holds several markers.
 constexpr Marker kMarkers[] = {
-    {"FBversion:", DeviceTypeLetter(DeviceType::Basic), "Basic"},
-    {"FWversion:", DeviceTypeLetter(DeviceType::Pro), "Pro"},
-    {"FEversion:", DeviceTypeLetter(DeviceType::Eco), "Eco"},
+    {"FBversion:", deviceTypeLetter(DeviceType::Basic), "Basic"},
+    {"FWversion:", deviceTypeLetter(DeviceType::Pro), "Pro"},
+    {"FEversion:", deviceTypeLetter(DeviceType::Eco), "Eco"},
     {"FUversion:", 'U', "USB"},
 };
 constexpr size_t kVersionTextLength = 20;
@@ -94,14 +94,14 @@ int dateField(std::string_view text, size_t position, size_t length)
 
 } // namespace
 
-FirmwarePassword BuiltInFirmwarePassword()
+FirmwarePassword builtInFirmwarePassword()
 {
     return parsePassword(kPasswordText);
 }
 
-std::optional<FirmwareImage> DecryptFirmwareText(std::string_view fileText, const FirmwarePassword& password)
+std::optional<FirmwareImage> decryptFirmwareText(std::string_view fileText, const FirmwarePassword& password)
 {
-    const std::vector<uint8_t> data = DecodeBase64(fileText);
+    const std::vector<uint8_t> data = decodeBase64(fileText);
     if (data.size() < kFirmwareSaltSize + kFirmwareCheckSize)
         return std::nullopt;
     const std::span<const uint8_t> salt(data.data(), kFirmwareSaltSize);
@@ -109,9 +109,9 @@ std::optional<FirmwareImage> DecryptFirmwareText(std::string_view fileText, cons
     const uint8_t* cipher = data.data() + kFirmwareSaltSize;
     const uint8_t* check = cipher + imageSize;
 
-    const std::vector<uint8_t> key = DeriveFirmwareKey(password, salt, kFirmwareKeySize, kFirmwareKeyIndex);
+    const std::vector<uint8_t> key = deriveFirmwareKey(password, salt, kFirmwareKeySize, kFirmwareKeyIndex);
     const Aes256 aes(std::span<const uint8_t, Aes256::kKeySize>(key.data(), Aes256::kKeySize));
-    Aes256::Block feedback = FirmwareInitialVector(aes);
+    Aes256::Block feedback = firmwareInitialVector(aes);
 
     // CBC over the whole blocks: decrypt them all at once, then chain.
     FirmwareImage image(imageSize);
@@ -136,24 +136,24 @@ std::optional<FirmwareImage> DecryptFirmwareText(std::string_view fileText, cons
     }
 
     const Aes256::Block mac = aes.encrypt(feedback);
-    if (!EqualInConstantTime(mac.data(), check, kFirmwareCheckSize))
+    if (!equalInConstantTime(mac.data(), check, kFirmwareCheckSize))
         return std::nullopt;
     return image;
 }
 
-Result<std::string> ReadFirmwareFileText(const std::filesystem::path& path)
+Result<std::string> readFirmwareFileText(const std::filesystem::path& path)
 {
-    BoundedFileRead file = ReadBoundedFile(path, kFirmwareFileLimit);
+    BoundedFileRead file = readBoundedFile(path, kFirmwareFileLimit);
     if (!file.ok())
         return Error{file.reason(kFirmwareFileLimit)};
     return std::move(file.bytes);
 }
 
-std::string FirmwareImageSha256(const FirmwareImage& image)
+std::string firmwareImageSha256(const FirmwareImage& image)
 {
     Sha256Digest digest;
     try {
-        digest = ComputeSha256(image.data(), image.size());
+        digest = computeSha256(image.data(), image.size());
     } catch (const std::runtime_error&) {
         return {};
     }
@@ -166,7 +166,7 @@ std::string FirmwareImageSha256(const FirmwareImage& image)
     return text;
 }
 
-FirmwareVersion FindFirmwareVersion(const FirmwareImage& image)
+FirmwareVersion findFirmwareVersion(const FirmwareImage& image)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
     for (const Marker& marker : kMarkers) {
@@ -181,13 +181,13 @@ FirmwareVersion FindFirmwareVersion(const FirmwareImage& image)
         FirmwareVersion version;
         version.typeLetter = marker.letter;
         version.typeName = marker.name;
-        version.date = ParseVersionDate(text.substr(0, kDateLength));
+        version.date = parseVersionDate(text.substr(0, kDateLength));
         return version;
     }
     return {};
 }
 
-PackedDateTime ParseVersionDate(std::string_view text)
+PackedDateTime parseVersionDate(std::string_view text)
 {
     const int month = dateField(text, 0, 2);
     const int day = dateField(text, 3, 2);

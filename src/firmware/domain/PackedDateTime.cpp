@@ -4,7 +4,7 @@
 
 namespace vantorel {
 
-std::string FormatPackedDateTime(PackedDateTime value)
+std::string formatPackedDateTime(PackedDateTime value)
 {
     char buffer[32];
     std::snprintf(buffer, sizeof(buffer), "%.4u-%.2u-%.2u %.2u:%.2u", 2000u + ((value >> 20) & 0xFFu),
@@ -14,7 +14,7 @@ std::string FormatPackedDateTime(PackedDateTime value)
 
 // Each field is cut to its bit width so that an out-of-range argument cannot
 // spill into its neighbour.
-PackedDateTime MakePackedDateTime(int year, int month, int day, int hour, int minute)
+PackedDateTime makePackedDateTime(int year, int month, int day, int hour, int minute)
 {
     const auto field = [](int v, unsigned bits, unsigned shift) {
         return (static_cast<uint32_t>(v) & ((1u << bits) - 1u)) << shift;

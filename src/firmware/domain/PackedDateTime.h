@@ -10,7 +10,7 @@ namespace vantorel {
 using PackedDateTime = uint32_t;
 
 // "2018-04-24 10:24"
-std::string FormatPackedDateTime(PackedDateTime value);
-PackedDateTime MakePackedDateTime(int year, int month, int day, int hour, int minute);
+std::string formatPackedDateTime(PackedDateTime value);
+PackedDateTime makePackedDateTime(int year, int month, int day, int hour, int minute);
 
 } // namespace vantorel

@@ -6,7 +6,7 @@ const char* const kFirmwareTypeMismatchText
     = "Firmware type and device type mismatch!\r\nPossible reasons:\r\n1. Firmware not loaded.\r\n"
       "2. Device not identified.\r\n Upload not allowed.";
 
-UploadDecision DecideUpload(int mode, PackedDateTime deviceDate, PackedDateTime fileDate, char fileType,
+UploadDecision decideUpload(int mode, PackedDateTime deviceDate, PackedDateTime fileDate, char fileType,
                             char deviceType)
 {
     bool upload = false;

@@ -13,7 +13,7 @@ enum class UploadDecision { None, Upload, Refused, InterfaceTest };
 // The decision for the upload mode `mode`, the device's firmware date, the
 // current file's date and the two type letters. A file without a type marker
 // ('X') or of another edition than the device is refused.
-UploadDecision DecideUpload(int mode, PackedDateTime deviceDate, PackedDateTime fileDate, char fileType,
+UploadDecision decideUpload(int mode, PackedDateTime deviceDate, PackedDateTime fileDate, char fileType,
                             char deviceType);
 
 // Text of the box shown when the type check refuses an upload.

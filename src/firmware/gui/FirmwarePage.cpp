@@ -72,32 +72,32 @@ FirmwarePage::~FirmwarePage() = default;
 // Panel1: status, the loaded file, the device, the upload mode.
 void FirmwarePage::buildInformationPanel()
 {
-    auto* panel = NamedPanel("Panel1", this);
+    auto* panel = namedPanel("Panel1", this);
     auto* p1 = new QVBoxLayout(panel);
     p1->setContentsMargins(10, 6, 10, 8);
     p1->setSpacing(6);
 
-    m_status = NamedLabel("lbllngFWStatMsg", QStringLiteral("-"), panel);
-    SetBold(m_status, &kMaroon, 3);
+    m_status = namedLabel("lbllngFWStatMsg", QStringLiteral("-"), panel);
+    setBold(m_status, &kMaroon, 3);
     p1->addWidget(m_status);
 
-    auto* uploader = NamedLabel("lbllngUploader", QStringLiteral("Uploader:"), panel);
-    SetBold(uploader);
-    auto* fileDateCaption = NamedLabel("lbllng7", QStringLiteral("Firmware date:"), panel);
-    m_fileDate = NamedLabel("lblFWDate", QString(), panel);
-    auto* fileTypeCaption = NamedLabel("lbllng2", QStringLiteral("Firmware type:"), panel);
-    m_fileType = NamedLabel("lblFWType", QString(), panel);
+    auto* uploader = namedLabel("lbllngUploader", QStringLiteral("Uploader:"), panel);
+    setBold(uploader);
+    auto* fileDateCaption = namedLabel("lbllng7", QStringLiteral("Firmware date:"), panel);
+    m_fileDate = namedLabel("lblFWDate", QString(), panel);
+    auto* fileTypeCaption = namedLabel("lbllng2", QStringLiteral("Firmware type:"), panel);
+    m_fileType = namedLabel("lblFWType", QString(), panel);
 
-    auto* inChip = NamedLabel("lbllngInChip", QStringLiteral("Device:"), panel);
-    SetBold(inChip);
-    auto* bootloaderCaption = NamedLabel("lbllng5", QStringLiteral("Bootloader date:"), panel);
-    m_bootloaderDate = NamedLabel("lblBLDate", QString(), panel);
-    auto* deviceFirmwareCaption = NamedLabel("lbllng6", QStringLiteral("Firmware date:"), panel);
-    m_deviceFirmwareDate = NamedLabel("lblSWDate", QString(), panel);
-    auto* deviceIdCaption = NamedLabel("lbllng8", QStringLiteral("Device ID:"), panel);
-    m_deviceId = NamedLabel("lblDevID", QString(), panel);
-    auto* deviceTypeCaption = NamedLabel("lbllng4", QStringLiteral("Device type:"), panel);
-    m_deviceType = NamedLabel("lblDevType", QString(), panel);
+    auto* inChip = namedLabel("lbllngInChip", QStringLiteral("Device:"), panel);
+    setBold(inChip);
+    auto* bootloaderCaption = namedLabel("lbllng5", QStringLiteral("Bootloader date:"), panel);
+    m_bootloaderDate = namedLabel("lblBLDate", QString(), panel);
+    auto* deviceFirmwareCaption = namedLabel("lbllng6", QStringLiteral("Firmware date:"), panel);
+    m_deviceFirmwareDate = namedLabel("lblSWDate", QString(), panel);
+    auto* deviceIdCaption = namedLabel("lbllng8", QStringLiteral("Device ID:"), panel);
+    m_deviceId = namedLabel("lblDevID", QString(), panel);
+    auto* deviceTypeCaption = namedLabel("lbllng4", QStringLiteral("Device type:"), panel);
+    m_deviceType = namedLabel("lblDevType", QString(), panel);
 
     auto* columns = new QHBoxLayout;
     columns->setSpacing(16);
@@ -124,10 +124,10 @@ void FirmwarePage::buildInformationPanel()
     columns->addLayout(info, 1);
 
     auto* right = new QVBoxLayout;
-    auto* modeGroup = Named(new QGroupBox(QStringLiteral("Firmware upload mode"), panel), "rglngMode");
+    auto* modeGroup = named(new QGroupBox(QStringLiteral("Firmware upload mode"), panel), "rglngMode");
     auto* modes = new QVBoxLayout(modeGroup);
     modes->setSpacing(2);
-    m_uploadModes = Named(new QButtonGroup(modeGroup), "rglngModeItems");
+    m_uploadModes = named(new QButtonGroup(modeGroup), "rglngModeItems");
     const char* const modeItems[]
         = {"Read BL && FW version", "Upload FW if newer", "Upload FW if same or older", "Interface test"};
     for (int i = 0; i < 4; ++i) {
@@ -138,15 +138,15 @@ void FirmwarePage::buildInformationPanel()
     }
     right->addWidget(modeGroup);
 
-    auto* passesCaption = NamedLabel("lbllng14", QStringLiteral("Interface test passes OK:"), panel);
-    m_passes = NamedLabel("lbllngPasses", QStringLiteral("0"), panel);
-    SetBold(m_passes);
+    auto* passesCaption = namedLabel("lbllng14", QStringLiteral("Interface test passes OK:"), panel);
+    m_passes = namedLabel("lbllngPasses", QStringLiteral("0"), panel);
+    setBold(m_passes);
     auto* passes = new QHBoxLayout;
     passes->addWidget(passesCaption);
     passes->addWidget(m_passes, 1);
     right->addLayout(passes);
     right->addStretch(1);
-    auto* restart = NamedButton("Button1", QStringLiteral("Restart device"), panel);
+    auto* restart = namedButton("Button1", QStringLiteral("Restart device"), panel);
     right->addWidget(restart, 0, Qt::AlignRight);
     columns->addLayout(right, 1);
     p1->addLayout(columns);
@@ -159,22 +159,22 @@ void FirmwarePage::buildInformationPanel()
 // Panel3: the firmware file and the device requests.
 void FirmwarePage::buildFilePanel()
 {
-    auto* panel = NamedPanel("Panel3", this);
+    auto* panel = namedPanel("Panel3", this);
     auto* p3 = new QGridLayout(panel);
     p3->setContentsMargins(10, 6, 10, 6);
     p3->setVerticalSpacing(4);
-    auto* load = NamedButton("btnLoadFirmware", QStringLiteral("Load firmware file"), panel);
-    auto* readType = NamedButton("btnGetDeviceType", QStringLiteral("Read device type"), panel);
-    m_programmingMode = NamedButton("btnlngEnterProgrammingMode",
+    auto* load = namedButton("btnLoadFirmware", QStringLiteral("Load firmware file"), panel);
+    auto* readType = namedButton("btnGetDeviceType", QStringLiteral("Read device type"), panel);
+    m_programmingMode = namedButton("btnlngEnterProgrammingMode",
                                     QStringLiteral("Enter Programming Mode for VANTOREL Basic/Eco"), panel);
     p3->addWidget(load, 0, 0);
     p3->addWidget(readType, 0, 1);
     p3->addWidget(m_programmingMode, 0, 2);
     p3->setColumnStretch(3, 1);
     auto* lastLoaded = new QHBoxLayout;
-    auto* caption = NamedLabel("lbllng16", QStringLiteral("Last loaded: "), panel);
-    m_currentFile = NamedLabel("lblCurFile", QString(), panel);
-    m_currentFileDate = NamedLabel("lblCurFileDate", QString(), panel);
+    auto* caption = namedLabel("lbllng16", QStringLiteral("Last loaded: "), panel);
+    m_currentFile = namedLabel("lblCurFile", QString(), panel);
+    m_currentFileDate = namedLabel("lblCurFileDate", QString(), panel);
     m_currentFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lastLoaded->addWidget(caption);
     lastLoaded->addWidget(m_currentFile, 1);
@@ -192,21 +192,21 @@ void FirmwarePage::buildFilePanel()
 // pnlService: developer runs only.
 void FirmwarePage::buildServicePanel()
 {
-    m_servicePanel = NamedPanel("pnlService", this);
+    m_servicePanel = namedPanel("pnlService", this);
     auto* service = new QHBoxLayout(m_servicePanel);
     service->setContentsMargins(8, 4, 8, 4);
-    auto* setId = NamedButton("btnSetDevNbr", QStringLiteral("Set Device ID"), m_servicePanel);
+    auto* setId = namedButton("btnSetDevNbr", QStringLiteral("Set Device ID"), m_servicePanel);
     // Device IDs are 32-bit unsigned; a double holds every one of them exactly.
-    m_deviceNumber = Named(new QDoubleSpinBox(m_servicePanel), "sedDevNbr");
+    m_deviceNumber = named(new QDoubleSpinBox(m_servicePanel), "sedDevNbr");
     m_deviceNumber->setDecimals(0);
     m_deviceNumber->setRange(0, double(UINT32_MAX));
     m_deviceNumber->setMinimumWidth(90);
-    m_restartFromService = NamedButton("btnResetDev", QStringLiteral("Restart device"), m_servicePanel);
-    auto* sendCommon = NamedButton("btnSendCommonMsg", QStringLiteral("Send Common Msg ->>"), m_servicePanel);
-    m_commonMessages = Named(new QComboBox(m_servicePanel), "cbxCommonMsg");
-    m_commonMessages->addItems(CommonMessageNames());
+    m_restartFromService = namedButton("btnResetDev", QStringLiteral("Restart device"), m_servicePanel);
+    auto* sendCommon = namedButton("btnSendCommonMsg", QStringLiteral("Send Common Msg ->>"), m_servicePanel);
+    m_commonMessages = named(new QComboBox(m_servicePanel), "cbxCommonMsg");
+    m_commonMessages->addItems(commonMessageNames());
     m_commonMessages->setCurrentIndex(0);
-    auto* reopen = NamedButton("Button2", QStringLiteral("Button2"), m_servicePanel);
+    auto* reopen = namedButton("Button2", QStringLiteral("Button2"), m_servicePanel);
     service->addWidget(setId);
     service->addWidget(m_deviceNumber);
     service->addSpacing(12);
@@ -232,7 +232,7 @@ void FirmwarePage::connectService()
 {
     m_service.setFileSource({
         [this]() -> PackedDateTime { return firmwareDate(); },
-        [this]() -> std::optional<FirmwareImage> { return LoadFirmwareImage(); },
+        [this]() -> std::optional<FirmwareImage> { return loadFirmwareImage(); },
     });
 
     // rglngMode and the service's upload mode follow each other.
@@ -296,10 +296,10 @@ void FirmwarePage::showWaitingForDevice(int item)
 
 void FirmwarePage::onDeviceTypeApplied(char letter)
 {
-    const std::optional<DeviceType> type = DeviceTypeFromLetter(letter);
+    const std::optional<DeviceType> type = deviceTypeFromLetter(letter);
     if (!type)
         return;
-    m_deviceType->setText(QString::fromLatin1(ProductName(*type)));
+    m_deviceType->setText(QString::fromLatin1(productName(*type)));
     // A Pro's firmware has no programming mode: its bootloader is reached with the mode switch.
     m_programmingMode->setVisible(*type != DeviceType::Pro);
 }
@@ -309,7 +309,7 @@ void FirmwarePage::clearDeviceInfo()
     for (QLabel* label : {m_bootloaderDate, m_deviceFirmwareDate, m_fileDate, m_deviceId, m_deviceType, m_fileType})
         label->clear();
     // The file's type and date come back; no file choice is offered here.
-    ParseFirmwareVersion(false);
+    parseFirmwareVersion(false);
     m_restartFromService->setEnabled(true);
 }
 
@@ -329,14 +329,14 @@ void FirmwarePage::loadFirmwareFile()
         return;
     m_path = chosen;
     emit firmwareFileChanged();
-    if (!ParseFirmwareVersion())
+    if (!parseFirmwareVersion())
         return;
     const QFileInfo info(m_path);
     m_currentFileDate->setText(info.lastModified().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
     m_currentFile->setText(QDir::toNativeSeparators(m_path));
 }
 
-std::optional<FirmwareImage> FirmwarePage::LoadFirmwareImage(bool chooseIfMissing)
+std::optional<FirmwareImage> FirmwarePage::loadFirmwareImage(bool chooseIfMissing)
 {
     if (!isExistingFile(m_path)) {
         if (!chooseIfMissing)
@@ -348,7 +348,7 @@ std::optional<FirmwareImage> FirmwarePage::LoadFirmwareImage(bool chooseIfMissin
         m_currentFile->setText(QDir::toNativeSeparators(m_path));
         emit firmwareFileChanged();
     }
-    const Result<std::string> text = ReadFirmwareFileText(ToFileSystemPath(m_path));
+    const Result<std::string> text = readFirmwareFileText(toFileSystemPath(m_path));
     if (!text) {
         if (!m_quietErrors)
             m_host.showError(
@@ -356,19 +356,19 @@ std::optional<FirmwareImage> FirmwarePage::LoadFirmwareImage(bool chooseIfMissin
                     .arg(QDir::toNativeSeparators(m_path), QString::fromLocal8Bit(text.error().message.c_str())));
         return std::nullopt;
     }
-    std::optional<FirmwareImage> image = DecryptFirmwareText(*text, BuiltInFirmwarePassword());
+    std::optional<FirmwareImage> image = decryptFirmwareText(*text, builtInFirmwarePassword());
     if (!image && !m_quietErrors)
         m_host.showError(QStringLiteral("%1 in the file \"%2\".")
                              .arg(QString::fromLatin1(kInvalidFirmwareData), QDir::toNativeSeparators(m_path)));
     return image;
 }
 
-std::optional<PackedDateTime> FirmwarePage::ParseFirmwareVersion(bool chooseIfMissing)
+std::optional<PackedDateTime> FirmwarePage::parseFirmwareVersion(bool chooseIfMissing)
 {
-    const std::optional<FirmwareImage> image = LoadFirmwareImage(chooseIfMissing);
+    const std::optional<FirmwareImage> image = loadFirmwareImage(chooseIfMissing);
     if (!image)
         return std::nullopt;
-    const FirmwareVersion version = FindFirmwareVersion(*image);
+    const FirmwareVersion version = findFirmwareVersion(*image);
     m_link.setFirmwareType(version.typeLetter);
     m_date = version.date;
     if (version.typeLetter == 'X') {
@@ -377,7 +377,7 @@ std::optional<PackedDateTime> FirmwarePage::ParseFirmwareVersion(bool chooseIfMi
         m_fileDate->clear();
     } else {
         m_fileType->setText(QString::fromStdString(version.typeName));
-        m_fileDate->setText(QString::fromStdString(FormatPackedDateTime(version.date)));
+        m_fileDate->setText(QString::fromStdString(formatPackedDateTime(version.date)));
     }
     emit firmwareFileChanged();
     return version.date;
@@ -395,7 +395,7 @@ void FirmwarePage::restoreLastFile(const QString& path, const QString& dateText)
     // the date kept with it), is not reported at every start again.
     const QString modified = QFileInfo(m_path).lastModified().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     m_quietErrors = m_currentFileDate->text() == modified;
-    const bool parsed = ParseFirmwareVersion(false).has_value();
+    const bool parsed = parseFirmwareVersion(false).has_value();
     m_quietErrors = false;
     if (parsed)
         m_currentFile->setText(QDir::toNativeSeparators(m_path));
@@ -413,28 +413,28 @@ QString FirmwarePage::fileDateText() const
 void FirmwarePage::readDeviceType()
 {
     if (m_host.reopenPorts())
-        ReadDeviceInformation(m_link);
+        readDeviceInformation(m_link);
 }
 
 void FirmwarePage::enterProgrammingMode()
 {
     m_service.allowNextUpload();
-    EnterProgrammingMode(m_link);
+    vantorel::enterProgrammingMode(m_link);
 }
 
 void FirmwarePage::restartDevice()
 {
-    RestartDevice(m_link);
+    vantorel::restartDevice(m_link);
 }
 
 void FirmwarePage::setDeviceId()
 {
-    m_service.SetDeviceId(qRound64(m_deviceNumber->value()));
+    m_service.setDeviceId(qRound64(m_deviceNumber->value()));
 }
 
 void FirmwarePage::sendCommonMessage()
 {
-    SendCommonMessage(m_link, m_commonMessages->currentIndex());
+    vantorel::sendCommonMessage(m_link, m_commonMessages->currentIndex());
 }
 
 void FirmwarePage::reopenPorts()

@@ -70,11 +70,11 @@ public:
     // `chooseIfMissing` is false) and the chosen path becomes current. nullopt
     // when the choice was cancelled or the file failed; failures are shown in
     // the host's error box ("Invalid data", or the file system's reason).
-    std::optional<FirmwareImage> LoadFirmwareImage(bool chooseIfMissing = true);
+    std::optional<FirmwareImage> loadFirmwareImage(bool chooseIfMissing = true);
     // Loads the image and takes its version marker: type letter, lblFWType,
     // lblFWDate and the kept date. Returns the date (0 without a marker), or
     // nullopt when no image could be loaded (nothing changed then).
-    std::optional<PackedDateTime> ParseFirmwareVersion(bool chooseIfMissing = true);
+    std::optional<PackedDateTime> parseFirmwareVersion(bool chooseIfMissing = true);
 
     // Handlers of the page's buttons.
     void loadFirmwareFile();

@@ -15,18 +15,18 @@ constexpr int kFirstChannelModeController = 120;
 
 } // namespace
 
-std::string LearnedMappingText(const LearnedMapping& mapping)
+std::string learnedMappingText(const LearnedMapping& mapping)
 {
     std::string text = std::string(mapping.controlChange ? kControlChange : kNoteOn) + ", MIDI channel "
-        + std::to_string(mapping.midiChannel) + ", " + NoteName(mapping.from);
+        + std::to_string(mapping.midiChannel) + ", " + noteName(mapping.from);
     if (mapping.to != mapping.from)
-        text += " to " + NoteName(mapping.to);
+        text += " to " + noteName(mapping.to);
     if (mapping.velocity)
         text += ", data type " + std::string(kVelocity);
     return text;
 }
 
-std::string GestureRecorder::KindText(const Kind& kind)
+std::string GestureRecorder::kindText(const Kind& kind)
 {
     return std::string(kind.controlChange ? kControlChange : kNoteOn) + " on MIDI channel "
         + std::to_string(kind.channel + 1);
@@ -67,7 +67,7 @@ GestureRecorder::Outcome GestureRecorder::outcome() const
     if (m_other) {
         outcome.status = Outcome::Status::Mixed;
         outcome.message
-            = "The gesture mixes " + KindText(m_first) + " and " + KindText(*m_other) + ": move one control at a time.";
+            = "The gesture mixes " + kindText(m_first) + " and " + kindText(*m_other) + ": move one control at a time.";
         return outcome;
     }
     outcome.status = Outcome::Status::Learned;

@@ -31,7 +31,7 @@ struct LearnedMapping {
 
 // "Note On, MIDI channel 1, C3/48 to B3/59", "Control Change, MIDI channel 2, D-1/2"
 // (one number shown once), ", data type Velocity" when the gesture decides it.
-std::string LearnedMappingText(const LearnedMapping& mapping);
+std::string learnedMappingText(const LearnedMapping& mapping);
 
 class GestureRecorder {
 public:
@@ -60,7 +60,7 @@ private:
         bool controlChange = false;
         bool operator==(const Kind&) const = default;
     };
-    static std::string KindText(const Kind& kind);
+    static std::string kindText(const Kind& kind);
 
     int m_count = 0;
     Kind m_first;

@@ -6,7 +6,7 @@
 
 namespace vantorel {
 
-std::optional<MappingTestMessages> MappingTestOf(bool controlChange, int channel, int number, int value)
+std::optional<MappingTestMessages> mappingTestOf(bool controlChange, int channel, int number, int value)
 {
     if (channel < 1 || channel > 16 || number < 0 || number > 127 || value < 0 || value > 127)
         return std::nullopt;
@@ -22,27 +22,27 @@ std::optional<MappingTestMessages> MappingTestOf(bool controlChange, int channel
     return messages;
 }
 
-std::optional<MappingTestMessages> MappingTestFor(const ChannelRecord& row)
+std::optional<MappingTestMessages> mappingTestFor(const ChannelRecord& row)
 {
-    if (row.ControlMode != kActive)
+    if (row.controlMode != kActive)
         return std::nullopt;
-    const int channel = FindComboItem(MidiChannelList(), row.MidiChannel);
-    const int activeOn = FindComboItem(ActiveOnList(), row.ActiveOn);
-    const int from = FindComboItem(NoteLabelList(), row.FromNumber);
+    const int channel = findComboItem(midiChannelList(), row.midiChannel);
+    const int activeOn = findComboItem(activeOnList(), row.activeOn);
+    const int from = findComboItem(noteLabelList(), row.fromNumber);
     if (channel < 0 || activeOn < 0 || from < 0)
         return std::nullopt;
-    return MappingTestOf(activeOn == 1, channel + 1, from, 127);
+    return mappingTestOf(activeOn == 1, channel + 1, from, 127);
 }
 
-std::string NoteName(int number)
+std::string noteName(int number)
 {
-    std::string label = NoteLabel(number);
+    std::string label = noteLabel(number);
     while (!label.empty() && label.back() == ' ')
         label.pop_back();
     return label;
 }
 
-std::string ShortMessageText(const ShortMessage& message)
+std::string shortMessageText(const ShortMessage& message)
 {
     const int type = message.status & 0xF0;
     const char* name = type == 0x90 ? "Note On" : type == 0x80 ? "Note Off" : "Control Change";
@@ -51,7 +51,7 @@ std::string ShortMessageText(const ShortMessage& message)
     std::snprintf(bytes, sizeof bytes, "%02X %02X %02X", unsigned(message.status), unsigned(message.data1),
                   unsigned(message.data2));
     return std::string(bytes) + " " + name + ", MIDI channel " + std::to_string((message.status & 0x0F) + 1) + ", "
-        + NoteName(message.data1) + ", " + data + " " + std::to_string(message.data2);
+        + noteName(message.data1) + ", " + data + " " + std::to_string(message.data2);
 }
 
 } // namespace vantorel

@@ -26,17 +26,17 @@ struct MappingTestMessages {
 // then the Note Off. A "Control Change" row: its From controller at 127, then
 // 0. nullopt for a "Value" row (always on: nothing to test) and for a row
 // whose MIDI channel, message type or From cell is not one of its list entries.
-std::optional<MappingTestMessages> MappingTestFor(const ChannelRecord& row);
+std::optional<MappingTestMessages> mappingTestFor(const ChannelRecord& row);
 
 // The message a script asks for: Note On (or Control Change) on `channel`
 // 1..16, `number` and `value` 0..127; the off message is the Note Off (or the
 // controller at 0). nullopt when a number is out of range.
-std::optional<MappingTestMessages> MappingTestOf(bool controlChange, int channel, int number, int value);
+std::optional<MappingTestMessages> mappingTestOf(bool controlChange, int channel, int number, int value);
 
 // The note label of 0..127 without its trailing blanks ("C-0/12").
-std::string NoteName(int number);
+std::string noteName(int number);
 
 // "90 3C 7F Note On, MIDI channel 1, C4/60, velocity 127".
-std::string ShortMessageText(const ShortMessage& message);
+std::string shortMessageText(const ShortMessage& message);
 
 } // namespace vantorel

@@ -32,7 +32,7 @@ constexpr const char* kSystemMessageNames[] = {
 
 constexpr size_t kMaxSysexBytesShown = 200;
 
-std::string FormatWithData(const MidiEvent& e, const char* name)
+std::string formatWithData(const MidiEvent& e, const char* name)
 {
     char buffer[128];
     std::snprintf(buffer, sizeof(buffer), "%4.4X%4.4X   %2.2X       %2.2X    %2.2X     %s",
@@ -42,7 +42,7 @@ std::string FormatWithData(const MidiEvent& e, const char* name)
     return buffer;
 }
 
-std::string FormatWithOneDataByte(const MidiEvent& e, const char* name)
+std::string formatWithOneDataByte(const MidiEvent& e, const char* name)
 {
     char buffer[128];
     std::snprintf(buffer, sizeof(buffer), "%4.4X%4.4X   %2.2X       %2.2X           %s",
@@ -51,7 +51,7 @@ std::string FormatWithOneDataByte(const MidiEvent& e, const char* name)
     return buffer;
 }
 
-std::string FormatStatusOnly(const MidiEvent& e, const char* name)
+std::string formatStatusOnly(const MidiEvent& e, const char* name)
 {
     char buffer[128];
     std::snprintf(buffer, sizeof(buffer), "%4.4X%4.4X   %2.2X                    %s",
@@ -62,7 +62,7 @@ std::string FormatStatusOnly(const MidiEvent& e, const char* name)
 
 } // namespace
 
-std::string FormatSysexBytes(const uint8_t* data, size_t size)
+std::string formatSysexBytes(const uint8_t* data, size_t size)
 {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string text = "Sysex (" + std::to_string(size) + "): ";
@@ -76,7 +76,7 @@ std::string FormatSysexBytes(const uint8_t* data, size_t size)
     return text;
 }
 
-std::string FormatMidiEvent(const MidiEvent& event)
+std::string formatMidiEvent(const MidiEvent& event)
 {
     const uint8_t status = event.status;
     if (status < 0x80)
@@ -84,15 +84,15 @@ std::string FormatMidiEvent(const MidiEvent& event)
     if (status < 0xF0) {
         const char* name = kChannelMessageNames[(status - 0x80) / 16];
         if (status >= 0xC0 && status <= 0xDF)
-            return FormatWithOneDataByte(event, name);
-        return FormatWithData(event, name);
+            return formatWithOneDataByte(event, name);
+        return formatWithData(event, name);
     }
     if (status == 0xF0)
-        return FormatSysexBytes(event.sysex.data(), event.sysex.size());
+        return formatSysexBytes(event.sysex.data(), event.sysex.size());
     const char* name = kSystemMessageNames[status & 0x0F];
     if (status <= 0xF3)
-        return FormatWithData(event, name);
-    return FormatStatusOnly(event, name);
+        return formatWithData(event, name);
+    return formatStatusOnly(event, name);
 }
 
 } // namespace vantorel

@@ -19,7 +19,7 @@ struct MidiEvent {
 };
 
 // status << 16 | data1 << 8 | data2; every SysEx event has the code 0xF00000.
-inline uint32_t EventCode(const MidiEvent& e)
+inline uint32_t eventCode(const MidiEvent& e)
 {
     if (e.isSysex())
         return 0xF00000u;

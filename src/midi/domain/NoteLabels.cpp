@@ -4,7 +4,7 @@ namespace vantorel {
 
 namespace {
 
-std::vector<std::string> BuildNoteLabels()
+std::vector<std::string> buildNoteLabels()
 {
     static const char* const kPitches[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "H"};
     std::vector<std::string> labels;
@@ -22,17 +22,17 @@ std::vector<std::string> BuildNoteLabels()
 
 } // namespace
 
-const std::vector<std::string>& NoteLabelList()
+const std::vector<std::string>& noteLabelList()
 {
-    static const std::vector<std::string> list = BuildNoteLabels();
+    static const std::vector<std::string> list = buildNoteLabels();
     return list;
 }
 
-std::string NoteLabel(int number)
+std::string noteLabel(int number)
 {
     if (number < 0 || number >= kNoteCount)
         return {};
-    return NoteLabelList()[size_t(number)];
+    return noteLabelList()[size_t(number)];
 }
 
 } // namespace vantorel

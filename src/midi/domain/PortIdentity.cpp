@@ -90,7 +90,7 @@ PortNaming nativeNaming(const std::string& name)
 
 } // namespace
 
-std::string StablePortName(const std::string& name, PortNaming naming)
+std::string stablePortName(const std::string& name, PortNaming naming)
 {
     std::string stable = name;
     switch (naming == PortNaming::Native ? nativeNaming(name) : naming) {
@@ -112,14 +112,14 @@ std::string StablePortName(const std::string& name, PortNaming naming)
     return stable;
 }
 
-int FindStablePort(const std::vector<std::string>& names, const std::string& saved, PortNaming naming)
+int findStablePort(const std::vector<std::string>& names, const std::string& saved, PortNaming naming)
 {
     const auto exact = std::find(names.begin(), names.end(), saved);
     if (exact != names.end())
         return int(exact - names.begin());
-    const std::string wanted = StablePortName(saved, naming);
+    const std::string wanted = stablePortName(saved, naming);
     for (size_t i = 0; i < names.size(); ++i)
-        if (StablePortName(names[i], naming) == wanted)
+        if (stablePortName(names[i], naming) == wanted)
             return int(i);
     return -1;
 }

@@ -21,11 +21,11 @@ namespace vantorel {
 // platform (WinMM on Windows; on Linux ALSA for names that end in a sequencer
 // address, otherwise JACK; none on macOS, where CoreMIDI hands out no numbers).
 enum class PortNaming { Native, Alsa, Jack, WinMM, Plain };
-std::string StablePortName(const std::string& name, PortNaming naming = PortNaming::Native);
+std::string stablePortName(const std::string& name, PortNaming naming = PortNaming::Native);
 
 // Index of the port `saved` denotes in `names`: the first exact match, else
 // the first name whose stable form equals that of `saved`; -1 when none.
-int FindStablePort(const std::vector<std::string>& names, const std::string& saved,
+int findStablePort(const std::vector<std::string>& names, const std::string& saved,
                    PortNaming naming = PortNaming::Native);
 
 } // namespace vantorel

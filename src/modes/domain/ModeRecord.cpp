@@ -27,80 +27,80 @@ constexpr std::array<ModeType, kModeTypeCount> kModeTypes = {{
     {"DMX4 - L&S/ILF]", false, false},
 }};
 
-bool IsModeType(int type)
+bool isModeType(int type)
 {
     return type >= 0 && type < kModeTypeCount;
 }
 
 } // namespace
 
-const std::array<ModeType, kModeTypeCount>& ModeTypes()
+const std::array<ModeType, kModeTypeCount>& modeTypes()
 {
     return kModeTypes;
 }
 
-std::string ModeTypeName(int type)
+std::string modeTypeName(int type)
 {
-    return IsModeType(type) ? kModeTypes[size_t(type)].name : "";
+    return isModeType(type) ? kModeTypes[size_t(type)].name : "";
 }
 
-bool ModeTypeUsesChannel(int type)
+bool modeTypeUsesChannel(int type)
 {
-    return IsModeType(type) && kModeTypes[size_t(type)].usesChannel;
+    return isModeType(type) && kModeTypes[size_t(type)].usesChannel;
 }
 
-bool ModeTypeUsesNote(int type)
+bool modeTypeUsesNote(int type)
 {
-    return IsModeType(type) && kModeTypes[size_t(type)].usesNote;
+    return isModeType(type) && kModeTypes[size_t(type)].usesNote;
 }
 
-bool IsValidModeRecord(const ModeRecord& r)
+bool isValidModeRecord(const ModeRecord& r)
 {
-    return r.slot >= 1 && r.slot <= kModeSlotCount && IsModeType(r.type) && r.channel >= 1 && r.channel <= 16
+    return r.slot >= 1 && r.slot <= kModeSlotCount && isModeType(r.type) && r.channel >= 1 && r.channel <= 16
         && r.note >= 0 && r.note < kModeNoteCount;
 }
 
-ModeRecord NormalizedModeRecord(ModeRecord record)
+ModeRecord normalizedModeRecord(ModeRecord record)
 {
-    if (!ModeTypeUsesChannel(record.type))
+    if (!modeTypeUsesChannel(record.type))
         record.channel = 1;
-    if (!ModeTypeUsesNote(record.type))
+    if (!modeTypeUsesNote(record.type))
         record.note = 0;
     return record;
 }
 
-std::vector<uint8_t> EncodeModeRecord(const ModeRecord& r)
+std::vector<uint8_t> encodeModeRecord(const ModeRecord& r)
 {
     return {uint8_t(r.slot), uint8_t(r.type), uint8_t(r.channel), uint8_t(r.note)};
 }
 
-std::optional<ModeRecord> DecodeModeRecord(const std::vector<uint8_t>& bytes)
+std::optional<ModeRecord> decodeModeRecord(const std::vector<uint8_t>& bytes)
 {
     if (bytes.size() != 4)
         return std::nullopt;
     const ModeRecord record{bytes[0], bytes[1], bytes[2], bytes[3]};
-    if (!IsValidModeRecord(record))
+    if (!isValidModeRecord(record))
         return std::nullopt;
     return record;
 }
 
-ModeRecord ModeRecordFromValues(const std::array<uint8_t, 4>& values)
+ModeRecord modeRecordFromValues(const std::array<uint8_t, 4>& values)
 {
     return {values[0], values[1], values[2], values[3]};
 }
 
-std::optional<ModeRecord> ModeRecordFromReply(const std::array<uint8_t, 4>& values)
+std::optional<ModeRecord> modeRecordFromReply(const std::array<uint8_t, 4>& values)
 {
-    const ModeRecord record = ModeRecordFromValues(values);
-    if (!IsModeType(record.type))
+    const ModeRecord record = modeRecordFromValues(values);
+    if (!isModeType(record.type))
         return std::nullopt;
-    const ModeRecord normalized = NormalizedModeRecord(record);
-    if (!IsValidModeRecord(normalized))
+    const ModeRecord normalized = normalizedModeRecord(record);
+    if (!isValidModeRecord(normalized))
         return std::nullopt;
     return normalized;
 }
 
-std::string ModeReplyPayload(const ModeRecord& r)
+std::string modeReplyPayload(const ModeRecord& r)
 {
     char text[9];
     std::snprintf(text, sizeof text, "%02X%02X%02X%02X", unsigned(r.slot) & 0xFFu, unsigned(r.type) & 0xFFu,
@@ -108,20 +108,20 @@ std::string ModeReplyPayload(const ModeRecord& r)
     return text;
 }
 
-std::optional<ModeRecord> DecodeModeReplyPayload(std::string_view payload)
+std::optional<ModeRecord> decodeModeReplyPayload(std::string_view payload)
 {
     if (payload.size() != 8)
         return std::nullopt;
     int values[4];
     for (size_t i = 0; i < 4; ++i) {
-        const int high = UpperHexDigitValue(payload[2 * i]);
-        const int low = UpperHexDigitValue(payload[2 * i + 1]);
+        const int high = upperHexDigitValue(payload[2 * i]);
+        const int low = upperHexDigitValue(payload[2 * i + 1]);
         if (high < 0 || low < 0)
             return std::nullopt;
         values[i] = high * 16 + low;
     }
     const ModeRecord record{values[0], values[1], values[2], values[3]};
-    if (!IsValidModeRecord(record))
+    if (!isValidModeRecord(record))
         return std::nullopt;
     return record;
 }

@@ -24,11 +24,11 @@ struct ModeType {
 };
 
 // The sixteen mode types in device order (index = mode type number).
-const std::array<ModeType, kModeTypeCount>& ModeTypes();
+const std::array<ModeType, kModeTypeCount>& modeTypes();
 // Name of mode type `type`; empty for a number outside 0..15.
-std::string ModeTypeName(int type);
-bool ModeTypeUsesChannel(int type);
-bool ModeTypeUsesNote(int type);
+std::string modeTypeName(int type);
+bool modeTypeUsesChannel(int type);
+bool modeTypeUsesNote(int type);
 
 // One slot as the device stores it.
 struct ModeRecord {
@@ -40,26 +40,26 @@ struct ModeRecord {
     bool operator==(const ModeRecord&) const = default;
 };
 
-bool IsValidModeRecord(const ModeRecord& record);
+bool isValidModeRecord(const ModeRecord& record);
 // The record with the fields its mode type does not use set to channel 1 and note 0.
-ModeRecord NormalizedModeRecord(ModeRecord record);
+ModeRecord normalizedModeRecord(ModeRecord record);
 
 // The four bytes of command "G": slot, mode type, MIDI channel, note.
-std::vector<uint8_t> EncodeModeRecord(const ModeRecord& record);
+std::vector<uint8_t> encodeModeRecord(const ModeRecord& record);
 // The inverse; nullopt unless there are exactly four bytes forming a valid record.
-std::optional<ModeRecord> DecodeModeRecord(const std::vector<uint8_t>& bytes);
+std::optional<ModeRecord> decodeModeRecord(const std::vector<uint8_t>& bytes);
 // The four values as received in reply "f" (no range check).
-ModeRecord ModeRecordFromValues(const std::array<uint8_t, 4>& values);
+ModeRecord modeRecordFromValues(const std::array<uint8_t, 4>& values);
 // The slot a reply "f" describes, as the modes page shows it: the slot, the
 // mode type and the fields that type uses must lie in range; the fields it
 // does not use are set to channel 1 and note 0, whatever they hold. nullopt
 // when a checked field is out of range.
-std::optional<ModeRecord> ModeRecordFromReply(const std::array<uint8_t, 4>& values);
+std::optional<ModeRecord> modeRecordFromReply(const std::array<uint8_t, 4>& values);
 
 // The eight payload characters of reply "f": each value as two upper-case hex digits.
-std::string ModeReplyPayload(const ModeRecord& record);
+std::string modeReplyPayload(const ModeRecord& record);
 // The inverse; nullopt unless the text is eight digits 0-9/A-F (upper case only)
 // forming a valid record.
-std::optional<ModeRecord> DecodeModeReplyPayload(std::string_view payload);
+std::optional<ModeRecord> decodeModeReplyPayload(std::string_view payload);
 
 } // namespace vantorel

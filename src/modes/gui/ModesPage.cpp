@@ -82,40 +82,40 @@ void ModesPage::buildPanels()
     // The slots are placed by position in the band above the page's other content.
     layout->addSpacing(kSlotsHeight);
 
-    m_info = NamedLabel("lblBasicModesInfo",
+    m_info = namedLabel("lblBasicModesInfo",
                         QStringLiteral("This page is for VANTOREL Basic/Eco device only and will be not visible when "
                                        "VANTOREL Pro will be indentified."),
                         this);
     m_info->setWordWrap(true);
-    SetBold(m_info, &kPurple);
+    setBold(m_info, &kPurple);
     layout->addWidget(m_info);
     layout->addStretch(1);
 
-    auto* controlPanel = NamedPanel("pnlModesControl", this);
+    auto* controlPanel = namedPanel("pnlModesControl", this);
     auto* controls = new QHBoxLayout(controlPanel);
     controls->setContentsMargins(8, 6, 8, 6);
-    auto* restart = NamedButton("btnReset", QStringLiteral("Restart device"), controlPanel);
+    auto* restart = namedButton("btnReset", QStringLiteral("Restart device"), controlPanel);
 
-    auto* countPanel = NamedPanel("Panel4", this);
+    auto* countPanel = namedPanel("Panel4", this);
     auto* countRow = new QHBoxLayout(countPanel);
     countRow->setContentsMargins(8, 6, 8, 6);
-    auto* countLabel = NamedLabel("lbllng3", QStringLiteral("Basic/Eco modes count:"), countPanel);
-    m_modesCount = Named(new QSpinBox(countPanel), "sedMaxModes");
+    auto* countLabel = namedLabel("lbllng3", QStringLiteral("Basic/Eco modes count:"), countPanel);
+    m_modesCount = named(new QSpinBox(countPanel), "sedMaxModes");
     m_modesCount->setRange(1, kModeSlotCount);
     m_modesCount->setValue(1);
     m_modesCount->setFixedWidth(60);
     // Arrows only: the number cannot be typed.
     if (auto* edit = m_modesCount->findChild<QLineEdit*>())
         edit->setReadOnly(true);
-    auto* storeCount = NamedButton("btnStoreModesCount", QStringLiteral("Store number to device"), countPanel);
+    auto* storeCount = namedButton("btnStoreModesCount", QStringLiteral("Store number to device"), countPanel);
     countRow->addWidget(countLabel);
     countRow->addWidget(m_modesCount);
     countRow->addWidget(storeCount);
     countRow->addStretch(1);
 
-    auto* read = NamedButton("btnReadModesFromDevice", QStringLiteral("Read Modes from device"), controlPanel);
-    auto* store = NamedButton("btnStoreModesToDevice", QStringLiteral("Store Modes to device"), controlPanel);
-    auto* reset = NamedButton("btnForceDefaultModes", QStringLiteral("Reset Modes to default"), controlPanel);
+    auto* read = namedButton("btnReadModesFromDevice", QStringLiteral("Read Modes from device"), controlPanel);
+    auto* store = namedButton("btnStoreModesToDevice", QStringLiteral("Store Modes to device"), controlPanel);
+    auto* reset = namedButton("btnForceDefaultModes", QStringLiteral("Reset Modes to default"), controlPanel);
     controls->addWidget(read);
     controls->addWidget(store);
     controls->addWidget(reset);
@@ -135,7 +135,7 @@ void ModesPage::buildPanels()
 
 void ModesPage::onDeviceTypeApplied(char letter)
 {
-    if (DeviceTypeFromLetter(letter))
+    if (deviceTypeFromLetter(letter))
         m_info->hide();
 }
 
@@ -144,13 +144,13 @@ void ModesPage::createModeSlots()
     if (findSlot(1).mode)
         return; // built once
     QStringList modeNames;
-    for (const ModeType& type : ModeTypes())
+    for (const ModeType& type : modeTypes())
         modeNames << QString::fromLatin1(type.name);
     QStringList channels;
     for (int channel = 1; channel <= 16; ++channel)
         channels << QString::number(channel);
     // The labels of the channel editor's note lists.
-    const QStringList notes = ToQStringList(NoteLabelList());
+    const QStringList notes = toQStringList(noteLabelList());
 
     for (int i = 0; i < kModeSlotCount; ++i) {
         const int n = i + 1;
@@ -206,20 +206,20 @@ void ModesPage::onModeTypeChanged(QObject* sender)
     const int type = mode->currentIndex();
     const SlotControls slot = findSlot(n);
     if (slot.channel) {
-        const bool used = ModeTypeUsesChannel(type);
+        const bool used = modeTypeUsesChannel(type);
         slot.channel->setEnabled(used);
         if (!used)
             slot.channel->setCurrentIndex(0);
     }
     if (slot.notes) {
-        const bool used = ModeTypeUsesNote(type);
+        const bool used = modeTypeUsesNote(type);
         slot.notes->setEnabled(used);
         if (!used)
             slot.notes->setCurrentIndex(0);
     }
 }
 
-void ModesPage::ResetModeSlot(int n)
+void ModesPage::resetModeSlot(int n)
 {
     const SlotControls slot = findSlot(n);
     if (!slot.complete()) {
@@ -236,7 +236,7 @@ void ModesPage::ResetModeSlot(int n)
     onModeTypeChanged(slot.mode);
 }
 
-void ModesPage::ShowModeSlot(int n, int modeType, int channelIndex, int note)
+void ModesPage::showModeSlot(int n, int modeType, int channelIndex, int note)
 {
     const SlotControls slot = findSlot(n);
     if (!slot.complete()) {
@@ -253,25 +253,25 @@ void ModesPage::ShowModeSlot(int n, int modeType, int channelIndex, int note)
     onModeTypeChanged(slot.mode);
 }
 
-std::vector<uint8_t> ModesPage::PackModeRecord(int n)
+std::vector<uint8_t> ModesPage::packModeRecord(int n)
 {
     const SlotControls slot = findSlot(n);
     // isHidden, not isVisible: the answer must not depend on the page being on screen.
     if (!slot.complete() || slot.mode->isHidden())
         return {kSlotNotShown};
-    return EncodeModeRecord(
+    return encodeModeRecord(
         {n, slot.mode->currentIndex(), slot.channel->currentIndex() + 1, slot.notes->currentIndex()});
 }
 
 void ModesPage::onModeReceived(const std::array<uint8_t, 4>& values)
 {
-    const ModeRecord record = ModeRecordFromValues(values);
+    const ModeRecord record = modeRecordFromValues(values);
     if (record.slot < 1 || record.slot > kModeSlotCount) {
         // No such slot: nothing is shown and the count stays as it is.
         showAfterWait(QStringLiteral("Error while preparing dispaly data - component not found!"));
         return;
     }
-    const auto shown = ModeRecordFromReply(values);
+    const auto shown = modeRecordFromReply(values);
     if (!shown) {
         // A value no combo box can show: leave the slot as it is rather than
         // show (and later store) an empty selection.
@@ -284,13 +284,13 @@ void ModesPage::onModeReceived(const std::array<uint8_t, 4>& values)
                 .arg(record.note));
         return;
     }
-    ShowModeSlot(shown->slot, shown->type, shown->channel - 1, shown->note);
+    showModeSlot(shown->slot, shown->type, shown->channel - 1, shown->note);
     m_modesCount->setValue(shown->slot);
 }
 
 void ModesPage::showAfterWait(const QString& message)
 {
-    // A modal box inside an operation's wait would let Timer1 expire and turn
+    // A modal box inside an operation's wait would let the wait timer expire and turn
     // an answered request into a timeout: it comes when the wait is over.
     if (!m_link.busy()) {
         m_host.showMessage(message);
@@ -311,46 +311,46 @@ void ModesPage::showPendingMessages()
 void ModesPage::resetAllSlots()
 {
     for (int n = 1; n <= kModeSlotCount; ++n)
-        ResetModeSlot(n);
+        resetModeSlot(n);
 }
 
 void ModesPage::pageShown()
 {
-    if (m_link.input().DeviceCount() > 0)
-        ReadDeviceInformation(m_link);
+    if (m_link.input().deviceCount() > 0)
+        readDeviceInformation(m_link);
 }
 
 void ModesPage::restartDevice()
 {
-    RestartDevice(m_link);
+    vantorel::restartDevice(m_link);
 }
 
 void ModesPage::readModesFromDevice()
 {
-    ReadModes(m_link, [this] { resetAllSlots(); });
+    readModes(m_link, [this] { resetAllSlots(); });
 }
 
 void ModesPage::storeModesToDevice()
 {
     std::vector<ModeRecord> records;
     for (int n = 1; n <= kModeSlotCount; ++n) {
-        const std::vector<uint8_t> packed = PackModeRecord(n);
+        const std::vector<uint8_t> packed = packModeRecord(n);
         if (packed.size() == 1 && packed.front() == kSlotNotShown)
             continue;
-        if (const auto record = DecodeModeRecord(packed))
+        if (const auto record = decodeModeRecord(packed))
             records.push_back(*record);
     }
-    StoreModes(m_link, records);
+    storeModes(m_link, records);
 }
 
 void ModesPage::storeModesCount()
 {
-    StoreModesCount(m_link, m_modesCount->value(), [this] { resetAllSlots(); });
+    vantorel::storeModesCount(m_link, m_modesCount->value(), [this] { resetAllSlots(); });
 }
 
 void ModesPage::resetModesToDefault()
 {
-    ResetModesToDefault(m_link, [this] { resetAllSlots(); });
+    vantorel::resetModesToDefault(m_link, [this] { resetAllSlots(); });
 }
 
 } // namespace vantorel

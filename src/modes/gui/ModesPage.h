@@ -41,12 +41,12 @@ public:
     // the selected mode type uses and resets the others to channel 1 / note 0.
     void onModeTypeChanged(QObject* sender);
     // Slot n to its defaults; shown only for n = 1.
-    void ResetModeSlot(int n);
+    void resetModeSlot(int n);
     // Shows slot n with the given mode type, channel index (0..15) and note.
-    void ShowModeSlot(int n, int modeType, int channelIndex, int note);
+    void showModeSlot(int n, int modeType, int channelIndex, int note);
     // The four bytes of slot n (slot, mode type, MIDI channel, note), or the
     // single byte kSlotNotShown when the slot is hidden.
-    std::vector<uint8_t> PackModeRecord(int n);
+    std::vector<uint8_t> packModeRecord(int n);
     // Reply "f": shows the slot and sets the modes count to its number.
     void onModeReceived(const std::array<uint8_t, 4>& values);
 

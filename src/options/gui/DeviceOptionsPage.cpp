@@ -23,13 +23,13 @@ DeviceOptionsPage::DeviceOptionsPage(DeviceLink& link, PageHost& host, QWidget* 
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(12);
 
-    m_noteOffActions = Named(new QCheckBox(QStringLiteral("Use Note Off"), this), "cblngNoteOffActions");
+    m_noteOffActions = named(new QCheckBox(QStringLiteral("Use Note Off"), this), "cblngNoteOffActions");
     auto* setNoteOff
-        = NamedButton("btnlngSetNoteOffAction", QStringLiteral("Set Note Off action in predefined Modes"), this);
-    m_zeroValueOffset = Named(new QSpinBox(this), "sedZeroValueOffset");
+        = namedButton("btnlngSetNoteOffAction", QStringLiteral("Set Note Off action in predefined Modes"), this);
+    m_zeroValueOffset = named(new QSpinBox(this), "sedZeroValueOffset");
     m_zeroValueOffset->setRange(0, 10);
     m_zeroValueOffset->setFixedWidth(60);
-    auto* setOffset = NamedButton("btnlngSetZeroValueOffset", QStringLiteral("Set CC Zero Value Offset"), this);
+    auto* setOffset = namedButton("btnlngSetZeroValueOffset", QStringLiteral("Set CC Zero Value Offset"), this);
 
     grid->addWidget(m_noteOffActions, 0, 0);
     grid->addWidget(setNoteOff, 0, 1);
@@ -48,21 +48,21 @@ DeviceOptionsPage::DeviceOptionsPage(DeviceLink& link, PageHost& host, QWidget* 
 
 void DeviceOptionsPage::storeNoteOffAction()
 {
-    SetNoteOffAction(m_link, m_noteOffActions->isChecked());
+    setNoteOffAction(m_link, m_noteOffActions->isChecked());
 }
 
 void DeviceOptionsPage::storeZeroValueOffset()
 {
-    SetZeroValueOffset(m_link, m_zeroValueOffset->value());
+    setZeroValueOffset(m_link, m_zeroValueOffset->value());
 }
 
 void DeviceOptionsPage::pageShown()
 {
-    if (m_link.input().DeviceCount() <= 0)
+    if (m_link.input().deviceCount() <= 0)
         return;
-    const OpResult result = ReadDeviceOptions(m_link);
-    if (result != OpResult::Busy && result != OpResult::Failed && IsPro(m_link.deviceType()))
-        ReadDeviceInformation(m_link);
+    const OpResult result = readDeviceOptions(m_link);
+    if (result != OpResult::Busy && result != OpResult::Failed && isPro(m_link.deviceType()))
+        readDeviceInformation(m_link);
 }
 
 void DeviceOptionsPage::showOptions(bool noteOff, int zeroValueOffset)

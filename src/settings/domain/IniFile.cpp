@@ -16,46 +16,46 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool IsBlank(char c)
+bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
 }
 
-std::string_view Trim(std::string_view text)
+std::string_view trim(std::string_view text)
 {
-    while (!text.empty() && IsBlank(text.front()))
+    while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
+    while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
     return text;
 }
 
-char AsciiLower(char c)
+char asciiLower(char c)
 {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool SameName(std::string_view a, std::string_view b)
+bool sameName(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (AsciiLower(a[i]) != AsciiLower(b[i]))
+        if (asciiLower(a[i]) != asciiLower(b[i]))
             return false;
     return true;
 }
 
 // The section name of a header line, nothing for other lines.
-std::optional<std::string_view> HeaderName(std::string_view line)
+std::optional<std::string_view> headerName(std::string_view line)
 {
-    line = Trim(line);
+    line = trim(line);
     if (line.empty() || line.front() != '[')
         return std::nullopt;
     line.remove_prefix(1);
     const size_t close = line.find(']');
     if (close != std::string_view::npos)
         line = line.substr(0, close);
-    return Trim(line);
+    return trim(line);
 }
 
 struct KeyLine {
@@ -63,26 +63,26 @@ struct KeyLine {
     std::string_view value;
 };
 
-std::optional<KeyLine> ParseKeyLine(std::string_view line)
+std::optional<KeyLine> parseKeyLine(std::string_view line)
 {
-    const std::string_view trimmed = Trim(line);
+    const std::string_view trimmed = trim(line);
     if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '[')
         return std::nullopt;
     const size_t equals = trimmed.find('=');
     if (equals == std::string_view::npos)
         return std::nullopt;
-    return KeyLine{Trim(trimmed.substr(0, equals)), trimmed.substr(equals + 1)};
+    return KeyLine{trim(trimmed.substr(0, equals)), trimmed.substr(equals + 1)};
 }
 
-std::string ProfileValue(std::string_view raw)
+std::string profileValue(std::string_view raw)
 {
-    std::string_view value = Trim(raw);
+    std::string_view value = trim(raw);
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
     return std::string(value);
 }
 
-std::string OneLine(std::string_view value)
+std::string oneLine(std::string_view value)
 {
     std::string text(value);
     for (char& c : text)
@@ -93,12 +93,12 @@ std::string OneLine(std::string_view value)
 
 } // namespace
 
-std::string IniWriteErrorText(const std::string& fileName, const std::string& reason)
+std::string iniWriteErrorText(const std::string& fileName, const std::string& reason)
 {
     return "Unable to write to " + fileName + (reason.empty() ? std::string() : ": " + reason);
 }
 
-IniFile IniFile::Parse(std::string_view text)
+IniFile IniFile::parse(std::string_view text)
 {
     IniFile ini;
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
@@ -118,7 +118,7 @@ IniFile IniFile::Parse(std::string_view text)
     return ini;
 }
 
-std::string IniFile::Serialize() const
+std::string IniFile::serialize() const
 {
     std::string text;
     if (m_byteOrderMark)
@@ -130,36 +130,36 @@ std::string IniFile::Serialize() const
     return text;
 }
 
-bool IniFile::Load(const std::string& path)
+bool IniFile::load(const std::string& path)
 {
     *this = IniFile();
     std::error_code ec;
-    const fs::path location = PathFromText(path);
+    const fs::path location = pathFromText(path);
     if (!fs::exists(location, ec))
         return !ec;
-    const BoundedFileRead file = ReadBoundedFile(location, kIniFileLimit);
+    const BoundedFileRead file = readBoundedFile(location, kIniFileLimit);
     if (!file.ok())
         return false;
-    *this = Parse(file.bytes);
+    *this = parse(file.bytes);
     return true;
 }
 
-Result<void> IniFile::Save(const std::string& path) const
+Result<void> IniFile::save(const std::string& path) const
 {
-    const Result<void> written = WriteFileAtomically(PathFromText(path), Serialize());
+    const Result<void> written = writeFileAtomically(pathFromText(path), serialize());
     if (!written)
-        return Error{IniWriteErrorText(path, written.error().message)};
+        return Error{iniWriteErrorText(path, written.error().message)};
     return {};
 }
 
 std::optional<IniFile::Range> IniFile::findSection(std::string_view section) const
 {
     for (size_t i = 0; i < m_lines.size(); ++i) {
-        const auto name = HeaderName(m_lines[i]);
-        if (!name || !SameName(*name, section))
+        const auto name = headerName(m_lines[i]);
+        if (!name || !sameName(*name, section))
             continue;
         size_t end = i + 1;
-        while (end < m_lines.size() && !HeaderName(m_lines[end]))
+        while (end < m_lines.size() && !headerName(m_lines[end]))
             ++end;
         return Range{i + 1, end};
     }
@@ -169,24 +169,24 @@ std::optional<IniFile::Range> IniFile::findSection(std::string_view section) con
 std::optional<size_t> IniFile::findKey(const Range& range, std::string_view key) const
 {
     for (size_t i = range.begin; i < range.end; ++i) {
-        const auto line = ParseKeyLine(m_lines[i]);
-        if (line && SameName(line->key, key))
+        const auto line = parseKeyLine(m_lines[i]);
+        if (line && sameName(line->key, key))
             return i;
     }
     return std::nullopt;
 }
 
-bool IniFile::SectionExists(std::string_view section) const
+bool IniFile::sectionExists(std::string_view section) const
 {
     return findSection(section).has_value();
 }
 
-bool IniFile::ValueExists(std::string_view section, std::string_view key) const
+bool IniFile::valueExists(std::string_view section, std::string_view key) const
 {
-    return Value(section, key).has_value();
+    return value(section, key).has_value();
 }
 
-std::optional<std::string> IniFile::Value(std::string_view section, std::string_view key) const
+std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const
 {
     const auto range = findSection(section);
     if (!range)
@@ -194,28 +194,28 @@ std::optional<std::string> IniFile::Value(std::string_view section, std::string_
     const auto index = findKey(*range, key);
     if (!index)
         return std::nullopt;
-    return ProfileValue(ParseKeyLine(m_lines[*index])->value);
+    return profileValue(parseKeyLine(m_lines[*index])->value);
 }
 
-std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const
+std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view defaultValue) const
 {
-    auto value = Value(section, key);
-    return value ? std::move(*value) : std::string(defaultValue);
+    auto stored = value(section, key);
+    return stored ? std::move(*stored) : std::string(defaultValue);
 }
 
-int IniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const
+int IniFile::readInteger(std::string_view section, std::string_view key, int defaultValue) const
 {
-    const auto value = Value(section, key);
-    return value ? IniTextToInt(*value, defaultValue) : defaultValue;
+    const auto stored = value(section, key);
+    return stored ? iniTextToInt(*stored, defaultValue) : defaultValue;
 }
 
-void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
+void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
     // Reading trims blanks and drops a pair of enclosing quotes: a value that
     // would lose either is written in quotes, so that it reads back as itself
     // (a MIDI port name with a trailing blank, a quoted path).
-    std::string text = OneLine(value);
-    if (ProfileValue(text) != text)
+    std::string text = oneLine(value);
+    if (profileValue(text) != text)
         text = '"' + text + '"';
     const std::string line = std::string(key) + "=" + text;
     const auto range = findSection(section);
@@ -230,17 +230,17 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     }
     // After the last line of the section that is not empty.
     size_t insertAt = range->end;
-    while (insertAt > range->begin && Trim(m_lines[insertAt - 1]).empty())
+    while (insertAt > range->begin && trim(m_lines[insertAt - 1]).empty())
         --insertAt;
     m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt), line);
 }
 
-void IniFile::WriteInteger(std::string_view section, std::string_view key, int value)
+void IniFile::writeInteger(std::string_view section, std::string_view key, int value)
 {
-    WriteString(section, key, std::to_string(value));
+    writeString(section, key, std::to_string(value));
 }
 
-int IniTextToInt(std::string_view text, int def)
+int iniTextToInt(std::string_view text, int def)
 {
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
@@ -261,7 +261,7 @@ int IniTextToInt(std::string_view text, int def)
     if (hex) {
         uint64_t value = 0;
         for (const char c : text) {
-            const int digit = HexDigitValue(c);
+            const int digit = hexDigitValue(c);
             if (digit < 0)
                 return def;
             value = value * 16 + static_cast<uint64_t>(digit);

@@ -11,7 +11,7 @@ namespace vantorel {
 
 // The message of a failed write of an INI file: "Unable to write to <file
 // name>", with the system's reason when there is one: "...: <reason>".
-std::string IniWriteErrorText(const std::string& fileName, const std::string& reason = {});
+std::string iniWriteErrorText(const std::string& fileName, const std::string& reason = {});
 
 // A Windows INI file held as its lines: "[Section]" headers and "Key=Value"
 // lines, values kept as raw bytes (no escaping, no quoting, no encoding).
@@ -31,34 +31,34 @@ public:
     // Text with CR LF, LF or CR line ends; a UTF-8 byte order mark is kept.
     static constexpr size_t kIniFileLimit = 1024 * 1024;
 
-    static IniFile Parse(std::string_view text);
+    static IniFile parse(std::string_view text);
     // Every line ends with CR LF.
-    std::string Serialize() const;
+    std::string serialize() const;
 
     // Reads a file of at most kIniFileLimit bytes. A missing file gives an empty INI file and true; a file
     // that exists but cannot be read gives an empty one and false.
-    bool Load(const std::string& path);
+    bool load(const std::string& path);
     // Writes the whole file to a temporary file in the same folder and then
     // replaces `path` with it, so the old file stays intact when anything
-    // fails; the error is IniWriteErrorText's.
-    Result<void> Save(const std::string& path) const;
+    // fails; the error is iniWriteErrorText's.
+    Result<void> save(const std::string& path) const;
 
-    bool SectionExists(std::string_view section) const;
-    bool ValueExists(std::string_view section, std::string_view key) const;
+    bool sectionExists(std::string_view section) const;
+    bool valueExists(std::string_view section, std::string_view key) const;
     // The value as the profile functions return it; nothing when the section
     // or the key is missing.
-    std::optional<std::string> Value(std::string_view section, std::string_view key) const;
+    std::optional<std::string> value(std::string_view section, std::string_view key) const;
 
-    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
-    int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
+    std::string readString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    int readInteger(std::string_view section, std::string_view key, int defaultValue) const;
 
     // Replaces the key's line, or adds it at the end of its section, or adds
     // the section at the end of the file. Line breaks inside a value would
     // start new lines in the file and become blanks. A value with blanks
     // around it, or enclosed in quotes, is written in quotes so that it
     // reads back unchanged.
-    void WriteString(std::string_view section, std::string_view key, std::string_view value);
-    void WriteInteger(std::string_view section, std::string_view key, int value);
+    void writeString(std::string_view section, std::string_view key, std::string_view value);
+    void writeInteger(std::string_view section, std::string_view key, int value);
 
     bool empty() const { return m_lines.empty(); }
 
@@ -77,6 +77,6 @@ private:
 // Delphi's StrToIntDef for INI values: optional sign, then decimal digits or
 // "$"/"0x" and up to eight hex digits (taken as a 32-bit pattern). Anything
 // else, an empty text or a decimal value outside the int range gives `def`.
-int IniTextToInt(std::string_view text, int def);
+int iniTextToInt(std::string_view text, int def);
 
 } // namespace vantorel

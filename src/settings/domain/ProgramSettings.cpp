@@ -6,17 +6,17 @@ namespace vantorel {
 
 namespace {
 
-uint32_t ReadColour(const IniFile& file, std::string_view key, uint32_t def)
+uint32_t readColour(const IniFile& file, std::string_view key, uint32_t def)
 {
-    return static_cast<uint32_t>(file.ReadInteger(ini::kColors, key, static_cast<int>(def)));
+    return static_cast<uint32_t>(file.readInteger(ini::kColors, key, static_cast<int>(def)));
 }
 
-void WriteColour(IniFile& file, std::string_view key, uint32_t colour)
+void writeColour(IniFile& file, std::string_view key, uint32_t colour)
 {
-    file.WriteInteger(ini::kColors, key, static_cast<int>(colour));
+    file.writeInteger(ini::kColors, key, static_cast<int>(colour));
 }
 
-bool IsPathSeparator(char c)
+bool isPathSeparator(char c)
 {
 #ifdef _WIN32
     return c == '\\' || c == '/' || c == ':';
@@ -27,57 +27,57 @@ bool IsPathSeparator(char c)
 
 } // namespace
 
-ProgramSettings ReadProgramSettings(const IniFile& file, const std::string& executableDir)
+ProgramSettings readProgramSettings(const IniFile& file, const std::string& executableDir)
 {
     ProgramSettings s;
-    s.midiInput = file.ReadString(ini::kPorts, ini::kMidiInput, "");
-    s.midiOutput = file.ReadString(ini::kPorts, ini::kMidiOutput, "");
-    s.learnFrom = file.ReadString(ini::kPorts, ini::kLearnFrom, "");
-    s.readDir = file.ReadString(ini::kDirs, ini::kReadDir, executableDir);
-    s.saveDir = file.ReadString(ini::kDirs, ini::kSaveDir, executableDir);
-    s.lastOpened = file.ReadString(ini::kFiles, ini::kLastOpened, "");
-    s.lastSaved = file.ReadString(ini::kFiles, ini::kLastSaved, "");
+    s.midiInput = file.readString(ini::kPorts, ini::kMidiInput, "");
+    s.midiOutput = file.readString(ini::kPorts, ini::kMidiOutput, "");
+    s.learnFrom = file.readString(ini::kPorts, ini::kLearnFrom, "");
+    s.readDir = file.readString(ini::kDirs, ini::kReadDir, executableDir);
+    s.saveDir = file.readString(ini::kDirs, ini::kSaveDir, executableDir);
+    s.lastOpened = file.readString(ini::kFiles, ini::kLastOpened, "");
+    s.lastSaved = file.readString(ini::kFiles, ini::kLastSaved, "");
     const RowColours defaults;
-    s.colours.ccLine = ReadColour(file, ini::kCCLine, defaults.ccLine);
-    s.colours.noLine = ReadColour(file, ini::kNOLine, defaults.noLine);
-    s.colours.noVelocityLine = ReadColour(file, ini::kNOVelocityLine, defaults.noVelocityLine);
-    s.colours.ccValueLine = ReadColour(file, ini::kCCValueLine, defaults.ccValueLine);
-    s.colours.dmxValueLine = ReadColour(file, ini::kDMXValueLine, defaults.dmxValueLine);
-    s.lastFirmwareFile = file.ReadString(ini::kFiles, ini::kLastLoadedFWFile, "");
-    s.lastFirmwareFileDate = file.ReadString(ini::kFiles, ini::kLastLoadedFWFileDate, ini::kNoDate);
-    s.verifyAfterWrite = file.ReadInteger(ini::kOptions, ini::kVerifyAfterWrite, 1) != 0;
-    s.debugOn = file.ReadInteger(ini::kDebug, ini::kDebugOn, 0);
+    s.colours.ccLine = readColour(file, ini::kCCLine, defaults.ccLine);
+    s.colours.noLine = readColour(file, ini::kNOLine, defaults.noLine);
+    s.colours.noVelocityLine = readColour(file, ini::kNOVelocityLine, defaults.noVelocityLine);
+    s.colours.ccValueLine = readColour(file, ini::kCCValueLine, defaults.ccValueLine);
+    s.colours.dmxValueLine = readColour(file, ini::kDMXValueLine, defaults.dmxValueLine);
+    s.lastFirmwareFile = file.readString(ini::kFiles, ini::kLastLoadedFWFile, "");
+    s.lastFirmwareFileDate = file.readString(ini::kFiles, ini::kLastLoadedFWFileDate, ini::kNoDate);
+    s.verifyAfterWrite = file.readInteger(ini::kOptions, ini::kVerifyAfterWrite, 1) != 0;
+    s.debugOn = file.readInteger(ini::kDebug, ini::kDebugOn, 0);
     return s;
 }
 
-void WriteProgramSettings(IniFile& file, const ProgramSettings& s)
+void writeProgramSettings(IniFile& file, const ProgramSettings& s)
 {
-    file.WriteString(ini::kPorts, ini::kMidiInput, s.midiInput);
-    file.WriteString(ini::kPorts, ini::kMidiOutput, s.midiOutput);
+    file.writeString(ini::kPorts, ini::kMidiInput, s.midiInput);
+    file.writeString(ini::kPorts, ini::kMidiOutput, s.midiOutput);
     if (!s.learnFrom.empty())
-        file.WriteString(ini::kPorts, ini::kLearnFrom, s.learnFrom);
-    file.WriteString(ini::kDirs, ini::kReadDir, ExtractFilePath(s.lastOpened));
-    file.WriteString(ini::kDirs, ini::kSaveDir, ExtractFilePath(s.lastSaved));
-    file.WriteString(ini::kFiles, ini::kLastOpened, s.lastOpened);
-    file.WriteString(ini::kFiles, ini::kLastSaved, s.lastSaved);
-    WriteColour(file, ini::kCCLine, s.colours.ccLine);
-    WriteColour(file, ini::kNOLine, s.colours.noLine);
-    WriteColour(file, ini::kNOVelocityLine, s.colours.noVelocityLine);
-    WriteColour(file, ini::kCCValueLine, s.colours.ccValueLine);
-    WriteColour(file, ini::kDMXValueLine, s.colours.dmxValueLine);
-    file.WriteString(ini::kFiles, ini::kLastLoadedFWFile, s.lastFirmwareFile);
+        file.writeString(ini::kPorts, ini::kLearnFrom, s.learnFrom);
+    file.writeString(ini::kDirs, ini::kReadDir, extractFilePath(s.lastOpened));
+    file.writeString(ini::kDirs, ini::kSaveDir, extractFilePath(s.lastSaved));
+    file.writeString(ini::kFiles, ini::kLastOpened, s.lastOpened);
+    file.writeString(ini::kFiles, ini::kLastSaved, s.lastSaved);
+    writeColour(file, ini::kCCLine, s.colours.ccLine);
+    writeColour(file, ini::kNOLine, s.colours.noLine);
+    writeColour(file, ini::kNOVelocityLine, s.colours.noVelocityLine);
+    writeColour(file, ini::kCCValueLine, s.colours.ccValueLine);
+    writeColour(file, ini::kDMXValueLine, s.colours.dmxValueLine);
+    file.writeString(ini::kFiles, ini::kLastLoadedFWFile, s.lastFirmwareFile);
     if (s.lastFirmwareFileDate != ini::kNoDate)
-        file.WriteString(ini::kFiles, ini::kLastLoadedFWFileDate, s.lastFirmwareFileDate);
+        file.writeString(ini::kFiles, ini::kLastLoadedFWFileDate, s.lastFirmwareFileDate);
     // Written once it differs from the default, so that files of users who
     // never turned it off stay as they were.
-    if (!s.verifyAfterWrite || file.ValueExists(ini::kOptions, ini::kVerifyAfterWrite))
-        file.WriteInteger(ini::kOptions, ini::kVerifyAfterWrite, s.verifyAfterWrite ? 1 : 0);
+    if (!s.verifyAfterWrite || file.valueExists(ini::kOptions, ini::kVerifyAfterWrite))
+        file.writeInteger(ini::kOptions, ini::kVerifyAfterWrite, s.verifyAfterWrite ? 1 : 0);
 }
 
-std::string ExtractFilePath(std::string_view path)
+std::string extractFilePath(std::string_view path)
 {
     size_t end = path.size();
-    while (end > 0 && !IsPathSeparator(path[end - 1]))
+    while (end > 0 && !isPathSeparator(path[end - 1]))
         --end;
     return std::string(path.substr(0, end));
 }

@@ -67,16 +67,16 @@ struct ProgramSettings {
 
 // Every key with its default; `executableDir` (with its trailing separator)
 // is the default of both directories.
-ProgramSettings ReadProgramSettings(const IniFile& ini, const std::string& executableDir);
+ProgramSettings readProgramSettings(const IniFile& ini, const std::string& executableDir);
 
 // Writes the keys in the program's order. The directories are not taken from
 // `settings` but derived from the last files (empty without one); the date of
 // the last firmware file is written only when it is not "-". "DebugOn" is
 // never written; "VerifyAfterWrite" only when it is off or already in the file.
-void WriteProgramSettings(IniFile& ini, const ProgramSettings& settings);
+void writeProgramSettings(IniFile& ini, const ProgramSettings& settings);
 
 // The folder part of a path with its trailing separator, "" when the path
 // has none (both '\\' and '/' count on Windows, with the drive colon).
-std::string ExtractFilePath(std::string_view path);
+std::string extractFilePath(std::string_view path);
 
 } // namespace vantorel

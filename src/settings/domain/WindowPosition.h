@@ -49,26 +49,26 @@ struct RestoredGeometry {
 // Without a saved position the window opens at 0,0. A saved left edge beyond
 // the only monitor's width becomes a third of that width; a saved height
 // above the screen height becomes screen height - 30 at top 1.
-RestoredGeometry RestoreWindowGeometry(const IniFile& ini, std::string_view component, const WindowBounds& current,
+RestoredGeometry restoreWindowGeometry(const IniFile& ini, std::string_view component, const WindowBounds& current,
                                        const SizeConstraints& constraints, bool fixedBorder,
                                        const ScreenMetrics& screen);
 
 // Writes the geometry only for a normal window (a maximized or minimized
 // window keeps its last normal geometry in the file), the state always.
-void StoreWindowGeometry(IniFile& ini, std::string_view component, SavedWindowState state, const WindowBounds& bounds);
+void storeWindowGeometry(IniFile& ini, std::string_view component, SavedWindowState state, const WindowBounds& bounds);
 
 // The width rules in order (maximum, then minimum) and the minimum height.
-WindowBounds ApplySizeConstraints(WindowBounds bounds, const SizeConstraints& constraints);
+WindowBounds applySizeConstraints(WindowBounds bounds, const SizeConstraints& constraints);
 
 // The executable's path with its extension replaced by ".INI".
-std::string ProgramIniName(const std::string& executablePath);
+std::string programIniName(const std::string& executablePath);
 
 // The window-position INI file of a Windows installation. Version codes 8..12
 // (Vista and later, or a 32-bit process on 64-bit Windows) put it in a folder
 // named after the executable under `commonAppData`; `forceDirectory` creates
 // that folder. When it cannot be created, `failedFolder` receives its name and
 // `commonAppData` itself is used. Other versions share the program INI file.
-std::string WindowPositionIniName(int windowsVersionCode, const std::string& commonAppData,
+std::string windowPositionIniName(int windowsVersionCode, const std::string& commonAppData,
                                   const std::string& executablePath,
                                   const std::function<bool(const std::string&)>& forceDirectory,
                                   std::string& failedFolder);

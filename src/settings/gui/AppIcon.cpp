@@ -10,7 +10,7 @@ namespace vantorel {
 namespace {
 
 // The drawing on a 256 x 256 canvas.
-void PaintIcon(QPainter& p)
+void paintIcon(QPainter& p)
 {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -53,7 +53,7 @@ void PaintIcon(QPainter& p)
 
 } // namespace
 
-QIcon ApplicationIcon()
+QIcon applicationIcon()
 {
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
@@ -61,7 +61,7 @@ QIcon ApplicationIcon()
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
         painter.scale(size / 256.0, size / 256.0);
-        PaintIcon(painter);
+        paintIcon(painter);
         painter.end();
         icon.addPixmap(pixmap);
     }

@@ -6,6 +6,6 @@ namespace vantorel {
 
 // The program's icon (the drawing of desktop/vantorel-control-center.svg,
 // painted so that no SVG support is needed at run time).
-QIcon ApplicationIcon();
+QIcon applicationIcon();
 
 } // namespace vantorel

@@ -11,13 +11,13 @@ namespace vantorel {
 
 namespace {
 
-bool HasFixedBorder(const QWidget& window)
+bool hasFixedBorder(const QWidget& window)
 {
     return window.minimumSize() == window.maximumSize()
         || window.windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint);
 }
 
-SizeConstraints ConstraintsOf(const QWidget& window)
+SizeConstraints constraintsOf(const QWidget& window)
 {
     SizeConstraints c;
     c.minWidth = window.minimumWidth();
@@ -29,7 +29,7 @@ SizeConstraints ConstraintsOf(const QWidget& window)
 
 } // namespace
 
-ScreenMetrics PrimaryScreenMetrics()
+ScreenMetrics primaryScreenMetrics()
 {
     ScreenMetrics metrics;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -40,14 +40,14 @@ ScreenMetrics PrimaryScreenMetrics()
     return metrics;
 }
 
-void RestoreFormPosition(QWidget& window, const QString& positionIni, const ScreenMetrics& screen)
+void restoreFormPosition(QWidget& window, const QString& positionIni, const ScreenMetrics& screen)
 {
     if (positionIni.isEmpty())
         return;
-    const IniFile ini = ReadIniFile(positionIni);
+    const IniFile ini = readIniFile(positionIni);
     const WindowBounds current{window.x(), window.y(), window.width(), window.height()};
-    const RestoredGeometry restored = RestoreWindowGeometry(ini, ToIniText(window.objectName()), current,
-                                                            ConstraintsOf(window), HasFixedBorder(window), screen);
+    const RestoredGeometry restored = restoreWindowGeometry(ini, toIniText(window.objectName()), current,
+                                                            constraintsOf(window), hasFixedBorder(window), screen);
     if (restored.maximized) {
         window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
         return;
@@ -59,11 +59,11 @@ void RestoreFormPosition(QWidget& window, const QString& positionIni, const Scre
         window.resize(restored.bounds.width, restored.bounds.height);
 }
 
-Result<void> SaveFormPosition(const QWidget& window, const QString& positionIni)
+Result<void> saveFormPosition(const QWidget& window, const QString& positionIni)
 {
     if (positionIni.isEmpty())
         return {};
-    Result<IniFile> read = ReadIniFileForUpdate(positionIni);
+    Result<IniFile> read = readIniFileForUpdate(positionIni);
     if (!read)
         return read.error();
     IniFile& ini = *read;
@@ -78,9 +78,9 @@ Result<void> SaveFormPosition(const QWidget& window, const QString& positionIni)
     if (!window.testAttribute(Qt::WA_WState_ExplicitShowHide) && !window.testAttribute(Qt::WA_Resized)
         && window.sizeHint().isValid())
         size = window.sizeHint().expandedTo(window.minimumSize()).boundedTo(window.maximumSize());
-    StoreWindowGeometry(ini, ToIniText(window.objectName()), state,
+    storeWindowGeometry(ini, toIniText(window.objectName()), state,
                         WindowBounds{window.x(), window.y(), size.width(), size.height()});
-    return WriteIniFile(ini, positionIni);
+    return writeIniFile(ini, positionIni);
 }
 
 } // namespace vantorel

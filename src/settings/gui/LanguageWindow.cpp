@@ -15,22 +15,22 @@ namespace {
 
 const QString kMarker = QStringLiteral("rglng");
 
-bool IsMarked(const QObject& object)
+bool isMarked(const QObject& object)
 {
     return object.objectName().contains(kMarker, Qt::CaseSensitive);
 }
 
 // A marked object inside a marked component (the buttons of a radio group)
 // belongs to that component and is not listed on its own.
-bool InsideMarkedComponent(const QObject& object, const QObject& owner)
+bool insideMarkedComponent(const QObject& object, const QObject& owner)
 {
     for (const QObject* up = object.parent(); up && up != &owner; up = up->parent())
-        if (IsMarked(*up))
+        if (isMarked(*up))
             return true;
     return false;
 }
 
-bool IsTextType(const QMetaProperty& property)
+bool isTextType(const QMetaProperty& property)
 {
     return property.metaType().id() == QMetaType::QString;
 }
@@ -46,44 +46,44 @@ LanguageWindow::LanguageWindow(QWidget& owner, QWidget* parent)
     setModal(false);
     resize(640, 420);
 
-    ListBox1 = new QListWidget(this);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    Button1 = new QPushButton(QStringLiteral("Button1"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    Button1->setAutoDefault(true);
+    m_textList = new QListWidget(this);
+    m_textList->setObjectName(QStringLiteral("ListBox1"));
+    m_listButton = new QPushButton(QStringLiteral("Button1"), this);
+    m_listButton->setObjectName(QStringLiteral("Button1"));
+    m_listButton->setDefault(true);
+    m_listButton->setAutoDefault(true);
 
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(ListBox1, 1);
+    layout->addWidget(m_textList, 1);
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(Button1);
+    buttons->addWidget(m_listButton);
     buttons->addStretch(1);
     layout->addLayout(buttons);
 
-    connect(Button1, &QPushButton::clicked, this, &LanguageWindow::listTranslations);
+    connect(m_listButton, &QPushButton::clicked, this, &LanguageWindow::listTranslations);
 }
 
 void LanguageWindow::listTranslations()
 {
-    ListBox1->clear();
+    m_textList->clear();
     QStringList lines;
     const QList<QObject*> components = m_owner.findChildren<QObject*>();
     for (const QObject* component : components) {
-        if (!IsMarked(*component) || InsideMarkedComponent(*component, m_owner))
+        if (!isMarked(*component) || insideMarkedComponent(*component, m_owner))
             continue;
         lines << component->objectName();
-        ListStringProperties(*component, lines);
+        listStringProperties(*component, lines);
     }
-    ListBox1->addItems(lines);
+    m_textList->addItems(lines);
 }
 
-void LanguageWindow::ListStringProperties(const QObject& component, QStringList& lines)
+void LanguageWindow::listStringProperties(const QObject& component, QStringList& lines)
 {
     const QMetaObject* meta = component.metaObject();
     std::vector<QMetaProperty> properties;
     for (int i = 0; i < meta->propertyCount(); ++i) {
         const QMetaProperty property = meta->property(i);
-        if (property.isStored() && property.isDesignable() && IsTextType(property))
+        if (property.isStored() && property.isDesignable() && isTextType(property))
             properties.push_back(property);
     }
     std::sort(properties.begin(), properties.end(), [](const QMetaProperty& a, const QMetaProperty& b) {

@@ -26,11 +26,11 @@ public:
     // One line "[Property] NAME: TYPE = VALUE" per stored, designable
     // property of a text type, sorted by name; "Porażka: NAME" for a property
     // whose value cannot be read.
-    static void ListStringProperties(const QObject& component, QStringList& lines);
+    static void listStringProperties(const QObject& component, QStringList& lines);
 
 private:
-    QListWidget* ListBox1 = nullptr;
-    QPushButton* Button1 = nullptr;
+    QListWidget* m_textList = nullptr;
+    QPushButton* m_listButton = nullptr;
     QWidget& m_owner;
 };
 

@@ -7,7 +7,7 @@ namespace vantorel {
 namespace {
 
 // The MIDI client a port belongs to: "dev" of "dev:out".
-QString ClientOf(const QString& port)
+QString clientOf(const QString& port)
 {
     const int colon = int(port.indexOf(QLatin1Char(':')));
     return colon > 0 ? port.left(colon) : port;
@@ -62,7 +62,7 @@ bool PortListBox::chooseSameDevice(const QString& otherPort)
 {
     const QStringList present = ports();
     for (int i = 0; i < present.size(); ++i) {
-        if (ClientOf(present.at(i)) == ClientOf(otherPort)) {
+        if (clientOf(present.at(i)) == clientOf(otherPort)) {
             const QSignalBlocker quiet(this);
             setCurrentIndex(i);
             return true;

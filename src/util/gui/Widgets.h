@@ -16,33 +16,33 @@ inline const QColor kMaroon(0x80, 0x00, 0x00);
 inline const QColor kPurple(0x80, 0x00, 0x80);
 
 // Gives `widget` its objectName and returns it.
-template <typename W> W* Named(W* widget, const char* name)
+template <typename W> W* named(W* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
 
-inline QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent)
+inline QLabel* namedLabel(const char* name, const QString& text, QWidget* parent)
 {
-    return Named(new QLabel(text, parent), name);
+    return named(new QLabel(text, parent), name);
 }
 
-inline QPushButton* NamedButton(const char* name, const QString& text, QWidget* parent)
+inline QPushButton* namedButton(const char* name, const QString& text, QWidget* parent)
 {
-    return Named(new QPushButton(text, parent), name);
+    return named(new QPushButton(text, parent), name);
 }
 
 // A raised panel.
-inline QFrame* NamedPanel(const char* name, QWidget* parent)
+inline QFrame* namedPanel(const char* name, QWidget* parent)
 {
-    auto* frame = Named(new QFrame(parent), name);
+    auto* frame = named(new QFrame(parent), name);
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFrameShadow(QFrame::Raised);
     return frame;
 }
 
 // Bold text, optionally coloured and larger.
-inline void SetBold(QLabel* label, const QColor* colour = nullptr, int pointSizeDelta = 0)
+inline void setBold(QLabel* label, const QColor* colour = nullptr, int pointSizeDelta = 0)
 {
     QFont font = label->font();
     font.setBold(true);
@@ -57,7 +57,7 @@ inline void SetBold(QLabel* label, const QColor* colour = nullptr, int pointSize
 }
 
 // Message texts carry CR LF line breaks; boxes show them as plain breaks.
-inline QString DisplayText(QString text)
+inline QString displayText(QString text)
 {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }

@@ -6,9 +6,9 @@
 
 namespace vantorel {
 
-Result<void> WriteFileAtomically(const QString& path, const QByteArray& bytes)
+Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
-    return WriteFileAtomically(ToFileSystemPath(path), std::string_view(bytes.constData(), size_t(bytes.size())));
+    return writeFileAtomically(toFileSystemPath(path), std::string_view(bytes.constData(), size_t(bytes.size())));
 }
 
 } // namespace vantorel

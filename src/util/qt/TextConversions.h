@@ -17,7 +17,7 @@ namespace vantorel {
 
 // A path the file functions of the standard library open: the UTF-16 name on
 // Windows, the local 8-bit encoding elsewhere.
-inline std::filesystem::path ToFileSystemPath(const QString& path)
+inline std::filesystem::path toFileSystemPath(const QString& path)
 {
 #ifdef _WIN32
     return std::filesystem::path(path.toStdWString());
@@ -26,7 +26,7 @@ inline std::filesystem::path ToFileSystemPath(const QString& path)
 #endif
 }
 
-inline QStringList ToQStringList(const std::vector<std::string>& list)
+inline QStringList toQStringList(const std::vector<std::string>& list)
 {
     QStringList result;
     result.reserve(qsizetype(list.size()));
@@ -37,11 +37,11 @@ inline QStringList ToQStringList(const std::vector<std::string>& list)
 
 // A Result's error as the Qt layers show it, and a text built with Qt as an
 // Error (UTF-8 both ways: nothing is lost).
-inline QString ErrorText(const Error& error)
+inline QString errorText(const Error& error)
 {
     return QString::fromStdString(error.message);
 }
-inline Error MakeError(const QString& message)
+inline Error makeError(const QString& message)
 {
     return Error{message.toStdString()};
 }
