@@ -23,6 +23,10 @@ namespace {
 
 bool g_progressShown = false;
 bool g_interrupted = false;
+// Set by the signal handler itself: a signal counts from the moment it
+// arrives, also before the event loop has turned to it (a Ctrl+C while the
+// ports open sends nothing).
+volatile std::sig_atomic_t g_signalArrived = 0;
 bool g_jsonWanted = false;
 bool g_jsonPrinted = false;
 QString g_lastError;
@@ -131,7 +135,7 @@ void progressDone()
 
 bool interrupted()
 {
-    return g_interrupted;
+    return g_interrupted || g_signalArrived != 0;
 }
 
 int usage(const QString& text)
@@ -180,6 +184,7 @@ namespace {
 std::atomic<bool> g_signalled{false};
 void onSignalCaught(int sig)
 {
+    g_signalArrived = 1;
     g_signalled = true;
     std::signal(sig, SIG_DFL);
 }
@@ -206,6 +211,7 @@ namespace {
 int g_signalFds[2] = {-1, -1};
 void onSignalCaught(int sig)
 {
+    g_signalArrived = 1;
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(g_signalFds[0], &byte, 1);
     std::signal(sig, SIG_DFL);
