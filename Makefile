@@ -11,6 +11,11 @@ APT_PACKAGES = cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools 
 APT_PACKAGES += scdoc bash-completion appstream dpkg-dev
 # Fixture definition files the fixture patch is tested against.
 APT_PACKAGES += qlcplus-data
+# Translations: the CMake functions (qt6-tools-dev), lupdate and lrelease
+# (qt6-l10n-tools), and Qt's own texts in Polish and German (qt6-translations-l10n).
+APT_PACKAGES += qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
+# The end-to-end test through the accessibility bus (tests/e2e/test_atspi.sh).
+APT_PACKAGES += at-spi2-core python3-pyatspi dbus dbus-x11 xdotool openbox
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -22,7 +27,8 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_
                 LSAN_OPTIONS=suppressions=$(CURDIR)/tools/sanitizers/lsan.supp:print_suppressions=0 \
                 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:suppressions=$(CURDIR)/tools/sanitizers/ubsan.supp
 
-.PHONY: all deps configure build run test clean install bench test-asan deps-fuzz fuzz-build fuzz fuzz-ci check-windows lint
+.PHONY: all deps configure build run test clean install bench test-asan deps-fuzz fuzz-build fuzz fuzz-ci check-windows lint \
+        translations-update
 
 all: build
 
@@ -58,6 +64,17 @@ test: build
 
 install: build
 	cmake --install $(BUILD_DIR)
+
+# The translation sources (translations/*.ts) brought up to date with the
+# texts in the code. Not part of the build: the .ts files are sources, edited
+# by translators; the build turns them into .qm files (lrelease). No line
+# numbers and no obsolete entries, so that a change of code gives a small diff.
+# Domain code marks its texts with VANTOREL_TRANSLATE_NOOP (src/util/Translate.h).
+LUPDATE ?= /usr/lib/qt6/bin/lupdate
+TS_FILES = $(wildcard translations/vantorel_*.ts)
+translations-update: deps
+	$(LUPDATE) -silent -recursive -extensions cpp,h -locations none -no-obsolete -source-language en \
+	  -tr-function-alias QT_TRANSLATE_NOOP+=VANTOREL_TRANSLATE_NOOP src cli emulator -ts $(TS_FILES)
 
 # The test suite built with AddressSanitizer, LeakSanitizer and UBSan. The
 # environment also covers the build: test discovery runs the test programs.
