@@ -56,7 +56,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configure and service VANTOREL MIDI-to-DM
 set(CPACK_PACKAGE_DESCRIPTION "VANTOREL Control Center configures and services VANTOREL MIDI-to-DMX512
 converters (editions Pro, Basic and Eco) over MIDI: device identity and ID,
 the DMX channel table (read, write, CSV files), Basic/Eco modes, device
-options, firmware upload and the interface test.
+options, firmware upload and the interface test. It speaks English, Polish
+and German.
 
 Also contains the command-line tool vantorelctl and the device emulator
 vantorel-emulator.")
@@ -69,6 +70,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The windowing plugins are loaded at run time, where dpkg-shlibdeps cannot see them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# Qt's own texts (message box buttons, file dialogs) in the program's languages.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS jackd2)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
