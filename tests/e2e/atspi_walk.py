@@ -62,9 +62,9 @@ def of_role(role, name=None):
 
 
 def text(node):
-    """What a screen reader says of a label: its name, or its text when its
-    name says what it is."""
-    said = node.name or ''
+    """What a screen reader says of a label: its name, description and text
+    (a label named for what it shows has its words in the latter two)."""
+    said = (node.name or '') + ' ' + (node.description or '')
     try:
         content = node.queryText()
         said += ' ' + content.getText(0, content.characterCount)
@@ -111,12 +111,14 @@ def status_line(window):
 
 
 def use_ports(window):
-    """The emulator's ports are listed first and chosen at start: the port
-    boxes show them."""
-    boxes = find_all(window, of_role(pyatspi.ROLE_COMBO_BOX))[:2]
-    for box in boxes:
-        if EMULATOR_PORT not in text(box):
-            raise Failure('port box shows "%s", not the emulator' % text(box))
+    """The emulator's ports are listed first and chosen at start; the write
+    below shows that the pair answers. (Named after its label, a box no longer
+    tells its choice over AT-SPI with Qt 6.4: its list is checked instead.)"""
+    for box in find_all(window, of_role(pyatspi.ROLE_COMBO_BOX))[:2]:
+        items = [item.name for items in children(box) for item in children(items)]
+        print('port box "%s": first of %s' % (box.name, items[:3]))
+        if EMULATOR_PORT not in text(box) and items[:1] != [EMULATOR_PORT]:
+            raise Failure('port box "%s" does not show the emulator' % box.name)
 
 
 def activate(window):
@@ -126,7 +128,8 @@ def activate(window):
     try:
         wait_for('the window to be active', active, 3)
     except Failure:
-        subprocess.run(['xdotool', 'search', '--name', '^VANTOREL Control Center;', 'windowactivate'], check=False)
+        subprocess.run(['xdotool', 'search', '--name', '^VANTOREL Control Center;', 'windowactivate'],
+                       stderr=subprocess.DEVNULL, check=False)
         wait_for('the window to be active', active, 10)
 
 
