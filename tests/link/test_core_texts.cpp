@@ -65,8 +65,9 @@ TEST(CoreTexts, TemplatesAndCountsReadInEnglishAsTheyAlwaysDid)
         {notSaved(QStringLiteral("The device sent no valid options."), false),
          "The device sent no valid options. Nothing was written."},
         {notSaved(QStringLiteral("Cut short: nothing was saved."), true), "Cut short: nothing was saved."},
-        {optionDifferences(), "Use Note Off: on in the backup, off in the device.|CC Zero Value Offset: 0 in the "
-                              "backup, 4 in the device."},
+        {optionDifferences(),
+         "Use Note Off: on in the backup, off in the device.|CC Zero Value Offset: 0 in the "
+         "backup, 4 in the device."},
         {commonMessageNames().join(QLatin1Char('|')),
          "Quarter frame (0xF1)|Song position (0xF2)|Song Select (0xF3)|Undef (0xF4)|Undef (0xF5)|Tune Request (0xF6)"},
     };
