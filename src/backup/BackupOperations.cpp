@@ -8,6 +8,8 @@
 #include "modes/ModesOperations.h"
 #include "protocol/DeviceType.h"
 
+#include <QCoreApplication>
+
 namespace vantorel {
 
 namespace {
@@ -53,15 +55,17 @@ QString unknownEdition(char letter)
 {
     const QString shown = letter > ' ' && letter < 0x7F ? QString(QLatin1Char(letter))
                                                         : QString::asprintf("0x%02X", unsigned(uint8_t(letter)));
-    return QStringLiteral("an edition this program does not know: %1").arg(shown);
+    return QCoreApplication::translate("vantorel::BackupOperations", "an edition this program does not know: %1")
+        .arg(shown);
 }
 
 } // namespace
 
 QString BackupRead::notSavedText() const
 {
-    return problem.endsWith(QLatin1String("nothing was saved.")) ? problem
-                                                                 : problem + QStringLiteral(" Nothing was written.");
+    return problemSaysNotSaved
+        ? problem
+        : QCoreApplication::translate("vantorel::BackupOperations", "%1 Nothing was written.").arg(problem);
 }
 
 DeviceChannels readStableChannels(DeviceLink& link, int reads)
@@ -99,14 +103,19 @@ BackupRead readDeviceBackup(DeviceLink& link, const BackupReport& reportLine,
     if (const OpResult r = readIdentity(link, backup); r != OpResult::Done)
         return failed(r);
     if (backup.deviceType == 'X')
-        return failed(OpResult::Done, QStringLiteral("The device did not say which edition it is."));
+        return failed(
+            OpResult::Done,
+            QCoreApplication::translate("vantorel::BackupOperations", "The device did not say which edition it is."));
     if (!knownType(backup.deviceType)) {
-        return failed(OpResult::Done, QStringLiteral("The device is of %1.").arg(unknownEdition(backup.deviceType)));
+        return failed(OpResult::Done,
+                      QCoreApplication::translate("vantorel::BackupOperations", "The device is of %1.")
+                          .arg(unknownEdition(backup.deviceType)));
     }
-    report(QStringLiteral("Identity: %1, ID %2, firmware %3.")
+    report(QCoreApplication::translate("vantorel::BackupOperations", "Identity: %1, ID %2, firmware %3.")
                .arg(editionName(backup.deviceType),
                     backup.deviceId ? deviceIdText(*backup.deviceId) : QStringLiteral("?"),
-                    backup.firmwareDate.isEmpty() ? QStringLiteral("none") : backup.firmwareDate));
+                    backup.firmwareDate.isEmpty() ? QCoreApplication::translate("vantorel::BackupOperations", "none")
+                                                  : backup.firmwareDate));
 
     bool optionsRead = false;
     {
@@ -120,10 +129,13 @@ BackupRead readDeviceBackup(DeviceLink& link, const BackupReport& reportLine,
             return failed(r);
     }
     if (!optionsRead || backup.zeroValueOffset < 0 || backup.zeroValueOffset > 10)
-        return failed(OpResult::Done, QStringLiteral("The device sent no valid options."));
-    report(QStringLiteral("Options: Use Note Off %1, CC Zero Value Offset %2.")
-               .arg(backup.useNoteOff ? QStringLiteral("on") : QStringLiteral("off"))
-               .arg(backup.zeroValueOffset));
+        return failed(OpResult::Done,
+                      QCoreApplication::translate("vantorel::BackupOperations", "The device sent no valid options."));
+    report(
+        QCoreApplication::translate("vantorel::BackupOperations", "Options: Use Note Off %1, CC Zero Value Offset %2.")
+            .arg(backup.useNoteOff ? QCoreApplication::translate("vantorel::BackupOperations", "on")
+                                   : QCoreApplication::translate("vantorel::BackupOperations", "off"))
+            .arg(backup.zeroValueOffset));
 
     if (!isPro(backup.deviceType)) {
         const StoredModes stored = readStoredModes(link);
@@ -137,33 +149,40 @@ BackupRead readDeviceBackup(DeviceLink& link, const BackupReport& reportLine,
                 modes.records.push_back(found->second);
         }
         if (stored.count < 1 || int(modes.records.size()) != stored.count || !stored.invalid.empty())
-            return failed(OpResult::Done, QStringLiteral("The device sent incomplete or invalid Basic/Eco modes."));
+            return failed(OpResult::Done,
+                          QCoreApplication::translate("vantorel::BackupOperations",
+                                                      "The device sent incomplete or invalid Basic/Eco modes."));
         backup.modes = modes;
-        report(QStringLiteral("Basic/Eco modes: %1 in use.").arg(modes.count));
+        report(
+            QCoreApplication::translate("vantorel::BackupOperations", "Basic/Eco modes: %1 in use.").arg(modes.count));
     }
 
     const DeviceChannels channels = readStableChannels(link);
     if (channels.result != OpResult::Done)
         return failed(channels.result);
-    if (!channels.complete())
+    if (!channels.complete()) {
+        read.problemSaysNotSaved = true;
         return failed(OpResult::Done,
-                      QStringLiteral("The device's channel table changed or was cut short while it was read: "
-                                     "nothing was saved.")
+                      QCoreApplication::translate("vantorel::BackupOperations",
+                                                  "The device's channel table changed or was cut short while it "
+                                                  "was read: nothing was saved.")
                           + (channels.problems.isEmpty()
                                  ? QString()
                                  : QLatin1Char(' ') + channels.problems.join(QLatin1Char(' '))));
+    }
     for (const auto& [number, payload] : channels.payloads) {
         const auto dump = decodeChannelPayload(payload);
         auto record = dump ? recordFromDump(*dump) : std::nullopt;
         if (!record || !readChannelValues(*record))
             return failed(OpResult::Done,
-                          QStringLiteral("The device holds channel data that cannot be kept: %1")
+                          QCoreApplication::translate("vantorel::BackupOperations",
+                                                      "The device holds channel data that cannot be kept: %1")
                               .arg(QString::fromStdString(payload)));
         if (description)
             record->description = description(number);
         insertSorted(backup.channels, std::move(*record));
     }
-    report(QStringLiteral("Channels: %1.").arg(backup.channels.size()));
+    report(QCoreApplication::translate("vantorel::BackupOperations", "Channels: %1.").arg(backup.channels.size()));
     return read;
 }
 
@@ -182,31 +201,42 @@ struct RestoreProgress {
     QStringList lines() const
     {
         QStringList lines;
-        lines << (options < 0 ? QStringLiteral("Options: not written; the device keeps its own.")
-                              : QStringLiteral("Options: %1 of 2 written.").arg(options));
+        lines << (options < 0 ? QCoreApplication::translate("vantorel::BackupOperations",
+                                                            "Options: not written; the device keeps its own.")
+                              : QCoreApplication::translate("vantorel::BackupOperations", "Options: %1 of 2 written.")
+                                    .arg(options));
         if (modesApply) {
             const int total = int(backup.modes->records.size());
             if (modeSlots < 0)
-                lines << QStringLiteral("Modes: not written; the device keeps its own.");
+                lines << QCoreApplication::translate("vantorel::BackupOperations",
+                                                     "Modes: not written; the device keeps its own.");
             else if (modeSlots < total || !modeCountWritten)
-                lines << QStringLiteral("Modes: %1 of %2 slots written; the number in use was not written.")
-                             .arg(modeSlots)
-                             .arg(total);
+                lines << QCoreApplication::translate("vantorel::BackupOperations",
+                                                     "Modes: %1 of %n slots written; the number in use was not "
+                                                     "written.",
+                                                     nullptr, total)
+                             .arg(modeSlots);
             else
-                lines
-                    << QStringLiteral("Modes: %1 of %1 slots written, %2 in use.").arg(total).arg(backup.modes->count);
+                lines << QCoreApplication::translate("vantorel::BackupOperations",
+                                                     "Modes: %n of %n slots written, %1 in use.", nullptr, total)
+                             .arg(backup.modes->count);
         }
         const int total = int(backup.channels.size());
         switch (clear) {
-        case Clear::NotReached: lines << QStringLiteral("Channels: not touched; the device keeps its table."); break;
+        case Clear::NotReached:
+            lines << QCoreApplication::translate("vantorel::BackupOperations",
+                                                 "Channels: not touched; the device keeps its table.");
+            break;
         case Clear::Unconfirmed:
-            lines << QStringLiteral("Channels: the device was told to clear its table but did not confirm it; "
-                                    "none written.");
+            lines << QCoreApplication::translate("vantorel::BackupOperations",
+                                                 "Channels: the device was told to clear its table but did not "
+                                                 "confirm it; none written.");
             break;
         case Clear::Done:
-            lines << QStringLiteral("Channels: the device's table was cleared; %1 of %2 written. "
-                                    "The device now holds %1 channel(s).")
-                         .arg(channels)
+            lines << QCoreApplication::translate("vantorel::BackupOperations",
+                                                 "Channels: the device's table was cleared; %n of %1 written. "
+                                                 "The device now holds %n channel(s).",
+                                                 nullptr, channels)
                          .arg(total);
             break;
         }
@@ -256,13 +286,14 @@ RestoreOutcome restoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup,
         return outcome;
     }
     if (device.deviceType != backup.deviceType) {
-        report(QStringLiteral("The backup is of a %1, the device is a %2.")
+        report(QCoreApplication::translate("vantorel::BackupOperations", "The backup is of a %1, the device is a %2.")
                    .arg(editionName(backup.deviceType),
                         knownType(device.deviceType)
                             ? editionName(device.deviceType)
-                            : QStringLiteral("device of ") + unknownEdition(device.deviceType)));
+                            : QCoreApplication::translate("vantorel::BackupOperations", "device of %1")
+                                  .arg(unknownEdition(device.deviceType))));
         if (!allowOtherType || !allowOtherType(device.deviceType)) {
-            report(QStringLiteral("Nothing was written."));
+            report(QCoreApplication::translate("vantorel::BackupOperations", "Nothing was written."));
             outcome.result = RestoreResult::OtherType;
             return outcome;
         }
@@ -276,13 +307,15 @@ RestoreOutcome restoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup,
     if (const OpResult r = setZeroValueOffset(link, backup.zeroValueOffset); r != OpResult::Done)
         return stopAt(r);
     progress.options = 2;
-    report(QStringLiteral("Options written."));
+    report(QCoreApplication::translate("vantorel::BackupOperations", "Options written."));
 
     if (backup.modes && isPro(device.deviceType)) {
-        report(QStringLiteral("Basic/Eco modes not written: a VANTOREL Pro has none."));
+        report(QCoreApplication::translate("vantorel::BackupOperations",
+                                           "Basic/Eco modes not written: a VANTOREL Pro has none."));
     } else if (!backup.modes) {
         if (!isPro(device.deviceType))
-            report(QStringLiteral("Basic/Eco modes left as they are: the backup holds none."));
+            report(QCoreApplication::translate("vantorel::BackupOperations",
+                                               "Basic/Eco modes left as they are: the backup holds none."));
     } else {
         progress.modeSlots = 0;
         const OpResult stored = storeModes(link, backup.modes->records, &progress.modeSlots);
@@ -291,7 +324,8 @@ RestoreOutcome restoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup,
         if (const OpResult r = storeModesCount(link, backup.modes->count); r != OpResult::Done)
             return stopAt(r);
         progress.modeCountWritten = true;
-        report(QStringLiteral("Basic/Eco modes written: %1 in use.").arg(backup.modes->count));
+        report(QCoreApplication::translate("vantorel::BackupOperations", "Basic/Eco modes written: %1 in use.")
+                   .arg(backup.modes->count));
     }
 
     if (const OpResult r = clearDeviceData(link); r != OpResult::Done) {
@@ -306,9 +340,12 @@ RestoreOutcome restoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup,
         if (const RestoreResult r = restoreResultOf(written.result); r != RestoreResult::Done)
             return stop(r);
     }
-    report(QStringLiteral("Channels written: %1.").arg(backup.channels.size()));
-    report(QStringLiteral("The device's channel table was cleared first; it holds these %1 channel(s) now.")
-               .arg(backup.channels.size()));
+    report(
+        QCoreApplication::translate("vantorel::BackupOperations", "Channels written: %1.").arg(backup.channels.size()));
+    report(QCoreApplication::translate("vantorel::BackupOperations",
+                                       "The device's channel table was cleared first; it holds these %n channel(s) "
+                                       "now.",
+                                       nullptr, int(backup.channels.size())));
     outcome.parts = progress.lines();
 
     if (!verify)
@@ -322,9 +359,11 @@ RestoreOutcome restoreDeviceBackup(DeviceLink& link, const DeviceBackup& backup,
     }
     outcome.differences = compareDeviceBackups(backup, readBack.backup);
     if (outcome.differences.isEmpty()) {
-        report(QStringLiteral("Verified: the device holds what the backup holds."));
+        report(QCoreApplication::translate("vantorel::BackupOperations",
+                                           "Verified: the device holds what the backup holds."));
     } else {
-        report(QStringLiteral("Verify failed: %1 difference(s).").arg(outcome.differences.size()));
+        report(QCoreApplication::translate("vantorel::BackupOperations", "Verify failed: %n difference(s).", nullptr,
+                                           int(outcome.differences.size())));
         outcome.result = RestoreResult::Different;
     }
     return outcome;

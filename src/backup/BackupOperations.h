@@ -23,6 +23,7 @@ using BackupReport = std::function<void(const QString& line)>;
 struct BackupRead {
     OpResult result = OpResult::Done;
     QString problem; // why there is no backup (after a Done exchange: incomplete data)
+    bool problemSaysNotSaved = false; // the problem's text already says that nothing was saved
     DeviceBackup backup;
 
     bool ok() const { return result == OpResult::Done && problem.isEmpty(); }

@@ -7,6 +7,7 @@
 #include "util/BoundedFile.h"
 #include "util/qt/TextConversions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -69,7 +70,8 @@ public:
     {
         for (const QString& key : object.keys())
             if (ok() && !known.contains(key))
-                fail(join(path, key), QStringLiteral("is not part of the format"));
+                fail(join(path, key),
+                     QCoreApplication::translate("vantorel::DeviceBackup", "is not part of the format"));
     }
 
     std::optional<QJsonObject> object(const QJsonObject& parent, const QString& path, const QString& key, bool required)
@@ -77,11 +79,11 @@ public:
         const QJsonValue value = parent.value(key);
         if (value.isUndefined()) {
             if (required)
-                fail(join(path, key), QStringLiteral("is missing"));
+                fail(join(path, key), QCoreApplication::translate("vantorel::DeviceBackup", "is missing"));
             return std::nullopt;
         }
         if (!value.isObject()) {
-            fail(join(path, key), QStringLiteral("must be an object"));
+            fail(join(path, key), QCoreApplication::translate("vantorel::DeviceBackup", "must be an object"));
             return std::nullopt;
         }
         return value.toObject();
@@ -92,7 +94,8 @@ public:
         const QJsonValue value = parent.value(key);
         if (!value.isArray()) {
             fail(join(path, key),
-                 value.isUndefined() ? QStringLiteral("is missing") : QStringLiteral("must be an array"));
+                 value.isUndefined() ? QCoreApplication::translate("vantorel::DeviceBackup", "is missing")
+                                     : QCoreApplication::translate("vantorel::DeviceBackup", "must be an array"));
             return std::nullopt;
         }
         return value.toArray();
@@ -105,8 +108,10 @@ public:
         if (!value.isDouble() || std::floor(number) != number || number < low || number > high) {
             fail(join(path, key),
                  value.isUndefined()
-                     ? QStringLiteral("is missing")
-                     : QStringLiteral("must be a whole number from %1 to %2").arg(qint64(low)).arg(qint64(high)));
+                     ? QCoreApplication::translate("vantorel::DeviceBackup", "is missing")
+                     : QCoreApplication::translate("vantorel::DeviceBackup", "must be a whole number from %1 to %2")
+                           .arg(qint64(low))
+                           .arg(qint64(high)));
             return int(low);
         }
         return int(qint64(number));
@@ -119,7 +124,8 @@ public:
         const QJsonValue value = parent.value(key);
         const double number = value.toDouble(-1);
         if (!value.isDouble() || std::floor(number) != number || number < 0 || number > 4294967295.0) {
-            fail(join(path, key), QStringLiteral("must be a whole number from 0 to 4294967295"));
+            fail(join(path, key),
+                 QCoreApplication::translate("vantorel::DeviceBackup", "must be a whole number from 0 to 4294967295"));
             return std::nullopt;
         }
         return uint32_t(number);
@@ -130,7 +136,8 @@ public:
         const QJsonValue value = parent.value(key);
         if (!value.isBool())
             fail(join(path, key),
-                 value.isUndefined() ? QStringLiteral("is missing") : QStringLiteral("must be true or false"));
+                 value.isUndefined() ? QCoreApplication::translate("vantorel::DeviceBackup", "is missing")
+                                     : QCoreApplication::translate("vantorel::DeviceBackup", "must be true or false"));
         return value.toBool();
     }
 
@@ -141,7 +148,8 @@ public:
             return {};
         if (!value.isString())
             fail(join(path, key),
-                 value.isUndefined() ? QStringLiteral("is missing") : QStringLiteral("must be a text"));
+                 value.isUndefined() ? QCoreApplication::translate("vantorel::DeviceBackup", "is missing")
+                                     : QCoreApplication::translate("vantorel::DeviceBackup", "must be a text"));
         return value.toString();
     }
 
@@ -156,7 +164,9 @@ public:
             QStringList names;
             for (const std::string& entry : list)
                 names << QLatin1Char('"') + fromStd(entry) + QLatin1Char('"');
-            fail(join(path, key), QStringLiteral("must be %1").arg(names.join(QStringLiteral(" or "))));
+            fail(join(path, key),
+                 QCoreApplication::translate("vantorel::DeviceBackup", "must be %1")
+                     .arg(names.join(QCoreApplication::translate("vantorel::DeviceBackup", " or "))));
         }
         return 0;
     }
@@ -187,13 +197,14 @@ std::optional<BackupModes> readModes(Reader& r, const QJsonObject& root)
         return std::nullopt;
     if (records->size() != result.count) {
         r.fail(QStringLiteral("modes.slots"),
-               QStringLiteral("must hold %1 mode(s), as modes.count says").arg(result.count));
+               QCoreApplication::translate("vantorel::DeviceBackup", "must hold %n mode(s), as modes.count says",
+                                           nullptr, result.count));
         return std::nullopt;
     }
     for (qsizetype i = 0; i < records->size() && r.ok(); ++i) {
         const QString at = QStringLiteral("modes.slots[%1]").arg(i);
         if (!records->at(i).isObject()) {
-            r.fail(at, QStringLiteral("must be an object"));
+            r.fail(at, QCoreApplication::translate("vantorel::DeviceBackup", "must be an object"));
             break;
         }
         const QJsonObject slot = records->at(i).toObject();
@@ -218,14 +229,16 @@ ChannelTable readChannels(Reader& r, const QJsonObject& root)
     if (!r.ok())
         return rows;
     if (channels->size() > kLastDmxChannel) {
-        r.fail(QStringLiteral("channels"), QStringLiteral("holds more than %1 channels").arg(kLastDmxChannel));
+        r.fail(
+            QStringLiteral("channels"),
+            QCoreApplication::translate("vantorel::DeviceBackup", "holds more than %1 channels").arg(kLastDmxChannel));
         return rows;
     }
     std::set<int> seen;
     for (qsizetype i = 0; i < channels->size() && r.ok(); ++i) {
         const QString at = QStringLiteral("channels[%1]").arg(i);
         if (!channels->at(i).isObject()) {
-            r.fail(at, QStringLiteral("must be an object"));
+            r.fail(at, QCoreApplication::translate("vantorel::DeviceBackup", "must be an object"));
             break;
         }
         const QJsonObject c = channels->at(i).toObject();
@@ -248,11 +261,14 @@ ChannelTable readChannels(Reader& r, const QJsonObject& root)
         // The device keeps one value per channel: an "Active" channel's is its fixed value.
         if (r.ok() && !v.valueMode && v.constantValue != 0)
             r.fail(at + QStringLiteral(".constantValue"),
-                   QStringLiteral("is %1, which cannot reach the device: a channel in control mode \"Active\" "
-                                  "has no constant value (it must be 0)")
+                   QCoreApplication::translate("vantorel::DeviceBackup",
+                                               "is %1, which cannot reach the device: a channel in control mode "
+                                               "\"Active\" has no constant value (it must be 0)")
                        .arg(v.constantValue));
         if (r.ok() && !seen.insert(v.dmxChannel).second)
-            r.fail(at + QStringLiteral(".dmxChannel"), QStringLiteral("%1 appears more than once").arg(v.dmxChannel));
+            r.fail(
+                at + QStringLiteral(".dmxChannel"),
+                QCoreApplication::translate("vantorel::DeviceBackup", "%1 appears more than once").arg(v.dmxChannel));
         if (r.ok())
             insertSorted(rows, recordFromValues(v, sanitizedDescription(description.toStdString())));
     }
@@ -334,29 +350,34 @@ Result<DeviceBackup> parseDeviceBackup(const QByteArray& json)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        return makeError(
-            QStringLiteral("it is not JSON (%1 at byte %2)").arg(parseError.errorString()).arg(parseError.offset));
+        return makeError(QCoreApplication::translate("vantorel::DeviceBackup", "it is not JSON (%1 at byte %2)")
+                             .arg(parseError.errorString())
+                             .arg(parseError.offset));
     }
     if (!document.isObject()) {
-        return makeError(QStringLiteral("it holds no backup object"));
+        return makeError(QCoreApplication::translate("vantorel::DeviceBackup", "it holds no backup object"));
     }
     const QJsonObject root = document.object();
     Reader r;
     if (root.value(QStringLiteral("format")).toString() != QLatin1String(kDeviceBackupFormat)) {
-        return makeError(QStringLiteral("it is not a device backup (\"format\" is not \"%1\")")
+        return makeError(QCoreApplication::translate("vantorel::DeviceBackup",
+                                                     "it is not a device backup (\"format\" is not \"%1\")")
                              .arg(QLatin1String(kDeviceBackupFormat)));
     }
     // A whole number above this program's version, however large, is a newer format.
     if (const QJsonValue version = root.value(QStringLiteral("version")); version.isDouble()
         && version.toDouble() > kDeviceBackupVersion && version.toDouble() == std::floor(version.toDouble())) {
-        return makeError(QStringLiteral("it was made by a newer version of the program (it has version %1; this "
-                                        "program reads version %2)")
+        return makeError(QCoreApplication::translate("vantorel::DeviceBackup",
+                                                     "it was made by a newer version of the program (it has "
+                                                     "version %1; this program reads version %2)")
                              .arg(version.toDouble(), 0, 'f', 0)
                              .arg(kDeviceBackupVersion));
     }
     r.integer(root, {}, QStringLiteral("version"), 1, kDeviceBackupVersion);
     if (const QString key = firstDuplicateKey(json); !key.isEmpty()) {
-        return makeError(QStringLiteral("the key \"%1\" appears twice in one object").arg(key));
+        return makeError(
+            QCoreApplication::translate("vantorel::DeviceBackup", "the key \"%1\" appears twice in one object")
+                .arg(key));
     }
     r.onlyKeys(root, {},
                {QStringLiteral("format"), QStringLiteral("version"), QStringLiteral("created"),
@@ -373,7 +394,8 @@ Result<DeviceBackup> parseDeviceBackup(const QByteArray& json)
                     QStringLiteral("firmwareDate"), QStringLiteral("bootloaderDate")});
         const QString type = r.text(*device, path, QStringLiteral("type"), true);
         if (r.ok() && type != QLatin1String("P") && type != QLatin1String("B") && type != QLatin1String("E"))
-            r.fail(QStringLiteral("device.type"), QStringLiteral("must be \"P\", \"B\" or \"E\""));
+            r.fail(QStringLiteral("device.type"),
+                   QCoreApplication::translate("vantorel::DeviceBackup", "must be \"P\", \"B\" or \"E\""));
         if (r.ok())
             backup.deviceType = char(type.at(0).unicode());
         r.text(*device, path, QStringLiteral("edition"), false); // for readers only
@@ -391,10 +413,12 @@ Result<DeviceBackup> parseDeviceBackup(const QByteArray& json)
         backup.modes = readModes(r, root);
         if (r.ok() && isPro(backup.deviceType) && backup.modes)
             r.fail(QStringLiteral("modes"),
-                   QStringLiteral("must be left out for a VANTOREL Pro, which has no Basic/Eco modes"));
+                   QCoreApplication::translate("vantorel::DeviceBackup",
+                                               "must be left out for a VANTOREL Pro, which has no Basic/Eco modes"));
         if (r.ok() && !isPro(backup.deviceType) && !backup.modes)
             r.fail(QStringLiteral("modes"),
-                   QStringLiteral("is missing (a %1 has Basic/Eco modes)").arg(editionName(backup.deviceType)));
+                   QCoreApplication::translate("vantorel::DeviceBackup", "is missing (a %1 has Basic/Eco modes)")
+                       .arg(editionName(backup.deviceType)));
     }
     if (r.ok())
         backup.channels = readChannels(r, root);
@@ -410,19 +434,21 @@ Result<DeviceBackup> loadDeviceBackup(const QString& path)
     // Only a regular file is read: a FIFO or a device is refused at once.
     const BoundedFileRead file = readBoundedFile(toFileSystemPath(path), size_t(kMaxBackupFileSize));
     if (file.status == BoundedFileRead::Status::TooLarge) {
-        return makeError(QStringLiteral("The file %1 is not a device backup: it is larger than %2 MiB.")
+        return makeError(QCoreApplication::translate("vantorel::DeviceBackup",
+                                                     "The file %1 is not a device backup: it is larger than %2 MiB.")
                              .arg(shown)
                              .arg(kMaxBackupFileSize / (1024 * 1024)));
     }
     if (!file.ok()) {
-        return makeError(QStringLiteral("Cannot open the backup file %1: %2.")
+        return makeError(QCoreApplication::translate("vantorel::DeviceBackup", "Cannot open the backup file %1: %2.")
                              .arg(shown, QString::fromStdString(file.reason(size_t(kMaxBackupFileSize)))));
     }
     const QByteArray bytes = QByteArray::fromStdString(file.bytes);
     Result<DeviceBackup> parsed = parseDeviceBackup(bytes);
     if (!parsed)
         return makeError(
-            QStringLiteral("The file %1 is not a valid device backup: %2.").arg(shown, errorText(parsed.error())));
+            QCoreApplication::translate("vantorel::DeviceBackup", "The file %1 is not a valid device backup: %2.")
+                .arg(shown, errorText(parsed.error())));
     return parsed;
 }
 
@@ -431,24 +457,30 @@ Result<void> saveDeviceBackup(const QString& path, const DeviceBackup& backup)
     const Result<void> written = writeFileAtomically(path, deviceBackupJson(backup));
     if (written)
         return {};
-    return makeError(QStringLiteral("Cannot save the backup file %1: %2")
+    return makeError(QCoreApplication::translate("vantorel::DeviceBackup", "Cannot save the backup file %1: %2")
                          .arg(QDir::toNativeSeparators(path), errorText(written.error())));
 }
 
 QStringList compareDeviceBackups(const DeviceBackup& expected, const DeviceBackup& device)
 {
     QStringList lines;
-    auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
+    auto onOff = [](bool on) {
+        return on ? QCoreApplication::translate("vantorel::DeviceBackup", "on")
+                  : QCoreApplication::translate("vantorel::DeviceBackup", "off");
+    };
     if (expected.useNoteOff != device.useNoteOff)
-        lines << QStringLiteral("Use Note Off: %1 in the backup, %2 in the device.")
+        lines << QCoreApplication::translate("vantorel::DeviceBackup",
+                                             "Use Note Off: %1 in the backup, %2 in the device.")
                      .arg(onOff(expected.useNoteOff), onOff(device.useNoteOff));
     if (expected.zeroValueOffset != device.zeroValueOffset)
-        lines << QStringLiteral("CC Zero Value Offset: %1 in the backup, %2 in the device.")
+        lines << QCoreApplication::translate("vantorel::DeviceBackup",
+                                             "CC Zero Value Offset: %1 in the backup, %2 in the device.")
                      .arg(expected.zeroValueOffset)
                      .arg(device.zeroValueOffset);
     if (expected.modes && device.modes && !(*expected.modes == *device.modes)) {
         if (expected.modes->count != device.modes->count)
-            lines << QStringLiteral("Modes count: %1 in the backup, %2 in the device.")
+            lines << QCoreApplication::translate("vantorel::DeviceBackup",
+                                                 "Modes count: %1 in the backup, %2 in the device.")
                          .arg(expected.modes->count)
                          .arg(device.modes->count);
         const size_t common = std::min(expected.modes->records.size(), device.modes->records.size());
@@ -456,8 +488,9 @@ QStringList compareDeviceBackups(const DeviceBackup& expected, const DeviceBacku
             const ModeRecord& a = expected.modes->records[i];
             const ModeRecord& b = device.modes->records[i];
             if (!(a == b))
-                lines << QStringLiteral("Mode slot %1: type %2, MIDI channel %3, note %4 in the backup; "
-                                        "type %5, MIDI channel %6, note %7 in the device.")
+                lines << QCoreApplication::translate("vantorel::DeviceBackup",
+                                                     "Mode slot %1: type %2, MIDI channel %3, note %4 in the backup; "
+                                                     "type %5, MIDI channel %6, note %7 in the device.")
                              .arg(a.slot)
                              .arg(a.type)
                              .arg(a.channel)

@@ -5,6 +5,8 @@
 #include "channels/ChannelTransfer.h"
 #include "channels/domain/ChannelCodec.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace vantorel {
@@ -33,8 +35,9 @@ ChannelWriteResult resultOf(ChannelWriteResult result)
 
 QString deviceOnlyText(const std::vector<int>& channels, const QString& tableName)
 {
-    return QStringLiteral("The device also holds %1 channel(s) that the %2 lacks: %3")
-        .arg(channels.size())
+    return QCoreApplication::translate("vantorel::ChannelChanges",
+                                       "The device also holds %n channel(s) that the %1 lacks: %2", nullptr,
+                                       int(channels.size()))
         .arg(tableName, channelNumbersText(channels));
 }
 
@@ -58,7 +61,8 @@ ChangesOutcome writeChangedChannels(DeviceLink& link, const ChannelTable& rows,
     if (device.result != OpResult::Done) {
         outcome.result = resultOf(device.result);
         if (outcome.result == ChannelWriteResult::Cancelled)
-            emit link.statusText(QStringLiteral("Cancelled: nothing was written."));
+            emit link.statusText(
+                QCoreApplication::translate("vantorel::ChannelChanges", "Cancelled: nothing was written."));
         return outcome;
     }
     // A row missing from a lossy read is written once more: no harm done.
@@ -93,16 +97,19 @@ ChangesOutcome writeChangedChannels(DeviceLink& link, const ChannelTable& rows,
     if (toWrite.empty()) {
         outcome.check.readBack = true;
         outcome.check.comparison = compareChannelPayloads(channelPayloadsOf(rows), device.payloads, false);
-        outcome.check.status = QStringLiteral("The device already holds these %1 channels: nothing was written.")
-                                   .arg(outcome.check.comparison.matching);
+        outcome.check.status = QCoreApplication::translate(
+            "vantorel::ChannelChanges", "The device already holds these %n channels: nothing was written.", nullptr,
+            int(outcome.check.comparison.matching));
         emit link.statusText(outcome.check.status);
         return outcome;
     }
-    emit link.statusText(outcome.cleared ? QStringLiteral("Writing all %1 channels.").arg(rows.size())
-                                         : QStringLiteral("Writing %1 of %2 channels: %3")
-                                               .arg(toWrite.size())
-                                               .arg(rows.size())
-                                               .arg(channelNumbersText(changed)));
+    emit link.statusText(outcome.cleared
+                             ? QCoreApplication::translate("vantorel::ChannelChanges", "Writing all %n channels.",
+                                                           nullptr, int(rows.size()))
+                             : QCoreApplication::translate("vantorel::ChannelChanges", "Writing %1 of %n channels: %2",
+                                                           nullptr, int(rows.size()))
+                                   .arg(toWrite.size())
+                                   .arg(channelNumbersText(changed)));
     const ChannelWriteReport report = writeChannelsToDevice(link, toWrite);
     outcome.written = report.acknowledged;
     outcome.result = resultOf(report.result);

@@ -3,6 +3,7 @@
 #include "util/BoundedFile.h"
 #include "util/qt/TextConversions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,7 +48,7 @@ ChannelFileLoad loadChannelFile(const QString& path)
     ChannelFileLoad load;
     const BoundedFileRead file = readBoundedFile(toFileSystemPath(path), kChannelFileLimit);
     if (!file.ok()) {
-        load.message = QStringLiteral("Cannot open the file %1: %2")
+        load.message = QCoreApplication::translate("vantorel::ChannelFile", "Cannot open the file %1: %2")
                            .arg(QDir::toNativeSeparators(path), QString::fromStdString(file.reason(kChannelFileLimit)));
         load.readError = true;
         return load;
@@ -64,8 +65,8 @@ Result<void> saveChannelFile(const QString& path, const ChannelTable& rows)
         = writeFileAtomically(toFileSystemPath(path), std::string_view(bytes.constData(), size_t(bytes.size())));
     if (written)
         return {};
-    return makeError(
-        QStringLiteral("Cannot save the file %1: %2").arg(QDir::toNativeSeparators(path), errorText(written.error())));
+    return makeError(QCoreApplication::translate("vantorel::ChannelFile", "Cannot save the file %1: %2")
+                         .arg(QDir::toNativeSeparators(path), errorText(written.error())));
 }
 
 QString withCsvExtension(const QString& path)

@@ -6,6 +6,7 @@
 #include "util/BoundedFile.h"
 #include "util/qt/TextConversions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,13 +28,18 @@ QString rowProblem(const ChannelRecord& row, int index, int previousChannel)
     int badColumn = ColDmxChannel;
     const auto values = readChannelValues(row, &badColumn);
     if (!values)
-        return QStringLiteral("row %1 holds %2 \"%3\", which no channel can have")
+        return QCoreApplication::translate("vantorel::ChannelRecovery",
+                                           "row %1 holds %2 \"%3\", which no channel can have")
             .arg(index + 1)
             .arg(QString::fromStdString(channelColumnName(badColumn)), QString::fromStdString(row.cell(badColumn)));
     if (values->dmxChannel == previousChannel)
-        return QStringLiteral("row %1 holds DMX channel %2 a second time").arg(index + 1).arg(values->dmxChannel);
+        return QCoreApplication::translate("vantorel::ChannelRecovery", "row %1 holds DMX channel %2 a second time")
+            .arg(index + 1)
+            .arg(values->dmxChannel);
     if (values->dmxChannel < previousChannel)
-        return QStringLiteral("row %1 (DMX channel %2) is out of order").arg(index + 1).arg(values->dmxChannel);
+        return QCoreApplication::translate("vantorel::ChannelRecovery", "row %1 (DMX channel %2) is out of order")
+            .arg(index + 1)
+            .arg(values->dmxChannel);
     return {};
 }
 
@@ -76,7 +82,7 @@ bool ChannelRecovery::writeNow()
     // Said once until a write succeeds again: a full disk should not bring a box every 30 s.
     if (!m_reportedFailure) {
         m_reportedFailure = true;
-        emit writeFailed(QStringLiteral("Cannot write the recovery file %1: %2")
+        emit writeFailed(tr("Cannot write the recovery file %1: %2")
                              .arg(QDir::toNativeSeparators(m_path), QString::fromStdString(written.error().message)));
     }
     return false;
@@ -120,7 +126,7 @@ Result<std::optional<RecoveredTable>> ChannelRecovery::load(const QString& path)
     const QJsonObject root = document.object();
     if (root.value(QStringLiteral("format")).toString() != QLatin1String(kFormat)
         || root.value(QStringLiteral("version")).toInt() != kVersion || !root.value(QStringLiteral("rows")).isArray())
-        return refuse(QStringLiteral("the file is not a recovery file of this program"));
+        return refuse(tr("the file is not a recovery file of this program"));
 
     RecoveredTable recovered;
     recovered.source = root.value(QStringLiteral("source")).toString();
@@ -128,11 +134,11 @@ Result<std::optional<RecoveredTable>> ChannelRecovery::load(const QString& path)
     for (const QJsonValue& rowValue : root.value(QStringLiteral("rows")).toArray()) {
         const QJsonArray cells = rowValue.toArray();
         if (cells.size() != kChannelColumnCount)
-            return refuse(QStringLiteral("a row does not have %1 cells").arg(kChannelColumnCount));
+            return refuse(tr("a row does not have %1 cells").arg(kChannelColumnCount));
         ChannelRecord row;
         for (int column = 0; column < kChannelColumnCount; ++column) {
             if (!cells.at(column).isString())
-                return refuse(QStringLiteral("a cell is not a text"));
+                return refuse(tr("a cell is not a text"));
             row.cell(column) = cells.at(column).toString().toStdString();
         }
         const int previous = recovered.rows.empty() ? 0 : parseInteger(recovered.rows.back().dmxChannel).value_or(0);

@@ -5,6 +5,7 @@
 #include "channels/domain/DumpSilence.h"
 #include "util/qt/TextConversions.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 
 #include <exception>
@@ -16,11 +17,6 @@ namespace {
 // Rows named in a refusal; the rest are counted.
 constexpr int kNamedRowsMax = 20;
 
-QString text(const char* latin1)
-{
-    return QString::fromLatin1(latin1);
-}
-
 } // namespace
 
 namespace {
@@ -29,21 +25,22 @@ namespace {
 OpResult requestChannels(DeviceLink& link, const std::function<void()>& emptyTable,
                          const std::function<bool()>& haveRows)
 {
-    emit link.statusText(text("Reading data..."));
+    emit link.statusText(QCoreApplication::translate("vantorel::ChannelTransfer", "Reading data..."));
     if (emptyTable)
         emptyTable();
     if (!link.trySendCommand('B', {}))
         return OpResult::Failed;
     if (!link.awaitReply(DeviceLink::Flag::ReplyReceived, kChannelReplyWaitMs)) {
         if (link.cancelRequested()) {
-            emit link.statusText(text("Cancelled: no channel was received."));
+            emit link.statusText(
+                QCoreApplication::translate("vantorel::ChannelTransfer", "Cancelled: no channel was received."));
             return OpResult::Cancelled;
         }
-        emit link.statusText(text("No data received."));
+        emit link.statusText(QCoreApplication::translate("vantorel::ChannelTransfer", "No data received."));
         return OpResult::NoAnswer;
     }
     if (haveRows && haveRows())
-        emit link.statusText(text("Data ready."));
+        emit link.statusText(QCoreApplication::translate("vantorel::ChannelTransfer", "Data ready."));
     link.stopWaitTimer();
     link.resetTickCount();
     return OpResult::Done;
@@ -122,20 +119,21 @@ OpResult readAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
     if (!link.cancelRequested() && !link.portLost())
         link.portWatch().check();
     if (link.cancelRequested()) {
-        emit link.statusText(
-            QStringLiteral("Cancelled: %1 channels received; the rest were not awaited.").arg(rowCount()));
+        emit link.statusText(QCoreApplication::translate("vantorel::ChannelTransfer",
+                                                         "Cancelled: %n channels received; the rest were not awaited.",
+                                                         nullptr, rowCount()));
         return OpResult::Cancelled;
     }
     // A read-back against an expected count is a check, not data for the user.
     if (total == 0 && !link.portLost() && rowCount() > 0)
-        emit link.statusText(text("Data ready."));
+        emit link.statusText(QCoreApplication::translate("vantorel::ChannelTransfer", "Data ready."));
     return OpResult::Done;
 }
 
 ChannelWriteResult checkTableWritable(DeviceLink& link, const ChannelTable& rows, std::vector<std::string>* prepared)
 {
     if (rows.empty()) {
-        emit link.messageBox(text("Nothing to write..."));
+        emit link.messageBox(QCoreApplication::translate("vantorel::ChannelTransfer", "Nothing to write..."));
         return ChannelWriteResult::NothingToWrite;
     }
     // Every row is encoded before the first is sent: a table the device
@@ -163,7 +161,7 @@ Result<std::vector<std::string>> prepareChannelPayloads(const ChannelTable& rows
             continue;
         }
         if (++refusedCount <= kNamedRowsMax) {
-            refused << QStringLiteral("Row %1, DMX ch. \"%2\": %3 \"%4\"")
+            refused << QCoreApplication::translate("vantorel::ChannelTransfer", "Row %1, DMX ch. \"%2\": %3 \"%4\"")
                            .arg(row + 1)
                            .arg(QString::fromStdString(rows[row].dmxChannel),
                                 QString::fromStdString(channelColumnName(badColumn)),
@@ -173,15 +171,20 @@ Result<std::vector<std::string>> prepareChannelPayloads(const ChannelTable& rows
     if (refusedCount == 0)
         return payloads;
     if (refusedCount > kNamedRowsMax)
-        refused << QStringLiteral("... and %1 more row(s).").arg(refusedCount - kNamedRowsMax);
-    return makeError(
-        QStringLiteral("Nothing was written: %1 row(s) hold data the device cannot take.\r\n").arg(refusedCount)
-        + refused.join(QStringLiteral("\r\n")));
+        refused << QCoreApplication::translate("vantorel::ChannelTransfer", "... and %n more row(s).", nullptr,
+                                               refusedCount - kNamedRowsMax);
+    return makeError(QCoreApplication::translate("vantorel::ChannelTransfer",
+                                                 "Nothing was written: %n row(s) hold data the device cannot "
+                                                 "take.\r\n%1",
+                                                 nullptr, refusedCount)
+                         .arg(refused.join(QStringLiteral("\r\n"))));
 }
 
 QString cancelledWriteText(int written, int total)
 {
-    return QStringLiteral("Cancelled: %1 of %2 channels written.").arg(written).arg(total);
+    return QCoreApplication::translate("vantorel::ChannelTransfer", "Cancelled: %1 of %n channels written.", nullptr,
+                                       total)
+        .arg(written);
 }
 
 ChannelWriteReport writeChannelsToDevice(DeviceLink& link, const ChannelTable& rows,
@@ -200,7 +203,7 @@ ChannelWriteReport writeChannelsToDevice(DeviceLink& link, const ChannelTable& r
     if (report.result != ChannelWriteResult::Done)
         return report;
 
-    emit link.statusText(text("Writing data to device..."));
+    emit link.statusText(QCoreApplication::translate("vantorel::ChannelTransfer", "Writing data to device..."));
     const int total = int(prepared.size());
     link.reportProgress(0, total, QStringLiteral("rows"));
     for (size_t row = 0; row < prepared.size(); ++row) {
@@ -238,9 +241,15 @@ ChannelWriteReport writeChannelsToDevice(DeviceLink& link, const ChannelTable& r
             rowWritten(int(row));
     }
     switch (report.result) {
-    case ChannelWriteResult::Done: emit link.statusText(text("Writing data to device finished succesfully.")); break;
+    case ChannelWriteResult::Done:
+        emit link.statusText(
+            QCoreApplication::translate("vantorel::ChannelTransfer", "Writing data to device finished succesfully."));
+        break;
     case ChannelWriteResult::Cancelled: emit link.statusText(cancelledWriteText(report.acknowledged, total)); break;
-    default: emit link.statusText(text("Writing data to device failed.")); break;
+    default:
+        emit link.statusText(
+            QCoreApplication::translate("vantorel::ChannelTransfer", "Writing data to device failed."));
+        break;
     }
     return report;
 }
@@ -270,7 +279,7 @@ void ChannelDumpCollector::onDump(const QString& payload)
     const auto dump = decodeChannelPayload(payload.toStdString());
     QString problem;
     if (!dump) {
-        problem = QStringLiteral("Unreadable channel data: ") + payload;
+        problem = tr("Unreadable channel data: %1").arg(payload);
     } else if (dump->number == 0) {
         m_deviceEmpty = true;
     } else if (auto record = recordFromDump(*dump)) {
@@ -280,7 +289,7 @@ void ChannelDumpCollector::onDump(const QString& payload)
             emit rowRepeated(*record);
         emit rowReceived(*record);
     } else {
-        problem = QStringLiteral("Channel without note labels left out: ") + payload;
+        problem = tr("Channel without note labels left out: %1").arg(payload);
     }
     if (!problem.isEmpty()) {
         m_problems << problem;

@@ -4,6 +4,8 @@
 #include "channels/ChannelTransfer.h"
 #include "channels/domain/ChannelCodec.h"
 
+#include <QCoreApplication>
+
 #include <map>
 
 namespace vantorel {
@@ -15,9 +17,12 @@ constexpr int kDifferencesOnStatusLine = 3;
 // Channel numbers named in one line; the rest are counted.
 constexpr int kNamedChannelsMax = 20;
 
-QString failedText(bool afterWrite)
+// The check failed for `reason`.
+QString failedText(bool afterWrite, const QString& reason)
 {
-    return afterWrite ? QStringLiteral("Verify failed: ") : QStringLiteral("Comparison impossible: ");
+    return (afterWrite ? QCoreApplication::translate("vantorel::ChannelVerify", "Verify failed: %1")
+                       : QCoreApplication::translate("vantorel::ChannelVerify", "Comparison impossible: %1"))
+        .arg(reason);
 }
 
 QStringList differenceLines(const ChannelComparison& comparison, bool afterWrite)
@@ -33,9 +38,11 @@ QString differencesText(const ChannelCheck& check)
 {
     QStringList shown = check.lines.mid(0, kDifferencesOnStatusLine);
     if (check.lines.size() > kDifferencesOnStatusLine)
-        shown << QStringLiteral("... and %1 more.").arg(check.lines.size() - kDifferencesOnStatusLine);
-    return QStringLiteral("%1 channel(s) differ. ").arg(check.comparison.differences.size())
-        + shown.join(QLatin1Char(' '));
+        shown << QCoreApplication::translate("vantorel::ChannelVerify", "... and %n more.", nullptr,
+                                             int(check.lines.size()) - kDifferencesOnStatusLine);
+    return QCoreApplication::translate("vantorel::ChannelVerify", "%n channel(s) differ. %1", nullptr,
+                                       int(check.comparison.differences.size()))
+        .arg(shown.join(QLatin1Char(' ')));
 }
 
 // A check of a file against the device, which must be read completely.
@@ -45,9 +52,12 @@ ChannelCheck compareFile(DeviceLink& link, const ChannelTable& rows, int quietMs
     const DeviceChannels device = readDeviceChannels(link, quietMs);
     if (!device.complete()) {
         result.cancelled = device.result == OpResult::Cancelled;
-        result.status = device.result == OpResult::Done
-            ? failedText(false) + QStringLiteral("the channels read back from the device are incomplete.")
-            : failedText(false) + QStringLiteral("the device did not send its channels.");
+        result.status = failedText(
+            false,
+            device.result == OpResult::Done
+                ? QCoreApplication::translate("vantorel::ChannelVerify",
+                                              "the channels read back from the device are incomplete.")
+                : QCoreApplication::translate("vantorel::ChannelVerify", "the device did not send its channels."));
         result.lines = device.problems;
         emit link.statusText(result.status);
         return result;
@@ -56,7 +66,8 @@ ChannelCheck compareFile(DeviceLink& link, const ChannelTable& rows, int quietMs
     result.comparison = compareChannelPayloads(channelPayloadsOf(rows), device.payloads, true);
     result.lines = differenceLines(result.comparison, false);
     result.status = result.comparison.same()
-        ? QStringLiteral("The device holds the same %1 channels.").arg(result.comparison.matching)
+        ? QCoreApplication::translate("vantorel::ChannelVerify", "The device holds the same %n channels.", nullptr,
+                                      int(result.comparison.matching))
         : differencesText(result);
     emit link.statusText(result.status);
     return result;
@@ -85,16 +96,21 @@ QString cancelledVerifyText(const ChannelPayloadMap& expected, const ChannelPayl
         if (it != expected.end())
             ++(it->second == payload ? match : differ);
     }
-    const QString differing = differ > 0 ? QStringLiteral(", %1 differ").arg(differ) : QString();
-    return QStringLiteral("Verify cancelled: %1 of %2 channels read back match%3; the rest were not checked.")
+    const QString differing = differ > 0
+        ? QCoreApplication::translate("vantorel::ChannelVerify", ", %n differ", nullptr, differ)
+        : QString();
+    return QCoreApplication::translate("vantorel::ChannelVerify",
+                                       "Verify cancelled: %1 of %n channels read back match%2; the rest were not "
+                                       "checked.",
+                                       nullptr, int(expected.size()))
         .arg(match)
-        .arg(expected.size())
         .arg(differing);
 }
 
 QString repairsText(int repairs)
 {
-    return repairs == 1 ? QStringLiteral("1 repair") : QStringLiteral("%1 repairs").arg(repairs);
+    return repairs == 1 ? QCoreApplication::translate("vantorel::ChannelVerify", "1 repair")
+                        : QCoreApplication::translate("vantorel::ChannelVerify", "%n repairs", nullptr, repairs);
 }
 
 } // namespace
@@ -108,7 +124,8 @@ DeviceChannels readDeviceChannels(DeviceLink& link, int quietMs, int expected)
         const std::string text = payload.toStdString();
         const auto dump = decodeChannelPayload(text);
         if (!dump)
-            result.problems << QStringLiteral("Unreadable channel data: ") + payload;
+            result.problems
+                << QCoreApplication::translate("vantorel::ChannelVerify", "Unreadable channel data: %1").arg(payload);
         else if (dump->number != 0)
             result.payloads[dump->number] = text;
     });
@@ -146,7 +163,8 @@ ChannelCheck verifyWrittenChannels(DeviceLink& link, const ChannelTable& written
             return finish(cancelledVerifyText(expected, device.payloads));
         }
         if (device.result != OpResult::Done)
-            return finish(failedText(true) + QStringLiteral("the device did not send its channels."));
+            return finish(failedText(
+                true, QCoreApplication::translate("vantorel::ChannelVerify", "the device did not send its channels.")));
         result.readBack = true;
         // A channel missing from the read-back is written again like one
         // that differs: either the device or the read lost it.
@@ -165,27 +183,38 @@ ChannelCheck verifyWrittenChannels(DeviceLink& link, const ChannelTable& written
             held.erase(difference.channel);
         }
         ++result.repairs;
-        emit link.statusText(QStringLiteral("Writing %1 channel(s) again that differ: %2")
-                                 .arg(channels.size())
+        emit link.statusText(QCoreApplication::translate("vantorel::ChannelVerify",
+                                                         "Writing %n channel(s) again that differ: %1", nullptr,
+                                                         int(channels.size()))
                                  .arg(channelNumbersText(channels)));
         const ChannelWriteReport rewrite = writeChannelsToDevice(link, again);
         if (rewrite.result == ChannelWriteResult::Cancelled) {
             result.cancelled = true;
-            return finish(QStringLiteral("Verify cancelled: %1 of %2 channel(s) that differed were written again and "
-                                         "not read back.")
-                              .arg(rewrite.acknowledged)
-                              .arg(again.size()));
+            return finish(QCoreApplication::translate("vantorel::ChannelVerify",
+                                                      "Verify cancelled: %1 of %n channel(s) that differed were "
+                                                      "written again and not read back.",
+                                                      nullptr, int(again.size()))
+                              .arg(rewrite.acknowledged));
         }
         if (rewrite.result != ChannelWriteResult::Done)
-            return finish(failedText(true) + differencesText(result) + QStringLiteral(" Writing them again failed."));
+            return finish(QCoreApplication::translate("vantorel::ChannelVerify",
+                                                      "Verify failed: %1 Writing them "
+                                                      "again failed.")
+                              .arg(differencesText(result)));
     }
 
     const ChannelComparison& c = result.comparison;
-    const QString after = result.repairs > 0 ? QStringLiteral(" after ") + repairsText(result.repairs) : QString();
+    const QString after = result.repairs > 0
+        ? QCoreApplication::translate("vantorel::ChannelVerify", " after %1").arg(repairsText(result.repairs))
+        : QString();
     if (c.same()) {
-        QString status = QStringLiteral("Verified%1: %2 channels match.").arg(after).arg(c.matching);
+        QString status = QCoreApplication::translate("vantorel::ChannelVerify", "Verified%1: %n channels match.",
+                                                     nullptr, int(c.matching))
+                             .arg(after);
         if (c.extra > 0)
-            status += QStringLiteral(" The device also holds %1 channel(s) that were not written.").arg(c.extra);
+            status += QCoreApplication::translate("vantorel::ChannelVerify",
+                                                  " The device also holds %n channel(s) that were not written.",
+                                                  nullptr, int(c.extra));
         return finish(status);
     }
     // Replies lost on the input or unreadable: the differences may be the read's.
@@ -193,9 +222,12 @@ ChannelCheck verifyWrittenChannels(DeviceLink& link, const ChannelTable& written
         result.readBack = false;
         result.lines << device.problems;
         return finish(
-            QStringLiteral("Verify failed%1: the channels read back from the device are incomplete.").arg(after));
+            QCoreApplication::translate("vantorel::ChannelVerify",
+                                        "Verify failed%1: the channels read back from the device are incomplete.")
+                .arg(after));
     }
-    return finish(QStringLiteral("Verify failed%1: ").arg(after) + differencesText(result));
+    return finish(QCoreApplication::translate("vantorel::ChannelVerify", "Verify failed%1: %2")
+                      .arg(after, differencesText(result)));
 }
 
 ChannelCheck compareWithDevice(DeviceLink& link, const ChannelTable& rows, int quietMs)
@@ -210,7 +242,8 @@ QString channelNumbersText(const std::vector<int>& channels)
         named << QString::fromStdString(dmxChannelText(channels[i]));
     QString text = named.join(QStringLiteral(", "));
     if (channels.size() > size_t(kNamedChannelsMax))
-        text += QStringLiteral(" ... and %1 more").arg(channels.size() - size_t(kNamedChannelsMax));
+        text += QCoreApplication::translate("vantorel::ChannelVerify", " ... and %n more", nullptr,
+                                            int(channels.size()) - kNamedChannelsMax);
     return text + QLatin1Char('.');
 }
 

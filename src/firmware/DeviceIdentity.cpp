@@ -3,6 +3,8 @@
 
 #include "firmware/DeviceIdentity.h"
 
+#include <QCoreApplication>
+
 #include "link/DeviceLink.h"
 #include "firmware/FirmwareService.h"
 #include "protocol/DeviceType.h"
@@ -37,12 +39,12 @@ std::optional<InfoPiece> decodeInfoMessage(uint32_t code)
 QString firmwareComparisonText(PackedDateTime deviceDate, PackedDateTime fileDate)
 {
     if (deviceDate == 0)
-        return QStringLiteral("No valid FW in device.");
+        return QCoreApplication::translate("vantorel::DeviceIdentity", "No valid FW in device.");
     if (fileDate < deviceDate)
-        return QStringLiteral("!!! Device has newer FW version !!!");
+        return QCoreApplication::translate("vantorel::DeviceIdentity", "!!! Device has newer FW version !!!");
     if (fileDate == deviceDate)
-        return QStringLiteral("Device has the same FW version.");
-    return QStringLiteral("Device has older FW version.");
+        return QCoreApplication::translate("vantorel::DeviceIdentity", "Device has the same FW version.");
+    return QCoreApplication::translate("vantorel::DeviceIdentity", "Device has older FW version.");
 }
 
 void FirmwareService::processBootloaderInfo()
@@ -58,17 +60,17 @@ void FirmwareService::processBootloaderInfo()
         case kInfoDeviceId:
             value = &m_deviceId;
             if (piece->position == 1)
-                status(QStringLiteral("Reading Device ID..."));
+                status(tr("Reading Device ID..."));
             break;
         case kInfoBootloaderDate:
             value = &m_bootloaderDate;
             if (piece->position == 1)
-                status(QStringLiteral("Reading BL date..."));
+                status(tr("Reading BL date..."));
             break;
         default:
             value = &m_deviceFirmwareDate;
             if (piece->position == 1)
-                status(QStringLiteral("Reading FW date..."));
+                status(tr("Reading FW date..."));
             break;
         }
         if (piece->position == 1)
@@ -94,7 +96,7 @@ void FirmwareService::processBootloaderInfo()
                              firmwareComparisonText(m_deviceFirmwareDate, fileFirmwareDate())));
             break;
         }
-        status(QStringLiteral("Idle"));
+        status(tr("Idle"));
         m_link.setRestartPending(false);
     }
 }
@@ -102,7 +104,7 @@ void FirmwareService::processBootloaderInfo()
 OpResult FirmwareService::setDeviceId(int64_t number)
 {
     if (number < 0 || number > int64_t(UINT32_MAX)) {
-        emit m_link.errorRaised(QStringLiteral("The device ID must be a number from 0 to 4294967295."));
+        emit m_link.errorRaised(tr("The device ID must be a number from 0 to 4294967295."));
         return OpResult::Failed;
     }
     DeviceOperation operation(m_link);
@@ -112,7 +114,7 @@ OpResult FirmwareService::setDeviceId(int64_t number)
     try {
         m_link.reopenPorts();
         m_link.setRestartPending(true);
-        status(QStringLiteral("Writing device number..."));
+        status(tr("Writing device number..."));
         m_link.processPendingEvents();
         m_link.pumpingDelay(kDeviceNumberPauseMs);
         m_link.sendDeviceNumber(QString::number(number), 'E');
@@ -121,7 +123,7 @@ OpResult FirmwareService::setDeviceId(int64_t number)
         return OpResult::Failed;
     }
     m_link.pumpingDelay(kDeviceNumberPauseMs);
-    status(QStringLiteral("Waiting for device..."));
+    status(tr("Waiting for device..."));
     restartTimer(kRestartWaitMs);
     // The bootloader's start notice, its Idle report or its final report
     // clears the flag once the device has restarted.

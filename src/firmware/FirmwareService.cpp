@@ -4,6 +4,7 @@
 #include "protocol/EventCodes.h"
 #include "protocol/Reply.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <QTime>
 
@@ -22,7 +23,7 @@ FirmwareService::FirmwareService(DeviceLink& link, QObject* parent)
     m_verdictGuard.setSingleShot(true);
     m_verdictGuard.setInterval(kVerdictWaitMs);
     connect(&m_verdictGuard, &ClockTimer::timeout, this, [this] {
-        const QString text = QStringLiteral("The device did not confirm the upload.");
+        const QString text = tr("The device did not confirm the upload.");
         firmwareStatus(text);
         status(text);
         logWithTime();
@@ -121,11 +122,10 @@ void FirmwareService::onBootloaderReport(uint32_t code)
     switch (code) {
     case kEventBootloaderStart:
         // The link has cleared the device-restart flag.
-        firmwareStatus(m_deviceFirmwareDate != 0 ? QStringLiteral("Going to work...")
-                                                 : QStringLiteral("Device reset..."));
+        firmwareStatus(m_deviceFirmwareDate != 0 ? tr("Going to work...") : tr("Device reset..."));
         break;
     case kEventIdle:
-        firmwareStatus(QStringLiteral("Idle"));
+        firmwareStatus(tr("Idle"));
         processBootloaderInfo();
         takeUploadDecision();
         break;
@@ -135,7 +135,7 @@ void FirmwareService::onBootloaderReport(uint32_t code)
         break;
     case kEventChecksumError:
         m_verdictGuard.stop();
-        firmwareStatus(QStringLiteral(" Cheksum Error!!!"));
+        firmwareStatus(tr(" Cheksum Error!!!"));
         checksumError = true;
         m_link.setRestartPending(false);
         logWithTime();
@@ -150,17 +150,17 @@ void FirmwareService::onBootloaderReport(uint32_t code)
             break;
         }
         m_verdictGuard.stop();
-        firmwareStatus(QStringLiteral("        Upgrade ready..."));
+        firmwareStatus(tr("        Upgrade ready..."));
         m_link.setRestartPending(false);
         logWithTime();
         if (m_link.developerRun())
             setUploadMode(ReadVersions);
         emit upgradeReady();
         break;
-    case kEventTestHandshakeAnswer: status(QStringLiteral("Sending test data...")); break;
-    case kEventTestEchoStart: firmwareStatus(QStringLiteral("Receiving test data...")); break;
+    case kEventTestHandshakeAnswer: status(tr("Sending test data...")); break;
+    case kEventTestEchoStart: firmwareStatus(tr("Receiving test data...")); break;
     case kEventTestEchoEnd:
-        firmwareStatus(QStringLiteral("Test data received..."));
+        firmwareStatus(tr("Test data received..."));
         checkInterfaceTestData();
         break;
     default: break;
@@ -178,13 +178,13 @@ void FirmwareService::takeUploadDecision()
     case Decision::None: break;
     case Decision::InterfaceTest: post(&FirmwareService::runInterfaceTest); break;
     case Decision::Upload:
-        firmwareStatus(QStringLiteral("Upload INIT..."));
+        firmwareStatus(tr("Upload INIT..."));
         post(&FirmwareService::uploadHandshake);
         break;
     case Decision::Refused:
-        firmwareStatus(QStringLiteral("Upload check failed."));
+        firmwareStatus(tr("Upload check failed."));
         m_link.markReplyReceived();
-        emit m_link.messageBox(QString::fromLatin1(kFirmwareTypeMismatchText));
+        emit m_link.messageBox(QCoreApplication::translate("vantorel::UploadDecision", kFirmwareTypeMismatchText));
         break;
     }
     emit decisionTaken(decision);
@@ -209,7 +209,7 @@ void FirmwareService::endTest(TestResult result)
 {
     // The bootloader waits for the next test or upload: say so, or the
     // device looks dead to every later command.
-    firmwareStatus(QString::fromLatin1(kLeftInBootloaderText));
+    firmwareStatus(tr(kLeftInBootloaderText));
     emit interfaceTestEnded(result);
 }
 
@@ -218,7 +218,7 @@ bool FirmwareService::restartFromBootloader()
     DeviceOperation operation(m_link);
     if (!operation)
         return false;
-    status(QStringLiteral("Reseting device..."));
+    status(tr("Reseting device..."));
     m_link.clearReplyReceived();
     bool identified = false;
     const auto connection
@@ -231,7 +231,7 @@ bool FirmwareService::restartFromBootloader()
     m_link.stopWaitTimer();
     m_link.resetTickCount();
     const bool restarted = m_link.replyReceived() || identified;
-    firmwareStatus(restarted ? QStringLiteral("Device restarted.") : QString::fromLatin1(kPowerCycleText));
+    firmwareStatus(restarted ? tr("Device restarted.") : tr(kPowerCycleText));
     return restarted;
 }
 

@@ -22,10 +22,12 @@ struct MidiEvent;
 
 // The firmware status after an interface test: the bootloader waits on.
 inline constexpr const char* kLeftInBootloaderText
-    = "The device stays in its bootloader until it is restarted (\"Restart device\") or power-cycled.";
+    = QT_TRANSLATE_NOOP("vantorel::FirmwareService",
+                        "The device stays in its bootloader until it is restarted (\"Restart device\") or "
+                        "power-cycled.");
 // When a restart from the bootloader is not answered.
-inline constexpr const char* kPowerCycleText
-    = "The device did not restart: switch its power off and on to leave the bootloader.";
+inline constexpr const char* kPowerCycleText = QT_TRANSLATE_NOOP(
+    "vantorel::FirmwareService", "The device did not restart: switch its power off and on to leave the bootloader.");
 
 // Where the upload finds the current firmware file.
 struct FirmwareFileSource {

@@ -9,6 +9,8 @@
 #include "protocol/Sysex.h"
 #include "util/Utils.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <exception>
 
@@ -41,7 +43,8 @@ std::vector<FirmwareBlock> firmwareBlocks(const FirmwareImage& image)
 
 QString blockStatusText(uint32_t counter)
 {
-    return QString::asprintf("Transfering data block #%.3d", int(counter & 0xFFFF));
+    return QCoreApplication::translate("vantorel::FirmwareUpload", "Transfering data block #%1")
+        .arg(int(counter & 0xFFFF), 3, 10, QLatin1Char('0'));
 }
 
 OpResult enterProgrammingMode(DeviceLink& link)
@@ -52,7 +55,7 @@ OpResult enterProgrammingMode(DeviceLink& link)
     try {
         link.reopenPorts();
         link.processPendingEvents();
-        emit link.statusText(QStringLiteral("Reading data..."));
+        emit link.statusText(QCoreApplication::translate("vantorel::FirmwareUpload", "Reading data..."));
         link.pauseBeforeSend();
         link.sendCommand('N', {0, 0, 0, 0});
     } catch (const std::exception& e) {
@@ -60,7 +63,7 @@ OpResult enterProgrammingMode(DeviceLink& link)
         return OpResult::Failed;
     }
     if (!link.awaitReply(DeviceLink::Flag::ReplyReceived, kProgrammingModeWaitMs)) {
-        emit link.statusText(QStringLiteral("No data received."));
+        emit link.statusText(QCoreApplication::translate("vantorel::FirmwareUpload", "No data received."));
         return OpResult::NoAnswer;
     }
     // The reply "n" has set both status lines; the wait timer keeps running.
@@ -88,29 +91,28 @@ void FirmwareService::uploadHandshake()
         restartTimer();
         const int result = m_link.waitForShortMessage(answer);
         if (result == -2) {
-            status(QString::fromLatin1(noResponse));
+            status(tr(noResponse));
             endUpload(UploadResult::NoHandshake);
         } else if (result == -1) {
-            status(QStringLiteral("Queue error 001"));
+            status(tr("Queue error 001"));
             endUpload(UploadResult::QueueError);
         }
         return result == 0;
     };
     try {
         m_link.clearShortMessageQueue();
-        if (!handshake(0x00, kHandshake1Answer, "No response from device, HS 1"))
+        if (!handshake(0x00, kHandshake1Answer, QT_TR_NOOP("No response from device, HS 1")))
             return;
         m_link.pumpingDelay(kHandshakePauseMs);
         if (m_link.cancelRequested()) {
-            reportCancelled(
-                QStringLiteral("Cancelled: no firmware block was sent; the device waits in its bootloader."));
+            reportCancelled(tr("Cancelled: no firmware block was sent; the device waits in its bootloader."));
             endUpload(UploadResult::Cancelled);
             return;
         }
         // The first block request may come right behind the second answer,
         // in the same run of the input handler: from here on it counts.
         blockRequest = false;
-        if (!handshake(0x24, kHandshake2Answer, "No response from device, HS 2"))
+        if (!handshake(0x24, kHandshake2Answer, QT_TR_NOOP("No response from device, HS 2")))
             return;
     } catch (const std::exception& e) {
         emit m_link.errorRaised(QString::fromStdString(e.what()));
@@ -144,7 +146,7 @@ void FirmwareService::transferFirmwareBlocks()
         if (checksumError) {
             endUpload(UploadResult::ChecksumError);
         } else {
-            status(QStringLiteral("Init timeout"));
+            status(tr("Init timeout"));
             endUpload(UploadResult::InitTimeout);
         }
         return;
@@ -157,10 +159,10 @@ void FirmwareService::transferFirmwareBlocks()
         for (size_t i = 0; i + 1 < blocks.size(); ++i) {
             // Between two blocks: the bootloader has taken every block sent.
             if (m_link.cancelRequested()) {
-                reportCancelled(QStringLiteral("Cancelled: %1 of %2 firmware blocks sent; the device waits in its "
-                                               "bootloader for a new upload.")
-                                    .arg(i)
-                                    .arg(total));
+                reportCancelled(tr("Cancelled: %1 of %n firmware blocks sent; the device waits in its bootloader "
+                                   "for a new upload.",
+                                   nullptr, total)
+                                    .arg(i));
                 endUpload(UploadResult::Cancelled);
                 return;
             }
@@ -172,10 +174,10 @@ void FirmwareService::transferFirmwareBlocks()
                     // Shown by the message handler; nothing is resent.
                     endUpload(UploadResult::ChecksumError);
                 } else {
-                    firmwareStatus(QStringLiteral("Block write timeout..."));
+                    firmwareStatus(tr("Block write timeout..."));
                     // Whether the block or its request was lost cannot be
                     // told apart: nothing is resent, and the bootloader waits on.
-                    status(QString::fromLatin1(kLeftInBootloaderText));
+                    status(tr(kLeftInBootloaderText));
                     endUpload(UploadResult::BlockTimeout);
                 }
                 return;

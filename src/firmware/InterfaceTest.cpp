@@ -6,6 +6,7 @@
 #include "firmware/FirmwareService.h"
 #include "protocol/EventCodes.h"
 
+#include <QCoreApplication>
 #include <QTime>
 
 #include <exception>
@@ -29,8 +30,9 @@ std::vector<uint8_t> interfaceTestBlock()
 
 QString interfaceTestFailedText(size_t sentLength, size_t receivedLength)
 {
-    return QStringLiteral("Test Failed - length diff out/in: ")
-        + QString::asprintf("len: %d/%d ", int(sentLength), int(receivedLength));
+    return QCoreApplication::translate("vantorel::InterfaceTest", "Test Failed - length diff out/in: len: %1/%2 ")
+        .arg(int(sentLength))
+        .arg(int(receivedLength));
 }
 
 void FirmwareService::runInterfaceTest()
@@ -52,10 +54,10 @@ void FirmwareService::runInterfaceTest()
         if (result == 0)
             return true;
         if (result == -1) {
-            status(QString::fromLatin1(mismatch));
+            status(tr(mismatch));
             endTest(TestResult::QueueError);
         } else {
-            status(QString::fromLatin1(timeout));
+            status(tr(timeout));
             endTest(failure);
         }
         return false;
@@ -67,8 +69,8 @@ void FirmwareService::runInterfaceTest()
             m_link.reportProgress(stepsDone, kTestSteps, QStringLiteral("steps"));
             return false;
         }
-        reportCancelled(QStringLiteral("Cancelled: the interface test was stopped before its test block was sent; "
-                                       "the device waits in its bootloader."));
+        reportCancelled(tr("Cancelled: the interface test was stopped before its test block was sent; "
+                           "the device waits in its bootloader."));
         endTest(TestResult::Cancelled);
         return true;
     };
@@ -82,11 +84,12 @@ void FirmwareService::runInterfaceTest()
         restartTimer();
         waitFor([this] { return m_link.inputSeen() || m_link.tickSeen(); });
         if (!m_link.inputSeen()) {
-            status(QStringLiteral("Iface test init failed..."));
+            status(tr("Iface test init failed..."));
             endTest(TestResult::InitFailed);
             return;
         }
-        if (!step(kEventTestStartAnswer, "Queue error 0", "Iface test init failed...", TestResult::InitFailed))
+        if (!step(kEventTestStartAnswer, QT_TR_NOOP("Queue error 0"), QT_TR_NOOP("Iface test init failed..."),
+                  TestResult::InitFailed))
             return;
 
         const qint64 pauseStart = m_link.clock().now();
@@ -98,13 +101,15 @@ void FirmwareService::runInterfaceTest()
 
         m_link.clearInputSeen();
         m_link.sendShortMessage(0x9F, 0x10, 0x7F);
-        if (!step(kEventTestHandshakeAnswer, "Queue error 1", "Iface test HS failed...", TestResult::HandshakeFailed))
+        if (!step(kEventTestHandshakeAnswer, QT_TR_NOOP("Queue error 1"), QT_TR_NOOP("Iface test HS failed..."),
+                  TestResult::HandshakeFailed))
             return;
         m_link.appendResult(QStringLiteral("Iface test Init End"));
         if (cancelled(2))
             return;
 
-        if (!step(kEventBlockRequest, "Queue error 2", "No data request from device...", TestResult::NoDataRequest))
+        if (!step(kEventBlockRequest, QT_TR_NOOP("Queue error 2"), QT_TR_NOOP("No data request from device..."),
+                  TestResult::NoDataRequest))
             return;
         if (cancelled(3))
             return;
@@ -128,7 +133,7 @@ void FirmwareService::checkInterfaceTestData()
         endTest(TestResult::Failed);
         return;
     }
-    status(QStringLiteral("Transfer test passed..."));
+    status(tr("Transfer test passed..."));
     ++m_passes;
     emit passesChanged(m_passes);
 
@@ -146,7 +151,7 @@ void FirmwareService::checkInterfaceTestData()
         endTest(TestResult::Passed);
         return;
     }
-    status(result == -1 ? QStringLiteral("Queue error 4") : QStringLiteral("No response - iface chk client confirm."));
+    status(result == -1 ? tr("Queue error 4") : tr("No response - iface chk client confirm."));
     endTest(TestResult::PassedUnconfirmed);
 }
 

@@ -32,7 +32,7 @@ Result<void> LearnSession::start(const QString& port)
         input->setProductName(port.toStdString());
         input->openPort();
         if (!input->isOpen())
-            return makeError(QStringLiteral("Cannot open the MIDI input port %1.").arg(port));
+            return makeError(tr("Cannot open the MIDI input port %1.").arg(port));
         input->startInput();
     } catch (const std::exception& e) {
         return makeError(QString::fromStdString(e.what()).trimmed());
@@ -101,12 +101,10 @@ void LearnSession::finish()
     cancel();
     QString message;
     switch (outcome.status) {
-    case GestureRecorder::Outcome::Status::Nothing:
-        message = QStringLiteral("Nothing received from %1.").arg(m_port);
-        break;
+    case GestureRecorder::Outcome::Status::Nothing: message = tr("Nothing received from %1.").arg(m_port); break;
     case GestureRecorder::Outcome::Status::Mixed: message = QString::fromStdString(outcome.message); break;
     case GestureRecorder::Outcome::Status::Learned:
-        message = QStringLiteral("Learned: ") + QString::fromStdString(learnedMappingText(outcome.mapping)) + '.';
+        message = tr("Learned: %1.").arg(QString::fromStdString(learnedMappingText(outcome.mapping)));
         break;
     }
     emit finished(outcome, message);

@@ -21,13 +21,15 @@ namespace vantorel {
 
 namespace {
 
-const char* const kTimeoutPro = "Timeout while waiting for device response.\r\nCheck connections and device mode.\r\n"
-                                "Mode switch should be in position 8.";
-const char* const kTimeoutBasicEco
-    = "Timeout while waiting for device response.\r\nCheck connections and device mode.\r\n Expected state:\r\n"
-      "PWR LED blinks in 1 sec. period, DMX OUT LED blinks short after PWR LED state change.\r\n Procedure: \r\n"
-      "1. Plug in power while holding Mode Switch\r\n2. Wait for device reset.\r\n"
-      "3. Release switch while DMX OUT LED and PWR LED start blink in 1 sec. period and MIDI IN LED blinks short.";
+const char* const kTimeoutPro = QT_TRANSLATE_NOOP("vantorel::DeviceLink",
+                                                  "Timeout while waiting for device response.\r\nCheck connections and "
+                                                  "device mode.\r\nMode switch should be in position 8.");
+const char* const kTimeoutBasicEco = QT_TRANSLATE_NOOP(
+    "vantorel::DeviceLink",
+    "Timeout while waiting for device response.\r\nCheck connections and device mode.\r\n Expected state:\r\n"
+    "PWR LED blinks in 1 sec. period, DMX OUT LED blinks short after PWR LED state change.\r\n Procedure: \r\n"
+    "1. Plug in power while holding Mode Switch\r\n2. Wait for device reset.\r\n"
+    "3. Release switch while DMX OUT LED and PWR LED start blink in 1 sec. period and MIDI IN LED blinks short.");
 
 constexpr int kInitialTimerInterval = 4000;
 // Waits at least this long show their seconds as progress.
@@ -60,7 +62,8 @@ QString noResponseText(char deviceType)
     const std::optional<DeviceType> type = deviceTypeFromLetter(deviceType);
     if (!type)
         return {};
-    return QString::fromLatin1(*type == DeviceType::Pro ? kTimeoutPro : kTimeoutBasicEco);
+    return QCoreApplication::translate("vantorel::DeviceLink",
+                                       *type == DeviceType::Pro ? kTimeoutPro : kTimeoutBasicEco);
 }
 
 DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
@@ -125,7 +128,7 @@ bool DeviceLink::refreshPorts()
     if (portLost() && m_portWatch->missingPort().empty() && !m_inputMissing && !m_outputMissing) {
         try {
             reopenPorts();
-            emit statusText(QStringLiteral("The MIDI ports are back."));
+            emit statusText(tr("The MIDI ports are back."));
         } catch (const std::exception& e) {
             emit errorRaised(QString::fromStdString(e.what()));
         }
@@ -151,7 +154,7 @@ void DeviceLink::followChosenPort(bool input)
     const QStringList& names = input ? m_inputNames : m_outputNames;
     QString& chosen = input ? m_selectedInput : m_selectedOutput;
     bool& missing = input ? m_inputMissing : m_outputMissing;
-    const QString kind = input ? QStringLiteral("input") : QStringLiteral("output");
+
     const int found
         = chosen.isEmpty() ? (names.isEmpty() ? -1 : 0) : findStablePort(toStdList(names), chosen.toStdString());
     try {
@@ -164,7 +167,9 @@ void DeviceLink::followChosenPort(bool input)
             else
                 m_output->closePort();
             emit chosenPortMissing(input, true, chosen);
-            emit statusText(QStringLiteral("The MIDI %1 port \"%2\" is gone.").arg(kind, chosen));
+            emit statusText(
+                (input ? tr("The MIDI input port \"%1\" is gone.") : tr("The MIDI output port \"%1\" is gone."))
+                    .arg(chosen));
             return;
         }
         const bool open = input ? m_input->isOpen() : m_output->isOpen();
@@ -186,7 +191,9 @@ void DeviceLink::followChosenPort(bool input)
         watchOpenPorts();
         if (wasMissing) {
             emit chosenPortMissing(input, false, chosen);
-            emit statusText(QStringLiteral("The MIDI %1 port \"%2\" is back.").arg(kind, chosen));
+            emit statusText(
+                (input ? tr("The MIDI input port \"%1\" is back.") : tr("The MIDI output port \"%1\" is back."))
+                    .arg(chosen));
         }
     } catch (const std::exception& e) {
         emit errorRaised(QString::fromStdString(e.what()));
@@ -227,12 +234,12 @@ void DeviceLink::closePorts()
     try {
         m_input->closePort();
     } catch (const std::exception&) {
-        emit messageBox(QStringLiteral("Problemn z zamknięciem wejścia."));
+        emit messageBox(tr("Problemn z zamknięciem wejścia."));
     }
     try {
         m_output->closePort();
     } catch (const std::exception&) {
-        emit messageBox(QStringLiteral("Problemn z zamknięciem wyjścia."));
+        emit messageBox(tr("Problemn z zamknięciem wyjścia."));
     }
 }
 
@@ -264,7 +271,7 @@ bool DeviceLink::isEcho(const MidiEvent& event)
     });
     if (echo && !m_echoReported) {
         m_echoReported = true;
-        emit statusText(QStringLiteral("The MIDI input receives what the program sends (MIDI thru loop?)."));
+        emit statusText(tr("The MIDI input receives what the program sends (MIDI thru loop?)."));
     }
     return echo;
 }
@@ -619,7 +626,7 @@ void DeviceLink::onInputOverflow()
     if (m_overflowReported)
         return;
     m_overflowReported = true;
-    emit errorRaised(QStringLiteral("The program could not keep up with the MIDI input: some received data was lost."));
+    emit errorRaised(tr("The program could not keep up with the MIDI input: some received data was lost."));
 }
 
 void DeviceLink::onMidiInput()
@@ -677,7 +684,7 @@ void DeviceLink::dispatchReply(const MidiEvent& event)
     // The barrier's answer is not shown.
     const bool silent = reply && reply->letter == m_silentLetter;
     if (event.sysex.size() == 14 && !silent)
-        emit statusText(QStringLiteral("Reading Basic Modes..."));
+        emit statusText(tr("Reading Basic Modes..."));
     if (!reply)
         return;
 
@@ -690,9 +697,11 @@ void DeviceLink::dispatchReply(const MidiEvent& event)
     if (silent)
         return;
     if (reply->statusText) {
-        emit statusText(QString::fromLatin1(reply->statusText));
+        // The texts of the replies' table, in the user's language.
+        const QString text = QCoreApplication::translate("vantorel::Reply", reply->statusText);
+        emit statusText(text);
         if (reply->letter == 'n')
-            emit firmwareStatusText(QString::fromLatin1(reply->statusText));
+            emit firmwareStatusText(text);
     }
 
     switch (reply->letter) {
@@ -717,7 +726,8 @@ DeviceOperation::DeviceOperation(DeviceLink& link)
     : m_link(link)
 {
     if (link.m_busy) {
-        emit link.statusText(QStringLiteral("Another device operation is still waiting for the device."));
+        emit link.statusText(QCoreApplication::translate("vantorel::DeviceOperation",
+                                                         "Another device operation is still waiting for the device."));
         return;
     }
     // A port that came back under its name (the device reconnected) is

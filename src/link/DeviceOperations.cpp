@@ -2,6 +2,7 @@
 
 #include "link/DeviceLink.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <exception>
@@ -34,8 +35,15 @@ struct Exchange {
     const char* success = nullptr; // nullptr: the reply's own status text stays
     const char* timeout = "";
     // What the device holds when the wait is cancelled.
-    const char* cancelled = "Cancelled: the command was sent; the device's answer was not awaited.";
+    const char* cancelled = QT_TRANSLATE_NOOP("vantorel::DeviceOperations",
+                                              "Cancelled: the command was sent; the device's answer was not awaited.");
 };
+
+// One of the exchange's texts (marked above) in the user's language.
+QString text(const char* source)
+{
+    return *source ? QCoreApplication::translate("vantorel::DeviceOperations", source) : QString();
+}
 
 OpResult run(DeviceLink& link, const Exchange& x)
 {
@@ -44,7 +52,7 @@ OpResult run(DeviceLink& link, const Exchange& x)
         return OpResult::Busy;
     if (x.reopenPorts && !attempt(link, [&] { link.reopenPorts(); }))
         return OpResult::Failed;
-    emit link.statusText(QString::fromLatin1(x.before));
+    emit link.statusText(text(x.before));
     if (x.pauseBeforeSend)
         link.pauseBeforeSend();
     switch (link.exchange({.letter = x.letter,
@@ -55,21 +63,19 @@ OpResult run(DeviceLink& link, const Exchange& x)
                            .cancellable = true})) {
     case DeviceLink::ExchangeResult::Answered: break;
     case DeviceLink::ExchangeResult::SendFailed: return OpResult::Failed;
-    case DeviceLink::ExchangeResult::Cancelled:
-        emit link.statusText(QString::fromLatin1(x.cancelled));
-        return OpResult::Cancelled;
+    case DeviceLink::ExchangeResult::Cancelled: emit link.statusText(text(x.cancelled)); return OpResult::Cancelled;
     default:
         if (link.cancelRequested()) {
-            emit link.statusText(QString::fromLatin1(x.cancelled));
+            emit link.statusText(text(x.cancelled));
             return OpResult::Cancelled;
         }
-        emit link.statusText(QString::fromLatin1(x.timeout));
+        emit link.statusText(text(x.timeout));
         return OpResult::NoAnswer;
     }
     link.stopWaitTimer();
     link.resetTickCount();
     if (x.success)
-        emit link.statusText(QString::fromLatin1(x.success));
+        emit link.statusText(text(x.success));
     return OpResult::Done;
 }
 
@@ -81,26 +87,27 @@ OpResult restartDevice(DeviceLink& link)
                {.letter = 'D',
                 .payload = {},
                 .reopenPorts = true,
-                .before = "Reseting device...",
+                .before = QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "Reseting device..."),
                 .pauseBeforeSend = false,
                 .intervalMs = 1500,
                 .success = nullptr,
-                .timeout = "No action performed."});
+                .timeout = QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "No action performed.")});
 }
 
 OpResult clearDeviceData(DeviceLink& link)
 {
-    return run(
-        link,
-        {.letter = 'A',
-         .payload = {},
-         .reopenPorts = false,
-         .before = "Cleaning device...",
-         .pauseBeforeSend = false,
-         .intervalMs = 8000,
-         .success = "Data in device cleaned.",
-         .timeout = "No action performed.",
-         .cancelled = "Cancelled: the device received the command to clear its data and may still be clearing it."});
+    return run(link,
+               {.letter = 'A',
+                .payload = {},
+                .reopenPorts = false,
+                .before = QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "Cleaning device..."),
+                .pauseBeforeSend = false,
+                .intervalMs = 8000,
+                .success = QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "Data in device cleaned."),
+                .timeout = QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "No action performed."),
+                .cancelled = QT_TRANSLATE_NOOP(
+                    "vantorel::DeviceOperations",
+                    "Cancelled: the device received the command to clear its data and may still be clearing it.")});
 }
 
 OpResult readDeviceOptions(DeviceLink& link)
@@ -109,13 +116,13 @@ OpResult readDeviceOptions(DeviceLink& link)
                {.letter = 'M',
                 .payload = {},
                 .reopenPorts = false,
-                .before = "Reading data...",
+                .before = QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "Reading data..."),
                 .pauseBeforeSend = true,
                 .intervalMs = 2000,
                 .replyLetter = 'm',
                 .repeatable = true,
-                .success = "Data ready.",
-                .timeout = "No data received."});
+                .success = QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "Data ready."),
+                .timeout = QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "No data received.")});
 }
 
 OpResult setNoteOffAction(DeviceLink& link, bool on)
@@ -124,32 +131,33 @@ OpResult setNoteOffAction(DeviceLink& link, bool on)
                {.letter = 'L',
                 .payload = {uint8_t(on ? 1 : 0), 0, 0, 0},
                 .reopenPorts = false,
-                .before = "Reading data...",
+                .before = QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "Reading data..."),
                 .pauseBeforeSend = true,
                 .intervalMs = 2000,
                 .replyLetter = 'l',
                 .repeatable = true,
                 .success = nullptr,
-                .timeout = "No data received."});
+                .timeout = QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "No data received.")});
 }
 
 OpResult setZeroValueOffset(DeviceLink& link, int offset)
 {
     if (offset < 0 || offset > 10) {
-        emit link.errorRaised(QStringLiteral("The CC zero value offset must lie between 0 and 10."));
+        emit link.errorRaised(QCoreApplication::translate("vantorel::DeviceOperations",
+                                                          "The CC zero value offset must lie between 0 and 10."));
         return OpResult::Failed;
     }
     return run(link,
                {.letter = 'O',
                 .payload = {uint8_t(offset), 0, 0, 0},
                 .reopenPorts = false,
-                .before = "Reading data...",
+                .before = QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "Reading data..."),
                 .pauseBeforeSend = true,
                 .intervalMs = 2000,
                 .replyLetter = 'o',
                 .repeatable = true,
                 .success = nullptr,
-                .timeout = "No data received."});
+                .timeout = QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "No data received.")});
 }
 
 OpResult readDeviceInformation(DeviceLink& link)
@@ -158,13 +166,13 @@ OpResult readDeviceInformation(DeviceLink& link)
                                 {.letter = 'J',
                                  .payload = {},
                                  .reopenPorts = false,
-                                 .before = "Reading data...",
+                                 .before = QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "Reading data..."),
                                  .pauseBeforeSend = true,
                                  .intervalMs = 2000,
                                  .replyLetter = 'j',
                                  .repeatable = true,
-                                 .success = "Data ready.",
-                                 .timeout = "No data received."});
+                                 .success = QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "Data ready."),
+                                 .timeout = QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "No data received.")});
     if (result == OpResult::NoAnswer)
         link.setDeviceType('X');
     return result;
@@ -172,15 +180,25 @@ OpResult readDeviceInformation(DeviceLink& link)
 
 QStringList commonMessageNames()
 {
-    return {QStringLiteral("Quarter frame (0xF1)"), QStringLiteral("Song position (0xF2)"),
-            QStringLiteral("Song Select (0xF3)"),   QStringLiteral("Undef (0xF4)"),
-            QStringLiteral("Undef (0xF5)"),         QStringLiteral("Tune Request (0xF6)")};
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "Quarter frame (0xF1)"),
+        QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "Song position (0xF2)"),
+        QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "Song Select (0xF3)"),
+        QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "Undef (0xF4)"),
+        QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "Undef (0xF5)"),
+        QT_TRANSLATE_NOOP("vantorel::DeviceOperations", "Tune Request (0xF6)"),
+    };
+    QStringList list;
+    for (const char* name : names)
+        list << text(name);
+    return list;
 }
 
 OpResult sendCommonMessage(DeviceLink& link, int index)
 {
     if (index < 0 || index >= commonMessageNames().size()) {
-        emit link.errorRaised(QStringLiteral("No system common message is selected."));
+        emit link.errorRaised(
+            QCoreApplication::translate("vantorel::DeviceOperations", "No system common message is selected."));
         return OpResult::Failed;
     }
     DeviceOperation operation(link);

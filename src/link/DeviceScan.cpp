@@ -8,6 +8,7 @@
 #include "protocol/Sysex.h"
 #include "util/qt/TextConversions.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -85,7 +86,7 @@ std::vector<FoundDevice> scanFromLink(DeviceLink& link, bool* refused)
         *refused = !operation;
     if (!operation)
         return {};
-    emit link.statusText(QStringLiteral("Looking for devices..."));
+    emit link.statusText(QCoreApplication::translate("vantorel::DeviceScan", "Looking for devices..."));
     link.closePorts();
     DeviceScan scan(link.ports());
     QObject::connect(&scan, &DeviceScan::progressChanged, &link, [&link](int elapsedMs, int totalMs) {
@@ -101,11 +102,13 @@ std::vector<FoundDevice> scanFromLink(DeviceLink& link, bool* refused)
         emit link.errorRaised(QString::fromStdString(e.what()));
     }
     if (scan.cancelled())
-        emit link.statusText(QStringLiteral("Cancelled: %1 device(s) found so far.").arg(found.size()));
+        emit link.statusText(QCoreApplication::translate(
+            "vantorel::DeviceScan", "Cancelled: %n device(s) found so far.", nullptr, int(found.size())));
     else if (found.empty())
-        emit link.statusText(QStringLiteral("No device found."));
+        emit link.statusText(QCoreApplication::translate("vantorel::DeviceScan", "No device found."));
     else
-        emit link.statusText(QStringLiteral("%1 device(s) found.").arg(found.size()));
+        emit link.statusText(
+            QCoreApplication::translate("vantorel::DeviceScan", "%n device(s) found.", nullptr, int(found.size())));
     return found;
 }
 
@@ -113,7 +116,8 @@ Result<void> confirmFromLink(DeviceLink& link, const FoundDevice& device)
 {
     DeviceOperation operation(link);
     if (!operation)
-        return makeError(QStringLiteral("Another operation is running: the device was not confirmed."));
+        return makeError(QCoreApplication::translate("vantorel::DeviceScan",
+                                                     "Another operation is running: the device was not confirmed."));
     link.closePorts();
     DeviceScan scan(link.ports());
     QObject::connect(&link, &DeviceLink::cancelRequestedChanged, &scan, &DeviceScan::cancel);
@@ -130,14 +134,14 @@ Result<void> DeviceScan::confirm(const QString& input, const QString& output, ui
 {
     m_cancelled = false;
     const auto refused = [&](const QString& reason) {
-        return makeError(QStringLiteral("Device %1 could not be confirmed on %2 / %3: nothing was sent. %4")
+        return makeError(tr("Device %1 could not be confirmed on %2 / %3: nothing was sent. %4")
                              .arg(deviceId)
                              .arg(input, output.isEmpty() ? QStringLiteral("?") : output, reason));
     };
     const int inputIndex = indexOf(m_ports.inputPortNames(), input);
     const int outputIndex = indexOf(m_ports.outputPortNames(), output);
     if (inputIndex < 0 || outputIndex < 0)
-        return refused(QStringLiteral("A port is gone."));
+        return refused(tr("A port is gone."));
     MidiInputPort in(m_ports);
     MidiOutputPort out(m_ports);
     bool confirmed = false;
@@ -147,7 +151,7 @@ Result<void> DeviceScan::confirm(const QString& input, const QString& output, ui
         in.openPort();
         out.setDeviceId(outputIndex);
         if (!in.isOpen() || !out.openPort())
-            return refused(QStringLiteral("The ports could not be opened."));
+            return refused(tr("The ports could not be opened."));
         connect(&in, &MidiInputPort::midiInput, &loop, [&] {
             while (auto event = in.readEvent()) {
                 const auto reply
@@ -175,8 +179,8 @@ Result<void> DeviceScan::confirm(const QString& input, const QString& output, ui
     if (confirmed)
         return {};
     if (m_cancelled)
-        return refused(QStringLiteral("Cancelled."));
-    return refused(QStringLiteral("No answer with its ID came on that input."));
+        return refused(tr("Cancelled."));
+    return refused(tr("No answer with its ID came on that input."));
 }
 
 DeviceScan::DeviceScan(MidiBackend& ports, QObject* parent)
@@ -220,8 +224,8 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
             input->setDeviceId(uint16_t(i));
             input->openPort();
             if (!input->isOpen()) {
-                m_problems << QStringLiteral("The MIDI input port \"%1\" could not be opened.")
-                                  .arg(QString::fromStdString(inputNames[i]));
+                m_problems
+                    << tr("The MIDI input port \"%1\" could not be opened.").arg(QString::fromStdString(inputNames[i]));
                 continue;
             }
             input->startInput();
@@ -276,8 +280,8 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
             continue;
         }
         if (!output->openPort()) {
-            m_problems << QStringLiteral("The MIDI output port \"%1\" could not be opened.")
-                              .arg(QString::fromStdString(outputNames[o]));
+            m_problems
+                << tr("The MIDI output port \"%1\" could not be opened.").arg(QString::fromStdString(outputNames[o]));
             continue;
         }
         outputs[o] = std::move(output);

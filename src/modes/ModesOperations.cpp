@@ -2,6 +2,7 @@
 
 #include "link/DeviceLink.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 
 #include <exception>
@@ -12,11 +13,6 @@ namespace {
 
 constexpr int kReplyWaitMs = 2000;
 
-QString text(const char* latin1)
-{
-    return QString::fromLatin1(latin1);
-}
-
 // Sends `letter`, then waits for the reply-received flag. On success the wait timer is
 // stopped and its tick counter cleared; on a timeout noResponse has reported it
 // and "No data received." is shown.
@@ -25,7 +21,7 @@ OpResult requestAndWait(DeviceLink& link, char letter)
     if (!link.trySendCommand(letter, {}))
         return OpResult::Failed;
     if (!link.awaitReply(DeviceLink::Flag::ReplyReceived, kReplyWaitMs)) {
-        emit link.statusText(text("No data received."));
+        emit link.statusText(QCoreApplication::translate("vantorel::ModesOperations", "No data received."));
         return OpResult::NoAnswer;
     }
     link.stopWaitTimer();
@@ -59,9 +55,10 @@ OpResult writeAndWait(DeviceLink& link, char letter, const std::vector<uint8_t>&
 void reportWrite(DeviceLink& link, OpResult result)
 {
     if (result == OpResult::Done)
-        emit link.statusText(text("Writing data to device finished succesfully."));
+        emit link.statusText(
+            QCoreApplication::translate("vantorel::ModesOperations", "Writing data to device finished succesfully."));
     else if (result == OpResult::NoAnswer)
-        emit link.statusText(text("Writing data to device failed"));
+        emit link.statusText(QCoreApplication::translate("vantorel::ModesOperations", "Writing data to device failed"));
 }
 
 } // namespace
@@ -71,7 +68,7 @@ OpResult readModes(DeviceLink& link, const std::function<void()>& prepare)
     DeviceOperation operation(link);
     if (!operation)
         return OpResult::Busy;
-    emit link.statusText(text("Reading data..."));
+    emit link.statusText(QCoreApplication::translate("vantorel::ModesOperations", "Reading data..."));
     if (prepare)
         prepare();
     link.pauseBeforeSend();
@@ -88,12 +85,12 @@ OpResult readModes(DeviceLink& link, const std::function<void()>& prepare)
     case DeviceLink::ExchangeResult::SendFailed: result = OpResult::Failed; break;
     case DeviceLink::ExchangeResult::Cancelled: result = OpResult::Cancelled; break;
     default:
-        emit link.statusText(text("No data received."));
+        emit link.statusText(QCoreApplication::translate("vantorel::ModesOperations", "No data received."));
         result = OpResult::NoAnswer;
         break;
     }
     if (result == OpResult::Done)
-        emit link.statusText(text("Data ready."));
+        emit link.statusText(QCoreApplication::translate("vantorel::ModesOperations", "Data ready."));
     return result;
 }
 
@@ -103,7 +100,9 @@ OpResult storeModes(DeviceLink& link, const std::vector<ModeRecord>& records, in
         *acknowledged = 0;
     for (const ModeRecord& record : records) {
         if (!isValidModeRecord(record)) {
-            emit link.errorRaised(QStringLiteral("Invalid Basic/Eco mode: slot %1, mode %2, MIDI channel %3, note %4.")
+            emit link.errorRaised(QCoreApplication::translate("vantorel::ModesOperations",
+                                                              "Invalid Basic/Eco mode: slot %1, mode %2, MIDI "
+                                                              "channel %3, note %4.")
                                       .arg(record.slot)
                                       .arg(record.type)
                                       .arg(record.channel)
@@ -115,7 +114,7 @@ OpResult storeModes(DeviceLink& link, const std::vector<ModeRecord>& records, in
     if (!operation)
         return OpResult::Busy;
     link.stopWaitTimer();
-    emit link.statusText(text("Writing data to device..."));
+    emit link.statusText(QCoreApplication::translate("vantorel::ModesOperations", "Writing data to device..."));
     OpResult result = OpResult::Done;
     int stored = 0;
     for (const ModeRecord& record : records) {
@@ -131,7 +130,10 @@ OpResult storeModes(DeviceLink& link, const std::vector<ModeRecord>& records, in
             *acknowledged = stored;
     }
     if (result == OpResult::Cancelled)
-        emit link.statusText(QStringLiteral("Cancelled: %1 of %2 mode(s) stored.").arg(stored).arg(records.size()));
+        emit link.statusText(QCoreApplication::translate("vantorel::ModesOperations",
+                                                         "Cancelled: %1 of %n mode(s) stored.", nullptr,
+                                                         int(records.size()))
+                                 .arg(stored));
     reportWrite(link, result);
     return result;
 }
@@ -139,8 +141,9 @@ OpResult storeModes(DeviceLink& link, const std::vector<ModeRecord>& records, in
 OpResult storeModesCount(DeviceLink& link, int count, const std::function<void()>& prepare)
 {
     if (count < 1 || count > kModeSlotCount) {
-        emit link.errorRaised(
-            QStringLiteral("The number of Basic/Eco modes must lie between 1 and %1.").arg(kModeSlotCount));
+        emit link.errorRaised(QCoreApplication::translate("vantorel::ModesOperations",
+                                                          "The number of Basic/Eco modes must lie between 1 and %1.")
+                                  .arg(kModeSlotCount));
         return OpResult::Failed;
     }
     DeviceOperation operation(link);
@@ -149,7 +152,7 @@ OpResult storeModesCount(DeviceLink& link, int count, const std::function<void()
     if (prepare)
         prepare();
     link.stopWaitTimer();
-    emit link.statusText(text("Writing data to device..."));
+    emit link.statusText(QCoreApplication::translate("vantorel::ModesOperations", "Writing data to device..."));
     const OpResult result = writeAndWait(link, 'I', {uint8_t(count), 0, 0, 0});
     reportWrite(link, result);
     return result;
@@ -161,7 +164,7 @@ OpResult resetModesToDefault(DeviceLink& link, const std::function<void()>& prep
     if (!operation)
         return OpResult::Busy;
     // This operation shows the reading text; the reply "h" sets its own.
-    emit link.statusText(text("Reading data..."));
+    emit link.statusText(QCoreApplication::translate("vantorel::ModesOperations", "Reading data..."));
     if (prepare)
         prepare();
     link.pauseBeforeSend();

@@ -24,6 +24,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace vantorel {
@@ -53,6 +54,8 @@ FirmwarePage::FirmwarePage(DeviceLink& link, PageHost& host, QWidget* parent)
     buildFilePanel();
     page->addStretch(1);
     buildServicePanel();
+    setTabChain();
+    retranslateUi();
 
     m_currentFile->setText(QStringLiteral("-"));
     m_currentFileDate->setText(QStringLiteral("-"));
@@ -81,22 +84,22 @@ void FirmwarePage::buildInformationPanel()
     setBold(m_status, &kMaroon, 3);
     p1->addWidget(m_status);
 
-    auto* uploader = namedLabel("lbllngUploader", QStringLiteral("Uploader:"), panel);
+    auto* uploader = namedLabel("lbllngUploader", QString(), panel);
     setBold(uploader);
-    auto* fileDateCaption = namedLabel("lbllng7", QStringLiteral("Firmware date:"), panel);
+    auto* fileDateCaption = namedLabel("lbllng7", QString(), panel);
     m_fileDate = namedLabel("lblFWDate", QString(), panel);
-    auto* fileTypeCaption = namedLabel("lbllng2", QStringLiteral("Firmware type:"), panel);
+    auto* fileTypeCaption = namedLabel("lbllng2", QString(), panel);
     m_fileType = namedLabel("lblFWType", QString(), panel);
 
-    auto* inChip = namedLabel("lbllngInChip", QStringLiteral("Device:"), panel);
+    auto* inChip = namedLabel("lbllngInChip", QString(), panel);
     setBold(inChip);
-    auto* bootloaderCaption = namedLabel("lbllng5", QStringLiteral("Bootloader date:"), panel);
+    auto* bootloaderCaption = namedLabel("lbllng5", QString(), panel);
     m_bootloaderDate = namedLabel("lblBLDate", QString(), panel);
-    auto* deviceFirmwareCaption = namedLabel("lbllng6", QStringLiteral("Firmware date:"), panel);
+    auto* deviceFirmwareCaption = namedLabel("lbllng6", QString(), panel);
     m_deviceFirmwareDate = namedLabel("lblSWDate", QString(), panel);
-    auto* deviceIdCaption = namedLabel("lbllng8", QStringLiteral("Device ID:"), panel);
+    auto* deviceIdCaption = namedLabel("lbllng8", QString(), panel);
     m_deviceId = namedLabel("lblDevID", QString(), panel);
-    auto* deviceTypeCaption = namedLabel("lbllng4", QStringLiteral("Device type:"), panel);
+    auto* deviceTypeCaption = namedLabel("lbllng4", QString(), panel);
     m_deviceType = namedLabel("lblDevType", QString(), panel);
 
     auto* columns = new QHBoxLayout;
@@ -124,21 +127,19 @@ void FirmwarePage::buildInformationPanel()
     columns->addLayout(info, 1);
 
     auto* right = new QVBoxLayout;
-    auto* modeGroup = named(new QGroupBox(QStringLiteral("Firmware upload mode"), panel), "rglngMode");
+    auto* modeGroup = named(new QGroupBox(panel), "rglngMode");
     auto* modes = new QVBoxLayout(modeGroup);
     modes->setSpacing(2);
     m_uploadModes = named(new QButtonGroup(modeGroup), "rglngModeItems");
-    const char* const modeItems[]
-        = {"Read BL && FW version", "Upload FW if newer", "Upload FW if same or older", "Interface test"};
     for (int i = 0; i < 4; ++i) {
-        auto* item = new QRadioButton(QString::fromLatin1(modeItems[i]), modeGroup);
+        auto* item = new QRadioButton(modeGroup);
         item->setObjectName(QStringLiteral("rglngModeItem%1").arg(i));
         m_uploadModes->addButton(item, i);
         modes->addWidget(item);
     }
     right->addWidget(modeGroup);
 
-    auto* passesCaption = namedLabel("lbllng14", QStringLiteral("Interface test passes OK:"), panel);
+    auto* passesCaption = namedLabel("lbllng14", QString(), panel);
     m_passes = namedLabel("lbllngPasses", QStringLiteral("0"), panel);
     setBold(m_passes);
     auto* passes = new QHBoxLayout;
@@ -146,7 +147,7 @@ void FirmwarePage::buildInformationPanel()
     passes->addWidget(m_passes, 1);
     right->addLayout(passes);
     right->addStretch(1);
-    auto* restart = namedButton("Button1", QStringLiteral("Restart device"), panel);
+    auto* restart = namedButton("Button1", QString(), panel);
     right->addWidget(restart, 0, Qt::AlignRight);
     columns->addLayout(right, 1);
     p1->addLayout(columns);
@@ -163,16 +164,15 @@ void FirmwarePage::buildFilePanel()
     auto* p3 = new QGridLayout(panel);
     p3->setContentsMargins(10, 6, 10, 6);
     p3->setVerticalSpacing(4);
-    auto* load = namedButton("btnLoadFirmware", QStringLiteral("Load firmware file"), panel);
-    auto* readType = namedButton("btnGetDeviceType", QStringLiteral("Read device type"), panel);
-    m_programmingMode = namedButton("btnlngEnterProgrammingMode",
-                                    QStringLiteral("Enter Programming Mode for VANTOREL Basic/Eco"), panel);
+    auto* load = namedButton("btnLoadFirmware", QString(), panel);
+    auto* readType = namedButton("btnGetDeviceType", QString(), panel);
+    m_programmingMode = namedButton("btnlngEnterProgrammingMode", QString(), panel);
     p3->addWidget(load, 0, 0);
     p3->addWidget(readType, 0, 1);
     p3->addWidget(m_programmingMode, 0, 2);
     p3->setColumnStretch(3, 1);
     auto* lastLoaded = new QHBoxLayout;
-    auto* caption = namedLabel("lbllng16", QStringLiteral("Last loaded: "), panel);
+    auto* caption = namedLabel("lbllng16", QString(), panel);
     m_currentFile = namedLabel("lblCurFile", QString(), panel);
     m_currentFileDate = namedLabel("lblCurFileDate", QString(), panel);
     m_currentFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -195,18 +195,16 @@ void FirmwarePage::buildServicePanel()
     m_servicePanel = namedPanel("pnlService", this);
     auto* service = new QHBoxLayout(m_servicePanel);
     service->setContentsMargins(8, 4, 8, 4);
-    auto* setId = namedButton("btnSetDevNbr", QStringLiteral("Set Device ID"), m_servicePanel);
+    auto* setId = namedButton("btnSetDevNbr", QString(), m_servicePanel);
     // Device IDs are 32-bit unsigned; a double holds every one of them exactly.
     m_deviceNumber = named(new QDoubleSpinBox(m_servicePanel), "sedDevNbr");
     m_deviceNumber->setDecimals(0);
     m_deviceNumber->setRange(0, double(UINT32_MAX));
     m_deviceNumber->setMinimumWidth(90);
-    m_restartFromService = namedButton("btnResetDev", QStringLiteral("Restart device"), m_servicePanel);
-    auto* sendCommon = namedButton("btnSendCommonMsg", QStringLiteral("Send Common Msg ->>"), m_servicePanel);
+    m_restartFromService = namedButton("btnResetDev", QString(), m_servicePanel);
+    auto* sendCommon = namedButton("btnSendCommonMsg", QString(), m_servicePanel);
     m_commonMessages = named(new QComboBox(m_servicePanel), "cbxCommonMsg");
-    m_commonMessages->addItems(commonMessageNames());
-    m_commonMessages->setCurrentIndex(0);
-    auto* reopen = namedButton("Button2", QStringLiteral("Button2"), m_servicePanel);
+    auto* reopen = namedButton("Button2", QString(), m_servicePanel);
     service->addWidget(setId);
     service->addWidget(m_deviceNumber);
     service->addSpacing(12);
@@ -252,6 +250,68 @@ void FirmwarePage::connectService()
     connect(&m_service, &FirmwareService::deviceInfoCleared, this, &FirmwarePage::clearDeviceInfo);
 }
 
+void FirmwarePage::retranslateUi()
+{
+    const auto caption = [this](const char* name, const QString& text) {
+        if (auto* label = findChild<QLabel*>(QLatin1String(name)))
+            label->setText(text);
+        else if (auto* button = findChild<QAbstractButton*>(QLatin1String(name)))
+            button->setText(text);
+    };
+    caption("lbllngUploader", tr("Uploader:"));
+    caption("lbllng7", tr("Firmware date:"));
+    caption("lbllng2", tr("Firmware type:"));
+    caption("lbllngInChip", tr("Device:"));
+    caption("lbllng5", tr("Bootloader date:"));
+    caption("lbllng6", tr("Firmware date:"));
+    caption("lbllng8", tr("Device ID:"));
+    caption("lbllng4", tr("Device type:"));
+    caption("lbllng14", tr("Interface test passes OK:"));
+    caption("lbllng16", tr("Last loaded: "));
+    findChild<QGroupBox*>(QStringLiteral("rglngMode"))->setTitle(tr("Firmware upload mode"));
+    const char* const modeItems[] = {QT_TR_NOOP("Read BL && FW version"), QT_TR_NOOP("Upload FW if newer"),
+                                     QT_TR_NOOP("Upload FW if same or older"), QT_TR_NOOP("Interface test")};
+    for (int i = 0; i < 4; ++i)
+        m_uploadModes->button(i)->setText(tr(modeItems[i]));
+    caption("Button1", tr("Restart device"));
+    caption("btnLoadFirmware", tr("Load firmware file"));
+    caption("btnGetDeviceType", tr("Read device type"));
+    m_programmingMode->setText(tr("Enter Programming Mode for VANTOREL Basic/Eco"));
+
+    caption("btnSetDevNbr", tr("Set Device ID"));
+    m_deviceNumber->setAccessibleName(tr("Device ID"));
+    m_restartFromService->setText(tr("Restart device"));
+    caption("btnSendCommonMsg", tr("Send Common Msg ->>"));
+    const int common = std::max(0, m_commonMessages->currentIndex());
+    m_commonMessages->clear();
+    m_commonMessages->addItems(commonMessageNames());
+    m_commonMessages->setCurrentIndex(common);
+    m_commonMessages->setAccessibleName(tr("System common message"));
+    // The button keeps its historical caption; its name says what it does.
+    auto* reopen = findChild<QPushButton*>(QStringLiteral("Button2"));
+    reopen->setText(tr("Button2"));
+    reopen->setAccessibleName(tr("Reopen the MIDI ports"));
+}
+
+void FirmwarePage::setTabChain()
+{
+    QList<QWidget*> chain;
+    for (QAbstractButton* item : m_uploadModes->buttons())
+        chain << item;
+    for (const char* name : {"Button1", "btnLoadFirmware", "btnGetDeviceType", "btnlngEnterProgrammingMode",
+                             "btnSetDevNbr", "sedDevNbr", "btnResetDev", "btnSendCommonMsg", "cbxCommonMsg", "Button2"})
+        chain << findChild<QWidget*>(QLatin1String(name));
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
+void FirmwarePage::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    Page::changeEvent(event);
+}
+
 // The bootloader's messages matter while the page is shown in its tab.
 bool FirmwarePage::event(QEvent* event)
 {
@@ -291,7 +351,7 @@ void FirmwarePage::showWaitingForDevice(int item)
     for (QLabel* label : {m_bootloaderDate, m_deviceFirmwareDate, m_fileDate, m_fileType, m_deviceId, m_deviceType})
         label->clear();
     m_link.setFirmwareType('X');
-    m_status->setText(QStringLiteral("Waiting for device..."));
+    m_status->setText(tr("Waiting for device..."));
 }
 
 void FirmwarePage::onDeviceTypeApplied(char letter)
@@ -317,8 +377,7 @@ void FirmwarePage::clearDeviceInfo()
 
 QString FirmwarePage::defaultChooseFile(const QString& start)
 {
-    return QFileDialog::getOpenFileName(this, QString(), start,
-                                        QStringLiteral("Firmware Files (*.bix);;All files (*.*)"));
+    return QFileDialog::getOpenFileName(this, QString(), start, tr("Firmware Files (*.bix);;All files (*.*)"));
 }
 
 void FirmwarePage::loadFirmwareFile()
@@ -352,14 +411,15 @@ std::optional<FirmwareImage> FirmwarePage::loadFirmwareImage(bool chooseIfMissin
     if (!text) {
         if (!m_quietErrors)
             m_host.showError(
-                QStringLiteral("Cannot open file \"%1\". %2")
+                tr("Cannot open file \"%1\". %2")
                     .arg(QDir::toNativeSeparators(m_path), QString::fromLocal8Bit(text.error().message.c_str())));
         return std::nullopt;
     }
     std::optional<FirmwareImage> image = decryptFirmwareText(*text, builtInFirmwarePassword());
     if (!image && !m_quietErrors)
-        m_host.showError(QStringLiteral("%1 in the file \"%2\".")
-                             .arg(QString::fromLatin1(kInvalidFirmwareData), QDir::toNativeSeparators(m_path)));
+        m_host.showError(tr("%1 in the file \"%2\".")
+                             .arg(QCoreApplication::translate("vantorel::FirmwareFile", kInvalidFirmwareData),
+                                  QDir::toNativeSeparators(m_path)));
     return image;
 }
 

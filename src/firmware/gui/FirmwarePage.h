@@ -91,8 +91,13 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Every caption, hint and accessible name, in the language installed now.
+    void retranslateUi();
+    // The Tab chain in the order the controls stand on the page.
+    void setTabChain();
     void buildInformationPanel();
     void buildFilePanel();
     void buildServicePanel();

@@ -11,6 +11,7 @@
 #include "util/qt/TextConversions.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,15 +38,15 @@ QString slotName(const char* prefix, int n)
     return QStringLiteral("%1_%2").arg(QString::fromLatin1(prefix)).arg(n);
 }
 
-QLabel* boldLabel(const QString& name, const QString& text, int left, int top, int n, QWidget* parent)
+// Its text comes with the page's other captions.
+QLabel* boldLabel(const QString& name, int left, int top, int n, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
     label->setObjectName(name);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
     label->setProperty(kTagProperty, n);
-    label->adjustSize();
     label->move(left, top);
     return label;
 }
@@ -71,6 +72,7 @@ ModesPage::ModesPage(DeviceLink& link, PageHost& host, QWidget* parent)
 {
     setObjectName(QStringLiteral("tslngBasicMode"));
     buildPanels();
+    retranslateUi();
     connect(&m_link, &DeviceLink::modeReceived, this, &ModesPage::onModeReceived);
     connect(&m_link, &DeviceLink::deviceTypeApplied, this, &ModesPage::onDeviceTypeApplied);
 }
@@ -82,10 +84,7 @@ void ModesPage::buildPanels()
     // The slots are placed by position in the band above the page's other content.
     layout->addSpacing(kSlotsHeight);
 
-    m_info = namedLabel("lblBasicModesInfo",
-                        QStringLiteral("This page is for VANTOREL Basic/Eco device only and will be not visible when "
-                                       "VANTOREL Pro will be indentified."),
-                        this);
+    m_info = namedLabel("lblBasicModesInfo", QString(), this);
     m_info->setWordWrap(true);
     setBold(m_info, &kPurple);
     layout->addWidget(m_info);
@@ -94,12 +93,12 @@ void ModesPage::buildPanels()
     auto* controlPanel = namedPanel("pnlModesControl", this);
     auto* controls = new QHBoxLayout(controlPanel);
     controls->setContentsMargins(8, 6, 8, 6);
-    auto* restart = namedButton("btnReset", QStringLiteral("Restart device"), controlPanel);
+    m_restart = namedButton("btnReset", QString(), controlPanel);
 
     auto* countPanel = namedPanel("Panel4", this);
     auto* countRow = new QHBoxLayout(countPanel);
     countRow->setContentsMargins(8, 6, 8, 6);
-    auto* countLabel = namedLabel("lbllng3", QStringLiteral("Basic/Eco modes count:"), countPanel);
+    m_countLabel = namedLabel("lbllng3", QString(), countPanel);
     m_modesCount = named(new QSpinBox(countPanel), "sedMaxModes");
     m_modesCount->setRange(1, kModeSlotCount);
     m_modesCount->setValue(1);
@@ -107,30 +106,79 @@ void ModesPage::buildPanels()
     // Arrows only: the number cannot be typed.
     if (auto* edit = m_modesCount->findChild<QLineEdit*>())
         edit->setReadOnly(true);
-    auto* storeCount = namedButton("btnStoreModesCount", QStringLiteral("Store number to device"), countPanel);
-    countRow->addWidget(countLabel);
+    m_countLabel->setBuddy(m_modesCount);
+    m_storeCount = namedButton("btnStoreModesCount", QString(), countPanel);
+    countRow->addWidget(m_countLabel);
     countRow->addWidget(m_modesCount);
-    countRow->addWidget(storeCount);
+    countRow->addWidget(m_storeCount);
     countRow->addStretch(1);
 
-    auto* read = namedButton("btnReadModesFromDevice", QStringLiteral("Read Modes from device"), controlPanel);
-    auto* store = namedButton("btnStoreModesToDevice", QStringLiteral("Store Modes to device"), controlPanel);
-    auto* reset = namedButton("btnForceDefaultModes", QStringLiteral("Reset Modes to default"), controlPanel);
-    controls->addWidget(read);
-    controls->addWidget(store);
-    controls->addWidget(reset);
+    m_read = namedButton("btnReadModesFromDevice", QString(), controlPanel);
+    m_store = namedButton("btnStoreModesToDevice", QString(), controlPanel);
+    m_reset = namedButton("btnForceDefaultModes", QString(), controlPanel);
+    controls->addWidget(m_read);
+    controls->addWidget(m_store);
+    controls->addWidget(m_reset);
     controls->addStretch(1);
-    controls->addWidget(restart);
+    controls->addWidget(m_restart);
     layout->addWidget(countPanel);
     layout->addWidget(controlPanel);
+    setTabChain();
 
-    for (QPushButton* b : {restart, read, store, reset, storeCount})
+    for (QPushButton* b : {m_restart, m_read, m_store, m_reset, m_storeCount})
         m_host.lockWhileBusy(b);
-    connect(restart, &QPushButton::clicked, this, &ModesPage::restartDevice);
-    connect(read, &QPushButton::clicked, this, &ModesPage::readModesFromDevice);
-    connect(store, &QPushButton::clicked, this, &ModesPage::storeModesToDevice);
-    connect(storeCount, &QPushButton::clicked, this, &ModesPage::storeModesCount);
-    connect(reset, &QPushButton::clicked, this, &ModesPage::resetModesToDefault);
+    connect(m_restart, &QPushButton::clicked, this, &ModesPage::restartDevice);
+    connect(m_read, &QPushButton::clicked, this, &ModesPage::readModesFromDevice);
+    connect(m_store, &QPushButton::clicked, this, &ModesPage::storeModesToDevice);
+    connect(m_storeCount, &QPushButton::clicked, this, &ModesPage::storeModesCount);
+    connect(m_reset, &QPushButton::clicked, this, &ModesPage::resetModesToDefault);
+}
+
+void ModesPage::retranslateUi()
+{
+    m_info->setText(tr("This page is for VANTOREL Basic/Eco device only and will be not visible when "
+                       "VANTOREL Pro will be indentified."));
+    m_countLabel->setText(tr("Basic/Eco modes count:"));
+    m_modesCount->setAccessibleName(tr("Basic/Eco modes count"));
+    m_storeCount->setText(tr("Store number to device"));
+    m_read->setText(tr("Read Modes from device"));
+    m_store->setText(tr("Store Modes to device"));
+    m_reset->setText(tr("Reset Modes to default"));
+    m_restart->setText(tr("Restart device"));
+    for (int n = 1; n <= kModeSlotCount; ++n) {
+        const SlotControls slot = findSlot(n);
+        if (!slot.complete())
+            continue; // the slots come at the first show
+        slot.modeLabel->setText(tr("Basic/Eco Mode #%1").arg(n));
+        slot.modeLabel->adjustSize();
+        slot.mode->setAccessibleName(tr("Basic/Eco Mode #%1").arg(n));
+        slot.channelLabel->setText(tr("MIDI Channel #%1").arg(n));
+        slot.channelLabel->adjustSize();
+        slot.channel->setAccessibleName(tr("MIDI Channel #%1").arg(n));
+        slot.notesLabel->setText(tr("Note=xx #%1").arg(n));
+        slot.notesLabel->adjustSize();
+        slot.notes->setAccessibleName(tr("Note of Basic/Eco Mode #%1").arg(n));
+    }
+}
+
+void ModesPage::setTabChain()
+{
+    QList<QWidget*> chain;
+    for (int n = 1; n <= kModeSlotCount; ++n) {
+        const SlotControls slot = findSlot(n);
+        if (slot.complete())
+            chain << slot.mode << slot.channel << slot.notes;
+    }
+    chain << m_modesCount << m_storeCount << m_read << m_store << m_reset << m_restart;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
+void ModesPage::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    Page::changeEvent(event);
 }
 
 void ModesPage::onDeviceTypeApplied(char letter)
@@ -157,23 +205,28 @@ void ModesPage::createModeSlots()
         const int x = i * kSlotWidth + kSlotLeft;
         const bool shown = n == 1;
         SlotControls slot;
-        slot.modeLabel = boldLabel(slotName("LBL_MODE", n), QString::asprintf("Basic/Eco Mode #%d", n), x, 10, n, this);
+        slot.modeLabel = boldLabel(slotName("LBL_MODE", n), x, 10, n, this);
         slot.mode = dropDownList(slotName("CBX_MODE", n), modeNames, x, 30, n, this);
         connect(slot.mode, &QComboBox::currentIndexChanged, this,
                 [this, combo = slot.mode] { onModeTypeChanged(combo); });
-        slot.channelLabel = boldLabel(slotName("LBL_MCH", n), QString::asprintf("MIDI Channel #%d", n), x, 70, n, this);
+        slot.channelLabel = boldLabel(slotName("LBL_MCH", n), x, 70, n, this);
         slot.channel = dropDownList(slotName("CBX_MCH", n), channels, x, 90, n, this);
         slot.channel->setMaxVisibleItems(12);
         slot.channel->setEnabled(false);
-        slot.notesLabel = boldLabel(slotName("LBL_NOTES", n), QString::asprintf("Note=xx #%d", n), x, 125, n, this);
+        slot.notesLabel = boldLabel(slotName("LBL_NOTES", n), x, 125, n, this);
         slot.notes = dropDownList(slotName("CBX_NOTES", n), notes, x, 140, n, this);
         slot.notes->setEnabled(false);
+        slot.modeLabel->setBuddy(slot.mode);
+        slot.channelLabel->setBuddy(slot.channel);
+        slot.notesLabel->setBuddy(slot.notes);
         for (QWidget* w : {static_cast<QWidget*>(slot.modeLabel), static_cast<QWidget*>(slot.mode),
                            static_cast<QWidget*>(slot.channelLabel), static_cast<QWidget*>(slot.channel),
                            static_cast<QWidget*>(slot.notesLabel), static_cast<QWidget*>(slot.notes)})
             w->setVisible(shown);
         onModeTypeChanged(slot.mode);
     }
+    retranslateUi();
+    setTabChain();
 }
 
 ModesPage::SlotControls ModesPage::findSlot(int n) const
@@ -194,7 +247,7 @@ ModesPage::SlotControls ModesPage::findSlot(int n) const
 
 void ModesPage::componentNotFound()
 {
-    m_host.showMessage(QStringLiteral("Error while preparing dispaly data - component not found!"));
+    m_host.showMessage(tr("Error while preparing dispaly data - component not found!"));
 }
 
 void ModesPage::onModeTypeChanged(QObject* sender)
@@ -268,7 +321,7 @@ void ModesPage::onModeReceived(const std::array<uint8_t, 4>& values)
     const ModeRecord record = modeRecordFromValues(values);
     if (record.slot < 1 || record.slot > kModeSlotCount) {
         // No such slot: nothing is shown and the count stays as it is.
-        showAfterWait(QStringLiteral("Error while preparing dispaly data - component not found!"));
+        showAfterWait(tr("Error while preparing dispaly data - component not found!"));
         return;
     }
     const auto shown = modeRecordFromReply(values);
@@ -276,8 +329,7 @@ void ModesPage::onModeReceived(const std::array<uint8_t, 4>& values)
         // A value no combo box can show: leave the slot as it is rather than
         // show (and later store) an empty selection.
         showAfterWait(
-            QStringLiteral(
-                "Invalid Basic/Eco mode data received from device (slot %1: mode %2, MIDI channel %3, note %4).")
+            tr("Invalid Basic/Eco mode data received from device (slot %1: mode %2, MIDI channel %3, note %4).")
                 .arg(record.slot)
                 .arg(record.type)
                 .arg(record.channel)

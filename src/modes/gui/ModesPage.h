@@ -10,6 +10,7 @@
 #include <vector>
 
 class QComboBox;
+class QEvent;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -60,8 +61,15 @@ public:
     // Shown by the user: the device's information is read.
     void pageShown() override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void buildPanels();
+    // Every caption, hint and accessible name, in the language installed now.
+    void retranslateUi();
+    // The Tab chain: the slots left to right, the count, then the buttons.
+    void setTabChain();
     // The information line is for Basic and Eco only: it goes once a device
     // has named its edition.
     void onDeviceTypeApplied(char letter);
@@ -87,6 +95,12 @@ private:
     PageHost& m_host;
     QLabel* m_info = nullptr; // lblBasicModesInfo
     QSpinBox* m_modesCount = nullptr; // sedMaxModes
+    QLabel* m_countLabel = nullptr; // lbllng3
+    QPushButton* m_storeCount = nullptr; // btnStoreModesCount
+    QPushButton* m_read = nullptr; // btnReadModesFromDevice
+    QPushButton* m_store = nullptr; // btnStoreModesToDevice
+    QPushButton* m_reset = nullptr; // btnForceDefaultModes
+    QPushButton* m_restart = nullptr; // btnReset
     QStringList m_pendingMessages;
 };
 

@@ -3,6 +3,7 @@
 #include "util/gui/Page.h"
 
 class QCheckBox;
+class QEvent;
 class QPushButton;
 class QSpinBox;
 
@@ -26,12 +27,19 @@ public:
     // Shown by the user: the options are read (and a Pro's information).
     void pageShown() override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Every caption, hint and accessible name, in the language installed now.
+    void retranslateUi();
     void showOptions(bool noteOff, int zeroValueOffset);
 
     DeviceLink& m_link;
     QCheckBox* m_noteOffActions = nullptr; // cblngNoteOffActions
     QSpinBox* m_zeroValueOffset = nullptr; // sedZeroValueOffset
+    QPushButton* m_setNoteOff = nullptr; // btnlngSetNoteOffAction
+    QPushButton* m_setOffset = nullptr; // btnlngSetZeroValueOffset
 };
 
 } // namespace vantorel
