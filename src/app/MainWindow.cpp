@@ -153,8 +153,6 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
     setMinimumHeight(475);
     resize(800, 533);
 
-    m_messages = new MessagePanel(this);
-    addDockWidget(Qt::BottomDockWidgetArea, m_messages);
     buildMenus();
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
@@ -164,6 +162,10 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
     buildConnectionsPanel(central);
     buildPages(central);
     setCentralWidget(central);
+    // Created after the pages and before the status bar, so that Tab reaches
+    // the panel where it is shown: below the pages, above the status bar.
+    m_messages = new MessagePanel(this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_messages);
     buildStatusBar();
     placePageActions();
     retranslateUi();
@@ -207,7 +209,7 @@ void MainWindow::buildMenus()
     m_fileMenu->addSeparator();
     m_messagesAction = named(m_fileMenu->addAction(QString()), "milngMessages");
     m_messagesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    connect(m_messagesAction, &QAction::triggered, m_messages, &MessagePanel::open);
+    connect(m_messagesAction, &QAction::triggered, this, [this] { m_messages->open(); });
     m_fileMenu->addSeparator();
     m_exit = named(m_fileMenu->addAction(QString()), "milngExit");
     m_exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -640,7 +642,8 @@ void MainWindow::showError(const QString& text)
 
 void MainWindow::keepMessage(const QString& text)
 {
-    m_messages->add(text);
+    if (m_messages) // not yet while the pages are built
+        m_messages->add(text);
 }
 
 void MainWindow::holdOperation(bool held)
