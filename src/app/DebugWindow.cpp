@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QShortcut>
 #include <QEvent>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -53,7 +54,6 @@ DebugWindow::DebugWindow(DeviceLink& link, QWidget* parent)
     , m_link(link)
 {
     setObjectName(QStringLiteral("userDbgForm"));
-    setWindowTitle(QStringLiteral("userDbgForm"));
     // Closing the main window ends the program even while this one is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(640, 480);
@@ -65,7 +65,7 @@ DebugWindow::DebugWindow(DeviceLink& link, QWidget* parent)
     lbxTestdat = list("lbxTestdat", this);
     lbxBinData->setFixedWidth(110);
     lbxTestdat->setFixedWidth(60);
-    m_timerCaption = label("Label13", QStringLiteral("Timer:"), this);
+    m_timerCaption = label("Label13", QString(), this);
     m_timerCount = label("Label12", QStringLiteral("0"), this);
     m_testTime = label("Label3", QString(), this);
     lblCnt = label("lblCnt", QStringLiteral("lblCnt"), this);
@@ -87,8 +87,10 @@ DebugWindow::DebugWindow(DeviceLink& link, QWidget* parent)
     labels->addStretch(1);
     labels->addWidget(lblCnt);
     layout->addLayout(labels);
+    retranslateUi();
 
     lbxEvents->viewport()->installEventFilter(this);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     connect(&link, &DeviceLink::eventLogged, this, &DebugWindow::appendEvent);
     connect(&link, &DeviceLink::resultLogged, this, &DebugWindow::appendResult);
     connect(&link, &DeviceLink::listsChanged, this, &DebugWindow::onListsChanged);
@@ -107,6 +109,25 @@ bool DebugWindow::eventFilter(QObject* watched, QEvent* event)
 }
 
 DebugWindow::~DebugWindow() = default;
+
+void DebugWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void DebugWindow::retranslateUi()
+{
+    setWindowTitle(tr("userDbgForm"));
+    m_timerCaption->setText(tr("Timer:"));
+    lbxEvents->setAccessibleName(tr("Events received"));
+    lbxEvents->setAccessibleDescription(tr("A double click clears the list."));
+    lbxResult->setAccessibleName(tr("Exchange log"));
+    lbxMsgQueue->setAccessibleName(tr("Short message queue"));
+    lbxBinData->setAccessibleName(tr("Bootloader information"));
+    lbxTestdat->setAccessibleName(tr("Test data"));
+}
 
 void DebugWindow::appendEvent(const QString& text)
 {

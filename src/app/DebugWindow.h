@@ -25,10 +25,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // A double click anywhere in lbxEvents, on an item or below the last.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void retranslateUi();
     void appendEvent(const QString& text);
     void appendResult(const QString& line);
     void onListsChanged();

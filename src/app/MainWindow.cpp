@@ -17,8 +17,10 @@
 #include "util/gui/StatusLine.h"
 #include "util/gui/Widgets.h"
 #include "util/qt/TextConversions.h"
+#include "util/qt/Translations.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -26,12 +28,15 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QKeySequence>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -67,6 +72,27 @@ int indexOf(PageId page)
     return static_cast<int>(page);
 }
 
+// "Interface language": each language named in itself, never translated.
+struct InterfaceLanguage {
+    const char* code;
+    const char* name;
+    const char* objectName;
+};
+constexpr InterfaceLanguage kInterfaceLanguages[] = {
+    {"en", "English", "miInterfaceLanguageEn"},
+    {"pl", "Polski", "miInterfaceLanguagePl"},
+    {"de", "Deutsch", "miInterfaceLanguageDe"},
+};
+
+// A language the menu offers; anything else counts as the system's.
+QString knownLanguage(const QString& code)
+{
+    for (const InterfaceLanguage& language : kInterfaceLanguages)
+        if (code == QLatin1String(language.code))
+            return code;
+    return {};
+}
+
 } // namespace
 
 MainWindow::MainWindow(DeviceLink& link, bool developerRun, QWidget* parent)
@@ -90,11 +116,13 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
     };
     chooseDevice = [this](const QStringList& devices) {
         bool ok = false;
-        const QString connected = tr(" (connected)");
-        const int current = int(std::max<qsizetype>(
-            0, devices.indexOf(QRegularExpression(QRegularExpression::escape(connected) + QLatin1Char('$')))));
-        const QString item = QInputDialog::getItem(this, QStringLiteral("Find device"),
-                                                   QStringLiteral("Devices found:"), devices, current, false, &ok);
+        // The entry marked "(connected)" in the language shown is preselected.
+        const QStringList marker = tr("%1 (connected)").split(QStringLiteral("%1"));
+        const QString pattern = QLatin1Char('^') + QRegularExpression::escape(marker.value(0)) + QStringLiteral(".*")
+            + QRegularExpression::escape(marker.value(1)) + QLatin1Char('$');
+        const int current = int(std::max<qsizetype>(0, devices.indexOf(QRegularExpression(pattern))));
+        const QString item
+            = QInputDialog::getItem(this, tr("Find device"), tr("Devices found:"), devices, current, false, &ok);
         return ok ? int(devices.indexOf(item)) : -1;
     };
     askYesNo = [this](const QString& caption, const QString& question) {
@@ -115,6 +143,7 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
         return box.clickedButton() == stop;
     };
     installBackupDialogs();
+    installLanguage = installTranslations;
 
     setObjectName(QStringLiteral("DmxUserMainForm"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -124,8 +153,6 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
     setMinimumHeight(475);
     resize(800, 533);
 
-    m_messages = new MessagePanel(this);
-    addDockWidget(Qt::BottomDockWidgetArea, m_messages);
     buildMenus();
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
@@ -135,8 +162,13 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
     buildConnectionsPanel(central);
     buildPages(central);
     setCentralWidget(central);
+    // Created after the pages and before the status bar, so that Tab reaches
+    // the panel where it is shown: below the pages, above the status bar.
+    m_messages = new MessagePanel(this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_messages);
     buildStatusBar();
     placePageActions();
+    retranslateUi();
 
     connectLink();
     connect(m_pages, &QTabWidget::currentChanged, this, &MainWindow::onCurrentPageChanged);
@@ -146,9 +178,11 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
     restoreFormPosition(*m_channelsPage->calculator(), m_settingsFiles.positionIni);
     restoreFormPosition(*this, m_settingsFiles.positionIni);
     listPorts();
-    setWindowTitle(QString::fromLatin1(kCaption) + QStringLiteral("; Ver: ") + QString::fromLatin1(kBuildStamp));
-    const int debugOn = readProgramSettings(readIniFile(m_settingsFiles.programIni), std::string()).debugOn;
-    m_developerControls = m_developerRun || debugOn != 0;
+    const ProgramSettings stored = readProgramSettings(readIniFile(m_settingsFiles.programIni), std::string());
+    m_developerControls = m_developerRun || stored.debugOn != 0;
+    m_interfaceLanguage = knownLanguage(fromIniText(stored.language));
+    for (QAction* action : m_interfaceLanguages->actions())
+        action->setChecked(action->data().toString() == m_interfaceLanguage);
     m_firmwarePage->setServicePanelVisible(m_developerControls);
     m_language->setVisible(m_developerControls);
 }
@@ -160,43 +194,129 @@ void MainWindow::buildMenus()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    m_fileMenu = named(bar->addMenu(QStringLiteral("File and device operations")), "milngFile");
+    m_fileMenu = named(bar->addMenu(QString()), "milngFile");
     m_fileMenu->menuAction()->setObjectName(QStringLiteral("milngFile"));
-    m_findDeviceAction = named(m_fileMenu->addAction(QStringLiteral("Find device")), "milngFindDevice");
+    m_findDeviceAction = named(m_fileMenu->addAction(QString()), "milngFindDevice");
     connect(m_findDeviceAction, &QAction::triggered, this, &MainWindow::findDevice);
     lockWhileBusy(m_findDeviceAction);
-    m_backupDevice = named(m_fileMenu->addAction(QStringLiteral("Back up device...")), "milngBackupDevice");
+    m_backupDevice = named(m_fileMenu->addAction(QString()), "milngBackupDevice");
     connect(m_backupDevice, &QAction::triggered, this, &MainWindow::backUpDevice);
-    m_restoreDevice = named(m_fileMenu->addAction(QStringLiteral("Restore device...")), "milngRestoreDevice");
+    m_restoreDevice = named(m_fileMenu->addAction(QString()), "milngRestoreDevice");
     connect(m_restoreDevice, &QAction::triggered, this, &MainWindow::restoreDevice);
     m_fileMenu->addSeparator();
-    m_clearDataInDevice
-        = named(m_fileMenu->addAction(QStringLiteral("Clear data in device")), "milngClearDataInDevice");
+    m_clearDataInDevice = named(m_fileMenu->addAction(QString()), "milngClearDataInDevice");
     connect(m_clearDataInDevice, &QAction::triggered, this, &MainWindow::clearDeviceData);
     m_fileMenu->addSeparator();
-    m_messagesAction = named(m_fileMenu->addAction(tr("Messages")), "milngMessages");
+    m_messagesAction = named(m_fileMenu->addAction(QString()), "milngMessages");
     m_messagesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    connect(m_messagesAction, &QAction::triggered, m_messages, &MessagePanel::open);
+    connect(m_messagesAction, &QAction::triggered, this, [this] { m_messages->open(); });
     m_fileMenu->addSeparator();
-    QAction* exit = named(m_fileMenu->addAction(QStringLiteral("Exit")), "milngExit");
-    exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
-    connect(exit, &QAction::triggered, this, &MainWindow::exitProgram);
+    m_exit = named(m_fileMenu->addAction(QString()), "milngExit");
+    m_exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    connect(m_exit, &QAction::triggered, this, &MainWindow::exitProgram);
 
-    m_toolsMenu = named(bar->addMenu(QStringLiteral("User Mode Tools")), "milngUserTools");
+    m_toolsMenu = named(bar->addMenu(QString()), "milngUserTools");
     m_toolsMenu->menuAction()->setObjectName(QStringLiteral("milngUserTools"));
 
-    m_settingsMenu = named(bar->addMenu(QStringLiteral("Settings")), "milngSettings");
+    m_settingsMenu = named(bar->addMenu(QString()), "milngSettings");
     m_settingsMenu->menuAction()->setObjectName(QStringLiteral("milngSettings"));
-    m_language = named(m_settingsMenu->addAction(QStringLiteral("Language")), "milngLanguage");
+    m_language = named(m_settingsMenu->addAction(QString()), "milngLanguage");
     m_language->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     m_language->setVisible(m_developerRun);
     connect(m_language, &QAction::triggered, this, &MainWindow::showLanguageWindow);
+    buildLanguageMenu();
+
+    // F10 opens the menu bar, as Alt does.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, bar, [bar] {
+        if (QAction* first = bar->actions().value(0))
+            bar->setActiveAction(first);
+    });
 
     lockWhileBusy(m_clearDataInDevice);
     lockWhileBusy(m_backupDevice);
     lockWhileBusy(m_restoreDevice);
     addChannelAction(m_toolsMenu->menuAction());
     addChannelAction(m_settingsMenu->menuAction());
+}
+
+void MainWindow::buildLanguageMenu()
+{
+    m_interfaceLanguageMenu = named(m_settingsMenu->addMenu(QString()), "milngInterfaceLanguage");
+    m_interfaceLanguageMenu->menuAction()->setObjectName(QStringLiteral("milngInterfaceLanguage"));
+    m_interfaceLanguages = new QActionGroup(this);
+    m_interfaceLanguages->setExclusive(true);
+    m_systemLanguage = named(m_interfaceLanguageMenu->addAction(QString()), "milngInterfaceLanguageSystem");
+    m_systemLanguage->setData(QString());
+    m_interfaceLanguages->addAction(m_systemLanguage);
+    for (const InterfaceLanguage& language : kInterfaceLanguages) {
+        QAction* action = m_interfaceLanguageMenu->addAction(QString::fromUtf8(language.name));
+        action->setObjectName(QString::fromLatin1(language.objectName));
+        action->setData(QString::fromLatin1(language.code));
+        m_interfaceLanguages->addAction(action);
+    }
+    for (QAction* action : m_interfaceLanguages->actions())
+        action->setCheckable(true);
+    m_systemLanguage->setChecked(true);
+    connect(m_interfaceLanguages, &QActionGroup::triggered, this,
+            [this](QAction* action) { chooseInterfaceLanguage(action->data().toString()); });
+}
+
+QString MainWindow::languageToSpeak(const QString& chosen)
+{
+    const QString known = knownLanguage(chosen);
+    return known.isEmpty() ? languageForUiLanguages(QLocale::system().uiLanguages()) : known;
+}
+
+void MainWindow::chooseInterfaceLanguage(const QString& language)
+{
+    // Kept in the settings file when the window closes.
+    m_interfaceLanguage = language;
+    if (installLanguage)
+        installLanguage(languageToSpeak(language));
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::retranslateUi()
+{
+    setWindowTitle(tr("%1; Ver: %2").arg(QString::fromLatin1(kCaption), QString::fromLatin1(kBuildStamp)));
+    showTableModified(m_channelsPage->document().isModified());
+
+    m_fileMenu->setTitle(tr("File and device operations"));
+    m_findDeviceAction->setText(tr("Find device"));
+    m_backupDevice->setText(tr("Back up device..."));
+    m_restoreDevice->setText(tr("Restore device..."));
+    m_clearDataInDevice->setText(tr("Clear data in device"));
+    m_messagesAction->setText(tr("Messages"));
+    m_exit->setText(tr("Exit"));
+    m_toolsMenu->setTitle(tr("User Mode Tools"));
+    m_settingsMenu->setTitle(tr("Settings"));
+    m_language->setText(tr("Language"));
+    m_interfaceLanguageMenu->setTitle(tr("Interface language"));
+    m_systemLanguage->setText(tr("System default"));
+
+    m_inputCaption->setText(tr("MIDI Input"));
+    m_inputPorts->setAccessibleName(tr("MIDI Input"));
+    m_outputCaption->setText(tr("MIDI Output"));
+    m_outputPorts->setAccessibleName(tr("MIDI Output"));
+    m_statusCaption->setText(tr("Status:"));
+    m_findDevice->setText(tr("Find device"));
+    m_findDevice->setAccessibleDescription(tr("Asks every pair of MIDI ports for a device."));
+
+    m_pages->setAccessibleName(tr("Pages"));
+    m_pages->setTabText(indexOf(PageId::Channels), tr("User Mode channels settings"));
+    m_pages->setTabText(indexOf(PageId::DeviceOptions), tr("Additional Settings"));
+    m_pages->setTabText(indexOf(PageId::Modes), tr("Basic/Eco modes configuration"));
+    m_pages->setTabText(indexOf(PageId::Firmware), tr("Firmware Upload"));
+
+    if (m_noConnectionShown)
+        m_statusBarText->setText(tr("No connection with device"));
 }
 
 void MainWindow::buildConnectionsPanel(QWidget* central)
@@ -208,29 +328,32 @@ void MainWindow::buildConnectionsPanel(QWidget* central)
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(2);
 
-    QLabel* inputCaption = namedLabel("Label1", QStringLiteral("MIDI Input"), panel);
+    m_inputCaption = namedLabel("Label1", QString(), panel);
     m_inputPorts = named(new PortListBox(panel), "cbxInPorts");
     m_inputPorts->setFixedWidth(220);
-    QLabel* outputCaption = namedLabel("LabelMo", QStringLiteral("MIDI Output"), panel);
+    m_inputCaption->setBuddy(m_inputPorts);
+    m_outputCaption = namedLabel("LabelMo", QString(), panel);
     m_outputPorts = named(new PortListBox(panel), "cbxOutPorts");
     m_outputPorts->setFixedWidth(220);
-    QLabel* statusCaption = namedLabel("lbllngStat", QStringLiteral("Status:"), panel);
-    setBold(statusCaption);
+    m_outputCaption->setBuddy(m_outputPorts);
+    m_statusCaption = namedLabel("lbllngStat", QString(), panel);
+    setBold(m_statusCaption);
     // Long texts are cut to the line (the whole text is in Messages): the
-    // window's width stays. A click opens Messages.
+    // window's width stays. A click opens Messages. The line has no accessible
+    // name of its own: its text is the name, and a new text is announced.
     m_status = named(new StatusLine(QStringLiteral("-"), panel), "lbllngStatMsg");
     setBold(m_status, &kMaroon);
     connect(m_status, &StatusLine::detailsRequested, this, [this] { m_messages->open(); });
     m_deviceBadge = namedLabel("lblDeviceBadge", QString(), panel);
 
-    grid->addWidget(inputCaption, 0, 0);
+    grid->addWidget(m_inputCaption, 0, 0);
     grid->addWidget(m_inputPorts, 1, 0);
-    grid->addWidget(outputCaption, 0, 1);
+    grid->addWidget(m_outputCaption, 0, 1);
     grid->addWidget(m_outputPorts, 1, 1);
-    m_findDevice = named(new QPushButton(QStringLiteral("Find device"), panel), "btnlngFindDevice");
+    m_findDevice = named(new QPushButton(panel), "btnlngFindDevice");
     grid->addWidget(m_findDevice, 1, 2);
     // The status line above the button and the badge: the widest room the panel has.
-    grid->addWidget(statusCaption, 0, 2);
+    grid->addWidget(m_statusCaption, 0, 2);
     grid->addWidget(m_status, 0, 3, 1, 2);
     grid->addWidget(m_deviceBadge, 1, 3, 1, 2);
     grid->setColumnStretch(4, 1);
@@ -254,13 +377,35 @@ void MainWindow::buildPages(QWidget* central)
     m_deviceOptionsPage = new DeviceOptionsPage(m_link, *this);
     m_modesPage = new ModesPage(m_link, *this);
     m_firmwarePage = new FirmwarePage(m_link, *this);
-    m_pages->addTab(m_channelsPage, QStringLiteral("User Mode channels settings"));
-    m_pages->addTab(m_deviceOptionsPage, QStringLiteral("Additional Settings"));
-    m_pages->addTab(m_modesPage, QStringLiteral("Basic/Eco modes configuration"));
-    m_pages->addTab(m_firmwarePage, QStringLiteral("Firmware Upload"));
+    m_pages->addTab(m_channelsPage, QString());
+    m_pages->addTab(m_deviceOptionsPage, QString());
+    m_pages->addTab(m_modesPage, QString());
+    m_pages->addTab(m_firmwarePage, QString());
     // A developer run opens on the firmware page; others on the channel page.
     m_pages->setCurrentIndex(indexOf(m_developerRun ? PageId::Firmware : PageId::Channels));
     static_cast<QVBoxLayout*>(central->layout())->addWidget(m_pages, 1);
+    // The tab widget itself switches with Ctrl+Tab only while it holds the
+    // focus and the focused control does not take the key: the window does.
+    const std::pair<QKeyCombination, int> pageKeys[] = {
+        {Qt::CTRL | Qt::Key_Tab, 1},
+        {Qt::CTRL | Qt::Key_PageDown, 1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1}, // arrives as Backtab; the shortcut map matches it
+        {Qt::CTRL | Qt::Key_PageUp, -1},
+    };
+    for (const auto& [key, step] : pageKeys)
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, [this, step] { stepPage(step); });
+}
+
+void MainWindow::stepPage(int step)
+{
+    const int count = m_pages->count();
+    for (int index = m_pages->currentIndex(), pass = 0; pass < count; ++pass) {
+        index = (index + step + count) % count;
+        if (m_pages->isTabVisible(index) && m_pages->isTabEnabled(index)) {
+            m_pages->setCurrentIndex(index);
+            return;
+        }
+    }
 }
 
 // The channel page's commands go into the window's menus.
@@ -380,11 +525,11 @@ void MainWindow::findDevice()
     QStringList descriptions;
     QStringList choices; // the device on the ports in use is marked
     for (const FoundDevice& d : found) {
-        descriptions << QStringLiteral("%1, ID %2: %3 / %4")
+        descriptions << tr("%1, ID %2: %3 / %4")
                             .arg(deviceTypeName(d.type), deviceIdText(d.deviceId), d.input,
                                  d.output.isEmpty() ? QStringLiteral("?") : d.output);
         const bool connected = d.input == connectedInput && d.output == connectedOutput;
-        choices << descriptions.last() + (connected ? tr(" (connected)") : QString());
+        choices << (connected ? tr("%1 (connected)").arg(descriptions.last()) : descriptions.last());
     }
     int chosen = 0;
     if (found.size() > 1) {
@@ -394,8 +539,7 @@ void MainWindow::findDevice()
     }
     const FoundDevice& device = found[size_t(chosen)];
     if (device.output.isEmpty()) {
-        showError(QStringLiteral("The device on %1 answered, but the output that reaches it is not known.")
-                      .arg(device.input));
+        showError(tr("The device on %1 answered, but the output that reaches it is not known.").arg(device.input));
         return;
     }
     // Like the scan, the confirmation reopens the ports in use: what that
@@ -410,9 +554,9 @@ void MainWindow::findDevice()
     m_link.refreshPorts();
     m_link.setSelectedPorts(device.input, device.output);
     if (reported([this] { m_link.reopenPorts(); })) {
-        showStatus(QStringLiteral("Device chosen: ") + descriptions.at(chosen));
+        showStatus(tr("Device chosen: %1").arg(descriptions.at(chosen)));
         m_badgeId = deviceIdText(device.deviceId);
-        m_deviceBadge->setText(QStringLiteral("%1, ID %2").arg(deviceTypeName(device.type), m_badgeId));
+        m_deviceBadge->setText(tr("%1, ID %2").arg(deviceTypeName(device.type), m_badgeId));
     }
     showPortLists();
 }
@@ -427,7 +571,7 @@ void MainWindow::prepareFirstShow()
     }
     m_firmwarePage->showWaitingForDevice(m_developerRun ? UploadIfSameOrOlder : ReadVersions);
     m_link.setDeviceType('X');
-    showStatus(QStringLiteral("Waiting for device..."));
+    showStatus(tr("Waiting for device..."));
     m_channelsPage->prepareEditRow();
     loadSettings();
     m_channelsPage->resetEditRowSelections();
@@ -447,9 +591,9 @@ void MainWindow::showEvent(QShowEvent* event)
     } catch (const std::exception& e) {
         m_startupError = QString::fromStdString(e.what());
         if (m_startupError.isEmpty())
-            m_startupError = QStringLiteral("Unknown error.");
+            m_startupError = tr("Unknown error.");
     } catch (...) {
-        m_startupError = QStringLiteral("Unknown error.");
+        m_startupError = tr("Unknown error.");
     }
 }
 
@@ -498,7 +642,8 @@ void MainWindow::showError(const QString& text)
 
 void MainWindow::keepMessage(const QString& text)
 {
-    m_messages->add(text);
+    if (m_messages) // not yet while the pages are built
+        m_messages->add(text);
 }
 
 void MainWindow::holdOperation(bool held)
@@ -664,7 +809,7 @@ void MainWindow::onDeviceTypeApplied(char letter)
 void MainWindow::resetStatusBar()
 {
     statusBar()->clearMessage();
-    m_statusBarText->clear();
+    m_statusBarText->setText(QString()); // unlike clear(), tells a screen reader
     statusBar()->setAutoFillBackground(false);
     statusBar()->setPalette(QPalette());
     m_statusBarText->setPalette(QPalette());
@@ -677,8 +822,8 @@ void MainWindow::showNoConnection()
     bar.setColor(QPalette::Window, QColor(255, 0, 0));
     statusBar()->setPalette(bar);
     statusBar()->setAutoFillBackground(true);
-    m_statusBarText->setText(QStringLiteral("No connection with device"));
     m_noConnectionShown = true;
+    m_statusBarText->setText(tr("No connection with device"));
 }
 
 void MainWindow::restoreCursor()
@@ -703,10 +848,8 @@ void MainWindow::onOperationEnded()
     // A device action while a chosen port is gone: the status says so
     // rather than what the action began with.
     if (m_link.inputMissing() || m_link.outputMissing()) {
-        const bool input = m_link.inputMissing();
-        showStatus(QStringLiteral("The MIDI %1 port \"%2\" is gone.")
-                       .arg(input ? QStringLiteral("input") : QStringLiteral("output"),
-                            input ? m_link.selectedInput() : m_link.selectedOutput()));
+        showStatus(m_link.inputMissing() ? tr("The MIDI input port \"%1\" is gone.").arg(m_link.selectedInput())
+                                         : tr("The MIDI output port \"%1\" is gone.").arg(m_link.selectedOutput()));
     }
     if (auto then = std::exchange(m_afterOperation, nullptr)) {
         // What the device holds after the stop, then the close (once the
@@ -752,7 +895,7 @@ void MainWindow::showDeviceBadge()
         m_deviceBadge->clear();
         return;
     }
-    m_deviceBadge->setText(QStringLiteral("%1, ID %2").arg(deviceTypeName(m_link.deviceType()), m_badgeId));
+    m_deviceBadge->setText(tr("%1, ID %2").arg(deviceTypeName(m_link.deviceType()), m_badgeId));
 }
 
 void MainWindow::clearDeviceBadge()

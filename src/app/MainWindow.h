@@ -11,6 +11,7 @@
 #include <vector>
 
 class QAction;
+class QActionGroup;
 class QComboBox;
 class QPushButton;
 class QLabel;
@@ -57,6 +58,14 @@ public:
     // The file dialogs of "Back up device..." and "Restore device..." (empty on Cancel).
     std::function<QString(const QString& startDir)> backupFileName;
     std::function<QString(const QString& startDir)> restoreFileName;
+    // Puts a language ("en", "pl", "de") in force for the whole program; tests replace it.
+    std::function<bool(const QString& language)> installLanguage;
+
+    // The language to speak for a choice of "Interface language" ("" for the
+    // system's: the first display language there is a translation for).
+    static QString languageToSpeak(const QString& chosen);
+    // The language chosen in "Interface language", "" for "System default".
+    const QString& interfaceLanguage() const { return m_interfaceLanguage; }
 
     DeviceLink& link() { return m_link; }
     bool developerRun() const { return m_developerRun; }
@@ -105,9 +114,15 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();
+    void buildLanguageMenu();
+    // Every text of the window, its menus and its status bar in the language
+    // now installed (at creation and on QEvent::LanguageChange).
+    void retranslateUi();
+    void chooseInterfaceLanguage(const QString& language);
     void buildConnectionsPanel(QWidget* central);
     void buildPages(QWidget* central);
     void placePageActions();
@@ -133,6 +148,9 @@ private:
     void installBackupDialogs();
     void showLanguageWindow();
     void onCurrentPageChanged(int index);
+    // Ctrl+Tab / Ctrl+PgDn (+1) and Ctrl+Shift+Tab / Ctrl+PgUp (-1): the next
+    // shown page, as if its tab had been clicked.
+    void stepPage(int step);
     // A page chosen by the user: the status line is cleared and the page is
     // told it is shown.
     void onPageChosen(int index);
@@ -183,6 +201,7 @@ private:
     int m_scanning = 0; // "Find device" runs: its errors go to Messages only
     int m_portErrorBoxes = 0; // error boxes while a chosen port is gone
     QString m_badgeId;
+    QString m_interfaceLanguage; // "" for the system's
 
     enum ControlRole { DeviceRole = 1, ChannelRole = 2 };
     void addRole(QObject* object, int role);
@@ -199,6 +218,13 @@ private:
     QMenu* m_toolsMenu = nullptr; // milngUserTools
     QMenu* m_settingsMenu = nullptr; // milngSettings
     QAction* m_language = nullptr; // milngLanguage
+    QAction* m_exit = nullptr; // milngExit
+    QMenu* m_interfaceLanguageMenu = nullptr; // milngInterfaceLanguage
+    QActionGroup* m_interfaceLanguages = nullptr; // data: the language code, "" for the system's
+    QAction* m_systemLanguage = nullptr; // milngInterfaceLanguageSystem
+    QLabel* m_inputCaption = nullptr; // Label1
+    QLabel* m_outputCaption = nullptr; // LabelMo
+    QLabel* m_statusCaption = nullptr; // lbllngStat
     PortListBox* m_inputPorts = nullptr; // cbxInPorts
     PortListBox* m_outputPorts = nullptr; // cbxOutPorts
     QPushButton* m_findDevice = nullptr; // btnlngFindDevice

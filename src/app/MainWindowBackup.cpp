@@ -22,8 +22,6 @@ namespace vantorel {
 
 namespace {
 
-const char* const kBackupFilter = "Device backup files (*.json);;All files (*)";
-
 QString chosenFile(QFileDialog& dialog)
 {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -52,7 +50,7 @@ private:
 void MainWindow::installBackupDialogs()
 {
     backupFileName = [this](const QString& startDir) {
-        QFileDialog dialog(this, QStringLiteral("Back up device"), startDir, QString::fromLatin1(kBackupFilter));
+        QFileDialog dialog(this, tr("Back up device"), startDir, tr("Device backup files (*.json);;All files (*)"));
         dialog.setObjectName(QStringLiteral("dlgBackup"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("json"));
@@ -60,7 +58,7 @@ void MainWindow::installBackupDialogs()
         return chosenFile(dialog);
     };
     restoreFileName = [this](const QString& startDir) {
-        QFileDialog dialog(this, QStringLiteral("Restore device"), startDir, QString::fromLatin1(kBackupFilter));
+        QFileDialog dialog(this, tr("Restore device"), startDir, tr("Device backup files (*.json);;All files (*)"));
         dialog.setObjectName(QStringLiteral("dlgRestore"));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -101,7 +99,7 @@ void MainWindow::backUpDevice()
         showError(errorText(saved.error()));
         return;
     }
-    emit m_link.statusText(QStringLiteral("Backup saved to %1.").arg(QDir::toNativeSeparators(path)));
+    emit m_link.statusText(tr("Backup saved to %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 void MainWindow::restoreDevice()
@@ -112,7 +110,7 @@ void MainWindow::restoreDevice()
     // The whole file is checked before anything is sent.
     const Result<DeviceBackup> parse = loadDeviceBackup(path);
     if (!parse) {
-        showError(errorText(parse.error()) + QStringLiteral(" Nothing was sent to the device."));
+        showError(tr("%1 Nothing was sent to the device.").arg(errorText(parse.error())));
         return;
     }
     QStringList report;
@@ -127,8 +125,8 @@ void MainWindow::restoreDevice()
             },
             [this, &parse](char deviceType) {
                 return askYesNo
-                    && askYesNo(QStringLiteral("Restore device"),
-                                QStringLiteral("The backup is of a %1, the device is a %2.\r\nRestore it anyway?")
+                    && askYesNo(tr("Restore device"),
+                                tr("The backup is of a %1, the device is a %2.\r\nRestore it anyway?")
                                     .arg(editionName(parse->deviceType), editionName(deviceType)));
             },
             m_channelsPage->verifyAfterWrite());
@@ -141,7 +139,7 @@ void MainWindow::restoreDevice()
     // Each part has said what reached the device, also after Esc or a lost device.
     if (outcome.result == RestoreResult::NoAnswer || outcome.result == RestoreResult::Failed
         || outcome.result == RestoreResult::Cancelled)
-        report << QStringLiteral("The restore did not finish.");
+        report << tr("The restore did not finish.");
     showMessage(report.join(QStringLiteral("\r\n")));
 }
 

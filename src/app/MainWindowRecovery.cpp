@@ -39,11 +39,14 @@ void MainWindow::offerRecovery()
     if (!loaded) {
         // Kept for a look (or a rescue by hand), never deleted.
         const Result<QString> kept = ChannelRecovery::setAside(found);
-        QString text = tr("The unsaved channel table of the last run cannot be restored (%1): %2.")
-                           .arg(QDir::toNativeSeparators(found), errorText(loaded.error()));
-        text += !kept ? tr(" The file is left where it is.")
-                      : tr(" The file is kept as %1.").arg(QDir::toNativeSeparators(*kept));
-        showError(text);
+        const QString file = QDir::toNativeSeparators(found);
+        const QString why = errorText(loaded.error());
+        showError(!kept ? tr("The unsaved channel table of the last run cannot be restored (%1): %2. The file is left "
+                             "where it is.")
+                              .arg(file, why)
+                        : tr("The unsaved channel table of the last run cannot be restored (%1): %2. The file is kept "
+                             "as %3.")
+                              .arg(file, why, QDir::toNativeSeparators(*kept)));
         return;
     }
     if (!*loaded)
@@ -52,16 +55,16 @@ void MainWindow::offerRecovery()
     const QString when = pending->saved.isValid()
         ? pending->saved.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
         : QStringLiteral("?");
-    QString question = QStringLiteral("The program did not end properly last time. Restore the unsaved channel table "
-                                      "(%1 channels, kept %2)?")
-                           .arg(pending->rows.size())
+    QString question = tr("The program did not end properly last time. Restore the unsaved channel table "
+                          "(%n channels, kept %1)?",
+                          nullptr, int(pending->rows.size()))
                            .arg(when);
     question += QStringLiteral("\r\n")
         + (pending->source.isEmpty() ? tr("The table was not saved to a file.")
                                      : tr("The table came from %1.").arg(QDir::toNativeSeparators(pending->source)));
     // Restoring loses nothing; declining deletes the table for good.
     m_yesByDefault = true;
-    const bool restore = askYesNo && askYesNo(QStringLiteral("Restore unsaved changes"), question);
+    const bool restore = askYesNo && askYesNo(tr("Restore unsaved changes"), question);
     m_yesByDefault = false;
     if (restore)
         document.restore(*pending);

@@ -85,6 +85,7 @@ Result<void> MainWindow::saveSettings()
     s.learnFrom = toIniText(m_channelsPage->learnPort());
     s.lastFirmwareFile = toIniText(m_firmwarePage->currentPath());
     s.lastFirmwareFileDate = toIniText(m_firmwarePage->fileDateText());
+    s.language = toIniText(m_interfaceLanguage);
     writeProgramSettings(ini, s);
     return writeIniFile(ini, m_settingsFiles.programIni);
 }

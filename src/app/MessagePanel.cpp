@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
+#include <QEvent>
 #include <QListWidget>
 
 namespace vantorel {
@@ -16,7 +17,7 @@ constexpr int kMaxEntries = 2000;
 } // namespace
 
 MessagePanel::MessagePanel(QWidget* parent)
-    : QDockWidget(tr("Messages"), parent)
+    : QDockWidget(parent)
 {
     setObjectName(QStringLiteral("dcklngMessages"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
@@ -28,7 +29,7 @@ MessagePanel::MessagePanel(QWidget* parent)
     m_list->setTextElideMode(Qt::ElideNone);
     m_list->setFocusPolicy(Qt::StrongFocus);
     m_list->setMinimumHeight(90);
-    m_copy = new QAction(tr("Copy"), m_list);
+    m_copy = new QAction(m_list);
     m_copy->setObjectName(QStringLiteral("milngCopyMessages"));
     m_copy->setShortcut(QKeySequence::Copy);
     m_copy->setShortcutContext(Qt::WidgetShortcut);
@@ -37,7 +38,23 @@ MessagePanel::MessagePanel(QWidget* parent)
     connect(m_copy, &QAction::triggered, this, &MessagePanel::copyEntries);
     setWidget(m_list);
     setFocusProxy(m_list);
+    retranslateUi();
     hide();
+}
+
+void MessagePanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDockWidget::changeEvent(event);
+}
+
+void MessagePanel::retranslateUi()
+{
+    setWindowTitle(tr("Messages"));
+    m_copy->setText(tr("Copy"));
+    m_list->setAccessibleName(tr("Messages"));
+    m_list->setAccessibleDescription(tr("Every status text and error of this run with its time; Ctrl+C copies."));
 }
 
 void MessagePanel::add(const QString& text)

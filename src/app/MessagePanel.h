@@ -26,7 +26,11 @@ public:
     QString entriesText(bool selectedOnly) const;
     int count() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslateUi();
     void copyEntries();
 
     QListWidget* m_list = nullptr;

@@ -2,6 +2,8 @@
 
 #include "link/DeviceLink.h"
 
+#include <QAccessible>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
@@ -19,11 +21,12 @@ OperationProgress::OperationProgress(DeviceLink& link, QWidget* parent)
     m_bar->setObjectName(QStringLiteral("prbOperation"));
     m_bar->setMinimumWidth(220);
     m_bar->setTextVisible(true);
-    m_cancel = new QPushButton(tr("Cancel"), this);
+    m_cancel = new QPushButton(this);
     m_cancel->setObjectName(QStringLiteral("btnlngCancelOperation"));
     layout->addWidget(m_bar);
     layout->addWidget(m_cancel);
     setVisible(false);
+    retranslateUi();
 
     connect(m_cancel, &QPushButton::clicked, this, &OperationProgress::cancel);
     connect(&m_link, &DeviceLink::progressChanged, this, &OperationProgress::show);
@@ -32,6 +35,21 @@ OperationProgress::OperationProgress(DeviceLink& link, QWidget* parent)
             setVisible(false);
     });
     connect(&m_link, &DeviceLink::cancelRequestedChanged, this, [this] { m_cancel->setEnabled(false); });
+}
+
+void OperationProgress::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void OperationProgress::retranslateUi()
+{
+    m_cancel->setText(tr("Cancel"));
+    m_cancel->setAccessibleDescription(tr("Stops the running operation (Esc)."));
+    m_bar->setAccessibleName(tr("Progress of the operation"));
+    showFormat();
 }
 
 void OperationProgress::cancelWithEscapeIn(QWidget* window)
@@ -65,21 +83,36 @@ void OperationProgress::show(int done, int total, const QString& unit)
         m_cancel->setEnabled(!m_link.cancelRequested());
         setVisible(true);
     }
+    m_done = done;
+    m_total = total;
+    m_unit = unit;
     if (total > 0) {
         m_bar->setRange(0, total);
         m_bar->setValue(qBound(0, done, total));
-        if (unit == QLatin1String("%"))
-            m_bar->setFormat(QStringLiteral("%p%"));
-        else if (unit == QLatin1String("s"))
-            m_bar->setFormat(QStringLiteral("%1 of %2 s").arg(done).arg(total));
-        else
-            m_bar->setFormat(QStringLiteral("%1 %2 of %3").arg(unit).arg(done).arg(total));
     } else {
         // No end known: the count alone (a busy bar would show no text).
         m_bar->setRange(0, 1);
         m_bar->setValue(0);
-        m_bar->setFormat(QStringLiteral("%1 %2").arg(unit).arg(done));
     }
+    showFormat();
+    // A screen reader announces the new value (the bar tells only changes of
+    // its number, not of its text).
+    QAccessibleValueChangeEvent changed(m_bar, m_bar->text());
+    QAccessible::updateAccessibility(&changed);
+}
+
+void OperationProgress::showFormat()
+{
+    if (m_unit.isEmpty())
+        return;
+    if (m_total <= 0)
+        m_bar->setFormat(tr("%1 %2").arg(m_unit).arg(m_done));
+    else if (m_unit == QLatin1String("%"))
+        m_bar->setFormat(QStringLiteral("%p%"));
+    else if (m_unit == QLatin1String("s"))
+        m_bar->setFormat(tr("%1 of %2 s").arg(m_done).arg(m_total));
+    else
+        m_bar->setFormat(tr("%1 %2 of %3").arg(m_unit).arg(m_done).arg(m_total));
 }
 
 void OperationProgress::cancel()

@@ -26,8 +26,14 @@ public:
     // and its read-back): shown throughout, hidden when the hold ends.
     void setHeld(bool held);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslateUi();
     void show(int done, int total, const QString& unit);
+    // The bar's text for the last report, in the language now installed.
+    void showFormat();
     void cancel();
 
     DeviceLink& m_link;
@@ -35,6 +41,9 @@ private:
     QPushButton* m_cancel = nullptr;
     QShortcut* m_escape = nullptr;
     bool m_held = false;
+    int m_done = 0;
+    int m_total = 0;
+    QString m_unit;
 };
 
 } // namespace vantorel

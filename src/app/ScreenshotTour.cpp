@@ -7,6 +7,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
@@ -85,9 +86,9 @@ Result<void> saveScreenshots(MainWindow& form, const QString& folder)
     auto* pages = form.findChild<QTabWidget*>(QStringLiteral("pgcMain"));
     auto* readDeviceType = form.findChild<QPushButton*>(QStringLiteral("btnGetDeviceType"));
     if (!pages || !readDeviceType)
-        return makeError(QStringLiteral("the window has no pages"));
+        return makeError(QCoreApplication::translate("vantorel::ScreenshotTour", "the window has no pages"));
     if (!QDir().mkpath(folder))
-        return makeError(QStringLiteral("cannot create %1").arg(folder));
+        return makeError(QCoreApplication::translate("vantorel::ScreenshotTour", "cannot create %1").arg(folder));
     form.raise();
     form.activateWindow();
     enterDemoChannels(form);
@@ -103,7 +104,7 @@ Result<void> saveScreenshots(MainWindow& form, const QString& folder)
         form.link().pumpingDelay(400);
         const QString path = QDir(folder).filePath(QString::fromLatin1(shot.file));
         if (!form.grab().save(path, "PNG"))
-            return makeError(QStringLiteral("cannot write %1").arg(path));
+            return makeError(QCoreApplication::translate("vantorel::ScreenshotTour", "cannot write %1").arg(path));
     }
     return {};
 }

@@ -7,10 +7,12 @@
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "midi/MidiBackend.h"
 #include "settings/SettingsFiles.h"
+#include "settings/domain/ProgramSettings.h"
 #include "settings/gui/AppIcon.h"
 #include "app/ScreenshotTour.h"
 #include "settings/gui/LanguageWindow.h"
 #include "app/DebugWindow.h"
+#include "util/qt/Translations.h"
 
 #include <QApplication>
 #include <QCommandLineOption>
@@ -33,16 +35,21 @@ using namespace vantorel;
 
 namespace {
 
-const char* const kFatalText
-    = "No MIDI ports available in this system or another general MIDI error.\r\n\r\nApplication will be shut down.";
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("vantorel::main", text);
+}
+
+const char* const kFatalText = QT_TRANSLATE_NOOP(
+    "vantorel::main",
+    "No MIDI ports available in this system or another general MIDI error.\r\n\r\nApplication will be shut down.");
 
 void showFatal(const QString& detail)
 {
     if (!detail.isEmpty())
         std::fprintf(stderr, "vantorel-control-center: %s\n", qPrintable(detail));
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
-                    QString::fromLatin1(kFatalText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-                    QMessageBox::Ok);
+                    translated(kFatalText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), QMessageBox::Ok);
     box.exec();
 }
 
@@ -51,8 +58,8 @@ constexpr int kUnexpectedErrorStatus = 3;
 
 QString unexpectedErrorText(const char* what)
 {
-    return QStringLiteral("Unexpected error: %1\n\nThe program will close.")
-        .arg(what ? QString::fromLocal8Bit(what) : QStringLiteral("unknown"));
+    return translated("Unexpected error: %1\n\nThe program will close.")
+        .arg(what ? QString::fromLocal8Bit(what) : translated("unknown"));
 }
 
 // An exception thrown by a handler while the windows are up ends the event
@@ -117,36 +124,38 @@ int runProgram(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(VANTOREL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("vantorel-control-center"));
     QApplication::setWindowIcon(applicationIcon());
+    // The display language until the settings say otherwise (--help speaks it too).
+    installTranslations(MainWindow::languageToSpeak(QString()));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Configuration and service utility for VANTOREL MIDI-to-DMX converters."));
+        translated("Configuration and service utility for VANTOREL MIDI-to-DMX converters."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption emulatorOption(QStringLiteral("emulator"),
-                                            QStringLiteral("Also list the emulated device \"%1\" among the MIDI ports.")
+                                            translated("Also list the emulated device \"%1\" among the MIDI ports.")
                                                 .arg(QString::fromLatin1(kEmulatorPortName)));
     const QCommandLineOption emulatorTypeOption(
         QStringLiteral("emulator-type"),
-        QStringLiteral("Edition of the emulated device: P (Pro), B (Basic) or E (Eco). Default P."),
-        QStringLiteral("type"), QStringLiteral("P"));
+        translated("Edition of the emulated device: P (Pro), B (Basic) or E (Eco). Default P."), translated("type"),
+        QStringLiteral("P"));
     const QCommandLineOption backendOption(QStringLiteral("backend"),
-                                           QStringLiteral("MIDI system to use: auto, alsa or jack. Default auto."),
-                                           QStringLiteral("api"), QStringLiteral("auto"));
+                                           translated("MIDI system to use: auto, alsa or jack. Default auto."),
+                                           translated("api"), QStringLiteral("auto"));
     const QCommandLineOption developerOption(
-        QStringLiteral("developer"), QStringLiteral("Developer run: service panel, Language menu and debug window."));
+        QStringLiteral("developer"), translated("Developer run: service panel, Language menu and debug window."));
     parser.addOption(emulatorOption);
     parser.addOption(emulatorTypeOption);
     parser.addOption(backendOption);
     parser.addOption(developerOption);
     const QCommandLineOption settingsDirOption(
         QStringLiteral("settings-dir"),
-        QStringLiteral("Keep both settings files (program settings and window positions) in this folder."),
-        QStringLiteral("dir"));
+        translated("Keep both settings files (program settings and window positions) in this folder."),
+        translated("dir"));
     parser.addOption(settingsDirOption);
     QCommandLineOption screenshotOption(QStringLiteral("screenshot-dir"),
-                                        QStringLiteral("Save a picture of each page into this folder and quit."),
-                                        QStringLiteral("dir"));
+                                        translated("Save a picture of each page into this folder and quit."),
+                                        translated("dir"));
     screenshotOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(screenshotOption);
     parser.process(app);
@@ -159,12 +168,12 @@ int runProgram(int argc, char** argv)
         api = MidiApi::Jack;
     else if (backend != QLatin1String("auto"))
         return usageError(
-            QStringLiteral("unknown --backend \"%1\" (use auto, alsa or jack)").arg(parser.value(backendOption)));
+            translated("unknown --backend \"%1\" (use auto, alsa or jack)").arg(parser.value(backendOption)));
 
     const QString type = parser.value(emulatorTypeOption).toUpper();
     if (type != QLatin1String("P") && type != QLatin1String("B") && type != QLatin1String("E"))
         return usageError(
-            QStringLiteral("unknown --emulator-type \"%1\" (use P, B or E)").arg(parser.value(emulatorTypeOption)));
+            translated("unknown --emulator-type \"%1\" (use P, B or E)").arg(parser.value(emulatorTypeOption)));
 
     const bool developerRun = parser.isSet(developerOption) || isDebuggerAttached();
 
@@ -179,13 +188,20 @@ int runProgram(int argc, char** argv)
     if (Result<std::shared_ptr<MidiBackend>> rtMidi = createRtMidiBackend(api))
         ports.add(std::move(rtMidi).value());
     else if (!parser.isSet(emulatorOption))
-        std::fprintf(stderr, "vantorel-control-center: no MIDI system available: %s\n", rtMidi.error().message.c_str());
+        std::fprintf(
+            stderr, "vantorel-control-center: %s\n",
+            qPrintable(translated("no MIDI system available: %1").arg(QString::fromStdString(rtMidi.error().message))));
 
     // The settings files are located before any window exists.
     const SettingsFiles settingsFiles = locateSettingsFiles(parser.value(settingsDirOption), [](const QString& text) {
         QMessageBox box(QMessageBox::Information, QApplication::applicationName(), text, QMessageBox::Ok);
         box.exec();
     });
+
+    // The interface language chosen in an earlier run, before any window exists.
+    const std::string chosenLanguage = readProgramSettings(readIniFile(settingsFiles.programIni), {}).language;
+    if (!chosenLanguage.empty())
+        installTranslations(MainWindow::languageToSpeak(fromIniText(chosenLanguage)));
 
     std::unique_ptr<DeviceLink> link;
     std::unique_ptr<MainWindow> mainForm;

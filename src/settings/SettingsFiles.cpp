@@ -13,7 +13,13 @@ namespace vantorel {
 
 namespace {
 
-const char* const kFolderFailure = "Nie udało się utworzyć katalogu ustawień programu: ";
+// The message's source text is the program's historic Polish one.
+QString folderFailureText(const QString& folder)
+{
+    return QCoreApplication::translate("vantorel::SettingsFiles",
+                                       "Nie udało się utworzyć katalogu ustawień programu: %1")
+        .arg(folder);
+}
 
 std::string nativePath(const QString& path)
 {
@@ -38,7 +44,7 @@ bool ensureFolder(const QString& folder, const std::function<void(const QString&
     if (forceDirectoryPath(nativePath(folder)))
         return true;
     if (showMessage)
-        showMessage(QString::fromUtf8(kFolderFailure) + QDir::toNativeSeparators(folder));
+        showMessage(folderFailureText(QDir::toNativeSeparators(folder)));
     return false;
 }
 
@@ -85,7 +91,7 @@ SettingsFiles locateSettingsFiles(const QString& settingsDir, const std::functio
         files.programIni = QDir::toNativeSeparators(QDir(folder).filePath(iniFileName()));
         if (!canWriteFile(files.programIni)) {
             if (showMessage)
-                showMessage(QString::fromUtf8(kFolderFailure) + QDir::toNativeSeparators(folder));
+                showMessage(folderFailureText(QDir::toNativeSeparators(folder)));
             files.programIni = userConfigFile();
             files.unwritableDir = folder;
         }
@@ -100,7 +106,7 @@ SettingsFiles locateSettingsFiles(const QString& settingsDir, const std::functio
     const std::string positions = windowPositionIniName(getWindowsVersionCode(), getSpecialFolderPath(35), exePath,
                                                         forceDirectoryPath, failedFolder);
     if (!failedFolder.empty() && showMessage)
-        showMessage(QString::fromUtf8(kFolderFailure) + fromIniText(failedFolder));
+        showMessage(folderFailureText(fromIniText(failedFolder)));
     files.positionIni = fromIniText(positions);
     // A program folder without write access (an installation under Program
     // Files) keeps its settings in the user's configuration folder.

@@ -8,6 +8,7 @@
 #include "firmware/domain/PackedDateTime.h"
 #include "app/DebugWindow.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,9 +16,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -324,4 +328,64 @@ TEST(MainWindow, ControlsGoneBeforeTheWindowAreLeftOutOfTheLocking)
     EXPECT_FALSE(findDevice->isEnabled());
     rig.form->holdOperation(false);
     EXPECT_TRUE(findDevice->isEnabled());
+}
+
+// Qt hands change events to a listener only while an assistive technology is
+// active (the end-to-end test over AT-SPI hears them); here the window is read
+// as a screen reader reads it after each event: the label's name is its new
+// text (QLabel reports a name change only for labels without a fixed name),
+// the bar's value and text are the new ones.
+TEST(MainWindow, StatusConnectionAndProgressReadAsAScreenReaderHearsThem)
+{
+    Rig rig;
+    rig.form->show();
+    auto readName = [&](const char* name) {
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(rig.find<QWidget>(name));
+        EXPECT_TRUE(read && read->object()->property("accessibleName").toString().isEmpty()) << name;
+        return read ? read->text(QAccessible::Name) : QString();
+    };
+    emit rig.link->statusText(QStringLiteral("Writing data to device finished succesfully."));
+    EXPECT_EQ(readName("lbllngStatMsg"), "Writing data to device finished succesfully.");
+    emit rig.link->statusBarNoConnection();
+    EXPECT_EQ(readName("stbConnPanel0"), "No connection with device");
+    emit rig.link->statusBarReset();
+    EXPECT_EQ(readName("stbConnPanel0"), "");
+
+    rig.form->holdOperation(true);
+    emit rig.link->progressChanged(5, 512, QStringLiteral("rows"));
+    auto* bar = rig.find<QProgressBar>("prbOperation");
+    QAccessibleInterface* progress = QAccessible::queryAccessibleInterface(bar);
+    ASSERT_TRUE(progress && progress->valueInterface());
+    EXPECT_EQ(progress->valueInterface()->currentValue().toInt(), 5);
+    EXPECT_EQ(progress->text(QAccessible::Name), "Progress of the operation");
+    EXPECT_EQ(bar->text(), "rows 5 of 512");
+    rig.form->holdOperation(false);
+}
+
+TEST(MainWindow, KeysSwitchPagesAndOpenTheMenuBar)
+{
+    Rig rig;
+    rig.form->show();
+    rig.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(rig.form.get()));
+    auto* pages = rig.find<QTabWidget>("pgcMain");
+    const struct {
+        QKeyCombination key;
+        PageId page;
+    } steps[] = {
+        {Qt::CTRL | Qt::Key_PageDown, PageId::DeviceOptions},
+        {Qt::CTRL | Qt::Key_PageUp, PageId::Channels},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, PageId::Firmware}, // around the end
+        {Qt::CTRL | Qt::Key_Tab, PageId::Channels},
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(rig.form.get(), step.key.key(), step.key.keyboardModifiers());
+        EXPECT_EQ(pages->currentIndex(), int(step.page)) << QKeySequence(step.key).toString().toStdString();
+    }
+
+    QTest::keyClick(rig.form.get(), Qt::Key_F10);
+    QMenuBar* bar = rig.form->menuBar();
+    EXPECT_EQ(bar->activeAction(), rig.find<QAction>("milngFile"));
+    if (QAction* open = bar->activeAction())
+        open->menu()->close();
 }

@@ -27,8 +27,12 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
 
 using namespace vantorel;
 
@@ -355,4 +359,71 @@ TEST(MainMenu, UserToolsItemsSeparatorsAndShortcutsInOrder)
                            "Patch fixture...@"}));
     EXPECT_EQ(rig.find<QAction>("milngExit")->shortcut(), QKeySequence(QStringLiteral("Alt+F4")));
     EXPECT_EQ(rig.find<QAction>("milngLanguage")->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+}
+
+namespace {
+
+// A translation at hand without .qm files: the main window's texts marked.
+class MarkingTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (QLatin1String(context) != QLatin1String("vantorel::MainWindow"))
+            return {};
+        return QStringLiteral("[pl] ") + QString::fromUtf8(source);
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
+
+TEST(InterfaceLanguage, ChoiceTakesEffectAtOnceAndIsWrittenOnlyWhenNotTheDefault)
+{
+    QTemporaryDir dir;
+    writeText(dir.filePath(QStringLiteral("prog.INI")), "[Options]\r\nLanguage=de\r\n");
+    Rig rig(dir);
+    MarkingTranslator polish;
+    QStringList installed;
+    rig.form->installLanguage = [&](const QString& language) {
+        installed << language;
+        if (language == QLatin1String("pl"))
+            QCoreApplication::installTranslator(&polish);
+        else
+            QCoreApplication::removeTranslator(&polish);
+        return true;
+    };
+    rig.form->show();
+    EXPECT_TRUE(rig.find<QAction>("miInterfaceLanguageDe")->isChecked());
+    auto* pages = rig.find<QTabWidget>("pgcMain");
+    rig.form->showPage(PageId::DeviceOptions);
+
+    const struct {
+        const char* action;
+        const char* fileMenu; // the caption right after the choice
+        std::optional<std::string> written;
+    } choices[] = {
+        {"miInterfaceLanguagePl", "[pl] File and device operations", "pl"},
+        {"miInterfaceLanguageEn", "File and device operations", "en"},
+        {"milngInterfaceLanguageSystem", "File and device operations", std::nullopt},
+    };
+    for (const auto& choice : choices) {
+        rig.find<QAction>(choice.action)->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        EXPECT_TRUE(rig.find<QAction>(choice.action)->isChecked()) << choice.action;
+        EXPECT_EQ(rig.find<QAction>("milngFile")->text(), choice.fileMenu) << choice.action;
+        EXPECT_EQ(pages->currentIndex(), int(PageId::DeviceOptions)) << choice.action;
+        ASSERT_TRUE(rig.form->saveSettings());
+        EXPECT_EQ(rig.program().value("Options", "Language"), choice.written) << choice.action;
+    }
+    EXPECT_EQ(installed, (QStringList{"pl", "en", MainWindow::languageToSpeak(QString())}));
+
+    // Every text of the window follows, the language names do not.
+    rig.find<QAction>("miInterfaceLanguagePl")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    EXPECT_EQ(rig.find<QAction>("milngSettings")->text(), "[pl] Settings");
+    EXPECT_EQ(rig.find<QAction>("milngInterfaceLanguage")->text(), "[pl] Interface language");
+    EXPECT_EQ(rig.text("Label1"), "[pl] MIDI Input");
+    EXPECT_EQ(pages->tabText(int(PageId::Firmware)), "[pl] Firmware Upload");
+    EXPECT_EQ(rig.find<QAction>("miInterfaceLanguagePl")->text(), "Polski");
+    QCoreApplication::removeTranslator(&polish);
 }

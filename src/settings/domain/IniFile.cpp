@@ -240,6 +240,15 @@ void IniFile::writeInteger(std::string_view section, std::string_view key, int v
     writeString(section, key, std::to_string(value));
 }
 
+void IniFile::deleteKey(std::string_view section, std::string_view key)
+{
+    const auto range = findSection(section);
+    if (!range)
+        return;
+    if (const auto index = findKey(*range, key))
+        m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(*index));
+}
+
 int iniTextToInt(std::string_view text, int def)
 {
     bool negative = false;

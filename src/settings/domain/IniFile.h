@@ -59,6 +59,8 @@ public:
     // reads back unchanged.
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInteger(std::string_view section, std::string_view key, int value);
+    // Removes the key's line (the first of equal keys); the section stays.
+    void deleteKey(std::string_view section, std::string_view key);
 
     bool empty() const { return m_lines.empty(); }
 

@@ -46,6 +46,7 @@ ProgramSettings readProgramSettings(const IniFile& file, const std::string& exec
     s.lastFirmwareFile = file.readString(ini::kFiles, ini::kLastLoadedFWFile, "");
     s.lastFirmwareFileDate = file.readString(ini::kFiles, ini::kLastLoadedFWFileDate, ini::kNoDate);
     s.verifyAfterWrite = file.readInteger(ini::kOptions, ini::kVerifyAfterWrite, 1) != 0;
+    s.language = file.readString(ini::kOptions, ini::kLanguage, "");
     s.debugOn = file.readInteger(ini::kDebug, ini::kDebugOn, 0);
     return s;
 }
@@ -72,6 +73,10 @@ void writeProgramSettings(IniFile& file, const ProgramSettings& s)
     // never turned it off stay as they were.
     if (!s.verifyAfterWrite || file.valueExists(ini::kOptions, ini::kVerifyAfterWrite))
         file.writeInteger(ini::kOptions, ini::kVerifyAfterWrite, s.verifyAfterWrite ? 1 : 0);
+    if (s.language.empty())
+        file.deleteKey(ini::kOptions, ini::kLanguage);
+    else
+        file.writeString(ini::kOptions, ini::kLanguage, s.language);
 }
 
 std::string extractFilePath(std::string_view path)

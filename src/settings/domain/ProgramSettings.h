@@ -30,6 +30,7 @@ inline constexpr std::string_view kCCValueLine = "CCValueLine";
 inline constexpr std::string_view kDMXValueLine = "DMXValueLine";
 inline constexpr std::string_view kOptions = "Options";
 inline constexpr std::string_view kVerifyAfterWrite = "VerifyAfterWrite";
+inline constexpr std::string_view kLanguage = "Language"; // "en", "pl", "de"; absent: the system's
 inline constexpr std::string_view kDebug = "Debug";
 inline constexpr std::string_view kDebugOn = "DebugOn";
 // The date text of a firmware file that was never loaded.
@@ -60,6 +61,7 @@ struct ProgramSettings {
     std::string lastFirmwareFileDate = std::string(ini::kNoDate);
     RowColours colours;
     bool verifyAfterWrite = true; // "Verify after writing"
+    std::string language; // the interface language chosen; empty: the display language
     int debugOn = 0;
 
     bool operator==(const ProgramSettings&) const = default;
@@ -72,7 +74,8 @@ ProgramSettings readProgramSettings(const IniFile& ini, const std::string& execu
 // Writes the keys in the program's order. The directories are not taken from
 // `settings` but derived from the last files (empty without one); the date of
 // the last firmware file is written only when it is not "-". "DebugOn" is
-// never written; "VerifyAfterWrite" only when it is off or already in the file.
+// never written; "VerifyAfterWrite" only when it is off or already in the file;
+// "Language" only when one was chosen (it is removed for the system's).
 void writeProgramSettings(IniFile& ini, const ProgramSettings& settings);
 
 // The folder part of a path with its trailing separator, "" when the path

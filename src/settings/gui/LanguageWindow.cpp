@@ -1,5 +1,6 @@
 #include "settings/gui/LanguageWindow.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QMetaProperty>
@@ -42,13 +43,12 @@ LanguageWindow::LanguageWindow(QWidget& owner, QWidget* parent)
     , m_owner(owner)
 {
     setObjectName(QStringLiteral("LangForm"));
-    setWindowTitle(QStringLiteral("LangForm"));
     setModal(false);
     resize(640, 420);
 
     m_textList = new QListWidget(this);
     m_textList->setObjectName(QStringLiteral("ListBox1"));
-    m_listButton = new QPushButton(QStringLiteral("Button1"), this);
+    m_listButton = new QPushButton(this);
     m_listButton->setObjectName(QStringLiteral("Button1"));
     m_listButton->setDefault(true);
     m_listButton->setAutoDefault(true);
@@ -61,6 +61,23 @@ LanguageWindow::LanguageWindow(QWidget& owner, QWidget* parent)
     layout->addLayout(buttons);
 
     connect(m_listButton, &QPushButton::clicked, this, &LanguageWindow::listTranslations);
+    retranslateUi();
+}
+
+void LanguageWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
+}
+
+// The listing itself is raw material (names, types, values) and stays as it is.
+void LanguageWindow::retranslateUi()
+{
+    setWindowTitle(tr("LangForm"));
+    m_listButton->setText(tr("Button1"));
+    m_listButton->setAccessibleDescription(tr("Lists the texts of the main window."));
+    m_textList->setAccessibleName(tr("Texts of the main window"));
 }
 
 void LanguageWindow::listTranslations()

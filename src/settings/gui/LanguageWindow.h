@@ -28,7 +28,12 @@ public:
     // whose value cannot be read.
     static void listStringProperties(const QObject& component, QStringList& lines);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslateUi();
+
     QListWidget* m_textList = nullptr;
     QPushButton* m_listButton = nullptr;
     QWidget& m_owner;

@@ -1,5 +1,6 @@
 #include "util/gui/PortListBox.h"
 
+#include <QEvent>
 #include <QSignalBlocker>
 
 namespace vantorel {
@@ -69,6 +70,15 @@ bool PortListBox::chooseSameDevice(const QString& otherPort)
         }
     }
     return false;
+}
+
+void PortListBox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && !m_gone.isEmpty()) {
+        const QSignalBlocker quiet(this);
+        setItemText(count() - 1, tr("%1 (gone)").arg(m_gone));
+    }
+    QComboBox::changeEvent(event);
 }
 
 void PortListBox::showPopup()

@@ -35,6 +35,10 @@ signals:
     // The user opens the list: refresh it now (the popup shows the result).
     void opening();
 
+protected:
+    // The "(gone)" mark follows the language.
+    void changeEvent(QEvent* event) override;
+
 private:
     QString m_gone; // the chosen port that has gone, while it is listed
 };

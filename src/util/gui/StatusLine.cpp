@@ -1,5 +1,6 @@
 #include "util/gui/StatusLine.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -44,6 +45,13 @@ void StatusLine::paintEvent(QPaintEvent*)
     drawFrame(&painter);
     painter.setPen(palette().color(foregroundRole()));
     painter.drawText(contentsRect(), int(alignment()) | Qt::TextSingleLine, shownText());
+}
+
+void StatusLine::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        update(); // "... (details)" in the new language
+    QLabel::changeEvent(event);
 }
 
 void StatusLine::mouseReleaseEvent(QMouseEvent* event)
