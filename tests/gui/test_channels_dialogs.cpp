@@ -5,9 +5,15 @@
 
 #include "channels/gui/CalculatorDialog.h"
 #include "channels/gui/ChannelInputDialog.h"
+#include "channels/gui/DescriptionDialog.h"
 #include "channels/gui/RowColoursDialog.h"
+#include "fixtures/gui/PatchFixtureDialog.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTranslator>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -181,4 +187,110 @@ TEST(ChannelsDialogs, RealInputBoxAndQuestionRunModally)
     rig.select({0});
     rig.page->deleteSelectedChannels();
     EXPECT_EQ(rig.model().size(), 0);
+}
+
+TEST(ChannelsKeyboard, EscClosesEveryDialog)
+{
+    ChannelsRig rig;
+    ChannelsPage& p = *rig.page;
+    FixtureDefinition fixture;
+    PatchFixtureDialog patch(fixture, 1, &p);
+    struct Case {
+        QDialog* dialog;
+        const char* focused; // where the Esc is typed
+    };
+    const Case cases[] = {
+        {p.calculator(), "ledlngLowByte"},
+        {child<ChannelInputDialog>(p, "DMXChannelInputForm"), "ledlngDMXChNbr"},
+        {child<DescriptionDialog>(p, "DescrForm"), "memDescr"},
+        {child<RowColoursDialog>(p, "DMXUserSetForm"), "pnlNOColor"},
+        {&patch, "ledlngFixtureName"},
+    };
+    for (const Case& c : cases) {
+        c.dialog->show();
+        QTest::keyClick(child<QWidget>(*c.dialog, c.focused), Qt::Key_Escape);
+        EXPECT_FALSE(c.dialog->isVisible()) << c.dialog->objectName().toStdString();
+    }
+}
+
+TEST(ChannelsKeyboard, TabFollowsTheEditRowThenTheListThenTheButtons)
+{
+    ChannelsRig rig;
+    const QStringList expected = {"sedDmxCh",      "cbxActCtrVal", "sedCHVal",    "cbxMIDICh",         "cbxActOn",
+                                  "cbxFromNotes",  "cbxToNotes",   "cbxVelVal",   "sedVelVal",         "ledlngDescr",
+                                  "lvDMXChannels", "cbxLearnPort", "btnlngLearn", "btnlngTestChannel", "btnSetDMXCh"};
+    QStringList chain;
+    QWidget* start = child<QWidget>(*rig.page, "sedDmxCh");
+    QWidget* w = start;
+    do {
+        if (expected.contains(w->objectName()) && !chain.contains(w->objectName()))
+            chain << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != start);
+    EXPECT_EQ(chain, expected);
+}
+
+TEST(ChannelsKeyboard, ShiftF10AndTheMenuKeyOpenTheListsPopup)
+{
+    ChannelsRig rig;
+    rig.addRows({row("001")});
+    rig.select({0});
+    auto* popup = child<QMenu>(*rig.page, "pupDMXChannels");
+    QTest::keyClick(&rig.list(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(popup->isVisible());
+    popup->hide();
+    // The Menu key arrives as a context menu event of the keyboard.
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5), rig.list().mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&rig.list(), &menuKey);
+    EXPECT_TRUE(popup->isVisible());
+    popup->hide();
+}
+
+namespace {
+
+// Marks every text of the program as a translation would change it.
+class BracketingTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        return QByteArray(context).startsWith("vantorel::") ? QStringLiteral("[%1]").arg(QString::fromUtf8(source))
+                                                            : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
+
+TEST(ChannelsLanguage, SwitchingRetranslatesThePageAndKeepsItsTable)
+{
+    ChannelsRig rig;
+    rig.addRows({row("007", "Active", "0", "2", "Control Change")});
+    auto* pages = rig.form->findChild<QTabWidget*>();
+    ASSERT_NE(pages, nullptr);
+    pages->setCurrentWidget(rig.page);
+    BracketingTranslator bracketing;
+    QCoreApplication::installTranslator(&bracketing);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    auto texts = [&rig] {
+        ChannelsPage& p = *rig.page;
+        return QStringList{child<QLabel>(p, "lblFROM_NO_CC")->text(),
+                           child<QComboBox>(p, "cbxMIDICh")->accessibleName(),
+                           child<QAction>(p, "milngAdd512DMXchannels")->text(),
+                           child<QAction>(p, "milngUndo")->text(),
+                           rig.model().headerData(ColMidiChannel, Qt::Horizontal).toString(),
+                           p.calculator()->windowTitle(),
+                           child<QPushButton>(p, "btnlngLearn")->text()};
+    };
+    EXPECT_EQ(texts(),
+              (QStringList{"[From\r\nNote On/CC]", "[MIDI channel]", "[Add 512 DMX channels]", "[Undo]", "[MIDI ch.]",
+                           "[16 bit calculator]", "[Learn]"}));
+    EXPECT_EQ(pages->currentWidget(), rig.page);
+    EXPECT_EQ(rig.rowTexts(0),
+              (QStringList{"007", "Active", "0", "2", "Control Change", "C-1/0", "C-1/0", "Velocity", "0", ""}));
+    EXPECT_EQ(child<QComboBox>(*rig.page, "cbxActOn")->itemText(1), "Control Change"); // data, not text
+    QCoreApplication::removeTranslator(&bracketing);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    EXPECT_EQ(texts(),
+              (QStringList{"From\r\nNote On/CC", "MIDI channel", "Add 512 DMX channels", "Undo", "MIDI ch.",
+                           "16 bit calculator", "Learn"}));
 }

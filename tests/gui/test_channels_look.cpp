@@ -8,6 +8,8 @@
 #include "channels/gui/DescriptionDialog.h"
 #include "channels/gui/RowColoursDialog.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QImage>
 #include <QLabel>
 #include <QScrollBar>
@@ -108,4 +110,80 @@ TEST(ChannelsLook, DialogsAreFixedSize)
         EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << dialog->objectName().toStdString();
         dialog->hide();
     }
+}
+
+TEST(ChannelsLook, DefaultRowColoursKeepTheirTextReadable)
+{
+    EXPECT_DOUBLE_EQ(contrastRatio(Qt::black, Qt::white), 21.0);
+    ChannelTableModel model;
+    model.replaceAll({
+        row("001", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Velocity"),
+        row("002", "Active", "0", "1", "Note On", "C-1/0", "C-1/0", "Value"),
+        row("003", "Active", "0", "1", "Control Change", "C-1/0", "C-1/0", "Velocity"),
+        row("004", "Active", "0", "1", "Control Change", "C-1/0", "C-1/0", "Value"),
+        row("005", "Value", "255"),
+    });
+    model.markChannels({5}); // the verify's mark on the DMX cell
+    const RowColorRole roles[] = {RowColorRole::NOLine, RowColorRole::NOVelocityLine, RowColorRole::CCLine,
+                                  RowColorRole::CCValueLine, RowColorRole::DMXValueLine};
+    const ChannelRowDelegate delegate(
+        model, [](RowColorRole role) { return RowColoursDialog::toQColor(defaultRowColor(role)); });
+    // The text colour of a light and of a dark theme.
+    for (const QColor text : {QColor(Qt::black), QColor(0xEE, 0xEE, 0xEE)}) {
+        QPalette palette;
+        palette.setColor(QPalette::Text, text);
+        for (int r = 0; r < 5; ++r) {
+            for (int column : {int(ColDmxChannel), int(ColControlMode)}) {
+                const auto colors = delegate.cellColors(r, column, palette);
+                if (!(r == 4 && column == ColDmxChannel)) {
+                    EXPECT_EQ(colors.background, RowColoursDialog::toQColor(defaultRowColor(roles[r]))) << r;
+                }
+                EXPECT_GE(contrastRatio(colors.background, colors.text), 4.5)
+                    << "row " << r << " column " << column << " on " << colors.background.name().toStdString();
+            }
+        }
+    }
+}
+
+TEST(ChannelsAccess, AFullTableReadsCellByCellAndRowByRow)
+{
+    ChannelsRig rig;
+    child<QAction>(*rig.page, "milngAdd512DMXchannels")->trigger();
+    ASSERT_EQ(rig.model().size(), 512);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&rig.list());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->text(QAccessible::Name), "DMX channels");
+    QAccessibleTableInterface* table = list->tableInterface();
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->rowCount(), 512);
+    ASSERT_EQ(table->columnCount(), kChannelColumnCount);
+    int wrong = 0;
+    for (int r = 0; r < 512; ++r) {
+        for (int column = 0; column < kChannelColumnCount; ++column) {
+            QAccessibleInterface* cell = table->cellAt(r, column);
+            ASSERT_NE(cell, nullptr) << r << "," << column;
+            wrong += cell->text(QAccessible::Name) != rig.model().cellText(r, column);
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    const QList<QAccessibleInterface*> headers
+        = table->cellAt(511, ColFromNumber)->tableCellInterface()->columnHeaderCells();
+    ASSERT_EQ(headers.size(), 1);
+    EXPECT_EQ(headers.first()->text(QAccessible::Name), "From note");
+
+    // The rows as one line each; a table replaced under the cache reads anew.
+    rig.model().replaceAll({
+        row("012", "Value", "128"),
+        row("002", "Active", "0", "3", "Note On", "C4/60", "H4/71", "Value", "127", "Strobe"),
+        row("003", "Active", "0", "2", "Control Change", "C-1/0", "D-1/2"),
+    });
+    ASSERT_EQ(table->rowCount(), 3);
+    EXPECT_EQ(table->cellAt(0, ColActiveOn)->text(QAccessible::Description),
+              "DMX 002, Active, MIDI channel 3, Note On C4/60 to H4/71, Value 127, Strobe");
+    EXPECT_EQ(table->cellAt(1, 0)->text(QAccessible::Description),
+              "DMX 003, Active, MIDI channel 2, Control Change C-1/0 to D-1/2, Velocity");
+    EXPECT_EQ(table->rowDescription(2), "DMX 012, Value 128");
+    // A row moved by its new DMX cell: the cached cells follow the table.
+    rig.model().setCell(0, ColDmxChannel, QStringLiteral("013"));
+    EXPECT_EQ(table->cellAt(0, ColDmxChannel)->text(QAccessible::Name), "003");
 }

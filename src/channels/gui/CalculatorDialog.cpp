@@ -24,9 +24,9 @@ QLineEdit* numberField(const char* name, int maxLength, QWidget* parent)
     return field;
 }
 
-QLabel* fieldLabel(const char* name, const QString& text, QLineEdit* buddy, QWidget* parent)
+QLabel* fieldLabel(const char* name, QLineEdit* buddy, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     QFont bold = label->font();
     bold.setBold(true);
@@ -41,7 +41,6 @@ CalculatorDialog::CalculatorDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("CalcForm"));
-    setWindowTitle(QStringLiteral("16 bit calculator"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setModal(false);
@@ -49,9 +48,9 @@ CalculatorDialog::CalculatorDialog(QWidget* parent)
     ledlngLowByte = numberField("ledlngLowByte", 3, this);
     ledlngHighByte = numberField("ledlngHighByte", 3, this);
     ledlngValue = numberField("ledlngValue", 5, this);
-    ledlngLowByteLabel = fieldLabel("ledlngLowByteLabel", QStringLiteral("Low byte (0..255)"), ledlngLowByte, this);
-    ledlngHighByteLabel = fieldLabel("ledlngHighByteLabel", QStringLiteral("High byte (0..255)"), ledlngHighByte, this);
-    ledlngValueLabel = fieldLabel("ledlngValueLabel", QStringLiteral("Value (0..65535)"), ledlngValue, this);
+    ledlngLowByteLabel = fieldLabel("ledlngLowByteLabel", ledlngLowByte, this);
+    ledlngHighByteLabel = fieldLabel("ledlngHighByteLabel", ledlngHighByte, this);
+    ledlngValueLabel = fieldLabel("ledlngValueLabel", ledlngValue, this);
 
     btnToValue = new QPushButton(QStringLiteral("-->>"), this);
     btnToValue->setObjectName(QStringLiteral("btnToValue"));
@@ -97,21 +96,57 @@ CalculatorDialog::CalculatorDialog(QWidget* parent)
     }
     connect(btnToValue, &QPushButton::clicked, this, &CalculatorDialog::bytesToValue);
     connect(btnToBytes, &QPushButton::clicked, this, &CalculatorDialog::valueToBytes);
+    // Tab follows the layout: the bytes, the two buttons, the value.
+    setTabOrder(ledlngLowByte, ledlngHighByte);
+    setTabOrder(ledlngHighByte, btnToValue);
+    setTabOrder(btnToValue, btnToBytes);
+    setTabOrder(btnToBytes, ledlngValue);
+    retranslateUi();
+}
+
+void CalculatorDialog::retranslateUi()
+{
+    setWindowTitle(tr("16 bit calculator"));
+    ledlngLowByteLabel->setText(tr("Low byte (0..255)"));
+    ledlngHighByteLabel->setText(tr("High byte (0..255)"));
+    ledlngValueLabel->setText(tr("Value (0..65535)"));
+    for (QLabel* label : {ledlngLowByteLabel, ledlngHighByteLabel, ledlngValueLabel})
+        label->buddy()->setAccessibleName(label->text());
+    btnToValue->setAccessibleName(tr("Bytes to value"));
+    btnToBytes->setAccessibleName(tr("Value to bytes"));
+    lblWarning->setText(*m_warning ? tr(m_warning) : QString());
+}
+
+void CalculatorDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
+}
+
+const char* CalculatorDialog::problemOf(const QString& text, int maximum)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return QT_TR_NOOP("No value entered!");
+    const auto value = parseInteger(trimmed.toStdString());
+    if (!value || *value < 0)
+        return QT_TR_NOOP("Illegal chars in input!");
+    if (*value > maximum)
+        return QT_TR_NOOP("Value too high!");
+    return "";
 }
 
 QString CalculatorDialog::checkText(const QString& text, int maximum)
 {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return QStringLiteral("No value entered!");
-    const auto value = parseInteger(trimmed.toStdString());
-    if (!value)
-        return QStringLiteral("Illegal chars in input!");
-    if (*value > maximum)
-        return QStringLiteral("Value too high!");
-    if (*value < 0)
-        return QStringLiteral("Illegal chars in input!");
-    return {};
+    const char* problem = problemOf(text, maximum);
+    return *problem ? tr(problem) : QString();
+}
+
+void CalculatorDialog::showWarning(const char* warning)
+{
+    m_warning = warning;
+    lblWarning->setText(*warning ? tr(warning) : QString());
 }
 
 int CalculatorDialog::maximumOf(const QLineEdit* field) const
@@ -121,9 +156,9 @@ int CalculatorDialog::maximumOf(const QLineEdit* field) const
 
 bool CalculatorDialog::checkField(QLineEdit* field)
 {
-    const QString warning = checkText(field->text(), maximumOf(field));
-    lblWarning->setText(warning);
-    return warning.isEmpty();
+    const char* problem = problemOf(field->text(), maximumOf(field));
+    showWarning(problem);
+    return !*problem;
 }
 
 void CalculatorDialog::markField(QLineEdit* field)
@@ -143,7 +178,7 @@ void CalculatorDialog::bytesToValue()
     const auto low = parseInteger(ledlngLowByte->text().trimmed().toStdString());
     const auto high = parseInteger(ledlngHighByte->text().trimmed().toStdString());
     if (!low || !high) {
-        lblWarning->setText(QStringLiteral("Illegal chars in input!"));
+        showWarning(QT_TR_NOOP("Illegal chars in input!"));
         return;
     }
     ledlngValue->setText(QString::number(*low + 256 * *high));
@@ -157,7 +192,7 @@ void CalculatorDialog::valueToBytes()
     }
     const auto value = parseInteger(ledlngValue->text().trimmed().toStdString());
     if (!value) {
-        lblWarning->setText(QStringLiteral("Illegal chars in input!"));
+        showWarning(QT_TR_NOOP("Illegal chars in input!"));
         return;
     }
     ledlngHighByte->setText(QString::number((*value >> 8) & 255));

@@ -35,6 +35,7 @@ private:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Checks one field and shows its problem in lblWarning; true when it is fine.
@@ -42,6 +43,12 @@ private:
     // A field that failed its check: select its text and give it the focus.
     void markField(QLineEdit* field);
     int maximumOf(const QLineEdit* field) const;
+    // The problem untranslated, as lblWarning keeps it for a change of language.
+    static const char* problemOf(const QString& text, int maximum);
+    void showWarning(const char* warning);
+    void retranslateUi();
+
+    const char* m_warning = ""; // the untranslated text lblWarning shows
 };
 
 } // namespace vantorel

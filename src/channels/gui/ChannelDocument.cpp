@@ -33,7 +33,7 @@ void ChannelDocument::beginDeviceRead()
 
 void ChannelDocument::recordDeviceRows(const ChannelTable& before)
 {
-    m_stack->recordGrowing(before, QStringLiteral("Read from device"));
+    m_stack->recordGrowing(before, tr("Read from device"));
     m_readQuiet.start();
 }
 
@@ -73,7 +73,7 @@ std::optional<RecoveredTable> ChannelDocument::pendingRecovery() const
 
 void ChannelDocument::restore(const RecoveredTable& recovered)
 {
-    ChannelTableEdit edit(*m_stack, m_table, QStringLiteral("Restore unsaved changes"));
+    ChannelTableEdit edit(*m_stack, m_table, tr("Restore unsaved changes"));
     m_table.replaceTableRows(0, m_table.tableRows().size(), recovered.rows);
     m_sourceFile = recovered.source;
 }

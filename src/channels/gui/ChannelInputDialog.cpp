@@ -40,7 +40,7 @@ ChannelInputDialog::ChannelInputDialog(QWidget* parent)
     layout->addWidget(lblMsg2);
     layout->addSpacing(8);
 
-    ledlngDMXChNbrLabel = new QLabel(QStringLiteral("Destination channel number"), this);
+    ledlngDMXChNbrLabel = new QLabel(this);
     ledlngDMXChNbrLabel->setObjectName(QStringLiteral("ledlngDMXChNbrLabel"));
     ledlngDMXChNbr = new QLineEdit(this);
     ledlngDMXChNbr->setObjectName(QStringLiteral("ledlngDMXChNbr"));
@@ -54,11 +54,11 @@ ChannelInputDialog::ChannelInputDialog(QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    btnlngOk = new QPushButton(QStringLiteral("Ok"), this);
+    btnlngOk = new QPushButton(this);
     btnlngOk->setObjectName(QStringLiteral("btnlngOk"));
     btnlngOk->setDefault(true);
     btnlngOk->setAutoDefault(true);
-    btnlngCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnlngCancel = new QPushButton(this);
     btnlngCancel->setObjectName(QStringLiteral("btnlngCancel"));
     btnlngCancel->setAutoDefault(false);
     buttons->addWidget(btnlngOk);
@@ -70,6 +70,22 @@ ChannelInputDialog::ChannelInputDialog(QWidget* parent)
 
     setMinimumWidth(300);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    retranslateUi();
+}
+
+void ChannelInputDialog::retranslateUi()
+{
+    ledlngDMXChNbrLabel->setText(tr("Destination channel number"));
+    ledlngDMXChNbr->setAccessibleName(ledlngDMXChNbrLabel->text());
+    btnlngOk->setText(tr("Ok"));
+    btnlngCancel->setText(tr("Cancel"));
+}
+
+void ChannelInputDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
 }
 
 void ChannelInputDialog::showEvent(QShowEvent* event)
@@ -90,24 +106,24 @@ void ChannelInputDialog::acceptChannelNumber()
 {
     const QString text = ledlngDMXChNbr->text().trimmed();
     if (text.isEmpty()) {
-        showMessage(QStringLiteral("No valid number entered."));
+        showMessage(tr("No valid number entered."));
         ledlngDMXChNbr->setText(QString::number(lowestChannel));
         return;
     }
     const auto number = parseInteger(text.toStdString());
     if (!number) {
-        showMessage(QStringLiteral("Invalid number entered - please enter digits only."));
+        showMessage(tr("Invalid number entered - please enter digits only."));
         ledlngDMXChNbr->setText(QString::number(lowestChannel));
         return;
     }
     channelNumber = *number;
     if (channelNumber > highestChannel) {
-        showMessage(QStringLiteral("Too high channel number."));
+        showMessage(tr("Too high channel number."));
         ledlngDMXChNbr->setText(QString::number(highestChannel));
         return;
     }
     if (channelNumber < lowestChannel) {
-        showMessage(QStringLiteral("Too low channel number."));
+        showMessage(tr("Too low channel number."));
         ledlngDMXChNbr->setText(QString::number(lowestChannel));
         return;
     }

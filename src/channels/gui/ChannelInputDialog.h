@@ -42,10 +42,13 @@ private:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Key filter of the number field: digits and editing keys only; Enter runs Ok.
     bool ledlngDMXChNbrKeyPress(QKeyEvent* event);
+    // The caption and both message lines are the caller's, set before each run.
+    void retranslateUi();
 };
 
 } // namespace vantorel

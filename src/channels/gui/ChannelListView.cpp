@@ -2,12 +2,45 @@
 
 #include "channels/gui/ChannelTableModel.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 
+#include <algorithm>
+#include <cmath>
+
 namespace vantorel {
+
+namespace {
+
+double relativeLuminance(const QColor& color)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+}
+
+} // namespace
+
+double contrastRatio(const QColor& first, const QColor& second)
+{
+    const double one = relativeLuminance(first);
+    const double other = relativeLuminance(second);
+    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
+}
+
+QColor readableTextColor(const QColor& background, const QColor& preferred)
+{
+    constexpr double kReadable = 4.5;
+    if (contrastRatio(background, preferred) >= kReadable)
+        return preferred;
+    const QColor black(Qt::black), white(Qt::white);
+    return contrastRatio(background, black) >= contrastRatio(background, white) ? black : white;
+}
 
 // ------------------------------------------------------- ChannelRowDelegate
 
@@ -29,7 +62,8 @@ ChannelRowDelegate::CellColors ChannelRowDelegate::cellColors(int row, int colum
     }
     const RowColorRole role = rowColorRoleOf(record);
     const QColor background = role == RowColorRole::None || !m_colors ? palette.color(QPalette::Base) : m_colors(role);
-    return {background, palette.color(QPalette::Text), true};
+    // Light row colours under a dark theme's light text: black text instead.
+    return {background, readableTextColor(background, palette.color(QPalette::Text)), true};
 }
 
 void ChannelRowDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
@@ -111,8 +145,37 @@ ChannelListView::ChannelListView(QWidget* parent)
 void ChannelListView::setChannelModel(ChannelTableModel* model)
 {
     setModel(model);
+    connect(model, &QAbstractItemModel::rowsMoved, this, &ChannelListView::dropAccessibleCells);
+    connect(model, &QAbstractItemModel::layoutChanged, this, &ChannelListView::dropAccessibleCells);
     for (int column = 0; column < int(std::size(kColumnWidths)); ++column)
         setColumnWidth(column, kColumnWidths[column]);
+}
+
+void ChannelListView::dropAccessibleCells()
+{
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this);
+    if (QAccessibleTableInterface* table = list ? list->tableInterface() : nullptr) {
+        QAccessibleTableModelChangeEvent dropped(this, QAccessibleTableModelChangeEvent::ModelReset);
+        table->modelChange(&dropped);
+    }
+}
+
+void ChannelListView::reset()
+{
+    dropAccessibleCells();
+    QTableView::reset();
+}
+
+void ChannelListView::rowsInserted(const QModelIndex& parent, int start, int end)
+{
+    dropAccessibleCells();
+    QTableView::rowsInserted(parent, start, end);
+}
+
+void ChannelListView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end)
+{
+    dropAccessibleCells();
+    QTableView::rowsAboutToBeRemoved(parent, start, end);
 }
 
 QList<int> ChannelListView::selectedRowNumbers() const
@@ -152,6 +215,12 @@ void ChannelListView::clearRowSelection()
 
 void ChannelListView::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        event->accept();
+        const QModelIndex current = currentIndex();
+        emit customContextMenuRequested(current.isValid() ? visualRect(current).center() : QPoint(0, 0));
+        return;
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
         return;

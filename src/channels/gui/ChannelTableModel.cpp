@@ -1,8 +1,49 @@
 #include "channels/gui/ChannelTableModel.h"
 
+#include "channels/domain/RowLook.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
 #include <algorithm>
 
 namespace vantorel {
+
+namespace {
+
+// The list's captions; the channel file has its own, fixed header.
+const char* const kColumnCaptions[kChannelColumnCount] = {
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "DMX ch."),
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "Act. ctrl/Value"),
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "Data ="),
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "MIDI ch."),
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "Active on"),
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "Note On/CC"),
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "Note On/CC"),
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "Velocity/Value"),
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "Data ="),
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "Description"),
+};
+
+const char* const kColumnNames[kChannelColumnCount] = {
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "DMX channel"),
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "Control mode"),
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "Constant value"),
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "MIDI channel"),
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "Active on"),
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "From note"),
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "To note"),
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "Data type"),
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "Fixed value"),
+    QT_TRANSLATE_NOOP("vantorel::ChannelTableModel", "Description"),
+};
+
+QString text(const std::string& cell)
+{
+    return QString::fromStdString(cell);
+}
+
+} // namespace
 
 ChannelTableModel::ChannelTableModel(QObject* parent)
     : QAbstractTableModel(parent)
@@ -25,15 +66,59 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
     if (role == Qt::DisplayRole || (role == Qt::ToolTipRole && index.column() == ColDescription))
         return cellText(index.row(), index.column());
     if (role == Qt::ToolTipRole && isMarked(index.row()))
-        return QStringLiteral("The device holds other data for this channel.");
+        return tr("The device holds other data for this channel.");
+    if (role == Qt::AccessibleDescriptionRole)
+        return rowText(index.row());
     return {};
 }
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kChannelColumnCount)
+    const bool text = role == Qt::DisplayRole || role == Qt::AccessibleTextRole;
+    if (orientation == Qt::Vertical)
+        return text && section >= 0 && section < size() ? QVariant(rowText(section)) : QVariant();
+    if (section < 0 || section >= kChannelColumnCount)
         return {};
-    return QString::fromStdString(channelColumnCaptions()[size_t(section)]);
+    if (role == Qt::DisplayRole)
+        return tr(kColumnCaptions[section]);
+    if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
+        return columnName(section);
+    return {};
+}
+
+QString ChannelTableModel::columnName(int column)
+{
+    return column >= 0 && column < kChannelColumnCount ? tr(kColumnNames[column]) : QString();
+}
+
+void ChannelTableModel::retranslate()
+{
+    emit headerDataChanged(Qt::Horizontal, 0, kChannelColumnCount - 1);
+}
+
+QString ChannelTableModel::rowText(int row) const
+{
+    if (row < 0 || row >= size())
+        return {};
+    const ChannelRecord& record = m_rows[size_t(row)];
+    const auto applies = [&record](int column) { return cellLookOf(record, column) != CellLook::Blank; };
+    QStringList parts;
+    parts << tr("DMX %1").arg(text(record.dmxChannel));
+    parts << (record.controlMode == kValue ? tr("%1 %2", "control mode and constant value")
+                                                 .arg(text(record.controlMode), text(record.constantValue))
+                                           : text(record.controlMode));
+    if (applies(ColMidiChannel))
+        parts << tr("MIDI channel %1").arg(text(record.midiChannel));
+    if (applies(ColFromNumber))
+        parts << tr("%1 %2 to %3", "message, from note, to note")
+                     .arg(text(record.activeOn), text(record.fromNumber), text(record.toNumber));
+    if (applies(ColDataType))
+        parts << (applies(ColFixedValue)
+                      ? tr("%1 %2", "data type and fixed value").arg(text(record.dataType), text(record.fixedValue))
+                      : text(record.dataType));
+    if (!record.description.empty())
+        parts << text(record.description);
+    return parts.join(tr(", ", "between the fields of a row"));
 }
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const

@@ -28,6 +28,14 @@ public:
     bool isEmpty() const { return m_rows.empty(); }
     const ChannelRecord& row(int index) const { return m_rows[size_t(index)]; }
     QString cellText(int row, int column) const;
+    // A row as one line for a screen reader ("DMX 012, Value 128"): the
+    // fields that apply to it, in column order, with the cells as they stand.
+    QString rowText(int row) const;
+    // What a column holds ("From note"), in the language in effect; the
+    // accessible name of the column and of the edit row box above it.
+    static QString columnName(int column);
+    // After a change of language: the captions are asked for again.
+    void retranslate();
 
     // Inserts the record at its sorted place; returns its row.
     int insertSorted(ChannelRecord record);

@@ -12,6 +12,7 @@
 #include "util/gui/Widgets.h"
 #include "util/qt/TextConversions.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
@@ -33,10 +34,10 @@ namespace vantorel {
 
 namespace {
 
-// Captions and hints; line breaks are CR LF.
-QString lines(const char* text)
+// A hint as an accessible description: one line.
+QString describedHint(QString hint)
 {
-    return QString::fromLatin1(text);
+    return hint.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified();
 }
 
 } // namespace
@@ -71,6 +72,9 @@ ChannelsPage::ChannelsPage(DeviceLink& link, PageHost& host, const QString& prog
     connect(m_model, &ChannelTableModel::modelReset, this, &ChannelsPage::showChannelCount);
 
     connect(&m_link, &DeviceLink::channelDumpReceived, this, &ChannelsPage::onChannelDump);
+
+    orderTabChain();
+    retranslateUi();
 
     // The start state of the edit row.
     resetEditPanel();
@@ -127,63 +131,54 @@ void ChannelsPage::buildEditRow()
     pnlSettings->setFrameShape(QFrame::NoFrame);
     QWidget* parent = pnlSettings;
 
-    auto header = [parent](const char* name, const char* text) {
-        auto* lbl = named(new QLabel(lines(text), parent), name);
+    auto header = [parent](const char* name) {
+        auto* lbl = named(new QLabel(parent), name);
         lbl->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         lbl->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         return lbl;
     };
-    lblDmxCh = header("lblDMX_CH", "DMX ch.");
-    lblActLbl = header("lblACT_LBL", "Active Ctrl/Value");
+    lblDmxCh = header("lblDMX_CH");
+    lblActLbl = header("lblACT_LBL");
     lblActLbl->setWordWrap(true);
-    lblVal1 = header("lblVAL_1", "Data =");
-    lblMidiCh = header("lblMIDI_CH", "MIDI ch.");
-    lblActOn = header("lblACT_ON", "Active on");
-    lblFromNoCc = header("lblFROM_NO_CC", "From\r\nNote On/CC");
-    lblToNoCc = header("lblTO_NO_CC", "To\r\nNote On/CC");
-    lblValVel = header("lblVAL_VEL", "Data type\r\nVelocity/Value");
-    lblVal2 = header("lblVAL_2", "Data =");
-    ledlngDescrLabel = header("ledlngDescrLabel", "Description");
+    lblVal1 = header("lblVAL_1");
+    lblMidiCh = header("lblMIDI_CH");
+    lblActOn = header("lblACT_ON");
+    lblFromNoCc = header("lblFROM_NO_CC");
+    lblToNoCc = header("lblTO_NO_CC");
+    lblValVel = header("lblVAL_VEL");
+    lblVal2 = header("lblVAL_2");
+    ledlngDescrLabel = header("ledlngDescrLabel");
 
-    auto spin = [parent](const char* name, int low, int high, const char* hint) {
+    auto spin = [parent](const char* name, int low, int high) {
         auto* box = named(new QSpinBox(parent), name);
         box->setRange(low, high);
         box->setAccelerated(true);
         box->setKeyboardTracking(true);
-        box->setToolTip(lines(hint));
         return box;
     };
-    auto combo = [parent](const char* name, const QStringList& items, const char* hint) {
+    auto combo = [parent](const char* name, const QStringList& items) {
         auto* box = named(new EditRowComboBox(parent), name);
         box->setEditable(false);
         box->addItems(items);
-        box->setToolTip(lines(hint));
         box->setMaxVisibleItems(20);
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(1);
         return box;
     };
-    sedDmxCh = spin("sedDmxCh", kFirstDmxChannel, kLastDmxChannel, "DMX channel number");
-    cbxActCtrVal
-        = combo("cbxActCtrVal", toQStringList(controlModeList()),
-                "General control mode.\r\nActive - incoming data,\r\nValue - always on with value \"Data =\". ");
-    sedCHVal = spin("sedCHVal", 0, 255, "Fixed value of the constantly activated DMX channel.");
-    cbxMIDICh = combo("cbxMIDICh", toQStringList(midiChannelList()), "MIDI channel for this DMX channel.");
-    cbxActOn = combo("cbxActOn", toQStringList(activeOnList()), "MIDI message for this DMX channel.");
-    cbxFromNotes = combo("cbxFromNotes", toQStringList(noteLabelList()), "DMX channel active from this Note/CC.");
-    cbxToNotes = combo("cbxToNotes", {}, "DMX channel active to this Note/CC.");
-    cbxVelVal
-        = combo("cbxVelVal", toQStringList(dataTypeList()),
-                "DMX channel control value.\r\nVelocity - incoming data,\r\nValue - fixed from next list Data =.");
-    sedVelVal = spin("sedVelVal", 0, 255, "Value for the DMX channel if fixed value used.");
+    // The lists are data: a row takes their texts as they stand.
+    sedDmxCh = spin("sedDmxCh", kFirstDmxChannel, kLastDmxChannel);
+    cbxActCtrVal = combo("cbxActCtrVal", toQStringList(controlModeList()));
+    sedCHVal = spin("sedCHVal", 0, 255);
+    cbxMIDICh = combo("cbxMIDICh", toQStringList(midiChannelList()));
+    cbxActOn = combo("cbxActOn", toQStringList(activeOnList()));
+    cbxFromNotes = combo("cbxFromNotes", toQStringList(noteLabelList()));
+    cbxToNotes = combo("cbxToNotes", {});
+    cbxVelVal = combo("cbxVelVal", toQStringList(dataTypeList()));
+    sedVelVal = spin("sedVelVal", 0, 255);
     ledlngDescr = named(new QLineEdit(parent), "ledlngDescr");
-    ledlngDescrLabel->setBuddy(ledlngDescr);
-    lblDmxCh->setBuddy(sedDmxCh);
 
-    btnSetDMXCh = named(new QPushButton(QStringLiteral("Set channel"), parent), "btnSetDMXCh");
-    btnSetDMXCh->setToolTip(
-        lines("On click sets data of the channel from data boxes.\r\nOn double click adds channel to DMX list."));
-    lbllngDMXChannelsCnt = named(new QLabel(QStringLiteral("DMX Channels:"), parent), "lbllngDMXChannelsCnt");
+    btnSetDMXCh = named(new QPushButton(parent), "btnSetDMXCh");
+    lbllngDMXChannelsCnt = named(new QLabel(parent), "lbllngDMXChannelsCnt");
     lblChannelsNbr = named(new QLabel(QStringLiteral("0"), parent), "lblChannelsNbr");
     QFont bold = lblChannelsNbr->font();
     bold.setBold(true);
@@ -211,6 +206,7 @@ void ChannelsPage::buildEditRow()
                                            cbxFromNotes, cbxToNotes,   cbxVelVal, sedVelVal, ledlngDescr};
     constexpr int kGap = 3;
     for (int column = 0; column < kChannelColumnCount; ++column) {
+        headers[column]->setBuddy(boxes[column]);
         grid->addWidget(headers[column], 1, column);
         grid->addWidget(boxes[column], 2, column);
         if (column < kChannelColumnCount - 1) {
@@ -257,8 +253,8 @@ void ChannelsPage::buildList()
 void ChannelsPage::buildMenus()
 {
     // "User Mode Tools", in menu order.
-    auto tool = [this](const char* name, const char* text) {
-        auto* action = new QAction(QString::fromLatin1(text), this);
+    auto tool = [this](const char* name) {
+        auto* action = new QAction(this);
         action->setObjectName(QString::fromLatin1(name));
         m_toolsActions << action;
         return action;
@@ -268,47 +264,36 @@ void ChannelsPage::buildMenus()
         action->setSeparator(true);
         m_toolsActions << action;
     };
-    milngAddChannel = tool("milngAddChannel", "Add channel");
+    milngAddChannel = tool("milngAddChannel");
     milngAddChannel->setShortcut(QKeySequence(Qt::Key_Insert));
-    milngDeleteChannel = tool("milngDeleteChannel", "Delete channel");
+    milngDeleteChannel = tool("milngDeleteChannel");
     milngDeleteChannel->setShortcut(QKeySequence(Qt::Key_Delete));
-    milngClearCurChannData = tool("milngClearCurChannData", "Clear current channel data");
+    milngClearCurChannData = tool("milngClearCurChannData");
     separator();
-    milngclrTab = tool("milngclrTab", "Clear all channels data");
-    milngDeleteAllChannels = tool("milngDeleteAllChannels", "Delete all channels");
+    milngclrTab = tool("milngclrTab");
+    milngDeleteAllChannels = tool("milngDeleteAllChannels");
     separator();
-    milngAdd512DMXchannels = tool("milngAdd512DMXchannels", "Add 512 DMX channels");
+    milngAdd512DMXchannels = tool("milngAdd512DMXchannels");
     separator();
-    milngCalculator = tool("milngCalculator", "16 bit values calculator");
+    milngCalculator = tool("milngCalculator");
     milngCalculator->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     separator();
     // Their texts name the step ("Undo Delete 3 channels"); they wait while a
     // device operation runs, as the other commands that change the table do.
-    milngUndo = tool("milngUndo", "Undo");
+    milngUndo = tool("milngUndo");
     milngUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    milngRedo = tool("milngRedo", "Redo");
+    milngRedo = tool("milngRedo");
     milngRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     QUndoStack& steps = m_document->undoStack();
     connect(milngUndo, &QAction::triggered, &steps, &QUndoStack::undo);
     connect(milngRedo, &QAction::triggered, &steps, &QUndoStack::redo);
-    const auto refreshUndo = [this, &steps] {
-        const bool idle = !m_link.busy();
-        milngUndo->setEnabled(idle && steps.canUndo());
-        // An "&" of a step ("Copy & paste") is no mnemonic.
-        auto shown = [](QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); };
-        milngUndo->setText(steps.canUndo() ? QStringLiteral("Undo ") + shown(steps.undoText())
-                                           : QStringLiteral("Undo"));
-        milngRedo->setEnabled(idle && steps.canRedo());
-        milngRedo->setText(steps.canRedo() ? QStringLiteral("Redo ") + shown(steps.redoText())
-                                           : QStringLiteral("Redo"));
-    };
+    const auto refreshUndo = [this] { refreshUndoActions(); };
     connect(&steps, &QUndoStack::indexChanged, this, refreshUndo);
     connect(&steps, &QUndoStack::undoTextChanged, this, refreshUndo);
     connect(&steps, &QUndoStack::redoTextChanged, this, refreshUndo);
     connect(&m_link, &DeviceLink::busyChanged, this, refreshUndo);
-    refreshUndo();
 
-    milngColors = new QAction(QStringLiteral("Colors"), this);
+    milngColors = new QAction(this);
     milngColors->setObjectName(QStringLiteral("milngColors"));
     m_colorsAction = milngColors;
 
@@ -321,19 +306,19 @@ void ChannelsPage::buildMenus()
     connect(milngCalculator, &QAction::triggered, this, &ChannelsPage::showCalculator);
     connect(milngColors, &QAction::triggered, this, &ChannelsPage::editRowColours);
 
-    auto item = [](QMenu* menu, const char* name, const char* text) {
-        QAction* action = menu->addAction(QString::fromLatin1(text));
+    auto item = [](QMenu* menu, const char* name) {
+        QAction* action = menu->addAction(QString());
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
     pupDMXChannels = named(new QMenu(this), "pupDMXChannels");
-    milngAddChannel1 = item(pupDMXChannels, "milngAddChannel1", "Add Channel");
-    milngRemoveChannel1 = item(pupDMXChannels, "milngRemoveChannel1", "Delete channel (s)");
-    milngClearchanneldata1 = item(pupDMXChannels, "milngClearchanneldata1", "Clear channel(s) data");
+    milngAddChannel1 = item(pupDMXChannels, "milngAddChannel1");
+    milngRemoveChannel1 = item(pupDMXChannels, "milngRemoveChannel1");
+    milngClearchanneldata1 = item(pupDMXChannels, "milngClearchanneldata1");
     pupDMXChannels->addSeparator();
-    milngCopyPaste = item(pupDMXChannels, "milngCopyPaste", "Copy && paste selected");
+    milngCopyPaste = item(pupDMXChannels, "milngCopyPaste");
     pupDMXChannels->addSeparator();
-    milngDescr = item(pupDMXChannels, "milngDescr", "Show and edit full description");
+    milngDescr = item(pupDMXChannels, "milngDescr");
     connect(pupDMXChannels, &QMenu::aboutToShow, this, &ChannelsPage::onPopupAboutToShow);
 
     connect(milngAddChannel1, &QAction::triggered, this, &ChannelsPage::addChannelFromMenu);
@@ -382,8 +367,8 @@ void ChannelsPage::installDefaultHooks()
     runDescrForm = [](DescriptionDialog& dialog) { dialog.exec(); };
     runColorSettings = [](RowColoursDialog& dialog) { return dialog.exec(); };
     askUnsavedChanges = [this] {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("VANTOREL Control Center"),
-                        QStringLiteral("Save the changes to the channel table?"),
+        QMessageBox box(QMessageBox::Warning, tr("VANTOREL Control Center"),
+                        tr("Save the changes to the channel table?"),
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
         box.setObjectName(QStringLiteral("UnsavedChangesBox"));
         box.setDefaultButton(QMessageBox::Save);
@@ -402,9 +387,100 @@ bool ChannelsPage::mayDropTable()
         [this] { return saveChannelFile(); });
 }
 
+void ChannelsPage::refreshUndoActions()
+{
+    const QUndoStack& steps = m_document->undoStack();
+    const bool idle = !m_link.busy();
+    // An "&" of a step ("Copy & paste") is no mnemonic.
+    auto shown = [](QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); };
+    milngUndo->setEnabled(idle && steps.canUndo());
+    milngUndo->setText(steps.canUndo() ? tr("Undo %1").arg(shown(steps.undoText())) : tr("Undo"));
+    milngRedo->setEnabled(idle && steps.canRedo());
+    milngRedo->setText(steps.canRedo() ? tr("Redo %1").arg(shown(steps.redoText())) : tr("Redo"));
+}
+
 ChannelTableEdit ChannelsPage::recordEdit(const QString& caption)
 {
     return ChannelTableEdit(m_document->undoStack(), *m_model, caption);
+}
+
+// ---------------------------------------------------------------- texts
+
+void ChannelsPage::retranslateUi()
+{
+    // The edit row: the captions above the boxes, the boxes' names and hints.
+    struct BoxTexts {
+        QLabel* label;
+        QWidget* box;
+        QString caption, name, hint;
+    };
+    const auto name = &ChannelTableModel::columnName;
+    const BoxTexts boxes[] = {
+        {lblDmxCh, sedDmxCh, tr("DMX ch."), name(ColDmxChannel), tr("DMX channel number")},
+        {lblActLbl, cbxActCtrVal, tr("Active Ctrl/Value"), name(ColControlMode),
+         tr("General control mode.\r\nActive - incoming data,\r\nValue - always on with value \"Data =\". ")},
+        {lblVal1, sedCHVal, tr("Data ="), name(ColConstantValue),
+         tr("Fixed value of the constantly activated DMX channel.")},
+        {lblMidiCh, cbxMIDICh, tr("MIDI ch."), name(ColMidiChannel), tr("MIDI channel for this DMX channel.")},
+        {lblActOn, cbxActOn, tr("Active on"), name(ColActiveOn), tr("MIDI message for this DMX channel.")},
+        {lblFromNoCc, cbxFromNotes, tr("From\r\nNote On/CC"), name(ColFromNumber),
+         tr("DMX channel active from this Note/CC.")},
+        {lblToNoCc, cbxToNotes, tr("To\r\nNote On/CC"), name(ColToNumber), tr("DMX channel active to this Note/CC.")},
+        {lblValVel, cbxVelVal, tr("Data type\r\nVelocity/Value"), name(ColDataType),
+         tr("DMX channel control value.\r\nVelocity - incoming data,\r\nValue - fixed from next list Data =.")},
+        {lblVal2, sedVelVal, tr("Data ="), name(ColFixedValue), tr("Value for the DMX channel if fixed value used.")},
+        {ledlngDescrLabel, ledlngDescr, tr("Description"), name(ColDescription), QString()},
+    };
+    for (const BoxTexts& texts : boxes) {
+        texts.label->setText(texts.caption);
+        // The captions are short and two "Data =" stand side by side: the
+        // boxes are named for what they hold.
+        texts.box->setAccessibleName(texts.name);
+        texts.box->setToolTip(texts.hint);
+        texts.box->setAccessibleDescription(describedHint(texts.hint));
+    }
+    btnSetDMXCh->setText(tr("Set channel"));
+    btnSetDMXCh->setToolTip(
+        tr("On click sets data of the channel from data boxes.\r\nOn double click adds channel to DMX list."));
+    btnSetDMXCh->setAccessibleDescription(describedHint(btnSetDMXCh->toolTip()));
+    lbllngDMXChannelsCnt->setText(tr("DMX Channels:"));
+    m_model->retranslate();
+    lvDMXChannels->setAccessibleName(tr("DMX channels"));
+    lvDMXChannels->setAccessibleDescription(tr("One row per DMX channel; the Menu key opens its commands."));
+
+    // "User Mode Tools", the list's popup menu and "Colors".
+    const std::pair<QAction*, QString> actions[] = {
+        {milngAddChannel, tr("Add channel")},
+        {milngDeleteChannel, tr("Delete channel")},
+        {milngClearCurChannData, tr("Clear current channel data")},
+        {milngclrTab, tr("Clear all channels data")},
+        {milngDeleteAllChannels, tr("Delete all channels")},
+        {milngAdd512DMXchannels, tr("Add 512 DMX channels")},
+        {milngCalculator, tr("16 bit values calculator")},
+        {milngColors, tr("Colors")},
+        {milngAddChannel1, tr("Add Channel")},
+        {milngRemoveChannel1, tr("Delete channel (s)")},
+        {milngClearchanneldata1, tr("Clear channel(s) data")},
+        {milngCopyPaste, tr("Copy && paste selected")},
+        {milngDescr, tr("Show and edit full description")},
+        {milngOpenSettings, tr("Open channels settings")},
+        {milngSaveSettings, tr("Save channels settings")},
+        {milngGetFromDevice, tr("Read from device")},
+        {milngSendToDevice, tr("Write to device")},
+        {m_sendChangesAction, tr("Write changes to device")},
+        {milngVerifyAfterWrite, tr("Verify after writing")},
+    };
+    for (const auto& [action, text] : actions)
+        action->setText(text);
+    refreshUndoActions();
+    retranslateFieldTools();
+}
+
+void ChannelsPage::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    Page::changeEvent(event);
 }
 
 // ---------------------------------------------------------------- events

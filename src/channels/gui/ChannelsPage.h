@@ -200,6 +200,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Components, named as in the window layout.
@@ -265,6 +266,13 @@ private:
     void watchDumpForLostPort();
     void installDefaultFileDialogs();
     void buildFieldTools();
+    // Every text of the page, its menus and its edit row's names and hints,
+    // in the language in effect; the state-dependent ones from the state.
+    void retranslateUi();
+    void retranslateFieldTools();
+    void refreshUndoActions();
+    // Tab: the edit row left to right, the list, then the buttons.
+    void orderTabChain();
     // The popup menu's "Learn" and "Test", after the other items' enabling.
     void enableFieldToolItems();
     // The row "Test" sends: the one selected row, when it has a test; else -1.

@@ -21,17 +21,17 @@ namespace vantorel {
 
 void ChannelsPage::buildWriteChangesItem()
 {
-    m_sendChangesAction = new QAction(QStringLiteral("Write changes to device"), this);
+    m_sendChangesAction = new QAction(this);
     m_sendChangesAction->setObjectName(QStringLiteral("milngSendChangesToDevice"));
     m_fileActions << m_sendChangesAction;
     connect(m_sendChangesAction, &QAction::triggered, this, &ChannelsPage::writeChangesToDevice);
     m_host.lockWhileBusy(m_sendChangesAction);
     // Both Enter and Esc leave the device's channels alone.
     confirmFullClear = [this](const QString& message) {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Write changes to device"), displayText(message),
+        QMessageBox box(QMessageBox::Question, tr("Write changes to device"), displayText(message),
                         QMessageBox::NoButton, this);
-        QPushButton* clear = box.addButton(QStringLiteral("Clear device and write all"), QMessageBox::DestructiveRole);
-        QPushButton* leave = box.addButton(QStringLiteral("Leave them"), QMessageBox::RejectRole);
+        QPushButton* clear = box.addButton(tr("Clear device and write all"), QMessageBox::DestructiveRole);
+        QPushButton* leave = box.addButton(tr("Leave them"), QMessageBox::RejectRole);
         box.setDefaultButton(leave);
         box.setEscapeButton(leave);
         box.exec();
@@ -46,13 +46,13 @@ void ChannelsPage::writeChangesToDevice()
     // The device's table and the read-back are compared, not put into the list.
     setChannelDumpsIgnored(true);
     const ChangesOutcome outcome = writeChangedChannels(m_link, rows, [this](const std::vector<int>& deviceOnly) {
-        const QString found = deviceOnlyText(deviceOnly, QStringLiteral("table"));
+        const QString found = deviceOnlyText(deviceOnly, tr("table", "the channel table, as a sentence names it"));
         if (confirmFullClear
-            && confirmFullClear(found
-                                + QStringLiteral("\r\n\r\nClear the device and write the whole table? The channels "
-                                                 "named are then gone from the device.")))
+            && confirmFullClear(tr("%1\r\n\r\nClear the device and write the whole table? The channels "
+                                   "named are then gone from the device.")
+                                    .arg(found)))
             return true;
-        emit m_link.statusText(found + QStringLiteral(" They are left alone."));
+        emit m_link.statusText(tr("%1 They are left alone.").arg(found));
         return false;
     });
     setChannelDumpsIgnored(false);

@@ -24,9 +24,6 @@ namespace vantorel {
 
 namespace {
 
-const QString kYes = QStringLiteral("Yes");
-const QString kNo = QStringLiteral("No");
-
 int comboIndex(const std::vector<std::string>& list, const std::string& text)
 {
     return findComboItem(list, text, MatchMode::Exact);
@@ -106,8 +103,7 @@ void ChannelsPage::onDmxChannelEntered()
     const int row = findListRow(m_model->rows(), sedDmxCh->cleanText().toStdString());
     if (row < 0) {
         lvDMXChannels->clearRowSelection();
-        if (askUser(QStringLiteral("Adding DMX Channel"), QStringLiteral("DMX Channel doesn't exists\r\nAdd channel?"),
-                    kYes, kNo)
+        if (askUser(tr("Adding DMX Channel"), tr("DMX Channel doesn't exists\r\nAdd channel?"), tr("Yes"), tr("No"))
             == 1)
             addChannel(true);
         return;
@@ -219,7 +215,7 @@ bool ChannelsPage::loadRowIntoPanel()
         return false;
     const ChannelRecord record = m_model->row(row);
     auto improper = [this, row] {
-        showMessage(QStringLiteral("Improper data format in current line! \r\nLine: ") + QString::number(row));
+        showMessage(tr("Improper data format in current line! \r\nLine: %1").arg(row));
         return false;
     };
 
@@ -294,7 +290,7 @@ bool ChannelsPage::addChannelFromDump(const ChannelDump& dump)
     bool replaced = false;
     const int row = m_model->putDumpRow(*record, &replaced);
     if (replaced)
-        m_link.appendResult(QStringLiteral("Channel %1 received again: it replaces the earlier row.")
+        m_link.appendResult(tr("Channel %1 received again: it replaces the earlier row.")
                                 .arg(QString::fromStdString(record->dmxChannel)));
     scrollToRow(row);
     return true;
@@ -308,24 +304,24 @@ void ChannelsPage::onChannelDump(const QString& payload)
     if (m_restOfDump.isActive()) {
         // The rest of a stream that was cancelled: not the table's.
         m_restOfDump.start();
-        link.appendResult(QStringLiteral("Channel data after a cancel ignored: ") + payload);
+        link.appendResult(tr("Channel data after a cancel ignored: %1").arg(payload));
         return;
     }
     const auto dump = decodeChannelPayload(payload.toStdString());
     if (!dump) {
-        link.appendResult(QStringLiteral("Unreadable channel data: ") + payload);
+        link.appendResult(tr("Unreadable channel data: %1").arg(payload));
     } else {
         link.appendResult(QString::fromStdString(channelDumpLogLine(*dump)));
         if (dump->number == 0) {
             // The read is answered; the table in hand stays.
             m_deviceTableExpected = false;
-            emit link.statusText(QStringLiteral("No user data in device."));
+            emit link.statusText(tr("No user data in device."));
         } else {
             const ChannelTable before = m_model->rows();
             if (addChannelFromDump(*dump))
                 m_document->recordDeviceRows(before);
             else
-                link.appendResult(QStringLiteral("Channel without note labels left out: ") + payload);
+                link.appendResult(tr("Channel without note labels left out: %1").arg(payload));
         }
     }
     showChannelCount();
@@ -343,14 +339,12 @@ int ChannelsPage::addDefaultChannelRow(int number)
 
 void ChannelsPage::setChannelFromEditRow()
 {
-    const auto edit
-        = recordEdit(QStringLiteral("Set channel ") + QString::fromStdString(dmxChannelText(sedDmxCh->value())));
+    const auto edit = recordEdit(tr("Set channel %1").arg(QString::fromStdString(dmxChannelText(sedDmxCh->value()))));
     const std::string boxText = sedDmxCh->cleanText().toStdString();
     int row = findListRow(m_model->rows(), boxText);
     if (row < 0) {
         lvDMXChannels->clearRowSelection();
-        if (askUser(QStringLiteral("Adding DMX Channel"), QStringLiteral("DMX Channel doesn't exists\r\nAdd channel?"),
-                    kYes, kNo)
+        if (askUser(tr("Adding DMX Channel"), tr("DMX Channel doesn't exists\r\nAdd channel?"), tr("Yes"), tr("No"))
             != 1)
             return;
         addDefaultChannelRow(sedDmxCh->value());
@@ -364,7 +358,7 @@ void ChannelsPage::setChannelFromEditRow()
     lvDMXChannels->clearRowSelection();
     row = findListRow(m_model->rows(), boxText);
     if (row < 0) {
-        showMessage(QStringLiteral("Error: Setting of non existing channel."));
+        showMessage(tr("Error: Setting of non existing channel."));
         return;
     }
     // Every box is written, also those the control mode disables.
@@ -396,7 +390,7 @@ void ChannelsPage::addChannelFromMenu()
 
 void ChannelsPage::addChannel(bool fromDmxBox)
 {
-    auto edit = recordEdit(QStringLiteral("Add channel"));
+    auto edit = recordEdit(tr("Add channel"));
     for (;;) {
         QString proposal = QStringLiteral("1");
         if (!m_model->isEmpty()) {
@@ -410,9 +404,8 @@ void ChannelsPage::addChannel(bool fromDmxBox)
         if (fromDmxBox) {
             answer = sedDmxCh->cleanText();
         } else {
-            const std::optional<QString> typed = inputBox
-                ? inputBox(QStringLiteral("DMX Channel"), QStringLiteral("New DMX channel"), proposal)
-                : proposal;
+            const std::optional<QString> typed
+                = inputBox ? inputBox(tr("DMX Channel"), tr("New DMX channel"), proposal) : proposal;
             answer = typed ? *typed : proposal;
         }
         if (answer.isEmpty())
@@ -421,7 +414,7 @@ void ChannelsPage::addChannel(bool fromDmxBox)
         int number = 0;
         const std::string problem = checkNewChannelNumber(m_model->rows(), answer.toStdString(), number);
         if (problem.empty()) {
-            edit.setCaption(QStringLiteral("Add channel ") + QString::fromStdString(dmxChannelText(number)));
+            edit.setCaption(tr("Add channel %1").arg(QString::fromStdString(dmxChannelText(number))));
             addDefaultChannelRow(number);
             return;
         }
@@ -436,10 +429,11 @@ void ChannelsPage::deleteSelectedChannels()
     const QList<int> rows = lvDMXChannels->selectedRowNumbers();
     if (rows.isEmpty())
         return;
-    if (askUser(QStringLiteral("Deleting DMX channel(s)"), QStringLiteral("Delete channel(s)?"), kYes, kNo) != 1)
+    if (askUser(tr("Deleting DMX channel(s)"), tr("Delete channel(s)?"), tr("Yes"), tr("No")) != 1)
         return;
     showUserModePage();
-    const auto edit = recordEdit(channelCountCaption(QStringLiteral("Delete"), int(rows.size())));
+    const auto edit
+        = recordEdit(rows.size() == 1 ? tr("Delete 1 channel") : tr("Delete %n channels", nullptr, int(rows.size())));
     for (auto it = rows.crbegin(); it != rows.crend(); ++it)
         m_model->removeRowAt(*it);
     resetEditPanel();
@@ -447,10 +441,10 @@ void ChannelsPage::deleteSelectedChannels()
 
 void ChannelsPage::deleteAllChannels()
 {
-    if (askUser(QStringLiteral("Deleting DMX channel(s)"), QStringLiteral("Delete channel(s)?"), kYes, kNo) != 1)
+    if (askUser(tr("Deleting DMX channel(s)"), tr("Delete channel(s)?"), tr("Yes"), tr("No")) != 1)
         return;
     showUserModePage();
-    const auto edit = recordEdit(QStringLiteral("Delete all channels"));
+    const auto edit = recordEdit(tr("Delete all channels"));
     m_model->clear();
     resetEditPanel();
 }
@@ -465,7 +459,8 @@ void ChannelsPage::clearSelectedChannelData()
     for (int row : rows)
         collected.push_back(m_model->row(row).dmxChannel);
     lvDMXChannels->clearRowSelection();
-    const auto edit = recordEdit(channelCountCaption(QStringLiteral("Clear data of"), int(rows.size())));
+    const auto edit = recordEdit(rows.size() == 1 ? tr("Clear data of 1 channel")
+                                                  : tr("Clear data of %n channels", nullptr, int(rows.size())));
 
     size_t next = 0;
     for (int row = 0; row < m_model->size() && next < collected.size(); ++row) {
@@ -486,7 +481,7 @@ void ChannelsPage::clearSelectedChannelData()
 void ChannelsPage::clearAllChannelData()
 {
     showUserModePage();
-    const auto edit = recordEdit(QStringLiteral("Clear all channels data"));
+    const auto edit = recordEdit(tr("Clear all channels data"));
     for (int row = 0; row < m_model->size(); ++row) {
         lvDMXChannels->clearRowSelection();
         if (const auto number = parseInteger(m_model->row(row).dmxChannel))
@@ -500,7 +495,7 @@ void ChannelsPage::clearAllChannelData()
 void ChannelsPage::addAllChannels()
 {
     showUserModePage();
-    const auto edit = recordEdit(QStringLiteral("Add 512 DMX channels"));
+    const auto edit = recordEdit(tr("Add 512 DMX channels"));
     m_model->replaceAll(allDefaultChannels(defaultToLabel()));
     sedCHVal->setValue(0);
     sedVelVal->setValue(0);
@@ -514,7 +509,7 @@ void ChannelsPage::copySelectedChannels()
         return;
     const int first = highestDmxNumber(m_model->rows()) + 1;
     if (first > kLastDmxChannel) {
-        showMessage(QStringLiteral("Channels list has already 512 DMX Channels!"));
+        showMessage(tr("Channels list has already 512 DMX Channels!"));
         scrollToRow(m_model->size() - 1);
         return;
     }
@@ -525,22 +520,23 @@ void ChannelsPage::copySelectedChannels()
     const int highest = kLastDmxChannel + 1 - count;
 
     ChannelInputDialog& dialog = *m_channelInput;
-    dialog.setWindowTitle(QStringLiteral("Copying DMX Channel(s)"));
-    dialog.setPrompt(QStringLiteral("Enter destination of channels copy."),
-                     QStringLiteral("Available range: ") + QString::asprintf("%d - %d", first, highest), first);
+    dialog.setWindowTitle(tr("Copying DMX Channel(s)"));
+    dialog.setPrompt(tr("Enter destination of channels copy."), tr("Available range: %1 - %2").arg(first).arg(highest),
+                     first);
     dialog.lowestChannel = first;
     dialog.highestChannel = highest;
     if (!runChannelInput || !runChannelInput(dialog))
         return;
 
     lvDMXChannels->clearRowSelection();
-    const auto edit = recordEdit(channelCountCaption(QStringLiteral("Copy & paste"), count));
+    const auto edit
+        = recordEdit(count == 1 ? tr("Copy & paste 1 channel") : tr("Copy & paste %n channels", nullptr, count));
     // The sources are the rows as they stood before the first copy.
     ChannelCopies copies = copyChannels(m_model->rows(), collected, dialog.channelNumber);
     for (ChannelRecord& copy : copies.rows)
         m_model->insertSorted(std::move(copy));
     if (copies.reachedLast)
-        showMessage(QStringLiteral("Maximum of 512 DMX Channels reached!"));
+        showMessage(tr("Maximum of 512 DMX Channels reached!"));
     scrollToRow(m_model->size() - 1);
 }
 
@@ -548,7 +544,7 @@ void ChannelsPage::editDescription()
 {
     const QList<int> rows = lvDMXChannels->selectedRowNumbers();
     if (rows.size() != 1) {
-        showMessage(QStringLiteral("Improper selection."));
+        showMessage(tr("Improper selection."));
         return;
     }
     m_descriptionDialog->setDescription(QString::fromStdString(m_model->row(rows.first()).description));
@@ -561,8 +557,7 @@ void ChannelsPage::writeDescriptionToCurrentRow(const QString& text)
     const int row = currentRow();
     if (row < 0)
         return;
-    const auto edit
-        = recordEdit(QStringLiteral("Edit description of channel ") + m_model->cellText(row, ColDmxChannel));
+    const auto edit = recordEdit(tr("Edit description of channel %1").arg(m_model->cellText(row, ColDmxChannel)));
     m_model->setCell(row, ColDescription, text);
     lvDMXChannels->makeCurrent(row);
 }

@@ -60,8 +60,8 @@ void ChannelsPage::buildFileCommands()
 
 void ChannelsPage::buildFileMenu()
 {
-    auto item = [this](const char* name, const char* text, QKeySequence shortcut) {
-        auto* action = new QAction(QString::fromLatin1(text), this);
+    auto item = [this](const char* name, QKeySequence shortcut) {
+        auto* action = new QAction(this);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(shortcut);
         m_fileActions << action;
@@ -72,13 +72,13 @@ void ChannelsPage::buildFileMenu()
         action->setSeparator(true);
         m_fileActions << action;
     };
-    milngOpenSettings = item("milngOpenSettings", "Open channels settings", QKeySequence(Qt::CTRL | Qt::Key_O));
-    milngSaveSettings = item("milngSaveSettings", "Save channels settings", QKeySequence(Qt::CTRL | Qt::Key_S));
+    milngOpenSettings = item("milngOpenSettings", QKeySequence(Qt::CTRL | Qt::Key_O));
+    milngSaveSettings = item("milngSaveSettings", QKeySequence(Qt::CTRL | Qt::Key_S));
     separator();
-    milngGetFromDevice = item("milngGetFromDevice", "Read from device", QKeySequence(Qt::CTRL | Qt::Key_R));
-    milngSendToDevice = item("milngSendToDevice", "Write to device", QKeySequence(Qt::CTRL | Qt::Key_W));
+    milngGetFromDevice = item("milngGetFromDevice", QKeySequence(Qt::CTRL | Qt::Key_R));
+    milngSendToDevice = item("milngSendToDevice", QKeySequence(Qt::CTRL | Qt::Key_W));
     buildWriteChangesItem();
-    milngVerifyAfterWrite = item("milngVerifyAfterWrite", "Verify after writing", QKeySequence());
+    milngVerifyAfterWrite = item("milngVerifyAfterWrite", QKeySequence());
     milngVerifyAfterWrite->setCheckable(true);
     milngVerifyAfterWrite->setChecked(true);
     separator();
@@ -181,7 +181,7 @@ void ChannelsPage::openChannelFile()
         return;
     }
     {
-        const auto edit = recordEdit(QStringLiteral("Open ") + QFileInfo(chosen).fileName());
+        const auto edit = recordEdit(tr("Open %1").arg(QFileInfo(chosen).fileName()));
         model().replaceAll(std::move(load.csv.rows));
     }
     m_document->setSourceFile(recent.lastOpened);
@@ -266,8 +266,8 @@ void ChannelsPage::readFromDevice()
             ignoreRestOfDump();
         emit m_link.statusText(
             result == OpResult::Cancelled
-                ? QStringLiteral("Cancelled: %1 channels received; the table you had is kept.").arg(received.size())
-                : QStringLiteral("No data received."));
+                ? tr("Cancelled: %n channels received; the table you had is kept.", nullptr, int(received.size()))
+                : tr("No data received."));
     } else if (model.isEmpty() && !kept.empty()) {
         model.replaceAll(std::move(kept));
         document.recordDeviceRows({});
@@ -306,7 +306,7 @@ void ChannelsPage::watchDumpForLostPort()
         m_model->replaceAll(std::exchange(m_beforeRead, {}));
         m_document->recordDeviceRows(before);
         resetEditPanel();
-        emit m_link.statusText(QStringLiteral("No data received."));
+        emit m_link.statusText(tr("No data received."));
     });
 }
 

@@ -23,6 +23,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QKeyEvent>
@@ -98,18 +99,13 @@ void ChannelsPage::buildFieldTools()
     m_fieldTools = tools;
 
     // Beside "Set channel": Learn from [port] Learn Test.
-    tools->portLabel = named(new QLabel(QStringLiteral("Learn from"), pnlSettings), "lbllngLearnFrom");
+    tools->portLabel = named(new QLabel(pnlSettings), "lbllngLearnFrom");
     tools->portBox = named(new QComboBox(pnlSettings), "cbxLearnPort");
-    tools->portBox->setToolTip(QStringLiteral("The controller's MIDI port that \"Learn\" listens to."));
     tools->portBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     tools->portLabel->setBuddy(tools->portBox);
-    tools->learnButton = named(new QPushButton(QStringLiteral("Learn"), pnlSettings), "btnlngLearn");
+    tools->learnButton = named(new QPushButton(pnlSettings), "btnlngLearn");
     tools->learnButton->setCheckable(true);
-    tools->learnButton->setToolTip(
-        QStringLiteral("Fills the edit row from a control moved or notes played on the \"Learn from\" port."));
-    tools->testButton = named(new QPushButton(QStringLiteral("Test"), pnlSettings), "btnlngTestChannel");
-    tools->testButton->setToolTip(
-        QStringLiteral("Sends the selected row's message to the device while the button is held."));
+    tools->testButton = named(new QPushButton(pnlSettings), "btnlngTestChannel");
     // In the row of "Set channel", before it; in a row of their own should
     // that row ever be laid out differently.
     auto* grid = qobject_cast<QGridLayout*>(pnlSettings->layout());
@@ -127,18 +123,18 @@ void ChannelsPage::buildFieldTools()
         if (top)
             top->insertWidget(at++, widget);
 
-    auto action = [this](const char* name, const char* text) {
-        auto* created = new QAction(QString::fromLatin1(text), this);
+    auto action = [this](const char* name) {
+        auto* created = new QAction(this);
         created->setObjectName(QString::fromLatin1(name));
         return created;
     };
-    tools->learnAction = action("milngLearn", "Learn");
-    tools->patchAction = action("milngPatchFixture", "Patch fixture...");
+    tools->learnAction = action("milngLearn");
+    tools->patchAction = action("milngPatchFixture");
     auto* separator = new QAction(this);
     separator->setSeparator(true);
     m_toolsActions << separator << tools->learnAction << tools->patchAction;
-    tools->learnItem = action("milngLearn1", "Learn");
-    tools->testItem = action("milngTestChannel1", "Test");
+    tools->learnItem = action("milngLearn1");
+    tools->testItem = action("milngTestChannel1");
     pupDMXChannels->addSeparator();
     pupDMXChannels->addAction(tools->learnItem);
     pupDMXChannels->addAction(tools->testItem);
@@ -195,10 +191,40 @@ void ChannelsPage::buildFieldTools()
     // Patch.
     connect(tools->patchAction, &QAction::triggered, this, &ChannelsPage::patchFixture);
     openFixtureFileName = [this](const QString& startDir) {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("Patch fixture"), startDir,
-                                            QStringLiteral("Fixture definitions (*.qxf);;All files (*)"));
+        return QFileDialog::getOpenFileName(this, tr("Patch fixture"), startDir,
+                                            tr("Fixture definitions (*.qxf);;All files (*)"));
     };
     runPatchFixture = [](PatchFixtureDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
+}
+
+void ChannelsPage::retranslateFieldTools()
+{
+    ChannelFieldTools& tools = *m_fieldTools;
+    tools.portLabel->setText(tr("Learn from"));
+    tools.portBox->setToolTip(tr("The controller's MIDI port that \"Learn\" listens to."));
+    tools.learnButton->setText(tr("Learn"));
+    tools.learnButton->setToolTip(
+        tr("Fills the edit row from a control moved or notes played on the \"Learn from\" port."));
+    tools.testButton->setText(tr("Test"));
+    tools.testButton->setToolTip(tr("Sends the selected row's message to the device while the button is held."));
+    tools.portBox->setAccessibleName(tools.portLabel->text());
+    for (QWidget* widget : {static_cast<QWidget*>(tools.portBox), static_cast<QWidget*>(tools.learnButton),
+                            static_cast<QWidget*>(tools.testButton)})
+        widget->setAccessibleDescription(widget->toolTip());
+    tools.learnAction->setText(tr("Learn"));
+    tools.learnItem->setText(tr("Learn"));
+    tools.testItem->setText(tr("Test"));
+    tools.patchAction->setText(tr("Patch fixture..."));
+}
+
+void ChannelsPage::orderTabChain()
+{
+    const ChannelFieldTools& tools = *m_fieldTools;
+    QWidget* const chain[] = {sedDmxCh,      cbxActCtrVal,  sedCHVal,          cbxMIDICh,        cbxActOn,
+                              cbxFromNotes,  cbxToNotes,    cbxVelVal,         sedVelVal,        ledlngDescr,
+                              lvDMXChannels, tools.portBox, tools.learnButton, tools.testButton, btnSetDMXCh};
+    for (size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void ChannelsPage::enableFieldToolItems()
@@ -245,9 +271,8 @@ void ChannelsPage::learnIntoEditRow()
     if (tools.chosenPort.isEmpty() && tools.portBox->count() > 0)
         tools.chosenPort = tools.portBox->currentText();
     if (tools.portBox->currentIndex() < 0) {
-        showMessage(tools.chosenPort.isEmpty()
-                        ? QStringLiteral("There is no MIDI input port to learn from besides the device's.")
-                        : QStringLiteral("The MIDI input port %1 is not there.").arg(tools.chosenPort));
+        showMessage(tools.chosenPort.isEmpty() ? tr("There is no MIDI input port to learn from besides the device's.")
+                                               : tr("The MIDI input port %1 is not there.").arg(tools.chosenPort));
         return;
     }
     if (const Result<void> started = tools.session->start(tools.portBox->currentText()); !started) {
@@ -256,7 +281,7 @@ void ChannelsPage::learnIntoEditRow()
     }
     tools.learnButton->setChecked(true);
     tools.listenForEscape(true);
-    tools.status(QStringLiteral("Move a control or play the notes..."));
+    tools.status(tr("Move a control or play the notes..."));
 }
 
 void ChannelsPage::cancelLearning()
@@ -267,7 +292,7 @@ void ChannelsPage::cancelLearning()
     if (!tools.session->active())
         return;
     tools.session->cancel();
-    tools.status(QStringLiteral("Learning cancelled."));
+    tools.status(tr("Learning cancelled."));
 }
 
 void ChannelsPage::patchFixture()
@@ -293,9 +318,8 @@ void ChannelsPage::patchFixture()
     const std::string name = dialog.fixtureName().toStdString();
     FixturePatch patch = vantorel::patchFixture(m_model->rows(), mode, dialog.start(), name, false, defaultToLabel());
     if (patch.status == FixturePatch::Status::WouldOverwrite
-        && askUser(QStringLiteral("Patching fixture"),
-                   QString::fromStdString(patch.message) + QStringLiteral("\r\nOverwrite?"), QStringLiteral("Yes"),
-                   QStringLiteral("No"))
+        && askUser(tr("Patching fixture"), tr("%1\r\nOverwrite?").arg(QString::fromStdString(patch.message)), tr("Yes"),
+                   tr("No"))
             == 1)
         patch = vantorel::patchFixture(m_model->rows(), mode, dialog.start(), name, true, defaultToLabel());
     if (patch.status == FixturePatch::Status::WouldOverwrite)
@@ -305,8 +329,8 @@ void ChannelsPage::patchFixture()
         return;
     }
     showUserModePage();
-    const auto edit = recordEdit(QStringLiteral("Patch fixture ")
-                                 + QString::fromStdString(name.empty() ? load.fixture.title() : name));
+    const auto edit
+        = recordEdit(tr("Patch fixture %1").arg(QString::fromStdString(name.empty() ? load.fixture.title() : name)));
     m_model->replaceAll(std::move(patch.rows));
     const int first = findListRow(m_model->rows(), std::to_string(dialog.start()));
     scrollToRow(first);

@@ -2,6 +2,7 @@
 
 #include "channels/domain/ChannelRecord.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -14,7 +15,6 @@ DescriptionDialog::DescriptionDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("DescrForm"));
-    setWindowTitle(QStringLiteral("DMX Channel description"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
 
@@ -28,10 +28,10 @@ DescriptionDialog::DescriptionDialog(QWidget* parent)
     layout->addWidget(memDescr, 1);
 
     auto* buttons = new QHBoxLayout;
-    btnUpdate = new QPushButton(QStringLiteral("Update"), this);
+    btnUpdate = new QPushButton(this);
     btnUpdate->setObjectName(QStringLiteral("btnUpdate"));
     btnUpdate->setAutoDefault(false);
-    btnClose = new QPushButton(QStringLiteral("Close"), this);
+    btnClose = new QPushButton(this);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setAutoDefault(false);
     buttons->addStretch(1);
@@ -39,7 +39,7 @@ DescriptionDialog::DescriptionDialog(QWidget* parent)
     buttons->addWidget(btnClose);
     layout->addLayout(buttons);
 
-    lbllngNote = new QLabel(QStringLiteral("Note: Channel description will be stored in disk file only."), this);
+    lbllngNote = new QLabel(this);
     lbllngNote->setObjectName(QStringLiteral("lbllngNote"));
     QFont bold = lbllngNote->font();
     bold.setBold(true);
@@ -53,6 +53,24 @@ DescriptionDialog::DescriptionDialog(QWidget* parent)
     connect(btnClose, &QPushButton::clicked, this, &DescriptionDialog::closeEditor);
 
     setFixedSize(440, 230);
+    retranslateUi();
+}
+
+void DescriptionDialog::retranslateUi()
+{
+    setWindowTitle(tr("DMX Channel description"));
+    btnUpdate->setText(tr("Update"));
+    btnClose->setText(tr("Close"));
+    lbllngNote->setText(tr("Note: Channel description will be stored in disk file only."));
+    memDescr->setAccessibleName(tr("Description"));
+    memDescr->setAccessibleDescription(lbllngNote->text());
+}
+
+void DescriptionDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
 }
 
 void DescriptionDialog::showEvent(QShowEvent* event)

@@ -27,9 +27,11 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void focusText();
+    void retranslateUi();
 
     QPlainTextEdit* memDescr = nullptr;
     QPushButton* btnUpdate = nullptr;

@@ -22,16 +22,27 @@ struct RoleText {
 };
 
 const RoleText kRoles[kRowColorRoleCount] = {
-    {RowColorRole::NOLine, "pnlNOColor", "lbllngNOColor", "Note On Actve line",
-     "Color of the line where DMX Channel is activated on Note On message using NO Velocity value."},
-    {RowColorRole::NOVelocityLine, "pnlNOVelocity", "lbllngNOVelocity", "Note On Value line",
-     "Color of the line where DMX Channel is activated on Note On message using fixed Velocity value."},
-    {RowColorRole::CCLine, "pnlCCColor", "lbllngCCColor", "Control Change Active line",
-     "Color of the line where DMX Channel is activated on Control Change message using CC value."},
-    {RowColorRole::CCValueLine, "pnlCCValue", "lbllngCCValue", "Control Change Value line",
-     "Color of the line where DMX Channel is activated on Control Change message using constant value."},
-    {RowColorRole::DMXValueLine, "pnlDMXValue", "lbllngDMXValue", "DMX Always Value line",
-     "Color of the line where DMX Channel is always switched on."},
+    {RowColorRole::NOLine, "pnlNOColor", "lbllngNOColor",
+     QT_TRANSLATE_NOOP("vantorel::RowColoursDialog", "Note On Actve line"),
+     QT_TRANSLATE_NOOP("vantorel::RowColoursDialog",
+                       "Color of the line where DMX Channel is activated on Note On message using NO Velocity value.")},
+    {RowColorRole::NOVelocityLine, "pnlNOVelocity", "lbllngNOVelocity",
+     QT_TRANSLATE_NOOP("vantorel::RowColoursDialog", "Note On Value line"),
+     QT_TRANSLATE_NOOP(
+         "vantorel::RowColoursDialog",
+         "Color of the line where DMX Channel is activated on Note On message using fixed Velocity value.")},
+    {RowColorRole::CCLine, "pnlCCColor", "lbllngCCColor",
+     QT_TRANSLATE_NOOP("vantorel::RowColoursDialog", "Control Change Active line"),
+     QT_TRANSLATE_NOOP("vantorel::RowColoursDialog",
+                       "Color of the line where DMX Channel is activated on Control Change message using CC value.")},
+    {RowColorRole::CCValueLine, "pnlCCValue", "lbllngCCValue",
+     QT_TRANSLATE_NOOP("vantorel::RowColoursDialog", "Control Change Value line"),
+     QT_TRANSLATE_NOOP(
+         "vantorel::RowColoursDialog",
+         "Color of the line where DMX Channel is activated on Control Change message using constant value.")},
+    {RowColorRole::DMXValueLine, "pnlDMXValue", "lbllngDMXValue",
+     QT_TRANSLATE_NOOP("vantorel::RowColoursDialog", "DMX Always Value line"),
+     QT_TRANSLATE_NOOP("vantorel::RowColoursDialog", "Color of the line where DMX Channel is always switched on.")},
 };
 
 } // namespace
@@ -81,7 +92,6 @@ RowColoursDialog::RowColoursDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("DMXUserSetForm"));
-    setWindowTitle(QStringLiteral("DMXUser Settings"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     chooseColor = [this](const QColor& initial) { return runColorDialog(initial); };
 
@@ -101,12 +111,10 @@ RowColoursDialog::RowColoursDialog(QWidget* parent)
     ColourSwatch** panels[kRowColorRoleCount] = {&pnlNOColor, &pnlNOVelocity, &pnlCCColor, &pnlCCValue, &pnlDMXValue};
     for (int i = 0; i < kRowColorRoleCount; ++i) {
         const RoleText& text = kRoles[i];
-        auto* label = new QLabel(QString::fromLatin1(text.caption), m_previewPanel);
+        auto* label = new QLabel(m_previewPanel);
         label->setObjectName(QString::fromLatin1(text.labelName));
-        label->setToolTip(QString::fromLatin1(text.hint));
         auto* swatch = new ColourSwatch(m_previewPanel);
         swatch->setObjectName(QString::fromLatin1(text.panelName));
-        swatch->setToolTip(QString::fromLatin1(text.hint));
         swatch->setFixedSize(90, 22);
         swatch->setColor(toQColor(defaultRowColor(text.role)));
         label->setBuddy(swatch);
@@ -123,9 +131,9 @@ RowColoursDialog::RowColoursDialog(QWidget* parent)
     connect(pnlDMXValue, &ColourSwatch::clicked, this, &RowColoursDialog::pickDmxValueColour);
 
     auto* buttons = new QHBoxLayout;
-    cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel = new QPushButton(this);
     cancel->setObjectName(QStringLiteral("Cancel"));
-    btnOk = new QPushButton(QStringLiteral("Ok"), this);
+    btnOk = new QPushButton(this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setDefault(true);
     buttons->addWidget(cancel);
@@ -139,6 +147,32 @@ RowColoursDialog::RowColoursDialog(QWidget* parent)
     dlgColor->setObjectName(QStringLiteral("dlgColor"));
 
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    retranslateUi();
+}
+
+void RowColoursDialog::retranslateUi()
+{
+    setWindowTitle(tr("DMXUser Settings"));
+    for (const RoleText& text : kRoles) {
+        const QString caption = tr(text.caption);
+        const QString hint = tr(text.hint);
+        auto* label = m_previewPanel->findChild<QLabel*>(QString::fromLatin1(text.labelName));
+        label->setText(caption);
+        label->setToolTip(hint);
+        ColourSwatch* swatch = panel(text.role);
+        swatch->setToolTip(hint);
+        swatch->setAccessibleName(caption);
+        swatch->setAccessibleDescription(hint);
+    }
+    cancel->setText(tr("Cancel"));
+    btnOk->setText(tr("Ok"));
+}
+
+void RowColoursDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
 }
 
 RowColoursDialog::~RowColoursDialog() = default;

@@ -75,7 +75,12 @@ public:
 
     ColourSwatch* panel(RowColorRole role) const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslateUi();
+
     QFrame* m_previewPanel = nullptr;
     ColourSwatch* pnlNOColor = nullptr;
     ColourSwatch* pnlNOVelocity = nullptr;
