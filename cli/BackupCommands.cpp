@@ -16,7 +16,8 @@ namespace {
 int checkBackup(CliContext& c)
 {
     if (c.args.size() != 2)
-        return usage(QStringLiteral("'backup' takes one argument: the backup file to write."));
+        return usage(
+            QCoreApplication::translate("vantorelctl", "'backup' takes one argument: the backup file to write."));
     return checkOutputFile(c.args.at(1));
 }
 
@@ -24,7 +25,7 @@ int runBackup(CliContext& c)
 {
     BackupRead read = readDeviceBackup(*c.link, err);
     if (read.result != OpResult::Done) {
-        err(QStringLiteral("Nothing was saved."));
+        err(QCoreApplication::translate("vantorelctl", "Nothing was saved."));
         return statusOf(read.result);
     }
     if (!read.problem.isEmpty()) {
@@ -37,14 +38,14 @@ int runBackup(CliContext& c)
         err(errorText(saved.error()));
         return kDataError;
     }
-    err(QStringLiteral("Backup saved to %1.").arg(QDir::toNativeSeparators(c.args.at(1))));
+    err(QCoreApplication::translate("vantorelctl", "Backup saved to %1.").arg(QDir::toNativeSeparators(c.args.at(1))));
     return kOk;
 }
 
 int checkRestore(CliContext& c)
 {
     if (c.args.size() != 2)
-        return usage(QStringLiteral("'restore' takes one argument: the backup file."));
+        return usage(QCoreApplication::translate("vantorelctl", "'restore' takes one argument: the backup file."));
     const Result<DeviceBackup> parse = loadDeviceBackup(c.args.at(1));
     if (!parse) {
         err(errorText(parse.error()) + QStringLiteral(" Nothing was sent to the device."));
@@ -65,7 +66,7 @@ int runRestore(CliContext& c)
         *c.link, *parse, err,
         [force](char) {
             if (!force)
-                err(QStringLiteral("Use --force to restore it to this device anyway."));
+                err(QCoreApplication::translate("vantorelctl", "Use --force to restore it to this device anyway."));
             return force;
         },
         c.parser.isSet(options().verify));
@@ -81,7 +82,7 @@ int runRestore(CliContext& c)
     case RestoreResult::Failed: break;
     }
     // Each part has said what reached the device.
-    err(QStringLiteral("The restore did not finish."));
+    err(QCoreApplication::translate("vantorelctl", "The restore did not finish."));
     return outcome.result == RestoreResult::Cancelled ? kInterrupted : kNoAnswer;
 }
 

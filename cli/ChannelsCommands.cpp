@@ -29,7 +29,8 @@ QString dmxText(const ChannelRecord& record)
 int checkRead(CliContext& c)
 {
     if (c.args.size() > 3)
-        return usage(QStringLiteral("'channels read' takes at most one argument: the file to write."));
+        return usage(QCoreApplication::translate("vantorelctl",
+                                                 "'channels read' takes at most one argument: the file to write."));
     return c.args.size() == 3 ? checkOutputFile(c.args.at(2)) : kOk;
 }
 
@@ -47,10 +48,11 @@ int runRead(CliContext& c)
     DeviceLink& link = *c.link;
     ChannelDumpCollector collector(link);
     QObject::connect(&collector, &ChannelDumpCollector::rowReceived, &collector, [](const ChannelRecord& record) {
-        err(QStringLiteral("Received channel %1.").arg(dmxText(record)));
+        err(QCoreApplication::translate("vantorelctl", "Received channel %1.").arg(dmxText(record)));
     });
     QObject::connect(&collector, &ChannelDumpCollector::rowRepeated, &collector, [](const ChannelRecord& record) {
-        err(QStringLiteral("Channel %1 received again: it replaces the earlier one.").arg(dmxText(record)));
+        err(QCoreApplication::translate("vantorelctl", "Channel %1 received again: it replaces the earlier one.")
+                .arg(dmxText(record)));
     });
     QObject::connect(&collector, &ChannelDumpCollector::replyLeftOut, &collector,
                      [](const QString& text) { err(text); });
@@ -68,7 +70,7 @@ int runRead(CliContext& c)
         const OpResult result = readAllChannelsFromDevice(
             link, [&collector] { collector.clear(); }, [&collector] { return int(collector.rows().size()); });
         if (result == OpResult::Cancelled)
-            err(QStringLiteral("Nothing was written."));
+            err(QCoreApplication::translate("vantorelctl", "Nothing was written."));
         if (result != OpResult::Done)
             return statusOf(result);
         if (!twice || link.portLost() || inputLost)
@@ -80,27 +82,30 @@ int runRead(CliContext& c)
         previous = collector.rows();
     }
     if (!agreed && !link.portLost() && !inputLost) {
-        err(QStringLiteral("The device's channel table changed or was cut short while it was read: "
-                           "nothing was written."));
+        err(QCoreApplication::translate("vantorelctl",
+                                        "The device's channel table changed or was cut short while it was read: "
+                                        "nothing was written."));
         return kDataError;
     }
 
     const ChannelTable& rows = collector.rows();
     if (rows.empty() && collector.deviceEmpty())
-        err(QStringLiteral("No user data in device."));
-    err(QStringLiteral("%1 channel(s) received.").arg(rows.size()));
+        err(QCoreApplication::translate("vantorelctl", "No user data in device."));
+    err(QCoreApplication::translate("vantorelctl", "%n channel(s) received.", nullptr, int(rows.size())));
     // The dump has no count: rows up to a vanished port are not the table.
     if (link.portLost()) {
-        err(QStringLiteral("The channel table was not read completely: nothing was written."));
+        err(QCoreApplication::translate("vantorelctl",
+                                        "The channel table was not read completely: nothing was written."));
         return kNoAnswer;
     }
     if (inputLost) {
-        err(QStringLiteral("Channels may have been lost on the MIDI input: nothing was written."));
+        err(QCoreApplication::translate("vantorelctl",
+                                        "Channels may have been lost on the MIDI input: nothing was written."));
         return kDataError;
     }
     // A file of the header alone is one this program refuses to open.
     if (rows.empty()) {
-        err(QStringLiteral("No channels to write: nothing was written."));
+        err(QCoreApplication::translate("vantorelctl", "No channels to write: nothing was written."));
         return kDataError;
     }
 
@@ -110,7 +115,7 @@ int runRead(CliContext& c)
             return kDataError;
         }
     } else if (!writeToStandardOutput(channelFileBytes(rows))) {
-        err(QStringLiteral("Cannot write to standard output."));
+        err(QCoreApplication::translate("vantorelctl", "Cannot write to standard output."));
         return kDataError;
     }
     return collector.problems().isEmpty() ? kOk : kDataError;
@@ -125,12 +130,13 @@ std::optional<ChannelTable> loadForWriting(const QString& path)
         return std::nullopt;
     }
     if (load.csv.rows.empty()) {
-        err(QStringLiteral("Nothing to write..."));
+        err(QCoreApplication::translate("vantorelctl", "Nothing to write..."));
         return std::nullopt;
     }
     // The device keeps one row per channel: the file's rows would not be what it holds.
     if (const std::string twice = duplicateChannelsMessage(load.csv); !twice.empty()) {
-        err(QString::fromStdString(twice) + QStringLiteral("Nothing was sent to the device."));
+        err(QString::fromStdString(twice)
+            + QCoreApplication::translate("vantorelctl", "Nothing was sent to the device."));
         return std::nullopt;
     }
     if (const Result<std::vector<std::string>> prepared = prepareChannelPayloads(load.csv.rows); !prepared) {
@@ -143,8 +149,9 @@ std::optional<ChannelTable> loadForWriting(const QString& path)
 int checkFileArgument(CliContext& c)
 {
     if (c.args.size() != 3)
-        return usage(QStringLiteral("'%1' takes one argument: the channel settings file (*.csv).")
-                         .arg(c.args.mid(0, 2).join(QLatin1Char(' '))));
+        return usage(
+            QCoreApplication::translate("vantorelctl", "'%1' takes one argument: the channel settings file (*.csv).")
+                .arg(c.args.mid(0, 2).join(QLatin1Char(' '))));
     auto rows = loadForWriting(c.args.at(2));
     if (!rows)
         return kDataError;
@@ -176,9 +183,9 @@ int runWriteChanges(CliContext& c, const ChannelTable& rows)
     });
     switch (outcome.result) {
     case ChannelWriteResult::Done:
-        err(QStringLiteral("%1 of %2 channel(s) differed from the device and were written.")
-                .arg(outcome.written)
-                .arg(rows.size()));
+        err(QCoreApplication::translate("vantorelctl", "%1 of %n channel(s) differed from the device and were written.",
+                                        nullptr, int(rows.size()))
+                .arg(outcome.written));
         return reportCheck(outcome.check);
     case ChannelWriteResult::NothingToWrite:
     case ChannelWriteResult::RowsRefused: return kDataError;
@@ -199,7 +206,7 @@ int runWrite(CliContext& c)
         return runWriteChanges(c, *rows);
     const int total = int(rows->size());
     const ChannelWriteReport report = writeChannelsToDevice(*c.link, *rows, {}, [&rows, total](int row) {
-        err(QStringLiteral("Channel %1 written (%2 of %3).")
+        err(QCoreApplication::translate("vantorelctl", "Channel %1 written (%2 of %3).")
                 .arg(dmxText((*rows)[size_t(row)]))
                 .arg(row + 1)
                 .arg(total));
@@ -214,7 +221,8 @@ int runWrite(CliContext& c)
     case ChannelWriteResult::SendFailed:
     case ChannelWriteResult::Busy: break;
     }
-    err(QStringLiteral("%1 of %2 channel(s) written.").arg(report.acknowledged).arg(total));
+    err(QCoreApplication::translate("vantorelctl", "%1 of %n channel(s) written.", nullptr, int(total))
+            .arg(report.acknowledged));
     return kNoAnswer;
 }
 

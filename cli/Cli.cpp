@@ -141,7 +141,7 @@ bool interrupted()
 int usage(const QString& text)
 {
     err(text);
-    err(QStringLiteral("Try 'vantorelctl --help'."));
+    err(QCoreApplication::translate("vantorelctl", "Try 'vantorelctl --help'."));
     g_lastError = text;
     return kUsage;
 }
@@ -165,13 +165,15 @@ int checkOutputFile(const QString& path)
 {
     const QFileInfo file(path);
     if (file.fileName().isEmpty())
-        return usage(QStringLiteral("'%1' names no file.").arg(path));
+        return usage(QCoreApplication::translate("vantorelctl", "'%1' names no file.").arg(path));
     if (!file.absoluteDir().exists()) {
-        err(QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(file.absolutePath())));
+        err(QCoreApplication::translate("vantorelctl", "The folder %1 does not exist.")
+                .arg(QDir::toNativeSeparators(file.absolutePath())));
         return kDataError;
     }
     if (file.isDir()) {
-        err(QStringLiteral("%1 is a folder.").arg(QDir::toNativeSeparators(file.absoluteFilePath())));
+        err(QCoreApplication::translate("vantorelctl", "%1 is a folder.")
+                .arg(QDir::toNativeSeparators(file.absoluteFilePath())));
         return kDataError;
     }
     return kOk;

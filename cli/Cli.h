@@ -4,6 +4,7 @@
 #include "util/Result.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
@@ -29,6 +30,14 @@ enum ExitStatus {
     kDifferent = 5, // the device holds other data than the file or the write
     kInterrupted = 130
 }; // SIGINT or SIGTERM: ended at a message boundary
+
+// What vantorelctl says is in the language of the environment (LANGUAGE,
+// LC_ALL, LC_MESSAGES, LANG), its texts translated in the context "vantorelctl"
+// (QCoreApplication::translate spelt out, for lupdate): the messages on standard
+// error and --help. What scripts read is English in every language: standard
+// output (the command's result), --json documents and the exit status. A --json
+// run speaks English on standard error too, so that the document's "error"
+// (its last message) is the same in every language.
 
 // Standard error: status texts, reports and messages (\r\n shown as line breaks).
 void err(const QString& text);

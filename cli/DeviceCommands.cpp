@@ -48,7 +48,7 @@ std::optional<std::vector<uint8_t>> parseHex(const QString& text)
 int noArguments(CliContext& c)
 {
     if (c.args.size() > 1)
-        return usage(QStringLiteral("'%1' takes no arguments.").arg(c.args.first()));
+        return usage(QCoreApplication::translate("vantorelctl", "'%1' takes no arguments.").arg(c.args.first()));
     return kOk;
 }
 
@@ -102,7 +102,8 @@ int parseOptionValues(const CliContext& c, OptionValues& values)
     if (c.parser.isSet(o.noteOff)) {
         const QString v = c.parser.value(o.noteOff);
         if (v != QLatin1String("on") && v != QLatin1String("off"))
-            return usage(QStringLiteral("--note-off takes 'on' or 'off', not '%1'.").arg(v));
+            return usage(
+                QCoreApplication::translate("vantorelctl", "--note-off takes 'on' or 'off', not '%1'.").arg(v));
         values.noteOff = v == QLatin1String("on");
     }
     if (c.parser.isSet(o.zeroOffset)) {
@@ -110,7 +111,9 @@ int parseOptionValues(const CliContext& c, OptionValues& values)
         const QString text = c.parser.value(o.zeroOffset);
         const int v = text.toInt(&ok);
         if (!ok || v < 0 || v > 10)
-            return usage(QStringLiteral("--zero-offset takes a number from 0 to 10, not '%1'.").arg(text));
+            return usage(
+                QCoreApplication::translate("vantorelctl", "--zero-offset takes a number from 0 to 10, not '%1'.")
+                    .arg(text));
         values.zeroOffset = v;
     }
     return kOk;
@@ -154,14 +157,17 @@ int readOrStoreOptions(CliContext& c)
 int checkRaw(CliContext& c)
 {
     if (c.args.size() < 2)
-        return usage(QStringLiteral("'raw' needs a command letter."));
+        return usage(QCoreApplication::translate("vantorelctl", "'raw' needs a command letter."));
     if (c.args.size() > 3)
-        return usage(QStringLiteral("'raw' takes a letter and at most one payload."));
+        return usage(QCoreApplication::translate("vantorelctl", "'raw' takes a letter and at most one payload."));
     const QString letter = c.args.at(1);
     if (letter.size() != 1 || letter.at(0).unicode() < 0x21 || letter.at(0).unicode() > 0x7E)
-        return usage(QStringLiteral("The command letter must be one printable ASCII character, not '%1'.").arg(letter));
+        return usage(QCoreApplication::translate("vantorelctl",
+                                                 "The command letter must be one printable ASCII character, not '%1'.")
+                         .arg(letter));
     if (c.args.size() == 3 && !parseHex(c.args.at(2)))
-        return usage(QStringLiteral("The payload must be pairs of hex digits, not '%1'.").arg(c.args.at(2)));
+        return usage(QCoreApplication::translate("vantorelctl", "The payload must be pairs of hex digits, not '%1'.")
+                         .arg(c.args.at(2)));
     return kOk;
 }
 
@@ -206,7 +212,7 @@ int raw(CliContext& c)
         QObject::connect(c.interrupts, &Interrupts::interrupted, &loop, &QEventLoop::quit);
     loop.exec();
     if (received == 0) {
-        err(QStringLiteral("No data received."));
+        err(QCoreApplication::translate("vantorelctl", "No data received."));
         return kNoAnswer;
     }
     return kOk;
@@ -227,7 +233,8 @@ std::vector<CliCommand> deviceCommands()
              if (status == kOk)
                  status = parseOptionValues(c, values);
              if (status == kOk && c.json && (values.noteOff || values.zeroOffset))
-                 return usage(QStringLiteral("--json belongs to reading the options, not to setting them."));
+                 return usage(QCoreApplication::translate(
+                     "vantorelctl", "--json belongs to reading the options, not to setting them."));
              return status;
          },
          readOrStoreOptions, false, true},

@@ -42,9 +42,10 @@ constexpr int kLongestOffAfterMs = 60000;
 int checkLearn(CliContext& c)
 {
     if (c.args.size() > 1)
-        return usage(QStringLiteral("'learn' takes no arguments."));
+        return usage(QCoreApplication::translate("vantorelctl", "'learn' takes no arguments."));
     if (!c.parser.isSet(field().from))
-        return usage(QStringLiteral("'learn' needs --from PORT: the MIDI input port of the controller."));
+        return usage(QCoreApplication::translate("vantorelctl",
+                                                 "'learn' needs --from PORT: the MIDI input port of the controller."));
     return kOk;
 }
 
@@ -67,14 +68,14 @@ int runLearn(CliContext& c)
     for (const std::string& name : c.ports->inputPortNames())
         known = known || QString::fromStdString(name) == port;
     if (!known)
-        return usage(QStringLiteral("No MIDI input port is named '%1'.").arg(port));
+        return usage(QCoreApplication::translate("vantorelctl", "No MIDI input port is named '%1'.").arg(port));
 
     LearnSession session(*c.ports);
     if (const Result<void> started = session.start(port); !started) {
         err(errorText(started.error()));
         return kNoAnswer;
     }
-    err(QStringLiteral("Move a control or play the notes..."));
+    err(QCoreApplication::translate("vantorelctl", "Move a control or play the notes..."));
     std::optional<GestureRecorder::Outcome> outcome;
     QString message;
     QEventLoop loop;
@@ -124,7 +125,8 @@ int checkSend(CliContext& c)
         bool ok = false;
         const int ms = c.parser.value(field().offAfter).toInt(&ok);
         if (!ok || ms < 0 || ms > kLongestOffAfterMs)
-            return usage(QStringLiteral("--off-after takes milliseconds from 0 to %1.").arg(kLongestOffAfterMs));
+            return usage(QCoreApplication::translate("vantorelctl", "--off-after takes milliseconds from 0 to %1.")
+                             .arg(kLongestOffAfterMs));
     }
     return kOk;
 }
@@ -137,7 +139,7 @@ bool sendOne(DeviceLink& link, const ShortMessage& message)
         err(QString::fromStdString(e.what()));
         return false;
     }
-    err(QStringLiteral("Sent ") + QString::fromStdString(shortMessageText(message)));
+    err(QCoreApplication::translate("vantorelctl", "Sent %1").arg(QString::fromStdString(shortMessageText(message))));
     return true;
 }
 
@@ -161,13 +163,14 @@ int runSend(CliContext& c)
 int checkPatch(CliContext& c)
 {
     if (c.args.size() != 4)
-        return usage(QStringLiteral("'channels patch' takes a channel settings file and a fixture definition file."));
+        return usage(QCoreApplication::translate(
+            "vantorelctl", "'channels patch' takes a channel settings file and a fixture definition file."));
     if (!c.parser.isSet(field().start) || !c.parser.isSet(field().name))
-        return usage(QStringLiteral("'channels patch' needs --start N and --name TEXT."));
+        return usage(QCoreApplication::translate("vantorelctl", "'channels patch' needs --start N and --name TEXT."));
     bool ok = false;
     const int start = c.parser.value(field().start).toInt(&ok);
     if (!ok || start < kFirstDmxChannel || start > kLastDmxChannel)
-        return usage(QStringLiteral("--start takes a DMX channel from 1 to 512."));
+        return usage(QCoreApplication::translate("vantorelctl", "--start takes a DMX channel from 1 to 512."));
     return checkOutputFile(c.args[2]);
 }
 
@@ -191,7 +194,8 @@ int runPatch(CliContext& c)
             modes << QStringLiteral("\"%1\" (%2 channels)")
                          .arg(QString::fromStdString(each.name))
                          .arg(each.channels.size());
-        return usage(QStringLiteral("Choose one of the fixture's modes with --mode: %1.").arg(modes.join(", ")));
+        return usage(QCoreApplication::translate("vantorelctl", "Choose one of the fixture's modes with --mode: %1.")
+                         .arg(modes.join(", ")));
     }
 
     ChannelTable rows;
@@ -217,11 +221,12 @@ int runPatch(CliContext& c)
         return kDataError;
     }
     const int last = start + int(mode->channels.size()) - 1;
-    err(QStringLiteral("%1, mode \"%2\": DMX channels %3 to %4 described, %5 row(s) added; %6 written.")
+    err(QCoreApplication::translate("vantorelctl",
+                                    "%1, mode \"%2\": DMX channels %3 to %4 described, %n row(s) added; %5 written.",
+                                    nullptr, int(patch.added))
             .arg(QString::fromStdString(fixture.fixture.title()), QString::fromStdString(mode->name))
             .arg(start)
             .arg(last)
-            .arg(patch.added)
             .arg(QDir::toNativeSeparators(tablePath)));
     return kOk;
 }
@@ -246,11 +251,12 @@ QList<QCommandLineOption> fieldCommandOptions()
 int checkFieldCommandOptions(const QCommandLineParser& parser, const QString& command)
 {
     if (parser.isSet(field().from) && command != QLatin1String("learn"))
-        return usage(QStringLiteral("--from belongs to the command 'learn'."));
+        return usage(QCoreApplication::translate("vantorelctl", "--from belongs to the command 'learn'."));
     if (parser.isSet(field().offAfter) && command != QLatin1String("send"))
-        return usage(QStringLiteral("--off-after belongs to the command 'send'."));
+        return usage(QCoreApplication::translate("vantorelctl", "--off-after belongs to the command 'send'."));
     if ((parser.isSet(field().start) || parser.isSet(field().name)) && command != QLatin1String("channels patch"))
-        return usage(QStringLiteral("--start and --name belong to the command 'channels patch'."));
+        return usage(
+            QCoreApplication::translate("vantorelctl", "--start and --name belong to the command 'channels patch'."));
     return kOk;
 }
 

@@ -19,7 +19,8 @@ namespace {
 int checkFirmwareInfo(CliContext& c)
 {
     if (c.args.size() != 3)
-        return usage(QStringLiteral("'firmware info' takes one argument: the firmware file (*.bix)."));
+        return usage(QCoreApplication::translate("vantorelctl",
+                                                 "'firmware info' takes one argument: the firmware file (*.bix)."));
     return kOk;
 }
 
@@ -30,7 +31,7 @@ int runFirmwareInfo(CliContext& c)
     const QString path = c.args.at(2);
     const Result<std::string> text = readFirmwareFileText(toFileSystemPath(path));
     if (!text) {
-        err(QStringLiteral("Cannot open file \"%1\". %2")
+        err(QCoreApplication::translate("vantorelctl", "Cannot open file \"%1\". %2")
                 .arg(path, QString::fromLocal8Bit(text.error().message.c_str())));
         return kDataError;
     }

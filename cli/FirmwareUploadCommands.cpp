@@ -42,7 +42,7 @@ LoadedFile loadFirmwareFile(const QString& path)
 {
     const Result<std::string> text = readFirmwareFileText(toFileSystemPath(path));
     if (!text) {
-        err(QStringLiteral("Cannot open file \"%1\". %2")
+        err(QCoreApplication::translate("vantorelctl", "Cannot open file \"%1\". %2")
                 .arg(path, QString::fromLocal8Bit(text.error().message.c_str())));
         return {std::nullopt, kDataError};
     }
@@ -133,7 +133,8 @@ int startBootloader(DeviceLink& link, char fileType, const bool& idleReported, b
             return status;
     }
     if (info == OpResult::Done && isPro(type)) {
-        err(QStringLiteral("Start the device's bootloader with its mode switch; waiting for it..."));
+        err(QCoreApplication::translate("vantorelctl",
+                                        "Start the device's bootloader with its mode switch; waiting for it..."));
         return kOk;
     }
     const OpResult entered = enterProgrammingMode(link);
@@ -170,20 +171,25 @@ struct Session {
                 return;
             err(t);
         });
-        QObject::connect(&link, &DeviceLink::deviceIdShown,
-                         [](const QString& t) { err(QStringLiteral("Device ID: ") + t); });
+        QObject::connect(&link, &DeviceLink::deviceIdShown, [](const QString& t) {
+            err(QCoreApplication::translate("vantorelctl", "Device ID: %1").arg(t));
+        });
         QObject::connect(&service, &FirmwareService::decisionTaken, [this] { idleReported = true; });
-        QObject::connect(&link, &DeviceLink::bootloaderDateShown,
-                         [](const QString& t) { err(QStringLiteral("Bootloader date: ") + t); });
-        QObject::connect(&link, &DeviceLink::firmwareDateShown,
-                         [](const QString& t) { err(QStringLiteral("Device firmware date: ") + t); });
+        QObject::connect(&link, &DeviceLink::bootloaderDateShown, [](const QString& t) {
+            err(QCoreApplication::translate("vantorelctl", "Bootloader date: %1").arg(t));
+        });
+        QObject::connect(&link, &DeviceLink::firmwareDateShown, [](const QString& t) {
+            err(QCoreApplication::translate("vantorelctl", "Device firmware date: %1").arg(t));
+        });
     }
     // A signal after "N" leaves the device in its bootloader: that is said.
     int ended(int status) const
     {
         if (interrupted() && bootloaderAsked && !serviceStarted && !idleReported)
-            err(QStringLiteral("Cancelled: the device now waits in its bootloader; nothing was changed in it. "
-                               "Run the command again, or switch the device off and on."));
+            err(QCoreApplication::translate(
+                "vantorelctl",
+                "Cancelled: the device now waits in its bootloader; nothing was changed in it. "
+                "Run the command again, or switch the device off and on."));
         return status;
     }
 
@@ -209,10 +215,12 @@ struct Session {
 int checkUpload(CliContext& c)
 {
     if (c.args.size() != 3)
-        return usage(QStringLiteral("'firmware upload' takes one argument: the firmware file (*.bix)."));
+        return usage(QCoreApplication::translate("vantorelctl",
+                                                 "'firmware upload' takes one argument: the firmware file (*.bix)."));
     const QString mode = c.parser.value(options().uploadMode);
     if (mode != QLatin1String("newer") && mode != QLatin1String("same-or-older"))
-        return usage(QStringLiteral("--mode takes 'newer' or 'same-or-older', not '%1'.").arg(mode));
+        return usage(
+            QCoreApplication::translate("vantorelctl", "--mode takes 'newer' or 'same-or-older', not '%1'.").arg(mode));
     const LoadedFile file = loadFirmwareFile(c.args.at(2));
     if (!file.image)
         return file.status;
@@ -266,12 +274,12 @@ int runUpload(CliContext& c)
         switch (decision) {
         case FirmwareService::Decision::Upload:
             session.serviceStarted = true;
-            outcome.expectWithin(kStallMs, QStringLiteral("The upload stalled."));
+            outcome.expectWithin(kStallMs, QCoreApplication::translate("vantorelctl", "The upload stalled."));
             break;
         case FirmwareService::Decision::Refused: outcome.finish(kDataError); break;
         default:
-            err(QStringLiteral("Nothing uploaded: ")
-                + firmwareComparisonText(service.deviceFirmwareDate(), version.date));
+            err(QCoreApplication::translate("vantorelctl", "Nothing uploaded: %1")
+                    .arg(firmwareComparisonText(service.deviceFirmwareDate(), version.date)));
             outcome.finish(kNotDone);
             break;
         }
@@ -281,8 +289,8 @@ int runUpload(CliContext& c)
         const FirmwareService::Decision decision = decideUpload(service.uploadMode(), service.deviceFirmwareDate(),
                                                                 version.date, version.typeLetter, link.deviceType());
         if (decision == FirmwareService::Decision::None) {
-            err(QStringLiteral("Nothing uploaded: ")
-                + firmwareComparisonText(service.deviceFirmwareDate(), version.date));
+            err(QCoreApplication::translate("vantorelctl", "Nothing uploaded: %1")
+                    .arg(firmwareComparisonText(service.deviceFirmwareDate(), version.date)));
             return int(kNotDone);
         }
         return int(kOk);
@@ -290,7 +298,9 @@ int runUpload(CliContext& c)
     QObject::connect(&service, &FirmwareService::uploadEnded, [&](FirmwareService::UploadResult result) {
         finalBlockSent = result == FirmwareService::UploadResult::FinalBlockSent;
         if (finalBlockSent)
-            outcome.expectWithin(kVerdictWaitMs, QStringLiteral("The device did not report the end of the upload."));
+            outcome.expectWithin(
+                kVerdictWaitMs,
+                QCoreApplication::translate("vantorelctl", "The device did not report the end of the upload."));
         else
             outcome.finish(uploadStatus(result));
     });
@@ -300,7 +310,8 @@ int runUpload(CliContext& c)
         outcome.finish(kOk);
     });
 
-    outcome.expectWithin(kIdleWaitMs, QStringLiteral("The bootloader did not report Idle."));
+    outcome.expectWithin(kIdleWaitMs,
+                         QCoreApplication::translate("vantorelctl", "The bootloader did not report Idle."));
     if (const int status
         = startBootloader(link, version.typeLetter, session.idleReported, session.bootloaderAsked, worthEntering);
         status != kOk)
@@ -317,7 +328,7 @@ int runUpload(CliContext& c)
 int checkNoArguments(CliContext& c)
 {
     if (c.args.size() > 1)
-        return usage(QStringLiteral("'%1' takes no arguments.").arg(c.args.first()));
+        return usage(QCoreApplication::translate("vantorelctl", "'%1' takes no arguments.").arg(c.args.first()));
     return kOk;
 }
 
@@ -345,7 +356,7 @@ int runInterfaceTest(CliContext& c)
             return;
         // One test: the bootloader's next Idle starts nothing.
         service.setUploadMode(FirmwareService::ReadVersions);
-        outcome.expectWithin(kStallMs, QStringLiteral("The interface test did not end."));
+        outcome.expectWithin(kStallMs, QCoreApplication::translate("vantorelctl", "The interface test did not end."));
     });
     QObject::connect(&service, &FirmwareService::interfaceTestEnded, [&](FirmwareService::TestResult result) {
         if (result == FirmwareService::TestResult::Passed)
@@ -355,10 +366,12 @@ int runInterfaceTest(CliContext& c)
     // After the test block: the echo must come.
     QObject::connect(&session.link, &DeviceLink::resultLogged, &service, [&](const QString& line) {
         if (line == QLatin1String("Block sent - Iface test"))
-            outcome.expectWithin(kVerdictWaitMs, QStringLiteral("The device did not echo the test block."));
+            outcome.expectWithin(kVerdictWaitMs,
+                                 QCoreApplication::translate("vantorelctl", "The device did not echo the test block."));
     });
 
-    outcome.expectWithin(kIdleWaitMs, QStringLiteral("The bootloader did not report Idle."));
+    outcome.expectWithin(kIdleWaitMs,
+                         QCoreApplication::translate("vantorelctl", "The bootloader did not report Idle."));
     if (const int status = startBootloader(session.link, 0, session.idleReported, session.bootloaderAsked);
         status != kOk)
         outcome.finish(status);
@@ -388,10 +401,11 @@ std::optional<int64_t> parseDeviceId(const QString& text)
 int checkSetId(CliContext& c)
 {
     if (c.args.size() != 2)
-        return usage(QStringLiteral("'set-id' takes one argument: the device ID."));
+        return usage(QCoreApplication::translate("vantorelctl", "'set-id' takes one argument: the device ID."));
     if (!parseDeviceId(c.args.at(1)))
         return usage(
-            QStringLiteral("The device ID must be a number from 0 to 4294967295, not '%1'.").arg(c.args.at(1)));
+            QCoreApplication::translate("vantorelctl", "The device ID must be a number from 0 to 4294967295, not '%1'.")
+                .arg(c.args.at(1)));
     return kOk;
 }
 

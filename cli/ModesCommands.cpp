@@ -33,7 +33,7 @@ std::optional<ModeRecord> parseModeArgument(const QString& argument)
 {
     const QStringList fields = argument.split(QLatin1Char(':'));
     if (fields.size() != 4) {
-        usage(QStringLiteral("A mode is SLOT:TYPE:CHANNEL:NOTE, not '%1'.").arg(argument));
+        usage(QCoreApplication::translate("vantorelctl", "A mode is SLOT:TYPE:CHANNEL:NOTE, not '%1'.").arg(argument));
         return std::nullopt;
     }
     const auto slot = parseNumber(fields[0], 1, kModeSlotCount);
@@ -46,7 +46,7 @@ std::optional<ModeRecord> parseModeArgument(const QString& argument)
         : !note                 ? "the note must be 0..127"
                                 : nullptr;
     if (problem) {
-        usage(QStringLiteral("In '%1': %2.").arg(argument, QString::fromLatin1(problem)));
+        usage(QCoreApplication::translate("vantorelctl", "In '%1': %2.").arg(argument, QString::fromLatin1(problem)));
         return std::nullopt;
     }
     return ModeRecord{*slot, *type, *channel, *note};
@@ -62,7 +62,7 @@ std::optional<std::vector<ModeRecord>> parseModeArguments(const QStringList& arg
         if (!record)
             return std::nullopt;
         if (bySlot.count(record->slot)) {
-            usage(QStringLiteral("Slot %1 is given more than once.").arg(record->slot));
+            usage(QCoreApplication::translate("vantorelctl", "Slot %1 is given more than once.").arg(record->slot));
             return std::nullopt;
         }
         bySlot[record->slot] = normalizedModeRecord(*record);
@@ -90,24 +90,26 @@ int check(CliContext& c)
     const qsizetype extra = c.args.size() - 2;
     if (sub == QLatin1String("read") || sub == QLatin1String("reset")) {
         if (extra > 0)
-            return usage(QStringLiteral("'modes %1' takes no arguments.").arg(sub));
+            return usage(QCoreApplication::translate("vantorelctl", "'modes %1' takes no arguments.").arg(sub));
         return kOk;
     }
     if (sub == QLatin1String("count")) {
         if (extra != 1)
-            return usage(QStringLiteral("'modes count' takes one number, 1..5."));
+            return usage(QCoreApplication::translate("vantorelctl", "'modes count' takes one number, 1..5."));
         if (!parseNumber(c.args.at(2), 1, kModeSlotCount))
-            return usage(QStringLiteral("The number of modes must be 1..5, not '%1'.").arg(c.args.at(2)));
+            return usage(QCoreApplication::translate("vantorelctl", "The number of modes must be 1..5, not '%1'.")
+                             .arg(c.args.at(2)));
         return kOk;
     }
     if (sub == QLatin1String("write")) {
         if (extra < 1)
-            return usage(QStringLiteral("'modes write' needs at least one SLOT:TYPE:CHANNEL:NOTE."));
+            return usage(
+                QCoreApplication::translate("vantorelctl", "'modes write' needs at least one SLOT:TYPE:CHANNEL:NOTE."));
         return parseModeArguments(c.args.mid(2)) ? kOk : kUsage;
     }
     if (sub.isEmpty())
-        return usage(QStringLiteral("'modes' needs read, write, count or reset."));
-    return usage(QStringLiteral("Unknown 'modes' command: %1").arg(sub));
+        return usage(QCoreApplication::translate("vantorelctl", "'modes' needs read, write, count or reset."));
+    return usage(QCoreApplication::translate("vantorelctl", "Unknown 'modes' command: %1").arg(sub));
 }
 
 int read(DeviceLink& link, bool json)
@@ -116,13 +118,14 @@ int read(DeviceLink& link, bool json)
     if (stored.result != OpResult::Done)
         return statusOf(stored.result);
     for (const ModeRecord& record : stored.invalid)
-        err(QStringLiteral("Invalid mode record received: slot %1, mode type %2, MIDI channel %3, note %4.")
+        err(QCoreApplication::translate(
+                "vantorelctl", "Invalid mode record received: slot %1, mode type %2, MIDI channel %3, note %4.")
                 .arg(record.slot)
                 .arg(record.type)
                 .arg(record.channel)
                 .arg(record.note));
     if (stored.bySlot.empty() && stored.invalid.empty()) {
-        err(QStringLiteral("No data received."));
+        err(QCoreApplication::translate("vantorelctl", "No data received."));
         return kNoAnswer;
     }
     if (json) {
@@ -153,7 +156,8 @@ int write(DeviceLink& link, const QStringList& arguments)
     int acknowledged = 0;
     const OpResult result = storeModes(link, records, &acknowledged);
     if (result == OpResult::NoAnswer)
-        err(QStringLiteral("%1 of %2 mode(s) stored.").arg(acknowledged).arg(records.size()));
+        err(QCoreApplication::translate("vantorelctl", "%1 of %n mode(s) stored.", nullptr, int(records.size()))
+                .arg(acknowledged));
     return statusOf(result);
 }
 

@@ -46,7 +46,7 @@ Result<void> confirmPair(CliContext& c, const FoundDevice& device)
     if (c.interrupts)
         QObject::connect(c.interrupts, &Interrupts::interrupted, &scan, &DeviceScan::cancel);
     if (interrupted())
-        return makeError(QStringLiteral("Cancelled."));
+        return makeError(QCoreApplication::translate("vantorelctl", "Cancelled."));
     return scan.confirm(device.input, device.output, device.deviceId);
 }
 
@@ -82,7 +82,7 @@ int runScan(CliContext& c)
         }
     }
     if (devices.empty()) {
-        err(QStringLiteral("No device found."));
+        err(QCoreApplication::translate("vantorelctl", "No device found."));
         return kNoAnswer;
     }
     return kOk;
@@ -92,10 +92,13 @@ int runScan(CliContext& c)
 
 std::vector<CliCommand> scanCommands()
 {
-    CliCommand scan{
-        QStringLiteral("scan"),
-        [](CliContext& c) { return c.args.size() > 1 ? usage(QStringLiteral("'scan' takes no arguments.")) : kOk; },
-        runScan};
+    CliCommand scan{QStringLiteral("scan"),
+                    [](CliContext& c) {
+                        return c.args.size() > 1
+                            ? usage(QCoreApplication::translate("vantorelctl", "'scan' takes no arguments."))
+                            : kOk;
+                    },
+                    runScan};
     scan.json = true;
     scan.ownPorts = true;
     return {scan};

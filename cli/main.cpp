@@ -6,12 +6,16 @@
 #include "cli/FieldCommands.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "midi/MidiBackend.h"
+#include "midi/MidiErrors.h"
+#include "util/Utils.h"
+#include "util/qt/Translations.h"
 #include "util/qt/TextConversions.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -19,7 +23,7 @@ using namespace vantorel;
 
 namespace {
 
-const char* const kHelp = R"(Usage: vantorelctl [OPTIONS] COMMAND [ARGUMENTS]
+const char* const kHelp = QT_TRANSLATE_NOOP("vantorelctl", R"(Usage: vantorelctl [OPTIONS] COMMAND [ARGUMENTS]
 
 Talks to a VANTOREL MIDI-to-DMX512 converter over MIDI.
 
@@ -135,7 +139,7 @@ Exit status: 0 success, 1 no answer from the device, 2 usage error or bad argume
 3 file or data error, 4 the device reported a failure, the test failed or nothing
 was uploaded, 5 the device holds other data than the file or the write,
 130 interrupted.
-)";
+)");
 
 int listPorts(CliContext& c)
 {
@@ -174,10 +178,13 @@ void followOperations(DeviceLink& link, Interrupts& interrupts)
 std::vector<CliCommand> allCommands()
 {
     std::vector<CliCommand> commands;
-    CliCommand ports{
-        QStringLiteral("ports"),
-        [](CliContext& c) { return c.args.size() > 1 ? usage(QStringLiteral("'ports' takes no arguments.")) : kOk; },
-        listPorts};
+    CliCommand ports{QStringLiteral("ports"),
+                     [](CliContext& c) {
+                         return c.args.size() > 1
+                             ? usage(QCoreApplication::translate("vantorelctl", "'ports' takes no arguments."))
+                             : kOk;
+                     },
+                     listPorts};
     ports.json = true;
     ports.ownPorts = true;
     commands.push_back(ports);
@@ -194,6 +201,8 @@ static int runProgram(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vantorelctl"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTOREL_VERSION));
+    installTranslations(
+        languageForUiLanguages(toQStringList(messageLanguages([](const char* name) { return std::getenv(name); }))));
 
     QCommandLineParser parser;
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QString());
@@ -219,8 +228,10 @@ static int runProgram(int argc, char** argv)
     if (!parser.parse(QCoreApplication::arguments()))
         return usage(parser.errorText());
     setJsonWanted(parser.isSet(jsonOption));
+    if (parser.isSet(jsonOption))
+        installTranslations(QStringLiteral("en"));
     if (parser.isSet(helpOption)) {
-        std::fputs(kHelp, stdout);
+        std::fputs(QCoreApplication::translate("vantorelctl", kHelp).toLocal8Bit().constData(), stdout);
         return kOk;
     }
     if (parser.isSet(versionOption)) {
@@ -230,7 +241,7 @@ static int runProgram(int argc, char** argv)
 
     CliContext context{parser, parser.positionalArguments(), nullptr, {}};
     if (context.args.isEmpty())
-        return usage(QStringLiteral("No command given."));
+        return usage(QCoreApplication::translate("vantorelctl", "No command given."));
     const std::vector<CliCommand> commands = allCommands();
     // A command is named by its first argument, or by its first two ("firmware info").
     const QString twoWords = context.args.mid(0, 2).join(QLatin1Char(' '));
@@ -241,35 +252,42 @@ static int runProgram(int argc, char** argv)
         const QString group = context.args.first() + QLatin1Char(' ');
         const bool inGroup = std::any_of(commands.begin(), commands.end(),
                                          [&](const CliCommand& c) { return c.name.startsWith(group); });
-        return usage(QStringLiteral("Unknown command: %1").arg(inGroup ? twoWords : context.args.first()));
+        return usage(QCoreApplication::translate("vantorelctl", "Unknown command: %1")
+                         .arg(inGroup ? twoWords : context.args.first()));
     }
     if ((parser.isSet(commandOptions.noteOff) || parser.isSet(commandOptions.zeroOffset))
         && command->name != QLatin1String("options"))
-        return usage(QStringLiteral("--note-off and --zero-offset belong to the command 'options'."));
+        return usage(QCoreApplication::translate("vantorelctl",
+                                                 "--note-off and --zero-offset belong to the command 'options'."));
     if (parser.isSet(commandOptions.uploadMode) && command->name != QLatin1String("firmware upload")
         && command->name != QLatin1String("channels patch"))
-        return usage(QStringLiteral("--mode belongs to the commands 'firmware upload' and 'channels patch'."));
+        return usage(QCoreApplication::translate(
+            "vantorelctl", "--mode belongs to the commands 'firmware upload' and 'channels patch'."));
     if (parser.isSet(commandOptions.verify) && command->name != QLatin1String("channels write")
         && command->name != QLatin1String("restore"))
-        return usage(QStringLiteral("--verify belongs to the commands 'channels write' and 'restore'."));
+        return usage(QCoreApplication::translate("vantorelctl",
+                                                 "--verify belongs to the commands 'channels write' and 'restore'."));
     if (parser.isSet(commandOptions.force) && command->name != QLatin1String("restore")
         && command->name != QLatin1String("channels patch"))
-        return usage(QStringLiteral("--force belongs to the commands 'restore' and 'channels patch'."));
+        return usage(QCoreApplication::translate("vantorelctl",
+                                                 "--force belongs to the commands 'restore' and 'channels patch'."));
     if (parser.isSet(commandOptions.twice) && command->name != QLatin1String("channels read"))
-        return usage(QStringLiteral("--twice belongs to the command 'channels read'."));
+        return usage(QCoreApplication::translate("vantorelctl", "--twice belongs to the command 'channels read'."));
     if (const int status = checkFieldCommandOptions(parser, command->name); status != kOk)
         return status;
     if ((parser.isSet(commandOptions.changesOnly) || parser.isSet(commandOptions.prune))
         && command->name != QLatin1String("channels write"))
-        return usage(QStringLiteral("--changes-only and --prune belong to the command 'channels write'."));
+        return usage(QCoreApplication::translate("vantorelctl",
+                                                 "--changes-only and --prune belong to the command 'channels write'."));
     if (parser.isSet(commandOptions.prune) && !parser.isSet(commandOptions.changesOnly))
-        return usage(QStringLiteral("--prune goes with --changes-only."));
+        return usage(QCoreApplication::translate("vantorelctl", "--prune goes with --changes-only."));
 
     context.json = parser.isSet(jsonOption);
     const bool jsonHere
         = command->json || (command->name == QLatin1String("modes") && context.args.value(1) == QLatin1String("read"));
     if (context.json && !jsonHere)
-        return usage(QStringLiteral(
+        return usage(QCoreApplication::translate(
+            "vantorelctl",
             "--json belongs to the commands ports, scan, identify, options, modes read, firmware info and learn."));
     std::optional<uint32_t> wantedId;
     if (parser.isSet(deviceIdOption)) {
@@ -277,11 +295,15 @@ static int runProgram(int argc, char** argv)
         const QString text = parser.value(deviceIdOption);
         const qulonglong id = text.toULongLong(&ok);
         if (!ok || id > 0xFFFFFFFFull)
-            return usage(QStringLiteral("--device-id takes a device ID from 0 to 4294967295, not '%1'.").arg(text));
+            return usage(QCoreApplication::translate("vantorelctl",
+                                                     "--device-id takes a device ID from 0 to 4294967295, not '%1'.")
+                             .arg(text));
         if (parser.isSet(inOption) || parser.isSet(outOption))
-            return usage(QStringLiteral("--device-id chooses the ports itself: leave out --in and --out."));
+            return usage(QCoreApplication::translate(
+                "vantorelctl", "--device-id chooses the ports itself: leave out --in and --out."));
         if (command->offline || command->ownPorts)
-            return usage(QStringLiteral("--device-id belongs to the commands that talk to one device."));
+            return usage(QCoreApplication::translate("vantorelctl",
+                                                     "--device-id belongs to the commands that talk to one device."));
         wantedId = uint32_t(id);
     }
     // Every argument is checked before anything is sent.
@@ -292,11 +314,13 @@ static int runProgram(int argc, char** argv)
     else if (backendName == QLatin1String("jack"))
         api = MidiApi::Jack;
     else if (backendName != QLatin1String("auto"))
-        return usage(QStringLiteral("--backend takes auto, alsa or jack, not '%1'.").arg(backendName));
+        return usage(QCoreApplication::translate("vantorelctl", "--backend takes auto, alsa or jack, not '%1'.")
+                         .arg(backendName));
     EmulatorConfig emulatorConfig;
     const QString emulatorType = parser.value(emulatorTypeOption);
     if (emulatorType != QLatin1String("P") && emulatorType != QLatin1String("B") && emulatorType != QLatin1String("E"))
-        return usage(QStringLiteral("--emulator-type takes P, B or E, not '%1'.").arg(emulatorType));
+        return usage(
+            QCoreApplication::translate("vantorelctl", "--emulator-type takes P, B or E, not '%1'.").arg(emulatorType));
     emulatorConfig.type = char(emulatorType.at(0).unicode());
     if (command->check) {
         if (const int status = command->check(context); status != kOk)
@@ -316,7 +340,7 @@ static int runProgram(int argc, char** argv)
     if (Result<std::shared_ptr<MidiBackend>> backend = createRtMidiBackend(api))
         ports.add(std::move(backend).value());
     else if (!withEmulator || api != MidiApi::Auto)
-        err(QString::fromStdString(backend.error().message));
+        err(errorText(backend.error()));
 
     context.ports = &ports;
     if (command->ownPorts)
@@ -330,11 +354,12 @@ static int runProgram(int argc, char** argv)
         if (cancelled)
             return kInterrupted;
         if (devices.empty()) {
-            err(QStringLiteral("No device with the ID %1 answered.").arg(*wantedId));
+            err(QCoreApplication::translate("vantorelctl", "No device with the ID %1 answered.").arg(*wantedId));
             return kNoAnswer;
         }
         if (devices.size() > 1)
-            err(QStringLiteral("%1 devices answered with the ID %2; the first confirmed is used.")
+            err(QCoreApplication::translate("vantorelctl",
+                                            "%1 devices answered with the ID %2; the first confirmed is used.")
                     .arg(devices.size())
                     .arg(*wantedId));
         // The scan's pairing is confirmed before anything else is sent.
@@ -350,7 +375,9 @@ static int runProgram(int argc, char** argv)
             return kNoAnswer;
         input = confirmed->input;
         output = confirmed->output;
-        err(QStringLiteral("Device %1: input \"%2\", output \"%3\".").arg(*wantedId).arg(input, output));
+        err(QCoreApplication::translate("vantorelctl", "Device %1: input \"%2\", output \"%3\".")
+                .arg(*wantedId)
+                .arg(input, output));
     }
 
     DeviceLink link(ports);
@@ -361,17 +388,17 @@ static int runProgram(int argc, char** argv)
     if (parser.isSet(inOption)) {
         input = parser.value(inOption);
         if (!link.inputPortNames().contains(input))
-            return usage(QStringLiteral("No MIDI input port is named '%1'.").arg(input));
+            return usage(QCoreApplication::translate("vantorelctl", "No MIDI input port is named '%1'.").arg(input));
     }
     if (parser.isSet(outOption)) {
         output = parser.value(outOption);
         if (!link.outputPortNames().contains(output))
-            return usage(QStringLiteral("No MIDI output port is named '%1'.").arg(output));
+            return usage(QCoreApplication::translate("vantorelctl", "No MIDI output port is named '%1'.").arg(output));
     }
     if (link.inputPortNames().isEmpty())
-        err(QStringLiteral("There is no MIDI input port: replies cannot be received."));
+        err(QCoreApplication::translate("vantorelctl", "There is no MIDI input port: replies cannot be received."));
     if (link.outputPortNames().isEmpty()) {
-        err(QStringLiteral("There is no MIDI output port: nothing can be sent."));
+        err(QCoreApplication::translate("vantorelctl", "There is no MIDI output port: nothing can be sent."));
         return kNoAnswer;
     }
 
@@ -379,11 +406,14 @@ static int runProgram(int argc, char** argv)
     QObject::connect(&link, &DeviceLink::messageBox, [](const QString& t) { err(t); });
     QObject::connect(&link, &DeviceLink::errorRaised, [](const QString& t) { err(t); });
     QObject::connect(&link, &DeviceLink::statusBarNoConnection,
-                     [] { err(QStringLiteral("No connection with device")); });
+                     [] { err(QCoreApplication::translate("vantorelctl", "No connection with device")); });
 
     link.setSelectedPorts(input, output);
     try {
         link.openPorts();
+    } catch (const MidiError& e) {
+        err(errorText(e.error()));
+        return kNoAnswer;
     } catch (const std::exception& e) {
         err(QString::fromStdString(e.what()));
         return kNoAnswer;
@@ -393,7 +423,7 @@ static int runProgram(int argc, char** argv)
     // A signal while the ports opened: nothing is sent at all.
     QCoreApplication::processEvents();
     if (interrupted()) {
-        err(QStringLiteral("Cancelled: nothing was sent to the device."));
+        err(QCoreApplication::translate("vantorelctl", "Cancelled: nothing was sent to the device."));
         return kInterrupted;
     }
     // The messages of the command's device operations: on standard error
@@ -420,9 +450,9 @@ int main(int argc, char** argv)
     try {
         return finishJson(runProgram(argc, argv));
     } catch (const std::bad_alloc&) {
-        err(QStringLiteral("Out of memory."));
+        err(QCoreApplication::translate("vantorelctl", "Out of memory."));
     } catch (const std::exception& e) {
-        err(QStringLiteral("Unexpected error: %1").arg(QString::fromLocal8Bit(e.what())));
+        err(QCoreApplication::translate("vantorelctl", "Unexpected error: %1").arg(QString::fromLocal8Bit(e.what())));
     }
     return finishJson(kDataError);
 }

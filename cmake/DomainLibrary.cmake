@@ -24,7 +24,7 @@ endif()
 set(VANTOREL_SRC ${VANTOREL_ROOT}/src)
 
 vantorel_layer_library(vantorel_base ${VANTOREL_SRC} SOURCES
-  util/AtomicFile.cpp util/AtomicFile.h util/BoundedFile.cpp util/BoundedFile.h util/Result.h util/Utils.cpp util/Utils.h
+  util/AtomicFile.cpp util/AtomicFile.h util/BoundedFile.cpp util/BoundedFile.h util/Result.h util/Translate.h util/Utils.cpp util/Utils.h
   protocol/Crc32.cpp protocol/Crc32.h protocol/DeviceType.h protocol/EventCodes.h protocol/Reply.cpp protocol/Reply.h
   protocol/Sysex.cpp protocol/Sysex.h
   PRIVATE_LINKS ZLIB::ZLIB)

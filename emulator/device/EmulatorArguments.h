@@ -1,6 +1,7 @@
 #pragma once
 
 #include "emulator/device/EmulatedDevice.h"
+#include "util/Result.h"
 
 #include <string>
 #include <vector>
@@ -12,7 +13,7 @@ struct EmulatorArguments {
     enum class Action { Run, Help, Version, Error };
 
     Action action = Action::Run;
-    std::string error; // Action::Error: what is wrong, one line
+    Error error; // Action::Error: what is wrong, one line (translatable)
     std::string clientName; // --name
     bool verbose = false; // --verbose
     std::string imageOut; // --image-out: where each completed upload's image is written
@@ -23,7 +24,8 @@ struct EmulatorArguments {
 // Parses the arguments after the program name.
 EmulatorArguments parseEmulatorArguments(const std::vector<std::string>& args);
 
-// The --help text, ending in a newline.
+// The --help text in English, ending in a newline; marked for translation in
+// the context "vantorel-emulator".
 std::string emulatorUsage();
 
 } // namespace vantorel

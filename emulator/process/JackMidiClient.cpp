@@ -1,5 +1,7 @@
 #include "JackMidiClient.h"
 
+#include "util/Translate.h"
+
 #if __has_include(<jack/jack.h>) && __has_include(<dlfcn.h>)
 #define VANTOREL_HAVE_JACK 1
 #include <dlfcn.h>
@@ -9,6 +11,11 @@
 #endif
 
 namespace vantorel {
+
+namespace {
+// The context the texts of this file are marked with.
+constexpr const char* kContext = "vantorel-emulator";
+} // namespace
 
 #ifdef VANTOREL_HAVE_JACK
 
@@ -54,7 +61,9 @@ struct JackApi {
         void* library = dlopen(kJackLibrary, RTLD_NOW | RTLD_GLOBAL);
         if (library == nullptr) {
             const char* reason = dlerror();
-            return Error{std::string("Cannot load the JACK library: ") + (reason ? reason : kJackLibrary)};
+            return markedError(kContext,
+                               VANTOREL_TRANSLATE_NOOP("vantorel-emulator", "Cannot load the JACK library: %1"),
+                               reason ? reason : kJackLibrary);
         }
         // The library stays loaded for the life of the process.
 #define VANTOREL_JACK_LOOKUP(name)                                                                                     \
@@ -149,20 +158,26 @@ Result<std::unique_ptr<JackMidiClient>> JackMidiClient::open(const std::string& 
                                          static_cast<jack_options_t>(JackNoStartServer | JackUseExactName), &status);
     if (impl->client == nullptr) {
         if (status & JackNameNotUnique)
-            return Error{"The JACK client name " + clientName + " is already taken"};
+            return markedError(kContext,
+                               VANTOREL_TRANSLATE_NOOP("vantorel-emulator", "The JACK client name %1 is already taken"),
+                               clientName);
         if (status & JackServerFailed)
-            return Error{"Cannot connect to the JACK server"};
-        return Error{"Cannot open the JACK client " + clientName};
+            return markedError(kContext,
+                               VANTOREL_TRANSLATE_NOOP("vantorel-emulator", "Cannot connect to the JACK server"));
+        return markedError(kContext, VANTOREL_TRANSLATE_NOOP("vantorel-emulator", "Cannot open the JACK client %1"),
+                           clientName);
     }
     impl->input = jack.jack_port_register(impl->client, "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
     impl->output = jack.jack_port_register(impl->client, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
     impl->outgoing = jack.jack_ringbuffer_create(kOutputQueueBytes);
     if (impl->input == nullptr || impl->output == nullptr || impl->outgoing == nullptr)
-        return Error{"Cannot create the MIDI ports of " + clientName};
+        return markedError(kContext, VANTOREL_TRANSLATE_NOOP("vantorel-emulator", "Cannot create the MIDI ports of %1"),
+                           clientName);
     jack.jack_set_process_callback(impl->client, &Impl::process, impl.get());
     jack.jack_on_shutdown(impl->client, &Impl::shutdown, impl.get());
     if (jack.jack_activate(impl->client) != 0)
-        return Error{"Cannot activate the JACK client " + clientName};
+        return markedError(kContext, VANTOREL_TRANSLATE_NOOP("vantorel-emulator", "Cannot activate the JACK client %1"),
+                           clientName);
     impl->active = true;
     return std::unique_ptr<JackMidiClient>(new JackMidiClient(std::move(impl)));
 }
@@ -184,7 +199,7 @@ struct JackMidiClient::Impl { };
 
 Result<std::unique_ptr<JackMidiClient>> JackMidiClient::open(const std::string&, MessageHandler, ShutdownHandler)
 {
-    return Error{"JACK is not available on this system"};
+    return markedError(kContext, VANTOREL_TRANSLATE_NOOP("vantorel-emulator", "JACK is not available on this system"));
 }
 
 bool JackMidiClient::send(const std::vector<uint8_t>&)

@@ -6,6 +6,8 @@
 #include "emulator/device/EmulatedDevice.h"
 #include "emulator/device/EmulatorArguments.h"
 #include "util/Utils.h"
+#include "util/qt/TextConversions.h"
+#include "util/qt/Translations.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -51,7 +53,10 @@ BOOL WINAPI OnConsoleControl(DWORD)
 bool quitOnTerminationSignals(QCoreApplication&)
 {
     if (!SetConsoleCtrlHandler(OnConsoleControl, TRUE)) {
-        std::cerr << "vantorel-emulator: cannot install the console control handler" << std::endl;
+        std::cerr << "vantorel-emulator: "
+                  << text(
+                         QCoreApplication::translate("vantorel-emulator", "cannot install the console control handler"))
+                  << std::endl;
         return false;
     }
     return true;
@@ -93,6 +98,12 @@ bool quitOnTerminationSignals(QCoreApplication& app)
 }
 #endif
 
+// A text for the terminal, in its encoding.
+std::string text(const QString& shown)
+{
+    return shown.toLocal8Bit().toStdString();
+}
+
 std::string hexLine(const std::vector<uint8_t>& bytes)
 {
     std::string text = bytesToHexText(bytes, " ");
@@ -105,17 +116,23 @@ std::string hexLine(const std::vector<uint8_t>& bytes)
 
 int main(int argc, char** argv)
 {
+    QCoreApplication app(argc, argv);
+    // The messages in the language of the environment; "ready" and the logged
+    // messages ("send ..", "recv ..") are for the tests and stay as they are.
+    installTranslations(
+        languageForUiLanguages(toQStringList(messageLanguages([](const char* name) { return std::getenv(name); }))));
     const EmulatorArguments arguments = parseEmulatorArguments(std::vector<std::string>(argv + 1, argv + argc));
     switch (arguments.action) {
-    case EmulatorArguments::Action::Help: std::cout << emulatorUsage(); return 0;
+    case EmulatorArguments::Action::Help:
+        std::cout << text(QCoreApplication::translate("vantorel-emulator", emulatorUsage().c_str()));
+        return 0;
     case EmulatorArguments::Action::Version: std::cout << "vantorel-emulator " << kVersion << '\n'; return 0;
     case EmulatorArguments::Action::Error:
-        std::cerr << "vantorel-emulator: " << arguments.error << "\nTry 'vantorel-emulator --help'.\n";
+        std::cerr << "vantorel-emulator: " << text(errorText(arguments.error)) << '\n'
+                  << text(QCoreApplication::translate("vantorel-emulator", "Try 'vantorel-emulator --help'.")) << '\n';
         return 2;
     case EmulatorArguments::Action::Run: break;
     }
-
-    QCoreApplication app(argc, argv);
 
     if (!quitOnTerminationSignals(app))
         return 1;
@@ -136,7 +153,10 @@ int main(int argc, char** argv)
             if (verbose)
                 std::cerr << "send " << hexLine(bytes) << std::endl;
             if (!client->send(bytes))
-                std::cerr << "vantorel-emulator: output queue full, message dropped" << std::endl;
+                std::cerr << "vantorel-emulator: "
+                          << text(
+                                 QCoreApplication::translate("vantorel-emulator", "output queue full, message dropped"))
+                          << std::endl;
         });
     };
     int upgradesWritten = 0;
@@ -148,9 +168,15 @@ int main(int argc, char** argv)
         std::ofstream file(arguments.imageOut, std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(image.data()), std::streamsize(image.size()));
         if (!file)
-            std::cerr << "vantorel-emulator: cannot write " << arguments.imageOut << std::endl;
+            std::cerr << "vantorel-emulator: "
+                      << text(QCoreApplication::translate("vantorel-emulator", "cannot write %1")
+                                  .arg(QString::fromStdString(arguments.imageOut)))
+                      << std::endl;
         else if (verbose)
-            std::cerr << "image of " << image.size() << " bytes written to " << arguments.imageOut << std::endl;
+            std::cerr << text(QCoreApplication::translate("vantorel-emulator", "image of %1 bytes written to %2")
+                                  .arg(image.size())
+                                  .arg(QString::fromStdString(arguments.imageOut)))
+                      << std::endl;
     };
     auto onMessage = [&](const std::vector<uint8_t>& message) {
         if (verbose)
@@ -172,13 +198,15 @@ int main(int argc, char** argv)
             QMetaObject::invokeMethod(
                 &app,
                 [&app] {
-                    std::cerr << "vantorel-emulator: the JACK server went away" << std::endl;
+                    std::cerr << "vantorel-emulator: "
+                              << text(QCoreApplication::translate("vantorel-emulator", "the JACK server went away"))
+                              << std::endl;
                     app.exit(1);
                 },
                 Qt::QueuedConnection);
         });
     if (!opened) {
-        std::cerr << "vantorel-emulator: " << opened.error().message << std::endl;
+        std::cerr << "vantorel-emulator: " << text(errorText(opened.error())) << std::endl;
         return 1;
     }
     client = std::move(opened).value();
@@ -194,7 +222,10 @@ int main(int argc, char** argv)
         for (const auto& [channel, payload] : device.channels())
             file << payload << '\n';
         if (!file)
-            std::cerr << "vantorel-emulator: cannot write " << arguments.channelsOut << std::endl;
+            std::cerr << "vantorel-emulator: "
+                      << text(QCoreApplication::translate("vantorel-emulator", "cannot write %1")
+                                  .arg(QString::fromStdString(arguments.channelsOut)))
+                      << std::endl;
     }
     return status;
 }

@@ -1,18 +1,39 @@
 #pragma once
 
+#include "util/Result.h"
+
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace vantorel {
 
-class MidiInputError : public std::runtime_error {
+// A failure of a MIDI port thrown as an exception: what() is the English
+// text, error() the Error itself for the Qt layers to translate (errorText()).
+class MidiError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit MidiError(Error error)
+        : std::runtime_error(error.text())
+        , m_error(std::move(error))
+    { }
+    explicit MidiError(const std::string& text)
+        : MidiError(Error{text})
+    { }
+
+    const Error& error() const noexcept { return m_error; }
+
+private:
+    Error m_error;
 };
 
-class MidiOutputError : public std::runtime_error {
+class MidiInputError : public MidiError {
 public:
-    using std::runtime_error::runtime_error;
+    using MidiError::MidiError;
+};
+
+class MidiOutputError : public MidiError {
+public:
+    using MidiError::MidiError;
 };
 
 } // namespace vantorel

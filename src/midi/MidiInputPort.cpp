@@ -2,6 +2,7 @@
 
 #include "midi/MidiErrors.h"
 #include "midi/WakeNotifier.h"
+#include "util/Translate.h"
 
 #include <algorithm>
 #include <cstring>
@@ -25,6 +26,9 @@ struct MidiInputPort::Context {
 };
 
 namespace {
+
+// The context the texts of this file are marked with.
+constexpr const char* kContext = "vantorel::MidiPorts";
 
 // Buffer indices travel in a 16-bit slot field.
 constexpr uint16_t kMaxSysexBuffers = 0x7FFF;
@@ -73,7 +77,8 @@ void MidiInputPort::setProductName(const std::string& name)
     m_deviceCount = static_cast<int>(names.size());
     const auto found = std::find(names.begin(), names.end(), name);
     if (found == names.end())
-        throw MidiInputError("MIDI Input Device " + name + " not installed ");
+        throw MidiInputError(markedError(
+            kContext, VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "MIDI Input Device %1 not installed "), name));
     m_productName = name;
     m_deviceId = static_cast<uint16_t>(found - names.begin());
 }
@@ -161,8 +166,10 @@ void MidiInputPort::startInput()
         return;
     if (const Result<void> started = m_port->start(); !started) {
         m_error = 1;
-        const std::string& error = started.error().message;
-        throw MidiInputError(error.empty() ? std::string("The MIDI input could not be started.") : error);
+        if (started.error().message.empty())
+            throw MidiInputError(markedError(
+                kContext, VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "The MIDI input could not be started.")));
+        throw MidiInputError(started.error());
     }
     m_error = 0;
 }

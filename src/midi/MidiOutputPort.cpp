@@ -1,6 +1,7 @@
 #include "midi/MidiOutputPort.h"
 
 #include "midi/MidiErrors.h"
+#include "util/Translate.h"
 
 #include <QMetaObject>
 
@@ -12,7 +13,10 @@ namespace vantorel {
 namespace {
 
 // Raised by the raw send calls when no port is open.
-const char* const kPortNotOpen = "The MIDI output port is not open.";
+const char* const kPortNotOpen = VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "The MIDI output port is not open.");
+
+// The context the texts of this file are marked with.
+constexpr const char* kContext = "vantorel::MidiPorts";
 
 // Bytes a short message occupies on the wire, by its status byte.
 size_t shortMessageLength(uint8_t status)
@@ -67,7 +71,8 @@ void MidiOutputPort::setProductName(const std::string& name)
     m_deviceCount = static_cast<int>(names.size());
     const auto found = std::find(names.begin(), names.end(), name);
     if (found == names.end())
-        throw MidiOutputError("MIDI output Device " + name + " not installed");
+        throw MidiOutputError(markedError(
+            kContext, VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "MIDI output Device %1 not installed"), name));
     m_productName = name;
     m_deviceId = static_cast<int>(found - names.begin());
 }
@@ -110,18 +115,18 @@ bool MidiOutputPort::closePort()
 void MidiOutputPort::sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2)
 {
     if (!m_port)
-        throw MidiOutputError(kPortNotOpen);
+        throw MidiOutputError(markedError(kContext, kPortNotOpen));
     const uint8_t bytes[3] = {status, data1, data2};
     if (const Result<void> sent = m_port->send(bytes, shortMessageLength(status)); !sent)
-        throw MidiOutputError(sent.error().message);
+        throw MidiOutputError(sent.error());
 }
 
 void MidiOutputPort::sendSysex(const uint8_t* data, uint16_t length)
 {
     if (!m_port)
-        throw MidiOutputError(kPortNotOpen);
+        throw MidiOutputError(markedError(kContext, kPortNotOpen));
     if (const Result<void> sent = m_port->send(data, length); !sent)
-        throw MidiOutputError(sent.error().message);
+        throw MidiOutputError(sent.error());
     // The backend has copied the bytes; report the buffer as released once
     // control is back in the event loop, as callers expect it after the send.
     QMetaObject::invokeMethod(
@@ -131,11 +136,13 @@ void MidiOutputPort::sendSysex(const uint8_t* data, uint16_t length)
 void MidiOutputPort::sendEvent(const MidiEvent& event)
 {
     if (!isOpen())
-        throw MidiOutputError("MIDI Output device not open");
+        throw MidiOutputError(
+            markedError(kContext, VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "MIDI Output device not open")));
     if (!event.sysex.empty()) {
         // Cutting the message to 16 bits of length would send a corrupt SysEx.
         if (event.sysex.size() > 0xFFFF)
-            throw MidiOutputError("The SysEx message is too long to send.");
+            throw MidiOutputError(markedError(
+                kContext, VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "The SysEx message is too long to send.")));
         sendSysex(event.sysex.data(), event.sysexLength());
     } else {
         sendShortMessage(event.status, event.data1, event.data2);

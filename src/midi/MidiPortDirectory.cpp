@@ -1,8 +1,12 @@
 #include "midi/MidiBackend.h"
+#include "util/Translate.h"
 
 namespace vantorel {
 
 namespace {
+
+// The context the texts below are marked with.
+constexpr const char* kContext = "vantorel::MidiPorts";
 
 // Finds the backend that owns the global port `index` in the concatenated
 // list and turns the index into one local to that backend.
@@ -58,7 +62,8 @@ Result<std::unique_ptr<MidiBackendInput>> MidiPortDirectory::openInput(int index
     const int requested = index;
     MidiBackend* backend = owningBackend(m_backends, index, [](MidiBackend& b) { return b.inputPortNames(); });
     if (!backend)
-        return Error{"There is no MIDI input port " + std::to_string(requested) + "."};
+        return markedError(kContext, VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "There is no MIDI input port %1."),
+                           std::to_string(requested));
     return backend->openInput(index, std::move(callback));
 }
 
@@ -67,7 +72,8 @@ Result<std::unique_ptr<MidiBackendOutput>> MidiPortDirectory::openOutput(int ind
     const int requested = index;
     MidiBackend* backend = owningBackend(m_backends, index, [](MidiBackend& b) { return b.outputPortNames(); });
     if (!backend)
-        return Error{"There is no MIDI output port " + std::to_string(requested) + "."};
+        return markedError(kContext, VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "There is no MIDI output port %1."),
+                           std::to_string(requested));
     return backend->openOutput(index);
 }
 

@@ -1,6 +1,7 @@
 // The RtMidi backend: ALSA and JACK on Linux, Windows MM, CoreMIDI.
 
 #include "midi/MidiBackend.h"
+#include "util/Translate.h"
 
 #if __has_include(<RtMidi.h>)
 #include <RtMidi.h>
@@ -23,6 +24,9 @@
 
 namespace vantorel {
 namespace {
+
+// The context the texts below are marked with.
+constexpr const char* kContext = "vantorel::MidiPorts";
 
 // Client name the system's MIDI service shows for this program.
 const char* const kClientName = "VANTOREL Control Center";
@@ -212,7 +216,9 @@ public:
         const std::vector<std::string> names = listPorts(*m_in, m_errors, &numbers);
         if (index < 0 || size_t(index) >= names.size()) {
             m_in.reset();
-            return Error{"There is no MIDI input port " + std::to_string(index) + "."};
+            return markedError(kContext,
+                               VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "There is no MIDI input port %1."),
+                               std::to_string(index));
         }
         // Let everything through: RtMidi's timing filter would also drop MTC
         // quarter frames (0xF1) and 0xF9. The input drops only active
@@ -228,7 +234,9 @@ public:
             m_in.reset();
             if (reported)
                 return *reported;
-            return Error{"The MIDI input port " + names[size_t(index)] + " could not be opened."};
+            return markedError(
+                kContext, VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "The MIDI input port %1 could not be opened."),
+                names[size_t(index)]);
         }
         return {};
     }
@@ -236,7 +244,8 @@ public:
     Result<void> start() override
     {
         if (!m_in)
-            return Error{"The MIDI input port is closed."};
+            return markedError(kContext,
+                               VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "The MIDI input port is closed."));
         m_startNs.store(steadyNanoseconds(), std::memory_order_relaxed);
         m_started.store(true, std::memory_order_release);
         return {};
@@ -284,7 +293,9 @@ public:
         const std::vector<std::string> names = listPorts(*m_out, m_errors, &numbers);
         if (index < 0 || size_t(index) >= names.size()) {
             m_out.reset();
-            return Error{"There is no MIDI output port " + std::to_string(index) + "."};
+            return markedError(kContext,
+                               VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "There is no MIDI output port %1."),
+                               std::to_string(index));
         }
         {
             QuietMidiLibraries quiet;
@@ -294,7 +305,10 @@ public:
             m_out.reset();
             if (reported)
                 return *reported;
-            return Error{"The MIDI output port " + names[size_t(index)] + " could not be opened."};
+            return markedError(
+                kContext,
+                VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "The MIDI output port %1 could not be opened."),
+                names[size_t(index)]);
         }
         // A message sent before the connection is part of JACK's graph is
         // lost: the first send waits for it (so that opening many ports at
@@ -316,10 +330,14 @@ public:
     Result<void> send(const uint8_t* data, size_t size) override
     {
         if (size == 0)
-            return Error{"There are no MIDI bytes to send."};
+            return markedError(kContext,
+                               VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "There are no MIDI bytes to send."));
         if (m_api == RtMidi::UNIX_JACK && size > kJackMaxMessage)
-            return Error{"The MIDI message of " + std::to_string(size) + " bytes is longer than the JACK port takes ("
-                         + std::to_string(kJackMaxMessage) + " bytes)."};
+            return markedError(
+                kContext,
+                VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts",
+                                        "The MIDI message of %1 bytes is longer than the JACK port takes (%2 bytes)."),
+                std::to_string(size), std::to_string(kJackMaxMessage));
         m_errors.clear();
         if (m_api == RtMidi::UNIX_JACK) {
             const auto sinceOpen = std::chrono::steady_clock::now() - m_openedAt;
@@ -439,13 +457,17 @@ Result<std::shared_ptr<MidiBackend>> createRtMidiBackend(MidiApi api)
         } else if (Result<std::unique_ptr<RtMidiClient>> client = RtMidiClient::create(candidate)) {
             return std::shared_ptr<MidiBackend>(std::move(client).value());
         } else {
-            failure = client.error().message;
+            failure = client.error().text();
         }
         if (!errors.empty())
             errors += "\n";
         errors += failure;
     }
-    return Error{errors.empty() ? std::string("This MIDI system is not available on this platform.") : errors};
+    if (errors.empty())
+        return markedError(
+            kContext,
+            VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "This MIDI system is not available on this platform."));
+    return Error{errors}; // the library's own words, one line per MIDI system tried
 }
 
 } // namespace vantorel

@@ -1,6 +1,7 @@
 #include "protocol/Reply.h"
 
 #include "protocol/Sysex.h"
+#include "util/Translate.h"
 #include "util/Utils.h"
 
 #include <algorithm>
@@ -19,20 +20,20 @@ uint32_t fieldValue(const uint8_t* payload, size_t offset, size_t length)
 struct ShortReply {
     char letter;
     Reply::Flag flag;
-    const char* statusText;
+    const char* statusText; // English, marked in the context "vantorel::Reply"
 };
 
 constexpr ShortReply kShortReplies[] = {
-    {'a', Reply::Flag::ReplyReceived, "Device cleaned."},
-    {'c', Reply::Flag::WriteAck, "Sending next block."},
-    {'d', Reply::Flag::ReplyReceived, "Reset device done."},
-    {'e', Reply::Flag::ReplyReceived, "Device Number Written."},
-    {'g', Reply::Flag::WriteAck, "Writing Basic modes..."},
-    {'h', Reply::Flag::ReplyReceived, "Reset Basic modes done."},
-    {'i', Reply::Flag::WriteAck, "Writing Basic modes count..."},
-    {'l', Reply::Flag::ReplyReceived, "Note Off activity changed."},
-    {'n', Reply::Flag::ReplyReceived, "Programming mode entered."},
-    {'o', Reply::Flag::ReplyReceived, "Zero Value Offset changed."},
+    {'a', Reply::Flag::ReplyReceived, VANTOREL_TRANSLATE_NOOP("vantorel::Reply", "Device cleaned.")},
+    {'c', Reply::Flag::WriteAck, VANTOREL_TRANSLATE_NOOP("vantorel::Reply", "Sending next block.")},
+    {'d', Reply::Flag::ReplyReceived, VANTOREL_TRANSLATE_NOOP("vantorel::Reply", "Reset device done.")},
+    {'e', Reply::Flag::ReplyReceived, VANTOREL_TRANSLATE_NOOP("vantorel::Reply", "Device Number Written.")},
+    {'g', Reply::Flag::WriteAck, VANTOREL_TRANSLATE_NOOP("vantorel::Reply", "Writing Basic modes...")},
+    {'h', Reply::Flag::ReplyReceived, VANTOREL_TRANSLATE_NOOP("vantorel::Reply", "Reset Basic modes done.")},
+    {'i', Reply::Flag::WriteAck, VANTOREL_TRANSLATE_NOOP("vantorel::Reply", "Writing Basic modes count...")},
+    {'l', Reply::Flag::ReplyReceived, VANTOREL_TRANSLATE_NOOP("vantorel::Reply", "Note Off activity changed.")},
+    {'n', Reply::Flag::ReplyReceived, VANTOREL_TRANSLATE_NOOP("vantorel::Reply", "Programming mode entered.")},
+    {'o', Reply::Flag::ReplyReceived, VANTOREL_TRANSLATE_NOOP("vantorel::Reply", "Zero Value Offset changed.")},
 };
 
 } // namespace

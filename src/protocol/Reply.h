@@ -17,7 +17,8 @@ struct Reply {
     size_t length = 0;
     std::string payload; // the characters between letter and F7
     Flag flag = Flag::None;
-    const char* statusText = nullptr; // status line text of the 6-byte replies
+    const char* statusText
+        = nullptr; // status line text of the 6-byte replies (English; translated in "vantorel::Reply")
 
     // Decoded payload values (ASCII-hex, most significant digit first).
     uint32_t deviceId = 0; // "j", "k"

@@ -1,6 +1,7 @@
 #include "util/BoundedFile.h"
 
 #include "util/AtomicFile.h"
+#include "util/Translate.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -73,15 +74,24 @@ std::string byteSizeText(size_t bytes)
     return std::to_string(bytes) + " bytes";
 }
 
+Error BoundedFileRead::problem(size_t limit) const
+{
+    constexpr const char* kContext = "vantorel::BoundedFile";
+    switch (status) {
+    case Status::Ok: return Error{};
+    case Status::SystemError: return Error{systemErrorText(error)};
+    case Status::NotRegular:
+        return markedError(kContext, VANTOREL_TRANSLATE_NOOP("vantorel::BoundedFile", "not a regular file"));
+    case Status::TooLarge:
+        return markedError(kContext, VANTOREL_TRANSLATE_NOOP("vantorel::BoundedFile", "the file is larger than %1"),
+                           byteSizeText(limit));
+    }
+    return Error{};
+}
+
 std::string BoundedFileRead::reason(size_t limit) const
 {
-    switch (status) {
-    case Status::Ok: return {};
-    case Status::SystemError: return systemErrorText(error);
-    case Status::NotRegular: return "not a regular file";
-    case Status::TooLarge: return "the file is larger than " + byteSizeText(limit);
-    }
-    return {};
+    return problem(limit).text();
 }
 
 BoundedFileRead readBoundedFile(const std::filesystem::path& path, size_t limit)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Result.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -17,7 +19,11 @@ struct BoundedFileRead {
     std::string bytes; // the whole file when ok()
 
     bool ok() const { return status == Status::Ok; }
-    // "No such file or directory", "not a regular file", "larger than 4 MiB".
+    // Why the file was not read, marked for translation (errorText() shows
+    // it): "No such file or directory" (the system's words), "not a regular
+    // file", "the file is larger than 4 MiB"; an empty message when ok().
+    Error problem(size_t limit) const;
+    // The same in English.
     std::string reason(size_t limit) const;
 };
 

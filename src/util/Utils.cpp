@@ -330,4 +330,32 @@ uint32_t decimalTripletsToInt(std::string_view text)
     return value;
 }
 
+std::vector<std::string> messageLanguages(const std::function<const char*(const char*)>& variable)
+{
+    const auto value = [&](const char* name) {
+        const char* text = variable(name);
+        return std::string(text ? text : "");
+    };
+    std::string locale;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = value(name);
+        if (!locale.empty())
+            break;
+    }
+    if (locale.empty() || locale == "C" || locale == "POSIX" || locale.rfind("C.", 0) == 0)
+        return {};
+    std::vector<std::string> languages;
+    const std::string languageList = value("LANGUAGE");
+    std::string_view list = languageList;
+    while (!list.empty()) {
+        const size_t colon = list.find(':');
+        if (colon != 0)
+            languages.emplace_back(list.substr(0, colon));
+        list = colon == std::string_view::npos ? std::string_view() : list.substr(colon + 1);
+    }
+    if (languages.empty())
+        languages.push_back(locale);
+    return languages;
+}
+
 } // namespace vantorel

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,6 +47,15 @@ std::string hexByteText(uint8_t value);
 uint32_t asciiHexToInt(std::string_view text);
 // Up to 8 hex digits, either case; empty -> 0.
 uint32_t hexTextToInt(std::string_view text);
+
+// The languages a command-line program is asked to speak, best first, read from
+// the environment (`variable` gives a variable's value or null) as gettext reads
+// it: the locale of messages is LC_ALL, else LC_MESSAGES, else LANG (the first
+// set and not empty); "C", "C.<codeset>" and "POSIX" (or none) ask for English,
+// an empty list. Otherwise LANGUAGE, a colon-separated list ("pl:de"), comes
+// first when set, else the locale itself ("pl_PL.UTF-8"). The entries stay as
+// written ("pl_PL.UTF-8", "de_DE@euro"): the language is their first part.
+std::vector<std::string> messageLanguages(const std::function<const char*(const char*)>& variable);
 
 // Four "%.3d" groups, lowest byte first: 0x009F007F -> "127000159000".
 std::string intToDecimalTriplets(uint32_t value);

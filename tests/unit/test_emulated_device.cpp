@@ -274,7 +274,7 @@ TEST(EmulatorArgumentsTest, FullCommandLine)
                                               "04-24-2018 10:24",
                                               "--image-out",
                                               "/tmp/x.bin"});
-    ASSERT_EQ(args.action, EmulatorArguments::Action::Run) << args.error;
+    ASSERT_EQ(args.action, EmulatorArguments::Action::Run) << args.error.text();
     const EmulatorConfig& c = args.config;
     EXPECT_EQ(std::tuple(args.clientName, c.type, c.deviceId, c.neverAnswer, c.delayMs, args.verbose, args.imageOut),
               std::tuple(std::string("emu"), 'E', 42u, true, 150, true, std::string("/tmp/x.bin")));
@@ -304,7 +304,7 @@ TEST(EmulatorArgumentsTest, RejectsBadArguments)
     for (const auto& args : bad) {
         const auto parsed = parseEmulatorArguments(args);
         EXPECT_EQ(parsed.action, EmulatorArguments::Action::Error) << ::testing::PrintToString(args);
-        EXPECT_FALSE(parsed.error.empty());
+        EXPECT_FALSE(parsed.error.message.empty());
     }
     EXPECT_EQ(parseEmulatorArguments({"--help"}).action, EmulatorArguments::Action::Help);
     EXPECT_EQ(parseEmulatorArguments({"--name", "emu", "--version"}).action, EmulatorArguments::Action::Version);
@@ -314,7 +314,7 @@ TEST(EmulatorArgumentsTest, LinkFaults)
 {
     const auto args = parseEmulatorArguments({"--name", "emu", "--loss", "0.01", "--seed", "7", "--drop", "c:10:after",
                                               "--drop", "C:3", "--late", "c:300", "--channels-out", "/tmp/c.txt"});
-    ASSERT_EQ(args.action, EmulatorArguments::Action::Run) << args.error;
+    ASSERT_EQ(args.action, EmulatorArguments::Action::Run) << args.error.text();
     const EmulatorConfig& c = args.config;
     EXPECT_EQ(std::tuple(c.loss, c.seed, args.channelsOut), std::tuple(0.01, 7u, std::string("/tmp/c.txt")));
     EXPECT_EQ(c.drops, (std::vector<EmulatorConfig::Drop>{{'C', 10, true}, {'C', 3, false}}));

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <random>
 #include <string>
@@ -125,4 +126,28 @@ TEST(ResultTest, HoldsEitherAValueOrTheErrorAndMovesOnlyTypesOut)
     EXPECT_FALSE(refused);
     EXPECT_EQ(refused.error().message, "Disk full");
     EXPECT_ANY_THROW((void)done.error());
+}
+
+TEST(MessageLanguagesTest, ReadsTheEnvironmentAsGettextDoes)
+{
+    struct Row {
+        std::map<std::string, std::string> environment;
+        std::vector<std::string> languages;
+    };
+    const Row rows[] = {
+        {{}, {}},
+        {{{"LANG", "pl_PL.UTF-8"}}, {"pl_PL.UTF-8"}},
+        {{{"LANG", "pl_PL.UTF-8"}, {"LC_MESSAGES", "de_DE.UTF-8"}}, {"de_DE.UTF-8"}},
+        {{{"LC_ALL", "C"}, {"LC_MESSAGES", "de_DE.UTF-8"}, {"LANGUAGE", "pl"}}, {}}, // C ignores LANGUAGE
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "pl"}}, {}},
+        {{{"LC_ALL", ""}, {"LANG", "en_GB.UTF-8"}, {"LANGUAGE", "fr::de:pl"}}, {"fr", "de", "pl"}},
+        {{{"LANG", "de_AT.UTF-8"}, {"LANGUAGE", ""}}, {"de_AT.UTF-8"}},
+    };
+    for (const Row& row : rows) {
+        const auto variable = [&](const char* name) {
+            const auto found = row.environment.find(name);
+            return found == row.environment.end() ? nullptr : found->second.c_str();
+        };
+        EXPECT_EQ(messageLanguages(variable), row.languages) << testing::PrintToString(row.environment);
+    }
 }

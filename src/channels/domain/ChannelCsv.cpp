@@ -1,4 +1,5 @@
 #include "channels/domain/ChannelCsv.h"
+#include "util/Translate.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -219,16 +220,28 @@ ChannelCsvLoad readChannelCsv(std::string_view text)
     return load;
 }
 
-std::string channelCsvMessage(const ChannelCsvLoad& load)
+Error channelCsvProblem(const ChannelCsvLoad& load)
 {
+    constexpr const char* kContext = "vantorel::ChannelCsv";
     switch (load.status) {
-    case ChannelCsvLoad::Status::Ok: return {};
-    case ChannelCsvLoad::Status::Empty: return "Empty data file!";
-    case ChannelCsvLoad::Status::BadHeader: return "Unrecognized header data!";
+    case ChannelCsvLoad::Status::Ok: return Error{};
+    case ChannelCsvLoad::Status::Empty:
+        return markedError(kContext, VANTOREL_TRANSLATE_NOOP("vantorel::ChannelCsv", "Empty data file!"));
+    case ChannelCsvLoad::Status::BadHeader:
+        return markedError(kContext, VANTOREL_TRANSLATE_NOOP("vantorel::ChannelCsv", "Unrecognized header data!"));
     case ChannelCsvLoad::Status::BadLine: break;
     }
-    return "Improper data format in line " + std::to_string(load.line) + ": the DMX channel \"" + shownField(load.field)
-        + "\" is not a number.\r\nNothing was loaded.";
+    return markedError(kContext,
+                       VANTOREL_TRANSLATE_NOOP("vantorel::ChannelCsv",
+                                               "Improper data format in line %1: the DMX "
+                                               "channel \"%2\" is not a number.\r\nNothing was "
+                                               "loaded."),
+                       std::to_string(load.line), shownField(load.field));
+}
+
+std::string channelCsvMessage(const ChannelCsvLoad& load)
+{
+    return channelCsvProblem(load).text();
 }
 
 std::string duplicateChannelsMessage(const ChannelCsvLoad& load)

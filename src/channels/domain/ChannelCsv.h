@@ -1,6 +1,7 @@
 #pragma once
 
 #include "channels/domain/ChannelTable.h"
+#include "util/Result.h"
 
 #include <string>
 #include <string_view>
@@ -50,8 +51,11 @@ struct ChannelCsvLoad {
 // is all or nothing: a line that fails leaves `rows` empty.
 ChannelCsvLoad readChannelCsv(std::string_view text);
 
-// The message of a failed load: "Empty data file!", "Unrecognized header
-// data!" or which line failed and why; empty for a load that succeeded.
+// Why a load failed: "Empty data file!", "Unrecognized header data!" or which
+// line failed and why, marked for translation (errorText() shows it); an empty
+// message for a load that succeeded.
+Error channelCsvProblem(const ChannelCsvLoad& load);
+// The same in English.
 std::string channelCsvMessage(const ChannelCsvLoad& load);
 
 // One line per DMX channel that more than one row of a loaded file holds,

@@ -1,4 +1,5 @@
 #include "channels/domain/ChannelRecord.h"
+#include "util/Translate.h"
 
 #include <cstdio>
 
@@ -88,8 +89,16 @@ std::vector<std::string> toList(int from)
 const std::array<std::string, kChannelColumnCount>& channelColumnCaptions()
 {
     static const std::array<std::string, kChannelColumnCount> captions = {
-        "DMX ch.",    "Act. ctrl/Value", "Data =",         "MIDI ch.", "Active on",
-        "Note On/CC", "Note On/CC",      "Velocity/Value", "Data =",   "Description",
+        VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "DMX ch."),
+        VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "Act. ctrl/Value"),
+        VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "Data ="),
+        VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "MIDI ch."),
+        VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "Active on"),
+        VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "Note On/CC"),
+        VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "Note On/CC"),
+        VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "Velocity/Value"),
+        VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "Data ="),
+        VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "Description"),
     };
     return captions;
 }
@@ -97,16 +106,16 @@ const std::array<std::string, kChannelColumnCount>& channelColumnCaptions()
 std::string channelColumnName(int column)
 {
     switch (column) {
-    case ColDmxChannel: return "DMX ch.";
-    case ColControlMode: return "Act. ctrl/Value";
-    case ColConstantValue: return "Data = (constant value)";
-    case ColMidiChannel: return "MIDI ch.";
-    case ColActiveOn: return "Active on";
-    case ColFromNumber: return "From Note On/CC";
-    case ColToNumber: return "To Note On/CC";
-    case ColDataType: return "Velocity/Value";
-    case ColFixedValue: return "Data = (fixed value)";
-    default: return "Description";
+    case ColDmxChannel: return VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "DMX ch.");
+    case ColControlMode: return VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "Act. ctrl/Value");
+    case ColConstantValue: return VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "Data = (constant value)");
+    case ColMidiChannel: return VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "MIDI ch.");
+    case ColActiveOn: return VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "Active on");
+    case ColFromNumber: return VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "From Note On/CC");
+    case ColToNumber: return VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "To Note On/CC");
+    case ColDataType: return VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "Velocity/Value");
+    case ColFixedValue: return VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "Data = (fixed value)");
+    default: return VANTOREL_TRANSLATE_NOOP("vantorel::ChannelColumns", "Description");
     }
 }
 

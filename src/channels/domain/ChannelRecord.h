@@ -73,10 +73,13 @@ const std::vector<std::string>& dataTypeList(); // "Velocity", "Value"
 // The labels from `from` to 127 (empty for a number outside 0..127).
 std::vector<std::string> toList(int from);
 
-// The column captions of the channel list (and the CSV header).
+// The column captions of the channel list (and the CSV header), in English;
+// the list translates them in the context "vantorel::ChannelColumns", files
+// take them as they are.
 const std::array<std::string, kChannelColumnCount>& channelColumnCaptions();
 // A column's name in messages: the caption, told apart where two columns share
-// one ("From Note On/CC", "Data = (fixed value)").
+// one ("From Note On/CC", "Data = (fixed value)"); English, marked in the
+// context "vantorel::ChannelColumns".
 std::string channelColumnName(int column);
 
 // A description fit for the CSV file: CR LF, LF, CR, tab, ";" and "," each

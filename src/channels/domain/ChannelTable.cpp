@@ -1,6 +1,7 @@
 #include "channels/domain/ChannelTable.h"
 
 #include "util/Utils.h"
+#include "util/Translate.h"
 
 #include <algorithm>
 #include <climits>
@@ -124,11 +125,11 @@ std::string checkNewChannelNumber(const ChannelTable& table, std::string_view te
 {
     const auto value = parseInteger(text);
     if (!value)
-        return "Wrong input  - type digits only.";
+        return VANTOREL_TRANSLATE_NOOP("vantorel::ChannelTable", "Wrong input  - type digits only.");
     if (*value < kFirstDmxChannel)
-        return "Wrong input  - DMX channels starts from 1.";
+        return VANTOREL_TRANSLATE_NOOP("vantorel::ChannelTable", "Wrong input  - DMX channels starts from 1.");
     if (*value > kLastDmxChannel)
-        return "Wrong input  - DMX channels ends on 512.";
+        return VANTOREL_TRANSLATE_NOOP("vantorel::ChannelTable", "Wrong input  - DMX channels ends on 512.");
     if (findListRow(table, text) >= 0)
         return "DMX channel " + std::string(text) + " already on the list.";
     number = *value;

@@ -1,10 +1,12 @@
 #include "firmware/domain/UploadDecision.h"
+#include "util/Translate.h"
 
 namespace vantorel {
 
-const char* const kFirmwareTypeMismatchText
-    = "Firmware type and device type mismatch!\r\nPossible reasons:\r\n1. Firmware not loaded.\r\n"
-      "2. Device not identified.\r\n Upload not allowed.";
+const char* const kFirmwareTypeMismatchText = VANTOREL_TRANSLATE_NOOP(
+    "vantorel::UploadDecision",
+    "Firmware type and device type mismatch!\r\nPossible reasons:\r\n1. Firmware not loaded.\r\n"
+    "2. Device not identified.\r\n Upload not allowed.");
 
 UploadDecision decideUpload(int mode, PackedDateTime deviceDate, PackedDateTime fileDate, char fileType,
                             char deviceType)

@@ -5,12 +5,15 @@
 
 #include "util/Result.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vantorel {
@@ -35,11 +38,36 @@ inline QStringList toQStringList(const std::vector<std::string>& list)
     return result;
 }
 
-// A Result's error as the Qt layers show it, and a text built with Qt as an
-// Error (UTF-8 both ways: nothing is lost).
+namespace text_detail {
+// `text` with its markers filled in one QString::arg call of args.size() arguments,
+// so that an argument holding a marker is not filled in turn.
+template <size_t N> QString fillArgs(const QString& text, const QStringList& args)
+{
+    return [&]<size_t... I>(std::index_sequence<I...>)
+    {
+        return text.arg(args[I]...);
+    }
+    (std::make_index_sequence<N>());
+}
+template <size_t... N> constexpr auto fillers(std::index_sequence<N...>)
+{
+    return std::array{&fillArgs<N + 1>...};
+}
+} // namespace text_detail
+
+// A Result's error as the Qt layers show it: the message in the language
+// installed (its English text when there is no translation), its arguments
+// filled in. And a text built with Qt as an Error (UTF-8 both ways).
 inline QString errorText(const Error& error)
 {
-    return QString::fromStdString(error.message);
+    const char* context = error.context ? error.context : "vantorel::Error";
+    const QString text = QCoreApplication::translate(context, error.message.c_str());
+    static constexpr auto kFillers = text_detail::fillers(std::make_index_sequence<9>());
+    if (error.args.empty())
+        return text;
+    if (error.args.size() > kFillers.size()) // more than %9: the English, all filled
+        return QString::fromStdString(error.text());
+    return kFillers[error.args.size() - 1](text, toQStringList(error.args));
 }
 inline Error makeError(const QString& message)
 {
