@@ -7,6 +7,9 @@ GUI=${4:-}
 export JACK_DEFAULT_SERVER
 JACK_DEFAULT_SERVER=$(cat "$RUN_DIR/server")
 export JACK_NO_START_SERVER=1
+# The scripts match the programs' English texts, whatever the caller's language.
+export LC_ALL=C.UTF-8
+unset LANGUAGE LC_MESSAGES
 WORK=$(mktemp -d "$RUN_DIR/work.XXXXXX")
 EMULATOR_PIDS=()
 FAILURES=0
