@@ -15,6 +15,7 @@
 
 #include <QEventLoop>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <filesystem>
@@ -23,6 +24,21 @@
 namespace vantorel {
 
 namespace {
+
+// A block line other than every 64th ("Transfering data block #002"), in any
+// language: the line is the block text of the number it shows.
+bool isSkippedBlockLine(const QString& text)
+{
+    static const QRegularExpression number(QStringLiteral("\\d+"));
+    QRegularExpressionMatchIterator it = number.globalMatch(text);
+    QRegularExpressionMatch last;
+    while (it.hasNext())
+        last = it.next();
+    if (!last.hasMatch())
+        return false;
+    const uint32_t counter = last.captured().toUInt();
+    return text == blockStatusText(counter) && counter % 64 != 1;
+}
 
 // How long the bootloader may take to report Idle once asked to start.
 constexpr int kIdleWaitMs = 15000;
@@ -166,8 +182,7 @@ struct Session {
         QObject::connect(&link, &DeviceLink::statusText, &service, [this](const QString& t) { lastStatus = t; });
         QObject::connect(&link, &DeviceLink::firmwareStatusText, &service, [this](const QString& t) {
             // One line per 64 blocks is enough on a terminal.
-            static const QString blockText = QStringLiteral("Transfering data block #");
-            if ((t.startsWith(blockText) && t.mid(blockText.size()).toInt() % 64 != 1) || t == lastStatus)
+            if (isSkippedBlockLine(t) || t == lastStatus)
                 return;
             err(t);
         });
