@@ -2551,6 +2551,22 @@ Restore it anyway?</source>
         <source>%1 %2 of %3</source>
         <translation>%1 %2 von %3</translation>
     </message>
+    <message>
+        <source>rows</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>blocks</source>
+        <translation>Blöcke</translation>
+    </message>
+    <message>
+        <source>steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>verifying rows</source>
+        <translation>geprüfte Zeilen</translation>
+    </message>
 </context>
 <context>
     <name>vantorel::PatchFixtureDialog</name>

@@ -2582,6 +2582,22 @@ Restore it anyway?</source>
         <source>%1 %2 of %3</source>
         <translation>%1 %2 z %3</translation>
     </message>
+    <message>
+        <source>rows</source>
+        <translation>wiersze</translation>
+    </message>
+    <message>
+        <source>blocks</source>
+        <translation>bloki</translation>
+    </message>
+    <message>
+        <source>steps</source>
+        <translation>kroki</translation>
+    </message>
+    <message>
+        <source>verifying rows</source>
+        <translation>weryfikowane wiersze</translation>
+    </message>
 </context>
 <context>
     <name>vantorel::PatchFixtureDialog</name>

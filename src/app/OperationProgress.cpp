@@ -101,18 +101,29 @@ void OperationProgress::show(int done, int total, const QString& unit)
     QAccessible::updateAccessibility(&changed);
 }
 
+namespace {
+// The units the operations count in: keys that are compared, shown translated.
+[[maybe_unused]] const char* const kUnitTexts[] = {
+    QT_TRANSLATE_NOOP("vantorel::OperationProgress", "rows"),
+    QT_TRANSLATE_NOOP("vantorel::OperationProgress", "blocks"),
+    QT_TRANSLATE_NOOP("vantorel::OperationProgress", "steps"),
+    QT_TRANSLATE_NOOP("vantorel::OperationProgress", "verifying rows"),
+};
+} // namespace
+
 void OperationProgress::showFormat()
 {
     if (m_unit.isEmpty())
         return;
+    const QString unit = tr(m_unit.toUtf8().constData());
     if (m_total <= 0)
-        m_bar->setFormat(tr("%1 %2").arg(m_unit).arg(m_done));
+        m_bar->setFormat(tr("%1 %2").arg(unit).arg(m_done));
     else if (m_unit == QLatin1String("%"))
         m_bar->setFormat(QStringLiteral("%p%"));
     else if (m_unit == QLatin1String("s"))
         m_bar->setFormat(tr("%1 of %2 s").arg(m_done).arg(m_total));
     else
-        m_bar->setFormat(tr("%1 %2 of %3").arg(m_unit).arg(m_done).arg(m_total));
+        m_bar->setFormat(tr("%1 %2 of %3").arg(unit).arg(m_done).arg(m_total));
 }
 
 void OperationProgress::cancel()
