@@ -43,7 +43,7 @@ ALLOWED = {
     'modes/gui': {'modes', 'util/gui'},
     'firmware/gui': {'firmware', 'util/gui'},
     'options/gui': {'link', 'util/gui'},
-    'emulator/process': {'emulator/device'},
+    'emulator/process': {'emulator/device', 'util/qt'},  # util/qt: the loader of its translations
     # vantorelctl: every core, no widgets.
     'cli': {'backup', 'learn', 'fixtures', 'settings', 'emulator/inprocess'},
     'app': {'channels/gui', 'modes/gui', 'firmware/gui', 'options/gui', 'settings/gui', 'backup',
