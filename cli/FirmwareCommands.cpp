@@ -32,7 +32,7 @@ int runFirmwareInfo(CliContext& c)
     const Result<std::string> text = readFirmwareFileText(toFileSystemPath(path));
     if (!text) {
         err(QCoreApplication::translate("vantorelctl", "Cannot open file \"%1\". %2")
-                .arg(path, QString::fromLocal8Bit(text.error().message.c_str())));
+                .arg(path, errorText(text.error())));
         return kDataError;
     }
     const std::optional<FirmwareImage> image = decryptFirmwareText(*text, builtInFirmwarePassword());

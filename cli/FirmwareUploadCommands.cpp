@@ -59,7 +59,7 @@ LoadedFile loadFirmwareFile(const QString& path)
     const Result<std::string> text = readFirmwareFileText(toFileSystemPath(path));
     if (!text) {
         err(QCoreApplication::translate("vantorelctl", "Cannot open file \"%1\". %2")
-                .arg(path, QString::fromLocal8Bit(text.error().message.c_str())));
+                .arg(path, errorText(text.error())));
         return {std::nullopt, kDataError};
     }
     std::optional<FirmwareImage> image = decryptFirmwareText(*text, builtInFirmwarePassword());

@@ -610,7 +610,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // A settings file that cannot be written is reported once; the program
     // ends all the same (a window that cannot be closed would trap the user).
     if (const Result<void> saved = saveSettings(); !saved)
-        showError(QString::fromStdString(saved.error().message));
+        showError(errorText(saved.error()));
     event->accept();
     m_channelsPage->document().discardRecovery(); // a clean exit
     // Closing the main window ends the program, whatever other window is open.

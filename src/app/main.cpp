@@ -13,6 +13,7 @@
 #include "settings/gui/LanguageWindow.h"
 #include "app/DebugWindow.h"
 #include "util/qt/Translations.h"
+#include "util/qt/TextConversions.h"
 
 #include <QApplication>
 #include <QCommandLineOption>
@@ -188,9 +189,8 @@ int runProgram(int argc, char** argv)
     if (Result<std::shared_ptr<MidiBackend>> rtMidi = createRtMidiBackend(api))
         ports.add(std::move(rtMidi).value());
     else if (!parser.isSet(emulatorOption))
-        std::fprintf(
-            stderr, "vantorel-control-center: %s\n",
-            qPrintable(translated("no MIDI system available: %1").arg(QString::fromStdString(rtMidi.error().message))));
+        std::fprintf(stderr, "vantorel-control-center: %s\n",
+                     qPrintable(translated("no MIDI system available: %1").arg(errorText(rtMidi.error()))));
 
     // The settings files are located before any window exists.
     const SettingsFiles settingsFiles = locateSettingsFiles(parser.value(settingsDirOption), [](const QString& text) {
@@ -230,7 +230,7 @@ int runProgram(int argc, char** argv)
         QTimer::singleShot(0, mainForm.get(), [&] {
             const Result<void> saved = saveScreenshots(*mainForm, parser.value(screenshotOption));
             if (!saved)
-                std::fprintf(stderr, "vantorel-control-center: %s\n", saved.error().message.c_str());
+                std::fprintf(stderr, "vantorel-control-center: %s\n", qPrintable(errorText(saved.error())));
             QCoreApplication::exit(saved ? 0 : 1);
         });
     }

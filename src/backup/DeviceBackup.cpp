@@ -441,7 +441,7 @@ Result<DeviceBackup> loadDeviceBackup(const QString& path)
     }
     if (!file.ok()) {
         return makeError(QCoreApplication::translate("vantorel::DeviceBackup", "Cannot open the backup file %1: %2.")
-                             .arg(shown, QString::fromStdString(file.reason(size_t(kMaxBackupFileSize)))));
+                             .arg(shown, errorText(file.problem(size_t(kMaxBackupFileSize)))));
     }
     const QByteArray bytes = QByteArray::fromStdString(file.bytes);
     Result<DeviceBackup> parsed = parseDeviceBackup(bytes);

@@ -49,7 +49,7 @@ ChannelFileLoad loadChannelFile(const QString& path)
     const BoundedFileRead file = readBoundedFile(toFileSystemPath(path), kChannelFileLimit);
     if (!file.ok()) {
         load.message = QCoreApplication::translate("vantorel::ChannelFile", "Cannot open the file %1: %2")
-                           .arg(QDir::toNativeSeparators(path), QString::fromStdString(file.reason(kChannelFileLimit)));
+                           .arg(QDir::toNativeSeparators(path), errorText(file.problem(kChannelFileLimit)));
         load.readError = true;
         return load;
     }

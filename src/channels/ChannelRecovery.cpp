@@ -83,7 +83,7 @@ bool ChannelRecovery::writeNow()
     if (!m_reportedFailure) {
         m_reportedFailure = true;
         emit writeFailed(tr("Cannot write the recovery file %1: %2")
-                             .arg(QDir::toNativeSeparators(m_path), QString::fromStdString(written.error().message)));
+                             .arg(QDir::toNativeSeparators(m_path), errorText(written.error())));
     }
     return false;
 }
@@ -120,7 +120,7 @@ Result<std::optional<RecoveredTable>> ChannelRecovery::load(const QString& path)
     // more than a channel file may hold.
     const BoundedFileRead file = readBoundedFile(toFileSystemPath(path), kChannelFileLimit);
     if (!file.ok())
-        return refuse(QString::fromStdString(file.reason(kChannelFileLimit)));
+        return refuse(errorText(file.problem(kChannelFileLimit)));
     const QByteArray bytes = QByteArray::fromStdString(file.bytes);
     const QJsonDocument document = QJsonDocument::fromJson(bytes);
     const QJsonObject root = document.object();

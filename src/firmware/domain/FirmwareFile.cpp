@@ -145,7 +145,7 @@ Result<std::string> readFirmwareFileText(const std::filesystem::path& path)
 {
     BoundedFileRead file = readBoundedFile(path, kFirmwareFileLimit);
     if (!file.ok())
-        return Error{file.reason(kFirmwareFileLimit)};
+        return file.problem(kFirmwareFileLimit);
     return std::move(file.bytes);
 }
 

@@ -411,8 +411,7 @@ std::optional<FirmwareImage> FirmwarePage::loadFirmwareImage(bool chooseIfMissin
     if (!text) {
         if (!m_quietErrors)
             m_host.showError(
-                tr("Cannot open file \"%1\". %2")
-                    .arg(QDir::toNativeSeparators(m_path), QString::fromLocal8Bit(text.error().message.c_str())));
+                tr("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(m_path), errorText(text.error())));
         return std::nullopt;
     }
     std::optional<FirmwareImage> image = decryptFirmwareText(*text, builtInFirmwarePassword());

@@ -148,7 +148,7 @@ Result<void> IniFile::save(const std::string& path) const
 {
     const Result<void> written = writeFileAtomically(pathFromText(path), serialize());
     if (!written)
-        return Error{iniWriteErrorText(path, written.error().message)};
+        return Error{iniWriteErrorText(path, written.error().text())};
     return {};
 }
 
