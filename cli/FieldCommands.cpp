@@ -211,9 +211,10 @@ int runPatch(CliContext& c)
     const FixturePatch patch
         = patchFixture(rows, *mode, start, c.parser.value(field().name).toStdString(), c.parser.isSet(options().force));
     if (!patch.ok()) {
-        err(QString::fromStdString(patch.message)
-            + (patch.status == FixturePatch::Status::WouldOverwrite ? QStringLiteral(" --force overwrites them.")
-                                                                    : QString()));
+        err(errorText(patch.problem)
+            + (patch.status == FixturePatch::Status::WouldOverwrite
+                   ? QCoreApplication::translate("vantorelctl", " --force overwrites them.")
+                   : QString()));
         return kDataError;
     }
     if (const Result<void> saved = saveChannelFile(tablePath, patch.rows); !saved) {

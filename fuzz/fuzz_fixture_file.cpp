@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const FixturePatch patch = patchFixture({}, mode, 1, "F", false);
         const bool fits = !mode.channels.empty() && mode.channels.size() <= size_t(kLastDmxChannel);
         FUZZ_CHECK(patch.ok() == fits);
-        FUZZ_CHECK(patch.ok() == patch.message.empty());
+        FUZZ_CHECK(patch.ok() == patch.problem.message.empty());
         if (patch.ok())
             FUZZ_CHECK(patch.rows.size() == mode.channels.size() && size_t(patch.added) == mode.channels.size());
     }

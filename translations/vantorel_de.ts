@@ -617,6 +617,10 @@ Nothing was loaded.</source>
         <source>Wrong input  - DMX channels ends on 512.</source>
         <translation>Falsche Eingabe  - DMX-Kanäle enden bei 512.</translation>
     </message>
+    <message>
+        <source>DMX channel %1 already on the list.</source>
+        <translation>DMX-Kanal %1 ist bereits in der Liste.</translation>
+    </message>
 </context>
 <context>
     <name>vantorel::ChannelTableModel</name>
@@ -2107,6 +2111,36 @@ PWR LED blinks in 1 sec. period, DMX OUT LED blinks short after PWR LED state ch
     </message>
 </context>
 <context>
+    <name>vantorel::FixturePatch</name>
+    <message>
+        <source>The start DMX channel must be from 1 to 512.</source>
+        <translation>Der DMX-Startkanal muss zwischen 1 und 512 liegen.</translation>
+    </message>
+    <message>
+        <source>The mode &quot;%1&quot; has no channels.</source>
+        <translation>Der Modus „%1“ hat keine Kanäle.</translation>
+    </message>
+    <message>
+        <source>The mode &quot;%1&quot; has %2 channels: from DMX channel %3 on they would end on %4, past DMX channel 512.</source>
+        <translation>Der Modus „%1“ hat %2 Kanäle: Ab DMX-Kanal %3 würden sie bei %4 enden, hinter DMX-Kanal 512.</translation>
+    </message>
+    <message>
+        <source>DMX channel %1 already has another description.</source>
+        <translation>DMX-Kanal %1 hat bereits eine andere Beschreibung.</translation>
+    </message>
+    <message>
+        <source>DMX channels %1 already have another description.</source>
+        <translation>DMX-Kanäle %1 haben bereits eine andere Beschreibung.</translation>
+    </message>
+</context>
+<context>
+    <name>vantorel::Gesture</name>
+    <message>
+        <source>The gesture mixes %1 on MIDI channel %2 and %3 on MIDI channel %4: move one control at a time.</source>
+        <translation>Die Geste mischt %1 auf MIDI-Kanal %2 und %3 auf MIDI-Kanal %4: Bewegen Sie nur ein Bedienelement auf einmal.</translation>
+    </message>
+</context>
+<context>
     <name>vantorel::InterfaceTest</name>
     <message>
         <source>Test Failed - length diff out/in: len: %1/%2 </source>
@@ -3446,6 +3480,10 @@ andere Daten als die Datei oder der Schreibvorgang, 130 unterbrochen.
     <message>
         <source>&apos;scan&apos; takes no arguments.</source>
         <translation>&apos;scan&apos; erwartet keine Argumente.</translation>
+    </message>
+    <message>
+        <source> --force overwrites them.</source>
+        <translation> --force überschreibt sie.</translation>
     </message>
 </context>
 </TS>

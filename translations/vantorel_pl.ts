@@ -623,6 +623,10 @@ Nothing was loaded.</source>
         <source>Wrong input  - DMX channels ends on 512.</source>
         <translation>Błędne dane  - kanały DMX kończą się na 512.</translation>
     </message>
+    <message>
+        <source>DMX channel %1 already on the list.</source>
+        <translation>Kanał DMX %1 jest już na liście.</translation>
+    </message>
 </context>
 <context>
     <name>vantorel::ChannelTableModel</name>
@@ -2136,6 +2140,36 @@ PWR LED blinks in 1 sec. period, DMX OUT LED blinks short after PWR LED state ch
     </message>
 </context>
 <context>
+    <name>vantorel::FixturePatch</name>
+    <message>
+        <source>The start DMX channel must be from 1 to 512.</source>
+        <translation>Początkowy kanał DMX musi mieć numer od 1 do 512.</translation>
+    </message>
+    <message>
+        <source>The mode &quot;%1&quot; has no channels.</source>
+        <translation>Tryb „%1” nie ma kanałów.</translation>
+    </message>
+    <message>
+        <source>The mode &quot;%1&quot; has %2 channels: from DMX channel %3 on they would end on %4, past DMX channel 512.</source>
+        <translation>Liczba kanałów trybu „%1” to %2: zaczynając od kanału DMX %3 skończyłyby się na %4, za kanałem DMX 512.</translation>
+    </message>
+    <message>
+        <source>DMX channel %1 already has another description.</source>
+        <translation>Kanał DMX %1 ma już inny opis.</translation>
+    </message>
+    <message>
+        <source>DMX channels %1 already have another description.</source>
+        <translation>Kanały DMX %1 mają już inny opis.</translation>
+    </message>
+</context>
+<context>
+    <name>vantorel::Gesture</name>
+    <message>
+        <source>The gesture mixes %1 on MIDI channel %2 and %3 on MIDI channel %4: move one control at a time.</source>
+        <translation>Gest łączy %1 na kanale MIDI %2 i %3 na kanale MIDI %4: poruszaj jednym elementem naraz.</translation>
+    </message>
+</context>
+<context>
     <name>vantorel::InterfaceTest</name>
     <message>
         <source>Test Failed - length diff out/in: len: %1/%2 </source>
@@ -3483,6 +3517,10 @@ powiódł lub nic nie wgrano, 5 urządzenie zawiera inne dane niż plik lub zapi
     <message>
         <source>&apos;scan&apos; takes no arguments.</source>
         <translation>&apos;scan&apos; nie przyjmuje argumentów.</translation>
+    </message>
+    <message>
+        <source> --force overwrites them.</source>
+        <translation> --force je zastępuje.</translation>
     </message>
 </context>
 </TS>

@@ -102,7 +102,7 @@ void LearnSession::finish()
     QString message;
     switch (outcome.status) {
     case GestureRecorder::Outcome::Status::Nothing: message = tr("Nothing received from %1.").arg(m_port); break;
-    case GestureRecorder::Outcome::Status::Mixed: message = QString::fromStdString(outcome.message); break;
+    case GestureRecorder::Outcome::Status::Mixed: message = errorText(outcome.message); break;
     case GestureRecorder::Outcome::Status::Learned:
         message = tr("Learned: %1.").arg(QString::fromStdString(learnedMappingText(outcome.mapping)));
         break;

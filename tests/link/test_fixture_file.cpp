@@ -64,10 +64,10 @@ TEST(FixtureFile, EveryShippedDefinitionPatchesOrIsRefused)
             const FixturePatch patch = patchFixture({}, mode, 1, "F", false);
             if (sizes[m] == 0 || sizes[m] > size_t(kLastDmxChannel)) {
                 EXPECT_FALSE(patch.ok());
-                EXPECT_FALSE(patch.message.empty());
+                EXPECT_FALSE(patch.problem.message.empty());
                 continue;
             }
-            ASSERT_TRUE(patch.ok()) << patch.message;
+            ASSERT_TRUE(patch.ok()) << patch.problem.text();
             ASSERT_EQ(patch.rows.size(), sizes[m]);
             EXPECT_EQ(patch.rows.back().description, sanitizedDescription("F " + mode.channels.back()));
             ++patched;

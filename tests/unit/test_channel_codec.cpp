@@ -195,7 +195,8 @@ TEST(ChannelTable, NewChannelNumberIsCheckedWithTheUsersMessage)
     };
     for (const Case& c : cases) {
         int number = 0;
-        EXPECT_EQ(checkNewChannelNumber(table, c.text, number), c.problem) << c.text;
+        const std::optional<Error> problem = checkNewChannelNumber(table, c.text, number);
+        EXPECT_EQ(problem ? problem->text() : std::string(), c.problem) << c.text;
         EXPECT_EQ(number, c.number) << c.text;
     }
 }

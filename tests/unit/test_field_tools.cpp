@@ -38,7 +38,7 @@ TEST(Gesture, EachGestureProgramsItsRow)
         if (gesture.status == GestureRecorder::Outcome::Status::Learned) {
             EXPECT_EQ(outcome.mapping, gesture.mapping);
         }
-        EXPECT_EQ(outcome.message, gesture.message);
+        EXPECT_EQ(outcome.message.text(), gesture.message);
     }
 }
 
@@ -71,7 +71,7 @@ TEST(Gesture, MessagesThatAreNoControlNeverCount)
 TEST(Gesture, MixedTypesAreNamedAndRowsWithoutATestAreRefused)
 {
     const auto mixed = played({{0x90, 0x3C, 0x64}, {0xB0, 0x3C, 0x64}});
-    EXPECT_EQ(mixed.message,
+    EXPECT_EQ(mixed.message.text(),
               "The gesture mixes Note On on MIDI channel 1 and Control Change on MIDI channel 1: move "
               "one control at a time.");
     // The Note On and controller pairs are checked on the emulated device
@@ -117,7 +117,7 @@ TEST(FixturePatch, DescribesRowsAddsMissingOnesAndRefusesWhatItMustNot)
         SCOPED_TRACE(c.name);
         const FixturePatch patch = patchFixture(c.table, mode, c.start, "MH 2", c.overwrite);
         EXPECT_EQ(patch.status, c.status);
-        EXPECT_EQ(patch.ok(), patch.message.empty()) << patch.message;
+        EXPECT_EQ(patch.ok(), patch.problem.message.empty()) << patch.problem.text();
         std::vector<std::string> descriptions;
         for (const ChannelRecord& row : patch.rows)
             descriptions.push_back(row.description);
@@ -125,9 +125,9 @@ TEST(FixturePatch, DescribesRowsAddsMissingOnesAndRefusesWhatItMustNot)
         EXPECT_EQ(patch.added, c.added);
     }
     const FixturePatch refused = patchFixture({row(2, "Spot 1 Pan"), row(3, "Spot 1 Tilt")}, mode, 1, "MH 2", false);
-    EXPECT_EQ(refused.message, "DMX channels 2, 3 already have another description.");
+    EXPECT_EQ(refused.problem.text(), "DMX channels 2, 3 already have another description.");
     EXPECT_EQ(
-        patchFixture({}, mode, 511, "MH 2", false).message,
+        patchFixture({}, mode, 511, "MH 2", false).problem.text(),
         "The mode \"Mode1\" has 3 channels: from DMX channel 511 on they would end on 513, past DMX channel 512.");
     // A patched row is a full default row, in DMX order, and a "," in a
     // channel name cannot break the CSV line.

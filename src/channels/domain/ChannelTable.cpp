@@ -9,6 +9,10 @@
 
 namespace vantorel {
 
+namespace {
+constexpr const char* kContext = "vantorel::ChannelTable";
+} // namespace
+
 std::optional<int> parseInteger(std::string_view text)
 {
     size_t i = 0;
@@ -121,19 +125,23 @@ int highestDmxNumber(const ChannelTable& table)
     return highest;
 }
 
-std::string checkNewChannelNumber(const ChannelTable& table, std::string_view text, int& number)
+std::optional<Error> checkNewChannelNumber(const ChannelTable& table, std::string_view text, int& number)
 {
     const auto value = parseInteger(text);
     if (!value)
-        return VANTOREL_TRANSLATE_NOOP("vantorel::ChannelTable", "Wrong input  - type digits only.");
+        return markedError(kContext,
+                           VANTOREL_TRANSLATE_NOOP("vantorel::ChannelTable", "Wrong input  - type digits only."));
     if (*value < kFirstDmxChannel)
-        return VANTOREL_TRANSLATE_NOOP("vantorel::ChannelTable", "Wrong input  - DMX channels starts from 1.");
+        return markedError(
+            kContext, VANTOREL_TRANSLATE_NOOP("vantorel::ChannelTable", "Wrong input  - DMX channels starts from 1."));
     if (*value > kLastDmxChannel)
-        return VANTOREL_TRANSLATE_NOOP("vantorel::ChannelTable", "Wrong input  - DMX channels ends on 512.");
+        return markedError(
+            kContext, VANTOREL_TRANSLATE_NOOP("vantorel::ChannelTable", "Wrong input  - DMX channels ends on 512."));
     if (findListRow(table, text) >= 0)
-        return "DMX channel " + std::string(text) + " already on the list.";
+        return markedError(
+            kContext, VANTOREL_TRANSLATE_NOOP("vantorel::ChannelTable", "DMX channel %1 already on the list."), text);
     number = *value;
-    return {};
+    return std::nullopt;
 }
 
 ChannelTable allDefaultChannels(std::string_view toLabel)

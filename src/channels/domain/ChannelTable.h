@@ -1,6 +1,7 @@
 #pragma once
 
 #include "channels/domain/ChannelRecord.h"
+#include "util/Result.h"
 
 #include <optional>
 #include <string>
@@ -51,9 +52,9 @@ int findComboItem(const std::vector<std::string>& list, std::string_view text, M
 int highestDmxNumber(const ChannelTable& table);
 
 // Checks `text` as the DMX number of a new row. On success the number is
-// stored in `number` and the result is empty; otherwise the result is the
-// message that says what is wrong.
-std::string checkNewChannelNumber(const ChannelTable& table, std::string_view text, int& number);
+// stored in `number` and there is no result; otherwise the result says what is
+// wrong.
+std::optional<Error> checkNewChannelNumber(const ChannelTable& table, std::string_view text, int& number);
 
 // Every DMX channel, 1 to 512, with the default channel data.
 ChannelTable allDefaultChannels(std::string_view toLabel);

@@ -10,6 +10,7 @@
 #include "channels/gui/ChannelInputDialog.h"
 #include "channels/gui/DescriptionDialog.h"
 #include "channels/gui/RowColoursDialog.h"
+#include "util/qt/TextConversions.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -412,13 +413,13 @@ void ChannelsPage::addChannel(bool fromDmxBox)
             return;
 
         int number = 0;
-        const std::string problem = checkNewChannelNumber(m_model->rows(), answer.toStdString(), number);
-        if (problem.empty()) {
+        const std::optional<Error> problem = checkNewChannelNumber(m_model->rows(), answer.toStdString(), number);
+        if (!problem) {
             edit.setCaption(tr("Add channel %1").arg(QString::fromStdString(dmxChannelText(number))));
             addDefaultChannelRow(number);
             return;
         }
-        showMessage(QString::fromStdString(problem));
+        showMessage(errorText(*problem));
         if (fromDmxBox)
             return;
     }

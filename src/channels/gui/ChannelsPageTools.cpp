@@ -318,14 +318,13 @@ void ChannelsPage::patchFixture()
     const std::string name = dialog.fixtureName().toStdString();
     FixturePatch patch = vantorel::patchFixture(m_model->rows(), mode, dialog.start(), name, false, defaultToLabel());
     if (patch.status == FixturePatch::Status::WouldOverwrite
-        && askUser(tr("Patching fixture"), tr("%1\r\nOverwrite?").arg(QString::fromStdString(patch.message)), tr("Yes"),
-                   tr("No"))
+        && askUser(tr("Patching fixture"), tr("%1\r\nOverwrite?").arg(errorText(patch.problem)), tr("Yes"), tr("No"))
             == 1)
         patch = vantorel::patchFixture(m_model->rows(), mode, dialog.start(), name, true, defaultToLabel());
     if (patch.status == FixturePatch::Status::WouldOverwrite)
         return;
     if (!patch.ok()) {
-        showMessage(QString::fromStdString(patch.message));
+        showMessage(errorText(patch.problem));
         return;
     }
     showUserModePage();

@@ -2,6 +2,7 @@
 
 #include "channels/domain/ChannelRecord.h"
 #include "learn/domain/MappingTest.h"
+#include "util/Translate.h"
 
 #include <algorithm>
 
@@ -24,12 +25,6 @@ std::string learnedMappingText(const LearnedMapping& mapping)
     if (mapping.velocity)
         text += ", data type " + std::string(kVelocity);
     return text;
-}
-
-std::string GestureRecorder::kindText(const Kind& kind)
-{
-    return std::string(kind.controlChange ? kControlChange : kNoteOn) + " on MIDI channel "
-        + std::to_string(kind.channel + 1);
 }
 
 GestureRecorder::Take GestureRecorder::take(const uint8_t* data, size_t size)
@@ -66,8 +61,15 @@ GestureRecorder::Outcome GestureRecorder::outcome() const
         return outcome;
     if (m_other) {
         outcome.status = Outcome::Status::Mixed;
+        const auto kindName
+            = [](const Kind& kind) { return std::string(kind.controlChange ? kControlChange : kNoteOn); };
         outcome.message
-            = "The gesture mixes " + kindText(m_first) + " and " + kindText(*m_other) + ": move one control at a time.";
+            = markedError("vantorel::Gesture",
+                          VANTOREL_TRANSLATE_NOOP("vantorel::Gesture",
+                                                  "The gesture mixes %1 on MIDI channel %2 and %3 on MIDI channel "
+                                                  "%4: move one control at a time."),
+                          kindName(m_first), std::to_string(m_first.channel + 1), kindName(*m_other),
+                          std::to_string(m_other->channel + 1));
         return outcome;
     }
     outcome.status = Outcome::Status::Learned;

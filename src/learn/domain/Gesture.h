@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Result.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -50,7 +52,7 @@ public:
         enum class Status { Nothing, Learned, Mixed };
         Status status = Status::Nothing;
         LearnedMapping mapping; // Learned
-        std::string message; // Mixed: which two kinds were mixed
+        Error message; // Mixed: which two kinds were mixed
     };
     Outcome outcome() const;
 
@@ -60,7 +62,6 @@ private:
         bool controlChange = false;
         bool operator==(const Kind&) const = default;
     };
-    static std::string kindText(const Kind& kind);
 
     int m_count = 0;
     Kind m_first;
