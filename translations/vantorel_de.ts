@@ -457,7 +457,7 @@ Gibt &quot;ready&quot; aus, sobald die Ports existieren; SIGTERM oder SIGINT bee
     </message>
     <message>
         <source>MIDI ch.</source>
-        <translation>MIDI-Kan.</translation>
+        <translation>MIDI Kan.</translation>
     </message>
     <message>
         <source>Active on</source>
@@ -638,7 +638,7 @@ Nothing was loaded.</source>
     </message>
     <message>
         <source>MIDI ch.</source>
-        <translation>MIDI-Kan.</translation>
+        <translation>MIDI Kan.</translation>
     </message>
     <message>
         <source>Active on</source>
@@ -963,7 +963,7 @@ Value - always on with value &quot;Data =&quot;. </source>
     </message>
     <message>
         <source>MIDI ch.</source>
-        <translation>MIDI-Kan.</translation>
+        <translation>MIDI Kan.</translation>
     </message>
     <message>
         <source>MIDI channel for this DMX channel.</source>
@@ -1379,6 +1379,10 @@ Overwrite?</source>
     <message>
         <source>Test data</source>
         <translation>Testdaten</translation>
+    </message>
+    <message>
+        <source>lblCnt</source>
+        <translation>lblCnt</translation>
     </message>
 </context>
 <context>

@@ -1405,6 +1405,10 @@ Overwrite?</source>
         <source>Test data</source>
         <translation>Dane testowe</translation>
     </message>
+    <message>
+        <source>lblCnt</source>
+        <translation>lblCnt</translation>
+    </message>
 </context>
 <context>
     <name>vantorel::DescriptionDialog</name>

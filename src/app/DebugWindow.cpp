@@ -68,7 +68,7 @@ DebugWindow::DebugWindow(DeviceLink& link, QWidget* parent)
     m_timerCaption = label("Label13", QString(), this);
     m_timerCount = label("Label12", QStringLiteral("0"), this);
     m_testTime = label("Label3", QString(), this);
-    lblCnt = label("lblCnt", QStringLiteral("lblCnt"), this);
+    lblCnt = label("lblCnt", QString(), this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -121,6 +121,8 @@ void DebugWindow::retranslateUi()
 {
     setWindowTitle(tr("userDbgForm"));
     m_timerCaption->setText(tr("Timer:"));
+    // The counter's caption until the first count (the developer's placeholder).
+    lblCnt->setText(tr("lblCnt"));
     lbxEvents->setAccessibleName(tr("Events received"));
     lbxEvents->setAccessibleDescription(tr("A double click clears the list."));
     lbxResult->setAccessibleName(tr("Exchange log"));

@@ -330,11 +330,11 @@ void MainWindow::buildConnectionsPanel(QWidget* central)
 
     m_inputCaption = namedLabel("Label1", QString(), panel);
     m_inputPorts = named(new PortListBox(panel), "cbxInPorts");
-    m_inputPorts->setFixedWidth(220);
+    m_inputPorts->setFixedWidth(196);
     m_inputCaption->setBuddy(m_inputPorts);
     m_outputCaption = namedLabel("LabelMo", QString(), panel);
     m_outputPorts = named(new PortListBox(panel), "cbxOutPorts");
-    m_outputPorts->setFixedWidth(220);
+    m_outputPorts->setFixedWidth(196);
     m_outputCaption->setBuddy(m_outputPorts);
     m_statusCaption = namedLabel("lbllngStat", QString(), panel);
     setBold(m_statusCaption);

@@ -13,6 +13,7 @@
 #include "settings/gui/LanguageWindow.h"
 #include "app/DebugWindow.h"
 #include "util/qt/Translations.h"
+#include "util/gui/AccessibleComboBox.h"
 #include "util/qt/TextConversions.h"
 
 #include <QApplication>
@@ -125,6 +126,7 @@ int runProgram(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(VANTOREL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("vantorel-control-center"));
     QApplication::setWindowIcon(applicationIcon());
+    installAccessibleComboBoxes();
     // The display language until the settings say otherwise (--help speaks it too).
     installTranslations(MainWindow::languageToSpeak(QString()));
 

@@ -28,13 +28,16 @@ bool tabStop(const QWidget* w)
     return (w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled() && !w->focusProxy();
 }
 
-// A name that only repeats the control's value ("1", "C-1/0") says nothing.
+// A name that only repeats the control's value ("1", "C-1/0") says nothing,
+// unless it is the name the program gave (a list's name is also its value).
 QString accessibleName(QWidget* w)
 {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
     if (!face)
         return {};
     const QString name = face->text(QAccessible::Name).trimmed();
+    if (!name.isEmpty() && name == w->accessibleName().trimmed())
+        return name;
     return name == face->text(QAccessible::Value).trimmed() ? QString() : name;
 }
 

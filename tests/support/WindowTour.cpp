@@ -4,6 +4,8 @@
 #include "channels/gui/ChannelsPage.h"
 #include "settings/gui/LanguageWindow.h"
 
+#include "util/gui/StatusLine.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -63,8 +65,26 @@ QStringList clippedTexts(QWidget* topLevel)
     for (QWidget* w : std::as_const(widgets)) {
         if (!w->isVisible())
             continue;
-        if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap() && !Qt::mightBeRichText(label->text()))
-            check(w, label->text(), label->contentsRect().width() - 2 * label->margin());
+        auto* label = qobject_cast<QLabel*>(w);
+        if (auto* line = qobject_cast<StatusLine*>(w)) {
+            // It shortens itself visibly ("... (details)") and shows the rest on a click.
+            check(w, line->shownText(), line->contentsRect().width());
+        } else if (label && !Qt::mightBeRichText(label->text())) {
+            const int room = label->contentsRect().width() - 2 * label->margin();
+            if (!label->wordWrap()) {
+                check(w, label->text(), room);
+            } else {
+                // A wrapped text is cut where a word is wider than the label or
+                // the lines need more height than it has.
+                for (const QString& word : label->text().split(QRegularExpression(QStringLiteral("\\s+"))))
+                    check(w, word, room);
+                if (const int high = label->heightForWidth(label->width()); high > label->height())
+                    found << QStringLiteral("%1 \"%2\" needs %3 px high, has %4")
+                                 .arg(widgetId(w), label->text())
+                                 .arg(high)
+                                 .arg(label->height());
+            }
+        }
         if (qobject_cast<QPushButton*>(w) || qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
             auto* button = static_cast<QAbstractButton*>(w);
             QStyleOptionButton option;

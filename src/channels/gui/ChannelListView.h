@@ -68,7 +68,7 @@ public:
     void clearRowSelection();
     void reset() override;
 
-    static constexpr int kColumnWidths[9] = {61, 86, 58, 54, 91, 81, 80, 85, 58};
+    static constexpr int kColumnWidths[9] = {61, 86, 58, 54, 91, 81, 80, 92, 58};
 
 signals:
     void enterReleased();

@@ -135,6 +135,8 @@ void ChannelsPage::buildEditRow()
         auto* lbl = named(new QLabel(parent), name);
         lbl->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         lbl->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        // A caption longer than its column takes more lines, as the English "Data type" does.
+        lbl->setWordWrap(true);
         return lbl;
     };
     lblDmxCh = header("lblDMX_CH");

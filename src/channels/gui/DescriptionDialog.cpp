@@ -47,6 +47,7 @@ DescriptionDialog::DescriptionDialog(QWidget* parent)
     QPalette red = lbllngNote->palette();
     red.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
     lbllngNote->setPalette(red);
+    lbllngNote->setWordWrap(true);
     layout->addWidget(lbllngNote);
 
     connect(btnUpdate, &QPushButton::clicked, this, &DescriptionDialog::updateDescription);

@@ -61,7 +61,10 @@ FirmwarePage::FirmwarePage(DeviceLink& link, PageHost& host, QWidget* parent)
     m_currentFileDate->setText(QStringLiteral("-"));
     connectService();
 
-    connect(&m_link, &DeviceLink::firmwareStatusText, m_status, &QLabel::setText);
+    connect(&m_link, &DeviceLink::firmwareStatusText, this, [this](const QString& text) {
+        m_waiting = false;
+        m_status->setText(text);
+    });
     connect(&m_link, &DeviceLink::deviceIdShown, m_deviceId, &QLabel::setText);
     connect(&m_link, &DeviceLink::bootloaderDateShown, m_bootloaderDate, &QLabel::setText);
     connect(&m_link, &DeviceLink::firmwareDateShown, m_deviceFirmwareDate, &QLabel::setText);
@@ -167,9 +170,10 @@ void FirmwarePage::buildFilePanel()
     auto* load = namedButton("btnLoadFirmware", QString(), panel);
     auto* readType = namedButton("btnGetDeviceType", QString(), panel);
     m_programmingMode = namedButton("btnlngEnterProgrammingMode", QString(), panel);
+    // The long caption of the programming mode gets a row of its own.
     p3->addWidget(load, 0, 0);
     p3->addWidget(readType, 0, 1);
-    p3->addWidget(m_programmingMode, 0, 2);
+    p3->addWidget(m_programmingMode, 1, 0, 1, 3, Qt::AlignLeft);
     p3->setColumnStretch(3, 1);
     auto* lastLoaded = new QHBoxLayout;
     auto* caption = namedLabel("lbllng16", QString(), panel);
@@ -179,7 +183,7 @@ void FirmwarePage::buildFilePanel()
     lastLoaded->addWidget(caption);
     lastLoaded->addWidget(m_currentFile, 1);
     lastLoaded->addWidget(m_currentFileDate);
-    p3->addLayout(lastLoaded, 1, 0, 1, 4);
+    p3->addLayout(lastLoaded, 2, 0, 1, 4);
     layout()->addWidget(panel);
 
     m_host.lockWhileBusy(readType);
@@ -193,8 +197,12 @@ void FirmwarePage::buildFilePanel()
 void FirmwarePage::buildServicePanel()
 {
     m_servicePanel = namedPanel("pnlService", this);
-    auto* service = new QHBoxLayout(m_servicePanel);
-    service->setContentsMargins(8, 4, 8, 4);
+    auto* rows = new QVBoxLayout(m_servicePanel);
+    rows->setContentsMargins(8, 4, 8, 4);
+    auto* service = new QHBoxLayout;
+    auto* messages = new QHBoxLayout;
+    rows->addLayout(service);
+    rows->addLayout(messages);
     auto* setId = namedButton("btnSetDevNbr", QString(), m_servicePanel);
     // Device IDs are 32-bit unsigned; a double holds every one of them exactly.
     m_deviceNumber = named(new QDoubleSpinBox(m_servicePanel), "sedDevNbr");
@@ -209,11 +217,11 @@ void FirmwarePage::buildServicePanel()
     service->addWidget(m_deviceNumber);
     service->addSpacing(12);
     service->addWidget(m_restartFromService);
-    service->addSpacing(12);
-    service->addWidget(sendCommon);
-    service->addWidget(m_commonMessages);
     service->addStretch(1);
-    service->addWidget(reopen);
+    messages->addWidget(sendCommon);
+    messages->addWidget(m_commonMessages);
+    messages->addStretch(1);
+    messages->addWidget(reopen);
     m_servicePanel->setVisible(false);
     layout()->addWidget(m_servicePanel);
 
@@ -252,6 +260,8 @@ void FirmwarePage::connectService()
 
 void FirmwarePage::retranslateUi()
 {
+    if (m_waiting)
+        m_status->setText(tr("Waiting for device..."));
     const auto caption = [this](const char* name, const QString& text) {
         if (auto* label = findChild<QLabel*>(QLatin1String(name)))
             label->setText(text);
@@ -351,6 +361,7 @@ void FirmwarePage::showWaitingForDevice(int item)
     for (QLabel* label : {m_bootloaderDate, m_deviceFirmwareDate, m_fileDate, m_fileType, m_deviceId, m_deviceType})
         label->clear();
     m_link.setFirmwareType('X');
+    m_waiting = true;
     m_status->setText(tr("Waiting for device..."));
 }
 

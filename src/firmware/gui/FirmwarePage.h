@@ -115,6 +115,7 @@ private:
     bool m_quietErrors = false; // a file already reported at an earlier start
 
     QLabel* m_status = nullptr; // lbllngFWStatMsg
+    bool m_waiting = false; // m_status says "Waiting for device..." (re-said in another language)
     QLabel* m_fileDate = nullptr; // lblFWDate
     QLabel* m_fileType = nullptr; // lblFWType
     QLabel* m_bootloaderDate = nullptr; // lblBLDate

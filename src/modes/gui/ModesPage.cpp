@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,7 +92,8 @@ void ModesPage::buildPanels()
     layout->addStretch(1);
 
     auto* controlPanel = namedPanel("pnlModesControl", this);
-    auto* controls = new QHBoxLayout(controlPanel);
+    // Two rows, so that captions longer than the English ones still fit.
+    auto* controls = new QGridLayout(controlPanel);
     controls->setContentsMargins(8, 6, 8, 6);
     m_restart = namedButton("btnReset", QString(), controlPanel);
 
@@ -116,11 +118,11 @@ void ModesPage::buildPanels()
     m_read = namedButton("btnReadModesFromDevice", QString(), controlPanel);
     m_store = namedButton("btnStoreModesToDevice", QString(), controlPanel);
     m_reset = namedButton("btnForceDefaultModes", QString(), controlPanel);
-    controls->addWidget(m_read);
-    controls->addWidget(m_store);
-    controls->addWidget(m_reset);
-    controls->addStretch(1);
-    controls->addWidget(m_restart);
+    controls->addWidget(m_read, 0, 0);
+    controls->addWidget(m_store, 0, 1);
+    controls->addWidget(m_reset, 1, 0);
+    controls->addWidget(m_restart, 1, 1);
+    controls->setColumnStretch(2, 1);
     layout->addWidget(countPanel);
     layout->addWidget(controlPanel);
     setTabChain();
