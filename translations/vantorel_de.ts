@@ -908,6 +908,42 @@ Nothing was loaded.</source>
             <numerusform> ... und %n weitere</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 %2 written, %3 in the device</source>
+        <translation>%1 %2 geschrieben, %3 im Gerät</translation>
+    </message>
+    <message>
+        <source>%1 %2 in the file, %3 in the device</source>
+        <translation>%1 %2 in der Datei, %3 im Gerät</translation>
+    </message>
+    <message>
+        <source>%1 %2 in the backup, %3 in the device</source>
+        <translation>%1 %2 in der Sicherung, %3 im Gerät</translation>
+    </message>
+    <message>
+        <source>data %1 written, %2 in the device</source>
+        <translation>Daten %1 geschrieben, %2 im Gerät</translation>
+    </message>
+    <message>
+        <source>data %1 in the file, %2 in the device</source>
+        <translation>Daten %1 in der Datei, %2 im Gerät</translation>
+    </message>
+    <message>
+        <source>data %1 in the backup, %2 in the device</source>
+        <translation>Daten %1 in der Sicherung, %2 im Gerät</translation>
+    </message>
+    <message>
+        <source>Channel %1: not in the device.</source>
+        <translation>Kanal %1: nicht im Gerät.</translation>
+    </message>
+    <message>
+        <source>Channel %1: in the device only.</source>
+        <translation>Kanal %1: nur im Gerät.</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2.</source>
+        <translation>Kanal %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>vantorel::ChannelsPage</name>

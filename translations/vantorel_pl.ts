@@ -929,6 +929,42 @@ Nothing was loaded.</source>
             <numerusform> ... i jeszcze %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 %2 written, %3 in the device</source>
+        <translation>%1 %2 zapisano, %3 w urządzeniu</translation>
+    </message>
+    <message>
+        <source>%1 %2 in the file, %3 in the device</source>
+        <translation>%1 %2 w pliku, %3 w urządzeniu</translation>
+    </message>
+    <message>
+        <source>%1 %2 in the backup, %3 in the device</source>
+        <translation>%1 %2 w kopii zapasowej, %3 w urządzeniu</translation>
+    </message>
+    <message>
+        <source>data %1 written, %2 in the device</source>
+        <translation>dane %1 zapisano, %2 w urządzeniu</translation>
+    </message>
+    <message>
+        <source>data %1 in the file, %2 in the device</source>
+        <translation>dane %1 w pliku, %2 w urządzeniu</translation>
+    </message>
+    <message>
+        <source>data %1 in the backup, %2 in the device</source>
+        <translation>dane %1 w kopii zapasowej, %2 w urządzeniu</translation>
+    </message>
+    <message>
+        <source>Channel %1: not in the device.</source>
+        <translation>Kanał %1: brak w urządzeniu.</translation>
+    </message>
+    <message>
+        <source>Channel %1: in the device only.</source>
+        <translation>Kanał %1: tylko w urządzeniu.</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2.</source>
+        <translation>Kanał %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>vantorel::ChannelsPage</name>

@@ -1,5 +1,7 @@
 #include "backup/DeviceBackup.h"
 
+#include "channels/ChannelVerify.h"
+
 #include "protocol/DeviceType.h"
 #include "util/qt/AtomicWrite.h"
 #include "channels/domain/ChannelCodec.h"
@@ -503,7 +505,7 @@ QStringList compareDeviceBackups(const DeviceBackup& expected, const DeviceBacku
     const ChannelComparison channels
         = compareChannelPayloads(channelPayloadsOf(expected.channels), channelPayloadsOf(device.channels), true);
     for (const ChannelDifference& difference : channels.differences)
-        lines << QString::fromStdString(describeChannelDifference(difference, "in the backup"));
+        lines << differenceText(difference, ExpectedSide::Backup);
     return lines;
 }
 

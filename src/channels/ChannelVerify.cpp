@@ -29,7 +29,7 @@ QStringList differenceLines(const ChannelComparison& comparison, bool afterWrite
 {
     QStringList lines;
     for (const ChannelDifference& difference : comparison.differences)
-        lines << QString::fromStdString(describeChannelDifference(difference, afterWrite ? "written" : "in the file"));
+        lines << differenceText(difference, afterWrite ? ExpectedSide::Written : ExpectedSide::File);
     return lines;
 }
 
@@ -114,6 +114,43 @@ QString repairsText(int repairs)
 }
 
 } // namespace
+
+QString differenceText(const ChannelDifference& difference, ExpectedSide side)
+{
+    const auto translate
+        = [](const char* text) { return QCoreApplication::translate("vantorel::ChannelVerify", text); };
+    const QString channel = QString::fromStdString(dmxChannelText(difference.channel));
+    switch (difference.kind) {
+    case ChannelDifference::Kind::Missing:
+        return QCoreApplication::translate("vantorel::ChannelVerify", "Channel %1: not in the device.").arg(channel);
+    case ChannelDifference::Kind::Extra:
+        return QCoreApplication::translate("vantorel::ChannelVerify", "Channel %1: in the device only.").arg(channel);
+    case ChannelDifference::Kind::Changed: break;
+    }
+    // "MIDI ch. 16 written, 15 in the device": whole phrases, one per side.
+    const char* const cellPhrases[] = {
+        QT_TRANSLATE_NOOP("vantorel::ChannelVerify", "%1 %2 written, %3 in the device"),
+        QT_TRANSLATE_NOOP("vantorel::ChannelVerify", "%1 %2 in the file, %3 in the device"),
+        QT_TRANSLATE_NOOP("vantorel::ChannelVerify", "%1 %2 in the backup, %3 in the device"),
+    };
+    const char* const dataPhrases[] = {
+        QT_TRANSLATE_NOOP("vantorel::ChannelVerify", "data %1 written, %2 in the device"),
+        QT_TRANSLATE_NOOP("vantorel::ChannelVerify", "data %1 in the file, %2 in the device"),
+        QT_TRANSLATE_NOOP("vantorel::ChannelVerify", "data %1 in the backup, %2 in the device"),
+    };
+    QStringList cells;
+    for (const CellDifference& cell : differingCells(difference)) {
+        const std::string column = channelColumnName(cell.column);
+        cells << translate(cellPhrases[int(side)])
+                     .arg(QCoreApplication::translate("vantorel::ChannelColumns", column.c_str()),
+                          QString::fromStdString(cell.expected), QString::fromStdString(cell.device));
+    }
+    if (cells.isEmpty())
+        cells << translate(dataPhrases[int(side)])
+                     .arg(QString::fromStdString(difference.expected), QString::fromStdString(difference.device));
+    return QCoreApplication::translate("vantorel::ChannelVerify", "Channel %1: %2.")
+        .arg(channel, cells.join(QStringLiteral("; ")));
+}
 
 DeviceChannels readDeviceChannels(DeviceLink& link, int quietMs, int expected)
 {

@@ -65,4 +65,9 @@ ChannelCheck compareWithDevice(DeviceLink& link, const ChannelTable& rows, int q
 // "007, 012, 300" (the first 20, then "... and N more").
 QString channelNumbersText(const std::vector<int>& channels);
 
+// Where the expected side of a comparison comes from.
+enum class ExpectedSide { Written, File, Backup };
+// One line per difference: "Channel 007: MIDI ch. 16 written, 15 in the device."
+QString differenceText(const ChannelDifference& difference, ExpectedSide side);
+
 } // namespace vantorel

@@ -78,32 +78,19 @@ ChannelComparison compareChannelPayloads(const ChannelPayloadMap& expected, cons
     return result;
 }
 
-std::string describeChannelDifference(const ChannelDifference& difference, std::string_view expectedSide)
+std::vector<CellDifference> differingCells(const ChannelDifference& difference)
 {
-    std::string line = "Channel " + dmxChannelText(difference.channel) + ": ";
-    switch (difference.kind) {
-    case ChannelDifference::Kind::Missing: return line + "not in the device.";
-    case ChannelDifference::Kind::Extra: return line + "in the device only.";
-    case ChannelDifference::Kind::Changed: break;
-    }
+    std::vector<CellDifference> cells;
     const auto expected = recordOfPayload(difference.expected);
     const auto device = recordOfPayload(difference.device);
-    std::string cells;
-    if (expected && device) {
-        for (int column = ColControlMode; column < ColDescription; ++column) {
-            const bool counts = columnCounts(*expected, column) || columnCounts(*device, column);
-            if (!counts || expected->cell(column) == device->cell(column))
-                continue;
-            if (!cells.empty())
-                cells += "; ";
-            cells += channelColumnName(column) + " " + expected->cell(column) + " " + std::string(expectedSide) + ", "
-                + device->cell(column) + " in the device";
-        }
+    if (difference.kind != ChannelDifference::Kind::Changed || !expected || !device)
+        return cells;
+    for (int column = ColControlMode; column < ColDescription; ++column) {
+        const bool counts = columnCounts(*expected, column) || columnCounts(*device, column);
+        if (counts && expected->cell(column) != device->cell(column))
+            cells.push_back({column, expected->cell(column), device->cell(column)});
     }
-    if (cells.empty())
-        cells = "data " + difference.expected + " " + std::string(expectedSide) + ", " + difference.device
-            + " in the device";
-    return line + cells + ".";
+    return cells;
 }
 
 } // namespace vantorel

@@ -47,8 +47,17 @@ struct ChannelComparison {
 ChannelComparison compareChannelPayloads(const ChannelPayloadMap& expected, const ChannelPayloadMap& device,
                                          bool extrasDiffer);
 
-// One line per difference: "Channel 007: MIDI ch. 16 written, 15 in the device."
-// `expectedSide` names where the expected data comes from ("written", "in the file").
-std::string describeChannelDifference(const ChannelDifference& difference, std::string_view expectedSide);
+// A cell of a changed channel that differs: the column (ChannelColumn) and
+// what each side shows in it.
+struct CellDifference {
+    int column = 0;
+    std::string expected;
+    std::string device;
+};
+
+// The cells that differ in a Changed difference, in column order, counting
+// only the cells the device's numbers decide. Empty when a payload does not
+// decode: then only the raw data can be told apart.
+std::vector<CellDifference> differingCells(const ChannelDifference& difference);
 
 } // namespace vantorel
