@@ -134,9 +134,11 @@ std::optional<ChannelTable> loadForWriting(const QString& path)
         return std::nullopt;
     }
     // The device keeps one row per channel: the file's rows would not be what it holds.
-    if (const std::string twice = duplicateChannelsMessage(load.csv); !twice.empty()) {
-        err(QString::fromStdString(twice)
-            + QCoreApplication::translate("vantorelctl", "Nothing was sent to the device."));
+    if (const std::vector<Error> twice = duplicateChannels(load.csv); !twice.empty()) {
+        QString lines;
+        for (const Error& problem : twice)
+            lines += errorText(problem) + QStringLiteral("\r\n");
+        err(lines + QCoreApplication::translate("vantorelctl", "Nothing was sent to the device."));
         return std::nullopt;
     }
     if (const Result<std::vector<std::string>> prepared = prepareChannelPayloads(load.csv.rows); !prepared) {

@@ -507,6 +507,10 @@ Gibt &quot;ready&quot; aus, sobald die Ports existieren; SIGTERM oder SIGINT bee
 Nothing was loaded.</source>
         <translation>Ungültiges Datenformat in Zeile %1: Der DMX-Kanal „%2“ ist keine Zahl.</translation>
     </message>
+    <message>
+        <source>The DMX channel %1 appears more than once: lines %2 and %3.</source>
+        <translation>Der DMX-Kanal %1 kommt mehr als einmal vor: Zeilen %2 und %3.</translation>
+    </message>
 </context>
 <context>
     <name>vantorel::ChannelDocument</name>
@@ -2672,6 +2676,17 @@ Restore it anyway?</source>
     <message>
         <source>Name</source>
         <translation>Name</translation>
+    </message>
+    <message>
+        <source>%1 (1 channel)</source>
+        <translation>%1 (1 Kanal)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n channels)</source>
+        <translation>
+            <numerusform>%1 (%n Kanal)</numerusform>
+            <numerusform>%1 (%n Kanäle)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

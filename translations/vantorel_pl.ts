@@ -513,6 +513,10 @@ Wypisuje &quot;ready&quot;, gdy porty istnieją; SIGTERM lub SIGINT kończy dzia
 Nothing was loaded.</source>
         <translation>Nieprawidłowy format danych w wierszu %1: kanał DMX „%2” nie jest liczbą.</translation>
     </message>
+    <message>
+        <source>The DMX channel %1 appears more than once: lines %2 and %3.</source>
+        <translation>Kanał DMX %1 występuje więcej niż raz: wiersze %2 i %3.</translation>
+    </message>
 </context>
 <context>
     <name>vantorel::ChannelDocument</name>
@@ -2703,6 +2707,18 @@ Restore it anyway?</source>
     <message>
         <source>Name</source>
         <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>%1 (1 channel)</source>
+        <translation>%1 (1 kanał)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n channels)</source>
+        <translation>
+            <numerusform>%1 (%n kanał)</numerusform>
+            <numerusform>%1 (%n kanały)</numerusform>
+            <numerusform>%1 (%n kanałów)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

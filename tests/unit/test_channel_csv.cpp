@@ -210,8 +210,9 @@ TEST(ChannelCsvReader, ChannelsHeldByMoreThanOneRowAreNamedWithTheirLines)
     const ChannelCsvLoad load = readChannelCsv(text);
     ASSERT_TRUE(load.ok());
     EXPECT_EQ(load.lines, (std::vector<int>{5, 2, 6, 8, 4, 7})); // each row's line, in table order
-    EXPECT_EQ(duplicateChannelsMessage(load),
-              "The DMX channel 007 appears more than once: lines 2, 6 and 8.\r\n"
-              "The DMX channel 009 appears more than once: lines 4 and 7.\r\n");
-    EXPECT_EQ(duplicateChannelsMessage(readChannelCsv(kHeader + "\r\n001,,\r\n002,,\r\n")), "");
+    const std::vector<Error> twice = duplicateChannels(load);
+    ASSERT_EQ(twice.size(), 2u);
+    EXPECT_EQ(twice[0].text(), "The DMX channel 007 appears more than once: lines 2, 6 and 8.");
+    EXPECT_EQ(twice[1].text(), "The DMX channel 009 appears more than once: lines 4 and 7.");
+    EXPECT_TRUE(duplicateChannels(readChannelCsv(kHeader + "\r\n001,,\r\n002,,\r\n")).empty());
 }

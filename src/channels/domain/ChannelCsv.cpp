@@ -244,23 +244,28 @@ std::string channelCsvMessage(const ChannelCsvLoad& load)
     return channelCsvProblem(load).text();
 }
 
-std::string duplicateChannelsMessage(const ChannelCsvLoad& load)
+std::vector<Error> duplicateChannels(const ChannelCsvLoad& load)
 {
-    std::string message;
+    std::vector<Error> problems;
     for (size_t i = 0; i < load.rows.size();) {
         size_t next = i + 1;
         while (next < load.rows.size() && compareDmxCells(load.rows[next].dmxChannel, load.rows[i].dmxChannel) == 0)
             ++next;
         if (next - i > 1) {
+            // "lines 2, 6 and 8": all but the last line, then the last.
             std::string lines;
-            for (size_t k = i; k < next; ++k)
-                lines += (k == i ? "" : k + 1 == next ? " and " : ", ") + std::to_string(load.lines[k]);
-            message += "The DMX channel " + shownField(load.rows[i].dmxChannel) + " appears more than once: lines "
-                + lines + ".\r\n";
+            for (size_t k = i; k + 1 < next; ++k)
+                lines += (k == i ? "" : ", ") + std::to_string(load.lines[k]);
+            problems.push_back(markedError("vantorel::ChannelCsv",
+                                           VANTOREL_TRANSLATE_NOOP("vantorel::ChannelCsv",
+                                                                   "The DMX channel %1 appears more than once: lines "
+                                                                   "%2 and %3."),
+                                           shownField(load.rows[i].dmxChannel), lines,
+                                           std::to_string(load.lines[next - 1])));
         }
         i = next;
     }
-    return message;
+    return problems;
 }
 
 bool isValidUtf8(std::string_view bytes)

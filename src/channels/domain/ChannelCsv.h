@@ -58,11 +58,11 @@ Error channelCsvProblem(const ChannelCsvLoad& load);
 // The same in English.
 std::string channelCsvMessage(const ChannelCsvLoad& load);
 
-// One line per DMX channel that more than one row of a loaded file holds,
+// One problem per DMX channel that more than one row of a loaded file holds,
 // with the file's line numbers ("The DMX channel 007 appears more than once:
-// lines 3 and 5."), each ended by CR LF; empty when every channel is once.
-// The table may hold such rows; the device keeps one row per channel.
-std::string duplicateChannelsMessage(const ChannelCsvLoad& load);
+// lines 3 and 5."); none when every channel is once. The table may hold such
+// rows; the device keeps one row per channel.
+std::vector<Error> duplicateChannels(const ChannelCsvLoad& load);
 
 // Text encodings of channel files.
 bool isValidUtf8(std::string_view bytes);
