@@ -290,9 +290,11 @@ void ChannelsPage::buildMenus()
     connect(milngUndo, &QAction::triggered, &steps, &QUndoStack::undo);
     connect(milngRedo, &QAction::triggered, &steps, &QUndoStack::redo);
     const auto refreshUndo = [this] { refreshUndoActions(); };
-    connect(&steps, &QUndoStack::indexChanged, this, refreshUndo);
-    connect(&steps, &QUndoStack::undoTextChanged, this, refreshUndo);
-    connect(&steps, &QUndoStack::redoTextChanged, this, refreshUndo);
+    // In the document's context: the stack it owns clears itself when the
+    // document goes, and the page must not hear of it by then.
+    connect(&steps, &QUndoStack::indexChanged, m_document.get(), refreshUndo);
+    connect(&steps, &QUndoStack::undoTextChanged, m_document.get(), refreshUndo);
+    connect(&steps, &QUndoStack::redoTextChanged, m_document.get(), refreshUndo);
     connect(&m_link, &DeviceLink::busyChanged, this, refreshUndo);
 
     milngColors = new QAction(this);
