@@ -41,6 +41,12 @@ constexpr const char* kVersion = VANTOREL_VERSION;
 constexpr const char* kVersion = "0.1.0";
 #endif
 
+// A text for the terminal, in its encoding.
+std::string text(const QString& shown)
+{
+    return shown.toLocal8Bit().toStdString();
+}
+
 #ifdef _WIN32
 // Ctrl+C, Ctrl+Break and closing the console end the event loop; the handler
 // runs on a thread of its own, so it only posts the quit.
@@ -97,12 +103,6 @@ bool quitOnTerminationSignals(QCoreApplication& app)
     return true;
 }
 #endif
-
-// A text for the terminal, in its encoding.
-std::string text(const QString& shown)
-{
-    return shown.toLocal8Bit().toStdString();
-}
 
 std::string hexLine(const std::vector<uint8_t>& bytes)
 {

@@ -392,8 +392,11 @@ void MainWindow::buildPages(QWidget* central)
         {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1}, // arrives as Backtab; the shortcut map matches it
         {Qt::CTRL | Qt::Key_PageUp, -1},
     };
-    for (const auto& [key, step] : pageKeys)
-        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, [this, step] { stepPage(step); });
+    for (const auto& pageKey : pageKeys) {
+        const int step = pageKey.second;
+        connect(new QShortcut(QKeySequence(pageKey.first), this), &QShortcut::activated, this,
+                [this, step] { stepPage(step); });
+    }
 }
 
 void MainWindow::stepPage(int step)
