@@ -1,6 +1,5 @@
 // Pages on their own: each needs only the device link and a host.
 
-#include "BracketLanguage.h"
 #include "FakePageHost.h"
 #include "FindChild.h"
 #include "TestRig.h"
@@ -11,9 +10,7 @@
 #include "options/gui/DeviceOptionsPage.h"
 #include "protocol/Sysex.h"
 
-#include <QAccessible>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -136,107 +133,4 @@ TEST(PagesAlone, AChannelPageGoesAwayWithUndoStepsAndItsActionsInTheWindowsMenu)
 
     page.reset();
     EXPECT_TRUE(menu.actions().isEmpty());
-}
-
-namespace {
-
-// The three device pages, each with all of its controls built and shown.
-std::vector<std::unique_ptr<Page>> devicePages(DeviceLink& link, PageHost& host)
-{
-    std::vector<std::unique_ptr<Page>> pages;
-    auto modes = std::make_unique<ModesPage>(link, host);
-    modes->createModeSlots();
-    pages.push_back(std::move(modes));
-    pages.push_back(std::make_unique<DeviceOptionsPage>(link, host));
-    auto firmware = std::make_unique<FirmwarePage>(link, host);
-    firmware->setServicePanelVisible(true);
-    pages.push_back(std::move(firmware));
-    return pages;
-}
-
-QString accessibleName(QWidget* widget)
-{
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
-    return face ? face->text(QAccessible::Name) : QString();
-}
-
-} // namespace
-
-TEST(PagesAlone, EveryControlOfTheDevicePagesHasANameAndTabFollowsThePage)
-{
-    LinkRig rig(emulated('B'));
-    FakePageHost host;
-    // A stretch of each page's Tab chain, in the order the controls stand on it.
-    const QStringList orders[] = {
-        {"CBX_MODE_1", "CBX_MCH_1", "CBX_NOTES_1", "CBX_MODE_2", "CBX_NOTES_5", "sedMaxModes", "btnStoreModesCount",
-         "btnReadModesFromDevice", "btnStoreModesToDevice", "btnForceDefaultModes", "btnReset"},
-        {"cblngNoteOffActions", "btnlngSetNoteOffAction", "sedZeroValueOffset", "btnlngSetZeroValueOffset"},
-        {"rglngModeItem0", "rglngModeItem3", "Button1", "btnLoadFirmware", "btnGetDeviceType",
-         "btnlngEnterProgrammingMode", "btnSetDevNbr", "sedDevNbr", "btnResetDev", "btnSendCommonMsg", "cbxCommonMsg",
-         "Button2"},
-    };
-    const auto pages = devicePages(*rig.link, host);
-    for (size_t i = 0; i < pages.size(); ++i) {
-        Page& page = *pages[i];
-        // The page's ring of focus, each control that Tab stops at once.
-        QStringList chain;
-        for (QWidget* w = page.nextInFocusChain(); w != &page; w = w->nextInFocusChain()) {
-            if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
-                continue;
-            EXPECT_FALSE(accessibleName(w).isEmpty()) << w->objectName().toStdString();
-            chain << w->objectName();
-        }
-        EXPECT_EQ(chain.size(), QSet<QString>(chain.begin(), chain.end()).size()) << chain.join(' ').toStdString();
-        // Tab goes round: the page's own place in the ring does not count.
-        const qsizetype start = chain.indexOf(orders[i].first());
-        ASSERT_GE(start, 0);
-        chain = chain.mid(start) + chain.first(start);
-        qsizetype at = 0;
-        for (const QString& name : orders[i]) {
-            at = chain.indexOf(name, at);
-            ASSERT_GE(at, 0) << name.toStdString() << " out of order in " << chain.join(' ').toStdString();
-        }
-    }
-}
-
-TEST(PagesAlone, DevicePagesSpeakTheLanguageInstalledWhileTheyAreOpen)
-{
-    LinkRig rig(emulated('B'));
-    FakePageHost host;
-    const auto pages = devicePages(*rig.link, host);
-    // Caption or (for controls without one) accessible name, and its English source.
-    const std::pair<const char*, const char*> texts[] = {
-        {"btnReadModesFromDevice", "Read Modes from device"},
-        {"lbllng3", "Basic/Eco modes count:"},
-        {"LBL_MODE_3", "Basic/Eco Mode #3"},
-        {"CBX_NOTES_2", "Note of Basic/Eco Mode #2"},
-        {"sedMaxModes", "Basic/Eco modes count"},
-        {"cblngNoteOffActions", "Use Note Off"},
-        {"sedZeroValueOffset", "CC Zero Value Offset"},
-        {"rglngModeItem0", "Read BL && FW version"},
-        {"lbllng16", "Last loaded: "},
-        {"Button2", "Button2"},
-        {"cbxCommonMsg", "System common message"},
-    };
-    const auto shown = [&](const char* name) {
-        for (const auto& page : pages)
-            if (auto* w = page->findChild<QWidget*>(QLatin1String(name))) {
-                if (auto* label = qobject_cast<QLabel*>(w))
-                    return label->text();
-                if (auto* button = qobject_cast<QAbstractButton*>(w))
-                    return button->text();
-                return w->accessibleName();
-            }
-        return QStringLiteral("(no %1)").arg(QLatin1String(name));
-    };
-
-    BracketLanguage language;
-    QCoreApplication::installTranslator(&language);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange); // the windows hear of it
-    for (const auto& [name, english] : texts)
-        EXPECT_EQ(shown(name), QStringLiteral("[%1]").arg(QLatin1String(english))) << name;
-    QCoreApplication::removeTranslator(&language);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    for (const auto& [name, english] : texts)
-        EXPECT_EQ(shown(name), QLatin1String(english)) << name;
 }
