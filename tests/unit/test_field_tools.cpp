@@ -126,6 +126,11 @@ TEST(FixturePatch, DescribesRowsAddsMissingOnesAndRefusesWhatItMustNot)
     }
     const FixturePatch refused = patchFixture({row(2, "Spot 1 Pan"), row(3, "Spot 1 Tilt")}, mode, 1, "MH 2", false);
     EXPECT_EQ(refused.problem.text(), "DMX channels 2, 3 already have another description.");
+    ChannelTable described;
+    for (int number = 1; number <= 10; ++number)
+        described.push_back(row(number, "Old"));
+    EXPECT_EQ(patchFixture(described, {"M", std::vector<std::string>(10, "Dim")}, 1, "", false).problem.text(),
+              "DMX channels 1, 2, 3, 4, 5, 6, 7, 8 and 2 more already have another description.");
     EXPECT_EQ(
         patchFixture({}, mode, 511, "MH 2", false).problem.text(),
         "The mode \"Mode1\" has 3 channels: from DMX channel 511 on they would end on 513, past DMX channel 512.");
