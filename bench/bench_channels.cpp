@@ -175,7 +175,7 @@ struct CliRig {
         QObject::connect(link.get(), &DeviceLink::statusText, [](const QString& t) { err(t); });
         QObject::connect(link.get(), &DeviceLink::messageBox, [](const QString& t) { err(t); });
         QObject::connect(link.get(), &DeviceLink::errorRaised, [](const QString& t) { err(t); });
-        link->openPorts();
+        link->succeeded(link->openPorts());
         for (const CliCommand& command : channelsCommands()) {
             if (command.name == QLatin1String("channels write"))
                 writeCommand = command;

@@ -70,7 +70,7 @@ void BM_SendBlock(benchmark::State& state)
 {
     NullBackend ports;
     DeviceLink link(ports);
-    link.openPorts();
+    link.succeeded(link.openPorts());
     FirmwareService service(link);
     const std::vector<FirmwareBlock> blocks = firmwareBlocks(testImage(64 * 1024));
     size_t i = 0;
@@ -89,7 +89,7 @@ void BM_BlockRequest(benchmark::State& state)
 {
     NullBackend ports;
     DeviceLink link(ports);
-    link.openPorts();
+    link.succeeded(link.openPorts());
     const auto bootloader = link.subscribeToBootloader();
     FirmwareService service(link);
     const uint8_t request[3] = {0xB0, 0x55, 0x7F};
@@ -122,7 +122,7 @@ void BM_TransferPerBlock(benchmark::State& state)
         auto emulator = std::make_shared<EmulatorBackend>(config);
         ports.add(emulator);
         DeviceLink link(ports);
-        link.openPorts();
+        link.succeeded(link.openPorts());
         const auto bootloader = link.subscribeToBootloader();
         FirmwareService service(link);
         service.setFileSource({[] { return PackedDateTime(0); }, [&] { return std::optional(image); }});

@@ -169,7 +169,7 @@ Usage waitOurs(DeviceLink& link)
     DeviceOperation operation(link);
     require(bool(operation), "link busy");
     link.stopWaitTimer();
-    link.sendCommand('K');
+    link.succeeded(link.sendCommand('K'));
     bool answered = true;
     const Usage usage = measure([&] { answered = link.awaitReply(DeviceLink::Flag::ReplyReceived, kWaitMs); });
     require(!answered, "the silent device answered");
@@ -185,7 +185,7 @@ Usage waitSpinning(DeviceLink& link)
     DeviceOperation operation(link);
     require(bool(operation), "link busy");
     link.stopWaitTimer();
-    link.sendCommand('K');
+    link.succeeded(link.sendCommand('K'));
     return measure([&] {
         link.resetTickCount();
         link.startWaitTimer(kWaitMs);
@@ -206,7 +206,7 @@ WaitPair waitOnBareLink()
     MidiPortDirectory ports;
     ports.add(std::make_shared<EmulatorBackend>(silentDevice()));
     DeviceLink link(ports);
-    link.openPorts();
+    link.succeeded(link.openPorts());
     WaitPair pair;
     pair.ours = waitOurs(link);
     pair.spinning = waitSpinning(link);

@@ -208,7 +208,7 @@ int main(int argc, char** argv)
                         std::fprintf(stderr, "%s\n", qPrintable(text));
                 });
             link.setSelectedPorts(QStringLiteral("benchEmu:out"), QStringLiteral("benchEmu:in"));
-            link.openPorts();
+            link.succeeded(link.openPorts());
             require(clearDeviceData(link) == OpResult::Done, "clear failed");
             Figures figures;
             for (int attempt = 0; int(figures.fullMs.size()) < runs && attempt < 2 * runs; ++attempt)

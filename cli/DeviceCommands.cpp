@@ -5,6 +5,7 @@
 #include "cli/Cli.h"
 #include "firmware/DeviceIdentity.h"
 #include "util/Utils.h"
+#include "util/qt/TextConversions.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -193,10 +194,8 @@ int raw(CliContext& c)
         ++received;
         sinceLast.restart();
     });
-    try {
-        link.sendCommand(letter, payload);
-    } catch (const std::exception& e) {
-        err(QString::fromStdString(e.what()));
+    if (const Result<void> sent = link.sendCommand(letter, payload); !sent) {
+        err(errorText(sent.error()));
         return kNoAnswer;
     }
     link.stopWaitTimer();

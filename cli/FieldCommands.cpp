@@ -133,10 +133,8 @@ int checkSend(CliContext& c)
 
 bool sendOne(DeviceLink& link, const ShortMessage& message)
 {
-    try {
-        link.sendShortMessage(message.status, message.data1, message.data2);
-    } catch (const std::exception& e) {
-        err(QString::fromStdString(e.what()));
+    if (const Result<void> sent = link.sendShortMessage(message.status, message.data1, message.data2); !sent) {
+        err(errorText(sent.error()));
         return false;
     }
     err(QCoreApplication::translate("vantorelctl", "Sent %1").arg(QString::fromStdString(shortMessageText(message))));

@@ -6,7 +6,6 @@
 #include "cli/FieldCommands.h"
 #include "emulator/inprocess/EmulatorBackend.h"
 #include "midi/MidiBackend.h"
-#include "midi/MidiErrors.h"
 #include "util/Utils.h"
 #include "util/qt/Translations.h"
 #include "util/qt/TextConversions.h"
@@ -409,13 +408,8 @@ static int runProgram(int argc, char** argv)
                      [] { err(QCoreApplication::translate("vantorelctl", "No connection with device")); });
 
     link.setSelectedPorts(input, output);
-    try {
-        link.openPorts();
-    } catch (const MidiError& e) {
-        err(errorText(e.error()));
-        return kNoAnswer;
-    } catch (const std::exception& e) {
-        err(QString::fromStdString(e.what()));
+    if (const Result<void> opened = link.openPorts(); !opened) {
+        err(errorText(opened.error()));
         return kNoAnswer;
     }
     context.link = &link;

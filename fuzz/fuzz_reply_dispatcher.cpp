@@ -91,10 +91,10 @@ struct Harness {
         // program's 1024 slots and 512 buffers, reached with bursts of a
         // hundred events instead of a thousand (fifteen times the executions).
         link.input().setCapacity(kRingSlots);
-        link.input().setSysexBufferCount(kSysexBuffers);
+        FUZZ_CHECK(link.input().setSysexBufferCount(kSysexBuffers));
         QObject::connect(&link, &DeviceLink::deviceTypeApplied,
                          [](char letter) { FUZZ_CHECK(letter == 'P' || letter == 'B' || letter == 'E'); });
-        link.openPorts();
+        FUZZ_CHECK(link.openPorts());
         FUZZ_CHECK(link.input().isOpen());
     }
 

@@ -71,7 +71,7 @@ public:
         , m_operation(operation)
     {
         link.input().setCapacity(64);
-        link.input().setSysexBufferCount(32);
+        FUZZ_CHECK(link.input().setSysexBufferCount(32));
         QObject::connect(&link.input(), &MidiInputPort::overflow, [this] { overflow = true; });
         // A tick made by the harness (see scheduleTime) is one period of the
         // operation's timer: the timer goes on with that period.
@@ -86,7 +86,7 @@ public:
         QObject::connect(&link, &DeviceLink::firmwareStatusText, [this](const QString& text) { texts << text; });
         m_bootloader = link.subscribeToBootloader();
         link.setDeviceType('P');
-        link.openPorts();
+        FUZZ_CHECK(link.openPorts());
         FUZZ_CHECK(link.input().isOpen());
         backend.setPeer([this](const uint8_t* data, size_t size) { onProgramMessage(Message(data, data + size)); });
     }

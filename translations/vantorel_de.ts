@@ -1641,14 +1641,6 @@ PWR LED blinks in 1 sec. period, DMX OUT LED blinks short after PWR LED state ch
         <translation>Der MIDI-Ausgang „%1“ ist wieder da.</translation>
     </message>
     <message>
-        <source>Problemn z zamknięciem wejścia.</source>
-        <translation>Problem beim Schließen des Eingangs.</translation>
-    </message>
-    <message>
-        <source>Problemn z zamknięciem wyjścia.</source>
-        <translation>Problem beim Schließen des Ausgangs.</translation>
-    </message>
-    <message>
         <source>The MIDI input receives what the program sends (MIDI thru loop?).</source>
         <translation>Der MIDI-Eingang empfängt, was das Programm sendet (MIDI-Thru-Schleife?).</translation>
     </message>
@@ -1659,6 +1651,10 @@ PWR LED blinks in 1 sec. period, DMX OUT LED blinks short after PWR LED state ch
     <message>
         <source>Reading Basic Modes...</source>
         <translation>Basic-Modi werden gelesen...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a device number.</source>
+        <translation>&quot;%1&quot; ist keine Gerätenummer.</translation>
     </message>
 </context>
 <context>
@@ -2175,6 +2171,10 @@ PWR LED blinks in 1 sec. period, DMX OUT LED blinks short after PWR LED state ch
     <message>
         <source>DMX channels %1 already have another description.</source>
         <translation>DMX-Kanäle %1 haben bereits eine andere Beschreibung.</translation>
+    </message>
+    <message>
+        <source>DMX channels %1 and %2 more already have another description.</source>
+        <translation>DMX-Kanäle %1 und %2 weitere haben bereits eine andere Beschreibung.</translation>
     </message>
 </context>
 <context>

@@ -1667,14 +1667,6 @@ PWR LED blinks in 1 sec. period, DMX OUT LED blinks short after PWR LED state ch
         <translation>Port wyjściowy MIDI „%1” jest znów dostępny.</translation>
     </message>
     <message>
-        <source>Problemn z zamknięciem wejścia.</source>
-        <translation>Problem z zamknięciem wejścia.</translation>
-    </message>
-    <message>
-        <source>Problemn z zamknięciem wyjścia.</source>
-        <translation>Problem z zamknięciem wyjścia.</translation>
-    </message>
-    <message>
         <source>The MIDI input receives what the program sends (MIDI thru loop?).</source>
         <translation>Wejście MIDI odbiera to, co wysyła program (pętla MIDI thru?).</translation>
     </message>
@@ -1685,6 +1677,10 @@ PWR LED blinks in 1 sec. period, DMX OUT LED blinks short after PWR LED state ch
     <message>
         <source>Reading Basic Modes...</source>
         <translation>Odczyt trybów Basic...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a device number.</source>
+        <translation>&quot;%1&quot; nie jest numerem urządzenia.</translation>
     </message>
 </context>
 <context>
@@ -2204,6 +2200,10 @@ PWR LED blinks in 1 sec. period, DMX OUT LED blinks short after PWR LED state ch
     <message>
         <source>DMX channels %1 already have another description.</source>
         <translation>Kanały DMX %1 mają już inny opis.</translation>
+    </message>
+    <message>
+        <source>DMX channels %1 and %2 more already have another description.</source>
+        <translation>Kanały DMX %1 oraz dalsze (%2) mają już inny opis.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,5 @@
 #include "app/MainWindow.h"
 
-#include "channels/gui/CalculatorDialog.h"
 #include "channels/gui/ChannelDocument.h"
 #include "channels/gui/ChannelsPage.h"
 #include "firmware/gui/FirmwarePage.h"
@@ -175,7 +174,7 @@ MainWindow::MainWindow(DeviceLink& link, bool developerRun, SettingsFiles settin
 
     // Creation: the window's and the calculator's saved positions, the ports,
     // the caption and the developer controls.
-    restoreFormPosition(*m_channelsPage->calculator(), m_settingsFiles.positionIni);
+    restoreFormPosition(calculatorWindow(), m_settingsFiles.positionIni);
     restoreFormPosition(*this, m_settingsFiles.positionIni);
     listPorts();
     const ProgramSettings stored = readProgramSettings(readIniFile(m_settingsFiles.programIni), std::string());
@@ -484,7 +483,9 @@ void MainWindow::listPorts()
         m_outputPorts->setCurrentIndex(0);
 
     m_link.setSelectedPorts(m_inputPorts->currentText(), m_outputPorts->currentText());
-    m_link.openPorts();
+    // A port that cannot be opened ends the start (program entry reads it back).
+    if (Result<void> opened = m_link.openPorts(); !opened)
+        m_startupError = errorText(opened.error());
     // Ports plugged in or out while the program runs show up within two looks.
     m_link.watchPorts(kPortListPollMs);
 }
@@ -556,7 +557,7 @@ void MainWindow::findDevice()
     }
     m_link.refreshPorts();
     m_link.setSelectedPorts(device.input, device.output);
-    if (reported([this] { m_link.reopenPorts(); })) {
+    if (reported(m_link.reopenPorts())) {
         showStatus(tr("Device chosen: %1").arg(descriptions.at(chosen)));
         m_badgeId = deviceIdText(device.deviceId);
         m_deviceBadge->setText(tr("%1, ID %2").arg(deviceTypeName(device.type), m_badgeId));
@@ -576,7 +577,10 @@ void MainWindow::prepareFirstShow()
     m_link.setDeviceType('X');
     showStatus(tr("Waiting for device..."));
     m_channelsPage->prepareEditRow();
-    loadSettings();
+    if (Result<void> loaded = loadSettings(); !loaded) {
+        m_startupError = errorText(loaded.error());
+        return;
+    }
     m_channelsPage->resetEditRowSelections();
     m_modesPage->createModeSlots();
     offerRecovery();
@@ -588,6 +592,8 @@ void MainWindow::showEvent(QShowEvent* event)
     if (m_firstShowDone)
         return;
     m_firstShowDone = true;
+    if (!m_startupError.isEmpty())
+        return;
     // Errors must not leave an event handler; program entry reads them back.
     try {
         prepareFirstShow();
@@ -679,19 +685,23 @@ bool MainWindow::reopenPorts()
     if (m_link.busy())
         return false;
     takeChosenPorts();
-    return reported([this] { m_link.reopenPorts(); });
+    return reported(m_link.reopenPorts());
 }
 
 // ------------------------------------------------------------- handlers
 
-template <typename Step> bool MainWindow::reported(Step&& step)
+QWidget& MainWindow::calculatorWindow() const
 {
-    try {
-        step();
+    QWidget* calculator = m_channelsPage->findChild<QWidget*>(QStringLiteral("CalcForm"));
+    Q_ASSERT(calculator);
+    return *calculator;
+}
+
+bool MainWindow::reported(const Result<void>& step)
+{
+    if (step)
         return true;
-    } catch (const std::exception& e) {
-        showError(QString::fromStdString(e.what()));
-    }
+    showError(errorText(step.error()));
     return false;
 }
 

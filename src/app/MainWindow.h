@@ -87,7 +87,7 @@ public:
     bool developerControlsShown() const { return m_developerControls; }
     // The program settings (MainWindowSettings.cpp). Keys after a failed
     // write are not written.
-    void loadSettings();
+    Result<void> loadSettings();
     Result<void> saveSettings();
 
     // Where unsaved changes of the channel table are kept (MainWindowBackup.cpp):
@@ -180,7 +180,11 @@ private:
     void updateEnabledStates();
     // Channel actions: disabled on the firmware and modes pages.
     void addChannelAction(QAction* action);
-    template <typename Step> bool reported(Step&& step);
+    // Shows a failed step in a message box; true when it succeeded.
+    bool reported(const Result<void>& step);
+    // The channel page's calculator window, found as a user's script finds it;
+    // the window keeps its position with its own.
+    QWidget& calculatorWindow() const;
 
     DeviceLink& m_link;
     const bool m_developerRun;

@@ -2,7 +2,6 @@
 
 #include "app/MainWindow.h"
 
-#include "channels/gui/CalculatorDialog.h"
 #include "channels/gui/ChannelsPage.h"
 #include "firmware/gui/FirmwarePage.h"
 #include "link/DeviceLink.h"
@@ -37,7 +36,7 @@ void selectPort(QComboBox& box, const std::string& name)
 
 } // namespace
 
-void MainWindow::loadSettings()
+Result<void> MainWindow::loadSettings()
 {
     const ProgramSettings s
         = readProgramSettings(readIniFile(m_settingsFiles.programIni), toIniText(m_settingsFiles.executableDir));
@@ -59,14 +58,14 @@ void MainWindow::loadSettings()
 
     // The restored selection; a port that cannot be opened ends the start.
     m_link.setSelectedPorts(m_inputPorts->currentText(), m_outputPorts->currentText());
-    m_link.reopenPorts();
+    return m_link.reopenPorts();
 }
 
 Result<void> MainWindow::saveSettings()
 {
     if (Result<void> saved = saveFormPosition(*this, m_settingsFiles.positionIni); !saved)
         return saved;
-    if (Result<void> saved = saveFormPosition(*m_channelsPage->calculator(), m_settingsFiles.positionIni); !saved)
+    if (Result<void> saved = saveFormPosition(calculatorWindow(), m_settingsFiles.positionIni); !saved)
         return saved;
     if (m_settingsFiles.programIni.isEmpty())
         return {};

@@ -111,15 +111,14 @@ OpResult FirmwareService::setDeviceId(int64_t number)
     if (!operation)
         return OpResult::Busy;
 
-    try {
-        m_link.reopenPorts();
-        m_link.setRestartPending(true);
-        status(tr("Writing device number..."));
-        m_link.processPendingEvents();
-        m_link.pumpingDelay(kDeviceNumberPauseMs);
-        m_link.sendDeviceNumber(QString::number(number), 'E');
-    } catch (const std::exception& e) {
-        emit m_link.errorRaised(QString::fromStdString(e.what()));
+    if (!m_link.succeeded(m_link.reopenPorts()))
+        return OpResult::Failed;
+    m_link.setRestartPending(true);
+    status(tr("Writing device number..."));
+    m_link.processPendingEvents();
+    m_link.pumpingDelay(kDeviceNumberPauseMs);
+    if (!m_link.succeeded(m_link.sendDeviceNumber(QString::number(number), 'E'))) {
+        m_link.setRestartPending(false);
         return OpResult::Failed;
     }
     m_link.pumpingDelay(kDeviceNumberPauseMs);

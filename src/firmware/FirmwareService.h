@@ -127,7 +127,8 @@ public:
     void transferFirmwareBlocks();
     // Builds and sends one block message; keeps its hex text for the interface
     // test. Raises the output's error.
-    void sendFwBlockData(const std::vector<uint8_t>& data, uint32_t counter);
+    // False when the output refused the block (reported through the link).
+    bool sendFwBlockData(const std::vector<uint8_t>& data, uint32_t counter);
 
     // InterfaceTest.cpp
     void runInterfaceTest();

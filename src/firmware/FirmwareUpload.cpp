@@ -52,16 +52,13 @@ OpResult enterProgrammingMode(DeviceLink& link)
     DeviceOperation operation(link);
     if (!operation)
         return OpResult::Busy;
-    try {
-        link.reopenPorts();
-        link.processPendingEvents();
-        emit link.statusText(QCoreApplication::translate("vantorel::FirmwareUpload", "Reading data..."));
-        link.pauseBeforeSend();
-        link.sendCommand('N', {0, 0, 0, 0});
-    } catch (const std::exception& e) {
-        emit link.errorRaised(QString::fromStdString(e.what()));
+    if (!link.succeeded(link.reopenPorts()))
         return OpResult::Failed;
-    }
+    link.processPendingEvents();
+    emit link.statusText(QCoreApplication::translate("vantorel::FirmwareUpload", "Reading data..."));
+    link.pauseBeforeSend();
+    if (!link.succeeded(link.sendCommand('N', {0, 0, 0, 0})))
+        return OpResult::Failed;
     if (!link.awaitReply(DeviceLink::Flag::ReplyReceived, kProgrammingModeWaitMs)) {
         emit link.statusText(QCoreApplication::translate("vantorel::FirmwareUpload", "No data received."));
         return OpResult::NoAnswer;
@@ -70,11 +67,13 @@ OpResult enterProgrammingMode(DeviceLink& link)
     return OpResult::Done;
 }
 
-void FirmwareService::sendFwBlockData(const std::vector<uint8_t>& data, uint32_t counter)
+bool FirmwareService::sendFwBlockData(const std::vector<uint8_t>& data, uint32_t counter)
 {
     const Bytes message = buildFirmwareBlock(data, counter);
-    m_link.output().sendSysex(message.data(), uint16_t(message.size()));
+    if (!m_link.succeeded(m_link.output().sendSysex(message.data(), uint16_t(message.size()))))
+        return false;
     m_sentMessageText = bytesToHexText(message.data(), message.size() - 1, "");
+    return true;
 }
 
 void FirmwareService::uploadHandshake()
@@ -87,7 +86,10 @@ void FirmwareService::uploadHandshake()
     m_deviceFirmwareDate = 0;
 
     const auto handshake = [this](uint8_t data1, uint32_t answer, const char* noResponse) {
-        m_link.sendShortMessage(0x9F, data1, 0x7F);
+        if (!m_link.succeeded(m_link.sendShortMessage(0x9F, data1, 0x7F))) {
+            endUpload(UploadResult::SendFailed);
+            return false;
+        }
         restartTimer();
         const int result = m_link.waitForShortMessage(answer);
         if (result == -2) {
@@ -99,26 +101,20 @@ void FirmwareService::uploadHandshake()
         }
         return result == 0;
     };
-    try {
-        m_link.clearShortMessageQueue();
-        if (!handshake(0x00, kHandshake1Answer, QT_TR_NOOP("No response from device, HS 1")))
-            return;
-        m_link.pumpingDelay(kHandshakePauseMs);
-        if (m_link.cancelRequested()) {
-            reportCancelled(tr("Cancelled: no firmware block was sent; the device waits in its bootloader."));
-            endUpload(UploadResult::Cancelled);
-            return;
-        }
-        // The first block request may come right behind the second answer,
-        // in the same run of the input handler: from here on it counts.
-        blockRequest = false;
-        if (!handshake(0x24, kHandshake2Answer, QT_TR_NOOP("No response from device, HS 2")))
-            return;
-    } catch (const std::exception& e) {
-        emit m_link.errorRaised(QString::fromStdString(e.what()));
-        endUpload(UploadResult::SendFailed);
+    m_link.clearShortMessageQueue();
+    if (!handshake(0x00, kHandshake1Answer, QT_TR_NOOP("No response from device, HS 1")))
+        return;
+    m_link.pumpingDelay(kHandshakePauseMs);
+    if (m_link.cancelRequested()) {
+        reportCancelled(tr("Cancelled: no firmware block was sent; the device waits in its bootloader."));
+        endUpload(UploadResult::Cancelled);
         return;
     }
+    // The first block request may come right behind the second answer,
+    // in the same run of the input handler: from here on it counts.
+    blockRequest = false;
+    if (!handshake(0x24, kHandshake2Answer, QT_TR_NOOP("No response from device, HS 2")))
+        return;
     transferFirmwareBlocks();
 }
 
@@ -155,44 +151,44 @@ void FirmwareService::transferFirmwareBlocks()
     const std::vector<FirmwareBlock> blocks = firmwareBlocks(*image);
     const int total = int(blocks.size());
     m_link.reportProgress(0, total, QStringLiteral("blocks"));
-    try {
-        for (size_t i = 0; i + 1 < blocks.size(); ++i) {
-            // Between two blocks: the bootloader has taken every block sent.
-            if (m_link.cancelRequested()) {
-                reportCancelled(tr("Cancelled: %1 of %n firmware blocks sent; the device waits in its bootloader "
-                                   "for a new upload.",
-                                   nullptr, total)
-                                    .arg(i));
-                endUpload(UploadResult::Cancelled);
-                return;
-            }
-            firmwareStatus(blockStatusText(blocks[i].counter));
-            sendFwBlockData(blocks[i].data, blocks[i].counter);
-            blockRequest = false;
-            if (!awaitRequest()) {
-                if (checksumError) {
-                    // Shown by the message handler; nothing is resent.
-                    endUpload(UploadResult::ChecksumError);
-                } else {
-                    firmwareStatus(tr("Block write timeout..."));
-                    // Whether the block or its request was lost cannot be
-                    // told apart: nothing is resent, and the bootloader waits on.
-                    status(tr(kLeftInBootloaderText));
-                    endUpload(UploadResult::BlockTimeout);
-                }
-                return;
-            }
-            m_link.reportProgress(int(i) + 1, total, QStringLiteral("blocks"));
+    for (size_t i = 0; i + 1 < blocks.size(); ++i) {
+        // Between two blocks: the bootloader has taken every block sent.
+        if (m_link.cancelRequested()) {
+            reportCancelled(tr("Cancelled: %1 of %n firmware blocks sent; the device waits in its bootloader "
+                               "for a new upload.",
+                               nullptr, total)
+                                .arg(i));
+            endUpload(UploadResult::Cancelled);
+            return;
         }
-        // The bootloader answers the final block with upgrade ready or a
-        // checksum error on its own.
-        sendFwBlockData(blocks.back().data, blocks.back().counter);
-        m_link.reportProgress(total, total, QStringLiteral("blocks"));
-    } catch (const std::exception& e) {
-        emit m_link.errorRaised(QString::fromStdString(e.what()));
+        firmwareStatus(blockStatusText(blocks[i].counter));
+        if (!sendFwBlockData(blocks[i].data, blocks[i].counter)) {
+            endUpload(UploadResult::SendFailed);
+            return;
+        }
+        blockRequest = false;
+        if (!awaitRequest()) {
+            if (checksumError) {
+                // Shown by the message handler; nothing is resent.
+                endUpload(UploadResult::ChecksumError);
+            } else {
+                firmwareStatus(tr("Block write timeout..."));
+                // Whether the block or its request was lost cannot be
+                // told apart: nothing is resent, and the bootloader waits on.
+                status(tr(kLeftInBootloaderText));
+                endUpload(UploadResult::BlockTimeout);
+            }
+            return;
+        }
+        m_link.reportProgress(int(i) + 1, total, QStringLiteral("blocks"));
+    }
+    // The bootloader answers the final block with upgrade ready or a
+    // checksum error on its own.
+    if (!sendFwBlockData(blocks.back().data, blocks.back().counter)) {
         endUpload(UploadResult::SendFailed);
         return;
     }
+    m_link.reportProgress(total, total, QStringLiteral("blocks"));
     endUpload(UploadResult::FinalBlockSent);
 }
 

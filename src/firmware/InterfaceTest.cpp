@@ -75,51 +75,59 @@ void FirmwareService::runInterfaceTest()
         return true;
     };
 
-    try {
-        if (cancelled(0))
-            return;
-        m_link.clearInputSeen();
-        m_link.clearShortMessageQueue();
-        m_link.sendShortMessage(0x9F, 0x00, 0x7F);
-        restartTimer();
-        waitFor([this] { return m_link.inputSeen() || m_link.tickSeen(); });
-        if (!m_link.inputSeen()) {
-            status(tr("Iface test init failed..."));
-            endTest(TestResult::InitFailed);
-            return;
-        }
-        if (!step(kEventTestStartAnswer, QT_TR_NOOP("Queue error 0"), QT_TR_NOOP("Iface test init failed..."),
-                  TestResult::InitFailed))
-            return;
-
-        const qint64 pauseStart = m_link.clock().now();
-        m_link.pumpingDelay(kPauseMs);
-        emit m_link.testTimeShown(
-            QTime(0, 0).addMSecs(int(m_link.clock().now() - pauseStart)).toString(QStringLiteral("ss:zzz")));
-        if (cancelled(1))
-            return;
-
-        m_link.clearInputSeen();
-        m_link.sendShortMessage(0x9F, 0x10, 0x7F);
-        if (!step(kEventTestHandshakeAnswer, QT_TR_NOOP("Queue error 1"), QT_TR_NOOP("Iface test HS failed..."),
-                  TestResult::HandshakeFailed))
-            return;
-        m_link.appendResult(QStringLiteral("Iface test Init End"));
-        if (cancelled(2))
-            return;
-
-        if (!step(kEventBlockRequest, QT_TR_NOOP("Queue error 2"), QT_TR_NOOP("No data request from device..."),
-                  TestResult::NoDataRequest))
-            return;
-        if (cancelled(3))
-            return;
-        sendFwBlockData(interfaceTestBlock(), kInterfaceTestCounter);
-        m_link.reportProgress(kTestSteps, kTestSteps, QStringLiteral("steps"));
-        m_link.appendResult(QStringLiteral("Block sent - Iface test"));
-    } catch (const std::exception& e) {
-        emit m_link.errorRaised(QString::fromStdString(e.what()));
+    // A send the output refuses ends the test (reported through the link).
+    const auto sent = [this](const Result<void>& message) {
+        if (m_link.succeeded(message))
+            return true;
         endTest(TestResult::SendFailed);
+        return false;
+    };
+
+    if (cancelled(0))
+        return;
+    m_link.clearInputSeen();
+    m_link.clearShortMessageQueue();
+    if (!sent(m_link.sendShortMessage(0x9F, 0x00, 0x7F)))
+        return;
+    restartTimer();
+    waitFor([this] { return m_link.inputSeen() || m_link.tickSeen(); });
+    if (!m_link.inputSeen()) {
+        status(tr("Iface test init failed..."));
+        endTest(TestResult::InitFailed);
+        return;
     }
+    if (!step(kEventTestStartAnswer, QT_TR_NOOP("Queue error 0"), QT_TR_NOOP("Iface test init failed..."),
+              TestResult::InitFailed))
+        return;
+
+    const qint64 pauseStart = m_link.clock().now();
+    m_link.pumpingDelay(kPauseMs);
+    emit m_link.testTimeShown(
+        QTime(0, 0).addMSecs(int(m_link.clock().now() - pauseStart)).toString(QStringLiteral("ss:zzz")));
+    if (cancelled(1))
+        return;
+
+    m_link.clearInputSeen();
+    if (!sent(m_link.sendShortMessage(0x9F, 0x10, 0x7F)))
+        return;
+    if (!step(kEventTestHandshakeAnswer, QT_TR_NOOP("Queue error 1"), QT_TR_NOOP("Iface test HS failed..."),
+              TestResult::HandshakeFailed))
+        return;
+    m_link.appendResult(QStringLiteral("Iface test Init End"));
+    if (cancelled(2))
+        return;
+
+    if (!step(kEventBlockRequest, QT_TR_NOOP("Queue error 2"), QT_TR_NOOP("No data request from device..."),
+              TestResult::NoDataRequest))
+        return;
+    if (cancelled(3))
+        return;
+    if (!sendFwBlockData(interfaceTestBlock(), kInterfaceTestCounter)) {
+        endTest(TestResult::SendFailed);
+        return;
+    }
+    m_link.reportProgress(kTestSteps, kTestSteps, QStringLiteral("steps"));
+    m_link.appendResult(QStringLiteral("Block sent - Iface test"));
     // The echo is checked when the bootloader reports its end.
 }
 
@@ -137,11 +145,8 @@ void FirmwareService::checkInterfaceTestData()
     ++m_passes;
     emit passesChanged(m_passes);
 
-    try {
-        m_link.clearShortMessageQueue();
-        m_link.sendShortMessage(0x9F, 0x14, 0x7F);
-    } catch (const std::exception& e) {
-        emit m_link.errorRaised(QString::fromStdString(e.what()));
+    m_link.clearShortMessageQueue();
+    if (!m_link.succeeded(m_link.sendShortMessage(0x9F, 0x14, 0x7F))) {
         endTest(TestResult::PassedUnconfirmed);
         return;
     }

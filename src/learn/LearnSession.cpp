@@ -28,15 +28,13 @@ Result<void> LearnSession::start(const QString& port)
 {
     cancel();
     auto input = std::make_unique<MidiInputPort>(m_ports);
-    try {
-        input->setProductName(port.toStdString());
-        input->openPort();
-        if (!input->isOpen())
-            return makeError(tr("Cannot open the MIDI input port %1.").arg(port));
-        input->startInput();
-    } catch (const std::exception& e) {
-        return makeError(QString::fromStdString(e.what()).trimmed());
-    }
+    if (Result<void> named = input->setProductName(port.toStdString()); !named)
+        return makeError(errorText(named.error()).trimmed());
+    input->openPort();
+    if (!input->isOpen())
+        return makeError(tr("Cannot open the MIDI input port %1.").arg(port));
+    if (Result<void> started = input->startInput(); !started)
+        return makeError(errorText(started.error()).trimmed());
     connect(input.get(), &MidiInputPort::midiInput, this, &LearnSession::onInput);
     m_input = std::move(input);
     m_port = port;

@@ -16,12 +16,8 @@ MappingTester::MappingTester(DeviceLink& link, QObject* parent)
 
 bool MappingTester::send(const ShortMessage& message)
 {
-    try {
-        m_link.sendShortMessage(message.status, message.data1, message.data2);
-    } catch (const std::exception& e) {
-        emit m_link.errorRaised(QString::fromStdString(e.what()));
+    if (!m_link.succeeded(m_link.sendShortMessage(message.status, message.data1, message.data2)))
         return false;
-    }
     m_link.appendResult(QStringLiteral("Test sent: ") + QString::fromStdString(shortMessageText(message)));
     return true;
 }

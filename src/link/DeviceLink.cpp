@@ -1,13 +1,13 @@
 #include "link/DeviceLink.h"
 
 #include "firmware/domain/PackedDateTime.h"
-#include "midi/MidiErrors.h"
 #include "midi/domain/EventText.h"
 #include "midi/domain/PortIdentity.h"
 #include "protocol/DeviceType.h"
 #include "protocol/EventCodes.h"
 #include "protocol/Reply.h"
 #include "protocol/Sysex.h"
+#include "util/Translate.h"
 #include "util/Utils.h"
 #include "util/qt/TextConversions.h"
 
@@ -81,7 +81,7 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     if (!m_outputNames.isEmpty())
         m_selectedOutput = m_outputNames.first();
 
-    m_input->setSysexBufferCount(kSysexBufferCount);
+    (void)m_input->setSysexBufferCount(kSysexBufferCount); // the port is closed: always taken
     connect(m_input.get(), &MidiInputPort::midiInput, this, &DeviceLink::onMidiInput);
     connect(m_input.get(), &MidiInputPort::overflow, this, &DeviceLink::onInputOverflow);
     connect(m_portWatch.get(), &MidiPortWatch::portDisappeared, this, &DeviceLink::onPortDisappeared);
@@ -96,12 +96,8 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
 DeviceLink::~DeviceLink()
 {
     m_timer.stop();
-    try {
-        m_input->closePort();
-        m_output->closePort();
-    } catch (const std::exception&) {
-        // Nothing to report to while shutting down.
-    }
+    m_input->closePort();
+    m_output->closePort();
 }
 
 void DeviceLink::setSelectedPorts(const QString& input, const QString& output)
@@ -125,14 +121,9 @@ bool DeviceLink::refreshPorts()
     }
     // A port that vanished and came back under its name between two looks:
     // its connection is gone, so it is opened again.
-    if (portLost() && m_portWatch->missingPort().empty() && !m_inputMissing && !m_outputMissing) {
-        try {
-            reopenPorts();
-            emit statusText(tr("The MIDI ports are back."));
-        } catch (const std::exception& e) {
-            emit errorRaised(QString::fromStdString(e.what()));
-        }
-    }
+    if (portLost() && m_portWatch->missingPort().empty() && !m_inputMissing && !m_outputMissing
+        && succeeded(reopenPorts()))
+        emit statusText(tr("The MIDI ports are back."));
     if (changed)
         emit portListsChanged(m_inputNames, m_outputNames);
     return changed;
@@ -157,50 +148,55 @@ void DeviceLink::followChosenPort(bool input)
 
     const int found
         = chosen.isEmpty() ? (names.isEmpty() ? -1 : 0) : findStablePort(toStdList(names), chosen.toStdString());
-    try {
-        if (found < 0) {
-            if (chosen.isEmpty() || missing)
-                return;
-            missing = true;
-            if (input)
-                m_input->closePort();
-            else
-                m_output->closePort();
-            emit chosenPortMissing(input, true, chosen);
-            emit statusText(
-                (input ? tr("The MIDI input port \"%1\" is gone.") : tr("The MIDI output port \"%1\" is gone."))
-                    .arg(chosen));
+    if (found < 0) {
+        if (chosen.isEmpty() || missing)
             return;
-        }
-        const bool open = input ? m_input->isOpen() : m_output->isOpen();
-        if (open && names.at(found) == chosen)
-            return; // still there under its name
-        const bool wasMissing = missing; // not for a first port in an empty list
-        chosen = names.at(found);
-        missing = false;
-        if (input) {
+        missing = true;
+        if (input)
             m_input->closePort();
-            m_input->setProductName(chosen.toStdString());
-            m_input->openPort();
-            m_input->startInput();
-        } else {
+        else
             m_output->closePort();
-            m_output->setProductName(chosen.toStdString());
-            m_output->openPort();
-        }
-        watchOpenPorts();
-        if (wasMissing) {
-            emit chosenPortMissing(input, false, chosen);
-            emit statusText(
-                (input ? tr("The MIDI input port \"%1\" is back.") : tr("The MIDI output port \"%1\" is back."))
-                    .arg(chosen));
-        }
-    } catch (const std::exception& e) {
-        emit errorRaised(QString::fromStdString(e.what()));
+        emit chosenPortMissing(input, true, chosen);
+        emit statusText((input ? tr("The MIDI input port \"%1\" is gone.") : tr("The MIDI output port \"%1\" is gone."))
+                            .arg(chosen));
+        return;
+    }
+    const bool open = input ? m_input->isOpen() : m_output->isOpen();
+    if (open && names.at(found) == chosen)
+        return; // still there under its name
+    const bool wasMissing = missing; // not for a first port in an empty list
+    chosen = names.at(found);
+    missing = false;
+    if (input) {
+        m_input->closePort();
+        if (!succeeded(m_input->setProductName(chosen.toStdString())))
+            return;
+        m_input->openPort();
+        if (!succeeded(m_input->startInput()))
+            return;
+    } else {
+        m_output->closePort();
+        if (!succeeded(m_output->setProductName(chosen.toStdString())))
+            return;
+        m_output->openPort();
+    }
+    watchOpenPorts();
+    if (wasMissing) {
+        emit chosenPortMissing(input, false, chosen);
+        emit statusText((input ? tr("The MIDI input port \"%1\" is back.") : tr("The MIDI output port \"%1\" is back."))
+                            .arg(chosen));
     }
 }
 
-void DeviceLink::openPorts()
+bool DeviceLink::succeeded(const Result<void>& step)
+{
+    if (step)
+        return true;
+    emit errorRaised(errorText(step.error()));
+    return false;
+}
+
+Result<void> DeviceLink::openPorts()
 {
     m_echoReported = false;
     // The lists are current (refreshPorts): a port plugged in after the
@@ -208,15 +204,19 @@ void DeviceLink::openPorts()
     m_inputMissing = false;
     m_outputMissing = false;
     if (m_input->deviceCount() > 0 || !m_inputNames.isEmpty()) {
-        m_input->setProductName(m_selectedInput.toStdString());
+        if (Result<void> named = m_input->setProductName(m_selectedInput.toStdString()); !named)
+            return named;
         m_input->openPort();
-        m_input->startInput();
+        if (Result<void> started = m_input->startInput(); !started)
+            return started;
     }
     if (m_output->deviceCount() > 0 || !m_outputNames.isEmpty()) {
-        m_output->setProductName(m_selectedOutput.toStdString());
+        if (Result<void> named = m_output->setProductName(m_selectedOutput.toStdString()); !named)
+            return named;
         m_output->openPort();
     }
     watchOpenPorts();
+    return {};
 }
 
 void DeviceLink::watchOpenPorts()
@@ -231,34 +231,28 @@ void DeviceLink::closePorts()
     emit statusBarReset();
     m_portWatch->stop();
     m_portWatch->watch({}, {});
-    try {
-        m_input->closePort();
-    } catch (const std::exception&) {
-        emit messageBox(tr("Problemn z zamknięciem wejścia."));
-    }
-    try {
-        m_output->closePort();
-    } catch (const std::exception&) {
-        emit messageBox(tr("Problemn z zamknięciem wyjścia."));
-    }
+    m_input->closePort();
+    m_output->closePort();
 }
 
-void DeviceLink::reopenPorts()
+Result<void> DeviceLink::reopenPorts()
 {
     closePorts();
-    openPorts();
+    return openPorts();
 }
 
-void DeviceLink::sendCommand(char letter, const std::vector<uint8_t>& payload)
+Result<void> DeviceLink::sendCommand(char letter, const std::vector<uint8_t>& payload)
 {
     const Bytes message = buildCommand(letter, payload);
-    m_output->sendSysex(message.data(), static_cast<uint16_t>(message.size()));
+    if (Result<void> sent = m_output->sendSysex(message.data(), static_cast<uint16_t>(message.size())); !sent)
+        return sent;
     m_engine.noteSent();
     const int64_t now = m_engine.now();
     while (!m_recentlySent.empty()
            && (m_recentlySent.size() >= kEchoMemoryCount || now - m_recentlySent.front().first > kEchoMemoryMs))
         m_recentlySent.pop_front();
     m_recentlySent.emplace_back(now, message);
+    return {};
 }
 
 bool DeviceLink::isEcho(const MidiEvent& event)
@@ -380,31 +374,26 @@ bool DeviceLink::barrier()
 
 bool DeviceLink::trySendCommand(char letter, const std::vector<uint8_t>& payload)
 {
-    try {
-        sendCommand(letter, payload);
-        return true;
-    } catch (const std::exception& e) {
-        emit errorRaised(QString::fromStdString(e.what()));
-        return false;
-    }
+    return succeeded(sendCommand(letter, payload));
 }
 
-bool DeviceLink::sendDeviceNumber(const QString& number, char letter)
+Result<void> DeviceLink::sendDeviceNumber(const QString& number, char letter)
 {
     const auto payload = deviceNumberPayload(number.toStdString());
     if (!payload)
-        return false;
-    sendCommand(letter, *payload);
-    return true;
+        return markedError("vantorel::DeviceLink",
+                           VANTOREL_TRANSLATE_NOOP("vantorel::DeviceLink", "\"%1\" is not a device number."),
+                           number.toStdString());
+    return sendCommand(letter, *payload);
 }
 
-void DeviceLink::sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2)
+Result<void> DeviceLink::sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2)
 {
     MidiEvent event;
     event.status = status;
     event.data1 = data1;
     event.data2 = data2;
-    m_output->sendEvent(event);
+    return m_output->sendEvent(event);
 }
 
 void DeviceLink::startWaitTimer(int ms)
@@ -734,13 +723,9 @@ DeviceOperation::DeviceOperation(DeviceLink& link)
     // opened again; one still missing is reported again, and every wait of
     // the operation ends at once.
     if (link.portLost()) {
-        if (link.m_portWatch->missingPort().empty()) {
-            try {
-                link.reopenPorts();
-            } catch (const std::exception& e) {
-                emit link.errorRaised(QString::fromStdString(e.what()));
-            }
-        } else
+        if (link.m_portWatch->missingPort().empty())
+            (void)link.succeeded(link.reopenPorts()); // a failure is reported; the waits then end at once
+        else
             emit link.errorRaised(link.portLostText());
     }
     m_owner = true;

@@ -64,11 +64,14 @@ public:
     QString selectedInput() const { return m_selectedInput; }
     QString selectedOutput() const { return m_selectedOutput; }
 
-    // Raise MidiInputError / MidiOutputError when a name is not installed.
+    // Fail when a chosen name is not installed or the input cannot start.
     // The open ports are watched from then on (portWatch()).
-    void openPorts();
+    Result<void> openPorts();
     void closePorts();
-    void reopenPorts();
+    Result<void> reopenPorts();
+    // Reports a failed step through errorRaised (in the user's language);
+    // true when the step succeeded.
+    bool succeeded(const Result<void>& step);
 
     // Notices an open port leaving the MIDI system. A loss is reported once
     // through errorRaised ("The MIDI port <name> has disappeared."), ends the
@@ -81,15 +84,15 @@ public:
     // The report of the loss; empty while the ports are there.
     QString portLostText() const;
 
-    // Framing and sending; raise MidiOutputError when the output refuses.
-    void sendCommand(char letter, const std::vector<uint8_t>& payload = {});
+    // Framing and sending; fails when the output refuses.
+    Result<void> sendCommand(char letter, const std::vector<uint8_t>& payload = {});
     // sendCommand for device operations: a refusal of the output is reported
     // through errorRaised and gives false.
     bool trySendCommand(char letter, const std::vector<uint8_t>& payload = {});
-    // Sends `number` (decimal text) as six or more decimal digits; false when
-    // the text is not a number (nothing is sent).
-    bool sendDeviceNumber(const QString& number, char letter);
-    void sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2);
+    // Sends `number` (decimal text) as six or more decimal digits; fails
+    // without sending when the text is not a number.
+    Result<void> sendDeviceNumber(const QString& number, char letter);
+    Result<void> sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2);
 
     // One request and its reply, through the request engine (RequestEngine.h):
     // the wait adapts to the link, and a request that is safe to repeat is

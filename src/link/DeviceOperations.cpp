@@ -11,18 +11,6 @@ namespace vantorel {
 
 namespace {
 
-// Runs one step that talks to the MIDI ports; a refusal ends the operation.
-template <typename Step> bool attempt(DeviceLink& link, Step&& step)
-{
-    try {
-        step();
-        return true;
-    } catch (const std::exception& e) {
-        emit link.errorRaised(QString::fromStdString(e.what()));
-        return false;
-    }
-}
-
 struct Exchange {
     char letter = 0;
     std::vector<uint8_t> payload;
@@ -50,7 +38,7 @@ OpResult run(DeviceLink& link, const Exchange& x)
     DeviceOperation operation(link);
     if (!operation)
         return OpResult::Busy;
-    if (x.reopenPorts && !attempt(link, [&] { link.reopenPorts(); }))
+    if (x.reopenPorts && !link.succeeded(link.reopenPorts()))
         return OpResult::Failed;
     emit link.statusText(text(x.before));
     if (x.pauseBeforeSend)
@@ -204,12 +192,12 @@ OpResult sendCommonMessage(DeviceLink& link, int index)
     DeviceOperation operation(link);
     if (!operation)
         return OpResult::Busy;
-    if (!attempt(link, [&] { link.reopenPorts(); }))
+    if (!link.succeeded(link.reopenPorts()))
         return OpResult::Failed;
     link.processPendingEvents();
     link.clearInputSeen();
     link.clearShortMessageQueue();
-    if (!attempt(link, [&] { link.sendShortMessage(uint8_t(0xF1 + index), 0, 0); }))
+    if (!link.succeeded(link.sendShortMessage(uint8_t(0xF1 + index), 0, 0)))
         return OpResult::Failed;
     return OpResult::Done;
 }

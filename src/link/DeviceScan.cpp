@@ -96,11 +96,7 @@ std::vector<FoundDevice> scanFromLink(DeviceLink& link, bool* refused)
     std::vector<FoundDevice> found = scan.run();
     for (const QString& problem : scan.problems())
         emit link.errorRaised(problem);
-    try {
-        link.openPorts();
-    } catch (const std::exception& e) {
-        emit link.errorRaised(QString::fromStdString(e.what()));
-    }
+    (void)link.succeeded(link.openPorts()); // reported; the scan's outcome stands
     if (scan.cancelled())
         emit link.statusText(QCoreApplication::translate(
             "vantorel::DeviceScan", "Cancelled: %n device(s) found so far.", nullptr, int(found.size())));
@@ -122,11 +118,7 @@ Result<void> confirmFromLink(DeviceLink& link, const FoundDevice& device)
     DeviceScan scan(link.ports());
     QObject::connect(&link, &DeviceLink::cancelRequestedChanged, &scan, &DeviceScan::cancel);
     Result<void> confirmed = scan.confirm(device.input, device.output, device.deviceId);
-    try {
-        link.openPorts();
-    } catch (const std::exception& e) {
-        emit link.errorRaised(QString::fromStdString(e.what()));
-    }
+    (void)link.succeeded(link.openPorts()); // reported; the scan's outcome stands
     return confirmed;
 }
 
@@ -146,28 +138,28 @@ Result<void> DeviceScan::confirm(const QString& input, const QString& output, ui
     MidiOutputPort out(m_ports);
     bool confirmed = false;
     QEventLoop loop;
-    try {
-        in.setDeviceId(uint16_t(inputIndex));
-        in.openPort();
-        out.setDeviceId(outputIndex);
-        if (!in.isOpen() || !out.openPort())
-            return refused(tr("The ports could not be opened."));
-        connect(&in, &MidiInputPort::midiInput, &loop, [&] {
-            while (auto event = in.readEvent()) {
-                const auto reply
-                    = event->isSysex() ? recognizeReply(event->sysex.data(), event->sysex.size()) : std::nullopt;
-                if (reply && (reply->letter == 'j' || reply->letter == 'k') && reply->deviceId == deviceId) {
-                    confirmed = true;
-                    loop.quit();
-                }
+    if (Result<void> chosen = in.setDeviceId(uint16_t(inputIndex)); !chosen)
+        return refused(errorText(chosen.error()));
+    in.openPort();
+    if (Result<void> chosen = out.setDeviceId(outputIndex); !chosen)
+        return refused(errorText(chosen.error()));
+    if (!in.isOpen() || !out.openPort())
+        return refused(tr("The ports could not be opened."));
+    connect(&in, &MidiInputPort::midiInput, &loop, [&] {
+        while (auto event = in.readEvent()) {
+            const auto reply
+                = event->isSysex() ? recognizeReply(event->sysex.data(), event->sysex.size()) : std::nullopt;
+            if (reply && (reply->letter == 'j' || reply->letter == 'k') && reply->deviceId == deviceId) {
+                confirmed = true;
+                loop.quit();
             }
-        });
-        in.startInput();
-        const Bytes request = buildCommand('J', {});
-        out.sendSysex(request.data(), uint16_t(request.size()));
-    } catch (const std::exception& e) {
-        return refused(QString::fromStdString(e.what()));
-    }
+        }
+    });
+    if (Result<void> started = in.startInput(); !started)
+        return refused(errorText(started.error()));
+    const Bytes request = buildCommand('J', {});
+    if (Result<void> sent = out.sendSysex(request.data(), uint16_t(request.size())); !sent)
+        return refused(errorText(sent.error()));
     QTimer end;
     end.setSingleShot(true);
     connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
@@ -220,17 +212,18 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
     for (size_t i = 0; i < inputNames.size() && !m_cancelled; ++i) {
         auto input = std::make_unique<MidiInputPort>(m_ports);
         MidiInputPort* in = input.get();
-        try {
-            input->setDeviceId(uint16_t(i));
-            input->openPort();
-            if (!input->isOpen()) {
-                m_problems
-                    << tr("The MIDI input port \"%1\" could not be opened.").arg(QString::fromStdString(inputNames[i]));
-                continue;
-            }
-            input->startInput();
-        } catch (const std::exception& e) {
-            m_problems << QString::fromStdString(e.what());
+        if (Result<void> chosen = input->setDeviceId(uint16_t(i)); !chosen) {
+            m_problems << errorText(chosen.error());
+            continue;
+        }
+        input->openPort();
+        if (!input->isOpen()) {
+            m_problems
+                << tr("The MIDI input port \"%1\" could not be opened.").arg(QString::fromStdString(inputNames[i]));
+            continue;
+        }
+        if (Result<void> started = input->startInput(); !started) {
+            m_problems << errorText(started.error());
             continue;
         }
         connect(in, &MidiInputPort::midiInput, this, [&, in, i] {
@@ -273,10 +266,8 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
     std::vector<std::unique_ptr<MidiOutputPort>> outputs(outputNames.size());
     for (size_t o = 0; o < outputNames.size() && !m_cancelled; ++o) {
         auto output = std::make_unique<MidiOutputPort>(m_ports);
-        try {
-            output->setDeviceId(int(o));
-        } catch (const std::exception& e) {
-            m_problems << QString::fromStdString(e.what());
+        if (Result<void> chosen = output->setDeviceId(int(o)); !chosen) {
+            m_problems << errorText(chosen.error());
             continue;
         }
         if (!output->openPort()) {
@@ -292,12 +283,9 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
         for (size_t o = 0; o < outputs.size(); ++o) {
             if (!outputs[o] || !chosen(o))
                 continue;
-            try {
-                outputs[o]->sendSysex(request.data(), uint16_t(request.size()));
-            } catch (const std::exception& e) {
-                if (round == 0)
-                    m_problems << QString::fromStdString(e.what());
-            }
+            if (Result<void> sent = outputs[o]->sendSysex(request.data(), uint16_t(request.size()));
+                !sent && round == 0)
+                m_problems << errorText(sent.error());
         }
     };
     const auto remaining = [&] { return deadlineMs - int(clock.elapsed()); };

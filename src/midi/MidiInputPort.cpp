@@ -1,6 +1,5 @@
 #include "midi/MidiInputPort.h"
 
-#include "midi/MidiErrors.h"
 #include "midi/WakeNotifier.h"
 #include "util/Translate.h"
 
@@ -56,45 +55,49 @@ MidiInputPort::~MidiInputPort()
     closePort();
 }
 
-void MidiInputPort::setDeviceId(uint16_t id)
+Result<void> MidiInputPort::setDeviceId(uint16_t id)
 {
     if (isOpen())
-        throw MidiInputError("Change to DeviceID while device was open");
+        return Error{"Change to DeviceID while device was open"};
     // Ports come and go (JACK clients, the emulator), so the list is read afresh.
     const std::vector<std::string> names = m_ports.inputPortNames();
     m_deviceCount = static_cast<int>(names.size());
     if (id >= names.size())
-        throw MidiInputError("Invalid device ID");
+        return Error{"Invalid device ID"};
     m_deviceId = id;
     m_productName = names[id];
+    return {};
 }
 
-void MidiInputPort::setProductName(const std::string& name)
+Result<void> MidiInputPort::setProductName(const std::string& name)
 {
     if (isOpen())
-        throw MidiInputError("Change to ProductName while device was open");
+        return Error{"Change to ProductName while device was open"};
     const std::vector<std::string> names = m_ports.inputPortNames();
     m_deviceCount = static_cast<int>(names.size());
     const auto found = std::find(names.begin(), names.end(), name);
     if (found == names.end())
-        throw MidiInputError(markedError(
-            kContext, VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "MIDI Input Device %1 not installed "), name));
+        return markedError(kContext,
+                           VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "MIDI Input Device %1 not installed "), name);
     m_productName = name;
     m_deviceId = static_cast<uint16_t>(found - names.begin());
+    return {};
 }
 
-void MidiInputPort::setSysexBufferSize(uint16_t size)
+Result<void> MidiInputPort::setSysexBufferSize(uint16_t size)
 {
     if (isOpen())
-        throw MidiInputError("Change to SysexBufferSize while device was open");
+        return Error{"Change to SysexBufferSize while device was open"};
     m_sysexBufferSize = size;
+    return {};
 }
 
-void MidiInputPort::setSysexBufferCount(uint16_t count)
+Result<void> MidiInputPort::setSysexBufferCount(uint16_t count)
 {
     if (isOpen())
-        throw MidiInputError("Change to SysexBuffercount while device was open");
+        return Error{"Change to SysexBuffercount while device was open"};
     m_sysexBufferCount = count;
+    return {};
 }
 
 void MidiInputPort::setSysexOnly(bool on)
@@ -160,18 +163,19 @@ void MidiInputPort::openPort()
     }
 }
 
-void MidiInputPort::startInput()
+Result<void> MidiInputPort::startInput()
 {
     if (!isOpen())
-        return;
-    if (const Result<void> started = m_port->start(); !started) {
+        return {};
+    if (Result<void> started = m_port->start(); !started) {
         m_error = 1;
         if (started.error().message.empty())
-            throw MidiInputError(markedError(
-                kContext, VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "The MIDI input could not be started.")));
-        throw MidiInputError(started.error());
+            return markedError(kContext,
+                               VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "The MIDI input could not be started."));
+        return started;
     }
     m_error = 0;
+    return {};
 }
 
 void MidiInputPort::closePort()

@@ -3,6 +3,7 @@
 #include "midi/MidiBackend.h"
 #include "midi/domain/EventRing.h"
 #include "midi/domain/MidiEvent.h"
+#include "util/Result.h"
 
 #include <QObject>
 
@@ -18,7 +19,7 @@ class WakeNotifier;
 // One MIDI input port. The backend's receive callback only copies the message
 // into a preallocated receive buffer, pushes a slot into the event ring and
 // wakes the GUI thread; the GUI thread then takes events with readEvent().
-// Setters raise MidiInputError with the texts users see.
+// Setters return what went wrong, in the texts users see.
 class MidiInputPort : public QObject {
     Q_OBJECT
 public:
@@ -30,15 +31,15 @@ public:
 
     int deviceCount() const { return m_deviceCount; }
     uint16_t deviceId() const { return m_deviceId; }
-    void setDeviceId(uint16_t id);
+    Result<void> setDeviceId(uint16_t id);
     const std::string& productName() const { return m_productName; }
-    void setProductName(const std::string& name);
+    Result<void> setProductName(const std::string& name);
     uint16_t capacity() const { return m_capacity; }
     void setCapacity(uint16_t capacity) { m_capacity = capacity; }
     uint16_t sysexBufferSize() const { return m_sysexBufferSize; }
-    void setSysexBufferSize(uint16_t size);
+    Result<void> setSysexBufferSize(uint16_t size);
     uint16_t sysexBufferCount() const { return m_sysexBufferCount; }
-    void setSysexBufferCount(uint16_t count);
+    Result<void> setSysexBufferCount(uint16_t count);
     bool sysexOnly() const { return m_sysexOnly; }
     void setSysexOnly(bool on);
     uint16_t error() const { return m_error; }
@@ -47,8 +48,8 @@ public:
 
     // Never raises: a port that cannot be opened stays closed.
     void openPort();
-    // Starts delivery (time stamps count from here). Raises on a backend failure.
-    void startInput();
+    // Starts delivery (time stamps count from here); a closed port has nothing to start.
+    Result<void> startInput();
     void closePort();
     uint16_t pendingEventCount() const;
     // The oldest pending event, or nullptr when closed or nothing is pending.

@@ -1,6 +1,5 @@
 #include "midi/MidiOutputPort.h"
 
-#include "midi/MidiErrors.h"
 #include "util/Translate.h"
 
 #include <QMetaObject>
@@ -50,31 +49,33 @@ MidiOutputPort::~MidiOutputPort()
     closePort();
 }
 
-void MidiOutputPort::setDeviceId(int id)
+Result<void> MidiOutputPort::setDeviceId(int id)
 {
     if (isOpen())
-        throw MidiOutputError("Change to DeviceID while device was open");
+        return Error{"Change to DeviceID while device was open"};
     // Ports come and go (JACK clients, the emulator), so the list is read afresh.
     const std::vector<std::string> names = m_ports.outputPortNames();
     m_deviceCount = static_cast<int>(names.size());
     if (id < 0 || id >= m_deviceCount)
-        throw MidiOutputError("Invalid device ID");
+        return Error{"Invalid device ID"};
     m_deviceId = id;
     m_productName = names[size_t(id)];
+    return {};
 }
 
-void MidiOutputPort::setProductName(const std::string& name)
+Result<void> MidiOutputPort::setProductName(const std::string& name)
 {
     if (isOpen())
-        throw MidiOutputError("Change to ProductName while device was open");
+        return Error{"Change to ProductName while device was open"};
     const std::vector<std::string> names = m_ports.outputPortNames();
     m_deviceCount = static_cast<int>(names.size());
     const auto found = std::find(names.begin(), names.end(), name);
     if (found == names.end())
-        throw MidiOutputError(markedError(
-            kContext, VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "MIDI output Device %1 not installed"), name));
+        return markedError(kContext,
+                           VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "MIDI output Device %1 not installed"), name);
     m_productName = name;
     m_deviceId = static_cast<int>(found - names.begin());
+    return {};
 }
 
 bool MidiOutputPort::openPort()
@@ -112,41 +113,38 @@ bool MidiOutputPort::closePort()
     return wasOpen;
 }
 
-void MidiOutputPort::sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2)
+Result<void> MidiOutputPort::sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2)
 {
     if (!m_port)
-        throw MidiOutputError(markedError(kContext, kPortNotOpen));
+        return markedError(kContext, kPortNotOpen);
     const uint8_t bytes[3] = {status, data1, data2};
-    if (const Result<void> sent = m_port->send(bytes, shortMessageLength(status)); !sent)
-        throw MidiOutputError(sent.error());
+    return m_port->send(bytes, shortMessageLength(status));
 }
 
-void MidiOutputPort::sendSysex(const uint8_t* data, uint16_t length)
+Result<void> MidiOutputPort::sendSysex(const uint8_t* data, uint16_t length)
 {
     if (!m_port)
-        throw MidiOutputError(markedError(kContext, kPortNotOpen));
-    if (const Result<void> sent = m_port->send(data, length); !sent)
-        throw MidiOutputError(sent.error());
+        return markedError(kContext, kPortNotOpen);
+    if (Result<void> sent = m_port->send(data, length); !sent)
+        return sent;
     // The backend has copied the bytes; report the buffer as released once
     // control is back in the event loop, as callers expect it after the send.
     QMetaObject::invokeMethod(
         this, [this] { emit sysexBufferReleased(); }, Qt::QueuedConnection);
+    return {};
 }
 
-void MidiOutputPort::sendEvent(const MidiEvent& event)
+Result<void> MidiOutputPort::sendEvent(const MidiEvent& event)
 {
     if (!isOpen())
-        throw MidiOutputError(
-            markedError(kContext, VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "MIDI Output device not open")));
-    if (!event.sysex.empty()) {
-        // Cutting the message to 16 bits of length would send a corrupt SysEx.
-        if (event.sysex.size() > 0xFFFF)
-            throw MidiOutputError(markedError(
-                kContext, VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "The SysEx message is too long to send.")));
-        sendSysex(event.sysex.data(), event.sysexLength());
-    } else {
-        sendShortMessage(event.status, event.data1, event.data2);
-    }
+        return markedError(kContext, VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "MIDI Output device not open"));
+    if (event.sysex.empty())
+        return sendShortMessage(event.status, event.data1, event.data2);
+    // Cutting the message to 16 bits of length would send a corrupt SysEx.
+    if (event.sysex.size() > 0xFFFF)
+        return markedError(kContext,
+                           VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "The SysEx message is too long to send."));
+    return sendSysex(event.sysex.data(), event.sysexLength());
 }
 
 } // namespace vantorel

@@ -2,6 +2,7 @@
 
 #include "midi/MidiBackend.h"
 #include "midi/domain/MidiEvent.h"
+#include "util/Result.h"
 
 #include <QObject>
 
@@ -10,7 +11,8 @@
 
 namespace vantorel {
 
-// One MIDI output port. Setters and sends raise MidiOutputError.
+// One MIDI output port. Setters and sends return what went wrong, in the texts
+// users see.
 class MidiOutputPort : public QObject {
     Q_OBJECT
 public:
@@ -19,18 +21,18 @@ public:
 
     int deviceCount() const { return m_deviceCount; }
     int deviceId() const { return m_deviceId; }
-    void setDeviceId(int id);
+    Result<void> setDeviceId(int id);
     const std::string& productName() const { return m_productName; }
-    void setProductName(const std::string& name);
+    Result<void> setProductName(const std::string& name);
     bool isOpen() const { return m_port != nullptr; }
 
     // Never raises; false when the port cannot be opened.
     bool openPort();
     // Returns whether the port was open.
     bool closePort();
-    void sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2);
-    void sendSysex(const uint8_t* data, uint16_t length);
-    void sendEvent(const MidiEvent& event);
+    Result<void> sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2);
+    Result<void> sendSysex(const uint8_t* data, uint16_t length);
+    Result<void> sendEvent(const MidiEvent& event);
 
 signals:
     void sysexBufferReleased(); // a sent SysEx buffer was released

@@ -116,7 +116,10 @@ acked=$(sed -n 's/^Cancelled: \([0-9]*\) of 40 channels written\.$/\1/p' <<< "$E
 # (A client killed while it joins the JACK graph may take its peer along:
 # this device is used for nothing else.)
 start_emulator early --type P
-"$CTL" --backend jack --in early:out --out early:in clear > /dev/null 2>&1 &
+# A script's background command starts with SIGINT ignored, so a signal sent
+# before the program has set its handler would be lost; a terminal's Ctrl+C is
+# not: the default action is restored, as an interactive shell has it.
+env --default-signal=INT "$CTL" --backend jack --in early:out --out early:in clear > /dev/null 2>&1 &
 kill -INT $!
 wait $!
 [ "$(recv_count early 41)" = 0 ] || fail "a signal at the start still sent the clear"

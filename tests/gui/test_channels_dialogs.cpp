@@ -108,7 +108,7 @@ TEST(Calculator, OpensWithoutBlockingAndKeepsItsFields)
 {
     ChannelsRig rig;
     rig.page->showCalculator();
-    CalculatorDialog* calc = rig.page->calculator();
+    CalculatorDialog* calc = child<CalculatorDialog>(*rig.page, "CalcForm");
     EXPECT_TRUE(calc->isVisible());
     EXPECT_FALSE(calc->isModal());
     EXPECT_TRUE(calc->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -200,7 +200,7 @@ TEST(ChannelsKeyboard, EscClosesEveryDialog)
         const char* focused; // where the Esc is typed
     };
     const Case cases[] = {
-        {p.calculator(), "ledlngLowByte"},
+        {child<CalculatorDialog>(p, "CalcForm"), "ledlngLowByte"},
         {child<ChannelInputDialog>(p, "DMXChannelInputForm"), "ledlngDMXChNbr"},
         {child<DescriptionDialog>(p, "DescrForm"), "memDescr"},
         {child<RowColoursDialog>(p, "DMXUserSetForm"), "pnlNOColor"},
@@ -278,7 +278,7 @@ TEST(ChannelsLanguage, SwitchingRetranslatesThePageAndKeepsItsTable)
                            child<QAction>(p, "milngAdd512DMXchannels")->text(),
                            child<QAction>(p, "milngUndo")->text(),
                            rig.model().headerData(ColMidiChannel, Qt::Horizontal).toString(),
-                           p.calculator()->windowTitle(),
+                           child<CalculatorDialog>(p, "CalcForm")->windowTitle(),
                            child<QPushButton>(p, "btnlngLearn")->text()};
     };
     EXPECT_EQ(texts(),

@@ -104,7 +104,7 @@ TEST(ChannelsLook, DialogsAreFixedSize)
     ChannelsPage& p = *rig.page;
     for (QDialog* dialog : std::initializer_list<QDialog*>{
              child<RowColoursDialog>(p, "DMXUserSetForm"), child<DescriptionDialog>(p, "DescrForm"),
-             child<ChannelInputDialog>(p, "DMXChannelInputForm"), p.calculator()}) {
+             child<ChannelInputDialog>(p, "DMXChannelInputForm"), child<CalculatorDialog>(p, "CalcForm")}) {
         dialog->show();
         pause(10);
         EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << dialog->objectName().toStdString();

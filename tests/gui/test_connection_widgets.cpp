@@ -21,7 +21,7 @@ struct Window : LinkRig {
     explicit Window(const std::function<void(EmulatorConfig&)>& adjust = {})
         : LinkRig(emulated('P', adjust))
     {
-        link->openPorts();
+        EXPECT_TRUE(link->openPorts());
         auto* panel = new OperationProgress(*link, window.statusBar());
         panel->cancelWithEscapeIn(&window);
         window.statusBar()->addPermanentWidget(panel);

@@ -38,7 +38,7 @@ TEST(PagesAlone, FirmwarePageListensToTheBootloaderOnlyWhileShown)
 TEST(PagesAlone, FirmwarePageHandsItsDeviceControlsToTheHostAndAsksItForThePorts)
 {
     LinkRig rig(emulated('E'));
-    rig.link->openPorts();
+    EXPECT_TRUE(rig.link->openPorts());
     FakePageHost host;
     FirmwarePage page(*rig.link, host);
     host.locked.sort();
@@ -66,7 +66,7 @@ TEST(PagesAlone, FirmwarePageHandsItsDeviceControlsToTheHostAndAsksItForThePorts
 TEST(PagesAlone, DeviceOptionsPageShowsReportedOptionsAndStoresItsOwn)
 {
     LinkRig rig(emulated('P'));
-    rig.link->openPorts();
+    EXPECT_TRUE(rig.link->openPorts());
     FakePageHost host;
     DeviceOptionsPage page(*rig.link, host);
     EXPECT_EQ(host.locked, (QStringList{"btnlngSetNoteOffAction", "btnlngSetZeroValueOffset"}));
@@ -101,8 +101,9 @@ TEST(PagesAlone, APageShownByTheUserReadsWhatItShows)
     };
     for (const Case& c : cases) {
         LinkRig rig(emulated(c.type));
-        if (c.portsOpen)
-            rig.link->openPorts();
+        if (c.portsOpen) {
+            EXPECT_TRUE(rig.link->openPorts());
+        }
         if (c.identified)
             rig.link->setDeviceType(c.type);
         FakePageHost host;

@@ -5,13 +5,15 @@
 #include "TestRig.h"
 #include "channels/ChannelTransfer.h"
 
+#include <gtest/gtest.h>
+
 namespace vantorel {
 
 struct ChannelRig : LinkRig {
     explicit ChannelRig(const std::function<void(EmulatorConfig&)>& adjust = {})
         : LinkRig(emulated('P', adjust))
     {
-        link->openPorts();
+        EXPECT_TRUE(link->openPorts());
         collector = std::make_unique<ChannelDumpCollector>(*link);
         QObject::connect(link.get(), &DeviceLink::errorRaised, [this](const QString& t) { errors << t; });
     }

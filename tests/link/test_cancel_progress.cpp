@@ -81,7 +81,7 @@ TEST(CancelWait, ClearEndsAtOnceWithSecondsShownAndNoTimeoutReport)
 {
     VirtualClock clock;
     LinkRig rig(emulated('P', [](EmulatorConfig& c) { c.neverAnswer = true; }));
-    rig.link->openPorts();
+    EXPECT_TRUE(rig.link->openPorts());
     std::vector<Progress> steps;
     record(*rig.link, steps);
     ClockTimer::singleShot(clock, 1700, rig.link.get(), [&] { rig.link->requestCancel(); });
@@ -110,7 +110,7 @@ TEST(CancelFirmware, UploadStopsBetweenBlocksAndTheTestBeforeItsBlock)
     LinkRig rig(emulated('B', [](EmulatorConfig& c) { c.restartMs = 20; }));
     FirmwareService service(*rig.link);
     const auto bootloader = rig.link->subscribeToBootloader();
-    rig.link->openPorts();
+    EXPECT_TRUE(rig.link->openPorts());
     FirmwareImage image(128 * 10 + 5);
     const std::string marker = "FBversion:05-01-2030 08:30";
     std::copy(marker.begin(), marker.end(), image.begin() + 10);

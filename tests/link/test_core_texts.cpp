@@ -89,11 +89,15 @@ TEST(CoreTexts, AnInstalledLanguageReachesStatusTextsAndCountsKeepTheirNumbers)
     LinkRig rig(emulated('P'));
     QStringList errors;
     QObject::connect(rig.link.get(), &DeviceLink::errorRaised, [&](const QString& t) { errors << t; });
-    rig.link->openPorts();
+    EXPECT_TRUE(rig.link->openPorts());
     EXPECT_EQ(readDeviceOptions(*rig.link), OpResult::Done);
     EXPECT_EQ(setZeroValueOffset(*rig.link, 11), OpResult::Failed);
+    rig.link->closePorts(); // a port's refusal is reported in the user's language too
+    EXPECT_FALSE(rig.link->trySendCommand('K'));
     QCoreApplication::removeTranslator(&language);
-    EXPECT_EQ(errors, QStringList{"[The CC zero value offset must lie between 0 and 10.]"});
+    EXPECT_EQ(
+        errors,
+        (QStringList{"[The CC zero value offset must lie between 0 and 10.]", "[The MIDI output port is not open.]"}));
     EXPECT_TRUE(rig.status.contains("[Reading data...]")) << rig.status.join('|').toStdString();
     EXPECT_TRUE(rig.status.contains("[Data ready.]")) << rig.status.join('|').toStdString();
     EXPECT_EQ(cancelledWriteText(3, 5), "Cancelled: 3 of 5 channels written.");

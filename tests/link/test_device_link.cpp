@@ -23,7 +23,7 @@ struct Rig : LinkRig {
     explicit Rig(const std::function<void(EmulatorConfig&)>& adjust = {})
         : LinkRig(emulated('P', adjust))
     {
-        link->openPorts();
+        EXPECT_TRUE(link->openPorts());
     }
 
     // Lets the emulator's answer arrive and be dispatched.
@@ -251,7 +251,7 @@ TEST(DeviceLink, SendingWithoutOutputPortReportsTheError)
     MidiPortDirectory none;
     DeviceLink link(none);
     QSignalSpy errors(&link, &DeviceLink::errorRaised);
-    link.openPorts();
+    EXPECT_TRUE(link.openPorts());
     EXPECT_EQ(restartDevice(link), OpResult::Failed);
     EXPECT_EQ(errors.count(), 1);
 }

@@ -160,7 +160,7 @@ TEST(DeviceScan, FromTheLinkNoLabelChangesAndThePortsAreOpenAgain)
     bay.inputs = {{"In 1", pro}, {"In 2", basic}};
     bay.outputs = {{"Out 1", pro}, {"Out 2", basic}};
     DeviceLink link(bay);
-    link.openPorts();
+    EXPECT_TRUE(link.openPorts());
     QSignalSpy labels(&link, &DeviceLink::deviceIdShown);
     QStringList status;
     QObject::connect(&link, &DeviceLink::statusText, [&](const QString& t) { status << t; });
@@ -201,7 +201,7 @@ TEST(PortWatch, ListsFollowTheBackendAndTheChosenPortIsReopenedWhenBack)
     QSignalSpy lists(&link, &DeviceLink::portListsChanged);
     QSignalSpy missing(&link, &DeviceLink::chosenPortMissing);
     link.setSelectedPorts(QString::fromStdString(fake.inputs[1]), QString::fromStdString(fake.outputs[1]));
-    link.openPorts();
+    EXPECT_TRUE(link.openPorts());
     EXPECT_FALSE(link.refreshPorts()); // nothing changed
     EXPECT_EQ(lists.count(), 0);
 
@@ -251,7 +251,7 @@ TEST(PortWatch, APortAppearingInAnEmptyListIsChosenAndTheWatchWaitsForOperations
     fake.outputs.clear();
     DeviceLink link(fake);
     QSignalSpy missing(&link, &DeviceLink::chosenPortMissing);
-    link.openPorts();
+    EXPECT_TRUE(link.openPorts());
     EXPECT_TRUE(link.selectedInput().isEmpty());
     link.watchPorts(20);
     fake.inputs = {"emu:out"};

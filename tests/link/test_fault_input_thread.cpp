@@ -31,7 +31,7 @@ int numberOf(const MidiEvent& event)
 struct Rig {
     Rig()
     {
-        link.openPorts();
+        EXPECT_TRUE(link.openPorts());
         QObject::connect(&link, &DeviceLink::eventReceived,
                          [this](const MidiEvent& e) { numbers.push_back(numberOf(e)); });
         QObject::connect(&link, &DeviceLink::errorRaised, [this](const QString& t) { errors << t; });

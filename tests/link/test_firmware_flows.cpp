@@ -55,7 +55,7 @@ struct Rig : LinkRig {
     {
         service = std::make_unique<FirmwareService>(*link);
         bootloader = link->subscribeToBootloader();
-        link->openPorts();
+        EXPECT_TRUE(link->openPorts());
     }
 
     // The current file: `image` with its version marker.

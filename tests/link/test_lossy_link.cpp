@@ -137,7 +137,7 @@ TEST(LossyLink, OwnCommandsComingBackAreNamedOnceAndIgnored)
 {
     ChannelRig rig;
     QSignalSpy events(rig.link.get(), &DeviceLink::eventReceived);
-    rig.link->sendCommand('M');
+    EXPECT_TRUE(rig.link->sendCommand('M'));
     // "M" with no payload: header F0 00 31 34 56, letter, CRC-32 of nothing as 8 hex digits, F7.
     const std::vector<uint8_t> echo = {0xF0, 0x00, 0x31, 0x34, 0x56, 'M', '0', '0', '0', '0', '0', '0', '0', '0', 0xF7};
     rig.emulator->inject(echo);

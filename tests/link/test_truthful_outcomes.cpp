@@ -99,7 +99,7 @@ TEST(RestoreReport, EveryPartSaysWhatReachedTheDevice)
             for (int k = 0; c.dropped && k <= RequestEngine::kMaxRetries; ++k)
                 config.drops.push_back({c.dropped, c.nth + k, true});
         }));
-        rig.link->openPorts();
+        EXPECT_TRUE(rig.link->openPorts());
         rig.emulator->device().storeChannel("01F40100900000");
         int rows = 0;
         QObject::connect(rig.link.get(), &DeviceLink::progressChanged, [&](int done, int, const QString& unit) {

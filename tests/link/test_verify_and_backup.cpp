@@ -136,7 +136,7 @@ TEST(DeviceBackup, BackupThenRestoreToASecondDeviceGivesTheSameState)
             c.dumpSpacingMs = 1;
             c.deviceId = 4711;
         }));
-        source.link->openPorts();
+        EXPECT_TRUE(source.link->openPorts());
         furnish(source.emulator->device());
         QStringList report;
         const BackupRead read = readDeviceBackup(
@@ -160,7 +160,7 @@ TEST(DeviceBackup, BackupThenRestoreToASecondDeviceGivesTheSameState)
         EXPECT_EQ(loaded->channels, read.backup.channels);
 
         LinkRig target(emulated(type, [](EmulatorConfig& c) { c.dumpSpacingMs = 1; }));
-        target.link->openPorts();
+        EXPECT_TRUE(target.link->openPorts());
         target.emulator->device().storeChannel("01F40100900000"); // cleared by the restore
         report.clear();
         const RestoreOutcome outcome = restoreDeviceBackup(
@@ -179,13 +179,13 @@ TEST(DeviceBackup, RestoreToAnotherEditionNeedsConsentAndSkipsWhatDoesNotFit)
 {
     VirtualClock clock;
     LinkRig source(emulated('E', [](EmulatorConfig& c) { c.dumpSpacingMs = 1; }));
-    source.link->openPorts();
+    EXPECT_TRUE(source.link->openPorts());
     furnish(source.emulator->device());
     const BackupRead read = readDeviceBackup(*source.link, {});
     ASSERT_TRUE(read.ok());
 
     LinkRig pro(emulated('P', [](EmulatorConfig& c) { c.dumpSpacingMs = 1; }));
-    pro.link->openPorts();
+    EXPECT_TRUE(pro.link->openPorts());
     QStringList report;
     char asked = 0;
     RestoreOutcome outcome = restoreDeviceBackup(
@@ -224,7 +224,7 @@ TEST(DeviceBackup, RestoreStopsAtAMissingAcknowledgement)
         for (int nth = 3; nth <= 8; ++nth)
             c.drops.push_back({'C', nth, true});
     }));
-    rig.link->openPorts();
+    EXPECT_TRUE(rig.link->openPorts());
     QStringList report;
     const RestoreOutcome outcome = restoreDeviceBackup(
         *rig.link, backup, [&](const QString& l) { report << l; }, {}, false);

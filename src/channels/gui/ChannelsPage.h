@@ -73,8 +73,6 @@ public:
     // The row colours of the colour dialog, as the settings keep them.
     RowColours rowColours() const;
     void setRowColours(const RowColours& colours);
-    // The calculator window (objectName "CalcForm"), whose position the window keeps.
-    CalculatorDialog* calculator() const { return m_calculator; }
 
     ChannelTableModel& model() { return *m_model; }
     const ChannelTableModel& model() const { return *m_model; }
