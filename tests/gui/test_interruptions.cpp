@@ -244,6 +244,7 @@ TEST(Interruptions, TheRedBarGoesWhenTheDeviceAnswersAgain)
 
 TEST(Interruptions, AVanishedChosenPortStaysMarkedGoneAndFindDeviceStartsClean)
 {
+    VirtualClock clock;
     WindowRig rig;
     rig.form->show();
     auto* in = rig.find<QComboBox>("cbxInPorts");

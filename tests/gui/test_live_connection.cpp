@@ -33,6 +33,7 @@ void choose(QComboBox* box, const QString& name)
 
 TEST(LivePortLists, PortsComeAndGoAndTheChosenOneIsFollowed)
 {
+    VirtualClock clock;
     WindowRig rig;
     rig.form->show();
     auto* in = rig.find<QComboBox>("cbxInPorts");
@@ -73,6 +74,7 @@ TEST(LivePortLists, PortsComeAndGoAndTheChosenOneIsFollowed)
 
 TEST(FindDevice, ButtonAndMenuItemChooseThePairThatAnswered)
 {
+    VirtualClock clock;
     WindowRig rig;
     auto silent = std::make_shared<FakeBackend>(); // ports of another instrument
     rig.ports.add(silent);

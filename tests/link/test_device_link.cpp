@@ -27,7 +27,7 @@ struct Rig : LinkRig {
     }
 
     // Lets the emulator's answer arrive and be dispatched.
-    void settle() { QTest::qWait(50); }
+    void settle() { pause(50); }
 };
 
 } // namespace
@@ -177,7 +177,7 @@ TEST(DeviceLink, LateReplyIsStillActedUpon)
     Rig unheard([](EmulatorConfig& c) { c.delayMs = 2600; });
     QSignalSpy late(unheard.link.get(), &DeviceLink::deviceOptionsRead);
     EXPECT_EQ(readDeviceOptions(*unheard.link), OpResult::NoAnswer);
-    EXPECT_TRUE(late.wait(2000));
+    EXPECT_TRUE(waitFor([&] { return late.count() > 0; }, 2000));
     EXPECT_EQ(unheard.status.last(), QStringLiteral("Reading Basic Modes..."));
 }
 
