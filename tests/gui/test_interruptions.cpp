@@ -67,6 +67,7 @@ void choose(QComboBox* box, const QString& name)
 
 TEST(Interruptions, TransfersKeepTheTableAndTheEditRowAndSayWhatGoesOn)
 {
+    VirtualClock clock;
     enum Transfer { Read, CancelledRead, Write, CancelledWrite };
     for (const Transfer transfer : {Read, CancelledRead, Write, CancelledWrite}) {
         SCOPED_TRACE(int(transfer));
@@ -133,6 +134,7 @@ TEST(Interruptions, TransfersKeepTheTableAndTheEditRowAndSayWhatGoesOn)
 
 TEST(Interruptions, ClosingDuringATransferAsksAndStopStopsFirst)
 {
+    VirtualClock clock;
     for (const bool stop : {false, true}) {
         ChannelsRig rig;
         rig.link->setDeviceType('P');

@@ -192,10 +192,11 @@ TEST(MainWindow, RestartOfUnidentifiedDevicePaintsStatusBarRedUntilPortsReopen)
 
 TEST(MainWindow, DeviceControlsAreLockedWhileAnOperationWaits)
 {
+    VirtualClock clock;
     Rig rig(device('P', true));
     rig.form->show();
     bool lockedDuringWait = false;
-    QTimer::singleShot(400, [&] {
+    ClockTimer::singleShot(clock, 400, rig.form.get(), [&] {
         lockedDuringWait = !rig.find<QWidget>("btnGetDeviceType")->isEnabled()
             && !rig.find<QWidget>("cbxInPorts")->isEnabled()
             && !rig.find<QAction>("milngClearDataInDevice")->isEnabled();
@@ -253,7 +254,7 @@ TEST(MainWindow, AdditionalSettingsOpenedDuringAWaitAreReadAfterIt)
     Rig rig(config);
     rig.form->show();
     auto* pages = rig.find<QTabWidget>("pgcMain");
-    QTimer::singleShot(100, [&] { pages->setCurrentIndex(int(PageId::DeviceOptions)); });
+    ClockTimer::singleShot(clock, 100, rig.form.get(), [&] { pages->setCurrentIndex(int(PageId::DeviceOptions)); });
     rig.click("btnResetDev");
     EXPECT_EQ(rig.commandLetters(), "D");
 

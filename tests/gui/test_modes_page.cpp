@@ -152,6 +152,7 @@ TEST(ModesPage, StoreSendsOnlyTheShownSlots)
 
 TEST(ModesPage, StoreStopsAtTheFirstMissingAcknowledgement)
 {
+    VirtualClock clock;
     Rig rig;
     rig.link->setDeviceType('B');
     for (const char* slot : {"01040500", "02080140", "03000100"})

@@ -99,6 +99,7 @@ TEST(PagesAlone, APageShownByTheUserReadsWhatItShows)
         {"options without ports", 'P', true, false, false, ""},
         {"modes without ports", 'B', false, false, true, ""},
     };
+    VirtualClock clock;
     for (const Case& c : cases) {
         LinkRig rig(emulated(c.type));
         if (c.portsOpen)
