@@ -151,6 +151,7 @@ TEST(FirmwarePage, SetDeviceIdWithoutRestartClearsTheDeviceLabels)
 
 TEST(FirmwarePage, DeviceIdBoxTakesTheWholeThirtyTwoBitRange)
 {
+    VirtualClock clock;
     Rig rig('B');
     auto* box = rig.find<QAbstractSpinBox>("sedDevNbr");
     box->setFocus();

@@ -83,6 +83,7 @@ TEST(MainWindow, OrdinaryRunStartsOnChannelPageWithServiceControlsHidden)
 
 TEST(MainWindow, DeveloperRunOpensOnFirmwarePageAndShowsDebugWindow)
 {
+    VirtualClock clock;
     Rig rig({}, true);
     DebugWindow debug(*rig.link);
     rig.form->setDebugWindow(&debug);
@@ -140,6 +141,7 @@ TEST(MainWindow, IdentificationMessageDecidesModesPageAndDeviceLabel)
 
 TEST(MainWindow, ProIdentifiedOnModesPageLeavesItWithoutDeviceRequests)
 {
+    VirtualClock clock;
     Rig rig(device('B'));
     rig.form->show();
     auto* pages = rig.find<QTabWidget>("pgcMain");
@@ -213,6 +215,7 @@ TEST(MainWindow, DeviceControlsAreLockedWhileAnOperationWaits)
 
 TEST(MainWindow, SwitchingToAdditionalSettingsReadsOptions)
 {
+    VirtualClock clock;
     EmulatorConfig config = device('P');
     config.noteOff = true;
     config.zeroValueOffset = 5;
@@ -267,6 +270,7 @@ TEST(MainWindow, AdditionalSettingsOpenedDuringAWaitAreReadAfterIt)
 
 TEST(MainWindow, DeviceButtonsSendTheirCommands)
 {
+    VirtualClock clock;
     EmulatorConfig config = device('E');
     config.deviceId = 4321;
     Rig rig(config);
@@ -365,6 +369,7 @@ TEST(MainWindow, StatusConnectionAndProgressReadAsAScreenReaderHearsThem)
 
 TEST(MainWindow, KeysSwitchPagesAndOpenTheMenuBar)
 {
+    VirtualClock clock;
     Rig rig;
     rig.form->show();
     rig.form->activateWindow();

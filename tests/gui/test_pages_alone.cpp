@@ -37,6 +37,7 @@ TEST(PagesAlone, FirmwarePageListensToTheBootloaderOnlyWhileShown)
 
 TEST(PagesAlone, FirmwarePageHandsItsDeviceControlsToTheHostAndAsksItForThePorts)
 {
+    VirtualClock clock;
     LinkRig rig(emulated('E'));
     rig.link->openPorts();
     FakePageHost host;
@@ -65,6 +66,7 @@ TEST(PagesAlone, FirmwarePageHandsItsDeviceControlsToTheHostAndAsksItForThePorts
 
 TEST(PagesAlone, DeviceOptionsPageShowsReportedOptionsAndStoresItsOwn)
 {
+    VirtualClock clock;
     LinkRig rig(emulated('P'));
     rig.link->openPorts();
     FakePageHost host;

@@ -34,6 +34,7 @@ struct Rig : LinkRig {
 
 TEST(DeviceLink, SixByteRepliesSetTheirFlagAndStatusText)
 {
+    VirtualClock clock;
     struct Case {
         char letter;
         const char* text;
@@ -183,10 +184,11 @@ TEST(DeviceLink, LateReplyIsStillActedUpon)
 
 TEST(DeviceLink, SecondOperationIsRefusedWhileOneWaits)
 {
+    VirtualClock clock;
     Rig rig([](EmulatorConfig& c) { c.delayMs = 300; });
     OpResult inner = OpResult::Done;
     ChannelWriteResult write = ChannelWriteResult::Done;
-    QTimer::singleShot(50, [&] {
+    ClockTimer::singleShot(clock, 50, rig.link.get(), [&] {
         inner = clearDeviceData(*rig.link);
         write = writeChannelsToDevice(*rig.link, {defaultChannelRecord(9)}).result;
     });
@@ -199,6 +201,7 @@ TEST(DeviceLink, SecondOperationIsRefusedWhileOneWaits)
 
 TEST(DeviceLink, OperationsSendTheirCommands)
 {
+    VirtualClock clock;
     Rig rig;
     EXPECT_EQ(setNoteOffAction(*rig.link, false), OpResult::Done);
     EXPECT_EQ(setZeroValueOffset(*rig.link, 10), OpResult::Done);

@@ -229,6 +229,7 @@ TEST(UploadDecision, IdleOffTheFirmwarePageStartsNothing)
 
 TEST(UploadDecision, TypeMismatchIsRefusedWithTheMessage)
 {
+    VirtualClock clock;
     Rig rig('B');
     rig.useFile(image(300, 'P'));
     rig.service->setUploadMode(FirmwareService::UploadIfNewer);
