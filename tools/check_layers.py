@@ -25,7 +25,7 @@ ALLOWED = {
     'learn/domain': {'channels/domain'},
     'emulator/device': BASE | {'firmware/domain', 'modes/domain'},
     'util/qt': BASE,
-    'midi': {'midi/domain'},
+    'midi': {'midi/domain', 'util/qt'},
     'emulator/inprocess': {'emulator/device', 'midi', 'util/qt'},
     'link': BASE | {'midi', 'firmware/domain', 'util/qt'},
     'channels': {'channels/domain', 'link', 'util/qt'},

@@ -53,7 +53,7 @@ ChannelRecovery::ChannelRecovery(QString path, std::function<ChannelTable()> tab
     , m_source(std::move(source))
 {
     m_timer.setInterval(intervalMs);
-    connect(&m_timer, &QTimer::timeout, this, &ChannelRecovery::writeNow);
+    connect(&m_timer, &ClockTimer::timeout, this, &ChannelRecovery::writeNow);
 }
 
 void ChannelRecovery::setModified(bool modified)

@@ -2,11 +2,11 @@
 
 #include "channels/domain/ChannelTable.h"
 #include "util/Result.h"
+#include "util/qt/Clock.h"
 
 #include <QDateTime>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -66,7 +66,7 @@ private:
     QString m_path;
     std::function<ChannelTable()> m_table;
     std::function<QString()> m_source;
-    QTimer m_timer;
+    ClockTimer m_timer;
     bool m_modified = false;
     bool m_reportedFailure = false;
 };

@@ -11,7 +11,7 @@ MappingTester::MappingTester(DeviceLink& link, QObject* parent)
     , m_link(link)
 {
     m_offTimer.setSingleShot(true);
-    connect(&m_offTimer, &QTimer::timeout, this, &MappingTester::sendOff);
+    connect(&m_offTimer, &ClockTimer::timeout, this, &MappingTester::sendOff);
 }
 
 bool MappingTester::send(const ShortMessage& message)

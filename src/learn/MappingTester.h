@@ -1,11 +1,10 @@
 #pragma once
 
 #include "learn/domain/MappingTest.h"
+#include "util/qt/Clock.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include <optional>
 
@@ -37,8 +36,8 @@ private:
 
     DeviceLink& m_link;
     std::optional<MappingTestMessages> m_pending;
-    QElapsedTimer m_pressed;
-    QTimer m_offTimer;
+    ClockElapsedTimer m_pressed;
+    ClockTimer m_offTimer;
 };
 
 } // namespace vantorel

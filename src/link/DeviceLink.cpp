@@ -90,7 +90,7 @@ DeviceLink::DeviceLink(MidiBackend& ports, QObject* parent)
     connect(&m_timer, &ClockTimer::timeout, this, &DeviceLink::onWaitTimer);
     m_timer.setInterval(kInitialTimerInterval);
     m_timer.start();
-    connect(&m_portListPoll, &QTimer::timeout, this, &DeviceLink::refreshPorts);
+    connect(&m_portListPoll, &ClockTimer::timeout, this, &DeviceLink::refreshPorts);
 }
 
 DeviceLink::~DeviceLink()

@@ -279,7 +279,7 @@ private:
     bool m_cancelRequested = false;
     bool m_inputMissing = false;
     bool m_outputMissing = false;
-    QTimer m_portListPoll;
+    ClockTimer m_portListPoll;
 
     std::unique_ptr<MidiInputPort> m_input;
     std::unique_ptr<MidiOutputPort> m_output;

@@ -6,12 +6,11 @@
 #include "protocol/DeviceType.h"
 #include "protocol/Reply.h"
 #include "protocol/Sysex.h"
+#include "util/qt/Clock.h"
 #include "util/qt/TextConversions.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 
 #include <algorithm>
 #include <bit>
@@ -160,9 +159,9 @@ Result<void> DeviceScan::confirm(const QString& input, const QString& output, ui
     const Bytes request = buildCommand('J', {});
     if (Result<void> sent = out.sendSysex(request.data(), uint16_t(request.size())); !sent)
         return refused(errorText(sent.error()));
-    QTimer end;
+    ClockTimer end;
     end.setSingleShot(true);
-    connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(&end, &ClockTimer::timeout, &loop, &QEventLoop::quit);
     end.start(timeoutMs);
     m_loop = &loop;
     if (!m_cancelled)
@@ -189,7 +188,7 @@ void DeviceScan::cancel()
 
 std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
 {
-    QElapsedTimer clock;
+    ClockElapsedTimer clock;
     clock.start();
     m_problems.clear();
     m_cancelled = false;
@@ -197,15 +196,14 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
     const auto outputNames = m_ports.outputPortNames();
 
     int round = 0;
-    QElapsedTimer firstAsk; // since the first "J" went out on all outputs
+    ClockElapsedTimer firstAsk; // since the first "J" went out on all outputs
     int slowestAnswerMs = 0; // of the answers to the first round
     std::map<std::tuple<size_t, uint32_t, char>, Answer> answers;
     std::set<size_t> inputsHeard;
     QEventLoop* waiting = nullptr;
     bool lastWait = false; // the wait for slow devices after the rounds
-    QTimer settle; // the first round ends once the answers stop coming
+    ClockTimer settle; // the first round ends once the answers stop coming
     settle.setSingleShot(true);
-    settle.setTimerType(Qt::PreciseTimer);
     const auto settleMs = [&] { return std::max(kMinRoundMs, 2 * slowestAnswerMs + kRoundMarginMs); };
 
     std::vector<std::unique_ptr<MidiInputPort>> inputs;
@@ -290,18 +288,17 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
     };
     const auto remaining = [&] { return deadlineMs - int(clock.elapsed()); };
     // Waits `ms` at most; `endEarly` (optional) ends the wait when it fires.
-    const auto wait = [&](int ms, QTimer* endEarly = nullptr) {
+    const auto wait = [&](int ms, ClockTimer* endEarly = nullptr) {
         if (m_cancelled || ms <= 0)
             return;
         QEventLoop loop;
-        QTimer end;
+        ClockTimer end;
         end.setSingleShot(true);
-        end.setTimerType(Qt::PreciseTimer);
-        connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
+        connect(&end, &ClockTimer::timeout, &loop, &QEventLoop::quit);
         if (endEarly)
-            connect(endEarly, &QTimer::timeout, &loop, &QEventLoop::quit);
-        QTimer progress;
-        connect(&progress, &QTimer::timeout, this, [&] { emit progressChanged(int(clock.elapsed()), deadlineMs); });
+            connect(endEarly, &ClockTimer::timeout, &loop, &QEventLoop::quit);
+        ClockTimer progress;
+        connect(&progress, &ClockTimer::timeout, this, [&] { emit progressChanged(int(clock.elapsed()), deadlineMs); });
         end.start(ms);
         progress.start(kProgressMs);
         m_loop = &loop;

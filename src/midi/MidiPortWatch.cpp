@@ -22,7 +22,7 @@ MidiPortWatch::MidiPortWatch(MidiBackend& ports, QObject* parent)
     : QObject(parent)
     , m_ports(ports)
 {
-    connect(&m_timer, &QTimer::timeout, this, &MidiPortWatch::check);
+    connect(&m_timer, &ClockTimer::timeout, this, &MidiPortWatch::check);
 }
 
 void MidiPortWatch::watch(const std::string& input, const std::string& output)

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "midi/MidiBackend.h"
+#include "util/qt/Clock.h"
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include <string>
 
@@ -44,7 +44,7 @@ private:
     std::string m_input;
     std::string m_output;
     QString m_lost;
-    QTimer m_timer;
+    ClockTimer m_timer;
 };
 
 // "The MIDI port <name> has disappeared."

@@ -99,6 +99,7 @@ TEST(ChannelDocument, UnsavedChangesAreDroppedOnlyWhenTheUserSaysSo)
 
 TEST(ChannelDocument, AReadIsOneStepAndCountsAsUnmodifiedOnceTheRowsStop)
 {
+    VirtualClock clock;
     Table table;
     table.rows = {defaultChannelRecord(1)};
     ChannelDocument document(table);

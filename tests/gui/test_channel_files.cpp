@@ -214,6 +214,7 @@ TEST(ChannelFilesOpen, FailedLoadLeavesTheTableAsItWas)
 
 TEST(ChannelTransferGui, ReadReplacesTheTableAsRepliesArrive)
 {
+    VirtualClock clock;
     EmulatorConfig config;
     config.dumpSpacingMs = 2;
     FilesRig rig(config);
@@ -246,6 +247,7 @@ TEST(ChannelTransferGui, ReadReplacesTheTableAsRepliesArrive)
 
 TEST(ChannelTransferGui, WriteBlocksEditingAndKeepsTheTable)
 {
+    VirtualClock clock;
     EmulatorConfig config;
     config.delayMs = 80;
     FilesRig rig(config);

@@ -8,6 +8,7 @@
 
 #include "fixtures/gui/PatchFixtureDialog.h"
 #include "learn/LearnSession.h"
+#include "learn/MappingTester.h"
 
 #include <QAction>
 #include <QFile>
@@ -106,6 +107,7 @@ TEST(FieldTools, PatchFixtureDescribesAndAddsRowsAsOneUndoStep)
 
 TEST(FieldTools, TestSendsTheRowsPairToTheDeviceAndNothingForAValueRow)
 {
+    VirtualClock clock;
     ChannelsRig rig;
     QStringList logged;
     QObject::connect(rig.link.get(), &DeviceLink::resultLogged, [&](const QString& line) { logged << line; });
@@ -127,10 +129,14 @@ TEST(FieldTools, TestSendsTheRowsPairToTheDeviceAndNothingForAValueRow)
         rig.select({c.row});
         rig.list().setCurrentIndex(rig.model().index(c.row, 0));
         EXPECT_EQ(test->isEnabled(), !c.sent.empty());
+        const qint64 pressed = clock.now();
         QTest::mousePress(test, Qt::LeftButton);
         QTest::mouseRelease(test, Qt::LeftButton);
         if (!c.sent.empty()) {
             ASSERT_TRUE(waitFor([&] { return shortMessages(rig).size() >= before + 2; }, 5000));
+            // A click holds the row on for the minimum time, no longer.
+            EXPECT_GE(clock.now() - pressed, MappingTester::kMinimumHoldMs);
+            EXPECT_LT(clock.now() - pressed, MappingTester::kMinimumHoldMs + 100);
         }
         const std::vector<Bytes> all = shortMessages(rig);
         EXPECT_EQ(std::vector<Bytes>(all.begin() + std::ptrdiff_t(before), all.end()), c.sent);

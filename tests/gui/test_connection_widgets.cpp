@@ -70,9 +70,10 @@ TEST(OperationProgress, RowsShownAndCancelButtonStopsTheWrite)
 
 TEST(OperationProgress, EscapeEndsALongWaitAndDoesNothingWhileIdle)
 {
+    VirtualClock clock;
     Window w([](EmulatorConfig& c) { c.neverAnswer = true; });
     QTest::keyClick(&w.window, Qt::Key_Escape); // idle: nothing to cancel
-    QTimer::singleShot(700, &w.window, [&] {
+    ClockTimer::singleShot(clock, 700, &w.window, [&] {
         EXPECT_TRUE(w.bar->isVisible());
         EXPECT_EQ(w.bar->maximum(), 8);
         EXPECT_TRUE(w.bar->format().endsWith(" of 8 s")) << w.bar->format().toStdString();

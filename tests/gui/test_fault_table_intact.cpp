@@ -10,12 +10,12 @@
 
 #include <QLabel>
 #include <QSpinBox>
-#include <QTimer>
 
 using namespace vantorel;
 
 TEST(FaultTableIntact, ReadWithoutAnswerGivesTheTableBack)
 {
+    VirtualClock clock;
     EmulatorConfig config;
     config.neverAnswer = true;
     ChannelsRig rig(config);
@@ -25,8 +25,8 @@ TEST(FaultTableIntact, ReadWithoutAnswerGivesTheTableBack)
     const ChannelTable before = rig.model().rows();
 
     int ticks = 0;
-    QTimer other;
-    QObject::connect(&other, &QTimer::timeout, [&] { ++ticks; });
+    ClockTimer other;
+    QObject::connect(&other, &ClockTimer::timeout, [&] { ++ticks; });
     other.start(20);
     rig.page->readFromDevice();
     other.stop();
@@ -42,6 +42,7 @@ TEST(FaultTableIntact, ReadWithoutAnswerGivesTheTableBack)
 // so the rows shown are not the device's table; the one in hand comes back.
 TEST(FaultTableIntact, PortVanishingMidDumpGivesTheTableBack)
 {
+    VirtualClock clock;
     ChannelsRig rig;
     rig.link->setDeviceType('P');
     for (int n = 1; n <= 150; ++n)
@@ -132,6 +133,7 @@ TEST(FaultTableIntact, GarbageOnTheInputLeavesTheTableAlone)
 
 TEST(FaultTableIntact, LateReadReplacesTheKeptTableAndRepeatedChannelsReplaceTheirRow)
 {
+    VirtualClock clock;
     EmulatorConfig config;
     config.delayMs = 2600;
     ChannelsRig rig(config);

@@ -64,6 +64,7 @@ struct Rig : WindowRig {
 
 TEST(FirmwarePage, UploadFromTheLoadedFile)
 {
+    VirtualClock clock;
     Rig rig('B');
     const FirmwareImage image = makeTestFirmwareImage(700, 'B', "05-01-2019 08:30");
     rig.load(image);
@@ -86,6 +87,7 @@ TEST(FirmwarePage, UploadFromTheLoadedFile)
 
 TEST(FirmwarePage, InterfaceTestCountsPasses)
 {
+    VirtualClock clock;
     Rig rig('E');
     DebugWindow debug(*rig.link);
     rig.selectMode(3);
@@ -103,6 +105,7 @@ TEST(FirmwarePage, InterfaceTestCountsPasses)
 
 TEST(FirmwarePage, DebugWindowLogsTheBlockLoopAndClearsEventsOnAnyDoubleClick)
 {
+    VirtualClock clock;
     Rig rig('B');
     DebugWindow debug(*rig.link);
     debug.show();
@@ -148,6 +151,7 @@ TEST(FirmwarePage, SetDeviceIdWithoutRestartClearsTheDeviceLabels)
 
 TEST(FirmwarePage, DeviceIdBoxTakesTheWholeThirtyTwoBitRange)
 {
+    VirtualClock clock;
     Rig rig('B');
     auto* box = rig.find<QAbstractSpinBox>("sedDevNbr");
     box->setFocus();

@@ -67,6 +67,7 @@ void choose(QComboBox* box, const QString& name)
 
 TEST(Interruptions, TransfersKeepTheTableAndTheEditRowAndSayWhatGoesOn)
 {
+    VirtualClock clock;
     enum Transfer { Read, CancelledRead, Write, CancelledWrite };
     for (const Transfer transfer : {Read, CancelledRead, Write, CancelledWrite}) {
         SCOPED_TRACE(int(transfer));
@@ -133,6 +134,7 @@ TEST(Interruptions, TransfersKeepTheTableAndTheEditRowAndSayWhatGoesOn)
 
 TEST(Interruptions, ClosingDuringATransferAsksAndStopStopsFirst)
 {
+    VirtualClock clock;
     for (const bool stop : {false, true}) {
         ChannelsRig rig;
         rig.link->setDeviceType('P');
@@ -244,6 +246,7 @@ TEST(Interruptions, TheRedBarGoesWhenTheDeviceAnswersAgain)
 
 TEST(Interruptions, AVanishedChosenPortStaysMarkedGoneAndFindDeviceStartsClean)
 {
+    VirtualClock clock;
     WindowRig rig;
     rig.form->show();
     auto* in = rig.find<QComboBox>("cbxInPorts");

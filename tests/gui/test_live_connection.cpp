@@ -33,6 +33,7 @@ void choose(QComboBox* box, const QString& name)
 
 TEST(LivePortLists, PortsComeAndGoAndTheChosenOneIsFollowed)
 {
+    VirtualClock clock;
     WindowRig rig;
     rig.form->show();
     auto* in = rig.find<QComboBox>("cbxInPorts");
@@ -73,6 +74,7 @@ TEST(LivePortLists, PortsComeAndGoAndTheChosenOneIsFollowed)
 
 TEST(FindDevice, ButtonAndMenuItemChooseThePairThatAnswered)
 {
+    VirtualClock clock;
     WindowRig rig;
     auto silent = std::make_shared<FakeBackend>(); // ports of another instrument
     rig.ports.add(silent);
@@ -103,6 +105,7 @@ TEST(FindDevice, ButtonAndMenuItemChooseThePairThatAnswered)
 
 TEST(StatusBarProgress, EscapeCancelsTheClearAndTheControlsComeBack)
 {
+    VirtualClock clock;
     WindowRig rig(emulated('P', [](EmulatorConfig& c) { c.neverAnswer = true; }));
     rig.form->show();
     auto* bar = rig.find<QProgressBar>("prbOperation");
@@ -111,7 +114,7 @@ TEST(StatusBarProgress, EscapeCancelsTheClearAndTheControlsComeBack)
     EXPECT_EQ(bar->parentWidget()->parentWidget(), rig.form->statusBar());
     EXPECT_FALSE(bar->isVisible());
     bool shownWhileWaiting = false;
-    QTimer::singleShot(700, rig.form.get(), [&] {
+    ClockTimer::singleShot(clock, 700, rig.form.get(), [&] {
         shownWhileWaiting = bar->isVisible() && cancel->isVisible() && bar->maximum() == 8;
         QTest::keyClick(rig.form.get(), Qt::Key_Escape);
     });

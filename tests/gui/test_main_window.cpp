@@ -83,6 +83,7 @@ TEST(MainWindow, OrdinaryRunStartsOnChannelPageWithServiceControlsHidden)
 
 TEST(MainWindow, DeveloperRunOpensOnFirmwarePageAndShowsDebugWindow)
 {
+    VirtualClock clock;
     Rig rig({}, true);
     DebugWindow debug(*rig.link);
     rig.form->setDebugWindow(&debug);
@@ -140,6 +141,7 @@ TEST(MainWindow, IdentificationMessageDecidesModesPageAndDeviceLabel)
 
 TEST(MainWindow, ProIdentifiedOnModesPageLeavesItWithoutDeviceRequests)
 {
+    VirtualClock clock;
     Rig rig(device('B'));
     rig.form->show();
     auto* pages = rig.find<QTabWidget>("pgcMain");
@@ -192,10 +194,11 @@ TEST(MainWindow, RestartOfUnidentifiedDevicePaintsStatusBarRedUntilPortsReopen)
 
 TEST(MainWindow, DeviceControlsAreLockedWhileAnOperationWaits)
 {
+    VirtualClock clock;
     Rig rig(device('P', true));
     rig.form->show();
     bool lockedDuringWait = false;
-    QTimer::singleShot(400, [&] {
+    ClockTimer::singleShot(clock, 400, rig.form.get(), [&] {
         lockedDuringWait = !rig.find<QWidget>("btnGetDeviceType")->isEnabled()
             && !rig.find<QWidget>("cbxInPorts")->isEnabled()
             && !rig.find<QAction>("milngClearDataInDevice")->isEnabled();
@@ -212,6 +215,7 @@ TEST(MainWindow, DeviceControlsAreLockedWhileAnOperationWaits)
 
 TEST(MainWindow, SwitchingToAdditionalSettingsReadsOptions)
 {
+    VirtualClock clock;
     EmulatorConfig config = device('P');
     config.noteOff = true;
     config.zeroValueOffset = 5;
@@ -253,7 +257,7 @@ TEST(MainWindow, AdditionalSettingsOpenedDuringAWaitAreReadAfterIt)
     Rig rig(config);
     rig.form->show();
     auto* pages = rig.find<QTabWidget>("pgcMain");
-    QTimer::singleShot(100, [&] { pages->setCurrentIndex(int(PageId::DeviceOptions)); });
+    ClockTimer::singleShot(clock, 100, rig.form.get(), [&] { pages->setCurrentIndex(int(PageId::DeviceOptions)); });
     rig.click("btnResetDev");
     EXPECT_EQ(rig.commandLetters(), "D");
 
@@ -266,6 +270,7 @@ TEST(MainWindow, AdditionalSettingsOpenedDuringAWaitAreReadAfterIt)
 
 TEST(MainWindow, DeviceButtonsSendTheirCommands)
 {
+    VirtualClock clock;
     EmulatorConfig config = device('E');
     config.deviceId = 4321;
     Rig rig(config);
@@ -364,6 +369,7 @@ TEST(MainWindow, StatusConnectionAndProgressReadAsAScreenReaderHearsThem)
 
 TEST(MainWindow, KeysSwitchPagesAndOpenTheMenuBar)
 {
+    VirtualClock clock;
     Rig rig;
     rig.form->show();
     rig.form->activateWindow();

@@ -123,6 +123,7 @@ TEST(ModesPage, ReplyShowsTheSlotAndSetsTheCount)
 
 TEST(ModesPage, ReadShowsEveryStoredMode)
 {
+    VirtualClock clock;
     Rig rig;
     EmulatedDevice::Modes modes = EmulatedDevice::defaultModes();
     modes[3] = {4, 8, 1, 61};
@@ -152,6 +153,7 @@ TEST(ModesPage, StoreSendsOnlyTheShownSlots)
 
 TEST(ModesPage, StoreStopsAtTheFirstMissingAcknowledgement)
 {
+    VirtualClock clock;
     Rig rig;
     rig.link->setDeviceType('B');
     for (const char* slot : {"01040500", "02080140", "03000100"})
@@ -188,6 +190,7 @@ TEST(ModesPage, StoreCountSendsItAndLeavesOneSlot)
 
 TEST(ModesPage, ResetToDefaultSendsHAndHidesTheSlots)
 {
+    VirtualClock clock;
     Rig rig;
     rig.emulator->device().setModes(
         EmulatedDevice::Modes{{{1, 4, 9, 0}, {2, 1, 1, 0}, {3, 1, 1, 0}, {4, 1, 1, 0}, {5, 1, 1, 0}}}, 5);
@@ -218,6 +221,7 @@ TEST(ModesPage, ReadWithoutAnswerReportsNoData)
 
 TEST(ModesPage, UnusedFieldsOutOfRangeAreIgnoredAndABadReplyWaitsForTheReadToEnd)
 {
+    VirtualClock clock;
     Rig rig;
     EmulatedDevice::Modes modes = EmulatedDevice::defaultModes();
     modes[0] = {1, 8, 0, 60}; // User Mode: channel 0 is not used

@@ -37,6 +37,7 @@ TEST(PagesAlone, FirmwarePageListensToTheBootloaderOnlyWhileShown)
 
 TEST(PagesAlone, FirmwarePageHandsItsDeviceControlsToTheHostAndAsksItForThePorts)
 {
+    VirtualClock clock;
     LinkRig rig(emulated('E'));
     EXPECT_TRUE(rig.link->openPorts());
     FakePageHost host;
@@ -65,6 +66,7 @@ TEST(PagesAlone, FirmwarePageHandsItsDeviceControlsToTheHostAndAsksItForThePorts
 
 TEST(PagesAlone, DeviceOptionsPageShowsReportedOptionsAndStoresItsOwn)
 {
+    VirtualClock clock;
     LinkRig rig(emulated('P'));
     EXPECT_TRUE(rig.link->openPorts());
     FakePageHost host;
@@ -99,6 +101,7 @@ TEST(PagesAlone, APageShownByTheUserReadsWhatItShows)
         {"options without ports", 'P', true, false, false, ""},
         {"modes without ports", 'B', false, false, true, ""},
     };
+    VirtualClock clock;
     for (const Case& c : cases) {
         LinkRig rig(emulated(c.type));
         if (c.portsOpen) {

@@ -237,6 +237,7 @@ TEST(SafeWork, ARunThatDidNotEndCleanlyOffersItsTable)
 
 TEST(SafeWork, VerifyAfterWritingIsRememberedAndMarksTheRowsThatDiffer)
 {
+    VirtualClock clock;
     QTemporaryDir dir;
     EmulatorConfig config;
     config.alterChannel = 3;

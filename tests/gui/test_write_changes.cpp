@@ -11,6 +11,7 @@ using namespace vantorel;
 
 TEST(WriteChangesItem, FollowsWriteToDeviceWithoutShortcutAndAsksBeforeClearing)
 {
+    VirtualClock clock;
     EmulatorConfig config;
     config.dumpSpacingMs = 1;
     for (const bool clear : {false, true}) {

@@ -62,11 +62,12 @@ TEST(CancelChannelWrite, StopsAfterTheAcknowledgedRowAndSaysWhatTheDeviceHolds)
 
 TEST(CancelChannelWrite, TheRowInFlightIsAwaitedNotCutOff)
 {
+    VirtualClock clock;
     // A slow device: the cancel comes while row 6 waits for its acknowledgement.
     ChannelRig rig([](EmulatorConfig& c) { c.delayMs = 60; });
     const ChannelWriteReport report = writeChannelsToDevice(*rig.link, rows(20), [&](int row) {
         if (row == 5)
-            QTimer::singleShot(10, rig.link.get(), [&] { rig.link->requestCancel(); });
+            ClockTimer::singleShot(clock, 10, rig.link.get(), [&] { rig.link->requestCancel(); });
     });
     EXPECT_EQ(report.result, ChannelWriteResult::Cancelled);
     EXPECT_EQ(report.acknowledged, 6);

@@ -45,6 +45,7 @@ QByteArray recovery(const char* dmx, const char* midi = "1", bool then001 = fals
 
 TEST(ChannelRecovery, WritesWhileModifiedAndGoesAwayWhenSaved)
 {
+    VirtualClock clock;
     QTemporaryDir dir;
     const QString path = dir.filePath("recovery.json");
     ChannelTable table = oddRows();
@@ -54,6 +55,8 @@ TEST(ChannelRecovery, WritesWhileModifiedAndGoesAwayWhenSaved)
     pause(150);
     EXPECT_FALSE(QFile::exists(path)) << "written without changes";
     recovery.setModified(true);
+    pause(49);
+    EXPECT_FALSE(QFile::exists(path)) << "written before the interval";
     ASSERT_TRUE(waitFor([&] { return QFile::exists(path); }));
     auto loaded = ChannelRecovery::load(path);
     ASSERT_TRUE(loaded) << loaded.error().message;

@@ -27,13 +27,14 @@ struct Rig : LinkRig {
     }
 
     // Lets the emulator's answer arrive and be dispatched.
-    void settle() { QTest::qWait(50); }
+    void settle() { pause(50); }
 };
 
 } // namespace
 
 TEST(DeviceLink, SixByteRepliesSetTheirFlagAndStatusText)
 {
+    VirtualClock clock;
     struct Case {
         char letter;
         const char* text;
@@ -177,16 +178,17 @@ TEST(DeviceLink, LateReplyIsStillActedUpon)
     Rig unheard([](EmulatorConfig& c) { c.delayMs = 2600; });
     QSignalSpy late(unheard.link.get(), &DeviceLink::deviceOptionsRead);
     EXPECT_EQ(readDeviceOptions(*unheard.link), OpResult::NoAnswer);
-    EXPECT_TRUE(late.wait(2000));
+    EXPECT_TRUE(waitFor([&] { return late.count() > 0; }, 2000));
     EXPECT_EQ(unheard.status.last(), QStringLiteral("Reading Basic Modes..."));
 }
 
 TEST(DeviceLink, SecondOperationIsRefusedWhileOneWaits)
 {
+    VirtualClock clock;
     Rig rig([](EmulatorConfig& c) { c.delayMs = 300; });
     OpResult inner = OpResult::Done;
     ChannelWriteResult write = ChannelWriteResult::Done;
-    QTimer::singleShot(50, [&] {
+    ClockTimer::singleShot(clock, 50, rig.link.get(), [&] {
         inner = clearDeviceData(*rig.link);
         write = writeChannelsToDevice(*rig.link, {defaultChannelRecord(9)}).result;
     });
@@ -199,6 +201,7 @@ TEST(DeviceLink, SecondOperationIsRefusedWhileOneWaits)
 
 TEST(DeviceLink, OperationsSendTheirCommands)
 {
+    VirtualClock clock;
     Rig rig;
     EXPECT_EQ(setNoteOffAction(*rig.link, false), OpResult::Done);
     EXPECT_EQ(setZeroValueOffset(*rig.link, 10), OpResult::Done);

@@ -6,7 +6,6 @@
 #include "link/DeviceScan.h"
 #include "settings/PortNames.h"
 
-#include <QElapsedTimer>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -82,6 +81,7 @@ std::shared_ptr<EmulatorBackend> device(char type, uint32_t id, int delayMs = 0)
 
 TEST(DeviceScan, PairsEveryDeviceWithTheOutputThatReachedIt)
 {
+    VirtualClock clock;
     const auto pro = device('P', 42);
     const auto basic = device('B', 7, 40); // answers late
     const auto mute = std::make_shared<EmulatorBackend>(emulated('E', [](EmulatorConfig& c) { c.neverAnswer = true; }));
@@ -90,10 +90,9 @@ TEST(DeviceScan, PairsEveryDeviceWithTheOutputThatReachedIt)
     bay.outputs = {{"Out 1", pro}, {"Out 2", mute}, {"Out 3", mute}, {"Out 4", basic}, {"Out 5", mute}};
 
     DeviceScan scan(bay);
-    QElapsedTimer clock;
-    clock.start();
+    const qint64 start = clock.now();
     const std::vector<FoundDevice> found = scan.run();
-    EXPECT_LT(clock.elapsed(), 2500);
+    EXPECT_LT(clock.now() - start, 2500);
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(found[0].input, "In B");
     EXPECT_EQ(found[0].output, "Out 4");
@@ -119,6 +118,7 @@ TEST(DeviceScan, PairsEveryDeviceWithTheOutputThatReachedIt)
 
 TEST(DeviceScan, TwoDevicesOnOneInputAreToldApartByTheirIds)
 {
+    VirtualClock clock;
     // A MIDI merger: both devices answer on one input.
     const auto first = device('P', 1);
     const auto second = device('E', 2);
@@ -136,6 +136,7 @@ TEST(DeviceScan, TwoDevicesOnOneInputAreToldApartByTheirIds)
 
 TEST(DeviceScan, NoPortsOrNoAnswerFindsNothingAndCancelEndsAtOnce)
 {
+    VirtualClock clock;
     PatchBay empty;
     EXPECT_TRUE(DeviceScan(empty).run().empty());
 
@@ -144,16 +145,16 @@ TEST(DeviceScan, NoPortsOrNoAnswerFindsNothingAndCancelEndsAtOnce)
     bay.inputs = {{"In", mute}};
     bay.outputs = {{"Out", mute}};
     DeviceScan scan(bay);
-    QTimer::singleShot(100, &scan, &DeviceScan::cancel);
-    QElapsedTimer clock;
-    clock.start();
+    ClockTimer::singleShot(clock, 100, &scan, [&scan] { scan.cancel(); });
+    const qint64 start = clock.now();
     EXPECT_TRUE(scan.run().empty());
     EXPECT_TRUE(scan.cancelled());
-    EXPECT_LT(clock.elapsed(), DeviceScan::kFirstRoundMs);
+    EXPECT_LT(clock.now() - start, DeviceScan::kFirstRoundMs);
 }
 
 TEST(DeviceScan, FromTheLinkNoLabelChangesAndThePortsAreOpenAgain)
 {
+    VirtualClock clock;
     const auto pro = device('P', 42);
     const auto basic = device('B', 7);
     PatchBay bay;
@@ -179,7 +180,7 @@ TEST(DeviceScan, FromTheLinkNoLabelChangesAndThePortsAreOpenAgain)
     EXPECT_FALSE(link.busy());
 
     // Cancelled through the link, or refused while another operation waits.
-    QTimer::singleShot(50, &link, [&] { link.requestCancel(); });
+    ClockTimer::singleShot(clock, 50, &link, [&] { link.requestCancel(); });
     scanFromLink(link);
     EXPECT_TRUE(status.last().startsWith("Cancelled: ")) << status.last().toStdString();
     DeviceOperation other(link);
@@ -246,6 +247,7 @@ TEST(PortWatch, ListsFollowTheBackendAndTheChosenPortIsReopenedWhenBack)
 
 TEST(PortWatch, APortAppearingInAnEmptyListIsChosenAndTheWatchWaitsForOperations)
 {
+    VirtualClock clock;
     FakeBackend fake;
     fake.inputs.clear();
     fake.outputs.clear();

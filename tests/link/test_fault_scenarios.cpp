@@ -103,14 +103,15 @@ TEST(FaultScenario, FloodBeyondTheRingIsReportedOnceAndTheLinkGoesOn)
 // row is acknowledged by its own reply, and the rows read back are the rows.
 TEST(FaultScenario, GarbageDuringTransfersChangesNothing)
 {
+    VirtualClock clock;
     Rig rig([](EmulatorConfig& c) {
         c.delayMs = 3;
         c.dumpSpacingMs = 3;
     });
     const auto garbage = ::garbage(4000, 3);
     size_t next = 0;
-    QTimer noise;
-    QObject::connect(&noise, &QTimer::timeout, [&] {
+    ClockTimer noise;
+    QObject::connect(&noise, &ClockTimer::timeout, [&] {
         for (int i = 0; i < 20 && next < garbage.size(); ++i)
             rig.emulator->inject(garbage[next++]);
     });

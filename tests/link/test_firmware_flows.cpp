@@ -11,7 +11,6 @@
 #include "firmware/InterfaceTest.h"
 #include "protocol/Sysex.h"
 
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -145,7 +144,7 @@ TEST(BootloaderInfo, InformationGroupsAreDecodedAtIdle)
     group(0x81, bl);
     group(0x82, kDeviceDate);
     rig.inject({0x9F7F7F});
-    QTest::qWait(50);
+    pause(50);
 
     ASSERT_TRUE(ids.count() == 1 && blDates.count() == 1 && fwDates.count() == 1);
     EXPECT_EQ(ids.at(0).at(0).toString(), "000002");
@@ -166,12 +165,12 @@ TEST(BootloaderInfo, InterruptedAndOutOfRangeGroupsChangeNoLabel)
     QSignalSpy fwDates(rig.link.get(), &DeviceLink::firmwareDateShown);
     // Positions 0 and 5 are no positions; a group without position 4 is unfinished.
     rig.inject({0x830005, 0x835005, 0x831005, 0x832000, 0x9F7F7F});
-    QTest::qWait(50);
+    pause(50);
     EXPECT_EQ(ids.count(), 0);
 
     // A firmware date of 0 means no valid firmware, with or without a file.
     rig.inject({0x821000, 0x822000, 0x823000, 0x824000, 0x9F7F7F});
-    QTest::qWait(50);
+    pause(50);
     ASSERT_GE(fwDates.count(), 1);
     EXPECT_TRUE(fwDates.last().at(0).toString().endsWith(" -> No valid FW in device."));
 }
@@ -223,13 +222,14 @@ TEST(UploadDecision, IdleOffTheFirmwarePageStartsNothing)
     rig.bootloader = {};
     QSignalSpy decisions(rig.service.get(), &FirmwareService::decisionTaken);
     rig.inject({0x800001, 0x9F7F7F});
-    QTest::qWait(100);
+    pause(100);
     EXPECT_EQ(decisions.count(), 0);
     EXPECT_TRUE(rig.shortMessages().empty());
 }
 
 TEST(UploadDecision, TypeMismatchIsRefusedWithTheMessage)
 {
+    VirtualClock clock;
     Rig rig('B');
     rig.useFile(image(300, 'P'));
     rig.service->setUploadMode(FirmwareService::UploadIfNewer);
@@ -240,7 +240,7 @@ TEST(UploadDecision, TypeMismatchIsRefusedWithTheMessage)
     EXPECT_EQ(rig.fwStatus.last(), "Upload check failed.");
     ASSERT_EQ(rig.linkBoxes.size(), 1);
     EXPECT_EQ(rig.linkBoxes[0], QString::fromLatin1(kFirmwareTypeMismatchText));
-    QTest::qWait(100);
+    pause(100);
     EXPECT_TRUE(rig.shortMessages().empty());
 }
 
@@ -302,7 +302,7 @@ TEST(Upload, ChecksumErrorEndsTheTransferWithoutTheFinalBlock)
     Rig rig('B', [](EmulatorConfig& c) { c.corruptBlock = 2; });
     EXPECT_EQ(rig.upload(image(600, 'B')), UploadResult::ChecksumError);
     EXPECT_EQ(rig.fwStatus.last(), " Cheksum Error!!!");
-    QTest::qWait(100);
+    pause(100);
     EXPECT_EQ(rig.blockMessages(), 2);
     EXPECT_EQ(rig.emulator->device().upgrades(), 0);
 }
@@ -345,7 +345,7 @@ TEST(Upload, OneRequestUploadsOnceEvenWhenTheBootloaderReportsIdleAgain)
     QSignalSpy decisions(rig.service.get(), &FirmwareService::decisionTaken);
     EXPECT_EQ(enterProgrammingMode(*rig.link), OpResult::Done);
     ASSERT_TRUE(waitFor([&] { return decisions.count() >= 2; }, 8000));
-    QTest::qWait(300);
+    pause(300);
     EXPECT_EQ(rig.emulator->device().upgrades(), 1);
     EXPECT_EQ(decisions.count(), 2);
     EXPECT_EQ(decisions.at(1).at(0).value<Decision>(), Decision::None);
@@ -396,7 +396,7 @@ TEST(FuzzRegression, UpgradeReadyBeforeTheFinalBlockIsNoSuccess)
     });
     EXPECT_EQ(rig.upload(image(600, 'B')), UploadResult::FinalBlockSent);
     ASSERT_TRUE(waitFor([&] { return ready.count() > 0; }, 5000));
-    QTest::qWait(100);
+    pause(100);
     EXPECT_EQ(ready.count(), 1);
     EXPECT_EQ(rig.blockMessages(), 5);
     EXPECT_EQ(rig.emulator->device().receivedImage(), rig.file);
@@ -407,7 +407,7 @@ TEST(FuzzRegression, UpgradeReadyBeforeTheFinalBlockIsNoSuccess)
     QSignalSpy stoppedReady(stopped.service.get(), &FirmwareService::upgradeReady);
     EXPECT_EQ(stopped.upload(image(600, 'B')), UploadResult::BlockTimeout);
     stopped.inject({0xB07F55});
-    QTest::qWait(200);
+    pause(200);
     EXPECT_EQ(stoppedReady.count(), 0);
     EXPECT_EQ(stopped.fwStatus.last(), "Block write timeout...");
 }
@@ -416,6 +416,7 @@ TEST(FuzzRegression, UpgradeReadyBeforeTheFinalBlockIsNoSuccess)
 
 TEST(InterfaceTest, CorrectEchoPassesEveryTime)
 {
+    VirtualClock clock;
     Rig rig('B');
     QSignalSpy passes(rig.service.get(), &FirmwareService::passesChanged);
     // The bootloader starts again after each test; each test compares its own echo.
@@ -431,6 +432,7 @@ TEST(InterfaceTest, CorrectEchoPassesEveryTime)
 
 TEST(InterfaceTest, EchoMissingOrChangingAByteFails)
 {
+    VirtualClock clock;
     for (const bool missing : {true, false}) {
         Rig rig('E', [&](EmulatorConfig& c) { (missing ? c.echoMissingByte : c.echoWrongByte) = true; });
         const auto results = rig.runTests(1);
@@ -447,6 +449,7 @@ TEST(InterfaceTest, EchoMissingOrChangingAByteFails)
 // with), and "D" brings the running firmware back, which answers "K".
 TEST(InterfaceTest, DeviceLeftInItsBootloaderIsSaidAndRestarted)
 {
+    VirtualClock clock;
     Rig rig('B');
     QStringList dates;
     QObject::connect(rig.link.get(), &DeviceLink::firmwareDateShown, [&dates](const QString& t) { dates << t; });
@@ -471,9 +474,10 @@ TEST(InterfaceTest, DeviceLeftInItsBootloaderIsSaidAndRestarted)
 
 TEST(InterfaceTest, EchoEndWithoutATestIsNoPass)
 {
+    VirtualClock clock;
     Rig rig;
     rig.inject({0x9F137F});
-    QTest::qWait(50);
+    pause(50);
     EXPECT_EQ(rig.service->passes(), 0);
     EXPECT_EQ(rig.status.last(), "Test Failed - length diff out/in: len: 0/0 ");
 }
@@ -494,15 +498,15 @@ TEST(DeviceId, WrittenIdRestartsTheDevice)
 
 TEST(DeviceId, NoRestartTimesOutAndClearsTheDeviceInformation)
 {
+    VirtualClock clock;
     Rig rig('B', [](EmulatorConfig& c) { c.noRestartAfterDeviceNumber = true; });
     rig.link->setDeviceType('B');
     QSignalSpy cleared(rig.service.get(), &FirmwareService::deviceInfoCleared);
     QSignalSpy passes(rig.service.get(), &FirmwareService::passesChanged);
-    QElapsedTimer clock;
-    clock.start();
+    const qint64 start = clock.now();
     EXPECT_EQ(rig.service->setDeviceId(7), OpResult::NoAnswer);
-    EXPECT_GE(clock.elapsed(), 2300);
-    EXPECT_LT(clock.elapsed(), 4000);
+    EXPECT_GE(clock.now() - start, 2300);
+    EXPECT_LT(clock.now() - start, 4000);
     EXPECT_TRUE(rig.status.contains("Device Number Written."));
     ASSERT_EQ(rig.linkBoxes.size(), 1);
     EXPECT_EQ(rig.linkBoxes[0], noResponseText('B'));

@@ -41,6 +41,7 @@ TEST(PortLost, DumpFromAVanishedPortEndsIncompleteAndSaysSo)
 
 TEST(PortLost, WriteStopsAtTheLossWithoutTheNoResponseReportAndResumesWhenPluggedIn)
 {
+    VirtualClock clock;
     LostPortRig rig;
     const ChannelWriteReport report = writeChannelsToDevice(*rig.link, rows(40), {}, [&rig](int row) {
         if (row == 9)

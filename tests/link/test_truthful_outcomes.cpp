@@ -8,9 +8,6 @@
 #include "link/RequestEngine.h"
 #include "util/qt/TextConversions.h"
 
-#include <QElapsedTimer>
-#include <QTimer>
-
 #include <gtest/gtest.h>
 
 using namespace vantorel;
@@ -118,6 +115,7 @@ TEST(RestoreReport, EveryPartSaysWhatReachedTheDevice)
 
 TEST(BackupRead, ATableCutShortIsReadAgainUntilTwoReadsAgree)
 {
+    VirtualClock clock;
     ChannelRig rig([](EmulatorConfig& c) {
         c.type = 'P';
         c.dumpSpacingMs = 1;
@@ -131,16 +129,16 @@ TEST(BackupRead, ATableCutShortIsReadAgainUntilTwoReadsAgree)
     EXPECT_EQ(rig.commandLetters(), "BBB"); // 7 rows, 8, 8
 
     // A signal during the wait for the rest of a dump ends it at once.
-    QTimer::singleShot(300, rig.link.get(), [&] { rig.link->requestCancel(); });
-    QElapsedTimer clock;
-    clock.start();
+    ClockTimer::singleShot(clock, 300, rig.link.get(), [&] { rig.link->requestCancel(); });
+    const qint64 start = clock.now();
     const BackupRead read = readDeviceBackup(*rig.link, {});
     EXPECT_EQ(read.result, OpResult::Cancelled);
-    EXPECT_LT(clock.elapsed(), kQuietAfterLastDumpMs); // not the quiet time after the last row
+    EXPECT_LT(clock.now() - start, kQuietAfterLastDumpMs); // not the quiet time after the last row
 }
 
 TEST(DevicePairing, OnlyAPairTheDeviceAnswersOnIsConfirmed)
 {
+    VirtualClock clock;
     const auto a = device(1);
     const auto b = device(99);
     Bay bay;
@@ -163,16 +161,16 @@ TEST(DevicePairing, OnlyAPairTheDeviceAnswersOnIsConfirmed)
 
 TEST(DeviceScan, ADeviceAnsweringLateIsFoundAndPairedByName)
 {
+    VirtualClock clock;
     const auto fast = device(1);
     const auto slow = device(700, 700);
     Bay bay;
     bay.in = {fast, slow};
     bay.out = {fast, slow};
-    QElapsedTimer clock;
-    clock.start();
+    const qint64 start = clock.now();
     const std::vector<FoundDevice> found = DeviceScan(bay).run();
     ASSERT_EQ(found.size(), 2u); // within the identify timeout, not one per port
-    EXPECT_LT(clock.elapsed(), 2 * DeviceScan::kConfirmTimeoutMs);
+    EXPECT_LT(clock.now() - start, 2 * DeviceScan::kConfirmTimeoutMs);
     EXPECT_EQ(found[0].output, "Out 1");
     EXPECT_EQ(found[1].deviceId, 700u);
     EXPECT_EQ(found[1].output, ""); // heard after the first round; "In 2" and "Out 2" share no name

@@ -67,6 +67,7 @@ DeviceState stateOf(EmulatedDevice& device)
 
 TEST(VerifyAfterWrite, AllChannelsMatchOrTheStoredDifferenceIsNamed)
 {
+    VirtualClock clock;
     const ChannelTable rows = mixedRows();
     {
         ChannelRig rig([](EmulatorConfig& c) { c.dumpSpacingMs = 1; });

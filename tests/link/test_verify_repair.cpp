@@ -33,6 +33,7 @@ void store(EmulatedDevice& device, const ChannelTable& rows)
 
 TEST(ChannelDumpEnd, EndsByTheDevicesPaceOrAtOnceWhenItHoldsNothing)
 {
+    VirtualClock clock;
     for (const int stored : {0, 1, 300}) {
         SCOPED_TRACE(stored);
         ChannelRig rig([](EmulatorConfig& c) { c.dumpSpacingMs = 1; });
@@ -123,6 +124,7 @@ TEST(VerifyAndRepair, TheReadBackReportsItsProgressAndACancelSaysWhatWasVerified
 
 TEST(WriteChangesOnly, WritesWhatDiffersAndLeavesTheDevicesOwnChannelsUnlessToldOtherwise)
 {
+    VirtualClock clock;
     ChannelTable device = rows(20);
     device.push_back(defaultChannelRecord(500)); // not in the table
     ChannelTable table = rows(21); // 021 is new

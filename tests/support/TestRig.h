@@ -5,24 +5,57 @@
 
 #include "link/DeviceLink.h"
 #include "emulator/inprocess/EmulatorBackend.h"
+#include "util/qt/Clock.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
 namespace vantorel {
 
+// The clock the test holds, if it holds a virtual one.
+inline VirtualClock* virtualClock()
+{
+    return dynamic_cast<VirtualClock*>(&Clock::current());
+}
+
+// Lets `ms` pass: on a virtual clock in no time, running the timers due on
+// the way.
 inline void pause(int ms)
 {
-    QTest::qWait(ms);
+    if (VirtualClock* clock = virtualClock())
+        clock->advance(ms);
+    else
+        QTest::qWait(ms);
 }
 
 // Generous: it returns as soon as `done` holds, and a loaded machine (or a
 // sanitizer build) may take seconds where a desk machine takes milliseconds.
+// On a virtual clock the time moves on whenever nothing else is pending,
+// without sleeping, and `timeoutMs` is also the most it may move on.
 inline bool waitFor(const std::function<bool()>& done, int timeoutMs = 10000)
 {
-    return QTest::qWaitFor(done, timeoutMs);
+    VirtualClock* clock = virtualClock();
+    if (!clock)
+        return QTest::qWaitFor(done, timeoutMs);
+    if (done())
+        return true;
+    const qint64 virtualDeadline = clock->now() + timeoutMs;
+    const QDeadlineTimer deadline(timeoutMs, Qt::PreciseTimer);
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (done())
+            return true;
+        // Only input from another thread can come now.
+        if (!clock->timersArmed())
+            QTest::qSleep(int(std::min<qint64>(10, deadline.remainingTime())));
+    } while (clock->now() <= virtualDeadline && !deadline.hasExpired());
+    return done();
 }
 
 inline EmulatorConfig emulated(char type, const std::function<void(EmulatorConfig&)>& adjust = {})

@@ -14,7 +14,7 @@ ChannelDocument::ChannelDocument(ChannelTableEditor& table, QObject* parent)
     });
     m_readQuiet.setSingleShot(true);
     m_readQuiet.setInterval(2000);
-    connect(&m_readQuiet, &QTimer::timeout, this, [this] {
+    connect(&m_readQuiet, &ClockTimer::timeout, this, [this] {
         // Still the table as read: nothing else was done meanwhile.
         if (m_stack->topIsGrowingStep())
             m_stack->setClean();

@@ -5,7 +5,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include <functional>
 #include <map>
@@ -70,7 +69,7 @@ private:
     std::unique_ptr<ChannelRecovery> m_recovery;
     QString m_sourceFile;
     std::map<std::string, std::string> m_fileDescriptions; // DMX cell -> description
-    QTimer m_readQuiet;
+    ClockTimer m_readQuiet;
 };
 
 // The answer to "Save the changes to the channel table?".

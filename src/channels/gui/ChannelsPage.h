@@ -7,9 +7,9 @@
 #include "settings/RecentFiles.h"
 #include "settings/domain/ProgramSettings.h"
 #include "util/gui/Page.h"
+#include "util/qt/Clock.h"
 
 #include <QList>
-#include <QTimer>
 #include <QString>
 
 #include <functional>
@@ -311,7 +311,7 @@ private:
     // The table before the latest read, while its dump may still arrive: a
     // port that vanishes meanwhile brings it back instead of a partial one.
     ChannelTable m_beforeRead;
-    QTimer m_dumpArriving;
+    ClockTimer m_dumpArriving;
     QList<QAction*> m_toolsActions;
     QAction* m_colorsAction = nullptr;
     // The dialogs (children of the page, alive as long as it is).
@@ -321,7 +321,7 @@ private:
     CalculatorDialog* m_calculator = nullptr;
     ChannelTableModel* m_model = nullptr;
     bool m_dumpsIgnored = false;
-    QTimer m_restOfDump; // runs while the rest of a cancelled dump is ignored
+    ClockTimer m_restOfDump; // runs while the rest of a cancelled dump is ignored
     bool m_transferRunning = false; // a read or a write with its read-back
     ChannelRowDelegate* m_delegate = nullptr;
     int m_previousDmxValue = 1;

@@ -24,7 +24,6 @@
 #include <QFrame>
 #include <QItemSelectionModel>
 #include <QMenu>
-#include <QTimer>
 
 #include <utility>
 
@@ -291,7 +290,7 @@ void ChannelsPage::watchDumpForLostPort()
     // The dump has no count: rows that came before the port vanished are
     // not the device's table.
     m_dumpArriving.setSingleShot(true);
-    connect(&m_dumpArriving, &QTimer::timeout, this, [this] { m_beforeRead = {}; });
+    connect(&m_dumpArriving, &ClockTimer::timeout, this, [this] { m_beforeRead = {}; });
     m_restOfDump.setSingleShot(true);
     m_restOfDump.setInterval(kChannelDumpQuietMs);
     connect(&m_link, &DeviceLink::channelDumpReceived, this, [this] {

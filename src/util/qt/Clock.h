@@ -31,6 +31,20 @@ protected:
     virtual void disarm(ClockTimer& timer) = 0;
 };
 
+// A QElapsedTimer-like stopwatch on a Clock.
+class ClockElapsedTimer {
+public:
+    explicit ClockElapsedTimer(Clock& clock = Clock::current())
+        : m_clock(&clock)
+    { }
+    void start() { m_start = m_clock->now(); }
+    qint64 elapsed() const { return m_clock->now() - m_start; }
+
+private:
+    Clock* m_clock;
+    qint64 m_start = 0;
+};
+
 // A QTimer-like timer on a Clock: single-shot or repeating, precise.
 class ClockTimer : public QObject {
     Q_OBJECT
@@ -82,6 +96,8 @@ public:
     // Moves on by `ms`, running the timers due on the way; timers later
     // than that wait even while nothing else is pending.
     void advance(int ms);
+    // Whether a timer is armed: the time can move on without any input.
+    bool timersArmed() const { return !m_due.empty(); }
 
 protected:
     void arm(ClockTimer& timer, int ms) override;
