@@ -25,6 +25,16 @@ cp -r /usr/include/*-linux-gnu/openssl/. "$STAND_IN/openssl/" 2> /dev/null
 FLAGS=(-std=c++20 -fsyntax-only -w -Isrc -I. -I"$STAND_IN"
        -I"$QT" -I"$QT/QtCore" -I"$QT/QtGui" -I"$QT/QtWidgets" -I/usr/include/rtmidi
        -DVANTOREL_FIRMWARE_PASSWORD='"9D04E27B"' -DVANTOREL_VERSION='"0"' -DVANTOREL_BUILD_STAMP='"0"')
+# Qt's headers take most of each file's time: they are parsed once, into a
+# precompiled header every file starts with (without the sources' own macros,
+# which come after it, as where they include Qt first).
+printf '#include <%s>\n' QtCore/QCoreApplication QtCore/QDir QtCore/QFile QtCore/QObject QtCore/QString \
+    QtCore/QTimer QtWidgets/QApplication QtWidgets/QComboBox QtWidgets/QLabel QtWidgets/QPushButton \
+    QtWidgets/QWidget > "$STAND_IN/qt.hxx"
+pch_flags=()
+for flag in "${FLAGS[@]}"; do [ "$flag" = -fsyntax-only ] || pch_flags+=("$flag"); done
+"$CXX" "${pch_flags[@]}" -x c++-header "$STAND_IN/qt.hxx" -o "$STAND_IN/qt.hxx.gch" \
+    && FLAGS+=(-include "$STAND_IN/qt.hxx")
 files=(src/*/*.cpp src/*/*/*.cpp emulator/*/*.cpp cli/*.cpp)
 if printf '%s\0' "${files[@]}" | xargs -0 -n 1 -P "$(nproc 2> /dev/null || echo 2)" "$CXX" "${FLAGS[@]}"; then
     echo "windows-syntax-check: ${#files[@]} files compile for Windows"

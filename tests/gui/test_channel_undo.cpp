@@ -69,7 +69,7 @@ TEST(ChannelUndo, EachKindOfChangeIsOneStepThatUndoesAndRedoesExactly)
         clearChannelData(t[7]);
     });
     e.remember();
-    e.step("Edit description", [](ChannelTable& t) { t[9].description = std::string(300, 'x') + "ż"; });
+    e.step("Edit description", [](ChannelTable& t) { t[9].description = std::string(300, 'x').append("ż"); });
     e.remember();
     e.step("Open channels settings", [](ChannelTable& t) {
         t = readChannelCsv("DMX ch.\r\n5,Active,0,1,Note On,C-0/12      ,C-0/12      ,Velocity,0,x,\r\n").rows;

@@ -33,7 +33,7 @@ std::string readFile(const std::string& path)
 
 std::string dataFile(const char* name)
 {
-    return std::string(VANTOREL_TEST_DATA_DIR) + "/firmware/" + name;
+    return std::string(VANTOREL_TEST_DATA_DIR "/firmware/") + name;
 }
 
 TEST(decryptFirmwareText, ImagesWithAndWithoutCfbTail)
