@@ -118,10 +118,14 @@ acked=$(sed -n 's/^Cancelled: \([0-9]*\) of 40 channels written\.$/\1/p' <<< "$E
 start_emulator early --type P
 # A script's background command starts with SIGINT ignored, so a signal sent
 # before the program has set its handler would be lost; a terminal's Ctrl+C is
-# not: the default action is restored, as an interactive shell has it.
+# not. As in an interactive shell, the job starts with the default action
+# (job control), kept through env should this script itself ignore SIGINT.
+set -m
 env --default-signal=INT "$CTL" --backend jack --in early:out --out early:in clear > /dev/null 2>&1 &
-kill -INT $!
-wait $!
+early_pid=$!
+set +m
+kill -INT $early_pid
+wait $early_pid
 [ "$(recv_count early 41)" = 0 ] || fail "a signal at the start still sent the clear"
 
 start_emulator modes --type B --delay 150
