@@ -28,16 +28,27 @@ OpResult requestChannels(DeviceLink& link, const std::function<void()>& emptyTab
     emit link.statusText(QCoreApplication::translate("vantorel::ChannelTransfer", "Reading data..."));
     if (emptyTable)
         emptyTable();
-    if (!link.trySendCommand('B', {}))
-        return OpResult::Failed;
-    if (!link.awaitReply(DeviceLink::Flag::ReplyReceived, kChannelReplyWaitMs)) {
+    // "B" changes nothing in the device: when neither it nor the first reply
+    // came through while the device is known to be there, it is asked again.
+    // A silent device fails after one wait, as before.
+    for (int tries = 1;; ++tries) {
+        const bool lastTry = !link.engine().mayRetry(tries);
+        if (!link.trySendCommand('B', {}))
+            return OpResult::Failed;
+        if (link.awaitReply(DeviceLink::Flag::ReplyReceived, kChannelReplyWaitMs, true, lastTry))
+            break;
         if (link.cancelRequested()) {
             emit link.statusText(
                 QCoreApplication::translate("vantorel::ChannelTransfer", "Cancelled: no channel was received."));
             return OpResult::Cancelled;
         }
-        emit link.statusText(QCoreApplication::translate("vantorel::ChannelTransfer", "No data received."));
-        return OpResult::NoAnswer;
+        // Only a wait that ran out is tried again (not one ended by a
+        // vanished port or by the program quitting).
+        if (lastTry || link.tickCount() == 0) {
+            emit link.statusText(QCoreApplication::translate("vantorel::ChannelTransfer", "No data received."));
+            return OpResult::NoAnswer;
+        }
+        link.engine().noteRetry();
     }
     if (haveRows && haveRows())
         emit link.statusText(QCoreApplication::translate("vantorel::ChannelTransfer", "Data ready."));
@@ -58,7 +69,8 @@ OpResult readChannelsFromDevice(DeviceLink& link, const std::function<void()>& e
 }
 
 OpResult readAllChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
-                                   const std::function<int()>& rowCount, int quietMs, const QString& unit, int total)
+                                   const std::function<int()>& rowCount, int quietMs, const QString& unit, int total,
+                                   int lastChannel)
 {
     DeviceOperation operation(link);
     if (!operation)
@@ -68,7 +80,7 @@ OpResult readAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
     // already say that the device holds nothing, and the silence after it may
     // end while the first wait is still unwinding.
     DumpSilence silence(quietMs);
-    silence.expectRows(total);
+    silence.expectRows(total, lastChannel);
     const Clock& clock = link.clock();
     const qint64 started = clock.now();
     QEventLoop loop;
@@ -92,7 +104,7 @@ OpResult readAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
     QObject::connect(&link.portWatch(), &MidiPortWatch::portDisappeared, &loop, end);
     QObject::connect(&link, &DeviceLink::channelDumpReceived, &loop, [&](const QString& payload) {
         const auto dump = decodeChannelPayload(payload.toStdString());
-        silence.replyArrived(clock.now() - started, dump && dump->number == 0);
+        silence.replyArrived(clock.now() - started, dump && dump->number == 0, dump ? dump->number : 0);
         if (silence.endedByDevice()) {
             quiet.stop();
             end();

@@ -37,13 +37,14 @@ OpResult readChannelsFromDevice(DeviceLink& link, const std::function<void()>& e
 // between its replies, from 100 ms up to `quietMs`) or says that it holds no
 // channels, so that nothing is sent to the device while it is still sending.
 // Progress is reported as `rowCount` of `total` `unit`s (total 0: not known;
-// otherwise that many rows are due and the read waits up to `quietMs` for them);
+// otherwise that many rows are due and the read waits up to `quietMs` for them,
+// unless the highest of them, DMX channel `lastChannel`, has come);
 // a cancel ends the wait and says how many channels were received. A
 // cancelled wait for the first reply is Cancelled as well.
 inline constexpr int kChannelDumpQuietMs = 2000;
 OpResult readAllChannelsFromDevice(DeviceLink& link, const std::function<void()>& emptyTable,
                                    const std::function<int()>& rowCount, int quietMs = kChannelDumpQuietMs,
-                                   const QString& unit = QStringLiteral("rows"), int total = 0);
+                                   const QString& unit = QStringLiteral("rows"), int total = 0, int lastChannel = 0);
 
 // The payloads of every row in table order. When a row cannot be encoded (a
 // cell outside its value list, a number out of range), the error names every

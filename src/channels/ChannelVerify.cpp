@@ -152,7 +152,7 @@ QString differenceText(const ChannelDifference& difference, ExpectedSide side)
         .arg(channel, cells.join(QStringLiteral("; ")));
 }
 
-DeviceChannels readDeviceChannels(DeviceLink& link, int quietMs, int expected)
+DeviceChannels readDeviceChannels(DeviceLink& link, int quietMs, int expected, int lastChannel)
 {
     DeviceChannels result;
     QObject guard;
@@ -171,7 +171,7 @@ DeviceChannels readDeviceChannels(DeviceLink& link, int quietMs, int expected)
     // ends the wait for the rest at once.
     result.result = readAllChannelsFromDevice(
         link, [&result] { result.payloads.clear(); }, [&result] { return int(result.payloads.size()); }, quietMs,
-        expected > 0 ? QStringLiteral("verifying rows") : QStringLiteral("rows"), expected);
+        expected > 0 ? QStringLiteral("verifying rows") : QStringLiteral("rows"), expected, lastChannel);
     if (link.portLost())
         result.inputLost = true; // a dump from a port that has gone ends there, incomplete
     return result;
@@ -194,7 +194,8 @@ ChannelCheck verifyWrittenChannels(DeviceLink& link, const ChannelTable& written
     // anew.
     ChannelPayloadMap held;
     for (;;) {
-        device = readDeviceChannels(link, quietMs, int(expected.size()));
+        device
+            = readDeviceChannels(link, quietMs, int(expected.size()), expected.empty() ? 0 : expected.rbegin()->first);
         if (device.result == OpResult::Cancelled) {
             result.cancelled = true;
             return finish(cancelledVerifyText(expected, device.payloads));

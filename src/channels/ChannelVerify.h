@@ -32,8 +32,10 @@ struct DeviceChannels {
 
 // Reads the device's channels ("B") until the stream ends (at most `quietMs`
 // after the last reply). With `expected` > 0 the progress counts "verifying
-// rows" of that many. A cancel ends it with the rows received so far.
-DeviceChannels readDeviceChannels(DeviceLink& link, int quietMs = kQuietAfterLastDumpMs, int expected = 0);
+// rows" of that many, the highest for DMX channel `lastChannel`. A cancel ends
+// it with the rows received so far.
+DeviceChannels readDeviceChannels(DeviceLink& link, int quietMs = kQuietAfterLastDumpMs, int expected = 0,
+                                  int lastChannel = 0);
 
 struct ChannelCheck {
     bool readBack = false; // the device's table was read (completely, for a file)

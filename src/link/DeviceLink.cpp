@@ -483,7 +483,7 @@ bool DeviceLink::waitUntil(const std::function<bool()>& done)
     return done();
 }
 
-bool DeviceLink::awaitReply(Flag flag, int intervalMs, bool cancellable)
+bool DeviceLink::awaitReply(Flag flag, int intervalMs, bool cancellable, bool lastTry)
 {
     bool& received = (flag == Flag::WriteAck) ? m_writeAck : m_replyReceived;
     received = false;
@@ -514,6 +514,8 @@ bool DeviceLink::awaitReply(Flag flag, int intervalMs, bool cancellable)
         return false;
     }
     m_engine.noteTimeout();
+    if (!lastTry)
+        return false;
     m_engine.noteLost();
     noResponse();
     return false;

@@ -142,8 +142,9 @@ public:
     // after a success; callers stop it as their operation requires.
     // A cancellable wait also ends (false, without noResponse) when the
     // operation is cancelled; one that is not lets the exchange in flight end
-    // first, so that the caller knows what the device did.
-    bool awaitReply(Flag flag, int intervalMs, bool cancellable = true);
+    // first, so that the caller knows what the device did. A wait that is
+    // not the `lastTry` of its request times out without noResponse().
+    bool awaitReply(Flag flag, int intervalMs, bool cancellable = true, bool lastTry = true);
     void noResponse();
     // 0 next queued code equals `code`, -1 it differs, -2 the wait timer ticked first.
     int waitForShortMessage(uint32_t code);

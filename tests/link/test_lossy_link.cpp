@@ -1,9 +1,10 @@
 // The link over an emulated device that loses messages: channel rows and
-// options requests are repeated while that is safe, an acknowledgement is
+// options and table requests are repeated while that is safe, an acknowledgement is
 // never counted for another row, a silent device fails as it always did, and
 // the program's own commands coming back are recognised.
 
 #include "ChannelRig.h"
+#include "channels/ChannelVerify.h"
 #include "link/DeviceOperations.h"
 
 #include <QSignalSpy>
@@ -121,16 +122,20 @@ TEST(LossyLink, SilentDeviceFailsAfterTheFixedTimeoutWithoutRetrying)
     EXPECT_EQ(rig.status.last(), "Writing data to device failed.");
 }
 
-TEST(LossyLink, OptionsAreAskedAgainButARestartIsNot)
+TEST(LossyLink, OptionsAndTheTableAreAskedAgainButARestartIsNot)
 {
     VirtualClock clock;
-    ChannelRig rig([](EmulatorConfig& c) { c.drops = {{'M', 2, true}, {'D', 1, false}}; });
+    ChannelRig rig([](EmulatorConfig& c) { c.drops = {{'M', 2, true}, {'B', 1, false}, {'D', 1, false}}; });
     ASSERT_EQ(readDeviceOptions(*rig.link), OpResult::Done); // answered: the device is there
     EXPECT_EQ(readDeviceOptions(*rig.link), OpResult::Done);
     EXPECT_EQ(rig.commandLetters(), "MMM");
+    const DeviceChannels table = readDeviceChannels(*rig.link);
+    EXPECT_EQ(table.result, OpResult::Done); // the first "B" never reached the device
+    EXPECT_EQ(rig.commandLetters(), "MMMB");
+    EXPECT_TRUE(rig.linkBoxes.isEmpty());
     EXPECT_EQ(restartDevice(*rig.link), OpResult::NoAnswer);
     EXPECT_EQ(rig.emulator->device().restarts(), 0);
-    EXPECT_EQ(rig.commandLetters(), "MMM");
+    EXPECT_EQ(rig.commandLetters(), "MMMB");
 }
 
 TEST(LossyLink, OwnCommandsComingBackAreNamedOnceAndIgnored)

@@ -67,3 +67,30 @@ TEST(DumpSilence, TheReplyThatSaysNoChannelsEndsItAtOnceAndANewRequestStartsOver
     EXPECT_FALSE(silence.ended(5119));
     EXPECT_TRUE(silence.ended(5120));
 }
+
+TEST(DumpSilence, AReadBackMissingRowsEndsEarlyOnlyOnceItsLastChannelCameInOrder)
+{
+    // Four rows due, the highest for channel 9; rows 10 ms apart from 10 ms on.
+    const struct {
+        const char* what;
+        std::vector<int> channels;
+        int silenceMs;
+    } cases[] = {
+        {"all four came", {1, 3, 5, 9}, 100},
+        {"one lost on the way, the last came", {1, 3, 9}, 100},
+        {"the last is still due", {1, 3, 5}, 2000},
+        {"out of order: the device's order is not known", {3, 1, 9}, 2000},
+        {"the last came twice: the order is not known either", {1, 9, 9}, 2000},
+        {"an unreadable reply (channel not known)", {1, 0, 9}, 2000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        DumpSilence silence;
+        silence.expectRows(4, 9);
+        silence.requestSent(0);
+        int64_t at = 0;
+        for (int channel : c.channels)
+            silence.replyArrived(at += 10, false, channel);
+        EXPECT_EQ(silence.silenceMs(), c.silenceMs);
+    }
+}

@@ -11,18 +11,21 @@ DumpSilence::DumpSilence(int ceilingMs)
 void DumpSilence::requestSent(int64_t nowMs)
 {
     const int expected = m_expectedRows;
+    const int lastChannel = m_lastExpectedChannel;
     *this = DumpSilence(m_ceilingMs);
-    m_expectedRows = expected;
+    expectRows(expected, lastChannel);
     m_requestMs = nowMs;
     m_lastMs = nowMs;
 }
 
-void DumpSilence::replyArrived(int64_t nowMs, bool noChannels)
+void DumpSilence::replyArrived(int64_t nowMs, bool noChannels, int channel)
 {
     if (noChannels) {
         m_noChannels = true;
         return;
     }
+    if (m_lastChannel >= 0)
+        m_lastChannel = channel > m_lastChannel ? channel : -1;
     if (m_rows == 0)
         m_firstMs = nowMs;
     else
@@ -33,7 +36,8 @@ void DumpSilence::replyArrived(int64_t nowMs, bool noChannels)
 
 int DumpSilence::silenceMs() const
 {
-    if (m_rows == 0 || m_rows < m_expectedRows)
+    const bool lastDueArrived = m_lastExpectedChannel > 0 && m_lastChannel >= m_lastExpectedChannel;
+    if (m_rows == 0 || (m_rows < m_expectedRows && !lastDueArrived))
         return m_ceilingMs;
     // With one row the only gap known is the one from the request to it.
     const int64_t span = m_rows == 1 ? m_firstMs - m_requestMs : m_lastMs - m_firstMs;

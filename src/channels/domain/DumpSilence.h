@@ -11,8 +11,10 @@ namespace vantorel {
 // no channels ends it at once. A stream that has already stalled once (a
 // busy host, a driver delivering late) waits at least twice its longest gap,
 // and a read that knows how many rows must come waits the ceiling while
-// fewer have come. Times are milliseconds on any steady clock, so the rule
-// runs in virtual time as well.
+// fewer have come - unless the rows so far came in ascending channel order,
+// as the device sends its table, up to the last channel due: then the rows
+// still missing were lost on the way, and no more will come. Times are
+// milliseconds on any steady clock, so the rule runs in virtual time as well.
 class DumpSilence {
 public:
     static constexpr int kGapsOfSilence = 8;
@@ -24,10 +26,16 @@ public:
 
     // The request went out: with one row seen, its gap is the time from here.
     void requestSent(int64_t nowMs);
-    // A dump reply arrived; `noChannels` for the reply with number 0.
-    void replyArrived(int64_t nowMs, bool noChannels = false);
-    // At least `rows` replies are due (a read-back of what was written).
-    void expectRows(int rows) { m_expectedRows = rows; }
+    // A dump reply arrived; `noChannels` for the reply with number 0,
+    // `channel` its DMX channel where known.
+    void replyArrived(int64_t nowMs, bool noChannels = false, int channel = 0);
+    // At least `rows` replies are due (a read-back of what was written), the
+    // highest of them for DMX channel `lastChannel` (0: not known).
+    void expectRows(int rows, int lastChannel = 0)
+    {
+        m_expectedRows = rows;
+        m_lastExpectedChannel = lastChannel;
+    }
 
     int rows() const { return m_rows; }
     // The device said it holds no channels: nothing more will come.
@@ -46,6 +54,8 @@ private:
     int64_t m_longestGapMs = 0;
     int m_rows = 0;
     int m_expectedRows = 0;
+    int m_lastExpectedChannel = 0;
+    int m_lastChannel = 0; // of the latest reply while they ascend, -1 once they did not
     bool m_noChannels = false;
 };
 
