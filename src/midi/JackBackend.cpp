@@ -230,8 +230,11 @@ public:
             return api.error();
         auto client = std::shared_ptr<JackClient>(new JackClient(**api));
         const JackApi& jack = client->m_jack;
+        // With many clients coming and going an open can fail once; a server
+        // that does not run fails at once.
         jack_status_t status{};
-        client->m_client = jack.jack_client_open(kMidiClientName, JackNoStartServer, &status);
+        for (int attempt = 0; attempt < 3 && client->m_client == nullptr && !(status & JackServerFailed); ++attempt)
+            client->m_client = jack.jack_client_open(kMidiClientName, JackNoStartServer, &status);
         if (client->m_client == nullptr) {
             if (status & JackServerFailed)
                 return markedError(kContext,
