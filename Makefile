@@ -130,6 +130,7 @@ bench: deps
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_report vantorelctl vantorel-emulator
 	$(BENCH_DIR)/bench/bench_report --summary $(BENCH_DIR)/bench-summary.txt
 	bench/bench_lossy_link.sh $(BENCH_DIR)/vantorelctl $(BENCH_DIR)/vantorel-emulator | tee -a $(BENCH_DIR)/bench-summary.txt
+	bench/bench_scan_jack.sh $(BENCH_DIR)/vantorelctl $(BENCH_DIR)/vantorel-emulator | tee -a $(BENCH_DIR)/bench-summary.txt
 
 # The Debian package, made by CPack from the build tree, and its test: installed
 # with apt, its programs, manual pages and completion used from the installed

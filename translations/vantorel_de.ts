@@ -2501,6 +2501,30 @@ Restore it anyway?</source>
         <source>This MIDI system is not available on this platform.</source>
         <translation>Dieses MIDI-System ist auf dieser Plattform nicht verfügbar.</translation>
     </message>
+    <message>
+        <source>Cannot load the JACK library: %1</source>
+        <translation>Die JACK-Bibliothek kann nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the JACK server: is it running?</source>
+        <translation>Keine Verbindung zum JACK-Server: Läuft er?</translation>
+    </message>
+    <message>
+        <source>Cannot open the JACK client %1.</source>
+        <translation>Der JACK-Client %1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Cannot activate the JACK client %1.</source>
+        <translation>Der JACK-Client %1 kann nicht aktiviert werden.</translation>
+    </message>
+    <message>
+        <source>The JACK server has stopped.</source>
+        <translation>Der JACK-Server läuft nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The JACK server takes no more MIDI messages.</source>
+        <translation>Der JACK-Server nimmt keine weiteren MIDI-Nachrichten an.</translation>
+    </message>
 </context>
 <context>
     <name>vantorel::ModesOperations</name>

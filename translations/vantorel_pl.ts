@@ -2531,6 +2531,30 @@ Restore it anyway?</source>
         <source>This MIDI system is not available on this platform.</source>
         <translation>Ten system MIDI nie jest dostępny na tej platformie.</translation>
     </message>
+    <message>
+        <source>Cannot load the JACK library: %1</source>
+        <translation>Nie można wczytać biblioteki JACK: %1</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the JACK server: is it running?</source>
+        <translation>Nie można połączyć się z serwerem JACK: czy jest uruchomiony?</translation>
+    </message>
+    <message>
+        <source>Cannot open the JACK client %1.</source>
+        <translation>Nie można otworzyć klienta JACK %1.</translation>
+    </message>
+    <message>
+        <source>Cannot activate the JACK client %1.</source>
+        <translation>Nie można aktywować klienta JACK %1.</translation>
+    </message>
+    <message>
+        <source>The JACK server has stopped.</source>
+        <translation>Serwer JACK przestał działać.</translation>
+    </message>
+    <message>
+        <source>The JACK server takes no more MIDI messages.</source>
+        <translation>Serwer JACK nie przyjmuje więcej komunikatów MIDI.</translation>
+    </message>
 </context>
 <context>
     <name>vantorel::ModesOperations</name>

@@ -1,6 +1,9 @@
-// The RtMidi backend: ALSA and JACK on Linux, Windows MM, CoreMIDI.
+// The RtMidi backend: ALSA on Linux, Windows MM, CoreMIDI. JACK has a backend
+// of its own (midi/JackBackend.cpp).
 
+#include "midi/JackBackend.h"
 #include "midi/MidiBackend.h"
+#include "midi/MidiClientName.h"
 #include "util/Translate.h"
 
 #if __has_include(<RtMidi.h>)
@@ -16,7 +19,6 @@
 #include <iostream>
 #include <mutex>
 #include <optional>
-#include <thread>
 
 #if defined(__linux__)
 #include <dlfcn.h>
@@ -28,41 +30,20 @@ namespace {
 // The context the texts below are marked with.
 constexpr const char* kContext = "vantorel::MidiPorts";
 
-// Client name the system's MIDI service shows for this program.
-const char* const kClientName = "VANTOREL Control Center";
 const char* const kInputPortName = "MIDI In";
 const char* const kOutputPortName = "MIDI Out";
 
-// RtMidi's JACK output queue holds 16384 bytes, a 4-byte length included;
-// a longer message would be dropped without a word.
-constexpr size_t kJackMaxMessage = 16379;
-// JACK takes a new connection into its graph only from a later process cycle,
-// and RtMidi's JACK output frees its queue while its process callback may still
-// read from it. Both need a few cycles of quiet; this covers periods up to 2048
-// frames at 44.1 kHz.
-constexpr auto kJackSettleTime = std::chrono::milliseconds(100);
-
 // Keeps the console clean while RtMidi objects are created or connect: RtMidi
 // prints to std::cerr before an error callback can be installed, and the ALSA
-// and JACK libraries print their own diagnostics. The ALSA handler is
-// per-thread; the std::cerr buffer and the JACK handlers are process-wide and
-// are restored when the guard ends. Use it on the GUI thread only.
+// library prints its own diagnostics. The ALSA handler is per-thread; the
+// std::cerr buffer is process-wide and is restored when the guard ends. Use it
+// on the GUI thread only.
 class QuietMidiLibraries {
 public:
     QuietMidiLibraries()
         : m_cerr(std::cerr.rdbuf(nullptr))
     {
 #if defined(__linux__)
-        m_jackError = static_cast<JackMessageFn*>(dlsym(RTLD_DEFAULT, "jack_error_callback"));
-        m_jackInfo = static_cast<JackMessageFn*>(dlsym(RTLD_DEFAULT, "jack_info_callback"));
-        if (m_jackError) {
-            m_savedJackError = *m_jackError;
-            *m_jackError = &ignoreJackMessage;
-        }
-        if (m_jackInfo) {
-            m_savedJackInfo = *m_jackInfo;
-            *m_jackInfo = &ignoreJackMessage;
-        }
         m_alsaSetLocal = reinterpret_cast<AlsaSetLocalFn>(dlsym(RTLD_DEFAULT, "snd_lib_error_set_local"));
         if (m_alsaSetLocal)
             m_savedAlsa = m_alsaSetLocal(&ignoreAlsaMessage);
@@ -74,10 +55,6 @@ public:
 #if defined(__linux__)
         if (m_alsaSetLocal)
             m_alsaSetLocal(m_savedAlsa);
-        if (m_jackInfo)
-            *m_jackInfo = m_savedJackInfo;
-        if (m_jackError)
-            *m_jackError = m_savedJackError;
 #endif
         std::cerr.rdbuf(m_cerr); // also clears the failure state of std::cerr
     }
@@ -88,19 +65,12 @@ public:
 private:
     std::streambuf* m_cerr;
 #if defined(__linux__)
-    using JackMessageFn = void (*)(const char*);
     using AlsaLocalFn = void (*)(const char*, int, const char*, int, const char*, va_list);
     using AlsaSetLocalFn = AlsaLocalFn (*)(AlsaLocalFn);
 
-    static void ignoreJackMessage(const char*)
-    { }
     static void ignoreAlsaMessage(const char*, int, const char*, int, const char*, va_list)
     { }
 
-    JackMessageFn* m_jackError = nullptr;
-    JackMessageFn* m_jackInfo = nullptr;
-    JackMessageFn m_savedJackError = nullptr;
-    JackMessageFn m_savedJackInfo = nullptr;
     AlsaSetLocalFn m_alsaSetLocal = nullptr;
     AlsaLocalFn m_savedAlsa = nullptr;
 #endif
@@ -148,7 +118,7 @@ template <typename Port> Result<std::unique_ptr<Port>> createPort(RtMidi::Api ap
     {
         QuietMidiLibraries quiet;
         try {
-            port = std::make_unique<Port>(api, kClientName);
+            port = std::make_unique<Port>(api, kMidiClientName);
         } catch (const RtMidiError& e) {
             return Error{e.getMessage()};
         } catch (const std::exception& e) {
@@ -157,20 +127,6 @@ template <typename Port> Result<std::unique_ptr<Port>> createPort(RtMidi::Api ap
     }
     port->setErrorCallback(&ErrorSink::callback, &sink);
     return port;
-}
-
-// Whether a port belongs to a client of this program ("client:port ..." on
-// ALSA and JACK; JACK appends "-NN" to a client name already in use).
-bool isOwnPort(const std::string& portName)
-{
-    const std::string client = portName.substr(0, portName.find(':'));
-    const std::string own = kClientName;
-    if (client == own)
-        return true;
-    if (client.size() <= own.size() + 1 || client.compare(0, own.size(), own) != 0 || client[own.size()] != '-')
-        return false;
-    return std::all_of(client.begin() + long(own.size()) + 1, client.end(),
-                       [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The ports `lister` sees, without this program's own ports; `numbers` gets
@@ -254,13 +210,13 @@ public:
     void stop() override
     {
         m_started.store(false, std::memory_order_release);
-        // Destroying the RtMidi object joins the ALSA input thread or closes
-        // the JACK client; no callback runs after that.
+        // Destroying the RtMidi object joins the input thread; no callback
+        // runs after that.
         m_in.reset();
     }
 
 private:
-    // RtMidi's thread (ALSA: its input thread; JACK: the process callback).
+    // RtMidi's input thread.
     static void onMessage(double /*deltaSeconds*/, std::vector<unsigned char>* message, void* user)
     {
         auto* self = static_cast<RtMidiPortInput*>(user);
@@ -284,7 +240,6 @@ class RtMidiPortOutput : public MidiBackendOutput {
 public:
     Result<void> open(RtMidi::Api api, int index)
     {
-        m_api = api;
         Result<std::unique_ptr<RtMidiOut>> created = createPort<RtMidiOut>(api, m_errors);
         if (!created)
             return created.error();
@@ -310,21 +265,7 @@ public:
                 VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "The MIDI output port %1 could not be opened."),
                 names[size_t(index)]);
         }
-        // A message sent before the connection is part of JACK's graph is
-        // lost: the first send waits for it (so that opening many ports at
-        // once, as a device scan does, costs one settle time, not one each).
-        m_openedAt = std::chrono::steady_clock::now();
         return {};
-    }
-
-    ~RtMidiPortOutput() override
-    {
-        // Let JACK's process cycle take what is still queued before RtMidi frees the queue.
-        if (m_api == RtMidi::UNIX_JACK && m_out) {
-            const auto sinceSend = std::chrono::steady_clock::now() - m_lastSend;
-            if (sinceSend < kJackSettleTime)
-                std::this_thread::sleep_for(kJackSettleTime - sinceSend);
-        }
     }
 
     Result<void> send(const uint8_t* data, size_t size) override
@@ -332,19 +273,7 @@ public:
         if (size == 0)
             return markedError(kContext,
                                VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "There are no MIDI bytes to send."));
-        if (m_api == RtMidi::UNIX_JACK && size > kJackMaxMessage)
-            return markedError(
-                kContext,
-                VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts",
-                                        "The MIDI message of %1 bytes is longer than the JACK port takes (%2 bytes)."),
-                std::to_string(size), std::to_string(kJackMaxMessage));
         m_errors.clear();
-        if (m_api == RtMidi::UNIX_JACK) {
-            const auto sinceOpen = std::chrono::steady_clock::now() - m_openedAt;
-            if (sinceOpen < kJackSettleTime)
-                std::this_thread::sleep_for(kJackSettleTime - sinceOpen);
-        }
-        m_lastSend = std::chrono::steady_clock::now();
         try {
             m_out->sendMessage(data, size);
         } catch (const RtMidiError& e) {
@@ -356,11 +285,8 @@ public:
     }
 
 private:
-    RtMidi::Api m_api = RtMidi::UNSPECIFIED;
     ErrorSink m_errors;
     std::unique_ptr<RtMidiOut> m_out;
-    std::chrono::steady_clock::time_point m_lastSend;
-    std::chrono::steady_clock::time_point m_openedAt;
 };
 
 class RtMidiClient : public MidiBackend {
@@ -377,7 +303,7 @@ public:
         if (!outLister)
             return outLister.error();
         backend->m_outLister = std::move(outLister).value();
-        // JACK only connects here; without a server it warns instead of throwing.
+        // Some MIDI systems only connect here.
         {
             QuietMidiLibraries quiet;
             backend->m_inLister->getPortCount();
@@ -449,25 +375,31 @@ Result<std::shared_ptr<MidiBackend>> createRtMidiBackend(MidiApi api)
         candidates.push_back(RtMidi::UNIX_JACK);
 #endif
 
-    std::string errors;
+    std::vector<Error> failures;
     for (RtMidi::Api candidate : candidates) {
-        std::string failure;
-        if (!isCompiled(candidate)) {
-            failure = "RtMidi was built without " + RtMidi::getApiDisplayName(candidate) + ".";
+        if (candidate == RtMidi::UNIX_JACK) {
+            if (Result<std::shared_ptr<MidiBackend>> jack = createJackBackend())
+                return jack;
+            else
+                failures.push_back(jack.error());
+        } else if (!isCompiled(candidate)) {
+            failures.push_back(Error{"RtMidi was built without " + RtMidi::getApiDisplayName(candidate) + "."});
         } else if (Result<std::unique_ptr<RtMidiClient>> client = RtMidiClient::create(candidate)) {
             return std::shared_ptr<MidiBackend>(std::move(client).value());
         } else {
-            failure = client.error().text();
+            failures.push_back(client.error());
         }
-        if (!errors.empty())
-            errors += "\n";
-        errors += failure;
     }
-    if (errors.empty())
+    if (failures.empty())
         return markedError(
             kContext,
             VANTOREL_TRANSLATE_NOOP("vantorel::MidiPorts", "This MIDI system is not available on this platform."));
-    return Error{errors}; // the library's own words, one line per MIDI system tried
+    if (failures.size() == 1)
+        return failures.front();
+    std::string errors; // the libraries' own words, one line per MIDI system tried
+    for (const Error& failure : failures)
+        errors += (errors.empty() ? "" : "\n") + failure.text();
+    return Error{errors};
 }
 
 } // namespace vantorel
