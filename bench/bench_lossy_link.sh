@@ -18,23 +18,15 @@ if ! command -v jackd > /dev/null; then
     echo "bench_lossy_link: jackd is not installed; skipped"
     exit 0
 fi
-RUN=$(mktemp -d)
-server="vantorel-bench-$$"
-JACK_NO_AUDIO_RESERVATION=1 setsid jackd -r -n "$server" -d dummy -r 48000 -p 128 > "$RUN/jackd.log" 2>&1 < /dev/null &
-JACKD_PID=$!
+# shellcheck source=bench/jack_server.sh
+. "$(dirname "$0")/jack_server.sh"
+start_jack_server vantorel-bench
 EMU_PID=
 cleanup() {
     [ -n "$EMU_PID" ] && kill "$EMU_PID" 2> /dev/null
-    kill "$JACKD_PID" 2> /dev/null
-    wait 2> /dev/null
-    rm -rf "$RUN"
+    stop_jack_server
 }
 trap cleanup EXIT
-export JACK_DEFAULT_SERVER=$server JACK_NO_START_SERVER=1
-for _ in $(seq 1 100); do
-    jack_lsp > /dev/null 2>&1 < /dev/null && break
-    sleep 0.1
-done
 
 HEADER='DMX ch.,Act. ctrl/Value,Data =,MIDI ch.,Active on,Note On/CC,Note On/CC,Velocity/Value,Data =,Description,'
 table() { # table ROWS FILE

@@ -12,10 +12,9 @@ if ! command -v jackd > /dev/null; then
     echo "bench_scan_jack: jackd is not installed; skipped"
     exit 0
 fi
-RUN=$(mktemp -d)
-server="vantorel-bench-scan-$$"
-JACK_NO_AUDIO_RESERVATION=1 setsid jackd -r -n "$server" -d dummy -r 48000 -p 128 > "$RUN/jackd.log" 2>&1 < /dev/null &
-JACKD_PID=$!
+# shellcheck source=bench/jack_server.sh
+. "$(dirname "$0")/jack_server.sh"
+start_jack_server vantorel-bench-scan
 EMU_PIDS=()
 stop_emulators() {
     for pid in "${EMU_PIDS[@]}"; do kill "$pid" 2> /dev/null; done
@@ -24,16 +23,9 @@ stop_emulators() {
 }
 cleanup() {
     stop_emulators
-    kill "$JACKD_PID" 2> /dev/null
-    wait 2> /dev/null
-    rm -rf "$RUN"
+    stop_jack_server
 }
 trap cleanup EXIT
-export JACK_DEFAULT_SERVER=$server JACK_NO_START_SERVER=1
-for _ in $(seq 1 100); do
-    jack_lsp > /dev/null 2>&1 < /dev/null && break
-    sleep 0.1
-done
 
 # emulators N [ARGS-OF-THE-LAST...]: N emulators d1..dN with device IDs 1..N.
 emulators() {
