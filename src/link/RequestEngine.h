@@ -49,6 +49,10 @@ public:
     static constexpr int kFirstGapMs = 2;
     static constexpr int kMaxGapMs = 50;
     static constexpr int kCleanExchangesToHalve = 32;
+    // A loss within this many answered exchanges of the one before doubles
+    // the gap: losses that come close together are what sending slower
+    // helps against, while the odd loss of a noisy link is not.
+    static constexpr int kCloseLossExchanges = 8;
 
     explicit RequestEngine(LinkClock clock = steadyLinkClock());
 
@@ -77,7 +81,8 @@ public:
     // A reply came; `sentAtMs` is set only when it surely answers a request
     // sent once at that time (Karn's rule), and then gives a sample.
     void noteAnswer(std::optional<int64_t> sentAtMs);
-    // A try got no answer in time.
+    // A try got no answer in time: the first loss opens a gap of 2 ms, a loss
+    // close after another one doubles it.
     void noteTimeout();
     // A request is given up unanswered.
     void noteLost() { ++m_counts.lost; }
@@ -97,7 +102,8 @@ private:
     std::optional<int64_t> m_lastSentMs;
     bool m_answeredInOperation = false;
     int m_gapMs = 0;
-    int m_cleanRun = 0;
+    int m_cleanRun = 0; // answered exchanges since the last timeout or halving
+    int m_answersSinceLoss = kCloseLossExchanges; // since the last timeout, counted up to "not close"
     // Doubled by every timeout and kept until an answer gives a sample
     // again, so that a link that became slower is learnt.
     int m_backoff = 1;
