@@ -134,9 +134,14 @@ void AckLedger::clear()
     m_surplus = 0;
 }
 
-void AckLedger::sent(int id, int64_t atMs)
+void AckLedger::sent(int id, int64_t atMs, uint64_t order)
 {
-    m_open.push_back({id, atMs});
+    m_open.push_back({id, atMs, order});
+}
+
+void AckLedger::settleBefore(uint64_t order)
+{
+    std::erase_if(m_open, [order](const Slot& slot) { return slot.order < order; });
 }
 
 std::optional<int> AckLedger::acknowledged()

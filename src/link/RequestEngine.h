@@ -123,8 +123,8 @@ private:
 class AckLedger {
 public:
     void clear();
-    // A try of request `id` went out at `atMs`.
-    void sent(int id, int64_t atMs);
+    // A try of request `id` went out at `atMs`, as the link's `order`th try.
+    void sent(int id, int64_t atMs, uint64_t order = 0);
     // An acknowledgement arrived; returns the request it is counted for, or
     // nullopt when it is surplus.
     std::optional<int> acknowledged();
@@ -137,14 +137,16 @@ public:
     // Slots sent before `atMs` are given up: a reply later than the fixed
     // timeout of its request does not come.
     void expire(int64_t atMs);
-    // A barrier sent after every open slot was answered.
-    void settle() { m_open.clear(); }
+    // A request sent as the link's `order`th try was answered, and the device
+    // answers in order: the slots of tries sent before it are given up.
+    void settleBefore(uint64_t order);
     int surplus() const { return m_surplus; }
 
 private:
     struct Slot {
         int id;
         int64_t sentAt;
+        uint64_t order;
     };
     std::deque<Slot> m_open;
     std::set<int> m_confirmed;
