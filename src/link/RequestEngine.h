@@ -114,8 +114,9 @@ private:
 // acknowledgement and an acknowledgement fills the oldest open slot: a late
 // acknowledgement of an earlier try is taken by that try's slot and can never
 // confirm a later row. Slots of tries whose acknowledgement never comes stay
-// open until a barrier (a request with a distinct reply, sent after them) is
-// answered: everything sent before it has been answered or lost by then.
+// open until a request sent after them is surely answered (a barrier, a
+// request with a distinct reply, or any request whose letter had no other
+// tries open): everything sent before it has been answered or lost by then.
 // An acknowledgement while no slot is open (a duplicate arriving with its
 // original, before the next row goes out) fills nothing. A duplicate that
 // arrives after the next row went out cannot be told from that row's answer;
