@@ -283,7 +283,7 @@ bool DeviceLink::sendTry(const Request& request, int id, bool retry)
         return false;
     if (retry)
         m_engine.noteRetry();
-    m_ledgers[request.replyLetter].sent(id, m_engine.now());
+    m_ledgers[request.replyLetter].sent(id, m_engine.now(), ++m_sendOrder);
     return true;
 }
 
@@ -330,9 +330,15 @@ DeviceLink::ExchangeResult DeviceLink::exchange(const Request& request)
     // Each try of an earlier request still open may take one reply meant
     // for this one: that many tries more are allowed.
     const int absorbing = ledger.openSlots();
+    bool alone = false; // no try of another request could take this one's reply
+    uint64_t firstOrder = 0;
     for (int tryIndex = 0;; ++tryIndex) {
         if (request.settleEarlierTries && ledger.openSlotsBefore(id) > 0 && !barrier())
             return ExchangeResult::NoAnswer;
+        if (tryIndex == 0) {
+            alone = ledger.openSlotsBefore(id) == 0;
+            firstOrder = m_sendOrder + 1;
+        }
         const bool clean = tryIndex == 0 && ledger.openSlots() == 0;
         const int64_t sentAt = m_engine.now();
         if (!sendTry(request, id, tryIndex > 0))
@@ -340,6 +346,8 @@ DeviceLink::ExchangeResult DeviceLink::exchange(const Request& request)
         const ExchangeResult end = awaitAnswer(request, id, tryIndex);
         if (end == ExchangeResult::Answered) {
             m_engine.noteAnswer(clean ? std::optional<int64_t>(sentAt) : std::nullopt);
+            if (alone)
+                settleTriesBefore(firstOrder);
             return end;
         }
         if (end != ExchangeResult::TimedOut)
@@ -363,13 +371,16 @@ bool DeviceLink::barrier()
                                             .repeatable = true,
                                             .cancellable = false});
     m_silentLetter = shown;
-    if (result != ExchangeResult::Answered)
-        return false;
-    for (auto& [letter, ledger] : m_ledgers) {
-        if (letter != kBarrierReply)
-            ledger.settle();
-    }
-    return true;
+    // A barrier answered alone has settled every earlier try (exchange);
+    // one answered while tries of an earlier barrier were still open leaves
+    // them to the next request answered alone.
+    return result == ExchangeResult::Answered;
+}
+
+void DeviceLink::settleTriesBefore(uint64_t order)
+{
+    for (auto& [letter, ledger] : m_ledgers)
+        ledger.settleBefore(order);
 }
 
 bool DeviceLink::trySendCommand(char letter, const std::vector<uint8_t>& payload)

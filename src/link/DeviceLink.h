@@ -129,6 +129,11 @@ public:
     // ("M", whose answer is not shown) is exchanged; once answered, every
     // earlier reply has arrived or is lost. False when it got no answer.
     bool barrier();
+    // The device answers in order: once a request is surely answered (its
+    // reply letter had no tries of other requests open when it went out),
+    // every try sent before it has been answered or is lost, whatever its
+    // reply letter, and its slot is given up.
+    void settleTriesBefore(uint64_t order);
     // A new request id.
     int nextRequestId() { return ++m_requestId; }
     RequestEngine& engine() { return m_engine; }
@@ -275,6 +280,7 @@ private:
     RequestEngine m_engine;
     std::map<char, AckLedger> m_ledgers; // by reply letter
     int m_requestId = 0;
+    uint64_t m_sendOrder = 0; // of the tries sent, for settleTriesBefore
     char m_silentLetter = 0; // the barrier's reply is not shown
     std::deque<std::pair<int64_t, std::vector<uint8_t>>> m_recentlySent;
     bool m_cancelRequested = false;

@@ -98,6 +98,7 @@ void RequestEngine::noteAnswer(std::optional<int64_t> sentAtMs)
     const int64_t at = now();
     m_answeredInOperation = true;
     m_lastAnswerMs = at;
+    m_answersSinceLoss = std::min(m_answersSinceLoss + 1, kCloseLossExchanges);
     if (m_gapMs > 0 && ++m_cleanRun >= kCleanExchangesToHalve) {
         m_cleanRun = 0;
         m_gapMs = m_gapMs / 2 < kFirstGapMs ? 0 : m_gapMs / 2;
@@ -117,8 +118,12 @@ void RequestEngine::noteAnswer(std::optional<int64_t> sentAtMs)
 
 void RequestEngine::noteTimeout()
 {
+    if (m_gapMs == 0)
+        m_gapMs = kFirstGapMs;
+    else if (m_answersSinceLoss < kCloseLossExchanges)
+        m_gapMs = std::min(2 * m_gapMs, kMaxGapMs);
     m_cleanRun = 0;
-    m_gapMs = m_gapMs == 0 ? kFirstGapMs : std::min(2 * m_gapMs, kMaxGapMs);
+    m_answersSinceLoss = 0;
     m_backoff = std::min(2 * m_backoff, 64);
 }
 
@@ -129,9 +134,14 @@ void AckLedger::clear()
     m_surplus = 0;
 }
 
-void AckLedger::sent(int id, int64_t atMs)
+void AckLedger::sent(int id, int64_t atMs, uint64_t order)
 {
-    m_open.push_back({id, atMs});
+    m_open.push_back({id, atMs, order});
+}
+
+void AckLedger::settleBefore(uint64_t order)
+{
+    std::erase_if(m_open, [order](const Slot& slot) { return slot.order < order; });
 }
 
 std::optional<int> AckLedger::acknowledged()

@@ -49,6 +49,10 @@ public:
     static constexpr int kFirstGapMs = 2;
     static constexpr int kMaxGapMs = 50;
     static constexpr int kCleanExchangesToHalve = 32;
+    // A loss within this many answered exchanges of the one before doubles
+    // the gap: losses that come close together are what sending slower
+    // helps against, while the odd loss of a noisy link is not.
+    static constexpr int kCloseLossExchanges = 8;
 
     explicit RequestEngine(LinkClock clock = steadyLinkClock());
 
@@ -77,7 +81,8 @@ public:
     // A reply came; `sentAtMs` is set only when it surely answers a request
     // sent once at that time (Karn's rule), and then gives a sample.
     void noteAnswer(std::optional<int64_t> sentAtMs);
-    // A try got no answer in time.
+    // A try got no answer in time: the first loss opens a gap of 2 ms, a loss
+    // close after another one doubles it.
     void noteTimeout();
     // A request is given up unanswered.
     void noteLost() { ++m_counts.lost; }
@@ -97,7 +102,8 @@ private:
     std::optional<int64_t> m_lastSentMs;
     bool m_answeredInOperation = false;
     int m_gapMs = 0;
-    int m_cleanRun = 0;
+    int m_cleanRun = 0; // answered exchanges since the last timeout or halving
+    int m_answersSinceLoss = kCloseLossExchanges; // since the last timeout, counted up to "not close"
     // Doubled by every timeout and kept until an answer gives a sample
     // again, so that a link that became slower is learnt.
     int m_backoff = 1;
@@ -108,8 +114,9 @@ private:
 // acknowledgement and an acknowledgement fills the oldest open slot: a late
 // acknowledgement of an earlier try is taken by that try's slot and can never
 // confirm a later row. Slots of tries whose acknowledgement never comes stay
-// open until a barrier (a request with a distinct reply, sent after them) is
-// answered: everything sent before it has been answered or lost by then.
+// open until a request sent after them is surely answered (a barrier, a
+// request with a distinct reply, or any request whose letter had no other
+// tries open): everything sent before it has been answered or lost by then.
 // An acknowledgement while no slot is open (a duplicate arriving with its
 // original, before the next row goes out) fills nothing. A duplicate that
 // arrives after the next row went out cannot be told from that row's answer;
@@ -117,8 +124,8 @@ private:
 class AckLedger {
 public:
     void clear();
-    // A try of request `id` went out at `atMs`.
-    void sent(int id, int64_t atMs);
+    // A try of request `id` went out at `atMs`, as the link's `order`th try.
+    void sent(int id, int64_t atMs, uint64_t order = 0);
     // An acknowledgement arrived; returns the request it is counted for, or
     // nullopt when it is surplus.
     std::optional<int> acknowledged();
@@ -131,14 +138,16 @@ public:
     // Slots sent before `atMs` are given up: a reply later than the fixed
     // timeout of its request does not come.
     void expire(int64_t atMs);
-    // A barrier sent after every open slot was answered.
-    void settle() { m_open.clear(); }
+    // A request sent as the link's `order`th try was answered, and the device
+    // answers in order: the slots of tries sent before it are given up.
+    void settleBefore(uint64_t order);
     int surplus() const { return m_surplus; }
 
 private:
     struct Slot {
         int id;
         int64_t sentAt;
+        uint64_t order;
     };
     std::deque<Slot> m_open;
     std::set<int> m_confirmed;

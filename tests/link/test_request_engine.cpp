@@ -127,6 +127,29 @@ TEST(RequestEngine, GapGrowsAfterLossesAndShrinksAfterCleanExchanges)
     EXPECT_EQ(after, (std::vector<int>{25, 12, 6, 3, 0, 0, 0}));
 }
 
+// Losses a few exchanges apart (a link overrun by the pace) double the gap;
+// the odd loss of a noisy link, further apart, leaves it where it is.
+TEST(RequestEngine, OnlyLossesCloseTogetherDoubleTheGap)
+{
+    struct Case {
+        int answersBetween;
+        std::vector<int> gaps; // after each of five losses
+    };
+    for (const Case& c : {Case{0, {2, 4, 8, 16, 32}}, Case{7, {2, 4, 8, 16, 32}}, Case{8, {2, 2, 2, 2, 2}},
+                          Case{31, {2, 2, 2, 2, 2}}, Case{32, {2, 2, 2, 2, 2}}}) {
+        VirtualTime time;
+        RequestEngine engine(time.clock());
+        std::vector<int> gaps;
+        for (int loss = 0; loss < 5; ++loss) {
+            engine.noteTimeout();
+            gaps.push_back(engine.gapMs());
+            for (int answer = 0; answer < c.answersBetween; ++answer)
+                engine.noteAnswer(std::nullopt);
+        }
+        EXPECT_EQ(gaps, c.gaps) << c.answersBetween << " answers between losses";
+    }
+}
+
 // Tries ("send") and acknowledgements ("ack") at virtual times; after each
 // step, which rows are confirmed.
 TEST(AckLedger, AnAcknowledgementNeverConfirmsALaterRowThanItCouldAnswer)
@@ -168,11 +191,12 @@ TEST(AckLedger, AnAcknowledgementNeverConfirmsALaterRowThanItCouldAnswer)
     };
     for (const Case& c : cases) {
         AckLedger ledger;
+        uint64_t order = 0;
         for (const Step& step : c.steps) {
             if (step.kind == S::Send)
-                ledger.sent(step.row, step.at);
+                ledger.sent(step.row, step.at, ++order);
             else if (step.kind == S::Settle)
-                ledger.settle();
+                ledger.settleBefore(order + 1);
             else
                 EXPECT_EQ(ledger.acknowledged().value_or(0), step.row) << c.name << " at " << step.at;
         }
