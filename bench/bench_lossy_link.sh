@@ -12,7 +12,7 @@
 # with those of the clean run.
 # Usage: bench_lossy_link.sh VANTORELCTL VANTOREL-EMULATOR
 set -u
-CTL=$1
+CTL=$(realpath "$1")
 EMU=$2
 if ! command -v jackd > /dev/null; then
     echo "bench_lossy_link: jackd is not installed; skipped"
@@ -58,7 +58,12 @@ run() {
     done
     local start
     start=$(now_ms)
-    "$CTL" --backend jack --in "$name:out" --out "$name:in" --verbose "$@" > "$RUN/ctl.out" 2> "$RUN/ctl.err" < /dev/null
+    # A crash leaves its core in a folder of its own, and its stack is printed.
+    mkdir -p "$RUN/core"
+    (
+        ulimit -c unlimited 2> /dev/null
+        cd "$RUN/core" && exec "$CTL" --backend jack --in "$name:out" --out "$name:in" --verbose "$@"
+    ) > "$RUN/ctl.out" 2> "$RUN/ctl.err" < /dev/null
     STATUS=$?
     MS=$(($(now_ms) - start))
     kill "$EMU_PID"
@@ -68,6 +73,15 @@ run() {
     LINK=$(grep -E '^[0-9]+ sent, [0-9]+ retried, [0-9]+ lost$' "$RUN/ctl.err" | head -1)
     CHANNELS="$RUN/$name.channels"
     EMU_LOG="$RUN/$name.log"
+    local core
+    core=$(find "$RUN/core" -name 'core*' -type f | head -1)
+    if [ "$STATUS" -ge 128 ]; then
+        echo "vantorelctl ended by signal $((STATUS - 128)) in run $name ($*)"
+        if [ -n "$core" ] && command -v gdb > /dev/null; then
+            gdb -q -batch -ex 'thread apply all bt 20' "$CTL" "$core" 2>&1 | grep -v '^\[New LWP' | sed 's/^/    /'
+        fi
+    fi
+    rm -f "$RUN"/core/core*
 }
 median() { tr ' ' '\n' | sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
