@@ -129,11 +129,6 @@ public:
     // ("M", whose answer is not shown) is exchanged; once answered, every
     // earlier reply has arrived or is lost. False when it got no answer.
     bool barrier();
-    // The device answers in order: once a request is surely answered (its
-    // reply letter had no tries of other requests open when it went out),
-    // every try sent before it has been answered or is lost, whatever its
-    // reply letter, and its slot is given up.
-    void settleTriesBefore(uint64_t order);
     // A new request id.
     int nextRequestId() { return ++m_requestId; }
     RequestEngine& engine() { return m_engine; }
@@ -264,6 +259,11 @@ signals:
 
 private:
     friend class DeviceOperation;
+    // The device answers in order: once a request is surely answered (its
+    // reply letter had no tries of other requests open when it went out),
+    // every try sent before it has been answered or is lost, whatever its
+    // reply letter, and its slot is given up.
+    void settleTriesBefore(uint64_t order);
     void onWaitTimer();
     void applyDeviceType(char letter);
     void onInputOverflow();
