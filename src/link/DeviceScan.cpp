@@ -279,8 +279,7 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
                 } else {
                     if (round > 0 && !answer.late) {
                         const int ms = int(roundAsk.elapsed());
-                        if ((answer.rounds >> round) & 1u
-                            || ms > slowestAnswerMs + kRoundMarginMs / 2)
+                        if ((answer.rounds >> round) & 1u || ms > slowestAnswerMs + kRoundMarginMs / 2)
                             unsteady = true;
                     }
                     answer.rounds |= 1u << round;
@@ -363,19 +362,19 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
     // Rounds that spell each output's code.
     const std::vector<uint32_t> codes = answers.empty() ? std::vector<uint32_t>{} : roundCodes(outputCount);
     const int bits = codes.empty() ? 0 : int(std::bit_width(codes.back()));
-    // Every device heard in the first round spelled a code, and nothing was
-    // unsteady. Otherwise some answer was lost, doubled or came a round late,
-    // and any device's code may be wrong: the answers of those rounds are
-    // not used.
     // The output whose code an answer spelled; -1 for none.
     const auto spelledOutput = [&codes](const Answer& a) {
         const auto code = std::find(codes.begin(), codes.end(), a.rounds >> 1);
         return code == codes.end() ? -1 : int(code - codes.begin());
     };
+    // Every device heard in the first round spelled a code, and nothing was
+    // unsteady. Otherwise some answer was lost, doubled or came a round late,
+    // and any device's code may be wrong: the answers of those rounds are
+    // not used.
     const auto spelledCleanly = [&] {
         return !unsteady && std::all_of(answers.begin(), answers.end(), [&](const auto& entry) {
-                   return entry.second.late || spelledOutput(entry.second) >= 0;
-               });
+            return entry.second.late || spelledOutput(entry.second) >= 0;
+        });
     };
     bool spelled = bits > 0;
     // A spelling that went wrong is done once more if there is time for it.
@@ -402,15 +401,17 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
         // code of another output. The outputs no device spelled are asked:
         // a device that answers them spelled a wrong one, and its answer in
         // this round leaves it no code.
-        std::vector<bool> spelledByAny(outputCount, false);
+        std::vector<bool> unspelled(outputCount);
+        for (size_t o = 0; o < outputCount; ++o)
+            unspelled[o] = outputs[o] != nullptr;
         for (const auto& [key, answer] : answers)
             if (const int o = answer.late ? -1 : spelledOutput(answer); o >= 0)
-                spelledByAny[size_t(o)] = true;
-        const bool anyUnspelled = std::find(spelledByAny.begin(), spelledByAny.end(), false) != spelledByAny.end();
+                unspelled[size_t(o)] = false;
+        const bool anyUnspelled = std::find(unspelled.begin(), unspelled.end(), true) != unspelled.end();
         if (spelled && !m_cancelled && spelledCleanly() && anyUnspelled && remaining() >= settleMs()) {
             round = bits + 1;
             roundAsk.start();
-            ask([&spelledByAny](size_t o) { return !spelledByAny[o]; });
+            ask([&unspelled](size_t o) { return unspelled[o]; });
             wait(settleMs());
         }
     }
