@@ -55,6 +55,30 @@ QString outputByName(const QString& input, const QStringList& outputs)
     return same.size() == 1 ? same.first() : QString();
 }
 
+// The codes that tell the outputs apart in the rounds after the first: round
+// r asks the outputs whose code has bit r set. Every code has the same number
+// of bits set, so an answer lost in a round, or one heard twice, leaves a
+// count of rounds no output has. The fewest rounds that give `outputs` codes.
+std::vector<uint32_t> roundCodes(size_t outputs)
+{
+    if (outputs < 2)
+        return {};
+    const auto choose = [](int n, int k) {
+        uint64_t c = 1;
+        for (int i = 1; i <= k; ++i)
+            c = c * uint64_t(n - k + i) / uint64_t(i);
+        return c;
+    };
+    int rounds = 2;
+    while (choose(rounds, rounds / 2) < outputs)
+        ++rounds;
+    std::vector<uint32_t> codes;
+    for (uint32_t code = 0; codes.size() < outputs; ++code)
+        if (std::popcount(code) == rounds / 2)
+            codes.push_back(code);
+    return codes;
+}
+
 int indexOf(const std::vector<std::string>& names, const QString& name)
 {
     const auto found = std::find(names.begin(), names.end(), name.toStdString());
@@ -198,6 +222,12 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
     int round = 0;
     ClockElapsedTimer firstAsk; // since the first "J" went out on all outputs
     int slowestAnswerMs = 0; // of the answers to the first round
+    ClockElapsedTimer roundAsk; // since the current round's "J" went out
+    // The answers of a round could not be told from those of the next: one
+    // came well after the slowest of the first round, or one device
+    // answered twice in a round. A link that stalls for a moment delivers a
+    // round's answers in the next, where they would spell a wrong code.
+    bool unsteady = false;
     std::map<std::tuple<size_t, uint32_t, char>, Answer> answers;
     std::set<size_t> inputsHeard;
     QEventLoop* waiting = nullptr;
@@ -247,6 +277,11 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
                         settle.start(settleMs());
                     }
                 } else {
+                    if (round > 0 && !answer.late) {
+                        const int ms = int(roundAsk.elapsed());
+                        if ((answer.rounds >> round) & 1u || ms > slowestAnswerMs + kRoundMarginMs / 2)
+                            unsteady = true;
+                    }
                     answer.rounds |= 1u << round;
                 }
                 if (reply->letter == 'j') {
@@ -324,19 +359,63 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
     wait(std::max(2 * kMinRoundMs, untilTimeout()), &settle);
     settle.stop();
 
-    // Rounds that spell each output's number + 1 in binary.
-    const int bits = (answers.empty() || outputCount < 2) ? 0 : int(std::bit_width(outputCount));
-    bool spelled = true;
-    for (int bit = 0; bit < bits && !m_cancelled; ++bit) {
-        const int window = settleMs();
-        if (remaining() < window * (bits - bit)) {
-            spelled = false; // not enough time left: pair by name
-            break;
+    // Rounds that spell each output's code.
+    const std::vector<uint32_t> codes = answers.empty() ? std::vector<uint32_t>{} : roundCodes(outputCount);
+    const int bits = codes.empty() ? 0 : int(std::bit_width(codes.back()));
+    // The output whose code an answer spelled; -1 for none.
+    const auto spelledOutput = [&codes](const Answer& a) {
+        const auto code = std::find(codes.begin(), codes.end(), a.rounds >> 1);
+        return code == codes.end() ? -1 : int(code - codes.begin());
+    };
+    // Every device heard in the first round spelled a code, and nothing was
+    // unsteady. Otherwise some answer was lost, doubled or came a round late,
+    // and any device's code may be wrong: the answers of those rounds are
+    // not used.
+    const auto spelledCleanly = [&] {
+        return !unsteady && std::all_of(answers.begin(), answers.end(), [&](const auto& entry) {
+            return entry.second.late || spelledOutput(entry.second) >= 0;
+        });
+    };
+    bool spelled = bits > 0;
+    // A spelling that went wrong is done once more if there is time for it.
+    for (int pass = 0; pass < 2 && spelled && !m_cancelled; ++pass) {
+        if (pass > 0) {
+            if (spelledCleanly())
+                break;
+            unsteady = false;
+            for (auto& [key, answer] : answers)
+                answer.rounds &= 1u;
         }
-        round = bit + 1;
-        ask([bit](size_t o) { return ((o + 1) >> bit) & 1u; });
-        wait(window);
+        for (int bit = 0; bit < bits && !m_cancelled; ++bit) {
+            const int window = settleMs();
+            if (remaining() < window * (bits - bit)) {
+                spelled = false; // not enough time left: pair by name
+                break;
+            }
+            round = bit + 1;
+            roundAsk.start();
+            ask([&codes, bit](size_t o) { return (codes[o] >> bit) & 1u; });
+            wait(window);
+        }
+        // Answers that a stalled link moved into a later round can spell the
+        // code of another output. The outputs no device spelled are asked:
+        // a device that answers them spelled a wrong one, and its answer in
+        // this round leaves it no code.
+        std::vector<bool> unspelled(outputCount);
+        for (size_t o = 0; o < outputCount; ++o)
+            unspelled[o] = outputs[o] != nullptr;
+        for (const auto& [key, answer] : answers)
+            if (const int o = answer.late ? -1 : spelledOutput(answer); o >= 0)
+                unspelled[size_t(o)] = false;
+        const bool anyUnspelled = std::find(unspelled.begin(), unspelled.end(), true) != unspelled.end();
+        if (spelled && !m_cancelled && spelledCleanly() && anyUnspelled && remaining() >= settleMs()) {
+            round = bits + 1;
+            roundAsk.start();
+            ask([&unspelled](size_t o) { return unspelled[o]; });
+            wait(settleMs());
+        }
     }
+    spelled = spelled && spelledCleanly();
     round = std::max(round, 1); // what comes now is late
     // A device that answers slowly still gets its identify timeout, as long
     // as an input has not answered yet.
@@ -363,10 +442,8 @@ std::vector<FoundDevice> DeviceScan::run(int deadlineMs)
             continue; // a late answer to a later round only, or a port gone
         if (outputCount == 1) {
             answer.device.output = outputList.first();
-        } else if (spelled && bits > 0 && !answer.late) {
-            const size_t number = answer.rounds >> 1;
-            if (number >= 1 && number <= outputCount)
-                answer.device.output = outputList.at(int(number - 1));
+        } else if (const int o = spelled && !answer.late ? spelledOutput(answer) : -1; o >= 0) {
+            answer.device.output = outputList.at(o);
         }
         if (answer.device.output.isEmpty())
             answer.device.output = outputByName(answer.device.input, outputList);

@@ -32,8 +32,14 @@ QString deviceTypeName(char type);
 // output of `ports`, sends "J" on all outputs together and pairs each answer
 // with the output that caused it. The first round lasts until its answers
 // stop coming (twice the slowest answer so far). Further rounds ask subsets of
-// the outputs (round r: the outputs whose number + 1 has bit r set), so that
-// the rounds an input answered in spell the number of its output. Then, as
+// the outputs: each output has a code with the same number of bits set, round
+// r asks the outputs whose code has bit r, and the rounds an input answered in
+// spell the code of its output. When an answer was lost or doubled there (a
+// device spelled no code), came well after the slowest of the first round or
+// twice in one round (a link that stalled for a moment), or came from an
+// output no device spelled (asked once more at the end), those rounds are
+// asked again if there is time; otherwise every output is found by name, or
+// stays unclear, rather than a wrong one named. Then, as
 // long as an input has not answered, the scan waits for slow devices up to
 // the identify timeout (2000 ms) after the first request; a device first
 // heard after the first round is paired by name. Never longer than its
@@ -53,8 +59,8 @@ public:
     std::vector<FoundDevice> run(int deadlineMs = kDeadlineMs);
     // Confirms a pair of ports before it is used: one "J" on exactly
     // `output`, and an answer with `deviceId` on exactly `input` within
-    // `timeoutMs`. A scan pairs by the rounds an answer came in, and one
-    // lost answer pairs an input with another device's output; a port gone
+    // `timeoutMs`. A scan pairs by the rounds an answer came in, which a
+    // link that stalls can mislead in ways its checks miss; a port gone
     // since is no pair either. The error says why a pair is not confirmed.
     static constexpr int kConfirmTimeoutMs = 2000;
     Result<void> confirm(const QString& input, const QString& output, uint32_t deviceId,

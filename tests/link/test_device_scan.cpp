@@ -22,6 +22,7 @@ public:
         std::string name;
         std::shared_ptr<EmulatorBackend> device;
         std::shared_ptr<EmulatorBackend> merged = nullptr; // an input: a second device's answers too
+        int heldNth = 0; // an output: its N-th message is held for 160 ms (a link that stalled)
     };
     std::vector<Port> inputs;
     std::vector<Port> outputs;
@@ -41,10 +42,29 @@ public:
     }
     Result<std::unique_ptr<MidiBackendOutput>> openOutput(int index) override
     {
-        return outputs.at(size_t(index)).device->openOutput(0);
+        auto held = std::make_unique<Held>();
+        held->inner = outputs.at(size_t(index)).device->openOutput(0).value();
+        held->nth = outputs.at(size_t(index)).heldNth;
+        return held;
     }
 
 private:
+    struct Held : MidiBackendOutput {
+        Result<void> send(const uint8_t* data, size_t size) override
+        {
+            if (++count != nth)
+                return inner->send(data, size);
+            ClockTimer::singleShot(Clock::current(), 160, &context,
+                                   [this, bytes = std::vector<uint8_t>(data, data + size)] {
+                                       (void)inner->send(bytes.data(), bytes.size());
+                                   });
+            return {};
+        }
+        std::unique_ptr<MidiBackendOutput> inner;
+        int nth = 0, count = 0;
+        QObject context;
+    };
+
     struct Merged : MidiBackendInput {
         Result<void> start() override
         {
@@ -104,16 +124,43 @@ TEST(DeviceScan, PairsEveryDeviceWithTheOutputThatReachedIt)
     EXPECT_EQ(found[1].firmwareDate, pro->device().config().firmwareDate);
     EXPECT_TRUE(scan.problems().isEmpty());
 
-    // Each output was asked at once in the first round, then in the rounds of its number's bits.
+    // Each output was asked in the first round, then in the rounds of its code (two of four).
     const auto asked = [](EmulatorBackend& d) {
         return std::count_if(d.device().received().begin(), d.device().received().end(),
                              [](const auto& m) { return m.size() > 5 && m[5] == 'J'; });
     };
-    EXPECT_EQ(asked(*pro), 2); // output 1: round 1 and the round of bit 0
-    EXPECT_EQ(asked(*basic), 2); // output 4 (number 4 = 100b): round 1 and the round of bit 2
+    EXPECT_EQ(asked(*pro), 3);
+    EXPECT_EQ(asked(*basic), 3);
 
     EXPECT_EQ(devicesWithId(found, 7).size(), 1u);
     EXPECT_TRUE(devicesWithId(found, 8).empty());
+}
+
+TEST(DeviceScan, AnswersLostOrARoundLateAreAskedAgainOrLeaveThePairsUnclearNeverWrong)
+{
+    // Three outputs spell codes of one bit in three rounds of 150 ms, and a
+    // round asks the outputs no device spelled. A deadline of 900 ms leaves
+    // no time for a second spelling.
+    enum class Fault { AnswerLost, RequestLate };
+    for (const Fault fault : {Fault::AnswerLost, Fault::RequestLate}) {
+        for (const int deadlineMs : {DeviceScan::kDeadlineMs, 900}) {
+            VirtualClock clock;
+            const auto one = device('P', 1);
+            if (fault == Fault::AnswerLost)
+                one->device().config().skipNth['j'] = 2; // its answer in the round of its code
+            PatchBay bay;
+            bay.inputs = {{"In A", one}, {"In B", device('P', 2)}, {"In C", device('P', 3)}};
+            bay.outputs = {{"Out 1", one}, {"Out 2", bay.inputs[1].device}, {"Out 3", bay.inputs[2].device}};
+            if (fault == Fault::RequestLate)
+                bay.outputs[0].heldNth = 2; // answered in the round of "Out 2"
+            const std::vector<FoundDevice> found = DeviceScan(bay).run(deadlineMs);
+            ASSERT_EQ(found.size(), 3u);
+            const bool again = deadlineMs > 900;
+            for (size_t i = 0; i < found.size(); ++i)
+                EXPECT_EQ(found[i].output, again ? bay.outputs[i].name.c_str() : "")
+                    << int(fault) << " " << deadlineMs << " " << i;
+        }
+    }
 }
 
 TEST(DeviceScan, TwoDevicesOnOneInputAreToldApartByTheirIds)
