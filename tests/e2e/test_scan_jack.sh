@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A scan over many JACK port pairs at once: every device is found and paired
-# with its own ports, a device whose client vanishes while the scan runs is
-# left out, without a crash, and a server that stalls pairs no device wrongly.
+# with its own ports, and a device whose client vanishes while the scan runs
+# is left out, without a crash.
 . "$(dirname "$0")/lib.sh"
 
 for n in $(seq 1 10); do start_emulator "m$n" --type P --device-id "$n"; done
@@ -30,11 +30,8 @@ ERR=$(cat "$WORK/scan.err")
 expect_status 0 "scan while a device vanishes"
 [ "$(pairs)" = "$expected" ] || fail "scan while a device vanishes: $(pairs | tr '\n' ';')"
 
-# The JACK server stalls for 0.3 s while the rounds run: their answers come a
-# round late or are lost, and no device is paired with another one's output.
-# The stall ends in a subshell of its own, whatever becomes of this script.
-jackd_pid=$(cat "$RUN_DIR/jackd.pid")
-(sleep 0.7; kill -STOP "$jackd_pid"; sleep 0.3; kill -CONT "$jackd_pid") &
+# A JACK server stalled for 0.3 s during the rounds pairs no device wrongly (its own shell wakes it).
+(sleep 0.7; kill -STOP "$(cat "$RUN_DIR/jackd.pid")"; sleep 0.3; kill -CONT "$(cat "$RUN_DIR/jackd.pid")") &
 stall_pid=$!
 OUT=$("$CTL" --backend jack scan 2> "$WORK/ctl.err"); STATUS=$?; ERR=$(cat "$WORK/ctl.err")
 wait "$stall_pid"

@@ -22,7 +22,7 @@ public:
         std::string name;
         std::shared_ptr<EmulatorBackend> device;
         std::shared_ptr<EmulatorBackend> merged = nullptr; // an input: a second device's answers too
-        int heldNth = 0; // an output: its N-th message is held for 160 ms (a link that stalled)
+        int heldNth = 0; // an output: its N-th message comes 160 ms late (a link that stalled)
     };
     std::vector<Port> inputs;
     std::vector<Port> outputs;
@@ -49,22 +49,20 @@ public:
     }
 
 private:
-    struct Held : MidiBackendOutput {
+    struct Held : MidiBackendOutput { // sends its nth message 160 ms late
         Result<void> send(const uint8_t* data, size_t size) override
         {
             if (++count != nth)
                 return inner->send(data, size);
-            ClockTimer::singleShot(Clock::current(), 160, &context,
-                                   [this, bytes = std::vector<uint8_t>(data, data + size)] {
-                                       (void)inner->send(bytes.data(), bytes.size());
-                                   });
+            ClockTimer::singleShot(
+                Clock::current(), 160, &context,
+                [this, m = std::vector<uint8_t>(data, data + size)] { (void)inner->send(m.data(), m.size()); });
             return {};
         }
         std::unique_ptr<MidiBackendOutput> inner;
         int nth = 0, count = 0;
         QObject context;
     };
-
     struct Merged : MidiBackendInput {
         Result<void> start() override
         {
@@ -138,27 +136,22 @@ TEST(DeviceScan, PairsEveryDeviceWithTheOutputThatReachedIt)
 
 TEST(DeviceScan, AnswersLostOrARoundLateAreAskedAgainOrLeaveThePairsUnclearNeverWrong)
 {
-    // Three outputs spell codes of one bit in three rounds of 150 ms, and a
-    // round asks the outputs no device spelled. A deadline of 900 ms leaves
-    // no time for a second spelling.
-    enum class Fault { AnswerLost, RequestLate };
-    for (const Fault fault : {Fault::AnswerLost, Fault::RequestLate}) {
+    // Three outputs spell one-bit codes in rounds of 150 ms, then the outputs no device spelled are
+    // asked; 900 ms leaves no time to spell again. Device 1 loses its answer in the round of its
+    // code, or its request there comes late, in the round of "Out 2".
+    for (const bool late : {false, true}) {
         for (const int deadlineMs : {DeviceScan::kDeadlineMs, 900}) {
             VirtualClock clock;
-            const auto one = device('P', 1);
-            if (fault == Fault::AnswerLost)
-                one->device().config().skipNth['j'] = 2; // its answer in the round of its code
             PatchBay bay;
-            bay.inputs = {{"In A", one}, {"In B", device('P', 2)}, {"In C", device('P', 3)}};
-            bay.outputs = {{"Out 1", one}, {"Out 2", bay.inputs[1].device}, {"Out 3", bay.inputs[2].device}};
-            if (fault == Fault::RequestLate)
-                bay.outputs[0].heldNth = 2; // answered in the round of "Out 2"
+            for (const uint32_t id : {1u, 2u, 3u}) {
+                bay.inputs.push_back({"In " + std::to_string(id), device('P', id)});
+                bay.outputs.push_back({"Out " + std::to_string(id), bay.inputs.back().device});
+            }
+            (late ? bay.outputs[0].heldNth : bay.inputs[0].device->device().config().skipNth['j']) = 2;
             const std::vector<FoundDevice> found = DeviceScan(bay).run(deadlineMs);
             ASSERT_EQ(found.size(), 3u);
-            const bool again = deadlineMs > 900;
             for (size_t i = 0; i < found.size(); ++i)
-                EXPECT_EQ(found[i].output, again ? bay.outputs[i].name.c_str() : "")
-                    << int(fault) << " " << deadlineMs << " " << i;
+                EXPECT_EQ(found[i].output, deadlineMs > 900 ? bay.outputs[i].name.c_str() : "") << late << deadlineMs;
         }
     }
 }
