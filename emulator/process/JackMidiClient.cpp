@@ -2,6 +2,8 @@
 
 #include "util/Translate.h"
 
+#include <algorithm>
+
 #if __has_include(<jack/jack.h>) && __has_include(<dlfcn.h>)
 #define VANTOREL_HAVE_JACK 1
 #include <dlfcn.h>
@@ -45,6 +47,8 @@ struct JackApi {
     X(jack_midi_event_get)                                                                                             \
     X(jack_midi_clear_buffer)                                                                                          \
     X(jack_midi_event_reserve)                                                                                         \
+    X(jack_get_time)                                                                                                   \
+    X(jack_get_sample_rate)                                                                                            \
     X(jack_ringbuffer_create)                                                                                          \
     X(jack_ringbuffer_free)                                                                                            \
     X(jack_ringbuffer_read_space)                                                                                      \
@@ -84,10 +88,16 @@ struct JackMidiClient::Impl {
     jack_client_t* client = nullptr;
     jack_port_t* input = nullptr;
     jack_port_t* output = nullptr;
-    // Messages for the output port: a uint32_t size, then the bytes.
+    // Messages for the output port: a Header, then the bytes.
+    struct Header {
+        uint32_t size;
+        uint64_t dueUs;
+    };
     jack_ringbuffer_t* outgoing = nullptr;
     MessageHandler onMessage;
     ShutdownHandler onShutdown;
+    SentHandler onSent;
+    jack_nframes_t sampleRate = 48000;
     bool active = false;
 
     ~Impl()
@@ -129,22 +139,36 @@ struct JackMidiClient::Impl {
 
         void* out = jack.jack_port_get_buffer(output, frames);
         jack.jack_midi_clear_buffer(out);
-        while (jack.jack_ringbuffer_read_space(outgoing) >= sizeof(uint32_t)) {
-            uint32_t size = 0;
-            jack.jack_ringbuffer_peek(outgoing, reinterpret_cast<char*>(&size), sizeof size);
-            if (jack.jack_ringbuffer_read_space(outgoing) < sizeof size + size)
+        // This cycle's buffer spans the time from now to the next cycle
+        // (only the system clock is read: nothing here waits for the server).
+        const jack_time_t cycleUs = jack.jack_get_time();
+        const jack_time_t nextUs = cycleUs + jack_time_t(frames) * 1000000 / sampleRate;
+        size_t sent = 0;
+        jack_nframes_t offset = 0;
+        while (jack.jack_ringbuffer_read_space(outgoing) >= sizeof(Header)) {
+            Header header{};
+            jack.jack_ringbuffer_peek(outgoing, reinterpret_cast<char*>(&header), sizeof header);
+            if (jack.jack_ringbuffer_read_space(outgoing) < sizeof header + header.size)
                 break; // the writer is not done with it yet
-            jack_midi_data_t* slot = jack.jack_midi_event_reserve(out, 0, size);
+            if (header.dueUs >= nextUs)
+                break; // due in a later cycle
+            // At its frame in this cycle; one already due at the cycle's start.
+            if (header.dueUs > cycleUs)
+                offset = std::max(offset, jack_nframes_t((header.dueUs - cycleUs) * frames / (nextUs - cycleUs)));
+            jack_midi_data_t* slot = jack.jack_midi_event_reserve(out, std::min(offset, frames - 1), header.size);
             if (slot == nullptr)
                 break; // this cycle's buffer is full: next cycle
-            jack.jack_ringbuffer_read(outgoing, reinterpret_cast<char*>(&size), sizeof size);
-            jack.jack_ringbuffer_read(outgoing, reinterpret_cast<char*>(slot), size);
+            jack.jack_ringbuffer_read(outgoing, reinterpret_cast<char*>(&header), sizeof header);
+            jack.jack_ringbuffer_read(outgoing, reinterpret_cast<char*>(slot), header.size);
+            ++sent;
         }
+        if (sent > 0 && onSent)
+            onSent(sent);
     }
 };
 
 Result<std::unique_ptr<JackMidiClient>> JackMidiClient::open(const std::string& clientName, MessageHandler onMessage,
-                                                             ShutdownHandler onShutdown)
+                                                             ShutdownHandler onShutdown, SentHandler onSent)
 {
     auto impl = std::make_unique<Impl>();
     if (Result<void> loaded = impl->jack.load(); !loaded)
@@ -152,6 +176,7 @@ Result<std::unique_ptr<JackMidiClient>> JackMidiClient::open(const std::string& 
     const JackApi& jack = impl->jack;
     impl->onMessage = std::move(onMessage);
     impl->onShutdown = std::move(onShutdown);
+    impl->onSent = std::move(onSent);
 
     jack_status_t status{};
     impl->client = jack.jack_client_open(clientName.c_str(),
@@ -170,6 +195,7 @@ Result<std::unique_ptr<JackMidiClient>> JackMidiClient::open(const std::string& 
     impl->input = jack.jack_port_register(impl->client, "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
     impl->output = jack.jack_port_register(impl->client, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
     impl->outgoing = jack.jack_ringbuffer_create(kOutputQueueBytes);
+    impl->sampleRate = std::max<jack_nframes_t>(1, jack.jack_get_sample_rate(impl->client));
     if (impl->input == nullptr || impl->output == nullptr || impl->outgoing == nullptr)
         return markedError(kContext, VANTOREL_TRANSLATE_NOOP("vantorel-emulator", "Cannot create the MIDI ports of %1"),
                            clientName);
@@ -182,14 +208,19 @@ Result<std::unique_ptr<JackMidiClient>> JackMidiClient::open(const std::string& 
     return std::unique_ptr<JackMidiClient>(new JackMidiClient(std::move(impl)));
 }
 
-bool JackMidiClient::send(const std::vector<uint8_t>& message)
+uint64_t JackMidiClient::now() const
+{
+    return m_impl->jack.jack_get_time();
+}
+
+bool JackMidiClient::send(const std::vector<uint8_t>& message, uint64_t dueUs)
 {
     const JackApi& jack = m_impl->jack;
-    const auto size = static_cast<uint32_t>(message.size());
-    if (size == 0 || jack.jack_ringbuffer_write_space(m_impl->outgoing) < sizeof size + size)
+    const Impl::Header header{static_cast<uint32_t>(message.size()), dueUs};
+    if (header.size == 0 || jack.jack_ringbuffer_write_space(m_impl->outgoing) < sizeof header + header.size)
         return false;
-    jack.jack_ringbuffer_write(m_impl->outgoing, reinterpret_cast<const char*>(&size), sizeof size);
-    jack.jack_ringbuffer_write(m_impl->outgoing, reinterpret_cast<const char*>(message.data()), size);
+    jack.jack_ringbuffer_write(m_impl->outgoing, reinterpret_cast<const char*>(&header), sizeof header);
+    jack.jack_ringbuffer_write(m_impl->outgoing, reinterpret_cast<const char*>(message.data()), header.size);
     return true;
 }
 
@@ -197,12 +228,18 @@ bool JackMidiClient::send(const std::vector<uint8_t>& message)
 
 struct JackMidiClient::Impl { };
 
-Result<std::unique_ptr<JackMidiClient>> JackMidiClient::open(const std::string&, MessageHandler, ShutdownHandler)
+Result<std::unique_ptr<JackMidiClient>> JackMidiClient::open(const std::string&, MessageHandler, ShutdownHandler,
+                                                             SentHandler)
 {
     return markedError(kContext, VANTOREL_TRANSLATE_NOOP("vantorel-emulator", "JACK is not available on this system"));
 }
 
-bool JackMidiClient::send(const std::vector<uint8_t>&)
+uint64_t JackMidiClient::now() const
+{
+    return 0;
+}
+
+bool JackMidiClient::send(const std::vector<uint8_t>&, uint64_t)
 {
     return false;
 }

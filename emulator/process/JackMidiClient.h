@@ -22,19 +22,28 @@ public:
     using MessageHandler = std::function<void(const uint8_t* data, size_t size)>;
     // Called on a JACK thread when the server goes away.
     using ShutdownHandler = std::function<void()>;
+    // Called on JACK's process thread with the number of queued messages
+    // that went out in this cycle, oldest first. Must return quickly.
+    using SentHandler = std::function<void(size_t count)>;
 
     // An error when the client or its ports cannot be created (no server,
     // name already taken, no libjack).
     static Result<std::unique_ptr<JackMidiClient>> open(const std::string& clientName, MessageHandler onMessage,
-                                                        ShutdownHandler onShutdown);
+                                                        ShutdownHandler onShutdown, SentHandler onSent = {});
     ~JackMidiClient();
 
     JackMidiClient(const JackMidiClient&) = delete;
     JackMidiClient& operator=(const JackMidiClient&) = delete;
 
-    // Queues one complete message for the next process cycle. Call from one
-    // thread only. False when the queue is full or the message is empty.
-    bool send(const std::vector<uint8_t>& message);
+    // Microseconds on JACK's clock.
+    uint64_t now() const;
+    // Queues one complete message to leave in the process cycle that holds
+    // `dueUs` (JACK's clock; a time past leaves in the next cycle). The
+    // process thread keeps the time, as a device's own clock does, however
+    // late the thread that queued it runs. Messages leave in the order they
+    // were queued: `dueUs` must not decrease. Call from one thread only.
+    // False when the queue is full or the message is empty.
+    bool send(const std::vector<uint8_t>& message, uint64_t dueUs = 0);
 
     struct Impl;
 

@@ -10,13 +10,12 @@
 #include "util/qt/Translations.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QMetaObject>
 #include <QSocketNotifier>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <fstream>
 #include <iostream>
 
@@ -142,22 +141,25 @@ int main(int argc, char** argv)
     std::unique_ptr<JackMidiClient> client;
 
     // Answers leave in the order they were made, as on the device's cable,
-    // even when an earlier one is late.
-    QElapsedTimer clock;
-    clock.start();
-    qint64 lastDue = 0;
+    // even when an earlier one is late. JACK's process thread sends each at
+    // its time, so that a busy machine delays this thread, not the device's
+    // pace; what went out is logged here, in the order it left.
+    uint64_t lastDueUs = 0;
+    std::deque<std::vector<uint8_t>> unlogged;
     auto sendLater = [&](int afterMs, std::vector<uint8_t> bytes) {
-        const qint64 now = clock.elapsed();
-        lastDue = std::max(lastDue, now + std::max(0, afterMs));
-        QTimer::singleShot(int(lastDue - now), Qt::PreciseTimer, &app, [&, bytes = std::move(bytes)] {
-            if (verbose)
-                std::cerr << "send " << hexLine(bytes) << std::endl;
-            if (!client->send(bytes))
-                std::cerr << "vantorel-emulator: "
-                          << text(
-                                 QCoreApplication::translate("vantorel-emulator", "output queue full, message dropped"))
-                          << std::endl;
-        });
+        lastDueUs = std::max(lastDueUs, client->now() + uint64_t(std::max(0, afterMs)) * 1000);
+        if (!client->send(bytes, lastDueUs))
+            std::cerr << "vantorel-emulator: "
+                      << text(QCoreApplication::translate("vantorel-emulator", "output queue full, message dropped"))
+                      << std::endl;
+        else if (verbose)
+            unlogged.push_back(std::move(bytes));
+    };
+    auto logSent = [&](size_t count) {
+        for (; count > 0 && !unlogged.empty(); --count) {
+            std::cerr << "send " << hexLine(unlogged.front()) << std::endl;
+            unlogged.pop_front();
+        }
     };
     int upgradesWritten = 0;
     auto writeImage = [&] {
@@ -204,6 +206,11 @@ int main(int argc, char** argv)
                     app.exit(1);
                 },
                 Qt::QueuedConnection);
+        },
+        [&app, &logSent, verbose](size_t count) {
+            if (verbose)
+                QMetaObject::invokeMethod(
+                    &app, [&logSent, count] { logSent(count); }, Qt::QueuedConnection);
         });
     if (!opened) {
         std::cerr << "vantorel-emulator: " << text(errorText(opened.error())) << std::endl;

@@ -91,12 +91,23 @@ OpResult readAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
     };
     ClockTimer quiet(link.clock());
     quiet.setSingleShot(true);
+    qint64 quietDue = 0;
+    const auto listen = [&](int ms) {
+        quietDue = clock.now() - started + ms;
+        quiet.start(ms);
+    };
     QObject::connect(&quiet, &ClockTimer::timeout, &loop, [&] {
         // Replies that wait in the queue behind the timer still belong to
-        // the stream (a busy machine wakes late for both).
+        // the stream (a busy machine wakes late for both); those still in a
+        // driver when the wake came late are listened for once more.
+        const qint64 woke = clock.now() - started;
         const int before = silence.rows();
         link.processPendingEvents();
-        if (silence.rows() == before && !quiet.isActive())
+        if (silence.rows() != before || quiet.isActive())
+            return;
+        if (const int more = silence.listenAfterWake(woke, quietDue); more > 0)
+            listen(more);
+        else
             end();
     });
     QObject::connect(&link, &DeviceLink::cancelRequestedChanged, &loop, end);
@@ -110,7 +121,7 @@ OpResult readAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
             end();
             return;
         }
-        quiet.start(silence.silenceMs());
+        listen(silence.silenceMs());
         link.reportProgress(rowCount(), total, unit);
     });
 
@@ -122,7 +133,7 @@ OpResult readAllChannelsFromDevice(DeviceLink& link, const std::function<void()>
         return first;
     link.reportProgress(rowCount(), total, unit);
     if (!quiet.isActive() && !ended)
-        quiet.start(silence.silenceMs());
+        listen(silence.silenceMs());
     if (!ended && !link.portLost() && !link.cancelRequested())
         loop.exec();
     // A stream ends by the device's silence within a fraction of a second,

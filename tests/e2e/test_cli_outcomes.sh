@@ -122,11 +122,18 @@ start_emulator early --type P
 # before the program has set its handler would be lost; a terminal's Ctrl+C is
 # not. As in an interactive shell, the job starts with the default action
 # (job control), kept through env should this script itself ignore SIGINT.
+# The JACK server stands still until the signal is in, so that nothing can
+# have gone out before it, whether the handler is set by then or not.
+jackd_pid=$(cat "$RUN_DIR/jackd.pid")
+kill -STOP "$jackd_pid"
+(sleep 2; kill -CONT "$jackd_pid") &
 set -m
-env --default-signal=INT "$CTL" --backend jack --in early:out --out early:in clear > /dev/null 2>&1 &
+env --default-signal=INT "$CTL" --backend jack --in early:out --out early:in clear > /dev/null 2> "$WORK/early.err" &
 early_pid=$!
 set +m
+sleep 0.3
 kill -INT $early_pid
+kill -CONT "$jackd_pid"
 wait $early_pid
 [ "$(recv_count early 41)" = 0 ] || fail "a signal at the start still sent the clear"
 

@@ -48,6 +48,14 @@ ctl_wait() {
     ELAPSED=$(( $(date +%s) - CTL_START ))
 }
 
+# await_err TEXT: waits until the background command has said TEXT (10 s at most).
+await_err() {
+    for _ in $(seq 1 200); do
+        grep -qF "$1" "$WORK/bg.err" 2>/dev/null && return
+        sleep 0.05
+    done
+}
+
 # A channel write of 300 rows, 20 ms per acknowledgement: the device goes
 # away after about a second.
 {
@@ -58,10 +66,7 @@ cp "$WORK/big.csv" "$WORK/big.orig"
 
 start_emulator victim --type P --delay 20
 ctl_background victim channels write "$WORK/big.csv"
-for _ in $(seq 1 150); do
-    grep -q "(10 of 300)" "$WORK/bg.err" 2>/dev/null && break
-    sleep 0.1
-done
+await_err "(10 of 300)"
 kill_emulator
 CTL_START=$(date +%s)   # the time to give up counts from the fault
 ctl_wait 15
@@ -84,10 +89,7 @@ expect_err "Writing data to device finished succesfully."
 printf '%s\r\n' "$HEADER" '001,Active,0,1,Note On,C-1/0,C-1/0,Velocity,0,kept,' > "$WORK/kept.csv"
 cp "$WORK/kept.csv" "$WORK/kept.orig"
 ctl_background victim channels read "$WORK/kept.csv"
-for _ in $(seq 1 100); do
-    grep -q "Received channel 040." "$WORK/bg.err" 2>/dev/null && break
-    sleep 0.05
-done
+await_err "Received channel 040."
 kill_emulator
 CTL_START=$(date +%s)
 ctl_wait 10
@@ -118,10 +120,7 @@ BIXPACK="$(dirname "$CTL")/tools/bixpack/vantorel-bixpack"
 cp "$WORK/fw.bix" "$WORK/fw.orig"
 start_emulator loader --type B
 ctl_background loader firmware upload "$WORK/fw.bix"
-for _ in $(seq 1 100); do
-    grep -q "Transfering data block #001" "$WORK/bg.err" 2>/dev/null && break
-    sleep 0.1
-done
+await_err "Transfering data block #001"
 sleep 1
 kill_emulator
 ctl_wait 15

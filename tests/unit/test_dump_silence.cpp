@@ -94,3 +94,17 @@ TEST(DumpSilence, AReadBackMissingRowsEndsEarlyOnlyOnceItsLastChannelCameInOrder
         EXPECT_EQ(silence.silenceMs(), c.silenceMs);
     }
 }
+
+TEST(DumpSilence, AWakeFarPastItsTimeListensAgainWithinTheCeiling)
+{
+    // Rows at a cable's pace: a silence of 100 ms, due at 146. Pairs of the
+    // wake-up and what is still to listen.
+    DumpSilence silence;
+    silence.requestSent(0);
+    for (int64_t at : {20, 26, 33, 39, 46})
+        silence.replyArrived(at);
+    EXPECT_EQ(silence.listenAfterWake(166, 146), 0); // a little late: ended
+    EXPECT_EQ(silence.listenAfterWake(346, 146), 100); // asleep: another silence
+    EXPECT_EQ(silence.listenAfterWake(1996, 146), 50); // what is left of the ceiling
+    EXPECT_EQ(silence.listenAfterWake(2046, 146), 0); // past the ceiling: ended
+}

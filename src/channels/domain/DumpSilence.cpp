@@ -51,4 +51,14 @@ bool DumpSilence::ended(int64_t nowMs) const
     return m_noChannels || nowMs - m_lastMs >= silenceMs();
 }
 
+int DumpSilence::listenAfterWake(int64_t nowMs, int64_t dueMs) const
+{
+    const int64_t sinceLast = nowMs - m_lastMs;
+    if (m_noChannels || sinceLast >= m_ceilingMs)
+        return 0;
+    if (nowMs - dueMs > kLateWakeMs)
+        return int(std::min<int64_t>(silenceMs(), m_ceilingMs - sinceLast));
+    return ended(nowMs) ? 0 : int(m_lastMs + silenceMs() - nowMs);
+}
+
 } // namespace vantorel

@@ -13,14 +13,21 @@ namespace vantorel {
 // and a read that knows how many rows must come waits the ceiling while
 // fewer have come - unless the rows so far came in ascending channel order,
 // as the device sends its table, up to the last channel due: then the rows
-// still missing were lost on the way, and no more will come. Times are
-// milliseconds on any steady clock, so the rule runs in virtual time as well.
+// still missing were lost on the way, and no more will come. A silence only
+// counts while the program was running to hear it: after a wake-up far past
+// its time (a starved process, a paused virtual machine) the replies of that
+// time may still be on their way through the drivers, so the program listens
+// again. Times are milliseconds on any steady clock, so the rule runs in
+// virtual time as well.
 class DumpSilence {
 public:
     static constexpr int kGapsOfSilence = 8;
     static constexpr int kStalledGaps = 2;
     static constexpr int kShortestMs = 100;
     static constexpr int kCeilingMs = 2000;
+    // A wait that wakes later than this after its time has slept through
+    // part of the silence.
+    static constexpr int kLateWakeMs = 20;
 
     explicit DumpSilence(int ceilingMs = kCeilingMs);
 
@@ -45,6 +52,11 @@ public:
     int silenceMs() const;
     // Whether the dump has ended at `nowMs`.
     bool ended(int64_t nowMs) const;
+    // The wait for the silence, due at `dueMs`, woke at `nowMs` with no new
+    // reply: the milliseconds still to listen, 0 when the dump has ended. A
+    // late wake listens for another silence, never beyond the ceiling after
+    // the latest reply.
+    int listenAfterWake(int64_t nowMs, int64_t dueMs) const;
 
 private:
     int m_ceilingMs;
